@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+namespace vorbix::colours {
+
+inline const QColor kGreen{0, 192, 0};          // a button that starts or continues
+inline const QColor kStopRed{255, 128, 128};    // the same button while it reads "STOP"
+inline const QColor kRightGreen{192, 255, 192}; // the right choice in the grid test
+inline const QColor kWrongRed{255, 192, 192};   // a wrong choice in the grid test
+inline const QColor kWhite{255, 255, 255};
+
+// Gives `w` the background `c`, exactly. Buttons and line edits get a style
+// sheet that also draws their border: under Fusion a palette colour alone
+// would be painted as a gradient. Any other widget (a window, a label) gets
+// the colour as its filled palette background.
+void setBackground(QWidget *w, const QColor &c);
+
+// The colour last given by setBackground, or the widget's palette background
+// if it never had one.
+QColor background(const QWidget *w);
+
+} // namespace vorbix::colours

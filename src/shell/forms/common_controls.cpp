@@ -1,0 +1,86 @@
+#include "shell/forms/common_controls.h"
+
+#include "data/language_pairs.h"
+#include "shell/forms/form_builders.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vorbix {
+
+namespace {
+
+// Pairs in the order the frame shows them: each language from English on the
+// top row, its reverse below.
+QGroupBox *makeDictionaryFrame(QWidget *window, bool exerciseCaptions,
+                               std::array<QRadioButton *, 6> &options)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Dictionary"), window);
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < kPairCount; ++i) {
+        const LanguagePair &pair = kLanguagePairs[i];
+        const QByteArray name = optionName(pair).toLatin1();
+        options[i] = forms::makeRadio(frame, name.constData(),
+                                      exerciseCaptions ? pair.exerciseCaption : pair.caption);
+        grid->addWidget(options[i], i % 2, i / 2);
+    }
+    options[0]->setChecked(true);
+    return frame;
+}
+
+} // namespace
+
+void CommonControls::setupCommonControls(QWidget *window, PairCaptions captions,
+                                         const char *fontsTitle)
+{
+    cmdDict = forms::makeButton(window, "cmdDict", "Dictionary", QColor(192, 255, 255));
+    cmdInvat = forms::makeButton(window, "cmdInvat", "Learn words", QColor(255, 192, 192));
+    cmdTest = forms::makeButton(window, "cmdTest", "Write words", QColor(192, 255, 192));
+    cmdTestG = forms::makeButton(window, "cmdTestG", "Grid test", QColor(255, 192, 255));
+    iesi = forms::makeButton(window, "iesi", "Exit", QColor(255, 192, 192));
+    QFont bold; // only the weight: family and size still come from the window
+    bold.setBold(true);
+    iesi->setFont(bold);
+
+    dictionaryFrame = makeDictionaryFrame(window, captions == PairCaptions::Exercise, pairOptions);
+
+    fontsFrame = new QGroupBox(QString::fromLatin1(fontsTitle), window);
+    Option1 = forms::makeRadio(fontsFrame, "Option1", "abc");
+    Option2 = forms::makeRadio(fontsFrame, "Option2", "ABC");
+    Check1 = new QCheckBox(QStringLiteral("a/A"), fontsFrame);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(bold);
+    Option1->setChecked(true);
+    auto *row = new QHBoxLayout(fontsFrame);
+    row->setContentsMargins(8, 4, 8, 4);
+    row->addWidget(Option1);
+    row->addWidget(Option2);
+    row->addWidget(Check1);
+
+    Label6 = forms::makeLabel(window, "Label6", "ENGLISH");
+    Label7 = forms::makeLabel(window, "Label7", "SPANISH");
+    for (QLabel *caption : {Label6, Label7}) {
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setFont(bold);
+    }
+}
+
+QBoxLayout *CommonControls::navigationRow() const
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (QPushButton *button : {cmdDict, cmdInvat, cmdTest, cmdTestG, iesi}) {
+        button->setMinimumHeight(26);
+        row->addWidget(button);
+    }
+    return row;
+}
+
+} // namespace vorbix

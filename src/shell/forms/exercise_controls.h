@@ -1,0 +1,44 @@
+#pragma once
+
+#include "shell/forms/level_controls.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace vorbix {
+
+// What the learning screen and the writing test share besides the common
+// controls: level, the time per word, the word order and letter filter, the
+// "Timer" switch and the hidden boxes that carry the exercise state.
+struct ExerciseControls : LevelControls
+{
+    QGroupBox *timeFrame = nullptr; // "Time"
+    QLabel *Label2 = nullptr;       // "Set time :"
+    QLineEdit *Text2 = nullptr;     // seconds per word, "10", editable
+    QLabel *Label4 = nullptr;       // "Time left :"
+    QLineEdit *Text6 = nullptr;     // countdown, "0", Arial 17.25 bold
+
+    QGroupBox *modeFrame = nullptr;   // "Mode"
+    QRadioButton *Option9 = nullptr;  // "Randomly", checked
+    QRadioButton *Option10 = nullptr; // "In order"
+    QComboBox *Combo1 = nullptr;      // "A-Z", "A" .. "Z" without "W"; nothing selected
+
+    QCheckBox *Check2 = nullptr; // "Timer", unchecked
+
+    QLineEdit *Text8 = nullptr;  // exercise flag, "1"
+    QLineEdit *Text10 = nullptr; // table code of the letter range
+    QLineEdit *Text11 = nullptr; // first Index of the letter range
+    QLineEdit *Text12 = nullptr; // last Index of the letter range
+
+protected:
+    // The two screens differ only in the blanks before the time captions.
+    void setupExerciseControls(QWidget *window, const char *setTimeCaption,
+                               const char *timeLeftCaption);
+};
+
+} // namespace vorbix

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QColor;
+class QFont;
+class QLabel;
+class QLineEdit;
+class QObject;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QWidget;
+
+// Small constructors shared by the four forms. Every control gets its object
+// name here, so the screens can find it under the name the handlers use.
+// Names and captions are plain ASCII.
+namespace vorbix::forms {
+
+QFont arial(qreal points, bool bold = false, bool italic = false);
+QFont timesNewRoman(qreal points, bool bold = false);
+
+QLabel *makeLabel(QWidget *parent, const char *name, const char *caption);
+// A white single-line box with a flat border.
+QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text = "");
+QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text = "");
+// A box that only carries a value between handlers: never shown.
+QLineEdit *makeHiddenCarrier(QWidget *parent, const char *name, const char *text = "");
+QRadioButton *makeRadio(QWidget *parent, const char *name, const char *caption);
+QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, const QColor &colour);
+// A one-second precise timer, stopped.
+QTimer *makeSecondTimer(QObject *parent, const char *name);
+
+// Title, fixed client size, background colour and the font of every control
+// that does not name its own.
+void setUpWindow(QWidget *window, const char *title, int width, int height, const QColor &colour);
+
+} // namespace vorbix::forms

@@ -1,0 +1,106 @@
+#include "shell/forms/start_form.h"
+
+#include "shell/forms/colours.h"
+#include "shell/forms/form_builders.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace vorbix {
+
+namespace {
+
+constexpr int kFirstRowHeight = 24; // the row of the found entry stands out a little
+constexpr int kRowHeight = 21;
+
+QLineEdit *makeGridBox(QWidget *window, int number, const char *text)
+{
+    const QByteArray name = QByteArrayLiteral("Text") + QByteArray::number(number);
+    QLineEdit *box = forms::makeReadOnlyBox(window, name.constData(), text);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setFont(forms::arial(9.75));
+    return box;
+}
+
+} // namespace
+
+void StartForm::setupUi(QWidget *window)
+{
+    forms::setUpWindow(window, "Dictionary", 594, 394, QColor(0, 192, 192));
+    setupCommonControls(window, PairCaptions::Dictionary, "");
+
+    titleFrame = new QGroupBox(window);
+    Label2 = forms::makeLabel(titleFrame, "Label2", "Vorbix - learn foreign languages words");
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(forms::arial(12, true));
+    colours::setBackground(Label2, QColor(128, 255, 255));
+    auto *title = new QHBoxLayout(titleFrame);
+    title->setContentsMargins(4, 4, 4, 4);
+    title->addWidget(Label2);
+
+    Label3 = forms::makeLabel(window, "Label3", "Translate this word :");
+    Text0 = forms::makeLineEdit(window, "Text0");
+    Text0->setFont(forms::arial(9.75));
+    cmdclr = forms::makeButton(window, "cmdclr", "Clean", QColor(0, 255, 255));
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(Label6, 0, 1);
+    grid->addWidget(Label7, 0, 2);
+    for (int row = 0; row < 7; ++row) {
+        const QByteArray number = QByteArray::number(row + 1);
+        rowNumber[row] = makeGridBox(window, row + 1, number.constData());
+        rowNumber[row]->setAlignment(Qt::AlignCenter);
+        rowNumber[row]->setFixedWidth(34);
+        sourceWord[row] = makeGridBox(window, row + 8, "");
+        targetWord[row] = makeGridBox(window, row + 15, "");
+        const std::array<QLineEdit *, 3> cells{rowNumber[row], sourceWord[row], targetWord[row]};
+        for (int column = 0; column < 3; ++column) {
+            cells[column]->setFixedHeight(row == 0 ? kFirstRowHeight : kRowHeight);
+            grid->addWidget(cells[column], row + 1, column);
+        }
+    }
+    VScroll1 = new QScrollBar(Qt::Vertical, window);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, 1);
+    VScroll1->setValue(1);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(7);
+    grid->addWidget(VScroll1, 1, 3, 7, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+
+    Text22 = forms::makeHiddenCarrier(window, "Text22");
+    Text23 = forms::makeHiddenCarrier(window, "Text23", "Text23");
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(dictionaryFrame, 1);
+    options->addWidget(fontsFrame);
+
+    auto *lookUp = new QHBoxLayout;
+    lookUp->addWidget(Label3);
+    lookUp->addWidget(Text0, 1);
+    lookUp->addWidget(cmdclr);
+
+    auto *root = new QVBoxLayout(window);
+    root->setContentsMargins(10, 8, 10, 8);
+    root->setSpacing(6);
+    root->addWidget(titleFrame);
+    root->addLayout(options);
+    root->addLayout(lookUp);
+    root->addLayout(grid);
+    root->addStretch(1);
+    root->addLayout(navigationRow());
+
+    QWidget::setTabOrder(Text0, cmdclr);
+    Text0->setFocus();
+}
+
+} // namespace vorbix

@@ -1,0 +1,105 @@
+#include "shell/forms/write_form.h"
+
+#include "shell/forms/colours.h"
+#include "shell/forms/form_builders.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vorbix {
+
+void WriteForm::setupUi(QWidget *window)
+{
+    forms::setUpWindow(window, "Write words", 594, 393, QColor(224, 224, 224));
+    setupCommonControls(window, PairCaptions::Exercise, "Fonts");
+    setupExerciseControls(window, "  Set time :", " Time left :");
+
+    Text3 = forms::makeReadOnlyBox(window, "Text3");
+    Text5 = forms::makeLineEdit(window, "Text5", "Write your answer here ->");
+    Label8 = forms::makeLabel(window, "Label8", "RIGHT ANSWER    ------>");
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text4 = forms::makeReadOnlyBox(window, "Text4");
+    // Shares Text4's grid cell and is raised above it (below).
+    Text9 = forms::makeReadOnlyBox(window, "Text9");
+    Text9->setFocusPolicy(Qt::NoFocus);
+    for (QLineEdit *box : {Text3, Text4, Text5, Text9}) {
+        box->setFont(forms::arial(9.75));
+        box->setMinimumHeight(26);
+    }
+
+    Cmdcont = forms::makeButton(window, "Cmdcont", " START ", colours::kGreen);
+    Cmdok = forms::makeButton(window, "Cmdok", "Verify", QColor(128, 128, 255));
+    for (QPushButton *button : {Cmdcont, Cmdok}) {
+        button->setFont(forms::timesNewRoman(12, true));
+        button->setMinimumSize(100, 32);
+    }
+
+    Label5 = forms::makeLabel(window, "Label5", "Current scores");
+    Text7 = forms::makeReadOnlyBox(window, "Text7", "1");
+    Label1 = forms::makeLabel(window, "Label1", "Total scores");
+    Text1 = forms::makeReadOnlyBox(window, "Text1");
+    for (QLineEdit *box : {Text7, Text1}) {
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(64);
+    }
+    Timer2 = forms::makeSecondTimer(window, "Timer2");
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(dictionaryFrame, 1);
+    options->addWidget(fontsFrame);
+
+    auto *settings = new QHBoxLayout;
+    settings->addWidget(levelFrame);
+    settings->addWidget(timeFrame, 1);
+    settings->addWidget(modeFrame);
+
+    auto *words = new QGridLayout;
+    words->setHorizontalSpacing(12);
+    words->setVerticalSpacing(3);
+    words->addWidget(Label6, 0, 0);
+    words->addWidget(Label7, 0, 1);
+    words->addWidget(Text3, 1, 0);
+    words->addWidget(Text5, 1, 1);
+    words->addWidget(Label8, 2, 0);
+    words->addWidget(Text4, 2, 1);
+    words->addWidget(Text9, 2, 1);
+    Text9->raise();
+    words->setColumnStretch(0, 1);
+    words->setColumnStretch(1, 1);
+
+    auto *scores = new QGridLayout;
+    scores->setVerticalSpacing(2);
+    scores->addWidget(Label5, 0, 0, Qt::AlignCenter);
+    scores->addWidget(Label1, 0, 1, Qt::AlignCenter);
+    scores->addWidget(Text7, 1, 0, Qt::AlignCenter);
+    scores->addWidget(Text1, 1, 1, Qt::AlignCenter);
+
+    auto *exercise = new QHBoxLayout;
+    exercise->addWidget(Cmdcont);
+    exercise->addWidget(Cmdok);
+    exercise->addSpacing(12);
+    exercise->addWidget(Check2);
+    exercise->addStretch(1);
+    exercise->addLayout(scores);
+
+    auto *root = new QVBoxLayout(window);
+    root->setContentsMargins(10, 8, 10, 8);
+    root->setSpacing(6);
+    root->addLayout(options);
+    root->addLayout(settings);
+    root->addStretch(1);
+    root->addLayout(words);
+    root->addStretch(1);
+    root->addLayout(exercise);
+    root->addStretch(1);
+    root->addLayout(navigationRow());
+}
+
+} // namespace vorbix
