@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace vorbix::import {
+
+// How an entry lays out its translations.
+enum class EntryStyle {
+    // The small FreeDict pairs: every line after the header up to the first
+    // blank line is "a, b, c" or "1. a, b"; lines that begin with a blank or
+    // a quote are examples.
+    SenseList,
+    // The German pairs: one sense per entry, the second line is the
+    // translation line; later lines (notes, examples, synonyms, see:) are not.
+    SingleSense,
+};
+
+// An example sentence of an entry: "source sentence" - its translation.
+struct ExampleSentence
+{
+    QString source;
+    QString target;
+};
+
+struct DictdEntry
+{
+    QString headword;  // from the header line, never the normalised index key
+    QString pronunciation;  // the IPA between the slashes of the header
+    QStringList translations;  // cleaned, duplicates removed, in entry order
+    QVector<ExampleSentence> examples;
+};
+
+// Reads the header "HEADWORD /IPA/[ (VARIANTS)][ <POS>]" and the translations
+// of one entry.
+DictdEntry parseDictdEntry(const QString &text, EntryStyle style);
+
+// The headword of a header line.
+QString headwordOfHeader(const QString &header);
+
+// The header line of an entry's text (its first line that is not blank).
+QString headerOfEntry(const QString &text);
+
+// The example sentences of an entry, without reading its translations.
+QVector<ExampleSentence> examplesOfEntry(const QString &text);
+
+// Maps characters the sources use by mistake or inconsistently: the
+// non-breaking hyphens to "-", the non-breaking space to a blank, and the
+// C1 controls U+0085 and U+0096 (Windows-1252 bytes read as Latin-1) to the
+// ellipsis and the en dash they stand for.
+QString normaliseCharacters(QString text);
+
+// Splits a translation line at ", " where it is not inside (), [], {} or <>.
+QStringList splitTranslationLine(const QString &line);
+
+// Cleans one split item: drops [domain] and <pos> tags, tidies blanks.
+// Returns an empty string for items that are not translations: IPA, items
+// with an abbreviation glued on, fragments with "..." or "…".
+QString cleanTranslationItem(const QString &item);
+
+// The cleaned translations of one line, in order, without duplicates.
+QStringList translationsOfLine(const QString &line);
+
+// Appends the items of `more` that `list` does not hold yet.
+void appendUnique(QStringList &list, const QStringList &more);
+
+} // namespace vorbix::import

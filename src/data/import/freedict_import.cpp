@@ -1,0 +1,253 @@
+#include "data/import/freedict_import.h"
+
+#include "data/import/dictd_entry.h"
+#include "data/import/dictzip_stream.h"
+#include "data/import/german_core.h"
+#include "data/import/spanish_repairs.h"
+#include "data/import/word_order.h"
+#include "data/record_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace vorbix::import {
+
+namespace {
+
+struct DictFiles
+{
+    QString index;
+    QString dict;
+};
+
+DictFiles filesOf(const QString &directory, const QString &dictionary)
+{
+    const QDir dir(directory);
+    DictFiles files{dir.filePath(QStringLiteral("freedict-%1.index").arg(dictionary)),
+                    dir.filePath(QStringLiteral("freedict-%1.dict.dz").arg(dictionary))};
+    for (const QString &path : {files.index, files.dict}) {
+        if (!QFileInfo(path).isFile()) {
+            throw RecordError(QStringLiteral("%1 is missing; install the package %2")
+                                  .arg(path, freedictPackage(dictionary)));
+        }
+    }
+    return files;
+}
+
+// The entries of a small dictionary in file order, senses not yet merged.
+QVector<DictdEntry> readSmallDictionary(const QString &directory, const QString &dictionary)
+{
+    const DictFiles files = filesOf(directory, dictionary);
+    QVector<DictdEntry> entries;
+    forEachDictdEntry(files.dict, readDictdIndex(files.index), [&entries](const DictdIndexEntry &, const QByteArray &bytes) {
+        DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
+        if (!entry.headword.isEmpty() && !entry.translations.isEmpty())
+            entries.append(std::move(entry));
+    });
+    return entries;
+}
+
+// Merges the senses of each headword, in first-seen order.
+QVector<std::pair<QString, QStringList>> mergeSenses(const QVector<DictdEntry> &entries)
+{
+    QVector<std::pair<QString, QStringList>> merged;
+    QHash<QString, qsizetype> position;
+    for (const DictdEntry &entry : entries) {
+        const auto found = position.constFind(entry.headword);
+        if (found == position.constEnd()) {
+            position.insert(entry.headword, merged.size());
+            merged.append({entry.headword, entry.translations});
+        } else {
+            appendUnique(merged[*found].second, entry.translations);
+        }
+    }
+    return merged;
+}
+
+QVector<ImportRow> rowsOf(const QVector<DictdEntry> &entries, FreedictReport &report)
+{
+    QVector<ImportRow> rows;
+    for (const auto &[headword, translations] : mergeSenses(entries)) {
+        bool shortened = false;
+        rows.append({headword, joinTranslations(translations, shortened)});
+        if (shortened)
+            ++report.translationsShortened;
+    }
+    return rows;
+}
+
+void addWords(QSet<QString> &vocabulary, const QString &phrase)
+{
+    for (const QString &word : wordsOf(phrase))
+        vocabulary.insert(word);
+}
+
+void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, FreedictReport &report,
+                  const QString &dictionary)
+{
+    for (DictdEntry &entry : entries) {
+        QStringList repaired;
+        for (const QString &item : std::as_const(entry.translations)) {
+            if (const auto fixed = repairer.repair(item)) {
+                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, *fixed));
+                ++report.blanksRepaired;
+                appendUnique(repaired, {*fixed});
+            } else {
+                appendUnique(repaired, {item});
+            }
+        }
+        entry.translations = repaired;
+    }
+}
+
+} // namespace
+
+QString freedictPackage(const QString &dictionary)
+{
+    return QStringLiteral("dict-freedict-") + dictionary;
+}
+
+QString joinTranslations(const QStringList &translations, bool &shortened)
+{
+    QString text;
+    for (const QString &item : translations) {
+        const qsizetype added = (text.isEmpty() ? 0 : 2) + item.size();
+        if (text.size() + added > kMaxTranslationLength) {
+            shortened = true;
+            continue;
+        }
+        if (!text.isEmpty())
+            text += QLatin1String(", ");
+        text += item;
+    }
+    return text;
+}
+
+FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress)
+{
+    // Check every file first, so that a missing package is reported before
+    // minutes of work.
+    for (const char *name : {"eng-spa", "spa-eng", "eng-fra", "fra-eng", "eng-deu", "deu-eng"})
+        filesOf(directory, QLatin1String(name));
+
+    FreedictTables result;
+    FreedictReport &report = result.report;
+
+    progress(QStringLiteral("reading the Spanish and French dictionaries"));
+    QVector<DictdEntry> engSpa = readSmallDictionary(directory, QStringLiteral("eng-spa"));
+    QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
+    const QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
+    const QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
+
+    // eng-spa cut many phrases to their first word. eng-fra has the same
+    // words with pronunciations in the same notation, whole: a word's own
+    // IPA, and a phrase for each phrase IPA.
+    QHash<QString, QString> ownPronunciation;
+    QHash<QString, QString> phraseByPronunciation;
+    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engFra, &engSpa}) {
+        for (const DictdEntry &entry : *list) {
+            if (entry.pronunciation.isEmpty())
+                continue;
+            if (entry.headword.contains(QLatin1Char(' ')))
+                phraseByPronunciation.insert(entry.pronunciation, entry.headword);
+            else if (list == &engFra && !ownPronunciation.contains(entry.headword.toLower()))
+                ownPronunciation.insert(entry.headword.toLower(), entry.pronunciation);
+        }
+    }
+    // A word eng-fra lacks: its shortest IPA among several eng-spa entries.
+    QHash<QString, QSet<QString>> spanishPronunciations;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (!entry.pronunciation.isEmpty() && !entry.headword.contains(QLatin1Char(' ')))
+            spanishPronunciations[entry.headword.toLower()].insert(entry.pronunciation);
+    }
+    for (auto it = spanishPronunciations.cbegin(); it != spanishPronunciations.cend(); ++it) {
+        if (ownPronunciation.contains(it.key()) || it.value().size() < 2)
+            continue;
+        QStringList sorted(it.value().cbegin(), it.value().cend());
+        std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+            return a.size() != b.size() ? a.size() < b.size() : a < b;
+        });
+        ownPronunciation.insert(it.key(), sorted.first());
+    }
+    // Blanks lost inside translations: Spanish ones in eng-spa, English ones
+    // in spa-eng. The words a language is known to have come from headwords
+    // and from phrases that kept their blanks.
+    QSet<QString> spanish;
+    QSet<QString> english;
+    for (const DictdEntry &entry : std::as_const(spaEng)) {
+        addWords(spanish, entry.headword);
+        for (const QString &item : entry.translations) {
+            if (item.contains(QLatin1Char(' ')))
+                addWords(english, item);
+        }
+    }
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        addWords(english, entry.headword);
+        for (const QString &item : entry.translations) {
+            if (item.contains(QLatin1Char(' ')))
+                addWords(spanish, item);
+        }
+    }
+    for (const DictdEntry &entry : engFra)
+        addWords(english, entry.headword);
+    for (const DictdEntry &entry : fraEng) {
+        for (const QString &item : entry.translations)
+            addWords(english, item);
+    }
+    const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
+                                  QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
+                                  QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),
+                                  QStringLiteral("las"), QStringLiteral("les")};
+    repairBlanks(engSpa, BlankRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
+                                                 QStringLiteral("e"), QStringLiteral("u")}, enclitics),
+                 report, QStringLiteral("eng-spa"));
+    repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
+
+    HeadwordRepairs headwords;
+    QHash<QString, QStringList> spanishToEnglish;
+    for (const DictdEntry &entry : std::as_const(spaEng))
+        appendUnique(spanishToEnglish[entry.headword], entry.translations);
+    engSpa = repairCutHeadwords(std::move(engSpa), ownPronunciation, phraseByPronunciation, spanishToEnglish,
+                                headwords);
+    report.headwordsRepaired = headwords.repaired;
+    report.headwordsDropped = headwords.dropped;
+    report.details += headwords.details;
+
+
+    const std::array<const QVector<DictdEntry> *, 4> small{&engSpa, &spaEng, &engFra, &fraEng};
+    for (int i = 0; i < 4; ++i) {
+        const LanguagePair &pair = kLanguagePairs[i];
+        result.tables[i] = orderRows(rowsOf(*small[i], report), localeForField(pair.sourceField));
+        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
+    }
+
+    // The German core vocabulary: the English words of the Spanish and French
+    // pairs, in the order the first one was met.
+    QStringList coreEnglish;
+    QSet<QString> coreSet;
+    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engSpa, &engFra}) {
+        for (const DictdEntry &entry : *list) {
+            if (!coreSet.contains(entry.headword)) {
+                coreSet.insert(entry.headword);
+                coreEnglish.append(entry.headword);
+            }
+        }
+    }
+    const DictFiles engDeu = filesOf(directory, QStringLiteral("eng-deu"));
+    const DictFiles deuEng = filesOf(directory, QStringLiteral("deu-eng"));
+    const GermanSources sources =
+        readGermanSources(engDeu.index, engDeu.dict, deuEng.index, deuEng.dict, coreSet, progress);
+    GermanCore core = selectGermanCore(coreEnglish, sources, schema::kMaxRows);
+    report.germanRowsCapped = core.cappedEnglishGerman + core.cappedGermanEnglish;
+    result.tables[4] = orderRows(std::move(core.englishGerman), localeForField(kLanguagePairs[4].sourceField));
+    result.tables[5] = orderRows(std::move(core.germanEnglish), localeForField(kLanguagePairs[5].sourceField));
+    for (int i = 4; i < 6; ++i) {
+        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
+                     .arg(result.tables[i].size()));
+    }
+    return result;
+}
+
+} // namespace vorbix::import

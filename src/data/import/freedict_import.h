@@ -1,0 +1,48 @@
+#pragma once
+
+#include "data/language_pairs.h"
+#include "data/schema.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <functional>
+
+namespace vorbix::import {
+
+// The Debian package that ships the dictd files of a dictionary ("eng-spa").
+QString freedictPackage(const QString &dictionary);
+
+// What the FreeDict import changed in the sources, for the report.
+struct FreedictReport
+{
+    int headwordsRepaired = 0;  // eng-spa headwords cut to their first word, put back whole
+    int headwordsDropped = 0;   // cut ones whose whole phrase could not be found
+    int blanksRepaired = 0;     // glued translations split into words
+    int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
+    int germanRowsCapped = 0;   // German-pair rows left out by the table limit
+    QStringList details;        // one line per repair, for --verbose
+};
+
+struct FreedictTables
+{
+    std::array<QVector<WordRow>, kPairCount> tables;  // in kLanguagePairs order
+    FreedictReport report;
+};
+
+// The longest translation text a row gets; the original tables kept their
+// words in 255-character text fields.
+inline constexpr int kMaxTranslationLength = 255;
+
+// Joins translations with ", ", leaving out those that would make the text
+// longer than kMaxTranslationLength. Sets `shortened` when one was left out.
+QString joinTranslations(const QStringList &translations, bool &shortened);
+
+// Builds the six tables from the dictd files of Debian's dict-freedict-*
+// packages in `directory`. Throws RecordError naming the file and its
+// package when one is missing or unreadable.
+FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress);
+
+} // namespace vorbix::import

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "data/import/word_order.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+namespace vorbix::import {
+
+// How often each (lowercased) word occurs in a dictionary's example
+// sentences; the measure of how common a word is.
+using WordFrequencies = QHash<QString, int>;
+
+// Adds the words of `text` to `frequencies`.
+void countWords(const QString &text, WordFrequencies &frequencies);
+
+// How common a word or phrase is: the frequency of its rarest word.
+int commonness(const QString &phrase, const WordFrequencies &frequencies);
+
+// What the two German dictionaries contribute to the core vocabulary.
+struct GermanSources
+{
+    QHash<QString, QStringList> englishToGerman;  // eng-deu, by English headword
+    QHash<QString, QStringList> germanToEnglish;  // deu-eng, by German headword
+    WordFrequencies englishFrequencies;
+    WordFrequencies germanFrequencies;
+};
+
+struct GermanCore
+{
+    QVector<ImportRow> englishGerman;
+    QVector<ImportRow> germanEnglish;
+    int cappedEnglishGerman = 0;  // rows left out by the table limit
+    int cappedGermanEnglish = 0;
+};
+
+inline constexpr int kMaxGermanTranslations = 6;
+
+// Selects the core vocabulary. An English word of `coreEnglish` gets those
+// German translations of eng-deu that deu-eng translates back to it; a German
+// word gets the English core words that were confirmed so. Translations are
+// ranked by how common they are (ties keep the dictionary's order), at most
+// six a row; rows without a confirmed translation are left out; when a side
+// has more than `maxRows` words the most common ones are kept.
+GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources &sources, int maxRows);
+
+// Keeps the `maxRows` rows whose source is most common (ties: code point
+// order of the source), and returns how many were left out.
+int capRows(QVector<ImportRow> &rows, int maxRows, const WordFrequencies &frequencies);
+
+// Streams the two German .dict.dz files and collects what selectGermanCore
+// needs: the entries of the English core words, the entries of the German
+// words they translate to, and the word frequencies of every example.
+GermanSources readGermanSources(const QString &engDeuIndex, const QString &engDeuDict,
+                                const QString &deuEngIndex, const QString &deuEngDict,
+                                const QSet<QString> &coreEnglish,
+                                const std::function<void(const QString &)> &progress);
+
+} // namespace vorbix::import

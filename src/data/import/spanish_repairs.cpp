@@ -1,0 +1,139 @@
+#include "data/import/spanish_repairs.h"
+
+#include <algorithm>
+
+namespace vorbix::import {
+
+QStringList wordsOf(const QString &phrase)
+{
+    QStringList words;
+    QString current;
+    for (const QChar c : phrase) {
+        if (c.isLetter()) {
+            current.append(c.toLower());
+        } else if (!current.isEmpty()) {
+            words.append(current);
+            current.clear();
+        }
+    }
+    if (!current.isEmpty())
+        words.append(current);
+    return words;
+}
+
+BlankRepairer::BlankRepairer(QSet<QString> vocabulary, QSet<QString> oneLetterWords, QSet<QString> enclitics)
+    : m_vocabulary(std::move(vocabulary))
+    , m_oneLetterWords(std::move(oneLetterWords))
+    , m_enclitics(std::move(enclitics))
+{
+}
+
+bool BlankRepairer::isKnown(const QString &word) const
+{
+    if (word.size() == 1)
+        return m_oneLetterWords.contains(word);
+    if (m_enclitics.contains(word))
+        return false;
+    if (m_vocabulary.contains(word))
+        return true;
+    for (const QString &pronoun : m_enclitics) {
+        if (word.size() > pronoun.size() + 2 && word.endsWith(pronoun)) {
+            const QString stem = word.left(word.size() - pronoun.size());
+            if (stem.endsWith(QLatin1Char('r')) && m_vocabulary.contains(stem))
+                return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+std::optional<QString> splitAtCapitals(const QString &item)
+{
+    QString result;
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        if (i > 1 && item.at(i).isUpper() && item.at(i - 1).isLower() && i + 1 < item.size() && item.at(i + 1).isLower())
+            result.append(QLatin1Char(' '));
+        result.append(item.at(i));
+    }
+    return result.size() == item.size() ? std::nullopt : std::optional<QString>(result);
+}
+
+} // namespace
+
+std::optional<QString> BlankRepairer::repair(const QString &item) const
+{
+    constexpr int kMaxPieces = 5;
+    if (item.size() < 5 || !std::all_of(item.begin(), item.end(), [](QChar c) { return c.isLetter(); }))
+        return std::nullopt;
+    const QString lower = item.toLower();
+    if (lower.size() != item.size() || isKnown(lower))
+        return std::nullopt;
+
+    const qsizetype n = lower.size();
+    // best[i]: fewest pieces covering lower[i..n), and the cut after i.
+    QVector<int> best(n + 1, kMaxPieces + 1);
+    QVector<qsizetype> cut(n + 1, -1);
+    best[n] = 0;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        // Longest piece first, so that on equal counts the longest first
+        // piece wins.
+        for (qsizetype j = n; j > i; --j) {
+            if (j - i == n || best[j] + 1 >= best[i])
+                continue;
+            if (isKnown(lower.mid(i, j - i))) {
+                best[i] = best[j] + 1;
+                cut[i] = j;
+            }
+        }
+    }
+    if (best[0] > kMaxPieces)
+        return splitAtCapitals(item);
+    QStringList pieces;
+    for (qsizetype i = 0; i < n; i = cut[i])
+        pieces.append(item.mid(i, cut[i] - i));
+    return pieces.join(QLatin1Char(' '));
+}
+
+QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
+                                       const QHash<QString, QString> &ownPronunciation,
+                                       const QHash<QString, QString> &phraseByPronunciation,
+                                       const QHash<QString, QStringList> &reverse,
+                                       HeadwordRepairs &report)
+{
+    QVector<DictdEntry> kept;
+    kept.reserve(entries.size());
+    for (DictdEntry &entry : entries) {
+        const QString own = ownPronunciation.value(entry.headword.toLower());
+        const bool cut = !entry.headword.contains(QLatin1Char(' ')) && !own.isEmpty()
+                         && entry.pronunciation.size() > own.size() && entry.pronunciation.startsWith(own);
+        if (!cut) {
+            kept.append(std::move(entry));
+            continue;
+        }
+        const QString start = entry.headword + QLatin1Char(' ');
+        QString phrase = phraseByPronunciation.value(entry.pronunciation);
+        for (qsizetype t = 0; t < entry.translations.size() && !phrase.startsWith(start, Qt::CaseInsensitive); ++t) {
+            for (const QString &english : reverse.value(entry.translations.at(t))) {
+                if (english.startsWith(start, Qt::CaseInsensitive)) {
+                    phrase = english;
+                    break;
+                }
+            }
+        }
+        if (phrase.startsWith(start, Qt::CaseInsensitive)) {
+            report.details.append(QStringLiteral("headword \"%1\" /%2/ -> \"%3\"")
+                                      .arg(entry.headword, entry.pronunciation, phrase));
+            ++report.repaired;
+            entry.headword = phrase;
+            kept.append(std::move(entry));
+        } else {
+            report.details.append(QStringLiteral("dropped \"%1\" /%2/ -> %3")
+                                      .arg(entry.headword, entry.pronunciation, entry.translations.join(QLatin1String(", "))));
+            ++report.dropped;
+        }
+    }
+    return kept;
+}
+
+} // namespace vorbix::import

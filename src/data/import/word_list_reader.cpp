@@ -1,0 +1,117 @@
+#include "data/import/word_list_reader.h"
+
+#include "data/record_error.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace vorbix::import {
+
+namespace {
+
+// Splits one CSV line; nothing when a quote is left open.
+std::optional<QStringList> splitCsv(const QString &line)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                    field.append(c);
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                field.append(c);
+            }
+        } else if (c == QLatin1Char('"') && field.trimmed().isEmpty()) {
+            field.clear();
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            fields.append(field);
+            field.clear();
+        } else {
+            field.append(c);
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    fields.append(field);
+    return fields;
+}
+
+} // namespace
+
+ListFormat listFormatForPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ListFormat::Csv : ListFormat::Tsv;
+}
+
+WordList parseWordList(const QByteArray &content, ListFormat format)
+{
+    WordList list;
+    qsizetype start = 0;
+    int lineNumber = 0;
+    if (content.startsWith("\xEF\xBB\xBF"))
+        start = 3;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        QByteArrayView bytes(content.constData() + start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decoder.decode(bytes);
+        if (decoder.hasError()) {
+            list.refused.append({lineNumber, QStringLiteral("invalid UTF-8")});
+            continue;
+        }
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+
+        QStringList fields;
+        if (format == ListFormat::Csv) {
+            const auto split = splitCsv(line);
+            if (!split) {
+                list.refused.append({lineNumber, QStringLiteral("a quote is not closed")});
+                continue;
+            }
+            fields = *split;
+        } else {
+            fields = line.split(QLatin1Char('\t'));
+        }
+        if (fields.size() != 2) {
+            list.refused.append({lineNumber, QStringLiteral("%1 columns, expected 2 (word and translations)")
+                                                 .arg(fields.size())});
+            continue;
+        }
+        const QString word = fields.at(0).simplified();
+        const QString translation = fields.at(1).simplified();
+        if (word.isEmpty()) {
+            list.refused.append({lineNumber, QStringLiteral("empty word")});
+            continue;
+        }
+        list.rows.append({word, translation.isEmpty() ? std::nullopt : std::optional<QString>(translation)});
+    }
+    return list;
+}
+
+WordList readWordList(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return parseWordList(file.readAll(), listFormatForPath(path));
+}
+
+} // namespace vorbix::import

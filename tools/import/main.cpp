@@ -1,0 +1,243 @@
+// vorbix-import: builds the word databases under the data root from Debian's
+// FreeDict dictionaries, from a user's word list, or from Access files.
+
+#include "data/import/freedict_import.h"
+#include "data/import/import_jobs.h"
+#include "data/import/word_list_reader.h"
+#include "data/import/word_order.h"
+#include "data/language_pairs.h"
+#include "data/record_error.h"
+#include "data/store_paths.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace vorbix;
+using namespace vorbix::import;
+
+namespace {
+
+const char *const kDescription =
+    "Builds the word databases of Vorbix under the data root:\n"
+    "  English/engmi.db and Convdiv/engmi.db (the six word tables), and\n"
+    "  Engleza/eng.db (the tests' settings record; created when missing).\n"
+    "\n"
+    "Commands:\n"
+    "  freedict [DIR]     all six pairs from the dictd files of Debian's\n"
+    "                     dict-freedict-{eng-spa,spa-eng,eng-fra,fra-eng,\n"
+    "                     eng-deu,deu-eng} packages (DIR: /usr/share/dictd).\n"
+    "                     Builds the files that are missing; rebuilds\n"
+    "                     existing ones only with --replace.\n"
+    "  tsv PAIR FILE      one pair's table from a word list: one word and its\n"
+    "                     translations per line, word TAB translations (or\n"
+    "                     word,translations in a .csv file); PAIR is a table\n"
+    "                     code (enspa spaen enfra fraen enger geren) or a\n"
+    "                     caption (eng-spa ...). Lines starting with # and\n"
+    "                     blank lines are skipped.\n"
+    "  csv PAIR FILE      the same, read as CSV whatever the file is named.\n"
+    "  mdb FILE TARGET    an Access 2000 file of the original layout into\n"
+    "                     TARGET: English/engmi, Convdiv/engmi or Engleza/eng.\n"
+    "  mdb-root DIR       DIR/English/engmi.mdb, DIR/Convdiv/engmi.mdb and\n"
+    "                     DIR/Engleza/eng.mdb, whichever exist (a copy of the\n"
+    "                     old C: drive).\n"
+    "\n"
+    "An existing database file is changed only with --replace, and a file is\n"
+    "built beside its target and renamed over it only when complete. Every\n"
+    "settings record is then brought in line with the table it counts.\n"
+    "\n"
+    "Examples:\n"
+    "  vorbix-import freedict\n"
+    "  vorbix-import freedict --replace --data-root /tmp/vx\n"
+    "  vorbix-import tsv eng-spa mywords.tsv --replace\n"
+    "  vorbix-import csv fraen words.csv --skip-bad --replace\n"
+    "  vorbix-import mdb /media/old/English/engmi.mdb English/engmi --replace\n"
+    "  vorbix-import mdb-root /media/old-c-drive";
+
+bool isTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+std::optional<int> pairIndex(const QString &name)
+{
+    if (const auto index = pairIndexForCode(name))
+        return index;
+    for (int i = 0; i < kPairCount; ++i) {
+        if (name == QLatin1String(kLanguagePairs[i].caption) || name == QLatin1String(kLanguagePairs[i].exerciseCaption))
+            return i;
+    }
+    return std::nullopt;
+}
+
+void report(const ImportOutcome &outcome)
+{
+    for (const QString &line : outcome.written)
+        print(stdout, line);
+    for (const QString &line : outcome.kept)
+        print(stdout, QStringLiteral("kept ") + line);
+    for (const QString &line : outcome.settings)
+        print(stdout, line);
+}
+
+int usageError(const QString &message)
+{
+    print(stderr, QStringLiteral("vorbix-import: %1 (see --help)").arg(message));
+    return 2;
+}
+
+int runFreedict(const QStringList &args, const DataFiles &files, bool replace, bool verbose)
+{
+    if (args.size() > 2)
+        return usageError(QStringLiteral("freedict takes at most one folder"));
+    const QString directory = args.size() == 2 ? args.at(1) : QStringLiteral("/usr/share/dictd");
+    const bool terminal = isTerminal();
+    QElapsedTimer timer;
+    timer.start();
+    const FreedictTables result = importFreedict(directory, [terminal, &timer](const QString &step) {
+        if (terminal)
+            print(stderr, QStringLiteral("[%1 s] %2").arg(timer.elapsed() / 1000.0, 0, 'f', 1).arg(step));
+    });
+    const FreedictReport &r = result.report;
+    QStringList counts;
+    for (int i = 0; i < kPairCount; ++i)
+        counts.append(QStringLiteral("%1 %2").arg(QLatin1String(kLanguagePairs[i].caption)).arg(result.tables[i].size()));
+    print(stdout, QStringLiteral("FreeDict words: %1").arg(counts.join(QLatin1String(", "))));
+    print(stdout, QStringLiteral("Source repairs: %1 eng-spa headwords made whole again, %2 cut ones dropped, "
+                                 "%3 translations with lost blanks split, %4 translation lists cut at %5 "
+                                 "characters, %6 German rows over the table limit left out")
+                      .arg(r.headwordsRepaired)
+                      .arg(r.headwordsDropped)
+                      .arg(r.blanksRepaired)
+                      .arg(r.translationsShortened)
+                      .arg(kMaxTranslationLength)
+                      .arg(r.germanRowsCapped));
+    if (verbose) {
+        for (const QString &line : r.details)
+            print(stdout, QStringLiteral("  ") + line);
+    }
+    report(installAllTables(files, result.tables, replace));
+    return 0;
+}
+
+int runWordList(const QStringList &args, const DataFiles &files, bool replace, bool skipBad)
+{
+    if (args.size() != 3)
+        return usageError(QStringLiteral("%1 needs PAIR and FILE").arg(args.at(0)));
+    const auto pair = pairIndex(args.at(1));
+    if (!pair)
+        return usageError(QStringLiteral("unknown pair %1").arg(args.at(1)));
+    const QString &path = args.at(2);
+    WordList list = readWordList(path);
+    if (args.at(0) == QLatin1String("csv") && listFormatForPath(path) != ListFormat::Csv) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        list = parseWordList(file.readAll(), ListFormat::Csv);
+    }
+    for (const RefusedLine &line : std::as_const(list.refused))
+        print(stderr, QStringLiteral("%1:%2: %3").arg(path).arg(line.line).arg(line.reason));
+    if (!list.refused.isEmpty() && !skipBad) {
+        print(stderr, QStringLiteral("%1: %2 lines refused; nothing written (--skip-bad imports the other lines)")
+                          .arg(path)
+                          .arg(list.refused.size()));
+        return 1;
+    }
+    if (!list.refused.isEmpty())
+        print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
+    const LanguagePair &languagePair = kLanguagePairs[*pair];
+    report(installOneTable(files, languagePair, orderRows(std::move(list.rows), localeForField(languagePair.sourceField)),
+                           replace));
+    return 0;
+}
+
+int runAccess(const QStringList &args, const DataFiles &files, bool replace)
+{
+    QVector<std::pair<QString, QString>> sources;
+    if (args.at(0) == QLatin1String("mdb")) {
+        if (args.size() != 3)
+            return usageError(QStringLiteral("mdb needs FILE and TARGET"));
+        const auto target = accessTargetPath(files, args.at(2));
+        if (!target)
+            return usageError(QStringLiteral("TARGET must be English/engmi, Convdiv/engmi or Engleza/eng"));
+        sources.append({args.at(1), *target});
+    } else {
+        if (args.size() != 2)
+            return usageError(QStringLiteral("mdb-root needs DIR"));
+        const QDir dir(args.at(1));
+        for (const char *name : {"English/engmi", "Convdiv/engmi", "Engleza/eng"}) {
+            const QString source = dir.filePath(QLatin1String(name) + QLatin1String(".mdb"));
+            if (QFileInfo::exists(source))
+                sources.append({source, *accessTargetPath(files, QLatin1String(name))});
+        }
+        if (sources.isEmpty()) {
+            print(stderr, QStringLiteral("%1 holds none of English/engmi.mdb, Convdiv/engmi.mdb, Engleza/eng.mdb")
+                              .arg(args.at(1)));
+            return 1;
+        }
+    }
+    report(installAccessFiles(files, sources, replace));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vorbix-import"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORBIX_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataRoot(QStringLiteral("data-root"),
+                                      QStringLiteral("Where the database files live (default: %1). "
+                                                     "Example: --data-root /tmp/vx")
+                                          .arg(defaultDataRoot()),
+                                      QStringLiteral("DIR"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("Overwrite database files that exist. "
+                                                    "Example: vorbix-import freedict --replace"));
+    const QCommandLineOption skipBad(QStringLiteral("skip-bad"),
+                                     QStringLiteral("tsv/csv: import the good lines and list the refused ones "
+                                                    "instead of writing nothing. Example: vorbix-import tsv enspa "
+                                                    "words.tsv --skip-bad"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("freedict: list every repair made to the sources. "
+                                                    "Example: vorbix-import freedict --verbose"));
+    parser.addOptions({dataRoot, replace, skipBad, verbose});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("freedict, tsv, csv, mdb or mdb-root (see above)."));
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const DataFiles files(parser.isSet(dataRoot) ? parser.value(dataRoot) : defaultDataRoot());
+    const QString &command = args.at(0);
+    try {
+        if (command == QLatin1String("freedict"))
+            return runFreedict(args, files, parser.isSet(replace), parser.isSet(verbose));
+        if (command == QLatin1String("tsv") || command == QLatin1String("csv"))
+            return runWordList(args, files, parser.isSet(replace), parser.isSet(skipBad));
+        if (command == QLatin1String("mdb") || command == QLatin1String("mdb-root"))
+            return runAccess(args, files, parser.isSet(replace));
+        return usageError(QStringLiteral("unknown command %1").arg(command));
+    } catch (const RecordError &error) {
+        print(stderr, QStringLiteral("vorbix-import: %1").arg(error.message()));
+        return 1;
+    }
+}
