@@ -1,1 +1,95 @@
 #include "test_support.h"
+
+#include "data/settings_record.h"
+#include "data/sqlite_connection.h"
+#include "data/store_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace vorbix::testing {
+
+float ScriptedRandom::next()
+{
+    if (draws.isEmpty()) {
+        qFatal("ScriptedRandom: no draw left");
+    }
+    return draws.takeFirst();
+}
+
+QVector<WordRow> rows(const QStringList &items)
+{
+    QVector<WordRow> result;
+    int index = 0;
+    for (const QString &item : items) {
+        const qsizetype sign = item.indexOf(QLatin1Char('='));
+        WordRow row;
+        row.index = ++index;
+        row.source = item.left(sign);
+        const QString target = item.mid(sign + 1);
+        if (!target.isEmpty())
+            row.target = target;
+        result.append(row);
+    }
+    return result;
+}
+
+void writeDatabase(const QString &root, const char *drivePath, const Tables &tables, const QString &current,
+                   int count)
+{
+    const QString path = mapDrivePath(QLatin1String(drivePath), root);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    SqliteConnection db(path, SqliteConnection::Mode::Create);
+    db.exec(QStringLiteral("PRAGMA synchronous = OFF")); // test data need not survive a power cut
+    createDatabaseSchema(db, current, count);
+    for (const LanguagePair &pair : kLanguagePairs) {
+        const auto found = tables.constFind(QLatin1String(pair.tableCode));
+        if (found != tables.constEnd())
+            writeWordTable(db, pair, found.value());
+    }
+}
+
+QPair<QString, qint64> readSettings(const QString &root, const char *drivePath)
+{
+    SettingsRecord record(mapDrivePath(QLatin1String(drivePath), root));
+    const SettingsRecord::Values values = record.read();
+    return {values.current, values.count.value_or(-1)};
+}
+
+void writeSettings(const QString &root, const char *drivePath, const QString &current, int count)
+{
+    SettingsRecord record(mapDrivePath(QLatin1String(drivePath), root));
+    record.write(current, count);
+}
+
+TestWorld::TestWorld(const Tables &tables)
+    : store(m_dir.path())
+    , services{store, messages, random}
+    , navigator(services)
+{
+    for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings})
+        writeDatabase(m_dir.path(), file, tables);
+}
+
+TestWorld::~TestWorld() = default;
+
+Tables sampleTables()
+{
+    const QStringList english = {
+        QStringLiteral("a=un"),          QStringLiteral("about=acerca"),  QStringLiteral("above=encima"),
+        QStringLiteral("bad=malo"),      QStringLiteral("bed=cama"),      QStringLiteral("big=grande"),
+        QStringLiteral("book=libro"),    QStringLiteral("car=coche, carro"), QStringLiteral("cat=gato"),
+        QStringLiteral("dog=perro"),     QStringLiteral("glass="),        QStringLiteral("home=hogar"),
+        QStringLiteral("horse=caballo"), QStringLiteral("house=casa"),    QStringLiteral("in=en"),
+        QStringLiteral("ink=tinta"),     QStringLiteral("inside=dentro"), QStringLiteral("kind=amable"),
+        QStringLiteral("king=rey"),      QStringLiteral("kitchen=cocina"),
+    };
+    Tables tables;
+    for (const LanguagePair &pair : kLanguagePairs)
+        tables.insert(QLatin1String(pair.tableCode), rows(english));
+    return tables;
+}
+
+} // namespace vorbix::testing

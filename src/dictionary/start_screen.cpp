@@ -1,0 +1,87 @@
+#include "dictionary/start_screen.h"
+
+#include "data/cursor.h"
+#include "data/language_pairs.h"
+#include "data/word_count.h"
+#include "shell/handler_boundary.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace vorbix {
+
+StartScreen::StartScreen(Services &services, Navigator &navigator)
+    : Screen(ScreenId::Start, services, navigator, bindings::kStart)
+{
+    setObjectName(QStringLiteral("Start"));
+    m_ui.setupUi(this);
+    connectCommonControls();
+    connect(m_ui.Text0, &QLineEdit::textChanged, this, &StartScreen::onText0Changed);
+    connect(m_ui.cmdclr, &QPushButton::clicked, this, &StartScreen::onCmdclrClicked);
+    connect(m_ui.VScroll1, &QScrollBar::valueChanged, this, &StartScreen::onVScroll1Changed);
+}
+
+StartScreen::~StartScreen() = default;
+
+QList<QLineEdit *> StartScreen::wordBoxes()
+{
+    return {m_ui.sourceWord[0], m_ui.targetWord[0]};
+}
+
+void StartScreen::onCmdclrClicked()
+{
+    m_ui.Text0->clear();
+    m_ui.Text0->setFocus();
+}
+
+void StartScreen::onPairOptionClicked(int pair)
+{
+    const LanguagePair &p = kLanguagePairs[pair];
+    runTrapped([&] {
+        m_ui.Text0->clear(); // runs the look-up when the box held text
+        m_ui.Label6->setText(QLatin1String(p.sourceCaption));
+        m_ui.Label7->setText(QLatin1String(p.targetCaption));
+        Cursor &words = cursors().words(pair);
+        m_nrmax = qint16(countFromLastRecord(words));
+        m_ui.VScroll1->setMaximum(qMax<int>(1, m_nrmax));
+        m_ui.Text22->setText(QString::number(m_nrmax));
+        m_ui.VScroll1->setValue(1); // runs browsing when the position changes
+        m_ui.Text23->setText(QStringLiteral("1"));
+        m_sincronizat = false;
+        storeCount(cursors().datini(), words, m_nrmax);
+        m_ui.Text0->setFocus();
+    });
+}
+
+void StartScreen::showRow(int row, Cursor &words, bool upperCase)
+{
+    // A missing word or translation shows as an empty box.
+    QString source = words.source().value_or(QString());
+    QString target = words.target().value_or(QString());
+    if (upperCase) {
+        source = source.toUpper();
+        target = target.toUpper();
+    }
+    m_ui.sourceWord[row]->setText(source);
+    m_ui.targetWord[row]->setText(target);
+}
+
+void StartScreen::showRows(Cursor &words)
+{
+    showRow(0, words, m_ui.Option2->isChecked());
+    for (int row = 1; row < 7; ++row) {
+        if (words.index() < m_nrmax) {
+            words.moveNext();
+            showRow(row, words, false);
+        } else {
+            m_ui.sourceWord[row]->clear();
+            m_ui.targetWord[row]->clear();
+        }
+    }
+}
+
+} // namespace vorbix

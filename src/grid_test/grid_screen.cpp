@@ -1,0 +1,71 @@
+#include "grid_test/grid_screen.h"
+
+#include "data/cursor.h"
+#include "data/language_pairs.h"
+#include "data/word_count.h"
+#include "shell/handler_boundary.h"
+#include "shell/services.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace vorbix {
+
+GridScreen::GridScreen(Services &services, Navigator &navigator)
+    : Screen(ScreenId::TestG, services, navigator, bindings::kTestG)
+{
+    setObjectName(QStringLiteral("TestG"));
+    m_ui.setupUi(this);
+    connectCommonControls();
+}
+
+GridScreen::~GridScreen() = default;
+
+QList<QLineEdit *> GridScreen::wordBoxes()
+{
+    // The sixth box of the array shows the time per question, not a word.
+    return {m_ui.Text1, m_ui.Text2[0], m_ui.Text2[1], m_ui.Text2[2], m_ui.Text2[3], m_ui.Text2[4]};
+}
+
+void GridScreen::onPairOptionClicked(int pair)
+{
+    const LanguagePair &p = kLanguagePairs[pair];
+    const int before = appliedPair();
+    const QString caption6 = m_ui.Label6->text(), caption7 = m_ui.Label7->text();
+    const auto rollback = [&] {
+        m_ui.Label6->setText(caption6);
+        m_ui.Label7->setText(caption7);
+        restorePairOption(before);
+    };
+    const bool done = runGuarded(
+        m_services.messages,
+        [&] {
+            m_ui.Option13->setChecked(true);
+            Cursor &words = cursors().words(pair);
+            storeCount(cursors().datini(), words, countFromLastRecord(words));
+            m_ui.Label6->setText(QLatin1String(p.sourceCaption));
+            m_ui.Label7->setText(QLatin1String(p.targetCaption));
+        },
+        nullptr, rollback);
+    if (done)
+        setAppliedPair(pair);
+}
+
+void GridScreen::resetOnLeave()
+{
+    m_ui.Timer3->stop();
+    m_medie = 1.0f;
+    m_nrnote = 0;
+    m_ui.Text3->clear();
+    m_ui.Text7->setText(QStringLiteral("1"));
+    m_ui.Text8->clear();
+}
+
+void GridScreen::stopTimers()
+{
+    m_ui.Timer3->stop();
+}
+
+} // namespace vorbix

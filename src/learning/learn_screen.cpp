@@ -1,0 +1,32 @@
+#include "learning/learn_screen.h"
+
+#include "shell/forms/colours.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorbix {
+
+LearnScreen::LearnScreen(Services &services, Navigator &navigator)
+    : ExerciseScreen(ScreenId::Invatare, services, navigator, bindings::kInvatare)
+{
+    setObjectName(QStringLiteral("Invatare"));
+    m_ui.setupUi(this);
+    connectCommonControls();
+    connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer1);
+}
+
+LearnScreen::~LearnScreen() = default;
+
+QList<QLineEdit *> LearnScreen::wordBoxes()
+{
+    return {m_ui.Text3, m_ui.Text4};
+}
+
+void LearnScreen::onCheck2Toggled(bool checked)
+{
+    m_ui.Cmdcont->setText(checked ? QStringLiteral("START") : QStringLiteral("Continue"));
+    colours::setBackground(m_ui.Cmdcont, colours::kGreen);
+}
+
+} // namespace vorbix

@@ -1,0 +1,21 @@
+#include "shell/display_case.h"
+
+#include <QLineEdit>
+
+namespace vorbix {
+
+void applyArrivingCase(const QList<QLineEdit *> &boxes, bool upperSelected, bool lowerSelected,
+                       const QString &storedPairCode)
+{
+    if (upperSelected) {
+        for (QLineEdit *box : boxes)
+            box->setText(box->text().toUpper());
+    }
+    const bool german = storedPairCode == QLatin1String("enger") || storedPairCode == QLatin1String("geren");
+    if (lowerSelected && !german) {
+        for (QLineEdit *box : boxes)
+            box->setText(box->text().toLower());
+    }
+}
+
+} // namespace vorbix

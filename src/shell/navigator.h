@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/screen.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+namespace vorbix {
+
+struct Services;
+
+// Creates the four screens on first use, switches between them and ends the
+// program. Exactly one screen is visible at a time.
+class Navigator final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Navigator(Services &services);
+    ~Navigator() override;
+
+    // The screen, created with its design-time state the first time it is asked for.
+    Screen &screen(ScreenId id);
+    // The screen if it exists already.
+    Screen *existing(ScreenId id) const;
+
+    // Start-up: the main window is created and shown.
+    void start();
+
+    // A navigation button on `from`: carry the pair over, reset `from`,
+    // show the target, hide `from`.
+    void switchTo(Screen &from, ScreenId target);
+
+    // "Exit": every screen stops and disappears and the program ends.
+    void exit();
+    bool hasExited() const { return m_exited; }
+
+Q_SIGNALS:
+    void exitRequested();
+
+private:
+    Services &m_services;
+    std::array<std::unique_ptr<Screen>, 4> m_screens;
+    bool m_exited = false;
+};
+
+} // namespace vorbix

@@ -1,0 +1,129 @@
+#include "shell/screen.h"
+
+#include "platform/message_sink.h"
+#include "shell/forms/common_controls.h"
+#include "shell/navigator.h"
+#include "shell/services.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace vorbix {
+
+Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding)
+    : m_services(services)
+    , m_navigator(navigator)
+    , m_id(id)
+    , m_cursors(services.store, binding)
+{
+}
+
+Screen::~Screen() = default;
+
+int Screen::selectedPair()
+{
+    const CommonControls &c = controls();
+    for (int i = 0; i < kPairCount; ++i) {
+        if (c.pairOptions[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void Screen::carryPairOver(int pair)
+{
+    if (pair < 0 || selectedPair() == pair)
+        return;
+    controls().pairOptions[pair]->setChecked(true);
+    onPairOptionClicked(pair);
+}
+
+void Screen::restorePairOption(int pair)
+{
+    // Checking an option from code runs no handler.
+    controls().pairOptions[pair]->setChecked(true);
+}
+
+void Screen::connectCommonControls()
+{
+    CommonControls &c = controls();
+    const std::pair<QPushButton *, ScreenId> navigation[] = {
+        {c.cmdDict, ScreenId::Start},
+        {c.cmdInvat, ScreenId::Invatare},
+        {c.cmdTest, ScreenId::Test},
+        {c.cmdTestG, ScreenId::TestG},
+    };
+    for (const auto &[button, target] : navigation)
+        connect(button, &QPushButton::clicked, this, [this, target = target] { onNavigationClicked(target); });
+    connect(c.iesi, &QPushButton::clicked, this, [this] { m_navigator.exit(); });
+
+    for (int i = 0; i < kPairCount; ++i)
+        connect(c.pairOptions[i], &QRadioButton::clicked, this, [this, i] { onPairOptionClicked(i); });
+
+    connect(c.Check1, &QCheckBox::toggled, this, &Screen::onCheck1Toggled);
+    connect(c.Option1, &QRadioButton::clicked, this, &Screen::onOption1Clicked);
+    connect(c.Option2, &QRadioButton::clicked, this, &Screen::onOption2Clicked);
+}
+
+void Screen::onNavigationClicked(ScreenId target)
+{
+    if (target == m_id) {
+        m_services.messages.show({QStringLiteral("Here !"), kApplicationTitle, MessageIcon::None});
+        return;
+    }
+    m_navigator.switchTo(*this, target);
+}
+
+void Screen::onCheck1Toggled(bool checked)
+{
+    for (QLineEdit *box : wordBoxes()) {
+        QFont font = box->font();
+        font.setBold(checked);
+        font.setPointSizeF(checked ? 10.0 : plainWordSize());
+        box->setFont(font);
+    }
+}
+
+void Screen::onOption1Clicked()
+{
+    if (!convertsCaseOnClick())
+        return;
+    for (QLineEdit *box : wordBoxes())
+        box->setText(box->text().toLower());
+}
+
+void Screen::onOption2Clicked()
+{
+    if (!convertsCaseOnClick())
+        return;
+    for (QLineEdit *box : wordBoxes())
+        box->setText(box->text().toUpper());
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // Closing any window by its title bar ends the program like "Exit": no
+    // program is left running without a window.
+    event->accept();
+    m_navigator.exit();
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (const QScreen *display = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(display->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace vorbix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "data/screen_bindings.h"
+
+#include <QList>
+#include <QWidget>
+
+class QLineEdit;
+
+namespace vorbix {
+
+struct CommonControls;
+class Navigator;
+struct Services;
+
+enum class ScreenId { Start, Invatare, Test, TestG };
+
+// What the four screens have in common: the navigation row, the six pair
+// options, the display options and the seven cursors. Each screen is a
+// top-level window that lives, shown or hidden, until the program ends.
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ~Screen() override;
+
+    ScreenId id() const { return m_id; }
+    virtual CommonControls &controls() = 0;
+
+    // The position in the pair table of the first selected pair option, or -1.
+    int selectedPair();
+
+    // Selects the pair's option from code, as navigation does when it carries
+    // the pair over; the pair selection runs when the selection changes.
+    void carryPairOver(int pair);
+
+    // Stops and resets what the screen was doing, when it is left.
+    virtual void resetOnLeave() {}
+    // Stops every timer of the screen, when the program ends.
+    virtual void stopTimers() {}
+
+    ScreenCursors &cursors() { return m_cursors; }
+
+protected:
+    Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding);
+
+    // Wires the common controls; called by each screen once its form is set up.
+    void connectCommonControls();
+
+    // A pair option was clicked, or selected from code.
+    virtual void onPairOptionClicked(int pair) = 0;
+
+    // The boxes that show words, which the display options act on.
+    virtual QList<QLineEdit *> wordBoxes() = 0;
+    // Point size of the word boxes with "a/A" cleared.
+    virtual double plainWordSize() const { return 8.0; }
+    // Whether "abc"/"ABC" convert the words on show at once.
+    virtual bool convertsCaseOnClick() const { return true; }
+
+    // The pair whose selection last completed: a selection that fails puts
+    // its option back.
+    int appliedPair() const { return m_appliedPair; }
+    void setAppliedPair(int pair) { m_appliedPair = pair; }
+    void restorePairOption(int pair);
+
+    void onCheck1Toggled(bool checked);
+    void onOption1Clicked();
+    void onOption2Clicked();
+
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+    Services &m_services;
+    Navigator &m_navigator;
+
+private:
+    void onNavigationClicked(ScreenId target);
+
+    ScreenId m_id;
+    ScreenCursors m_cursors;
+    bool m_placed = false;
+    int m_appliedPair = 0; // Option3 is selected at design time
+};
+
+} // namespace vorbix

@@ -1,0 +1,49 @@
+#include "writing_test/write_screen.h"
+
+#include "shell/forms/colours.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vorbix {
+
+WriteScreen::WriteScreen(Services &services, Navigator &navigator)
+    : ExerciseScreen(ScreenId::Test, services, navigator, bindings::kTest)
+{
+    setObjectName(QStringLiteral("Test"));
+    m_ui.setupUi(this);
+    connectCommonControls();
+    connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer2);
+}
+
+WriteScreen::~WriteScreen() = default;
+
+QList<QLineEdit *> WriteScreen::wordBoxes()
+{
+    return {m_ui.Text3, m_ui.Text4, m_ui.Text5};
+}
+
+void WriteScreen::onCheck2Toggled(bool checked)
+{
+    if (checked) {
+        // The countdown starts at once, without a press of the start button.
+        m_ui.Timer2->setInterval(1000);
+        m_ui.Timer2->start();
+    } else {
+        m_ui.Cmdcont->setText(QStringLiteral("Continue"));
+        colours::setBackground(m_ui.Cmdcont, colours::kGreen);
+    }
+}
+
+void WriteScreen::resetOnLeave()
+{
+    ExerciseScreen::resetOnLeave();
+    m_medie = 1.0f;
+    m_nrnote = 0;
+    m_totalnote = 0.0f;
+    m_ui.Text7->setText(QStringLiteral("1"));
+    m_ui.Text1->clear();
+}
+
+} // namespace vorbix
