@@ -27,9 +27,10 @@ QString baseInitial(const QString &word);
 
 // Sorts the rows into dictionary order for the source language and numbers
 // them 1..N. Each base initial forms one contiguous block; inside it the
-// language's collation decides; words the collation holds equal are ordered
-// by their code points ("March" before "march"), then by translation, so the
-// order never depends on the input order.
+// language's collation decides (words differing only in case: lower case
+// first, "march" before "March"); words the collation holds equal are ordered
+// by their code points, then by translation, so the order never depends on
+// the input order.
 QVector<WordRow> orderRows(QVector<ImportRow> rows, const QLocale &locale);
 
 } // namespace vorbix::import

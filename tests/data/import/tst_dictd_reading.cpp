@@ -1,0 +1,257 @@
+// Reading dictd files: the index numbers, the streamed dictzip text, the two
+// entry styles, the cleaning of translation lines and the repairs of the
+// small Spanish dictionaries.
+
+#include "data/import/dictd_entry.h"
+#include "data/import/dictd_index.h"
+#include "data/import/dictzip_stream.h"
+#include "data/import/spanish_repairs.h"
+#include "data/record_error.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <zlib.h>
+
+using namespace vorbix;
+using namespace vorbix::import;
+
+namespace {
+
+QByteArray encodeDictdNumber(qint64 value)
+{
+    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    QByteArray text;
+    do {
+        text.prepend(digits[value % 64]);
+        value /= 64;
+    } while (value > 0);
+    return text;
+}
+
+QByteArray gzip(const QByteArray &data)
+{
+    z_stream zs{};
+    deflateInit2(&zs, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(static_cast<qsizetype>(deflateBound(&zs, static_cast<uLong>(data.size()))) + 64, '\0');
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    zs.avail_in = static_cast<uInt>(data.size());
+    zs.next_out = reinterpret_cast<Bytef *>(out.data());
+    zs.avail_out = static_cast<uInt>(out.size());
+    deflate(&zs, Z_FINISH);
+    out.resize(static_cast<qsizetype>(zs.total_out));
+    deflateEnd(&zs);
+    return out;
+}
+
+// Writes a .index and .dict.dz pair holding `entries` (with a 00database
+// entry in front, as the real files have) and returns the index entries.
+QVector<DictdIndexEntry> writeDictionary(const QString &base, const QList<QByteArray> &entries)
+{
+    QByteArray dict = "00-database-info\nA test dictionary\n";
+    QByteArray index = "00databaseinfo\tA\t" + encodeDictdNumber(dict.size()) + "\n";
+    for (const QByteArray &entry : entries) {
+        index += entry.left(entry.indexOf(' ')) + '\t' + encodeDictdNumber(dict.size()) + '\t'
+                 + encodeDictdNumber(entry.size()) + '\n';
+        dict += entry;
+    }
+    QFile indexFile(base + QStringLiteral(".index"));
+    QFile dictFile(base + QStringLiteral(".dict.dz"));
+    if (!indexFile.open(QIODevice::WriteOnly) || !dictFile.open(QIODevice::WriteOnly))
+        qFatal("cannot write the test dictionary");
+    indexFile.write(index);
+    dictFile.write(gzip(dict));
+    return parseDictdIndex(index, indexFile.fileName());
+}
+
+} // namespace
+
+class TestDictdReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decodesBase64Numbers_data()
+    {
+        QTest::addColumn<QByteArray>("digits");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("zero") << QByteArray("A") << qint64(0);
+        QTest::newRow("last digit") << QByteArray("/") << qint64(63);
+        QTest::newRow("two digits, most significant first") << QByteArray("BA") << qint64(64);
+        QTest::newRow("from the eng-spa index") << QByteArray("GJM") << qint64(6 * 4096 + 9 * 64 + 12);
+        QTest::newRow("letters, digits, plus") << QByteArray("z9+") << qint64(51 * 4096 + 61 * 64 + 62);
+    }
+    void decodesBase64Numbers()
+    {
+        QFETCH(QByteArray, digits);
+        QFETCH(qint64, value);
+        QCOMPARE(decodeDictdNumber(digits), std::optional<qint64>(value));
+    }
+
+    void refusesBadIndexLines()
+    {
+        QVERIFY(!decodeDictdNumber("").has_value());
+        QVERIFY(!decodeDictdNumber("A=B").has_value());
+        QVERIFY(!decodeDictdNumber("//////////////").has_value());  // overflows 63 bits
+        const QVector<DictdIndexEntry> entries =
+            parseDictdIndex("00databaseurl\tA\tB\nhouse\tBA\tC\n", QStringLiteral("x.index"));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.at(0).key, QByteArray("house"));
+        QCOMPARE(entries.at(0).offset, 64);
+        QCOMPARE(entries.at(0).length, 2);
+        try {
+            parseDictdIndex("house\tBA\tC\nbroken line\n", QStringLiteral("x.index"));
+            QFAIL("a line without offset and length was accepted");
+        } catch (const RecordError &error) {
+            QVERIFY2(error.message().contains(QLatin1String("x.index, line 2")), qPrintable(error.message()));
+        }
+    }
+
+    void streamsEntriesFromDictzipBothStyles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString base = dir.filePath(QStringLiteral("freedict-test"));
+        const QVector<DictdIndexEntry> index = writeDictionary(
+            base,
+            {QByteArray("abate /əbeit/\n1. calmarse, sosegarse\n2. amainar\n \"an example\"\n\nsee also\n"),
+             QByteArray("aujourd'hui /oʒuʀdɥi/ <adv>\ntoday, nowadays\n"),
+             QByteArray("Essig /ˈɛsɪç/ <masc>\n [cook.] vinegar <n>, acetum\n      \"Essig und Öl\"  - oil and vinegar\n"
+                        " see: {Essigsäure}\n\n")});
+        QCOMPARE(index.size(), 3);  // the 00database entry is left out
+
+        // Visit in reverse index order: the reader must still stream in
+        // offset order and hand each entry its own text.
+        QVector<DictdIndexEntry> reversed(index.rbegin(), index.rend());
+        reversed.append(index.at(1));  // listed twice, visited once
+        QStringList texts;
+        forEachDictdEntry(base + QStringLiteral(".dict.dz"), reversed,
+                          [&texts](const DictdIndexEntry &, const QByteArray &bytes) { texts.append(QString::fromUtf8(bytes)); });
+        QCOMPARE(texts.size(), 3);
+
+        const DictdEntry small = parseDictdEntry(texts.at(0), EntryStyle::SenseList);
+        QCOMPARE(small.headword, QStringLiteral("abate"));
+        QCOMPARE(small.pronunciation, QStringLiteral("əbeit"));
+        QCOMPARE(small.translations, (QStringList{QStringLiteral("calmarse"), QStringLiteral("sosegarse"),
+                                                  QStringLiteral("amainar")}));
+
+        const DictdEntry apostrophe = parseDictdEntry(texts.at(1), EntryStyle::SenseList);
+        QCOMPARE(apostrophe.headword, QStringLiteral("aujourd'hui"));  // not the key "aujourdhui"
+        QCOMPARE(apostrophe.translations, (QStringList{QStringLiteral("today"), QStringLiteral("nowadays")}));
+
+        const DictdEntry german = parseDictdEntry(texts.at(2), EntryStyle::SingleSense);
+        QCOMPARE(german.headword, QStringLiteral("Essig"));
+        QCOMPARE(german.translations, (QStringList{QStringLiteral("vinegar"), QStringLiteral("acetum")}));
+        QCOMPARE(german.examples.size(), 1);
+        QCOMPARE(german.examples.at(0).source, QStringLiteral("Essig und Öl"));
+        QCOMPARE(german.examples.at(0).target, QStringLiteral("oil and vinegar"));
+        QCOMPARE(examplesOfEntry(texts.at(2)).size(), 1);
+    }
+
+    void refusesTruncatedDictzip()
+    {
+        QTemporaryDir dir;
+        const QString base = dir.filePath(QStringLiteral("freedict-test"));
+        QVector<DictdIndexEntry> index = writeDictionary(base, {QByteArray("house /haus/\ncasa\n")});
+        index[0].length += 1000;  // runs past the end of the text
+        QVERIFY_THROWS_EXCEPTION(RecordError, forEachDictdEntry(base + QStringLiteral(".dict.dz"), index,
+                                                                [](const DictdIndexEntry &, const QByteArray &) {}));
+    }
+
+    void cleansTranslationLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("split only outside brackets")
+            << QStringLiteral("(sich) waschen, Haus (alt, neu), {a, b}")
+            << QStringList{QStringLiteral("(sich) waschen"), QStringLiteral("Haus (alt, neu)"), QStringLiteral("{a, b}")};
+        QTest::newRow("domain and pos tags dropped")
+            << QStringLiteral(" [med.]  [selten] excision <n>, Kondition <fem>")
+            << QStringList{QStringLiteral("excision"), QStringLiteral("Kondition")};
+        QTest::newRow("IPA item and glued abbreviation dropped")
+            << QStringLiteral("order number <n>ord.no.,  /ˈɔɾt nˈoː/, Bestellnummer")
+            << QStringList{QStringLiteral("Bestellnummer")};
+        QTest::newRow("acronym glued to a sentence dropped")
+            << QStringLiteral("Still in the dark.SITD, Keine Ahnung")
+            << QStringList{QStringLiteral("Keine Ahnung")};
+        QTest::newRow("fragments with ellipsis dropped")
+            << QStringLiteral("zwielichtig <adj>, Hinterhof…, Hof..., Hof")
+            << QStringList{QStringLiteral("zwielichtig"), QStringLiteral("Hof")};
+        QTest::newRow("U+0085 is an ellipsis, so the fragment goes")
+            << QStringLiteral("etwas\u0085, etwas") << QStringList{QStringLiteral("etwas")};
+        QTest::newRow("hyphens, no-break space and en dash mapped")
+            << QStringLiteral("chou\u2010fleur, X\u2011rays, a\u00a0b, 1\u00962")
+            << QStringList{QStringLiteral("chou-fleur"), QStringLiteral("X-rays"), QStringLiteral("a b"),
+                           QStringLiteral("1\u20132")};
+        QTest::newRow("duplicates dropped after cleaning")
+            << QStringLiteral("Essig <masc>, Essig [cook.], essig")
+            << QStringList{QStringLiteral("Essig"), QStringLiteral("essig")};
+    }
+    void cleansTranslationLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, expected);
+        QCOMPARE(translationsOfLine(line), expected);
+    }
+
+    void takesHeadwordFromHeader()
+    {
+        QCOMPARE(headwordOfHeader(QStringLiteral("base curve radius /bˈeɪs/ (BKR /bˌiː/)")), QStringLiteral("base curve radius"));
+        QCOMPARE(headwordOfHeader(QStringLiteral("Wühlkisten /vyːlkˈɪstən/ <pl>")), QStringLiteral("Wühlkisten"));
+        QCOMPARE(headwordOfHeader(QStringLiteral("Victoria <n>")), QStringLiteral("Victoria"));
+        QCOMPARE(headwordOfHeader(QStringLiteral("and/or")), QStringLiteral("and/or"));
+    }
+
+    void putsBackLostBlanks()
+    {
+        const QSet<QString> spanish{QStringLiteral("gafas"), QStringLiteral("oscuras"), QStringLiteral("esforzarse"),
+                                    QStringLiteral("por"), QStringLiteral("al"), QStringLiteral("día"),
+                                    QStringLiteral("calmar"), QStringLiteral("contra"), QStringLiteral("mandar"),
+                                    QStringLiteral("contramandar"), QStringLiteral("cruz")};
+        const BlankRepairer repairer(spanish, {QStringLiteral("a"), QStringLiteral("y")},
+                                     {QStringLiteral("se"), QStringLiteral("la")});
+        QCOMPARE(repairer.repair(QStringLiteral("gafasoscuras")), std::optional<QString>(QStringLiteral("gafas oscuras")));
+        QCOMPARE(repairer.repair(QStringLiteral("esforzarsepor")), std::optional<QString>(QStringLiteral("esforzarse por")));
+        QCOMPARE(repairer.repair(QStringLiteral("aldía")), std::optional<QString>(QStringLiteral("al día")));
+        // Known words, reflexive infinitives and words that do not cut into
+        // known words stay whole.
+        QCOMPARE(repairer.repair(QStringLiteral("contramandar")), std::nullopt);
+        QCOMPARE(repairer.repair(QStringLiteral("calmarse")), std::nullopt);
+        QCOMPARE(repairer.repair(QStringLiteral("sosegarse")), std::nullopt);
+        QCOMPARE(repairer.repair(QStringLiteral("al día")), std::nullopt);
+        QCOMPARE(repairer.repair(QStringLiteral("CruzRoja")), std::optional<QString>(QStringLiteral("Cruz Roja")));
+    }
+
+    void repairsOrDropsCutHeadwords()
+    {
+        auto entry = [](const char *headword, const char *ipa, const char *translation) {
+            DictdEntry e;
+            e.headword = QString::fromUtf8(headword);
+            e.pronunciation = QString::fromUtf8(ipa);
+            e.translations = QStringList{QString::fromUtf8(translation)};
+            return e;
+        };
+        const QVector<DictdEntry> entries{entry("get", "get", "obtener"), entry("get", "getmæriːd", "casarse"),
+                                          entry("red", "ridkrɔs", "Cruz Roja"), entry("act", "æktaut", "realizar"),
+                                          entry("absent", "ˈabsənt", "ausente")};
+        const QHash<QString, QString> own{{QStringLiteral("get"), QStringLiteral("get")},
+                                          {QStringLiteral("red"), QStringLiteral("rid")},
+                                          {QStringLiteral("act"), QStringLiteral("ækt")},
+                                          {QStringLiteral("absent"), QStringLiteral("æbsənt")}};
+        const QHash<QString, QString> phrases{{QStringLiteral("getmæriːd"), QStringLiteral("get married")}};
+        const QHash<QString, QStringList> reverse{{QStringLiteral("Cruz Roja"), {QStringLiteral("Red Cross")}}};
+        HeadwordRepairs report;
+        const QVector<DictdEntry> kept = repairCutHeadwords(entries, own, phrases, reverse, report);
+        QStringList headwords;
+        for (const DictdEntry &e : kept)
+            headwords.append(e.headword);
+        QCOMPARE(headwords, (QStringList{QStringLiteral("get"), QStringLiteral("get married"), QStringLiteral("Red Cross"),
+                                         QStringLiteral("absent")}));
+        QCOMPARE(report.repaired, 2);
+        QCOMPARE(report.dropped, 1);  // "act out" is nowhere to be found
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDictdReading)
+#include "tst_dictd_reading.moc"
