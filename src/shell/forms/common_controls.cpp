@@ -76,8 +76,12 @@ QBoxLayout *CommonControls::navigationRow() const
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(6);
+    // The buttons were created before the screen's own controls; Tab reaches
+    // them last, as it reaches the row last on the screen.
+    QWidget *window = cmdDict->window();
     for (QPushButton *button : {cmdDict, cmdInvat, cmdTest, cmdTestG, iesi}) {
         button->setMinimumHeight(26);
+        QWidget::setTabOrder(window->previousInFocusChain(), button);
         row->addWidget(button);
     }
     return row;

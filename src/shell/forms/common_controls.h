@@ -41,7 +41,9 @@ protected:
     // the frames and captions, and the row from navigationRow().
     void setupCommonControls(QWidget *window, PairCaptions captions, const char *fontsTitle);
 
-    // A new row holding the five navigation buttons, left to right.
+    // A new row holding the five navigation buttons, left to right. Call it
+    // once every other control exists: it also puts the buttons last in the
+    // tab order.
     QBoxLayout *navigationRow() const;
 };
 

@@ -45,10 +45,12 @@ void ExerciseControls::setupExerciseControls(QWidget *window, const char *setTim
     auto *time = new QGridLayout(timeFrame);
     time->setContentsMargins(8, 2, 8, 6);
     time->setVerticalSpacing(4);
-    time->addWidget(Label2, 0, 0);
-    time->addWidget(Text2, 0, 1);
-    time->addWidget(Label4, 1, 0);
-    time->addWidget(Text6, 1, 1);
+    time->addWidget(Label2, 0, 1);
+    time->addWidget(Text2, 0, 2);
+    time->addWidget(Label4, 1, 1);
+    time->addWidget(Text6, 1, 2);
+    time->setColumnStretch(0, 1); // keeps each caption next to its box
+    time->setColumnStretch(3, 1);
 
     modeFrame = new QGroupBox(QStringLiteral("Mode"), window);
     Option9 = forms::makeRadio(modeFrame, "Option9", "Randomly");

@@ -19,8 +19,115 @@ namespace vorbix {
 
 namespace {
 
+// The choice rows and the option buttons beside them share one pitch. The
+// frame's 1 px border plus a button of kOptionHeight, kOptionSpacing apart,
+// puts every button's centre level with its box's centre.
 constexpr int kChoiceHeight = 24;
 constexpr int kChoiceSpacing = 4;
+constexpr int kFrameBorder = 1;
+constexpr int kOptionHeight = kChoiceHeight - 2 * kFrameBorder;
+constexpr int kOptionSpacing = kChoiceSpacing + 2 * kFrameBorder;
+
+QGroupBox *makeTimeFrame(GridForm &form, QWidget *window)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Time"), window);
+    form.Label3 = forms::makeLabel(frame, "Label3", "    Time :");
+    form.Text2[5] = forms::makeReadOnlyBox(frame, "Text2_5", "5");
+    form.Label4 = forms::makeLabel(frame, "Label4", " Time left :");
+    form.Text9 = forms::makeReadOnlyBox(frame, "Text9", "0");
+    form.Text9->setFont(forms::arial(17.25, true));
+    for (QLineEdit *box : {form.Text2[5], form.Text9}) {
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(56);
+    }
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 2, 8, 6);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(form.Label3, 0, 0);
+    grid->addWidget(form.Text2[5], 0, 1);
+    grid->addWidget(form.Label4, 1, 0);
+    grid->addWidget(form.Text9, 1, 1);
+    return frame;
+}
+
+QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
+{
+    auto *frame = new QGroupBox(window);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: %1px solid rgb(160, 160, 160);"
+                                        " margin: 0px; padding: 0px; }")
+                             .arg(kFrameBorder));
+    form.choiceGroup = new QButtonGroup(frame);
+    auto *column = new QVBoxLayout(frame);
+    column->setContentsMargins(4, 0, 2, 0);
+    column->setSpacing(kOptionSpacing);
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray name = QByteArrayLiteral("Option14_") + QByteArray::number(k);
+        form.Option14[k] = forms::makeRadio(frame, name.constData(), "");
+        form.Option14[k]->setFixedHeight(kOptionHeight);
+        form.choiceGroup->addButton(form.Option14[k], k);
+        column->addWidget(form.Option14[k]);
+    }
+    return frame;
+}
+
+// Captions on row 0, the choices on rows 1 to 5, the asked word level with
+// the middle choice and the start button below it.
+QGridLayout *makeQuestion(GridForm &form, QWidget *window)
+{
+    form.Text1 = forms::makeReadOnlyBox(window, "Text1");
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(kChoiceSpacing);
+    grid->addWidget(form.Label6, 0, 0);
+    grid->addWidget(form.Label7, 0, 1);
+    grid->addWidget(form.Text1, 3, 0);
+    for (int k = 0; k < 5; ++k) {
+        const QByteArray name = QByteArrayLiteral("Text2_") + QByteArray::number(k);
+        form.Text2[k] = forms::makeReadOnlyBox(window, name.constData());
+        grid->addWidget(form.Text2[k], k + 1, 1);
+    }
+    for (QLineEdit *box : {form.Text1, form.Text2[0], form.Text2[1], form.Text2[2], form.Text2[3],
+                           form.Text2[4]}) {
+        box->setFont(forms::arial(9.75));
+        box->setFixedHeight(kChoiceHeight);
+    }
+    form.Frame1 = makeChoiceFrame(form, window);
+    grid->addWidget(form.Frame1, 1, 2, 5, 1);
+    grid->addWidget(form.Cmdcont, 4, 0, 2, 1, Qt::AlignCenter);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1); // spare height goes below the rows, not between them
+    return grid;
+}
+
+QGroupBox *makeSummaryFrame(GridForm &form, QWidget *window)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Summary"), window);
+    form.Label2 = forms::makeLabel(frame, "Label2", "    Attempts :");
+    form.Text3 = forms::makeReadOnlyBox(frame, "Text3");
+    form.Label5 = forms::makeLabel(frame, "Label5", " Current score :");
+    form.Text7 = forms::makeReadOnlyBox(frame, "Text7", "1");
+    form.Labe1 = forms::makeLabel(frame, "Labe1", "    Total scores:");
+    form.Text8 = forms::makeReadOnlyBox(frame, "Text8");
+    auto *row = new QHBoxLayout(frame);
+    row->setContentsMargins(6, 2, 6, 6);
+    row->setSpacing(4);
+    const std::array<std::pair<QLabel *, QLineEdit *>, 3> fields{
+        {{form.Label2, form.Text3}, {form.Label5, form.Text7}, {form.Labe1, form.Text8}}};
+    for (const auto &[label, box] : fields) {
+        const bool bold = box == form.Text8;
+        label->setFont(forms::arial(12, bold, true));
+        box->setFont(forms::arial(12, bold, true));
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(58);
+        if (label != form.Label2)
+            row->addStretch(1);
+        row->addWidget(label);
+        row->addWidget(box);
+    }
+    return frame;
+}
 
 } // namespace
 
@@ -30,88 +137,14 @@ void GridForm::setupUi(QWidget *window)
     setupCommonControls(window, PairCaptions::Dictionary, "Fonts");
     setupLevelControls(window);
 
-    timeFrame = new QGroupBox(QStringLiteral("Time"), window);
-    Label3 = forms::makeLabel(timeFrame, "Label3", "    Time :");
-    Text2[5] = forms::makeReadOnlyBox(timeFrame, "Text2_5", "5");
-    Label4 = forms::makeLabel(timeFrame, "Label4", " Time left :");
-    Text9 = forms::makeReadOnlyBox(timeFrame, "Text9", "0");
-    Text9->setFont(forms::arial(17.25, true));
-    for (QLineEdit *box : {Text2[5], Text9}) {
-        box->setAlignment(Qt::AlignCenter);
-        box->setFixedWidth(56);
-    }
-    auto *time = new QGridLayout(timeFrame);
-    time->setContentsMargins(8, 2, 8, 6);
-    time->setVerticalSpacing(4);
-    time->addWidget(Label3, 0, 0);
-    time->addWidget(Text2[5], 0, 1);
-    time->addWidget(Label4, 1, 0);
-    time->addWidget(Text9, 1, 1);
-
-    // The question: the asked word level with the middle choice, the five
-    // choices one above the other, each with its option button beside it.
-    Text1 = forms::makeReadOnlyBox(window, "Text1");
-    Frame1 = new QGroupBox(window);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFlat(true);
-    choiceGroup = new QButtonGroup(Frame1);
-    auto *choices = new QVBoxLayout(Frame1);
-    choices->setContentsMargins(2, 0, 2, 0);
-    choices->setSpacing(kChoiceSpacing);
-    auto *question = new QGridLayout;
-    question->setHorizontalSpacing(8);
-    question->setVerticalSpacing(kChoiceSpacing);
-    question->addWidget(Label6, 0, 0);
-    question->addWidget(Label7, 0, 1);
-    question->addWidget(Text1, 3, 0);
-    for (int k = 0; k < 5; ++k) {
-        const QByteArray box = QByteArrayLiteral("Text2_") + QByteArray::number(k);
-        const QByteArray option = QByteArrayLiteral("Option14_") + QByteArray::number(k);
-        Text2[k] = forms::makeReadOnlyBox(window, box.constData());
-        Option14[k] = forms::makeRadio(Frame1, option.constData(), "");
-        choiceGroup->addButton(Option14[k], k);
-        Option14[k]->setFixedHeight(kChoiceHeight);
-        choices->addWidget(Option14[k]);
-        question->addWidget(Text2[k], k + 1, 1);
-    }
-    question->addWidget(Frame1, 1, 2, 5, 1);
-    for (QLineEdit *box : {Text1, Text2[0], Text2[1], Text2[2], Text2[3], Text2[4]}) {
-        box->setFont(forms::arial(9.75));
-        box->setFixedHeight(kChoiceHeight);
-    }
-    question->setColumnStretch(0, 1);
-    question->setColumnStretch(1, 1);
-
-    summaryFrame = new QGroupBox(QStringLiteral("Summary"), window);
-    Label2 = forms::makeLabel(summaryFrame, "Label2", "    Attempts :");
-    Text3 = forms::makeReadOnlyBox(summaryFrame, "Text3");
-    Label5 = forms::makeLabel(summaryFrame, "Label5", " Current score :");
-    Text7 = forms::makeReadOnlyBox(summaryFrame, "Text7", "1");
-    Labe1 = forms::makeLabel(summaryFrame, "Labe1", "    Total scores:");
-    Text8 = forms::makeReadOnlyBox(summaryFrame, "Text8");
-    auto *summary = new QHBoxLayout(summaryFrame);
-    summary->setContentsMargins(6, 2, 6, 6);
-    summary->setSpacing(4);
-    for (QLabel *label : {Label2, Label5, Labe1})
-        label->setFont(forms::arial(12, label == Labe1, true));
-    for (QLineEdit *box : {Text3, Text7, Text8}) {
-        box->setFont(forms::arial(12, box == Text8, true));
-        box->setAlignment(Qt::AlignCenter);
-        box->setFixedWidth(58);
-    }
-    summary->addWidget(Label2);
-    summary->addWidget(Text3);
-    summary->addStretch(1);
-    summary->addWidget(Label5);
-    summary->addWidget(Text7);
-    summary->addStretch(1);
-    summary->addWidget(Labe1);
-    summary->addWidget(Text8);
-
     Cmdcont = forms::makeButton(window, "Cmdcont", " START ", colours::kGreen);
     Cmdcont->setFont(forms::timesNewRoman(12, true));
     Cmdcont->setMinimumSize(100, 34);
     Timer3 = forms::makeSecondTimer(window, "Timer3");
+
+    timeFrame = makeTimeFrame(*this, window);
+    QGridLayout *question = makeQuestion(*this, window);
+    summaryFrame = makeSummaryFrame(*this, window);
 
     auto *options = new QHBoxLayout;
     options->addWidget(dictionaryFrame, 1);
@@ -127,17 +160,14 @@ void GridForm::setupUi(QWidget *window)
     middle->addLayout(side);
     middle->addLayout(question, 1);
 
-    auto *results = new QHBoxLayout;
-    results->addWidget(summaryFrame, 1);
-    results->addWidget(Cmdcont, 0, Qt::AlignBottom);
-
     auto *root = new QVBoxLayout(window);
     root->setContentsMargins(10, 8, 10, 8);
     root->setSpacing(6);
     root->addLayout(options);
     root->addLayout(middle);
     root->addStretch(1);
-    root->addLayout(results);
+    root->addWidget(summaryFrame);
+    root->addStretch(1);
     root->addLayout(navigationRow());
 }
 

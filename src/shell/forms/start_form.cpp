@@ -16,8 +16,8 @@ namespace vorbix {
 
 namespace {
 
-constexpr int kFirstRowHeight = 24; // the row of the found entry stands out a little
-constexpr int kRowHeight = 21;
+constexpr int kFirstRowHeight = 26; // the row of the found entry stands out a little
+constexpr int kRowHeight = 22;
 
 QLineEdit *makeGridBox(QWidget *window, int number, const char *text)
 {
@@ -33,6 +33,12 @@ QLineEdit *makeGridBox(QWidget *window, int number, const char *text)
 void StartForm::setupUi(QWidget *window)
 {
     forms::setUpWindow(window, "Dictionary", 594, 394, QColor(0, 192, 192));
+
+    // Created first, so that the look-up box heads the tab order.
+    Text0 = forms::makeLineEdit(window, "Text0");
+    Text0->setFont(forms::arial(9.75));
+    cmdclr = forms::makeButton(window, "cmdclr", "Clean", QColor(0, 255, 255));
+    Label3 = forms::makeLabel(window, "Label3", "Translate this word :");
     setupCommonControls(window, PairCaptions::Dictionary, "");
 
     titleFrame = new QGroupBox(window);
@@ -43,11 +49,6 @@ void StartForm::setupUi(QWidget *window)
     auto *title = new QHBoxLayout(titleFrame);
     title->setContentsMargins(4, 4, 4, 4);
     title->addWidget(Label2);
-
-    Label3 = forms::makeLabel(window, "Label3", "Translate this word :");
-    Text0 = forms::makeLineEdit(window, "Text0");
-    Text0->setFont(forms::arial(9.75));
-    cmdclr = forms::makeButton(window, "cmdclr", "Clean", QColor(0, 255, 255));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
@@ -94,12 +95,13 @@ void StartForm::setupUi(QWidget *window)
     root->setSpacing(6);
     root->addWidget(titleFrame);
     root->addLayout(options);
-    root->addLayout(lookUp);
-    root->addLayout(grid);
     root->addStretch(1);
+    root->addLayout(lookUp);
+    root->addStretch(1);
+    root->addLayout(grid);
+    root->addStretch(2);
     root->addLayout(navigationRow());
 
-    QWidget::setTabOrder(Text0, cmdclr);
     Text0->setFocus();
 }
 
