@@ -102,6 +102,12 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, b
     if (args.size() > 2)
         return usageError(QStringLiteral("freedict takes at most one folder"));
     const QString directory = args.size() == 2 ? args.at(1) : QStringLiteral("/usr/share/dictd");
+    if (!replace && QFileInfo::exists(files.main) && QFileInfo::exists(files.learningFrench)) {
+        // Nothing to build from the dictionaries; still create the settings
+        // file when missing and bring the settings records in line.
+        report(installAllTables(files, {}, false));
+        return 0;
+    }
     const bool terminal = isTerminal();
     QElapsedTimer timer;
     timer.start();

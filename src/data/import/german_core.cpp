@@ -82,18 +82,21 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
     for (const QString &english : coreEnglish) {
         QStringList confirmed;
         for (const QString &german : sources.englishToGerman.value(english)) {
-            if (containsIgnoringCase(sources.germanToEnglish.value(german), english)) {
+            if (containsIgnoringCase(sources.germanToEnglish.value(german), english))
                 confirmed.append(german);
-                QStringList &back = confirmedEnglish[german];
-                if (back.isEmpty())
-                    germanOrder.append(german);
-                if (!back.contains(english))
-                    back.append(english);
-            }
         }
         if (confirmed.isEmpty())
             continue;
         confirmed = rankTranslations(confirmed, sources.germanFrequencies, kMaxGermanTranslations);
+        // Only the German words a row keeps enter the German side, so that
+        // rare words outranked everywhere do not.
+        for (const QString &german : std::as_const(confirmed)) {
+            QStringList &back = confirmedEnglish[german];
+            if (back.isEmpty())
+                germanOrder.append(german);
+            if (!back.contains(english))
+                back.append(english);
+        }
         core.englishGerman.append({english, confirmed.join(QLatin1String(", "))});
     }
     for (const QString &german : std::as_const(germanOrder)) {

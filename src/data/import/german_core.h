@@ -43,7 +43,7 @@ inline constexpr int kMaxGermanTranslations = 6;
 
 // Selects the core vocabulary. An English word of `coreEnglish` gets those
 // German translations of eng-deu that deu-eng translates back to it; a German
-// word gets the English core words that were confirmed so. Translations are
+// word kept in such a row gets the English core words it was kept for. Translations are
 // ranked by how common they are (ties keep the dictionary's order), at most
 // six a row; rows without a confirmed translation are left out; when a side
 // has more than `maxRows` words the most common ones are kept.

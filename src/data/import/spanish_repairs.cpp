@@ -63,6 +63,11 @@ std::optional<QString> splitAtCapitals(const QString &item)
 
 std::optional<QString> BlankRepairer::repair(const QString &item) const
 {
+    // A question or exclamation mark at the end ("howdoyoudo?") stays put.
+    if (item.endsWith(QLatin1Char('?')) || item.endsWith(QLatin1Char('!'))) {
+        const auto inner = repair(item.chopped(1));
+        return inner ? std::optional<QString>(*inner + item.back()) : std::nullopt;
+    }
     constexpr int kMaxPieces = 5;
     if (item.size() < 5 || !std::all_of(item.begin(), item.end(), [](QChar c) { return c.isLetter(); }))
         return std::nullopt;

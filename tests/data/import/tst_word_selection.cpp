@@ -129,9 +129,11 @@ private Q_SLOTS:
         QCOMPARE(core.englishGerman.size(), 1);
         QCOMPARE(core.englishGerman.at(0).source, QStringLiteral("house"));
         QCOMPARE(core.englishGerman.at(0).target, std::optional<QString>(QStringLiteral("Gebäude, Haus")));
-        QCOMPARE(core.germanEnglish.size(), 2);
-        QCOMPARE(core.germanEnglish.at(0).source, QStringLiteral("Haus"));
-        QCOMPARE(core.germanEnglish.at(0).target, std::optional<QString>(QStringLiteral("house")));
+        QCOMPARE(core.germanEnglish.size(), 2);  // "Bude" and "Katze" are not confirmed
+        for (const ImportRow &row : core.germanEnglish) {
+            QVERIFY(row.source == QStringLiteral("Haus") || row.source == QStringLiteral("Gebäude"));
+            QCOMPARE(row.target, std::optional<QString>(QStringLiteral("house")));  // the core word, not "House"
+        }
 
         QStringList many;
         for (int i = 0; i < 9; ++i) {
