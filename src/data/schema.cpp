@@ -33,7 +33,7 @@ void createDatabaseSchema(SqliteConnection &db, const QString &current, int coun
     db.exec(QStringLiteral("CREATE TABLE ini (curent TEXT, nrcur INTEGER)"));
     QSqlQuery insert(db.database());
     insert.prepare(QStringLiteral("INSERT INTO ini (curent, nrcur) VALUES (?, ?)"));
-    insert.addBindValue(current);
+    insert.addBindValue(current.isNull() ? QStringLiteral("") : current); // an empty code, never NULL
     insert.addBindValue(count);
     execOrThrow(insert, db.path());
 }
