@@ -63,7 +63,12 @@ std::optional<QString> splitAtCapitals(const QString &item)
 
 std::optional<QString> BlankRepairer::repair(const QString &item) const
 {
-    // A question or exclamation mark at the end ("howdoyoudo?") stays put.
+    // Spanish opening marks ("¿cómoestáusted?") and question or exclamation
+    // marks at the end ("howdoyoudo?") stay put around the repaired words.
+    if (item.startsWith(QChar(0x00BF)) || item.startsWith(QChar(0x00A1))) {
+        const auto inner = repair(item.mid(1));
+        return inner ? std::optional<QString>(item.front() + *inner) : std::nullopt;
+    }
     if (item.endsWith(QLatin1Char('?')) || item.endsWith(QLatin1Char('!'))) {
         const auto inner = repair(item.chopped(1));
         return inner ? std::optional<QString>(*inner + item.back()) : std::nullopt;

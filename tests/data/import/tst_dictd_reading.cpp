@@ -214,7 +214,8 @@ private Q_SLOTS:
         QCOMPARE(repairer.repair(QStringLiteral("gafasoscuras")), std::optional<QString>(QStringLiteral("gafas oscuras")));
         QCOMPARE(repairer.repair(QStringLiteral("esforzarsepor")), std::optional<QString>(QStringLiteral("esforzarse por")));
         QCOMPARE(repairer.repair(QStringLiteral("aldía")), std::optional<QString>(QStringLiteral("al día")));
-        QCOMPARE(repairer.repair(QStringLiteral("¿gafasoscuras?")), std::nullopt);  // only a closing mark is set aside
+        QCOMPARE(repairer.repair(QStringLiteral("¿gafasoscuras?")), std::optional<QString>(QStringLiteral("¿gafas oscuras?")));
+        QCOMPARE(repairer.repair(QStringLiteral("¡gafas!")), std::nullopt);
         QCOMPARE(repairer.repair(QStringLiteral("gafasoscuras?")), std::optional<QString>(QStringLiteral("gafas oscuras?")));
         // Known words, reflexive infinitives and words that do not cut into
         // known words stay whole.
