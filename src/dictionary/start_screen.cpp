@@ -17,7 +17,6 @@ namespace vorbix {
 StartScreen::StartScreen(Services &services, Navigator &navigator)
     : Screen(ScreenId::Start, services, navigator, bindings::kStart)
 {
-    setObjectName(QStringLiteral("Start"));
     m_ui.setupUi(this);
     connectCommonControls();
     connect(m_ui.Text0, &QLineEdit::textChanged, this, &StartScreen::onText0Changed);

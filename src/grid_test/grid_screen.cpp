@@ -3,8 +3,6 @@
 #include "data/cursor.h"
 #include "data/language_pairs.h"
 #include "data/word_count.h"
-#include "shell/handler_boundary.h"
-#include "shell/services.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +14,6 @@ namespace vorbix {
 GridScreen::GridScreen(Services &services, Navigator &navigator)
     : Screen(ScreenId::TestG, services, navigator, bindings::kTestG)
 {
-    setObjectName(QStringLiteral("TestG"));
     m_ui.setupUi(this);
     connectCommonControls();
 }
@@ -32,25 +29,13 @@ QList<QLineEdit *> GridScreen::wordBoxes()
 void GridScreen::onPairOptionClicked(int pair)
 {
     const LanguagePair &p = kLanguagePairs[pair];
-    const int before = appliedPair();
-    const QString caption6 = m_ui.Label6->text(), caption7 = m_ui.Label7->text();
-    const auto rollback = [&] {
-        m_ui.Label6->setText(caption6);
-        m_ui.Label7->setText(caption7);
-        restorePairOption(before);
-    };
-    const bool done = runGuarded(
-        m_services.messages,
-        [&] {
-            m_ui.Option13->setChecked(true);
-            Cursor &words = cursors().words(pair);
-            storeCount(cursors().datini(), words, countFromLastRecord(words));
-            m_ui.Label6->setText(QLatin1String(p.sourceCaption));
-            m_ui.Label7->setText(QLatin1String(p.targetCaption));
-        },
-        nullptr, rollback);
-    if (done)
-        setAppliedPair(pair);
+    selectPairOrRollBack(pair, [&] {
+        m_ui.Option13->setChecked(true);
+        Cursor &words = cursors().words(pair);
+        storeCount(cursors().datini(), words, countFromLastRecord(words));
+        m_ui.Label6->setText(QLatin1String(p.sourceCaption));
+        m_ui.Label7->setText(QLatin1String(p.targetCaption));
+    });
 }
 
 void GridScreen::resetOnLeave()

@@ -95,24 +95,19 @@ void ExerciseScreen::onPairOptionClicked(int pair)
 
     // A table that cannot be read or a settings record that cannot be saved
     // leaves the screen as it was, on the pair it had.
-    const int before = appliedPair();
     const QString text10 = ex.Text10->text(), text11 = ex.Text11->text(), text12 = ex.Text12->text();
-    const QString caption6 = c.Label6->text(), caption7 = c.Label7->text();
     const qint16 nrmax = m_nrmax, nrprim = m_nrprim, nrultim = m_nrultim;
     const auto rollback = [&] {
         ex.Text10->setText(text10);
         ex.Text11->setText(text11);
         ex.Text12->setText(text12);
-        c.Label6->setText(caption6);
-        c.Label7->setText(caption7);
         m_nrmax = nrmax;
         m_nrprim = nrprim;
         m_nrultim = nrultim;
-        restorePairOption(before);
     };
 
-    const bool done = runGuarded(
-        m_services.messages,
+    selectPairOrRollBack(
+        pair,
         [&] {
             Cursor &words = cursors().words(pair);
             if (letterChosen()) {
@@ -128,9 +123,7 @@ void ExerciseScreen::onPairOptionClicked(int pair)
             c.Label6->setText(QLatin1String(p.sourceCaption));
             c.Label7->setText(QLatin1String(p.targetCaption));
         },
-        nullptr, rollback);
-    if (done)
-        setAppliedPair(pair);
+        rollback);
 }
 
 void ExerciseScreen::resetOnLeave()

@@ -10,7 +10,6 @@ namespace vorbix {
 LearnScreen::LearnScreen(Services &services, Navigator &navigator)
     : ExerciseScreen(ScreenId::Invatare, services, navigator, bindings::kInvatare)
 {
-    setObjectName(QStringLiteral("Invatare"));
     m_ui.setupUi(this);
     connectCommonControls();
     connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer1);

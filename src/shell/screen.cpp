@@ -2,11 +2,13 @@
 
 #include "platform/message_sink.h"
 #include "shell/forms/common_controls.h"
+#include "shell/handler_boundary.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +23,8 @@ Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const Scre
     , m_id(id)
     , m_cursors(services.store, binding)
 {
+    static const char *const names[] = {"Start", "Invatare", "Test", "TestG"};
+    setObjectName(QLatin1String(names[int(id)]));
 }
 
 Screen::~Screen() = default;
@@ -43,10 +47,21 @@ void Screen::carryPairOver(int pair)
     onPairOptionClicked(pair);
 }
 
-void Screen::restorePairOption(int pair)
+void Screen::selectPairOrRollBack(int pair, const std::function<void()> &steps,
+                                  const std::function<void()> &rollback)
 {
-    // Checking an option from code runs no handler.
-    controls().pairOptions[pair]->setChecked(true);
+    CommonControls &c = controls();
+    const int before = m_appliedPair;
+    const QString caption6 = c.Label6->text(), caption7 = c.Label7->text();
+    const bool done = runGuarded(m_services.messages, steps, nullptr, [&] {
+        c.Label6->setText(caption6);
+        c.Label7->setText(caption7);
+        c.pairOptions[before]->setChecked(true); // checking from code runs no handler
+        if (rollback)
+            rollback();
+    });
+    if (done)
+        m_appliedPair = pair;
 }
 
 void Screen::connectCommonControls()

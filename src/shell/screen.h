@@ -5,6 +5,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace vorbix {
@@ -58,11 +60,11 @@ protected:
     // Whether "abc"/"ABC" convert the words on show at once.
     virtual bool convertsCaseOnClick() const { return true; }
 
-    // The pair whose selection last completed: a selection that fails puts
-    // its option back.
-    int appliedPair() const { return m_appliedPair; }
-    void setAppliedPair(int pair) { m_appliedPair = pair; }
-    void restorePairOption(int pair);
+    // Runs the steps of a pair selection that must not half-happen: when one
+    // fails, the captions, the pair option and what `rollback` restores are
+    // put back as they were, and the user is told.
+    void selectPairOrRollBack(int pair, const std::function<void()> &steps,
+                              const std::function<void()> &rollback = {});
 
     void onCheck1Toggled(bool checked);
     void onOption1Clicked();
@@ -80,7 +82,7 @@ private:
     ScreenId m_id;
     ScreenCursors m_cursors;
     bool m_placed = false;
-    int m_appliedPair = 0; // Option3 is selected at design time
+    int m_appliedPair = 0; // the pair whose selection last completed; Option3 at design time
 };
 
 } // namespace vorbix

@@ -11,7 +11,6 @@ namespace vorbix {
 WriteScreen::WriteScreen(Services &services, Navigator &navigator)
     : ExerciseScreen(ScreenId::Test, services, navigator, bindings::kTest)
 {
-    setObjectName(QStringLiteral("Test"));
     m_ui.setupUi(this);
     connectCommonControls();
     connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer2);
