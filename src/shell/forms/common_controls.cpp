@@ -72,6 +72,14 @@ void CommonControls::setupCommonControls(QWidget *window, PairCaptions captions,
     }
 }
 
+QBoxLayout *CommonControls::optionsRow() const
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(dictionaryFrame, 1);
+    row->addWidget(fontsFrame);
+    return row;
+}
+
 QBoxLayout *CommonControls::navigationRow() const
 {
     auto *row = new QHBoxLayout;

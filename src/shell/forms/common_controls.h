@@ -45,6 +45,8 @@ protected:
     // once every other control exists: it also puts the buttons last in the
     // tab order.
     QBoxLayout *navigationRow() const;
+    // A new row with the pair frame and, at its right, the display options.
+    QBoxLayout *optionsRow() const;
 };
 
 } // namespace vorbix

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -76,6 +77,15 @@ void ExerciseControls::setupExerciseControls(QWidget *window, const char *setTim
     Text10 = forms::makeHiddenCarrier(window, "Text10");
     Text11 = forms::makeHiddenCarrier(window, "Text11");
     Text12 = forms::makeHiddenCarrier(window, "Text12");
+}
+
+QBoxLayout *ExerciseControls::settingsRow() const
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(levelFrame);
+    row->addWidget(timeFrame, 1);
+    row->addWidget(modeFrame);
+    return row;
 }
 
 } // namespace vorbix

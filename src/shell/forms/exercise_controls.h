@@ -2,6 +2,7 @@
 
 #include "shell/forms/level_controls.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -36,6 +37,9 @@ struct ExerciseControls : LevelControls
     QLineEdit *Text12 = nullptr; // last Index of the letter range
 
 protected:
+    // A new row with the frames "Level", "Time" and "Mode".
+    QBoxLayout *settingsRow() const;
+
     // The two screens differ only in the blanks before the time captions.
     void setupExerciseControls(QWidget *window, const char *setTimeCaption,
                                const char *timeLeftCaption);

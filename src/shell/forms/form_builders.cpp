@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace vorbix::forms {
 
@@ -101,6 +102,14 @@ void setUpWindow(QWidget *window, const char *title, int width, int height, cons
     window->setFixedSize(width, height);
     window->setFont(arial(9));
     colours::setBackground(window, colour);
+}
+
+QVBoxLayout *windowColumn(QWidget *window)
+{
+    auto *column = new QVBoxLayout(window);
+    column->setContentsMargins(10, 8, 10, 8);
+    column->setSpacing(6);
+    return column;
 }
 
 } // namespace vorbix::forms

@@ -10,6 +10,7 @@ class QObject;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class QVBoxLayout;
 class QWidget;
 
 // Small constructors shared by the four forms. Every control gets its object
@@ -34,5 +35,8 @@ QTimer *makeSecondTimer(QObject *parent, const char *name);
 // Title, fixed client size, background colour and the font of every control
 // that does not name its own.
 void setUpWindow(QWidget *window, const char *title, int width, int height, const QColor &colour);
+
+// The window's top-to-bottom layout, with the margins every form uses.
+QVBoxLayout *windowColumn(QWidget *window);
 
 } // namespace vorbix::forms

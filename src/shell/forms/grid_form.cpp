@@ -146,10 +146,6 @@ void GridForm::setupUi(QWidget *window)
     QGridLayout *question = makeQuestion(*this, window);
     summaryFrame = makeSummaryFrame(*this, window);
 
-    auto *options = new QHBoxLayout;
-    options->addWidget(dictionaryFrame, 1);
-    options->addWidget(fontsFrame);
-
     auto *side = new QVBoxLayout;
     side->addWidget(levelFrame);
     side->addWidget(timeFrame);
@@ -160,10 +156,8 @@ void GridForm::setupUi(QWidget *window)
     middle->addLayout(side);
     middle->addLayout(question, 1);
 
-    auto *root = new QVBoxLayout(window);
-    root->setContentsMargins(10, 8, 10, 8);
-    root->setSpacing(6);
-    root->addLayout(options);
+    QVBoxLayout *root = forms::windowColumn(window);
+    root->addLayout(optionsRow());
     root->addLayout(middle);
     root->addStretch(1);
     root->addWidget(summaryFrame);

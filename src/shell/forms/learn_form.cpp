@@ -33,15 +33,6 @@ void LearnForm::setupUi(QWidget *window)
     Cmdcont->setMinimumSize(120, 34);
     Timer1 = forms::makeSecondTimer(window, "Timer1");
 
-    auto *options = new QHBoxLayout;
-    options->addWidget(dictionaryFrame, 1);
-    options->addWidget(fontsFrame);
-
-    auto *settings = new QHBoxLayout;
-    settings->addWidget(levelFrame);
-    settings->addWidget(timeFrame, 1);
-    settings->addWidget(modeFrame);
-
     auto *words = new QGridLayout;
     words->setHorizontalSpacing(12);
     words->setVerticalSpacing(2);
@@ -57,11 +48,9 @@ void LearnForm::setupUi(QWidget *window)
     exercise->addWidget(Check2);
     exercise->addStretch(1);
 
-    auto *root = new QVBoxLayout(window);
-    root->setContentsMargins(10, 8, 10, 8);
-    root->setSpacing(6);
-    root->addLayout(options);
-    root->addLayout(settings);
+    QVBoxLayout *root = forms::windowColumn(window);
+    root->addLayout(optionsRow());
+    root->addLayout(settingsRow());
     root->addStretch(1);
     root->addLayout(words);
     root->addStretch(1);

@@ -81,20 +81,14 @@ void StartForm::setupUi(QWidget *window)
     Text22 = forms::makeHiddenCarrier(window, "Text22");
     Text23 = forms::makeHiddenCarrier(window, "Text23", "Text23");
 
-    auto *options = new QHBoxLayout;
-    options->addWidget(dictionaryFrame, 1);
-    options->addWidget(fontsFrame);
-
     auto *lookUp = new QHBoxLayout;
     lookUp->addWidget(Label3);
     lookUp->addWidget(Text0, 1);
     lookUp->addWidget(cmdclr);
 
-    auto *root = new QVBoxLayout(window);
-    root->setContentsMargins(10, 8, 10, 8);
-    root->setSpacing(6);
+    QVBoxLayout *root = forms::windowColumn(window);
     root->addWidget(titleFrame);
-    root->addLayout(options);
+    root->addLayout(optionsRow());
     root->addStretch(1);
     root->addLayout(lookUp);
     root->addStretch(1);

@@ -51,15 +51,6 @@ void WriteForm::setupUi(QWidget *window)
     }
     Timer2 = forms::makeSecondTimer(window, "Timer2");
 
-    auto *options = new QHBoxLayout;
-    options->addWidget(dictionaryFrame, 1);
-    options->addWidget(fontsFrame);
-
-    auto *settings = new QHBoxLayout;
-    settings->addWidget(levelFrame);
-    settings->addWidget(timeFrame, 1);
-    settings->addWidget(modeFrame);
-
     auto *words = new QGridLayout;
     words->setHorizontalSpacing(12);
     words->setVerticalSpacing(3);
@@ -89,11 +80,9 @@ void WriteForm::setupUi(QWidget *window)
     exercise->addStretch(1);
     exercise->addLayout(scores);
 
-    auto *root = new QVBoxLayout(window);
-    root->setContentsMargins(10, 8, 10, 8);
-    root->setSpacing(6);
-    root->addLayout(options);
-    root->addLayout(settings);
+    QVBoxLayout *root = forms::windowColumn(window);
+    root->addLayout(optionsRow());
+    root->addLayout(settingsRow());
     root->addStretch(1);
     root->addLayout(words);
     root->addStretch(1);
