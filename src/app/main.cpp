@@ -11,13 +11,31 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#include <memory>
+
+namespace {
+
+// --help and --version only print: they must work without a display, so
+// they get a console application object and the windows never start.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?" || arg == "-v"
+            || arg == "--version")
+            return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication &app = *application;
     QApplication::setApplicationName(QStringLiteral("vorbix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorbix"));
     QApplication::setApplicationVersion(QStringLiteral(VORBIX_VERSION));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -31,6 +49,9 @@ int main(int argc, char *argv[])
     parser.addOption(dataRootOption);
     parser.process(app);
 
+    QApplication::setApplicationDisplayName(QStringLiteral("Vorbix"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
     const QString dataRoot = parser.isSet(dataRootOption)
                                  ? QDir(parser.value(dataRootOption)).absolutePath()
                                  : vorbix::defaultDataRoot();
@@ -40,7 +61,7 @@ int main(int argc, char *argv[])
     vorbix::SystemRandomSource random;
     vorbix::Services services{store, messages, random};
     vorbix::Navigator navigator(services);
-    QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QApplication::quit,
+    QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
     vorbix::startProgram(navigator, store, messages);
