@@ -88,4 +88,18 @@ QBoxLayout *ExerciseControls::settingsRow() const
     return row;
 }
 
+void ExerciseControls::layOutExerciseWindow(QWidget *window, QLayout *options, QLayout *words,
+                                            QLayout *exercise, QLayout *navigation) const
+{
+    QVBoxLayout *root = forms::windowColumn(window);
+    root->addLayout(options);
+    root->addLayout(settingsRow());
+    root->addStretch(1);
+    root->addLayout(words);
+    root->addStretch(1);
+    root->addLayout(exercise);
+    root->addStretch(1);
+    root->addLayout(navigation);
+}
+
 } // namespace vorbix

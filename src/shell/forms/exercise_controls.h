@@ -7,6 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 class QWidget;
@@ -39,6 +40,12 @@ struct ExerciseControls : LevelControls
 protected:
     // A new row with the frames "Level", "Time" and "Mode".
     QBoxLayout *settingsRow() const;
+
+    // The two screens' window, top to bottom: the pair and display options,
+    // the settings row, the words, the exercise buttons and the navigation
+    // row, with the spare height spread between the middle rows.
+    void layOutExerciseWindow(QWidget *window, QLayout *options, QLayout *words, QLayout *exercise,
+                              QLayout *navigation) const;
 
     // The two screens differ only in the blanks before the time captions.
     void setupExerciseControls(QWidget *window, const char *setTimeCaption,

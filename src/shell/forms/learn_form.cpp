@@ -48,15 +48,7 @@ void LearnForm::setupUi(QWidget *window)
     exercise->addWidget(Check2);
     exercise->addStretch(1);
 
-    QVBoxLayout *root = forms::windowColumn(window);
-    root->addLayout(optionsRow());
-    root->addLayout(settingsRow());
-    root->addStretch(1);
-    root->addLayout(words);
-    root->addStretch(1);
-    root->addLayout(exercise);
-    root->addStretch(1);
-    root->addLayout(navigationRow());
+    layOutExerciseWindow(window, optionsRow(), words, exercise, navigationRow());
 }
 
 } // namespace vorbix

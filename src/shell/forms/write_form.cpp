@@ -80,15 +80,7 @@ void WriteForm::setupUi(QWidget *window)
     exercise->addStretch(1);
     exercise->addLayout(scores);
 
-    QVBoxLayout *root = forms::windowColumn(window);
-    root->addLayout(optionsRow());
-    root->addLayout(settingsRow());
-    root->addStretch(1);
-    root->addLayout(words);
-    root->addStretch(1);
-    root->addLayout(exercise);
-    root->addStretch(1);
-    root->addLayout(navigationRow());
+    layOutExerciseWindow(window, optionsRow(), words, exercise, navigationRow());
 }
 
 } // namespace vorbix
