@@ -1,6 +1,7 @@
 // The dictionary's cost per keystroke and per scroll on a table of the
 // largest size a word table can have (32767 entries), measured through the
 // main window's own handlers.
+#include "app/screen_factory.h"
 #include "data/language_pairs.h"
 #include "data/schema.h"
 #include "data/sqlite_connection.h"
@@ -8,7 +9,9 @@
 #include "data/word_store.h"
 #include "dictionary/start_screen.h"
 #include "platform/message_sink.h"
+#include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 
@@ -60,8 +63,10 @@ struct Fixture
     WordStore store{dir.path()};
     SilentMessages messages;
     SystemRandomSource random;
-    Services services{store, messages, random};
-    Navigator navigator{services};
+    TimerTickerFactory tickers;
+    ApplicationMousePointer pointer;
+    Services services{store, messages, random, tickers, pointer, QLocale()};
+    Navigator navigator{services, makeScreen};
     StartScreen *start = nullptr;
     QString middleWord;
 

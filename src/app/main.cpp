@@ -1,7 +1,11 @@
+#include "app/application_setup.h"
+#include "app/screen_factory.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
 #include "platform/message_sink.h"
+#include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 #include "shell/startup.h"
@@ -9,7 +13,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QStyleFactory>
 
 #include <memory>
 
@@ -34,8 +37,7 @@ int main(int argc, char *argv[])
 {
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication &app = *application;
-    QApplication::setApplicationName(QStringLiteral("vorbix"));
-    QApplication::setApplicationVersion(QStringLiteral(VORBIX_VERSION));
+    vorbix::setUpApplicationIdentity(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -49,8 +51,7 @@ int main(int argc, char *argv[])
     parser.addOption(dataRootOption);
     parser.process(app);
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorbix"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    vorbix::setUpApplicationLook();
 
     const QString dataRoot = parser.isSet(dataRootOption)
                                  ? QDir(parser.value(dataRootOption)).absolutePath()
@@ -59,8 +60,10 @@ int main(int argc, char *argv[])
     vorbix::WordStore store(dataRoot);
     vorbix::DialogMessageSink messages;
     vorbix::SystemRandomSource random;
-    vorbix::Services services{store, messages, random};
-    vorbix::Navigator navigator(services);
+    vorbix::TimerTickerFactory tickers;
+    vorbix::ApplicationMousePointer pointer;
+    vorbix::Services services{store, messages, random, tickers, pointer, QLocale()};
+    vorbix::Navigator navigator(services, vorbix::makeScreen);
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -3,6 +3,9 @@
 #include "data/store_paths.h"
 #include "data/word_store.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace vorbix {
 
 namespace bindings {
@@ -20,6 +23,13 @@ ScreenCursors::ScreenCursors(WordStore &store, const ScreenBinding &binding)
 {
     for (int i = 0; i < kPairCount; ++i)
         m_words[i] = std::make_unique<Cursor>(store, store.filePath(binding.wordFiles[i]), kLanguagePairs[i]);
+}
+
+Cursor &ScreenCursors::words(int pairIndex)
+{
+    if (pairIndex < 0 || pairIndex >= kPairCount)
+        throw std::out_of_range("There is no language pair number " + std::to_string(pairIndex) + ".");
+    return *m_words[std::size_t(pairIndex)];
 }
 
 } // namespace vorbix

@@ -33,7 +33,8 @@ public:
     ScreenCursors(WordStore &store, const ScreenBinding &binding);
 
     SettingsRecord &datini() { return m_settings; }
-    Cursor &words(int pairIndex) { return *m_words[pairIndex]; }
+    // Throws std::out_of_range for an index outside the six pairs.
+    Cursor &words(int pairIndex);
 
 private:
     SettingsRecord m_settings;

@@ -3,6 +3,7 @@
 #include "data/cursor.h"
 #include "platform/text_services.h"
 #include "shell/handler_boundary.h"
+#include "shell/services.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -17,7 +18,7 @@ void StartScreen::onVScroll1Changed()
             // The first move after a look-up only brings the scroll bar to
             // the entry the look-up found. Before any look-up there is no
             // number here and browsing does nothing.
-            const std::optional<qint16> found = text::toInt16(m_ui.Text23->text());
+            const std::optional<qint16> found = text::toInt16(m_ui.Text23->text(), m_services.locale);
             if (!found)
                 return;
             const QSignalBlocker blocker(m_ui.VScroll1);

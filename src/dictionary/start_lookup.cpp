@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace vorbix {
 
@@ -31,7 +32,13 @@ void StartScreen::onText0Changed()
             return;
         Cursor &words = cursors().words(pair);
         m_nrmax = qint16(wordCount(cursors().datini(), words));
-        m_ui.VScroll1->setMaximum(qMax<int>(1, m_nrmax));
+        {
+            // A new maximum below the thumb moves the thumb; that move is not
+            // the user's scroll and must not run browsing, which would sync
+            // to the entry of the previous look-up.
+            const QSignalBlocker blocker(m_ui.VScroll1);
+            m_ui.VScroll1->setMaximum(qMax<int>(1, m_nrmax));
+        }
         m_ui.Text22->setText(QString::number(m_nrmax));
 
         words.moveFirst();

@@ -3,11 +3,12 @@
 #include "data/cursor.h"
 #include "data/language_pairs.h"
 #include "data/word_count.h"
+#include "platform/ticker.h"
+#include "shell/services.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace vorbix {
 
@@ -15,6 +16,7 @@ GridScreen::GridScreen(Services &services, Navigator &navigator)
     : Screen(ScreenId::TestG, services, navigator, bindings::kTestG)
 {
     m_ui.setupUi(this);
+    m_timer = m_services.tickers.make(m_ui.Timer3);
     connectCommonControls();
 }
 
@@ -40,7 +42,7 @@ void GridScreen::onPairOptionClicked(int pair)
 
 void GridScreen::resetOnLeave()
 {
-    m_ui.Timer3->stop();
+    m_timer->stop();
     m_medie = 1.0f;
     m_nrnote = 0;
     m_ui.Text3->clear();
@@ -50,7 +52,7 @@ void GridScreen::resetOnLeave()
 
 void GridScreen::stopTimers()
 {
-    m_ui.Timer3->stop();
+    m_timer->stop();
 }
 
 } // namespace vorbix

@@ -3,7 +3,11 @@
 #include "shell/forms/grid_form.h"
 #include "shell/screen.h"
 
+#include <memory>
+
 namespace vorbix {
+
+class Ticker;
 
 // "Grid test": a word with five translations to choose from, scored by the
 // time the answer takes.
@@ -21,6 +25,9 @@ public:
     void resetOnLeave() override;
     void stopTimers() override;
 
+    // Timer3: the answer time.
+    Ticker &timer() { return *m_timer; }
+
     float medie() const { return m_medie; }
     qint16 nrnote() const { return m_nrnote; }
 
@@ -30,6 +37,7 @@ protected:
 
 private:
     GridForm m_ui;
+    std::unique_ptr<Ticker> m_timer;
     float m_medie = 0.0f;
     qint16 m_nrnote = 0;
 };

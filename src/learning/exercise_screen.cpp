@@ -6,6 +6,8 @@
 #include "shell/forms/common_controls.h"
 #include "shell/forms/exercise_controls.h"
 #include "shell/handler_boundary.h"
+#include "learning/letter_range.h"
+#include "platform/ticker.h"
 #include "shell/services.h"
 
 #include <QCheckBox>
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace vorbix {
 
@@ -26,50 +27,38 @@ ExerciseScreen::ExerciseScreen(ScreenId id, Services &services, Navigator &navig
 
 ExerciseScreen::~ExerciseScreen() = default;
 
-void ExerciseScreen::connectExerciseControls(ExerciseControls &exercise, QPushButton *cmdcont, QTimer *timer)
+void ExerciseScreen::connectExerciseControls(QTimer *designTimer)
 {
-    m_exercise = &exercise;
-    m_cmdcont = cmdcont;
-    m_timer = timer;
-    connect(exercise.Combo1, &QComboBox::activated, this, [this] {
-        runGuarded(m_services.messages, [this] { onCombo1Activated(); });
+    ExerciseControls &ex = exercise();
+    m_timer = m_services.tickers.make(designTimer);
+    connect(ex.Combo1, &QComboBox::activated, this, [this] {
+        runGuarded(m_services, [this] { onCombo1Activated(); });
     });
-    connect(exercise.Option13, &QRadioButton::clicked, this, [this] {
-        runGuarded(m_services.messages, [this] { onOption13Clicked(); });
+    connect(ex.Option13, &QRadioButton::clicked, this, [this] {
+        runGuarded(m_services, [this] { onOption13Clicked(); });
     });
-    connect(exercise.Check2, &QCheckBox::toggled, this, &ExerciseScreen::onCheck2Toggled);
+    connect(ex.Check2, &QCheckBox::toggled, this, &ExerciseScreen::onCheck2Toggled);
 }
 
-bool ExerciseScreen::letterChosen() const
+bool ExerciseScreen::letterChosen()
 {
-    const QString letter = m_exercise->Combo1->currentText();
+    const QString letter = exercise().Combo1->currentText();
     return !letter.isEmpty() && letter != QLatin1String("A-Z");
-}
-
-ExerciseScreen::LetterRange ExerciseScreen::letterRange(Cursor &words, const QString &letter)
-{
-    const PrefixEquals startsWithLetter{1, letter};
-    LetterRange range;
-    words.moveFirst();
-    words.findFirst(startsWithLetter);
-    range.first = qint16(words.index());
-    words.findLast(startsWithLetter);
-    range.last = qint16(words.index());
-    return range;
 }
 
 void ExerciseScreen::onCombo1Activated()
 {
+    ExerciseControls &ex = exercise();
     LetterRange range;
-    if (m_exercise->Option13->isChecked()) {
+    if (ex.Option13->isChecked()) {
         const int pair = selectedPair();
         if (pair >= 0) {
-            range = letterRange(cursors().words(pair), m_exercise->Combo1->currentText());
-            m_exercise->Text10->setText(QLatin1String(kLanguagePairs[pair].tableCode));
+            range = findLetterRange(cursors().words(pair), ex.Combo1->currentText());
+            ex.Text10->setText(QLatin1String(kLanguagePairs[pair].tableCode));
         }
     }
-    m_exercise->Text11->setText(QString::number(range.first));
-    m_exercise->Text12->setText(QString::number(range.last));
+    ex.Text11->setText(QString::number(range.first));
+    ex.Text12->setText(QString::number(range.last));
 }
 
 void ExerciseScreen::onOption13Clicked()
@@ -79,31 +68,30 @@ void ExerciseScreen::onOption13Clicked()
     const int pair = selectedPair();
     if (pair < 0)
         return;
-    const LetterRange range = letterRange(cursors().words(pair), m_exercise->Combo1->currentText());
-    m_nrprim = range.first;
-    m_nrultim = range.last;
-    m_exercise->Text10->setText(QLatin1String(kLanguagePairs[pair].tableCode));
-    m_exercise->Text11->setText(QString::number(m_nrprim));
-    m_exercise->Text12->setText(QString::number(m_nrultim));
+    ExerciseControls &ex = exercise();
+    const LetterRange range = findLetterRange(cursors().words(pair), ex.Combo1->currentText());
+    m_state.nrprim = range.first;
+    m_state.nrultim = range.last;
+    ex.Text10->setText(QLatin1String(kLanguagePairs[pair].tableCode));
+    ex.Text11->setText(QString::number(m_state.nrprim));
+    ex.Text12->setText(QString::number(m_state.nrultim));
 }
 
 void ExerciseScreen::onPairOptionClicked(int pair)
 {
     const LanguagePair &p = kLanguagePairs[pair];
-    ExerciseControls &ex = *m_exercise;
+    ExerciseControls &ex = exercise();
     CommonControls &c = controls();
 
     // A table that cannot be read or a settings record that cannot be saved
     // leaves the screen as it was, on the pair it had.
     const QString text10 = ex.Text10->text(), text11 = ex.Text11->text(), text12 = ex.Text12->text();
-    const qint16 nrmax = m_nrmax, nrprim = m_nrprim, nrultim = m_nrultim;
+    const ExerciseState before = m_state;
     const auto rollback = [&] {
         ex.Text10->setText(text10);
         ex.Text11->setText(text11);
         ex.Text12->setText(text12);
-        m_nrmax = nrmax;
-        m_nrprim = nrprim;
-        m_nrultim = nrultim;
+        m_state = before;
     };
 
     selectPairOrRollBack(
@@ -112,14 +100,14 @@ void ExerciseScreen::onPairOptionClicked(int pair)
             Cursor &words = cursors().words(pair);
             if (letterChosen()) {
                 ex.Text10->setText(QLatin1String(p.tableCode));
-                const LetterRange range = letterRange(words, ex.Combo1->currentText());
+                const LetterRange range = findLetterRange(words, ex.Combo1->currentText());
                 ex.Text11->setText(QString::number(range.first));
                 ex.Text12->setText(QString::number(range.last));
             }
             ex.Option13->setChecked(true);
             onOption13Clicked();
-            m_nrmax = qint16(countFromLastRecord(words));
-            storeCount(cursors().datini(), words, m_nrmax);
+            m_state.nrmax = qint16(countFromLastRecord(words));
+            storeCount(cursors().datini(), words, m_state.nrmax);
             c.Label6->setText(QLatin1String(p.sourceCaption));
             c.Label7->setText(QLatin1String(p.targetCaption));
         },
@@ -128,7 +116,7 @@ void ExerciseScreen::onPairOptionClicked(int pair)
 
 void ExerciseScreen::resetOnLeave()
 {
-    m_exercise->Check2->setChecked(false); // runs the "Timer" handling when it was checked
+    exercise().Check2->setChecked(false); // runs the "Timer" handling when it was checked
     m_timer->stop();
 }
 

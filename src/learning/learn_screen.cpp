@@ -12,7 +12,7 @@ LearnScreen::LearnScreen(Services &services, Navigator &navigator)
 {
     m_ui.setupUi(this);
     connectCommonControls();
-    connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer1);
+    connectExerciseControls(m_ui.Timer1);
 }
 
 LearnScreen::~LearnScreen() = default;

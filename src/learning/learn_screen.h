@@ -19,6 +19,7 @@ public:
     LearnForm &ui() { return m_ui; }
 
 protected:
+    ExerciseControls &exercise() override { return m_ui; }
     QList<QLineEdit *> wordBoxes() override;
     void onCheck2Toggled(bool checked) override;
 

@@ -22,13 +22,21 @@ float SystemRandomSource::next()
 
 void SystemRandomSource::reseedFromClock()
 {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    m_engine.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+    const auto now = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    ++m_reseeds;
+    std::seed_seq seed{std::uint32_t(now), std::uint32_t(now >> 32), std::uint32_t(m_reseeds),
+                       std::uint32_t(m_reseeds >> 32)};
+    m_engine.seed(seed);
 }
 
 int drawBelow(float r, int m)
 {
-    return static_cast<int>(std::floor((1.0f - r) * static_cast<double>(m)));
+    // Every step stays in float: a double product differs from the single
+    // one near whole numbers (r = 0.030000031, m = 100 gives 97, not 96).
+    const float complement = 1.0f - r;
+    const float product = complement * static_cast<float>(m);
+    return static_cast<int>(std::floor(product));
 }
 
 } // namespace vorbix

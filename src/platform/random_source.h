@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 namespace vorbix {
@@ -20,13 +21,17 @@ class SystemRandomSource final : public RandomSource
 public:
     SystemRandomSource();
     float next() override;
+    // Two reseeds within one tick of the clock still give two different
+    // sequences: a running count is mixed into the seed.
     void reseedFromClock() override;
 
 private:
     std::mt19937 m_engine;
+    std::uint64_t m_reseeds = 0;
 };
 
-// Int((1 - r) * m): 0 .. m - 1, and m itself only when r is 0.
+// Int((1 - r) * m) in single precision, as the draws are defined: 0 .. m - 1,
+// and m itself only when r is 0.
 int drawBelow(float r, int m);
 
 } // namespace vorbix

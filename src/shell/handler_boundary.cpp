@@ -2,10 +2,9 @@
 
 #include "data/record_error.h"
 #include "platform/message_sink.h"
-
-#include <QCursor>
-#include <QGuiApplication>
-#include <QTimer>
+#include "platform/mouse_pointer.h"
+#include "platform/ticker.h"
+#include "shell/services.h"
 
 #include <exception>
 
@@ -20,7 +19,7 @@ void runTrapped(const std::function<void()> &handler)
     }
 }
 
-bool runGuarded(MessageSink &messages, const std::function<void()> &handler, QTimer *timer,
+bool runGuarded(Services &services, const std::function<void()> &handler, Ticker *timer,
                 const std::function<void()> &rollback)
 {
     QString problem;
@@ -38,25 +37,13 @@ bool runGuarded(MessageSink &messages, const std::function<void()> &handler, QTi
         rollback();
     // Whatever pointer the failed handler set is taken back before the user
     // is told, so that the message box is not shown under an hourglass.
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
-    messages.show({QStringLiteral("Vorbix could not complete this action.\n\n%1\n\n"
-                                  "If the word databases are missing, create them with "
-                                  "\"vorbix-import freedict\".")
-                       .arg(problem),
-                   kApplicationTitle, MessageIcon::Critical});
+    services.pointer.restoreAll();
+    services.messages.show({QStringLiteral("Vorbix could not complete this action.\n\n%1\n\n"
+                                           "If the word databases are missing, create them with "
+                                           "\"vorbix-import freedict\".")
+                                .arg(problem),
+                            kApplicationTitle, MessageIcon::Critical});
     return false;
-}
-
-BusyPointer::BusyPointer()
-{
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-}
-
-BusyPointer::~BusyPointer()
-{
-    if (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace vorbix

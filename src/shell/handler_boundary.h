@@ -2,11 +2,10 @@
 
 #include <functional>
 
-class QTimer;
-
 namespace vorbix {
 
-class MessageSink;
+struct Services;
+class Ticker;
 
 // Runs a handler that traps errors: the first failing record operation ends
 // it silently, keeping what it had already done.
@@ -18,17 +17,7 @@ void runTrapped(const std::function<void()> &handler);
 // is told once what went wrong. Returns false when the handler failed.
 // `rollback`, when given, runs before the user is told, to put back what the
 // failed handler had already changed.
-bool runGuarded(MessageSink &messages, const std::function<void()> &handler, QTimer *timer = nullptr,
+bool runGuarded(Services &services, const std::function<void()> &handler, Ticker *timer = nullptr,
                 const std::function<void()> &rollback = {});
-
-// Shows the busy mouse pointer for as long as it lives.
-class BusyPointer
-{
-public:
-    BusyPointer();
-    ~BusyPointer();
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 } // namespace vorbix

@@ -1,17 +1,25 @@
 #include "shell/navigator.h"
 
-#include "dictionary/start_screen.h"
-#include "grid_test/grid_screen.h"
-#include "learning/learn_screen.h"
-#include "shell/services.h"
-#include "writing_test/write_screen.h"
-
-#include <QCoreApplication>
+#include <stdexcept>
+#include <string>
 
 namespace vorbix {
 
-Navigator::Navigator(Services &services)
+namespace {
+
+std::size_t slotOf(ScreenId id)
+{
+    const auto slot = static_cast<std::size_t>(id);
+    if (slot >= 4)
+        throw std::out_of_range("Vorbix has no screen number " + std::to_string(slot) + ".");
+    return slot;
+}
+
+} // namespace
+
+Navigator::Navigator(Services &services, ScreenFactory factory)
     : m_services(services)
+    , m_factory(std::move(factory))
 {
 }
 
@@ -19,20 +27,15 @@ Navigator::~Navigator() = default;
 
 Screen *Navigator::existing(ScreenId id) const
 {
-    return m_screens[size_t(id)].get();
+    const auto slot = static_cast<std::size_t>(id);
+    return slot < m_screens.size() ? m_screens[slot].get() : nullptr;
 }
 
 Screen &Navigator::screen(ScreenId id)
 {
-    std::unique_ptr<Screen> &slot = m_screens[size_t(id)];
-    if (!slot) {
-        switch (id) {
-        case ScreenId::Start: slot = std::make_unique<StartScreen>(m_services, *this); break;
-        case ScreenId::Invatare: slot = std::make_unique<LearnScreen>(m_services, *this); break;
-        case ScreenId::Test: slot = std::make_unique<WriteScreen>(m_services, *this); break;
-        case ScreenId::TestG: slot = std::make_unique<GridScreen>(m_services, *this); break;
-        }
-    }
+    std::unique_ptr<Screen> &slot = m_screens[slotOf(id)];
+    if (!slot)
+        slot = m_factory(id, m_services, *this);
     return *slot;
 }
 

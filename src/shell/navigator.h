@@ -5,11 +5,17 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace vorbix {
 
+class Navigator;
 struct Services;
+
+// Builds a screen with its design-time state. The composition root (src/app)
+// supplies it, so that the shell never depends on the screens built on it.
+using ScreenFactory = std::function<std::unique_ptr<Screen>(ScreenId, Services &, Navigator &)>;
 
 // Creates the four screens on first use, switches between them and ends the
 // program. Exactly one screen is visible at a time.
@@ -18,12 +24,13 @@ class Navigator final : public QObject
     Q_OBJECT
 
 public:
-    explicit Navigator(Services &services);
+    Navigator(Services &services, ScreenFactory factory);
     ~Navigator() override;
 
-    // The screen, created with its design-time state the first time it is asked for.
+    // The screen, created with its design-time state the first time it is
+    // asked for. An id outside the four screens throws std::out_of_range.
     Screen &screen(ScreenId id);
-    // The screen if it exists already.
+    // The screen if it exists already; nullptr for an id outside the four.
     Screen *existing(ScreenId id) const;
 
     // Start-up: the main window is created and shown.
@@ -42,6 +49,7 @@ Q_SIGNALS:
 
 private:
     Services &m_services;
+    ScreenFactory m_factory;
     std::array<std::unique_ptr<Screen>, 4> m_screens;
     bool m_exited = false;
 };

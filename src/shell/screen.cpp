@@ -53,7 +53,7 @@ void Screen::selectPairOrRollBack(int pair, const std::function<void()> &steps,
     CommonControls &c = controls();
     const int before = m_appliedPair;
     const QString caption6 = c.Label6->text(), caption7 = c.Label7->text();
-    const bool done = runGuarded(m_services.messages, steps, nullptr, [&] {
+    const bool done = runGuarded(m_services, steps, nullptr, [&] {
         c.Label6->setText(caption6);
         c.Label7->setText(caption7);
         c.pairOptions[before]->setChecked(true); // checking from code runs no handler

@@ -1,18 +1,27 @@
 #pragma once
 
+#include <QLocale>
+
 namespace vorbix {
 
 class MessageSink;
+class MousePointer;
 class RandomSource;
+class TickerFactory;
 class WordStore;
 
-// What the screens need from outside: the word store, where messages go and
-// the random source. The program passes the real ones; tests pass recorders.
+// What the screens need from outside: the word store, where messages go, the
+// random source, the timers, the mouse pointer and the regional settings that
+// numbers are written and read with. The program passes the real ones; tests
+// pass recorders, hand-stepped tickers and a pinned locale.
 struct Services
 {
     WordStore &store;
     MessageSink &messages;
     RandomSource &random;
+    TickerFactory &tickers;
+    MousePointer &pointer;
+    QLocale locale;
 };
 
 } // namespace vorbix

@@ -1,10 +1,10 @@
 #include "writing_test/write_screen.h"
 
+#include "platform/ticker.h"
 #include "shell/forms/colours.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace vorbix {
 
@@ -13,7 +13,7 @@ WriteScreen::WriteScreen(Services &services, Navigator &navigator)
 {
     m_ui.setupUi(this);
     connectCommonControls();
-    connectExerciseControls(m_ui, m_ui.Cmdcont, m_ui.Timer2);
+    connectExerciseControls(m_ui.Timer2);
 }
 
 WriteScreen::~WriteScreen() = default;
@@ -27,8 +27,8 @@ void WriteScreen::onCheck2Toggled(bool checked)
 {
     if (checked) {
         // The countdown starts at once, without a press of the start button.
-        m_ui.Timer2->setInterval(1000);
-        m_ui.Timer2->start();
+        m_timer->setInterval(1000);
+        m_timer->start();
     } else {
         m_ui.Cmdcont->setText(QStringLiteral("Continue"));
         colours::setBackground(m_ui.Cmdcont, colours::kGreen);

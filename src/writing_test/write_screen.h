@@ -25,6 +25,7 @@ public:
     float totalnote() const { return m_totalnote; }
 
 protected:
+    ExerciseControls &exercise() override { return m_ui; }
     QList<QLineEdit *> wordBoxes() override;
     void onCheck2Toggled(bool checked) override;
 

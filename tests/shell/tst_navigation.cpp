@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/ticker.h"
+
 using namespace vorbix;
 using namespace vorbix::testing;
 
@@ -105,24 +107,24 @@ void TestNavigation::leavingTheTestsResetsTheirScores()
     startProgram(world->navigator, world->store, world->messages);
     start().ui().cmdTest->click();
     write().ui().Check2->setChecked(true); // starts the countdown at once
-    QVERIFY(write().ui().Timer2->isActive());
+    QVERIFY(write().timer().isActive());
     write().ui().Text7->setText(QStringLiteral("7.5"));
     write().ui().Text1->setText(QStringLiteral("7.50"));
 
     write().ui().cmdTestG->click();
     QVERIFY(!write().ui().Check2->isChecked());
-    QVERIFY(!write().ui().Timer2->isActive());
+    QVERIFY(!write().timer().isActive());
     QCOMPARE(write().ui().Cmdcont->text(), QStringLiteral("Continue"));
     QCOMPARE(write().ui().Text7->text(), QStringLiteral("1"));
     QCOMPARE(write().ui().Text1->text(), QString());
     QCOMPARE(write().medie(), 1.0f);
 
-    grid().ui().Timer3->start();
+    grid().timer().start();
     grid().ui().Text3->setText(QStringLiteral("4"));
     grid().ui().Text7->setText(QStringLiteral("8"));
     grid().ui().Text8->setText(QStringLiteral("6.33"));
     grid().ui().cmdInvat->click();
-    QVERIFY(!grid().ui().Timer3->isActive());
+    QVERIFY(!grid().timer().isActive());
     QCOMPARE(grid().ui().Text3->text(), QString());
     QCOMPARE(grid().ui().Text7->text(), QStringLiteral("1"));
     QCOMPARE(grid().ui().Text8->text(), QString());
@@ -130,10 +132,10 @@ void TestNavigation::leavingTheTestsResetsTheirScores()
 
     learn().ui().Check2->setChecked(true);
     QCOMPARE(learn().ui().Cmdcont->text(), QStringLiteral("START"));
-    learn().ui().Timer1->start();
+    learn().timer().start();
     learn().ui().cmdDict->click();
     QVERIFY(!learn().ui().Check2->isChecked());
-    QVERIFY(!learn().ui().Timer1->isActive());
+    QVERIFY(!learn().timer().isActive());
     QCOMPARE(learn().ui().Cmdcont->text(), QStringLiteral("Continue"));
 }
 
@@ -158,11 +160,11 @@ void TestNavigation::exitAndTitleBarCloseEndTheProgram()
     startProgram(world->navigator, world->store, world->messages);
     QSignalSpy exits(&world->navigator, &Navigator::exitRequested);
     start().ui().cmdTestG->click();
-    grid().ui().Timer3->start();
+    grid().timer().start();
     grid().ui().iesi->click();
     QCOMPARE(exits.size(), 1);
     QVERIFY(!grid().isVisible());
-    QVERIFY(!grid().ui().Timer3->isActive());
+    QVERIFY(!grid().timer().isActive());
     QVERIFY(world->messages.shown.isEmpty());
 
     auto other = std::make_unique<TestWorld>(sampleTables());

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "app/screen_factory.h"
 #include "data/settings_record.h"
 #include "data/sqlite_connection.h"
 #include "data/store_paths.h"
@@ -16,6 +17,31 @@ float ScriptedRandom::next()
         qFatal("ScriptedRandom: no draw left");
     }
     return draws.takeFirst();
+}
+
+std::unique_ptr<Ticker> ManualTickers::make(QTimer *designTimer)
+{
+    auto ticker = std::make_unique<ManualTicker>();
+    m_made.insert(designTimer, ticker.get());
+    return ticker;
+}
+
+ManualTicker &ManualTickers::of(QTimer *designTimer)
+{
+    ManualTicker *ticker = m_made.value(designTimer);
+    if (!ticker)
+        qFatal("ManualTickers: no ticker was made for this timer");
+    return *ticker;
+}
+
+QLocale pointLocale()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+QLocale commaLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
 }
 
 QVector<WordRow> rows(const QStringList &items)
@@ -66,8 +92,8 @@ void writeSettings(const QString &root, const char *drivePath, const QString &cu
 
 TestWorld::TestWorld(const Tables &tables)
     : store(m_dir.path())
-    , services{store, messages, random}
-    , navigator(services)
+    , services{store, messages, random, tickers, pointer, pointLocale()}
+    , navigator(services, makeScreen)
 {
     for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings})
         writeDatabase(m_dir.path(), file, tables);

@@ -4,14 +4,20 @@
 #include "data/schema.h"
 #include "data/word_store.h"
 #include "platform/message_sink.h"
+#include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 
+#include <QHash>
 #include <QList>
+#include <QLocale>
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
+
+class QTimer;
 
 namespace vorbix::testing {
 
@@ -32,6 +38,61 @@ public:
     QList<float> draws;
     int reseeds = 0;
 };
+
+// A ticker that ticks only when a test says so.
+class ManualTicker final : public Ticker
+{
+public:
+    void start() override { m_active = true; ++starts; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    void setInterval(int milliseconds) override { m_interval = milliseconds; }
+    int interval() const override { return m_interval; }
+
+    // One tick, as the running timer would deliver it; a stopped ticker
+    // delivers nothing.
+    void fire()
+    {
+        if (m_active)
+            tick();
+    }
+
+    int starts = 0;
+
+private:
+    bool m_active = false;
+    int m_interval = 1000;
+};
+
+// Hands out manual tickers and finds them again by the designed timer.
+class ManualTickers final : public TickerFactory
+{
+public:
+    std::unique_ptr<Ticker> make(QTimer *designTimer) override;
+    // The ticker behind a designed timer (Timer1, Timer2, Timer3).
+    ManualTicker &of(QTimer *designTimer);
+
+private:
+    QHash<QTimer *, ManualTicker *> m_made;
+};
+
+// Counts the busy pointer instead of changing the cursor.
+class CountingPointer final : public MousePointer
+{
+public:
+    void showBusy() override { ++depth; ++shown; }
+    void restore() override { depth = qMax(0, depth - 1); }
+    void restoreAll() override { depth = 0; }
+    bool isBusy() const override { return depth > 0; }
+    int depth = 0;
+    int shown = 0;
+};
+
+// The regional settings the tests pin: a decimal point and a comma between
+// thousands.
+QLocale pointLocale();
+// A decimal comma and a point between thousands.
+QLocale commaLocale();
 
 // Rows numbered 1..N from "word=translation" items; "word=" with nothing
 // after the sign stores a NULL translation.
@@ -62,6 +123,8 @@ public:
     WordStore store;
     RecordingMessages messages;
     ScriptedRandom random;
+    ManualTickers tickers;
+    CountingPointer pointer;
     Services services;
     Navigator navigator;
 };

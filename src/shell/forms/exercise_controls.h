@@ -9,6 +9,7 @@ class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -31,6 +32,11 @@ struct ExerciseControls : LevelControls
     QComboBox *Combo1 = nullptr;      // "A-Z", "A" .. "Z" without "W"; nothing selected
 
     QCheckBox *Check2 = nullptr; // "Timer", unchecked
+
+    // Each screen creates and places these three itself.
+    QLineEdit *Text3 = nullptr;     // the word shown, read-only
+    QLineEdit *Text4 = nullptr;     // its translation (the right answer), read-only
+    QPushButton *Cmdcont = nullptr; // starts, pauses and continues; green
 
     QLineEdit *Text8 = nullptr;  // exercise flag, "1"
     QLineEdit *Text10 = nullptr; // table code of the letter range

@@ -15,15 +15,14 @@ namespace vorbix {
 // user's answer, the covered right answer and the scores.
 struct WriteForm : CommonControls, ExerciseControls
 {
-    QLineEdit *Text3 = nullptr; // the asked word, read-only
+    // Text3 (the asked word), Text4 (the right answer) and Cmdcont
+    // (" START ") as ExerciseControls names them.
     QLineEdit *Text5 = nullptr; // the user's answer, editable
     QLabel *Label8 = nullptr;   // "RIGHT ANSWER    ------>"
-    QLineEdit *Text4 = nullptr; // the right answer, read-only
     // A blank white box in the same place as Text4 and above it: the right
     // answer can be read only while Text9 is hidden.
     QLineEdit *Text9 = nullptr;
 
-    QPushButton *Cmdcont = nullptr; // " START ", green
     QPushButton *Cmdok = nullptr;   // "Verify"
 
     QLabel *Label5 = nullptr;   // "Current scores"

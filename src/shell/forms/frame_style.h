@@ -1,0 +1,13 @@
+#pragma once
+
+class QStyle;
+
+namespace vorbix {
+
+// Fusion, except that a frame (group box) is drawn as a plain outline.
+// Fusion fills a frame with a translucent panel, which tints the window's
+// colour inside it (RGB(0,190,190) instead of RGB(0,192,192) on the main
+// window); the screens' frames must show exactly their window's colour.
+QStyle *makeFrameStyle();
+
+} // namespace vorbix
