@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void pairSelectionResetsLookUpAndScrollBar();
     void pairSelectionWithEmptyBoxKeepsTheRows();
     void tablesNumberedFromElsewhereWalkByIndex();
+    void lookUpThatLowersTheMaximumLeavesBrowsingToTheUser();
 };
 
 void TestBrowse::scrollingBeforeAnyLookUpChangesNothing()
@@ -184,6 +186,39 @@ void TestBrowse::tablesNumberedFromElsewhereWalkByIndex()
     QCOMPARE(row(0), QStringLiteral("w08"));
     scrollTo(20); // above half: from the back
     QCOMPARE(row(0), QStringLiteral("w20"));
+}
+
+void TestBrowse::lookUpThatLowersTheMaximumLeavesBrowsingToTheUser()
+{
+    // fre-eng holds 20 entries in the main file and 10 in the learning
+    // screen's own file, whose count the learning screen stores.
+    Tables main = sampleTables();
+    main[QStringLiteral("fraen")] = rows(numbered(20));
+    world = std::make_unique<TestWorld>(main);
+    Tables convdiv = main;
+    convdiv[QStringLiteral("fraen")] = rows(numbered(10));
+    writeDatabase(world->root(), files::kLearningFrench, convdiv);
+    start = static_cast<StartScreen *>(&world->navigator.screen(ScreenId::Start));
+    start->show();
+
+    ui().pairOptions[3]->click();
+    ui().Text0->setText(QStringLiteral("w05"));
+    scrollTo(17);
+    scrollTo(18);
+    QCOMPARE(row(0), QStringLiteral("w18"));
+    ui().cmdInvat->click(); // stores fraen with the count 10
+    world->navigator.screen(ScreenId::Invatare).findChild<QPushButton *>(QStringLiteral("cmdDict"))->click();
+
+    ui().Text0->setText(QStringLiteral("w07"));
+    QCOMPARE(row(0), QStringLiteral("w07"));
+    QCOMPARE(ui().VScroll1->maximum(), 10);
+    QVERIFY(!start->sincronizat());
+    // The first scroll only brings the thumb to the entry found.
+    scrollTo(ui().VScroll1->value() - 1);
+    QCOMPARE(ui().VScroll1->value(), 7);
+    QCOMPARE(row(0), QStringLiteral("w07"));
+    scrollTo(8);
+    QCOMPARE(row(0), QStringLiteral("w08"));
 }
 
 QTEST_MAIN(TestBrowse)

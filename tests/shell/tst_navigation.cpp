@@ -43,6 +43,7 @@ private Q_SLOTS:
     void ownButtonSaysHereAndChangesNothing();
     void exitAndTitleBarCloseEndTheProgram();
     void missingDatabaseIsReportedOnceAtStartup();
+    void idsOutsideTheScreensAndPairsAreRefused();
 };
 
 void TestNavigation::init()
@@ -192,6 +193,17 @@ void TestNavigation::missingDatabaseIsReportedOnceAtStartup()
     QCOMPARE(world->messages.shown.size(), 2);
     QVERIFY(grid().ui().pairOptions[0]->isChecked());
     QCOMPARE(grid().ui().Label6->text(), QStringLiteral("ENGLISH"));
+}
+
+void TestNavigation::idsOutsideTheScreensAndPairsAreRefused()
+{
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, world->navigator.screen(ScreenId(4)));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, world->navigator.screen(ScreenId(-1)));
+    QVERIFY(world->navigator.existing(ScreenId(7)) == nullptr);
+    ScreenCursors &cursors = start().cursors();
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, cursors.words(6));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, cursors.words(-1));
+    QCOMPARE(cursors.words(5).pair().tableCode, "geren");
 }
 
 QTEST_MAIN(TestNavigation)

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "data/store_paths.h"
+#include "dictionary/start_screen.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
 #include "writing_test/write_screen.h"
@@ -50,6 +51,9 @@ private Q_SLOTS:
     void letterWithoutWordsGivesTheFirstIndexTwice();
     void noLetterLeavesTheRangeAlone();
     void unreadableTableLeavesTheScreenAsItWas();
+    void learningReadsFrenchFromItsOwnFile();
+    void gridPairChangeReselectsAdvanced();
+    void mainWindowPairChangeGivesTheLookUpBoxTheFocus();
 };
 
 void TestPairSelection::captionsCountAndSettingsFollowThePair()
@@ -138,6 +142,44 @@ void TestPairSelection::unreadableTableLeavesTheScreenAsItWas()
     QCOMPARE(world->messages.shown.size(), 1);
     QCOMPARE(world->messages.shown[0].title, QStringLiteral("Vorbix"));
     QCOMPARE(readSettings(world->root(), files::kMain).first, QString());
+}
+
+void TestPairSelection::learningReadsFrenchFromItsOwnFile()
+{
+    // The learning screen's fre-eng cursor is bound to Convdiv/engmi; the
+    // other screens read fre-eng from English/engmi.
+    Tables convdiv = sampleTables();
+    convdiv[QStringLiteral("fraen")] = rows({"chat=cat", "chien=dog", "maison=house"});
+    writeDatabase(world->root(), files::kLearningFrench, convdiv);
+
+    learn().ui().pairOptions[3]->click();
+    QCOMPARE(learn().nrmax(), 3);
+    QCOMPARE(readSettings(world->root(), files::kMain), qMakePair(QStringLiteral("fraen"), qint64(3)));
+    write().ui().pairOptions[3]->click();
+    QCOMPARE(write().nrmax(), 20);
+}
+
+void TestPairSelection::gridPairChangeReselectsAdvanced()
+{
+    GridForm &ui = grid().ui();
+    ui.Option12->setChecked(true); // as if another level were possible
+    QVERIFY(!ui.Option13->isChecked());
+    ui.pairOptions[2]->click();
+    QVERIFY(ui.Option13->isChecked());
+    QCOMPARE(ui.Label7->text(), QStringLiteral("FRENCH"));
+}
+
+void TestPairSelection::mainWindowPairChangeGivesTheLookUpBoxTheFocus()
+{
+    Screen &start = world->navigator.screen(ScreenId::Start);
+    start.show();
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    auto *lookUp = start.findChild<QLineEdit *>(QStringLiteral("Text0"));
+    auto *option = start.findChild<QRadioButton *>(QStringLiteral("Option6"));
+    option->setFocus();
+    QVERIFY(!lookUp->hasFocus());
+    option->click();
+    QVERIFY(lookUp->hasFocus());
 }
 
 QTEST_MAIN(TestPairSelection)

@@ -1,0 +1,118 @@
+// What the program's set-up gives every window: exact titles and frames
+// that show their window's colour, checked on the rendered windows.
+#include "test_support.h"
+
+#include "app/application_setup.h"
+#include "grid_test/grid_screen.h"
+#include "learning/learn_screen.h"
+#include "dictionary/start_screen.h"
+#include "writing_test/write_screen.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+using namespace vorbix;
+using namespace vorbix::testing;
+
+class TestApplicationLook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void titlesAreExactlyTheCaptions();
+    void framesAndLabelsShowTheWindowColour_data();
+    void framesAndLabelsShowTheWindowColour();
+
+private:
+    std::unique_ptr<TestWorld> world;
+};
+
+void TestApplicationLook::initTestCase()
+{
+    setUpApplicationIdentity(*qApp);
+    setUpApplicationLook();
+    world = std::make_unique<TestWorld>(sampleTables());
+}
+
+void TestApplicationLook::titlesAreExactlyTheCaptions()
+{
+    // A display name of its own would be appended to every window and
+    // message title by the platform ("Dictionary — Vorbix").
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("vorbix"));
+
+    const std::pair<ScreenId, const char *> titles[] = {
+        {ScreenId::Start, "Dictionary"},
+        {ScreenId::Invatare, "Learn words"},
+        {ScreenId::Test, "Write words"},
+        {ScreenId::TestG, "Grid test"},
+    };
+    for (const auto &[id, title] : titles)
+        QCOMPARE(world->navigator.screen(id).windowTitle(), QString::fromLatin1(title));
+}
+
+void TestApplicationLook::framesAndLabelsShowTheWindowColour_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("Dictionary") << ScreenId::Start << QColor(0, 192, 192);
+    QTest::newRow("Learn words") << ScreenId::Invatare << QColor(224, 224, 224);
+    QTest::newRow("Write words") << ScreenId::Test << QColor(224, 224, 224);
+    QTest::newRow("Grid test") << ScreenId::TestG << QColor(224, 224, 224);
+}
+
+void TestApplicationLook::framesAndLabelsShowTheWindowColour()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QColor, colour);
+    Screen &screen = world->navigator.screen(id);
+    screen.show();
+    const QImage image = screen.grab().toImage();
+    const qreal scale = image.width() / qreal(screen.width());
+
+    auto pixel = [&](QWidget *inside, QPoint p) {
+        const QPoint at = inside->mapTo(&screen, p) * scale;
+        return QColor(image.pixel(at));
+    };
+
+    int frames = 0;
+    for (QGroupBox *frame : screen.findChildren<QGroupBox *>()) {
+        if (!frame->isVisible())
+            continue;
+        ++frames;
+        int sampled = 0;
+        // Every free point inside the frame, away from its outline and its title.
+        const QRect inner = frame->contentsRect().adjusted(3, 3, -3, -3);
+        for (int y = inner.top(); y <= inner.bottom(); y += 2) {
+            for (int x = inner.left(); x <= inner.right(); x += 2) {
+                if (frame->childAt(x, y))
+                    continue;
+                ++sampled;
+                const QColor seen = pixel(frame, {x, y});
+                if (seen != colour) {
+                    QFAIL(qPrintable(QStringLiteral("%1 at (%2, %3) is %4, not %5")
+                                         .arg(frame->objectName().isEmpty() ? frame->title() : frame->objectName())
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(seen.name(), colour.name())));
+                }
+            }
+        }
+        QVERIFY2(sampled > 0, qPrintable(frame->title()));
+    }
+    QVERIFY(frames >= 3);
+
+    for (QLabel *label : screen.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->autoFillBackground())
+            continue; // the main window's banner has a colour of its own
+        QCOMPARE(pixel(label, {1, 1}), colour);
+    }
+    screen.hide();
+}
+
+QTEST_MAIN(TestApplicationLook)
+#include "tst_application_look.moc"
