@@ -98,6 +98,11 @@ void Cursor::findLast(const Criterion &criterion)
         m_row = row;
 }
 
+bool Cursor::isOnLastRecord()
+{
+    return m_row == table().size() - 1;
+}
+
 int Cursor::index()
 {
     requireRecord();

@@ -36,6 +36,8 @@ public:
     void findFirst(const Criterion &criterion);
     void findLast(const Criterion &criterion);
     bool noMatch() const { return m_noMatch; }
+    // The cursor stands on the table's last record (false on no record).
+    bool isOnLastRecord();
 
     // Fields of the current record. A missing (NULL) word reads as nullopt.
     int index();

@@ -3,6 +3,7 @@
 #include "data/cursor.h"
 #include "data/language_pairs.h"
 #include "data/word_count.h"
+#include "platform/text_services.h"
 #include "shell/handler_boundary.h"
 
 #include <QCheckBox>
@@ -62,8 +63,8 @@ void StartScreen::showRow(int row, Cursor &words, bool upperCase)
     QString source = words.source().value_or(QString());
     QString target = words.target().value_or(QString());
     if (upperCase) {
-        source = source.toUpper();
-        target = target.toUpper();
+        source = text::upperCase(source);
+        target = text::upperCase(target);
     }
     m_ui.sourceWord[row]->setText(source);
     m_ui.targetWord[row]->setText(target);

@@ -3,11 +3,13 @@
 #include "data/cursor.h"
 #include "data/language_pairs.h"
 #include "data/word_count.h"
+#include "learning/letter_range.h"
+#include "platform/text_services.h"
+#include "platform/ticker.h"
+#include "shell/forms/colours.h"
 #include "shell/forms/common_controls.h"
 #include "shell/forms/exercise_controls.h"
 #include "shell/handler_boundary.h"
-#include "learning/letter_range.h"
-#include "platform/ticker.h"
 #include "shell/services.h"
 
 #include <QCheckBox>
@@ -38,12 +40,11 @@ void ExerciseScreen::connectExerciseControls(QTimer *designTimer)
         runGuarded(m_services, [this] { onOption13Clicked(); });
     });
     connect(ex.Check2, &QCheckBox::toggled, this, &ExerciseScreen::onCheck2Toggled);
-}
-
-bool ExerciseScreen::letterChosen()
-{
-    const QString letter = exercise().Combo1->currentText();
-    return !letter.isEmpty() && letter != QLatin1String("A-Z");
+    connect(ex.Cmdcont, &QPushButton::clicked, this, [this] {
+        runGuarded(m_services, [this] { onCmdcontClicked(); });
+    });
+    connect(ex.Text2, &QLineEdit::textChanged, this, &ExerciseScreen::onText2Changed);
+    m_timer->setTickHandler([this] { onTimerTick(); });
 }
 
 void ExerciseScreen::onCombo1Activated()
@@ -57,6 +58,10 @@ void ExerciseScreen::onCombo1Activated()
             ex.Text10->setText(QLatin1String(kLanguagePairs[pair].tableCode));
         }
     }
+    // The range takes effect at once, also for a timed exercise that is
+    // running, not only from the next press of the start button.
+    m_state.nrprim = range.first;
+    m_state.nrultim = range.last;
     ex.Text11->setText(QString::number(range.first));
     ex.Text12->setText(QString::number(range.last));
 }
@@ -118,6 +123,51 @@ void ExerciseScreen::resetOnLeave()
 {
     exercise().Check2->setChecked(false); // runs the "Timer" handling when it was checked
     m_timer->stop();
+    // Leaving stops the exercise: the next press of the start button on
+    // return presents a word instead of pausing one that no longer runs.
+    setExerciseFlag(1);
+}
+
+bool ExerciseScreen::letterChosen()
+{
+    const QString letter = exercise().Combo1->currentText();
+    return !letter.isEmpty() && letter != QLatin1String("A-Z");
+}
+
+double ExerciseScreen::exerciseFlag()
+{
+    return text::numericValue(exercise().Text8->text());
+}
+
+void ExerciseScreen::setExerciseFlag(int flag)
+{
+    exercise().Text8->setText(QString::number(flag));
+}
+
+void ExerciseScreen::paintCmdcont(const QString &caption, const QColor &colour)
+{
+    exercise().Cmdcont->setText(caption);
+    colours::setBackground(exercise().Cmdcont, colour);
+}
+
+void ExerciseScreen::presentNextWord(NextWordRequest::Variant variant)
+{
+    const int pair = selectedPair();
+    if (pair < 0)
+        return;
+    ExerciseControls &ex = exercise();
+    NextWordRequest request;
+    request.variant = variant;
+    request.order = ex.Option10->isChecked() ? NextWordRequest::Order::InOrder : NextWordRequest::Order::Randomly;
+    request.letter = letterChosen() ? ex.Combo1->currentText() : QString();
+    request.nrmax = m_state.nrmax;
+    request.nrprim = m_state.nrprim;
+    request.nrultim = m_state.nrultim;
+    Cursor &words = cursors().words(pair);
+    chooseNextWord(words, request, m_services.random);
+    // A missing word or translation shows as an empty box.
+    ex.Text3->setText(words.source().value_or(QString()));
+    ex.Text4->setText(words.target().value_or(QString()));
 }
 
 void ExerciseScreen::stopTimers()

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "learning/next_word.h"
 #include "shell/screen.h"
 
 #include <memory>
 
+class QColor;
 class QTimer;
 
 namespace vorbix {
 
+class Cursor;
 struct ExerciseControls;
 class Ticker;
 
@@ -53,17 +56,50 @@ protected:
     // timer; called once the form is set up.
     void connectExerciseControls(QTimer *designTimer);
 
+    // Where "Write words" differs from "Learn words": its answer box
+    // (Text5) and the cover over the right answer (Text9); the learning
+    // screen has neither.
+    virtual QLineEdit *answerBox() { return nullptr; }
+    virtual QLineEdit *answerCover() { return nullptr; }
+    // Whether a timed start sets the timer's interval (the learning screen
+    // does; the writing test sets it when "Timer" is checked and every tick).
+    virtual bool setsIntervalOnTimedStart() const { return false; }
+
     void onPairOptionClicked(int pair) override;
     // "Timer" switched on or off; the two screens differ.
     virtual void onCheck2Toggled(bool checked) = 0;
+    // One tick of the exercise's timer; the two screens differ.
+    virtual void onTimerTick() = 0;
 
-    // Letter chosen in Combo1.
+    // Letter chosen in Combo1 (exercise_screen.cpp).
     void onCombo1Activated();
-    // Level "Advanced" selected.
+    // Level "Advanced" selected (exercise_screen.cpp).
     void onOption13Clicked();
+    // Start, pause and continue (exercise_start.cpp).
+    void onCmdcontClicked();
+    // "Set time :" changed (exercise_set_time.cpp).
+    void onText2Changed();
+
+    // The pieces of a timer step (exercise_step.cpp). Countdown: "Time left"
+    // one second less while it is above 0.
+    void countDown();
+    // While "Advanced" is selected: refresh the count, and when the time is
+    // used up restart it and, with "Timer" checked, present the next word.
+    void advanceWhenTimeIsUp();
+    // "ABC" puts every word that a step presented into capitals.
+    void upperCaseWordsShown();
+    // After a failed step: the exercise is paused, ready to be continued.
+    void showPaused();
 
     // A single letter is chosen in Combo1 (not "A-Z", not nothing).
     bool letterChosen();
+    // The exercise flag in Text8: 1 no timed exercise runs, 2 one runs.
+    double exerciseFlag();
+    void setExerciseFlag(int flag);
+    void paintCmdcont(const QString &caption, const QColor &colour);
+
+    // The next word of the selected pair into Text3 and Text4.
+    void presentNextWord(NextWordRequest::Variant variant);
 
     ExerciseState m_state;
     std::unique_ptr<Ticker> m_timer;

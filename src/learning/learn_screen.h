@@ -21,7 +21,9 @@ public:
 protected:
     ExerciseControls &exercise() override { return m_ui; }
     QList<QLineEdit *> wordBoxes() override;
+    bool setsIntervalOnTimedStart() const override { return true; }
     void onCheck2Toggled(bool checked) override;
+    void onTimerTick() override;
 
 private:
     LearnForm m_ui;

@@ -213,6 +213,51 @@ double roundToTwoDecimals(double value)
     return digits.negative ? -magnitude : magnitude;
 }
 
+namespace {
+
+template<typename Map>
+QString mapEachCharacter(QStringView text, Map map)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t mapped = map(QChar::surrogateToUcs4(c, text[i + 1]));
+            // A character outside the basic plane maps within its plane.
+            if (QChar::requiresSurrogates(mapped)) {
+                result += QChar(QChar::highSurrogate(mapped));
+                result += QChar(QChar::lowSurrogate(mapped));
+            } else {
+                result += text[i];
+                result += text[i + 1];
+            }
+            ++i;
+        } else {
+            result += QChar(char16_t(map(c.unicode())));
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QString upperCase(QStringView text)
+{
+    return mapEachCharacter(text, [](char32_t c) -> char32_t {
+        const char32_t mapped = QChar::toUpper(c);
+        return QChar::requiresSurrogates(mapped) == QChar::requiresSurrogates(c) ? mapped : c;
+    });
+}
+
+QString lowerCase(QStringView text)
+{
+    return mapEachCharacter(text, [](char32_t c) -> char32_t {
+        const char32_t mapped = QChar::toLower(c);
+        return QChar::requiresSurrogates(mapped) == QChar::requiresSurrogates(c) ? mapped : c;
+    });
+}
+
 QStringView trimBlanks(QStringView text)
 {
     qsizetype begin = 0;

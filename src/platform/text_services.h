@@ -42,6 +42,12 @@ QString twoDecimals(float value, const QLocale &locale);
 // zero, on the 15-digit decimal form).
 double roundToTwoDecimals(double value);
 
+// Upper and lower case, one character at a time: every character maps to
+// exactly one character, so a text never changes its length ("ß" stays "ß",
+// "İ" lowers to "i").
+QString upperCase(QStringView text);
+QString lowerCase(QStringView text);
+
 // Removes blanks (U+0020 only) at both ends.
 QStringView trimBlanks(QStringView text);
 

@@ -1,5 +1,7 @@
 #include "shell/display_case.h"
 
+#include "platform/text_services.h"
+
 #include <QLineEdit>
 
 namespace vorbix {
@@ -9,12 +11,12 @@ void applyArrivingCase(const QList<QLineEdit *> &boxes, bool upperSelected, bool
 {
     if (upperSelected) {
         for (QLineEdit *box : boxes)
-            box->setText(box->text().toUpper());
+            box->setText(text::upperCase(box->text()));
     }
     const bool german = storedPairCode == QLatin1String("enger") || storedPairCode == QLatin1String("geren");
     if (lowerSelected && !german) {
         for (QLineEdit *box : boxes)
-            box->setText(box->text().toLower());
+            box->setText(text::lowerCase(box->text()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/screen.h"
 
 #include "platform/message_sink.h"
+#include "platform/text_services.h"
 #include "shell/forms/common_controls.h"
 #include "shell/handler_boundary.h"
 #include "shell/navigator.h"
@@ -109,7 +110,7 @@ void Screen::onOption1Clicked()
     if (!convertsCaseOnClick())
         return;
     for (QLineEdit *box : wordBoxes())
-        box->setText(box->text().toLower());
+        box->setText(text::lowerCase(box->text()));
 }
 
 void Screen::onOption2Clicked()
@@ -117,7 +118,7 @@ void Screen::onOption2Clicked()
     if (!convertsCaseOnClick())
         return;
     for (QLineEdit *box : wordBoxes())
-        box->setText(box->text().toUpper());
+        box->setText(text::upperCase(box->text()));
 }
 
 void Screen::closeEvent(QCloseEvent *event)

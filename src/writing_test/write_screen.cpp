@@ -23,6 +23,21 @@ QList<QLineEdit *> WriteScreen::wordBoxes()
     return {m_ui.Text3, m_ui.Text4, m_ui.Text5};
 }
 
+QLineEdit *WriteScreen::answerBox()
+{
+    return m_ui.Text5;
+}
+
+QLineEdit *WriteScreen::answerCover()
+{
+    return m_ui.Text9;
+}
+
+void WriteScreen::onTimerTick()
+{
+    // The writing test's own step comes with its grading.
+}
+
 void WriteScreen::onCheck2Toggled(bool checked)
 {
     if (checked) {

@@ -27,7 +27,10 @@ public:
 protected:
     ExerciseControls &exercise() override { return m_ui; }
     QList<QLineEdit *> wordBoxes() override;
+    QLineEdit *answerBox() override;
+    QLineEdit *answerCover() override;
     void onCheck2Toggled(bool checked) override;
+    void onTimerTick() override;
 
 private:
     WriteForm m_ui;
