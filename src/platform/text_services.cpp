@@ -240,13 +240,37 @@ QString mapEachCharacter(QStringView text, Map map)
     return result;
 }
 
+// Qt leaves a character alone when its full case mapping has more than one
+// character. These few still have a one-character (simple) mapping.
+char32_t simpleUpperOfSpecial(char32_t c)
+{
+    if ((c >= 0x1F80 && c <= 0x1F87) || (c >= 0x1F90 && c <= 0x1F97) || (c >= 0x1FA0 && c <= 0x1FA7))
+        return c + 8; // Greek with ypogegrammeni: its prosgegrammeni capital
+    switch (c) {
+    case 0x1FB3: return 0x1FBC;
+    case 0x1FC3: return 0x1FCC;
+    case 0x1FF3: return 0x1FFC;
+    default: return c;
+    }
+}
+
+char32_t simpleLowerOfSpecial(char32_t c)
+{
+    return c == 0x0130 ? U'i' : c; // capital I with dot above
+}
+
+char32_t keepPlane(char32_t original, char32_t mapped)
+{
+    return QChar::requiresSurrogates(mapped) == QChar::requiresSurrogates(original) ? mapped : original;
+}
+
 } // namespace
 
 QString upperCase(QStringView text)
 {
     return mapEachCharacter(text, [](char32_t c) -> char32_t {
         const char32_t mapped = QChar::toUpper(c);
-        return QChar::requiresSurrogates(mapped) == QChar::requiresSurrogates(c) ? mapped : c;
+        return keepPlane(c, mapped == c ? simpleUpperOfSpecial(c) : mapped);
     });
 }
 
@@ -254,7 +278,7 @@ QString lowerCase(QStringView text)
 {
     return mapEachCharacter(text, [](char32_t c) -> char32_t {
         const char32_t mapped = QChar::toLower(c);
-        return QChar::requiresSurrogates(mapped) == QChar::requiresSurrogates(c) ? mapped : c;
+        return keepPlane(c, mapped == c ? simpleLowerOfSpecial(c) : mapped);
     });
 }
 

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void twoDecimalFormat();
     void roundingToTwoDecimalsMatchesTheFormat();
     void trimBlanksOnlyRemovesBlanks();
+    void caseMapsOneCharacterAtATime();
 };
 
 void TestTextServices::numericValueReadsTheLeadingNumber_data()
@@ -189,6 +190,18 @@ void TestTextServices::trimBlanksOnlyRemovesBlanks()
     QCOMPARE(text::trimBlanks(u"  casa "), u"casa");
     QCOMPARE(text::trimBlanks(u"\tcasa"), u"\tcasa");
     QCOMPARE(text::trimBlanks(u"   "), u"");
+}
+
+void TestTextServices::caseMapsOneCharacterAtATime()
+{
+    QCOMPARE(text::upperCase(u"Straße"), QStringLiteral("STRAßE"));
+    QCOMPARE(text::lowerCase(u"STRAßE"), QStringLiteral("straße"));
+    QCOMPARE(text::lowerCase(u"\u0130stanbul"), QStringLiteral("istanbul"));
+    QCOMPARE(text::upperCase(u"café, l'eau"), QStringLiteral("CAFÉ, L'EAU"));
+    QCOMPARE(text::upperCase(u"\U0001D400x"), QStringLiteral("\U0001D400X")); // outside the basic plane
+    QCOMPARE(text::upperCase(u"\U00010428"), QStringLiteral("\U00010400"));   // Deseret keeps its plane
+    QCOMPARE(text::upperCase(u"\u1F80\u1FB3"), QStringLiteral("\u1F88\u1FBC"));
+    QCOMPARE(text::upperCase(u""), QString());
 }
 
 QTEST_APPLESS_MAIN(TestTextServices)
