@@ -1,6 +1,7 @@
 #include "writing_test/write_screen.h"
 
 #include "platform/ticker.h"
+#include "shell/handler_boundary.h"
 #include "shell/forms/colours.h"
 
 #include <QLineEdit>
@@ -14,6 +15,7 @@ WriteScreen::WriteScreen(Services &services, Navigator &navigator)
     m_ui.setupUi(this);
     connectCommonControls();
     connectExerciseControls(m_ui.Timer2);
+    connect(m_ui.Cmdok, &QPushButton::clicked, this, [this] { runGuarded(m_services, [this] { onCmdokClicked(); }); });
 }
 
 WriteScreen::~WriteScreen() = default;
@@ -33,11 +35,6 @@ QLineEdit *WriteScreen::answerCover()
     return m_ui.Text9;
 }
 
-void WriteScreen::onTimerTick()
-{
-    // The writing test's own step comes with its grading.
-}
-
 void WriteScreen::onCheck2Toggled(bool checked)
 {
     if (checked) {
@@ -53,9 +50,7 @@ void WriteScreen::onCheck2Toggled(bool checked)
 void WriteScreen::resetOnLeave()
 {
     ExerciseScreen::resetOnLeave();
-    m_medie = 1.0f;
-    m_nrnote = 0;
-    m_totalnote = 0.0f;
+    m_scores.resetOnLeave();
     m_ui.Text7->setText(QStringLiteral("1"));
     m_ui.Text1->clear();
 }

@@ -2,6 +2,7 @@
 
 #include "learning/exercise_screen.h"
 #include "shell/forms/write_form.h"
+#include "writing_test/score_record.h"
 
 namespace vorbix {
 
@@ -20,9 +21,9 @@ public:
 
     void resetOnLeave() override;
 
-    float medie() const { return m_medie; }
-    qint16 nrnote() const { return m_nrnote; }
-    float totalnote() const { return m_totalnote; }
+    float medie() const { return m_scores.medie; }
+    qint16 nrnote() const { return m_scores.nrnote; }
+    float totalnote() const { return m_scores.totalnote; }
 
 protected:
     ExerciseControls &exercise() override { return m_ui; }
@@ -33,10 +34,18 @@ protected:
     void onTimerTick() override;
 
 private:
+    // "Verify" (write_verify.cpp).
+    void onCmdokClicked();
+    // Grading when the time for a word runs out (write_verify.cpp): warns
+    // about characters that are not letters, then scores and records.
+    void notare();
+    // Scores the typed answer against the right one into Text7.
+    void scoreTypedAnswer();
+    // Counts the score shown in Text7 into the average in Text1.
+    void recordScore();
+
     WriteForm m_ui;
-    float m_medie = 0.0f;
-    qint16 m_nrnote = 0;
-    float m_totalnote = 0.0f;
+    ScoreRecord m_scores;
 };
 
 } // namespace vorbix

@@ -23,6 +23,7 @@ void WriteForm::setupUi(QWidget *window)
 
     Text3 = forms::makeReadOnlyBox(window, "Text3");
     Text5 = forms::makeLineEdit(window, "Text5", "Write your answer here ->");
+    Text5->setMaxLength(255); // one warning per refused character stays a handful
     Label8 = forms::makeLabel(window, "Label8", "RIGHT ANSWER    ------>");
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text4 = forms::makeReadOnlyBox(window, "Text4");
