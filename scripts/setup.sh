@@ -7,29 +7,8 @@ set -euo pipefail
 VORBIX_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VORBIX_BUILD=${VORBIX_BUILD:-$VORBIX_SOURCE/build-release}
 
-packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev libqt6sql6-sqlite fonts-liberation2
-  mdbtools-dev libglib2.0-dev zlib1g-dev
-  libbenchmark-dev
-  dict-freedict-eng-spa dict-freedict-spa-eng
-  dict-freedict-eng-fra dict-freedict-fra-eng
-  dict-freedict-eng-deu dict-freedict-deu-eng
-)
-
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=()
-  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
-  "${sudo[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+source "$VORBIX_SOURCE/scripts/packages.sh"
+vorbix_install_missing "${vorbix_packages[@]}"
 
 cmake -S "$VORBIX_SOURCE" -B "$VORBIX_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$VORBIX_BUILD" -j"$(nproc)"

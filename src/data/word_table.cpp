@@ -1,8 +1,23 @@
 #include "data/word_table.h"
 
-#include <ranges>
-
 namespace vorbix {
+
+namespace {
+
+// The first row (or the last, with `last`) of 0..n-1 that satisfies `test`,
+// or -1.
+template<typename Test>
+int scanRows(int n, bool last, Test test)
+{
+    for (int i = 0; i < n; ++i) {
+        const int row = last ? n - 1 - i : i;
+        if (test(row))
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
 
 QString foldCase(QStringView text)
 {
@@ -51,17 +66,12 @@ bool WordTable::matches(int row, const PreparedPrefix &prefix) const
     return QStringView(word).mid(begin, length) == prefix.folded;
 }
 
-template<typename Rows>
-int WordTable::findPrefix(const PrefixEquals &criterion, Rows rows) const
+int WordTable::findPrefix(const PrefixEquals &criterion, bool last) const
 {
     if (criterion.length <= 0)
         return -1;
     const PreparedPrefix prefix{criterion.length, foldCase(criterion.text)};
-    for (int row : rows) {
-        if (matches(row, prefix))
-            return row;
-    }
-    return -1;
+    return scanRows(size(), last, [&](int row) { return matches(row, prefix); });
 }
 
 int WordTable::findIndex(qint64 number, bool last) const
@@ -72,26 +82,20 @@ int WordTable::findIndex(qint64 number, bool last) const
     const bool unique = guess >= 0 && guess < size() && m_rows[int(guess)].index == number;
     if (unique && !last)
         return int(guess);
-    const int n = size();
-    for (int i = 0; i < n; ++i) {
-        const int row = last ? n - 1 - i : i;
-        if (m_rows[row].index == number)
-            return row;
-    }
-    return -1;
+    return scanRows(size(), last, [&](int row) { return m_rows[row].index == number; });
 }
 
 int WordTable::findFirst(const Criterion &criterion) const
 {
     if (const auto *prefix = std::get_if<PrefixEquals>(&criterion))
-        return findPrefix(*prefix, std::views::iota(0, size()));
+        return findPrefix(*prefix, false);
     return findIndex(std::get<IndexEquals>(criterion).number, false);
 }
 
 int WordTable::findLast(const Criterion &criterion) const
 {
     if (const auto *prefix = std::get_if<PrefixEquals>(&criterion))
-        return findPrefix(*prefix, std::views::iota(0, size()) | std::views::reverse);
+        return findPrefix(*prefix, true);
     return findIndex(std::get<IndexEquals>(criterion).number, true);
 }
 

@@ -34,8 +34,7 @@ private:
     struct PreparedPrefix;
     bool matches(int row, const PreparedPrefix &prefix) const;
     int findIndex(qint64 number, bool last) const;
-    template<typename Rows>
-    int findPrefix(const PrefixEquals &criterion, Rows rows) const;
+    int findPrefix(const PrefixEquals &criterion, bool last) const;
 
     QVector<WordRow> m_rows;
     QVector<QString> m_foldedSource; // per-character case folding: same length as the source

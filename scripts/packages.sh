@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Sourced by the other scripts: the Debian 12 packages Vorbix needs, and a
+# function that installs those of a list that are missing (with sudo when not
+# root).
+
+vorbix_packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libqt6sql6-sqlite fonts-liberation2
+  mdbtools-dev libglib2.0-dev zlib1g-dev
+  libbenchmark-dev
+  dict-freedict-eng-spa dict-freedict-spa-eng
+  dict-freedict-eng-fra dict-freedict-fra-eng
+  dict-freedict-eng-deu dict-freedict-deu-eng
+)
+
+vorbix_install_missing() {
+  local missing=() package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
