@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace vorbix {
@@ -18,6 +19,11 @@ GridScreen::GridScreen(Services &services, Navigator &navigator)
     m_ui.setupUi(this);
     m_timer = m_services.tickers.make(m_ui.Timer3);
     connectCommonControls();
+    connect(m_ui.Cmdcont, &QPushButton::clicked, this, &GridScreen::onCmdcontClicked);
+    // `clicked`, not `toggled`: clicking the selected choice again judges it again.
+    for (QRadioButton *option : m_ui.Option14)
+        connect(option, &QRadioButton::clicked, this, &GridScreen::onChoiceClicked);
+    m_timer->setTickHandler([this] { onTimer3Tick(); });
 }
 
 GridScreen::~GridScreen() = default;

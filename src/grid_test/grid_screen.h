@@ -3,6 +3,7 @@
 #include "shell/forms/grid_form.h"
 #include "shell/screen.h"
 
+#include <array>
 #include <memory>
 
 namespace vorbix {
@@ -30,16 +31,33 @@ public:
 
     float medie() const { return m_medie; }
     qint16 nrnote() const { return m_nrnote; }
+    // The slot of the right translation of the question on show.
+    quint8 rasppoz() const { return m_rasppoz; }
 
 protected:
     void onPairOptionClicked(int pair) override;
     QList<QLineEdit *> wordBoxes() override;
 
 private:
+    // Cmdcont: puts the next question (grid_screen_question.cpp).
+    void onCmdcontClicked();
+    void askQuestion();
+
+    // Option14 and Timer3: judge a choice, count the time down and close an
+    // unanswered question (grid_screen_answer.cpp).
+    void onChoiceClicked();
+    void onTimer3Tick();
+    std::array<bool, 5> rightSlotsOnShow() const;
+    void colourChoices(const std::array<bool, 5> &right);
+    void addToAverage();
+    double shownNumber(const QLineEdit *box) const;
+
     GridForm m_ui;
     std::unique_ptr<Ticker> m_timer;
     float m_medie = 0.0f;
     qint16 m_nrnote = 0;
+    quint8 m_rasppoz = 0;
+    bool m_questionAsked = false; // whether any question was put since the screen was created
 };
 
 } // namespace vorbix

@@ -1,0 +1,81 @@
+#include "grid_test/grid_question.h"
+#include "grid_test/grid_scoring.h"
+#include "grid_test/grid_screen.h"
+
+#include "platform/text_services.h"
+#include "platform/ticker.h"
+#include "shell/forms/colours.h"
+#include "shell/services.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace vorbix {
+
+void GridScreen::onChoiceClicked()
+{
+    // Before the first question there is nothing to judge.
+    if (!m_questionAsked)
+        return;
+    m_timer->stop();
+    const std::array<bool, 5> right = rightSlotsOnShow();
+    for (int k = 0; k < 5; ++k) {
+        if (m_ui.Option14[k]->isChecked()) {
+            const float score = choiceScore(right[k], shownNumber(m_ui.Text9));
+            m_ui.Text7->setText(text::generalNumber(score, m_services.locale));
+        }
+    }
+    colourChoices(right);
+    addToAverage();
+}
+
+void GridScreen::onTimer3Tick()
+{
+    const double left = shownNumber(m_ui.Text9);
+    if (left > kOvertimeEnd)
+        m_ui.Text9->setText(text::generalNumber(countdownStep(left), m_services.locale));
+    if (shownNumber(m_ui.Text9) != kOvertimeEnd)
+        return;
+    // The overtime is over: the question closes with the score on show.
+    m_ui.Frame1->setEnabled(false);
+    colourChoices(rightSlotsOnShow());
+    addToAverage();
+    m_timer->stop();
+}
+
+std::array<bool, 5> GridScreen::rightSlotsOnShow() const
+{
+    std::array<QString, 5> shown;
+    for (int k = 0; k < 5; ++k)
+        shown[k] = m_ui.Text2[k]->text();
+    return rightSlots(shown, m_rasppoz);
+}
+
+void GridScreen::colourChoices(const std::array<bool, 5> &right)
+{
+    for (int k = 0; k < 5; ++k) {
+        colours::setBackground(m_ui.Text2[k], right[k] ? colours::kRightGreen : colours::kWrongRed);
+        if (right[k])
+            colours::setBackground(m_ui.Text1, colours::kRightGreen);
+    }
+}
+
+void GridScreen::addToAverage()
+{
+    // With no attempt counted (the screen was left since this question was
+    // put) there is no average to add to.
+    if (m_nrnote == 0)
+        return;
+    m_medie = runningAverage(m_medie, shownNumber(m_ui.Text7), m_nrnote);
+    m_ui.Text8->setText(text::twoDecimals(m_medie, m_services.locale));
+}
+
+double GridScreen::shownNumber(const QLineEdit *box) const
+{
+    // The boxes read are read-only and written only by this screen, always
+    // with a number in the same regional settings.
+    return text::localeValue(box->text(), m_services.locale).value_or(0.0);
+}
+
+} // namespace vorbix
