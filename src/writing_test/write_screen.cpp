@@ -16,6 +16,8 @@ WriteScreen::WriteScreen(Services &services, Navigator &navigator)
     connectCommonControls();
     connectExerciseControls(m_ui.Timer2);
     connect(m_ui.Cmdok, &QPushButton::clicked, this, [this] { runGuarded(m_services, [this] { onCmdokClicked(); }); });
+    // Enter in the answer box verifies, as the "Verify" button does.
+    connect(m_ui.Text5, &QLineEdit::returnPressed, m_ui.Cmdok, &QPushButton::click);
 }
 
 WriteScreen::~WriteScreen() = default;

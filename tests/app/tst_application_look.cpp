@@ -5,6 +5,7 @@
 #include "app/application_setup.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
+#include "shell/forms/colours.h"
 #include "dictionary/start_screen.h"
 #include "writing_test/write_screen.h"
 
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using namespace vorbix;
@@ -105,6 +107,15 @@ void TestApplicationLook::framesAndLabelsShowTheWindowColour()
         QVERIFY2(sampled > 0, qPrintable(frame->title()));
     }
     QVERIFY(frames >= 3);
+
+    // Buttons show their colour flat, not as Fusion's gradient.
+    for (QPushButton *button : screen.findChildren<QPushButton *>()) {
+        if (!button->isVisible())
+            continue;
+        const QColor designed = colours::background(button);
+        for (const QPoint p : {QPoint(4, 4), QPoint(4, button->height() - 5), QPoint(button->width() - 5, 4)})
+            QCOMPARE(pixel(button, p), designed);
+    }
 
     for (QLabel *label : screen.findChildren<QLabel *>()) {
         if (!label->isVisible() || label->autoFillBackground())

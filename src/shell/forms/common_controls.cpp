@@ -2,11 +2,13 @@
 
 #include "data/language_pairs.h"
 #include "shell/forms/form_builders.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,6 +74,18 @@ void CommonControls::setupCommonControls(QWidget *window, PairCaptions captions,
     }
 }
 
+QList<QWidget *> CommonControls::optionsInReadingOrder() const
+{
+    // The frame reads row by row: the pairs from English, then their reverses.
+    return {pairOptions[0], pairOptions[2], pairOptions[4], pairOptions[1], pairOptions[3], pairOptions[5],
+            Option1, Option2, Check1};
+}
+
+QList<QWidget *> CommonControls::navigationInReadingOrder() const
+{
+    return {cmdDict, cmdInvat, cmdTest, cmdTestG, iesi};
+}
+
 QBoxLayout *CommonControls::optionsRow() const
 {
     auto *row = new QHBoxLayout;
@@ -87,9 +101,12 @@ QBoxLayout *CommonControls::navigationRow() const
     // The buttons were created before the screen's own controls; Tab reaches
     // them last, as it reaches the row last on the screen.
     QWidget *window = cmdDict->window();
-    for (QPushButton *button : {cmdDict, cmdInvat, cmdTest, cmdTestG, iesi}) {
+    const std::pair<QPushButton *, const char *> buttons[] = {
+        {cmdDict, "Alt+D"}, {cmdInvat, "Alt+L"}, {cmdTest, "Alt+W"}, {cmdTestG, "Alt+G"}, {iesi, "Alt+X"}};
+    for (const auto &[button, keys] : buttons) {
         button->setMinimumHeight(26);
         QWidget::setTabOrder(window->previousInFocusChain(), button);
+        forms::addShortcut(button, QKeySequence(QLatin1String(keys)));
         row->addWidget(button);
     }
     return row;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <array>
 
 class QBoxLayout;
@@ -47,6 +49,11 @@ protected:
     QBoxLayout *navigationRow() const;
     // A new row with the pair frame and, at its right, the display options.
     QBoxLayout *optionsRow() const;
+
+    // The pair and display options, and the navigation buttons, in the
+    // order a reader meets them: for each form's tab order.
+    QList<QWidget *> optionsInReadingOrder() const;
+    QList<QWidget *> navigationInReadingOrder() const;
 };
 
 } // namespace vorbix

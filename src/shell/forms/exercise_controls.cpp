@@ -43,6 +43,8 @@ void ExerciseControls::setupExerciseControls(QWidget *window, const char *setTim
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(56);
     }
+    Label2->setBuddy(Text2);
+    Label4->setBuddy(Text6);
     auto *time = new QGridLayout(timeFrame);
     time->setContentsMargins(8, 2, 8, 6);
     time->setVerticalSpacing(4);
@@ -63,6 +65,7 @@ void ExerciseControls::setupExerciseControls(QWidget *window, const char *setTim
     Combo1->addItems(letterFilterItems());
     Combo1->setCurrentIndex(-1);
     Combo1->setMaxVisibleItems(13);
+    Combo1->setAccessibleName(QStringLiteral("Letter"));
     auto *mode = new QVBoxLayout(modeFrame);
     mode->setContentsMargins(8, 2, 8, 6);
     mode->setSpacing(2);
@@ -77,6 +80,11 @@ void ExerciseControls::setupExerciseControls(QWidget *window, const char *setTim
     Text10 = forms::makeHiddenCarrier(window, "Text10");
     Text11 = forms::makeHiddenCarrier(window, "Text11");
     Text12 = forms::makeHiddenCarrier(window, "Text12");
+}
+
+QList<QWidget *> ExerciseControls::settingsInReadingOrder() const
+{
+    return {Option11, Option12, Option13, Text2, Text6, Option9, Option10, Combo1};
 }
 
 QBoxLayout *ExerciseControls::settingsRow() const

@@ -2,6 +2,8 @@
 
 #include "shell/forms/level_controls.h"
 
+#include <QList>
+
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -44,6 +46,9 @@ struct ExerciseControls : LevelControls
     QLineEdit *Text12 = nullptr; // last Index of the letter range
 
 protected:
+    // The frames "Level", "Time" and "Mode" in reading order.
+    QList<QWidget *> settingsInReadingOrder() const;
+
     // A new row with the frames "Level", "Time" and "Mode".
     QBoxLayout *settingsRow() const;
 

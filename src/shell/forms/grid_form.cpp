@@ -2,11 +2,15 @@
 
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +18,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vorbix {
 
@@ -40,6 +46,8 @@ QGroupBox *makeTimeFrame(GridForm &form, QWidget *window)
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(56);
     }
+    form.Label3->setBuddy(form.Text2[5]);
+    form.Label4->setBuddy(form.Text9);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 2, 8, 6);
     grid->setVerticalSpacing(4);
@@ -49,6 +57,44 @@ QGroupBox *makeTimeFrame(GridForm &form, QWidget *window)
     grid->addWidget(form.Text9, 1, 1);
     return frame;
 }
+
+// Up and Down move between the choices without choosing; Space chooses.
+// (A radio button would otherwise choose the next one as the focus moves,
+// which here would answer the question.)
+class ChoiceKeys final : public QObject
+{
+public:
+    ChoiceKeys(const std::array<QRadioButton *, 5> &options, QObject *parent)
+        : QObject(parent)
+        , m_options(options)
+    {
+        for (QRadioButton *option : m_options)
+            option->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int step = key == Qt::Key_Up || key == Qt::Key_Left     ? -1
+                         : key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                                                                       : 0;
+        if (step == 0)
+            return false;
+        const auto at = std::find(m_options.begin(), m_options.end(), watched);
+        if (at == m_options.end())
+            return false;
+        const int index = int(at - m_options.begin());
+        const int next = (index + step + 5) % 5;
+        m_options[next]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    std::array<QRadioButton *, 5> m_options;
+};
 
 QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
 {
@@ -66,8 +112,10 @@ QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
         form.Option14[k] = forms::makeRadio(frame, name.constData(), "");
         form.Option14[k]->setFixedHeight(kOptionHeight);
         form.choiceGroup->addButton(form.Option14[k], k);
+        form.Option14[k]->setAccessibleName(QStringLiteral("Choice %1").arg(k + 1));
         column->addWidget(form.Option14[k]);
     }
+    new ChoiceKeys(form.Option14, frame);
     return frame;
 }
 
@@ -76,6 +124,7 @@ QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
 QGridLayout *makeQuestion(GridForm &form, QWidget *window)
 {
     form.Text1 = forms::makeReadOnlyBox(window, "Text1");
+    form.Text1->setAccessibleName(QStringLiteral("Word asked"));
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(kChoiceSpacing);
@@ -85,6 +134,7 @@ QGridLayout *makeQuestion(GridForm &form, QWidget *window)
     for (int k = 0; k < 5; ++k) {
         const QByteArray name = QByteArrayLiteral("Text2_") + QByteArray::number(k);
         form.Text2[k] = forms::makeReadOnlyBox(window, name.constData());
+        form.Text2[k]->setAccessibleName(QStringLiteral("Choice %1").arg(k + 1));
         grid->addWidget(form.Text2[k], k + 1, 1);
     }
     for (QLineEdit *box : {form.Text1, form.Text2[0], form.Text2[1], form.Text2[2], form.Text2[3],
@@ -121,6 +171,7 @@ QGroupBox *makeSummaryFrame(GridForm &form, QWidget *window)
         box->setFont(forms::arial(12, bold, true));
         box->setAlignment(Qt::AlignCenter);
         box->setFixedWidth(58);
+        label->setBuddy(box);
         if (label != form.Label2)
             row->addStretch(1);
         row->addWidget(label);
@@ -163,6 +214,15 @@ void GridForm::setupUi(QWidget *window)
     root->addWidget(summaryFrame);
     root->addStretch(1);
     root->addLayout(navigationRow());
+
+    forms::addShortcut(Cmdcont, QKeySequence(QStringLiteral("Alt+S")));
+    QList<QWidget *> order = optionsInReadingOrder();
+    order += {Option11, Option12, Option13, Text2[5], Text9, Text1};
+    for (int k = 0; k < 5; ++k)
+        order += {Text2[k], Option14[k]};
+    order += {Cmdcont, Text3, Text7, Text8};
+    forms::setReadingOrder(order + navigationInReadingOrder());
+    forms::nameForAccessibility(window);
 }
 
 void GridForm::clearChoices()

@@ -2,11 +2,13 @@
 
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +51,13 @@ void LearnForm::setupUi(QWidget *window)
     exercise->addStretch(1);
 
     layOutExerciseWindow(window, optionsRow(), words, exercise, navigationRow());
+
+    forms::addShortcut(Cmdcont, QKeySequence(QStringLiteral("Alt+S")));
+    Text3->setAccessibleName(QStringLiteral("Word"));
+    Text4->setAccessibleName(QStringLiteral("Translation"));
+    forms::setReadingOrder(optionsInReadingOrder() + settingsInReadingOrder()
+                           + QList<QWidget *>{Text3, Text4, Cmdcont, Check2} + navigationInReadingOrder());
+    forms::nameForAccessibility(window);
 }
 
 } // namespace vorbix

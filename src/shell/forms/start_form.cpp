@@ -2,10 +2,12 @@
 
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,6 +97,19 @@ void StartForm::setupUi(QWidget *window)
     root->addLayout(grid);
     root->addStretch(2);
     root->addLayout(navigationRow());
+
+    Label3->setBuddy(Text0);
+    forms::addShortcut(cmdclr, QKeySequence(QStringLiteral("Alt+C")));
+    for (int row = 0; row < 7; ++row) {
+        rowNumber[row]->setAccessibleName(QStringLiteral("Row %1").arg(row + 1));
+        sourceWord[row]->setAccessibleName(QStringLiteral("Word, row %1").arg(row + 1));
+        targetWord[row]->setAccessibleName(QStringLiteral("Translation, row %1").arg(row + 1));
+    }
+    VScroll1->setAccessibleName(QStringLiteral("Browse the dictionary"));
+    // The look-up box comes first: it has the focus when the window opens.
+    forms::setReadingOrder(QList<QWidget *>{Text0, cmdclr} + optionsInReadingOrder()
+                           + QList<QWidget *>{VScroll1} + navigationInReadingOrder());
+    forms::nameForAccessibility(window);
 
     Text0->setFocus();
 }

@@ -2,11 +2,13 @@
 
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +84,18 @@ void WriteForm::setupUi(QWidget *window)
     exercise->addLayout(scores);
 
     layOutExerciseWindow(window, optionsRow(), words, exercise, navigationRow());
+
+    forms::addShortcut(Cmdcont, QKeySequence(QStringLiteral("Alt+S")));
+    forms::addShortcut(Cmdok, QKeySequence(QStringLiteral("Alt+V")));
+    Text3->setAccessibleName(QStringLiteral("Word asked"));
+    Text5->setAccessibleName(QStringLiteral("Your answer"));
+    Text4->setAccessibleName(QStringLiteral("Right answer"));
+    Label5->setBuddy(Text7);
+    Label1->setBuddy(Text1);
+    forms::setReadingOrder(optionsInReadingOrder() + settingsInReadingOrder()
+                           + QList<QWidget *>{Text3, Text5, Text4, Cmdcont, Cmdok, Check2, Text7, Text1}
+                           + navigationInReadingOrder());
+    forms::nameForAccessibility(window);
 }
 
 } // namespace vorbix

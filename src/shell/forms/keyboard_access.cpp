@@ -1,0 +1,44 @@
+#include "shell/forms/keyboard_access.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace vorbix::forms {
+
+void addShortcut(QPushButton *button, const QKeySequence &keys)
+{
+    auto *shortcut = new QShortcut(keys, button->window());
+    // A disabled or hidden button does not react to its key either.
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+    });
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().trimmed(),
+                                                     keys.toString(QKeySequence::NativeText)));
+}
+
+void setReadingOrder(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+void nameForAccessibility(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        QWidget *buddy = label->buddy();
+        if (buddy && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(label->text().simplified().remove(QLatin1Char(':')).trimmed());
+    }
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->accessibleName().isEmpty() && !button->text().trimmed().isEmpty())
+            button->setAccessibleName(button->text().trimmed());
+    }
+}
+
+} // namespace vorbix::forms

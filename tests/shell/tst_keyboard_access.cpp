@@ -1,0 +1,202 @@
+// Everything can be done without a mouse, and a screen reader can name every
+// control: the tab order, the keys of the buttons and the accessible names.
+#include "test_support.h"
+
+#include "dictionary/start_screen.h"
+#include "grid_test/grid_screen.h"
+#include "learning/learn_screen.h"
+#include "writing_test/write_screen.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace vorbix;
+using namespace vorbix::testing;
+
+Q_DECLARE_METATYPE(ScreenId)
+
+class TestKeyboardAccess : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestWorld> world;
+    Screen &open(ScreenId id)
+    {
+        Screen &screen = world->navigator.screen(id);
+        screen.show();
+        screen.activateWindow();
+        if (!QTest::qWaitForWindowActive(&screen))
+            qFatal("the window did not become active");
+        return screen;
+    }
+    template<typename T = QWidget>
+    static T *child(Screen &screen, const char *name)
+    {
+        T *found = screen.findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+private Q_SLOTS:
+    void init() { world = std::make_unique<TestWorld>(sampleTables()); }
+    void cleanup() { world.reset(); }
+
+    void tabFollowsTheReadingOrder_data();
+    void tabFollowsTheReadingOrder();
+    void everyControlHasAnAccessibleName_data();
+    void everyControlHasAnAccessibleName();
+    void buttonsAnswerTheirKeys();
+    void enterInTheAnswerBoxVerifies();
+    void arrowsMoveBetweenChoicesAndSpaceChooses();
+};
+
+void TestKeyboardAccess::tabFollowsTheReadingOrder_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QStringList>("order");
+    const QStringList navigation{"cmdDict", "cmdInvat", "cmdTest", "cmdTestG", "iesi"};
+    const QStringList options{"Option3", "Option1", "Option2", "Check1"};
+    const QStringList settings{"Option13", "Text2", "Text6", "Option9", "Combo1"};
+    QTest::newRow("Dictionary") << ScreenId::Start
+                                << QStringList{"Text0", "cmdclr"} + options + navigation;
+    QTest::newRow("Learn words") << ScreenId::Invatare
+                                 << options + settings + QStringList{"Text3", "Text4", "Cmdcont", "Check2"}
+                                        + navigation;
+    QTest::newRow("Write words")
+        << ScreenId::Test
+        << options + settings + QStringList{"Text3", "Text5", "Text4", "Cmdcont", "Cmdok", "Check2", "Text7", "Text1"}
+               + navigation;
+    QTest::newRow("Grid test") << ScreenId::TestG
+                               << options
+                                      + QStringList{"Option13", "Text2_5", "Text9", "Text1", "Text2_0", "Text2_4",
+                                                    "Cmdcont", "Text3", "Text7", "Text8"}
+                                      + navigation;
+}
+
+void TestKeyboardAccess::tabFollowsTheReadingOrder()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QStringList, order);
+    Screen &screen = open(id);
+    // Walk the chain the Tab key walks and keep the controls named above.
+    QStringList seen;
+    QWidget *w = screen.focusWidget() ? screen.focusWidget() : &screen;
+    QWidget *start = child(screen, order.first().toLatin1().constData());
+    start->setFocus(Qt::TabFocusReason);
+    w = start;
+    for (int steps = 0; steps < 200; ++steps) {
+        if ((w->focusPolicy() & Qt::TabFocus) && order.contains(w->objectName()) && !seen.contains(w->objectName()))
+            seen.append(w->objectName());
+        w = w->nextInFocusChain();
+        if (w == start)
+            break;
+    }
+    QCOMPARE(seen, order);
+    if (id == ScreenId::Start)
+        QCOMPARE(QApplication::focusWidget(), child(screen, "Text0"));
+}
+
+void TestKeyboardAccess::everyControlHasAnAccessibleName_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QStringList>("expected"); // "objectName=accessible name"
+    QTest::newRow("Dictionary") << ScreenId::Start
+                                << QStringList{"Text0=Translate this word", "cmdclr=Clean", "Text9=Word, row 2",
+                                               "Option4=spa-eng", "Check1=a/A", "iesi=Exit"};
+    QTest::newRow("Learn words") << ScreenId::Invatare
+                                 << QStringList{"Text2=Set time", "Text6=Time left", "Cmdcont=START",
+                                                "Combo1=Letter", "Option11=Beginner", "Text4=Translation"};
+    QTest::newRow("Write words") << ScreenId::Test
+                                 << QStringList{"Text5=Your answer", "Cmdok=Verify", "Text7=Current scores",
+                                                "Text1=Total scores", "Check2=Timer"};
+    QTest::newRow("Grid test") << ScreenId::TestG
+                               << QStringList{"Option14_2=Choice 3", "Text2_2=Choice 3", "Text2_5=Time",
+                                              "Text8=Total scores", "Text3=Attempts", "Text1=Word asked"};
+}
+
+void TestKeyboardAccess::everyControlHasAnAccessibleName()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QStringList, expected);
+    Screen &screen = world->navigator.screen(id);
+    for (QWidget *w : screen.findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                             || qobject_cast<QScrollBar *>(w) || qobject_cast<QLineEdit *>(w);
+        if (!control || w->isHidden() || w->focusPolicy() == Qt::NoFocus)
+            continue; // hidden carriers and the cover over the right answer
+        if (qobject_cast<QLineEdit *>(w) && w->parentWidget() && qobject_cast<QComboBox *>(w->parentWidget()))
+            continue;
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+    for (const QString &pair : expected) {
+        const QStringList parts = pair.split(QLatin1Char('='));
+        QCOMPARE(child(screen, parts[0].toLatin1().constData())->accessibleName(), parts[1]);
+    }
+}
+
+void TestKeyboardAccess::buttonsAnswerTheirKeys()
+{
+    Screen &start = open(ScreenId::Start);
+    child<QLineEdit>(start, "Text0")->setText(QStringLiteral("ca"));
+    QTest::keyClick(&start, Qt::Key_C, Qt::AltModifier); // "Clean"
+    QCOMPARE(child<QLineEdit>(start, "Text0")->text(), QString());
+    QCOMPARE(child<QPushButton>(start, "cmdclr")->text(), QStringLiteral("Clean")); // caption unchanged
+    QTest::keyClick(&start, Qt::Key_L, Qt::AltModifier);
+    Screen &learn = world->navigator.screen(ScreenId::Invatare);
+    QVERIFY(learn.isVisible());
+    QVERIFY(!start.isVisible());
+
+    QVERIFY(QTest::qWaitForWindowActive(&learn));
+    world->random.draws = {0.5f};
+    QTest::keyClick(&learn, Qt::Key_S, Qt::AltModifier); // START
+    QCOMPARE(child<QLineEdit>(learn, "Text3")->text(), QStringLiteral("dog"));
+    QTest::keyClick(&learn, Qt::Key_G, Qt::AltModifier);
+    QVERIFY(world->navigator.screen(ScreenId::TestG).isVisible());
+}
+
+void TestKeyboardAccess::enterInTheAnswerBoxVerifies()
+{
+    auto &write = static_cast<WriteScreen &>(open(ScreenId::Test));
+    write.ui().Text4->setText(QStringLiteral("casa"));
+    write.ui().Text5->setFocus();
+    write.ui().Text5->clear();
+    QTest::keyClicks(write.ui().Text5, QStringLiteral("cas"));
+    QTest::keyClick(write.ui().Text5, Qt::Key_Return);
+    QCOMPARE(write.ui().Text7->text(), QStringLiteral("7.75"));
+    QCOMPARE(write.nrnote(), 1);
+    QVERIFY(write.ui().Text9->isHidden()); // the right answer is uncovered
+}
+
+void TestKeyboardAccess::arrowsMoveBetweenChoicesAndSpaceChooses()
+{
+    auto &grid = static_cast<GridScreen &>(open(ScreenId::TestG));
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, // the entries
+                           0.9f, 0.7f, 0.5f, 0.3f, 0.1f}; // slots 0..4 in order
+    grid.ui().Cmdcont->click();
+    QRadioButton *first = grid.ui().Option14[0];
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Down);
+    QVERIFY(grid.ui().Option14[1]->hasFocus());
+    QTest::keyClick(grid.ui().Option14[1], Qt::Key_Down);
+    QVERIFY(grid.ui().Option14[2]->hasFocus());
+    QTest::keyClick(grid.ui().Option14[2], Qt::Key_Up);
+    QVERIFY(grid.ui().Option14[1]->hasFocus());
+    for (QRadioButton *option : grid.ui().Option14)
+        QVERIFY(!option->isChecked()); // moving chooses nothing
+    QCOMPARE(grid.ui().Text7->text(), QStringLiteral("1"));
+
+    QTest::keyClick(grid.ui().Option14[1], Qt::Key_Space);
+    QVERIFY(grid.ui().Option14[1]->isChecked());
+    QVERIFY(!grid.timer().isActive()); // judged
+    QVERIFY(!grid.ui().Text8->text().isEmpty());
+}
+
+QTEST_MAIN(TestKeyboardAccess)
+#include "tst_keyboard_access.moc"
