@@ -8,6 +8,7 @@ vorbix_packages=(
   qt6-base-dev libqt6sql6-sqlite fonts-liberation2
   mdbtools-dev libglib2.0-dev zlib1g-dev
   libbenchmark-dev
+  dpkg-dev desktop-file-utils appstream
   dict-freedict-eng-spa dict-freedict-spa-eng
   dict-freedict-eng-fra dict-freedict-fra-eng
   dict-freedict-eng-deu dict-freedict-deu-eng

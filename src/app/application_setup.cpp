@@ -10,6 +10,8 @@ void setUpApplicationIdentity(QCoreApplication &)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vorbix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VORBIX_VERSION));
+    // The desktop entry the windows belong to (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vorbix.Vorbix"));
 }
 
 void setUpApplicationLook()

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/screen_factory.h"
+#include "data/bundled_data.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
 #include "platform/message_sink.h"
@@ -57,6 +58,8 @@ int main(int argc, char *argv[])
                                  ? QDir(parser.value(dataRootOption)).absolutePath()
                                  : vorbix::defaultDataRoot();
 
+    // A fresh install starts with the word data installed with the program.
+    vorbix::seedMissingDatabases(dataRoot, vorbix::bundledDataFolders());
     vorbix::WordStore store(dataRoot);
     vorbix::DialogMessageSink messages;
     vorbix::SystemRandomSource random;
