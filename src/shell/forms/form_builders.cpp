@@ -59,6 +59,8 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text)
 {
     QLineEdit *box = makeLineEdit(parent, name, text);
     box->setReadOnly(true);
+    // A text longer than the box shows its beginning, not its end.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box] { box->setCursorPosition(0); });
     return box;
 }
 

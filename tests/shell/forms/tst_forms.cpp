@@ -93,6 +93,7 @@ private Q_SLOTS:
     void exerciseForms();
     void writeFormCoversTheAnswer();
     void gridForm();
+    void longWordsShowTheirBeginning();
 };
 
 void TestForms::controlsHaveTheirNames_data()
@@ -469,6 +470,16 @@ void TestForms::gridForm()
     form.Option14[0]->click();
     form.Option14[4]->click();
     QVERIFY(!form.Option14[0]->isChecked() && form.Option14[4]->isChecked());
+}
+
+void TestForms::longWordsShowTheirBeginning()
+{
+    const Window window = open(Screen::Grid);
+    auto &form = static_cast<GridForm &>(*window.form);
+    const QString words = QStringLiteral("autobiografisch, autobiographisch, selbstbiographisch");
+    form.Text2[1]->setText(words);
+    QCOMPARE(form.Text2[1]->cursorPosition(), 0);
+    QCOMPARE(form.Text2[1]->text(), words);
 }
 
 QTEST_MAIN(TestForms)
