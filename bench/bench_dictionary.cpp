@@ -11,6 +11,7 @@
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/speech.h"
 #include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
@@ -65,7 +66,8 @@ struct Fixture
     SystemRandomSource random;
     TimerTickerFactory tickers;
     ApplicationMousePointer pointer;
-    Services services{store, messages, random, tickers, pointer, QLocale()};
+    const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
+    Services services{store, messages, random, tickers, pointer, QLocale(), *speech};
     Navigator navigator{services, makeScreen};
     StartScreen *start = nullptr;
     QString middleWord;

@@ -19,7 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plug-in that no binary links, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation2, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
     "dict-freedict-eng-spa, dict-freedict-spa-eng, dict-freedict-eng-fra, dict-freedict-fra-eng, dict-freedict-eng-deu, dict-freedict-deu-eng")
 

@@ -6,6 +6,7 @@
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/speech.h"
 #include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
@@ -41,8 +42,12 @@ int main(int argc, char *argv[])
     vorbix::setUpApplicationIdentity(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Vorbix, a vocabulary trainer for English, Spanish, French and German."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Vorbix, a vocabulary trainer for English, Spanish, French and German.\n\n"
+        "Keys: Alt+D, Alt+L, Alt+W, Alt+G switch to Dictionary, Learn words, Write words, Grid test;\n"
+        "Alt+X exits; Alt+S is START/STOP/Continue; Alt+V or Enter in the answer box verifies;\n"
+        "Alt+C cleans the look-up box; Up, Down and Space choose in the grid test.\n"
+        "F5 reads the word shown aloud, Shift+F5 its translation; with Ctrl, slowly."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataRootOption(
@@ -65,7 +70,8 @@ int main(int argc, char *argv[])
     vorbix::SystemRandomSource random;
     vorbix::TimerTickerFactory tickers;
     vorbix::ApplicationMousePointer pointer;
-    vorbix::Services services{store, messages, random, tickers, pointer, QLocale()};
+    const std::unique_ptr<vorbix::Speech> speech = vorbix::makeDesktopSpeech();
+    vorbix::Services services{store, messages, random, tickers, pointer, QLocale(), *speech};
     vorbix::Navigator navigator(services, vorbix::makeScreen);
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

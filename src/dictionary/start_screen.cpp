@@ -32,6 +32,18 @@ QList<QLineEdit *> StartScreen::wordBoxes()
     return {m_ui.sourceWord[0], m_ui.targetWord[0]};
 }
 
+QString StartScreen::wordShown()
+{
+    // The entry found; before any is shown, what the user typed.
+    const QString found = m_ui.sourceWord[0]->text();
+    return found.isEmpty() ? m_ui.Text0->text() : found;
+}
+
+QString StartScreen::translationShown()
+{
+    return m_ui.targetWord[0]->text();
+}
+
 void StartScreen::onCmdclrClicked()
 {
     m_ui.Text0->clear();

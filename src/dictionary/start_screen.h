@@ -29,6 +29,8 @@ protected:
     double plainWordSize() const override { return 10.0; }
     // The main window applies "abc"/"ABC" when it next writes the first row.
     bool convertsCaseOnClick() const override { return false; }
+    QString wordShown() override;
+    QString translationShown() override;
 
 private:
     // Look-up: the change handler of Text0 (start_lookup.cpp).

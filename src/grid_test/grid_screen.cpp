@@ -34,6 +34,20 @@ QList<QLineEdit *> GridScreen::wordBoxes()
     return {m_ui.Text1, m_ui.Text2[0], m_ui.Text2[1], m_ui.Text2[2], m_ui.Text2[3], m_ui.Text2[4]};
 }
 
+QString GridScreen::wordShown()
+{
+    return m_ui.Text1->text();
+}
+
+QString GridScreen::translationShown()
+{
+    for (int k = 0; k < 5; ++k) {
+        if (m_ui.Option14[k]->hasFocus() || m_ui.Text2[k]->hasFocus())
+            return m_ui.Text2[k]->text();
+    }
+    return {};
+}
+
 void GridScreen::onPairOptionClicked(int pair)
 {
     const LanguagePair &p = kLanguagePairs[pair];

@@ -37,6 +37,9 @@ public:
 protected:
     void onPairOptionClicked(int pair) override;
     QList<QLineEdit *> wordBoxes() override;
+    QString wordShown() override;
+    // The choice whose option or box has the focus.
+    QString translationShown() override;
 
 private:
     // Cmdcont: puts the next question (grid_screen_question.cpp).

@@ -150,6 +150,20 @@ void ExerciseScreen::paintCmdcont(const QString &caption, const QColor &colour)
     colours::setBackground(exercise().Cmdcont, colour);
 }
 
+QString ExerciseScreen::wordShown()
+{
+    return exercise().Text3->text();
+}
+
+QString ExerciseScreen::translationShown()
+{
+    // A right answer under its cover is not read out before it is uncovered.
+    const QLineEdit *cover = answerCover();
+    if (cover && !cover->isHidden())
+        return {};
+    return exercise().Text4->text();
+}
+
 void ExerciseScreen::presentNextWord(NextWordRequest::Variant variant)
 {
     const int pair = selectedPair();

@@ -66,6 +66,8 @@ protected:
     virtual bool setsIntervalOnTimedStart() const { return false; }
 
     void onPairOptionClicked(int pair) override;
+    QString wordShown() override;
+    QString translationShown() override;
     // "Timer" switched on or off; the two screens differ.
     virtual void onCheck2Toggled(bool checked) = 0;
     // One tick of the exercise's timer; the two screens differ.

@@ -20,6 +20,7 @@ std::size_t slotOf(ScreenId id)
 Navigator::Navigator(Services &services, ScreenFactory factory)
     : m_services(services)
     , m_factory(std::move(factory))
+    , m_speaker(services)
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/screen.h"
+#include "shell/word_speaker.h"
 
 #include <QObject>
 
@@ -44,12 +45,16 @@ public:
     void exit();
     bool hasExited() const { return m_exited; }
 
+    // Reads words aloud for every screen's speech keys.
+    WordSpeaker &speaker() { return m_speaker; }
+
 Q_SIGNALS:
     void exitRequested();
 
 private:
     Services &m_services;
     ScreenFactory m_factory;
+    WordSpeaker m_speaker;
     std::array<std::unique_ptr<Screen>, 4> m_screens;
     bool m_exited = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/screen.h"
 
+#include "data/language_pairs.h"
 #include "platform/message_sink.h"
 #include "platform/text_services.h"
 #include "shell/forms/common_controls.h"
@@ -15,6 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
+
+#include <tuple>
 
 namespace vorbix {
 
@@ -81,6 +85,15 @@ void Screen::connectCommonControls()
     for (int i = 0; i < kPairCount; ++i)
         connect(c.pairOptions[i], &QRadioButton::clicked, this, [this, i] { onPairOptionClicked(i); });
 
+    // The speech keys read without taking the focus or touching a control.
+    const std::tuple<const char *, bool, bool> speechKeys[] = {
+        {"F5", false, false}, {"Shift+F5", true, false}, {"Ctrl+F5", false, true}, {"Ctrl+Shift+F5", true, true}};
+    for (const auto &[keys, translation, slowly] : speechKeys) {
+        auto *shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, translation = translation, slowly = slowly] { onSpeakKey(translation, slowly); });
+    }
+
     connect(c.Check1, &QCheckBox::toggled, this, &Screen::onCheck1Toggled);
     connect(c.Option1, &QRadioButton::clicked, this, &Screen::onOption1Clicked);
     connect(c.Option2, &QRadioButton::clicked, this, &Screen::onOption2Clicked);
@@ -93,6 +106,16 @@ void Screen::onNavigationClicked(ScreenId target)
         return;
     }
     m_navigator.switchTo(*this, target);
+}
+
+void Screen::onSpeakKey(bool translation, bool slowly)
+{
+    const int pair = selectedPair();
+    if (pair < 0)
+        return;
+    const LanguagePair &p = kLanguagePairs[pair];
+    const QString text = translation ? translationShown() : wordShown();
+    m_navigator.speaker().say(text, languageOfField(translation ? p.targetField : p.sourceField), slowly);
 }
 
 void Screen::onCheck1Toggled(bool checked)

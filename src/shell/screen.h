@@ -57,6 +57,12 @@ protected:
     virtual QList<QLineEdit *> wordBoxes() = 0;
     // Point size of the word boxes with "a/A" cleared.
     virtual double plainWordSize() const { return 8.0; }
+    // What the speech keys read aloud: the word on show in the pair's first
+    // language and its translation in the second; empty when nothing is on
+    // show (a covered right answer counts as not shown).
+    virtual QString wordShown() = 0;
+    virtual QString translationShown() = 0;
+
     // Whether "abc"/"ABC" convert the words on show at once.
     virtual bool convertsCaseOnClick() const { return true; }
 
@@ -78,6 +84,8 @@ protected:
 
 private:
     void onNavigationClicked(ScreenId target);
+    // F5 and Shift+F5 (with Ctrl: slowly).
+    void onSpeakKey(bool translation, bool slowly);
 
     ScreenId m_id;
     ScreenCursors m_cursors;

@@ -92,7 +92,7 @@ void writeSettings(const QString &root, const char *drivePath, const QString &cu
 
 TestWorld::TestWorld(const Tables &tables)
     : store(m_dir.path())
-    , services{store, messages, random, tickers, pointer, pointLocale()}
+    , services{store, messages, random, tickers, pointer, pointLocale(), speech}
     , navigator(services, makeScreen)
 {
     for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings})

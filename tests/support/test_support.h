@@ -6,6 +6,7 @@
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/speech.h"
 #include "platform/ticker.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
@@ -88,6 +89,27 @@ public:
     int shown = 0;
 };
 
+// Records what would have been said; languages can be made unavailable.
+class RecordingSpeech final : public Speech
+{
+public:
+    struct Said
+    {
+        QString text;
+        SpokenLanguage language;
+        double rate;
+    };
+    bool available(SpokenLanguage language) override { return !missing.contains(language); }
+    void speak(const QString &text, SpokenLanguage language, double rate) override
+    {
+        said.append({text, language, rate});
+    }
+    void stop() override { ++stops; }
+    QList<Said> said;
+    QList<SpokenLanguage> missing;
+    int stops = 0;
+};
+
 // The regional settings the tests pin: a decimal point and a comma between
 // thousands.
 QLocale pointLocale();
@@ -125,6 +147,7 @@ public:
     ScriptedRandom random;
     ManualTickers tickers;
     CountingPointer pointer;
+    RecordingSpeech speech;
     Services services;
     Navigator navigator;
 };

@@ -15,6 +15,7 @@
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
+#include "platform/speech.h"
 #include "platform/ticker.h"
 #include "shell/services.h"
 #include "writing_test/write_screen.h"
@@ -146,7 +147,9 @@ int main(int argc, char *argv[])
     FixedRandom random;
     SteppedTickers tickers;
     NoPointer pointer;
-    Services services{store, messages, random, tickers, pointer, QLocale(QLocale::English, QLocale::UnitedStates)};
+    const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
+    Services services{store, messages, random, tickers, pointer, QLocale(QLocale::English, QLocale::UnitedStates),
+                      *speech};
     Navigator navigator(services, makeScreen);
     bool ok = true;
 
