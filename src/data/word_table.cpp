@@ -27,23 +27,26 @@ QStringView trimmedLeft(QStringView word, int blanks, int n)
     return end > blanks ? word.sliced(blanks, end - blanks) : QStringView();
 }
 
-// Code units compared with the blank before every other unit (the others keep
-// their order). In this order, cutting a text short or removing its trailing
-// blanks never puts it after a text it came before, which is what lets one
-// sorted order serve every prefix length.
-quint32 blankFirst(char16_t unit)
+// Code units compared case-folded, with the blank before every other unit
+// (the others keep their order). In this order, cutting a text short or
+// removing its trailing blanks never puts it after a text it came before,
+// which is what lets one sorted order serve every prefix length. No unit
+// but the blank folds to a blank.
+quint32 blankFirst(QChar unit)
 {
-    if (unit == kBlank)
+    const char16_t folded = QChar::toCaseFolded(unit.unicode());
+    if (folded == kBlank)
         return 0;
-    return unit < kBlank ? quint32(unit) + 1 : quint32(unit);
+    return folded < kBlank ? quint32(folded) + 1 : quint32(folded);
 }
 
+// Compares two texts as their case-folded copies would compare.
 int compareBlankFirst(QStringView a, QStringView b)
 {
     const qsizetype common = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
-        const quint32 x = blankFirst(a[i].unicode());
-        const quint32 y = blankFirst(b[i].unicode());
+        const quint32 x = blankFirst(a[i]);
+        const quint32 y = blankFirst(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -51,14 +54,6 @@ int compareBlankFirst(QStringView a, QStringView b)
 }
 
 } // namespace
-
-QString foldCase(QStringView text)
-{
-    QString folded(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        folded[i] = QChar(QChar::toCaseFolded(text[i].unicode()));
-    return folded;
-}
 
 // The rows that have a source word, sorted by their number of leading blanks
 // and then by the rest of the folded word (blank first). Within one run of
@@ -71,7 +66,7 @@ class WordTable::PrefixIndex
 public:
     explicit PrefixIndex(const WordTable &table);
 
-    int find(const WordTable &table, const PrefixEquals &criterion, QStringView foldedText, bool last) const;
+    int find(const WordTable &table, const PrefixEquals &criterion, bool last) const;
 
 private:
     struct Run
@@ -95,16 +90,16 @@ WordTable::PrefixIndex::PrefixIndex(const WordTable &table)
 {
     std::vector<qint32> blanks(size_t(table.size()), 0);
     for (int row = 0; row < table.size(); ++row) {
-        if (table.m_source[size_t(row)].length < 0)
+        if (table.m_sourceMissing[size_t(row)])
             continue; // a missing word never matches
-        blanks[size_t(row)] = leadingBlanks(table.foldedSource(row));
+        blanks[size_t(row)] = leadingBlanks(table.sourceView(row));
         m_order.push_back(row);
     }
     std::sort(m_order.begin(), m_order.end(), [&](qint32 a, qint32 b) {
         if (blanks[size_t(a)] != blanks[size_t(b)])
             return blanks[size_t(a)] < blanks[size_t(b)];
-        const int order = compareBlankFirst(table.foldedSource(a).sliced(blanks[size_t(a)]),
-                                            table.foldedSource(b).sliced(blanks[size_t(b)]));
+        const int order = compareBlankFirst(table.sourceView(a).sliced(blanks[size_t(a)]),
+                                            table.sourceView(b).sliced(blanks[size_t(b)]));
         return order != 0 ? order < 0 : a < b;
     });
 
@@ -143,19 +138,19 @@ int WordTable::PrefixIndex::bestInRange(int begin, int end, bool last) const
     return best;
 }
 
-int WordTable::PrefixIndex::find(const WordTable &table, const PrefixEquals &criterion, QStringView foldedText,
-                                 bool last) const
+int WordTable::PrefixIndex::find(const WordTable &table, const PrefixEquals &criterion, bool last) const
 {
+    const QStringView text = criterion.text;
     int best = -1;
     for (const Run &run : m_runs) {
-        auto key = [&](qint32 row) { return trimmedLeft(table.foldedSource(row), run.blanks, criterion.length); };
+        auto key = [&](qint32 row) { return trimmedLeft(table.sourceView(row), run.blanks, criterion.length); };
         const auto first = m_order.begin() + run.begin;
         const auto end = m_order.begin() + run.end;
-        const auto low = std::lower_bound(first, end, foldedText, [&](qint32 row, QStringView text) {
-            return compareBlankFirst(key(row), text) < 0;
+        const auto low = std::lower_bound(first, end, text, [&](qint32 row, QStringView t) {
+            return compareBlankFirst(key(row), t) < 0;
         });
-        const auto high = std::upper_bound(low, end, foldedText, [&](QStringView text, qint32 row) {
-            return compareBlankFirst(text, key(row)) < 0;
+        const auto high = std::upper_bound(low, end, text, [&](QStringView t, qint32 row) {
+            return compareBlankFirst(t, key(row)) < 0;
         });
         if (low == high)
             continue;
@@ -166,68 +161,71 @@ int WordTable::PrefixIndex::find(const WordTable &table, const PrefixEquals &cri
 }
 
 WordTable::WordTable(const QVector<WordRow> &rows)
+    : m_size(int(rows.size()))
 {
     qsizetype sourceLength = 0;
     qsizetype targetLength = 0;
+    bool numbered = true;
     for (const WordRow &row : rows) {
         sourceLength += row.source ? row.source->size() : 0;
-        targetLength += row.target ? row.target->size() : 0;
+        targetLength += row.target ? row.target->size() : 0; // UTF-8 may need more; the buffer then grows
+        numbered = numbered && row.index == int(&row - rows.constData()) + 1;
     }
-    m_index.reserve(size_t(rows.size()));
-    m_source.reserve(size_t(rows.size()));
-    m_target.reserve(size_t(rows.size()));
+    if (!numbered) {
+        m_index.reserve(size_t(m_size));
+        for (const WordRow &row : rows)
+            m_index.push_back(row.index);
+    }
+    m_sourceBegin.reserve(size_t(m_size) + 1);
+    m_targetBegin.reserve(size_t(m_size) + 1);
+    m_sourceMissing.reserve(size_t(m_size));
+    m_targetMissing.reserve(size_t(m_size));
     m_sourceText.reserve(sourceLength);
-    m_foldedText.reserve(sourceLength);
     m_targetText.reserve(targetLength);
-
-    auto append = [](QString &buffer, const std::optional<QString> &text) {
-        Span span{qint32(buffer.size()), -1};
-        if (text) {
-            buffer.append(*text);
-            span.length = qint32(text->size());
-        }
-        return span;
-    };
     for (const WordRow &row : rows) {
-        m_index.push_back(row.index);
-        m_source.push_back(append(m_sourceText, row.source));
-        m_target.push_back(append(m_targetText, row.target));
+        m_sourceBegin.push_back(qint32(m_sourceText.size()));
+        m_sourceMissing.push_back(!row.source);
         if (row.source)
-            m_foldedText.append(foldCase(*row.source));
+            m_sourceText.append(*row.source);
+        m_targetBegin.push_back(qint32(m_targetText.size()));
+        m_targetMissing.push_back(!row.target);
+        if (row.target)
+            m_targetText.append(row.target->toUtf8());
     }
+    m_sourceBegin.push_back(qint32(m_sourceText.size()));
+    m_targetBegin.push_back(qint32(m_targetText.size()));
+    m_targetText.squeeze();
 }
 
 WordTable::~WordTable() = default;
 
-std::optional<QString> WordTable::textOf(const QString &buffer, Span span)
+QStringView WordTable::sourceView(int row) const
 {
-    if (span.length < 0)
-        return std::nullopt;
-    return buffer.mid(span.offset, span.length);
+    const qint32 begin = m_sourceBegin[size_t(row)];
+    return QStringView(m_sourceText).sliced(begin, m_sourceBegin[size_t(row) + 1] - begin);
 }
 
 std::optional<QString> WordTable::source(int row) const
 {
-    return textOf(m_sourceText, m_source[size_t(row)]);
+    if (m_sourceMissing[size_t(row)])
+        return std::nullopt;
+    return sourceView(row).toString();
 }
 
 std::optional<QString> WordTable::target(int row) const
 {
-    return textOf(m_targetText, m_target[size_t(row)]);
+    if (m_targetMissing[size_t(row)])
+        return std::nullopt;
+    const qint32 begin = m_targetBegin[size_t(row)];
+    return QString::fromUtf8(m_targetText.constData() + begin, m_targetBegin[size_t(row) + 1] - begin);
 }
 
-QStringView WordTable::foldedSource(int row) const
+bool WordTable::prefixMatches(int row, const PrefixEquals &criterion) const
 {
-    const Span span = m_source[size_t(row)];
-    return QStringView(m_foldedText).sliced(span.offset, std::max(0, span.length));
-}
-
-bool WordTable::prefixMatches(int row, const PrefixEquals &criterion, QStringView foldedText) const
-{
-    if (m_source[size_t(row)].length < 0)
+    if (m_sourceMissing[size_t(row)])
         return false; // a missing word compares as unknown, never equal
-    const QStringView word = foldedSource(row);
-    return trimmedLeft(word, leadingBlanks(word), criterion.length) == foldedText;
+    const QStringView word = sourceView(row);
+    return compareBlankFirst(trimmedLeft(word, leadingBlanks(word), criterion.length), criterion.text) == 0;
 }
 
 const WordTable::PrefixIndex &WordTable::prefixIndex() const
@@ -262,8 +260,7 @@ int WordTable::scan(const Criterion &criterion, bool last) const
     if (const auto *prefix = std::get_if<PrefixEquals>(&criterion)) {
         if (prefix->length <= 0)
             return -1;
-        const QString folded = foldCase(prefix->text);
-        return firstOf([&](int row) { return prefixMatches(row, *prefix, folded); });
+        return firstOf([&](int row) { return prefixMatches(row, *prefix); });
     }
     const qint64 number = std::get<IndexEquals>(criterion).number;
     return firstOf([&](int row) { return index(row) == number; });
@@ -274,7 +271,7 @@ int WordTable::find(const Criterion &criterion, bool last) const
     if (const auto *prefix = std::get_if<PrefixEquals>(&criterion)) {
         if (prefix->length <= 0 || isEmpty())
             return -1;
-        return prefixIndex().find(*this, *prefix, foldCase(prefix->text), last);
+        return prefixIndex().find(*this, *prefix, last);
     }
     return findIndex(std::get<IndexEquals>(criterion).number, last);
 }

@@ -3,6 +3,7 @@
 #include "data/criteria.h"
 #include "data/schema.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -15,10 +16,10 @@ namespace vorbix {
 // The rows of one word table, read once from its file and shared read-only by
 // every cursor bound to it.
 //
-// The texts are kept in three contiguous buffers (source words, their
-// case-folded copies, translations) with one offset per row, not as a string
-// object per field: six full tables would otherwise spend more on string
-// headers and heap blocks than on the words themselves.
+// The texts are kept in two contiguous buffers (source words, translations)
+// with one offset per row, not as a string object per field: seven full
+// tables would otherwise spend more on string headers and heap blocks than
+// on the words themselves. Letter case is folded as words are compared.
 //
 // A prefix criterion is answered by an index built on the first such search
 // (see findFirst); the plain scan in stored order stays available as the
@@ -32,10 +33,10 @@ public:
     WordTable(const WordTable &) = delete;
     WordTable &operator=(const WordTable &) = delete;
 
-    int size() const { return int(m_index.size()); }
-    bool isEmpty() const { return m_index.empty(); }
+    int size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
 
-    int index(int row) const { return m_index[size_t(row)]; }
+    int index(int row) const { return m_index.empty() ? row + 1 : m_index[size_t(row)]; }
     // A missing (NULL) word or translation is nullopt.
     std::optional<QString> source(int row) const;
     std::optional<QString> target(int row) const;
@@ -53,36 +54,27 @@ public:
 private:
     class PrefixIndex;
 
-    // A field of one row inside one of the text buffers; a NULL field has a
-    // negative length.
-    struct Span
-    {
-        qint32 offset = 0;
-        qint32 length = -1;
-    };
-
-    static std::optional<QString> textOf(const QString &buffer, Span span);
-    QStringView foldedSource(int row) const;
-    bool prefixMatches(int row, const PrefixEquals &criterion, QStringView foldedText) const;
+    QStringView sourceView(int row) const; // empty for a missing word
+    bool prefixMatches(int row, const PrefixEquals &criterion) const;
     int find(const Criterion &criterion, bool last) const;
     int findIndex(qint64 number, bool last) const;
     int scan(const Criterion &criterion, bool last) const;
     const PrefixIndex &prefixIndex() const;
 
-    std::vector<qint32> m_index;
-    std::vector<Span> m_source; // into m_sourceText and, at the same offsets, m_foldedText
-    std::vector<Span> m_target; // into m_targetText
-    QString m_sourceText;
-    QString m_foldedText; // per-character case folding: the same length as the source
-    QString m_targetText;
+    int m_size = 0;
+    std::vector<qint32> m_index; // empty when the rows are numbered 1..N, as well-formed tables are
+    // Row r's word is m_sourceText[m_sourceBegin[r], m_sourceBegin[r + 1]);
+    // likewise its translation.
+    std::vector<qint32> m_sourceBegin;
+    std::vector<qint32> m_targetBegin;
+    std::vector<bool> m_sourceMissing;
+    std::vector<bool> m_targetMissing;
+    QString m_sourceText;    // UTF-16, searched as it is
+    QByteArray m_targetText; // UTF-8: only ever read whole, and mostly ASCII
 
     // Built on first use and never changed afterwards. The program is
     // single-threaded; a table shared across threads would need a lock here.
     mutable std::unique_ptr<const PrefixIndex> m_prefixIndex;
 };
-
-// Case folding that keeps every UTF-16 unit in place, so that the first n
-// characters of a folded text are the folded first n characters.
-QString foldCase(QStringView text);
 
 } // namespace vorbix
