@@ -1,90 +1,35 @@
 // The dictionary's cost per keystroke and per scroll on a table of the
 // largest size a word table can have (32767 entries), measured through the
-// main window's own handlers.
-#include "app/screen_factory.h"
+// main window's own handlers; and the searches of one keystroke on the table
+// itself, by the prefix index and by a plain scan, side by side.
+#include "bench_support.h"
+
 #include "data/language_pairs.h"
-#include "data/schema.h"
-#include "data/sqlite_connection.h"
-#include "data/store_paths.h"
-#include "data/word_store.h"
+#include "data/word_table.h"
 #include "dictionary/start_screen.h"
-#include "platform/message_sink.h"
-#include "platform/mouse_pointer.h"
-#include "platform/random_source.h"
-#include "platform/speech.h"
-#include "platform/ticker.h"
-#include "shell/navigator.h"
-#include "shell/services.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 using namespace vorbix;
 
 namespace {
 
-class SilentMessages final : public MessageSink
-{
-public:
-    void show(const Message &) override {}
-};
-
-// 32767 distinct lower-case words of 4 to 9 letters in sorted order, with
-// the letters a..y so that "z" begins no word.
-QVector<WordRow> largeTable()
-{
-    QVector<WordRow> rows;
-    std::mt19937 engine(7);
-    std::uniform_int_distribution<int> letter(0, 24), length(4, 9);
-    QStringList words;
-    while (words.size() < schema::kMaxRows) {
-        QString word;
-        for (int i = length(engine); i > 0; --i)
-            word.append(QChar(u'a' + letter(engine)));
-        words.append(word);
-        if (words.size() == schema::kMaxRows) {
-            words.sort();
-            words.removeDuplicates();
-        }
-    }
-    for (int i = 0; i < words.size(); ++i)
-        rows.append({i + 1, words[i], words[i].toUpper()});
-    return rows;
-}
-
 struct Fixture
 {
-    QTemporaryDir dir;
-    WordStore store{dir.path()};
-    SilentMessages messages;
-    SystemRandomSource random;
-    TimerTickerFactory tickers;
-    ApplicationMousePointer pointer;
-    const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
-    Services services{store, messages, random, tickers, pointer, QLocale(), *speech};
-    Navigator navigator{services, makeScreen};
+    bench::BenchWorld world{schema::kMaxRows};
     StartScreen *start = nullptr;
+    std::shared_ptr<const WordTable> table;
     QString middleWord;
 
     Fixture()
     {
-        const QVector<WordRow> table = largeTable();
-        middleWord = *table[table.size() / 2].source;
-        const QString path = mapDrivePath(QLatin1String(files::kMain), dir.path());
-        QDir().mkpath(QFileInfo(path).path());
-        {
-            SqliteConnection db(path, SqliteConnection::Mode::Create);
-            createDatabaseSchema(db);
-            writeWordTable(db, kLanguagePairs[0], table);
-        }
-        start = static_cast<StartScreen *>(&navigator.screen(ScreenId::Start));
-        start->ui().Text0->setText(QStringLiteral("a")); // loads the table, caches the count
+        middleWord = *world.words[world.words.size() / 2].source;
+        start = static_cast<StartScreen *>(&world.navigator.screen(ScreenId::Start));
+        start->ui().Text0->setText(QStringLiteral("a")); // loads the table, builds its index, caches the count
+        table = world.store.table(world.mainFile(), kLanguagePairs[0]);
     }
 };
 
@@ -105,6 +50,11 @@ void typeAlternately(benchmark::State &state, const QString &first, const QStrin
     }
 }
 
+QString worstText()
+{
+    return QString(20, QLatin1Char('z')); // twenty characters, none found at any length
+}
+
 void BM_LookupTypicalKeystroke(benchmark::State &state)
 {
     const QString word = fixture().middleWord;
@@ -118,22 +68,76 @@ void BM_LookupFirstEntries(benchmark::State &state)
 
 void BM_LookupWorstCaseNoMatchAtAnyLength(benchmark::State &state)
 {
-    // Twenty characters, none found at any length: twenty full scans.
-    typeAlternately(state, QString(20, QLatin1Char('z')), QStringLiteral("zyxwvutsrqponmlkjihg"));
+    typeAlternately(state, worstText(), QStringLiteral("zyxwvutsrqponmlkjihg"));
 }
 
-void BM_BrowseToTheMiddle(benchmark::State &state)
+// The searches the look-up makes for one typed text: the whole text, then
+// the nearest-prefix fallback from one character shorter down to one, until
+// one finds an entry.
+enum class Method { Scan, Indexed };
+
+int keystrokeSearches(const WordTable &table, const QString &typed, Method method)
+{
+    auto find = [&](int length) {
+        const PrefixEquals criterion{length, typed.left(length)};
+        return method == Method::Scan ? table.scanFirst(criterion) : table.findFirst(criterion);
+    };
+    const int length = int(typed.size());
+    int row = find(length);
+    for (int k = length - 1; k >= 1 && row < 0; --k)
+        row = find(k);
+    return row;
+}
+
+void BM_KeystrokeWorstCase(benchmark::State &state, Method method)
+{
+    const WordTable &table = *fixture().table;
+    const QString typed = worstText();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(keystrokeSearches(table, typed, method));
+}
+
+void BM_KeystrokeTypical(benchmark::State &state, Method method)
+{
+    const WordTable &table = *fixture().table;
+    const QString typed = fixture().middleWord.left(4);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(keystrokeSearches(table, typed, method));
+}
+
+// What the first prefix search of a table costs once: a table built from
+// its rows and its index built by one search.
+void BM_TableAndIndexBuild(benchmark::State &state)
+{
+    const QVector<WordRow> &rows = fixture().world.words;
+    for (auto _ : state) {
+        const WordTable table(rows);
+        benchmark::DoNotOptimize(table.findFirst(PrefixEquals{1, QStringLiteral("a")}));
+    }
+}
+
+// Moves the scroll bar back and forth between two neighbouring positions.
+void browseBetween(benchmark::State &state, int position)
 {
     StartScreen *start = fixture().start;
     start->ui().Text0->setText(QStringLiteral("b"));
     QScrollBar *bar = start->ui().VScroll1;
-    bar->setValue(bar->value() == 2 ? 3 : 2); // synchronise
-    const int middle = schema::kMaxRows / 2;
+    bar->setValue(bar->value() == 2 ? 3 : 2); // the first move only synchronises
     bool flip = false;
     for (auto _ : state) {
-        bar->setValue(flip ? middle : middle + 1);
+        bar->setValue(flip ? position : position - 1);
         flip = !flip;
     }
+}
+
+void BM_BrowseToTheMiddle(benchmark::State &state)
+{
+    browseBetween(state, schema::kMaxRows / 2);
+}
+
+void BM_BrowseToTheEnd(benchmark::State &state)
+{
+    browseBetween(state, schema::kMaxRows);
 }
 
 } // namespace
@@ -141,14 +145,15 @@ void BM_BrowseToTheMiddle(benchmark::State &state)
 BENCHMARK(BM_LookupTypicalKeystroke)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookupFirstEntries)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LookupWorstCaseNoMatchAtAnyLength)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KeystrokeWorstCase, scan, Method::Scan)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KeystrokeWorstCase, indexed, Method::Indexed)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KeystrokeTypical, scan, Method::Scan)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_KeystrokeTypical, indexed, Method::Indexed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TableAndIndexBuild)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowseToTheMiddle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrowseToTheEnd)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/screen_factory.h"
+#include "app/show_probe.h"
 #include "data/bundled_data.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
@@ -55,6 +56,10 @@ int main(int argc, char *argv[])
         QStringLiteral("Read the word databases from <dir> (default: %1).").arg(vorbix::defaultDataRoot()),
         QStringLiteral("dir"));
     parser.addOption(dataRootOption);
+    const QCommandLineOption quitAfterShowOption(
+        QStringLiteral("quit-after-show"),
+        QStringLiteral("Diagnostic: quit as soon as the main window has been shown (to time start-up)."));
+    parser.addOption(quitAfterShowOption);
     parser.process(app);
 
     vorbix::setUpApplicationLook();
@@ -76,6 +81,8 @@ int main(int argc, char *argv[])
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
+    if (parser.isSet(quitAfterShowOption))
+        new vorbix::QuitAfterFirstPaint(&navigator.screen(vorbix::ScreenId::Start)); // owned by the window
     vorbix::startProgram(navigator, store, messages);
     return app.exec();
 }

@@ -3,6 +3,8 @@
 #include "data/record_error.h"
 #include "data/sqlite_connection.h"
 
+#include <QScopeGuard>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -22,11 +24,25 @@ SqliteConnection &SettingsRecord::connection()
     return *m_connection;
 }
 
+QSqlQuery &SettingsRecord::readQuery()
+{
+    if (!m_readQuery) {
+        auto query = std::make_unique<QSqlQuery>(connection().database());
+        query->setForwardOnly(true);
+        if (!query->prepare(QStringLiteral("SELECT curent, nrcur FROM ini ORDER BY rowid LIMIT 1")))
+            throw RecordError(QStringLiteral("%1: %2").arg(m_filePath, query->lastError().text()));
+        m_readQuery = std::move(query);
+    }
+    return *m_readQuery;
+}
+
 SettingsRecord::Values SettingsRecord::read()
 {
-    QSqlQuery query(connection().database());
-    query.prepare(QStringLiteral("SELECT curent, nrcur FROM ini ORDER BY rowid LIMIT 1"));
+    QSqlQuery &query = readQuery();
     execOrThrow(query, m_filePath);
+    // A statement left on its row keeps the file locked for reading, which
+    // would make a write from another connection fail.
+    const auto release = qScopeGuard([&query] { query.finish(); });
     if (!query.next())
         throw RecordError(QStringLiteral("%1: the settings record is missing.").arg(m_filePath));
     Values values;

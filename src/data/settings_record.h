@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+class QSqlQuery;
+
 namespace vorbix {
 
 class SqliteConnection;
@@ -36,9 +38,13 @@ public:
 
 private:
     SqliteConnection &connection();
+    QSqlQuery &readQuery();
 
     QString m_filePath;
     std::unique_ptr<SqliteConnection> m_connection;
+    // Prepared once: the word-count rule reads the record on every keystroke
+    // and every timer step, and parsing the statement was most of a read.
+    std::unique_ptr<QSqlQuery> m_readQuery;
 };
 
 } // namespace vorbix

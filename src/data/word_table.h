@@ -3,47 +3,78 @@
 #include "data/criteria.h"
 #include "data/schema.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace vorbix {
 
 // The rows of one word table, read once from its file and shared read-only by
-// every cursor bound to it. Searching is a scan in stored order (the first or
-// last match wins), over case-folded copies of the source words prepared when
-// the table is loaded, so that a keystroke costs no allocation per row.
+// every cursor bound to it.
+//
+// The texts are kept in two contiguous buffers (source words, translations)
+// with one offset per row, not as a string object per field: seven full
+// tables would otherwise spend more on string headers and heap blocks than
+// on the words themselves. Letter case is folded as words are compared.
+//
+// A prefix criterion is answered by an index built on the first such search
+// (see findFirst); the plain scan in stored order stays available as the
+// reference the index is checked against.
 class WordTable
 {
 public:
-    explicit WordTable(QVector<WordRow> rows);
+    explicit WordTable(const QVector<WordRow> &rows);
+    ~WordTable();
 
-    int size() const { return int(m_rows.size()); }
-    bool isEmpty() const { return m_rows.isEmpty(); }
+    WordTable(const WordTable &) = delete;
+    WordTable &operator=(const WordTable &) = delete;
 
-    int index(int row) const { return m_rows[row].index; }
-    const std::optional<QString> &source(int row) const { return m_rows[row].source; }
-    const std::optional<QString> &target(int row) const { return m_rows[row].target; }
+    int size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
 
-    // The first / last row that satisfies the criterion, or -1.
+    int index(int row) const { return m_index.empty() ? row + 1 : m_index[size_t(row)]; }
+    // A missing (NULL) word or translation is nullopt.
+    std::optional<QString> source(int row) const;
+    std::optional<QString> target(int row) const;
+
+    // The first / last row in stored order that satisfies the criterion, or
+    // -1. A prefix criterion takes O(log N) through the index; the index of
+    // the table is built by the first prefix search and then kept.
     int findFirst(const Criterion &criterion) const;
     int findLast(const Criterion &criterion) const;
 
+    // The same answers by a plain scan of every row in stored order.
+    int scanFirst(const Criterion &criterion) const;
+    int scanLast(const Criterion &criterion) const;
+
 private:
-    struct PreparedPrefix;
-    bool matches(int row, const PreparedPrefix &prefix) const;
+    class PrefixIndex;
+
+    QStringView sourceView(int row) const; // empty for a missing word
+    bool prefixMatches(int row, const PrefixEquals &criterion) const;
+    int find(const Criterion &criterion, bool last) const;
     int findIndex(qint64 number, bool last) const;
-    int findPrefix(const PrefixEquals &criterion, bool last) const;
+    int scan(const Criterion &criterion, bool last) const;
+    const PrefixIndex &prefixIndex() const;
 
-    QVector<WordRow> m_rows;
-    QVector<QString> m_foldedSource; // per-character case folding: same length as the source
-    QVector<int> m_leadingBlanks;    // blanks before the first other character
-    QVector<bool> m_hasSource;
+    int m_size = 0;
+    std::vector<qint32> m_index; // empty when the rows are numbered 1..N, as well-formed tables are
+    // Row r's word is m_sourceText[m_sourceBegin[r], m_sourceBegin[r + 1]);
+    // likewise its translation.
+    std::vector<qint32> m_sourceBegin;
+    std::vector<qint32> m_targetBegin;
+    std::vector<bool> m_sourceMissing;
+    std::vector<bool> m_targetMissing;
+    QString m_sourceText;    // UTF-16, searched as it is
+    QByteArray m_targetText; // UTF-8: only ever read whole, and mostly ASCII
+
+    // Built on first use and never changed afterwards. The program is
+    // single-threaded; a table shared across threads would need a lock here.
+    mutable std::unique_ptr<const PrefixIndex> m_prefixIndex;
 };
-
-// Case folding that keeps every UTF-16 unit in place, so that the first n
-// characters of a folded text are the folded first n characters.
-QString foldCase(QStringView text);
 
 } // namespace vorbix
