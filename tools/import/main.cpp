@@ -145,13 +145,8 @@ int runWordList(const QStringList &args, const DataFiles &files, bool replace, b
     if (!pair)
         return usageError(QStringLiteral("unknown pair %1").arg(args.at(1)));
     const QString &path = args.at(2);
-    WordList list = readWordList(path);
-    if (args.at(0) == QLatin1String("csv") && listFormatForPath(path) != ListFormat::Csv) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        list = parseWordList(file.readAll(), ListFormat::Csv);
-    }
+    WordList list =
+        readWordList(path, args.at(0) == QLatin1String("csv") ? ListFormat::Csv : listFormatForPath(path));
     for (const RefusedLine &line : std::as_const(list.refused))
         print(stderr, QStringLiteral("%1:%2: %3").arg(path).arg(line.line).arg(line.reason));
     if (!list.refused.isEmpty() && !skipBad) {
