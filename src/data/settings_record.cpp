@@ -3,6 +3,7 @@
 #include "data/record_error.h"
 #include "data/sqlite_connection.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -26,7 +27,11 @@ SettingsRecord::Values SettingsRecord::read()
 {
     QSqlQuery query(connection().database());
     query.prepare(QStringLiteral("SELECT curent, nrcur FROM ini ORDER BY rowid LIMIT 1"));
-    execOrThrow(query, m_filePath);
+    if (!query.exec()) {
+        throw RecordError(unreadableFileMessage(
+            m_filePath, QStringLiteral("The settings record in %1 cannot be read: %2")
+                            .arg(m_filePath, reasonOf(query.lastError()))));
+    }
     if (!query.next())
         throw RecordError(QStringLiteral("%1: the settings record is missing.").arg(m_filePath));
     Values values;
@@ -40,17 +45,31 @@ SettingsRecord::Values SettingsRecord::read()
 
 void SettingsRecord::write(const QString &current, int count)
 {
+    const auto notSaved = [this](const QString &reason) {
+        return RecordError(QStringLiteral("The settings record in %1 cannot be saved: %2").arg(m_filePath, reason));
+    };
+    // SQLite opens a write-protected file for reading only; say so rather
+    // than "attempt to write a readonly database".
+    if (!isWritableFile(m_filePath))
+        throw notSaved(QStringLiteral("the file or its folder is read-only."));
     QSqlDatabase db = connection().database();
     if (!db.transaction())
-        throw RecordError(QStringLiteral("%1: the settings record cannot be edited.").arg(m_filePath));
+        throw notSaved(reasonOf(db.lastError()));
     QSqlQuery update(db);
     update.prepare(QStringLiteral(
         "UPDATE ini SET curent = ?, nrcur = ? WHERE rowid = (SELECT rowid FROM ini ORDER BY rowid LIMIT 1)"));
     update.addBindValue(current);
     update.addBindValue(count);
-    if (!update.exec() || update.numRowsAffected() != 1 || !db.commit()) {
+    QString problem;
+    if (!update.exec())
+        problem = reasonOf(update.lastError());
+    else if (update.numRowsAffected() != 1)
+        problem = QStringLiteral("the record is missing.");
+    else if (!db.commit())
+        problem = reasonOf(db.lastError());
+    if (!problem.isEmpty()) {
         db.rollback();
-        throw RecordError(QStringLiteral("%1: the settings record cannot be saved.").arg(m_filePath));
+        throw notSaved(problem);
     }
 }
 

@@ -78,10 +78,9 @@ int WordTable::findIndex(qint64 number, bool last) const
 {
     // Well-formed tables number their rows 1..N, so the row is usually at
     // number - 1; otherwise fall back to a scan in stored order.
-    const qint64 guess = number - 1;
-    const bool unique = guess >= 0 && guess < size() && m_rows[int(guess)].index == number;
-    if (unique && !last)
-        return int(guess);
+    const bool numbered = number >= 1 && number <= size() && m_rows[int(number - 1)].index == number;
+    if (numbered && !last)
+        return int(number - 1);
     return scanRows(size(), last, [&](int row) { return m_rows[row].index == number; });
 }
 
