@@ -8,8 +8,8 @@
 #include "data/record_error.h"
 #include "data/schema.h"
 #include "data/sqlite_connection.h"
+#include "import_fixtures.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,16 +20,9 @@
 
 using namespace vorbix;
 using namespace vorbix::import;
+using vorbix::testing::fileHash;
 
 namespace {
-
-QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 std::pair<QString, int> settingsOf(const QString &path)
 {
