@@ -301,6 +301,15 @@ void checkOutput(const QString &output, const QStringList &expected, const QStri
         QVERIFY2(!output.contains(fragment), qPrintable(QStringLiteral("\"%1\" in:\n%2").arg(fragment, output)));
 }
 
+// One data row per case, named after it.
+template<typename Case, size_t N>
+void addCaseRows(const Case (&cases)[N])
+{
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(N); ++i)
+        QTest::newRow(cases[i].name) << i;
+}
+
 QString integrity(const QString &path)
 {
     SqliteConnection db(path, SqliteConnection::Mode::ReadWrite);
@@ -314,12 +323,7 @@ class TestHostileInputs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusedImportChangesNothing_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kRefusals)); ++i)
-            QTest::newRow(kRefusals[i].name) << i;
-    }
+    void refusedImportChangesNothing_data() { addCaseRows(kRefusals); }
     void refusedImportChangesNothing()
     {
         QFETCH(int, row);
@@ -346,12 +350,7 @@ private Q_SLOTS:
         QCOMPARE(leftovers(root), QStringList());
     }
 
-    void storeNamesTheFileAndTheProblem_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(kStoreCases)); ++i)
-            QTest::newRow(kStoreCases[i].name) << i;
-    }
+    void storeNamesTheFileAndTheProblem_data() { addCaseRows(kStoreCases); }
     void storeNamesTheFileAndTheProblem()
     {
         QFETCH(int, row);
