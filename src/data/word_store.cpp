@@ -39,29 +39,27 @@ std::shared_ptr<const WordTable> WordStore::table(const QString &filePath, const
 {
     if (auto found = m_tables.constFind(tableKey(filePath, pair)); found != m_tables.constEnd())
         return found->table;
-    return load(filePath, pair);
+    SqliteConnection db(filePath, SqliteConnection::Mode::ReadWrite);
+    return load(db, pair);
 }
 
 std::shared_ptr<const WordTable> WordStore::freshTable(const QString &filePath, const LanguagePair &pair)
 {
-    const auto found = m_tables.constFind(tableKey(filePath, pair));
-    if (found == m_tables.constEnd())
-        return load(filePath, pair);
     SqliteConnection db(filePath, SqliteConnection::Mode::ReadWrite);
-    if (schemaVersion(db) == found->schemaVersion)
+    const auto found = m_tables.constFind(tableKey(filePath, pair));
+    if (found != m_tables.constEnd() && schemaVersion(db) == found->schemaVersion)
         return found->table;
-    return load(filePath, pair);
+    return load(db, pair);
 }
 
-std::shared_ptr<const WordTable> WordStore::load(const QString &filePath, const LanguagePair &pair)
+std::shared_ptr<const WordTable> WordStore::load(SqliteConnection &db, const LanguagePair &pair)
 {
-    SqliteConnection db(filePath, SqliteConnection::Mode::ReadWrite);
     // The version is read first: a table replaced in between is read again
     // on the next refresh rather than missed.
     Loaded loaded;
     loaded.schemaVersion = schemaVersion(db);
     loaded.table = std::make_shared<const WordTable>(readWordTable(db, pair));
-    m_tables.insert(tableKey(filePath, pair), loaded);
+    m_tables.insert(tableKey(db.path(), pair), loaded);
     return loaded.table;
 }
 

@@ -8,6 +8,7 @@
 
 namespace vorbix {
 
+class SqliteConnection;
 class WordTable;
 struct LanguagePair;
 
@@ -50,7 +51,7 @@ private:
         std::shared_ptr<const WordTable> table;
         qint64 schemaVersion = 0; // changes whenever an import replaces a table
     };
-    std::shared_ptr<const WordTable> load(const QString &filePath, const LanguagePair &pair);
+    std::shared_ptr<const WordTable> load(SqliteConnection &db, const LanguagePair &pair);
 
     QString m_dataRoot;
     QHash<QString, Loaded> m_tables;
