@@ -23,6 +23,15 @@ const WordTable &Cursor::table()
     return *m_table;
 }
 
+void Cursor::refresh()
+{
+    auto fresh = m_store.freshTable(m_filePath, m_pair);
+    if (fresh != m_table) {
+        m_table = std::move(fresh);
+        m_row = 0;
+    }
+}
+
 void Cursor::requireRecord()
 {
     const WordTable &t = table();

@@ -16,6 +16,7 @@ struct LanguagePair;
 // A position over one shared word table, with the NoMatch flag of the last
 // search. It opens on the first record. The table is loaded on first use; a
 // table that cannot be loaded makes every operation throw RecordError.
+// refresh() picks up a table that vorbix-import replaced since.
 //
 // Moving past the last record (or before the first) leaves the cursor on no
 // record, where reading a field fails, as does any move on an empty table.
@@ -24,6 +25,10 @@ class Cursor
 {
 public:
     Cursor(WordStore &store, QString filePath, const LanguagePair &pair);
+
+    // Reads the table again when its file's tables were replaced since it
+    // was loaded; the cursor then stands on the first record.
+    void refresh();
 
     void moveFirst();
     void moveLast();

@@ -30,7 +30,9 @@ QSqlQuery &SettingsRecord::readQuery()
         auto query = std::make_unique<QSqlQuery>(connection().database());
         query->setForwardOnly(true);
         if (!query->prepare(QStringLiteral("SELECT curent, nrcur FROM ini ORDER BY rowid LIMIT 1")))
-            throw RecordError(QStringLiteral("%1: %2").arg(m_filePath, query->lastError().text()));
+            throw RecordError(unreadableFileMessage(
+                m_filePath, QStringLiteral("The settings record in %1 cannot be read: %2")
+                                .arg(m_filePath, reasonOf(query->lastError()))));
         m_readQuery = std::move(query);
     }
     return *m_readQuery;
@@ -39,7 +41,11 @@ QSqlQuery &SettingsRecord::readQuery()
 SettingsRecord::Values SettingsRecord::read()
 {
     QSqlQuery &query = readQuery();
-    execOrThrow(query, m_filePath);
+    if (!query.exec()) {
+        throw RecordError(unreadableFileMessage(
+            m_filePath, QStringLiteral("The settings record in %1 cannot be read: %2")
+                            .arg(m_filePath, reasonOf(query.lastError()))));
+    }
     // A statement left on its row keeps the file locked for reading, which
     // would make a write from another connection fail.
     const auto release = qScopeGuard([&query] { query.finish(); });
@@ -56,17 +62,31 @@ SettingsRecord::Values SettingsRecord::read()
 
 void SettingsRecord::write(const QString &current, int count)
 {
+    const auto notSaved = [this](const QString &reason) {
+        return RecordError(QStringLiteral("The settings record in %1 cannot be saved: %2").arg(m_filePath, reason));
+    };
+    // SQLite opens a write-protected file for reading only; say so rather
+    // than "attempt to write a readonly database".
+    if (!isWritableFile(m_filePath))
+        throw notSaved(QStringLiteral("the file or its folder is read-only."));
     QSqlDatabase db = connection().database();
     if (!db.transaction())
-        throw RecordError(QStringLiteral("%1: the settings record cannot be edited.").arg(m_filePath));
+        throw notSaved(reasonOf(db.lastError()));
     QSqlQuery update(db);
     update.prepare(QStringLiteral(
         "UPDATE ini SET curent = ?, nrcur = ? WHERE rowid = (SELECT rowid FROM ini ORDER BY rowid LIMIT 1)"));
     update.addBindValue(current);
     update.addBindValue(count);
-    if (!update.exec() || update.numRowsAffected() != 1 || !db.commit()) {
+    QString problem;
+    if (!update.exec())
+        problem = reasonOf(update.lastError());
+    else if (update.numRowsAffected() != 1)
+        problem = QStringLiteral("the record is missing.");
+    else if (!db.commit())
+        problem = reasonOf(db.lastError());
+    if (!problem.isEmpty()) {
         db.rollback();
-        throw RecordError(QStringLiteral("%1: the settings record cannot be saved.").arg(m_filePath));
+        throw notSaved(problem);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "data/record_error.h"
 
 #include <QAtomicInteger>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,26 +15,27 @@ namespace {
 QAtomicInteger<quint64> g_connectionSerial;
 }
 
-SqliteConnection::SqliteConnection(const QString &path, Mode mode)
+SqliteConnection::SqliteConnection(const QString &path, Mode mode, int busyTimeoutMs)
     : m_path(path)
     , m_name(QStringLiteral("vorbix-%1").arg(g_connectionSerial.fetchAndAddRelaxed(1)))
 {
-    if (mode != Mode::Create && !QFileInfo(path).isFile())
-        throw RecordError(QStringLiteral("The database file %1 does not exist.").arg(path));
+    if (mode != Mode::Create) {
+        if (const auto problem = fileProblem(path))
+            throw RecordError(*problem);
+    }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     // A URI with an explicit mode keeps SQLite from creating a file that is
     // missing, and opens a read-only one without a write lock.
     const char *uriMode = mode == Mode::ReadOnly ? "ro" : mode == Mode::ReadWrite ? "rw" : "rwc";
-    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    url.setScheme(QStringLiteral("file"));
-    db.setDatabaseName(url.toString() + QLatin1String("?mode=") + QLatin1String(uriMode));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setDatabaseName(sqliteUri(path, uriMode));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open()) {
-        const QString reason = db.lastError().text();
+        const QString reason = reasonOf(db.lastError());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw RecordError(QStringLiteral("The database file %1 cannot be opened: %2").arg(path, reason));
+        throw RecordError(unreadableFileMessage(path, QStringLiteral("The database file %1 cannot be opened: %2")
+                                                          .arg(path, reason)));
     }
 }
 
@@ -56,13 +58,75 @@ void SqliteConnection::exec(const QString &sql)
 {
     QSqlQuery query(database());
     if (!query.exec(sql))
-        throw RecordError(QStringLiteral("%1: %2").arg(m_path, query.lastError().text()));
+        throw RecordError(QStringLiteral("%1: %2").arg(m_path, reasonOf(query.lastError())));
+}
+
+QVariant SqliteConnection::scalar(const QString &sql)
+{
+    QSqlQuery query(database());
+    if (!query.exec(sql) || !query.next())
+        throw RecordError(QStringLiteral("%1: %2").arg(m_path, reasonOf(query.lastError())));
+    return query.value(0);
+}
+
+QString reasonOf(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
 void execOrThrow(QSqlQuery &query, const QString &what)
 {
     if (!query.exec())
-        throw RecordError(QStringLiteral("%1: %2").arg(what, query.lastError().text()));
+        throw RecordError(QStringLiteral("%1: %2").arg(what, reasonOf(query.lastError())));
+}
+
+QString sqliteUri(const QString &path, const char *mode)
+{
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    url.setScheme(QStringLiteral("file"));
+    return url.toString() + QLatin1String("?mode=") + QLatin1String(mode);
+}
+
+std::optional<QString> fileProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        return QStringLiteral("%1 is a symbolic link that leads nowhere (a loop or a missing target).").arg(path);
+    if (!info.exists())
+        return QStringLiteral("%1 is missing.").arg(path);
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder, not a database file.").arg(path);
+    if (!info.isFile())
+        return QStringLiteral("%1 is not a regular file.").arg(path);
+    return std::nullopt;
+}
+
+bool hasHotJournal(const QString &path)
+{
+    // SQLite zeroes or deletes the header when a change is committed or
+    // rolled back; a journal that still starts with it is hot.
+    static constexpr char kJournalMagic[] = {'\xd9', '\xd5', '\x05', '\xf9', '\x20', '\xa1', '\x63', '\xd7'};
+    QFile journal(path + QLatin1String("-journal"));
+    if (!journal.open(QIODevice::ReadOnly))
+        return false;
+    return journal.read(sizeof kJournalMagic) == QByteArray(kJournalMagic, sizeof kJournalMagic);
+}
+
+bool isWritableFile(const QString &path)
+{
+    // Rolling a change back rewrites the file and deletes the journal beside it.
+    const QFileInfo info(path);
+    return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+}
+
+QString unreadableFileMessage(const QString &path, const QString &reason)
+{
+    if (!hasHotJournal(path) || isWritableFile(path))
+        return reason;
+    return QStringLiteral("%1 holds an unfinished change (%1-journal, left by a program that was stopped while "
+                          "writing) that cannot be rolled back, because the file or its folder is read-only. "
+                          "Make both writable and start again; do not delete or move the journal.")
+        .arg(path);
 }
 
 } // namespace vorbix

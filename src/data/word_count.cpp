@@ -10,6 +10,9 @@ namespace vorbix {
 
 int countFromLastRecord(Cursor &words)
 {
+    // Counting is where a screen takes up a pair (its option handler always
+    // counts), so a table replaced by an import since is read again here.
+    words.refresh();
     words.moveLast();
     const int count = words.index();
     if (count < -32768 || count > schema::kMaxRows)

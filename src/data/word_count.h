@@ -6,7 +6,8 @@ class Cursor;
 class SettingsRecord;
 
 // The number of words of the cursor's pair: the Index of its table's last
-// record (the cursor is left there). Throws RecordError on an empty table or
+// record (the cursor is left there). The table is read again first when an
+// import replaced it since it was loaded. Throws RecordError on an empty table or
 // a count beyond the 16-bit range the screens hold it in.
 int countFromLastRecord(Cursor &words);
 

@@ -7,9 +7,21 @@
 #include "data/store_paths.h"
 #include "data/word_table.h"
 
-#include <QFileInfo>
-
 namespace vorbix {
+
+namespace {
+
+QString tableKey(const QString &filePath, const LanguagePair &pair)
+{
+    return filePath + QLatin1Char('|') + QLatin1String(pair.tableCode);
+}
+
+qint64 schemaVersion(SqliteConnection &db)
+{
+    return db.scalar(QStringLiteral("PRAGMA schema_version")).toLongLong();
+}
+
+} // namespace
 
 WordStore::WordStore(QString dataRoot)
     : m_dataRoot(std::move(dataRoot))
@@ -25,31 +37,50 @@ QString WordStore::filePath(const char *drivePath) const
 
 std::shared_ptr<const WordTable> WordStore::table(const QString &filePath, const LanguagePair &pair)
 {
-    const QString key = filePath + QLatin1Char('|') + QLatin1String(pair.tableCode);
-    if (auto found = m_tables.constFind(key); found != m_tables.constEnd())
-        return found.value();
+    if (auto found = m_tables.constFind(tableKey(filePath, pair)); found != m_tables.constEnd())
+        return found->table;
+    SqliteConnection db(filePath, SqliteConnection::Mode::ReadWrite);
+    return load(db, pair);
+}
 
-    SqliteConnection db(filePath, SqliteConnection::Mode::ReadOnly);
-    auto table = std::make_shared<const WordTable>(readWordTable(db, pair));
-    m_tables.insert(key, table);
-    return table;
+std::shared_ptr<const WordTable> WordStore::freshTable(const QString &filePath, const LanguagePair &pair)
+{
+    SqliteConnection db(filePath, SqliteConnection::Mode::ReadWrite);
+    const auto found = m_tables.constFind(tableKey(filePath, pair));
+    if (found != m_tables.constEnd() && schemaVersion(db) == found->schemaVersion)
+        return found->table;
+    return load(db, pair);
+}
+
+std::shared_ptr<const WordTable> WordStore::load(SqliteConnection &db, const LanguagePair &pair)
+{
+    // The version is read first: a table replaced in between is read again
+    // on the next refresh rather than missed.
+    Loaded loaded;
+    loaded.schemaVersion = schemaVersion(db);
+    loaded.table = std::make_shared<const WordTable>(readWordTable(db, pair));
+    m_tables.insert(tableKey(db.path(), pair), loaded);
+    return loaded.table;
 }
 
 QStringList WordStore::unusableFiles() const
 {
     QStringList problems;
-    for (const char *drivePath : {files::kMain, files::kLearningFrench, files::kTestSettings}) {
+    // The screens read words from the first two files; the third holds only
+    // a settings record.
+    const std::pair<const char *, bool> bound[] = {
+        {files::kMain, true}, {files::kLearningFrench, true}, {files::kTestSettings, false}};
+    for (const auto &[drivePath, wordsRead] : bound) {
         const QString path = filePath(drivePath);
-        if (!QFileInfo(path).isFile()) {
-            problems.append(QStringLiteral("%1 is missing.").arg(path));
-            continue;
-        }
         try {
-            SqliteConnection db(path, SqliteConnection::Mode::ReadOnly);
-            if (!hasCompleteSchema(db))
-                problems.append(QStringLiteral("%1 is not a Vorbix word database.").arg(path));
-        } catch (const RecordError &) {
-            problems.append(QStringLiteral("%1 cannot be read.").arg(path));
+            SqliteConnection db(path, SqliteConnection::Mode::ReadWrite);
+            requireLayout(path, schemaProblems(db));
+            for (const LanguagePair &pair : kLanguagePairs) {
+                if (const auto bad = wordsRead ? badIndexProblem(db, pair) : std::nullopt)
+                    throw RecordError(*bad);
+            }
+        } catch (const RecordError &error) {
+            problems.append(error.message());
         }
     }
     return problems;

@@ -8,6 +8,7 @@
 
 namespace vorbix {
 
+class SqliteConnection;
 class WordTable;
 struct LanguagePair;
 
@@ -15,6 +16,10 @@ struct LanguagePair;
 // the first time a cursor needs it and then shared read-only by every cursor
 // bound to it; a file that cannot be read is tried again on the next use, so
 // that creating it while the program runs is enough.
+//
+// Files are opened read-write where they are writable, so that a change left
+// unfinished by a stopped program (a hot journal) is rolled back before
+// anything is read; a write-protected file is only read.
 class WordStore
 {
 public:
@@ -26,16 +31,30 @@ public:
     // The SQLite file behind a drive path such as "C:\English\engmi.mdb".
     QString filePath(const char *drivePath) const;
 
-    // Throws RecordError when the file or the table cannot be read.
+    // Throws RecordError, naming the file and the problem, when the file or
+    // the table cannot be read, the table lacks a column the program reads,
+    // or a record's Index is not a whole number from 1 to 32767.
     std::shared_ptr<const WordTable> table(const QString &filePath, const LanguagePair &pair);
 
-    // One line per database file that a screen is bound to and that is
-    // missing or lacks a table; empty when all are usable.
+    // The same, read again when the file's tables were replaced (by
+    // vorbix-import) since it was loaded.
+    std::shared_ptr<const WordTable> freshTable(const QString &filePath, const LanguagePair &pair);
+
+    // One line per database file that a screen is bound to and that cannot
+    // be used: missing, not a file, unreadable, not of the program's layout,
+    // or holding an Index out of range; empty when all are usable.
     QStringList unusableFiles() const;
 
 private:
+    struct Loaded
+    {
+        std::shared_ptr<const WordTable> table;
+        qint64 schemaVersion = 0; // changes whenever an import replaces a table
+    };
+    std::shared_ptr<const WordTable> load(SqliteConnection &db, const LanguagePair &pair);
+
     QString m_dataRoot;
-    QHash<QString, std::shared_ptr<const WordTable>> m_tables;
+    QHash<QString, Loaded> m_tables;
 };
 
 } // namespace vorbix

@@ -3,6 +3,7 @@
 #include "data/cursor.h"
 #include "data/record_error.h"
 #include "data/settings_record.h"
+#include "data/sqlite_connection.h"
 #include "data/store_paths.h"
 #include "data/word_count.h"
 #include "data/word_store.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void indexSearchWorksWhenNumberingDoesNotStartAtOne();
     void steppingOffEitherEndFailsOnTheNextRead();
     void emptyTableAndMissingFileFail();
+    void replacedTableIsReadAgainWhenItsPairIsCounted();
 };
 
 void TestWordStore::drivePathsMapUnderTheDataRoot()
@@ -231,6 +233,33 @@ void TestWordStore::emptyTableAndMissingFileFail()
     QVERIFY_THROWS_EXCEPTION(RecordError, settings.write(QStringLiteral("enspa"), 1));
     QVERIFY(!QFileInfo::exists(missing)); // opening never creates the file
     QCOMPARE(store.unusableFiles().size(), 2); // the Convdiv and Engleza files
+}
+
+void TestWordStore::replacedTableIsReadAgainWhenItsPairIsCounted()
+{
+    QTemporaryDir dir;
+    writeDatabase(dir.path(), files::kMain, {{QStringLiteral("enspa"), rows({"a=1", "b=2", "c=3"})}});
+    WordStore store(dir.path());
+    const QString path = store.filePath(files::kMain);
+    Cursor words(store, path, enspa);
+    QCOMPARE(countFromLastRecord(words), 3);
+    const auto loaded = store.table(path, enspa);
+    QCOMPARE(store.freshTable(path, enspa), loaded); // an unchanged file is not read again
+    writeSettings(dir.path(), files::kMain, QStringLiteral("enspa"), 3);
+    QCOMPARE(store.freshTable(path, enspa), loaded); // nor after a settings write
+
+    // vorbix-import replaces a table by dropping and creating it.
+    {
+        SqliteConnection db(path, SqliteConnection::Mode::ReadWrite);
+        db.exec(QStringLiteral("DROP TABLE enspa"));
+        createWordTable(db, enspa);
+        writeWordTable(db, enspa, rows({"v=1", "w=2", "x=3", "y=4", "z=5"}));
+    }
+    words.moveFirst();
+    QCOMPARE(*words.source(), QStringLiteral("a")); // kept until the pair is counted again
+    QCOMPARE(countFromLastRecord(words), 5);
+    words.moveFirst();
+    QCOMPARE(*words.source(), QStringLiteral("v"));
 }
 
 QTEST_GUILESS_MAIN(TestWordStore)

@@ -47,15 +47,19 @@ const char *const kDescription =
     "                     DIR/Engleza/eng.mdb, whichever exist (a copy of the\n"
     "                     old C: drive).\n"
     "\n"
-    "An existing database file is changed only with --replace, and a file is\n"
-    "built beside its target and renamed over it only when complete. Every\n"
-    "settings record is then brought in line with the table it counts.\n"
+    "An existing database file is changed only with --replace. The files\n"
+    "that exist change together, in one SQLite transaction; missing ones are\n"
+    "built beside their place and moved there after it. A refused input, an\n"
+    "error or a crash leaves every file wholly old or wholly new, and every\n"
+    "settings record in line with the table it counts. An empty new table\n"
+    "never replaces one with words unless --allow-empty is given.\n"
     "\n"
     "Examples:\n"
     "  vorbix-import freedict\n"
     "  vorbix-import freedict --replace --data-root /tmp/vx\n"
     "  vorbix-import tsv eng-spa mywords.tsv --replace\n"
     "  vorbix-import csv fraen words.csv --skip-bad --replace\n"
+    "  vorbix-import tsv enspa empty.tsv --replace --allow-empty\n"
     "  vorbix-import mdb /media/old/English/engmi.mdb English/engmi --replace\n"
     "  vorbix-import mdb-root /media/old-c-drive";
 
@@ -97,7 +101,8 @@ int usageError(const QString &message)
     return 2;
 }
 
-int runFreedict(const QStringList &args, const DataFiles &files, bool replace, bool verbose)
+int runFreedict(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
+                bool verbose)
 {
     if (args.size() > 2)
         return usageError(QStringLiteral("freedict takes at most one folder"));
@@ -105,7 +110,7 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, b
     if (!replace && QFileInfo::exists(files.main) && QFileInfo::exists(files.learningFrench)) {
         // Nothing to build from the dictionaries; still create the settings
         // file when missing and bring the settings records in line.
-        report(installAllTables(files, {}, false));
+        report(installAllTables(files, {}, false, options));
         return 0;
     }
     const bool terminal = isTerminal();
@@ -133,11 +138,12 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, b
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);
     }
-    report(installAllTables(files, result.tables, replace));
+    report(installAllTables(files, result.tables, replace, options));
     return 0;
 }
 
-int runWordList(const QStringList &args, const DataFiles &files, bool replace, bool skipBad)
+int runWordList(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
+                bool skipBad)
 {
     if (args.size() != 3)
         return usageError(QStringLiteral("%1 needs PAIR and FILE").arg(args.at(0)));
@@ -145,13 +151,8 @@ int runWordList(const QStringList &args, const DataFiles &files, bool replace, b
     if (!pair)
         return usageError(QStringLiteral("unknown pair %1").arg(args.at(1)));
     const QString &path = args.at(2);
-    WordList list = readWordList(path);
-    if (args.at(0) == QLatin1String("csv") && listFormatForPath(path) != ListFormat::Csv) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        list = parseWordList(file.readAll(), ListFormat::Csv);
-    }
+    WordList list =
+        readWordList(path, args.at(0) == QLatin1String("csv") ? ListFormat::Csv : listFormatForPath(path));
     for (const RefusedLine &line : std::as_const(list.refused))
         print(stderr, QStringLiteral("%1:%2: %3").arg(path).arg(line.line).arg(line.reason));
     if (!list.refused.isEmpty() && !skipBad) {
@@ -163,12 +164,17 @@ int runWordList(const QStringList &args, const DataFiles &files, bool replace, b
     if (!list.refused.isEmpty())
         print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
     const LanguagePair &languagePair = kLanguagePairs[*pair];
+    if (list.rows.isEmpty() && !options.allowEmpty) {
+        print(stderr, QStringLiteral("%1 holds no words; nothing written (--allow-empty empties the table on purpose)")
+                          .arg(path));
+        return 1;
+    }
     report(installOneTable(files, languagePair, orderRows(std::move(list.rows), localeForField(languagePair.sourceField)),
-                           replace));
+                           replace, options));
     return 0;
 }
 
-int runAccess(const QStringList &args, const DataFiles &files, bool replace)
+int runAccess(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options)
 {
     QVector<std::pair<QString, QString>> sources;
     if (args.at(0) == QLatin1String("mdb")) {
@@ -193,7 +199,7 @@ int runAccess(const QStringList &args, const DataFiles &files, bool replace)
             return 1;
         }
     }
-    report(installAccessFiles(files, sources, replace));
+    report(installAccessFiles(files, sources, replace, options));
     return 0;
 }
 
@@ -224,7 +230,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("freedict: list every repair made to the sources. "
                                                     "Example: vorbix-import freedict --verbose"));
-    parser.addOptions({dataRoot, replace, skipBad, verbose});
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
+                                        QStringLiteral("Let an empty word list or source empty a table that has "
+                                                       "words (refused otherwise). Example: vorbix-import tsv "
+                                                       "enspa empty.tsv --replace --allow-empty"));
+    parser.addOptions({dataRoot, replace, skipBad, allowEmpty, verbose});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("freedict, tsv, csv, mdb or mdb-root (see above)."));
     parser.process(app);
@@ -234,13 +244,15 @@ int main(int argc, char *argv[])
         return usageError(QStringLiteral("no command given"));
     const DataFiles files(parser.isSet(dataRoot) ? parser.value(dataRoot) : defaultDataRoot());
     const QString &command = args.at(0);
+    WriteOptions options;
+    options.allowEmpty = parser.isSet(allowEmpty);
     try {
         if (command == QLatin1String("freedict"))
-            return runFreedict(args, files, parser.isSet(replace), parser.isSet(verbose));
+            return runFreedict(args, files, parser.isSet(replace), options, parser.isSet(verbose));
         if (command == QLatin1String("tsv") || command == QLatin1String("csv"))
-            return runWordList(args, files, parser.isSet(replace), parser.isSet(skipBad));
+            return runWordList(args, files, parser.isSet(replace), options, parser.isSet(skipBad));
         if (command == QLatin1String("mdb") || command == QLatin1String("mdb-root"))
-            return runAccess(args, files, parser.isSet(replace));
+            return runAccess(args, files, parser.isSet(replace), options);
         return usageError(QStringLiteral("unknown command %1").arg(command));
     } catch (const RecordError &error) {
         print(stderr, QStringLiteral("vorbix-import: %1").arg(error.message()));

@@ -10,6 +10,12 @@ namespace vorbix::import {
 
 namespace {
 
+// A dictzip file holds at most 65 535 chunks of 64 KiB, and no entry of the
+// FreeDict dictionaries is longer than a few KiB: numbers beyond these are
+// damage, not data.
+constexpr qint64 kMaxTextSize = qint64(1) << 32;
+constexpr qint64 kMaxEntryLength = qint64(1) << 20;
+
 int digitValue(char c)
 {
     if (c >= 'A' && c <= 'Z')
@@ -71,6 +77,14 @@ QVector<DictdIndexEntry> parseDictdIndex(const QByteArray &text, const QString &
                                   .arg(fileName)
                                   .arg(lineNumber));
         }
+        if (*length > kMaxEntryLength || *offset > kMaxTextSize - *length) {
+            throw RecordError(QStringLiteral("%1, line %2: an entry at offset %3 with length %4 lies beyond "
+                                             "what a dictionary text holds")
+                                  .arg(fileName)
+                                  .arg(lineNumber)
+                                  .arg(*offset)
+                                  .arg(*length));
+        }
         const QByteArrayView key = line.first(tab1);
         if (key.startsWith("00database") || key.startsWith("00-database"))
             continue;
@@ -84,7 +98,12 @@ QVector<DictdIndexEntry> readDictdIndex(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return parseDictdIndex(file.readAll(), path);
+    QVector<DictdIndexEntry> entries = parseDictdIndex(file.readAll(), path);
+    // An empty index (a zero-byte file, say) would silently yield an empty
+    // word table.
+    if (entries.isEmpty())
+        throw RecordError(QStringLiteral("%1 lists no entries; the dictionary is damaged or incomplete.").arg(path));
+    return entries;
 }
 
 } // namespace vorbix::import

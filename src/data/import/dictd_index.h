@@ -24,10 +24,12 @@ std::optional<qint64> decodeDictdNumber(QByteArrayView digits);
 
 // Parses the text of an index file. The 00database* entries (the
 // dictionary's own description) are left out. Throws RecordError naming the
-// file and line of a line that is not "key TAB offset TAB length".
+// file and line of a line that is not "key TAB offset TAB length", or whose
+// entry lies beyond 4 GiB or is longer than 1 MiB.
 QVector<DictdIndexEntry> parseDictdIndex(const QByteArray &text, const QString &fileName);
 
-// Reads and parses an index file; throws RecordError when it cannot be read.
+// Reads and parses an index file; throws RecordError when it cannot be read
+// or lists no entries.
 QVector<DictdIndexEntry> readDictdIndex(const QString &path);
 
 } // namespace vorbix::import

@@ -247,6 +247,14 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
                      .arg(result.tables[i].size()));
     }
+    // Dictionaries that yield no words at all are damaged, whatever their
+    // files look like; their empty table must not replace a good one.
+    for (int i = 0; i < kPairCount; ++i) {
+        if (result.tables[i].isEmpty()) {
+            throw RecordError(QStringLiteral("The FreeDict dictionaries in %1 yield no %2 words; reinstall them.")
+                                  .arg(directory, QLatin1String(kLanguagePairs[i].caption)));
+        }
+    }
     return result;
 }
 

@@ -1,13 +1,8 @@
 #include "data/import/import_jobs.h"
 
-#include "data/import/database_builder.h"
-#include "data/import/settings_reconcile.h"
 #include "data/record_error.h"
-#include "data/sqlite_connection.h"
-#include "data/store_paths.h"
 
 #include <QFileInfo>
-#include <QSqlQuery>
 
 namespace vorbix::import {
 
@@ -23,32 +18,15 @@ QString refusal(const QString &path)
     return QStringLiteral("%1 exists; give --replace to overwrite it").arg(path);
 }
 
-void requireCompleteSchema(SqliteConnection &db)
+void refuseExisting(const QStringList &targets)
 {
-    if (!hasCompleteSchema(db)) {
-        throw RecordError(QStringLiteral("%1 is not a word database of this program (tables missing); "
-                                         "move it away to build a new one")
-                              .arg(db.path()));
+    QStringList refused;
+    for (const QString &path : targets) {
+        if (exists(path))
+            refused.append(refusal(path));
     }
-}
-
-// Builds (or rebuilds, keeping the settings record) a word file holding the
-// given tables; tables not given keep their rows.
-void writeTables(const QString &path, const QVector<std::pair<const LanguagePair *, const QVector<WordRow> *>> &tables)
-{
-    buildDatabaseFile(path, exists(path) ? BuildStart::CopyOfTarget : BuildStart::Empty, [&tables](SqliteConnection &db) {
-        requireCompleteSchema(db);
-        for (const auto &[pair, rows] : tables)
-            writeWordTable(db, *pair, *rows);
-    });
-}
-
-void createSettingsFileIfMissing(const DataFiles &files, ImportOutcome &outcome)
-{
-    if (exists(files.testSettings))
-        return;
-    buildDatabaseFile(files.testSettings, BuildStart::Empty, [](SqliteConnection &) {});
-    outcome.written.append(QStringLiteral("%1: created with empty word tables").arg(files.testSettings));
+    if (!refused.isEmpty())
+        throw RecordError(refused.join(QLatin1Char('\n')));
 }
 
 void checkRowCount(const LanguagePair &pair, const QVector<WordRow> &rows)
@@ -61,66 +39,87 @@ void checkRowCount(const LanguagePair &pair, const QVector<WordRow> &rows)
     }
 }
 
-} // namespace
-
-DataFiles::DataFiles(const QString &dataRoot)
-    : root(dataRoot)
-    , main(mapDrivePath(QLatin1String(files::kMain), dataRoot))
-    , learningFrench(mapDrivePath(QLatin1String(files::kLearningFrench), dataRoot))
-    , testSettings(mapDrivePath(QLatin1String(files::kTestSettings), dataRoot))
+// The settings file is created with empty word tables when it is missing.
+FileChange settingsFileWhenMissing(const DataFiles &files)
 {
+    FileChange change;
+    change.path = files.testSettings;
+    change.createWhenMissing = true;
+    return change;
 }
 
+QString createdOr(const WriteResult &result, const QString &path, const QString &otherwise)
+{
+    return result.created.contains(path) ? QStringLiteral("created") : otherwise;
+}
+
+} // namespace
+
 ImportOutcome installAllTables(const DataFiles &files, const std::array<QVector<WordRow>, kPairCount> &tables,
-                               bool replace)
+                               bool replace, const WriteOptions &options)
 {
     for (int i = 0; i < kPairCount; ++i)
         checkRowCount(kLanguagePairs[i], tables[i]);
-    QVector<std::pair<const LanguagePair *, const QVector<WordRow> *>> all;
-    for (int i = 0; i < kPairCount; ++i)
-        all.append({&kLanguagePairs[i], &tables[i]});
 
     ImportOutcome outcome;
+    QVector<FileChange> changes;
     for (const QString &path : {files.main, files.learningFrench}) {
         if (exists(path) && !replace) {
             outcome.kept.append(refusal(path));
             continue;
         }
-        const bool existed = exists(path);
-        writeTables(path, all);
-        outcome.written.append(QStringLiteral("%1: %2 with the six tables").arg(path, existed ? QStringLiteral("rebuilt")
-                                                                                               : QStringLiteral("created")));
+        FileChange change;
+        change.path = path;
+        change.createWhenMissing = true;
+        for (int i = 0; i < kPairCount; ++i)
+            change.tables[i] = &tables[i];
+        changes.append(change);
     }
-    createSettingsFileIfMissing(files, outcome);
-    outcome.settings = reconcileSettings(files.root);
+    changes.append(settingsFileWhenMissing(files));
+
+    const WriteResult result = writeDataFiles(files, changes, options);
+    for (const FileChange &change : std::as_const(changes)) {
+        if (change.path != files.testSettings) {
+            outcome.written.append(QStringLiteral("%1: %2 with the six tables")
+                                       .arg(change.path, createdOr(result, change.path, QStringLiteral("rebuilt"))));
+        }
+    }
+    if (result.created.contains(files.testSettings))
+        outcome.written.append(QStringLiteral("%1: created with empty word tables").arg(files.testSettings));
+    outcome.settings = result.settings;
     return outcome;
 }
 
 ImportOutcome installOneTable(const DataFiles &files, const LanguagePair &pair, const QVector<WordRow> &rows,
-                              bool replace)
+                              bool replace, const WriteOptions &options)
 {
     checkRowCount(pair, rows);
     const QStringList targets{files.main, files.learningFrench};
-    if (!replace) {
-        QStringList refused;
-        for (const QString &path : targets) {
-            if (exists(path))
-                refused.append(refusal(path));
-        }
-        if (!refused.isEmpty())
-            throw RecordError(refused.join(QLatin1Char('\n')));
+    if (!replace)
+        refuseExisting(targets);
+    const int pairIndex = *pairIndexForCode(QLatin1String(pair.tableCode));
+    QVector<FileChange> changes;
+    for (const QString &path : targets) {
+        FileChange change;
+        change.path = path;
+        change.createWhenMissing = true;
+        change.tables[pairIndex] = &rows;
+        changes.append(change);
     }
+    changes.append(settingsFileWhenMissing(files));
+
+    const WriteResult result = writeDataFiles(files, changes, options);
     ImportOutcome outcome;
     for (const QString &path : targets) {
-        const bool existed = exists(path);
-        writeTables(path, {{&pair, &rows}});
         outcome.written.append(QStringLiteral("%1: table %2 %3 with %4 rows")
                                    .arg(path, QLatin1String(pair.tableCode),
-                                        existed ? QStringLiteral("replaced") : QStringLiteral("written"))
+                                        result.created.contains(path) ? QStringLiteral("written")
+                                                                      : QStringLiteral("replaced"))
                                    .arg(rows.size()));
     }
-    createSettingsFileIfMissing(files, outcome);
-    outcome.settings = reconcileSettings(files.root);
+    if (result.created.contains(files.testSettings))
+        outcome.written.append(QStringLiteral("%1: created with empty word tables").arg(files.testSettings));
+    outcome.settings = result.settings;
     return outcome;
 }
 
@@ -140,40 +139,40 @@ std::optional<QString> accessTargetPath(const DataFiles &files, const QString &t
 }
 
 ImportOutcome installAccessFiles(const DataFiles &files, const QVector<std::pair<QString, QString>> &sources,
-                                 bool replace)
+                                 bool replace, const WriteOptions &options)
 {
     if (!replace) {
-        QStringList refused;
-        for (const auto &source : sources) {
-            if (exists(source.second))
-                refused.append(refusal(source.second));
-        }
-        if (!refused.isEmpty())
-            throw RecordError(refused.join(QLatin1Char('\n')));
+        QStringList targets;
+        for (const auto &source : sources)
+            targets.append(source.second);
+        refuseExisting(targets);
     }
     QVector<AccessDatabase> read;
     for (const auto &source : sources)
         read.append(readAccessFile(source.first));
 
-    ImportOutcome outcome;
+    QVector<FileChange> changes;
     for (qsizetype s = 0; s < sources.size(); ++s) {
         const AccessDatabase &database = read.at(s);
-        buildDatabaseFile(sources.at(s).second, BuildStart::Empty, [&database](SqliteConnection &db) {
-            for (int i = 0; i < kPairCount; ++i)
-                writeWordTable(db, kLanguagePairs[i], database.tables[i]);
-            QSqlQuery update(db.database());
-            update.prepare(QStringLiteral("UPDATE ini SET curent = ?, nrcur = ?"));
-            update.addBindValue(database.current);
-            update.addBindValue(database.count);
-            execOrThrow(update, db.path());
-        });
+        FileChange change;
+        change.path = sources.at(s).second;
+        change.createWhenMissing = true;
+        for (int i = 0; i < kPairCount; ++i)
+            change.tables[i] = &database.tables[i];
+        change.settings = std::pair{database.current, database.count};
+        changes.append(change);
+    }
+    const WriteResult result = writeDataFiles(files, changes, options);
+
+    ImportOutcome outcome;
+    for (qsizetype s = 0; s < sources.size(); ++s) {
         QStringList counts;
         for (int i = 0; i < kPairCount; ++i)
-            counts.append(QStringLiteral("%1 %2").arg(QLatin1String(kLanguagePairs[i].tableCode)).arg(database.tables[i].size()));
+            counts.append(QStringLiteral("%1 %2").arg(QLatin1String(kLanguagePairs[i].tableCode)).arg(read.at(s).tables[i].size()));
         outcome.written.append(QStringLiteral("%1: from %2 (%3)").arg(sources.at(s).second, sources.at(s).first,
                                                                          counts.join(QLatin1String(", "))));
     }
-    outcome.settings = reconcileSettings(files.root);
+    outcome.settings = result.settings;
     return outcome;
 }
 

@@ -54,7 +54,26 @@ public:
         mdb_rewind_table(m_table.get());
     }
 
-    bool next() { return mdb_fetch_row(m_table.get()) != 0; }
+    bool next()
+    {
+        if (!mdb_fetch_row(m_table.get()))
+            return false;
+        ++m_fetched;
+        return true;
+    }
+
+    // After the last row: a file whose data pages are missing (a copy cut
+    // short) yields fewer rows than its table definition lists.
+    void requireAllRowsRead() const
+    {
+        if (m_fetched != m_table->num_rows) {
+            throw RecordError(QStringLiteral("%1, table %2: %3 of the %4 records it lists could be read; "
+                                             "the file is damaged or incomplete")
+                                  .arg(m_path, m_name)
+                                  .arg(m_fetched)
+                                  .arg(m_table->num_rows));
+        }
+    }
 
     // A field of the current row; a NULL (or empty text) is nothing.
     std::optional<QString> value(size_t column) const
@@ -72,6 +91,7 @@ private:
     Table m_table;
     std::vector<std::vector<char>> m_buffers;
     std::vector<int> m_lengths;
+    unsigned int m_fetched = 0;
 };
 
 QVector<WordRow> readWordTable(MdbHandle *mdb, const QString &path, const LanguagePair &pair)
@@ -94,6 +114,7 @@ QVector<WordRow> readWordTable(MdbHandle *mdb, const QString &path, const Langua
                                   .arg(schema::kMaxRows));
         }
     }
+    table.requireAllRowsRead();
     // Order by Index through a list of positions: the rows stay where they
     // are until they are moved into place once.
     std::vector<std::pair<int, qsizetype>> order;
@@ -130,16 +151,26 @@ AccessDatabase readAccessFile(const QString &path)
     // so the tables are looked up one by one below.
     if (!mdb || !mdb_read_catalog(mdb.get(), MDB_TABLE))
         throw RecordError(QStringLiteral("%1 is not an Access file that can be read.").arg(path));
+    if (QFileInfo(path).size() % mdb->fmt->pg_size != 0) {
+        throw RecordError(QStringLiteral("%1 is not a whole number of %2-byte pages; the copy is incomplete.")
+                              .arg(path)
+                              .arg(mdb->fmt->pg_size));
+    }
 
     AccessDatabase database;
     for (int i = 0; i < kPairCount; ++i)
         database.tables[i] = readWordTable(mdb.get(), path, kLanguagePairs[i]);
 
     BoundTable settings(mdb.get(), path, schema::kSettingsTable, {schema::kCurrentField, schema::kCountField});
-    if (settings.next()) {
-        database.current = settings.value(0).value_or(QString());
-        database.count = settings.value(1).value_or(QString()).toInt();
+    // The first record is the settings record; any others are read only so
+    // that a table cut short is noticed.
+    for (bool first = true; settings.next(); first = false) {
+        if (first) {
+            database.current = settings.value(0).value_or(QString());
+            database.count = settings.value(1).value_or(QString()).toInt();
+        }
     }
+    settings.requireAllRowsRead();
     return database;
 }
 

@@ -21,7 +21,8 @@ struct AccessDatabase
 // Reads an Access file with mdbtools. Each word table's rows come back in
 // Index order and must number 1..N without gaps or repeats. Throws
 // RecordError for a file libmdb cannot read, a missing table or field, a
-// table of more than 32 767 rows, and Index numbers that do not run 1..N.
+// table of more than 32 767 rows, Index numbers that do not run 1..N, and a
+// file cut short (not whole pages, or fewer rows than a table lists).
 AccessDatabase readAccessFile(const QString &path);
 
 } // namespace vorbix::import

@@ -69,6 +69,16 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
         ++lineNumber;
         if (bytes.endsWith('\r'))
             bytes.chop(1);
+        if (bytes.contains('\r')) {
+            list.refused.append({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of "
+                                                             "this kind are not recognised; save the list with LF "
+                                                             "or CR LF line ends")});
+            continue;
+        }
+        if (bytes.contains('\0')) {
+            list.refused.append({lineNumber, QStringLiteral("a NUL byte (the file may not be text, or not UTF-8)")});
+            continue;
+        }
 
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString line = decoder.decode(bytes);
@@ -106,12 +116,19 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
     return list;
 }
 
-WordList readWordList(const QString &path)
+WordList readWordList(const QString &path, ListFormat format)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return parseWordList(file.readAll(), listFormatForPath(path));
+    WordList list = parseWordList(file.readAll(), format);
+    if (list.rows.size() > schema::kMaxRows) {
+        throw RecordError(QStringLiteral("%1 holds %2 words; a table holds at most %3.")
+                              .arg(path)
+                              .arg(list.rows.size())
+                              .arg(schema::kMaxRows));
+    }
+    return list;
 }
 
 } // namespace vorbix::import

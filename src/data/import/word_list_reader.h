@@ -28,12 +28,15 @@ struct RefusedLine
 struct WordList
 {
     QVector<ImportRow> rows;
-    QVector<RefusedLine> refused;  // wrong column count, invalid UTF-8, empty word
+    // Wrong column count, invalid UTF-8, NUL bytes, a carriage return inside
+    // the line (a file with CR-only line ends), an empty word.
+    QVector<RefusedLine> refused;
 };
 
 WordList parseWordList(const QByteArray &content, ListFormat format);
 
-// Reads the file; throws RecordError when it cannot be read.
-WordList readWordList(const QString &path);
+// Reads the file; throws RecordError, naming it, when it cannot be read or
+// holds more words than a table can.
+WordList readWordList(const QString &path, ListFormat format);
 
 } // namespace vorbix::import

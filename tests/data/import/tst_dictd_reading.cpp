@@ -7,65 +7,15 @@
 #include "data/import/dictzip_stream.h"
 #include "data/import/spanish_repairs.h"
 #include "data/record_error.h"
+#include "import_fixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <zlib.h>
-
 using namespace vorbix;
 using namespace vorbix::import;
-
-namespace {
-
-QByteArray encodeDictdNumber(qint64 value)
-{
-    static const char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    QByteArray text;
-    do {
-        text.prepend(digits[value % 64]);
-        value /= 64;
-    } while (value > 0);
-    return text;
-}
-
-QByteArray gzip(const QByteArray &data)
-{
-    z_stream zs{};
-    deflateInit2(&zs, Z_BEST_SPEED, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    QByteArray out(static_cast<qsizetype>(deflateBound(&zs, static_cast<uLong>(data.size()))) + 64, '\0');
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
-    zs.avail_in = static_cast<uInt>(data.size());
-    zs.next_out = reinterpret_cast<Bytef *>(out.data());
-    zs.avail_out = static_cast<uInt>(out.size());
-    deflate(&zs, Z_FINISH);
-    out.resize(static_cast<qsizetype>(zs.total_out));
-    deflateEnd(&zs);
-    return out;
-}
-
-// Writes a .index and .dict.dz pair holding `entries` (with a 00database
-// entry in front, as the real files have) and returns the index entries.
-QVector<DictdIndexEntry> writeDictionary(const QString &base, const QList<QByteArray> &entries)
-{
-    QByteArray dict = "00-database-info\nA test dictionary\n";
-    QByteArray index = "00databaseinfo\tA\t" + encodeDictdNumber(dict.size()) + "\n";
-    for (const QByteArray &entry : entries) {
-        index += entry.left(entry.indexOf(' ')) + '\t' + encodeDictdNumber(dict.size()) + '\t'
-                 + encodeDictdNumber(entry.size()) + '\n';
-        dict += entry;
-    }
-    QFile indexFile(base + QStringLiteral(".index"));
-    QFile dictFile(base + QStringLiteral(".dict.dz"));
-    if (!indexFile.open(QIODevice::WriteOnly) || !dictFile.open(QIODevice::WriteOnly))
-        qFatal("cannot write the test dictionary");
-    indexFile.write(index);
-    dictFile.write(gzip(dict));
-    return parseDictdIndex(index, indexFile.fileName());
-}
-
-} // namespace
+using namespace vorbix::testing;
 
 class TestDictdReading : public QObject
 {

@@ -2,32 +2,27 @@
 // lists with bad lines, existing files without --replace, builds that fail
 // half-way, and settings records left with a stale count.
 
-#include "data/import/database_builder.h"
+#include "data/import/data_root_writer.h"
 #include "data/import/import_jobs.h"
 #include "data/import/word_list_reader.h"
 #include "data/record_error.h"
 #include "data/schema.h"
 #include "data/sqlite_connection.h"
+#include "import_fixtures.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vorbix;
 using namespace vorbix::import;
+using vorbix::testing::fileHash;
 
 namespace {
-
-QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 std::pair<QString, int> settingsOf(const QString &path)
 {
@@ -121,32 +116,56 @@ private Q_SLOTS:
 
     void interruptedBuildLeavesNoHalfWrittenFile()
     {
+        // An import refused after its new tables were staged writes nothing:
+        // a missing file is not created, an existing one keeps its bytes,
+        // and no partial file or journal is left beside them.
         QTemporaryDir root;
-        const QString target = root.filePath(QStringLiteral("English/engmi.db"));
-        auto failHalfway = [](SqliteConnection &db) {
-            writeWordTable(db, enspa, numbered({QStringLiteral("half")}));
-            throw RecordError(QStringLiteral("interrupted"));
-        };
-        QVERIFY_THROWS_EXCEPTION(RecordError, buildDatabaseFile(target, BuildStart::Empty, failHalfway));
-        QVERIFY(!QFile::exists(target));
-        QCOMPARE(QDir(root.filePath(QStringLiteral("English"))).entryList(QDir::Files), QStringList());
+        const DataFiles files(root.path());
+        const QString english = root.filePath(QStringLiteral("English"));
+        QVERIFY(QDir().mkpath(QFileInfo(files.testSettings).path()));
+        {
+            QFile foreign(files.testSettings);
+            QVERIFY(foreign.open(QIODevice::WriteOnly));
+            foreign.write(QByteArray(4096, 'x'));
+        }
+        QVERIFY_THROWS_EXCEPTION(RecordError, installOneTable(files, enspa, numbered({QStringLiteral("half")}), true));
+        QVERIFY(!QFile::exists(files.main));
+        QCOMPARE(QDir(english).entryList(QDir::Files), QStringList());
 
-        buildDatabaseFile(target, BuildStart::Empty, [](SqliteConnection &db) {
-            writeWordTable(db, enspa, numbered({QStringLiteral("whole")}));
-        });
-        const QByteArray before = fileHash(target);
-        QVERIFY_THROWS_EXCEPTION(RecordError, buildDatabaseFile(target, BuildStart::CopyOfTarget, failHalfway));
-        QCOMPARE(fileHash(target), before);
-        QCOMPARE(QDir(root.filePath(QStringLiteral("English"))).entryList(QDir::Files),
-                 QStringList{QStringLiteral("engmi.db")});
+        QVERIFY(QFile::remove(files.testSettings));
+        installOneTable(files, enspa, numbered({QStringLiteral("whole")}), true);
+        const QByteArray before = fileHash(files.main);
+        QVERIFY_THROWS_EXCEPTION(RecordError, installOneTable(files, enspa, {}, true));
+        QCOMPARE(fileHash(files.main), before);
+        QCOMPARE(QDir(english).entryList(QDir::Files), QStringList{QStringLiteral("engmi.db")});
 
-        // A partial file left by a process that died is cleared by the next build.
-        QFile stale(partialPathFor(target));
+        // A partial file left by a process that died is cleared by the next import.
+        QFile stale(partialPathFor(files.main));
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.write("garbage");
         stale.close();
-        buildDatabaseFile(target, BuildStart::CopyOfTarget, [](SqliteConnection &) {});
-        QVERIFY(!QFile::exists(partialPathFor(target)));
+        installOneTable(files, enspa, numbered({QStringLiteral("again")}), true);
+        QVERIFY(!QFile::exists(partialPathFor(files.main)));
+    }
+
+    void secondImportIsRefusedWhileOneRuns()
+    {
+        QTemporaryDir root;
+        const DataFiles files(root.path());
+        QLockFile running(importLockPath(root.path()));
+        QVERIFY(running.tryLock(0));
+        WriteOptions options;
+        options.lockWaitMs = 0;
+        try {
+            installOneTable(files, enspa, numbered({QStringLiteral("a")}), true, options);
+            QFAIL("an import ran beside another");
+        } catch (const RecordError &error) {
+            QVERIFY2(error.message().contains(QLatin1String("Another import")), qPrintable(error.message()));
+        }
+        QVERIFY(!QFile::exists(files.main));
+        running.unlock();
+        installOneTable(files, enspa, numbered({QStringLiteral("a")}), true, options);
+        QVERIFY(QFile::exists(files.main));
     }
 
     void refusesWhatTheTablesCannotHold()
