@@ -41,8 +41,9 @@ public:
     std::shared_ptr<const WordTable> freshTable(const QString &filePath, const LanguagePair &pair);
 
     // One line per database file that a screen is bound to and that cannot
-    // be used: missing, not a file, unreadable, not of the program's layout,
-    // or holding an Index out of range; empty when all are usable.
+    // be used: missing, not a file, unreadable or not of the program's
+    // layout; empty when all are usable. (A table holding an Index out of
+    // range is refused when it is first read.)
     QStringList unusableFiles() const;
 
 private:

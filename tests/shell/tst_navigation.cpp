@@ -44,6 +44,7 @@ private Q_SLOTS:
     void exitAndTitleBarCloseEndTheProgram();
     void missingDatabaseIsReportedOnceAtStartup();
     void idsOutsideTheScreensAndPairsAreRefused();
+    void damagedDatabaseIsNamedWithoutTheCreateAdvice();
 };
 
 void TestNavigation::init()
@@ -204,6 +205,18 @@ void TestNavigation::idsOutsideTheScreensAndPairsAreRefused()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, cursors.words(6));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, cursors.words(-1));
     QCOMPARE(cursors.words(5).pair().tableCode, "geren");
+}
+
+void TestNavigation::damagedDatabaseIsNamedWithoutTheCreateAdvice()
+{
+    QFile file(mapDrivePath(QLatin1String(files::kTestSettings), world->root()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("this is not a database, but it is there");
+    file.close();
+    startProgram(world->navigator, world->store, world->messages);
+    QCOMPARE(world->messages.shown.size(), 1);
+    QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("Engleza/eng.db")));
+    QVERIFY(!world->messages.shown[0].text.contains(QStringLiteral("vorbix-import freedict")));
 }
 
 QTEST_MAIN(TestNavigation)
