@@ -62,6 +62,17 @@ SettingsRecord::Values SettingsRecord::read()
 
 void SettingsRecord::write(const QString &current, int count)
 {
+    try {
+        writeOrThrow(current, count);
+    } catch (const RecordError &error) {
+        if (!m_saveFailure)
+            throw;
+        m_saveFailure(error);
+    }
+}
+
+void SettingsRecord::writeOrThrow(const QString &current, int count)
+{
     const auto notSaved = [this](const QString &reason) {
         return RecordError(QStringLiteral("The settings record in %1 cannot be saved: %2").arg(m_filePath, reason));
     };

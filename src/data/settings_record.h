@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -9,6 +10,7 @@ class QSqlQuery;
 
 namespace vorbix {
 
+class RecordError;
 class SqliteConnection;
 
 // The one record of table `ini`: the code of the pair last counted and its
@@ -34,13 +36,21 @@ public:
     Values read();
     void write(const QString &current, int count);
 
+    // A write that fails throws RecordError, unless a handler is set: then
+    // the handler is told and the write is given up. The record only caches
+    // a count that can always be taken again, so the program can go on.
+    using SaveFailureHandler = std::function<void(const RecordError &)>;
+    void setSaveFailureHandler(SaveFailureHandler handler) { m_saveFailure = std::move(handler); }
+
     const QString &filePath() const { return m_filePath; }
 
 private:
+    void writeOrThrow(const QString &current, int count);
     SqliteConnection &connection();
     QSqlQuery &readQuery();
 
     QString m_filePath;
+    SaveFailureHandler m_saveFailure;
     std::unique_ptr<SqliteConnection> m_connection;
     // Prepared once: the word-count rule reads the record on every keystroke
     // and every timer step, and parsing the statement was most of a read.

@@ -1,5 +1,8 @@
 #include "shell/navigator.h"
 
+#include "platform/message_sink.h"
+#include "shell/services.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +41,17 @@ Screen &Navigator::screen(ScreenId id)
     if (!slot)
         slot = m_factory(id, m_services, *this);
     return *slot;
+}
+
+void Navigator::settingsNotSaved(const QString &filePath, const QString &reason)
+{
+    if (m_unsavedSettingsFiles.contains(filePath))
+        return;
+    m_unsavedSettingsFiles.append(filePath);
+    m_services.messages.show({QStringLiteral("%1\n\nVorbix goes on: the words are shown all the same, but the last "
+                                             "pair used will not be remembered.")
+                                  .arg(reason),
+                              kApplicationTitle, MessageIcon::Exclamation});
 }
 
 void Navigator::start()

@@ -4,6 +4,7 @@
 #include "shell/word_speaker.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -45,6 +46,10 @@ public:
     void exit();
     bool hasExited() const { return m_exited; }
 
+    // A settings record could not be saved: the user is told once per file,
+    // and the screens go on (the record only caches a word count).
+    void settingsNotSaved(const QString &filePath, const QString &reason);
+
     // Reads words aloud for every screen's speech keys.
     WordSpeaker &speaker() { return m_speaker; }
 
@@ -57,6 +62,7 @@ private:
     WordSpeaker m_speaker;
     std::array<std::unique_ptr<Screen>, 4> m_screens;
     bool m_exited = false;
+    QStringList m_unsavedSettingsFiles;
 };
 
 } // namespace vorbix

@@ -1,6 +1,7 @@
 #include "shell/screen.h"
 
 #include "data/language_pairs.h"
+#include "data/record_error.h"
 #include "platform/message_sink.h"
 #include "platform/text_services.h"
 #include "shell/forms/common_controls.h"
@@ -30,6 +31,10 @@ Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const Scre
 {
     static const char *const names[] = {"Start", "Invatare", "Test", "TestG"};
     setObjectName(QLatin1String(names[int(id)]));
+    SettingsRecord &settings = m_cursors.datini();
+    settings.setSaveFailureHandler([this, &settings](const RecordError &error) {
+        m_navigator.settingsNotSaved(settings.filePath(), error.message());
+    });
 }
 
 Screen::~Screen() = default;

@@ -3,6 +3,7 @@
 #include "dictionary/start_screen.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
+#include "data/sqlite_connection.h"
 #include "data/store_paths.h"
 #include "shell/startup.h"
 #include "writing_test/write_screen.h"
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void missingDatabaseIsReportedOnceAtStartup();
     void idsOutsideTheScreensAndPairsAreRefused();
     void damagedDatabaseIsNamedWithoutTheCreateAdvice();
+    void settingsThatCannotBeSavedAreReportedOnceAndTheWordsStillShow();
 };
 
 void TestNavigation::init()
@@ -184,16 +186,42 @@ void TestNavigation::missingDatabaseIsReportedOnceAtStartup()
     QCOMPARE(world->messages.shown[0].title, QStringLiteral("Vorbix"));
     QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("Engleza/eng.db")));
     QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("vorbix-import")));
-    // The program goes on: the dictionary works, the grid test fails
-    // gracefully on its settings record and keeps its pair.
+    // The program goes on: the dictionary works, and the grid test takes the
+    // pair over; its settings record cannot be saved, which it says once.
     start().ui().Text0->setText(QStringLiteral("ca"));
     QCOMPARE(start().ui().sourceWord[0]->text(), QStringLiteral("car"));
     start().ui().pairOptions[1]->click();
     start().ui().cmdTestG->click();
     QVERIFY(grid().isVisible());
     QCOMPARE(world->messages.shown.size(), 2);
-    QVERIFY(grid().ui().pairOptions[0]->isChecked());
-    QCOMPARE(grid().ui().Label6->text(), QStringLiteral("ENGLISH"));
+    QVERIFY(world->messages.shown[1].text.contains(QStringLiteral("Engleza/eng.db")));
+    QVERIFY(grid().ui().pairOptions[1]->isChecked());
+    QCOMPARE(grid().ui().Label6->text(), QStringLiteral("SPANISH"));
+    grid().ui().pairOptions[2]->click();
+    QCOMPARE(world->messages.shown.size(), 2);
+}
+
+void TestNavigation::settingsThatCannotBeSavedAreReportedOnceAndTheWordsStillShow()
+{
+    // Every update of the record fails, as on a write-protected file.
+    {
+        SqliteConnection db(mapDrivePath(QLatin1String(files::kMain), world->root()),
+                            SqliteConnection::Mode::ReadWrite);
+        db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ini BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    }
+    startProgram(world->navigator, world->store, world->messages);
+    start().ui().Text0->setText(QStringLiteral("ca"));
+    QCOMPARE(start().ui().sourceWord[0]->text(), QStringLiteral("car")); // the look-up still works
+    QCOMPARE(start().ui().targetWord[0]->text(), QStringLiteral("coche, carro"));
+    start().ui().Text0->setText(QStringLiteral("do"));
+    start().ui().pairOptions[2]->click();
+    QCOMPARE(start().ui().Label7->text(), QStringLiteral("FRENCH"));
+    start().ui().cmdInvat->click(); // the learning screen keeps its settings in the same file
+    QVERIFY(learn().ui().pairOptions[2]->isChecked());
+    QCOMPARE(learn().nrmax(), 20);
+    QCOMPARE(world->messages.shown.size(), 1);
+    QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("English/engmi.db")));
+    QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("cannot be saved")));
 }
 
 void TestNavigation::idsOutsideTheScreensAndPairsAreRefused()
