@@ -147,12 +147,18 @@ void writeWordTable(SqliteConnection &db, const LanguagePair &pair, const QVecto
 
 QVector<WordRow> readWordTable(SqliteConnection &db, const LanguagePair &pair)
 {
+    QVector<WordRow> rows;
+    readWordTable(db, pair, [&rows](const WordRow &row) { rows.append(row); });
+    return rows;
+}
+
+void readWordTable(SqliteConnection &db, const LanguagePair &pair, const std::function<void(const WordRow &)> &each)
+{
     requireLayout(db.path(), wordTableProblems(db, pair));
     // One read transaction: the Index check and the rows see the same data.
     QSqlDatabase database = db.database();
     if (!database.transaction())
         throw RecordError(unreadableFileMessage(db.path(), QStringLiteral("%1 cannot be read.").arg(db.path())));
-    QVector<WordRow> rows;
     try {
         if (const auto bad = badIndexProblem(db, pair))
             throw RecordError(*bad);
@@ -169,14 +175,13 @@ QVector<WordRow> readWordTable(SqliteConnection &db, const LanguagePair &pair)
                 row.source = query.value(1).toString();
             if (!query.isNull(2))
                 row.target = query.value(2).toString();
-            rows.append(std::move(row));
+            each(row);
         }
     } catch (...) {
         database.rollback();
         throw;
     }
     database.commit();
-    return rows;
 }
 
 QStringList wordTableProblems(SqliteConnection &db, const LanguagePair &pair, const QString &database)

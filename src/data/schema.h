@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 #include <optional>
 
 namespace vorbix {
@@ -60,6 +62,8 @@ void writeWordTable(SqliteConnection &db, const LanguagePair &pair, const QVecto
 // naming the file and what is wrong, when the table does not have the
 // layout above or a record's Index is not a whole number from 1 to 32767.
 QVector<WordRow> readWordTable(SqliteConnection &db, const LanguagePair &pair);
+// The same, handing each row to `each` as it is read instead of keeping them.
+void readWordTable(SqliteConnection &db, const LanguagePair &pair, const std::function<void(const WordRow &)> &each);
 
 // What is wrong with the layout of the pair's table, of the settings table,
 // or of the whole file (one line each: a table or column that is missing, a

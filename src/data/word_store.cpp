@@ -58,7 +58,9 @@ std::shared_ptr<const WordTable> WordStore::load(SqliteConnection &db, const Lan
     // on the next refresh rather than missed.
     Loaded loaded;
     loaded.schemaVersion = schemaVersion(db);
-    loaded.table = std::make_shared<const WordTable>(readWordTable(db, pair));
+    WordTable::Builder builder;
+    readWordTable(db, pair, [&builder](const WordRow &row) { builder.add(row); });
+    loaded.table = builder.finish();
     m_tables.insert(tableKey(db.path(), pair), loaded);
     return loaded.table;
 }

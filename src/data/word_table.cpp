@@ -161,40 +161,75 @@ int WordTable::PrefixIndex::find(const WordTable &table, const PrefixEquals &cri
 }
 
 WordTable::WordTable(const QVector<WordRow> &rows)
-    : m_size(int(rows.size()))
 {
     qsizetype sourceLength = 0;
     qsizetype targetLength = 0;
-    bool numbered = true;
     for (const WordRow &row : rows) {
         sourceLength += row.source ? row.source->size() : 0;
         targetLength += row.target ? row.target->size() : 0; // UTF-8 may need more; the buffer then grows
-        numbered = numbered && row.index == int(&row - rows.constData()) + 1;
     }
-    if (!numbered) {
-        m_index.reserve(size_t(m_size));
-        for (const WordRow &row : rows)
-            m_index.push_back(row.index);
-    }
-    m_sourceBegin.reserve(size_t(m_size) + 1);
-    m_targetBegin.reserve(size_t(m_size) + 1);
-    m_sourceMissing.reserve(size_t(m_size));
-    m_targetMissing.reserve(size_t(m_size));
+    m_sourceBegin.reserve(size_t(rows.size()) + 1);
+    m_targetBegin.reserve(size_t(rows.size()) + 1);
     m_sourceText.reserve(sourceLength);
     m_targetText.reserve(targetLength);
-    for (const WordRow &row : rows) {
-        m_sourceBegin.push_back(qint32(m_sourceText.size()));
-        m_sourceMissing.push_back(!row.source);
-        if (row.source)
-            m_sourceText.append(*row.source);
-        m_targetBegin.push_back(qint32(m_targetText.size()));
-        m_targetMissing.push_back(!row.target);
-        if (row.target)
-            m_targetText.append(row.target->toUtf8());
+    bool numbered = true;
+    for (const WordRow &row : rows)
+        append(row, numbered);
+    close(numbered);
+}
+
+void WordTable::append(const WordRow &row, bool &numbered)
+{
+    if (numbered && row.index != m_size + 1) {
+        // The first row out of the 1..N numbering: from here on every Index
+        // is kept.
+        numbered = false;
+        m_index.reserve(size_t(m_size) + 1);
+        for (int i = 1; i <= m_size; ++i)
+            m_index.push_back(i);
     }
+    if (!numbered)
+        m_index.push_back(row.index);
+    m_sourceBegin.push_back(qint32(m_sourceText.size()));
+    m_sourceMissing.push_back(!row.source);
+    if (row.source)
+        m_sourceText.append(*row.source);
+    m_targetBegin.push_back(qint32(m_targetText.size()));
+    m_targetMissing.push_back(!row.target);
+    if (row.target)
+        m_targetText.append(row.target->toUtf8());
+    ++m_size;
+}
+
+void WordTable::close(bool numbered)
+{
+    if (numbered)
+        std::vector<qint32>().swap(m_index);
     m_sourceBegin.push_back(qint32(m_sourceText.size()));
     m_targetBegin.push_back(qint32(m_targetText.size()));
+    m_sourceBegin.shrink_to_fit();
+    m_targetBegin.shrink_to_fit();
+    m_index.shrink_to_fit();
+    m_sourceText.squeeze();
     m_targetText.squeeze();
+}
+
+WordTable::Builder::Builder()
+    : m_table(new WordTable)
+{
+}
+
+WordTable::Builder::~Builder() = default;
+
+void WordTable::Builder::add(const WordRow &row)
+{
+    m_table->append(row, m_numbered);
+}
+
+std::shared_ptr<const WordTable> WordTable::Builder::finish()
+{
+    m_table->close(m_numbered);
+    return std::shared_ptr<const WordTable>(m_table.release());
 }
 
 WordTable::~WordTable() = default;

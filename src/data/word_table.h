@@ -30,6 +30,21 @@ public:
     explicit WordTable(const QVector<WordRow> &rows);
     ~WordTable();
 
+    // Builds a table row by row, as the rows are read, so that no second
+    // copy of a whole table exists while it is loaded.
+    class Builder
+    {
+    public:
+        Builder();
+        ~Builder();
+        void add(const WordRow &row);
+        std::shared_ptr<const WordTable> finish();
+
+    private:
+        std::unique_ptr<WordTable> m_table;
+        bool m_numbered = true;
+    };
+
     WordTable(const WordTable &) = delete;
     WordTable &operator=(const WordTable &) = delete;
 
@@ -53,6 +68,10 @@ public:
 
 private:
     class PrefixIndex;
+
+    WordTable() = default;
+    void append(const WordRow &row, bool &numbered);
+    void close(bool numbered);
 
     QStringView sourceView(int row) const; // empty for a missing word
     bool prefixMatches(int row, const PrefixEquals &criterion) const;
