@@ -81,8 +81,12 @@ void SettingsRecord::writeOrThrow(const QString &current, int count)
     if (!isWritableFile(m_filePath))
         throw notSaved(QStringLiteral("the file or its folder is read-only."));
     QSqlDatabase db = connection().database();
-    if (!db.transaction())
-        throw notSaved(reasonOf(db.lastError()));
+    // An immediate transaction takes the write lock at once (waiting up to the
+    // busy timeout for another copy of the program), so that two copies
+    // writing at the same time queue up instead of one failing.
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        throw notSaved(reasonOf(begin.lastError()));
     QSqlQuery update(db);
     update.prepare(QStringLiteral(
         "UPDATE ini SET curent = ?, nrcur = ? WHERE rowid = (SELECT rowid FROM ini ORDER BY rowid LIMIT 1)"));
@@ -93,10 +97,10 @@ void SettingsRecord::writeOrThrow(const QString &current, int count)
         problem = reasonOf(update.lastError());
     else if (update.numRowsAffected() != 1)
         problem = QStringLiteral("the record is missing.");
-    else if (!db.commit())
-        problem = reasonOf(db.lastError());
+    else if (QSqlQuery commit(db); !commit.exec(QStringLiteral("COMMIT")))
+        problem = reasonOf(commit.lastError());
     if (!problem.isEmpty()) {
-        db.rollback();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         throw notSaved(problem);
     }
 }
