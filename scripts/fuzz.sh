@@ -12,7 +12,7 @@ runs=${1:-10000000}
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(fuzz_answer_scoring fuzz_text_services fuzz_word_list fuzz_dictd)
+  targets=(fuzz_answer_scoring fuzz_text_services fuzz_criteria_search fuzz_word_list fuzz_dictd)
 fi
 
 vorbix_install_missing "${vorbix_packages[@]}" clang-14 libclang-rt-14-dev
