@@ -14,6 +14,8 @@ vorbix_packages=(
   dict-freedict-eng-spa dict-freedict-spa-eng
   dict-freedict-eng-fra dict-freedict-fra-eng
   dict-freedict-eng-deu dict-freedict-deu-eng
+  # full word lists: the blank repair of the Spanish pairs splits only into their words
+  wspanish wamerican
 )
 
 vorbix_install_missing() {

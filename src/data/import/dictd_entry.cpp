@@ -1,5 +1,7 @@
 #include "data/import/dictd_entry.h"
 
+#include "data/import/markup_cleaning.h"
+
 #include <QRegularExpression>
 
 namespace vorbix::import {
@@ -25,14 +27,12 @@ QString withoutSenseNumber(const QString &line)
     return result;
 }
 
-bool hasGluedAbbreviation(const QString &item)
+bool hasGluedAcronym(const QString &item)
 {
-    // A part-of-speech tag with text stuck to its end ("order number
-    // <n>ord.no.") or a sentence with its acronym glued on ("Still in the
-    // dark.SITD", "Major General Maj.Gen.").
-    static const QRegularExpression afterTag(QStringLiteral(">[^\\s\\[<,]"));
+    // A sentence with its acronym glued on ("Still in the dark.SITD",
+    // "Major General Maj.Gen."): neither part is a clean translation.
     static const QRegularExpression acronym(QStringLiteral("\\p{Ll}\\.\\p{Lu}[\\p{L}.]*$"));
-    return afterTag.match(item).hasMatch() || acronym.match(item).hasMatch();
+    return acronym.match(item).hasMatch();
 }
 
 ExampleSentence parseExample(const QString &line)
@@ -144,20 +144,9 @@ QStringList splitTranslationLine(const QString &line)
 
 QString cleanTranslationItem(const QString &item)
 {
-    static const QRegularExpression domainTag(QStringLiteral("\\[[^\\]]*\\]"));
-    static const QRegularExpression posTag(QStringLiteral("<[^>]*>"));
-    if (hasGluedAbbreviation(item))
+    if (hasGluedAcronym(item))
         return {};
-    QString text = item;
-    text.remove(domainTag);
-    text.remove(posTag);
-    text = text.simplified();
-    if (text.startsWith(QLatin1Char('/')) || text.contains(QLatin1String("...")) || text.contains(QChar(0x2026)))
-        return {};
-    // A trailing comma is what remains of a split at "," without a blank.
-    while (text.endsWith(QLatin1Char(',')))
-        text.chop(1);
-    return text.trimmed();
+    return withoutMarkup(item);
 }
 
 void appendUnique(QStringList &list, const QStringList &more)
@@ -188,7 +177,7 @@ DictdEntry parseDictdEntry(const QString &text, EntryStyle style)
         ++first;
     if (first >= lines.size())
         return entry;
-    entry.headword = headwordOfHeader(lines.at(first));
+    entry.headword = headwordWithoutMarkup(headwordOfHeader(lines.at(first)));
     const qsizetype slash = lines.at(first).indexOf(QLatin1String(" /"));
     if (slash >= 0) {
         const qsizetype close = lines.at(first).indexOf(QLatin1Char('/'), slash + 2);

@@ -54,9 +54,9 @@ QString normaliseCharacters(QString text);
 // Splits a translation line at ", " where it is not inside (), [], {} or <>.
 QStringList splitTranslationLine(const QString &line);
 
-// Cleans one split item: drops [domain] and <pos> tags, tidies blanks.
-// Returns an empty string for items that are not translations: IPA, items
-// with an abbreviation glued on, fragments with "..." or "…".
+// Cleans one split item of its markup (see withoutMarkup). Returns an empty
+// string for items that are not translations: IPA, sentences with an acronym
+// glued on, fragments with "..." or "…", affixes.
 QString cleanTranslationItem(const QString &item);
 
 // The cleaned translations of one line, in order, without duplicates.

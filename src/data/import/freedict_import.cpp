@@ -8,6 +8,7 @@
 #include "data/record_error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -82,6 +83,22 @@ void addWords(QSet<QString> &vocabulary, const QString &phrase)
 {
     for (const QString &word : wordsOf(phrase))
         vocabulary.insert(word);
+}
+
+// The lowercased words of a Debian word list (wspanish, wamerican), or none
+// when it is not installed. Possessives ("dog's") are left out.
+QSet<QString> readWordList(const QString &path)
+{
+    QSet<QString> words;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    while (!file.atEnd()) {
+        const QString word = QString::fromUtf8(file.readLine()).trimmed().toLower();
+        if (!word.isEmpty() && !word.contains(QLatin1Char('\'')))
+            words.insert(word);
+    }
+    return words;
 }
 
 void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, FreedictReport &report,
@@ -196,6 +213,13 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
         for (const QString &item : entry.translations)
             addWords(english, item);
     }
+    // A full word list, where installed, is the better judge: the sources'
+    // headwords include glued phrases ("initialvelocity") and lack common
+    // words, so a split into them can be wrong ("cuba no" for "cubano").
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/spanish")); !list.isEmpty())
+        spanish = std::move(list);
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty())
+        english = std::move(list);
     const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
                                   QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
                                   QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),

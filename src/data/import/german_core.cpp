@@ -2,7 +2,10 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
+#include "data/import/markup_cleaning.h"
 #include "data/import/spanish_repairs.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -28,18 +31,32 @@ int commonness(const QString &phrase, const WordFrequencies &frequencies)
 
 namespace {
 
-// Orders translations by commonness, most common first, keeping the given
-// order among equals, and keeps the first `limit`.
-QStringList rankTranslations(QStringList words, const WordFrequencies &frequencies, int limit)
+// Orders translations general senses first, then by commonness, most common
+// first, keeping the given order among equals, and keeps the first `limit`.
+QStringList rankTranslations(QStringList words, const WordFrequencies &frequencies, const QSet<QString> &tagged,
+                             int limit)
 {
     QVector<std::pair<int, QString>> scored;
     for (QString &word : words)
         scored.append({commonness(word, frequencies), std::move(word)});
-    std::stable_sort(scored.begin(), scored.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    std::stable_sort(scored.begin(), scored.end(), [&tagged](const auto &a, const auto &b) {
+        const bool aTagged = tagged.contains(a.second);
+        if (aTagged != tagged.contains(b.second))
+            return !aTagged;
+        return a.first > b.first;
+    });
     QStringList ranked;
     for (qsizetype i = 0; i < scored.size() && i < limit; ++i)
         ranked.append(scored.at(i).second);
     return ranked;
+}
+
+// A German word a learner's table leaves out: a phrase of four or more words,
+// or an abbreviation ("Str.", "LKW", "Mo").
+bool isLeftOut(const QString &german)
+{
+    static const QRegularExpression abbreviation(QStringLiteral("^(\\p{L}{1,4}\\.)+$|^[\\p{Lu}\\d]{2,}$"));
+    return german.count(QLatin1Char(' ')) >= 3 || abbreviation.match(german).hasMatch();
 }
 
 bool containsIgnoringCase(const QStringList &list, const QString &word)
@@ -82,12 +99,12 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
     for (const QString &english : coreEnglish) {
         QStringList confirmed;
         for (const QString &german : sources.englishToGerman.value(english)) {
-            if (containsIgnoringCase(sources.germanToEnglish.value(german), english))
+            if (!isLeftOut(german) && containsIgnoringCase(sources.germanToEnglish.value(german), english))
                 confirmed.append(german);
         }
         if (confirmed.isEmpty())
             continue;
-        confirmed = rankTranslations(confirmed, sources.germanFrequencies, kMaxGermanTranslations);
+        confirmed = rankTranslations(confirmed, sources.germanFrequencies, sources.taggedOnly, kMaxGermanTranslations);
         // Only the German words a row keeps enter the German side, so that
         // rare words outranked everywhere do not.
         for (const QString &german : std::as_const(confirmed)) {
@@ -99,16 +116,31 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         }
         core.englishGerman.append({english, confirmed.join(QLatin1String(", "))});
     }
+    // Spellings that differ only by case ("abbrechen", "Abbrechen") share one
+    // row: the one kept by most English rows, on a tie the first met.
+    QHash<QString, QStringList> spellings;  // lowercased -> the spellings met, the kept one first
     for (const QString &german : std::as_const(germanOrder)) {
+        QStringList &variants = spellings[german.toLower()];
+        if (!variants.isEmpty() && confirmedEnglish.value(german).size() > confirmedEnglish.value(variants.first()).size())
+            variants.prepend(german);
+        else
+            variants.append(german);
+    }
+    for (const QString &german : std::as_const(germanOrder)) {
+        const QStringList variants = spellings.value(german.toLower());
+        if (variants.first() != german)
+            continue;
         // Keep deu-eng's own order among equally common words.
         QStringList english;
-        for (const QString &word : sources.germanToEnglish.value(german)) {
-            for (const QString &core : confirmedEnglish.value(german)) {
-                if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
-                    english.append(core);
+        for (const QString &variant : variants) {
+            for (const QString &word : sources.germanToEnglish.value(variant)) {
+                for (const QString &core : confirmedEnglish.value(variant)) {
+                    if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
+                        english.append(core);
+                }
             }
         }
-        english = rankTranslations(english, sources.englishFrequencies, kMaxGermanTranslations);
+        english = rankTranslations(english, sources.englishFrequencies, {}, kMaxGermanTranslations);
         core.germanEnglish.append({german, english.join(QLatin1String(", "))});
     }
     core.cappedEnglishGerman = capRows(core.englishGerman, maxRows, sources.englishFrequencies);
@@ -118,12 +150,28 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
 
 namespace {
 
+// Whether an item carries a tag of a special field or register ("Klemme
+// [techn.]", "Bock [ugs.]"). Tags that only name what a general word is
+// about ("Hund [zool.]", "Herz [anat.]") do not count.
+bool hasSpecialTag(const QString &item)
+{
+    static const QRegularExpression special(QStringLiteral(
+        "\\[(techn|fin|econ|chem|comp|adm|min|jur|electr|constr|mil|auto|geol|textil|hist|agr|phys|math|envir|naut"
+        "|ling|telco|aviat|mach|psych|transp|biochem|pharm|print|arch|phil|meteo|statist|med|ugs|coll|Ös|Schw|Dt"
+        "|Norddt|Bayr|Süddt|Mitteldt|regional|veraltet|alt|obs|selten|slang|pej|humor|poet|lit|übtr|fig|geh|formal"
+        "|vulg)\\.?\\]"));
+    return special.match(item).hasMatch();
+}
+
 // Reads one German dictionary: merges the senses of the wanted headwords and
-// counts the words of every example sentence.
+// counts the words of every example sentence. With `tagged`, collects the
+// translations given with a domain or register tag, and in `untagged` those
+// given without one.
 void readGermanDictionary(const QString &indexPath, const QString &dictPath,
                           const std::function<bool(const QString &)> &wanted,
                           QHash<QString, QStringList> &translations,
-                          WordFrequencies &sourceFrequencies, WordFrequencies &targetFrequencies)
+                          WordFrequencies &sourceFrequencies, WordFrequencies &targetFrequencies,
+                          QSet<QString> *tagged = nullptr, QSet<QString> *untagged = nullptr)
 {
     forEachDictdEntry(dictPath, readDictdIndex(indexPath), [&](const DictdIndexEntry &, const QByteArray &bytes) {
         const QString text = QString::fromUtf8(bytes);
@@ -131,10 +179,20 @@ void readGermanDictionary(const QString &indexPath, const QString &dictPath,
             countWords(example.source, sourceFrequencies);
             countWords(example.target, targetFrequencies);
         }
-        if (!wanted(headwordOfHeader(headerOfEntry(text))))
+        if (!wanted(headwordWithoutMarkup(headwordOfHeader(headerOfEntry(text)))))
             return;
         const DictdEntry entry = parseDictdEntry(text, EntryStyle::SingleSense);
         appendUnique(translations[entry.headword], entry.translations);
+        if (!tagged)
+            return;
+        const QStringList lines = text.trimmed().split(QLatin1Char('\n'));
+        if (lines.size() < 2)
+            return;
+        for (const QString &raw : splitTranslationLine(normaliseCharacters(lines.at(1)))) {
+            const QString item = cleanTranslationItem(raw);
+            if (!item.isEmpty())
+                (hasSpecialTag(raw) ? tagged : untagged)->insert(item);
+        }
     });
 }
 
@@ -146,10 +204,14 @@ GermanSources readGermanSources(const QString &engDeuIndex, const QString &engDe
                                 const std::function<void(const QString &)> &progress)
 {
     GermanSources sources;
+    QSet<QString> tagged;
+    QSet<QString> untagged;
     progress(QStringLiteral("reading eng-deu"));
     readGermanDictionary(engDeuIndex, engDeuDict,
                          [&coreEnglish](const QString &headword) { return coreEnglish.contains(headword); },
-                         sources.englishToGerman, sources.englishFrequencies, sources.germanFrequencies);
+                         sources.englishToGerman, sources.englishFrequencies, sources.germanFrequencies, &tagged,
+                         &untagged);
+    sources.taggedOnly = tagged - untagged;
     QSet<QString> german;
     for (const QStringList &words : std::as_const(sources.englishToGerman)) {
         for (const QString &word : words)

@@ -29,6 +29,9 @@ struct GermanSources
     QHash<QString, QStringList> germanToEnglish;  // deu-eng, by German headword
     WordFrequencies englishFrequencies;
     WordFrequencies germanFrequencies;
+    // Translations that the dictionaries give only with a domain or register
+    // tag ("Klemme [techn.]"): special senses, ranked after general ones.
+    QSet<QString> taggedOnly;
 };
 
 struct GermanCore
@@ -43,10 +46,13 @@ inline constexpr int kMaxGermanTranslations = 6;
 
 // Selects the core vocabulary. An English word of `coreEnglish` gets those
 // German translations of eng-deu that deu-eng translates back to it; a German
-// word kept in such a row gets the English core words it was kept for. Translations are
-// ranked by how common they are (ties keep the dictionary's order), at most
-// six a row; rows without a confirmed translation are left out; when a side
-// has more than `maxRows` words the most common ones are kept.
+// word kept in such a row gets the English core words it was kept for.
+// Translations are ranked general senses first, then by how common they are
+// (ties keep the dictionary's order), at most six a row; German words of four
+// or more words and bare abbreviations ("Str.", "LKW") are left out; German
+// words that differ only by case share one row under the spelling most rows
+// chose; rows without a confirmed translation are left out; when a side has
+// more than `maxRows` words the most common ones are kept.
 GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources &sources, int maxRows);
 
 // Keeps the `maxRows` rows whose source is most common (ties: code point

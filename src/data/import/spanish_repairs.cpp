@@ -61,6 +61,20 @@ std::optional<QString> splitAtCapitals(const QString &item)
 
 } // namespace
 
+bool isLongerThanTheWord(const QString &headword, const QString &pronunciation)
+{
+    // An English word's IPA has about as many sounds as the word has letters;
+    // "be /bədrift/" and "all /lðtaim/" are the IPA of longer phrases.
+    qsizetype sounds = 0;
+    for (const QChar c : pronunciation) {
+        if (c == QLatin1Char(' '))
+            return false;
+        if (c != QChar(0x02D0) && c != QChar(0x02C8) && c != QChar(0x02CC))  // ː ˈ ˌ
+            ++sounds;
+    }
+    return sounds >= headword.size() + 3;
+}
+
 std::optional<QString> BlankRepairer::repair(const QString &item) const
 {
     // Spanish opening marks ("¿cómoestáusted?") and question or exclamation
@@ -81,23 +95,27 @@ std::optional<QString> BlankRepairer::repair(const QString &item) const
         return std::nullopt;
 
     const qsizetype n = lower.size();
-    // best[i]: fewest pieces covering lower[i..n), and the cut after i.
-    QVector<int> best(n + 1, kMaxPieces + 1);
+    // best[i]: the cost of the best cut of lower[i..n): fewest pieces, then
+    // fewest one-letter pieces ("de la cama" before "del a cama"); cut[i]
+    // is where its first piece ends.
+    constexpr int kPiece = 16;
+    QVector<int> best(n + 1, (kMaxPieces + 1) * kPiece);
     QVector<qsizetype> cut(n + 1, -1);
     best[n] = 0;
     for (qsizetype i = n - 1; i >= 0; --i) {
-        // Longest piece first, so that on equal counts the longest first
+        // Longest piece first, so that on equal costs the longest first
         // piece wins.
         for (qsizetype j = n; j > i; --j) {
-            if (j - i == n || best[j] + 1 >= best[i])
+            const int cost = best[j] + kPiece + (j - i == 1 ? 1 : 0);
+            if (j - i == n || cost >= best[i])
                 continue;
             if (isKnown(lower.mid(i, j - i))) {
-                best[i] = best[j] + 1;
+                best[i] = cost;
                 cut[i] = j;
             }
         }
     }
-    if (best[0] > kMaxPieces)
+    if (best[0] / kPiece > kMaxPieces)
         return splitAtCapitals(item);
     QStringList pieces;
     for (qsizetype i = 0; i < n; i = cut[i])
@@ -115,8 +133,10 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
     kept.reserve(entries.size());
     for (DictdEntry &entry : entries) {
         const QString own = ownPronunciation.value(entry.headword.toLower());
-        const bool cut = !entry.headword.contains(QLatin1Char(' ')) && !own.isEmpty()
-                         && entry.pronunciation.size() > own.size() && entry.pronunciation.startsWith(own);
+        const bool cut = !entry.headword.contains(QLatin1Char(' '))
+                         && ((!own.isEmpty() && entry.pronunciation.size() > own.size()
+                              && entry.pronunciation.startsWith(own))
+                             || isLongerThanTheWord(entry.headword, entry.pronunciation));
         if (!cut) {
             kept.append(std::move(entry));
             continue;

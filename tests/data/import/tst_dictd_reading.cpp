@@ -119,9 +119,9 @@ private Q_SLOTS:
         QTest::newRow("domain and pos tags dropped")
             << QStringLiteral(" [med.]  [selten] excision <n>, Kondition <fem>")
             << QStringList{QStringLiteral("excision"), QStringLiteral("Kondition")};
-        QTest::newRow("IPA item and glued abbreviation dropped")
+        QTest::newRow("IPA item dropped, abbreviation glued to a tag cut off")
             << QStringLiteral("order number <n>ord.no.,  /ˈɔɾt nˈoː/, Bestellnummer")
-            << QStringList{QStringLiteral("Bestellnummer")};
+            << QStringList{QStringLiteral("order number"), QStringLiteral("Bestellnummer")};
         QTest::newRow("acronym glued to a sentence dropped")
             << QStringLiteral("Still in the dark.SITD, Keine Ahnung")
             << QStringList{QStringLiteral("Keine Ahnung")};
@@ -134,6 +134,33 @@ private Q_SLOTS:
             << QStringLiteral("chou\u2010fleur, X\u2011rays, a\u00a0b, 1\u00962")
             << QStringList{QStringLiteral("chou-fleur"), QStringLiteral("X-rays"), QStringLiteral("a b"),
                            QStringLiteral("1\u20132")};
+        // Lines of the Debian dictd files whose markup must not reach a learner.
+        QTest::newRow("eng-deu street: abbreviation glued to the gender tag")
+            << QStringLiteral("Straße <fem>Str.,  /ˌɛstˌiːˈɑː/") << QStringList{QStringLiteral("Straße")};
+        QTest::newRow("eng-deu Monday: abbreviation glued to the gender tag")
+            << QStringLiteral("Montag <masc>Mo,  /mˈəʊ/") << QStringList{QStringLiteral("Montag")};
+        QTest::newRow("eng-deu against: case government leaves no empty ()")
+            << QStringLiteral("gegen ([+ acc]) <prep>") << QStringList{QStringLiteral("gegen")};
+        QTest::newRow("eng-deu against: tags between items")
+            << QStringLiteral("entgegen, wider [geh.] , zuwider ([+ dat]) <prep> [geh.]")
+            << QStringList{QStringLiteral("entgegen"), QStringLiteral("wider"), QStringLiteral("zuwider")};
+        QTest::newRow("eng-deu occasionally: word alternative resolved to the first")
+            << QStringLiteral("hie und da, ab und zu/an, fallweise")
+            << QStringList{QStringLiteral("hie und da"), QStringLiteral("ab und zu"), QStringLiteral("fallweise")};
+        QTest::newRow("deu-eng: inflection endings dropped")
+            << QStringLiteral("tiefste/r/s, ein/e") << QStringList{QStringLiteral("tiefste"), QStringLiteral("ein")};
+        QTest::newRow("deu-eng nehmen: valency marker of a verb")
+            << QStringLiteral("take sth. <v>") << QStringList{QStringLiteral("take")};
+        QTest::newRow("eng-deu take to heart: marker inside a phrase")
+            << QStringLiteral("sich etw. zu Herzen nehmen <v, refl>")
+            << QStringList{QStringLiteral("sich zu Herzen nehmen")};
+        QTest::newRow("markers joined by a slash")
+            << QStringLiteral("gegen jdn./etw., of sb./sth.")
+            << QStringList{QStringLiteral("gegen"), QStringLiteral("of")};
+        QTest::newRow("eng-fra iron: stray bracket")
+            << QStringLiteral("repasser]") << QStringList{QStringLiteral("repasser")};
+        QTest::newRow("eng-fra: affixes and fragments are no translations")
+            << QStringLiteral("-able, -ible, il y a ..., à") << QStringList{QStringLiteral("à")};
         QTest::newRow("duplicates dropped after cleaning")
             << QStringLiteral("Essig <masc>, Essig [cook.], essig")
             << QStringList{QStringLiteral("Essig"), QStringLiteral("essig")};
@@ -145,12 +172,91 @@ private Q_SLOTS:
         QCOMPARE(translationsOfLine(line), expected);
     }
 
+    void cleansHeadwords_data()
+    {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("eng-deu valency verb") << QStringLiteral("take sth. into account /tˈeɪk ˌɛstˌiːˈeɪtʃ/")
+                                              << QStringLiteral("take into account");
+        QTest::newRow("deu-eng valency verb") << QStringLiteral("etw. nehmen /ˈɛtf nˈeːmən/ <v, trans>")
+                                              << QStringLiteral("nehmen");
+        QTest::newRow("deu-eng inflection endings") << QStringLiteral("tiefste/r/s /tˈiːfstə ˈɛɾ ˈɛs/ <adj>")
+                                                    << QStringLiteral("tiefste");
+        QTest::newRow("eng-fra fragment") << QStringLiteral("... ago /ɐɡˈəʊ/") << QString();
+        QTest::newRow("eng-fra affix") << QStringLiteral("-able /ˈabl/") << QString();
+        QTest::newRow("alternative whole words") << QStringLiteral("and/or") << QString();
+    }
+    void cleansHeadwords()
+    {
+        QFETCH(QString, header);
+        QFETCH(QString, expected);
+        QCOMPARE(parseDictdEntry(header + QStringLiteral("\nx\n"), EntryStyle::SenseList).headword, expected);
+    }
+
     void takesHeadwordFromHeader()
     {
         QCOMPARE(headwordOfHeader(QStringLiteral("base curve radius /bˈeɪs/ (BKR /bˌiː/)")), QStringLiteral("base curve radius"));
         QCOMPARE(headwordOfHeader(QStringLiteral("Wühlkisten /vyːlkˈɪstən/ <pl>")), QStringLiteral("Wühlkisten"));
         QCOMPARE(headwordOfHeader(QStringLiteral("Victoria <n>")), QStringLiteral("Victoria"));
         QCOMPARE(headwordOfHeader(QStringLiteral("and/or")), QStringLiteral("and/or"));
+    }
+
+    void detectsHeadwordsCutFromAPhrase_data()
+    {
+        QTest::addColumn<QString>("headword");
+        QTest::addColumn<QString>("pronunciation");
+        QTest::addColumn<bool>("cut");
+        // eng-spa entries: "be /bədrift/" is "be adrift", "all /lðtaim/" "all the time".
+        QTest::newRow("be adrift") << QStringLiteral("be") << QStringLiteral("bədrift") << true;
+        QTest::newRow("all the time") << QStringLiteral("all") << QStringLiteral("lðtaim") << true;
+        QTest::newRow("count down") << QStringLiteral("count") << QStringLiteral("kauntdaun") << true;
+        QTest::newRow("abate") << QStringLiteral("abate") << QStringLiteral("əbeit") << false;
+        QTest::newRow("Siberia") << QStringLiteral("Siberia") << QStringLiteral("saibiəriə") << false;
+        QTest::newRow("potato") << QStringLiteral("potato") << QStringLiteral("pɔteitou") << false;
+        QTest::newRow("X-rays, a phrase IPA") << QStringLiteral("X-rays") << QStringLiteral("ˈɛks ɹˈeɪz") << false;
+    }
+    void detectsHeadwordsCutFromAPhrase()
+    {
+        QFETCH(QString, headword);
+        QFETCH(QString, pronunciation);
+        QFETCH(bool, cut);
+        QCOMPARE(isLongerThanTheWord(headword, pronunciation), cut);
+        // Without a phrase to put back, a cut entry is dropped rather than
+        // giving the word the phrase's senses.
+        HeadwordRepairs report;
+        const QVector<DictdEntry> kept =
+            repairCutHeadwords({DictdEntry{headword, pronunciation, {QStringLiteral("x")}, {}}}, {}, {}, {}, report);
+        QCOMPARE(kept.isEmpty(), cut);
+    }
+
+    void splitsGluedWordsOnlyIntoListedWords_data()
+    {
+        // Glued eng-spa translations, with the words of the word list.
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ropadelacama: de la, not del a")
+            << QStringLiteral("ropadelacama")
+            << QStringList{QStringLiteral("ropa"), QStringLiteral("de"), QStringLiteral("del"), QStringLiteral("la"),
+                           QStringLiteral("cama")}
+            << QStringLiteral("ropa de la cama");
+        QTest::newRow("cubano is a word, never cuba no")
+            << QStringLiteral("cubano") << QStringList{QStringLiteral("cuba"), QStringLiteral("no"), QStringLiteral("cubano")}
+            << QString();
+        QTest::newRow("porlaizquierda into listed words only")
+            << QStringLiteral("porlaizquierda")
+            << QStringList{QStringLiteral("por"), QStringLiteral("la"), QStringLiteral("izquierda")}
+            << QStringLiteral("por la izquierda");
+        QTest::newRow("a part not listed: left glued")
+            << QStringLiteral("initialvelocity") << QStringList{QStringLiteral("initial")} << QString();
+    }
+    void splitsGluedWordsOnlyIntoListedWords()
+    {
+        QFETCH(QString, item);
+        QFETCH(QStringList, words);
+        QFETCH(QString, expected);
+        const BlankRepairer repairer(QSet<QString>(words.begin(), words.end()), {QStringLiteral("a"), QStringLiteral("y")});
+        QCOMPARE(repairer.repair(item).value_or(QString()), expected);
     }
 
     void putsBackLostBlanks()

@@ -146,6 +146,65 @@ private Q_SLOTS:
         QCOMPARE(capped.englishGerman.at(0).target->split(QLatin1String(", ")).size(), kMaxGermanTranslations);
     }
 
+    void shapesTheGermanRowsForALearner_data()
+    {
+        // English word, its eng-deu translations (all confirmed by deu-eng),
+        // those given only with a special tag, the German frequencies, and
+        // the row expected.
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QStringList>("german");
+        QTest::addColumn<QStringList>("tagged");
+        QTest::addColumn<QStringList>("common");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("dog: a general sense before a technical one")
+            << QStringLiteral("dog") << QStringList{QStringLiteral("Klemme"), QStringLiteral("Hund")}
+            << QStringList{QStringLiteral("Klemme")} << QStringList{QStringLiteral("klemme")}
+            << QStringLiteral("Hund, Klemme");
+        QTest::newRow("street: the bare abbreviation left out")
+            << QStringLiteral("street") << QStringList{QStringLiteral("Straße"), QStringLiteral("Str.")}
+            << QStringList() << QStringList() << QStringLiteral("Straße");
+        QTest::newRow("lorry: an abbreviation in capitals left out")
+            << QStringLiteral("lorry") << QStringList{QStringLiteral("LKW"), QStringLiteral("Lastwagen")}
+            << QStringList() << QStringList() << QStringLiteral("Lastwagen");
+        QTest::newRow("occasionally: phrases of four words left out")
+            << QStringLiteral("occasionally")
+            << QStringList{QStringLiteral("von Zeit zu Zeit"), QStringLiteral("ab und zu")} << QStringList()
+            << QStringList() << QStringLiteral("ab und zu");
+    }
+    void shapesTheGermanRowsForALearner()
+    {
+        QFETCH(QString, english);
+        QFETCH(QStringList, german);
+        QFETCH(QStringList, tagged);
+        QFETCH(QStringList, common);
+        QFETCH(QString, expected);
+        GermanSources sources;
+        sources.englishToGerman.insert(english, german);
+        for (const QString &word : std::as_const(german))
+            sources.germanToEnglish.insert(word, {english});
+        sources.taggedOnly = QSet<QString>(tagged.begin(), tagged.end());
+        for (const QString &word : std::as_const(common))
+            sources.germanFrequencies.insert(word, 10);
+        const GermanCore core = selectGermanCore({english}, sources, 10);
+        QCOMPARE(core.englishGerman.size(), 1);
+        QCOMPARE(core.englishGerman.at(0).target, std::optional<QString>(expected));
+        QCOMPARE(core.germanEnglish.size(), expected.split(QLatin1String(", ")).size());
+    }
+
+    void foldsGermanSpellingsThatDifferOnlyByCase()
+    {
+        // deu-eng files the verb "abbrechen" and the noun "Abbrechen" apart.
+        GermanSources sources;
+        sources.englishToGerman.insert(QStringLiteral("break off"), {QStringLiteral("Abbrechen"), QStringLiteral("abbrechen")});
+        sources.englishToGerman.insert(QStringLiteral("abort"), {QStringLiteral("abbrechen")});
+        sources.germanToEnglish.insert(QStringLiteral("abbrechen"), {QStringLiteral("abort"), QStringLiteral("break off")});
+        sources.germanToEnglish.insert(QStringLiteral("Abbrechen"), {QStringLiteral("break off")});
+        const GermanCore core = selectGermanCore({QStringLiteral("break off"), QStringLiteral("abort")}, sources, 10);
+        QCOMPARE(core.germanEnglish.size(), 1);
+        QCOMPARE(core.germanEnglish.at(0).source, QStringLiteral("abbrechen"));
+        QCOMPARE(core.germanEnglish.at(0).target, std::optional<QString>(QStringLiteral("abort, break off")));
+    }
+
     void keepsTranslationTextWithinTheFieldSize()
     {
         bool shortened = false;
