@@ -1,8 +1,12 @@
 // vorbix-import: builds the word databases under the data root from Debian's
-// FreeDict dictionaries, from a user's word list, or from Access files.
+// FreeDict dictionaries, from a user's word list (TSV, CSV, KVTML, flash-card
+// text), or from Access files.
 
+#include "data/import/flashcard_reader.h"
 #include "data/import/freedict_import.h"
 #include "data/import/import_jobs.h"
+#include "data/import/kvtml_reader.h"
+#include "data/import/language_names.h"
 #include "data/import/word_list_reader.h"
 #include "data/import/word_order.h"
 #include "data/language_pairs.h"
@@ -41,6 +45,13 @@ const char *const kDescription =
     "                     caption (eng-spa ...). Lines starting with # and\n"
     "                     blank lines are skipped.\n"
     "  csv PAIR FILE      the same, read as CSV whatever the file is named.\n"
+    "  kvtml FILE [PAIR]  a KVTML 2 file of the KDE vocabulary programs; the\n"
+    "                     pair comes from its languages unless PAIR is given.\n"
+    "  flashcards FILE PAIR\n"
+    "                     the plain-text export of flash-card programs (tab or\n"
+    "                     #separator:, #html:true, #columns:); the first two\n"
+    "                     fields unless #columns names the languages or\n"
+    "                     --fields says which.\n"
     "  mdb FILE TARGET    an Access 2000 file of the original layout into\n"
     "                     TARGET: English/engmi, Convdiv/engmi or Engleza/eng.\n"
     "  mdb-root DIR       DIR/English/engmi.mdb, DIR/Convdiv/engmi.mdb and\n"
@@ -59,6 +70,8 @@ const char *const kDescription =
     "  vorbix-import freedict --replace --data-root /tmp/vx\n"
     "  vorbix-import tsv eng-spa mywords.tsv --replace\n"
     "  vorbix-import csv fraen words.csv --skip-bad --replace\n"
+    "  vorbix-import kvtml example.kvtml --replace\n"
+    "  vorbix-import flashcards deck.txt eng-ger --fields 2,1 --replace\n"
     "  vorbix-import tsv enspa empty.tsv --replace --allow-empty\n"
     "  vorbix-import mdb /media/old/English/engmi.mdb English/engmi --replace\n"
     "  vorbix-import mdb-root /media/old-c-drive";
@@ -72,17 +85,6 @@ void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
-}
-
-std::optional<int> pairIndex(const QString &name)
-{
-    if (const auto index = pairIndexForCode(name))
-        return index;
-    for (int i = 0; i < kPairCount; ++i) {
-        if (name == QLatin1String(kLanguagePairs[i].caption) || name == QLatin1String(kLanguagePairs[i].exerciseCaption))
-            return i;
-    }
-    return std::nullopt;
 }
 
 void report(const ImportOutcome &outcome)
@@ -142,19 +144,16 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, c
     return 0;
 }
 
-int runWordList(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
-                bool skipBad)
+// Installs a word list read from `path`: refused lines stop the import
+// unless `skipBad`; then the rows are ordered and replace the pair's table.
+int installList(const QString &path, WordList list, const LanguagePair &languagePair, const DataFiles &files,
+                bool replace, const WriteOptions &options, bool skipBad)
 {
-    if (args.size() != 3)
-        return usageError(QStringLiteral("%1 needs PAIR and FILE").arg(args.at(0)));
-    const auto pair = pairIndex(args.at(1));
-    if (!pair)
-        return usageError(QStringLiteral("unknown pair %1").arg(args.at(1)));
-    const QString &path = args.at(2);
-    WordList list =
-        readWordList(path, args.at(0) == QLatin1String("csv") ? ListFormat::Csv : listFormatForPath(path));
-    for (const RefusedLine &line : std::as_const(list.refused))
-        print(stderr, QStringLiteral("%1:%2: %3").arg(path).arg(line.line).arg(line.reason));
+    for (const RefusedLine &line : std::as_const(list.refused)) {
+        const QString place = line.column > 0 ? QStringLiteral("%1:%2").arg(line.line).arg(line.column)
+                                              : QString::number(line.line);
+        print(stderr, QStringLiteral("%1:%2: %3").arg(path, place, line.reason));
+    }
     if (!list.refused.isEmpty() && !skipBad) {
         print(stderr, QStringLiteral("%1: %2 lines refused; nothing written (--skip-bad imports the other lines)")
                           .arg(path)
@@ -163,7 +162,8 @@ int runWordList(const QStringList &args, const DataFiles &files, bool replace, c
     }
     if (!list.refused.isEmpty())
         print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
-    const LanguagePair &languagePair = kLanguagePairs[*pair];
+    for (const QString &note : std::as_const(list.notes))
+        print(stdout, QStringLiteral("%1: %2").arg(path, note));
     if (list.rows.isEmpty() && !options.allowEmpty) {
         print(stderr, QStringLiteral("%1 holds no words; nothing written (--allow-empty empties the table on purpose)")
                           .arg(path));
@@ -172,6 +172,57 @@ int runWordList(const QStringList &args, const DataFiles &files, bool replace, c
     report(installOneTable(files, languagePair, orderRows(std::move(list.rows), localeForField(languagePair.sourceField)),
                            replace, options));
     return 0;
+}
+
+int runWordList(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
+                bool skipBad)
+{
+    if (args.size() != 3)
+        return usageError(QStringLiteral("%1 needs PAIR and FILE").arg(args.at(0)));
+    const auto pair = pairIndexForName(args.at(1));
+    if (!pair)
+        return usageError(QStringLiteral("unknown pair %1").arg(args.at(1)));
+    const QString &path = args.at(2);
+    WordList list =
+        readWordList(path, args.at(0) == QLatin1String("csv") ? ListFormat::Csv : listFormatForPath(path));
+    return installList(path, std::move(list), kLanguagePairs[*pair], files, replace, options, skipBad);
+}
+
+int runKvtml(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options, bool skipBad)
+{
+    if (args.size() != 2 && args.size() != 3)
+        return usageError(QStringLiteral("kvtml needs FILE and takes PAIR after it"));
+    std::optional<int> pair;
+    if (args.size() == 3) {
+        pair = pairIndexForName(args.at(2));
+        if (!pair)
+            return usageError(QStringLiteral("unknown pair %1").arg(args.at(2)));
+    }
+    KvtmlList read = readKvtml(args.at(1), pair);
+    print(stdout, QStringLiteral("%1: %2").arg(args.at(1), QLatin1String(kLanguagePairs[read.pair].caption)));
+    return installList(args.at(1), std::move(read.list), kLanguagePairs[read.pair], files, replace, options, skipBad);
+}
+
+int runFlashcards(const QStringList &args, const QString &fieldOption, const DataFiles &files, bool replace,
+                  const WriteOptions &options, bool skipBad)
+{
+    if (args.size() != 3)
+        return usageError(QStringLiteral("flashcards needs FILE and PAIR"));
+    const auto pair = pairIndexForName(args.at(2));
+    if (!pair)
+        return usageError(QStringLiteral("unknown pair %1").arg(args.at(2)));
+    std::optional<FieldChoice> fields;
+    if (!fieldOption.isEmpty()) {
+        const QStringList numbers = fieldOption.split(QLatin1Char(','));
+        bool wordOk = false;
+        bool translationOk = false;
+        if (numbers.size() == 2)
+            fields = FieldChoice{numbers.at(0).toInt(&wordOk), numbers.at(1).toInt(&translationOk)};
+        if (!wordOk || !translationOk || fields->first < 1 || fields->second < 1 || fields->first == fields->second)
+            return usageError(QStringLiteral("--fields takes two different field numbers, e.g. 2,1"));
+    }
+    WordList list = readFlashcards(args.at(1), kLanguagePairs[*pair], fields);
+    return installList(args.at(1), std::move(list), kLanguagePairs[*pair], files, replace, options, skipBad);
 }
 
 int runAccess(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options)
@@ -224,7 +275,7 @@ int main(int argc, char *argv[])
                                      QStringLiteral("Overwrite database files that exist. "
                                                     "Example: vorbix-import freedict --replace"));
     const QCommandLineOption skipBad(QStringLiteral("skip-bad"),
-                                     QStringLiteral("tsv/csv: import the good lines and list the refused ones "
+                                     QStringLiteral("tsv/csv/kvtml/flashcards: import the good lines and list the refused ones "
                                                     "instead of writing nothing. Example: vorbix-import tsv enspa "
                                                     "words.tsv --skip-bad"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
@@ -234,9 +285,14 @@ int main(int argc, char *argv[])
                                         QStringLiteral("Let an empty word list or source empty a table that has "
                                                        "words (refused otherwise). Example: vorbix-import tsv "
                                                        "enspa empty.tsv --replace --allow-empty"));
-    parser.addOptions({dataRoot, replace, skipBad, allowEmpty, verbose});
+    const QCommandLineOption fields(QStringLiteral("fields"),
+                                    QStringLiteral("flashcards: the fields holding the word and the translation, "
+                                                   "from 1. Example: vorbix-import flashcards deck.txt enger "
+                                                   "--fields 2,1"),
+                                    QStringLiteral("W,T"));
+    parser.addOptions({dataRoot, replace, skipBad, allowEmpty, verbose, fields});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("freedict, tsv, csv, mdb or mdb-root (see above)."));
+                                 QStringLiteral("freedict, tsv, csv, kvtml, flashcards, mdb or mdb-root (see above)."));
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -251,6 +307,11 @@ int main(int argc, char *argv[])
             return runFreedict(args, files, parser.isSet(replace), options, parser.isSet(verbose));
         if (command == QLatin1String("tsv") || command == QLatin1String("csv"))
             return runWordList(args, files, parser.isSet(replace), options, parser.isSet(skipBad));
+        if (command == QLatin1String("kvtml"))
+            return runKvtml(args, files, parser.isSet(replace), options, parser.isSet(skipBad));
+        if (command == QLatin1String("flashcards"))
+            return runFlashcards(args, parser.value(fields), files, parser.isSet(replace), options,
+                                 parser.isSet(skipBad));
         if (command == QLatin1String("mdb") || command == QLatin1String("mdb-root"))
             return runAccess(args, files, parser.isSet(replace), options);
         return usageError(QStringLiteral("unknown command %1").arg(command));

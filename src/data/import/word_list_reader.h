@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace vorbix::import {
@@ -20,6 +21,7 @@ struct RefusedLine
 {
     int line = 0;
     QString reason;
+    int column = 0;  // in XML sources; 0 when only the line is known
 };
 
 // A user's word list: one word and its translations per line (the
@@ -31,6 +33,9 @@ struct WordList
     // Wrong column count, invalid UTF-8, NUL bytes, a carriage return inside
     // the line (a file with CR-only line ends), an empty word.
     QVector<RefusedLine> refused;
+    // What the source held that the table does not keep, said once each
+    // (KVTML lessons, flash-card tags ...).
+    QStringList notes;
 };
 
 WordList parseWordList(const QByteArray &content, ListFormat format);
