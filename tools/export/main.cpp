@@ -1,6 +1,7 @@
 // vorbix-export: writes one pair's word table as a KVTML 2 file (for the KDE
 // vocabulary programs) or as CSV (for spreadsheets and `vorbix-import csv`).
 
+#include "command_line.h"
 #include "data/import/language_names.h"
 #include "data/import/list_export.h"
 #include "data/record_error.h"
@@ -27,16 +28,11 @@ const char *const kDescription =
     "  vorbix-export eng-ger words.kvtml\n"
     "  vorbix-export fraen words.csv --replace --data-root /tmp/vx";
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-}
+using tools::print;
 
 int usageError(const QString &message)
 {
-    print(stderr, QStringLiteral("vorbix-export: %1 (see --help)").arg(message));
-    return 2;
+    return tools::usageError(QStringLiteral("vorbix-export"), message);
 }
 
 } // namespace
@@ -51,10 +47,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataRoot(QStringLiteral("data-root"),
-                                      QStringLiteral("Where the database files live (default: %1).")
-                                          .arg(defaultDataRoot()),
-                                      QStringLiteral("DIR"));
+    const QCommandLineOption dataRoot = tools::dataRootOption();
     const QCommandLineOption replace(QStringLiteral("replace"), QStringLiteral("Overwrite FILE when it exists."));
     parser.addOptions({dataRoot, replace});
     parser.addPositionalArgument(QStringLiteral("PAIR"), QStringLiteral("The table to write, e.g. eng-ger."));

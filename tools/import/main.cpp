@@ -2,6 +2,7 @@
 // FreeDict dictionaries, from a user's word list (TSV, CSV, KVTML, flash-card
 // text), or from Access files.
 
+#include "command_line.h"
 #include "data/import/flashcard_reader.h"
 #include "data/import/freedict_import.h"
 #include "data/import/import_jobs.h"
@@ -81,11 +82,7 @@ bool isTerminal()
     return ::isatty(STDERR_FILENO) == 1;
 }
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-}
+using tools::print;
 
 void report(const ImportOutcome &outcome)
 {
@@ -99,8 +96,7 @@ void report(const ImportOutcome &outcome)
 
 int usageError(const QString &message)
 {
-    print(stderr, QStringLiteral("vorbix-import: %1 (see --help)").arg(message));
-    return 2;
+    return tools::usageError(QStringLiteral("vorbix-import"), message);
 }
 
 int runFreedict(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
@@ -266,11 +262,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataRoot(QStringLiteral("data-root"),
-                                      QStringLiteral("Where the database files live (default: %1). "
-                                                     "Example: --data-root /tmp/vx")
-                                          .arg(defaultDataRoot()),
-                                      QStringLiteral("DIR"));
+    const QCommandLineOption dataRoot = tools::dataRootOption(QStringLiteral("Example: --data-root /tmp/vx"));
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QStringLiteral("Overwrite database files that exist. "
                                                     "Example: vorbix-import freedict --replace"));
