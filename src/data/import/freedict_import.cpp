@@ -216,17 +216,24 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
     // A full word list, where installed, is the better judge: the sources'
     // headwords include glued phrases ("initialvelocity") and lack common
     // words, so a split into them can be wrong ("cuba no" for "cubano").
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/spanish")); !list.isEmpty())
+    // The Spanish dictionaries' own words are still never split: the word
+    // list has lemmas only, so it lacks forms such as "todos".
+    QSet<QString> spanishWhole;
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/spanish")); !list.isEmpty()) {
+        spanishWhole = std::move(spanish);
         spanish = std::move(list);
+    }
     if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty())
         english = std::move(list);
     const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
                                   QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
                                   QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),
                                   QStringLiteral("las"), QStringLiteral("les")};
-    repairBlanks(engSpa, BlankRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
-                                                 QStringLiteral("e"), QStringLiteral("u")}, enclitics),
-                 report, QStringLiteral("eng-spa"));
+    BlankRepairer spanishRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
+                                            QStringLiteral("e"), QStringLiteral("u")},
+                                  enclitics);
+    spanishRepairer.keepWhole(std::move(spanishWhole));
+    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
     repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
 
     HeadwordRepairs headwords;

@@ -91,7 +91,7 @@ std::optional<QString> BlankRepairer::repair(const QString &item) const
     if (item.size() < 5 || !std::all_of(item.begin(), item.end(), [](QChar c) { return c.isLetter(); }))
         return std::nullopt;
     const QString lower = item.toLower();
-    if (lower.size() != item.size() || isKnown(lower))
+    if (lower.size() != item.size() || isKnown(lower) || m_wholeWords.contains(lower))
         return std::nullopt;
 
     const qsizetype n = lower.size();

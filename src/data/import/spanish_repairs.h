@@ -29,6 +29,11 @@ public:
     // form counts as a known word and the pronoun is never cut off alone.
     BlankRepairer(QSet<QString> vocabulary, QSet<QString> oneLetterWords, QSet<QString> enclitics = {});
 
+    // Words that are never split although the vocabulary lacks them: a word
+    // list of lemmas lacks plurals and verb forms ("todos") that the
+    // dictionaries themselves use as whole words.
+    void keepWhole(QSet<QString> words) { m_wholeWords = std::move(words); }
+
     // The item with its blanks put back, or nothing when it is left as is.
     // Words written together with capitals ("CruzRoja") are split at the
     // capitals when no cut into known words exists.
@@ -40,6 +45,7 @@ private:
     QSet<QString> m_vocabulary;
     QSet<QString> m_oneLetterWords;
     QSet<QString> m_enclitics;
+    QSet<QString> m_wholeWords;
 };
 
 // What became of the eng-spa entries whose multi-word headword was cut to its

@@ -280,6 +280,13 @@ private Q_SLOTS:
         QCOMPARE(repairer.repair(QStringLiteral("sosegarse")), std::nullopt);
         QCOMPARE(repairer.repair(QStringLiteral("al día")), std::nullopt);
         QCOMPARE(repairer.repair(QStringLiteral("CruzRoja")), std::optional<QString>(QStringLiteral("Cruz Roja")));
+
+        // A word the dictionaries use whole stays whole although a list of
+        // lemmas lacks it: "todos" ("all"), never "to dos".
+        BlankRepairer lemmas({QStringLiteral("to"), QStringLiteral("dos")}, {QStringLiteral("a")});
+        QCOMPARE(lemmas.repair(QStringLiteral("todos")), std::optional<QString>(QStringLiteral("to dos")));
+        lemmas.keepWhole({QStringLiteral("todos")});
+        QCOMPARE(lemmas.repair(QStringLiteral("todos")), std::nullopt);
     }
 
     void repairsOrDropsCutHeadwords()
