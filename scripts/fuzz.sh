@@ -27,6 +27,7 @@ max_len() {
   case "$1" in
     fuzz_answer_scoring) echo 600 ;;
     fuzz_text_services) echo 128 ;;
+    fuzz_criteria_search) echo 1024 ;;  # a few hundred rows; every input builds an index
     *) echo 4096 ;;
   esac
 }

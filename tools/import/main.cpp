@@ -132,6 +132,10 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, c
                       .arg(r.translationsShortened)
                       .arg(kMaxTranslationLength)
                       .arg(r.germanRowsCapped));
+    print(stdout, QStringLiteral("French pairs: %1 gazetteer rows left out, %2 translations taken from the "
+                                 "other direction")
+                      .arg(r.frenchPlacesDropped)
+                      .arg(r.frenchTranslationsAdded));
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -2,6 +2,7 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
+#include "data/import/french_pairs.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/word_order.h"
@@ -155,8 +156,25 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
     progress(QStringLiteral("reading the Spanish and French dictionaries"));
     QVector<DictdEntry> engSpa = readSmallDictionary(directory, QStringLiteral("eng-spa"));
     QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
-    const QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
-    const QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
+    QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
+    QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
+
+    // The French pairs: no Canadian gazetteer, and each dictionary completed
+    // with what the other translates back (eng-fra lacks "eat", fra-eng has
+    // "manger: eat"). A place name the Spanish dictionaries list is kept.
+    QSet<QString> spanishPairsEnglish;
+    for (const DictdEntry &entry : std::as_const(engSpa))
+        spanishPairsEnglish.insert(entry.headword);
+    for (const DictdEntry &entry : std::as_const(spaEng)) {
+        for (const QString &item : entry.translations)
+            spanishPairsEnglish.insert(item);
+    }
+    report.frenchPlacesDropped = dropGazetteerPlaces(engFra, fraEng, spanishPairsEnglish);
+    {
+        const QVector<DictdEntry> engFraAlone = engFra;
+        report.frenchTranslationsAdded = addReverseTranslations(engFra, fraEng);
+        report.frenchTranslationsAdded += addReverseTranslations(fraEng, engFraAlone);
+    }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same
     // words with pronunciations in the same notation, whole: a word's own

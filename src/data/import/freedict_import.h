@@ -23,6 +23,8 @@ struct FreedictReport
     int blanksRepaired = 0;     // glued translations split into words
     int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
+    int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
+    int frenchTranslationsAdded = 0;  // French-pair translations taken from the other direction
     QStringList details;        // one line per repair, for --verbose
 };
 
