@@ -23,6 +23,7 @@ struct FreedictReport
     int blanksRepaired = 0;     // glued translations split into words
     int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
+    QString germanSource;       // where the German pairs came from, for the report
     QStringList details;        // one line per repair, for --verbose
 };
 
@@ -41,8 +42,12 @@ inline constexpr int kMaxTranslationLength = 255;
 QString joinTranslations(const QStringList &translations, bool &shortened);
 
 // Builds the six tables from the dictd files of Debian's dict-freedict-*
-// packages in `directory`. Throws RecordError naming the file and its
-// package when one is missing or unreadable.
-FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress);
+// packages in `directory`; the German pairs from the trans-de-en list at
+// `transDeEn` when that file exists (kTransDeEnPath where installed), else
+// from the eng-deu and deu-eng dictionaries, which `progress` then says.
+// Throws RecordError naming the file and its package when one that is
+// needed is missing or unreadable.
+FreedictTables importFreedict(const QString &directory, const QString &transDeEn,
+                              const std::function<void(const QString &)> &progress);
 
 } // namespace vorbix::import
