@@ -345,7 +345,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
     if (english && kept.size() > 1 && kept.first() == QLatin1String("to"))
         kept.removeFirst();
     QString cleaned = kept.join(u' ');
-    return mayHoldMarkup(cleaned) ? withoutMarkup(cleaned) : cleaned;
+    if (mayHoldMarkup(cleaned))
+        cleaned = withoutMarkup(cleaned);
+    // "Hauptstadt: Winnipeg" is a label and "dafürhalten, dass" a phrase;
+    // rows join their translations with ", ", where either would read as two.
+    if (cleaned.contains(u',') || cleaned.contains(u':'))
+        return {};
+    return cleaned;
 }
 
 TransEntry parseTransEntry(QStringView line)

@@ -67,9 +67,10 @@ TransEntry parseTransEntry(QStringView line);
 // notes in parentheses, abbreviations between slashes ("/Mo/"), valency
 // markers ("etw.", "jdn.", "sb./sth."), the separable-verb mark "<>", a word
 // alternative after " / " and, in English, the "to" of verbs. Adds the tags
-// met to `tags`. Empty for fragments ("Farb…"), affixes, and German phrases
+// met to `tags`. Empty for fragments ("Farb…"), affixes, German phrases
 // that a marker inside them would leave broken ("über etw. verfügen" is no
-// "über verfügen").
+// "über verfügen"), and text holding a comma or colon ("Hauptstadt:
+// Winnipeg"), which would read as two translations in a row.
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nullptr);
 
 // What selectGermanCore needs, from the text of trans-de-en: for each word of

@@ -85,6 +85,8 @@ private Q_SLOTS:
         row("spelling variants glued by a slash", "colour [Br.]/color [Am.] palette/range/scale", true,
             "colour palette");
         row("fragment", "Farb…", false, "");
+        row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
+        row("comma inside", "dafürhalten, dass", false, "");
     }
     void cleansEverySynonym()
     {
