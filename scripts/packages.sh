@@ -14,6 +14,8 @@ vorbix_packages=(
   dict-freedict-eng-spa dict-freedict-spa-eng
   dict-freedict-eng-fra dict-freedict-fra-eng
   dict-freedict-eng-deu dict-freedict-deu-eng
+  # the German-English list the German dictionaries were made from, main senses first
+  trans-de-en
   # full word lists: the blank repair of the Spanish pairs splits only into their words
   wspanish wamerican
 )

@@ -8,6 +8,7 @@
 #include "data/import/import_jobs.h"
 #include "data/import/kvtml_reader.h"
 #include "data/import/language_names.h"
+#include "data/import/trans_de_en.h"
 #include "data/import/word_list_reader.h"
 #include "data/import/word_order.h"
 #include "data/language_pairs.h"
@@ -36,7 +37,9 @@ const char *const kDescription =
     "Commands:\n"
     "  freedict [DIR]     all six pairs from the dictd files of Debian's\n"
     "                     dict-freedict-{eng-spa,spa-eng,eng-fra,fra-eng,\n"
-    "                     eng-deu,deu-eng} packages (DIR: /usr/share/dictd).\n"
+    "                     eng-deu,deu-eng} packages (DIR: /usr/share/dictd);\n"
+    "                     the German pairs from Debian's trans-de-en word\n"
+    "                     list instead where it is installed.\n"
     "                     Builds the files that are missing; rebuilds\n"
     "                     existing ones only with --replace.\n"
     "  tsv PAIR FILE      one pair's table from a word list: one word and its\n"
@@ -99,8 +102,8 @@ int usageError(const QString &message)
     return tools::usageError(QStringLiteral("vorbix-import"), message);
 }
 
-int runFreedict(const QStringList &args, const DataFiles &files, bool replace, const WriteOptions &options,
-                bool verbose)
+int runFreedict(const QStringList &args, const QString &transDeEn, const DataFiles &files, bool replace,
+                const WriteOptions &options, bool verbose)
 {
     if (args.size() > 2)
         return usageError(QStringLiteral("freedict takes at most one folder"));
@@ -114,7 +117,7 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, c
     const bool terminal = isTerminal();
     QElapsedTimer timer;
     timer.start();
-    const FreedictTables result = importFreedict(directory, [terminal, &timer](const QString &step) {
+    const FreedictTables result = importFreedict(directory, transDeEn, [terminal, &timer](const QString &step) {
         if (terminal)
             print(stderr, QStringLiteral("[%1 s] %2").arg(timer.elapsed() / 1000.0, 0, 'f', 1).arg(step));
     });
@@ -123,6 +126,7 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, c
     for (int i = 0; i < kPairCount; ++i)
         counts.append(QStringLiteral("%1 %2").arg(QLatin1String(kLanguagePairs[i].caption)).arg(result.tables[i].size()));
     print(stdout, QStringLiteral("FreeDict words: %1").arg(counts.join(QLatin1String(", "))));
+    print(stdout, QStringLiteral("German pairs from: %1").arg(r.germanSource));
     print(stdout, QStringLiteral("Source repairs: %1 eng-spa headwords made whole again, %2 cut ones dropped, "
                                  "%3 translations with lost blanks split, %4 translation lists cut at %5 "
                                  "characters, %6 German rows over the table limit left out")
@@ -286,7 +290,15 @@ int main(int argc, char *argv[])
                                                    "from 1. Example: vorbix-import flashcards deck.txt enger "
                                                    "--fields 2,1"),
                                     QStringLiteral("W,T"));
-    parser.addOptions({dataRoot, replace, skipBad, allowEmpty, verbose, fields});
+    const QCommandLineOption transDeEn(QStringLiteral("trans-de-en"),
+                                       QStringLiteral("freedict: the German pairs from this word list of "
+                                                      "Debian's trans-de-en (default %1); when the file does "
+                                                      "not exist they come from the FreeDict eng-deu and "
+                                                      "deu-eng dictionaries. Example: vorbix-import freedict "
+                                                      "--trans-de-en ~/de-en")
+                                           .arg(QLatin1String(kTransDeEnPath)),
+                                       QStringLiteral("FILE"), QLatin1String(kTransDeEnPath));
+    parser.addOptions({dataRoot, replace, skipBad, allowEmpty, verbose, fields, transDeEn});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("freedict, tsv, csv, kvtml, flashcards, mdb or mdb-root (see above)."));
     parser.process(app);
@@ -300,7 +312,8 @@ int main(int argc, char *argv[])
     options.allowEmpty = parser.isSet(allowEmpty);
     try {
         if (command == QLatin1String("freedict"))
-            return runFreedict(args, files, parser.isSet(replace), options, parser.isSet(verbose));
+            return runFreedict(args, parser.value(transDeEn), files, parser.isSet(replace), options,
+                               parser.isSet(verbose));
         if (command == QLatin1String("tsv") || command == QLatin1String("csv"))
             return runWordList(args, files, parser.isSet(replace), options, parser.isSet(skipBad));
         if (command == QLatin1String("kvtml"))

@@ -5,6 +5,7 @@
 #include "data/import/french_pairs.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/trans_de_en.h"
 #include "data/import/word_order.h"
 #include "data/record_error.h"
 
@@ -143,12 +144,21 @@ QString joinTranslations(const QStringList &translations, bool &shortened)
     return text;
 }
 
-FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress)
+FreedictTables importFreedict(const QString &directory, const QString &transDeEn,
+                              const std::function<void(const QString &)> &progress)
 {
-    // Check every file first, so that a missing package is reported before
-    // minutes of work.
-    for (const char *name : {"eng-spa", "spa-eng", "eng-fra", "fra-eng", "eng-deu", "deu-eng"})
+    // trans-de-en, where installed, is the better German source: it keeps
+    // each entry's main sense first, where the dictd files made from it list
+    // the senses alphabetically.
+    const bool fromTrans = QFileInfo(transDeEn).isFile();
+    // Check every file needed first, so that a missing package is reported
+    // before minutes of work.
+    for (const char *name : {"eng-spa", "spa-eng", "eng-fra", "fra-eng"})
         filesOf(directory, QLatin1String(name));
+    if (!fromTrans) {
+        for (const char *name : {"eng-deu", "deu-eng"})
+            filesOf(directory, QLatin1String(name));
+    }
 
     FreedictTables result;
     FreedictReport &report = result.report;
@@ -284,10 +294,21 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
             }
         }
     }
-    const DictFiles engDeu = filesOf(directory, QStringLiteral("eng-deu"));
-    const DictFiles deuEng = filesOf(directory, QStringLiteral("deu-eng"));
-    const GermanSources sources =
-        readGermanSources(engDeu.index, engDeu.dict, deuEng.index, deuEng.dict, coreSet, progress);
+    GermanSources sources;
+    if (fromTrans) {
+        report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
+        progress(QStringLiteral("reading %1").arg(transDeEn));
+        sources = readTransDeEn(transDeEn, coreEnglish);
+    } else {
+        report.germanSource =
+            QStringLiteral("FreeDict eng-deu and deu-eng (%1 is not installed)").arg(QLatin1String(kTransDeEnPackage));
+        progress(QStringLiteral("%1 is not installed (%2 is missing): the German pairs come from the FreeDict "
+                                "dictionaries")
+                     .arg(QLatin1String(kTransDeEnPackage), transDeEn));
+        const DictFiles engDeu = filesOf(directory, QStringLiteral("eng-deu"));
+        const DictFiles deuEng = filesOf(directory, QStringLiteral("deu-eng"));
+        sources = readGermanSources(engDeu.index, engDeu.dict, deuEng.index, deuEng.dict, coreSet, progress);
+    }
     GermanCore core = selectGermanCore(coreEnglish, sources, schema::kMaxRows);
     report.germanRowsCapped = core.cappedEnglishGerman + core.cappedGermanEnglish;
     result.tables[4] = orderRows(std::move(core.englishGerman), localeForField(kLanguagePairs[4].sourceField));
@@ -300,6 +321,11 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
     // files look like; their empty table must not replace a good one.
     for (int i = 0; i < kPairCount; ++i) {
         if (result.tables[i].isEmpty()) {
+            if (i >= 4 && fromTrans) {
+                throw RecordError(QStringLiteral("%1 yields no %2 words; reinstall %3.")
+                                      .arg(transDeEn, QLatin1String(kLanguagePairs[i].caption),
+                                           QLatin1String(kTransDeEnPackage)));
+            }
             throw RecordError(QStringLiteral("The FreeDict dictionaries in %1 yield no %2 words; reinstall them.")
                                   .arg(directory, QLatin1String(kLanguagePairs[i].caption)));
         }

@@ -25,6 +25,7 @@ struct FreedictReport
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
     int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
     int frenchTranslationsAdded = 0;  // French-pair translations taken from the other direction
+    QString germanSource;       // where the German pairs came from, for the report
     QStringList details;        // one line per repair, for --verbose
 };
 
@@ -43,8 +44,12 @@ inline constexpr int kMaxTranslationLength = 255;
 QString joinTranslations(const QStringList &translations, bool &shortened);
 
 // Builds the six tables from the dictd files of Debian's dict-freedict-*
-// packages in `directory`. Throws RecordError naming the file and its
-// package when one is missing or unreadable.
-FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress);
+// packages in `directory`; the German pairs from the trans-de-en list at
+// `transDeEn` when that file exists (kTransDeEnPath where installed), else
+// from the eng-deu and deu-eng dictionaries, which `progress` then says.
+// Throws RecordError naming the file and its package when one that is
+// needed is missing or unreadable.
+FreedictTables importFreedict(const QString &directory, const QString &transDeEn,
+                              const std::function<void(const QString &)> &progress);
 
 } // namespace vorbix::import

@@ -104,7 +104,9 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         }
         if (confirmed.isEmpty())
             continue;
-        confirmed = rankTranslations(confirmed, sources.germanFrequencies, sources.taggedOnly, kMaxGermanTranslations);
+        confirmed = sources.ranked ? confirmed.mid(0, kMaxGermanTranslations)
+                                   : rankTranslations(confirmed, sources.germanFrequencies, sources.taggedOnly,
+                                                      kMaxGermanTranslations);
         // Only the German words a row keeps enter the German side, so that
         // rare words outranked everywhere do not.
         for (const QString &german : std::as_const(confirmed)) {
@@ -130,7 +132,8 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         const QStringList variants = spellings.value(german.toLower());
         if (variants.first() != german)
             continue;
-        // Keep deu-eng's own order among equally common words.
+        // Keep the source's order: deu-eng's among equally common words, or
+        // the rank order of ranked sources.
         QStringList english;
         for (const QString &variant : variants) {
             for (const QString &word : sources.germanToEnglish.value(variant)) {
@@ -140,7 +143,8 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 }
             }
         }
-        english = rankTranslations(english, sources.englishFrequencies, {}, kMaxGermanTranslations);
+        english = sources.ranked ? english.mid(0, kMaxGermanTranslations)
+                                 : rankTranslations(english, sources.englishFrequencies, {}, kMaxGermanTranslations);
         core.germanEnglish.append({german, english.join(QLatin1String(", "))});
     }
     core.cappedEnglishGerman = capRows(core.englishGerman, maxRows, sources.englishFrequencies);

@@ -32,6 +32,10 @@ struct GermanSources
     // Translations that the dictionaries give only with a domain or register
     // tag ("Klemme [techn.]"): special senses, ranked after general ones.
     QSet<QString> taggedOnly;
+    // The lists are in rank order already (trans-de-en keeps an entry's main
+    // sense first): selectGermanCore keeps that order instead of ranking by
+    // tags and frequencies.
+    bool ranked = false;
 };
 
 struct GermanCore
@@ -48,7 +52,8 @@ inline constexpr int kMaxGermanTranslations = 6;
 // German translations of eng-deu that deu-eng translates back to it; a German
 // word kept in such a row gets the English core words it was kept for.
 // Translations are ranked general senses first, then by how common they are
-// (ties keep the dictionary's order), at most six a row; German words of four
+// (ties keep the dictionary's order), unless the sources are ranked already,
+// at most six a row; German words of four
 // or more words and bare abbreviations ("Str.", "LKW") are left out; German
 // words that differ only by case share one row under the spelling most rows
 // chose; rows without a confirmed translation are left out; when a side has

@@ -93,7 +93,9 @@ public:
         switch (job) {
         case Job::Freedict:
         case Job::FreedictWithoutEnglish:
-            return {QStringLiteral("freedict"), m_dictd, QStringLiteral("--replace"), QStringLiteral("--data-root"), m_root};
+            // The made-up dictionaries only, also where trans-de-en is installed.
+            return {QStringLiteral("freedict"), m_dictd, QStringLiteral("--replace"), QStringLiteral("--data-root"),
+                    m_root, QStringLiteral("--trans-de-en"), m_dictd + QStringLiteral("/no-trans-de-en")};
         case Job::ListA:
         case Job::ListB:
             return {QStringLiteral("tsv"), QStringLiteral("eng-spa"), job == Job::ListA ? m_listA : m_listB,

@@ -164,9 +164,18 @@ const Refusal kRefusals[] = {
          for (const char *name : {"freedict-eng-deu.index", "freedict-eng-deu.dict.dz", "freedict-deu-eng.index",
                                   "freedict-deu-eng.dict.dz"})
              writeFile(QDir(folder).filePath(QLatin1String(name)), {});
-         return QStringList{QStringLiteral("freedict"), folder, QStringLiteral("--replace")};
+         return QStringList{QStringLiteral("freedict"), folder, QStringLiteral("--replace"),
+                            QStringLiteral("--trans-de-en"), QDir(inputs).filePath(QStringLiteral("not-installed"))};
      },
      {"freedict-eng-deu.index lists no entries"}},
+    {"trans-de-en list without entries",
+     [](const QString &, const QString &inputs) {
+         const QString list = QDir(inputs).filePath(QStringLiteral("de-en"));
+         writeFile(list, "# Version :: devel\nno entry here\n\xff\xfe :: \n");
+         return QStringList{QStringLiteral("freedict"), freedictFolder(inputs), QStringLiteral("--replace"),
+                            QStringLiteral("--trans-de-en"), list};
+     },
+     {"de-en yields no eng-ger words", "reinstall trans-de-en"}},
     {"dictd index whose offset overflows",
      [](const QString &, const QString &inputs) {
          const QString folder = freedictFolder(inputs);

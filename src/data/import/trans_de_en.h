@@ -1,0 +1,93 @@
+#pragma once
+
+#include "data/import/german_core.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+#include <functional>
+
+namespace vorbix::import {
+
+// Debian's trans-de-en: the German-English word list of the ding dictionary
+// (the list the FreeDict German dictionaries were made from). One entry a
+// line, "German :: English"; each side has sections separated by " | " that
+// match between the sides (the first is the entry itself, later ones its
+// inflected forms, compounds and examples), and synonyms within a section
+// separated by "; ". Unlike the dictd files it keeps an entry's main sense
+// first.
+
+// The Debian package and the file it installs.
+inline constexpr char kTransDeEnPackage[] = "trans-de-en";
+inline constexpr char kTransDeEnPath[] = "/usr/share/trans/de-en";
+
+// What the tags of a synonym (without their brackets) say of its sense.
+enum class Sense {
+    // Untagged, or tagged with the field of general words ("zool.",
+    // "naut.", "cook.") or a standard variety ("Dt.", "Br.", "Am.").
+    General,
+    // A special field or figurative use ("Klemme [techn.]"), unless it also
+    // carries a general word's field ("sterben [biol.] [med.]").
+    SpecialField,
+    // A register other than plain speech or a regional word ("[ugs.]",
+    // "[Ös.]", "[slang]"), whatever else it is tagged with.
+    SpecialRegister,
+};
+
+Sense senseOfTags(const QStringList &tags);
+
+// A synonym of an entry's first section, without its markup.
+struct TransSynonym
+{
+    QString text;
+    Sense sense = Sense::General;
+    // Tagged as a British or American spelling: "colour [Br.]; color [Am.]"
+    // names one word twice, so neither is a second sense.
+    bool spellingVariant = false;
+    // Tagged "{pl}": a plural beside its singular ("Klasse {f}; Klassen
+    // {pl}") is left out.
+    bool plural = false;
+};
+
+struct TransEntry
+{
+    QVector<TransSynonym> german;
+    QVector<TransSynonym> english;
+};
+
+// The synonyms of the first section of a line, in file order, those with
+// nothing left after cleaning and plurals beside other words left out.
+// Nothing for comments and lines without " :: ".
+TransEntry parseTransEntry(QStringView line);
+
+// One synonym without its markup: "{m}", "{vt}", "{took; taken}", tags,
+// notes in parentheses, abbreviations between slashes ("/Mo/"), valency
+// markers ("etw.", "jdn.", "sb./sth."), the separable-verb mark "<>", a word
+// alternative after " / " and, in English, the "to" of verbs. Adds the tags
+// met to `tags`. Empty for fragments ("Farb…"), affixes, German phrases
+// that a marker inside them would leave broken ("über etw. verfügen" is no
+// "über verfügen"), and text holding a comma or colon ("Hauptstadt:
+// Winnipeg"), which would read as two translations in a row.
+QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nullptr);
+
+// What selectGermanCore needs, from the text of trans-de-en: for each word of
+// `coreEnglish` the German main entries of the lines whose first section
+// lists it among its English synonyms, ranked (the word as the line's first
+// English synonym first, then general entries before special ones, then the
+// German words mentioned by more lines outside notes, then file order); for
+// each such
+// German word the English core words, ranked the same way; and how many
+// lines mention each word. A line's first English synonym matches a core
+// word in lower case that differs from it only by case ("Earth" for
+// "earth"), unless that spelling is a core word too; no other case-only
+// match counts ("Crane" the constellation is no "crane", "pan" no "Pan").
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish);
+
+// Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
+// when it cannot be read.
+GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish);
+
+} // namespace vorbix::import

@@ -1,0 +1,251 @@
+// The German pairs from Debian's trans-de-en list: cleaning, ranking, case,
+// and the dictd dictionaries where the list is not installed. The lines are
+// copied from the list.
+
+#include "data/import/freedict_import.h"
+#include "data/import/german_core.h"
+#include "data/import/trans_de_en.h"
+#include "data/schema.h"
+#include "import_fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorbix;
+using namespace vorbix::import;
+
+namespace {
+
+const char kDogAndTake[] =
+    "# Version :: devel 2023-01-30\n"
+    "Klampe {f}; Klemme {f}; Klaue {f}; Knagge {f}; Mitnehmer {n} [techn.] | Klampen {pl}; Klemmen {pl}; Klauen "
+    "{pl}; Knaggen {pl}; Mitnehmer {pl} :: cleat; chock; dog | cleats; chocks; dogs\n"
+    "Bandhaken {m}; Bandzieher {m}; Reifzange {f} (Fassbinderei) :: dog (barrel-making)\n"
+    "Einnahmen {pl} :: take [Am.]\n"
+    "Aufnahme {f} [photo.] :: taking; take\n"
+    "Aufstellung nehmen {v} :: to take up position; to form a line; to get into formation\n"
+    "Gerüstklammer {f}; Rüstklammer {f} [constr.] | Gerüstklammern {pl}; Rüstklammern {pl} :: dog; cramp iron; "
+    "cramp | dogs; cramp irons; cramps\n"
+    "Hund {m} [zool.] | Hunde {pl} | Haushund {m} | Pflegehund {m} | jagdlich ambitionierte Hunde | knurriger Hund "
+    "| einen Hund abrichten | die Hunde loslassen | Schlafende Hunde soll man nicht wecken.; Man soll keine "
+    "schlafenden Hunde wecken. [Sprw.] :: dog; dawg (used to represent American speech) | dogs; dawgs | domestic "
+    "dog; pet dog | boading dog | dogs with a strong hunting instinct | growler | to train a dog | to unleash the "
+    "dogs | Let sleeping dogs lie. [prov.]\n"
+    "Hund {m} :: canine; K-9 [Am.]\n"
+    "Klammhaken {m}; Balkhaken {m} (Zimmerei) | Klammhaken {pl}; Balkhaken {pl} :: dog (carpentry) | dogs\n"
+    "Montag {m} /Mo/ | Ostermontag {m} [relig.] | Pfingstmontag {m} [relig.] | Ich brauche das Buch bis Montag. :: "
+    "Monday /Mon/ | Easter Monday | Pentecost Monday; Whit Monday [Br.] | I need the book by Monday.\n"
+    "Schlepphaken {m} (Drahtziehen) [techn.] | Schlepphaken {pl} :: dog (wire drawing) | dogs\n"
+    "etw. nehmen {vt} | nehmend | genommen | du nimmst | er/sie nimmt | ich/er/sie nahm | er/sie hat/hatte genommen "
+    "| ich/er/sie nähme | nimm! | jdm. etw. nehmen; wegnehmen | jdn. bei der Hand nehmen; jdn. an der Hand nehmen "
+    ":: to take sth. {took; taken} | taking | taken | you take | he/she takes | I/he/she took | he/she has/had "
+    "taken | I/he/she would take | take! | to take sth. from sb. | to take sb. by the hand; to hold sb. by the "
+    "hand\n";
+
+QStringList texts(const QVector<TransSynonym> &synonyms)
+{
+    QStringList result;
+    for (const TransSynonym &synonym : synonyms)
+        result.append(synonym.text);
+    return result;
+}
+
+} // namespace
+
+class TestTransDeEn : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleansEverySynonym_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const char *raw, bool english, const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(raw) << english << QString::fromUtf8(expected);
+        };
+        row("gender and field tags", "Hund {m} [zool.]", false, "Hund");
+        row("German abbreviation", "Montag {m} /Mo/", false, "Montag");
+        row("abbreviation with a dot, then a tag", "Sprache {f} /Spr./ [ling.]", false, "Sprache");
+        row("English abbreviation", "Monday /Mon/", true, "Monday");
+        row("leading valency marker", "etw. nehmen {vt}", false, "nehmen");
+        row("markers joined by a slash", "jdn./etw. zu Fall bringen {v}", false, "zu Fall bringen");
+        row("verb forms in braces, \"to\" and marker", "to take sth. {took; taken}", true, "take");
+        row("usage note", "dawg (used to represent American speech)", true, "dawg");
+        row("German note", "Reifzange {f} (Fassbinderei)", false, "Reifzange");
+        row("note holding a marker", "sich (mit jdm.) treffen", false, "sich treffen");
+        row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
+        row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
+        row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
+        row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
+            "Abflachung an den Polen");
+        row("spelling variants glued by a slash", "colour [Br.]/color [Am.] palette/range/scale", true,
+            "colour palette");
+        row("fragment", "Farb…", false, "");
+        row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
+        row("comma inside", "dafürhalten, dass", false, "");
+    }
+    void cleansEverySynonym()
+    {
+        QFETCH(QString, raw);
+        QFETCH(bool, english);
+        QFETCH(QString, expected);
+        QCOMPARE(cleanTransSynonym(raw, english), expected);
+    }
+
+    void readsTheFirstSectionOfALine()
+    {
+        const TransEntry montag = parseTransEntry(
+            u"Montag {m} /Mo/ | Ostermontag {m} [relig.] | Pfingstmontag {m} [relig.] | Ich brauche das Buch bis "
+            u"Montag. :: Monday /Mon/ | Easter Monday | Pentecost Monday; Whit Monday [Br.] | I need the book by "
+            u"Monday.");
+        QCOMPARE(texts(montag.german), QStringList{QStringLiteral("Montag")});
+        QCOMPARE(texts(montag.english), QStringList{QStringLiteral("Monday")});
+
+        // "; " inside braces does not split: "{took; taken}".
+        const TransEntry take = parseTransEntry(QString::fromUtf8(kDogAndTake).split(u'\n').at(12));
+        QCOMPARE(texts(take.german), QStringList{QStringLiteral("nehmen")});
+        QCOMPARE(texts(take.english), QStringList{QStringLiteral("take")});
+
+        const TransEntry clamp = parseTransEntry(
+            u"Gerüstklammer {f}; Rüstklammer {f} [constr.] | Gerüstklammern {pl}; Rüstklammern {pl} :: dog; cramp "
+            u"iron; cramp | dogs; cramp irons; cramps");
+        QCOMPARE(texts(clamp.german), (QStringList{QStringLiteral("Gerüstklammer"), QStringLiteral("Rüstklammer")}));
+        QCOMPARE(clamp.german.at(0).sense, Sense::General);
+        QCOMPARE(clamp.german.at(1).sense, Sense::SpecialField);
+        QCOMPARE(texts(clamp.english),
+                 (QStringList{QStringLiteral("dog"), QStringLiteral("cramp iron"), QStringLiteral("cramp")}));
+
+        // A plural beside its singular is left out; an entry of plurals keeps them.
+        const TransEntry springs =
+            parseTransEntry(u"Abfederung {f}; Federsystem {n}; die Federn {pl} [techn.] :: springing; spring system");
+        QCOMPARE(texts(springs.german), (QStringList{QStringLiteral("Abfederung"), QStringLiteral("Federsystem")}));
+        const TransEntry takings = parseTransEntry(u"Einnahmen {pl} :: take [Am.]");
+        QCOMPARE(texts(takings.german), QStringList{QStringLiteral("Einnahmen")});
+        QCOMPARE(takings.english.at(0).sense, Sense::General);  // American English is standard English
+
+        const TransEntry colour = parseTransEntry(u"Farb… :: colour [Br.]; color [Am.]");
+        QVERIFY(colour.german.isEmpty());
+        QVERIFY(colour.english.at(0).spellingVariant && colour.english.at(1).spellingVariant);
+
+        QVERIFY(parseTransEntry(u"# Version :: devel 2023-01-30").german.isEmpty());
+        QVERIFY(parseTransEntry(u"no separator here").english.isEmpty());
+    }
+
+    void weighsTheTagsOfASense()
+    {
+        const auto sense = [](std::initializer_list<const char *> tags) {
+            QStringList list;
+            for (const char *tag : tags)
+                list.append(QString::fromUtf8(tag));
+            return senseOfTags(list);
+        };
+        QCOMPARE(sense({}), Sense::General);
+        QCOMPARE(sense({"zool."}), Sense::General);
+        QCOMPARE(sense({"Dt."}), Sense::General);
+        QCOMPARE(sense({"techn."}), Sense::SpecialField);
+        QCOMPARE(sense({"constr."}), Sense::SpecialField);
+        QCOMPARE(sense({"biol.", "med."}), Sense::General);  // sterben: the everyday word
+        QCOMPARE(sense({"agr.", "übtr."}), Sense::General);  // Joch
+        QCOMPARE(sense({"ugs."}), Sense::SpecialRegister);
+        QCOMPARE(sense({"Ös.", "cook."}), Sense::SpecialRegister);
+        QCOMPARE(sense({"slang"}), Sense::SpecialRegister);
+    }
+
+    void ranksTheMainSenseFirst()
+    {
+        const GermanSources sources = germanSourcesFromTrans(
+            QByteArray(kDogAndTake), {QStringLiteral("dog"), QStringLiteral("take"), QStringLiteral("Monday")});
+        QVERIFY(sources.ranked);
+
+        // The entries that list "dog" first come first, "Hund" (in the most
+        // lines) ahead; then their tagged technical senses; then the entry
+        // that lists "dog" third, though it comes first in the file.
+        const QStringList dog = sources.englishToGerman.value(QStringLiteral("dog"));
+        QCOMPARE(dog.first(), QStringLiteral("Hund"));
+        QCOMPARE(dog.size(), 14);
+        QCOMPARE(dog.mid(7, 2), (QStringList{QStringLiteral("Rüstklammer"), QStringLiteral("Schlepphaken")}));
+        QCOMPARE(dog.mid(9), (QStringList{QStringLiteral("Klampe"), QStringLiteral("Klemme"), QStringLiteral("Klaue"),
+                                          QStringLiteral("Knagge"), QStringLiteral("Mitnehmer")}));
+
+        // "nehmen" is mentioned by two lines, "Einnahmen" by one; "take" is
+        // not first in the entry of "Aufnahme", which comes last.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("take")),
+                 (QStringList{QStringLiteral("nehmen"), QStringLiteral("Einnahmen"), QStringLiteral("Aufnahme")}));
+
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("Monday")), QStringList{QStringLiteral("Montag")});
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Montag")), QStringList{QStringLiteral("Monday")});
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Hund")), QStringList{QStringLiteral("dog")});
+
+        const GermanCore core = selectGermanCore({QStringLiteral("dog"), QStringLiteral("take"),
+                                                  QStringLiteral("Monday")},
+                                                 sources, schema::kMaxRows);
+        QCOMPARE(core.englishGerman.at(0).source, QStringLiteral("dog"));
+        QCOMPARE(core.englishGerman.at(0).target,
+                 std::optional<QString>(QStringLiteral("Hund, Bandhaken, Bandzieher, Reifzange, Gerüstklammer, "
+                                                       "Klammhaken")));
+        QCOMPARE(core.englishGerman.at(2).target, std::optional<QString>(QStringLiteral("Montag")));
+        for (const ImportRow &row : core.germanEnglish)
+            QVERIFY2(!row.source.contains(u'/') && !row.source.contains(u'{'), qPrintable(row.source));
+    }
+
+    void matchesCaseOnlyAtTheHeadOfALine()
+    {
+        const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
+                                "Ideal {n} :: ideal\n"
+                                "Trotzkist {m}; Trotzkistin {f} [pol.] | Trotzkisten {pl}; Trotzkistinnen {pl} :: "
+                                "Trotskyist; Trotskyite; Trot [coll.] | Trotskyists; Trotskyites; Trots\n"
+                                "ideal {adj} :: ideal\n";
+        const QStringList core{QStringLiteral("earth"), QStringLiteral("trot"), QStringLiteral("ideal"),
+                               QStringLiteral("Trotskyist")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")), QStringList{QStringLiteral("Erde")});
+        QVERIFY(!sources.englishToGerman.contains(QStringLiteral("trot")));
+        // The noun and the adjective share one row, under the first met.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("ideal")), QStringList{QStringLiteral("Ideal")});
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QStringList german;
+        for (const ImportRow &row : selected.germanEnglish)
+            german.append(row.source);
+        german.sort();
+        QCOMPARE(german, (QStringList{QStringLiteral("Erde"), QStringLiteral("Ideal"), QStringLiteral("Trotzkist"),
+                                      QStringLiteral("Trotzkistin")}));
+    }
+
+    void takesTheDictionariesWhereTheListIsMissing()
+    {
+        QTemporaryDir dir;
+        testing::writeFreedictDirectory(dir.path(), 40);
+        QStringList steps;
+        const auto progress = [&steps](const QString &step) { steps.append(step); };
+
+        const QString absent = dir.filePath(QStringLiteral("de-en"));
+        const FreedictTables fromDictd = importFreedict(dir.path(), absent, progress);
+        QVERIFY2(steps.join(u'\n').contains(QStringLiteral("trans-de-en is not installed")), qPrintable(steps.join(u'\n')));
+        QVERIFY(fromDictd.report.germanSource.contains(QStringLiteral("FreeDict")));
+        QCOMPARE(fromDictd.tables[4].size(), 40);  // the made-up words of the German dictionaries
+
+        // With the list, the German dictionaries are neither read nor needed.
+        for (const char *name : {"freedict-eng-deu.index", "freedict-eng-deu.dict.dz", "freedict-deu-eng.index",
+                                 "freedict-deu-eng.dict.dz"})
+            QVERIFY(QFile::remove(dir.filePath(QLatin1String(name))));
+        QFile list(absent);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("# made-up entry of a made-up English word\nBabaen {n} | Babaens {pl} :: baba | babas\n");
+        list.close();
+        steps.clear();
+        const FreedictTables fromList = importFreedict(dir.path(), absent, progress);
+        QVERIFY(!steps.join(u'\n').contains(QStringLiteral("not installed")));
+        QVERIFY(fromList.report.germanSource.startsWith(absent));
+        QCOMPARE(fromList.tables[4].size(), 1);
+        QCOMPARE(fromList.tables[4].at(0).source, std::optional<QString>(QStringLiteral("baba")));
+        QCOMPARE(fromList.tables[4].at(0).target, std::optional<QString>(QStringLiteral("Babaen")));
+        QCOMPARE(fromList.tables[0], fromDictd.tables[0]);  // the other pairs do not change
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransDeEn)
+#include "tst_trans_de_en.moc"
