@@ -132,6 +132,18 @@ int runFreedict(const QStringList &args, const DataFiles &files, bool replace, c
                       .arg(r.translationsShortened)
                       .arg(kMaxTranslationLength)
                       .arg(r.germanRowsCapped));
+    if (!r.lexiconProblem.isEmpty()) {
+        print(stdout, QStringLiteral("Spanish tables from FreeDict only (Apertium's lexicons unused): %1")
+                          .arg(r.lexiconProblem));
+    } else {
+        print(stdout, QStringLiteral("Apertium's lexicons: %1 Spanish-pair rows added, %2 mended, %3 unconfirmed "
+                                     "FreeDict translations left out, %4 Spanish headwords with wrong accents "
+                                     "left out")
+                          .arg(r.spanishRowsAdded)
+                          .arg(r.spanishRowsMended)
+                          .arg(r.spanishItemsDropped)
+                          .arg(r.spanishMisspeltDropped));
+    }
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -23,6 +23,11 @@ struct FreedictReport
     int blanksRepaired = 0;     // glued translations split into words
     int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
+    int spanishRowsAdded = 0;   // Spanish-pair rows from Apertium's lexicons that FreeDict lacks
+    int spanishRowsMended = 0;  // Spanish-pair rows whose translations Apertium's lexicons changed
+    int spanishItemsDropped = 0;  // FreeDict translations left out of those rows
+    int spanishMisspeltDropped = 0;  // spa-eng headwords with wrong accents beside the right spelling
+    QString lexiconProblem;     // why Apertium's lexicons were not used, or empty
     QStringList details;        // one line per repair, for --verbose
 };
 
