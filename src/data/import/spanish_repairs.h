@@ -57,13 +57,17 @@ struct HeadwordRepairs
     QStringList details;
 };
 
-// Whether `pronunciation` has clearly more sounds than the one-word
-// `headword` has letters: the IPA of a phrase the headword was cut from.
-bool isLongerThanTheWord(const QString &headword, const QString &pronunciation);
+// Whether `pronunciation` has at least `extraSounds` more sounds than the
+// one-word `headword` has letters: the IPA of a phrase the headword was cut
+// from. False for the IPA of several words.
+bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, int extraSounds = 3);
 
 // Detects the cut headwords by their pronunciation: an entry whose IPA is
-// the word's own IPA with more sounds after it, or one much longer than the
-// word (isLongerThanTheWord), which needs no other dictionary to hold the word. `ownPronunciation` gives the
+// the word's own IPA with more sounds after it; one much longer than the
+// word (isLongerThanTheWord), which needs no other dictionary to hold the
+// word; or one two sounds longer than the word when the word's own IPA has
+// at least two sounds fewer or `entries` give the word three or more IPAs
+// (the first word of as many phrases). `ownPronunciation` gives the
 // IPA of single words (from a dictionary that has them whole), and
 // `phraseByPronunciation` the whole phrase for a phrase's IPA. A cut entry
 // gets the phrase back when its IPA names a phrase that begins with the
