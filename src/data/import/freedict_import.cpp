@@ -277,6 +277,14 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
             }
         }
     }
+    // eng-spa's headwords whose entries all belonged to cut phrases ("be")
+    // are still its words.
+    for (const QString &word : std::as_const(headwords.cutWords)) {
+        if (!coreSet.contains(word)) {
+            coreSet.insert(word);
+            coreEnglish.append(word);
+        }
+    }
     const DictFiles engDeu = filesOf(directory, QStringLiteral("eng-deu"));
     const DictFiles deuEng = filesOf(directory, QStringLiteral("deu-eng"));
     const GermanSources sources =

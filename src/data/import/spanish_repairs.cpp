@@ -169,6 +169,8 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
             kept.append(std::move(entry));
             continue;
         }
+        if (!report.cutWords.contains(entry.headword))
+            report.cutWords.append(entry.headword);
         const QString start = entry.headword + QLatin1Char(' ');
         QString phrase = phraseByPronunciation.value(entry.pronunciation);
         for (qsizetype t = 0; t < entry.translations.size() && !phrase.startsWith(start, Qt::CaseInsensitive); ++t) {

@@ -55,6 +55,7 @@ struct HeadwordRepairs
     int repaired = 0;
     int dropped = 0;
     QStringList details;
+    QStringList cutWords;  // the headwords found cut, each once: still words of the dictionary
 };
 
 // Whether `pronunciation` has at least `extraSounds` more sounds than the
