@@ -151,9 +151,11 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
     for (const char *name : {"eng-spa", "spa-eng", "eng-fra", "fra-eng", "eng-deu", "deu-eng"})
         filesOf(directory, QLatin1String(name));
 
-    // Apertium's bilingual lexicons mend the Spanish tables. lt-print needs
-    // a few seconds per lexicon; it runs while the dictionaries are read.
-    const QString apertium = QStringLiteral("/usr/share/apertium/apertium-eng-spa/");
+    // Apertium's bilingual lexicons mend the Spanish tables. Debian installs
+    // them beside the dictd folder (/usr/share/apertium). lt-print needs a
+    // few seconds per lexicon; it runs while the dictionaries are read.
+    const QString apertium =
+        QDir::cleanPath(QDir(directory).absoluteFilePath(QStringLiteral("../apertium/apertium-eng-spa"))) + u'/';
     LexiconPrinter englishSpanishLexicon(apertium + QLatin1String("eng-spa.autobil.bin"),
                                          QStringLiteral("apertium-eng-spa"));
     LexiconPrinter spanishEnglishLexicon(apertium + QLatin1String("spa-eng.autobil.bin"),

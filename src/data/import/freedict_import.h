@@ -47,7 +47,10 @@ QString joinTranslations(const QStringList &translations, bool &shortened);
 
 // Builds the six tables from the dictd files of Debian's dict-freedict-*
 // packages in `directory`. Throws RecordError naming the file and its
-// package when one is missing or unreadable.
+// package when one is missing or unreadable. The Spanish tables also draw on
+// Apertium's lexicons in `directory`/../apertium/apertium-eng-spa (Debian's
+// apertium-eng-spa, printed with lt-print); without them they are FreeDict's
+// alone and the report says why.
 FreedictTables importFreedict(const QString &directory, const std::function<void(const QString &)> &progress);
 
 } // namespace vorbix::import
