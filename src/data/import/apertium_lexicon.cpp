@@ -27,9 +27,12 @@ struct Arc
     int output;
 };
 
-// Paths a section may yield per arc before it is taken for a pattern.
-constexpr qsizetype kPathsPerArc = 4;
-constexpr qsizetype kMinPathBudget = 10'000;
+// Arcs a section's paths may take in all, per arc of the section, before it
+// is taken for a pattern. A word list shares its states among few paths
+// (Apertium's eng-spa: 4 steps per arc); a number pattern branches at every
+// digit (its section takes millions).
+constexpr qsizetype kStepsPerArc = 64;
+constexpr qsizetype kMinSteps = 100'000;
 
 class SymbolTable
 {
@@ -69,18 +72,27 @@ private:
     QVector<Symbol> m_symbols;
 };
 
+// A section's states, numbered densely in the order met (state 0 first), so
+// that large state numbers on a damaged line cost nothing.
 struct Section
 {
-    QVector<QVector<Arc>> arcs;  // by state
+    QHash<int, int> index;       // state number -> dense index
+    QVector<QVector<Arc>> arcs;  // by dense index
     QVector<bool> final;
     qsizetype arcCount = 0;
 
-    void grow(int state)
+    Section() { state(0); }
+
+    int state(int number)
     {
-        if (state >= arcs.size()) {
-            arcs.resize(state + 1);
-            final.resize(state + 1);
-        }
+        const auto found = index.constFind(number);
+        if (found != index.constEnd())
+            return *found;
+        const int dense = int(arcs.size());
+        index.insert(number, dense);
+        arcs.append(QVector<Arc>());
+        final.append(false);
+        return dense;
     }
 };
 
@@ -108,12 +120,15 @@ bool splitSide(const QVector<int> &symbols, const SymbolTable &table, QString &l
     return !lemma.isEmpty();
 }
 
+// Adds the entries of a section to `reading`; none of a section found to be
+// a pattern.
 void collectPaths(const Section &section, const SymbolTable &table, TransducerReading &reading)
 {
-    if (section.arcs.isEmpty())
+    if (section.arcCount == 0)
         return;
-    const qsizetype budget = std::max(kMinPathBudget, section.arcCount * kPathsPerArc);
-    qsizetype paths = 0;
+    const qsizetype budget = kMinSteps + section.arcCount * kStepsPerArc;
+    qsizetype steps = 0;
+    QVector<LexiconEntry> found;
     // Depth-first, without recursion: the arc taken at each depth.
     QVector<bool> onPath(section.arcs.size());
     QVector<std::pair<int, qsizetype>> stack{{0, 0}};  // state, next arc
@@ -124,11 +139,9 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
         LexiconEntry entry;
         if (splitSide(inputs, table, entry.source, entry.sourceTags)
             && splitSide(outputs, table, entry.target, entry.targetTags)) {
-            reading.entries.append(std::move(entry));
+            found.append(std::move(entry));
         }
     };
-    if (section.final.at(0))
-        ++paths;
     while (!stack.isEmpty()) {
         auto &[state, next] = stack.last();
         const QVector<Arc> &arcs = section.arcs.at(state);
@@ -144,7 +157,7 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
         const Arc arc = arcs.at(next++);
         if (onPath.at(arc.to))
             continue;
-        if (++paths > budget) {
+        if (++steps > budget) {
             ++reading.sectionsCut;
             return;
         }
@@ -155,12 +168,10 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
         if (section.final.at(arc.to))
             emitPath();
     }
+    reading.entries += found;
 }
 
-// Reads a state number. Numbers beyond the number of lines are refused: a
-// transducer has no more states than arcs and final states, and a damaged
-// line must not make the reader allocate gigabytes.
-bool toState(const char *data, qsizetype size, qsizetype maxState, int &state)
+bool toState(const char *data, qsizetype size, int &state)
 {
     if (size == 0 || size > 9)
         return false;
@@ -170,7 +181,7 @@ bool toState(const char *data, qsizetype size, qsizetype maxState, int &state)
             return false;
         state = state * 10 + (data[i] - '0');
     }
-    return state <= maxState;
+    return true;
 }
 
 } // namespace
@@ -185,7 +196,6 @@ TransducerReading readPrintedTransducer(const QByteArray &text)
         section = Section();
     };
     const char *const data = text.constData();
-    const qsizetype maxState = text.count('\n') + 1;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf('\n', start);
@@ -218,15 +228,15 @@ TransducerReading readPrintedTransducer(const QByteArray &text)
         auto field = [&](int i) { return data + fields[i].first; };
         int from = 0;
         int to = 0;
-        if (count >= 4 && count <= 5 && toState(field(0), fields[0].second, maxState, from)
-            && toState(field(1), fields[1].second, maxState, to) && fields[2].second > 0 && fields[3].second > 0) {
-            section.grow(std::max(from, to));
-            section.arcs[from].append({to, table.intern(field(2), fields[2].second),
-                                       table.intern(field(3), fields[3].second)});
+        if (count >= 4 && count <= 5 && toState(field(0), fields[0].second, from)
+            && toState(field(1), fields[1].second, to) && fields[2].second > 0 && fields[3].second > 0) {
+            const int dense = section.state(from);
+            const int target = section.state(to);
+            section.arcs[dense].append({target, table.intern(field(2), fields[2].second),
+                                        table.intern(field(3), fields[3].second)});
             ++section.arcCount;
-        } else if (count <= 2 && toState(field(0), fields[0].second, maxState, from)) {
-            section.grow(from);
-            section.final[from] = true;
+        } else if (count <= 2 && toState(field(0), fields[0].second, from)) {
+            section.final[section.state(from)] = true;
         } else {
             ++reading.linesRefused;
         }

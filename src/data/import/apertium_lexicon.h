@@ -29,16 +29,17 @@ struct TransducerReading
 {
     QVector<LexiconEntry> entries;
     int linesRefused = 0;  // lines that are neither an arc nor a final state
-    int sectionsCut = 0;   // sections whose paths exceeded the budget (number patterns)
+    int sectionsCut = 0;   // sections left out as patterns: their paths exceeded the budget
 };
 
 // The entries of a compiled lexicon as `lt-print` prints it (AT&T text: one
 // arc "from TAB to TAB input TAB output TAB weight" a line, a final state as a
 // line of one or two fields, sections separated by "--"). Every path from
 // state 0 to a final state is one entry. A path never passes a state twice,
-// and a section stops after a number of paths proportional to its arcs, so
-// that looping or branching number patterns end. Paths whose symbols do not
-// read as a lemma followed by tags are left out.
+// and a section whose paths take many more steps than it has arcs is left
+// out whole: such sections are looping or branching number patterns, not
+// words. Paths whose symbols do not read as a lemma followed by tags are
+// left out.
 TransducerReading readPrintedTransducer(const QByteArray &text);
 
 // Whether an entry is a word for a learner on both sides: a lemma of letters
