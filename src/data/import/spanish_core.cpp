@@ -58,21 +58,6 @@ public:
     Evidence(const SenseRows &englishSpanish, const SenseRows &spanishEnglish,
              const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish)
     {
-        for (const LexiconEntry &entry : lexiconEnglishSpanish) {
-            m_sources[{entry.source, entry.target}] |= ApertiumForward;
-            appendNew(m_forward[entry.source], entry.target);
-            m_spanish.insert(entry.target);
-        }
-        for (const LexiconEntry &entry : lexiconSpanishEnglish) {
-            m_sources[{entry.target, entry.source}] |= ApertiumBackward;
-            appendNew(m_backward[entry.target], entry.source);
-            m_spanish.insert(entry.source);
-        }
-        for (const QString &spanish : std::as_const(m_spanish)) {
-            const QString folded = withoutAccents(spanish);
-            if (folded != spanish)
-                m_accented.insert(folded, spanish);
-        }
         for (const auto &[english, spanish] : englishSpanish) {
             for (const QString &item : spanish)
                 m_sources[{english, item}] |= FreedictForward;
@@ -80,6 +65,28 @@ public:
         for (const auto &[spanish, english] : spanishEnglish) {
             for (const QString &item : english)
                 m_sources[{item, spanish}] |= FreedictBackward;
+        }
+        const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        for (const LexiconEntry &entry : lexiconEnglishSpanish) {
+            const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
+            if (spanish.isEmpty())
+                continue;
+            m_sources[{entry.source, spanish}] |= ApertiumForward;
+            appendNew(m_forward[entry.source], spanish);
+            m_spanish.insert(spanish);
+        }
+        for (const LexiconEntry &entry : lexiconSpanishEnglish) {
+            const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
+            if (spanish.isEmpty())
+                continue;
+            m_sources[{entry.target, spanish}] |= ApertiumBackward;
+            appendNew(m_backward[entry.target], spanish);
+            m_spanish.insert(spanish);
+        }
+        for (const QString &spanish : std::as_const(m_spanish)) {
+            const QString folded = withoutAccents(spanish);
+            if (folded != spanish)
+                m_accented.insert(folded, spanish);
         }
     }
 
@@ -125,6 +132,45 @@ public:
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
 
 private:
+    // Spanish nouns that Apertium lists as masculine or of either gender
+    // ("abuelo<n><m>", "amigo<n><GD>").
+    static QSet<QString> masculineNouns(const QVector<LexiconEntry> &englishSpanish,
+                                        const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QSet<QString> nouns;
+        auto add = [&nouns](const QString &lemma, const QStringList &tags) {
+            if (tags.value(0) == QLatin1String("n")
+                && (tags.contains(QLatin1String("m")) || tags.contains(QLatin1String("GD"))))
+                nouns.insert(lemma);
+        };
+        for (const LexiconEntry &entry : englishSpanish)
+            add(entry.target, entry.targetTags);
+        for (const LexiconEntry &entry : spanishEnglish)
+            add(entry.source, entry.sourceTags);
+        return nouns;
+    }
+
+    // The Spanish word of an entry. Apertium gives a feminine noun formed
+    // from a masculine one as that lemma with a feminine tag
+    // ("grandmother" -> "abuelo<n><f>"): the word is the feminine form
+    // ("abuela") when FreeDict pairs it with the English word, otherwise the
+    // entry is left out (empty), as the tag is also found on entries whose
+    // noun keeps its form ("position" -> "puesto<n><f>").
+    QString spanishWord(const QString &english, const QString &lemma, const QStringList &tags,
+                        const QSet<QString> &masculine) const
+    {
+        if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma))
+            return lemma;
+        QString feminine;
+        if (lemma.endsWith(QLatin1Char('o')))
+            feminine = lemma.chopped(1) + QLatin1Char('a');
+        else if (lemma.endsWith(QLatin1String("or")))
+            feminine = lemma + QLatin1Char('a');
+        if (!feminine.isEmpty() && (m_sources.value({english, feminine}) & (FreedictForward | FreedictBackward)))
+            return feminine;
+        return {};
+    }
+
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own

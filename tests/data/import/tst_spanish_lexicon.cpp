@@ -256,13 +256,26 @@ private Q_SLOTS:
             forward.append({QStringLiteral("take"), {QStringLiteral("vblex")}, QString::fromUtf8(spanish), {QStringLiteral("vblex")}});
         forward.append({QStringLiteral("colour"), {QStringLiteral("n")}, QStringLiteral("color"), {QStringLiteral("n")}});
         forward.append({QStringLiteral("difficult"), {QStringLiteral("adj")}, QStringLiteral("difícil"), {QStringLiteral("adj")}});
-        // FreeDict gives "dificil" both ways, and "take" -> "agarrar".
+        // Apertium's feminine of a masculine noun is the masculine lemma
+        // with a feminine tag; the tag is also found where it is wrong.
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        forward.append({QStringLiteral("grandfather"), {QStringLiteral("n")}, QStringLiteral("abuelo"), masculine});
+        forward.append({QStringLiteral("grandmother"), {QStringLiteral("n")}, QStringLiteral("abuelo"), feminine});
+        forward.append({QStringLiteral("stand"), {QStringLiteral("n")}, QStringLiteral("puesto"), masculine});
+        forward.append({QStringLiteral("position"), {QStringLiteral("n")}, QStringLiteral("puesto"), feminine});
+        // FreeDict gives "dificil" both ways, "take" -> "agarrar" and
+        // "grandmother" -> "abuela".
         const SenseRows englishSpanish{{QStringLiteral("difficult"), {QStringLiteral("dificil")}},
-                                       {QStringLiteral("take"), {QStringLiteral("agarrar")}}};
+                                       {QStringLiteral("take"), {QStringLiteral("agarrar")}},
+                                       {QStringLiteral("grandmother"), {QStringLiteral("abuela")}}};
         const SenseRows spanishEnglish{{QStringLiteral("dificil"), {QStringLiteral("difficult")}}};
         const SpanishCore core = mergeSpanishLexicon(
-            {QStringLiteral("take"), QStringLiteral("color"), QStringLiteral("difficult")}, englishSpanish,
-            spanishEnglish, forward, {});
+            {QStringLiteral("take"), QStringLiteral("color"), QStringLiteral("difficult"), QStringLiteral("grandmother"),
+             QStringLiteral("position")},
+            englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("grandmother")), QStringList{QStringLiteral("abuela")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("position")), QStringList{QStringLiteral("(no row)")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("take")),
                  (QStringList{QStringLiteral("agarrar"), QStringLiteral("tomar"), QStringLiteral("coger"),
                               QStringLiteral("llevar")}));
