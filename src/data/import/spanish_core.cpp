@@ -71,16 +71,18 @@ public:
             const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
             if (spanish.isEmpty())
                 continue;
-            m_sources[{entry.source, spanish}] |= ApertiumForward;
-            appendNew(m_forward[entry.source], spanish);
+            const QString english = englishWord(entry.source, entry.sourceTags, spanish);
+            m_sources[{english, spanish}] |= ApertiumForward;
+            appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
             if (spanish.isEmpty())
                 continue;
-            m_sources[{entry.target, spanish}] |= ApertiumBackward;
-            appendNew(m_backward[entry.target], spanish);
+            const QString english = englishWord(entry.target, entry.targetTags, spanish);
+            m_sources[{english, spanish}] |= ApertiumBackward;
+            appendNew(m_backward[english], spanish);
             m_spanish.insert(spanish);
         }
         for (const QString &spanish : std::as_const(m_spanish)) {
@@ -169,6 +171,20 @@ private:
         if (!feminine.isEmpty() && (m_sources.value({english, feminine}) & (FreedictForward | FreedictBackward)))
             return feminine;
         return {};
+    }
+
+    // The English word of an entry. Apertium writes adjectives of
+    // nationality in lower case ("polish<adj>" -> "polaco"): the word is
+    // the capitalised one when FreeDict pairs that with the Spanish word, so
+    // that "polish" (to make shine) does not get "polaco".
+    QString englishWord(const QString &lemma, const QStringList &tags, const QString &spanish) const
+    {
+        if (tags.value(0) != QLatin1String("adj") || lemma.isEmpty() || !lemma.front().isLower())
+            return lemma;
+        const QString capitalised = lemma.front().toUpper() + lemma.mid(1);
+        if (m_sources.value({capitalised, spanish}) & (FreedictForward | FreedictBackward))
+            return capitalised;
+        return lemma;
     }
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }

@@ -264,18 +264,24 @@ private Q_SLOTS:
         forward.append({QStringLiteral("grandmother"), {QStringLiteral("n")}, QStringLiteral("abuelo"), feminine});
         forward.append({QStringLiteral("stand"), {QStringLiteral("n")}, QStringLiteral("puesto"), masculine});
         forward.append({QStringLiteral("position"), {QStringLiteral("n")}, QStringLiteral("puesto"), feminine});
+        // Adjectives of nationality are written in lower case.
+        forward.append({QStringLiteral("polish"), {QStringLiteral("adj")}, QStringLiteral("polaco"), {QStringLiteral("adj")}});
+        forward.append({QStringLiteral("polish"), {QStringLiteral("vblex")}, QStringLiteral("pulir"), {QStringLiteral("vblex")}});
         // FreeDict gives "dificil" both ways, "take" -> "agarrar" and
         // "grandmother" -> "abuela".
         const SenseRows englishSpanish{{QStringLiteral("difficult"), {QStringLiteral("dificil")}},
                                        {QStringLiteral("take"), {QStringLiteral("agarrar")}},
                                        {QStringLiteral("grandmother"), {QStringLiteral("abuela")}}};
-        const SenseRows spanishEnglish{{QStringLiteral("dificil"), {QStringLiteral("difficult")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("dificil"), {QStringLiteral("difficult")}},
+                                       {QStringLiteral("polaco"), {QStringLiteral("Polish")}}};
         const SpanishCore core = mergeSpanishLexicon(
             {QStringLiteral("take"), QStringLiteral("color"), QStringLiteral("difficult"), QStringLiteral("grandmother"),
-             QStringLiteral("position")},
+             QStringLiteral("position"), QStringLiteral("polish"), QStringLiteral("Polish")},
             englishSpanish, spanishEnglish, forward, {});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("grandmother")), QStringList{QStringLiteral("abuela")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("position")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("polish")), QStringList{QStringLiteral("pulir")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("Polish")), QStringList{QStringLiteral("polaco")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("take")),
                  (QStringList{QStringLiteral("agarrar"), QStringLiteral("tomar"), QStringLiteral("coger"),
                               QStringLiteral("llevar")}));
