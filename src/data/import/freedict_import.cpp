@@ -245,6 +245,8 @@ FreedictTables importFreedict(const QString &directory, const std::function<void
                                             QStringLiteral("e"), QStringLiteral("u")},
                                   enclitics);
     spanishRepairer.keepWhole(std::move(spanishWhole));
+    spanishRepairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
+    spanishRepairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
     repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
     repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
 

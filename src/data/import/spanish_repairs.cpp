@@ -121,7 +121,13 @@ std::optional<QString> BlankRepairer::repair(const QString &item) const
             const int cost = best[j] + kPiece + (j - i == 1 ? 1 : 0);
             if (j - i == n || cost >= best[i])
                 continue;
-            if (isKnown(lower.mid(i, j - i))) {
+            const QString piece = lower.mid(i, j - i);
+            if (const auto starts = m_onlyBefore.constFind(piece); starts != m_onlyBefore.constEnd()
+                && std::none_of(starts->begin(), starts->end(),
+                                [&](const QString &start) { return QStringView(lower).mid(j).startsWith(start); })) {
+                continue;
+            }
+            if (isKnown(piece)) {
                 best[i] = cost;
                 cut[i] = j;
             }

@@ -34,6 +34,10 @@ public:
     // dictionaries themselves use as whole words.
     void keepWhole(QSet<QString> words) { m_wholeWords = std::move(words); }
 
+    // A one-letter word that stands only before words beginning with one of
+    // `starts`: Spanish "u" before "o" and "ho", "e" before "i" and "hi".
+    void onlyBefore(const QString &word, QStringList starts) { m_onlyBefore.insert(word, std::move(starts)); }
+
     // The item with its blanks put back, or nothing when it is left as is.
     // Words written together with capitals ("CruzRoja") are split at the
     // capitals when no cut into known words exists.
@@ -46,6 +50,7 @@ private:
     QSet<QString> m_oneLetterWords;
     QSet<QString> m_enclitics;
     QSet<QString> m_wholeWords;
+    QHash<QString, QStringList> m_onlyBefore;
 };
 
 // What became of the eng-spa entries whose multi-word headword was cut to its
