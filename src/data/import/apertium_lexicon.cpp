@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 
+#include <unistd.h>
+
 namespace vorbix::import {
 
 namespace {
@@ -303,6 +305,9 @@ LexiconPrinter::LexiconPrinter(const QString &path, const QString &package)
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(m_output->fileName());
     m_process->setStandardErrorFile(QProcess::nullDevice());
+    // A little less priority than the import itself, whose reading of the
+    // dictionaries is the longer task: on two cores the import keeps one.
+    m_process->setChildProcessModifier([] { (void)::nice(5); });
     m_process->start(program, {path});
 }
 
