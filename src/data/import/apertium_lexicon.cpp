@@ -170,7 +170,12 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
         if (section.final.at(arc.to))
             emitPath();
     }
-    reading.entries += found;
+    if (reading.entries.isEmpty()) {
+        reading.entries = std::move(found);
+    } else {
+        for (LexiconEntry &entry : found)
+            reading.entries.append(std::move(entry));
+    }
 }
 
 bool toState(const char *data, qsizetype size, int &state)
@@ -339,11 +344,11 @@ QVector<LexiconEntry> LexiconPrinter::entries(int timeoutMs, QString &problem)
         return {};
     }
     m_output->seek(0);
-    const TransducerReading reading = readPrintedTransducer(m_output->readAll());
+    TransducerReading reading = readPrintedTransducer(m_output->readAll());
     QVector<LexiconEntry> kept;
-    for (const LexiconEntry &entry : reading.entries) {
+    for (LexiconEntry &entry : reading.entries) {
         if (isLearnersWord(entry))
-            kept.append(entry);
+            kept.append(std::move(entry));
     }
     if (kept.isEmpty())
         problem = QStringLiteral("lt-print %1 printed no words").arg(m_path);
