@@ -157,11 +157,13 @@ private:
     // ("grandmother" -> "abuelo<n><f>"): the word is the feminine form
     // ("abuela") when FreeDict pairs it with the English word, otherwise the
     // entry is left out (empty), as the tag is also found on entries whose
-    // noun keeps its form ("position" -> "puesto<n><f>").
+    // noun keeps its form ("position" -> "puesto<n><f>"). A lemma in "-a"
+    // is a feminine form already ("left" -> "izquierda<n><f>").
     QString spanishWord(const QString &english, const QString &lemma, const QStringList &tags,
                         const QSet<QString> &masculine) const
     {
-        if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma))
+        if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma)
+            || lemma.endsWith(QLatin1Char('a')))
             return lemma;
         QString feminine;
         if (lemma.endsWith(QLatin1Char('o')))

@@ -264,6 +264,8 @@ private Q_SLOTS:
         forward.append({QStringLiteral("grandmother"), {QStringLiteral("n")}, QStringLiteral("abuelo"), feminine});
         forward.append({QStringLiteral("stand"), {QStringLiteral("n")}, QStringLiteral("puesto"), masculine});
         forward.append({QStringLiteral("position"), {QStringLiteral("n")}, QStringLiteral("puesto"), feminine});
+        forward.append({QStringLiteral("left"), {QStringLiteral("n")}, QStringLiteral("izquierda"), feminine});
+        forward.append({QStringLiteral("left-wing"), {QStringLiteral("n")}, QStringLiteral("izquierda"), masculine});
         // Adjectives of nationality are written in lower case.
         forward.append({QStringLiteral("polish"), {QStringLiteral("adj")}, QStringLiteral("polaco"), {QStringLiteral("adj")}});
         forward.append({QStringLiteral("polish"), {QStringLiteral("vblex")}, QStringLiteral("pulir"), {QStringLiteral("vblex")}});
@@ -276,10 +278,11 @@ private Q_SLOTS:
                                        {QStringLiteral("polaco"), {QStringLiteral("Polish")}}};
         const SpanishCore core = mergeSpanishLexicon(
             {QStringLiteral("take"), QStringLiteral("color"), QStringLiteral("difficult"), QStringLiteral("grandmother"),
-             QStringLiteral("position"), QStringLiteral("polish"), QStringLiteral("Polish")},
+             QStringLiteral("position"), QStringLiteral("polish"), QStringLiteral("Polish"), QStringLiteral("left")},
             englishSpanish, spanishEnglish, forward, {});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("grandmother")), QStringList{QStringLiteral("abuela")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("position")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("left")), QStringList{QStringLiteral("izquierda")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("polish")), QStringList{QStringLiteral("pulir")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("Polish")), QStringList{QStringLiteral("polaco")});
         QCOMPARE(row(core.englishSpanish, QStringLiteral("take")),
