@@ -18,6 +18,9 @@ vorbix_packages=(
   trans-de-en
   # full word lists: the blank repair of the Spanish pairs splits only into their words
   wspanish wamerican
+  # Apertium's English-Spanish lexicons fill and mend the Spanish pairs; lt-print
+  # (in lttoolbox-dev, not in lttoolbox) prints them
+  apertium-eng-spa lttoolbox-dev
 )
 
 vorbix_install_missing() {

@@ -40,6 +40,9 @@ const char *const kDescription =
     "                     eng-deu,deu-eng} packages (DIR: /usr/share/dictd);\n"
     "                     the German pairs from Debian's trans-de-en word\n"
     "                     list instead where it is installed.\n"
+    "                     The Spanish pairs also draw on the lexicons of\n"
+    "                     apertium-eng-spa beside DIR (DIR/../apertium), read\n"
+    "                     with lt-print (lttoolbox-dev).\n"
     "                     Builds the files that are missing; rebuilds\n"
     "                     existing ones only with --replace.\n"
     "  tsv PAIR FILE      one pair's table from a word list: one word and its\n"
@@ -140,6 +143,18 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                                  "other direction")
                       .arg(r.frenchPlacesDropped)
                       .arg(r.frenchTranslationsAdded));
+    if (!r.lexiconProblem.isEmpty()) {
+        print(stdout, QStringLiteral("Spanish tables from FreeDict only (Apertium's lexicons unused): %1")
+                          .arg(r.lexiconProblem));
+    } else {
+        print(stdout, QStringLiteral("Apertium's lexicons: %1 Spanish-pair rows added, %2 mended, %3 unconfirmed "
+                                     "FreeDict translations left out, %4 Spanish headwords with wrong accents "
+                                     "left out")
+                          .arg(r.spanishRowsAdded)
+                          .arg(r.spanishRowsMended)
+                          .arg(r.spanishItemsDropped)
+                          .arg(r.spanishMisspeltDropped));
+    }
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -1,9 +1,11 @@
 #include "data/import/freedict_import.h"
 
+#include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/french_pairs.h"
 #include "data/import/german_core.h"
+#include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/trans_de_en.h"
 #include "data/import/word_order.h"
@@ -53,9 +55,9 @@ QVector<DictdEntry> readSmallDictionary(const QString &directory, const QString 
 }
 
 // Merges the senses of each headword, in first-seen order.
-QVector<std::pair<QString, QStringList>> mergeSenses(const QVector<DictdEntry> &entries)
+SenseRows mergeSenses(const QVector<DictdEntry> &entries)
 {
-    QVector<std::pair<QString, QStringList>> merged;
+    SenseRows merged;
     QHash<QString, qsizetype> position;
     for (const DictdEntry &entry : entries) {
         const auto found = position.constFind(entry.headword);
@@ -69,10 +71,10 @@ QVector<std::pair<QString, QStringList>> mergeSenses(const QVector<DictdEntry> &
     return merged;
 }
 
-QVector<ImportRow> rowsOf(const QVector<DictdEntry> &entries, FreedictReport &report)
+QVector<ImportRow> rowsOf(const SenseRows &senses, FreedictReport &report)
 {
     QVector<ImportRow> rows;
-    for (const auto &[headword, translations] : mergeSenses(entries)) {
+    for (const auto &[headword, translations] : senses) {
         bool shortened = false;
         rows.append({headword, joinTranslations(translations, shortened)});
         if (shortened)
@@ -159,6 +161,16 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const char *name : {"eng-deu", "deu-eng"})
             filesOf(directory, QLatin1String(name));
     }
+
+    // Apertium's bilingual lexicons mend the Spanish tables. Debian installs
+    // them beside the dictd folder (/usr/share/apertium). lt-print needs a
+    // few seconds per lexicon; it runs while the dictionaries are read.
+    const QString apertium =
+        QDir::cleanPath(QDir(directory).absoluteFilePath(QStringLiteral("../apertium/apertium-eng-spa"))) + u'/';
+    LexiconPrinter englishSpanishLexicon(apertium + QLatin1String("eng-spa.autobil.bin"),
+                                         QStringLiteral("apertium-eng-spa"));
+    LexiconPrinter spanishEnglishLexicon(apertium + QLatin1String("spa-eng.autobil.bin"),
+                                         QStringLiteral("apertium-eng-spa"));
 
     FreedictTables result;
     FreedictReport &report = result.report;
@@ -261,6 +273,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                                             QStringLiteral("e"), QStringLiteral("u")},
                                   enclitics);
     spanishRepairer.keepWhole(std::move(spanishWhole));
+    spanishRepairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
+    spanishRepairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
     repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
     repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
 
@@ -275,10 +289,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.details += headwords.details;
 
 
-    const std::array<const QVector<DictdEntry> *, 4> small{&engSpa, &spaEng, &engFra, &fraEng};
-    for (int i = 0; i < 4; ++i) {
+    // The Spanish tables are built last, when lt-print has had its time.
+    const std::array<const QVector<DictdEntry> *, 2> french{&engFra, &fraEng};
+    for (int i = 2; i < 4; ++i) {
         const LanguagePair &pair = kLanguagePairs[i];
-        result.tables[i] = orderRows(rowsOf(*small[i], report), localeForField(pair.sourceField));
+        result.tables[i] = orderRows(rowsOf(mergeSenses(*french[i - 2]), report), localeForField(pair.sourceField));
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
     }
 
@@ -292,6 +307,14 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 coreSet.insert(entry.headword);
                 coreEnglish.append(entry.headword);
             }
+        }
+    }
+    // eng-spa's headwords whose entries all belonged to cut phrases ("be")
+    // are still its words.
+    for (const QString &word : std::as_const(headwords.cutWords)) {
+        if (!coreSet.contains(word)) {
+            coreSet.insert(word);
+            coreEnglish.append(word);
         }
     }
     GermanSources sources;
@@ -317,6 +340,35 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
                      .arg(result.tables[i].size()));
     }
+
+    progress(QStringLiteral("reading Apertium's English-Spanish lexicons"));
+    std::array<SenseRows, 2> spanishRows{mergeSenses(engSpa), mergeSenses(spaEng)};
+    constexpr int kLexiconTimeoutMs = 60'000;
+    QString englishSpanishProblem;
+    QString spanishEnglishProblem;
+    const QVector<LexiconEntry> englishSpanishEntries =
+        englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
+    const QVector<LexiconEntry> spanishEnglishEntries =
+        spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
+        SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
+                                                  englishSpanishEntries, spanishEnglishEntries);
+        report.spanishRowsAdded = spanish.rowsAdded;
+        report.spanishRowsMended = spanish.rowsMended;
+        report.spanishItemsDropped = spanish.itemsDropped;
+        report.spanishMisspeltDropped = spanish.misspeltRowsDropped;
+        spanishRows = {std::move(spanish.englishSpanish), std::move(spanish.spanishEnglish)};
+    } else {
+        // Without both directions the Spanish tables stay FreeDict's alone.
+        report.lexiconProblem = englishSpanishProblem.isEmpty() ? spanishEnglishProblem : englishSpanishProblem;
+        progress(QStringLiteral("Spanish tables from FreeDict only: %1").arg(report.lexiconProblem));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const LanguagePair &pair = kLanguagePairs[i];
+        result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));
+        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
+    }
+
     // Dictionaries that yield no words at all are damaged, whatever their
     // files look like; their empty table must not replace a good one.
     for (int i = 0; i < kPairCount; ++i) {

@@ -26,6 +26,11 @@ struct FreedictReport
     int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
     int frenchTranslationsAdded = 0;  // French-pair translations taken from the other direction
     QString germanSource;       // where the German pairs came from, for the report
+    int spanishRowsAdded = 0;   // Spanish-pair rows from Apertium's lexicons that FreeDict lacks
+    int spanishRowsMended = 0;  // Spanish-pair rows whose translations Apertium's lexicons changed
+    int spanishItemsDropped = 0;  // FreeDict translations left out of those rows
+    int spanishMisspeltDropped = 0;  // spa-eng headwords with wrong accents beside the right spelling
+    QString lexiconProblem;     // why Apertium's lexicons were not used, or empty
     QStringList details;        // one line per repair, for --verbose
 };
 
@@ -48,7 +53,10 @@ QString joinTranslations(const QStringList &translations, bool &shortened);
 // `transDeEn` when that file exists (kTransDeEnPath where installed), else
 // from the eng-deu and deu-eng dictionaries, which `progress` then says.
 // Throws RecordError naming the file and its package when one that is
-// needed is missing or unreadable.
+// needed is missing or unreadable. The Spanish tables also draw on
+// Apertium's lexicons in `directory`/../apertium/apertium-eng-spa (Debian's
+// apertium-eng-spa, printed with lt-print); without them they are FreeDict's
+// alone and the report says why.
 FreedictTables importFreedict(const QString &directory, const QString &transDeEn,
                               const std::function<void(const QString &)> &progress);
 

@@ -61,18 +61,30 @@ std::optional<QString> splitAtCapitals(const QString &item)
 
 } // namespace
 
-bool isLongerThanTheWord(const QString &headword, const QString &pronunciation)
+namespace {
+
+// The sounds of an IPA transcription: its symbols without length and stress
+// marks, or -1 for a transcription of several words.
+qsizetype soundCount(const QString &pronunciation)
 {
-    // An English word's IPA has about as many sounds as the word has letters;
-    // "be /bədrift/" and "all /lðtaim/" are the IPA of longer phrases.
     qsizetype sounds = 0;
     for (const QChar c : pronunciation) {
         if (c == QLatin1Char(' '))
-            return false;
+            return -1;
         if (c != QChar(0x02D0) && c != QChar(0x02C8) && c != QChar(0x02CC))  // ː ˈ ˌ
             ++sounds;
     }
-    return sounds >= headword.size() + 3;
+    return sounds;
+}
+
+} // namespace
+
+bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, int extraSounds)
+{
+    // An English word's IPA has about as many sounds as the word has letters;
+    // "be /bədrift/" and "all /lðtaim/" are the IPA of longer phrases.
+    const qsizetype sounds = soundCount(pronunciation);
+    return sounds >= 0 && sounds >= headword.size() + extraSounds;
 }
 
 std::optional<QString> BlankRepairer::repair(const QString &item) const
@@ -109,7 +121,13 @@ std::optional<QString> BlankRepairer::repair(const QString &item) const
             const int cost = best[j] + kPiece + (j - i == 1 ? 1 : 0);
             if (j - i == n || cost >= best[i])
                 continue;
-            if (isKnown(lower.mid(i, j - i))) {
+            const QString piece = lower.mid(i, j - i);
+            if (const auto starts = m_onlyBefore.constFind(piece); starts != m_onlyBefore.constEnd()
+                && std::none_of(starts->begin(), starts->end(),
+                                [&](const QString &start) { return QStringView(lower).mid(j).startsWith(start); })) {
+                continue;
+            }
+            if (isKnown(piece)) {
                 best[i] = cost;
                 cut[i] = j;
             }
@@ -129,18 +147,36 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
                                        const QHash<QString, QStringList> &reverse,
                                        HeadwordRepairs &report)
 {
+    // A word given three or more pronunciations is the first word of as many
+    // phrases ("be /bbɔːn/", "be /brɔŋ/" for "be born", "be wrong"), whatever
+    // another dictionary holds.
+    QHash<QString, QSet<QString>> pronunciations;
+    for (const DictdEntry &entry : std::as_const(entries)) {
+        if (!entry.pronunciation.isEmpty())
+            pronunciations[entry.headword.toLower()].insert(entry.pronunciation);
+    }
     QVector<DictdEntry> kept;
     kept.reserve(entries.size());
     for (DictdEntry &entry : entries) {
-        const QString own = ownPronunciation.value(entry.headword.toLower());
+        const QString word = entry.headword.toLower();
+        const QString own = ownPronunciation.value(word);
+        // Two sounds more than the word has letters mark a phrase when the
+        // word's own IPA is clearly shorter or the word has many IPAs;
+        // three mark one anyway.
+        const bool shorterOwn = !own.isEmpty() && soundCount(own) >= 0
+                                && soundCount(entry.pronunciation) >= soundCount(own) + 2;
         const bool cut = !entry.headword.contains(QLatin1Char(' '))
                          && ((!own.isEmpty() && entry.pronunciation.size() > own.size()
                               && entry.pronunciation.startsWith(own))
-                             || isLongerThanTheWord(entry.headword, entry.pronunciation));
+                             || isLongerThanTheWord(entry.headword, entry.pronunciation)
+                             || ((shorterOwn || pronunciations.value(word).size() >= 3)
+                                 && isLongerThanTheWord(entry.headword, entry.pronunciation, 2)));
         if (!cut) {
             kept.append(std::move(entry));
             continue;
         }
+        if (!report.cutWords.contains(entry.headword))
+            report.cutWords.append(entry.headword);
         const QString start = entry.headword + QLatin1Char(' ');
         QString phrase = phraseByPronunciation.value(entry.pronunciation);
         for (qsizetype t = 0; t < entry.translations.size() && !phrase.startsWith(start, Qt::CaseInsensitive); ++t) {

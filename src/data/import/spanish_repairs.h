@@ -34,6 +34,10 @@ public:
     // dictionaries themselves use as whole words.
     void keepWhole(QSet<QString> words) { m_wholeWords = std::move(words); }
 
+    // A one-letter word that stands only before words beginning with one of
+    // `starts`: Spanish "u" before "o" and "ho", "e" before "i" and "hi".
+    void onlyBefore(const QString &word, QStringList starts) { m_onlyBefore.insert(word, std::move(starts)); }
+
     // The item with its blanks put back, or nothing when it is left as is.
     // Words written together with capitals ("CruzRoja") are split at the
     // capitals when no cut into known words exists.
@@ -46,6 +50,7 @@ private:
     QSet<QString> m_oneLetterWords;
     QSet<QString> m_enclitics;
     QSet<QString> m_wholeWords;
+    QHash<QString, QStringList> m_onlyBefore;
 };
 
 // What became of the eng-spa entries whose multi-word headword was cut to its
@@ -55,15 +60,20 @@ struct HeadwordRepairs
     int repaired = 0;
     int dropped = 0;
     QStringList details;
+    QStringList cutWords;  // the headwords found cut, each once: still words of the dictionary
 };
 
-// Whether `pronunciation` has clearly more sounds than the one-word
-// `headword` has letters: the IPA of a phrase the headword was cut from.
-bool isLongerThanTheWord(const QString &headword, const QString &pronunciation);
+// Whether `pronunciation` has at least `extraSounds` more sounds than the
+// one-word `headword` has letters: the IPA of a phrase the headword was cut
+// from. False for the IPA of several words.
+bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, int extraSounds = 3);
 
 // Detects the cut headwords by their pronunciation: an entry whose IPA is
-// the word's own IPA with more sounds after it, or one much longer than the
-// word (isLongerThanTheWord), which needs no other dictionary to hold the word. `ownPronunciation` gives the
+// the word's own IPA with more sounds after it; one much longer than the
+// word (isLongerThanTheWord), which needs no other dictionary to hold the
+// word; or one two sounds longer than the word when the word's own IPA has
+// at least two sounds fewer or `entries` give the word three or more IPAs
+// (the first word of as many phrases). `ownPronunciation` gives the
 // IPA of single words (from a dictionary that has them whole), and
 // `phraseByPronunciation` the whole phrase for a phrase's IPA. A cut entry
 // gets the phrase back when its IPA names a phrase that begins with the

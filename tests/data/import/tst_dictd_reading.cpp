@@ -287,6 +287,18 @@ private Q_SLOTS:
         QCOMPARE(lemmas.repair(QStringLiteral("todos")), std::optional<QString>(QStringLiteral("to dos")));
         lemmas.keepWhole({QStringLiteral("todos")});
         QCOMPARE(lemmas.repair(QStringLiteral("todos")), std::nullopt);
+
+        // Spanish "e" stands only before "i" and "hi" ("para setos" is not
+        // "par as e tos"), "u" only before "o" and "ho".
+        BlankRepairer conjunctions({QStringLiteral("par"), QStringLiteral("as"), QStringLiteral("tos"),
+                                    QStringLiteral("padre"), QStringLiteral("hijo"), QStringLiteral("siete"),
+                                    QStringLiteral("ocho")},
+                                   {QStringLiteral("e"), QStringLiteral("u")});
+        conjunctions.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
+        conjunctions.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
+        QCOMPARE(conjunctions.repair(QStringLiteral("parasetos")), std::nullopt);
+        QCOMPARE(conjunctions.repair(QStringLiteral("padreehijo")), std::optional<QString>(QStringLiteral("padre e hijo")));
+        QCOMPARE(conjunctions.repair(QStringLiteral("sieteuocho")), std::optional<QString>(QStringLiteral("siete u ocho")));
     }
 
     void repairsOrDropsCutHeadwords()

@@ -1,0 +1,328 @@
+#include "data/import/spanish_core.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+
+namespace vorbix::import {
+
+namespace {
+
+// Which sources give an (English, Spanish) pair.
+enum Source : int {
+    ApertiumForward = 1,   // Apertium eng-spa
+    ApertiumBackward = 2,  // Apertium spa-eng
+    FreedictForward = 4,   // FreeDict eng-spa
+    FreedictBackward = 8,  // FreeDict spa-eng
+};
+
+using Pair = std::pair<QString, QString>;  // English, Spanish
+
+int sourceCount(int sources)
+{
+    int count = 0;
+    for (int bit = 1; bit <= FreedictBackward; bit <<= 1)
+        count += (sources & bit) ? 1 : 0;
+    return count;
+}
+
+// Ranking key: the number of sources, then the number of Apertium's among
+// them (FreeDict's rows are the more often damaged).
+int rank(int sources)
+{
+    return 4 * sourceCount(sources) + sourceCount(sources & (ApertiumForward | ApertiumBackward));
+}
+
+// The word without its accents ("difícil" -> "dificil").
+QString withoutAccents(const QString &word)
+{
+    QString folded;
+    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c);
+    }
+    return folded;
+}
+
+void appendNew(QStringList &list, const QString &item)
+{
+    if (!list.contains(item))
+        list.append(item);
+}
+
+class Evidence
+{
+public:
+    Evidence(const SenseRows &englishSpanish, const SenseRows &spanishEnglish,
+             const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish)
+    {
+        for (const auto &[english, spanish] : englishSpanish) {
+            for (const QString &item : spanish)
+                m_sources[{english, item}] |= FreedictForward;
+        }
+        for (const auto &[spanish, english] : spanishEnglish) {
+            for (const QString &item : english)
+                m_sources[{item, spanish}] |= FreedictBackward;
+        }
+        const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        for (const LexiconEntry &entry : lexiconEnglishSpanish) {
+            const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
+            if (spanish.isEmpty())
+                continue;
+            const QString english = englishWord(entry.source, entry.sourceTags, spanish);
+            m_sources[{english, spanish}] |= ApertiumForward;
+            appendNew(m_forward[english], spanish);
+            m_spanish.insert(spanish);
+        }
+        for (const LexiconEntry &entry : lexiconSpanishEnglish) {
+            const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
+            if (spanish.isEmpty())
+                continue;
+            const QString english = englishWord(entry.target, entry.targetTags, spanish);
+            m_sources[{english, spanish}] |= ApertiumBackward;
+            appendNew(m_backward[english], spanish);
+            m_spanish.insert(spanish);
+        }
+        for (const QString &spanish : std::as_const(m_spanish)) {
+            const QString folded = withoutAccents(spanish);
+            if (folded != spanish)
+                m_accented.insert(folded, spanish);
+        }
+    }
+
+    // The spelling Apertium knows an English word by, or an empty string.
+    // Apertium writes British English: "colour", "realise", "analyse".
+    QString apertiumSpelling(const QString &english) const
+    {
+        if (knows(english))
+            return english;
+        static const std::array<std::pair<const char *, const char *>, 4> endings{
+            {{"or", "our"}, {"ize", "ise"}, {"yze", "yse"}, {"izing", "ising"}}};
+        for (const auto &[american, british] : endings) {
+            const QLatin1String ending(american);
+            if (english.size() > ending.size() + 2 && english.endsWith(ending)) {
+                const QString other = english.chopped(ending.size()) + QLatin1String(british);
+                if (knows(other))
+                    return other;
+            }
+        }
+        return {};
+    }
+
+    int sources(const QString &english, const QString &spelling, const QString &spanish) const
+    {
+        const int freedict = m_sources.value({english, spanish}) & (FreedictForward | FreedictBackward);
+        const int apertium = m_sources.value({spelling, spanish}) & (ApertiumForward | ApertiumBackward);
+        return freedict | apertium;
+    }
+
+    // Apertium's spelling of a Spanish word it lacks but knows with other
+    // accents ("dificil", "prémio"), or an empty string.
+    QString accentedSpelling(const QString &spanish) const
+    {
+        if (m_spanish.contains(spanish))
+            return {};
+        const QString folded = withoutAccents(spanish);
+        if (folded != spanish && m_spanish.contains(folded))
+            return folded;
+        return m_accented.value(folded);
+    }
+
+    QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
+    QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
+
+private:
+    // Spanish nouns that Apertium lists as masculine or of either gender
+    // ("abuelo<n><m>", "amigo<n><GD>").
+    static QSet<QString> masculineNouns(const QVector<LexiconEntry> &englishSpanish,
+                                        const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QSet<QString> nouns;
+        auto add = [&nouns](const QString &lemma, const QStringList &tags) {
+            if (tags.value(0) == QLatin1String("n")
+                && (tags.contains(QLatin1String("m")) || tags.contains(QLatin1String("GD"))))
+                nouns.insert(lemma);
+        };
+        for (const LexiconEntry &entry : englishSpanish)
+            add(entry.target, entry.targetTags);
+        for (const LexiconEntry &entry : spanishEnglish)
+            add(entry.source, entry.sourceTags);
+        return nouns;
+    }
+
+    // The Spanish word of an entry. Apertium gives a feminine noun formed
+    // from a masculine one as that lemma with a feminine tag
+    // ("grandmother" -> "abuelo<n><f>"): the word is the feminine form
+    // ("abuela") when FreeDict pairs it with the English word, otherwise the
+    // entry is left out (empty), as the tag is also found on entries whose
+    // noun keeps its form ("position" -> "puesto<n><f>"). A lemma in "-a"
+    // is a feminine form already ("left" -> "izquierda<n><f>").
+    QString spanishWord(const QString &english, const QString &lemma, const QStringList &tags,
+                        const QSet<QString> &masculine) const
+    {
+        if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma)
+            || lemma.endsWith(QLatin1Char('a')))
+            return lemma;
+        QString feminine;
+        if (lemma.endsWith(QLatin1Char('o')))
+            feminine = lemma.chopped(1) + QLatin1Char('a');
+        else if (lemma.endsWith(QLatin1String("or")))
+            feminine = lemma + QLatin1Char('a');
+        if (!feminine.isEmpty() && (m_sources.value({english, feminine}) & (FreedictForward | FreedictBackward)))
+            return feminine;
+        return {};
+    }
+
+    // The English word of an entry. Apertium writes adjectives of
+    // nationality in lower case ("polish<adj>" -> "polaco"): the word is
+    // the capitalised one when FreeDict pairs that with the Spanish word, so
+    // that "polish" (to make shine) does not get "polaco".
+    QString englishWord(const QString &lemma, const QStringList &tags, const QString &spanish) const
+    {
+        if (tags.value(0) != QLatin1String("adj") || lemma.isEmpty() || !lemma.front().isLower())
+            return lemma;
+        const QString capitalised = lemma.front().toUpper() + lemma.mid(1);
+        if (m_sources.value({capitalised, spanish}) & (FreedictForward | FreedictBackward))
+            return capitalised;
+        return lemma;
+    }
+
+    bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
+
+    QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
+    QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
+    QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
+    QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
+    QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
+};
+
+// Ranks candidates (in tie order) by their number of sources, most first,
+// and keeps the first kMaxSpanishTranslations.
+QStringList ranked(const QVector<std::pair<QString, int>> &candidates)
+{
+    QVector<std::pair<QString, int>> sorted = candidates;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto &a, const auto &b) { return rank(a.second) > rank(b.second); });
+    QStringList kept;
+    for (qsizetype i = 0; i < sorted.size() && kept.size() < kMaxSpanishTranslations; ++i)
+        kept.append(sorted.at(i).first);
+    return kept;
+}
+
+int leftOut(const QStringList &before, const QStringList &after)
+{
+    return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
+}
+
+} // namespace
+
+SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
+                                const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
+                                const QVector<LexiconEntry> &lexiconSpanishEnglish)
+{
+    const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    SpanishCore core;
+
+    QHash<QString, qsizetype> englishRow;
+    for (const auto &[english, spanish] : englishSpanish) {
+        englishRow.insert(english, core.englishSpanish.size());
+        core.englishSpanish.append({english, spanish});
+    }
+    // Spanish word -> the English core words whose changed rows kept it.
+    QHash<QString, QStringList> gained;
+    QStringList gainedOrder;
+    for (const QString &english : coreEnglish) {
+        const QString spelling = evidence.apertiumSpelling(english);
+        if (spelling.isEmpty())
+            continue;
+        const qsizetype row = englishRow.value(english, -1);
+        const QStringList freedict = row >= 0 ? core.englishSpanish.at(row).second : QStringList();
+        QStringList order = evidence.forward(spelling);
+        for (const QString &item : freedict)
+            appendNew(order, item);
+        for (const QString &item : evidence.backward(spelling))
+            appendNew(order, item);
+        QVector<std::pair<QString, int>> candidates;
+        for (const QString &spanish : std::as_const(order)) {
+            const int sources = evidence.sources(english, spelling, spanish);
+            // A spelling with wrong accents beside the right one is a typo
+            // of the dictionary ("difícil, dificil").
+            const QString accented = evidence.accentedSpelling(spanish);
+            if (sources != FreedictForward && (accented.isEmpty() || !order.contains(accented)))
+                candidates.append({spanish, sources});
+        }
+        const QStringList kept = ranked(candidates);
+        if (kept.isEmpty())
+            continue;
+        for (const QString &spanish : kept) {
+            QStringList &words = gained[spanish];
+            if (words.isEmpty())
+                gainedOrder.append(spanish);
+            appendNew(words, english);
+        }
+        if (row < 0) {
+            englishRow.insert(english, core.englishSpanish.size());
+            core.englishSpanish.append({english, kept});
+            ++core.rowsAdded;
+        } else if (kept != freedict) {
+            core.itemsDropped += leftOut(freedict, kept);
+            core.englishSpanish[row].second = kept;
+            ++core.rowsMended;
+        }
+    }
+
+    QHash<QString, qsizetype> spanishRow;
+    for (const auto &[spanish, english] : spanishEnglish) {
+        spanishRow.insert(spanish, core.spanishEnglish.size());
+        core.spanishEnglish.append({spanish, english});
+    }
+    for (const QString &spanish : std::as_const(gainedOrder)) {
+        const qsizetype row = spanishRow.value(spanish, -1);
+        const QStringList freedict = row >= 0 ? core.spanishEnglish.at(row).second : QStringList();
+        const QStringList &words = gained[spanish];
+        QVector<std::pair<QString, int>> candidates;
+        QStringList seen;
+        for (const QString &english : freedict) {
+            const int sources = evidence.sources(english, evidence.apertiumSpelling(english), spanish);
+            if (words.contains(english) || sources != FreedictBackward) {
+                candidates.append({english, sources});
+                seen.append(english);
+            }
+        }
+        for (const QString &english : words) {
+            if (!seen.contains(english))
+                candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
+        }
+        const QStringList kept = ranked(candidates);
+        if (row < 0) {
+            spanishRow.insert(spanish, core.spanishEnglish.size());
+            core.spanishEnglish.append({spanish, kept});
+            ++core.rowsAdded;
+        } else if (kept != freedict) {
+            core.itemsDropped += leftOut(freedict, kept);
+            core.spanishEnglish[row].second = kept;
+            ++core.rowsMended;
+        }
+    }
+    // A FreeDict Spanish headword with wrong accents ("dificil", "prémio")
+    // whose right spelling has a row sharing a translation is a typo of the
+    // dictionary: the row with the right spelling stays.
+    SenseRows spelled;
+    for (const auto &row : std::as_const(core.spanishEnglish)) {
+        const QString accented = evidence.accentedSpelling(row.first);
+        const qsizetype other = accented.isEmpty() ? -1 : spanishRow.value(accented, -1);
+        if (other >= 0 && std::any_of(row.second.begin(), row.second.end(), [&](const QString &english) {
+                return core.spanishEnglish.at(other).second.contains(english);
+            })) {
+            ++core.misspeltRowsDropped;
+            continue;
+        }
+        spelled.append(row);
+    }
+    core.spanishEnglish = std::move(spelled);
+    return core;
+}
+
+} // namespace vorbix::import

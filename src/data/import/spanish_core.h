@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/import/apertium_lexicon.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <utility>
+
+namespace vorbix::import {
+
+// Headwords with their translations, in first-seen order.
+using SenseRows = QVector<std::pair<QString, QStringList>>;
+
+inline constexpr int kMaxSpanishTranslations = 4;
+
+struct SpanishCore
+{
+    SenseRows englishSpanish;
+    SenseRows spanishEnglish;
+    int rowsAdded = 0;     // rows FreeDict lacks
+    int rowsMended = 0;    // FreeDict rows whose translations changed
+    int itemsDropped = 0;  // FreeDict translations nothing else confirms, left out of mended rows
+    int misspeltRowsDropped = 0;  // Spanish headwords with wrong accents beside the right spelling
+};
+
+// Fills and mends the FreeDict Spanish rows with Apertium's bilingual
+// lexicon (`englishSpanish`: entries of eng-spa, `spanishEnglish`: entries of
+// spa-eng, learner's words only).
+//
+// An English core word that Apertium translates, in either direction, gets
+// as translations the Spanish words of a pair that some source other than
+// FreeDict's eng-spa gives: Apertium eng-spa, Apertium spa-eng or FreeDict
+// spa-eng. A translation only FreeDict's eng-spa gives is left out of such a
+// row; many of them are damaged ("porla izquierda", or the senses of a phrase
+// cut to its first word). Translations are ranked by how many of the four
+// sources give the pair, ties in the order Apertium eng-spa, FreeDict
+// eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations.
+// Words Apertium does not know keep their FreeDict row as it is. A word
+// Apertium lacks in an American spelling ("color") is looked up in the
+// British one ("colour").
+//
+// A Spanish word gets the English core words whose rows kept it, together
+// with those of its FreeDict spa-eng translations that another source
+// confirms, ranked and capped the same way; a Spanish word no changed row
+// keeps keeps its FreeDict row.
+SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
+                                const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
+                                const QVector<LexiconEntry> &lexiconSpanishEnglish);
+
+} // namespace vorbix::import

@@ -1,0 +1,366 @@
+// Apertium's lexicons as lt-print prints them, how they fill and mend the
+// Spanish tables, and the repair of eng-spa headwords cut from phrases.
+
+#include "data/import/apertium_lexicon.h"
+#include "data/import/freedict_import.h"
+#include "data/import/spanish_core.h"
+#include "data/import/spanish_repairs.h"
+
+#include "import_fixtures.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorbix;
+using namespace vorbix::import;
+
+namespace {
+
+// Lines of `lt-print eng-spa.autobil.bin` (apertium-eng-spa 0.7, Debian 12):
+// the paths of house -> casa, house -> cámara, week -> semana, be -> ser,
+// "be# ready" -> "estar# a punto", a number pattern whose state loops, and,
+// in a second section, the proper noun Cuba. The two sides are not aligned
+// letter by letter ("e" meets "<n>").
+const char kEnglishSpanish[] =
+    "0\t82\th\tc\t0.000000\t\n"
+    "82\t2231\to\ta\t0.000000\t\n"
+    "2231\t12227\tu\ts\t0.000000\t\n"
+    "12227\t26887\ts\ta\t0.000000\t\n"
+    "26887\t40792\te\t<n>\t0.000000\t\n"
+    "40792\t6184\t<n>\t<f>\t0.000000\t\n"
+    "6184\t98662\tε\tε\t0.000000\t\n"
+    "82\t2235\to\tá\t0.000000\t\n"
+    "2235\t12239\tu\tm\t0.000000\t\n"
+    "12239\t18322\ts\ta\t0.000000\t\n"
+    "18322\t9372\te\tr\t0.000000\t\n"
+    "9372\t22580\t<n>\ta\t0.000000\t\n"
+    "22580\t20787\tε\t<n>\t0.000000\t\n"
+    "20787\t6184\tε\t<f>\t0.000000\t\n"
+    "0\t175\tw\ts\t0.000000\t\n"
+    "175\t3503\te\te\t0.000000\t\n"
+    "3503\t14221\te\tm\t0.000000\t\n"
+    "14221\t28978\tk\ta\t0.000000\t\n"
+    "28978\t22805\t<n>\tn\t0.000000\t\n"
+    "22805\t22580\tε\ta\t0.000000\t\n"
+    "0\t396\tb\ts\t0.000000\t\n"
+    "396\t5876\te\te\t0.000000\t\n"
+    "5876\t17798\t<vbser>\tr\t0.000000\t\n"
+    "17798\t6184\tε\t<vbser>\t0.000000\t\n"
+    "0\t131\tb\te\t0.000000\t\n"
+    "131\t2717\te\ts\t0.000000\t\n"
+    "2717\t13004\t#\tt\t0.000000\t\n"
+    "13004\t27655\t \ta\t0.000000\t\n"
+    "27655\t41482\tr\tr\t0.000000\t\n"
+    "41482\t52849\te\t#\t0.000000\t\n"
+    "52849\t61432\ta\t \t0.000000\t\n"
+    "61432\t67780\td\ta\t0.000000\t\n"
+    "67780\t72746\ty\t \t0.000000\t\n"
+    "72746\t76778\t<vblex>\tp\t0.000000\t\n"
+    "76778\t80150\tε\tu\t0.000000\t\n"
+    "80150\t77680\tε\tn\t0.000000\t\n"
+    "77680\t76151\tε\tt\t0.000000\t\n"
+    "76151\t36387\tε\to\t0.000000\t\n"
+    "36387\t6184\tε\t<vblex>\t0.000000\t\n"
+    "0\t450\t1\t1\t0.000000\t\n"
+    "450\t450\t2\t2\t0.000000\t\n"
+    "450\t450\t0\t0\t0.000000\t\n"
+    "450\t6184\t<num>\t<num>\t0.000000\t\n"
+    "98662\t0.000000\n"
+    "--\n"
+    "0\t3\tC\tC\t0.000000\t\n"
+    "3\t879\tu\tu\t0.000000\t\n"
+    "879\t7358\tb\tb\t0.000000\t\n"
+    "7358\t19702\ta\ta\t0.000000\t\n"
+    "19702\t34145\t<np>\t<np>\t0.000000\t\n"
+    "34145\t20787\t<loc>\t<loc>\t0.000000\t\n"
+    "20787\t6184\tε\t<f>\t0.000000\t\n"
+    "6184\t98662\tε\tε\t0.000000\t\n"
+    "98662\t0.000000\n";
+
+// Lines of `lt-print spa-eng.autobil.bin`: estar -> be, ser -> be,
+// semana -> week.
+const char kSpanishEnglish[] =
+    "0\t133\te\tb\t0.000000\t\n"
+    "133\t2823\ts\te\t0.000000\t\n"
+    "2823\t13111\tt\t<vbser>\t0.000000\t\n"
+    "13111\t22552\ta\tε\t0.000000\t\n"
+    "22552\t26573\tr\tε\t0.000000\t\n"
+    "26573\t6318\t<vblex>\tε\t0.000000\t\n"
+    "6318\t99275\tε\tε\t0.000000\t\n"
+    "0\t166\ts\tw\t0.000000\t\n"
+    "166\t3423\te\te\t0.000000\t\n"
+    "3423\t14089\tm\te\t0.000000\t\n"
+    "14089\t28898\ta\tk\t0.000000\t\n"
+    "28898\t22863\tn\t<n>\t0.000000\t\n"
+    "22863\t20295\ta\tε\t0.000000\t\n"
+    "20295\t20774\t<n>\tε\t0.000000\t\n"
+    "20774\t6318\t<f>\tε\t0.000000\t\n"
+    "0\t415\ts\tb\t0.000000\t\n"
+    "415\t5996\te\te\t0.000000\t\n"
+    "5996\t18003\tr\t<vbser>\t0.000000\t\n"
+    "18003\t6318\t<vbser>\tε\t0.000000\t\n"
+    "99275\t0.000000\n";
+
+QString describe(const LexiconEntry &entry)
+{
+    return QStringLiteral("%1<%2> %3<%4>")
+        .arg(entry.source, entry.sourceTags.join(QLatin1String("><")), entry.target,
+             entry.targetTags.join(QLatin1String("><")));
+}
+
+QStringList described(const QVector<LexiconEntry> &entries)
+{
+    QStringList lines;
+    for (const LexiconEntry &entry : entries)
+        lines.append(describe(entry));
+    lines.sort();
+    return lines;
+}
+
+QVector<LexiconEntry> learnersWords(const char *text)
+{
+    QVector<LexiconEntry> kept;
+    for (const LexiconEntry &entry : readPrintedTransducer(QByteArray(text)).entries) {
+        if (isLearnersWord(entry))
+            kept.append(entry);
+    }
+    return kept;
+}
+
+QStringList row(const SenseRows &rows, const QString &headword)
+{
+    for (const auto &[word, translations] : rows) {
+        if (word == headword)
+            return translations;
+    }
+    return {QStringLiteral("(no row)")};
+}
+
+DictdEntry entry(const char *headword, const char *pronunciation, const char *translation)
+{
+    DictdEntry e;
+    e.headword = QString::fromUtf8(headword);
+    e.pronunciation = QString::fromUtf8(pronunciation);
+    e.translations = {QString::fromUtf8(translation)};
+    return e;
+}
+
+} // namespace
+
+class TestSpanishLexicon : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsThePathsOfAPrintedTransducer()
+    {
+        const TransducerReading reading = readPrintedTransducer(QByteArray(kEnglishSpanish));
+        QCOMPARE(reading.linesRefused, 0);
+        QCOMPARE(reading.sectionsCut, 0);
+        // The looping number state is passed once; the second section's
+        // states are its own although their numbers recur.
+        QCOMPARE(described(reading.entries),
+                 (QStringList{QStringLiteral("1<num> 1<num>"), QStringLiteral("Cuba<np><loc> Cuba<np><loc><f>"),
+                              QStringLiteral("be ready<vblex> estar a punto<vblex>"),
+                              QStringLiteral("be<vbser> ser<vbser>"), QStringLiteral("house<n> casa<n><f>"),
+                              QStringLiteral("house<n> cámara<n><f>"), QStringLiteral("week<n> semana<n><f>")}));
+        // Proper nouns and numbers are no learner's words.
+        QCOMPARE(described(learnersWords(kEnglishSpanish)),
+                 (QStringList{QStringLiteral("be ready<vblex> estar a punto<vblex>"),
+                              QStringLiteral("be<vbser> ser<vbser>"), QStringLiteral("house<n> casa<n><f>"),
+                              QStringLiteral("house<n> cámara<n><f>"), QStringLiteral("week<n> semana<n><f>")}));
+    }
+
+    void endsOnCyclesAndBranchingPatterns()
+    {
+        // Two states that lead to each other, and a pattern of 2^20 paths:
+        // the reader leaves that section out instead of listing them all.
+        QByteArray text = "0\t1\ta\ta\t0.000000\t\n1\t0\tb\tb\t0.000000\t\n1\t2\t<n>\t<n>\t0.000000\t\n2\t0.000000\n"
+                          "--\n";
+        for (int state = 0; state < 20; ++state) {
+            for (const char *digit : {"1", "2"})
+                text += QByteArray::number(state) + '\t' + QByteArray::number(state + 1) + '\t' + digit + '\t' + digit + "\t0\t\n";
+        }
+        text += "20\t21\t<num>\t<num>\t0\t\n21\n";
+        const TransducerReading reading = readPrintedTransducer(text);
+        QCOMPARE(reading.sectionsCut, 1);
+        QCOMPARE(described(reading.entries), QStringList{QStringLiteral("a<n> a<n>")});
+        // Damaged lines are counted, never taken for arcs.
+        const TransducerReading damaged = readPrintedTransducer("0\t99999999999\ta\ta\t0\nx y\n0\t1\ta\n");
+        QCOMPARE(damaged.linesRefused, 3);
+        QVERIFY(damaged.entries.isEmpty());
+    }
+
+    void keepsOnlyALearnersWords_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("tags");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("noun") << QStringLiteral("house") << QStringList{QStringLiteral("n")} << true;
+        QTest::newRow("multiword verb") << QStringLiteral("give up") << QStringList{QStringLiteral("vblex")} << true;
+        QTest::newRow("proper noun") << QStringLiteral("Juan") << QStringList{QStringLiteral("np")} << false;
+        QTest::newRow("comparative")
+            << QStringLiteral("good") << QStringList{QStringLiteral("adj"), QStringLiteral("sint"), QStringLiteral("comp")}
+            << false;
+        QTest::newRow("acronym") << QStringLiteral("NATO") << QStringList{QStringLiteral("n"), QStringLiteral("acr")}
+                                 << false;
+        QTest::newRow("abbreviation with a period") << QStringLiteral("e.g.") << QStringList{QStringLiteral("adv")}
+                                                    << false;
+        QTest::newRow("digits") << QStringLiteral("3D") << QStringList{QStringLiteral("adj")} << false;
+        QTest::newRow("punctuation") << QStringLiteral(",") << QStringList{QStringLiteral("cm")} << false;
+    }
+    void keepsOnlyALearnersWords()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, tags);
+        QFETCH(bool, kept);
+        QCOMPARE(isLearnersWord({source, tags, QStringLiteral("palabra"), {QStringLiteral("n")}}), kept);
+    }
+
+    void ranksApertiumAndFreedictTranslations()
+    {
+        const QVector<LexiconEntry> forward = learnersWords(kEnglishSpanish);
+        const QVector<LexiconEntry> backward = learnersWords(kSpanishEnglish);
+        // FreeDict's "be" holds the senses of cut phrases; "Austria" is a
+        // word Apertium's lexicons leave out.
+        const SenseRows englishSpanish{
+            {QStringLiteral("be"), {QStringLiteral("nacer"), QStringLiteral("valer")}},
+            {QStringLiteral("week"), {QStringLiteral("semana")}},
+            {QStringLiteral("Austria"), {QStringLiteral("Austria")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("estar"), {QStringLiteral("be"), QStringLiteral("be found")}},
+                                       {QStringLiteral("semana"), {QStringLiteral("week")}}};
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("be"), QStringLiteral("week"), QStringLiteral("Austria"),
+                                 QStringLiteral("house")},
+                                englishSpanish, spanishEnglish, forward, backward);
+        // ser: Apertium both ways; estar: Apertium spa-eng and FreeDict
+        // spa-eng. The unconfirmed FreeDict senses are left out.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("be")), (QStringList{QStringLiteral("ser"), QStringLiteral("estar")}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("week")), QStringList{QStringLiteral("semana")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("Austria")), QStringList{QStringLiteral("Austria")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("house")),
+                 (QStringList{QStringLiteral("casa"), QStringLiteral("cámara")}));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("ser")), QStringList{QStringLiteral("be")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("estar")), QStringList{QStringLiteral("be")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("semana")), QStringList{QStringLiteral("week")});
+        QCOMPARE(core.rowsAdded, 4);   // house, ser, casa, cámara
+        QCOMPARE(core.rowsMended, 2);  // be, estar
+        QCOMPARE(core.itemsDropped, 3);
+    }
+
+    void capsRowsAndMendsSpellings()
+    {
+        QVector<LexiconEntry> forward;
+        for (const char *spanish : {"tomar", "coger", "llevar", "aceptar", "asir", "agarrar"})
+            forward.append({QStringLiteral("take"), {QStringLiteral("vblex")}, QString::fromUtf8(spanish), {QStringLiteral("vblex")}});
+        forward.append({QStringLiteral("colour"), {QStringLiteral("n")}, QStringLiteral("color"), {QStringLiteral("n")}});
+        forward.append({QStringLiteral("difficult"), {QStringLiteral("adj")}, QStringLiteral("difícil"), {QStringLiteral("adj")}});
+        // Apertium's feminine of a masculine noun is the masculine lemma
+        // with a feminine tag; the tag is also found where it is wrong.
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        forward.append({QStringLiteral("grandfather"), {QStringLiteral("n")}, QStringLiteral("abuelo"), masculine});
+        forward.append({QStringLiteral("grandmother"), {QStringLiteral("n")}, QStringLiteral("abuelo"), feminine});
+        forward.append({QStringLiteral("stand"), {QStringLiteral("n")}, QStringLiteral("puesto"), masculine});
+        forward.append({QStringLiteral("position"), {QStringLiteral("n")}, QStringLiteral("puesto"), feminine});
+        forward.append({QStringLiteral("left"), {QStringLiteral("n")}, QStringLiteral("izquierda"), feminine});
+        forward.append({QStringLiteral("left-wing"), {QStringLiteral("n")}, QStringLiteral("izquierda"), masculine});
+        // Adjectives of nationality are written in lower case.
+        forward.append({QStringLiteral("polish"), {QStringLiteral("adj")}, QStringLiteral("polaco"), {QStringLiteral("adj")}});
+        forward.append({QStringLiteral("polish"), {QStringLiteral("vblex")}, QStringLiteral("pulir"), {QStringLiteral("vblex")}});
+        // FreeDict gives "dificil" both ways, "take" -> "agarrar" and
+        // "grandmother" -> "abuela".
+        const SenseRows englishSpanish{{QStringLiteral("difficult"), {QStringLiteral("dificil")}},
+                                       {QStringLiteral("take"), {QStringLiteral("agarrar")}},
+                                       {QStringLiteral("grandmother"), {QStringLiteral("abuela")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("dificil"), {QStringLiteral("difficult")}},
+                                       {QStringLiteral("polaco"), {QStringLiteral("Polish")}}};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("take"), QStringLiteral("color"), QStringLiteral("difficult"), QStringLiteral("grandmother"),
+             QStringLiteral("position"), QStringLiteral("polish"), QStringLiteral("Polish"), QStringLiteral("left")},
+            englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("grandmother")), QStringList{QStringLiteral("abuela")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("position")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("left")), QStringList{QStringLiteral("izquierda")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("polish")), QStringList{QStringLiteral("pulir")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("Polish")), QStringList{QStringLiteral("polaco")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("take")),
+                 (QStringList{QStringLiteral("agarrar"), QStringLiteral("tomar"), QStringLiteral("coger"),
+                              QStringLiteral("llevar")}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("color")), QStringList{QStringLiteral("color")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("difficult")), QStringList{QStringLiteral("difícil")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("difícil")), QStringList{QStringLiteral("difficult")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("dificil")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(core.misspeltRowsDropped, 1);
+    }
+
+    void headwordsNeverTakeTheSensesOfALongerPhrase()
+    {
+        // "be" has only phrase pronunciations in eng-spa and none in eng-fra.
+        QVector<DictdEntry> entries{entry("be", "brɔŋ", "no tener razón"), entry("be", "bbɔːn", "nacer"),
+                                    entry("be", "bwəːθ", "valer"),
+                                    // Two pronunciations of a word: no phrase.
+                                    entry("live", "liv", "vivir"), entry("live", "laiv", "vivo"),
+                                    // Two sounds more than letters, but nothing shorter known.
+                                    entry("mosaic", "mouzeiik", "mosaico"),
+                                    // eng-fra's own IPA is much shorter.
+                                    entry("butcher", "butʃəzʃɔp", "carnicería"),
+                                    // One sound more than eng-fra's.
+                                    entry("minute", "mainjuːt", "minucioso")};
+        const QHash<QString, QString> own{{QStringLiteral("butcher"), QStringLiteral("butʃər")},
+                                          {QStringLiteral("minute"), QStringLiteral("minit")}};
+        const QHash<QString, QStringList> reverse{{QStringLiteral("no tener razón"), {QStringLiteral("be wrong")}},
+                                                  {QStringLiteral("nacer"), {QStringLiteral("be born")}}};
+        HeadwordRepairs report;
+        const QVector<DictdEntry> kept = repairCutHeadwords(entries, own, {}, reverse, report);
+        QStringList headwords;
+        for (const DictdEntry &e : kept)
+            headwords.append(e.headword);
+        QCOMPARE(headwords, (QStringList{QStringLiteral("be wrong"), QStringLiteral("be born"), QStringLiteral("live"),
+                                         QStringLiteral("live"), QStringLiteral("mosaic"), QStringLiteral("minute")}));
+        QCOMPARE(report.repaired, 2);
+        QCOMPARE(report.dropped, 2);  // be /bwəːθ/ and butcher /butʃəzʃɔp/: no phrase found
+        QCOMPARE(report.cutWords, (QStringList{QStringLiteral("be"), QStringLiteral("butcher")}));
+        QVERIFY(isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("brɔŋ"), 2));
+        QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("brɔŋ")));
+        QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("biː rɔŋ"), 2));
+    }
+
+    void keepsFreedictTablesWithoutTheLexicons()
+    {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString dictd = QDir(root.path()).filePath(QStringLiteral("dictd"));
+        QVERIFY(QDir().mkpath(dictd));
+        testing::writeFreedictDirectory(dictd, 12);
+        // No apertium folder beside the dictionaries (and no trans-de-en list:
+        // the German pairs come from the test dictionaries).
+        QStringList steps;
+        const FreedictTables tables = importFreedict(dictd, QDir(root.path()).filePath(QStringLiteral("no-trans-de-en")),
+                                                     [&steps](const QString &step) { steps.append(step); });
+        QVERIFY2(tables.report.lexiconProblem.contains(QLatin1String("apertium-eng-spa")),
+                 qPrintable(tables.report.lexiconProblem));
+        QVERIFY(steps.join(QLatin1Char('\n')).contains(QLatin1String("FreeDict only")));
+        QCOMPARE(tables.tables[0].size(), 12);
+        for (const WordRow &row : tables.tables[0])
+            QCOMPARE(row.target, std::optional<QString>(*row.source + QLatin1Char('o')));
+        QCOMPARE(tables.report.spanishRowsAdded, 0);
+
+        // With the lexicon but without lt-print.
+        const QString lexicon = QDir(root.path()).filePath(QStringLiteral("eng-spa.autobil.bin"));
+        QFile file(lexicon);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(root.path()));
+        LexiconPrinter printer(lexicon, QStringLiteral("apertium-eng-spa"));
+        qputenv("PATH", path);
+        QString problem;
+        QVERIFY(printer.entries(1000, problem).isEmpty());
+        QVERIFY2(problem.contains(QLatin1String("lttoolbox-dev")), qPrintable(problem));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpanishLexicon)
+#include "tst_spanish_lexicon.moc"
