@@ -22,6 +22,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-liberation2, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
-    "dict-freedict-eng-spa, dict-freedict-spa-eng, dict-freedict-eng-fra, dict-freedict-fra-eng, dict-freedict-eng-deu, dict-freedict-deu-eng, trans-de-en")
+    "dict-freedict-eng-spa, dict-freedict-spa-eng, dict-freedict-eng-fra, dict-freedict-fra-eng, dict-freedict-eng-deu, dict-freedict-deu-eng, trans-de-en, apertium-eng-spa, lttoolbox-dev")
 
 include(CPack)
