@@ -119,17 +119,38 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         core.englishGerman.append({english, confirmed.join(QLatin1String(", "))});
     }
     // Spellings that differ only by case ("abbrechen", "Abbrechen") share one
-    // row: the one kept by most English rows, on a tie the first met.
-    QHash<QString, QStringList> spellings;  // lowercased -> the spellings met, the kept one first
+    // row when they share a translation: the spelling kept by most English
+    // rows, on a tie the first met. Different words that differ only by case
+    // keep their own rows ("gen": towards, "Gen": gene).
+    const auto shareTranslation = [&confirmedEnglish](const QString &a, const QString &b) {
+        const QStringList other = confirmedEnglish.value(b);
+        const QStringList own = confirmedEnglish.value(a);
+        return std::any_of(own.begin(), own.end(),
+                           [&other](const QString &word) { return containsIgnoringCase(other, word); });
+    };
+    QHash<QString, QVector<QStringList>> spellings;  // lowercased -> groups of spellings, the kept one first
+    QHash<QString, QStringList> groupOf;  // spelling -> its group, once all are met
     for (const QString &german : std::as_const(germanOrder)) {
-        QStringList &variants = spellings[german.toLower()];
-        if (!variants.isEmpty() && confirmedEnglish.value(german).size() > confirmedEnglish.value(variants.first()).size())
-            variants.prepend(german);
+        QVector<QStringList> &groups = spellings[german.toLower()];
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const QStringList &variants) {
+            return std::any_of(variants.begin(), variants.end(),
+                               [&](const QString &variant) { return shareTranslation(german, variant); });
+        });
+        if (group == groups.end())
+            groups.append({german});
+        else if (confirmedEnglish.value(german).size() > confirmedEnglish.value(group->first()).size())
+            group->prepend(german);
         else
-            variants.append(german);
+            group->append(german);
+    }
+    for (const QVector<QStringList> &groups : std::as_const(spellings)) {
+        for (const QStringList &variants : groups) {
+            for (const QString &variant : variants)
+                groupOf.insert(variant, variants);
+        }
     }
     for (const QString &german : std::as_const(germanOrder)) {
-        const QStringList variants = spellings.value(german.toLower());
+        const QStringList variants = groupOf.value(german);
         if (variants.first() != german)
             continue;
         // Keep the source's order: deu-eng's among equally common words, or

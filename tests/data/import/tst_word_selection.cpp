@@ -203,6 +203,18 @@ private Q_SLOTS:
         QCOMPARE(core.germanEnglish.size(), 1);
         QCOMPARE(core.germanEnglish.at(0).source, QStringLiteral("abbrechen"));
         QCOMPARE(core.germanEnglish.at(0).target, std::optional<QString>(QStringLiteral("abort, break off")));
+
+        // trans-de-en's "gen {prp}" (towards) and "Gen {n}" (gene) are two words.
+        GermanSources two;
+        two.englishToGerman.insert(QStringLiteral("towards"), {QStringLiteral("gen")});
+        two.englishToGerman.insert(QStringLiteral("gene"), {QStringLiteral("Gen")});
+        two.germanToEnglish.insert(QStringLiteral("gen"), {QStringLiteral("towards")});
+        two.germanToEnglish.insert(QStringLiteral("Gen"), {QStringLiteral("gene")});
+        const GermanCore apart = selectGermanCore({QStringLiteral("towards"), QStringLiteral("gene")}, two, 10);
+        QCOMPARE(apart.germanEnglish.size(), 2);
+        QCOMPARE(apart.germanEnglish.at(0).target, std::optional<QString>(QStringLiteral("towards")));
+        QCOMPARE(apart.germanEnglish.at(1).source, QStringLiteral("Gen"));
+        QCOMPARE(apart.germanEnglish.at(1).target, std::optional<QString>(QStringLiteral("gene")));
     }
 
     void keepsTranslationTextWithinTheFieldSize()
