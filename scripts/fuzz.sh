@@ -27,7 +27,7 @@ max_len() {
   case "$1" in
     fuzz_answer_scoring) echo 600 ;;
     fuzz_text_services) echo 128 ;;
-    fuzz_criteria_search) echo 1024 ;;  # a few hundred rows; every input builds an index
+    fuzz_criteria_search) echo 512 ;;   # a few hundred rows; every input builds an index
     fuzz_dictd) echo 1024 ;;            # real entries and index runs are shorter
     *) echo 4096 ;;
   esac
