@@ -5,22 +5,30 @@
 
 #include "data/sqlite_connection.h"
 #include "data/store_paths.h"
+#include "dictionary/start_screen.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
 #include "shell/startup.h"
 #include "writing_test/write_screen.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 
 #include <functional>
+
+#include <unistd.h>
 
 using namespace vorbix;
 using namespace vorbix::testing;
@@ -68,6 +76,7 @@ private Q_SLOTS:
     void exerciseScreensSurvive_data();
     void exerciseScreensSurvive();
     void aDatabaseLockedLongerThanTheBusyTimeout();
+    void readOnlyFiles_data();
     void readOnlyFiles();
 };
 
@@ -190,11 +199,94 @@ void TestDamagedFiles::aDatabaseLockedLongerThanTheBusyTimeout()
     QVERIFY(!learn.ui().Text3->text().isEmpty());
 }
 
+void TestDamagedFiles::readOnlyFiles_data()
+{
+    QTest::addColumn<bool>("folders"); // the files' folders read-only rather than the files
+    QTest::newRow("read-only files") << false;
+    QTest::newRow("read-only folders") << true;
+}
+
 void TestDamagedFiles::readOnlyFiles()
 {
-    QSKIP("The tests run as root, whom file permissions do not stop; the importer's tests run read-only "
-          "files in a child process as another user (setpriv), and a settings record that cannot be saved "
-          "is tested in tst_navigation with a trigger that refuses every update.");
+    if (::geteuid() == 0) {
+        // File permissions do not stop root: the case runs again in a child,
+        // as a user they do stop, and builds its own files there.
+        QProcess child;
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                     QCoreApplication::applicationFilePath(),
+                     QStringLiteral("readOnlyFiles:%1").arg(QLatin1String(QTest::currentDataTag()))});
+        QVERIFY2(child.waitForFinished(120000), "the read-only case did not finish in two minutes");
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        QVERIFY2(output.contains("PASS   : TestDamagedFiles::readOnlyFiles("), output.constData());
+        return;
+    }
+    QFETCH(bool, folders);
+    TestWorld world(sampleTables());
+    for (int i = 0; i < 400; ++i)
+        world.random.draws.append(float((i * 37) % 100) / 100.0f);
+    QStringList paths, names;
+    QList<QByteArray> before;
+    for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings}) {
+        paths.append(pathOf(world.root(), file));
+        names.append(QFileInfo(paths.last()).dir().dirName() + QLatin1Char('/') + QFileInfo(paths.last()).fileName());
+        before.append(fingerprint(paths.last()));
+    }
+    const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    const auto traverse = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+    for (const QString &path : std::as_const(paths))
+        QVERIFY(folders ? QFile::setPermissions(QFileInfo(path).absolutePath(), readOnly | traverse)
+                        : QFile::setPermissions(path, readOnly));
+    // Writable again when the case ends, so that the folder can be removed.
+    const auto restore = qScopeGuard([&] {
+        for (const QString &path : std::as_const(paths)) {
+            QFile::setPermissions(QFileInfo(path).absolutePath(), readOnly | traverse | QFile::WriteOwner);
+            QFile::setPermissions(path, readOnly | QFile::WriteOwner);
+        }
+    });
+
+    startProgram(world.navigator, world.store, world.messages);
+    auto &start = static_cast<StartScreen &>(world.navigator.screen(ScreenId::Start));
+    auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
+    auto &write = static_cast<WriteScreen &>(world.navigator.screen(ScreenId::Test));
+    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
+    for (int round = 0; round < 3; ++round) {
+        start.ui().pairOptions[round + 1]->click();
+        start.ui().Text0->setText(QStringLiteral("ho"));
+        learn.ui().pairOptions[round]->click();
+        learn.ui().Cmdcont->click();
+        write.ui().Cmdcont->click();
+        write.ui().Cmdok->click();
+        grid.ui().Cmdcont->click();
+        grid.ui().Option14[round]->click();
+    }
+    learn.ui().Check2->setChecked(true);
+    learn.ui().Cmdcont->click(); // pauses the words shown
+    learn.ui().Cmdcont->click(); // and runs them by the clock
+    QVERIFY(world.tickers.of(learn.ui().Timer1).isActive());
+    for (int i = 0; i < 5; ++i)
+        world.tickers.of(learn.ui().Timer1).fire();
+
+    // The words are read and shown all the same; every file whose settings
+    // record could not be saved is named once, never once per action or tick.
+    QVERIFY(!world.messages.shown.isEmpty());
+    QStringList named;
+    for (const auto &message : std::as_const(world.messages.shown)) {
+        QVERIFY2(message.text.contains(QStringLiteral("cannot be saved")), qPrintable(message.text));
+        const auto file = std::find_if(names.cbegin(), names.cend(), [&](const QString &n) { return message.text.contains(n); });
+        QVERIFY2(file != names.cend(), qPrintable(message.text));
+        QVERIFY2(!named.contains(*file), qPrintable(*file + QStringLiteral(" named twice")));
+        named.append(*file);
+    }
+    QVERIFY(named.contains(names[0]));
+    QVERIFY(!start.ui().targetWord[0]->text().isEmpty());
+    QVERIFY(!learn.ui().Text3->text().isEmpty());
+    QVERIFY(!world.pointer.isBusy());
+    QVERIFY(world.tickers.of(learn.ui().Timer1).isActive());
+    for (int i = 0; i < paths.size(); ++i)
+        QCOMPARE(fingerprint(paths[i]), before[i]);
 }
 
 QTEST_MAIN(TestDamagedFiles)
