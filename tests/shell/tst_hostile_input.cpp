@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace vorbix;
 using namespace vorbix::testing;
@@ -36,7 +38,13 @@ QStringList hostileTexts()
             QString(100000, QLatin1Char('9'))};
 }
 
+// Brings up a message box on one of the screens.
+using RaiseMessage = std::function<void(Navigator &, ManualTickers &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(RaiseMessage)
+Q_DECLARE_METATYPE(ScreenId)
 
 class TestHostileInput : public QObject
 {
@@ -80,6 +88,8 @@ private Q_SLOTS:
     void oddSetTimesInATimedExercise();
     void answersAndChoicesBeforeAnyWord();
     void pairChangesInTheMiddleOfEveryTimedExercise();
+    void exitWithAMessageBoxOpen_data();
+    void exitWithAMessageBoxOpen();
 };
 
 void TestHostileInput::pastesIntoTheLookUpBox()
@@ -197,6 +207,66 @@ void TestHostileInput::pairChangesInTheMiddleOfEveryTimedExercise()
     QVERIFY(world->messages.shown.isEmpty());
     expectValidSettings();
     QVERIFY(!learn.ui().Text3->text().isEmpty());
+}
+
+void TestHostileInput::exitWithAMessageBoxOpen_data()
+{
+    QTest::addColumn<ScreenId>("on");
+    QTest::addColumn<RaiseMessage>("raise");
+    QTest::newRow("Here !") << ScreenId::Invatare << RaiseMessage([](Navigator &navigator, ManualTickers &) {
+        auto &learn = static_cast<LearnScreen &>(navigator.screen(ScreenId::Invatare));
+        learn.ui().cmdInvat->click();
+    });
+    QTest::newRow("Only letters ! on a timed answer") << ScreenId::Test << RaiseMessage([](Navigator &navigator, ManualTickers &tickers) {
+        auto &write = static_cast<WriteScreen &>(navigator.screen(ScreenId::Test));
+        write.ui().Text2->setText(QStringLiteral("1"));
+        write.ui().Check2->setChecked(true);
+        write.ui().Cmdcont->click();
+        write.ui().Text5->setText(QStringLiteral("12345"));
+        for (int second = 0; second < 3; ++second)
+            tickers.of(write.ui().Timer2).fire(); // graded on time-out, then the next word comes
+    });
+    QTest::newRow("a refused set time while the words run") << ScreenId::Invatare << RaiseMessage([](Navigator &navigator, ManualTickers &) {
+        auto &learn = static_cast<LearnScreen &>(navigator.screen(ScreenId::Invatare));
+        learn.ui().Check2->setChecked(true);
+        learn.ui().Cmdcont->click();
+        learn.ui().Text2->setText(QStringLiteral("-3"));
+    });
+    QTest::newRow("a START that fails") << ScreenId::Test << RaiseMessage([](Navigator &navigator, ManualTickers &) {
+        auto &write = static_cast<WriteScreen &>(navigator.screen(ScreenId::Test));
+        write.ui().Check2->setChecked(true);
+        write.ui().Cmdcont->click();
+        write.ui().Cmdcont->click(); // paused
+        write.ui().Text10->setText(QStringLiteral("enspa"));
+        write.ui().Text11->setText(QStringLiteral("not a number"));
+        write.ui().Cmdcont->click(); // the letter range cannot be read
+    });
+}
+
+void TestHostileInput::exitWithAMessageBoxOpen()
+{
+    QFETCH(ScreenId, on);
+    QFETCH(RaiseMessage, raise);
+    QSignalSpy exits(&world->navigator, &Navigator::exitRequested);
+    int boxes = 0;
+    // "Exit" while the first box is open: the handler that raised it then
+    // runs to its end, and nothing may start again after the program left.
+    world->messages.whileShown = [&](const Message &) {
+        if (boxes++ == 0)
+            world->navigator.screen(on).controls().iesi->click();
+    };
+    raise(world->navigator, world->tickers);
+    QVERIFY(boxes > 0);
+    QCOMPARE(exits.size(), 1);
+    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
+    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    for (QTimer *timer : {learn.ui().Timer1, write.ui().Timer2, grid.ui().Timer3})
+        QVERIFY2(!world->tickers.of(timer).isActive(), qPrintable(timer->objectName()));
+    for (ScreenId id : {ScreenId::Start, ScreenId::Invatare, ScreenId::Test, ScreenId::TestG})
+        QVERIFY(!world->navigator.screen(id).isVisible());
+    QVERIFY(!world->pointer.isBusy());
+    expectValidSettings();
 }
 
 QTEST_MAIN(TestHostileInput)

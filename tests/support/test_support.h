@@ -18,16 +18,25 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class QTimer;
 
 namespace vorbix::testing {
 
-// Records the messages instead of showing them.
+// Records the messages instead of showing them. whileShown, when set, runs
+// as the message is recorded: what the user does while a box is open.
 class RecordingMessages final : public MessageSink
 {
 public:
-    void show(const Message &message) override { shown.append(message); }
+    void show(const Message &message) override
+    {
+        shown.append(message);
+        if (whileShown)
+            whileShown(message);
+    }
     QList<Message> shown;
+    std::function<void(const Message &)> whileShown;
 };
 
 // Hands out scripted draws; reseeds are counted.
