@@ -64,6 +64,40 @@ QByteArray fingerprint(const QString &path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// Every screen, every kind of action, each a few times (8 actions a round,
+// 3 rounds), then "Learn words" run by the clock (3 more).
+constexpr int kActions = 3 * 8 + 3;
+void useEveryScreen(TestWorld &world)
+{
+    auto &start = static_cast<StartScreen &>(world.navigator.screen(ScreenId::Start));
+    auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
+    auto &write = static_cast<WriteScreen &>(world.navigator.screen(ScreenId::Test));
+    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
+    for (int round = 0; round < 3; ++round) {
+        start.ui().pairOptions[round + 1]->click();
+        start.ui().Text0->setText(QStringLiteral("ho"));
+        learn.ui().pairOptions[round]->click();
+        learn.ui().Cmdcont->click();
+        write.ui().Cmdcont->click();
+        write.ui().Cmdok->click();
+        grid.ui().Cmdcont->click();
+        grid.ui().Option14[round]->click();
+    }
+    learn.ui().Check2->setChecked(true);
+    learn.ui().Cmdcont->click(); // pauses the words shown
+    learn.ui().Cmdcont->click(); // and runs them by the clock
+}
+
+// Five ticks of "Learn words"; returns the messages they brought.
+qsizetype tickLearnWords(TestWorld &world)
+{
+    const qsizetype before = world.messages.shown.size();
+    auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
+    for (int i = 0; i < 5; ++i)
+        world.tickers.of(learn.ui().Timer1).fire();
+    return world.messages.shown.size() - before;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Damage)
@@ -143,22 +177,9 @@ void TestDamagedFiles::exerciseScreensSurvive()
         world.random.draws.append(float((i * 37) % 100) / 100.0f);
 
     startProgram(world.navigator, world.store, world.messages);
+    useEveryScreen(world);
+    const qsizetype fromTicks = tickLearnWords(world);
     auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
-    auto &write = static_cast<WriteScreen &>(world.navigator.screen(ScreenId::Test));
-    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
-    // Every screen, every kind of action, each a few times.
-    for (int round = 0; round < 3; ++round) {
-        learn.ui().Cmdcont->click();
-        write.ui().Cmdcont->click();
-        write.ui().Cmdok->click();
-        grid.ui().Cmdcont->click();
-        grid.ui().Option14[round]->click();
-        learn.ui().pairOptions[round]->click();
-    }
-    learn.ui().Check2->setChecked(true);
-    learn.ui().Cmdcont->click();
-    for (int i = 0; i < 5; ++i)
-        world.tickers.of(learn.ui().Timer1).fire();
 
     if (named.isEmpty()) {
         QVERIFY2(world.messages.shown.isEmpty(), qPrintable(world.messages.shown.value(0).text));
@@ -166,10 +187,12 @@ void TestDamagedFiles::exerciseScreensSurvive()
         QVERIFY(!world.messages.shown.isEmpty());
         QVERIFY2(world.messages.shown[0].text.contains(named), qPrintable(world.messages.shown[0].text));
         // One message per action at the most, never one per tick.
-        QVERIFY2(world.messages.shown.size() <= 1 + 3 * 6 + 2, qPrintable(QString::number(world.messages.shown.size())));
+        QVERIFY2(world.messages.shown.size() <= 1 + kActions, qPrintable(QString::number(world.messages.shown.size())));
     }
     QVERIFY(!world.pointer.isBusy());
-    QVERIFY(!world.tickers.of(learn.ui().Timer1).isActive() || world.messages.shown.isEmpty());
+    // A failing tick stops its timer and says so once; the ticks after it bring nothing.
+    QVERIFY(fromTicks <= 1);
+    QVERIFY(fromTicks == 0 || !world.tickers.of(learn.ui().Timer1).isActive());
     if (!untouched.isEmpty())
         QCOMPARE(fingerprint(untouchedPath), before);
 }
@@ -248,26 +271,10 @@ void TestDamagedFiles::readOnlyFiles()
     });
 
     startProgram(world.navigator, world.store, world.messages);
+    useEveryScreen(world);
+    tickLearnWords(world);
     auto &start = static_cast<StartScreen &>(world.navigator.screen(ScreenId::Start));
     auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
-    auto &write = static_cast<WriteScreen &>(world.navigator.screen(ScreenId::Test));
-    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
-    for (int round = 0; round < 3; ++round) {
-        start.ui().pairOptions[round + 1]->click();
-        start.ui().Text0->setText(QStringLiteral("ho"));
-        learn.ui().pairOptions[round]->click();
-        learn.ui().Cmdcont->click();
-        write.ui().Cmdcont->click();
-        write.ui().Cmdok->click();
-        grid.ui().Cmdcont->click();
-        grid.ui().Option14[round]->click();
-    }
-    learn.ui().Check2->setChecked(true);
-    learn.ui().Cmdcont->click(); // pauses the words shown
-    learn.ui().Cmdcont->click(); // and runs them by the clock
-    QVERIFY(world.tickers.of(learn.ui().Timer1).isActive());
-    for (int i = 0; i < 5; ++i)
-        world.tickers.of(learn.ui().Timer1).fire();
 
     // The words are read and shown all the same; every file whose settings
     // record could not be saved is named once, never once per action or tick.
