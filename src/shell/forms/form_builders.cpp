@@ -1,6 +1,7 @@
 #include "shell/forms/form_builders.h"
 
 #include "shell/forms/colours.h"
+#include "shell/forms/read_only_box.h"
 
 #include <QFont>
 #include <QLabel>
@@ -57,10 +58,9 @@ QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text)
 
 QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text)
 {
-    QLineEdit *box = makeLineEdit(parent, name, text);
-    box->setReadOnly(true);
-    // A text longer than the box shows its beginning, not its end.
-    QObject::connect(box, &QLineEdit::textChanged, box, [box] { box->setCursorPosition(0); });
+    auto *box = new ReadOnlyBox(latin1(text), parent);
+    box->setObjectName(latin1(name));
+    colours::setBackground(box, colours::kWhite);
     return box;
 }
 

@@ -24,6 +24,8 @@ QFont timesNewRoman(qreal points, bool bold = false);
 QLabel *makeLabel(QWidget *parent, const char *name, const char *caption);
 // A white single-line box with a flat border.
 QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text = "");
+// A box the program fills and the user only reads; it always shows the
+// beginning of its text (read_only_box.h).
 QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text = "");
 // A box that only carries a value between handlers: never shown.
 QLineEdit *makeHiddenCarrier(QWidget *parent, const char *name, const char *text = "");
