@@ -23,6 +23,8 @@ StartScreen::StartScreen(Services &services, Navigator &navigator)
     connect(m_ui.Text0, &QLineEdit::textChanged, this, &StartScreen::onText0Changed);
     connect(m_ui.cmdclr, &QPushButton::clicked, this, &StartScreen::onCmdclrClicked);
     connect(m_ui.VScroll1, &QScrollBar::valueChanged, this, &StartScreen::onVScroll1Changed);
+    m_ui.Text0->installEventFilter(this);
+    m_ui.VScroll1->installEventFilter(this);
 }
 
 StartScreen::~StartScreen() = default;

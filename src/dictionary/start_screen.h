@@ -3,6 +3,8 @@
 #include "shell/forms/start_form.h"
 #include "shell/screen.h"
 
+class QKeyEvent;
+
 namespace vorbix {
 
 class Cursor;
@@ -42,6 +44,10 @@ private:
     void onCmdclrClicked();
     // Browsing: the change handler of VScroll1 (start_browse.cpp).
     void onVScroll1Changed();
+    // Up, Down, Page Up and Page Down in the look-up box, or on the scroll
+    // bar itself, browse from the entry shown (start_browse.cpp).
+    bool browseByKey(QObject *watched, QKeyEvent *event);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Row 1 from the current record, then rows 2 to 7 from the records that
     // follow it, up to the word count.

@@ -67,6 +67,10 @@ void GridScreen::askQuestion()
 
     applyArrivingCase(wordBoxes(), m_ui.Option2->isChecked(), m_ui.Option1->isChecked(),
                       cursors().datini().read().current);
+
+    // The keys answer the question: Up and Down move between the choices,
+    // Space chooses (the pair options would switch the pair mid-question).
+    m_ui.Option14[0]->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace vorbix

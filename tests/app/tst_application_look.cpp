@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace vorbix;
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void titlesAreExactlyTheCaptions();
     void framesAndLabelsShowTheWindowColour_data();
     void framesAndLabelsShowTheWindowColour();
+    void focusIsRingedWhereFusionShowsNone_data();
+    void focusIsRingedWhereFusionShowsNone();
 
 private:
     std::unique_ptr<TestWorld> world;
@@ -122,6 +126,40 @@ void TestApplicationLook::framesAndLabelsShowTheWindowColour()
             continue; // the main window's banner has a colour of its own
         QCOMPARE(pixel(label, {1, 1}), colour);
     }
+    screen.hide();
+}
+
+void TestApplicationLook::focusIsRingedWhereFusionShowsNone_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("a choice of the grid test") << ScreenId::TestG << QStringLiteral("Option14_1");
+    QTest::newRow("the dictionary's scroll bar") << ScreenId::Start << QStringLiteral("VScroll1");
+}
+
+void TestApplicationLook::focusIsRingedWhereFusionShowsNone()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(QString, control);
+    Screen &screen = world->navigator.screen(id);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QWidget *w = screen.findChild<QWidget *>(control);
+    QVERIFY(w && (w->focusPolicy() & Qt::TabFocus));
+    screen.setFocus();
+    const QImage plain = w->grab().toImage();
+    w->setFocus(Qt::TabFocusReason);
+    const QImage focused = w->grab().toImage();
+    // The ring is dark and runs all round: at least one side's length of
+    // pixels turn dark.
+    int darkened = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (QColor(focused.pixel(x, y)).lightness() < 64 && QColor(plain.pixel(x, y)).lightness() >= 64)
+                ++darkened;
+        }
+    }
+    QVERIFY2(darkened >= qMin(plain.width(), plain.height()), qPrintable(QString::number(darkened)));
     screen.hide();
 }
 

@@ -55,6 +55,8 @@ private Q_SLOTS:
     void pairSelectionWithEmptyBoxKeepsTheRows();
     void tablesNumberedFromElsewhereWalkByIndex();
     void lookUpThatLowersTheMaximumLeavesBrowsingToTheUser();
+    void keysBrowseFromTheEntryShown_data();
+    void keysBrowseFromTheEntryShown();
 };
 
 void TestBrowse::scrollingBeforeAnyLookUpChangesNothing()
@@ -219,6 +221,45 @@ void TestBrowse::lookUpThatLowersTheMaximumLeavesBrowsingToTheUser()
     QCOMPARE(row(0), QStringLiteral("w07"));
     scrollTo(8);
     QCOMPARE(row(0), QStringLiteral("w08"));
+}
+
+void TestBrowse::keysBrowseFromTheEntryShown_data()
+{
+    QTest::addColumn<bool>("onScrollBar"); // else in the look-up box
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("firstRows"); // row 1 after each key
+    const QList<int> keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_PageUp};
+    const QStringList rows{"w13", "w14", "w21", "w20", "w13", "w06"};
+    QTest::newRow("look-up box") << false << keys << rows;
+    QTest::newRow("scroll bar, reached by Tab") << true << keys << rows;
+    QTest::newRow("scroll bar, Home and End") << true << QList<int>{Qt::Key_End, Qt::Key_Home}
+                                              << QStringList{"w30", "w01"};
+}
+
+void TestBrowse::keysBrowseFromTheEntryShown()
+{
+    QFETCH(bool, onScrollBar);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, firstRows);
+    open(rows(numbered(30)));
+    start->show();
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    QTest::keyClicks(ui().Text0, QStringLiteral("w12"));
+    QCOMPARE(row(0), QStringLiteral("w12"));
+    QWidget *target = ui().Text0;
+    if (onScrollBar) {
+        target = ui().VScroll1;
+        QVERIFY(target->focusPolicy() & Qt::TabFocus);
+        target->setFocus(Qt::TabFocusReason);
+    }
+    QStringList seen;
+    for (int key : keys) {
+        QTest::keyClick(target, Qt::Key(key));
+        seen.append(row(0));
+    }
+    QCOMPARE(seen, firstRows);
+    QCOMPARE(ui().Text0->text(), QStringLiteral("w12")); // the typed word stays
+    QCOMPARE(ui().VScroll1->value(), ui().sourceWord[0]->text().mid(1).toInt());
 }
 
 QTEST_MAIN(TestBrowse)

@@ -65,7 +65,7 @@ void TestKeyboardAccess::tabFollowsTheReadingOrder_data()
     const QStringList options{"Option3", "Option1", "Option2", "Check1"};
     const QStringList settings{"Option13", "Text2", "Text6", "Option9", "Combo1"};
     QTest::newRow("Dictionary") << ScreenId::Start
-                                << QStringList{"Text0", "cmdclr"} + options + navigation;
+                                << QStringList{"Text0", "cmdclr"} + options + QStringList{"VScroll1"} + navigation;
     QTest::newRow("Learn words") << ScreenId::Invatare
                                  << options + settings + QStringList{"Text3", "Text4", "Cmdcont", "Check2"}
                                         + navigation;
@@ -179,9 +179,10 @@ void TestKeyboardAccess::arrowsMoveBetweenChoicesAndSpaceChooses()
     auto &grid = static_cast<GridScreen &>(open(ScreenId::TestG));
     world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, // the entries
                            0.9f, 0.7f, 0.5f, 0.3f, 0.1f}; // slots 0..4 in order
-    grid.ui().Cmdcont->click();
+    grid.ui().pairOptions[0]->setFocus(); // where the focus is when the screen opens
+    QTest::keyClick(&grid, Qt::Key_S, Qt::AltModifier); // the first question
     QRadioButton *first = grid.ui().Option14[0];
-    first->setFocus();
+    QVERIFY(first->hasFocus());
     QTest::keyClick(first, Qt::Key_Down);
     QVERIFY(grid.ui().Option14[1]->hasFocus());
     QTest::keyClick(grid.ui().Option14[1], Qt::Key_Down);
@@ -196,6 +197,14 @@ void TestKeyboardAccess::arrowsMoveBetweenChoicesAndSpaceChooses()
     QVERIFY(grid.ui().Option14[1]->isChecked());
     QVERIFY(!grid.timer().isActive()); // judged
     QVERIFY(!grid.ui().Text8->text().isEmpty());
+    QVERIFY(grid.ui().pairOptions[0]->isChecked()); // the pair stayed
+
+    // The next question, asked with the mouse, also hands the keys to the choices.
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    QTest::mouseClick(grid.ui().Cmdcont, Qt::LeftButton);
+    QVERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Up);
+    QVERIFY(grid.ui().Option14[4]->hasFocus());
 }
 
 QTEST_MAIN(TestKeyboardAccess)

@@ -40,6 +40,41 @@ public:
         painter->drawRect(frame);
         painter->restore();
     }
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        // Fusion rings the caption of an option that has the focus; an
+        // option without a caption (the grid test's choices) would show
+        // none, so it is ringed whole.
+        if ((element == CE_RadioButton || element == CE_CheckBox) && (option->state & State_HasFocus)) {
+            const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+            if (button && button->text.isEmpty() && button->icon.isNull())
+                drawFocusRing(painter, option->rect, option->palette);
+        }
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        // Fusion shows no focus on a scroll bar; the dictionary's is reached
+        // by Tab and browsed with the arrow keys.
+        if (control == CC_ScrollBar && (option->state & State_HasFocus))
+            drawFocusRing(painter, option->rect, option->palette);
+    }
+
+private:
+    static void drawFocusRing(QPainter *painter, const QRect &rect, const QPalette &palette)
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(palette.color(QPalette::WindowText), 2));
+        painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 };
 
 } // namespace

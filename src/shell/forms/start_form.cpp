@@ -76,6 +76,8 @@ void StartForm::setupUi(QWidget *window)
     VScroll1->setValue(1);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(7);
+    // Tab reaches it for the arrow keys; a click leaves the focus where it is.
+    VScroll1->setFocusPolicy(Qt::TabFocus);
     grid->addWidget(VScroll1, 1, 3, 7, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
