@@ -9,6 +9,8 @@
 #include "shell/navigator.h"
 #include "shell/services.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,12 +25,30 @@
 
 namespace vorbix {
 
+namespace {
+
+// A screen is a window of its own: assistive technology is told so
+// (a plain QWidget would be reported as a filler inside some other window).
+QAccessibleInterface *screenAccessibility(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("vorbix::Screen") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding)
     : m_services(services)
     , m_navigator(navigator)
     , m_id(id)
     , m_cursors(services.store, binding)
 {
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(screenAccessibility);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled);
     static const char *const names[] = {"Start", "Invatare", "Test", "TestG"};
     setObjectName(QLatin1String(names[int(id)]));
     SettingsRecord &settings = m_cursors.datini();

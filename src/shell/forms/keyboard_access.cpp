@@ -1,6 +1,5 @@
 #include "shell/forms/keyboard_access.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -35,10 +34,9 @@ void nameForAccessibility(QWidget *window)
         if (buddy && buddy->accessibleName().isEmpty())
             buddy->setAccessibleName(label->text().simplified().remove(QLatin1Char(':')).trimmed());
     }
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (button->accessibleName().isEmpty() && !button->text().trimmed().isEmpty())
-            button->setAccessibleName(button->text().trimmed());
-    }
+    // A button, option or check box is left unnamed: a screen reader then
+    // reads its caption, also a caption a handler changes ("START",
+    // "Continue", "STOP").
 }
 
 } // namespace vorbix::forms

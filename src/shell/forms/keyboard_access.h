@@ -16,9 +16,10 @@ void addShortcut(QPushButton *button, const QKeySequence &keys);
 // Tab visits the widgets in this order (the order a reader meets them).
 void setReadingOrder(const QList<QWidget *> &widgets);
 
-// Names every control of the window that has no accessible name yet: a
-// button, option or check box by its caption, a text box by the label that
-// is its buddy. Controls without either are named by their form.
+// Names every text box of the window that has no accessible name yet by the
+// label that is its buddy. Buttons, options and check boxes are read by
+// their captions, which may change; controls without either are named by
+// their form.
 void nameForAccessibility(QWidget *window);
 
 } // namespace vorbix::forms
