@@ -32,6 +32,7 @@ private Q_SLOTS:
     void framesAndLabelsShowTheWindowColour();
     void focusIsRingedWhereFusionShowsNone_data();
     void focusIsRingedWhereFusionShowsNone();
+    void disabledOptionsAreGreyed();
 
 private:
     std::unique_ptr<TestWorld> world;
@@ -161,6 +162,25 @@ void TestApplicationLook::focusIsRingedWhereFusionShowsNone()
     }
     QVERIFY2(darkened >= qMin(plain.width(), plain.height()), qPrintable(QString::number(darkened)));
     screen.hide();
+}
+
+void TestApplicationLook::disabledOptionsAreGreyed()
+{
+    // The windows' black text must not reach the disabled levels.
+    Screen &learn = world->navigator.screen(ScreenId::Invatare);
+    learn.show();
+    const auto darkest = [&](const char *name) {
+        const QImage image = learn.findChild<QWidget *>(QLatin1String(name))->grab().toImage();
+        int lightness = 255;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = image.width() / 2; x < image.width(); ++x) // the caption, not the circle
+                lightness = qMin(lightness, QColor(image.pixel(x, y)).lightness());
+        }
+        return lightness;
+    };
+    QVERIFY(darkest("Option13") < 64); // "Advanced", enabled
+    QVERIFY2(darkest("Option11") > 96, qPrintable(QString::number(darkest("Option11")))); // "Beginner"
+    learn.hide();
 }
 
 QTEST_MAIN(TestApplicationLook)

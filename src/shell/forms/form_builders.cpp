@@ -52,7 +52,6 @@ QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text)
 {
     auto *box = new QLineEdit(latin1(text), parent);
     box->setObjectName(latin1(name));
-    colours::setBackground(box, colours::kWhite);
     return box;
 }
 
@@ -60,7 +59,6 @@ QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text)
 {
     auto *box = new ReadOnlyBox(latin1(text), parent);
     box->setObjectName(latin1(name));
-    colours::setBackground(box, colours::kWhite);
     return box;
 }
 
@@ -103,7 +101,7 @@ void setUpWindow(QWidget *window, const char *title, int width, int height, cons
     window->setWindowTitle(latin1(title));
     window->setFixedSize(width, height);
     window->setFont(arial(9));
-    colours::setBackground(window, colour);
+    colours::setUpWindowPalette(window, colour);
 }
 
 QVBoxLayout *windowColumn(QWidget *window)
