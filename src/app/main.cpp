@@ -1,6 +1,5 @@
 #include "app/application_setup.h"
 #include "app/screen_factory.h"
-#include "app/show_probe.h"
 #include "data/bundled_data.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
@@ -16,7 +15,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -58,7 +59,8 @@ int main(int argc, char *argv[])
     parser.addOption(dataRootOption);
     const QCommandLineOption quitAfterShowOption(
         QStringLiteral("quit-after-show"),
-        QStringLiteral("Diagnostic: quit as soon as the main window has been shown (to time start-up)."));
+        QStringLiteral("Diagnostic: quit as soon as the main window has been shown and the word databases "
+                       "checked (to time start-up)."));
     parser.addOption(quitAfterShowOption);
     parser.process(app);
 
@@ -81,8 +83,11 @@ int main(int argc, char *argv[])
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
+    // Diagnostic: quit once the main window is on screen and the files have
+    // been checked, the whole of start-up.
+    std::function<void()> started;
     if (parser.isSet(quitAfterShowOption))
-        new vorbix::QuitAfterFirstPaint(&navigator.screen(vorbix::ScreenId::Start)); // owned by the window
-    vorbix::startProgram(navigator, store, messages);
+        started = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
+    vorbix::startProgram(navigator, store, messages, std::move(started));
     return app.exec();
 }

@@ -5,8 +5,11 @@
 #include "platform/message_sink.h"
 #include "shell/navigator.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <iterator>
@@ -14,12 +17,41 @@
 namespace vorbix {
 
 namespace {
-constexpr const char *kBoundFiles[] = {files::kMain, files::kLearningFrench, files::kTestSettings};
-} // namespace
 
-void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages)
+constexpr const char *kBoundFiles[] = {files::kMain, files::kLearningFrench, files::kTestSettings};
+
+// Runs an action once, as soon as the window's first paint is done.
+class AfterFirstPaint final : public QObject
 {
-    navigator.start();
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that the paint completes and reaches the screen first.
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> action = std::move(m_action);
+                deleteLater();
+                action();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+void reportUnusableFiles(WordStore &store, MessageSink &messages)
+{
     const QStringList problems = store.unusableFiles();
     if (problems.isEmpty())
         return;
@@ -34,6 +66,19 @@ void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages)
                     .arg(store.dataRoot());
     }
     messages.show({text, kApplicationTitle, MessageIcon::Exclamation});
+}
+
+} // namespace
+
+void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages, std::function<void()> started)
+{
+    new AfterFirstPaint(&navigator.screen(ScreenId::Start),
+                        [&store, &messages, started = std::move(started)] {
+                            reportUnusableFiles(store, messages);
+                            if (started)
+                                started();
+                        });
+    navigator.start();
 }
 
 } // namespace vorbix

@@ -167,4 +167,8 @@ public:
 // A small realistic table for every pair: the same entries in each.
 Tables sampleTables();
 
+// Starts the program as main() does and returns once start-up is complete:
+// the main window painted, then the database files checked.
+void startAndWait(TestWorld &world);
+
 } // namespace vorbix::testing
