@@ -137,9 +137,10 @@ QGridLayout *makeQuestion(GridForm &form, QWidget *window)
         form.Text2[k]->setAccessibleName(QStringLiteral("Choice %1").arg(k + 1));
         grid->addWidget(form.Text2[k], k + 1, 1);
     }
+    const QFont words = forms::arial(9.75); // one font shared by the word boxes
     for (QLineEdit *box : {form.Text1, form.Text2[0], form.Text2[1], form.Text2[2], form.Text2[3],
                            form.Text2[4]}) {
-        box->setFont(forms::arial(9.75));
+        box->setFont(words);
         box->setFixedHeight(kChoiceHeight);
     }
     form.Frame1 = makeChoiceFrame(form, window);

@@ -77,8 +77,9 @@ void WriteForm::setupUi(QWidget *window)
     // Shares Text4's grid cell and is raised above it (below).
     Text9 = forms::makeReadOnlyBox(window, "Text9");
     Text9->setFocusPolicy(Qt::NoFocus);
+    const QFont wordFont = forms::arial(9.75); // one font shared by the word boxes
     for (QLineEdit *box : {Text3, Text4, Text5, Text9}) {
-        box->setFont(forms::arial(9.75));
+        box->setFont(wordFont);
         box->setMinimumHeight(26);
     }
 
