@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vorbix;
@@ -253,7 +254,24 @@ void TestKeyboardAccess::buttonsAnswerTheirKeys()
     QTest::keyClick(&learn, Qt::Key_S, Qt::AltModifier); // START
     QCOMPARE(child<QLineEdit>(learn, "Text3")->text(), QStringLiteral("dog"));
     QTest::keyClick(&learn, Qt::Key_G, Qt::AltModifier);
-    QVERIFY(world->navigator.screen(ScreenId::TestG).isVisible());
+    Screen &grid = world->navigator.screen(ScreenId::TestG);
+    QVERIFY(grid.isVisible());
+
+    // The rest of the README's key table: Alt+W, Alt+V, Alt+D, Alt+X.
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QTest::keyClick(&grid, Qt::Key_W, Qt::AltModifier);
+    auto &write = static_cast<WriteScreen &>(world->navigator.screen(ScreenId::Test));
+    QVERIFY(write.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&write));
+    QTest::keyClick(&write, Qt::Key_V, Qt::AltModifier);
+    QCOMPARE(write.nrnote(), 1);
+    QTest::keyClick(&write, Qt::Key_D, Qt::AltModifier);
+    QVERIFY(start.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    QSignalSpy exits(&world->navigator, &Navigator::exitRequested);
+    QTest::keyClick(&start, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(exits.size(), 1);
+    QVERIFY(world->messages.shown.isEmpty());
 }
 
 void TestKeyboardAccess::enterInTheAnswerBoxVerifies()
