@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -84,10 +83,10 @@ int main(int argc, char *argv[])
                      Qt::QueuedConnection);
 
     // Diagnostic: quit once the main window is on screen and the files have
-    // been checked, the whole of start-up.
-    std::function<void()> started;
+    // been checked, the whole of start-up; with status 1 when one is unusable.
+    std::function<void(bool)> started;
     if (parser.isSet(quitAfterShowOption))
-        started = [] { QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit); };
+        started = [](bool filesUsable) { QCoreApplication::exit(filesUsable ? 0 : 1); };
     vorbix::startProgram(navigator, store, messages, std::move(started));
     return app.exec();
 }

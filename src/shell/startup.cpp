@@ -50,11 +50,12 @@ private:
     std::function<void()> m_action;
 };
 
-void reportUnusableFiles(WordStore &store, MessageSink &messages)
+// Tells the user once about the files that cannot be used; whether all can.
+bool reportUnusableFiles(WordStore &store, MessageSink &messages)
 {
     const QStringList problems = store.unusableFiles();
     if (problems.isEmpty())
-        return;
+        return true;
     QString text = QStringLiteral("Vorbix cannot use its word databases:\n\n%1").arg(problems.join(QLatin1Char('\n')));
     // How to create a missing file; the other problems say themselves what to do.
     const bool missing = std::any_of(std::begin(kBoundFiles), std::end(kBoundFiles), [&](const char *drivePath) {
@@ -66,17 +67,19 @@ void reportUnusableFiles(WordStore &store, MessageSink &messages)
                     .arg(store.dataRoot());
     }
     messages.show({text, kApplicationTitle, MessageIcon::Exclamation});
+    return false;
 }
 
 } // namespace
 
-void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages, std::function<void()> started)
+void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages,
+                  std::function<void(bool filesUsable)> started)
 {
     new AfterFirstPaint(&navigator.screen(ScreenId::Start),
                         [&store, &messages, started = std::move(started)] {
-                            reportUnusableFiles(store, messages);
+                            const bool usable = reportUnusableFiles(store, messages);
                             if (started)
-                                started();
+                                started(usable);
                         });
     navigator.start();
 }

@@ -14,8 +14,8 @@ class WordStore;
 // create them; the program then goes on, and the screens fail gracefully on
 // what they cannot read. (The check loads the SQL driver and opens three
 // files; the window need not wait for it.) `started`, when given, runs after
-// the check.
+// the check and learns whether all the files were usable.
 void startProgram(Navigator &navigator, WordStore &store, MessageSink &messages,
-                  std::function<void()> started = {});
+                  std::function<void(bool filesUsable)> started = {});
 
 } // namespace vorbix

@@ -20,6 +20,8 @@
 
 #include "platform/ticker.h"
 
+#include <optional>
+
 using namespace vorbix;
 using namespace vorbix::testing;
 
@@ -209,9 +211,12 @@ void TestNavigation::missingDatabaseIsReportedOnceAtStartup()
         if (paintsBeforeTheMessage < 0)
             paintsBeforeTheMessage = paints.count;
     };
-    startProgram(world->navigator, world->store, world->messages);
+    std::optional<bool> filesUsable; // what --quit-after-show ends with
+    startProgram(world->navigator, world->store, world->messages, [&](bool usable) { filesUsable = usable; });
     QVERIFY(world->messages.shown.isEmpty());
-    QTRY_COMPARE(world->messages.shown.size(), 1);
+    QTRY_VERIFY(filesUsable.has_value());
+    QCOMPARE(*filesUsable, false);
+    QCOMPARE(world->messages.shown.size(), 1);
     QVERIFY(paintsBeforeTheMessage > 0);
     world->messages.whileShown = nullptr;
     QCOMPARE(world->messages.shown.size(), 1);

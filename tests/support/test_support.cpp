@@ -122,7 +122,7 @@ Tables sampleTables()
 void startAndWait(TestWorld &world)
 {
     bool started = false;
-    startProgram(world.navigator, world.store, world.messages, [&started] { started = true; });
+    startProgram(world.navigator, world.store, world.messages, [&started](bool) { started = true; });
     if (!QTest::qWaitFor([&started] { return started; }))
         qFatal("start-up did not complete: the main window was never painted");
 }
