@@ -9,7 +9,9 @@
 # Writes (once) a data root with every word table at 32767 entries, then
 # starts "vorbix --quit-after-show" and the two references in turn RUNS
 # times each (default 20; offscreen), and prints the median wall time from
-# launch to exit of each, Vorbix's ratio to each, the peak RSS of all three,
+# launch to exit of each, Vorbix's ratio to each, the same for the CPU time
+# of each run (with perf, when installed) and for the instructions executed
+# (with valgrind, when installed), the peak RSS of all three,
 # and the peak RSS of the walk through every screen and pair
 # (bench/memory_walk.cpp).
 set -euo pipefail
@@ -56,6 +58,42 @@ bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
 controls_ms=$(printf '%s\n' "${controls_times[@]}" | median)
 vorbix_ms=$(printf '%s\n' "${vorbix_times[@]}" | median)
 
+# CPU time (all threads) of one run, in ms, when perf is there: on a machine
+# that other work shares it varies far less than the wall time.
+cpu_ms() { perf stat -x, -e task-clock -- "$@" 2>&1 >/dev/null | awk -F, '$3 == "task-clock" { print $1 }'; }
+cpu_line=
+if command -v perf >/dev/null && [ -n "$(cpu_ms "$bare")" ]; then
+  bare_cpu=() controls_cpu=() vorbix_cpu=()
+  for ((i = 0; i < runs; i++)); do
+    bare_cpu+=("$(cpu_ms "$bare")")
+    controls_cpu+=("$(cpu_ms "$controls")")
+    vorbix_cpu+=("$(cpu_ms "$vorbix" --quit-after-show --data-root "$data")")
+  done
+  bare_cpu_ms=$(printf '%s\n' "${bare_cpu[@]}" | median)
+  controls_cpu_ms=$(printf '%s\n' "${controls_cpu[@]}" | median)
+  vorbix_cpu_ms=$(printf '%s\n' "${vorbix_cpu[@]}" | median)
+  cpu_line=$(printf 'CPU time, median (ms): empty window %.1f, controls window %.1f, vorbix %.1f; ratios %s and %s' \
+    "$bare_cpu_ms" "$controls_cpu_ms" "$vorbix_cpu_ms" \
+    "$(awk -v v="$vorbix_cpu_ms" -v b="$bare_cpu_ms" 'BEGIN { printf "%.2f", v / b }')" \
+    "$(awk -v v="$vorbix_cpu_ms" -v b="$controls_cpu_ms" 'BEGIN { printf "%.2f", v / b }')")
+fi
+
+# Instructions executed by one run, when valgrind is there: the same on
+# every run, whatever else the machine is doing (but blind to the kernel's
+# share: loading files, mapping memory).
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null | awk '/Collected :/ { print $NF }'
+}
+instructions_line=
+if command -v valgrind >/dev/null; then
+  bare_ir=$(instructions "$bare")
+  controls_ir=$(instructions "$controls")
+  vorbix_ir=$(instructions "$vorbix" --quit-after-show --data-root "$data")
+  instructions_line=$(awk -v b="$bare_ir" -v c="$controls_ir" -v v="$vorbix_ir" 'BEGIN {
+    printf "instructions (millions): empty window %.1f, controls window %.1f, vorbix %.1f; ratios %.2f and %.2f",
+      b / 1e6, c / 1e6, v / 1e6, v / b, v / c }')
+fi
+
 peak_rss() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 bare_kb=$(for i in 1 2 3 4 5; do peak_rss "$bare"; done | median)
 controls_kb=$(for i in 1 2 3 4 5; do peak_rss "$controls"; done | median)
@@ -66,6 +104,8 @@ printf 'start-up, median of %d runs each (ms): empty window %.1f, controls windo
   "$runs" "$bare_ms" "$controls_ms" "$vorbix_ms"
 printf 'ratios: vorbix / empty window %s, vorbix / controls window %s\n' \
   "$(ratio "$vorbix_ms" "$bare_ms")" "$(ratio "$vorbix_ms" "$controls_ms")"
+[ -z "$cpu_line" ] || echo "$cpu_line"
+[ -z "$instructions_line" ] || echo "$instructions_line"
 printf 'peak RSS at the first window (kB, median of 5): empty window %d, controls window %d, vorbix %d\n' \
   "$bare_kb" "$controls_kb" "$vorbix_kb"
 echo "memory walk (every screen, every pair, every table full):"
