@@ -47,7 +47,8 @@ int main(int argc, char *argv[])
         "Vorbix, a vocabulary trainer for English, Spanish, French and German.\n\n"
         "Keys: Alt+D, Alt+L, Alt+W, Alt+G switch to Dictionary, Learn words, Write words, Grid test;\n"
         "Alt+X exits; Alt+S is START/STOP/Continue; Alt+V or Enter in the answer box verifies;\n"
-        "Alt+C cleans the look-up box; Up, Down and Space choose in the grid test.\n"
+        "Alt+C cleans the look-up box; Up, Down, Page Up and Page Down there browse the dictionary;\n"
+        "Up, Down and Space choose in the grid test.\n"
         "F5 reads the word shown aloud, Shift+F5 its translation; with Ctrl, slowly."));
     parser.addHelpOption();
     parser.addVersionOption();
