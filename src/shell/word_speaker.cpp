@@ -23,13 +23,13 @@ void WordSpeaker::say(const QString &text, SpokenLanguage language, bool slowly)
     // Without a sound output the speech engine is not even started: it
     // would take the words and say nothing.
     if (!m_services.speech.hasAudioOutput()) {
-        hintOnce(QStringLiteral("No audio output is available, so Vorbix cannot read words aloud. Start the "
+        hintOnce(m_audioHintShown, QStringLiteral("No audio output is available, so Vorbix cannot read words aloud. Start the "
                                 "sound server (PulseAudio or PipeWire) or connect a sound device, then press "
                                 "F5 again."));
         return;
     }
     if (!m_services.speech.available(language)) {
-        hintOnce(QStringLiteral("No voice is installed for %1. Install espeak-ng and speech-dispatcher to hear "
+        hintOnce(m_voiceHintShown, QStringLiteral("No voice is installed for %1. Install espeak-ng and speech-dispatcher to hear "
                                 "words.")
                      .arg(languageName(language)));
         return;
@@ -37,11 +37,11 @@ void WordSpeaker::say(const QString &text, SpokenLanguage language, bool slowly)
     m_services.speech.speak(word, language, slowly ? kSlowRate : kNormalRate);
 }
 
-void WordSpeaker::hintOnce(const QString &text)
+void WordSpeaker::hintOnce(bool &shown, const QString &text)
 {
-    if (m_hintsShown.contains(text))
+    if (shown)
         return;
-    m_hintsShown.append(text);
+    shown = true;
     m_services.messages.show({text, kApplicationTitle, MessageIcon::Information});
 }
 

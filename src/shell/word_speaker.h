@@ -2,8 +2,6 @@
 
 #include "platform/speech.h"
 
-#include <QStringList>
-
 namespace vorbix {
 
 struct Services;
@@ -22,10 +20,11 @@ public:
 
 private:
     // Tells the user why the keys say nothing, once per run for each reason.
-    void hintOnce(const QString &text);
+    void hintOnce(bool &shown, const QString &text);
 
     Services &m_services;
-    QStringList m_hintsShown;
+    bool m_audioHintShown = false;
+    bool m_voiceHintShown = false;
 };
 
 } // namespace vorbix
