@@ -56,7 +56,14 @@ void StartScreen::onPairOptionClicked(int pair)
 {
     const LanguagePair &p = kLanguagePairs[pair];
     runTrapped([&] {
-        m_ui.Text0->clear(); // runs the look-up when the box held text
+        // Emptying the look-up box runs the look-up for the new pair. A box
+        // that is empty already runs nothing, and rows showing the entries of
+        // the pair before would stand under the new pair's captions: they are
+        // looked up afresh as well. Rows still empty since start-up stay so.
+        if (!m_ui.Text0->text().isEmpty())
+            m_ui.Text0->clear();
+        else if (rowsShowEntries())
+            onText0Changed();
         m_ui.Label6->setText(QLatin1String(p.sourceCaption));
         m_ui.Label7->setText(QLatin1String(p.targetCaption));
         Cursor &words = cursors().words(pair);
@@ -69,6 +76,15 @@ void StartScreen::onPairOptionClicked(int pair)
         storeCount(cursors().datini(), words, m_nrmax);
         m_ui.Text0->setFocus();
     });
+}
+
+bool StartScreen::rowsShowEntries() const
+{
+    for (int row = 0; row < 7; ++row) {
+        if (!m_ui.sourceWord[row]->text().isEmpty() || !m_ui.targetWord[row]->text().isEmpty())
+            return true;
+    }
+    return false;
 }
 
 void StartScreen::showRow(int row, Cursor &words, bool upperCase)

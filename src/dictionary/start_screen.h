@@ -53,6 +53,8 @@ private:
     // follow it, up to the word count.
     void showRows(Cursor &words);
     void showRow(int row, Cursor &words, bool upperCase);
+    // Whether any row of the grid shows a word or a translation.
+    bool rowsShowEntries() const;
 
     StartForm m_ui;
     qint16 m_nrmax = 0;

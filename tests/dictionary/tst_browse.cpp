@@ -53,6 +53,8 @@ private Q_SLOTS:
     void capitalsOnlyInTheFirstRow();
     void pairSelectionResetsLookUpAndScrollBar();
     void pairSelectionWithEmptyBoxKeepsTheRows();
+    void pairSelectionNeverLeavesAnotherPairsWords_data();
+    void pairSelectionNeverLeavesAnotherPairsWords();
     void tablesNumberedFromElsewhereWalkByIndex();
     void lookUpThatLowersTheMaximumLeavesBrowsingToTheUser();
     void keysBrowseFromTheEntryShown_data();
@@ -170,6 +172,44 @@ void TestBrowse::pairSelectionWithEmptyBoxKeepsTheRows()
     QCOMPARE(row(0), QStringLiteral("a"));
     scrollTo(3);
     QCOMPARE(row(0), QStringLiteral("above"));
+}
+
+void TestBrowse::pairSelectionNeverLeavesAnotherPairsWords_data()
+{
+    // How the look-up box came to be empty while the rows show eng-spa's
+    // entries "w01".."w07".
+    QTest::addColumn<QString>("how");
+    QTest::newRow("emptied with Clean") << "clean";
+    QTest::newRow("emptied by a pair change") << "pair";
+    QTest::newRow("browsed back to the first entry") << "browse";
+}
+
+void TestBrowse::pairSelectionNeverLeavesAnotherPairsWords()
+{
+    QFETCH(QString, how);
+    ui().Text0->setText(QStringLiteral("w05"));
+    if (how == QLatin1String("clean")) {
+        ui().cmdclr->click();
+    } else if (how == QLatin1String("pair")) {
+        ui().pairOptions[1]->click(); // spa-eng, then back to eng-spa
+        ui().pairOptions[0]->click();
+    } else {
+        ui().Text0->clear();
+        scrollTo(3); // brings the bar to the entry shown, then moves on
+        scrollTo(3);
+        scrollTo(1);
+    }
+    QCOMPARE(ui().Text0->text(), QString());
+    QCOMPARE(row(0), QStringLiteral("w01"));
+
+    ui().pairOptions[2]->click(); // eng-fre: the sample table "a", "about", ...
+    QCOMPARE(ui().Label7->text(), QStringLiteral("FRENCH"));
+    QCOMPARE(row(0), QStringLiteral("a"));
+    QCOMPARE(ui().targetWord[0]->text(), QStringLiteral("un"));
+    QCOMPARE(row(6), QStringLiteral("book"));
+    QCOMPARE(ui().Text23->text(), QStringLiteral("1"));
+    QVERIFY(!start->sincronizat());
+    QCOMPARE(readSettings(world->root(), files::kMain), qMakePair(QStringLiteral("enfra"), qint64(20)));
 }
 
 void TestBrowse::tablesNumberedFromElsewhereWalkByIndex()
