@@ -9,6 +9,7 @@
 #include "platform/ticker.h"
 #include "shell/display_case.h"
 #include "shell/forms/colours.h"
+#include "shell/forms/keyboard_access.h"
 #include "shell/handler_boundary.h"
 #include "shell/services.h"
 
@@ -34,7 +35,7 @@ void GridScreen::onCmdcontClicked()
 
 void GridScreen::askQuestion()
 {
-    m_ui.Cmdcont->setText(QStringLiteral("Continue"));
+    forms::setCaption(m_ui.Cmdcont, QStringLiteral("Continue"));
     colours::setBackground(m_ui.Cmdcont, colours::kGreen);
     m_ui.Frame1->setEnabled(true);
     m_timer->start();

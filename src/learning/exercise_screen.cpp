@@ -9,6 +9,7 @@
 #include "shell/forms/colours.h"
 #include "shell/forms/common_controls.h"
 #include "shell/forms/exercise_controls.h"
+#include "shell/forms/keyboard_access.h"
 #include "shell/handler_boundary.h"
 #include "shell/services.h"
 
@@ -146,7 +147,7 @@ void ExerciseScreen::setExerciseFlag(int flag)
 
 void ExerciseScreen::paintCmdcont(const QString &caption, const QColor &colour)
 {
-    exercise().Cmdcont->setText(caption);
+    forms::setCaption(exercise().Cmdcont, caption);
     colours::setBackground(exercise().Cmdcont, colour);
 }
 

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void enterInTheAnswerBoxVerifies();
     void arrowsMoveBetweenChoicesAndSpaceChooses();
     void screenReaderFollowsTheScreens();
+    void startButtonIsDescribedAsItReads();
     void coveredAnswerCannotBeReachedOrRead();
 };
 
@@ -193,6 +194,40 @@ void TestKeyboardAccess::screenReaderFollowsTheScreens()
         QCOMPARE(readName(grid.ui().Option14[k]), grid.ui().Text2[k]->text());
     }
     QCOMPARE(readName(grid.ui().Frame1), QStringLiteral("Choices"));
+}
+
+void TestKeyboardAccess::startButtonIsDescribedAsItReads()
+{
+    // The tooltip, which a screen reader reads as the description, names the
+    // caption on show and the key, whichever handler changed the caption.
+    const auto describe = [](QPushButton *button) {
+        return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
+    };
+    auto &learn = static_cast<LearnScreen &>(world->navigator.screen(ScreenId::Invatare));
+    QPushButton *start = learn.ui().Cmdcont;
+    QCOMPARE(describe(start), QStringLiteral("START (Alt+S)"));
+    world->random.draws = {0.5f};
+    start->click();
+    QCOMPARE(describe(start), QStringLiteral("Continue (Alt+S)"));
+    learn.ui().Check2->click();
+    QCOMPARE(describe(start), QStringLiteral("START (Alt+S)"));
+    start->click(); // a pause first
+    world->random.draws = {0.5f};
+    start->click();
+    QCOMPARE(describe(start), QStringLiteral("STOP (Alt+S)"));
+    QCOMPARE(start->toolTip(), describe(start));
+
+    auto &write = static_cast<WriteScreen &>(world->navigator.screen(ScreenId::Test));
+    world->random.draws = {0.5f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(describe(write.ui().Cmdcont), QStringLiteral("Continue (Alt+S)"));
+    write.ui().Cmdok->click();
+    QCOMPARE(describe(write.ui().Cmdok), QStringLiteral("Verify (Alt+V)"));
+
+    auto &grid = static_cast<GridScreen &>(world->navigator.screen(ScreenId::TestG));
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    grid.ui().Cmdcont->click();
+    QCOMPARE(describe(grid.ui().Cmdcont), QStringLiteral("Continue (Alt+S)"));
 }
 
 void TestKeyboardAccess::coveredAnswerCannotBeReachedOrRead()

@@ -9,6 +9,11 @@
 
 namespace vorbix::forms {
 
+namespace {
+// The key of a button that has one, as the user reads it.
+constexpr char kKeysProperty[] = "vorbixKeys";
+} // namespace
+
 void addShortcut(QPushButton *button, const QKeySequence &keys)
 {
     auto *shortcut = new QShortcut(keys, button->window());
@@ -17,8 +22,16 @@ void addShortcut(QPushButton *button, const QKeySequence &keys)
         if (button->isEnabled() && button->isVisible())
             button->click();
     });
-    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().trimmed(),
-                                                     keys.toString(QKeySequence::NativeText)));
+    button->setProperty(kKeysProperty, keys.toString(QKeySequence::NativeText));
+    setCaption(button, button->text());
+}
+
+void setCaption(QPushButton *button, const QString &caption)
+{
+    button->setText(caption);
+    const QString keys = button->property(kKeysProperty).toString();
+    if (!keys.isEmpty())
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(caption.trimmed(), keys));
 }
 
 void setReadingOrder(const QList<QWidget *> &widgets)

@@ -4,14 +4,20 @@
 
 class QKeySequence;
 class QPushButton;
+class QString;
 class QWidget;
 
 // What makes a window usable without a mouse and with a screen reader.
 namespace vorbix::forms {
 
 // A key that clicks the button while its window is active. The caption stays
-// exactly as designed; the tooltip names the key.
+// exactly as designed; the tooltip, which a screen reader reads as the
+// button's description, names the caption and the key.
 void addShortcut(QPushButton *button, const QKeySequence &keys);
+
+// Changes a button's caption, and the tooltip that names it with its key, so
+// that neither names a caption the button no longer shows.
+void setCaption(QPushButton *button, const QString &caption);
 
 // Tab visits the widgets in this order (the order a reader meets them).
 void setReadingOrder(const QList<QWidget *> &widgets);
