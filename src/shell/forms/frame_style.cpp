@@ -1,5 +1,6 @@
 #include "shell/forms/frame_style.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -116,6 +117,14 @@ public:
         case PE_FrameFocusRect:
             if (qobject_cast<const QPushButton *>(widget))
                 return; // the button's own border shows the focus
+            if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+                // An option or check box: Fusion's mark round the caption is
+                // a tint barely darker than the window; the ring replaces it.
+                // A caption-less one is ringed whole (drawControl).
+                if (!button->text().isEmpty())
+                    drawFocusRing(painter, option->rect, option->palette);
+                return;
+            }
             break;
         default: break;
         }
@@ -142,7 +151,9 @@ public:
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         // Fusion shows no focus on a scroll bar; the dictionary's is reached
         // by Tab and browsed with the arrow keys.
-        if (control == CC_ScrollBar && (option->state & State_HasFocus))
+        // Fusion's focus on a combo box is a thin tinted border; it gets the
+        // ring too.
+        if ((control == CC_ScrollBar || control == CC_ComboBox) && (option->state & State_HasFocus))
             drawFocusRing(painter, option->rect, option->palette);
     }
 

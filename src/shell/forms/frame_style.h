@@ -12,7 +12,8 @@ namespace vorbix {
 // - text boxes and push buttons flat in their palette's colour with a thin
 //   border (Fusion paints a button's colour as a gradient), thicker while
 //   they have the focus;
-// - a caption-less option and a scroll bar showing the focus as a ring.
+// - options, check boxes, the combo box and the scroll bar showing the focus
+//   as a dark ring (Fusion shows none on some, a faint tint on the others).
 // The colours come from the palettes (colours.h), so that no control needs
 // a style sheet of its own.
 QStyle *makeFrameStyle();
