@@ -102,7 +102,13 @@ void StartScreen::showRow(int row, Cursor &words, bool upperCase)
 
 void StartScreen::showRows(Cursor &words)
 {
+    const QString before = spokenEntry(m_ui.sourceWord[0]->text(), m_ui.targetWord[0]->text());
     showRow(0, words, m_ui.Option2->isChecked());
+    // The entry found is what the user typed or browsed for; it is told
+    // when it changes, once the keys stop.
+    const QString found = spokenEntry(m_ui.sourceWord[0]->text(), m_ui.targetWord[0]->text());
+    if (found != before)
+        announce(found);
     for (int row = 1; row < 7; ++row) {
         if (words.index() < m_nrmax) {
             words.moveNext();

@@ -43,6 +43,7 @@ void GridScreen::askQuestion()
     m_ui.Text7->setText(QStringLiteral("1")); // what the question scores unanswered
     for (QLineEdit *box : wordBoxes())
         colours::setBackground(box, colours::kWhite);
+    markChoices(nullptr);
 
     const BusyPointer busy(m_services.pointer);
     Cursor &words = cursors().words(selectedPair());
@@ -71,7 +72,13 @@ void GridScreen::askQuestion()
 
     // The keys answer the question: Up and Down move between the choices,
     // Space chooses (the pair options would switch the pair mid-question).
+    // The focus is handed over afresh, so that a screen reader reads the
+    // first choice even when it had the focus already; the word asked is
+    // told once the screen has settled.
+    if (m_ui.Option14[0]->hasFocus())
+        m_ui.Option14[0]->clearFocus();
     m_ui.Option14[0]->setFocus(Qt::OtherFocusReason);
+    announce(m_ui.Text1->text());
 }
 
 } // namespace vorbix

@@ -183,6 +183,9 @@ void ExerciseScreen::presentNextWord(NextWordRequest::Variant variant)
     // A missing word or translation shows as an empty box.
     ex.Text3->setText(words.source().value_or(QString()));
     ex.Text4->setText(words.target().value_or(QString()));
+    // The focus is on the start button or in the answer box, not on the
+    // words; a covered translation is not told.
+    announce(spokenEntry(wordShown(), translationShown()));
 }
 
 void ExerciseScreen::stopTimers()

@@ -4,6 +4,7 @@
 #include "data/record_error.h"
 #include "platform/message_sink.h"
 #include "platform/text_services.h"
+#include "shell/announcer.h"
 #include "shell/forms/common_controls.h"
 #include "shell/handler_boundary.h"
 #include "shell/navigator.h"
@@ -141,6 +142,23 @@ void Screen::onSpeakKey(bool translation, bool slowly)
     const LanguagePair &p = kLanguagePairs[pair];
     const QString text = translation ? translationShown() : wordShown();
     m_navigator.speaker().say(text, languageOfField(translation ? p.targetField : p.sourceField), slowly);
+}
+
+Announcer &Screen::announcer()
+{
+    if (!m_announcer)
+        m_announcer = new Announcer(this, m_services.tickers);
+    return *m_announcer;
+}
+
+void Screen::announce(const QString &text)
+{
+    announcer().say(text);
+}
+
+QString Screen::spokenEntry(const QString &word, const QString &translation)
+{
+    return translation.isEmpty() ? word : QStringLiteral("%1: %2").arg(word, translation);
 }
 
 void Screen::onCheck1Toggled(bool checked)
