@@ -170,6 +170,7 @@ void TestKeyboardAccess::screenReaderFollowsTheScreens()
     auto &start = static_cast<StartScreen &>(world->navigator.screen(ScreenId::Start));
     QCOMPARE(start.ui().fontsFrame->title(), QString());
     QCOMPARE(readName(start.ui().fontsFrame), QStringLiteral("Fonts"));
+    QCOMPARE(readName(start.ui().titleFrame), QStringLiteral("Title"));
 
     // The start button is read as it reads.
     auto &learn = static_cast<LearnScreen &>(world->navigator.screen(ScreenId::Invatare));
@@ -245,11 +246,14 @@ void TestKeyboardAccess::coveredAnswerCannotBeReachedOrRead()
     QCOMPARE(right->text(), QStringLiteral("perro"));
     QCOMPARE(readable(), QString());
     QVERIFY(!answer->state().focusable);
+    QVERIFY(answer->state().invisible); // never presented, not even as a password box
     QVERIFY(write.ui().Text5->hasFocus());
     QTest::keyClick(write.ui().Text5, Qt::Key_Tab); // passes the covered answer by
     QVERIFY(write.ui().Cmdcont->hasFocus());
 
     write.ui().Cmdok->click(); // uncovered
+    QVERIFY(!answer->state().invisible);
+    QVERIFY(!answer->state().passwordEdit);
     QCOMPARE(answer->text(QAccessible::Value), QStringLiteral("perro"));
     QCOMPARE(answer->textInterface()->text(0, 5), QStringLiteral("perro"));
     QVERIFY(answer->state().focusable);

@@ -47,6 +47,7 @@ void StartForm::setupUi(QWidget *window)
     setupCommonControls(window, PairCaptions::Dictionary, "");
 
     titleFrame = new QGroupBox(window);
+    titleFrame->setAccessibleName(QStringLiteral("Title"));
     Label2 = forms::makeLabel(titleFrame, "Label2", "Vorbix - learn foreign languages words");
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFont(forms::arial(12, true));

@@ -21,9 +21,9 @@ namespace vorbix {
 namespace {
 
 // While the cover (Text9) is shown, the right answer under it can neither
-// take the focus nor be read by a screen reader: what a sighted user sees
-// is a blank box, and so it must be for everyone. The cover is shown and
-// hidden by the handlers; this follows it.
+// take the focus nor be read or presented by a screen reader: what a sighted
+// user sees is a blank box, and so it must be for everyone. The cover is
+// shown and hidden by the handlers; this follows it.
 class AnswerCover final : public QObject
 {
 public:
@@ -52,8 +52,11 @@ private:
         if (covered && m_answer->hasFocus())
             m_userAnswer->setFocus(Qt::OtherFocusReason);
         m_answer->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
-        // A line edit that echoes nothing gives assistive technology no text.
+        // A line edit that echoes nothing gives assistive technology no text;
+        // hidden behind the cover, which keeps the place, a screen reader
+        // does not present it at all (not even as a password box).
         m_answer->setEchoMode(covered ? QLineEdit::NoEcho : QLineEdit::Normal);
+        m_answer->setVisible(!covered);
     }
 
     QLineEdit *m_answer;
