@@ -64,4 +64,15 @@ void Announcer::showPending()
     show();
 }
 
+void Announcer::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Hidden with its window (or hiding itself): it stays hidden when the
+    // window is shown again, which would otherwise show it, and a screen
+    // reader would repeat the last announcement. What waited is dropped.
+    m_settle->stop();
+    if (!isHidden())
+        hide();
+}
+
 } // namespace vorbix

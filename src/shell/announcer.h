@@ -35,6 +35,9 @@ public:
     void say(const QString &text);
     static constexpr int kSettleMs = 500;
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
     void showPending();
 

@@ -132,6 +132,11 @@ void TestAnnouncements::dictionaryTellsTheEntryFoundWhenItChanges()
     // Browsing tells the entry it moves to.
     QTest::keyClick(lookUp, Qt::Key_Down);
     QCOMPARE(heard(start), QStringList({"house: casa", "in: en"}));
+
+    // Left and shown again, the window does not repeat what it said.
+    start.hide();
+    start.show();
+    QCOMPARE(heard(start), QStringList({"house: casa", "in: en"}));
 }
 
 void TestAnnouncements::exercisesTellTheWordPresented()
