@@ -90,8 +90,12 @@ void GridScreen::markChoices(const std::array<bool, 5> *right)
         QString verdict;
         if (right)
             verdict = (*right)[k] ? QStringLiteral("right answer") : QStringLiteral("wrong answer");
-        m_ui.Option14[k]->setAccessibleDescription(verdict);
-        m_ui.Text2[k]->setAccessibleDescription(verdict);
+        // Only a change is sent: every change is an event the screen reader
+        // has to work through.
+        for (QWidget *choice : {static_cast<QWidget *>(m_ui.Option14[k]), static_cast<QWidget *>(m_ui.Text2[k])}) {
+            if (choice->accessibleDescription() != verdict)
+                choice->setAccessibleDescription(verdict);
+        }
     }
 }
 
