@@ -3,6 +3,7 @@
 #include "data/language_pairs.h"
 #include "data/schema.h"
 #include "data/word_store.h"
+#include "platform/clock.h"
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
@@ -120,6 +121,17 @@ public:
     QList<SpokenLanguage> missing;
     bool audioOutput = true;
     int stops = 0;
+};
+
+// A clock that stands still until the test moves it: 10 March 2025, 9:00
+// local time, at the start.
+class FixedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return at; }
+    void advanceSeconds(qint64 seconds) { at = at.addSecs(seconds); }
+    void advanceDays(qint64 days) { at = at.addDays(days); }
+    QDateTime at{QDate(2025, 3, 10), QTime(9, 0)};
 };
 
 // The regional settings the tests pin: a decimal point and a comma between
