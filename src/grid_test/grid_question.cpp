@@ -2,6 +2,7 @@
 
 #include "data/criteria.h"
 #include "data/cursor.h"
+#include "learning/next_word.h"
 #include "platform/random_source.h"
 
 #include <algorithm>
@@ -18,11 +19,15 @@ void findDrawn(Cursor &words, RandomSource &random, int count)
 
 } // namespace
 
-GridDraw drawQuestion(Cursor &words, RandomSource &random, int count)
+GridDraw drawQuestion(Cursor &words, RandomSource &random, int count, const QList<int> *practice)
 {
     GridDraw draw;
-    findDrawn(words, random, count);
+    if (practice && !practice->isEmpty())
+        words.findFirst(IndexEquals{drawFromSet(random.next(), *practice)});
+    else
+        findDrawn(words, random, count);
     draw.asked = words.source().value_or(QString());
+    draw.askedIndex = words.index();
     draw.variante[0] = words.target().value_or(QString());
     for (int j = 1; j <= 4; ++j) {
         findDrawn(words, random, count);

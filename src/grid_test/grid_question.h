@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -13,6 +14,7 @@ class RandomSource;
 struct GridDraw
 {
     QString asked; // the source word of the asked entry
+    int askedIndex = 0; // its Index
     // `variante`: 0 is the asked entry's translation, 1 to 4 those of four
     // other drawn entries; 5 is never filled, so every element a slot may
     // name exists.
@@ -23,8 +25,10 @@ struct GridDraw
 // Int((1 - r) * count), so an entry may come twice or as its own
 // distractor. A number no Index carries (0 among them) finds nothing and
 // the texts come from the record the cursor stands on. Missing words read
-// as empty texts.
-GridDraw drawQuestion(Cursor &words, RandomSource &random, int count);
+// as empty texts. While the learner practises the due words, the asked entry
+// is drawn into `practice` (their Index, ascending) by the same rule; the
+// four others still come from the whole table.
+GridDraw drawQuestion(Cursor &words, RandomSource &random, int count, const QList<int> *practice = nullptr);
 
 // Which entry of `variante` each of the five slots shows, and the slot of
 // the right translation.

@@ -3,6 +3,7 @@
 #include "data/cursor.h"
 #include "platform/random_source.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -28,11 +29,34 @@ void stepOrWrap(Cursor &words, int last, Wrap wrap)
         wrap();
 }
 
+void choosePracticeWord(Cursor &words, const NextWordRequest &request, RandomSource &random)
+{
+    const QList<int> &due = *request.practice;
+    if (request.order == NextWordRequest::Order::Randomly) {
+        const int k = drawFromSet(random.next(), due);
+        words.moveFirst();
+        words.findFirst(IndexEquals{k});
+        return;
+    }
+    const auto next = std::upper_bound(due.begin(), due.end(), words.index());
+    words.findFirst(IndexEquals{next == due.end() ? due.front() : *next});
+}
+
 } // namespace
+
+int drawFromSet(float r, const QList<int> &set)
+{
+    const int k = drawBelow(r, int(set.size()));
+    return set.at(qBound(0, k, int(set.size()) - 1));
+}
 
 void chooseNextWord(Cursor &words, const NextWordRequest &request, RandomSource &random)
 {
     using Order = NextWordRequest::Order;
+    if (request.practice && !request.practice->isEmpty()) {
+        choosePracticeWord(words, request, random);
+        return;
+    }
     const bool wholeTable = request.letter.isEmpty();
 
     if (wholeTable) {
