@@ -66,7 +66,8 @@ void writeDataRoot(const QString &root, int size)
 BenchWorld::BenchWorld(int size)
     : words(generatedTable(size, 1))
     , store(dir.path())
-    , services{store, messages, random, tickers, pointer, QLocale(), speech}
+    , progress(dir.path(), clock, messages)
+    , services{store, messages, random, tickers, pointer, QLocale(), speech, clock, progress}
     , navigator(services, makeScreen)
 {
     testing::writeDatabase(dir.path(), files::kMain, {{QLatin1String(kLanguagePairs[0].tableCode), words}});

@@ -50,6 +50,8 @@ public:
     testing::ManualTickers tickers;
     ApplicationMousePointer pointer;
     testing::RecordingSpeech speech;
+    SystemClock clock;
+    ProgressLog progress;
     Services services;
     Navigator navigator;
 };

@@ -39,7 +39,9 @@ int main(int argc, char **argv)
     TimerTickerFactory tickers;
     ApplicationMousePointer pointer;
     const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
-    Services services{store, messages, random, tickers, pointer, QLocale(), *speech};
+    SystemClock clock;
+    ProgressLog progress(store.dataRoot(), clock, messages);
+    Services services{store, messages, random, tickers, pointer, QLocale(), *speech, clock, progress};
     Navigator navigator(services, makeScreen);
 
     navigator.start();

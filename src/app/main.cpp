@@ -3,11 +3,13 @@
 #include "data/bundled_data.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
+#include "platform/clock.h"
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
 #include "platform/speech.h"
 #include "platform/ticker.h"
+#include "progress/progress_log.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 #include "shell/startup.h"
@@ -78,7 +80,11 @@ int main(int argc, char *argv[])
     vorbix::TimerTickerFactory tickers;
     vorbix::ApplicationMousePointer pointer;
     const std::unique_ptr<vorbix::Speech> speech = vorbix::makeDesktopSpeech();
-    vorbix::Services services{store, messages, random, tickers, pointer, QLocale(), *speech};
+    vorbix::SystemClock clock;
+    // The learner's answers go to progress.db in the data root, opened on
+    // the first answer.
+    vorbix::ProgressLog progress(dataRoot, clock, messages);
+    vorbix::Services services{store, messages, random, tickers, pointer, QLocale(), *speech, clock, progress};
     vorbix::Navigator navigator(services, vorbix::makeScreen);
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/answer.h"
 #include "shell/forms/grid_form.h"
 #include "shell/screen.h"
 
@@ -60,6 +61,8 @@ private:
     QString spokenResult(const QString &outcome, const std::array<bool, 5> &right) const;
     void addToAverage();
     double shownNumber(const QLineEdit *box) const;
+    // Keeps the judged question in the learner's progress.
+    void keepAnswer(Grading grading, const QString &given);
 
     GridForm m_ui;
     std::unique_ptr<Ticker> m_timer;
@@ -67,6 +70,8 @@ private:
     qint16 m_nrnote = 0;
     quint8 m_rasppoz = 0;
     bool m_questionAsked = false; // whether any question was put since the screen was created
+    WordOnShow m_asked;           // the word of the question on show; none without "Advanced"
+    bool m_judged = false;        // whether that question was judged already
 };
 
 } // namespace vorbix

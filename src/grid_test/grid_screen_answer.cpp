@@ -3,6 +3,7 @@
 #include "grid_test/grid_screen.h"
 
 #include "platform/text_services.h"
+#include "progress/progress_log.h"
 #include "platform/ticker.h"
 #include "shell/forms/colours.h"
 #include "shell/services.h"
@@ -20,16 +21,23 @@ void GridScreen::onChoiceClicked()
         return;
     m_timer->stop();
     const std::array<bool, 5> right = rightSlotsOnShow();
-    bool chosenRight = false;
+    int chosen = -1;
     for (int k = 0; k < 5; ++k) {
         if (m_ui.Option14[k]->isChecked()) {
             const float score = choiceScore(right[k], shownNumber(m_ui.Text9));
             m_ui.Text7->setText(text::generalNumber(score, m_services.locale));
-            chosenRight = right[k];
+            chosen = k;
         }
     }
     colourChoices(right);
     addToAverage();
+    const bool chosenRight = chosen >= 0 && right[chosen];
+    if (chosen >= 0) {
+        const Grading grading = !right[chosen] ? Grading::Wrong
+                                : shownNumber(m_ui.Text9) < 0 ? Grading::Late
+                                                              : Grading::Right;
+        keepAnswer(grading, m_ui.Text2[chosen]->text());
+    }
     announce(spokenResult(chosenRight ? QStringLiteral("Right.") : QStringLiteral("Wrong."), right));
 }
 
@@ -46,6 +54,7 @@ void GridScreen::onTimer3Tick()
     colourChoices(right);
     addToAverage();
     m_timer->stop();
+    keepAnswer(Grading::Closed, QString());
     announce(spokenResult(QStringLiteral("Time is up."), right));
 }
 
@@ -107,6 +116,15 @@ void GridScreen::addToAverage()
         return;
     m_medie = runningAverage(m_medie, shownNumber(m_ui.Text7), m_nrnote);
     m_ui.Text8->setText(text::twoDecimals(m_medie, m_services.locale));
+}
+
+void GridScreen::keepAnswer(Grading grading, const QString &given)
+{
+    // A question put without "Advanced" asked no word.
+    if (!m_asked.isValid())
+        return;
+    m_services.progress.answerGraded({m_asked, grading, given, shownNumber(m_ui.Text7), !m_judged});
+    m_judged = true;
 }
 
 double GridScreen::shownNumber(const QLineEdit *box) const

@@ -4,6 +4,7 @@
 
 #include "data/cursor.h"
 #include "data/word_count.h"
+#include "platform/clock.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
 #include "platform/ticker.h"
@@ -56,9 +57,13 @@ void GridScreen::askQuestion()
     // Only "Advanced" draws words; otherwise the asked word stays and the
     // choices are empty.
     GridDraw draw;
+    const int pair = selectedPair();
+    m_asked = {};
+    m_judged = false;
     if (m_ui.Option13->isChecked()) {
-        draw = drawQuestion(words, m_services.random, count);
+        draw = drawQuestion(words, m_services.random, count, practiceFor(pair));
         m_ui.Text1->setText(draw.asked);
+        m_asked = {pair, draw.askedIndex, draw.asked, draw.variante[0], m_services.clock.now()};
     }
     m_services.random.reseedFromClock();
     const GridPlacement placement = placeChoices(m_services.random);

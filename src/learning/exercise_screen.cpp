@@ -4,6 +4,7 @@
 #include "data/language_pairs.h"
 #include "data/word_count.h"
 #include "learning/letter_range.h"
+#include "platform/clock.h"
 #include "platform/text_services.h"
 #include "platform/ticker.h"
 #include "shell/forms/colours.h"
@@ -178,11 +179,15 @@ void ExerciseScreen::presentNextWord(NextWordRequest::Variant variant)
     request.nrmax = m_state.nrmax;
     request.nrprim = m_state.nrprim;
     request.nrultim = m_state.nrultim;
+    request.practice = practiceFor(pair);
     Cursor &words = cursors().words(pair);
     chooseNextWord(words, request, m_services.random);
     // A missing word or translation shows as an empty box.
-    ex.Text3->setText(words.source().value_or(QString()));
-    ex.Text4->setText(words.target().value_or(QString()));
+    const WordOnShow shown{pair, words.index(), words.source().value_or(QString()),
+                           words.target().value_or(QString()), m_services.clock.now()};
+    ex.Text3->setText(shown.word);
+    ex.Text4->setText(shown.translation);
+    wordPresented(shown);
     // The focus is on the start button or in the answer box, not on the
     // words; a covered translation is not told.
     announce(spokenEntry(wordShown(), translationShown()));

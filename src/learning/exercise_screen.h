@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learning/next_word.h"
+#include "progress/answer.h"
 #include "shell/screen.h"
 
 #include <memory>
@@ -72,6 +73,9 @@ protected:
     virtual void onCheck2Toggled(bool checked) = 0;
     // One tick of the exercise's timer; the two screens differ.
     virtual void onTimerTick() = 0;
+    // A word was put on show, as stored: the learning screen keeps it in
+    // the learner's progress, the writing test waits for its answer.
+    virtual void wordPresented(const WordOnShow &word) = 0;
 
     // Letter chosen in Combo1 (exercise_screen.cpp).
     void onCombo1Activated();

@@ -1,7 +1,9 @@
 #include "learning/learn_screen.h"
 
+#include "progress/progress_log.h"
 #include "shell/forms/colours.h"
 #include "shell/forms/keyboard_access.h"
+#include "shell/services.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +29,11 @@ void LearnScreen::onCheck2Toggled(bool checked)
 {
     forms::setCaption(m_ui.Cmdcont, checked ? QStringLiteral("START") : QStringLiteral("Continue"));
     colours::setBackground(m_ui.Cmdcont, colours::kGreen);
+}
+
+void LearnScreen::wordPresented(const WordOnShow &word)
+{
+    m_services.progress.wordShown(word);
 }
 
 } // namespace vorbix

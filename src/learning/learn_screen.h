@@ -24,6 +24,7 @@ protected:
     bool setsIntervalOnTimedStart() const override { return true; }
     void onCheck2Toggled(bool checked) override;
     void onTimerTick() override;
+    void wordPresented(const WordOnShow &word) override;
 
 private:
     LearnForm m_ui;

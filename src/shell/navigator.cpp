@@ -64,6 +64,7 @@ void Navigator::switchTo(Screen &from, ScreenId target)
     Screen &to = screen(target);
     to.carryPairOver(from.selectedPair());
     from.resetOnLeave();
+    from.endPractice();
     to.show();
     from.hide();
 }

@@ -134,6 +134,25 @@ void Screen::onNavigationClicked(ScreenId target)
     m_navigator.switchTo(*this, target);
 }
 
+void Screen::startPractice(int pair, QList<int> indexes)
+{
+    m_practicePair = indexes.isEmpty() ? -1 : pair;
+    m_practice = std::move(indexes);
+}
+
+void Screen::endPractice()
+{
+    if (m_practicePair < 0)
+        return;
+    m_practicePair = -1;
+    m_practice.clear();
+}
+
+const QList<int> *Screen::practiceFor(int pair) const
+{
+    return pair >= 0 && pair == m_practicePair ? &m_practice : nullptr;
+}
+
 void Screen::onSpeakKey(bool translation, bool slowly)
 {
     const int pair = selectedPair();

@@ -45,6 +45,15 @@ public:
 
     ScreenCursors &cursors() { return m_cursors; }
 
+    // A practice of the due words: while one runs for a pair, the screen's
+    // draws for that pair keep to the words given (their Index, ascending).
+    // Leaving the screen ends it; without one every draw is the screen's own.
+    void startPractice(int pair, QList<int> indexes);
+    void endPractice();
+    // The words a draw for `pair` keeps to, or null when no practice of that
+    // pair runs.
+    const QList<int> *practiceFor(int pair) const;
+
 protected:
     Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding);
 
@@ -102,6 +111,8 @@ private:
     Announcer &announcer();
     Announcer *m_announcer = nullptr; // made on the first announcement
     int m_appliedPair = 0; // the pair whose selection last completed; Option3 at design time
+    int m_practicePair = -1; // the pair a practice runs for; -1: none
+    QList<int> m_practice;
 };
 
 } // namespace vorbix

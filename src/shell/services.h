@@ -4,8 +4,10 @@
 
 namespace vorbix {
 
+class Clock;
 class MessageSink;
 class MousePointer;
+class ProgressLog;
 class RandomSource;
 class Speech;
 class TickerFactory;
@@ -13,9 +15,10 @@ class WordStore;
 
 // What the screens need from outside: the word store, where messages go, the
 // random source, the timers, the mouse pointer, the regional settings that
-// numbers are written and read with, and the voice that reads words aloud.
-// The program passes the real ones; tests pass recorders, hand-stepped
-// tickers and a pinned locale.
+// numbers are written and read with, the voice that reads words aloud, the
+// wall clock and the log that keeps the learner's answers. The program
+// passes the real ones; tests pass recorders, hand-stepped tickers, a pinned
+// locale and a clock they set.
 struct Services
 {
     WordStore &store;
@@ -25,6 +28,8 @@ struct Services
     MousePointer &pointer;
     QLocale locale;
     Speech &speech;
+    Clock &clock;
+    ProgressLog &progress;
 };
 
 } // namespace vorbix

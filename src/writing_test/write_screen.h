@@ -32,6 +32,7 @@ protected:
     QLineEdit *answerCover() override;
     void onCheck2Toggled(bool checked) override;
     void onTimerTick() override;
+    void wordPresented(const WordOnShow &word) override;
 
 private:
     // "Verify" (write_verify.cpp).
@@ -46,9 +47,13 @@ private:
     // The scores, and the right answer once it is uncovered, as a screen
     // reader is told them after a grading.
     QString spokenScores();
+    // Keeps the graded answer in the learner's progress (write_verify.cpp).
+    void keepAnswer(Grading grading);
 
     WriteForm m_ui;
     ScoreRecord m_scores;
+    WordOnShow m_onShow; // the word whose answer is graded
+    bool m_graded = false; // whether it was graded already
 };
 
 } // namespace vorbix

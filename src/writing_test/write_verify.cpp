@@ -2,6 +2,7 @@
 #include "writing_test/write_screen.h"
 
 #include "platform/message_sink.h"
+#include "progress/progress_log.h"
 #include "platform/text_services.h"
 #include "shell/forms/colours.h"
 #include "shell/services.h"
@@ -21,6 +22,7 @@ void WriteScreen::onCmdokClicked()
     paintCmdcont(QStringLiteral("Continue"), colours::kGreen);
     scoreTypedAnswer();
     recordScore();
+    keepAnswer(Grading::Verify);
     announce(spokenScores());
 }
 
@@ -37,6 +39,7 @@ void WriteScreen::notare()
     }
     scoreTypedAnswer();
     recordScore();
+    keepAnswer(Grading::TimeOut);
     announce(spokenScores());
 }
 
@@ -64,6 +67,22 @@ void WriteScreen::recordScore()
                                     + "\" is not a number.");
     m_scores.add(*shown);
     m_ui.Text1->setText(text::twoDecimals(m_scores.medie, m_services.locale));
+}
+
+void WriteScreen::wordPresented(const WordOnShow &word)
+{
+    m_onShow = word;
+    m_graded = false;
+}
+
+void WriteScreen::keepAnswer(Grading grading)
+{
+    // Verify pressed before any word was shown grades no word.
+    if (!m_onShow.isValid())
+        return;
+    const double score = text::localeValue(m_ui.Text7->text(), m_services.locale).value_or(1.0);
+    m_services.progress.answerGraded({m_onShow, grading, m_ui.Text5->text(), score, !m_graded});
+    m_graded = true;
 }
 
 } // namespace vorbix

@@ -73,7 +73,9 @@ int main(int argc, char *argv[])
     ManualTickers tickers;
     CountingPointer pointer;
     RecordingSpeech speech;
-    Services services{store, messages, random, tickers, pointer, pointLocale(), speech};
+    SystemClock clock;
+    ProgressLog progress(root, clock, messages);
+    Services services{store, messages, random, tickers, pointer, pointLocale(), speech, clock, progress};
     Navigator navigator(services, makeScreen);
 
     auto &start = static_cast<StartScreen &>(navigator.screen(ScreenId::Start));

@@ -93,7 +93,8 @@ void writeSettings(const QString &root, const char *drivePath, const QString &cu
 
 TestWorld::TestWorld(const Tables &tables)
     : store(m_dir.path())
-    , services{store, messages, random, tickers, pointer, pointLocale(), speech}
+    , progress(m_dir.path(), clock, messages)
+    , services{store, messages, random, tickers, pointer, pointLocale(), speech, clock, progress}
     , navigator(services, makeScreen)
 {
     for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings})

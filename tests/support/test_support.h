@@ -9,6 +9,7 @@
 #include "platform/random_source.h"
 #include "platform/speech.h"
 #include "platform/ticker.h"
+#include "progress/progress_log.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 
@@ -172,6 +173,8 @@ public:
     ManualTickers tickers;
     CountingPointer pointer;
     RecordingSpeech speech;
+    FixedClock clock;
+    ProgressLog progress;
     Services services;
     Navigator navigator;
 };

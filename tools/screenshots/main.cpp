@@ -12,11 +12,13 @@
 #include "dictionary/start_screen.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
+#include "platform/clock.h"
 #include "platform/message_sink.h"
 #include "platform/mouse_pointer.h"
 #include "platform/random_source.h"
 #include "platform/speech.h"
 #include "platform/ticker.h"
+#include "progress/progress_log.h"
 #include "shell/services.h"
 #include "writing_test/write_screen.h"
 
@@ -148,8 +150,10 @@ int main(int argc, char *argv[])
     SteppedTickers tickers;
     NoPointer pointer;
     const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
+    SystemClock clock;
+    ProgressLog progress(dataRoot, clock, messages);
     Services services{store, messages, random, tickers, pointer, QLocale(QLocale::English, QLocale::UnitedStates),
-                      *speech};
+                      *speech, clock, progress};
     Navigator navigator(services, makeScreen);
     bool ok = true;
 
