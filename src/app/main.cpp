@@ -1,4 +1,5 @@
 #include "app/application_setup.h"
+#include "app/progress_opener.h"
 #include "app/screen_factory.h"
 #include "data/bundled_data.h"
 #include "data/word_store.h"
@@ -86,6 +87,7 @@ int main(int argc, char *argv[])
     vorbix::ProgressLog progress(dataRoot, clock, messages);
     vorbix::Services services{store, messages, random, tickers, pointer, QLocale(), *speech, clock, progress};
     vorbix::Navigator navigator(services, vorbix::makeScreen);
+    navigator.setProgressOpener(vorbix::makeProgressOpener(services, navigator));
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -69,6 +69,23 @@ void Navigator::switchTo(Screen &from, ScreenId target)
     from.hide();
 }
 
+void Navigator::showProgress(Screen &from)
+{
+    if (m_openProgress && !m_exited)
+        m_openProgress(from);
+}
+
+void Navigator::startPractice(Screen &from, ScreenId target, int pair, const QList<int> &indexes)
+{
+    Screen &to = screen(target);
+    if (&to != &from)
+        switchTo(from, target);
+    // A pair that cannot be selected (its table unreadable) leaves the
+    // screen on another pair, whose draws the practice does not touch.
+    to.carryPairOver(pair);
+    to.startPractice(pair, indexes);
+}
+
 void Navigator::exit()
 {
     if (m_exited)

@@ -50,6 +50,18 @@ public:
     // and the screens go on (the record only caches a word count).
     void settingsNotSaved(const QString &filePath, const QString &reason);
 
+    // The Progress window, opened over a screen by its Progress button or
+    // Ctrl+P. The composition root supplies what opens it, so that the
+    // shell does not depend on the window; without it the keys do nothing.
+    using ProgressOpener = std::function<void(Screen &from)>;
+    void setProgressOpener(ProgressOpener opener) { m_openProgress = std::move(opener); }
+    void showProgress(Screen &from);
+
+    // "Practise due words" from the Progress window opened over `from`: the
+    // target screen is shown as a navigation button would show it, with the
+    // pair selected, and its draws keep to `indexes` until it is left.
+    void startPractice(Screen &from, ScreenId target, int pair, const QList<int> &indexes);
+
     // Reads words aloud for every screen's speech keys.
     WordSpeaker &speaker() { return m_speaker; }
 
@@ -63,6 +75,7 @@ private:
     std::array<std::unique_ptr<Screen>, 4> m_screens;
     bool m_exited = false;
     QStringList m_unsavedSettingsFiles;
+    ProgressOpener m_openProgress;
 };
 
 } // namespace vorbix

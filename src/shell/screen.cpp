@@ -8,6 +8,7 @@
 #include "shell/forms/common_controls.h"
 #include "shell/handler_boundary.h"
 #include "shell/navigator.h"
+#include "shell/progress_button.h"
 #include "shell/services.h"
 
 #include <QAccessible>
@@ -120,6 +121,15 @@ void Screen::connectCommonControls()
                 [this, translation = translation, slowly = slowly] { onSpeakKey(translation, slowly); });
     }
 
+    // Progress: a button in room of its own, and Ctrl+P. Tab reaches the
+    // button just before the navigation row.
+    m_progressButton = makeProgressButton(this, m_id);
+    placeProgressButton(m_progressButton, m_id);
+    QWidget::setTabOrder(c.cmdDict->previousInFocusChain(), m_progressButton);
+    connect(m_progressButton, &QPushButton::clicked, this, [this] { m_navigator.showProgress(*this); });
+    auto *progressKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+P")), this);
+    connect(progressKey, &QShortcut::activated, this, [this] { m_navigator.showProgress(*this); });
+
     connect(c.Check1, &QCheckBox::toggled, this, &Screen::onCheck1Toggled);
     connect(c.Option1, &QRadioButton::clicked, this, &Screen::onOption1Clicked);
     connect(c.Option2, &QRadioButton::clicked, this, &Screen::onOption2Clicked);
@@ -138,6 +148,7 @@ void Screen::startPractice(int pair, QList<int> indexes)
 {
     m_practicePair = indexes.isEmpty() ? -1 : pair;
     m_practice = std::move(indexes);
+    showPracticeOnButton();
 }
 
 void Screen::endPractice()
@@ -146,11 +157,31 @@ void Screen::endPractice()
         return;
     m_practicePair = -1;
     m_practice.clear();
+    showPracticeOnButton();
 }
 
 const QList<int> *Screen::practiceFor(int pair) const
 {
     return pair >= 0 && pair == m_practicePair ? &m_practice : nullptr;
+}
+
+void Screen::showPracticeOnButton()
+{
+    if (!m_progressButton || m_id == ScreenId::Start)
+        return;
+    if (m_practicePair < 0) {
+        m_progressButton->setText(QStringLiteral("Progress"));
+        m_progressButton->setAccessibleDescription({});
+        m_progressButton->setToolTip(QStringLiteral("Progress (Ctrl+P)"));
+        return;
+    }
+    const QString words = m_practice.size() == 1 ? QStringLiteral("the 1 word")
+                                                 : QStringLiteral("the %1 words").arg(m_practice.size());
+    const QString what = QStringLiteral("Practising %1 due in %2 until you leave this screen.")
+                             .arg(words, QLatin1String(kLanguagePairs[m_practicePair].caption));
+    m_progressButton->setText(QStringLiteral("Practice (%1)").arg(m_practice.size()));
+    m_progressButton->setAccessibleDescription(what);
+    m_progressButton->setToolTip(what + QStringLiteral("\nProgress (Ctrl+P)"));
 }
 
 void Screen::onSpeakKey(bool translation, bool slowly)
@@ -217,6 +248,8 @@ void Screen::closeEvent(QCloseEvent *event)
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (m_progressButton)
+        placeProgressButton(m_progressButton, m_id);
     if (m_placed)
         return;
     m_placed = true;

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLineEdit;
+class QPushButton;
 
 namespace vorbix {
 
@@ -53,6 +54,9 @@ public:
     // The words a draw for `pair` keeps to, or null when no practice of that
     // pair runs.
     const QList<int> *practiceFor(int pair) const;
+
+    // The button that opens the Progress window (also Ctrl+P).
+    QPushButton *progressButton() const { return m_progressButton; }
 
 protected:
     Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding);
@@ -102,6 +106,8 @@ protected:
 
 private:
     void onNavigationClicked(ScreenId target);
+    // The Progress button says when a practice runs.
+    void showPracticeOnButton();
     // F5 and Shift+F5 (with Ctrl: slowly).
     void onSpeakKey(bool translation, bool slowly);
 
@@ -111,6 +117,7 @@ private:
     Announcer &announcer();
     Announcer *m_announcer = nullptr; // made on the first announcement
     int m_appliedPair = 0; // the pair whose selection last completed; Option3 at design time
+    QPushButton *m_progressButton = nullptr;
     int m_practicePair = -1; // the pair a practice runs for; -1: none
     QList<int> m_practice;
 };

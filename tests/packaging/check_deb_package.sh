@@ -25,7 +25,7 @@ for file in usr/bin/vorbix usr/bin/vorbix-import \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite; do
+for package in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6charts6; do
   grep -q "$package" <<<"$depends" || fail "Depends ($depends) does not name $package"
 done
 

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "app/progress_opener.h"
 #include "app/screen_factory.h"
 #include "data/settings_record.h"
 #include "data/sqlite_connection.h"
@@ -97,6 +98,7 @@ TestWorld::TestWorld(const Tables &tables)
     , services{store, messages, random, tickers, pointer, pointLocale(), speech, clock, progress}
     , navigator(services, makeScreen)
 {
+    navigator.setProgressOpener(makeProgressOpener(services, navigator));
     for (const char *file : {files::kMain, files::kLearningFrench, files::kTestSettings})
         writeDatabase(m_dir.path(), file, tables);
 }

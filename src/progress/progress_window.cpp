@@ -1,0 +1,289 @@
+#include "progress/progress_window.h"
+
+#include "data/language_pairs.h"
+#include "data/record_error.h"
+#include "data/screen_bindings.h"
+#include "data/word_store.h"
+#include "data/word_table.h"
+#include "platform/clock.h"
+#include "platform/text_services.h"
+#include "progress/leitner.h"
+#include "progress/practice.h"
+#include "progress/progress_chart.h"
+#include "progress/progress_log.h"
+#include "progress/text_table_model.h"
+#include "shell/forms/colours.h"
+#include "shell/forms/form_builders.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace vorbix {
+
+namespace {
+
+const QColor kWindow{224, 224, 224};
+const QColor kCloseRed{255, 192, 192};
+const QColor kProblem{255, 192, 192};
+
+QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, const QString &accessibleName)
+{
+    auto *view = new QTableView(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setTabKeyNavigation(false); // Tab leaves the table; the arrows move inside it
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideRight);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->setAccessibleName(accessibleName);
+    return view;
+}
+
+QGroupBox *frameAround(QWidget *parent, const QString &title, QWidget *content)
+{
+    auto *frame = new QGroupBox(title, parent);
+    auto *column = new QVBoxLayout(frame);
+    column->setContentsMargins(6, 4, 6, 6);
+    column->addWidget(content);
+    return frame;
+}
+
+QString boxCaption(int box)
+{
+    const int days = leitner::intervalDays(box);
+    return days == 1 ? QStringLiteral("Box %1 (every day)").arg(box)
+                     : QStringLiteral("Box %1 (every %2 days)").arg(box).arg(days);
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(ProgressLog &log, WordStore &words, QLocale locale, QWidget *parent)
+    : QDialog(parent)
+    , m_log(log)
+    , m_words(words)
+    , m_locale(std::move(locale))
+{
+    buildControls();
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+void ProgressWindow::buildControls()
+{
+    setObjectName(QStringLiteral("Progress"));
+    setWindowTitle(QStringLiteral("Progress"));
+    setFont(forms::arial(9));
+    colours::setBackground(this, kWindow);
+    resize(720, 560);
+
+    m_pair = new QComboBox(this);
+    m_pair->setObjectName(QStringLiteral("pairChoice"));
+    for (const LanguagePair &pair : kLanguagePairs)
+        m_pair->addItem(QLatin1String(pair.caption));
+    auto *pairLabel = new QLabel(QStringLiteral("&Language pair:"), this);
+    pairLabel->setBuddy(m_pair);
+    m_pair->setAccessibleName(QStringLiteral("Language pair"));
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    colours::setBackground(m_status, kProblem);
+    m_status->setMargin(4);
+    m_status->hide();
+
+    m_days = new TextTableModel({QStringLiteral("Day"), QStringLiteral("Answers"), QStringLiteral("Average score")},
+                                this);
+    m_days->setNumericColumns({1, 2});
+    m_totals = new TextTableModel({QStringLiteral("Totals"), QStringLiteral("Value")}, this);
+    m_totals->setNumericColumns({1});
+    m_due = new TextTableModel({QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Box")}, this);
+    m_due->setNumericColumns({2});
+    m_trouble = new TextTableModel(
+        {QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Times")}, this);
+    m_trouble->setNumericColumns({2});
+
+    m_chart = new ProgressChart(this);
+    m_chart->setObjectName(QStringLiteral("chart"));
+    m_chart->setMinimumHeight(200);
+    m_daysTable = makeTable(this, "daysTable", m_days, QStringLiteral("Answers and average score per day"));
+    m_daysTabs = new QTabWidget(this);
+    m_daysTabs->setObjectName(QStringLiteral("daysTabs"));
+    m_daysTabs->addTab(m_chart, QStringLiteral("Chart"));
+    m_daysTabs->addTab(m_daysTable, QStringLiteral("Table"));
+
+    m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"));
+    m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"));
+    m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"));
+    m_dueFrame = frameAround(this, QStringLiteral("Due today"), m_dueTable);
+
+    m_inWriteWords = forms::makeRadio(this, "practiseInWriteWords", "&Write words");
+    m_inGridTest = forms::makeRadio(this, "practiseInGridTest", "&Grid test");
+    m_inWriteWords->setChecked(true);
+    auto *practiseIn = new QLabel(QStringLiteral("Practise in:"), this);
+    m_practise = forms::makeButton(this, "practise", "Practise &due words", colours::kGreen);
+    m_practise->setFont(forms::timesNewRoman(12, true));
+    m_practise->setMinimumHeight(32);
+    m_practise->setToolTip(QStringLiteral("Opens the chosen screen with its words drawn from the words due today, "
+                                          "until you leave that screen"));
+    m_close = forms::makeButton(this, "close", "&Close", kCloseRed);
+    m_close->setMinimumSize(100, 26);
+    m_close->setToolTip(QStringLiteral("Close (Esc)"));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(pairLabel);
+    top->addWidget(m_pair);
+    top->addStretch(1);
+
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(frameAround(this, QStringLiteral("Totals"), m_totalsTable), 4);
+    lists->addWidget(m_dueFrame, 5);
+    lists->addWidget(frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable), 5);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(practiseIn);
+    bottom->addWidget(m_inWriteWords);
+    bottom->addWidget(m_inGridTest);
+    bottom->addSpacing(12);
+    bottom->addWidget(m_practise);
+    bottom->addStretch(1);
+    bottom->addWidget(m_close);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 8, 10, 8);
+    column->setSpacing(6);
+    column->addLayout(top);
+    column->addWidget(m_status);
+    column->addWidget(frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs), 3);
+    column->addLayout(lists, 2);
+    column->addLayout(bottom);
+
+    setTabOrder(m_pair, m_daysTabs);
+    setTabOrder(m_daysTabs, m_chart);
+    setTabOrder(m_chart, m_daysTable);
+    setTabOrder(m_daysTable, m_totalsTable);
+    setTabOrder(m_totalsTable, m_dueTable);
+    setTabOrder(m_dueTable, m_troubleTable);
+    setTabOrder(m_troubleTable, m_inWriteWords);
+    setTabOrder(m_inWriteWords, m_inGridTest);
+    setTabOrder(m_inGridTest, m_practise);
+    setTabOrder(m_practise, m_close);
+
+    connect(m_pair, &QComboBox::currentIndexChanged, this, &ProgressWindow::refresh);
+    connect(m_practise, &QPushButton::clicked, this, &ProgressWindow::onPractiseClicked);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ProgressWindow::showPair(int pair)
+{
+    {
+        const QSignalBlocker quiet(m_pair);
+        m_pair->setCurrentIndex(qBound(0, pair, kPairCount - 1));
+    }
+    refresh();
+    m_pair->setFocus();
+}
+
+void ProgressWindow::refresh()
+{
+    const int pair = m_pair->currentIndex();
+    QString problem;
+    try {
+        m_report = m_log.report(pair);
+    } catch (const RecordError &error) {
+        m_report = ProgressReport::empty(pair, m_log.clock().now().date());
+        problem = QStringLiteral("Your progress cannot be read. %1").arg(error.message());
+    }
+    if (problem.isEmpty() && !m_log.problem().isEmpty())
+        problem = QStringLiteral("The answers of this session are not being kept. %1").arg(m_log.problem());
+    m_status->setText(problem);
+    m_status->setVisible(!problem.isEmpty());
+
+    m_chart->showReport(m_report, m_locale);
+    fillTables();
+    m_practise->setEnabled(!m_report.due.isEmpty());
+}
+
+void ProgressWindow::fillTables()
+{
+    const ProgressReport &r = m_report;
+    const auto average = [this](int count, double value) {
+        return count == 0 ? QStringLiteral("-") : text::twoDecimals(value, m_locale);
+    };
+
+    QVector<QStringList> days;
+    for (auto day = r.days.rbegin(); day != r.days.rend(); ++day)
+        days.append({m_locale.toString(day->date, QLocale::ShortFormat), QString::number(day->answers),
+                     average(day->answers, day->averageScore)});
+    m_days->setRows(days);
+
+    QVector<QStringList> totals{
+        {QStringLiteral("Words seen"), QString::number(r.wordsSeen)},
+        {QStringLiteral("Answers"), QString::number(r.answers)},
+        {QStringLiteral("Average score"), average(r.answers, r.averageScore)},
+    };
+    for (int box = leitner::kFirstBox; box <= leitner::kLastBox; ++box)
+        totals.append({boxCaption(box), QString::number(r.wordsPerBox[size_t(box - 1)])});
+    m_totals->setRows(totals);
+
+    QVector<QStringList> due;
+    due.reserve(r.due.size());
+    for (const ProgressReport::Word &word : r.due)
+        due.append({word.word, word.rightAnswer, QString::number(word.box)});
+    m_due->setRows(due);
+    m_dueFrame->setTitle(r.due.isEmpty() ? QStringLiteral("Due today: none")
+                                         : QStringLiteral("Due today: %1").arg(counted(int(r.due.size()),
+                                                                                       QStringLiteral("word"),
+                                                                                       QStringLiteral("words"))));
+    m_dueTable->setAccessibleName(m_dueFrame->title());
+
+    QVector<QStringList> trouble;
+    for (const ProgressReport::Word &word : r.trouble)
+        trouble.append({word.word, word.rightAnswer, QString::number(word.timesBelowSix)});
+    m_trouble->setRows(trouble);
+
+    for (QTableView *view : {m_daysTable, m_totalsTable, m_dueTable, m_troubleTable})
+        view->resizeColumnToContents(0);
+}
+
+void ProgressWindow::onPractiseClicked()
+{
+    const int pair = m_pair->currentIndex();
+    const PracticeScreen where = m_inGridTest->isChecked() ? PracticeScreen::GridTest : PracticeScreen::WriteWords;
+    const ScreenBinding &binding = where == PracticeScreen::GridTest ? bindings::kTestG : bindings::kTest;
+    QList<int> indexes;
+    try {
+        const auto table = m_words.table(m_words.filePath(binding.wordFiles[size_t(pair)]), kLanguagePairs[pair]);
+        indexes = practiceIndexes(m_report.due, *table);
+    } catch (const RecordError &error) {
+        m_status->setText(QStringLiteral("The words cannot be practised. %1").arg(error.message()));
+        m_status->show();
+        return;
+    }
+    if (indexes.isEmpty()) {
+        m_status->setText(QStringLiteral("None of the words due is in the word table any more (it was imported "
+                                         "anew since they were answered), so there is nothing to practise."));
+        m_status->show();
+        return;
+    }
+    accept();
+    Q_EMIT practiseRequested(pair, where, indexes);
+}
+
+} // namespace vorbix

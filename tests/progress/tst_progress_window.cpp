@@ -1,0 +1,427 @@
+// The Progress window: reached from every screen by its button and Ctrl+P
+// without moving a designed control, the figures of a pair, "Practise due
+// words" on "Write words" and "Grid test", a progress file it cannot read,
+// and its keys and names for a screen reader.
+#include "test_support.h"
+
+#include "grid_test/grid_screen.h"
+#include "learning/learn_screen.h"
+#include "progress/progress_store.h"
+#include "progress/progress_window.h"
+#include "shell/forms/grid_form.h"
+#include "shell/forms/learn_form.h"
+#include "shell/forms/start_form.h"
+#include "shell/forms/write_form.h"
+#include "writing_test/write_screen.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace vorbix;
+using namespace vorbix::testing;
+
+namespace {
+
+constexpr int kEngSpa = 0, kEngFre = 2;
+
+// The texts of a table view, row by row, cells joined by "|".
+QStringList rowsOf(const QTableView *view)
+{
+    QStringList rows;
+    const QAbstractItemModel *model = view->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells.append(model->index(r, c).data().toString());
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+// Where each named control of a window stands: by name, in the order of
+// creation (a few names are given twice, as the design gave them).
+using Places = QMap<QString, QList<QRect>>;
+Places placesIn(const QWidget &window)
+{
+    Places places;
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) && !w->isHidden()
+            && w->objectName() != QLatin1String("cmdProgress"))
+            places[w->objectName()].append(QRect(w->mapTo(&window, QPoint()), w->size()));
+    }
+    return places;
+}
+
+template<class Form>
+Places designedPlaces()
+{
+    QWidget window;
+    Form form;
+    form.setupUi(&window);
+    window.show(); // polished and laid out as a screen is
+    return placesIn(window);
+}
+
+} // namespace
+
+class TestProgressWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestWorld> world;
+
+    template<typename S = Screen>
+    S &screen(ScreenId id)
+    {
+        return static_cast<S &>(world->navigator.screen(id));
+    }
+    Screen &open(ScreenId id)
+    {
+        Screen &s = world->navigator.screen(id);
+        s.show();
+        s.activateWindow();
+        if (!QTest::qWaitForWindowActive(&s))
+            qFatal("the window did not become active");
+        return s;
+    }
+    ProgressWindow *progressWindow()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<ProgressWindow *>(w))
+                return window;
+        }
+        return nullptr;
+    }
+    template<typename T = QWidget>
+    T *part(const char *name)
+    {
+        return progressWindow()->findChild<T *>(QLatin1String(name));
+    }
+    // A first grading of word `index` of eng-spa (sampleTables) on the clock's day.
+    void answered(int index, const QString &word, const QString &right, Grading grading, double score,
+                  int pair = kEngSpa)
+    {
+        world->progress.answerGraded({{pair, index, word, right, world->clock.at}, grading, QStringLiteral("x"), score,
+                                      true});
+    }
+    // "dog" (10), "cat" (9) and "house" (14) answered on 10 March, then
+    // the clock on 13 March: "dog" and "house" (box 1) are due, "cat"
+    // (box 2, due from 12 March) too; "kind" answered on 12 March is not.
+    void answerFourWords()
+    {
+        answered(10, QStringLiteral("dog"), QStringLiteral("perro"), Grading::Wrong, 1);
+        answered(9, QStringLiteral("cat"), QStringLiteral("gato"), Grading::Right, 10);
+        answered(14, QStringLiteral("house"), QStringLiteral("casa"), Grading::Verify, 4);
+        world->clock.advanceDays(2);
+        answered(18, QStringLiteral("kind"), QStringLiteral("amable"), Grading::Verify, 10);
+        world->clock.advanceDays(1);
+    }
+
+private Q_SLOTS:
+    void init() { world = std::make_unique<TestWorld>(sampleTables()); }
+    void cleanup()
+    {
+        QVERIFY2(world->messages.shown.isEmpty(), qPrintable(world->messages.shown.value(0).text));
+        world.reset();
+    }
+
+    void theButtonLeavesEveryDesignedControlInPlace_data();
+    void theButtonLeavesEveryDesignedControlInPlace();
+    void buttonAndCtrlPOpenItForTheScreensPair();
+    void itShowsThePairsFigures();
+    void practiseDueWordsOnWriteWords();
+    void practiseDueWordsOnTheGridTest();
+    void practiceOnTheScreenItWasOpenedFrom();
+    void dueWordsTheTableNoLongerHoldsAreNotPractised();
+    void aFileItCannotReadIsSaidInTheWindow();
+    void keysAndNamesForAScreenReader();
+};
+
+void TestProgressWindow::theButtonLeavesEveryDesignedControlInPlace_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::addColumn<int>("form");
+    QTest::newRow("Dictionary") << ScreenId::Start << 0;
+    QTest::newRow("Learn words") << ScreenId::Invatare << 1;
+    QTest::newRow("Write words") << ScreenId::Test << 2;
+    QTest::newRow("Grid test") << ScreenId::TestG << 3;
+}
+
+void TestProgressWindow::theButtonLeavesEveryDesignedControlInPlace()
+{
+    QFETCH(ScreenId, id);
+    QFETCH(int, form);
+    const Places designed = form == 0   ? designedPlaces<StartForm>()
+                                           : form == 1 ? designedPlaces<LearnForm>()
+                                           : form == 2 ? designedPlaces<WriteForm>()
+                                                       : designedPlaces<GridForm>();
+    Screen &s = open(id);
+    QPushButton *button = s.progressButton();
+    QVERIFY(button && button->isVisible());
+    const QRect place(button->mapTo(&s, QPoint()), button->size());
+    QVERIFY2(s.rect().contains(place), "the button lies outside its window");
+    QVERIFY(place.height() >= 24 && place.width() >= 30); // a target the pointer finds
+    const Places onScreen = placesIn(s);
+    QCOMPARE(onScreen.keys(), designed.keys());
+    for (auto it = designed.cbegin(); it != designed.cend(); ++it)
+        QVERIFY2(onScreen[it.key()] == it.value(),
+                 qPrintable(it.key() + QStringLiteral(": %1,%2 on the screen, %3,%4 designed")
+                                           .arg(onScreen[it.key()].value(0).x())
+                                           .arg(onScreen[it.key()].value(0).y())
+                                           .arg(it.value().value(0).x())
+                                           .arg(it.value().value(0).y())));
+    // Over no visible control: neither a frame nor anything else.
+    for (const QWidget *w : s.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w == button || w->isHidden())
+            continue;
+        QVERIFY2(!w->geometry().intersects(place), qPrintable(w->objectName() + QLatin1String(" ")
+                                                              + QLatin1String(w->metaObject()->className())));
+    }
+    QCOMPARE(button->accessibleName(), QStringLiteral("Progress"));
+    QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+P")));
+}
+
+void TestProgressWindow::buttonAndCtrlPOpenItForTheScreensPair()
+{
+    auto &write = static_cast<WriteScreen &>(open(ScreenId::Test));
+    write.ui().pairOptions[kEngFre]->click();
+    QTest::keyClick(&write, Qt::Key_P, Qt::ControlModifier);
+    ProgressWindow *window = progressWindow();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(part<QComboBox>("pairChoice")->currentText(), QStringLiteral("eng-fre"));
+    QCOMPARE(window->report().pair, kEngFre);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(write.isVisible()); // the screen stays as it was
+    QCOMPARE(write.selectedPair(), kEngFre);
+
+    Screen &start = open(ScreenId::Start);
+    start.progressButton()->click();
+    QVERIFY(window->isVisible());
+    QCOMPARE(part<QComboBox>("pairChoice")->currentText(), QStringLiteral("eng-spa"));
+    part<QPushButton>("close")->click();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!QFileInfo::exists(ProgressStore::pathIn(world->root()))); // looking creates no file
+}
+
+void TestProgressWindow::itShowsThePairsFigures()
+{
+    answered(3, QStringLiteral("above"), QStringLiteral("encima"), Grading::Verify, 10, kEngFre);
+    answerFourWords();
+    open(ScreenId::Start).progressButton()->click();
+    ProgressWindow *window = progressWindow();
+
+    // The chart: bars for the answers of each day, a line over the days with answers.
+    auto *view = part<QChartView>("chart");
+    const auto bars = view->chart()->findChildren<QBarSet *>();
+    QCOMPARE(bars.size(), 1);
+    QCOMPARE(bars[0]->count(), 30);
+    QCOMPARE(bars[0]->at(26), 3.0); // 10 March, three days before today
+    QCOMPARE(bars[0]->at(28), 1.0); // 12 March
+    QCOMPARE(bars[0]->at(29), 0.0); // today
+    const auto lines = view->chart()->findChildren<QLineSeries *>();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0]->points(), (QList<QPointF>{{26, 5.0}, {28, 10.0}}));
+    QCOMPARE(view->accessibleDescription(),
+             QStringLiteral("Last 30 days: 4 answers on 2 days, average score 6.25. Today: no answers."));
+
+    QCOMPARE(rowsOf(part<QTableView>("totalsTable")),
+             (QStringList{"Words seen|4", "Answers|4", "Average score|6.25", "Box 1 (every day)|2",
+                          "Box 2 (every 2 days)|2", "Box 3 (every 4 days)|0", "Box 4 (every 8 days)|0",
+                          "Box 5 (every 16 days)|0"}));
+    QCOMPARE(rowsOf(part<QTableView>("dueTable")),
+             (QStringList{"dog|perro|1", "house|casa|1", "cat|gato|2"}));
+    QCOMPARE(qobject_cast<QGroupBox *>(part<QTableView>("dueTable")->parentWidget())->title(),
+             QStringLiteral("Due today: 3 words"));
+    QCOMPARE(rowsOf(part<QTableView>("troubleTable")), (QStringList{"house|casa|1", "dog|perro|1"}));
+    QCOMPARE(rowsOf(part<QTableView>("daysTable")).value(3), QStringLiteral("3/10/25|3|5.00"));
+    QVERIFY(part<QPushButton>("practise")->isEnabled());
+
+    part<QComboBox>("pairChoice")->setCurrentIndex(kEngFre);
+    QCOMPARE(window->report().pair, kEngFre);
+    QCOMPARE(rowsOf(part<QTableView>("dueTable")), (QStringList{"above|encima|2"}));
+    part<QComboBox>("pairChoice")->setCurrentIndex(5);
+    QVERIFY(rowsOf(part<QTableView>("dueTable")).isEmpty());
+    QVERIFY(!part<QPushButton>("practise")->isEnabled()); // nothing due: nothing to practise
+    QCOMPARE(view->accessibleDescription(), QStringLiteral("Last 30 days: no answers."));
+}
+
+void TestProgressWindow::practiseDueWordsOnWriteWords()
+{
+    answerFourWords();
+    auto &start = static_cast<Screen &>(open(ScreenId::Start));
+    start.progressButton()->click();
+    part<QRadioButton>("practiseInWriteWords")->click();
+    part<QPushButton>("practise")->click();
+    QVERIFY(!progressWindow()->isVisible());
+
+    auto &write = screen<WriteScreen>(ScreenId::Test);
+    QVERIFY(write.isVisible());
+    QVERIFY(!start.isVisible());
+    QCOMPARE(write.selectedPair(), kEngSpa);
+    QVERIFY(write.practiceFor(kEngSpa));
+    QCOMPARE(*write.practiceFor(kEngSpa), (QList<int>{9, 10, 14}));
+    QVERIFY(!write.practiceFor(kEngFre));
+    QCOMPARE(write.progressButton()->text(), QStringLiteral("Practice (3)"));
+
+    // Int((1 - r) * 3) into {9, 10, 14}.
+    world->random.draws = {0.1f, 0.5f, 0.9f};
+    QStringList words;
+    for (int i = 0; i < 3; ++i) {
+        write.ui().Cmdcont->click();
+        words.append(write.ui().Text3->text());
+    }
+    QCOMPARE(words, (QStringList{"house", "dog", "cat"}));
+
+    // Another pair draws as always; back on the pair, the practice again.
+    write.ui().pairOptions[kEngFre]->click();
+    world->random.draws = {0.5f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(write.ui().Text3->text(), QStringLiteral("dog")); // Int(0.5 * 20) = 10 of eng-fre
+    write.ui().pairOptions[kEngSpa]->click();
+    world->random.draws = {0.9f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(write.ui().Text3->text(), QStringLiteral("cat"));
+
+    // Leaving the screen ends it: back on it, the whole table again.
+    write.ui().cmdDict->click();
+    QCOMPARE(write.progressButton()->text(), QStringLiteral("Progress"));
+    QVERIFY(!write.practiceFor(kEngSpa));
+    start.findChild<QPushButton *>(QStringLiteral("cmdTest"))->click();
+    world->random.draws = {0.9f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(write.ui().Text3->text(), QStringLiteral("about")); // Int(0.1 * 20) = 2
+}
+
+void TestProgressWindow::practiseDueWordsOnTheGridTest()
+{
+    answerFourWords();
+    open(ScreenId::Invatare).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    QTest::keyClick(progressWindow(), Qt::Key_G, Qt::AltModifier); // "Grid test"
+    QTRY_VERIFY(part<QRadioButton>("practiseInGridTest")->isChecked());
+    QTest::keyClick(progressWindow(), Qt::Key_D, Qt::AltModifier); // "Practise due words"
+
+    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    QTRY_VERIFY(grid.isVisible());
+    QVERIFY(!screen(ScreenId::Invatare).isVisible());
+    QCOMPARE(grid.progressButton()->text(), QStringLiteral("Practice (3)"));
+    // The asked word from the due words, the others and the slots as always.
+    world->random.draws = {0.1f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    grid.ui().Cmdcont->click();
+    QCOMPARE(grid.ui().Text1->text(), QStringLiteral("house")); // Int(0.9 * 3) = 2: the third due word
+    QCOMPARE(grid.ui().Text2[0]->text(), QStringLiteral("casa"));
+    QVERIFY(world->random.draws.isEmpty());
+}
+
+void TestProgressWindow::practiceOnTheScreenItWasOpenedFrom()
+{
+    answerFourWords();
+    auto &write = static_cast<WriteScreen &>(open(ScreenId::Test));
+    write.ui().Text5->setText(QStringLiteral("x"));
+    write.ui().Cmdok->click();
+    QCOMPARE(write.nrnote(), 1);
+    QTest::keyClick(&write, Qt::Key_P, Qt::ControlModifier);
+    part<QPushButton>("practise")->click();
+    // No navigation: nothing of the screen is reset.
+    QVERIFY(write.isVisible());
+    QCOMPARE(write.nrnote(), 1);
+    QCOMPARE(write.ui().Text7->text(), QStringLiteral("1"));
+    QVERIFY(write.practiceFor(kEngSpa));
+}
+
+void TestProgressWindow::dueWordsTheTableNoLongerHoldsAreNotPractised()
+{
+    // Answered when Index 10 was "zebra"; the table was imported anew since.
+    answered(10, QStringLiteral("zebra"), QStringLiteral("cebra"), Grading::Wrong, 1);
+    world->clock.advanceDays(1);
+    Screen &start = open(ScreenId::Start);
+    start.progressButton()->click();
+    QCOMPARE(rowsOf(part<QTableView>("dueTable")), (QStringList{"zebra|cebra|1"}));
+    part<QPushButton>("practise")->click();
+    QVERIFY(progressWindow()->isVisible());
+    QVERIFY(part<QLabel>("status")->isVisible());
+    QVERIFY(part<QLabel>("status")->text().contains(QStringLiteral("imported anew")));
+    QVERIFY(start.isVisible());
+    QVERIFY(!world->navigator.existing(ScreenId::Test));
+}
+
+void TestProgressWindow::aFileItCannotReadIsSaidInTheWindow()
+{
+    QVERIFY(QDir().mkpath(ProgressStore::pathIn(world->root()))); // a folder in its place
+    auto &write = static_cast<WriteScreen &>(open(ScreenId::Test));
+    QTest::keyClick(&write, Qt::Key_P, Qt::ControlModifier);
+    QLabel *status = part<QLabel>("status");
+    QVERIFY(status->isVisible());
+    QVERIFY2(status->text().contains(QStringLiteral("is a folder")), qPrintable(status->text()));
+    QVERIFY(!part<QPushButton>("practise")->isEnabled());
+    QCOMPARE(rowsOf(part<QTableView>("totalsTable")).value(1), QStringLiteral("Answers|0"));
+    part<QPushButton>("close")->click();
+    // The window has said it: grading goes on without a message box.
+    world->random.draws = {0.5f};
+    write.ui().Cmdcont->click();
+    write.ui().Cmdok->click();
+    QCOMPARE(write.nrnote(), 1);
+}
+
+void TestProgressWindow::keysAndNamesForAScreenReader()
+{
+    answerFourWords();
+    open(ScreenId::Start).progressButton()->click();
+    ProgressWindow *window = progressWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QCOMPARE(QApplication::focusWidget(), part("pairChoice"));
+
+    // Tab visits the parts in reading order.
+    const QStringList order{"pairChoice", "chart", "totalsTable", "dueTable", "troubleTable", "practiseInWriteWords",
+                            "practise", "close"};
+    QStringList seen;
+    QWidget *w = part("pairChoice");
+    for (int steps = 0; steps < 60 && seen.size() < order.size(); ++steps) {
+        if ((w->focusPolicy() & Qt::TabFocus) && order.contains(w->objectName()) && !seen.contains(w->objectName()))
+            seen.append(w->objectName());
+        w = w->nextInFocusChain();
+    }
+    QCOMPARE(seen, order);
+
+    // Every part that takes the focus has a name a screen reader says.
+    for (QWidget *part : window->findChildren<QWidget *>()) {
+        // (A view's viewport hands its focus on to the view.)
+        if (part->isHidden() || !(part->focusPolicy() & Qt::TabFocus) || part->focusProxy())
+            continue;
+        const QAccessibleInterface *said = QAccessible::queryAccessibleInterface(part);
+        QVERIFY2(said && !said->text(QAccessible::Name).isEmpty(),
+                 qPrintable(part->objectName() + QLatin1Char(' ') + QLatin1String(part->metaObject()->className())));
+    }
+    QCOMPARE(part("dueTable")->accessibleName(), QStringLiteral("Due today: 3 words"));
+    QVERIFY(part("chart")->accessibleDescription().startsWith(QStringLiteral("Last 30 days: 4 answers")));
+
+    QTest::keyClick(window, Qt::Key_T, Qt::AltModifier); // no such key: nothing happens
+    QTest::keyClick(window, Qt::Key_L, Qt::AltModifier); // "Language pair"
+    QCOMPARE(QApplication::focusWidget(), part("pairChoice"));
+    QTest::keyClick(part("pairChoice"), Qt::Key_Down);
+    QCOMPARE(window->report().pair, 1);
+    QTest::keyClick(window, Qt::Key_C, Qt::AltModifier); // "Close" (a key clicks its button a moment later)
+    QTRY_VERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(TestProgressWindow)
+#include "tst_progress_window.moc"
