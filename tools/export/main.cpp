@@ -6,6 +6,7 @@
 #include "data/import/list_export.h"
 #include "data/record_error.h"
 #include "data/store_paths.h"
+#include "progress/progress_export.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,9 +25,13 @@ const char *const kDescription =
     "PAIR is a table code (enspa spaen enfra fraen enger geren) or a caption\n"
     "(eng-spa ...). An existing FILE is replaced only with --replace.\n"
     "\n"
+    "With --progress FILE.csv it writes instead the learner's answer history\n"
+    "from progress.db under the data root, one row per answer.\n"
+    "\n"
     "Examples:\n"
     "  vorbix-export eng-ger words.kvtml\n"
-    "  vorbix-export fraen words.csv --replace --data-root /tmp/vx";
+    "  vorbix-export fraen words.csv --replace --data-root /tmp/vx\n"
+    "  vorbix-export --progress answers.csv";
 
 using tools::print;
 
@@ -49,12 +54,31 @@ int main(int argc, char *argv[])
     parser.addVersionOption();
     const QCommandLineOption dataRoot = tools::dataRootOption();
     const QCommandLineOption replace(QStringLiteral("replace"), QStringLiteral("Overwrite FILE when it exists."));
-    parser.addOptions({dataRoot, replace});
+    const QCommandLineOption progress(QStringLiteral("progress"),
+                                      QStringLiteral("Write the answer history to <file> (CSV) instead of a table."),
+                                      QStringLiteral("file"));
+    parser.addOptions({dataRoot, replace, progress});
     parser.addPositionalArgument(QStringLiteral("PAIR"), QStringLiteral("The table to write, e.g. eng-ger."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A .kvtml or .csv file."));
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
+    if (parser.isSet(progress)) {
+        if (!args.isEmpty())
+            return usageError(QStringLiteral("--progress takes no PAIR or FILE"));
+        const QString file = parser.value(progress);
+        if (exportFormatForPath(file) != ExportFormat::Csv)
+            return usageError(QStringLiteral("%1: the name must end in .csv").arg(file));
+        try {
+            const int rows = exportProgressCsv(parser.isSet(dataRoot) ? parser.value(dataRoot) : defaultDataRoot(),
+                                               file, parser.isSet(replace));
+            print(stdout, QStringLiteral("%1: %2 %3").arg(file).arg(rows).arg(QLatin1String(rows == 1 ? "answer" : "answers")));
+            return 0;
+        } catch (const RecordError &error) {
+            print(stderr, QStringLiteral("vorbix-export: %1").arg(error.message()));
+            return 1;
+        }
+    }
     if (args.size() != 2)
         return usageError(QStringLiteral("needs PAIR and FILE"));
     const auto pair = pairIndexForName(args.at(0));
