@@ -63,20 +63,15 @@ ProgressReport readProgressReport(SqliteConnection &db, int pair, QDate today)
         day.averageScore = days.value(2).toDouble();
     }
 
-    QSqlQuery totals = run(db, "SELECT count(*), avg(score) FROM answers WHERE pair = ? AND first = 1", {code});
-    if (totals.next()) {
-        report.answers = totals.value(0).toInt();
-        report.averageScore = totals.value(1).toDouble();
-    }
-
-    QSqlQuery seen = run(db,
-                         "SELECT count(*) FROM (SELECT word FROM shown WHERE pair = ? "
-                         "UNION SELECT word FROM answers WHERE pair = ?)",
-                         {code, code});
+    QSqlQuery seen = run(db, "SELECT count(*) FROM seen WHERE pair = ?", {code});
     if (seen.next())
         report.wordsSeen = seen.value(0).toInt();
 
-    QSqlQuery boxes = run(db, "SELECT word_index, word, right_answer, box, last_day FROM boxes WHERE pair = ?", {code});
+    double scoreSum = 0.0;
+    QSqlQuery boxes = run(db,
+                          "SELECT word_index, word, right_answer, box, last_day, answers, score_sum FROM boxes "
+                          "WHERE pair = ?",
+                          {code});
     while (boxes.next()) {
         ProgressReport::Word word;
         word.index = boxes.value(0).toInt();
@@ -84,10 +79,13 @@ ProgressReport readProgressReport(SqliteConnection &db, int pair, QDate today)
         word.rightAnswer = boxes.value(2).toString();
         word.box = std::clamp(boxes.value(3).toInt(), leitner::kFirstBox, leitner::kLastBox);
         word.lastAnswer = dateOf(boxes.value(4));
+        report.answers += boxes.value(5).toInt();
+        scoreSum += boxes.value(6).toDouble();
         ++report.wordsPerBox[size_t(word.box - 1)];
         if (leitner::isDue(word.box, word.lastAnswer, today))
             report.due.append(std::move(word));
     }
+    report.averageScore = report.answers > 0 ? scoreSum / report.answers : 0.0;
     std::sort(report.due.begin(), report.due.end(), [](const ProgressReport::Word &a, const ProgressReport::Word &b) {
         if (a.box != b.box)
             return a.box < b.box;
@@ -96,12 +94,10 @@ ProgressReport readProgressReport(SqliteConnection &db, int pair, QDate today)
         return a.index < b.index;
     });
 
-    // The right answer is that of the latest such answer (SQLite takes the
-    // bare columns from the row holding max(id)).
+    // Ties go to the word answered below 6 most lately.
     QSqlQuery trouble = run(db,
-                            "SELECT word_index, word, right_answer, count(*) AS times, max(id) FROM answers "
-                            "WHERE pair = ? AND first = 1 AND score < 6 GROUP BY word_index, word "
-                            "ORDER BY times DESC, max(id) DESC LIMIT ?",
+                            "SELECT word_index, word, right_answer, below_six FROM boxes WHERE pair = ? AND "
+                            "below_six > 0 ORDER BY below_six DESC, last_below_six DESC LIMIT ?",
                             {code, ProgressReport::kTrouble});
     while (trouble.next()) {
         ProgressReport::Word word;

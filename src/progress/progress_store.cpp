@@ -33,7 +33,8 @@ const char *const kSchema[] = {
     " score REAL NOT NULL,"
     " seconds REAL NOT NULL,"
     " first INTEGER NOT NULL)", // 1: the first grading of the word on show
-    "CREATE INDEX answers_by_pair_day ON answers (pair, day)",
+    // Covers the chart's days: its rows need not be read.
+    "CREATE INDEX answers_by_pair_day ON answers (pair, day, first, score)",
     "CREATE TABLE shown ("
     " id INTEGER PRIMARY KEY,"
     " shown_at INTEGER NOT NULL,"
@@ -42,14 +43,25 @@ const char *const kSchema[] = {
     " word_index INTEGER NOT NULL,"
     " word TEXT NOT NULL,"
     " translation TEXT NOT NULL)",
-    "CREATE INDEX shown_by_pair ON shown (pair, word)",
+    // Every word shown or asked, once: the count of words seen.
+    "CREATE TABLE seen ("
+    " pair TEXT NOT NULL,"
+    " word TEXT NOT NULL,"
+    " PRIMARY KEY (pair, word)) WITHOUT ROWID",
+    // One row per word answered: its Leitner box and the tallies of its
+    // first gradings, kept with each answer, so that the Progress window
+    // reads a year of answers through a few thousand rows.
     "CREATE TABLE boxes ("
     " pair TEXT NOT NULL,"
     " word_index INTEGER NOT NULL,"
     " word TEXT NOT NULL,"
-    " right_answer TEXT NOT NULL,"
+    " right_answer TEXT NOT NULL," // as last answered
     " box INTEGER NOT NULL,"
     " last_day TEXT NOT NULL,"
+    " answers INTEGER NOT NULL,"
+    " score_sum REAL NOT NULL,"
+    " below_six INTEGER NOT NULL,"     // first gradings scored below 6
+    " last_below_six INTEGER NOT NULL," // the id of the latest of them, or 0
     " PRIMARY KEY (pair, word_index, word))",
 };
 
@@ -117,6 +129,7 @@ ProgressStore::~ProgressStore()
     m_insertAnswer.reset();
     m_readBox.reset();
     m_writeBox.reset();
+    m_insertSeen.reset();
 }
 
 void ProgressStore::openOrCreateSchema()
@@ -179,18 +192,31 @@ void ProgressStore::fail(const QString &what, const QSqlQuery &query) const
     throw RecordError(QStringLiteral("%1 %2: %3").arg(m_path, what, reasonOf(query.lastError())));
 }
 
+void ProgressStore::markSeen(const QString &pair, const QString &word)
+{
+    QSqlQuery &seen = prepared(m_insertSeen, "INSERT OR IGNORE INTO seen (pair, word) VALUES (?, ?)");
+    seen.addBindValue(pair);
+    seen.addBindValue(textOf(word));
+    if (!seen.exec())
+        fail(QStringLiteral("cannot be written"), seen);
+}
+
 void ProgressStore::addShown(const WordOnShow &word, const QDateTime &at)
 {
+    const QString pair = QLatin1String(kLanguagePairs[word.pair].tableCode);
+    WriteTransaction transaction(*m_db);
     QSqlQuery &insert = prepared(m_insertShown, "INSERT INTO shown (shown_at, day, pair, word_index, word, "
                                                 "translation) VALUES (?, ?, ?, ?, ?, ?)");
     insert.addBindValue(at.toMSecsSinceEpoch());
     insert.addBindValue(dayOf(at));
-    insert.addBindValue(QLatin1String(kLanguagePairs[word.pair].tableCode));
+    insert.addBindValue(pair);
     insert.addBindValue(word.index);
     insert.addBindValue(textOf(word.word));
     insert.addBindValue(textOf(word.translation));
     if (!insert.exec())
         fail(QStringLiteral("cannot be written"), insert);
+    markSeen(pair, word.word);
+    transaction.commit();
 }
 
 void ProgressStore::addAnswer(const GradedAnswer &answer, const QDateTime &at)
@@ -216,6 +242,8 @@ void ProgressStore::addAnswer(const GradedAnswer &answer, const QDateTime &at)
     insert.addBindValue(answer.first ? 1 : 0);
     if (!insert.exec())
         fail(QStringLiteral("cannot be written"), insert);
+    const qint64 id = insert.lastInsertId().toLongLong();
+    markSeen(pair, word.word);
 
     if (answer.first) {
         QSqlQuery &read = prepared(m_readBox, "SELECT box FROM boxes WHERE pair = ? AND word_index = ? AND word = ?");
@@ -228,17 +256,24 @@ void ProgressStore::addAnswer(const GradedAnswer &answer, const QDateTime &at)
         read.finish();
 
         const leitner::Move move = leitner::moveFor(answer.grading, answer.score);
-        QSqlQuery &write = prepared(m_writeBox,
-                                    "INSERT INTO boxes (pair, word_index, word, right_answer, box, last_day) "
-                                    "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (pair, word_index, word) DO UPDATE SET "
-                                    "right_answer = excluded.right_answer, box = excluded.box, "
-                                    "last_day = excluded.last_day");
+        const bool belowSix = answer.score < 6.0;
+        QSqlQuery &write = prepared(
+            m_writeBox,
+            "INSERT INTO boxes (pair, word_index, word, right_answer, box, last_day, answers, score_sum, below_six, "
+            "last_below_six) VALUES (?, ?, ?, ?, ?, ?, 1, ?, ?, ?) ON CONFLICT (pair, word_index, word) DO UPDATE SET "
+            "right_answer = excluded.right_answer, box = excluded.box, last_day = excluded.last_day, "
+            "answers = answers + 1, score_sum = score_sum + excluded.score_sum, "
+            "below_six = below_six + excluded.below_six, "
+            "last_below_six = max(last_below_six, excluded.last_below_six)");
         write.addBindValue(pair);
         write.addBindValue(word.index);
         write.addBindValue(textOf(word.word));
         write.addBindValue(textOf(word.translation));
         write.addBindValue(leitner::nextBox(box, move));
         write.addBindValue(dayOf(at));
+        write.addBindValue(answer.score);
+        write.addBindValue(belowSix ? 1 : 0);
+        write.addBindValue(belowSix ? id : 0);
         if (!write.exec())
             fail(QStringLiteral("cannot be written"), write);
     }

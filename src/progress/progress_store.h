@@ -13,9 +13,9 @@ namespace vorbix {
 class SqliteConnection;
 
 // The learner's progress file, `progress.db` in the data root: every graded
-// answer, every word the learning screen showed, and the Leitner box of each
-// word answered. It is a file of its own; the word databases never get any
-// of it.
+// answer, every word the learning screen showed, and for each word answered
+// its Leitner box with the tallies of its answers. It is a file of its own;
+// the word databases never get any of it.
 //
 // The file is in WAL mode with synchronous=NORMAL: a commit costs no disk
 // sync, so recording an answer stays far below a millisecond. A crash or a
@@ -48,19 +48,22 @@ public:
 
     // A word "Learn words" showed, at `at`.
     void addShown(const WordOnShow &word, const QDateTime &at);
-    // A graded answer, at `at`, and for a first grading the word's new
-    // box, in one transaction: the history and the boxes never disagree.
+    // A graded answer, at `at`, and for a first grading the word's new box
+    // and tallies, in one transaction: the history and the boxes never
+    // disagree.
     void addAnswer(const GradedAnswer &answer, const QDateTime &at);
 
 private:
     void openOrCreateSchema();
     QSqlQuery &prepared(std::unique_ptr<QSqlQuery> &slot, const char *sql);
+    // The word counts as seen in its pair.
+    void markSeen(const QString &pair, const QString &word);
     [[noreturn]] void fail(const QString &what, const QSqlQuery &query) const;
 
     QString m_path;
     std::unique_ptr<SqliteConnection> m_db;
     // Prepared once: parsing a statement would cost more than running it.
-    std::unique_ptr<QSqlQuery> m_insertShown, m_insertAnswer, m_readBox, m_writeBox;
+    std::unique_ptr<QSqlQuery> m_insertShown, m_insertAnswer, m_readBox, m_writeBox, m_insertSeen;
 };
 
 } // namespace vorbix

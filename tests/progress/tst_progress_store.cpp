@@ -235,7 +235,8 @@ void TestProgressStore::dueWordsLowestBoxFirst()
 void TestProgressStore::hardestWordsAreTheMostOftenBelowSix()
 {
     // 25 words; word k is answered below 6 k times (and once well, which
-    // does not count); the list keeps the 20 most often wrong.
+    // does not count); the list keeps the 20 most often wrong, and of words
+    // as often wrong the one wrong most lately first.
     for (int k = 1; k <= 25; ++k) {
         for (int i = 0; i < k; ++i)
             answer(k, QStringLiteral("w%1").arg(k), Grading::Verify, 3, true, kEngSpa,
@@ -247,8 +248,10 @@ void TestProgressStore::hardestWordsAreTheMostOftenBelowSix()
     QCOMPARE(report.trouble.size(), ProgressReport::kTrouble);
     QCOMPARE(report.trouble.front().word, QStringLiteral("w25"));
     QCOMPARE(report.trouble.front().timesBelowSix, 25);
-    QCOMPARE(report.trouble.front().rightAnswer, QStringLiteral("right 25.24")); // the latest one
+    QCOMPARE(report.trouble.front().rightAnswer, QStringLiteral("r")); // as last answered
     QCOMPARE(report.trouble.back().word, QStringLiteral("w6"));
+    answer(5, QStringLiteral("w5"), Grading::Verify, 2); // now as often wrong as w6, and later
+    QCOMPARE(log->report(kEngSpa).trouble.back().word, QStringLiteral("w5"));
 }
 
 void TestProgressStore::twoCopiesWritingAtOnceLoseNothing()
