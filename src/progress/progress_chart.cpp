@@ -2,9 +2,9 @@
 
 #include "platform/text_services.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -27,13 +27,14 @@ QFont smallFont(qreal points)
     return font;
 }
 
-// A scale top that is a round number of answers, with a tick every fifth.
+// A scale top that is a round number of answers above the largest day, so
+// that the highest bar stays under the top line.
 int scaleTop(int largest)
 {
-    if (largest <= 5)
+    if (largest < 5)
         return 5;
-    const int step = largest <= 50 ? 5 : largest <= 100 ? 10 : int(std::pow(10, std::floor(std::log10(largest))));
-    return (largest + step - 1) / step * step;
+    const int step = largest < 50 ? 5 : largest < 100 ? 10 : int(std::pow(10, std::floor(std::log10(largest))));
+    return (largest / step + 1) * step;
 }
 
 } // namespace
@@ -65,9 +66,12 @@ ProgressChart::ProgressChart(QWidget *parent)
     m_average->setPointsVisible(true);
     chart->addSeries(m_average);
 
-    m_days = new QBarCategoryAxis;
-    m_days->setLabelsAngle(-90);
-    m_days->setLabelsFont(smallFont(7));
+    // The days as positions 0..29 with a date under every seventh, ending
+    // today: thirty dates would not fit side by side.
+    m_days = new QCategoryAxis;
+    m_days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_days->setRange(-0.5, ProgressReport::kDays - 0.5);
+    m_days->setLabelsFont(smallFont(8));
     m_days->setGridLineVisible(false);
     m_answerScale = new QValueAxis;
     m_answerScale->setLabelFormat(QStringLiteral("%d"));
@@ -99,20 +103,20 @@ ProgressChart::ProgressChart(QWidget *parent)
 
 void ProgressChart::showReport(const ProgressReport &report, const QLocale &locale)
 {
-    QStringList labels;
+    for (const QString &label : m_days->categoriesLabels())
+        m_days->remove(label);
     QList<qreal> counts;
     QList<QPointF> averages;
     int largest = 0;
     for (int i = 0; i < ProgressReport::kDays; ++i) {
         const ProgressReport::Day &day = report.days[size_t(i)];
-        // Unique labels: the axis keys its categories by their text.
-        labels.append(locale.toString(day.date, QStringLiteral("d MMM")));
+        if ((ProgressReport::kDays - 1 - i) % 7 == 0)
+            m_days->append(locale.toString(day.date, QStringLiteral("d MMM")), i);
         counts.append(day.answers);
         largest = qMax(largest, day.answers);
         if (day.answers > 0)
             averages.append(QPointF(i, day.averageScore));
     }
-    m_days->setCategories(labels);
     m_answers->remove(0, m_answers->count());
     m_answers->append(counts);
     m_answerScale->setRange(0, scaleTop(largest));

@@ -4,8 +4,8 @@
 
 #include <QChartView>
 
-class QBarCategoryAxis;
 class QBarSet;
+class QCategoryAxis;
 class QLineSeries;
 class QLocale;
 class QValueAxis;
@@ -28,7 +28,7 @@ public:
 private:
     QBarSet *m_answers = nullptr;
     QLineSeries *m_average = nullptr;
-    QBarCategoryAxis *m_days = nullptr;
+    QCategoryAxis *m_days = nullptr;
     QValueAxis *m_answerScale = nullptr;
 };
 

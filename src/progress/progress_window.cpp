@@ -49,8 +49,12 @@ QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, 
     view->setAlternatingRowColors(true);
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(20);
-    view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setHighlightSections(false);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long texts end in "..."
+    // Texts share the width; numbers take what they need.
+    for (int column = 0; column < model->columnCount(); ++column)
+        view->horizontalHeader()->setSectionResizeMode(column, model->isNumeric(column) ? QHeaderView::ResizeToContents
+                                                                                        : QHeaderView::Stretch);
     view->setAccessibleName(accessibleName);
     return view;
 }
@@ -90,7 +94,7 @@ void ProgressWindow::buildControls()
     setWindowTitle(QStringLiteral("Progress"));
     setFont(forms::arial(9));
     colours::setBackground(this, kWindow);
-    resize(720, 560);
+    resize(760, 600);
 
     m_pair = new QComboBox(this);
     m_pair->setObjectName(QStringLiteral("pairChoice"));
@@ -111,7 +115,7 @@ void ProgressWindow::buildControls()
     m_days = new TextTableModel({QStringLiteral("Day"), QStringLiteral("Answers"), QStringLiteral("Average score")},
                                 this);
     m_days->setNumericColumns({1, 2});
-    m_totals = new TextTableModel({QStringLiteral("Totals"), QStringLiteral("Value")}, this);
+    m_totals = new TextTableModel({QStringLiteral("Figure"), QStringLiteral("Value")}, this);
     m_totals->setNumericColumns({1});
     m_due = new TextTableModel({QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Box")}, this);
     m_due->setNumericColumns({2});
@@ -121,7 +125,7 @@ void ProgressWindow::buildControls()
 
     m_chart = new ProgressChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
-    m_chart->setMinimumHeight(200);
+    m_chart->setMinimumHeight(220);
     m_daysTable = makeTable(this, "daysTable", m_days, QStringLiteral("Answers and average score per day"));
     m_daysTabs = new QTabWidget(this);
     m_daysTabs->setObjectName(QStringLiteral("daysTabs"));
@@ -129,6 +133,8 @@ void ProgressWindow::buildControls()
     m_daysTabs->addTab(m_daysTable, QStringLiteral("Table"));
 
     m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"));
+    // The eight totals without scrolling; the lists beside them as tall.
+    m_totalsTable->setMinimumHeight(m_totalsTable->horizontalHeader()->sizeHint().height() + 8 * 20 + 4);
     m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"));
     m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"));
     m_dueFrame = frameAround(this, QStringLiteral("Due today"), m_dueTable);
@@ -170,8 +176,8 @@ void ProgressWindow::buildControls()
     column->setSpacing(6);
     column->addLayout(top);
     column->addWidget(m_status);
-    column->addWidget(frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs), 3);
-    column->addLayout(lists, 2);
+    column->addWidget(frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs), 1);
+    column->addLayout(lists);
     column->addLayout(bottom);
 
     setTabOrder(m_pair, m_daysTabs);
@@ -258,8 +264,6 @@ void ProgressWindow::fillTables()
         trouble.append({word.word, word.rightAnswer, QString::number(word.timesBelowSix)});
     m_trouble->setRows(trouble);
 
-    for (QTableView *view : {m_daysTable, m_totalsTable, m_dueTable, m_troubleTable})
-        view->resizeColumnToContents(0);
 }
 
 void ProgressWindow::onPractiseClicked()

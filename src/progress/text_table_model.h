@@ -20,6 +20,7 @@ public:
     // in `numeric` are aligned right.
     void setRows(QVector<QStringList> rows);
     void setNumericColumns(QList<int> columns) { m_numeric = std::move(columns); }
+    bool isNumeric(int column) const { return m_numeric.contains(column); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
