@@ -96,22 +96,6 @@ void ProgressWindow::buildControls()
     colours::setBackground(this, kWindow);
     resize(760, 600);
 
-    m_pair = new QComboBox(this);
-    m_pair->setObjectName(QStringLiteral("pairChoice"));
-    for (const LanguagePair &pair : kLanguagePairs)
-        m_pair->addItem(QLatin1String(pair.caption));
-    auto *pairLabel = new QLabel(QStringLiteral("&Language pair:"), this);
-    pairLabel->setBuddy(m_pair);
-    m_pair->setAccessibleName(QStringLiteral("Language pair"));
-
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("status"));
-    m_status->setWordWrap(true);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    colours::setBackground(m_status, kProblem);
-    m_status->setMargin(4);
-    m_status->hide();
-
     m_days = new TextTableModel({QStringLiteral("Day"), QStringLiteral("Answers"), QStringLiteral("Average score")},
                                 this);
     m_days->setNumericColumns({1, 2});
@@ -123,26 +107,46 @@ void ProgressWindow::buildControls()
         {QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Times")}, this);
     m_trouble->setNumericColumns({2});
 
+    // Created in reading order, which a screen reader's review follows.
+    auto *pairLabel = new QLabel(QStringLiteral("&Language pair:"), this);
+    m_pair = new QComboBox(this);
+    m_pair->setObjectName(QStringLiteral("pairChoice"));
+    for (const LanguagePair &pair : kLanguagePairs)
+        m_pair->addItem(QLatin1String(pair.caption));
+    pairLabel->setBuddy(m_pair);
+    m_pair->setAccessibleName(QStringLiteral("Language pair"));
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    colours::setBackground(m_status, kProblem);
+    m_status->setMargin(4);
+    m_status->hide();
+
+    m_daysTabs = new QTabWidget(this);
+    m_daysTabs->setObjectName(QStringLiteral("daysTabs"));
     m_chart = new ProgressChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setMinimumHeight(220);
     m_daysTable = makeTable(this, "daysTable", m_days, QStringLiteral("Answers and average score per day"));
-    m_daysTabs = new QTabWidget(this);
-    m_daysTabs->setObjectName(QStringLiteral("daysTabs"));
     m_daysTabs->addTab(m_chart, QStringLiteral("Chart"));
     m_daysTabs->addTab(m_daysTable, QStringLiteral("Table"));
+    QGroupBox *daysFrame = frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs);
 
     m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"));
     // The eight totals without scrolling; the lists beside them as tall.
     m_totalsTable->setMinimumHeight(m_totalsTable->horizontalHeader()->sizeHint().height() + 8 * 20 + 4);
+    QGroupBox *totalsFrame = frameAround(this, QStringLiteral("Totals"), m_totalsTable);
     m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"));
-    m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"));
     m_dueFrame = frameAround(this, QStringLiteral("Due today"), m_dueTable);
+    m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"));
+    QGroupBox *troubleFrame = frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable);
 
+    auto *practiseIn = new QLabel(QStringLiteral("Practise in:"), this);
     m_inWriteWords = forms::makeRadio(this, "practiseInWriteWords", "&Write words");
     m_inGridTest = forms::makeRadio(this, "practiseInGridTest", "&Grid test");
     m_inWriteWords->setChecked(true);
-    auto *practiseIn = new QLabel(QStringLiteral("Practise in:"), this);
     m_practise = forms::makeButton(this, "practise", "Practise &due words", colours::kGreen);
     m_practise->setFont(forms::timesNewRoman(12, true));
     m_practise->setMinimumHeight(32);
@@ -158,9 +162,9 @@ void ProgressWindow::buildControls()
     top->addStretch(1);
 
     auto *lists = new QHBoxLayout;
-    lists->addWidget(frameAround(this, QStringLiteral("Totals"), m_totalsTable), 4);
+    lists->addWidget(totalsFrame, 4);
     lists->addWidget(m_dueFrame, 5);
-    lists->addWidget(frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable), 5);
+    lists->addWidget(troubleFrame, 5);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(practiseIn);
@@ -176,20 +180,9 @@ void ProgressWindow::buildControls()
     column->setSpacing(6);
     column->addLayout(top);
     column->addWidget(m_status);
-    column->addWidget(frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs), 1);
+    column->addWidget(daysFrame, 1);
     column->addLayout(lists);
     column->addLayout(bottom);
-
-    setTabOrder(m_pair, m_daysTabs);
-    setTabOrder(m_daysTabs, m_chart);
-    setTabOrder(m_chart, m_daysTable);
-    setTabOrder(m_daysTable, m_totalsTable);
-    setTabOrder(m_totalsTable, m_dueTable);
-    setTabOrder(m_dueTable, m_troubleTable);
-    setTabOrder(m_troubleTable, m_inWriteWords);
-    setTabOrder(m_inWriteWords, m_inGridTest);
-    setTabOrder(m_inGridTest, m_practise);
-    setTabOrder(m_practise, m_close);
 
     connect(m_pair, &QComboBox::currentIndexChanged, this, &ProgressWindow::refresh);
     connect(m_practise, &QPushButton::clicked, this, &ProgressWindow::onPractiseClicked);

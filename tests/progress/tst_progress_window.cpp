@@ -395,7 +395,7 @@ void TestProgressWindow::keysAndNamesForAScreenReader()
                             "practise", "close"};
     QStringList seen;
     QWidget *w = part("pairChoice");
-    for (int steps = 0; steps < 60 && seen.size() < order.size(); ++steps) {
+    for (int steps = 0; steps < 500 && seen.size() < order.size(); ++steps) {
         if ((w->focusPolicy() & Qt::TabFocus) && order.contains(w->objectName()) && !seen.contains(w->objectName()))
             seen.append(w->objectName());
         w = w->nextInFocusChain();
