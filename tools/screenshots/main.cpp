@@ -1,14 +1,21 @@
-// Renders the four windows with real words into PNG files, offscreen: the
-// dictionary mid-typing, a running timed exercise, a graded answer and an
-// answered grid question. The pictures of the README and the metainfo come
-// from here:
+// Renders the windows with real words into PNG files, offscreen: the
+// dictionary mid-typing, a running timed exercise, a graded answer, an
+// answered grid question and the Progress window over a month of generated
+// answers (kept in a temporary folder, never in the data root's own
+// progress file). The pictures of the README and the metainfo come from
+// here:
 //   vorbix-screenshots --out docs/screenshots
 //   QT_SCALE_FACTOR=2 vorbix-screenshots --out /tmp/hidpi
+// With --accessibility each picture gets a NAME.a11y.txt beside it: the
+// window's accessibility tree as a screen reader meets it (role, name,
+// description, value, states) and the order in which Tab visits it.
 #include "app/application_setup.h"
 #include "app/screen_factory.h"
 #include "data/bundled_data.h"
+#include "data/record_error.h"
 #include "data/store_paths.h"
 #include "data/word_store.h"
+#include "data/word_table.h"
 #include "dictionary/start_screen.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
@@ -19,10 +26,15 @@
 #include "platform/speech.h"
 #include "platform/ticker.h"
 #include "progress/progress_log.h"
+#include "progress/progress_store.h"
+#include "progress/progress_window.h"
 #include "shell/services.h"
 #include "writing_test/write_screen.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QMetaEnum>
 #include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDir>
@@ -30,6 +42,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <random>
@@ -98,6 +111,49 @@ private:
     QHash<QTimer *, SteppedTicker *> m_made;
 };
 
+// The same dates on every run: an evening at the end of March.
+class FixedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime(QDate(2025, 3, 28), QTime(18, 30)); }
+};
+
+// Four weeks of evenings with "Write words" and the grid test on eng-spa:
+// 60 words, a few rest days, answers that get better as the days go by.
+void writeSampleHistory(ProgressStore &store, const WordTable &words, const QDateTime &now)
+{
+    std::mt19937 engine(20250328);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine); };
+    QVector<int> chosen;
+    for (int tries = 0; chosen.size() < 60 && tries < 10000; ++tries) {
+        const int row = below(words.size());
+        const QString word = words.source(row).value_or(QString());
+        const QString right = words.target(row).value_or(QString());
+        if (word.size() >= 3 && word.size() <= 12 && !right.isEmpty() && right.size() <= 24 && !chosen.contains(row))
+            chosen.append(row);
+    }
+    if (chosen.isEmpty())
+        return;
+    for (int day = -29; day <= 0; ++day) {
+        if (day % 7 == -2 || below(6) == 0)
+            continue; // a day off
+        const double skill = 0.4 + 0.5 * (day + 29) / 29.0;
+        QDateTime at(now.date().addDays(day), QTime(17, 0));
+        for (int n = 8 + below(18); n > 0; --n) {
+            const int row = chosen[below(int(chosen.size()))];
+            const bool right = std::uniform_real_distribution<double>(0, 1)(engine) < skill;
+            const bool grid = below(2) == 0;
+            const double score = grid ? (right ? (below(4) == 0 ? 8.0 : 10.0) : 1.0)
+                                      : (right ? 9.0 + below(2) : 1.0 + below(70) / 10.0);
+            const Grading grading = grid ? (!right ? Grading::Wrong : score < 10 ? Grading::Late : Grading::Right)
+                                         : Grading::Verify;
+            const WordOnShow word{0, words.index(row), *words.source(row), *words.target(row), at};
+            at = at.addSecs(20 + below(40));
+            store.addAnswer({word, grading, QString(), score, true}, at);
+        }
+    }
+}
+
 class NoPointer final : public MousePointer
 {
 public:
@@ -107,13 +163,74 @@ public:
     bool isBusy() const override { return false; }
 };
 
-bool save(QWidget &window, const QString &folder, const char *name)
+void writeAccessibleTree(QAccessibleInterface *node, int depth, QTextStream &out)
+{
+    if (!node || !node->isValid())
+        return;
+    const QAccessible::State state = node->state();
+    if (state.invisible)
+        return;
+    static const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
+    QStringList states;
+    if (state.focusable)
+        states << QStringLiteral("focusable");
+    if (state.focused)
+        states << QStringLiteral("focused");
+    if (state.disabled)
+        states << QStringLiteral("disabled");
+    if (state.checked)
+        states << QStringLiteral("checked");
+    if (state.readOnly)
+        states << QStringLiteral("read-only");
+    out << QString(depth * 2, QLatin1Char(' ')) << roles.valueToKey(node->role()) << " \""
+        << node->text(QAccessible::Name) << '"';
+    for (const auto &[what, text] : {std::pair{"description", QAccessible::Description},
+                                     std::pair{"value", QAccessible::Value}}) {
+        const QString said = node->text(text);
+        if (!said.isEmpty())
+            out << ' ' << what << " \"" << said << '"';
+    }
+    if (!states.isEmpty())
+        out << " [" << states.join(QStringLiteral(", ")) << ']';
+    out << '\n';
+    // A table's cells: its header and first rows are enough to judge it.
+    const bool table = node->role() == QAccessible::Table;
+    for (int i = 0, n = node->childCount(); i < n && (!table || i < 12); ++i)
+        writeAccessibleTree(node->child(i), depth + 1, out);
+}
+
+void writeAccessibility(QWidget &window, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QTextStream out(&file);
+    writeAccessibleTree(QAccessible::queryAccessibleInterface(&window), 0, out);
+    out << "\nTab order:";
+    QWidget *first = window.focusWidget() ? window.focusWidget() : &window;
+    QWidget *w = first;
+    for (int steps = 0; steps < 500; ++steps) {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            out << "\n  " << w->metaObject()->className() << " \""
+                << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) << "\" (" << w->objectName()
+                << ')';
+        w = w->nextInFocusChain();
+        if (w == first)
+            break;
+    }
+    out << '\n';
+}
+
+bool save(QWidget &window, const QString &folder, const char *name, bool accessibility)
 {
     window.show();
+    window.activateWindow();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(QLatin1String(name));
     const bool saved = window.grab().save(path);
     QTextStream(saved ? stdout : stderr) << (saved ? "wrote " : "could not write ") << path << '\n';
+    if (accessibility)
+        writeAccessibility(window, path.chopped(4) + QStringLiteral(".a11y.txt"));
     window.hide();
     return saved;
 }
@@ -135,9 +252,13 @@ int main(int argc, char *argv[])
                                             QStringLiteral("dir"), defaultDataRoot());
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Write the pictures into <dir>."),
                                        QStringLiteral("dir"), QStringLiteral("docs/screenshots"));
+    const QCommandLineOption accessibilityOption(
+        QStringLiteral("accessibility"), QStringLiteral("Write each window's accessibility tree beside its picture."));
     parser.addOption(dataRootOption);
     parser.addOption(outOption);
+    parser.addOption(accessibilityOption);
     parser.process(app);
+    const bool accessibility = parser.isSet(accessibilityOption);
 
     const QString out = parser.value(outOption);
     QDir().mkpath(out);
@@ -150,8 +271,9 @@ int main(int argc, char *argv[])
     SteppedTickers tickers;
     NoPointer pointer;
     const std::unique_ptr<Speech> speech = makeDesktopSpeech(); // never started: no key is pressed
-    SystemClock clock;
-    ProgressLog progress(dataRoot, clock, messages);
+    FixedClock clock;
+    QTemporaryDir progressFolder;
+    ProgressLog progress(progressFolder.path(), clock, messages);
     Services services{store, messages, random, tickers, pointer, QLocale(QLocale::English, QLocale::UnitedStates),
                       *speech, clock, progress};
     Navigator navigator(services, makeScreen);
@@ -159,28 +281,39 @@ int main(int argc, char *argv[])
 
     auto &start = static_cast<StartScreen &>(navigator.screen(ScreenId::Start));
     start.ui().Text0->setText(QStringLiteral("hou"));
-    ok &= save(start, out, "dictionary.png");
+    ok &= save(start, out, "dictionary.png", accessibility);
 
     auto &learn = static_cast<LearnScreen &>(navigator.screen(ScreenId::Invatare));
     learn.ui().pairOptions[2]->click(); // eng-fre
     learn.ui().Check2->setChecked(true);
     learn.ui().Cmdcont->click();
     tickers.step(learn.ui().Timer1, 3);
-    ok &= save(learn, out, "learn-words.png");
+    ok &= save(learn, out, "learn-words.png", accessibility);
 
     auto &write = static_cast<WriteScreen &>(navigator.screen(ScreenId::Test));
     write.ui().pairOptions[1]->click(); // spa-eng
     write.ui().Cmdcont->click();
     write.ui().Text5->setText(write.ui().Text4->text().left(3) + QStringLiteral("e"));
     write.ui().Cmdok->click();
-    ok &= save(write, out, "write-words.png");
+    ok &= save(write, out, "write-words.png", accessibility);
 
     auto &grid = static_cast<GridScreen &>(navigator.screen(ScreenId::TestG));
     grid.ui().pairOptions[4]->click(); // eng-ger
     grid.ui().Cmdcont->click();
     tickers.step(grid.ui().Timer3, 2);
     grid.ui().Option14[grid.rasppoz()]->click();
-    ok &= save(grid, out, "grid-test.png");
+    ok &= save(grid, out, "grid-test.png", accessibility);
+
+    try {
+        ProgressStore history(ProgressStore::pathIn(progressFolder.path()));
+        writeSampleHistory(history, *store.table(store.filePath(files::kMain), kLanguagePairs[0]), clock.now());
+    } catch (const RecordError &error) {
+        QTextStream(stderr) << "no sample history: " << error.message() << '\n';
+        ok = false;
+    }
+    ProgressWindow window(progress, store, services.locale);
+    window.showPair(0); // eng-spa
+    ok &= save(window, out, "progress.png", accessibility);
 
     return ok ? 0 : 1;
 }
