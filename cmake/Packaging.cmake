@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_CONTACT "The Vorbix developers <developers@vorbix.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary trainer for English, Spanish, French and German")
 set(CPACK_PACKAGE_DESCRIPTION "Vorbix trains the words of six language pairs between English and
 Spanish, French and German: a dictionary that looks words up as you type, a learning screen,
-a writing test scored with partial credit and a five-choice grid test.")
+a writing test scored with partial credit and a five-choice grid test. It keeps the
+learner's answers on the computer, charts them per day and practises the words that are due.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
