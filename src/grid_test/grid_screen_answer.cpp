@@ -3,8 +3,8 @@
 #include "grid_test/grid_screen.h"
 
 #include "platform/text_services.h"
-#include "progress/progress_log.h"
 #include "platform/ticker.h"
+#include "progress/progress_log.h"
 #include "shell/forms/colours.h"
 #include "shell/services.h"
 

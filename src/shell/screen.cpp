@@ -179,7 +179,9 @@ void Screen::showPracticeOnButton()
                                                  : QStringLiteral("the %1 words").arg(m_practice.size());
     const QString what = QStringLiteral("Practising %1 due in %2 until you leave this screen.")
                              .arg(words, QLatin1String(kLanguagePairs[m_practicePair].caption));
-    m_progressButton->setText(QStringLiteral("Practice (%1)").arg(m_practice.size()));
+    // The count goes to the tooltip and the description: the caption keeps
+    // to the button's room.
+    m_progressButton->setText(QStringLiteral("Practising"));
     m_progressButton->setAccessibleDescription(what);
     m_progressButton->setToolTip(what + QStringLiteral("\nProgress (Ctrl+P)"));
 }

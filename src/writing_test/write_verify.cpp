@@ -2,8 +2,8 @@
 #include "writing_test/write_screen.h"
 
 #include "platform/message_sink.h"
-#include "progress/progress_log.h"
 #include "platform/text_services.h"
+#include "progress/progress_log.h"
 #include "shell/forms/colours.h"
 #include "shell/services.h"
 #include "writing_test/answer_scoring.h"

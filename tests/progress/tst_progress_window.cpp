@@ -280,7 +280,10 @@ void TestProgressWindow::practiseDueWordsOnWriteWords()
     QVERIFY(write.practiceFor(kEngSpa));
     QCOMPARE(*write.practiceFor(kEngSpa), (QList<int>{9, 10, 14}));
     QVERIFY(!write.practiceFor(kEngFre));
-    QCOMPARE(write.progressButton()->text(), QStringLiteral("Practice (3)"));
+    QCOMPARE(write.progressButton()->text(), QStringLiteral("Practising"));
+    QCOMPARE(write.progressButton()->accessibleDescription(),
+             QStringLiteral("Practising the 3 words due in eng-spa until you leave this screen."));
+    QVERIFY(write.progressButton()->sizeHint().width() <= write.progressButton()->width()); // the caption fits
 
     // Int((1 - r) * 3) into {9, 10, 14}.
     world->random.draws = {0.1f, 0.5f, 0.9f};
@@ -323,7 +326,7 @@ void TestProgressWindow::practiseDueWordsOnTheGridTest()
     auto &grid = screen<GridScreen>(ScreenId::TestG);
     QTRY_VERIFY(grid.isVisible());
     QVERIFY(!screen(ScreenId::Invatare).isVisible());
-    QCOMPARE(grid.progressButton()->text(), QStringLiteral("Practice (3)"));
+    QCOMPARE(grid.progressButton()->text(), QStringLiteral("Practising"));
     // The asked word from the due words, the others and the slots as always.
     world->random.draws = {0.1f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
     grid.ui().Cmdcont->click();
