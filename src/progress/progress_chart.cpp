@@ -42,7 +42,9 @@ int scaleTop(int largest)
 ProgressChart::ProgressChart(QWidget *parent)
     : QChartView(parent)
 {
-    auto *chart = new QChart;
+    // The view's own chart: a chart given by setChart() would leave the
+    // view's first one to nobody.
+    QChart *chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundBrush(kBackground);
     chart->setBackgroundRoundness(0);
@@ -95,7 +97,6 @@ ProgressChart::ProgressChart(QWidget *parent)
     m_average->attachAxis(m_days);
     m_average->attachAxis(scoreScale);
 
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Chart of the last 30 days"));
