@@ -9,7 +9,7 @@
 #include "grid_test/grid_screen.h"
 #include "progress/progress_log.h"
 #include "progress/progress_store.h"
-#include "progress/progress_window.h"
+#include "progress/window/progress_window.h"
 #include "writing_test/write_screen.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "app/progress_opener.h"
 
-#include "progress/progress_window.h"
+#include "progress/window/progress_window.h"
 #include "shell/services.h"
 
 #include <QPointer>

@@ -7,7 +7,7 @@
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
 #include "progress/progress_store.h"
-#include "progress/progress_window.h"
+#include "progress/window/progress_window.h"
 #include "shell/forms/grid_form.h"
 #include "shell/forms/learn_form.h"
 #include "shell/forms/start_form.h"

@@ -27,7 +27,7 @@
 #include "platform/ticker.h"
 #include "progress/progress_log.h"
 #include "progress/progress_store.h"
-#include "progress/progress_window.h"
+#include "progress/window/progress_window.h"
 #include "shell/services.h"
 #include "writing_test/write_screen.h"
 

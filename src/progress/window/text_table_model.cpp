@@ -1,4 +1,4 @@
-#include "progress/text_table_model.h"
+#include "progress/window/text_table_model.h"
 
 namespace vorbix {
 

@@ -1,4 +1,4 @@
-#include "progress/progress_chart.h"
+#include "progress/window/progress_chart.h"
 
 #include "platform/text_services.h"
 

@@ -1,4 +1,4 @@
-#include "progress/progress_window.h"
+#include "progress/window/progress_window.h"
 
 #include "data/language_pairs.h"
 #include "data/record_error.h"
@@ -9,9 +9,9 @@
 #include "platform/text_services.h"
 #include "progress/leitner.h"
 #include "progress/practice.h"
-#include "progress/progress_chart.h"
+#include "progress/window/progress_chart.h"
 #include "progress/progress_log.h"
-#include "progress/text_table_model.h"
+#include "progress/window/text_table_model.h"
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
 
