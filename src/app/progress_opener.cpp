@@ -31,6 +31,13 @@ Navigator::ProgressOpener makeProgressOpener(Services &services, Navigator &navi
             state->window->setWindowModality(Qt::ApplicationModal);
             // The state outlives the window.
             OpenProgress *open = state.get();
+            // Closed by any means (Close, Esc, "Practise due words", the
+            // title bar): the screen beneath goes on. A practice on another
+            // screen then leaves it as a navigation button would.
+            QObject::connect(state->window.get(), &QDialog::finished, &navigator, [open] {
+                if (open->from)
+                    open->from->releaseWhenUncovered();
+            });
             QObject::connect(state->window.get(), &ProgressWindow::practiseRequested, &navigator,
                              [open, &navigator](int pair, PracticeScreen where, const QList<int> &indexes) {
                                  if (!open->from)
@@ -42,7 +49,14 @@ Navigator::ProgressOpener makeProgressOpener(Services &services, Navigator &navi
                              });
         }
         ProgressWindow &window = *state->window;
+        if (window.isVisible()) {
+            window.raise();
+            return;
+        }
         state->from = &from;
+        // Nothing on the screen may run on unseen behind the window: a
+        // timed word would time out while the learner reads the chart.
+        from.holdWhileCovered();
         window.showPair(qMax(0, from.selectedPair()));
         // Centred over the screen it was opened from.
         QRect frame = window.frameGeometry();

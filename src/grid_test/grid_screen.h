@@ -41,6 +41,8 @@ protected:
     QString wordShown() override;
     // The choice whose option or box has the focus.
     QString translationShown() override;
+    Ticker *screenTimer() override { return m_timer.get(); }
+    void leaveOutOfAnswerTime(qint64 milliseconds) override;
 
 private:
     // Cmdcont: puts the next question (grid_screen_question.cpp).

@@ -118,6 +118,12 @@ void GridScreen::addToAverage()
     m_ui.Text8->setText(text::twoDecimals(m_medie, m_services.locale));
 }
 
+void GridScreen::leaveOutOfAnswerTime(qint64 milliseconds)
+{
+    if (m_asked.isValid())
+        m_asked.shownAt = m_asked.shownAt.addMSecs(milliseconds);
+}
+
 void GridScreen::keepAnswer(Grading grading, const QString &given)
 {
     // A question put without "Advanced" asked no word.

@@ -62,6 +62,8 @@ protected:
     // screen has neither.
     virtual QLineEdit *answerBox() { return nullptr; }
     virtual QLineEdit *answerCover() { return nullptr; }
+    Ticker *screenTimer() override { return m_timer.get(); }
+
     // Whether a timed start sets the timer's interval (the learning screen
     // does; the writing test sets it when "Timer" is checked and every tick).
     virtual bool setsIntervalOnTimedStart() const { return false; }

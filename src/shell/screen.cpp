@@ -2,8 +2,10 @@
 
 #include "data/language_pairs.h"
 #include "data/record_error.h"
+#include "platform/clock.h"
 #include "platform/message_sink.h"
 #include "platform/text_services.h"
+#include "platform/ticker.h"
 #include "shell/announcer.h"
 #include "shell/forms/common_controls.h"
 #include "shell/handler_boundary.h"
@@ -163,6 +165,30 @@ void Screen::endPractice()
 const QList<int> *Screen::practiceFor(int pair) const
 {
     return pair >= 0 && pair == m_practicePair ? &m_practice : nullptr;
+}
+
+void Screen::holdWhileCovered()
+{
+    if (m_coveredSince.isValid())
+        return;
+    m_coveredSince = m_services.clock.now();
+    Ticker *timer = screenTimer();
+    m_timerHeld = timer && timer->isActive();
+    if (m_timerHeld)
+        timer->stop();
+}
+
+void Screen::releaseWhenUncovered()
+{
+    if (!m_coveredSince.isValid())
+        return;
+    const qint64 covered = qMax<qint64>(0, m_coveredSince.msecsTo(m_services.clock.now()));
+    m_coveredSince = {};
+    // A program that ended meanwhile has stopped every timer for good.
+    if (m_timerHeld && !m_navigator.hasExited())
+        screenTimer()->start();
+    m_timerHeld = false;
+    leaveOutOfAnswerTime(covered);
 }
 
 void Screen::showPracticeOnButton()

@@ -2,6 +2,7 @@
 
 #include "data/screen_bindings.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QWidget>
 
@@ -16,6 +17,7 @@ class Announcer;
 struct CommonControls;
 class Navigator;
 struct Services;
+class Ticker;
 
 enum class ScreenId { Start, Invatare, Test, TestG };
 
@@ -58,6 +60,15 @@ public:
     // The button that opens the Progress window (also Ctrl+P).
     QPushButton *progressButton() const { return m_progressButton; }
 
+    // A window opened over the screen (the Progress window) holds it still
+    // until it closes: a running timer stops and starts again afterwards, so
+    // the time left, the word on show and the draws go on as they were, and
+    // the time spent in the window is not counted as time taken to answer.
+    // Holding a held screen, or releasing one that is not held, changes
+    // nothing.
+    void holdWhileCovered();
+    void releaseWhenUncovered();
+
 protected:
     Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding);
 
@@ -87,6 +98,13 @@ protected:
 
     // Whether "abc"/"ABC" convert the words on show at once.
     virtual bool convertsCaseOnClick() const { return true; }
+
+    // The screen's timer (Timer1, Timer2 or Timer3); null for a screen
+    // without one.
+    virtual Ticker *screenTimer() { return nullptr; }
+    // The learner spent `milliseconds` in a window over the screen while a
+    // word was on show: time not taken to answer it.
+    virtual void leaveOutOfAnswerTime(qint64 milliseconds) { Q_UNUSED(milliseconds); }
 
     // Runs the steps of a pair selection that must not half-happen: when one
     // fails, the captions, the pair option and what `rollback` restores are
@@ -120,6 +138,8 @@ private:
     QPushButton *m_progressButton = nullptr;
     int m_practicePair = -1; // the pair a practice runs for; -1: none
     QList<int> m_practice;
+    QDateTime m_coveredSince; // when a window over the screen began to hold it; null: not held
+    bool m_timerHeld = false; // whether the hold stopped a running timer
 };
 
 } // namespace vorbix

@@ -33,6 +33,7 @@ protected:
     void onCheck2Toggled(bool checked) override;
     void onTimerTick() override;
     void wordPresented(const WordOnShow &word) override;
+    void leaveOutOfAnswerTime(qint64 milliseconds) override;
 
 private:
     // "Verify" (write_verify.cpp).

@@ -75,6 +75,12 @@ void WriteScreen::wordPresented(const WordOnShow &word)
     m_graded = false;
 }
 
+void WriteScreen::leaveOutOfAnswerTime(qint64 milliseconds)
+{
+    if (m_onShow.isValid())
+        m_onShow.shownAt = m_onShow.shownAt.addMSecs(milliseconds);
+}
+
 void WriteScreen::keepAnswer(Grading grading)
 {
     // Verify pressed before any word was shown grades no word.

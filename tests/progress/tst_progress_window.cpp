@@ -4,6 +4,7 @@
 // and its keys and names for a screen reader.
 #include "test_support.h"
 
+#include "data/sqlite_connection.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
 #include "progress/progress_store.h"
@@ -17,6 +18,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QBarSet>
+#include <QCheckBox>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -28,6 +30,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
@@ -145,6 +148,8 @@ private Q_SLOTS:
     void theButtonLeavesEveryDesignedControlInPlace_data();
     void theButtonLeavesEveryDesignedControlInPlace();
     void buttonAndCtrlPOpenItForTheScreensPair();
+    void theScreenBeneathStandsStillWhileItIsOpen_data();
+    void theScreenBeneathStandsStillWhileItIsOpen();
     void itShowsThePairsFigures();
     void practiseDueWordsOnWriteWords();
     void practiseDueWordsOnTheGridTest();
@@ -220,6 +225,94 @@ void TestProgressWindow::buttonAndCtrlPOpenItForTheScreensPair()
     part<QPushButton>("close")->click();
     QVERIFY(!window->isVisible());
     QVERIFY(!QFileInfo::exists(ProgressStore::pathIn(world->root()))); // looking creates no file
+}
+
+void TestProgressWindow::theScreenBeneathStandsStillWhileItIsOpen_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::newRow("Learn words") << ScreenId::Invatare;
+    QTest::newRow("Write words") << ScreenId::Test;
+    QTest::newRow("Grid test") << ScreenId::TestG;
+}
+
+void TestProgressWindow::theScreenBeneathStandsStillWhileItIsOpen()
+{
+    QFETCH(ScreenId, id);
+    Screen &s = open(id);
+    QTimer *designTimer = nullptr;
+    QList<QWidget *> watched; // what a tick changes
+    if (id == ScreenId::TestG) {
+        auto &grid = static_cast<GridScreen &>(s);
+        world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f}; // "dog"
+        grid.ui().Cmdcont->click();
+        designTimer = grid.ui().Timer3;
+        watched = {grid.ui().Text1, grid.ui().Text9, grid.ui().Text7, grid.ui().Text8, grid.ui().Frame1};
+    } else {
+        // A timed exercise, five seconds a word.
+        ExerciseControls &ex = id == ScreenId::Test ? static_cast<ExerciseControls &>(screen<WriteScreen>(id).ui())
+                                                    : screen<LearnScreen>(id).ui();
+        ex.Text2->setText(QStringLiteral("5"));
+        ex.Check2->setChecked(true);
+        world->random.draws = {0.5f}; // "dog"
+        ex.Cmdcont->click();
+        designTimer = id == ScreenId::Test ? screen<WriteScreen>(id).ui().Timer2 : screen<LearnScreen>(id).ui().Timer1;
+        watched = {ex.Text3, ex.Text6, ex.Cmdcont};
+        if (id == ScreenId::Test)
+            watched << screen<WriteScreen>(id).ui().Text7 << screen<WriteScreen>(id).ui().Text1;
+    }
+    ManualTicker &ticker = world->tickers.of(designTimer);
+    const auto shown = [&] {
+        QStringList texts;
+        for (const QWidget *w : watched) {
+            const auto *box = qobject_cast<const QLineEdit *>(w);
+            const auto *button = qobject_cast<const QPushButton *>(w);
+            texts.append(box ? box->text() : button ? button->text() : QString::number(w->isEnabled()));
+        }
+        return texts;
+    };
+    world->clock.advanceSeconds(1);
+    ticker.fire(); // one second of the word's five
+    const QStringList before = shown();
+
+    QTest::keyClick(&s, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(progressWindow()->isVisible());
+    for (int i = 0; i < 30; ++i) { // half a minute in the window
+        world->clock.advanceSeconds(1);
+        ticker.fire();
+    }
+    QTest::keyClick(progressWindow(), Qt::Key_Escape);
+    QVERIFY(!progressWindow()->isVisible());
+    QCOMPARE(shown(), before);
+    QVERIFY(ticker.isActive());
+    QCOMPARE(world->progress.report(kEngSpa).answers, 0); // nothing was graded
+
+    // The exercise goes on from where it was: four seconds are left.
+    for (int i = 0; i < 3; ++i) {
+        world->clock.advanceSeconds(1);
+        ticker.fire();
+    }
+    QCOMPARE(shown().value(0), before.value(0)); // the same word, one second left
+    world->clock.advanceSeconds(1);
+    if (id == ScreenId::Invatare)
+        world->random.draws = {0.3f}; // "house"
+    ticker.fire();
+    if (id == ScreenId::Invatare) {
+        QCOMPARE(shown().mid(0, 2), (QStringList{"house", "5"})); // the time is up: the next word
+        QCOMPARE(world->progress.report(kEngSpa).wordsSeen, 2);
+        return;
+    }
+    if (id == ScreenId::TestG) {
+        for (int i = 0; i < 10; ++i) // through the overtime to its end
+            ticker.fire();
+    }
+    // Graded at the end of its own time, which does not count the window's.
+    const ProgressReport graded = world->progress.report(kEngSpa);
+    QCOMPARE(graded.answers, 1);
+    SqliteConnection db(ProgressStore::pathIn(world->root()), SqliteConnection::Mode::ReadOnly);
+    QSqlQuery query(db.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT grading, seconds FROM answers")) && query.next());
+    QCOMPARE(query.value(0).toString(), id == ScreenId::Test ? QStringLiteral("time-out") : QStringLiteral("closed"));
+    QCOMPARE(query.value(1).toDouble(), 5.0);
 }
 
 void TestProgressWindow::itShowsThePairsFigures()
