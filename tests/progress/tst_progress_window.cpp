@@ -8,7 +8,9 @@
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
 #include "progress/progress_store.h"
+#include "progress/window/progress_chart.h"
 #include "progress/window/progress_window.h"
+#include "shell/forms/colours.h"
 #include "shell/forms/grid_form.h"
 #include "shell/forms/learn_form.h"
 #include "shell/forms/start_form.h"
@@ -24,6 +26,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -151,6 +154,11 @@ private Q_SLOTS:
     void theScreenBeneathStandsStillWhileItIsOpen_data();
     void theScreenBeneathStandsStillWhileItIsOpen();
     void itShowsThePairsFigures();
+    void theAverageLineBreaksAtDaysWithoutAnswers_data();
+    void theAverageLineBreaksAtDaysWithoutAnswers();
+    void theChartShowsItsFocusAndADayAtATime();
+    void listsShowWholeRowsAndWholeRightAnswers();
+    void practiseButtonLooksOffAndSaysWhyWhenNothingIsDue();
     void practiseDueWordsOnWriteWords();
     void practiseDueWordsOnTheGridTest();
     void practiceOnTheScreenItWasOpenedFrom();
@@ -330,9 +338,13 @@ void TestProgressWindow::itShowsThePairsFigures()
     QCOMPARE(bars[0]->at(26), 3.0); // 10 March, three days before today
     QCOMPARE(bars[0]->at(28), 1.0); // 12 March
     QCOMPARE(bars[0]->at(29), 0.0); // today
-    const auto lines = view->chart()->findChildren<QLineSeries *>();
-    QCOMPARE(lines.size(), 1);
-    QCOMPARE(lines[0]->points(), (QList<QPointF>{{26, 5.0}, {28, 10.0}}));
+    // The line is broken at 11 March, a day without answers.
+    QList<QList<QPointF>> lines;
+    for (QAbstractSeries *series : view->chart()->series()) {
+        if (auto *line = qobject_cast<QLineSeries *>(series); line && line->count() > 0)
+            lines.append(line->points());
+    }
+    QCOMPARE(lines, (QList<QList<QPointF>>{{{26, 5.0}}, {{28, 10.0}}}));
     QCOMPARE(view->accessibleDescription(),
              QStringLiteral("Last 30 days: 4 answers on 2 days, average score 6.25. Today: no answers."));
 
@@ -355,6 +367,187 @@ void TestProgressWindow::itShowsThePairsFigures()
     QVERIFY(rowsOf(part<QTableView>("dueTable")).isEmpty());
     QVERIFY(!part<QPushButton>("practise")->isEnabled()); // nothing due: nothing to practise
     QCOMPARE(view->accessibleDescription(), QStringLiteral("Last 30 days: no answers."));
+}
+
+void TestProgressWindow::theAverageLineBreaksAtDaysWithoutAnswers_data()
+{
+    // The days with answers (day 0 is the oldest, 29 today) and the runs of
+    // the line over them, as "day day | day".
+    QTest::addColumn<QList<int>>("days");
+    QTest::addColumn<QString>("runs");
+    QTest::newRow("none") << QList<int>{} << "";
+    QTest::newRow("one day") << QList<int>{12} << "12";
+    QTest::newRow("every day") << [] { QList<int> all; for (int d = 0; d < 30; ++d) all.append(d); return all; }()
+                               << "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29";
+    QTest::newRow("gaps of one and of weeks") << QList<int>{0, 1, 3, 17, 18, 19, 29} << "0 1 | 3 | 17 18 19 | 29";
+}
+
+void TestProgressWindow::theAverageLineBreaksAtDaysWithoutAnswers()
+{
+    QFETCH(QList<int>, days);
+    QFETCH(QString, runs);
+    ProgressReport report = ProgressReport::empty(kEngSpa, QDate(2025, 3, 13));
+    for (int day : days)
+        report.days[size_t(day)] = {report.days[size_t(day)].date, 2, day / 10.0};
+    QStringList drawn;
+    for (const QList<QPointF> &run : averageScoreRuns(report)) {
+        QStringList points;
+        for (const QPointF &point : run) {
+            QCOMPARE(point.y(), point.x() / 10.0); // each day's own average
+            points.append(QString::number(point.x()));
+        }
+        drawn.append(points.join(QLatin1Char(' ')));
+    }
+    QCOMPARE(drawn.join(QLatin1String(" | ")), runs);
+
+    // The chart draws each run as a line of its own, however many the
+    // pairs before it needed, and names one in the legend.
+    ProgressChart chart;
+    ProgressReport many = ProgressReport::empty(kEngSpa, QDate(2025, 3, 13));
+    for (int day = 0; day < 30; day += 2)
+        many.days[size_t(day)].answers = 1;
+    chart.showReport(many, pointLocale());
+    chart.showReport(report, pointLocale());
+    QStringList shown;
+    int named = 0;
+    for (QAbstractSeries *series : chart.chart()->series()) {
+        auto *line = qobject_cast<QLineSeries *>(series);
+        if (!line)
+            continue;
+        named += line->name().isEmpty() ? 0 : 1;
+        QStringList points;
+        for (const QPointF &point : line->points())
+            points.append(QString::number(point.x()));
+        if (!points.isEmpty())
+            shown.append(points.join(QLatin1Char(' ')));
+    }
+    QCOMPARE(shown.join(QLatin1String(" | ")), runs);
+    QCOMPARE(named, 1);
+}
+
+void TestProgressWindow::theChartShowsItsFocusAndADayAtATime()
+{
+    answerFourWords();
+    open(ScreenId::Start).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    auto *chart = part<ProgressChart>("chart");
+    const QImage unfocused = chart->grab().toImage();
+
+    // One Tab stop after the tabs: the chart, not its viewport.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), chart);
+    for (const QWidget *inner : chart->findChildren<QWidget *>())
+        QVERIFY2(!(inner->focusPolicy() & Qt::TabFocus), qPrintable(QLatin1String(inner->metaObject()->className())));
+
+    // Seen: a frame in the highlight colour, and today's column tinted.
+    const QImage focused = chart->grab().toImage();
+    const QColor highlight = chart->palette().color(QPalette::Highlight);
+    const QPoint corner = chart->viewport()->pos() + QPoint(1, 1);
+    QCOMPARE(focused.pixelColor(corner), highlight);
+    QVERIFY(unfocused.pixelColor(corner) != highlight);
+    const QRect today = chart->dayRect(29);
+    QCOMPARE(chart->highlightedDay(), 29);
+    QVERIFY(focused.pixelColor(today.center()) != unfocused.pixelColor(today.center()));
+
+    // Heard: a chart, named, whose days are its children; the arrows move
+    // the focus from day to day.
+    QAccessibleInterface *said = QAccessible::queryAccessibleInterface(chart);
+    QCOMPARE(said->role(), QAccessible::Chart);
+    QCOMPARE(said->text(QAccessible::Name), QStringLiteral("Chart of the last 30 days"));
+    QCOMPARE(said->childCount(), 30);
+    QCOMPARE(said->focusChild()->text(QAccessible::Name), QStringLiteral("13 Mar: no answers"));
+    QCOMPARE(said->indexOfChild(said->focusChild()), 29);
+    QList<int> dayInFocus;
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_Left,
+                        Qt::Key_End, Qt::Key_Right}) {
+        QTest::keyClick(chart, key);
+        dayInFocus.append(said->indexOfChild(said->focusChild()));
+    }
+    QCOMPARE(dayInFocus, (QList<int>{28, 27, 26, 27, 0, 0, 29, 29})); // no move past either end
+    QTest::keyClick(chart, Qt::Key_Left);
+    QTest::keyClick(chart, Qt::Key_Left);
+    QTest::keyClick(chart, Qt::Key_Left);
+    QCOMPARE(chart->highlightedDay(), 26);
+    QCOMPARE(said->focusChild()->text(QAccessible::Name), QStringLiteral("10 Mar: 3 answers, average 5.00"));
+    QCOMPARE(said->text(QAccessible::Value), QStringLiteral("10 Mar: 3 answers, average 5.00"));
+    QVERIFY(said->focusChild()->state().focused && said->focusChild()->state().selected);
+    QVERIFY(!said->child(28)->state().focused);
+    QVERIFY(said->rect().contains(said->focusChild()->rect()));
+    QCOMPARE(said->childAt(said->child(3)->rect().center().x(), said->child(3)->rect().center().y()),
+             said->child(3));
+    QVERIFY(chart->grab().toImage().pixelColor(chart->dayRect(26).center())
+            != focused.pixelColor(chart->dayRect(26).center()));
+
+    // Tab goes on to the totals; the chart's frame goes with the focus.
+    QTest::keyClick(chart, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), part("totalsTable"));
+    QVERIFY(!said->focusChild());
+    QVERIFY(chart->grab().toImage().pixelColor(corner) != highlight);
+}
+
+void TestProgressWindow::listsShowWholeRowsAndWholeRightAnswers()
+{
+    const QString longAnswer = QStringLiteral("asesinato, asesinar, homicidio, crimen, muerte violenta");
+    answered(10, QStringLiteral("dog"), longAnswer, Grading::Verify, 2);
+    answered(14, QStringLiteral("house"), QStringLiteral("casa"), Grading::Verify, 4);
+    world->clock.advanceDays(1);
+    open(ScreenId::Start).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+
+    for (const char *name : {"totalsTable", "dueTable", "troubleTable"}) {
+        auto *list = part<QTableView>(name);
+        QCOMPARE(list->viewport()->height(), 8 * list->verticalHeader()->defaultSectionSize()); // no half rows
+    }
+    // The right answers take the width the words and numbers leave.
+    for (const char *name : {"dueTable", "troubleTable"}) {
+        QHeaderView *header = part<QTableView>(name)->horizontalHeader();
+        QCOMPARE(header->sectionResizeMode(0), QHeaderView::ResizeToContents);
+        QCOMPARE(header->sectionResizeMode(1), QHeaderView::Stretch);
+        QCOMPARE(header->sectionResizeMode(2), QHeaderView::ResizeToContents);
+        QVERIFY(header->sectionSize(1) > header->sectionSize(0));
+    }
+    QCOMPARE(part<QTableView>("troubleTable")->model()->headerData(2, Qt::Horizontal), QVariant("Times below 6"));
+    QCOMPARE(part<QTableView>("daysTable")->model()->headerData(0, Qt::Horizontal), QVariant("Day (newest first)"));
+
+    // Under each list, the current word's whole right answer: the first
+    // word's at first, then the word the arrows reach.
+    QCOMPARE(rowsOf(part<QTableView>("dueTable")).value(0), QStringLiteral("dog|") + longAnswer + QStringLiteral("|1"));
+    QCOMPARE(part<QLabel>("dueDetail")->text(), QStringLiteral("dog: ") + longAnswer);
+    part("dueTable")->setFocus();
+    QTest::keyClick(part("dueTable"), Qt::Key_Down);
+    QCOMPARE(part<QLabel>("dueDetail")->text(), QStringLiteral("house: casa"));
+    QCOMPARE(part<QLabel>("troubleDetail")->text(), QStringLiteral("house: casa")); // its own first word
+    QVERIFY(part<QLabel>("dueDetail")->isVisible());
+    // Another pair: its own first word, or nothing.
+    part<QComboBox>("pairChoice")->setCurrentIndex(5);
+    QCOMPARE(part<QLabel>("dueDetail")->text(), QString());
+}
+
+void TestProgressWindow::practiseButtonLooksOffAndSaysWhyWhenNothingIsDue()
+{
+    answered(10, QStringLiteral("dog"), QStringLiteral("perro"), Grading::Verify, 2);
+    open(ScreenId::Start).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    auto *practise = part<QPushButton>("practise");
+    const auto face = [practise] { return practise->grab().toImage().pixelColor(8, practise->height() / 2); };
+
+    // Answered today: nothing is due yet.
+    QVERIFY(!practise->isEnabled());
+    QCOMPARE(practise->toolTip(), QStringLiteral("No words are due today"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(practise)->text(QAccessible::Description),
+             QStringLiteral("No words are due today"));
+    const QColor off = face();
+    QVERIFY2(qAbs(off.red() - off.green()) < 16 && qAbs(off.green() - off.blue()) < 16, // grey, not green
+             qPrintable(off.name()));
+
+    world->clock.advanceDays(1);
+    part<QComboBox>("pairChoice")->setCurrentIndex(1);
+    part<QComboBox>("pairChoice")->setCurrentIndex(kEngSpa);
+    QVERIFY(practise->isEnabled());
+    QCOMPARE(face(), colours::kGreen);
+    QVERIFY(practise->toolTip().startsWith(QStringLiteral("Opens the chosen screen")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(practise)->text(QAccessible::Description), practise->toolTip());
 }
 
 void TestProgressWindow::practiseDueWordsOnWriteWords()
@@ -508,6 +701,19 @@ void TestProgressWindow::keysAndNamesForAScreenReader()
                  qPrintable(part->objectName() + QLatin1Char(' ') + QLatin1String(part->metaObject()->className())));
     }
     QCOMPARE(part("dueTable")->accessibleName(), QStringLiteral("Due today: 3 words"));
+    // The choices are heard with their title, as the screens' "Mode" and "Level".
+    for (const char *choice : {"practiseInWriteWords", "practiseInGridTest"}) {
+        const QAccessibleInterface *group = QAccessible::queryAccessibleInterface(part(choice))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Practise in"));
+    }
+    // The pair choice is labelled by "Language pair:" (Qt names a combo box
+    // by its current text on Linux, and gives the label as a relation).
+    QCOMPARE(part("pairChoice")->accessibleName(), QStringLiteral("Language pair"));
+    const auto labels = QAccessible::queryAccessibleInterface(part("pairChoice"))->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels[0].first->text(QAccessible::Name), QStringLiteral("Language pair:"));
+    QVERIFY(part("close")->toolTip().contains(QStringLiteral("Alt+C")));
     QVERIFY(part("chart")->accessibleDescription().startsWith(QStringLiteral("Last 30 days: 4 answers")));
 
     QTest::keyClick(window, Qt::Key_T, Qt::AltModifier); // no such key: nothing happens

@@ -9,8 +9,8 @@
 #include "platform/text_services.h"
 #include "progress/leitner.h"
 #include "progress/practice.h"
-#include "progress/window/progress_chart.h"
 #include "progress/progress_log.h"
+#include "progress/window/progress_chart.h"
 #include "progress/window/text_table_model.h"
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,8 +35,17 @@ namespace {
 const QColor kWindow{224, 224, 224};
 const QColor kCloseRed{255, 192, 192};
 const QColor kProblem{255, 192, 192};
+constexpr int kRowHeight = 20;
+constexpr int kListRows = 8; // the eight totals; the lists beside them as tall
 
-QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, const QString &accessibleName)
+const QString kPractiseWhat = QStringLiteral(
+    "Opens the chosen screen with its words drawn from the words due today, until you leave that screen");
+const QString kNothingDue = QStringLiteral("No words are due today");
+
+// `stretch`: the column that takes the width the others leave (-1: none,
+// every column as wide as its texts).
+QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, const QString &accessibleName,
+                      int stretch)
 {
     auto *view = new QTableView(parent);
     view->setObjectName(QLatin1String(name));
@@ -48,24 +58,72 @@ QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, 
     view->setTextElideMode(Qt::ElideRight);
     view->setAlternatingRowColors(true);
     view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(20);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
     view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(false);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long texts end in "..."
-    // Texts share the width; numbers take what they need.
     for (int column = 0; column < model->columnCount(); ++column)
-        view->horizontalHeader()->setSectionResizeMode(column, model->isNumeric(column) ? QHeaderView::ResizeToContents
-                                                                                        : QHeaderView::Stretch);
+        view->horizontalHeader()->setSectionResizeMode(column, column == stretch ? QHeaderView::Stretch
+                                                                                 : QHeaderView::ResizeToContents);
     view->setAccessibleName(accessibleName);
     return view;
 }
 
-QGroupBox *frameAround(QWidget *parent, const QString &title, QWidget *content)
+// A list as tall as its header and `rows` whole rows: no row is cut in half.
+void showWholeRows(QTableView *view, int rows)
+{
+    view->ensurePolished();
+    view->setFixedHeight(view->horizontalHeader()->sizeHint().height() + rows * kRowHeight + 2 * view->frameWidth());
+    view->setSizePolicy(view->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
+
+// Under a list of words: the current row's word and its whole right answer,
+// which the column may have to cut short.
+QLabel *makeRowDetail(QWidget *parent, const char *name, QTableView *view)
+{
+    auto *detail = new QLabel(parent);
+    detail->setObjectName(QLatin1String(name));
+    detail->setWordWrap(true);
+    detail->setTextFormat(Qt::PlainText);
+    detail->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    detail->setMinimumHeight(2 * detail->fontMetrics().lineSpacing() + 2);
+    const auto show = [detail, view](const QModelIndex &current) {
+        const QAbstractItemModel *model = view->model();
+        detail->setText(current.isValid() ? QStringLiteral("%1: %2").arg(model->index(current.row(), 0).data().toString(),
+                                                                         model->index(current.row(), 1).data().toString())
+                                          : QString());
+    };
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, detail,
+                     [show](const QModelIndex &current) { show(current); });
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, detail, [show] { show({}); });
+    return detail;
+}
+
+QGroupBox *frameAround(QWidget *parent, const QString &title, QWidget *content, QWidget *below = nullptr)
 {
     auto *frame = new QGroupBox(title, parent);
     auto *column = new QVBoxLayout(frame);
     column->setContentsMargins(6, 4, 6, 6);
+    column->setSpacing(4);
     column->addWidget(content);
+    if (below)
+        column->addWidget(below);
+    // A list of fixed height stays at the top of a frame made taller by its
+    // neighbours.
+    if (content->sizePolicy().verticalPolicy() == QSizePolicy::Fixed)
+        column->addStretch(1);
     return frame;
+}
+
+// The green of "Practise due words" while it can be pressed; greyed out,
+// with text that stays readable, while nothing is due.
+void paintPractiseButton(QPushButton *button)
+{
+    colours::setBackground(button, colours::kGreen);
+    button->setStyleSheet(button->styleSheet()
+                          + QStringLiteral(" QPushButton:disabled { background-color: rgb(200, 200, 200);"
+                                           " color: rgb(80, 80, 80); border-color: rgb(150, 150, 150); }"));
 }
 
 QString boxCaption(int box)
@@ -94,17 +152,17 @@ void ProgressWindow::buildControls()
     setWindowTitle(QStringLiteral("Progress"));
     setFont(forms::arial(9));
     colours::setBackground(this, kWindow);
-    resize(760, 600);
+    resize(900, 660);
 
-    m_days = new TextTableModel({QStringLiteral("Day"), QStringLiteral("Answers"), QStringLiteral("Average score")},
-                                this);
+    m_days = new TextTableModel(
+        {QStringLiteral("Day (newest first)"), QStringLiteral("Answers"), QStringLiteral("Average score")}, this);
     m_days->setNumericColumns({1, 2});
     m_totals = new TextTableModel({QStringLiteral("Figure"), QStringLiteral("Value")}, this);
     m_totals->setNumericColumns({1});
     m_due = new TextTableModel({QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Box")}, this);
     m_due->setNumericColumns({2});
     m_trouble = new TextTableModel(
-        {QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Times")}, this);
+        {QStringLiteral("Word"), QStringLiteral("Right answer"), QStringLiteral("Times below 6")}, this);
     m_trouble->setNumericColumns({2});
 
     // Created in reading order, which a screen reader's review follows.
@@ -113,6 +171,9 @@ void ProgressWindow::buildControls()
     m_pair->setObjectName(QStringLiteral("pairChoice"));
     for (const LanguagePair &pair : kLanguagePairs)
         m_pair->addItem(QLatin1String(pair.caption));
+    // A screen reader on Linux hears the label through the buddy relation
+    // (Qt names a combo box there by its current text, so that a changed
+    // choice is announced); elsewhere by this name.
     pairLabel->setBuddy(m_pair);
     m_pair->setAccessibleName(QStringLiteral("Language pair"));
 
@@ -129,32 +190,55 @@ void ProgressWindow::buildControls()
     m_chart = new ProgressChart(this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setMinimumHeight(220);
-    m_daysTable = makeTable(this, "daysTable", m_days, QStringLiteral("Answers and average score per day"));
+    // The day table only as wide as its three columns, in the middle of its
+    // tab: stretched, its figures would stand far from their dates.
+    auto *daysPage = new QWidget(this);
+    m_daysTable = makeTable(daysPage, "daysTable", m_days, QStringLiteral("Answers and average score per day"), -1);
+    m_daysTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_daysTable->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    m_daysTable->horizontalHeader()->setMinimumSectionSize(90);
+    m_daysTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn); // its width is part of the table's from the start
+    auto *daysRow = new QHBoxLayout(daysPage);
+    daysRow->setContentsMargins(0, 0, 0, 0);
+    daysRow->addStretch(1);
+    daysRow->addWidget(m_daysTable);
+    daysRow->addStretch(1);
     m_daysTabs->addTab(m_chart, QStringLiteral("Chart"));
-    m_daysTabs->addTab(m_daysTable, QStringLiteral("Table"));
+    m_daysTabs->addTab(daysPage, QStringLiteral("Table"));
     QGroupBox *daysFrame = frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs);
 
-    m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"));
-    // The eight totals without scrolling; the lists beside them as tall.
-    m_totalsTable->setMinimumHeight(m_totalsTable->horizontalHeader()->sizeHint().height() + 8 * 20 + 4);
+    m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"), 0);
+    showWholeRows(m_totalsTable, kListRows);
     QGroupBox *totalsFrame = frameAround(this, QStringLiteral("Totals"), m_totalsTable);
-    m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"));
-    m_dueFrame = frameAround(this, QStringLiteral("Due today"), m_dueTable);
-    m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"));
-    QGroupBox *troubleFrame = frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable);
+    // The right answers take what the words and numbers leave.
+    m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"), 1);
+    showWholeRows(m_dueTable, kListRows);
+    m_dueDetail = makeRowDetail(this, "dueDetail", m_dueTable);
+    m_dueFrame = frameAround(this, QStringLiteral("Due today"), m_dueTable, m_dueDetail);
+    m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"), 1);
+    showWholeRows(m_troubleTable, kListRows);
+    m_troubleDetail = makeRowDetail(this, "troubleDetail", m_troubleTable);
+    QGroupBox *troubleFrame = frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable,
+                                          m_troubleDetail);
 
-    auto *practiseIn = new QLabel(QStringLiteral("Practise in:"), this);
-    m_inWriteWords = forms::makeRadio(this, "practiseInWriteWords", "&Write words");
-    m_inGridTest = forms::makeRadio(this, "practiseInGridTest", "&Grid test");
+    // "Practise in" is the title of its two choices, as "Mode" and "Level"
+    // are on the screens, so a screen reader says it with them.
+    auto *practiseIn = new QGroupBox(QStringLiteral("Practise in"), this);
+    practiseIn->setObjectName(QStringLiteral("practiseIn"));
+    m_inWriteWords = forms::makeRadio(practiseIn, "practiseInWriteWords", "&Write words");
+    m_inGridTest = forms::makeRadio(practiseIn, "practiseInGridTest", "&Grid test");
     m_inWriteWords->setChecked(true);
+    auto *choices = new QHBoxLayout(practiseIn);
+    choices->setContentsMargins(8, 2, 8, 4);
+    choices->addWidget(m_inWriteWords);
+    choices->addWidget(m_inGridTest);
     m_practise = forms::makeButton(this, "practise", "Practise &due words", colours::kGreen);
+    paintPractiseButton(m_practise);
     m_practise->setFont(forms::timesNewRoman(12, true));
     m_practise->setMinimumHeight(32);
-    m_practise->setToolTip(QStringLiteral("Opens the chosen screen with its words drawn from the words due today, "
-                                          "until you leave that screen"));
     m_close = forms::makeButton(this, "close", "&Close", kCloseRed);
     m_close->setMinimumSize(100, 26);
-    m_close->setToolTip(QStringLiteral("Close (Esc)"));
+    m_close->setToolTip(QStringLiteral("Close (Alt+C or Esc)"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(pairLabel);
@@ -163,17 +247,15 @@ void ProgressWindow::buildControls()
 
     auto *lists = new QHBoxLayout;
     lists->addWidget(totalsFrame, 4);
-    lists->addWidget(m_dueFrame, 5);
-    lists->addWidget(troubleFrame, 5);
+    lists->addWidget(m_dueFrame, 6);
+    lists->addWidget(troubleFrame, 6);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(practiseIn);
-    bottom->addWidget(m_inWriteWords);
-    bottom->addWidget(m_inGridTest);
     bottom->addSpacing(12);
-    bottom->addWidget(m_practise);
+    bottom->addWidget(m_practise, 0, Qt::AlignBottom);
     bottom->addStretch(1);
-    bottom->addWidget(m_close);
+    bottom->addWidget(m_close, 0, Qt::AlignBottom);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 8);
@@ -216,7 +298,11 @@ void ProgressWindow::refresh()
 
     m_chart->showReport(m_report, m_locale);
     fillTables();
-    m_practise->setEnabled(!m_report.due.isEmpty());
+    // Disabled, the button says why.
+    const bool due = !m_report.due.isEmpty();
+    m_practise->setEnabled(due);
+    m_practise->setToolTip(due ? kPractiseWhat : kNothingDue);
+    m_practise->setAccessibleDescription(due ? kPractiseWhat : kNothingDue);
 }
 
 void ProgressWindow::fillTables()
@@ -256,6 +342,13 @@ void ProgressWindow::fillTables()
     for (const ProgressReport::Word &word : r.trouble)
         trouble.append({word.word, word.rightAnswer, QString::number(word.timesBelowSix)});
     m_trouble->setRows(trouble);
+
+    // The first word's whole right answer shows under each list until the
+    // arrows choose another; nothing is selected by it.
+    for (QTableView *list : {m_dueTable, m_troubleTable}) {
+        if (list->model()->rowCount() > 0)
+            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
 
 }
 

@@ -66,7 +66,9 @@ private:
     QTableView *m_totalsTable = nullptr;
     QGroupBox *m_dueFrame = nullptr;
     QTableView *m_dueTable = nullptr;
+    QLabel *m_dueDetail = nullptr;
     QTableView *m_troubleTable = nullptr;
+    QLabel *m_troubleDetail = nullptr;
     QRadioButton *m_inWriteWords = nullptr;
     QRadioButton *m_inGridTest = nullptr;
     QPushButton *m_practise = nullptr;
