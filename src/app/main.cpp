@@ -52,7 +52,8 @@ int main(int argc, char *argv[])
         "Alt+X exits; Alt+S is START/STOP/Continue; Alt+V or Enter in the answer box verifies;\n"
         "Alt+C cleans the look-up box; Up, Down, Page Up and Page Down there browse the dictionary;\n"
         "Up, Down and Space choose in the grid test.\n"
-        "F5 reads the word shown aloud, Shift+F5 its translation; with Ctrl, slowly."));
+        "F5 reads the word shown aloud, Shift+F5 its translation; with Ctrl, slowly.\n"
+        "Ctrl+P opens the Progress window."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataRootOption(

@@ -208,7 +208,7 @@ void Screen::showPracticeOnButton()
     // The count goes to the tooltip and the description: the caption keeps
     // to the button's room.
     m_progressButton->setText(QStringLiteral("Practising"));
-    m_progressButton->setAccessibleDescription(what);
+    m_progressButton->setAccessibleDescription(what + QStringLiteral(" Progress (Ctrl+P)."));
     m_progressButton->setToolTip(what + QStringLiteral("\nProgress (Ctrl+P)"));
 }
 

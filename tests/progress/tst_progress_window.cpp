@@ -568,7 +568,7 @@ void TestProgressWindow::practiseDueWordsOnWriteWords()
     QVERIFY(!write.practiceFor(kEngFre));
     QCOMPARE(write.progressButton()->text(), QStringLiteral("Practising"));
     QCOMPARE(write.progressButton()->accessibleDescription(),
-             QStringLiteral("Practising the 3 words due in eng-spa until you leave this screen."));
+             QStringLiteral("Practising the 3 words due in eng-spa until you leave this screen. Progress (Ctrl+P)."));
     QVERIFY(write.progressButton()->sizeHint().width() <= write.progressButton()->width()); // the caption fits
 
     // Int((1 - r) * 3) into {9, 10, 14}.
