@@ -78,8 +78,9 @@ void showWholeRows(QTableView *view, int rows)
     view->setSizePolicy(view->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 }
 
-// Under a list of words: the current row's word and its whole right answer,
-// which the column may have to cut short.
+// Under a list of words: the current row's word (the first row's until the
+// list has a current row) and its whole right answer, which the column may
+// have to cut short.
 QLabel *makeRowDetail(QWidget *parent, const char *name, QTableView *view)
 {
     auto *detail = new QLabel(parent);
@@ -90,9 +91,10 @@ QLabel *makeRowDetail(QWidget *parent, const char *name, QTableView *view)
     detail->setMinimumHeight(2 * detail->fontMetrics().lineSpacing() + 2);
     const auto show = [detail, view](const QModelIndex &current) {
         const QAbstractItemModel *model = view->model();
-        detail->setText(current.isValid() ? QStringLiteral("%1: %2").arg(model->index(current.row(), 0).data().toString(),
-                                                                         model->index(current.row(), 1).data().toString())
-                                          : QString());
+        const int row = current.isValid() ? current.row() : 0;
+        detail->setText(row < model->rowCount() ? QStringLiteral("%1: %2").arg(model->index(row, 0).data().toString(),
+                                                                               model->index(row, 1).data().toString())
+                                                : QString());
     };
     QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, detail,
                      [show](const QModelIndex &current) { show(current); });
@@ -342,14 +344,6 @@ void ProgressWindow::fillTables()
     for (const ProgressReport::Word &word : r.trouble)
         trouble.append({word.word, word.rightAnswer, QString::number(word.timesBelowSix)});
     m_trouble->setRows(trouble);
-
-    // The first word's whole right answer shows under each list until the
-    // arrows choose another; nothing is selected by it.
-    for (QTableView *list : {m_dueTable, m_troubleTable}) {
-        if (list->model()->rowCount() > 0)
-            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
-    }
-
 }
 
 void ProgressWindow::onPractiseClicked()
