@@ -2,7 +2,8 @@
 // data root and clicks, types and ticks at random, so that the tests can
 // kill it in the middle of a settings write, or run two copies at once.
 //   vorbix_screen_driver ROOT STEPS SEED
-// Prints every message the program would show, then one line
+// Prints every message the program would show, a line "stepping" once the
+// screens are open and the random steps begin, and at the end one line
 //   done STEPS steps, MESSAGES messages, slowest step MS ms
 #include "test_support.h"
 
@@ -87,6 +88,10 @@ int main(int argc, char *argv[])
     learn.ui().Check2->setChecked(true);
     write.ui().Check2->setChecked(true);
 
+    // Start-up is over: a test that kills the copy knows from here on it
+    // kills it in its steps, however long a loaded machine took to get here.
+    std::printf("stepping\n");
+    std::fflush(stdout);
     qint64 slowest = 0;
     for (int step = 0; step < steps; ++step) {
         QElapsedTimer timer;
