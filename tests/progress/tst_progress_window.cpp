@@ -4,6 +4,7 @@
 // and its keys and names for a screen reader.
 #include "test_support.h"
 
+#include "app/application_setup.h"
 #include "data/sqlite_connection.h"
 #include "grid_test/grid_screen.h"
 #include "learning/learn_screen.h"
@@ -141,6 +142,7 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { setUpApplicationLook(); } // the looks are the program's
     void init() { world = std::make_unique<TestWorld>(sampleTables()); }
     void cleanup()
     {

@@ -119,13 +119,15 @@ QGroupBox *frameAround(QWidget *parent, const QString &title, QWidget *content, 
 }
 
 // The green of "Practise due words" while it can be pressed; greyed out,
-// with text that stays readable, while nothing is due.
+// with text that stays readable, while nothing is due. The program's style
+// draws a button flat in its palette's button colour, so the disabled face
+// is the palette's too.
 void paintPractiseButton(QPushButton *button)
 {
-    colours::setBackground(button, colours::kGreen);
-    button->setStyleSheet(button->styleSheet()
-                          + QStringLiteral(" QPushButton:disabled { background-color: rgb(200, 200, 200);"
-                                           " color: rgb(80, 80, 80); border-color: rgb(150, 150, 150); }"));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Button, QColor(200, 200, 200));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(80, 80, 80));
+    button->setPalette(palette);
 }
 
 QString boxCaption(int box)
@@ -153,7 +155,7 @@ void ProgressWindow::buildControls()
     setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Progress"));
     setFont(forms::arial(9));
-    colours::setBackground(this, kWindow);
+    colours::setUpWindowPalette(this, kWindow);
     resize(900, 660);
 
     m_days = new TextTableModel(
