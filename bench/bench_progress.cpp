@@ -170,7 +170,7 @@ void BM_ProgressWindowFirstOpen(benchmark::State &state)
 {
     History &h = history();
     for (auto _ : state) {
-        ProgressWindow window(*h.log, world().store, QLocale());
+        ProgressWindow window(*h.log, world().store, QLocale(), world().tickers);
         window.showPair(0);
         window.show();
         QApplication::processEvents();
@@ -185,7 +185,7 @@ void BM_ProgressWindowFirstOpen(benchmark::State &state)
 void BM_ProgressWindowOpenAgain(benchmark::State &state)
 {
     History &h = history();
-    ProgressWindow window(*h.log, world().store, QLocale());
+    ProgressWindow window(*h.log, world().store, QLocale(), world().tickers);
     for (auto _ : state) {
         window.showPair(0);
         window.show();

@@ -27,7 +27,8 @@ Navigator::ProgressOpener makeProgressOpener(Services &services, Navigator &navi
     auto state = std::make_shared<OpenProgress>();
     return [state, &services, &navigator](Screen &from) {
         if (!state->window) {
-            state->window = std::make_unique<ProgressWindow>(services.progress, services.store, services.locale);
+            state->window = std::make_unique<ProgressWindow>(services.progress, services.store, services.locale,
+                                                             services.tickers);
             state->window->setWindowModality(Qt::ApplicationModal);
             // The state outlives the window.
             OpenProgress *open = state.get();

@@ -37,6 +37,7 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -120,6 +121,14 @@ private:
     T *part(const char *name)
     {
         return progressWindow()->findChild<T *>(QLatin1String(name));
+    }
+    // What the window has told a screen reader once it has settled (its
+    // announcer's text while the announcer shows), or nothing.
+    QString told()
+    {
+        world->tickers.of(part<QTimer>("announceTimer")).fire();
+        const QWidget *announcer = part("announcer");
+        return announcer->isVisible() ? announcer->accessibleName() : QString();
     }
     // A first grading of word `index` of eng-spa (sampleTables) on the clock's day.
     void answered(int index, const QString &word, const QString &right, Grading grading, double score,
@@ -362,9 +371,15 @@ void TestProgressWindow::itShowsThePairsFigures()
     QCOMPARE(rowsOf(part<QTableView>("daysTable")).value(3), QStringLiteral("3/10/25|3|5.00"));
     QVERIFY(part<QPushButton>("practise")->isEnabled());
 
+    QCOMPARE(told(), QString()); // opened on the pair choice, which says its pair itself
+
+    // Another pair: its figures, and a screen reader is told them, since
+    // they change away from the pair choice.
     part<QComboBox>("pairChoice")->setCurrentIndex(kEngFre);
     QCOMPARE(window->report().pair, kEngFre);
     QCOMPARE(rowsOf(part<QTableView>("dueTable")), (QStringList{"above|encima|2"}));
+    QCOMPARE(told(), QStringLiteral("eng-fre. Last 30 days: 1 answer on 1 day, average score 10.00. Today: no "
+                                    "answers. Due today: 1 word."));
     part<QComboBox>("pairChoice")->setCurrentIndex(5);
     QVERIFY(rowsOf(part<QTableView>("dueTable")).isEmpty());
     QVERIFY(!part<QPushButton>("practise")->isEnabled()); // nothing due: nothing to practise
@@ -651,6 +666,7 @@ void TestProgressWindow::dueWordsTheTableNoLongerHoldsAreNotPractised()
     QVERIFY(progressWindow()->isVisible());
     QVERIFY(part<QLabel>("status")->isVisible());
     QVERIFY(part<QLabel>("status")->text().contains(QStringLiteral("imported anew")));
+    QCOMPARE(told(), part<QLabel>("status")->text()); // said, though the focus stays on the button
     QVERIFY(start.isVisible());
     QVERIFY(!world->navigator.existing(ScreenId::Test));
 }
@@ -663,6 +679,7 @@ void TestProgressWindow::aFileItCannotReadIsSaidInTheWindow()
     QLabel *status = part<QLabel>("status");
     QVERIFY(status->isVisible());
     QVERIFY2(status->text().contains(QStringLiteral("is a folder")), qPrintable(status->text()));
+    QCOMPARE(told(), status->text());
     QVERIFY(!part<QPushButton>("practise")->isEnabled());
     QCOMPARE(rowsOf(part<QTableView>("totalsTable")).value(1), QStringLiteral("Answers|0"));
     part<QPushButton>("close")->click();

@@ -311,7 +311,7 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "no sample history: " << error.message() << '\n';
         ok = false;
     }
-    ProgressWindow window(progress, store, services.locale);
+    ProgressWindow window(progress, store, services.locale, tickers);
     window.showPair(0); // eng-spa
     ok &= save(window, out, "progress.png", accessibility);
 

@@ -12,6 +12,7 @@
 #include "progress/progress_log.h"
 #include "progress/window/progress_chart.h"
 #include "progress/window/text_table_model.h"
+#include "shell/announcer.h"
 #include "shell/forms/colours.h"
 #include "shell/forms/form_builders.h"
 
@@ -139,18 +140,19 @@ QString boxCaption(int box)
 
 } // namespace
 
-ProgressWindow::ProgressWindow(ProgressLog &log, WordStore &words, QLocale locale, QWidget *parent)
+ProgressWindow::ProgressWindow(ProgressLog &log, WordStore &words, QLocale locale, TickerFactory &tickers,
+                               QWidget *parent)
     : QDialog(parent)
     , m_log(log)
     , m_words(words)
     , m_locale(std::move(locale))
 {
-    buildControls();
+    buildControls(tickers);
 }
 
 ProgressWindow::~ProgressWindow() = default;
 
-void ProgressWindow::buildControls()
+void ProgressWindow::buildControls(TickerFactory &tickers)
 {
     setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Progress"));
@@ -270,7 +272,9 @@ void ProgressWindow::buildControls()
     column->addLayout(lists);
     column->addLayout(bottom);
 
-    connect(m_pair, &QComboBox::currentIndexChanged, this, &ProgressWindow::refresh);
+    m_announcer = new Announcer(this, tickers);
+
+    connect(m_pair, &QComboBox::currentIndexChanged, this, &ProgressWindow::onPairChosen);
     connect(m_practise, &QPushButton::clicked, this, &ProgressWindow::onPractiseClicked);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -283,6 +287,23 @@ void ProgressWindow::showPair(int pair)
     }
     refresh();
     m_pair->setFocus();
+    // The window opens on the pair choice, away from the red line that says
+    // a problem with the file, so a screen reader is told it. (The window may
+    // not be shown yet: the line is asked whether it is hidden, not visible.)
+    if (!m_status->isHidden())
+        m_announcer->say(m_status->text());
+}
+
+void ProgressWindow::onPairChosen()
+{
+    refresh();
+    m_announcer->say(m_status->isHidden() ? spokenFigures() : m_status->text());
+}
+
+QString ProgressWindow::spokenFigures() const
+{
+    return QStringLiteral("%1. %2 %3.").arg(m_pair->currentText(), chartSummary(m_report, m_locale),
+                                             m_dueFrame->title());
 }
 
 void ProgressWindow::refresh()
@@ -358,18 +379,24 @@ void ProgressWindow::onPractiseClicked()
         const auto table = m_words.table(m_words.filePath(binding.wordFiles[size_t(pair)]), kLanguagePairs[pair]);
         indexes = practiceIndexes(m_report.due, *table);
     } catch (const RecordError &error) {
-        m_status->setText(QStringLiteral("The words cannot be practised. %1").arg(error.message()));
-        m_status->show();
+        showProblem(QStringLiteral("The words cannot be practised. %1").arg(error.message()));
         return;
     }
     if (indexes.isEmpty()) {
-        m_status->setText(QStringLiteral("None of the words due is in the word table any more (it was imported "
-                                         "anew since they were answered), so there is nothing to practise."));
-        m_status->show();
+        showProblem(QStringLiteral("None of the words due is in the word table any more (it was imported "
+                                   "anew since they were answered), so there is nothing to practise."));
         return;
     }
     accept();
     Q_EMIT practiseRequested(pair, where, indexes);
+}
+
+void ProgressWindow::showProblem(const QString &problem)
+{
+    m_status->setText(problem);
+    m_status->show();
+    // The focus stays on the button that was pressed.
+    m_announcer->say(problem);
 }
 
 } // namespace vorbix

@@ -16,9 +16,11 @@ class QTableView;
 
 namespace vorbix {
 
+class Announcer;
 class ProgressChart;
 class ProgressLog;
 class TextTableModel;
+class TickerFactory;
 class WordStore;
 
 // Where "Practise due words" sends the learner.
@@ -34,7 +36,9 @@ class ProgressWindow final : public QDialog
     Q_OBJECT
 
 public:
-    ProgressWindow(ProgressLog &log, WordStore &words, QLocale locale, QWidget *parent = nullptr);
+    // `tickers` times what the window tells a screen reader (Announcer).
+    ProgressWindow(ProgressLog &log, WordStore &words, QLocale locale, TickerFactory &tickers,
+                   QWidget *parent = nullptr);
     ~ProgressWindow() override;
 
     // Selects the pair and shows its figures as they are now.
@@ -48,10 +52,16 @@ Q_SIGNALS:
     void practiseRequested(int pair, vorbix::PracticeScreen where, const QList<int> &indexes);
 
 private:
-    void buildControls();
+    void buildControls(TickerFactory &tickers);
     void refresh();
+    void onPairChosen();
+    // The pair's figures in a sentence, as a screen reader is told them
+    // when another pair is chosen: they change away from the focus.
+    QString spokenFigures() const;
     void fillTables();
     void onPractiseClicked();
+    // A problem in the red line under the pair choice, told to a screen reader.
+    void showProblem(const QString &problem);
 
     ProgressLog &m_log;
     WordStore &m_words;
@@ -73,6 +83,7 @@ private:
     QRadioButton *m_inGridTest = nullptr;
     QPushButton *m_practise = nullptr;
     QPushButton *m_close = nullptr;
+    Announcer *m_announcer = nullptr;
     TextTableModel *m_days = nullptr;
     TextTableModel *m_totals = nullptr;
     TextTableModel *m_due = nullptr;
