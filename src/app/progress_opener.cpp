@@ -18,6 +18,7 @@ struct OpenProgress
     // without a parent is kept above every window of the program anyway.
     std::unique_ptr<ProgressWindow> window;
     QPointer<Screen> from; // the screen the window was opened over
+    QPointer<Screen> practisedOn; // the screen "Practise due words" showed
 };
 
 } // namespace
@@ -38,15 +39,23 @@ Navigator::ProgressOpener makeProgressOpener(Services &services, Navigator &navi
             QObject::connect(state->window.get(), &QDialog::finished, &navigator, [open] {
                 if (open->from)
                     open->from->releaseWhenUncovered();
+                // The screen practised on takes the keys from the window.
+                if (open->practisedOn)
+                    open->practisedOn->activateWindow();
+                open->practisedOn = nullptr;
             });
+            // Sent while the window is still open, which closes next.
             QObject::connect(state->window.get(), &ProgressWindow::practiseRequested, &navigator,
                              [open, &navigator](int pair, PracticeScreen where, const QList<int> &indexes) {
                                  if (!open->from)
                                      return;
-                                 navigator.startPractice(*open->from,
-                                                         where == PracticeScreen::GridTest ? ScreenId::TestG
-                                                                                           : ScreenId::Test,
-                                                         pair, indexes);
+                                 // Released before it is left, as the window's close would:
+                                 // leaving then resets it as a navigation button does.
+                                 open->from->releaseWhenUncovered();
+                                 const ScreenId target = where == PracticeScreen::GridTest ? ScreenId::TestG
+                                                                                           : ScreenId::Test;
+                                 navigator.startPractice(*open->from, target, pair, indexes);
+                                 open->practisedOn = &navigator.screen(target);
                              });
         }
         ProgressWindow &window = *state->window;

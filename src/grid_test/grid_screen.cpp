@@ -75,4 +75,9 @@ void GridScreen::stopTimers()
     m_timer->stop();
 }
 
+QWidget *GridScreen::startButton()
+{
+    return m_ui.Cmdcont;
+}
+
 } // namespace vorbix

@@ -26,6 +26,7 @@ public:
 
     void resetOnLeave() override;
     void stopTimers() override;
+    QWidget *startButton() override;
 
     // Timer3: the answer time.
     Ticker &timer() { return *m_timer; }

@@ -198,4 +198,9 @@ void ExerciseScreen::stopTimers()
     m_timer->stop();
 }
 
+QWidget *ExerciseScreen::startButton()
+{
+    return exercise().Cmdcont;
+}
+
 } // namespace vorbix

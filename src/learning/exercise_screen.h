@@ -46,6 +46,7 @@ public:
 
     void resetOnLeave() override;
     void stopTimers() override;
+    QWidget *startButton() override;
 
 protected:
     ExerciseScreen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding);

@@ -84,6 +84,12 @@ void Navigator::startPractice(Screen &from, ScreenId target, int pair, const QLi
     // screen on another pair, whose draws the practice does not touch.
     to.carryPairOver(pair);
     to.startPractice(pair, indexes);
+    // A screen arrived at is reset: the focus goes straight to its START,
+    // not to the first of its controls.
+    if (&to != &from) {
+        if (QWidget *start = to.startButton())
+            start->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Navigator::exit()

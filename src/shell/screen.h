@@ -57,6 +57,10 @@ public:
     // pair runs.
     const QList<int> *practiceFor(int pair) const;
 
+    // START (later Continue), which a learner who arrives on the screen to
+    // practise presses first; null on a screen without one.
+    virtual QWidget *startButton() { return nullptr; }
+
     // The button that opens the Progress window (also Ctrl+P).
     QPushButton *progressButton() const { return m_progressButton; }
 

@@ -572,12 +572,23 @@ void TestProgressWindow::practiseDueWordsOnWriteWords()
     answerFourWords();
     auto &start = static_cast<Screen &>(open(ScreenId::Start));
     start.progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
     part<QRadioButton>("practiseInWriteWords")->click();
+    QList<QPointer<QWidget>> focused;
+    QObject watching; // the watch ends with the test, however it ends
+    connect(qApp, &QApplication::focusChanged, &watching,
+            [&focused](QWidget *, QWidget *now) { focused.append(now); });
     part<QPushButton>("practise")->click();
     QVERIFY(!progressWindow()->isVisible());
 
     auto &write = screen<WriteScreen>(ScreenId::Test);
     QVERIFY(write.isVisible());
+    // The focus goes straight to START, nowhere on the way.
+    QTRY_COMPARE(QApplication::focusWidget(), write.ui().Cmdcont);
+    for (const QPointer<QWidget> &w : focused) {
+        if (w)
+            QVERIFY2(w->window() != &start, qPrintable(w->objectName()));
+    }
     QVERIFY(!start.isVisible());
     QCOMPARE(write.selectedPair(), kEngSpa);
     QVERIFY(write.practiceFor(kEngSpa));
@@ -629,6 +640,7 @@ void TestProgressWindow::practiseDueWordsOnTheGridTest()
     auto &grid = screen<GridScreen>(ScreenId::TestG);
     QTRY_VERIFY(grid.isVisible());
     QVERIFY(!screen(ScreenId::Invatare).isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), grid.ui().Cmdcont);
     QCOMPARE(grid.progressButton()->text(), QStringLiteral("Practising"));
     // The asked word from the due words, the others and the slots as always.
     world->random.draws = {0.1f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};

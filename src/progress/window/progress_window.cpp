@@ -387,8 +387,11 @@ void ProgressWindow::onPractiseClicked()
                                    "anew since they were answered), so there is nothing to practise."));
         return;
     }
-    accept();
+    // The screen to practise on is shown, its START with the focus, while
+    // this window is still open: closed first, it would hand the focus to
+    // the screen it was opened from on the way.
     Q_EMIT practiseRequested(pair, where, indexes);
+    accept();
 }
 
 void ProgressWindow::showProblem(const QString &problem)

@@ -48,7 +48,8 @@ public:
 
 Q_SIGNALS:
     // The due words of `pair` that the word table of the chosen screen still
-    // holds, by Index in ascending order; never empty.
+    // holds, by Index in ascending order; never empty. Sent while the window
+    // is open; it closes right after.
     void practiseRequested(int pair, vorbix::PracticeScreen where, const QList<int> &indexes);
 
 private:
