@@ -20,6 +20,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QCheckBox>
 #include <QChart>
@@ -30,6 +31,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -38,6 +41,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <memory>
 
@@ -168,6 +172,7 @@ private Q_SLOTS:
     void theAverageLineBreaksAtDaysWithoutAnswers_data();
     void theAverageLineBreaksAtDaysWithoutAnswers();
     void theChartShowsItsFocusAndADayAtATime();
+    void theChartDrawsATopDayWholeInTheWindowsTexts();
     void listsShowWholeRowsAndWholeRightAnswers();
     void practiseButtonLooksOffAndSaysWhyWhenNothingIsDue();
     void practiseDueWordsOnWriteWords();
@@ -501,6 +506,54 @@ void TestProgressWindow::theChartShowsItsFocusAndADayAtATime()
     QCOMPARE(QApplication::focusWidget(), part("totalsTable"));
     QVERIFY(!said->focusChild());
     QVERIFY(chart->grab().toImage().pixelColor(corner) != highlight);
+}
+
+void TestProgressWindow::theChartDrawsATopDayWholeInTheWindowsTexts()
+{
+    // Today: the most answers of the month, every one scored 10.
+    for (int i = 0; i < 5; ++i)
+        answered(10 + i, QStringLiteral("w%1").arg(i), QStringLiteral("r"), Grading::Verify, 10);
+    open(ScreenId::Start).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    QChart *chart = part<QChartView>("chart")->chart();
+    QBarSeries *bars = nullptr;
+    QLineSeries *line = nullptr;
+    for (QAbstractSeries *series : chart->series()) {
+        if (auto *b = qobject_cast<QBarSeries *>(series))
+            bars = b;
+        if (auto *l = qobject_cast<QLineSeries *>(series); l && l->count() > 0)
+            line = l;
+    }
+    QVERIFY(bars && line);
+    QCOMPARE(line->points(), (QList<QPointF>{{29, 10.0}}));
+
+    // A dot at 10 and the highest bar stand clear of the plot's top edge,
+    // which would cut the dot in half.
+    const qreal top = chart->plotArea().top();
+    QVERIFY2(chart->mapToPosition({29, 10.0}, line).y() - top >= 5, "the dot at 10 is cut");
+    QVERIFY2(chart->mapToPosition({29, 5.0}, bars).y() - top >= 5, "the highest bar touches the top");
+    // The scales still read 0 to 10 in steps of 2, and in whole answers.
+    for (QAbstractAxis *axis : chart->axes(Qt::Vertical)) {
+        auto *scale = qobject_cast<QValueAxis *>(axis);
+        QCOMPARE(scale->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(scale->tickAnchor(), 0.0);
+        QVERIFY(scale->max() > scale->tickInterval() * 5 && scale->max() < scale->tickInterval() * 5.5);
+    }
+
+    // The bars' swatch in the legend is a bar.
+    const QList<QLegendMarker *> markers = chart->legend()->markers(bars);
+    QCOMPARE(markers.size(), 1);
+    QCOMPARE(markers[0]->brush().color(), bars->barSets()[0]->color());
+    QCOMPARE(markers[0]->pen().color(), bars->barSets()[0]->borderColor());
+    QCOMPARE(markers[0]->shape(), QLegend::MarkerShapeRectangle);
+
+    // Its texts in the window's text colour, as every other text of the window.
+    const QColor text = progressWindow()->palette().color(QPalette::WindowText);
+    QCOMPARE(chart->legend()->labelColor(), text);
+    for (QAbstractAxis *axis : chart->axes()) {
+        QCOMPARE(axis->labelsColor(), text);
+        QCOMPARE(axis->titleBrush().color(), text);
+    }
 }
 
 void TestProgressWindow::listsShowWholeRowsAndWholeRightAnswers()

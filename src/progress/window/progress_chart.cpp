@@ -26,6 +26,10 @@ const QColor kBarBorder{0, 160, 0};
 const QColor kLine{64, 64, 224};       // the blue of "Verify", darker for a thin line
 const QColor kBackground{224, 224, 224};
 const QColor kGridLine{200, 200, 200}; // a shade under the background: there, not in the way
+// Each scale runs this much past its top tick, so that a bar or a dot at the
+// top (a day of perfect scores) is drawn whole, not cut by the plot's edge.
+constexpr double kHeadroom = 1.05;
+constexpr int kScoreTop = 10;
 
 QFont smallFont(qreal points)
 {
@@ -84,14 +88,21 @@ ProgressChart::ProgressChart(QWidget *parent)
     m_answerScale->setTitleText(QStringLiteral("Answers"));
     m_answerScale->setTitleFont(smallFont(8));
     m_answerScale->setGridLinePen(QPen(kGridLine, 1));
+    m_answerScale->setTickType(QValueAxis::TicksDynamic);
+    m_answerScale->setTickAnchor(0);
     m_scoreScale = new QValueAxis;
-    m_scoreScale->setRange(0, 10);
-    m_scoreScale->setTickCount(6);
+    // Ticks 0, 2, ..., 10 in line with the answers' five steps.
+    m_scoreScale->setRange(0, kScoreTop * kHeadroom);
+    m_scoreScale->setTickType(QValueAxis::TicksDynamic);
+    m_scoreScale->setTickAnchor(0);
+    m_scoreScale->setTickInterval(kScoreTop / 5);
     m_scoreScale->setLabelFormat(QStringLiteral("%d"));
     m_scoreScale->setLabelsFont(smallFont(8));
     m_scoreScale->setTitleText(QStringLiteral("Average score"));
     m_scoreScale->setTitleFont(smallFont(8));
     m_scoreScale->setGridLineVisible(false); // the answers' lines are the grid
+
+    paintTextsAndSwatch();
 
     chart->addAxis(m_days, Qt::AlignBottom);
     chart->addAxis(m_answerScale, Qt::AlignLeft);
@@ -126,11 +137,42 @@ void ProgressChart::showReport(const ProgressReport &report, const QLocale &loca
     }
     m_answers->remove(0, m_answers->count());
     m_answers->append(counts);
-    m_answerScale->setRange(0, scaleTop(largest));
-    m_answerScale->setTickCount(6);
+    const int top = scaleTop(largest);
+    m_answerScale->setRange(0, top * kHeadroom);
+    m_answerScale->setTickInterval(top / 5);
     drawAverageLine(averageScoreRuns(report));
     setAccessibleDescription(chartSummary(report, locale));
     viewport()->update();
+}
+
+void ProgressChart::paintTextsAndSwatch()
+{
+    // The chart's own theme writes its texts in grey; on the window's grey
+    // they would read fainter than every other text of the window.
+    const QColor text = palette().color(QPalette::WindowText);
+    for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(m_days), static_cast<QAbstractAxis *>(m_answerScale),
+                                static_cast<QAbstractAxis *>(m_scoreScale)}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+    }
+    chart()->legend()->setLabelColor(text);
+    // The bars' swatch in the legend is a bar, their fill in their border.
+    // (The legend gives every swatch its texts' colour as border, so this
+    // comes after.)
+    for (QLegendMarker *marker : chart()->legend()->markers()) {
+        if (marker->type() == QLegendMarker::LegendMarkerTypeBar) {
+            marker->setShape(QLegend::MarkerShapeRectangle);
+            marker->setBrush(kBarFill);
+            marker->setPen(QPen(kBarBorder, 1));
+        }
+    }
+}
+
+void ProgressChart::changeEvent(QEvent *event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_scoreScale) // (made in the constructor)
+        paintTextsAndSwatch();
 }
 
 void ProgressChart::drawAverageLine(const QList<QList<QPointF>> &runs)

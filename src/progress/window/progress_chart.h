@@ -44,8 +44,10 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void paintTextsAndSwatch();
     void drawAverageLine(const QList<QList<QPointF>> &runs);
     // The plot area, and a day's column of it, in the viewport.
     QRect plotInViewport() const;
