@@ -181,6 +181,7 @@ private Q_SLOTS:
     void dueWordsTheTableNoLongerHoldsAreNotPractised();
     void aFileItCannotReadIsSaidInTheWindow();
     void keysAndNamesForAScreenReader();
+    void modifiedLettersLeaveThePairAlone();
 };
 
 void TestProgressWindow::theButtonLeavesEveryDesignedControlInPlace_data()
@@ -807,6 +808,32 @@ void TestProgressWindow::keysAndNamesForAScreenReader()
     QCOMPARE(window->report().pair, 1);
     QTest::keyClick(window, Qt::Key_C, Qt::AltModifier); // "Close" (a key clicks its button a moment later)
     QTRY_VERIFY(!window->isVisible());
+}
+
+void TestProgressWindow::modifiedLettersLeaveThePairAlone()
+{
+    answerFourWords();
+    open(ScreenId::Start).progressButton()->click();
+    ProgressWindow *window = progressWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    auto *pairs = part<QComboBox>("pairChoice");
+    QCOMPARE(QApplication::focusWidget(), pairs);
+
+    // Alt+S is START on the screens; Alt+E and Alt+F begin pairs too.
+    for (auto [key, modifier] : {std::pair{Qt::Key_S, Qt::AltModifier}, {Qt::Key_E, Qt::AltModifier},
+                                 {Qt::Key_F, Qt::AltModifier}, {Qt::Key_S, Qt::ControlModifier},
+                                 {Qt::Key_F, Qt::MetaModifier}}) {
+        QTest::keyClick(pairs, key, modifier);
+        QCOMPARE(pairs->currentIndex(), kEngSpa);
+        QCOMPARE(window->report().pair, kEngSpa);
+    }
+    // The window's own Alt keys still work from the pair choice, and a
+    // letter alone still picks a pair.
+    QTest::keyClick(pairs, Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(part<QRadioButton>("practiseInGridTest")->isChecked());
+    pairs->setFocus();
+    QTest::keyClick(pairs, Qt::Key_S);
+    QCOMPARE(pairs->currentText(), QStringLiteral("spa-eng"));
 }
 
 QTEST_MAIN(TestProgressWindow)

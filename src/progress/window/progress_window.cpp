@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,30 @@ constexpr int kListRows = 8; // the eight totals; the lists beside them as tall
 const QString kPractiseWhat = QStringLiteral(
     "Opens the chosen screen with its words drawn from the words due today, until you leave that screen");
 const QString kNothingDue = QStringLiteral("No words are due today");
+
+// Keeps a key with Alt, Ctrl or Meta away from the pair choice: a combo box
+// takes any key with a text as a typed letter and jumps to the pair it
+// begins, so Alt+S (START on the screens) would switch the pair unseen.
+// Shortcuts and the window's Alt keys are handled before the key reaches
+// the box, so they still work; Alt+Down, which has no text, still opens
+// the list.
+class NoModifiedLetters final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
+            if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+                && !key->text().isEmpty())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // `stretch`: the column that takes the width the others leave (-1: none,
 // every column as wide as its texts).
@@ -182,6 +207,7 @@ void ProgressWindow::buildControls(TickerFactory &tickers)
     // choice is announced); elsewhere by this name.
     pairLabel->setBuddy(m_pair);
     m_pair->setAccessibleName(QStringLiteral("Language pair"));
+    m_pair->installEventFilter(new NoModifiedLetters(m_pair));
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
