@@ -174,6 +174,8 @@ private Q_SLOTS:
     void theChartShowsItsFocusAndADayAtATime();
     void theChartDrawsATopDayWholeInTheWindowsTexts();
     void listsShowWholeRowsAndWholeRightAnswers();
+    void aListShowsItsRowWhenTheFocusComesIn();
+    void theListsKeepTheirFiguresAtTheNarrowestWindow();
     void practiseButtonLooksOffAndSaysWhyWhenNothingIsDue();
     void practiseDueWordsOnWriteWords();
     void practiseDueWordsOnTheGridTest();
@@ -376,6 +378,19 @@ void TestProgressWindow::itShowsThePairsFigures()
     QCOMPARE(rowsOf(part<QTableView>("troubleTable")), (QStringList{"house|casa|1", "dog|perro|1"}));
     QCOMPARE(rowsOf(part<QTableView>("daysTable")).value(3), QStringLiteral("3/10/25|3|5.00"));
     QVERIFY(part<QPushButton>("practise")->isEnabled());
+    // No frame keeps an empty band under what it shows (the answers here
+    // fit on the line under each list).
+    for (const char *name : {"totalsTable", "dueTable", "troubleTable"}) {
+        const QWidget *frame = part(name)->parentWidget();
+        int lowest = 0;
+        for (const QWidget *inside : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const auto *label = qobject_cast<const QLabel *>(inside);
+            // (A line under a list ends where its text ends.)
+            const int height = label ? label->heightForWidth(label->width()) : inside->height();
+            lowest = qMax(lowest, inside->y() + height);
+        }
+        QVERIFY2(frame->contentsRect().bottom() - lowest <= 8, name);
+    }
 
     QCOMPARE(told(), QString()); // opened on the pair choice, which says its pair itself
 
@@ -566,10 +581,15 @@ void TestProgressWindow::listsShowWholeRowsAndWholeRightAnswers()
     open(ScreenId::Start).progressButton()->click();
     QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
 
-    for (const char *name : {"totalsTable", "dueTable", "troubleTable"}) {
+    for (const char *name : {"dueTable", "troubleTable"}) {
         auto *list = part<QTableView>(name);
         QCOMPARE(list->viewport()->height(), 8 * list->verticalHeader()->defaultSectionSize()); // no half rows
     }
+    // The eight totals share the height of their frame: whole rows, none
+    // of them empty.
+    auto *totals = part<QTableView>("totalsTable");
+    QCOMPARE(totals->model()->rowCount(), 8);
+    QCOMPARE(totals->verticalHeader()->length(), totals->viewport()->height());
     // The right answers take the width the words and numbers leave.
     for (const char *name : {"dueTable", "troubleTable"}) {
         QHeaderView *header = part<QTableView>(name)->horizontalHeader();
@@ -590,9 +610,77 @@ void TestProgressWindow::listsShowWholeRowsAndWholeRightAnswers()
     QCOMPARE(part<QLabel>("dueDetail")->text(), QStringLiteral("house: casa"));
     QCOMPARE(part<QLabel>("troubleDetail")->text(), QStringLiteral("house: casa")); // its own first word
     QVERIFY(part<QLabel>("dueDetail")->isVisible());
-    // Another pair: its own first word, or nothing.
+    QCOMPARE(qobject_cast<QGroupBox *>(part("troubleTable")->parentWidget())->title(),
+             QStringLiteral("Most often answered below 6"));
+    // Another pair: its own first word, or nothing, and an empty list says so.
     part<QComboBox>("pairChoice")->setCurrentIndex(5);
     QCOMPARE(part<QLabel>("dueDetail")->text(), QString());
+    QCOMPARE(qobject_cast<QGroupBox *>(part("troubleTable")->parentWidget())->title(),
+             QStringLiteral("Most often answered below 6: none"));
+    QCOMPARE(part("troubleTable")->accessibleName(), QStringLiteral("Words most often answered below 6: none"));
+}
+
+void TestProgressWindow::aListShowsItsRowWhenTheFocusComesIn()
+{
+    answerFourWords();
+    open(ScreenId::Start).progressButton()->click();
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    part("chart")->setFocus();
+    // A row's colour beside its text (the cells' left padding).
+    const auto rowColour = [](QTableView *list, int row) {
+        list->viewport()->repaint();
+        return list->viewport()->grab().toImage().pixelColor(1, list->rowViewportPosition(row) + 3);
+    };
+    QTableView *totals = part<QTableView>("totalsTable");
+    const QColor focusBlue = totals->palette().color(QPalette::Active, QPalette::Highlight);
+    // (The style shades a selected row a little.)
+    const auto blue = [focusBlue](const QColor &c) {
+        return qAbs(c.red() - focusBlue.red()) < 16 && qAbs(c.green() - focusBlue.green()) < 16
+               && qAbs(c.blue() - focusBlue.blue()) < 16;
+    };
+
+    // Tab into a list: its current row is selected at once, in the
+    // highlight's blue.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), totals);
+    QVERIFY(totals->selectionModel()->isRowSelected(0, {}));
+    QVERIFY(blue(rowColour(totals, 0)));
+    QTest::keyClick(totals, Qt::Key_Down);
+    QTest::keyClick(totals, Qt::Key_Tab);
+    auto *due = part<QTableView>("dueTable");
+    QCOMPARE(QApplication::focusWidget(), due);
+    QVERIFY(due->selectionModel()->isRowSelected(0, {}));
+    QCOMPARE(part<QLabel>("dueDetail")->text(), QStringLiteral("dog: perro"));
+    // The list left keeps its row, muted: one place shows the focus.
+    QVERIFY(totals->selectionModel()->isRowSelected(1, {}));
+    const QColor left = rowColour(totals, 1);
+    QVERIFY2(!blue(left) && left.lightness() > 180, qPrintable(left.name()));
+    QVERIFY(blue(rowColour(due, 0)));
+    // Back in, on the row it had.
+    QTest::keyClick(due, Qt::Key_Backtab);
+    QVERIFY(totals->selectionModel()->isRowSelected(1, {}));
+    QCOMPARE(totals->currentIndex().row(), 1);
+}
+
+void TestProgressWindow::theListsKeepTheirFiguresAtTheNarrowestWindow()
+{
+    answered(10, QStringLiteral("dog"), QStringLiteral("asesinato, asesinar, homicidio, crimen"), Grading::Verify, 2);
+    world->clock.advanceDays(1);
+    open(ScreenId::Start).progressButton()->click();
+    ProgressWindow *window = progressWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    window->resize(600, window->height());
+    QCoreApplication::processEvents();
+    QVERIFY(window->width() >= 860);
+    // Every column in sight, and room for a right answer.
+    for (const char *name : {"totalsTable", "dueTable", "troubleTable"}) {
+        auto *list = part<QTableView>(name);
+        QVERIFY2(list->horizontalHeader()->length() <= list->viewport()->width(), name);
+        for (int column = 0; column < list->model()->columnCount(); ++column)
+            QVERIFY2(list->columnWidth(column) >= list->horizontalHeader()->sectionSizeHint(column), name);
+        if (list->model()->columnCount() == 3)
+            QVERIFY2(list->columnWidth(1) >= 90, name);
+    }
 }
 
 void TestProgressWindow::practiseButtonLooksOffAndSaysWhyWhenNothingIsDue()

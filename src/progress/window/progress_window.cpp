@@ -37,12 +37,37 @@ namespace {
 const QColor kWindow{224, 224, 224};
 const QColor kCloseRed{255, 192, 192};
 const QColor kProblem{255, 192, 192};
+// An unfocused list's selected row: there, but not the blue of the focus.
+const QColor kInactiveHighlight{208, 216, 228};
 constexpr int kRowHeight = 20;
 constexpr int kListRows = 8; // the eight totals; the lists beside them as tall
+// Narrower, the lists' figures and right answers would be cut to nothing.
+constexpr int kMinimumWidth = 860;
 
 const QString kPractiseWhat = QStringLiteral(
     "Opens the chosen screen with its words drawn from the words due today, until you leave that screen");
 const QString kNothingDue = QStringLiteral("No words are due today");
+
+// A table whose current row shows as selected as soon as the focus comes
+// in: Qt makes the first row current on a Tab into a list but selects
+// nothing, and a faint frame round a cell is all there is to see.
+class RowList final : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QTableView::focusInEvent(event);
+        if (!model() || model()->rowCount() == 0)
+            return;
+        const QModelIndex current = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+        if (!selectionModel()->isRowSelected(current.row(), {}))
+            selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect
+                                                           | QItemSelectionModel::Rows);
+    }
+};
 
 // Keeps a key with Alt, Ctrl or Meta away from the pair choice: a combo box
 // takes any key with a text as a typed letter and jumps to the pair it
@@ -73,7 +98,7 @@ protected:
 QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, const QString &accessibleName,
                       int stretch)
 {
-    auto *view = new QTableView(parent);
+    auto *view = new RowList(parent);
     view->setObjectName(QLatin1String(name));
     view->setModel(model);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,6 +118,11 @@ QTableView *makeTable(QWidget *parent, const char *name, TextTableModel *model, 
         view->horizontalHeader()->setSectionResizeMode(column, column == stretch ? QHeaderView::Stretch
                                                                                  : QHeaderView::ResizeToContents);
     view->setAccessibleName(accessibleName);
+    // Only the list with the focus shows its row in the highlight's blue.
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, kInactiveHighlight);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    view->setPalette(palette);
     return view;
 }
 
@@ -102,6 +132,18 @@ void showWholeRows(QTableView *view, int rows)
     view->ensurePolished();
     view->setFixedHeight(view->horizontalHeader()->sizeHint().height() + rows * kRowHeight + 2 * view->frameWidth());
     view->setSizePolicy(view->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
+
+// A list of a few rows (the totals) that fills the height its neighbours
+// give the row of lists, at least `rows` whole rows, its rows sharing the
+// height: no half row and no empty band under the last.
+void fillWithRows(QTableView *view, int rows)
+{
+    view->ensurePolished();
+    view->setMinimumHeight(view->horizontalHeader()->sizeHint().height() + rows * kRowHeight
+                           + 2 * view->frameWidth());
+    view->setSizePolicy(view->sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 // Under a list of words: the current row's word (the first row's until the
@@ -114,7 +156,8 @@ QLabel *makeRowDetail(QWidget *parent, const char *name, QTableView *view)
     detail->setWordWrap(true);
     detail->setTextFormat(Qt::PlainText);
     detail->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    detail->setMinimumHeight(2 * detail->fontMetrics().lineSpacing() + 2);
+    // One line, more only when an answer needs them.
+    detail->setMinimumHeight(detail->fontMetrics().lineSpacing());
     const auto show = [detail, view](const QModelIndex &current) {
         const QAbstractItemModel *model = view->model();
         const int row = current.isValid() ? current.row() : 0;
@@ -183,6 +226,7 @@ void ProgressWindow::buildControls(TickerFactory &tickers)
     setWindowTitle(QStringLiteral("Progress"));
     setFont(forms::arial(9));
     colours::setUpWindowPalette(this, kWindow);
+    setMinimumWidth(kMinimumWidth);
     resize(900, 660);
 
     m_days = new TextTableModel(
@@ -240,7 +284,7 @@ void ProgressWindow::buildControls(TickerFactory &tickers)
     QGroupBox *daysFrame = frameAround(this, QStringLiteral("Last 30 days"), m_daysTabs);
 
     m_totalsTable = makeTable(this, "totalsTable", m_totals, QStringLiteral("Totals"), 0);
-    showWholeRows(m_totalsTable, kListRows);
+    fillWithRows(m_totalsTable, kListRows);
     QGroupBox *totalsFrame = frameAround(this, QStringLiteral("Totals"), m_totalsTable);
     // The right answers take what the words and numbers leave.
     m_dueTable = makeTable(this, "dueTable", m_due, QStringLiteral("Words due today"), 1);
@@ -250,8 +294,7 @@ void ProgressWindow::buildControls(TickerFactory &tickers)
     m_troubleTable = makeTable(this, "troubleTable", m_trouble, QStringLiteral("Words most often answered below 6"), 1);
     showWholeRows(m_troubleTable, kListRows);
     m_troubleDetail = makeRowDetail(this, "troubleDetail", m_troubleTable);
-    QGroupBox *troubleFrame = frameAround(this, QStringLiteral("Most often answered below 6"), m_troubleTable,
-                                          m_troubleDetail);
+    m_troubleFrame = frameAround(this, QString(), m_troubleTable, m_troubleDetail);
 
     // "Practise in" is the title of its two choices, as "Mode" and "Level"
     // are on the screens, so a screen reader says it with them.
@@ -280,7 +323,7 @@ void ProgressWindow::buildControls(TickerFactory &tickers)
     auto *lists = new QHBoxLayout;
     lists->addWidget(totalsFrame, 4);
     lists->addWidget(m_dueFrame, 6);
-    lists->addWidget(troubleFrame, 6);
+    lists->addWidget(m_troubleFrame, 6);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(practiseIn);
@@ -393,6 +436,9 @@ void ProgressWindow::fillTables()
     for (const ProgressReport::Word &word : r.trouble)
         trouble.append({word.word, word.rightAnswer, QString::number(word.timesBelowSix)});
     m_trouble->setRows(trouble);
+    const QString none = r.trouble.isEmpty() ? QStringLiteral(": none") : QString();
+    m_troubleFrame->setTitle(QStringLiteral("Most often answered below 6") + none);
+    m_troubleTable->setAccessibleName(QStringLiteral("Words most often answered below 6") + none);
 }
 
 void ProgressWindow::onPractiseClicked()

@@ -78,6 +78,7 @@ private:
     QGroupBox *m_dueFrame = nullptr;
     QTableView *m_dueTable = nullptr;
     QLabel *m_dueDetail = nullptr;
+    QGroupBox *m_troubleFrame = nullptr;
     QTableView *m_troubleTable = nullptr;
     QLabel *m_troubleDetail = nullptr;
     QRadioButton *m_inWriteWords = nullptr;
