@@ -5,7 +5,7 @@
 
 vorbix_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libqt6sql6-sqlite fonts-liberation2
+  qt6-base-dev libqt6sql6-sqlite libsqlite3-dev fonts-liberation2
   # qt6-declarative-dev: Debian 12's TextToSpeech CMake package needs its QmlIntegration
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   mdbtools-dev libglib2.0-dev zlib1g-dev
