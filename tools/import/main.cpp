@@ -114,7 +114,7 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
     if (!replace && QFileInfo::exists(files.main) && QFileInfo::exists(files.learningFrench)) {
         // Nothing to build from the dictionaries; still create the settings
         // file when missing and bring the settings records in line.
-        report(installAllTables(files, {}, false, options));
+        report(completeSettings(files, options));
         return 0;
     }
     const bool terminal = isTerminal();
@@ -183,6 +183,13 @@ int installList(const QString &path, WordList list, const LanguagePair &language
         print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
     for (const QString &note : std::as_const(list.notes))
         print(stdout, QStringLiteral("%1: %2").arg(path, note));
+    if (list.rows.size() > schema::kMaxRows) {
+        print(stderr, QStringLiteral("%1 holds %2 words; a table holds at most %3; nothing written.")
+                          .arg(path)
+                          .arg(list.rows.size())
+                          .arg(schema::kMaxRows));
+        return 1;
+    }
     if (list.rows.isEmpty() && !options.allowEmpty) {
         print(stderr, QStringLiteral("%1 holds no words; nothing written (--allow-empty empties the table on purpose)")
                           .arg(path));

@@ -28,6 +28,12 @@ struct FileChange
 {
     QString path;
     bool createWhenMissing = false;
+    // What becomes of the change when the file exists: it is made, the file
+    // is kept as it is, or the whole import is refused. Decided while the
+    // import lock is held, so that a file another import has just created
+    // counts as existing.
+    enum class WhenExists { Replace, Keep, Refuse };
+    WhenExists whenExists = WhenExists::Replace;
     // The tables replaced, in kLanguagePairs order; nullptr keeps a table (a
     // file that is created gets it empty).
     std::array<const QVector<WordRow> *, kPairCount> tables{};
@@ -47,6 +53,7 @@ struct WriteOptions
 struct WriteResult
 {
     QStringList created;   // files that did not exist before
+    QStringList kept;      // existing files whose change was WhenExists::Keep
     QStringList settings;  // one line per settings record changed
 };
 

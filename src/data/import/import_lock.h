@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace vorbix::import {
+
+// The lock that lets one import at a time write under a data root: an
+// advisory lock (flock) on the lock file, which the system releases when
+// the holder ends in any way, so a lock is never stale. The file's content
+// (the holder's process id) only serves the message; an empty or garbled
+// file, or one left by an import that was killed, holds nothing. A symbolic
+// link in the file's place is removed (never followed). Qt's QLockFile
+// takes the same lock on its file, so an import of an older Vorbix is
+// waited for as well.
+class ImportLock
+{
+public:
+    // Waits up to `waitMs` for the lock; throws RecordError naming the
+    // holder's process when it is still held then, or the lock file when it
+    // cannot be made.
+    ImportLock(const QString &path, int waitMs);
+    ~ImportLock();
+
+    ImportLock(const ImportLock &) = delete;
+    ImportLock &operator=(const ImportLock &) = delete;
+
+private:
+    QString m_path;
+    int m_fd = -1;
+};
+
+} // namespace vorbix::import
