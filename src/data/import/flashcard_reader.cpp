@@ -1,14 +1,16 @@
 #include "data/import/flashcard_reader.h"
 
 #include "data/import/foreign_list.h"
+#include "data/import/input_file.h"
 #include "data/import/language_names.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace vorbix::import {
 
@@ -32,7 +34,10 @@ QChar separatorOf(const QString &value)
 }
 
 // The file as text, one entry per line; lines that are not text are refused
-// and left empty, so that the line numbers of the others stay right.
+// and left empty, so that the line numbers of the others stay right. A
+// carriage return inside a line means CR-only line ends (an old Mac file),
+// which would run every note of the file into one: such lines are refused
+// too, as the word-list reader does.
 QStringList decodeLines(const QByteArray &content, QVector<RefusedLine> &refused)
 {
     QStringList lines;
@@ -46,12 +51,19 @@ QStringList decodeLines(const QByteArray &content, QVector<RefusedLine> &refused
         start = end + 1;
         if (bytes.endsWith('\r'))
             bytes.chop(1);
+        const int lineNumber = static_cast<int>(lines.size() + 1);
+        if (bytes.contains('\r')) {
+            refused.append({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of this "
+                                                       "kind are not recognised; save the file with LF or CR LF "
+                                                       "line ends")});
+            lines.append(QString());
+            continue;
+        }
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString line = decoder.decode(bytes);
         if (bytes.contains('\0') || decoder.hasError()) {
-            refused.append({static_cast<int>(lines.size() + 1),
-                            bytes.contains('\0') ? QStringLiteral("a NUL byte (the file may not be text)")
-                                                 : QStringLiteral("invalid UTF-8")});
+            refused.append({lineNumber, bytes.contains('\0') ? QStringLiteral("a NUL byte (the file may not be text)")
+                                                             : QStringLiteral("invalid UTF-8")});
             line.clear();
         }
         lines.append(line);
@@ -59,80 +71,263 @@ QStringList decodeLines(const QByteArray &content, QVector<RefusedLine> &refused
     return lines;
 }
 
+// The fields of a record read so far, and where its reading stands.
+class RecordSplitter
+{
+public:
+    // `insideQuote`: the record's first line read starts inside a quoted field.
+    explicit RecordSplitter(QChar separator, bool insideQuote = false) : m_separator(separator), m_quoted(insideQuote) {}
+
+    // Reads one line of the record; a line after the first continues a
+    // quoted field that the line before left open.
+    void read(const QString &line, bool continued)
+    {
+        if (continued)
+            m_field.append(QLatin1Char('\n'));
+        for (qsizetype c = 0; c < line.size(); ++c) {
+            const QChar ch = line.at(c);
+            if (m_quoted) {
+                if (ch == QLatin1Char('"') && c + 1 < line.size() && line.at(c + 1) == QLatin1Char('"')) {
+                    m_field.append(ch);
+                    ++c;
+                } else if (ch == QLatin1Char('"')) {
+                    m_quoted = false;
+                } else {
+                    m_field.append(ch);
+                }
+            } else if (ch == QLatin1Char('"') && m_field.isEmpty()) {
+                m_quoted = true;
+            } else if (ch == m_separator) {
+                m_fields.append(m_field);
+                m_field.clear();
+            } else {
+                m_field.append(ch);
+            }
+        }
+    }
+
+    bool quoted() const { return m_quoted; }
+
+    QStringList finish()
+    {
+        m_fields.append(m_field);
+        return m_fields;
+    }
+
+private:
+    QChar m_separator;
+    bool m_quoted = false;
+    QString m_field;
+    QStringList m_fields;
+};
+
 // Splits the records starting at `first`: a quoted field may run over
-// several lines. A quote left open is refused.
+// several lines. A quote that no later line closes is refused with the line
+// that opened it, and reading goes on with the next line, so that one stray
+// quote cannot swallow the rest of the file.
+//
+// Whether a line that starts inside a quoted field closes it depends on that
+// line alone, so it is worked out once per line (closingLine), and a record
+// never scans further than the line that ends it: the whole file is read in
+// linear time, however many quotes are left open.
 QVector<Record> splitRecords(const QStringList &lines, qsizetype first, QChar separator,
                              QVector<RefusedLine> &refused)
 {
+    // closingLine[i]: the first line from i on that ends a quoted field open
+    // at its start; lines.size() when none does.
+    QVector<qsizetype> closingLine(lines.size() + 1, lines.size());
+    for (qsizetype i = lines.size() - 1; i >= first; --i) {
+        RecordSplitter probe(separator, true);
+        probe.read(lines.at(i), true);
+        closingLine[i] = probe.quoted() ? closingLine[i + 1] : i;
+    }
+
     QVector<Record> records;
     for (qsizetype i = first; i < lines.size(); ++i) {
         if (lines.at(i).trimmed().isEmpty() || lines.at(i).startsWith(QLatin1Char('#')))
             continue;
-        Record record;
-        record.line = static_cast<int>(i + 1);
-        QString field;
-        bool quoted = false;
-        QString line = lines.at(i);
-        for (qsizetype c = 0;; ++c) {
-            if (c == line.size()) {
-                if (quoted && i + 1 < lines.size()) {
-                    field.append(QLatin1Char('\n'));
-                    line = lines.at(++i);
-                    c = -1;
-                    continue;
-                }
-                break;
+        RecordSplitter splitter(separator);
+        splitter.read(lines.at(i), false);
+        if (splitter.quoted()) {
+            const qsizetype last = closingLine[i + 1];
+            if (last == lines.size()) {
+                refused.append({static_cast<int>(i + 1), QStringLiteral("a quote is not closed")});
+                continue;
             }
-            const QChar ch = line.at(c);
-            if (quoted) {
-                if (ch == QLatin1Char('"') && c + 1 < line.size() && line.at(c + 1) == QLatin1Char('"')) {
-                    field.append(ch);
-                    ++c;
-                } else if (ch == QLatin1Char('"')) {
-                    quoted = false;
-                } else {
-                    field.append(ch);
-                }
-            } else if (ch == QLatin1Char('"') && field.isEmpty()) {
-                quoted = true;
-            } else if (ch == separator) {
-                record.fields.append(field);
-                field.clear();
-            } else {
-                field.append(ch);
-            }
-        }
-        if (quoted) {
-            refused.append({record.line, QStringLiteral("a quote is not closed")});
+            for (qsizetype k = i + 1; k <= last; ++k)
+                splitter.read(lines.at(k), true);
+            records.append({static_cast<int>(i + 1), splitter.finish()});
+            i = last;
             continue;
         }
-        record.fields.append(field);
-        records.append(record);
+        records.append({static_cast<int>(i + 1), splitter.finish()});
     }
     return records;
+}
+
+// Removes what a regular expression would, from left to right: each place
+// `find` reports from a position (start and end of the removed text, or
+// nothing when no later match exists) is replaced by `replacement`.
+template<typename Find>
+QString replaceEach(const QString &text, Find find, QStringView replacement = {})
+{
+    QString result;
+    qsizetype kept = 0;
+    qsizetype from = 0;
+    while (const auto match = find(text, from)) {
+        result += QStringView(text).sliced(kept, match->first - kept);
+        result += replacement;
+        kept = from = match->second;
+    }
+    result += QStringView(text).sliced(kept);
+    return result;
+}
+
+using Match = std::optional<std::pair<qsizetype, qsizetype>>;
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// The length of the name at `at` when it is one of `names` as a whole word
+// (any case), else 0.
+qsizetype nameAt(const QString &text, qsizetype at, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        const qsizetype length = qsizetype(std::strlen(name));
+        if (QStringView(text).sliced(at).startsWith(QLatin1String(name), Qt::CaseInsensitive)
+            && (at + length == text.size() || !isWordCharacter(text.at(at + length))))
+            return length;
+    }
+    return 0;
+}
+
+// "[sound:...]" references of a media file.
+Match soundReference(const QString &text, qsizetype from)
+{
+    const qsizetype start = text.indexOf(QLatin1String("[sound:"), from);
+    if (start < 0)
+        return std::nullopt;
+    const qsizetype end = text.indexOf(QLatin1Char(']'), start + 7);
+    if (end < 0)
+        return std::nullopt;  // no "]" after it: no later reference ends either
+    return std::pair(start, end + 1);
+}
+
+// A <style> or <script> element with its content. One left open is kept (its
+// tag goes with the other tags); once no closing tag is found for a name,
+// none is looked for again.
+class HiddenElement
+{
+public:
+    Match operator()(const QString &text, qsizetype from)
+    {
+        for (qsizetype open = text.indexOf(QLatin1Char('<'), from); open >= 0;
+             open = text.indexOf(QLatin1Char('<'), open + 1)) {
+            for (int kind = 0; kind < 2; ++kind) {
+                const char *name = kind == 0 ? "style" : "script";
+                const qsizetype length = nameAt(text, open + 1, {name});
+                if (length == 0 || m_unclosed[kind])
+                    continue;
+                const qsizetype tagEnd = text.indexOf(QLatin1Char('>'), open + 1 + length);
+                if (tagEnd < 0)
+                    return std::nullopt;
+                if (const auto end = closingTag(text, tagEnd + 1, name))
+                    return std::pair(open, *end);
+                m_unclosed[kind] = true;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    // The end of the first "</name>" (blanks allowed before ">") from `from`.
+    static std::optional<qsizetype> closingTag(const QString &text, qsizetype from, const char *name)
+    {
+        const QString tag = QLatin1String("</") + QLatin1String(name);
+        for (qsizetype at = text.indexOf(tag, from, Qt::CaseInsensitive); at >= 0;
+             at = text.indexOf(tag, at + 1, Qt::CaseInsensitive)) {
+            qsizetype after = at + tag.size();
+            while (after < text.size() && text.at(after).isSpace())
+                ++after;
+            if (after < text.size() && text.at(after) == QLatin1Char('>'))
+                return after + 1;
+        }
+        return std::nullopt;
+    }
+
+    bool m_unclosed[2] = {false, false};
+};
+
+// A tag that ends a line or a block: <br>, <div>, <p>, <li>, opening or
+// closing.
+Match boundaryTag(const QString &text, qsizetype from)
+{
+    for (qsizetype open = text.indexOf(QLatin1Char('<'), from); open >= 0;
+         open = text.indexOf(QLatin1Char('<'), open + 1)) {
+        qsizetype at = open + 1;
+        while (at < text.size() && text.at(at).isSpace())
+            ++at;
+        if (at < text.size() && text.at(at) == QLatin1Char('/'))
+            ++at;
+        while (at < text.size() && text.at(at).isSpace())
+            ++at;
+        const qsizetype length = nameAt(text, at, {"br", "div", "p", "li"});
+        if (length == 0)
+            continue;
+        const qsizetype end = text.indexOf(QLatin1Char('>'), at + length);
+        if (end < 0)
+            return std::nullopt;
+        return std::pair(open, end + 1);
+    }
+    return std::nullopt;
+}
+
+Match anyTag(const QString &text, qsizetype from)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('<'), from);
+    const qsizetype end = open < 0 ? -1 : text.indexOf(QLatin1Char('>'), open + 1);
+    if (end < 0)
+        return std::nullopt;
+    return std::pair(open, end + 1);
+}
+
+// Each run of boundary marks (\x01) with the blanks around it becomes ", ".
+QString boundariesAsCommas(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('\x01')) {
+            result.append(text.at(i));
+            continue;
+        }
+        while (!result.isEmpty() && result.back().isSpace())
+            result.chop(1);
+        while (i + 1 < text.size() && (text.at(i + 1).isSpace() || text.at(i + 1) == QLatin1Char('\x01')))
+            ++i;
+        result.append(QLatin1String(", "));
+    }
+    return result;
 }
 
 } // namespace
 
 QString htmlToText(const QString &html)
 {
-    static const QRegularExpression kSound(QStringLiteral("\\[sound:[^\\]]*\\]"));
-    static const QRegularExpression kHidden(QStringLiteral("<(style|script)\\b[^>]*>.*?</\\1\\s*>"),
-                                            QRegularExpression::CaseInsensitiveOption
-                                                | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression kBoundary(QStringLiteral("<\\s*/?\\s*(br|div|p|li)\\b[^>]*>"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression kTag(QStringLiteral("<[^>]*>"));
     static const QRegularExpression kEntity(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[a-zA-Z]{2,8});"));
-    static const QRegularExpression kCommas(QStringLiteral("\\s*\x01[\\s\x01]*"));
 
-    QString text = html;
-    text.remove(kSound).remove(kHidden);
+    // Every step is one pass from left to right (a regular expression that
+    // looks ahead for a closing tag or bracket would read to the end of the
+    // text once per opening one, which a crafted field makes quadratic).
+    QString text = replaceEach(html, soundReference);
+    text = replaceEach(text, HiddenElement());
     // Boundaries are marked first and turned into ", " after the entities,
     // so that a decoded character cannot be mistaken for one.
     text.remove(QLatin1Char('\x01'));
-    text.replace(kBoundary, QStringLiteral("\x01"));
-    text.remove(kTag);
+    text = replaceEach(text, boundaryTag, u"\x01");
+    text = replaceEach(text, anyTag);
     static const std::pair<const char *, char16_t> kNamed[] = {
         {"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''}, {"nbsp", u' '}};
     QString decoded;
@@ -157,13 +352,20 @@ QString htmlToText(const QString &html)
             decoded.append(match.captured(0));  // unknown: kept as written
     }
     decoded.append(QStringView(text).mid(last));
-    decoded.replace(kCommas, QStringLiteral(", "));
-    decoded = decoded.simplified();
-    while (decoded.startsWith(QLatin1Char(',')))
-        decoded = decoded.mid(1).trimmed();
-    while (decoded.endsWith(QLatin1Char(',')))
-        decoded = decoded.chopped(1).trimmed();
-    return decoded;
+    decoded = boundariesAsCommas(decoded).simplified();
+    // Commas left at either end by boundaries with nothing beside them.
+    const auto isEdge = [](QChar c) { return c == QLatin1Char(',') || c.isSpace(); };
+    qsizetype begin = 0;
+    qsizetype end = decoded.size();
+    if (begin < end && decoded.at(begin) == QLatin1Char(',')) {
+        while (begin < end && isEdge(decoded.at(begin)))
+            ++begin;
+    }
+    if (begin < end && decoded.at(end - 1) == QLatin1Char(',')) {
+        while (end > begin && isEdge(decoded.at(end - 1)))
+            --end;
+    }
+    return decoded.sliced(begin, end - begin);
 }
 
 WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, std::optional<FieldChoice> fields)
@@ -174,8 +376,9 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
     QChar separator = QLatin1Char('\t');
     bool html = false;
     QStringList columns;
-    QVector<int> nonText;  // fields from 1: guid, note type, deck, tags
+    QSet<int> nonText;  // fields from 1: guid, note type, deck, tags
     QStringList notes;
+    constexpr qsizetype kNotesShown = 12;  // a crafted file may have thousands of headers
     qsizetype first = 0;
     static const QRegularExpression kHeader(QStringLiteral("^#([a-z ]+):(.*)$"));
     for (; first < lines.size(); ++first) {
@@ -193,9 +396,10 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
         } else if (key == QLatin1String("columns")) {
             columns = value.split(separator);
         } else if (key.endsWith(QLatin1String(" column"))) {
-            nonText.append(value.toInt());
-            notes.append(QStringLiteral("%1 (field %2)").arg(key.chopped(7), value));
-        } else {
+            nonText.insert(value.toInt());
+            if (notes.size() < kNotesShown)
+                notes.append(QStringLiteral("%1 (field %2)").arg(key.chopped(7), value.left(12)));
+        } else if (notes.size() < kNotesShown) {
             notes.append(QStringLiteral("header #%1").arg(key));
         }
     }
@@ -255,11 +459,9 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
 
 WordList readFlashcards(const QString &path, const LanguagePair &pair, std::optional<FieldChoice> fields)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    const QByteArray content = readInputFile(path);
     try {
-        return parseFlashcards(file.readAll(), pair, fields);
+        return parseFlashcards(content, pair, fields);
     } catch (const RecordError &error) {
         throw RecordError(QStringLiteral("%1: %2").arg(path, error.message()));
     }

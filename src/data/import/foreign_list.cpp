@@ -3,6 +3,7 @@
 #include "data/import/freedict_import.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace vorbix::import {
 
@@ -10,6 +11,7 @@ WordList collectEntries(const QVector<ForeignEntry> &entries)
 {
     WordList list;
     QVector<QStringList> translations;  // per row, in file order
+    QVector<QSet<QString>> known;        // per row, the same as a set: a word may have thousands
     QHash<QString, qsizetype> rowOfWord;
     for (const ForeignEntry &entry : entries) {
         const QString word = entry.word.simplified();
@@ -32,10 +34,12 @@ WordList collectEntries(const QVector<ForeignEntry> &entries)
             found = rowOfWord.insert(word, list.rows.size());
             list.rows.append({word, std::nullopt});
             translations.append(QStringList());
+            known.append(QSet<QString>());
         }
-        QStringList &known = translations[*found];
-        if (!translation.isEmpty() && !known.contains(translation))
-            known.append(translation);
+        if (!translation.isEmpty() && !known[*found].contains(translation)) {
+            known[*found].insert(translation);
+            translations[*found].append(translation);
+        }
     }
     for (qsizetype i = 0; i < list.rows.size(); ++i) {
         bool shortened = false;

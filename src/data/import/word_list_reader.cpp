@@ -1,8 +1,8 @@
 #include "data/import/word_list_reader.h"
 
+#include "data/import/input_file.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <optional>
@@ -47,6 +47,31 @@ std::optional<QStringList> splitCsv(const QString &line)
 }
 
 } // namespace
+
+QString csvCellText(const QString &text)
+{
+    // A cell that begins with "=", "+", "-" or "@" (or a tab or CR) is a
+    // formula to a spreadsheet, which may run it; a leading apostrophe makes
+    // it text, and the spreadsheet does not show it. So that the way back is
+    // exact, an apostrophe is also added where the text already begins with
+    // apostrophes before such a character ("'=x" -> "''=x").
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) == QLatin1Char('\''))
+        ++first;
+    if (first == text.size())
+        return text;
+    const QChar c = text.at(first);
+    const bool formula = c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('@')
+                         || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+    return formula ? QLatin1Char('\'') + text : text;
+}
+
+QString csvCellValue(const QString &cell)
+{
+    if (cell.startsWith(QLatin1Char('\'')) && csvCellText(cell.mid(1)) != cell.mid(1))
+        return cell.mid(1);
+    return cell;
+}
 
 ListFormat listFormatForPath(const QString &path)
 {
@@ -97,6 +122,8 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
                 continue;
             }
             fields = *split;
+            for (QString &field : fields)
+                field = csvCellValue(field);
         } else {
             fields = line.split(QLatin1Char('\t'));
         }
@@ -118,10 +145,7 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
 
 WordList readWordList(const QString &path, ListFormat format)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    WordList list = parseWordList(file.readAll(), format);
+    WordList list = parseWordList(readInputFile(path), format);
     if (list.rows.size() > schema::kMaxRows) {
         throw RecordError(QStringLiteral("%1 holds %2 words; a table holds at most %3.")
                               .arg(path)

@@ -17,6 +17,14 @@ enum class ListFormat {
 // ".csv" files are CSV, everything else tab-separated.
 ListFormat listFormatForPath(const QString &path);
 
+// A text as a CSV cell holds it, safe from spreadsheets: one that a
+// spreadsheet would take for a formula (beginning with "=", "+", "-", "@", a
+// tab or a CR, after any apostrophes) gets an apostrophe in front.
+// csvCellValue takes it off again, so that csvCellValue(csvCellText(t)) == t
+// for every text.
+QString csvCellText(const QString &text);
+QString csvCellValue(const QString &cell);
+
 struct RefusedLine
 {
     int line = 0;
@@ -38,6 +46,8 @@ struct WordList
     QStringList notes;
 };
 
+// Reads CSV cells with csvCellValue (what vorbix-export wrote comes back
+// exactly).
 WordList parseWordList(const QByteArray &content, ListFormat format);
 
 // Reads the file; throws RecordError, naming it, when it cannot be read or
