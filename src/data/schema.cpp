@@ -184,7 +184,15 @@ void readWordTable(SqliteConnection &db, const LanguagePair &pair, const std::fu
                           .arg(sqlName(pair.tableCode), sqlName(schema::kIndexField), sqlName(pair.sourceField),
                                sqlName(pair.targetField)));
         execOrThrow(query, QStringLiteral("%1, table %2").arg(db.path(), QLatin1String(pair.tableCode)));
+        // Every Index in range says nothing of the number of rows: a file
+        // of millions of them would be read whole before anything else.
+        qint64 read = 0;
         while (query.next()) {
+            if (++read > schema::kMaxRows) {
+                throw RecordError(QStringLiteral("%1, table %2: more than %3 records; a table holds at most %3.")
+                                      .arg(db.path(), QLatin1String(pair.tableCode))
+                                      .arg(schema::kMaxRows));
+            }
             WordRow row;
             row.index = query.value(0).toInt();
             if (!query.isNull(1))

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -218,19 +219,25 @@ std::optional<QString> reconcileSettings(SqliteConnection &db, const Target &tar
 }
 
 // A transaction over several files is committed with a super-journal
-// ("NAME-mjXXXXXXXX") that lists their journals. SQLite deletes it, but a
-// crash just after it was written leaves it behind, referred to by no
-// journal. Once the files have been opened (rolling back what was
-// unfinished), one whose journals are all gone is such litter.
+// ("NAME-mjXXXXXXXXX", beside the connection's main database) that lists
+// their journals. SQLite deletes it, but a crash just after it was written
+// leaves it behind, referred to by no journal. Once the files have been
+// opened (rolling back what was unfinished), one whose journals are all
+// gone is such litter. Only names SQLite gives a data file's super-journal
+// are looked at: a file of the user's that happens to hold "-mj" is not.
 void removeOrphanedSuperJournals(const QStringList &folders)
 {
+    static const QRegularExpression kSuperJournal(QStringLiteral("^(engmi|eng)\\.db(\\.partial)?-mj[0-9A-F]{9}$"));
     for (const QString &folder : folders) {
         const QDir dir(folder);
         for (const QString &name : dir.entryList({QStringLiteral("*-mj*")}, QDir::Files)) {
+            if (!kSuperJournal.match(name).hasMatch())
+                continue;
             QFile superJournal(dir.filePath(name));
             if (!superJournal.open(QIODevice::ReadOnly))
                 continue;
-            const QList<QByteArray> journals = superJournal.readAll().split('\0');
+            // Journal names of three files: a few hundred bytes.
+            const QList<QByteArray> journals = superJournal.read(1 << 16).split('\0');
             superJournal.close();
             const bool referred = std::any_of(journals.begin(), journals.end(), [](const QByteArray &journal) {
                 return !journal.isEmpty() && QFileInfo::exists(QFile::decodeName(journal));

@@ -13,7 +13,8 @@ namespace {
 
 RecordError tooLarge(const QString &path, qint64 maxBytes)
 {
-    return RecordError(QStringLiteral("%1 is larger than %2 MiB, far more than any word list holds; nothing written.")
+    return RecordError(QStringLiteral("%1 is larger than %2 MiB, far more than any word list or dictionary "
+                                      "Vorbix reads; nothing written.")
                            .arg(path)
                            .arg(maxBytes >> 20));
 }

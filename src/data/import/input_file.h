@@ -8,12 +8,14 @@
 
 namespace vorbix::import {
 
-// The largest word list, KVTML or flash-card file read: far beyond any real
-// vocabulary (a table holds 32 767 rows of at most 255 characters a field,
-// about 17 MB as text), small enough to hold in memory.
+// The largest input file read: far beyond any real vocabulary (a table
+// holds 32 767 rows of at most 255 characters a field, about 17 MB as text)
+// and beyond Debian's largest source (trans-de-en, 26 MB), small enough to
+// hold in memory.
 inline constexpr qint64 kMaxInputBytes = qint64(64) << 20;
 
-// The content of a file the user names as input. Throws RecordError naming
+// The content of a file the user names as input (a word list, a KVTML or
+// flash-card file, a dictd index, the trans-de-en list). Throws RecordError naming
 // the file when it cannot be read, is a folder, or holds more than
 // `maxBytes`: the size is checked before the content is read whole, and a
 // device or pipe that never ends (/dev/zero) is read only that far.

@@ -310,13 +310,16 @@ void requireText(const QByteArray &content, const QString &name)
 
 QString describe(const QVector<Identifier> &identifiers)
 {
+    constexpr qsizetype kShown = 12;  // a crafted file may hold thousands
     QStringList found;
-    for (const Identifier &identifier : identifiers) {
+    for (const Identifier &identifier : identifiers.first(std::min(identifiers.size(), kShown))) {
         found.append(QStringLiteral("%1 \"%2\" (locale \"%3\")%4")
                          .arg(identifier.id, identifier.name, identifier.locale,
                               identifier.language ? QStringLiteral(": ") + englishLanguageName(qPrintable(*identifier.language))
                                                   : QString()));
     }
+    if (identifiers.size() > kShown)
+        found.append(QStringLiteral("and %1 more").arg(identifiers.size() - kShown));
     return found.isEmpty() ? QStringLiteral("no identifiers") : QStringLiteral("identifiers ") + found.join(QLatin1String(", "));
 }
 

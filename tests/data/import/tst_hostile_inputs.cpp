@@ -313,6 +313,13 @@ const StoreCase kStoreCases[] = {
      },
      {"unusable: ", "Convdiv/engmi.db is a symbolic link that leads nowhere"},
      {"is missing"}},
+    {"table of more records than a table holds, each Index in range",
+     [](const QString &root) {
+         for (int i = 0; i < 11; ++i)
+             sql(englishFile(root), QStringLiteral("INSERT INTO enspa SELECT * FROM enspa"));
+     },
+     {"enspa: ", "table enspa: more than 32767 records"},
+     {"words"}},
     {"view that never ends in the place of a word table",
      [](const QString &root) { sql(englishFile(root), QLatin1String(kEndlessView)); },
      {"unusable: ", "English/engmi.db is not a word database of this program: enspa is a view, not a table",
@@ -444,6 +451,24 @@ private Q_SLOTS:
         QCOMPARE(english.tables[4].size(), 3);
         for (const QString &path : dataFiles(root))
             QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // The import clears away a super-journal a crash left behind, and
+    // nothing else: a file of the user's that merely holds "-mj" stays.
+    void filesBesideTheDataFilesAreLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        writeGoodRoot(root);
+        const QString folder = QFileInfo(englishFile(root)).path();
+        const QString mine = QDir(folder).filePath(QStringLiteral("my-mj-notes.txt"));
+        const QString litter = QDir(folder).filePath(QStringLiteral("engmi.db-mj1A2B3C9D4"));
+        writeFile(mine, "words to learn\n");
+        writeFile(litter, QByteArray("/nowhere/engmi.db-journal\0", 26));
+        const ProcessResult result = runImport(root, tsvImport(writeList(root, kGoodList)));
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+        QVERIFY(QFile::exists(mine));
+        QVERIFY(!QFile::exists(litter));
     }
 
     void allowEmptyEmptiesATableOnPurpose()
