@@ -173,23 +173,20 @@ int installList(const QString &path, WordList list, const LanguagePair &language
                                               : QString::number(line.line);
         print(stderr, QStringLiteral("%1:%2: %3").arg(path, place, line.reason));
     }
-    if (!list.refused.isEmpty() && !skipBad) {
-        print(stderr, QStringLiteral("%1: %2 lines refused; nothing written (--skip-bad imports the other lines)")
+    const QString listed = list.refusedCount > list.refused.size()
+                               ? QStringLiteral("the first %1 listed above").arg(list.refused.size())
+                               : QStringLiteral("listed above");
+    if (list.refusedCount > 0 && !skipBad) {
+        print(stderr, QStringLiteral("%1: %2 lines refused (%3); nothing written (--skip-bad imports the other lines)")
                           .arg(path)
-                          .arg(list.refused.size()));
+                          .arg(list.refusedCount)
+                          .arg(listed));
         return 1;
     }
-    if (!list.refused.isEmpty())
-        print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
+    if (list.refusedCount > 0)
+        print(stdout, QStringLiteral("%1: skipped %2 lines (%3)").arg(path).arg(list.refusedCount).arg(listed));
     for (const QString &note : std::as_const(list.notes))
         print(stdout, QStringLiteral("%1: %2").arg(path, note));
-    if (list.rows.size() > schema::kMaxRows) {
-        print(stderr, QStringLiteral("%1 holds %2 words; a table holds at most %3; nothing written.")
-                          .arg(path)
-                          .arg(list.rows.size())
-                          .arg(schema::kMaxRows));
-        return 1;
-    }
     if (list.rows.isEmpty() && !options.allowEmpty) {
         print(stderr, QStringLiteral("%1 holds no words; nothing written (--allow-empty empties the table on purpose)")
                           .arg(path));

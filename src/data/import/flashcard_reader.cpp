@@ -11,16 +11,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <limits>
 
 namespace vorbix::import {
 
 namespace {
-
-struct Record
-{
-    int line = 0;
-    QStringList fields;
-};
 
 QChar separatorOf(const QString &value)
 {
@@ -33,43 +29,61 @@ QChar separatorOf(const QString &value)
     return value.size() == 1 ? value.at(0) : QChar();
 }
 
-// The file as text, one entry per line; lines that are not text are refused
-// and left empty, so that the line numbers of the others stay right. A
-// carriage return inside a line means CR-only line ends (an old Mac file),
-// which would run every note of the file into one: such lines are refused
-// too, as the word-list reader does.
-QStringList decodeLines(const QByteArray &content, QVector<RefusedLine> &refused)
+// The file's lines, read as they are reached (a file of millions of short
+// lines is never held as millions of strings). A line that is not text is
+// refused, once, and read as empty, so that the numbers of the others stay
+// right. A carriage return inside a line means CR-only line ends (an old Mac
+// file), which would run every note of the file into one: such lines are
+// refused too, as the word-list reader does.
+class Lines
 {
-    QStringList lines;
-    const QByteArrayView text = content.startsWith("\xEF\xBB\xBF") ? QByteArrayView(content).sliced(3) : QByteArrayView(content);
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
+public:
+    Lines(const QByteArray &content, EntryCollector &refusals)
+        : m_text(content.startsWith("\xEF\xBB\xBF") ? QByteArrayView(content).sliced(3) : QByteArrayView(content))
+        , m_refusals(refusals)
+    {
+    }
+
+    bool atEnd(qsizetype at) const { return at >= m_text.size(); }
+
+    // The line number `number` that starts at `at`; `next` is where the one
+    // after it starts.
+    QString at(qsizetype at, int number, qsizetype &next)
+    {
+        qsizetype end = m_text.indexOf('\n', at);
         if (end < 0)
-            end = text.size();
-        QByteArrayView bytes = text.sliced(start, end - start);
-        start = end + 1;
+            end = m_text.size();
+        next = end + 1;
+        QByteArrayView bytes = m_text.sliced(at, end - at);
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        const int lineNumber = static_cast<int>(lines.size() + 1);
+        const bool firstTime = number > m_checked;
+        m_checked = std::max(m_checked, number);
+        QString problem;
+        QString line;
         if (bytes.contains('\r')) {
-            refused.append({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of this "
-                                                       "kind are not recognised; save the file with LF or CR LF "
-                                                       "line ends")});
-            lines.append(QString());
-            continue;
+            problem = QStringLiteral("a carriage return (CR) inside the line: line ends of this kind are not "
+                                     "recognised; save the file with LF or CR LF line ends");
+        } else if (bytes.contains('\0')) {
+            problem = QStringLiteral("a NUL byte (the file may not be text)");
+        } else {
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            line = decoder.decode(bytes);
+            if (decoder.hasError())
+                problem = QStringLiteral("invalid UTF-8");
         }
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString line = decoder.decode(bytes);
-        if (bytes.contains('\0') || decoder.hasError()) {
-            refused.append({lineNumber, bytes.contains('\0') ? QStringLiteral("a NUL byte (the file may not be text)")
-                                                             : QStringLiteral("invalid UTF-8")});
-            line.clear();
-        }
-        lines.append(line);
+        if (problem.isEmpty())
+            return line;
+        if (firstTime)
+            m_refusals.refuse({number, problem});
+        return {};
     }
-    return lines;
-}
+
+private:
+    QByteArrayView m_text;
+    EntryCollector &m_refusals;
+    int m_checked = 0;  // lines up to this one have been checked (and refused) already
+};
 
 // The fields of a record read so far, and where its reading stands.
 class RecordSplitter
@@ -121,48 +135,67 @@ private:
     QStringList m_fields;
 };
 
-// Splits the records starting at `first`: a quoted field may run over
-// several lines. A quote that no later line closes is refused with the line
-// that opened it, and reading goes on with the next line, so that one stray
-// quote cannot swallow the rest of the file.
+// Hands each record from the line at `at` on to `take`: a quoted field may
+// run over several lines. A quote that no later line closes is refused with
+// the line that opened it, and reading goes on with the next line, so that
+// one stray quote cannot swallow the rest of the file.
 //
 // Whether a line that starts inside a quoted field closes it depends on that
-// line alone, so it is worked out once per line (closingLine), and a record
-// never scans further than the line that ends it: the whole file is read in
-// linear time, however many quotes are left open.
-QVector<Record> splitRecords(const QStringList &lines, qsizetype first, QChar separator,
-                             QVector<RefusedLine> &refused)
+// line alone. So once the lines after some point have been read to the end
+// without one that closes a field, no quote opened later can close either,
+// and none is looked for again: the file is read in linear time, however
+// many quotes are left open.
+void splitRecords(Lines &lines, qsizetype at, int number, QChar separator, EntryCollector &refusals,
+                  const std::function<void(int, QStringList)> &take)
 {
-    // closingLine[i]: the first line from i on that ends a quoted field open
-    // at its start; lines.size() when none does.
-    QVector<qsizetype> closingLine(lines.size() + 1, lines.size());
-    for (qsizetype i = lines.size() - 1; i >= first; --i) {
-        RecordSplitter probe(separator, true);
-        probe.read(lines.at(i), true);
-        closingLine[i] = probe.quoted() ? closingLine[i + 1] : i;
-    }
+    qsizetype noClosingFrom = std::numeric_limits<qsizetype>::max();
+    // The last line of a record whose quote is open at `from` (line
+    // `number`), and where the line after it starts.
+    const auto closingLine = [&](qsizetype from, int first) -> std::optional<std::pair<int, qsizetype>> {
+        for (qsizetype line = from; line < noClosingFrom && !lines.atEnd(line); ++first) {
+            qsizetype next = 0;
+            RecordSplitter probe(separator, true);
+            probe.read(lines.at(line, first, next), true);
+            if (!probe.quoted())
+                return std::pair(first, next);
+            line = next;
+        }
+        noClosingFrom = std::min(noClosingFrom, from);
+        return std::nullopt;
+    };
 
-    QVector<Record> records;
-    for (qsizetype i = first; i < lines.size(); ++i) {
-        if (lines.at(i).trimmed().isEmpty() || lines.at(i).startsWith(QLatin1Char('#')))
-            continue;
-        RecordSplitter splitter(separator);
-        splitter.read(lines.at(i), false);
-        if (splitter.quoted()) {
-            const qsizetype last = closingLine[i + 1];
-            if (last == lines.size()) {
-                refused.append({static_cast<int>(i + 1), QStringLiteral("a quote is not closed")});
-                continue;
-            }
-            for (qsizetype k = i + 1; k <= last; ++k)
-                splitter.read(lines.at(k), true);
-            records.append({static_cast<int>(i + 1), splitter.finish()});
-            i = last;
+    while (!lines.atEnd(at)) {
+        qsizetype next = 0;
+        const QString line = lines.at(at, number, next);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            at = next;
+            ++number;
             continue;
         }
-        records.append({static_cast<int>(i + 1), splitter.finish()});
+        RecordSplitter splitter(separator);
+        splitter.read(line, false);
+        if (!splitter.quoted()) {
+            take(number, splitter.finish());
+            at = next;
+            ++number;
+            continue;
+        }
+        const auto last = closingLine(next, number + 1);
+        if (!last) {
+            refusals.refuse({number, QStringLiteral("a quote is not closed")});
+            at = next;
+            ++number;
+            continue;
+        }
+        for (int continued = number + 1; continued <= last->first; ++continued) {
+            qsizetype after = 0;
+            splitter.read(lines.at(next, continued, after), true);
+            next = after;
+        }
+        take(number, splitter.finish());
+        at = last->second;
+        number = last->first + 1;
     }
-    return records;
 }
 
 // Removes what a regular expression would, from left to right: each place
@@ -370,8 +403,8 @@ QString htmlToText(const QString &html)
 
 WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, std::optional<FieldChoice> fields)
 {
-    QVector<RefusedLine> refused;
-    const QStringList lines = decodeLines(content, refused);
+    EntryCollector collector;
+    Lines lines(content, collector);
 
     QChar separator = QLatin1Char('\t');
     bool html = false;
@@ -379,18 +412,21 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
     QSet<int> nonText;  // fields from 1: guid, note type, deck, tags
     QStringList notes;
     constexpr qsizetype kNotesShown = 12;  // a crafted file may have thousands of headers
-    qsizetype first = 0;
     static const QRegularExpression kHeader(QStringLiteral("^#([a-z ]+):(.*)$"));
-    for (; first < lines.size(); ++first) {
-        const QRegularExpressionMatch header = kHeader.match(lines.at(first));
+    qsizetype at = 0;
+    int number = 1;
+    for (; !lines.atEnd(at); ++number) {
+        qsizetype next = 0;
+        const QRegularExpressionMatch header = kHeader.match(lines.at(at, number, next));
         if (!header.hasMatch())
             break;
+        at = next;
         const QString key = header.captured(1);
         const QString value = header.captured(2).trimmed();
         if (key == QLatin1String("separator")) {
             separator = separatorOf(value);
             if (separator.isNull())
-                throw RecordError(QStringLiteral("line %1: unknown separator \"%2\"").arg(first + 1).arg(value));
+                throw RecordError(QStringLiteral("line %1: unknown separator \"%2\"").arg(number).arg(value.left(40)));
         } else if (key == QLatin1String("html")) {
             html = value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         } else if (key == QLatin1String("columns")) {
@@ -426,30 +462,26 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
         }
     }
 
-    QVector<ForeignEntry> entries;
     bool moreFields = false;
-    for (const Record &record : splitRecords(lines, first, separator, refused)) {
+    splitRecords(lines, at, number, separator, collector, [&](int line, const QStringList &record) {
         const int needed = std::max(fields->first, fields->second);
-        if (record.fields.size() < needed) {
-            refused.append({record.line, QStringLiteral("%1 fields; the word and translation are fields %2 and %3")
-                                             .arg(record.fields.size())
-                                             .arg(fields->first)
-                                             .arg(fields->second)});
-            continue;
+        if (record.size() < needed) {
+            collector.refuse({line, QStringLiteral("%1 fields; the word and translation are fields %2 and %3")
+                                        .arg(record.size())
+                                        .arg(fields->first)
+                                        .arg(fields->second)});
+            return;
         }
-        moreFields = moreFields || record.fields.size() > 2;
-        QString word = record.fields.at(fields->first - 1);
-        QString translation = record.fields.at(fields->second - 1);
+        moreFields = moreFields || record.size() > 2;
+        QString word = record.at(fields->first - 1);
+        QString translation = record.at(fields->second - 1);
         if (html) {
             word = htmlToText(word);
             translation = htmlToText(translation);
         }
-        entries.append({word, translation, record.line, 0});
-    }
-    WordList list = collectEntries(entries);
-    list.refused.append(refused);
-    std::sort(list.refused.begin(), list.refused.end(),
-              [](const RefusedLine &a, const RefusedLine &b) { return a.line < b.line; });
+        collector.add({word, translation, line, 0});
+    });
+    WordList list = collector.finish();
     if (moreFields)
         notes.append(QStringLiteral("fields other than %1 and %2").arg(fields->first).arg(fields->second));
     if (!notes.isEmpty())

@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace vorbix::import {
@@ -41,9 +42,12 @@ struct Entry
 struct Document
 {
     QVector<Identifier> identifiers;
-    QVector<Entry> entries;
-    std::set<QString> ignored;  // element names, sorted for the note
+    bool identifiersRead = false;  // the <identifiers> element has ended
+    std::set<QString> ignored;     // element names, sorted for the note
 };
+
+// Takes each entry as it is read, with the document so far.
+using EntrySink = std::function<void(Entry &&, const Document &)>;
 
 // Walks the document token by token, without recursion: every element is
 // counted on the way in and out, so that nesting beyond kMaxDepth is refused
@@ -52,7 +56,10 @@ struct Document
 class Parser
 {
 public:
-    Parser(const QByteArray &content, const QString &name) : m_xml(content), m_name(name) {}
+    Parser(const QByteArray &content, const QString &name, EntrySink sink)
+        : m_xml(content), m_name(name), m_sink(std::move(sink))
+    {
+    }
 
     Document parse()
     {
@@ -216,6 +223,7 @@ private:
                 identifier.language = languageOfName(identifier.name);
             m_document.identifiers.append(identifier);
         }
+        m_document.identifiersRead = true;
     }
 
     void readEntries()
@@ -236,7 +244,10 @@ private:
                 }
                 readTranslation(entry, ids);
             }
-            m_document.entries.append(std::move(entry));
+            // An entry with no text at all (a crafted file may hold millions
+            // of <entry/>) is passed over here.
+            if (entry.refused || !entry.texts.isEmpty())
+                m_sink(std::move(entry), m_document);
         }
     }
 
@@ -270,6 +281,7 @@ private:
 
     QXmlStreamReader m_xml;
     QString m_name;
+    EntrySink m_sink;
     Document m_document;
     int m_depth = 0;
 };
@@ -398,44 +410,64 @@ QString textOf(const Entry &entry, const QString &id)
 KvtmlList parseKvtml(const QByteArray &content, const QString &name, std::optional<int> pair)
 {
     requireText(content, name);
-    const Document document = Parser(content, name).parse();
-    const auto choice = choose(document.identifiers, pair);
-    if (!choice) {
+    const auto refusal = [&](const QVector<Identifier> &identifiers) {
         const QString wanted = pair ? QStringLiteral("none for %1 and %2 of %3")
                                           .arg(englishLanguageName(kLanguagePairs[*pair].sourceField),
                                                englishLanguageName(kLanguagePairs[*pair].targetField),
                                                QLatin1String(kLanguagePairs[*pair].caption))
                                     : QStringLiteral("not two that name a pair Vorbix trains (%1)").arg(pairNames());
-        throw RecordError(QStringLiteral("%1: %2: %3. Languages are recognised by name (English, Spanish, French, "
-                                         "German, or Español, Français, Deutsch) or locale code (en, es, fr, de); "
-                                         "give PAIR after the file to choose two of them, or to take a file's only "
-                                         "two identifiers in their order. Nothing written.")
-                              .arg(name, describe(document.identifiers), wanted));
-    }
+        return RecordError(QStringLiteral("%1: %2: %3. Languages are recognised by name (English, Spanish, French, "
+                                          "German, or Español, Français, Deutsch) or locale code (en, es, fr, de); "
+                                          "give PAIR after the file to choose two of them, or to take a file's only "
+                                          "two identifiers in their order. Nothing written.")
+                               .arg(name, describe(identifiers), wanted));
+    };
 
-    KvtmlList result;
-    result.pair = choice->pair;
-    QVector<ForeignEntry> entries;
-    QVector<RefusedLine> refused;
-    entries.reserve(document.entries.size());
+    // Entries go to the collector as they are read once the identifiers
+    // are known (they come first in every KVTML file), so that a file of
+    // a million entries is never held whole; only entries before the
+    // identifiers wait. When the identifiers name no pair, the rest of the
+    // file is still read for its XML errors, and nothing is kept.
+    std::optional<Choice> choice;
+    bool noPair = false;
+    QVector<Entry> waiting;
+    EntryCollector collector;
     std::set<QString> otherIdentifiers;
-    for (const Entry &entry : document.entries) {
+    const auto use = [&](const Entry &entry) {
         if (entry.refused) {
-            refused.append(*entry.refused);
-            continue;
+            collector.refuse(*entry.refused);
+            return;
         }
-        entries.append({textOf(entry, choice->source), textOf(entry, choice->target), entry.line, entry.column});
+        try {
+            collector.add({textOf(entry, choice->source), textOf(entry, choice->target), entry.line, entry.column});
+        } catch (const RecordError &error) {  // more words than a table holds
+            throw RecordError(QStringLiteral("%1: %2").arg(name, error.message()));
+        }
         for (const auto &[id, text] : entry.texts) {
             if (id != choice->source && id != choice->target && !text.trimmed().isEmpty())
                 otherIdentifiers.insert(id);
         }
-    }
-    result.list = collectEntries(entries);
-    if (!refused.isEmpty()) {
-        result.list.refused.append(refused);
-        std::stable_sort(result.list.refused.begin(), result.list.refused.end(),
-                         [](const RefusedLine &a, const RefusedLine &b) { return a.line < b.line; });
-    }
+    };
+    const Document document = Parser(content, name, [&](Entry &&entry, const Document &sofar) {
+                                  if (!choice && !noPair && sofar.identifiersRead) {
+                                      choice = choose(sofar.identifiers, pair);
+                                      noPair = !choice;
+                                  }
+                                  if (choice)
+                                      use(entry);
+                                  else if (!noPair)
+                                      waiting.append(std::move(entry));
+                              }).parse();
+    if (!choice && !noPair)
+        choice = choose(document.identifiers, pair);
+    if (!choice)
+        throw refusal(document.identifiers);
+    for (const Entry &entry : std::as_const(waiting))
+        use(entry);
+
+    KvtmlList result;
+    result.pair = choice->pair;
+    result.list = collector.finish();
     if (!otherIdentifiers.empty()) {
         result.list.notes.append(QStringLiteral("translations of other identifiers (id %1) left aside")
                                      .arg(namesOf(otherIdentifiers)));

@@ -73,6 +73,13 @@ QString csvCellValue(const QString &cell)
     return cell;
 }
 
+void WordList::refuse(const RefusedLine &line)
+{
+    ++refusedCount;
+    if (refused.size() < kListedRefusals)
+        refused.append(line);
+}
+
 ListFormat listFormatForPath(const QString &path)
 {
     return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ListFormat::Csv : ListFormat::Tsv;
@@ -95,20 +102,20 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
         if (bytes.endsWith('\r'))
             bytes.chop(1);
         if (bytes.contains('\r')) {
-            list.refused.append({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of "
+            list.refuse({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of "
                                                              "this kind are not recognised; save the list with LF "
                                                              "or CR LF line ends")});
             continue;
         }
         if (bytes.contains('\0')) {
-            list.refused.append({lineNumber, QStringLiteral("a NUL byte (the file may not be text, or not UTF-8)")});
+            list.refuse({lineNumber, QStringLiteral("a NUL byte (the file may not be text, or not UTF-8)")});
             continue;
         }
 
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString line = decoder.decode(bytes);
         if (decoder.hasError()) {
-            list.refused.append({lineNumber, QStringLiteral("invalid UTF-8")});
+            list.refuse({lineNumber, QStringLiteral("invalid UTF-8")});
             continue;
         }
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -118,7 +125,7 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
         if (format == ListFormat::Csv) {
             const auto split = splitCsv(line);
             if (!split) {
-                list.refused.append({lineNumber, QStringLiteral("a quote is not closed")});
+                list.refuse({lineNumber, QStringLiteral("a quote is not closed")});
                 continue;
             }
             fields = *split;
@@ -128,17 +135,20 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
             fields = line.split(QLatin1Char('\t'));
         }
         if (fields.size() != 2) {
-            list.refused.append({lineNumber, QStringLiteral("%1 columns, expected 2 (word and translations)")
+            list.refuse({lineNumber, QStringLiteral("%1 columns, expected 2 (word and translations)")
                                                  .arg(fields.size())});
             continue;
         }
         const QString word = fields.at(0).simplified();
         const QString translation = fields.at(1).simplified();
         if (word.isEmpty()) {
-            list.refused.append({lineNumber, QStringLiteral("empty word")});
+            list.refuse({lineNumber, QStringLiteral("empty word")});
             continue;
         }
-        list.rows.append({word, translation.isEmpty() ? std::nullopt : std::optional<QString>(translation)});
+        // Rows beyond what a table holds are counted, not kept: the list is
+        // refused anyway, and a file of millions of lines stays small.
+        if (++list.wordCount <= schema::kMaxRows + 1)
+            list.rows.append({word, translation.isEmpty() ? std::nullopt : std::optional<QString>(translation)});
     }
     return list;
 }
@@ -146,10 +156,10 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
 WordList readWordList(const QString &path, ListFormat format)
 {
     WordList list = parseWordList(readInputFile(path), format);
-    if (list.rows.size() > schema::kMaxRows) {
+    if (list.wordCount > schema::kMaxRows) {
         throw RecordError(QStringLiteral("%1 holds %2 words; a table holds at most %3.")
                               .arg(path)
-                              .arg(list.rows.size())
+                              .arg(list.wordCount)
                               .arg(schema::kMaxRows));
     }
     return list;

@@ -32,15 +32,25 @@ struct RefusedLine
     int column = 0;  // in XML sources; 0 when only the line is known
 };
 
+// The refused lines a word list names one by one; more are counted.
+inline constexpr qsizetype kListedRefusals = 1000;
+
 // A user's word list: one word and its translations per line (the
 // translations in one field, "a, b, c"). Blank lines and lines starting with
 // "#" are skipped. An empty translation is stored as a missing one (NULL).
 struct WordList
 {
+    // At most one more than a table holds (schema::kMaxRows); wordCount
+    // counts them all.
     QVector<ImportRow> rows;
+    qint64 wordCount = 0;
     // Wrong column count, invalid UTF-8, NUL bytes, a carriage return inside
-    // the line (a file with CR-only line ends), an empty word.
+    // the line (a file with CR-only line ends), an empty word: the first
+    // kListedRefusals of them (a crafted file may refuse millions of lines),
+    // in line order; refusedCount counts them all.
     QVector<RefusedLine> refused;
+    qint64 refusedCount = 0;
+    void refuse(const RefusedLine &line);
     // What the source held that the table does not keep, said once each
     // (KVTML lessons, flash-card tags ...).
     QStringList notes;

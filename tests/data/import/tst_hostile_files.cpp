@@ -235,7 +235,10 @@ const HostileInput kHostileFlashcards[] = {
              deck += "w" + QByteArray::number(i) + "\tx\n";
          return writeFile(r.input("f.txt"), deck);
      },
-     {"f.txt holds 40000 words; a table holds at most 32767"}},
+     {"f.txt: more than 32767 words; a table holds at most 32767"}},
+    {"a million lines refused",
+     [](const Root &r) { return writeFile(r.input("f.txt"), QByteArray("x\n").repeated(1000000)); },
+     {"f.txt:1000: 1 fields", "f.txt: 1000000 lines refused (the first 1000 listed above)"}},
     {"larger than 64 MiB", [](const Root &r) { return sparseFile(r.input("f.txt")); }, {"larger than 64 MiB"}},
     {"a device that never ends", [](const Root &) { return QStringLiteral("/dev/zero"); }, {"/dev/zero is larger than 64 MiB"}},
 };
