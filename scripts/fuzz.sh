@@ -30,7 +30,7 @@ max_len() {
     fuzz_text_services) echo 128 ;;
     fuzz_criteria_search) echo 512 ;;   # a few hundred rows; every input builds an index
     fuzz_dictd) echo 1024 ;;            # real entries and index runs are shorter
-    fuzz_kvtml) echo 16384 ;;           # the KWordQuiz examples are 4 to 13 KB
+    fuzz_kvtml) echo 8192 ;;            # most KWordQuiz examples whole (4 to 13 KB), entries of the rest
     fuzz_flashcards) echo 8192 ;;       # many notes, long HTML fields
     *) echo 4096 ;;
   esac
