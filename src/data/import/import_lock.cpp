@@ -41,7 +41,14 @@ ImportLock::ImportLock(const QString &path, int waitMs)
     const QDeadlineTimer deadline(waitMs);
     qint64 holder = 0;
     for (int pause = 20;; pause = std::min(pause * 2, 250)) {
-        const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+        int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+        // A lock file this user may not write (left by another user) still
+        // takes the lock; only the process id is not written into it.
+        if (fd < 0 && errno == EACCES) {
+            fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                errno = EACCES;  // the folder is read-only: say that
+        }
         if (fd < 0 && errno == ELOOP) {
             // A symbolic link (even one that leads to a file elsewhere) is
             // no lock: it is removed, the file it leads to left alone.
@@ -61,6 +68,16 @@ ImportLock::ImportLock(const QString &path, int waitMs)
             throw RecordError(QStringLiteral("%1 is not a regular file; it cannot serve as the lock file. Remove it; "
                                              "nothing was written.")
                                   .arg(path));
+        }
+        if (opened.st_nlink > 1) {
+            // A hard link to some other file: writing the process id would
+            // overwrite that file. The name is removed, the file kept.
+            ::close(fd);
+            if (::unlink(name.constData()) != 0 && errno != ENOENT)
+                throw RecordError(QStringLiteral("Cannot remove the link %1 in the place of the lock file: %2; "
+                                                 "nothing was written.")
+                                      .arg(path, systemError(errno)));
+            continue;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             // The holder before may have removed the file as it let go (as

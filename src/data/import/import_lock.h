@@ -8,8 +8,9 @@ namespace vorbix::import {
 // advisory lock (flock) on the lock file, which the system releases when
 // the holder ends in any way, so a lock is never stale. The file's content
 // (the holder's process id) only serves the message; an empty or garbled
-// file, or one left by an import that was killed, holds nothing. A symbolic
-// link in the file's place is removed (never followed). Qt's QLockFile
+// file, or one left by an import that was killed, holds nothing. A link in
+// the file's place, symbolic or hard, is removed: the file it leads to is
+// never followed nor written. Qt's QLockFile
 // takes the same lock on its file, so an import of an older Vorbix is
 // waited for as well.
 class ImportLock

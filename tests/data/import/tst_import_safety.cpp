@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace vorbix;
 using namespace vorbix::import;
 using vorbix::testing::fileHash;
@@ -174,7 +176,8 @@ private Q_SLOTS:
     void lockFilesThatHoldNothingAreTakenOver_data()
     {
         QTest::addColumn<QString>("kind");
-        for (const char *kind : {"empty", "garbage", "a process that ended", "link to a file", "link to nowhere"})
+        for (const char *kind : {"empty", "garbage", "a process that ended", "link to a file", "link to nowhere",
+                                 "hard link to a file"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 
@@ -192,6 +195,8 @@ private Q_SLOTS:
         }
         if (kind.startsWith(QLatin1String("link"))) {
             QVERIFY(QFile::link(kind.endsWith(QLatin1String("file")) ? victim : root.filePath(QStringLiteral("nowhere")), lock));
+        } else if (kind.startsWith(QLatin1String("hard"))) {
+            QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(lock).constData()), 0);
         } else {
             QFile file(lock);
             QVERIFY(file.open(QIODevice::WriteOnly));
