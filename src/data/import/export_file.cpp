@@ -95,7 +95,7 @@ int createTemporary(const QString &folder, const QString &name, const struct sta
         if (fd >= 0) {
             // A replaced file keeps who may read it.
             if (replaced)
-                ::fchmod(fd, replaced->st_mode & 07777);
+                ::fchmod(fd, replaced->st_mode & 0777);
             return fd;
         }
         if (errno != EEXIST)

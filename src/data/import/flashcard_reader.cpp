@@ -44,17 +44,17 @@ public:
     {
     }
 
-    bool atEnd(qsizetype at) const { return at >= m_text.size(); }
+    bool atEnd(qsizetype offset) const { return offset >= m_text.size(); }
 
-    // The line number `number` that starts at `at`; `next` is where the one
-    // after it starts.
-    QString at(qsizetype at, int number, qsizetype &next)
+    // Line `number`, which starts at `offset`; `next` is where the one after
+    // it starts.
+    QString line(qsizetype offset, int number, qsizetype &next)
     {
-        qsizetype end = m_text.indexOf('\n', at);
+        qsizetype end = m_text.indexOf('\n', offset);
         if (end < 0)
             end = m_text.size();
         next = end + 1;
-        QByteArrayView bytes = m_text.sliced(at, end - at);
+        QByteArrayView bytes = m_text.sliced(offset, end - offset);
         if (bytes.endsWith('\r'))
             bytes.chop(1);
         const bool firstTime = number > m_checked;
@@ -149,16 +149,17 @@ void splitRecords(Lines &lines, qsizetype at, int number, QChar separator, Entry
                   const std::function<void(int, QStringList)> &take)
 {
     qsizetype noClosingFrom = std::numeric_limits<qsizetype>::max();
-    // The last line of a record whose quote is open at `from` (line
-    // `number`), and where the line after it starts.
-    const auto closingLine = [&](qsizetype from, int first) -> std::optional<std::pair<int, qsizetype>> {
-        for (qsizetype line = from; line < noClosingFrom && !lines.atEnd(line); ++first) {
+    // For a quote left open by the line before `from` (which is line
+    // `lineNumber`): the number of the line that closes it, and where the
+    // line after that one starts.
+    const auto closingLine = [&](qsizetype from, int lineNumber) -> std::optional<std::pair<int, qsizetype>> {
+        for (qsizetype offset = from; offset < noClosingFrom && !lines.atEnd(offset); ++lineNumber) {
             qsizetype next = 0;
             RecordSplitter probe(separator, true);
-            probe.read(lines.at(line, first, next), true);
+            probe.read(lines.line(offset, lineNumber, next), true);
             if (!probe.quoted())
-                return std::pair(first, next);
-            line = next;
+                return std::pair(lineNumber, next);
+            offset = next;
         }
         noClosingFrom = std::min(noClosingFrom, from);
         return std::nullopt;
@@ -166,7 +167,7 @@ void splitRecords(Lines &lines, qsizetype at, int number, QChar separator, Entry
 
     while (!lines.atEnd(at)) {
         qsizetype next = 0;
-        const QString line = lines.at(at, number, next);
+        const QString line = lines.line(at, number, next);
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) {
             at = next;
             ++number;
@@ -189,7 +190,7 @@ void splitRecords(Lines &lines, qsizetype at, int number, QChar separator, Entry
         }
         for (int continued = number + 1; continued <= last->first; ++continued) {
             qsizetype after = 0;
-            splitter.read(lines.at(next, continued, after), true);
+            splitter.read(lines.line(next, continued, after), true);
             next = after;
         }
         take(number, splitter.finish());
@@ -417,7 +418,7 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
     int number = 1;
     for (; !lines.atEnd(at); ++number) {
         qsizetype next = 0;
-        const QRegularExpressionMatch header = kHeader.match(lines.at(at, number, next));
+        const QRegularExpressionMatch header = kHeader.match(lines.line(at, number, next));
         if (!header.hasMatch())
             break;
         at = next;
