@@ -1,7 +1,7 @@
 // The reference for start-up time and memory: a plain Qt Widgets program
 // that shows one window and quits once it has been painted, by the same
-// criterion as "vorbix --quit-after-show".
-#include "app/show_probe.h"
+// criterion as "vorbix --quit-after-show" (quit_after_first_paint.h).
+#include "quit_after_first_paint.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "app/application_setup.h"
 #include "app/screen_factory.h"
-#include "app/show_probe.h"
 #include "data/bundled_data.h"
 #include "data/word_store.h"
 #include "data/store_paths.h"
@@ -17,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -47,7 +47,8 @@ int main(int argc, char *argv[])
         "Vorbix, a vocabulary trainer for English, Spanish, French and German.\n\n"
         "Keys: Alt+D, Alt+L, Alt+W, Alt+G switch to Dictionary, Learn words, Write words, Grid test;\n"
         "Alt+X exits; Alt+S is START/STOP/Continue; Alt+V or Enter in the answer box verifies;\n"
-        "Alt+C cleans the look-up box; Up, Down and Space choose in the grid test.\n"
+        "Alt+C cleans the look-up box; Up, Down, Page Up and Page Down there browse the dictionary;\n"
+        "Up, Down and Space choose in the grid test.\n"
         "F5 reads the word shown aloud, Shift+F5 its translation; with Ctrl, slowly."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -58,7 +59,8 @@ int main(int argc, char *argv[])
     parser.addOption(dataRootOption);
     const QCommandLineOption quitAfterShowOption(
         QStringLiteral("quit-after-show"),
-        QStringLiteral("Diagnostic: quit as soon as the main window has been shown (to time start-up)."));
+        QStringLiteral("Diagnostic: quit as soon as the main window has been shown and the word databases "
+                       "checked (to time start-up)."));
     parser.addOption(quitAfterShowOption);
     parser.process(app);
 
@@ -87,10 +89,14 @@ int main(int argc, char *argv[])
     QObject::connect(&navigator, &vorbix::Navigator::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
+    // Diagnostic: quit once the main window is on screen and the files have
+    // been checked, the whole of start-up; with status 1 when one is unusable
+    // or anything else was reported on the way.
+    std::function<void(bool)> started;
     if (quitAfterShow)
-        new vorbix::QuitAfterFirstPaint(&navigator.screen(vorbix::ScreenId::Start)); // owned by the window
-    vorbix::startProgram(navigator, store, messages);
-    if (quitAfterShow && console.count() > 0)
-        return 1;
+        started = [&console](bool filesUsable) {
+            QCoreApplication::exit(filesUsable && console.count() == 0 ? 0 : 1);
+        };
+    vorbix::startProgram(navigator, store, messages, std::move(started));
     return app.exec();
 }

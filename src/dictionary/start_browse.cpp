@@ -5,6 +5,7 @@
 #include "shell/handler_boundary.h"
 #include "shell/services.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -42,6 +43,43 @@ void StartScreen::onVScroll1Changed()
         }
         showRows(words);
     });
+}
+
+bool StartScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && browseByKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
+    return Screen::eventFilter(watched, event);
+}
+
+bool StartScreen::browseByKey(QObject *watched, QKeyEvent *event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const bool inLookUpBox = watched == m_ui.Text0;
+    if (!inLookUpBox && watched != m_ui.VScroll1)
+        return false;
+    QAbstractSlider::SliderAction action;
+    switch (event->key()) {
+    case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (inLookUpBox)
+            return false; // they move the caret in the typed word
+        action = event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderToMaximum;
+        break;
+    default: return false;
+    }
+    // A click on the scroll bar after a look-up only brings it to the entry
+    // found. A key moves on from the entry shown at once, so the scroll bar
+    // is brought there first; each of the two moves runs browsing once.
+    if (!m_sincronizat)
+        onVScroll1Changed();
+    m_ui.VScroll1->triggerAction(action);
+    return true;
 }
 
 } // namespace vorbix

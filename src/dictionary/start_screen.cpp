@@ -23,6 +23,8 @@ StartScreen::StartScreen(Services &services, Navigator &navigator)
     connect(m_ui.Text0, &QLineEdit::textChanged, this, &StartScreen::onText0Changed);
     connect(m_ui.cmdclr, &QPushButton::clicked, this, &StartScreen::onCmdclrClicked);
     connect(m_ui.VScroll1, &QScrollBar::valueChanged, this, &StartScreen::onVScroll1Changed);
+    m_ui.Text0->installEventFilter(this);
+    m_ui.VScroll1->installEventFilter(this);
 }
 
 StartScreen::~StartScreen() = default;
@@ -54,7 +56,14 @@ void StartScreen::onPairOptionClicked(int pair)
 {
     const LanguagePair &p = kLanguagePairs[pair];
     runTrapped([&] {
-        m_ui.Text0->clear(); // runs the look-up when the box held text
+        // Emptying the look-up box runs the look-up for the new pair. A box
+        // that is empty already runs nothing, and rows showing the entries of
+        // the pair before would stand under the new pair's captions: they are
+        // looked up afresh as well. Rows still empty since start-up stay so.
+        if (!m_ui.Text0->text().isEmpty())
+            m_ui.Text0->clear();
+        else if (rowsShowEntries())
+            onText0Changed();
         m_ui.Label6->setText(QLatin1String(p.sourceCaption));
         m_ui.Label7->setText(QLatin1String(p.targetCaption));
         Cursor &words = cursors().words(pair);
@@ -67,6 +76,15 @@ void StartScreen::onPairOptionClicked(int pair)
         storeCount(cursors().datini(), words, m_nrmax);
         m_ui.Text0->setFocus();
     });
+}
+
+bool StartScreen::rowsShowEntries() const
+{
+    for (int row = 0; row < 7; ++row) {
+        if (!m_ui.sourceWord[row]->text().isEmpty() || !m_ui.targetWord[row]->text().isEmpty())
+            return true;
+    }
+    return false;
 }
 
 void StartScreen::showRow(int row, Cursor &words, bool upperCase)
@@ -84,7 +102,13 @@ void StartScreen::showRow(int row, Cursor &words, bool upperCase)
 
 void StartScreen::showRows(Cursor &words)
 {
+    const QString before = spokenEntry(m_ui.sourceWord[0]->text(), m_ui.targetWord[0]->text());
     showRow(0, words, m_ui.Option2->isChecked());
+    // The entry found is what the user typed or browsed for; it is told
+    // when it changes, once the keys stop.
+    const QString found = spokenEntry(m_ui.sourceWord[0]->text(), m_ui.targetWord[0]->text());
+    if (found != before)
+        announce(found);
     for (int row = 1; row < 7; ++row) {
         if (words.index() < m_nrmax) {
             words.moveNext();

@@ -3,6 +3,8 @@
 #include "shell/forms/start_form.h"
 #include "shell/screen.h"
 
+class QKeyEvent;
+
 namespace vorbix {
 
 class Cursor;
@@ -42,11 +44,17 @@ private:
     void onCmdclrClicked();
     // Browsing: the change handler of VScroll1 (start_browse.cpp).
     void onVScroll1Changed();
+    // Up, Down, Page Up and Page Down in the look-up box, or on the scroll
+    // bar itself, browse from the entry shown (start_browse.cpp).
+    bool browseByKey(QObject *watched, QKeyEvent *event);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Row 1 from the current record, then rows 2 to 7 from the records that
     // follow it, up to the word count.
     void showRows(Cursor &words);
     void showRow(int row, Cursor &words, bool upperCase);
+    // Whether any row of the grid shows a word or a translation.
+    bool rowsShowEntries() const;
 
     StartForm m_ui;
     qint16 m_nrmax = 0;

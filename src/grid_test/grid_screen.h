@@ -52,6 +52,12 @@ private:
     void onTimer3Tick();
     std::array<bool, 5> rightSlotsOnShow() const;
     void colourChoices(const std::array<bool, 5> &right);
+    // What the colours show, told to a screen reader as the description of
+    // each choice ("right answer", "wrong answer"); none while `right` is null.
+    void markChoices(const std::array<bool, 5> *right);
+    // "Right.", "Wrong." or "Time is up.", the right answer when the chosen
+    // choice is not it, and the scores, as a screen reader is told them.
+    QString spokenResult(const QString &outcome, const std::array<bool, 5> &right) const;
     void addToAverage();
     double shownNumber(const QLineEdit *box) const;
 

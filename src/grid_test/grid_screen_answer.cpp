@@ -20,14 +20,17 @@ void GridScreen::onChoiceClicked()
         return;
     m_timer->stop();
     const std::array<bool, 5> right = rightSlotsOnShow();
+    bool chosenRight = false;
     for (int k = 0; k < 5; ++k) {
         if (m_ui.Option14[k]->isChecked()) {
             const float score = choiceScore(right[k], shownNumber(m_ui.Text9));
             m_ui.Text7->setText(text::generalNumber(score, m_services.locale));
+            chosenRight = right[k];
         }
     }
     colourChoices(right);
     addToAverage();
+    announce(spokenResult(chosenRight ? QStringLiteral("Right.") : QStringLiteral("Wrong."), right));
 }
 
 void GridScreen::onTimer3Tick()
@@ -39,9 +42,28 @@ void GridScreen::onTimer3Tick()
         return;
     // The overtime is over: the question closes with the score on show.
     m_ui.Frame1->setEnabled(false);
-    colourChoices(rightSlotsOnShow());
+    const std::array<bool, 5> right = rightSlotsOnShow();
+    colourChoices(right);
     addToAverage();
     m_timer->stop();
+    announce(spokenResult(QStringLiteral("Time is up."), right));
+}
+
+QString GridScreen::spokenResult(const QString &outcome, const std::array<bool, 5> &right) const
+{
+    QString text = outcome;
+    int firstRight = -1;
+    bool chosenIsRight = false;
+    for (int k = 0; k < 5; ++k) {
+        if (!right[k])
+            continue;
+        if (firstRight < 0)
+            firstRight = k;
+        chosenIsRight = chosenIsRight || m_ui.Option14[k]->isChecked();
+    }
+    if (!chosenIsRight && firstRight >= 0)
+        text += QStringLiteral(" Right answer: %1.").arg(m_ui.Text2[firstRight]->text());
+    return text + QStringLiteral(" Score %1, total scores %2.").arg(m_ui.Text7->text(), m_ui.Text8->text());
 }
 
 std::array<bool, 5> GridScreen::rightSlotsOnShow() const
@@ -58,6 +80,22 @@ void GridScreen::colourChoices(const std::array<bool, 5> &right)
         colours::setBackground(m_ui.Text2[k], right[k] ? colours::kRightGreen : colours::kWrongRed);
         if (right[k])
             colours::setBackground(m_ui.Text1, colours::kRightGreen);
+    }
+    markChoices(&right);
+}
+
+void GridScreen::markChoices(const std::array<bool, 5> *right)
+{
+    for (int k = 0; k < 5; ++k) {
+        QString verdict;
+        if (right)
+            verdict = (*right)[k] ? QStringLiteral("right answer") : QStringLiteral("wrong answer");
+        // Only a change is sent: every change is an event the screen reader
+        // has to work through.
+        for (QWidget *choice : {static_cast<QWidget *>(m_ui.Option14[k]), static_cast<QWidget *>(m_ui.Text2[k])}) {
+            if (choice->accessibleDescription() != verdict)
+                choice->setAccessibleDescription(verdict);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include "platform/ticker.h"
 #include "shell/display_case.h"
 #include "shell/forms/colours.h"
+#include "shell/forms/keyboard_access.h"
 #include "shell/handler_boundary.h"
 #include "shell/services.h"
 
@@ -34,7 +35,7 @@ void GridScreen::onCmdcontClicked()
 
 void GridScreen::askQuestion()
 {
-    m_ui.Cmdcont->setText(QStringLiteral("Continue"));
+    forms::setCaption(m_ui.Cmdcont, QStringLiteral("Continue"));
     colours::setBackground(m_ui.Cmdcont, colours::kGreen);
     m_ui.Frame1->setEnabled(true);
     m_timer->start();
@@ -42,6 +43,7 @@ void GridScreen::askQuestion()
     m_ui.Text7->setText(QStringLiteral("1")); // what the question scores unanswered
     for (QLineEdit *box : wordBoxes())
         colours::setBackground(box, colours::kWhite);
+    markChoices(nullptr);
 
     const BusyPointer busy(m_services.pointer);
     Cursor &words = cursors().words(selectedPair());
@@ -67,6 +69,16 @@ void GridScreen::askQuestion()
 
     applyArrivingCase(wordBoxes(), m_ui.Option2->isChecked(), m_ui.Option1->isChecked(),
                       cursors().datini().read().current);
+
+    // The keys answer the question: Up and Down move between the choices,
+    // Space chooses (the pair options would switch the pair mid-question).
+    // The focus is handed over afresh, so that a screen reader reads the
+    // first choice even when it had the focus already; the word asked is
+    // told once the screen has settled.
+    if (m_ui.Option14[0]->hasFocus())
+        m_ui.Option14[0]->clearFocus();
+    m_ui.Option14[0]->setFocus(Qt::OtherFocusReason);
+    announce(m_ui.Text1->text());
 }
 
 } // namespace vorbix

@@ -9,6 +9,7 @@
 #include "shell/forms/colours.h"
 #include "shell/forms/common_controls.h"
 #include "shell/forms/exercise_controls.h"
+#include "shell/forms/keyboard_access.h"
 #include "shell/handler_boundary.h"
 #include "shell/services.h"
 
@@ -146,7 +147,7 @@ void ExerciseScreen::setExerciseFlag(int flag)
 
 void ExerciseScreen::paintCmdcont(const QString &caption, const QColor &colour)
 {
-    exercise().Cmdcont->setText(caption);
+    forms::setCaption(exercise().Cmdcont, caption);
     colours::setBackground(exercise().Cmdcont, colour);
 }
 
@@ -182,6 +183,9 @@ void ExerciseScreen::presentNextWord(NextWordRequest::Variant variant)
     // A missing word or translation shows as an empty box.
     ex.Text3->setText(words.source().value_or(QString()));
     ex.Text4->setText(words.target().value_or(QString()));
+    // The focus is on the start button or in the answer box, not on the
+    // words; a covered translation is not told.
+    announce(spokenEntry(wordShown(), translationShown()));
 }
 
 void ExerciseScreen::stopTimers()

@@ -1,6 +1,7 @@
 #include "learning/learn_screen.h"
 
 #include "shell/forms/colours.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +25,7 @@ QList<QLineEdit *> LearnScreen::wordBoxes()
 
 void LearnScreen::onCheck2Toggled(bool checked)
 {
-    m_ui.Cmdcont->setText(checked ? QStringLiteral("START") : QStringLiteral("Continue"));
+    forms::setCaption(m_ui.Cmdcont, checked ? QStringLiteral("START") : QStringLiteral("Continue"));
     colours::setBackground(m_ui.Cmdcont, colours::kGreen);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/speech.h"
 
+#include "platform/audio_output.h"
+
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QTextToSpeech>
@@ -100,6 +102,13 @@ public:
             delete m_host;
             delete m_thread;
         }
+    }
+
+    bool hasAudioOutput() override
+    {
+        // Asked at every key press: a sound server started since, or a
+        // device plugged in, is found.
+        return vorbix::hasAudioOutput(AudioPlaces::ofThisSession());
     }
 
     bool available(SpokenLanguage language) override

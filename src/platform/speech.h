@@ -19,6 +19,9 @@ class Speech
 {
 public:
     virtual ~Speech() = default;
+    // Whether there is a sound output to speak through; asking starts
+    // nothing.
+    virtual bool hasAudioOutput() = 0;
     // Whether a voice for the language can be had; the first call may start
     // the speech engine.
     virtual bool available(SpokenLanguage language) = 0;

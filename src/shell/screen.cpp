@@ -4,11 +4,14 @@
 #include "data/record_error.h"
 #include "platform/message_sink.h"
 #include "platform/text_services.h"
+#include "shell/announcer.h"
 #include "shell/forms/common_controls.h"
 #include "shell/handler_boundary.h"
 #include "shell/navigator.h"
 #include "shell/services.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -23,12 +26,30 @@
 
 namespace vorbix {
 
+namespace {
+
+// A screen is a window of its own: assistive technology is told so
+// (a plain QWidget would be reported as a filler inside some other window).
+QAccessibleInterface *screenAccessibility(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("vorbix::Screen") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding)
     : m_services(services)
     , m_navigator(navigator)
     , m_id(id)
     , m_cursors(services.store, binding)
 {
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(screenAccessibility);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled);
     static const char *const names[] = {"Start", "Invatare", "Test", "TestG"};
     setObjectName(QLatin1String(names[int(id)]));
     SettingsRecord &settings = m_cursors.datini();
@@ -121,6 +142,23 @@ void Screen::onSpeakKey(bool translation, bool slowly)
     const LanguagePair &p = kLanguagePairs[pair];
     const QString text = translation ? translationShown() : wordShown();
     m_navigator.speaker().say(text, languageOfField(translation ? p.targetField : p.sourceField), slowly);
+}
+
+Announcer &Screen::announcer()
+{
+    if (!m_announcer)
+        m_announcer = new Announcer(this, m_services.tickers);
+    return *m_announcer;
+}
+
+void Screen::announce(const QString &text)
+{
+    announcer().say(text);
+}
+
+QString Screen::spokenEntry(const QString &word, const QString &translation)
+{
+    return translation.isEmpty() ? word : QStringLiteral("%1: %2").arg(word, translation);
 }
 
 void Screen::onCheck1Toggled(bool checked)

@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace vorbix {
 
+class Announcer;
 struct CommonControls;
 class Navigator;
 struct Services;
@@ -63,6 +64,14 @@ protected:
     virtual QString wordShown() = 0;
     virtual QString translationShown() = 0;
 
+    // Tells a screen reader what a handler has just shown away from the
+    // focus, once the screen has settled (announcer.h); nothing while the
+    // window is hidden.
+    void announce(const QString &text);
+    // A word with its translation as it is announced ("house: casa"); the
+    // word alone when there is no translation to tell.
+    static QString spokenEntry(const QString &word, const QString &translation);
+
     // Whether "abc"/"ABC" convert the words on show at once.
     virtual bool convertsCaseOnClick() const { return true; }
 
@@ -90,6 +99,8 @@ private:
     ScreenId m_id;
     ScreenCursors m_cursors;
     bool m_placed = false;
+    Announcer &announcer();
+    Announcer *m_announcer = nullptr; // made on the first announcement
     int m_appliedPair = 0; // the pair whose selection last completed; Option3 at design time
 };
 

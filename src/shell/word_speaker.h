@@ -7,8 +7,8 @@ namespace vorbix {
 struct Services;
 
 // Reads the words on show aloud for the speech keys of every screen. When
-// no voice can be had for a language the keys do nothing, and the user is
-// told how to get voices once per run, not at every press.
+// there is no sound output, or no voice for a language, the keys do nothing,
+// and the user is told why once per run, not at every press.
 class WordSpeaker
 {
 public:
@@ -19,8 +19,12 @@ public:
     void say(const QString &text, SpokenLanguage language, bool slowly);
 
 private:
+    // Tells the user why the keys say nothing, once per run for each reason.
+    void hintOnce(bool &shown, const QString &text);
+
     Services &m_services;
-    bool m_hintShown = false;
+    bool m_audioHintShown = false;
+    bool m_voiceHintShown = false;
 };
 
 } // namespace vorbix

@@ -59,7 +59,10 @@ void scorePass(QString candidate, const QString &answer, float &s)
             }
             candidate = *next;
         }
-        const qsizetype length = text::trimBlanks(candidate).size();
+        // The stripped alternative is what the longer beginnings are
+        // searched in: a blank it ended with cannot extend a match.
+        candidate = text::trimBlanks(candidate).toString();
+        const qsizetype length = candidate.size();
         if (length == 0)
             continue;
         const double raw = (length < n || length < i) ? 1 + 9.0 * double(length) / double(n)

@@ -3,6 +3,7 @@
 #include "platform/ticker.h"
 #include "shell/handler_boundary.h"
 #include "shell/forms/colours.h"
+#include "shell/forms/keyboard_access.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,7 +45,7 @@ void WriteScreen::onCheck2Toggled(bool checked)
         m_timer->setInterval(1000);
         m_timer->start();
     } else {
-        m_ui.Cmdcont->setText(QStringLiteral("Continue"));
+        forms::setCaption(m_ui.Cmdcont, QStringLiteral("Continue"));
         colours::setBackground(m_ui.Cmdcont, colours::kGreen);
     }
 }

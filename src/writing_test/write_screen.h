@@ -43,6 +43,9 @@ private:
     void scoreTypedAnswer();
     // Counts the score shown in Text7 into the average in Text1.
     void recordScore();
+    // The scores, and the right answer once it is uncovered, as a screen
+    // reader is told them after a grading.
+    QString spokenScores();
 
     WriteForm m_ui;
     ScoreRecord m_scores;

@@ -21,6 +21,7 @@ void WriteScreen::onCmdokClicked()
     paintCmdcont(QStringLiteral("Continue"), colours::kGreen);
     scoreTypedAnswer();
     recordScore();
+    announce(spokenScores());
 }
 
 void WriteScreen::notare()
@@ -36,6 +37,16 @@ void WriteScreen::notare()
     }
     scoreTypedAnswer();
     recordScore();
+    announce(spokenScores());
+}
+
+QString WriteScreen::spokenScores()
+{
+    QString text = QStringLiteral("Score %1, total scores %2.").arg(m_ui.Text7->text(), m_ui.Text1->text());
+    const QString right = translationShown(); // nothing while it is covered
+    if (!right.isEmpty())
+        text += QStringLiteral(" Right answer: %1.").arg(right);
+    return text;
 }
 
 void WriteScreen::scoreTypedAnswer()

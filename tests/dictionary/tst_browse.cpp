@@ -53,8 +53,12 @@ private Q_SLOTS:
     void capitalsOnlyInTheFirstRow();
     void pairSelectionResetsLookUpAndScrollBar();
     void pairSelectionWithEmptyBoxKeepsTheRows();
+    void pairSelectionNeverLeavesAnotherPairsWords_data();
+    void pairSelectionNeverLeavesAnotherPairsWords();
     void tablesNumberedFromElsewhereWalkByIndex();
     void lookUpThatLowersTheMaximumLeavesBrowsingToTheUser();
+    void keysBrowseFromTheEntryShown_data();
+    void keysBrowseFromTheEntryShown();
 };
 
 void TestBrowse::scrollingBeforeAnyLookUpChangesNothing()
@@ -170,6 +174,44 @@ void TestBrowse::pairSelectionWithEmptyBoxKeepsTheRows()
     QCOMPARE(row(0), QStringLiteral("above"));
 }
 
+void TestBrowse::pairSelectionNeverLeavesAnotherPairsWords_data()
+{
+    // How the look-up box came to be empty while the rows show eng-spa's
+    // entries "w01".."w07".
+    QTest::addColumn<QString>("how");
+    QTest::newRow("emptied with Clean") << "clean";
+    QTest::newRow("emptied by a pair change") << "pair";
+    QTest::newRow("browsed back to the first entry") << "browse";
+}
+
+void TestBrowse::pairSelectionNeverLeavesAnotherPairsWords()
+{
+    QFETCH(QString, how);
+    ui().Text0->setText(QStringLiteral("w05"));
+    if (how == QLatin1String("clean")) {
+        ui().cmdclr->click();
+    } else if (how == QLatin1String("pair")) {
+        ui().pairOptions[1]->click(); // spa-eng, then back to eng-spa
+        ui().pairOptions[0]->click();
+    } else {
+        ui().Text0->clear();
+        scrollTo(3); // brings the bar to the entry shown, then moves on
+        scrollTo(3);
+        scrollTo(1);
+    }
+    QCOMPARE(ui().Text0->text(), QString());
+    QCOMPARE(row(0), QStringLiteral("w01"));
+
+    ui().pairOptions[2]->click(); // eng-fre: the sample table "a", "about", ...
+    QCOMPARE(ui().Label7->text(), QStringLiteral("FRENCH"));
+    QCOMPARE(row(0), QStringLiteral("a"));
+    QCOMPARE(ui().targetWord[0]->text(), QStringLiteral("un"));
+    QCOMPARE(row(6), QStringLiteral("book"));
+    QCOMPARE(ui().Text23->text(), QStringLiteral("1"));
+    QVERIFY(!start->sincronizat());
+    QCOMPARE(readSettings(world->root(), files::kMain), qMakePair(QStringLiteral("enfra"), qint64(20)));
+}
+
 void TestBrowse::tablesNumberedFromElsewhereWalkByIndex()
 {
     // Numbered 5..24: walking from the front steps (v - 5) records, from the
@@ -219,6 +261,45 @@ void TestBrowse::lookUpThatLowersTheMaximumLeavesBrowsingToTheUser()
     QCOMPARE(row(0), QStringLiteral("w07"));
     scrollTo(8);
     QCOMPARE(row(0), QStringLiteral("w08"));
+}
+
+void TestBrowse::keysBrowseFromTheEntryShown_data()
+{
+    QTest::addColumn<bool>("onScrollBar"); // else in the look-up box
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("firstRows"); // row 1 after each key
+    const QList<int> keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_PageUp};
+    const QStringList rows{"w13", "w14", "w21", "w20", "w13", "w06"};
+    QTest::newRow("look-up box") << false << keys << rows;
+    QTest::newRow("scroll bar, reached by Tab") << true << keys << rows;
+    QTest::newRow("scroll bar, Home and End") << true << QList<int>{Qt::Key_End, Qt::Key_Home}
+                                              << QStringList{"w30", "w01"};
+}
+
+void TestBrowse::keysBrowseFromTheEntryShown()
+{
+    QFETCH(bool, onScrollBar);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, firstRows);
+    open(rows(numbered(30)));
+    start->show();
+    QVERIFY(QTest::qWaitForWindowActive(start));
+    QTest::keyClicks(ui().Text0, QStringLiteral("w12"));
+    QCOMPARE(row(0), QStringLiteral("w12"));
+    QWidget *target = ui().Text0;
+    if (onScrollBar) {
+        target = ui().VScroll1;
+        QVERIFY(target->focusPolicy() & Qt::TabFocus);
+        target->setFocus(Qt::TabFocusReason);
+    }
+    QStringList seen;
+    for (int key : keys) {
+        QTest::keyClick(target, Qt::Key(key));
+        seen.append(row(0));
+    }
+    QCOMPARE(seen, firstRows);
+    QCOMPARE(ui().Text0->text(), QStringLiteral("w12")); // the typed word stays
+    QCOMPARE(ui().VScroll1->value(), ui().sourceWord[0]->text().mid(1).toInt());
 }
 
 QTEST_MAIN(TestBrowse)

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void setTimeOneShowsANewWordEveryTick();
     void timerUncheckedWhileRunningKeepsCyclingWithoutWords();
     void negativeSetTimeStopsTheCountdown();
+    void emptyOrZeroSetTimePresentsNoWordOnATick_data();
+    void emptyOrZeroSetTimePresentsNoWordOnATick();
     void setTimeBoxChecksWhatIsTyped();
     void setTimeBoxWithADecimalComma();
     void pairChangeDuringARunMovesTheNextTickToTheNewPair();
@@ -190,6 +192,32 @@ void TestLearningExercise::negativeSetTimeStopsTheCountdown()
         QCOMPARE(ui().Text6->text(), QStringLiteral("-2"));
     }
     QCOMPARE(shown(), QStringList({"dog", "perro"}));
+}
+
+void TestLearningExercise::emptyOrZeroSetTimePresentsNoWordOnATick_data()
+{
+    QTest::addColumn<QString>("setTime");
+    QTest::newRow("empty") << "";
+    QTest::newRow("zero") << "0";
+    QTest::newRow("not a number") << "abc";
+}
+
+void TestLearningExercise::emptyOrZeroSetTimePresentsNoWordOnATick()
+{
+    QFETCH(QString, setTime);
+    ui().Text2->setText(setTime); // refused, and kept as typed
+    QCOMPARE(world->messages.shown.size(), 1);
+    ui().Check2->setChecked(true);
+    world->random.draws = {0.5f, 0.25f};
+    press();
+    QCOMPARE(shown(), QStringList({"dog", "perro"}));
+    for (int i = 0; i < 3; ++i) {
+        tick(); // the time is used up at once, and restarts from nothing
+        QCOMPARE(ui().Text6->text(), setTime);
+        QCOMPARE(shown(), QStringList({"dog", "perro"}));
+    }
+    QCOMPARE(world->random.draws.size(), 1); // no word was drawn
+    QVERIFY(timer1().isActive());
 }
 
 void TestLearningExercise::setTimeBoxChecksWhatIsTyped()

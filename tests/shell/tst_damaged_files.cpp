@@ -178,7 +178,7 @@ void TestDamagedFiles::exerciseScreensSurvive()
     for (int i = 0; i < 400; ++i)
         world.random.draws.append(float((i * 37) % 100) / 100.0f);
 
-    startProgram(world.navigator, world.store, world.messages);
+    startAndWait(world);
     useEveryScreen(world);
     const qsizetype fromTicks = tickLearnWords(world);
     auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
@@ -203,7 +203,7 @@ void TestDamagedFiles::aDatabaseLockedLongerThanTheBusyTimeout()
 {
     TestWorld world(sampleTables());
     world.random.draws = {0.5f, 0.5f};
-    startProgram(world.navigator, world.store, world.messages);
+    startAndWait(world);
     auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
     {
         // Another program holds the file locked.
@@ -272,7 +272,7 @@ void TestDamagedFiles::readOnlyFiles()
         }
     });
 
-    startProgram(world.navigator, world.store, world.messages);
+    startAndWait(world);
     useEveryScreen(world);
     tickLearnWords(world);
     auto &start = static_cast<StartScreen &>(world.navigator.screen(ScreenId::Start));

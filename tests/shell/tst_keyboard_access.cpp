@@ -8,11 +8,15 @@
 #include "writing_test/write_screen.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vorbix;
@@ -26,6 +30,11 @@ class TestKeyboardAccess : public QObject
 
 private:
     std::unique_ptr<TestWorld> world;
+    // What a screen reader reads as the control's name.
+    static QString readName(QWidget *w)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed();
+    }
     Screen &open(ScreenId id)
     {
         Screen &screen = world->navigator.screen(id);
@@ -55,6 +64,9 @@ private Q_SLOTS:
     void buttonsAnswerTheirKeys();
     void enterInTheAnswerBoxVerifies();
     void arrowsMoveBetweenChoicesAndSpaceChooses();
+    void screenReaderFollowsTheScreens();
+    void startButtonIsDescribedAsItReads();
+    void coveredAnswerCannotBeReachedOrRead();
 };
 
 void TestKeyboardAccess::tabFollowsTheReadingOrder_data()
@@ -65,13 +77,15 @@ void TestKeyboardAccess::tabFollowsTheReadingOrder_data()
     const QStringList options{"Option3", "Option1", "Option2", "Check1"};
     const QStringList settings{"Option13", "Text2", "Text6", "Option9", "Combo1"};
     QTest::newRow("Dictionary") << ScreenId::Start
-                                << QStringList{"Text0", "cmdclr"} + options + navigation;
+                                << QStringList{"Text0", "cmdclr"} + options + QStringList{"VScroll1"} + navigation;
     QTest::newRow("Learn words") << ScreenId::Invatare
                                  << options + settings + QStringList{"Text3", "Text4", "Cmdcont", "Check2"}
                                         + navigation;
     QTest::newRow("Write words")
         << ScreenId::Test
-        << options + settings + QStringList{"Text3", "Text5", "Text4", "Cmdcont", "Cmdok", "Check2", "Text7", "Text1"}
+        // The right answer is left out: covered when the screen opens, Tab
+        // passes it by (coveredAnswerCannotBeReachedOrRead).
+        << options + settings + QStringList{"Text3", "Text5", "Cmdcont", "Cmdok", "Check2", "Text7", "Text1"}
                + navigation;
     QTest::newRow("Grid test") << ScreenId::TestG
                                << options
@@ -109,7 +123,8 @@ void TestKeyboardAccess::everyControlHasAnAccessibleName_data()
     QTest::addColumn<QStringList>("expected"); // "objectName=accessible name"
     QTest::newRow("Dictionary") << ScreenId::Start
                                 << QStringList{"Text0=Translate this word", "cmdclr=Clean", "Text9=Word, row 2",
-                                               "Option4=spa-eng", "Check1=a/A", "iesi=Exit"};
+                                               "Option4=spa-eng", "Check1=a/A, bold words", "Option2=ABC, capital letters",
+                                               "iesi=Exit"};
     QTest::newRow("Learn words") << ScreenId::Invatare
                                  << QStringList{"Text2=Set time", "Text6=Time left", "Cmdcont=START",
                                                 "Combo1=Letter", "Option11=Beginner", "Text4=Translation"};
@@ -133,12 +148,132 @@ void TestKeyboardAccess::everyControlHasAnAccessibleName()
             continue; // hidden carriers and the cover over the right answer
         if (qobject_cast<QLineEdit *>(w) && w->parentWidget() && qobject_cast<QComboBox *>(w->parentWidget()))
             continue;
-        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!readName(w).isEmpty(), qPrintable(w->objectName()));
     }
     for (const QString &pair : expected) {
         const QStringList parts = pair.split(QLatin1Char('='));
-        QCOMPARE(child(screen, parts[0].toLatin1().constData())->accessibleName(), parts[1]);
+        QCOMPARE(readName(child(screen, parts[0].toLatin1().constData())), parts[1]);
     }
+}
+
+void TestKeyboardAccess::screenReaderFollowsTheScreens()
+{
+    // Each window is reported as a window, named by its title.
+    for (ScreenId id : {ScreenId::Start, ScreenId::Invatare, ScreenId::Test, ScreenId::TestG}) {
+        Screen &screen = world->navigator.screen(id);
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&screen);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), screen.windowTitle());
+    }
+
+    // The display options' frame has no caption on the main window.
+    auto &start = static_cast<StartScreen &>(world->navigator.screen(ScreenId::Start));
+    QCOMPARE(start.ui().fontsFrame->title(), QString());
+    QCOMPARE(readName(start.ui().fontsFrame), QStringLiteral("Fonts"));
+    QCOMPARE(readName(start.ui().titleFrame), QStringLiteral("Title"));
+
+    // The start button is read as it reads.
+    auto &learn = static_cast<LearnScreen &>(world->navigator.screen(ScreenId::Invatare));
+    QCOMPARE(readName(learn.ui().Cmdcont), QStringLiteral("START"));
+    world->random.draws = {0.5f};
+    learn.ui().Cmdcont->click();
+    QCOMPARE(readName(learn.ui().Cmdcont), QStringLiteral("Continue"));
+    learn.ui().Check2->click();
+    QCOMPARE(readName(learn.ui().Cmdcont), QStringLiteral("START"));
+    learn.ui().Cmdcont->click(); // the word on show counts as running: a pause first
+    world->random.draws = {0.5f};
+    learn.ui().Cmdcont->click();
+    QCOMPARE(readName(learn.ui().Cmdcont), QStringLiteral("STOP"));
+
+    // The grid's choices are read as the translations beside them.
+    auto &grid = static_cast<GridScreen &>(world->navigator.screen(ScreenId::TestG));
+    QCOMPARE(readName(grid.ui().Option14[3]), QStringLiteral("Choice 4"));
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    grid.ui().Cmdcont->click();
+    for (int k = 0; k < 5; ++k) {
+        QVERIFY(!grid.ui().Text2[k]->text().isEmpty());
+        QCOMPARE(readName(grid.ui().Option14[k]), grid.ui().Text2[k]->text());
+    }
+    QCOMPARE(readName(grid.ui().Frame1), QStringLiteral("Choices"));
+}
+
+void TestKeyboardAccess::startButtonIsDescribedAsItReads()
+{
+    // The tooltip, which a screen reader reads as the description, names the
+    // caption on show and the key, whichever handler changed the caption.
+    const auto describe = [](QPushButton *button) {
+        return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
+    };
+    auto &learn = static_cast<LearnScreen &>(world->navigator.screen(ScreenId::Invatare));
+    QPushButton *start = learn.ui().Cmdcont;
+    QCOMPARE(describe(start), QStringLiteral("START (Alt+S)"));
+    world->random.draws = {0.5f};
+    start->click();
+    QCOMPARE(describe(start), QStringLiteral("Continue (Alt+S)"));
+    learn.ui().Check2->click();
+    QCOMPARE(describe(start), QStringLiteral("START (Alt+S)"));
+    start->click(); // a pause first
+    world->random.draws = {0.5f};
+    start->click();
+    QCOMPARE(describe(start), QStringLiteral("STOP (Alt+S)"));
+    QCOMPARE(start->toolTip(), describe(start));
+
+    auto &write = static_cast<WriteScreen &>(world->navigator.screen(ScreenId::Test));
+    world->random.draws = {0.5f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(describe(write.ui().Cmdcont), QStringLiteral("Continue (Alt+S)"));
+    write.ui().Cmdok->click();
+    QCOMPARE(describe(write.ui().Cmdok), QStringLiteral("Verify (Alt+V)"));
+
+    auto &grid = static_cast<GridScreen &>(world->navigator.screen(ScreenId::TestG));
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    grid.ui().Cmdcont->click();
+    QCOMPARE(describe(grid.ui().Cmdcont), QStringLiteral("Continue (Alt+S)"));
+}
+
+void TestKeyboardAccess::coveredAnswerCannotBeReachedOrRead()
+{
+    auto &write = static_cast<WriteScreen &>(open(ScreenId::Test));
+    QLineEdit *right = write.ui().Text4;
+    QAccessibleInterface *answer = QAccessible::queryAccessibleInterface(right);
+    // The value, and the text a reader walks through.
+    const auto readable = [&] {
+        return answer->text(QAccessible::Value) + answer->textInterface()->text(0, int(right->text().size()));
+    };
+
+    world->random.draws = {0.5f, 0.5f};
+    write.ui().Cmdcont->click(); // "dog", covered
+    QCOMPARE(right->text(), QStringLiteral("perro"));
+    QCOMPARE(readable(), QString());
+    QVERIFY(!answer->state().focusable);
+    QVERIFY(answer->state().invisible); // never presented, not even as a password box
+    QVERIFY(write.ui().Text5->hasFocus());
+    QTest::keyClick(write.ui().Text5, Qt::Key_Tab); // passes the covered answer by
+    QVERIFY(write.ui().Cmdcont->hasFocus());
+
+    write.ui().Cmdok->click(); // uncovered
+    QVERIFY(!answer->state().invisible);
+    QVERIFY(!answer->state().passwordEdit);
+    QCOMPARE(answer->text(QAccessible::Value), QStringLiteral("perro"));
+    QCOMPARE(answer->textInterface()->text(0, 5), QStringLiteral("perro"));
+    QVERIFY(answer->state().focusable);
+    write.ui().Text5->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(write.ui().Text5, Qt::Key_Tab);
+    QVERIFY(right->hasFocus());
+
+    // A pause of a timed word covers the answer again while it has the
+    // focus: the focus goes to the user's answer, not into the blank.
+    write.ui().Check2->click();
+    write.ui().Cmdcont->click(); // a pause: the word on show counts as running
+    world->random.draws = {0.25f};
+    write.ui().Cmdcont->click(); // a timed word
+    write.ui().Cmdok->click();
+    right->setFocus(Qt::TabFocusReason);
+    write.ui().Cmdcont->click(); // with "Timer" and a word on show: a pause
+    QCOMPARE(write.ui().Cmdcont->text(), QStringLiteral("Continue"));
+    QVERIFY(!write.ui().Text9->isHidden());
+    QVERIFY(write.ui().Text5->hasFocus());
+    QCOMPARE(readable(), QString());
 }
 
 void TestKeyboardAccess::buttonsAnswerTheirKeys()
@@ -158,7 +293,24 @@ void TestKeyboardAccess::buttonsAnswerTheirKeys()
     QTest::keyClick(&learn, Qt::Key_S, Qt::AltModifier); // START
     QCOMPARE(child<QLineEdit>(learn, "Text3")->text(), QStringLiteral("dog"));
     QTest::keyClick(&learn, Qt::Key_G, Qt::AltModifier);
-    QVERIFY(world->navigator.screen(ScreenId::TestG).isVisible());
+    Screen &grid = world->navigator.screen(ScreenId::TestG);
+    QVERIFY(grid.isVisible());
+
+    // The rest of the README's key table: Alt+W, Alt+V, Alt+D, Alt+X.
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QTest::keyClick(&grid, Qt::Key_W, Qt::AltModifier);
+    auto &write = static_cast<WriteScreen &>(world->navigator.screen(ScreenId::Test));
+    QVERIFY(write.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&write));
+    QTest::keyClick(&write, Qt::Key_V, Qt::AltModifier);
+    QCOMPARE(write.nrnote(), 1);
+    QTest::keyClick(&write, Qt::Key_D, Qt::AltModifier);
+    QVERIFY(start.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    QSignalSpy exits(&world->navigator, &Navigator::exitRequested);
+    QTest::keyClick(&start, Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(exits.size(), 1);
+    QVERIFY(world->messages.shown.isEmpty());
 }
 
 void TestKeyboardAccess::enterInTheAnswerBoxVerifies()
@@ -179,9 +331,10 @@ void TestKeyboardAccess::arrowsMoveBetweenChoicesAndSpaceChooses()
     auto &grid = static_cast<GridScreen &>(open(ScreenId::TestG));
     world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, // the entries
                            0.9f, 0.7f, 0.5f, 0.3f, 0.1f}; // slots 0..4 in order
-    grid.ui().Cmdcont->click();
+    grid.ui().pairOptions[0]->setFocus(); // where the focus is when the screen opens
+    QTest::keyClick(&grid, Qt::Key_S, Qt::AltModifier); // the first question
     QRadioButton *first = grid.ui().Option14[0];
-    first->setFocus();
+    QVERIFY(first->hasFocus());
     QTest::keyClick(first, Qt::Key_Down);
     QVERIFY(grid.ui().Option14[1]->hasFocus());
     QTest::keyClick(grid.ui().Option14[1], Qt::Key_Down);
@@ -196,6 +349,14 @@ void TestKeyboardAccess::arrowsMoveBetweenChoicesAndSpaceChooses()
     QVERIFY(grid.ui().Option14[1]->isChecked());
     QVERIFY(!grid.timer().isActive()); // judged
     QVERIFY(!grid.ui().Text8->text().isEmpty());
+    QVERIFY(grid.ui().pairOptions[0]->isChecked()); // the pair stayed
+
+    // The next question, asked with the mouse, also hands the keys to the choices.
+    world->random.draws = {0.5f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    QTest::mouseClick(grid.ui().Cmdcont, Qt::LeftButton);
+    QVERIFY(first->hasFocus());
+    QTest::keyClick(first, Qt::Key_Up);
+    QVERIFY(grid.ui().Option14[4]->hasFocus());
 }
 
 QTEST_MAIN(TestKeyboardAccess)

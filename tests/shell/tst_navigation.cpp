@@ -20,8 +20,30 @@
 
 #include "platform/ticker.h"
 
+#include <optional>
+
 using namespace vorbix;
 using namespace vorbix::testing;
+
+namespace {
+
+// Counts the paints a window receives.
+class PaintCounter final : public QObject
+{
+public:
+    explicit PaintCounter(QWidget &window) { window.installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
 
 class TestNavigation : public QObject
 {
@@ -61,7 +83,7 @@ void TestNavigation::cleanup()
 
 void TestNavigation::startupShowsOnlyTheMainWindow()
 {
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     QVERIFY(start().isVisible());
     QCOMPARE(start().objectName(), QStringLiteral("Start"));
     QVERIFY(world->navigator.existing(ScreenId::Invatare) == nullptr);
@@ -72,7 +94,7 @@ void TestNavigation::startupShowsOnlyTheMainWindow()
 
 void TestNavigation::pairIsCarriedOverAndTheMainWindowKeepsItsTexts()
 {
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     start().ui().pairOptions[3]->click(); // fre-eng
     start().ui().Text0->setText(QStringLiteral("ki"));
     start().ui().cmdInvat->click();
@@ -108,7 +130,7 @@ void TestNavigation::pairIsCarriedOverAndTheMainWindowKeepsItsTexts()
 
 void TestNavigation::leavingTheTestsResetsTheirScores()
 {
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     start().ui().cmdTest->click();
     write().ui().Check2->setChecked(true); // starts the countdown at once
     QVERIFY(write().timer().isActive());
@@ -145,7 +167,7 @@ void TestNavigation::leavingTheTestsResetsTheirScores()
 
 void TestNavigation::ownButtonSaysHereAndChangesNothing()
 {
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     start().ui().cmdDict->click();
     QCOMPARE(world->messages.shown.size(), 1);
     QCOMPARE(world->messages.shown[0].text, QStringLiteral("Here !"));
@@ -161,7 +183,7 @@ void TestNavigation::ownButtonSaysHereAndChangesNothing()
 
 void TestNavigation::exitAndTitleBarCloseEndTheProgram()
 {
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     QSignalSpy exits(&world->navigator, &Navigator::exitRequested);
     start().ui().cmdTestG->click();
     grid().timer().start();
@@ -173,7 +195,7 @@ void TestNavigation::exitAndTitleBarCloseEndTheProgram()
 
     auto other = std::make_unique<TestWorld>(sampleTables());
     QSignalSpy closed(&other->navigator, &Navigator::exitRequested);
-    startProgram(other->navigator, other->store, other->messages);
+    startAndWait(*other);
     other->navigator.screen(ScreenId::Start).close();
     QCOMPARE(closed.size(), 1);
 }
@@ -181,7 +203,22 @@ void TestNavigation::exitAndTitleBarCloseEndTheProgram()
 void TestNavigation::missingDatabaseIsReportedOnceAtStartup()
 {
     QFile::remove(mapDrivePath(QLatin1String(files::kTestSettings), world->root()));
-    startProgram(world->navigator, world->store, world->messages);
+    // The window is on screen before the files are checked: the message
+    // comes over it, not before it.
+    PaintCounter paints(start());
+    int paintsBeforeTheMessage = -1;
+    world->messages.whileShown = [&](const Message &) {
+        if (paintsBeforeTheMessage < 0)
+            paintsBeforeTheMessage = paints.count;
+    };
+    std::optional<bool> filesUsable; // what --quit-after-show ends with
+    startProgram(world->navigator, world->store, world->messages, [&](bool usable) { filesUsable = usable; });
+    QVERIFY(world->messages.shown.isEmpty());
+    QTRY_VERIFY(filesUsable.has_value());
+    QCOMPARE(*filesUsable, false);
+    QCOMPARE(world->messages.shown.size(), 1);
+    QVERIFY(paintsBeforeTheMessage > 0);
+    world->messages.whileShown = nullptr;
     QCOMPARE(world->messages.shown.size(), 1);
     QCOMPARE(world->messages.shown[0].title, QStringLiteral("Vorbix"));
     QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("Engleza/eng.db")));
@@ -212,7 +249,7 @@ void TestNavigation::settingsThatCannotBeSavedAreReportedOnceAndTheWordsStillSho
                                       "INSERT INTO ini VALUES ('', 0)"})
             db.exec(QLatin1String(statement));
     }
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     start().ui().Text0->setText(QStringLiteral("ca"));
     QCOMPARE(start().ui().sourceWord[0]->text(), QStringLiteral("car")); // the look-up still works
     QCOMPARE(start().ui().targetWord[0]->text(), QStringLiteral("coche, carro"));
@@ -244,7 +281,7 @@ void TestNavigation::damagedDatabaseIsNamedWithoutTheCreateAdvice()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("this is not a database, but it is there");
     file.close();
-    startProgram(world->navigator, world->store, world->messages);
+    startAndWait(*world);
     QCOMPARE(world->messages.shown.size(), 1);
     QVERIFY(world->messages.shown[0].text.contains(QStringLiteral("Engleza/eng.db")));
     QVERIFY(!world->messages.shown[0].text.contains(QStringLiteral("vorbix-import freedict")));

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void theWordOfATimedTickIsRead();
     void keysChangeNothing();
     void missingVoiceGivesOneHint();
+    void noAudioOutputIsToldOnce();
 };
 
 void TestSpeechKeys::wordAndTranslationInTheirLanguages_data()
@@ -203,6 +204,28 @@ void TestSpeechKeys::missingVoiceGivesOneHint()
     press(learn); // English has a voice
     QCOMPARE(lastSaid(), QStringLiteral("house"));
     QCOMPARE(world->messages.shown.size(), 1);
+}
+
+void TestSpeechKeys::noAudioOutputIsToldOnce()
+{
+    world->speech.audioOutput = false;
+    world->speech.missing = {SpokenLanguage::Spanish};
+    auto &start = open<StartScreen>(ScreenId::Start);
+    start.ui().Text0->setText(QStringLiteral("house"));
+    press(start);
+    press(start, Qt::ShiftModifier);
+    press(start, Qt::ControlModifier);
+    QVERIFY(world->speech.said.isEmpty());
+    QCOMPARE(world->messages.shown.size(), 1); // the missing voice is not the point
+    QVERIFY(world->messages.shown[0].text.startsWith(QStringLiteral("No audio output is available")));
+
+    auto &grid = open<GridScreen>(ScreenId::TestG); // once per run, not per screen
+    press(grid);
+    QCOMPARE(world->messages.shown.size(), 1);
+
+    world->speech.audioOutput = true; // a sound server has been started
+    press(open<StartScreen>(ScreenId::Start));
+    QCOMPARE(lastSaid(), QStringLiteral("house"));
 }
 
 QTEST_MAIN(TestSpeechKeys)

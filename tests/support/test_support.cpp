@@ -4,6 +4,7 @@
 #include "data/settings_record.h"
 #include "data/sqlite_connection.h"
 #include "data/store_paths.h"
+#include "shell/startup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -116,6 +117,14 @@ Tables sampleTables()
     for (const LanguagePair &pair : kLanguagePairs)
         tables.insert(QLatin1String(pair.tableCode), rows(english));
     return tables;
+}
+
+void startAndWait(TestWorld &world)
+{
+    bool started = false;
+    startProgram(world.navigator, world.store, world.messages, [&started](bool) { started = true; });
+    if (!QTest::qWaitFor([&started] { return started; }))
+        qFatal("start-up did not complete: the main window was never painted");
 }
 
 } // namespace vorbix::testing

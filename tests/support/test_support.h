@@ -98,7 +98,8 @@ public:
     int shown = 0;
 };
 
-// Records what would have been said; languages can be made unavailable.
+// Records what would have been said; languages, or the sound output, can be
+// made unavailable.
 class RecordingSpeech final : public Speech
 {
 public:
@@ -108,6 +109,7 @@ public:
         SpokenLanguage language;
         double rate;
     };
+    bool hasAudioOutput() override { return audioOutput; }
     bool available(SpokenLanguage language) override { return !missing.contains(language); }
     void speak(const QString &text, SpokenLanguage language, double rate) override
     {
@@ -116,6 +118,7 @@ public:
     void stop() override { ++stops; }
     QList<Said> said;
     QList<SpokenLanguage> missing;
+    bool audioOutput = true;
     int stops = 0;
 };
 
@@ -163,5 +166,9 @@ public:
 
 // A small realistic table for every pair: the same entries in each.
 Tables sampleTables();
+
+// Starts the program as main() does and returns once start-up is complete:
+// the main window painted, then the database files checked.
+void startAndWait(TestWorld &world);
 
 } // namespace vorbix::testing

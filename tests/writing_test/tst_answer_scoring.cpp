@@ -34,6 +34,13 @@ void TestAnswerScoring::scores_data()
     QTest::newRow("two letters") << "cat" << "ca" << 7.0f;
     QTest::newRow("the character after a comma is dropped") << "big,large" << "large" << 8.2f;
     QTest::newRow("a comma only in first place separates nothing") << ",casa" << "casa" << 7.75f;
+    // A third pass, over "ba", would score 10 if the first comma counted.
+    QTest::newRow("a comma in first place is not counted") << ",,bba" << "ba" << 7.0f;
+    // Pass 2 over "house" leaves 4.6 behind; the first pass's 10 stands.
+    QTest::newRow("the highest pass stands, not the last") << "home, house" << "home" << 10.0f;
+    // "xxab " is stripped to "xxab" before the next beginning is sought:
+    // "ab " does not occur in it, so "ab" (5.5) stands, not "ab " (7.75).
+    QTest::newRow("the alternative is kept stripped") << "xxab , y" << "ab c" << 5.5f;
     QTest::newRow("empty answer") << "casa" << "" << 1.0f;
     QTest::newRow("both empty") << "" << "" << 10.0f;
     QTest::newRow("before any word") << "" << "Write your answer here ->" << 1.0f;

@@ -11,43 +11,42 @@ namespace {
 
 constexpr char kBackgroundProperty[] = "vorbixBackground";
 
-QString rgb(const QColor &c)
-{
-    return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
-QString buttonSheet(const QColor &c)
-{
-    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid rgb(96, 96, 96);"
-                          " border-radius: 3px; padding: 2px 8px; }"
-                          " QPushButton:focus { border-color: rgb(0, 0, 0); }"
-                          " QPushButton:pressed { background-color: %2; }")
-        .arg(rgb(c), rgb(c.darker(115)));
-}
-
-QString lineEditSheet(const QColor &c)
-{
-    return QStringLiteral("QLineEdit { background-color: %1; border: 1px solid rgb(128, 128, 128);"
-                          " padding: 0px 2px; }"
-                          " QLineEdit:focus { border-color: rgb(48, 96, 176); }")
-        .arg(rgb(c));
-}
-
 } // namespace
 
 void setBackground(QWidget *w, const QColor &c)
 {
     w->setProperty(kBackgroundProperty, c);
-    if (qobject_cast<QPushButton *>(w)) {
-        w->setStyleSheet(buttonSheet(c));
-    } else if (qobject_cast<QLineEdit *>(w)) {
-        w->setStyleSheet(lineEditSheet(c));
-    } else {
-        QPalette palette = w->palette();
-        palette.setColor(w->backgroundRole(), c);
-        w->setPalette(palette);
+    // A button is drawn in its Button colour, a box in its Base colour (the
+    // program's style draws both flat); anything else fills its background.
+    const bool button = qobject_cast<QPushButton *>(w);
+    const bool box = qobject_cast<QLineEdit *>(w);
+    const QPalette::ColorRole role = button ? QPalette::Button : box ? QPalette::Base : w->backgroundRole();
+    if (w->palette().color(role) == c)
+        return; // already so (the boxes' white comes from their window)
+    QPalette palette = w->palette();
+    palette.setColor(role, c);
+    w->setPalette(palette);
+    if (!button && !box)
         w->setAutoFillBackground(true);
+}
+
+void setUpWindowPalette(QWidget *window, const QColor &c)
+{
+    // The boxes of a window are white with black text whatever the desktop's
+    // theme; they take it from the window instead of each from a palette of
+    // its own.
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, c);
+    palette.setColor(QPalette::Base, kWhite);
+    // Texts are black where enabled; a disabled control keeps the style's
+    // greyed text.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(group, role, Qt::black);
     }
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->setProperty(kBackgroundProperty, c);
 }
 
 QColor background(const QWidget *w)

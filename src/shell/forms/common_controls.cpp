@@ -60,6 +60,12 @@ void CommonControls::setupCommonControls(QWidget *window, PairCaptions captions,
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFont(bold);
     Option1->setChecked(true);
+    // Read aloud, "a/A" and "abc"/"ABC" say nothing of what they do.
+    Option1->setAccessibleName(QStringLiteral("abc, small letters"));
+    Option2->setAccessibleName(QStringLiteral("ABC, capital letters"));
+    Check1->setAccessibleName(QStringLiteral("a/A, bold words"));
+    if (fontsFrame->title().isEmpty())
+        fontsFrame->setAccessibleName(QStringLiteral("Fonts")); // as the other windows caption it
     auto *row = new QHBoxLayout(fontsFrame);
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(Option1);

@@ -1,6 +1,7 @@
 #include "shell/forms/form_builders.h"
 
 #include "shell/forms/colours.h"
+#include "shell/forms/read_only_box.h"
 
 #include <QFont>
 #include <QLabel>
@@ -51,16 +52,13 @@ QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text)
 {
     auto *box = new QLineEdit(latin1(text), parent);
     box->setObjectName(latin1(name));
-    colours::setBackground(box, colours::kWhite);
     return box;
 }
 
 QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text)
 {
-    QLineEdit *box = makeLineEdit(parent, name, text);
-    box->setReadOnly(true);
-    // A text longer than the box shows its beginning, not its end.
-    QObject::connect(box, &QLineEdit::textChanged, box, [box] { box->setCursorPosition(0); });
+    auto *box = new ReadOnlyBox(latin1(text), parent);
+    box->setObjectName(latin1(name));
     return box;
 }
 
@@ -103,7 +101,7 @@ void setUpWindow(QWidget *window, const char *title, int width, int height, cons
     window->setWindowTitle(latin1(title));
     window->setFixedSize(width, height);
     window->setFont(arial(9));
-    colours::setBackground(window, colour);
+    colours::setUpWindowPalette(window, colour);
 }
 
 QVBoxLayout *windowColumn(QWidget *window)

@@ -22,8 +22,10 @@ QFont arial(qreal points, bool bold = false, bool italic = false);
 QFont timesNewRoman(qreal points, bool bold = false);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const char *caption);
-// A white single-line box with a flat border.
+// A single-line box, white like every box of its window (setUpWindow).
 QLineEdit *makeLineEdit(QWidget *parent, const char *name, const char *text = "");
+// A box the program fills and the user only reads; it always shows the
+// beginning of its text (read_only_box.h).
 QLineEdit *makeReadOnlyBox(QWidget *parent, const char *name, const char *text = "");
 // A box that only carries a value between handlers: never shown.
 QLineEdit *makeHiddenCarrier(QWidget *parent, const char *name, const char *text = "");
@@ -32,8 +34,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const char *caption, 
 // A one-second precise timer, stopped.
 QTimer *makeSecondTimer(QObject *parent, const char *name);
 
-// Title, fixed client size, background colour and the font of every control
-// that does not name its own.
+// Title, fixed client size, background colour, the white boxes and the
+// font of every control that does not name its own.
 void setUpWindow(QWidget *window, const char *title, int width, int height, const QColor &colour);
 
 // The window's top-to-bottom layout, with the margins every form uses.

@@ -100,6 +100,7 @@ QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
 {
     auto *frame = new QGroupBox(window);
     frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setAccessibleName(QStringLiteral("Choices"));
     frame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { border: %1px solid rgb(160, 160, 160);"
                                         " margin: 0px; padding: 0px; }")
                              .arg(kFrameBorder));
@@ -112,7 +113,6 @@ QGroupBox *makeChoiceFrame(GridForm &form, QWidget *window)
         form.Option14[k] = forms::makeRadio(frame, name.constData(), "");
         form.Option14[k]->setFixedHeight(kOptionHeight);
         form.choiceGroup->addButton(form.Option14[k], k);
-        form.Option14[k]->setAccessibleName(QStringLiteral("Choice %1").arg(k + 1));
         column->addWidget(form.Option14[k]);
     }
     new ChoiceKeys(form.Option14, frame);
@@ -137,12 +137,23 @@ QGridLayout *makeQuestion(GridForm &form, QWidget *window)
         form.Text2[k]->setAccessibleName(QStringLiteral("Choice %1").arg(k + 1));
         grid->addWidget(form.Text2[k], k + 1, 1);
     }
+    const QFont words = forms::arial(9.75); // one font shared by the word boxes
     for (QLineEdit *box : {form.Text1, form.Text2[0], form.Text2[1], form.Text2[2], form.Text2[3],
                            form.Text2[4]}) {
-        box->setFont(forms::arial(9.75));
+        box->setFont(words);
         box->setFixedHeight(kChoiceHeight);
     }
     form.Frame1 = makeChoiceFrame(form, window);
+    // A choice is read as the translation beside it, "Choice 1" while none
+    // is shown.
+    for (int k = 0; k < 5; ++k) {
+        QRadioButton *option = form.Option14[k];
+        const QString position = QStringLiteral("Choice %1").arg(k + 1);
+        option->setAccessibleName(position);
+        QObject::connect(form.Text2[k], &QLineEdit::textChanged, option, [option, position](const QString &text) {
+            option->setAccessibleName(text.isEmpty() ? position : text);
+        });
+    }
     grid->addWidget(form.Frame1, 1, 2, 5, 1);
     grid->addWidget(form.Cmdcont, 4, 0, 2, 1, Qt::AlignCenter);
     grid->setColumnStretch(0, 1);

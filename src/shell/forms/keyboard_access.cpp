@@ -1,6 +1,5 @@
 #include "shell/forms/keyboard_access.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -10,6 +9,11 @@
 
 namespace vorbix::forms {
 
+namespace {
+// The key of a button that has one, as the user reads it.
+constexpr char kKeysProperty[] = "vorbixKeys";
+} // namespace
+
 void addShortcut(QPushButton *button, const QKeySequence &keys)
 {
     auto *shortcut = new QShortcut(keys, button->window());
@@ -18,8 +22,16 @@ void addShortcut(QPushButton *button, const QKeySequence &keys)
         if (button->isEnabled() && button->isVisible())
             button->click();
     });
-    button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().trimmed(),
-                                                     keys.toString(QKeySequence::NativeText)));
+    button->setProperty(kKeysProperty, keys.toString(QKeySequence::NativeText));
+    setCaption(button, button->text());
+}
+
+void setCaption(QPushButton *button, const QString &caption)
+{
+    button->setText(caption);
+    const QString keys = button->property(kKeysProperty).toString();
+    if (!keys.isEmpty())
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(caption.trimmed(), keys));
 }
 
 void setReadingOrder(const QList<QWidget *> &widgets)
@@ -35,10 +47,9 @@ void nameForAccessibility(QWidget *window)
         if (buddy && buddy->accessibleName().isEmpty())
             buddy->setAccessibleName(label->text().simplified().remove(QLatin1Char(':')).trimmed());
     }
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (button->accessibleName().isEmpty() && !button->text().trimmed().isEmpty())
-            button->setAccessibleName(button->text().trimmed());
-    }
+    // A button, option or check box is left unnamed: a screen reader then
+    // reads its caption, also a caption a handler changes ("START",
+    // "Continue", "STOP").
 }
 
 } // namespace vorbix::forms

@@ -25,8 +25,9 @@ void LearnForm::setupUi(QWidget *window)
 
     Text3 = forms::makeReadOnlyBox(window, "Text3");
     Text4 = forms::makeReadOnlyBox(window, "Text4");
+    const QFont wordFont = forms::arial(9.75); // one font shared by the word boxes
     for (QLineEdit *box : {Text3, Text4}) {
-        box->setFont(forms::arial(9.75));
+        box->setFont(wordFont);
         box->setMinimumHeight(28);
     }
 

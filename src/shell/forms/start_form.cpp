@@ -21,12 +21,12 @@ namespace {
 constexpr int kFirstRowHeight = 26; // the row of the found entry stands out a little
 constexpr int kRowHeight = 22;
 
-QLineEdit *makeGridBox(QWidget *window, int number, const char *text)
+QLineEdit *makeGridBox(QWidget *window, int number, const char *text, const QFont &font)
 {
     const QByteArray name = QByteArrayLiteral("Text") + QByteArray::number(number);
     QLineEdit *box = forms::makeReadOnlyBox(window, name.constData(), text);
     box->setFocusPolicy(Qt::ClickFocus);
-    box->setFont(forms::arial(9.75));
+    box->setFont(font);
     return box;
 }
 
@@ -36,14 +36,18 @@ void StartForm::setupUi(QWidget *window)
 {
     forms::setUpWindow(window, "Dictionary", 594, 394, QColor(0, 192, 192));
 
+    // One font for the look-up box and the 21 grid boxes.
+    const QFont words = forms::arial(9.75);
+
     // Created first, so that the look-up box heads the tab order.
     Text0 = forms::makeLineEdit(window, "Text0");
-    Text0->setFont(forms::arial(9.75));
+    Text0->setFont(words);
     cmdclr = forms::makeButton(window, "cmdclr", "Clean", QColor(0, 255, 255));
     Label3 = forms::makeLabel(window, "Label3", "Translate this word :");
     setupCommonControls(window, PairCaptions::Dictionary, "");
 
     titleFrame = new QGroupBox(window);
+    titleFrame->setAccessibleName(QStringLiteral("Title"));
     Label2 = forms::makeLabel(titleFrame, "Label2", "Vorbix - learn foreign languages words");
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFont(forms::arial(12, true));
@@ -59,11 +63,11 @@ void StartForm::setupUi(QWidget *window)
     grid->addWidget(Label7, 0, 2);
     for (int row = 0; row < 7; ++row) {
         const QByteArray number = QByteArray::number(row + 1);
-        rowNumber[row] = makeGridBox(window, row + 1, number.constData());
+        rowNumber[row] = makeGridBox(window, row + 1, number.constData(), words);
         rowNumber[row]->setAlignment(Qt::AlignCenter);
         rowNumber[row]->setFixedWidth(34);
-        sourceWord[row] = makeGridBox(window, row + 8, "");
-        targetWord[row] = makeGridBox(window, row + 15, "");
+        sourceWord[row] = makeGridBox(window, row + 8, "", words);
+        targetWord[row] = makeGridBox(window, row + 15, "", words);
         const std::array<QLineEdit *, 3> cells{rowNumber[row], sourceWord[row], targetWord[row]};
         for (int column = 0; column < 3; ++column) {
             cells[column]->setFixedHeight(row == 0 ? kFirstRowHeight : kRowHeight);
@@ -76,6 +80,8 @@ void StartForm::setupUi(QWidget *window)
     VScroll1->setValue(1);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(7);
+    // Tab reaches it for the arrow keys; a click leaves the focus where it is.
+    VScroll1->setFocusPolicy(Qt::TabFocus);
     grid->addWidget(VScroll1, 1, 3, 7, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

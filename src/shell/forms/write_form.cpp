@@ -5,6 +5,7 @@
 #include "shell/forms/keyboard_access.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,53 @@
 #include <QVBoxLayout>
 
 namespace vorbix {
+
+namespace {
+
+// While the cover (Text9) is shown, the right answer under it can neither
+// take the focus nor be read or presented by a screen reader: what a sighted
+// user sees is a blank box, and so it must be for everyone. The cover is
+// shown and hidden by the handlers; this follows it.
+class AnswerCover final : public QObject
+{
+public:
+    AnswerCover(QLineEdit *cover, QLineEdit *answer, QLineEdit *userAnswer)
+        : QObject(cover)
+        , m_answer(answer)
+        , m_userAnswer(userAnswer)
+    {
+        cover->installEventFilter(this);
+        follow(!cover->isHidden());
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShowToParent)
+            follow(true);
+        else if (event->type() == QEvent::HideToParent)
+            follow(false);
+        return false;
+    }
+
+private:
+    void follow(bool covered)
+    {
+        if (covered && m_answer->hasFocus())
+            m_userAnswer->setFocus(Qt::OtherFocusReason);
+        m_answer->setFocusPolicy(covered ? Qt::NoFocus : Qt::StrongFocus);
+        // A line edit that echoes nothing gives assistive technology no text;
+        // hidden behind the cover, which keeps the place, a screen reader
+        // does not present it at all (not even as a password box).
+        m_answer->setEchoMode(covered ? QLineEdit::NoEcho : QLineEdit::Normal);
+        m_answer->setVisible(!covered);
+    }
+
+    QLineEdit *m_answer;
+    QLineEdit *m_userAnswer;
+};
+
+} // namespace
 
 void WriteForm::setupUi(QWidget *window)
 {
@@ -32,8 +80,9 @@ void WriteForm::setupUi(QWidget *window)
     // Shares Text4's grid cell and is raised above it (below).
     Text9 = forms::makeReadOnlyBox(window, "Text9");
     Text9->setFocusPolicy(Qt::NoFocus);
+    const QFont wordFont = forms::arial(9.75); // one font shared by the word boxes
     for (QLineEdit *box : {Text3, Text4, Text5, Text9}) {
-        box->setFont(forms::arial(9.75));
+        box->setFont(wordFont);
         box->setMinimumHeight(26);
     }
 
@@ -90,6 +139,8 @@ void WriteForm::setupUi(QWidget *window)
     Text3->setAccessibleName(QStringLiteral("Word asked"));
     Text5->setAccessibleName(QStringLiteral("Your answer"));
     Text4->setAccessibleName(QStringLiteral("Right answer"));
+    Text9->setAccessibleName(QStringLiteral("Right answer, covered until Verify"));
+    new AnswerCover(Text9, Text4, Text5);
     Label5->setBuddy(Text7);
     Label1->setBuddy(Text1);
     forms::setReadingOrder(optionsInReadingOrder() + settingsInReadingOrder()

@@ -31,7 +31,8 @@ namespace {
 
 enum class Screen { Start, Learn, Write, Grid };
 
-enum class Kind { Label, Box, ReadOnlyBox, Carrier, Button, Option, Check, Combo, ScrollBar, Timer };
+// CoveredBox: a read-only box hidden behind its cover until it is uncovered.
+enum class Kind { Label, Box, ReadOnlyBox, CoveredBox, Carrier, Button, Option, Check, Combo, ScrollBar, Timer };
 
 struct Window
 {
@@ -144,7 +145,7 @@ void TestForms::controlsHaveTheirNames_data()
         add(s, name("Text2"), Kind::Box, "10");
         add(s, name("Text6"), Kind::Box, "0");
         add(s, name("Text3"), Kind::ReadOnlyBox);
-        add(s, name("Text4"), Kind::ReadOnlyBox);
+        add(s, name("Text4"), s == Screen::Write ? Kind::CoveredBox : Kind::ReadOnlyBox);
         add(s, name("Option9"), Kind::Option);
         add(s, name("Option10"), Kind::Option);
         add(s, name("Combo1"), Kind::Combo);
@@ -210,9 +211,10 @@ void TestForms::controlsHaveTheirNames()
     }
     case Kind::Box:
     case Kind::ReadOnlyBox:
+    case Kind::CoveredBox:
         QVERIFY(box);
-        QCOMPARE(box->isReadOnly(), kind == Kind::ReadOnlyBox);
-        QVERIFY(!box->isHidden());
+        QCOMPARE(box->isReadOnly(), kind != Kind::Box);
+        QCOMPARE(box->isHidden(), kind == Kind::CoveredBox);
         QCOMPARE(box->text(), text);
         break;
     case Kind::Carrier:
@@ -418,14 +420,18 @@ void TestForms::writeFormCoversTheAnswer()
     QCOMPARE(colours::background(form.Text9), colours::kWhite);
     QVERIFY(form.Text9->text().isEmpty());
     QVERIFY(form.Text9->isVisible());
-    QCOMPARE(form.Text9->geometry(), form.Text4->geometry());
+    QVERIFY(form.Text4->isHidden()); // behind the cover, not only below it
 
-    const QPoint answer = form.Text4->geometry().center();
+    // Uncovered, the answer takes the cover's place.
+    const QRect cover = form.Text9->geometry();
+    const QPoint answer = cover.center();
     QCOMPARE(window.childAt(answer), form.Text9);
     form.Text9->hide();
+    QCOMPARE(form.Text4->geometry(), cover);
     QCOMPARE(window.childAt(answer), form.Text4);
     form.Text9->show();
     QCOMPARE(window.childAt(answer), form.Text9);
+    QVERIFY(form.Text4->isHidden());
 }
 
 void TestForms::gridForm()
