@@ -176,15 +176,21 @@ int installList(const QString &path, WordList list, const LanguagePair &language
     const QString listed = list.refusedCount > list.refused.size()
                                ? QStringLiteral("the first %1 listed above").arg(list.refused.size())
                                : QStringLiteral("listed above");
+    const QString refused = list.refusedCount == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(list.refusedCount);
+    // A file whose every line was refused holds words the reader could not
+    // take: it never empties a table, whatever the options say.
+    if (list.refusedCount > 0 && list.rows.isEmpty()) {
+        print(stderr, QStringLiteral("%1: every line with words was refused (%2, %3); nothing written")
+                          .arg(path, refused, listed));
+        return 1;
+    }
     if (list.refusedCount > 0 && !skipBad) {
-        print(stderr, QStringLiteral("%1: %2 lines refused (%3); nothing written (--skip-bad imports the other lines)")
-                          .arg(path)
-                          .arg(list.refusedCount)
-                          .arg(listed));
+        print(stderr, QStringLiteral("%1: %2 refused (%3); nothing written (--skip-bad imports the other lines)")
+                          .arg(path, refused, listed));
         return 1;
     }
     if (list.refusedCount > 0)
-        print(stdout, QStringLiteral("%1: skipped %2 lines (%3)").arg(path).arg(list.refusedCount).arg(listed));
+        print(stdout, QStringLiteral("%1: skipped %2 (%3)").arg(path, refused, listed));
     for (const QString &note : std::as_const(list.notes))
         print(stdout, QStringLiteral("%1: %2").arg(path, note));
     if (list.rows.isEmpty() && !options.allowEmpty) {
@@ -329,6 +335,12 @@ int main(int argc, char *argv[])
     const QString &command = args.at(0);
     WriteOptions options;
     options.allowEmpty = parser.isSet(allowEmpty);
+    options.waitingForLock = [seconds = options.lockWaitMs / 1000](qint64 holder) {
+        const QString process = holder > 0 ? QStringLiteral(" (process %1)").arg(holder) : QString();
+        print(stderr, QStringLiteral("Waiting for another import%1 to finish (up to %2 s)...")
+                          .arg(process)
+                          .arg(seconds));
+    };
     try {
         if (command == QLatin1String("freedict"))
             return runFreedict(args, parser.value(transDeEn), files, parser.isSet(replace), options,

@@ -306,7 +306,7 @@ WriteResult writeDataFiles(const DataFiles &files, const QVector<FileChange> &ch
 {
     if (!QDir().mkpath(files.root))
         throw RecordError(QStringLiteral("Cannot create the folder %1").arg(files.root));
-    const ImportLock lock(importLockPath(files.root), options.lockWaitMs);
+    const ImportLock lock(importLockPath(files.root), options.lockWaitMs, options.waitingForLock);
 
     // In the order files are moved into place: a file before the record in
     // another file that counts it.

@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace vorbix::import {
@@ -48,6 +49,9 @@ struct WriteOptions
     bool allowEmpty = false;
     // How long to wait for another import on the same data root.
     int lockWaitMs = 30000;
+    // Told, once, with the other import's process id (0 when unknown) when
+    // the wait for it begins, so that a wait is never silent.
+    std::function<void(qint64)> waitingForLock;
 };
 
 struct WriteResult

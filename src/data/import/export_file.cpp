@@ -55,21 +55,24 @@ QString refusal(const QString &path, const struct stat &info, const QStringList 
     if (S_ISLNK(info.st_mode)) {
         const QString target = QFileInfo(path).canonicalFilePath();
         if (target.isEmpty())
-            return QStringLiteral("%1 is a symbolic link that leads nowhere; nothing written.").arg(path);
+            return QStringLiteral("%1 is a symbolic link that leads nowhere; nothing written. Remove the link or choose another "
+                                  "file name.").arg(path);
         if (const QString database = protectedFileOf(target, protectedFiles); !database.isEmpty())
-            return QStringLiteral("%1 is a symbolic link to the word database %2; nothing written.").arg(path, database);
+            return QStringLiteral("%1 is a symbolic link to the word database %2; nothing written. "
+                                  "Choose another file name.").arg(path, database);
         return QStringLiteral("%1 is a symbolic link to %2; nothing written (an export never writes through a "
                               "link: give %2 itself to replace that file).")
             .arg(path, target);
     }
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("%1 is a folder; nothing written.").arg(path);
+        return QStringLiteral("%1 is a folder; nothing written. Choose a file name in it.").arg(path);
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1 is not a regular file; nothing written.").arg(path);
+        return QStringLiteral("%1 is not a regular file; nothing written. Choose another file name.").arg(path);
     if (const QString database = protectedFileOf(path, protectedFiles); !database.isEmpty())
-        return QStringLiteral("%1 is the word database %2; nothing written.").arg(path, database);
+        return QStringLiteral("%1 is the word database %2; nothing written. Choose another file name.").arg(path, database);
     if (isSqliteDatabase(path))
-        return QStringLiteral("%1 is an SQLite database, not an exported list; nothing written.").arg(path);
+        return QStringLiteral("%1 is an SQLite database, not an exported list; nothing written. "
+                              "Choose another file name.").arg(path);
     return {};
 }
 
@@ -147,20 +150,30 @@ void moveTo(const QString &from, const QString &target, bool replace)
 
 } // namespace
 
+bool checkExportTarget(const QString &path, bool replace, const QStringList &protectedFiles, struct stat *existing)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        throw RecordError(QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder));
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    // What may never be replaced is said first: --replace would not help.
+    if (const QString reason = refusal(path, info, protectedFiles); !reason.isEmpty())
+        throw RecordError(reason);
+    if (!replace)
+        throw RecordError(QStringLiteral("%1 exists; give --replace to overwrite it").arg(path));
+    if (existing)
+        *existing = info;
+    return true;
+}
+
 void writeExportFile(const QString &path, const QByteArray &content, bool replace, const QStringList &protectedFiles)
 {
     const QFileInfo where(path);
     const QString folder = where.absolutePath();
-    if (!QFileInfo(folder).isDir())
-        throw RecordError(QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(path, folder));
     struct stat existing {};
-    const bool exists = ::lstat(QFile::encodeName(path).constData(), &existing) == 0;
-    if (exists) {
-        if (!replace)
-            throw RecordError(QStringLiteral("%1 exists; give --replace to overwrite it").arg(path));
-        if (const QString reason = refusal(path, existing, protectedFiles); !reason.isEmpty())
-            throw RecordError(reason);
-    }
+    const bool exists = checkExportTarget(path, replace, protectedFiles, &existing);
 
     QString temporary;
     int fd = createTemporary(folder, where.fileName(), exists ? &existing : nullptr, temporary);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+struct stat;
+
 namespace vorbix::import {
 
 // Writes an export to `path` so that no other file can be harmed and the
@@ -20,5 +22,11 @@ namespace vorbix::import {
 // user may give instead. Throws RecordError naming the file and the reason;
 // nothing has been written then.
 void writeExportFile(const QString &path, const QByteArray &content, bool replace, const QStringList &protectedFiles);
+
+// The same rules for `path` without writing, so that a refusal comes before
+// the work of an export: throws RecordError as writeExportFile would; true
+// when something is there (to be replaced), its description in `existing`.
+bool checkExportTarget(const QString &path, bool replace, const QStringList &protectedFiles,
+                       struct stat *existing = nullptr);
 
 } // namespace vorbix::import

@@ -34,12 +34,13 @@ qint64 holderOf(int fd)
 
 } // namespace
 
-ImportLock::ImportLock(const QString &path, int waitMs)
+ImportLock::ImportLock(const QString &path, int waitMs, const std::function<void(qint64)> &waiting)
     : m_path(path)
 {
     const QByteArray name = QFile::encodeName(path);
     const QDeadlineTimer deadline(waitMs);
     qint64 holder = 0;
+    bool told = false;
     for (int pause = 20;; pause = std::min(pause * 2, 250)) {
         int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
         // A lock file this user may not write (left by another user) still
@@ -102,6 +103,10 @@ ImportLock::ImportLock(const QString &path, int waitMs)
         }
         holder = holderOf(fd);
         ::close(fd);
+        if (!told && waiting) {
+            told = true;
+            waiting(holder);
+        }
         if (deadline.hasExpired())
             break;
         QThread::msleep(std::min<qint64>(pause, std::max<qint64>(1, deadline.remainingTime())));

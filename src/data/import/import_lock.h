@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace vorbix::import {
 
 // The lock that lets one import at a time write under a data root: an
@@ -18,8 +20,9 @@ class ImportLock
 public:
     // Waits up to `waitMs` for the lock; throws RecordError naming the
     // holder's process when it is still held then, or the lock file when it
-    // cannot be made.
-    ImportLock(const QString &path, int waitMs);
+    // cannot be made. `waiting` is called once, with the holder's process
+    // id (0 when unknown), when the lock is found held and the wait begins.
+    ImportLock(const QString &path, int waitMs, const std::function<void(qint64)> &waiting = {});
     ~ImportLock();
 
     ImportLock(const ImportLock &) = delete;

@@ -140,12 +140,14 @@ ExportReport exportTable(const QString &dataRoot, const LanguagePair &pair, cons
     const DataFiles files(dataRoot);
     if (!QFileInfo(files.main).isFile())
         throw RecordError(QStringLiteral("%1 does not exist; vorbix-import builds it").arg(files.main));
-    // The name itself is looked at: a link there, even one that leads
-    // nowhere, is something that exists.
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
-        if (!replace)
-            throw RecordError(QStringLiteral("%1 exists; give --replace to overwrite it").arg(path));
+    QStringList dataFiles;
+    for (const QString &file : {files.main, files.learningFrench, files.testSettings}) {
+        for (const char *suffix : {"", "-journal", "-wal", "-shm"})
+            dataFiles.append(file + QLatin1String(suffix));
     }
+    dataFiles.append(importLockPath(dataRoot));
+    // Refused before the table is read; checked again as the file is written.
+    checkExportTarget(path, replace, dataFiles);
     QVector<WordRow> rows;
     {
         SqliteConnection db(files.main, SqliteConnection::Mode::ReadOnly);
@@ -154,12 +156,6 @@ ExportReport exportTable(const QString &dataRoot, const LanguagePair &pair, cons
     ExportReport report;
     const QByteArray content =
         format == ExportFormat::Kvtml ? kvtmlDocument(pair, rows, report) : csvDocument(rows, report);
-    QStringList dataFiles;
-    for (const QString &file : {files.main, files.learningFrench, files.testSettings}) {
-        for (const char *suffix : {"", "-journal", "-wal", "-shm"})
-            dataFiles.append(file + QLatin1String(suffix));
-    }
-    dataFiles.append(importLockPath(dataRoot));
     writeExportFile(path, content, replace, dataFiles);
     return report;
 }

@@ -163,7 +163,7 @@ const HostileInput kHostileKvtml[] = {
                                 + "<entry><translation id=\"0\"><text>house</text></translation>\n"
                                   "<translation id=\"0\"><text>Haus</text></translation></entry>\n"));
      },
-     {"f.kvtml:10:20: a second <translation> with id \"0\" in one entry", "1 lines refused"}},
+     {"f.kvtml:10:20: a second <translation> with id \"0\" in one entry", "1 line refused"}},
     {"a translation without an id",
      [](const Root &r) {
          return writeFile(r.input("f.kvtml"), kvtml("<entry><translation><text>house</text></translation></entry>\n"));
@@ -221,7 +221,7 @@ const HostileInput kHostileFlashcards[] = {
      {"f.txt:1: a carriage return (CR) inside the line", "nothing written"}},
     {"a quote left open",
      [](const Root &r) { return writeFile(r.input("f.txt"), "house\tHaus\n\"cat\tKatze\ndog\tHund\nfish\tFisch\n"); },
-     {"f.txt:2: a quote is not closed", "1 lines refused"}},
+     {"f.txt:2: a quote is not closed", "1 line refused"}},
     {"a NUL byte and invalid UTF-8",
      [](const Root &r) { return writeFile(r.input("f.txt"), QByteArray("house\tHaus\nc\0t\tKatze\nd\xffg\tHund\n", 29)); },
      {"f.txt:2: a NUL byte", "f.txt:3: invalid UTF-8", "2 lines refused"}},
@@ -238,7 +238,7 @@ const HostileInput kHostileFlashcards[] = {
      {"f.txt: more than 32767 words; a table holds at most 32767"}},
     {"a million lines refused",
      [](const Root &r) { return writeFile(r.input("f.txt"), QByteArray("x\n").repeated(1000000)); },
-     {"f.txt:1000: 1 fields", "f.txt: 1000000 lines refused (the first 1000 listed above)"}},
+     {"f.txt:1000: 1 fields", "f.txt: every line with words was refused (1000000 lines, the first 1000 listed above)"}},
     {"larger than 64 MiB", [](const Root &r) { return sparseFile(r.input("f.txt")); }, {"larger than 64 MiB"}},
     {"a device that never ends", [](const Root &) { return QStringLiteral("/dev/zero"); }, {"/dev/zero is larger than 64 MiB"}},
 };
@@ -262,6 +262,12 @@ const HostileTarget kHostileTargets[] = {
          return r.input("db.csv");
      },
      true, {"db.csv is a symbolic link to the word database", "nothing written"}},
+    {"a link to the word database without --replace",
+     [](const Root &r) {
+         QFile::link(englishFile(r.path()), r.input("db.csv"));
+         return r.input("db.csv");
+     },
+     false, {"db.csv is a symbolic link to the word database", "Choose another file name"}},
     {"a link to another file",
      [](const Root &r) {
          writeFile(r.input("notes.txt"), "mine\n");
@@ -278,7 +284,7 @@ const HostileTarget kHostileTargets[] = {
          QFile::link(r.input("nowhere.csv"), r.input("dangling.csv"));
          return r.input("dangling.csv");
      },
-     false, {"dangling.csv exists; give --replace"},
+     false, {"dangling.csv is a symbolic link that leads nowhere", "Remove the link"},
      [](const Root &r) { QVERIFY(!QFileInfo::exists(r.input("nowhere.csv"))); }},
     {"a dangling link with --replace",
      [](const Root &r) {
@@ -387,8 +393,34 @@ private Q_SLOTS:
         const QString file = writeFile(root.input("f.txt"), deck);
         const ProcessResult result = runImport(root.path(), {QStringLiteral("flashcards"), file, QStringLiteral("eng-ger"),
                                                              QStringLiteral("--replace"), QStringLiteral("--skip-bad")});
-        checkOutput(result, 0, {listed, QStringLiteral("skipped 1 lines")});
+        checkOutput(result, 0, {listed, QStringLiteral("skipped 1 line (")});
         QCOMPARE(wordsOf(root.path(), 4), words);
+    }
+
+    // A file whose every line is refused holds words the reader could not
+    // take: even --skip-bad with --allow-empty must not empty the table.
+    void everyLineRefusedNeverEmptiesTheTable_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("flash cards with CR-only line ends") << "flashcards" << QByteArray("house\tHaus\rcat\tKatze\r");
+        QTest::newRow("a list of one-field lines") << "tsv" << QByteArray("house\ncat\n");
+    }
+
+    void everyLineRefusedNeverEmptiesTheTable()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const Root root;
+        const QString file = writeFile(root.input(kind == QLatin1String("tsv") ? "f.tsv" : "f.txt"), content);
+        const QStringList args = kind == QLatin1String("tsv")
+                                     ? QStringList{kind, QStringLiteral("eng-ger"), file}
+                                     : QStringList{kind, file, QStringLiteral("eng-ger")};
+        const ProcessResult result = runImport(
+            root.path(), args + QStringList{QStringLiteral("--replace"), QStringLiteral("--skip-bad"), QStringLiteral("--allow-empty")});
+        checkOutput(result, 1, {QStringLiteral("every line with words was refused"), QStringLiteral("nothing written")});
+        QVERIFY2(!result.output.contains(QStringLiteral("--allow-empty")), qPrintable(result.output));
+        root.verifyUnchanged();
     }
 
     void hostileExportTargetsChangeNothing_data() { addRows(kHostileTargets); }

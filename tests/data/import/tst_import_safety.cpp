@@ -251,7 +251,12 @@ private Q_SLOTS:
         waiting.start(testing::importTool(), {QStringLiteral("tsv"), QStringLiteral("enspa"), list,
                                               QStringLiteral("--data-root"), root});
         QVERIFY(waiting.waitForStarted());
-        QVERIFY2(!waiting.waitForFinished(1500), waiting.readAll().constData());  // waits for the lock
+        QVERIFY(!waiting.waitForFinished(1500));  // waits for the lock
+        // ... and says so at once, naming the holder.
+        const QByteArray told = waiting.readAll();
+        QVERIFY2(told.contains("Waiting for another import (process " + QByteArray::number(QCoreApplication::applicationPid())
+                               + ") to finish (up to 30 s)"),
+                 told.constData());
 
         // The other import builds the files meanwhile, then lets go.
         const DataFiles files(root);
