@@ -26,7 +26,7 @@ const char *const kDescription =
     "with --replace, and then only when it is a regular file that is neither\n"
     "a word database nor a link: give the file a link leads to. FILE is\n"
     "written beside its place and renamed there, so it is never half-written.\n"
-    "CSV cells beginning with =, +, -, @ get an apostrophe (spreadsheets show\n"
+    "CSV cells beginning with =, +, -, @, a tab or a CR get an apostrophe (spreadsheets show\n"
     "them as text; vorbix-import csv takes it off again).\n"
     "\n"
     "Examples:\n"
