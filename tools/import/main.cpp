@@ -95,7 +95,7 @@ void report(const ImportOutcome &outcome)
     for (const QString &line : outcome.written)
         print(stdout, line);
     for (const QString &line : outcome.kept)
-        print(stdout, QStringLiteral("kept ") + line);
+        print(stdout, line);
     for (const QString &line : outcome.settings)
         print(stdout, line);
 }

@@ -10,7 +10,7 @@ namespace {
 
 QString keptMessage(const QString &path)
 {
-    return QStringLiteral("%1 exists; give --replace to overwrite it").arg(path);
+    return QStringLiteral("%1 exists and is kept as it is (--replace rebuilds it)").arg(path);
 }
 
 void checkRowCount(const LanguagePair &pair, const QVector<WordRow> &rows)
