@@ -47,31 +47,27 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 "$controls" >/dev/null 2>&1
 "$vorbix" --quit-after-show --data-root "$data" >/dev/null 2>&1
 
-# In turn, so that a change of the machine's load falls on all three alike.
-bare_times=() controls_times=() vorbix_times=()
-for ((i = 0; i < runs; i++)); do
-  bare_times+=("$(elapsed "$bare")")
-  controls_times+=("$(elapsed "$controls")")
-  vorbix_times+=("$(elapsed "$vorbix" --quit-after-show --data-root "$data")")
-done
-bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
-controls_ms=$(printf '%s\n' "${controls_times[@]}" | median)
-vorbix_ms=$(printf '%s\n' "${vorbix_times[@]}" | median)
+# Runs the three programs in turn RUNS times, measuring each run with the
+# given function, and prints the three medians: empty window, controls
+# window, vorbix. In turn, so that a change of the machine's load falls on
+# all three alike.
+in_turn() {
+  local measure=$1 b=() c=() v=() i
+  for ((i = 0; i < runs; i++)); do
+    b+=("$("$measure" "$bare")")
+    c+=("$("$measure" "$controls")")
+    v+=("$("$measure" "$vorbix" --quit-after-show --data-root "$data")")
+  done
+  echo "$(printf '%s\n' "${b[@]}" | median) $(printf '%s\n' "${c[@]}" | median) $(printf '%s\n' "${v[@]}" | median)"
+}
+read -r bare_ms controls_ms vorbix_ms < <(in_turn elapsed)
 
 # CPU time (all threads) of one run, in ms, when perf is there: on a machine
 # that other work shares it varies far less than the wall time.
 cpu_ms() { perf stat -x, -e task-clock -- "$@" 2>&1 >/dev/null | awk -F, '$3 == "task-clock" { print $1 }'; }
 cpu_line=
 if command -v perf >/dev/null && [ -n "$(cpu_ms "$bare")" ]; then
-  bare_cpu=() controls_cpu=() vorbix_cpu=()
-  for ((i = 0; i < runs; i++)); do
-    bare_cpu+=("$(cpu_ms "$bare")")
-    controls_cpu+=("$(cpu_ms "$controls")")
-    vorbix_cpu+=("$(cpu_ms "$vorbix" --quit-after-show --data-root "$data")")
-  done
-  bare_cpu_ms=$(printf '%s\n' "${bare_cpu[@]}" | median)
-  controls_cpu_ms=$(printf '%s\n' "${controls_cpu[@]}" | median)
-  vorbix_cpu_ms=$(printf '%s\n' "${vorbix_cpu[@]}" | median)
+  read -r bare_cpu_ms controls_cpu_ms vorbix_cpu_ms < <(in_turn cpu_ms)
   cpu_line=$(printf 'CPU time, median (ms): empty window %.1f, controls window %.1f, vorbix %.1f; ratios %s and %s' \
     "$bare_cpu_ms" "$controls_cpu_ms" "$vorbix_cpu_ms" \
     "$(awk -v v="$vorbix_cpu_ms" -v b="$bare_cpu_ms" 'BEGIN { printf "%.2f", v / b }')" \

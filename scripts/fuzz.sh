@@ -12,7 +12,8 @@ runs=${1:-10000000}
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(fuzz_answer_scoring fuzz_text_services fuzz_criteria_search fuzz_word_list fuzz_dictd)
+  targets=(fuzz_answer_scoring fuzz_text_services fuzz_criteria_search fuzz_word_list fuzz_dictd
+           fuzz_kvtml fuzz_flashcards fuzz_csv_round_trip)
 fi
 
 vorbix_install_missing "${vorbix_packages[@]}" clang-14 libclang-rt-14-dev
@@ -29,6 +30,8 @@ max_len() {
     fuzz_text_services) echo 128 ;;
     fuzz_criteria_search) echo 512 ;;   # a few hundred rows; every input builds an index
     fuzz_dictd) echo 1024 ;;            # real entries and index runs are shorter
+    fuzz_kvtml) echo 8192 ;;            # most KWordQuiz examples whole (4 to 13 KB), entries of the rest
+    fuzz_flashcards) echo 8192 ;;       # many notes, long HTML fields
     *) echo 4096 ;;
   esac
 }
@@ -36,7 +39,9 @@ max_len() {
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target"
   echo "== $target: $runs runs"
+  start=$SECONDS
   (cd "$build" && "$build/tests/fuzz/$target" -runs="$runs" -max_len="$(max_len "$target")" -timeout=10 -rss_limit_mb=2048 \
      -print_final_stats=1 "$build/corpus/$target" "$source_dir/tests/fuzz/corpus/$target" 2>&1 \
-     | grep -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|SUMMARY|Done" || true)
+     | grep -E "stat::(number_of_executed_units|average_exec_per_sec|slowest_unit_time_sec|peak_rss_mb)|ERROR|SUMMARY|Done" || true)
+  echo "$target: $((SECONDS - start)) s"
 done

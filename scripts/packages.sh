@@ -5,7 +5,7 @@
 
 vorbix_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libqt6sql6-sqlite fonts-liberation2
+  qt6-base-dev libqt6sql6-sqlite libsqlite3-dev fonts-liberation2
   # the Progress window's chart; brings libqt6charts6 and the OpenGL libraries it needs
   qt6-charts-dev
   # qt6-declarative-dev: Debian 12's TextToSpeech CMake package needs its QmlIntegration

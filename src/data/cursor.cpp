@@ -35,6 +35,15 @@ void Cursor::refresh()
 void Cursor::requireRecord()
 {
     const WordTable &t = table();
+    if (t.size() == 0) {
+        // A table emptied on purpose (vorbix-import --allow-empty) stays
+        // empty until words are imported: said once, in the user's words.
+        throw RecordError(QStringLiteral("The %1 table in %2 holds no words. Import words into it with vorbix-import "
+                                         "(for example \"vorbix-import tsv %1 words.tsv --replace\"), or choose "
+                                         "another pair.")
+                              .arg(QLatin1String(m_pair.caption), m_filePath),
+                          QStringLiteral("empty table %1|%2").arg(m_filePath, QLatin1String(m_pair.tableCode)));
+    }
     if (m_row < 0 || m_row >= t.size()) {
         throw RecordError(QStringLiteral("Table %1 in %2: there is no current record.")
                               .arg(QLatin1String(m_pair.tableCode), m_filePath));

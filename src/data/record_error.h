@@ -13,15 +13,20 @@ namespace vorbix {
 class RecordError : public std::runtime_error
 {
 public:
-    explicit RecordError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
+    // `lastingKey`, when given, names a state that lasts until the user
+    // changes it outside the program (a word table with no words): the
+    // handler boundary tells it once, not at every action that meets it.
+    explicit RecordError(const QString &message, QString lastingKey = {})
+        : std::runtime_error(message.toStdString()), m_message(message), m_lastingKey(std::move(lastingKey))
     {
     }
 
     const QString &message() const noexcept { return m_message; }
+    const QString &lastingKey() const noexcept { return m_lastingKey; }
 
 private:
     QString m_message;
+    QString m_lastingKey;
 };
 
 } // namespace vorbix

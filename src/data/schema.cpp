@@ -51,14 +51,30 @@ QStringList tableProblems(SqliteConnection &db, const QString &database, const c
                           std::initializer_list<Column> columns)
 {
     const QString path = databaseFile(db, database);
+    const auto unreadable = [&path](const QSqlQuery &failed) {
+        return RecordError(unreadableFileMessage(
+            path, QStringLiteral("%1 cannot be read: %2").arg(path, reasonOf(failed.lastError()))));
+    };
+    // A view in a table's place would run a query of the file's making on
+    // every read; connections refuse views (SqliteConnection), and the
+    // layout check names it. (Preparing is where SQLite first reads the
+    // file: a file that is no database fails here, and says so.)
+    QSqlQuery kind(db.database());
+    if (!kind.prepare(QStringLiteral("SELECT type FROM %1 WHERE name = ? COLLATE NOCASE AND type = 'view'")
+                          .arg(sqlTable(database.isEmpty() ? QStringLiteral("main") : database, "sqlite_master"))))
+        throw unreadable(kind);
+    kind.addBindValue(QLatin1String(table));
+    if (!kind.exec())
+        throw unreadable(kind);
+    if (kind.next())
+        return {QStringLiteral("%1 is a view, not a table").arg(QLatin1String(table))};
+    kind.finish();
     QSqlQuery query(db.database());
     query.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?, ?)"));
     query.addBindValue(QLatin1String(table));
     query.addBindValue(database.isEmpty() ? QStringLiteral("main") : database);
-    if (!query.exec()) {
-        throw RecordError(unreadableFileMessage(
-            path, QStringLiteral("%1 cannot be read: %2").arg(path, reasonOf(query.lastError()))));
-    }
+    if (!query.exec())
+        throw unreadable(query);
     QHash<QString, QString> declared; // column name in lower case -> declared type
     while (query.next())
         declared.insert(query.value(0).toString().toLower(), query.value(1).toString());
@@ -168,7 +184,15 @@ void readWordTable(SqliteConnection &db, const LanguagePair &pair, const std::fu
                           .arg(sqlName(pair.tableCode), sqlName(schema::kIndexField), sqlName(pair.sourceField),
                                sqlName(pair.targetField)));
         execOrThrow(query, QStringLiteral("%1, table %2").arg(db.path(), QLatin1String(pair.tableCode)));
+        // Every Index in range says nothing of the number of rows: a file
+        // of millions of them would be read whole before anything else.
+        qint64 read = 0;
         while (query.next()) {
+            if (++read > schema::kMaxRows) {
+                throw RecordError(QStringLiteral("%1, table %2: more than %3 records; a table holds at most %3.")
+                                      .arg(db.path(), QLatin1String(pair.tableCode))
+                                      .arg(schema::kMaxRows));
+            }
             WordRow row;
             row.index = query.value(0).toInt();
             if (!query.isNull(1))

@@ -52,6 +52,9 @@ private:
     QString m_filePath;
     SaveFailureHandler m_saveFailure;
     std::unique_ptr<SqliteConnection> m_connection;
+    // The file the connection has open (device and inode): another file put
+    // in its place is opened anew.
+    std::pair<quint64, quint64> m_opened{};
     // Prepared once: the word-count rule reads the record on every keystroke
     // and every timer step, and parsing the statement was most of a read.
     std::unique_ptr<QSqlQuery> m_readQuery;

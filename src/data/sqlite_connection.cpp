@@ -5,15 +5,48 @@
 #include <QAtomicInteger>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 namespace vorbix {
 
 namespace {
+
 QAtomicInteger<quint64> g_connectionSerial;
+
+// A data file may come from anywhere (a download, a copy from another
+// machine), and SQLite would run what its schema holds: a trigger fires on
+// the program's own settings write (and could empty a word table), a view
+// in the place of a table runs any query each time it is read. Neither
+// belongs in a word database, so both are switched off for every
+// connection, and so is everything else a schema could make SQLite run or
+// any statement could do to corrupt a file. Returns false when SQLite does
+// not take a setting.
+bool harden(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+    if (!connection)
+        return false;
+    const std::pair<int, int> settings[] = {{SQLITE_DBCONFIG_ENABLE_TRIGGER, 0},
+                                            {SQLITE_DBCONFIG_ENABLE_VIEW, 0},
+                                            {SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0},
+                                            {SQLITE_DBCONFIG_DEFENSIVE, 1}};
+    for (const auto &[setting, value] : settings) {
+        int now = -1;
+        if (sqlite3_db_config(connection, setting, value, &now) != SQLITE_OK || now != value)
+            return false;
+    }
+    return true;
 }
+
+} // namespace
 
 SqliteConnection::SqliteConnection(const QString &path, Mode mode, int busyTimeoutMs)
     : m_path(path)
@@ -36,6 +69,14 @@ SqliteConnection::SqliteConnection(const QString &path, Mode mode, int busyTimeo
         QSqlDatabase::removeDatabase(m_name);
         throw RecordError(unreadableFileMessage(path, QStringLiteral("The database file %1 cannot be opened: %2")
                                                           .arg(path, reason)));
+    }
+    if (!harden(db)) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+        throw RecordError(QStringLiteral("The database file %1 cannot be opened safely: this SQLite cannot switch "
+                                         "off triggers and views.")
+                              .arg(path));
     }
 }
 

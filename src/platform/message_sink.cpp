@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace vorbix {
 
 void DialogMessageSink::show(const Message &message)
@@ -18,6 +20,14 @@ void DialogMessageSink::show(const Message &message)
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+void StandardErrorMessageSink::show(const Message &message)
+{
+    ++m_count;
+    const QString title = message.title.isEmpty() ? kApplicationTitle : message.title;
+    std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), message.text.toLocal8Bit().constData());
+    std::fflush(stderr);
 }
 
 } // namespace vorbix

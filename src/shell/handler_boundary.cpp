@@ -23,11 +23,13 @@ bool runGuarded(Services &services, const std::function<void()> &handler, Ticker
                 const std::function<void()> &rollback)
 {
     QString problem;
+    QString lastingKey;
     try {
         handler();
         return true;
     } catch (const RecordError &error) {
         problem = error.message();
+        lastingKey = error.lastingKey();
     } catch (const std::exception &error) {
         problem = QString::fromLocal8Bit(error.what());
     }
@@ -38,6 +40,12 @@ bool runGuarded(Services &services, const std::function<void()> &handler, Ticker
     // Whatever pointer the failed handler set is taken back before the user
     // is told, so that the message box is not shown under an hourglass.
     services.pointer.restoreAll();
+    if (!lastingKey.isEmpty()) {
+        // A lasting state says itself what to do; told once, every later
+        // action that meets it ends quietly.
+        services.messages.showOnce(lastingKey, {problem, kApplicationTitle, MessageIcon::Exclamation});
+        return false;
+    }
     services.messages.show({QStringLiteral("Vorbix could not complete this action.\n\n%1\n\n"
                                            "If the word databases are missing, create them with "
                                            "\"vorbix-import freedict\".")

@@ -14,11 +14,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$work"/out/vorbix_*.deb)
 dpkg-deb -x "$deb" "$work/root"
 
-for file in usr/bin/vorbix usr/bin/vorbix-import \
+for file in usr/bin/vorbix usr/bin/vorbix-import usr/bin/vorbix-export \
             usr/share/applications/org.vorbix.Vorbix.desktop \
             usr/share/icons/hicolor/scalable/apps/org.vorbix.Vorbix.svg \
             usr/share/metainfo/org.vorbix.Vorbix.metainfo.xml \
-            usr/share/man/man1/vorbix.1 usr/share/man/man1/vorbix-import.1 \
+            usr/share/man/man1/vorbix.1 usr/share/man/man1/vorbix-import.1 usr/share/man/man1/vorbix-export.1 \
             usr/share/vorbix/words/English/engmi.db usr/share/vorbix/words/Convdiv/engmi.db \
             usr/share/vorbix/words/Engleza/eng.db; do
   [ -f "$work/root/$file" ] || fail "the package lacks /$file"

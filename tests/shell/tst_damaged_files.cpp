@@ -112,6 +112,8 @@ private Q_SLOTS:
     void aDatabaseLockedLongerThanTheBusyTimeout();
     void readOnlyFiles_data();
     void readOnlyFiles();
+    void anEmptiedTableIsToldOnce();
+    void aFileMovedAwayIsNamedAsSuchAndOneBroughtBackIsUsed();
 };
 
 void TestDamagedFiles::exerciseScreensSurvive_data()
@@ -294,6 +296,63 @@ void TestDamagedFiles::readOnlyFiles()
     QVERIFY(world.tickers.of(learn.ui().Timer1).isActive());
     for (int i = 0; i < paths.size(); ++i)
         QCOMPARE(fingerprint(paths[i]), before[i]);
+}
+
+// A table emptied on purpose (vorbix-import --allow-empty) is a state, not
+// an accident: said once, in the user's words, and not as a missing record
+// with advice to build the files anew.
+void TestDamagedFiles::anEmptiedTableIsToldOnce()
+{
+    Tables tables = sampleTables();
+    tables[QStringLiteral("enspa")].clear();
+    TestWorld world(tables);
+    for (int i = 0; i < 400; ++i)
+        world.random.draws.append(float((i * 37) % 100) / 100.0f);
+    startProgram(world.navigator, world.store, world.messages);
+    for (int round = 0; round < 3; ++round)
+        useEveryScreen(world);
+    auto &learn = static_cast<LearnScreen &>(world.navigator.screen(ScreenId::Invatare));
+    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
+    for (int i = 0; i < 5; ++i) {
+        learn.ui().pairOptions[0]->click();
+        grid.ui().pairOptions[0]->click();
+        grid.ui().Cmdcont->click();
+    }
+    QCOMPARE(world.messages.shown.size(), 1);
+    const QString text = world.messages.shown[0].text;
+    QVERIFY2(text.contains(QStringLiteral("The eng-spa table in")) && text.contains(QStringLiteral("English/engmi.db holds no words")),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("no current record")) && !text.contains(QStringLiteral("freedict")), qPrintable(text));
+    QVERIFY(!world.pointer.isBusy());
+}
+
+// A file renamed away while the program runs is named as moved, not as
+// read-only; a file put back in its place is where the count goes again.
+// (Engleza/eng.db holds only the tests' settings record: their words still
+// come from English/engmi.db.)
+void TestDamagedFiles::aFileMovedAwayIsNamedAsSuchAndOneBroughtBackIsUsed()
+{
+    TestWorld world(sampleTables());
+    startProgram(world.navigator, world.store, world.messages);
+    world.navigator.screen(ScreenId::Start).findChild<QPushButton *>(QStringLiteral("cmdTestG"))->click();
+    auto &grid = static_cast<GridScreen &>(world.navigator.screen(ScreenId::TestG));
+    grid.ui().pairOptions[1]->click();
+    QCOMPARE(readSettings(world.root(), files::kTestSettings), qMakePair(QStringLiteral("spaen"), qint64(20)));
+
+    const QString settings = pathOf(world.root(), files::kTestSettings);
+    QVERIFY(QFile::rename(settings, settings + QStringLiteral(".moved")));
+    grid.ui().pairOptions[2]->click();
+    QVERIFY(grid.ui().pairOptions[2]->isChecked());  // the words still show
+    QCOMPARE(world.messages.shown.size(), 1);
+    const QString text = world.messages.shown[0].text;
+    QVERIFY2(text.contains(QStringLiteral("Engleza/eng.db cannot be saved: the file was moved or deleted")), qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("readonly")) && !text.contains(QStringLiteral("read-only")), qPrintable(text));
+
+    // A copy put back is a file of its own: the record is saved there.
+    QVERIFY(QFile::copy(settings + QStringLiteral(".moved"), settings));
+    grid.ui().pairOptions[4]->click();
+    QCOMPARE(readSettings(world.root(), files::kTestSettings), qMakePair(QStringLiteral("enger"), qint64(20)));
+    QCOMPARE(world.messages.shown.size(), 1);
 }
 
 QTEST_MAIN(TestDamagedFiles)

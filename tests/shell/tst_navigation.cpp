@@ -240,11 +240,14 @@ void TestNavigation::missingDatabaseIsReportedOnceAtStartup()
 
 void TestNavigation::settingsThatCannotBeSavedAreReportedOnceAndTheWordsStillShow()
 {
-    // Every update of the record fails, as on a write-protected file.
+    // Every update of the record fails, as on a write-protected file: the
+    // table accepts no count but 0.
     {
         SqliteConnection db(mapDrivePath(QLatin1String(files::kMain), world->root()),
                             SqliteConnection::Mode::ReadWrite);
-        db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ini BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        for (const char *statement : {"DROP TABLE ini", "CREATE TABLE ini (curent TEXT, nrcur INTEGER CHECK (nrcur = 0))",
+                                      "INSERT INTO ini VALUES ('', 0)"})
+            db.exec(QLatin1String(statement));
     }
     startAndWait(*world);
     start().ui().Text0->setText(QStringLiteral("ca"));

@@ -95,7 +95,7 @@ void report(const ImportOutcome &outcome)
     for (const QString &line : outcome.written)
         print(stdout, line);
     for (const QString &line : outcome.kept)
-        print(stdout, QStringLiteral("kept ") + line);
+        print(stdout, line);
     for (const QString &line : outcome.settings)
         print(stdout, line);
 }
@@ -114,7 +114,7 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
     if (!replace && QFileInfo::exists(files.main) && QFileInfo::exists(files.learningFrench)) {
         // Nothing to build from the dictionaries; still create the settings
         // file when missing and bring the settings records in line.
-        report(installAllTables(files, {}, false, options));
+        report(completeSettings(files, options));
         return 0;
     }
     const bool terminal = isTerminal();
@@ -173,14 +173,24 @@ int installList(const QString &path, WordList list, const LanguagePair &language
                                               : QString::number(line.line);
         print(stderr, QStringLiteral("%1:%2: %3").arg(path, place, line.reason));
     }
-    if (!list.refused.isEmpty() && !skipBad) {
-        print(stderr, QStringLiteral("%1: %2 lines refused; nothing written (--skip-bad imports the other lines)")
-                          .arg(path)
-                          .arg(list.refused.size()));
+    const QString listed = list.refusedCount > list.refused.size()
+                               ? QStringLiteral("the first %1 listed above").arg(list.refused.size())
+                               : QStringLiteral("listed above");
+    const QString refused = list.refusedCount == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(list.refusedCount);
+    // A file whose every line was refused holds words the reader could not
+    // take: it never empties a table, whatever the options say.
+    if (list.refusedCount > 0 && list.rows.isEmpty()) {
+        print(stderr, QStringLiteral("%1: every line with words was refused (%2, %3); nothing written")
+                          .arg(path, refused, listed));
         return 1;
     }
-    if (!list.refused.isEmpty())
-        print(stdout, QStringLiteral("%1: skipped %2 lines (listed above)").arg(path).arg(list.refused.size()));
+    if (list.refusedCount > 0 && !skipBad) {
+        print(stderr, QStringLiteral("%1: %2 refused (%3); nothing written (--skip-bad imports the other lines)")
+                          .arg(path, refused, listed));
+        return 1;
+    }
+    if (list.refusedCount > 0)
+        print(stdout, QStringLiteral("%1: skipped %2 (%3)").arg(path, refused, listed));
     for (const QString &note : std::as_const(list.notes))
         print(stdout, QStringLiteral("%1: %2").arg(path, note));
     if (list.rows.isEmpty() && !options.allowEmpty) {
@@ -325,6 +335,12 @@ int main(int argc, char *argv[])
     const QString &command = args.at(0);
     WriteOptions options;
     options.allowEmpty = parser.isSet(allowEmpty);
+    options.waitingForLock = [seconds = options.lockWaitMs / 1000](qint64 holder) {
+        const QString process = holder > 0 ? QStringLiteral(" (process %1)").arg(holder) : QString();
+        print(stderr, QStringLiteral("Waiting for another import%1 to finish (up to %2 s)...")
+                          .arg(process)
+                          .arg(seconds));
+    };
     try {
         if (command == QLatin1String("freedict"))
             return runFreedict(args, parser.value(transDeEn), files, parser.isSet(replace), options,

@@ -1,5 +1,6 @@
 #include "data/import/data_root_writer.h"
 
+#include "data/import/import_lock.h"
 #include "data/record_error.h"
 #include "data/sqlite_connection.h"
 #include "data/store_paths.h"
@@ -7,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -25,36 +26,6 @@ namespace {
 
 // An import waits this long for a lock held by the running program.
 constexpr int kBusyTimeoutMs = 10000;
-
-// Only one import at a time writes under a data root. The lock of an import
-// that died is taken over at once (QLockFile sees that its process is gone).
-class ImportLock
-{
-public:
-    ImportLock(const QString &root, int waitMs)
-        : m_lock(importLockPath(root))
-    {
-        m_lock.setStaleLockTime(0); // a long import is not stale
-        if (m_lock.tryLock(waitMs))
-            return;
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        m_lock.getLockInfo(&pid, &host, &application);
-        if (m_lock.error() == QLockFile::LockFailedError) {
-            throw RecordError(QStringLiteral("Another import (process %1) is changing the files under %2; "
-                                             "nothing was written. Try again when it has finished.")
-                                  .arg(pid)
-                                  .arg(root));
-        }
-        throw RecordError(QStringLiteral("Cannot create the lock file %1 (is the folder read-only?); nothing was "
-                                         "written.")
-                              .arg(m_lock.fileName()));
-    }
-
-private:
-    QLockFile m_lock;
-};
 
 // One of the three files as the import's connection sees it.
 struct Target
@@ -248,19 +219,25 @@ std::optional<QString> reconcileSettings(SqliteConnection &db, const Target &tar
 }
 
 // A transaction over several files is committed with a super-journal
-// ("NAME-mjXXXXXXXX") that lists their journals. SQLite deletes it, but a
-// crash just after it was written leaves it behind, referred to by no
-// journal. Once the files have been opened (rolling back what was
-// unfinished), one whose journals are all gone is such litter.
+// ("NAME-mjXXXXXXXXX", beside the connection's main database) that lists
+// their journals. SQLite deletes it, but a crash just after it was written
+// leaves it behind, referred to by no journal. Once the files have been
+// opened (rolling back what was unfinished), one whose journals are all
+// gone is such litter. Only names SQLite gives a data file's super-journal
+// are looked at: a file of the user's that happens to hold "-mj" is not.
 void removeOrphanedSuperJournals(const QStringList &folders)
 {
+    static const QRegularExpression kSuperJournal(QStringLiteral("^(engmi|eng)\\.db(\\.partial)?-mj[0-9A-F]{9}$"));
     for (const QString &folder : folders) {
         const QDir dir(folder);
         for (const QString &name : dir.entryList({QStringLiteral("*-mj*")}, QDir::Files)) {
+            if (!kSuperJournal.match(name).hasMatch())
+                continue;
             QFile superJournal(dir.filePath(name));
             if (!superJournal.open(QIODevice::ReadOnly))
                 continue;
-            const QList<QByteArray> journals = superJournal.readAll().split('\0');
+            // Journal names of three files: a few hundred bytes.
+            const QList<QByteArray> journals = superJournal.read(1 << 16).split('\0');
             superJournal.close();
             const bool referred = std::any_of(journals.begin(), journals.end(), [](const QByteArray &journal) {
                 return !journal.isEmpty() && QFileInfo::exists(QFile::decodeName(journal));
@@ -329,13 +306,15 @@ WriteResult writeDataFiles(const DataFiles &files, const QVector<FileChange> &ch
 {
     if (!QDir().mkpath(files.root))
         throw RecordError(QStringLiteral("Cannot create the folder %1").arg(files.root));
-    const ImportLock lock(files.root, options.lockWaitMs);
+    const ImportLock lock(importLockPath(files.root), options.lockWaitMs, options.waitingForLock);
 
     // In the order files are moved into place: a file before the record in
     // another file that counts it.
     const std::pair<QString, QString> bindings[] = {
         {files.main, files.main}, {files.learningFrench, files.learningFrench}, {files.testSettings, files.main}};
     QVector<Target> targets;
+    WriteResult result;
+    QStringList refused;
     for (const auto &[path, counts] : bindings) {
         removeLeftovers(partialPathFor(path));
         Target target;
@@ -352,14 +331,23 @@ WriteResult writeDataFiles(const DataFiles &files, const QVector<FileChange> &ch
             if (change.path == path)
                 target.change = &change;
         }
+        // Whether a file exists is decided here, under the lock: a file
+        // that another import created a moment ago counts.
+        if (target.exists && target.change && target.change->whenExists == FileChange::WhenExists::Keep) {
+            target.change = nullptr;
+            result.kept.append(path);
+        } else if (target.exists && target.change && target.change->whenExists == FileChange::WhenExists::Refuse) {
+            refused.append(QStringLiteral("%1 exists; give --replace to overwrite it").arg(path));
+        }
         target.create = !target.exists && target.change && target.change->createWhenMissing;
         if (target.exists || target.create)
             targets.append(target);
     }
+    if (!refused.isEmpty())
+        throw RecordError(refused.join(QLatin1Char('\n')));
     if (targets.isEmpty())
-        return {};
+        return result;
 
-    WriteResult result;
     try {
         std::unique_ptr<SqliteConnection> db;
         for (qsizetype i = 0; i < targets.size(); ++i) {
@@ -389,9 +377,16 @@ WriteResult writeDataFiles(const DataFiles &files, const QVector<FileChange> &ch
 
         // The new tables of each change are staged in a temporary database
         // of their own (once, when files get the same tables).
+        // A change kept out (the file exists) stages nothing.
+        const auto used = [&targets](const FileChange &change) {
+            return std::any_of(targets.cbegin(), targets.cend(), [&](const Target &t) { return t.change == &change; });
+        };
         for (qsizetype k = 0; k < changes.size(); ++k) {
-            const auto same = std::find_if(changes.begin(), changes.begin() + k,
-                                           [&](const FileChange &c) { return c.tables == changes[k].tables; });
+            if (!used(changes[k]))
+                continue;
+            const auto same = std::find_if(changes.begin(), changes.begin() + k, [&](const FileChange &c) {
+                return used(c) && c.tables == changes[k].tables;
+            });
             const QString staging = QStringLiteral("s%1").arg(same - changes.begin());
             if (same == changes.begin() + k) {
                 attach(*db, QString(), "", staging);
@@ -411,8 +406,13 @@ WriteResult writeDataFiles(const DataFiles &files, const QVector<FileChange> &ch
         // Changes held in memory until the commit leave readers (the
         // program) unblocked meanwhile.
         db->exec(QStringLiteral("PRAGMA cache_spill = OFF"));
+        // An immediate transaction takes the write locks of every file at
+        // its start, waiting up to the busy timeout for the program's
+        // settings writes. (A deferred one reads first, and SQLite refuses
+        // its later upgrade to writing at once, without waiting, whenever
+        // the program holds a write lock at that moment.)
         const auto inTransaction = [&db](const std::function<void()> &work) {
-            db->exec(QStringLiteral("BEGIN"));
+            db->exec(QStringLiteral("BEGIN IMMEDIATE"));
             try {
                 work();
                 db->exec(QStringLiteral("COMMIT"));

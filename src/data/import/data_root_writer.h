@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace vorbix::import {
@@ -28,6 +29,12 @@ struct FileChange
 {
     QString path;
     bool createWhenMissing = false;
+    // What becomes of the change when the file exists: it is made, the file
+    // is kept as it is, or the whole import is refused. Decided while the
+    // import lock is held, so that a file another import has just created
+    // counts as existing.
+    enum class WhenExists { Replace, Keep, Refuse };
+    WhenExists whenExists = WhenExists::Replace;
     // The tables replaced, in kLanguagePairs order; nullptr keeps a table (a
     // file that is created gets it empty).
     std::array<const QVector<WordRow> *, kPairCount> tables{};
@@ -42,11 +49,15 @@ struct WriteOptions
     bool allowEmpty = false;
     // How long to wait for another import on the same data root.
     int lockWaitMs = 30000;
+    // Told, once, with the other import's process id (0 when unknown) when
+    // the wait for it begins, so that a wait is never silent.
+    std::function<void(qint64)> waitingForLock;
 };
 
 struct WriteResult
 {
     QStringList created;   // files that did not exist before
+    QStringList kept;      // existing files whose change was WhenExists::Keep
     QStringList settings;  // one line per settings record changed
 };
 

@@ -1,8 +1,7 @@
 #include "data/import/dictd_index.h"
 
+#include "data/import/input_file.h"
 #include "data/record_error.h"
-
-#include <QFile>
 
 #include <limits>
 
@@ -95,10 +94,7 @@ QVector<DictdIndexEntry> parseDictdIndex(const QByteArray &text, const QString &
 
 QVector<DictdIndexEntry> readDictdIndex(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    QVector<DictdIndexEntry> entries = parseDictdIndex(file.readAll(), path);
+    QVector<DictdIndexEntry> entries = parseDictdIndex(readInputFile(path), path);
     // An empty index (a zero-byte file, say) would silently yield an empty
     // word table.
     if (entries.isEmpty())

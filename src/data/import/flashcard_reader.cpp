@@ -1,24 +1,22 @@
 #include "data/import/flashcard_reader.h"
 
 #include "data/import/foreign_list.h"
+#include "data/import/input_file.h"
 #include "data/import/language_names.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <limits>
 
 namespace vorbix::import {
 
 namespace {
-
-struct Record
-{
-    int line = 0;
-    QStringList fields;
-};
 
 QChar separatorOf(const QString &value)
 {
@@ -31,108 +29,339 @@ QChar separatorOf(const QString &value)
     return value.size() == 1 ? value.at(0) : QChar();
 }
 
-// The file as text, one entry per line; lines that are not text are refused
-// and left empty, so that the line numbers of the others stay right.
-QStringList decodeLines(const QByteArray &content, QVector<RefusedLine> &refused)
+// The file's lines, read as they are reached (a file of millions of short
+// lines is never held as millions of strings). A line that is not text is
+// refused, once, and read as empty, so that the numbers of the others stay
+// right. A carriage return inside a line means CR-only line ends (an old Mac
+// file), which would run every note of the file into one: such lines are
+// refused too, as the word-list reader does.
+class Lines
 {
-    QStringList lines;
-    const QByteArrayView text = content.startsWith("\xEF\xBB\xBF") ? QByteArrayView(content).sliced(3) : QByteArrayView(content);
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
+public:
+    Lines(const QByteArray &content, EntryCollector &refusals)
+        : m_text(content.startsWith("\xEF\xBB\xBF") ? QByteArrayView(content).sliced(3) : QByteArrayView(content))
+        , m_refusals(refusals)
+    {
+    }
+
+    bool atEnd(qsizetype offset) const { return offset >= m_text.size(); }
+
+    // Line `number`, which starts at `offset`; `next` is where the one after
+    // it starts.
+    QString line(qsizetype offset, int number, qsizetype &next)
+    {
+        qsizetype end = m_text.indexOf('\n', offset);
         if (end < 0)
-            end = text.size();
-        QByteArrayView bytes = text.sliced(start, end - start);
-        start = end + 1;
+            end = m_text.size();
+        next = end + 1;
+        QByteArrayView bytes = m_text.sliced(offset, end - offset);
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString line = decoder.decode(bytes);
-        if (bytes.contains('\0') || decoder.hasError()) {
-            refused.append({static_cast<int>(lines.size() + 1),
-                            bytes.contains('\0') ? QStringLiteral("a NUL byte (the file may not be text)")
-                                                 : QStringLiteral("invalid UTF-8")});
-            line.clear();
+        const bool firstTime = number > m_checked;
+        m_checked = std::max(m_checked, number);
+        QString problem;
+        QString line;
+        if (bytes.contains('\r')) {
+            problem = QStringLiteral("a carriage return (CR) inside the line: line ends of this kind are not "
+                                     "recognised; save the file with LF or CR LF line ends");
+        } else if (bytes.contains('\0')) {
+            problem = QStringLiteral("a NUL byte (the file may not be text)");
+        } else {
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            line = decoder.decode(bytes);
+            if (decoder.hasError())
+                problem = QStringLiteral("invalid UTF-8");
         }
-        lines.append(line);
+        if (problem.isEmpty())
+            return line;
+        if (firstTime)
+            m_refusals.refuse({number, problem});
+        return {};
     }
-    return lines;
-}
 
-// Splits the records starting at `first`: a quoted field may run over
-// several lines. A quote left open is refused.
-QVector<Record> splitRecords(const QStringList &lines, qsizetype first, QChar separator,
-                             QVector<RefusedLine> &refused)
+private:
+    QByteArrayView m_text;
+    EntryCollector &m_refusals;
+    int m_checked = 0;  // lines up to this one have been checked (and refused) already
+};
+
+// The fields of a record read so far, and where its reading stands.
+class RecordSplitter
 {
-    QVector<Record> records;
-    for (qsizetype i = first; i < lines.size(); ++i) {
-        if (lines.at(i).trimmed().isEmpty() || lines.at(i).startsWith(QLatin1Char('#')))
-            continue;
-        Record record;
-        record.line = static_cast<int>(i + 1);
-        QString field;
-        bool quoted = false;
-        QString line = lines.at(i);
-        for (qsizetype c = 0;; ++c) {
-            if (c == line.size()) {
-                if (quoted && i + 1 < lines.size()) {
-                    field.append(QLatin1Char('\n'));
-                    line = lines.at(++i);
-                    c = -1;
-                    continue;
-                }
-                break;
-            }
+public:
+    // `insideQuote`: the record's first line read starts inside a quoted field.
+    explicit RecordSplitter(QChar separator, bool insideQuote = false) : m_separator(separator), m_quoted(insideQuote) {}
+
+    // Reads one line of the record; a line after the first continues a
+    // quoted field that the line before left open.
+    void read(const QString &line, bool continued)
+    {
+        if (continued)
+            m_field.append(QLatin1Char('\n'));
+        for (qsizetype c = 0; c < line.size(); ++c) {
             const QChar ch = line.at(c);
-            if (quoted) {
+            if (m_quoted) {
                 if (ch == QLatin1Char('"') && c + 1 < line.size() && line.at(c + 1) == QLatin1Char('"')) {
-                    field.append(ch);
+                    m_field.append(ch);
                     ++c;
                 } else if (ch == QLatin1Char('"')) {
-                    quoted = false;
+                    m_quoted = false;
                 } else {
-                    field.append(ch);
+                    m_field.append(ch);
                 }
-            } else if (ch == QLatin1Char('"') && field.isEmpty()) {
-                quoted = true;
-            } else if (ch == separator) {
-                record.fields.append(field);
-                field.clear();
+            } else if (ch == QLatin1Char('"') && m_field.isEmpty()) {
+                m_quoted = true;
+            } else if (ch == m_separator) {
+                m_fields.append(m_field);
+                m_field.clear();
             } else {
-                field.append(ch);
+                m_field.append(ch);
             }
         }
-        if (quoted) {
-            refused.append({record.line, QStringLiteral("a quote is not closed")});
+    }
+
+    bool quoted() const { return m_quoted; }
+
+    QStringList finish()
+    {
+        m_fields.append(m_field);
+        return m_fields;
+    }
+
+private:
+    QChar m_separator;
+    bool m_quoted = false;
+    QString m_field;
+    QStringList m_fields;
+};
+
+// Hands each record from the line at `at` on to `take`: a quoted field may
+// run over several lines. A quote that no later line closes is refused with
+// the line that opened it, and reading goes on with the next line, so that
+// one stray quote cannot swallow the rest of the file.
+//
+// Whether a line that starts inside a quoted field closes it depends on that
+// line alone. So once the lines after some point have been read to the end
+// without one that closes a field, no quote opened later can close either,
+// and none is looked for again: the file is read in linear time, however
+// many quotes are left open.
+void splitRecords(Lines &lines, qsizetype at, int number, QChar separator, EntryCollector &refusals,
+                  const std::function<void(int, QStringList)> &take)
+{
+    qsizetype noClosingFrom = std::numeric_limits<qsizetype>::max();
+    // For a quote left open by the line before `from` (which is line
+    // `lineNumber`): the number of the line that closes it, and where the
+    // line after that one starts.
+    const auto closingLine = [&](qsizetype from, int lineNumber) -> std::optional<std::pair<int, qsizetype>> {
+        for (qsizetype offset = from; offset < noClosingFrom && !lines.atEnd(offset); ++lineNumber) {
+            qsizetype next = 0;
+            RecordSplitter probe(separator, true);
+            probe.read(lines.line(offset, lineNumber, next), true);
+            if (!probe.quoted())
+                return std::pair(lineNumber, next);
+            offset = next;
+        }
+        noClosingFrom = std::min(noClosingFrom, from);
+        return std::nullopt;
+    };
+
+    while (!lines.atEnd(at)) {
+        qsizetype next = 0;
+        const QString line = lines.line(at, number, next);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            at = next;
+            ++number;
             continue;
         }
-        record.fields.append(field);
-        records.append(record);
+        RecordSplitter splitter(separator);
+        splitter.read(line, false);
+        if (!splitter.quoted()) {
+            take(number, splitter.finish());
+            at = next;
+            ++number;
+            continue;
+        }
+        const auto last = closingLine(next, number + 1);
+        if (!last) {
+            refusals.refuse({number, QStringLiteral("a quote is not closed")});
+            at = next;
+            ++number;
+            continue;
+        }
+        for (int continued = number + 1; continued <= last->first; ++continued) {
+            qsizetype after = 0;
+            splitter.read(lines.line(next, continued, after), true);
+            next = after;
+        }
+        take(number, splitter.finish());
+        at = last->second;
+        number = last->first + 1;
     }
-    return records;
+}
+
+// Removes what a regular expression would, from left to right: each place
+// `find` reports from a position (start and end of the removed text, or
+// nothing when no later match exists) is replaced by `replacement`.
+template<typename Find>
+QString replaceEach(const QString &text, Find find, QStringView replacement = {})
+{
+    QString result;
+    qsizetype kept = 0;
+    qsizetype from = 0;
+    while (const auto match = find(text, from)) {
+        result += QStringView(text).sliced(kept, match->first - kept);
+        result += replacement;
+        kept = from = match->second;
+    }
+    result += QStringView(text).sliced(kept);
+    return result;
+}
+
+using Match = std::optional<std::pair<qsizetype, qsizetype>>;
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// The length of the name at `at` when it is one of `names` as a whole word
+// (any case), else 0.
+qsizetype nameAt(const QString &text, qsizetype at, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        const qsizetype length = qsizetype(std::strlen(name));
+        if (QStringView(text).sliced(at).startsWith(QLatin1String(name), Qt::CaseInsensitive)
+            && (at + length == text.size() || !isWordCharacter(text.at(at + length))))
+            return length;
+    }
+    return 0;
+}
+
+// "[sound:...]" references of a media file.
+Match soundReference(const QString &text, qsizetype from)
+{
+    const qsizetype start = text.indexOf(QLatin1String("[sound:"), from);
+    if (start < 0)
+        return std::nullopt;
+    const qsizetype end = text.indexOf(QLatin1Char(']'), start + 7);
+    if (end < 0)
+        return std::nullopt;  // no "]" after it: no later reference ends either
+    return std::pair(start, end + 1);
+}
+
+// A <style> or <script> element with its content. One left open is kept (its
+// tag goes with the other tags); once no closing tag is found for a name,
+// none is looked for again.
+class HiddenElement
+{
+public:
+    Match operator()(const QString &text, qsizetype from)
+    {
+        for (qsizetype open = text.indexOf(QLatin1Char('<'), from); open >= 0;
+             open = text.indexOf(QLatin1Char('<'), open + 1)) {
+            for (int kind = 0; kind < 2; ++kind) {
+                const char *name = kind == 0 ? "style" : "script";
+                const qsizetype length = nameAt(text, open + 1, {name});
+                if (length == 0 || m_unclosed[kind])
+                    continue;
+                const qsizetype tagEnd = text.indexOf(QLatin1Char('>'), open + 1 + length);
+                if (tagEnd < 0)
+                    return std::nullopt;
+                if (const auto end = closingTag(text, tagEnd + 1, name))
+                    return std::pair(open, *end);
+                m_unclosed[kind] = true;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    // The end of the first "</name>" (blanks allowed before ">") from `from`.
+    static std::optional<qsizetype> closingTag(const QString &text, qsizetype from, const char *name)
+    {
+        const QString tag = QLatin1String("</") + QLatin1String(name);
+        for (qsizetype at = text.indexOf(tag, from, Qt::CaseInsensitive); at >= 0;
+             at = text.indexOf(tag, at + 1, Qt::CaseInsensitive)) {
+            qsizetype after = at + tag.size();
+            while (after < text.size() && text.at(after).isSpace())
+                ++after;
+            if (after < text.size() && text.at(after) == QLatin1Char('>'))
+                return after + 1;
+        }
+        return std::nullopt;
+    }
+
+    bool m_unclosed[2] = {false, false};
+};
+
+// A tag that ends a line or a block: <br>, <div>, <p>, <li>, opening or
+// closing.
+Match boundaryTag(const QString &text, qsizetype from)
+{
+    for (qsizetype open = text.indexOf(QLatin1Char('<'), from); open >= 0;
+         open = text.indexOf(QLatin1Char('<'), open + 1)) {
+        qsizetype at = open + 1;
+        while (at < text.size() && text.at(at).isSpace())
+            ++at;
+        if (at < text.size() && text.at(at) == QLatin1Char('/'))
+            ++at;
+        while (at < text.size() && text.at(at).isSpace())
+            ++at;
+        const qsizetype length = nameAt(text, at, {"br", "div", "p", "li"});
+        if (length == 0)
+            continue;
+        const qsizetype end = text.indexOf(QLatin1Char('>'), at + length);
+        if (end < 0)
+            return std::nullopt;
+        return std::pair(open, end + 1);
+    }
+    return std::nullopt;
+}
+
+Match anyTag(const QString &text, qsizetype from)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('<'), from);
+    const qsizetype end = open < 0 ? -1 : text.indexOf(QLatin1Char('>'), open + 1);
+    if (end < 0)
+        return std::nullopt;
+    return std::pair(open, end + 1);
+}
+
+// Each run of boundary marks (\x01) with the blanks around it becomes ", ".
+QString boundariesAsCommas(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('\x01')) {
+            result.append(text.at(i));
+            continue;
+        }
+        while (!result.isEmpty() && result.back().isSpace())
+            result.chop(1);
+        while (i + 1 < text.size() && (text.at(i + 1).isSpace() || text.at(i + 1) == QLatin1Char('\x01')))
+            ++i;
+        result.append(QLatin1String(", "));
+    }
+    return result;
 }
 
 } // namespace
 
 QString htmlToText(const QString &html)
 {
-    static const QRegularExpression kSound(QStringLiteral("\\[sound:[^\\]]*\\]"));
-    static const QRegularExpression kHidden(QStringLiteral("<(style|script)\\b[^>]*>.*?</\\1\\s*>"),
-                                            QRegularExpression::CaseInsensitiveOption
-                                                | QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression kBoundary(QStringLiteral("<\\s*/?\\s*(br|div|p|li)\\b[^>]*>"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression kTag(QStringLiteral("<[^>]*>"));
     static const QRegularExpression kEntity(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[a-zA-Z]{2,8});"));
-    static const QRegularExpression kCommas(QStringLiteral("\\s*\x01[\\s\x01]*"));
 
-    QString text = html;
-    text.remove(kSound).remove(kHidden);
+    // Every step is one pass from left to right (a regular expression that
+    // looks ahead for a closing tag or bracket would read to the end of the
+    // text once per opening one, which a crafted field makes quadratic).
+    QString text = replaceEach(html, soundReference);
+    text = replaceEach(text, HiddenElement());
     // Boundaries are marked first and turned into ", " after the entities,
     // so that a decoded character cannot be mistaken for one.
     text.remove(QLatin1Char('\x01'));
-    text.replace(kBoundary, QStringLiteral("\x01"));
-    text.remove(kTag);
+    text = replaceEach(text, boundaryTag, u"\x01");
+    text = replaceEach(text, anyTag);
     static const std::pair<const char *, char16_t> kNamed[] = {
         {"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}, {"apos", u'\''}, {"nbsp", u' '}};
     QString decoded;
@@ -157,45 +386,57 @@ QString htmlToText(const QString &html)
             decoded.append(match.captured(0));  // unknown: kept as written
     }
     decoded.append(QStringView(text).mid(last));
-    decoded.replace(kCommas, QStringLiteral(", "));
-    decoded = decoded.simplified();
-    while (decoded.startsWith(QLatin1Char(',')))
-        decoded = decoded.mid(1).trimmed();
-    while (decoded.endsWith(QLatin1Char(',')))
-        decoded = decoded.chopped(1).trimmed();
-    return decoded;
+    decoded = boundariesAsCommas(decoded).simplified();
+    // Commas left at either end by boundaries with nothing beside them.
+    const auto isEdge = [](QChar c) { return c == QLatin1Char(',') || c.isSpace(); };
+    qsizetype begin = 0;
+    qsizetype end = decoded.size();
+    if (begin < end && decoded.at(begin) == QLatin1Char(',')) {
+        while (begin < end && isEdge(decoded.at(begin)))
+            ++begin;
+    }
+    if (begin < end && decoded.at(end - 1) == QLatin1Char(',')) {
+        while (end > begin && isEdge(decoded.at(end - 1)))
+            --end;
+    }
+    return decoded.sliced(begin, end - begin);
 }
 
 WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, std::optional<FieldChoice> fields)
 {
-    QVector<RefusedLine> refused;
-    const QStringList lines = decodeLines(content, refused);
+    EntryCollector collector;
+    Lines lines(content, collector);
 
     QChar separator = QLatin1Char('\t');
     bool html = false;
     QStringList columns;
-    QVector<int> nonText;  // fields from 1: guid, note type, deck, tags
+    QSet<int> nonText;  // fields from 1: guid, note type, deck, tags
     QStringList notes;
-    qsizetype first = 0;
+    constexpr qsizetype kNotesShown = 12;  // a crafted file may have thousands of headers
     static const QRegularExpression kHeader(QStringLiteral("^#([a-z ]+):(.*)$"));
-    for (; first < lines.size(); ++first) {
-        const QRegularExpressionMatch header = kHeader.match(lines.at(first));
+    qsizetype at = 0;
+    int number = 1;
+    for (; !lines.atEnd(at); ++number) {
+        qsizetype next = 0;
+        const QRegularExpressionMatch header = kHeader.match(lines.line(at, number, next));
         if (!header.hasMatch())
             break;
+        at = next;
         const QString key = header.captured(1);
         const QString value = header.captured(2).trimmed();
         if (key == QLatin1String("separator")) {
             separator = separatorOf(value);
             if (separator.isNull())
-                throw RecordError(QStringLiteral("line %1: unknown separator \"%2\"").arg(first + 1).arg(value));
+                throw RecordError(QStringLiteral("line %1: unknown separator \"%2\"").arg(number).arg(value.left(40)));
         } else if (key == QLatin1String("html")) {
             html = value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         } else if (key == QLatin1String("columns")) {
             columns = value.split(separator);
         } else if (key.endsWith(QLatin1String(" column"))) {
-            nonText.append(value.toInt());
-            notes.append(QStringLiteral("%1 (field %2)").arg(key.chopped(7), value));
-        } else {
+            nonText.insert(value.toInt());
+            if (notes.size() < kNotesShown)
+                notes.append(QStringLiteral("%1 (field %2)").arg(key.chopped(7), value.left(12)));
+        } else if (notes.size() < kNotesShown) {
             notes.append(QStringLiteral("header #%1").arg(key));
         }
     }
@@ -222,30 +463,26 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
         }
     }
 
-    QVector<ForeignEntry> entries;
     bool moreFields = false;
-    for (const Record &record : splitRecords(lines, first, separator, refused)) {
+    splitRecords(lines, at, number, separator, collector, [&](int line, const QStringList &record) {
         const int needed = std::max(fields->first, fields->second);
-        if (record.fields.size() < needed) {
-            refused.append({record.line, QStringLiteral("%1 fields; the word and translation are fields %2 and %3")
-                                             .arg(record.fields.size())
-                                             .arg(fields->first)
-                                             .arg(fields->second)});
-            continue;
+        if (record.size() < needed) {
+            collector.refuse({line, QStringLiteral("%1 fields; the word and translation are fields %2 and %3")
+                                        .arg(record.size())
+                                        .arg(fields->first)
+                                        .arg(fields->second)});
+            return;
         }
-        moreFields = moreFields || record.fields.size() > 2;
-        QString word = record.fields.at(fields->first - 1);
-        QString translation = record.fields.at(fields->second - 1);
+        moreFields = moreFields || record.size() > 2;
+        QString word = record.at(fields->first - 1);
+        QString translation = record.at(fields->second - 1);
         if (html) {
             word = htmlToText(word);
             translation = htmlToText(translation);
         }
-        entries.append({word, translation, record.line, 0});
-    }
-    WordList list = collectEntries(entries);
-    list.refused.append(refused);
-    std::sort(list.refused.begin(), list.refused.end(),
-              [](const RefusedLine &a, const RefusedLine &b) { return a.line < b.line; });
+        collector.add({word, translation, line, 0});
+    });
+    WordList list = collector.finish();
     if (moreFields)
         notes.append(QStringLiteral("fields other than %1 and %2").arg(fields->first).arg(fields->second));
     if (!notes.isEmpty())
@@ -255,11 +492,9 @@ WordList parseFlashcards(const QByteArray &content, const LanguagePair &pair, st
 
 WordList readFlashcards(const QString &path, const LanguagePair &pair, std::optional<FieldChoice> fields)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    const QByteArray content = readInputFile(path);
     try {
-        return parseFlashcards(file.readAll(), pair, fields);
+        return parseFlashcards(content, pair, fields);
     } catch (const RecordError &error) {
         throw RecordError(QStringLiteral("%1: %2").arg(path, error.message()));
     }

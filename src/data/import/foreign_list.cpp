@@ -1,54 +1,68 @@
 #include "data/import/foreign_list.h"
 
 #include "data/import/freedict_import.h"
-
-#include <QHash>
+#include "data/record_error.h"
 
 namespace vorbix::import {
 
-WordList collectEntries(const QVector<ForeignEntry> &entries)
+void EntryCollector::add(const ForeignEntry &entry)
 {
-    WordList list;
-    QVector<QStringList> translations;  // per row, in file order
-    QHash<QString, qsizetype> rowOfWord;
-    for (const ForeignEntry &entry : entries) {
-        const QString word = entry.word.simplified();
-        const QString translation = entry.translation.simplified();
-        if (word.isEmpty() && translation.isEmpty())
-            continue;
-        const auto refuse = [&](const QString &reason) { list.refused.append({entry.line, reason, entry.column}); };
-        if (word.isEmpty()) {
-            refuse(QStringLiteral("a translation (\"%1\") without a word").arg(translation.left(40)));
-            continue;
-        }
-        if (word.size() > kMaxTranslationLength || translation.size() > kMaxTranslationLength) {
-            refuse(QStringLiteral("\"%1\": a text longer than %2 characters")
-                       .arg(word.left(40))
-                       .arg(kMaxTranslationLength));
-            continue;
-        }
-        auto found = rowOfWord.constFind(word);
-        if (found == rowOfWord.cend()) {
-            found = rowOfWord.insert(word, list.rows.size());
-            list.rows.append({word, std::nullopt});
-            translations.append(QStringList());
-        }
-        QStringList &known = translations[*found];
-        if (!translation.isEmpty() && !known.contains(translation))
-            known.append(translation);
+    const QString word = entry.word.simplified();
+    const QString translation = entry.translation.simplified();
+    if (word.isEmpty() && translation.isEmpty())
+        return;
+    const auto refuse = [&](const QString &reason) { m_list.refuse({entry.line, reason, entry.column}); };
+    if (word.isEmpty()) {
+        refuse(QStringLiteral("a translation (\"%1\") without a word").arg(translation.left(40)));
+        return;
     }
-    for (qsizetype i = 0; i < list.rows.size(); ++i) {
-        bool shortened = false;
-        const QString joined = joinTranslations(translations.at(i), shortened);
-        if (shortened) {
-            list.notes.append(QStringLiteral("\"%1\": translations beyond %2 characters left out")
-                                  .arg(list.rows.at(i).source)
-                                  .arg(kMaxTranslationLength));
-        }
-        if (!joined.isEmpty())
-            list.rows[i].target = joined;
+    if (word.size() > kMaxTranslationLength || translation.size() > kMaxTranslationLength) {
+        refuse(QStringLiteral("\"%1\": a text longer than %2 characters").arg(word.left(40)).arg(kMaxTranslationLength));
+        return;
     }
-    return list;
+    auto found = m_rowOfWord.constFind(word);
+    if (found == m_rowOfWord.cend()) {
+        if (m_rows.size() == schema::kMaxRows) {
+            throw RecordError(QStringLiteral("more than %1 words; a table holds at most %1. Nothing written.")
+                                  .arg(schema::kMaxRows));
+        }
+        found = m_rowOfWord.insert(word, m_rows.size());
+        m_list.rows.append({word, std::nullopt});
+        m_rows.append(Row());
+    }
+    Row &row = m_rows[*found];
+    if (translation.isEmpty() || row.kept.contains(translation))
+        return;
+    // As joinTranslations does: one that does not fit is left out, a
+    // shorter one after it may still fit.
+    const qsizetype added = (row.joined.isEmpty() ? 0 : 2) + translation.size();
+    if (row.joined.size() + added > kMaxTranslationLength) {
+        row.shortened = true;
+        return;
+    }
+    if (!row.joined.isEmpty())
+        row.joined += QLatin1String(", ");
+    row.joined += translation;
+    row.kept.insert(translation);
+}
+
+WordList EntryCollector::finish()
+{
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).shortened) {
+            m_list.notes.append(QStringLiteral("\"%1\": translations beyond %2 characters left out")
+                                    .arg(m_list.rows.at(i).source)
+                                    .arg(kMaxTranslationLength));
+        }
+        if (!m_rows.at(i).joined.isEmpty())
+            m_list.rows[i].target = m_rows.at(i).joined;
+    }
+    m_list.wordCount = m_list.rows.size();
+    std::stable_sort(m_list.refused.begin(), m_list.refused.end(),
+                     [](const RefusedLine &a, const RefusedLine &b) { return a.line < b.line; });
+    m_rows.clear();
+    m_rowOfWord.clear();
+    return std::move(m_list);
 }
 
 } // namespace vorbix::import

@@ -8,25 +8,9 @@ namespace vorbix::import {
 
 namespace {
 
-bool exists(const QString &path)
+QString keptMessage(const QString &path)
 {
-    return QFileInfo::exists(path);
-}
-
-QString refusal(const QString &path)
-{
-    return QStringLiteral("%1 exists; give --replace to overwrite it").arg(path);
-}
-
-void refuseExisting(const QStringList &targets)
-{
-    QStringList refused;
-    for (const QString &path : targets) {
-        if (exists(path))
-            refused.append(refusal(path));
-    }
-    if (!refused.isEmpty())
-        throw RecordError(refused.join(QLatin1Char('\n')));
+    return QStringLiteral("%1 exists and is kept as it is (--replace rebuilds it)").arg(path);
 }
 
 void checkRowCount(const LanguagePair &pair, const QVector<WordRow> &rows)
@@ -64,13 +48,10 @@ ImportOutcome installAllTables(const DataFiles &files, const std::array<QVector<
     ImportOutcome outcome;
     QVector<FileChange> changes;
     for (const QString &path : {files.main, files.learningFrench}) {
-        if (exists(path) && !replace) {
-            outcome.kept.append(refusal(path));
-            continue;
-        }
         FileChange change;
         change.path = path;
         change.createWhenMissing = true;
+        change.whenExists = replace ? FileChange::WhenExists::Replace : FileChange::WhenExists::Keep;
         for (int i = 0; i < kPairCount; ++i)
             change.tables[i] = &tables[i];
         changes.append(change);
@@ -79,10 +60,26 @@ ImportOutcome installAllTables(const DataFiles &files, const std::array<QVector<
 
     const WriteResult result = writeDataFiles(files, changes, options);
     for (const FileChange &change : std::as_const(changes)) {
-        if (change.path != files.testSettings) {
+        if (result.kept.contains(change.path)) {
+            outcome.kept.append(keptMessage(change.path));
+        } else if (change.path != files.testSettings) {
             outcome.written.append(QStringLiteral("%1: %2 with the six tables")
                                        .arg(change.path, createdOr(result, change.path, QStringLiteral("rebuilt"))));
         }
+    }
+    if (result.created.contains(files.testSettings))
+        outcome.written.append(QStringLiteral("%1: created with empty word tables").arg(files.testSettings));
+    outcome.settings = result.settings;
+    return outcome;
+}
+
+ImportOutcome completeSettings(const DataFiles &files, const WriteOptions &options)
+{
+    const WriteResult result = writeDataFiles(files, {settingsFileWhenMissing(files)}, options);
+    ImportOutcome outcome;
+    for (const QString &path : {files.main, files.learningFrench}) {
+        if (QFileInfo::exists(path))
+            outcome.kept.append(keptMessage(path));
     }
     if (result.created.contains(files.testSettings))
         outcome.written.append(QStringLiteral("%1: created with empty word tables").arg(files.testSettings));
@@ -95,14 +92,13 @@ ImportOutcome installOneTable(const DataFiles &files, const LanguagePair &pair, 
 {
     checkRowCount(pair, rows);
     const QStringList targets{files.main, files.learningFrench};
-    if (!replace)
-        refuseExisting(targets);
     const int pairIndex = *pairIndexForCode(QLatin1String(pair.tableCode));
     QVector<FileChange> changes;
     for (const QString &path : targets) {
         FileChange change;
         change.path = path;
         change.createWhenMissing = true;
+        change.whenExists = replace ? FileChange::WhenExists::Replace : FileChange::WhenExists::Refuse;
         change.tables[pairIndex] = &rows;
         changes.append(change);
     }
@@ -141,12 +137,6 @@ std::optional<QString> accessTargetPath(const DataFiles &files, const QString &t
 ImportOutcome installAccessFiles(const DataFiles &files, const QVector<std::pair<QString, QString>> &sources,
                                  bool replace, const WriteOptions &options)
 {
-    if (!replace) {
-        QStringList targets;
-        for (const auto &source : sources)
-            targets.append(source.second);
-        refuseExisting(targets);
-    }
     QVector<AccessDatabase> read;
     for (const auto &source : sources)
         read.append(readAccessFile(source.first));
@@ -157,6 +147,7 @@ ImportOutcome installAccessFiles(const DataFiles &files, const QVector<std::pair
         FileChange change;
         change.path = sources.at(s).second;
         change.createWhenMissing = true;
+        change.whenExists = replace ? FileChange::WhenExists::Replace : FileChange::WhenExists::Refuse;
         for (int i = 0; i < kPairCount; ++i)
             change.tables[i] = &database.tables[i];
         change.settings = std::pair{database.current, database.count};

@@ -23,6 +23,8 @@ struct ImportOutcome
 
 // Every job writes through writeDataFiles: all of it or, on any error
 // (RecordError), nothing; settings records are reconciled in the same step.
+// Which files exist, and so what `replace` decides, is settled while the
+// import lock is held.
 
 // Sets up the word data from complete tables (the FreeDict import): the two
 // word files that are missing are built, existing ones are rebuilt only with
@@ -30,6 +32,11 @@ struct ImportOutcome
 // empty word tables when it is missing.
 ImportOutcome installAllTables(const DataFiles &files, const std::array<QVector<WordRow>, kPairCount> &tables,
                                bool replace, const WriteOptions &options = {});
+
+// Creates the settings file when it is missing and brings the settings
+// records in line, building no word file (the FreeDict import when both
+// word files exist and --replace is not given).
+ImportOutcome completeSettings(const DataFiles &files, const WriteOptions &options = {});
 
 // Puts one pair's table into both word files (a user's word list). When a
 // word file exists and `replace` is not given, nothing at all is written and

@@ -1,18 +1,27 @@
 #include "data/import/kvtml_reader.h"
 
 #include "data/import/foreign_list.h"
+#include "data/import/input_file.h"
 #include "data/import/language_names.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QHash>
+#include <QSet>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 
 namespace vorbix::import {
 
 namespace {
+
+// Deeper than any KVTML file nests (kvtml, lessons, containers within
+// containers, entry, translation, text); a file nested deeper is refused
+// before it can cost memory or time.
+constexpr int kMaxDepth = 64;
 
 struct Identifier
 {
@@ -26,24 +35,35 @@ struct Entry
 {
     int line = 0;
     int column = 0;
-    QHash<QString, QString> texts;  // identifier id -> text
+    QList<std::pair<QString, QString>> texts;  // identifier id -> text, in file order
+    std::optional<RefusedLine> refused;        // a translation without an id, or two with one
 };
 
 struct Document
 {
     QVector<Identifier> identifiers;
-    QVector<Entry> entries;
-    std::set<QString> ignored;  // element names, sorted for the note
+    bool identifiersRead = false;  // the <identifiers> element has ended
+    std::set<QString> ignored;     // element names, sorted for the note
 };
 
+// Takes each entry as it is read, with the document so far.
+using EntrySink = std::function<void(Entry &&, const Document &)>;
+
+// Walks the document token by token, without recursion: every element is
+// counted on the way in and out, so that nesting beyond kMaxDepth is refused
+// wherever it occurs, and text is gathered from an element and its children
+// in one loop.
 class Parser
 {
 public:
-    Parser(const QByteArray &content, const QString &name) : m_xml(content), m_name(name) {}
+    Parser(const QByteArray &content, const QString &name, EntrySink sink)
+        : m_xml(content), m_name(name), m_sink(std::move(sink))
+    {
+    }
 
     Document parse()
     {
-        if (m_xml.readNextStartElement()) {
+        if (nextChild()) {
             if (m_xml.name() != QLatin1String("kvtml"))
                 m_xml.raiseError(QStringLiteral("the document is <%1>, not <kvtml>").arg(m_xml.name()));
             else if (!m_xml.attributes().value(QLatin1String("version")).startsWith(QLatin1Char('2')))
@@ -53,26 +73,107 @@ public:
             else
                 readDocument();
         }
+        // What follows </kvtml> must be nothing but blanks and comments; the
+        // reader refuses anything else ("Extra content at end of document").
+        while (!m_xml.atEnd())
+            next();
         if (m_xml.hasError()) {
+            QString reason = m_xml.errorString();
+            if (reason.endsWith(QLatin1Char('.')))
+                reason.chop(1);
             throw RecordError(QStringLiteral("%1:%2:%3: %4; nothing written")
                                   .arg(m_name)
                                   .arg(m_xml.lineNumber())
                                   .arg(m_xml.columnNumber())
-                                  .arg(m_xml.errorString()));
+                                  .arg(reason));
         }
         return std::move(m_document);
     }
 
 private:
+    QXmlStreamReader::TokenType next()
+    {
+        const QXmlStreamReader::TokenType token = m_xml.readNext();
+        switch (token) {
+        case QXmlStreamReader::StartElement:
+            if (++m_depth > kMaxDepth)
+                m_xml.raiseError(QStringLiteral("elements nested more than %1 deep (no KVTML file nests so deep)").arg(kMaxDepth));
+            break;
+        case QXmlStreamReader::EndElement:
+            --m_depth;
+            break;
+        case QXmlStreamReader::DTD:
+            // KVTML files name the KDE document type and declare nothing of
+            // their own. Declared entities would be expanded into the words
+            // (or, when external, silently left out): such a file is refused.
+            if (!m_xml.entityDeclarations().isEmpty() || !m_xml.notationDeclarations().isEmpty()
+                || m_xml.text().contains(QLatin1Char('[')))
+                m_xml.raiseError(QStringLiteral("the file declares entities or a document type of its own "
+                                                "(<!DOCTYPE ... [ ... ]>), which KVTML files never do"));
+            break;
+        case QXmlStreamReader::EntityReference:
+            // Only a document type the reader does not read could declare
+            // it (the KDE one declares none): the text would be lost.
+            m_xml.raiseError(QStringLiteral("the entity &%1; is declared nowhere in the file").arg(m_xml.name()));
+            break;
+        default:
+            break;
+        }
+        return token;
+    }
+
+    // Moves to the next child element of the current one: true at its start,
+    // false at the end of the current element, the document or an error.
+    bool nextChild()
+    {
+        while (!m_xml.atEnd()) {
+            switch (next()) {
+            case QXmlStreamReader::StartElement:
+                return true;
+            case QXmlStreamReader::EndElement:
+                return false;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    // Passes over the element whose start the reader is on.
+    void skip()
+    {
+        const int depth = m_depth;
+        while (!m_xml.atEnd()) {
+            if (next() == QXmlStreamReader::EndElement && m_depth < depth)
+                return;
+        }
+    }
+
+    // The text of the element whose start the reader is on, its children's
+    // text included (a KDE program may keep markup inside <text>).
+    QString text()
+    {
+        QString text;
+        const int depth = m_depth;
+        while (!m_xml.atEnd()) {
+            const QXmlStreamReader::TokenType token = next();
+            if (token == QXmlStreamReader::Characters)
+                text += m_xml.text();
+            else if (token == QXmlStreamReader::EndElement && m_depth < depth)
+                break;
+        }
+        return text;
+    }
+
     void readDocument()
     {
-        while (m_xml.readNextStartElement()) {
+        while (nextChild()) {
             if (m_xml.name() == QLatin1String("identifiers"))
                 readIdentifiers();
             else if (m_xml.name() == QLatin1String("entries"))
                 readEntries();
             else if (m_xml.name() == QLatin1String("information"))
-                m_xml.skipCurrentElement();  // title, author, licence: not word data
+                skip();  // title, author, licence: not word data
             else
                 ignore();
         }
@@ -81,36 +182,53 @@ private:
     void ignore()
     {
         m_document.ignored.insert(m_xml.name().toString());
-        m_xml.skipCurrentElement();
+        skip();
     }
 
     void readIdentifiers()
     {
-        while (m_xml.readNextStartElement()) {
+        QHash<QString, qint64> lineOfId;
+        while (nextChild()) {
             if (m_xml.name() != QLatin1String("identifier")) {
                 ignore();
                 continue;
             }
+            // The entries' translations name their identifier by its id: an
+            // identifier without one, or two with the same, would make one
+            // language's text stand for another's.
             Identifier identifier;
-            identifier.id = m_xml.attributes().value(QLatin1String("id")).toString();
-            while (m_xml.readNextStartElement()) {
+            const QXmlStreamAttributes attributes = m_xml.attributes();
+            if (!attributes.hasAttribute(QLatin1String("id"))) {
+                m_xml.raiseError(QStringLiteral("an <identifier> without an id"));
+                return;
+            }
+            identifier.id = attributes.value(QLatin1String("id")).toString();
+            if (const auto first = lineOfId.constFind(identifier.id); first != lineOfId.cend()) {
+                m_xml.raiseError(QStringLiteral("a second <identifier> with id \"%1\" (the first is on line %2)")
+                                     .arg(identifier.id)
+                                     .arg(*first));
+                return;
+            }
+            lineOfId.insert(identifier.id, m_xml.lineNumber());
+            while (nextChild()) {
                 if (m_xml.name() == QLatin1String("name"))
-                    identifier.name = m_xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+                    identifier.name = text().simplified();
                 else if (m_xml.name() == QLatin1String("locale"))
-                    identifier.locale = m_xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+                    identifier.locale = text().simplified();
                 else
-                    m_xml.skipCurrentElement();  // articles, pronouns, tenses of the language
+                    skip();  // articles, pronouns, tenses of the language
             }
             identifier.language = languageOfName(identifier.locale);
             if (!identifier.language)
                 identifier.language = languageOfName(identifier.name);
             m_document.identifiers.append(identifier);
         }
+        m_document.identifiersRead = true;
     }
 
     void readEntries()
     {
-        while (m_xml.readNextStartElement()) {
+        while (nextChild()) {
             if (m_xml.name() != QLatin1String("entry")) {
                 ignore();
                 continue;
@@ -118,37 +236,102 @@ private:
             Entry entry;
             entry.line = static_cast<int>(m_xml.lineNumber());
             entry.column = static_cast<int>(m_xml.columnNumber());
-            while (m_xml.readNextStartElement()) {
+            QSet<QString> ids;
+            while (nextChild()) {
                 if (m_xml.name() != QLatin1String("translation")) {
                     ignore();
                     continue;
                 }
-                const QString id = m_xml.attributes().value(QLatin1String("id")).toString();
-                while (m_xml.readNextStartElement()) {
-                    if (m_xml.name() == QLatin1String("text"))
-                        entry.texts.insert(id, m_xml.readElementText(QXmlStreamReader::IncludeChildElements));
-                    else
-                        ignore();
-                }
+                readTranslation(entry, ids);
             }
-            m_document.entries.append(std::move(entry));
+            // An entry with no text at all (a crafted file may hold millions
+            // of <entry/>) is passed over here.
+            if (entry.refused || !entry.texts.isEmpty())
+                m_sink(std::move(entry), m_document);
+        }
+    }
+
+    // Reads a <translation> of the entry; `ids` holds the ids of those before.
+    void readTranslation(Entry &entry, QSet<QString> &ids)
+    {
+        const auto refuse = [&](const QString &reason) {
+            if (!entry.refused)
+                entry.refused = RefusedLine{static_cast<int>(m_xml.lineNumber()), reason,
+                                            static_cast<int>(m_xml.columnNumber())};
+        };
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const QString id = attributes.value(QLatin1String("id")).toString();
+        if (!attributes.hasAttribute(QLatin1String("id")))
+            refuse(QStringLiteral("a <translation> without an id"));
+        else if (ids.contains(id))
+            refuse(QStringLiteral("a second <translation> with id \"%1\" in one entry").arg(id));
+        ids.insert(id);
+        bool hasText = false;
+        while (nextChild()) {
+            if (m_xml.name() != QLatin1String("text")) {
+                ignore();
+                continue;
+            }
+            if (hasText)
+                refuse(QStringLiteral("a second <text> in one <translation>"));
+            hasText = true;
+            entry.texts.append({id, text()});
         }
     }
 
     QXmlStreamReader m_xml;
     QString m_name;
+    EntrySink m_sink;
     Document m_document;
+    int m_depth = 0;
 };
+
+// The encoding a document declares ("<?xml ... encoding="..."?>"), lower
+// case; empty when it declares none.
+QString declaredEncoding(const QByteArray &content)
+{
+    static const QRegularExpression kDeclaration(
+        QStringLiteral("^<\\?xml[^>]*\\bencoding\\s*=\\s*[\"']([A-Za-z0-9._-]{1,40})[\"']"));
+    const QRegularExpressionMatch match = kDeclaration.match(QString::fromLatin1(content.left(200)));
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+// A document in UTF-8 (XML's default) is checked as text first: the XML
+// reader reports a bad byte at a wrong place and a NUL byte as an unexpected
+// nothing. Files in UTF-16 (a byte order mark) or another declared encoding
+// are left to the XML reader.
+void requireText(const QByteArray &content, const QString &name)
+{
+    if (content.startsWith("\xFE\xFF") || content.startsWith("\xFF\xFE"))
+        return;
+    const QString encoding = declaredEncoding(content);
+    if (!encoding.isEmpty() && encoding != QLatin1String("utf-8") && encoding != QLatin1String("utf8"))
+        return;
+    const auto bad = firstNonText(content);
+    if (!bad)
+        return;
+    const TextPlace place = placeOf(content, *bad);
+    throw RecordError(QStringLiteral("%1:%2:%3: %4; nothing written")
+                          .arg(name)
+                          .arg(place.line)
+                          .arg(place.column)
+                          .arg(content.at(*bad) == '\0' ? QStringLiteral("a NUL byte (the file may not be text)")
+                                                        : QStringLiteral("invalid UTF-8 (a KVTML file is UTF-8 "
+                                                                         "unless it declares another encoding)")));
+}
 
 QString describe(const QVector<Identifier> &identifiers)
 {
+    constexpr qsizetype kShown = 12;  // a crafted file may hold thousands
     QStringList found;
-    for (const Identifier &identifier : identifiers) {
+    for (const Identifier &identifier : identifiers.first(std::min(identifiers.size(), kShown))) {
         found.append(QStringLiteral("%1 \"%2\" (locale \"%3\")%4")
                          .arg(identifier.id, identifier.name, identifier.locale,
                               identifier.language ? QStringLiteral(": ") + englishLanguageName(qPrintable(*identifier.language))
                                                   : QString()));
     }
+    if (identifiers.size() > kShown)
+        found.append(QStringLiteral("and %1 more").arg(identifiers.size() - kShown));
     return found.isEmpty() ? QStringLiteral("no identifiers") : QStringLiteral("identifiers ") + found.join(QLatin1String(", "));
 }
 
@@ -199,55 +382,106 @@ QString pairNames()
     return names.join(QLatin1Char(' '));
 }
 
+// Names for a note, the first twelve of them: a crafted file may hold
+// thousands.
+QString namesOf(const std::set<QString> &names)
+{
+    constexpr qsizetype kShown = 12;
+    QStringList shown;
+    for (auto it = names.begin(); it != names.end() && shown.size() < kShown; ++it)
+        shown.append(it->left(40));
+    QString text = shown.join(QLatin1String(", "));
+    if (qsizetype(names.size()) > kShown)
+        text += QStringLiteral(" and %1 more").arg(qsizetype(names.size()) - kShown);
+    return text;
+}
+
+QString textOf(const Entry &entry, const QString &id)
+{
+    for (const auto &[textId, text] : entry.texts) {
+        if (textId == id)
+            return text;
+    }
+    return {};
+}
+
 } // namespace
 
 KvtmlList parseKvtml(const QByteArray &content, const QString &name, std::optional<int> pair)
 {
-    const Document document = Parser(content, name).parse();
-    const auto choice = choose(document.identifiers, pair);
-    if (!choice) {
+    requireText(content, name);
+    const auto refusal = [&](const QVector<Identifier> &identifiers) {
         const QString wanted = pair ? QStringLiteral("none for %1 and %2 of %3")
                                           .arg(englishLanguageName(kLanguagePairs[*pair].sourceField),
                                                englishLanguageName(kLanguagePairs[*pair].targetField),
                                                QLatin1String(kLanguagePairs[*pair].caption))
                                     : QStringLiteral("not two that name a pair Vorbix trains (%1)").arg(pairNames());
-        throw RecordError(QStringLiteral("%1: %2: %3. Languages are recognised by name (English, Spanish, French, "
-                                         "German, or Español, Français, Deutsch) or locale code (en, es, fr, de); "
-                                         "give PAIR after the file to choose two of them, or to take a file's only "
-                                         "two identifiers in their order. Nothing written.")
-                              .arg(name, describe(document.identifiers), wanted));
-    }
+        return RecordError(QStringLiteral("%1: %2: %3. Languages are recognised by name (English, Spanish, French, "
+                                          "German, or Español, Français, Deutsch) or locale code (en, es, fr, de); "
+                                          "give PAIR after the file to choose two of them, or to take a file's only "
+                                          "two identifiers in their order. Nothing written.")
+                               .arg(name, describe(identifiers), wanted));
+    };
+
+    // Entries go to the collector as they are read once the identifiers
+    // are known (they come first in every KVTML file), so that a file of
+    // a million entries is never held whole; only entries before the
+    // identifiers wait. When the identifiers name no pair, the rest of the
+    // file is still read for its XML errors, and nothing is kept.
+    std::optional<Choice> choice;
+    bool noPair = false;
+    QVector<Entry> waiting;
+    EntryCollector collector;
+    std::set<QString> otherIdentifiers;
+    const auto use = [&](const Entry &entry) {
+        if (entry.refused) {
+            collector.refuse(*entry.refused);
+            return;
+        }
+        try {
+            collector.add({textOf(entry, choice->source), textOf(entry, choice->target), entry.line, entry.column});
+        } catch (const RecordError &error) {  // more words than a table holds
+            throw RecordError(QStringLiteral("%1: %2").arg(name, error.message()));
+        }
+        for (const auto &[id, text] : entry.texts) {
+            if (id != choice->source && id != choice->target && !text.trimmed().isEmpty())
+                otherIdentifiers.insert(id);
+        }
+    };
+    const Document document = Parser(content, name, [&](Entry &&entry, const Document &sofar) {
+                                  if (!choice && !noPair && sofar.identifiersRead) {
+                                      choice = choose(sofar.identifiers, pair);
+                                      noPair = !choice;
+                                  }
+                                  if (choice)
+                                      use(entry);
+                                  else if (!noPair)
+                                      waiting.append(std::move(entry));
+                              }).parse();
+    if (!choice && !noPair)
+        choice = choose(document.identifiers, pair);
+    if (!choice)
+        throw refusal(document.identifiers);
+    for (const Entry &entry : std::as_const(waiting))
+        use(entry);
 
     KvtmlList result;
     result.pair = choice->pair;
-    QVector<ForeignEntry> entries;
-    entries.reserve(document.entries.size());
-    std::set<QString> otherIdentifiers;
-    for (const Entry &entry : document.entries) {
-        entries.append({entry.texts.value(choice->source), entry.texts.value(choice->target), entry.line, entry.column});
-        for (auto it = entry.texts.cbegin(); it != entry.texts.cend(); ++it) {
-            if (it.key() != choice->source && it.key() != choice->target && !it.value().trimmed().isEmpty())
-                otherIdentifiers.insert(it.key());
-        }
-    }
-    result.list = collectEntries(entries);
+    result.list = collector.finish();
     if (!otherIdentifiers.empty()) {
         result.list.notes.append(QStringLiteral("translations of other identifiers (id %1) left aside")
-                                     .arg(QStringList(otherIdentifiers.begin(), otherIdentifiers.end()).join(QLatin1String(", "))));
+                                     .arg(namesOf(otherIdentifiers)));
     }
     if (!document.ignored.empty()) {
         result.list.notes.append(QStringLiteral("not kept (a table holds words and translations only): %1")
-                                     .arg(QStringList(document.ignored.begin(), document.ignored.end()).join(QLatin1String(", "))));
+                                     .arg(namesOf(document.ignored)));
     }
     return result;
 }
 
 KvtmlList readKvtml(const QString &path, std::optional<int> pair)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    return parseKvtml(file.readAll(), path, pair);
+    return parseKvtml(readInputFile(path), path, pair);
 }
 
 } // namespace vorbix::import

@@ -19,7 +19,7 @@ struct KvtmlList
 
 // Reads the entries of a KVTML 2 document: each <entry> gives the text of
 // one identifier's <translation> as the word and another's as its
-// translation (see collectEntries for merging and refusals, which carry the
+// translation (see EntryCollector for merging and refusals, which carry the
 // entry's line and column). The identifiers are recognised by their <locale>
 // or <name> (languageOfName). Without `pair` the file's two identifiers, in
 // their order, must name one of the pairs; with it, the identifiers of the

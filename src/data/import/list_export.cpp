@@ -1,12 +1,13 @@
 #include "data/import/list_export.h"
 
 #include "data/import/data_root_writer.h"
+#include "data/import/export_file.h"
 #include "data/import/language_names.h"
+#include "data/import/word_list_reader.h"
 #include "data/record_error.h"
 #include "data/sqlite_connection.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace vorbix::import {
@@ -39,12 +40,15 @@ bool hasWord(const WordRow &row, ExportReport &report)
     return false;
 }
 
-QString csvField(const QString &text)
+QString csvField(const QString &field)
 {
+    const QString text = csvCellText(field);
     // Quoted when it holds a comma or a quote, has blanks at its ends, or
-    // begins with "#" (a line starting with it would be read as a comment).
+    // begins with "#" (a line starting with it would be read as a comment)
+    // or with U+FEFF (at the start of the file, a reader takes it for the
+    // byte order mark).
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.startsWith(QLatin1Char('#'))
-        && text.trimmed() == text)
+        && !text.startsWith(QChar(0xFEFF)) && text.trimmed() == text)
         return text;
     QString quoted = text;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
@@ -136,8 +140,14 @@ ExportReport exportTable(const QString &dataRoot, const LanguagePair &pair, cons
     const DataFiles files(dataRoot);
     if (!QFileInfo(files.main).isFile())
         throw RecordError(QStringLiteral("%1 does not exist; vorbix-import builds it").arg(files.main));
-    if (QFileInfo::exists(path) && !replace)
-        throw RecordError(QStringLiteral("%1 exists; give --replace to overwrite it").arg(path));
+    QStringList dataFiles;
+    for (const QString &file : {files.main, files.learningFrench, files.testSettings}) {
+        for (const char *suffix : {"", "-journal", "-wal", "-shm"})
+            dataFiles.append(file + QLatin1String(suffix));
+    }
+    dataFiles.append(importLockPath(dataRoot));
+    // Refused before the table is read; checked again as the file is written.
+    checkExportTarget(path, replace, dataFiles);
     QVector<WordRow> rows;
     {
         SqliteConnection db(files.main, SqliteConnection::Mode::ReadOnly);
@@ -146,9 +156,7 @@ ExportReport exportTable(const QString &dataRoot, const LanguagePair &pair, cons
     ExportReport report;
     const QByteArray content =
         format == ExportFormat::Kvtml ? kvtmlDocument(pair, rows, report) : csvDocument(rows, report);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw RecordError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    writeExportFile(path, content, replace, dataFiles);
     return report;
 }
 

@@ -31,9 +31,11 @@ QByteArray kvtmlDocument(const LanguagePair &pair, const QVector<WordRow> &rows,
 QByteArray csvDocument(const QVector<WordRow> &rows, ExportReport &report);
 
 // Writes the pair's table of the word file under the data root to `path`,
-// replacing a file there only with `replace`. The file is written in full
-// beside its place and then moved there, so a failed export leaves any
-// earlier one as it was. Throws RecordError naming the file and the problem.
+// replacing a file there only with `replace`, and never a link, a word
+// database or anything but a regular file (writeExportFile). The file is
+// written in full beside its place and then moved there, so a failed or
+// stopped export leaves any earlier one as it was. Throws RecordError
+// naming the file and the problem.
 ExportReport exportTable(const QString &dataRoot, const LanguagePair &pair, const QString &path, ExportFormat format,
                          bool replace);
 

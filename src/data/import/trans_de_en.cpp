@@ -1,10 +1,10 @@
 #include "data/import/trans_de_en.h"
 
 #include "data/import/dictd_entry.h"
+#include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
 
@@ -480,13 +480,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
 
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RecordError(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
-    return germanSourcesFromTrans(text, coreEnglish);
+    return germanSourcesFromTrans(readInputFile(path), coreEnglish);
 }
 
 } // namespace vorbix::import

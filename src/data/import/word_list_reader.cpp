@@ -1,8 +1,8 @@
 #include "data/import/word_list_reader.h"
 
+#include "data/import/input_file.h"
 #include "data/record_error.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <optional>
@@ -48,6 +48,38 @@ std::optional<QStringList> splitCsv(const QString &line)
 
 } // namespace
 
+QString csvCellText(const QString &text)
+{
+    // A cell that begins with "=", "+", "-" or "@" (or a tab or CR) is a
+    // formula to a spreadsheet, which may run it; a leading apostrophe makes
+    // it text, and the spreadsheet does not show it. So that the way back is
+    // exact, an apostrophe is also added where the text already begins with
+    // apostrophes before such a character ("'=x" -> "''=x").
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) == QLatin1Char('\''))
+        ++first;
+    if (first == text.size())
+        return text;
+    const QChar c = text.at(first);
+    const bool formula = c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('@')
+                         || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+    return formula ? QLatin1Char('\'') + text : text;
+}
+
+QString csvCellValue(const QString &cell)
+{
+    if (cell.startsWith(QLatin1Char('\'')) && csvCellText(cell.mid(1)) != cell.mid(1))
+        return cell.mid(1);
+    return cell;
+}
+
+void WordList::refuse(const RefusedLine &line)
+{
+    ++refusedCount;
+    if (refused.size() < kListedRefusals)
+        refused.append(line);
+}
+
 ListFormat listFormatForPath(const QString &path)
 {
     return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? ListFormat::Csv : ListFormat::Tsv;
@@ -70,20 +102,20 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
         if (bytes.endsWith('\r'))
             bytes.chop(1);
         if (bytes.contains('\r')) {
-            list.refused.append({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of "
+            list.refuse({lineNumber, QStringLiteral("a carriage return (CR) inside the line: line ends of "
                                                              "this kind are not recognised; save the list with LF "
                                                              "or CR LF line ends")});
             continue;
         }
         if (bytes.contains('\0')) {
-            list.refused.append({lineNumber, QStringLiteral("a NUL byte (the file may not be text, or not UTF-8)")});
+            list.refuse({lineNumber, QStringLiteral("a NUL byte (the file may not be text, or not UTF-8)")});
             continue;
         }
 
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString line = decoder.decode(bytes);
         if (decoder.hasError()) {
-            list.refused.append({lineNumber, QStringLiteral("invalid UTF-8")});
+            list.refuse({lineNumber, QStringLiteral("invalid UTF-8")});
             continue;
         }
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
@@ -93,39 +125,41 @@ WordList parseWordList(const QByteArray &content, ListFormat format)
         if (format == ListFormat::Csv) {
             const auto split = splitCsv(line);
             if (!split) {
-                list.refused.append({lineNumber, QStringLiteral("a quote is not closed")});
+                list.refuse({lineNumber, QStringLiteral("a quote is not closed")});
                 continue;
             }
             fields = *split;
+            for (QString &field : fields)
+                field = csvCellValue(field);
         } else {
             fields = line.split(QLatin1Char('\t'));
         }
         if (fields.size() != 2) {
-            list.refused.append({lineNumber, QStringLiteral("%1 columns, expected 2 (word and translations)")
+            list.refuse({lineNumber, QStringLiteral("%1 columns, expected 2 (word and translations)")
                                                  .arg(fields.size())});
             continue;
         }
         const QString word = fields.at(0).simplified();
         const QString translation = fields.at(1).simplified();
         if (word.isEmpty()) {
-            list.refused.append({lineNumber, QStringLiteral("empty word")});
+            list.refuse({lineNumber, QStringLiteral("empty word")});
             continue;
         }
-        list.rows.append({word, translation.isEmpty() ? std::nullopt : std::optional<QString>(translation)});
+        // Rows beyond what a table holds are counted, not kept: the list is
+        // refused anyway, and a file of millions of lines stays small.
+        if (++list.wordCount <= schema::kMaxRows + 1)
+            list.rows.append({word, translation.isEmpty() ? std::nullopt : std::optional<QString>(translation)});
     }
     return list;
 }
 
 WordList readWordList(const QString &path, ListFormat format)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw RecordError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    WordList list = parseWordList(file.readAll(), format);
-    if (list.rows.size() > schema::kMaxRows) {
+    WordList list = parseWordList(readInputFile(path), format);
+    if (list.wordCount > schema::kMaxRows) {
         throw RecordError(QStringLiteral("%1 holds %2 words; a table holds at most %3.")
                               .arg(path)
-                              .arg(list.rows.size())
+                              .arg(list.wordCount)
                               .arg(schema::kMaxRows));
     }
     return list;

@@ -1,8 +1,10 @@
-// Imports and settings writes killed at random moments: after every kill the
-// program starts, each file passes SQLite's integrity check and holds either
-// its old or its new content (the files an import changes all old or all
-// new), every settings record agrees with the table it counts, and the same
-// import run again succeeds.
+// Imports, settings writes and exports killed at random moments: after every
+// kill the program starts, each file passes SQLite's integrity check and
+// holds either its old or its new content (the files an import changes all
+// old or all new), every settings record agrees with the table it counts,
+// an export over an earlier one leaves that file whole (the old one or the
+// new one, never a mixture or nothing) and no data file changed, and the
+// same job run again succeeds.
 //
 // VORBIX_CRASH_KILLS sets the number of kills (20 by default; the campaign
 // runs 200 or more) and VORBIX_CRASH_SEED the random seed.
@@ -26,7 +28,7 @@ using namespace vorbix::testing;
 
 namespace {
 
-enum class Job { Freedict, FreedictWithoutEnglish, ListA, ListB, Settings };
+enum class Job { Freedict, FreedictWithoutEnglish, ListA, ListB, Settings, Export };
 
 const char *jobName(Job job)
 {
@@ -36,6 +38,7 @@ const char *jobName(Job job)
     case Job::ListA: return "tsv --replace (list A)";
     case Job::ListB: return "tsv --replace (list B)";
     case Job::Settings: return "settings writes";
+    case Job::Export: return "export --replace over an earlier export";
     }
     return "";
 }
@@ -76,7 +79,9 @@ public:
         , m_dictd(QDir(workspace).filePath(QStringLiteral("dictd")))
         , m_listA(QDir(workspace).filePath(QStringLiteral("a.tsv")))
         , m_listB(QDir(workspace).filePath(QStringLiteral("b.tsv")))
+        , m_export(QDir(workspace).filePath(QStringLiteral("exports/words.csv")))
     {
+        QDir().mkpath(QFileInfo(m_export).path());
         QDir().mkpath(m_dictd);
         writeFreedictDirectory(m_dictd, 1500);
         writeList(m_listA, 3000, "a");
@@ -86,6 +91,7 @@ public:
     }
 
     QString root() const { return m_root; }
+    QString exportFile() const { return m_export; }
     const QStringList &files() const { return m_files; }
 
     QStringList arguments(Job job) const
@@ -102,11 +108,23 @@ public:
                     QStringLiteral("--replace"), QStringLiteral("--data-root"), m_root};
         case Job::Settings:
             return {QStringLiteral("write-settings"), m_root, QStringLiteral("60")};
+        case Job::Export:
+            return exportArguments(m_export);
         }
         return {};
     }
 
-    QString program(Job job) const { return job == Job::Settings ? testHelper() : importTool(); }
+    QStringList exportArguments(const QString &file) const
+    {
+        return {QStringLiteral("eng-spa"), file, QStringLiteral("--replace"), QStringLiteral("--data-root"), m_root};
+    }
+
+    QString program(Job job) const
+    {
+        if (job == Job::Export)
+            return qEnvironmentVariable("VORBIX_EXPORT");
+        return job == Job::Settings ? testHelper() : importTool();
+    }
 
     State state() const
     {
@@ -147,7 +165,7 @@ public:
 
     void recordNewTables(Job job)
     {
-        if (job == Job::Settings || m_newTables.contains(job))
+        if (job == Job::Settings || job == Job::Export || m_newTables.contains(job))
             return;
         m_newTables.insert(job, readContent(m_files[kEnglish])->tables);
     }
@@ -166,9 +184,23 @@ private:
     QString m_dictd;
     QString m_listA;
     QString m_listB;
+    QString m_export;
     QStringList m_files;
     QHash<Job, std::array<QVector<WordRow>, kPairCount>> m_newTables;
 };
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
 
 // A child that runs to its end; returns how long it took.
 qint64 runToEnd(const Campaign &campaign, Job job)
@@ -200,7 +232,7 @@ private Q_SLOTS:
 
         // A finished run of each job gives its duration, over which the
         // kills are spread, and its new tables.
-        const Job jobs[] = {Job::Freedict, Job::FreedictWithoutEnglish, Job::ListA, Job::ListB, Job::Settings};
+        const Job jobs[] = {Job::Freedict, Job::FreedictWithoutEnglish, Job::ListA, Job::ListB, Job::Settings, Job::Export};
         QHash<Job, qint64> duration;
         for (const Job job : jobs) {
             if (job == Job::FreedictWithoutEnglish)
@@ -210,6 +242,7 @@ private Q_SLOTS:
         }
 
         int done = 0;
+        int exportsWhole = 0; // kills of an export that left the new file in place
         int caughtWriting = 0; // the killed child left a journal, super-journal or partial file of its own
         int planted = 0;
         QHash<Job, int> perJob;
@@ -228,6 +261,11 @@ private Q_SLOTS:
                     plantedJournal = campaign.files()[file] + QStringLiteral("-journal");
                 }
             }
+
+            // An earlier export, of other content, that the export replaces.
+            const QByteArray oldExport = "an earlier export " + QByteArray::number(attempt) + "\n";
+            if (job == Job::Export)
+                writeBytes(campaign.exportFile(), oldExport);
 
             QProcess child;
             child.start(campaign.program(job), campaign.arguments(job));
@@ -261,7 +299,18 @@ private Q_SLOTS:
             }
 
             const State now = campaign.state();
-            if (job == Job::Settings) {
+            if (job == Job::Export) {
+                // Whole, old or new; the data files untouched.
+                const QString complete = QFileInfo(campaign.exportFile()).path() + QStringLiteral("/complete.csv");
+                QFile::remove(complete);
+                const ProcessResult full = run(campaign.program(job), campaign.exportArguments(complete));
+                QVERIFY2(full.exitCode == 0, qPrintable(full.output));
+                const QByteArray left = readBytes(campaign.exportFile());
+                QVERIFY2(left == oldExport || left == readBytes(complete),
+                         qPrintable(context + QStringLiteral(": the export holds %1 bytes, neither old nor new").arg(left.size())));
+                exportsWhole += left == oldExport ? 0 : 1;
+                QVERIFY2(now == old, qPrintable(context + QStringLiteral(": an export changed a data file")));
+            } else if (job == Job::Settings) {
                 for (int file = 0; file < 3; ++file)
                     QVERIFY2(now[file]->tables == old[file]->tables, qPrintable(context));
             } else {
@@ -296,14 +345,18 @@ private Q_SLOTS:
         QCOMPARE(done, kills);
         qInfo("%d kills (%s), %d with a hot journal planted before; %d caught the child writing (it left a "
               "journal or partial file of its own); "
-              "0 corrupt, 0 mixed, 0 stale settings",
+              "0 corrupt, 0 mixed, 0 stale settings, 0 exports half-written (%d left the new one, %d the old; "
+              "%d unfinished export files left beside it)",
               done,
-              qPrintable(QStringLiteral("freedict %1, freedict creating English %2, tsv %3, settings %4")
+              qPrintable(QStringLiteral("freedict %1, freedict creating English %2, tsv %3, settings %4, export %5")
                              .arg(perJob.value(Job::Freedict))
                              .arg(perJob.value(Job::FreedictWithoutEnglish))
                              .arg(perJob.value(Job::ListA) + perJob.value(Job::ListB))
-                             .arg(perJob.value(Job::Settings))),
-              planted, caughtWriting);
+                             .arg(perJob.value(Job::Settings))
+                             .arg(perJob.value(Job::Export))),
+              planted, caughtWriting, exportsWhole, perJob.value(Job::Export) - exportsWhole,
+              int(QDir(QFileInfo(campaign.exportFile()).path())
+                      .entryList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden).size()));
     }
 };
 

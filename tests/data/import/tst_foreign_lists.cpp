@@ -221,6 +221,12 @@ private Q_SLOTS:
         QTest::newRow("formatting and sound") << "<b>bold</b> <span style=\"x\">word</span>[sound:w.mp3]"
                                               << "bold word";
         QTest::newRow("unknown entity kept") << "&bogus; x" << "&bogus; x";
+        QTest::newRow("style and script gone with their content")
+            << "<style>p{}</style>a<SCRIPT type=x>b()</script >c" << "ac";
+        QTest::newRow("a style left open keeps the text after it") << "<style>a<style>b" << "ab";
+        QTest::newRow("a bracket never closed is text") << "a < b [sound:c" << "a < b [sound:c";
+        QTest::newRow("boundaries with attributes, none at the ends") << "<br>x<br class='y'>z< / p >" << "x, z";
+        QTest::newRow("a tag inside a broken one") << "x <b <br> y" << "x <b, y";
     }
 
     void reducesHtmlToText()

@@ -233,7 +233,19 @@ const Refusal kRefusals[] = {
          return tsvImport(writeList(inputs, kGoodList));
      },
      {"Convdiv/engmi.db is a symbolic link that leads nowhere"}},
+    {"view in the place of a kept table",
+     [](const QString &root, const QString &inputs) {
+         sql(englishFile(root), QStringLiteral("ALTER TABLE geren RENAME TO old; CREATE VIEW geren AS SELECT * FROM old"));
+         return tsvImport(writeList(inputs, kGoodList));
+     },
+     {"English/engmi.db is not a word database", "geren is a view, not a table"}},
 };
+
+// A view whose rows never end, with the columns of a word table.
+const char *const kEndlessView =
+    "ALTER TABLE enspa RENAME TO old; "
+    "CREATE VIEW enspa AS SELECT t.[Index], t.en, t.spa FROM old t, "
+    "(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT i FROM n)";
 
 // What the program's store must make of a damaged root (the test helper's
 // probe-store: start-up check, eng-spa table, a settings write).
@@ -301,6 +313,18 @@ const StoreCase kStoreCases[] = {
      },
      {"unusable: ", "Convdiv/engmi.db is a symbolic link that leads nowhere"},
      {"is missing"}},
+    {"table of more records than a table holds, each Index in range",
+     [](const QString &root) {
+         for (int i = 0; i < 11; ++i)
+             sql(englishFile(root), QStringLiteral("INSERT INTO enspa SELECT * FROM enspa"));
+     },
+     {"enspa: ", "table enspa: more than 32767 records"},
+     {"words"}},
+    {"view that never ends in the place of a word table",
+     [](const QString &root) { sql(englishFile(root), QLatin1String(kEndlessView)); },
+     {"unusable: ", "English/engmi.db is not a word database of this program: enspa is a view, not a table",
+      "settings: saved"},
+     {"words"}},
 };
 
 void checkOutput(const QString &output, const QStringList &expected, const QStringList &forbidden)
@@ -396,6 +420,55 @@ private Q_SLOTS:
         const FileContent settings = *readContent(settingsFile(root));
         QCOMPARE(std::pair(settings.current, settings.count), std::pair(QStringLiteral("enspa"), qint64(3)));
         QCOMPARE(leftovers(root), QStringList());
+    }
+
+    // Triggers a file brings along never run: not on the program's settings
+    // writes, not on an import's (which rewrites the record and the tables).
+    void triggersInADataFileNeverRun()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        writeGoodRoot(root);
+        const auto statement = [](const QString &path, const char *sql) {
+            SqliteConnection(path, SqliteConnection::Mode::ReadWrite).exec(QLatin1String(sql));
+        };
+        // The import brings this stale record in line, an update of `ini`.
+        statement(englishFile(root), "UPDATE ini SET curent = 'enger', nrcur = 99");
+        statement(englishFile(root), "CREATE TRIGGER on_import AFTER UPDATE ON ini BEGIN DELETE FROM enspa; END");
+        statement(settingsFile(root), "CREATE TRIGGER spoil BEFORE UPDATE ON ini BEGIN SELECT RAISE(ABORT, 'spoilt'); END");
+        const ProcessResult import = runImport(root, {QStringLiteral("tsv"), QStringLiteral("eng-ger"),
+                                                      writeList(root, kGoodList), QStringLiteral("--replace")});
+        QVERIFY2(import.exitCode == 0, qPrintable(import.output));
+        FileContent english = *readContent(englishFile(root));
+        QCOMPARE(std::pair(english.current, english.count), std::pair(QStringLiteral("enger"), qint64(3)));
+        QCOMPARE(english.tables[0], sampleTables().value(QStringLiteral("enspa")));
+
+        statement(englishFile(root), "CREATE TRIGGER on_settings AFTER UPDATE ON ini BEGIN DELETE FROM spaen; END");
+        const ProcessResult writes = run(testHelper(), {QStringLiteral("write-settings"), root, QStringLiteral("12")});
+        QVERIFY2(writes.exitCode == 0, qPrintable(writes.output));
+        english = *readContent(englishFile(root));
+        QCOMPARE(english.tables[1], sampleTables().value(QStringLiteral("spaen")));
+        QCOMPARE(english.tables[4].size(), 3);
+        for (const QString &path : dataFiles(root))
+            QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // The import clears away a super-journal a crash left behind, and
+    // nothing else: a file of the user's that merely holds "-mj" stays.
+    void filesBesideTheDataFilesAreLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        writeGoodRoot(root);
+        const QString folder = QFileInfo(englishFile(root)).path();
+        const QString mine = QDir(folder).filePath(QStringLiteral("my-mj-notes.txt"));
+        const QString litter = QDir(folder).filePath(QStringLiteral("engmi.db-mj1A2B3C9D4"));
+        writeFile(mine, "words to learn\n");
+        writeFile(litter, QByteArray("/nowhere/engmi.db-journal\0", 26));
+        const ProcessResult result = runImport(root, tsvImport(writeList(root, kGoodList)));
+        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+        QVERIFY(QFile::exists(mine));
+        QVERIFY(!QFile::exists(litter));
     }
 
     void allowEmptyEmptiesATableOnPurpose()

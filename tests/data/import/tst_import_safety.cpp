@@ -14,9 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace vorbix;
 using namespace vorbix::import;
@@ -166,6 +169,143 @@ private Q_SLOTS:
         running.unlock();
         installOneTable(files, enspa, numbered({QStringLiteral("a")}), true, options);
         QVERIFY(QFile::exists(files.main));
+    }
+
+    // A lock file that no live process holds blocks nothing, whatever it
+    // holds or is; a file that a link leads to is never touched.
+    void lockFilesThatHoldNothingAreTakenOver_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"empty", "garbage", "a process that ended", "link to a file", "link to nowhere",
+                                 "hard link to a file"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void lockFilesThatHoldNothingAreTakenOver()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir root;
+        const DataFiles files(root.path());
+        const QString lock = importLockPath(root.path());
+        const QString victim = root.filePath(QStringLiteral("notes.txt"));
+        {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("mine\n");
+        }
+        if (kind.startsWith(QLatin1String("link"))) {
+            QVERIFY(QFile::link(kind.endsWith(QLatin1String("file")) ? victim : root.filePath(QStringLiteral("nowhere")), lock));
+        } else if (kind.startsWith(QLatin1String("hard"))) {
+            QCOMPARE(::link(QFile::encodeName(victim).constData(), QFile::encodeName(lock).constData()), 0);
+        } else {
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kind == QLatin1String("garbage") ? QByteArray("\xff\xfe not a process\n")
+                       : kind == QLatin1String("empty") ? QByteArray()
+                                                         : QByteArray("999999\nvorbix-import\nelsewhere\n"));
+        }
+        WriteOptions options;
+        options.lockWaitMs = 0;
+        installOneTable(files, enspa, numbered({QStringLiteral("a")}), true, options);
+        QVERIFY(QFile::exists(files.main));
+        QVERIFY(!QFileInfo(lock).exists() && !QFileInfo(lock).isSymLink());
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("mine\n"));
+        QVERIFY(!QFile::exists(root.filePath(QStringLiteral("nowhere"))));
+    }
+
+    void aFolderInThePlaceOfTheLockIsRefused()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(importLockPath(root.path())));
+        WriteOptions options;
+        options.lockWaitMs = 0;
+        try {
+            installOneTable(DataFiles(root.path()), enspa, numbered({QStringLiteral("a")}), true, options);
+            QFAIL("an import ran without its lock");
+        } catch (const RecordError &error) {
+            QVERIFY2(error.message().contains(QLatin1String("lock file")), qPrintable(error.message()));
+        }
+        QVERIFY(!QFile::exists(DataFiles(root.path()).main));
+    }
+
+    // Whether a file exists is decided under the lock: an import without
+    // --replace that waited for another one finds the files it created,
+    // and leaves them alone.
+    void existingFilesAreDecidedWhileHoldingTheLock()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("root"));
+        QVERIFY(QDir().mkpath(root));
+        const QString list = dir.filePath(QStringLiteral("mine.tsv"));
+        {
+            QFile file(list);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("house\tcasa\n");
+        }
+        QLockFile other(importLockPath(root));
+        QVERIFY(other.tryLock(0));
+        QProcess waiting;
+        waiting.setProcessChannelMode(QProcess::MergedChannels);
+        waiting.start(testing::importTool(), {QStringLiteral("tsv"), QStringLiteral("enspa"), list,
+                                              QStringLiteral("--data-root"), root});
+        QVERIFY(waiting.waitForStarted());
+        QVERIFY(!waiting.waitForFinished(1500));  // waits for the lock
+        // ... and says so at once, naming the holder.
+        const QByteArray told = waiting.readAll();
+        QVERIFY2(told.contains("Waiting for another import (process " + QByteArray::number(QCoreApplication::applicationPid())
+                               + ") to finish (up to 30 s)"),
+                 told.constData());
+
+        // The other import builds the files meanwhile, then lets go.
+        const DataFiles files(root);
+        std::array<QVector<WordRow>, kPairCount> tables;
+        tables[0] = numbered({QStringLiteral("a"), QStringLiteral("b")});
+        for (const QString &path : {files.main, files.learningFrench, files.testSettings}) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            SqliteConnection db(path, SqliteConnection::Mode::Create);
+            createDatabaseSchema(db);
+            writeWordTable(db, enspa, tables[0]);
+        }
+        const QByteArray before = fileHash(files.main);
+        other.unlock();
+
+        QVERIFY(waiting.waitForFinished(60000));
+        const QByteArray output = waiting.readAll();
+        QVERIFY2(waiting.exitCode() == 1, output.constData());
+        QVERIFY2(output.contains("engmi.db exists; give --replace"), output.constData());
+        QCOMPARE(fileHash(files.main), before);
+    }
+
+    // An import waits for the write lock the program holds while it saves a
+    // settings record, as long as the busy timeout allows, instead of
+    // failing the moment its transaction would start writing.
+    void importWaitsForTheProgramsSettingsWrite()
+    {
+        QTemporaryDir root;
+        const DataFiles files(root.path());
+        installOneTable(files, enspa, numbered({QStringLiteral("a"), QStringLiteral("b")}), true);
+        const QString list = root.filePath(QStringLiteral("mine.tsv"));
+        {
+            QFile file(list);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("house\tcasa\ncat\tgato\ndog\tperro\n");
+        }
+        SqliteConnection program(files.main, SqliteConnection::Mode::ReadWrite);
+        program.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        program.exec(QStringLiteral("UPDATE ini SET nrcur = nrcur"));
+        QProcess import;
+        import.setProcessChannelMode(QProcess::MergedChannels);
+        import.start(testing::importTool(), {QStringLiteral("tsv"), QStringLiteral("enspa"), list, QStringLiteral("--replace"),
+                                             QStringLiteral("--data-root"), root.path()});
+        QVERIFY(import.waitForStarted());
+        QVERIFY2(!import.waitForFinished(1500), import.readAll().constData());  // it waits
+        program.exec(QStringLiteral("COMMIT"));
+        QVERIFY(import.waitForFinished(60000));
+        QVERIFY2(import.exitCode() == 0, import.readAll().constData());
+        SqliteConnection db(files.main, SqliteConnection::Mode::ReadOnly);
+        QCOMPARE(readWordTable(db, enspa).size(), 3);
     }
 
     void refusesWhatTheTablesCannotHold()

@@ -4,6 +4,7 @@
 
 #include "data/import/import_jobs.h"
 #include "data/import/list_export.h"
+#include "data/import/word_list_reader.h"
 #include "data/import/word_order.h"
 #include "data/sqlite_connection.h"
 #include "import_fixtures.h"
@@ -32,7 +33,8 @@ QVector<WordRow> tableOf(const QString &root, const LanguagePair &pair)
 }
 
 // Words that test what the formats must carry: accents, commas, quotes, a
-// leading "#", words differing only in case, missing translations.
+// leading "#", words differing only in case, missing translations, texts a
+// spreadsheet would take for formulas.
 QVector<ImportRow> awkwardRows()
 {
     const std::optional<QString> none;
@@ -47,6 +49,9 @@ QVector<ImportRow> awkwardRows()
         {QStringLiteral("March"), none},
         {QStringLiteral("\"quoted\""), QStringLiteral("<b>not a tag</b> & co")},
         {QStringLiteral("ßig"), QStringLiteral("x,y")},
+        {QStringLiteral("=cmd|' /C calc'!A0"), QStringLiteral("@SUM(A1)")},
+        {QStringLiteral("-ism"), QStringLiteral("+1, '=x")},
+        {QStringLiteral("'tis"), QStringLiteral("'-'")},
     };
 }
 
@@ -89,6 +94,39 @@ private Q_SLOTS:
         const ProcessResult imported = testing::runImport(to.path(), import);
         QVERIFY2(imported.exitCode == 0, qPrintable(imported.output));
         QCOMPARE(tableOf(to.path(), languagePair), before);
+    }
+
+    // A cell that a spreadsheet would run as a formula gets an apostrophe in
+    // front (the spreadsheet then shows the text), and loses it on the way
+    // back; texts already beginning with apostrophes keep them.
+    void csvCellsAreSafeFromSpreadsheets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("formula") << "=cmd|' /C calc'!A0" << "'=cmd|' /C calc'!A0";
+        QTest::newRow("plus") << "+1" << "'+1";
+        QTest::newRow("minus") << "-ism" << "'-ism";
+        QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("tab") << "\tx" << "'\tx";
+        QTest::newRow("carriage return") << "\rx" << "'\rx";
+        QTest::newRow("apostrophe before a formula") << "'=x" << "''=x";
+        QTest::newRow("two apostrophes before a formula") << "''-x" << "'''-x";
+        QTest::newRow("apostrophe before text") << "'tis" << "'tis";
+        QTest::newRow("apostrophes only") << "''" << "''";
+        QTest::newRow("equals inside") << "a=b" << "a=b";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void csvCellsAreSafeFromSpreadsheets()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        QCOMPARE(csvCellText(text), cell);
+        QCOMPARE(csvCellValue(cell), text);
+        ExportReport report;
+        const QByteArray document = csvDocument({{1, QStringLiteral("w"), text}}, report);
+        if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\r')))
+            QCOMPARE(document, QByteArray("w,") + cell.toUtf8() + '\n');
     }
 
     void kvtmlHasTheKdeStructure()
