@@ -22,14 +22,6 @@ using namespace vorbix::testing;
 
 namespace {
 
-QString driver()
-{
-    const QString path = qEnvironmentVariable("VORBIX_SCREEN_DRIVER");
-    if (path.isEmpty())
-        qFatal("VORBIX_SCREEN_DRIVER is not set: run the test through ctest");
-    return path;
-}
-
 struct Checked
 {
     QString integrity;
@@ -78,7 +70,7 @@ void TestProgressCrashes::killedWhileAnswersAreGradedLeavesAWholeFile()
     int done = 0, damaged = 0, whileGrowing = 0, answersBefore = 0;
     for (int attempt = 0; done < kills && attempt < 4 * kills; ++attempt) {
         QProcess child;
-        child.start(driver(), {world.root(), QStringLiteral("1000000"), QString::number(attempt)});
+        child.start(screenDriver(), {world.root(), QStringLiteral("1000000"), QString::number(attempt)});
         QVERIFY(child.waitForStarted());
         // Into the answers: past start-up, whatever time a loaded machine
         // takes for it, then a random moment of the steps.
@@ -105,7 +97,7 @@ void TestProgressCrashes::killedWhileAnswersAreGradedLeavesAWholeFile()
     QVERIFY2(whileGrowing >= kills / 2, "most kills should come while answers are being kept");
     // The program starts on the file the kills left and keeps answering.
     QProcess after;
-    after.start(driver(), {world.root(), QStringLiteral("300"), QStringLiteral("7")});
+    after.start(screenDriver(), {world.root(), QStringLiteral("300"), QStringLiteral("7")});
     QVERIFY(after.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(after.readAllStandardOutput());
     QVERIFY2(output.contains(QStringLiteral("done 300 steps, 0 messages")), qPrintable(output));

@@ -22,14 +22,6 @@ using namespace vorbix::testing;
 
 namespace {
 
-QString driver()
-{
-    const QString path = qEnvironmentVariable("VORBIX_SCREEN_DRIVER");
-    if (path.isEmpty())
-        qFatal("VORBIX_SCREEN_DRIVER is not set: run the test through ctest");
-    return path;
-}
-
 // The main file holds 20 words per pair, the learning screen's own file 12
 // fre-eng words: the learning screen stores fraen with 12.
 Tables learningFrench()
@@ -101,7 +93,7 @@ void TestScreenCrashes::killedWhileTheScreensWriteLeavesAWrittenRecord()
     int done = 0;
     for (int attempt = 0; done < kills && attempt < 4 * kills; ++attempt) {
         QProcess child;
-        child.start(driver(), {world->root(), QStringLiteral("100000"), QString::number(attempt)});
+        child.start(screenDriver(), {world->root(), QStringLiteral("100000"), QString::number(attempt)});
         QVERIFY(child.waitForStarted());
         // Past start-up (the first screens opening) and into the writes.
         QTest::qWait(int(random.bounded(60, 400)));
@@ -115,7 +107,7 @@ void TestScreenCrashes::killedWhileTheScreensWriteLeavesAWrittenRecord()
     QCOMPARE(done, kills);
     // The program starts on the files the kills left.
     QProcess after;
-    after.start(driver(), {world->root(), QStringLiteral("200"), QStringLiteral("7")});
+    after.start(screenDriver(), {world->root(), QStringLiteral("200"), QStringLiteral("7")});
     QVERIFY(after.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(after.readAllStandardOutput());
     QVERIFY2(output.contains(QStringLiteral("done 200 steps, 0 messages")), qPrintable(output));
@@ -126,7 +118,7 @@ void TestScreenCrashes::twoCopiesWritingAtOnceLoseNothing()
 {
     QProcess first, second;
     for (QProcess *copy : {&first, &second})
-        copy->start(driver(), {world->root(), QStringLiteral("1000"), copy == &first ? QStringLiteral("1") : QStringLiteral("2")});
+        copy->start(screenDriver(), {world->root(), QStringLiteral("1000"), copy == &first ? QStringLiteral("1") : QStringLiteral("2")});
     for (QProcess *copy : {&first, &second}) {
         QVERIFY(copy->waitForFinished(240000));
         const QString output = QString::fromLocal8Bit(copy->readAllStandardOutput());

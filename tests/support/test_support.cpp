@@ -7,8 +7,10 @@
 #include "data/store_paths.h"
 #include "shell/startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 namespace vorbix::testing {
@@ -128,6 +130,31 @@ void startAndWait(TestWorld &world)
     startProgram(world.navigator, world.store, world.messages, [&started](bool) { started = true; });
     if (!QTest::qWaitFor([&started] { return started; }))
         qFatal("start-up did not complete: the main window was never painted");
+}
+
+QString screenDriver()
+{
+    const QString path = qEnvironmentVariable("VORBIX_SCREEN_DRIVER");
+    if (path.isEmpty())
+        qFatal("VORBIX_SCREEN_DRIVER is not set: run the test through ctest");
+    return path;
+}
+
+QString failureAsUnprivilegedUser(const char *function)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                 QCoreApplication::applicationFilePath(),
+                 QStringLiteral("%1:%2").arg(QLatin1String(function), QLatin1String(QTest::currentDataTag()))});
+    if (!child.waitForFinished(120000))
+        return QStringLiteral("the case did not finish in two minutes as an unprivileged user");
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    const bool passed = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
+                        && output.contains(QStringLiteral("::%1(").arg(QLatin1String(function)))
+                        && output.contains(QStringLiteral("PASS   : "));
+    return passed ? QString() : output;
 }
 
 } // namespace vorbix::testing

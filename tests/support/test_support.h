@@ -186,4 +186,13 @@ Tables sampleTables();
 // the main window painted, then the database files checked.
 void startAndWait(TestWorld &world);
 
+// The program that drives the screens in a child process for the kill
+// campaigns (VORBIX_SCREEN_DRIVER, set by ctest).
+QString screenDriver();
+
+// Runs the current row of test function `function` again in a child, as
+// the user nobody: file permissions do not stop root, so a case about
+// them runs there. Empty when the child passed, else its output.
+QString failureAsUnprivilegedUser(const char *function);
+
 } // namespace vorbix::testing
