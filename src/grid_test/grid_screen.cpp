@@ -70,6 +70,11 @@ void GridScreen::resetOnLeave()
     m_ui.Text8->clear();
 }
 
+bool GridScreen::awaitsAnswer() const
+{
+    return m_timer->isActive();
+}
+
 void GridScreen::stopTimers()
 {
     m_timer->stop();

@@ -25,6 +25,8 @@ public:
     GridForm &ui() { return m_ui; }
 
     void resetOnLeave() override;
+    // A question runs until it is answered or closes: its timer runs.
+    bool awaitsAnswer() const override;
     void stopTimers() override;
     QWidget *startButton() override;
 

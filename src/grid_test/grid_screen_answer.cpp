@@ -130,6 +130,8 @@ void GridScreen::keepAnswer(Grading grading, const QString &given)
     if (!m_asked.isValid())
         return;
     m_services.progress.answerGraded({m_asked, grading, given, shownNumber(m_ui.Text7), !m_judged});
+    if (!m_judged)
+        wordGraded(m_asked.pair, m_asked.index);
     m_judged = true;
 }
 

@@ -84,9 +84,12 @@ void Navigator::startPractice(Screen &from, ScreenId target, int pair, const QLi
     // screen on another pair, whose draws the practice does not touch.
     to.carryPairOver(pair);
     to.startPractice(pair, indexes);
-    // A screen arrived at is reset: the focus goes straight to its START,
-    // not to the first of its controls.
-    if (&to != &from) {
+    // The focus goes straight to START, not to the first of the screen's
+    // controls nor back to where it was: on a screen arrived at (it is
+    // reset), and on the screen the window was opened from when it is idle.
+    // A word there that waits for its answer keeps the focus where it was,
+    // in a half-typed answer.
+    if (&to != &from || !to.awaitsAnswer()) {
         if (QWidget *start = to.startButton())
             start->setFocus(Qt::OtherFocusReason);
     }

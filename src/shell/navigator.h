@@ -59,7 +59,9 @@ public:
 
     // "Practise due words" from the Progress window opened over `from`: the
     // target screen is shown as a navigation button would show it, with the
-    // pair selected, and its draws keep to `indexes` until it is left.
+    // pair selected, and its draws keep to `indexes` until it is left or
+    // every word of them is answered. The focus goes to START unless a word
+    // on `from` itself waits for its answer.
     void startPractice(Screen &from, ScreenId target, int pair, const QList<int> &indexes);
 
     // Reads words aloud for every screen's speech keys.

@@ -40,6 +40,8 @@ QAccessibleInterface *screenAccessibility(const QString &className, QObject *obj
     return nullptr;
 }
 
+constexpr char kPracticeCompleted[] = "All due words practised.";
+
 } // namespace
 
 Screen::Screen(ScreenId id, Services &services, Navigator &navigator, const ScreenBinding &binding)
@@ -150,15 +152,28 @@ void Screen::startPractice(int pair, QList<int> indexes)
 {
     m_practicePair = indexes.isEmpty() ? -1 : pair;
     m_practice = std::move(indexes);
+    m_practiceCompleted = m_completionUntold = false;
     showPracticeOnButton();
 }
 
 void Screen::endPractice()
 {
-    if (m_practicePair < 0)
+    if (m_practicePair < 0 && !m_practiceCompleted)
         return;
     m_practicePair = -1;
     m_practice.clear();
+    m_practiceCompleted = m_completionUntold = false;
+    showPracticeOnButton();
+}
+
+void Screen::wordGraded(int pair, int index)
+{
+    if (pair < 0 || pair != m_practicePair || !m_practice.removeOne(index))
+        return;
+    if (m_practice.isEmpty()) {
+        m_practicePair = -1;
+        m_practiceCompleted = m_completionUntold = true;
+    }
     showPracticeOnButton();
 }
 
@@ -196,9 +211,14 @@ void Screen::showPracticeOnButton()
     if (!m_progressButton || m_id == ScreenId::Start)
         return;
     if (m_practicePair < 0) {
+        // A completed practice stays said on the button until the screen is
+        // left or another practice starts.
+        const QString done = m_practiceCompleted ? QString::fromLatin1(kPracticeCompleted) : QString();
         m_progressButton->setText(QStringLiteral("Progress"));
-        m_progressButton->setAccessibleDescription({});
-        m_progressButton->setToolTip(QStringLiteral("Progress (Ctrl+P)"));
+        m_progressButton->setAccessibleDescription(
+            m_practiceCompleted ? done + QStringLiteral(" Progress (Ctrl+P).") : QString());
+        m_progressButton->setToolTip(m_practiceCompleted ? done + QStringLiteral("\nProgress (Ctrl+P)")
+                                                         : QStringLiteral("Progress (Ctrl+P)"));
         return;
     }
     const QString words = m_practice.size() == 1 ? QStringLiteral("the 1 word")
@@ -231,6 +251,13 @@ Announcer &Screen::announcer()
 
 void Screen::announce(const QString &text)
 {
+    // The end of a practice is told once, after the result that ended it.
+    if (m_completionUntold) {
+        m_completionUntold = false;
+        announcer().say(text.isEmpty() ? QString::fromLatin1(kPracticeCompleted)
+                                       : text + QLatin1Char(' ') + QLatin1String(kPracticeCompleted));
+        return;
+    }
     announcer().say(text);
 }
 

@@ -57,6 +57,11 @@ public:
     // pair runs.
     const QList<int> *practiceFor(int pair) const;
 
+    // Whether a word or question on show still waits for its answer (a
+    // half-typed answer, a running question); an idle screen shows START or
+    // a graded word.
+    virtual bool awaitsAnswer() const { return false; }
+
     // START (later Continue), which a learner who arrives on the screen to
     // practise presses first; null on a screen without one.
     virtual QWidget *startButton() { return nullptr; }
@@ -100,6 +105,13 @@ protected:
     // word alone when there is no translation to tell.
     static QString spokenEntry(const QString &word, const QString &translation);
 
+    // A word had its first grading (Verify or time-out, a choice or a closed
+    // question): in a practice of its pair it leaves the set, so a practice
+    // answers each due word once and a word moves at most one box in it.
+    // The last word ends the practice, and the screen's next announcement
+    // says so.
+    void wordGraded(int pair, int index);
+
     // Whether "abc"/"ABC" convert the words on show at once.
     virtual bool convertsCaseOnClick() const { return true; }
 
@@ -142,6 +154,8 @@ private:
     QPushButton *m_progressButton = nullptr;
     int m_practicePair = -1; // the pair a practice runs for; -1: none
     QList<int> m_practice;
+    bool m_practiceCompleted = false; // every due word answered; the screen draws as always again
+    bool m_completionUntold = false; // the next announcement says the practice is complete
     QDateTime m_coveredSince; // when a window over the screen began to hold it; null: not held
     bool m_timerHeld = false; // whether the hold stopped a running timer
 };

@@ -20,6 +20,7 @@ public:
     WriteForm &ui() { return m_ui; }
 
     void resetOnLeave() override;
+    bool awaitsAnswer() const override;
 
     float medie() const { return m_scores.medie; }
     qint16 nrnote() const { return m_scores.nrnote; }

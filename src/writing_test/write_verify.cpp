@@ -75,6 +75,11 @@ void WriteScreen::wordPresented(const WordOnShow &word)
     m_graded = false;
 }
 
+bool WriteScreen::awaitsAnswer() const
+{
+    return m_onShow.isValid() && !m_graded;
+}
+
 void WriteScreen::leaveOutOfAnswerTime(qint64 milliseconds)
 {
     if (m_onShow.isValid())
@@ -88,6 +93,8 @@ void WriteScreen::keepAnswer(Grading grading)
         return;
     const double score = text::localeValue(m_ui.Text7->text(), m_services.locale).value_or(1.0);
     m_services.progress.answerGraded({m_onShow, grading, m_ui.Text5->text(), score, !m_graded});
+    if (!m_graded)
+        wordGraded(m_onShow.pair, m_onShow.index);
     m_graded = true;
 }
 

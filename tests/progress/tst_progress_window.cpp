@@ -134,6 +134,13 @@ private:
         const QWidget *announcer = part("announcer");
         return announcer->isVisible() ? announcer->accessibleName() : QString();
     }
+    // What a screen has told a screen reader once it has settled, or nothing.
+    QString toldBy(Screen &screen)
+    {
+        world->tickers.of(screen.findChild<QTimer *>(QStringLiteral("announceTimer"))).fire();
+        const auto *announcer = screen.findChild<QWidget *>(QStringLiteral("announcer"));
+        return announcer->isVisible() ? announcer->accessibleName() : QString();
+    }
     // A first grading of word `index` of eng-spa (sampleTables) on the clock's day.
     void answered(int index, const QString &word, const QString &right, Grading grading, double score,
                   int pair = kEngSpa)
@@ -179,6 +186,7 @@ private Q_SLOTS:
     void practiseButtonLooksOffAndSaysWhyWhenNothingIsDue();
     void practiseDueWordsOnWriteWords();
     void practiseDueWordsOnTheGridTest();
+    void aPracticeAnswersEachDueWordOnceAndThenEnds();
     void practiceOnTheScreenItWasOpenedFrom();
     void dueWordsTheTableNoLongerHoldsAreNotPractised();
     void aFileItCannotReadIsSaidInTheWindow();
@@ -790,6 +798,54 @@ void TestProgressWindow::practiseDueWordsOnTheGridTest()
     QCOMPARE(grid.ui().Text1->text(), QStringLiteral("house")); // Int(0.9 * 3) = 2: the third due word
     QCOMPARE(grid.ui().Text2[0]->text(), QStringLiteral("casa"));
     QVERIFY(world->random.draws.isEmpty());
+    // Answered, it is not asked again in this practice; a second click
+    // grades nothing more.
+    grid.ui().Option14[grid.rasppoz()]->click();
+    QCOMPARE(*grid.practiceFor(kEngSpa), (QList<int>{9, 10}));
+    grid.ui().Option14[(grid.rasppoz() + 1) % 5]->click();
+    QCOMPARE(*grid.practiceFor(kEngSpa), (QList<int>{9, 10}));
+}
+
+void TestProgressWindow::aPracticeAnswersEachDueWordOnceAndThenEnds()
+{
+    answerFourWords(); // due: "cat" (box 2), "dog" and "house" (box 1)
+    const auto before = world->progress.report(kEngSpa).wordsPerBox;
+    QCOMPARE(QList<int>(before.begin(), before.end()), (QList<int>{2, 2, 0, 0, 0}));
+    open(ScreenId::Start).progressButton()->click();
+    part<QRadioButton>("practiseInWriteWords")->click();
+    part<QPushButton>("practise")->click();
+    auto &write = screen<WriteScreen>(ScreenId::Test);
+
+    // The same draw each time: Int(0.9 * n) into what is left of the set.
+    QStringList words;
+    for (int i = 0; i < 3; ++i) {
+        world->random.draws = {0.1f};
+        write.ui().Cmdcont->click();
+        words.append(write.ui().Text3->text());
+        write.ui().Text5->setText(write.ui().Text4->text());
+        write.ui().Cmdok->click();
+        QCOMPARE(write.ui().Text7->text(), QStringLiteral("10"));
+        if (i < 2)
+            QCOMPARE(write.progressButton()->text(), QStringLiteral("Practising"));
+    }
+    QCOMPARE(words, (QStringList{"house", "dog", "cat"}));
+    // One step up each: "dog" and "house" to box 2, "cat" to box 3.
+    const auto boxes = world->progress.report(kEngSpa).wordsPerBox;
+    QCOMPARE(QList<int>(boxes.begin(), boxes.end()), (QList<int>{0, 3, 1, 0, 0}));
+
+    // Every due word answered: the practice ends, said once after the score.
+    QVERIFY(!write.practiceFor(kEngSpa));
+    QCOMPARE(write.progressButton()->text(), QStringLiteral("Progress"));
+    QVERIFY(write.progressButton()->accessibleDescription().startsWith(QStringLiteral("All due words practised.")));
+    const QString told = toldBy(write);
+    QVERIFY2(told.endsWith(QStringLiteral(" All due words practised.")), qPrintable(told));
+    QVERIFY(told.startsWith(QStringLiteral("Score 10,")));
+    world->random.draws = {0.9f};
+    write.ui().Cmdcont->click();
+    QCOMPARE(write.ui().Text3->text(), QStringLiteral("about")); // the whole table: Int(0.1 * 20) = 2
+    write.ui().Text5->setText(QStringLiteral("x"));
+    write.ui().Cmdok->click();
+    QVERIFY(!toldBy(write).contains(QStringLiteral("practised")));
 }
 
 void TestProgressWindow::practiceOnTheScreenItWasOpenedFrom()
@@ -806,6 +862,44 @@ void TestProgressWindow::practiceOnTheScreenItWasOpenedFrom()
     QCOMPARE(write.nrnote(), 1);
     QCOMPARE(write.ui().Text7->text(), QStringLiteral("1"));
     QVERIFY(write.practiceFor(kEngSpa));
+    // Idle (no word waits for its answer), the screen is ready for START
+    // wherever the focus was.
+    QTRY_COMPARE(QApplication::focusWidget(), write.ui().Cmdcont);
+
+    // A word waiting for its answer keeps the half-typed answer and its focus.
+    write.ui().pairOptions[kEngSpa]->setFocus();
+    world->random.draws = {0.1f};
+    write.ui().Cmdcont->click();
+    write.ui().Text5->setFocus();
+    QTest::keyClicks(write.ui().Text5, QStringLiteral("ca"));
+    QTest::keyClick(&write, Qt::Key_P, Qt::ControlModifier);
+    part<QPushButton>("practise")->click();
+    QTRY_COMPARE(QApplication::activeWindow(), &write);
+    QCOMPARE(QApplication::focusWidget(), write.ui().Text5);
+    QCOMPARE(write.ui().Text5->text(), QStringLiteral("ca"));
+
+    // The grid test the same: idle, START; a question running keeps its choice.
+    write.ui().cmdTestG->click();
+    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    grid.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&grid));
+    grid.ui().pairOptions[kEngSpa]->setFocus();
+    QTest::keyClick(&grid, Qt::Key_P, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    QTest::keyClick(progressWindow(), Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(part<QRadioButton>("practiseInGridTest")->isChecked());
+    QTest::keyClick(progressWindow(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), grid.ui().Cmdcont);
+    world->random.draws = {0.1f, 0.1f, 0.2f, 0.3f, 0.4f, 0.9f, 0.7f, 0.5f, 0.3f, 0.1f};
+    grid.ui().Cmdcont->click();
+    QTest::keyClick(&grid, Qt::Key_Down); // to the second choice, not yet chosen
+    QWidget *choice = QApplication::focusWidget();
+    QTest::keyClick(&grid, Qt::Key_P, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+    QTest::keyClick(progressWindow(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), &grid);
+    QCOMPARE(QApplication::focusWidget(), choice);
+    QVERIFY(grid.timer().isActive());
 }
 
 void TestProgressWindow::dueWordsTheTableNoLongerHoldsAreNotPractised()
