@@ -161,8 +161,9 @@ void announceHighlightedDay(ProgressChart &chart, int day)
     QAccessibleEvent focus(&chart, QAccessible::Focus);
     focus.setChild(day);
     QAccessible::updateAccessibility(&focus);
-    QAccessibleValueChangeEvent value(&chart, chart.dayFigures(day));
-    QAccessible::updateAccessibility(&value);
+    // The focused day says it all. No value change is sent: the chart has no
+    // value interface (its value is a text), and the AT-SPI bridge drops
+    // such an event with a warning on every key.
 }
 
 } // namespace vorbix

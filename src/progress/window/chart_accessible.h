@@ -12,7 +12,7 @@ class ProgressChart;
 void installChartAccessibility();
 
 // Tells a screen reader, while the chart has the focus, that `day` is now
-// the highlighted one.
+// the highlighted one: its focused child.
 void announceHighlightedDay(ProgressChart &chart, int day);
 
 } // namespace vorbix
