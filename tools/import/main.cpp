@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -193,6 +194,14 @@ int installList(const QString &path, WordList list, const LanguagePair &language
         print(stdout, QStringLiteral("%1: skipped %2 (%3)").arg(path, refused, listed));
     for (const QString &note : std::as_const(list.notes))
         print(stdout, QStringLiteral("%1: %2").arg(path, note));
+    // A word without a translation is stored (as the list has it), but the
+    // user is told: Write words and the grid test have nothing to ask for it.
+    const auto untranslated = std::count_if(list.rows.cbegin(), list.rows.cend(), [](const ImportRow &row) {
+        return !row.target || row.target->trimmed().isEmpty();
+    });
+    if (untranslated > 0)
+        print(stdout, QStringLiteral("%1: %2 without a translation; stored without one")
+                          .arg(path, untranslated == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(untranslated)));
     if (list.rows.isEmpty() && !options.allowEmpty) {
         print(stderr, QStringLiteral("%1 holds no words; nothing written (--allow-empty empties the table on purpose)")
                           .arg(path));

@@ -423,6 +423,31 @@ private Q_SLOTS:
         root.verifyUnchanged();
     }
 
+    // Words stored without a translation are counted, so the user knows.
+    void wordsWithoutATranslationAreCounted_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a list") << "tsv" << QByteArray("house\t\ncat\tKatze\n") << "1 word without a translation";
+        QTest::newRow("flash cards") << "flashcards" << QByteArray("house\t \ncat\t\ndog\tHund\n")
+                                     << "2 words without a translation";
+    }
+
+    void wordsWithoutATranslationAreCounted()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, said);
+        const Root root;
+        const QString file = writeFile(root.input(kind == QLatin1String("tsv") ? "f.tsv" : "f.txt"), content);
+        const QStringList args = kind == QLatin1String("tsv")
+                                     ? QStringList{kind, QStringLiteral("eng-ger"), file}
+                                     : QStringList{kind, file, QStringLiteral("eng-ger")};
+        checkOutput(runImport(root.path(), args + QStringList{QStringLiteral("--replace")}), 0,
+                    {said + QStringLiteral("; stored without one")});
+    }
+
     void hostileExportTargetsChangeNothing_data() { addRows(kHostileTargets); }
     void hostileExportTargetsChangeNothing()
     {
