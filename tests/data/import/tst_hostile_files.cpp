@@ -87,6 +87,15 @@ struct Root
     QList<QByteArray> hashes;
 };
 
+// The arguments that import `content`, written to a file in `root`, into
+// eng-ger as a list ("tsv") or as flash cards.
+QStringList engGerImport(const Root &root, const QString &kind, const QByteArray &content)
+{
+    const bool list = kind == QLatin1String("tsv");
+    const QString file = writeFile(root.input(list ? "f.tsv" : "f.txt"), content);
+    return list ? QStringList{kind, QStringLiteral("eng-ger"), file} : QStringList{kind, file, QStringLiteral("eng-ger")};
+}
+
 void checkOutput(const ProcessResult &result, int exitCode, const QStringList &expected)
 {
     QVERIFY2(result.exitCode == exitCode, qPrintable(QStringLiteral("exit %1:\n%2").arg(result.exitCode).arg(result.output)));
@@ -412,10 +421,7 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QByteArray, content);
         const Root root;
-        const QString file = writeFile(root.input(kind == QLatin1String("tsv") ? "f.tsv" : "f.txt"), content);
-        const QStringList args = kind == QLatin1String("tsv")
-                                     ? QStringList{kind, QStringLiteral("eng-ger"), file}
-                                     : QStringList{kind, file, QStringLiteral("eng-ger")};
+        const QStringList args = engGerImport(root, kind, content);
         const ProcessResult result = runImport(
             root.path(), args + QStringList{QStringLiteral("--replace"), QStringLiteral("--skip-bad"), QStringLiteral("--allow-empty")});
         checkOutput(result, 1, {QStringLiteral("every line with words was refused"), QStringLiteral("nothing written")});
@@ -440,10 +446,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QString, said);
         const Root root;
-        const QString file = writeFile(root.input(kind == QLatin1String("tsv") ? "f.tsv" : "f.txt"), content);
-        const QStringList args = kind == QLatin1String("tsv")
-                                     ? QStringList{kind, QStringLiteral("eng-ger"), file}
-                                     : QStringList{kind, file, QStringLiteral("eng-ger")};
+        const QStringList args = engGerImport(root, kind, content);
         checkOutput(runImport(root.path(), args + QStringList{QStringLiteral("--replace")}), 0,
                     {said + QStringLiteral("; stored without one")});
     }
