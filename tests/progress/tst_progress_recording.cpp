@@ -29,11 +29,6 @@ class TestProgressRecording : public QObject
 private:
     std::unique_ptr<TestWorld> world;
 
-    template<typename S>
-    S &screen(ScreenId id)
-    {
-        return static_cast<S &>(world->navigator.screen(id));
-    }
     // The answers kept, one line each: grading, Index, word, right answer,
     // given, score, seconds, first.
     QStringList answers(const char *extra = "")
@@ -78,7 +73,7 @@ private Q_SLOTS:
 
 void TestProgressRecording::writingTestKeepsVerifyAndTimeOut()
 {
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     WriteForm &ui = write.ui();
     ui.Text2->setText(QStringLiteral("5"));
     ui.Check2->setChecked(true);
@@ -117,7 +112,7 @@ void TestProgressRecording::writingTestKeepsVerifyAndTimeOut()
 
 void TestProgressRecording::verifyBeforeAnyWordKeepsNothing()
 {
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     write.ui().Cmdok->click();
     QCOMPARE(write.ui().Text7->text(), QStringLiteral("1"));
     QCOMPARE(write.nrnote(), 1); // the screen grades it, as it always did
@@ -126,7 +121,7 @@ void TestProgressRecording::verifyBeforeAnyWordKeepsNothing()
 
 void TestProgressRecording::gridTestKeepsEveryJudgedQuestion()
 {
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     GridForm &ui = grid.ui();
     ManualTicker &timer3 = world->tickers.of(ui.Timer3);
 
@@ -156,7 +151,7 @@ void TestProgressRecording::gridTestKeepsEveryJudgedQuestion()
 
 void TestProgressRecording::learnWordsKeepsEveryWordShown()
 {
-    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
+    auto &learn = world->screen<LearnScreen>(ScreenId::Invatare);
     LearnForm &ui = learn.ui();
     ui.Text2->setText(QStringLiteral("1"));
     ui.Check2->setChecked(true);

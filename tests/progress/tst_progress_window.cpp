@@ -99,11 +99,6 @@ class TestProgressWindow : public QObject
 private:
     std::unique_ptr<TestWorld> world;
 
-    template<typename S = Screen>
-    S &screen(ScreenId id)
-    {
-        return static_cast<S &>(world->navigator.screen(id));
-    }
     Screen &open(ScreenId id)
     {
         Screen &s = world->navigator.screen(id);
@@ -284,16 +279,16 @@ void TestProgressWindow::theScreenBeneathStandsStillWhileItIsOpen()
         watched = {grid.ui().Text1, grid.ui().Text9, grid.ui().Text7, grid.ui().Text8, grid.ui().Frame1};
     } else {
         // A timed exercise, five seconds a word.
-        ExerciseControls &ex = id == ScreenId::Test ? static_cast<ExerciseControls &>(screen<WriteScreen>(id).ui())
-                                                    : screen<LearnScreen>(id).ui();
+        ExerciseControls &ex = id == ScreenId::Test ? static_cast<ExerciseControls &>(world->screen<WriteScreen>(id).ui())
+                                                    : world->screen<LearnScreen>(id).ui();
         ex.Text2->setText(QStringLiteral("5"));
         ex.Check2->setChecked(true);
         world->random.draws = {0.5f}; // "dog"
         ex.Cmdcont->click();
-        designTimer = id == ScreenId::Test ? screen<WriteScreen>(id).ui().Timer2 : screen<LearnScreen>(id).ui().Timer1;
+        designTimer = id == ScreenId::Test ? world->screen<WriteScreen>(id).ui().Timer2 : world->screen<LearnScreen>(id).ui().Timer1;
         watched = {ex.Text3, ex.Text6, ex.Cmdcont};
         if (id == ScreenId::Test)
-            watched << screen<WriteScreen>(id).ui().Text7 << screen<WriteScreen>(id).ui().Text1;
+            watched << world->screen<WriteScreen>(id).ui().Text7 << world->screen<WriteScreen>(id).ui().Text1;
     }
     ManualTicker &ticker = world->tickers.of(designTimer);
     const auto shown = [&] {
@@ -731,7 +726,7 @@ void TestProgressWindow::practiseDueWordsOnWriteWords()
     part<QPushButton>("practise")->click();
     QVERIFY(!progressWindow()->isVisible());
 
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     QVERIFY(write.isVisible());
     // The focus goes straight to START, nowhere on the way.
     QTRY_COMPARE(QApplication::focusWidget(), write.ui().Cmdcont);
@@ -787,9 +782,9 @@ void TestProgressWindow::practiseDueWordsOnTheGridTest()
     QTRY_VERIFY(part<QRadioButton>("practiseInGridTest")->isChecked());
     QTest::keyClick(progressWindow(), Qt::Key_D, Qt::AltModifier); // "Practise due words"
 
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     QTRY_VERIFY(grid.isVisible());
-    QVERIFY(!screen(ScreenId::Invatare).isVisible());
+    QVERIFY(!world->screen(ScreenId::Invatare).isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), grid.ui().Cmdcont);
     QCOMPARE(grid.progressButton()->text(), QStringLiteral("Practising"));
     // The asked word from the due words, the others and the slots as always.
@@ -814,7 +809,7 @@ void TestProgressWindow::aPracticeAnswersEachDueWordOnceAndThenEnds()
     open(ScreenId::Start).progressButton()->click();
     part<QRadioButton>("practiseInWriteWords")->click();
     part<QPushButton>("practise")->click();
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
 
     // The same draw each time: Int(0.9 * n) into what is left of the set.
     QStringList words;
@@ -880,7 +875,7 @@ void TestProgressWindow::practiceOnTheScreenItWasOpenedFrom()
 
     // The grid test the same: idle, START; a question running keeps its choice.
     write.ui().cmdTestG->click();
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     grid.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&grid));
     grid.ui().pairOptions[kEngSpa]->setFocus();

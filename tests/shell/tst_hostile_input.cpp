@@ -52,11 +52,6 @@ class TestHostileInput : public QObject
 
 private:
     std::unique_ptr<TestWorld> world;
-    template<typename S>
-    S &screen(ScreenId id)
-    {
-        return static_cast<S &>(world->navigator.screen(id));
-    }
     void expectValidSettings()
     {
         for (const char *file : {files::kMain, files::kTestSettings}) {
@@ -94,7 +89,7 @@ private Q_SLOTS:
 
 void TestHostileInput::pastesIntoTheLookUpBox()
 {
-    auto &start = screen<StartScreen>(ScreenId::Start);
+    auto &start = world->screen<StartScreen>(ScreenId::Start);
     for (const QString &text : hostileTexts()) {
         start.ui().Text0->setText(text);
         QVERIFY(start.ui().sourceWord[0]->text().size() <= 255);
@@ -106,7 +101,7 @@ void TestHostileInput::pastesIntoTheLookUpBox()
 
 void TestHostileInput::pastesIntoTheAnswerBox()
 {
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     write.ui().Cmdcont->click();
     for (const QString &text : hostileTexts()) {
         write.ui().Text5->setText(text);
@@ -126,7 +121,7 @@ void TestHostileInput::pastesIntoTheAnswerBox()
 
 void TestHostileInput::pastesIntoTheSetTimeBox()
 {
-    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
+    auto &learn = world->screen<LearnScreen>(ScreenId::Invatare);
     for (const QString &text : hostileTexts()) {
         const qsizetype before = world->messages.shown.size();
         learn.ui().Text2->setText(text);
@@ -146,8 +141,8 @@ void TestHostileInput::oddSetTimesInATimedExercise_data()
 void TestHostileInput::oddSetTimesInATimedExercise()
 {
     QFETCH(QString, setTime);
-    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &learn = world->screen<LearnScreen>(ScreenId::Invatare);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     struct Exercise
     {
         ExerciseControls &controls;
@@ -168,10 +163,10 @@ void TestHostileInput::oddSetTimesInATimedExercise()
 
 void TestHostileInput::answersAndChoicesBeforeAnyWord()
 {
-    auto &write = screen<WriteScreen>(ScreenId::Test);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
     write.ui().Cmdok->click(); // the design-time text against an empty answer
     QCOMPARE(write.ui().Text7->text(), QStringLiteral("1"));
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     for (QRadioButton *choice : grid.ui().Option14)
         choice->click();
     QCOMPARE(grid.ui().Text8->text(), QString());
@@ -181,9 +176,9 @@ void TestHostileInput::answersAndChoicesBeforeAnyWord()
 
 void TestHostileInput::pairChangesInTheMiddleOfEveryTimedExercise()
 {
-    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
-    auto &write = screen<WriteScreen>(ScreenId::Test);
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &learn = world->screen<LearnScreen>(ScreenId::Invatare);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     learn.ui().Text2->setText(QStringLiteral("1"));
     write.ui().Text2->setText(QStringLiteral("2"));
     learn.ui().Check2->setChecked(true);
@@ -258,9 +253,9 @@ void TestHostileInput::exitWithAMessageBoxOpen()
     raise(world->navigator, world->tickers);
     QVERIFY(boxes > 0);
     QCOMPARE(exits.size(), 1);
-    auto &learn = screen<LearnScreen>(ScreenId::Invatare);
-    auto &write = screen<WriteScreen>(ScreenId::Test);
-    auto &grid = screen<GridScreen>(ScreenId::TestG);
+    auto &learn = world->screen<LearnScreen>(ScreenId::Invatare);
+    auto &write = world->screen<WriteScreen>(ScreenId::Test);
+    auto &grid = world->screen<GridScreen>(ScreenId::TestG);
     for (QTimer *timer : {learn.ui().Timer1, write.ui().Timer2, grid.ui().Timer3})
         QVERIFY2(!world->tickers.of(timer).isActive(), qPrintable(timer->objectName()));
     for (ScreenId id : {ScreenId::Start, ScreenId::Invatare, ScreenId::Test, ScreenId::TestG})

@@ -166,6 +166,12 @@ public:
     ~TestWorld();
 
     QString root() const { return m_dir.path(); }
+    // A screen as its own class (it is made on first use).
+    template<typename S = Screen>
+    S &screen(ScreenId id)
+    {
+        return static_cast<S &>(navigator.screen(id));
+    }
     QTemporaryDir m_dir;
     WordStore store;
     RecordingMessages messages;
