@@ -2,10 +2,12 @@
 """Measures the word tables of a data root against everyday vocabulary.
 
 For each table it prints the share of the everyday words (everyday_words.tsv)
-found with an accepted translation, and the number of rows that still hold
-dictionary markup. Forward tables (English first) look up the English word
-and need one of its accepted translations among the row's; reverse tables
-look up the accepted translations and need the English word among theirs.
+found with an accepted translation, the share whose accepted translation is
+the row's first item (what a learner is shown and asked first), and the
+number of rows that still hold dictionary markup. Forward tables (English
+first) look up the English word and need one of its accepted translations
+among the row's; reverse tables look up the accepted translations and need
+the English word among theirs.
 
     word_quality.py [--data-root DIR] [--list-markup] [--list-missing]
                     [--sample N --seed S]
@@ -87,27 +89,37 @@ def main():
 
     words = read_words(args.words)
     db = sqlite3.connect("file:%s?mode=ro" % os.path.join(args.data_root, "English", "engmi.db"), uri=True)
-    print("%-6s %6s %9s %8s" % ("table", "rows", "everyday", "markup"))
+    print("%-6s %6s %9s %9s %8s" % ("table", "rows", "everyday", "first", "markup"))
     for table, source, target, column in TABLES:
         rows = db.execute('SELECT "Index", "%s", "%s" FROM "%s" ORDER BY "Index"' % (source, target, table)).fetchall()
         by_word = {}
+        first_of = {}  # headword -> the first item of each of its rows
         for _, word, translation in rows:
             by_word.setdefault(normalised(word or ""), set()).update(items(translation))
+            first = (translation or "").split(", ")[0]
+            first_of.setdefault(normalised(word or ""), set()).add(normalised(first))
         missing = []
+        not_first = []
         for entry in words:
             english, accepted = entry[0], [normalised(a) for a in entry[column]]
             if source == "en":
                 found = by_word.get(normalised(english), set()) & set(accepted)
+                first = first_of.get(normalised(english), set()) & set(accepted)
             else:
                 found = [a for a in accepted if normalised(english) in by_word.get(a, set())]
+                first = [a for a in accepted if normalised(english) in first_of.get(a, set())]
             if not found:
                 missing.append(english)
+            elif not first:
+                not_first.append(english)
         marked = [(row, markup_kinds(row[1:])) for row in rows]
         marked = [(row, kinds) for row, kinds in marked if kinds]
         share = 100.0 * (len(words) - len(missing)) / len(words)
-        print("%-6s %6d %8.1f%% %8d" % (table, len(rows), share, len(marked)))
+        first_share = 100.0 * (len(words) - len(missing) - len(not_first)) / len(words)
+        print("%-6s %6d %8.1f%% %8.1f%% %8d" % (table, len(rows), share, first_share, len(marked)))
         if args.list_missing:
             print("  missing: " + ", ".join(missing))
+            print("  not first: " + ", ".join(not_first))
         if args.list_markup:
             for row, kinds in marked:
                 print("  %s | %s | %s" % (row[1], row[2], ", ".join(kinds)))
