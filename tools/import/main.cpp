@@ -141,9 +141,10 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                       .arg(kMaxTranslationLength)
                       .arg(r.germanRowsCapped));
     print(stdout, QStringLiteral("French pairs: %1 gazetteer rows left out, %2 translations taken from the "
-                                 "other direction")
+                                 "other direction, %3 bracketed, misspelt or run-together items mended or left out")
                       .arg(r.frenchPlacesDropped)
-                      .arg(r.frenchTranslationsAdded));
+                      .arg(r.frenchTranslationsAdded)
+                      .arg(r.frenchItemsMended));
     if (!r.lexiconProblem.isEmpty()) {
         print(stdout, QStringLiteral("Spanish tables from FreeDict only (Apertium's lexicons unused): %1")
                           .arg(r.lexiconProblem));

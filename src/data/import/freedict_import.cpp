@@ -3,11 +3,13 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
+#include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/trans_de_en.h"
+#include "data/import/word_frequency.h"
 #include "data/import/word_order.h"
 #include "data/record_error.h"
 
@@ -97,10 +99,13 @@ QSet<QString> readWordList(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return words;
-    while (!file.atEnd()) {
-        const QString word = QString::fromUtf8(file.readLine()).trimmed().toLower();
+    // One conversion of the whole file: line by line takes most of a second
+    // for a list of 300 000 words.
+    const QString text = QString::fromUtf8(file.readAll()).toLower();
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const QStringView word = line.trimmed();
         if (!word.isEmpty() && !word.contains(QLatin1Char('\'')))
-            words.insert(word);
+            words.insert(word.toString());
     }
     return words;
 }
@@ -121,6 +126,65 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
         }
         entry.translations = repaired;
     }
+}
+
+// The words of a language in the French pairs: the lower-cased words of
+// `phrases` into `words`, the phrases of several words into `multiWord`.
+void collectWords(const QStringList &phrases, QSet<QString> &words, QSet<QString> &multiWord)
+{
+    for (const QString &phrase : phrases) {
+        const QString lower = phrase.toLower();
+        if (lower.contains(QLatin1Char(' ')))
+            multiWord.insert(lower);
+        for (const QString &word : lower.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            words.insert(word);
+    }
+}
+
+// Mends or leaves out the bracketed, misspelt and run-together items of
+// eng-fra and fra-eng. A misspelling is an unknown word one letter from a
+// common one; which words are known is best told by a full word list
+// (wfrench, wamerican). Without one, every word either dictionary holds
+// counts as known, so that no right word goes for want of the list.
+int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details)
+{
+    QSet<QString> englishWords;
+    QSet<QString> frenchWords;
+    QSet<QString> englishPhrases;
+    QSet<QString> frenchPhrases;
+    QSet<QString> englishHeadwords;
+    for (const DictdEntry &entry : std::as_const(engFra)) {
+        collectWords({entry.headword}, englishHeadwords, englishPhrases);
+        collectWords(entry.translations, frenchWords, frenchPhrases);
+    }
+    for (const DictdEntry &entry : std::as_const(fraEng)) {
+        collectWords({entry.headword}, frenchWords, frenchPhrases);
+        collectWords(entry.translations, englishWords, englishPhrases);
+    }
+    WordList englishList = WordList::fromFile(QStringLiteral("/usr/share/dict/american-english"));
+    if (englishList.isEmpty())
+        englishList = WordList::fromWords(englishWords);
+    WordList frenchList = WordList::fromFile(QStringLiteral("/usr/share/dict/french"));
+    if (frenchList.isEmpty())
+        frenchList = WordList::fromWords(frenchWords);
+
+    const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
+    const WordRanks &frenchRanks = WordRanks::forLanguage(QStringLiteral("fr"));
+    ItemSpelling english(std::move(englishList), englishRanks, std::move(englishPhrases));
+    // eng-fra's headwords are known English words either way: they hold the
+    // British spellings an American list lacks ("colour").
+    english.alsoKnow(std::move(englishHeadwords));
+    // British spellings an American list holds in its own form.
+    for (const auto &[from, to] : {std::pair{"isation", "ization"}, std::pair{"ise", "ize"}, std::pair{"yse", "yze"},
+                                   std::pair{"our", "or"}, std::pair{"tre", "ter"}, std::pair{"ll", "l"}})
+        english.addVariant(QLatin1String(from), QLatin1String(to));
+    ItemSpelling french(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
+    french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
+    french.addVariant(QStringLiteral("æ"), QStringLiteral("ae"));
+    french.findGluedWords(true);
+    french.alsoNear(englishRanks);
+    return vetFrenchPairEntries(engFra, english, french, QStringLiteral("eng-fra"), details)
+           + vetFrenchPairEntries(fraEng, french, english, QStringLiteral("fra-eng"), details);
 }
 
 } // namespace
@@ -192,10 +256,19 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             spanishPairsEnglish.insert(item);
     }
     report.frenchPlacesDropped = dropGazetteerPlaces(engFra, fraEng, spanishPairsEnglish);
+    // The other pairs take English words and pronunciations from the French
+    // dictionaries as read: what the French tables leave out or mend below
+    // is no concern of theirs.
+    const QVector<DictdEntry> engFraAsRead = engFra;
+    const QVector<DictdEntry> fraEngAsRead = fraEng;
+    const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
+    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details);
     {
         const QVector<DictdEntry> engFraAlone = engFra;
-        report.frenchTranslationsAdded = addReverseTranslations(engFra, fraEng);
-        report.frenchTranslationsAdded += addReverseTranslations(fraEng, engFraAlone);
+        report.frenchTranslationsAdded =
+            addReverseTranslations(engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")));
+        report.frenchTranslationsAdded +=
+            addReverseTranslations(fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")));
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same
@@ -203,13 +276,19 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // IPA, and a phrase for each phrase IPA.
     QHash<QString, QString> ownPronunciation;
     QHash<QString, QString> phraseByPronunciation;
-    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engFra, &engSpa}) {
+    QSet<QString> engFraSeen;  // eng-fra's first entry of a headword counts
+    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engFraAsRead, &engSpa}) {
         for (const DictdEntry &entry : *list) {
+            if (list == &engFraAsRead) {
+                if (engFraSeen.contains(entry.headword))
+                    continue;
+                engFraSeen.insert(entry.headword);
+            }
             if (entry.pronunciation.isEmpty())
                 continue;
             if (entry.headword.contains(QLatin1Char(' ')))
                 phraseByPronunciation.insert(entry.pronunciation, entry.headword);
-            else if (list == &engFra && !ownPronunciation.contains(entry.headword.toLower()))
+            else if (list == &engFraAsRead && !ownPronunciation.contains(entry.headword.toLower()))
                 ownPronunciation.insert(entry.headword.toLower(), entry.pronunciation);
         }
     }
@@ -247,9 +326,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 addWords(spanish, item);
         }
     }
-    for (const DictdEntry &entry : engFra)
-        addWords(english, entry.headword);
-    for (const DictdEntry &entry : fraEng) {
+    for (const QString &headword : engFraHeadwords)
+        addWords(english, headword);
+    for (const DictdEntry &entry : fraEngAsRead) {
         for (const QString &item : entry.translations)
             addWords(english, item);
     }
@@ -301,12 +380,16 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // pairs, in the order the first one was met.
     QStringList coreEnglish;
     QSet<QString> coreSet;
-    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engSpa, &engFra}) {
-        for (const DictdEntry &entry : *list) {
-            if (!coreSet.contains(entry.headword)) {
-                coreSet.insert(entry.headword);
-                coreEnglish.append(entry.headword);
-            }
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (!coreSet.contains(entry.headword)) {
+            coreSet.insert(entry.headword);
+            coreEnglish.append(entry.headword);
+        }
+    }
+    for (const QString &headword : engFraHeadwords) {
+        if (!coreSet.contains(headword)) {
+            coreSet.insert(headword);
+            coreEnglish.append(headword);
         }
     }
     // eng-spa's headwords whose entries all belonged to cut phrases ("be")

@@ -1,9 +1,12 @@
 #include "data/import/french_pairs.h"
 
+#include "data/import/word_frequency.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
 
 namespace vorbix::import {
 
@@ -48,21 +51,39 @@ struct ReverseWord
     bool first = false;
 };
 
-} // namespace
-
-int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse)
+// A candidate translation of a row and what ranks it.
+struct Candidate
 {
-    // What the reverse dictionary translates to each word, first translations
-    // marked; a word that is the first translation anywhere counts as such.
+    QString word;
+    bool own = false;  // from the row's own dictionary, not filled in
+    int confirmation = 2;  // 0: translates back to the headword first, 1: further down, 2: not
+    int rarity = 0;  // the rank of its rarest word; unlisted words last
+    qsizetype order = 0;  // the dictionaries' order
+};
+
+QString foldedLower(const QString &text)
+{
+    QString folded;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c.toLower());
+    }
+    return folded;
+}
+
+// What `reverse` translates to each word, first translations marked; a
+// word that is the first translation anywhere counts as such. `order`
+// receives the keys as first met.
+QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry> &reverse, QStringList &order)
+{
     QHash<QString, QVector<ReverseWord>> backTo;
-    QStringList backOrder;  // the keys of backTo as first met
     for (const DictdEntry &entry : reverse) {
         for (qsizetype i = 0; i < entry.translations.size(); ++i) {
             QVector<ReverseWord> &words = backTo[entry.translations.at(i)];
             const auto found = std::find_if(words.begin(), words.end(),
                                             [&entry](const ReverseWord &w) { return w.word == entry.headword; });
             if (words.isEmpty())
-                backOrder.append(entry.translations.at(i));
+                order.append(entry.translations.at(i));
             if (found == words.end()) {
                 words.append({entry.headword, i == 0});
             } else if (i == 0) {
@@ -70,6 +91,64 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             }
         }
     }
+    return backTo;
+}
+
+// The words that get a row of their own: a first translation somewhere in
+// the reverse dictionary, without a row, of up to three words.
+template<typename Rows>
+QStringList newRowsOf(const QHash<QString, QVector<ReverseWord>> &backTo, const QStringList &backOrder,
+                      const Rows &rows)
+{
+    QStringList added;
+    QSet<QString> seen;
+    for (const QString &headword : backOrder) {
+        const QVector<ReverseWord> &words = backTo[headword];
+        const bool firstSomewhere =
+            std::any_of(words.begin(), words.end(), [](const ReverseWord &w) { return w.first; });
+        if (firstSomewhere && !rows.contains(headword) && !seen.contains(headword)
+            && headword.count(QLatin1Char(' ')) < 3) {
+            seen.insert(headword);
+            added.append(headword);
+        }
+    }
+    return added;
+}
+
+} // namespace
+
+QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse)
+{
+    QStringList headwords;
+    QSet<QString> rows;
+    for (const DictdEntry &entry : forward) {
+        if (!rows.contains(entry.headword)) {
+            rows.insert(entry.headword);
+            headwords.append(entry.headword);
+        }
+    }
+    QStringList backOrder;
+    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
+    return headwords + newRowsOf(backTo, backOrder, rows);
+}
+
+bool looksLikeOtherWord(const QString &item, const QString &headword)
+{
+    const QString a = foldedLower(item);
+    const QString b = foldedLower(headword);
+    if (a == b)
+        return false;
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    return common >= kLookAlikePrefix && common * 4 >= std::min(a.size(), b.size()) * 3;
+}
+
+int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
+                           const WordRanks &targetRanks)
+{
+    QStringList backOrder;  // the keys of backTo as first met
+    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
 
     // Merge the forward entries of one headword, keeping the first one's place.
     QVector<DictdEntry> merged;
@@ -84,43 +163,53 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             merged[*found].examples += entry.examples;
         }
     }
-    for (const QString &headword : std::as_const(backOrder)) {
-        const QVector<ReverseWord> &words = backTo[headword];
-        const bool firstSomewhere =
-            std::any_of(words.begin(), words.end(), [](const ReverseWord &w) { return w.first; });
-        if (firstSomewhere && !position.contains(headword) && headword.count(QLatin1Char(' ')) < 3) {
-            position.insert(headword, merged.size());
-            DictdEntry entry;
-            entry.headword = headword;
-            merged.append(entry);
-        }
+    for (const QString &headword : newRowsOf(backTo, backOrder, position)) {
+        position.insert(headword, merged.size());
+        DictdEntry entry;
+        entry.headword = headword;
+        merged.append(entry);
     }
 
     int added = 0;
     for (DictdEntry &entry : merged) {
         const QVector<ReverseWord> back = backTo.value(entry.headword);
-        const auto confirms = [&back](const QString &word) {
-            return std::any_of(back.begin(), back.end(), [&word](const ReverseWord &w) { return w.word == word; });
+        QVector<Candidate> candidates;
+        const auto rarity = [&targetRanks](const QString &word) {
+            const int rank = targetRanks.phraseRank(word);
+            return rank > 0 ? rank : std::numeric_limits<int>::max();
         };
-        QStringList ordered;
         for (const QString &own : std::as_const(entry.translations)) {
-            if (confirms(own))
-                ordered.append(own);
+            const auto found = std::find_if(back.begin(), back.end(),
+                                            [&own](const ReverseWord &w) { return w.word == own; });
+            const int confirmation = found == back.end() ? 2 : found->first ? 0 : 1;
+            candidates.append({own, true, confirmation, rarity(own), candidates.size()});
         }
         for (const ReverseWord &word : back) {
-            if (ordered.size() >= kMaxReverseFill)
-                break;
-            if (word.first && !ordered.contains(word.word)) {
-                ordered.append(word.word);
-                ++added;
-            }
+            if (entry.translations.contains(word.word))
+                continue;
+            // The reverse dictionary gives a word that only looks like the
+            // headword as its translation now and then ("actinium: actinie");
+            // a row with translations of its own takes none such.
+            if (!entry.translations.isEmpty() && looksLikeOtherWord(word.word, entry.headword))
+                continue;
+            candidates.append({word.word, false, word.first ? 0 : 1, rarity(word.word), candidates.size()});
         }
-        appendUnique(ordered, entry.translations);
-        for (const ReverseWord &word : back) {
-            if (ordered.size() >= kMaxReverseFill)
-                break;
-            if (!ordered.contains(word.word)) {
-                ordered.append(word.word);
+        // Translations that the other direction confirms first, the surer
+        // confirmation before the other, then the commoner before the rarer.
+        std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+            if (a.confirmation != b.confirmation)
+                return a.confirmation < b.confirmation;
+            if (a.rarity != b.rarity)
+                return a.rarity < b.rarity;
+            return a.order < b.order;
+        });
+        // Its own translations are all kept, filled-in ones up to the cap.
+        QStringList ordered;
+        for (const Candidate &candidate : std::as_const(candidates)) {
+            if (candidate.own) {
+                ordered.append(candidate.word);
+            } else if (ordered.size() < kMaxReverseFill) {
+                ordered.append(candidate.word);
                 ++added;
             }
         }
