@@ -19,6 +19,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <memory>
+
 namespace vorbix::import {
 
 namespace {
@@ -146,7 +148,8 @@ void collectWords(const QStringList &phrases, QSet<QString> &words, QSet<QString
 // common one; which words are known is best told by a full word list
 // (wfrench, wamerican). Without one, every word either dictionary holds
 // counts as known, so that no right word goes for want of the list.
-int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details)
+int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details,
+                   std::unique_ptr<ItemSpelling> &englishSpelling, std::unique_ptr<ItemSpelling> &frenchSpelling)
 {
     QSet<QString> englishWords;
     QSet<QString> frenchWords;
@@ -170,7 +173,8 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
 
     const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     const WordRanks &frenchRanks = WordRanks::forLanguage(QStringLiteral("fr"));
-    ItemSpelling english(std::move(englishList), englishRanks, std::move(englishPhrases));
+    englishSpelling = std::make_unique<ItemSpelling>(std::move(englishList), englishRanks, std::move(englishPhrases));
+    ItemSpelling &english = *englishSpelling;
     // eng-fra's headwords are known English words either way: they hold the
     // British spellings an American list lacks ("colour").
     english.alsoKnow(std::move(englishHeadwords));
@@ -178,7 +182,8 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
     for (const auto &[from, to] : {std::pair{"isation", "ization"}, std::pair{"ise", "ize"}, std::pair{"yse", "yze"},
                                    std::pair{"our", "or"}, std::pair{"tre", "ter"}, std::pair{"ll", "l"}})
         english.addVariant(QLatin1String(from), QLatin1String(to));
-    ItemSpelling french(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
+    frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
+    ItemSpelling &french = *frenchSpelling;
     french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
     french.addVariant(QStringLiteral("æ"), QStringLiteral("ae"));
     french.findGluedWords(true);
@@ -262,13 +267,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     const QVector<DictdEntry> engFraAsRead = engFra;
     const QVector<DictdEntry> fraEngAsRead = fraEng;
     const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
-    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details);
+    std::unique_ptr<ItemSpelling> englishSpelling;
+    std::unique_ptr<ItemSpelling> frenchSpelling;
+    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
         const QVector<DictdEntry> engFraAlone = engFra;
         report.frenchTranslationsAdded =
-            addReverseTranslations(engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")));
+            addReverseTranslations(engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
+                                   [&](const QString &word) { return englishSpelling->knows(word.toLower()); });
         report.frenchTranslationsAdded +=
-            addReverseTranslations(fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")));
+            addReverseTranslations(fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
+                                   [&](const QString &word) { return frenchSpelling->knows(word.toLower()); });
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same

@@ -82,6 +82,10 @@ public:
     // confirms. `why`, when given, receives the reason for a change.
     QString vetted(const QString &item, QString *why = nullptr) const;
 
+    // Whether the lower-case `word` is a listed, common or otherwise known
+    // word, in any of its spellings.
+    bool knows(const QString &word) const;
+
     // The common word (of this language, else of the other) one letter away
     // from the unknown word `word`, or for a long word a listed one; an
     // empty string when there is none. Lower-case compare; words under four
@@ -90,7 +94,6 @@ public:
 
 private:
     bool isCommon(const QString &word) const;
-    bool knows(const QString &word) const;
     // The known phrase of two words that `word` runs together, the empty
     // string when it runs two known words together without one, or a null
     // string when it does not look glued. The first word must be common,

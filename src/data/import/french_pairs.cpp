@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace vorbix::import {
@@ -49,6 +50,7 @@ struct ReverseWord
 {
     QString word;
     bool first = false;
+    int position = 0;  // the first place of the headword among the word's translations
 };
 
 // A candidate translation of a row and what ranks it.
@@ -56,10 +58,28 @@ struct Candidate
 {
     QString word;
     bool own = false;  // from the row's own dictionary, not filled in
-    int confirmation = 2;  // 0: translates back to the headword first, 1: further down, 2: not
-    int rarity = 0;  // the rank of its rarest word; unlisted words last
+    bool confirmed = false;  // the other direction translates it back to the headword
+    double cost = 0;  // the lower, the likelier the main translation
     qsizetype order = 0;  // the dictionaries' order
 };
+
+// How unlikely a translation is the main one: the log of its rank among
+// the commonest words, so that rank 10 against 100 weighs as 100 against
+// 1000, plus a little over one for each place further down the other
+// direction's list (a word some three times rarer): "by" takes "par",
+// whose list starts with "by", before "de", commoner but with "by" fifth.
+// A phrase weighs as a word some five times rarer: "toujours" before "en
+// tous temps".
+double costOf(const QString &word, int placeBack, const WordRanks &ranks)
+{
+    constexpr int kUnlistedRank = 20000;
+    constexpr int kMaxPlaces = 6;
+    constexpr double kPlaceWeight = 1.2;
+    constexpr double kPhraseWeight = 1.5;
+    const int rank = ranks.phraseRank(word);
+    return std::log(double(rank > 0 ? rank : kUnlistedRank)) + kPlaceWeight * std::min(placeBack, kMaxPlaces)
+           + (word.contains(QLatin1Char(' ')) ? kPhraseWeight : 0.0);
+}
 
 QString foldedLower(const QString &text)
 {
@@ -85,9 +105,10 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
             if (words.isEmpty())
                 order.append(entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0});
+                words.append({entry.headword, i == 0, int(i)});
             } else if (i == 0) {
                 found->first = true;
+                found->position = 0;
             }
         }
     }
@@ -145,7 +166,8 @@ bool looksLikeOtherWord(const QString &item, const QString &headword)
 }
 
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
-                           const WordRanks &targetRanks)
+                           const WordRanks &targetRanks,
+                           const std::function<bool(const QString &)> &isHeadwordLanguage)
 {
     QStringList backOrder;  // the keys of backTo as first met
     const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
@@ -174,49 +196,59 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
     for (DictdEntry &entry : merged) {
         const QVector<ReverseWord> back = backTo.value(entry.headword);
         QVector<Candidate> candidates;
-        const auto rarity = [&targetRanks](const QString &word) {
-            const int rank = targetRanks.phraseRank(word);
-            return rank > 0 ? rank : std::numeric_limits<int>::max();
-        };
         for (const QString &own : std::as_const(entry.translations)) {
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
-            const int confirmation = found == back.end() ? 2 : found->first ? 0 : 1;
-            candidates.append({own, true, confirmation, rarity(own), candidates.size()});
+            const bool confirmed = found != back.end();
+            candidates.append(
+                {own, true, confirmed, costOf(own, confirmed ? found->position : 0, targetRanks), candidates.size()});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
                 continue;
-            // The reverse dictionary gives a word that only looks like the
-            // headword as its translation now and then ("actinium: actinie");
-            // a row with translations of its own takes none such.
-            if (!entry.translations.isEmpty() && looksLikeOtherWord(word.word, entry.headword))
+            // The reverse dictionary gives now and then a word that only
+            // looks like the headword as its translation ("actinium:
+            // actinie"); one that is a word of the headword's language
+            // itself has a translation of its own and is left out.
+            if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
+                && isHeadwordLanguage(word.word))
                 continue;
-            candidates.append({word.word, false, word.first ? 0 : 1, rarity(word.word), candidates.size()});
+            candidates.append(
+                {word.word, false, true, costOf(word.word, word.position, targetRanks), candidates.size()});
         }
-        // Translations that the other direction confirms first, the surer
-        // confirmation before the other, then the commoner before the rarer.
-        std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-            if (a.confirmation != b.confirmation)
-                return a.confirmation < b.confirmation;
-            if (a.rarity != b.rarity)
-                return a.rarity < b.rarity;
-            return a.order < b.order;
+        // Translations that the other direction confirms first, each part
+        // the likeliest main translation first, the dictionaries' order
+        // among equals.
+        std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+            if (a.confirmed != b.confirmed)
+                return a.confirmed;
+            return a.cost < b.cost;
         });
-        // Its own translations are all kept, filled-in ones up to the cap.
+        // Its own translations are all kept, filled-in ones up to the cap. Of
+        // a French word spelt with and without its ligature ("œuf", "oeuf"),
+        // only the ligature stays.
         QStringList ordered;
+        qsizetype room = kMaxReverseFill - entry.translations.size();
         for (const Candidate &candidate : std::as_const(candidates)) {
+            if (candidate.word.contains(QLatin1String("oe"))
+                && std::any_of(candidates.begin(), candidates.end(), [&candidate](const Candidate &other) {
+                       return other.word == QString(candidate.word).replace(QLatin1String("oe"), QStringLiteral("œ"));
+                   }))
+                continue;
             if (candidate.own) {
                 ordered.append(candidate.word);
-            } else if (ordered.size() < kMaxReverseFill) {
+            } else if (room > 0) {
                 ordered.append(candidate.word);
+                --room;
                 ++added;
             }
         }
         entry.translations = ordered;
     }
+    merged.removeIf([](const DictdEntry &entry) { return entry.translations.isEmpty(); });
     forward = std::move(merged);
     return added;
 }
 
 } // namespace vorbix::import
+

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace vorbix::import {
 
 // Whether a row is a gazetteer entry: an English place name built on a
@@ -28,19 +30,22 @@ class WordRanks;
 // "be", no "noise", while fra-eng has "manger: eat", "être: be",
 // "bruit: noise, sound". Each headword of `forward` takes the words that
 // `reverse` translates to it, and its translations are ranked:
-//   1. those that translate back to the headword as their first translation
-//      ("main: hand" for "hand"), then those that translate back to it
-//      further down, then the rest;
-//   2. within each, the commoner (by `targetRanks`) before the rarer;
+//   1. those that translate back to the headword ("main: hand" for "hand")
+//      before the rest;
+//   2. within each, the commoner (by `targetRanks`) before the rarer, a
+//      phrase or a word with the headword far down its own list counting
+//      as rarer;
 //   3. among equals, the dictionaries' order, its own words first.
 // Its own translations are all kept; the filled-in ones only while the row
 // holds fewer than kMaxReverseFill items, and none that only looks like
-// the headword when the row has translations of its own.
+// the headword and is a word of the headword's language itself
+// (`isHeadwordLanguage`; "actinium" is French too, not "actinie").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
-                           const WordRanks &targetRanks);
+                           const WordRanks &targetRanks,
+                           const std::function<bool(const QString &)> &isHeadwordLanguage = {});
 
 // The headwords addReverseTranslations gives `forward`, in the same order,
 // without ranking any row.
