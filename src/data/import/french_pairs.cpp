@@ -228,7 +228,10 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.
         QStringList ordered;
-        qsizetype room = kMaxReverseFill - entry.translations.size();
+        // The cap counts the filled-in words and the row's own confirmed ones.
+        qsizetype room = kMaxReverseFill
+                         - std::count_if(candidates.begin(), candidates.end(),
+                                         [](const Candidate &c) { return c.own && c.confirmed; });
         for (const Candidate &candidate : std::as_const(candidates)) {
             if (candidate.word.contains(QLatin1String("oe"))
                 && std::any_of(candidates.begin(), candidates.end(), [&candidate](const Candidate &other) {

@@ -36,8 +36,8 @@ class WordRanks;
 //      phrase or a word with the headword far down its own list counting
 //      as rarer;
 //   3. among equals, the dictionaries' order, its own words first.
-// Its own translations are all kept; the filled-in ones only while the row
-// holds fewer than kMaxReverseFill items, and none that only looks like
+// Its own translations are all kept; the filled-in ones only while they
+// and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
 // the headword and is a word of the headword's language itself
 // (`isHeadwordLanguage`; "actinium" is French too, not "actinie").
 // A word of `reverse` whose first translation has no row in `forward` gets
