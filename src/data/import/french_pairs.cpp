@@ -72,7 +72,7 @@ struct Candidate
 // tous temps".
 double costOf(const QString &word, int placeBack, const WordRanks &ranks)
 {
-    constexpr int kUnlistedRank = 20000;
+    constexpr int kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
