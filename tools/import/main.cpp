@@ -156,6 +156,8 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                           .arg(r.spanishItemsDropped)
                           .arg(r.spanishMisspeltDropped));
     }
+    print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure")
+                      .arg(r.gluedDropped));
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

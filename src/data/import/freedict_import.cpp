@@ -8,6 +8,7 @@
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/trans_de_en.h"
+#include "data/import/word_frequency.h"
 #include "data/import/word_order.h"
 #include "data/record_error.h"
 
@@ -105,22 +106,73 @@ QSet<QString> readWordList(const QString &path)
     return words;
 }
 
+// The glued translations met: those split (split text -> the item as it
+// was) and those without a sure split.
+struct GluedItems
+{
+    QHash<QString, QString> splits;
+    QSet<QString> unsure;
+};
+
+// Puts the lost blanks back into translations. A glued item that is another
+// item of its entry misspelt ("diezyocho" beside "dieciocho") is left out; a
+// glued one without a sure split is kept for now: settleGlued() decides on
+// it once Apertium's words are known.
 void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, FreedictReport &report,
-                  const QString &dictionary)
+                  const QString &dictionary, GluedItems &glued)
 {
     for (DictdEntry &entry : entries) {
         QStringList repaired;
         for (const QString &item : std::as_const(entry.translations)) {
-            if (const auto fixed = repairer.repair(item)) {
-                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, *fixed));
+            const BlankRepair mended = repairer.mend(item);
+            if (mended.kind != BlankRepair::Whole && isVariantOfAnother(item, entry.translations)) {
+                report.details.append(QStringLiteral("%1: \"%2\" left out, a misspelling of another translation")
+                                          .arg(dictionary, item));
+                ++report.gluedDropped;
+            } else if (mended.kind == BlankRepair::Split) {
+                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, mended.text));
                 ++report.blanksRepaired;
-                appendUnique(repaired, {*fixed});
+                glued.splits.insert(mended.text, item);
+                appendUnique(repaired, {mended.text});
             } else {
+                if (mended.kind == BlankRepair::Unsure)
+                    glued.unsure.insert(item);
                 appendUnique(repaired, {item});
             }
         }
         entry.translations = repaired;
     }
+}
+
+// Settles the glued items of `rows` with Apertium's `words` (lowercased): a
+// word Apertium knows was no glued item and gets its own spelling back
+// ("favourable", not "favour able"); an unsure one it does not know is left
+// out, and so is a row left with nothing.
+void settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words, FreedictReport &report,
+                 const QString &dictionary)
+{
+    SenseRows kept;
+    kept.reserve(rows.size());
+    for (auto &[headword, items] : rows) {
+        QStringList left;
+        for (const QString &item : std::as_const(items)) {
+            const QString original = glued.splits.value(item);
+            if (!original.isEmpty() && words.contains(original.toLower())) {
+                report.details.append(QStringLiteral("%1: \"%2\" kept whole, a word of Apertium").arg(dictionary, original));
+                --report.blanksRepaired;
+                appendUnique(left, {original});
+            } else if (glued.unsure.contains(item) && !words.contains(item.toLower())) {
+                report.details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", glued beyond a sure split")
+                                          .arg(dictionary, item, headword));
+                ++report.gluedDropped;
+            } else {
+                appendUnique(left, {item});
+            }
+        }
+        if (!left.isEmpty())
+            kept.append({headword, left});
+    }
+    rows = std::move(kept);
 }
 
 } // namespace
@@ -263,20 +315,21 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishWhole = std::move(spanish);
         spanish = std::move(list);
     }
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty())
-        english = std::move(list);
-    const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
-                                  QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
-                                  QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),
-                                  QStringLiteral("las"), QStringLiteral("les")};
-    BlankRepairer spanishRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
-                                            QStringLiteral("e"), QStringLiteral("u")},
-                                  enclitics);
-    spanishRepairer.keepWhole(std::move(spanishWhole));
-    spanishRepairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
-    spanishRepairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
-    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
-    repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
+        english = list;
+        for (const QString &word : std::as_const(list)) {
+            for (const QString &british : britishSpellings(word))
+                english.insert(british);
+        }
+    }
+    const BlankRepairer spanishRepairer = spanishBlankRepairer(std::move(spanish), std::move(spanishWhole),
+                                                               WordRanks::forLanguage(QStringLiteral("es")));
+    const BlankRepairer englishRepairer = englishBlankRepairer(std::move(english),
+                                                               WordRanks::forLanguage(QStringLiteral("en")));
+    GluedItems gluedSpanish;
+    GluedItems gluedEnglish;
+    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"), gluedSpanish);
+    repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
 
     HeadwordRepairs headwords;
     QHash<QString, QStringList> spanishToEnglish;
@@ -350,6 +403,20 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    {
+        // Apertium's words settle the glued items.
+        QSet<QString> apertiumSpanish;
+        QSet<QString> apertiumEnglish;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list) {
+                apertiumSpanish.insert((forward ? entry.target : entry.source).toLower());
+                apertiumEnglish.insert((forward ? entry.source : entry.target).toLower());
+            }
+        }
+        settleGlued(spanishRows[0], gluedSpanish, apertiumSpanish, report, QStringLiteral("eng-spa"));
+        settleGlued(spanishRows[1], gluedEnglish, apertiumEnglish, report, QStringLiteral("spa-eng"));
+    }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
                                                   englishSpanishEntries, spanishEnglishEntries);
