@@ -6,6 +6,13 @@
 
 namespace vorbix::import {
 
+namespace {
+
+// The most pieces a glued word is cut into.
+constexpr int kMaxPieces = 5;
+
+} // namespace
+
 QStringList wordsOf(const QString &phrase)
 {
     QStringList words;
@@ -160,7 +167,6 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
     // cuts into words ("Spanishwoman"): it never loses a letter or, at the
     // end of the item, two to a piece of their own ("Cost a", "Argentine an").
     const bool name = item.front().isUpper();
-    constexpr int kMaxPieces = 5;
     const QString lower = item.toLower();
     if (item.size() < 5 || lower.size() != item.size() || isKnown(lower) || m_wholeWords.contains(lower))
         return {};
@@ -261,10 +267,10 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
     });
     if (cuts.isEmpty() || !cuts.front().common || cuts.size() >= kMaxCuts || shunsRareWord
         || (cuts.size() > 1 && cuts.at(1).score < cuts.front().score + kMargin)) {
-        // A word is glued only when it cuts into common words but for one at
-        // most ("aceitedeoliva"); a rare word ("acclivity") cuts into rare
-        // bits of words. A name without a sure cut is a name.
-        const bool glued = std::any_of(cuts.begin(), cuts.end(), [](const Cut &cut) { return cut.rare <= 1; });
+        // A word is glued when it cuts into common words but for a few
+        // (rarePiecesOfGlue: "aceitedeoliva"); a rare word ("acclivity")
+        // cuts into rare bits of words. A name without a sure cut is a name.
+        const bool glued = std::any_of(cuts.begin(), cuts.end(), [this](const Cut &cut) { return cut.rare <= m_rarePiecesOfGlue; });
         return glued && !name ? BlankRepair{BlankRepair::Unsure, {}} : BlankRepair{};
     }
     QStringList pieces;
@@ -334,6 +340,10 @@ BlankRepairer spanishBlankRepairer(QSet<QString> wordList, QSet<QString> diction
     const QSet<QString> lemmas = wordList;
     BlankRepairer repairer(std::move(wordList), setOf({"a", "y", "o", "e", "u"}),
                            setOf({"se", "me", "te", "nos", "os", "lo", "la", "le", "los", "las", "les"}));
+    // The Spanish word list, the dictionaries' words and Apertium's know the
+    // words of the translations well: what else cuts into words is glued
+    // ("tijeraparasetos", "natabatida").
+    repairer.rarePiecesOfGlue(kMaxPieces);
     repairer.keepWhole(std::move(dictionaryWords));
     repairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
     repairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});

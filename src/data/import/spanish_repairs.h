@@ -75,6 +75,10 @@ public:
         m_longWord = longWord;
     }
 
+    // How many pieces of a cut may be rare words for the item still to be
+    // taken for glued rather than for a rare word (1 unless set).
+    void rarePiecesOfGlue(int pieces) { m_rarePiecesOfGlue = pieces; }
+
     // What the item is: whole, split with its blanks back, or glued beyond a
     // sure repair. Each blank-separated word of a phrase is looked at
     // ("porla izquierda"). Words written together with capitals
@@ -105,6 +109,7 @@ private:
     QStringList m_suffixes;
     std::function<int(const QString &)> m_rankOf;
     int m_longWord = 0;
+    int m_rarePiecesOfGlue = 1;
 };
 
 // Whether `glued` (a glued translation) is a misspelling of another item of

@@ -270,11 +270,13 @@ private Q_SLOTS:
         // attempt /ətempt/: esforzarsepor; the reflexive infinitive is known, not common.
         row("esforzarse por: unsure", "es", "esforzarsepor", "esforzar por", "");
         row("a word of the list stays whole", "es", "cubano", "cuba no cubano", "=");
-        row("cutting into rare bits is no sign of glue", "es", "astrigenteantidiárrico", "as tri gente anti diárrico",
-            "=");
+        // whipped /wiptkriːm/: natabatida; Spanish words the lists lack cut into rare words are glued.
+        row("Spanish: cut into rare words, glued", "es", "natabatida", "nata batida", "");
         row("English phrase", "en", "atthesametime", "at the same time these am", "at the same time");
         row("English question", "en", "howdoyoudo?", "how do you", "how do you do?");
         row("a known word with a suffix", "en", "recommendable", "recommend able", "=");
+        // cuesta: acclivity, hillside, slope; an English word the list lacks cuts into rare bits.
+        row("English: cut into rare bits, a word", "en", "acclivity", "acc liv ity", "=");
         row("capitals mark the blanks", "en", "CostaRica", "cost rica", "Costa Rica");
         row("a name keeps its last letters", "en", "Argentinean", "argentine an", "=");
     }
