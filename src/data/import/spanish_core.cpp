@@ -1,10 +1,15 @@
 #include "data/import/spanish_core.h"
 
+#include "data/import/word_frequency.h"
+
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <limits>
+#include <tuple>
 
 namespace vorbix::import {
 
@@ -65,6 +70,8 @@ public:
         for (const auto &[spanish, english] : spanishEnglish) {
             for (const QString &item : english)
                 m_sources[{item, spanish}] |= FreedictBackward;
+            if (!english.isEmpty())
+                m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
@@ -76,12 +83,17 @@ public:
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
+        QSet<QString> apertiumFirst;
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
             m_sources[{english, spanish}] |= ApertiumBackward;
+            if (!apertiumFirst.contains(spanish)) {
+                apertiumFirst.insert(spanish);
+                m_firstEnglish[spanish].insert(english);
+            }
             appendNew(m_backward[english], spanish);
             m_spanish.insert(spanish);
         }
@@ -128,6 +140,14 @@ public:
         if (folded != spanish && m_spanish.contains(folded))
             return folded;
         return m_accented.value(folded);
+    }
+
+    // Whether a Spanish word's first sense, in FreeDict spa-eng or in
+    // Apertium spa-eng, is `english` (in FreeDict's or Apertium's spelling).
+    bool meansFirst(const QString &spanish, const QString &english, const QString &spelling) const
+    {
+        const QSet<QString> first = m_firstEnglish.value(spanish);
+        return first.contains(english) || first.contains(spelling);
     }
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
@@ -196,6 +216,7 @@ private:
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
+    QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
@@ -211,6 +232,47 @@ QStringList ranked(const QVector<std::pair<QString, int>> &candidates)
     return kept;
 }
 
+// Moves a much commoner translation to the front of `kept` when the sources
+// do not decide the first: they do when FreeDict's first translation
+// (`freedictFirst`) is Apertium's first as well (`apertiumFirst`). The
+// commoner one (`rankOf`: "frío" before "resfriado" for "cold") must rank as
+// high by its sources as the first, and its own first sense must be the
+// row's word (`meansTheWord`), so that "gordo" (fat) does not go before
+// "grasiento" for "greasy".
+QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                          const QString &freedictFirst, const QString &apertiumFirst,
+                          const std::function<bool(const QString &)> &meansTheWord,
+                          const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2 || (!freedictFirst.isEmpty() && freedictFirst == apertiumFirst && kept.first() == freedictFirst))
+        return kept;
+    constexpr int kMuchCommoner = 4;
+    auto sourcesOf = [&](const QString &item) {
+        for (const auto &[candidate, sources] : candidates) {
+            if (candidate == item)
+                return rank(sources);
+        }
+        return 0;
+    };
+    const int firstRank = rankOf(kept.first());
+    const int firstSources = sourcesOf(kept.first());
+    QString main;
+    int mainRank = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)
+            && sourcesOf(kept.at(i)) >= firstSources && meansTheWord(kept.at(i))) {
+            main = kept.at(i);
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        kept.removeOne(main);
+        kept.prepend(main);
+    }
+    return kept;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -223,6 +285,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
     SpanishCore core;
 
     QHash<QString, qsizetype> englishRow;
@@ -253,7 +316,17 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (sources != FreedictForward && (accented.isEmpty() || !order.contains(accented)))
                 candidates.append({spanish, sources});
         }
-        const QStringList kept = ranked(candidates);
+        QString freedictFirst;
+        for (const QString &item : freedict) {
+            if (std::any_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; })) {
+                freedictFirst = item;
+                break;
+            }
+        }
+        const QStringList kept = withMainFirst(
+            ranked(candidates), candidates, freedictFirst, evidence.forward(spelling).value(0),
+            [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
         for (const QString &spanish : kept) {

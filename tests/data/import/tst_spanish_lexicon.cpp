@@ -249,6 +249,42 @@ private Q_SLOTS:
         QCOMPARE(core.itemsDropped, 3);
     }
 
+    void putsTheCommonerOfEquallySourcedTranslationsFirst()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // eng-spa "cold /kould/: 1. frío 2. resfriado", "greasy /griːsiː/:
+        // gordo, grueso"; spa-eng "frío: cold", "resfriado: cold", "gordo:
+        // fat", "grasiento: greasy"; Apertium lists "resfriado" first.
+        const SenseRows englishSpanish{
+            {QStringLiteral("cold"), {QStringLiteral("frío"), QStringLiteral("resfriado")}},
+            {QStringLiteral("greasy"), {QStringLiteral("gordo"), QStringLiteral("grueso")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("frío"), {QStringLiteral("cold")}},
+                                       {QStringLiteral("resfriado"), {QStringLiteral("cold")}},
+                                       {QStringLiteral("gordo"), {QStringLiteral("fat"), QStringLiteral("greasy")}},
+                                       {QStringLiteral("grueso"), {QStringLiteral("thick"), QStringLiteral("greasy")}},
+                                       {QStringLiteral("grasiento"), {QStringLiteral("greasy")}}};
+        const QVector<LexiconEntry> forward = lexicon({{"cold", "n", "resfriado", "n"}, {"cold", "adj", "frío", "adj"},
+                                                       {"greasy", "adj", "grasiento", "adj"}});
+        const QVector<LexiconEntry> backward = lexicon({{"resfriado", "n", "cold", "n"}, {"frío", "adj", "cold", "adj"},
+                                                        {"grasiento", "adj", "greasy", "adj"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("cold"), QStringLiteral("greasy")}, englishSpanish,
+                                                     spanishEnglish, forward, backward);
+        // All four sources give both: the commoner "frío" goes first.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("cold")),
+                 (QStringList{QStringLiteral("frío"), QStringLiteral("resfriado")}));
+        // Apertium's "grasiento" outranks FreeDict's pairs however common
+        // "gordo" is.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("greasy")),
+                 (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
