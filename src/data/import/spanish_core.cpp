@@ -66,6 +66,8 @@ public:
         for (const auto &[english, spanish] : englishSpanish) {
             for (const QString &item : spanish)
                 m_sources[{english, item}] |= FreedictForward;
+            if (!spanish.isEmpty())
+                m_firstSpanish[english].insert(spanish.first());
         }
         for (const auto &[spanish, english] : spanishEnglish) {
             for (const QString &item : english)
@@ -80,18 +82,19 @@ public:
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
             m_sources[{english, spanish}] |= ApertiumForward;
+            if (!m_forward.contains(english))
+                m_firstSpanish[english].insert(spanish);
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
-        QSet<QString> apertiumFirst;
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
             m_sources[{english, spanish}] |= ApertiumBackward;
-            if (!apertiumFirst.contains(spanish)) {
-                apertiumFirst.insert(spanish);
+            if (!m_apertiumFirstEnglish.contains(spanish)) {
+                m_apertiumFirstEnglish.insert(spanish, english);
                 m_firstEnglish[spanish].insert(english);
             }
             appendNew(m_backward[english], spanish);
@@ -149,6 +152,16 @@ public:
         const QSet<QString> first = m_firstEnglish.value(spanish);
         return first.contains(english) || first.contains(spelling);
     }
+
+    // Whether an English word's first sense, in FreeDict eng-spa or in
+    // Apertium eng-spa, is `spanish`.
+    bool isFirstSenseOf(const QString &english, const QString &spelling, const QString &spanish) const
+    {
+        return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
+    }
+
+    // The English word Apertium spa-eng gives first for a Spanish word.
+    QString apertiumFirstEnglish(const QString &spanish) const { return m_apertiumFirstEnglish.value(spanish); }
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
@@ -217,6 +230,8 @@ private:
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
     QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
+    QHash<QString, QSet<QString>> m_firstSpanish;  // English -> its first Spanish sense in each eng-spa source
+    QHash<QString, QString> m_apertiumFirstEnglish;  // Spanish -> the first English of Apertium spa-eng
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
@@ -286,6 +301,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
+    const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     SpanishCore core;
 
     QHash<QString, qsizetype> englishRow;
@@ -368,7 +384,19 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (!seen.contains(english))
                 candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
         }
-        const QStringList kept = ranked(candidates);
+        QString freedictFirst;
+        for (const QString &english : freedict) {
+            if (seen.contains(english)) {
+                freedictFirst = english;
+                break;
+            }
+        }
+        const QStringList kept = withMainFirst(
+            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            [&](const QString &english) {
+                return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
+            },
+            [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});
