@@ -175,6 +175,33 @@ void settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &
     rows = std::move(kept);
 }
 
+// Leaves out of `rows` the (headword, translation) pairs of `unconfirmed`
+// that `confirmed` (lowercased pairs of other sources) lacks, and the rows
+// left with nothing. Returns how many translations were left out.
+int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
+                    const QSet<std::pair<QString, QString>> &confirmed, FreedictReport &report)
+{
+    int dropped = 0;
+    SenseRows kept;
+    kept.reserve(rows.size());
+    for (auto &[headword, items] : rows) {
+        QStringList left;
+        for (const QString &item : std::as_const(items)) {
+            if (unconfirmed.contains({headword, item}) && !confirmed.contains({headword.toLower(), item.toLower()})) {
+                report.details.append(QStringLiteral("eng-spa: \"%1\" left out of \"%2\", the sense of a cut compound")
+                                          .arg(item, headword));
+                ++dropped;
+            } else {
+                left.append(item);
+            }
+        }
+        if (!left.isEmpty())
+            kept.append({headword, left});
+    }
+    rows = std::move(kept);
+    return dropped;
+}
+
 } // namespace
 
 QString freedictPackage(const QString &dictionary)
@@ -329,6 +356,18 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     GluedItems gluedSpanish;
     GluedItems gluedEnglish;
     repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"), gluedSpanish);
+    // eng-spa holds a second word list, its entries in another notation of
+    // IPA (with stress marks), in which compounds were cut at a hyphen or an
+    // accented letter: "she /ʃˈiː/: osa, loba" (she-bear), "sleeping
+    // /slˈiːpɪŋ/: cama" (sleeping-car), "caf /kˈaf/: café". Their
+    // translations stay only where another source pairs them with the word.
+    QSet<std::pair<QString, QString>> unconfirmedPairs;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (entry.pronunciation.contains(QChar(0x02C8)) && !entry.headword.contains(QLatin1Char(' '))) {
+            for (const QString &item : entry.translations)
+                unconfirmedPairs.insert({entry.headword, item});
+        }
+    }
     repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
 
     HeadwordRepairs headwords;
@@ -415,6 +454,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             }
         }
         settleGlued(spanishRows[0], gluedSpanish, apertiumSpanish, report, QStringLiteral("eng-spa"));
+        QSet<std::pair<QString, QString>> confirmed;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list)
+                confirmed.insert({(forward ? entry.source : entry.target).toLower(), (forward ? entry.target : entry.source).toLower()});
+        }
+        for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
+            for (const QString &word : english)
+                confirmed.insert({word.toLower(), spanish.toLower()});
+        }
+        report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report);
         settleGlued(spanishRows[1], gluedEnglish, apertiumEnglish, report, QStringLiteral("spa-eng"));
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
