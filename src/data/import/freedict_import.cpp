@@ -7,6 +7,7 @@
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/spanish_settling.h"
 #include "data/import/trans_de_en.h"
 #include "data/import/word_frequency.h"
 #include "data/import/word_order.h"
@@ -106,14 +107,6 @@ QSet<QString> readWordList(const QString &path)
     return words;
 }
 
-// The glued translations met: those split (split text -> the item as it
-// was) and those without a sure split.
-struct GluedItems
-{
-    QHash<QString, QString> splits;
-    QSet<QString> unsure;
-};
-
 // Puts the lost blanks back into translations. A glued item that is another
 // item of its entry misspelt ("diezyocho" beside "dieciocho") is left out; a
 // glued one without a sure split is kept for now: settleGlued() decides on
@@ -142,64 +135,6 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
         }
         entry.translations = repaired;
     }
-}
-
-// Settles the glued items of `rows` with Apertium's `words` (lowercased): a
-// word Apertium knows was no glued item and gets its own spelling back
-// ("favourable", not "favour able"); an unsure one it does not know is left
-// out, and so is a row left with nothing.
-void settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words, FreedictReport &report,
-                 const QString &dictionary)
-{
-    SenseRows kept;
-    kept.reserve(rows.size());
-    for (auto &[headword, items] : rows) {
-        QStringList left;
-        for (const QString &item : std::as_const(items)) {
-            const QString original = glued.splits.value(item);
-            if (!original.isEmpty() && words.contains(original.toLower())) {
-                report.details.append(QStringLiteral("%1: \"%2\" kept whole, a word of Apertium").arg(dictionary, original));
-                --report.blanksRepaired;
-                appendUnique(left, {original});
-            } else if (glued.unsure.contains(item) && !words.contains(item.toLower())) {
-                report.details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", glued beyond a sure split")
-                                          .arg(dictionary, item, headword));
-                ++report.gluedDropped;
-            } else {
-                appendUnique(left, {item});
-            }
-        }
-        if (!left.isEmpty())
-            kept.append({headword, left});
-    }
-    rows = std::move(kept);
-}
-
-// Leaves out of `rows` the (headword, translation) pairs of `unconfirmed`
-// that `confirmed` (lowercased pairs of other sources) lacks, and the rows
-// left with nothing. Returns how many translations were left out.
-int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
-                    const QSet<std::pair<QString, QString>> &confirmed, FreedictReport &report)
-{
-    int dropped = 0;
-    SenseRows kept;
-    kept.reserve(rows.size());
-    for (auto &[headword, items] : rows) {
-        QStringList left;
-        for (const QString &item : std::as_const(items)) {
-            if (unconfirmed.contains({headword, item}) && !confirmed.contains({headword.toLower(), item.toLower()})) {
-                report.details.append(QStringLiteral("eng-spa: \"%1\" left out of \"%2\", the sense of a cut compound")
-                                          .arg(item, headword));
-                ++dropped;
-            } else {
-                left.append(item);
-            }
-        }
-        if (!left.isEmpty())
-            kept.append({headword, left});
-    }
-    rows = std::move(kept);
-    return dropped;
 }
 
 } // namespace
@@ -443,7 +378,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
     {
-        // Apertium's words settle the glued items.
+        // Apertium's words settle the glued items (a lexicon that could not
+        // be read gives none: every unsure one is left out).
         QSet<QString> apertiumSpanish;
         QSet<QString> apertiumEnglish;
         for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
@@ -453,19 +389,28 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 apertiumEnglish.insert((forward ? entry.source : entry.target).toLower());
             }
         }
-        settleGlued(spanishRows[0], gluedSpanish, apertiumSpanish, report, QStringLiteral("eng-spa"));
+        for (int i = 0; i < 2; ++i) {
+            const SettledRows settled = settleGlued(spanishRows[i], i == 0 ? gluedSpanish : gluedEnglish,
+                                                    i == 0 ? apertiumSpanish : apertiumEnglish,
+                                                    QLatin1String(i == 0 ? "eng-spa" : "spa-eng"), report.details);
+            report.blanksRepaired -= settled.keptWhole;
+            report.gluedDropped += settled.dropped;
+        }
+        // The pairs of Apertium and FreeDict spa-eng confirm eng-spa's
+        // senses of cut compounds.
         QSet<std::pair<QString, QString>> confirmed;
         for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
             const bool forward = list == &englishSpanishEntries;
-            for (const LexiconEntry &entry : *list)
-                confirmed.insert({(forward ? entry.source : entry.target).toLower(), (forward ? entry.target : entry.source).toLower()});
+            for (const LexiconEntry &entry : *list) {
+                confirmed.insert({(forward ? entry.source : entry.target).toLower(),
+                                  (forward ? entry.target : entry.source).toLower()});
+            }
         }
         for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
             for (const QString &word : english)
                 confirmed.insert({word.toLower(), spanish.toLower()});
         }
-        report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report);
-        settleGlued(spanishRows[1], gluedEnglish, apertiumEnglish, report, QStringLiteral("spa-eng"));
+        report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],

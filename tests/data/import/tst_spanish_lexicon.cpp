@@ -2,6 +2,7 @@
 // Spanish tables, and the repair of eng-spa headwords cut from phrases.
 
 #include "data/import/apertium_lexicon.h"
+#include "data/import/spanish_settling.h"
 #include "data/import/freedict_import.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
@@ -283,6 +284,44 @@ private Q_SLOTS:
         // "gordo" is.
         QCOMPARE(row(core.englishSpanish, QStringLiteral("greasy")),
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
+    }
+
+    void settlesGluedItemsAndCutSenses()
+    {
+        // eng-spa "attempt" and "endeavour" give "esforzarsepor", an unsure
+        // split unknown to Apertium; spa-eng "censurable: blameworthy,
+        // censurable, condemnable, objectionable" had "condemnable" split
+        // into "condemn able", a word of Apertium.
+        SenseRows englishSpanish{
+            {QStringLiteral("attempt"), {QStringLiteral("esforzarsepor"), QStringLiteral("intentar")}},
+            {QStringLiteral("endeavour"), {QStringLiteral("esforzarsepor")}}};
+        GluedItems glued;
+        glued.unsure = {QStringLiteral("esforzarsepor")};
+        QStringList details;
+        SettledRows settled = settleGlued(englishSpanish, glued, {QStringLiteral("intentar")},
+                                          QStringLiteral("eng-spa"), details);
+        QCOMPARE(englishSpanish.size(), 1);  // nothing good is left of "endeavour"
+        QCOMPARE(row(englishSpanish, QStringLiteral("attempt")), QStringList{QStringLiteral("intentar")});
+        QCOMPARE(settled.dropped, 2);
+
+        SenseRows spanishEnglish{{QStringLiteral("censurable"), {QStringLiteral("condemn able")}}};
+        GluedItems english;
+        english.splits.insert(QStringLiteral("condemn able"), QStringLiteral("condemnable"));
+        settled = settleGlued(spanishEnglish, english, {QStringLiteral("condemnable")}, QStringLiteral("spa-eng"), details);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("censurable")), QStringList{QStringLiteral("condemnable")});
+        QCOMPARE(settled.keptWhole, 1);
+
+        // eng-spa "she /ʃˈiː/: osa, loba" (she-bear, she-wolf) and "sleeping
+        // /slˈiːpɪŋ/: cama": senses of cut compounds; Apertium pairs "she"
+        // with "ella" only.
+        SenseRows cut{{QStringLiteral("she"), {QStringLiteral("osa"), QStringLiteral("loba"), QStringLiteral("ella")}},
+                      {QStringLiteral("sleeping"), {QStringLiteral("cama")}}};
+        const QSet<std::pair<QString, QString>> unconfirmed{{QStringLiteral("she"), QStringLiteral("osa")},
+                                                            {QStringLiteral("she"), QStringLiteral("loba")},
+                                                            {QStringLiteral("sleeping"), QStringLiteral("cama")}};
+        QCOMPARE(dropUnconfirmed(cut, unconfirmed, {{QStringLiteral("she"), QStringLiteral("ella")}}, details), 3);
+        QCOMPARE(cut.size(), 1);
+        QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
     }
 
     void capsRowsAndMendsSpellings()
