@@ -220,7 +220,8 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
         QVector<qsizetype> ends;
         double score = 0;
         bool common = true;
-        int rare = 0;  // pieces that are not common
+        int rare = 0;       // pieces that are not common
+        int shortRare = 0;  // those shorter than m_shortestRarePiece
     };
     constexpr double kPiecePenalty = 2.0;
     constexpr int kMaxCuts = 64;
@@ -248,6 +249,7 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
             current.score += std::log(rank > 0 ? rank : kRareRank) + kPiecePenalty;
             current.common = current.common && rank > 0 && !m_neverBefore.value(previous).contains(piece);
             current.rare += rank > 0 ? 0 : 1;
+            current.shortRare += rank > 0 || piece.size() >= m_shortestRarePiece ? 0 : 1;
             previous = piece;
             walk(j);
             current = saved;
@@ -269,8 +271,11 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
         || (cuts.size() > 1 && cuts.at(1).score < cuts.front().score + kMargin)) {
         // A word is glued when it cuts into common words but for a few
         // (rarePiecesOfGlue: "aceitedeoliva"); a rare word ("acclivity")
-        // cuts into rare bits of words. A name without a sure cut is a name.
-        const bool glued = std::any_of(cuts.begin(), cuts.end(), [this](const Cut &cut) { return cut.rare <= m_rarePiecesOfGlue; });
+        // cuts into rare, short bits of words. A name without a sure cut is
+        // a name.
+        const bool glued = std::any_of(cuts.begin(), cuts.end(), [this](const Cut &cut) {
+            return cut.rare <= m_rarePiecesOfGlue && cut.shortRare == 0;
+        });
         return glued && !name ? BlankRepair{BlankRepair::Unsure, {}} : BlankRepair{};
     }
     QStringList pieces;
@@ -367,6 +372,9 @@ BlankRepairer spanishBlankRepairer(QSet<QString> wordList, QSet<QString> diction
 BlankRepairer englishBlankRepairer(QSet<QString> wordList, const WordRanks &ranks)
 {
     BlankRepairer repairer(std::move(wordList), setOf({"a"}));
+    // English glue holds up to two rare words of three letters or more
+    // ("navalcadet"); a rare word cuts into shorter bits ("em met").
+    repairer.rarePiecesOfGlue(2, 3);
     repairer.keepWithSuffixes({QStringLiteral("able"), QStringLiteral("ible"), QStringLiteral("ness"),
                                QStringLiteral("fulness"), QStringLiteral("ment"), QStringLiteral("man"),
                                QStringLiteral("men"), QStringLiteral("ian"), QStringLiteral("ism"),

@@ -75,9 +75,14 @@ public:
         m_longWord = longWord;
     }
 
-    // How many pieces of a cut may be rare words for the item still to be
-    // taken for glued rather than for a rare word (1 unless set).
-    void rarePiecesOfGlue(int pieces) { m_rarePiecesOfGlue = pieces; }
+    // How many pieces of a cut may be rare words, each of at least
+    // `shortest` letters, for the item still to be taken for glued rather
+    // than for a rare word (1 of any length unless set).
+    void rarePiecesOfGlue(int pieces, int shortest = 0)
+    {
+        m_rarePiecesOfGlue = pieces;
+        m_shortestRarePiece = shortest;
+    }
 
     // What the item is: whole, split with its blanks back, or glued beyond a
     // sure repair. Each blank-separated word of a phrase is looked at
@@ -110,6 +115,7 @@ private:
     std::function<int(const QString &)> m_rankOf;
     int m_longWord = 0;
     int m_rarePiecesOfGlue = 1;
+    int m_shortestRarePiece = 0;
 };
 
 // Whether `glued` (a glued translation) is a misspelling of another item of

@@ -275,6 +275,10 @@ private Q_SLOTS:
         row("English phrase", "en", "atthesametime", "at the same time these am", "at the same time");
         row("English question", "en", "howdoyoudo?", "how do you", "how do you do?");
         row("a known word with a suffix", "en", "recommendable", "recommend able", "=");
+        // guardiamarina: middy, navalcadet; two rare words of three letters or more are glue.
+        row("English: two rare words, glued", "en", "navalcadet", "naval cadet", "");
+        // hormiga: ant, emmet; a rare word cuts into a rare bit shorter than that.
+        row("English: a short rare bit, a word", "en", "emmet", "em met", "=");
         // cuesta: acclivity, hillside, slope; an English word the list lacks cuts into rare bits.
         row("English: cut into rare bits, a word", "en", "acclivity", "acc liv ity", "=");
         row("capitals mark the blanks", "en", "CostaRica", "cost rica", "Costa Rica");
