@@ -43,12 +43,14 @@ public:
     // `vocabulary`: lowercased words the language is known to have.
     // `oneLetterWords`: the single letters that are words ("a", "y", "o").
     // `enclitics`: pronouns written onto an infinitive ("calmarse"); such a
-    // form counts as a known word and the pronoun is never cut off alone.
+    // form counts as a known word and the pronoun is never cut off the end
+    // of an item ("calmar se").
     BlankRepairer(QSet<QString> vocabulary, QSet<QString> oneLetterWords, QSet<QString> enclitics = {});
 
     // Words that are never split although the vocabulary lacks them: a word
     // list of lemmas lacks plurals and verb forms ("todos") that the
-    // dictionaries themselves use as whole words.
+    // dictionaries themselves use as whole words. They also count as pieces,
+    // never common ones, so that they show a cut the vocabulary misses.
     void keepWhole(QSet<QString> words) { m_wholeWords = std::move(words); }
 
     // A one-letter word that stands only before words beginning with one of
@@ -87,7 +89,8 @@ public:
     // What the item is: whole, split with its blanks back, or glued beyond a
     // sure repair. Each blank-separated word of a phrase is looked at
     // ("porla izquierda"). Words written together with capitals
-    // ("CruzRoja") are cut at the capitals first.
+    // ("CruzRoja") are cut at the capitals first; a capitalised word
+    // without a sure cut is a name and stays whole.
     BlankRepair mend(const QString &item) const;
 
     // The item with its blanks put back, or nothing when it is left as is.
