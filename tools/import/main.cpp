@@ -157,6 +157,10 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                           .arg(r.spanishItemsDropped)
                           .arg(r.spanishMisspeltDropped));
     }
+    print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure; "
+                                 "%2 senses of compounds cut to their first word left out")
+                      .arg(r.gluedDropped)
+                      .arg(r.cutTranslationsDropped));
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -8,6 +8,7 @@
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/spanish_settling.h"
 #include "data/import/trans_de_en.h"
 #include "data/import/word_frequency.h"
 #include "data/import/word_order.h"
@@ -112,17 +113,29 @@ QSet<QString> readWordList(const QString &path)
     return words;
 }
 
+// Puts the lost blanks back into translations. A glued item that is another
+// item of its entry misspelt ("diezyocho" beside "dieciocho") is left out; a
+// glued one without a sure split is kept for now: settleGlued() decides on
+// it once Apertium's words are known.
 void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, FreedictReport &report,
-                  const QString &dictionary)
+                  const QString &dictionary, GluedItems &glued)
 {
     for (DictdEntry &entry : entries) {
         QStringList repaired;
         for (const QString &item : std::as_const(entry.translations)) {
-            if (const auto fixed = repairer.repair(item)) {
-                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, *fixed));
+            const BlankRepair mended = repairer.mend(item);
+            if (mended.kind != BlankRepair::Whole && isVariantOfAnother(item, entry.translations)) {
+                report.details.append(QStringLiteral("%1: \"%2\" left out, a misspelling of another translation")
+                                          .arg(dictionary, item));
+                ++report.gluedDropped;
+            } else if (mended.kind == BlankRepair::Split) {
+                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, mended.text));
                 ++report.blanksRepaired;
-                appendUnique(repaired, {*fixed});
+                glued.splits.insert(mended.text, item);
+                appendUnique(repaired, {mended.text});
             } else {
+                if (mended.kind == BlankRepair::Unsure)
+                    glued.unsure.insert(item);
                 appendUnique(repaired, {item});
             }
         }
@@ -351,20 +364,33 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishWhole = std::move(spanish);
         spanish = std::move(list);
     }
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty())
-        english = std::move(list);
-    const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
-                                  QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
-                                  QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),
-                                  QStringLiteral("las"), QStringLiteral("les")};
-    BlankRepairer spanishRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
-                                            QStringLiteral("e"), QStringLiteral("u")},
-                                  enclitics);
-    spanishRepairer.keepWhole(std::move(spanishWhole));
-    spanishRepairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
-    spanishRepairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
-    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
-    repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
+        english = list;
+        for (const QString &word : std::as_const(list)) {
+            for (const QString &british : britishSpellings(word))
+                english.insert(british);
+        }
+    }
+    const BlankRepairer spanishRepairer = spanishBlankRepairer(std::move(spanish), std::move(spanishWhole),
+                                                               WordRanks::forLanguage(QStringLiteral("es")));
+    const BlankRepairer englishRepairer = englishBlankRepairer(std::move(english),
+                                                               WordRanks::forLanguage(QStringLiteral("en")));
+    GluedItems gluedSpanish;
+    GluedItems gluedEnglish;
+    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"), gluedSpanish);
+    // eng-spa holds a second word list, its entries in another notation of
+    // IPA (with stress marks), in which compounds were cut at a hyphen or an
+    // accented letter: "she /ʃˈiː/: osa, loba" (she-bear), "sleeping
+    // /slˈiːpɪŋ/: cama" (sleeping-car), "caf /kˈaf/: café". Their
+    // translations stay only where another source pairs them with the word.
+    QSet<std::pair<QString, QString>> unconfirmedPairs;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (entry.pronunciation.contains(QChar(0x02C8)) && !entry.headword.contains(QLatin1Char(' '))) {
+            for (const QString &item : entry.translations)
+                unconfirmedPairs.insert({entry.headword, item});
+        }
+    }
+    repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
 
     HeadwordRepairs headwords;
     QHash<QString, QStringList> spanishToEnglish;
@@ -442,6 +468,41 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    {
+        // Apertium's words settle the glued items (a lexicon that could not
+        // be read gives none: every unsure one is left out).
+        QSet<QString> apertiumSpanish;
+        QSet<QString> apertiumEnglish;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list) {
+                apertiumSpanish.insert((forward ? entry.target : entry.source).toLower());
+                apertiumEnglish.insert((forward ? entry.source : entry.target).toLower());
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            const SettledRows settled = settleGlued(spanishRows[i], i == 0 ? gluedSpanish : gluedEnglish,
+                                                    i == 0 ? apertiumSpanish : apertiumEnglish,
+                                                    QLatin1String(i == 0 ? "eng-spa" : "spa-eng"), report.details);
+            report.blanksRepaired -= settled.keptWhole;
+            report.gluedDropped += settled.dropped;
+        }
+        // The pairs of Apertium and FreeDict spa-eng confirm eng-spa's
+        // senses of cut compounds.
+        QSet<std::pair<QString, QString>> confirmed;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list) {
+                confirmed.insert({(forward ? entry.source : entry.target).toLower(),
+                                  (forward ? entry.target : entry.source).toLower()});
+            }
+        }
+        for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
+            for (const QString &word : english)
+                confirmed.insert({word.toLower(), spanish.toLower()});
+        }
+        report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
+    }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
                                                   englishSpanishEntries, spanishEnglishEntries);

@@ -21,6 +21,8 @@ struct FreedictReport
     int headwordsRepaired = 0;  // eng-spa headwords cut to their first word, put back whole
     int headwordsDropped = 0;   // cut ones whose whole phrase could not be found
     int blanksRepaired = 0;     // glued translations split into words
+    int gluedDropped = 0;       // glued translations left out: no sure split
+    int cutTranslationsDropped = 0;  // eng-spa senses of compounds cut to their first word, unconfirmed
     int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
     int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
