@@ -161,6 +161,8 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                                  "%2 senses of compounds cut to their first word left out")
                       .arg(r.gluedDropped)
                       .arg(r.cutTranslationsDropped));
+    print(stdout, QStringLiteral("Everyday words the dictionaries lack: %1 rows completed from the supplement")
+                      .arg(r.everydayRowsSupplemented));
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -3,6 +3,7 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
+#include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
 #include "data/import/german_core.h"
@@ -520,6 +521,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         const LanguagePair &pair = kLanguagePairs[i];
         result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
+    }
+
+    // Everyday words the dictionaries lack, from the hand-made supplement.
+    for (int i = 0; i < kPairCount; ++i) {
+        if (!result.tables[i].isEmpty())
+            report.everydayRowsSupplemented += addEverydaySupplement(result.tables[i], i, everydaySupplement());
     }
 
     // Dictionaries that yield no words at all are damaged, whatever their
