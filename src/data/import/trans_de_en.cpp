@@ -3,12 +3,14 @@
 #include "data/import/dictd_entry.h"
 #include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
+#include "data/import/word_frequency.h"
 #include "data/record_error.h"
 
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 
 namespace vorbix::import {
 
@@ -74,6 +76,25 @@ const QSet<QString> &specialRegisters()
         QStringLiteral("Ir."), QStringLiteral("Northern English"), QStringLiteral("South Africa"),
         QStringLiteral("India")};
     return tags;
+}
+
+// Tags of words out of use, and of words used only in some regions: such a
+// word is left out where a general word translates the same English word.
+bool isFringeTag(const QString &tag)
+{
+    static const QSet<QString> tags{
+        QStringLiteral("obs."), QStringLiteral("veraltet"), QStringLiteral("alt"), QStringLiteral("archaic"),
+        QStringLiteral("altertümlich"), QStringLiteral("regional"), QStringLiteral("Ös."), QStringLiteral("Schw."),
+        QStringLiteral("Bayr."), QStringLiteral("Norddt."), QStringLiteral("Süddt."), QStringLiteral("Mitteldt."),
+        QStringLiteral("BW"), QStringLiteral("Westdt."), QStringLiteral("Ostdt."), QStringLiteral("Mittelwestdt."),
+        QStringLiteral("Nordostdt."), QStringLiteral("Nordwestdt."), QStringLiteral("Südwestdt."),
+        QStringLiteral("Mittelostdt."), QStringLiteral("Ostmitteldt."), QStringLiteral("Südtirol"),
+        QStringLiteral("Tirol"), QStringLiteral("Sachsen"), QStringLiteral("Berlin"), QStringLiteral("Lux."),
+        QStringLiteral("Lie."), QStringLiteral("Ostös."), QStringLiteral("Westös."), QStringLiteral("Franken"),
+        QStringLiteral("Wien"), QStringLiteral("Baden"), QStringLiteral("Pfalz"), QStringLiteral("Sc."),
+        QStringLiteral("Ir."), QStringLiteral("Northern English"), QStringLiteral("South Africa"),
+        QStringLiteral("India")};
+    return tags.contains(tag);
 }
 
 bool isSpellingVariantTag(QStringView tag)
@@ -206,6 +227,9 @@ struct Candidate
     bool first;           // the English word is the line's first synonym
     Sense germanSense;    // what the German synonym's tags say
     bool englishSpecial;  // the English synonym has a special tag
+    bool germanFirst;     // the German word is the line's first synonym
+    bool noun;            // the German word is tagged as a noun
+    bool fringe;          // obsolete or regional, on either side
     int order;            // file order
 };
 
@@ -214,16 +238,38 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
-// Orders candidates first synonyms first, then general before special, then
-// by `commonness`, most common first, then file order.
-template<typename Commonness>
-void rank(QVector<const Candidate *> &list, Commonness commonness)
+// How far down the German subtitle list a candidate stands, for ranking
+// equally good candidates: a phrase counts its rarest word once per word
+// ("zum Stehen bringen" is no commoner than "aufhören" for having common
+// words), and a later synonym of its line twice (the line's first German word
+// is its main word). Unlisted words rank after all listed ones.
+int germanRank(const Candidate &candidate)
 {
-    std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
+    static const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    const int rank = ranks.phraseRank(candidate.german);
+    if (rank == 0)
+        return std::numeric_limits<int>::max();
+    const int words = static_cast<int>(candidate.german.count(u' ')) + 1;
+    return rank * words * (candidate.germanFirst ? 1 : 2);
+}
+
+// Orders candidates first synonyms first, then general before special, then
+// (for German words) by their place in the subtitle list, then by
+// `commonness`, most common first, then file order.
+template<typename Commonness>
+void rank(QVector<const Candidate *> &list, Commonness commonness, bool bySubtitles)
+{
+    std::sort(list.begin(), list.end(), [&commonness, bySubtitles](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
         if (isSpecial(*a) != isSpecial(*b))
             return !isSpecial(*a);
+        if (bySubtitles) {
+            const int ra = germanRank(*a);
+            const int rb = germanRank(*b);
+            if (ra != rb)
+                return ra < rb;
+        }
         const int ca = commonness(*a);
         const int cb = commonness(*b);
         if (ca != cb)
@@ -255,19 +301,35 @@ TransSynonym describeSynonym(QStringView raw, bool english)
     TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
+    synonym.noun = synonym.plural || raw.contains(u"{m}") || raw.contains(u"{f}") || raw.contains(u"{n}");
+    synonym.fringe = raw.contains(u"(ungebräuchlich)") || raw.contains(u"(veraltet)")
+                     || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
         return isSpellingVariantTag(tag);
     });
     return synonym;
 }
 
-// The synonyms of the first section of one side of a line.
+// An explanation after a line's main word: a noun phrase of three or more
+// words ("Studenten; Angehörige eines Colleges :: gown").
+bool isGloss(const QString &german)
+{
+    if (german.count(u' ') < 2)
+        return false;
+    const QString last = german.section(u' ', -1);
+    return german.at(0).isUpper() && !last.isEmpty() && last.at(0).isUpper();
+}
+
+// The synonyms of the first section of one side of a line; German
+// explanations after the main word are none.
 QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 {
     QVector<TransSynonym> synonyms;
+    int position = 0;
     for (const QStringView raw : splitTopLevel(firstSection(side), u"; ")) {
         TransSynonym synonym = describeSynonym(raw, english);
-        if (!synonym.text.isEmpty())
+        synonym.position = position++;
+        if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
             synonyms.append(std::move(synonym));
     }
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
@@ -333,6 +395,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.
+            // "sich an etw. erinnern" is "sich erinnern": a reflexive verb
+            // keeps its sense without the preposition of its object.
+            if (!english && kept.size() == 2 && kept.first() == QLatin1String("sich") && i + 1 < tokens.size()
+                && kept.last().at(0).isLower()) {
+                kept.removeLast();
+                continue;
+            }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
             if (inside && !english)
                 return {};
@@ -404,6 +473,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             QString english;
             bool first;
             bool special;
+            bool fringe;
+            bool byCase = false;  // a capitalised synonym taken for a lower-case word
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -416,7 +487,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (synonym.text.isEmpty())
                 continue;
             if (core.contains(synonym.text)) {
-                matches.append({synonym.text, first, synonym.sense != Sense::General});
+                matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe});
             } else {
                 // "Earth" at the head of "Erde :: Earth" is "earth". A
                 // capitalised word further on names something else ("Crane"
@@ -424,15 +495,28 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // "Pan": a capitalised core word matches only itself.
                 for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
                     if (first && spelling == spelling.toLower())
-                        matches.append({spelling, first, synonym.sense != Sense::General});
+                        matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
+                                        true});
                 }
             }
         }
         if (matches.isEmpty())
             continue;
-        for (const TransSynonym &german : synonymsOf(germanSide, false)) {
-            for (const Match &match : std::as_const(matches))
-                candidates.append({german.text, match.english, match.first, german.sense, match.special, order++});
+        const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
+        // Common nouns carry their gender; a line whose German words carry
+        // none names a place or a person ("Seoul :: Soul; Seoul"), which
+        // translates no common word.
+        const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                                            [](const TransSynonym &s) { return s.noun; });
+        for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
+            const TransSynonym &german = germanSynonyms.at(g);
+            for (const Match &match : std::as_const(matches)) {
+                if (match.byCase && !commonNoun)
+                    continue;
+                candidates.append({german.text, match.english, match.first, german.sense, match.special,
+                                   german.position == 0,
+                                   german.noun, german.fringe || match.fringe, order++});
+            }
         }
     }
 
@@ -453,21 +537,46 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byGerman[candidate.german].append(&candidate);
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
-        rank(it.value(), [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); });
-        // One spelling of words that differ only by case, the better ranked.
+        QVector<const Candidate *> &list = it.value();
+        // Obsolete and regional words only where nothing else translates the
+        // word ("wesen" is no translation of "be", "Trauminet" none of
+        // "coward").
+        if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
+            list.removeIf([](const Candidate *c) { return c->fringe; });
+        rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); }, true);
+        // One spelling of words that differ only by case, in the place of the
+        // better ranked. The spelling is the lower-case word when it is no
+        // noun and as much a main entry as the other: "drei {num}" beside
+        // "Drei {f}", "heute {adv}" beside "Heute {n}" name the word, the
+        // capitalised noun only its use as a noun.
         QStringList german;
-        QSet<QString> lowered;
-        for (const Candidate *candidate : std::as_const(it.value())) {
+        QHash<QString, qsizetype> placeOf;
+        for (const Candidate *candidate : std::as_const(list)) {
             const QString lower = candidate->german.toLower();
-            if (!lowered.contains(lower)) {
-                lowered.insert(lower);
+            const auto place = placeOf.constFind(lower);
+            if (place == placeOf.cend()) {
+                placeOf.insert(lower, german.size());
                 german.append(candidate->german);
+                continue;
             }
+            QString &kept = german[*place];
+            const Candidate *keptCandidate = nullptr;
+            for (const Candidate *c : std::as_const(list)) {
+                if (c->german == kept) {
+                    keptCandidate = c;
+                    break;
+                }
+            }
+            if (kept != candidate->german && kept.at(0).isUpper() && candidate->german.at(0).isLower()
+                && !candidate->noun && keptCandidate && candidate->first == keptCandidate->first
+                && isSpecial(*candidate) == isSpecial(*keptCandidate))
+                kept = candidate->german;
         }
         sources.englishToGerman.insert(it.key(), german);
     }
     for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
-        rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
+        rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
+             false);
         QStringList english;
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))

@@ -50,6 +50,15 @@ struct TransSynonym
     // Tagged "{pl}": a plural beside its singular ("Klasse {f}; Klassen
     // {pl}") is left out.
     bool plural = false;
+    // Tagged with a gender or "{pl}": a German noun. Adjectives, numerals,
+    // adverbs and verbs carry other tags or none.
+    bool noun = false;
+    // Tagged obsolete ("[veraltet]", "[obs.]", "[alt]", "(ungebräuchlich)")
+    // or only with regions ("[Ös.]", "[Schw.]", "[regional]"): a word a
+    // learner needs only where nothing general translates the same word.
+    bool fringe = false;
+    // The place of the synonym in its section, counting those left out.
+    int position = 0;
 };
 
 struct TransEntry

@@ -87,6 +87,9 @@ private Q_SLOTS:
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
+        row("reflexive verb with a prepositional object", "sich an jdn./etw. erinnern", false, "sich erinnern");
+        row("reflexive verb, object in the accusative", "sich auf jdn./etw. besinnen [geh.] {vr}", false,
+            "sich besinnen");
     }
     void cleansEverySynonym()
     {
@@ -204,15 +207,82 @@ private Q_SLOTS:
         const GermanSources sources = germanSourcesFromTrans(text, core);
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")), QStringList{QStringLiteral("Erde")});
         QVERIFY(!sources.englishToGerman.contains(QStringLiteral("trot")));
-        // The noun and the adjective share one row, under the first met.
-        QCOMPARE(sources.englishToGerman.value(QStringLiteral("ideal")), QStringList{QStringLiteral("Ideal")});
+        // The noun and the adjective share one row, under the adjective: the
+        // capitalised spelling is its use as a noun.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("ideal")), QStringList{QStringLiteral("ideal")});
         const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
         QStringList german;
         for (const ImportRow &row : selected.germanEnglish)
             german.append(row.source);
         german.sort();
-        QCOMPARE(german, (QStringList{QStringLiteral("Erde"), QStringLiteral("Ideal"), QStringLiteral("Trotzkist"),
-                                      QStringLiteral("Trotzkistin")}));
+        QCOMPARE(german, (QStringList{QStringLiteral("Erde"), QStringLiteral("Trotzkist"),
+                                      QStringLiteral("Trotzkistin"), QStringLiteral("ideal")}));
+    }
+
+    // Each row: lines of the list, an English word, and the German words its
+    // row must start with (in order) and must not hold.
+    void choosesTheWordsOfARow_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QStringList>("leading");
+        QTest::addColumn<QStringList>("absent");
+        const auto row = [](const char *name, const char *lines, const char *english, const char *leading,
+                            const char *absent) {
+            const auto list = [](const char *text) {
+                return QString::fromUtf8(text).split(u'|', Qt::SkipEmptyParts);
+            };
+            QTest::newRow(name) << QByteArray(lines) << QString::fromUtf8(english) << list(leading) << list(absent);
+        };
+        row("numeral before the noun of its figure",
+            "Drei {f}; Dreier {m} [Bayr.] [Ös.] [Schw.] :: (number) three\n"
+            "drei {num} | dreieinhalb :: three | three and a half\n",
+            "three", "drei", "Drei|Dreier");
+        row("adverb before the noun",
+            "Heute {n} :: today\n"
+            "heute {adv} | heute Nachmittag :: today | this afternoon\n",
+            "today", "heute", "Heute");
+        row("adjective before the colour's noun",
+            "Gelb {n} (Farbe) | Schwefelgelb {n} :: yellow (colour) | sulphur yellow [Br.]\n"
+            "gelb {adj} (Farbe) | gelbgrün :: yellow (colour) | yellowish-green\n",
+            "yellow", "gelb", "Gelb");
+        row("a main entry before later synonyms of common words",
+            "stehen bleiben; stehenbleiben; halten; Halt machen; anhalten; innehalten {vi} <stoppen> :: to stop\n"
+            "aufhalten; hemmen; zum Stillstand bringen; zum Stehen bringen {vt} | aufhaltend; hemmend; zum "
+            "Stillstand bringend; zum Stehen bringend :: to stop | stopping\n"
+            "aufhören {vi} | aufhörend | aufgehört :: to stop; to give over [Br.] [coll.]; to quit [Am.] [coll.] "
+            "{quitted, quit; quitted, quit} | stoping; giving over; quitting | stopped; given over; quitted / quit\n",
+            "stop", "halten|aufhören", "");
+        row("a place translates no common word",
+            "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
+            "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
+            "soul", "Seele", "Seoul");
+        row("regional words beside general ones",
+            "Feigling {m}; Angsthase {m}; Kleingläubiger {m}; Hasenfuß {m} [veraltend]; Trauminet {m} [Ös.]; "
+            "Dadalotsch {m} [Ös.]; Knira {m} [Ös.] [ugs.] :: coward; faint heart; chicken [coll.]; scaredy-cat "
+            "[coll.]; fraidy cat [children’s speech]; craven [archaic]; yellow-belly [coll.] [dated]\n",
+            "coward", "Feigling|Angsthase", "Trauminet|Dadalotsch|Knira");
+        row("obsolete word beside general ones",
+            "sein {vi} | seiend | gewesen :: to be {was, were; been} | being | been\n"
+            "wesen {vi} (ungebräuchlich) | west :: to be; to exist; to be available | is; exists; is available; "
+            "happens\n",
+            "be", "sein", "wesen");
+        row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
+            "Trauminet", "");
+        row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
+            "Studenten", "Angehörige eines Colleges");
+    }
+    void choosesTheWordsOfARow()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QStringList, leading);
+        QFETCH(QStringList, absent);
+        const GermanSources sources = germanSourcesFromTrans(lines, {english});
+        const QStringList german = sources.englishToGerman.value(english);
+        QCOMPARE(german.mid(0, leading.size()), leading);
+        for (const QString &word : std::as_const(absent))
+            QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
