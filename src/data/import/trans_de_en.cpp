@@ -7,6 +7,7 @@
 #include "data/record_error.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -230,7 +231,10 @@ struct Candidate
     bool germanFirst;     // the German word is the line's first synonym
     bool noun;            // the German word is tagged as a noun
     bool fringe;          // obsolete or regional, on either side
+    bool noted;           // narrowed by a note, on either side
+    int line;             // line number
     int order;            // file order
+    int support = 0;      // lines giving it as a main entry, in any case
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -241,8 +245,11 @@ bool isSpecial(const Candidate &candidate)
 // How far down the German subtitle list a candidate stands, for ranking
 // equally good candidates: a phrase counts its rarest word once per word
 // ("zum Stehen bringen" is no commoner than "aufhören" for having common
-// words), and a later synonym of its line twice (the line's first German word
-// is its main word). Unlisted words rank after all listed ones.
+// words), a later synonym of its line and a sense narrowed by a note twice
+// (the line's first German word is its main word). Unlisted words rank after
+// all listed ones.
+// The more lines give the word as a main entry, the closer to the top:
+// "anhalten", given by three lines, comes before "Halt", given by one.
 int germanRank(const Candidate &candidate)
 {
     static const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
@@ -250,7 +257,8 @@ int germanRank(const Candidate &candidate)
     if (rank == 0)
         return std::numeric_limits<int>::max();
     const int words = static_cast<int>(candidate.german.count(u' ')) + 1;
-    return rank * words * (candidate.germanFirst ? 1 : 2);
+    return rank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
+           / std::max(1, candidate.support * candidate.support);
 }
 
 // Orders candidates first synonyms first, then general before special, then
@@ -301,7 +309,12 @@ TransSynonym describeSynonym(QStringView raw, bool english)
     TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
-    synonym.noun = synonym.plural || raw.contains(u"{m}") || raw.contains(u"{f}") || raw.contains(u"{n}");
+    static const QRegularExpression gender(QStringLiteral("\\{[mfn](,[mfn])*\\}"));
+    synonym.noun = synonym.plural || gender.match(raw).hasMatch();
+    for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
+        const qsizetype close = raw.indexOf(u')', open);
+        synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
+    }
     synonym.fringe = raw.contains(u"(ungebräuchlich)") || raw.contains(u"(veraltet)")
                      || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
@@ -474,6 +487,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool first;
             bool special;
             bool fringe;
+            bool noted;
             bool byCase = false;  // a capitalised synonym taken for a lower-case word
         };
         QVector<Match> matches;
@@ -487,7 +501,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (synonym.text.isEmpty())
                 continue;
             if (core.contains(synonym.text)) {
-                matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe});
+                matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe,
+                                synonym.noted});
             } else {
                 // "Earth" at the head of "Erde :: Earth" is "earth". A
                 // capitalised word further on names something else ("Crane"
@@ -496,7 +511,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
                     if (first && spelling == spelling.toLower())
                         matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
-                                        true});
+                                        synonym.noted, true});
                 }
             }
         }
@@ -515,7 +530,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     continue;
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
-                                   german.noun, german.fringe || match.fringe, order++});
+                                   german.noun, german.fringe || match.fringe, german.noted || match.noted,
+                                   lineNumber, order++});
             }
         }
     }
@@ -528,6 +544,25 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     QHash<QString, int> englishCommonness;
     QHash<QString, QVector<const Candidate *>> byEnglish;
     QHash<QString, QVector<const Candidate *>> byGerman;
+    // How many lines give each German word, in any case, as a main entry of
+    // each English word: the lines agree on the main translation.
+    {
+        QHash<QString, int> mainLines;
+        QHash<QString, int> lastLine;
+        const auto key = [](const Candidate &c) { return c.english + u'\n' + c.german.toLower(); };
+        for (const Candidate &candidate : std::as_const(candidates)) {
+            if (!candidate.first || isSpecial(candidate))
+                continue;
+            const QString k = key(candidate);
+            const auto last = lastLine.find(k);
+            if (last != lastLine.end() && *last == candidate.line)
+                continue;
+            lastLine.insert(k, candidate.line);
+            ++mainLines[k];
+        }
+        for (Candidate &candidate : candidates)
+            candidate.support = mainLines.value(key(candidate));
+    }
     for (const Candidate &candidate : std::as_const(candidates)) {
         if (!germanCommonness.contains(candidate.german))
             germanCommonness.insert(candidate.german, commonness(candidate.german, sources.germanFrequencies));

@@ -59,6 +59,9 @@ struct TransSynonym
     bool fringe = false;
     // The place of the synonym in its section, counting those left out.
     int position = 0;
+    // Carries a note in parentheses that names no object ("schlagen {vi}
+    // (gegen)", "sagen {vi} (Sache)"): a sense narrowed to some use.
+    bool noted = false;
 };
 
 struct TransEntry
@@ -85,13 +88,18 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nul
 // What selectGermanCore needs, from the text of trans-de-en: for each word of
 // `coreEnglish` the German main entries of the lines whose first section
 // lists it among its English synonyms, ranked (the word as the line's first
-// English synonym first, then general entries before special ones, then the
-// German words mentioned by more lines outside notes, then file order); for
-// each such
-// German word the English core words, ranked the same way; and how many
-// lines mention each word. A line's first English synonym matches a core
-// word in lower case that differs from it only by case ("Earth" for
-// "earth"), unless that spelling is a core word too; no other case-only
+// English synonym first, then general entries before special ones, then by
+// the German subtitle list, helped by each further line giving the word first
+// and held back for phrases, later synonyms of a line and senses narrowed by
+// a note, then the German words mentioned by more lines outside notes, then
+// file order); obsolete and regional words only where nothing general
+// translates the word, and one spelling of words that differ only by case
+// (the lower-case adjective, numeral, adverb or verb over its noun); for each
+// such German word the English core words, ranked the same way without the
+// subtitle list; and how many lines mention each word. A line's first English
+// synonym matches a core word in lower case that differs from it only by case
+// ("Earth" for "earth"), unless that spelling is a core word too or the line's
+// German words carry no gender (a place: "Seoul :: Soul"); no other case-only
 // match counts ("Crane" the constellation is no "crane", "pan" no "Pan").
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish);
 

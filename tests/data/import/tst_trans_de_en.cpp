@@ -253,6 +253,16 @@ private Q_SLOTS:
             "aufhören {vi} | aufhörend | aufgehört :: to stop; to give over [Br.] [coll.]; to quit [Am.] [coll.] "
             "{quitted, quit; quitted, quit} | stoping; giving over; quitting | stopped; given over; quitted / quit\n",
             "stop", "halten|aufhören", "");
+        row("a sense narrowed by a note after the plain one",
+            "(Meer) branden; schlagen {vi} (gegen) | brandend; schlagend | gebrandet; geschlagen :: to wash "
+            "(against) | washing | washed\n"
+            "waschen {vt} | waschend :: to wash | washing\n",
+            "wash", "waschen|schlagen", "");
+        row("a word several lines give first before a commoner one given once",
+            "stehen bleiben; stehenbleiben; halten; Halt machen; anhalten; innehalten {vi} <stoppen> :: to stop\n"
+            "Anhalten {n}; Halt {m}; Stopp {m} :: stop\n"
+            "etw. anhalten; stoppen [ugs.]; etw. einstellen; jdn./etw. aufhalten {vt} :: to stop sb./sth.\n",
+            "stop", "anhalten", "Anhalten");
         row("a place translates no common word",
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
