@@ -3,14 +3,15 @@
 #include "data/import/dictd_entry.h"
 #include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
+#include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 #include "data/record_error.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 
 namespace vorbix::import {
@@ -234,7 +235,10 @@ struct Candidate
     bool noted;           // narrowed by a note, on either side
     int line;             // line number
     int order;            // file order
-    int support = 0;      // lines giving it as a main entry, in any case
+    // Set by weigh() for the list being ranked: how many lines give the pair
+    // as a main entry (the ranked side in any case), and subtitleRank.
+    mutable int support = 0;
+    mutable int subtitle = 0;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -242,42 +246,81 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
-// How far down the German subtitle list a candidate stands, for ranking
-// equally good candidates: a phrase counts its rarest word once per word
-// ("zum Stehen bringen" is no commoner than "aufhören" for having common
+// Which side of a candidate a ranking orders: the German words of an English
+// word, or the English words of a German word.
+enum class Side { German, English };
+
+// How far down the subtitle list of its language a candidate stands, for
+// ranking equally good candidates: a phrase counts its rarest word once per
+// word ("zum Stehen bringen" is no commoner than "aufhören" for having common
 // words), a later synonym of its line and a sense narrowed by a note twice
-// (the line's first German word is its main word). Unlisted words rank after
-// all listed ones.
-// The more lines give the word as a main entry, the closer to the top:
-// "anhalten", given by three lines, comes before "Halt", given by one.
-int germanRank(const Candidate &candidate)
+// (the line's first German word is its main word), and the more lines give
+// the pair as a main entry, the closer to the top ("anhalten", given by three
+// lines, comes before "Halt", given by one). Unlisted words rank after all
+// listed ones.
+int subtitleRank(const Candidate &candidate, Side side, int phraseRank)
 {
-    static const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
-    const int rank = ranks.phraseRank(candidate.german);
-    if (rank == 0)
+    if (phraseRank == 0)
         return std::numeric_limits<int>::max();
-    const int words = static_cast<int>(candidate.german.count(u' ')) + 1;
-    return rank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
+    const QString &text = side == Side::German ? candidate.german : candidate.english;
+    const int words = static_cast<int>(text.count(u' ')) + 1;
+    return phraseRank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support);
 }
 
-// Orders candidates first synonyms first, then general before special, then
-// (for German words) by their place in the subtitle list, then by
-// `commonness`, most common first, then file order.
-template<typename Commonness>
-void rank(QVector<const Candidate *> &list, Commonness commonness, bool bySubtitles)
+// Sets the support and subtitleRank of the candidates of one English word
+// (side German) or one German word (side English). `phraseRanks` caches the
+// subtitle rank of each text.
+void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int> &phraseRanks)
 {
-    std::sort(list.begin(), list.end(), [&commonness, bySubtitles](const Candidate *a, const Candidate *b) {
+    const WordRanks &ranks = WordRanks::forLanguage(side == Side::German ? QStringLiteral("de")
+                                                                         : QStringLiteral("en"));
+    struct Lines
+    {
+        int count = 0;
+        int last = -1;
+    };
+    QHash<QString, Lines> mainLines;  // the ranked side in lower case -> lines
+    QStringList lower;
+    lower.reserve(list.size());
+    for (const Candidate *candidate : list) {
+        lower.append((side == Side::German ? candidate->german : candidate->english).toLower());
+        if (candidate->first && !isSpecial(*candidate)) {
+            // A list holds a line's candidates next to each other.
+            Lines &lines = mainLines[lower.last()];
+            if (lines.last != candidate->line) {
+                ++lines.count;
+                lines.last = candidate->line;
+            }
+        }
+    }
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Candidate *candidate = list.at(i);
+        const QString &text = side == Side::German ? candidate->german : candidate->english;
+        candidate->support = mainLines.value(lower.at(i)).count;
+        auto rank = phraseRanks.find(text);
+        if (rank == phraseRanks.end())
+            rank = phraseRanks.insert(text, ranks.phraseRank(text));
+        candidate->subtitle = subtitleRank(*candidate, side, *rank);
+    }
+}
+
+// Orders candidates first synonyms first, then general before special, then
+// by the place of `side` in its subtitle list, then by `commonness`, most
+// common first, then file order.
+template<typename Commonness>
+void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
+{
+    weigh(list, side, phraseRanks);
+    std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
         if (isSpecial(*a) != isSpecial(*b))
             return !isSpecial(*a);
-        if (bySubtitles) {
-            const int ra = germanRank(*a);
-            const int rb = germanRank(*b);
-            if (ra != rb)
-                return ra < rb;
-        }
+        const int ra = a->subtitle;
+        const int rb = b->subtitle;
+        if (ra != rb)
+            return ra < rb;
         const int ca = commonness(*a);
         const int cb = commonness(*b);
         if (ca != cb)
@@ -303,14 +346,32 @@ Sense senseOfTags(const QStringList &tags)
 
 namespace {
 
+// Whether the text holds a gender tag: "{m}", "{f}", "{n}", "{m,f}".
+bool hasGender(QStringView raw)
+{
+    for (qsizetype open = raw.indexOf(u'{'); open >= 0; open = raw.indexOf(u'{', open + 1)) {
+        qsizetype i = open + 1;
+        for (;;) {
+            if (i >= raw.size() || (raw.at(i) != u'm' && raw.at(i) != u'f' && raw.at(i) != u'n'))
+                break;
+            ++i;
+            if (i < raw.size() && raw.at(i) == u'}')
+                return true;
+            if (i >= raw.size() || raw.at(i) != u',')
+                break;
+            ++i;
+        }
+    }
+    return false;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english)
 {
     QStringList tags;
     TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
-    static const QRegularExpression gender(QStringLiteral("\\{[mfn](,[mfn])*\\}"));
-    synonym.noun = synonym.plural || gender.match(raw).hasMatch();
+    synonym.noun = synonym.plural || hasGender(raw);
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
@@ -457,6 +518,29 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         coreByLower[word.toLower()].append(word);
 
     QVector<Candidate> candidates;
+    // Where each German word stands in the first section of a line.
+    struct GermanOnLine
+    {
+        qsizetype start;
+        qsizetype end;
+        int line;
+        int position;
+        Sense sense;
+        bool noun;
+        bool fringe;
+        bool noted;
+    };
+    QHash<QString, QVector<GermanOnLine>> linesOfGerman;
+    // The lines without a core word, whose German side is cleaned only when
+    // it may hold one of the German words met (their own senses are wanted).
+    struct LineSpan
+    {
+        qsizetype start;
+        qsizetype end;
+        int line;
+    };
+    QVector<LineSpan> otherLines;
+    constexpr int kOrdersPerLine = 1 << 10;
     LineCounter germanLines;
     LineCounter englishLines;
     int order = 0;
@@ -467,8 +551,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (end < 0)
             end = text.size();
         const QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
+        const qsizetype lineStart = start;
         start = end + 1;
         ++lineNumber;
+        order = 0;
         if (line.startsWith(u'#'))
             continue;
         const qsizetype separator = line.indexOf(u" :: ");
@@ -515,9 +601,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 }
             }
         }
-        if (matches.isEmpty())
+        if (matches.isEmpty()) {
+            otherLines.append({lineStart, end, lineNumber});
             continue;
+        }
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
+        for (const TransSynonym &german : germanSynonyms) {
+            linesOfGerman[german.text].append({lineStart, end, lineNumber, german.position, german.sense,
+                                               german.noun, german.fringe, german.noted});
+        }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), which
         // translates no common word.
@@ -531,38 +623,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
-                                   lineNumber, order++});
+                                   lineNumber, lineNumber * kOrdersPerLine + order++});
             }
         }
     }
 
     GermanSources sources;
     sources.ranked = true;
+    sources.ownSenses = true;
     sources.germanFrequencies = germanLines.frequencies();
     sources.englishFrequencies = englishLines.frequencies();
     QHash<QString, int> germanCommonness;
+    QHash<QString, int> germanPhraseRanks;
+    QHash<QString, int> englishPhraseRanks;
     QHash<QString, int> englishCommonness;
     QHash<QString, QVector<const Candidate *>> byEnglish;
     QHash<QString, QVector<const Candidate *>> byGerman;
-    // How many lines give each German word, in any case, as a main entry of
-    // each English word: the lines agree on the main translation.
-    {
-        QHash<QString, int> mainLines;
-        QHash<QString, int> lastLine;
-        const auto key = [](const Candidate &c) { return c.english + u'\n' + c.german.toLower(); };
-        for (const Candidate &candidate : std::as_const(candidates)) {
-            if (!candidate.first || isSpecial(candidate))
-                continue;
-            const QString k = key(candidate);
-            const auto last = lastLine.find(k);
-            if (last != lastLine.end() && *last == candidate.line)
-                continue;
-            lastLine.insert(k, candidate.line);
-            ++mainLines[k];
-        }
-        for (Candidate &candidate : candidates)
-            candidate.support = mainLines.value(key(candidate));
-    }
     for (const Candidate &candidate : std::as_const(candidates)) {
         if (!germanCommonness.contains(candidate.german))
             germanCommonness.insert(candidate.german, commonness(candidate.german, sources.germanFrequencies));
@@ -578,13 +654,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // "coward").
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
             list.removeIf([](const Candidate *c) { return c->fringe; });
-        rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); }, true);
+        rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
+             Side::German, germanPhraseRanks);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside
         // "Drei {f}", "heute {adv}" beside "Heute {n}" name the word, the
         // capitalised noun only its use as a noun.
         QStringList german;
+        QVector<const Candidate *> keptCandidates;  // the best ranked of each spelling kept
         QHash<QString, qsizetype> placeOf;
         for (const Candidate *candidate : std::as_const(list)) {
             const QString lower = candidate->german.toLower();
@@ -592,26 +670,112 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (place == placeOf.cend()) {
                 placeOf.insert(lower, german.size());
                 german.append(candidate->german);
+                keptCandidates.append(candidate);
                 continue;
             }
-            QString &kept = german[*place];
-            const Candidate *keptCandidate = nullptr;
-            for (const Candidate *c : std::as_const(list)) {
-                if (c->german == kept) {
-                    keptCandidate = c;
-                    break;
-                }
+            const Candidate *kept = keptCandidates.at(*place);
+            if (kept->german != candidate->german && kept->german.at(0).isUpper()
+                && candidate->german.at(0).isLower() && !candidate->noun && candidate->first == kept->first
+                && isSpecial(*candidate) == isSpecial(*kept)) {
+                german[*place] = candidate->german;
+                keptCandidates[*place] = candidate;
             }
-            if (kept != candidate->german && kept.at(0).isUpper() && candidate->german.at(0).isLower()
-                && !candidate->noun && keptCandidate && candidate->first == keptCandidate->first
-                && isSpecial(*candidate) == isSpecial(*keptCandidate))
-                kept = candidate->german;
         }
         sources.englishToGerman.insert(it.key(), german);
     }
+    // The main sense of every line of a German word, whether or not the
+    // English word is a core word ("schlank :: slim; slender" gives "slim"):
+    // the English side of a German row is the German word's own senses.
+    // The German words a row may keep: the first of each English word's
+    // list (selectGermanCore keeps six, a few more leave room for those it
+    // leaves out). The other lines of those of one word are cleaned when one
+    // of them stands in their first German section; phrases keep the senses
+    // of the lines read already.
+    constexpr int kKeptAtMost = 12;
+    QSet<QString> kept;
+    for (const QStringList &german : std::as_const(sources.englishToGerman)) {
+        for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
+            kept.insert(german.at(i));
+    }
+    {
+        QSet<QByteArray> words;
+        for (const QString &german : std::as_const(kept)) {
+            if (!german.contains(u' '))
+                words.insert(german.toLower().toUtf8());
+        }
+        QByteArray token;
+        for (const LineSpan &span : std::as_const(otherLines)) {
+            // Bytes, not characters: most lines are left after this look.
+            const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
+            qsizetype sectionEnd = raw.indexOf(" :: ");
+            if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
+                sectionEnd = bar;
+            bool mayHold = false;
+            int depth = 0;
+            token.clear();
+            for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
+                const char c = i < sectionEnd ? raw.at(i) : ' ';
+                if (c == '(' || c == '[' || c == '{')
+                    ++depth;
+                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                    --depth;
+                const auto byte = static_cast<unsigned char>(c);
+                if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
+                    // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
+                    const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
+                                              && static_cast<unsigned char>(token.back()) == 0xc3;
+                    token.append(latinCapital ? static_cast<char>(byte + 0x20)
+                                              : static_cast<char>(std::tolower(byte)));
+                } else if (!token.isEmpty()) {
+                    mayHold = words.contains(token);
+                    token.clear();
+                }
+            }
+            if (!mayHold)
+                continue;
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            for (const TransSynonym &german : synonymsOf(QStringView(line).left(line.indexOf(u" :: ")), false)) {
+                if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                    linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
+                                   german.fringe, german.noted});
+                }
+            }
+        }
+    }
+
+    QVector<Candidate> mainSenses;
+    QHash<int, TransSynonym> mainSenseOfLine;
+    for (const QString &german : std::as_const(kept)) {
+        for (const GermanOnLine &on : linesOfGerman.value(german)) {
+            auto found = mainSenseOfLine.find(on.line);
+            if (found == mainSenseOfLine.end()) {
+                const QString line =
+                    normaliseCharacters(QString::fromUtf8(text.constData() + on.start, on.end - on.start));
+                const qsizetype separator = line.indexOf(u" :: ");
+                const QStringView head =
+                    splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; ").first();
+                found = mainSenseOfLine.insert(on.line, describeSynonym(head, true));
+            }
+            const TransSynonym &english = *found;
+            // A core word at the head of a line was met as a candidate already.
+            if (english.text.isEmpty() || coreByLower.contains(english.text.toLower()))
+                continue;
+            mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                               on.position == 0, on.noun, on.fringe || english.fringe, on.noted || english.noted,
+                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
+        }
+    }
+    for (const Candidate &candidate : std::as_const(mainSenses)) {
+        if (!englishCommonness.contains(candidate.english))
+            englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
+        byGerman[candidate.german].append(&candidate);
+    }
     for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
+        QVector<const Candidate *> &list = it.value();
+        if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
+            list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
-             false);
+             Side::English, englishPhraseRanks);
         QStringList english;
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))

@@ -95,8 +95,10 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nul
 // file order); obsolete and regional words only where nothing general
 // translates the word, and one spelling of words that differ only by case
 // (the lower-case adjective, numeral, adverb or verb over its noun); for each
-// such German word the English core words, ranked the same way without the
-// subtitle list; and how many lines mention each word. A line's first English
+// such German word the English core words and, for the words first in those
+// lists, the main senses (first English synonyms) of all their lines, ranked
+// the same way by the English subtitle list; and how many lines mention each
+// word. A line's first English
 // synonym matches a core word in lower case that differs from it only by case
 // ("Earth" for "earth"), unless that spelling is a core word too or the line's
 // German words carry no gender (a place: "Seoul :: Soul"); no other case-only

@@ -181,7 +181,9 @@ private Q_SLOTS:
 
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("Monday")), QStringList{QStringLiteral("Montag")});
         QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Montag")), QStringList{QStringLiteral("Monday")});
-        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Hund")), QStringList{QStringLiteral("dog")});
+        // A German word's own senses come with it, core words or not.
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Hund")),
+                 (QStringList{QStringLiteral("dog"), QStringLiteral("canine")}));
 
         const GermanCore core = selectGermanCore({QStringLiteral("dog"), QStringLiteral("take"),
                                                   QStringLiteral("Monday")},
@@ -293,6 +295,44 @@ private Q_SLOTS:
         QCOMPARE(german.mid(0, leading.size()), leading);
         for (const QString &word : std::as_const(absent))
             QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
+    }
+
+    void givesAGermanRowItsOwnSenses()
+    {
+        // "slim" and "merger" are no core words, yet the main senses of the
+        // lines of a German word. Core words the row was kept for keep their places
+        // ("clothes", a later synonym, beside the main senses of six lines).
+        const QByteArray text =
+            "schlank {adj} [anat.] | schlanker | am schlanksten :: slim; slender | slimmer; more slender | "
+            "slimmest; most slender\n"
+            "schlank {adv} :: slimly\n"
+            "schlank; effizient {adj} (Organisation) | schlankes Management :: lean | lean management\n"
+            "Firmenzusammenschluss {m}; Unternehmenszusammenschluss {m}; Zusammenschluss {m}; Fusion {f} [econ.] "
+            ":: merger\n"
+            "Zusammenschluss {m}; Aggregation {f} [geh.] (zu einer größeren Gruppe / einem Netzwerk) :: "
+            "aggregation (combining of things into a larger group / a network)\n"
+            "Gewand {n}; Kleidung {f} [textil.] :: garments; habiliments [obs.]\n"
+            "Gewand {n}; Kleidung {f} :: raiment\n"
+            "Gewand {n}; Kleidung {f} :: vesture\n"
+            "Kleidung {f}; Bekleidung {f} [geh.] (als Kategorie) [textil.] :: clothing; apparel [formal/Am.]\n"
+            "Kleidung {f}; Bekleidung {f}; Sachen {pl} (in Zusammensetzungen) (für einen bestimmten "
+            "Anlass/Zweck) [textil.] :: wear; clothes (clothing suitable for a particular occasion/purpose)\n"
+            "Kleidung {f} :: attire [formal]\n";
+        const QStringList core{QStringLiteral("slender"), QStringLiteral("lean"), QStringLiteral("aggregation"),
+                               QStringLiteral("clothing"), QStringLiteral("clothes"), QStringLiteral("wear")};
+        const GermanCore selected = selectGermanCore(core, germanSourcesFromTrans(text, core), schema::kMaxRows);
+        QHash<QString, QStringList> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        for (const char *word : {"slim", "slender", "lean"}) {
+            QVERIFY2(rows.value(QStringLiteral("schlank")).contains(QLatin1String(word)),
+                     qPrintable(rows.value(QStringLiteral("schlank")).join(u", ")));
+        }
+        QVERIFY(rows.value(QStringLiteral("Zusammenschluss")).contains(QStringLiteral("merger")));
+        const QStringList clothing = rows.value(QStringLiteral("Kleidung"));
+        QCOMPARE(clothing.size(), kMaxGermanTranslations);
+        for (const char *word : {"clothing", "clothes", "wear"})
+            QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
