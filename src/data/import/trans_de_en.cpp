@@ -540,6 +540,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         int line;
     };
     QVector<LineSpan> otherLines;
+    // The first English synonym of each line whose German words are kept
+    // track of: the line's main sense.
+    QHash<int, TransSynonym> mainSenseOfLine;
     constexpr int kOrdersPerLine = 1 << 10;
     LineCounter germanLines;
     LineCounter englishLines;
@@ -579,8 +582,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
+        TransSynonym head;
         for (qsizetype k = 0; k < english.size(); ++k) {
-            const TransSynonym synonym = describeSynonym(english.at(k), true);
+            TransSynonym synonym = describeSynonym(english.at(k), true);
+            if (k == 0)
+                head = synonym;
             // "colour [Br.]; color [Am.]": both spellings are the first.
             const bool first = k == 0 || (synonym.spellingVariant && onlyVariantsBefore);
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
@@ -593,9 +599,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // "Earth" at the head of "Erde :: Earth" is "earth". A
                 // capitalised word further on names something else ("Crane"
                 // the constellation, "Trot" the Trotskyist), and "pan" is no
-                // "Pan": a capitalised core word matches only itself.
+                // "Pan": a capitalised core word matches only itself. Nor is
+                // a place a common word ("Green {m} (Fluss) [geogr.] :: Green
+                // (river)").
                 for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
-                    if (first && spelling == spelling.toLower())
+                    if (first && spelling == spelling.toLower() && !germanSide.contains(u"[geogr.]"))
                         matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
                                         synonym.noted, true});
                 }
@@ -605,6 +613,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             otherLines.append({lineStart, end, lineNumber});
             continue;
         }
+        mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
             linesOfGerman[german.text].append({lineStart, end, lineNumber, german.position, german.sense,
@@ -691,7 +700,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // leaves out). The other lines of those of one word are cleaned when one
     // of them stands in their first German section; phrases keep the senses
     // of the lines read already.
-    constexpr int kKeptAtMost = 12;
+    constexpr int kKeptAtMost = 8;
     QSet<QString> kept;
     for (const QStringList &german : std::as_const(sources.englishToGerman)) {
         for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
@@ -734,28 +743,29 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (!mayHold)
                 continue;
             const QString line = normaliseCharacters(QString::fromUtf8(raw));
-            for (const TransSynonym &german : synonymsOf(QStringView(line).left(line.indexOf(u" :: ")), false)) {
+            const qsizetype separator = line.indexOf(u" :: ");
+            bool found = false;
+            for (const TransSynonym &german : synonymsOf(QStringView(line).left(separator), false)) {
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                    found = true;
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
                                    german.fringe, german.noted});
                 }
+            }
+            if (found) {
+                const QStringView englishHead =
+                    splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; ").first();
+                mainSenseOfLine.insert(span.line, describeSynonym(englishHead, true));
             }
         }
     }
 
     QVector<Candidate> mainSenses;
-    QHash<int, TransSynonym> mainSenseOfLine;
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
-            auto found = mainSenseOfLine.find(on.line);
-            if (found == mainSenseOfLine.end()) {
-                const QString line =
-                    normaliseCharacters(QString::fromUtf8(text.constData() + on.start, on.end - on.start));
-                const qsizetype separator = line.indexOf(u" :: ");
-                const QStringView head =
-                    splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; ").first();
-                found = mainSenseOfLine.insert(on.line, describeSynonym(head, true));
-            }
+            const auto found = mainSenseOfLine.constFind(on.line);
+            if (found == mainSenseOfLine.cend())
+                continue;
             const TransSynonym &english = *found;
             // A core word at the head of a line was met as a candidate already.
             if (english.text.isEmpty() || coreByLower.contains(english.text.toLower()))

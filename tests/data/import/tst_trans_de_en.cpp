@@ -269,6 +269,10 @@ private Q_SLOTS:
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
             "soul", "Seele", "Seoul");
+        row("a river translates no common word",
+            "grün {adj} | grüner :: green | greener\n"
+            "Green {m} (Fluss) [geogr.] :: Green (river)\n",
+            "green", "grün", "Green");
         row("regional words beside general ones",
             "Feigling {m}; Angsthase {m}; Kleingläubiger {m}; Hasenfuß {m} [veraltend]; Trauminet {m} [Ös.]; "
             "Dadalotsch {m} [Ös.]; Knira {m} [Ös.] [ugs.] :: coward; faint heart; chicken [coll.]; scaredy-cat "
