@@ -365,6 +365,36 @@ bool hasGender(QStringView raw)
     return false;
 }
 
+bool isGermanPreposition(const QString &word)
+{
+    static const QSet<QString> prepositions{
+        QStringLiteral("an"), QStringLiteral("auf"), QStringLiteral("aus"), QStringLiteral("bei"),
+        QStringLiteral("bis"), QStringLiteral("durch"), QStringLiteral("für"), QStringLiteral("gegen"),
+        QStringLiteral("in"), QStringLiteral("mit"), QStringLiteral("nach"), QStringLiteral("über"),
+        QStringLiteral("um"), QStringLiteral("unter"), QStringLiteral("von"), QStringLiteral("vor"),
+        QStringLiteral("zu"), QStringLiteral("zwischen"), QStringLiteral("hinter"), QStringLiteral("neben")};
+    return prepositions.contains(word);
+}
+
+// The prepositions a verb's note names: "warten {vi} (auf; bis)" gives
+// "auf", "bis"; "to wait (for; until)" gives "for", "until". Empty when the
+// first note holds anything else.
+QStringList prepositionsOf(QStringView raw)
+{
+    const qsizetype open = raw.indexOf(u'(');
+    const qsizetype close = raw.indexOf(u')', open + 1);
+    if (open < 0 || close < 0)
+        return {};
+    QStringList prepositions;
+    for (const QStringView item : raw.mid(open + 1, close - open - 1).split(u"; ")) {
+        if (item.isEmpty() || item.size() > 8
+            || !std::all_of(item.begin(), item.end(), [](QChar c) { return c.isLower(); }))
+            return {};
+        prepositions.append(item.toString());
+    }
+    return prepositions;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english)
 {
     QStringList tags;
@@ -578,6 +608,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool fringe;
             bool noted;
             bool byCase = false;  // a capitalised synonym taken for a lower-case word
+            int preposition = -1;  // the verb with the preposition of this place in the notes
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -592,6 +623,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())
                 continue;
+            // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
+            // is "wait for".
+            if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
+                const QStringList prepositions = prepositionsOf(english.at(k));
+                for (qsizetype p = 0; p < prepositions.size(); ++p) {
+                    const QString phrase = synonym.text + u' ' + prepositions.at(p);
+                    if (core.contains(phrase)) {
+                        matches.append({phrase, first, synonym.sense != Sense::General, synonym.fringe, false,
+                                        false, static_cast<int>(p)});
+                    }
+                }
+            }
             if (core.contains(synonym.text)) {
                 matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe,
                                 synonym.noted});
@@ -629,6 +672,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (const Match &match : std::as_const(matches)) {
                 if (match.byCase && !commonNoun)
                     continue;
+                if (match.preposition >= 0) {
+                    if (german.position != 0)
+                        continue;
+                    const QStringList prepositions =
+                        prepositionsOf(splitTopLevel(firstSection(germanSide), u"; ").first());
+                    if (match.preposition >= prepositions.size()
+                        || !isGermanPreposition(prepositions.at(match.preposition)))
+                        continue;
+                    candidates.append({german.text + u' ' + prepositions.at(match.preposition), match.english,
+                                       match.first, german.sense, match.special, true, german.noun, german.fringe,
+                                       false, lineNumber, lineNumber * kOrdersPerLine + order++});
+                    continue;
+                }
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,

@@ -269,6 +269,13 @@ private Q_SLOTS:
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
             "soul", "Seele", "Seoul");
+        row("a verb with its preposition",
+            "warten {vi} (auf; bis) | wartend | gewartet :: to wait (for; until) | waiting | waited\n",
+            "wait for", "warten auf", "");
+        row("a note that names no preposition",
+            "(lange) nachdenken; überlegen {vi} (über) | nachdenkend; überlegend | nachgedacht; überlegt :: to "
+            "reflect (on) | reflecting | reflected\n",
+            "reflect on", "", "nachdenken lange");
         row("a river translates no common word",
             "grün {adj} | grüner :: green | greener\n"
             "Green {m} (Fluss) [geogr.] :: Green (river)\n",
