@@ -751,12 +751,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The main sense of every line of a German word, whether or not the
     // English word is a core word ("schlank :: slim; slender" gives "slim"):
     // the English side of a German row is the German word's own senses.
-    // The German words a row may keep: the first of each English word's
-    // list (selectGermanCore keeps six, a few more leave room for those it
-    // leaves out). The other lines of those of one word are cleaned when one
-    // of them stands in their first German section; phrases keep the senses
-    // of the lines read already.
-    constexpr int kKeptAtMost = 8;
+    // The German words a row may keep: the six first of each English word's
+    // list (selectGermanCore keeps six; a word after them, kept where it
+    // leaves out a phrase, has the senses of the lines read already). The
+    // other lines of those of one word are cleaned when one of them stands in
+    // their first German section; phrases keep the senses of the lines read
+    // already.
+    constexpr int kKeptAtMost = 6;
     QSet<QString> kept;
     for (const QStringList &german : std::as_const(sources.englishToGerman)) {
         for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
