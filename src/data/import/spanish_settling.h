@@ -17,6 +17,9 @@ struct GluedItems
 {
     QHash<QString, QString> splits;
     QSet<QString> unsure;
+    // Unsure items with their likeliest split, which no phrase of the
+    // sources read so far attests (item -> split text).
+    QHash<QString, QString> unattested;
 };
 
 struct SettledRows

@@ -9,6 +9,13 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace vorbix::import {
 
@@ -476,6 +483,72 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         sources.germanToEnglish.insert(it.key(), english);
     }
     return sources;
+}
+
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
+{
+    QSet<QString> found;
+    if (phrases.isEmpty())
+        return found;
+    // The phrases as UTF-8, looked up by views of each line's words; a
+    // phrase is looked for only where its first word stands.
+    std::vector<std::string> storage;
+    storage.reserve(phrases.size());
+    for (const QString &phrase : phrases)
+        storage.push_back(phrase.toUtf8().toStdString());
+    std::unordered_map<std::string_view, QString> wanted;
+    std::unordered_set<std::string_view> firstWords;
+    qsizetype mostWords = 0;
+    auto it = phrases.cbegin();
+    for (const std::string &phrase : storage) {
+        wanted.emplace(phrase, *it++);
+        firstWords.insert(std::string_view(phrase).substr(0, phrase.find(' ')));
+        mostWords = std::max<qsizetype>(mostWords, std::count(phrase.begin(), phrase.end(), ' ') + 1);
+    }
+    std::string words;
+    std::vector<size_t> starts;
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        // The English side as its lowercased words, one blank apart.
+        words.clear();
+        starts.clear();
+        bool inWord = false;
+        for (const char c : line.substr(separator + 2)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (std::isalpha(byte) || byte >= 0x80) {
+                if (!inWord) {
+                    if (!words.empty())
+                        words.push_back(' ');
+                    starts.push_back(words.size());
+                    inWord = true;
+                }
+                words.push_back(static_cast<char>(std::tolower(byte)));
+            } else {
+                inWord = false;
+            }
+        }
+        const std::string_view view(words);
+        auto endOf = [&](size_t word) { return word < starts.size() ? starts[word] - 1 : words.size(); };
+        for (size_t first = 0; first < starts.size(); ++first) {
+            if (!firstWords.count(view.substr(starts[first], endOf(first + 1) - starts[first])))
+                continue;
+            for (size_t last = first + 1; last < starts.size() && qsizetype(last - first) < mostWords; ++last) {
+                const auto match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first]));
+                if (match != wanted.end())
+                    found.insert(match->second);
+            }
+        }
+    }
+    return found;
 }
 
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)
