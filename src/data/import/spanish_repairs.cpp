@@ -336,8 +336,9 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
         if (!glued || (name && !afterCapital))
             return {};
         BlankRepair unsure{BlankRepair::Unsure, {}, {}};
-        if (m_attestation && !cuts.isEmpty() && cuts.size() < kMaxCuts)
-            unsure.unattested = piecesOf(cuts.front()).join(QLatin1Char(' '));
+        const auto likeliest = std::find_if(cuts.cbegin(), cuts.cend(), [](const Cut &cut) { return cut.sound; });
+        if (m_attestation && likeliest != cuts.cend() && cuts.size() < kMaxCuts)
+            unsure.unattested = piecesOf(*likeliest).join(QLatin1Char(' '));
         return unsure;
     }
     return {BlankRepair::Split, piecesOf(cuts.front()).join(QLatin1Char(' ')), {}};
