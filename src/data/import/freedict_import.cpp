@@ -139,7 +139,7 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
                 if (mended.kind == BlankRepair::Unsure)
                     glued.unsure.insert(item);
                 if (!mended.unattested.isEmpty())
-                    glued.unattested.insert(item, mended.unattested);
+                    glued.unattested.insert(item, QStringList{mended.unattested} + mended.otherCuts);
                 appendUnique(repaired, {item});
             }
         }
@@ -147,16 +147,28 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
     }
 }
 
-// Splits the unsure glued items of `entries` whose likeliest split
-// `attested` holds (as lowercased words joined by single blanks).
+// Splits the unsure glued items of `entries` into the likeliest of their
+// sound splits that `attested` holds (as lowercased words joined by single
+// blanks): "barstool" into "bar stool", although "bars tool" is likelier.
 void splitAttested(QVector<DictdEntry> &entries, GluedItems &glued, const QSet<QString> &attested,
                    FreedictReport &report)
 {
+    // The likeliest split of each item that `attested` holds.
+    QHash<QString, QString> splits;
+    for (auto it = glued.unattested.cbegin(); it != glued.unattested.cend(); ++it) {
+        for (const QString &split : it.value()) {
+            if (attested.contains(wordsOf(split).join(QLatin1Char(' ')))) {
+                splits.insert(it.key(), split);
+                glued.unsure.remove(it.key());
+                break;
+            }
+        }
+    }
     for (DictdEntry &entry : entries) {
         QStringList items;
         for (const QString &item : std::as_const(entry.translations)) {
-            const QString split = glued.unattested.value(item);
-            if (split.isEmpty() || !attested.contains(wordsOf(split).join(QLatin1Char(' ')))) {
+            const QString split = splits.value(item);
+            if (split.isEmpty()) {
                 appendUnique(items, {item});
                 continue;
             }
@@ -166,10 +178,6 @@ void splitAttested(QVector<DictdEntry> &entries, GluedItems &glued, const QSet<Q
             appendUnique(items, {split});
         }
         entry.translations = items;
-    }
-    for (auto it = glued.unattested.cbegin(); it != glued.unattested.cend(); ++it) {
-        if (attested.contains(wordsOf(it.value()).join(QLatin1Char(' '))))
-            glued.unsure.remove(it.key());
     }
 }
 
@@ -368,8 +376,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     if (fromTrans) {
         transText = readInputFile(transDeEn);
         QSet<QString> wanted;
-        for (const QString &split : std::as_const(gluedEnglish.unattested))
-            wanted.insert(wordsOf(split).join(QLatin1Char(' ')));
+        for (const QStringList &splits : std::as_const(gluedEnglish.unattested)) {
+            for (const QString &split : splits)
+                wanted.insert(wordsOf(split).join(QLatin1Char(' ')));
+        }
         splitAttested(spaEng, gluedEnglish, englishPhrasesInTrans(transText, wanted), report);
     }
 

@@ -121,7 +121,7 @@ BlankRepair BlankRepairer::mend(const QString &item) const
                       : part.kind == BlankRepair::Unsure ? part.unattested : word);
     }
     if (unsure)
-        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' '))};
+        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' ')), {}};
     if (result.kind == BlankRepair::Split)
         result.text = mended.join(QLatin1Char(' '));
     return result;
@@ -136,6 +136,8 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
             inner.text = before + inner.text + after;
         if (!inner.unattested.isEmpty())
             inner.unattested = before + inner.unattested + after;
+        for (QString &cut : inner.otherCuts)
+            cut = before + cut + after;
         return inner;
     };
     if (word.startsWith(QChar(0x00BF)) || word.startsWith(QChar(0x00A1)))
@@ -161,7 +163,7 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
     bool unsure = false;
     for (qsizetype p = 0; p < parts.size(); ++p) {
         const BlankRepair inner = mendLetters(parts.at(p), p + 1 == parts.size(), p > 0);
-        if (inner.kind == BlankRepair::Unsure && inner.unattested.isEmpty())
+        if (inner.kind == BlankRepair::Unsure && (inner.unattested.isEmpty() || parts.size() == 1))
             return inner;
         unsure = unsure || inner.kind == BlankRepair::Unsure;
         split = split || inner.kind == BlankRepair::Split;
@@ -169,8 +171,8 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
                       : inner.kind == BlankRepair::Unsure ? inner.unattested : parts.at(p));
     }
     if (unsure)
-        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' '))};
-    return split ? BlankRepair{BlankRepair::Split, mended.join(QLatin1Char(' ')), {}} : BlankRepair{};
+        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' ')), {}};
+    return split ? BlankRepair{BlankRepair::Split, mended.join(QLatin1Char(' ')), {}, {}} : BlankRepair{};
 }
 
 BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool afterCapital) const
@@ -302,7 +304,7 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
         for (const Cut &cut : std::as_const(cuts)) {
             const QStringList pieces = piecesOf(cut);
             if (cut.sound && m_attested.contains(pieces.join(QLatin1Char(' ')).toLower()))
-                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}};
+                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}, {}};
         }
         for (const Cut &cut : std::as_const(cuts)) {
             const QStringList pieces = piecesOf(cut);
@@ -310,7 +312,7 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
             for (qsizetype i = 1; i < pieces.size() && attested; ++i)
                 attested = m_attestedPairs.contains((pieces.at(i - 1) + QLatin1Char(' ') + pieces.at(i)).toLower());
             if (attested)
-                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}};
+                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}, {}};
         }
     }
     // Otherwise the likeliest cut splits only when every word of it is
@@ -335,13 +337,21 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
         });
         if (!glued || (name && !afterCapital))
             return {};
-        BlankRepair unsure{BlankRepair::Unsure, {}, {}};
-        const auto likeliest = std::find_if(cuts.cbegin(), cuts.cend(), [](const Cut &cut) { return cut.sound; });
-        if (m_attestation && likeliest != cuts.cend() && cuts.size() < kMaxCuts)
-            unsure.unattested = piecesOf(*likeliest).join(QLatin1Char(' '));
+        BlankRepair unsure{BlankRepair::Unsure, {}, {}, {}};
+        if (m_attestation && cuts.size() < kMaxCuts) {
+            for (const Cut &cut : std::as_const(cuts)) {
+                if (!cut.sound)
+                    continue;
+                const QString text = piecesOf(cut).join(QLatin1Char(' '));
+                if (unsure.unattested.isEmpty())
+                    unsure.unattested = text;
+                else
+                    unsure.otherCuts.append(text);
+            }
+        }
         return unsure;
     }
-    return {BlankRepair::Split, piecesOf(cuts.front()).join(QLatin1Char(' ')), {}};
+    return {BlankRepair::Split, piecesOf(cuts.front()).join(QLatin1Char(' ')), {}, {}};
 }
 
 bool isVariantOfAnother(const QString &glued, const QStringList &items)

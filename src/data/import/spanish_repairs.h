@@ -29,6 +29,8 @@ struct BlankRepair
     // For an Unsure item: its likeliest split, which no phrase of the sources
     // attests; a larger source may attest it later.
     QString unattested;
+    // The item's other sound splits, less likely, for a single glued word.
+    QStringList otherCuts;
 };
 
 // Puts back the blanks that the small Spanish dictionaries lost inside

@@ -17,9 +17,9 @@ struct GluedItems
 {
     QHash<QString, QString> splits;
     QSet<QString> unsure;
-    // Unsure items with their likeliest split, which no phrase of the
-    // sources read so far attests (item -> split text).
-    QHash<QString, QString> unattested;
+    // Unsure items with their sound splits, likeliest first, which no
+    // phrase of the sources read so far attests.
+    QHash<QString, QStringList> unattested;
 };
 
 struct SettledRows
