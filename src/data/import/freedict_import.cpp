@@ -6,6 +6,7 @@
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
+#include "data/import/input_file.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
@@ -114,6 +115,13 @@ QSet<QString> readWordList(const QString &path)
     return words;
 }
 
+// A glued Spanish translation no source holds as a phrase is split only into
+// words among the 2 000 commonest; English ones are split only into a phrase
+// a source holds: English words of the frequency list cut into other such
+// words too often ("bars tool", "ace to us", "in away").
+constexpr int kSpanishUnattestedTop = 2000;
+constexpr int kEnglishUnattestedTop = 0;
+
 // Puts the lost blanks back into translations. A glued item that is another
 // item of its entry misspelt ("diezyocho" beside "dieciocho") is left out; a
 // glued one without a sure split is kept for now: settleGlued() decides on
@@ -137,6 +145,8 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
             } else {
                 if (mended.kind == BlankRepair::Unsure)
                     glued.unsure.insert(item);
+                if (!mended.unattested.isEmpty())
+                    glued.unattested.insert(item, QStringList{mended.unattested} + mended.otherCuts);
                 appendUnique(repaired, {item});
             }
         }
@@ -204,6 +214,40 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
     french.alsoNear(englishRanks);
     return vetFrenchPairEntries(engFra, english, french, QStringLiteral("eng-fra"), details)
            + vetFrenchPairEntries(fraEng, french, english, QStringLiteral("fra-eng"), details);
+}
+
+// Splits the unsure glued items of `entries` into the likeliest of their
+// sound splits that `attested` holds (as lowercased words joined by single
+// blanks): "barstool" into "bar stool", although "bars tool" is likelier.
+void splitAttested(QVector<DictdEntry> &entries, GluedItems &glued, const QSet<QString> &attested,
+                   FreedictReport &report)
+{
+    // The likeliest split of each item that `attested` holds.
+    QHash<QString, QString> splits;
+    for (auto it = glued.unattested.cbegin(); it != glued.unattested.cend(); ++it) {
+        for (const QString &split : it.value()) {
+            if (attested.contains(wordsOf(split).join(QLatin1Char(' ')))) {
+                splits.insert(it.key(), split);
+                glued.unsure.remove(it.key());
+                break;
+            }
+        }
+    }
+    for (DictdEntry &entry : entries) {
+        QStringList items;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString split = splits.value(item);
+            if (split.isEmpty()) {
+                appendUnique(items, {item});
+                continue;
+            }
+            report.details.append(QStringLiteral("spa-eng: \"%1\" -> \"%2\", a phrase of trans-de-en").arg(item, split));
+            ++report.blanksRepaired;
+            glued.splits.insert(split, item);
+            appendUnique(items, {split});
+        }
+        entry.translations = items;
+    }
 }
 
 } // namespace
@@ -372,10 +416,31 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 english.insert(british);
         }
     }
-    const BlankRepairer spanishRepairer = spanishBlankRepairer(std::move(spanish), std::move(spanishWhole),
-                                                               WordRanks::forLanguage(QStringLiteral("es")));
-    const BlankRepairer englishRepairer = englishBlankRepairer(std::move(english),
-                                                               WordRanks::forLanguage(QStringLiteral("en")));
+    // The phrases the sources write with their blanks attest a split into
+    // them, whatever their words' ranks.
+    QSet<QString> spanishPhrases;
+    QSet<QString> englishPhrases;
+    auto addPhrase = [](QSet<QString> &phrases, const QString &phrase) {
+        if (phrase.contains(QLatin1Char(' ')))
+            phrases.insert(wordsOf(phrase).join(QLatin1Char(' ')));
+    };
+    for (const QVector<DictdEntry> *list : {&engSpa, &spaEng, &engFra, &fraEng}) {
+        const bool englishHeadwords = list == &engSpa || list == &engFra;
+        for (const DictdEntry &entry : *list) {
+            if (list != &fraEng)
+                addPhrase(englishHeadwords ? englishPhrases : spanishPhrases, entry.headword);
+            if (list != &engFra) {
+                for (const QString &item : entry.translations)
+                    addPhrase(list == &engSpa ? spanishPhrases : englishPhrases, item);
+            }
+        }
+    }
+    BlankRepairer spanishRepairer = spanishBlankRepairer(std::move(spanish), std::move(spanishWhole),
+                                                         WordRanks::forLanguage(QStringLiteral("es")));
+    spanishRepairer.setAttestedPhrases(spanishPhrases, kSpanishUnattestedTop);
+    BlankRepairer englishRepairer = englishBlankRepairer(std::move(english),
+                                                         WordRanks::forLanguage(QStringLiteral("en")));
+    englishRepairer.setAttestedPhrases(englishPhrases, kEnglishUnattestedTop);
     GluedItems gluedSpanish;
     GluedItems gluedEnglish;
     repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"), gluedSpanish);
@@ -392,6 +457,19 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         }
     }
     repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
+    // trans-de-en's English phrases attest the English splits that FreeDict's
+    // do not ("credit card", "at home"); the file is read once, for the
+    // German pairs as well.
+    QByteArray transText;
+    if (fromTrans) {
+        transText = readInputFile(transDeEn);
+        QSet<QString> wanted;
+        for (const QStringList &splits : std::as_const(gluedEnglish.unattested)) {
+            for (const QString &split : splits)
+                wanted.insert(wordsOf(split).join(QLatin1Char(' ')));
+        }
+        splitAttested(spaEng, gluedEnglish, englishPhrasesInTrans(transText, wanted), report);
+    }
 
     HeadwordRepairs headwords;
     QHash<QString, QStringList> spanishToEnglish;
@@ -440,7 +518,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
-        sources = readTransDeEn(transDeEn, coreEnglish);
+        sources = germanSourcesFromTrans(transText, coreEnglish);
+        transText.clear();
     } else {
         report.germanSource =
             QStringLiteral("FreeDict eng-deu and deu-eng (%1 is not installed)").arg(QLatin1String(kTransDeEnPackage));

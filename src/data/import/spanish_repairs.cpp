@@ -109,14 +109,19 @@ BlankRepair BlankRepairer::mend(const QString &item) const
     const QStringList words = item.split(QLatin1Char(' '));
     BlankRepair result;
     QStringList mended;
+    bool unsure = false;
     for (const QString &word : words) {
         const BlankRepair part = mendWord(word);
-        if (part.kind == BlankRepair::Unsure)
+        if (part.kind == BlankRepair::Unsure && part.unattested.isEmpty())
             return part;
+        unsure = unsure || part.kind == BlankRepair::Unsure;
         if (part.kind == BlankRepair::Split)
             result.kind = BlankRepair::Split;
-        mended.append(part.kind == BlankRepair::Split ? part.text : word);
+        mended.append(part.kind == BlankRepair::Split ? part.text
+                      : part.kind == BlankRepair::Unsure ? part.unattested : word);
     }
+    if (unsure)
+        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' ')), {}};
     if (result.kind == BlankRepair::Split)
         result.text = mended.join(QLatin1Char(' '));
     return result;
@@ -129,6 +134,10 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
     auto around = [](BlankRepair inner, const QString &before, const QString &after) {
         if (inner.kind == BlankRepair::Split)
             inner.text = before + inner.text + after;
+        if (!inner.unattested.isEmpty())
+            inner.unattested = before + inner.unattested + after;
+        for (QString &cut : inner.otherCuts)
+            cut = before + cut + after;
         return inner;
     };
     if (word.startsWith(QChar(0x00BF)) || word.startsWith(QChar(0x00A1)))
@@ -151,17 +160,22 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
     parts.append(word.mid(start));
     QStringList mended;
     bool split = parts.size() > 1;
+    bool unsure = false;
     for (qsizetype p = 0; p < parts.size(); ++p) {
-        const BlankRepair inner = mendLetters(parts.at(p), p + 1 == parts.size());
-        if (inner.kind == BlankRepair::Unsure)
+        const BlankRepair inner = mendLetters(parts.at(p), p + 1 == parts.size(), p > 0);
+        if (inner.kind == BlankRepair::Unsure && (inner.unattested.isEmpty() || parts.size() == 1))
             return inner;
+        unsure = unsure || inner.kind == BlankRepair::Unsure;
         split = split || inner.kind == BlankRepair::Split;
-        mended.append(inner.kind == BlankRepair::Split ? inner.text : parts.at(p));
+        mended.append(inner.kind == BlankRepair::Split ? inner.text
+                      : inner.kind == BlankRepair::Unsure ? inner.unattested : parts.at(p));
     }
-    return split ? BlankRepair{BlankRepair::Split, mended.join(QLatin1Char(' '))} : BlankRepair{};
+    if (unsure)
+        return {BlankRepair::Unsure, {}, mended.join(QLatin1Char(' ')), {}};
+    return split ? BlankRepair{BlankRepair::Split, mended.join(QLatin1Char(' ')), {}, {}} : BlankRepair{};
 }
 
-BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
+BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool afterCapital) const
 {
     // A capitalised word is a name ("Costa", "Candlemas") unless it surely
     // cuts into words ("Spanishwoman"): it never loses a letter or, at the
@@ -220,6 +234,11 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
         QVector<qsizetype> ends;
         double score = 0;
         bool common = true;
+        // Every piece a known word (a word only the dictionaries have counts
+        // from four letters), and no word before one it never precedes: a
+        // source's own misspelt phrase ("al la derecha", "chocar kun")
+        // attests nothing.
+        bool sound = true;
         int rare = 0;       // pieces that are not common
         int shortRare = 0;  // those shorter than m_shortestRarePiece
     };
@@ -247,7 +266,10 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
             const QString savedPrevious = previous;
             current.ends.append(j);
             current.score += std::log(rank > 0 ? rank : kRareRank) + kPiecePenalty;
-            current.common = current.common && rank > 0 && !m_neverBefore.value(previous).contains(piece);
+            const bool mayFollow = !m_neverBefore.value(previous).contains(piece);
+            current.common = current.common && rank > 0 && mayFollow;
+            current.sound = current.sound && mayFollow
+                            && (isKnown(piece) || (piece.size() > 3 && m_wholeWords.contains(piece)));
             current.rare += rank > 0 ? 0 : 1;
             current.shortRare += rank > 0 || piece.size() >= m_shortestRarePiece ? 0 : 1;
             previous = piece;
@@ -267,24 +289,69 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart) const
     const bool shunsRareWord = std::any_of(cuts.begin(), cuts.end(), [&](const Cut &cut) {
         return !cut.common && cut.ends.size() < cuts.front().ends.size();
     });
-    if (cuts.isEmpty() || !cuts.front().common || cuts.size() >= kMaxCuts || shunsRareWord
+    auto piecesOf = [&item](const Cut &cut) {
+        QStringList pieces;
+        qsizetype start = 0;
+        for (const qsizetype end : cut.ends) {
+            pieces.append(item.mid(start, end - start));
+            start = end;
+        }
+        return pieces;
+    };
+    // A cut the sources hold as a phrase is the split; of several, the
+    // likeliest.
+    if (m_attestation) {
+        for (const Cut &cut : std::as_const(cuts)) {
+            const QStringList pieces = piecesOf(cut);
+            if (cut.sound && m_attested.contains(pieces.join(QLatin1Char(' ')).toLower()))
+                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}, {}};
+        }
+        for (const Cut &cut : std::as_const(cuts)) {
+            const QStringList pieces = piecesOf(cut);
+            bool attested = cut.sound;
+            for (qsizetype i = 1; i < pieces.size() && attested; ++i)
+                attested = m_attestedPairs.contains((pieces.at(i - 1) + QLatin1Char(' ') + pieces.at(i)).toLower());
+            if (attested)
+                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}, {}};
+        }
+    }
+    // Otherwise the likeliest cut splits only when every word of it is
+    // common enough.
+    const bool commonEnough = !m_attestation || (!cuts.isEmpty() && [&] {
+        const QStringList pieces = piecesOf(cuts.front());
+        return std::all_of(pieces.begin(), pieces.end(), [this](const QString &piece) {
+            const int rank = commonRank(piece.toLower());
+            return rank > 0 && rank <= m_unattestedTop;
+        });
+    }());
+    if (cuts.isEmpty() || !cuts.front().common || cuts.size() >= kMaxCuts || shunsRareWord || !commonEnough
         || (cuts.size() > 1 && cuts.at(1).score < cuts.front().score + kMargin)) {
         // A word is glued when it cuts into common words but for a few
         // (rarePiecesOfGlue: "aceitedeoliva"); a rare word ("acclivity")
         // cuts into rare, short bits of words. A name without a sure cut is
         // a name.
+        // A capitalised part after a capital inside the word is glued too
+        // ("intheCubanway"): that word is no name of its own.
         const bool glued = std::any_of(cuts.begin(), cuts.end(), [this](const Cut &cut) {
             return cut.rare <= m_rarePiecesOfGlue && cut.shortRare == 0;
         });
-        return glued && !name ? BlankRepair{BlankRepair::Unsure, {}} : BlankRepair{};
+        if (!glued || (name && !afterCapital))
+            return {};
+        BlankRepair unsure{BlankRepair::Unsure, {}, {}, {}};
+        if (m_attestation && cuts.size() < kMaxCuts) {
+            for (const Cut &cut : std::as_const(cuts)) {
+                if (!cut.sound)
+                    continue;
+                const QString text = piecesOf(cut).join(QLatin1Char(' '));
+                if (unsure.unattested.isEmpty())
+                    unsure.unattested = text;
+                else
+                    unsure.otherCuts.append(text);
+            }
+        }
+        return unsure;
     }
-    QStringList pieces;
-    qsizetype start = 0;
-    for (const qsizetype end : cuts.front().ends) {
-        pieces.append(item.mid(start, end - start));
-        start = end;
-    }
-    return {BlankRepair::Split, pieces.join(QLatin1Char(' '))};
+    return {BlankRepair::Split, piecesOf(cuts.front()).join(QLatin1Char(' ')), {}, {}};
 }
 
 bool isVariantOfAnother(const QString &glued, const QStringList &items)

@@ -26,6 +26,11 @@ struct BlankRepair
         Unsure,  // glued words that cut into words in no single plausible way
     } kind = Whole;
     QString text;
+    // For an Unsure item: its likeliest split, which no phrase of the sources
+    // attests; a larger source may attest it later.
+    QString unattested;
+    // The item's other sound splits, less likely, for a single glued word.
+    QStringList otherCuts;
 };
 
 // Puts back the blanks that the small Spanish dictionaries lost inside
@@ -33,7 +38,8 @@ struct BlankRepair
 // A word is glued when it is not itself a known word and it can be cut,
 // entirely, into known words. The plausible cuts are those with the fewest
 // pieces or one more, the likeliest being the one of the fewest and commonest
-// words. A glued word is split only when the likeliest cut is made of common
+// words. A glued word is split into a cut the sources hold as a phrase
+// (setAttestedPhrases), or else only when the likeliest cut is made of common
 // words (setCommonWords) and clearly likelier than any other;
 // otherwise it is Unsure, as a wrong split ("ha cepo co" for "hacepoco") is
 // worse than none.
@@ -77,6 +83,28 @@ public:
         m_longWord = longWord;
     }
 
+    // Phrases the sources hold with their blanks (lowercased words joined by
+    // single blanks, as wordsOf gives them). A cut that is one of them is the
+    // split, however rare its words ("aceite de oliva", "frying pan"): the
+    // dictionaries write it so. A cut no source holds is split only when
+    // the likeliest cut is sure and each of its words ranks within
+    // `unattestedTop` (0: never); a word of the frequency list cuts into
+    // common words by chance ("bars tool", "ace to us").
+    // Two words side by side in such a phrase attest each other too: a cut
+    // whose neighbouring pieces all stand so in the sources is a split
+    // ("at home" from "feel at home").
+    void setAttestedPhrases(const QSet<QString> &phrases, int unattestedTop)
+    {
+        m_attested = phrases;
+        for (const QString &phrase : phrases) {
+            const QStringList words = phrase.split(QLatin1Char(' '));
+            for (qsizetype i = 1; i < words.size(); ++i)
+                m_attestedPairs.insert(words.at(i - 1) + QLatin1Char(' ') + words.at(i));
+        }
+        m_unattestedTop = unattestedTop;
+        m_attestation = true;
+    }
+
     // How many pieces of a cut may be rare words, each of at least
     // `shortest` letters, for the item still to be taken for glued rather
     // than for a rare word (1 of any length unless set).
@@ -106,7 +134,7 @@ private:
     int commonRank(const QString &word) const;
     static constexpr int kRareRank = 100'000;
     BlankRepair mendWord(const QString &word) const;
-    BlankRepair mendLetters(const QString &word, bool lastPart) const;
+    BlankRepair mendLetters(const QString &word, bool lastPart, bool afterCapital) const;
 
     QSet<QString> m_vocabulary;
     QSet<QString> m_oneLetterWords;
@@ -119,6 +147,10 @@ private:
     int m_longWord = 0;
     int m_rarePiecesOfGlue = 1;
     int m_shortestRarePiece = 0;
+    QSet<QString> m_attested;
+    QSet<QString> m_attestedPairs;
+    int m_unattestedTop = 0;
+    bool m_attestation = false;
 };
 
 // Whether `glued` (a glued translation) is a misspelling of another item of

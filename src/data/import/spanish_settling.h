@@ -17,6 +17,9 @@ struct GluedItems
 {
     QHash<QString, QString> splits;
     QSet<QString> unsure;
+    // Unsure items with their sound splits, likeliest first, which no
+    // phrase of the sources read so far attests.
+    QHash<QString, QStringList> unattested;
 };
 
 struct SettledRows

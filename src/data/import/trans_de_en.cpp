@@ -12,7 +12,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace vorbix::import {
 
@@ -851,6 +858,101 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         sources.germanToEnglish.insert(it.key(), english);
     }
     return sources;
+}
+
+namespace {
+
+// FNV-1a over a word's bytes, and the key of two words side by side.
+constexpr std::uint64_t kFnvBasis = 14695981039346656037ULL;
+constexpr std::uint64_t kFnvPrime = 1099511628211ULL;
+
+std::uint64_t pairKey(std::uint64_t first, std::uint64_t second)
+{
+    return (first * kFnvPrime) ^ (second + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
+}
+
+} // namespace
+
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
+{
+    QSet<QString> found;
+    if (phrases.isEmpty())
+        return found;
+    // The phrases as UTF-8, looked up by views of each line's words. A bit
+    // table of their first two words' keys lets the scan pass over the
+    // file's millions of words with a bit test each.
+    std::vector<std::string> storage;
+    storage.reserve(phrases.size());
+    for (const QString &phrase : phrases)
+        storage.push_back(phrase.toUtf8().toStdString());
+    std::unordered_map<std::string_view, QString> wanted;
+    constexpr std::uint64_t kBits = 1u << 20;
+    std::vector<bool> starts2(kBits, false);
+    qsizetype mostWords = 0;
+    auto it = phrases.cbegin();
+    for (const std::string &phrase : storage) {
+        wanted.emplace(phrase, *it++);
+        std::vector<std::uint64_t> hashes{kFnvBasis};
+        for (const char c : phrase) {
+            if (c == ' ')
+                hashes.push_back(kFnvBasis);
+            else
+                hashes.back() = (hashes.back() ^ static_cast<unsigned char>(c)) * kFnvPrime;
+        }
+        if (hashes.size() > 1)
+            starts2[pairKey(hashes[0], hashes[1]) % kBits] = true;
+        mostWords = std::max<qsizetype>(mostWords, qsizetype(hashes.size()));
+    }
+    std::string words;
+    std::vector<size_t> starts;
+    std::vector<std::uint64_t> hashes;
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        // The English side as its lowercased words, one blank apart.
+        words.clear();
+        starts.clear();
+        hashes.clear();
+        bool inWord = false;
+        for (const char c : line.substr(separator + 2)) {
+            const auto byte = static_cast<unsigned char>(c);
+            const bool upper = byte >= 'A' && byte <= 'Z';
+            if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
+                if (!inWord) {
+                    if (!words.empty())
+                        words.push_back(' ');
+                    starts.push_back(words.size());
+                    hashes.push_back(kFnvBasis);
+                    inWord = true;
+                }
+                const auto lower = static_cast<unsigned char>(upper ? byte + ('a' - 'A') : byte);
+                words.push_back(static_cast<char>(lower));
+                hashes.back() = (hashes.back() ^ lower) * kFnvPrime;
+            } else {
+                inWord = false;
+            }
+        }
+        const std::string_view view(words);
+        auto endOf = [&](size_t word) { return word < starts.size() ? starts[word] - 1 : words.size(); };
+        for (size_t first = 0; first + 1 < starts.size(); ++first) {
+            if (!starts2[pairKey(hashes[first], hashes[first + 1]) % kBits])
+                continue;
+            for (size_t last = first + 1; last < starts.size() && qsizetype(last - first) < mostWords; ++last) {
+                const auto match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first]));
+                if (match != wanted.end())
+                    found.insert(match->second);
+            }
+        }
+    }
+    return found;
 }
 
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)

@@ -3,6 +3,7 @@
 #include "data/import/german_core.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -108,5 +109,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish);
+
+// Those of `phrases` (lowercased English words joined by single blanks)
+// that stand, word for word, on the English side of a line of `text` (the
+// trans-de-en file).
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases);
 
 } // namespace vorbix::import

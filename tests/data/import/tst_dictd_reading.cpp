@@ -6,6 +6,7 @@
 #include "data/import/dictd_index.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/trans_de_en.h"
 #include "data/record_error.h"
 #include "import_fixtures.h"
 
@@ -303,6 +304,115 @@ private Q_SLOTS:
             QCOMPARE(result.kind, BlankRepair::Split);
             QCOMPARE(result.text, expected);
         }
+    }
+
+    void splitsGluedTranslationsIntoAttestedPhrases_data()
+    {
+        // Glued items of spa-eng and eng-spa as the files hold them, with the
+        // word-list words they cut into and the phrases the sources write
+        // with blanks ("|" between phrases). An empty expectation: left out
+        // (unsure), with `unattested` as its likeliest sound split, the one
+        // a larger source may attest; "=": a word.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("unattested");
+        auto row = [](const char *name, const char *language, const char *item, const char *words,
+                      const char *phrases, const char *expected, const char *unattested = "") {
+            QTest::newRow(name) << QString::fromUtf8(language) << QString::fromUtf8(item)
+                                << QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                << QString::fromUtf8(phrases).split(QLatin1Char('|'), Qt::SkipEmptyParts)
+                                << QString::fromUtf8(expected) << QString::fromUtf8(unattested);
+        };
+        // sartén: frying‐pan, fryingpan; eng-fra holds "frying pan".
+        row("frying pan, attested", "en", "fryingpan", "frying pan fry", "frying pan", "frying pan");
+        // como si: as if, as though, inaway.
+        row("in a way, attested, not in away", "en", "inaway", "in away a way", "in a way|by the way", "in a way");
+        row("at the same time, attested", "en", "atthesametime", "at the same time these am", "at the same time",
+            "at the same time");
+        // English words of the frequency list that cut into other such words.
+        // taburete: barstool; agrio: acetous, acid; maíz: corn, mealies.
+        row("barstool: no phrase, left out", "en", "barstool", "bar bars stool tool", "bar of chocolate", "",
+            "bars tool|bar stool");
+        row("acetous: no phrase, left out", "en", "acetous", "ace to us", "", "", "ace to us");
+        row("mealies: no phrase, left out", "en", "mealies", "me a lies", "tell a lie", "", "me a lies");
+        // arroba: atpersand; acento: accent mark, supersign; salir: absent onself.
+        row("atpersand: left out", "en", "atpersand", "at per sand", "at the back", "", "at per sand");
+        row("supersign: left out", "en", "supersign", "super sign", "", "", "super sign");
+        row("absent onself: left out", "en", "absent onself", "absent on self", "", "", "absent on self");
+        // albergue juvenil: youthhostel; FreeDict writes it nowhere with a blank.
+        row("youth hostel: left for a larger source", "en", "youthhostel", "youth hostel", "", "", "youth hostel");
+        // a la cubana: intheCubanway; the part after the capital is glued too.
+        row("in the Cubanway: left out", "en", "intheCubanway", "in the cuban way", "in the", "",
+            "in the Cuban way");
+        // Lovaina: Louvain; a name without a sure cut stays a name.
+        row("Louvain: a name", "en", "Louvain", "lou vain", "", "=");
+        // Spanish: a phrase with a rare word is attested; common words split without.
+        row("aceite de oliva, attested", "es", "aceitedeoliva", "aceite oliva", "aceite de oliva", "aceite de oliva");
+        row("aceite de oliva: oliva is rare, unattested", "es", "aceitedeoliva", "aceite oliva", "", "",
+            "aceite de oliva");
+        row("plaza de toros, a dictionary's plural", "es", "plazadetoros", "plaza toro", "plaza de toros",
+            "plaza de toros");
+        row("terreno del camping, attested", "es", "terrenodelcamping", "terreno camping", "terreno del camping",
+            "terreno del camping");
+        row("hace poco: common words need no phrase", "es", "hacepoco", "ha cepo co poco", "", "hace poco");
+        // spa-eng's own headwords "al la derecha" and "chocar kun" attest nothing.
+        row("al never before la, even attested", "es", "alladerecha", "al la derecha", "al la derecha", "");
+        row("a short dictionary word attests nothing", "es", "chocarkun", "chocar", "chocar kun", "");
+    }
+    void splitsGluedTranslationsIntoAttestedPhrases()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, item);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, phrases);
+        QFETCH(QString, expected);
+        QFETCH(QString, unattested);
+        const bool spanish = language == QLatin1String("es");
+        QSet<QString> list(words.begin(), words.end());
+        QSet<QString> dictionaryWords;
+        // The dictionaries' own words: those of the phrases the word list lacks.
+        for (const QString &phrase : std::as_const(phrases)) {
+            for (const QString &word : wordsOf(phrase)) {
+                if (!list.contains(word))
+                    dictionaryWords.insert(word);
+            }
+        }
+        const WordRanks &ranks = WordRanks::forLanguage(language);
+        BlankRepairer repairer =
+            spanish ? spanishBlankRepairer(list, dictionaryWords, ranks) : englishBlankRepairer(list, ranks);
+        repairer.setAttestedPhrases(QSet<QString>(phrases.begin(), phrases.end()), spanish ? 2000 : 0);
+        const BlankRepair result = repairer.mend(item);
+        if (expected == QLatin1String("=")) {
+            QCOMPARE(result.kind, BlankRepair::Whole);
+        } else if (expected.isEmpty()) {
+            QCOMPARE(result.kind, BlankRepair::Unsure);
+            // Every sound split, likeliest first ("|" between them).
+            QCOMPARE((QStringList{result.unattested} + result.otherCuts).join(QLatin1Char('|')), unattested);
+        } else {
+            QCOMPARE(result.kind, BlankRepair::Split);
+            QCOMPARE(result.text, expected);
+        }
+    }
+
+    void findsEnglishPhrasesOfTransDeEn()
+    {
+        // Lines of trans-de-en: phrases count on the English side only, word
+        // for word, inside longer text too.
+        const QByteArray text = QByteArrayLiteral(
+            "# Version :: 1.9\n"
+            "Herbergsmutter {f} (Leiterin einer Jugendherberge) | Herbergsm\xc3\xbctter {pl} :: (female) youth "
+            "hostel warden | (female) youth hostel wardens\n"
+            "Hocker {m}; Stockerl {n} [\xc3\x96s.] | Barhocker {m} | Klavierhocker {m} :: stool | bar stool | "
+            "piano stool; music stool\n");
+        const QSet<QString> wanted{QStringLiteral("youth hostel"), QStringLiteral("bar stool"),
+                                   QStringLiteral("bars tool"), QStringLiteral("piano stool music"),
+                                   QStringLiteral("stockerl n"), QStringLiteral("version")};
+        const QSet<QString> expected{QStringLiteral("youth hostel"), QStringLiteral("bar stool"),
+                                     QStringLiteral("piano stool music")};
+        QCOMPARE(englishPhrasesInTrans(text, wanted), expected);
     }
 
     void findsMisspeltVariantsAndBritishSpellings()
