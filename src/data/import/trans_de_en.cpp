@@ -58,22 +58,11 @@ const QSet<QString> &generalFields()
     return tags;
 }
 
-// Registers other than plain speech, regions other than the standard
-// languages ("Dt.", "Br.", "Am." are not among them), proverbs and trade
-// marks: special whatever else the entry is tagged with.
-const QSet<QString> &specialRegisters()
+// Regions other than the standard languages ("Dt.", "Br.", "Am." are not
+// among them).
+const QSet<QString> &regionalTags()
 {
     static const QSet<QString> tags{
-        QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("geh."), QStringLiteral("formal"),
-        QStringLiteral("pej."), QStringLiteral("slang"),
-        QStringLiteral("poet."), QStringLiteral("lit."), QStringLiteral("literary"), QStringLiteral("rare"),
-        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("dated"), QStringLiteral("becoming dated"),
-        QStringLiteral("veraltet"), QStringLiteral("veraltend"), QStringLiteral("obs."), QStringLiteral("alt"),
-        QStringLiteral("archaic"), QStringLiteral("altertümlich"), QStringLiteral("altertümelnd"),
-        QStringLiteral("vulg."), QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
-        QStringLiteral("children’s speech"), QStringLiteral("Jugendsprache"), QStringLiteral("Jägersprache"),
-        QStringLiteral("hunters’ parlance"), QStringLiteral("former name"), QStringLiteral("frühere Bezeichnung"),
-        QStringLiteral("Sprw."), QStringLiteral("prov."), QStringLiteral("tm"),
         QStringLiteral("regional"), QStringLiteral("Ös."), QStringLiteral("Schw."), QStringLiteral("Bayr."),
         QStringLiteral("Norddt."), QStringLiteral("Süddt."), QStringLiteral("Mitteldt."), QStringLiteral("BW"),
         QStringLiteral("Westdt."), QStringLiteral("Ostdt."), QStringLiteral("Mittelwestdt."),
@@ -87,23 +76,38 @@ const QSet<QString> &specialRegisters()
     return tags;
 }
 
+// Tags of words out of use.
+const QSet<QString> &obsoleteTags()
+{
+    static const QSet<QString> tags{QStringLiteral("obs."), QStringLiteral("veraltet"), QStringLiteral("alt"),
+                                    QStringLiteral("archaic"), QStringLiteral("altertümlich")};
+    return tags;
+}
+
+// Registers other than plain speech, regions (regionalTags), proverbs and
+// trade marks: special whatever else the entry is tagged with.
+const QSet<QString> &specialRegisters()
+{
+    static const QSet<QString> tags = QSet<QString>{
+        QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("geh."), QStringLiteral("formal"),
+        QStringLiteral("pej."), QStringLiteral("slang"),
+        QStringLiteral("poet."), QStringLiteral("lit."), QStringLiteral("literary"), QStringLiteral("rare"),
+        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("dated"), QStringLiteral("becoming dated"),
+        QStringLiteral("veraltend"), QStringLiteral("altertümelnd"),
+        QStringLiteral("vulg."), QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
+        QStringLiteral("children’s speech"), QStringLiteral("Jugendsprache"), QStringLiteral("Jägersprache"),
+        QStringLiteral("hunters’ parlance"), QStringLiteral("former name"), QStringLiteral("frühere Bezeichnung"),
+        QStringLiteral("Sprw."), QStringLiteral("prov."), QStringLiteral("tm")}
+        .unite(obsoleteTags())
+        .unite(regionalTags());
+    return tags;
+}
+
 // Tags of words out of use, and of words used only in some regions: such a
 // word is left out where a general word translates the same English word.
 bool isFringeTag(const QString &tag)
 {
-    static const QSet<QString> tags{
-        QStringLiteral("obs."), QStringLiteral("veraltet"), QStringLiteral("alt"), QStringLiteral("archaic"),
-        QStringLiteral("altertümlich"), QStringLiteral("regional"), QStringLiteral("Ös."), QStringLiteral("Schw."),
-        QStringLiteral("Bayr."), QStringLiteral("Norddt."), QStringLiteral("Süddt."), QStringLiteral("Mitteldt."),
-        QStringLiteral("BW"), QStringLiteral("Westdt."), QStringLiteral("Ostdt."), QStringLiteral("Mittelwestdt."),
-        QStringLiteral("Nordostdt."), QStringLiteral("Nordwestdt."), QStringLiteral("Südwestdt."),
-        QStringLiteral("Mittelostdt."), QStringLiteral("Ostmitteldt."), QStringLiteral("Südtirol"),
-        QStringLiteral("Tirol"), QStringLiteral("Sachsen"), QStringLiteral("Berlin"), QStringLiteral("Lux."),
-        QStringLiteral("Lie."), QStringLiteral("Ostös."), QStringLiteral("Westös."), QStringLiteral("Franken"),
-        QStringLiteral("Wien"), QStringLiteral("Baden"), QStringLiteral("Pfalz"), QStringLiteral("Sc."),
-        QStringLiteral("Ir."), QStringLiteral("Northern English"), QStringLiteral("South Africa"),
-        QStringLiteral("India")};
-    return tags.contains(tag);
+    return obsoleteTags().contains(tag) || regionalTags().contains(tag);
 }
 
 bool isSpellingVariantTag(QStringView tag)
