@@ -20,6 +20,8 @@ vorbix_packages=(
   trans-de-en
   # full word lists: the blank repair of the Spanish pairs splits only into their words
   wspanish wamerican
+  # the French word list: misspelt and run-together items of the French pairs are told by it
+  wfrench
   # Apertium's English-Spanish lexicons fill and mend the Spanish pairs; lt-print
   # (in lttoolbox-dev, not in lttoolbox) prints them
   apertium-eng-spa lttoolbox-dev

@@ -141,9 +141,10 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                       .arg(kMaxTranslationLength)
                       .arg(r.germanRowsCapped));
     print(stdout, QStringLiteral("French pairs: %1 gazetteer rows left out, %2 translations taken from the "
-                                 "other direction")
+                                 "other direction, %3 bracketed, misspelt or run-together items mended or left out")
                       .arg(r.frenchPlacesDropped)
-                      .arg(r.frenchTranslationsAdded));
+                      .arg(r.frenchTranslationsAdded)
+                      .arg(r.frenchItemsMended));
     if (!r.lexiconProblem.isEmpty()) {
         print(stdout, QStringLiteral("Spanish tables from FreeDict only (Apertium's lexicons unused): %1")
                           .arg(r.lexiconProblem));
@@ -156,6 +157,12 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                           .arg(r.spanishItemsDropped)
                           .arg(r.spanishMisspeltDropped));
     }
+    print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure; "
+                                 "%2 senses of compounds cut to their first word left out")
+                      .arg(r.gluedDropped)
+                      .arg(r.cutTranslationsDropped));
+    print(stdout, QStringLiteral("Everyday words the dictionaries lack: %1 rows completed from the supplement")
+                      .arg(r.everydayRowsSupplemented));
     if (verbose) {
         for (const QString &line : r.details)
             print(stdout, QStringLiteral("  ") + line);

@@ -3,11 +3,16 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictzip_stream.h"
+#include "data/import/everyday_supplement.h"
+#include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
+#include "data/import/input_file.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/spanish_settling.h"
 #include "data/import/trans_de_en.h"
+#include "data/import/word_frequency.h"
 #include "data/import/word_order.h"
 #include "data/record_error.h"
 
@@ -16,6 +21,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+
+#include <memory>
 
 namespace vorbix::import {
 
@@ -97,29 +104,149 @@ QSet<QString> readWordList(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return words;
-    while (!file.atEnd()) {
-        const QString word = QString::fromUtf8(file.readLine()).trimmed().toLower();
+    // One conversion of the whole file: line by line takes most of a second
+    // for a list of 300 000 words.
+    const QString text = QString::fromUtf8(file.readAll()).toLower();
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const QStringView word = line.trimmed();
         if (!word.isEmpty() && !word.contains(QLatin1Char('\'')))
-            words.insert(word);
+            words.insert(word.toString());
     }
     return words;
 }
 
+// A glued Spanish translation no source holds as a phrase is split only into
+// words among the 2 000 commonest; English ones are split only into a phrase
+// a source holds: English words of the frequency list cut into other such
+// words too often ("bars tool", "ace to us", "in away").
+constexpr int kSpanishUnattestedTop = 2000;
+constexpr int kEnglishUnattestedTop = 0;
+
+// Puts the lost blanks back into translations. A glued item that is another
+// item of its entry misspelt ("diezyocho" beside "dieciocho") is left out; a
+// glued one without a sure split is kept for now: settleGlued() decides on
+// it once Apertium's words are known.
 void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, FreedictReport &report,
-                  const QString &dictionary)
+                  const QString &dictionary, GluedItems &glued)
 {
     for (DictdEntry &entry : entries) {
         QStringList repaired;
         for (const QString &item : std::as_const(entry.translations)) {
-            if (const auto fixed = repairer.repair(item)) {
-                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, *fixed));
+            const BlankRepair mended = repairer.mend(item);
+            if (mended.kind != BlankRepair::Whole && isVariantOfAnother(item, entry.translations)) {
+                report.details.append(QStringLiteral("%1: \"%2\" left out, a misspelling of another translation")
+                                          .arg(dictionary, item));
+                ++report.gluedDropped;
+            } else if (mended.kind == BlankRepair::Split) {
+                report.details.append(QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, item, mended.text));
                 ++report.blanksRepaired;
-                appendUnique(repaired, {*fixed});
+                glued.splits.insert(mended.text, item);
+                appendUnique(repaired, {mended.text});
             } else {
+                if (mended.kind == BlankRepair::Unsure)
+                    glued.unsure.insert(item);
+                if (!mended.unattested.isEmpty())
+                    glued.unattested.insert(item, QStringList{mended.unattested} + mended.otherCuts);
                 appendUnique(repaired, {item});
             }
         }
         entry.translations = repaired;
+    }
+}
+
+// The words of a language in the French pairs: the lower-cased words of
+// `phrases` into `words`, the phrases of several words into `multiWord`.
+void collectWords(const QStringList &phrases, QSet<QString> &words, QSet<QString> &multiWord)
+{
+    for (const QString &phrase : phrases) {
+        const QString lower = phrase.toLower();
+        if (lower.contains(QLatin1Char(' ')))
+            multiWord.insert(lower);
+        for (const QString &word : lower.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            words.insert(word);
+    }
+}
+
+// Mends or leaves out the bracketed, misspelt and run-together items of
+// eng-fra and fra-eng. A misspelling is an unknown word one letter from a
+// common one; which words are known is best told by a full word list
+// (wfrench, wamerican). Without one, every word either dictionary holds
+// counts as known, so that no right word goes for want of the list.
+int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details,
+                   std::unique_ptr<ItemSpelling> &englishSpelling, std::unique_ptr<ItemSpelling> &frenchSpelling)
+{
+    QSet<QString> englishWords;
+    QSet<QString> frenchWords;
+    QSet<QString> englishPhrases;
+    QSet<QString> frenchPhrases;
+    QSet<QString> englishHeadwords;
+    for (const DictdEntry &entry : std::as_const(engFra)) {
+        collectWords({entry.headword}, englishHeadwords, englishPhrases);
+        collectWords(entry.translations, frenchWords, frenchPhrases);
+    }
+    for (const DictdEntry &entry : std::as_const(fraEng)) {
+        collectWords({entry.headword}, frenchWords, frenchPhrases);
+        collectWords(entry.translations, englishWords, englishPhrases);
+    }
+    WordList englishList = WordList::fromFile(QStringLiteral("/usr/share/dict/american-english"));
+    if (englishList.isEmpty())
+        englishList = WordList::fromWords(englishWords);
+    WordList frenchList = WordList::fromFile(QStringLiteral("/usr/share/dict/french"));
+    if (frenchList.isEmpty())
+        frenchList = WordList::fromWords(frenchWords);
+
+    const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
+    const WordRanks &frenchRanks = WordRanks::forLanguage(QStringLiteral("fr"));
+    englishSpelling = std::make_unique<ItemSpelling>(std::move(englishList), englishRanks, std::move(englishPhrases));
+    ItemSpelling &english = *englishSpelling;
+    // eng-fra's headwords are known English words either way: they hold the
+    // British spellings an American list lacks ("colour").
+    english.alsoKnow(std::move(englishHeadwords));
+    // British spellings an American list holds in its own form.
+    for (const auto &[from, to] : {std::pair{"isation", "ization"}, std::pair{"ise", "ize"}, std::pair{"yse", "yze"},
+                                   std::pair{"our", "or"}, std::pair{"tre", "ter"}, std::pair{"ll", "l"}})
+        english.addVariant(QLatin1String(from), QLatin1String(to));
+    frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
+    ItemSpelling &french = *frenchSpelling;
+    french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
+    french.addVariant(QStringLiteral("æ"), QStringLiteral("ae"));
+    french.findGluedWords(true);
+    french.alsoNear(englishRanks);
+    return vetFrenchPairEntries(engFra, english, french, QStringLiteral("eng-fra"), details)
+           + vetFrenchPairEntries(fraEng, french, english, QStringLiteral("fra-eng"), details);
+}
+
+// Splits the unsure glued items of `entries` into the likeliest of their
+// sound splits that `attested` holds (as lowercased words joined by single
+// blanks): "barstool" into "bar stool", although "bars tool" is likelier.
+void splitAttested(QVector<DictdEntry> &entries, GluedItems &glued, const QSet<QString> &attested,
+                   FreedictReport &report)
+{
+    // The likeliest split of each item that `attested` holds.
+    QHash<QString, QString> splits;
+    for (auto it = glued.unattested.cbegin(); it != glued.unattested.cend(); ++it) {
+        for (const QString &split : it.value()) {
+            if (attested.contains(wordsOf(split).join(QLatin1Char(' ')))) {
+                splits.insert(it.key(), split);
+                glued.unsure.remove(it.key());
+                break;
+            }
+        }
+    }
+    for (DictdEntry &entry : entries) {
+        QStringList items;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString split = splits.value(item);
+            if (split.isEmpty()) {
+                appendUnique(items, {item});
+                continue;
+            }
+            report.details.append(QStringLiteral("spa-eng: \"%1\" -> \"%2\", a phrase of trans-de-en").arg(item, split));
+            ++report.blanksRepaired;
+            glued.splits.insert(split, item);
+            appendUnique(items, {split});
+        }
+        entry.translations = items;
     }
 }
 
@@ -192,10 +319,23 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             spanishPairsEnglish.insert(item);
     }
     report.frenchPlacesDropped = dropGazetteerPlaces(engFra, fraEng, spanishPairsEnglish);
+    // The other pairs take English words and pronunciations from the French
+    // dictionaries as read: what the French tables leave out or mend below
+    // is no concern of theirs.
+    const QVector<DictdEntry> engFraAsRead = engFra;
+    const QVector<DictdEntry> fraEngAsRead = fraEng;
+    const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
+    std::unique_ptr<ItemSpelling> englishSpelling;
+    std::unique_ptr<ItemSpelling> frenchSpelling;
+    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
         const QVector<DictdEntry> engFraAlone = engFra;
-        report.frenchTranslationsAdded = addReverseTranslations(engFra, fraEng);
-        report.frenchTranslationsAdded += addReverseTranslations(fraEng, engFraAlone);
+        report.frenchTranslationsAdded =
+            addReverseTranslations(engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
+                                   [&](const QString &word) { return englishSpelling->knows(word.toLower()); });
+        report.frenchTranslationsAdded +=
+            addReverseTranslations(fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
+                                   [&](const QString &word) { return frenchSpelling->knows(word.toLower()); });
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same
@@ -203,13 +343,19 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // IPA, and a phrase for each phrase IPA.
     QHash<QString, QString> ownPronunciation;
     QHash<QString, QString> phraseByPronunciation;
-    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engFra, &engSpa}) {
+    QSet<QString> engFraSeen;  // eng-fra's first entry of a headword counts
+    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engFraAsRead, &engSpa}) {
         for (const DictdEntry &entry : *list) {
+            if (list == &engFraAsRead) {
+                if (engFraSeen.contains(entry.headword))
+                    continue;
+                engFraSeen.insert(entry.headword);
+            }
             if (entry.pronunciation.isEmpty())
                 continue;
             if (entry.headword.contains(QLatin1Char(' ')))
                 phraseByPronunciation.insert(entry.pronunciation, entry.headword);
-            else if (list == &engFra && !ownPronunciation.contains(entry.headword.toLower()))
+            else if (list == &engFraAsRead && !ownPronunciation.contains(entry.headword.toLower()))
                 ownPronunciation.insert(entry.headword.toLower(), entry.pronunciation);
         }
     }
@@ -247,9 +393,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 addWords(spanish, item);
         }
     }
-    for (const DictdEntry &entry : engFra)
-        addWords(english, entry.headword);
-    for (const DictdEntry &entry : fraEng) {
+    for (const QString &headword : engFraHeadwords)
+        addWords(english, headword);
+    for (const DictdEntry &entry : fraEngAsRead) {
         for (const QString &item : entry.translations)
             addWords(english, item);
     }
@@ -263,20 +409,67 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishWhole = std::move(spanish);
         spanish = std::move(list);
     }
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty())
-        english = std::move(list);
-    const QSet<QString> enclitics{QStringLiteral("se"), QStringLiteral("me"), QStringLiteral("te"),
-                                  QStringLiteral("nos"), QStringLiteral("os"), QStringLiteral("lo"),
-                                  QStringLiteral("la"), QStringLiteral("le"), QStringLiteral("los"),
-                                  QStringLiteral("las"), QStringLiteral("les")};
-    BlankRepairer spanishRepairer(spanish, {QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("o"),
-                                            QStringLiteral("e"), QStringLiteral("u")},
-                                  enclitics);
-    spanishRepairer.keepWhole(std::move(spanishWhole));
-    spanishRepairer.onlyBefore(QStringLiteral("u"), {QStringLiteral("o"), QStringLiteral("ho")});
-    spanishRepairer.onlyBefore(QStringLiteral("e"), {QStringLiteral("i"), QStringLiteral("hi")});
-    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"));
-    repairBlanks(spaEng, BlankRepairer(english, {QStringLiteral("a")}), report, QStringLiteral("spa-eng"));
+    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
+        english = list;
+        for (const QString &word : std::as_const(list)) {
+            for (const QString &british : britishSpellings(word))
+                english.insert(british);
+        }
+    }
+    // The phrases the sources write with their blanks attest a split into
+    // them, whatever their words' ranks.
+    QSet<QString> spanishPhrases;
+    QSet<QString> englishPhrases;
+    auto addPhrase = [](QSet<QString> &phrases, const QString &phrase) {
+        if (phrase.contains(QLatin1Char(' ')))
+            phrases.insert(wordsOf(phrase).join(QLatin1Char(' ')));
+    };
+    for (const QVector<DictdEntry> *list : {&engSpa, &spaEng, &engFra, &fraEng}) {
+        const bool englishHeadwords = list == &engSpa || list == &engFra;
+        for (const DictdEntry &entry : *list) {
+            if (list != &fraEng)
+                addPhrase(englishHeadwords ? englishPhrases : spanishPhrases, entry.headword);
+            if (list != &engFra) {
+                for (const QString &item : entry.translations)
+                    addPhrase(list == &engSpa ? spanishPhrases : englishPhrases, item);
+            }
+        }
+    }
+    BlankRepairer spanishRepairer = spanishBlankRepairer(std::move(spanish), std::move(spanishWhole),
+                                                         WordRanks::forLanguage(QStringLiteral("es")));
+    spanishRepairer.setAttestedPhrases(spanishPhrases, kSpanishUnattestedTop);
+    BlankRepairer englishRepairer = englishBlankRepairer(std::move(english),
+                                                         WordRanks::forLanguage(QStringLiteral("en")));
+    englishRepairer.setAttestedPhrases(englishPhrases, kEnglishUnattestedTop);
+    GluedItems gluedSpanish;
+    GluedItems gluedEnglish;
+    repairBlanks(engSpa, spanishRepairer, report, QStringLiteral("eng-spa"), gluedSpanish);
+    // eng-spa holds a second word list, its entries in another notation of
+    // IPA (with stress marks), in which compounds were cut at a hyphen or an
+    // accented letter: "she /ʃˈiː/: osa, loba" (she-bear), "sleeping
+    // /slˈiːpɪŋ/: cama" (sleeping-car), "caf /kˈaf/: café". Their
+    // translations stay only where another source pairs them with the word.
+    QSet<std::pair<QString, QString>> unconfirmedPairs;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (entry.pronunciation.contains(QChar(0x02C8)) && !entry.headword.contains(QLatin1Char(' '))) {
+            for (const QString &item : entry.translations)
+                unconfirmedPairs.insert({entry.headword, item});
+        }
+    }
+    repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
+    // trans-de-en's English phrases attest the English splits that FreeDict's
+    // do not ("credit card", "at home"); the file is read once, for the
+    // German pairs as well.
+    QByteArray transText;
+    if (fromTrans) {
+        transText = readInputFile(transDeEn);
+        QSet<QString> wanted;
+        for (const QStringList &splits : std::as_const(gluedEnglish.unattested)) {
+            for (const QString &split : splits)
+                wanted.insert(wordsOf(split).join(QLatin1Char(' ')));
+        }
+        splitAttested(spaEng, gluedEnglish, englishPhrasesInTrans(transText, wanted), report);
+    }
 
     HeadwordRepairs headwords;
     QHash<QString, QStringList> spanishToEnglish;
@@ -301,12 +494,16 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // pairs, in the order the first one was met.
     QStringList coreEnglish;
     QSet<QString> coreSet;
-    for (const QVector<DictdEntry> *list : std::array<const QVector<DictdEntry> *, 2>{&engSpa, &engFra}) {
-        for (const DictdEntry &entry : *list) {
-            if (!coreSet.contains(entry.headword)) {
-                coreSet.insert(entry.headword);
-                coreEnglish.append(entry.headword);
-            }
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (!coreSet.contains(entry.headword)) {
+            coreSet.insert(entry.headword);
+            coreEnglish.append(entry.headword);
+        }
+    }
+    for (const QString &headword : engFraHeadwords) {
+        if (!coreSet.contains(headword)) {
+            coreSet.insert(headword);
+            coreEnglish.append(headword);
         }
     }
     // eng-spa's headwords whose entries all belonged to cut phrases ("be")
@@ -321,7 +518,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
-        sources = readTransDeEn(transDeEn, coreEnglish);
+        sources = germanSourcesFromTrans(transText, coreEnglish);
+        transText.clear();
     } else {
         report.germanSource =
             QStringLiteral("FreeDict eng-deu and deu-eng (%1 is not installed)").arg(QLatin1String(kTransDeEnPackage));
@@ -350,6 +548,41 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    {
+        // Apertium's words settle the glued items (a lexicon that could not
+        // be read gives none: every unsure one is left out).
+        QSet<QString> apertiumSpanish;
+        QSet<QString> apertiumEnglish;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list) {
+                apertiumSpanish.insert((forward ? entry.target : entry.source).toLower());
+                apertiumEnglish.insert((forward ? entry.source : entry.target).toLower());
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            const SettledRows settled = settleGlued(spanishRows[i], i == 0 ? gluedSpanish : gluedEnglish,
+                                                    i == 0 ? apertiumSpanish : apertiumEnglish,
+                                                    QLatin1String(i == 0 ? "eng-spa" : "spa-eng"), report.details);
+            report.blanksRepaired -= settled.keptWhole;
+            report.gluedDropped += settled.dropped;
+        }
+        // The pairs of Apertium and FreeDict spa-eng confirm eng-spa's
+        // senses of cut compounds.
+        QSet<std::pair<QString, QString>> confirmed;
+        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+            const bool forward = list == &englishSpanishEntries;
+            for (const LexiconEntry &entry : *list) {
+                confirmed.insert({(forward ? entry.source : entry.target).toLower(),
+                                  (forward ? entry.target : entry.source).toLower()});
+            }
+        }
+        for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
+            for (const QString &word : english)
+                confirmed.insert({word.toLower(), spanish.toLower()});
+        }
+        report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
+    }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
                                                   englishSpanishEntries, spanishEnglishEntries);
@@ -367,6 +600,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         const LanguagePair &pair = kLanguagePairs[i];
         result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
+    }
+
+    // Everyday words the dictionaries lack, from the hand-made supplement.
+    for (int i = 0; i < kPairCount; ++i) {
+        if (!result.tables[i].isEmpty())
+            report.everydayRowsSupplemented += addEverydaySupplement(result.tables[i], i, everydaySupplement());
     }
 
     // Dictionaries that yield no words at all are damaged, whatever their

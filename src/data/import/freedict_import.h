@@ -21,15 +21,19 @@ struct FreedictReport
     int headwordsRepaired = 0;  // eng-spa headwords cut to their first word, put back whole
     int headwordsDropped = 0;   // cut ones whose whole phrase could not be found
     int blanksRepaired = 0;     // glued translations split into words
+    int gluedDropped = 0;       // glued translations left out: no sure split
+    int cutTranslationsDropped = 0;  // eng-spa senses of compounds cut to their first word, unconfirmed
     int translationsShortened = 0;  // rows whose translation list was cut at 255 characters
     int germanRowsCapped = 0;   // German-pair rows left out by the table limit
     int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
     int frenchTranslationsAdded = 0;  // French-pair translations taken from the other direction
+    int frenchItemsMended = 0;  // French-pair items cut from a bracketed note or run-together words, or left out
     QString germanSource;       // where the German pairs came from, for the report
     int spanishRowsAdded = 0;   // Spanish-pair rows from Apertium's lexicons that FreeDict lacks
     int spanishRowsMended = 0;  // Spanish-pair rows whose translations Apertium's lexicons changed
     int spanishItemsDropped = 0;  // FreeDict translations left out of those rows
     int spanishMisspeltDropped = 0;  // spa-eng headwords with wrong accents beside the right spelling
+    int everydayRowsSupplemented = 0;  // rows given an everyday word the dictionaries lack
     QString lexiconProblem;     // why Apertium's lexicons were not used, or empty
     QStringList details;        // one line per repair, for --verbose
 };

@@ -1,9 +1,13 @@
 #include "data/import/french_pairs.h"
 
+#include "data/import/word_frequency.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace vorbix::import {
 
@@ -46,30 +50,127 @@ struct ReverseWord
 {
     QString word;
     bool first = false;
+    int position = 0;  // the first place of the headword among the word's translations
 };
 
-} // namespace
-
-int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse)
+// A candidate translation of a row and what ranks it.
+struct Candidate
 {
-    // What the reverse dictionary translates to each word, first translations
-    // marked; a word that is the first translation anywhere counts as such.
+    QString word;
+    bool own = false;  // from the row's own dictionary, not filled in
+    bool confirmed = false;  // the other direction translates it back to the headword
+    double cost = 0;  // the lower, the likelier the main translation
+    qsizetype order = 0;  // the dictionaries' order
+};
+
+// How unlikely a translation is the main one: the log of its rank among
+// the commonest words, so that rank 10 against 100 weighs as 100 against
+// 1000, plus a little over one for each place further down the other
+// direction's list (a word some three times rarer): "by" takes "par",
+// whose list starts with "by", before "de", commoner but with "by" fifth.
+// A phrase weighs as a word some five times rarer: "toujours" before "en
+// tous temps".
+double costOf(const QString &word, int placeBack, const WordRanks &ranks)
+{
+    constexpr int kUnlistedRank = 50000;  // rarer than any listed word
+    constexpr int kMaxPlaces = 6;
+    constexpr double kPlaceWeight = 1.2;
+    constexpr double kPhraseWeight = 1.5;
+    const int rank = ranks.phraseRank(word);
+    return std::log(double(rank > 0 ? rank : kUnlistedRank)) + kPlaceWeight * std::min(placeBack, kMaxPlaces)
+           + (word.contains(QLatin1Char(' ')) ? kPhraseWeight : 0.0);
+}
+
+QString foldedLower(const QString &text)
+{
+    QString folded;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded.append(c.toLower());
+    }
+    return folded;
+}
+
+// What `reverse` translates to each word, first translations marked; a
+// word that is the first translation anywhere counts as such. `order`
+// receives the keys as first met.
+QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry> &reverse, QStringList &order)
+{
     QHash<QString, QVector<ReverseWord>> backTo;
-    QStringList backOrder;  // the keys of backTo as first met
     for (const DictdEntry &entry : reverse) {
         for (qsizetype i = 0; i < entry.translations.size(); ++i) {
             QVector<ReverseWord> &words = backTo[entry.translations.at(i)];
             const auto found = std::find_if(words.begin(), words.end(),
                                             [&entry](const ReverseWord &w) { return w.word == entry.headword; });
             if (words.isEmpty())
-                backOrder.append(entry.translations.at(i));
+                order.append(entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0});
+                words.append({entry.headword, i == 0, int(i)});
             } else if (i == 0) {
                 found->first = true;
+                found->position = 0;
             }
         }
     }
+    return backTo;
+}
+
+// The words that get a row of their own: a first translation somewhere in
+// the reverse dictionary, without a row, of up to three words.
+template<typename Rows>
+QStringList newRowsOf(const QHash<QString, QVector<ReverseWord>> &backTo, const QStringList &backOrder,
+                      const Rows &rows)
+{
+    QStringList added;
+    QSet<QString> seen;
+    for (const QString &headword : backOrder) {
+        const QVector<ReverseWord> &words = backTo[headword];
+        const bool firstSomewhere =
+            std::any_of(words.begin(), words.end(), [](const ReverseWord &w) { return w.first; });
+        if (firstSomewhere && !rows.contains(headword) && !seen.contains(headword)
+            && headword.count(QLatin1Char(' ')) < 3) {
+            seen.insert(headword);
+            added.append(headword);
+        }
+    }
+    return added;
+}
+
+} // namespace
+
+QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse)
+{
+    QStringList headwords;
+    QSet<QString> rows;
+    for (const DictdEntry &entry : forward) {
+        if (!rows.contains(entry.headword)) {
+            rows.insert(entry.headword);
+            headwords.append(entry.headword);
+        }
+    }
+    QStringList backOrder;
+    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
+    return headwords + newRowsOf(backTo, backOrder, rows);
+}
+
+bool looksLikeOtherWord(const QString &item, const QString &headword)
+{
+    const QString a = foldedLower(item);
+    const QString b = foldedLower(headword);
+    if (a == b)
+        return false;
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    return common >= kLookAlikePrefix && common * 4 >= std::min(a.size(), b.size()) * 3;
+}
+
+int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
+                           const WordRanks &targetRanks,
+                           const std::function<bool(const QString &)> &isHeadwordLanguage)
+{
+    QStringList backOrder;  // the keys of backTo as first met
+    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
 
     // Merge the forward entries of one headword, keeping the first one's place.
     QVector<DictdEntry> merged;
@@ -84,50 +185,73 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             merged[*found].examples += entry.examples;
         }
     }
-    for (const QString &headword : std::as_const(backOrder)) {
-        const QVector<ReverseWord> &words = backTo[headword];
-        const bool firstSomewhere =
-            std::any_of(words.begin(), words.end(), [](const ReverseWord &w) { return w.first; });
-        if (firstSomewhere && !position.contains(headword) && headword.count(QLatin1Char(' ')) < 3) {
-            position.insert(headword, merged.size());
-            DictdEntry entry;
-            entry.headword = headword;
-            merged.append(entry);
-        }
+    for (const QString &headword : newRowsOf(backTo, backOrder, position)) {
+        position.insert(headword, merged.size());
+        DictdEntry entry;
+        entry.headword = headword;
+        merged.append(entry);
     }
 
     int added = 0;
     for (DictdEntry &entry : merged) {
         const QVector<ReverseWord> back = backTo.value(entry.headword);
-        const auto confirms = [&back](const QString &word) {
-            return std::any_of(back.begin(), back.end(), [&word](const ReverseWord &w) { return w.word == word; });
-        };
-        QStringList ordered;
+        QVector<Candidate> candidates;
         for (const QString &own : std::as_const(entry.translations)) {
-            if (confirms(own))
-                ordered.append(own);
+            const auto found = std::find_if(back.begin(), back.end(),
+                                            [&own](const ReverseWord &w) { return w.word == own; });
+            const bool confirmed = found != back.end();
+            candidates.append(
+                {own, true, confirmed, costOf(own, confirmed ? found->position : 0, targetRanks), candidates.size()});
         }
         for (const ReverseWord &word : back) {
-            if (ordered.size() >= kMaxReverseFill)
-                break;
-            if (word.first && !ordered.contains(word.word)) {
-                ordered.append(word.word);
-                ++added;
-            }
+            if (entry.translations.contains(word.word))
+                continue;
+            // The reverse dictionary gives now and then a word that only
+            // looks like the headword as its translation ("actinium:
+            // actinie"); one that is a word of the headword's language
+            // itself has a translation of its own and is left out.
+            if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
+                && isHeadwordLanguage(word.word))
+                continue;
+            candidates.append(
+                {word.word, false, true, costOf(word.word, word.position, targetRanks), candidates.size()});
         }
-        appendUnique(ordered, entry.translations);
-        for (const ReverseWord &word : back) {
-            if (ordered.size() >= kMaxReverseFill)
-                break;
-            if (!ordered.contains(word.word)) {
-                ordered.append(word.word);
+        // Translations that the other direction confirms first, each part
+        // the likeliest main translation first, the dictionaries' order
+        // among equals.
+        std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+            if (a.confirmed != b.confirmed)
+                return a.confirmed;
+            return a.cost < b.cost;
+        });
+        // Its own translations are all kept, filled-in ones up to the cap. Of
+        // a French word spelt with and without its ligature ("œuf", "oeuf"),
+        // only the ligature stays.
+        QStringList ordered;
+        // The cap counts the filled-in words and the row's own confirmed ones.
+        qsizetype room = kMaxReverseFill
+                         - std::count_if(candidates.begin(), candidates.end(),
+                                         [](const Candidate &c) { return c.own && c.confirmed; });
+        for (const Candidate &candidate : std::as_const(candidates)) {
+            if (candidate.word.contains(QLatin1String("oe"))
+                && std::any_of(candidates.begin(), candidates.end(), [&candidate](const Candidate &other) {
+                       return other.word == QString(candidate.word).replace(QLatin1String("oe"), QStringLiteral("œ"));
+                   }))
+                continue;
+            if (candidate.own) {
+                ordered.append(candidate.word);
+            } else if (room > 0) {
+                ordered.append(candidate.word);
+                --room;
                 ++added;
             }
         }
         entry.translations = ordered;
     }
+    merged.removeIf([](const DictdEntry &entry) { return entry.translations.isEmpty(); });
     forward = std::move(merged);
     return added;
 }
 
 } // namespace vorbix::import
+

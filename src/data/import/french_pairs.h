@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace vorbix::import {
 
 // Whether a row is a gazetteer entry: an English place name built on a
@@ -21,22 +23,41 @@ bool isGazetteerPlace(const QString &english, const QString &french);
 int dropGazetteerPlaces(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
                         const QSet<QString> &listedElsewhere);
 
+class WordRanks;
+
 // Completes a dictionary with the one of the opposite direction. The two
 // small French dictionaries were written apart: eng-fra has no "eat", no
 // "be", no "noise", while fra-eng has "manger: eat", "être: be",
-// "bruit: noise, sound". For each headword of `forward`, its translations
-// are ordered:
-//   1. its own translations that `reverse` translates back to it,
-//   2. words whose first translation in `reverse` is the headword,
-//   3. its other own translations,
-//   4. words that `reverse` translates to the headword further down.
-// Its own translations are all kept; those of 2. and 4. only while the row
-// holds fewer than kMaxReverseFill items.
+// "bruit: noise, sound". Each headword of `forward` takes the words that
+// `reverse` translates to it, and its translations are ranked:
+//   1. those that translate back to the headword ("main: hand" for "hand")
+//      before the rest;
+//   2. within each, the commoner (by `targetRanks`) before the rarer, a
+//      phrase or a word with the headword far down its own list counting
+//      as rarer;
+//   3. among equals, the dictionaries' order, its own words first.
+// Its own translations are all kept; the filled-in ones only while they
+// and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
+// the headword and is a word of the headword's language itself
+// (`isHeadwordLanguage`; "actinium" is French too, not "actinie").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
-int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse);
+int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
+                           const WordRanks &targetRanks,
+                           const std::function<bool(const QString &)> &isHeadwordLanguage = {});
 
+// The headwords addReverseTranslations gives `forward`, in the same order,
+// without ranking any row.
+QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse);
+
+// Whether `item` is another word that only looks like `headword`: not the
+// same (accents and case aside) but starting with the same
+// kLookAlikePrefix letters or more, which make at least three quarters of
+// the shorter word ("actinium" and "actinie").
+bool looksLikeOtherWord(const QString &item, const QString &headword);
+
+inline constexpr int kLookAlikePrefix = 5;
 inline constexpr int kMaxReverseFill = 6;
 
 } // namespace vorbix::import

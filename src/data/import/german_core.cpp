@@ -94,6 +94,11 @@ int capRows(QVector<ImportRow> &rows, int maxRows, const WordFrequencies &freque
 GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources &sources, int maxRows)
 {
     GermanCore core;
+    QSet<QString> coreLower;
+    if (sources.ownSenses) {
+        for (const QString &word : coreEnglish)
+            coreLower.insert(word.toLower());
+    }
     QHash<QString, QStringList> confirmedEnglish;  // German word -> English core words
     QStringList germanOrder;
     for (const QString &english : coreEnglish) {
@@ -155,12 +160,24 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
             continue;
         // Keep the source's order: deu-eng's among equally common words, or
         // the rank order of ranked sources.
+        // The German word's own senses fill the places its core words leave,
+        // in rank order among them: a core word the row was kept for is never
+        // pushed out by them.
+        int coreWords = 0;
+        for (const QString &variant : variants)
+            coreWords += static_cast<int>(confirmedEnglish.value(variant).size());
+        int ownPlaces = std::max(0, kMaxGermanTranslations - coreWords);
         QStringList english;
         for (const QString &variant : variants) {
             for (const QString &word : sources.germanToEnglish.value(variant)) {
                 for (const QString &core : confirmedEnglish.value(variant)) {
                     if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
                         english.append(core);
+                }
+                if (sources.ownSenses && ownPlaces > 0 && !coreLower.contains(word.toLower())
+                    && !english.contains(word)) {
+                    english.append(word);
+                    --ownPlaces;
                 }
             }
         }

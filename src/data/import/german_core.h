@@ -36,6 +36,9 @@ struct GermanSources
     // sense first): selectGermanCore keeps that order instead of ranking by
     // tags and frequencies.
     bool ranked = false;
+    // germanToEnglish holds the German words' own English senses, core words
+    // or not: a German row offers them beside the core words it was kept for.
+    bool ownSenses = false;
 };
 
 struct GermanCore
@@ -57,7 +60,9 @@ inline constexpr int kMaxGermanTranslations = 6;
 // or more words and bare abbreviations ("Str.", "LKW") are left out; German
 // words that differ only by case share one row under the spelling most rows
 // chose; rows without a confirmed translation are left out; when a side has
-// more than `maxRows` words the most common ones are kept.
+// more than `maxRows` words the most common ones are kept. With sources that
+// give the German words' own senses, a German row adds those that are no
+// core words, in rank order, in the places its core words leave.
 GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources &sources, int maxRows);
 
 // Keeps the `maxRows` rows whose source is most common (ties: code point

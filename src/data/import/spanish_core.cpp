@@ -1,10 +1,15 @@
 #include "data/import/spanish_core.h"
 
+#include "data/import/word_frequency.h"
+
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <limits>
+#include <tuple>
 
 namespace vorbix::import {
 
@@ -61,10 +66,14 @@ public:
         for (const auto &[english, spanish] : englishSpanish) {
             for (const QString &item : spanish)
                 m_sources[{english, item}] |= FreedictForward;
+            if (!spanish.isEmpty())
+                m_firstSpanish[english].insert(spanish.first());
         }
         for (const auto &[spanish, english] : spanishEnglish) {
             for (const QString &item : english)
                 m_sources[{item, spanish}] |= FreedictBackward;
+            if (!english.isEmpty())
+                m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
@@ -73,6 +82,8 @@ public:
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
             m_sources[{english, spanish}] |= ApertiumForward;
+            if (!m_forward.contains(english))
+                m_firstSpanish[english].insert(spanish);
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
@@ -82,6 +93,10 @@ public:
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
             m_sources[{english, spanish}] |= ApertiumBackward;
+            if (!m_apertiumFirstEnglish.contains(spanish)) {
+                m_apertiumFirstEnglish.insert(spanish, english);
+                m_firstEnglish[spanish].insert(english);
+            }
             appendNew(m_backward[english], spanish);
             m_spanish.insert(spanish);
         }
@@ -129,6 +144,24 @@ public:
             return folded;
         return m_accented.value(folded);
     }
+
+    // Whether a Spanish word's first sense, in FreeDict spa-eng or in
+    // Apertium spa-eng, is `english` (in FreeDict's or Apertium's spelling).
+    bool meansFirst(const QString &spanish, const QString &english, const QString &spelling) const
+    {
+        const QSet<QString> first = m_firstEnglish.value(spanish);
+        return first.contains(english) || first.contains(spelling);
+    }
+
+    // Whether an English word's first sense, in FreeDict eng-spa or in
+    // Apertium eng-spa, is `spanish`.
+    bool isFirstSenseOf(const QString &english, const QString &spelling, const QString &spanish) const
+    {
+        return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
+    }
+
+    // The English word Apertium spa-eng gives first for a Spanish word.
+    QString apertiumFirstEnglish(const QString &spanish) const { return m_apertiumFirstEnglish.value(spanish); }
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
@@ -196,6 +229,9 @@ private:
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
+    QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
+    QHash<QString, QSet<QString>> m_firstSpanish;  // English -> its first Spanish sense in each eng-spa source
+    QHash<QString, QString> m_apertiumFirstEnglish;  // Spanish -> the first English of Apertium spa-eng
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
@@ -211,6 +247,47 @@ QStringList ranked(const QVector<std::pair<QString, int>> &candidates)
     return kept;
 }
 
+// Moves a much commoner translation to the front of `kept` when the sources
+// do not decide the first: they do when FreeDict's first translation
+// (`freedictFirst`) is Apertium's first as well (`apertiumFirst`). The
+// commoner one (`rankOf`: "frío" before "resfriado" for "cold") must rank as
+// high by its sources as the first, and its own first sense must be the
+// row's word (`meansTheWord`), so that "gordo" (fat) does not go before
+// "grasiento" for "greasy".
+QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                          const QString &freedictFirst, const QString &apertiumFirst,
+                          const std::function<bool(const QString &)> &meansTheWord,
+                          const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2 || (!freedictFirst.isEmpty() && freedictFirst == apertiumFirst && kept.first() == freedictFirst))
+        return kept;
+    constexpr int kMuchCommoner = 4;
+    auto sourcesOf = [&](const QString &item) {
+        for (const auto &[candidate, sources] : candidates) {
+            if (candidate == item)
+                return rank(sources);
+        }
+        return 0;
+    };
+    const int firstRank = rankOf(kept.first());
+    const int firstSources = sourcesOf(kept.first());
+    QString main;
+    int mainRank = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)
+            && sourcesOf(kept.at(i)) >= firstSources && meansTheWord(kept.at(i))) {
+            main = kept.at(i);
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        kept.removeOne(main);
+        kept.prepend(main);
+    }
+    return kept;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -223,6 +300,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
+    const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     SpanishCore core;
 
     QHash<QString, qsizetype> englishRow;
@@ -253,7 +332,17 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (sources != FreedictForward && (accented.isEmpty() || !order.contains(accented)))
                 candidates.append({spanish, sources});
         }
-        const QStringList kept = ranked(candidates);
+        QString freedictFirst;
+        for (const QString &item : freedict) {
+            if (std::any_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; })) {
+                freedictFirst = item;
+                break;
+            }
+        }
+        const QStringList kept = withMainFirst(
+            ranked(candidates), candidates, freedictFirst, evidence.forward(spelling).value(0),
+            [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
         for (const QString &spanish : kept) {
@@ -295,7 +384,19 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (!seen.contains(english))
                 candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
         }
-        const QStringList kept = ranked(candidates);
+        QString freedictFirst;
+        for (const QString &english : freedict) {
+            if (seen.contains(english)) {
+                freedictFirst = english;
+                break;
+            }
+        }
+        const QStringList kept = withMainFirst(
+            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            [&](const QString &english) {
+                return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
+            },
+            [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});

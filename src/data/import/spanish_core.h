@@ -37,6 +37,10 @@ struct SpanishCore
 // cut to its first word). Translations are ranked by how many of the four
 // sources give the pair, ties in the order Apertium eng-spa, FreeDict
 // eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations.
+// Where the sources do not agree on the first translation, one that ranks as
+// high by its sources, is much commoner (the frequency lists) and has the
+// row's word as its own first sense goes first ("cold": "frío" before
+// "resfriado"); this holds for the Spanish rows too.
 // Words Apertium does not know keep their FreeDict row as it is. A word
 // Apertium lacks in an American spelling ("color") is looked up in the
 // British one ("colour").

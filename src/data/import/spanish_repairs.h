@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/import/dictd_entry.h"
+#include "data/import/word_frequency.h"
 
 #include <QHash>
 #include <QSet>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 namespace vorbix::import {
@@ -15,43 +17,159 @@ namespace vorbix::import {
 // Lowercased words of `phrase` (runs of letters).
 QStringList wordsOf(const QString &phrase);
 
+// What BlankRepairer makes of a translation.
+struct BlankRepair
+{
+    enum Kind {
+        Whole,   // a word or phrase as it should be, or one nothing can be made of
+        Split,   // glued words, with their blanks put back in `text`
+        Unsure,  // glued words that cut into words in no single plausible way
+    } kind = Whole;
+    QString text;
+    // For an Unsure item: its likeliest split, which no phrase of the sources
+    // attests; a larger source may attest it later.
+    QString unattested;
+    // The item's other sound splits, less likely, for a single glued word.
+    QStringList otherCuts;
+};
+
 // Puts back the blanks that the small Spanish dictionaries lost inside
 // translations ("esforzarsepor", "gafasoscuras", "atthesametime").
-// A word is split only when it is not itself a known word and it can be
-// cut, entirely, into known words; among the possible cuts the one with the
-// fewest pieces wins, then the one with the longest first piece.
+// A word is glued when it is not itself a known word and it can be cut,
+// entirely, into known words. The plausible cuts are those with the fewest
+// pieces or one more, the likeliest being the one of the fewest and commonest
+// words. A glued word is split into a cut the sources hold as a phrase
+// (setAttestedPhrases), or else only when the likeliest cut is made of common
+// words (setCommonWords) and clearly likelier than any other;
+// otherwise it is Unsure, as a wrong split ("ha cepo co" for "hacepoco") is
+// worse than none.
 class BlankRepairer
 {
 public:
     // `vocabulary`: lowercased words the language is known to have.
     // `oneLetterWords`: the single letters that are words ("a", "y", "o").
     // `enclitics`: pronouns written onto an infinitive ("calmarse"); such a
-    // form counts as a known word and the pronoun is never cut off alone.
+    // form counts as a known word and the pronoun is never cut off the end
+    // of an item ("calmar se").
     BlankRepairer(QSet<QString> vocabulary, QSet<QString> oneLetterWords, QSet<QString> enclitics = {});
 
     // Words that are never split although the vocabulary lacks them: a word
     // list of lemmas lacks plurals and verb forms ("todos") that the
-    // dictionaries themselves use as whole words.
+    // dictionaries themselves use as whole words. They also count as pieces,
+    // never common ones, so that they show a cut the vocabulary misses.
     void keepWhole(QSet<QString> words) { m_wholeWords = std::move(words); }
 
     // A one-letter word that stands only before words beginning with one of
     // `starts`: Spanish "u" before "o" and "ho", "e" before "i" and "hi".
     void onlyBefore(const QString &word, QStringList starts) { m_onlyBefore.insert(word, std::move(starts)); }
 
+    // Endings that make words of known words ("able", "ness"): such a word
+    // is whole, not glued.
+    void keepWithSuffixes(QStringList suffixes) { m_suffixes = std::move(suffixes); }
+
+    // Words `word` is never followed by in a cut: Spanish "al" and "del"
+    // hold the article, so "al la derecha" is no cut of "alladerecha".
+    void neverBefore(const QString &word, QStringList next) { m_neverBefore.insert(word, std::move(next)); }
+
+    // The words a split may be made of, with their ranks (1 = commonest):
+    // those `rankOf` ranks (0: not common), their plurals, and those of the
+    // vocabulary (not enclitic forms) of at least `longWord` letters, which
+    // a glued phrase seldom holds by chance ("consideración"), as the
+    // rarest. Without it every known word may be a piece. Words `rankOf`
+    // ranks count as known.
+    void setCommonWords(std::function<int(const QString &)> rankOf, int longWord)
+    {
+        m_rankOf = std::move(rankOf);
+        m_longWord = longWord;
+    }
+
+    // Phrases the sources hold with their blanks (lowercased words joined by
+    // single blanks, as wordsOf gives them). A cut that is one of them is the
+    // split, however rare its words ("aceite de oliva", "frying pan"): the
+    // dictionaries write it so. A cut no source holds is split only when
+    // the likeliest cut is sure and each of its words ranks within
+    // `unattestedTop` (0: never); a word of the frequency list cuts into
+    // common words by chance ("bars tool", "ace to us").
+    // Two words side by side in such a phrase attest each other too: a cut
+    // whose neighbouring pieces all stand so in the sources is a split
+    // ("at home" from "feel at home").
+    void setAttestedPhrases(const QSet<QString> &phrases, int unattestedTop)
+    {
+        m_attested = phrases;
+        for (const QString &phrase : phrases) {
+            const QStringList words = phrase.split(QLatin1Char(' '));
+            for (qsizetype i = 1; i < words.size(); ++i)
+                m_attestedPairs.insert(words.at(i - 1) + QLatin1Char(' ') + words.at(i));
+        }
+        m_unattestedTop = unattestedTop;
+        m_attestation = true;
+    }
+
+    // How many pieces of a cut may be rare words, each of at least
+    // `shortest` letters, for the item still to be taken for glued rather
+    // than for a rare word (1 of any length unless set).
+    void rarePiecesOfGlue(int pieces, int shortest = 0)
+    {
+        m_rarePiecesOfGlue = pieces;
+        m_shortestRarePiece = shortest;
+    }
+
+    // What the item is: whole, split with its blanks back, or glued beyond a
+    // sure repair. Each blank-separated word of a phrase is looked at
+    // ("porla izquierda"). Words written together with capitals
+    // ("CruzRoja") are cut at the capitals first; a capitalised word
+    // without a sure cut is a name and stays whole.
+    BlankRepair mend(const QString &item) const;
+
     // The item with its blanks put back, or nothing when it is left as is.
-    // Words written together with capitals ("CruzRoja") are split at the
-    // capitals when no cut into known words exists.
-    std::optional<QString> repair(const QString &item) const;
+    std::optional<QString> repair(const QString &item) const
+    {
+        const BlankRepair result = mend(item);
+        return result.kind == BlankRepair::Split ? std::optional<QString>(result.text) : std::nullopt;
+    }
 
 private:
     bool isKnown(const QString &word) const;
+    // The rank a piece counts with, 0 when it is not common.
+    int commonRank(const QString &word) const;
+    static constexpr int kRareRank = 100'000;
+    BlankRepair mendWord(const QString &word) const;
+    BlankRepair mendLetters(const QString &word, bool lastPart, bool afterCapital) const;
 
     QSet<QString> m_vocabulary;
     QSet<QString> m_oneLetterWords;
     QSet<QString> m_enclitics;
     QSet<QString> m_wholeWords;
     QHash<QString, QStringList> m_onlyBefore;
+    QHash<QString, QStringList> m_neverBefore;
+    QStringList m_suffixes;
+    std::function<int(const QString &)> m_rankOf;
+    int m_longWord = 0;
+    int m_rarePiecesOfGlue = 1;
+    int m_shortestRarePiece = 0;
+    QSet<QString> m_attested;
+    QSet<QString> m_attestedPairs;
+    int m_unattestedTop = 0;
+    bool m_attestation = false;
 };
+
+// Whether `glued` (a glued translation) is a misspelling of another item of
+// its row rather than a phrase: as long, with at most two letters changed
+// ("diezyocho" beside "dieciocho").
+bool isVariantOfAnother(const QString &glued, const QStringList &items);
+
+// The repairer of Spanish translations: `wordList` (lemmas), with the
+// dictionaries' own words (`dictionaryWords`), which are never split, and
+// the common words of `ranks`, which must outlive the repairer.
+BlankRepairer spanishBlankRepairer(QSet<QString> wordList, QSet<QString> dictionaryWords, const WordRanks &ranks);
+
+// The repairer of English translations, the same way.
+BlankRepairer englishBlankRepairer(QSet<QString> wordList, const WordRanks &ranks);
+
+// The British spellings of an American word ("liter" -> "litre", "color" ->
+// "colour", "offense" -> "offence"): the word list is American, the
+// dictionaries write British.
+QStringList britishSpellings(const QString &word);
 
 // What became of the eng-spa entries whose multi-word headword was cut to its
 // first word ("get /getmæriːd/" for "get married").

@@ -3,12 +3,23 @@
 #include "data/import/dictd_entry.h"
 #include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
+#include "data/import/spanish_repairs.h"
+#include "data/import/word_frequency.h"
 #include "data/record_error.h"
 
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace vorbix::import {
 
@@ -47,22 +58,11 @@ const QSet<QString> &generalFields()
     return tags;
 }
 
-// Registers other than plain speech, regions other than the standard
-// languages ("Dt.", "Br.", "Am." are not among them), proverbs and trade
-// marks: special whatever else the entry is tagged with.
-const QSet<QString> &specialRegisters()
+// Regions other than the standard languages ("Dt.", "Br.", "Am." are not
+// among them).
+const QSet<QString> &regionalTags()
 {
     static const QSet<QString> tags{
-        QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("geh."), QStringLiteral("formal"),
-        QStringLiteral("pej."), QStringLiteral("slang"),
-        QStringLiteral("poet."), QStringLiteral("lit."), QStringLiteral("literary"), QStringLiteral("rare"),
-        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("dated"), QStringLiteral("becoming dated"),
-        QStringLiteral("veraltet"), QStringLiteral("veraltend"), QStringLiteral("obs."), QStringLiteral("alt"),
-        QStringLiteral("archaic"), QStringLiteral("altertümlich"), QStringLiteral("altertümelnd"),
-        QStringLiteral("vulg."), QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
-        QStringLiteral("children’s speech"), QStringLiteral("Jugendsprache"), QStringLiteral("Jägersprache"),
-        QStringLiteral("hunters’ parlance"), QStringLiteral("former name"), QStringLiteral("frühere Bezeichnung"),
-        QStringLiteral("Sprw."), QStringLiteral("prov."), QStringLiteral("tm"),
         QStringLiteral("regional"), QStringLiteral("Ös."), QStringLiteral("Schw."), QStringLiteral("Bayr."),
         QStringLiteral("Norddt."), QStringLiteral("Süddt."), QStringLiteral("Mitteldt."), QStringLiteral("BW"),
         QStringLiteral("Westdt."), QStringLiteral("Ostdt."), QStringLiteral("Mittelwestdt."),
@@ -74,6 +74,40 @@ const QSet<QString> &specialRegisters()
         QStringLiteral("Ir."), QStringLiteral("Northern English"), QStringLiteral("South Africa"),
         QStringLiteral("India")};
     return tags;
+}
+
+// Tags of words out of use.
+const QSet<QString> &obsoleteTags()
+{
+    static const QSet<QString> tags{QStringLiteral("obs."), QStringLiteral("veraltet"), QStringLiteral("alt"),
+                                    QStringLiteral("archaic"), QStringLiteral("altertümlich")};
+    return tags;
+}
+
+// Registers other than plain speech, regions (regionalTags), proverbs and
+// trade marks: special whatever else the entry is tagged with.
+const QSet<QString> &specialRegisters()
+{
+    static const QSet<QString> tags = QSet<QString>{
+        QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("geh."), QStringLiteral("formal"),
+        QStringLiteral("pej."), QStringLiteral("slang"),
+        QStringLiteral("poet."), QStringLiteral("lit."), QStringLiteral("literary"), QStringLiteral("rare"),
+        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("dated"), QStringLiteral("becoming dated"),
+        QStringLiteral("veraltend"), QStringLiteral("altertümelnd"),
+        QStringLiteral("vulg."), QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
+        QStringLiteral("children’s speech"), QStringLiteral("Jugendsprache"), QStringLiteral("Jägersprache"),
+        QStringLiteral("hunters’ parlance"), QStringLiteral("former name"), QStringLiteral("frühere Bezeichnung"),
+        QStringLiteral("Sprw."), QStringLiteral("prov."), QStringLiteral("tm")}
+        .unite(obsoleteTags())
+        .unite(regionalTags());
+    return tags;
+}
+
+// Tags of words out of use, and of words used only in some regions: such a
+// word is left out where a general word translates the same English word.
+bool isFringeTag(const QString &tag)
+{
+    return obsoleteTags().contains(tag) || regionalTags().contains(tag);
 }
 
 bool isSpellingVariantTag(QStringView tag)
@@ -206,7 +240,16 @@ struct Candidate
     bool first;           // the English word is the line's first synonym
     Sense germanSense;    // what the German synonym's tags say
     bool englishSpecial;  // the English synonym has a special tag
+    bool germanFirst;     // the German word is the line's first synonym
+    bool noun;            // the German word is tagged as a noun
+    bool fringe;          // obsolete or regional, on either side
+    bool noted;           // narrowed by a note, on either side
+    int line;             // line number
     int order;            // file order
+    // Set by weigh() for the list being ranked: how many lines give the pair
+    // as a main entry (the ranked side in any case), and subtitleRank.
+    mutable int support = 0;
+    mutable int subtitle = 0;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -214,16 +257,81 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
-// Orders candidates first synonyms first, then general before special, then
-// by `commonness`, most common first, then file order.
-template<typename Commonness>
-void rank(QVector<const Candidate *> &list, Commonness commonness)
+// Which side of a candidate a ranking orders: the German words of an English
+// word, or the English words of a German word.
+enum class Side { German, English };
+
+// How far down the subtitle list of its language a candidate stands, for
+// ranking equally good candidates: a phrase counts its rarest word once per
+// word ("zum Stehen bringen" is no commoner than "aufhören" for having common
+// words), a later synonym of its line and a sense narrowed by a note twice
+// (the line's first German word is its main word), and the more lines give
+// the pair as a main entry, the closer to the top ("anhalten", given by three
+// lines, comes before "Halt", given by one). Unlisted words rank after all
+// listed ones.
+int subtitleRank(const Candidate &candidate, Side side, int phraseRank)
 {
+    if (phraseRank == 0)
+        return std::numeric_limits<int>::max();
+    const QString &text = side == Side::German ? candidate.german : candidate.english;
+    const int words = static_cast<int>(text.count(u' ')) + 1;
+    return phraseRank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
+           / std::max(1, candidate.support * candidate.support);
+}
+
+// Sets the support and subtitleRank of the candidates of one English word
+// (side German) or one German word (side English). `phraseRanks` caches the
+// subtitle rank of each text.
+void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int> &phraseRanks)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(side == Side::German ? QStringLiteral("de")
+                                                                         : QStringLiteral("en"));
+    struct Lines
+    {
+        int count = 0;
+        int last = -1;
+    };
+    QHash<QString, Lines> mainLines;  // the ranked side in lower case -> lines
+    QStringList lower;
+    lower.reserve(list.size());
+    for (const Candidate *candidate : list) {
+        lower.append((side == Side::German ? candidate->german : candidate->english).toLower());
+        if (candidate->first && !isSpecial(*candidate)) {
+            // A list holds a line's candidates next to each other.
+            Lines &lines = mainLines[lower.last()];
+            if (lines.last != candidate->line) {
+                ++lines.count;
+                lines.last = candidate->line;
+            }
+        }
+    }
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Candidate *candidate = list.at(i);
+        const QString &text = side == Side::German ? candidate->german : candidate->english;
+        candidate->support = mainLines.value(lower.at(i)).count;
+        auto rank = phraseRanks.find(text);
+        if (rank == phraseRanks.end())
+            rank = phraseRanks.insert(text, ranks.phraseRank(text));
+        candidate->subtitle = subtitleRank(*candidate, side, *rank);
+    }
+}
+
+// Orders candidates first synonyms first, then general before special, then
+// by the place of `side` in its subtitle list, then by `commonness`, most
+// common first, then file order.
+template<typename Commonness>
+void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
+{
+    weigh(list, side, phraseRanks);
     std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
         if (isSpecial(*a) != isSpecial(*b))
             return !isSpecial(*a);
+        const int ra = a->subtitle;
+        const int rb = b->subtitle;
+        if (ra != rb)
+            return ra < rb;
         const int ca = commonness(*a);
         const int cb = commonness(*b);
         if (ca != cb)
@@ -249,25 +357,94 @@ Sense senseOfTags(const QStringList &tags)
 
 namespace {
 
+// Whether the text holds a gender tag: "{m}", "{f}", "{n}", "{m,f}".
+bool hasGender(QStringView raw)
+{
+    for (qsizetype open = raw.indexOf(u'{'); open >= 0; open = raw.indexOf(u'{', open + 1)) {
+        qsizetype i = open + 1;
+        for (;;) {
+            if (i >= raw.size() || (raw.at(i) != u'm' && raw.at(i) != u'f' && raw.at(i) != u'n'))
+                break;
+            ++i;
+            if (i < raw.size() && raw.at(i) == u'}')
+                return true;
+            if (i >= raw.size() || raw.at(i) != u',')
+                break;
+            ++i;
+        }
+    }
+    return false;
+}
+
+bool isGermanPreposition(const QString &word)
+{
+    static const QSet<QString> prepositions{
+        QStringLiteral("an"), QStringLiteral("auf"), QStringLiteral("aus"), QStringLiteral("bei"),
+        QStringLiteral("bis"), QStringLiteral("durch"), QStringLiteral("für"), QStringLiteral("gegen"),
+        QStringLiteral("in"), QStringLiteral("mit"), QStringLiteral("nach"), QStringLiteral("über"),
+        QStringLiteral("um"), QStringLiteral("unter"), QStringLiteral("von"), QStringLiteral("vor"),
+        QStringLiteral("zu"), QStringLiteral("zwischen"), QStringLiteral("hinter"), QStringLiteral("neben")};
+    return prepositions.contains(word);
+}
+
+// The prepositions a verb's note names: "warten {vi} (auf; bis)" gives
+// "auf", "bis"; "to wait (for; until)" gives "for", "until". Empty when the
+// first note holds anything else.
+QStringList prepositionsOf(QStringView raw)
+{
+    const qsizetype open = raw.indexOf(u'(');
+    const qsizetype close = raw.indexOf(u')', open + 1);
+    if (open < 0 || close < 0)
+        return {};
+    QStringList prepositions;
+    for (const QStringView item : raw.mid(open + 1, close - open - 1).split(u"; ")) {
+        if (item.isEmpty() || item.size() > 8
+            || !std::all_of(item.begin(), item.end(), [](QChar c) { return c.isLower(); }))
+            return {};
+        prepositions.append(item.toString());
+    }
+    return prepositions;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english)
 {
     QStringList tags;
     TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
+    synonym.noun = synonym.plural || hasGender(raw);
+    for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
+        const qsizetype close = raw.indexOf(u')', open);
+        synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
+    }
+    synonym.fringe = raw.contains(u"(ungebräuchlich)") || raw.contains(u"(veraltet)")
+                     || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
         return isSpellingVariantTag(tag);
     });
     return synonym;
 }
 
-// The synonyms of the first section of one side of a line.
+// An explanation after a line's main word: a noun phrase of three or more
+// words ("Studenten; Angehörige eines Colleges :: gown").
+bool isGloss(const QString &german)
+{
+    if (german.count(u' ') < 2)
+        return false;
+    const QString last = german.section(u' ', -1);
+    return german.at(0).isUpper() && !last.isEmpty() && last.at(0).isUpper();
+}
+
+// The synonyms of the first section of one side of a line; German
+// explanations after the main word are none.
 QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 {
     QVector<TransSynonym> synonyms;
+    int position = 0;
     for (const QStringView raw : splitTopLevel(firstSection(side), u"; ")) {
         TransSynonym synonym = describeSynonym(raw, english);
-        if (!synonym.text.isEmpty())
+        synonym.position = position++;
+        if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
             synonyms.append(std::move(synonym));
     }
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
@@ -333,6 +510,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.
+            // "sich an etw. erinnern" is "sich erinnern": a reflexive verb
+            // keeps its sense without the preposition of its object.
+            if (!english && kept.size() == 2 && kept.first() == QLatin1String("sich") && i + 1 < tokens.size()
+                && kept.last().at(0).isLower()) {
+                kept.removeLast();
+                continue;
+            }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
             if (inside && !english)
                 return {};
@@ -375,6 +559,32 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         coreByLower[word.toLower()].append(word);
 
     QVector<Candidate> candidates;
+    // Where each German word stands in the first section of a line.
+    struct GermanOnLine
+    {
+        qsizetype start;
+        qsizetype end;
+        int line;
+        int position;
+        Sense sense;
+        bool noun;
+        bool fringe;
+        bool noted;
+    };
+    QHash<QString, QVector<GermanOnLine>> linesOfGerman;
+    // The lines without a core word, whose German side is cleaned only when
+    // it may hold one of the German words met (their own senses are wanted).
+    struct LineSpan
+    {
+        qsizetype start;
+        qsizetype end;
+        int line;
+    };
+    QVector<LineSpan> otherLines;
+    // The first English synonym of each line whose German words are kept
+    // track of: the line's main sense.
+    QHash<int, TransSynonym> mainSenseOfLine;
+    constexpr int kOrdersPerLine = 1 << 10;
     LineCounter germanLines;
     LineCounter englishLines;
     int order = 0;
@@ -385,8 +595,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (end < 0)
             end = text.size();
         const QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
+        const qsizetype lineStart = start;
         start = end + 1;
         ++lineNumber;
+        order = 0;
         if (line.startsWith(u'#'))
             continue;
         const qsizetype separator = line.indexOf(u" :: ");
@@ -404,43 +616,102 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             QString english;
             bool first;
             bool special;
+            bool fringe;
+            bool noted;
+            bool byCase = false;  // a capitalised synonym taken for a lower-case word
+            int preposition = -1;  // the verb with the preposition of this place in the notes
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
+        TransSynonym head;
         for (qsizetype k = 0; k < english.size(); ++k) {
-            const TransSynonym synonym = describeSynonym(english.at(k), true);
+            TransSynonym synonym = describeSynonym(english.at(k), true);
+            if (k == 0)
+                head = synonym;
             // "colour [Br.]; color [Am.]": both spellings are the first.
             const bool first = k == 0 || (synonym.spellingVariant && onlyVariantsBefore);
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())
                 continue;
+            // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
+            // is "wait for".
+            if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
+                const QStringList prepositions = prepositionsOf(english.at(k));
+                for (qsizetype p = 0; p < prepositions.size(); ++p) {
+                    const QString phrase = synonym.text + u' ' + prepositions.at(p);
+                    if (core.contains(phrase)) {
+                        matches.append({phrase, first, synonym.sense != Sense::General, synonym.fringe, false,
+                                        false, static_cast<int>(p)});
+                    }
+                }
+            }
             if (core.contains(synonym.text)) {
-                matches.append({synonym.text, first, synonym.sense != Sense::General});
+                matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe,
+                                synonym.noted});
             } else {
                 // "Earth" at the head of "Erde :: Earth" is "earth". A
                 // capitalised word further on names something else ("Crane"
                 // the constellation, "Trot" the Trotskyist), and "pan" is no
-                // "Pan": a capitalised core word matches only itself.
+                // "Pan": a capitalised core word matches only itself. Nor is
+                // a place a common word ("Green {m} (Fluss) [geogr.] :: Green
+                // (river)").
                 for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
-                    if (first && spelling == spelling.toLower())
-                        matches.append({spelling, first, synonym.sense != Sense::General});
+                    if (first && spelling == spelling.toLower() && !germanSide.contains(u"[geogr.]"))
+                        matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
+                                        synonym.noted, true});
                 }
             }
         }
-        if (matches.isEmpty())
+        if (matches.isEmpty()) {
+            otherLines.append({lineStart, end, lineNumber});
             continue;
-        for (const TransSynonym &german : synonymsOf(germanSide, false)) {
-            for (const Match &match : std::as_const(matches))
-                candidates.append({german.text, match.english, match.first, german.sense, match.special, order++});
+        }
+        mainSenseOfLine.insert(lineNumber, head);
+        const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
+        for (const TransSynonym &german : germanSynonyms) {
+            linesOfGerman[german.text].append({lineStart, end, lineNumber, german.position, german.sense,
+                                               german.noun, german.fringe, german.noted});
+        }
+        // Common nouns carry their gender; a line whose German words carry
+        // none names a place or a person ("Seoul :: Soul; Seoul"), which
+        // translates no common word.
+        const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                                            [](const TransSynonym &s) { return s.noun; });
+        for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
+            const TransSynonym &german = germanSynonyms.at(g);
+            for (const Match &match : std::as_const(matches)) {
+                if (match.byCase && !commonNoun)
+                    continue;
+                if (match.preposition >= 0) {
+                    if (german.position != 0)
+                        continue;
+                    const QStringList prepositions =
+                        prepositionsOf(splitTopLevel(firstSection(germanSide), u"; ").first());
+                    if (match.preposition >= prepositions.size()
+                        || !isGermanPreposition(prepositions.at(match.preposition)))
+                        continue;
+                    candidates.append({german.text + u' ' + prepositions.at(match.preposition), match.english,
+                                       match.first, german.sense, match.special, true, german.noun, german.fringe,
+                                       false, lineNumber, lineNumber * kOrdersPerLine + order++});
+                    continue;
+                }
+                candidates.append({german.text, match.english, match.first, german.sense, match.special,
+                                   german.position == 0,
+                                   german.noun, german.fringe || match.fringe, german.noted || match.noted,
+                                   lineNumber, lineNumber * kOrdersPerLine + order++});
+            }
         }
     }
 
     GermanSources sources;
     sources.ranked = true;
+    sources.ownSenses = true;
     sources.germanFrequencies = germanLines.frequencies();
     sources.englishFrequencies = englishLines.frequencies();
     QHash<QString, int> germanCommonness;
+    QHash<QString, int> germanPhraseRanks;
+    QHash<QString, int> englishPhraseRanks;
     QHash<QString, int> englishCommonness;
     QHash<QString, QVector<const Candidate *>> byEnglish;
     QHash<QString, QVector<const Candidate *>> byGerman;
@@ -453,21 +724,136 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byGerman[candidate.german].append(&candidate);
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
-        rank(it.value(), [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); });
-        // One spelling of words that differ only by case, the better ranked.
+        QVector<const Candidate *> &list = it.value();
+        // Obsolete and regional words only where nothing else translates the
+        // word ("wesen" is no translation of "be", "Trauminet" none of
+        // "coward").
+        if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
+            list.removeIf([](const Candidate *c) { return c->fringe; });
+        rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
+             Side::German, germanPhraseRanks);
+        // One spelling of words that differ only by case, in the place of the
+        // better ranked. The spelling is the lower-case word when it is no
+        // noun and as much a main entry as the other: "drei {num}" beside
+        // "Drei {f}", "heute {adv}" beside "Heute {n}" name the word, the
+        // capitalised noun only its use as a noun.
         QStringList german;
-        QSet<QString> lowered;
-        for (const Candidate *candidate : std::as_const(it.value())) {
+        QVector<const Candidate *> keptCandidates;  // the best ranked of each spelling kept
+        QHash<QString, qsizetype> placeOf;
+        for (const Candidate *candidate : std::as_const(list)) {
             const QString lower = candidate->german.toLower();
-            if (!lowered.contains(lower)) {
-                lowered.insert(lower);
+            const auto place = placeOf.constFind(lower);
+            if (place == placeOf.cend()) {
+                placeOf.insert(lower, german.size());
                 german.append(candidate->german);
+                keptCandidates.append(candidate);
+                continue;
+            }
+            const Candidate *kept = keptCandidates.at(*place);
+            if (kept->german != candidate->german && kept->german.at(0).isUpper()
+                && candidate->german.at(0).isLower() && !candidate->noun && candidate->first == kept->first
+                && isSpecial(*candidate) == isSpecial(*kept)) {
+                german[*place] = candidate->german;
+                keptCandidates[*place] = candidate;
             }
         }
         sources.englishToGerman.insert(it.key(), german);
     }
+    // The main sense of every line of a German word, whether or not the
+    // English word is a core word ("schlank :: slim; slender" gives "slim"):
+    // the English side of a German row is the German word's own senses.
+    // The German words a row may keep: the six first of each English word's
+    // list (selectGermanCore keeps six; a word after them, kept where it
+    // leaves out a phrase, has the senses of the lines read already). The
+    // other lines of those of one word are cleaned when one of them stands in
+    // their first German section; phrases keep the senses of the lines read
+    // already.
+    constexpr int kKeptAtMost = 6;
+    QSet<QString> kept;
+    for (const QStringList &german : std::as_const(sources.englishToGerman)) {
+        for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
+            kept.insert(german.at(i));
+    }
+    {
+        QSet<QByteArray> words;
+        for (const QString &german : std::as_const(kept)) {
+            if (!german.contains(u' '))
+                words.insert(german.toLower().toUtf8());
+        }
+        QByteArray token;
+        for (const LineSpan &span : std::as_const(otherLines)) {
+            // Bytes, not characters: most lines are left after this look.
+            const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
+            qsizetype sectionEnd = raw.indexOf(" :: ");
+            if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
+                sectionEnd = bar;
+            bool mayHold = false;
+            int depth = 0;
+            token.clear();
+            for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
+                const char c = i < sectionEnd ? raw.at(i) : ' ';
+                if (c == '(' || c == '[' || c == '{')
+                    ++depth;
+                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                    --depth;
+                const auto byte = static_cast<unsigned char>(c);
+                if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
+                    // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
+                    const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
+                                              && static_cast<unsigned char>(token.back()) == 0xc3;
+                    token.append(latinCapital ? static_cast<char>(byte + 0x20)
+                                              : static_cast<char>(std::tolower(byte)));
+                } else if (!token.isEmpty()) {
+                    mayHold = words.contains(token);
+                    token.clear();
+                }
+            }
+            if (!mayHold)
+                continue;
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const qsizetype separator = line.indexOf(u" :: ");
+            bool found = false;
+            for (const TransSynonym &german : synonymsOf(QStringView(line).left(separator), false)) {
+                if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                    found = true;
+                    linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
+                                   german.fringe, german.noted});
+                }
+            }
+            if (found) {
+                const QStringView englishHead =
+                    splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; ").first();
+                mainSenseOfLine.insert(span.line, describeSynonym(englishHead, true));
+            }
+        }
+    }
+
+    QVector<Candidate> mainSenses;
+    for (const QString &german : std::as_const(kept)) {
+        for (const GermanOnLine &on : linesOfGerman.value(german)) {
+            const auto found = mainSenseOfLine.constFind(on.line);
+            if (found == mainSenseOfLine.cend())
+                continue;
+            const TransSynonym &english = *found;
+            // A core word at the head of a line was met as a candidate already.
+            if (english.text.isEmpty() || coreByLower.contains(english.text.toLower()))
+                continue;
+            mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                               on.position == 0, on.noun, on.fringe || english.fringe, on.noted || english.noted,
+                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
+        }
+    }
+    for (const Candidate &candidate : std::as_const(mainSenses)) {
+        if (!englishCommonness.contains(candidate.english))
+            englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
+        byGerman[candidate.german].append(&candidate);
+    }
     for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
-        rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
+        QVector<const Candidate *> &list = it.value();
+        if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
+            list.removeIf([](const Candidate *c) { return c->fringe; });
+        rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
+             Side::English, englishPhraseRanks);
         QStringList english;
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
@@ -476,6 +862,101 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         sources.germanToEnglish.insert(it.key(), english);
     }
     return sources;
+}
+
+namespace {
+
+// FNV-1a over a word's bytes, and the key of two words side by side.
+constexpr std::uint64_t kFnvBasis = 14695981039346656037ULL;
+constexpr std::uint64_t kFnvPrime = 1099511628211ULL;
+
+std::uint64_t pairKey(std::uint64_t first, std::uint64_t second)
+{
+    return (first * kFnvPrime) ^ (second + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
+}
+
+} // namespace
+
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
+{
+    QSet<QString> found;
+    if (phrases.isEmpty())
+        return found;
+    // The phrases as UTF-8, looked up by views of each line's words. A bit
+    // table of their first two words' keys lets the scan pass over the
+    // file's millions of words with a bit test each.
+    std::vector<std::string> storage;
+    storage.reserve(phrases.size());
+    for (const QString &phrase : phrases)
+        storage.push_back(phrase.toUtf8().toStdString());
+    std::unordered_map<std::string_view, QString> wanted;
+    constexpr std::uint64_t kBits = 1u << 20;
+    std::vector<bool> starts2(kBits, false);
+    qsizetype mostWords = 0;
+    auto it = phrases.cbegin();
+    for (const std::string &phrase : storage) {
+        wanted.emplace(phrase, *it++);
+        std::vector<std::uint64_t> hashes{kFnvBasis};
+        for (const char c : phrase) {
+            if (c == ' ')
+                hashes.push_back(kFnvBasis);
+            else
+                hashes.back() = (hashes.back() ^ static_cast<unsigned char>(c)) * kFnvPrime;
+        }
+        if (hashes.size() > 1)
+            starts2[pairKey(hashes[0], hashes[1]) % kBits] = true;
+        mostWords = std::max<qsizetype>(mostWords, qsizetype(hashes.size()));
+    }
+    std::string words;
+    std::vector<size_t> starts;
+    std::vector<std::uint64_t> hashes;
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        // The English side as its lowercased words, one blank apart.
+        words.clear();
+        starts.clear();
+        hashes.clear();
+        bool inWord = false;
+        for (const char c : line.substr(separator + 2)) {
+            const auto byte = static_cast<unsigned char>(c);
+            const bool upper = byte >= 'A' && byte <= 'Z';
+            if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
+                if (!inWord) {
+                    if (!words.empty())
+                        words.push_back(' ');
+                    starts.push_back(words.size());
+                    hashes.push_back(kFnvBasis);
+                    inWord = true;
+                }
+                const auto lower = static_cast<unsigned char>(upper ? byte + ('a' - 'A') : byte);
+                words.push_back(static_cast<char>(lower));
+                hashes.back() = (hashes.back() ^ lower) * kFnvPrime;
+            } else {
+                inWord = false;
+            }
+        }
+        const std::string_view view(words);
+        auto endOf = [&](size_t word) { return word < starts.size() ? starts[word] - 1 : words.size(); };
+        for (size_t first = 0; first + 1 < starts.size(); ++first) {
+            if (!starts2[pairKey(hashes[first], hashes[first + 1]) % kBits])
+                continue;
+            for (size_t last = first + 1; last < starts.size() && qsizetype(last - first) < mostWords; ++last) {
+                const auto match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first]));
+                if (match != wanted.end())
+                    found.insert(match->second);
+            }
+        }
+    }
+    return found;
 }
 
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)

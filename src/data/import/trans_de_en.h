@@ -3,6 +3,7 @@
 #include "data/import/german_core.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -50,6 +51,18 @@ struct TransSynonym
     // Tagged "{pl}": a plural beside its singular ("Klasse {f}; Klassen
     // {pl}") is left out.
     bool plural = false;
+    // Tagged with a gender or "{pl}": a German noun. Adjectives, numerals,
+    // adverbs and verbs carry other tags or none.
+    bool noun = false;
+    // Tagged obsolete ("[veraltet]", "[obs.]", "[alt]", "(ungebräuchlich)")
+    // or only with regions ("[Ös.]", "[Schw.]", "[regional]"): a word a
+    // learner needs only where nothing general translates the same word.
+    bool fringe = false;
+    // The place of the synonym in its section, counting those left out.
+    int position = 0;
+    // Carries a note in parentheses that names no object ("schlagen {vi}
+    // (gegen)", "sagen {vi} (Sache)"): a sense narrowed to some use.
+    bool noted = false;
 };
 
 struct TransEntry
@@ -76,18 +89,30 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nul
 // What selectGermanCore needs, from the text of trans-de-en: for each word of
 // `coreEnglish` the German main entries of the lines whose first section
 // lists it among its English synonyms, ranked (the word as the line's first
-// English synonym first, then general entries before special ones, then the
-// German words mentioned by more lines outside notes, then file order); for
-// each such
-// German word the English core words, ranked the same way; and how many
-// lines mention each word. A line's first English synonym matches a core
-// word in lower case that differs from it only by case ("Earth" for
-// "earth"), unless that spelling is a core word too; no other case-only
+// English synonym first, then general entries before special ones, then by
+// the German subtitle list, helped by each further line giving the word first
+// and held back for phrases, later synonyms of a line and senses narrowed by
+// a note, then the German words mentioned by more lines outside notes, then
+// file order); obsolete and regional words only where nothing general
+// translates the word, and one spelling of words that differ only by case
+// (the lower-case adjective, numeral, adverb or verb over its noun); for each
+// such German word the English core words and, for the words first in those
+// lists, the main senses (first English synonyms) of all their lines, ranked
+// the same way by the English subtitle list; and how many lines mention each
+// word. A line's first English
+// synonym matches a core word in lower case that differs from it only by case
+// ("Earth" for "earth"), unless that spelling is a core word too or the line's
+// German words carry no gender (a place: "Seoul :: Soul"); no other case-only
 // match counts ("Crane" the constellation is no "crane", "pan" no "Pan").
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish);
 
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish);
+
+// Those of `phrases` (lowercased English words joined by single blanks)
+// that stand, word for word, on the English side of a line of `text` (the
+// trans-de-en file).
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases);
 
 } // namespace vorbix::import

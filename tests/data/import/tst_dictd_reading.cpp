@@ -6,6 +6,7 @@
 #include "data/import/dictd_index.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/spanish_repairs.h"
+#include "data/import/trans_de_en.h"
 #include "data/record_error.h"
 #include "import_fixtures.h"
 
@@ -229,34 +230,204 @@ private Q_SLOTS:
         QCOMPARE(kept.isEmpty(), cut);
     }
 
-    void splitsGluedWordsOnlyIntoListedWords_data()
+    void splitsGluedTranslationsOnlyWhenSure_data()
     {
-        // Glued eng-spa translations, with the words of the word list.
+        // Glued items of eng-spa and spa-eng as the files hold them, with
+        // the word-list words they can be cut into, against the built-in
+        // frequency lists. An empty expectation: the item is left out
+        // (unsure); "=": it is a word and stays as it is.
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("ropadelacama: de la, not del a")
-            << QStringLiteral("ropadelacama")
-            << QStringList{QStringLiteral("ropa"), QStringLiteral("de"), QStringLiteral("del"), QStringLiteral("la"),
-                           QStringLiteral("cama")}
-            << QStringLiteral("ropa de la cama");
-        QTest::newRow("cubano is a word, never cuba no")
-            << QStringLiteral("cubano") << QStringList{QStringLiteral("cuba"), QStringLiteral("no"), QStringLiteral("cubano")}
-            << QString();
-        QTest::newRow("porlaizquierda into listed words only")
-            << QStringLiteral("porlaizquierda")
-            << QStringList{QStringLiteral("por"), QStringLiteral("la"), QStringLiteral("izquierda")}
-            << QStringLiteral("por la izquierda");
-        QTest::newRow("a part not listed: left glued")
-            << QStringLiteral("initialvelocity") << QStringList{QStringLiteral("initial")} << QString();
+        auto row = [](const char *name, const char *language, const char *item, const char *words,
+                      const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(language) << QString::fromUtf8(item)
+                                << QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                << QString::fromUtf8(expected);
+        };
+        // just /dʒʌstnau/: hacepoco; the word list holds "cepo" and "co", not "hace".
+        row("hace poco, not ha cepo co", "es", "hacepoco", "ha cepo co poco", "hace poco");
+        // good /gudiːvniŋ/: buenastardes; "buenas" and "tardes" are only in the frequency list.
+        row("buenas tardes, not bu enastar des", "es", "buenastardes", "bu enastar des tarde bueno", "buenas tardes");
+        // cheers /tʃiəz/: asusalud; "a sus alud" has as many pieces but a rare one.
+        row("a su salud, not a sus alud", "es", "asusalud", "su sus alud salud", "a su salud");
+        row("parada del autobús, not del a ut obús", "es", "paradadelautobús", "parada de del la ut obús autobús",
+            "parada del autobús");
+        row("opening and closing marks stay", "es", "¿cómoestáusted?", "cómo está usted", "¿cómo está usted?");
+        // because /bikɔːz/: porque, puestoque, yaque.
+        row("puesto que, clearly likelier than pues toque", "es", "puestoque", "puesto pues toque", "puesto que");
+        // on /wʌnðleft/: alaizquierda; one piece more of commoner words.
+        row("a la izquierda, not ala izquierda", "es", "alaizquierda", "ala la izquierda", "a la izquierda");
+        row("a plural of a common word is common", "es", "primerossocorros", "primero socorro", "primeros socorros");
+        row("a long word of the word list is common", "es", "tomarenconsideración", "tomar consideración",
+            "tomar en consideración");
+        // A rarer word is never shunned by cutting more: "que mar" is no cut of "quemar".
+        row("alcohol de quemar: unsure", "es", "alcoholdequemar", "alcohol quemar que mar", "");
+        // meet /miːt/: irabuscara; "ira buscar a" is barely likelier than "ir a buscar a".
+        row("two cuts alike: unsure", "es", "irabuscara", "ir ira buscar", "");
+        row("al never before la: unsure", "es", "alladerecha", "al la derecha", "");
+        row("diez y siete is no modern spelling: unsure", "es", "diezysiete", "diez siete", "");
+        // attempt /ətempt/: esforzarsepor; the reflexive infinitive is known, not common.
+        row("esforzarse por: unsure", "es", "esforzarsepor", "esforzar por", "");
+        row("a word of the list stays whole", "es", "cubano", "cuba no cubano", "=");
+        // whipped /wiptkriːm/: natabatida; Spanish words the lists lack cut into rare words are glued.
+        row("Spanish: cut into rare words, glued", "es", "natabatida", "nata batida", "");
+        row("English phrase", "en", "atthesametime", "at the same time these am", "at the same time");
+        row("English question", "en", "howdoyoudo?", "how do you", "how do you do?");
+        row("a known word with a suffix", "en", "recommendable", "recommend able", "=");
+        // guardiamarina: middy, navalcadet; two rare words of three letters or more are glue.
+        row("English: two rare words, glued", "en", "navalcadet", "naval cadet", "");
+        // hormiga: ant, emmet; a rare word cuts into a rare bit shorter than that.
+        row("English: a short rare bit, a word", "en", "emmet", "em met", "=");
+        // cuesta: acclivity, hillside, slope; an English word the list lacks cuts into rare bits.
+        row("English: cut into rare bits, a word", "en", "acclivity", "acc liv ity", "=");
+        row("capitals mark the blanks", "en", "CostaRica", "cost rica", "Costa Rica");
+        row("a name keeps its last letters", "en", "Argentinean", "argentine an", "=");
     }
-    void splitsGluedWordsOnlyIntoListedWords()
+    void splitsGluedTranslationsOnlyWhenSure()
     {
+        QFETCH(QString, language);
         QFETCH(QString, item);
         QFETCH(QStringList, words);
         QFETCH(QString, expected);
-        const BlankRepairer repairer(QSet<QString>(words.begin(), words.end()), {QStringLiteral("a"), QStringLiteral("y")});
-        QCOMPARE(repairer.repair(item).value_or(QString()), expected);
+        const QSet<QString> list(words.begin(), words.end());
+        const WordRanks &ranks = WordRanks::forLanguage(language);
+        const BlankRepairer repairer =
+            language == QLatin1String("es") ? spanishBlankRepairer(list, {}, ranks) : englishBlankRepairer(list, ranks);
+        const BlankRepair result = repairer.mend(item);
+        if (expected == QLatin1String("=")) {
+            QCOMPARE(result.kind, BlankRepair::Whole);
+        } else if (expected.isEmpty()) {
+            QCOMPARE(result.kind, BlankRepair::Unsure);
+        } else {
+            QCOMPARE(result.kind, BlankRepair::Split);
+            QCOMPARE(result.text, expected);
+        }
+    }
+
+    void splitsGluedTranslationsIntoAttestedPhrases_data()
+    {
+        // Glued items of spa-eng and eng-spa as the files hold them, with the
+        // word-list words they cut into and the phrases the sources write
+        // with blanks ("|" between phrases). An empty expectation: left out
+        // (unsure), with `unattested` as its likeliest sound split, the one
+        // a larger source may attest; "=": a word.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("unattested");
+        auto row = [](const char *name, const char *language, const char *item, const char *words,
+                      const char *phrases, const char *expected, const char *unattested = "") {
+            QTest::newRow(name) << QString::fromUtf8(language) << QString::fromUtf8(item)
+                                << QString::fromUtf8(words).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                << QString::fromUtf8(phrases).split(QLatin1Char('|'), Qt::SkipEmptyParts)
+                                << QString::fromUtf8(expected) << QString::fromUtf8(unattested);
+        };
+        // sartén: frying‐pan, fryingpan; eng-fra holds "frying pan".
+        row("frying pan, attested", "en", "fryingpan", "frying pan fry", "frying pan", "frying pan");
+        // como si: as if, as though, inaway.
+        row("in a way, attested, not in away", "en", "inaway", "in away a way", "in a way|by the way", "in a way");
+        row("at the same time, attested", "en", "atthesametime", "at the same time these am", "at the same time",
+            "at the same time");
+        // English words of the frequency list that cut into other such words.
+        // taburete: barstool; agrio: acetous, acid; maíz: corn, mealies.
+        row("barstool: no phrase, left out", "en", "barstool", "bar bars stool tool", "bar of chocolate", "",
+            "bars tool|bar stool");
+        row("acetous: no phrase, left out", "en", "acetous", "ace to us", "", "", "ace to us");
+        row("mealies: no phrase, left out", "en", "mealies", "me a lies", "tell a lie", "", "me a lies");
+        // arroba: atpersand; acento: accent mark, supersign; salir: absent onself.
+        row("atpersand: left out", "en", "atpersand", "at per sand", "at the back", "", "at per sand");
+        row("supersign: left out", "en", "supersign", "super sign", "", "", "super sign");
+        row("absent onself: left out", "en", "absent onself", "absent on self", "", "", "absent on self");
+        // albergue juvenil: youthhostel; FreeDict writes it nowhere with a blank.
+        row("youth hostel: left for a larger source", "en", "youthhostel", "youth hostel", "", "", "youth hostel");
+        // a la cubana: intheCubanway; the part after the capital is glued too.
+        row("in the Cubanway: left out", "en", "intheCubanway", "in the cuban way", "in the", "",
+            "in the Cuban way");
+        // Lovaina: Louvain; a name without a sure cut stays a name.
+        row("Louvain: a name", "en", "Louvain", "lou vain", "", "=");
+        // Spanish: a phrase with a rare word is attested; common words split without.
+        row("aceite de oliva, attested", "es", "aceitedeoliva", "aceite oliva", "aceite de oliva", "aceite de oliva");
+        row("aceite de oliva: oliva is rare, unattested", "es", "aceitedeoliva", "aceite oliva", "", "",
+            "aceite de oliva");
+        row("plaza de toros, a dictionary's plural", "es", "plazadetoros", "plaza toro", "plaza de toros",
+            "plaza de toros");
+        row("terreno del camping, attested", "es", "terrenodelcamping", "terreno camping", "terreno del camping",
+            "terreno del camping");
+        row("hace poco: common words need no phrase", "es", "hacepoco", "ha cepo co poco", "", "hace poco");
+        // spa-eng's own headwords "al la derecha" and "chocar kun" attest nothing.
+        row("al never before la, even attested", "es", "alladerecha", "al la derecha", "al la derecha", "");
+        row("a short dictionary word attests nothing", "es", "chocarkun", "chocar", "chocar kun", "");
+    }
+    void splitsGluedTranslationsIntoAttestedPhrases()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, item);
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, phrases);
+        QFETCH(QString, expected);
+        QFETCH(QString, unattested);
+        const bool spanish = language == QLatin1String("es");
+        QSet<QString> list(words.begin(), words.end());
+        QSet<QString> dictionaryWords;
+        // The dictionaries' own words: those of the phrases the word list lacks.
+        for (const QString &phrase : std::as_const(phrases)) {
+            for (const QString &word : wordsOf(phrase)) {
+                if (!list.contains(word))
+                    dictionaryWords.insert(word);
+            }
+        }
+        const WordRanks &ranks = WordRanks::forLanguage(language);
+        BlankRepairer repairer =
+            spanish ? spanishBlankRepairer(list, dictionaryWords, ranks) : englishBlankRepairer(list, ranks);
+        repairer.setAttestedPhrases(QSet<QString>(phrases.begin(), phrases.end()), spanish ? 2000 : 0);
+        const BlankRepair result = repairer.mend(item);
+        if (expected == QLatin1String("=")) {
+            QCOMPARE(result.kind, BlankRepair::Whole);
+        } else if (expected.isEmpty()) {
+            QCOMPARE(result.kind, BlankRepair::Unsure);
+            // Every sound split, likeliest first ("|" between them).
+            QCOMPARE((QStringList{result.unattested} + result.otherCuts).join(QLatin1Char('|')), unattested);
+        } else {
+            QCOMPARE(result.kind, BlankRepair::Split);
+            QCOMPARE(result.text, expected);
+        }
+    }
+
+    void findsEnglishPhrasesOfTransDeEn()
+    {
+        // Lines of trans-de-en: phrases count on the English side only, word
+        // for word, inside longer text too.
+        const QByteArray text = QByteArrayLiteral(
+            "# Version :: 1.9\n"
+            "Herbergsmutter {f} (Leiterin einer Jugendherberge) | Herbergsm\xc3\xbctter {pl} :: (female) youth "
+            "hostel warden | (female) youth hostel wardens\n"
+            "Hocker {m}; Stockerl {n} [\xc3\x96s.] | Barhocker {m} | Klavierhocker {m} :: stool | bar stool | "
+            "piano stool; music stool\n");
+        const QSet<QString> wanted{QStringLiteral("youth hostel"), QStringLiteral("bar stool"),
+                                   QStringLiteral("bars tool"), QStringLiteral("piano stool music"),
+                                   QStringLiteral("stockerl n"), QStringLiteral("version")};
+        const QSet<QString> expected{QStringLiteral("youth hostel"), QStringLiteral("bar stool"),
+                                     QStringLiteral("piano stool music")};
+        QCOMPARE(englishPhrasesInTrans(text, wanted), expected);
+    }
+
+    void findsMisspeltVariantsAndBritishSpellings()
+    {
+        // eighteen /eitiːn/: dieciocho, diezyocho.
+        QVERIFY(isVariantOfAnother(QStringLiteral("diezyocho"), {QStringLiteral("dieciocho"), QStringLiteral("diezyocho")}));
+        // besides /bisaidz/: además, ademásde: a phrase, not a misspelling.
+        QVERIFY(!isVariantOfAnother(QStringLiteral("ademásde"), {QStringLiteral("además"), QStringLiteral("ademásde")}));
+        QVERIFY(!isVariantOfAnother(QStringLiteral("cartaaérea"), {QStringLiteral("cartaaérea")}));
+        for (const auto &[american, british] : {std::pair{"liter", "litre"}, std::pair{"color", "colour"},
+                                                std::pair{"favorable", "favourable"}, std::pair{"offense", "offence"},
+                                                std::pair{"neighborhood", "neighbourhood"}}) {
+            QVERIFY2(britishSpellings(QLatin1String(american)).contains(QLatin1String(british)), american);
+        }
+        QVERIFY(!britishSpellings(QStringLiteral("world")).contains(QStringLiteral("wourld")));
     }
 
     void putsBackLostBlanks()

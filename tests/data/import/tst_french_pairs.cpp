@@ -4,6 +4,7 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/french_pairs.h"
+#include "data/import/word_frequency.h"
 
 #include <QTest>
 
@@ -23,6 +24,13 @@ const DictdEntry *find(const QVector<DictdEntry> &entries, const QString &headwo
     const auto found = std::find_if(entries.begin(), entries.end(),
                                     [&headword](const DictdEntry &e) { return e.headword == headword; });
     return found == entries.end() ? nullptr : &*found;
+}
+
+// No word ranked: rows rank by confirmation and place alone.
+const WordRanks &noRanks()
+{
+    static const WordRanks ranks = WordRanks::fromText({});
+    return ranks;
 }
 
 QStringList headwords(const QVector<DictdEntry> &entries)
@@ -101,13 +109,14 @@ private Q_SLOTS:
             entry("être accro /ˈɛtʁ akʁˈo/ <v>\nbe addicted\n"),
             entry("en même temps /mɛmtɑ̃/\nat the same time\n"),
         };
-        const int added = addReverseTranslations(engFra, fraEng);
+        const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
+        const int added = addReverseTranslations(engFra, fraEng, noRanks());
 
-        // Confirmed both ways first, then words the headword is the first
-        // translation of, then the rest of its own, then the others.
-        QCOMPARE(find(engFra, "low")->translations, QStringList({"lâche", "bas", "abject"}));
-        QCOMPARE(find(engFra, "sound")->translations, QStringList({"son", "sonner", "résonner", "bruit"}));
-        QCOMPARE(find(engFra, "clean")->translations, QStringList({"pur", "affinier", "purifier", "propre"}));
+        // Translations the other direction confirms first, the headword's
+        // place in their own lists deciding, then the rest of its own.
+        QCOMPARE(find(engFra, "low")->translations, QStringList({"bas", "lâche", "abject"}));
+        QCOMPARE(find(engFra, "sound")->translations, QStringList({"son", "bruit", "sonner", "résonner"}));
+        QCOMPARE(find(engFra, "clean")->translations, QStringList({"propre", "pur", "affinier", "purifier"}));
         // New rows for what eng-fra lacks, phrases of up to three words.
         QCOMPARE(find(engFra, "noise")->translations, QStringList({"bruit"}));
         QCOMPARE(find(engFra, "eat")->translations, QStringList({"manger"}));
@@ -120,6 +129,8 @@ private Q_SLOTS:
         QCOMPARE(find(engFra, "abject")->translations, QStringList({"lâche"}));
         // One each for low, sound, clean, noise, eat, own, be addicted, his, abject.
         QCOMPARE(added, 9);
+        // The other pairs are given the same headwords without the ranking.
+        QCOMPARE(engFraHeadwords, headwords(engFra));
     }
 
     void mergesEntriesOfOneHeadwordAndCapsWhatItTakes()
@@ -139,13 +150,60 @@ private Q_SLOTS:
             entry("mean /miːn/\nbas\n"),
             entry("vile /vail/\nbas\n"),
         };
-        addReverseTranslations(fraEng, engFra);
+        addReverseTranslations(fraEng, engFra, noRanks());
         QCOMPARE(headwords(fraEng).count("bas"), 1);
         const QStringList bas = find(fraEng, "bas")->translations;
         // Its own translations stay, all confirmed here; what comes from the
-        // other direction stops at the cap.
-        QCOMPARE(bas, QStringList({"stocking", "lower part", "foot", "bottom", "low", "base"}));
+        // other direction stops at the cap. Words whose list starts with
+        // "bas" first, a phrase as a rarer word.
+        QCOMPARE(bas, QStringList({"stocking", "low", "base", "foot", "bottom", "lower part"}));
         QCOMPARE(bas.size(), kMaxReverseFill);
+    }
+
+    void putsTheMainTranslationFirst()
+    {
+        QVector<DictdEntry> engFra{
+            entry("hand /hænd/\n1. ouvrier\n2. main\n"),
+            entry("always /ɔːlweiz/\nen tous temps, toujours\n"),
+            entry("ever /evər/\n1. jadis, un jour\n2. en tous temps, toujours\n"),
+            entry("by /biː/\n1. à, près de\n2. par\n3. de, en\n4. d'après, selon\n"),
+            entry("actinium /æktiniəm/\nactinie\n"),
+            entry("egg /eg/\noeuf\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("main /mɛ̃/ <n, fem>\nhand\n"),
+            entry("ouvrier /uvʀje/ <n, masc>\nhand, laborer, labourer, operative, worker, working man, workman\n"),
+            entry("en tous temps /tutɑ̃/\nalways, ever\n"),
+            entry("toujours /tuʒuʀ/ <adv>\nalways, ever\n"),
+            entry("par /paʀ/ <prep>\n1. by, by means of, on, through, with\n"),
+            entry("de /də/\n1. from, of\n2. out of\n3. at, by, on, upon\n"),
+            entry("à /a/ <prep>\n1. at, to, toward, towards\n2. beside, by, near, nearby, near to, next to\n"),
+            entry("œuf /œf/ <n, masc>\negg\n"),
+        };
+        const WordRanks ranks = WordRanks::fromText(
+            QString::fromUtf8("de 900\nà 800\nen 700\ntemps 600\ntous 590\ntoujours 580\npar 500\nmain 400\n"
+                              "ouvrier 10\n"));
+        QVector<DictdEntry> fraEngRows = fraEng;
+        addReverseTranslations(engFra, fraEng, ranks);
+        // Both confirmed first: the commoner wins.
+        QCOMPARE(find(engFra, "hand")->translations.first(), QStringLiteral("main"));
+        // A phrase weighs as a rarer word.
+        QCOMPARE(find(engFra, "always")->translations.first(), QStringLiteral("toujours"));
+        // "by" first in the list of "par", fifth in that of "de".
+        QCOMPARE(find(engFra, "by")->translations.first(), QStringLiteral("par"));
+        // Of two spellings, the ligature's.
+        QCOMPARE(find(engFra, "egg")->translations, QStringList({QString::fromUtf8("œuf")}));
+
+        // "actinium" looks like "actinie" and is French too: not its translation.
+        const auto french = [](const QString &word) { return word == QLatin1String("actinium"); };
+        fraEngRows.append(entry("actinie /aktini/ <n, fem>\nsea-anemone\n"));
+        addReverseTranslations(fraEngRows, engFra, WordRanks::fromText({}), french);
+        QCOMPARE(find(fraEngRows, "actinie")->translations, QStringList({"sea-anemone"}));
+        // Where it is not known as French, it stays, and comes first as the
+        // one translation confirmed.
+        QVector<DictdEntry> unjudged{entry("actinie /aktini/ <n, fem>\nsea-anemone\n")};
+        addReverseTranslations(unjudged, engFra, WordRanks::fromText({}));
+        QCOMPARE(find(unjudged, "actinie")->translations, QStringList({"actinium", "sea-anemone"}));
     }
 };
 

@@ -2,6 +2,8 @@
 // Spanish tables, and the repair of eng-spa headwords cut from phrases.
 
 #include "data/import/apertium_lexicon.h"
+#include "data/import/spanish_settling.h"
+#include "data/import/everyday_supplement.h"
 #include "data/import/freedict_import.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
@@ -249,6 +251,80 @@ private Q_SLOTS:
         QCOMPARE(core.itemsDropped, 3);
     }
 
+    void putsTheCommonerOfEquallySourcedTranslationsFirst()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // eng-spa "cold /kould/: 1. frío 2. resfriado", "greasy /griːsiː/:
+        // gordo, grueso"; spa-eng "frío: cold", "resfriado: cold", "gordo:
+        // fat", "grasiento: greasy"; Apertium lists "resfriado" first.
+        const SenseRows englishSpanish{
+            {QStringLiteral("cold"), {QStringLiteral("frío"), QStringLiteral("resfriado")}},
+            {QStringLiteral("greasy"), {QStringLiteral("gordo"), QStringLiteral("grueso")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("frío"), {QStringLiteral("cold")}},
+                                       {QStringLiteral("resfriado"), {QStringLiteral("cold")}},
+                                       {QStringLiteral("gordo"), {QStringLiteral("fat"), QStringLiteral("greasy")}},
+                                       {QStringLiteral("grueso"), {QStringLiteral("thick"), QStringLiteral("greasy")}},
+                                       {QStringLiteral("grasiento"), {QStringLiteral("greasy")}}};
+        const QVector<LexiconEntry> forward = lexicon({{"cold", "n", "resfriado", "n"}, {"cold", "adj", "frío", "adj"},
+                                                       {"greasy", "adj", "grasiento", "adj"}});
+        const QVector<LexiconEntry> backward = lexicon({{"resfriado", "n", "cold", "n"}, {"frío", "adj", "cold", "adj"},
+                                                        {"grasiento", "adj", "greasy", "adj"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("cold"), QStringLiteral("greasy")}, englishSpanish,
+                                                     spanishEnglish, forward, backward);
+        // All four sources give both: the commoner "frío" goes first.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("cold")),
+                 (QStringList{QStringLiteral("frío"), QStringLiteral("resfriado")}));
+        // Apertium's "grasiento" outranks FreeDict's pairs however common
+        // "gordo" is.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("greasy")),
+                 (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
+    }
+
+    void settlesGluedItemsAndCutSenses()
+    {
+        // eng-spa "attempt" and "endeavour" give "esforzarsepor", an unsure
+        // split unknown to Apertium; spa-eng "censurable: blameworthy,
+        // censurable, condemnable, objectionable" had "condemnable" split
+        // into "condemn able", a word of Apertium.
+        SenseRows englishSpanish{
+            {QStringLiteral("attempt"), {QStringLiteral("esforzarsepor"), QStringLiteral("intentar")}},
+            {QStringLiteral("endeavour"), {QStringLiteral("esforzarsepor")}}};
+        GluedItems glued;
+        glued.unsure = {QStringLiteral("esforzarsepor")};
+        QStringList details;
+        SettledRows settled = settleGlued(englishSpanish, glued, {QStringLiteral("intentar")},
+                                          QStringLiteral("eng-spa"), details);
+        QCOMPARE(englishSpanish.size(), 1);  // nothing good is left of "endeavour"
+        QCOMPARE(row(englishSpanish, QStringLiteral("attempt")), QStringList{QStringLiteral("intentar")});
+        QCOMPARE(settled.dropped, 2);
+
+        SenseRows spanishEnglish{{QStringLiteral("censurable"), {QStringLiteral("condemn able")}}};
+        GluedItems english;
+        english.splits.insert(QStringLiteral("condemn able"), QStringLiteral("condemnable"));
+        settled = settleGlued(spanishEnglish, english, {QStringLiteral("condemnable")}, QStringLiteral("spa-eng"), details);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("censurable")), QStringList{QStringLiteral("condemnable")});
+        QCOMPARE(settled.keptWhole, 1);
+
+        // eng-spa "she /ʃˈiː/: osa, loba" (she-bear, she-wolf) and "sleeping
+        // /slˈiːpɪŋ/: cama": senses of cut compounds; Apertium pairs "she"
+        // with "ella" only.
+        SenseRows cut{{QStringLiteral("she"), {QStringLiteral("osa"), QStringLiteral("loba"), QStringLiteral("ella")}},
+                      {QStringLiteral("sleeping"), {QStringLiteral("cama")}}};
+        const QSet<std::pair<QString, QString>> unconfirmed{{QStringLiteral("she"), QStringLiteral("osa")},
+                                                            {QStringLiteral("she"), QStringLiteral("loba")},
+                                                            {QStringLiteral("sleeping"), QStringLiteral("cama")}};
+        QCOMPARE(dropUnconfirmed(cut, unconfirmed, {{QStringLiteral("she"), QStringLiteral("ella")}}, details), 3);
+        QCOMPARE(cut.size(), 1);
+        QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
@@ -342,9 +418,13 @@ private Q_SLOTS:
         QVERIFY2(tables.report.lexiconProblem.contains(QLatin1String("apertium-eng-spa")),
                  qPrintable(tables.report.lexiconProblem));
         QVERIFY(steps.join(QLatin1Char('\n')).contains(QLatin1String("FreeDict only")));
-        QCOMPARE(tables.tables[0].size(), 12);
-        for (const WordRow &row : tables.tables[0])
-            QCOMPARE(row.target, std::optional<QString>(*row.source + QLatin1Char('o')));
+        // The test dictionaries' 12 made-up words, and a row for each
+        // everyday word of the supplement, which they all lack.
+        QCOMPARE(tables.tables[0].size(), 12 + everydaySupplement().size());
+        for (const WordRow &row : tables.tables[0]) {
+            if (!isEverydaySupplementWord(*row.source))
+                QCOMPARE(row.target, std::optional<QString>(*row.source + QLatin1Char('o')));
+        }
         QCOMPARE(tables.report.spanishRowsAdded, 0);
 
         // With the lexicon but without lt-print.

@@ -2,6 +2,7 @@
 // and the dictd dictionaries where the list is not installed. The lines are
 // copied from the list.
 
+#include "data/import/everyday_supplement.h"
 #include "data/import/freedict_import.h"
 #include "data/import/german_core.h"
 #include "data/import/trans_de_en.h"
@@ -87,6 +88,9 @@ private Q_SLOTS:
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
+        row("reflexive verb with a prepositional object", "sich an jdn./etw. erinnern", false, "sich erinnern");
+        row("reflexive verb, object in the accusative", "sich auf jdn./etw. besinnen [geh.] {vr}", false,
+            "sich besinnen");
     }
     void cleansEverySynonym()
     {
@@ -178,7 +182,9 @@ private Q_SLOTS:
 
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("Monday")), QStringList{QStringLiteral("Montag")});
         QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Montag")), QStringList{QStringLiteral("Monday")});
-        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Hund")), QStringList{QStringLiteral("dog")});
+        // A German word's own senses come with it, core words or not.
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Hund")),
+                 (QStringList{QStringLiteral("dog"), QStringLiteral("canine")}));
 
         const GermanCore core = selectGermanCore({QStringLiteral("dog"), QStringLiteral("take"),
                                                   QStringLiteral("Monday")},
@@ -204,15 +210,141 @@ private Q_SLOTS:
         const GermanSources sources = germanSourcesFromTrans(text, core);
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")), QStringList{QStringLiteral("Erde")});
         QVERIFY(!sources.englishToGerman.contains(QStringLiteral("trot")));
-        // The noun and the adjective share one row, under the first met.
-        QCOMPARE(sources.englishToGerman.value(QStringLiteral("ideal")), QStringList{QStringLiteral("Ideal")});
+        // The noun and the adjective share one row, under the adjective: the
+        // capitalised spelling is its use as a noun.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("ideal")), QStringList{QStringLiteral("ideal")});
         const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
         QStringList german;
         for (const ImportRow &row : selected.germanEnglish)
             german.append(row.source);
         german.sort();
-        QCOMPARE(german, (QStringList{QStringLiteral("Erde"), QStringLiteral("Ideal"), QStringLiteral("Trotzkist"),
-                                      QStringLiteral("Trotzkistin")}));
+        QCOMPARE(german, (QStringList{QStringLiteral("Erde"), QStringLiteral("Trotzkist"),
+                                      QStringLiteral("Trotzkistin"), QStringLiteral("ideal")}));
+    }
+
+    // Each row: lines of the list, an English word, and the German words its
+    // row must start with (in order) and must not hold.
+    void choosesTheWordsOfARow_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QStringList>("leading");
+        QTest::addColumn<QStringList>("absent");
+        const auto row = [](const char *name, const char *lines, const char *english, const char *leading,
+                            const char *absent) {
+            const auto list = [](const char *text) {
+                return QString::fromUtf8(text).split(u'|', Qt::SkipEmptyParts);
+            };
+            QTest::newRow(name) << QByteArray(lines) << QString::fromUtf8(english) << list(leading) << list(absent);
+        };
+        row("numeral before the noun of its figure",
+            "Drei {f}; Dreier {m} [Bayr.] [Ös.] [Schw.] :: (number) three\n"
+            "drei {num} | dreieinhalb :: three | three and a half\n",
+            "three", "drei", "Drei|Dreier");
+        row("adverb before the noun",
+            "Heute {n} :: today\n"
+            "heute {adv} | heute Nachmittag :: today | this afternoon\n",
+            "today", "heute", "Heute");
+        row("adjective before the colour's noun",
+            "Gelb {n} (Farbe) | Schwefelgelb {n} :: yellow (colour) | sulphur yellow [Br.]\n"
+            "gelb {adj} (Farbe) | gelbgrün :: yellow (colour) | yellowish-green\n",
+            "yellow", "gelb", "Gelb");
+        row("a main entry before later synonyms of common words",
+            "stehen bleiben; stehenbleiben; halten; Halt machen; anhalten; innehalten {vi} <stoppen> :: to stop\n"
+            "aufhalten; hemmen; zum Stillstand bringen; zum Stehen bringen {vt} | aufhaltend; hemmend; zum "
+            "Stillstand bringend; zum Stehen bringend :: to stop | stopping\n"
+            "aufhören {vi} | aufhörend | aufgehört :: to stop; to give over [Br.] [coll.]; to quit [Am.] [coll.] "
+            "{quitted, quit; quitted, quit} | stoping; giving over; quitting | stopped; given over; quitted / quit\n",
+            "stop", "halten|aufhören", "");
+        row("a sense narrowed by a note after the plain one",
+            "(Meer) branden; schlagen {vi} (gegen) | brandend; schlagend | gebrandet; geschlagen :: to wash "
+            "(against) | washing | washed\n"
+            "waschen {vt} | waschend :: to wash | washing\n",
+            "wash", "waschen|schlagen", "");
+        row("a word several lines give first before a commoner one given once",
+            "stehen bleiben; stehenbleiben; halten; Halt machen; anhalten; innehalten {vi} <stoppen> :: to stop\n"
+            "Anhalten {n}; Halt {m}; Stopp {m} :: stop\n"
+            "etw. anhalten; stoppen [ugs.]; etw. einstellen; jdn./etw. aufhalten {vt} :: to stop sb./sth.\n",
+            "stop", "anhalten", "Anhalten");
+        row("a place translates no common word",
+            "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
+            "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
+            "soul", "Seele", "Seoul");
+        row("a verb with its preposition",
+            "warten {vi} (auf; bis) | wartend | gewartet :: to wait (for; until) | waiting | waited\n",
+            "wait for", "warten auf", "");
+        row("a note that names no preposition",
+            "(lange) nachdenken; überlegen {vi} (über) | nachdenkend; überlegend | nachgedacht; überlegt :: to "
+            "reflect (on) | reflecting | reflected\n",
+            "reflect on", "", "nachdenken lange");
+        row("a river translates no common word",
+            "grün {adj} | grüner :: green | greener\n"
+            "Green {m} (Fluss) [geogr.] :: Green (river)\n",
+            "green", "grün", "Green");
+        row("regional words beside general ones",
+            "Feigling {m}; Angsthase {m}; Kleingläubiger {m}; Hasenfuß {m} [veraltend]; Trauminet {m} [Ös.]; "
+            "Dadalotsch {m} [Ös.]; Knira {m} [Ös.] [ugs.] :: coward; faint heart; chicken [coll.]; scaredy-cat "
+            "[coll.]; fraidy cat [children’s speech]; craven [archaic]; yellow-belly [coll.] [dated]\n",
+            "coward", "Feigling|Angsthase", "Trauminet|Dadalotsch|Knira");
+        row("obsolete word beside general ones",
+            "sein {vi} | seiend | gewesen :: to be {was, were; been} | being | been\n"
+            "wesen {vi} (ungebräuchlich) | west :: to be; to exist; to be available | is; exists; is available; "
+            "happens\n",
+            "be", "sein", "wesen");
+        row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
+            "Trauminet", "");
+        row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
+            "Studenten", "Angehörige eines Colleges");
+    }
+    void choosesTheWordsOfARow()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QStringList, leading);
+        QFETCH(QStringList, absent);
+        const GermanSources sources = germanSourcesFromTrans(lines, {english});
+        const QStringList german = sources.englishToGerman.value(english);
+        QCOMPARE(german.mid(0, leading.size()), leading);
+        for (const QString &word : std::as_const(absent))
+            QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
+    }
+
+    void givesAGermanRowItsOwnSenses()
+    {
+        // "slim" and "merger" are no core words, yet the main senses of the
+        // lines of a German word. Core words the row was kept for keep their places
+        // ("clothes", a later synonym, beside the main senses of six lines).
+        const QByteArray text =
+            "schlank {adj} [anat.] | schlanker | am schlanksten :: slim; slender | slimmer; more slender | "
+            "slimmest; most slender\n"
+            "schlank {adv} :: slimly\n"
+            "schlank; effizient {adj} (Organisation) | schlankes Management :: lean | lean management\n"
+            "Firmenzusammenschluss {m}; Unternehmenszusammenschluss {m}; Zusammenschluss {m}; Fusion {f} [econ.] "
+            ":: merger\n"
+            "Zusammenschluss {m}; Aggregation {f} [geh.] (zu einer größeren Gruppe / einem Netzwerk) :: "
+            "aggregation (combining of things into a larger group / a network)\n"
+            "Gewand {n}; Kleidung {f} [textil.] :: garments; habiliments [obs.]\n"
+            "Gewand {n}; Kleidung {f} :: raiment\n"
+            "Gewand {n}; Kleidung {f} :: vesture\n"
+            "Kleidung {f}; Bekleidung {f} [geh.] (als Kategorie) [textil.] :: clothing; apparel [formal/Am.]\n"
+            "Kleidung {f}; Bekleidung {f}; Sachen {pl} (in Zusammensetzungen) (für einen bestimmten "
+            "Anlass/Zweck) [textil.] :: wear; clothes (clothing suitable for a particular occasion/purpose)\n"
+            "Kleidung {f} :: attire [formal]\n";
+        const QStringList core{QStringLiteral("slender"), QStringLiteral("lean"), QStringLiteral("aggregation"),
+                               QStringLiteral("clothing"), QStringLiteral("clothes"), QStringLiteral("wear")};
+        const GermanCore selected = selectGermanCore(core, germanSourcesFromTrans(text, core), schema::kMaxRows);
+        QHash<QString, QStringList> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        for (const char *word : {"slim", "slender", "lean"}) {
+            QVERIFY2(rows.value(QStringLiteral("schlank")).contains(QLatin1String(word)),
+                     qPrintable(rows.value(QStringLiteral("schlank")).join(u", ")));
+        }
+        QVERIFY(rows.value(QStringLiteral("Zusammenschluss")).contains(QStringLiteral("merger")));
+        const QStringList clothing = rows.value(QStringLiteral("Kleidung"));
+        QCOMPARE(clothing.size(), kMaxGermanTranslations);
+        for (const char *word : {"clothing", "clothes", "wear"})
+            QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
@@ -226,7 +358,9 @@ private Q_SLOTS:
         const FreedictTables fromDictd = importFreedict(dir.path(), absent, progress);
         QVERIFY2(steps.join(u'\n').contains(QStringLiteral("trans-de-en is not installed")), qPrintable(steps.join(u'\n')));
         QVERIFY(fromDictd.report.germanSource.contains(QStringLiteral("FreeDict")));
-        QCOMPARE(fromDictd.tables[4].size(), 40);  // the made-up words of the German dictionaries
+        // The made-up words of the German dictionaries, and the supplement's
+        // everyday words, which they lack.
+        QCOMPARE(fromDictd.tables[4].size(), 40 + everydaySupplement().size());
 
         // With the list, the German dictionaries are neither read nor needed.
         for (const char *name : {"freedict-eng-deu.index", "freedict-eng-deu.dict.dz", "freedict-deu-eng.index",
@@ -240,9 +374,11 @@ private Q_SLOTS:
         const FreedictTables fromList = importFreedict(dir.path(), absent, progress);
         QVERIFY(!steps.join(u'\n').contains(QStringLiteral("not installed")));
         QVERIFY(fromList.report.germanSource.startsWith(absent));
-        QCOMPARE(fromList.tables[4].size(), 1);
-        QCOMPARE(fromList.tables[4].at(0).source, std::optional<QString>(QStringLiteral("baba")));
-        QCOMPARE(fromList.tables[4].at(0).target, std::optional<QString>(QStringLiteral("Babaen")));
+        QCOMPARE(fromList.tables[4].size(), 1 + everydaySupplement().size());
+        const auto baba = std::find_if(fromList.tables[4].cbegin(), fromList.tables[4].cend(),
+                                       [](const WordRow &row) { return row.source == QStringLiteral("baba"); });
+        QVERIFY(baba != fromList.tables[4].cend());
+        QCOMPARE(baba->target, std::optional<QString>(QStringLiteral("Babaen")));
         QCOMPARE(fromList.tables[0], fromDictd.tables[0]);  // the other pairs do not change
     }
 };

@@ -1,0 +1,291 @@
+#include "data/import/french_items.h"
+
+#include "data/import/word_frequency.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace vorbix::import {
+
+namespace {
+
+// Words this short are too close to too many others to call one a
+// misspelling of another.
+constexpr int kMinCheckedLength = 4;
+constexpr int kMinLengthNearListed = 8;
+
+// The letters of English and French words, to spell out the strings one
+// letter from a word.
+const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzàâäæçéèêëîïôöœùûüÿ");
+
+bool isLettersOnly(const QString &word)
+{
+    return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+}
+
+} // namespace
+
+QString withoutBracketNote(const QString &item)
+{
+    if (!item.contains(QLatin1Char('(')) && !item.contains(QLatin1Char(')')))
+        return item;
+    QString text;
+    int depth = 0;
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        const QChar c = item.at(i);
+        if (c == QLatin1Char('(')) {
+            // A bracket opening right after a letter cuts into a word: "nurse(s)".
+            if (depth == 0 && i > 0 && item.at(i - 1).isLetterOrNumber())
+                return {};
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            if (depth == 0)
+                return {};
+            --depth;
+            // ... and one closing right before a letter: "(bul)rush".
+            if (depth == 0 && i + 1 < item.size() && item.at(i + 1).isLetterOrNumber())
+                return {};
+        } else if (depth == 0) {
+            text.append(c);
+        }
+    }
+    if (depth != 0)
+        return {};
+    text = text.simplified();
+    // What is left must stand as a word or phrase of its own.
+    if (text.isEmpty() || !text.at(0).isLetter() || !text.back().isLetter())
+        return {};
+    return text;
+}
+
+WordList WordList::fromFile(const QString &path)
+{
+    WordList list;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        list.m_text = file.readAll();
+        list.index();
+    }
+    return list;
+}
+
+WordList WordList::fromWords(const QSet<QString> &words)
+{
+    WordList list;
+    for (const QString &word : words)
+        list.m_text += word.toUtf8() + '\n';
+    list.index();
+    return list;
+}
+
+void WordList::index()
+{
+    m_words.reserve(size_t(m_text.count('\n')) + 1);
+    const std::string_view text(m_text.constData(), size_t(m_text.size()));
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view word = text.substr(start, end - start);
+        while (!word.empty() && (word.back() == '\r' || word.back() == ' '))
+            word.remove_suffix(1);
+        const bool capital = !word.empty() && word.front() >= 'A' && word.front() <= 'Z';
+        if (!word.empty() && !capital)
+            m_words.insert(word);
+        start = end + 1;
+    }
+}
+
+bool WordList::contains(const QString &word) const
+{
+    const QByteArray bytes = word.toUtf8();
+    return m_words.count(std::string_view(bytes.constData(), size_t(bytes.size()))) > 0;
+}
+
+ItemSpelling::ItemSpelling(WordList known, const WordRanks &ranks, QSet<QString> phrases)
+    : m_known(std::move(known)), m_ranks(ranks), m_phrases(std::move(phrases))
+{
+}
+
+bool ItemSpelling::isCommon(const QString &word) const
+{
+    return m_ranks.rank(word) > 0;
+}
+
+void ItemSpelling::alsoKnow(QSet<QString> words)
+{
+    m_alsoKnown = std::move(words);
+}
+
+void ItemSpelling::addVariant(const QString &from, const QString &to)
+{
+    m_variants.append({from, to});
+}
+
+void ItemSpelling::findGluedWords(bool on)
+{
+    m_findsGlued = on;
+}
+
+void ItemSpelling::alsoNear(const WordRanks &other)
+{
+    m_otherRanks = &other;
+}
+
+bool ItemSpelling::knows(const QString &word) const
+{
+    if (m_known.contains(word) || m_alsoKnown.contains(word) || isCommon(word))
+        return true;
+    for (const auto &[from, to] : m_variants) {
+        if (word.contains(from)) {
+            const QString variant = QString(word).replace(from, to);
+            if (m_known.contains(variant) || isCommon(variant))
+                return true;
+        }
+    }
+    return false;
+}
+
+QString ItemSpelling::commonWordNear(const QString &word) const
+{
+    const QString lower = word.toLower();
+    if (lower.size() < kMinCheckedLength || knows(lower))
+        return {};
+    if (const auto cached = m_nearCache.constFind(lower); cached != m_nearCache.constEnd())
+        return *cached;
+    const QString near = nearestCommonOrListed(lower);
+    m_nearCache.insert(lower, near);
+    return near;
+}
+
+QString ItemSpelling::nearestCommonOrListed(const QString &lower) const
+{
+    // Every string one letter away, the first letter kept: a word with
+    // another first letter is another word ("rapper", "frapper").
+    struct Candidate
+    {
+        QString text;
+        bool lastLetter;  // the change is at the last letter
+    };
+    QVector<Candidate> candidates;
+    candidates.reserve((lower.size() + 1) * (2 * kLetters.size() + 1));
+    for (qsizetype i = 1; i <= lower.size(); ++i) {
+        const bool last = i >= lower.size() - 1;
+        if (i < lower.size())
+            candidates.append({QString(lower).remove(i, 1), last});
+        for (const QChar letter : kLetters) {
+            candidates.append({QString(lower).insert(i, letter), i == lower.size()});
+            if (i < lower.size() && letter != lower.at(i))
+                candidates.append({QString(lower).replace(i, 1, letter), last});
+        }
+    }
+    // The candidate `rank` ranks best (1 best, 0 for no word).
+    const auto best = [&candidates](const auto &rank, bool keepLastLetter) {
+        QString found;
+        int foundRank = 0;
+        for (const Candidate &candidate : std::as_const(candidates)) {
+            if (keepLastLetter && candidate.lastLetter)
+                continue;
+            const int r = rank(candidate.text);
+            if (r > 0 && (found.isEmpty() || r < foundRank)) {
+                found = candidate.text;
+                foundRank = r;
+            }
+        }
+        return found;
+    };
+    if (QString near = best([this](const QString &w) { return m_ranks.rank(w); }, false); !near.isEmpty())
+        return near;
+    if (m_otherRanks) {
+        if (QString near = best([this](const QString &w) { return m_otherRanks->rank(w); }, false); !near.isEmpty())
+            return near;
+    }
+    // A long word one letter from a listed one is that word misspelt
+    // ("démissioner"); a short one may be a word the list lacks ("sida").
+    // A change at the last letter of a long word makes another form of a
+    // word ("inverter", "inverted").
+    if (lower.size() < kMinLengthNearListed)
+        return {};
+    return best([this](const QString &w) { return m_known.contains(w) ? 1 : 0; }, true);
+}
+
+QString ItemSpelling::gluedPhrase(const QString &word) const
+{
+    for (qsizetype cut = 2; cut + 2 <= word.size(); ++cut) {
+        const QString left = word.left(cut);
+        const QString right = word.mid(cut);
+        const QString phrase = left + QLatin1Char(' ') + right;
+        if (m_phrases.contains(phrase))
+            return phrase;
+        if (isCommon(left) && (isCommon(right) || (right.size() >= 4 && knows(right))))
+            return QStringLiteral("");
+    }
+    return {};
+}
+
+QString ItemSpelling::vetted(const QString &item, QString *why) const
+{
+    QStringList words = item.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString &word : words) {
+        // Names and words with hyphens, apostrophes or digits stay as they are.
+        if (!isLettersOnly(word) || word.at(0).isUpper())
+            continue;
+        const QString lower = word.toLower();
+        if (lower.size() < kMinCheckedLength || knows(lower))
+            continue;
+        if (const QString near = commonWordNear(lower); !near.isEmpty()) {
+            if (why)
+                *why = QStringLiteral("misspelt: %1").arg(near);
+            return {};
+        }
+        const QString glued = m_findsGlued ? gluedPhrase(lower) : QString();
+        if (glued.isNull())
+            continue;
+        if (why)
+            *why = QStringLiteral("run together");
+        if (glued.isEmpty())
+            return {};
+        word = glued;
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headwords,
+                         const ItemSpelling &translations, const QString &dictionary, QStringList &details)
+{
+    int changed = 0;
+    const auto vet = [&](const QString &text, const ItemSpelling &spelling, const QString &counterpart) {
+        QString why;
+        QString vetted = withoutBracketNote(text);
+        if (vetted.isEmpty())
+            why = QStringLiteral("brackets");
+        // A word written the same in both languages is a loan ("radon",
+        // "byte"), whatever the word list says.
+        else if (vetted.compare(counterpart, Qt::CaseInsensitive) != 0)
+            vetted = spelling.vetted(vetted, &why);
+        if (vetted != text) {
+            ++changed;
+            details.append(vetted.isEmpty()
+                               ? QStringLiteral("%1: \"%2\" left out (%3)").arg(dictionary, text, why)
+                               : QStringLiteral("%1: \"%2\" -> \"%3\"").arg(dictionary, text, vetted));
+        }
+        return vetted;
+    };
+    for (DictdEntry &entry : entries) {
+        const QString firstTranslation = entry.translations.value(0);
+        const QStringList translated = entry.translations;
+        QStringList kept;
+        for (const QString &item : translated) {
+            if (const QString vetted = vet(item, translations, entry.headword); !vetted.isEmpty())
+                appendUnique(kept, {vetted});
+        }
+        entry.headword = vet(entry.headword, headwords, firstTranslation);
+        entry.translations = kept;
+    }
+    entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty() || entry.translations.isEmpty(); });
+    return changed;
+}
+
+} // namespace vorbix::import

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "data/import/dictd_entry.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <string_view>
+#include <unordered_set>
+
+namespace vorbix::import {
+
+class WordRanks;
+
+// A set of lower-case words held as the UTF-8 text of a word list, one
+// word a line: a list of 300 000 words loads in a fraction of the time a
+// set of strings takes.
+class WordList
+{
+public:
+    WordList() = default;
+    WordList(WordList &&) = default;
+    WordList &operator=(WordList &&) = default;
+    WordList(const WordList &) = delete;
+    WordList &operator=(const WordList &) = delete;
+
+    // The lower-case words of the file at `path` (words with capitals, names
+    // mostly, are left out); empty when it cannot be read.
+    static WordList fromFile(const QString &path);
+    static WordList fromWords(const QSet<QString> &words);
+
+    bool isEmpty() const { return m_words.empty(); }
+    bool contains(const QString &word) const;
+
+private:
+    void index();
+
+    QByteArray m_text;
+    std::unordered_set<std::string_view> m_words;
+};
+
+// The item without a note in brackets that only qualifies it ("(male)
+// nurse" -> "nurse", "line (of verse)" -> "line"). Empty when brackets
+// stand inside a word ("(bul)rush"), do not pair up, or leave nothing.
+QString withoutBracketNote(const QString &item);
+
+// The words of one language a French pair may hold, against which the
+// items of eng-fra and fra-eng are checked. The two small dictionaries hold
+// misspellings ("raisonable", "olda", "mix amoung") and words run together
+// ("faireavorter", "çava").
+class ItemSpelling
+{
+public:
+    // `known`: the words of a full word list (or, without one, the
+    // language's headwords); `ranks`: the language's commonest words, known
+    // too, and the words a misspelling is recognised against; `phrases`:
+    // phrases of the language, into which a glued item may be cut.
+    ItemSpelling(WordList known, const WordRanks &ranks, QSet<QString> phrases);
+
+    // Words known besides those of the list.
+    void alsoKnow(QSet<QString> words);
+    // Spellings the word list holds in another form: a word is known when
+    // replacing each `from` by its `to` gives a known word ("œillet" as
+    // "oeillet", the British "organisation" as "organization").
+    void addVariant(const QString &from, const QString &to);
+    // Words run together are looked for only where the language writes its
+    // phrases apart (French), not where it glues compounds (English).
+    void findGluedWords(bool on);
+    // Common words of another language a misspelling may be near: the
+    // small dictionaries hold English words misspelt on the French side
+    // ("olda" beside "old").
+    void alsoNear(const WordRanks &other);
+
+    // The item as a learner may see it: unchanged, cut into the phrase it
+    // runs together ("çava" -> "ça va" when "ça va" is a known phrase), or
+    // empty when it holds a misspelt word (an unknown word one letter from
+    // a common one) or runs words together in a way no known phrase
+    // confirms. `why`, when given, receives the reason for a change.
+    QString vetted(const QString &item, QString *why = nullptr) const;
+
+    // Whether the lower-case `word` is a listed, common or otherwise known
+    // word, in any of its spellings.
+    bool knows(const QString &word) const;
+
+    // The common word (of this language, else of the other) one letter away
+    // from the unknown word `word`, or for a long word a listed one; an
+    // empty string when there is none. Lower-case compare; words under four
+    // letters are never taken for misspellings.
+    QString commonWordNear(const QString &word) const;
+
+private:
+    bool isCommon(const QString &word) const;
+    // The known phrase of two words that `word` runs together, the empty
+    // string when it runs two known words together without one, or a null
+    // string when it does not look glued. The first word must be common,
+    // the second common or a listed word of four letters or more: lists
+    // hold many short fragments ("ien", "ave").
+    QString gluedPhrase(const QString &word) const;
+
+    WordList m_known;
+    QSet<QString> m_alsoKnown;
+    // The commonest word of this language, else of the other, one letter
+    // from `lower`; else, for a long word, a listed one; else empty.
+    QString nearestCommonOrListed(const QString &lower) const;
+
+    const WordRanks &m_ranks;
+    QSet<QString> m_phrases;
+    QVector<QPair<QString, QString>> m_variants;
+    bool m_findsGlued = false;
+    // The words already judged: the two dictionaries repeat each other.
+    mutable QHash<QString, QString> m_nearCache;
+    const WordRanks *m_otherRanks = nullptr;
+};
+
+// Applies withoutBracketNote and then the spelling checks of their
+// language to the headwords and translations of a dictionary; entries left
+// without headword or translations go. Appends a line per change to
+// `details` ("eng-fra: \"olda\" left out"). Returns how many items were left
+// out or changed.
+int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headwords,
+                         const ItemSpelling &translations, const QString &dictionary, QStringList &details);
+
+} // namespace vorbix::import

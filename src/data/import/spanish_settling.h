@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/import/spanish_core.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+namespace vorbix::import {
+
+// The glued translations the blank repair met: those split (split text ->
+// the item as it was) and those without a sure split.
+struct GluedItems
+{
+    QHash<QString, QString> splits;
+    QSet<QString> unsure;
+    // Unsure items with their sound splits, likeliest first, which no
+    // phrase of the sources read so far attests.
+    QHash<QString, QStringList> unattested;
+};
+
+struct SettledRows
+{
+    int keptWhole = 0;  // splits taken back: Apertium knows the item as one word
+    int dropped = 0;    // unsure glued items left out
+};
+
+// Settles the glued items of `rows` once Apertium's `words` (lowercased) are
+// known: a split item Apertium knows as one word gets its spelling back
+// ("favourable", not "favour able"); an unsure one Apertium does not know
+// is left out, and so is a row left with nothing. One line per change goes
+// to `details`, naming `dictionary`.
+SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
+                        const QString &dictionary, QStringList &details);
+
+// Leaves out of `rows` the (headword, translation) pairs of `unconfirmed`
+// that `confirmed` (lowercased pairs of other sources) lacks, and the rows
+// left with nothing. Returns how many translations were left out; one line
+// each goes to `details`.
+int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
+                    const QSet<std::pair<QString, QString>> &confirmed, QStringList &details);
+
+} // namespace vorbix::import

@@ -1,0 +1,153 @@
+// The items of the small French dictionaries a learner may see: bracketed
+// notes, misspellings and words run together. The entries are real ones of
+// eng-fra and fra-eng; the word lists stand in for wfrench and wamerican.
+
+#include "data/import/dictd_entry.h"
+#include "data/import/french_items.h"
+#include "data/import/word_frequency.h"
+
+#include <QTest>
+
+using namespace vorbix::import;
+
+namespace {
+
+DictdEntry entry(const char *text)
+{
+    return parseDictdEntry(QString::fromUtf8(text), EntryStyle::SenseList);
+}
+
+QSet<QString> words(const char *text)
+{
+    const QStringList list = QString::fromUtf8(text).split(QLatin1Char(' '));
+    return QSet<QString>(list.begin(), list.end());
+}
+
+const WordRanks &frenchRanks()
+{
+    static const WordRanks ranks = WordRanks::fromText(QString::fromUtf8(
+        "de 900\nça 800\nva 700\ncomme 650\nfaire 600\nvieux 500\nraisonnable 400\nfrapper 300\nsoda 200\n"
+        "rayon 100\n"));
+    return ranks;
+}
+
+const WordRanks &englishRanks()
+{
+    static const WordRanks ranks = WordRanks::fromText(
+        QStringLiteral("the 900\nold 800\namong 700\ncolor 600\nmix 500\nsupper 400\n"));
+    return ranks;
+}
+
+ItemSpelling french()
+{
+    ItemSpelling spelling(WordList::fromWords(words("avorter démissionner soit abordable modéré oeillet")),
+                          frenchRanks(), {QString::fromUtf8("ça va")});
+    spelling.addVariant(QString::fromUtf8("œ"), QStringLiteral("oe"));
+    spelling.findGluedWords(true);
+    spelling.alsoNear(englishRanks());
+    return spelling;
+}
+
+ItemSpelling english()
+{
+    ItemSpelling spelling(WordList::fromWords(words("walk alongside people quit resign beaker inverted")),
+                          englishRanks(), {});
+    spelling.addVariant(QStringLiteral("our"), QStringLiteral("or"));
+    return spelling;
+}
+
+} // namespace
+
+class TestFrenchItems : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dropsQualifyingNotesAndLeavesOutWhatBracketsCut_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("note before") << "(male) nurse" << "nurse";
+        QTest::newRow("note after") << "line (of verse)" << "line";
+        QTest::newRow("long note") << "battery (of electrovoltiac cells)" << "battery";
+        QTest::newRow("phrase stays whole") << "left luggage (office)" << "left luggage";
+        QTest::newRow("inside a word") << "(bul)rush" << "";
+        QTest::newRow("ending in brackets") << "nurse(s)" << "";
+        QTest::newRow("unpaired") << "mix amoung (people" << "";
+        QTest::newRow("nothing left") << "(people)" << "";
+        QTest::newRow("no brackets") << "walk alongside" << "walk alongside";
+    }
+    void dropsQualifyingNotesAndLeavesOutWhatBracketsCut()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, expected);
+        QCOMPARE(withoutBracketNote(item), expected);
+    }
+
+    void leavesOutMisspeltAndRunTogetherItems_data()
+    {
+        QTest::addColumn<bool>("frenchItem");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("expected");
+        // One letter from a common word of its language, or of the other.
+        QTest::newRow("doubled letter lost") << true << "raisonable" << "";
+        QTest::newRow("English word garbled") << true << "olda" << "";
+        QTest::newRow("misspelt in a phrase") << false << "mix amoung" << "";
+        // A long word one letter from a listed one, common or not.
+        QTest::newRow("long word near a listed one") << true << QString::fromUtf8("démissioner") << "";
+        // Words run together: left out, or cut where a known phrase says so.
+        QTest::newRow("glued, no phrase") << true << "faireavorter" << "";
+        QTest::newRow("glued, known phrase") << true << QString::fromUtf8("çava") << QString::fromUtf8("ça va");
+        // Right words the lists lack stay.
+        QTest::newRow("another first letter") << true << "rapper" << "rapper";
+        QTest::newRow("unknown, near nothing") << true << "bolet" << "bolet";
+        QTest::newRow("long word, other last letter") << false << "inverter" << "inverter";
+        QTest::newRow("ligature spelt apart in the list") << true << QString::fromUtf8("œillet")
+                                                          << QString::fromUtf8("œillet");
+        QTest::newRow("British spelling") << false << "colour" << "colour";
+        QTest::newRow("English compound") << false << "sunshade" << "sunshade";
+        QTest::newRow("name") << true << "Moldavie" << "Moldavie";
+        QTest::newRow("known words") << false << "walk alongside" << "walk alongside";
+    }
+    void leavesOutMisspeltAndRunTogetherItems()
+    {
+        QFETCH(bool, frenchItem);
+        QFETCH(QString, item);
+        QFETCH(QString, expected);
+        QCOMPARE((frenchItem ? french() : english()).vetted(item), expected);
+    }
+
+    void vetsBothDictionariesAndDropsEmptiedEntries()
+    {
+        QVector<DictdEntry> fraEng{
+            entry("côtoyer /kotwaye/ <vt>\n1. walk alongside\n2. mix amoung (people)\n"),
+            entry("infirmier /ɛ̃fiʀmje/ <n, masc>\n(male) nurse\n"),
+            entry("jonc /ʒɔ̃/ <n, masc>\n(bul)rush\n"),
+            entry("olda /ɔlda/ <adj>\nold\n"),
+            entry("démissioner /demisjone/ <v>\nquit, resign\n"),
+        };
+        QVector<DictdEntry> engFra{
+            entry("old /ould/\n1. vieux, olda\n2. ancien\n"),
+            entry("agreed /əgriːd/\nçava, soit\n"),
+            entry("moderate /mɔdərət/\n1. abordable, modéré, raisonable\n"),
+            entry("radon /reidɔn/\nradon\n"),
+        };
+        QStringList details;
+        const int changed = vetFrenchPairEntries(fraEng, french(), english(), QStringLiteral("fra-eng"), details)
+                            + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
+        // jonc, olda and démissioner go: nothing of theirs is left.
+        QCOMPARE(fraEng.size(), 2);
+        QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
+        QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
+        QCOMPARE(engFra.at(0).translations, QStringList({"vieux", "ancien"}));
+        QCOMPARE(engFra.at(1).translations, QStringList({QString::fromUtf8("ça va"), "soit"}));
+        QCOMPARE(engFra.at(2).translations, QStringList({"abordable", QString::fromUtf8("modéré")}));
+        // A word written the same in both languages is a loan, listed or not.
+        QCOMPARE(engFra.at(3).translations, QStringList({"radon"}));
+        QCOMPARE(changed, details.size());
+        QVERIFY(details.contains(QStringLiteral("fra-eng: \"(male) nurse\" -> \"nurse\"")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFrenchItems)
+#include "tst_french_items.moc"
