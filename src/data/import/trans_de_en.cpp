@@ -267,12 +267,17 @@ enum class Side { German, English };
 // words), a later synonym of its line and a sense narrowed by a note twice
 // (the line's first German word is its main word), and the more lines give
 // the pair as a main entry, the closer to the top ("anhalten", given by three
-// lines, comes before "Halt", given by one). Unlisted words rank after all
-// listed ones.
-int subtitleRank(const Candidate &candidate, Side side, int phraseRank)
+// lines, comes before "Halt", given by one). An unlisted word stands twice
+// the list's length down, weighed the same way: the list holds only a few
+// thousand words, and among those it misses ("Hai", "Gauner") the line's own
+// evidence, not file order, tells the main word.
+int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int listSize)
 {
-    if (phraseRank == 0)
-        return std::numeric_limits<int>::max();
+    if (phraseRank == 0) {
+        if (side == Side::English)
+            return std::numeric_limits<int>::max();
+        phraseRank = 4 * std::max(1, listSize);
+    }
     const QString &text = side == Side::German ? candidate.german : candidate.english;
     const int words = static_cast<int>(text.count(u' ')) + 1;
     return phraseRank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
@@ -312,7 +317,7 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         auto rank = phraseRanks.find(text);
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
-        candidate->subtitle = subtitleRank(*candidate, side, *rank);
+        candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
     }
 }
 
