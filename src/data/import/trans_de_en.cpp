@@ -246,6 +246,13 @@ struct Candidate
     bool noted;           // narrowed by a note, on either side
     int line;             // line number
     int order;            // file order
+    // A German noun on the English word's own entry: the line's first
+    // English section holds the word alone and its second German section
+    // gives the plurals ("Hai {m}; Haifisch {m} | Haie {pl}; Haifische {pl}
+    // :: shark | sharks"). A line that shares its sense with other English
+    // words names a use of the word ("Schlitzohr {n}; Gauner {m} :: shark;
+    // rip-off artist; con-man").
+    bool ownEntry = false;
     // Set by weigh() for the list being ranked: how many lines give the pair
     // as a main entry (the ranked side in any case), and subtitleRank.
     mutable int support = 0;
@@ -265,12 +272,13 @@ enum class Side { German, English };
 // ranking equally good candidates: a phrase counts its rarest word once per
 // word ("zum Stehen bringen" is no commoner than "aufhören" for having common
 // words), a later synonym of its line and a sense narrowed by a note twice
-// (the line's first German word is its main word), and the more lines give
-// the pair as a main entry, the closer to the top ("anhalten", given by three
-// lines, comes before "Halt", given by one). An unlisted word stands twice
-// the list's length down, weighed the same way: the list holds only a few
-// thousand words, and among those it misses ("Hai", "Gauner") the line's own
-// evidence, not file order, tells the main word.
+// (the line's first German word is its main word), a noun on the English
+// word's own entry half ("Hai" before "Schlitzohr" for "shark"), and the more
+// lines give the pair as a main entry, the closer to the top ("anhalten",
+// given by three lines, comes before "Halt", given by one). An unlisted word
+// stands four times the list's length down, weighed the same way: the list
+// holds only a few thousand words, and among those it misses ("Hai",
+// "Gauner") the line's own evidence, not file order, tells the main word.
 int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int listSize)
 {
     if (phraseRank == 0) {
@@ -280,8 +288,9 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
     }
     const QString &text = side == Side::German ? candidate.german : candidate.english;
     const int words = static_cast<int>(text.count(u' ')) + 1;
+    const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
     return phraseRank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
-           / std::max(1, candidate.support * candidate.support);
+           / std::max(1, candidate.support * candidate.support * own);
 }
 
 // Sets the support and subtitleRank of the candidates of one English word
@@ -630,6 +639,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
         TransSynonym head;
+        int englishWords = 0;  // spelling variants of one word count once
         for (qsizetype k = 0; k < english.size(); ++k) {
             TransSynonym synonym = describeSynonym(english.at(k), true);
             if (k == 0)
@@ -639,6 +649,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())
                 continue;
+            if (!synonym.spellingVariant || k == 0)
+                ++englishWords;
             // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
             // is "wait for".
             if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
@@ -672,6 +684,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             otherLines.append({lineStart, end, lineNumber});
             continue;
         }
+        const qsizetype germanBar = germanSide.indexOf(u" | ");
+        const QStringView forms = germanBar < 0 ? QStringView() : firstSection(germanSide.mid(germanBar + 3));
+        const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
+        const qsizetype firstCandidate = candidates.size();
         mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
@@ -707,6 +723,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
             }
         }
+        for (qsizetype c = firstCandidate; c < candidates.size(); ++c)
+            candidates[c].ownEntry = ownEntry && candidates[c].noun;
     }
 
     GermanSources sources;

@@ -192,11 +192,14 @@ private Q_SLOTS:
         QCOMPARE(core.englishGerman.at(0).source, QStringLiteral("dog"));
         // None of the tools is in the subtitle list: the first word of a line
         // that names "dog" plainly ("Gerüstklammer") comes before the words
-        // of lines narrowed by a note ("dog (barrel-making)"), and the
-        // first of each of those before their later synonyms.
+        // of lines narrowed by a note ("dog (barrel-making)"), the words of a
+        // noun's own entry with its plurals ("Klammhaken {m}; Balkhaken {m}
+        // | Klammhaken {pl}; Balkhaken {pl} :: dog (carpentry) | dogs")
+        // before those of a line without them, and the first of each line
+        // before its later synonyms.
         QCOMPARE(core.englishGerman.at(0).target,
-                 std::optional<QString>(QStringLiteral("Hund, Gerüstklammer, Bandhaken, Klammhaken, Bandzieher, "
-                                                       "Reifzange")));
+                 std::optional<QString>(QStringLiteral("Hund, Gerüstklammer, Klammhaken, Bandhaken, Balkhaken, "
+                                                       "Bandzieher")));
         QCOMPARE(core.englishGerman.at(2).target, std::optional<QString>(QStringLiteral("Montag")));
         for (const ImportRow &row : core.germanEnglish)
             QVERIFY2(!row.source.contains(u'/') && !row.source.contains(u'{'), qPrintable(row.source));
@@ -277,6 +280,14 @@ private Q_SLOTS:
             "sich verbünden {vr} | sich verbündend | sich verbündet | verbündet sich | verbündete sich :: to league "
             "| leaguing | leagued | leagues | leagued\n",
             "league", "Liga|sich verbünden", "");
+        row("a noun's own entry before a line it shares with other English words",
+            "Hai {m}; Haifisch {m} [zool.] | Haie {pl}; Haifische {pl} :: shark | sharks\n"
+            "Schlitzohr {n}; Gauner {m}; Beutelschneider {m} [veraltet] [ugs.] :: shark; rip-off artist; "
+            "con-man\n"
+            "Gauner {m}; Schlitzohr {n} | Gauner {pl}; Schlitzohren {pl} :: chiseler; knave [obs.] | chiselers; "
+            "knaves\n"
+            "Gauner {m}; Bauernfänger {m} | Gauner {pl}; Bauernfänger {pl} :: rook | rooks\n",
+            "shark", "Hai|Schlitzohr", "");
         row("a place translates no common word",
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
