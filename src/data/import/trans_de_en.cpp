@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -289,7 +290,13 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
     const QString &text = side == Side::German ? candidate.german : candidate.english;
     const int words = static_cast<int>(text.count(u' ')) + 1;
     const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
-    return phraseRank * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
+    // German places count by their square root: the subtitle list ranks the
+    // words of film dialogue high ("erklären", "Gauner"), and a line's own
+    // evidence should outweigh a gap in it ("aussprechen", given first by two
+    // lines, before "erklären", third on one, for "pronounce").
+    const int place =
+        side == Side::German ? static_cast<int>(std::lround(100 * std::sqrt(phraseRank))) : phraseRank;
+    return place * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support * own);
 }
 

@@ -262,7 +262,7 @@ private Q_SLOTS:
             "Stillstand bringend; zum Stehen bringend :: to stop | stopping\n"
             "aufhören {vi} | aufhörend | aufgehört :: to stop; to give over [Br.] [coll.]; to quit [Am.] [coll.] "
             "{quitted, quit; quitted, quit} | stoping; giving over; quitting | stopped; given over; quitted / quit\n",
-            "stop", "halten|aufhören", "");
+            "stop", "aufhören|halten", "");
         row("a sense narrowed by a note after the plain one",
             "(Meer) branden; schlagen {vi} (gegen) | brandend; schlagend | gebrandet; geschlagen :: to wash "
             "(against) | washing | washed\n"
@@ -288,6 +288,17 @@ private Q_SLOTS:
             "knaves\n"
             "Gauner {m}; Bauernfänger {m} | Gauner {pl}; Bauernfänger {pl} :: rook | rooks\n",
             "shark", "Hai|Schlitzohr", "");
+        row("a word two lines give first before a commoner later synonym",
+            "etw. aussprechen {vt} (artikulieren) | aussprechend | ausgesprochen | spricht aus | sprach aus | Wie "
+            "spricht man das/dieses Wort aus? :: to pronounce sth. | pronouncing | pronounced | pronounces | "
+            "pronounced | How do you pronounce/say that/this word?\n"
+            "etw. aussprechen; verkünden; erklären {vt} | aussprechend; verkündend; erklärend | ausgesprochen; "
+            "verkündet; erklärt | jdn. an Ort und Stelle für tot erklären | amtlich für tot erklärt werden | Der Arzt "
+            "erklärte sie für gesund. | Hiermit erkläre ich euch zu Mann und Frau! (Trauungsformel) :: to pronounce "
+            "sth. | pronouncing | pronounced | to pronounce sb. dead at the scene | to be officially pronounced dead "
+            "| The physician pronounced her healthy / pronounced her to be healthy. | I now pronounce you man and "
+            "wife! (wedding phrase)\n",
+            "pronounce", "aussprechen|erklären", "");
         row("a place translates no common word",
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
