@@ -91,8 +91,10 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nul
 // lists it among its English synonyms, ranked (the word as the line's first
 // English synonym first, then general entries before special ones, then by
 // the German subtitle list, helped by each further line giving the word first
-// and held back for phrases, later synonyms of a line and senses narrowed by
-// a note, then the German words mentioned by more lines outside notes, then
+// and by a noun on the word's own entry, and held back for phrases, later
+// synonyms of a line and senses narrowed by a note, words missing from the
+// list weighed by the same evidence, then the German words mentioned by more
+// lines outside notes, then
 // file order); obsolete and regional words only where nothing general
 // translates the word, and one spelling of words that differ only by case
 // (the lower-case adjective, numeral, adverb or verb over its noun); for each
