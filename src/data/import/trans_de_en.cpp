@@ -479,6 +479,18 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 
 } // namespace
 
+namespace {
+
+// Whether the token after `slash` begins the phrase kept so far again: a
+// second phrase, not a one-word alternative.
+bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const QStringList &kept)
+{
+    return kept.size() > 1 && slash + 1 < tokens.size()
+           && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
 {
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
@@ -525,9 +537,26 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             continue;
         }
         if (token == u"/") {
-            ++i;  // "bringen / karren": the alternative after the slash
-            continue;
+            // "bringen / karren": the word after the slash is an alternative
+            // of the one before.
+            if (!startsPhraseAgain(tokens, i, kept)) {
+                ++i;
+                continue;
+            }
+            // "ohne weiteres / ohne Weiteres": the phrase again, as long as
+            // it. "to be / to feel nauseous", "to look forward / to be looking
+            // forward to sth." share a rest whose start cannot be told: left
+            // out rather than glued into nonsense.
+            if (tokens.size() - (i + 1) == kept.size())
+                break;
+            return {};
         }
+        // "to be able to look forward to sth./ to expect sth.": a slash
+        // after a marker, then another phrase.
+        if (token.size() > 1 && token.endsWith(u'/') && startsPhraseAgain(tokens, i, kept))
+            return {};
+        if (token.startsWith(u'~'))
+            continue;  // "bad ~worse", "Dockarbeiter ~Stauer": a form or a word to compare
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.

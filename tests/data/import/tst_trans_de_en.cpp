@@ -83,6 +83,13 @@ private Q_SLOTS:
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
+        row("a phrase given again after a slash", "ohne weiteres / ohne Weiteres", false, "ohne weiteres");
+        row("phrases sharing a rest", "to be / to feel nauseous / queasy / squeamish / sick [Br.]", true, "");
+        row("a longer phrase after a slash", "to look forward / to be looking forward to sth./to doing sth. [formal]",
+            true, "");
+        row("another phrase after a marker's slash", "to be able to look forward to sth./ to expect sth.", true, "");
+        row("a comparative after a tilde", "bad ~worse (of a low standard, unpleasant, adverse)", true, "bad");
+        row("a word to compare after a tilde", "Dockarbeiter {m} ~Stauer", false, "Dockarbeiter");
         row("spelling variants glued by a slash", "colour [Br.]/color [Am.] palette/range/scale", true,
             "colour palette");
         row("fragment", "Farb…", false, "");
