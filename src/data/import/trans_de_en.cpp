@@ -489,6 +489,19 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
            && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
 }
 
+// Whether an English word opens a noun phrase, so that a "to" before it is
+// a preposition.
+bool startsNounPhrase(const QString &word)
+{
+    static const QSet<QString> determiners{
+        QStringLiteral("no"),    QStringLiteral("the"),   QStringLiteral("a"),     QStringLiteral("an"),
+        QStringLiteral("this"),  QStringLiteral("that"),  QStringLiteral("these"), QStringLiteral("those"),
+        QStringLiteral("my"),    QStringLiteral("your"),  QStringLiteral("his"),   QStringLiteral("her"),
+        QStringLiteral("its"),   QStringLiteral("our"),   QStringLiteral("their"), QStringLiteral("one's"),
+        QStringLiteral("some"),  QStringLiteral("every"), QStringLiteral("each"),  QStringLiteral("all")};
+    return determiners.contains(word.toLower());
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
@@ -576,7 +589,11 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             continue;
         kept.append(token.toString());
     }
-    if (english && kept.size() > 1 && kept.first() == QLatin1String("to"))
+    // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
+    // avail" and "to the point" are no verbs.
+    // "to no longer apply" is a verb again.
+    if (english && kept.size() > 1 && kept.first() == QLatin1String("to")
+        && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
     QString cleaned = kept.join(u' ');
     if (mayHoldMarkup(cleaned))

@@ -84,6 +84,8 @@ private Q_SLOTS:
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
         row("a phrase given again after a slash", "ohne weiteres / ohne Weiteres", false, "ohne weiteres");
+        row("a phrase with a preposition keeps its \"to\"", "to no avail", true, "to no avail");
+        row("a verb with \"no longer\" loses it", "to no longer apply", true, "no longer apply");
         row("phrases sharing a rest", "to be / to feel nauseous / queasy / squeamish / sick [Br.]", true, "");
         row("a longer phrase after a slash", "to look forward / to be looking forward to sth./to doing sth. [formal]",
             true, "");
