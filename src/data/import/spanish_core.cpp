@@ -76,7 +76,14 @@ public:
                 m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
+            // Whether the sources agree on the first translation counts
+            // Apertium's first entry, a plural-only one included.
+            if (!m_apertiumFirstSpanish.contains(entry.source))
+                m_apertiumFirstSpanish.insert(entry.source, entry.target);
+            if (pluralOnly(entry.source, entry.sourceTags, singular))
+                continue;
             const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
             if (spanish.isEmpty())
                 continue;
@@ -105,6 +112,17 @@ public:
             if (folded != spanish)
                 m_accented.insert(folded, spanish);
         }
+        // FreeDict's pairs count for Apertium's spelling of a word FreeDict
+        // writes with wrong accents ("buho" is "búho", "gámba" is "gamba").
+        QVector<std::pair<Pair, int>> respelt;
+        for (auto it = m_sources.cbegin(); it != m_sources.cend(); ++it) {
+            const int freedict = it.value() & (FreedictForward | FreedictBackward);
+            const QString accented = freedict ? accentedSpelling(it.key().second) : QString();
+            if (!accented.isEmpty())
+                respelt.append({{it.key().first, accented}, freedict});
+        }
+        for (const auto &[pair, freedict] : std::as_const(respelt))
+            m_sources[pair] |= freedict;
     }
 
     // The spelling Apertium knows an English word by, or an empty string.
@@ -160,6 +178,9 @@ public:
         return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
     }
 
+    // The Spanish word Apertium eng-spa gives first for an English word.
+    QString apertiumFirstSpanish(const QString &spelling) const { return m_apertiumFirstSpanish.value(spelling); }
+
     // The English word Apertium spa-eng gives first for a Spanish word.
     QString apertiumFirstEnglish(const QString &spanish) const { return m_apertiumFirstEnglish.value(spanish); }
 
@@ -167,6 +188,27 @@ public:
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
 
 private:
+    // English nouns with an entry not limited to their plural.
+    static QSet<QString> singularNouns(const QVector<LexiconEntry> &englishSpanish)
+    {
+        QSet<QString> nouns;
+        for (const LexiconEntry &entry : englishSpanish) {
+            if (entry.sourceTags.value(0) == QLatin1String("n") && !entry.sourceTags.contains(QLatin1String("pl")))
+                nouns.insert(entry.source);
+        }
+        return nouns;
+    }
+
+    // Whether an eng-spa entry translates only the plural of an English
+    // noun that has entries for its singular ("royalty<n><pl>" ->
+    // "derecho<n><m><pl>": royalties are "derechos", royalty is "realeza";
+    // "arm<n><pl>" -> "arma"): its word is no translation of the headword.
+    // A noun Apertium lists only in the plural ("police") keeps its entries.
+    static bool pluralOnly(const QString &english, const QStringList &tags, const QSet<QString> &singular)
+    {
+        return tags.value(0) == QLatin1String("n") && tags.contains(QLatin1String("pl")) && singular.contains(english);
+    }
+
     // Spanish nouns that Apertium lists as masculine or of either gender
     // ("abuelo<n><m>", "amigo<n><GD>").
     static QSet<QString> masculineNouns(const QVector<LexiconEntry> &englishSpanish,
@@ -231,7 +273,8 @@ private:
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
     QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
     QHash<QString, QSet<QString>> m_firstSpanish;  // English -> its first Spanish sense in each eng-spa source
-    QHash<QString, QString> m_apertiumFirstEnglish;  // Spanish -> the first English of Apertium spa-eng
+    QHash<QString, QString> m_apertiumFirstEnglish;
+    QHash<QString, QString> m_apertiumFirstSpanish;  // English -> the first Spanish of Apertium eng-spa  // Spanish -> the first English of Apertium spa-eng
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
@@ -325,22 +368,29 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             appendNew(order, item);
         QVector<std::pair<QString, int>> candidates;
         for (const QString &spanish : std::as_const(order)) {
-            const int sources = evidence.sources(english, spelling, spanish);
-            // A spelling with wrong accents beside the right one is a typo
-            // of the dictionary ("difícil, dificil").
+            // A spelling with wrong accents is a typo of the dictionary:
+            // beside the right one it is left out ("difícil, dificil"),
+            // alone it becomes the right one ("gámba" -> "gamba").
             const QString accented = evidence.accentedSpelling(spanish);
-            if (sources != FreedictForward && (accented.isEmpty() || !order.contains(accented)))
-                candidates.append({spanish, sources});
+            if (!accented.isEmpty() && order.contains(accented))
+                continue;
+            const QString item = accented.isEmpty() ? spanish : accented;
+            const int sources = evidence.sources(english, spelling, item);
+            if (sources != FreedictForward
+                && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
+                candidates.append({item, sources});
         }
         QString freedictFirst;
         for (const QString &item : freedict) {
-            if (std::any_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; })) {
-                freedictFirst = item;
+            const QString accented = evidence.accentedSpelling(item);
+            const QString spelt = accented.isEmpty() ? item : accented;
+            if (std::any_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == spelt; })) {
+                freedictFirst = spelt;
                 break;
             }
         }
         const QStringList kept = withMainFirst(
-            ranked(candidates), candidates, freedictFirst, evidence.forward(spelling).value(0),
+            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstSpanish(spelling),
             [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())

@@ -41,6 +41,10 @@ struct SpanishCore
 // high by its sources, is much commoner (the frequency lists) and has the
 // row's word as its own first sense goes first ("cold": "frío" before
 // "resfriado"); this holds for the Spanish rows too.
+// An Apertium eng-spa entry for only the plural of a noun that has entries
+// for its singular ("royalty<n><pl>" -> "derecho") is no translation of the
+// headword. A FreeDict word Apertium knows only with other accents ("gámba",
+// "buho") counts, and is written, as Apertium's spelling ("gamba", "búho").
 // Words Apertium does not know keep their FreeDict row as it is. A word
 // Apertium lacks in an American spelling ("color") is looked up in the
 // British one ("colour").

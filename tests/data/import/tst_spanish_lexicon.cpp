@@ -287,6 +287,80 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
     }
 
+    // Entries of Apertium's lexicons as lt-print gives them: lemma, tags,
+    // translation, tags ("royalty<n><pl>" -> "derecho<n><m><pl>").
+    static QVector<LexiconEntry> entries(std::initializer_list<std::array<const char *, 2>> lines)
+    {
+        QVector<LexiconEntry> list;
+        auto split = [](const char *text, QString &lemma, QStringList &tags) {
+            const QString whole = QString::fromUtf8(text);
+            const qsizetype open = whole.indexOf(u'<');
+            lemma = whole.left(open);
+            tags = whole.mid(open + 1).chopped(1).split(QStringLiteral("><"));
+        };
+        for (const auto &[source, target] : lines) {
+            LexiconEntry entry;
+            split(source, entry.source, entry.sourceTags);
+            split(target, entry.target, entry.targetTags);
+            list.append(entry);
+        }
+        return list;
+    }
+
+    void leavesOutTranslationsOfThePluralOnly()
+    {
+        // Apertium eng-spa gives "royalties" as "derechos" and "arms" as
+        // "armas"; "police" it lists only in the plural.
+        const QVector<LexiconEntry> forward = entries({{"royalty<n><sg>", "realeza<n><f><sg>"},
+                                                       {"royalty<n><pl>", "derecho<n><m><pl>"},
+                                                       {"arm<n><pl>", "arma<n><f><pl>"},
+                                                       {"arm<vblex>", "armar<vblex>"},
+                                                       {"arm<n><sg>", "brazo<n><m><sg>"},
+                                                       {"police<n><pl>", "policía<n><f><sg>"}});
+        const QVector<LexiconEntry> backward = entries({{"realeza<n><f><sg>", "royalty<n><sg>"},
+                                                        {"brazo<n><m>", "arm<n>"},
+                                                        {"armar<vblex>", "arm<vblex>"}});
+        // FreeDict eng-spa "arm /ɑːm/: 1. armar 2. brazo".
+        const SenseRows englishSpanish{{QStringLiteral("arm"), {QStringLiteral("armar"), QStringLiteral("brazo")}}};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("royalty"), QStringLiteral("arm"), QStringLiteral("police")}, englishSpanish, {}, forward,
+            backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("royalty")), QStringList{QStringLiteral("realeza")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("derecho")), QStringList{QStringLiteral("(no row)")});
+        // Leaving "arma" out does not make the sources agree on "armar".
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("arm")).value(0), QStringLiteral("brazo"));
+        QVERIFY(!row(core.englishSpanish, QStringLiteral("arm")).contains(QStringLiteral("arma")));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("police")), QStringList{QStringLiteral("policía")});
+    }
+
+    void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
+    {
+        // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
+        // establo", "prawn /prɔːn/: gámba"; spa-eng "buho: owl", "gámba:
+        // prawn". Apertium pairs "búho" with "sty" as well as "owl".
+        const SenseRows englishSpanish{
+            {QStringLiteral("owl"), {QStringLiteral("buho")}},
+            {QStringLiteral("sty"), {QStringLiteral("cuadra"), QStringLiteral("establo")}},
+            {QStringLiteral("prawn"), {QStringLiteral("gámba")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("buho"), {QStringLiteral("owl")}},
+                                       {QStringLiteral("gámba"), {QStringLiteral("prawn")}}};
+        const QVector<LexiconEntry> forward = entries({{"sty<n>", "búho<n><m>"},
+                                                       {"owl<n>", "búho<n><m>"},
+                                                       {"prawn<n>", "langostino<n><m>"},
+                                                       {"shrimp<n>", "gamba<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"búho<n><m>", "sty<n>"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("owl"), QStringLiteral("sty"), QStringLiteral("prawn")}, englishSpanish,
+                                spanishEnglish, forward, backward);
+        // Both FreeDict directions give "owl" for "búho": it outranks sty.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("búho")),
+                 (QStringList{QStringLiteral("owl"), QStringLiteral("sty")}));
+        // Both FreeDict directions give "gámba": as "gamba" it outranks
+        // Apertium's "langostino".
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("prawn")),
+                 (QStringList{QStringLiteral("gamba"), QStringLiteral("langostino")}));
+    }
+
     void settlesGluedItemsAndCutSenses()
     {
         // eng-spa "attempt" and "endeavour" give "esforzarsepor", an unsure
