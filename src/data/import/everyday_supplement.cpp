@@ -46,13 +46,6 @@ const QVector<SupplementEntry> &everydaySupplement()
     return entries;
 }
 
-bool isEverydaySupplementWord(const QString &english)
-{
-    const QVector<SupplementEntry> &entries = everydaySupplement();
-    return std::any_of(entries.begin(), entries.end(),
-                       [&english](const SupplementEntry &entry) { return entry.english == english; });
-}
-
 namespace {
 
 const QStringList &foreignWords(const SupplementEntry &entry, const char *field)

@@ -28,9 +28,6 @@ QVector<SupplementEntry> parseSupplement(const QString &text);
 // The built-in supplement.
 const QVector<SupplementEntry> &everydaySupplement();
 
-// Whether `english` is a headword of the built-in supplement.
-bool isEverydaySupplementWord(const QString &english);
-
 // Completes the table of language pair `pairIndex` (kLanguagePairs order):
 // a headword's row that holds none of its supplement translations gets the
 // main one first, and a headword with no row gets a row of its
