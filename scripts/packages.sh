@@ -22,6 +22,9 @@ vorbix_packages=(
   wspanish wamerican
   # the French word list: misspelt and run-together items of the French pairs are told by it
   wfrench
+  # the French-German dictionary: its German words, looked up in trans-de-en, tell the
+  # French pairs' main senses from the wrong ones the two small dictionaries share
+  dict-freedict-fra-deu
   # Apertium's English-Spanish lexicons fill and mend the Spanish pairs; lt-print
   # (in lttoolbox-dev, not in lttoolbox) prints them
   apertium-eng-spa lttoolbox-dev

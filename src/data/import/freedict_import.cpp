@@ -6,6 +6,7 @@
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
+#include "data/import/french_pivot.h"
 #include "data/import/input_file.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
@@ -22,6 +23,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <future>
 #include <memory>
 
 namespace vorbix::import {
@@ -303,10 +305,29 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     FreedictReport &report = result.report;
 
     progress(QStringLiteral("reading the Spanish and French dictionaries"));
+    // trans-de-en is read once: the German pairs come from it, its English
+    // phrases attest splits of the Spanish pairs, and its German words link
+    // the French pairs' words.
+    QByteArray transText;
+    if (fromTrans)
+        transText = readInputFile(transDeEn);
     QVector<DictdEntry> engSpa = readSmallDictionary(directory, QStringLiteral("eng-spa"));
     QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
     QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
     QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
+    // The French words' links to English through German are read beside the
+    // work on the French items, on a thread of their own.
+    QSet<QString> frenchWords;
+    for (const DictdEntry &entry : std::as_const(fraEng))
+        frenchWords.insert(entry.headword.toLower());
+    for (const DictdEntry &entry : std::as_const(engFra)) {
+        for (const QString &item : entry.translations)
+            frenchWords.insert(item.toLower());
+    }
+    std::future<FrenchPivot> frenchPivot =
+        std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
+            return FrenchPivot::read(directory, transText, words);
+        });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
     // with what the other translates back (eng-fra lacks "eat", fra-eng has
@@ -329,13 +350,16 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     std::unique_ptr<ItemSpelling> frenchSpelling;
     report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
+        const FrenchPivot pivot = frenchPivot.get();
         const QVector<DictdEntry> engFraAlone = engFra;
-        report.frenchTranslationsAdded =
-            addReverseTranslations(engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
-                                   [&](const QString &word) { return englishSpelling->knows(word.toLower()); });
-        report.frenchTranslationsAdded +=
-            addReverseTranslations(fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
-                                   [&](const QString &word) { return frenchSpelling->knows(word.toLower()); });
+        report.frenchTranslationsAdded = addReverseTranslations(
+            engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
+            [&](const QString &word) { return englishSpelling->knows(word.toLower()); },
+            [&pivot](const QString &english, const QString &french) { return pivot.links(french, english); });
+        report.frenchTranslationsAdded += addReverseTranslations(
+            fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
+            [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
+            [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); });
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same
@@ -458,11 +482,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     }
     repairBlanks(spaEng, englishRepairer, report, QStringLiteral("spa-eng"), gluedEnglish);
     // trans-de-en's English phrases attest the English splits that FreeDict's
-    // do not ("credit card", "at home"); the file is read once, for the
-    // German pairs as well.
-    QByteArray transText;
+    // do not ("credit card", "at home").
     if (fromTrans) {
-        transText = readInputFile(transDeEn);
         QSet<QString> wanted;
         for (const QStringList &splits : std::as_const(gluedEnglish.unattested)) {
             for (const QString &split : splits)

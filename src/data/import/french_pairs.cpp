@@ -1,5 +1,6 @@
 #include "data/import/french_pairs.h"
 
+#include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -60,7 +61,7 @@ struct Candidate
     bool own = false;  // from the row's own dictionary, not filled in
     bool confirmed = false;  // the other direction translates it back to the headword
     double cost = 0;  // the lower, the likelier the main translation
-    qsizetype order = 0;  // the dictionaries' order
+    bool linked = false;  // a third pair of dictionaries links it to the headword
 };
 
 // How unlikely a translation is the main one: the log of its rank among
@@ -68,17 +69,25 @@ struct Candidate
 // 1000, plus a little over one for each place further down the other
 // direction's list (a word some three times rarer): "by" takes "par",
 // whose list starts with "by", before "de", commoner but with "by" fifth.
-// A phrase weighs as a word some five times rarer: "toujours" before "en
-// tous temps".
+// A phrase (or hyphenated word) weighs as its rarest word and all the
+// others together, and a little more: common words make rare phrases, so
+// "donner" is "give" before "go out" and "toujours" comes before "en tous
+// temps".
 double costOf(const QString &word, int placeBack, const WordRanks &ranks)
 {
-    constexpr int kUnlistedRank = 50000;  // rarer than any listed word
+    constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
-    const int rank = ranks.phraseRank(word);
-    return std::log(double(rank > 0 ? rank : kUnlistedRank)) + kPlaceWeight * std::min(placeBack, kMaxPlaces)
-           + (word.contains(QLatin1Char(' ')) ? kPhraseWeight : 0.0);
+    const QStringList words = wordsOf(word);
+    double cost = words.size() > 1 ? kPhraseWeight : 0.0;
+    for (const QString &each : words) {
+        const int rank = ranks.rank(each);
+        cost += std::log(rank > 0 ? double(rank) : kUnlistedRank);
+    }
+    if (words.isEmpty())
+        cost = std::log(kUnlistedRank);
+    return cost + kPlaceWeight * std::min(placeBack, kMaxPlaces);
 }
 
 QString foldedLower(const QString &text)
@@ -167,7 +176,8 @@ bool looksLikeOtherWord(const QString &item, const QString &headword)
 
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
-                           const std::function<bool(const QString &)> &isHeadwordLanguage)
+                           const std::function<bool(const QString &)> &isHeadwordLanguage,
+                           const std::function<int(const QString &, const QString &)> &links)
 {
     QStringList backOrder;  // the keys of backTo as first met
     const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
@@ -200,8 +210,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
             const bool confirmed = found != back.end();
-            candidates.append(
-                {own, true, confirmed, costOf(own, confirmed ? found->position : 0, targetRanks), candidates.size()});
+            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, targetRanks)});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -213,13 +222,23 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
                 && isHeadwordLanguage(word.word))
                 continue;
-            candidates.append(
-                {word.word, false, true, costOf(word.word, word.position, targetRanks), candidates.size()});
+            candidates.append({word.word, false, true, costOf(word.word, word.position, targetRanks)});
         }
-        // Translations that the other direction confirms first, each part
-        // the likeliest main translation first, the dictionaries' order
-        // among equals.
+        // Translations that a third pair of dictionaries links to the
+        // headword first, then those the other direction confirms, each
+        // part the likeliest main translation first, the dictionaries' order
+        // among equals. The small French dictionaries mirror each other's
+        // wrong senses ("brun: black, brown" and "black: brun, noir"), so
+        // confirmation alone often ranks them first; fra-deu and
+        // trans-de-en were made apart from them and link "brun" to "brown"
+        // only.
+        if (links) {
+            for (Candidate &candidate : candidates)
+                candidate.linked = links(entry.headword, candidate.word) > 0;
+        }
         std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+            if (a.linked != b.linked)
+                return a.linked;
             if (a.confirmed != b.confirmed)
                 return a.confirmed;
             return a.cost < b.cost;

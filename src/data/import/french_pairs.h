@@ -30,12 +30,14 @@ class WordRanks;
 // "be", no "noise", while fra-eng has "manger: eat", "être: be",
 // "bruit: noise, sound". Each headword of `forward` takes the words that
 // `reverse` translates to it, and its translations are ranked:
-//   1. those that translate back to the headword ("main: hand" for "hand")
-//      before the rest;
-//   2. within each, the commoner (by `targetRanks`) before the rarer, a
-//      phrase or a word with the headword far down its own list counting
-//      as rarer;
-//   3. among equals, the dictionaries' order, its own words first.
+//   1. those that `links` counts at least one link for (headword, word;
+//      see FrenchPivot) before the rest;
+//   2. within each, those that translate back to the headword ("main:
+//      hand" for "hand") before the rest;
+//   3. within each, the commoner (by `targetRanks`) before the rarer, a
+//      phrase (its words' ranks together) or a word with the headword far
+//      down its own list counting as rarer;
+//   4. among equals, the dictionaries' order, its own words first.
 // Its own translations are all kept; the filled-in ones only while they
 // and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
 // the headword and is a word of the headword's language itself
@@ -45,7 +47,8 @@ class WordRanks;
 // merged into one. Returns how many translations were added.
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
-                           const std::function<bool(const QString &)> &isHeadwordLanguage = {});
+                           const std::function<bool(const QString &)> &isHeadwordLanguage = {},
+                           const std::function<int(const QString &, const QString &)> &links = {});
 
 // The headwords addReverseTranslations gives `forward`, in the same order,
 // without ranking any row.

@@ -1,0 +1,165 @@
+#include "data/import/french_pivot.h"
+
+#include "data/import/dictd_entry.h"
+#include "data/import/dictd_index.h"
+#include "data/import/dictzip_stream.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace vorbix::import {
+
+namespace {
+
+// A trans-de-en synonym without its notes and abbreviations: "Hut {m} mit
+// Band" -> "Hut mit Band", "(racing) driver" -> "driver", "modern /mod./"
+// -> "modern".
+QString withoutNotes(QByteArrayView raw)
+{
+    QByteArray kept;
+    int depth = 0;
+    bool inAbbreviation = false;
+    for (const char c : raw) {
+        if (c == '{' || c == '[' || c == '(' || c == '<')
+            ++depth;
+        else if (c == '}' || c == ']' || c == ')' || c == '>')
+            depth = std::max(0, depth - 1);
+        else if (depth == 0 && c == '/')
+            inAbbreviation = !inAbbreviation;
+        else if (depth == 0 && !inAbbreviation)
+            kept.append(c);
+    }
+    return QString::fromUtf8(kept).simplified();
+}
+
+QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
+{
+    QList<QByteArrayView> parts;
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, from)) {
+        parts.append(text.sliced(from, at - from));
+        from = at + separator.size();
+    }
+    parts.append(text.sliced(from));
+    return parts;
+}
+
+} // namespace
+
+QString englishPivotKey(const QString &english)
+{
+    QStringList words = english.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    words.removeIf([](const QString &word) {
+        return word == QLatin1String("sb.") || word == QLatin1String("sth.") || word == QLatin1String("sb")
+               || word == QLatin1String("sth") || word == QLatin1String("sb's") || word == QLatin1String("sb.'s");
+    });
+    if (words.size() > 1 && words.first() == QLatin1String("to"))
+        words.removeFirst();
+    return words.join(QLatin1Char(' '));
+}
+
+void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &german)
+{
+    QStringList &words = m_frenchGerman[french.toLower()];
+    for (const QString &word : german) {
+        if (!words.contains(word))
+            words.append(word);
+    }
+}
+
+void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &english)
+{
+    QSet<QString> &keys = m_germanEnglish[german];
+    for (const QString &word : english)
+        keys.insert(englishPivotKey(word));
+}
+
+int FrenchPivot::links(const QString &french, const QString &english) const
+{
+    const auto german = m_frenchGerman.constFind(french.toLower());
+    if (german == m_frenchGerman.constEnd())
+        return 0;
+    const QString key = englishPivotKey(english);
+    int count = 0;
+    for (const QString &word : *german) {
+        const auto found = m_germanEnglish.constFind(word);
+        if (found != m_germanEnglish.constEnd() && found->contains(key))
+            ++count;
+    }
+    return count;
+}
+
+void FrenchPivot::addTransDeEn(QByteArrayView trans)
+{
+    // German words as trans-de-en writes them, to test a synonym before it
+    // is decoded: most lines hold none of them.
+    QSet<QByteArray> wanted;
+    for (const QStringList &german : std::as_const(m_frenchGerman)) {
+        for (const QString &word : german)
+            wanted.insert(word.toUtf8());
+    }
+    qsizetype from = 0;
+    while (from < trans.size()) {
+        qsizetype end = trans.indexOf('\n', from);
+        if (end < 0)
+            end = trans.size();
+        const QByteArrayView line = trans.sliced(from, end - from);
+        from = end + 1;
+        if (line.startsWith('#'))
+            continue;
+        const qsizetype sides = line.indexOf(" :: ");
+        if (sides < 0)
+            continue;
+        const QList<QByteArrayView> german = split(line.first(sides), " | ");
+        const QList<QByteArrayView> english = split(line.sliced(sides + 4), " | ");
+        if (german.size() != english.size())
+            continue;
+        for (qsizetype i = 0; i < german.size(); ++i) {
+            for (const QByteArrayView synonym : split(german.at(i), "; ")) {
+                // Only a synonym that is one word with its notes ("Hut {m}",
+                // "modern /mod./", not "Hut {m} mit Band"); its first word is
+                // tested before it is decoded.
+                const qsizetype blank = synonym.indexOf(' ');
+                const QByteArray word = (blank < 0 ? synonym : synonym.first(blank)).toByteArray();
+                if (!wanted.contains(word) || withoutNotes(synonym) != QString::fromUtf8(word))
+                    continue;
+                QStringList items;
+                for (const QByteArrayView item : split(english.at(i), "; ")) {
+                    const QString clean = withoutNotes(item);
+                    if (!clean.isEmpty())
+                        items.append(clean);
+                }
+                addGermanEnglish(QString::fromUtf8(word), items);
+            }
+        }
+    }
+}
+
+FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french)
+{
+    const QDir dir(directory);
+    const QString fraDeuIndex = dir.filePath(QStringLiteral("freedict-fra-deu.index"));
+    const QString fraDeuDict = dir.filePath(QStringLiteral("freedict-fra-deu.dict.dz"));
+    FrenchPivot pivot;
+    if (trans.isEmpty() || !QFileInfo(fraDeuIndex).isFile() || !QFileInfo(fraDeuDict).isFile())
+        return pivot;
+    QVector<DictdIndexEntry> fraDeu = readDictdIndex(fraDeuIndex);
+    fraDeu.removeIf([&french](const DictdIndexEntry &entry) {
+        return !french.contains(QString::fromUtf8(entry.key).toLower());
+    });
+    forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
+        const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
+        // fra-deu numbers some words after their sense ("Tag 2.").
+        static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
+        QStringList german;
+        for (const QString &item : entry.translations)
+            german.append(QString(item).remove(senseNumber));
+        if (french.contains(entry.headword.toLower()))
+            pivot.addFrenchGerman(entry.headword, german);
+    });
+    pivot.addTransDeEn(trans);
+    return pivot;
+}
+
+} // namespace vorbix::import
