@@ -61,9 +61,12 @@ QString englishPivotKey(const QString &english)
 
 void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &german)
 {
+    // fra-deu numbers some words after their sense ("Tag 2.").
+    static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
     QStringList &words = m_frenchGerman[french.toLower()];
-    for (const QString &word : german) {
-        if (!words.contains(word))
+    for (const QString &item : german) {
+        const QString word = QString(item).remove(senseNumber);
+        if (!word.isEmpty() && !words.contains(word))
             words.append(word);
     }
 }
@@ -71,8 +74,11 @@ void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &germ
 void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &english)
 {
     QSet<QString> &keys = m_germanEnglish[german];
-    for (const QString &word : english)
-        keys.insert(englishPivotKey(word));
+    for (const QString &word : english) {
+        const QString key = englishPivotKey(word);
+        if (!key.isEmpty())
+            keys.insert(key);
+    }
 }
 
 int FrenchPivot::links(const QString &french, const QString &english) const
@@ -81,6 +87,8 @@ int FrenchPivot::links(const QString &french, const QString &english) const
     if (german == m_frenchGerman.constEnd())
         return 0;
     const QString key = englishPivotKey(english);
+    if (key.isEmpty())
+        return 0;
     int count = 0;
     for (const QString &word : *german) {
         const auto found = m_germanEnglish.constFind(word);
@@ -150,13 +158,8 @@ FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans,
     });
     forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
         const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-        // fra-deu numbers some words after their sense ("Tag 2.").
-        static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
-        QStringList german;
-        for (const QString &item : entry.translations)
-            german.append(QString(item).remove(senseNumber));
         if (french.contains(entry.headword.toLower()))
-            pivot.addFrenchGerman(entry.headword, german);
+            pivot.addFrenchGerman(entry.headword, entry.translations);
     });
     pivot.addTransDeEn(trans);
     return pivot;

@@ -22,8 +22,10 @@ public:
     void addGermanEnglish(const QString &german, const QStringList &english);
 
     // Adds the English words trans-de-en gives the German words of the
-    // French ones: every synonym group of a line that is one of them ("Hut
-    // {m}" but not "Hut {m} mit Band").
+    // French ones added so far: those of every synonym group of a line that
+    // is one of them ("Hut {m}" but not "Hut {m} mit Band"). Lines that do
+    // not read as "German :: English" with as many groups on each side are
+    // passed over.
     void addTransDeEn(QByteArrayView trans);
 
     // How many German words link the two; 0 when none does or a dictionary

@@ -33,6 +33,18 @@ const WordRanks &noRanks()
     return ranks;
 }
 
+// Ranks where each word stands at the given place among the commonest.
+WordRanks ranksOf(const QList<std::pair<const char *, int>> &places)
+{
+    QStringList lines;
+    for (const auto &[word, place] : places) {
+        while (lines.size() < place - 1)
+            lines.append(QStringLiteral("filler%1").arg(lines.size()));
+        lines.append(QString::fromUtf8(word));
+    }
+    return WordRanks::fromText(lines.join(QLatin1Char('\n')));
+}
+
 QStringList headwords(const QVector<DictdEntry> &entries)
 {
     QStringList list;
@@ -204,6 +216,39 @@ private Q_SLOTS:
         QVector<DictdEntry> unjudged{entry("actinie /aktini/ <n, fem>\nsea-anemone\n")};
         addReverseTranslations(unjudged, engFra, WordRanks::fromText({}));
         QCOMPARE(find(unjudged, "actinie")->translations, QStringList({"actinium", "sea-anemone"}));
+    }
+
+    void putsTranslationsLinkedThroughGermanFirst()
+    {
+        // fra-eng and eng-fra agree on the wrong sense: "brun" is "black" too.
+        const QVector<DictdEntry> engFra{
+            entry("brown /braun/\nbrun\n"),
+            entry("black /blæk/\nbrun, noir\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("brun /bʀœ̃/ <adj>\n1. brown\n2. black\n")};
+        const WordRanks ranks = ranksOf({{"black", 200}, {"brown", 900}});
+        QVector<DictdEntry> unlinked = fraEng;
+        addReverseTranslations(unlinked, engFra, ranks);
+        QCOMPARE(find(unlinked, "brun")->translations, QStringList({"black", "brown"}));
+        // fra-deu gives "braun", which trans-de-en gives as "brown" only.
+        QVector<DictdEntry> linked = fraEng;
+        addReverseTranslations(linked, engFra, ranks, {}, [](const QString &french, const QString &english) {
+            return french == QLatin1String("brun") && english == QLatin1String("brown") ? 1 : 0;
+        });
+        QCOMPARE(find(linked, "brun")->translations, QStringList({"brown", "black"}));
+    }
+
+    void weighsAPhraseAsAllItsWords()
+    {
+        // "donner" stands fifth in the list of "give" and third in that of
+        // "go out": a phrase of two common words is still the rarer.
+        const QVector<DictdEntry> engFra{
+            entry("give /giv/\n1. faire cadeau, offrir\n2. abouler, bailler, donner, passer\n"),
+            entry("go out /gouaut/\naboutir, descendre, donner, sorter\n"),
+        };
+        QVector<DictdEntry> fraEng{entry("donner /dɔne/ <v>\n1. give\n2. exit, go out\n")};
+        addReverseTranslations(fraEng, engFra, ranksOf({{"go", 40}, {"out", 50}, {"give", 130}, {"exit", 2000}}));
+        QCOMPARE(find(fraEng, "donner")->translations.first(), QStringLiteral("give"));
     }
 };
 

@@ -1,0 +1,106 @@
+// The links between French and English words through German: fra-deu's
+// German words, looked up in trans-de-en. The lines are real ones of both.
+
+#include "data/import/french_pivot.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vorbix::import;
+
+class TestFrenchPivot : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void linksWordsThroughTheirGermanWords()
+    {
+        FrenchPivot pivot;
+        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun"), QStringLiteral("de couleur sombre")});
+        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        // fra-deu numbers some words after their sense.
+        pivot.addFrenchGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
+        pivot.addFrenchGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
+        pivot.addTransDeEn(QByteArrayView(
+            "# Version :: 1.9\n"
+            "braun {adj} :: brown\n"
+            "schwarz {adj} | schw\xc3\xa4rzer | am schw\xc3\xa4rzesten :: black | blacker | blackest\n"
+            "modern /mod./; neuzeitlich; zeitgem\xc3\xa4\xc3\x9f {adj} | eines der modernsten Kreuzfahrtschiffe "
+            ":: modern /mod./ | one of the most modern cruise ships\n"
+            "Tag {m} | Tage {pl} :: day | days\n"
+            "Hut {m} mit Band; Haube {f} mit Band (das unter dem Kinn festgebunden wird) | Babyhaube {f} (mit Band) "
+            ":: bonnet (tied under the chin) | baby bonnet\n"
+            "Hut {m} [textil.] | H\xc3\xbcte {pl} | ohne Hut :: stiff hat; hat; titfer [Br.] [coll.] | stiff hats; "
+            "hats; titfers | without a hat\n"));
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("black")), 0);
+        // Case does not count on either side.
+        QCOMPARE(pivot.links(QStringLiteral("Brun"), QStringLiteral("Brown")), 1);
+        // Abbreviations and notes are no part of a word.
+        QCOMPARE(pivot.links(QStringLiteral("moderne"), QStringLiteral("modern")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("titfer")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("jour"), QStringLiteral("day")), 1);
+        // "Hut {m} mit Band" is a phrase: bonnet is no link of "Hut".
+        QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("hat")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("bonnet")), 0);
+        // Sub-entries pair group with group: "Hüte" is not wanted, "ohne Hut" a phrase.
+        QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("hats")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("without a hat")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("inconnu"), QStringLiteral("brown")), 0);
+    }
+
+    void comparesEnglishWithoutItsFrame_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("verb") << "to give" << "give";
+        QTest::newRow("objects") << "to give sb. sth." << "give";
+        QTest::newRow("case and blanks") << "  Look  After sb. " << "look after";
+        QTest::newRow("a lone to") << "to" << "to";
+        QTest::newRow("only an object") << "sth." << "";
+    }
+
+    void comparesEnglishWithoutItsFrame()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, key);
+        QCOMPARE(englishPivotKey(english), key);
+    }
+
+    void passesOverLinesItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("no sides") << QByteArray("braun {adj} brown\n");
+        QTest::newRow("groups do not pair") << QByteArray("braun {adj} | brauner :: brown\n");
+        QTest::newRow("empty sides") << QByteArray(" :: \n:: brown\nbraun ::\n");
+        QTest::newRow("only separators") << QByteArray("| | :: | |\n;;; :: ;;;\n");
+        QTest::newRow("no line end") << QByteArray("braun");
+        QTest::newRow("invalid UTF-8") << QByteArray("braun\xff\xfe {adj} :: \xc3(\n");
+        QTest::newRow("a huge line") << QByteArray("braun :: ") + QByteArray(4 << 20, ';');
+    }
+
+    void passesOverLinesItCannotRead()
+    {
+        QFETCH(QByteArray, text);
+        FrenchPivot pivot;
+        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
+        pivot.addTransDeEn(text);
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 0);
+        // The reading goes on after such a line.
+        pivot.addTransDeEn(text + "\nbraun {adj} :: brown\n");
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 1);
+    }
+
+    void linksNothingWithoutItsDictionaries()
+    {
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        const QSet<QString> french{QStringLiteral("brun")};
+        QVERIFY(FrenchPivot::read(empty.path(), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
+        // Nor without trans-de-en, even where fra-deu is installed.
+        QVERIFY(FrenchPivot::read(QStringLiteral("/usr/share/dictd"), QByteArray(), french).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFrenchPivot)
+#include "tst_french_pivot.moc"
