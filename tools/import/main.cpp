@@ -145,6 +145,10 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                       .arg(r.frenchPlacesDropped)
                       .arg(r.frenchTranslationsAdded)
                       .arg(r.frenchItemsMended));
+    if (!r.frenchLinkProblem.isEmpty()) {
+        print(stdout, QStringLiteral("French pairs ranked without links through German: %1")
+                          .arg(r.frenchLinkProblem));
+    }
     if (!r.lexiconProblem.isEmpty()) {
         print(stdout, QStringLiteral("Spanish tables from FreeDict only (Apertium's lexicons unused): %1")
                           .arg(r.lexiconProblem));

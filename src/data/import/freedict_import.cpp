@@ -351,6 +351,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
         const FrenchPivot pivot = frenchPivot.get();
+        if (pivot.isEmpty()) {
+            report.frenchLinkProblem =
+                QStringLiteral("%1 is not installed")
+                    .arg(fromTrans ? freedictPackage(QStringLiteral("fra-deu")) : QLatin1String(kTransDeEnPackage));
+        }
         const QVector<DictdEntry> engFraAlone = engFra;
         report.frenchTranslationsAdded = addReverseTranslations(
             engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
