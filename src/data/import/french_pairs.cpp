@@ -1,6 +1,5 @@
 #include "data/import/french_pairs.h"
 
-#include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -69,20 +68,20 @@ struct Candidate
 // 1000, plus a little over one for each place further down the other
 // direction's list (a word some three times rarer): "by" takes "par",
 // whose list starts with "by", before "de", commoner but with "by" fifth.
-// A phrase (or hyphenated word) weighs as its rarest word and all the
-// others together, and a little more: common words make rare phrases, so
-// "donner" is "give" before "go out" and "toujours" comes before "en tous
-// temps".
+// A phrase weighs as all its words together, and a little more: common
+// words make rare phrases, so "donner" is "give" before "go out" and
+// "toujours" comes before "en tous temps". A hyphenated word weighs as its
+// rarer part ("dark-room" as "room").
 double costOf(const QString &word, int placeBack, const WordRanks &ranks)
 {
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
-    const QStringList words = wordsOf(word);
+    const QStringList words = word.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     double cost = words.size() > 1 ? kPhraseWeight : 0.0;
     for (const QString &each : words) {
-        const int rank = ranks.rank(each);
+        const int rank = ranks.phraseRank(each);
         cost += std::log(rank > 0 ? double(rank) : kUnlistedRank);
     }
     if (words.isEmpty())

@@ -49,7 +49,7 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
 
 QString englishPivotKey(const QString &english)
 {
-    QStringList words = english.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words = english.toLower().replace(QLatin1Char('-'), QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     words.removeIf([](const QString &word) {
         return word == QLatin1String("sb.") || word == QLatin1String("sth.") || word == QLatin1String("sb")
                || word == QLatin1String("sth") || word == QLatin1String("sb's") || word == QLatin1String("sb.'s");

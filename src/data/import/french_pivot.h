@@ -45,8 +45,8 @@ private:
     QHash<QString, QSet<QString>> m_germanEnglish;  // German word -> English keys
 };
 
-// The form an English item is compared in: lower case, no leading "to", no
-// placeholder object.
+// The form an English item is compared in: lower case, hyphens as blanks
+// ("plane-tree" is "plane tree"), no leading "to", no placeholder object.
 QString englishPivotKey(const QString &english);
 
 } // namespace vorbix::import
