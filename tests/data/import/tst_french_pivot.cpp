@@ -56,6 +56,7 @@ private Q_SLOTS:
         QTest::newRow("verb") << "to give" << "give";
         QTest::newRow("objects") << "to give sb. sth." << "give";
         QTest::newRow("case and blanks") << "  Look  After sb. " << "look after";
+        QTest::newRow("hyphens") << "plane-tree" << "plane tree";
         QTest::newRow("a lone to") << "to" << "to";
         QTest::newRow("only an object") << "sth." << "";
     }
