@@ -254,6 +254,13 @@ struct Candidate
     // words names a use of the word ("Schlitzohr {n}; Gauner {m} :: shark;
     // rip-off artist; con-man").
     bool ownEntry = false;
+    // How many sections the German side of the line has: its words, then
+    // their forms, compounds and examples.
+    int sections = 1;
+    // Set by weigh() for the list of a common German word: the line is the
+    // word's main entry, and plainly so (see markMainEntry).
+    mutable bool mainEntry = false;
+    mutable bool clearMainEntry = false;
     // Set by weigh() for the list being ranked: how many lines give the pair
     // as a main entry (the ranked side in any case), and subtitleRank.
     mutable int support = 0;
@@ -300,6 +307,51 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
            / std::max(1, candidate.support * candidate.support * own);
 }
 
+// How many sections the German side of a line has.
+int sectionsOfLine(QByteArrayView line)
+{
+    const qsizetype separator = line.indexOf(" :: ");
+    return static_cast<int>(line.first(separator < 0 ? line.size() : separator).count(" | ")) + 1;
+}
+
+// Marks the main entry of a common German word among the lines of its list:
+// the first line in the file that gives the word first and has more than
+// one section (its forms, compounds or examples). The dictionary puts a
+// word's main sense there ("Abend {m} | Abende {pl} | Montagabend {m} | ...
+// :: evening | ..." before "Abend {m} (als Freizeit ...) :: night"). Its
+// main English word ranks ahead of commoner words of other senses, four
+// times closer to the top of the subtitle list ("believe" before "think"
+// for "glauben"). Where the word heads more than one line and no line of
+// its list is longer than the main entry, the entry is plainly the word's
+// own and its main English word comes first whatever its tags ("Wand {f}
+// [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
+// septum").
+void markMainEntry(const QVector<const Candidate *> &list)
+{
+    QSet<int> headedLines;
+    int longest = 0;
+    for (const Candidate *candidate : list) {
+        if (candidate->germanFirst)
+            headedLines.insert(candidate->line);
+        longest = std::max(longest, candidate->sections);
+    }
+    const Candidate *main = nullptr;
+    for (const Candidate *candidate : list) {
+        if (candidate->germanFirst && candidate->first && candidate->sections > 1
+            && (!main || candidate->line < main->line))
+            main = candidate;
+    }
+    if (!main)
+        return;
+    const bool clear = headedLines.size() > 1 && main->sections == longest;
+    for (const Candidate *candidate : list) {
+        if (candidate->line == main->line && candidate->germanFirst) {
+            candidate->mainEntry = true;
+            candidate->clearMainEntry = clear;
+        }
+    }
+}
+
 // Sets the support and subtitleRank of the candidates of one English word
 // (side German) or one German word (side English). `phraseRanks` caches the
 // subtitle rank of each text.
@@ -326,6 +378,9 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
             }
         }
     }
+    if (side == Side::English && !list.isEmpty()
+        && WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0)
+        markMainEntry(list);
     for (qsizetype i = 0; i < list.size(); ++i) {
         const Candidate *candidate = list.at(i);
         const QString &text = side == Side::German ? candidate->german : candidate->english;
@@ -334,6 +389,8 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
         candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
+        if (candidate->mainEntry && candidate->first && candidate->subtitle < std::numeric_limits<int>::max())
+            candidate->subtitle /= 4;
     }
 }
 
@@ -347,8 +404,12 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
-        if (isSpecial(*a) != isSpecial(*b))
-            return !isSpecial(*a);
+        if (a->clearMainEntry != b->clearMainEntry)
+            return a->clearMainEntry;
+        const bool specialA = isSpecial(*a) && !a->clearMainEntry;
+        const bool specialB = isSpecial(*b) && !b->clearMainEntry;
+        if (specialA != specialB)
+            return !specialA;
         const int ra = a->subtitle;
         const int rb = b->subtitle;
         if (ra != rb)
@@ -481,6 +542,36 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 
 namespace {
 
+// The place of a line's main English word among the synonyms of its first
+// section: the first, unless the line is a common German noun's and the
+// first narrows a later one to a kind or a piece of it ("Wand {f} [constr.]
+// | Wände {pl} | ... :: indoor wall; wall | ...", "Hut {m} :: stiff hat;
+// hat", "Felsen {m} :: piece of rock; rock"): the plain word is the noun's
+// main word. On the line of a rare noun the phrase is its precise sense
+// ("Betrachtungsparallaxe {f} :: observation parallax; parallax").
+qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView germanSide)
+{
+    if (english.size() < 2)
+        return 0;
+    const QString &phrase = english.first().text;
+    if (!phrase.contains(u' '))
+        return 0;
+    qsizetype place = 0;
+    for (qsizetype k = 1; k < english.size() && place == 0; ++k) {
+        const QString &word = english.at(k).text;
+        if (!word.isEmpty() && phrase.size() > word.size() && phrase.endsWith(word)
+            && phrase.at(phrase.size() - word.size() - 1) == u' ')
+            place = k;
+    }
+    if (place == 0)
+        return 0;
+    const QVector<TransSynonym> german = synonymsOf(germanSide, false);
+    if (german.isEmpty() || !german.first().noun
+        || WordRanks::forLanguage(QStringLiteral("de")).rank(german.first().text) == 0)
+        return 0;
+    return place;
+}
+
 // Whether the token after `slash` begins the phrase kept so far again: a
 // second phrase, not a one-word alternative.
 bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const QStringList &kept)
@@ -570,6 +661,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             return {};
         if (token.startsWith(u'~'))
             continue;  // "bad ~worse", "Dockarbeiter ~Stauer": a form or a word to compare
+        if (token.size() > 2 && token.startsWith(u'#') && token.endsWith(u'#'))
+            continue;  // "to make sth. {made; made} #BE_make#": an editor's mark
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.
@@ -691,14 +784,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
-        TransSynonym head;
+        QVector<TransSynonym> englishSynonyms;
+        englishSynonyms.reserve(english.size());
+        for (const QStringView raw : english)
+            englishSynonyms.append(describeSynonym(raw, true));
+        const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+        const TransSynonym head = englishSynonyms.value(headPlace);
         int englishWords = 0;  // spelling variants of one word count once
         for (qsizetype k = 0; k < english.size(); ++k) {
-            TransSynonym synonym = describeSynonym(english.at(k), true);
-            if (k == 0)
-                head = synonym;
+            const TransSynonym &synonym = englishSynonyms.at(k);
             // "colour [Br.]; color [Am.]": both spellings are the first.
-            const bool first = k == 0 || (synonym.spellingVariant && onlyVariantsBefore);
+            const bool first = headPlace == 0 ? k == 0 || (synonym.spellingVariant && onlyVariantsBefore)
+                                              : k == headPlace;
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())
                 continue;
@@ -776,8 +873,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
             }
         }
-        for (qsizetype c = firstCandidate; c < candidates.size(); ++c)
+        const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
+        for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
+            candidates[c].sections = sections;
+        }
     }
 
     GermanSources sources;
@@ -897,9 +997,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 }
             }
             if (found) {
-                const QStringView englishHead =
-                    splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; ").first();
-                mainSenseOfLine.insert(span.line, describeSynonym(englishHead, true));
+                QVector<TransSynonym> englishSynonyms;
+                for (const QStringView raw : splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; "))
+                    englishSynonyms.append(describeSynonym(raw, true));
+                mainSenseOfLine.insert(
+                    span.line,
+                    englishSynonyms.value(mainEnglishPlace(englishSynonyms, QStringView(line).left(separator))));
             }
         }
     }
@@ -917,6 +1020,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
                                on.position == 0, on.noun, on.fringe || english.fringe, on.noted || english.noted,
                                on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
+            const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
+            mainSenses.last().sections = sectionsOfLine(raw);
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {

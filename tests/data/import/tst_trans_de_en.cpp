@@ -77,6 +77,7 @@ private Q_SLOTS:
         row("verb forms in braces, \"to\" and marker", "to take sth. {took; taken}", true, "take");
         row("usage note", "dawg (used to represent American speech)", true, "dawg");
         row("German note", "Reifzange {f} (Fassbinderei)", false, "Reifzange");
+        row("editor's mark", "to make sth. {made; made} #BE_make#", true, "make");
         row("note holding a marker", "sich (mit jdm.) treffen", false, "sich treffen");
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
@@ -349,6 +350,73 @@ private Q_SLOTS:
         QCOMPARE(german.mid(0, leading.size()), leading);
         for (const QString &word : std::as_const(absent))
             QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
+    }
+
+    // Each row: lines of the list, the core words, a German word and the
+    // English word its row must start with.
+    void ranksAGermanWordsMainEntryFirst_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QStringList>("core");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("first");
+        const auto row = [](const char *name, const char *lines, const char *core, const char *german,
+                            const char *first) {
+            QTest::newRow(name) << QByteArray(lines) << QString::fromUtf8(core).split(u'|')
+                                << QString::fromUtf8(german) << QString::fromUtf8(first);
+        };
+        // "night" is the commoner English word.
+        row("the main entry before a commoner word of another line",
+            "Abend {m} | Abende {pl} | Montagabend {m} | Dienstagabend {m} | Mittwochabend {m} | "
+            "Donnerstagabend {m} | Freitagabend {m} | Samstagabend {m}; Sonnabendabend {m} [Norddt.] "
+            "[Mitteldt.] [selten] | Sonntagabend {m} | am Abend :: evening; eve; eventide | evenings | "
+            "Monday morning | Tuesday evening | Wednesday evening | Thursday evening | Friday evening | "
+            "Saturday evening | Sunday evening | in the evening\n"
+            "Abend {m} (als Freizeit zwischen Nachmittag und Schlafengehen) | Abend unter der Woche | abends "
+            "unter der Woche; unter der Woche am Abend; werktags abends [geh.] | wenn / obwohl am nächsten "
+            "Tag Schule ist :: night (leisure period between afternoon and bedtime) | weekday night; "
+            "weeknight | on weekday nights; on weeknights | on a school night\n",
+            "evening|night", "Abend", "evening");
+        // The main entry is tagged "[constr.]", the other line not; its
+        // first English synonym is a kind of wall.
+        row("a noun's main entry whatever its tags, with its plain word",
+            "Wand {f} [constr.] | Wände {pl} | nichttragende Wand | tragende Wand; Tragwand {f} | Lehmwand "
+            "{f} | Leichtbauwand {f} | das Bild an der Wand | 11,5 cm starke Wand | 24 cm starke Wand | 36,5 "
+            "cm starke Wand :: indoor wall; wall | indoor walls; walls | non-load bearing wall | "
+            "load-bearing wall; bearing wall | loam wall; clay wall | lightweight construction wall | the "
+            "picture on the wall | half-brick wall | one-brick wall | one and a half brick wall\n"
+            "Wand {f} :: septum\n",
+            "wall", "Wand", "wall");
+        row("an adjective's main entry before a later synonym's line",
+            "lieb; geliebt; teuer {adj} | am liebsten; am teuersten | Sei so lieb und hilf mir … | Du bist "
+            "mir lieb. :: dear | dearest | Be a dear and help me … | You are dear to me.\n"
+            "teuer; kostspielig; hochpreisig {adj} [econ.] | teurer | am teuersten | enorm teuer; wahnsinnig "
+            "teuer | verboten teuer | Es war ein teures Vergnügen. | Das ist ja ein teurer Spaß.; Das ist "
+            "aber ein teurer Spaß. :: expensive; dear [Br.] [rarely before nouns]; costly; pricey; pricy; "
+            "high-priced | more expensive | most expensive | ruinously expensive | profanely expensive | It "
+            "was a costly affair. | This is a costly exercise.\n"
+            "teuer {adv} :: expensively\n",
+            "expensive|dear", "teuer", "expensive");
+        row("the plain word after a piece of it",
+            "Felsen {m}; Felsblock {m} [geogr.] | Felsen {pl}; Felsblöcke {pl} | Inselfelsen {m} | "
+            "Kalkfelsen {m} :: piece of rock; rock | pieces of rock; rocks | island’s rock | limestone rock; "
+            "lime rock\n",
+            "rock", "Felsen", "rock");
+        // Not in the subtitle list: the phrase is the precise sense.
+        row("a rare noun's phrase before the plain word",
+            "Betrachtungsparallaxe {f}; Parallaxe {f} [astron.] [photo.] [phys.] | Betrachtungsparallaxen "
+            "{pl}; Parallaxen {pl} :: observation parallax; parallax | observation parallaxes; parallaxes\n",
+            "parallax", "Betrachtungsparallaxe", "observation parallax");
+    }
+    void ranksAGermanWordsMainEntryFirst()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QStringList, core);
+        QFETCH(QString, german);
+        QFETCH(QString, first);
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList english = sources.germanToEnglish.value(german);
+        QVERIFY2(!english.isEmpty() && english.first() == first, qPrintable(english.join(u", ")));
     }
 
     void givesAGermanRowItsOwnSenses()
