@@ -324,9 +324,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const QString &item : entry.translations)
             frenchWords.insert(item.toLower());
     }
+    QString frenchPivotProblem;  // written by the thread, read after get()
     std::future<FrenchPivot> frenchPivot =
-        std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
-            return FrenchPivot::read(directory, transText, words);
+        std::async(std::launch::async, [directory, transText, words = std::move(frenchWords), &frenchPivotProblem] {
+            return FrenchPivot::read(directory, transText, words, &frenchPivotProblem);
         });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
@@ -351,7 +352,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
         const FrenchPivot pivot = frenchPivot.get();
-        if (pivot.isEmpty()) {
+        if (!frenchPivotProblem.isEmpty()) {
+            report.frenchLinkProblem = frenchPivotProblem;
+        } else if (pivot.isEmpty()) {
             report.frenchLinkProblem =
                 QStringLiteral("%1 is not installed")
                     .arg(fromTrans ? freedictPackage(QStringLiteral("fra-deu")) : QLatin1String(kTransDeEnPackage));

@@ -3,6 +3,7 @@
 #include "data/import/dictd_entry.h"
 #include "data/import/dictd_index.h"
 #include "data/import/dictzip_stream.h"
+#include "data/record_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -144,7 +145,8 @@ void FrenchPivot::addTransDeEn(QByteArrayView trans)
     }
 }
 
-FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french)
+FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french,
+                              QString *problem)
 {
     const QDir dir(directory);
     const QString fraDeuIndex = dir.filePath(QStringLiteral("freedict-fra-deu.index"));
@@ -152,15 +154,23 @@ FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans,
     FrenchPivot pivot;
     if (trans.isEmpty() || !QFileInfo(fraDeuIndex).isFile() || !QFileInfo(fraDeuDict).isFile())
         return pivot;
-    QVector<DictdIndexEntry> fraDeu = readDictdIndex(fraDeuIndex);
-    fraDeu.removeIf([&french](const DictdIndexEntry &entry) {
-        return !french.contains(QString::fromUtf8(entry.key).toLower());
-    });
-    forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
-        const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-        if (french.contains(entry.headword.toLower()))
-            pivot.addFrenchGerman(entry.headword, entry.translations);
-    });
+    // fra-deu only ranks what the French dictionaries give: one that cannot
+    // be read leaves the rows unlinked, and the import goes on.
+    try {
+        QVector<DictdIndexEntry> fraDeu = readDictdIndex(fraDeuIndex);
+        fraDeu.removeIf([&french](const DictdIndexEntry &entry) {
+            return !french.contains(QString::fromUtf8(entry.key).toLower());
+        });
+        forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
+            const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
+            if (french.contains(entry.headword.toLower()))
+                pivot.addFrenchGerman(entry.headword, entry.translations);
+        });
+    } catch (const RecordError &error) {
+        if (problem)
+            *problem = error.message();
+        return {};
+    }
     pivot.addTransDeEn(trans);
     return pivot;
 }

@@ -37,8 +37,10 @@ public:
 
     // Reads fra-deu from the FreeDict directory for the French words in
     // `french`, and trans-de-en's text for the German words it gives; empty
-    // when either is missing.
-    static FrenchPivot read(const QString &directory, const QByteArray &trans, const QSet<QString> &french);
+    // when either is missing, and when fra-deu cannot be read (`problem`
+    // then says why).
+    static FrenchPivot read(const QString &directory, const QByteArray &trans, const QSet<QString> &french,
+                            QString *problem = nullptr);
 
 private:
     QHash<QString, QStringList> m_frenchGerman;  // lower-case French word -> German words

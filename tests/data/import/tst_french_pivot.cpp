@@ -3,6 +3,7 @@
 
 #include "data/import/french_pivot.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -100,6 +101,35 @@ private Q_SLOTS:
         QVERIFY(FrenchPivot::read(empty.path(), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
         // Nor without trans-de-en, even where fra-deu is installed.
         QVERIFY(FrenchPivot::read(QStringLiteral("/usr/share/dictd"), QByteArray(), french).isEmpty());
+    }
+
+    void linksNothingFromADictionaryItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("dict");
+        QTest::newRow("not gzip") << QByteArray("brun\nbraun\n");
+        QTest::newRow("empty") << QByteArray();
+        // The gzip header of a dictzip file and nothing after it.
+        QTest::newRow("cut short") << QByteArray::fromHex("1f8b08040000000000ff");
+    }
+
+    void linksNothingFromADictionaryItCannotRead()
+    {
+        QFETCH(QByteArray, dict);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile index(dir.filePath(QStringLiteral("freedict-fra-deu.index")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("brun\tA\tM\n");  // offset 0, 12 bytes
+        index.close();
+        QFile data(dir.filePath(QStringLiteral("freedict-fra-deu.dict.dz")));
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.write(dict);
+        data.close();
+        QString problem;
+        const FrenchPivot pivot = FrenchPivot::read(dir.path(), QByteArray("braun {adj} :: brown\n"),
+                                                    {QStringLiteral("brun")}, &problem);
+        QVERIFY(pivot.isEmpty());
+        QVERIFY2(problem.contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(problem));
     }
 };
 
