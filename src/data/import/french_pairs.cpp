@@ -68,24 +68,30 @@ struct Candidate
 // 1000, plus a little over one for each place further down the other
 // direction's list (a word some three times rarer): "by" takes "par",
 // whose list starts with "by", before "de", commoner but with "by" fifth.
-// A phrase weighs as all its words together, and a little more: common
-// words make rare phrases, so "donner" is "give" before "go out" and
-// "toujours" comes before "en tous temps". A hyphenated word weighs as its
-// rarer part ("dark-room" as "room").
-double costOf(const QString &word, int placeBack, const WordRanks &ranks)
+// As the translation of a word, a phrase weighs as all its words together,
+// and a little more: common words make rare phrases, so "donner" is "give"
+// before "go out" and "toujours" comes before "en tous temps". A phrase is
+// the likely translation of a phrase: there it weighs as its rarest word
+// and a little more ("pay attention to": "faire attention à" before
+// "surveiller"). A hyphenated word weighs as its rarer part ("dark-room"
+// as "room").
+double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks)
 {
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
     const QStringList words = word.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    double cost = words.size() > 1 ? kPhraseWeight : 0.0;
+    double cost = 0;
     for (const QString &each : words) {
         const int rank = ranks.phraseRank(each);
-        cost += std::log(rank > 0 ? double(rank) : kUnlistedRank);
+        const double wordCost = std::log(rank > 0 ? double(rank) : kUnlistedRank);
+        cost = phraseHeadword ? std::max(cost, wordCost) : cost + wordCost;
     }
     if (words.isEmpty())
         cost = std::log(kUnlistedRank);
+    if (words.size() > 1)
+        cost += kPhraseWeight;
     return cost + kPlaceWeight * std::min(placeBack, kMaxPlaces);
 }
 
@@ -204,12 +210,13 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
     int added = 0;
     for (DictdEntry &entry : merged) {
         const QVector<ReverseWord> back = backTo.value(entry.headword);
+        const bool phraseHeadword = entry.headword.contains(QLatin1Char(' '));
         QVector<Candidate> candidates;
         for (const QString &own : std::as_const(entry.translations)) {
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
             const bool confirmed = found != back.end();
-            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, targetRanks)});
+            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, phraseHeadword, targetRanks)});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -221,7 +228,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
                 && isHeadwordLanguage(word.word))
                 continue;
-            candidates.append({word.word, false, true, costOf(word.word, word.position, targetRanks)});
+            candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks)});
         }
         // Translations that a third pair of dictionaries links to the
         // headword first, then those the other direction confirms, each
@@ -231,7 +238,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // confirmation alone often ranks them first; fra-deu and
         // trans-de-en were made apart from them and link "brun" to "brown"
         // only.
-        if (links) {
+        if (links && !phraseHeadword) {
             for (Candidate &candidate : candidates)
                 candidate.linked = links(entry.headword, candidate.word) > 0;
         }

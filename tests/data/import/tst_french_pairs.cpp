@@ -238,6 +238,26 @@ private Q_SLOTS:
         QCOMPARE(find(linked, "brun")->translations, QStringList({"brown", "black"}));
     }
 
+    void ranksAPhrasesPhrasesByTheirOwnMerit()
+    {
+        // A phrase is the likely translation of a phrase: "surveiller",
+        // linked to "pay attention to" through "aufpassen", and the one
+        // word of the row, does not come first for being one word.
+        QVector<DictdEntry> engFra{entry("pay attention to /peiətenʃəntou/\n1. surveiller\n"
+                                         "2. faire attention à, prêter attention à\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("faire attention à /fɛʀatɑ̃tjɔ̃a/ <v>\n1. pay attention to, take account of, take into account\n"),
+            entry("prêter attention à /pʀɛteatɑ̃tjɔ̃a/ <vt>\n1. pay attention to, take account of, take into account\n"),
+            entry("surveiller /syʀvɛje/ <v>\n1. advert, pay attention, pay attention to, watch out for\n"
+                  "2. audit, check, check up on, supervise, verify\n"),
+        };
+        addReverseTranslations(engFra, fraEng, ranksOf({{"faire", 60}, {"attention", 700}, {"à", 5}, {"surveiller", 3000}}),
+                               {}, [](const QString &, const QString &french) {
+                                   return french == QLatin1String("surveiller") ? 1 : 0;
+                               });
+        QCOMPARE(find(engFra, "pay attention to")->translations.first(), QStringLiteral("faire attention à"));
+    }
+
     void weighsAPhraseAsAllItsWords()
     {
         // "donner" stands fifth in the list of "give" and third in that of
