@@ -663,6 +663,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             continue;  // "bad ~worse", "Dockarbeiter ~Stauer": a form or a word to compare
         if (token.size() > 2 && token.startsWith(u'#') && token.endsWith(u'#'))
             continue;  // "to make sth. {made; made} #BE_make#": an editor's mark
+        if (token == u"etc." || token == u"usw.")
+            return {};  // "to check with sb. what/whether etc.": an open list, no word to learn
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.

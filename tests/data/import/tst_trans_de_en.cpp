@@ -78,6 +78,7 @@ private Q_SLOTS:
         row("usage note", "dawg (used to represent American speech)", true, "dawg");
         row("German note", "Reifzange {f} (Fassbinderei)", false, "Reifzange");
         row("editor's mark", "to make sth. {made; made} #BE_make#", true, "make");
+        row("open list", "to check with sb. what/whether etc.", true, "");
         row("note holding a marker", "sich (mit jdm.) treffen", false, "sich treffen");
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
