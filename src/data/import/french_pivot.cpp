@@ -84,7 +84,11 @@ void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &eng
 
 int FrenchPivot::links(const QString &french, const QString &english) const
 {
-    const auto german = m_frenchGerman.constFind(french.toLower());
+    auto german = m_frenchGerman.constFind(french.toLower());
+    // fra-deu has no entry for most plurals: "cheveux" is "cheveu" there.
+    if (german == m_frenchGerman.constEnd() && french.size() > 3
+        && (french.endsWith(QLatin1Char('s')) || french.endsWith(QLatin1Char('x'))))
+        german = m_frenchGerman.constFind(french.toLower().chopped(1));
     if (german == m_frenchGerman.constEnd())
         return 0;
     const QString key = englishPivotKey(english);

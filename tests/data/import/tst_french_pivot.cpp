@@ -22,6 +22,7 @@ private Q_SLOTS:
         // fra-deu numbers some words after their sense.
         pivot.addFrenchGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
         pivot.addFrenchGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
+        pivot.addFrenchGerman(QStringLiteral("cheveu"), {QStringLiteral("Haar")});
         pivot.addTransDeEn(QByteArrayView(
             "# Version :: 1.9\n"
             "braun {adj} :: brown\n"
@@ -29,6 +30,7 @@ private Q_SLOTS:
             "modern /mod./; neuzeitlich; zeitgem\xc3\xa4\xc3\x9f {adj} | eines der modernsten Kreuzfahrtschiffe "
             ":: modern /mod./ | one of the most modern cruise ships\n"
             "Tag {m} | Tage {pl} :: day | days\n"
+            "Haare {pl}; Haar {n} [geh.] | H\xc3\xa4rchen {n} (kleines Haar) :: hair | tiny hair\n"
             "Hut {m} mit Band; Haube {f} mit Band (das unter dem Kinn festgebunden wird) | Babyhaube {f} (mit Band) "
             ":: bonnet (tied under the chin) | baby bonnet\n"
             "Hut {m} [textil.] | H\xc3\xbcte {pl} | ohne Hut :: stiff hat; hat; titfer [Br.] [coll.] | stiff hats; "
@@ -47,6 +49,8 @@ private Q_SLOTS:
         // Sub-entries pair group with group: "Hüte" is not wanted, "ohne Hut" a phrase.
         QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("hats")), 0);
         QCOMPARE(pivot.links(QStringLiteral("chapeau"), QStringLiteral("without a hat")), 0);
+        // fra-deu has no entry for most plurals: "cheveux" is linked as "cheveu".
+        QCOMPARE(pivot.links(QStringLiteral("cheveux"), QStringLiteral("hair")), 1);
         QCOMPARE(pivot.links(QStringLiteral("inconnu"), QStringLiteral("brown")), 0);
     }
 
