@@ -631,6 +631,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
     }
     // Then word by word: markers, "<>", abbreviations and alternatives.
     QStringList kept;
+    QString trailingPreposition;  // of a reflexive verb's object, put after the verb
     const QList<QStringView> tokens = QStringView(text).split(u' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QStringView token = tokens.at(i);
@@ -668,11 +669,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
         if (isValencyMarker(token)) {
             // "etw. nehmen", "sich etw. merken" and "jdm. etw. geben" lose
             // their markers whole; "über etw. verfügen" would lose its sense.
-            // "sich an etw. erinnern" is "sich erinnern": a reflexive verb
-            // keeps its sense without the preposition of its object.
+            // "sich an etw. erinnern" is "sich erinnern an", as dictionaries
+            // give a reflexive verb with the preposition of its object:
+            // without it "sich um etw. handeln" would be "sich handeln", and
+            // "sich gegen jdn. stellen" "sich stellen", another verb.
             if (!english && kept.size() == 2 && kept.first() == QLatin1String("sich") && i + 1 < tokens.size()
                 && kept.last().at(0).isLower()) {
-                kept.removeLast();
+                trailingPreposition = kept.takeLast();
                 continue;
             }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
@@ -690,6 +693,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
     if (english && kept.size() > 1 && kept.first() == QLatin1String("to")
         && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
+    if (!trailingPreposition.isEmpty() && kept.size() > 1)
+        kept.append(trailingPreposition);
     QString cleaned = kept.join(u' ');
     if (mayHoldMarkup(cleaned))
         cleaned = withoutMarkup(cleaned);

@@ -99,9 +99,10 @@ private Q_SLOTS:
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
-        row("reflexive verb with a prepositional object", "sich an jdn./etw. erinnern", false, "sich erinnern");
+        row("reflexive verb with a prepositional object", "sich an jdn./etw. erinnern", false, "sich erinnern an");
+        row("reflexive verb that needs its preposition", "sich um etw. handeln", false, "sich handeln um");
         row("reflexive verb, object in the accusative", "sich auf jdn./etw. besinnen [geh.] {vr}", false,
-            "sich besinnen");
+            "sich besinnen auf");
     }
     void cleansEverySynonym()
     {
