@@ -324,10 +324,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const QString &item : entry.translations)
             frenchWords.insert(item.toLower());
     }
-    QString frenchPivotProblem;  // written by the thread, read after get()
     std::future<FrenchPivot> frenchPivot =
-        std::async(std::launch::async, [directory, transText, words = std::move(frenchWords), &frenchPivotProblem] {
-            return FrenchPivot::read(directory, transText, words, &frenchPivotProblem);
+        std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
+            return FrenchPivot::read(directory, transText, words);
         });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
@@ -352,8 +351,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
     {
         const FrenchPivot pivot = frenchPivot.get();
-        if (!frenchPivotProblem.isEmpty()) {
-            report.frenchLinkProblem = frenchPivotProblem;
+        if (!pivot.problem().isEmpty()) {
+            report.frenchLinkProblem = pivot.problem();
         } else if (pivot.isEmpty()) {
             report.frenchLinkProblem =
                 QStringLiteral("%1 is not installed")

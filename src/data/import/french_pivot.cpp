@@ -149,8 +149,7 @@ void FrenchPivot::addTransDeEn(QByteArrayView trans)
     }
 }
 
-FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french,
-                              QString *problem)
+FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french)
 {
     const QDir dir(directory);
     const QString fraDeuIndex = dir.filePath(QStringLiteral("freedict-fra-deu.index"));
@@ -171,9 +170,9 @@ FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans,
                 pivot.addFrenchGerman(entry.headword, entry.translations);
         });
     } catch (const RecordError &error) {
-        if (problem)
-            *problem = error.message();
-        return {};
+        FrenchPivot unread;
+        unread.m_problem = error.message();
+        return unread;
     }
     pivot.addTransDeEn(trans);
     return pivot;

@@ -35,16 +35,19 @@ public:
 
     bool isEmpty() const { return m_germanEnglish.isEmpty(); }
 
+    // Why fra-deu could not be read; empty when it was, or was missing.
+    const QString &problem() const { return m_problem; }
+
     // Reads fra-deu from the FreeDict directory for the French words in
     // `french`, and trans-de-en's text for the German words it gives; empty
-    // when either is missing, and when fra-deu cannot be read (`problem`
+    // when either is missing, and when fra-deu cannot be read (problem()
     // then says why).
-    static FrenchPivot read(const QString &directory, const QByteArray &trans, const QSet<QString> &french,
-                            QString *problem = nullptr);
+    static FrenchPivot read(const QString &directory, const QByteArray &trans, const QSet<QString> &french);
 
 private:
     QHash<QString, QStringList> m_frenchGerman;  // lower-case French word -> German words
     QHash<QString, QSet<QString>> m_germanEnglish;  // German word -> English keys
+    QString m_problem;
 };
 
 // The form an English item is compared in: lower case, hyphens as blanks

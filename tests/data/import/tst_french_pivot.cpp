@@ -129,11 +129,10 @@ private Q_SLOTS:
         QVERIFY(data.open(QIODevice::WriteOnly));
         data.write(dict);
         data.close();
-        QString problem;
-        const FrenchPivot pivot = FrenchPivot::read(dir.path(), QByteArray("braun {adj} :: brown\n"),
-                                                    {QStringLiteral("brun")}, &problem);
+        const FrenchPivot pivot =
+            FrenchPivot::read(dir.path(), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
         QVERIFY(pivot.isEmpty());
-        QVERIFY2(problem.contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(problem));
+        QVERIFY2(pivot.problem().contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(pivot.problem()));
     }
 };
 
