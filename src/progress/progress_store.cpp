@@ -140,10 +140,17 @@ void ProgressStore::openOrCreateSchema()
         int applicationId, version, objects;
         bool isEmpty() const { return applicationId == 0 && version == 0 && objects == 0; }
     };
+    // One statement, so one snapshot of the file: read one by one, the
+    // three could straddle another copy's creation of the file and show an
+    // application id of 0 beside its tables ("not a Vorbix progress file").
     const auto readHeader = [this] {
-        return Header{m_db->scalar(QStringLiteral("PRAGMA application_id")).toInt(),
-                      m_db->scalar(QStringLiteral("PRAGMA user_version")).toInt(),
-                      m_db->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt()};
+        QSqlQuery query(m_db->database());
+        if (!query.exec(QStringLiteral("SELECT (SELECT application_id FROM pragma_application_id),"
+                                       " (SELECT user_version FROM pragma_user_version),"
+                                       " (SELECT count(*) FROM sqlite_master)"))
+            || !query.next())
+            throw RecordError(QStringLiteral("%1: %2").arg(m_path, reasonOf(query.lastError())));
+        return Header{query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()};
     };
     Header header = readHeader();
     if (header.isEmpty()) {
