@@ -77,6 +77,7 @@ public:
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
         const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
+        QSet<QString> translated;
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
             // Whether the sources agree on the first translation counts
             // Apertium's first entry, a plural-only one included.
@@ -91,6 +92,13 @@ public:
             m_sources[{english, spanish}] |= ApertiumForward;
             if (!m_forward.contains(english))
                 m_firstSpanish[english].insert(spanish);
+            // The first translation of a word in one part of speech
+            // ("about<pr>" -> "sobre", "about<adv>" -> "aproximadamente").
+            const QString partOfSpeech = english + QLatin1Char('<') + entry.sourceTags.value(0);
+            if (!translated.contains(partOfSpeech)) {
+                translated.insert(partOfSpeech);
+                appendNew(m_mainFor[spanish], english);
+            }
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
@@ -105,6 +113,7 @@ public:
                 m_firstEnglish[spanish].insert(english);
             }
             appendNew(m_backward[english], spanish);
+            appendNew(m_englishOf[spanish], english);
             m_spanish.insert(spanish);
         }
         for (const QString &spanish : std::as_const(m_spanish)) {
@@ -178,6 +187,15 @@ public:
         return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
     }
 
+    // Whether Apertium has a Spanish word, in either direction.
+    bool knowsSpanish(const QString &spanish) const { return m_spanish.contains(spanish); }
+
+    // Whether FreeDict spa-eng pairs the words.
+    bool freedictBackward(const QString &english, const QString &spanish) const
+    {
+        return m_sources.value({english, spanish}) & FreedictBackward;
+    }
+
     // The Spanish word Apertium eng-spa gives first for an English word.
     QString apertiumFirstSpanish(const QString &spelling) const { return m_apertiumFirstSpanish.value(spelling); }
 
@@ -185,6 +203,13 @@ public:
     QString apertiumFirstEnglish(const QString &spanish) const { return m_apertiumFirstEnglish.value(spanish); }
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
+
+    // The English words (Apertium's spelling) whose first translation in
+    // some part of speech is `spanish` in Apertium eng-spa.
+    QStringList mainFor(const QString &spanish) const { return m_mainFor.value(spanish); }
+
+    // The English words of a Spanish word in Apertium spa-eng.
+    QStringList englishOf(const QString &spanish) const { return m_englishOf.value(spanish); }
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
 
 private:
@@ -269,6 +294,8 @@ private:
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
+    QHash<QString, QStringList> m_englishOf;  // Spanish -> English, Apertium spa-eng
+    QHash<QString, QStringList> m_mainFor;   // Spanish -> English words it is the first translation of
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
     QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
@@ -331,6 +358,40 @@ QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int
     return kept;
 }
 
+// The row of a headword Apertium does not know keeps FreeDict's order, whose
+// first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
+// conocido"). When Apertium knows that first translation
+// (`knownToApertium`), and so only in other senses ("notoriedad" ->
+// "notoriety"), a later single word Apertium does not know, that the other
+// FreeDict dictionary pairs with the headword (`pairedBack`) and that is
+// much commoner (`rankOf`) goes first.
+QStringList withUncontradictedFirst(QStringList items, const std::function<bool(const QString &)> &knownToApertium,
+                                    const std::function<bool(const QString &)> &pairedBack,
+                                    const std::function<int(const QString &)> &rankOf)
+{
+    if (items.size() < 2 || !knownToApertium(items.first()))
+        return items;
+    constexpr int kMuchCommoner = 4;
+    const int firstRank = rankOf(items.first());
+    QString main;
+    int mainRank = 0;
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        const QString &item = items.at(i);
+        if (item.contains(QLatin1Char(' ')) || knownToApertium(item) || !pairedBack(item))
+            continue;
+        const int rank = rankOf(item);
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
+            main = item;
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        items.removeOne(main);
+        items.prepend(main);
+    }
+    return items;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -347,6 +408,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     SpanishCore core;
 
+    const QSet<QString> coreSet(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, qsizetype> englishRow;
     for (const auto &[english, spanish] : englishSpanish) {
         englishRow.insert(english, core.englishSpanish.size());
@@ -357,8 +419,21 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     QStringList gainedOrder;
     for (const QString &english : coreEnglish) {
         const QString spelling = evidence.apertiumSpelling(english);
-        if (spelling.isEmpty())
+        if (spelling.isEmpty()) {
+            const qsizetype row = englishRow.value(english, -1);
+            if (row < 0)
+                continue;
+            QStringList &items = core.englishSpanish[row].second;
+            const QStringList reordered = withUncontradictedFirst(
+                items, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
+                [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); },
+                [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); });
+            if (reordered != items) {
+                items = reordered;
+                ++core.rowsMended;
+            }
             continue;
+        }
         const qsizetype row = englishRow.value(english, -1);
         const QStringList freedict = row >= 0 ? core.englishSpanish.at(row).second : QStringList();
         QStringList order = evidence.forward(spelling);
@@ -431,8 +506,24 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
         }
         for (const QString &english : words) {
-            if (!seen.contains(english))
+            if (!seen.contains(english)) {
                 candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
+                seen.append(english);
+            }
+        }
+        // Apertium's own pairs of the word count even when the English row
+        // had no room left for it: an English word it is the first
+        // translation of in a part of speech ("about<pr>" -> "sobre", beside
+        // "about<adv>" -> "aproximadamente"), and its translations in
+        // spa-eng ("colegio" -> "school"). Only the learner's English words
+        // are taken.
+        for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
+            for (const QString &english : apertium) {
+                if (!seen.contains(english) && coreSet.contains(english)) {
+                    candidates.append({english, evidence.sources(english, english, spanish)});
+                    seen.append(english);
+                }
+            }
         }
         QString freedictFirst;
         for (const QString &english : freedict) {

@@ -45,14 +45,19 @@ struct SpanishCore
 // for its singular ("royalty<n><pl>" -> "derecho") is no translation of the
 // headword. A FreeDict word Apertium knows only with other accents ("gámba",
 // "buho") counts, and is written, as Apertium's spelling ("gamba", "búho").
-// Words Apertium does not know keep their FreeDict row as it is. A word
+// Words Apertium does not know keep their FreeDict row, save that a first
+// translation Apertium knows, and so not as the word, gives way to a much
+// commoner later single word that Apertium lacks and FreeDict spa-eng pairs
+// with the word ("acquaintance": "conocido" before "notoriedad"). A word
 // Apertium lacks in an American spelling ("color") is looked up in the
 // British one ("colour").
 //
 // A Spanish word gets the English core words whose rows kept it, together
 // with those of its FreeDict spa-eng translations that another source
-// confirms, ranked and capped the same way; a Spanish word no changed row
-// keeps keeps its FreeDict row.
+// confirms and Apertium's own pairs of it among the English core words (its
+// spa-eng translations, and the words whose first eng-spa translation in a
+// part of speech it is: "about<pr>" -> "sobre"), ranked and capped the same
+// way; a Spanish word no changed row keeps keeps its FreeDict row.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish);

@@ -335,6 +335,102 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("police")), QStringList{QStringLiteral("policía")});
     }
 
+    void takesApertiumsOwnPairsIntoTheSpanishRows()
+    {
+        auto words = [](std::initializer_list<const char *> list) {
+            QStringList result;
+            for (const char *word : list)
+                result.append(QString::fromUtf8(word));
+            return result;
+        };
+        // FreeDict eng-spa "about /əbaut/: 1. en cuanto a, por lo tocante
+        // a, respecto de 2. a eso de, apróximadamente, cerca de 3.
+        // alrededor de, en torno de", "on /wʌn/: ... 2. a, dentro de, en,
+        // por ... 5. sobre", "upon /əpɔn/: 1. contra ... 3. en, sobre",
+        // "envelope /inveləp/: sobre", "school /sʃuːl/:
+        // escuela", "college /kɔlidʒ/: colegio"; spa-eng "sobre: 1. envelope
+        // 2. on, upon", "en cuanto a: 1. about, concerning 2. on, upon"
+        // (and "por lo tocante a", "respecto de"), "apróximadamente: about,
+        // approximately" (and "a eso de"), "alrededor de: about, round,
+        // around, towards" (and "en torno de"), "colegio: college".
+        const SenseRows englishSpanish{
+            {QStringLiteral("about"), words({"en cuanto a", "por lo tocante a", "respecto de", "a eso de",
+                                             "apróximadamente", "cerca de", "alrededor de", "en torno de"})},
+            {QStringLiteral("on"), words({"a", "dentro de", "en", "por", "sobre"})},
+            {QStringLiteral("upon"), words({"contra", "en", "sobre"})},
+            {QStringLiteral("envelope"), words({"sobre"})},
+            {QStringLiteral("school"), words({"escuela"})},
+            {QStringLiteral("college"), words({"colegio"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("sobre"), words({"envelope", "on", "upon"})},
+            {QStringLiteral("en cuanto a"), words({"about", "concerning", "on", "upon"})},
+            {QStringLiteral("por lo tocante a"), words({"about", "concerning", "on", "upon"})},
+            {QStringLiteral("respecto de"), words({"about", "concerning", "on", "upon"})},
+            {QStringLiteral("apróximadamente"), words({"about", "approximately"})},
+            {QStringLiteral("a eso de"), words({"about", "approximately"})},
+            {QStringLiteral("alrededor de"), words({"about", "round", "around", "towards"})},
+            {QStringLiteral("en torno de"), words({"about", "round", "around", "towards"})},
+            {QStringLiteral("colegio"), words({"college"})}};
+        // Apertium eng-spa: "sobre" is the only translation of the
+        // preposition "about", which the rows of FreeDict's phrases leave
+        // no room for; "colegio" is a "school" in spa-eng, after words that
+        // outrank it in the row of "school".
+        const QVector<LexiconEntry> forward = entries({{"about<adv>", "aproximadamente<adv>"},
+                                                       {"about<pr>", "sobre<pr>"},
+                                                       {"on<adv>", "encima<adv>"},
+                                                       {"on<pr>", "en<pr>"},
+                                                       {"school<adj>", "escolar<adj><mf>"},
+                                                       {"school<n>", "escuela<n><f>"},
+                                                       {"school<adj>", "colegial<adj><mf>"},
+                                                       {"college<adj>", "universitario<adj>"},
+                                                       {"college<n>", "universidad<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"sobre<pr>", "on<pr>"},
+                                                        {"acerca de<pr>", "about<pr>"},
+                                                        {"escolar<adj><mf>", "school<adj>"},
+                                                        {"escuela<n><f>", "school<n>"},
+                                                        {"cole<n><m>", "school<n>"},
+                                                        {"colegio<n><m>", "school<n>"},
+                                                        {"colegial<adj><mf>", "school<adj>"}});
+        const SpanishCore core = mergeSpanishLexicon(
+            words({"about", "on", "envelope", "upon", "school", "college"}), englishSpanish, spanishEnglish, forward,
+            backward);
+        QVERIFY(!row(core.englishSpanish, QStringLiteral("about")).contains(QStringLiteral("sobre")));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("sobre")), words({"on", "envelope", "upon", "about"}));
+        QVERIFY(!row(core.englishSpanish, QStringLiteral("school")).contains(QStringLiteral("colegio")));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("colegio")), words({"college", "school"}));
+    }
+
+    void putsACommonerSenseBeforeOneApertiumGivesOtherwise()
+    {
+        // FreeDict eng-spa "acquaintance /əkweintəns/: 1. notoriedad 2.
+        // conocido 3. conocimiento"; spa-eng "notoriedad: acquaintance,
+        // conversance, familiarity", "conocido: 1. famous 2. acquaintance",
+        // "conocimiento: acquaintance, knowledge". Apertium lacks
+        // "acquaintance" and "conocido"; it gives "notoriedad" as
+        // "notoriety" and "conocimiento" as "knowledge".
+        const SenseRows englishSpanish{
+            {QStringLiteral("acquaintance"),
+             {QStringLiteral("notoriedad"), QStringLiteral("conocido"), QStringLiteral("conocimiento")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("notoriedad"),
+             {QStringLiteral("acquaintance"), QStringLiteral("conversance"), QStringLiteral("familiarity")}},
+            {QStringLiteral("conocido"), {QStringLiteral("famous"), QStringLiteral("acquaintance")}},
+            {QStringLiteral("conocimiento"), {QStringLiteral("acquaintance"), QStringLiteral("knowledge")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"notoriety<n>", "notoriedad<n><f>"}, {"knowledge<n>", "conocimiento<n><m>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"notoriedad<n><f>", "notoriety<n>"}, {"conocimiento<n><m>", "knowledge<n>"}});
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("acquaintance")}, englishSpanish, spanishEnglish,
+                                               forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("acquaintance")),
+                 (QStringList{QStringLiteral("conocido"), QStringLiteral("notoriedad"), QStringLiteral("conocimiento")}));
+        // Without Apertium's word for "notoriedad" FreeDict's order stands.
+        core = mergeSpanishLexicon({QStringLiteral("acquaintance")}, englishSpanish, spanishEnglish,
+                                   entries({{"knowledge<n>", "conocimiento<n><m>"}}),
+                                   entries({{"conocimiento<n><m>", "knowledge<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("acquaintance")).value(0), QStringLiteral("notoriedad"));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
