@@ -94,11 +94,6 @@ int capRows(QVector<ImportRow> &rows, int maxRows, const WordFrequencies &freque
 GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources &sources, int maxRows)
 {
     GermanCore core;
-    QSet<QString> coreLower;
-    if (sources.ownSenses) {
-        for (const QString &word : coreEnglish)
-            coreLower.insert(word.toLower());
-    }
     QHash<QString, QStringList> confirmedEnglish;  // German word -> English core words
     QStringList germanOrder;
     for (const QString &english : coreEnglish) {
@@ -167,6 +162,9 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         for (const QString &variant : variants)
             coreWords += static_cast<int>(confirmedEnglish.value(variant).size());
         int ownPlaces = std::max(0, kMaxGermanTranslations - coreWords);
+        QStringList confirmedHere;
+        for (const QString &variant : variants)
+            confirmedHere.append(confirmedEnglish.value(variant));
         QStringList english;
         for (const QString &variant : variants) {
             for (const QString &word : sources.germanToEnglish.value(variant)) {
@@ -174,8 +172,12 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                     if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
                         english.append(core);
                 }
-                if (sources.ownSenses && ownPlaces > 0 && !coreLower.contains(word.toLower())
-                    && !english.contains(word)) {
+                // A core word whose own row is full without this German word
+                // is still one of its senses ("Provision :: commission",
+                // "Reverenz :: respect"): the cap of the other table does
+                // not take it from this row.
+                if (sources.ownSenses && ownPlaces > 0 && !containsIgnoringCase(confirmedHere, word)
+                    && !containsIgnoringCase(english, word)) {
                     english.append(word);
                     --ownPlaces;
                 }
