@@ -167,19 +167,36 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         for (const QString &variant : variants)
             coreWords += static_cast<int>(confirmedEnglish.value(variant).size());
         int ownPlaces = std::max(0, kMaxGermanTranslations - coreWords);
+        QStringList confirmedHere;
+        for (const QString &variant : variants)
+            confirmedHere.append(confirmedEnglish.value(variant));
         QStringList english;
+        // A core word whose own row is full without this German word is
+        // still one of its senses ("Provision :: commission", "Reverenz ::
+        // respect"): the cap of the other table does not take it from this
+        // row. It takes its place among the own senses, but not the row's
+        // first place from a word the row was kept for or a non-core sense.
+        QSet<QString> unconfirmedCore;
         for (const QString &variant : variants) {
             for (const QString &word : sources.germanToEnglish.value(variant)) {
                 for (const QString &core : confirmedEnglish.value(variant)) {
                     if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
                         english.append(core);
                 }
-                if (sources.ownSenses && ownPlaces > 0 && !coreLower.contains(word.toLower())
-                    && !english.contains(word)) {
+                if (sources.ownSenses && ownPlaces > 0 && !containsIgnoringCase(confirmedHere, word)
+                    && !containsIgnoringCase(english, word)) {
+                    if (coreLower.contains(word.toLower()))
+                        unconfirmedCore.insert(word);
                     english.append(word);
                     --ownPlaces;
                 }
             }
+        }
+        if (!english.isEmpty() && unconfirmedCore.contains(english.first())) {
+            const auto first = std::find_if(english.cbegin(), english.cend(),
+                                            [&](const QString &word) { return !unconfirmedCore.contains(word); });
+            if (first != english.cend())
+                english.move(first - english.cbegin(), 0);
         }
         english = sources.ranked ? english.mid(0, kMaxGermanTranslations)
                                  : rankTranslations(english, sources.englishFrequencies, {}, kMaxGermanTranslations);

@@ -459,6 +459,36 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void keepsACoreWordWhoseOwnRowIsFull()
+    {
+        // "commission" has seven general words before the banking sense, so
+        // its row leaves "Provision" out; the row of "Provision", kept for
+        // "premium", still offers "commission", the main sense of its main
+        // entry.
+        const QByteArray text =
+            "Amt {n}; Dienst {m}; Betrieb {m}; Tätigkeit {f} :: commission\n"
+            "Auftrag {m}; Instruktion {f} | Aufträge {pl}; Instruktionen {pl} :: commission | commissions\n"
+            "Auftrag {m}; Weisung {f}; Aufgabe {f}; Bestellung {f} | Aufträge {pl}; Weisungen {pl}; Aufgaben {pl}; "
+            "Bestellungen {pl} | einen Auftrag ausführen :: commission | commissions | to carry out a commission\n"
+            "Provision {f} [fin.] | Bankprovision {f} | auf/gegen Provision | Provision für die Übernahme einer "
+            "Effektionemission :: commission | bank commission; banking commission; banker’s commission | on "
+            "commission | underwriting commission\n"
+            "Provision {f}; Nebeneinnahme {f}; Schmiergeld {n} | Provisionen {pl}; Nebeneinnahmen {pl}; "
+            "Schmiergelder {pl} :: kickback | kickbacks\n"
+            "Bonus {m}; Prämie {f}; Provision {f} | Boni {pl}; Bonusse {pl}; Prämien {pl}; Provisionen {pl} :: "
+            "premium; bonus | premiums; bonuses\n";
+        const QStringList core{QStringLiteral("commission"), QStringLiteral("premium")};
+        const GermanCore selected = selectGermanCore(core, germanSourcesFromTrans(text, core), schema::kMaxRows);
+        QCOMPARE(selected.englishGerman.first().source, QStringLiteral("commission"));
+        QVERIFY(!selected.englishGerman.first().target->contains(QStringLiteral("Provision")));
+        QHash<QString, QStringList> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QStringList provision = rows.value(QStringLiteral("Provision"));
+        for (const char *word : {"premium", "commission", "kickback"})
+            QVERIFY2(provision.contains(QLatin1String(word)), qPrintable(provision.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
