@@ -265,9 +265,9 @@ struct Candidate
     // as a main entry (the ranked side in any case), and subtitleRank.
     mutable int support = 0;
     mutable int subtitle = 0;
-    // Set by markOtherSenses for the list of an English word: the German
-    // word's own entry names another sense, only bare lines give it for
-    // this word, and another German word's own entry gives it.
+    // Set by markOtherSenses for the list being ranked: the ranked word's
+    // own entry names another sense, only bare lines give the pair, and
+    // another word's own entry gives the word the list is for.
     mutable bool otherSense = false;
 };
 
@@ -356,37 +356,44 @@ void markMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
-// Marks the candidates of one English word whose German word is another
-// word's translation first. A German word's own entry (`ownLines`) is the
-// first line that gives it first and has more than one section: as for
-// markMainEntry, the dictionary puts a word's main sense there. A candidate
-// is marked when its German word's own entry does not list the English word
-// and every line that gives the pair is bare, one section and nothing else,
-// as a side use is ("Rahmen {m} :: husk" beside "Rahmen {m}; Gestell {n} |
-// Rahmen {pl}; Gestelle {pl} | ... :: frame | ..."), and only where another
-// German word's own entry does list it ("Hülse {f}; Spelze {f}; Spelz {m}
-// [bot.] | Hülsen {pl}; Spelzen {pl} | Getreidehülse {f} :: hull; husk; pod;
-// shuck [Am.] | ..."): the learner meets first a word whose own sense this
-// is. Where no German word of the list has the English word in its own
-// entry, the list has no better word to offer and nothing is marked
-// ("Kürze {f}; Knappheit {f} :: shortness" keeps "Kürze" first, though its
-// own entry is "Kürze {f}; Gedrängtheit {f} | in aller Kürze :: briefness").
-void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+// Marks the candidates of a list (side German: the German words of one
+// English word; side English: the English words of one German word) whose
+// word is first another word's translation. A word's own entry (`ownLines`)
+// is the first line that gives it first and has more than one section: as
+// for markMainEntry, the dictionary puts a word's main sense there. A
+// candidate is marked when its word's own entry does not list the word the
+// list is for and every line that gives the pair is bare, one section and
+// nothing else, as a side use is ("Rahmen {m} :: husk" beside "Rahmen {m};
+// Gestell {n} | Rahmen {pl}; Gestelle {pl} | ... :: frame | ..."), and only
+// where another word's own entry does list it ("Hülse {f}; Spelze {f}; Spelz
+// {m} [bot.] | Hülsen {pl}; Spelzen {pl} | Getreidehülse {f} :: hull; husk;
+// ..."; "Festland {n} [geogr.] | das griechische Festland :: mainland | ..."
+// for "Festland", whose "Festland {n} :: continent" is a side use of
+// "continent", the own sense of "Kontinent"): the learner meets first a
+// word whose own sense this is. Where no word of the list has the list's
+// word in its own entry, the list has no better word to offer and nothing
+// is marked ("Kürze {f}; Knappheit {f} :: shortness" keeps "Kürze" first,
+// though its own entry is "Kürze {f}; Gedrängtheit {f} | in aller Kürze ::
+// briefness").
+void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines, Side side)
 {
-    QSet<QString> given;  // German words with a line of more than one section or their own entry
-    bool mutual = false;  // a German word's own entry gives the English word
+    const auto word = [side](const Candidate *c) -> const QString & {
+        return side == Side::German ? c->german : c->english;
+    };
+    QSet<QString> given;  // words with a line of more than one section or their own entry
+    bool mutual = false;  // a word's own entry gives the word the list is for
     for (const Candidate *candidate : list) {
-        const bool own = ownLines.value(candidate->german, -1) == candidate->line;
+        const bool own = ownLines.value(word(candidate), -1) == candidate->line;
         mutual = mutual || (own && !candidate->fringe);
         if (candidate->sections > 1 || own)
-            given.insert(candidate->german);
+            given.insert(word(candidate));
     }
     for (const Candidate *candidate : list)
         candidate->otherSense = false;
     if (!mutual)
         return;
     for (const Candidate *candidate : list)
-        candidate->otherSense = ownLines.contains(candidate->german) && !given.contains(candidate->german);
+        candidate->otherSense = ownLines.contains(word(candidate)) && !given.contains(word(candidate));
 }
 
 // Sets the support and subtitleRank of the candidates of one English word
@@ -431,18 +438,18 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     }
 }
 
-// Orders candidates first synonyms first, then (German words) those not
-// marked by markOtherSenses, then a German word's clear main entry, then
+// Orders candidates first synonyms first, then those not marked by
+// markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
 // list, then by `commonness`, most common first, then file order.
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
     weigh(list, side, phraseRanks);
-    std::sort(list.begin(), list.end(), [&commonness, side](const Candidate *a, const Candidate *b) {
+    std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
-        if (side == Side::German && a->otherSense != b->otherSense)
+        if (a->otherSense != b->otherSense)
             return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
@@ -946,16 +953,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byEnglish[candidate.english].append(&candidate);
         byGerman[candidate.german].append(&candidate);
     }
-    // The own entry of each German word, its main sense: the first line that
-    // gives it first and has more than one section (see markOtherSenses).
+    // The own entry of each German word and of each English core word, its
+    // main sense: the first line that gives it first and has more than one
+    // section (see markOtherSenses).
     QHash<QString, int> ownLineOfGerman;
     for (const Candidate &candidate : std::as_const(candidates)) {
         if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german))
             ownLineOfGerman.insert(candidate.german, candidate.line);
     }
+    QHash<QString, int> ownLineOfEnglish;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english))
+            ownLineOfEnglish.insert(candidate.english, candidate.line);
+    }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
-        markOtherSenses(list, ownLineOfGerman);
+        markOtherSenses(list, ownLineOfGerman, Side::German);
         // Obsolete and regional words only where nothing else translates the
         // word ("wesen" is no translation of "be", "Trauminet" none of
         // "coward").
@@ -1088,6 +1101,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<const Candidate *> &list = it.value();
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
             list.removeIf([](const Candidate *c) { return c->fringe; });
+        markOtherSenses(list, ownLineOfEnglish, Side::English);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
         QStringList english;
