@@ -356,44 +356,34 @@ void markMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
-// Marks the candidates of a list (side German: the German words of one
-// English word; side English: the English words of one German word) whose
-// word is first another word's translation. A word's own entry (`ownLines`)
-// is the first line that gives it first and has more than one section: as
-// for markMainEntry, the dictionary puts a word's main sense there. A
-// candidate is marked when its word's own entry does not list the word the
-// list is for and every line that gives the pair is bare, one section and
-// nothing else, as a side use is ("Rahmen {m} :: husk" beside "Rahmen {m};
-// Gestell {n} | Rahmen {pl}; Gestelle {pl} | ... :: frame | ..."), and only
-// where another word's own entry does list it ("Hülse {f}; Spelze {f}; Spelz
-// {m} [bot.] | Hülsen {pl}; Spelzen {pl} | Getreidehülse {f} :: hull; husk;
-// ..."; "Festland {n} [geogr.] | das griechische Festland :: mainland | ..."
-// for "Festland", whose "Festland {n} :: continent" is a side use of
-// "continent", the own sense of "Kontinent"): the learner meets first a
-// word whose own sense this is. Where no word of the list has the list's
-// word in its own entry, the list has no better word to offer and nothing
-// is marked ("Kürze {f}; Knappheit {f} :: shortness" keeps "Kürze" first,
-// though its own entry is "Kürze {f}; Gedrängtheit {f} | in aller Kürze ::
-// briefness").
-void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines, Side side)
+// Marks the English words of one German word that are first another German
+// word's translation. An English word's own entry (`ownLines`) is the first
+// line that gives it first and has more than one section: as for
+// markMainEntry, the dictionary puts a word's main sense there. A candidate
+// is marked when its word's own entry does not list the German word and
+// every line that gives the pair is bare, one section and nothing else, as a
+// side use is ("Festland {n} :: continent" beside "Kontinent {m}; Erdteil {m}
+// [geogr.] | Kontinente {pl}; Erdteile {pl} | ... :: continent | continents |
+// ..."), and only where another
+// English word's own entry does list the German word ("Festland {n}
+// [geogr.] | das griechische Festland :: mainland | ..."): the learner meets
+// first a word whose own sense this is. Where no word of the list has the
+// German word in its own entry, the list has no better word to offer and
+// nothing is marked. The German words of an English word are not
+// marked so: judged against the rows it changed, the same rule there put as
+// many side uses first as it moved back.
+void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
 {
-    const auto word = [side](const Candidate *c) -> const QString & {
-        return side == Side::German ? c->german : c->english;
-    };
     QSet<QString> given;  // words with a line of more than one section or their own entry
-    bool mutual = false;  // a word's own entry gives the word the list is for
+    bool mutual = false;  // a word's own entry gives the German word
     for (const Candidate *candidate : list) {
-        const bool own = ownLines.value(word(candidate), -1) == candidate->line;
+        const bool own = ownLines.value(candidate->english, -1) == candidate->line;
         mutual = mutual || (own && !candidate->fringe);
         if (candidate->sections > 1 || own)
-            given.insert(word(candidate));
+            given.insert(candidate->english);
     }
     for (const Candidate *candidate : list)
-        candidate->otherSense = false;
-    if (!mutual)
-        return;
-    for (const Candidate *candidate : list)
-        candidate->otherSense = ownLines.contains(word(candidate)) && !given.contains(word(candidate));
+        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english);
 }
 
 // Sets the support and subtitleRank of the candidates of one English word
@@ -953,14 +943,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byEnglish[candidate.english].append(&candidate);
         byGerman[candidate.german].append(&candidate);
     }
-    // The own entry of each German word and of each English core word, its
-    // main sense: the first line that gives it first and has more than one
-    // section (see markOtherSenses).
-    QHash<QString, int> ownLineOfGerman;
-    for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german))
-            ownLineOfGerman.insert(candidate.german, candidate.line);
-    }
+    // The own entry of each English core word, its main sense: the first
+    // line that gives it first and has more than one section (see
+    // markOtherSenses).
     QHash<QString, int> ownLineOfEnglish;
     for (const Candidate &candidate : std::as_const(candidates)) {
         if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english))
@@ -968,7 +953,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
-        markOtherSenses(list, ownLineOfGerman, Side::German);
         // Obsolete and regional words only where nothing else translates the
         // word ("wesen" is no translation of "be", "Trauminet" none of
         // "coward").
@@ -1101,7 +1085,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<const Candidate *> &list = it.value();
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
             list.removeIf([](const Candidate *c) { return c->fringe; });
-        markOtherSenses(list, ownLineOfEnglish, Side::English);
+        markOtherSenses(list, ownLineOfEnglish);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
         QStringList english;

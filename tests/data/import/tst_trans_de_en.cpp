@@ -354,52 +354,6 @@ private Q_SLOTS:
             QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
     }
 
-    // Each row: lines of the list, the core words, an English word and the
-    // German word its row must start with. A German word given only by a
-    // bare line, whose own entry (its first line with more than one section)
-    // names another sense, comes after a word whose own entry gives the
-    // English word.
-    void putsAWordsOwnSenseBeforeASideUse_data()
-    {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QStringList>("core");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("first");
-        const auto row = [](const char *name, const char *lines, const char *core, const char *english,
-                            const char *first) {
-            QTest::newRow(name) << QByteArray(lines) << QString::fromUtf8(core).split(u'|')
-                                << QString::fromUtf8(english) << QString::fromUtf8(first);
-        };
-        // "Wettbewerb" is the commoner German word.
-        row("a noun's own entry before another noun's side use",
-            "Biene {f} [zool.] | Bienen {pl} | Harzbiene {f} | Killerbiene {f} | Wollbiene {f} | fleißig wie "
-            "eine Biene [übtr.] :: bee | bees | resin bee | killer bee | carder bee | busy as a bee [fig.]\n"
-            "Wettbewerb {m}; Wettstreit {m} | Wettbewerbe {pl} :: contest | contests\n"
-            "Wettbewerb {m} :: bee\n",
-            "bee|contest", "bee", "Biene");
-        // "Rahmen" is the commonest; "Hülse" has "husk" as a later synonym,
-        // so the verb that gives it first leads.
-        row("a side use after the words of the sense",
-            "Hülse {f}; Spelze {f}; Spelz {m} [bot.] | Hülsen {pl}; Spelzen {pl} | Getreidehülse {f} :: hull; "
-            "husk; pod; shuck [Am.] | hulls; husks; pods; shucks | husk of grain\n"
-            "Rahmen {m}; Gestell {n} | Rahmen {pl}; Gestelle {pl} | Fahrzeugrahmen {m} | ohne Rahmen :: frame | "
-            "frames | vehicle frame | unframed\n"
-            "Rahmen {m} :: husk\n"
-            "schälen; enthülsen; ausschoten {vt} | schälend; enthülsend; ausschotend | geschält; enthülst; "
-            "ausgeschotet :: to husk | husking | husked\n",
-            "husk|frame", "husk", "schälen");
-    }
-    void putsAWordsOwnSenseBeforeASideUse()
-    {
-        QFETCH(QByteArray, lines);
-        QFETCH(QStringList, core);
-        QFETCH(QString, english);
-        QFETCH(QString, first);
-        const GermanSources sources = germanSourcesFromTrans(lines, core);
-        const QStringList german = sources.englishToGerman.value(english);
-        QVERIFY2(!german.isEmpty() && german.first() == first, qPrintable(german.join(u", ")));
-    }
-
     // Each row: lines of the list, the core words, a German word and the
     // English word its row must start with.
     void ranksAGermanWordsMainEntryFirst_data()
