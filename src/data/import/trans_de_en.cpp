@@ -265,6 +265,10 @@ struct Candidate
     // as a main entry (the ranked side in any case), and subtitleRank.
     mutable int support = 0;
     mutable int subtitle = 0;
+    // Set by markOtherSenses for the list being ranked: the ranked word's
+    // own entry names another sense, only bare lines give the pair, and
+    // another word's own entry gives the word the list is for.
+    mutable bool otherSense = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -352,6 +356,36 @@ void markMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
+// Marks the English words of one German word that are first another German
+// word's translation. An English word's own entry (`ownLines`) is the first
+// line that gives it first and has more than one section: as for
+// markMainEntry, the dictionary puts a word's main sense there. A candidate
+// is marked when its word's own entry does not list the German word and
+// every line that gives the pair is bare, one section and nothing else, as a
+// side use is ("Festland {n} :: continent" beside "Kontinent {m}; Erdteil {m}
+// [geogr.] | Kontinente {pl}; Erdteile {pl} | ... :: continent | continents |
+// ..."), and only where another
+// English word's own entry does list the German word ("Festland {n}
+// [geogr.] | das griechische Festland :: mainland | ..."): the learner meets
+// first a word whose own sense this is. Where no word of the list has the
+// German word in its own entry, the list has no better word to offer and
+// nothing is marked. The German words of an English word are not
+// marked so: judged against the rows it changed, the same rule there put as
+// many side uses first as it moved back.
+void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+{
+    QSet<QString> given;  // words with a line of more than one section or their own entry
+    bool mutual = false;  // a word's own entry gives the German word
+    for (const Candidate *candidate : list) {
+        const bool own = ownLines.value(candidate->english, -1) == candidate->line;
+        mutual = mutual || (own && !candidate->fringe);
+        if (candidate->sections > 1 || own)
+            given.insert(candidate->english);
+    }
+    for (const Candidate *candidate : list)
+        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english);
+}
+
 // Sets the support and subtitleRank of the candidates of one English word
 // (side German) or one German word (side English). `phraseRanks` caches the
 // subtitle rank of each text.
@@ -394,9 +428,10 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     }
 }
 
-// Orders candidates first synonyms first, then general before special, then
-// by the place of `side` in its subtitle list, then by `commonness`, most
-// common first, then file order.
+// Orders candidates first synonyms first, then those not marked by
+// markOtherSenses, then a German word's clear main entry, then
+// general before special, then by the place of `side` in its subtitle
+// list, then by `commonness`, most common first, then file order.
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -404,6 +439,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
+        if (a->otherSense != b->otherSense)
+            return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
         const bool specialA = isSpecial(*a) && !a->clearMainEntry;
@@ -906,6 +943,14 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byEnglish[candidate.english].append(&candidate);
         byGerman[candidate.german].append(&candidate);
     }
+    // The own entry of each English core word, its main sense: the first
+    // line that gives it first and has more than one section (see
+    // markOtherSenses).
+    QHash<QString, int> ownLineOfEnglish;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english))
+            ownLineOfEnglish.insert(candidate.english, candidate.line);
+    }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -1040,6 +1085,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<const Candidate *> &list = it.value();
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
             list.removeIf([](const Candidate *c) { return c->fringe; });
+        markOtherSenses(list, ownLineOfEnglish);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
         QStringList english;

@@ -409,6 +409,25 @@ private Q_SLOTS:
             "Betrachtungsparallaxe {f}; Parallaxe {f} [astron.] [photo.] [phys.] | Betrachtungsparallaxen "
             "{pl}; Parallaxen {pl} :: observation parallax; parallax | observation parallaxes; parallaxes\n",
             "parallax", "Betrachtungsparallaxe", "observation parallax");
+        // "continent" is the commoner English word, but its own entry is
+        // "Kontinent"'s; the bare line is a side use of "Festland".
+        row("the word whose own entry it is before another word's side use",
+            "Festland {n} [geogr.] | das griechische Festland :: mainland | mainland Greece\n"
+            "Festland {n} :: continent\n"
+            "Kontinent {m}; Erdteil {m} [geogr.] | Kontinente {pl}; Erdteile {pl} | der (europäische) "
+            "Kontinent :: continent | continents | the Continent [Br.]\n",
+            "mainland|continent", "Festland", "mainland");
+        // "minister" is the commoner English word; its own entry is
+        // "Minister"'s, and "Pfarrer" is a later synonym of a bare line.
+        row("the word whose own entry it is before a later synonym's side use",
+            "Pfarrer {m} (katholisch); Rektor {m} (anglikanisch) [relig.] | Pfarrer {pl}; Rektore {pl} :: "
+            "parish priest; (Catholic) pastor [Am.]; rector (Anglican) | parish priests; pastors; rectors\n"
+            "Geistlicher; Seelsorger {m}; Inhaber eines Kirchenamts; Pfarrer {m} (in einer presbyterianischen "
+            "Kirche) [relig.] :: minister\n"
+            "Minister {m}; Ministerin {f} [pol.] | Minister {pl}; Ministerinnen {pl} | Bundesminister {m}; "
+            "Bundesministerin {f} | Minister ohne Geschäftsbereich :: minister; Secretary of State [Br.] | "
+            "ministers | federal minister | minister without portfolio\n",
+            "parish priest|minister", "Pfarrer", "parish priest");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
