@@ -92,6 +92,10 @@ public:
     // letters are never taken for misspellings.
     QString commonWordNear(const QString &word) const;
 
+    // The lower-case words of `texts` (names aside) that vetted() would take
+    // for misspelt were they not known otherwise, lower-cased.
+    QSet<QString> doubtfulWords(const QStringList &texts) const;
+
 private:
     bool isCommon(const QString &word) const;
     // The known phrase of two words that `word` runs together, the empty
