@@ -238,6 +238,32 @@ private Q_SLOTS:
         QCOMPARE(find(linked, "brun")->translations, QStringList({"brown", "black"}));
     }
 
+    void putsALookAlikeOfTheHeadwordBeforeASomewhatCommonerWord()
+    {
+        const QVector<DictdEntry> engFra{
+            entry("function /fʌŋkʃən/\n1. fonctionner\n2. fonction\n3. emploi, office, service\n"),
+            entry("job /dʒɔb/\n1. ouvrage\n2. emploi, fonction, office, service\n3. devoir, tâche\n"),
+            entry("abolition /æbəliʃən/\n1. abolition, abrogation, annulation\n"),
+            entry("abrogation /æbrəgeiʃən/\n1. abolition, abrogation, annulation\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("fonction /fɔ̃ksjɔ̃/ <n, fem>\n1. function\n2. job, office, post\n"),
+            entry("abolition /abɔlisjɔ̃/ <n, fem>\nabolition, abrogation\n"),
+        };
+        // "job" some four times commoner than "function": without the
+        // look-alike it would come first.
+        const WordRanks ranks = ranksOf({{"job", 250}, {"function", 1000}, {"abolition", 5000}, {"abrogation", 9000}});
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, ranks);
+        QCOMPARE(find(rows, "fonction")->translations.first(), QStringLiteral("function"));
+        // A loan, the headword as it stands, keeps its place before a look-alike.
+        QCOMPARE(find(rows, "abolition")->translations, QStringList({"abolition", "abrogation"}));
+        // A far commoner word still comes first.
+        QVector<DictdEntry> commoner = fraEng;
+        addReverseTranslations(commoner, engFra, ranksOf({{"job", 20}, {"function", 1000}}));
+        QCOMPARE(find(commoner, "fonction")->translations.first(), QStringLiteral("job"));
+    }
+
     void ranksAPhrasesPhrasesByTheirOwnMerit()
     {
         // A phrase is the likely translation of a phrase: "surveiller",
