@@ -274,7 +274,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         }
         // A word that looks like the headword ("accepter: accept",
         // "fonction: function") is the likelier main translation, by about
-        // a word some three times commoner: the small dictionaries list the
+        // a word some seven times commoner: the small dictionaries list the
         // commonest words of a sense first less often than the word itself
         // ("accepter: take", "continuer: last"). Not where the headword is
         // also an item as it stands: a loan ("abolition", "bonbon") is no
