@@ -319,7 +319,7 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         entry.headword = vet(entry.headword, headwords, firstTranslation);
         entry.translations = kept;
     }
-    entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty() || entry.translations.isEmpty(); });
+    entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty(); });
     return changed;
 }
 

@@ -142,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(known.vetted(QStringLiteral("independant")), QString());
     }
 
-    void vetsBothDictionariesAndDropsEmptiedEntries()
+    void vetsBothDictionariesAndDropsMisspeltHeadwords()
     {
         QVector<DictdEntry> fraEng{
             entry("côtoyer /kotwaye/ <vt>\n1. walk alongside\n2. mix amoung (people)\n"),
@@ -160,10 +160,13 @@ private Q_SLOTS:
         QStringList details;
         const int changed = vetFrenchPairEntries(fraEng, french(), english(), QStringLiteral("fra-eng"), details)
                             + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
-        // jonc, olda and démissioner go: nothing of theirs is left.
-        QCOMPARE(fraEng.size(), 2);
+        // olda and démissioner go with their headwords; jonc stays empty, for
+        // eng-fra to fill if it can.
+        QCOMPARE(fraEng.size(), 3);
         QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
         QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
+        QCOMPARE(fraEng.at(2).headword, QStringLiteral("jonc"));
+        QCOMPARE(fraEng.at(2).translations, QStringList());
         QCOMPARE(engFra.at(0).translations, QStringList({"vieux", "ancien"}));
         QCOMPARE(engFra.at(1).translations, QStringList({QString::fromUtf8("ça va"), "soit"}));
         QCOMPARE(engFra.at(2).translations, QStringList({"abordable", QString::fromUtf8("modéré")}));

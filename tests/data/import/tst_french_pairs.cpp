@@ -145,6 +145,23 @@ private Q_SLOTS:
         QCOMPARE(engFraHeadwords, headwords(engFra));
     }
 
+    void fillsAnEntryWhoseItemsWereAllLeftOut()
+    {
+        // eng-fra "rustle: sussurer" and "arrow: flêche", their only items
+        // left out as misspelt before the fill.
+        QVector<DictdEntry> engFra{
+            entry("rustle /rʌsl/\nsussurer\n"),
+            entry("arrow /ærou/\nflêche\n"),
+        };
+        for (DictdEntry &emptied : engFra)
+            emptied.translations.clear();
+        const QVector<DictdEntry> fraEng{entry("bruire /bʀɥiʀ/ <vi>\nmurmur, rustle\n")};
+        addReverseTranslations(engFra, fraEng, noRanks());
+        QCOMPARE(find(engFra, "rustle")->translations, QStringList({"bruire"}));
+        // Nothing fills "arrow": its row goes.
+        QVERIFY(!find(engFra, "arrow"));
+    }
+
     void mergesEntriesOfOneHeadwordAndCapsWhatItTakes()
     {
         QVector<DictdEntry> fraEng{
