@@ -1193,6 +1193,49 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
     return found;
 }
 
+QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words)
+{
+    QSet<QString> found;
+    if (words.isEmpty())
+        return found;
+    std::vector<std::string> storage;
+    storage.reserve(words.size());
+    for (const QString &word : words)
+        storage.push_back(word.toUtf8().toStdString());
+    std::unordered_map<std::string_view, QString> wanted;
+    auto it = words.cbegin();
+    for (const std::string &word : storage)
+        wanted.emplace(word, *it++);
+    std::string lower;
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        lower.clear();
+        // One character past the side, so that its last word ends too.
+        const std::string_view side = line.substr(separator + 2);
+        for (size_t i = 0; i <= side.size(); ++i) {
+            const auto byte = i < side.size() ? static_cast<unsigned char>(side[i]) : 0;
+            const bool upper = byte >= 'A' && byte <= 'Z';
+            if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
+                lower.push_back(static_cast<char>(upper ? byte + ('a' - 'A') : byte));
+            } else if (!lower.empty()) {
+                if (const auto match = wanted.find(lower); match != wanted.end())
+                    found.insert(match->second);
+                lower.clear();
+            }
+        }
+    }
+    return found;
+}
+
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)
 {
     return germanSourcesFromTrans(readInputFile(path), coreEnglish);
