@@ -431,7 +431,11 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
-// list, then by `commonness`, most common first, then file order.
+// list, then by `commonness`, most common first, then file order. The main
+// English word of a German word's main entry counts as general whatever the
+// tags of its line: the tag names the field of the word's main sense, not a
+// side use ("Marine {f} [mil.] | Hochseemarine {f} | ... :: navy | ..."
+// before "Handelsmarine {f}; Marine {f} :: merchant navy").
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -443,8 +447,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
-        const bool specialA = isSpecial(*a) && !a->clearMainEntry;
-        const bool specialB = isSpecial(*b) && !b->clearMainEntry;
+        const bool specialA = isSpecial(*a) && !a->clearMainEntry && !(a->mainEntry && a->first);
+        const bool specialB = isSpecial(*b) && !b->clearMainEntry && !(b->mainEntry && b->first);
         if (specialA != specialB)
             return !specialA;
         const int ra = a->subtitle;

@@ -428,6 +428,14 @@ private Q_SLOTS:
             "Bundesministerin {f} | Minister ohne Geschäftsbereich :: minister; Secretary of State [Br.] | "
             "ministers | federal minister | minister without portfolio\n",
             "parish priest|minister", "Pfarrer", "parish priest");
+        // The main entry is tagged "[mil.]", the other line not; "Marine"
+        // heads only one line, so the entry is no clear one.
+        row("the main entry's word before an untagged line's, whatever its tags",
+            "Handelsmarine {f}; Marine {f} :: merchant navy; merchant marine\n"
+            "Marine {f} [mil.] | Hochseemarine {f} | US-Marine | Britische Marine | die Deutsche Marine | zur "
+            "Marine gehen :: navy | blue-water navy | US Navy | Royal Navy /RN/ | the German Navy | to join "
+            "the navy\n",
+            "navy|merchant navy", "Marine", "navy");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
