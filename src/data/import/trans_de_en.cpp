@@ -325,7 +325,8 @@ int sectionsOfLine(QByteArrayView line)
 // :: evening | ..." before "Abend {m} (als Freizeit ...) :: night"). Its
 // main English word ranks ahead of commoner words of other senses, four
 // times closer to the top of the subtitle list ("believe" before "think"
-// for "glauben"). Where the word heads more than one line and no line of
+// for "glauben"), eight times where it is a single word that no note
+// narrows. Where the word heads more than one line and no line of
 // its list is longer than the main entry, the entry is plainly the word's
 // own and its main English word comes first whatever its tags ("Wand {f}
 // [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
@@ -423,8 +424,14 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
         candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
+        // A single word that no note narrows is the German word's plain
+        // translation and outweighs a commoner word of another line further
+        // ("täglich /tgl./ /tägl./; Tages… {adj} | ... :: daily | ..." before
+        // "täglich; am Tag {adv} | ... :: every day; ..."); a phrase or a
+        // narrowed sense may be the entry's particular use ("weshalb {conj}
+        // :: which is why").
         if (candidate->mainEntry && candidate->first && candidate->subtitle < std::numeric_limits<int>::max())
-            candidate->subtitle /= 4;
+            candidate->subtitle /= candidate->english.contains(u' ') || candidate->noted ? 4 : 8;
     }
 }
 
