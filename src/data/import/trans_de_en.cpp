@@ -325,7 +325,8 @@ int sectionsOfLine(QByteArrayView line)
 // :: evening | ..." before "Abend {m} (als Freizeit ...) :: night"). Its
 // main English word ranks ahead of commoner words of other senses, four
 // times closer to the top of the subtitle list ("believe" before "think"
-// for "glauben"). Where the word heads more than one line and no line of
+// for "glauben"), eight times where it is a single word that no note
+// narrows. Where the word heads more than one line and no line of
 // its list is longer than the main entry, the entry is plainly the word's
 // own and its main English word comes first whatever its tags ("Wand {f}
 // [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
@@ -423,15 +424,25 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
         candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
+        // A single word that no note narrows is the German word's plain
+        // translation and outweighs a commoner word of another line further
+        // ("täglich /tgl./ /tägl./; Tages… {adj} | ... :: daily | ..." before
+        // "täglich; am Tag {adv} | ... :: every day; ..."); a phrase or a
+        // narrowed sense may be the entry's particular use ("weshalb {conj}
+        // :: which is why").
         if (candidate->mainEntry && candidate->first && candidate->subtitle < std::numeric_limits<int>::max())
-            candidate->subtitle /= 4;
+            candidate->subtitle /= candidate->english.contains(u' ') || candidate->noted ? 4 : 8;
     }
 }
 
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
-// list, then by `commonness`, most common first, then file order.
+// list, then by `commonness`, most common first, then file order. The main
+// English word of a German word's main entry counts as general whatever the
+// tags of its line: the tag names the field of the word's main sense, not a
+// side use ("Marine {f} [mil.] | Hochseemarine {f} | ... :: navy | ..."
+// before "Handelsmarine {f}; Marine {f} :: merchant navy").
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -443,8 +454,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
-        const bool specialA = isSpecial(*a) && !a->clearMainEntry;
-        const bool specialB = isSpecial(*b) && !b->clearMainEntry;
+        const bool specialA = isSpecial(*a) && !a->clearMainEntry && !(a->mainEntry && a->first);
+        const bool specialB = isSpecial(*b) && !b->clearMainEntry && !(b->mainEntry && b->first);
         if (specialA != specialB)
             return !specialA;
         const int ra = a->subtitle;
