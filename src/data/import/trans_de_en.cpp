@@ -510,10 +510,35 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     }
 }
 
+// Puts a plain German word that heads its line but gives the English word
+// later on it first where the ranking chose a word narrowed by a note, and
+// the plain word is more than four times closer to the top of the subtitle
+// list than the narrowed one (whose note already doubles its place): a line
+// that names a use of a word ("prompt {adv} (wie erwartet/befürchtet) :: of
+// course; naturally") should not hide the plain word of another that gives
+// the English word second ("natürlich; selbstverständlich {adv} :: naturally;
+// of course"). Judged against the rows it changed, a smaller lead put as
+// many rare uses first as it moved back.
+void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noted || !list.first()->germanFirst)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return !candidate->first && candidate->germanFirst && !candidate->noted && !isSpecial(*candidate)
+               && 4LL * candidate->subtitle < top->subtitle;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
-// list, then by `commonness`, most common first, then file order.
+// list, then by `commonness`, most common first, then file order. The
+// German words of an English word then may take a new first word: the
+// English word's main entry (putEnglishMainEntryFirst) or a plain word
+// before one narrowed by a note (putPlainWordBeforeNotedOne).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -541,6 +566,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     });
     if (side == Side::German)
         putEnglishMainEntryFirst(list);
+    if (side == Side::German)
+        putPlainWordBeforeNotedOne(list);
 }
 
 } // namespace

@@ -359,6 +359,14 @@ private Q_SLOTS:
             "public trust | rock foundation | environmental foundation | German Federal Environmental "
             "Foundation\n",
             "foundation", "Grundlage", "");
+        row("a plain common word given second before a use narrowed by a note",
+            "natürlich; selbstverständlich; selbstredend; natürlicherweise {adv} | ganz selbstverständlich | "
+            "Natürlich nicht! | Sie wollten den Anlass natürlich gebührend feiern. :: naturally; of course | as a "
+            "matter of course | Of course not! | Naturally enough, they wanted to celebrate the occasion in style.\n"
+            "prompt {adv} (wie erwartet/befürchtet) | Er ist prompt auf den Trick hereingefallen. | Der Weg war "
+            "rutschig und prompt fiel ich hin. :: of course; naturally | Naturally he fell for the trick. | The path "
+            "was slippery and it was just my luck that I fell.\n",
+            "of course", "natürlich|prompt", "");
         row("a place translates no common word",
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
