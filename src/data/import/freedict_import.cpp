@@ -175,7 +175,8 @@ void collectWords(const QStringList &phrases, QSet<QString> &words, QSet<QString
 // (wfrench, wamerican). Without one, every word either dictionary holds
 // counts as known, so that no right word goes for want of the list.
 int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details,
-                   std::unique_ptr<ItemSpelling> &englishSpelling, std::unique_ptr<ItemSpelling> &frenchSpelling)
+                   std::unique_ptr<ItemSpelling> &englishSpelling, std::unique_ptr<ItemSpelling> &frenchSpelling,
+                   const QByteArray &transText)
 {
     QSet<QString> englishWords;
     QSet<QString> frenchWords;
@@ -201,13 +202,23 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
     const WordRanks &frenchRanks = WordRanks::forLanguage(QStringLiteral("fr"));
     englishSpelling = std::make_unique<ItemSpelling>(std::move(englishList), englishRanks, std::move(englishPhrases));
     ItemSpelling &english = *englishSpelling;
-    // eng-fra's headwords are known English words either way: they hold the
-    // British spellings an American list lacks ("colour").
-    english.alsoKnow(std::move(englishHeadwords));
     // British spellings an American list holds in its own form.
     for (const auto &[from, to] : {std::pair{"isation", "ization"}, std::pair{"ise", "ize"}, std::pair{"yse", "yze"},
                                    std::pair{"our", "or"}, std::pair{"tre", "ter"}, std::pair{"ll", "l"}})
         english.addVariant(QLatin1String(from), QLatin1String(to));
+    // eng-fra's headwords are known English words: they hold the British
+    // spellings and rare words an American list lacks ("mouldy", "bairn").
+    // But they hold misspellings too ("independant", "auxilary"): a
+    // headword word one letter from a common or listed word counts only
+    // when trans-de-en, a far larger dictionary, has it on its English side.
+    if (!transText.isEmpty()) {
+        QStringList headwords;
+        for (const DictdEntry &entry : std::as_const(engFra))
+            headwords.append(entry.headword);
+        const QSet<QString> doubtful = english.doubtfulWords(headwords);
+        englishHeadwords -= doubtful - englishWordsInTrans(transText, doubtful);
+    }
+    english.alsoKnow(std::move(englishHeadwords));
     frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
     ItemSpelling &french = *frenchSpelling;
     french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
@@ -348,7 +359,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
     std::unique_ptr<ItemSpelling> englishSpelling;
     std::unique_ptr<ItemSpelling> frenchSpelling;
-    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling);
+    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling, transText);
     {
         const FrenchPivot pivot = frenchPivot.get();
         if (!pivot.problem().isEmpty()) {

@@ -13,7 +13,7 @@ namespace {
 // Words this short are too close to too many others to call one a
 // misspelling of another.
 constexpr int kMinCheckedLength = 4;
-constexpr int kMinLengthNearListed = 8;
+constexpr int kMinLengthNearListed = 6;
 
 // The letters of English and French words, to spell out the strings one
 // letter from a word.
@@ -153,11 +153,29 @@ QString ItemSpelling::commonWordNear(const QString &word) const
     const QString lower = word.toLower();
     if (lower.size() < kMinCheckedLength || knows(lower))
         return {};
+    // A list may hold a noun in the plural only ("acariens", not "acarien");
+    // a short word one letter shorter than a listed one is more often a
+    // word that never drops its s ("confu" for "confus", "héro").
+    if (lower.size() >= kMinLengthNearListed
+        && (m_known.contains(lower + QLatin1Char('s')) || m_known.contains(lower + QLatin1Char('x'))))
+        return {};
     if (const auto cached = m_nearCache.constFind(lower); cached != m_nearCache.constEnd())
         return *cached;
     const QString near = nearestCommonOrListed(lower);
     m_nearCache.insert(lower, near);
     return near;
+}
+
+QSet<QString> ItemSpelling::doubtfulWords(const QStringList &texts) const
+{
+    QSet<QString> doubtful;
+    for (const QString &text : texts) {
+        for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (isLettersOnly(word) && !word.at(0).isUpper() && !commonWordNear(word).isEmpty())
+                doubtful.insert(word.toLower());
+        }
+    }
+    return doubtful;
 }
 
 QString ItemSpelling::nearestCommonOrListed(const QString &lower) const
@@ -208,7 +226,24 @@ QString ItemSpelling::nearestCommonOrListed(const QString &lower) const
     // word ("inverter", "inverted").
     if (lower.size() < kMinLengthNearListed)
         return {};
-    return best([this](const QString &w) { return m_known.contains(w) ? 1 : 0; }, true);
+    if (QString near = best([this](const QString &w) { return m_known.contains(w) ? 1 : 0; }, true); !near.isEmpty())
+        return near;
+    // A letter doubled in the wrong place ("rennomée" for "renommée",
+    // "apellation" for "appellation"): two letters from the word, but the
+    // commonest misspelling of a language that doubles its consonants.
+    for (qsizetype i = 2; i < lower.size(); ++i) {
+        if (lower.at(i) != lower.at(i - 1))
+            continue;
+        const QString single = QString(lower).remove(i, 1);
+        for (qsizetype j = 1; j < single.size(); ++j) {
+            if (j == i - 1 || !single.at(j).isLetter())
+                continue;
+            const QString moved = QString(single).insert(j, single.at(j));
+            if (m_known.contains(moved) || isCommon(moved))
+                return moved;
+        }
+    }
+    return {};
 }
 
 QString ItemSpelling::gluedPhrase(const QString &word) const
@@ -284,7 +319,7 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         entry.headword = vet(entry.headword, headwords, firstTranslation);
         entry.translations = kept;
     }
-    entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty() || entry.translations.isEmpty(); });
+    entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty(); });
     return changed;
 }
 

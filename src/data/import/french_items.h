@@ -92,6 +92,10 @@ public:
     // letters are never taken for misspellings.
     QString commonWordNear(const QString &word) const;
 
+    // The lower-case words of `texts` (names aside) that vetted() would take
+    // for misspelt were they not known otherwise, lower-cased.
+    QSet<QString> doubtfulWords(const QStringList &texts) const;
+
 private:
     bool isCommon(const QString &word) const;
     // The known phrase of two words that `word` runs together, the empty
@@ -118,7 +122,9 @@ private:
 
 // Applies withoutBracketNote and then the spelling checks of their
 // language to the headwords and translations of a dictionary; entries left
-// without headword or translations go. Appends a line per change to
+// without headword go. An entry left without translations stays, empty: the
+// other dictionary may still fill it ("rustle: sussurer" beside "bruire:
+// murmur, rustle"), and the rows still empty after that go. Appends a line per change to
 // `details` ("eng-fra: \"olda\" left out"). Returns how many items were left
 // out or changed.
 int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headwords,

@@ -75,6 +75,10 @@ struct Candidate
 // and a little more ("pay attention to": "faire attention à" before
 // "surveiller"). A hyphenated word weighs as its rarer part ("dark-room"
 // as "room").
+// How much likelier than its rank says a look-alike of the headword is
+// the main translation (see costOf).
+constexpr double kLookAlikeBonus = 2.0;
+
 double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks)
 {
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
@@ -103,6 +107,32 @@ QString foldedLower(const QString &text)
             folded.append(c.toLower());
     }
     return folded;
+}
+
+// Whether two different words (folded to lower case without accents) are
+// spelt alike: one letter changed, added or dropped in three or fewer
+// ("continuer", "continue"; "fonction", "function"; "décorer",
+// "decorate"). Words of fewer than four letters and phrases never are.
+bool looksAlike(const QString &a, const QString &b)
+{
+    if (a == b || a.size() < 4 || b.size() < 4 || a.contains(QLatin1Char(' ')) || b.contains(QLatin1Char(' ')))
+        return false;
+    const qsizetype most = std::max(a.size(), b.size()) / 3;
+    if (std::abs(a.size() - b.size()) > most)
+        return false;
+    // Edit distance, row by row.
+    QVector<qsizetype> previous(b.size() + 1);
+    QVector<qsizetype> current(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j)
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1,
+                                   previous[j - 1] + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+        std::swap(previous, current);
+    }
+    return previous[b.size()] <= most;
 }
 
 // What `reverse` translates to each word, first translations marked; a
@@ -241,6 +271,23 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (links && !phraseHeadword) {
             for (Candidate &candidate : candidates)
                 candidate.linked = links(entry.headword, candidate.word) > 0;
+        }
+        // A word that looks like the headword ("accepter: accept",
+        // "fonction: function") is the likelier main translation, by about
+        // a word some seven times commoner: the small dictionaries list the
+        // commonest words of a sense first less often than the word itself
+        // ("accepter: take", "continuer: last"). Not where the headword is
+        // also an item as it stands: a loan ("abolition", "bonbon") is no
+        // less likely than a look-alike ("abrogation", "bon-bon").
+        if (!phraseHeadword) {
+            const QString headword = foldedLower(entry.headword);
+            const bool loan = std::any_of(candidates.begin(), candidates.end(), [&headword](const Candidate &c) {
+                return foldedLower(c.word) == headword;
+            });
+            for (Candidate &candidate : candidates) {
+                if (!loan && looksAlike(foldedLower(candidate.word), headword))
+                    candidate.cost -= kLookAlikeBonus;
+            }
         }
         std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
             if (a.linked != b.linked)

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace vorbix::import {
 
 namespace {
@@ -21,12 +23,16 @@ QString withoutNotes(QByteArrayView raw)
     QByteArray kept;
     int depth = 0;
     bool inAbbreviation = false;
+    char previous = ' ';
     for (const char c : raw) {
+        const char before = std::exchange(previous, c);
         if (c == '{' || c == '[' || c == '(' || c == '<')
             ++depth;
         else if (c == '}' || c == ']' || c == ')' || c == '>')
             depth = std::max(0, depth - 1);
-        else if (depth == 0 && c == '/')
+        // An abbreviation opens after a blank ("modern /mod./"); a slash
+        // between words gives alternatives ("to inform sb. of/about sth.").
+        else if (depth == 0 && c == '/' && (inAbbreviation || before == ' '))
             inAbbreviation = !inAbbreviation;
         else if (depth == 0 && !inAbbreviation)
             kept.append(c);
@@ -46,18 +52,68 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
     return parts;
 }
 
+
+// Whether a trans-de-en synonym names the objects of its verb ("jdn.
+// informieren", "etw. mit jdm. besprechen") or is reflexive ("sich
+// erkundigen"); fra-deu gives the bare verb.
+bool hasObject(QByteArrayView synonym)
+{
+    return synonym.startsWith("sich ") || synonym.contains("jdn.") || synonym.contains("jdm.")
+           || synonym.contains("jds.") || synonym.contains("etw.");
+}
+
+// The verb of such a synonym without its objects, their prepositions and
+// notes: "jdn. (über etw.) informieren" -> "informieren", "etw. mit jdm.
+// besprechen" -> "besprechen"; empty unless one word is left.
+QByteArray verbWithoutObjects(QByteArrayView synonym)
+{
+    const auto isObject = [](QByteArrayView word) {
+        return word == "jdn." || word == "jdm." || word == "jds." || word == "etw." || word == "sich";
+    };
+    const QByteArray text = withoutNotes(synonym).toUtf8();
+    const QList<QByteArrayView> words = split(QByteArrayView(text), " ");
+    QByteArray verb;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words.at(i).isEmpty() || isObject(words.at(i)))
+            continue;
+        // "mit jdm.", "über etw.": a preposition and its object.
+        if (i + 1 < words.size() && isObject(words.at(i + 1)) && words.at(i + 1) != "sich")
+            continue;
+        if (!verb.isEmpty())
+            return {};
+        verb = words.at(i).toByteArray();
+    }
+    return verb;
+}
+
 } // namespace
 
 QString englishPivotKey(const QString &english)
 {
-    QStringList words = english.toLower().replace(QLatin1Char('-'), QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    words.removeIf([](const QString &word) {
+    const QStringList words =
+        english.toLower().replace(QLatin1Char('-'), QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto isPlaceholder = [](const QString &word) {
         return word == QLatin1String("sb.") || word == QLatin1String("sth.") || word == QLatin1String("sb")
                || word == QLatin1String("sth") || word == QLatin1String("sb's") || word == QLatin1String("sb.'s");
-    });
-    if (words.size() > 1 && words.first() == QLatin1String("to"))
-        words.removeFirst();
-    return words.join(QLatin1Char(' '));
+    };
+    // After the verb's object, a word before another placeholder is that
+    // object's preposition: "to discuss sth. with sb." is "discuss", "to
+    // inform sb. of/about sth." is "inform"; one before the first object
+    // belongs to the verb ("to look after sb." is "look after").
+    QStringList kept;
+    bool afterObject = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (isPlaceholder(words.at(i))) {
+            afterObject = true;
+            continue;
+        }
+        if (afterObject && i + 1 < words.size() && isPlaceholder(words.at(i + 1)))
+            continue;
+        kept.append(words.at(i));
+    }
+    if (kept.size() > 1 && kept.first() == QLatin1String("to"))
+        kept.removeFirst();
+    return kept.join(QLatin1Char(' '));
 }
 
 void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &german)
@@ -134,9 +190,14 @@ void FrenchPivot::addTransDeEn(QByteArrayView trans)
                 // "modern /mod./", not "Hut {m} mit Band"); its first word is
                 // tested before it is decoded.
                 const qsizetype blank = synonym.indexOf(' ');
-                const QByteArray word = (blank < 0 ? synonym : synonym.first(blank)).toByteArray();
-                if (!wanted.contains(word) || withoutNotes(synonym) != QString::fromUtf8(word))
+                QByteArray word = (blank < 0 ? synonym : synonym.first(blank)).toByteArray();
+                if (hasObject(synonym)) {
+                    word = verbWithoutObjects(synonym);
+                    if (!wanted.contains(word))
+                        continue;
+                } else if (!wanted.contains(word) || withoutNotes(synonym) != QString::fromUtf8(word)) {
                     continue;
+                }
                 QStringList items;
                 for (const QByteArrayView item : split(english.at(i), "; ")) {
                     const QString clean = withoutNotes(item);

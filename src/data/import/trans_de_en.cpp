@@ -331,7 +331,8 @@ int sectionsOfLine(QByteArrayView line)
 // :: evening | ..." before "Abend {m} (als Freizeit ...) :: night"). Its
 // main English word ranks ahead of commoner words of other senses, four
 // times closer to the top of the subtitle list ("believe" before "think"
-// for "glauben"). Where the word heads more than one line and no line of
+// for "glauben"), eight times where it is a single word that no note
+// narrows. Where the word heads more than one line and no line of
 // its list is longer than the main entry, the entry is plainly the word's
 // own and its main English word comes first whatever its tags ("Wand {f}
 // [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
@@ -505,8 +506,14 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
         candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
+        // A single word that no note narrows is the German word's plain
+        // translation and outweighs a commoner word of another line further
+        // ("täglich /tgl./ /tägl./; Tages… {adj} | ... :: daily | ..." before
+        // "täglich; am Tag {adv} | ... :: every day; ..."); a phrase or a
+        // narrowed sense may be the entry's particular use ("weshalb {conj}
+        // :: which is why").
         if (candidate->mainEntry && candidate->first && candidate->subtitle < std::numeric_limits<int>::max())
-            candidate->subtitle /= 4;
+            candidate->subtitle /= candidate->english.contains(u' ') || candidate->noted ? 4 : 8;
     }
 }
 
@@ -535,10 +542,14 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
-// list, then by `commonness`, most common first, then file order. The
-// German words of an English word then may take a new first word: the
-// English word's main entry (putEnglishMainEntryFirst) or a plain word
-// before one narrowed by a note (putPlainWordBeforeNotedOne).
+// list, then by `commonness`, most common first, then file order. The main
+// English word of a German word's main entry counts as general whatever the
+// tags of its line: the tag names the field of the word's main sense, not a
+// side use ("Marine {f} [mil.] | Hochseemarine {f} | ... :: navy | ..."
+// before "Handelsmarine {f}; Marine {f} :: merchant navy"). The German words
+// of an English word then may take a new first word: the English word's
+// main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
+// by a note (putPlainWordBeforeNotedOne).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -550,8 +561,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
-        const bool specialA = isSpecial(*a) && !a->clearMainEntry;
-        const bool specialB = isSpecial(*b) && !b->clearMainEntry;
+        const bool specialA = isSpecial(*a) && !a->clearMainEntry && !(a->mainEntry && a->first);
+        const bool specialB = isSpecial(*b) && !b->clearMainEntry && !(b->mainEntry && b->first);
         if (specialA != specialB)
             return !specialA;
         const int ra = a->subtitle;
@@ -1305,6 +1316,49 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
                 const auto match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first]));
                 if (match != wanted.end())
                     found.insert(match->second);
+            }
+        }
+    }
+    return found;
+}
+
+QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words)
+{
+    QSet<QString> found;
+    if (words.isEmpty())
+        return found;
+    std::vector<std::string> storage;
+    storage.reserve(words.size());
+    for (const QString &word : words)
+        storage.push_back(word.toUtf8().toStdString());
+    std::unordered_map<std::string_view, QString> wanted;
+    auto it = words.cbegin();
+    for (const std::string &word : storage)
+        wanted.emplace(word, *it++);
+    std::string lower;
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        lower.clear();
+        // One character past the side, so that its last word ends too.
+        const std::string_view side = line.substr(separator + 2);
+        for (size_t i = 0; i <= side.size(); ++i) {
+            const auto byte = i < side.size() ? static_cast<unsigned char>(side[i]) : 0;
+            const bool upper = byte >= 'A' && byte <= 'Z';
+            if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
+                lower.push_back(static_cast<char>(upper ? byte + ('a' - 'A') : byte));
+            } else if (!lower.empty()) {
+                if (const auto match = wanted.find(lower); match != wanted.end())
+                    found.insert(match->second);
+                lower.clear();
             }
         }
     }

@@ -117,4 +117,8 @@ GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)
 // trans-de-en file).
 QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases);
 
+// Those of `words` (lowercased English words) that stand on the English
+// side of a line of `text` (the trans-de-en file).
+QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words);
+
 } // namespace vorbix::import

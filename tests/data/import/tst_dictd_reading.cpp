@@ -415,6 +415,20 @@ private Q_SLOTS:
         QCOMPARE(englishPhrasesInTrans(text, wanted), expected);
     }
 
+    void findsEnglishWordsOfTransDeEn()
+    {
+        // Words count on the English side only, whole, without case.
+        const QByteArray text = QByteArrayLiteral(
+            "# Version :: 1.9\n"
+            "Kind {n} | Kinder {pl} :: child; bairn [Sc.] | children\n"
+            "Unabh\xc3\xa4ngigkeit {f} :: independence\n"
+            "Hocker {m}; Stockerl {n} [\xc3\x96s.] :: Stool\n");
+        const QSet<QString> wanted{QStringLiteral("bairn"), QStringLiteral("independant"), QStringLiteral("independ"),
+                                   QStringLiteral("kind"), QStringLiteral("stool"), QStringLiteral("version")};
+        QCOMPARE(englishWordsInTrans(text, wanted), QSet<QString>({QStringLiteral("bairn"), QStringLiteral("stool")}));
+        QCOMPARE(englishWordsInTrans(text, {}), QSet<QString>());
+    }
+
     void findsMisspeltVariantsAndBritishSpellings()
     {
         // eighteen /eitiːn/: dieciocho, diezyocho.

@@ -34,13 +34,14 @@ const WordRanks &frenchRanks()
 const WordRanks &englishRanks()
 {
     static const WordRanks ranks = WordRanks::fromText(
-        QStringLiteral("the 900\nold 800\namong 700\ncolor 600\nmix 500\nsupper 400\n"));
+        QStringLiteral("the 900\nold 800\namong 700\ncolor 600\nmix 500\nsupper 400\nbarn 300\n"));
     return ranks;
 }
 
 ItemSpelling french()
 {
-    ItemSpelling spelling(WordList::fromWords(words("avorter démissionner soit abordable modéré oeillet")),
+    ItemSpelling spelling(WordList::fromWords(words("avorter démissionner soit abordable modéré oeillet intégrer "
+                                                    "renommée acariens acadien")),
                           frenchRanks(), {QString::fromUtf8("ça va")});
     spelling.addVariant(QString::fromUtf8("œ"), QStringLiteral("oe"));
     spelling.findGluedWords(true);
@@ -50,7 +51,7 @@ ItemSpelling french()
 
 ItemSpelling english()
 {
-    ItemSpelling spelling(WordList::fromWords(words("walk alongside people quit resign beaker inverted")),
+    ItemSpelling spelling(WordList::fromWords(words("walk alongside people quit resign beaker inverted independent")),
                           englishRanks(), {});
     spelling.addVariant(QStringLiteral("our"), QStringLiteral("or"));
     return spelling;
@@ -95,6 +96,12 @@ private Q_SLOTS:
         QTest::newRow("misspelt in a phrase") << false << "mix amoung" << "";
         // A long word one letter from a listed one, common or not.
         QTest::newRow("long word near a listed one") << true << QString::fromUtf8("démissioner") << "";
+        // fra-eng "intéger /ɛ̃tegʀe/ <v>: insert, integrate": a shorter word
+        // one letter from a listed one.
+        QTest::newRow("shorter word near a listed one") << true << QString::fromUtf8("intéger") << "";
+        // eng-fra "fame: 1. renommée, réputation 2. rennomée": a doubled
+        // letter moved.
+        QTest::newRow("doubled letter moved") << true << QString::fromUtf8("rennomée") << "";
         // Words run together: left out, or cut where a known phrase says so.
         QTest::newRow("glued, no phrase") << true << "faireavorter" << "";
         QTest::newRow("glued, known phrase") << true << QString::fromUtf8("çava") << QString::fromUtf8("ça va");
@@ -107,6 +114,8 @@ private Q_SLOTS:
         QTest::newRow("British spelling") << false << "colour" << "colour";
         QTest::newRow("English compound") << false << "sunshade" << "sunshade";
         QTest::newRow("name") << true << "Moldavie" << "Moldavie";
+        // fra-eng "acarien: mite": wfrench has the plural only.
+        QTest::newRow("listed in the plural only") << true << "acarien" << "acarien";
         QTest::newRow("known words") << false << "walk alongside" << "walk alongside";
     }
     void leavesOutMisspeltAndRunTogetherItems()
@@ -117,7 +126,23 @@ private Q_SLOTS:
         QCOMPARE((frenchItem ? french() : english()).vetted(item), expected);
     }
 
-    void vetsBothDictionariesAndDropsEmptiedEntries()
+    void doubtsHeadwordsNearListedWords()
+    {
+        // eng-fra "independant /indipendənt/: indépendant" and "bairn
+        // /beən/: enfant" are both one letter from a listed word; only the
+        // second is a word (trans-de-en: "Kind {n} :: child; bairn [Sc.]").
+        const QSet<QString> doubtful = english().doubtfulWords(
+            {QStringLiteral("independant"), QStringLiteral("bairn"), QStringLiteral("walk alongside"),
+             QStringLiteral("Andorrian"), QStringLiteral("get-together")});
+        QCOMPARE(doubtful, QSet<QString>({QStringLiteral("independant"), QStringLiteral("bairn")}));
+        // Once known, a word is no longer doubtful.
+        ItemSpelling known = english();
+        known.alsoKnow({QStringLiteral("bairn")});
+        QCOMPARE(known.doubtfulWords({QStringLiteral("bairn")}), QSet<QString>());
+        QCOMPARE(known.vetted(QStringLiteral("independant")), QString());
+    }
+
+    void vetsBothDictionariesAndDropsMisspeltHeadwords()
     {
         QVector<DictdEntry> fraEng{
             entry("côtoyer /kotwaye/ <vt>\n1. walk alongside\n2. mix amoung (people)\n"),
@@ -135,10 +160,13 @@ private Q_SLOTS:
         QStringList details;
         const int changed = vetFrenchPairEntries(fraEng, french(), english(), QStringLiteral("fra-eng"), details)
                             + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
-        // jonc, olda and démissioner go: nothing of theirs is left.
-        QCOMPARE(fraEng.size(), 2);
+        // olda and démissioner go with their headwords; jonc stays empty, for
+        // eng-fra to fill if it can.
+        QCOMPARE(fraEng.size(), 3);
         QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
         QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
+        QCOMPARE(fraEng.at(2).headword, QStringLiteral("jonc"));
+        QCOMPARE(fraEng.at(2).translations, QStringList());
         QCOMPARE(engFra.at(0).translations, QStringList({"vieux", "ancien"}));
         QCOMPARE(engFra.at(1).translations, QStringList({QString::fromUtf8("ça va"), "soit"}));
         QCOMPARE(engFra.at(2).translations, QStringList({"abordable", QString::fromUtf8("modéré")}));

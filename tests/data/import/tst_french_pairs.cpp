@@ -145,6 +145,23 @@ private Q_SLOTS:
         QCOMPARE(engFraHeadwords, headwords(engFra));
     }
 
+    void fillsAnEntryWhoseItemsWereAllLeftOut()
+    {
+        // eng-fra "rustle: sussurer" and "arrow: flêche", their only items
+        // left out as misspelt before the fill.
+        QVector<DictdEntry> engFra{
+            entry("rustle /rʌsl/\nsussurer\n"),
+            entry("arrow /ærou/\nflêche\n"),
+        };
+        for (DictdEntry &emptied : engFra)
+            emptied.translations.clear();
+        const QVector<DictdEntry> fraEng{entry("bruire /bʀɥiʀ/ <vi>\nmurmur, rustle\n")};
+        addReverseTranslations(engFra, fraEng, noRanks());
+        QCOMPARE(find(engFra, "rustle")->translations, QStringList({"bruire"}));
+        // Nothing fills "arrow": its row goes.
+        QVERIFY(!find(engFra, "arrow"));
+    }
+
     void mergesEntriesOfOneHeadwordAndCapsWhatItTakes()
     {
         QVector<DictdEntry> fraEng{
@@ -236,6 +253,32 @@ private Q_SLOTS:
             return french == QLatin1String("brun") && english == QLatin1String("brown") ? 1 : 0;
         });
         QCOMPARE(find(linked, "brun")->translations, QStringList({"brown", "black"}));
+    }
+
+    void putsALookAlikeOfTheHeadwordBeforeASomewhatCommonerWord()
+    {
+        const QVector<DictdEntry> engFra{
+            entry("function /fʌŋkʃən/\n1. fonctionner\n2. fonction\n3. emploi, office, service\n"),
+            entry("job /dʒɔb/\n1. ouvrage\n2. emploi, fonction, office, service\n3. devoir, tâche\n"),
+            entry("abolition /æbəliʃən/\n1. abolition, abrogation, annulation\n"),
+            entry("abrogation /æbrəgeiʃən/\n1. abolition, abrogation, annulation\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("fonction /fɔ̃ksjɔ̃/ <n, fem>\n1. function\n2. job, office, post\n"),
+            entry("abolition /abɔlisjɔ̃/ <n, fem>\nabolition, abrogation\n"),
+        };
+        // "job" some four times commoner than "function": without the
+        // look-alike it would come first.
+        const WordRanks ranks = ranksOf({{"job", 250}, {"function", 1000}, {"abolition", 5000}, {"abrogation", 9000}});
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, ranks);
+        QCOMPARE(find(rows, "fonction")->translations.first(), QStringLiteral("function"));
+        // A loan, the headword as it stands, keeps its place before a look-alike.
+        QCOMPARE(find(rows, "abolition")->translations, QStringList({"abolition", "abrogation"}));
+        // A far commoner word still comes first.
+        QVector<DictdEntry> commoner = fraEng;
+        addReverseTranslations(commoner, engFra, ranksOf({{"job", 20}, {"function", 1000}}));
+        QCOMPARE(find(commoner, "fonction")->translations.first(), QStringLiteral("job"));
     }
 
     void ranksAPhrasesPhrasesByTheirOwnMerit()

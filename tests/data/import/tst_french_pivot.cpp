@@ -54,6 +54,44 @@ private Q_SLOTS:
         QCOMPARE(pivot.links(QStringLiteral("inconnu"), QStringLiteral("brown")), 0);
     }
 
+    void linksVerbsWrittenWithTheirObjects()
+    {
+        // fra-deu: "débattre: debattieren, diskutieren, besprechen, erörtern,
+        // aufwiegeln, aufwühlen"; "renseigner: 1. informieren, mitteilen,
+        // Auskunft, benachrichtigen". trans-de-en writes most verbs with
+        // their objects; its only line with "aufwiegeln" made "incite" the
+        // one link of "débattre", "discuss" none.
+        FrenchPivot pivot;
+        pivot.addFrenchGerman(QStringLiteral("débattre"),
+                              {QStringLiteral("debattieren"), QStringLiteral("diskutieren"),
+                               QStringLiteral("besprechen"), QStringLiteral("erörtern"),
+                               QStringLiteral("aufwiegeln"), QStringLiteral("aufwühlen")});
+        pivot.addFrenchGerman(QStringLiteral("renseigner"),
+                              {QStringLiteral("informieren"), QStringLiteral("mitteilen"),
+                               QStringLiteral("Auskunft"), QStringLiteral("benachrichtigen")});
+        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        pivot.addTransDeEn(QByteArrayView(
+            "etw. mit jdm. besprechen; bereden; er\xc3\xb6rtern; diskutieren; debattieren {vi} | besprechend; "
+            "beredend; er\xc3\xb6rternd; diskutierend; debattierend | wie besprochen :: to discuss sth. with sb. | "
+            "discusing | as discussed; as has been discussed\n"
+            "zu etw. aufrufen; aufwiegeln; aufhetzen {vi} [pol.] [soc.] | aufrufend; aufwiegelnd; aufhetzend :: "
+            "to incite sth.; to foment sth. | inciting; fomenting\n"
+            "jdm. etw. mitteilen; jdn. von etw. verst\xc3\xa4ndigen; benachrichtigen; unterrichten [geh.]; in "
+            "Kenntnis setzen [geh.]; jdm. etw. zu Kenntnis bringen [geh.] {v} :: to advise sb. of sth.; to "
+            "inform sb. of/about sth.\n"
+            "modern /mod./; neuzeitlich {adj} :: modern /mod./\n"));
+        QCOMPARE(pivot.links(QStringLiteral("débattre"), QStringLiteral("discuss")), 4);
+        QCOMPARE(pivot.links(QStringLiteral("débattre"), QStringLiteral("discuss with")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("débattre"), QStringLiteral("incite")), 1);
+        // "jdm. etw. mitteilen" and "benachrichtigen" both give "to inform sb. of/about sth.".
+        QCOMPARE(pivot.links(QStringLiteral("renseigner"), QStringLiteral("inform")), 2);
+        QCOMPARE(pivot.links(QStringLiteral("renseigner"), QStringLiteral("advise")), 2);
+        // A phrase of the verb and more is no verb: "in Kenntnis setzen".
+        QCOMPARE(pivot.links(QStringLiteral("renseigner"), QStringLiteral("in")), 0);
+        // An abbreviation between blanks still goes.
+        QCOMPARE(pivot.links(QStringLiteral("moderne"), QStringLiteral("modern")), 1);
+    }
+
     void comparesEnglishWithoutItsFrame_data()
     {
         QTest::addColumn<QString>("english");
@@ -64,6 +102,12 @@ private Q_SLOTS:
         QTest::newRow("hyphens") << "plane-tree" << "plane tree";
         QTest::newRow("a lone to") << "to" << "to";
         QTest::newRow("only an object") << "sth." << "";
+        // The preposition of a second object goes with it; one before the
+        // first object belongs to the verb.
+        QTest::newRow("object's preposition") << "to discuss sth. with sb." << "discuss";
+        QTest::newRow("alternative prepositions") << "to inform sb. of/about sth." << "inform";
+        QTest::newRow("verb's preposition") << "to look after sb." << "look after";
+        QTest::newRow("particle after the object") << "to put sth. off" << "put off";
     }
 
     void comparesEnglishWithoutItsFrame()

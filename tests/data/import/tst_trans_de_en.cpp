@@ -484,6 +484,29 @@ private Q_SLOTS:
             "Bundesministerin {f} | Minister ohne Geschäftsbereich :: minister; Secretary of State [Br.] | "
             "ministers | federal minister | minister without portfolio\n",
             "parish priest|minister", "Pfarrer", "parish priest");
+        // The main entry is tagged "[mil.]", the other line not; "Marine"
+        // heads only one line, so the entry is no clear one.
+        row("the main entry's word before an untagged line's, whatever its tags",
+            "Handelsmarine {f}; Marine {f} :: merchant navy; merchant marine\n"
+            "Marine {f} [mil.] | Hochseemarine {f} | US-Marine | Britische Marine | die Deutsche Marine | zur "
+            "Marine gehen :: navy | blue-water navy | US Navy | Royal Navy /RN/ | the German Navy | to join "
+            "the navy\n",
+            "navy|merchant navy", "Marine", "navy");
+        // "every day" is the commoner English phrase, first on the adverb's
+        // longer line; the adjective's line, the first that gives the word
+        // first with more than one section, is its main entry.
+        row("the main entry's single word before a commoner phrase of another line",
+            "täglich /tgl./ /tägl./; Tages… {adj} | Tagesablauf {m} | der tägliche Trott :: daily | daily "
+            "routine | the daily grind\n"
+            "täglich; am Tag {adv} | täglich (Anwendungshinweis für ein Medikament) [pharm.] | zweimal "
+            "täglich; 2 x täglich [pharm.] | dreimal täglich; 3 x täglich [pharm.] | viermal täglich; 4 x "
+            "täglich [pharm.] | drei bis vier Mal täglich/am Tag | Zweimal täglich eine Tablette einnehmen. |"
+            " Einmal täglich einen Teelöffel voll nehmen. | Die Liste wird täglich aktualisiert. :: every "
+            "day; daily; on a daily basis | every day; in dies /in d./; quaque die /q.d./ (instruction for "
+            "drug use) | twice a day; bis in die /b.i.d./ | three times a day; ter in die /t.i.d./ | four "
+            "times a day; quater in die /q.i.d./ | three to four times daily | Take one pill twice daily. | "
+            "Take a teaspoonful once daily. | The list is updated daily / on a daily basis.\n",
+            "daily|every day", "täglich", "daily");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
