@@ -257,6 +257,12 @@ struct Candidate
     // How many sections the German side of the line has: its words, then
     // their forms, compounds and examples.
     int sections = 1;
+    // The English word is given as a verb ("to fry").
+    bool englishVerb = false;
+    // The German word is a plural of its own ("Rettiche {pl}").
+    bool plural = false;
+    // Set by markEnglishMainEntry for the list of an English word.
+    mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
     // word's main entry, and plainly so (see markMainEntry).
     mutable bool mainEntry = false;
@@ -357,6 +363,80 @@ void markMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
+// What an English word is given as on a line: a German noun, a verb or
+// anything else (an adjective, an adverb).
+int kindOf(const Candidate &candidate)
+{
+    return candidate.noun ? 0 : candidate.englishVerb ? 1 : 2;
+}
+
+// Marks the main entry of an English word among the lines of its list that
+// give it as one kind of word: the line that gives the word first and has
+// the most sections, at least three and two more than any other such line.
+// The dictionary gives a word's main sense its forms, compounds and
+// examples ("Fahrzeug {n} [transp.] | Fahrzeuge {pl} | Altfahrzeuge {pl} |
+// ... :: vehicle | ..." beside "Vehikel {n}; Mittel {n} | Vehikel {pl};
+// Mittel {pl} :: vehicle | vehicles"); a lead of one section is often only
+// a compound more of a side sense ("Tupfen {m}; Tupfer {m} | ... | kleiner
+// Tupfen {m} :: dot; spot | ..." beside "Punkt {m} ... | Punkte {pl} ::
+// dot | dots"). Kinds are told apart because a verb's line holds its forms
+// and a noun's only its plural. A plural of its own ("Rettiche {pl}
+// (Raphanus) (botanische Gattung)") names a group, not the word.
+void markEnglishMainEntry(const QVector<const Candidate *> &list)
+{
+    for (int kind = 0; kind < 3; ++kind) {
+        const Candidate *main = nullptr;
+        int runnerUp = 0;  // the most sections of another line giving the word first
+        for (const Candidate *candidate : list) {
+            if (!candidate->first || kindOf(*candidate) != kind || (main && candidate->line == main->line))
+                continue;
+            if (!main || candidate->sections > main->sections) {
+                if (main)
+                    runnerUp = std::max(runnerUp, main->sections);
+                main = candidate;
+            } else {
+                runnerUp = std::max(runnerUp, candidate->sections);
+            }
+        }
+        if (!main || main->sections < std::max(3, runnerUp + 2))
+            continue;
+        for (const Candidate *candidate : list) {
+            if (candidate->line == main->line && candidate->first && !candidate->plural
+                && kindOf(*candidate) == kind)
+                candidate->englishMainEntry = true;
+        }
+    }
+}
+
+// Puts the best ranked word of an English word's main entry
+// (markEnglishMainEntry) at the top where the ranking chose a word of the
+// same kind that no line gives the English word first with more than its
+// plural or one more section: a side sense of a common word ("Mittel" for
+// "vehicle", "Fahrt" for "speed", "Wettbewerb" for "bee"). A top word with
+// its own full line for the English word stays: there the longest line is
+// as often a special sense heavy with compounds ("Stiftung" for
+// "foundation", "Festigkeit" for "resistance"). The ranking has chosen what
+// kind of word comes first, the main entry which sense of it; the other
+// words keep their places, so the row keeps its other senses.
+void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const int kind = kindOf(*top);
+    const auto main = std::find_if(list.begin(), list.end(), [kind](const Candidate *candidate) {
+        return candidate->englishMainEntry && kindOf(*candidate) == kind;
+    });
+    if (main == list.end())
+        return;
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->sections > 2 && candidate->german.toLower() == topWord)
+            return;
+    }
+    std::rotate(list.begin(), main, main + 1);
+}
+
 // Marks the English words of one German word that are first another German
 // word's translation. An English word's own entry (`ownLines`) is the first
 // line that gives it first and has more than one section: as for
@@ -416,6 +496,8 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     if (side == Side::English && !list.isEmpty()
         && WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0)
         markMainEntry(list);
+    if (side == Side::German)
+        markEnglishMainEntry(list);
     for (qsizetype i = 0; i < list.size(); ++i) {
         const Candidate *candidate = list.at(i);
         const QString &text = side == Side::German ? candidate->german : candidate->english;
@@ -435,6 +517,28 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     }
 }
 
+// Puts a plain German word that heads its line but gives the English word
+// later on it first where the ranking chose a word narrowed by a note, and
+// the plain word is more than four times closer to the top of the subtitle
+// list than the narrowed one (whose note already doubles its place): a line
+// that names a use of a word ("prompt {adv} (wie erwartet/befürchtet) :: of
+// course; naturally") should not hide the plain word of another that gives
+// the English word second ("natürlich; selbstverständlich {adv} :: naturally;
+// of course"). Judged against the rows it changed, a smaller lead put as
+// many rare uses first as it moved back.
+void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noted || !list.first()->germanFirst)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return !candidate->first && candidate->germanFirst && !candidate->noted && !isSpecial(*candidate)
+               && 4LL * candidate->subtitle < top->subtitle;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -442,7 +546,10 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
 // English word of a German word's main entry counts as general whatever the
 // tags of its line: the tag names the field of the word's main sense, not a
 // side use ("Marine {f} [mil.] | Hochseemarine {f} | ... :: navy | ..."
-// before "Handelsmarine {f}; Marine {f} :: merchant navy").
+// before "Handelsmarine {f}; Marine {f} :: merchant navy"). The German words
+// of an English word then may take a new first word: the English word's
+// main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
+// by a note (putPlainWordBeforeNotedOne).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -468,6 +575,10 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return ca > cb;
         return a->order < b->order;
     });
+    if (side == Side::German)
+        putEnglishMainEntryFirst(list);
+    if (side == Side::German)
+        putPlainWordBeforeNotedOne(list);
 }
 
 } // namespace
@@ -835,6 +946,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool noted;
             bool byCase = false;  // a capitalised synonym taken for a lower-case word
             int preposition = -1;  // the verb with the preposition of this place in the notes
+            bool verb = false;     // given as a verb ("to fry")
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -856,6 +968,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             if (!synonym.spellingVariant || k == 0)
                 ++englishWords;
+            const qsizetype matchesBefore = matches.size();
             // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
             // is "wait for".
             if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
@@ -884,6 +997,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                         synonym.noted, true});
                 }
             }
+            for (qsizetype m = matchesBefore; m < matches.size(); ++m)
+                matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
         }
         if (matches.isEmpty()) {
             otherLines.append({lineStart, end, lineNumber});
@@ -920,12 +1035,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.append({german.text + u' ' + prepositions.at(match.preposition), match.english,
                                        match.first, german.sense, match.special, true, german.noun, german.fringe,
                                        false, lineNumber, lineNumber * kOrdersPerLine + order++});
+                    candidates.last().englishVerb = true;
                     continue;
                 }
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
+                candidates.last().englishVerb = match.verb;
+                candidates.last().plural = german.plural;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

@@ -311,6 +311,62 @@ private Q_SLOTS:
             "| The physician pronounced her healthy / pronounced her to be healthy. | I now pronounce you man and "
             "wife! (wedding phrase)\n",
             "pronounce", "aussprechen|erklären", "");
+        row("an English word's main entry before a side sense of a common word",
+            "Bindemittel {n} (für Farben) :: vehicle (for paints/inks)\n"
+            "Fahrzeug {n} [transp.] | Fahrzeuge {pl} | Altfahrzeuge {pl} [envir.] | Doppelstockfahrzeuge {pl} | "
+            "Gebrauchtfahrzeug {n}; Occasionsfahrzeug {n} [Schw.] |  Gebrauchtfahrzeuge {pl}; Occasionsfahrzeuge "
+            "{pl} | Gelenkfahrzeug {n} | landwirtschaftliches Fahrzeug | Militärfahrzeug {n} |  Militärfahrzeuge "
+            "{pl} | Schienenfahrzeug {n} | Schrottfahrzeug {n} |  Schrottfahrzeuge {pl} | Serienfahrzeug {n} |  "
+            "Serienfahrzeuge {pl} | Straßenfahrzeug {n} |  Straßenfahrzeuge {pl} :: vehicle | vehicles | "
+            "end-of-life vehicles | double-deck vehicles | used vehicle; second-hand vehicle; pre-owned vehicle "
+            "[Am.] | used vehicles; second-hand vehicles; pre-owned vehicles | articulated vehicle | farm vehicle; "
+            "agricultural vehicle | military vehicle | military vehicles | rail-bound vehicle; rail vehicle; "
+            "railway vehicle [Br.]; railroad vehicle [Am.] | scrap vehicle | scrap vehicles | series production "
+            "vehicle; production vehicle | series production vehicles; production vehicles | road vehicle | road "
+            "vehicles\n"
+            "Vehikel {n}; Mittel {n} | Vehikel {pl}; Mittel {pl} :: vehicle | vehicles\n",
+            "vehicle", "Fahrzeug", "");
+        row("an English word's main entry before a bare line of a common word",
+            "Biene {f} [zool.] | Bienen {pl} | Harzbiene {f} | Killerbiene {f} | Wollbiene {f} | fleißig wie eine "
+            "Biene [übtr.] :: bee | bees | resin bee | killer bee | carder bee | busy as a bee [fig.]\n"
+            "Wettbewerb {m} :: bee\n",
+            "bee", "Biene|Wettbewerb", "");
+        row("a lead of one section is no main entry",
+            "Punkt {m} (als Satzzeichen/Notenwertzeichen) [ling.] [mus.] | Punkte {pl} :: dot | dots\n"
+            "Tupfen {m}; Tupfer {m} | Tupfen {pl}; Tupfer {pl} | kleiner Tupfen {m}; Tüpfel {m,n} [selten]; "
+            "Tüpfelchen {n} :: dot; spot | dots; spots | tiny dot\n",
+            "dot", "Punkt", "");
+        row("a plural of its own is no main entry",
+            "Rettich {m}; Radi {m} [Bayr.] [Ös.] [cook.] | Rettiche {pl}; Radis {pl} :: radish | radishes\n"
+            "Rettiche {pl} (Raphanus) (botanische Gattung) [bot.] | Wilder Rettich; Ackerrettich {m}; Hederich "
+            "(Raphanus raphanistrum) | Gartenrettich {m} (Raphanus sativus) | Japanischer Rettich; Chinesischer "
+            "Rettich; Winterrettich {m}; Daikon-Rettich (Raphanus sativus var. longipinnatus) [cook.] :: radish "
+            "(botanical genus) | wild radish; jointed charlock | cultivated radish | Japanese radish; Oriental "
+            "radish; white Radish; Chinese radish; daikon; Mooli [India]\n",
+            "radish", "Rettich", "");
+        row("a top word with its own full line keeps its place",
+            "Fundament {n}; Unterbau {m}; Fundierung {f} [arch.] [constr.] | Fundamente {pl} | Köcherfundament "
+            "{n} | Doppelköcherfundament {n} | geschütteter Unterbau | das Fundament unterfangen/unterfahren :: "
+            "foundation; foundations; fundament | foundations; fundaments | sleeve foundation; bucket foundation "
+            "| double sleeve foundation; dual bucket foundation | dumped foundation | to underpin/rebuild the "
+            "foundation\n"
+            "Grundlage {f} | Grundlagen {pl} | jeder Grundlage entbehren :: foundation | foundations | to be "
+            "without any foundation\n"
+            "Stiftung {f} [adm.] | Stiftungen {pl} | Familienstiftung {f} | Gemeinschaftsstiftung {f} | "
+            "Kunststiftung {f} | öffentlich-rechtliche Stiftung | Rockstiftung {f} | Umweltstiftung {f} | "
+            "Deutsche Bundesstiftung Umwelt; Bundesumweltstiftung [Dt.] :: foundation | foundations | family "
+            "foundation | community foundation; common foundation; cooperative foundation | art foundation | "
+            "public trust | rock foundation | environmental foundation | German Federal Environmental "
+            "Foundation\n",
+            "foundation", "Grundlage", "");
+        row("a plain common word given second before a use narrowed by a note",
+            "natürlich; selbstverständlich; selbstredend; natürlicherweise {adv} | ganz selbstverständlich | "
+            "Natürlich nicht! | Sie wollten den Anlass natürlich gebührend feiern. :: naturally; of course | as a "
+            "matter of course | Of course not! | Naturally enough, they wanted to celebrate the occasion in style.\n"
+            "prompt {adv} (wie erwartet/befürchtet) | Er ist prompt auf den Trick hereingefallen. | Der Weg war "
+            "rutschig und prompt fiel ich hin. :: of course; naturally | Naturally he fell for the trick. | The path "
+            "was slippery and it was just my luck that I fell.\n",
+            "of course", "natürlich|prompt", "");
         row("a place translates no common word",
             "Seele {f} | Seelen {pl} | mit ganzer Seele :: soul | souls | with all one’s soul\n"
             "Seoul (Hauptstadt der Republik Korea) [geogr.] :: Soul; Seoul (capital of Republic of Korea)\n",
