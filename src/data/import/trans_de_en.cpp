@@ -1238,6 +1238,28 @@ std::uint64_t pairKey(std::uint64_t first, std::uint64_t second)
     return (first * kFnvPrime) ^ (second + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
 }
 
+// Calls `onSide` with the English side of each entry of trans-de-en's text
+// (what follows its "::"), as bytes; comment lines and lines without a
+// separator are passed over. A scan of the whole file for words or phrases
+// reads it this way, without a QString per line.
+template<typename OnSide>
+void forEachEnglishSide(const QByteArray &text, OnSide onSide)
+{
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        onSide(line.substr(separator + 2));
+    }
+}
+
 } // namespace
 
 QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
@@ -1273,23 +1295,13 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
     std::string words;
     std::vector<size_t> starts;
     std::vector<std::uint64_t> hashes;
-    const char *data = text.constData();
-    const qsizetype size = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < size) {
-        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
-        const qsizetype lineEnd = newline ? newline - data : size;
-        const std::string_view line(data + lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        const size_t separator = line.find("::");
-        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
-            continue;
+    forEachEnglishSide(text, [&](std::string_view side) {
         // The English side as its lowercased words, one blank apart.
         words.clear();
         starts.clear();
         hashes.clear();
         bool inWord = false;
-        for (const char c : line.substr(separator + 2)) {
+        for (const char c : side) {
             const auto byte = static_cast<unsigned char>(c);
             const bool upper = byte >= 'A' && byte <= 'Z';
             if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
@@ -1318,7 +1330,7 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
                     found.insert(match->second);
             }
         }
-    }
+    });
     return found;
 }
 
@@ -1336,20 +1348,9 @@ QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &w
     for (const std::string &word : storage)
         wanted.emplace(word, *it++);
     std::string lower;
-    const char *data = text.constData();
-    const qsizetype size = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < size) {
-        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
-        const qsizetype lineEnd = newline ? newline - data : size;
-        const std::string_view line(data + lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        const size_t separator = line.find("::");
-        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
-            continue;
+    forEachEnglishSide(text, [&](std::string_view side) {
         lower.clear();
         // One character past the side, so that its last word ends too.
-        const std::string_view side = line.substr(separator + 2);
         for (size_t i = 0; i <= side.size(); ++i) {
             const auto byte = i < side.size() ? static_cast<unsigned char>(side[i]) : 0;
             const bool upper = byte >= 'A' && byte <= 'Z';
@@ -1361,7 +1362,7 @@ QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &w
                 lower.clear();
             }
         }
-    }
+    });
     return found;
 }
 
