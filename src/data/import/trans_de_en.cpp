@@ -1015,10 +1015,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                german.noun, german.fringe, german.noted});
         }
         // Common nouns carry their gender; a line whose German words carry
-        // none names a place or a person ("Seoul :: Soul; Seoul"), which
-        // translates no common word.
+        // none names a place or a person ("Seoul :: Soul; Seoul"), and one
+        // whose words are plurals only a people ("Afar {pl}; Adal {pl};
+        // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
         const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
-                                            [](const TransSynonym &s) { return s.noun; });
+                                            [](const TransSynonym &s) { return s.noun && !s.plural; });
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             for (const Match &match : std::as_const(matches)) {

@@ -382,6 +382,10 @@ private Q_SLOTS:
             "grün {adj} | grüner :: green | greener\n"
             "Green {m} (Fluss) [geogr.] :: Green (river)\n",
             "green", "grün", "Green");
+        row("a people translates no common word",
+            "Afar {pl}; Adal {pl}; Danakil {pl} [soc.] :: Afar\n"
+            "weit (weg); fern {adv}; weit fort; in weiter Ferne | von weit her; aus der Ferne :: afar | from afar\n",
+            "afar", "weit|fern", "Afar|Adal|Danakil");
         row("regional words beside general ones",
             "Feigling {m}; Angsthase {m}; Kleingläubiger {m}; Hasenfuß {m} [veraltend]; Trauminet {m} [Ös.]; "
             "Dadalotsch {m} [Ös.]; Knira {m} [Ös.] [ugs.] :: coward; faint heart; chicken [coll.]; scaredy-cat "
