@@ -752,6 +752,32 @@ bool startsNounPhrase(const QString &word)
     return determiners.contains(word.toLower());
 }
 
+// Whether the words after an object marker inside an English phrase
+// belong to the object rather than the verb: a possessive marker ("sb.'s
+// face"), a form of "be" ("sth. be known"), or the verb after "let", "see"
+// or "watch" ("let sb. go first", "watch sth. happen"), unless a particle
+// follows ("let sb. in"). After "make" an adjective stays on the verb
+// ("make sth. ready").
+bool objectCarriesRest(QStringView marker, QStringView before, QStringView after)
+{
+    if (marker.endsWith(u"'s") || marker.endsWith(u"’s"))
+        return true;
+    if (after == u"be" || after == u"being" || after == u"been")
+        return true;
+    static const QSet<QString> causatives{QStringLiteral("let"), QStringLiteral("have"),
+                                          QStringLiteral("help"), QStringLiteral("see"), QStringLiteral("hear"),
+                                          QStringLiteral("watch")};
+    static const QSet<QString> particles{
+        QStringLiteral("in"),    QStringLiteral("on"),    QStringLiteral("at"),      QStringLiteral("into"),
+        QStringLiteral("out"),   QStringLiteral("off"),   QStringLiteral("up"),      QStringLiteral("down"),
+        QStringLiteral("back"),  QStringLiteral("away"),  QStringLiteral("over"),    QStringLiteral("through"),
+        QStringLiteral("for"),   QStringLiteral("from"),  QStringLiteral("with"),    QStringLiteral("by"),
+        QStringLiteral("about"), QStringLiteral("around"), QStringLiteral("along"),  QStringLiteral("together"),
+        QStringLiteral("under"), QStringLiteral("as"),    QStringLiteral("to"),      QStringLiteral("a"),
+        QStringLiteral("an"),    QStringLiteral("the"),   QStringLiteral("of")};
+    return causatives.contains(before.toString()) && !particles.contains(after.toString());
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
@@ -839,6 +865,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
             if (inside && !english)
+                return {};
+            // An English marker may go from the middle of a phrase when
+            // what follows still reads on the verb ("to take sth. into
+            // account", "to put sth. off"). It may not when the rest says
+            // what the object does or owns: "to let sth. be known" is no
+            // "let be known", "to slap sb.'s face" no "slap face".
+            if (inside && english && objectCarriesRest(token, kept.last(), tokens.at(i + 1)))
                 return {};
             continue;
         }

@@ -83,6 +83,18 @@ private Q_SLOTS:
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
+        // An English marker goes from a phrase when the rest still reads on
+        // the verb, and the phrase is left out when the rest belongs to the
+        // object: "let be known", "steal thunder" and "let go first" are no
+        // English.
+        row("marker inside an English phrase", "to take sth. into account (in a calculation)", true,
+            "take into account");
+        row("adjective after \"make\" and a marker", "to make sth. ready (for sth.)", true, "make ready");
+        row("particle after \"let\" and a marker", "to let sb. in on sth. [coll.]", true, "let in on");
+        row("\"be\" after a marker", "to let sth. be known", true, "");
+        row("possessive marker inside", "to steal sb.’s thunder [fig.]", true, "");
+        row("the object's verb after \"let\"", "to let sb. go first", true, "");
+        row("the object's verb after \"let\", last", "to let sth. happen", true, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
         row("a phrase given again after a slash", "ohne weiteres / ohne Weiteres", false, "ohne weiteres");
