@@ -155,6 +155,22 @@ QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
     return parts;
 }
 
+// The synonyms of the first section of an English side. A few lines join
+// two verbs by a comma where they mean a semicolon ("to forgive sb.
+// {forgave; forgiven}, to pardon sb. for sth. [formal]"); read whole, the
+// comma would leave both out.
+QVector<QStringView> englishSynonymsOf(QStringView section)
+{
+    QVector<QStringView> synonyms;
+    for (const QStringView raw : splitTopLevel(section, u"; ")) {
+        if (raw.startsWith(u"to "))
+            synonyms.append(splitTopLevel(raw, u", to "));
+        else
+            synonyms.append(raw);
+    }
+    return synonyms;
+}
+
 QStringView firstSection(QStringView side)
 {
     const qsizetype bar = side.indexOf(u" | ");
@@ -682,7 +698,8 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 {
     QVector<TransSynonym> synonyms;
     int position = 0;
-    for (const QStringView raw : splitTopLevel(firstSection(side), u"; ")) {
+    const QStringView section = firstSection(side);
+    for (const QStringView raw : english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ")) {
         TransSynonym synonym = describeSynonym(raw, english);
         synonym.position = position++;
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
@@ -983,7 +1000,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
-        const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
+        const QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
         for (const QStringView raw : english)
@@ -1212,7 +1229,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (found) {
                 QVector<TransSynonym> englishSynonyms;
-                for (const QStringView raw : splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; "))
+                for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
                     englishSynonyms.append(describeSynonym(raw, true));
                 mainSenseOfLine.insert(
                     span.line,

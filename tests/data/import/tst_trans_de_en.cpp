@@ -159,6 +159,13 @@ private Q_SLOTS:
         QVERIFY(colour.german.isEmpty());
         QVERIFY(colour.english.at(0).spellingVariant && colour.english.at(1).spellingVariant);
 
+        // Two verbs joined by a comma are two synonyms; read as one, the
+        // comma left both out.
+        const TransEntry forgive = parseTransEntry(
+            u"jdm. etw. verzeihen; vergeben {vt} | verzeihend; vergebend :: to forgive sb. {forgave; forgiven}, to "
+            u"pardon sb. for sth. [formal] | forgiving; pardoning");
+        QCOMPARE(texts(forgive.english), (QStringList{QStringLiteral("forgive"), QStringLiteral("pardon for")}));
+
         QVERIFY(parseTransEntry(u"# Version :: devel 2023-01-30").german.isEmpty());
         QVERIFY(parseTransEntry(u"no separator here").english.isEmpty());
     }
@@ -519,6 +526,12 @@ private Q_SLOTS:
             "times a day; quater in die /q.i.d./ | three to four times daily | Take one pill twice daily. | "
             "Take a teaspoonful once daily. | The list is updated daily / on a daily basis.\n",
             "daily|every day", "täglich", "daily");
+        row("a verb joined to the next by a comma",
+            "jdm. etw. verzeihen; vergeben {vt} | verzeihend; vergebend | verziehen; vergeben :: to forgive sb. "
+            "{forgave; forgiven}, to pardon sb. for sth. [formal] | forgiving; pardoning | forgiven; pardones\n"
+            "verzeihen; einen Fehltritt entschuldigen {vt} | verzeihend | verziehen | verzeiht | verzieh :: to "
+            "condone | condoning | condoned | condones | condoned\n",
+            "forgive|condone", "verzeihen", "forgive");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
