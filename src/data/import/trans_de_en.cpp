@@ -155,6 +155,22 @@ QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
     return parts;
 }
 
+// The synonyms of the first section of an English side. A few lines join
+// two verbs by a comma where they mean a semicolon ("to forgive sb.
+// {forgave; forgiven}, to pardon sb. for sth. [formal]"); read whole, the
+// comma would leave both out.
+QVector<QStringView> englishSynonymsOf(QStringView section)
+{
+    QVector<QStringView> synonyms;
+    for (const QStringView raw : splitTopLevel(section, u"; ")) {
+        if (raw.startsWith(u"to "))
+            synonyms.append(splitTopLevel(raw, u", to "));
+        else
+            synonyms.append(raw);
+    }
+    return synonyms;
+}
+
 QStringView firstSection(QStringView side)
 {
     const qsizetype bar = side.indexOf(u" | ");
@@ -682,7 +698,8 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 {
     QVector<TransSynonym> synonyms;
     int position = 0;
-    for (const QStringView raw : splitTopLevel(firstSection(side), u"; ")) {
+    const QStringView section = firstSection(side);
+    for (const QStringView raw : english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ")) {
         TransSynonym synonym = describeSynonym(raw, english);
         synonym.position = position++;
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
@@ -750,6 +767,32 @@ bool startsNounPhrase(const QString &word)
         QStringLiteral("its"),   QStringLiteral("our"),   QStringLiteral("their"), QStringLiteral("one's"),
         QStringLiteral("some"),  QStringLiteral("every"), QStringLiteral("each"),  QStringLiteral("all")};
     return determiners.contains(word.toLower());
+}
+
+// Whether the words after an object marker inside an English phrase
+// belong to the object rather than the verb: a possessive marker ("sb.'s
+// face"), a form of "be" ("sth. be known"), or the verb after "let", "see"
+// or "watch" ("let sb. go first", "watch sth. happen"), unless a particle
+// follows ("let sb. in"). After "make" an adjective stays on the verb
+// ("make sth. ready").
+bool objectCarriesRest(QStringView marker, QStringView before, QStringView after)
+{
+    if (marker.endsWith(u"'s") || marker.endsWith(u"’s"))
+        return true;
+    if (after == u"be" || after == u"being" || after == u"been")
+        return true;
+    static const QSet<QString> causatives{QStringLiteral("let"), QStringLiteral("have"),
+                                          QStringLiteral("help"), QStringLiteral("see"), QStringLiteral("hear"),
+                                          QStringLiteral("watch")};
+    static const QSet<QString> particles{
+        QStringLiteral("in"),    QStringLiteral("on"),    QStringLiteral("at"),      QStringLiteral("into"),
+        QStringLiteral("out"),   QStringLiteral("off"),   QStringLiteral("up"),      QStringLiteral("down"),
+        QStringLiteral("back"),  QStringLiteral("away"),  QStringLiteral("over"),    QStringLiteral("through"),
+        QStringLiteral("for"),   QStringLiteral("from"),  QStringLiteral("with"),    QStringLiteral("by"),
+        QStringLiteral("about"), QStringLiteral("around"), QStringLiteral("along"),  QStringLiteral("together"),
+        QStringLiteral("under"), QStringLiteral("as"),    QStringLiteral("to"),      QStringLiteral("a"),
+        QStringLiteral("an"),    QStringLiteral("the"),   QStringLiteral("of")};
+    return causatives.contains(before.toString()) && !particles.contains(after.toString());
 }
 
 } // namespace
@@ -839,6 +882,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
             }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
             if (inside && !english)
+                return {};
+            // An English marker may go from the middle of a phrase when
+            // what follows still reads on the verb ("to take sth. into
+            // account", "to put sth. off"). It may not when the rest says
+            // what the object does or owns: "to let sth. be known" is no
+            // "let be known", "to slap sb.'s face" no "slap face".
+            if (inside && english && objectCarriesRest(token, kept.last(), tokens.at(i + 1)))
                 return {};
             continue;
         }
@@ -950,7 +1000,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
-        const QVector<QStringView> english = splitTopLevel(firstSection(englishSide), u"; ");
+        const QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
         for (const QStringView raw : english)
@@ -1015,10 +1065,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                german.noun, german.fringe, german.noted});
         }
         // Common nouns carry their gender; a line whose German words carry
-        // none names a place or a person ("Seoul :: Soul; Seoul"), which
-        // translates no common word.
+        // none names a place or a person ("Seoul :: Soul; Seoul"), and one
+        // whose words are plurals only a people ("Afar {pl}; Adal {pl};
+        // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
         const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
-                                            [](const TransSynonym &s) { return s.noun; });
+                                            [](const TransSynonym &s) { return s.noun && !s.plural; });
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             for (const Match &match : std::as_const(matches)) {
@@ -1179,7 +1230,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (found) {
                 QVector<TransSynonym> englishSynonyms;
-                for (const QStringView raw : splitTopLevel(firstSection(QStringView(line).mid(separator + 4)), u"; "))
+                for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
                     englishSynonyms.append(describeSynonym(raw, true));
                 mainSenseOfLine.insert(
                     span.line,

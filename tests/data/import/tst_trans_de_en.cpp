@@ -83,6 +83,18 @@ private Q_SLOTS:
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
+        // An English marker goes from a phrase when the rest still reads on
+        // the verb, and the phrase is left out when the rest belongs to the
+        // object: "let be known", "steal thunder" and "let go first" are no
+        // English.
+        row("marker inside an English phrase", "to take sth. into account (in a calculation)", true,
+            "take into account");
+        row("adjective after \"make\" and a marker", "to make sth. ready (for sth.)", true, "make ready");
+        row("particle after \"let\" and a marker", "to let sb. in on sth. [coll.]", true, "let in on");
+        row("\"be\" after a marker", "to let sth. be known", true, "");
+        row("possessive marker inside", "to steal sb.’s thunder [fig.]", true, "");
+        row("the object's verb after \"let\"", "to let sb. go first", true, "");
+        row("the object's verb after \"let\", last", "to let sth. happen", true, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
         row("a phrase given again after a slash", "ohne weiteres / ohne Weiteres", false, "ohne weiteres");
@@ -146,6 +158,13 @@ private Q_SLOTS:
         const TransEntry colour = parseTransEntry(u"Farb… :: colour [Br.]; color [Am.]");
         QVERIFY(colour.german.isEmpty());
         QVERIFY(colour.english.at(0).spellingVariant && colour.english.at(1).spellingVariant);
+
+        // Two verbs joined by a comma are two synonyms; read as one, the
+        // comma left both out.
+        const TransEntry forgive = parseTransEntry(
+            u"jdm. etw. verzeihen; vergeben {vt} | verzeihend; vergebend :: to forgive sb. {forgave; forgiven}, to "
+            u"pardon sb. for sth. [formal] | forgiving; pardoning");
+        QCOMPARE(texts(forgive.english), (QStringList{QStringLiteral("forgive"), QStringLiteral("pardon for")}));
 
         QVERIFY(parseTransEntry(u"# Version :: devel 2023-01-30").german.isEmpty());
         QVERIFY(parseTransEntry(u"no separator here").english.isEmpty());
@@ -382,6 +401,10 @@ private Q_SLOTS:
             "grün {adj} | grüner :: green | greener\n"
             "Green {m} (Fluss) [geogr.] :: Green (river)\n",
             "green", "grün", "Green");
+        row("a people translates no common word",
+            "Afar {pl}; Adal {pl}; Danakil {pl} [soc.] :: Afar\n"
+            "weit (weg); fern {adv}; weit fort; in weiter Ferne | von weit her; aus der Ferne :: afar | from afar\n",
+            "afar", "weit|fern", "Afar|Adal|Danakil");
         row("regional words beside general ones",
             "Feigling {m}; Angsthase {m}; Kleingläubiger {m}; Hasenfuß {m} [veraltend]; Trauminet {m} [Ös.]; "
             "Dadalotsch {m} [Ös.]; Knira {m} [Ös.] [ugs.] :: coward; faint heart; chicken [coll.]; scaredy-cat "
@@ -507,6 +530,12 @@ private Q_SLOTS:
             "times a day; quater in die /q.i.d./ | three to four times daily | Take one pill twice daily. | "
             "Take a teaspoonful once daily. | The list is updated daily / on a daily basis.\n",
             "daily|every day", "täglich", "daily");
+        row("a verb joined to the next by a comma",
+            "jdm. etw. verzeihen; vergeben {vt} | verzeihend; vergebend | verziehen; vergeben :: to forgive sb. "
+            "{forgave; forgiven}, to pardon sb. for sth. [formal] | forgiving; pardoning | forgiven; pardones\n"
+            "verzeihen; einen Fehltritt entschuldigen {vt} | verzeihend | verziehen | verzeiht | verzieh :: to "
+            "condone | condoning | condoned | condones | condoned\n",
+            "forgive|condone", "verzeihen", "forgive");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
