@@ -63,6 +63,10 @@ struct Candidate
     bool linked = false;  // a third pair of dictionaries links it to the headword
 };
 
+// How much likelier than its rank says a look-alike of the headword is
+// the main translation (see addReverseTranslations).
+constexpr double kLookAlikeBonus = 2.0;
+
 // How unlikely a translation is the main one: the log of its rank among
 // the commonest words, so that rank 10 against 100 weighs as 100 against
 // 1000, plus a little over one for each place further down the other
@@ -75,10 +79,6 @@ struct Candidate
 // and a little more ("pay attention to": "faire attention à" before
 // "surveiller"). A hyphenated word weighs as its rarer part ("dark-room"
 // as "room").
-// How much likelier than its rank says a look-alike of the headword is
-// the main translation (see costOf).
-constexpr double kLookAlikeBonus = 2.0;
-
 double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks)
 {
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace vorbix::import {
@@ -52,14 +54,17 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
     return parts;
 }
 
+// The markers trans-de-en writes for a verb's objects.
+constexpr std::array<const char *, 4> kObjectMarkers{"jdn.", "jdm.", "jds.", "etw."};
 
 // Whether a trans-de-en synonym names the objects of its verb ("jdn.
 // informieren", "etw. mit jdm. besprechen") or is reflexive ("sich
 // erkundigen"); fra-deu gives the bare verb.
 bool hasObject(QByteArrayView synonym)
 {
-    return synonym.startsWith("sich ") || synonym.contains("jdn.") || synonym.contains("jdm.")
-           || synonym.contains("jds.") || synonym.contains("etw.");
+    return synonym.startsWith("sich ") || std::any_of(kObjectMarkers.begin(), kObjectMarkers.end(), [&](const char *marker) {
+               return synonym.contains(marker);
+           });
 }
 
 // The verb of such a synonym without its objects, their prepositions and
@@ -68,7 +73,8 @@ bool hasObject(QByteArrayView synonym)
 QByteArray verbWithoutObjects(QByteArrayView synonym)
 {
     const auto isObject = [](QByteArrayView word) {
-        return word == "jdn." || word == "jdm." || word == "jds." || word == "etw." || word == "sich";
+        return word == "sich" || std::any_of(kObjectMarkers.begin(), kObjectMarkers.end(),
+                                             [word](const char *marker) { return word == marker; });
     };
     const QByteArray text = withoutNotes(synonym).toUtf8();
     const QList<QByteArrayView> words = split(QByteArrayView(text), " ");

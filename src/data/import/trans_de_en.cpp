@@ -298,6 +298,14 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
+// Whether a ranking puts a candidate among the special senses: a German
+// word's main English word counts as general whatever the tags of its line
+// (see rank).
+bool ranksAsSpecial(const Candidate &candidate)
+{
+    return isSpecial(candidate) && !candidate.clearMainEntry && !(candidate.mainEntry && candidate.first);
+}
+
 // Which side of a candidate a ranking orders: the German words of an English
 // word, or the English words of a German word.
 enum class Side { German, English };
@@ -461,14 +469,13 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
 // every line that gives the pair is bare, one section and nothing else, as a
 // side use is ("Festland {n} :: continent" beside "Kontinent {m}; Erdteil {m}
 // [geogr.] | Kontinente {pl}; Erdteile {pl} | ... :: continent | continents |
-// ..."), and only where another
-// English word's own entry does list the German word ("Festland {n}
-// [geogr.] | das griechische Festland :: mainland | ..."): the learner meets
-// first a word whose own sense this is. Where no word of the list has the
-// German word in its own entry, the list has no better word to offer and
-// nothing is marked. The German words of an English word are not
-// marked so: judged against the rows it changed, the same rule there put as
-// many side uses first as it moved back.
+// ..."), and only where another English word's own entry does list the
+// German word ("Festland {n} [geogr.] | das griechische Festland ::
+// mainland | ..."): the learner meets first a word whose own sense this is.
+// Where no word of the list has the German word in its own entry, the list
+// has no better word to offer and nothing is marked. The German words of an
+// English word are not marked so: judged against the rows it changed, the
+// same rule there put as many side uses first as it moved back.
 void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
 {
     QSet<QString> given;  // words with a line of more than one section or their own entry
@@ -577,8 +584,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return !a->otherSense;
         if (a->clearMainEntry != b->clearMainEntry)
             return a->clearMainEntry;
-        const bool specialA = isSpecial(*a) && !a->clearMainEntry && !(a->mainEntry && a->first);
-        const bool specialB = isSpecial(*b) && !b->clearMainEntry && !(b->mainEntry && b->first);
+        const bool specialA = ranksAsSpecial(*a);
+        const bool specialB = ranksAsSpecial(*b);
         if (specialA != specialB)
             return !specialA;
         const int ra = a->subtitle;
@@ -591,10 +598,10 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return ca > cb;
         return a->order < b->order;
     });
-    if (side == Side::German)
+    if (side == Side::German) {
         putEnglishMainEntryFirst(list);
-    if (side == Side::German)
         putPlainWordBeforeNotedOne(list);
+    }
 }
 
 } // namespace
@@ -1311,6 +1318,37 @@ void forEachEnglishSide(const QByteArray &text, OnSide onSide)
     }
 }
 
+// Texts as UTF-8, looked up by views of a line's bytes, so that a scan of
+// the whole file makes no string for what it does not want.
+class Utf8Lookup
+{
+public:
+    explicit Utf8Lookup(const QSet<QString> &texts)
+    {
+        m_storage.reserve(texts.size());
+        for (const QString &text : texts)
+            m_storage.push_back(text.toUtf8().toStdString());
+        auto it = texts.cbegin();
+        for (const std::string &text : m_storage)
+            m_wanted.emplace(text, *it++);
+    }
+    Utf8Lookup(const Utf8Lookup &) = delete;
+    Utf8Lookup &operator=(const Utf8Lookup &) = delete;
+
+    const std::vector<std::string> &texts() const { return m_storage; }
+
+    // The text spelt `bytes`, or null.
+    const QString *find(std::string_view bytes) const
+    {
+        const auto match = m_wanted.find(bytes);
+        return match == m_wanted.end() ? nullptr : &match->second;
+    }
+
+private:
+    std::vector<std::string> m_storage;  // the views of m_wanted point here
+    std::unordered_map<std::string_view, QString> m_wanted;
+};
+
 } // namespace
 
 QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
@@ -1318,20 +1356,14 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
     QSet<QString> found;
     if (phrases.isEmpty())
         return found;
-    // The phrases as UTF-8, looked up by views of each line's words. A bit
-    // table of their first two words' keys lets the scan pass over the
-    // file's millions of words with a bit test each.
-    std::vector<std::string> storage;
-    storage.reserve(phrases.size());
-    for (const QString &phrase : phrases)
-        storage.push_back(phrase.toUtf8().toStdString());
-    std::unordered_map<std::string_view, QString> wanted;
+    // The phrases, looked up by views of each line's words. A bit table of
+    // their first two words' keys lets the scan pass over the file's
+    // millions of words with a bit test each.
+    const Utf8Lookup wanted(phrases);
     constexpr std::uint64_t kBits = 1u << 20;
     std::vector<bool> starts2(kBits, false);
     qsizetype mostWords = 0;
-    auto it = phrases.cbegin();
-    for (const std::string &phrase : storage) {
-        wanted.emplace(phrase, *it++);
+    for (const std::string &phrase : wanted.texts()) {
         std::vector<std::uint64_t> hashes{kFnvBasis};
         for (const char c : phrase) {
             if (c == ' ')
@@ -1376,9 +1408,8 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
             if (!starts2[pairKey(hashes[first], hashes[first + 1]) % kBits])
                 continue;
             for (size_t last = first + 1; last < starts.size() && qsizetype(last - first) < mostWords; ++last) {
-                const auto match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first]));
-                if (match != wanted.end())
-                    found.insert(match->second);
+                if (const QString *match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first])))
+                    found.insert(*match);
             }
         }
     });
@@ -1390,14 +1421,7 @@ QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &w
     QSet<QString> found;
     if (words.isEmpty())
         return found;
-    std::vector<std::string> storage;
-    storage.reserve(words.size());
-    for (const QString &word : words)
-        storage.push_back(word.toUtf8().toStdString());
-    std::unordered_map<std::string_view, QString> wanted;
-    auto it = words.cbegin();
-    for (const std::string &word : storage)
-        wanted.emplace(word, *it++);
+    const Utf8Lookup wanted(words);
     std::string lower;
     forEachEnglishSide(text, [&](std::string_view side) {
         lower.clear();
@@ -1408,8 +1432,8 @@ QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &w
             if (upper || (byte >= 'a' && byte <= 'z') || byte >= 0x80) {
                 lower.push_back(static_cast<char>(upper ? byte + ('a' - 'A') : byte));
             } else if (!lower.empty()) {
-                if (const auto match = wanted.find(lower); match != wanted.end())
-                    found.insert(match->second);
+                if (const QString *match = wanted.find(lower))
+                    found.insert(*match);
                 lower.clear();
             }
         }
