@@ -263,6 +263,15 @@ void splitAttested(QVector<DictdEntry> &entries, GluedItems &glued, const QSet<Q
     }
 }
 
+// The German pairs' two tables, ordered, and how many rows their limit left
+// out.
+struct GermanTables
+{
+    QVector<WordRow> englishGerman;
+    QVector<WordRow> germanEnglish;
+    int capped = 0;
+};
+
 } // namespace
 
 QString freedictPackage(const QString &dictionary)
@@ -521,14 +530,6 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.details += headwords.details;
 
 
-    // The Spanish tables are built last, when lt-print has had its time.
-    const std::array<const QVector<DictdEntry> *, 2> french{&engFra, &fraEng};
-    for (int i = 2; i < 4; ++i) {
-        const LanguagePair &pair = kLanguagePairs[i];
-        result.tables[i] = orderRows(rowsOf(mergeSenses(*french[i - 2]), report), localeForField(pair.sourceField));
-        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
-    }
-
     // The German core vocabulary: the English words of the Spanish and French
     // pairs, in the order the first one was met.
     QStringList coreEnglish;
@@ -553,12 +554,27 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             coreEnglish.append(word);
         }
     }
-    GermanSources sources;
+    // The German pairs are the longest step. From trans-de-en they are built
+    // on a thread of their own while the French and Spanish tables are
+    // finished here; the thread touches nothing but its own copy of the text
+    // and of the core words.
+    auto germanTables = [](GermanSources sources, const QStringList &core) {
+        GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        GermanTables tables;
+        tables.capped = selected.cappedEnglishGerman + selected.cappedGermanEnglish;
+        tables.englishGerman =
+            orderRows(std::move(selected.englishGerman), localeForField(kLanguagePairs[4].sourceField));
+        tables.germanEnglish =
+            orderRows(std::move(selected.germanEnglish), localeForField(kLanguagePairs[5].sourceField));
+        return tables;
+    };
+    std::future<GermanTables> german;
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
-        sources = germanSourcesFromTrans(transText, coreEnglish);
-        transText.clear();
+        german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables] {
+            return germanTables(germanSourcesFromTrans(text, core), core);
+        });
     } else {
         report.germanSource =
             QStringLiteral("FreeDict eng-deu and deu-eng (%1 is not installed)").arg(QLatin1String(kTransDeEnPackage));
@@ -567,15 +583,18 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                      .arg(QLatin1String(kTransDeEnPackage), transDeEn));
         const DictFiles engDeu = filesOf(directory, QStringLiteral("eng-deu"));
         const DictFiles deuEng = filesOf(directory, QStringLiteral("deu-eng"));
-        sources = readGermanSources(engDeu.index, engDeu.dict, deuEng.index, deuEng.dict, coreSet, progress);
+        std::promise<GermanTables> done;
+        done.set_value(germanTables(
+            readGermanSources(engDeu.index, engDeu.dict, deuEng.index, deuEng.dict, coreSet, progress), coreEnglish));
+        german = done.get_future();
     }
-    GermanCore core = selectGermanCore(coreEnglish, sources, schema::kMaxRows);
-    report.germanRowsCapped = core.cappedEnglishGerman + core.cappedGermanEnglish;
-    result.tables[4] = orderRows(std::move(core.englishGerman), localeForField(kLanguagePairs[4].sourceField));
-    result.tables[5] = orderRows(std::move(core.germanEnglish), localeForField(kLanguagePairs[5].sourceField));
-    for (int i = 4; i < 6; ++i) {
-        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
-                     .arg(result.tables[i].size()));
+
+    // The Spanish tables are built last, when lt-print has had its time.
+    const std::array<const QVector<DictdEntry> *, 2> french{&engFra, &fraEng};
+    for (int i = 2; i < 4; ++i) {
+        const LanguagePair &pair = kLanguagePairs[i];
+        result.tables[i] = orderRows(rowsOf(mergeSenses(*french[i - 2]), report), localeForField(pair.sourceField));
+        progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
     }
 
     progress(QStringLiteral("reading Apertium's English-Spanish lexicons"));
@@ -639,6 +658,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         const LanguagePair &pair = kLanguagePairs[i];
         result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));
         progress(QStringLiteral("%1: %2 words").arg(QLatin1String(pair.caption)).arg(result.tables[i].size()));
+    }
+
+    {
+        GermanTables tables = german.get();
+        report.germanRowsCapped = tables.capped;
+        result.tables[4] = std::move(tables.englishGerman);
+        result.tables[5] = std::move(tables.germanEnglish);
+        for (int i = 4; i < 6; ++i) {
+            progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
+                         .arg(result.tables[i].size()));
+        }
     }
 
     // Everyday words the dictionaries lack, from the hand-made supplement.
