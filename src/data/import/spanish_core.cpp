@@ -187,6 +187,13 @@ public:
         return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
     }
 
+    // Whether both of Apertium's lexicons pair the words (Apertium's spelling).
+    bool bothWays(const QString &spelling, const QString &spanish) const
+    {
+        const int apertium = ApertiumForward | ApertiumBackward;
+        return (m_sources.value({spelling, spanish}) & apertium) == apertium;
+    }
+
     // Whether Apertium has a Spanish word, in either direction.
     bool knowsSpanish(const QString &spanish) const { return m_spanish.contains(spanish); }
 
@@ -517,11 +524,28 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // "about<adv>" -> "aproximadamente"), and its translations in
         // spa-eng ("colegio" -> "school"). Only the learner's English words
         // are taken.
+        // A word Apertium pairs with it in both directions counts even when
+        // it is none of the learner's English words: "óptico" is "optical"
+        // both ways, where FreeDict has only "optician". Apertium writes
+        // adjectives of nationality in lower case: beside a capitalised item
+        // ("Slovak") such a word takes its capital ("slovakian" ->
+        // "Slovakian").
+        const bool capitalised = std::any_of(seen.cbegin(), seen.cend(),
+                                             [](const QString &english) { return english.front().isUpper(); });
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
-                if (!seen.contains(english) && coreSet.contains(english)) {
+                if (seen.contains(english))
+                    continue;
+                if (coreSet.contains(english)) {
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
+                } else if (evidence.bothWays(english, spanish)) {
+                    const QString word =
+                        capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
+                    if (!seen.contains(word)) {
+                        candidates.append({word, evidence.sources(english, english, spanish)});
+                        seen.append(word);
+                    }
                 }
             }
         }
