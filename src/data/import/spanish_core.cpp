@@ -529,7 +529,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // both ways, where FreeDict has only "optician". Apertium writes
         // adjectives of nationality in lower case: beside a capitalised item
         // ("Slovak") such a word takes its capital ("slovakian" ->
-        // "Slovakian").
+        // "Slovakian"), and it is no new word beside the item it only
+        // writes in other case ("afghan" beside "Afghan").
         const bool capitalised = std::any_of(seen.cbegin(), seen.cend(),
                                              [](const QString &english) { return english.front().isUpper(); });
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
@@ -542,7 +543,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 } else if (evidence.bothWays(english, spanish)) {
                     const QString word =
                         capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
-                    if (!seen.contains(word)) {
+                    if (!seen.contains(word, Qt::CaseInsensitive)) {
                         candidates.append({word, evidence.sources(english, english, spanish)});
                         seen.append(word);
                     }
@@ -571,6 +572,32 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             core.spanishEnglish[row].second = kept;
             ++core.rowsMended;
         }
+    }
+    // The rows no English row changed keep FreeDict's words, but a word
+    // Apertium pairs with the Spanish word in both directions joins them
+    // and ranks by its sources ("óptico: optician" lacks "optical").
+    for (auto &[spanish, items] : core.spanishEnglish) {
+        if (gained.contains(spanish))
+            continue;
+        QVector<std::pair<QString, int>> candidates;
+        for (const QString &english : std::as_const(items))
+            candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
+        const bool capitalised = std::any_of(items.cbegin(), items.cend(),
+                                             [](const QString &english) { return english.front().isUpper(); });
+        const qsizetype before = candidates.size();
+        for (const QString &english : evidence.englishOf(spanish)) {
+            const QString word =
+                capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
+            if (evidence.bothWays(english, spanish) && !items.contains(word, Qt::CaseInsensitive)
+                && std::none_of(candidates.cbegin(), candidates.cend(), [&](const auto &c) { return c.first == word; }))
+                candidates.append({word, evidence.sources(english, english, spanish)});
+        }
+        if (candidates.size() == before)
+            continue;
+        const QStringList kept = ranked(candidates);
+        core.itemsDropped += leftOut(items, kept);
+        items = kept;
+        ++core.rowsMended;
     }
     // A FreeDict Spanish headword with wrong accents ("dificil", "prémio")
     // whose right spelling has a row sharing a translation is a typo of the
