@@ -399,6 +399,52 @@ QStringList withUncontradictedFirst(QStringList items, const std::function<bool(
     return items;
 }
 
+// The number of items at the start of a row in alphabetical order: where
+// FreeDict sorts each sense's translations so, its first sense ends no
+// earlier ("1. saldar 2. matar" ends after "saldar").
+qsizetype alphabeticalRun(const QStringList &items)
+{
+    qsizetype run = items.isEmpty() ? 0 : 1;
+    while (run < items.size()
+           && withoutAccents(items.at(run - 1)).compare(withoutAccents(items.at(run)), Qt::CaseInsensitive) < 0)
+        ++run;
+    return run;
+}
+
+// The other way round: FreeDict eng-spa sorts each sense's translations
+// alphabetically ("timber: leño, madera"), so a first translation Apertium
+// does not know (`knownToApertium`: "leño") is no evidence of the main one. A
+// later single word of the same alphabetical run that Apertium knows, that
+// the other FreeDict dictionary pairs with the headword (`pairedBack`:
+// "madera: timber, wood") and that is much commoner (`rankOf`) goes first.
+QStringList withKnownFirst(QStringList items, const std::function<bool(const QString &)> &knownToApertium,
+                           const std::function<bool(const QString &)> &pairedBack,
+                           const std::function<int(const QString &)> &rankOf)
+{
+    if (items.size() < 2 || knownToApertium(items.first()))
+        return items;
+    constexpr int kMuchCommoner = 4;
+    const int firstRank = rankOf(items.first());
+    QString main;
+    int mainRank = 0;
+    const qsizetype run = alphabeticalRun(items);
+    for (qsizetype i = 1; i < run; ++i) {
+        const QString &item = items.at(i);
+        if (item.contains(QLatin1Char(' ')) || !knownToApertium(item) || !pairedBack(item))
+            continue;
+        const int rank = rankOf(item);
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
+            main = item;
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        items.removeOne(main);
+        items.prepend(main);
+    }
+    return items;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -431,10 +477,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (row < 0)
                 continue;
             QStringList &items = core.englishSpanish[row].second;
-            const QStringList reordered = withUncontradictedFirst(
-                items, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
-                [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); },
-                [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); });
+            const auto known = [&](const QString &spanish) { return evidence.knowsSpanish(spanish); };
+            const auto pairedBack = [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); };
+            const auto rankOf = [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); };
+            const QStringList reordered =
+                withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;
