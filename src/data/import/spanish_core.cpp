@@ -445,6 +445,21 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
     return items;
 }
 
+// The word an English word of Apertium's both-way pairs adds to a Spanish
+// row holding `items`, or an empty string when the row has it already.
+// Apertium writes adjectives of nationality in lower case: beside a
+// capitalised item ("Slovak") such a word takes its capital ("slovakian" ->
+// "Slovakian"), and it is no new word beside an item it only writes in
+// other case ("south african" beside "South African").
+QString wordJoining(const QString &english, const QStringList &items)
+{
+    const bool capitalised =
+        std::any_of(items.cbegin(), items.cend(), [](const QString &item) { return item.front().isUpper(); });
+    const QString word =
+        capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
+    return items.contains(word, Qt::CaseInsensitive) ? QString() : word;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -570,16 +585,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // translation of in a part of speech ("about<pr>" -> "sobre", beside
         // "about<adv>" -> "aproximadamente"), and its translations in
         // spa-eng ("colegio" -> "school"). Only the learner's English words
-        // are taken.
-        // A word Apertium pairs with it in both directions counts even when
-        // it is none of the learner's English words: "óptico" is "optical"
-        // both ways, where FreeDict has only "optician". Apertium writes
-        // adjectives of nationality in lower case: beside a capitalised item
-        // ("Slovak") such a word takes its capital ("slovakian" ->
-        // "Slovakian"), and it is no new word beside the item it only
-        // writes in other case ("afghan" beside "Afghan").
-        const bool capitalised = std::any_of(seen.cbegin(), seen.cend(),
-                                             [](const QString &english) { return english.front().isUpper(); });
+        // are taken, save one Apertium pairs with the word in both
+        // directions ("convento" is "convent" both ways, where FreeDict has
+        // only "monastery").
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
                 if (seen.contains(english))
@@ -588,9 +596,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
                 } else if (evidence.bothWays(english, spanish)) {
-                    const QString word =
-                        capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
-                    if (!seen.contains(word, Qt::CaseInsensitive)) {
+                    if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                         candidates.append({word, evidence.sources(english, english, spanish)});
                         seen.append(word);
                     }
@@ -627,17 +633,17 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         if (gained.contains(spanish))
             continue;
         QVector<std::pair<QString, int>> candidates;
+        QStringList seen = items;
         for (const QString &english : std::as_const(items))
             candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
-        const bool capitalised = std::any_of(items.cbegin(), items.cend(),
-                                             [](const QString &english) { return english.front().isUpper(); });
         const qsizetype before = candidates.size();
         for (const QString &english : evidence.englishOf(spanish)) {
-            const QString word =
-                capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
-            if (evidence.bothWays(english, spanish) && !items.contains(word, Qt::CaseInsensitive)
-                && std::none_of(candidates.cbegin(), candidates.cend(), [&](const auto &c) { return c.first == word; }))
+            if (!evidence.bothWays(english, spanish))
+                continue;
+            if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                 candidates.append({word, evidence.sources(english, english, spanish)});
+                seen.append(word);
+            }
         }
         if (candidates.size() == before)
             continue;
