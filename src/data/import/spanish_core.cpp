@@ -454,9 +454,9 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
 QString wordJoining(const QString &english, const QStringList &items)
 {
     const bool capitalised =
-        std::any_of(items.cbegin(), items.cend(), [](const QString &item) { return item.front().isUpper(); });
+        std::any_of(items.cbegin(), items.cend(), [](const QString &item) { return !item.isEmpty() && item.front().isUpper(); });
     const QString word =
-        capitalised && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
+        capitalised && !english.isEmpty() && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
     return items.contains(word, Qt::CaseInsensitive) ? QString() : word;
 }
 
