@@ -187,6 +187,13 @@ public:
         return m_firstSpanish.value(english).contains(spanish) || m_firstSpanish.value(spelling).contains(spanish);
     }
 
+    // Whether both of Apertium's lexicons pair the words (Apertium's spelling).
+    bool bothWays(const QString &spelling, const QString &spanish) const
+    {
+        const int apertium = ApertiumForward | ApertiumBackward;
+        return (m_sources.value({spelling, spanish}) & apertium) == apertium;
+    }
+
     // Whether Apertium has a Spanish word, in either direction.
     bool knowsSpanish(const QString &spanish) const { return m_spanish.contains(spanish); }
 
@@ -392,6 +399,67 @@ QStringList withUncontradictedFirst(QStringList items, const std::function<bool(
     return items;
 }
 
+// The number of items at the start of a row in alphabetical order: where
+// FreeDict sorts each sense's translations so, its first sense ends no
+// earlier ("1. saldar 2. matar" ends after "saldar").
+qsizetype alphabeticalRun(const QStringList &items)
+{
+    qsizetype run = items.isEmpty() ? 0 : 1;
+    while (run < items.size()
+           && withoutAccents(items.at(run - 1)).compare(withoutAccents(items.at(run)), Qt::CaseInsensitive) < 0)
+        ++run;
+    return run;
+}
+
+// The other way round: FreeDict eng-spa sorts each sense's translations
+// alphabetically ("timber: leño, madera"), so a first translation Apertium
+// does not know (`knownToApertium`: "leño") is no evidence of the main one. A
+// later single word of the same alphabetical run that Apertium knows, that
+// the other FreeDict dictionary pairs with the headword (`pairedBack`:
+// "madera: timber, wood") and that is much commoner (`rankOf`) goes first.
+QStringList withKnownFirst(QStringList items, const std::function<bool(const QString &)> &knownToApertium,
+                           const std::function<bool(const QString &)> &pairedBack,
+                           const std::function<int(const QString &)> &rankOf)
+{
+    if (items.size() < 2 || knownToApertium(items.first()))
+        return items;
+    constexpr int kMuchCommoner = 4;
+    const int firstRank = rankOf(items.first());
+    QString main;
+    int mainRank = 0;
+    const qsizetype run = alphabeticalRun(items);
+    for (qsizetype i = 1; i < run; ++i) {
+        const QString &item = items.at(i);
+        if (item.contains(QLatin1Char(' ')) || !knownToApertium(item) || !pairedBack(item))
+            continue;
+        const int rank = rankOf(item);
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
+            main = item;
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        items.removeOne(main);
+        items.prepend(main);
+    }
+    return items;
+}
+
+// The word an English word of Apertium's both-way pairs adds to a Spanish
+// row holding `items`, or an empty string when the row has it already.
+// Apertium writes adjectives of nationality in lower case: beside a
+// capitalised item ("Slovak") such a word takes its capital ("slovakian" ->
+// "Slovakian"), and it is no new word beside an item it only writes in
+// other case ("south african" beside "South African").
+QString wordJoining(const QString &english, const QStringList &items)
+{
+    const bool capitalised =
+        std::any_of(items.cbegin(), items.cend(), [](const QString &item) { return !item.isEmpty() && item.front().isUpper(); });
+    const QString word =
+        capitalised && !english.isEmpty() && english.front().isLower() ? english.front().toUpper() + english.mid(1) : english;
+    return items.contains(word, Qt::CaseInsensitive) ? QString() : word;
+}
+
 int leftOut(const QStringList &before, const QStringList &after)
 {
     return int(std::count_if(before.begin(), before.end(), [&after](const QString &item) { return !after.contains(item); }));
@@ -424,10 +492,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (row < 0)
                 continue;
             QStringList &items = core.englishSpanish[row].second;
-            const QStringList reordered = withUncontradictedFirst(
-                items, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
-                [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); },
-                [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); });
+            const auto known = [&](const QString &spanish) { return evidence.knowsSpanish(spanish); };
+            const auto pairedBack = [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); };
+            const auto rankOf = [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); };
+            const QStringList reordered =
+                withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;
@@ -516,12 +585,21 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // translation of in a part of speech ("about<pr>" -> "sobre", beside
         // "about<adv>" -> "aproximadamente"), and its translations in
         // spa-eng ("colegio" -> "school"). Only the learner's English words
-        // are taken.
+        // are taken, save one Apertium pairs with the word in both
+        // directions ("convento" is "convent" both ways, where FreeDict has
+        // only "monastery").
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
-                if (!seen.contains(english) && coreSet.contains(english)) {
+                if (seen.contains(english))
+                    continue;
+                if (coreSet.contains(english)) {
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
+                } else if (evidence.bothWays(english, spanish)) {
+                    if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
+                        candidates.append({word, evidence.sources(english, english, spanish)});
+                        seen.append(word);
+                    }
                 }
             }
         }
@@ -547,6 +625,32 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             core.spanishEnglish[row].second = kept;
             ++core.rowsMended;
         }
+    }
+    // The rows no English row changed keep FreeDict's words, but a word
+    // Apertium pairs with the Spanish word in both directions joins them
+    // and ranks by its sources ("óptico: optician" lacks "optical").
+    for (auto &[spanish, items] : core.spanishEnglish) {
+        if (gained.contains(spanish))
+            continue;
+        QVector<std::pair<QString, int>> candidates;
+        QStringList seen = items;
+        for (const QString &english : std::as_const(items))
+            candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
+        const qsizetype before = candidates.size();
+        for (const QString &english : evidence.englishOf(spanish)) {
+            if (!evidence.bothWays(english, spanish))
+                continue;
+            if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
+                candidates.append({word, evidence.sources(english, english, spanish)});
+                seen.append(word);
+            }
+        }
+        if (candidates.size() == before)
+            continue;
+        const QStringList kept = ranked(candidates);
+        core.itemsDropped += leftOut(items, kept);
+        items = kept;
+        ++core.rowsMended;
     }
     // A FreeDict Spanish headword with wrong accents ("dificil", "prémio")
     // whose right spelling has a row sharing a translation is a typo of the

@@ -431,6 +431,85 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("acquaintance")).value(0), QStringLiteral("notoriedad"));
     }
 
+    void takesWordsApertiumGivesBothWays()
+    {
+        auto rows = [](std::initializer_list<std::pair<const char *, const char *>> list) {
+            SenseRows result;
+            for (const auto &[word, item] : list)
+                result.append({QString::fromUtf8(word), {QString::fromUtf8(item)}});
+            return result;
+        };
+        // FreeDict eng-spa "optician /ɔptiʃən/: óptico", "monastery
+        // /mənæstəriː/: convento", "South African /sauθæfrikən/:
+        // sudafricano"; spa-eng "óptico /ˈopːtiko/: optician", "convento
+        // /kombˈɛnto/: monastery", "sudafricano: SouthAfrican" (its blank
+        // mended). Apertium lacks "optician".
+        const SenseRows englishSpanish = rows(
+            {{"optician", "óptico"}, {"monastery", "convento"}, {"South African", "sudafricano"}});
+        const SenseRows spanishEnglish =
+            rows({{"óptico", "optician"}, {"convento", "monastery"}, {"sudafricano", "South African"}});
+        const QStringList core{QStringLiteral("optician"), QStringLiteral("monastery"), QStringLiteral("South African"),
+                               QStringLiteral("Slovak")};
+        const QVector<LexiconEntry> forward = entries({{"optical<adj>", "óptico<adj>"},
+                                                       {"convent<n>", "convento<n><m>"},
+                                                       {"monastery<n>", "monasterio<n><m>"},
+                                                       {"south african<adj>", "sudafricano<adj>"},
+                                                       {"slovakian<adj>", "eslovaco<adj>"},
+                                                       {"Slovak<n>", "eslovaco<n><GD>"}});
+        const QVector<LexiconEntry> backward = entries({{"óptico<adj>", "optical<adj>"},
+                                                        {"convento<n><m>", "convent<n>"},
+                                                        {"monasterio<n><m>", "monastery<n>"},
+                                                        {"sudafricano<adj>", "south african<adj>"},
+                                                        {"eslovaco<adj>", "slovakian<adj>"},
+                                                        {"eslovaco<n>", "Slovak<n>"}});
+        SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+        // A row no English row changed, and one an English row rebuilt: the
+        // word Apertium gives both ways ranks first.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("óptico")),
+                 (QStringList{QStringLiteral("optical"), QStringLiteral("optician")}));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("convento")),
+                 (QStringList{QStringLiteral("convent"), QStringLiteral("monastery")}));
+        // Apertium writes adjectives of nationality in lower case: one the
+        // row has with a capital is no new word, another takes the capital.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("sudafricano")), QStringList{QStringLiteral("South African")});
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("eslovaco")),
+                 (QStringList{QStringLiteral("Slovak"), QStringLiteral("Slovakian")}));
+        // A pair of one direction only is no such word.
+        merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("óptico")), QStringList{QStringLiteral("optician")});
+    }
+
+    void putsAKnownWordOfAnAlphabeticalRunFirst()
+    {
+        // FreeDict eng-spa "timber /timbər/: leño, madera", "liquidate
+        // /likwideit/: 1. saldar 2. matar"; spa-eng "leño /lˈeɲo/: timber,
+        // wood", "madera /maðˈeɾa/: timber, wood", "matar /matˈaɾ/: 1.
+        // butcher, slaughter 2. kill, liquidate, slay", "saldar /salðˈaɾ/:
+        // 1. liquidate 2. pay". Apertium lacks "timber", "liquidate", "leño"
+        // and "saldar"; it has "madera" as "wood", "matar" as "kill".
+        const SenseRows englishSpanish{
+            {QStringLiteral("timber"), {QStringLiteral("leño"), QStringLiteral("madera")}},
+            {QStringLiteral("liquidate"), {QStringLiteral("saldar"), QStringLiteral("matar")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("leño"), {QStringLiteral("timber"), QStringLiteral("wood")}},
+            {QStringLiteral("madera"), {QStringLiteral("timber"), QStringLiteral("wood")}},
+            {QStringLiteral("matar"),
+             {QStringLiteral("butcher"), QStringLiteral("slaughter"), QStringLiteral("kill"),
+              QStringLiteral("liquidate"), QStringLiteral("slay")}},
+            {QStringLiteral("saldar"), {QStringLiteral("liquidate"), QStringLiteral("pay")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"wood<n><sg>", "madera<n><f><sg>"}, {"kill<vblex>", "matar<vblex>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"madera<n><f><sg>", "wood<n><sg>"}, {"matar<vblex>", "kill<vblex>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("timber"), QStringLiteral("liquidate")},
+                                                     englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("timber")),
+                 (QStringList{QStringLiteral("madera"), QStringLiteral("leño")}));
+        // "matar" is out of alphabetical order, of the second sense: it stays.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("liquidate")),
+                 (QStringList{QStringLiteral("saldar"), QStringLiteral("matar")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
