@@ -373,11 +373,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.frenchTranslationsAdded = addReverseTranslations(
             engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
             [&](const QString &word) { return englishSpelling->knows(word.toLower()); },
-            [&pivot](const QString &english, const QString &french) { return pivot.links(french, english); });
+            [&pivot](const QString &english, const QString &french) { return pivot.links(french, english); },
+            [&](const QString &word) { return frenchSpelling->lists(word); });
         report.frenchTranslationsAdded += addReverseTranslations(
             fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
             [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
-            [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); });
+            [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); },
+            [&](const QString &word) { return englishSpelling->lists(word); });
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same

@@ -48,7 +48,8 @@ class WordRanks;
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
                            const std::function<bool(const QString &)> &isHeadwordLanguage = {},
-                           const std::function<int(const QString &, const QString &)> &links = {});
+                           const std::function<int(const QString &, const QString &)> &links = {},
+                           const std::function<bool(const QString &)> &isListedTargetWord = {});
 
 // The headwords addReverseTranslations gives `forward`, in the same order,
 // without ranking any row.
