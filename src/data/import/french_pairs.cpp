@@ -67,6 +67,11 @@ struct Candidate
 // the main translation (see addReverseTranslations).
 constexpr double kLookAlikeBonus = 2.0;
 
+// How much likelier a word is the main translation when the other
+// direction's row of it starts with the headword (see
+// addReverseTranslations): as much as one place further up a list.
+constexpr double kMainSenseBonus = 1.2;
+
 // How unlikely a translation is the main one: the log of its rank among
 // the commonest words, so that rank 10 against 100 weighs as 100 against
 // 1000, plus a little over one for each place further down the other
@@ -220,7 +225,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const WordRanks &targetRanks,
                            const std::function<bool(const QString &)> &isHeadwordLanguage,
                            const std::function<int(const QString &, const QString &)> &links,
-                           const std::function<bool(const QString &)> &isListedTargetWord)
+                           const std::function<bool(const QString &)> &isListedTargetWord,
+                           const std::function<bool(const QString &, const QString &)> &givesFirst)
 {
     // A hyphenated word the word list lacks, written so and in one
     // ("washing-bear", a word-for-word rendering of a German compound), is
@@ -278,6 +284,17 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks,
                                       unlistedCompound(word.word))});
+        }
+        // A word whose own row in the other direction starts with the
+        // headword has it for its main sense ("reine" for "queen", "medicine"
+        // for "médicament"); one whose row starts with another word, only
+        // for a side sense ("dame", "drug"). That weighs as much as one place
+        // in the other direction's list.
+        if (givesFirst) {
+            for (Candidate &candidate : candidates) {
+                if (givesFirst(candidate.word, entry.headword))
+                    candidate.cost -= kMainSenseBonus;
+            }
         }
         // Translations that a third pair of dictionaries links to the
         // headword first, then those the other direction confirms, each
