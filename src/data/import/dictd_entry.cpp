@@ -18,10 +18,11 @@ bool isClosing(QChar c)
     return c == QLatin1Char(')') || c == QLatin1Char(']') || c == QLatin1Char('}') || c == QLatin1Char('>');
 }
 
-// "1. a, b" -> "a, b"
+// "1. a, b" -> "a, b"; a number alone ("2." before a sense given only by
+// examples) leaves nothing.
 QString withoutSenseNumber(const QString &line)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*\\d+\\.\\s+"));
+    static const QRegularExpression number(QStringLiteral("^\\s*\\d+\\.(\\s+|$)"));
     QString result = line;
     result.remove(number);
     return result;

@@ -379,14 +379,44 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     .arg(fromTrans ? freedictPackage(QStringLiteral("fra-deu")) : QLatin1String(kTransDeEnPackage));
         }
         const QVector<DictdEntry> engFraAlone = engFra;
-        report.frenchTranslationsAdded = addReverseTranslations(
-            engFra, fraEng, WordRanks::forLanguage(QStringLiteral("fr")),
-            [&](const QString &word) { return englishSpelling->knows(word.toLower()); },
-            [&pivot](const QString &english, const QString &french) { return pivot.links(french, english); });
-        report.frenchTranslationsAdded += addReverseTranslations(
-            fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
-            [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
-            [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); });
+        const QVector<DictdEntry> fraEngAlone = fraEng;
+        // The first item of each row of a table ranked without it.
+        const auto firstItems = [](const QVector<DictdEntry> &rows) {
+            QHash<QString, QString> first;
+            for (const DictdEntry &entry : rows) {
+                if (!entry.translations.isEmpty())
+                    first.insert(entry.headword, entry.translations.constFirst());
+            }
+            return first;
+        };
+        QHash<QString, QString> englishFirst;
+        QHash<QString, QString> frenchFirst;
+        // Each table is ranked twice: the second time each word knows what
+        // the other table's row of it starts with (its main sense).
+        for (int pass = 0; pass < 2; ++pass) {
+            engFra = engFraAlone;
+            fraEng = fraEngAlone;
+            report.frenchTranslationsAdded = addReverseTranslations(
+                engFra, fraEngAlone, WordRanks::forLanguage(QStringLiteral("fr")),
+                [&](const QString &word) { return englishSpelling->knows(word.toLower()); },
+                [&pivot](const QString &english, const QString &french) { return pivot.links(french, english); },
+                [&](const QString &word) { return frenchSpelling->lists(word); },
+                [&](const QString &french, const QString &english) {
+                    return pass > 0 && frenchFirst.value(french) == english;
+                });
+            report.frenchTranslationsAdded += addReverseTranslations(
+                fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
+                [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
+                [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); },
+                [&](const QString &word) { return englishSpelling->lists(word); },
+                [&](const QString &english, const QString &french) {
+                    return pass > 0 && englishFirst.value(english) == french;
+                });
+            if (pass == 0) {
+                englishFirst = firstItems(engFra);
+                frenchFirst = firstItems(fraEng);
+            }
+        }
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same

@@ -136,7 +136,12 @@ void ItemSpelling::alsoNear(const WordRanks &other)
 
 bool ItemSpelling::knows(const QString &word) const
 {
-    if (m_known.contains(word) || m_alsoKnown.contains(word) || isCommon(word))
+    return m_alsoKnown.contains(word) || lists(word);
+}
+
+bool ItemSpelling::lists(const QString &word) const
+{
+    if (m_known.contains(word) || isCommon(word))
         return true;
     for (const auto &[from, to] : m_variants) {
         if (word.contains(from)) {

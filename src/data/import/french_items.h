@@ -86,6 +86,11 @@ public:
     // word, in any of its spellings.
     bool knows(const QString &word) const;
 
+    // Whether the lower-case `word` is in the word list or among the
+    // commonest words, in any of its spellings: unlike knows(), the
+    // dictionaries' own words do not count.
+    bool lists(const QString &word) const;
+
     // The common word (of this language, else of the other) one letter away
     // from the unknown word `word`, or for a long word a listed one; an
     // empty string when there is none. Lower-case compare; words under four

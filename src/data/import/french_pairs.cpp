@@ -67,6 +67,11 @@ struct Candidate
 // the main translation (see addReverseTranslations).
 constexpr double kLookAlikeBonus = 2.0;
 
+// How much likelier a word is the main translation when the other
+// direction's row of it starts with the headword (see
+// addReverseTranslations): as much as one place further up a list.
+constexpr double kMainSenseBonus = 1.2;
+
 // How unlikely a translation is the main one: the log of its rank among
 // the commonest words, so that rank 10 against 100 weighs as 100 against
 // 1000, plus a little over one for each place further down the other
@@ -78,14 +83,19 @@ constexpr double kLookAlikeBonus = 2.0;
 // the likely translation of a phrase: there it weighs as its rarest word
 // and a little more ("pay attention to": "faire attention à" before
 // "surveiller"). A hyphenated word weighs as its rarer part ("dark-room"
-// as "room").
-double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks)
+// as "room"); one no word list has (`unlistedCompound`) weighs as the
+// phrase of its parts and a little more: as a phrase, it is rarer than
+// a word of the lists.
+double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks,
+              bool unlistedCompound = false)
 {
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
-    const QStringList words = word.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words =
+        (unlistedCompound ? QString(word).replace(QLatin1Char('-'), QLatin1Char(' ')) : word)
+            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     double cost = 0;
     for (const QString &each : words) {
         const int rank = ranks.phraseRank(each);
@@ -95,6 +105,8 @@ double costOf(const QString &word, int placeBack, bool phraseHeadword, const Wor
     if (words.isEmpty())
         cost = std::log(kUnlistedRank);
     if (words.size() > 1)
+        cost += kPhraseWeight;
+    if (unlistedCompound)
         cost += kPhraseWeight;
     return cost + kPlaceWeight * std::min(placeBack, kMaxPlaces);
 }
@@ -212,8 +224,20 @@ bool looksLikeOtherWord(const QString &item, const QString &headword)
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
                            const std::function<bool(const QString &)> &isHeadwordLanguage,
-                           const std::function<int(const QString &, const QString &)> &links)
+                           const std::function<int(const QString &, const QString &)> &links,
+                           const std::function<bool(const QString &)> &isListedTargetWord,
+                           const std::function<bool(const QString &, const QString &)> &givesFirst)
 {
+    // A hyphenated word the word list lacks, written so and in one
+    // ("washing-bear", a word-for-word rendering of a German compound), is
+    // not a word people use; names are never in the list and do not count.
+    const auto unlistedCompound = [&isListedTargetWord](const QString &word) {
+        if (!isListedTargetWord || !word.contains(QLatin1Char('-')) || word.contains(QLatin1Char(' '))
+            || word.at(0).isUpper())
+            return false;
+        const QString lower = word.toLower();
+        return !isListedTargetWord(lower) && !isListedTargetWord(QString(lower).remove(QLatin1Char('-')));
+    };
     QStringList backOrder;  // the keys of backTo as first met
     const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
 
@@ -246,7 +270,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
             const bool confirmed = found != back.end();
-            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, phraseHeadword, targetRanks)});
+            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, phraseHeadword, targetRanks, unlistedCompound(own))});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -258,7 +282,19 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
                 && isHeadwordLanguage(word.word))
                 continue;
-            candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks)});
+            candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks,
+                                      unlistedCompound(word.word))});
+        }
+        // A word whose own row in the other direction starts with the
+        // headword has it for its main sense ("reine" for "queen", "medicine"
+        // for "médicament"); one whose row starts with another word, only
+        // for a side sense ("dame", "drug"). That weighs as much as one place
+        // in the other direction's list.
+        if (givesFirst) {
+            for (Candidate &candidate : candidates) {
+                if (givesFirst(candidate.word, entry.headword))
+                    candidate.cost -= kMainSenseBonus;
+            }
         }
         // Translations that a third pair of dictionaries links to the
         // headword first, then those the other direction confirms, each

@@ -35,8 +35,11 @@ class WordRanks;
 //   2. within each, those that translate back to the headword ("main:
 //      hand" for "hand") before the rest;
 //   3. within each, the commoner (by `targetRanks`) before the rarer, a
-//      phrase (its words' ranks together) or a word with the headword far
-//      down its own list counting as rarer;
+//      phrase (its words' ranks together), a word with the headword far
+//      down its own list or a hyphenated word no list has
+//      (`isListedTargetWord`; "washing-bear") counting as rarer, and a word
+//      whose row in the other table starts with the headword (`givesFirst`:
+//      "reine" for "queen") as commoner;
 //   4. among equals, the dictionaries' order, its own words first.
 // Its own translations are all kept; the filled-in ones only while they
 // and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
@@ -48,7 +51,9 @@ class WordRanks;
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
                            const std::function<bool(const QString &)> &isHeadwordLanguage = {},
-                           const std::function<int(const QString &, const QString &)> &links = {});
+                           const std::function<int(const QString &, const QString &)> &links = {},
+                           const std::function<bool(const QString &)> &isListedTargetWord = {},
+                           const std::function<bool(const QString &, const QString &)> &givesFirst = {});
 
 // The headwords addReverseTranslations gives `forward`, in the same order,
 // without ranking any row.

@@ -87,6 +87,17 @@ private Q_SLOTS:
         QCOMPARE(small.translations, (QStringList{QStringLiteral("calmarse"), QStringLiteral("sosegarse"),
                                                   QStringLiteral("amainar")}));
 
+        // A sense given by examples only leaves its number alone on the line:
+        // the number is no translation.
+        const DictdEntry verlan = parseDictdEntry(
+            QString::fromUtf8("verlan /vɛʀlɑ̃/ <n, masc>\n1. back-slang\n2.\n french slang formed by reversal of syllables\n"),
+            EntryStyle::SenseList);
+        QCOMPARE(verlan.translations, QStringList{QStringLiteral("back-slang")});
+        const DictdEntry falloir = parseDictdEntry(
+            QString::fromUtf8("falloir /falwaʀ/ <v>\n1.\n      \"Il faut quelque chose\"\n We need something\n"),
+            EntryStyle::SenseList);
+        QVERIFY(falloir.translations.isEmpty());
+
         const DictdEntry apostrophe = parseDictdEntry(texts.at(1), EntryStyle::SenseList);
         QCOMPARE(apostrophe.headword, QStringLiteral("aujourd'hui"));  // not the key "aujourdhui"
         QCOMPARE(apostrophe.translations, (QStringList{QStringLiteral("today"), QStringLiteral("nowadays")}));

@@ -313,6 +313,49 @@ private Q_SLOTS:
         addReverseTranslations(fraEng, engFra, ranksOf({{"go", 40}, {"out", 50}, {"give", 130}, {"exit", 2000}}));
         QCOMPARE(find(fraEng, "donner")->translations.first(), QStringLiteral("give"));
     }
+
+    void weighsAHyphenatedWordNoListHasAsAPhrase()
+    {
+        // "washing-bear" renders the German "Waschbär" word for word; its
+        // parts are common words, "raccoon" is in no list of the commonest.
+        const QVector<DictdEntry> engFra{
+            entry("raccoon /rəkuːn/\nraton laveur\n"),
+            entry("washing\u2010bear /wˈɒʃɪŋ bˈeə/\nraton laveur\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("raton laveur /ʀatɔ̃lavœʀ/ <n>\nraccoon, racoon, washing-bear\n")};
+        const WordRanks ranks = ranksOf({{"bear", 1058}, {"washing", 4023}});
+        const auto listed = [](const QString &word) { return word == QLatin1String("raccoon"); };
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, ranks, {}, {}, listed);
+        QCOMPARE(find(rows, "raton laveur")->translations.first(), QStringLiteral("raccoon"));
+        // Written in one in the list, it weighs as its rarer part again.
+        QVector<DictdEntry> joined = fraEng;
+        addReverseTranslations(joined, engFra, ranks, {}, {}, [&listed](const QString &word) {
+            return listed(word) || word == QLatin1String("washingbear");
+        });
+        QCOMPARE(find(joined, "raton laveur")->translations.first(), QStringLiteral("washing-bear"));
+    }
+
+    void prefersAWordWhoseOwnRowStartsWithTheHeadword()
+    {
+        // "dame" is "queen" at cards and chess, "lady" first; "reine" is
+        // "queen" only.
+        const QVector<DictdEntry> fraEng{
+            entry("dame /dam/ <n, fem>\n1. queen\n2. lady\n"),
+            entry("reine /ʀɛn/ <n, fem>\nqueen\n"),
+        };
+        const QVector<DictdEntry> engFra{entry("queen /kwiːn/\n1. dame\n2. reine\n")};
+        const auto startsWith = [](const QString &french, const QString &english) {
+            return english == QLatin1String("queen") && french == QLatin1String("reine");
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(rows, fraEng, ranksOf({{"dame", 948}, {"reine", 1226}}), {}, {}, {}, startsWith);
+        QCOMPARE(find(rows, "queen")->translations, QStringList({"reine", "dame"}));
+        // Only a little: a far commoner word still comes first.
+        QVector<DictdEntry> commoner = engFra;
+        addReverseTranslations(commoner, fraEng, ranksOf({{"dame", 300}, {"reine", 1226}}), {}, {}, {}, startsWith);
+        QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFrenchPairs)
