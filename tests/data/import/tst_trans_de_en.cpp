@@ -536,6 +536,20 @@ private Q_SLOTS:
             "verzeihen; einen Fehltritt entschuldigen {vt} | verzeihend | verziehen | verzeiht | verzieh :: to "
             "condone | condoning | condoned | condones | condoned\n",
             "forgive|condone", "verzeihen", "forgive");
+        // Neither word is in the subtitle lists; "jog" is on more lines.
+        row("a rare noun's clear main entry before a commoner word of another line",
+            "Trab {m} | gleichmäßiger Trab | im Trab :: trot | jog trot | at a trot\n"
+            "Trab {m}; Trott {m} | jdn. ständig auf Trab halten :: jog | to run sb. off his feet\n",
+            "trot|jog", "Trab", "trot");
+        row("a rare noun's clear main entry whatever its tags",
+            "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | program branches\n"
+            "Programmzweig {m} :: leg\n",
+            "leg", "Programmzweig", "program branch");
+        // The adverb's line is longer for an example, not for forms.
+        row("a rare adjective's line with an example does not come first",
+            "bestialisch {adj} :: bestial; brutish; savage\n"
+            "bestialisch {adv} | bestialisch ermordet werden :: bestially | to be bestially killed\n",
+            "savage", "bestialisch", "bestial");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
