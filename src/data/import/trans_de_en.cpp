@@ -1294,6 +1294,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
                 english.append(candidate->english);
+            if (candidate->clearMainEntry && candidate->first)
+                sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -605,7 +605,8 @@ private Q_SLOTS:
         // "commission" has seven general words before the banking sense, so
         // its row leaves "Provision" out; the row of "Provision", kept for
         // "premium", still offers "commission", the main sense of its main
-        // entry.
+        // entry, and first: a core word let in from a full row gives way to
+        // the words the row was kept for, but not on the word's own entry.
         const QByteArray text =
             "Amt {n}; Dienst {m}; Betrieb {m}; Tätigkeit {f} :: commission\n"
             "Auftrag {m}; Instruktion {f} | Aufträge {pl}; Instruktionen {pl} :: commission | commissions\n"
@@ -628,6 +629,7 @@ private Q_SLOTS:
         const QStringList provision = rows.value(QStringLiteral("Provision"));
         for (const char *word : {"premium", "commission", "kickback"})
             QVERIFY2(provision.contains(QLatin1String(word)), qPrintable(provision.join(u", ")));
+        QCOMPARE(provision.first(), QStringLiteral("commission"));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
