@@ -192,7 +192,14 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 }
             }
         }
-        if (!english.isEmpty() && unconfirmedCore.contains(english.first())) {
+        // Unless it is the main word of the German word's own main entry
+        // ("Matrize :: die" before "die-plate" of a narrower line).
+        const auto mainEntrySense = [&](const QString &word) {
+            return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
+                return sources.mainEntrySenses.contains(variant + u'\n' + word);
+            });
+        };
+        if (!english.isEmpty() && unconfirmedCore.contains(english.first()) && !mainEntrySense(english.first())) {
             const auto first = std::find_if(english.cbegin(), english.cend(),
                                             [&](const QString &word) { return !unconfirmedCore.contains(word); });
             if (first != english.cend())

@@ -39,6 +39,10 @@ struct GermanSources
     // germanToEnglish holds the German words' own English senses, core words
     // or not: a German row offers them beside the core words it was kept for.
     bool ownSenses = false;
+    // With own senses: "German\nEnglish" for the main English word of a
+    // German word's plain main entry ("Matrize {f} [techn.] | Matrizen {pl}
+    // :: die; anvil" for "Matrize"), the word's own first sense.
+    QSet<QString> mainEntrySenses;
 };
 
 struct GermanCore

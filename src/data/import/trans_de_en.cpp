@@ -273,7 +273,8 @@ struct Candidate
     // How many sections the German side of the line has: its words, then
     // their forms, compounds and examples.
     int sections = 1;
-    // The English word is given as a verb ("to fry").
+    // The English word is given as a verb ("to fry"); for a German word's
+    // own senses, the line's first English word.
     bool englishVerb = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
@@ -361,7 +362,17 @@ int sectionsOfLine(QByteArrayView line)
 // own and its main English word comes first whatever its tags ("Wand {f}
 // [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
 // septum").
-void markMainEntry(const QVector<const Candidate *> &list)
+// A word outside the list (not `common`) gets no weight for its main entry,
+// but a clear one still comes first where it is a noun's or a verb's, whose
+// further sections give the word's forms ("Trab {m} | gleichmäßiger Trab |
+// im Trab :: trot | ..." before "Trab {m}; Trott {m} | ... :: jog",
+// "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | ..."
+// before "Programmzweig {m} :: leg"): the subtitle list misses most of their
+// English words too, which then fall back on how many lines mention them.
+// Judged against the rows it changed, the clear main entries of adjectives
+// and adverbs, whose further sections are examples, as often named a side
+// use ("schottisch {adj} [ling.] | ein schottischer Akzent :: Scots").
+void markMainEntry(const QVector<const Candidate *> &list, bool common)
 {
     QSet<int> headedLines;
     int longest = 0;
@@ -378,10 +389,13 @@ void markMainEntry(const QVector<const Candidate *> &list)
     }
     if (!main)
         return;
-    const bool clear = headedLines.size() > 1 && main->sections == longest;
+    // The further sections of an adjective's or adverb's line are examples,
+    // not forms.
+    const bool withForms = main->noun || main->englishVerb;
+    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms);
     for (const Candidate *candidate : list) {
         if (candidate->line == main->line && candidate->germanFirst) {
-            candidate->mainEntry = true;
+            candidate->mainEntry = common;
             candidate->clearMainEntry = clear;
         }
     }
@@ -516,9 +530,8 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
             }
         }
     }
-    if (side == Side::English && !list.isEmpty()
-        && WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0)
-        markMainEntry(list);
+    if (side == Side::English && !list.isEmpty())
+        markMainEntry(list, WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0);
     if (side == Side::German)
         markEnglishMainEntry(list);
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -1261,6 +1274,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
             const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
             mainSenses.last().sections = sectionsOfLine(raw);
+            const qsizetype separator = raw.indexOf(" :: ");
+            mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
@@ -1279,6 +1294,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
                 english.append(candidate->english);
+            if (candidate->clearMainEntry && candidate->first)
+                sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -536,6 +536,20 @@ private Q_SLOTS:
             "verzeihen; einen Fehltritt entschuldigen {vt} | verzeihend | verziehen | verzeiht | verzieh :: to "
             "condone | condoning | condoned | condones | condoned\n",
             "forgive|condone", "verzeihen", "forgive");
+        // Neither word is in the subtitle lists; "jog" is on more lines.
+        row("a rare noun's clear main entry before a commoner word of another line",
+            "Trab {m} | gleichmäßiger Trab | im Trab :: trot | jog trot | at a trot\n"
+            "Trab {m}; Trott {m} | jdn. ständig auf Trab halten :: jog | to run sb. off his feet\n",
+            "trot|jog", "Trab", "trot");
+        row("a rare noun's clear main entry whatever its tags",
+            "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | program branches\n"
+            "Programmzweig {m} :: leg\n",
+            "leg", "Programmzweig", "program branch");
+        // The adverb's line is longer for an example, not for forms.
+        row("a rare adjective's line with an example does not come first",
+            "bestialisch {adj} :: bestial; brutish; savage\n"
+            "bestialisch {adv} | bestialisch ermordet werden :: bestially | to be bestially killed\n",
+            "savage", "bestialisch", "bestial");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
@@ -591,7 +605,8 @@ private Q_SLOTS:
         // "commission" has seven general words before the banking sense, so
         // its row leaves "Provision" out; the row of "Provision", kept for
         // "premium", still offers "commission", the main sense of its main
-        // entry.
+        // entry, and first: a core word let in from a full row gives way to
+        // the words the row was kept for, but not on the word's own entry.
         const QByteArray text =
             "Amt {n}; Dienst {m}; Betrieb {m}; Tätigkeit {f} :: commission\n"
             "Auftrag {m}; Instruktion {f} | Aufträge {pl}; Instruktionen {pl} :: commission | commissions\n"
@@ -614,6 +629,7 @@ private Q_SLOTS:
         const QStringList provision = rows.value(QStringLiteral("Provision"));
         for (const char *word : {"premium", "commission", "kickback"})
             QVERIFY2(provision.contains(QLatin1String(word)), qPrintable(provision.join(u", ")));
+        QCOMPARE(provision.first(), QStringLiteral("commission"));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
