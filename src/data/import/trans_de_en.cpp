@@ -564,6 +564,34 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the German word heading the English word's plain entry first where
+// every line that gives the English word first tags it with a special field
+// or register ("to corpse [Br.] [coll.] (theatre, film, radio)"): the
+// English word there is a special use of itself. The plain entry is the best
+// ranked line that gives the word later, with no tag or note on its German
+// word, which heads a line with its forms or examples, more of them than the
+// line ranked first ("Leiche {f}; Leichnam {m} [poet.] [relig.] | Leichen
+// {pl}; ... :: dead body; body; corpse; ..."). Judged against the rows they
+// changed, English notes ("raspberry (fruit)") and German tags ("Mitglied
+// {n} (einer Institution) [adm.]") mark the main entry as often as a side
+// use, and do not count here.
+void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && !candidate->englishSpecial)
+            return;
+    }
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return !candidate->first && candidate->germanFirst && !isSpecial(*candidate) && !candidate->noted
+               && candidate->sections > std::max(1, top->sections);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -603,6 +631,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     if (side == Side::German) {
         putEnglishMainEntryFirst(list);
         putPlainWordBeforeNotedOne(list);
+        putPlainEntryBeforeSpecialFirstOnes(list);
     }
 }
 

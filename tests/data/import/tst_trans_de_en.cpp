@@ -432,6 +432,16 @@ private Q_SLOTS:
             "etw. hegen; etw. haben {vt} (z. B. Gedanken) :: to harbour sth. [Br.]; to harbor sth [eAm.] (e.g. "
             "thoughts)\n",
             "harbor", "Hafen", "hegen|haben");
+        row("a plain entry before lines that give the word only as a special use",
+            "(an unpassender Stelle) einen Lachkrampf bekommen; lachen müssen {v} (Theater, Film, Radio) [art] | Es "
+            "war schwierig, die Szene zu spielen, ohne einen Lachanfall zu bekommen. :: to corpse [Br.] [coll.] "
+            "(theatre, film, radio) | It was hard to play the scene without corpsing.\n"
+            "Leiche {f}; Leichnam {m} [poet.] [relig.] | Leichen {pl}; Leichname {pl} | Gletscherleiche {f} | eine "
+            "Leiche im Keller haben [übtr.] | eine Leiche fleddern | Du siehst aus wie eine Leiche. :: dead body; "
+            "body; corpse; cadaver [med.] [poet.]; stiff [coll.] | dead bodies; bodies; corpses; cadavers; stiffs | "
+            "glacier body; glacier corpse [rare] | to have a skeleton in the cupboard [Br.] / closet [Am.] [fig.] | "
+            "to rob a dead body | You look like death.\n",
+            "corpse", "Leiche", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
