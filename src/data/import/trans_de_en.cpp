@@ -278,6 +278,8 @@ struct Candidate
     bool englishVerb = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
+    // The line gives the English word in its British spelling only.
+    bool bySpelling = false;
     // Set by markEnglishMainEntry for the list of an English word.
     mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
@@ -575,6 +577,34 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the German word heading the English word's plain entry first where
+// every line that gives the English word first tags it with a special field
+// or register ("to corpse [Br.] [coll.] (theatre, film, radio)"): the
+// English word there is a special use of itself. The plain entry is the best
+// ranked line that gives the word later, with no tag or note on its German
+// word, which heads a line with its forms or examples, more of them than the
+// line ranked first ("Leiche {f}; Leichnam {m} [poet.] [relig.] | Leichen
+// {pl}; ... :: dead body; body; corpse; ..."). Judged against the rows they
+// changed, English notes ("raspberry (fruit)") and German tags ("Mitglied
+// {n} (einer Institution) [adm.]") mark the main entry as often as a side
+// use, and do not count here.
+void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && !candidate->englishSpecial)
+            return;
+    }
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return !candidate->first && candidate->germanFirst && !isSpecial(*candidate) && !candidate->noted
+               && candidate->sections > std::max(1, top->sections);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -614,6 +644,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     if (side == Side::German) {
         putEnglishMainEntryFirst(list);
         putPlainWordBeforeNotedOne(list);
+        putPlainEntryBeforeSpecialFirstOnes(list);
     }
 }
 
@@ -947,6 +978,70 @@ TransEntry parseTransEntry(QStringView line)
     return entry;
 }
 
+namespace {
+
+// Whether two words differ only as the spellings of one word do ("vapour",
+// "vapor"; "metre", "meter"; "disc", "disk"): the same start, at most one
+// letter longer and at most two letters added, dropped or changed.
+// "upmarket [Br.]; upscale [Am.]", "packet [Br.]; pack [Am.]" and "brace
+// [Br.]; braces [Am.]" name other words or forms.
+bool isSpellingOf(const QString &a, const QString &b)
+{
+    constexpr qsizetype kMostEdits = 2;
+    if (a == b || std::abs(a.size() - b.size()) > 1 || a.size() < 4 || b.size() < 4
+        || QStringView(a).left(3) != QStringView(b).left(3) || a + u's' == b || b + u's' == a)
+        return false;
+    QVector<qsizetype> previous(b.size() + 1);
+    QVector<qsizetype> current(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1,
+                                   previous[j - 1] + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+        }
+        std::swap(previous, current);
+    }
+    return previous[b.size()] <= kMostEdits;
+}
+
+// The American spellings of the British ones the list pairs with them
+// ("vapour [Br.]; vapor [Am.]"). A line given under the British spelling
+// only ("Dampf {m}; Nebel {m} ... :: vapour ... | ...") is as much the
+// American word's. The other way round it is not: "story [Am.]" is the
+// American "storey", but a line giving "story" alone tells a story.
+QHash<QString, QString> spellingPairsOf(const QByteArray &text)
+{
+    QHash<QString, QString> pairs;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QByteArrayView raw(text.constData() + start, end - start);
+        start = end + 1;
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith('#') || !raw.sliced(separator).contains("[Am.]"))
+            continue;
+        const QString side = normaliseCharacters(QString::fromUtf8(raw.sliced(separator + 4)));
+        for (const QStringView section : splitTopLevel(side, u" | ")) {
+            const QVector<QStringView> synonyms = splitTopLevel(section, u"; ");
+            for (qsizetype k = 0; k + 1 < synonyms.size(); ++k) {
+                if (!synonyms.at(k).trimmed().endsWith(u"[Br.]") || !synonyms.at(k + 1).trimmed().endsWith(u"[Am.]"))
+                    continue;
+                const QString british = cleanTransSynonym(synonyms.at(k), true).toLower();
+                const QString american = cleanTransSynonym(synonyms.at(k + 1), true).toLower();
+                if (isSpellingOf(british, american))
+                    pairs.insert(british, american);
+            }
+        }
+    }
+    return pairs;
+}
+
+} // namespace
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
@@ -954,6 +1049,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     for (const QString &word : coreEnglish)
         coreByLower[word.toLower()].append(word);
 
+    const QHash<QString, QString> americanSpelling = spellingPairsOf(text);
     QVector<Candidate> candidates;
     // Where each German word stands in the first section of a line.
     struct GermanOnLine
@@ -1017,6 +1113,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool byCase = false;  // a capitalised synonym taken for a lower-case word
             int preposition = -1;  // the verb with the preposition of this place in the notes
             bool verb = false;     // given as a verb ("to fry")
+            bool bySpelling = false;  // the British spelling of an American core word
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -1067,6 +1164,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                         synonym.noted, true});
                 }
             }
+            // "vapour" at the head of a line is the core word "vapor", where
+            // no other synonym of the line gives that spelling (kept only
+            // where no line gives "vapor" first, see below).
+            if (const auto variant = americanSpelling.constFind(synonym.text);
+                variant != americanSpelling.cend() && core.contains(*variant)
+                && std::none_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
+                                [&](const TransSynonym &s) { return s.text == *variant; })) {
+                matches.append({*variant, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
+                matches.last().bySpelling = true;
+            }
             for (qsizetype m = matchesBefore; m < matches.size(); ++m)
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
         }
@@ -1115,6 +1222,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
                 candidates.last().plural = german.plural;
+                candidates.last().bySpelling = match.bySpelling;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -1122,6 +1230,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].sections = sections;
         }
+    }
+
+    // The lines of a British spelling count for an American word that no
+    // line gives first ("vapor", given first nowhere, has "Dampf {m}; Nebel
+    // {m} ... :: vapour ..."). Where one does, the American word has its own
+    // main entries, and the British lines bring only further senses to rank
+    // against them ("hegen; haben :: to harbour sth." for "harbor").
+    {
+        QSet<QString> givenFirst;
+        for (const Candidate &candidate : std::as_const(candidates)) {
+            if (candidate.first && !candidate.bySpelling)
+                givenFirst.insert(candidate.english);
+        }
+        candidates.removeIf([&givenFirst](const Candidate &candidate) {
+            return candidate.bySpelling && givenFirst.contains(candidate.english);
+        });
     }
 
     GermanSources sources;

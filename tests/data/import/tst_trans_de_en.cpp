@@ -415,6 +415,33 @@ private Q_SLOTS:
             "wesen {vi} (ungebräuchlich) | west :: to be; to exist; to be available | is; exists; is available; "
             "happens\n",
             "be", "sein", "wesen");
+        row("a British spelling's main line for an American word given first nowhere",
+            "Ausdünstung {f}; Dunst {m}; Dampf {m}; Brodem {m} :: exhalation; effluvium; damp; reek; steam; vapour "
+            "[Br.]; vapor [Am.]\n"
+            "Dampf {m}; Nebel {m} (Ausgasung aus Flüssigkeiten/Feststoffen) [chem.] | Benzindämpfe {pl} | "
+            "Lösungsmitteldämpfe {pl} :: vapour (outgassing from liquids/solids) | petrol vapours | solvent vapours\n"
+            "Verdampfung {f} :: vapourisation; vaporisation [Br.]; vapour [Br.]; vaporization [Am.]; vapor [Am.]\n",
+            "vapor", "Dampf", "");
+        row("British lines add nothing where the American word has its own",
+            "(schützende) Hafenbucht {f}; Hafen {m} | Hafenbuchten {pl}; Häfen {pl} | Militärhafen {m} [mil.] |  "
+            "Militärhäfen {pl} | Schleusenhafen {m}; Fluthafen {m} |  Schleusenhäfen {pl}; Fluthäfen {pl} :: harbour "
+            "[Br.]; harbor [Am.] | harbours; harbors | military harbour | military harbours | tidal harbour [Br.]; "
+            "tidal harbor [Am.]; wet dock complex | tidal harbours; tidal harbors; wet dock complexes\n"
+            "beherbergen; Unterschlupf gewähren {vt} | beherbergend | beherbergt :: to harbor [Am.]; to harbour | "
+            "harboring; harbouring | harbored; harboured\n"
+            "etw. hegen; etw. haben {vt} (z. B. Gedanken) :: to harbour sth. [Br.]; to harbor sth [eAm.] (e.g. "
+            "thoughts)\n",
+            "harbor", "Hafen", "hegen|haben");
+        row("a plain entry before lines that give the word only as a special use",
+            "(an unpassender Stelle) einen Lachkrampf bekommen; lachen müssen {v} (Theater, Film, Radio) [art] | Es "
+            "war schwierig, die Szene zu spielen, ohne einen Lachanfall zu bekommen. :: to corpse [Br.] [coll.] "
+            "(theatre, film, radio) | It was hard to play the scene without corpsing.\n"
+            "Leiche {f}; Leichnam {m} [poet.] [relig.] | Leichen {pl}; Leichname {pl} | Gletscherleiche {f} | eine "
+            "Leiche im Keller haben [übtr.] | eine Leiche fleddern | Du siehst aus wie eine Leiche. :: dead body; "
+            "body; corpse; cadaver [med.] [poet.]; stiff [coll.] | dead bodies; bodies; corpses; cadavers; stiffs | "
+            "glacier body; glacier corpse [rare] | to have a skeleton in the cupboard [Br.] / closet [Am.] [fig.] | "
+            "to rob a dead body | You look like death.\n",
+            "corpse", "Leiche", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
