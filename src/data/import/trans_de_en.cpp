@@ -124,7 +124,7 @@ bool isValencyMarker(QStringView token)
         QStringLiteral("jd."),  QStringLiteral("jmd."), QStringLiteral("jmdn."), QStringLiteral("jmdm."),
         QStringLiteral("sb."),  QStringLiteral("sth."), QStringLiteral("sbd."), QStringLiteral("smb."),
         QStringLiteral("smth."), QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"),
-        QStringLiteral("sth.’s")};
+        QStringLiteral("sth.’s"), QStringLiteral("jd.'s"), QStringLiteral("jd.’s")};
     for (const QStringView part : token.split(u'/')) {
         if (!markers.contains(part.toString()))
             return false;

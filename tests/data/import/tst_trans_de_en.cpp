@@ -74,6 +74,7 @@ private Q_SLOTS:
         row("English abbreviation", "Monday /Mon/", true, "Monday");
         row("leading valency marker", "etw. nehmen {vt}", false, "nehmen");
         row("markers joined by a slash", "jdn./etw. zu Fall bringen {v}", false, "zu Fall bringen");
+        row("German possessive marker", "jd.’s Lage {f}", false, "Lage");
         row("verb forms in braces, \"to\" and marker", "to take sth. {took; taken}", true, "take");
         row("usage note", "dawg (used to represent American speech)", true, "dawg");
         row("German note", "Reifzange {f} (Fassbinderei)", false, "Reifzange");
