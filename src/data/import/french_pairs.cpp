@@ -1,5 +1,6 @@
 #include "data/import/french_pairs.h"
 
+#include "data/import/edit_distance.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -132,19 +133,7 @@ bool looksAlike(const QString &a, const QString &b)
     const qsizetype most = std::max(a.size(), b.size()) / 3;
     if (std::abs(a.size() - b.size()) > most)
         return false;
-    // Edit distance, row by row.
-    QVector<qsizetype> previous(b.size() + 1);
-    QVector<qsizetype> current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = j;
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        for (qsizetype j = 1; j <= b.size(); ++j)
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1,
-                                   previous[j - 1] + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
-        std::swap(previous, current);
-    }
-    return previous[b.size()] <= most;
+    return editDistance(a, b) <= most;
 }
 
 // What `reverse` translates to each word, first translations marked; a

@@ -365,6 +365,33 @@ QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int
     return kept;
 }
 
+// Puts first the commonest of the items after the first, up to `end`, that
+// `qualifies` and is much commoner (`rankOf`) than the first item; without
+// one, the items stay as they are.
+QStringList withMuchCommonerFirst(QStringList items, qsizetype end, const std::function<int(const QString &)> &rankOf,
+                                  const std::function<bool(const QString &)> &qualifies)
+{
+    constexpr int kMuchCommoner = 4;
+    const int firstRank = rankOf(items.first());
+    QString main;
+    int mainRank = 0;
+    for (qsizetype i = 1; i < end; ++i) {
+        const QString &item = items.at(i);
+        if (!qualifies(item))
+            continue;
+        const int rank = rankOf(item);
+        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
+            main = item;
+            mainRank = rank;
+        }
+    }
+    if (!main.isEmpty()) {
+        items.removeOne(main);
+        items.prepend(main);
+    }
+    return items;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -378,25 +405,10 @@ QStringList withUncontradictedFirst(QStringList items, const std::function<bool(
 {
     if (items.size() < 2 || !knownToApertium(items.first()))
         return items;
-    constexpr int kMuchCommoner = 4;
-    const int firstRank = rankOf(items.first());
-    QString main;
-    int mainRank = 0;
-    for (qsizetype i = 1; i < items.size(); ++i) {
-        const QString &item = items.at(i);
-        if (item.contains(QLatin1Char(' ')) || knownToApertium(item) || !pairedBack(item))
-            continue;
-        const int rank = rankOf(item);
-        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
-            main = item;
-            mainRank = rank;
-        }
-    }
-    if (!main.isEmpty()) {
-        items.removeOne(main);
-        items.prepend(main);
-    }
-    return items;
+    const qsizetype end = items.size();
+    return withMuchCommonerFirst(std::move(items), end, rankOf, [&](const QString &item) {
+        return !item.contains(QLatin1Char(' ')) && !knownToApertium(item) && pairedBack(item);
+    });
 }
 
 // The number of items at the start of a row in alphabetical order: where
@@ -423,26 +435,10 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
 {
     if (items.size() < 2 || knownToApertium(items.first()))
         return items;
-    constexpr int kMuchCommoner = 4;
-    const int firstRank = rankOf(items.first());
-    QString main;
-    int mainRank = 0;
     const qsizetype run = alphabeticalRun(items);
-    for (qsizetype i = 1; i < run; ++i) {
-        const QString &item = items.at(i);
-        if (item.contains(QLatin1Char(' ')) || !knownToApertium(item) || !pairedBack(item))
-            continue;
-        const int rank = rankOf(item);
-        if (rank > 0 && (firstRank == 0 || rank * kMuchCommoner <= firstRank) && (mainRank == 0 || rank < mainRank)) {
-            main = item;
-            mainRank = rank;
-        }
-    }
-    if (!main.isEmpty()) {
-        items.removeOne(main);
-        items.prepend(main);
-    }
-    return items;
+    return withMuchCommonerFirst(std::move(items), run, rankOf, [&](const QString &item) {
+        return !item.contains(QLatin1Char(' ')) && knownToApertium(item) && pairedBack(item);
+    });
 }
 
 // The word an English word of Apertium's both-way pairs adds to a Spanish

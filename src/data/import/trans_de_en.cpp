@@ -1,6 +1,7 @@
 #include "data/import/trans_de_en.h"
 
 #include "data/import/dictd_entry.h"
+#include "data/import/edit_distance.h"
 #include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
 #include "data/import/spanish_repairs.h"
@@ -991,19 +992,7 @@ bool isSpellingOf(const QString &a, const QString &b)
     if (a == b || std::abs(a.size() - b.size()) > 1 || a.size() < 4 || b.size() < 4
         || QStringView(a).left(3) != QStringView(b).left(3) || a + u's' == b || b + u's' == a)
         return false;
-    QVector<qsizetype> previous(b.size() + 1);
-    QVector<qsizetype> current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = j;
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1,
-                                   previous[j - 1] + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
-        }
-        std::swap(previous, current);
-    }
-    return previous[b.size()] <= kMostEdits;
+    return editDistance(a, b) <= kMostEdits;
 }
 
 // The American spellings of the British ones the list pairs with them
