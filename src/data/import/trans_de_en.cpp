@@ -605,6 +605,40 @@ void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Whether an English word names a woman: "female singer", "Englishwoman",
+// "Japanese woman", "actress".
+bool namesWoman(const QString &english)
+{
+    const QString lower = english.toLower();
+    const QStringList words = lower.split(u' ');
+    return words.contains(QLatin1String("female")) || lower.endsWith(QLatin1String("woman"))
+           || lower.endsWith(QLatin1String("women")) || lower.endsWith(QLatin1String("ess"));
+}
+
+// Puts the feminine form of a German noun before its masculine one where the
+// English word names a woman and one line gives both forms ("Sänger {m};
+// Sängerin {f} | ... :: singer; female singer | ..."): the dictionary lists
+// the masculine first on the line, and the ranking, which does not pair the
+// two sides' synonyms, keeps that order for the woman's word too.
+void putFeminineFormsFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !namesWoman(list.first()->english))
+        return;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Candidate *masculine = list.at(i);
+        if (!masculine->noun)
+            continue;
+        const QString feminine = masculine->german + QLatin1String("in");
+        for (qsizetype j = i + 1; j < list.size(); ++j) {
+            const Candidate *candidate = list.at(j);
+            if (candidate->noun && candidate->line == masculine->line && candidate->german == feminine) {
+                std::rotate(list.begin() + i, list.begin() + j, list.begin() + j + 1);
+                break;
+            }
+        }
+    }
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -615,7 +649,8 @@ void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
 // before "Handelsmarine {f}; Marine {f} :: merchant navy"). The German words
 // of an English word then may take a new first word: the English word's
 // main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
-// by a note (putPlainWordBeforeNotedOne).
+// by a note (putPlainWordBeforeNotedOne); the word for a woman takes the
+// feminine form of a noun before the masculine (putFeminineFormsFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -645,6 +680,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEnglishMainEntryFirst(list);
         putPlainWordBeforeNotedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
+        putFeminineFormsFirst(list);
     }
 }
 

@@ -443,6 +443,20 @@ private Q_SLOTS:
             "glacier body; glacier corpse [rare] | to have a skeleton in the cupboard [Br.] / closet [Am.] [fig.] | "
             "to rob a dead body | You look like death.\n",
             "corpse", "Leiche", "");
+        row("the feminine form for a woman's word",
+            "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
+            "singers; female singers | guest singer\n",
+            "female singer", "Sängerin|Sänger", "");
+        row("the feminine forms for a woman's word, the masculine ones for a man's",
+            "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
+            "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
+            "Dutch men; Dutchmen; Dutch women\n",
+            "Dutch woman", "Niederländerin|Niederländer|Holländerin|Holländer", "");
+        row("the masculine form first for a man's word",
+            "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
+            "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
+            "Dutch men; Dutchmen; Dutch women\n",
+            "Dutchman", "Niederländer", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
