@@ -281,6 +281,10 @@ struct Candidate
     bool plural = false;
     // The line gives the English word in its British spelling only.
     bool bySpelling = false;
+    // The German word is a numeral: the line's first section is tagged
+    // "{num}", which the dictionary puts after the last of its forms
+    // ("dritte; dritter; drittes; 3. {num}"), and the word is no noun.
+    bool numeral = false;
     // Set by markEnglishMainEntry for the list of an English word.
     mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
@@ -606,6 +610,58 @@ void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the best ranked numeral first where a line gives the English word
+// first as a numeral and the ranking chose another word
+// ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
+// [mus.] | Quarten {pl} | reine Quarte :: fourth | fourths | perfect
+// fourth"): the number is the word's plain sense, the noun a use of it,
+// and the numeral's one-section line loses to the noun's forms in the
+// ranking.
+void putNumeralFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->numeral)
+        return;
+    const auto numeral = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->numeral && !isSpecial(*candidate);
+    });
+    if (numeral != list.end())
+        std::rotate(list.begin(), numeral, numeral + 1);
+}
+
+// Whether an English word names a woman: "female singer", "Englishwoman",
+// "Japanese woman", "actress".
+bool namesWoman(const QString &english)
+{
+    const QString lower = english.toLower();
+    const QStringList words = lower.split(u' ');
+    return words.contains(QLatin1String("female")) || lower.endsWith(QLatin1String("woman"))
+           || lower.endsWith(QLatin1String("women")) || lower.endsWith(QLatin1String("ess"));
+}
+
+// Puts the feminine form of a German noun before its masculine one where the
+// English word names a woman and one line gives both forms ("Sänger {m};
+// Sängerin {f} | ... :: singer; female singer | ..."): the dictionary lists
+// the masculine first on the line, and the ranking, which does not pair the
+// two sides' synonyms, keeps that order for the woman's word too.
+void putFeminineFormsFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !namesWoman(list.first()->english))
+        return;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Candidate *masculine = list.at(i);
+        if (!masculine->noun)
+            continue;
+        const QString feminine = masculine->german + QLatin1String("in");
+        for (qsizetype j = i + 1; j < list.size(); ++j) {
+            const Candidate *candidate = list.at(j);
+            if (candidate->noun && candidate->line == masculine->line && candidate->german == feminine) {
+                std::rotate(list.begin() + i, list.begin() + j, list.begin() + j + 1);
+                break;
+            }
+        }
+    }
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -616,7 +672,9 @@ void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
 // before "Handelsmarine {f}; Marine {f} :: merchant navy"). The German words
 // of an English word then may take a new first word: the English word's
 // main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
-// by a note (putPlainWordBeforeNotedOne).
+// by a note (putPlainWordBeforeNotedOne); the word for a woman takes the
+// feminine form of a noun before the masculine (putFeminineFormsFirst); a
+// number's numeral comes first (putNumeralFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -646,6 +704,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEnglishMainEntryFirst(list);
         putPlainWordBeforeNotedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
+        putFeminineFormsFirst(list);
+        putNumeralFirst(list);
     }
 }
 
@@ -1215,8 +1275,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
+        // A numeral's line names the number alone, perhaps with its digits
+        // ("zweite; zweiter; zweites; zweit…; 2. {num} :: second; 2nd"); one
+        // with other English words names a kind of amount ("mehrerlei [ugs.];
+        // vielerlei {num} :: various; all kinds of; all sorts of").
+        const bool numeralLine = firstSection(germanSide).contains(u"{num}")
+                                 && std::all_of(englishSynonyms.cbegin() + std::min<qsizetype>(1, englishSynonyms.size()),
+                                                englishSynonyms.cend(), [](const TransSynonym &synonym) {
+                                                    return std::any_of(synonym.text.cbegin(), synonym.text.cend(),
+                                                                       [](QChar c) { return c.isDigit(); });
+                                                });
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
+            candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
         }
     }

@@ -443,6 +443,36 @@ private Q_SLOTS:
             "glacier body; glacier corpse [rare] | to have a skeleton in the cupboard [Br.] / closet [Am.] [fig.] | "
             "to rob a dead body | You look like death.\n",
             "corpse", "Leiche", "");
+        row("the feminine form for a woman's word",
+            "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
+            "singers; female singers | guest singer\n",
+            "female singer", "Sängerin|Sänger", "");
+        row("the feminine forms for a woman's word, the masculine ones for a man's",
+            "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
+            "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
+            "Dutch men; Dutchmen; Dutch women\n",
+            "Dutch woman", "Niederländerin|Niederländer|Holländerin|Holländer", "");
+        row("the masculine form first for a man's word",
+            "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
+            "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
+            "Dutch men; Dutchmen; Dutch women\n",
+            "Dutchman", "Niederländer", "");
+        row("the numeral before the noun of a use of the number",
+            "Quarte {f} [mus.] | Quarten {pl} | reine Quarte :: fourth | fourths | perfect fourth\n"
+            "vierte; vierter; viertes {num}; Viertel {n} :: fourth\n",
+            "fourth", "vierte|Quarte", "");
+        row("a numeral's line with its digits",
+            "Sekunde {f} | Sekunden :: second | seconds\n"
+            "zweite; zweiter; zweites; zweit…; 2. {num} | jeder zweite Mann | jeder Zweite :: second; 2nd | every "
+            "other man; every second man | every other one\n",
+            "second", "zweite|Sekunde", "");
+        row("a numeral for a kind of amount keeps its rank",
+            "(mehrere) verschiedene; diverse {adj} | in verschiedenen Farben erhältlich sein | unterwegs an "
+            "verschiedenen Orten Halt machen :: various | to be available in various colours | to stop at various "
+            "places along the way\n"
+            "mehrerlei [ugs.]; vielerlei {num} | aus mehrerlei/vielerlei Gründen :: various; all kinds of; all sorts "
+            "of | on a variety of grounds\n",
+            "various", "verschiedene", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
