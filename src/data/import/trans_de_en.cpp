@@ -273,6 +273,10 @@ struct Candidate
     // How many sections the German side of the line has: its words, then
     // their forms, compounds and examples.
     int sections = 1;
+    // The German side's second and third sections are the word's
+    // comparative and superlative ("zynisch; bissig {adj} | zynischer | am
+    // zynischsten | ..."): the line is the adjective's own entry.
+    bool comparison = false;
     // The English word is given as a verb ("to fry"); for a German word's
     // own senses, the line's first English word.
     bool englishVerb = false;
@@ -351,6 +355,17 @@ int sectionsOfLine(QByteArrayView line)
     return static_cast<int>(line.first(separator < 0 ? line.size() : separator).count(" | ")) + 1;
 }
 
+// Whether the second and third sections of a line's German side are a
+// comparative and a superlative: one word, then "am" and one word.
+bool givesComparison(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3 || sections.at(1).trimmed().contains(u' '))
+        return false;
+    const QStringView superlative = sections.at(2).trimmed();
+    return superlative.startsWith(u"am ") && !superlative.mid(3).contains(u' ');
+}
+
 // Marks the main entry of a common German word among the lines of its list:
 // the first line in the file that gives the word first and has more than
 // one section (its forms, compounds or examples). The dictionary puts a
@@ -371,9 +386,13 @@ int sectionsOfLine(QByteArrayView line)
 // "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | ..."
 // before "Programmzweig {m} :: leg"): the subtitle list misses most of their
 // English words too, which then fall back on how many lines mention them.
-// Judged against the rows it changed, the clear main entries of adjectives
-// and adverbs, whose further sections are examples, as often named a side
-// use ("schottisch {adj} [ling.] | ein schottischer Akzent :: Scots").
+// An adjective's line counts where its next sections are its comparative
+// and superlative ("zynisch; bissig {adj} | zynischer | am zynischsten |
+// ... :: cynical | ..." before "verbittert; zynisch {adj} :: jaundiced"),
+// the adjective's forms. Judged against the rows it changed, the clear main
+// entries of other adjectives and adverbs, whose further sections are
+// examples, as often named a side use ("schottisch {adj} [ling.] | ein
+// schottischer Akzent :: Scots").
 void markMainEntry(const QVector<const Candidate *> &list, bool common)
 {
     QSet<int> headedLines;
@@ -392,8 +411,8 @@ void markMainEntry(const QVector<const Candidate *> &list, bool common)
     if (!main)
         return;
     // The further sections of an adjective's or adverb's line are examples,
-    // not forms.
-    const bool withForms = main->noun || main->englishVerb;
+    // not forms, unless they compare it.
+    const bool withForms = main->noun || main->englishVerb || main->comparison;
     const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms);
     for (const Candidate *candidate : list) {
         if (candidate->line == main->line && candidate->germanFirst) {
@@ -1226,9 +1245,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
+        const bool comparison = sections > 2 && givesComparison(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].sections = sections;
+            candidates[c].comparison = comparison;
         }
     }
 
@@ -1399,6 +1420,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
             mainSenses.last().sections = sectionsOfLine(raw);
             const qsizetype separator = raw.indexOf(" :: ");
+            mainSenses.last().comparison =
+                separator >= 0 && mainSenses.last().sections > 2
+                && givesComparison(QString::fromUtf8(raw.first(separator)));
             mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
         }
     }

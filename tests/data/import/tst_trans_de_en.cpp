@@ -578,6 +578,15 @@ private Q_SLOTS:
             "bestialisch {adj} :: bestial; brutish; savage\n"
             "bestialisch {adv} | bestialisch ermordet werden :: bestially | to be bestially killed\n",
             "savage", "bestialisch", "bestial");
+        // None of the words is in the subtitle list; the adjective's own
+        // entry gives its comparative and superlative.
+        row("a rare adjective's line with its comparison forms comes first",
+            "sardonisch; höhnisch; zynisch; bissig {adj} :: sardonic\n"
+            "verbittert; zynisch {adj} :: jaundiced\n"
+            "zynisch; bissig {adj} | zynischer | am zynischsten | ein zynische Spiel :: cynical | more cynical | "
+            "most cynical | a cynical game\n"
+            "zynisch {adv} :: cynically\n",
+            "cynical", "zynisch", "cynical");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
