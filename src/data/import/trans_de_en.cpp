@@ -280,6 +280,8 @@ struct Candidate
     // The English word is given as a verb ("to fry"); for a German word's
     // own senses, the line's first English word.
     bool englishVerb = false;
+    // The English word is tagged with a register ("to screw sb. [coll.]").
+    bool englishRegister = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The line gives the English word in its British spelling only.
@@ -413,7 +415,12 @@ void markMainEntry(const QVector<const Candidate *> &list, bool common)
     // The further sections of an adjective's or adverb's line are examples,
     // not forms, unless they compare it.
     const bool withForms = main->noun || main->englishVerb || main->comparison;
-    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms);
+    // Nor is an entry clear whose English word is tagged with a register
+    // its German word is not ("jdn. reinlegen; jdn. linken [ugs.] {vt} | ...
+    // :: to screw sb. [coll.] | ..."): the line gives a colloquial word for
+    // a word of plain speech, which the row should not offer first.
+    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms)
+                       && !(main->englishRegister && main->germanSense != Sense::SpecialRegister);
     for (const Candidate *candidate : list) {
         if (candidate->line == main->line && candidate->germanFirst) {
             candidate->mainEntry = common;
@@ -1133,6 +1140,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             int preposition = -1;  // the verb with the preposition of this place in the notes
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
+            bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -1193,8 +1201,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 matches.append({*variant, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
                 matches.last().bySpelling = true;
             }
-            for (qsizetype m = matchesBefore; m < matches.size(); ++m)
+            for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
+                matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+            }
         }
         if (matches.isEmpty()) {
             otherLines.append({lineStart, end, lineNumber});
@@ -1240,6 +1250,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
+                candidates.last().englishRegister = match.register_;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
             }
@@ -1419,6 +1430,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
             const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
             mainSenses.last().sections = sectionsOfLine(raw);
+            mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
             const qsizetype separator = raw.indexOf(" :: ");
             mainSenses.last().comparison =
                 separator >= 0 && mainSenses.last().sections > 2

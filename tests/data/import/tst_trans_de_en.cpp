@@ -587,6 +587,17 @@ private Q_SLOTS:
             "most cynical | a cynical game\n"
             "zynisch {adv} :: cynically\n",
             "cynical", "zynisch", "cynical");
+        // The entry with the verb's forms gives a colloquial English word
+        // for a German word of plain speech.
+        row("a rare verb's clear main entry does not give a colloquial word first",
+            "jdn. reinlegen; jdn. linken [ugs.] {vt} | reinlegend; linkend | reingelegt; gelinkt | Viele weniger "
+            "gebildete und ältere Wähler fühlen sich von den Eliten verkauft und verraten. :: to screw sb. "
+            "[coll.] | screwing | screwed | Many less educated and older voters feel screwed by the "
+            "establishment.\n"
+            "jdn. reinlegen {vt} :: to pull a fast one\n"
+            "jdn. täuschen; reinlegen {vt} | täuschend; reinlegend | getäuscht; reingelegt | jdn. täuschen, damit "
+            "sie/er etw. macht :: to fox sb. | foxing | foxed | to fox sb. into doing sth.\n",
+            "fox|screw", "reinlegen", "pull a fast one");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
