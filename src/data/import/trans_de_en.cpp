@@ -282,6 +282,12 @@ struct Candidate
     bool englishVerb = false;
     // The English word is tagged with a register ("to screw sb. [coll.]").
     bool englishRegister = false;
+    // The German word is a later synonym that the line's first word
+    // compounds, and the line's first English phrase narrows a later
+    // synonym ("Reitsattel {m}; Sattel {m} :: riding saddle; saddle"); with
+    // plainWord, the English word is that later synonym.
+    bool compounded = false;
+    bool plainWord = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The line gives the English word in its British spelling only.
@@ -795,6 +801,24 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 
 namespace {
 
+// The place of the later synonym that the first synonym of a line's first
+// section narrows ("riding saddle; saddle" gives 1), or 0.
+qsizetype plainWordPlace(const QVector<TransSynonym> &english)
+{
+    if (english.size() < 2)
+        return 0;
+    const QString &phrase = english.first().text;
+    if (!phrase.contains(u' '))
+        return 0;
+    for (qsizetype k = 1; k < english.size(); ++k) {
+        const QString &word = english.at(k).text;
+        if (!word.isEmpty() && phrase.size() > word.size() && phrase.endsWith(word)
+            && phrase.at(phrase.size() - word.size() - 1) == u' ')
+            return k;
+    }
+    return 0;
+}
+
 // The place of a line's main English word among the synonyms of its first
 // section: the first, unless the line is a common German noun's and the
 // first narrows a later one to a kind or a piece of it ("Wand {f} [constr.]
@@ -804,18 +828,7 @@ namespace {
 // ("Betrachtungsparallaxe {f} :: observation parallax; parallax").
 qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView germanSide)
 {
-    if (english.size() < 2)
-        return 0;
-    const QString &phrase = english.first().text;
-    if (!phrase.contains(u' '))
-        return 0;
-    qsizetype place = 0;
-    for (qsizetype k = 1; k < english.size() && place == 0; ++k) {
-        const QString &word = english.at(k).text;
-        if (!word.isEmpty() && phrase.size() > word.size() && phrase.endsWith(word)
-            && phrase.at(phrase.size() - word.size() - 1) == u' ')
-            place = k;
-    }
+    const qsizetype place = plainWordPlace(english);
     if (place == 0)
         return 0;
     const QVector<TransSynonym> german = synonymsOf(germanSide, false);
@@ -1141,6 +1154,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
             bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+            qsizetype place = 0;      // the place of the synonym on the line
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -1204,6 +1218,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
                 matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                matches[m].place = k;
             }
         }
         if (matches.isEmpty()) {
@@ -1226,8 +1241,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
         const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                                             [](const TransSynonym &s) { return s.noun && !s.plural; });
+        // "Reitsattel {m}; Sattel {m} :: riding saddle; saddle": the German
+        // word that the first one compounds gives the plain English word
+        // that the first phrase narrows, its own sense, first.
+        const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
+            const QString &head = germanSynonyms.first().text;
+            const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
+                                    && head.size() > german.text.size() + 2 && !head.contains(u' ')
+                                    && head.endsWith(german.text, Qt::CaseInsensitive);
             for (const Match &match : std::as_const(matches)) {
                 if (match.byCase && !commonNoun)
                     continue;
@@ -1251,6 +1274,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
                 candidates.last().englishRegister = match.register_;
+                candidates.last().compounded = compounded;
+                candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
             }
@@ -1297,7 +1322,23 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
         byEnglish[candidate.english].append(&candidate);
-        byGerman[candidate.german].append(&candidate);
+    }
+    // For a later German synonym that the line's first word compounds, the
+    // plain English word is the line's first (see Candidate::compounded):
+    // the German word's list takes copies that say so. The English word's
+    // list keeps the line's own order.
+    QVector<Candidate> compoundSenses;
+    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [](const Candidate &c) {
+        return c.compounded && c.plainWord != c.first;
+    }));
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.compounded && candidate.plainWord != candidate.first) {
+            compoundSenses.append(candidate);
+            compoundSenses.last().first = candidate.plainWord;
+            byGerman[candidate.german].append(&compoundSenses.last());
+        } else {
+            byGerman[candidate.german].append(&candidate);
+        }
     }
     // The own entry of each English core word, its main sense: the first
     // line that gives it first and has more than one section (see

@@ -598,6 +598,15 @@ private Q_SLOTS:
             "jdn. täuschen; reinlegen {vt} | täuschend; reinlegend | getäuscht; reingelegt | jdn. täuschen, damit "
             "sie/er etw. macht :: to fox sb. | foxing | foxed | to fox sb. into doing sth.\n",
             "fox|screw", "reinlegen", "pull a fast one");
+        // "Sattel" heads no line; the compounds before it take the phrases.
+        row("the plain word for the German word a compound before it narrows",
+            "Gebirgssattel {f}; Sattel {f}; Joch {n} [meist in Eigennamen] [geogr.] | Gebirgssättel {pl}; Sättel "
+            "{pl} | schmaler (unregelmäßiger) Gebirgssattel; Gebirgsscharte {f}; Scharte {f} :: mountain saddle; "
+            "saddle; col | mountain saddles; saddles; cols | wind gap; gap; notch [Am.]\n"
+            "Reitsattel {m}; Sattel {m} (Reitsport) | Reitsättel {pl}; Sättel {pl} | baumloser Sattel | sich in den "
+            "Sattel schwingen :: riding saddle; saddle (equitation) | riding saddles; saddles | treeless saddle | "
+            "to swing yourself into the saddle\n",
+            "saddle", "Sattel", "saddle");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
