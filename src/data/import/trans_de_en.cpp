@@ -274,9 +274,21 @@ struct Candidate
     // How many sections the German side of the line has: its words, then
     // their forms, compounds and examples.
     int sections = 1;
+    // The German side's second and third sections are the word's
+    // comparative and superlative ("zynisch; bissig {adj} | zynischer | am
+    // zynischsten | ..."): the line is the adjective's own entry.
+    bool comparison = false;
     // The English word is given as a verb ("to fry"); for a German word's
     // own senses, the line's first English word.
     bool englishVerb = false;
+    // The English word is tagged with a register ("to screw sb. [coll.]").
+    bool englishRegister = false;
+    // The German word is a later synonym that the line's first word
+    // compounds, and the line's first English phrase narrows a later
+    // synonym ("Reitsattel {m}; Sattel {m} :: riding saddle; saddle"); with
+    // plainWord, the English word is that later synonym.
+    bool compounded = false;
+    bool plainWord = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The line gives the English word in its British spelling only.
@@ -356,6 +368,17 @@ int sectionsOfLine(QByteArrayView line)
     return static_cast<int>(line.first(separator < 0 ? line.size() : separator).count(" | ")) + 1;
 }
 
+// Whether the second and third sections of a line's German side are a
+// comparative and a superlative: one word, then "am" and one word.
+bool givesComparison(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3 || sections.at(1).trimmed().contains(u' '))
+        return false;
+    const QStringView superlative = sections.at(2).trimmed();
+    return superlative.startsWith(u"am ") && !superlative.mid(3).contains(u' ');
+}
+
 // Marks the main entry of a common German word among the lines of its list:
 // the first line in the file that gives the word first and has more than
 // one section (its forms, compounds or examples). The dictionary puts a
@@ -376,9 +399,13 @@ int sectionsOfLine(QByteArrayView line)
 // "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | ..."
 // before "Programmzweig {m} :: leg"): the subtitle list misses most of their
 // English words too, which then fall back on how many lines mention them.
-// Judged against the rows it changed, the clear main entries of adjectives
-// and adverbs, whose further sections are examples, as often named a side
-// use ("schottisch {adj} [ling.] | ein schottischer Akzent :: Scots").
+// An adjective's line counts where its next sections are its comparative
+// and superlative ("zynisch; bissig {adj} | zynischer | am zynischsten |
+// ... :: cynical | ..." before "verbittert; zynisch {adj} :: jaundiced"),
+// the adjective's forms. Judged against the rows it changed, the clear main
+// entries of other adjectives and adverbs, whose further sections are
+// examples, as often named a side use ("schottisch {adj} [ling.] | ein
+// schottischer Akzent :: Scots").
 void markMainEntry(const QVector<const Candidate *> &list, bool common)
 {
     QSet<int> headedLines;
@@ -397,9 +424,14 @@ void markMainEntry(const QVector<const Candidate *> &list, bool common)
     if (!main)
         return;
     // The further sections of an adjective's or adverb's line are examples,
-    // not forms.
-    const bool withForms = main->noun || main->englishVerb;
-    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms);
+    // not forms, unless they compare it.
+    const bool withForms = main->noun || main->englishVerb || main->comparison;
+    // Nor is an entry clear whose English word is tagged with a register
+    // its German word is not ("jdn. reinlegen; jdn. linken [ugs.] {vt} | ...
+    // :: to screw sb. [coll.] | ..."): the line gives a colloquial word for
+    // a word of plain speech, which the row should not offer first.
+    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms)
+                       && !(main->englishRegister && main->germanSense != Sense::SpecialRegister);
     for (const Candidate *candidate : list) {
         if (candidate->line == main->line && candidate->germanFirst) {
             candidate->mainEntry = common;
@@ -830,6 +862,24 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
 
 namespace {
 
+// The place of the later synonym that the first synonym of a line's first
+// section narrows ("riding saddle; saddle" gives 1), or 0.
+qsizetype plainWordPlace(const QVector<TransSynonym> &english)
+{
+    if (english.size() < 2)
+        return 0;
+    const QString &phrase = english.first().text;
+    if (!phrase.contains(u' '))
+        return 0;
+    for (qsizetype k = 1; k < english.size(); ++k) {
+        const QString &word = english.at(k).text;
+        if (!word.isEmpty() && phrase.size() > word.size() && phrase.endsWith(word)
+            && phrase.at(phrase.size() - word.size() - 1) == u' ')
+            return k;
+    }
+    return 0;
+}
+
 // The place of a line's main English word among the synonyms of its first
 // section: the first, unless the line is a common German noun's and the
 // first narrows a later one to a kind or a piece of it ("Wand {f} [constr.]
@@ -839,18 +889,7 @@ namespace {
 // ("Betrachtungsparallaxe {f} :: observation parallax; parallax").
 qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView germanSide)
 {
-    if (english.size() < 2)
-        return 0;
-    const QString &phrase = english.first().text;
-    if (!phrase.contains(u' '))
-        return 0;
-    qsizetype place = 0;
-    for (qsizetype k = 1; k < english.size() && place == 0; ++k) {
-        const QString &word = english.at(k).text;
-        if (!word.isEmpty() && phrase.size() > word.size() && phrase.endsWith(word)
-            && phrase.at(phrase.size() - word.size() - 1) == u' ')
-            place = k;
-    }
+    const qsizetype place = plainWordPlace(english);
     if (place == 0)
         return 0;
     const QVector<TransSynonym> german = synonymsOf(germanSide, false);
@@ -1163,6 +1202,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             int preposition = -1;  // the verb with the preposition of this place in the notes
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
+            bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+            qsizetype place = 0;      // the place of the synonym on the line
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -1223,8 +1264,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 matches.append({*variant, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
                 matches.last().bySpelling = true;
             }
-            for (qsizetype m = matchesBefore; m < matches.size(); ++m)
+            for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
+                matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                matches[m].place = k;
+            }
         }
         if (matches.isEmpty()) {
             otherLines.append({lineStart, end, lineNumber});
@@ -1246,8 +1290,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
         const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                                             [](const TransSynonym &s) { return s.noun && !s.plural; });
+        // "Reitsattel {m}; Sattel {m} :: riding saddle; saddle": the German
+        // word that the first one compounds gives the plain English word
+        // that the first phrase narrows, its own sense, first.
+        const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
+            const QString &head = germanSynonyms.first().text;
+            const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
+                                    && head.size() > german.text.size() + 2 && !head.contains(u' ')
+                                    && head.endsWith(german.text, Qt::CaseInsensitive);
             for (const Match &match : std::as_const(matches)) {
                 if (match.byCase && !commonNoun)
                     continue;
@@ -1270,6 +1322,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
+                candidates.last().englishRegister = match.register_;
+                candidates.last().compounded = compounded;
+                candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
             }
@@ -1285,10 +1340,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                     return std::any_of(synonym.text.cbegin(), synonym.text.cend(),
                                                                        [](QChar c) { return c.isDigit(); });
                                                 });
+        const bool comparison = sections > 2 && givesComparison(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
+            candidates[c].comparison = comparison;
         }
     }
 
@@ -1325,7 +1382,23 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
         byEnglish[candidate.english].append(&candidate);
-        byGerman[candidate.german].append(&candidate);
+    }
+    // For a later German synonym that the line's first word compounds, the
+    // plain English word is the line's first (see Candidate::compounded):
+    // the German word's list takes copies that say so. The English word's
+    // list keeps the line's own order.
+    QVector<Candidate> compoundSenses;
+    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [](const Candidate &c) {
+        return c.compounded && c.plainWord != c.first;
+    }));
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.compounded && candidate.plainWord != candidate.first) {
+            compoundSenses.append(candidate);
+            compoundSenses.last().first = candidate.plainWord;
+            byGerman[candidate.german].append(&compoundSenses.last());
+        } else {
+            byGerman[candidate.german].append(&candidate);
+        }
     }
     // The own entry of each English core word, its main sense: the first
     // line that gives it first and has more than one section (see
@@ -1458,7 +1531,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
             const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
             mainSenses.last().sections = sectionsOfLine(raw);
+            mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
             const qsizetype separator = raw.indexOf(" :: ");
+            mainSenses.last().comparison =
+                separator >= 0 && mainSenses.last().sections > 2
+                && givesComparison(QString::fromUtf8(raw.first(separator)));
             mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
         }
     }

@@ -608,6 +608,35 @@ private Q_SLOTS:
             "bestialisch {adj} :: bestial; brutish; savage\n"
             "bestialisch {adv} | bestialisch ermordet werden :: bestially | to be bestially killed\n",
             "savage", "bestialisch", "bestial");
+        // None of the words is in the subtitle list; the adjective's own
+        // entry gives its comparative and superlative.
+        row("a rare adjective's line with its comparison forms comes first",
+            "sardonisch; höhnisch; zynisch; bissig {adj} :: sardonic\n"
+            "verbittert; zynisch {adj} :: jaundiced\n"
+            "zynisch; bissig {adj} | zynischer | am zynischsten | ein zynische Spiel :: cynical | more cynical | "
+            "most cynical | a cynical game\n"
+            "zynisch {adv} :: cynically\n",
+            "cynical", "zynisch", "cynical");
+        // The entry with the verb's forms gives a colloquial English word
+        // for a German word of plain speech.
+        row("a rare verb's clear main entry does not give a colloquial word first",
+            "jdn. reinlegen; jdn. linken [ugs.] {vt} | reinlegend; linkend | reingelegt; gelinkt | Viele weniger "
+            "gebildete und ältere Wähler fühlen sich von den Eliten verkauft und verraten. :: to screw sb. "
+            "[coll.] | screwing | screwed | Many less educated and older voters feel screwed by the "
+            "establishment.\n"
+            "jdn. reinlegen {vt} :: to pull a fast one\n"
+            "jdn. täuschen; reinlegen {vt} | täuschend; reinlegend | getäuscht; reingelegt | jdn. täuschen, damit "
+            "sie/er etw. macht :: to fox sb. | foxing | foxed | to fox sb. into doing sth.\n",
+            "fox|screw", "reinlegen", "pull a fast one");
+        // "Sattel" heads no line; the compounds before it take the phrases.
+        row("the plain word for the German word a compound before it narrows",
+            "Gebirgssattel {f}; Sattel {f}; Joch {n} [meist in Eigennamen] [geogr.] | Gebirgssättel {pl}; Sättel "
+            "{pl} | schmaler (unregelmäßiger) Gebirgssattel; Gebirgsscharte {f}; Scharte {f} :: mountain saddle; "
+            "saddle; col | mountain saddles; saddles; cols | wind gap; gap; notch [Am.]\n"
+            "Reitsattel {m}; Sattel {m} (Reitsport) | Reitsättel {pl}; Sättel {pl} | baumloser Sattel | sich in den "
+            "Sattel schwingen :: riding saddle; saddle (equitation) | riding saddles; saddles | treeless saddle | "
+            "to swing yourself into the saddle\n",
+            "saddle", "Sattel", "saddle");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
