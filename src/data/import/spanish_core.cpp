@@ -376,8 +376,7 @@ QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int
 QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                               const QString &freedictFirst, const QString &apertiumOnly)
 {
-    const QString &apertiumFirst = apertiumOnly;
-    if (freedictFirst.isEmpty() || apertiumFirst.isEmpty() || kept.isEmpty() || kept.first() == apertiumFirst)
+    if (freedictFirst.isEmpty() || apertiumOnly.isEmpty() || kept.isEmpty() || kept.first() == apertiumOnly)
         return kept;
     auto sourcesOf = [&](const QString &item) {
         for (const auto &[candidate, sources] : candidates) {
@@ -387,11 +386,11 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
         return 0;
     };
     const int apertium = ApertiumForward | ApertiumBackward;
-    if ((sourcesOf(freedictFirst) & apertium) || !(sourcesOf(apertiumFirst) & apertium))
+    if ((sourcesOf(freedictFirst) & apertium) || !(sourcesOf(apertiumOnly) & apertium))
         return kept;
-    if (!kept.removeOne(apertiumFirst) && kept.size() >= kMaxSpanishTranslations)
+    if (!kept.removeOne(apertiumOnly) && kept.size() >= kMaxSpanishTranslations)
         kept.removeLast();
-    kept.prepend(apertiumFirst);
+    kept.prepend(apertiumOnly);
     return kept;
 }
 
