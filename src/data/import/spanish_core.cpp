@@ -392,6 +392,35 @@ QStringList withMuchCommonerFirst(QStringList items, qsizetype end, const std::f
     return items;
 }
 
+// FreeDict's first sense is often a rare one ("perform: 1. aparecer 2.
+// entrar, montar"), and the pairs both FreeDict dictionaries share outrank
+// a pair of Apertium's alone. When Apertium eng-spa has a single translation
+// for the word (`apertiumOnly`: "actuar"), that its translator uses always,
+// and FreeDict's first translation (`freedictFirst`) is no pair of
+// Apertium's at all, Apertium's translation goes first, taking the last
+// place of a full row when it had none. (Where Apertium has several, its
+// first is only the first of one part of speech: "food" -> "alimentario".)
+QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                              const QString &freedictFirst, const QString &apertiumOnly)
+{
+    if (freedictFirst.isEmpty() || apertiumOnly.isEmpty() || kept.isEmpty() || kept.first() == apertiumOnly)
+        return kept;
+    auto sourcesOf = [&](const QString &item) {
+        for (const auto &[candidate, sources] : candidates) {
+            if (candidate == item)
+                return sources;
+        }
+        return 0;
+    };
+    const int apertium = ApertiumForward | ApertiumBackward;
+    if ((sourcesOf(freedictFirst) & apertium) || !(sourcesOf(apertiumOnly) & apertium))
+        return kept;
+    if (!kept.removeOne(apertiumOnly) && kept.size() >= kMaxSpanishTranslations)
+        kept.removeLast();
+    kept.prepend(apertiumOnly);
+    return kept;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -529,8 +558,12 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
+        const QString apertiumFirst = evidence.apertiumFirstSpanish(spelling);
         const QStringList kept = withMainFirst(
-            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstSpanish(spelling),
+            withApertiumFirst(ranked(candidates), candidates, freedictFirst,
+                              evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
+            candidates, freedictFirst,
+            apertiumFirst,
             [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())

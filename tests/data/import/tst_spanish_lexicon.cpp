@@ -431,6 +431,54 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("acquaintance")).value(0), QStringLiteral("notoriedad"));
     }
 
+    void putsApertiumsOnlyTranslationBeforeFreedictsSenses()
+    {
+        // FreeDict eng-spa "perform /pəfɔːm/: 1. aparecer 2. entrar, montar
+        // 3. cometer, fabricar, hacer, perpetrar"; spa-eng "aparecer:
+        // appear, emerge, perform", "entrar: go in, enter, perform",
+        // "montar: go in, enter, perform", "cometer: 1. achieve, act, do,
+        // make, perform", "fabricar: 2. achieve, act, do, make, perform".
+        // Apertium eng-spa has "perform<vblex>" -> "actuar<vblex>" alone,
+        // spa-eng "actuar<vblex>" -> "act<vblex>".
+        const QStringList performSenses{QStringLiteral("aparecer"), QStringLiteral("entrar"),
+                                        QStringLiteral("montar"), QStringLiteral("cometer"),
+                                        QStringLiteral("fabricar")};
+        SenseRows englishSpanish{{QStringLiteral("perform"), performSenses}};
+        const QStringList goIn{QStringLiteral("go in"), QStringLiteral("enter"), QStringLiteral("perform")};
+        const QStringList achieve{QStringLiteral("achieve"), QStringLiteral("act"), QStringLiteral("do"),
+                                  QStringLiteral("make"), QStringLiteral("perform")};
+        SenseRows spanishEnglish{
+            {QStringLiteral("aparecer"), {QStringLiteral("appear"), QStringLiteral("emerge"), QStringLiteral("perform")}},
+            {QStringLiteral("entrar"), goIn},
+            {QStringLiteral("montar"), goIn},
+            {QStringLiteral("cometer"), achieve},
+            {QStringLiteral("fabricar"), achieve}};
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("perform")}, englishSpanish, spanishEnglish,
+                                               entries({{"perform<vblex>", "actuar<vblex>"}}),
+                                               entries({{"actuar<vblex>", "act<vblex>"}}));
+        // "actuar" takes the place of the last of the equally ranked senses.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("perform")),
+                 (QStringList{QStringLiteral("actuar"), QStringLiteral("aparecer"), QStringLiteral("entrar"),
+                              QStringLiteral("montar")}));
+
+        // FreeDict eng-spa "food /fuːd/: 1. comestibles, plato 2. alimento";
+        // spa-eng "comestibles: food", "plato: 1. food 2. menu", "alimento:
+        // food, nourishment". Apertium eng-spa gives
+        // "food<adj>" -> "alimentario<adj>" first, then "food<n>" ->
+        // "comida<n><f>": its first is that of one part of speech only, and
+        // the row keeps its ranking ("alimento", FreeDict both ways, first).
+        englishSpanish = {{QStringLiteral("food"),
+                           {QStringLiteral("comestibles"), QStringLiteral("plato"), QStringLiteral("alimento")}}};
+        spanishEnglish = {{QStringLiteral("comestibles"), {QStringLiteral("food")}},
+                          {QStringLiteral("plato"), {QStringLiteral("food"), QStringLiteral("menu")}},
+                          {QStringLiteral("alimento"), {QStringLiteral("food"), QStringLiteral("nourishment")}}};
+        core = mergeSpanishLexicon(
+            {QStringLiteral("food")}, englishSpanish, spanishEnglish,
+            entries({{"food<adj>", "alimentario<adj>"}, {"food<n>", "comida<n><f>"}}),
+            entries({{"alimento<n><m>", "food<n>"}, {"comida<n><f>", "food<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
+    }
+
     void takesWordsApertiumGivesBothWays()
     {
         auto rows = [](std::initializer_list<std::pair<const char *, const char *>> list) {
@@ -532,10 +580,10 @@ private Q_SLOTS:
         // Both FreeDict directions give "owl" for "búho": it outranks sty.
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("búho")),
                  (QStringList{QStringLiteral("owl"), QStringLiteral("sty")}));
-        // Both FreeDict directions give "gámba": as "gamba" it outranks
-        // Apertium's "langostino".
+        // Both FreeDict directions give "gámba": it stays as "gamba", after
+        // "langostino", Apertium's only translation of "prawn".
         QCOMPARE(row(core.englishSpanish, QStringLiteral("prawn")),
-                 (QStringList{QStringLiteral("gamba"), QStringLiteral("langostino")}));
+                 (QStringList{QStringLiteral("langostino"), QStringLiteral("gamba")}));
     }
 
     void settlesGluedItemsAndCutSenses()
