@@ -1094,6 +1094,28 @@ bool isSpellingOf(const QString &a, const QString &b)
     return editDistance(a, b) <= kMostEdits;
 }
 
+// Calls `onSide` with the English side of each entry of trans-de-en's text
+// (what follows its "::"), as bytes; comment lines and lines without a
+// separator are passed over. A scan of the whole file for words or phrases
+// reads it this way, without a QString per line.
+template<typename OnSide>
+void forEachEnglishSide(const QByteArray &text, OnSide onSide)
+{
+    const char *data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype lineStart = 0;
+    while (lineStart < size) {
+        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
+        const qsizetype lineEnd = newline ? newline - data : size;
+        const std::string_view line(data + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const size_t separator = line.find("::");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        onSide(line.substr(separator + 2));
+    }
+}
+
 // The American spellings of the British ones the list pairs with them
 // ("vapour [Br.]; vapor [Am.]"). A line given under the British spelling
 // only ("Dampf {m}; Nebel {m} ... :: vapour ... | ...") is as much the
@@ -1102,17 +1124,10 @@ bool isSpellingOf(const QString &a, const QString &b)
 QHash<QString, QString> spellingPairsOf(const QByteArray &text)
 {
     QHash<QString, QString> pairs;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        const QByteArrayView raw(text.constData() + start, end - start);
-        start = end + 1;
-        const qsizetype separator = raw.indexOf(" :: ");
-        if (separator < 0 || raw.startsWith('#') || !raw.sliced(separator).contains("[Am.]"))
-            continue;
-        const QString side = normaliseCharacters(QString::fromUtf8(raw.sliced(separator + 4)));
+    forEachEnglishSide(text, [&pairs](std::string_view raw) {
+        if (raw.find("[Am.]") == std::string_view::npos)
+            return;
+        const QString side = normaliseCharacters(QString::fromUtf8(raw.data(), qsizetype(raw.size())).trimmed());
         for (const QStringView section : splitTopLevel(side, u" | ")) {
             const QVector<QStringView> synonyms = splitTopLevel(section, u"; ");
             for (qsizetype k = 0; k + 1 < synonyms.size(); ++k) {
@@ -1124,7 +1139,7 @@ QHash<QString, QString> spellingPairsOf(const QByteArray &text)
                     pairs.insert(british, american);
             }
         }
-    }
+    });
     return pairs;
 }
 
@@ -1572,28 +1587,6 @@ constexpr std::uint64_t kFnvPrime = 1099511628211ULL;
 std::uint64_t pairKey(std::uint64_t first, std::uint64_t second)
 {
     return (first * kFnvPrime) ^ (second + 0x9e3779b97f4a7c15ULL + (first << 6) + (first >> 2));
-}
-
-// Calls `onSide` with the English side of each entry of trans-de-en's text
-// (what follows its "::"), as bytes; comment lines and lines without a
-// separator are passed over. A scan of the whole file for words or phrases
-// reads it this way, without a QString per line.
-template<typename OnSide>
-void forEachEnglishSide(const QByteArray &text, OnSide onSide)
-{
-    const char *data = text.constData();
-    const qsizetype size = text.size();
-    qsizetype lineStart = 0;
-    while (lineStart < size) {
-        const char *newline = static_cast<const char *>(std::memchr(data + lineStart, '\n', size - lineStart));
-        const qsizetype lineEnd = newline ? newline - data : size;
-        const std::string_view line(data + lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        const size_t separator = line.find("::");
-        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
-            continue;
-        onSide(line.substr(separator + 2));
-    }
 }
 
 // Texts as UTF-8, looked up by views of a line's bytes, so that a scan of
