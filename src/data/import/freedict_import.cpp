@@ -329,8 +329,15 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // phrases attest splits of the Spanish pairs, and its German words link
     // the French pairs' words.
     QByteArray transText;
-    if (fromTrans)
+    // The German pairs weigh words by how many lines of trans-de-en mention
+    // them. That count needs the text alone; it runs on a thread of its own
+    // while the French and Spanish pairs are read, which leaves the German
+    // thread below less to do once the core words are known.
+    std::future<TransWordCounts> transWordCounts;
+    if (fromTrans) {
         transText = readInputFile(transDeEn);
+        transWordCounts = std::async(std::launch::async, [transText] { return countTransWords(transText); });
+    }
     QVector<DictdEntry> engSpa = readSmallDictionary(directory, QStringLiteral("eng-spa"));
     QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
     QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
@@ -602,8 +609,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
-        german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables] {
-            return germanTables(germanSourcesFromTrans(text, core), core);
+        german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables,
+                                                 counts = std::move(transWordCounts)]() mutable {
+            return germanTables(germanSourcesFromTrans(text, core, counts.get()), core);
         });
     } else {
         report.germanSource =

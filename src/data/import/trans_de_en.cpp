@@ -200,9 +200,10 @@ bool mayHoldMarkup(QStringView text)
 class LineCounter
 {
 public:
-    void countLine(QStringView text, int line)
+    void countLine(QStringView text)
     {
         m_lower = text.toString().toLower();
+        m_words.clear();
         qsizetype start = -1;
         int depth = 0;
         for (qsizetype i = 0; i <= m_lower.size(); ++i) {
@@ -217,37 +218,32 @@ public:
             if (letter && start < 0) {
                 start = i;
             } else if (!letter && start >= 0) {
-                // A key on the line's own characters, copied only when new.
-                const QString word = QString::fromRawData(m_lower.constData() + start, i - start);
-                auto found = m_counts.find(word);
-                if (found == m_counts.end()) {
-                    m_counts.insert(QString(word.constData(), word.size()), {1, line});
-                } else if (found->lastLine != line) {
-                    ++found->lines;
-                    found->lastLine = line;
-                }
+                m_words.append(QStringView(m_lower).mid(start, i - start));
                 start = -1;
             }
         }
+        // A word counts once per line however often the line repeats it
+        // ("Haus {n} | Häuser {pl}; im Haus"): each distinct word is looked
+        // up once.
+        std::sort(m_words.begin(), m_words.end());
+        m_words.erase(std::unique(m_words.begin(), m_words.end()), m_words.end());
+        for (const QStringView word : std::as_const(m_words)) {
+            // A key on the line's own characters, copied only when new.
+            const QString key = QString::fromRawData(word.data(), word.size());
+            const auto found = m_counts.find(key);
+            if (found == m_counts.end())
+                m_counts.insert(word.toString(), 1);
+            else
+                ++*found;
+        }
     }
 
-    WordFrequencies frequencies() const
-    {
-        WordFrequencies result;
-        result.reserve(m_counts.size());
-        for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it)
-            result.insert(it.key(), it->lines);
-        return result;
-    }
+    WordFrequencies take() { return std::move(m_counts); }
 
 private:
-    struct Count
-    {
-        int lines = 0;
-        int lastLine = -1;
-    };
-    QHash<QString, Count> m_counts;
+    WordFrequencies m_counts;
     QString m_lower;
+    QVector<QStringView> m_words;
 };
 
 // A German main entry met for an English core word.
@@ -1145,7 +1141,34 @@ QHash<QString, QString> spellingPairsOf(const QByteArray &text)
 
 } // namespace
 
+TransWordCounts countTransWords(const QByteArray &text)
+{
+    LineCounter germanLines;
+    LineCounter englishLines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
+        start = end + 1;
+        if (line.startsWith(u'#'))
+            continue;
+        const qsizetype separator = line.indexOf(u" :: ");
+        if (separator < 0)
+            continue;
+        germanLines.countLine(QStringView(line).left(separator));
+        englishLines.countLine(QStringView(line).mid(separator + 4));
+    }
+    return {germanLines.take(), englishLines.take()};
+}
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
+{
+    return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
+}
+
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, QStringList> coreByLower;
@@ -1180,8 +1203,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // track of: the line's main sense.
     QHash<int, TransSynonym> mainSenseOfLine;
     constexpr int kOrdersPerLine = 1 << 10;
-    LineCounter germanLines;
-    LineCounter englishLines;
     int order = 0;
     int lineNumber = 0;
     qsizetype start = 0;
@@ -1201,8 +1222,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             continue;
         const QStringView germanSide = QStringView(line).left(separator);
         const QStringView englishSide = QStringView(line).mid(separator + 4);
-        germanLines.countLine(germanSide, lineNumber);
-        englishLines.countLine(englishSide, lineNumber);
 
         // The core words among the English synonyms of the entry. Only lines
         // that have one are cleaned on their German side.
@@ -1383,8 +1402,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     GermanSources sources;
     sources.ranked = true;
     sources.ownSenses = true;
-    sources.germanFrequencies = germanLines.frequencies();
-    sources.englishFrequencies = englishLines.frequencies();
+    sources.germanFrequencies = std::move(counts.german);
+    sources.englishFrequencies = std::move(counts.english);
     QHash<QString, int> germanCommonness;
     QHash<QString, int> germanPhraseRanks;
     QHash<QString, int> englishPhraseRanks;

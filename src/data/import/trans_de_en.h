@@ -108,6 +108,20 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nul
 // match counts ("Crane" the constellation is no "crane", "pan" no "Pan").
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish);
 
+// How many lines of trans-de-en mention each word, per side (see
+// germanSourcesFromTrans). The count needs no core words, so the import
+// starts it as soon as the file is read, long before the core words are
+// known.
+struct TransWordCounts
+{
+    WordFrequencies german;
+    WordFrequencies english;
+};
+TransWordCounts countTransWords(const QByteArray &text);
+
+// germanSourcesFromTrans with the counts of countTransWords(text) given.
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts);
+
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish);
