@@ -126,8 +126,12 @@ bool isValencyMarker(QStringView token)
         QStringLiteral("sb."),  QStringLiteral("sth."), QStringLiteral("sbd."), QStringLiteral("smb."),
         QStringLiteral("smth."), QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"),
         QStringLiteral("sth.’s"), QStringLiteral("jd.'s"), QStringLiteral("jd.’s")};
+    // Every marker has a full stop; most tokens have none and are settled
+    // without a look-up.
+    if (!token.contains(u'.'))
+        return false;
     for (const QStringView part : token.split(u'/')) {
-        if (!markers.contains(part.toString()))
+        if (!markers.contains(QString::fromRawData(part.data(), part.size())))
             return false;
     }
     return true;
@@ -218,15 +222,10 @@ public:
             if (letter && start < 0) {
                 start = i;
             } else if (!letter && start >= 0) {
-                m_words.append(QStringView(m_lower).mid(start, i - start));
+                addWord(QStringView(m_lower).mid(start, i - start));
                 start = -1;
             }
         }
-        // A word counts once per line however often the line repeats it
-        // ("Haus {n} | Häuser {pl}; im Haus"): each distinct word is looked
-        // up once.
-        std::sort(m_words.begin(), m_words.end());
-        m_words.erase(std::unique(m_words.begin(), m_words.end()), m_words.end());
         for (const QStringView word : std::as_const(m_words)) {
             // A key on the line's own characters, copied only when new.
             const QString key = QString::fromRawData(word.data(), word.size());
@@ -241,6 +240,16 @@ public:
     WordFrequencies take() { return std::move(m_counts); }
 
 private:
+    // A word counts once per line however often the line repeats it
+    // ("Haus {n} | Häuser {pl}; im Haus"): each distinct word of a line is
+    // looked up once. Most lines have a few dozen words, which a look along
+    // those already met settles faster than sorting.
+    void addWord(QStringView word)
+    {
+        if (std::find(m_words.cbegin(), m_words.cend(), word) == m_words.cend())
+            m_words.append(word);
+    }
+
     WordFrequencies m_counts;
     QString m_lower;
     QVector<QStringView> m_words;
