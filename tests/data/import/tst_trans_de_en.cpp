@@ -237,6 +237,31 @@ private Q_SLOTS:
             QVERIFY2(!row.source.contains(u'/') && !row.source.contains(u'{'), qPrintable(row.source));
     }
 
+    void countsTheLinesThatMentionAWord()
+    {
+        const TransWordCounts counts = countTransWords(QByteArray(kDogAndTake));
+        // A line counts once however often it repeats a word ("Hund",
+        // "Hunde" and "dog" in the sections of the "dog" line, "Klammhaken"
+        // and "dogs" in the "dog (carpentry)" line), lowercased; the
+        // version line and what stands in brackets ("(Zimmerei)",
+        // "[zool.]", "{m}") count for nothing.
+        QCOMPARE(counts.german.value(QStringLiteral("hund")), 2);
+        QCOMPARE(counts.german.value(QStringLiteral("klammhaken")), 1);
+        QCOMPARE(counts.german.value(QStringLiteral("hunde")), 1);
+        QVERIFY(!counts.german.contains(QStringLiteral("zimmerei")));
+        QVERIFY(!counts.german.contains(QStringLiteral("zool")));
+        QVERIFY(!counts.german.contains(QStringLiteral("m")));
+        QVERIFY(!counts.english.contains(QStringLiteral("version")));
+        QCOMPARE(counts.english.value(QStringLiteral("dog")), 6);
+        QCOMPARE(counts.english.value(QStringLiteral("dogs")), 5);
+        QVERIFY(!counts.english.contains(QStringLiteral("carpentry")));
+
+        // The sources read from the list carry the same counts.
+        const GermanSources sources = germanSourcesFromTrans(QByteArray(kDogAndTake), {QStringLiteral("dog")});
+        QCOMPARE(sources.germanFrequencies, counts.german);
+        QCOMPARE(sources.englishFrequencies, counts.english);
+    }
+
     void matchesCaseOnlyAtTheHeadOfALine()
     {
         const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
