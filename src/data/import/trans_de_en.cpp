@@ -302,6 +302,12 @@ struct Candidate
     // "{num}", which the dictionary puts after the last of its forms
     // ("dritte; dritter; drittes; 3. {num}"), and the word is no noun.
     bool numeral = false;
+    // The German words of the line share a field or register tag that
+    // narrows their sense (TransSynonym::groupTagged).
+    bool groupTagged = false;
+    // The English word is tagged as one country's spelling ("to ensure; to
+    // insure [Am.]"), perhaps of another word.
+    bool englishVariant = false;
     // Set by markEnglishMainEntry for the list of an English word.
     mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
@@ -621,29 +627,41 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
 
 // Puts the German word heading the English word's plain entry first where
 // every line that gives the English word first tags it with a special field
-// or register ("to corpse [Br.] [coll.] (theatre, film, radio)"): the
-// English word there is a special use of itself. The plain entry is the best
-// ranked line that gives the word later, with no tag or note on its German
-// word, which heads a line with its forms or examples, more of them than the
-// line ranked first ("Leiche {f}; Leichnam {m} [poet.] [relig.] | Leichen
-// {pl}; ... :: dead body; body; corpse; ..."). Judged against the rows they
-// changed, English notes ("raspberry (fruit)") and German tags ("Mitglied
-// {n} (einer Institution) [adm.]") mark the main entry as often as a side
-// use, and do not count here.
+// or register ("to corpse [Br.] [coll.] (theatre, film, radio)"), or tags
+// the whole German group with one ("weisungsfrei; weisungsungebunden {adj}
+// [adm.] :: autonomous; ..."): the English word there is a narrow use of
+// itself.
+// The plain entry is the best ranked line that gives the word later, with no
+// tag or note on its German words, which heads a line with its forms or
+// examples, more of them than the line ranked first ("Leiche {f}; Leichnam
+// {m} [poet.] [relig.] | Leichen {pl}; ... :: dead body; body; corpse; ...").
+// A line that gives the word only as one country's spelling of another word
+// is no plain entry ("to ensure; to insure [Am.]" beside "versichern {vt}
+// [fin.] :: to insure"), and a top word that another line gives untagged is
+// a general word and stays ("fördern"). Judged against the rows they
+// changed, English notes ("raspberry (fruit)") and the tag of one German
+// synonym ("Mitglied {n} (einer Institution) [adm.]") mark the main entry as
+// often as a side use, and do not count here.
 void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
 {
     if (list.isEmpty() || !list.first()->first)
         return;
     for (const Candidate *candidate : std::as_const(list)) {
-        if (candidate->first && !candidate->englishSpecial)
+        if (candidate->first && !candidate->englishSpecial && !candidate->groupTagged)
             return;
     }
     const Candidate *top = list.first();
     const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
-        return !candidate->first && candidate->germanFirst && !isSpecial(*candidate) && !candidate->noted
+        return !candidate->first && candidate->germanFirst && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->englishVariant && !candidate->noted
                && candidate->sections > std::max(1, top->sections);
     });
-    if (plain != list.end())
+    // A top word that another line gives untagged is a general word itself.
+    const bool topPlainElsewhere = std::any_of(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->german == top->german && candidate->line != top->line && !isSpecial(*candidate)
+               && !candidate->groupTagged;
+    });
+    if (plain != list.end() && !topPlainElsewhere)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
@@ -841,6 +859,38 @@ bool isGloss(const QString &german)
     return german.at(0).isUpper() && !last.isEmpty() && last.at(0).isUpper();
 }
 
+// The sense the tags after a German group's word class give the whole group:
+// the dictionary writes the class once, after the last synonym, and a field
+// or register tag after it belongs to all of them ("weisungsfrei;
+// weisungsungebunden {adj} [adm.]"). A tag before the class names the last
+// synonym alone ("gestört [ugs.] {adj}"), and nouns carry no shared class,
+// each its own gender ("Bauwerk {n}; Bau {m}; Baute {f} [Schw.] [adm.]").
+Sense sharedSenseOf(QStringView last)
+{
+    static const QStringList classes{QStringLiteral("{adj}"), QStringLiteral("{adv}"), QStringLiteral("{vt}"),
+                                     QStringLiteral("{vi}"),  QStringLiteral("{vr}"),  QStringLiteral("{v}"),
+                                     QStringLiteral("{num}"), QStringLiteral("{conj}"), QStringLiteral("{prp}")};
+    qsizetype classEnd = -1;
+    for (const QString &wordClass : classes) {
+        const qsizetype at = last.indexOf(wordClass);
+        if (at >= 0)
+            classEnd = std::max(classEnd, at + wordClass.size());
+    }
+    if (classEnd < 0)
+        return Sense::General;
+    const qsizetype firstTag = last.indexOf(u'[');
+    if (firstTag < classEnd)
+        return Sense::General;
+    QStringList tags;
+    for (qsizetype open = firstTag; open >= 0; open = last.indexOf(u'[', open + 1)) {
+        const qsizetype close = last.indexOf(u']', open);
+        if (close < 0)
+            break;
+        tags.append(last.mid(open + 1, close - open - 1).toString());
+    }
+    return senseOfTags(tags);
+}
+
 // The synonyms of the first section of one side of a line; German
 // explanations after the main word are none.
 QVector<TransSynonym> synonymsOf(QStringView side, bool english)
@@ -848,8 +898,11 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
     QVector<TransSynonym> synonyms;
     int position = 0;
     const QStringView section = firstSection(side);
-    for (const QStringView raw : english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ")) {
+    const QVector<QStringView> raws = english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ");
+    const Sense shared = english || raws.isEmpty() ? Sense::General : sharedSenseOf(raws.last());
+    for (const QStringView raw : raws) {
         TransSynonym synonym = describeSynonym(raw, english);
+        synonym.groupTagged = shared != Sense::General;
         synonym.position = position++;
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
             synonyms.append(std::move(synonym));
@@ -1246,6 +1299,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
             bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+            bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
         };
         QVector<Match> matches;
@@ -1310,6 +1364,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
                 matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                // "to pulverize / pulverise [Br.] sth.": the tag is the
+                // alternative's, not the word's.
+                matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
             }
         }
@@ -1370,6 +1427,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
+                candidates.last().groupTagged = german.groupTagged;
+                candidates.last().englishVariant = match.variant;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

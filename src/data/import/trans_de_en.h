@@ -63,6 +63,10 @@ struct TransSynonym
     // Carries a note in parentheses that names no object ("schlagen {vi}
     // (gegen)", "sagen {vi} (Sache)"): a sense narrowed to some use.
     bool noted = false;
+    // The German group's shared tags, after its word class, name a field or
+    // register that narrows the sense ("weisungsfrei; weisungsungebunden
+    // {adj} [adm.]").
+    bool groupTagged = false;
 };
 
 struct TransEntry

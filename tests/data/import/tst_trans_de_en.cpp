@@ -167,6 +167,18 @@ private Q_SLOTS:
             u"pardon sb. for sth. [formal] | forgiving; pardoning");
         QCOMPARE(texts(forgive.english), (QStringList{QStringLiteral("forgive"), QStringLiteral("pardon for")}));
 
+        // A tag after the group's word class belongs to the whole group; one
+        // before it, or on a synonym with tags of its own, to that synonym.
+        const TransEntry autonomous =
+            parseTransEntry(u"weisungsfrei; weisungsungebunden {adj} [adm.] :: autonomous; not subject to direction");
+        QVERIFY(autonomous.german.at(0).groupTagged && autonomous.german.at(1).groupTagged);
+        const TransEntry building = parseTransEntry(
+            u"Bauwerk {n}; Bau {m}; Baute {f} [Schw.] [adm.]; Konstruktion {f} [constr.] [techn.] :: structure; "
+            u"construction");
+        QVERIFY(std::none_of(building.german.cbegin(), building.german.cend(),
+                             [](const TransSynonym &s) { return s.groupTagged; }));
+        QVERIFY(!parseTransEntry(u"gestört [ugs.] {adj} :: disturbed").german.at(0).groupTagged);
+
         QVERIFY(parseTransEntry(u"# Version :: devel 2023-01-30").german.isEmpty());
         QVERIFY(parseTransEntry(u"no separator here").english.isEmpty());
     }
@@ -468,6 +480,35 @@ private Q_SLOTS:
             "glacier body; glacier corpse [rare] | to have a skeleton in the cupboard [Br.] / closet [Am.] [fig.] | "
             "to rob a dead body | You look like death.\n",
             "corpse", "Leiche", "");
+        row("a plain entry before a bare line whose group is tagged with a field",
+            "selbstständig; selbständig; eigenständig; eigenverantwortlich {adj} | selbstständiges Arbeiten | "
+            "autonome Arbeitsgruppe :: independent; autonomous | skills of independent working | autonomous work "
+            "group\n"
+            "weisungsfrei; weisungsungebunden {adj} [adm.] :: autonomous; not subject to direction\n",
+            "autonomous", "selbstständig|weisungsfrei", "");
+        row("no plain entry from a word given only as another word's country spelling",
+            "etw. gewährleisten; sicherstellen; sichern; für etw. sorgen {v} | gewährleistend; sicherstellend; "
+            "sichernd; sorgend | gewährleistet; sichergestellt; gesichert; gesorgt | gewährleistet; stellt sicher; "
+            "sichert; sorgt | gewährleistete; stellte sicher; sicherte; sorgte | jds. Sicherheit gewährleisten | "
+            "Nur so kann gewährleistet werden, dass … | mit geeigneten Maßnahmen etw. sicherstellen | dafür sorgen, "
+            "dass … :: to ensure; to insure [Am.]; to assure; to guarantee sth. | ensuring; insuring; assuring; "
+            "guaranteing | ensured; insured; assured; guaranteed | ensures; insures; assures; guarantees | ensured; "
+            "insured; assured; guaranteed | to assure sb.’s safety | This is the only way to guarantee that … | to "
+            "take appropriate measures to ensure sth. | to ensure that …\n"
+            "etw. (gegen etw.) versichern {vt} [fin.] | versichernd | versichert | versichert | versicherte | sein "
+            "Haus gegen Feuer versichern :: to insure sth. (against sth.) | insuring | insured | insures | insured | "
+            "to insure your house against fire / against the risk of fire\n",
+            "insure", "versichern", "");
+        row("a tagged top word stays where another line gives it untagged",
+            "etw. fördern; etw. begünstigen (Sache) {vt} [med.] | fördernd; begünstigend | gefördert; begünstigt | "
+            "Insulinresistenz fördern :: to promote sth. (of a thing) | promoting | promoted | to promote insulin "
+            "resistance\n"
+            "etw. voranbringen; etw. fördern {vt} | voranbringend; fördernd | vorangebracht; gefördert | bringt "
+            "voran; fördert | brachte voran; förderte | eine gute Gelegenheit, meine Karriere voranzubringen :: to "
+            "further; to forward; to promote sth. | furthering; forwarding; promoting | furthered; forwarded; "
+            "promoted | furthers; forwards; promotes | furthered; forwarded; promoted | a good chance to forward my "
+            "career\n",
+            "promote", "fördern", "");
         row("the feminine form for a woman's word",
             "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
             "singers; female singers | guest singer\n",
