@@ -694,6 +694,60 @@ void putFeminineFormsFirst(QVector<const Candidate *> &list)
     }
 }
 
+// The German word in the letters its English cognate would mostly use:
+// lowercase, umlauts and "ß" spelt out, "k" and "z" as "c" ("zynisch" ->
+// "cynisch", "Flanke" -> "flance").
+QString cognateLetters(const QString &word)
+{
+    QString out;
+    out.reserve(word.size() + 2);
+    for (const QChar c : word.toLower()) {
+        switch (c.unicode()) {
+        case u'\u00e4': out += u'a'; break;
+        case u'\u00f6': out += u'o'; break;
+        case u'\u00fc': out += u'u'; break;
+        case u'\u00df': out += QLatin1String("ss"); break;
+        case u'k': case u'z': out += u'c'; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// Whether a single English word is the German word's cognate: written the
+// same but for about one letter in four ("Flanke" and "flank", "Kommission"
+// and "commission"), both of at least four letters.
+bool isCognate(const QString &german, const QString &english)
+{
+    if (german.size() < 4 || english.size() < 4 || german.contains(u' ') || english.contains(u' '))
+        return false;
+    const QString a = cognateLetters(german);
+    const QString b = cognateLetters(english);
+    return editDistance(a, b) <= std::max<qsizetype>(1, std::min(a.size(), b.size()) / 4);
+}
+
+// Puts the English cognate of a German word first where a plain line gives
+// it as its first word and the ranking chose another word ("Flanke {f} |
+// Flanken {pl} :: flank | flanks" before "Flanke {f} (Fußball) [sport] ::
+// wing (football)"): where the dictionary offers the word the German one
+// shares its root with, untagged and un-narrowed, that is the word's main
+// sense, and the subtitle list, which misses many such words, ranks them
+// behind any listed word of a side use.
+void putCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
+               && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -738,6 +792,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainEntryBeforeSpecialFirstOnes(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
+    } else {
+        putCognateFirst(list);
     }
 }
 

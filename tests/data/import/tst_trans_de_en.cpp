@@ -637,6 +637,23 @@ private Q_SLOTS:
             "Sattel schwingen :: riding saddle; saddle (equitation) | riding saddles; saddles | treeless saddle | "
             "to swing yourself into the saddle\n",
             "saddle", "Sattel", "saddle");
+        // "cross" and "wing" are in the subtitle list, "flank" is not.
+        row("the untagged cognate before listed words of side uses",
+            "Flanke {f} | Flanken {pl} :: flank | flanks\n"
+            "Flanke {f} :: sidewall\n"
+            "Flanke {f} (Fußball) [sport] | Flanken {pl} | über die Flanken angreifen :: wing (football) | wings | "
+            "to attack down the wings\n"
+            "Flanke {f}; Flankenball {m} [sport] | Flanken {pl}; Flankenbälle {pl} | eine Flanke schlagen :: "
+            "cross; centre pass | crosses | to put in a cross\n",
+            "cross|wing", "Flanke", "flank");
+        // The bare line of the loanword "kuchen" does not outrank the entry
+        // with the noun's forms and compounds.
+        row("a clear main entry before a bare cognate",
+            "Kuchen {m} [cook.] | Kuchen {pl} | Küchlein {n} | Blechkuchen {m} | Mohnkuchen {m} | Sandkuchen {m} | "
+            "ein Stück Kuchen :: cake | cakes | small cake | sheet cake | poppy-seed cake | sand cake; Madeira cake | "
+            "a piece of cake\n"
+            "Kuchen {m} [cook.] :: kuchen\n",
+            "cake", "Kuchen", "cake");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
