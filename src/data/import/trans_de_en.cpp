@@ -748,6 +748,36 @@ void putCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the word of a German word's plain line first where the ranking chose
+// a word that a later line narrows by a note ("Läufer {m} (Schachfigur) |
+// Läufer {pl} :: bishop (chessman) | bishops"). The plain line comes earlier
+// in the file, heads with the German word, has no tag or note on either
+// side, and gives forms or examples, at least as many sections as the chosen
+// line ("Läufer {m} [sport] | Läufer {pl} :: runner | runners"); its word is
+// a single word that the dictionary's lines mention at least as often as
+// the chosen one. The dictionary lists a word's general sense before its
+// uses, and the subtitle list, which misses "runner", would rank any listed
+// word of a narrowed use before it. Judged against the rows they changed,
+// a later plain line, a phrase or a rarer word as often put a side use first
+// ("reconvert" for "umstellen", "pasty" for "blass").
+template<typename Commonness>
+void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    if (!top->noted)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->noted && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
+               && candidate->line < top->line && commonness(*candidate) >= commonness(*top);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -760,7 +790,10 @@ void putCognateFirst(QVector<const Candidate *> &list)
 // main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
 // by a note (putPlainWordBeforeNotedOne); the word for a woman takes the
 // feminine form of a noun before the masculine (putFeminineFormsFirst); a
-// number's numeral comes first (putNumeralFirst).
+// number's numeral comes first (putNumeralFirst). The English words of a
+// German word may take the word of an earlier plain line before one narrowed
+// by a note (putPlainHeadedLineFirst), then the German word's cognate
+// (putCognateFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -793,6 +826,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
+        putPlainHeadedLineFirst(list, commonness);
         putCognateFirst(list);
     }
 }

@@ -646,6 +646,17 @@ private Q_SLOTS:
             "Flanke {f}; Flankenball {m} [sport] | Flanken {pl}; Flankenbälle {pl} | eine Flanke schlagen :: "
             "cross; centre pass | crosses | to put in a cross\n",
             "cross|wing", "Flanke", "flank");
+        // "bishop" is in the subtitle list, "runner" is not; the longer
+        // line of "Anker" keeps the first line from being a clear main entry.
+        row("the plain line's word before a later line's word narrowed by a note",
+            "Anker {m}; Läufer {m} [electr.] | Anker mit geschlossenen Nuten | ruhender Anker; feststehender Anker | "
+            "Tragring des Ankers :: armature | closed slot armature | stationary armature; fixed armature | "
+            "retaining ring of the armature\n"
+            "Läufer {m} [sport] | Läufer {pl} :: runner | runners\n"
+            "Läufer {m}; langer Teppich | Läufer {pl} :: carpet runner; long narrow carpet | carpet runners\n"
+            "Läufer {m} (junges Schwein) :: young pig\n"
+            "Läufer {m} (Schachfigur) | Läufer {pl} :: bishop (chessman) | bishops\n",
+            "bishop", "Läufer", "runner");
         // The bare line of the loanword "kuchen" does not outrank the entry
         // with the noun's forms and compounds.
         row("a clear main entry before a bare cognate",
