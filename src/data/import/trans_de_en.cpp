@@ -778,6 +778,43 @@ void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness common
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Whether an English phrase is a kind of `word`: its last word, or the word
+// before "of" ("mountain saddle", "stand of vegetation"). A phrase opened by
+// a preposition is a use of the word, not a kind ("by chance").
+bool narrowsWord(const QString &phrase, const QString &word)
+{
+    if (!phrase.contains(u' ') || word.contains(u' '))
+        return false;
+    const QStringList words = phrase.split(u' ');
+    static const QSet<QString> prepositions{QStringLiteral("at"), QStringLiteral("by"), QStringLiteral("for"),
+                                            QStringLiteral("from"), QStringLiteral("in"), QStringLiteral("on"),
+                                            QStringLiteral("to"), QStringLiteral("with")};
+    if (prepositions.contains(words.first().toLower()))
+        return false;
+    const qsizetype of = words.indexOf(QLatin1String("of"));
+    const QString &head = of > 0 ? words.at(of - 1) : words.last();
+    return head.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// Puts a plain English word before a phrase that names a kind of it where
+// the ranking chose the phrase ("hotel reception" and "reception" for
+// "Rezeption", "food menu" and "menu" for "Speisekarte"): where a line gives
+// the plain word for the German word too, with no tag or note, the German
+// word means it in general. Judged against the rows it changed, about one in four loses a
+// precise name ("wild boar" for "Wildschwein").
+void putPlainWordBeforeItsKind(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->english.contains(u' '))
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->noted && !candidate->otherSense && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && narrowsWord(top->english, candidate->english);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -828,6 +865,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     } else {
         putPlainHeadedLineFirst(list, commonness);
         putCognateFirst(list);
+        putPlainWordBeforeItsKind(list);
     }
 }
 

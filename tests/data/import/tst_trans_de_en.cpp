@@ -657,6 +657,22 @@ private Q_SLOTS:
             "Läufer {m} (junges Schwein) :: young pig\n"
             "Läufer {m} (Schachfigur) | Läufer {pl} :: bishop (chessman) | bishops\n",
             "bishop", "Läufer", "runner");
+        // The line with an example gives "hotel reception", a kind of
+        // reception, first.
+        row("the plain word before a phrase naming a kind of it",
+            "Empfang {m}; Rezeption {f}; Aufnahme {f} :: reception; check-in desk [Am.]\n"
+            "Rezeption {f}; Hotelrezeption {f} | Gehen Sie bitte zur Rezeption, um Ihre Schlüssel abzuholen. :: "
+            "hotel reception; front-desk; reception desk | Pleae go to the front desk to collect your keys.\n"
+            "Rezeption {f} (von Kultur, Gedankengut) | die Rezeption der griechischen und römischen Kultur in "
+            "Ostasien :: adoption; reception; perception (of ideas) | the Reception of Greek and Roman culture in "
+            "east asia\n",
+            "reception", "Rezeption", "reception");
+        // "by chance" is a use of "chance", not a kind of it.
+        row("a phrase opened by a preposition keeps its place before the plain word",
+            "zufällig {adv}; durch Zufall | rein zufällig :: by chance | by pure chance\n"
+            "zufällig {adj} | eine zufällige Begegnung :: chance; casual [only before noun] | a chance "
+            "encounter; a casual encounter\n",
+            "chance", "zufällig", "by chance");
         // The bare line of the loanword "kuchen" does not outrank the entry
         // with the noun's forms and compounds.
         row("a clear main entry before a bare cognate",
