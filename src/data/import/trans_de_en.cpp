@@ -717,6 +717,127 @@ void putFeminineFormsFirst(QVector<const Candidate *> &list)
     }
 }
 
+// The German word in the letters its English cognate would mostly use:
+// lowercase, umlauts and "ß" spelt out, "k" and "z" as "c" ("zynisch" ->
+// "cynisch", "Flanke" -> "flance").
+QString cognateLetters(const QString &word)
+{
+    QString out;
+    out.reserve(word.size() + 2);
+    for (const QChar c : word.toLower()) {
+        switch (c.unicode()) {
+        case u'\u00e4': out += u'a'; break;
+        case u'\u00f6': out += u'o'; break;
+        case u'\u00fc': out += u'u'; break;
+        case u'\u00df': out += QLatin1String("ss"); break;
+        case u'k': case u'z': out += u'c'; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// Whether a single English word is the German word's cognate: written the
+// same but for about one letter in four ("Flanke" and "flank", "Kommission"
+// and "commission"), both of at least four letters.
+bool isCognate(const QString &german, const QString &english)
+{
+    if (german.size() < 4 || english.size() < 4 || german.contains(u' ') || english.contains(u' '))
+        return false;
+    const QString a = cognateLetters(german);
+    const QString b = cognateLetters(english);
+    return editDistance(a, b) <= std::max<qsizetype>(1, std::min(a.size(), b.size()) / 4);
+}
+
+// Puts the English cognate of a German word first where a plain line gives
+// it as its first word and the ranking chose another word ("Flanke {f} |
+// Flanken {pl} :: flank | flanks" before "Flanke {f} (Fußball) [sport] ::
+// wing (football)"): where the dictionary offers the word the German one
+// shares its root with, untagged and un-narrowed, that is the word's main
+// sense, and the subtitle list, which misses many such words, ranks them
+// behind any listed word of a side use.
+void putCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
+               && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
+// Puts the word of a German word's plain line first where the ranking chose
+// a word that a later line narrows by a note ("Läufer {m} (Schachfigur) |
+// Läufer {pl} :: bishop (chessman) | bishops"). The plain line comes earlier
+// in the file, heads with the German word, has no tag or note on either
+// side, and gives forms or examples, at least as many sections as the chosen
+// line ("Läufer {m} [sport] | Läufer {pl} :: runner | runners"); its word is
+// a single word that the dictionary's lines mention at least as often as
+// the chosen one. The dictionary lists a word's general sense before its
+// uses, and the subtitle list, which misses "runner", would rank any listed
+// word of a narrowed use before it. Judged against the rows they changed,
+// a later plain line, a phrase or a rarer word as often put a side use first
+// ("reconvert" for "umstellen", "pasty" for "blass").
+template<typename Commonness>
+void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    if (!top->noted)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->noted && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
+               && candidate->line < top->line && commonness(*candidate) >= commonness(*top);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Whether an English phrase is a kind of `word`: its last word, or the word
+// before "of" ("mountain saddle", "stand of vegetation"). A phrase opened by
+// a preposition is a use of the word, not a kind ("by chance").
+bool narrowsWord(const QString &phrase, const QString &word)
+{
+    if (!phrase.contains(u' ') || word.contains(u' '))
+        return false;
+    const QStringList words = phrase.split(u' ');
+    static const QSet<QString> prepositions{QStringLiteral("at"), QStringLiteral("by"), QStringLiteral("for"),
+                                            QStringLiteral("from"), QStringLiteral("in"), QStringLiteral("on"),
+                                            QStringLiteral("to"), QStringLiteral("with")};
+    if (prepositions.contains(words.first().toLower()))
+        return false;
+    const qsizetype of = words.indexOf(QLatin1String("of"));
+    const QString &head = of > 0 ? words.at(of - 1) : words.last();
+    return head.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// Puts a plain English word before a phrase that names a kind of it where
+// the ranking chose the phrase ("hotel reception" and "reception" for
+// "Rezeption", "food menu" and "menu" for "Speisekarte"): where a line gives
+// the plain word for the German word too, with no tag or note, the German
+// word means it in general. Judged against the rows it changed, about one in four loses a
+// precise name ("wild boar" for "Wildschwein").
+void putPlainWordBeforeItsKind(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->english.contains(u' '))
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->noted && !candidate->otherSense && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && narrowsWord(top->english, candidate->english);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then by the place of `side` in its subtitle
@@ -729,7 +850,10 @@ void putFeminineFormsFirst(QVector<const Candidate *> &list)
 // main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
 // by a note (putPlainWordBeforeNotedOne); the word for a woman takes the
 // feminine form of a noun before the masculine (putFeminineFormsFirst); a
-// number's numeral comes first (putNumeralFirst).
+// number's numeral comes first (putNumeralFirst). The English words of a
+// German word may take the word of an earlier plain line before one narrowed
+// by a note (putPlainHeadedLineFirst), then the German word's cognate
+// (putCognateFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -761,6 +885,10 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainEntryBeforeSpecialFirstOnes(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
+    } else {
+        putPlainHeadedLineFirst(list, commonness);
+        putCognateFirst(list);
+        putPlainWordBeforeItsKind(list);
     }
 }
 

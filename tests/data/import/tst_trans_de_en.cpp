@@ -703,6 +703,50 @@ private Q_SLOTS:
             "Sattel schwingen :: riding saddle; saddle (equitation) | riding saddles; saddles | treeless saddle | "
             "to swing yourself into the saddle\n",
             "saddle", "Sattel", "saddle");
+        // "cross" and "wing" are in the subtitle list, "flank" is not.
+        row("the untagged cognate before listed words of side uses",
+            "Flanke {f} | Flanken {pl} :: flank | flanks\n"
+            "Flanke {f} :: sidewall\n"
+            "Flanke {f} (Fußball) [sport] | Flanken {pl} | über die Flanken angreifen :: wing (football) | wings | "
+            "to attack down the wings\n"
+            "Flanke {f}; Flankenball {m} [sport] | Flanken {pl}; Flankenbälle {pl} | eine Flanke schlagen :: "
+            "cross; centre pass | crosses | to put in a cross\n",
+            "cross|wing", "Flanke", "flank");
+        // "bishop" is in the subtitle list, "runner" is not; the longer
+        // line of "Anker" keeps the first line from being a clear main entry.
+        row("the plain line's word before a later line's word narrowed by a note",
+            "Anker {m}; Läufer {m} [electr.] | Anker mit geschlossenen Nuten | ruhender Anker; feststehender Anker | "
+            "Tragring des Ankers :: armature | closed slot armature | stationary armature; fixed armature | "
+            "retaining ring of the armature\n"
+            "Läufer {m} [sport] | Läufer {pl} :: runner | runners\n"
+            "Läufer {m}; langer Teppich | Läufer {pl} :: carpet runner; long narrow carpet | carpet runners\n"
+            "Läufer {m} (junges Schwein) :: young pig\n"
+            "Läufer {m} (Schachfigur) | Läufer {pl} :: bishop (chessman) | bishops\n",
+            "bishop", "Läufer", "runner");
+        // The line with an example gives "hotel reception", a kind of
+        // reception, first.
+        row("the plain word before a phrase naming a kind of it",
+            "Empfang {m}; Rezeption {f}; Aufnahme {f} :: reception; check-in desk [Am.]\n"
+            "Rezeption {f}; Hotelrezeption {f} | Gehen Sie bitte zur Rezeption, um Ihre Schlüssel abzuholen. :: "
+            "hotel reception; front-desk; reception desk | Pleae go to the front desk to collect your keys.\n"
+            "Rezeption {f} (von Kultur, Gedankengut) | die Rezeption der griechischen und römischen Kultur in "
+            "Ostasien :: adoption; reception; perception (of ideas) | the Reception of Greek and Roman culture in "
+            "east asia\n",
+            "reception", "Rezeption", "reception");
+        // "by chance" is a use of "chance", not a kind of it.
+        row("a phrase opened by a preposition keeps its place before the plain word",
+            "zufällig {adv}; durch Zufall | rein zufällig :: by chance | by pure chance\n"
+            "zufällig {adj} | eine zufällige Begegnung :: chance; casual [only before noun] | a chance "
+            "encounter; a casual encounter\n",
+            "chance", "zufällig", "by chance");
+        // The bare line of the loanword "kuchen" does not outrank the entry
+        // with the noun's forms and compounds.
+        row("a clear main entry before a bare cognate",
+            "Kuchen {m} [cook.] | Kuchen {pl} | Küchlein {n} | Blechkuchen {m} | Mohnkuchen {m} | Sandkuchen {m} | "
+            "ein Stück Kuchen :: cake | cakes | small cake | sheet cake | poppy-seed cake | sand cake; Madeira cake | "
+            "a piece of cake\n"
+            "Kuchen {m} [cook.] :: kuchen\n",
+            "cake", "Kuchen", "cake");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
