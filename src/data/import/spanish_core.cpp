@@ -470,6 +470,37 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
     });
 }
 
+// FreeDict eng-spa gives the translations of a sense in alphabetical order,
+// so the first of that run is no evidence of the main one. The other
+// FreeDict dictionary names the headword sooner among the senses of a main
+// translation than among those of a side one ("mostrar: indicate, point
+// out, show" against "designar: 1. indicate, suggest 2. point out, show"):
+// of the first alphabetical run, the single word whose own row
+// (`placeBack`: the headword's place in it, -1 without) names the headword
+// soonest, and sooner than the first item's row does, goes first. A first
+// item that shares its start with the headword is its cognate ("censure":
+// "censurar") and stays.
+QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
+                                  const std::function<qsizetype(const QString &)> &placeBack)
+{
+    const qsizetype run = alphabeticalRun(items);
+    if (run < 2 || withoutAccents(items.first()).startsWith(withoutAccents(headword).left(4), Qt::CaseInsensitive))
+        return items;
+    const auto place = [&](const QString &item) {
+        const qsizetype at = placeBack(item);
+        return at < 0 ? std::numeric_limits<qsizetype>::max() : at;
+    };
+    qsizetype best = 0;
+    for (qsizetype i = 1; i < run; ++i) {
+        const QString &item = items.at(i);
+        if (!item.contains(QLatin1Char(' ')) && place(item) < place(items.at(best)))
+            best = i;
+    }
+    if (best > 0)
+        items.move(best, 0);
+    return items;
+}
+
 // The word an English word of Apertium's both-way pairs adds to a Spanish
 // row holding `items`, or an empty string when the row has it already.
 // Apertium writes adjectives of nationality in lower case: beside a
@@ -502,6 +533,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     SpanishCore core;
 
     const QSet<QString> coreSet(coreEnglish.cbegin(), coreEnglish.cend());
+    QHash<QString, QStringList> spanishRowsByWord;
+    for (const auto &[spanish, english] : spanishEnglish) {
+        if (!spanishRowsByWord.contains(spanish))
+            spanishRowsByWord.insert(spanish, english);
+    }
     QHash<QString, qsizetype> englishRow;
     for (const auto &[english, spanish] : englishSpanish) {
         englishRow.insert(english, core.englishSpanish.size());
@@ -520,8 +556,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             const auto known = [&](const QString &spanish) { return evidence.knowsSpanish(spanish); };
             const auto pairedBack = [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); };
             const auto rankOf = [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); };
-            const QStringList reordered =
+            const auto placeBack = [&](const QString &spanish) {
+                return spanishRowsByWord.value(spanish).indexOf(english);
+            };
+            // A row the frequency rules reordered has its first on better
+            // evidence than the places.
+            QStringList reordered =
                 withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
+            if (reordered == items)
+                reordered = withSoonestNamedFirst(items, english, placeBack);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;

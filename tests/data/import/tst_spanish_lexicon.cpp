@@ -558,6 +558,56 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("saldar"), QStringLiteral("matar")}));
     }
 
+    void putsTheItemWhoseRowNamesTheWordSoonestFirst()
+    {
+        // FreeDict eng-spa "point /pɔintaut/: designar, enseñar, indicar,
+        // mostrar" (the cut "point out"), "censure /senʃər/: 1. censurar,
+        // criticar 2. desaprobación, reprobación"; spa-eng "designar: 1.
+        // indicate, suggest 2. point out, show", "enseñar: 1. indicate,
+        // suggest 2. teach 3. point out, show", "indicar: 1. indicate,
+        // suggest 2. point out, show", "mostrar: indicate, point out, show",
+        // "censurar: 1. censor 2. censure, criticize 3. reproach, ...",
+        // "criticar: 1. censure, criticize 2. judge". Apertium lacks "point
+        // out" and "censure".
+        const QStringList indicate{QStringLiteral("indicate"), QStringLiteral("suggest"), QStringLiteral("point out"),
+                                   QStringLiteral("show")};
+        const QStringList pointOut{QStringLiteral("designar"), QStringLiteral("enseñar"), QStringLiteral("indicar"),
+                                   QStringLiteral("mostrar")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("point out"), pointOut},
+            {QStringLiteral("censure"),
+             {QStringLiteral("censurar"), QStringLiteral("criticar"), QStringLiteral("desaprobación")}}};
+        SenseRows spanishEnglish{
+            {QStringLiteral("designar"), indicate},
+            {QStringLiteral("enseñar"),
+             {QStringLiteral("indicate"), QStringLiteral("suggest"), QStringLiteral("teach"),
+              QStringLiteral("point out"), QStringLiteral("show")}},
+            {QStringLiteral("indicar"), indicate},
+            {QStringLiteral("mostrar"), {QStringLiteral("indicate"), QStringLiteral("point out"), QStringLiteral("show")}},
+            {QStringLiteral("censurar"),
+             {QStringLiteral("censor"), QStringLiteral("censure"), QStringLiteral("criticize")}},
+            {QStringLiteral("criticar"),
+             {QStringLiteral("censure"), QStringLiteral("criticize"), QStringLiteral("judge")}}};
+        const QVector<LexiconEntry> forward = entries({{"designate<vblex>", "designar<vblex>"},
+                                                       {"teach<vblex>", "enseñar<vblex>"},
+                                                       {"indicate<vblex>", "indicar<vblex>"},
+                                                       {"show<vblex>", "mostrar<vblex>"},
+                                                       {"criticise<vblex>", "criticar<vblex>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"designar<vblex>", "designate<vblex>"}, {"mostrar<vblex>", "show<vblex>"}});
+        const QStringList words{QStringLiteral("point out"), QStringLiteral("censure")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")),
+                 (QStringList{QStringLiteral("mostrar"), QStringLiteral("designar"), QStringLiteral("enseñar"),
+                              QStringLiteral("indicar")}));
+        // The word's own cognate stays first, however late its row names it.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("censure")).value(0), QStringLiteral("censurar"));
+        // Rows that name the word equally soon leave FreeDict's order.
+        spanishEnglish[3].second = indicate;
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
