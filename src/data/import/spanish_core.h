@@ -57,7 +57,10 @@ struct SpanishCore
 // confirms and Apertium's own pairs of it among the English core words (its
 // spa-eng translations, and the words whose first eng-spa translation in a
 // part of speech it is: "about<pr>" -> "sobre"), ranked and capped the same
-// way; a Spanish word no changed row keeps keeps its FreeDict row.
+// way; a Spanish word no changed row keeps keeps its FreeDict row. Apertium
+// spa-eng's only English word for a Spanish word (not a plural: "gente" ->
+// "person<n><pl>") goes first where the row's first is no pair of
+// Apertium's at all ("tardar": "take" before "be kept in").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish);

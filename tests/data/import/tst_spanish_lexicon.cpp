@@ -397,7 +397,9 @@ private Q_SLOTS:
         QVERIFY(!row(core.englishSpanish, QStringLiteral("about")).contains(QStringLiteral("sobre")));
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("sobre")), words({"on", "envelope", "upon", "about"}));
         QVERIFY(!row(core.englishSpanish, QStringLiteral("school")).contains(QStringLiteral("colegio")));
-        QCOMPARE(row(core.spanishEnglish, QStringLiteral("colegio")), words({"college", "school"}));
+        // FreeDict's "college" is no pair of Apertium's: its only word
+        // for "colegio" goes first.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("colegio")), words({"school", "college"}));
     }
 
     void putsACommonerSenseBeforeOneApertiumGivesOtherwise()
@@ -477,6 +479,50 @@ private Q_SLOTS:
             entries({{"food<adj>", "alimentario<adj>"}, {"food<n>", "comida<n><f>"}}),
             entries({{"alimento<n><m>", "food<n>"}, {"comida<n><f>", "food<n>"}}));
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
+    }
+
+    void putsApertiumsOnlyEnglishWordBeforeUnpairedSenses()
+    {
+        // FreeDict spa-eng "tardar /taɾðˈaɾ/: be kept in, be detained,
+        // remain, stayon" (its blank mended), "gente /xˈɛnte/: people",
+        // "niño /nˈiɲo/: 1. bairn, child, infant"; eng-spa "be /bditeind/:
+        // quedarseatrás, tardar" (its cut headword mended), "remain
+        // /rimein/: 1. quedarseatrás, tardar" (and the same for "be kept
+        // in", "stay on"), "people /piːpl/: 1. gente", "child /tʃaild/:
+        // niño". Apertium spa-eng gives "tardar<vblex>" -> "take<vblex>",
+        // "gente<n><f><sg>" -> "person<n><pl>" (that is, "people") and
+        // "niño<n><m>" -> "boy<n>"; eng-spa "child<n>" -> "niño<n><m>".
+        const SenseRows spanishEnglish{
+            {QStringLiteral("tardar"),
+             {QStringLiteral("be kept in"), QStringLiteral("be detained"), QStringLiteral("remain"),
+              QStringLiteral("stay on")}},
+            {QStringLiteral("gente"), {QStringLiteral("people")}},
+            {QStringLiteral("niño"), {QStringLiteral("bairn"), QStringLiteral("child"), QStringLiteral("infant")}}};
+        const QStringList quedarse{QStringLiteral("quedarse atrás"), QStringLiteral("tardar")};
+        const SenseRows englishSpanish{{QStringLiteral("be kept in"), quedarse},
+                                       {QStringLiteral("be detained"), quedarse},
+                                       {QStringLiteral("remain"), quedarse},
+                                       {QStringLiteral("stay on"), quedarse},
+                                       {QStringLiteral("people"), {QStringLiteral("gente")}},
+                                       {QStringLiteral("child"), {QStringLiteral("niño")}}};
+        const QStringList core{QStringLiteral("take"), QStringLiteral("person"), QStringLiteral("child"),
+                               QStringLiteral("boy")};
+        const QVector<LexiconEntry> forward = entries({{"child<n>", "niño<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"tardar<vblex>", "take<vblex>"},
+                                                        {"gente<n><f><sg>", "person<n><pl>"},
+                                                        {"niño<n><m>", "boy<n>"}});
+        SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+        // "take" joins the full row in front, in place of its last sense.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("tardar")),
+                 (QStringList{QStringLiteral("take"), QStringLiteral("be kept in"), QStringLiteral("be detained"),
+                              QStringLiteral("remain")}));
+        // A plural lemma is not the word Apertium gives; a first item
+        // Apertium pairs with the word keeps its place.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("gente")).value(0), QStringLiteral("people"));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("niño")).value(0), QStringLiteral("child"));
+        // Without Apertium's word FreeDict's row stands.
+        merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("tardar")), spanishEnglish.at(0).second);
     }
 
     void takesWordsApertiumGivesBothWays()
