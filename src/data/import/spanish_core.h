@@ -48,7 +48,11 @@ struct SpanishCore
 // Words Apertium does not know keep their FreeDict row, save that a first
 // translation Apertium knows, and so not as the word, gives way to a much
 // commoner later single word that Apertium lacks and FreeDict spa-eng pairs
-// with the word ("acquaintance": "conocido" before "notoriedad"). A word
+// with the word ("acquaintance": "conocido" before "notoriedad"); short of
+// that, of FreeDict's first alphabetical run the word whose spa-eng row
+// names the headword soonest goes first, unless the first is the
+// headword's cognate ("point out": "mostrar: indicate, point out, show"
+// before "designar: 1. indicate, suggest 2. point out, show"). A word
 // Apertium lacks in an American spelling ("color") is looked up in the
 // British one ("colour").
 //
