@@ -114,6 +114,8 @@ public:
             }
             appendNew(m_backward[english], spanish);
             appendNew(m_englishOf[spanish], english);
+            if (entry.targetTags.contains(QLatin1String("pl")))
+                m_pluralEnglish.insert(spanish);
             m_spanish.insert(spanish);
         }
         for (const QString &spanish : std::as_const(m_spanish)) {
@@ -219,6 +221,15 @@ public:
     QStringList englishOf(const QString &spanish) const { return m_englishOf.value(spanish); }
     QStringList backward(const QString &spelling) const { return m_backward.value(spelling); }
 
+    // Apertium spa-eng's only English word for a Spanish word, or an empty
+    // string. A lemma its translator writes in the plural ("gente" ->
+    // "person<n><pl>": "people") is not the word it gives.
+    QString apertiumOnlyEnglish(const QString &spanish) const
+    {
+        const QStringList english = m_englishOf.value(spanish);
+        return english.size() == 1 && !m_pluralEnglish.contains(spanish) ? english.first() : QString();
+    }
+
 private:
     // English nouns with an entry not limited to their plural.
     static QSet<QString> singularNouns(const QVector<LexiconEntry> &englishSpanish)
@@ -302,6 +313,7 @@ private:
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
     QHash<QString, QStringList> m_englishOf;  // Spanish -> English, Apertium spa-eng
+    QSet<QString> m_pluralEnglish;  // Spanish words Apertium spa-eng gives as an English plural
     QHash<QString, QStringList> m_mainFor;   // Spanish -> English words it is the first translation of
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
@@ -400,6 +412,8 @@ QStringList withMuchCommonerFirst(QStringList items, qsizetype end, const std::f
 // Apertium's at all, Apertium's translation goes first, taking the last
 // place of a full row when it had none. (Where Apertium has several, its
 // first is only the first of one part of speech: "food" -> "alimentario".)
+// The Spanish rows call it the same way with Apertium spa-eng's only word
+// and the row's first as ranked.
 QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                               const QString &freedictFirst, const QString &apertiumOnly)
 {
@@ -470,6 +484,37 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
     });
 }
 
+// FreeDict eng-spa gives the translations of a sense in alphabetical order,
+// so the first of that run is no evidence of the main one. The other
+// FreeDict dictionary names the headword sooner among the senses of a main
+// translation than among those of a side one ("mostrar: indicate, point
+// out, show" against "designar: 1. indicate, suggest 2. point out, show"):
+// of the first alphabetical run, the single word whose own row
+// (`placeBack`: the headword's place in it, -1 without) names the headword
+// soonest, and sooner than the first item's row does, goes first. A first
+// item that shares its start with the headword is its cognate ("censure":
+// "censurar") and stays.
+QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
+                                  const std::function<qsizetype(const QString &)> &placeBack)
+{
+    const qsizetype run = alphabeticalRun(items);
+    if (run < 2 || withoutAccents(items.first()).startsWith(withoutAccents(headword).left(4), Qt::CaseInsensitive))
+        return items;
+    const auto place = [&](const QString &item) {
+        const qsizetype at = placeBack(item);
+        return at < 0 ? std::numeric_limits<qsizetype>::max() : at;
+    };
+    qsizetype best = 0;
+    for (qsizetype i = 1; i < run; ++i) {
+        const QString &item = items.at(i);
+        if (!item.contains(QLatin1Char(' ')) && place(item) < place(items.at(best)))
+            best = i;
+    }
+    if (best > 0)
+        items.move(best, 0);
+    return items;
+}
+
 // The word an English word of Apertium's both-way pairs adds to a Spanish
 // row holding `items`, or an empty string when the row has it already.
 // Apertium writes adjectives of nationality in lower case: beside a
@@ -502,6 +547,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     SpanishCore core;
 
     const QSet<QString> coreSet(coreEnglish.cbegin(), coreEnglish.cend());
+    QHash<QString, QStringList> spanishRowsByWord;
+    for (const auto &[spanish, english] : spanishEnglish) {
+        if (!spanishRowsByWord.contains(spanish))
+            spanishRowsByWord.insert(spanish, english);
+    }
     QHash<QString, qsizetype> englishRow;
     for (const auto &[english, spanish] : englishSpanish) {
         englishRow.insert(english, core.englishSpanish.size());
@@ -520,8 +570,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             const auto known = [&](const QString &spanish) { return evidence.knowsSpanish(spanish); };
             const auto pairedBack = [&](const QString &spanish) { return evidence.freedictBackward(english, spanish); };
             const auto rankOf = [&spanishRanks](const QString &spanish) { return spanishRanks.rank(spanish); };
-            const QStringList reordered =
+            const auto placeBack = [&](const QString &spanish) {
+                return spanishRowsByWord.value(spanish).indexOf(english);
+            };
+            // A row the frequency rules reordered has its first on better
+            // evidence than the places.
+            QStringList reordered =
                 withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
+            if (reordered == items)
+                reordered = withSoonestNamedFirst(items, english, placeBack);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;
@@ -639,12 +696,16 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
-        const QStringList kept = withMainFirst(
+        const QStringList ordered = withMainFirst(
             ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
+        // Apertium spa-eng's only word goes before a first it does not pair
+        // with the word at all ("colegio: college" is "school").
+        const QStringList kept =
+            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish));
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});
@@ -658,25 +719,37 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     // The rows no English row changed keep FreeDict's words, but a word
     // Apertium pairs with the Spanish word in both directions joins them
     // and ranks by its sources ("óptico: optician" lacks "optical").
+    // Apertium spa-eng's only translation of the word, a learner's word,
+    // joins as well, and goes first when the row's first is no pair of
+    // Apertium's at all ("tardar: be kept in, be detained" lacks "take"):
+    // FreeDict's two dictionaries share many such odd senses.
     for (auto &[spanish, items] : core.spanishEnglish) {
-        if (gained.contains(spanish))
+        if (gained.contains(spanish) || items.isEmpty())
             continue;
         QVector<std::pair<QString, int>> candidates;
         QStringList seen = items;
         for (const QString &english : std::as_const(items))
             candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
         const qsizetype before = candidates.size();
+        const QString apertiumOnly = evidence.apertiumOnlyEnglish(spanish);
         for (const QString &english : evidence.englishOf(spanish)) {
-            if (!evidence.bothWays(english, spanish))
+            if (!evidence.bothWays(english, spanish) && !(english == apertiumOnly && coreSet.contains(english)))
                 continue;
             if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                 candidates.append({word, evidence.sources(english, english, spanish)});
                 seen.append(word);
             }
         }
-        if (candidates.size() == before)
+        if (candidates.size() == before) {
+            const QStringList moved = withApertiumFirst(items, candidates, items.first(), apertiumOnly);
+            if (moved != items) {
+                items = moved;
+                ++core.rowsMended;
+            }
             continue;
-        const QStringList kept = ranked(candidates);
+        }
+        const QStringList ordered = ranked(candidates);
+        const QStringList kept = withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly);
         core.itemsDropped += leftOut(items, kept);
         items = kept;
         ++core.rowsMended;

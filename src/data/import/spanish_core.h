@@ -48,7 +48,11 @@ struct SpanishCore
 // Words Apertium does not know keep their FreeDict row, save that a first
 // translation Apertium knows, and so not as the word, gives way to a much
 // commoner later single word that Apertium lacks and FreeDict spa-eng pairs
-// with the word ("acquaintance": "conocido" before "notoriedad"). A word
+// with the word ("acquaintance": "conocido" before "notoriedad"); short of
+// that, of FreeDict's first alphabetical run the word whose spa-eng row
+// names the headword soonest goes first, unless the first is the
+// headword's cognate ("point out": "mostrar: indicate, point out, show"
+// before "designar: 1. indicate, suggest 2. point out, show"). A word
 // Apertium lacks in an American spelling ("color") is looked up in the
 // British one ("colour").
 //
@@ -57,7 +61,10 @@ struct SpanishCore
 // confirms and Apertium's own pairs of it among the English core words (its
 // spa-eng translations, and the words whose first eng-spa translation in a
 // part of speech it is: "about<pr>" -> "sobre"), ranked and capped the same
-// way; a Spanish word no changed row keeps keeps its FreeDict row.
+// way; a Spanish word no changed row keeps keeps its FreeDict row. Apertium
+// spa-eng's only English word for a Spanish word (not a plural: "gente" ->
+// "person<n><pl>") goes first where the row's first is no pair of
+// Apertium's at all ("tardar": "take" before "be kept in").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish);

@@ -397,7 +397,9 @@ private Q_SLOTS:
         QVERIFY(!row(core.englishSpanish, QStringLiteral("about")).contains(QStringLiteral("sobre")));
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("sobre")), words({"on", "envelope", "upon", "about"}));
         QVERIFY(!row(core.englishSpanish, QStringLiteral("school")).contains(QStringLiteral("colegio")));
-        QCOMPARE(row(core.spanishEnglish, QStringLiteral("colegio")), words({"college", "school"}));
+        // FreeDict's "college" is no pair of Apertium's: its only word
+        // for "colegio" goes first.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("colegio")), words({"school", "college"}));
     }
 
     void putsACommonerSenseBeforeOneApertiumGivesOtherwise()
@@ -479,6 +481,50 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsApertiumsOnlyEnglishWordBeforeUnpairedSenses()
+    {
+        // FreeDict spa-eng "tardar /taɾðˈaɾ/: be kept in, be detained,
+        // remain, stayon" (its blank mended), "gente /xˈɛnte/: people",
+        // "niño /nˈiɲo/: 1. bairn, child, infant"; eng-spa "be /bditeind/:
+        // quedarseatrás, tardar" (its cut headword mended), "remain
+        // /rimein/: 1. quedarseatrás, tardar" (and the same for "be kept
+        // in", "stay on"), "people /piːpl/: 1. gente", "child /tʃaild/:
+        // niño". Apertium spa-eng gives "tardar<vblex>" -> "take<vblex>",
+        // "gente<n><f><sg>" -> "person<n><pl>" (that is, "people") and
+        // "niño<n><m>" -> "boy<n>"; eng-spa "child<n>" -> "niño<n><m>".
+        const SenseRows spanishEnglish{
+            {QStringLiteral("tardar"),
+             {QStringLiteral("be kept in"), QStringLiteral("be detained"), QStringLiteral("remain"),
+              QStringLiteral("stay on")}},
+            {QStringLiteral("gente"), {QStringLiteral("people")}},
+            {QStringLiteral("niño"), {QStringLiteral("bairn"), QStringLiteral("child"), QStringLiteral("infant")}}};
+        const QStringList quedarse{QStringLiteral("quedarse atrás"), QStringLiteral("tardar")};
+        const SenseRows englishSpanish{{QStringLiteral("be kept in"), quedarse},
+                                       {QStringLiteral("be detained"), quedarse},
+                                       {QStringLiteral("remain"), quedarse},
+                                       {QStringLiteral("stay on"), quedarse},
+                                       {QStringLiteral("people"), {QStringLiteral("gente")}},
+                                       {QStringLiteral("child"), {QStringLiteral("niño")}}};
+        const QStringList core{QStringLiteral("take"), QStringLiteral("person"), QStringLiteral("child"),
+                               QStringLiteral("boy")};
+        const QVector<LexiconEntry> forward = entries({{"child<n>", "niño<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"tardar<vblex>", "take<vblex>"},
+                                                        {"gente<n><f><sg>", "person<n><pl>"},
+                                                        {"niño<n><m>", "boy<n>"}});
+        SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+        // "take" joins the full row in front, in place of its last sense.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("tardar")),
+                 (QStringList{QStringLiteral("take"), QStringLiteral("be kept in"), QStringLiteral("be detained"),
+                              QStringLiteral("remain")}));
+        // A plural lemma is not the word Apertium gives; a first item
+        // Apertium pairs with the word keeps its place.
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("gente")).value(0), QStringLiteral("people"));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("niño")).value(0), QStringLiteral("child"));
+        // Without Apertium's word FreeDict's row stands.
+        merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("tardar")), spanishEnglish.at(0).second);
+    }
+
     void takesWordsApertiumGivesBothWays()
     {
         auto rows = [](std::initializer_list<std::pair<const char *, const char *>> list) {
@@ -556,6 +602,56 @@ private Q_SLOTS:
         // "matar" is out of alphabetical order, of the second sense: it stays.
         QCOMPARE(row(core.englishSpanish, QStringLiteral("liquidate")),
                  (QStringList{QStringLiteral("saldar"), QStringLiteral("matar")}));
+    }
+
+    void putsTheItemWhoseRowNamesTheWordSoonestFirst()
+    {
+        // FreeDict eng-spa "point /pɔintaut/: designar, enseñar, indicar,
+        // mostrar" (the cut "point out"), "censure /senʃər/: 1. censurar,
+        // criticar 2. desaprobación, reprobación"; spa-eng "designar: 1.
+        // indicate, suggest 2. point out, show", "enseñar: 1. indicate,
+        // suggest 2. teach 3. point out, show", "indicar: 1. indicate,
+        // suggest 2. point out, show", "mostrar: indicate, point out, show",
+        // "censurar: 1. censor 2. censure, criticize 3. reproach, ...",
+        // "criticar: 1. censure, criticize 2. judge". Apertium lacks "point
+        // out" and "censure".
+        const QStringList indicate{QStringLiteral("indicate"), QStringLiteral("suggest"), QStringLiteral("point out"),
+                                   QStringLiteral("show")};
+        const QStringList pointOut{QStringLiteral("designar"), QStringLiteral("enseñar"), QStringLiteral("indicar"),
+                                   QStringLiteral("mostrar")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("point out"), pointOut},
+            {QStringLiteral("censure"),
+             {QStringLiteral("censurar"), QStringLiteral("criticar"), QStringLiteral("desaprobación")}}};
+        SenseRows spanishEnglish{
+            {QStringLiteral("designar"), indicate},
+            {QStringLiteral("enseñar"),
+             {QStringLiteral("indicate"), QStringLiteral("suggest"), QStringLiteral("teach"),
+              QStringLiteral("point out"), QStringLiteral("show")}},
+            {QStringLiteral("indicar"), indicate},
+            {QStringLiteral("mostrar"), {QStringLiteral("indicate"), QStringLiteral("point out"), QStringLiteral("show")}},
+            {QStringLiteral("censurar"),
+             {QStringLiteral("censor"), QStringLiteral("censure"), QStringLiteral("criticize")}},
+            {QStringLiteral("criticar"),
+             {QStringLiteral("censure"), QStringLiteral("criticize"), QStringLiteral("judge")}}};
+        const QVector<LexiconEntry> forward = entries({{"designate<vblex>", "designar<vblex>"},
+                                                       {"teach<vblex>", "enseñar<vblex>"},
+                                                       {"indicate<vblex>", "indicar<vblex>"},
+                                                       {"show<vblex>", "mostrar<vblex>"},
+                                                       {"criticise<vblex>", "criticar<vblex>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"designar<vblex>", "designate<vblex>"}, {"mostrar<vblex>", "show<vblex>"}});
+        const QStringList words{QStringLiteral("point out"), QStringLiteral("censure")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")),
+                 (QStringList{QStringLiteral("mostrar"), QStringLiteral("designar"), QStringLiteral("enseñar"),
+                              QStringLiteral("indicar")}));
+        // The word's own cognate stays first, however late its row names it.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("censure")).value(0), QStringLiteral("censurar"));
+        // Rows that name the word equally soon leave FreeDict's order.
+        spanishEnglish[3].second = indicate;
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
     }
 
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
