@@ -1,7 +1,7 @@
 // The links between French and English words through German: fra-deu's
 // German words, looked up in trans-de-en. The lines are real ones of both.
 
-#include "data/import/french_pivot.h"
+#include "data/import/german_pivot.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,20 +9,20 @@
 
 using namespace vorbix::import;
 
-class TestFrenchPivot : public QObject
+class TestGermanPivot : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void linksWordsThroughTheirGermanWords()
     {
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun"), QStringLiteral("de couleur sombre")});
-        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("brun"), {QStringLiteral("braun"), QStringLiteral("de couleur sombre")});
+        pivot.addForeignGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
         // fra-deu numbers some words after their sense.
-        pivot.addFrenchGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
-        pivot.addFrenchGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
-        pivot.addFrenchGerman(QStringLiteral("cheveu"), {QStringLiteral("Haar")});
+        pivot.addForeignGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
+        pivot.addForeignGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
+        pivot.addForeignGerman(QStringLiteral("cheveu"), {QStringLiteral("Haar")});
         pivot.addTransDeEn(QByteArrayView(
             "# Version :: 1.9\n"
             "braun {adj} :: brown\n"
@@ -61,15 +61,15 @@ private Q_SLOTS:
         // Auskunft, benachrichtigen". trans-de-en writes most verbs with
         // their objects; its only line with "aufwiegeln" made "incite" the
         // one link of "débattre", "discuss" none.
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("débattre"),
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("débattre"),
                               {QStringLiteral("debattieren"), QStringLiteral("diskutieren"),
                                QStringLiteral("besprechen"), QStringLiteral("erörtern"),
                                QStringLiteral("aufwiegeln"), QStringLiteral("aufwühlen")});
-        pivot.addFrenchGerman(QStringLiteral("renseigner"),
+        pivot.addForeignGerman(QStringLiteral("renseigner"),
                               {QStringLiteral("informieren"), QStringLiteral("mitteilen"),
                                QStringLiteral("Auskunft"), QStringLiteral("benachrichtigen")});
-        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        pivot.addForeignGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
         pivot.addTransDeEn(QByteArrayView(
             "etw. mit jdm. besprechen; bereden; er\xc3\xb6rtern; diskutieren; debattieren {vi} | besprechend; "
             "beredend; er\xc3\xb6rternd; diskutierend; debattierend | wie besprochen :: to discuss sth. with sb. | "
@@ -132,8 +132,8 @@ private Q_SLOTS:
     void passesOverLinesItCannotRead()
     {
         QFETCH(QByteArray, text);
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
         pivot.addTransDeEn(text);
         QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 0);
         // The reading goes on after such a line.
@@ -146,9 +146,9 @@ private Q_SLOTS:
         QTemporaryDir empty;
         QVERIFY(empty.isValid());
         const QSet<QString> french{QStringLiteral("brun")};
-        QVERIFY(FrenchPivot::read(empty.path(), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
+        QVERIFY(GermanPivot::read(empty.path(), QStringLiteral("fra-deu"), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
         // Nor without trans-de-en, even where fra-deu is installed.
-        QVERIFY(FrenchPivot::read(QStringLiteral("/usr/share/dictd"), QByteArray(), french).isEmpty());
+        QVERIFY(GermanPivot::read(QStringLiteral("/usr/share/dictd"), QStringLiteral("fra-deu"), QByteArray(), french).isEmpty());
     }
 
     void linksNothingFromADictionaryItCannotRead_data()
@@ -173,12 +173,12 @@ private Q_SLOTS:
         QVERIFY(data.open(QIODevice::WriteOnly));
         data.write(dict);
         data.close();
-        const FrenchPivot pivot =
-            FrenchPivot::read(dir.path(), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
+        const GermanPivot pivot =
+            GermanPivot::read(dir.path(), QStringLiteral("fra-deu"), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
         QVERIFY(pivot.isEmpty());
         QVERIFY2(pivot.problem().contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(pivot.problem()));
     }
 };
 
-QTEST_GUILESS_MAIN(TestFrenchPivot)
-#include "tst_french_pivot.moc"
+QTEST_GUILESS_MAIN(TestGermanPivot)
+#include "tst_german_pivot.moc"
