@@ -251,8 +251,17 @@ GermanPivot GermanPivot::read(const QString &directory, const QString &dictionar
         });
         forEachDictdEntry(dict, entries, [&pivot, &foreign](const DictdIndexEntry &, const QByteArray &bytes) {
             const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-            if (foreign.contains(entry.headword.toLower()))
+            if (foreign.contains(entry.headword.toLower())) {
                 pivot.addForeignGerman(entry.headword, entry.translations);
+                return;
+            }
+            // spa-deu heads an adjective or a noun with its forms: "cierto,
+            // cierta", "mozo, | moza".
+            static const QRegularExpression formSeparator(QStringLiteral("\\s*[,|]\\s*"));
+            for (const QString &form : entry.headword.split(formSeparator, Qt::SkipEmptyParts)) {
+                if (foreign.contains(form.toLower()))
+                    pivot.addForeignGerman(form, entry.translations);
+            }
         });
     } catch (const RecordError &error) {
         GermanPivot unread;
