@@ -1,13 +1,41 @@
-// The links between French and English words through German: fra-deu's
-// German words, looked up in trans-de-en. The lines are real ones of both.
+// The links between French or Spanish and English words through German:
+// fra-deu's and spa-deu's German words, looked up in trans-de-en. The lines
+// are real ones of the dictionaries.
 
 #include "data/import/german_pivot.h"
+#include "data/import/spanish_settling.h"
+
+#include "import_fixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vorbix::import;
+
+namespace {
+
+// spa-deu entries as FreeDict writes them, and the trans-de-en lines of
+// their German words.
+const QList<QByteArray> kSpanishGerman{
+    "olla /\xcb\x88o\xca\x8ea/ <n, f>\n1. Topf <n, m>\n2. Kochtopf <n, m>\n",
+    "antebrazo /\xcb\x8cante\xce\xb2\xc9\xbe\xcb\x88a\xce\xb8o/ <n, m>\nUnterarm <n, m>\n",
+    "cierto, cierta /\xce\xb8j\xcb\x88e\xc9\xbeto/ /\xce\xb8j\xcb\x88e\xc9\xbeta/ <adj>\n1. sicher\n2. wahr\n3. gewiss\n"};
+const QByteArray kSpanishTrans(
+    "Topf {m} | T\xc3\xb6pfe {pl} :: pot | pots\n"
+    "Unterarm {m}; Vorderarm {m} [anat.] | Unterarme {pl}; Vorderarme {pl} :: forearm | forearms\n"
+    "wahr {adj} (der Wahrheit entsprechend) | eine wahre Geschichte :: true (in accordance with fact) | a true "
+    "story\n");
+
+GermanPivot spanishPivot(const QString &directory)
+{
+    vorbix::testing::writeDictionary(directory + QStringLiteral("/freedict-spa-deu"), kSpanishGerman);
+    return GermanPivot::read(directory, QStringLiteral("spa-deu"), kSpanishTrans,
+                             {QStringLiteral("olla"), QStringLiteral("antebrazo"), QStringLiteral("cierto"),
+                              QStringLiteral("cierta"), QStringLiteral("corro")});
+}
+
+} // namespace
 
 class TestGermanPivot : public QObject
 {
@@ -177,6 +205,64 @@ private Q_SLOTS:
             GermanPivot::read(dir.path(), QStringLiteral("fra-deu"), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
         QVERIFY(pivot.isEmpty());
         QVERIFY2(pivot.problem().contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(pivot.problem()));
+    }
+
+    void readsSpanishGermanEntries()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const GermanPivot pivot = spanishPivot(dir.path());
+        QVERIFY(pivot.problem().isEmpty());
+        QCOMPARE(pivot.links(QStringLiteral("olla"), QStringLiteral("pot")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("olla"), QStringLiteral("jug")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("antebrazo"), QStringLiteral("forearm")), 1);
+        // An entry headed by its forms links each of them.
+        QCOMPARE(pivot.links(QStringLiteral("cierto"), QStringLiteral("true")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("cierta"), QStringLiteral("true")), 1);
+        // "corro" is no word of spa-deu: nothing tells for or against it.
+        QVERIFY(pivot.knows(QStringLiteral("olla")));
+        QVERIFY(!pivot.knows(QStringLiteral("corro")));
+        // Without spa-deu nothing is linked, and nothing is doubted.
+        QTemporaryDir empty;
+        QVERIFY(GermanPivot::read(empty.path(), QStringLiteral("spa-deu"), kSpanishTrans,
+                                  {QStringLiteral("olla")}).isEmpty());
+    }
+
+    void dropsOrMovesWhatThePivotTellsAgainst()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const GermanPivot pivot = spanishPivot(dir.path());
+        // spa-eng "olla: 1. jug, pot 2. box, container, vessel", "antebrazo:
+        // lower-arm", "corro: roll"; the rows as the lexicon merge left them.
+        SenseRows spanishEnglish{
+            {QStringLiteral("olla"),
+             {QStringLiteral("jug"), QStringLiteral("pot"), QStringLiteral("box"), QStringLiteral("container"),
+              QStringLiteral("cooking vessel")}},
+            {QStringLiteral("antebrazo"), {QStringLiteral("lower-arm"), QStringLiteral("forearm")}},
+            {QStringLiteral("corro"), {QStringLiteral("roll")}}};
+        // As though Apertium paired "olla" with "container", and eng-spa
+        // gave "jug: olla" back.
+        const QSet<std::pair<QString, QString>> apertium{{QStringLiteral("container"), QStringLiteral("olla")}};
+        const QSet<std::pair<QString, QString>> bothFreedict{{QStringLiteral("jug"), QStringLiteral("olla")}};
+        QStringList details;
+        QCOMPARE(dropContradicted(spanishEnglish, false, pivot, apertium, bothFreedict, details), 2);
+        // "box" goes, "jug" (two dictionaries) goes last; Apertium's pair and
+        // the phrase, which trans-de-en seldom lists, stay where they were.
+        QCOMPARE(spanishEnglish.at(0).second, (QStringList{QStringLiteral("pot"), QStringLiteral("container"),
+                                                           QStringLiteral("cooking vessel"), QStringLiteral("jug")}));
+        QCOMPARE(spanishEnglish.at(1).second, QStringList{QStringLiteral("forearm")});
+        QCOMPARE(spanishEnglish.at(2).second, QStringList{QStringLiteral("roll")});
+        QCOMPARE(details.size(), 2);
+
+        // A row that nothing confirms is kept whole, doubtful or not; the
+        // English rows are checked the same way.
+        SenseRows englishSpanish{{QStringLiteral("jug"), {QStringLiteral("olla")}},
+                                 {QStringLiteral("box"), {QStringLiteral("olla"), QStringLiteral("caja")}},
+                                 {QStringLiteral("pot"), {QStringLiteral("maceta"), QStringLiteral("olla")}}};
+        const SenseRows asBefore = englishSpanish;
+        QCOMPARE(dropContradicted(englishSpanish, true, pivot, {}, {}, details), 0);
+        QCOMPARE(englishSpanish, asBefore);
     }
 };
 
