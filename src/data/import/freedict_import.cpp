@@ -650,6 +650,15 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
+    QSet<std::pair<QString, QString>> apertiumPairs;
+    for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+        const bool forward = list == &englishSpanishEntries;
+        for (const LexiconEntry &entry : *list) {
+            apertiumPairs.insert({(forward ? entry.source : entry.target).toLower(),
+                                  (forward ? entry.target : entry.source).toLower()});
+        }
+    }
     {
         // Apertium's words settle the glued items (a lexicon that could not
         // be read gives none: every unsure one is left out).
@@ -671,14 +680,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         }
         // The pairs of Apertium and FreeDict spa-eng confirm eng-spa's
         // senses of cut compounds.
-        QSet<std::pair<QString, QString>> confirmed;
-        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
-            const bool forward = list == &englishSpanishEntries;
-            for (const LexiconEntry &entry : *list) {
-                confirmed.insert({(forward ? entry.source : entry.target).toLower(),
-                                  (forward ? entry.target : entry.source).toLower()});
-            }
-        }
+        QSet<std::pair<QString, QString>> confirmed = apertiumPairs;
         for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
             for (const QString &word : english)
                 confirmed.insert({word.toLower(), spanish.toLower()});
@@ -706,14 +708,6 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         // A pair Apertium gives is never doubted; one both FreeDict
         // dictionaries give is moved last rather than left out, as the pivot
         // misses many right ones ("rim": "borde").
-        QSet<std::pair<QString, QString>> apertiumPairs;
-        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
-            const bool forward = list == &englishSpanishEntries;
-            for (const LexiconEntry &entry : *list) {
-                apertiumPairs.insert({(forward ? entry.source : entry.target).toLower(),
-                                      (forward ? entry.target : entry.source).toLower()});
-            }
-        }
         QSet<std::pair<QString, QString>> spanishEnglishPairs;
         for (const DictdEntry &entry : std::as_const(spaEng)) {
             for (const QString &item : entry.translations)
@@ -729,7 +723,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         }
         for (int i = 0; i < 2; ++i) {
             report.spanishContradictedDropped +=
-                dropContradicted(spanishRows[i], i == 0, pivot, apertiumPairs, freedictPairs, report.details);
+                vetThroughGerman(spanishRows[i], i == 0, pivot, apertiumPairs, freedictPairs, report.details);
         }
     } else {
         // Without both directions the Spanish tables stay FreeDict's alone.

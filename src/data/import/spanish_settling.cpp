@@ -56,7 +56,7 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
     return dropped;
 }
 
-int dropContradicted(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
+int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
                      const QSet<std::pair<QString, QString>> &apertium,
                      const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details)
 {
