@@ -25,6 +25,8 @@ vorbix_packages=(
   # the French-German dictionary: its German words, looked up in trans-de-en, tell the
   # French pairs' main senses from the wrong ones the two small dictionaries share
   dict-freedict-fra-deu
+  # the Spanish-German dictionary: the same check through German for the Spanish pairs
+  dict-freedict-spa-deu
   # Apertium's English-Spanish lexicons fill and mend the Spanish pairs; lt-print
   # (in lttoolbox-dev, not in lttoolbox) prints them
   apertium-eng-spa lttoolbox-dev

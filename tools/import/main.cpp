@@ -162,9 +162,14 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                           .arg(r.spanishMisspeltDropped));
     }
     print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure; "
-                                 "%2 senses of compounds cut to their first word left out")
+                                 "%2 senses of compounds cut to their first word left out; %3 translations "
+                                 "no German word of spa-deu leads to left out")
                       .arg(r.gluedDropped)
-                      .arg(r.cutTranslationsDropped));
+                      .arg(r.cutTranslationsDropped)
+                      .arg(r.spanishContradictedDropped));
+    if (!r.spanishLinkProblem.isEmpty()) {
+        print(stdout, QStringLiteral("Spanish pairs not checked through German: %1").arg(r.spanishLinkProblem));
+    }
     print(stdout, QStringLiteral("Everyday words the dictionaries lack: %1 rows completed from the supplement")
                       .arg(r.everydayRowsSupplemented));
     if (verbose) {

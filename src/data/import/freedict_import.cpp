@@ -6,7 +6,7 @@
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
-#include "data/import/french_pivot.h"
+#include "data/import/german_pivot.h"
 #include "data/import/input_file.h"
 #include "data/import/german_core.h"
 #include "data/import/spanish_core.h"
@@ -351,9 +351,23 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const QString &item : entry.translations)
             frenchWords.insert(item.toLower());
     }
-    std::future<FrenchPivot> frenchPivot =
+    // So are the Spanish words' links, for the words of FreeDict's Spanish
+    // pairs: the items spa-deu can tell against are theirs (Apertium's
+    // own pairs are never doubted).
+    QSet<QString> spanishWords;
+    for (const DictdEntry &entry : std::as_const(spaEng))
+        spanishWords.insert(entry.headword.toLower());
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        for (const QString &item : entry.translations)
+            spanishWords.insert(item.toLower());
+    }
+    std::future<GermanPivot> spanishPivot =
+        std::async(std::launch::async, [directory, transText, words = std::move(spanishWords)] {
+            return GermanPivot::read(directory, QStringLiteral("spa-deu"), transText, words);
+        });
+    std::future<GermanPivot> frenchPivot =
         std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
-            return FrenchPivot::read(directory, transText, words);
+            return GermanPivot::read(directory, QStringLiteral("fra-deu"), transText, words);
         });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
@@ -377,7 +391,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     std::unique_ptr<ItemSpelling> frenchSpelling;
     report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling, transText);
     {
-        const FrenchPivot pivot = frenchPivot.get();
+        const GermanPivot pivot = frenchPivot.get();
         if (!pivot.problem().isEmpty()) {
             report.frenchLinkProblem = pivot.problem();
         } else if (pivot.isEmpty()) {
@@ -644,6 +658,15 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
     const QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
+    QSet<std::pair<QString, QString>> apertiumPairs;
+    for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
+        const bool forward = list == &englishSpanishEntries;
+        for (const LexiconEntry &entry : *list) {
+            apertiumPairs.insert({(forward ? entry.source : entry.target).toLower(),
+                                  (forward ? entry.target : entry.source).toLower()});
+        }
+    }
     {
         // Apertium's words settle the glued items (a lexicon that could not
         // be read gives none: every unsure one is left out).
@@ -665,14 +688,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         }
         // The pairs of Apertium and FreeDict spa-eng confirm eng-spa's
         // senses of cut compounds.
-        QSet<std::pair<QString, QString>> confirmed;
-        for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
-            const bool forward = list == &englishSpanishEntries;
-            for (const LexiconEntry &entry : *list) {
-                confirmed.insert({(forward ? entry.source : entry.target).toLower(),
-                                  (forward ? entry.target : entry.source).toLower()});
-            }
-        }
+        QSet<std::pair<QString, QString>> confirmed = apertiumPairs;
         for (const auto &[spanish, english] : std::as_const(spanishRows[1])) {
             for (const QString &word : english)
                 confirmed.insert({word.toLower(), spanish.toLower()});
@@ -687,6 +703,36 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.spanishItemsDropped = spanish.itemsDropped;
         report.spanishMisspeltDropped = spanish.misspeltRowsDropped;
         spanishRows = {std::move(spanish.englishSpanish), std::move(spanish.spanishEnglish)};
+        // spa-deu and trans-de-en tell the wrong senses FreeDict pairs with
+        // a word from its right ones ("olla": "pot", not "jug").
+        const GermanPivot pivot = spanishPivot.get();
+        if (!pivot.problem().isEmpty()) {
+            report.spanishLinkProblem = pivot.problem();
+        } else if (pivot.isEmpty()) {
+            report.spanishLinkProblem =
+                QStringLiteral("%1 is not installed")
+                    .arg(fromTrans ? freedictPackage(QStringLiteral("spa-deu")) : QLatin1String(kTransDeEnPackage));
+        }
+        // A pair Apertium gives is never doubted; one both FreeDict
+        // dictionaries give is moved last rather than left out, as the pivot
+        // misses many right ones ("rim": "borde").
+        QSet<std::pair<QString, QString>> spanishEnglishPairs;
+        for (const DictdEntry &entry : std::as_const(spaEng)) {
+            for (const QString &item : entry.translations)
+                spanishEnglishPairs.insert({item.toLower(), entry.headword.toLower()});
+        }
+        QSet<std::pair<QString, QString>> freedictPairs;
+        for (const DictdEntry &entry : std::as_const(engSpa)) {
+            for (const QString &item : entry.translations) {
+                const std::pair<QString, QString> pair{entry.headword.toLower(), item.toLower()};
+                if (spanishEnglishPairs.contains(pair))
+                    freedictPairs.insert(pair);
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            report.spanishContradictedDropped +=
+                vetThroughGerman(spanishRows[i], i == 0, pivot, apertiumPairs, freedictPairs, report.details);
+        }
     } else {
         // Without both directions the Spanish tables stay FreeDict's alone.
         report.lexiconProblem = englishSpanishProblem.isEmpty() ? spanishEnglishProblem : englishSpanishProblem;

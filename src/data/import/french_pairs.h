@@ -31,7 +31,7 @@ class WordRanks;
 // "bruit: noise, sound". Each headword of `forward` takes the words that
 // `reverse` translates to it, and its translations are ranked:
 //   1. those that `links` counts at least one link for (headword, word;
-//      see FrenchPivot) before the rest;
+//      see GermanPivot) before the rest;
 //   2. within each, those that translate back to the headword ("main:
 //      hand" for "hand") before the rest;
 //   3. within each, the commoner (by `targetRanks`) before the rarer, a

@@ -56,4 +56,44 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
     return dropped;
 }
 
+int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
+                     const QSet<std::pair<QString, QString>> &apertium,
+                     const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details)
+{
+    int dropped = 0;
+    for (auto &[headword, items] : rows) {
+        QStringList kept;
+        QStringList doubtful;
+        bool confirmed = false;
+        for (const QString &item : std::as_const(items)) {
+            const QString &english = englishHeadwords ? headword : item;
+            const QString &spanish = englishHeadwords ? item : headword;
+            const int links = pivot.links(spanish, english);
+            confirmed = confirmed || links > 0;
+            // trans-de-en lists few phrases as such: only a pair of single
+            // words is doubted ("echar a perder", "at last" are kept).
+            if (links == 0 && !english.contains(QLatin1Char(' ')) && !spanish.contains(QLatin1Char(' '))
+                && pivot.knows(spanish) && !apertium.contains({english.toLower(), spanish.toLower()}))
+                doubtful.append(item);
+            else
+                kept.append(item);
+        }
+        if (doubtful.isEmpty() || !confirmed)
+            continue;
+        for (const QString &item : std::as_const(doubtful)) {
+            const QString &english = englishHeadwords ? headword : item;
+            const QString &spanish = englishHeadwords ? item : headword;
+            if (bothFreedict.contains({english.toLower(), spanish.toLower()})) {
+                kept.append(item);
+                continue;
+            }
+            details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", no German word of spa-deu leads to it")
+                               .arg(QLatin1String(englishHeadwords ? "eng-spa" : "spa-eng"), item, headword));
+            ++dropped;
+        }
+        items = std::move(kept);
+    }
+    return dropped;
+}
+
 } // namespace vorbix::import

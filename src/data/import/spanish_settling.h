@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/import/german_pivot.h"
 #include "data/import/spanish_core.h"
 
 #include <QHash>
@@ -42,5 +43,19 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
 // each goes to `details`.
 int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
                     const QSet<std::pair<QString, QString>> &confirmed, QStringList &details);
+
+// Checks `rows` through German: a translation is doubtful when the Spanish
+// word has German words (spa-deu) that trans-de-en translates, none of them
+// leads to the English word, and Apertium (`apertium`: lowercased
+// English-Spanish pairs) does not pair the two either ("olla": "box";
+// "antebrazo": "lower-arm"). Only pairs of single words are doubted, and
+// only in a row that keeps an item the pivot links. A doubtful pair both
+// FreeDict dictionaries give (`bothFreedict`) goes after the rest, in its
+// order; one only one of them gives is left out. `englishHeadwords` tells
+// which side of the rows is English. Returns how many translations were
+// left out; one line each goes to `details`.
+int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
+                     const QSet<std::pair<QString, QString>> &apertium,
+                     const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details);
 
 } // namespace vorbix::import

@@ -46,8 +46,12 @@ QVector<import::DictdIndexEntry> writeDictionary(const QString &base, const QLis
     QByteArray dict = "00-database-info\nA test dictionary\n";
     QByteArray index = "00databaseinfo\tA\t" + encodeDictdNumber(dict.size()) + "\n";
     for (const QByteArray &entry : entries) {
-        index += entry.left(entry.indexOf(' ')) + '\t' + encodeDictdNumber(dict.size()) + '\t'
-                 + encodeDictdNumber(entry.size()) + '\n';
+        // The key is the first word of the header, as dictfmt writes it:
+        // "cierto, cierta /.../" is found under "cierto".
+        QByteArray key = entry.left(entry.indexOf(' '));
+        if (key.endsWith(','))
+            key.chop(1);
+        index += key + '\t' + encodeDictdNumber(dict.size()) + '\t' + encodeDictdNumber(entry.size()) + '\n';
         dict += entry;
     }
     QFile indexFile(base + QStringLiteral(".index"));

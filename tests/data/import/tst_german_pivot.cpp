@@ -1,7 +1,11 @@
-// The links between French and English words through German: fra-deu's
-// German words, looked up in trans-de-en. The lines are real ones of both.
+// The links between French or Spanish and English words through German:
+// fra-deu's and spa-deu's German words, looked up in trans-de-en. The lines
+// are real ones of the dictionaries.
 
-#include "data/import/french_pivot.h"
+#include "data/import/german_pivot.h"
+#include "data/import/spanish_settling.h"
+
+#include "import_fixtures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,20 +13,44 @@
 
 using namespace vorbix::import;
 
-class TestFrenchPivot : public QObject
+namespace {
+
+// spa-deu entries as FreeDict writes them, and the trans-de-en lines of
+// their German words.
+const QList<QByteArray> kSpanishGerman{
+    "olla /ˈoʎa/ <n, f>\n1. Topf <n, m>\n2. Kochtopf <n, m>\n",
+    "antebrazo /ˌanteβɾˈaθo/ <n, m>\nUnterarm <n, m>\n",
+    "cierto, cierta /θjˈeɾto/ /θjˈeɾta/ <adj>\n1. sicher\n2. wahr\n3. gewiss\n"};
+const QByteArray kSpanishTrans(
+    "Topf {m} | Töpfe {pl} :: pot | pots\n"
+    "Unterarm {m}; Vorderarm {m} [anat.] | Unterarme {pl}; Vorderarme {pl} :: forearm | forearms\n"
+    "wahr {adj} (der Wahrheit entsprechend) | eine wahre Geschichte :: true (in accordance with fact) | a true "
+    "story\n");
+
+GermanPivot spanishPivot(const QString &directory)
+{
+    vorbix::testing::writeDictionary(directory + QStringLiteral("/freedict-spa-deu"), kSpanishGerman);
+    return GermanPivot::read(directory, QStringLiteral("spa-deu"), kSpanishTrans,
+                             {QStringLiteral("olla"), QStringLiteral("antebrazo"), QStringLiteral("cierto"),
+                              QStringLiteral("cierta"), QStringLiteral("corro")});
+}
+
+} // namespace
+
+class TestGermanPivot : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void linksWordsThroughTheirGermanWords()
     {
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun"), QStringLiteral("de couleur sombre")});
-        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("brun"), {QStringLiteral("braun"), QStringLiteral("de couleur sombre")});
+        pivot.addForeignGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
         // fra-deu numbers some words after their sense.
-        pivot.addFrenchGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
-        pivot.addFrenchGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
-        pivot.addFrenchGerman(QStringLiteral("cheveu"), {QStringLiteral("Haar")});
+        pivot.addForeignGerman(QStringLiteral("jour"), {QStringLiteral("Ajourarbeit"), QStringLiteral("Tag 2.")});
+        pivot.addForeignGerman(QStringLiteral("chapeau"), {QStringLiteral("Hut")});
+        pivot.addForeignGerman(QStringLiteral("cheveu"), {QStringLiteral("Haar")});
         pivot.addTransDeEn(QByteArrayView(
             "# Version :: 1.9\n"
             "braun {adj} :: brown\n"
@@ -61,15 +89,15 @@ private Q_SLOTS:
         // Auskunft, benachrichtigen". trans-de-en writes most verbs with
         // their objects; its only line with "aufwiegeln" made "incite" the
         // one link of "débattre", "discuss" none.
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("débattre"),
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("débattre"),
                               {QStringLiteral("debattieren"), QStringLiteral("diskutieren"),
                                QStringLiteral("besprechen"), QStringLiteral("erörtern"),
                                QStringLiteral("aufwiegeln"), QStringLiteral("aufwühlen")});
-        pivot.addFrenchGerman(QStringLiteral("renseigner"),
+        pivot.addForeignGerman(QStringLiteral("renseigner"),
                               {QStringLiteral("informieren"), QStringLiteral("mitteilen"),
                                QStringLiteral("Auskunft"), QStringLiteral("benachrichtigen")});
-        pivot.addFrenchGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
+        pivot.addForeignGerman(QStringLiteral("moderne"), {QStringLiteral("modern")});
         pivot.addTransDeEn(QByteArrayView(
             "etw. mit jdm. besprechen; bereden; er\xc3\xb6rtern; diskutieren; debattieren {vi} | besprechend; "
             "beredend; er\xc3\xb6rternd; diskutierend; debattierend | wie besprochen :: to discuss sth. with sb. | "
@@ -132,8 +160,8 @@ private Q_SLOTS:
     void passesOverLinesItCannotRead()
     {
         QFETCH(QByteArray, text);
-        FrenchPivot pivot;
-        pivot.addFrenchGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
         pivot.addTransDeEn(text);
         QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 0);
         // The reading goes on after such a line.
@@ -146,9 +174,9 @@ private Q_SLOTS:
         QTemporaryDir empty;
         QVERIFY(empty.isValid());
         const QSet<QString> french{QStringLiteral("brun")};
-        QVERIFY(FrenchPivot::read(empty.path(), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
+        QVERIFY(GermanPivot::read(empty.path(), QStringLiteral("fra-deu"), QByteArray("braun {adj} :: brown\n"), french).isEmpty());
         // Nor without trans-de-en, even where fra-deu is installed.
-        QVERIFY(FrenchPivot::read(QStringLiteral("/usr/share/dictd"), QByteArray(), french).isEmpty());
+        QVERIFY(GermanPivot::read(QStringLiteral("/usr/share/dictd"), QStringLiteral("fra-deu"), QByteArray(), french).isEmpty());
     }
 
     void linksNothingFromADictionaryItCannotRead_data()
@@ -173,12 +201,70 @@ private Q_SLOTS:
         QVERIFY(data.open(QIODevice::WriteOnly));
         data.write(dict);
         data.close();
-        const FrenchPivot pivot =
-            FrenchPivot::read(dir.path(), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
+        const GermanPivot pivot =
+            GermanPivot::read(dir.path(), QStringLiteral("fra-deu"), QByteArray("braun {adj} :: brown\n"), {QStringLiteral("brun")});
         QVERIFY(pivot.isEmpty());
         QVERIFY2(pivot.problem().contains(QLatin1String("freedict-fra-deu.dict.dz")), qPrintable(pivot.problem()));
     }
+
+    void readsSpanishGermanEntries()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const GermanPivot pivot = spanishPivot(dir.path());
+        QVERIFY(pivot.problem().isEmpty());
+        QCOMPARE(pivot.links(QStringLiteral("olla"), QStringLiteral("pot")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("olla"), QStringLiteral("jug")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("antebrazo"), QStringLiteral("forearm")), 1);
+        // An entry headed by its forms links each of them.
+        QCOMPARE(pivot.links(QStringLiteral("cierto"), QStringLiteral("true")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("cierta"), QStringLiteral("true")), 1);
+        // "corro" is no word of spa-deu: nothing tells for or against it.
+        QVERIFY(pivot.knows(QStringLiteral("olla")));
+        QVERIFY(!pivot.knows(QStringLiteral("corro")));
+        // Without spa-deu nothing is linked, and nothing is doubted.
+        QTemporaryDir empty;
+        QVERIFY(GermanPivot::read(empty.path(), QStringLiteral("spa-deu"), kSpanishTrans,
+                                  {QStringLiteral("olla")}).isEmpty());
+    }
+
+    void dropsOrMovesWhatThePivotTellsAgainst()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const GermanPivot pivot = spanishPivot(dir.path());
+        // spa-eng "olla: 1. jug, pot 2. box, container, vessel", "antebrazo:
+        // lower-arm", "corro: roll"; the rows as the lexicon merge left them.
+        SenseRows spanishEnglish{
+            {QStringLiteral("olla"),
+             {QStringLiteral("jug"), QStringLiteral("pot"), QStringLiteral("box"), QStringLiteral("container"),
+              QStringLiteral("cooking vessel")}},
+            {QStringLiteral("antebrazo"), {QStringLiteral("lower-arm"), QStringLiteral("forearm")}},
+            {QStringLiteral("corro"), {QStringLiteral("roll")}}};
+        // As though Apertium paired "olla" with "container", and eng-spa
+        // gave "jug: olla" back.
+        const QSet<std::pair<QString, QString>> apertium{{QStringLiteral("container"), QStringLiteral("olla")}};
+        const QSet<std::pair<QString, QString>> bothFreedict{{QStringLiteral("jug"), QStringLiteral("olla")}};
+        QStringList details;
+        QCOMPARE(vetThroughGerman(spanishEnglish, false, pivot, apertium, bothFreedict, details), 2);
+        // "box" goes, "jug" (two dictionaries) goes last; Apertium's pair and
+        // the phrase, which trans-de-en seldom lists, stay where they were.
+        QCOMPARE(spanishEnglish.at(0).second, (QStringList{QStringLiteral("pot"), QStringLiteral("container"),
+                                                           QStringLiteral("cooking vessel"), QStringLiteral("jug")}));
+        QCOMPARE(spanishEnglish.at(1).second, QStringList{QStringLiteral("forearm")});
+        QCOMPARE(spanishEnglish.at(2).second, QStringList{QStringLiteral("roll")});
+        QCOMPARE(details.size(), 2);
+
+        // A row that nothing confirms is kept whole, doubtful or not; the
+        // English rows are checked the same way.
+        SenseRows englishSpanish{{QStringLiteral("jug"), {QStringLiteral("olla")}},
+                                 {QStringLiteral("box"), {QStringLiteral("olla"), QStringLiteral("caja")}},
+                                 {QStringLiteral("pot"), {QStringLiteral("maceta"), QStringLiteral("olla")}}};
+        const SenseRows asBefore = englishSpanish;
+        QCOMPARE(vetThroughGerman(englishSpanish, true, pivot, {}, {}, details), 0);
+        QCOMPARE(englishSpanish, asBefore);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestFrenchPivot)
-#include "tst_french_pivot.moc"
+QTEST_GUILESS_MAIN(TestGermanPivot)
+#include "tst_german_pivot.moc"

@@ -1,4 +1,4 @@
-#include "data/import/french_pivot.h"
+#include "data/import/german_pivot.h"
 
 #include "data/import/dictd_entry.h"
 #include "data/import/dictd_index.h"
@@ -122,11 +122,11 @@ QString englishPivotKey(const QString &english)
     return kept.join(QLatin1Char(' '));
 }
 
-void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &german)
+void GermanPivot::addForeignGerman(const QString &foreign, const QStringList &german)
 {
     // fra-deu numbers some words after their sense ("Tag 2.").
     static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
-    QStringList &words = m_frenchGerman[french.toLower()];
+    QStringList &words = m_foreignGerman[foreign.toLower()];
     for (const QString &item : german) {
         const QString word = QString(item).remove(senseNumber);
         if (!word.isEmpty() && !words.contains(word))
@@ -134,7 +134,7 @@ void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &germ
     }
 }
 
-void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &english)
+void GermanPivot::addGermanEnglish(const QString &german, const QStringList &english)
 {
     QSet<QString> &keys = m_germanEnglish[german];
     for (const QString &word : english) {
@@ -144,20 +144,28 @@ void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &eng
     }
 }
 
-int FrenchPivot::links(const QString &french, const QString &english) const
+QStringList GermanPivot::germanOf(const QString &foreign) const
 {
-    auto german = m_frenchGerman.constFind(french.toLower());
-    // fra-deu has no entry for most plurals: "cheveux" is "cheveu" there.
-    if (german == m_frenchGerman.constEnd() && french.size() > 3
-        && (french.endsWith(QLatin1Char('s')) || french.endsWith(QLatin1Char('x'))))
-        german = m_frenchGerman.constFind(french.toLower().chopped(1));
-    if (german == m_frenchGerman.constEnd())
+    const QString word = foreign.toLower();
+    auto german = m_foreignGerman.constFind(word);
+    // The dictionaries have no entry for most plurals: "cheveux" is
+    // "cheveu" in fra-deu, "gatos" "gato" in spa-deu.
+    if (german == m_foreignGerman.constEnd() && word.size() > 3
+        && (word.endsWith(QLatin1Char('s')) || word.endsWith(QLatin1Char('x'))))
+        german = m_foreignGerman.constFind(word.chopped(1));
+    return german == m_foreignGerman.constEnd() ? QStringList() : *german;
+}
+
+int GermanPivot::links(const QString &foreign, const QString &english) const
+{
+    const QStringList german = germanOf(foreign);
+    if (german.isEmpty())
         return 0;
     const QString key = englishPivotKey(english);
     if (key.isEmpty())
         return 0;
     int count = 0;
-    for (const QString &word : *german) {
+    for (const QString &word : german) {
         const auto found = m_germanEnglish.constFind(word);
         if (found != m_germanEnglish.constEnd() && found->contains(key))
             ++count;
@@ -165,12 +173,21 @@ int FrenchPivot::links(const QString &french, const QString &english) const
     return count;
 }
 
-void FrenchPivot::addTransDeEn(QByteArrayView trans)
+bool GermanPivot::knows(const QString &foreign) const
+{
+    const QStringList german = germanOf(foreign);
+    return std::any_of(german.begin(), german.end(), [this](const QString &word) {
+        const auto found = m_germanEnglish.constFind(word);
+        return found != m_germanEnglish.constEnd() && !found->isEmpty();
+    });
+}
+
+void GermanPivot::addTransDeEn(QByteArrayView trans)
 {
     // German words as trans-de-en writes them, to test a synonym before it
     // is decoded: most lines hold none of them.
     QSet<QByteArray> wanted;
-    for (const QStringList &german : std::as_const(m_frenchGerman)) {
+    for (const QStringList &german : std::as_const(m_foreignGerman)) {
         for (const QString &word : german)
             wanted.insert(word.toUtf8());
     }
@@ -216,28 +233,38 @@ void FrenchPivot::addTransDeEn(QByteArrayView trans)
     }
 }
 
-FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans, const QSet<QString> &french)
+GermanPivot GermanPivot::read(const QString &directory, const QString &dictionary, const QByteArray &trans,
+                              const QSet<QString> &foreign)
 {
     const QDir dir(directory);
-    const QString fraDeuIndex = dir.filePath(QStringLiteral("freedict-fra-deu.index"));
-    const QString fraDeuDict = dir.filePath(QStringLiteral("freedict-fra-deu.dict.dz"));
-    FrenchPivot pivot;
-    if (trans.isEmpty() || !QFileInfo(fraDeuIndex).isFile() || !QFileInfo(fraDeuDict).isFile())
+    const QString index = dir.filePath(QStringLiteral("freedict-%1.index").arg(dictionary));
+    const QString dict = dir.filePath(QStringLiteral("freedict-%1.dict.dz").arg(dictionary));
+    GermanPivot pivot;
+    if (trans.isEmpty() || !QFileInfo(index).isFile() || !QFileInfo(dict).isFile())
         return pivot;
-    // fra-deu only ranks what the French dictionaries give: one that cannot
+    // The dictionary only ranks what the small pairs give: one that cannot
     // be read leaves the rows unlinked, and the import goes on.
     try {
-        QVector<DictdIndexEntry> fraDeu = readDictdIndex(fraDeuIndex);
-        fraDeu.removeIf([&french](const DictdIndexEntry &entry) {
-            return !french.contains(QString::fromUtf8(entry.key).toLower());
+        QVector<DictdIndexEntry> entries = readDictdIndex(index);
+        entries.removeIf([&foreign](const DictdIndexEntry &entry) {
+            return !foreign.contains(QString::fromUtf8(entry.key).toLower());
         });
-        forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
+        forEachDictdEntry(dict, entries, [&pivot, &foreign](const DictdIndexEntry &, const QByteArray &bytes) {
             const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-            if (french.contains(entry.headword.toLower()))
-                pivot.addFrenchGerman(entry.headword, entry.translations);
+            if (foreign.contains(entry.headword.toLower())) {
+                pivot.addForeignGerman(entry.headword, entry.translations);
+                return;
+            }
+            // spa-deu heads an adjective or a noun with its forms: "cierto,
+            // cierta", "mozo, | moza".
+            static const QRegularExpression formSeparator(QStringLiteral("\\s*[,|]\\s*"));
+            for (const QString &form : entry.headword.split(formSeparator, Qt::SkipEmptyParts)) {
+                if (foreign.contains(form.toLower()))
+                    pivot.addForeignGerman(form, entry.translations);
+            }
         });
     } catch (const RecordError &error) {
-        FrenchPivot unread;
+        GermanPivot unread;
         unread.m_problem = error.message();
         return unread;
     }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+namespace vorbix::import {
+
+// What a foreign (French or Spanish) and an English word have in common
+// through German: the German words FreeDict's fra-deu or spa-deu gives for
+// the foreign word that trans-de-en translates to the English one. Two
+// dictionaries made apart from the small pair (fra-deu or spa-deu, and
+// trans-de-en) agreeing on a pair is evidence of its main sense: "brun"
+// reaches "brown" through "braun", never "black"; "rencontrer" reaches
+// "meet" and "encounter", not "sink" or "bore"; "olla" reaches "pot"
+// through "Topf", not "jug".
+class GermanPivot
+{
+public:
+    void addForeignGerman(const QString &foreign, const QStringList &german);
+    void addGermanEnglish(const QString &german, const QStringList &english);
+
+    // Adds the English words trans-de-en gives the German words of the
+    // foreign ones added so far: those of every synonym group of a line that
+    // is one of them ("Hut {m}" but not "Hut {m} mit Band"). Lines that do
+    // not read as "German :: English" with as many groups on each side are
+    // passed over.
+    void addTransDeEn(QByteArrayView trans);
+
+    // How many German words link the two; 0 when none does or a dictionary
+    // was missing. English items compare without case, a leading "to" or a
+    // placeholder object ("sb.", "sth.").
+    int links(const QString &foreign, const QString &english) const;
+
+    // Whether the foreign word has German words that trans-de-en translates:
+    // only then does links() == 0 tell against a pairing.
+    bool knows(const QString &foreign) const;
+
+    bool isEmpty() const { return m_germanEnglish.isEmpty(); }
+
+    // Why the foreign-German dictionary could not be read; empty when it
+    // was, or was missing.
+    const QString &problem() const { return m_problem; }
+
+    // Reads `dictionary` ("fra-deu", "spa-deu") from the FreeDict directory
+    // for the foreign words in `foreign`, and trans-de-en's text for the
+    // German words it gives; empty when either is missing, and when the
+    // dictionary cannot be read (problem() then says why).
+    static GermanPivot read(const QString &directory, const QString &dictionary, const QByteArray &trans,
+                            const QSet<QString> &foreign);
+
+private:
+    // The German words of a foreign word, or of its singular.
+    QStringList germanOf(const QString &foreign) const;
+
+    QHash<QString, QStringList> m_foreignGerman;  // lower-case foreign word -> German words
+    QHash<QString, QSet<QString>> m_germanEnglish;  // German word -> English keys
+    QString m_problem;
+};
+
+// The form an English item is compared in: lower case, hyphens as blanks
+// ("plane-tree" is "plane tree"), no leading "to", no placeholder object.
+QString englishPivotKey(const QString &english);
+
+} // namespace vorbix::import
