@@ -92,6 +92,21 @@ QByteArray verbWithoutObjects(QByteArrayView synonym)
     return verb;
 }
 
+// How a French word is looked up: lower case, with the typographic
+// apostrophe fra-deu writes ("aujourd’hui") as the straight one the small
+// dictionaries write ("aujourd'hui").
+QString frenchKey(const QString &french)
+{
+    return french.toLower().replace(QChar(0x2019), QLatin1Char('\''));
+}
+
+// A French word as fra-deu's index writes it: its keys drop hyphens and
+// apostrophes ("rondpoint" for "rond-point", "aujourdhui").
+QString frenchIndexKey(const QString &french)
+{
+    return frenchKey(french).remove(QLatin1Char('-')).remove(QLatin1Char('\''));
+}
+
 } // namespace
 
 QString englishPivotKey(const QString &english)
@@ -126,7 +141,7 @@ void FrenchPivot::addFrenchGerman(const QString &french, const QStringList &germ
 {
     // fra-deu numbers some words after their sense ("Tag 2.").
     static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
-    QStringList &words = m_frenchGerman[french.toLower()];
+    QStringList &words = m_frenchGerman[frenchKey(french)];
     for (const QString &item : german) {
         const QString word = QString(item).remove(senseNumber);
         if (!word.isEmpty() && !words.contains(word))
@@ -146,11 +161,11 @@ void FrenchPivot::addGermanEnglish(const QString &german, const QStringList &eng
 
 int FrenchPivot::links(const QString &french, const QString &english) const
 {
-    auto german = m_frenchGerman.constFind(french.toLower());
+    auto german = m_frenchGerman.constFind(frenchKey(french));
     // fra-deu has no entry for most plurals: "cheveux" is "cheveu" there.
     if (german == m_frenchGerman.constEnd() && french.size() > 3
         && (french.endsWith(QLatin1Char('s')) || french.endsWith(QLatin1Char('x'))))
-        german = m_frenchGerman.constFind(french.toLower().chopped(1));
+        german = m_frenchGerman.constFind(frenchKey(french).chopped(1));
     if (german == m_frenchGerman.constEnd())
         return 0;
     const QString key = englishPivotKey(english);
@@ -226,14 +241,20 @@ FrenchPivot FrenchPivot::read(const QString &directory, const QByteArray &trans,
         return pivot;
     // fra-deu only ranks what the French dictionaries give: one that cannot
     // be read leaves the rows unlinked, and the import goes on.
+    QSet<QString> keys;
+    QSet<QString> indexKeys;
+    for (const QString &word : french) {
+        keys.insert(frenchKey(word));
+        indexKeys.insert(frenchIndexKey(word));
+    }
     try {
         QVector<DictdIndexEntry> fraDeu = readDictdIndex(fraDeuIndex);
-        fraDeu.removeIf([&french](const DictdIndexEntry &entry) {
-            return !french.contains(QString::fromUtf8(entry.key).toLower());
+        fraDeu.removeIf([&indexKeys](const DictdIndexEntry &entry) {
+            return !indexKeys.contains(frenchIndexKey(QString::fromUtf8(entry.key)));
         });
-        forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &french](const DictdIndexEntry &, const QByteArray &bytes) {
+        forEachDictdEntry(fraDeuDict, fraDeu, [&pivot, &keys](const DictdIndexEntry &, const QByteArray &bytes) {
             const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-            if (french.contains(entry.headword.toLower()))
+            if (keys.contains(frenchKey(entry.headword)))
                 pivot.addFrenchGerman(entry.headword, entry.translations);
         });
     } catch (const RecordError &error) {
