@@ -219,13 +219,14 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
         englishHeadwords -= doubtful - englishWordsInTrans(transText, doubtful);
     }
     english.alsoKnow(std::move(englishHeadwords));
+    const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details);
     frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
     ItemSpelling &french = *frenchSpelling;
     french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
     french.addVariant(QStringLiteral("æ"), QStringLiteral("ae"));
     french.findGluedWords(true);
     french.alsoNear(englishRanks);
-    return vetFrenchPairEntries(engFra, english, french, QStringLiteral("eng-fra"), details)
+    return mended + vetFrenchPairEntries(engFra, english, french, QStringLiteral("eng-fra"), details)
            + vetFrenchPairEntries(fraEng, french, english, QStringLiteral("fra-eng"), details);
 }
 

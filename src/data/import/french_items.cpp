@@ -1,5 +1,6 @@
 #include "data/import/french_items.h"
 
+#include "data/import/trans_de_en.h"
 #include "data/import/word_frequency.h"
 
 #include <QFile>
@@ -265,6 +266,20 @@ QString ItemSpelling::gluedPhrase(const QString &word) const
     return {};
 }
 
+QStringList ItemSpelling::commonWordSplits(const QString &word) const
+{
+    QStringList splits;
+    if (!isLettersOnly(word) || word != word.toLower() || lists(word))
+        return splits;
+    for (qsizetype cut = 2; cut + 2 <= word.size(); ++cut) {
+        const QString left = word.left(cut);
+        const QString right = word.mid(cut);
+        if (isCommon(left) && isCommon(right))
+            splits.append(left + QLatin1Char(' ') + right);
+    }
+    return splits;
+}
+
 QString ItemSpelling::vetted(const QString &item, QString *why) const
 {
     QStringList words = item.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -325,6 +340,58 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         entry.translations = kept;
     }
     entries.removeIf([](const DictdEntry &entry) { return entry.headword.isEmpty(); });
+    return changed;
+}
+
+int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
+                     const QByteArray &transText, QStringList &details)
+{
+    QHash<QString, QString> splitOf;  // glued word -> its only split
+    const auto consider = [&](const QString &item) {
+        if (splitOf.contains(item))
+            return;
+        const QStringList splits = english.commonWordSplits(item);
+        if (splits.size() == 1)
+            splitOf.insert(item, splits.constFirst());
+    };
+    for (const DictdEntry &entry : std::as_const(engFra))
+        consider(entry.headword);
+    for (const DictdEntry &entry : std::as_const(fraEng)) {
+        for (const QString &item : entry.translations)
+            consider(item);
+    }
+    if (splitOf.isEmpty() || transText.isEmpty())
+        return 0;
+    const QSet<QString> glued(splitOf.keyBegin(), splitOf.keyEnd());
+    QSet<QString> phrases;
+    for (const QString &phrase : std::as_const(splitOf))
+        phrases.insert(phrase);
+    const QHash<QString, int> phraseCounts = englishPhraseCountsInTrans(transText, phrases);
+    const QHash<QString, int> wordCounts = englishWordCountsInTrans(transText, glued);
+    QHash<QString, QString> mended;
+    for (auto it = splitOf.cbegin(); it != splitOf.cend(); ++it) {
+        const int apart = phraseCounts.value(it.value());
+        if (apart >= kMinAttested && apart > 4 * wordCounts.value(it.key())) {
+            mended.insert(it.key(), it.value());
+            details.append(QStringLiteral("eng-fra, fra-eng: \"%1\" -> \"%2\"").arg(it.key(), it.value()));
+        }
+    }
+    int changed = 0;
+    for (DictdEntry &entry : engFra) {
+        if (const auto found = mended.constFind(entry.headword); found != mended.constEnd()) {
+            entry.headword = *found;
+            ++changed;
+        }
+    }
+    for (DictdEntry &entry : fraEng) {
+        QStringList items;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString mend = mended.value(item, item);
+            changed += mend != item;
+            appendUnique(items, {mend});
+        }
+        entry.translations = items;
+    }
     return changed;
 }
 

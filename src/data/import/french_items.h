@@ -101,6 +101,11 @@ public:
     // for misspelt were they not known otherwise, lower-cased.
     QSet<QString> doubtfulWords(const QStringList &texts) const;
 
+    // The phrases of two common words, each of two letters or more, that the
+    // lower-case `word` runs together when no word list has it: "icecream"
+    // gives "ice cream".
+    QStringList commonWordSplits(const QString &word) const;
+
 private:
     bool isCommon(const QString &word) const;
     // The known phrase of two words that `word` runs together, the empty
@@ -134,5 +139,19 @@ private:
 // out or changed.
 int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headwords,
                          const ItemSpelling &translations, const QString &dictionary, QStringList &details);
+
+// Writes apart the English words eng-fra and fra-eng run together
+// ("icecream", "alarmclock") where trans-de-en, a far larger dictionary,
+// writes them apart far more often: the phrase of commonWordSplits at least
+// kMinAttested times and more than four times as often as the word (which
+// a glued spelling in use, "rearguard", is not), the only
+// such phrase of the word. English glues many compounds ("pillowslip",
+// "speedwell"), so no word is left out for want of that. Mends the
+// headwords of `engFra` and the translations of `fraEng`, appends a line
+// per word to `details` and returns how many items changed.
+int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
+                     const QByteArray &transText, QStringList &details);
+
+inline constexpr int kMinAttested = 2;
 
 } // namespace vorbix::import

@@ -73,6 +73,15 @@ constexpr double kLookAlikeBonus = 2.0;
 // addReverseTranslations): as much as one place further up a list.
 constexpr double kMainSenseBonus = 1.2;
 
+// How much likelier a linked word is the main translation for each German
+// word past the first that links it (see addReverseTranslations), up to
+// kMostLinks words: as much as one place further up a list. fra-deu gives
+// the German words of the main sense several synonyms, a side sense one
+// ("facture: Rechnung, Faktura, Warenrechnung" all reach "invoice",
+// "account" only through "Rechnung").
+constexpr double kLinkBonus = 1.2;
+constexpr int kMostLinks = 3;
+
 // How unlikely a translation is the main one: the log of its rank among
 // the commonest words, so that rank 10 against 100 weighs as 100 against
 // 1000, plus a little over one for each place further down the other
@@ -294,8 +303,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // trans-de-en were made apart from them and link "brun" to "brown"
         // only.
         if (links && !phraseHeadword) {
-            for (Candidate &candidate : candidates)
-                candidate.linked = links(entry.headword, candidate.word) > 0;
+            for (Candidate &candidate : candidates) {
+                const int count = links(entry.headword, candidate.word);
+                candidate.linked = count > 0;
+                if (count > 1)
+                    candidate.cost -= kLinkBonus * (std::min(count, kMostLinks) - 1);
+            }
         }
         // A word that looks like the headword ("accepter: accept",
         // "fonction: function") is the likelier main translation, by about

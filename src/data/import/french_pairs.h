@@ -39,7 +39,9 @@ class WordRanks;
 //      down its own list or a hyphenated word no list has
 //      (`isListedTargetWord`; "washing-bear") counting as rarer, and a word
 //      whose row in the other table starts with the headword (`givesFirst`:
-//      "reine" for "queen") as commoner;
+//      "reine" for "queen") as commoner, and so a word `links` counts more
+//      links for ("invoice" for "facture", through "Rechnung", "Faktura"
+//      and "Warenrechnung");
 //   4. among equals, the dictionaries' order, its own words first.
 // Its own translations are all kept; the filled-in ones only while they
 // and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like

@@ -92,6 +92,21 @@ QByteArray verbWithoutObjects(QByteArrayView synonym)
     return verb;
 }
 
+// How a French or Spanish word is looked up: lower case, with the
+// typographic apostrophe fra-deu writes ("aujourd’hui") as the straight one
+// the small dictionaries write ("aujourd'hui").
+QString foreignKey(const QString &foreign)
+{
+    return foreign.toLower().replace(QChar(0x2019), QLatin1Char('\''));
+}
+
+// A word as the dictionary's index writes it: its keys drop hyphens and
+// apostrophes ("rondpoint" for "rond-point", "aujourdhui").
+QString foreignIndexKey(const QString &foreign)
+{
+    return foreignKey(foreign).remove(QLatin1Char('-')).remove(QLatin1Char('\''));
+}
+
 } // namespace
 
 QString englishPivotKey(const QString &english)
@@ -126,7 +141,7 @@ void GermanPivot::addForeignGerman(const QString &foreign, const QStringList &ge
 {
     // fra-deu numbers some words after their sense ("Tag 2.").
     static const QRegularExpression senseNumber(QStringLiteral("\\s+\\d+\\.$"));
-    QStringList &words = m_foreignGerman[foreign.toLower()];
+    QStringList &words = m_foreignGerman[foreignKey(foreign)];
     for (const QString &item : german) {
         const QString word = QString(item).remove(senseNumber);
         if (!word.isEmpty() && !words.contains(word))
@@ -146,7 +161,7 @@ void GermanPivot::addGermanEnglish(const QString &german, const QStringList &eng
 
 QStringList GermanPivot::germanOf(const QString &foreign) const
 {
-    const QString word = foreign.toLower();
+    const QString word = foreignKey(foreign);
     auto german = m_foreignGerman.constFind(word);
     // The dictionaries have no entry for most plurals: "cheveux" is
     // "cheveu" in fra-deu, "gatos" "gato" in spa-deu.
@@ -244,14 +259,20 @@ GermanPivot GermanPivot::read(const QString &directory, const QString &dictionar
         return pivot;
     // The dictionary only ranks what the small pairs give: one that cannot
     // be read leaves the rows unlinked, and the import goes on.
+    QSet<QString> keys;
+    QSet<QString> indexKeys;
+    for (const QString &word : foreign) {
+        keys.insert(foreignKey(word));
+        indexKeys.insert(foreignIndexKey(word));
+    }
     try {
         QVector<DictdIndexEntry> entries = readDictdIndex(index);
-        entries.removeIf([&foreign](const DictdIndexEntry &entry) {
-            return !foreign.contains(QString::fromUtf8(entry.key).toLower());
+        entries.removeIf([&indexKeys](const DictdIndexEntry &entry) {
+            return !indexKeys.contains(foreignIndexKey(QString::fromUtf8(entry.key)));
         });
-        forEachDictdEntry(dict, entries, [&pivot, &foreign](const DictdIndexEntry &, const QByteArray &bytes) {
+        forEachDictdEntry(dict, entries, [&pivot, &keys](const DictdIndexEntry &, const QByteArray &bytes) {
             const DictdEntry entry = parseDictdEntry(QString::fromUtf8(bytes), EntryStyle::SenseList);
-            if (foreign.contains(entry.headword.toLower())) {
+            if (keys.contains(foreignKey(entry.headword))) {
                 pivot.addForeignGerman(entry.headword, entry.translations);
                 return;
             }
@@ -259,7 +280,7 @@ GermanPivot GermanPivot::read(const QString &directory, const QString &dictionar
             // cierta", "mozo, | moza".
             static const QRegularExpression formSeparator(QStringLiteral("\\s*[,|]\\s*"));
             for (const QString &form : entry.headword.split(formSeparator, Qt::SkipEmptyParts)) {
-                if (foreign.contains(form.toLower()))
+                if (keys.contains(foreignKey(form)))
                     pivot.addForeignGerman(form, entry.translations);
             }
         });

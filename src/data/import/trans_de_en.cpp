@@ -1837,9 +1837,9 @@ private:
 
 } // namespace
 
-QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
+QHash<QString, int> englishPhraseCountsInTrans(const QByteArray &text, const QSet<QString> &phrases)
 {
-    QSet<QString> found;
+    QHash<QString, int> found;
     if (phrases.isEmpty())
         return found;
     // The phrases, looked up by views of each line's words. A bit table of
@@ -1895,16 +1895,16 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
                 continue;
             for (size_t last = first + 1; last < starts.size() && qsizetype(last - first) < mostWords; ++last) {
                 if (const QString *match = wanted.find(view.substr(starts[first], endOf(last + 1) - starts[first])))
-                    found.insert(*match);
+                    ++found[*match];
             }
         }
     });
     return found;
 }
 
-QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words)
+QHash<QString, int> englishWordCountsInTrans(const QByteArray &text, const QSet<QString> &words)
 {
-    QSet<QString> found;
+    QHash<QString, int> found;
     if (words.isEmpty())
         return found;
     const Utf8Lookup wanted(words);
@@ -1919,12 +1919,24 @@ QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &w
                 lower.push_back(static_cast<char>(upper ? byte + ('a' - 'A') : byte));
             } else if (!lower.empty()) {
                 if (const QString *match = wanted.find(lower))
-                    found.insert(*match);
+                    ++found[*match];
                 lower.clear();
             }
         }
     });
     return found;
+}
+
+QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> &phrases)
+{
+    const QHash<QString, int> counts = englishPhraseCountsInTrans(text, phrases);
+    return QSet<QString>(counts.keyBegin(), counts.keyEnd());
+}
+
+QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words)
+{
+    const QHash<QString, int> counts = englishWordCountsInTrans(text, words);
+    return QSet<QString>(counts.keyBegin(), counts.keyEnd());
 }
 
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)

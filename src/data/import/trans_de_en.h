@@ -3,6 +3,7 @@
 #include "data/import/german_core.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -138,5 +139,11 @@ QSet<QString> englishPhrasesInTrans(const QByteArray &text, const QSet<QString> 
 // Those of `words` (lowercased English words) that stand on the English
 // side of a line of `text` (the trans-de-en file).
 QSet<QString> englishWordsInTrans(const QByteArray &text, const QSet<QString> &words);
+
+// How often each of `phrases` (as for englishPhrasesInTrans) and each of
+// `words` (as for englishWordsInTrans) stands on the English sides of
+// `text`; those that never do are left out.
+QHash<QString, int> englishPhraseCountsInTrans(const QByteArray &text, const QSet<QString> &phrases);
+QHash<QString, int> englishWordCountsInTrans(const QByteArray &text, const QSet<QString> &words);
 
 } // namespace vorbix::import

@@ -142,6 +142,49 @@ private Q_SLOTS:
         QCOMPARE(known.vetted(QStringLiteral("independant")), QString());
     }
 
+    void writesApartEnglishWordsTransDeEnWritesApart()
+    {
+        const WordRanks ranks = WordRanks::fromText(
+            QStringLiteral("ice 900\ncream 800\nrear 700\nguard 600\npillow 500\nslip 400\n"));
+        const ItemSpelling spelling(WordList::fromWords(words("pillowslip")), ranks, {});
+        QVector<DictdEntry> engFra{
+            entry("icecream /aisiːkriːm/\ncrème glacée, glace\n"),
+            entry("rearguard /riəgɑːd/\narrière‐garde\n"),
+        };
+        QVector<DictdEntry> fraEng{
+            entry("crème glacée /kʀɛmglase/ <n, fem>\nice, icecream\n"),
+            entry("arrière-garde /aʁjˈɛʁ ɡˈaʁd/ <n, masc>\nrear, rearguard\n"),
+            entry("taie /tɛ/ <n, fem>\npillowslip\n"),
+        };
+        // "ice cream" nine times against one "<icecream>"; "rear-guard"
+        // three times against one "rearguard", a spelling in use.
+        const QByteArray trans =
+            "Eis {n}; Speiseeis {n}; Eiscreme {f}; Glace {f} [Schw.] [cook.] | Cremeeis {n} | Eis in der T\xc3\xbc"
+            "te [Dt.] / im Stanizel [\xc3\x96s.] / im Cornet [Schw.] (Milcheis) | Eis nach F\xc3\xbcrst-P\xc3\xbc"
+            "ckler-Art; F\xc3\xbcrst-P\xc3\xbcckler-Eis | Fruchteis {n} | Softeis {n} | Vanilleeis {n} | "
+            "Stracciatella-Eis {n} | eine Kugel Eis <Eiskugel> | ein Eis essen | d\xc3\xbcnn geschabtes mit Sirup "
+            "\xc3\xbcbergossenes Eis :: ice cream <ice-cream> <icecream> | frozen custard | cone ice cream | "
+            "Neapolitan ice cream | fruit ice cream; tutti-frutti | soft-serve ice cream; soft serve | vanilla ice "
+            "cream | chocolate chip ice cream | a a scoop of ice cream | to eat an ice cream | snow cone; snowball\n"
+            "Nachhut {f} :: rearguard\n"
+            "R\xc3\xbcckzugsgefecht {n} [mil.] | R\xc3\xbcckzugsgefechte {pl} | nur noch ein R\xc3\xbcckzugsgefecht "
+            "liefern [\xc3\xbcbtr.] :: rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n";
+        QStringList details;
+        QCOMPARE(mendGluedEnglish(engFra, fraEng, spelling, trans, details), 2);
+        QCOMPARE(engFra.at(0).headword, QStringLiteral("ice cream"));
+        QCOMPARE(fraEng.at(0).translations, QStringList({"ice", "ice cream"}));
+        QCOMPARE(engFra.at(1).headword, QStringLiteral("rearguard"));
+        QCOMPARE(fraEng.at(1).translations, QStringList({"rear", "rearguard"}));
+        // A listed word is no run-together one.
+        QCOMPARE(fraEng.at(2).translations, QStringList({"pillowslip"}));
+        QCOMPARE(details, QStringList({"eng-fra, fra-eng: \"icecream\" -> \"ice cream\""}));
+        // Without trans-de-en nothing is attested and nothing changes.
+        QVector<DictdEntry> alone{entry("icecream /aisiːkriːm/\ncrème glacée, glace\n")};
+        QVector<DictdEntry> none;
+        QCOMPARE(mendGluedEnglish(alone, none, spelling, {}, details), 0);
+        QCOMPARE(alone.at(0).headword, QStringLiteral("icecream"));
+    }
+
     void vetsBothDictionariesAndDropsMisspeltHeadwords()
     {
         QVector<DictdEntry> fraEng{

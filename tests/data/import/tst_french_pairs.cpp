@@ -255,6 +255,33 @@ private Q_SLOTS:
         QCOMPARE(find(linked, "brun")->translations, QStringList({"brown", "black"}));
     }
 
+    void prefersAWordMoreGermanWordsLink()
+    {
+        // fra-deu: "facture: Rechnung, Faktura, Warenrechnung"; trans-de-en
+        // gives "invoice" for all three, "account" and "bill" for "Rechnung"
+        // alone. The link through more German words is the main sense.
+        const QVector<DictdEntry> engFra{
+            entry("account /əkaunt/\n1. facture\n2. faire‐part, renseignement\n3. addition, note\n"),
+            entry("bill /bil/\n1. bec\n2. billet, ticket\n3. facture\n"),
+            entry("invoice /invɔis/\nfacture\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("facture /faktyʀ/ <n, fem>\naccount, bill, invoice\n")};
+        const WordRanks ranks = ranksOf({{"account", 900}, {"bill", 1500}, {"invoice", 3000}});
+        const auto links = [](const QString &, const QString &english) {
+            return english == QLatin1String("invoice") ? 3 : 1;
+        };
+        QVector<DictdEntry> linked = fraEng;
+        addReverseTranslations(linked, engFra, ranks, {}, links);
+        QCOMPARE(find(linked, "facture")->translations.constFirst(), QStringLiteral("invoice"));
+        // One link more is worth a place on a list, not a word ten times commoner.
+        QVector<DictdEntry> twoLinks = fraEng;
+        addReverseTranslations(twoLinks, engFra, ranksOf({{"account", 90}, {"bill", 1500}, {"invoice", 3000}}), {},
+                               [](const QString &, const QString &english) {
+                                   return english == QLatin1String("invoice") ? 2 : 1;
+                               });
+        QCOMPARE(find(twoLinks, "facture")->translations.constFirst(), QStringLiteral("account"));
+    }
+
     void putsALookAlikeOfTheHeadwordBeforeASomewhatCommonerWord()
     {
         const QVector<DictdEntry> engFra{

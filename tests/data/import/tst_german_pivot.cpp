@@ -169,6 +169,40 @@ private Q_SLOTS:
         QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 1);
     }
 
+    void findsWordsFraDeuIndexesWithoutHyphensAndApostrophes()
+    {
+        // fra-deu's index drops the hyphens and apostrophes of its keys
+        // ("rondpoint", "aujourdhui"), and its entries write the typographic
+        // apostrophe where the small dictionaries write the straight one.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray roundabout = "rond-point /\xca\x81\xc9\x94\xcc\x83.pw\xc9\x9b\xcc\x83/ <n, masc>\n"
+                                      "Kreisverkehr, Platz\n";
+        const QByteArray today = "aujourd\xe2\x80\x99hui /o.\xca\x92u\xca\x81.d\xe2\x80\xbf\xc9\xa5i/ <adv>\n"
+                                 "1. heute\n";
+        const QByteArray index = "rondpoint\tA\t" + vorbix::testing::encodeDictdNumber(roundabout.size())
+                                 + "\naujourdhui\t" + vorbix::testing::encodeDictdNumber(roundabout.size()) + "\t"
+                                 + vorbix::testing::encodeDictdNumber(today.size()) + "\n";
+        QFile indexFile(dir.filePath(QStringLiteral("freedict-fra-deu.index")));
+        QVERIFY(indexFile.open(QIODevice::WriteOnly));
+        indexFile.write(index);
+        indexFile.close();
+        QFile dictFile(dir.filePath(QStringLiteral("freedict-fra-deu.dict.dz")));
+        QVERIFY(dictFile.open(QIODevice::WriteOnly));
+        dictFile.write(vorbix::testing::gzip(roundabout + today));
+        dictFile.close();
+        const QByteArray trans =
+            "Kreisverkehr {m}; Verteilerkreis {m}; Verkehrskreisel {m}; Kreiselverkehr {m}; Kreisel {m} [ugs.]; "
+            "Rondelle {f} [Schw.] [auto] :: roundabout traffic; roundabout; traffic circle [Am.]; rotary [Am.]\n"
+            "heute {adv} | heute Nachmittag :: today | this afternoon\n";
+        const GermanPivot pivot = GermanPivot::read(
+            dir.path(), QStringLiteral("fra-deu"), trans, {QStringLiteral("rond-point"), QStringLiteral("aujourd'hui")});
+        QVERIFY2(pivot.problem().isEmpty(), qPrintable(pivot.problem()));
+        QCOMPARE(pivot.links(QStringLiteral("rond-point"), QStringLiteral("roundabout")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("aujourd'hui"), QStringLiteral("today")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("rond-point"), QStringLiteral("today")), 0);
+    }
+
     void linksNothingWithoutItsDictionaries()
     {
         QTemporaryDir empty;
