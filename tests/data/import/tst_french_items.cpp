@@ -161,14 +161,14 @@ private Q_SLOTS:
         const QByteArray trans =
             "Eis {n}; Speiseeis {n}; Eiscreme {f}; Glace {f} [Schw.] [cook.] | Cremeeis {n} | Eis in der T\xc3\xbc"
             "te [Dt.] / im Stanizel [\xc3\x96s.] / im Cornet [Schw.] (Milcheis) | Eis nach F\xc3\xbcrst-P\xc3\xbc"
-            "ckler-Art; F\xc3\xbcrst-P\xc3\xbcckler-Eis | Fruchteis {n} | Softeis {n} | Vanilleeis {n} | "
+            "ckler-Art; F\xc3\xbcrst-P\xc3\xbc" "ckler-Eis | Fruchteis {n} | Softeis {n} | Vanilleeis {n} | "
             "Stracciatella-Eis {n} | eine Kugel Eis <Eiskugel> | ein Eis essen | d\xc3\xbcnn geschabtes mit Sirup "
-            "\xc3\xbcbergossenes Eis :: ice cream <ice-cream> <icecream> | frozen custard | cone ice cream | "
+            "\xc3\xbc" "bergossenes Eis :: ice cream <ice-cream> <icecream> | frozen custard | cone ice cream | "
             "Neapolitan ice cream | fruit ice cream; tutti-frutti | soft-serve ice cream; soft serve | vanilla ice "
             "cream | chocolate chip ice cream | a a scoop of ice cream | to eat an ice cream | snow cone; snowball\n"
             "Nachhut {f} :: rearguard\n"
-            "R\xc3\xbcckzugsgefecht {n} [mil.] | R\xc3\xbcckzugsgefechte {pl} | nur noch ein R\xc3\xbcckzugsgefecht "
-            "liefern [\xc3\xbcbtr.] :: rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n";
+            "R\xc3\xbc" "ckzugsgefecht {n} [mil.] | R\xc3\xbc" "ckzugsgefechte {pl} | nur noch ein R\xc3\xbc" "ckzugsgefecht "
+            "liefern [\xc3\xbc" "btr.] :: rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n";
         QStringList details;
         QCOMPARE(mendGluedEnglish(engFra, fraEng, spelling, trans, details), 2);
         QCOMPARE(engFra.at(0).headword, QStringLiteral("ice cream"));
