@@ -352,6 +352,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const QString &item : entry.translations)
             frenchWords.insert(item.toLower());
     }
+    // An open two-word item may be a hyphenated word written apart: fra-deu
+    // is asked about its hyphenated form too.
+    for (const QString &word : QStringList(frenchWords.cbegin(), frenchWords.cend())) {
+        if (const QString hyphenated = hyphenatedForm(word); !hyphenated.isEmpty())
+            frenchWords.insert(hyphenated);
+    }
     // So are the Spanish words' links, for the words of FreeDict's Spanish
     // pairs: the items spa-deu can tell against are theirs (Apertium's
     // own pairs are never doubted).
@@ -400,6 +406,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 QStringLiteral("%1 is not installed")
                     .arg(fromTrans ? freedictPackage(QStringLiteral("fra-deu")) : QLatin1String(kTransDeEnPackage));
         }
+        // The written form: a word fra-deu translates, or a word of the French
+        // word list (which holds no phrases); an open form is written apart
+        // where fra-deu translates it.
+        report.frenchItemsMended += joinOpenCompounds(engFra, fraEng, [&](const QString &word) {
+            return pivot.knows(word) || (!word.contains(QLatin1Char(' ')) && frenchSpelling->lists(word.toLower()));
+        });
         const QVector<DictdEntry> engFraAlone = engFra;
         const QVector<DictdEntry> fraEngAlone = fraEng;
         // The first item of each row of a table ranked without it.

@@ -219,6 +219,45 @@ bool looksLikeOtherWord(const QString &item, const QString &headword)
     return common >= kLookAlikePrefix && common * 4 >= std::min(a.size(), b.size()) * 3;
 }
 
+QString hyphenatedForm(const QString &item)
+{
+    const QStringList words = item.split(QLatin1Char(' '));
+    if (words.size() != 2 || words.at(0).isEmpty() || words.at(1).isEmpty())
+        return {};
+    return words.at(0) + QLatin1Char('-') + words.at(1);
+}
+
+int joinOpenCompounds(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
+                      const std::function<bool(const QString &)> &isWrittenForm)
+{
+    // The small pairs write a few hyphenated words apart; a word another
+    // dictionary has only hyphenated is taught as it is written.
+    const auto joined = [&isWrittenForm](const QString &item) {
+        const QString hyphenated = hyphenatedForm(item);
+        if (hyphenated.isEmpty() || !isWrittenForm(hyphenated) || isWrittenForm(item))
+            return QString();
+        return hyphenated;
+    };
+    int changed = 0;
+    for (DictdEntry &entry : fraEng) {
+        if (const QString hyphenated = joined(entry.headword); !hyphenated.isEmpty()) {
+            entry.headword = hyphenated;
+            ++changed;
+        }
+    }
+    for (DictdEntry &entry : engFra) {
+        QStringList items;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString hyphenated = joined(item);
+            changed += hyphenated.isEmpty() ? 0 : 1;
+            items.append(hyphenated.isEmpty() ? item : hyphenated);
+        }
+        entry.translations.clear();
+        appendUnique(entry.translations, items);
+    }
+    return changed;
+}
+
 int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse,
                            const WordRanks &targetRanks,
                            const std::function<bool(const QString &)> &isHeadwordLanguage,

@@ -57,6 +57,18 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
                            const std::function<bool(const QString &, const QString &)> &givesFirst = {});
 
+// The French two-word items of the pairs ("quelques uns") that are one
+// hyphenated word written apart: `isWrittenForm` (another dictionary, a
+// word list) knows the hyphenated form and not the open one. Both the
+// fra-eng headwords and the eng-fra translations take the hyphenated form;
+// returns how many items changed.
+int joinOpenCompounds(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
+                      const std::function<bool(const QString &)> &isWrittenForm);
+
+// The hyphenated form of an open two-word item ("quelques-uns" for
+// "quelques uns"); empty for anything else.
+QString hyphenatedForm(const QString &item);
+
 // The headwords addReverseTranslations gives `forward`, in the same order,
 // without ranking any row.
 QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const QVector<DictdEntry> &reverse);

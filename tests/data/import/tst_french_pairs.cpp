@@ -6,6 +6,7 @@
 #include "data/import/french_pairs.h"
 #include "data/import/word_frequency.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -382,6 +383,33 @@ private Q_SLOTS:
         QVector<DictdEntry> commoner = engFra;
         addReverseTranslations(commoner, fraEng, ranksOf({{"dame", 300}, {"reine", 1226}}), {}, {}, {}, startsWith);
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
+    }
+
+    void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
+    {
+        // fra-eng and eng-fra write "quelques-uns" apart; "quelque chose" is
+        // a phrase and stays open, and so does an open form another source
+        // writes apart too.
+        QVector<DictdEntry> fraEng{
+            entry("quelques uns /kɛlkœ̃/\na few, some\n"),
+            entry("quelque chose /kɛlkʃoz/\nsomething\n"),
+            entry("bande vidéo /bɑ̃dvideo/\nvideo-tape\n"),
+        };
+        QVector<DictdEntry> engFra{
+            entry("a few /əfjuː/\n1. quelque, quelques uns\n2. quelques\n"),
+            entry("something /sʌmθiŋ/\nquelque chose\n"),
+        };
+        const QSet<QString> written{"quelques-uns", "bande-vidéo", "bande vidéo"};
+        const int changed = joinOpenCompounds(engFra, fraEng, [&written](const QString &word) {
+            return written.contains(word);
+        });
+        QCOMPARE(changed, 2);
+        QCOMPARE(headwords(fraEng), QStringList({"quelques-uns", "quelque chose", "bande vidéo"}));
+        QCOMPARE(engFra.at(0).translations, QStringList({"quelque", "quelques-uns", "quelques"}));
+        QCOMPARE(engFra.at(1).translations, QStringList({"quelque chose"}));
+        // Only two words joined by one hyphen.
+        QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
+        QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
     }
 };
 
