@@ -155,11 +155,12 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
     } else {
         print(stdout, QStringLiteral("Apertium's lexicons: %1 Spanish-pair rows added, %2 mended, %3 unconfirmed "
                                      "FreeDict translations left out, %4 Spanish headwords with wrong accents "
-                                     "left out")
+                                     "and %5 misspelt Spanish translations or headwords left out")
                           .arg(r.spanishRowsAdded)
                           .arg(r.spanishRowsMended)
                           .arg(r.spanishItemsDropped)
-                          .arg(r.spanishMisspeltDropped));
+                          .arg(r.spanishMisspeltDropped)
+                          .arg(r.spanishMisspeltWordsDropped));
     }
     print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure; "
                                  "%2 senses of compounds cut to their first word left out; %3 translations "

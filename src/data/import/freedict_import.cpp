@@ -520,8 +520,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // The Spanish dictionaries' own words are still never split: the word
     // list has lemmas only, so it lacks forms such as "todos".
     QSet<QString> spanishWhole;
+    QSet<QString> spanishSpelling;
     if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/spanish")); !list.isEmpty()) {
         spanishWhole = std::move(spanish);
+        spanishSpelling = list;
         spanish = std::move(list);
     }
     if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
@@ -680,6 +682,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                                   (forward ? entry.target : entry.source).toLower()});
         }
     }
+    // The words of Apertium's Spanish lemmas, lowercased.
+    QSet<QString> apertiumSpanishWords;
     {
         // Apertium's words settle the glued items (a lexicon that could not
         // be read gives none: every unsure one is left out).
@@ -691,6 +695,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 apertiumSpanish.insert((forward ? entry.target : entry.source).toLower());
                 apertiumEnglish.insert((forward ? entry.source : entry.target).toLower());
             }
+        }
+        for (const QString &phrase : std::as_const(apertiumSpanish)) {
+            for (const QString &word : phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                apertiumSpanishWords.insert(word);
         }
         for (int i = 0; i < 2; ++i) {
             const SettledRows settled = settleGlued(spanishRows[i], i == 0 ? gluedSpanish : gluedEnglish,
@@ -725,6 +733,19 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             report.spanishLinkProblem =
                 QStringLiteral("%1 is not installed")
                     .arg(fromTrans ? freedictPackage(QStringLiteral("spa-deu")) : QLatin1String(kTransDeEnPackage));
+        }
+        // FreeDict's misspelt Spanish words ("brusko", "consequir") are
+        // left out where the word list holds the right spelling one letter
+        // away; a word Apertium, spa-deu or the frequency list knows is sound.
+        if (!spanishSpelling.isEmpty()) {
+            const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
+            auto known = [&](const QString &word) {
+                return apertiumSpanishWords.contains(word) || pivot.lists(word) || spanishRanks.rank(word) > 0;
+            };
+            for (int i = 0; i < 2; ++i) {
+                report.spanishMisspeltWordsDropped +=
+                    dropMisspeltSpanish(spanishRows[i], i == 0, spanishSpelling, known, report.details);
+            }
         }
         // A pair Apertium gives is never doubted; one both FreeDict
         // dictionaries give is moved last rather than left out, as the pivot

@@ -39,6 +39,9 @@ public:
     // only then does links() == 0 tell against a pairing.
     bool knows(const QString &foreign) const;
 
+    // Whether the foreign-German dictionary lists the word at all.
+    bool lists(const QString &foreign) const { return !germanOf(foreign).isEmpty(); }
+
     bool isEmpty() const { return m_germanEnglish.isEmpty(); }
 
     // Why the foreign-German dictionary could not be read; empty when it

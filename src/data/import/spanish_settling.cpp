@@ -1,6 +1,115 @@
 #include "data/import/spanish_settling.h"
 
+#include <algorithm>
+
 namespace vorbix::import {
+
+namespace {
+
+// The lemmas a Spanish word may be a form of: the word list holds lemmas
+// only, so "macarrones", "agotado", "despedirse" are missing from it.
+QStringList possibleLemmas(const QString &word)
+{
+    QStringList lemmas;
+    auto strip = [&](QLatin1StringView ending, std::initializer_list<QLatin1StringView> replacements) {
+        if (word.size() > ending.size() + 2 && word.endsWith(ending)) {
+            for (const QLatin1StringView replacement : replacements)
+                lemmas.append(word.chopped(ending.size()) + replacement);
+        }
+    };
+    const QLatin1StringView none("");
+    strip(QLatin1StringView("s"), {none});
+    strip(QLatin1StringView("es"), {none});
+    strip(QLatin1StringView("ces"), {QLatin1StringView("z")});
+    strip(QLatin1StringView("se"), {none});
+    for (const char *ending : {"ado", "ada", "ados", "adas", "ando"})
+        strip(QLatin1StringView(ending), {QLatin1StringView("ar")});
+    for (const char *ending : {"ido", "ida", "idos", "idas", "iendo"})
+        strip(QLatin1StringView(ending), {QLatin1StringView("er"), QLatin1StringView("ir")});
+    return lemmas;
+}
+
+// The letter without its accent (ñ keeps its tilde: it is a letter of its own).
+QChar baseLetter(QChar letter)
+{
+    if (letter == QChar(0x00F1))
+        return letter;
+    const QString decomposed = QString(letter).normalized(QString::NormalizationForm_D);
+    return decomposed.isEmpty() ? letter : decomposed.front();
+}
+
+bool isGenderVowel(QChar letter)
+{
+    return letter == u'a' || letter == u'e' || letter == u'o';
+}
+
+} // namespace
+
+bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
+                       const std::function<bool(const QString &)> &known, bool wholeItem)
+{
+    if (word.size() < 4 || spelling.contains(word) || known(word))
+        return false;
+    if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.isLower(); }))
+        return false;
+    const QStringList lemmas = possibleLemmas(word);
+    if (std::any_of(lemmas.begin(), lemmas.end(), [&](const QString &lemma) { return spelling.contains(lemma); }))
+        return false;
+    static const QString letters = QStringLiteral(u"abcdefghijklmnopqrstuvwxyzáéíóúüñ");
+    QString candidate = word;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        for (const QChar letter : letters) {
+            // An accent alone is left alone: many such spellings are sound
+            // variants ("periodo", "cardíaco").
+            if (baseLetter(letter) == baseLetter(word.at(i)))
+                continue;
+            if (wholeItem && i == word.size() - 1 && isGenderVowel(letter) && isGenderVowel(word.at(i)))
+                continue;
+            candidate[i] = letter;
+            if (spelling.contains(candidate) && known(candidate))
+                return true;
+        }
+        candidate[i] = word.at(i);
+    }
+    return false;
+}
+
+int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    auto misspelt = [&](const QString &phrase) {
+        const QStringList words = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return std::any_of(words.begin(), words.end(),
+                           [&](const QString &word) { return isMisspeltSpanish(word, spelling, known, words.size() == 1); });
+    };
+    int dropped = 0;
+    SenseRows kept;
+    kept.reserve(rows.size());
+    for (auto &[headword, items] : rows) {
+        if (!englishHeadwords) {
+            if (misspelt(headword)) {
+                details.append(QStringLiteral("spa-eng: row \"%1\" left out, a misspelt word").arg(headword));
+                ++dropped;
+            } else {
+                kept.append({headword, items});
+            }
+            continue;
+        }
+        QStringList left;
+        for (const QString &item : std::as_const(items)) {
+            if (misspelt(item)) {
+                details.append(QStringLiteral("eng-spa: \"%1\" left out of \"%2\", a misspelt word").arg(item, headword));
+                ++dropped;
+            } else {
+                left.append(item);
+            }
+        }
+        if (!left.isEmpty())
+            kept.append({headword, left});
+    }
+    rows = std::move(kept);
+    return dropped;
+}
 
 SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
                         const QString &dictionary, QStringList &details)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 namespace vorbix::import {
@@ -43,6 +44,26 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
 // each goes to `details`.
 int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
                     const QSet<std::pair<QString, QString>> &confirmed, QStringList &details);
+
+// Whether `word` (one lowercased word) reads as a misspelling of a Spanish
+// word: the full word list `spelling` lacks it and every lemma it could be a
+// form of (plural, participle, gerund, reflexive infinitive), `known` (words
+// Apertium or the frequency list hold) lacks it too, and one letter put
+// right, other than an accent, gives a word of `spelling` that `known` holds
+// ("brusko" -> "brusco", "consequir" -> "conseguir"). Words under four
+// letters or holding anything but letters are never judged. A `wholeItem`
+// whose last vowel differs ("dependienta", "deudo") is taken for the other
+// gender of the listed noun, a form the word list often lacks.
+bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
+                       const std::function<bool(const QString &)> &known, bool wholeItem);
+
+// Leaves out of `rows` the Spanish items (or, with `englishHeadwords`
+// false, the rows whose Spanish headword) holding a lowercase word
+// isMisspeltSpanish() judges misspelt; proper names (capitalised words) are
+// left alone. Rows left with nothing go too. Returns how many items and
+// rows were left out; one line each goes to `details`.
+int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details);
 
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them

@@ -720,6 +720,50 @@ private Q_SLOTS:
         QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
     }
 
+    void leavesOutMisspeltSpanishWords()
+    {
+        // The word list (lemmas only) and the words Apertium or the
+        // frequency list know.
+        const QSet<QString> spelling{QStringLiteral("brusco"), QStringLiteral("bronco"), QStringLiteral("conseguir"),
+                                     QStringLiteral("domingo"), QStringLiteral("dependiente"), QStringLiteral("animar"),
+                                     QStringLiteral("período"), QStringLiteral("ramos")};
+        const QSet<QString> knownWords{QStringLiteral("brusco"), QStringLiteral("bronco"), QStringLiteral("conseguir"),
+                                       QStringLiteral("domingo"), QStringLiteral("dependiente"),
+                                       QStringLiteral("animar"), QStringLiteral("período")};
+        const auto known = [&](const QString &word) { return knownWords.contains(word); };
+        // A letter wrong, one letter from a known word.
+        QVERIFY(isMisspeltSpanish(QStringLiteral("brusko"), spelling, known, true));
+        QVERIFY(isMisspeltSpanish(QStringLiteral("consequir"), spelling, known, true));
+        // Sound words the lemma list lacks: an accent variant, a
+        // participle, a plural, a proper name, the other gender of a noun.
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("periodo"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("animado"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("broncos"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("Brusko"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("dependienta"), spelling, known, true));
+        // One letter from a word nobody but the word list knows: "ramos"
+        // is not proof enough against "rumos".
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("rumos"), spelling, known, true));
+
+        // eng-spa "gruff: brusko, bronco", "Palm Sunday: dominga de Ramos";
+        // spa-eng "brusko: brutal, gruff, harsh, rough".
+        SenseRows englishSpanish{
+            {QStringLiteral("gruff"), {QStringLiteral("brusko"), QStringLiteral("bronco")}},
+            {QStringLiteral("Palm Sunday"), {QStringLiteral("dominga de Ramos")}},
+            {QStringLiteral("saleswoman"), {QStringLiteral("dependienta")}}};
+        QStringList details;
+        QCOMPARE(dropMisspeltSpanish(englishSpanish, true, spelling, known, details), 2);
+        QCOMPARE(englishSpanish.size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("gruff")), QStringList{QStringLiteral("bronco")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("saleswoman")), QStringList{QStringLiteral("dependienta")});
+        SenseRows spanishEnglish{
+            {QStringLiteral("brusko"), {QStringLiteral("brutal"), QStringLiteral("gruff"), QStringLiteral("harsh")}},
+            {QStringLiteral("bronco"), {QStringLiteral("rough")}}};
+        QCOMPARE(dropMisspeltSpanish(spanishEnglish, false, spelling, known, details), 1);
+        QCOMPARE(spanishEnglish.size(), 1);
+        QCOMPARE(spanishEnglish.first().first, QStringLiteral("bronco"));
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
