@@ -591,7 +591,17 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
         auto rank = phraseRanks.find(text);
         if (rank == phraseRanks.end())
             rank = phraseRanks.insert(text, ranks.phraseRank(text));
-        candidate->subtitle = subtitleRank(*candidate, side, *rank, ranks.size());
+        // A common German noun's main entry that gives one English word with
+        // its plural ("Blatt {n}; Laubblatt {n} [bot.] | Blätter {pl}; ...
+        // :: leaf | leaves | ...") names the noun's own sense. Where the
+        // subtitle list misses that word it stands four times the list's
+        // length down, as an unlisted German word does, rather than at the
+        // bottom behind any listed word of a side use ("Blatt {n} (gezogene
+        // Spielkarten) :: hand (of cards)").
+        const bool unlistedOwnNoun = side == Side::English && *rank == 0 && candidate->mainEntry
+                                     && candidate->first && candidate->ownEntry;
+        candidate->subtitle = subtitleRank(*candidate, side, unlistedOwnNoun ? 4 * std::max(1, ranks.size()) : *rank,
+                                           ranks.size());
         // A single word that no note narrows is the German word's plain
         // translation and outweighs a commoner word of another line further
         // ("täglich /tgl./ /tägl./; Tages… {adj} | ... :: daily | ..." before
@@ -783,19 +793,26 @@ void putCognateFirst(QVector<const Candidate *> &list)
 // word of a narrowed use before it. Judged against the rows they changed,
 // a later plain line, a phrase or a rarer word as often put a side use first
 // ("reconvert" for "umstellen", "pasty" for "blass").
+// The same holds where the ranking chose the word of a line that gives the
+// German noun only as a later synonym, whatever the note: the noun's own line
+// names its general sense ("Blase {f} [anat.] | Blasen {pl} :: bladder |
+// bladders" before "Gaseinschluss {m}; Gasblase {f}; Blase {f}; ... :: gas
+// pocket; ..."), and there the dictionary's mentions, which count a
+// technical phrase's common words, do not tell the rarer word.
 template<typename Commonness>
 void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
     if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry)
         return;
     const Candidate *top = list.first();
-    if (!top->noted)
+    if (!top->noted && (top->germanFirst || !top->noun))
         return;
     const auto plain = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && !candidate->noted && !candidate->otherSense
                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
                && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
-               && candidate->line < top->line && commonness(*candidate) >= commonness(*top);
+               && candidate->line < top->line
+               && (!top->noted || commonness(*candidate) >= commonness(*top));
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);

@@ -723,6 +723,27 @@ private Q_SLOTS:
             "Läufer {m} (junges Schwein) :: young pig\n"
             "Läufer {m} (Schachfigur) | Läufer {pl} :: bishop (chessman) | bishops\n",
             "bishop", "Läufer", "runner");
+        // "gas" and "pocket" are in the subtitle list, "bladder" is not; the
+        // longer line of "Hautblase" keeps the first line from being a clear
+        // main entry.
+        row("the noun's own line before a line giving it as a later synonym",
+            "Blase {f} [anat.] | Blasen {pl} :: bladder | bladders\n"
+            "Gaseinschluss {m}; Gasblase {f}; Blase {f}; Gaspore {f} (beim Schweißen) [techn.] | Gaseinschlüsse "
+            "{pl}; Gasblasen {pl}; Blasen {pl}; Gasporen {pl} :: gas pocket; pocket; blowhole (in welding) | gas "
+            "pockets; pockets; blowholes\n"
+            "Hautblase {f}; Blase {f} [med.] | Hautblasen {pl}; Blasen {pl} | kleine Blase; Bläschen {n} | "
+            "Blutblase {f} :: blister | blisters | small blister | blood blister\n",
+            "bladder|blister", "Blase", "bladder");
+        // "Blatt" is in the German subtitle list, "hand" in the English one,
+        // "leaf" not.
+        row("a common noun's own entry before listed words of side uses",
+            "Blatt {n}; Laubblatt {n} [bot.] | Blätter {pl}; Laubblätter {pl} | die Blätter abwerfen :: leaf | "
+            "leaves | to cast its leaves\n"
+            "Blatt {n}; Bogen {m} | Blätter {pl} | ein Blatt Papier | beschnittener Bogen | eingebundene Blätter :: "
+            "sheet | sheets | a sheet of paper | trimmed sheet\n"
+            "Blatt {n} (gezogene Spielkarten) | ein gutes Blatt haben :: hand (of cards) (playing cards drawn) | "
+            "to have a good hand (of cards)\n",
+            "hand|leaf|sheet", "Blatt", "leaf");
         // The line with an example gives "hotel reception", a kind of
         // reception, first.
         row("the plain word before a phrase naming a kind of it",
