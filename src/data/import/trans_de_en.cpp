@@ -296,6 +296,10 @@ struct Candidate
     bool plainWord = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
+    // The German word is a name's local form, spelt alike on both sides of
+    // a line that also gives the German name ("Athínai" for "Athens" on
+    // "Athínai; Athen [geogr.] :: Athínai; Athens").
+    bool localName = false;
     // The line gives the English word in its British spelling only.
     bool bySpelling = false;
     // The German word is a numeral: the line's first section is tagged
@@ -1522,12 +1526,29 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // word that the first one compounds gives the plain English word
         // that the first phrase narrows, its own sense, first.
         const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
+        const auto spelledOnBothSides = [&](const QString &word) {
+            return std::any_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
+                               [&](const TransSynonym &s) { return s.text == word; });
+        };
+        const bool hasOwnGermanName =
+            std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                        [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
                                     && head.size() > german.text.size() + 2 && !head.contains(u' ')
                                     && head.endsWith(german.text, Qt::CaseInsensitive);
+            // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
+            // gives a name with its local form spelt alike on both sides, the
+            // German name of the line's other names is "Athen"; the local
+            // form comes after it. A name that only the local form
+            // translates ("Mallorca :: Mallorca; Majorca") is not touched,
+            // nor are common words ("robust; stabil :: robust; sturdy").
+            const auto namesOtherSynonym = [&](const QString &english) {
+                return german.text != english && !english.isEmpty() && english.front().isUpper()
+                       && spelledOnBothSides(german.text) && hasOwnGermanName;
+            };
             for (const Match &match : std::as_const(matches)) {
                 if (match.byCase && !commonNoun)
                     continue;
@@ -1557,6 +1578,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().bySpelling = match.bySpelling;
                 candidates.last().groupTagged = german.groupTagged;
                 candidates.last().englishVariant = match.variant;
+                candidates.last().localName = namesOtherSynonym(match.english);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -1647,6 +1669,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
+        // A name's local form follows its German name; it stays in the row
+        // (and so keeps the German row of the local form).
+        std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

@@ -541,6 +541,15 @@ private Q_SLOTS:
             "various", "verschiedene", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
+        row("a name's German form before its local form",
+            "Athínai; Athen (Hauptstadt von Griechenland) [geogr.] :: Athínai; Athens (capital of Greece)\n",
+            "Athens", "Athen|Athínai", "");
+        row("a name spelt alike on both sides before the line's other names",
+            "Satan {m}; Luzifer {m}; der Höllenfürst {m}; der Erbfeind {m} (der Teufel) [relig.] :: Satan; Lucifer; "
+            "the Archfiend; the Fiend [archaic] (the Devil)\n",
+            "Lucifer", "Luzifer|der Höllenfürst|der Erbfeind|Satan", "");
+        row("a name given only in its local form keeps it", "Mallorca {n} [geogr.] :: Majorca; Mallorca\n", "Majorca",
+            "Mallorca", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
