@@ -112,6 +112,43 @@ bool isFringeTag(const QString &tag)
     return obsoleteTags().contains(tag) || regionalTags().contains(tag);
 }
 
+// A word folded for comparing German and English spellings of one
+// borrowed stem: lower case, without umlauts, "k" and "z" as "c", "ph" as
+// "f", "th" as "t" and "y" as "i" ("byzantin", "Byzantine" -> "bicantin").
+QString foldedStem(QStringView word)
+{
+    QString folded = word.toString().toLower();
+    folded.replace(u'ä', u'a').replace(u'ö', u'o').replace(u'ü', u'u');
+    folded.replace(u'k', u'c').replace(u'z', u'c').replace(u'y', u'i');
+    folded.replace(QLatin1String("ph"), QLatin1String("f")).replace(QLatin1String("th"), QLatin1String("t"));
+    return folded;
+}
+
+// Whether `german` is the German adjective in "-isch" formed from the
+// stem of the English adjective `english`: "byzantinisch" for "Byzantine",
+// "alkoholisch" for "alcoholic", "identisch" for "identical", "moralisch"
+// for "moral".
+bool isIschLookAlike(QStringView english, QStringView german)
+{
+    if (!german.endsWith(u"isch") || german.contains(u' ') || german.isEmpty() || german.front().isUpper()
+        || english.contains(u' '))
+        return false;
+    const QString stem = foldedStem(german.chopped(4));
+    const QString word = foldedStem(english);
+    for (const QStringView suffix : {u"ical", u"ic", u"ian", u"an", u"ine", u"e", u""}) {
+        if (!word.endsWith(suffix))
+            continue;
+        const QString base = word.chopped(suffix.size());
+        if (base.size() < 3)
+            continue;
+        for (const QStringView ending : {u"", u"in", u"an", u"i"}) {
+            if (stem == base + ending.toString())
+                return true;
+        }
+    }
+    return false;
+}
+
 bool isSpellingVariantTag(QStringView tag)
 {
     return tag == u"Br." || tag == u"Am.";
@@ -1672,6 +1709,20 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
+        // An adjective whose German word in "-isch" shares its stem names
+        // the adjective's literal sense ("Byzantine": byzantinisch, not the
+        // figurative undurchschaubar). Where a line has it as its first
+        // German word for the English word given first, untagged by a
+        // special field, narrowed by no note and in general use, it comes
+        // before the other adjectives; a noun the ranking put first stays.
+        if (!list.isEmpty() && !list.first()->noun && !list.first()->german.front().isUpper()) {
+            const auto lookAlike = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *c) {
+                return c->first && c->germanFirst && c->germanSense == Sense::General && !c->englishSpecial
+                       && !c->noted && !c->fringe && isIschLookAlike(it.key(), c->german);
+            });
+            if (lookAlike != list.end())
+                std::rotate(list.begin(), lookAlike, lookAlike + 1);
+        }
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside
