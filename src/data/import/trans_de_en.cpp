@@ -112,6 +112,43 @@ bool isFringeTag(const QString &tag)
     return obsoleteTags().contains(tag) || regionalTags().contains(tag);
 }
 
+// A word folded for comparing German and English spellings of one
+// borrowed stem: lower case, without umlauts, "k" and "z" as "c", "ph" as
+// "f", "th" as "t" and "y" as "i" ("byzantin", "Byzantine" -> "bicantin").
+QString foldedStem(QStringView word)
+{
+    QString folded = word.toString().toLower();
+    folded.replace(u'ä', u'a').replace(u'ö', u'o').replace(u'ü', u'u');
+    folded.replace(u'k', u'c').replace(u'z', u'c').replace(u'y', u'i');
+    folded.replace(QLatin1String("ph"), QLatin1String("f")).replace(QLatin1String("th"), QLatin1String("t"));
+    return folded;
+}
+
+// Whether `german` is the German adjective in "-isch" formed from the
+// stem of the English adjective `english`: "byzantinisch" for "Byzantine",
+// "alkoholisch" for "alcoholic", "identisch" for "identical", "moralisch"
+// for "moral".
+bool isIschLookAlike(QStringView english, QStringView german)
+{
+    if (!german.endsWith(u"isch") || german.contains(u' ') || german.isEmpty() || german.front().isUpper()
+        || english.contains(u' '))
+        return false;
+    const QString stem = foldedStem(german.chopped(4));
+    const QString word = foldedStem(english);
+    for (const QStringView suffix : {u"ical", u"ic", u"ian", u"an", u"ine", u"e", u""}) {
+        if (!word.endsWith(suffix))
+            continue;
+        const QString base = word.chopped(suffix.size());
+        if (base.size() < 3)
+            continue;
+        for (const QStringView ending : {u"", u"in", u"an", u"i"}) {
+            if (stem == base + ending.toString())
+                return true;
+        }
+    }
+    return false;
+}
+
 bool isSpellingVariantTag(QStringView tag)
 {
     return tag == u"Br." || tag == u"Am.";
@@ -296,6 +333,10 @@ struct Candidate
     bool plainWord = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
+    // The German word is a name's local form, spelt alike on both sides of
+    // a line that also gives the German name ("Athínai" for "Athens" on
+    // "Athínai; Athen [geogr.] :: Athínai; Athens").
+    bool localName = false;
     // The line gives the English word in its British spelling only.
     bool bySpelling = false;
     // The German word is a numeral: the line's first section is tagged
@@ -1539,12 +1580,29 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // word that the first one compounds gives the plain English word
         // that the first phrase narrows, its own sense, first.
         const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
+        const auto spelledOnBothSides = [&](const QString &word) {
+            return std::any_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
+                               [&](const TransSynonym &s) { return s.text == word; });
+        };
+        const bool hasOwnGermanName =
+            std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                        [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
                                     && head.size() > german.text.size() + 2 && !head.contains(u' ')
                                     && head.endsWith(german.text, Qt::CaseInsensitive);
+            // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
+            // gives a name with its local form spelt alike on both sides, the
+            // German name of the line's other names is "Athen"; the local
+            // form comes after it. A name that only the local form
+            // translates ("Mallorca :: Mallorca; Majorca") is not touched,
+            // nor are common words ("robust; stabil :: robust; sturdy").
+            const auto namesOtherSynonym = [&](const QString &english) {
+                return german.text != english && !english.isEmpty() && english.front().isUpper()
+                       && spelledOnBothSides(german.text) && hasOwnGermanName;
+            };
             for (const Match &match : std::as_const(matches)) {
                 if (match.byCase && !commonNoun)
                     continue;
@@ -1574,6 +1632,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().bySpelling = match.bySpelling;
                 candidates.last().groupTagged = german.groupTagged;
                 candidates.last().englishVariant = match.variant;
+                candidates.last().localName = namesOtherSynonym(match.english);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -1664,6 +1723,23 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
+        // A name's local form follows its German name; it stays in the row
+        // (and so keeps the German row of the local form).
+        std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
+        // An adjective whose German word in "-isch" shares its stem names
+        // the adjective's literal sense ("Byzantine": byzantinisch, not the
+        // figurative undurchschaubar). Where a line has it as its first
+        // German word for the English word given first, untagged by a
+        // special field, narrowed by no note and in general use, it comes
+        // before the other adjectives; a noun the ranking put first stays.
+        if (!list.isEmpty() && !list.first()->noun && !list.first()->german.front().isUpper()) {
+            const auto lookAlike = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *c) {
+                return c->first && c->germanFirst && c->germanSense == Sense::General && !c->englishSpecial
+                       && !c->noted && !c->fringe && isIschLookAlike(it.key(), c->german);
+            });
+            if (lookAlike != list.end())
+                std::rotate(list.begin(), lookAlike, lookAlike + 1);
+        }
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

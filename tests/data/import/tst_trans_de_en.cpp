@@ -541,6 +541,26 @@ private Q_SLOTS:
             "various", "verschiedene", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
+        row("a name's German form before its local form",
+            "Athínai; Athen (Hauptstadt von Griechenland) [geogr.] :: Athínai; Athens (capital of Greece)\n",
+            "Athens", "Athen|Athínai", "");
+        row("a name spelt alike on both sides before the line's other names",
+            "Satan {m}; Luzifer {m}; der Höllenfürst {m}; der Erbfeind {m} (der Teufel) [relig.] :: Satan; Lucifer; "
+            "the Archfiend; the Fiend [archaic] (the Devil)\n",
+            "Lucifer", "Luzifer|der Höllenfürst|der Erbfeind|Satan", "");
+        row("a name given only in its local form keeps it", "Mallorca {n} [geogr.] :: Majorca; Mallorca\n", "Majorca",
+            "Mallorca", "");
+        row("an adjective's own word in -isch before a figurative one",
+            "byzantinisch {adj} [art] [pol.] [hist.] :: Byzantine\n"
+            "undurchschaubar; unübersichtlich {adj} | ein undurchschaubares Steuersystem :: Byzantine; byzantine | a "
+            "byzantine tax system\n",
+            "Byzantine", "byzantinisch|undurchschaubar", "");
+        row("a special field's word in -isch stays behind",
+            "basisch {adj} [chem.] :: basic; alkaline\n"
+            "grundlegend; elementar {adj} | ein grundlegendes Verständnis von einer Sache | grundlegende "
+            "Sprachkenntnisse | ein elementares Wissensgebiet :: basic; rudimental | a rudimental understanding of a "
+            "matter | a basic/rudimental knowledge of the language | a basic/rudimental branch of knowledge\n",
+            "basic", "grundlegend|elementar|basisch", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
