@@ -96,9 +96,29 @@ constexpr int kMostLinks = 3;
 // as "room"); one no word list has (`unlistedCompound`) weighs as the
 // phrase of its parts and a little more: as a phrase, it is rarer than
 // a word of the lists.
+// The verb of a French reflexive verb ("se marier": "marier", "s'habiller":
+// "habiller"), or an empty string for any other item.
+QString verbOfReflexive(const QString &item)
+{
+    QString verb;
+    if (item.startsWith(QLatin1String("se ")))
+        verb = item.mid(3);
+    else if (item.startsWith(QLatin1String("s'")) || item.startsWith(QStringLiteral("s\u2019")))
+        verb = item.mid(2);
+    if (verb.isEmpty() || verb.contains(QLatin1Char(' ')) || !verb.at(0).isLower())
+        return {};
+    return verb;
+}
+
 double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks,
               bool unlistedCompound = false)
 {
+    // A reflexive verb is a verb, not a two-word phrase: the word lists rank
+    // "marier", and "se" would make "se marier" look rarer than "épouser".
+    const QString reflexiveVerb = verbOfReflexive(word);
+    if (!reflexiveVerb.isEmpty())
+        return costOf(reflexiveVerb, placeBack, phraseHeadword, ranks, false);
+
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
