@@ -393,6 +393,25 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // Of a verb and its reflexive ("réfugier", "se réfugier"), one the
+        // row's own dictionary gives goes before one only filled in: the
+        // other direction gives the bare verb for the reflexive's sense now
+        // and then ("réfugier: take refuge"), where eng-fra has "take
+        // refuge: se réfugier" alone.
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            if (candidates.at(i).own)
+                continue;
+            const QString reflexiveVerb = verbOfReflexive(candidates.at(i).word);
+            for (qsizetype j = i + 1; j < candidates.size(); ++j) {
+                const Candidate &later = candidates.at(j);
+                if (later.own
+                    && (later.word == reflexiveVerb
+                        || (reflexiveVerb.isEmpty() && verbOfReflexive(later.word) == candidates.at(i).word))) {
+                    candidates.move(j, i);
+                    break;
+                }
+            }
+        }
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

@@ -256,6 +256,16 @@ private Q_SLOTS:
         // The reflexive verb as eng-fra lists it first stays first; as a
         // phrase of two words it fell behind the bare verb.
         QCOMPARE(find(engFra, "get married")->translations, QStringList({"se marier", "marier"}));
+
+        // fra-eng's "réfugier" comes first back to "take refuge", but the
+        // row's own "se réfugier" stays ahead of the bare verb filled in.
+        QVector<DictdEntry> refuge{entry("take refuge /teikrefjuːdʒ/\nse réfugier\n")};
+        const QVector<DictdEntry> refugeBack{
+            entry("réfugier /ʀefyʒje/ <vi>\ntake refuge\n"),
+            entry("se réfugier /səʀefyʒje/ <v>\n1. emigrate\n2. take refuge\n"),
+        };
+        addReverseTranslations(refuge, refugeBack, noRanks());
+        QCOMPARE(find(refuge, "take refuge")->translations, QStringList({"se réfugier", "réfugier"}));
     }
 
     void putsTranslationsLinkedThroughGermanFirst()
