@@ -96,9 +96,29 @@ constexpr int kMostLinks = 3;
 // as "room"); one no word list has (`unlistedCompound`) weighs as the
 // phrase of its parts and a little more: as a phrase, it is rarer than
 // a word of the lists.
+// The verb of a French reflexive verb ("se marier": "marier", "s'habiller":
+// "habiller"), or an empty string for any other item.
+QString verbOfReflexive(const QString &item)
+{
+    QString verb;
+    if (item.startsWith(QLatin1String("se ")))
+        verb = item.mid(3);
+    else if (item.startsWith(QLatin1String("s'")) || item.startsWith(QStringLiteral("s\u2019")))
+        verb = item.mid(2);
+    if (verb.isEmpty() || verb.contains(QLatin1Char(' ')) || !verb.at(0).isLower())
+        return {};
+    return verb;
+}
+
 double costOf(const QString &word, int placeBack, bool phraseHeadword, const WordRanks &ranks,
               bool unlistedCompound = false)
 {
+    // A reflexive verb is a verb, not a two-word phrase: the word lists rank
+    // "marier", and "se" would make "se marier" look rarer than "épouser".
+    const QString reflexiveVerb = verbOfReflexive(word);
+    if (!reflexiveVerb.isEmpty())
+        return costOf(reflexiveVerb, placeBack, phraseHeadword, ranks, false);
+
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
     constexpr int kMaxPlaces = 6;
     constexpr double kPlaceWeight = 1.2;
@@ -373,6 +393,25 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // Of a verb and its reflexive ("réfugier", "se réfugier"), one the
+        // row's own dictionary gives goes before one only filled in: the
+        // other direction gives the bare verb for the reflexive's sense now
+        // and then ("réfugier: take refuge"), where eng-fra has "take
+        // refuge: se réfugier" alone.
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            if (candidates.at(i).own)
+                continue;
+            const QString reflexiveVerb = verbOfReflexive(candidates.at(i).word);
+            for (qsizetype j = i + 1; j < candidates.size(); ++j) {
+                const Candidate &later = candidates.at(j);
+                if (later.own
+                    && (later.word == reflexiveVerb
+                        || (reflexiveVerb.isEmpty() && verbOfReflexive(later.word) == candidates.at(i).word))) {
+                    candidates.move(j, i);
+                    break;
+                }
+            }
+        }
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

@@ -236,6 +236,38 @@ private Q_SLOTS:
         QCOMPARE(find(unjudged, "actinie")->translations, QStringList({"actinium", "sea-anemone"}));
     }
 
+    void ranksReflexiveVerbsAsTheirVerb()
+    {
+        QVector<DictdEntry> engFra{
+            entry("mock /mɔk/\nbafouer\n"),
+            entry("get married /getmærid/\n1. se marier\n2. marier\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("se moquer /səmɔke/ <v>\nmock, make fun of\n"),
+            entry("bafouer /bafue/ <v>\njeer at, make fun of, mock\n"),
+            entry("se marier /səmaʀje/ <v>\nmarry, be married, get married\n"),
+            entry("marier /maʀje/ <v>\nwed, marry, be married, get married\n"),
+        };
+        const WordRanks ranks = ranksOf({{"se", 10}, {"marier", 2000}, {"moquer", 3000}, {"bafouer", 9000}});
+        addReverseTranslations(engFra, fraEng, ranks);
+        // "se moquer" weighs as "moquer", commoner than "bafouer", not as
+        // the rarer phrase of "se" and "moquer".
+        QCOMPARE(find(engFra, "mock")->translations, QStringList({"se moquer", "bafouer"}));
+        // The reflexive verb as eng-fra lists it first stays first; as a
+        // phrase of two words it fell behind the bare verb.
+        QCOMPARE(find(engFra, "get married")->translations, QStringList({"se marier", "marier"}));
+
+        // fra-eng's "réfugier" comes first back to "take refuge", but the
+        // row's own "se réfugier" stays ahead of the bare verb filled in.
+        QVector<DictdEntry> refuge{entry("take refuge /teikrefjuːdʒ/\nse réfugier\n")};
+        const QVector<DictdEntry> refugeBack{
+            entry("réfugier /ʀefyʒje/ <vi>\ntake refuge\n"),
+            entry("se réfugier /səʀefyʒje/ <v>\n1. emigrate\n2. take refuge\n"),
+        };
+        addReverseTranslations(refuge, refugeBack, noRanks());
+        QCOMPARE(find(refuge, "take refuge")->translations, QStringList({"se réfugier", "réfugier"}));
+    }
+
     void putsTranslationsLinkedThroughGermanFirst()
     {
         // fra-eng and eng-fra agree on the wrong sense: "brun" is "black" too.
