@@ -27,6 +27,22 @@ bool isLettersOnly(const QString &word)
 
 } // namespace
 
+QString withStressMarkAsApostrophe(const QString &item)
+{
+    // fra-eng now and then writes an elided "se" with the IPA stress mark
+    // of its pronunciations ("sˈinsurger"): between two letters no word has
+    // one, and it stands for the apostrophe.
+    constexpr QChar kStressMark(0x02C8);
+    if (!item.contains(kStressMark))
+        return item;
+    QString text = item;
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if (text.at(i) == kStressMark && text.at(i - 1).isLetter() && text.at(i + 1).isLetter())
+            text[i] = QLatin1Char('\'');
+    }
+    return text;
+}
+
 QString withoutBracketNote(const QString &item)
 {
     if (!item.contains(QLatin1Char('(')) && !item.contains(QLatin1Char(')')))
@@ -313,7 +329,7 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
     int changed = 0;
     const auto vet = [&](const QString &text, const ItemSpelling &spelling, const QString &counterpart) {
         QString why;
-        QString vetted = withoutBracketNote(text);
+        QString vetted = withoutBracketNote(withStressMarkAsApostrophe(text));
         if (vetted.isEmpty())
             why = QStringLiteral("brackets");
         // A word written the same in both languages is a loan ("radon",

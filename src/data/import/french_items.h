@@ -43,6 +43,10 @@ private:
     std::unordered_set<std::string_view> m_words;
 };
 
+// The item with a stress mark between two letters read as the apostrophe
+// it stands for ("sˈinsurger" -> "s'insurger").
+QString withStressMarkAsApostrophe(const QString &item);
+
 // The item without a note in brackets that only qualifies it ("(male)
 // nurse" -> "nurse", "line (of verse)" -> "line"). Empty when brackets
 // stand inside a word ("(bul)rush"), do not pair up, or leave nothing.

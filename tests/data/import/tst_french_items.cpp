@@ -193,6 +193,7 @@ private Q_SLOTS:
             entry("jonc /ʒɔ̃/ <n, masc>\n(bul)rush\n"),
             entry("olda /ɔlda/ <adj>\nold\n"),
             entry("démissioner /demisjone/ <v>\nquit, resign\n"),
+            entry("sˈinsurger /sɛ̃syʀʒe/ <v>\nrise up against, rebel\n"),
         };
         QVector<DictdEntry> engFra{
             entry("old /ould/\n1. vieux, olda\n2. ancien\n"),
@@ -205,11 +206,13 @@ private Q_SLOTS:
                             + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
         // olda and démissioner go with their headwords; jonc stays empty, for
         // eng-fra to fill if it can.
-        QCOMPARE(fraEng.size(), 3);
+        QCOMPARE(fraEng.size(), 4);
         QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
         QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
         QCOMPARE(fraEng.at(2).headword, QStringLiteral("jonc"));
         QCOMPARE(fraEng.at(2).translations, QStringList());
+        // The stress mark that stands for an apostrophe is one.
+        QCOMPARE(fraEng.at(3).headword, QStringLiteral("s'insurger"));
         QCOMPARE(engFra.at(0).translations, QStringList({"vieux", "ancien"}));
         QCOMPARE(engFra.at(1).translations, QStringList({QString::fromUtf8("ça va"), "soit"}));
         QCOMPARE(engFra.at(2).translations, QStringList({"abordable", QString::fromUtf8("modéré")}));
