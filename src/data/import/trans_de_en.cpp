@@ -9,6 +9,7 @@
 #include "data/record_error.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -975,10 +976,29 @@ QStringList prepositionsOf(QStringView raw)
     return prepositions;
 }
 
-TransSynonym describeSynonym(QStringView raw, bool english)
+// Whether the first section of a German side is tagged as words of another
+// class than verbs ("bisher {adv}", "Datum {n}") and not as a verb: its English
+// side's "to" then starts a phrase ("to date"). Untagged sides are mostly
+// verb phrases ("die Grenze ziehen bei etw. :: to draw the line at sth.").
+bool namesNoVerb(QStringView germanSide)
+{
+    static const QRegularExpression verb(QStringLiteral("\\{v[tir]?[;}]"));
+    // A gender or plural tag counts after a capitalised word only: a few
+    // verb lines carry one by mistake ("Streifen ziehen {f} :: to stripe",
+    // "sich für etw. starkmachen {pl} :: to barrack for sth.").
+    static const QRegularExpression other(QStringLiteral(
+        "\\{(?:adj|adv|prp|conj|num|art|pron|ppron|interj)[;}]|(?:^|[\\s;])\\p{Lu}[^\\s;{]*\\s\\{(?:pl|[mfn](?:,[mfn])*)\\}"));
+    const QStringView section = firstSection(germanSide);
+    if (!section.contains(u'{'))
+        return false;
+    const QString text = section.toString();
+    return !verb.match(text).hasMatch() && other.match(text).hasMatch();
+}
+
+TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
 {
     QStringList tags;
-    TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
+    TransSynonym synonym{cleanTransSynonym(raw, english, &tags, keepTo)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
     synonym.noun = synonym.plural || hasGender(raw);
@@ -1038,7 +1058,7 @@ Sense sharedSenseOf(QStringView last)
 
 // The synonyms of the first section of one side of a line; German
 // explanations after the main word are none.
-QVector<TransSynonym> synonymsOf(QStringView side, bool english)
+QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false)
 {
     QVector<TransSynonym> synonyms;
     int position = 0;
@@ -1046,7 +1066,7 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
     const QVector<QStringView> raws = english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ");
     const Sense shared = english || raws.isEmpty() ? Sense::General : sharedSenseOf(raws.last());
     for (const QStringView raw : raws) {
-        TransSynonym synonym = describeSynonym(raw, english);
+        TransSynonym synonym = describeSynonym(raw, english, keepTo);
         synonym.groupTagged = shared != Sense::General;
         synonym.position = position++;
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
@@ -1151,7 +1171,7 @@ bool objectCarriesRest(QStringView marker, QStringView before, QStringView after
 
 } // namespace
 
-QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
+QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
     // they hold.
@@ -1253,7 +1273,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
     // avail" and "to the point" are no verbs.
     // "to no longer apply" is a verb again.
-    if (english && kept.size() > 1 && kept.first() == QLatin1String("to")
+    if (english && !keepTo && kept.size() > 1 && kept.first() == QLatin1String("to")
         && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
     if (!trailingPreposition.isEmpty() && kept.size() > 1)
@@ -1277,7 +1297,7 @@ TransEntry parseTransEntry(QStringView line)
     if (separator < 0)
         return entry;
     entry.german = synonymsOf(line.left(separator), false);
-    entry.english = synonymsOf(line.mid(separator + 4), true);
+    entry.english = synonymsOf(line.mid(separator + 4), true, namesNoVerb(line.left(separator)));
     return entry;
 }
 
@@ -1450,10 +1470,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
+        const bool keepTo = namesNoVerb(germanSide);
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
         for (const QStringView raw : english)
-            englishSynonyms.append(describeSynonym(raw, true));
+            englishSynonyms.append(describeSynonym(raw, true, keepTo));
         const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
         const TransSynonym head = englishSynonyms.value(headPlace);
         int englishWords = 0;  // spelling variants of one word count once
@@ -1754,8 +1775,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (found) {
                 QVector<TransSynonym> englishSynonyms;
+                const bool keepTo = namesNoVerb(QStringView(line).left(separator));
                 for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
-                    englishSynonyms.append(describeSynonym(raw, true));
+                    englishSynonyms.append(describeSynonym(raw, true, keepTo));
                 mainSenseOfLine.insert(
                     span.line,
                     englishSynonyms.value(mainEnglishPlace(englishSynonyms, QStringView(line).left(separator))));
