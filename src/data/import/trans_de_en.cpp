@@ -976,6 +976,25 @@ QStringList prepositionsOf(QStringView raw)
     return prepositions;
 }
 
+// Whether `plural` is the plural of `word`: both share a stem that leaves at
+// most two letters of the shorter one, umlauts read as their vowels
+// ("Klassen", "Klasse"; "Häuser", "Haus"; "Museen", "Museum"). "Gedärme" is
+// no plural of "Enteron".
+bool isPluralOf(const QString &plural, const QString &word)
+{
+    const auto folded = [](const QString &text) {
+        QString out = text.toLower();
+        out.replace(u'ä', u'a').replace(u'ö', u'o').replace(u'ü', u'u');
+        return out;
+    };
+    const QString a = folded(plural);
+    const QString b = folded(word);
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    return common >= 3 && common >= std::min(a.size(), b.size()) - 2;
+}
+
 // Whether the first section of a German side is tagged as words of another
 // class than verbs ("bisher {adv}", "Datum {n}") and not as a verb: its English
 // side's "to" then starts a phrase ("to date"). Untagged sides are mostly
@@ -1073,11 +1092,18 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = f
             synonyms.append(std::move(synonym));
     }
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
-    // synonym of its own; entries of plurals only ("Einnahmen {pl}")
-    // keep them.
-    if (std::any_of(synonyms.cbegin(), synonyms.cend(), [](const TransSynonym &s) { return !s.plural; })) {
-        synonyms.removeIf([](const TransSynonym &s) { return s.plural; });
-    }
+    // synonym of its own. On a line led by a plural, a plural of another
+    // word is ("Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} ::
+    // intestines"), and entries of plurals only ("Einnahmen {pl}") keep theirs.
+    // A plural after a singular head is a collective's kind ("Publikum {n};
+    // Zuschauer {pl}; Zuhörer {pl} :: audience"), and goes as well.
+    const bool pluralHead = !synonyms.isEmpty() && synonyms.first().plural;
+    synonyms.removeIf([&synonyms, pluralHead](const TransSynonym &plural) {
+        return plural.plural
+               && (!pluralHead || std::any_of(synonyms.cbegin(), synonyms.cend(), [&plural](const TransSynonym &s) {
+                       return !s.plural && isPluralOf(plural.text, s.text);
+                   }));
+    });
     return synonyms;
 }
 

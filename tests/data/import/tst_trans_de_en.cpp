@@ -152,6 +152,24 @@ private Q_SLOTS:
         const TransEntry springs =
             parseTransEntry(u"Abfederung {f}; Federsystem {n}; die Federn {pl} [techn.] :: springing; spring system");
         QCOMPARE(texts(springs.german), (QStringList{QStringLiteral("Abfederung"), QStringLiteral("Federsystem")}));
+        // On a line led by a plural, the plurals of other words stay; the
+        // plural of a word beside it goes, and so do the plurals after a
+        // singular head.
+        const TransEntry intestines = parseTransEntry(
+            u"Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} [anat.] | Eingeweide eines erlegten Hirsches :: "
+            u"intestines; entrails; innards; bowels; guts [coll.]; enteron; viscera [med.]");
+        QCOMPARE(texts(intestines.german), (QStringList{QStringLiteral("Eingeweide"), QStringLiteral("Gedärme"),
+                                                        QStringLiteral("Viszera"), QStringLiteral("Enteron")}));
+        QCOMPARE(texts(parseTransEntry(u"Augenschmerzen {pl}; Augenschmerz {m} [med.] :: eye pain").german),
+                 QStringList{QStringLiteral("Augenschmerz")});
+        QCOMPARE(texts(parseTransEntry(u"Agrarwissenschaften {pl}; Agrarwissenschaft {f}; Agronomie {f} [agr.] :: "
+                                       u"agricultural science")
+                           .german),
+                 (QStringList{QStringLiteral("Agrarwissenschaft"), QStringLiteral("Agronomie")}));
+        QCOMPARE(texts(parseTransEntry(u"Publikum {n}; Zuschauer {pl}; Zuhörer {pl}; Besucher {pl} | Kinopublikum {n} "
+                                       u":: audience; audiences | cinema audience")
+                           .german),
+                 QStringList{QStringLiteral("Publikum")});
         const TransEntry takings = parseTransEntry(u"Einnahmen {pl} :: take [Am.]");
         QCOMPARE(texts(takings.german), QStringList{QStringLiteral("Einnahmen")});
         QCOMPARE(takings.english.at(0).sense, Sense::General);  // American English is standard English
