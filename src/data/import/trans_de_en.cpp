@@ -9,6 +9,7 @@
 #include "data/record_error.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -1016,10 +1017,48 @@ QStringList prepositionsOf(QStringView raw)
     return prepositions;
 }
 
-TransSynonym describeSynonym(QStringView raw, bool english)
+// Whether `plural` is the plural of `word`: both share a stem that leaves at
+// most two letters of the shorter one, umlauts read as their vowels
+// ("Klassen", "Klasse"; "Häuser", "Haus"; "Museen", "Museum"). "Gedärme" is
+// no plural of "Enteron".
+bool isPluralOf(const QString &plural, const QString &word)
+{
+    const auto folded = [](const QString &text) {
+        QString out = text.toLower();
+        out.replace(u'ä', u'a').replace(u'ö', u'o').replace(u'ü', u'u');
+        return out;
+    };
+    const QString a = folded(plural);
+    const QString b = folded(word);
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    return common >= 3 && common >= std::min(a.size(), b.size()) - 2;
+}
+
+// Whether the first section of a German side is tagged as words of another
+// class than verbs ("bisher {adv}", "Datum {n}") and not as a verb: its English
+// side's "to" then starts a phrase ("to date"). Untagged sides are mostly
+// verb phrases ("die Grenze ziehen bei etw. :: to draw the line at sth.").
+bool namesNoVerb(QStringView germanSide)
+{
+    static const QRegularExpression verb(QStringLiteral("\\{v[tir]?[;}]"));
+    // A gender or plural tag counts after a capitalised word only: a few
+    // verb lines carry one by mistake ("Streifen ziehen {f} :: to stripe",
+    // "sich für etw. starkmachen {pl} :: to barrack for sth.").
+    static const QRegularExpression other(QStringLiteral(
+        "\\{(?:adj|adv|prp|conj|num|art|pron|ppron|interj)[;}]|(?:^|[\\s;])\\p{Lu}[^\\s;{]*\\s\\{(?:pl|[mfn](?:,[mfn])*)\\}"));
+    const QStringView section = firstSection(germanSide);
+    if (!section.contains(u'{'))
+        return false;
+    const QString text = section.toString();
+    return !verb.match(text).hasMatch() && other.match(text).hasMatch();
+}
+
+TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
 {
     QStringList tags;
-    TransSynonym synonym{cleanTransSynonym(raw, english, &tags)};
+    TransSynonym synonym{cleanTransSynonym(raw, english, &tags, keepTo)};
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
     synonym.noun = synonym.plural || hasGender(raw);
@@ -1079,7 +1118,7 @@ Sense sharedSenseOf(QStringView last)
 
 // The synonyms of the first section of one side of a line; German
 // explanations after the main word are none.
-QVector<TransSynonym> synonymsOf(QStringView side, bool english)
+QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false)
 {
     QVector<TransSynonym> synonyms;
     int position = 0;
@@ -1087,18 +1126,25 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english)
     const QVector<QStringView> raws = english ? englishSynonymsOf(section) : splitTopLevel(section, u"; ");
     const Sense shared = english || raws.isEmpty() ? Sense::General : sharedSenseOf(raws.last());
     for (const QStringView raw : raws) {
-        TransSynonym synonym = describeSynonym(raw, english);
+        TransSynonym synonym = describeSynonym(raw, english, keepTo);
         synonym.groupTagged = shared != Sense::General;
         synonym.position = position++;
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
             synonyms.append(std::move(synonym));
     }
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
-    // synonym of its own; entries of plurals only ("Einnahmen {pl}")
-    // keep them.
-    if (std::any_of(synonyms.cbegin(), synonyms.cend(), [](const TransSynonym &s) { return !s.plural; })) {
-        synonyms.removeIf([](const TransSynonym &s) { return s.plural; });
-    }
+    // synonym of its own. On a line led by a plural, a plural of another
+    // word is ("Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} ::
+    // intestines"), and entries of plurals only ("Einnahmen {pl}") keep theirs.
+    // A plural after a singular head is a collective's kind ("Publikum {n};
+    // Zuschauer {pl}; Zuhörer {pl} :: audience"), and goes as well.
+    const bool pluralHead = !synonyms.isEmpty() && synonyms.first().plural;
+    synonyms.removeIf([&synonyms, pluralHead](const TransSynonym &plural) {
+        return plural.plural
+               && (!pluralHead || std::any_of(synonyms.cbegin(), synonyms.cend(), [&plural](const TransSynonym &s) {
+                       return !s.plural && isPluralOf(plural.text, s.text);
+                   }));
+    });
     return synonyms;
 }
 
@@ -1192,7 +1238,7 @@ bool objectCarriesRest(QStringView marker, QStringView before, QStringView after
 
 } // namespace
 
-QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
+QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
     // they hold.
@@ -1294,7 +1340,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags)
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
     // avail" and "to the point" are no verbs.
     // "to no longer apply" is a verb again.
-    if (english && kept.size() > 1 && kept.first() == QLatin1String("to")
+    if (english && !keepTo && kept.size() > 1 && kept.first() == QLatin1String("to")
         && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
     if (!trailingPreposition.isEmpty() && kept.size() > 1)
@@ -1318,7 +1364,7 @@ TransEntry parseTransEntry(QStringView line)
     if (separator < 0)
         return entry;
     entry.german = synonymsOf(line.left(separator), false);
-    entry.english = synonymsOf(line.mid(separator + 4), true);
+    entry.english = synonymsOf(line.mid(separator + 4), true, namesNoVerb(line.left(separator)));
     return entry;
 }
 
@@ -1491,10 +1537,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
+        const bool keepTo = namesNoVerb(germanSide);
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
         for (const QStringView raw : english)
-            englishSynonyms.append(describeSynonym(raw, true));
+            englishSynonyms.append(describeSynonym(raw, true, keepTo));
         const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
         const TransSynonym head = englishSynonyms.value(headPlace);
         int englishWords = 0;  // spelling variants of one word count once
@@ -1830,8 +1877,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (found) {
                 QVector<TransSynonym> englishSynonyms;
+                const bool keepTo = namesNoVerb(QStringView(line).left(separator));
                 for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
-                    englishSynonyms.append(describeSynonym(raw, true));
+                    englishSynonyms.append(describeSynonym(raw, true, keepTo));
                 mainSenseOfLine.insert(
                     span.line,
                     englishSynonyms.value(mainEnglishPlace(englishSynonyms, QStringView(line).left(separator))));

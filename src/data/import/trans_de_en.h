@@ -89,7 +89,9 @@ TransEntry parseTransEntry(QStringView line);
 // that a marker inside them would leave broken ("über etw. verfügen" is no
 // "über verfügen"), and text holding a comma or colon ("Hauptstadt:
 // Winnipeg"), which would read as two translations in a row.
-QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nullptr);
+// `keepTo` keeps an English "to" that would go as a verb's: on a line whose
+// German word is no verb, "to date" is a set phrase, not the verb "date".
+QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags = nullptr, bool keepTo = false);
 
 // What selectGermanCore needs, from the text of trans-de-en: for each word of
 // `coreEnglish` the German main entries of the lines whose first section

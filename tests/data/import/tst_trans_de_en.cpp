@@ -152,9 +152,45 @@ private Q_SLOTS:
         const TransEntry springs =
             parseTransEntry(u"Abfederung {f}; Federsystem {n}; die Federn {pl} [techn.] :: springing; spring system");
         QCOMPARE(texts(springs.german), (QStringList{QStringLiteral("Abfederung"), QStringLiteral("Federsystem")}));
+        // On a line led by a plural, the plurals of other words stay; the
+        // plural of a word beside it goes, and so do the plurals after a
+        // singular head.
+        const TransEntry intestines = parseTransEntry(
+            u"Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} [anat.] | Eingeweide eines erlegten Hirsches :: "
+            u"intestines; entrails; innards; bowels; guts [coll.]; enteron; viscera [med.]");
+        QCOMPARE(texts(intestines.german), (QStringList{QStringLiteral("Eingeweide"), QStringLiteral("Gedärme"),
+                                                        QStringLiteral("Viszera"), QStringLiteral("Enteron")}));
+        QCOMPARE(texts(parseTransEntry(u"Augenschmerzen {pl}; Augenschmerz {m} [med.] :: eye pain").german),
+                 QStringList{QStringLiteral("Augenschmerz")});
+        QCOMPARE(texts(parseTransEntry(u"Agrarwissenschaften {pl}; Agrarwissenschaft {f}; Agronomie {f} [agr.] :: "
+                                       u"agricultural science")
+                           .german),
+                 (QStringList{QStringLiteral("Agrarwissenschaft"), QStringLiteral("Agronomie")}));
+        QCOMPARE(texts(parseTransEntry(u"Publikum {n}; Zuschauer {pl}; Zuhörer {pl}; Besucher {pl} | Kinopublikum {n} "
+                                       u":: audience; audiences | cinema audience")
+                           .german),
+                 QStringList{QStringLiteral("Publikum")});
         const TransEntry takings = parseTransEntry(u"Einnahmen {pl} :: take [Am.]");
         QCOMPARE(texts(takings.german), QStringList{QStringLiteral("Einnahmen")});
         QCOMPARE(takings.english.at(0).sense, Sense::General);  // American English is standard English
+
+        // "to" goes from verbs only: on a line of an adverb or a noun it starts
+        // a set phrase, and a verb line wrongly tagged as a noun is still a verb's.
+        const TransEntry soFar = parseTransEntry(
+            u"bisherig {adj} (vorläufig) | die bisherigen Höhepunkte in der Saison 2010/11 :: existing (prepositive); "
+            u"to date; so far; up to now (postpositive) | the key events to date");
+        QCOMPARE(texts(soFar.english).at(1), QStringLiteral("to date"));
+        const TransEntry first = parseTransEntry(
+            u"zunächst einmal; zuerst einmal; erst einmal [ugs.]; erstens {adv} (bei einer zeitlichen oder "
+            u"argumentativen Aufzählung) :: to start with; for a start [coll.]; for starters [coll.] (used to "
+            u"introduce the first in a list of events or arguments)");
+        QCOMPARE(texts(first.english).at(0), QStringLiteral("to start with"));
+        QCOMPARE(texts(parseTransEntry(u"anfeuern {vt} (durch Zurufe) :: to root for [Am.]").english),
+                 QStringList{QStringLiteral("root for")});
+        QCOMPARE(texts(parseTransEntry(u"Streifen ziehen {f} | Streifen ziehend | Streifen gezogen :: to stripe | "
+                                       u"striping | striped")
+                           .english),
+                 QStringList{QStringLiteral("stripe")});
 
         const TransEntry colour = parseTransEntry(u"Farb… :: colour [Br.]; color [Am.]");
         QVERIFY(colour.german.isEmpty());
