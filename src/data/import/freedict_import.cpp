@@ -149,6 +149,8 @@ void repairBlanks(QVector<DictdEntry> &entries, const BlankRepairer &repairer, F
                     glued.unsure.insert(item);
                 if (!mended.unattested.isEmpty())
                     glued.unattested.insert(item, QStringList{mended.unattested} + mended.otherCuts);
+                else if (mended.kind == BlankRepair::Whole && !mended.otherCuts.isEmpty())
+                    glued.wholeCuts.insert(item, mended.otherCuts);
                 appendUnique(repaired, {item});
             }
         }

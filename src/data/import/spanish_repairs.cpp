@@ -158,6 +158,9 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
         }
     }
     parts.append(word.mid(start));
+    // A word of one part keeps all the repairer found (a whole word's cuts).
+    if (parts.size() == 1)
+        return mendLetters(word, true, false);
     QStringList mended;
     bool split = parts.size() > 1;
     bool unsure = false;
@@ -182,7 +185,15 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
     // end of the item, two to a piece of their own ("Cost a", "Argentine an").
     const bool name = item.front().isUpper();
     const QString lower = item.toLower();
-    if (item.size() < 5 || lower.size() != item.size() || isKnown(lower) || m_wholeWords.contains(lower))
+    if (item.size() < 5 || lower.size() != item.size())
+        return {};
+    // A word the dictionaries use but the word list lacks is mostly a form
+    // the list leaves out ("todos"), yet sometimes a phrase they also write
+    // with its blank ("porciento" beside "por ciento"): it is split only into
+    // such a phrase of listed words.
+    const bool attestedOnly = !m_wholeWords.isEmpty() && !m_vocabulary.contains(lower)
+                              && (m_wholeWords.contains(lower) || isKnown(lower));
+    if (!attestedOnly && (isKnown(lower) || m_wholeWords.contains(lower)))
         return {};
     // A known word with a suffix is a word the list does not hold
     // ("recommendable", "skillfulness", "signalman").
@@ -298,6 +309,26 @@ BlankRepair BlankRepairer::mendLetters(const QString &item, bool lastPart, bool 
         }
         return pieces;
     };
+    if (attestedOnly) {
+        if (!m_attestation || cuts.size() >= kMaxCuts)
+            return {};
+        BlankRepair whole;
+        for (const Cut &cut : std::as_const(cuts)) {
+            const QStringList pieces = piecesOf(cut);
+            const bool listed = std::all_of(pieces.begin(), pieces.end(), [this](const QString &piece) {
+                const QString word = piece.toLower();
+                return word.size() == 1 ? m_oneLetterWords.contains(word) : m_vocabulary.contains(word);
+            });
+            if (!listed || !cut.sound)
+                continue;
+            if (m_attested.contains(pieces.join(QLatin1Char(' ')).toLower()))
+                return {BlankRepair::Split, pieces.join(QLatin1Char(' ')), {}, {}};
+            whole.otherCuts.append(pieces.join(QLatin1Char(' ')));
+        }
+        // The word stays whole; its cuts into listed words go with it, for
+        // a larger source to attest later.
+        return whole;
+    }
     // A cut the sources hold as a phrase is the split; of several, the
     // likeliest.
     if (m_attestation) {

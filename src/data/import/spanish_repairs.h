@@ -29,7 +29,9 @@ struct BlankRepair
     // For an Unsure item: its likeliest split, which no phrase of the sources
     // attests; a larger source may attest it later.
     QString unattested;
-    // The item's other sound splits, less likely, for a single glued word.
+    // The item's other sound splits, less likely, for a single glued word;
+    // for a Whole word only the dictionaries use, its cuts into words of
+    // the word list that no phrase of the sources read so far attests.
     QStringList otherCuts;
 };
 

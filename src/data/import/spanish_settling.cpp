@@ -111,6 +111,22 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
     return dropped;
 }
 
+namespace {
+
+// The phrase of Apertium (`words`) a whole `item` cuts into, or nothing.
+QString apertiumPhraseOf(const GluedItems &glued, const QSet<QString> &words, const QString &item)
+{
+    if (words.contains(item.toLower()))
+        return {};
+    for (const QString &cut : glued.wholeCuts.value(item)) {
+        if (words.contains(cut.toLower()))
+            return cut;
+    }
+    return {};
+}
+
+} // namespace
+
 SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
                         const QString &dictionary, QStringList &details)
 {
@@ -126,6 +142,12 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
                 ++settled.keptWhole;
                 if (!left.contains(original))
                     left.append(original);
+            } else if (const QString phrase = apertiumPhraseOf(glued, words, item); !phrase.isEmpty()) {
+                details.append(
+                    QStringLiteral("%1: \"%2\" -> \"%3\", a phrase of Apertium").arg(dictionary, item, phrase));
+                ++settled.split;
+                if (!left.contains(phrase))
+                    left.append(phrase);
             } else if (glued.unsure.contains(item) && !words.contains(item.toLower())) {
                 details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", glued beyond a sure split")
                                    .arg(dictionary, item, headword));

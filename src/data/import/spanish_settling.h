@@ -22,18 +22,24 @@ struct GluedItems
     // Unsure items with their sound splits, likeliest first, which no
     // phrase of the sources read so far attests.
     QHash<QString, QStringList> unattested;
+    // Words the word list lacks, kept whole, with their cuts into listed
+    // words: Apertium's phrase among them shows a lost blank ("porciento").
+    QHash<QString, QStringList> wholeCuts;
 };
 
 struct SettledRows
 {
     int keptWhole = 0;  // splits taken back: Apertium knows the item as one word
     int dropped = 0;    // unsure glued items left out
+    int split = 0;      // whole items split into a phrase of Apertium
 };
 
 // Settles the glued items of `rows` once Apertium's `words` (lowercased) are
 // known: a split item Apertium knows as one word gets its spelling back
 // ("favourable", not "favour able"); an unsure one Apertium does not know
-// is left out, and so is a row left with nothing. One line per change goes
+// is left out, and so is a row left with nothing; a word the word list
+// lacks that cuts into one of Apertium's phrases is that phrase
+// ("porciento" -> "por ciento"). One line per change goes
 // to `details`, naming `dictionary`.
 SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
                         const QString &dictionary, QStringList &details);

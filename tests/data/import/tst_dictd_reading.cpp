@@ -408,6 +408,32 @@ private Q_SLOTS:
         }
     }
 
+    void splitsWholeWordsOnlyIntoAnAttestedPhrase()
+    {
+        // eng-spa "percent /pəsent/" and "percentage /pəsentidʒ/" give
+        // "porciento", a headword of spa-eng ("porciento /poɾθjˈɛnto/") that
+        // the word list lacks; it is "por ciento". "todos", a form the list
+        // of lemmas lacks, has no cut into listed words and stays whole.
+        const QSet<QString> list{QStringLiteral("por"), QStringLiteral("ciento"), QStringLiteral("todo"),
+                                 QStringLiteral("porcentaje")};
+        const QSet<QString> dictionaryWords{QStringLiteral("porciento"), QStringLiteral("todos")};
+        BlankRepairer repairer =
+            spanishBlankRepairer(list, dictionaryWords, WordRanks::forLanguage(QStringLiteral("es")));
+        repairer.setAttestedPhrases({QStringLiteral("tanto por ciento")}, 2000);
+        BlankRepair result = repairer.mend(QStringLiteral("porciento"));
+        QCOMPARE(result.kind, BlankRepair::Whole);
+        QCOMPARE(result.otherCuts, QStringList{QStringLiteral("por ciento")});
+        result = repairer.mend(QStringLiteral("todos"));
+        QCOMPARE(result.kind, BlankRepair::Whole);
+        QVERIFY(result.otherCuts.isEmpty());
+        QCOMPARE(repairer.mend(QStringLiteral("porcentaje")).otherCuts, QStringList{});
+        // A source that writes the phrase with its blank settles it at once.
+        repairer.setAttestedPhrases({QStringLiteral("por ciento")}, 2000);
+        result = repairer.mend(QStringLiteral("porciento"));
+        QCOMPARE(result.kind, BlankRepair::Split);
+        QCOMPARE(result.text, QStringLiteral("por ciento"));
+    }
+
     void findsEnglishPhrasesOfTransDeEn()
     {
         // Lines of trans-de-en: phrases count on the English side only, word

@@ -720,6 +720,28 @@ private Q_SLOTS:
         QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
     }
 
+    void splitsWholeWordsIntoApertiumsPhrases()
+    {
+        // eng-spa "percent: porciento", "percentage: porciento": the word
+        // list lacks the word, Apertium has the phrase "por ciento"; a word
+        // Apertium holds itself stays as it is.
+        SenseRows englishSpanish{
+            {QStringLiteral("percent"), {QStringLiteral("porciento"), QStringLiteral("por ciento")}},
+            {QStringLiteral("percentage"), {QStringLiteral("porcentaje"), QStringLiteral("porciento")}},
+            {QStringLiteral("all"), {QStringLiteral("todos")}}};
+        GluedItems glued;
+        glued.wholeCuts.insert(QStringLiteral("porciento"), {QStringLiteral("por ciento")});
+        glued.wholeCuts.insert(QStringLiteral("todos"), {QStringLiteral("to dos")});
+        QStringList details;
+        const QSet<QString> apertium{QStringLiteral("por ciento"), QStringLiteral("to dos"), QStringLiteral("todos")};
+        const SettledRows settled = settleGlued(englishSpanish, glued, apertium, QStringLiteral("eng-spa"), details);
+        QCOMPARE(row(englishSpanish, QStringLiteral("percent")), QStringList{QStringLiteral("por ciento")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("percentage")),
+                 (QStringList{QStringLiteral("porcentaje"), QStringLiteral("por ciento")}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("all")), QStringList{QStringLiteral("todos")});
+        QCOMPARE(settled.split, 2);
+    }
+
     void leavesOutMisspeltSpanishWords()
     {
         // The word list (lemmas only) and the words Apertium or the
