@@ -43,6 +43,32 @@ bool isGenderVowel(QChar letter)
     return letter == u'a' || letter == u'e' || letter == u'o';
 }
 
+// Leaves out of each row the items `leftOut` names, and the rows left
+// without items; tells `details` why of each (`why(headword, item)`).
+// Returns how many items were left out.
+template <typename LeftOut, typename Why>
+int leaveOutItems(SenseRows &rows, const LeftOut &leftOut, const Why &why, QStringList &details)
+{
+    int dropped = 0;
+    SenseRows kept;
+    kept.reserve(rows.size());
+    for (auto &[headword, items] : rows) {
+        QStringList left;
+        for (const QString &item : std::as_const(items)) {
+            if (leftOut(headword, item)) {
+                details.append(why(headword, item));
+                ++dropped;
+            } else {
+                left.append(item);
+            }
+        }
+        if (!left.isEmpty())
+            kept.append({headword, left});
+    }
+    rows = std::move(kept);
+    return dropped;
+}
+
 } // namespace
 
 bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
@@ -82,33 +108,22 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
         return std::any_of(words.begin(), words.end(),
                            [&](const QString &word) { return isMisspeltSpanish(word, spelling, known, words.size() == 1); });
     };
-    int dropped = 0;
-    SenseRows kept;
-    kept.reserve(rows.size());
-    for (auto &[headword, items] : rows) {
-        if (!englishHeadwords) {
-            if (misspelt(headword)) {
-                details.append(QStringLiteral("spa-eng: row \"%1\" left out, a misspelt word").arg(headword));
-                ++dropped;
-            } else {
-                kept.append({headword, items});
-            }
-            continue;
-        }
-        QStringList left;
-        for (const QString &item : std::as_const(items)) {
-            if (misspelt(item)) {
-                details.append(QStringLiteral("eng-spa: \"%1\" left out of \"%2\", a misspelt word").arg(item, headword));
-                ++dropped;
-            } else {
-                left.append(item);
-            }
-        }
-        if (!left.isEmpty())
-            kept.append({headword, left});
+    if (englishHeadwords) {
+        return leaveOutItems(
+            rows, [&](const QString &, const QString &item) { return misspelt(item); },
+            [](const QString &headword, const QString &item) {
+                return QStringLiteral("eng-spa: \"%1\" left out of \"%2\", a misspelt word").arg(item, headword);
+            },
+            details);
     }
-    rows = std::move(kept);
-    return dropped;
+    const qsizetype before = rows.size();
+    rows.removeIf([&](const std::pair<QString, QStringList> &row) {
+        if (!misspelt(row.first))
+            return false;
+        details.append(QStringLiteral("spa-eng: row \"%1\" left out, a misspelt word").arg(row.first));
+        return true;
+    });
+    return int(before - rows.size());
 }
 
 namespace {
@@ -166,25 +181,15 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
 int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
                     const QSet<std::pair<QString, QString>> &confirmed, QStringList &details)
 {
-    int dropped = 0;
-    SenseRows kept;
-    kept.reserve(rows.size());
-    for (auto &[headword, items] : rows) {
-        QStringList left;
-        for (const QString &item : std::as_const(items)) {
-            if (unconfirmed.contains({headword, item}) && !confirmed.contains({headword.toLower(), item.toLower()})) {
-                details.append(QStringLiteral("eng-spa: \"%1\" left out of \"%2\", the sense of a cut compound")
-                                   .arg(item, headword));
-                ++dropped;
-            } else {
-                left.append(item);
-            }
-        }
-        if (!left.isEmpty())
-            kept.append({headword, left});
-    }
-    rows = std::move(kept);
-    return dropped;
+    return leaveOutItems(
+        rows,
+        [&](const QString &headword, const QString &item) {
+            return unconfirmed.contains({headword, item}) && !confirmed.contains({headword.toLower(), item.toLower()});
+        },
+        [](const QString &headword, const QString &item) {
+            return QStringLiteral("eng-spa: \"%1\" left out of \"%2\", the sense of a cut compound").arg(item, headword);
+        },
+        details);
 }
 
 int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
