@@ -1433,6 +1433,18 @@ QHash<QString, QString> spellingPairsOf(const QByteArray &text)
     return pairs;
 }
 
+// The line of trans-de-en's text that starts at `start`, decoded and with
+// its characters normalised; `start` moves on to the next line.
+QString takeTransLine(const QByteArray &text, qsizetype &start)
+{
+    qsizetype end = text.indexOf('\n', start);
+    if (end < 0)
+        end = text.size();
+    QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
+    start = end + 1;
+    return line;
+}
+
 } // namespace
 
 TransWordCounts countTransWords(const QByteArray &text)
@@ -1441,11 +1453,7 @@ TransWordCounts countTransWords(const QByteArray &text)
     LineCounter englishLines;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        const QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
-        start = end + 1;
+        const QString line = takeTransLine(text, start);
         if (line.startsWith(u'#'))
             continue;
         const qsizetype separator = line.indexOf(u" :: ");
@@ -1501,12 +1509,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     int lineNumber = 0;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        const QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
         const qsizetype lineStart = start;
-        start = end + 1;
+        const QString line = takeTransLine(text, start);
+        const qsizetype lineEnd = std::min(start - 1, text.size());
         ++lineNumber;
         order = 0;
         if (line.startsWith(u'#'))
@@ -1604,7 +1609,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
         }
         if (matches.isEmpty()) {
-            otherLines.append({lineStart, end, lineNumber});
+            otherLines.append({lineStart, lineEnd, lineNumber});
             continue;
         }
         const qsizetype germanBar = germanSide.indexOf(u" | ");
@@ -1614,7 +1619,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
-            linesOfGerman[german.text].append({lineStart, end, lineNumber, german.position, german.sense,
+            linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
                                                german.noun, german.fringe, german.noted});
         }
         // Common nouns carry their gender; a line whose German words carry
