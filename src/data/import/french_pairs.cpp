@@ -423,8 +423,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // the twin the dictionary names first is the word's main sense. Not a
         // name ("Bretagne: Bretagne, Brittany") nor a twin the word list of
         // its language lacks (a misspelt "ornament" for "ornement"), and not
-        // where another word is clearly commoner ("agenda" is a diary in
-        // French, "ordre du jour" a rare phrase).
+        // where another word is clearly commoner.
         if (!phraseHeadword && !entry.translations.isEmpty() && entry.translations.constFirst() == entry.headword
             && entry.headword.at(0).isLower() && isListedTargetWord && isListedTargetWord(entry.headword)) {
             const auto twin = std::find_if(candidates.begin(), candidates.end(),
