@@ -68,6 +68,11 @@ struct Candidate
 // the main translation (see addReverseTranslations).
 constexpr double kLookAlikeBonus = 2.0;
 
+// How much rarer than the row's likeliest translation a word its own
+// dictionary gives first as its own twin may be and still come first (see
+// addReverseTranslations): less than one place further down a list.
+constexpr double kTwinMargin = 1.0;
+
 // How much likelier a word is the main translation when the other
 // direction's row of it starts with the headword (see
 // addReverseTranslations): as much as one place further up a list.
@@ -411,6 +416,20 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     break;
                 }
             }
+        }
+        // A word the row's own dictionary translates first by itself
+        // ("congestion: congestion, rush") keeps that place over a word
+        // barely commoner ("rush", whose own row ends with "congestion"):
+        // the twin the dictionary names first is the word's main sense. Not a
+        // name ("Bretagne: Bretagne, Brittany") nor a twin the word list of
+        // its language lacks (a misspelt "ornament" for "ornement"), and not
+        // where another word is clearly commoner.
+        if (!phraseHeadword && !entry.translations.isEmpty() && entry.translations.constFirst() == entry.headword
+            && entry.headword.at(0).isLower() && isListedTargetWord && isListedTargetWord(entry.headword)) {
+            const auto twin = std::find_if(candidates.begin(), candidates.end(),
+                                           [&entry](const Candidate &c) { return c.word == entry.headword; });
+            if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
+                candidates.move(twin - candidates.begin(), 0);
         }
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),

@@ -42,7 +42,10 @@ class WordRanks;
 //      "reine" for "queen") as commoner, and so a word `links` counts more
 //      links for ("invoice" for "facture", through "Rechnung", "Faktura"
 //      and "Warenrechnung");
-//   4. among equals, the dictionaries' order, its own words first.
+//   4. among equals, the dictionaries' order, its own words first;
+// but a word the row's own dictionary translates first by itself
+// ("congestion: congestion, rush"; a lower-case word `isListedTargetWord`
+// knows) comes first unless another is clearly commoner.
 // Its own translations are all kept; the filled-in ones only while they
 // and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
 // the headword and is a word of the headword's language itself

@@ -417,6 +417,38 @@ private Q_SLOTS:
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
     }
 
+    void keepsFirstTheTwinItsOwnDictionaryGivesFirst()
+    {
+        // fra-eng gives "congestion" first; "rush", a commoner word whose
+        // own row ends with "congestion", would otherwise come first.
+        const QVector<DictdEntry> fraEng{entry("congestion /kɔ̃ʒɛstjɔ̃/ <n, fem>\ncongestion, rush\n"),
+                                         entry("Bretagne /bʀətagn/ <n>\nBretagne, Brittany\n")};
+        const QVector<DictdEntry> engFra{
+            entry("congestion /kəndʒestʃən/\n1. afflux, congestion\n2. afflux de sang\n"),
+            entry("rush /rʌʃ/\n1. se dépêcher\n2. afflux, afflux de sang, congestion\n"),
+            entry("Brittany /britɑːniː/\nBretagne\n"),
+        };
+        const auto listed = [](const QString &word) {
+            return word == QLatin1String("congestion") || word == QLatin1String("Bretagne");
+        };
+        // "rush" twenty times commoner, less than "congestion"'s place
+        // before it in the other direction makes up for.
+        const WordRanks ranks = ranksOf({{"rush", 200}, {"congestion", 4000}, {"Brittany", 30000}});
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, ranks, {}, {}, listed);
+        QCOMPARE(find(rows, "congestion")->translations, QStringList({"congestion", "rush"}));
+        // A name stays where it ranks: "Bretagne" is French, not English.
+        QCOMPARE(find(rows, "Bretagne")->translations.first(), QStringLiteral("Brittany"));
+        // A twin the word list lacks may be a misspelling: no place kept.
+        QVector<DictdEntry> unlisted = fraEng;
+        addReverseTranslations(unlisted, engFra, ranks, {}, {}, [](const QString &) { return false; });
+        QCOMPARE(find(unlisted, "congestion")->translations.first(), QStringLiteral("rush"));
+        // Nor where another word is clearly commoner.
+        QVector<DictdEntry> commoner = fraEng;
+        addReverseTranslations(commoner, engFra, ranksOf({{"rush", 5}, {"congestion", 20000}}), {}, {}, listed);
+        QCOMPARE(find(commoner, "congestion")->translations.first(), QStringLiteral("rush"));
+    }
+
     void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
     {
         // fra-eng and eng-fra write "quelques-uns" apart; "quelque chose" is
