@@ -824,6 +824,20 @@ private Q_SLOTS:
             "a piece of cake\n"
             "Kuchen {m} [cook.] :: kuchen\n",
             "cake", "Kuchen", "cake");
+        // "wild" is in the subtitle list, "stormy" not.
+        row("an adjective's own entry before a line giving it as a later synonym",
+            "wild; ausgelassen; stürmisch; ungebärdig {adj} | wilder; ausgelassener; stürmischer; ungebärdiger | "
+            "am wildesten; am ausgelassensten; am stürmischten; am ungebärdigsten | Geschichten von seinen wilden "
+            "Jahren als Student in Paris :: wild | wilder | wildest | stories of his wild times in Paris as a "
+            "student\n"
+            "stürmisch {adj} | stürmischer | am stürmischsten :: stormy | stormier | stormiest\n",
+            "wild", "stürmisch", "stormy");
+        // "shortly" is in the subtitle list; it would be read as "soon".
+        row("an adjective's line before its adverb's -ly word",
+            "schroff {adv} | „Gibt’s ein Problem?“, fragte er schroff. :: shortly; sharply | 'Is there a "
+            "problem?' he asked shortly/sharply.\n"
+            "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
+            "shortly", "schroff", "brusque");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
