@@ -841,6 +841,29 @@ void putCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the English cognate of a German word first where a line gives it as
+// its first word with the German word as a later synonym, and the ranking
+// chose a word that is itself a later synonym's or narrowed by a note
+// ("Fassungsvermögen {n}; Kapazität {f}; ... :: capacity; ..." before
+// "Fachgröße {f}; Kapazität {f}; Autorität {f}; ... :: authority"): of two
+// lines that share the German word with other words, the one whose English
+// word shares its root names its main sense. Judged against the rows it
+// changed, about three in four came out better, one in twelve worse
+// ("technics" for "Technik").
+void putLaterSynonymsCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry
+        || (list.first()->germanFirst && !list.first()->noted) || isCognate(list.first()->german, list.first()->english))
+        return;
+    const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && !candidate->germanFirst && !candidate->noted && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
 // Puts the word of a German word's plain line first where the ranking chose
 // a word that a later line narrows by a note ("Läufer {m} (Schachfigur) |
 // Läufer {pl} :: bishop (chessman) | bishops"). The plain line comes earlier
@@ -975,7 +998,7 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // by a note (putPlainHeadedLineFirst), an adjective's own entry before a
 // line that gives it as a later synonym (putOwnAdjectiveEntryFirst), an
 // adjective's line before its adverb's (putAdjectiveBeforeAdverb), then the
-// German word's cognate (putCognateFirst).
+// German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -1012,6 +1035,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnAdjectiveEntryFirst(list);
         putAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
+        putLaterSynonymsCognateFirst(list);
         putPlainWordBeforeItsKind(list);
     }
 }

@@ -838,6 +838,20 @@ private Q_SLOTS:
             "problem?' he asked shortly/sharply.\n"
             "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
             "shortly", "schroff", "brusque");
+        // "authority" is in the subtitle list, "capacity" not; both lines
+        // give "Kapazität" second.
+        row("a later synonym's cognate before another later synonym's word",
+            "Fachgröße {f}; Kapazität {f}; Autorität {f}; Experte {m} | Fachgrößen {pl}; Kapazitäten {pl}; "
+            "Autoritäten {pl}; Experten {pl} :: authority | authorities\n"
+            "Fassungsvermögen {n}; Kapazität {f}; Inhalt {m}; Volumen {n} | Fassungsvermögen (eines Brunnens) | "
+            "Gesamtfassungsvermögen {n}; Gesamtkapazität {f} :: capacity; holding capacity | specific capacity "
+            "of a well | total capacity; overall capacity; whole capacity\n",
+            "authority", "Kapazität", "capacity");
+        row("a later synonym's cognate before the word of a line narrowed by a note",
+            "Abstinenz {f} (religiös oder moralisch) :: temperance\n"
+            "Enthaltsamkeit {f}; Abstinenz {f} (bei etw.) | Alkoholabstinenz {f} | Nahrungsabstinenz {f} :: "
+            "abstinence (from sth.) | alcohol abstinence | food abstinence\n",
+            "temperance", "Abstinenz", "abstinence");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
