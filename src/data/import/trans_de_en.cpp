@@ -959,6 +959,31 @@ void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts the word of a German verb's own line first where the ranking chose
+// the word of a line that gives the verb only as a later synonym ("tarnen
+// {vt} | tarnend | getarnt | ... :: to camouflage; ..." before "abdecken;
+// verbergen; maskieren; tarnen {vt} | ... :: to mask | ..."): as for
+// adjectives (putOwnAdjectiveEntryFirst), the later synonym shares one sense
+// of the line's first verb. The own line gives the verb's forms, at least as
+// many sections as the chosen line, and a single word. Judged against the
+// rows it changed, about three in five came out better and one in ten worse
+// ("overruff" for "übertrumpfen").
+void putOwnVerbEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->noun || list.first()->germanFirst || list.first()->clearMainEntry
+        || !list.first()->englishVerb)
+        return;
+    const Candidate *top = list.first();
+    const auto own = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->englishVerb && !candidate->noted
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->english.contains(u' ')
+               && candidate->sections >= std::max(2, top->sections);
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the word of a German adjective's own line first where the ranking
 // chose the word of a line that gives it as an adverb only ("schroff {adv}
 // | ... :: shortly; sharply" before "schroff {adj} | schroffer | am
@@ -996,7 +1021,8 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // number's numeral comes first (putNumeralFirst). The English words of a
 // German word may take the word of an earlier plain line before one narrowed
 // by a note (putPlainHeadedLineFirst), an adjective's own entry before a
-// line that gives it as a later synonym (putOwnAdjectiveEntryFirst), an
+// line that gives it as a later synonym (putOwnAdjectiveEntryFirst), and so
+// a verb's (putOwnVerbEntryFirst), an
 // adjective's line before its adverb's (putAdjectiveBeforeAdverb), then the
 // German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst).
 template<typename Commonness>
@@ -1033,6 +1059,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     } else {
         putPlainHeadedLineFirst(list, commonness);
         putOwnAdjectiveEntryFirst(list);
+        putOwnVerbEntryFirst(list);
         putAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);

@@ -852,6 +852,13 @@ private Q_SLOTS:
             "Enthaltsamkeit {f}; Abstinenz {f} (bei etw.) | Alkoholabstinenz {f} | Nahrungsabstinenz {f} :: "
             "abstinence (from sth.) | alcohol abstinence | food abstinence\n",
             "temperance", "Abstinenz", "abstinence");
+        // "mask" is in the subtitle list, "camouflage" not.
+        row("a verb's own entry before a line giving it as a later synonym",
+            "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
+            "abgedeckt; verborgen; maskiert; getarnt :: to mask | masking | masked\n"
+            "tarnen {vt} | tarnend | getarnt | tarnt | tarnte :: to camouflage; to disguise | camouflaging; "
+            "disguising | camouflaged; disguised | camouflages; disguises | camouflaged; disguised\n",
+            "mask", "tarnen", "camouflage");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
