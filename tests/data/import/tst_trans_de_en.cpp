@@ -824,6 +824,41 @@ private Q_SLOTS:
             "a piece of cake\n"
             "Kuchen {m} [cook.] :: kuchen\n",
             "cake", "Kuchen", "cake");
+        // "wild" is in the subtitle list, "stormy" not.
+        row("an adjective's own entry before a line giving it as a later synonym",
+            "wild; ausgelassen; stürmisch; ungebärdig {adj} | wilder; ausgelassener; stürmischer; ungebärdiger | "
+            "am wildesten; am ausgelassensten; am stürmischten; am ungebärdigsten | Geschichten von seinen wilden "
+            "Jahren als Student in Paris :: wild | wilder | wildest | stories of his wild times in Paris as a "
+            "student\n"
+            "stürmisch {adj} | stürmischer | am stürmischsten :: stormy | stormier | stormiest\n",
+            "wild", "stürmisch", "stormy");
+        // "shortly" is in the subtitle list; it would be read as "soon".
+        row("an adjective's line before its adverb's -ly word",
+            "schroff {adv} | „Gibt’s ein Problem?“, fragte er schroff. :: shortly; sharply | 'Is there a "
+            "problem?' he asked shortly/sharply.\n"
+            "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
+            "shortly", "schroff", "brusque");
+        // "authority" is in the subtitle list, "capacity" not; both lines
+        // give "Kapazität" second.
+        row("a later synonym's cognate before another later synonym's word",
+            "Fachgröße {f}; Kapazität {f}; Autorität {f}; Experte {m} | Fachgrößen {pl}; Kapazitäten {pl}; "
+            "Autoritäten {pl}; Experten {pl} :: authority | authorities\n"
+            "Fassungsvermögen {n}; Kapazität {f}; Inhalt {m}; Volumen {n} | Fassungsvermögen (eines Brunnens) | "
+            "Gesamtfassungsvermögen {n}; Gesamtkapazität {f} :: capacity; holding capacity | specific capacity "
+            "of a well | total capacity; overall capacity; whole capacity\n",
+            "authority", "Kapazität", "capacity");
+        row("a later synonym's cognate before the word of a line narrowed by a note",
+            "Abstinenz {f} (religiös oder moralisch) :: temperance\n"
+            "Enthaltsamkeit {f}; Abstinenz {f} (bei etw.) | Alkoholabstinenz {f} | Nahrungsabstinenz {f} :: "
+            "abstinence (from sth.) | alcohol abstinence | food abstinence\n",
+            "temperance", "Abstinenz", "abstinence");
+        // "mask" is in the subtitle list, "camouflage" not.
+        row("a verb's own entry before a line giving it as a later synonym",
+            "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
+            "abgedeckt; verborgen; maskiert; getarnt :: to mask | masking | masked\n"
+            "tarnen {vt} | tarnend | getarnt | tarnt | tarnte :: to camouflage; to disguise | camouflaging; "
+            "disguising | camouflaged; disguised | camouflages; disguises | camouflaged; disguised\n",
+            "mask", "tarnen", "camouflage");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
