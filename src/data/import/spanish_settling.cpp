@@ -38,6 +38,30 @@ QChar baseLetter(QChar letter)
     return decomposed.isEmpty() ? letter : decomposed.front();
 }
 
+// Whether `spelling` holds `word` with one accent put on, taken off or
+// moved to another vowel ("petroleo" -> "petróleo").
+bool hasListedAccentVariant(const QString &word, const QSet<QString> &spelling)
+{
+    QString bare;
+    bare.reserve(word.size());
+    for (const QChar letter : word)
+        bare.append(baseLetter(letter));
+    if (bare != word && spelling.contains(bare))
+        return true;
+    static const QString plain = QStringLiteral(u"aeiou");
+    static const QString accented = QStringLiteral(u"áéíóú");
+    for (qsizetype i = 0; i < bare.size(); ++i) {
+        const qsizetype vowel = plain.indexOf(bare.at(i));
+        if (vowel < 0)
+            continue;
+        QString candidate = bare;
+        candidate[i] = accented.at(vowel);
+        if (candidate != word && spelling.contains(candidate))
+            return true;
+    }
+    return false;
+}
+
 bool isGenderVowel(QChar letter)
 {
     return letter == u'a' || letter == u'e' || letter == u'o';
@@ -96,6 +120,32 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
                 return true;
         }
         candidate[i] = word.at(i);
+    }
+    // One letter too many ("tremblar" -> "temblar") or too few ("cigarillo"
+    // -> "cigarrillo"), or two neighbours swapped. The last letter is left
+    // alone: loanwords ("carnet", "capot") read as a letter added to a word
+    // of the list. So is a word whose accented form the list holds
+    // ("petroleo"): that is the accent slip judged sound above.
+    auto sound = [&](const QString &other) { return spelling.contains(other) && known(other); };
+    if (hasListedAccentVariant(word, spelling))
+        return false;
+    for (qsizetype i = 0; i + 1 < word.size(); ++i) {
+        QString shorter = word;
+        shorter.remove(i, 1);
+        if (sound(shorter))
+            return true;
+        QString swapped = word;
+        std::swap(swapped[i], swapped[i + 1]);
+        if (swapped != word && sound(swapped))
+            return true;
+    }
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        for (const QChar letter : letters) {
+            QString longer = word;
+            longer.insert(i, letter);
+            if (sound(longer))
+                return true;
+        }
     }
     return false;
 }

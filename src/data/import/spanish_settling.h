@@ -56,7 +56,10 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
 // form of (plural, participle, gerund, reflexive infinitive), `known` (words
 // Apertium or the frequency list hold) lacks it too, and one letter put
 // right, other than an accent, gives a word of `spelling` that `known` holds
-// ("brusko" -> "brusco", "consequir" -> "conseguir"). Words under four
+// ("brusko" -> "brusco", "consequir" -> "conseguir"), as does one letter
+// added, taken out or swapped with its neighbour anywhere but at the end
+// ("tremblar" -> "temblar", "cigarillo" -> "cigarrillo") unless the list
+// holds the word with an accent put right ("petroleo"). Words under four
 // letters or holding anything but letters are never judged. A `wholeItem`
 // whose last vowel differs ("dependienta", "deudo") is taken for the other
 // gender of the listed noun, a form the word list often lacks.

@@ -786,6 +786,29 @@ private Q_SLOTS:
         QCOMPARE(spanishEnglish.first().first, QStringLiteral("bronco"));
     }
 
+    void leavesOutSpanishWordsALetterLongOrShort()
+    {
+        const QSet<QString> spelling{QStringLiteral("temblar"), QStringLiteral("cigarrillo"), QStringLiteral("carne"),
+                                     QStringLiteral("capote"), QStringLiteral("petróleo"), QStringLiteral("petrolero")};
+        const auto known = [&](const QString &word) { return spelling.contains(word); };
+        // eng-spa "quiver: tremblar", spa-eng "cigarillo: cigarette":
+        // a letter too many, a letter too few.
+        QVERIFY(isMisspeltSpanish(QStringLiteral("tremblar"), spelling, known, true));
+        QVERIFY(isMisspeltSpanish(QStringLiteral("cigarillo"), spelling, known, true));
+        QVERIFY(isMisspeltSpanish(QStringLiteral("temlbar"), spelling, known, true));
+        // spa-eng "carnet: notebook", eng-spa "bonnet: capot": loanwords a
+        // letter from a word at their end; "petroleo: petroleum" is the
+        // accent slip of "petróleo", not "petrolero" short of a letter.
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("carnet"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("capot"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("petroleo"), spelling, known, true));
+
+        SenseRows englishSpanish{{QStringLiteral("quiver"), {QStringLiteral("temblar"), QStringLiteral("tremblar")}}};
+        QStringList details;
+        QCOMPARE(dropMisspeltSpanish(englishSpanish, true, spelling, known, details), 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("quiver")), QStringList{QStringLiteral("temblar")});
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
