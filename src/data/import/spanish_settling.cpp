@@ -242,6 +242,45 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
         details);
 }
 
+namespace {
+
+// The singulars an English or Spanish plural may have ("birds" -> "bird",
+// "ciudades" -> "ciudad", "luces" -> "luz"); none for a word not ending in s.
+QStringList singularsOf(const QString &word, bool english)
+{
+    QStringList singulars;
+    if (word.size() < 4 || !word.endsWith(QLatin1Char('s')))
+        return singulars;
+    singulars.append(word.chopped(1));
+    if (word.endsWith(QLatin1String("es")))
+        singulars.append(word.chopped(2));
+    if (english && word.endsWith(QLatin1String("ies")))
+        singulars.append(word.chopped(3) + QLatin1Char('y'));
+    if (!english && word.endsWith(QLatin1String("ces")))
+        singulars.append(word.chopped(3) + QLatin1Char('z'));
+    return singulars;
+}
+
+// Whether Apertium (lowercased English-Spanish pairs of lemmas) pairs the
+// two words, or both are plurals of a pair it gives: its lemmas are
+// singular, so "birds"-"aves" is its "bird"-"ave".
+bool apertiumPairsPlurals(const QString &english, const QString &spanish,
+                          const QSet<std::pair<QString, QString>> &apertium)
+{
+    if (apertium.contains({english, spanish}))
+        return true;
+    const QStringList spanishSingulars = singularsOf(spanish, false);
+    for (const QString &englishSingular : singularsOf(english, true)) {
+        for (const QString &spanishSingular : spanishSingulars) {
+            if (apertium.contains({englishSingular, spanishSingular}))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
                      const QSet<std::pair<QString, QString>> &apertium,
                      const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details)
@@ -259,7 +298,7 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
             // trans-de-en lists few phrases as such: only a pair of single
             // words is doubted ("echar a perder", "at last" are kept).
             if (links == 0 && !english.contains(QLatin1Char(' ')) && !spanish.contains(QLatin1Char(' '))
-                && pivot.knows(spanish) && !apertium.contains({english.toLower(), spanish.toLower()}))
+                && pivot.knows(spanish) && !apertiumPairsPlurals(english.toLower(), spanish.toLower(), apertium))
                 doubtful.append(item);
             else
                 kept.append(item);

@@ -77,7 +77,8 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them
 // leads to the English word, and Apertium (`apertium`: lowercased
-// English-Spanish pairs) does not pair the two either ("olla": "box";
+// English-Spanish pairs) does not pair the two, nor their singulars
+// ("aves": "birds" is its "ave": "bird"), either ("olla": "box";
 // "antebrazo": "lower-arm"). Only pairs of single words are doubted, and
 // only in a row that keeps an item the pivot links. A doubtful pair both
 // FreeDict dictionaries give (`bothFreedict`) goes after the rest, in its
