@@ -671,10 +671,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;
     QString spanishEnglishProblem;
-    const QVector<LexiconEntry> englishSpanishEntries =
+    QVector<LexiconEntry> englishSpanishEntries =
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
-    const QVector<LexiconEntry> spanishEnglishEntries =
+    QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    // Apertium's few phrases whose article or demonstrative disagrees with
+    // the noun ("esta anochecer") are left out: FreeDict has them right.
+    dropDisagreeingPhrases(englishSpanishEntries, spanishEnglishEntries, report.details);
     // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
     QSet<std::pair<QString, QString>> apertiumPairs;
     for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {

@@ -242,6 +242,72 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
         details);
 }
 
+int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                           QStringList &details)
+{
+    // The genders each Spanish noun is given; one of two letters, "m" or "f".
+    // An adjective may stand for a noun of either gender ("por la
+    // presente", the letter), so a word also listed as one is never judged.
+    QHash<QString, QSet<QChar>> genders;
+    auto note = [&](const QString &spanish, const QStringList &tags) {
+        if (spanish.contains(QLatin1Char(' ')))
+            return;
+        if (tags.contains(QLatin1String("adj")))
+            genders[spanish.toLower()].unite({u'm', u'f'});
+        if (!tags.contains(QLatin1String("n")))
+            return;
+        QSet<QChar> &noted = genders[spanish.toLower()];
+        for (const QString &tag : tags) {
+            if (tag == QLatin1String("m") || tag == QLatin1String("f"))
+                noted.insert(tag.front());
+            else if (tag == QLatin1String("mf"))
+                noted.unite({u'm', u'f'});
+        }
+    };
+    for (const LexiconEntry &entry : std::as_const(englishSpanish))
+        note(entry.target, entry.targetTags);
+    for (const LexiconEntry &entry : std::as_const(spanishEnglish))
+        note(entry.source, entry.sourceTags);
+
+    static const QHash<QString, QChar> determiners{
+        {QStringLiteral("el"), u'm'},    {QStringLiteral("la"), u'f'},     {QStringLiteral("un"), u'm'},
+        {QStringLiteral("una"), u'f'},   {QStringLiteral("este"), u'm'},   {QStringLiteral("esta"), u'f'},
+        {QStringLiteral("ese"), u'm'},   {QStringLiteral("esa"), u'f'},    {QStringLiteral("aquel"), u'm'},
+        {QStringLiteral("aquella"), u'f'}};
+    auto disagrees = [&](const QString &phrase) {
+        const QStringList words = phrase.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+            const auto determiner = determiners.constFind(words.at(i));
+            const auto noun = genders.constFind(words.at(i + 1));
+            if (determiner == determiners.cend() || noun == genders.cend() || noun->size() != 1
+                || noun->contains(*determiner))
+                continue;
+            // "el agua", "un hacha": the feminine noun's stressed a takes
+            // the masculine article.
+            const QString &next = words.at(i + 1);
+            if ((words.at(i) == QLatin1String("el") || words.at(i) == QLatin1String("un"))
+                && (next.startsWith(u'a') || next.startsWith(u'\u00E1') || next.startsWith(QLatin1String("ha"))
+                    || next.startsWith(QStringLiteral(u"há"))))
+                continue;
+            return true;
+        }
+        return false;
+    };
+    int dropped = 0;
+    for (QVector<LexiconEntry> *entries : {&englishSpanish, &spanishEnglish}) {
+        const bool forward = entries == &englishSpanish;
+        dropped += int(entries->removeIf([&](const LexiconEntry &entry) {
+            const QString &spanish = forward ? entry.target : entry.source;
+            if (!spanish.contains(QLatin1Char(' ')) || !disagrees(spanish))
+                return false;
+            details.append(QStringLiteral("Apertium: \"%1\" left out, its determiner disagrees with its noun")
+                               .arg(spanish));
+            return true;
+        }));
+    }
+    return dropped;
+}
+
 namespace {
 
 // The singulars an English or Spanish plural may have ("birds" -> "bird",

@@ -74,6 +74,17 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
 int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
                         const std::function<bool(const QString &)> &known, QStringList &details);
 
+// Leaves out of Apertium's lexicons (`englishSpanish`: Spanish targets;
+// `spanishEnglish`: Spanish sources) the entries whose Spanish phrase puts a
+// singular determiner before a noun of the other gender ("this evening" ->
+// "esta anochecer"), the nouns' genders being those the lexicons' own noun
+// entries give ("anochecer" <n, m>). A noun listed with both genders, or as
+// common to both, or also as an adjective, is never judged, nor "el" or "un" before a feminine noun
+// starting with "a" or "ha" ("el agua"). Returns how many entries were left
+// out; one line each goes to `details`.
+int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                           QStringList &details);
+
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them
 // leads to the English word, and Apertium (`apertium`: lowercased

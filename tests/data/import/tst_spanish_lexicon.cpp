@@ -809,6 +809,34 @@ private Q_SLOTS:
         QCOMPARE(row(englishSpanish, QStringLiteral("quiver")), QStringList{QStringLiteral("temblar")});
     }
 
+    void leavesOutPhrasesWhoseDeterminerDisagrees()
+    {
+        // Apertium eng-spa's entries as lt-print gives them.
+        auto entry = [](const char *english, const char *englishTag, const char *spanish, QStringList spanishTags) {
+            return LexiconEntry{QString::fromUtf8(english), {QString::fromUtf8(englishTag)}, QString::fromUtf8(spanish),
+                                spanishTags};
+        };
+        const QStringList adverb{QStringLiteral("adv")};
+        QVector<LexiconEntry> forward{
+            entry("evening", "n", "anochecer", {QStringLiteral("n"), QStringLiteral("m")}),
+            entry("afternoon", "n", "tarde", {QStringLiteral("n"), QStringLiteral("f")}),
+            entry("water", "n", "agua", {QStringLiteral("n"), QStringLiteral("f")}),
+            entry("present", "n", "presente", {QStringLiteral("n"), QStringLiteral("m")}),
+            entry("present", "adj", "presente", {QStringLiteral("adj")}),
+            entry("this evening", "adv", "esta anochecer", adverb),
+            entry("the other evening", "adv", "el otro anochecer", adverb),
+            entry("this afternoon", "adv", "esta tarde", adverb),
+            entry("in the water", "adv", "en el agua", adverb),
+            entry("hereby", "adv", "por la presente", adverb)};
+        QVector<LexiconEntry> backward{{QStringLiteral("esta anochecer"), adverb, QStringLiteral("this evening"), adverb}};
+        QStringList details;
+        QCOMPARE(dropDisagreeingPhrases(forward, backward, details), 2);
+        QVERIFY(backward.isEmpty());
+        QCOMPARE(forward.size(), 9);
+        QVERIFY(std::none_of(forward.begin(), forward.end(),
+                             [](const LexiconEntry &e) { return e.target == QLatin1String("esta anochecer"); }));
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
