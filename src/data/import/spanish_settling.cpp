@@ -178,6 +178,80 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
 
 namespace {
 
+// Whether `word` is `other` with one letter added, taken out, changed or
+// swapped with its neighbour, away from the end (where the other gender, a
+// plural or a loanword's spelling differ), and not by an accent alone.
+bool oneSlipApart(const QString &word, const QString &other)
+{
+    const QString &longer = word.size() >= other.size() ? word : other;
+    const QString &shorter = word.size() >= other.size() ? other : word;
+    if (longer.size() - shorter.size() > 1 || shorter.size() < 4)
+        return false;
+    if (longer.size() > shorter.size()) {
+        for (qsizetype i = 0; i + 1 < longer.size(); ++i) {
+            if (QString(longer).remove(i, 1) == shorter)
+                return true;
+        }
+        return false;
+    }
+    QList<qsizetype> differ;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (word.at(i) != other.at(i))
+            differ.append(i);
+    }
+    if (differ.isEmpty() || differ.last() == word.size() - 1)
+        return false;
+    if (differ.size() == 1)
+        return baseLetter(word.at(differ.first())) != baseLetter(other.at(differ.first()));
+    return differ.size() == 2 && differ.at(1) == differ.at(0) + 1 && word.at(differ.at(0)) == other.at(differ.at(1))
+           && word.at(differ.at(1)) == other.at(differ.at(0));
+}
+
+} // namespace
+
+int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool spanishItems,
+                         const std::function<bool(const QString &)> &known, const QString &dictionary,
+                         QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    auto listed = [&](const QString &word) {
+        if (spelling.contains(word))
+            return true;
+        if (!spanishItems)
+            return false;
+        const QStringList lemmas = possibleLemmas(word);
+        return std::any_of(lemmas.begin(), lemmas.end(), [&](const QString &lemma) { return spelling.contains(lemma); });
+    };
+    auto plainWord = [](const QString &word) {
+        return std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+    };
+    int dropped = 0;
+    for (auto &[headword, items] : rows) {
+        QStringList kept;
+        for (const QString &item : std::as_const(items)) {
+            const QString word = item.toLower();
+            const bool misspelt = plainWord(word) && !listed(word) && !known(word)
+                                  && std::any_of(items.begin(), items.end(), [&](const QString &other) {
+                                         const QString sibling = other.toLower();
+                                         return plainWord(sibling) && spelling.contains(sibling)
+                                                && oneSlipApart(word, sibling);
+                                     });
+            if (misspelt) {
+                details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", a misspelling of another translation")
+                                   .arg(dictionary, item, headword));
+                ++dropped;
+            } else {
+                kept.append(item);
+            }
+        }
+        items = std::move(kept);
+    }
+    return dropped;
+}
+
+namespace {
+
 // The phrase of Apertium (`words`) a whole `item` cuts into, or nothing.
 QString apertiumPhraseOf(const GluedItems &glued, const QSet<QString> &words, const QString &item)
 {

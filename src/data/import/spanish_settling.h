@@ -85,6 +85,20 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
 int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
                            QStringList &details);
 
+// Leaves out of `rows` the translations misspelling another translation of
+// the same row: a single word the word list of their language (`spelling`,
+// lowercased) lacks, one letter added, taken out, changed or swapped with
+// its neighbour away from its end from a word of the row the list holds
+// ("bizcocho: cookie, biscuit, bicuit"; "torment: turmento, tormento"),
+// and `known` (the words other sources or the frequency list hold) lacks.
+// With `spanishItems`, a word one of whose possible lemmas the list holds
+// is sound (the Spanish list has lemmas only). Rows keep at least the word
+// they are a misspelling of. Returns how many were left out; one line each
+// goes to `details`, naming `dictionary`.
+int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool spanishItems,
+                         const std::function<bool(const QString &)> &known, const QString &dictionary,
+                         QStringList &details);
+
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them
 // leads to the English word, and Apertium (`apertium`: lowercased

@@ -809,6 +809,46 @@ private Q_SLOTS:
         QCOMPARE(row(englishSpanish, QStringLiteral("quiver")), QStringList{QStringLiteral("temblar")});
     }
 
+    void leavesOutTranslationsMisspellingAnotherOfTheRow()
+    {
+        // spa-eng "bizcocho: 1. bicuit 2. biscuit, cookie", "aluminio:
+        // aluminium, aluminum": the American list lacks the British
+        // spelling, which other sources know.
+        const QSet<QString> english{QStringLiteral("biscuit"), QStringLiteral("cookie"), QStringLiteral("aluminum"),
+                                    QStringLiteral("cart"), QStringLiteral("car")};
+        const QSet<QString> britishSpellings{QStringLiteral("aluminium")};
+        const auto britishKnown = [&](const QString &word) { return britishSpellings.contains(word); };
+        SenseRows spanishEnglish{
+            {QStringLiteral("bizcocho"), {QStringLiteral("bicuit"), QStringLiteral("biscuit"), QStringLiteral("cookie")}},
+            {QStringLiteral("aluminio"), {QStringLiteral("aluminium"), QStringLiteral("aluminum")}},
+            {QStringLiteral("carro"), {QStringLiteral("cart"), QStringLiteral("car")}}};
+        QStringList details;
+        QCOMPARE(dropMisspeltSiblings(spanishEnglish, english, false, britishKnown, QStringLiteral("spa-eng"), details),
+                 1);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("bizcocho")),
+                 (QStringList{QStringLiteral("biscuit"), QStringLiteral("cookie")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("aluminio")),
+                 (QStringList{QStringLiteral("aluminium"), QStringLiteral("aluminum")}));
+
+        // Apertium "torment" <-> "turmento", "tormento". A Spanish form the lemma
+        // list lacks is no misspelling of its lemma, nor is the other
+        // gender or an accent variant of a listed word.
+        const QSet<QString> spanish{QStringLiteral("tormento"), QStringLiteral("amolar"), QStringLiteral("cocinero"),
+                                    QStringLiteral("índico"), QStringLiteral("indio")};
+        const auto nothingKnown = [](const QString &) { return false; };
+        SenseRows englishSpanish{
+            {QStringLiteral("torment"), {QStringLiteral("turmento"), QStringLiteral("tormento")}},
+            {QStringLiteral("grind"), {QStringLiteral("amolar"), QStringLiteral("amolado")}},
+            {QStringLiteral("cook"), {QStringLiteral("cocinero"), QStringLiteral("cocinera")}},
+            {QStringLiteral("Indian"), {QStringLiteral("indio"), QStringLiteral("índico")}}};
+        QCOMPARE(dropMisspeltSiblings(englishSpanish, spanish, true, nothingKnown, QStringLiteral("eng-spa"), details),
+                 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("torment")), QStringList{QStringLiteral("tormento")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("grind")).size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("cook")).size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("Indian")).size(), 2);
+    }
+
     void leavesOutPhrasesWhoseDeterminerDisagrees()
     {
         // Apertium eng-spa's entries as lt-print gives them.
