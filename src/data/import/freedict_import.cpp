@@ -528,12 +528,14 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishSpelling = list;
         spanish = std::move(list);
     }
+    QSet<QString> englishWordList;
     if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
         english = list;
         for (const QString &word : std::as_const(list)) {
             for (const QString &british : britishSpellings(word))
                 english.insert(british);
         }
+        englishWordList = english;
     }
     // The phrases the sources write with their blanks attest a split into
     // them, whatever their words' ranks.
@@ -671,10 +673,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;
     QString spanishEnglishProblem;
-    const QVector<LexiconEntry> englishSpanishEntries =
+    QVector<LexiconEntry> englishSpanishEntries =
         englishSpanishLexicon.entries(kLexiconTimeoutMs, englishSpanishProblem);
-    const QVector<LexiconEntry> spanishEnglishEntries =
+    QVector<LexiconEntry> spanishEnglishEntries =
         spanishEnglishLexicon.entries(kLexiconTimeoutMs, spanishEnglishProblem);
+    // Apertium's few phrases whose article or demonstrative disagrees with
+    // the noun ("esta anochecer") are left out: FreeDict has them right.
+    dropDisagreeingPhrases(englishSpanishEntries, spanishEnglishEntries, report.details);
     // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
     QSet<std::pair<QString, QString>> apertiumPairs;
     for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
@@ -748,6 +753,35 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 report.spanishMisspeltWordsDropped +=
                     dropMisspeltSpanish(spanishRows[i], i == 0, spanishSpelling, known, report.details);
             }
+        }
+        // A word nothing knows beside one the word list holds, a slip of a
+        // letter apart, is the other's misspelling ("biscuit, bicuit").
+        {
+            const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
+            const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
+            report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
+                spanishRows[0], spanishSpelling, true,
+                [&](const QString &word) {
+                    return apertiumSpanishWords.contains(word) || pivot.lists(word) || spanishRanks.rank(word) > 0;
+                },
+                QStringLiteral("eng-spa"), report.details);
+            // The American list lacks many British spellings ("aluminium",
+            // "mould"), which eng-fra has as headwords, and the -ise forms
+            // of its -ize words ("civilisation").
+            QSet<QString> englishHeadwords;
+            for (const QVector<DictdEntry> *list : {&engFra}) {
+                for (const DictdEntry &entry : *list)
+                    englishHeadwords.insert(entry.headword.toLower());
+            }
+            report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
+                spanishRows[1], englishWordList, false,
+                [&](const QString &word) {
+                    if (englishRanks.rank(word) > 0 || englishHeadwords.contains(word))
+                        return true;
+                    const qsizetype ise = word.lastIndexOf(QLatin1String("is"));
+                    return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));
+                },
+                QStringLiteral("spa-eng"), report.details);
         }
         // A pair Apertium gives is never doubted; one both FreeDict
         // dictionaries give is moved last rather than left out, as the pivot

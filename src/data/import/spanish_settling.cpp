@@ -38,6 +38,30 @@ QChar baseLetter(QChar letter)
     return decomposed.isEmpty() ? letter : decomposed.front();
 }
 
+// Whether `spelling` holds `word` with one accent put on, taken off or
+// moved to another vowel ("petroleo" -> "petróleo").
+bool hasListedAccentVariant(const QString &word, const QSet<QString> &spelling)
+{
+    QString bare;
+    bare.reserve(word.size());
+    for (const QChar letter : word)
+        bare.append(baseLetter(letter));
+    if (bare != word && spelling.contains(bare))
+        return true;
+    static const QString plain = QStringLiteral(u"aeiou");
+    static const QString accented = QStringLiteral(u"áéíóú");
+    for (qsizetype i = 0; i < bare.size(); ++i) {
+        const qsizetype vowel = plain.indexOf(bare.at(i));
+        if (vowel < 0)
+            continue;
+        QString candidate = bare;
+        candidate[i] = accented.at(vowel);
+        if (candidate != word && spelling.contains(candidate))
+            return true;
+    }
+    return false;
+}
+
 bool isGenderVowel(QChar letter)
 {
     return letter == u'a' || letter == u'e' || letter == u'o';
@@ -97,6 +121,32 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
         }
         candidate[i] = word.at(i);
     }
+    // One letter too many ("tremblar" -> "temblar") or too few ("cigarillo"
+    // -> "cigarrillo"), or two neighbours swapped. The last letter is left
+    // alone: loanwords ("carnet", "capot") read as a letter added to a word
+    // of the list. So is a word whose accented form the list holds
+    // ("petroleo"): that is the accent slip judged sound above.
+    auto sound = [&](const QString &other) { return spelling.contains(other) && known(other); };
+    if (hasListedAccentVariant(word, spelling))
+        return false;
+    for (qsizetype i = 0; i + 1 < word.size(); ++i) {
+        QString shorter = word;
+        shorter.remove(i, 1);
+        if (sound(shorter))
+            return true;
+        QString swapped = word;
+        std::swap(swapped[i], swapped[i + 1]);
+        if (swapped != word && sound(swapped))
+            return true;
+    }
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        for (const QChar letter : letters) {
+            QString longer = word;
+            longer.insert(i, letter);
+            if (sound(longer))
+                return true;
+        }
+    }
     return false;
 }
 
@@ -124,6 +174,80 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
         return true;
     });
     return int(before - rows.size());
+}
+
+namespace {
+
+// Whether `word` is `other` with one letter added, taken out, changed or
+// swapped with its neighbour, away from the end (where the other gender, a
+// plural or a loanword's spelling differ), and not by an accent alone.
+bool oneSlipApart(const QString &word, const QString &other)
+{
+    const QString &longer = word.size() >= other.size() ? word : other;
+    const QString &shorter = word.size() >= other.size() ? other : word;
+    if (longer.size() - shorter.size() > 1 || shorter.size() < 4)
+        return false;
+    if (longer.size() > shorter.size()) {
+        for (qsizetype i = 0; i + 1 < longer.size(); ++i) {
+            if (QString(longer).remove(i, 1) == shorter)
+                return true;
+        }
+        return false;
+    }
+    QList<qsizetype> differ;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (word.at(i) != other.at(i))
+            differ.append(i);
+    }
+    if (differ.isEmpty() || differ.last() == word.size() - 1)
+        return false;
+    if (differ.size() == 1)
+        return baseLetter(word.at(differ.first())) != baseLetter(other.at(differ.first()));
+    return differ.size() == 2 && differ.at(1) == differ.at(0) + 1 && word.at(differ.at(0)) == other.at(differ.at(1))
+           && word.at(differ.at(1)) == other.at(differ.at(0));
+}
+
+} // namespace
+
+int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool spanishItems,
+                         const std::function<bool(const QString &)> &known, const QString &dictionary,
+                         QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    auto listed = [&](const QString &word) {
+        if (spelling.contains(word))
+            return true;
+        if (!spanishItems)
+            return false;
+        const QStringList lemmas = possibleLemmas(word);
+        return std::any_of(lemmas.begin(), lemmas.end(), [&](const QString &lemma) { return spelling.contains(lemma); });
+    };
+    auto plainWord = [](const QString &word) {
+        return std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
+    };
+    int dropped = 0;
+    for (auto &[headword, items] : rows) {
+        QStringList kept;
+        for (const QString &item : std::as_const(items)) {
+            const QString word = item.toLower();
+            const bool misspelt = plainWord(word) && !listed(word) && !known(word)
+                                  && std::any_of(items.begin(), items.end(), [&](const QString &other) {
+                                         const QString sibling = other.toLower();
+                                         return plainWord(sibling) && spelling.contains(sibling)
+                                                && oneSlipApart(word, sibling);
+                                     });
+            if (misspelt) {
+                details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", a misspelling of another translation")
+                                   .arg(dictionary, item, headword));
+                ++dropped;
+            } else {
+                kept.append(item);
+            }
+        }
+        items = std::move(kept);
+    }
+    return dropped;
 }
 
 namespace {
@@ -192,6 +316,111 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
         details);
 }
 
+int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                           QStringList &details)
+{
+    // The genders each Spanish noun is given; one of two letters, "m" or "f".
+    // An adjective may stand for a noun of either gender ("por la
+    // presente", the letter), so a word also listed as one is never judged.
+    QHash<QString, QSet<QChar>> genders;
+    auto note = [&](const QString &spanish, const QStringList &tags) {
+        if (spanish.contains(QLatin1Char(' ')))
+            return;
+        if (tags.contains(QLatin1String("adj")))
+            genders[spanish.toLower()].unite({u'm', u'f'});
+        if (!tags.contains(QLatin1String("n")))
+            return;
+        QSet<QChar> &noted = genders[spanish.toLower()];
+        for (const QString &tag : tags) {
+            if (tag == QLatin1String("m") || tag == QLatin1String("f"))
+                noted.insert(tag.front());
+            else if (tag == QLatin1String("mf"))
+                noted.unite({u'm', u'f'});
+        }
+    };
+    for (const LexiconEntry &entry : std::as_const(englishSpanish))
+        note(entry.target, entry.targetTags);
+    for (const LexiconEntry &entry : std::as_const(spanishEnglish))
+        note(entry.source, entry.sourceTags);
+
+    static const QHash<QString, QChar> determiners{
+        {QStringLiteral("el"), u'm'},    {QStringLiteral("la"), u'f'},     {QStringLiteral("un"), u'm'},
+        {QStringLiteral("una"), u'f'},   {QStringLiteral("este"), u'm'},   {QStringLiteral("esta"), u'f'},
+        {QStringLiteral("ese"), u'm'},   {QStringLiteral("esa"), u'f'},    {QStringLiteral("aquel"), u'm'},
+        {QStringLiteral("aquella"), u'f'}};
+    auto disagrees = [&](const QString &phrase) {
+        const QStringList words = phrase.toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+            const auto determiner = determiners.constFind(words.at(i));
+            const auto noun = genders.constFind(words.at(i + 1));
+            if (determiner == determiners.cend() || noun == genders.cend() || noun->size() != 1
+                || noun->contains(*determiner))
+                continue;
+            // "el agua", "un hacha": the feminine noun's stressed a takes
+            // the masculine article.
+            const QString &next = words.at(i + 1);
+            if ((words.at(i) == QLatin1String("el") || words.at(i) == QLatin1String("un"))
+                && (next.startsWith(u'a') || next.startsWith(u'\u00E1') || next.startsWith(QLatin1String("ha"))
+                    || next.startsWith(QStringLiteral(u"há"))))
+                continue;
+            return true;
+        }
+        return false;
+    };
+    int dropped = 0;
+    for (QVector<LexiconEntry> *entries : {&englishSpanish, &spanishEnglish}) {
+        const bool forward = entries == &englishSpanish;
+        dropped += int(entries->removeIf([&](const LexiconEntry &entry) {
+            const QString &spanish = forward ? entry.target : entry.source;
+            if (!spanish.contains(QLatin1Char(' ')) || !disagrees(spanish))
+                return false;
+            details.append(QStringLiteral("Apertium: \"%1\" left out, its determiner disagrees with its noun")
+                               .arg(spanish));
+            return true;
+        }));
+    }
+    return dropped;
+}
+
+namespace {
+
+// The singulars an English or Spanish plural may have ("birds" -> "bird",
+// "ciudades" -> "ciudad", "luces" -> "luz"); none for a word not ending in s.
+QStringList singularsOf(const QString &word, bool english)
+{
+    QStringList singulars;
+    if (word.size() < 4 || !word.endsWith(QLatin1Char('s')))
+        return singulars;
+    singulars.append(word.chopped(1));
+    if (word.endsWith(QLatin1String("es")))
+        singulars.append(word.chopped(2));
+    if (english && word.endsWith(QLatin1String("ies")))
+        singulars.append(word.chopped(3) + QLatin1Char('y'));
+    if (!english && word.endsWith(QLatin1String("ces")))
+        singulars.append(word.chopped(3) + QLatin1Char('z'));
+    return singulars;
+}
+
+// Whether Apertium (lowercased English-Spanish pairs of lemmas) pairs the
+// two words, or both are plurals of a pair it gives: its lemmas are
+// singular, so "birds"-"aves" is its "bird"-"ave".
+bool apertiumPairsPlurals(const QString &english, const QString &spanish,
+                          const QSet<std::pair<QString, QString>> &apertium)
+{
+    if (apertium.contains({english, spanish}))
+        return true;
+    const QStringList spanishSingulars = singularsOf(spanish, false);
+    for (const QString &englishSingular : singularsOf(english, true)) {
+        for (const QString &spanishSingular : spanishSingulars) {
+            if (apertium.contains({englishSingular, spanishSingular}))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &pivot,
                      const QSet<std::pair<QString, QString>> &apertium,
                      const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details)
@@ -209,7 +438,7 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
             // trans-de-en lists few phrases as such: only a pair of single
             // words is doubted ("echar a perder", "at last" are kept).
             if (links == 0 && !english.contains(QLatin1Char(' ')) && !spanish.contains(QLatin1Char(' '))
-                && pivot.knows(spanish) && !apertium.contains({english.toLower(), spanish.toLower()}))
+                && pivot.knows(spanish) && !apertiumPairsPlurals(english.toLower(), spanish.toLower(), apertium))
                 doubtful.append(item);
             else
                 kept.append(item);

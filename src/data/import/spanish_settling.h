@@ -56,7 +56,10 @@ int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &un
 // form of (plural, participle, gerund, reflexive infinitive), `known` (words
 // Apertium or the frequency list hold) lacks it too, and one letter put
 // right, other than an accent, gives a word of `spelling` that `known` holds
-// ("brusko" -> "brusco", "consequir" -> "conseguir"). Words under four
+// ("brusko" -> "brusco", "consequir" -> "conseguir"), as does one letter
+// added, taken out or swapped with its neighbour anywhere but at the end
+// ("tremblar" -> "temblar", "cigarillo" -> "cigarrillo") unless the list
+// holds the word with an accent put right ("petroleo"). Words under four
 // letters or holding anything but letters are never judged. A `wholeItem`
 // whose last vowel differs ("dependienta", "deudo") is taken for the other
 // gender of the listed noun, a form the word list often lacks.
@@ -71,10 +74,36 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
 int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
                         const std::function<bool(const QString &)> &known, QStringList &details);
 
+// Leaves out of Apertium's lexicons (`englishSpanish`: Spanish targets;
+// `spanishEnglish`: Spanish sources) the entries whose Spanish phrase puts a
+// singular determiner before a noun of the other gender ("this evening" ->
+// "esta anochecer"), the nouns' genders being those the lexicons' own noun
+// entries give ("anochecer" <n, m>). A noun listed with both genders, or as
+// common to both, or also as an adjective, is never judged, nor "el" or "un" before a feminine noun
+// starting with "a" or "ha" ("el agua"). Returns how many entries were left
+// out; one line each goes to `details`.
+int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                           QStringList &details);
+
+// Leaves out of `rows` the translations misspelling another translation of
+// the same row: a single word the word list of their language (`spelling`,
+// lowercased) lacks, one letter added, taken out, changed or swapped with
+// its neighbour away from its end from a word of the row the list holds
+// ("bizcocho: cookie, biscuit, bicuit"; "torment: turmento, tormento"),
+// and `known` (the words other sources or the frequency list hold) lacks.
+// With `spanishItems`, a word one of whose possible lemmas the list holds
+// is sound (the Spanish list has lemmas only). Rows keep at least the word
+// they are a misspelling of. Returns how many were left out; one line each
+// goes to `details`, naming `dictionary`.
+int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool spanishItems,
+                         const std::function<bool(const QString &)> &known, const QString &dictionary,
+                         QStringList &details);
+
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them
 // leads to the English word, and Apertium (`apertium`: lowercased
-// English-Spanish pairs) does not pair the two either ("olla": "box";
+// English-Spanish pairs) does not pair the two, nor their singulars
+// ("aves": "birds" is its "ave": "bird"), either ("olla": "box";
 // "antebrazo": "lower-arm"). Only pairs of single words are doubted, and
 // only in a row that keeps an item the pivot links. A doubtful pair both
 // FreeDict dictionaries give (`bothFreedict`) goes after the rest, in its

@@ -20,19 +20,21 @@ namespace {
 const QList<QByteArray> kSpanishGerman{
     "olla /ˈoʎa/ <n, f>\n1. Topf <n, m>\n2. Kochtopf <n, m>\n",
     "antebrazo /ˌanteβɾˈaθo/ <n, m>\nUnterarm <n, m>\n",
-    "cierto, cierta /θjˈeɾto/ /θjˈeɾta/ <adj>\n1. sicher\n2. wahr\n3. gewiss\n"};
+    "cierto, cierta /θjˈeɾto/ /θjˈeɾta/ <adj>\n1. sicher\n2. wahr\n3. gewiss\n",
+    "aves /ˈaβes/ <n, f, pl>\nGeflügel <n, n>\n"};
 const QByteArray kSpanishTrans(
     "Topf {m} | Töpfe {pl} :: pot | pots\n"
     "Unterarm {m}; Vorderarm {m} [anat.] | Unterarme {pl}; Vorderarme {pl} :: forearm | forearms\n"
     "wahr {adj} (der Wahrheit entsprechend) | eine wahre Geschichte :: true (in accordance with fact) | a true "
-    "story\n");
+    "story\n"
+    "Geflügel {n} [agr.] | Hausgeflügel {n} :: (domestic) fowl; poultry | domestic fowl\n");
 
 GermanPivot spanishPivot(const QString &directory)
 {
     vorbix::testing::writeDictionary(directory + QStringLiteral("/freedict-spa-deu"), kSpanishGerman);
     return GermanPivot::read(directory, QStringLiteral("spa-deu"), kSpanishTrans,
                              {QStringLiteral("olla"), QStringLiteral("antebrazo"), QStringLiteral("cierto"),
-                              QStringLiteral("cierta"), QStringLiteral("corro")});
+                              QStringLiteral("cierta"), QStringLiteral("corro"), QStringLiteral("aves")});
 }
 
 } // namespace
@@ -297,6 +299,21 @@ private Q_SLOTS:
         const SenseRows asBefore = englishSpanish;
         QCOMPARE(vetThroughGerman(englishSpanish, true, pivot, {}, {}, details), 0);
         QCOMPARE(englishSpanish, asBefore);
+
+        // spa-eng "aves: 1. birds 2. fowl, poultry": spa-deu knows only
+        // "Geflügel", but Apertium's lemmas "bird"-"ave" pair the plurals,
+        // so "birds" stays first; a pair of other plurals would go last.
+        SenseRows birds{{QStringLiteral("aves"),
+                         {QStringLiteral("birds"), QStringLiteral("fowl"), QStringLiteral("poultry")}}};
+        const SenseRows birdsBefore = birds;
+        const QSet<std::pair<QString, QString>> birdsBoth{{QStringLiteral("birds"), QStringLiteral("aves")}};
+        QCOMPARE(vetThroughGerman(birds, false, pivot, {{QStringLiteral("bird"), QStringLiteral("ave")}}, birdsBoth,
+                                  details), 0);
+        QCOMPARE(birds, birdsBefore);
+        QCOMPARE(vetThroughGerman(birds, false, pivot, {{QStringLiteral("bird"), QStringLiteral("avestruz")}},
+                                  birdsBoth, details), 0);
+        QCOMPARE(birds.first().second, (QStringList{QStringLiteral("fowl"), QStringLiteral("poultry"),
+                                                    QStringLiteral("birds")}));
     }
 };
 

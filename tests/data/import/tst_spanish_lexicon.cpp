@@ -786,6 +786,97 @@ private Q_SLOTS:
         QCOMPARE(spanishEnglish.first().first, QStringLiteral("bronco"));
     }
 
+    void leavesOutSpanishWordsALetterLongOrShort()
+    {
+        const QSet<QString> spelling{QStringLiteral("temblar"), QStringLiteral("cigarrillo"), QStringLiteral("carne"),
+                                     QStringLiteral("capote"), QStringLiteral("petróleo"), QStringLiteral("petrolero")};
+        const auto known = [&](const QString &word) { return spelling.contains(word); };
+        // eng-spa "quiver: tremblar", spa-eng "cigarillo: cigarette":
+        // a letter too many, a letter too few.
+        QVERIFY(isMisspeltSpanish(QStringLiteral("tremblar"), spelling, known, true));
+        QVERIFY(isMisspeltSpanish(QStringLiteral("cigarillo"), spelling, known, true));
+        QVERIFY(isMisspeltSpanish(QStringLiteral("temlbar"), spelling, known, true));
+        // spa-eng "carnet: notebook", eng-spa "bonnet: capot": loanwords a
+        // letter from a word at their end; "petroleo: petroleum" is the
+        // accent slip of "petróleo", not "petrolero" short of a letter.
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("carnet"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("capot"), spelling, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("petroleo"), spelling, known, true));
+
+        SenseRows englishSpanish{{QStringLiteral("quiver"), {QStringLiteral("temblar"), QStringLiteral("tremblar")}}};
+        QStringList details;
+        QCOMPARE(dropMisspeltSpanish(englishSpanish, true, spelling, known, details), 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("quiver")), QStringList{QStringLiteral("temblar")});
+    }
+
+    void leavesOutTranslationsMisspellingAnotherOfTheRow()
+    {
+        // spa-eng "bizcocho: 1. bicuit 2. biscuit, cookie", "aluminio:
+        // aluminium, aluminum": the American list lacks the British
+        // spelling, which other sources know.
+        const QSet<QString> english{QStringLiteral("biscuit"), QStringLiteral("cookie"), QStringLiteral("aluminum"),
+                                    QStringLiteral("cart"), QStringLiteral("car")};
+        const QSet<QString> britishSpellings{QStringLiteral("aluminium")};
+        const auto britishKnown = [&](const QString &word) { return britishSpellings.contains(word); };
+        SenseRows spanishEnglish{
+            {QStringLiteral("bizcocho"), {QStringLiteral("bicuit"), QStringLiteral("biscuit"), QStringLiteral("cookie")}},
+            {QStringLiteral("aluminio"), {QStringLiteral("aluminium"), QStringLiteral("aluminum")}},
+            {QStringLiteral("carro"), {QStringLiteral("cart"), QStringLiteral("car")}}};
+        QStringList details;
+        QCOMPARE(dropMisspeltSiblings(spanishEnglish, english, false, britishKnown, QStringLiteral("spa-eng"), details),
+                 1);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("bizcocho")),
+                 (QStringList{QStringLiteral("biscuit"), QStringLiteral("cookie")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("aluminio")),
+                 (QStringList{QStringLiteral("aluminium"), QStringLiteral("aluminum")}));
+
+        // Apertium "torment" <-> "turmento", "tormento". A Spanish form the lemma
+        // list lacks is no misspelling of its lemma, nor is the other
+        // gender or an accent variant of a listed word.
+        const QSet<QString> spanish{QStringLiteral("tormento"), QStringLiteral("amolar"), QStringLiteral("cocinero"),
+                                    QStringLiteral("índico"), QStringLiteral("indio")};
+        const auto nothingKnown = [](const QString &) { return false; };
+        SenseRows englishSpanish{
+            {QStringLiteral("torment"), {QStringLiteral("turmento"), QStringLiteral("tormento")}},
+            {QStringLiteral("grind"), {QStringLiteral("amolar"), QStringLiteral("amolado")}},
+            {QStringLiteral("cook"), {QStringLiteral("cocinero"), QStringLiteral("cocinera")}},
+            {QStringLiteral("Indian"), {QStringLiteral("indio"), QStringLiteral("índico")}}};
+        QCOMPARE(dropMisspeltSiblings(englishSpanish, spanish, true, nothingKnown, QStringLiteral("eng-spa"), details),
+                 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("torment")), QStringList{QStringLiteral("tormento")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("grind")).size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("cook")).size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("Indian")).size(), 2);
+    }
+
+    void leavesOutPhrasesWhoseDeterminerDisagrees()
+    {
+        // Apertium eng-spa's entries as lt-print gives them.
+        auto entry = [](const char *english, const char *englishTag, const char *spanish, QStringList spanishTags) {
+            return LexiconEntry{QString::fromUtf8(english), {QString::fromUtf8(englishTag)}, QString::fromUtf8(spanish),
+                                spanishTags};
+        };
+        const QStringList adverb{QStringLiteral("adv")};
+        QVector<LexiconEntry> forward{
+            entry("evening", "n", "anochecer", {QStringLiteral("n"), QStringLiteral("m")}),
+            entry("afternoon", "n", "tarde", {QStringLiteral("n"), QStringLiteral("f")}),
+            entry("water", "n", "agua", {QStringLiteral("n"), QStringLiteral("f")}),
+            entry("present", "n", "presente", {QStringLiteral("n"), QStringLiteral("m")}),
+            entry("present", "adj", "presente", {QStringLiteral("adj")}),
+            entry("this evening", "adv", "esta anochecer", adverb),
+            entry("the other evening", "adv", "el otro anochecer", adverb),
+            entry("this afternoon", "adv", "esta tarde", adverb),
+            entry("in the water", "adv", "en el agua", adverb),
+            entry("hereby", "adv", "por la presente", adverb)};
+        QVector<LexiconEntry> backward{{QStringLiteral("esta anochecer"), adverb, QStringLiteral("this evening"), adverb}};
+        QStringList details;
+        QCOMPARE(dropDisagreeingPhrases(forward, backward, details), 2);
+        QVERIFY(backward.isEmpty());
+        QCOMPARE(forward.size(), 9);
+        QVERIFY(std::none_of(forward.begin(), forward.end(),
+                             [](const LexiconEntry &e) { return e.target == QLatin1String("esta anochecer"); }));
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
