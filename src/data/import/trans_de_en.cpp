@@ -354,6 +354,9 @@ struct Candidate
     // adjective ("schroff {adv} | ..."), or as an adjective.
     bool adverbLine = false;
     bool adjectiveLine = false;
+    // The English word carries a note that narrows it to one use ("port
+    // (software)", "bruise (on fruit)").
+    bool englishNoted = false;
     // Set by markEnglishMainEntry for the list of an English word.
     mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
@@ -735,6 +738,40 @@ void putPlainEntryBeforeSpecialFirstOnes(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the German word of the English word's own entry first where the
+// ranking chose a word of a line whose English word a note narrows to one use
+// ("Anschluss {m}; Port {m} (...) [comp.] | Anschlüsse {pl}; Ports {pl} ::
+// port (software) | ports"). The own entry gives the English word first as
+// the same kind of word, with no note or tag of a special field or register,
+// and has at least three sections and half as many again as the narrowed
+// line, two more at least: the word's forms and compounds ("Hafenanlage {f};
+// Hafen {m} [naut.] | Hafenanlagen {pl}; Häfen {pl} | Anlegehafen {m} ... |
+// Tiefwasserhafen {m} :: port | ports | ..."). A narrowed line about as long
+// is a full entry of its own ("etw. wollen {vt} (Person) | wollend | ...
+// :: to want sth. (of a person) | ..."), and a top word that another line gives
+// with no note on the English word is a general word itself. The best ranked
+// word of such own entries comes first; the others keep their places.
+void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishNoted)
+        return;
+    const Candidate *top = list.first();
+    const auto own = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && kindOf(*candidate) == kindOf(*top) && !candidate->englishNoted && !candidate->noted
+               && !isSpecial(*candidate) && !candidate->groupTagged && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant
+               && candidate->sections >= std::max(3, top->sections + 2)
+               && 2 * candidate->sections >= 3 * top->sections;
+    });
+    // A top word that another line gives with no such note is a general
+    // word itself.
+    const bool topPlainElsewhere = std::any_of(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->german == top->german && candidate->line != top->line && !candidate->englishNoted;
+    });
+    if (own != list.end() && !topPlainElsewhere)
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the best ranked numeral first where a line gives the English word
 // first as a numeral and the ranking chose another word
 // ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
@@ -1054,6 +1091,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEnglishMainEntryFirst(list);
         putPlainWordBeforeNotedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
+        putOwnEntryBeforeNarrowedOne(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -1800,6 +1838,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().bySpelling = match.bySpelling;
                 candidates.last().groupTagged = german.groupTagged;
                 candidates.last().englishVariant = match.variant;
+                candidates.last().englishNoted = match.noted;
                 candidates.last().localName = namesOtherSynonym(match.english);
             }
         }

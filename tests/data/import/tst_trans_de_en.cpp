@@ -597,6 +597,25 @@ private Q_SLOTS:
             "Sprachkenntnisse | ein elementares Wissensgebiet :: basic; rudimental | a rudimental understanding of a "
             "matter | a basic/rudimental knowledge of the language | a basic/rudimental branch of knowledge\n",
             "basic", "grundlegend|elementar|basisch", "");
+        // "port (software)" narrows the English word to one use; the
+        // harbour's line, with its plurals and compounds, is the word's own
+        // entry. A bare line is none, and leaves the narrowed word first.
+        row("the own entry's word before a word narrowed by an English note",
+            "Anschluss {m}; Port {m} (Ein- und Ausgabekanal für Netzwerkverbindungen) [comp.] | Anschlüsse {pl}; "
+            "Ports {pl} :: port (software) | ports\n"
+            "Anschlussbuchse {f}; Anschluss {m}; Port {m} (am Gerät) [comp.] | Anschlussbuchsen {pl}; Anschlüsse "
+            "{pl}; Ports {pl} | Eingabe/Ausgabe-Buchse {f}; Ein-/Ausgabe-Anschluss {m}; E/A-Port {m} | "
+            "Ethernet-Buchse {f}; Ethernet-Anschluss {m} :: port (hardware) | ports | input/output port; I/O port | "
+            "Ethernet port\n"
+            "Hafenanlage {f}; Hafen {m} [naut.] | Hafenanlagen {pl}; Häfen {pl} | Anlegehafen {m} (eines Schiffs) | "
+            "Tiefwasserhafen {m} :: port | ports | port of call (of a ship) | deep-water port; deepwater port\n"
+            "Schlitz {m} :: port\n",
+            "port", "Hafen", "");
+        row("a word narrowed by an English note before a bare line's",
+            "Anschluss {m}; Port {m} (Ein- und Ausgabekanal für Netzwerkverbindungen) [comp.] | Anschlüsse {pl}; "
+            "Ports {pl} :: port (software) | ports\n"
+            "Schlitz {m} :: port\n",
+            "port", "Anschluss|Schlitz", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
