@@ -772,6 +772,43 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts first the German word whose own entry gives the English word where
+// the ranking chose a word of a short line (its synonyms and at most one
+// section more) whose own entry names another sense. A German word's own
+// entry (`ownLines`) is the first line it heads with more than one section:
+// the dictionary puts a word's main sense there. The top word's own entry
+// does not give the English word ("Ziel {n} [mil.] | Ziele {pl} | ... ::
+// target | ..." beside "Ziel {n} | Sie war ein leichtes Ziel. :: mark | She
+// was an easy mark."), and the chosen word heads its own entry, which gives
+// the English word first as the same kind of word, with no note or tag of a
+// special field or register, and with at least three sections ("Marke {f};
+// Markierung {f}; ... | Marken {pl}; ... | ... :: mark | marks | ..."). The
+// best ranked such word comes first; the others keep their places. Judged
+// against the rows it changed, the same move from a top line with forms or
+// examples of its own put as many side senses first as it moved back.
+void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
+        return;
+    const Candidate *top = list.first();
+    const int topOwn = ownLines.value(top->german, -1);
+    if (topOwn < 0 || topOwn == top->line)
+        return;
+    // The top word's own entry gives the English word after all.
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->german == top->german && candidate->line == topOwn)
+            return;
+    }
+    const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && ownLines.value(candidate->german, -1) == candidate->line
+               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishVariant && candidate->sections >= 3;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the best ranked numeral first where a line gives the English word
 // first as a numeral and the ranking chose another word
 // ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
@@ -1924,6 +1961,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english))
             ownLineOfEnglish.insert(candidate.english, candidate.line);
     }
+    // The own entry of each German word, its main sense: the first line that
+    // heads with it and has more than one section (see putMutualOwnEntryFirst).
+    QHash<QString, int> ownLineOfGerman;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german))
+            ownLineOfGerman.insert(candidate.german, candidate.line);
+    }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -1933,6 +1977,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
+        putMutualOwnEntryFirst(list, ownLineOfGerman);
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });

@@ -632,6 +632,27 @@ private Q_SLOTS:
             QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
     }
 
+    // "Ziel" heads a short line for "mark" but its own entry, the first line
+    // it heads with more sections, names another sense; "Marke" heads its own
+    // entry for "mark". Without the other sense's entry, "Ziel" keeps its
+    // place.
+    void putsTheWordWhoseOwnEntryItIsFirst()
+    {
+        const QByteArray otherSense =
+            "Ziel {n}; Zielstellung {f}; Zielsetzung {f}; Zielvorgabe {f}; Vorgabe {f} | Handlungsziel {pl} | "
+            "militärische Zielsetzung | Programmziele {pl} :: objective; goal; aim | action objectives; aims\n";
+        const QByteArray lines =
+            "Marke {f}; Markierung {f}; Strich {m} (auf einer Skala) [techn.] | Marken {pl}; Markierungen {pl}; "
+            "Striche {pl} | Füllmarke {f}; Füllstrich {m}; Eichstrich {m} (auf Trinkgläsern) :: mark | marks | "
+            "fill mark; fill line (on drinking glasses)\n"
+            "Ziel {n} | Sie war ein leichtes Ziel. :: mark | She was an easy mark.\n";
+        const QStringList core{QStringLiteral("mark"), QStringLiteral("objective")};
+        QCOMPARE(germanSourcesFromTrans(otherSense + lines, core).englishToGerman.value(QStringLiteral("mark")).value(0),
+                 QStringLiteral("Marke"));
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("mark")).value(0),
+                 QStringLiteral("Ziel"));
+    }
+
     // Each row: lines of the list, the core words, a German word and the
     // English word its row must start with.
     void ranksAGermanWordsMainEntryFirst_data()
