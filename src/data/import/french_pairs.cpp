@@ -398,6 +398,33 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // A compound of a word of the row ("coffee-house" and "coffee" for
+        // "café", "look at" and "look" for "regarder") is a narrower sense
+        // of it and goes after it, unless only the compound is linked or
+        // confirmed: fra-deu's German compounds ("Kaffeehaus") link the
+        // compound more often than its word. A reflexive verb is a verb of
+        // its own (see verbOfReflexive), not a compound of its verb. Only in
+        // the row of a word: a phrase is the likely translation of a phrase.
+        if (!phraseHeadword) {
+            for (qsizetype i = 0; i < candidates.size(); ++i) {
+                const Candidate &compound = candidates.at(i);
+                if (!verbOfReflexive(compound.word).isEmpty())
+                    continue;
+                const QStringList parts = QString(compound.word)
+                                              .replace(QLatin1Char('-'), QLatin1Char(' '))
+                                              .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                if (parts.size() < 2)
+                    continue;
+                for (qsizetype j = i + 1; j < candidates.size(); ++j) {
+                    const Candidate &part = candidates.at(j);
+                    if (parts.contains(part.word) && (part.linked || !compound.linked)
+                        && (part.confirmed || !compound.confirmed)) {
+                        candidates.move(j, i);
+                        break;
+                    }
+                }
+            }
+        }
         // Of a verb and its reflexive ("réfugier", "se réfugier"), one the
         // row's own dictionary gives goes before one only filled in: the
         // other direction gives the bare verb for the reflexive's sense now

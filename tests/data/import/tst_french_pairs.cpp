@@ -449,6 +449,31 @@ private Q_SLOTS:
         QCOMPARE(find(commoner, "congestion")->translations.first(), QStringLiteral("rush"));
     }
 
+    void putsAWordBeforeItsCompound()
+    {
+        // fra-deu: "café: Kaffee, Café, Kaffeehaus"; trans-de-en gives
+        // "coffee-house" for "Café" and "Kaffeehaus", "coffee" for "Kaffee"
+        // alone, so the compound gets the more links.
+        const QVector<DictdEntry> fraEng{entry("café /kafe/ <n, masc>\n1. café, coffee-house\n2. coffee\n")};
+        const QVector<DictdEntry> engFra{
+            entry("café /kafˈeɪ/\ncafé\n"),
+            entry("coffee‐house /kˈɒfi hˈaʊs/\ncafé\n"),
+            entry("coffee /kɔfiː/\ncafé\n"),
+        };
+        const WordRanks ranks = ranksOf({{"house", 300}, {"coffee", 1000}, {"café", 5000}});
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, ranks, {}, [](const QString &, const QString &english) {
+            return english == QLatin1String("coffee") ? 1 : 2;
+        });
+        QCOMPARE(find(rows, "café")->translations, QStringList({"coffee", "coffee-house", "café"}));
+        // A compound linked where its word is not keeps its place before it.
+        QVector<DictdEntry> compoundOnly = fraEng;
+        addReverseTranslations(compoundOnly, engFra, ranks, {}, [](const QString &, const QString &english) {
+            return english == QLatin1String("coffee-house") ? 1 : 0;
+        });
+        QCOMPARE(find(compoundOnly, "café")->translations.constFirst(), QStringLiteral("coffee-house"));
+    }
+
     void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
     {
         // fra-eng and eng-fra write "quelques-uns" apart; "quelque chose" is
