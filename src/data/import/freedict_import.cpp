@@ -639,6 +639,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         return tables;
     };
     std::future<GermanTables> german;
+    // The Spanish tables still ask trans-de-en which English words it knows;
+    // the copy shares the text, it does not duplicate it.
+    const QByteArray transForSpanish = transText;
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
@@ -772,6 +775,25 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             for (const QVector<DictdEntry> *list : {&engFra}) {
                 for (const DictdEntry &entry : *list)
                     englishHeadwords.insert(entry.headword.toLower());
+            }
+            // Rare real words the list lacks ("aerobatic") stand on
+            // trans-de-en's English side, made apart from FreeDict's slips.
+            // That side has slips of its own ("strecher"), seldom the same
+            // one on three lines: a word must stand on three of them.
+            if (!transForSpanish.isEmpty()) {
+                QSet<QString> unlisted;
+                for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
+                    for (const QString &item : items) {
+                        const QString word = item.toLower();
+                        if (!word.contains(QLatin1Char(' ')) && !englishWordList.contains(word))
+                            unlisted.insert(word);
+                    }
+                }
+                const QHash<QString, int> counts = englishWordCountsInTrans(transForSpanish, unlisted);
+                for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+                    if (it.value() >= 3)
+                        englishHeadwords.insert(it.key());
+                }
             }
             report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
                 spanishRows[1], englishWordList, false,
