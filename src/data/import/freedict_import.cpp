@@ -778,23 +778,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             }
             // Rare real words the list lacks ("aerobatic") stand on
             // trans-de-en's English side, made apart from FreeDict's slips.
-            // That side has slips of its own ("strecher"), seldom the same
-            // one on three lines: a word must stand on three of them.
-            if (!transForSpanish.isEmpty()) {
-                QSet<QString> unlisted;
-                for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
-                    for (const QString &item : items) {
-                        const QString word = item.toLower();
-                        if (!word.contains(QLatin1Char(' ')) && !englishWordList.contains(word))
-                            unlisted.insert(word);
-                    }
-                }
-                const QHash<QString, int> counts = englishWordCountsInTrans(transForSpanish, unlisted);
-                for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-                    if (it.value() >= 3)
-                        englishHeadwords.insert(it.key());
-                }
-            }
+            englishHeadwords.unite(englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish));
             report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
                 spanishRows[1], englishWordList, false,
                 [&](const QString &word) {
