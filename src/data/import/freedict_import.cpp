@@ -639,6 +639,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         return tables;
     };
     std::future<GermanTables> german;
+    // The Spanish tables still ask trans-de-en which English words it knows;
+    // the copy shares the text, it does not duplicate it.
+    const QByteArray transForSpanish = transText;
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
@@ -773,6 +776,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 for (const DictdEntry &entry : *list)
                     englishHeadwords.insert(entry.headword.toLower());
             }
+            // Rare real words the list lacks ("aerobatic") stand on
+            // trans-de-en's English side, made apart from FreeDict's slips.
+            englishHeadwords.unite(englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish));
             report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
                 spanishRows[1], englishWordList, false,
                 [&](const QString &word) {

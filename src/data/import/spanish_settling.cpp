@@ -1,5 +1,7 @@
 #include "data/import/spanish_settling.h"
 
+#include "data/import/trans_de_en.h"
+
 #include <algorithm>
 
 namespace vorbix::import {
@@ -248,6 +250,28 @@ int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool sp
         items = std::move(kept);
     }
     return dropped;
+}
+
+QSet<QString> englishWordsOftenInTrans(const SenseRows &rows, const QSet<QString> &wordList, const QByteArray &trans)
+{
+    constexpr int kLines = 3;
+    QSet<QString> unlisted;
+    for (const auto &[headword, items] : rows) {
+        for (const QString &item : items) {
+            const QString word = item.toLower();
+            if (!word.contains(QLatin1Char(' ')) && !wordList.contains(word))
+                unlisted.insert(word);
+        }
+    }
+    QSet<QString> often;
+    if (unlisted.isEmpty() || trans.isEmpty())
+        return often;
+    const QHash<QString, int> counts = englishWordCountsInTrans(trans, unlisted);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() >= kLines)
+            often.insert(it.key());
+    }
+    return often;
 }
 
 namespace {

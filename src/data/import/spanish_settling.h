@@ -3,6 +3,7 @@
 #include "data/import/german_pivot.h"
 #include "data/import/spanish_core.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -84,6 +85,12 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
 // out; one line each goes to `details`.
 int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
                            QStringList &details);
+
+// The single English words of `rows` that `wordList` lacks and that stand
+// on the English side of at least three lines of `trans` (trans-de-en's
+// text): rare real words ("aerobatic"), not slips. trans-de-en has slips of
+// its own ("strecher"), but seldom the same one on three lines.
+QSet<QString> englishWordsOftenInTrans(const SenseRows &rows, const QSet<QString> &wordList, const QByteArray &trans);
 
 // Leaves out of `rows` the translations misspelling another translation of
 // the same row: a single word the word list of their language (`spelling`,

@@ -849,6 +849,65 @@ private Q_SLOTS:
         QCOMPARE(row(englishSpanish, QStringLiteral("Indian")).size(), 2);
     }
 
+    void keepsRareEnglishWordsTransDeEnGivesOften()
+    {
+        // The five lines of trans-de-en that give "aerobatic" or "strecher":
+        // the first on three lines, the slip of "stretcher" on two.
+        const QByteArray trans =
+            "Kunstflugstaffel {f} [aviat.] | Kunstflugstaffeln {pl} | Kunstflugstaffel der US-Marine :: aerobatic"
+            " team; aerial demonstration team | aerobatic teams; aerial demonstration teams | Blue Angels; Navy F"
+            "light Demonstration Squadron"
+            "\n"
+            "Pilot {m}; Luftfahrzeugführer {m} [adm.]; Flugkapitän {m}; Flieger {m} (in Zusammensetzungen) [aviat"
+            ".] | Piloten {pl}; Luftfahrzeugführer {pl}; Flugkapitäne {pl}; Flieger {pl} | Agrarpilot {m}; Sprühf"
+            "lugzeugpilot {m} | Berufspilot {m}; Berufsflugzeugführer {m} | Bruchpilot {m} [ugs.] | Düsenflugzeug"
+            "pilot {m}; Düsenpilot {m} | Flugzeugpilot {m}; Flugzeugführer {m} |  Flugzeugpiloten {pl}; Flugzeugf"
+            "ührer {pl} | Flugzeugüberführungspilot {m}; Überführungspilot {m} | Hubschrauberpilot {m}; Hubschrau"
+            "berführer {m} |  Hubschrauberpiloten {pl}; Hubschrauberführer {pl} | Jagdflieger {m} [mil.] |  Jagdf"
+            "lieger {pl} | Kampfflieger {m} [mil.] |  Kampfflieger {pl} | Kunstflugpilot {m}; Kunstflieger {m} | "
+            "Militärluftfahrzeugführer {m}; Militärpilot {m} | Privatpilot {m}; Privatflugzeugführer {m} | Segelf"
+            "lugzeugpilot {m}; Segelflieger {m} [ugs.] | Sportpilot {m}; Sportflieger {m} |  Sportpiloten {pl}; S"
+            "portflieger {pl} | Testpilot {m}; Einflieger {m} | Verkehrsflugzeugführer {m}; Verkehrspilot {m}; Li"
+            "nienpilot {m} :: aviator; aircraft pilot; pilot; aircraft captain; skipper [coll.] | aviators; aircr"
+            "aft pilots; pilots; aircraft captains; skippers | cropduster pilot; agricultural pilot; ag pilot [co"
+            "ll.] [rare] | professional pilot; commercial pilot | crash-pilot | jet pilot | aeroplane pilot [Br.]"
+            "; airplane pilot [Am.] | aeroplane pilots; airplane pilots | ferry pilot | helicopter pilot | helico"
+            "pter pilots | fighter pilot | fighter pilots | combat pilot | combat pilots | aerobatic pilot; stunt"
+            " pilot | military aircraft pilot, military pilot | private pilot | glider pilot | sport pilot; amate"
+            "ur pilot | sport pilots; amateur pilots | test pilot | airline transport pilot; airline pilot"
+            "\n"
+            "Streckvorrichtung {f}; Spannvorrichtung {f} [mach.] | Streckvorrichtungen {pl}; Spannvorrichtungen {"
+            "pl} :: stretching device; streching fixture; stretching arrangement; strecher | stretching devices; "
+            "streching fixtures; stretching arrangements; strechers"
+            "\n"
+            "Tragbahre {f}; Bahre {f}; Krankentrage {f}; Trage {f} [med.] | Tragbahren {pl}; Bahren {pl}; Kranken"
+            "tragen {pl}; Tragen {pl} | fahrbare Krankentrage | Schleifkorbtrage {f} | Schaufeltrage {f} :: stret"
+            "cher; litter | stretchers; litters | wheeled stretcher; gurney [Am.] | Stokes stretcher; Stokes litt"
+            "er; Stokes basket | scoop stretcher; clamshell strecher; Roberson orthopedic stretcher"
+            "\n"
+            "Kunstflug-; kunstfliegerisch {adj} :: aerobatic {adj}"
+            "\n";
+        // Apertium "acrobático" -> "acrobatic", "aerobatic"; FreeDict spa-eng
+        // "camilla" -> "stretcher, litter, strecher".
+        SenseRows spanishEnglish{
+            {QStringLiteral("acrobático"), {QStringLiteral("acrobatic"), QStringLiteral("aerobatic")}},
+            {QStringLiteral("camilla"), {QStringLiteral("stretcher"), QStringLiteral("litter"), QStringLiteral("strecher")}}};
+        const QSet<QString> english{QStringLiteral("acrobatic"), QStringLiteral("stretcher"), QStringLiteral("litter")};
+        const QSet<QString> often = englishWordsOftenInTrans(spanishEnglish, english, trans);
+        QCOMPARE(often, QSet<QString>{QStringLiteral("aerobatic")});
+        QVERIFY(englishWordsOftenInTrans(spanishEnglish, english, QByteArray()).isEmpty());
+
+        QStringList details;
+        QCOMPARE(dropMisspeltSiblings(spanishEnglish, english, false,
+                                      [&](const QString &word) { return often.contains(word); },
+                                      QStringLiteral("spa-eng"), details),
+                 1);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("acrobático")),
+                 (QStringList{QStringLiteral("acrobatic"), QStringLiteral("aerobatic")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("camilla")),
+                 (QStringList{QStringLiteral("stretcher"), QStringLiteral("litter")}));
+    }
+
     void leavesOutPhrasesWhoseDeterminerDisagrees()
     {
         // Apertium eng-spa's entries as lt-print gives them.
