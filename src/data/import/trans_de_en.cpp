@@ -772,6 +772,16 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Whether the German word or phrase `word` holds the word `part`, of three
+// letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
+// hinlegen" holds "legen").
+bool compoundsWord(const QString &word, const QString &part)
+{
+    if (part.size() < 3 || word.size() <= part.size())
+        return false;
+    return word.contains(part, Qt::CaseInsensitive);
+}
+
 // Puts first the German word whose own entry gives the English word where
 // the ranking chose a word of a short line (its synonyms and at most one
 // section more) whose own entry names another sense. A German word's own
@@ -785,7 +795,8 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
 // Markierung {f}; ... | Marken {pl}; ... | ... :: mark | marks | ..."). The
 // best ranked such word comes first; the others keep their places. Judged
 // against the rows it changed, the same move from a top line with forms or
-// examples of its own put as many side senses first as it moved back.
+// examples of its own put as many side senses first as it moved back. A
+// word that holds the top word keeps behind it.
 void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
@@ -805,7 +816,10 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
                && !candidate->englishVariant && candidate->sections >= 3;
     });
-    if (own != list.end())
+    // A word that holds the top word ("Anzeichen" beside "Zeichen" for
+    // "sign", "Standpunkt" beside "Stand" for "stand", "flach hinlegen"
+    // beside "legen" for "lay") names a narrower kind of it.
+    if (own != list.end() && !compoundsWord((*own)->german, top->german))
         std::rotate(list.begin(), own, own + 1);
 }
 

@@ -653,6 +653,33 @@ private Q_SLOTS:
                  QStringLiteral("Ziel"));
     }
 
+    // "Anzeichen" heads its own entry for "sign", and the short line of
+    // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
+    // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
+    // first place.
+    void keepsTheWordBeforeAnOwnEntryThatHoldsIt()
+    {
+        const QByteArray lines =
+            "Zeichen {n} (Buchstabe, Zahl oder Symbol) [comp.] | Zeichen {pl} | Jokerzeichen {n} | Grafikzeichen "
+            "{n}; Schriftzeichen {n} | Sonderzeichen {n} | Steuerzeichen {n} | Textzeichen {n} | Zusatzzeichen "
+            "{n} | Zeichen je Sekunde | Zeichen je Zeile | Zeichen je Zoll :: character; char (letter, number, or "
+            "symbol) | characters; chars | wildcard character | graphics character | special character | control "
+            "character | text character | additional character | characters per second /CPS/ | characters per "
+            "line | characters per inch\n"
+            "Zeichen {n} [math.] [mus.] [comp.] | vom Zeichen bis zum Schluss [mus.] :: sign | from the sign to "
+            "the end\n"
+            "Anzeichen {n}; Zeichen {n}; Indiz {n} (für etw.); Hinweis {m} (auf etw.) | Anzeichen {pl}; Zeichen "
+            "{pl}; Indizien {pl}; Hinweise {pl} | starke Hinweise auf etw. | beim ersten Anzeichen von Gefahr | "
+            "die Anzeichen mehren/verdichten sich, dass … | Das Foyer gibt einen Vorgeschmack auf das, was einen "
+            "anschließend erwartet. :: sign; indication; hint (of sth.) | signs; indications; hints | strong "
+            "indications of sth. | at the first hint of danger | There are more and more indications that | The "
+            "entry foyer gives you a hint of things to come.\n";
+        const QStringList core{QStringLiteral("sign"), QStringLiteral("character")};
+        const QStringList german = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("sign"));
+        QCOMPARE(german.value(0), QStringLiteral("Zeichen"));
+        QVERIFY(german.contains(QStringLiteral("Anzeichen")));
+    }
+
     // Each row: lines of the list, the core words, a German word and the
     // English word its row must start with.
     void ranksAGermanWordsMainEntryFirst_data()
