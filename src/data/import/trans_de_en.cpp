@@ -796,14 +796,21 @@ bool compoundsWord(const QString &word, const QString &part)
 // best ranked such word comes first; the others keep their places. Judged
 // against the rows it changed, the same move from a top line with forms or
 // examples of its own put as many side senses first as it moved back. A
-// word that holds the top word keeps behind it.
-void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+// word that holds the top word keeps behind it, and a top word whose own
+// entry gives it as another kind of word (`ownKinds`, see kindOf) keeps its
+// place.
+void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines,
+                            const QHash<QString, int> &ownKinds)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
         return;
     const Candidate *top = list.first();
     const int topOwn = ownLines.value(top->german, -1);
     if (topOwn < 0 || topOwn == top->line)
+        return;
+    // An own entry of another kind of word is a homograph's ("sein {vi}"
+    // beside "sein; seine {pron} :: his") and tells nothing of this one.
+    if (ownKinds.value(top->german, -1) != kindOf(*top))
         return;
     // The top word's own entry gives the English word after all.
     for (const Candidate *candidate : std::as_const(list)) {
@@ -1978,9 +1985,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The own entry of each German word, its main sense: the first line that
     // heads with it and has more than one section (see putMutualOwnEntryFirst).
     QHash<QString, int> ownLineOfGerman;
+    QHash<QString, int> ownKindOfGerman;
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german))
+        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german)) {
             ownLineOfGerman.insert(candidate.german, candidate.line);
+            ownKindOfGerman.insert(candidate.german, kindOf(candidate));
+        }
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
@@ -1991,7 +2001,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
-        putMutualOwnEntryFirst(list, ownLineOfGerman);
+        putMutualOwnEntryFirst(list, ownLineOfGerman, ownKindOfGerman);
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
