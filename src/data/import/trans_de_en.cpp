@@ -772,6 +772,16 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Whether the German word or phrase `word` holds the word `part`, of three
+// letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
+// hinlegen" holds "legen").
+bool compoundsWord(const QString &word, const QString &part)
+{
+    if (part.size() < 3 || word.size() <= part.size())
+        return false;
+    return word.contains(part, Qt::CaseInsensitive);
+}
+
 // Puts first the German word whose own entry gives the English word where
 // the ranking chose a word of a short line (its synonyms and at most one
 // section more) whose own entry names another sense. A German word's own
@@ -785,14 +795,22 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
 // Markierung {f}; ... | Marken {pl}; ... | ... :: mark | marks | ..."). The
 // best ranked such word comes first; the others keep their places. Judged
 // against the rows it changed, the same move from a top line with forms or
-// examples of its own put as many side senses first as it moved back.
-void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+// examples of its own put as many side senses first as it moved back. A
+// word that holds the top word keeps behind it, and a top word whose own
+// entry gives it as another kind of word (`ownKinds`, see kindOf) keeps its
+// place.
+void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines,
+                            const QHash<QString, int> &ownKinds)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
         return;
     const Candidate *top = list.first();
     const int topOwn = ownLines.value(top->german, -1);
     if (topOwn < 0 || topOwn == top->line)
+        return;
+    // An own entry of another kind of word is a homograph's ("sein {vi}"
+    // beside "sein; seine {pron} :: his") and tells nothing of this one.
+    if (ownKinds.value(top->german, -1) != kindOf(*top))
         return;
     // The top word's own entry gives the English word after all.
     for (const Candidate *candidate : std::as_const(list)) {
@@ -805,7 +823,10 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
                && !candidate->englishVariant && candidate->sections >= 3;
     });
-    if (own != list.end())
+    // A word that holds the top word ("Anzeichen" beside "Zeichen" for
+    // "sign", "Standpunkt" beside "Stand" for "stand", "flach hinlegen"
+    // beside "legen" for "lay") names a narrower kind of it.
+    if (own != list.end() && !compoundsWord((*own)->german, top->german))
         std::rotate(list.begin(), own, own + 1);
 }
 
@@ -1964,9 +1985,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The own entry of each German word, its main sense: the first line that
     // heads with it and has more than one section (see putMutualOwnEntryFirst).
     QHash<QString, int> ownLineOfGerman;
+    QHash<QString, int> ownKindOfGerman;
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german))
+        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german)) {
             ownLineOfGerman.insert(candidate.german, candidate.line);
+            ownKindOfGerman.insert(candidate.german, kindOf(candidate));
+        }
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
@@ -1977,7 +2001,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
-        putMutualOwnEntryFirst(list, ownLineOfGerman);
+        putMutualOwnEntryFirst(list, ownLineOfGerman, ownKindOfGerman);
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });

@@ -653,6 +653,73 @@ private Q_SLOTS:
                  QStringLiteral("Ziel"));
     }
 
+    // "Anzeichen" heads its own entry for "sign", and the short line of
+    // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
+    // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
+    // first place.
+    void keepsTheWordBeforeAnOwnEntryThatHoldsIt()
+    {
+        const QByteArray lines =
+            "Zeichen {n} (Buchstabe, Zahl oder Symbol) [comp.] | Zeichen {pl} | Jokerzeichen {n} | Grafikzeichen "
+            "{n}; Schriftzeichen {n} | Sonderzeichen {n} | Steuerzeichen {n} | Textzeichen {n} | Zusatzzeichen "
+            "{n} | Zeichen je Sekunde | Zeichen je Zeile | Zeichen je Zoll :: character; char (letter, number, or "
+            "symbol) | characters; chars | wildcard character | graphics character | special character | control "
+            "character | text character | additional character | characters per second /CPS/ | characters per "
+            "line | characters per inch\n"
+            "Zeichen {n} [math.] [mus.] [comp.] | vom Zeichen bis zum Schluss [mus.] :: sign | from the sign to "
+            "the end\n"
+            "Anzeichen {n}; Zeichen {n}; Indiz {n} (für etw.); Hinweis {m} (auf etw.) | Anzeichen {pl}; Zeichen "
+            "{pl}; Indizien {pl}; Hinweise {pl} | starke Hinweise auf etw. | beim ersten Anzeichen von Gefahr | "
+            "die Anzeichen mehren/verdichten sich, dass … | Das Foyer gibt einen Vorgeschmack auf das, was einen "
+            "anschließend erwartet. :: sign; indication; hint (of sth.) | signs; indications; hints | strong "
+            "indications of sth. | at the first hint of danger | There are more and more indications that | The "
+            "entry foyer gives you a hint of things to come.\n";
+        const QStringList core{QStringLiteral("sign"), QStringLiteral("character")};
+        const QStringList german = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("sign"));
+        QCOMPARE(german.value(0), QStringLiteral("Zeichen"));
+        QVERIFY(german.contains(QStringLiteral("Anzeichen")));
+    }
+
+    // The first line "sein" heads with more sections is the verb's, a
+    // homograph of the pronoun: it says nothing of the pronoun's main sense,
+    // so "sein" keeps first place for "his" before "dessen", whose own entry
+    // gives "his".
+    void keepsAWordWhoseOwnEntryIsAHomographsFirst()
+    {
+        const QByteArray lines =
+            "dessen {pron} | der Mann und dessen Frau | der Treibhauseffekt und dessen Folgen :: his; its | the "
+            "man and his wife | the greenhouse effect and its consequences\n"
+            "sein {vi} | seiend | gewesen | ich bin | ich bin nicht | du bist | du bist nicht | er/sie/es ist | "
+            "er/sie/es ist nicht | es is nich [Norddt.] [Mitteldt.] [ugs.]; es is net [Bayr.] [Ös.] [ugs.]; s’ "
+            "isch net [BW] [Tirol] [Schw.] [ugs.] | wir sind | ihr seid | sie sind | wir sind nicht / ihr seid "
+            "nicht / sie sind nicht | ich/er/sie/es war; ich/er/sie/es war nicht | du warst | wir waren; wir "
+            "waren nicht | ihr wart | sie waren | ich bin gewesen | ich bin nicht gewesen | ich war gewesen | du "
+            "bist gewesen | du bist nicht gewesen | du warst gewesen | er/sie/es ist gewesen | er/sie/es ist "
+            "nicht gewesen | er/sie/es war gewesen | wir sind / ihr seid / sie sind gewesen | wir sind / ihr seid "
+            "/ sie sind nicht gewesen | wir waren gewesen / ihr wart gewesen / sie waren gewesen | ich/er/sie/es "
+            "wäre | sei!; seid! | sei so nett und …; seid so nett und … | für etw./jdn. sein | … und dann ist die "
+            "Sache gelaufen. | Jim war viele Male in Boston. | Das Problem sind die Nachbarn.; Die Nachbarn sind "
+            "das Problem. | Waren Sie / Warst du schon mal in Dresden? | Sein oder nicht sein, das ist hier die "
+            "Frage (Hamlet) [lit.] :: to be {was, were; been} | being | been | I am; I’m | I am not; I’m not; I "
+            "ain’t | you are; you’re | you are not; you aren’t; you ain’t | he/she/it is; he’s | he/she/it is "
+            "not; he/she/it isn’t; he/she/it ain’t | ’tain’t [coll.]; tain’t [coll.] | we are; we’re | you are; "
+            "you’re | they are | we/you/they aren’t; we/you/they ain’t | I/he/she was; I/he/she/it wasn’t | you "
+            "were | we were; we were not; we weren’t | you were | they were | I have been; I’ve been | I have not "
+            "been; I haven’t been; I’ve not been | I had been | you have been; you’ve been | you have not been; "
+            "you haven’t been; you’ve not been | you had been | he/she/it has been; he’s/she’s/it’s been | "
+            "he/she/it has not been; he/she/it hasn’t been | he/she/it had been | we/you/they have been; we’ve / "
+            "you’ve / they’ve been | we/you/they have not been; we/you/they haven’t been; we’ve / you’ve / "
+            "they’ve not been | we/you/they had been; we’d / you’d / they’d been | I/he/she/it would be | be! | "
+            "be so kind as to … | to be for sth./sb.; to be in favour of sth./sb. | … and that will be that. | "
+            "Jim has been to Boston many times. | The problem is the neighbours.; The neighbours are the problem. "
+            "| Have you ever been to Dresden? | To be or not to be, that is the question. (Hamlet)\n"
+            "sein; seine {pron} (einem Mann gehörend) | Mein Vater vergaß sein Geschenk. :: his | My father "
+            "forgot his present.\n";
+        const QStringList core{QStringLiteral("his"), QStringLiteral("be")};
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("his")).value(0),
+                 QStringLiteral("sein"));
+    }
+
     // Each row: lines of the list, the core words, a German word and the
     // English word its row must start with.
     void ranksAGermanWordsMainEntryFirst_data()
