@@ -1039,14 +1039,18 @@ void putPlainWordBeforeItsKind(QVector<const Candidate *> &list)
 // ..." before "wild; ausgelassen; stürmisch; ungebärdig {adj} | ... ::
 // wild | ..."): the later synonym shares one sense of the line's first word,
 // which its own entry, with its comparative and superlative, need not name.
-// Judged against the rows it changed, about three in five came out better
-// and one in six worse ("hardy" for "kühn").
-void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list)
+// An English word that no other line of the dictionary uses is a rare one
+// ("distrustful" for "misstrauisch", "smeary" for "schmierig") and stays
+// where the ranking put it. Judged against the rows it changed, about three
+// in five came out better and one in six worse ("hardy" for "kühn").
+template<typename Commonness>
+void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
     if (list.isEmpty() || list.first()->noun || list.first()->germanFirst || list.first()->clearMainEntry)
         return;
-    const auto own = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
-        return candidate->first && candidate->germanFirst && candidate->comparison && !candidate->noted
+    const auto own = std::find_if(list.begin(), list.end(), [&commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->comparison
+               && commonness(*candidate) > 1 && !candidate->noted
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->english.contains(u' ');
     });
@@ -1061,19 +1065,23 @@ void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list)
 // adjectives (putOwnAdjectiveEntryFirst), the later synonym shares one sense
 // of the line's first verb. The own line gives the verb's forms, at least as
 // many sections as the chosen line, and a single word. Judged against the
-// rows it changed, about three in five came out better and one in ten worse
-// ("overruff" for "übertrumpfen").
-void putOwnVerbEntryFirst(QVector<const Candidate *> &list)
+// rows it changed, about three in five came out better and one in ten worse.
+// Where the chosen word is a phrase ("to go one better", "to add up"), an
+// English word that no other line of the dictionary uses ("to overruff",
+// "to totalize") is the rarer of the two and does not displace it.
+template<typename Commonness>
+void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
     if (list.isEmpty() || list.first()->noun || list.first()->germanFirst || list.first()->clearMainEntry
         || !list.first()->englishVerb)
         return;
     const Candidate *top = list.first();
-    const auto own = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+    const auto own = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->englishVerb && !candidate->noted
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->english.contains(u' ')
-               && candidate->sections >= std::max(2, top->sections);
+               && candidate->sections >= std::max(2, top->sections)
+               && (!top->english.contains(u' ') || commonness(*candidate) > 1);
     });
     if (own != list.end())
         std::rotate(list.begin(), own, own + 1);
@@ -1087,7 +1095,9 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list)
 // English "-ly" adverb reads as a word of its own ("shortly" as "soon").
 // The adjective's line must give forms or examples and a single word: bare
 // lines and phrases, judged against the rows they changed, as often put a
-// side use first ("on the nail" for "sofort").
+// side use first ("on the nail" for "sofort"). A line whose German words
+// share a field tag names a field's use ("tatsächlich; effektiv {adj} [fin.]
+// [jur.] :: effective"), not the adjective's main sense.
 void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 {
     if (list.isEmpty() || !list.first()->adverbLine || !list.first()->english.endsWith(QLatin1String("ly")))
@@ -1095,7 +1105,7 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->adjectiveLine && candidate->sections > 1 && !candidate->english.contains(u' ') && !candidate->noted
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
-               && !candidate->englishRegister;
+               && !candidate->englishRegister && !candidate->groupTagged;
     });
     if (adjective != list.end())
         std::rotate(list.begin(), adjective, adjective + 1);
@@ -1154,8 +1164,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putNumeralFirst(list);
     } else {
         putPlainHeadedLineFirst(list, commonness);
-        putOwnAdjectiveEntryFirst(list);
-        putOwnVerbEntryFirst(list);
+        putOwnAdjectiveEntryFirst(list, commonness);
+        putOwnVerbEntryFirst(list, commonness);
         putAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);

@@ -931,20 +931,36 @@ private Q_SLOTS:
             "a piece of cake\n"
             "Kuchen {m} [cook.] :: kuchen\n",
             "cake", "Kuchen", "cake");
-        // "wild" is in the subtitle list, "stormy" not.
+        // "wild" is in the subtitle list, "stormy" not; a second line uses
+        // "stormy".
         row("an adjective's own entry before a line giving it as a later synonym",
             "wild; ausgelassen; stürmisch; ungebärdig {adj} | wilder; ausgelassener; stürmischer; ungebärdiger | "
             "am wildesten; am ausgelassensten; am stürmischten; am ungebärdigsten | Geschichten von seinen wilden "
             "Jahren als Student in Paris :: wild | wilder | wildest | stories of his wild times in Paris as a "
             "student\n"
-            "stürmisch {adj} | stürmischer | am stürmischsten :: stormy | stormier | stormiest\n",
+            "stürmisch {adj} | stürmischer | am stürmischsten :: stormy | stormier | stormiest\n"
+            "Gewitterstimmung {f} :: stormy atmosphere\n",
             "wild", "stürmisch", "stormy");
+        // No other line uses "distrustful": a rare word.
+        row("an adjective's own entry whose word no other line uses keeps its place",
+            "argwöhnisch; misstrauisch; scheel {adj} (gegen) | argwöhnischer | am argwöhnischsten | misstrauisch "
+            "werden :: suspicious (of) | more suspicious | most suspicious | to become suspicious\n"
+            "misstrauisch; mißtrauisch [alt] {adj} | misstrauischer | am misstrauischsten :: distrustful | more "
+            "distrustful | most distrustful\n",
+            "suspicious", "misstrauisch", "suspicious");
         // "shortly" is in the subtitle list; it would be read as "soon".
         row("an adjective's line before its adverb's -ly word",
             "schroff {adv} | „Gibt’s ein Problem?“, fragte er schroff. :: shortly; sharply | 'Is there a "
             "problem?' he asked shortly/sharply.\n"
             "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
             "shortly", "schroff", "brusque");
+        // The adjective's line is tagged for finance and law.
+        row("an adverb's word before the adjective's line of a field",
+            "tatsächlich; wirklich {adv} | Er hat’s getan. Er hat’s tatsächlich/wirklich getan! :: actually; in "
+            "fact; in point of fact | He did it. He actually did it!\n"
+            "tatsächlich; effektiv {adj} [fin.] [jur.] | echte Konversion | bares Geld :: effective | effective "
+            "conversion | effective money\n",
+            "actually|effective", "tatsächlich", "actually");
         // "authority" is in the subtitle list, "capacity" not; both lines
         // give "Kapazität" second.
         row("a later synonym's cognate before another later synonym's word",
@@ -966,6 +982,15 @@ private Q_SLOTS:
             "tarnen {vt} | tarnend | getarnt | tarnt | tarnte :: to camouflage; to disguise | camouflaging; "
             "disguising | camouflaged; disguised | camouflages; disguises | camouflaged; disguised\n",
             "mask", "tarnen", "camouflage");
+        // No other line uses "overruff"; the chosen word is a phrase.
+        row("a verb's own entry whose word no other line uses does not displace a phrase",
+            "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
+            "einem Sonderrabatt überboten. :: to go sb./sth. one better; to one-up sb./sth. [Am.] | The network "
+            "operator has gone its competitors one better by offering a special discount.\n"
+            "übertrumpfen; überstechen {vi} (Kartenspiel) | übertrumpfend; überstechend | übertrumpft; überstochen "
+            "| übertrumpft; übersticht | übertrumpfte; überstach :: to overruff; to overtrump (card game) | "
+            "overruffing; overtrumping | overruffed; overtrumped | overtrumps | overtrumped\n",
+            "go one better", "übertrumpfen", "go one better");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
