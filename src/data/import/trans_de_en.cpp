@@ -165,12 +165,19 @@ bool isValencyMarker(QStringView token)
         QStringLiteral("smth."), QStringLiteral("sb.'s"), QStringLiteral("sb.’s"), QStringLiteral("sth.'s"),
         QStringLiteral("sth.’s"), QStringLiteral("jd.'s"), QStringLiteral("jd.’s")};
     // Every marker has a full stop; most tokens have none and are settled
-    // without a look-up.
+    // without a look-up. Behind a slash the source sometimes drops the last
+    // marker's stop ("to challenge sth./sb"); such a part counts where the
+    // first part is a marker with its stop.
     if (!token.contains(u'.'))
         return false;
-    for (const QStringView part : token.split(u'/')) {
-        if (!markers.contains(QString::fromRawData(part.data(), part.size())))
-            return false;
+    const QList<QStringView> parts = token.split(u'/');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QStringView part = parts.at(i);
+        if (markers.contains(QString::fromRawData(part.data(), part.size())))
+            continue;
+        if (i > 0 && (part == u"sb" || part == u"sth"))
+            continue;
+        return false;
     }
     return true;
 }

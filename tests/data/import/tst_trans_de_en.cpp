@@ -82,6 +82,9 @@ private Q_SLOTS:
         row("open list", "to check with sb. what/whether etc.", true, "");
         row("note holding a marker", "sich (mit jdm.) treffen", false, "sich treffen");
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
+        // "etw. anfechten; jdn. ablehnen {vt} [jur.] | … :: to challenge sth./sb | …"
+        row("last joined marker without its stop", "to challenge sth./sb", true, "challenge");
+        row("a bare word is no marker", "to sb", true, "sb");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
         // An English marker goes from a phrase when the rest still reads on
