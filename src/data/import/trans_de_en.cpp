@@ -1467,8 +1467,28 @@ bool objectCarriesRest(QStringView marker, QStringView before, QStringView after
 
 } // namespace
 
+namespace {
+
+// A German phrase whose preposition's object stands in brackets before a
+// lower-case word: "mit (Zahlen, Fakten) herumjonglieren", "zu (einer
+// Gruppe) gehören". Without the brackets it would read "mit herumjonglieren".
+// A bracket that only qualifies ("mit (voller) Absicht", "in (moralisch)
+// fragwürdiger Weise") holds no object: it starts with a lower-case word
+// other than an article.
+bool holdsPrepositionsObject(QStringView raw)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(?:mit|an|auf|für|über|von|zu|in|aus|bei|nach|um|gegen|vor|unter|zwischen|durch|ohne) "
+        "\\((?:\\p{Lu}|(?:ein|eine|einen|einem|einer|der|die|das|den|dem|des) )[^)]*\\) \\p{Ll}"));
+    return pattern.match(raw).hasMatch();
+}
+
+} // namespace
+
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
+    if (!english && holdsPrepositionsObject(raw))
+        return {};
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
     // they hold.
     QString text;

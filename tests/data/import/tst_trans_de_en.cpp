@@ -87,6 +87,11 @@ private Q_SLOTS:
         row("a bare word is no marker", "to sb", true, "sb");
         row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
+        // "mit (Zahlen, Fakten) herumjonglieren; etw. umschichten {vt} | … :: to juggle (figures, facts); …"
+        row("preposition's object in brackets", "mit (Zahlen, Fakten) herumjonglieren", false, "");
+        row("preposition's object with its article", "zu (einer Gruppe) gehören {vi}", false, "");
+        row("bracket qualifying a noun", "mit (voller) Absicht", false, "mit Absicht");
+        row("bracket qualifying an adjective", "in (moralisch) fragwürdiger Weise", false, "in fragwürdiger Weise");
         // An English marker goes from a phrase when the rest still reads on
         // the verb, and the phrase is left out when the rest belongs to the
         // object: "let be known", "steal thunder" and "let go first" are no
