@@ -772,10 +772,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             // "mould"), which eng-fra has as headwords, and the -ise forms
             // of its -ize words ("civilisation").
             QSet<QString> englishHeadwords;
-            for (const QVector<DictdEntry> *list : {&engFra}) {
-                for (const DictdEntry &entry : *list)
-                    englishHeadwords.insert(entry.headword.toLower());
-            }
+            for (const DictdEntry &entry : std::as_const(engFra))
+                englishHeadwords.insert(entry.headword.toLower());
             // Rare real words the list lacks ("aerobatic") stand on
             // trans-de-en's English side, made apart from FreeDict's slips.
             englishHeadwords.unite(englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish));

@@ -301,6 +301,14 @@ private:
 };
 
 // A German main entry met for an English core word.
+// Whether the first section of a line's German side tags a word as an
+// adjective ("{adj}") or as an adverb ("{adv}").
+struct WordClassTags
+{
+    bool adjective = false;
+    bool adverb = false;
+};
+
 struct Candidate
 {
     QString german;
@@ -357,10 +365,9 @@ struct Candidate
     // The English word is tagged as one country's spelling ("to ensure; to
     // insure [Am.]"), perhaps of another word.
     bool englishVariant = false;
-    // The line's first German section is tagged as an adverb and not as an
-    // adjective ("schroff {adv} | ..."), or as an adjective.
-    bool adverbLine = false;
-    bool adjectiveLine = false;
+    // The word classes the line's first German section tags ("schroff
+    // {adv} | ...").
+    WordClassTags wordClass{};
     // The English word carries a note that narrows it to one use ("port
     // (software)", "bruise (on fruit)").
     bool englishNoted = false;
@@ -427,14 +434,6 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
     return place * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support * own);
 }
-
-// Whether the first section of a line's German side tags a word as an
-// adjective ("{adj}") or as an adverb ("{adv}").
-struct WordClassTags
-{
-    bool adjective = false;
-    bool adverb = false;
-};
 
 WordClassTags wordClassTagsOf(QStringView germanSide)
 {
@@ -792,7 +791,7 @@ bool compoundsWord(const QString &word, const QString &part)
 // Puts first the German word whose own entry gives the English word where
 // the ranking chose a word of a short line (its synonyms and at most one
 // section more) whose own entry names another sense. A German word's own
-// entry (`ownLines`) is the first line it heads with more than one section:
+// entry (`ownEntries`) is the first line it heads with more than one section:
 // the dictionary puts a word's main sense there. The top word's own entry
 // does not give the English word ("Ziel {n} [mil.] | Ziele {pl} | ... ::
 // target | ..." beside "Ziel {n} | Sie war ein leichtes Ziel. :: mark | She
@@ -804,28 +803,27 @@ bool compoundsWord(const QString &word, const QString &part)
 // against the rows it changed, the same move from a top line with forms or
 // examples of its own put as many side senses first as it moved back. A
 // word that holds the top word keeps behind it, and a top word whose own
-// entry gives it as another kind of word (`ownKinds`, see kindOf) keeps its
-// place.
-void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, int> &ownLines,
-                            const QHash<QString, int> &ownKinds)
+// entry gives it as another kind of word (see kindOf) keeps its place.
+void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
         return;
     const Candidate *top = list.first();
-    const int topOwn = ownLines.value(top->german, -1);
-    if (topOwn < 0 || topOwn == top->line)
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line)
         return;
     // An own entry of another kind of word is a homograph's ("sein {vi}"
     // beside "sein; seine {pron} :: his") and tells nothing of this one.
-    if (ownKinds.value(top->german, -1) != kindOf(*top))
+    if (kindOf(*topOwn) != kindOf(*top))
         return;
     // The top word's own entry gives the English word after all.
     for (const Candidate *candidate : std::as_const(list)) {
-        if (candidate->german == top->german && candidate->line == topOwn)
+        if (candidate->german == top->german && candidate->line == topOwn->line)
             return;
     }
     const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
-        return candidate->first && candidate->germanFirst && ownLines.value(candidate->german, -1) == candidate->line
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->first && candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
                && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !isSpecial(*candidate)
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
                && !candidate->englishVariant && candidate->sections >= 3;
@@ -1107,10 +1105,12 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonnes
 // [jur.] :: effective"), not the adjective's main sense.
 void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 {
-    if (list.isEmpty() || !list.first()->adverbLine || !list.first()->english.endsWith(QLatin1String("ly")))
+    if (list.isEmpty() || !list.first()->wordClass.adverb || list.first()->wordClass.adjective
+        || !list.first()->english.endsWith(QLatin1String("ly")))
         return;
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
-        return candidate->first && candidate->germanFirst && candidate->adjectiveLine && candidate->sections > 1 && !candidate->english.contains(u' ') && !candidate->noted
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective && candidate->sections > 1
+               && !candidate->english.contains(u' ') && !candidate->noted
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->groupTagged;
     });
@@ -1951,8 +1951,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
-            candidates[c].adverbLine = wordClass.adverb && !wordClass.adjective;
-            candidates[c].adjectiveLine = wordClass.adjective;
+            candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
@@ -2021,13 +2020,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
     // The own entry of each German word, its main sense: the first line that
     // heads with it and has more than one section (see putMutualOwnEntryFirst).
-    QHash<QString, int> ownLineOfGerman;
-    QHash<QString, int> ownKindOfGerman;
+    QHash<QString, const Candidate *> ownEntryOfGerman;
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.germanFirst && candidate.sections > 1 && !ownLineOfGerman.contains(candidate.german)) {
-            ownLineOfGerman.insert(candidate.german, candidate.line);
-            ownKindOfGerman.insert(candidate.german, kindOf(candidate));
-        }
+        if (candidate.germanFirst && candidate.sections > 1 && !ownEntryOfGerman.contains(candidate.german))
+            ownEntryOfGerman.insert(candidate.german, &candidate);
     }
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
@@ -2038,7 +2034,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
-        putMutualOwnEntryFirst(list, ownLineOfGerman, ownKindOfGerman);
+        putMutualOwnEntryFirst(list, ownEntryOfGerman);
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
@@ -2177,11 +2173,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 separator >= 0 && mainSenses.last().sections > 2
                 && givesComparison(QString::fromUtf8(raw.first(separator)));
             mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
-            if (separator >= 0) {
-                const WordClassTags wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
-                mainSenses.last().adverbLine = wordClass.adverb && !wordClass.adjective;
-                mainSenses.last().adjectiveLine = wordClass.adjective;
-            }
+            if (separator >= 0)
+                mainSenses.last().wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
