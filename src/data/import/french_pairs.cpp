@@ -340,9 +340,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             // The reverse dictionary gives now and then a word that only
             // looks like the headword as its translation ("actinium:
             // actinie"); one that is a word of the headword's language
-            // itself has a translation of its own and is left out.
+            // itself has a translation of its own and is left out, unless a
+            // third pair of dictionaries links it to the headword: "arrive"
+            // is French too ("il arrive"), yet the translation of "arriver".
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
-                && isHeadwordLanguage(word.word))
+                && isHeadwordLanguage(word.word) && !(links && links(entry.headword, word.word) > 0))
                 continue;
             candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks,
                                       unlistedCompound(word.word))});

@@ -49,7 +49,8 @@ class WordRanks;
 // Its own translations are all kept; the filled-in ones only while they
 // and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
 // the headword and is a word of the headword's language itself
-// (`isHeadwordLanguage`; "actinium" is French too, not "actinie").
+// (`isHeadwordLanguage`; "actinium" is French too, not "actinie") unless
+// `links` links it to the headword ("arrive" for "arriver").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

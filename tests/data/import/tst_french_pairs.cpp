@@ -234,6 +234,25 @@ private Q_SLOTS:
         QVector<DictdEntry> unjudged{entry("actinie /aktini/ <n, fem>\nsea-anemone\n")};
         addReverseTranslations(unjudged, engFra, WordRanks::fromText({}));
         QCOMPARE(find(unjudged, "actinie")->translations, QStringList({"actinium", "sea-anemone"}));
+
+        // "arrive" looks like "arriver" and is French too ("il arrive"), but
+        // fra-deu links it to "arriver" (through "ankommen"): it is the
+        // main translation, not another word, and fra-eng's row lacks it.
+        const QVector<DictdEntry> arriveFra{entry("arrive /əraiv/\narriver\n")};
+        QVector<DictdEntry> arriver{
+            entry("arriver /aʀive/ <v>\n1. end up\n2. come about, happen, occur\n3. succeed\n")};
+        addReverseTranslations(arriver, arriveFra, noRanks(),
+                               [](const QString &word) { return word == QLatin1String("arrive"); },
+                               [](const QString &french, const QString &english) {
+                                   return french == QLatin1String("arriver") && english == QLatin1String("arrive")
+                                              ? 1 : 0;
+                               });
+        QCOMPARE(find(arriver, "arriver")->translations.constFirst(), QStringLiteral("arrive"));
+        // Unlinked, the French "actinium" stays out as before.
+        QVector<DictdEntry> unlinkedActinie{entry("actinie /aktini/ <n, fem>\nsea-anemone\n")};
+        addReverseTranslations(unlinkedActinie, engFra, noRanks(), french,
+                               [](const QString &, const QString &) { return 0; });
+        QCOMPARE(find(unlinkedActinie, "actinie")->translations, QStringList({"sea-anemone"}));
     }
 
     void ranksReflexiveVerbsAsTheirVerb()
