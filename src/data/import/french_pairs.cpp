@@ -465,6 +465,14 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // only the ligature stays.
         QStringList ordered;
         // The cap counts the filled-in words and the row's own confirmed ones.
+        // A filled-in word that ranks first and whose own row starts with the
+        // headword is the main translation and stays beyond it: eng-fra's
+        // "break" gives six words of its own, none "casser", whose row in
+        // fra-eng starts with "break".
+        const auto givesHeadwordFirst = [&back](const QString &word) {
+            return std::any_of(back.begin(), back.end(),
+                               [&word](const ReverseWord &w) { return w.word == word && w.first; });
+        };
         qsizetype room = kMaxReverseFill
                          - std::count_if(candidates.begin(), candidates.end(),
                                          [](const Candidate &c) { return c.own && c.confirmed; });
@@ -476,7 +484,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             if (candidate.own) {
                 ordered.append(candidate.word);
-            } else if (room > 0) {
+            } else if (room > 0 || (ordered.isEmpty() && givesHeadwordFirst(candidate.word))) {
                 ordered.append(candidate.word);
                 --room;
                 ++added;

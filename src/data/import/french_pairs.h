@@ -47,7 +47,9 @@ class WordRanks;
 // ("congestion: congestion, rush"; a lower-case word `isListedTargetWord`
 // knows) comes first unless another is clearly commoner.
 // Its own translations are all kept; the filled-in ones only while they
-// and its own confirmed ones number fewer than kMaxReverseFill, and none that only looks like
+// and its own confirmed ones number fewer than kMaxReverseFill (but the
+// first of a row, a word whose own row in `reverse` starts with the
+// headword, always: "casser" for "break"), and none that only looks like
 // the headword and is a word of the headword's language itself
 // (`isHeadwordLanguage`; "actinium" is French too, not "actinie") unless
 // `links` links it to the headword ("arrive" for "arriver").

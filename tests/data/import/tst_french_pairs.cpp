@@ -188,6 +188,34 @@ private Q_SLOTS:
         // "bas" first, a phrase as a rarer word.
         QCOMPARE(bas, QStringList({"stocking", "low", "base", "foot", "bottom", "lower part"}));
         QCOMPARE(bas.size(), kMaxReverseFill);
+
+        // eng-fra's "way" fills the cap with six confirmed words of its own,
+        // yet fra-eng's "façon" starts with "way" and is the commonest: it is
+        // the main translation and comes in beyond the cap. A commoner word
+        // whose list starts elsewhere ("passage") stays out.
+        QVector<DictdEntry> way{entry("way /wei/\n1. chemin\n2. coutume, habitude\n3. manière\n4. route, voie\n")};
+        const QVector<DictdEntry> wayBack{
+            entry("chemin /ʃəmɛ̃/ <n, masc>\npath, road, route, way\n"),
+            entry("coutume /kutym/ <n, fem>\n1. custom, habit, way\n2. mores\n"),
+            entry("habitude /abityd/ <n, fem>\ncustom, habit, way\n"),
+            entry("manière /manjɛʀ/ <n, fem>\nmanner, mode, way\n"),
+            entry("route /ʀut/ <n, fem>\n1. track\n2. road, route, way\n3. highway\n"),
+            entry("voie /vwa/ <n, fem>\n1. track\n2. road, route, way\n"),
+            entry("façon /fasɔ̃/ <n, fem>\nway, mode, fashion\n"),
+            entry("passage /pasaʒ/ <n, masc>\npassage, way\n"),
+        };
+        const WordRanks wayRanks = ranksOf({{"passage", 200},
+                                            {"façon", 346},
+                                            {"route", 527},
+                                            {"chemin", 635},
+                                            {"habitude", 800},
+                                            {"manière", 983},
+                                            {"voie", 1021}});
+        addReverseTranslations(way, wayBack, wayRanks);
+        const QStringList wayRow = find(way, "way")->translations;
+        QCOMPARE(wayRow.constFirst(), QStringLiteral("façon"));
+        QCOMPARE(wayRow.size(), kMaxReverseFill + 1);
+        QVERIFY(!wayRow.contains(QStringLiteral("passage")));
     }
 
     void putsTheMainTranslationFirst()
