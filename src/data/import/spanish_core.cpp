@@ -76,6 +76,14 @@ public:
                 m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        for (const LexiconEntry &entry : lexiconEnglishSpanish) {
+            if (entry.targetTags.value(0) == QLatin1String("n"))
+                m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
+        }
+        for (const LexiconEntry &entry : lexiconSpanishEnglish) {
+            if (entry.sourceTags.value(0) == QLatin1String("n"))
+                m_nounPairs[{entry.target, entry.source}] |= genderBits(entry.sourceTags, ApertiumBackward);
+        }
         const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
         QSet<QString> translated;
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
@@ -85,7 +93,8 @@ public:
                 m_apertiumFirstSpanish.insert(entry.source, entry.target);
             if (pluralOnly(entry.source, entry.sourceTags, singular))
                 continue;
-            const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
+            const QString spanish =
+                spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
@@ -103,7 +112,8 @@ public:
             m_spanish.insert(spanish);
         }
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
-            const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
+            const QString spanish =
+                spanishWord(entry.target, entry.source, entry.sourceTags, masculine, ApertiumForward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
@@ -231,6 +241,16 @@ public:
     }
 
 private:
+    // A noun entry's gender as bits: `lexicon` for a masculine noun
+    // ("<n><m>"), `lexicon` shifted by kOtherGender for any other tag
+    // ("<n><f>", "<n><GD>").
+    static constexpr int kOtherGender = 4;
+    static int genderBits(const QStringList &tags, int lexicon)
+    {
+        const bool masculine = tags.contains(QLatin1String("m")) && !tags.contains(QLatin1String("f"));
+        return masculine ? lexicon : lexicon << kOtherGender;
+    }
+
     // English nouns with an entry not limited to their plural.
     static QSet<QString> singularNouns(const QVector<LexiconEntry> &englishSpanish)
     {
@@ -275,10 +295,15 @@ private:
     // ("grandmother" -> "abuelo<n><f>"): the word is the feminine form
     // ("abuela") when FreeDict pairs it with the English word, otherwise the
     // entry is left out (empty), as the tag is also found on entries whose
-    // noun keeps its form ("position" -> "puesto<n><f>"). A lemma in "-a"
-    // is a feminine form already ("left" -> "izquierda<n><f>").
+    // noun keeps its form ("position" -> "puesto<n><f>"). Such an entry
+    // keeps its lemma when Apertium's other lexicon (`otherLexicon`) pairs
+    // that lemma, only as a masculine noun, with the English word ("law" ->
+    // "derecho<n><f>" beside "derecho<n><m>" -> "law"): the tag is the slip.
+    // A feminine formed from the lemma is tagged so in both ("queen" ->
+    // "rey<n><f>", "rey<n><f>" -> "queen").
+    // A lemma in "-a" is a feminine form already ("left" -> "izquierda<n><f>").
     QString spanishWord(const QString &english, const QString &lemma, const QStringList &tags,
-                        const QSet<QString> &masculine) const
+                        const QSet<QString> &masculine, int otherLexicon) const
     {
         if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma)
             || lemma.endsWith(QLatin1Char('a')))
@@ -290,6 +315,9 @@ private:
             feminine = lemma + QLatin1Char('a');
         if (!feminine.isEmpty() && (m_sources.value({english, feminine}) & (FreedictForward | FreedictBackward)))
             return feminine;
+        if (const int genders = m_nounPairs.value({english, lemma});
+            (genders & otherLexicon) && !(genders & (otherLexicon << kOtherGender)))
+            return lemma;
         return {};
     }
 
@@ -309,6 +337,7 @@ private:
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng

@@ -982,6 +982,32 @@ private Q_SLOTS:
         QCOMPARE(core.misspeltRowsDropped, 1);
     }
 
+    void keepsAMasculineNounTheOtherLexiconConfirms()
+    {
+        // Apertium eng-spa "law<n> derecho<n><f>", "queen<n> rey<n><f>";
+        // spa-eng "derecho<n><m> law<n>", "rey<n><f> queen<n>", "rey<n><m>
+        // king<n>". FreeDict has none of them.
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        const QStringList noun{QStringLiteral("n")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("law"), noun, QStringLiteral("derecho"), feminine},
+            {QStringLiteral("queen"), noun, QStringLiteral("rey"), feminine}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("derecho"), masculine, QStringLiteral("law"), noun},
+            {QStringLiteral("rey"), feminine, QStringLiteral("queen"), noun},
+            {QStringLiteral("rey"), masculine, QStringLiteral("king"), noun}};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("law"), QStringLiteral("queen")}, {}, {}, forward, backward);
+        // spa-eng has "derecho" as a masculine noun only: the feminine tag
+        // is the slip, and both lexicons give the pair.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("law")), QStringList{QStringLiteral("derecho")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("derecho")), QStringList{QStringLiteral("law")});
+        // "rey<n><f>" is "reina", which FreeDict does not confirm; a pair
+        // the other lexicon also gives as feminine is not vouched for.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
+    }
+
     void headwordsNeverTakeTheSensesOfALongerPhrase()
     {
         // "be" has only phrase pronunciations in eng-spa and none in eng-fra.
