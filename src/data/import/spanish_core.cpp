@@ -522,12 +522,34 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
 // (`placeBack`: the headword's place in it, -1 without) names the headword
 // soonest, and sooner than the first item's row does, goes first. A first
 // item that shares its start with the headword is its cognate ("censure":
-// "censurar") and stays.
+// "censurar") and stays. Where the rows name the headword equally soon
+// ("áspid: adder, viper", "víbora: adder, viper"), a word Apertium knows
+// (`knownToApertium`: "víbora") goes before a first one it lacks, a rarer
+// word as a rule ("áspid").
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiouy").contains(c.toLower());
+}
+
+// Whether a Spanish word shares its start with an English one ("censurar":
+// "censure"), Spanish putting "e" before an "s" and a consonant
+// ("escrupuloso": "scrupulous").
+bool isCognate(const QString &spanish, const QString &english)
+{
+    const QString start = withoutAccents(english).left(4);
+    const QString word = withoutAccents(spanish);
+    if (word.startsWith(start, Qt::CaseInsensitive))
+        return true;
+    return start.size() > 1 && start.startsWith(QLatin1Char('s'), Qt::CaseInsensitive) && !isVowel(start.at(1))
+        && word.startsWith(QLatin1Char('e'), Qt::CaseInsensitive) && word.mid(1).startsWith(start, Qt::CaseInsensitive);
+}
+
 QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
-                                  const std::function<qsizetype(const QString &)> &placeBack)
+                                  const std::function<qsizetype(const QString &)> &placeBack,
+                                  const std::function<bool(const QString &)> &knownToApertium)
 {
     const qsizetype run = alphabeticalRun(items);
-    if (run < 2 || withoutAccents(items.first()).startsWith(withoutAccents(headword).left(4), Qt::CaseInsensitive))
+    if (run < 2 || isCognate(items.first(), headword))
         return items;
     const auto place = [&](const QString &item) {
         const qsizetype at = placeBack(item);
@@ -538,6 +560,14 @@ QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
         const QString &item = items.at(i);
         if (!item.contains(QLatin1Char(' ')) && place(item) < place(items.at(best)))
             best = i;
+    }
+    if (best == 0 && place(items.first()) != std::numeric_limits<qsizetype>::max()
+        && !items.first().contains(QLatin1Char(' ')) && !knownToApertium(items.first())) {
+        for (qsizetype i = 1; i < run && best == 0; ++i) {
+            const QString &item = items.at(i);
+            if (!item.contains(QLatin1Char(' ')) && place(item) == place(items.first()) && knownToApertium(item))
+                best = i;
+        }
     }
     if (best > 0)
         items.move(best, 0);
@@ -607,7 +637,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             QStringList reordered =
                 withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
             if (reordered == items)
-                reordered = withSoonestNamedFirst(items, english, placeBack);
+                reordered = withSoonestNamedFirst(items, english, placeBack, known);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;

@@ -654,6 +654,34 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
     }
 
+    void putsAWordApertiumKnowsBeforeAnEquallyNamedOneItLacks()
+    {
+        // FreeDict eng-spa "adder /ædər/: áspid, víbora", "scrupulous
+        // /skruːpjuləs/: escrupuloso, meticuloso"; spa-eng "áspid: adder,
+        // viper", "víbora: adder, viper", "escrupuloso: accurate,
+        // scrupulous", "meticuloso: accurate, scrupulous". Apertium has
+        // "viper<n> víbora<n><f>" and "punctilious<adj> meticuloso<adj>",
+        // neither "áspid" nor "escrupuloso", nor "adder" or "scrupulous".
+        const QStringList adderViper{QStringLiteral("adder"), QStringLiteral("viper")};
+        const QStringList accurate{QStringLiteral("accurate"), QStringLiteral("scrupulous")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("adder"), {QStringLiteral("áspid"), QStringLiteral("víbora")}},
+            {QStringLiteral("scrupulous"), {QStringLiteral("escrupuloso"), QStringLiteral("meticuloso")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("áspid"), adderViper},
+                                       {QStringLiteral("víbora"), adderViper},
+                                       {QStringLiteral("escrupuloso"), accurate},
+                                       {QStringLiteral("meticuloso"), accurate}};
+        const QVector<LexiconEntry> forward =
+            entries({{"viper<n>", "víbora<n><f>"}, {"punctilious<adj>", "meticuloso<adj>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("adder"), QStringLiteral("scrupulous")},
+                                                     englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("adder")),
+                 (QStringList{QStringLiteral("víbora"), QStringLiteral("áspid")}));
+        // The cognate stays first, the "e" Spanish puts before "sc" apart.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("scrupulous")),
+                 (QStringList{QStringLiteral("escrupuloso"), QStringLiteral("meticuloso")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
