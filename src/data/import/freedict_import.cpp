@@ -727,8 +727,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
-        SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
-                                                  englishSpanishEntries, spanishEnglishEntries);
+        const GermanPivot pivot = spanishPivot.get();
+        SpanishCore spanish = mergeSpanishLexicon(
+            coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
+            [&pivot](const QString &spanish, const QString &english) { return pivot.links(spanish, english); });
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;
@@ -736,7 +738,6 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishRows = {std::move(spanish.englishSpanish), std::move(spanish.spanishEnglish)};
         // spa-deu and trans-de-en tell the wrong senses FreeDict pairs with
         // a word from its right ones ("olla": "pot", not "jug").
-        const GermanPivot pivot = spanishPivot.get();
         if (!pivot.problem().isEmpty()) {
             report.spanishLinkProblem = pivot.problem();
         } else if (pivot.isEmpty()) {

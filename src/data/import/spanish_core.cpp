@@ -353,12 +353,27 @@ private:
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
-// and keeps the first kMaxSpanishTranslations.
-QStringList ranked(const QVector<std::pair<QString, int>> &candidates)
+// and keeps the first kMaxSpanishTranslations. Where there are more,
+// those `confirmed` (by the German pivot) are chosen as if one more source
+// gave them ("entrada": "ticket", through "Eintrittskarte", before
+// FreeDict's "portal"), but keep their place by their own sources.
+QStringList ranked(const QVector<std::pair<QString, int>> &candidates,
+                   const std::function<bool(const QString &)> &confirmed = {})
 {
     QVector<std::pair<QString, int>> sorted = candidates;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto &a, const auto &b) { return rank(a.second) > rank(b.second); });
+    if (confirmed && sorted.size() > kMaxSpanishTranslations) {
+        const auto score = [&](const std::pair<QString, int> &c) {
+            return rank(c.second) + (confirmed(c.first) ? 4 : 0);
+        };
+        QVector<std::pair<QString, int>> chosen = sorted;
+        std::stable_sort(chosen.begin(), chosen.end(), [&](const auto &a, const auto &b) { return score(a) > score(b); });
+        chosen.resize(kMaxSpanishTranslations);
+        sorted.erase(std::remove_if(sorted.begin(), sorted.end(),
+                                    [&](const auto &c) { return !chosen.contains(c); }),
+                     sorted.end());
+    }
     QStringList kept;
     for (qsizetype i = 0; i < sorted.size() && kept.size() < kMaxSpanishTranslations; ++i)
         kept.append(sorted.at(i).first);
@@ -598,7 +613,8 @@ int leftOut(const QStringList &before, const QStringList &after)
 
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
-                                const QVector<LexiconEntry> &lexiconSpanishEnglish)
+                                const QVector<LexiconEntry> &lexiconSpanishEnglish,
+                                const std::function<int(const QString &, const QString &)> &germanLinks)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
@@ -755,8 +771,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
+        const auto linked = [&](const QString &english) { return germanLinks && germanLinks(spanish, english) > 0; };
         const QStringList ordered = withMainFirst(
-            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            ranked(candidates, linked), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },

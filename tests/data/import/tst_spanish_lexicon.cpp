@@ -682,6 +682,45 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("escrupuloso"), QStringLiteral("meticuloso")}));
     }
 
+    void keepsTheWordsTheGermanPivotConfirmsInAFullRow()
+    {
+        // FreeDict spa-eng "entrada /entɾˈaða/: 1. entrance, portal 2.
+        // access, admission, admittance", eng-spa "portal: entrada",
+        // "access: entrada", "admission: entrada", "admittance: entrada";
+        // Apertium eng-spa "entrance<n> entrada<n><f>", "entry<n>
+        // entrada<n><f>", "ticket<n> billete<n><f>", "ticket<n>
+        // entrada<n><f>", spa-eng "entrada<n><f> entrance<n>",
+        // "entrada<n><f> entry<n>". spa-deu "entrada: 1. Eingang 2. Zugang",
+        // "entrada: Eintrittskarte"; trans-de-en "Eingang ... :: entrance",
+        // "Eingang ... :: entry", "Eintrittskarte ... :: admission ticket;
+        // ticket".
+        const QStringList freedictEnglish{QStringLiteral("entrance"), QStringLiteral("portal"), QStringLiteral("access"),
+                                          QStringLiteral("admission"), QStringLiteral("admittance")};
+        SenseRows englishSpanish;
+        for (const QString &english : freedictEnglish.mid(1))
+            englishSpanish.append({english, {QStringLiteral("entrada")}});
+        const SenseRows spanishEnglish{{QStringLiteral("entrada"), freedictEnglish}};
+        const QVector<LexiconEntry> forward = entries({{"entrance<n>", "entrada<n><f>"},
+                                                       {"entry<n>", "entrada<n><f>"},
+                                                       {"ticket<n>", "billete<n><f>"},
+                                                       {"ticket<n>", "entrada<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"entrada<n><f>", "entrance<n>"}, {"entrada<n><f>", "entry<n>"}});
+        const QStringList words = freedictEnglish + QStringList{QStringLiteral("entry"), QStringLiteral("ticket")};
+        const auto linked = [](const QString &spanish, const QString &english) {
+            static const QStringList german{QStringLiteral("entrance"), QStringLiteral("entry"), QStringLiteral("ticket")};
+            return spanish == QLatin1String("entrada") && german.contains(english) ? 1 : 0;
+        };
+        // Without the pivot FreeDict's pairs fill the row ...
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QVERIFY(!row(core.spanishEnglish, QStringLiteral("entrada")).contains(QStringLiteral("ticket")));
+        // ... with it "ticket" takes a place, after the words with more sources.
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("entrada")),
+                 (QStringList{QStringLiteral("entrance"), QStringLiteral("entry"), QStringLiteral("portal"),
+                              QStringLiteral("ticket")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
