@@ -728,9 +728,26 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         const GermanPivot pivot = spanishPivot.get();
+        // The pivot was read for FreeDict's Spanish words; the rows of words
+        // only Apertium gives a learner's English word ("razor" -> "navaja")
+        // are linked by a second reading.
+        QSet<QString> apertiumOnly;
+        for (const LexiconEntry &entry : std::as_const(englishSpanishEntries)) {
+            if (const QString word = entry.target.toLower(); coreSet.contains(entry.source) && !pivot.lists(word))
+                apertiumOnly.insert(word);
+        }
+        for (const LexiconEntry &entry : std::as_const(spanishEnglishEntries)) {
+            if (const QString word = entry.source.toLower(); coreSet.contains(entry.target) && !pivot.lists(word))
+                apertiumOnly.insert(word);
+        }
+        const GermanPivot apertiumPivot =
+            pivot.isEmpty() ? GermanPivot()
+                            : GermanPivot::read(directory, QStringLiteral("spa-deu"), transForSpanish, apertiumOnly);
         SpanishCore spanish = mergeSpanishLexicon(
             coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
-            [&pivot](const QString &spanish, const QString &english) { return pivot.links(spanish, english); });
+            [&](const QString &spanish, const QString &english) {
+                return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
+            });
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

@@ -748,7 +748,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // spa-eng ("colegio" -> "school"). Only the learner's English words
         // are taken, save one Apertium pairs with the word in both
         // directions ("convento" is "convent" both ways, where FreeDict has
-        // only "monastery").
+        // only "monastery") and one the German pivot links with it
+        // ("navaja": "penknife" through "Taschenmesser").
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
                 if (seen.contains(english))
@@ -756,7 +757,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 if (coreSet.contains(english)) {
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
-                } else if (evidence.bothWays(english, spanish)) {
+                } else if (evidence.bothWays(english, spanish) || (germanLinks && germanLinks(spanish, english) > 0)) {
                     if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                         candidates.append({word, evidence.sources(english, english, spanish)});
                         seen.append(word);

@@ -69,7 +69,9 @@ struct SpanishCore
 // row has more words than it keeps, those `germanLinks` (how many German
 // words link the Spanish and the English word: GermanPivot::links) confirms
 // are kept first, each in its place by its sources ("entrada": "ticket"
-// through "Eintrittskarte" before FreeDict's "portal").
+// through "Eintrittskarte" before FreeDict's "portal"); an English word
+// Apertium gives first for the Spanish one joins such a row when it is no
+// learner's word but the pivot links the two ("navaja": "penknife").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,

@@ -721,6 +721,25 @@ private Q_SLOTS:
                               QStringLiteral("ticket")}));
     }
 
+    void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
+    {
+        // Apertium eng-spa "penknife<n> navaja<n><f>", "razor<n>
+        // navaja<n><f>"; spa-eng "navaja<n><f> razor<n>". spa-deu "navaja: Taschenmesser";
+        // trans-de-en "Taschenmesser {n} :: penknife; pocketknife". Only
+        // "razor" is a learner's word; FreeDict lacks "navaja".
+        const QVector<LexiconEntry> forward =
+            entries({{"penknife<n>", "navaja<n><f>"}, {"razor<n>", "navaja<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"navaja<n><f>", "razor<n>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("navaja") && english == QLatin1String("penknife") ? 1 : 0;
+        };
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("razor")}, {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("navaja")), QStringList{QStringLiteral("razor")});
+        core = mergeSpanishLexicon({QStringLiteral("razor")}, {}, {}, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("navaja")),
+                 (QStringList{QStringLiteral("razor"), QStringLiteral("penknife")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
