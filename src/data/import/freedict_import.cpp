@@ -727,8 +727,27 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
-        SpanishCore spanish = mergeSpanishLexicon(coreEnglish, spanishRows[0], spanishRows[1],
-                                                  englishSpanishEntries, spanishEnglishEntries);
+        const GermanPivot pivot = spanishPivot.get();
+        // The pivot was read for FreeDict's Spanish words; the rows of words
+        // only Apertium gives a learner's English word ("razor" -> "navaja")
+        // are linked by a second reading.
+        QSet<QString> apertiumOnly;
+        for (const LexiconEntry &entry : std::as_const(englishSpanishEntries)) {
+            if (const QString word = entry.target.toLower(); coreSet.contains(entry.source) && !pivot.lists(word))
+                apertiumOnly.insert(word);
+        }
+        for (const LexiconEntry &entry : std::as_const(spanishEnglishEntries)) {
+            if (const QString word = entry.source.toLower(); coreSet.contains(entry.target) && !pivot.lists(word))
+                apertiumOnly.insert(word);
+        }
+        const GermanPivot apertiumPivot =
+            pivot.isEmpty() ? GermanPivot()
+                            : GermanPivot::read(directory, QStringLiteral("spa-deu"), transForSpanish, apertiumOnly);
+        SpanishCore spanish = mergeSpanishLexicon(
+            coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
+            [&](const QString &spanish, const QString &english) {
+                return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
+            });
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;
@@ -736,7 +755,6 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         spanishRows = {std::move(spanish.englishSpanish), std::move(spanish.spanishEnglish)};
         // spa-deu and trans-de-en tell the wrong senses FreeDict pairs with
         // a word from its right ones ("olla": "pot", not "jug").
-        const GermanPivot pivot = spanishPivot.get();
         if (!pivot.problem().isEmpty()) {
             report.spanishLinkProblem = pivot.problem();
         } else if (pivot.isEmpty()) {

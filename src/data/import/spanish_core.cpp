@@ -76,6 +76,14 @@ public:
                 m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        for (const LexiconEntry &entry : lexiconEnglishSpanish) {
+            if (entry.targetTags.value(0) == QLatin1String("n"))
+                m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
+        }
+        for (const LexiconEntry &entry : lexiconSpanishEnglish) {
+            if (entry.sourceTags.value(0) == QLatin1String("n"))
+                m_nounPairs[{entry.target, entry.source}] |= genderBits(entry.sourceTags, ApertiumBackward);
+        }
         const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
         QSet<QString> translated;
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
@@ -85,7 +93,8 @@ public:
                 m_apertiumFirstSpanish.insert(entry.source, entry.target);
             if (pluralOnly(entry.source, entry.sourceTags, singular))
                 continue;
-            const QString spanish = spanishWord(entry.source, entry.target, entry.targetTags, masculine);
+            const QString spanish =
+                spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
@@ -103,7 +112,8 @@ public:
             m_spanish.insert(spanish);
         }
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
-            const QString spanish = spanishWord(entry.target, entry.source, entry.sourceTags, masculine);
+            const QString spanish =
+                spanishWord(entry.target, entry.source, entry.sourceTags, masculine, ApertiumForward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
@@ -231,6 +241,16 @@ public:
     }
 
 private:
+    // A noun entry's gender as bits: `lexicon` for a masculine noun
+    // ("<n><m>"), `lexicon` shifted by kOtherGender for any other tag
+    // ("<n><f>", "<n><GD>").
+    static constexpr int kOtherGender = 4;
+    static int genderBits(const QStringList &tags, int lexicon)
+    {
+        const bool masculine = tags.contains(QLatin1String("m")) && !tags.contains(QLatin1String("f"));
+        return masculine ? lexicon : lexicon << kOtherGender;
+    }
+
     // English nouns with an entry not limited to their plural.
     static QSet<QString> singularNouns(const QVector<LexiconEntry> &englishSpanish)
     {
@@ -275,10 +295,15 @@ private:
     // ("grandmother" -> "abuelo<n><f>"): the word is the feminine form
     // ("abuela") when FreeDict pairs it with the English word, otherwise the
     // entry is left out (empty), as the tag is also found on entries whose
-    // noun keeps its form ("position" -> "puesto<n><f>"). A lemma in "-a"
-    // is a feminine form already ("left" -> "izquierda<n><f>").
+    // noun keeps its form ("position" -> "puesto<n><f>"). Such an entry
+    // keeps its lemma when Apertium's other lexicon (`otherLexicon`) pairs
+    // that lemma, only as a masculine noun, with the English word ("law" ->
+    // "derecho<n><f>" beside "derecho<n><m>" -> "law"): the tag is the slip.
+    // A feminine formed from the lemma is tagged so in both ("queen" ->
+    // "rey<n><f>", "rey<n><f>" -> "queen").
+    // A lemma in "-a" is a feminine form already ("left" -> "izquierda<n><f>").
     QString spanishWord(const QString &english, const QString &lemma, const QStringList &tags,
-                        const QSet<QString> &masculine) const
+                        const QSet<QString> &masculine, int otherLexicon) const
     {
         if (tags.value(0) != QLatin1String("n") || !tags.contains(QLatin1String("f")) || !masculine.contains(lemma)
             || lemma.endsWith(QLatin1Char('a')))
@@ -290,6 +315,9 @@ private:
             feminine = lemma + QLatin1Char('a');
         if (!feminine.isEmpty() && (m_sources.value({english, feminine}) & (FreedictForward | FreedictBackward)))
             return feminine;
+        if (const int genders = m_nounPairs.value({english, lemma});
+            (genders & otherLexicon) && !(genders & (otherLexicon << kOtherGender)))
+            return lemma;
         return {};
     }
 
@@ -309,6 +337,7 @@ private:
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
@@ -324,12 +353,27 @@ private:
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
-// and keeps the first kMaxSpanishTranslations.
-QStringList ranked(const QVector<std::pair<QString, int>> &candidates)
+// and keeps the first kMaxSpanishTranslations. Where there are more,
+// those `confirmed` (by the German pivot) are chosen as if one more source
+// gave them ("entrada": "ticket", through "Eintrittskarte", before
+// FreeDict's "portal"), but keep their place by their own sources.
+QStringList ranked(const QVector<std::pair<QString, int>> &candidates,
+                   const std::function<bool(const QString &)> &confirmed = {})
 {
     QVector<std::pair<QString, int>> sorted = candidates;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto &a, const auto &b) { return rank(a.second) > rank(b.second); });
+    if (confirmed && sorted.size() > kMaxSpanishTranslations) {
+        const auto score = [&](const std::pair<QString, int> &c) {
+            return rank(c.second) + (confirmed(c.first) ? 4 : 0);
+        };
+        QVector<std::pair<QString, int>> chosen = sorted;
+        std::stable_sort(chosen.begin(), chosen.end(), [&](const auto &a, const auto &b) { return score(a) > score(b); });
+        chosen.resize(kMaxSpanishTranslations);
+        sorted.erase(std::remove_if(sorted.begin(), sorted.end(),
+                                    [&](const auto &c) { return !chosen.contains(c); }),
+                     sorted.end());
+    }
     QStringList kept;
     for (qsizetype i = 0; i < sorted.size() && kept.size() < kMaxSpanishTranslations; ++i)
         kept.append(sorted.at(i).first);
@@ -493,12 +537,34 @@ QStringList withKnownFirst(QStringList items, const std::function<bool(const QSt
 // (`placeBack`: the headword's place in it, -1 without) names the headword
 // soonest, and sooner than the first item's row does, goes first. A first
 // item that shares its start with the headword is its cognate ("censure":
-// "censurar") and stays.
+// "censurar") and stays. Where the rows name the headword equally soon
+// ("áspid: adder, viper", "víbora: adder, viper"), a word Apertium knows
+// (`knownToApertium`: "víbora") goes before a first one it lacks, a rarer
+// word as a rule ("áspid").
+bool isVowel(QChar c)
+{
+    return QStringLiteral("aeiouy").contains(c.toLower());
+}
+
+// Whether a Spanish word shares its start with an English one ("censurar":
+// "censure"), Spanish putting "e" before an "s" and a consonant
+// ("escrupuloso": "scrupulous").
+bool isCognate(const QString &spanish, const QString &english)
+{
+    const QString start = withoutAccents(english).left(4);
+    const QString word = withoutAccents(spanish);
+    if (word.startsWith(start, Qt::CaseInsensitive))
+        return true;
+    return start.size() > 1 && start.startsWith(QLatin1Char('s'), Qt::CaseInsensitive) && !isVowel(start.at(1))
+        && word.startsWith(QLatin1Char('e'), Qt::CaseInsensitive) && word.mid(1).startsWith(start, Qt::CaseInsensitive);
+}
+
 QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
-                                  const std::function<qsizetype(const QString &)> &placeBack)
+                                  const std::function<qsizetype(const QString &)> &placeBack,
+                                  const std::function<bool(const QString &)> &knownToApertium)
 {
     const qsizetype run = alphabeticalRun(items);
-    if (run < 2 || withoutAccents(items.first()).startsWith(withoutAccents(headword).left(4), Qt::CaseInsensitive))
+    if (run < 2 || isCognate(items.first(), headword))
         return items;
     const auto place = [&](const QString &item) {
         const qsizetype at = placeBack(item);
@@ -509,6 +575,14 @@ QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
         const QString &item = items.at(i);
         if (!item.contains(QLatin1Char(' ')) && place(item) < place(items.at(best)))
             best = i;
+    }
+    if (best == 0 && place(items.first()) != std::numeric_limits<qsizetype>::max()
+        && !items.first().contains(QLatin1Char(' ')) && !knownToApertium(items.first())) {
+        for (qsizetype i = 1; i < run && best == 0; ++i) {
+            const QString &item = items.at(i);
+            if (!item.contains(QLatin1Char(' ')) && place(item) == place(items.first()) && knownToApertium(item))
+                best = i;
+        }
     }
     if (best > 0)
         items.move(best, 0);
@@ -539,7 +613,8 @@ int leftOut(const QStringList &before, const QStringList &after)
 
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
-                                const QVector<LexiconEntry> &lexiconSpanishEnglish)
+                                const QVector<LexiconEntry> &lexiconSpanishEnglish,
+                                const std::function<int(const QString &, const QString &)> &germanLinks)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
@@ -578,7 +653,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             QStringList reordered =
                 withKnownFirst(withUncontradictedFirst(items, known, pairedBack, rankOf), known, pairedBack, rankOf);
             if (reordered == items)
-                reordered = withSoonestNamedFirst(items, english, placeBack);
+                reordered = withSoonestNamedFirst(items, english, placeBack, known);
             if (reordered != items) {
                 items = reordered;
                 ++core.rowsMended;
@@ -673,7 +748,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // spa-eng ("colegio" -> "school"). Only the learner's English words
         // are taken, save one Apertium pairs with the word in both
         // directions ("convento" is "convent" both ways, where FreeDict has
-        // only "monastery").
+        // only "monastery") and one the German pivot links with it
+        // ("navaja": "penknife" through "Taschenmesser").
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
                 if (seen.contains(english))
@@ -681,7 +757,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 if (coreSet.contains(english)) {
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
-                } else if (evidence.bothWays(english, spanish)) {
+                } else if (evidence.bothWays(english, spanish) || (germanLinks && germanLinks(spanish, english) > 0)) {
                     if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                         candidates.append({word, evidence.sources(english, english, spanish)});
                         seen.append(word);
@@ -696,8 +772,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
+        const auto linked = [&](const QString &english) { return germanLinks && germanLinks(spanish, english) > 0; };
         const QStringList ordered = withMainFirst(
-            ranked(candidates), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            ranked(candidates, linked), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <utility>
 
 namespace vorbix::import {
@@ -64,9 +65,16 @@ struct SpanishCore
 // way; a Spanish word no changed row keeps keeps its FreeDict row. Apertium
 // spa-eng's only English word for a Spanish word (not a plural: "gente" ->
 // "person<n><pl>") goes first where the row's first is no pair of
-// Apertium's at all ("tardar": "take" before "be kept in").
+// Apertium's at all ("tardar": "take" before "be kept in"). Where such a
+// row has more words than it keeps, those `germanLinks` (how many German
+// words link the Spanish and the English word: GermanPivot::links) confirms
+// are kept first, each in its place by its sources ("entrada": "ticket"
+// through "Eintrittskarte" before FreeDict's "portal"); an English word
+// Apertium gives first for the Spanish one joins such a row when it is no
+// learner's word but the pivot links the two ("navaja": "penknife").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
-                                const QVector<LexiconEntry> &lexiconSpanishEnglish);
+                                const QVector<LexiconEntry> &lexiconSpanishEnglish,
+                                const std::function<int(const QString &, const QString &)> &germanLinks = {});
 
 } // namespace vorbix::import

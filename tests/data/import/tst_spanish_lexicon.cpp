@@ -654,6 +654,92 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
     }
 
+    void putsAWordApertiumKnowsBeforeAnEquallyNamedOneItLacks()
+    {
+        // FreeDict eng-spa "adder /ædər/: áspid, víbora", "scrupulous
+        // /skruːpjuləs/: escrupuloso, meticuloso"; spa-eng "áspid: adder,
+        // viper", "víbora: adder, viper", "escrupuloso: accurate,
+        // scrupulous", "meticuloso: accurate, scrupulous". Apertium has
+        // "viper<n> víbora<n><f>" and "punctilious<adj> meticuloso<adj>",
+        // neither "áspid" nor "escrupuloso", nor "adder" or "scrupulous".
+        const QStringList adderViper{QStringLiteral("adder"), QStringLiteral("viper")};
+        const QStringList accurate{QStringLiteral("accurate"), QStringLiteral("scrupulous")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("adder"), {QStringLiteral("áspid"), QStringLiteral("víbora")}},
+            {QStringLiteral("scrupulous"), {QStringLiteral("escrupuloso"), QStringLiteral("meticuloso")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("áspid"), adderViper},
+                                       {QStringLiteral("víbora"), adderViper},
+                                       {QStringLiteral("escrupuloso"), accurate},
+                                       {QStringLiteral("meticuloso"), accurate}};
+        const QVector<LexiconEntry> forward =
+            entries({{"viper<n>", "víbora<n><f>"}, {"punctilious<adj>", "meticuloso<adj>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("adder"), QStringLiteral("scrupulous")},
+                                                     englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("adder")),
+                 (QStringList{QStringLiteral("víbora"), QStringLiteral("áspid")}));
+        // The cognate stays first, the "e" Spanish puts before "sc" apart.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("scrupulous")),
+                 (QStringList{QStringLiteral("escrupuloso"), QStringLiteral("meticuloso")}));
+    }
+
+    void keepsTheWordsTheGermanPivotConfirmsInAFullRow()
+    {
+        // FreeDict spa-eng "entrada /entɾˈaða/: 1. entrance, portal 2.
+        // access, admission, admittance", eng-spa "portal: entrada",
+        // "access: entrada", "admission: entrada", "admittance: entrada";
+        // Apertium eng-spa "entrance<n> entrada<n><f>", "entry<n>
+        // entrada<n><f>", "ticket<n> billete<n><f>", "ticket<n>
+        // entrada<n><f>", spa-eng "entrada<n><f> entrance<n>",
+        // "entrada<n><f> entry<n>". spa-deu "entrada: 1. Eingang 2. Zugang",
+        // "entrada: Eintrittskarte"; trans-de-en "Eingang ... :: entrance",
+        // "Eingang ... :: entry", "Eintrittskarte ... :: admission ticket;
+        // ticket".
+        const QStringList freedictEnglish{QStringLiteral("entrance"), QStringLiteral("portal"), QStringLiteral("access"),
+                                          QStringLiteral("admission"), QStringLiteral("admittance")};
+        SenseRows englishSpanish;
+        for (const QString &english : freedictEnglish.mid(1))
+            englishSpanish.append({english, {QStringLiteral("entrada")}});
+        const SenseRows spanishEnglish{{QStringLiteral("entrada"), freedictEnglish}};
+        const QVector<LexiconEntry> forward = entries({{"entrance<n>", "entrada<n><f>"},
+                                                       {"entry<n>", "entrada<n><f>"},
+                                                       {"ticket<n>", "billete<n><f>"},
+                                                       {"ticket<n>", "entrada<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"entrada<n><f>", "entrance<n>"}, {"entrada<n><f>", "entry<n>"}});
+        const QStringList words = freedictEnglish + QStringList{QStringLiteral("entry"), QStringLiteral("ticket")};
+        const auto linked = [](const QString &spanish, const QString &english) {
+            static const QStringList german{QStringLiteral("entrance"), QStringLiteral("entry"), QStringLiteral("ticket")};
+            return spanish == QLatin1String("entrada") && german.contains(english) ? 1 : 0;
+        };
+        // Without the pivot FreeDict's pairs fill the row ...
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QVERIFY(!row(core.spanishEnglish, QStringLiteral("entrada")).contains(QStringLiteral("ticket")));
+        // ... with it "ticket" takes a place, after the words with more sources.
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("entrada")),
+                 (QStringList{QStringLiteral("entrance"), QStringLiteral("entry"), QStringLiteral("portal"),
+                              QStringLiteral("ticket")}));
+    }
+
+    void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
+    {
+        // Apertium eng-spa "penknife<n> navaja<n><f>", "razor<n>
+        // navaja<n><f>"; spa-eng "navaja<n><f> razor<n>". spa-deu "navaja: Taschenmesser";
+        // trans-de-en "Taschenmesser {n} :: penknife; pocketknife". Only
+        // "razor" is a learner's word; FreeDict lacks "navaja".
+        const QVector<LexiconEntry> forward =
+            entries({{"penknife<n>", "navaja<n><f>"}, {"razor<n>", "navaja<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"navaja<n><f>", "razor<n>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("navaja") && english == QLatin1String("penknife") ? 1 : 0;
+        };
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("razor")}, {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("navaja")), QStringList{QStringLiteral("razor")});
+        core = mergeSpanishLexicon({QStringLiteral("razor")}, {}, {}, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("navaja")),
+                 (QStringList{QStringLiteral("razor"), QStringLiteral("penknife")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
@@ -980,6 +1066,32 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("difícil")), QStringList{QStringLiteral("difficult")});
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("dificil")), QStringList{QStringLiteral("(no row)")});
         QCOMPARE(core.misspeltRowsDropped, 1);
+    }
+
+    void keepsAMasculineNounTheOtherLexiconConfirms()
+    {
+        // Apertium eng-spa "law<n> derecho<n><f>", "queen<n> rey<n><f>";
+        // spa-eng "derecho<n><m> law<n>", "rey<n><f> queen<n>", "rey<n><m>
+        // king<n>". FreeDict has none of them.
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        const QStringList noun{QStringLiteral("n")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("law"), noun, QStringLiteral("derecho"), feminine},
+            {QStringLiteral("queen"), noun, QStringLiteral("rey"), feminine}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("derecho"), masculine, QStringLiteral("law"), noun},
+            {QStringLiteral("rey"), feminine, QStringLiteral("queen"), noun},
+            {QStringLiteral("rey"), masculine, QStringLiteral("king"), noun}};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("law"), QStringLiteral("queen")}, {}, {}, forward, backward);
+        // spa-eng has "derecho" as a masculine noun only: the feminine tag
+        // is the slip, and both lexicons give the pair.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("law")), QStringList{QStringLiteral("derecho")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("derecho")), QStringList{QStringLiteral("law")});
+        // "rey<n><f>" is "reina", which FreeDict does not confirm; a pair
+        // the other lexicon also gives as feminine is not vouched for.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
     }
 
     void headwordsNeverTakeTheSensesOfALongerPhrase()
