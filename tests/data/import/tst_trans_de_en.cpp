@@ -624,6 +624,33 @@ private Q_SLOTS:
             "Ports {pl} :: port (software) | ports\n"
             "Schlitz {m} :: port\n",
             "port", "Anschluss|Schlitz", "");
+        // Both lines that give the rare "Extension" first name a field after
+        // their last word, and so does the longest line; the untagged line
+        // with forms and examples names the plain sense.
+        row("an untagged entry before a rare word of tagged lines",
+            "Extension {f}; Begriffsumfang {m} [phil.] :: extension\n"
+            "Extension {f}; Ausdehnung {f} [med.] | Extensionen {pl}; Ausdehnungen {pl} :: extension | extensions\n"
+            "Erweiterung {f}; Ausdehnung {f} | Erweiterungen {pl}; Ausdehnungen {pl} | die zukünftige Erweiterung "
+            "der Schaltanlage um zusätzliche Funktionsgruppen | und im weiteren Sinn (auch); und damit (auch) :: "
+            "extension | extensions | the future extension of the switchgear with additional functional groups | "
+            "and, by extension\n"
+            "Verlängerung {f}; Prolongation {f} [Ös.] (einer Frist/befristeten Vereinbarung) [adm.] | Verlängerung "
+            "der Zahlungsfrist / des Zahlungsziels | Verlängerung eines Terminkontrakts | Verlängerung um zwei Monate "
+            "| Nichtverlängerung {f} :: extension; prolongation (of a time limit/fixed-term agreement) | extension of "
+            "the time for payment; prolongation of the term of payment | extension of a forward contract | extension "
+            "by two months | non-extension\n",
+            "extension", "Erweiterung|Extension", "");
+        // A field tag beside a region's ("[Schw.] ... [adm.]") still tags the
+        // line: neither line is plain, and the ranking's order stays.
+        row("a field tag beside a region's tags the line",
+            "Zurückhalten {n}; Zurückbehaltung {f}; Einbehalten {n}; Einbehaltung {f}; Beibehaltung {f} [adm.] | "
+            "Einbehaltung eines Betrags | Zurückbehaltungsrecht {n} :: retention (act of keeping sb./sth.) | "
+            "retention of an amount of money | right of retention\n"
+            "Selbstbehalt {m}; Selbstbeteiligung {f}; Eigenbeteiligung {f}; Franchise {f} [Schw.] (im Schadensfall) "
+            "[adm.] | Höchstgrenze des Selbstbehalts | Versicherungsvertrag mit/ohne Selbstbehalt/Selbstbeteiligung "
+            ":: retention; excess [Br.]; deductible [Am.]; net retention portion | net line | insurance policy "
+            "with/without retention/excess/deductible\n",
+            "retention", "Zurückhalten", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
