@@ -782,6 +782,49 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts first the German word that more than one line gives for the English
+// word where the ranking chose a word that a single line gives, narrowed by a
+// note, and that is either missing from the subtitle list or tagged with a
+// special field ("Noppe {f} (an der Sohle) | Noppen {pl} :: pimple |
+// pimples", "Stelle {f} (in einer Zahl) [math.] | ... :: digit | ..."): a
+// rare or special word's narrowed use is one sense, and a word the
+// dictionary gives for the English word again and again names it in general
+// ("Pickel" on "Pickel {m} (...) [techn.] :: pimple (...)" and "Pustel {f};
+// Pickel {m} [Dt.]; ... :: pustule; pimple; ..."). The chosen word is of the
+// same kind (see kindOf), given first by one of its lines and with no note
+// by another. A common, untagged word's narrowed line names its main sense
+// as often as not ("Fehler" for "mistake") and keeps its place; judged
+// against the rows it changed, the rule without that guard, or across kinds
+// of words, put about as many side senses first ("Verschluss" for "lock",
+// "aufschäumen" for "froth") as it moved back.
+void putWordOfSeveralLinesBeforeNotedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noted)
+        return;
+    QHash<QString, QSet<int>> lines;
+    QSet<QString> givenFirst;
+    QSet<QString> givenPlain;
+    for (const Candidate *candidate : std::as_const(list)) {
+        const QString word = candidate->german.toLower();
+        lines[word].insert(candidate->line);
+        if (candidate->first)
+            givenFirst.insert(word);
+        if (!candidate->noted)
+            givenPlain.insert(word);
+    }
+    const Candidate *top = list.first();
+    if (lines.value(top->german.toLower()).size() > 1
+        || (!isSpecial(*top) && WordRanks::forLanguage(QStringLiteral("de")).phraseRank(top->german) > 0))
+        return;
+    const auto several = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        const QString word = candidate->german.toLower();
+        return !candidate->fringe && kindOf(*candidate) == kindOf(*top) && givenFirst.contains(word)
+               && givenPlain.contains(word) && lines.value(word).size() > 1;
+    });
+    if (several != list.end())
+        std::rotate(list.begin(), several, several + 1);
+}
+
 // Whether a section carries the tag of a special field anywhere
 // ("Selbstbehalt {m}; ...; Franchise {f} [Schw.] (im Schadensfall) [adm.]"),
 // whatever region or register tags stand beside it.
@@ -1224,6 +1267,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainEntryBeforeSpecialFirstOnes(list);
         putOwnEntryBeforeNarrowedOne(list);
         putUntaggedEntryBeforeTaggedLines(list);
+        putWordOfSeveralLinesBeforeNotedOne(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {

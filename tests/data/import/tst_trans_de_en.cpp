@@ -651,6 +651,18 @@ private Q_SLOTS:
             ":: retention; excess [Br.]; deductible [Am.]; net retention portion | net line | insurance policy "
             "with/without retention/excess/deductible\n",
             "retention", "Zurückhalten", "");
+        // "Noppe" names one use of "pimple"; two lines give "Pickel".
+        row("a word of two lines before a rare word's narrowed use",
+            "Noppe {f} (an der Sohle) | Noppen {pl} :: pimple | pimples\n"
+            "Pickel {m} (Fehler bei der Kunststoffherstellung) [techn.] :: pimple (defect in plastics production)\n"
+            "Pustel {f}; Pickel {m} [Dt.]; Wimmerl {n} [Bayr.] [Ös.]; Bibeli {n} [Schw.] [med.] | Pustel {pl}; "
+            "Pickel {pl}; Wimmerln {pl}; Bibeli {pl} | Pickel bekommen :: pustule; pimple; blain; whelk; spot [Br.]; "
+            "zit [Am.] [coll.] | pustules; pimples; blains; whelks; spots; zits | to break out in spots\n",
+            "pimple", "Pickel|Noppe", "");
+        row("a narrowed use before a word of one line",
+            "Noppe {f} (an der Sohle) | Noppen {pl} :: pimple | pimples\n"
+            "Pickel {m} (Fehler bei der Kunststoffherstellung) [techn.] :: pimple (defect in plastics production)\n",
+            "pimple", "Noppe|Pickel", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
