@@ -793,7 +793,10 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
 // Pickel {m} [Dt.]; ... :: pustule; pimple; ..."). The chosen word is of the
 // same kind (see kindOf), given first by one of its lines and with no note
 // by another. A common, untagged word's narrowed line names its main sense
-// as often as not ("Fehler" for "mistake") and keeps its place; judged
+// as often as not ("Fehler" for "mistake") and keeps its place, and so does
+// a noun whose own entry, with its plurals, is the English word's main entry
+// ("Mitglied {n} (einer Institution) [adm.] | Mitglieder {pl} | ... ::
+// member | members | ..." before "Glied"); judged
 // against the rows it changed, the rule without that guard, or across kinds
 // of words, put about as many side senses first ("Verschluss" for "lock",
 // "aufschäumen" for "froth") as it moved back.
@@ -813,7 +816,7 @@ void putWordOfSeveralLinesBeforeNotedOne(QVector<const Candidate *> &list)
             givenPlain.insert(word);
     }
     const Candidate *top = list.first();
-    if (lines.value(top->german.toLower()).size() > 1
+    if (lines.value(top->german.toLower()).size() > 1 || (top->englishMainEntry && top->ownEntry)
         || (!isSpecial(*top) && WordRanks::forLanguage(QStringLiteral("de")).phraseRank(top->german) > 0))
         return;
     const auto several = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {

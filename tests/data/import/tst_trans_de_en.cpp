@@ -663,6 +663,18 @@ private Q_SLOTS:
             "Noppe {f} (an der Sohle) | Noppen {pl} :: pimple | pimples\n"
             "Pickel {m} (Fehler bei der Kunststoffherstellung) [techn.] :: pimple (defect in plastics production)\n",
             "pimple", "Noppe|Pickel", "");
+        // "Mitglied" narrowed by a note heads the English word's main entry,
+        // a noun's own entry with its plurals: two lines of "Glied" do not
+        // displace it.
+        row("a narrowed main entry before a word of two lines",
+            "Mitglied {n} (einer Institution / bei einer Institution [ugs.]) [adm.] | Mitglieder {pl} | aktives "
+            "Mitglied bei Greenpeace sein | Ersatzmitglied in einem Gremium :: member (of an institution) | members "
+            "| to be an active member of Greenpeace | substitute member of a body\n"
+            "(männliches) Glied {n}; Penis {m} (Membrum virile) [anat.] | Glieder {pl}; Penisse {pl} :: (male) "
+            "member; penis | members; penes\n"
+            "Glied {n} (einer Gleichung, Reihe usw.) [math.] | Glieder {pl} :: member; element; term (of an "
+            "equation, series etc.) | members; elements; terms\n",
+            "member", "Mitglied", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
