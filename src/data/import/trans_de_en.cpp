@@ -385,6 +385,10 @@ struct Candidate
     // own entry names another sense, only bare lines give the pair, and
     // another word's own entry gives the word the list is for.
     mutable bool otherSense = false;
+    // A German word of the line's first section carries a special field's
+    // tag ("Extension {f}; Begriffsumfang {m} [phil.]"): the line names a use
+    // in that field, whichever of its words the tag follows.
+    bool lineTagged = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -778,6 +782,104 @@ void putOwnEntryBeforeNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts first the German word that more than one line gives for the English
+// word where the ranking chose a word that a single line gives, narrowed by a
+// note, and that is either missing from the subtitle list or tagged with a
+// special field ("Noppe {f} (an der Sohle) | Noppen {pl} :: pimple |
+// pimples", "Stelle {f} (in einer Zahl) [math.] | ... :: digit | ..."): a
+// rare or special word's narrowed use is one sense, and a word the
+// dictionary gives for the English word again and again names it in general
+// ("Pickel" on "Pickel {m} (...) [techn.] :: pimple (...)" and "Pustel {f};
+// Pickel {m} [Dt.]; ... :: pustule; pimple; ..."). The chosen word is of the
+// same kind (see kindOf), given first by one of its lines and with no note
+// by another. A common, untagged word's narrowed line names its main sense
+// as often as not ("Fehler" for "mistake") and keeps its place, and so does
+// a noun whose own entry, with its plurals, is the English word's main entry
+// ("Mitglied {n} (einer Institution) [adm.] | Mitglieder {pl} | ... ::
+// member | members | ..." before "Glied"); judged
+// against the rows it changed, the rule without that guard, or across kinds
+// of words, put about as many side senses first ("Verschluss" for "lock",
+// "aufschäumen" for "froth") as it moved back.
+void putWordOfSeveralLinesBeforeNotedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noted)
+        return;
+    QHash<QString, QSet<int>> lines;
+    QSet<QString> givenFirst;
+    QSet<QString> givenPlain;
+    for (const Candidate *candidate : std::as_const(list)) {
+        const QString word = candidate->german.toLower();
+        lines[word].insert(candidate->line);
+        if (candidate->first)
+            givenFirst.insert(word);
+        if (!candidate->noted)
+            givenPlain.insert(word);
+    }
+    const Candidate *top = list.first();
+    if (lines.value(top->german.toLower()).size() > 1 || (top->englishMainEntry && top->ownEntry)
+        || (!isSpecial(*top) && WordRanks::forLanguage(QStringLiteral("de")).phraseRank(top->german) > 0))
+        return;
+    const auto several = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        const QString word = candidate->german.toLower();
+        return !candidate->fringe && kindOf(*candidate) == kindOf(*top) && givenFirst.contains(word)
+               && givenPlain.contains(word) && lines.value(word).size() > 1;
+    });
+    if (several != list.end())
+        std::rotate(list.begin(), several, several + 1);
+}
+
+// Whether a section carries the tag of a special field anywhere
+// ("Selbstbehalt {m}; ...; Franchise {f} [Schw.] (im Schadensfall) [adm.]"),
+// whatever region or register tags stand beside it.
+bool namesSpecialField(QStringView section)
+{
+    for (qsizetype open = section.indexOf(u'['); open >= 0; open = section.indexOf(u'[', open + 1)) {
+        const qsizetype close = section.indexOf(u']', open);
+        if (close < 0)
+            break;
+        if (specialFields().contains(section.mid(open + 1, close - open - 1).toString()))
+            return true;
+    }
+    return false;
+}
+
+// Puts the German noun of an English word's plain entry first where the
+// ranking chose a noun that the subtitle list misses and every line that
+// gives it first for the English word names a special field on its German
+// side ("Extension {f}; Begriffsumfang {m} [phil.]" and "Extension {f};
+// Ausdehnung {f} [med.] | ..." for "extension"): the dictionary writes a
+// noun line's field after its last word, but the field is that of the whole
+// line, and a rare word given only in fields is a term of them. The plain
+// entry gives the English word first and is headed by a single noun, on a
+// line with no field tag, no note on either side and at least as many
+// sections as the top word's line, two at least ("Erweiterung {f};
+// Ausdehnung {f} | Erweiterungen {pl}; ... | ... :: extension | ...").
+// Judged against the rows it changed, a listed top word, an adjective's or
+// a verb's, or a phrase put first as often made the row worse as better
+// ("gültig", "lebhaft", "Verwandtschaft durch Heirat").
+void putUntaggedEntryBeforeTaggedLines(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const Candidate *top = list.first();
+    if (!top->noun || WordRanks::forLanguage(QStringLiteral("de")).phraseRank(top->german) > 0)
+        return;
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && !candidate->lineTagged && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->lineTagged && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && candidate->noun && !candidate->german.contains(u' ')
+               && candidate->sections >= std::max(2, top->sections);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Whether the German word or phrase `word` holds the word `part`, of three
 // letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
 // hinlegen" holds "legen").
@@ -1167,6 +1269,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainWordBeforeNotedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
         putOwnEntryBeforeNarrowedOne(list);
+        putUntaggedEntryBeforeTaggedLines(list);
+        putWordOfSeveralLinesBeforeNotedOne(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -1950,7 +2054,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                 });
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
+        const bool lineTagged = namesSpecialField(firstSection(germanSide));
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
+            candidates[c].lineTagged = lineTagged;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;

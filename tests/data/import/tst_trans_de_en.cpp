@@ -624,6 +624,57 @@ private Q_SLOTS:
             "Ports {pl} :: port (software) | ports\n"
             "Schlitz {m} :: port\n",
             "port", "Anschluss|Schlitz", "");
+        // Both lines that give the rare "Extension" first name a field after
+        // their last word, and so does the longest line; the untagged line
+        // with forms and examples names the plain sense.
+        row("an untagged entry before a rare word of tagged lines",
+            "Extension {f}; Begriffsumfang {m} [phil.] :: extension\n"
+            "Extension {f}; Ausdehnung {f} [med.] | Extensionen {pl}; Ausdehnungen {pl} :: extension | extensions\n"
+            "Erweiterung {f}; Ausdehnung {f} | Erweiterungen {pl}; Ausdehnungen {pl} | die zukünftige Erweiterung "
+            "der Schaltanlage um zusätzliche Funktionsgruppen | und im weiteren Sinn (auch); und damit (auch) :: "
+            "extension | extensions | the future extension of the switchgear with additional functional groups | "
+            "and, by extension\n"
+            "Verlängerung {f}; Prolongation {f} [Ös.] (einer Frist/befristeten Vereinbarung) [adm.] | Verlängerung "
+            "der Zahlungsfrist / des Zahlungsziels | Verlängerung eines Terminkontrakts | Verlängerung um zwei Monate "
+            "| Nichtverlängerung {f} :: extension; prolongation (of a time limit/fixed-term agreement) | extension of "
+            "the time for payment; prolongation of the term of payment | extension of a forward contract | extension "
+            "by two months | non-extension\n",
+            "extension", "Erweiterung|Extension", "");
+        // A field tag beside a region's ("[Schw.] ... [adm.]") still tags the
+        // line: neither line is plain, and the ranking's order stays.
+        row("a field tag beside a region's tags the line",
+            "Zurückhalten {n}; Zurückbehaltung {f}; Einbehalten {n}; Einbehaltung {f}; Beibehaltung {f} [adm.] | "
+            "Einbehaltung eines Betrags | Zurückbehaltungsrecht {n} :: retention (act of keeping sb./sth.) | "
+            "retention of an amount of money | right of retention\n"
+            "Selbstbehalt {m}; Selbstbeteiligung {f}; Eigenbeteiligung {f}; Franchise {f} [Schw.] (im Schadensfall) "
+            "[adm.] | Höchstgrenze des Selbstbehalts | Versicherungsvertrag mit/ohne Selbstbehalt/Selbstbeteiligung "
+            ":: retention; excess [Br.]; deductible [Am.]; net retention portion | net line | insurance policy "
+            "with/without retention/excess/deductible\n",
+            "retention", "Zurückhalten", "");
+        // "Noppe" names one use of "pimple"; two lines give "Pickel".
+        row("a word of two lines before a rare word's narrowed use",
+            "Noppe {f} (an der Sohle) | Noppen {pl} :: pimple | pimples\n"
+            "Pickel {m} (Fehler bei der Kunststoffherstellung) [techn.] :: pimple (defect in plastics production)\n"
+            "Pustel {f}; Pickel {m} [Dt.]; Wimmerl {n} [Bayr.] [Ös.]; Bibeli {n} [Schw.] [med.] | Pustel {pl}; "
+            "Pickel {pl}; Wimmerln {pl}; Bibeli {pl} | Pickel bekommen :: pustule; pimple; blain; whelk; spot [Br.]; "
+            "zit [Am.] [coll.] | pustules; pimples; blains; whelks; spots; zits | to break out in spots\n",
+            "pimple", "Pickel|Noppe", "");
+        row("a narrowed use before a word of one line",
+            "Noppe {f} (an der Sohle) | Noppen {pl} :: pimple | pimples\n"
+            "Pickel {m} (Fehler bei der Kunststoffherstellung) [techn.] :: pimple (defect in plastics production)\n",
+            "pimple", "Noppe|Pickel", "");
+        // "Mitglied" narrowed by a note heads the English word's main entry,
+        // a noun's own entry with its plurals: two lines of "Glied" do not
+        // displace it.
+        row("a narrowed main entry before a word of two lines",
+            "Mitglied {n} (einer Institution / bei einer Institution [ugs.]) [adm.] | Mitglieder {pl} | aktives "
+            "Mitglied bei Greenpeace sein | Ersatzmitglied in einem Gremium :: member (of an institution) | members "
+            "| to be an active member of Greenpeace | substitute member of a body\n"
+            "(männliches) Glied {n}; Penis {m} (Membrum virile) [anat.] | Glieder {pl}; Penisse {pl} :: (male) "
+            "member; penis | members; penes\n"
+            "Glied {n} (einer Gleichung, Reihe usw.) [math.] | Glieder {pl} :: member; element; term (of an "
+            "equation, series etc.) | members; elements; terms\n",
+            "member", "Mitglied", "");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
