@@ -1633,6 +1633,30 @@ bool isSpellingOf(const QString &a, const QString &b)
     return editDistance(a, b) <= kMostEdits;
 }
 
+// The English synonym of a line's first section that is spelt like the
+// German word `german` but for case ("Laptop" and "laptop"); empty where
+// there is none. The bytes are looked at first:
+// most lines do not hold the word at all.
+TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german)
+{
+    const qsizetype separator = raw.indexOf(" :: ");
+    if (separator < 0 || german.contains(u' '))
+        return {};
+    const QByteArray lower = german.toLower().toUtf8();
+    if (!raw.sliced(separator + 4).toByteArray().toLower().contains(lower))
+        return {};
+    const QString line = normaliseCharacters(QString::fromUtf8(raw));
+    const qsizetype sides = line.indexOf(u" :: ");
+    const bool keepTo = namesNoVerb(QStringView(line).left(sides));
+    const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(sides + 4)));
+    for (qsizetype k = 0; k < english.size(); ++k) {
+        TransSynonym synonym = describeSynonym(english.at(k), true, keepTo);
+        if (synonym.text.compare(german, Qt::CaseInsensitive) == 0)
+            return synonym;
+    }
+    return {};
+}
+
 // Calls `onSide` with the English side of each entry of trans-de-en's text
 // (what follows its "::"), as bytes; comment lines and lines without a
 // separator are passed over. A scan of the whole file for words or phrases
@@ -2153,6 +2177,17 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
 
     QVector<Candidate> mainSenses;
+    // A line's facts that a German word's own sense takes from it.
+    const auto describeLine = [&text](Candidate &candidate, const GermanOnLine &on) {
+        const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
+        candidate.sections = sectionsOfLine(raw);
+        const qsizetype separator = raw.indexOf(" :: ");
+        candidate.comparison =
+            separator >= 0 && candidate.sections > 2 && givesComparison(QString::fromUtf8(raw.first(separator)));
+        candidate.englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
+        if (separator >= 0)
+            candidate.wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+    };
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
             const auto found = mainSenseOfLine.constFind(on.line);
@@ -2160,21 +2195,29 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const TransSynonym &english = *found;
             // A core word at the head of a line was met as a candidate already.
-            if (english.text.isEmpty() || coreByLower.contains(english.text.toLower()))
+            if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
+                mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                                   on.position == 0, on.noun, on.fringe || english.fringe,
+                                   on.noted || english.noted, on.line,
+                                   on.line * kOrdersPerLine + kOrdersPerLine - 2});
+                describeLine(mainSenses.last(), on);
+                mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
+            }
+            // The line's English word spelt like the German one ("Notebook;
+            // Laptop :: notebook computer; ...; notebook; laptop") is that
+            // word's own counterpart wherever the line puts it, so the row
+            // keeps it. It ranks as a later synonym: where the line puts it
+            // behind other words, those are what the line offers first
+            // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
+            const TransSynonym same =
+                sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
+            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
                 continue;
-            mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
-                               on.position == 0, on.noun, on.fringe || english.fringe, on.noted || english.noted,
-                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
-            const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
-            mainSenses.last().sections = sectionsOfLine(raw);
-            mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
-            const qsizetype separator = raw.indexOf(" :: ");
-            mainSenses.last().comparison =
-                separator >= 0 && mainSenses.last().sections > 2
-                && givesComparison(QString::fromUtf8(raw.first(separator)));
-            mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
-            if (separator >= 0)
-                mainSenses.last().wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+            mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
+                               on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
+                               on.line * kOrdersPerLine + kOrdersPerLine - 1});
+            describeLine(mainSenses.last(), on);
+            mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {

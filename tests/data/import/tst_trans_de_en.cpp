@@ -1049,6 +1049,26 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void keepsTheEnglishWordSpeltLikeTheGermanOne()
+    {
+        // "laptop" stands fourth on the line and is no core word; the row of
+        // "Laptop" had only the line's first word and the core word.
+        const QByteArray text =
+            "Notebook {n}; Laptop {m}; Klapprechner {m}; Schlepptop {m} [humor.] [comp.] | Notebooks {pl}; "
+            "Laptops {pl}; Klapprechner {pl} :: notebook computer/PC; laptop computer/PC; notebook; laptop | "
+            "notebook computers/PCs; notebooks; laptops\n"
+            "Hüfte {f}; Coxa {f} [anat.] | Hüften {pl} | schnappende Hüfte | mit wiegenden "
+            "Hüften :: hip; haunch; coxa | hips | snapping hip | with hips swaying\n";
+        const QStringList core{QStringLiteral("notebook"), QStringLiteral("hip")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList laptop = sources.germanToEnglish.value(QStringLiteral("Laptop"));
+        QVERIFY2(laptop.contains(QStringLiteral("laptop")), qPrintable(laptop.join(u", ")));
+        // The word keeps the place of a later synonym: the Latin name of the
+        // body part does not go before the line's first word.
+        const QStringList coxa = sources.germanToEnglish.value(QStringLiteral("Coxa"));
+        QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
+    }
+
     void keepsACoreWordWhoseOwnRowIsFull()
     {
         // "commission" has seven general words before the banking sense, so
