@@ -339,8 +339,10 @@ struct Candidate
     // The English word is given as a verb ("to fry"); for a German word's
     // own senses, the line's first English word.
     bool englishVerb = false;
-    // The English word is tagged with a register ("to screw sb. [coll.]").
+    // The English word is tagged with a register ("to screw sb. [coll.]"),
+    // and it is colloquial, slang or vulgar.
     bool englishRegister = false;
+    bool englishColloquial = false;
     // The German word is a later synonym that the line's first word
     // compounds, and the line's first English phrase narrows a later
     // synonym ("Reitsattel {m}; Sattel {m} :: riding saddle; saddle"); with
@@ -1300,6 +1302,9 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
         return isSpellingVariantTag(tag);
     });
+    synonym.colloquial = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
+        return tag == u"coll." || tag == u"slang" || tag == u"vulg." || tag == u"ugs.";
+    });
     return synonym;
 }
 
@@ -1809,6 +1814,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
             bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+            bool colloquial = false;  // and colloquial, slang or vulgar
             bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
         };
@@ -1875,6 +1881,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
                 matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                matches[m].colloquial = synonym.colloquial;
                 // "to pulverize / pulverise [Br.] sth.": the tag is the
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
@@ -1951,6 +1958,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
                 candidates.last().englishRegister = match.register_;
+                candidates.last().englishColloquial = match.colloquial;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
@@ -2202,6 +2210,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    on.line * kOrdersPerLine + kOrdersPerLine - 2});
                 describeLine(mainSenses.last(), on);
                 mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
+                mainSenses.last().englishColloquial = english.colloquial;
             }
             // The line's English word spelt like the German one ("Notebook;
             // Laptop :: notebook computer; ...; notebook; laptop") is that
@@ -2218,6 +2227,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                on.line * kOrdersPerLine + kOrdersPerLine - 1});
             describeLine(mainSenses.last(), on);
             mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
+            mainSenses.last().englishColloquial = same.colloquial;
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
@@ -2233,11 +2243,24 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
         QStringList english;
+        // A side sense: the English word is given only as colloquial, slang
+        // or vulgar, for a German word of plain speech (see
+        // GermanSources::sideSenses).
+        const auto sideSense = [](const Candidate *c) {
+            return c->englishColloquial && c->germanSense != Sense::SpecialRegister;
+        };
+        QSet<QString> plainSenses;
+        for (const Candidate *candidate : std::as_const(it.value())) {
+            if (!sideSense(candidate))
+                plainSenses.insert(candidate->english);
+        }
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
                 english.append(candidate->english);
             if (candidate->clearMainEntry && candidate->first)
                 sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
+            if (!plainSenses.contains(candidate->english))
+                sources.sideSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -68,6 +68,8 @@ struct TransSynonym
     // register that narrows the sense ("weisungsfrei; weisungsungebunden
     // {adj} [adm.]").
     bool groupTagged = false;
+    // Tagged as colloquial, slang or vulgar ("plus {conj} [coll.]").
+    bool colloquial = false;
 };
 
 struct TransEntry

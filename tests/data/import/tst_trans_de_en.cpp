@@ -1049,6 +1049,37 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void keepsAColloquialWordFromTheFirstPlace()
+    {
+        // "in addition" has seven German words, "überdies" the last of them,
+        // so its row leaves "überdies" out; the row of "überdies", kept for
+        // "plus", offers "in addition" still. A core word let in from a full
+        // row gives way to the words the row was kept for, but not to a
+        // colloquial word given for a German word of plain speech.
+        const QByteArray text =
+            "außerdem; noch dazu; zudem [geh.]; überdies [geh.] {adv} (als zusätzlicher Aspekt) | und außerdem :: "
+            "in addition; additionally; besides; what is more; moreover [formal] (as an additional aspect) | and "
+            "additionally\n"
+            "außerdem; darüber hinaus; daneben; (noch) zusätzlich {adv} (Quantität) | die Größe von etw. kann "
+            "zusätzlich/noch weiter verringert werden :: in addition; additionally; besides; moreover [formal] "
+            "(quantity) | the size of sth. can be additionally reduced\n"
+            "plus {conj} [math.] | 2 + 3 = 5; Zwei plus drei ist gleich fünf. | 5 plus 2 ergibt 7. :: plus | 2 + 3 "
+            "= 5; Two plus three equals five. | Add 5 and 2, and you get 7.\n"
+            "außerdem; weiterhin; überdies {conj} :: plus {conj} [coll.]\n";
+        const QStringList core{QStringLiteral("plus"), QStringLiteral("in addition")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QVERIFY(!sources.englishToGerman.value(QStringLiteral("in addition")).mid(0, kMaxGermanTranslations)
+                     .contains(QStringLiteral("überdies")));
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QHash<QString, QStringList> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QStringList moreover = rows.value(QStringLiteral("überdies"));
+        QVERIFY2(moreover.size() > 1 && moreover.first() == QStringLiteral("in addition")
+                     && moreover.contains(QStringLiteral("plus")),
+                 qPrintable(moreover.join(u", ")));
+    }
+
     void keepsTheEnglishWordSpeltLikeTheGermanOne()
     {
         // "laptop" stands fourth on the line and is no core word; the row of
