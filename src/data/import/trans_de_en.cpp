@@ -451,14 +451,25 @@ int sectionsOfLine(QByteArrayView line)
 }
 
 // Whether the second and third sections of a line's German side are a
-// comparative and a superlative: one word, then "am" and one word.
+// comparative and a superlative: one word, then "am" and one word, or as
+// many of each as the line has synonyms ("fidel; lustig {adj} | fideler;
+// lustiger | am fidelsten; am lustigsten").
 bool givesComparison(QStringView germanSide)
 {
     const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
-    if (sections.size() < 3 || sections.at(1).trimmed().contains(u' '))
+    if (sections.size() < 3)
         return false;
-    const QStringView superlative = sections.at(2).trimmed();
-    return superlative.startsWith(u"am ") && !superlative.mid(3).contains(u' ');
+    const QList<QStringView> comparatives = sections.at(1).trimmed().split(u"; ");
+    const QList<QStringView> superlatives = sections.at(2).trimmed().split(u"; ");
+    if (comparatives.size() != superlatives.size())
+        return false;
+    for (qsizetype i = 0; i < comparatives.size(); ++i) {
+        const QStringView superlative = superlatives.at(i);
+        if (comparatives.at(i).isEmpty() || comparatives.at(i).contains(u' ') || !superlative.startsWith(u"am ")
+            || superlative.size() < 4 || superlative.mid(3).contains(u' '))
+            return false;
+    }
+    return true;
 }
 
 // Marks the main entry of a common German word among the lines of its list:

@@ -983,6 +983,15 @@ private Q_SLOTS:
             "Enthaltsamkeit {f}; Abstinenz {f} (bei etw.) | Alkoholabstinenz {f} | Nahrungsabstinenz {f} :: "
             "abstinence (from sth.) | alcohol abstinence | food abstinence\n",
             "temperance", "Abstinenz", "abstinence");
+        // "gay" is in the subtitle list, "jolly" not; the own line compares
+        // each of its four synonyms, and another line uses "jolly" too.
+        row("an adjective's own line that compares all its synonyms",
+            "lustig; vergnügt; fidel {adj} | lustiger; vergnügter; fideler | am lustigsten; am vergnügtesten; am "
+            "fidelsten :: gay | gayer | gayest\n"
+            "fidel; lustig; fröhlich; vergnügt {adj} | fideler; lustiger; fröhlicher; vergnügter | am fidelsten; am "
+            "lustigsten; am fröhlichsten; am vergnügtesten :: jolly | jollier | jolliest\n"
+            "prächtig; prachtvoll {adj} :: jolly [coll.]\n",
+            "gay", "fidel", "jolly");
         // "mask" is in the subtitle list, "camouflage" not.
         row("a verb's own entry before a line giving it as a later synonym",
             "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
