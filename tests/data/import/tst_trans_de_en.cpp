@@ -992,6 +992,21 @@ private Q_SLOTS:
             "lustigsten; am fröhlichsten; am vergnügtesten :: jolly | jollier | jolliest\n"
             "prächtig; prachtvoll {adj} :: jolly [coll.]\n",
             "gay", "fidel", "jolly");
+        // "uncomfortable" is in the subtitle list, "unbecoming" not; no line
+        // compares "unvorteilhaft", and another line uses "unbecoming" too.
+        row("an adjective's headed line before a line giving it as a later synonym",
+            "unangebracht; ungehörig; ungebührlich; unmanierlich; unschön; deplatziert; unkorrekt; nicht korrekt; "
+            "unschicklich [geh.]; ungeziemend [geh.]; unziemlich [veraltend] [geh.] {adj} (für jdn.) [soc.] | ein "
+            "Benehmen wie es sich für eine Dame nicht gehört :: improper; inappropriate; indecorous; unbecoming "
+            "(to/for sb.); incorrect (for sb.) | a behaviour unbecoming (to) a lady\n"
+            "unbequem; ungemütlich; unpraktisch; unvorteilhaft {adj} | Ich muss in einer unbequemen / "
+            "unvorteilhaften Position geschlafen haben – mir tut alles weh. :: uncomfortable; awkward; "
+            "inconvenient; incommodious [formal] [dated] | I must have slept in an awkward position – I’m aching "
+            "all over.\n"
+            "unvorteilhaft; nicht sehr kleidsam {adj} [textil.] | Dieses Kleid steht ihr nicht. :: unbecoming | "
+            "This dress is unbecoming to her.\n"
+            "unvorteilhaft {adj} :: unflattering {adj}\n",
+            "uncomfortable", "unvorteilhaft", "unbecoming");
         // "mask" is in the subtitle list, "camouflage" not.
         row("a verb's own entry before a line giving it as a later synonym",
             "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
