@@ -343,6 +343,8 @@ struct Candidate
     // and it is colloquial, slang or vulgar.
     bool englishRegister = false;
     bool englishColloquial = false;
+    // The English word is tagged historical or dated, the German one not.
+    bool englishDated = false;
     // The German word is a later synonym that the line's first word
     // compounds, and the line's first English phrase narrows a later
     // synonym ("Reitsattel {m}; Sattel {m} :: riding saddle; saddle"); with
@@ -1163,7 +1165,9 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
-// general before special, then by the place of `side` in its subtitle
+// general before special, then, for the English words of a German word,
+// those not tagged historical or dated on the English side only first, then
+// by the place of `side` in its subtitle
 // list, then by `commonness`, most common first, then file order. The main
 // English word of a German word's main entry counts as general whatever the
 // tags of its line: the tag names the field of the word's main sense, not a
@@ -1185,7 +1189,7 @@ template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
     weigh(list, side, phraseRanks);
-    std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
+    std::sort(list.begin(), list.end(), [&commonness, side](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
         if (a->otherSense != b->otherSense)
@@ -1196,6 +1200,11 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         const bool specialB = ranksAsSpecial(*b);
         if (specialA != specialB)
             return !specialA;
+        // A German word's English word that only the English side tags as
+        // historical or dated names a sense the German word does not have
+        // today ("leichtes Mädchen :: flapper [hist.]").
+        if (side == Side::English && a->englishDated != b->englishDated)
+            return !a->englishDated;
         const int ra = a->subtitle;
         const int rb = b->subtitle;
         if (ra != rb)
@@ -1347,6 +1356,9 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
     });
     synonym.colloquial = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
         return tag == u"coll." || tag == u"slang" || tag == u"vulg." || tag == u"ugs.";
+    });
+    synonym.dated = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
+        return tag == u"hist." || tag == u"dated" || tag == u"becoming dated" || tag == u"veraltend";
     });
     return synonym;
 }
@@ -1811,6 +1823,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         bool noun;
         bool fringe;
         bool noted;
+        bool dated = false;
     };
     QHash<QString, QVector<GermanOnLine>> linesOfGerman;
     // The lines without a core word, whose German side is cleaned only when
@@ -1858,6 +1871,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool bySpelling = false;  // the British spelling of an American core word
             bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
             bool colloquial = false;  // and colloquial, slang or vulgar
+            bool dated = false;       // tagged historical or dated
             bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
         };
@@ -1925,6 +1939,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
                 matches[m].register_ = synonym.sense == Sense::SpecialRegister;
                 matches[m].colloquial = synonym.colloquial;
+                matches[m].dated = synonym.dated;
                 // "to pulverize / pulverise [Br.] sth.": the tag is the
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
@@ -1943,7 +1958,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
             linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                               german.noun, german.fringe, german.noted});
+                                               german.noun, german.fringe, german.noted, german.dated});
         }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), and one
@@ -2002,6 +2017,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVerb = match.verb;
                 candidates.last().englishRegister = match.register_;
                 candidates.last().englishColloquial = match.colloquial;
+                candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
@@ -2212,7 +2228,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
                     found = true;
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted});
+                                   german.fringe, german.noted, german.dated});
                 }
             }
             if (found) {
@@ -2254,6 +2270,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 describeLine(mainSenses.last(), on);
                 mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
                 mainSenses.last().englishColloquial = english.colloquial;
+                mainSenses.last().englishDated = english.dated && !on.dated;
             }
             // The line's English word spelt like the German one ("Notebook;
             // Laptop :: notebook computer; ...; notebook; laptop") is that
@@ -2271,6 +2288,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             describeLine(mainSenses.last(), on);
             mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
             mainSenses.last().englishColloquial = same.colloquial;
+            mainSenses.last().englishDated = same.dated && !on.dated;
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {

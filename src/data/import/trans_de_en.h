@@ -70,6 +70,8 @@ struct TransSynonym
     bool groupTagged = false;
     // Tagged as colloquial, slang or vulgar ("plus {conj} [coll.]").
     bool colloquial = false;
+    // Tagged as historical or dated ("flapper [hist.]").
+    bool dated = false;
 };
 
 struct TransEntry

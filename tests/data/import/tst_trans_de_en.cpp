@@ -1007,6 +1007,23 @@ private Q_SLOTS:
             "This dress is unbecoming to her.\n"
             "unvorteilhaft {adj} :: unflattering {adj}\n",
             "uncomfortable", "unvorteilhaft", "unbecoming");
+        // The German word heads the line of "flapper", which only the
+        // English side tags as historical; more lines mention "flapper".
+        row("a plain word before one the line tags as historical",
+            "Flittchen {n}; Luder {n}; Schlampe {f}; Flitscherl {n} [Ös.]; leichtes Mädchen {n} [geh.]; verruchtes "
+            "Weib {n} [altertümlich] (frivole/freizügige Frau) [pej.] | Flittchen {pl}; Luder {pl}; Schlampen {pl}; "
+            "Flitscherl {pl}; leichte Mädchen {pl}; verruchte Weiber {pl} | So ein Flittchen!; So eine frivole "
+            "Person! :: floozie; floozy; floosie; floosy; slut; hussy; scrubber [Br.]; slag [Br.]; slapper [Br.]; "
+            "skank [Am.]; tramp [Am.] [becoming dated]; trollop [dated] [humor.]; wanton [archaic]; Jezebel "
+            "[archaic] [pej.] (frivolous or promiscuous woman) | floozies; floozies; floosies; floosies; sluts; "
+            "hussies; scrubbers; slags; slappers; skanks; tramps; trollops; wantons; Jezebels | What a hussy (she "
+            "is)!\n"
+            "leichtes/frivoles Mädchen {n} [pej.] | sich mit Mädchen herumtreiben :: flapper [hist.]; wench [obs.] "
+            "| to wench\n"
+            "Luftklappe {f} | Luftklappen {pl} :: flapper valve | flapper valves\n"
+            "Magnetklappenanzeige {f} | Magnetklappenanzeigen {pl} :: magnetic flapper indicator | magnetic flapper "
+            "indicators\n",
+            "flapper|slut", "leichtes Mädchen", "floozie");
         // "mask" is in the subtitle list, "camouflage" not.
         row("a verb's own entry before a line giving it as a later synonym",
             "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
