@@ -199,9 +199,18 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 return sources.mainEntrySenses.contains(variant + u'\n' + word);
             });
         };
+        // The word taking its place is no side sense: that would put a
+        // colloquial or borrowed sense first where the row's own words lead.
+        const auto sideSense = [&](const QString &word) {
+            return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
+                return sources.sideSenses.contains(variant + u'\n' + word);
+            });
+        };
         if (!english.isEmpty() && unconfirmedCore.contains(english.first()) && !mainEntrySense(english.first())) {
-            const auto first = std::find_if(english.cbegin(), english.cend(),
-                                            [&](const QString &word) { return !unconfirmedCore.contains(word); });
+            const auto first = std::find_if(english.cbegin(), english.cend(), [&](const QString &word) {
+                return !unconfirmedCore.contains(word) && !sideSense(word);
+            });
+
             if (first != english.cend())
                 english.move(first - english.cbegin(), 0);
         }

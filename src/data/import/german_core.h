@@ -43,6 +43,12 @@ struct GermanSources
     // German word's plain main entry ("Matrize {f} [techn.] | Matrizen {pl}
     // :: die; anvil" for "Matrize"), the word's own first sense.
     QSet<QString> mainEntrySenses;
+    // With own senses: "German\nEnglish" for an English word that every line
+    // giving it for the German word tags as colloquial, slang or vulgar
+    // where the German word carries no register tag ("außerdem; weiterhin;
+    // überdies {conj} :: plus {conj} [coll.]" for "überdies"): a side sense
+    // that a row does not move to its first place.
+    QSet<QString> sideSenses;
 };
 
 struct GermanCore

@@ -339,8 +339,12 @@ struct Candidate
     // The English word is given as a verb ("to fry"); for a German word's
     // own senses, the line's first English word.
     bool englishVerb = false;
-    // The English word is tagged with a register ("to screw sb. [coll.]").
+    // The English word is tagged with a register ("to screw sb. [coll.]"),
+    // and it is colloquial, slang or vulgar.
     bool englishRegister = false;
+    bool englishColloquial = false;
+    // The English word is tagged historical or dated, the German one not.
+    bool englishDated = false;
     // The German word is a later synonym that the line's first word
     // compounds, and the line's first English phrase narrows a later
     // synonym ("Reitsattel {m}; Sattel {m} :: riding saddle; saddle"); with
@@ -453,14 +457,25 @@ int sectionsOfLine(QByteArrayView line)
 }
 
 // Whether the second and third sections of a line's German side are a
-// comparative and a superlative: one word, then "am" and one word.
+// comparative and a superlative: one word, then "am" and one word, or as
+// many of each as the line has synonyms ("fidel; lustig {adj} | fideler;
+// lustiger | am fidelsten; am lustigsten").
 bool givesComparison(QStringView germanSide)
 {
     const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
-    if (sections.size() < 3 || sections.at(1).trimmed().contains(u' '))
+    if (sections.size() < 3)
         return false;
-    const QStringView superlative = sections.at(2).trimmed();
-    return superlative.startsWith(u"am ") && !superlative.mid(3).contains(u' ');
+    const QList<QStringView> comparatives = sections.at(1).trimmed().split(u"; ");
+    const QList<QStringView> superlatives = sections.at(2).trimmed().split(u"; ");
+    if (comparatives.size() != superlatives.size())
+        return false;
+    for (qsizetype i = 0; i < comparatives.size(); ++i) {
+        const QStringView superlative = superlatives.at(i);
+        if (comparatives.at(i).isEmpty() || comparatives.at(i).contains(u' ') || !superlative.startsWith(u"am ")
+            || superlative.size() < 4 || superlative.mid(3).contains(u' '))
+            return false;
+    }
+    return true;
 }
 
 // Marks the main entry of a common German word among the lines of its list:
@@ -1165,6 +1180,36 @@ void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list, Commonness comm
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts the word of a line that a German adjective heads first where the
+// ranking chose the word of a line that gives the adjective only as a later
+// synonym and no line compares it (see putOwnAdjectiveEntryFirst): the
+// later synonym shares one sense of the line's first word ("unvorteilhaft;
+// nicht sehr kleidsam {adj} [textil.] | Dieses Kleid steht ihr nicht. ::
+// unbecoming | ..." before "unbequem; ungemütlich; unpraktisch;
+// unvorteilhaft {adj} | ... :: uncomfortable | ..."). The headed line gives
+// examples, at least as many sections as the chosen one, and at least as
+// many lines give its word first; the chosen line compares none of its
+// adjectives, which would make it a full entry of its own. Judged against
+// the rows it changed, about half came out better and one in five worse
+// ("stodgy" for "verstaubt").
+template<typename Commonness>
+void putHeadedAdjectiveLineFirst(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.isEmpty() || list.first()->noun || list.first()->germanFirst || list.first()->clearMainEntry
+        || list.first()->mainEntry || list.first()->comparison || !list.first()->wordClass.adjective)
+        return;
+    const Candidate *top = list.first();
+    const auto own = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections >= std::max(2, top->sections) && candidate->support >= top->support
+               && commonness(*candidate) > 1
+               && !candidate->noted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->english.contains(u' ');
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the word of a German verb's own line first where the ranking chose
 // the word of a line that gives the verb only as a later synonym ("tarnen
 // {vt} | tarnend | getarnt | ... :: to camouflage; ..." before "abdecken;
@@ -1222,7 +1267,9 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
-// general before special, then by the place of `side` in its subtitle
+// general before special, then, for the English words of a German word,
+// those not tagged historical or dated on the English side only first, then
+// by the place of `side` in its subtitle
 // list, then by `commonness`, most common first, then file order. The main
 // English word of a German word's main entry counts as general whatever the
 // tags of its line: the tag names the field of the word's main sense, not a
@@ -1235,15 +1282,16 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // number's numeral comes first (putNumeralFirst). The English words of a
 // German word may take the word of an earlier plain line before one narrowed
 // by a note (putPlainHeadedLineFirst), an adjective's own entry before a
-// line that gives it as a later synonym (putOwnAdjectiveEntryFirst), and so
-// a verb's (putOwnVerbEntryFirst), an
+// line that gives it as a later synonym (putOwnAdjectiveEntryFirst), or a
+// line it heads (putHeadedAdjectiveLineFirst), and so a verb's
+// (putOwnVerbEntryFirst), an
 // adjective's line before its adverb's (putAdjectiveBeforeAdverb), then the
 // German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
     weigh(list, side, phraseRanks);
-    std::sort(list.begin(), list.end(), [&commonness](const Candidate *a, const Candidate *b) {
+    std::sort(list.begin(), list.end(), [&commonness, side](const Candidate *a, const Candidate *b) {
         if (a->first != b->first)
             return a->first;
         if (a->otherSense != b->otherSense)
@@ -1254,6 +1302,11 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         const bool specialB = ranksAsSpecial(*b);
         if (specialA != specialB)
             return !specialA;
+        // A German word's English word that only the English side tags as
+        // historical or dated names a sense the German word does not have
+        // today ("leichtes Mädchen :: flapper [hist.]").
+        if (side == Side::English && a->englishDated != b->englishDated)
+            return !a->englishDated;
         const int ra = a->subtitle;
         const int rb = b->subtitle;
         if (ra != rb)
@@ -1276,6 +1329,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     } else {
         putPlainHeadedLineFirst(list, commonness);
         putOwnAdjectiveEntryFirst(list, commonness);
+        putHeadedAdjectiveLineFirst(list, commonness);
         putOwnVerbEntryFirst(list, commonness);
         putAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
@@ -1403,6 +1457,12 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
                      || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
         return isSpellingVariantTag(tag);
+    });
+    synonym.colloquial = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
+        return tag == u"coll." || tag == u"slang" || tag == u"vulg." || tag == u"ugs.";
+    });
+    synonym.dated = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
+        return tag == u"hist." || tag == u"dated" || tag == u"becoming dated" || tag == u"veraltend";
     });
     return synonym;
 }
@@ -1737,6 +1797,30 @@ bool isSpellingOf(const QString &a, const QString &b)
     return editDistance(a, b) <= kMostEdits;
 }
 
+// The English synonym of a line's first section that is spelt like the
+// German word `german` but for case ("Laptop" and "laptop"); empty where
+// there is none. The bytes are looked at first:
+// most lines do not hold the word at all.
+TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german)
+{
+    const qsizetype separator = raw.indexOf(" :: ");
+    if (separator < 0 || german.contains(u' '))
+        return {};
+    const QByteArray lower = german.toLower().toUtf8();
+    if (!raw.sliced(separator + 4).toByteArray().toLower().contains(lower))
+        return {};
+    const QString line = normaliseCharacters(QString::fromUtf8(raw));
+    const qsizetype sides = line.indexOf(u" :: ");
+    const bool keepTo = namesNoVerb(QStringView(line).left(sides));
+    const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(sides + 4)));
+    for (qsizetype k = 0; k < english.size(); ++k) {
+        TransSynonym synonym = describeSynonym(english.at(k), true, keepTo);
+        if (synonym.text.compare(german, Qt::CaseInsensitive) == 0)
+            return synonym;
+    }
+    return {};
+}
+
 // Calls `onSide` with the English side of each entry of trans-de-en's text
 // (what follows its "::"), as bytes; comment lines and lines without a
 // separator are passed over. A scan of the whole file for words or phrases
@@ -1843,6 +1927,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         bool noun;
         bool fringe;
         bool noted;
+        bool dated = false;
     };
     QHash<QString, QVector<GermanOnLine>> linesOfGerman;
     // The lines without a core word, whose German side is cleaned only when
@@ -1889,6 +1974,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool verb = false;     // given as a verb ("to fry")
             bool bySpelling = false;  // the British spelling of an American core word
             bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+            bool colloquial = false;  // and colloquial, slang or vulgar
+            bool dated = false;       // tagged historical or dated
             bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
         };
@@ -1955,6 +2042,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
                 matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
                 matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                matches[m].colloquial = synonym.colloquial;
+                matches[m].dated = synonym.dated;
                 // "to pulverize / pulverise [Br.] sth.": the tag is the
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
@@ -1973,7 +2062,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
             linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                               german.noun, german.fringe, german.noted});
+                                               german.noun, german.fringe, german.noted, german.dated});
         }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), and one
@@ -2031,6 +2120,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
                 candidates.last().englishRegister = match.register_;
+                candidates.last().englishColloquial = match.colloquial;
+                candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
                 candidates.last().plural = german.plural;
@@ -2243,7 +2334,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
                     found = true;
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted});
+                                   german.fringe, german.noted, german.dated});
                 }
             }
             if (found) {
@@ -2259,6 +2350,17 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
 
     QVector<Candidate> mainSenses;
+    // A line's facts that a German word's own sense takes from it.
+    const auto describeLine = [&text](Candidate &candidate, const GermanOnLine &on) {
+        const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
+        candidate.sections = sectionsOfLine(raw);
+        const qsizetype separator = raw.indexOf(" :: ");
+        candidate.comparison =
+            separator >= 0 && candidate.sections > 2 && givesComparison(QString::fromUtf8(raw.first(separator)));
+        candidate.englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
+        if (separator >= 0)
+            candidate.wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+    };
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
             const auto found = mainSenseOfLine.constFind(on.line);
@@ -2266,21 +2368,33 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const TransSynonym &english = *found;
             // A core word at the head of a line was met as a candidate already.
-            if (english.text.isEmpty() || coreByLower.contains(english.text.toLower()))
+            if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
+                mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                                   on.position == 0, on.noun, on.fringe || english.fringe,
+                                   on.noted || english.noted, on.line,
+                                   on.line * kOrdersPerLine + kOrdersPerLine - 2});
+                describeLine(mainSenses.last(), on);
+                mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
+                mainSenses.last().englishColloquial = english.colloquial;
+                mainSenses.last().englishDated = english.dated && !on.dated;
+            }
+            // The line's English word spelt like the German one ("Notebook;
+            // Laptop :: notebook computer; ...; notebook; laptop") is that
+            // word's own counterpart wherever the line puts it, so the row
+            // keeps it. It ranks as a later synonym: where the line puts it
+            // behind other words, those are what the line offers first
+            // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
+            const TransSynonym same =
+                sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
+            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
                 continue;
-            mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
-                               on.position == 0, on.noun, on.fringe || english.fringe, on.noted || english.noted,
-                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 1});
-            const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
-            mainSenses.last().sections = sectionsOfLine(raw);
-            mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
-            const qsizetype separator = raw.indexOf(" :: ");
-            mainSenses.last().comparison =
-                separator >= 0 && mainSenses.last().sections > 2
-                && givesComparison(QString::fromUtf8(raw.first(separator)));
-            mainSenses.last().englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
-            if (separator >= 0)
-                mainSenses.last().wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+            mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
+                               on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
+                               on.line * kOrdersPerLine + kOrdersPerLine - 1});
+            describeLine(mainSenses.last(), on);
+            mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
+            mainSenses.last().englishColloquial = same.colloquial;
+            mainSenses.last().englishDated = same.dated && !on.dated;
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
@@ -2296,11 +2410,24 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
         QStringList english;
+        // A side sense: the English word is given only as colloquial, slang
+        // or vulgar, for a German word of plain speech (see
+        // GermanSources::sideSenses).
+        const auto sideSense = [](const Candidate *c) {
+            return c->englishColloquial && c->germanSense != Sense::SpecialRegister;
+        };
+        QSet<QString> plainSenses;
+        for (const Candidate *candidate : std::as_const(it.value())) {
+            if (!sideSense(candidate))
+                plainSenses.insert(candidate->english);
+        }
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
                 english.append(candidate->english);
             if (candidate->clearMainEntry && candidate->first)
                 sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
+            if (!plainSenses.contains(candidate->english))
+                sources.sideSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -68,6 +68,10 @@ struct TransSynonym
     // register that narrows the sense ("weisungsfrei; weisungsungebunden
     // {adj} [adm.]").
     bool groupTagged = false;
+    // Tagged as colloquial, slang or vulgar ("plus {conj} [coll.]").
+    bool colloquial = false;
+    // Tagged as historical or dated ("flapper [hist.]").
+    bool dated = false;
 };
 
 struct TransEntry

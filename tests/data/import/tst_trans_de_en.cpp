@@ -1034,6 +1034,47 @@ private Q_SLOTS:
             "Enthaltsamkeit {f}; Abstinenz {f} (bei etw.) | Alkoholabstinenz {f} | Nahrungsabstinenz {f} :: "
             "abstinence (from sth.) | alcohol abstinence | food abstinence\n",
             "temperance", "Abstinenz", "abstinence");
+        // "gay" is in the subtitle list, "jolly" not; the own line compares
+        // each of its four synonyms, and another line uses "jolly" too.
+        row("an adjective's own line that compares all its synonyms",
+            "lustig; vergnügt; fidel {adj} | lustiger; vergnügter; fideler | am lustigsten; am vergnügtesten; am "
+            "fidelsten :: gay | gayer | gayest\n"
+            "fidel; lustig; fröhlich; vergnügt {adj} | fideler; lustiger; fröhlicher; vergnügter | am fidelsten; am "
+            "lustigsten; am fröhlichsten; am vergnügtesten :: jolly | jollier | jolliest\n"
+            "prächtig; prachtvoll {adj} :: jolly [coll.]\n",
+            "gay", "fidel", "jolly");
+        // "uncomfortable" is in the subtitle list, "unbecoming" not; no line
+        // compares "unvorteilhaft", and another line uses "unbecoming" too.
+        row("an adjective's headed line before a line giving it as a later synonym",
+            "unangebracht; ungehörig; ungebührlich; unmanierlich; unschön; deplatziert; unkorrekt; nicht korrekt; "
+            "unschicklich [geh.]; ungeziemend [geh.]; unziemlich [veraltend] [geh.] {adj} (für jdn.) [soc.] | ein "
+            "Benehmen wie es sich für eine Dame nicht gehört :: improper; inappropriate; indecorous; unbecoming "
+            "(to/for sb.); incorrect (for sb.) | a behaviour unbecoming (to) a lady\n"
+            "unbequem; ungemütlich; unpraktisch; unvorteilhaft {adj} | Ich muss in einer unbequemen / "
+            "unvorteilhaften Position geschlafen haben – mir tut alles weh. :: uncomfortable; awkward; "
+            "inconvenient; incommodious [formal] [dated] | I must have slept in an awkward position – I’m aching "
+            "all over.\n"
+            "unvorteilhaft; nicht sehr kleidsam {adj} [textil.] | Dieses Kleid steht ihr nicht. :: unbecoming | "
+            "This dress is unbecoming to her.\n"
+            "unvorteilhaft {adj} :: unflattering {adj}\n",
+            "uncomfortable", "unvorteilhaft", "unbecoming");
+        // The German word heads the line of "flapper", which only the
+        // English side tags as historical; more lines mention "flapper".
+        row("a plain word before one the line tags as historical",
+            "Flittchen {n}; Luder {n}; Schlampe {f}; Flitscherl {n} [Ös.]; leichtes Mädchen {n} [geh.]; verruchtes "
+            "Weib {n} [altertümlich] (frivole/freizügige Frau) [pej.] | Flittchen {pl}; Luder {pl}; Schlampen {pl}; "
+            "Flitscherl {pl}; leichte Mädchen {pl}; verruchte Weiber {pl} | So ein Flittchen!; So eine frivole "
+            "Person! :: floozie; floozy; floosie; floosy; slut; hussy; scrubber [Br.]; slag [Br.]; slapper [Br.]; "
+            "skank [Am.]; tramp [Am.] [becoming dated]; trollop [dated] [humor.]; wanton [archaic]; Jezebel "
+            "[archaic] [pej.] (frivolous or promiscuous woman) | floozies; floozies; floosies; floosies; sluts; "
+            "hussies; scrubbers; slags; slappers; skanks; tramps; trollops; wantons; Jezebels | What a hussy (she "
+            "is)!\n"
+            "leichtes/frivoles Mädchen {n} [pej.] | sich mit Mädchen herumtreiben :: flapper [hist.]; wench [obs.] "
+            "| to wench\n"
+            "Luftklappe {f} | Luftklappen {pl} :: flapper valve | flapper valves\n"
+            "Magnetklappenanzeige {f} | Magnetklappenanzeigen {pl} :: magnetic flapper indicator | magnetic flapper "
+            "indicators\n",
+            "flapper|slut", "leichtes Mädchen", "floozie");
         // "mask" is in the subtitle list, "camouflage" not.
         row("a verb's own entry before a line giving it as a later synonym",
             "abdecken; verbergen; maskieren; tarnen {vt} | abdeckend; verbergend; maskierend; tarnend | "
@@ -1098,6 +1139,57 @@ private Q_SLOTS:
         QCOMPARE(clothing.size(), kMaxGermanTranslations);
         for (const char *word : {"clothing", "clothes", "wear"})
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
+    }
+
+    void keepsAColloquialWordFromTheFirstPlace()
+    {
+        // "in addition" has seven German words, "überdies" the last of them,
+        // so its row leaves "überdies" out; the row of "überdies", kept for
+        // "plus", offers "in addition" still. A core word let in from a full
+        // row gives way to the words the row was kept for, but not to a
+        // colloquial word given for a German word of plain speech.
+        const QByteArray text =
+            "außerdem; noch dazu; zudem [geh.]; überdies [geh.] {adv} (als zusätzlicher Aspekt) | und außerdem :: "
+            "in addition; additionally; besides; what is more; moreover [formal] (as an additional aspect) | and "
+            "additionally\n"
+            "außerdem; darüber hinaus; daneben; (noch) zusätzlich {adv} (Quantität) | die Größe von etw. kann "
+            "zusätzlich/noch weiter verringert werden :: in addition; additionally; besides; moreover [formal] "
+            "(quantity) | the size of sth. can be additionally reduced\n"
+            "plus {conj} [math.] | 2 + 3 = 5; Zwei plus drei ist gleich fünf. | 5 plus 2 ergibt 7. :: plus | 2 + 3 "
+            "= 5; Two plus three equals five. | Add 5 and 2, and you get 7.\n"
+            "außerdem; weiterhin; überdies {conj} :: plus {conj} [coll.]\n";
+        const QStringList core{QStringLiteral("plus"), QStringLiteral("in addition")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QVERIFY(!sources.englishToGerman.value(QStringLiteral("in addition")).mid(0, kMaxGermanTranslations)
+                     .contains(QStringLiteral("überdies")));
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QHash<QString, QStringList> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QStringList moreover = rows.value(QStringLiteral("überdies"));
+        QVERIFY2(moreover.size() > 1 && moreover.first() == QStringLiteral("in addition")
+                     && moreover.contains(QStringLiteral("plus")),
+                 qPrintable(moreover.join(u", ")));
+    }
+
+    void keepsTheEnglishWordSpeltLikeTheGermanOne()
+    {
+        // "laptop" stands fourth on the line and is no core word; the row of
+        // "Laptop" had only the line's first word and the core word.
+        const QByteArray text =
+            "Notebook {n}; Laptop {m}; Klapprechner {m}; Schlepptop {m} [humor.] [comp.] | Notebooks {pl}; "
+            "Laptops {pl}; Klapprechner {pl} :: notebook computer/PC; laptop computer/PC; notebook; laptop | "
+            "notebook computers/PCs; notebooks; laptops\n"
+            "Hüfte {f}; Coxa {f} [anat.] | Hüften {pl} | schnappende Hüfte | mit wiegenden "
+            "Hüften :: hip; haunch; coxa | hips | snapping hip | with hips swaying\n";
+        const QStringList core{QStringLiteral("notebook"), QStringLiteral("hip")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList laptop = sources.germanToEnglish.value(QStringLiteral("Laptop"));
+        QVERIFY2(laptop.contains(QStringLiteral("laptop")), qPrintable(laptop.join(u", ")));
+        // The word keeps the place of a later synonym: the Latin name of the
+        // body part does not go before the line's first word.
+        const QStringList coxa = sources.germanToEnglish.value(QStringLiteral("Coxa"));
+        QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
     }
 
     void keepsACoreWordWhoseOwnRowIsFull()
