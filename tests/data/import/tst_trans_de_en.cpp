@@ -53,6 +53,15 @@ QStringList texts(const QVector<TransSynonym> &synonyms)
     return result;
 }
 
+// The German words' rows of a selection, each as its list of English items.
+QHash<QString, QStringList> germanRows(const GermanCore &selected)
+{
+    QHash<QString, QStringList> rows;
+    for (const ImportRow &row : selected.germanEnglish)
+        rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+    return rows;
+}
+
 } // namespace
 
 class TestTransDeEn : public QObject
@@ -1127,9 +1136,7 @@ private Q_SLOTS:
         const QStringList core{QStringLiteral("slender"), QStringLiteral("lean"), QStringLiteral("aggregation"),
                                QStringLiteral("clothing"), QStringLiteral("clothes"), QStringLiteral("wear")};
         const GermanCore selected = selectGermanCore(core, germanSourcesFromTrans(text, core), schema::kMaxRows);
-        QHash<QString, QStringList> rows;
-        for (const ImportRow &row : selected.germanEnglish)
-            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QHash<QString, QStringList> rows = germanRows(selected);
         for (const char *word : {"slim", "slender", "lean"}) {
             QVERIFY2(rows.value(QStringLiteral("schlank")).contains(QLatin1String(word)),
                      qPrintable(rows.value(QStringLiteral("schlank")).join(u", ")));
@@ -1163,9 +1170,7 @@ private Q_SLOTS:
         QVERIFY(!sources.englishToGerman.value(QStringLiteral("in addition")).mid(0, kMaxGermanTranslations)
                      .contains(QStringLiteral("überdies")));
         const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
-        QHash<QString, QStringList> rows;
-        for (const ImportRow &row : selected.germanEnglish)
-            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QHash<QString, QStringList> rows = germanRows(selected);
         const QStringList moreover = rows.value(QStringLiteral("überdies"));
         QVERIFY2(moreover.size() > 1 && moreover.first() == QStringLiteral("in addition")
                      && moreover.contains(QStringLiteral("plus")),
@@ -1215,9 +1220,7 @@ private Q_SLOTS:
         const GermanCore selected = selectGermanCore(core, germanSourcesFromTrans(text, core), schema::kMaxRows);
         QCOMPARE(selected.englishGerman.first().source, QStringLiteral("commission"));
         QVERIFY(!selected.englishGerman.first().target->contains(QStringLiteral("Provision")));
-        QHash<QString, QStringList> rows;
-        for (const ImportRow &row : selected.germanEnglish)
-            rows.insert(row.source, row.target.value_or(QString()).split(QStringLiteral(", ")));
+        const QHash<QString, QStringList> rows = germanRows(selected);
         const QStringList provision = rows.value(QStringLiteral("Provision"));
         for (const char *word : {"premium", "commission", "kickback"})
             QVERIFY2(provision.contains(QLatin1String(word)), qPrintable(provision.join(u", ")));
