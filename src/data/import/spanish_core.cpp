@@ -750,6 +750,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // directions ("convento" is "convent" both ways, where FreeDict has
         // only "monastery") and one the German pivot links with it
         // ("navaja": "penknife" through "Taschenmesser").
+        const auto linked = [&](const QString &english) { return germanLinks && germanLinks(spanish, english) > 0; };
         for (const QStringList &apertium : {evidence.mainFor(spanish), evidence.englishOf(spanish)}) {
             for (const QString &english : apertium) {
                 if (seen.contains(english))
@@ -757,7 +758,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 if (coreSet.contains(english)) {
                     candidates.append({english, evidence.sources(english, english, spanish)});
                     seen.append(english);
-                } else if (evidence.bothWays(english, spanish) || (germanLinks && germanLinks(spanish, english) > 0)) {
+                } else if (evidence.bothWays(english, spanish) || linked(english)) {
                     if (const QString word = wordJoining(english, seen); !word.isEmpty()) {
                         candidates.append({word, evidence.sources(english, english, spanish)});
                         seen.append(word);
@@ -772,7 +773,6 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
-        const auto linked = [&](const QString &english) { return germanLinks && germanLinks(spanish, english) > 0; };
         const QStringList ordered = withMainFirst(
             ranked(candidates, linked), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {

@@ -87,20 +87,36 @@ const QSet<QString> &obsoleteTags()
     return tags;
 }
 
+// Tags of colloquial, slang and vulgar words.
+const QSet<QString> &colloquialTags()
+{
+    static const QSet<QString> tags{QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("slang"),
+                                    QStringLiteral("vulg.")};
+    return tags;
+}
+
+// Tags of words going out of use.
+const QSet<QString> &datedTags()
+{
+    static const QSet<QString> tags{QStringLiteral("dated"), QStringLiteral("becoming dated"),
+                                    QStringLiteral("veraltend")};
+    return tags;
+}
+
 // Registers other than plain speech, regions (regionalTags), proverbs and
 // trade marks: special whatever else the entry is tagged with.
 const QSet<QString> &specialRegisters()
 {
     static const QSet<QString> tags = QSet<QString>{
-        QStringLiteral("ugs."), QStringLiteral("coll."), QStringLiteral("geh."), QStringLiteral("formal"),
-        QStringLiteral("pej."), QStringLiteral("slang"),
+        QStringLiteral("geh."), QStringLiteral("formal"), QStringLiteral("pej."),
         QStringLiteral("poet."), QStringLiteral("lit."), QStringLiteral("literary"), QStringLiteral("rare"),
-        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("dated"), QStringLiteral("becoming dated"),
-        QStringLiteral("veraltend"), QStringLiteral("altertümelnd"),
-        QStringLiteral("vulg."), QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
+        QStringLiteral("selten"), QStringLiteral("humor."), QStringLiteral("altertümelnd"),
+        QStringLiteral("euphem."), QStringLiteral("iron."), QStringLiteral("Kindersprache"),
         QStringLiteral("children’s speech"), QStringLiteral("Jugendsprache"), QStringLiteral("Jägersprache"),
         QStringLiteral("hunters’ parlance"), QStringLiteral("former name"), QStringLiteral("frühere Bezeichnung"),
         QStringLiteral("Sprw."), QStringLiteral("prov."), QStringLiteral("tm")}
+        .unite(colloquialTags())
+        .unite(datedTags())
         .unite(obsoleteTags())
         .unite(regionalTags());
     return tags;
@@ -1459,10 +1475,10 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
         return isSpellingVariantTag(tag);
     });
     synonym.colloquial = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
-        return tag == u"coll." || tag == u"slang" || tag == u"vulg." || tag == u"ugs.";
+        return colloquialTags().contains(tag);
     });
     synonym.dated = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
-        return tag == u"hist." || tag == u"dated" || tag == u"becoming dated" || tag == u"veraltend";
+        return tag == u"hist." || datedTags().contains(tag);
     });
     return synonym;
 }
