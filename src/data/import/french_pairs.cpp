@@ -405,25 +405,26 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // of it and goes after it, unless only the compound is linked or
         // confirmed: fra-deu's German compounds ("Kaffeehaus") link the
         // compound more often than its word. A reflexive verb is a verb of
-        // its own (see verbOfReflexive), not a compound of its verb. Only in
-        // the row of a word: a phrase is the likely translation of a phrase.
-        if (!phraseHeadword) {
-            for (qsizetype i = 0; i < candidates.size(); ++i) {
-                const Candidate &compound = candidates.at(i);
-                if (!verbOfReflexive(compound.word).isEmpty())
-                    continue;
-                const QStringList parts = QString(compound.word)
-                                              .replace(QLatin1Char('-'), QLatin1Char(' '))
-                                              .split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                if (parts.size() < 2)
-                    continue;
-                for (qsizetype j = i + 1; j < candidates.size(); ++j) {
-                    const Candidate &part = candidates.at(j);
-                    if (parts.contains(part.word) && (part.linked || !compound.linked)
-                        && (part.confirmed || !compound.confirmed)) {
-                        candidates.move(j, i);
-                        break;
-                    }
+        // its own (see verbOfReflexive), not a compound of its verb. In the
+        // row of a phrase only a hyphenated compound, itself one word
+        // ("flat-iron" after "iron" for "fer à repasser", as fra-eng has
+        // them): a phrase is the likely translation of a phrase.
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            const Candidate &compound = candidates.at(i);
+            if (!verbOfReflexive(compound.word).isEmpty()
+                || (phraseHeadword && compound.word.contains(QLatin1Char(' '))))
+                continue;
+            const QStringList parts = QString(compound.word)
+                                          .replace(QLatin1Char('-'), QLatin1Char(' '))
+                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (parts.size() < 2)
+                continue;
+            for (qsizetype j = i + 1; j < candidates.size(); ++j) {
+                const Candidate &part = candidates.at(j);
+                if (parts.contains(part.word) && (part.linked || !compound.linked)
+                    && (part.confirmed || !compound.confirmed)) {
+                    candidates.move(j, i);
+                    break;
                 }
             }
         }

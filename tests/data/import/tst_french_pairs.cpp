@@ -519,6 +519,15 @@ private Q_SLOTS:
             return english == QLatin1String("coffee-house") ? 1 : 0;
         });
         QCOMPARE(find(compoundOnly, "café")->translations.constFirst(), QStringLiteral("coffee-house"));
+        // In the row of a phrase too, for a hyphenated compound: eng-fra
+        // gives "fer à repasser" third for "iron", first for "flat-iron".
+        QVector<DictdEntry> iron{entry("fer à repasser /feaʀəpase/ <n, masc>\niron, flat-iron\n")};
+        const QVector<DictdEntry> ironBack{
+            entry("flat‐iron /flˈat ˈaɪən/\nfer à repasser\n"),
+            entry("iron /aiən/\n1. fer\n2. repasser\n3. fer à repasser\n"),
+        };
+        addReverseTranslations(iron, ironBack, ranksOf({{"flat", 300}, {"iron", 1500}}));
+        QCOMPARE(find(iron, "fer à repasser")->translations, QStringList({"iron", "flat-iron"}));
     }
 
     void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
