@@ -63,6 +63,34 @@ QVector<DictdEntry> readSmallDictionary(const QString &directory, const QString 
     return entries;
 }
 
+// The part of speech fra-eng's header gives each French headword: 'n' for
+// a noun, 'v' for a verb, '?' for a headword with entries of both; other
+// words are left out.
+QHash<QString, QChar> frenchPartsOfSpeech(const QString &directory)
+{
+    const DictFiles files = filesOf(directory, QStringLiteral("fra-eng"));
+    QHash<QString, QChar> parts;
+    forEachDictdEntry(files.dict, readDictdIndex(files.index), [&parts](const DictdIndexEntry &, const QByteArray &bytes) {
+        const QString header = headerOfEntry(QString::fromUtf8(bytes));
+        const qsizetype tag = header.indexOf(QLatin1String(" <"));
+        if (tag < 0)
+            return;
+        // "<n, fem>", "<n>"; "<v>", "<vt>", "<vi>"; not "<num>".
+        const QString rest = header.mid(tag + 2);
+        QChar part;
+        if (rest.startsWith(QLatin1String("n>")) || rest.startsWith(QLatin1String("n,")))
+            part = QLatin1Char('n');
+        else if (rest.startsWith(QLatin1String("v>")) || rest.startsWith(QLatin1String("vt>"))
+                 || rest.startsWith(QLatin1String("vi>")))
+            part = QLatin1Char('v');
+        else
+            return;
+        QChar &known = parts[headwordOfHeader(header)];
+        known = known.isNull() || known == part ? part : QLatin1Char('?');
+    });
+    return parts;
+}
+
 // Merges the senses of each headword, in first-seen order.
 SenseRows mergeSenses(const QVector<DictdEntry> &entries)
 {
@@ -345,6 +373,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
     QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
     QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
+    const QHash<QString, QChar> frenchParts = frenchPartsOfSpeech(directory);
     // The French words' links to English through German are read beside the
     // work on the French items, on a thread of their own.
     QSet<QString> frenchWords;
@@ -439,7 +468,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&](const QString &word) { return frenchSpelling->lists(word); },
                 [&](const QString &french, const QString &english) {
                     return pass > 0 && frenchFirst.value(french) == english;
-                });
+                },
+                [&frenchParts](const QString &french) { return frenchParts.value(french); });
             report.frenchTranslationsAdded += addReverseTranslations(
                 fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
                 [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },

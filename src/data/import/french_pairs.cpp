@@ -288,7 +288,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isHeadwordLanguage,
                            const std::function<int(const QString &, const QString &)> &links,
                            const std::function<bool(const QString &)> &isListedTargetWord,
-                           const std::function<bool(const QString &, const QString &)> &givesFirst)
+                           const std::function<bool(const QString &, const QString &)> &givesFirst,
+                           const std::function<QChar(const QString &)> &partOfSpeech)
 {
     // A hyphenated word the word list lacks, written so and in one
     // ("washing-bear", a word-for-word rendering of a German compound), is
@@ -460,6 +461,19 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                                            [&entry](const Candidate &c) { return c.word == entry.headword; });
             if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
                 candidates.move(twin - candidates.begin(), 0);
+        }
+        // A word that is a noun and a verb ("water": "eau", "abreuver") is
+        // taught by its noun: where a verb leads, the row's own noun that
+        // translates back to the headword first ("eau: water") and is
+        // commoner than every other word comes first. fra-deu lacks some of
+        // the commonest nouns ("eau"), so their links cannot rank them.
+        if (partOfSpeech && givesFirst && !phraseHeadword && !candidates.isEmpty()
+            && partOfSpeech(candidates.constFirst().word) == QLatin1Char('v')) {
+            const auto cheapest = std::min_element(candidates.begin(), candidates.end(),
+                                                   [](const Candidate &a, const Candidate &b) { return a.cost < b.cost; });
+            if (cheapest != candidates.begin() && cheapest->own && cheapest->confirmed
+                && partOfSpeech(cheapest->word) == QLatin1Char('n') && givesFirst(cheapest->word, entry.headword))
+                candidates.move(cheapest - candidates.begin(), 0);
         }
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),

@@ -53,6 +53,10 @@ class WordRanks;
 // the headword and is a word of the headword's language itself
 // (`isHeadwordLanguage`; "actinium" is French too, not "actinie") unless
 // `links` links it to the headword ("arrive" for "arriver").
+// Where a verb leads (`partOfSpeech` gives 'v' for a verb, 'n' for a noun),
+// the row's own noun whose row in `reverse` starts with the headword and that
+// is the commonest word of the row comes first: "water" is "eau" before
+// "abreuver".
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
@@ -61,7 +65,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isHeadwordLanguage = {},
                            const std::function<int(const QString &, const QString &)> &links = {},
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
-                           const std::function<bool(const QString &, const QString &)> &givesFirst = {});
+                           const std::function<bool(const QString &, const QString &)> &givesFirst = {},
+                           const std::function<QChar(const QString &)> &partOfSpeech = {});
 
 // The French two-word items of the pairs ("quelques uns") that are one
 // hyphenated word written apart: `isWrittenForm` (another dictionary, a

@@ -464,6 +464,42 @@ private Q_SLOTS:
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
     }
 
+    void putsTheNounOfAWordThatIsNounAndVerbFirst()
+    {
+        // fra-deu has no "eau", so only the verbs are linked to "water".
+        const QVector<DictdEntry> engFra{entry("water /wɔːtər/\n1. aquatique\n2. eau, onde\n3. abreuver, arroser\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("eau /o/ <n, fem>\nwater\n"),
+            entry("abreuver /abʀœve/ <v>\n1. irrigate, water\n2. dampen\n3. flood, overwhelm\n"),
+            entry("arroser /aʀoze/ <vt>\nirrigate, water\n"),
+        };
+        const auto links = [](const QString &, const QString &french) {
+            return french == QLatin1String("eau") ? 0 : 2;
+        };
+        QSet<QString> givingWaterFirst{"eau", "abreuver", "arroser"};
+        const auto startsWith = [&givingWaterFirst](const QString &french, const QString &english) {
+            return english == QLatin1String("water") && givingWaterFirst.contains(french);
+        };
+        const auto part = [](const QString &french) {
+            return french == QLatin1String("eau") ? QLatin1Char('n') : QLatin1Char('v');
+        };
+        const auto firstOf = [&](const WordRanks &ranks, bool withParts) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(rows, fraEng, ranks, {}, links, {}, startsWith,
+                                   withParts ? std::function<QChar(const QString &)>(part) : nullptr);
+            return find(rows, "water")->translations.constFirst();
+        };
+        const WordRanks ranks = ranksOf({{"eau", 300}, {"arroser", 8000}, {"abreuver", 9000}});
+        QCOMPARE(firstOf(ranks, true), QStringLiteral("eau"));
+        QCOMPARE(firstOf(ranks, false), QStringLiteral("arroser"));
+        // Not a noun rarer than the verb, nor one whose own row starts with
+        // another word.
+        QCOMPARE(firstOf(ranksOf({{"arroser", 8000}, {"abreuver", 9000}, {"eau", 20000}}), true),
+                 QStringLiteral("arroser"));
+        givingWaterFirst.remove(QStringLiteral("eau"));
+        QCOMPARE(firstOf(ranks, true), QStringLiteral("arroser"));
+    }
+
     void keepsFirstTheTwinItsOwnDictionaryGivesFirst()
     {
         // fra-eng gives "congestion" first; "rush", a commoner word whose
