@@ -828,6 +828,55 @@ private Q_SLOTS:
         QCOMPARE(settled.split, 2);
     }
 
+    void mendsPhrasesCutAfterAContraction()
+    {
+        // spa-eng "corresponder al /kˌorespondˈeɾ ˈal/: 1. answer, answer
+        // to, comeupto 2. correspondto": the noun after "al" was cut away.
+        // eng-spa has the phrase as an item of "answer" ("corresponderal").
+        SenseRows spanishEnglish{
+            {QStringLiteral("corresponder al"), {QStringLiteral("answer"), QStringLiteral("answer to")}},
+            {QStringLiteral("al principio"), {QStringLiteral("at first")}},
+            {QStringLiteral("acerca del"), {QStringLiteral("about")}},
+            {QStringLiteral("acerca de"), {QStringLiteral("about"), QStringLiteral("concerning")}},
+            {QStringLiteral("al"), {QStringLiteral("to the")}}};
+        QStringList details;
+        QCOMPARE(mendCutArticles(spanishEnglish, false, details), 2);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("corresponder a")),
+                 (QStringList{QStringLiteral("answer"), QStringLiteral("answer to")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("corresponder al")), QStringList{QStringLiteral("(no row)")});
+        // A mended headword and the row it now shares become one row.
+        QCOMPARE(spanishEnglish.size(), 4);
+        QCOMPARE(spanishEnglish.at(2).first, QStringLiteral("acerca de"));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("acerca de")),
+                 (QStringList{QStringLiteral("about"), QStringLiteral("concerning")}));
+        // "al" opening a phrase, or standing alone, is no cut.
+        QCOMPARE(row(spanishEnglish, QStringLiteral("al principio")), QStringList{QStringLiteral("at first")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("al")), QStringList{QStringLiteral("to the")});
+
+        SenseRows englishSpanish{
+            {QStringLiteral("answer"), {QStringLiteral("respuesta"), QStringLiteral("corresponder al"),
+                                        QStringLiteral("corresponder a")}}};
+        QCOMPARE(mendCutArticles(englishSpanish, true, details), 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("answer")),
+                 (QStringList{QStringLiteral("respuesta"), QStringLiteral("corresponder a")}));
+    }
+
+    void leavesOutLoanwordsWrittenApart()
+    {
+        // spa-eng "pic nic /pˈik nˈik/: picnic" beside Apertium's "picnic";
+        // "de prisa" (beside "deprisa") and "por ciento" are phrases in their
+        // own right.
+        SenseRows rows{{QStringLiteral("pic nic"), {QStringLiteral("picnic")}},
+                       {QStringLiteral("picnic"), {QStringLiteral("picnic")}},
+                       {QStringLiteral("de prisa"), {QStringLiteral("fast"), QStringLiteral("quickly")}},
+                       {QStringLiteral("deprisa"), {QStringLiteral("quickly")}},
+                       {QStringLiteral("por ciento"), {QStringLiteral("percent")}}};
+        QStringList details;
+        QCOMPARE(dropWordsWrittenApart(rows, details), 1);
+        QCOMPARE(row(rows, QStringLiteral("pic nic")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(rows.size(), 4);
+    }
+
     void leavesOutMisspeltSpanishWords()
     {
         // The word list (lemmas only) and the words Apertium or the
