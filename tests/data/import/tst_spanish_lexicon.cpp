@@ -481,6 +481,43 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsFreedictsSoleTranslationApertiumLacksFirst()
+    {
+        // FreeDict eng-spa "careless /kɛələs/: descuidado", spa-eng
+        // "descuidado: 1. careless, negligent"; Apertium eng-spa
+        // "careless<adj> inadvertido<adj>", "unnoticed<adj>
+        // inadvertido<adj>", spa-eng "inadvertido<adj> careless<adj>", and
+        // no "descuidado" at all. spa-deu "descuidado: 1. nachlässig";
+        // trans-de-en "nachlässig :: careless".
+        const SenseRows englishSpanish{{QStringLiteral("careless"), {QStringLiteral("descuidado")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("descuidado"), {QStringLiteral("careless"), QStringLiteral("negligent")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"careless<adj>", "inadvertido<adj>"}, {"unnoticed<adj>", "inadvertido<adj>"}});
+        const QVector<LexiconEntry> backward = entries({{"inadvertido<adj>", "careless<adj>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("descuidado") && english == QLatin1String("careless") ? 1 : 0;
+        };
+        const QStringList words{QStringLiteral("careless")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("careless")).value(0), QStringLiteral("inadvertido"));
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, linked);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("careless")),
+                 (QStringList{QStringLiteral("descuidado"), QStringLiteral("inadvertido")}));
+
+        // FreeDict eng-spa "abandonment: cesión", spa-eng "cesión:
+        // abandonment"; Apertium "abandonment<n> abandono<n><m>" both ways
+        // and "cesión<n><f> cession<n>": Apertium weighed "cesión" and kept
+        // "abandono", whatever the pivot links.
+        core = mergeSpanishLexicon(
+            {QStringLiteral("abandonment")}, {{QStringLiteral("abandonment"), {QStringLiteral("cesión")}}},
+            {{QStringLiteral("cesión"), {QStringLiteral("abandonment")}}},
+            entries({{"abandonment<n>", "abandono<n><m>"}, {"cession<n>", "cesión<n><f>"}}),
+            entries({{"abandono<n><m>", "abandonment<n>"}, {"cesión<n><f>", "cession<n>"}}),
+            [](const QString &spanish, const QString &) { return spanish == QStringLiteral("cesión") ? 1 : 0; });
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("abandonment")).value(0), QStringLiteral("abandono"));
+    }
+
     void putsApertiumsOnlyEnglishWordBeforeUnpairedSenses()
     {
         // FreeDict spa-eng "tardar /taɾðˈaɾ/: be kept in, be detained,
