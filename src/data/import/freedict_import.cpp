@@ -860,6 +860,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.lexiconProblem = englishSpanishProblem.isEmpty() ? spanishEnglishProblem : englishSpanishProblem;
         progress(QStringLiteral("Spanish tables from FreeDict only: %1").arg(report.lexiconProblem));
     }
+    // Phrases cut after "al" or "del" get their bare preposition back, and a
+    // loanword written apart ("pic nic") gives way to its row in one word.
+    for (int i = 0; i < 2; ++i)
+        mendCutArticles(spanishRows[i], i == 0, report.details);
+    dropWordsWrittenApart(spanishRows[1], report.details);
     for (int i = 0; i < 2; ++i) {
         const LanguagePair &pair = kLanguagePairs[i];
         result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));

@@ -479,6 +479,41 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
     return kept;
 }
 
+// Apertium's first translation of an English word is sometimes a side
+// sense ("careless" -> "inadvertido", mostly "unnoticed") that outranks
+// FreeDict's word by Apertium's two lexicons alone, where Apertium lacks
+// FreeDict's word altogether ("descuidado") and so never weighed it. When
+// FreeDict eng-spa gives the word a single translation (`freedict`), FreeDict
+// spa-eng pairs it with the word too, Apertium knows it in no sense
+// (`knownToApertium`), the first of `kept` is no pair of FreeDict's, and
+// the German pivot (`links`) links FreeDict's translation with the word but
+// not the first ("descuidado" through "nachlässig"), FreeDict's goes first.
+QStringList withSoleFreedictFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                  const QStringList &freedict,
+                                  const std::function<bool(const QString &)> &knownToApertium,
+                                  const std::function<int(const QString &)> &links)
+{
+    if (kept.size() < 2 || freedict.size() != 1 || kept.first() == freedict.first()
+        || !kept.contains(freedict.first()) || knownToApertium(freedict.first()))
+        return kept;
+    const QString &sole = freedict.first();
+    auto sourcesOf = [&](const QString &item) {
+        for (const auto &[candidate, sources] : candidates) {
+            if (candidate == item)
+                return sources;
+        }
+        return 0;
+    };
+    const int both = FreedictForward | FreedictBackward;
+    if ((sourcesOf(kept.first()) & both) || (sourcesOf(sole) & both) != both)
+        return kept;
+    if (links(sole) == 0 || links(kept.first()) > 0)
+        return kept;
+    kept.removeOne(sole);
+    kept.prepend(sole);
+    return kept;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -691,7 +726,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
         }
         const QString apertiumFirst = evidence.apertiumFirstSpanish(spelling);
-        const QStringList kept = withMainFirst(
+        QStringList kept = withMainFirst(
             withApertiumFirst(ranked(candidates), candidates, freedictFirst,
                               evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
             candidates, freedictFirst,
@@ -700,6 +735,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withSoleFreedictFirst(
+            kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
+            [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())

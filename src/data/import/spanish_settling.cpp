@@ -485,4 +485,94 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
     return dropped;
 }
 
+namespace {
+
+// The phrase without the article of a contraction it ends in
+// ("corresponder al" -> "corresponder a"), or the phrase as it is.
+QString withoutCutArticle(const QString &phrase)
+{
+    const qsizetype space = phrase.lastIndexOf(QLatin1Char(' '));
+    if (space <= 0)
+        return phrase;
+    const QStringView last = QStringView(phrase).mid(space + 1);
+    if (last == QLatin1String("al"))
+        return phrase.left(space + 1) + QLatin1Char('a');
+    if (last == QLatin1String("del"))
+        return phrase.left(space + 1) + QLatin1String("de");
+    return phrase;
+}
+
+} // namespace
+
+int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details)
+{
+    int mended = 0;
+    const auto note = [&](const QString &cut, const QString &whole) {
+        details.append(QStringLiteral("%1: \"%2\" read as \"%3\"")
+                           .arg(QLatin1String(englishHeadwords ? "eng-spa" : "spa-eng"), cut, whole));
+        ++mended;
+    };
+    if (englishHeadwords) {
+        for (auto &[english, items] : rows) {
+            QStringList whole;
+            for (const QString &item : std::as_const(items)) {
+                const QString mendedItem = withoutCutArticle(item);
+                if (mendedItem != item)
+                    note(item, mendedItem);
+                if (!whole.contains(mendedItem))
+                    whole.append(mendedItem);
+            }
+            items = std::move(whole);
+        }
+        return mended;
+    }
+    QHash<QString, qsizetype> rowOf;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rowOf.insert(rows.at(i).first, i);
+    SenseRows kept;
+    QHash<QString, qsizetype> keptRow;
+    for (const auto &[spanish, items] : std::as_const(rows)) {
+        const QString whole = withoutCutArticle(spanish);
+        if (whole != spanish)
+            note(spanish, whole);
+        if (const auto at = keptRow.constFind(whole); at != keptRow.cend()) {
+            QStringList &into = kept[*at].second;
+            for (const QString &item : items) {
+                if (!into.contains(item) && into.size() < kMaxSpanishTranslations)
+                    into.append(item);
+            }
+            continue;
+        }
+        keptRow.insert(whole, kept.size());
+        kept.append({whole, items});
+    }
+    rows = std::move(kept);
+    return mended;
+}
+
+int dropWordsWrittenApart(SenseRows &rows, QStringList &details)
+{
+    QSet<QString> headwords;
+    for (const auto &row : std::as_const(rows))
+        headwords.insert(row.first.toLower());
+    int dropped = 0;
+    SenseRows kept;
+    for (auto &row : rows) {
+        const QStringList words = row.first.toLower().split(QLatin1Char(' '));
+        const QString glued = words.size() == 2 && !words.first().isEmpty() && !words.last().isEmpty()
+            ? words.first() + words.last()
+            : QString();
+        if (!glued.isEmpty() && headwords.contains(glued)
+            && std::any_of(row.second.cbegin(), row.second.cend(),
+                           [&](const QString &item) { return item.toLower() == glued; })) {
+            details.append(QStringLiteral("spa-eng: \"%1\" left out, \"%2\" written apart").arg(row.first, glued));
+            ++dropped;
+            continue;
+        }
+        kept.append(std::move(row));
+    }
+    rows = std::move(kept);
+    return dropped;
+}
+
 } // namespace vorbix::import

@@ -121,4 +121,20 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
                      const QSet<std::pair<QString, QString>> &apertium,
                      const QSet<std::pair<QString, QString>> &bothFreedict, QStringList &details);
 
+// spa-eng cut a few phrases after the contraction "al" or "del"
+// ("corresponder al: answer to, correspond to"), and eng-spa has them as
+// items: the article belonged to the noun that was cut away, so the phrase
+// is the rest with the bare preposition ("corresponder a"). Mends the
+// Spanish side of `rows` (the items with `englishHeadwords`, else the
+// headwords; a mended headword joins the row it then shares, taking the
+// items it lacks). Returns how many were mended; one line each goes to
+// `details`.
+int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details);
+
+// Leaves out of Spanish-English `rows` those whose headword of two words
+// glues into one of its own translations that has a row of its own ("pic
+// nic: picnic" beside "picnic: picnic"): a loanword written apart.
+// Returns how many were left out; one line each goes to `details`.
+int dropWordsWrittenApart(SenseRows &rows, QStringList &details);
+
 } // namespace vorbix::import

@@ -481,6 +481,43 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsFreedictsSoleTranslationApertiumLacksFirst()
+    {
+        // FreeDict eng-spa "careless /kɛələs/: descuidado", spa-eng
+        // "descuidado: 1. careless, negligent"; Apertium eng-spa
+        // "careless<adj> inadvertido<adj>", "unnoticed<adj>
+        // inadvertido<adj>", spa-eng "inadvertido<adj> careless<adj>", and
+        // no "descuidado" at all. spa-deu "descuidado: 1. nachlässig";
+        // trans-de-en "nachlässig :: careless".
+        const SenseRows englishSpanish{{QStringLiteral("careless"), {QStringLiteral("descuidado")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("descuidado"), {QStringLiteral("careless"), QStringLiteral("negligent")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"careless<adj>", "inadvertido<adj>"}, {"unnoticed<adj>", "inadvertido<adj>"}});
+        const QVector<LexiconEntry> backward = entries({{"inadvertido<adj>", "careless<adj>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("descuidado") && english == QLatin1String("careless") ? 1 : 0;
+        };
+        const QStringList words{QStringLiteral("careless")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("careless")).value(0), QStringLiteral("inadvertido"));
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, linked);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("careless")),
+                 (QStringList{QStringLiteral("descuidado"), QStringLiteral("inadvertido")}));
+
+        // FreeDict eng-spa "abandonment: cesión", spa-eng "cesión:
+        // abandonment"; Apertium "abandonment<n> abandono<n><m>" both ways
+        // and "cesión<n><f> cession<n>": Apertium weighed "cesión" and kept
+        // "abandono", whatever the pivot links.
+        core = mergeSpanishLexicon(
+            {QStringLiteral("abandonment")}, {{QStringLiteral("abandonment"), {QStringLiteral("cesión")}}},
+            {{QStringLiteral("cesión"), {QStringLiteral("abandonment")}}},
+            entries({{"abandonment<n>", "abandono<n><m>"}, {"cession<n>", "cesión<n><f>"}}),
+            entries({{"abandono<n><m>", "abandonment<n>"}, {"cesión<n><f>", "cession<n>"}}),
+            [](const QString &spanish, const QString &) { return spanish == QStringLiteral("cesión") ? 1 : 0; });
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("abandonment")).value(0), QStringLiteral("abandono"));
+    }
+
     void putsApertiumsOnlyEnglishWordBeforeUnpairedSenses()
     {
         // FreeDict spa-eng "tardar /taɾðˈaɾ/: be kept in, be detained,
@@ -826,6 +863,55 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("porcentaje"), QStringLiteral("por ciento")}));
         QCOMPARE(row(englishSpanish, QStringLiteral("all")), QStringList{QStringLiteral("todos")});
         QCOMPARE(settled.split, 2);
+    }
+
+    void mendsPhrasesCutAfterAContraction()
+    {
+        // spa-eng "corresponder al /kˌorespondˈeɾ ˈal/: 1. answer, answer
+        // to, comeupto 2. correspondto": the noun after "al" was cut away.
+        // eng-spa has the phrase as an item of "answer" ("corresponderal").
+        SenseRows spanishEnglish{
+            {QStringLiteral("corresponder al"), {QStringLiteral("answer"), QStringLiteral("answer to")}},
+            {QStringLiteral("al principio"), {QStringLiteral("at first")}},
+            {QStringLiteral("acerca del"), {QStringLiteral("about")}},
+            {QStringLiteral("acerca de"), {QStringLiteral("about"), QStringLiteral("concerning")}},
+            {QStringLiteral("al"), {QStringLiteral("to the")}}};
+        QStringList details;
+        QCOMPARE(mendCutArticles(spanishEnglish, false, details), 2);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("corresponder a")),
+                 (QStringList{QStringLiteral("answer"), QStringLiteral("answer to")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("corresponder al")), QStringList{QStringLiteral("(no row)")});
+        // A mended headword and the row it now shares become one row.
+        QCOMPARE(spanishEnglish.size(), 4);
+        QCOMPARE(spanishEnglish.at(2).first, QStringLiteral("acerca de"));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("acerca de")),
+                 (QStringList{QStringLiteral("about"), QStringLiteral("concerning")}));
+        // "al" opening a phrase, or standing alone, is no cut.
+        QCOMPARE(row(spanishEnglish, QStringLiteral("al principio")), QStringList{QStringLiteral("at first")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("al")), QStringList{QStringLiteral("to the")});
+
+        SenseRows englishSpanish{
+            {QStringLiteral("answer"), {QStringLiteral("respuesta"), QStringLiteral("corresponder al"),
+                                        QStringLiteral("corresponder a")}}};
+        QCOMPARE(mendCutArticles(englishSpanish, true, details), 1);
+        QCOMPARE(row(englishSpanish, QStringLiteral("answer")),
+                 (QStringList{QStringLiteral("respuesta"), QStringLiteral("corresponder a")}));
+    }
+
+    void leavesOutLoanwordsWrittenApart()
+    {
+        // spa-eng "pic nic /pˈik nˈik/: picnic" beside Apertium's "picnic";
+        // "de prisa" (beside "deprisa") and "por ciento" are phrases in their
+        // own right.
+        SenseRows rows{{QStringLiteral("pic nic"), {QStringLiteral("picnic")}},
+                       {QStringLiteral("picnic"), {QStringLiteral("picnic")}},
+                       {QStringLiteral("de prisa"), {QStringLiteral("fast"), QStringLiteral("quickly")}},
+                       {QStringLiteral("deprisa"), {QStringLiteral("quickly")}},
+                       {QStringLiteral("por ciento"), {QStringLiteral("percent")}}};
+        QStringList details;
+        QCOMPARE(dropWordsWrittenApart(rows, details), 1);
+        QCOMPARE(row(rows, QStringLiteral("pic nic")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(rows.size(), 4);
     }
 
     void leavesOutMisspeltSpanishWords()
