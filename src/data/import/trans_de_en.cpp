@@ -988,28 +988,28 @@ void putNumeralFirst(QVector<const Candidate *> &list)
 }
 
 // Puts the German noun of the English word's main entry as a noun first
-// where the ranking chose a verb for a word that has no main entry as a
-// verb and that the dictionary uses far more often otherwise than as a verb
-// ("Hafen {m} | Häfen {pl} | ... :: harbour | harbours | ..." before "hegen;
-// haben :: to harbour sth." for "harbour", "Fußboden" before "besiegen" for
-// "floor"): the noun is what the word means first, the verb a use of it.
-// `uses` tells how the English sides use the word (englishWordUsesInTrans);
-// it must serve three times more often otherwise than as a verb. The noun's
-// line is the word's main entry among the lines giving it as a noun (see
+// where the ranking chose a verb for a word that the dictionary uses far
+// more often otherwise than as a verb ("Hafen {m} | Häfen {pl} | ... ::
+// harbour | harbours | ..." before "hegen; haben :: to harbour sth." for
+// "harbour", "Fußboden" before "besiegen" for "floor"): the noun is what
+// the word means first, the verb a use of it. `uses` tells how the English
+// sides use the word (englishWordUsesInTrans): three times more often
+// otherwise than as a verb, ten times where the word has a main entry as a
+// verb too ("Pumpe" before "pumpen" for "pump"). The noun's line is the
+// word's main entry among the lines giving it as a noun (see
 // markEnglishMainEntry), with no note, tag or obsolete word. Judged against
-// the rows it changed, a verb that heads the word's own main entry as a verb
-// ("reisen" for "travel", "brauchen" for "need") as often named the word's
-// first sense as not, and a smaller lead of other uses ("start", "decline")
-// put side senses first.
+// the rows it changed, a smaller lead over a verb's main entry ("reisen" for
+// "travel", "brauchen" for "need") as often put a side sense first as it
+// moved one back, and so did a lead below three times over other verbs
+// ("start", "decline").
 void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const EnglishWordUses &uses)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb || list.first()->noun)
         return;
-    if (uses.other < 3 * std::max(1, uses.verb))
-        return;
-    if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *candidate) {
-            return candidate->englishVerb && candidate->englishMainEntry;
-        }))
+    const bool verbMainEntry = std::any_of(list.cbegin(), list.cend(), [](const Candidate *candidate) {
+        return candidate->englishVerb && candidate->englishMainEntry;
+    });
+    if (uses.other < (verbMainEntry ? 10 : 3) * std::max(1, uses.verb))
         return;
     const auto noun = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted

@@ -790,6 +790,40 @@ private Q_SLOTS:
                 != QStringLiteral("Hafen"));
     }
 
+    // "pump" has main entries as a noun ("Pumpe", with its compounds) and as
+    // a verb ("pumpen", with its forms): the noun comes first only where the
+    // list uses the word ten times as often otherwise, as the lines of five
+    // more pumps make it (20 to 2), and not with 15 to 2.
+    void wantsALargerLeadOverAVerbsMainEntry()
+    {
+        const QByteArray lines =
+            "Pumpe {f} | Pumpen {pl} | Blutpumpe {f} [med.] |  Blutpumpen {pl} | Einkurbelpumpe {f} | "
+            "Flüssigkeitsringpumpe {f}; Wasserringpumpe {f}; Flüssigkeitsringvakuumpumpe {f}; "
+            "Flüssigkeitsringverdichter {m} | Hubverdrängerpumpe {f}; Hubkolbenpumpe {f}; Kolbenpumpe {f} | "
+            "Hydraulikpumpe {f} |  Hydraulikpumpen {pl} | Luftpumpe {f} |  Luftpumpen {pl} | Luftpumpe für "
+            "Einspritzung | Molekularluftpumpe {f}; Molekularpumpe {f} | Verdrängerpumpe {f} | Verstärkerpumpe {f}; "
+            "Druckerhöhungspumpe {f} | Wasserpumpe {f} |  Wasserpumpen {pl} | Würgelpumpe {f} | Zweikurbelpumpe {f} "
+            ":: pump | pumps | blood pump | blood pumps | single-throw pump | liquid-ring pump | lift pump | "
+            "hydraulic pump | hydraulic pumps | air pump | air pumps | air injection pump | molecular air pump; "
+            "molecular pump | positive-displacement pump | booster pump | water pump | water pumps | semi-rotary hand "
+            "pump | double-throw pump\n"
+            "etw. (in etw./aus etw.) pumpen {vt} | pumpend | gepumpt | pumpt | pumpte | Wasser aus dem Keller pumpen "
+            ":: to pump sth. (into/out of sth.) | pumping | pumped | pumps | pumped | to pump water out of the "
+            "cellar\n"
+            "pumpen {vi} :: to pump\n";
+        const QByteArray pumps =
+            "Abgabepumpe {f} | Abgabepumpen {pl} :: discharge pump | discharge pumps\n"
+            "Absaugpumpe {f} | Absaugpumpen {pl} :: exhaust pump | exhaust pumps\n"
+            "Abwasserpumpe {f} | Abwasserpumpen {pl} :: wastewater pump | wastewater pumps\n"
+            "Ansaugpumpe {f} | Ansaugpumpen {pl} :: suction pump | suction pumps\n"
+            "Bilgenpumpe {f} [naut.] | Bilgenpumpen {pl} :: bilge pump | bilge pumps\n";
+        const QStringList core{QStringLiteral("pump")};
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("pump")).value(0),
+                 QStringLiteral("pumpen"));
+        QCOMPARE(germanSourcesFromTrans(lines + pumps, core).englishToGerman.value(QStringLiteral("pump")).value(0),
+                 QStringLiteral("Pumpe"));
+    }
+
     // The first line "sein" heads with more sections is the verb's, a
     // homograph of the pronoun: it says nothing of the pronoun's main sense,
     // so "sein" keeps first place for "his" before "dessen", whose own entry
