@@ -2,6 +2,7 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/edit_distance.h"
+#include "data/import/english_word_uses.h"
 #include "data/import/input_file.h"
 #include "data/import/markup_cleaning.h"
 #include "data/import/spanish_repairs.h"
@@ -984,6 +985,38 @@ void putNumeralFirst(QVector<const Candidate *> &list)
     });
     if (numeral != list.end())
         std::rotate(list.begin(), numeral, numeral + 1);
+}
+
+// Puts the German noun of the English word's main entry as a noun first
+// where the ranking chose a verb for a word that the dictionary uses far
+// more often otherwise than as a verb ("Hafen {m} | Häfen {pl} | ... ::
+// harbour | harbours | ..." before "hegen; haben :: to harbour sth." for
+// "harbour", "Fußboden" before "besiegen" for "floor"): the noun is what
+// the word means first, the verb a use of it. `uses` tells how the English
+// sides use the word (englishWordUsesInTrans): three times more often
+// otherwise than as a verb, ten times where the word has a main entry as a
+// verb too ("Pumpe" before "pumpen" for "pump"). The noun's line is the
+// word's main entry among the lines giving it as a noun (see
+// markEnglishMainEntry), with no note, tag or obsolete word. Judged against
+// the rows it changed, a smaller lead over a verb's main entry ("reisen" for
+// "travel", "brauchen" for "need") as often put a side sense first as it
+// moved one back, and so did a lead below three times over other verbs
+// ("start", "decline").
+void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const EnglishWordUses &uses)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb || list.first()->noun)
+        return;
+    const bool verbMainEntry = std::any_of(list.cbegin(), list.cend(), [](const Candidate *candidate) {
+        return candidate->englishVerb && candidate->englishMainEntry;
+    });
+    if (uses.other < (verbMainEntry ? 10 : 3) * std::max(1, uses.verb))
+        return;
+    const auto noun = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted
+               && !isSpecial(*candidate) && !candidate->fringe;
+    });
+    if (noun != list.end())
+        std::rotate(list.begin(), noun, noun + 1);
 }
 
 // Whether an English word names a woman: "female singer", "Englishwoman",
@@ -2238,6 +2271,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (candidate.germanFirst && candidate.sections > 1 && !ownEntryOfGerman.contains(candidate.german))
             ownEntryOfGerman.insert(candidate.german, &candidate);
     }
+    // How the dictionary uses each core word, as a verb or otherwise (see
+    // putNounMainEntryBeforeSideVerb).
+    const QHash<QString, EnglishWordUses> englishUses =
+        englishWordUsesInTrans(text, QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd()));
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -2248,6 +2285,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
+        putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });

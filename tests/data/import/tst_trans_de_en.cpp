@@ -2,6 +2,7 @@
 // and the dictd dictionaries where the list is not installed. The lines are
 // copied from the list.
 
+#include "data/import/english_word_uses.h"
 #include "data/import/everyday_supplement.h"
 #include "data/import/freedict_import.h"
 #include "data/import/german_core.h"
@@ -44,6 +45,13 @@ const char kDogAndTake[] =
     ":: to take sth. {took; taken} | taking | taken | you take | he/she takes | I/he/she took | he/she has/had "
     "taken | I/he/she would take | take! | to take sth. from sb. | to take sb. by the hand; to hold sb. by the "
     "hand\n";
+
+const char kHarbour[] =
+    "(schützende) Hafenbucht {f}; Hafen {m} | Hafenbuchten {pl}; Häfen {pl} | Militärhafen {m} [mil.] |  "
+    "Militärhäfen {pl} | Schleusenhafen {m}; Fluthafen {m} |  Schleusenhäfen {pl}; Fluthäfen {pl} :: harbour [Br.]; "
+    "harbor [Am.] | harbours; harbors | military harbour | military harbours | tidal harbour [Br.]; tidal harbor "
+    "[Am.]; wet dock complex | tidal harbours; tidal harbors; wet dock complexes\n"
+    "etw. hegen; etw. haben {vt} (z. B. Gedanken) :: to harbour sth. [Br.]; to harbor sth [eAm.] (e.g. thoughts)\n";
 
 QStringList texts(const QVector<TransSynonym> &synonyms)
 {
@@ -746,6 +754,74 @@ private Q_SLOTS:
         const QStringList german = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("sign"));
         QCOMPARE(german.value(0), QStringLiteral("Zeichen"));
         QVERIFY(german.contains(QStringLiteral("Anzeichen")));
+    }
+
+    // The English sides use "harbour" as a noun three times ("harbour",
+    // "military harbour", "tidal harbour") and as a verb once ("to harbour
+    // sth."), in a sentence twice more, which does not count.
+    void countsHowTheEnglishSidesUseAWord()
+    {
+        const QByteArray lines = QByteArray(kHarbour) +
+            "Klang {m} | Ich höre einen Hafen. :: sound | I hear a harbour.\n"
+            "Ankunft {f} im Hafen | Wir harbour sie nicht. :: arrival in harbour (of a ship) | We do not harbour them.\n";
+        const QHash<QString, EnglishWordUses> uses =
+            englishWordUsesInTrans(lines, {QStringLiteral("harbour"), QStringLiteral("thoughts")});
+        QCOMPARE(uses.value(QStringLiteral("harbour")).verb, 1);
+        QCOMPARE(uses.value(QStringLiteral("harbour")).other, 4);  // the three, and "arrival in harbour"
+        QVERIFY(!uses.contains(QStringLiteral("thoughts")));  // only in a note
+    }
+
+    // "harbour" has its main entry as a noun ("Hafen", with its plurals and
+    // compounds) and none as a verb, and the list uses it three times as
+    // often as a noun: the noun comes before the verbs of a bare line. One
+    // more line giving it as a verb leaves the lead too small, and the
+    // ranking's verb stays first.
+    void putsANounMainEntryBeforeASideVerb()
+    {
+        const QStringList core{QStringLiteral("harbour")};
+        const QStringList german =
+            germanSourcesFromTrans(QByteArray(kHarbour), core).englishToGerman.value(QStringLiteral("harbour"));
+        QCOMPARE(german.value(0), QStringLiteral("Hafen"));
+        QVERIFY(german.contains(QStringLiteral("hegen")));
+        const QByteArray moreVerbs = QByteArray(kHarbour) +
+            "beherbergen; Unterschlupf gewähren {vt} | beherbergend | beherbergt :: to harbor [Am.]; to harbour | "
+            "harboring; harbouring | harbored; harboured\n";
+        QVERIFY(germanSourcesFromTrans(moreVerbs, core).englishToGerman.value(QStringLiteral("harbour")).value(0)
+                != QStringLiteral("Hafen"));
+    }
+
+    // "pump" has main entries as a noun ("Pumpe", with its compounds) and as
+    // a verb ("pumpen", with its forms): the noun comes first only where the
+    // list uses the word ten times as often otherwise, as the lines of five
+    // more pumps make it (20 to 2), and not with 15 to 2.
+    void wantsALargerLeadOverAVerbsMainEntry()
+    {
+        const QByteArray lines =
+            "Pumpe {f} | Pumpen {pl} | Blutpumpe {f} [med.] |  Blutpumpen {pl} | Einkurbelpumpe {f} | "
+            "Flüssigkeitsringpumpe {f}; Wasserringpumpe {f}; Flüssigkeitsringvakuumpumpe {f}; "
+            "Flüssigkeitsringverdichter {m} | Hubverdrängerpumpe {f}; Hubkolbenpumpe {f}; Kolbenpumpe {f} | "
+            "Hydraulikpumpe {f} |  Hydraulikpumpen {pl} | Luftpumpe {f} |  Luftpumpen {pl} | Luftpumpe für "
+            "Einspritzung | Molekularluftpumpe {f}; Molekularpumpe {f} | Verdrängerpumpe {f} | Verstärkerpumpe {f}; "
+            "Druckerhöhungspumpe {f} | Wasserpumpe {f} |  Wasserpumpen {pl} | Würgelpumpe {f} | Zweikurbelpumpe {f} "
+            ":: pump | pumps | blood pump | blood pumps | single-throw pump | liquid-ring pump | lift pump | "
+            "hydraulic pump | hydraulic pumps | air pump | air pumps | air injection pump | molecular air pump; "
+            "molecular pump | positive-displacement pump | booster pump | water pump | water pumps | semi-rotary hand "
+            "pump | double-throw pump\n"
+            "etw. (in etw./aus etw.) pumpen {vt} | pumpend | gepumpt | pumpt | pumpte | Wasser aus dem Keller pumpen "
+            ":: to pump sth. (into/out of sth.) | pumping | pumped | pumps | pumped | to pump water out of the "
+            "cellar\n"
+            "pumpen {vi} :: to pump\n";
+        const QByteArray pumps =
+            "Abgabepumpe {f} | Abgabepumpen {pl} :: discharge pump | discharge pumps\n"
+            "Absaugpumpe {f} | Absaugpumpen {pl} :: exhaust pump | exhaust pumps\n"
+            "Abwasserpumpe {f} | Abwasserpumpen {pl} :: wastewater pump | wastewater pumps\n"
+            "Ansaugpumpe {f} | Ansaugpumpen {pl} :: suction pump | suction pumps\n"
+            "Bilgenpumpe {f} [naut.] | Bilgenpumpen {pl} :: bilge pump | bilge pumps\n";
+        const QStringList core{QStringLiteral("pump")};
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("pump")).value(0),
+                 QStringLiteral("pumpen"));
+        QCOMPARE(germanSourcesFromTrans(lines + pumps, core).englishToGerman.value(QStringLiteral("pump")).value(0),
+                 QStringLiteral("Pumpe"));
     }
 
     // The first line "sein" heads with more sections is the verb's, a
