@@ -1606,6 +1606,24 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
            && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
 }
 
+// Whether an English token joins a word and an article by a slash
+// ("satellite/a", "fire/the", "togetherness/kinship/a"): the article opens
+// another phrase after the slash. Articles joined ("a/the") alternate the
+// article alone.
+bool opensPhraseAlternative(QStringView token)
+{
+    static const QStringList articles{QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
+    const qsizetype slash = token.indexOf(u'/');
+    if (slash <= 0 || slash == token.size() - 1)
+        return false;
+    const QList<QStringView> parts = token.split(u'/');
+    const auto isArticle = [](QStringView word) {
+        return std::any_of(articles.cbegin(), articles.cend(),
+                           [word](const QString &article) { return word.compare(article, Qt::CaseInsensitive) == 0; });
+    };
+    return !isArticle(parts.first()) && std::any_of(parts.cbegin() + 1, parts.cend(), isArticle);
+}
+
 // Whether an English word opens a noun phrase, so that a "to" before it is
 // a preposition.
 bool startsNounPhrase(const QString &word)
@@ -1764,6 +1782,14 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
         }
         if (token == u"<>")
             continue;
+        if (english && opensPhraseAlternative(token)) {
+            // "to launch a satellite/a rocket": the alternative is a phrase
+            // of its own that runs on, and cutting the slash's word alone
+            // would glue the two ("launch a satellite rocket"). The first
+            // phrase ends at the slash.
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            break;
+        }
         kept.append(token.toString());
     }
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no

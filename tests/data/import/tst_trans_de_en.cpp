@@ -126,6 +126,12 @@ private Q_SLOTS:
         row("a word to compare after a tilde", "Dockarbeiter {m} ~Stauer", false, "Dockarbeiter");
         row("spelling variants glued by a slash", "colour [Br.]/color [Am.] palette/range/scale", true,
             "colour palette");
+        // "starten {vt} ... :: to launch a satellite/a rocket": a phrase
+        // after the slash ends the first one; articles alternating alone stay.
+        row("a phrase after a word's slash", "to launch a satellite/a rocket", true, "launch a satellite");
+        row("a phrase after a slash, then more", "to give sb. the cold shoulder/the go-by/the brush-off [coll.]", true,
+            "give the cold shoulder");
+        row("articles alternating", "driver of a/the vehicle", true, "driver of a vehicle");
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
