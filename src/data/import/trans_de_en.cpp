@@ -1281,6 +1281,26 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
         std::rotate(list.begin(), adjective, adjective + 1);
 }
 
+// Puts the single words that a German word's clear main entry gives after
+// its first English word right after it where that first word is a phrase
+// ("etw. verbessern; besser machen {vt} | ... :: to make sth. better; to
+// better sth.; to improve sth.; ..."): they name the same main sense in a
+// word, and as later synonyms they would otherwise follow the first words of
+// every other line, whose side senses ("to pull up", "to hone") fill the row
+// before them.
+void putMainEntryWordsAfterItsPhrase(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->clearMainEntry
+        || !list.first()->english.contains(u' '))
+        return;
+    const int line = list.first()->line;
+    std::stable_partition(list.begin() + 1, list.end(), [line](const Candidate *candidate) {
+        return !candidate->first && candidate->line == line && !candidate->english.contains(u' ')
+               && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->englishDated;
+    });
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -1302,7 +1322,9 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // line it heads (putHeadedAdjectiveLineFirst), and so a verb's
 // (putOwnVerbEntryFirst), an
 // adjective's line before its adverb's (putAdjectiveBeforeAdverb), then the
-// German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst).
+// German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst);
+// a main entry's single words follow its phrase
+// (putMainEntryWordsAfterItsPhrase).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -1351,6 +1373,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
         putPlainWordBeforeItsKind(list);
+        putMainEntryWordsAfterItsPhrase(list);
     }
 }
 

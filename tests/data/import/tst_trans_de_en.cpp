@@ -1154,6 +1154,32 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void putsTheMainEntrysWordsAfterItsPhrase()
+    {
+        // "make better" heads the main entry of "verbessern"; "better" and
+        // "improve", later synonyms there, name its main sense in a word and
+        // come before the first words of the verb's other lines.
+        const QByteArray text =
+            "etw. verbessern; besser machen {vt} | verbessernd; besser machend | verbessert; besser gemacht | die"
+            " Arbeitsbedingungen verbessern | seine Chancen auf den Meisterschaftstitel verbessern | seine Gedäch"
+            "tnisleistung verbessern | verbessertes Service; besseres Serviceangebot | Das macht die Sache auch n"
+            "icht besser.; Das ist keine Verbesserung. | Das macht die Lage (auch) nicht besser. :: to make sth. "
+            "better; to better sth.; to improve sth.; to enhance sth.; to ameliorate sth. [formal]; to meliorate "
+            "sth. [formal] | making better; bettering; improving; enhancing; ameliorating; meliorating | made bet"
+            "ter; betterred; improved; enhanced; ameliorated; meliorated | to better the working conditions | to "
+            "better your chances of winning the championship | to improve; to enhance your memory capacity | impr"
+            "oved service; enhanced service | That doesn’t make things better. | That doesn’t ameliorate the situ"
+            "ation.\n"
+            "verbessern {vt} | verbessernd | verbessert | verbessert | verbesserte :: to rectify | rectifying | "
+            "rectified | rectifies | rectified\n"
+            "verbessern {vt} | verbessernd | verbessert :: to pull up | pulling up | pulled up\n";
+        const QStringList core{QStringLiteral("better"), QStringLiteral("improve"), QStringLiteral("rectify")};
+        const QStringList english =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("verbessern"));
+        QCOMPARE(english.mid(0, 3),
+                 (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
+    }
+
     void keepsAColloquialWordFromTheFirstPlace()
     {
         // "in addition" has seven German words, "überdies" the last of them,
