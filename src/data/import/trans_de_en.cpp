@@ -1314,6 +1314,26 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
         std::rotate(list.begin(), adjective, adjective + 1);
 }
 
+// Puts the single words that a German word's clear main entry gives after
+// its first English word right after it where that first word is a phrase
+// ("etw. verbessern; besser machen {vt} | ... :: to make sth. better; to
+// better sth.; to improve sth.; ..."): they name the same main sense in a
+// word, and as later synonyms they would otherwise follow the first words of
+// every other line, whose side senses ("to pull up", "to hone") fill the row
+// before them.
+void putMainEntryWordsAfterItsPhrase(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->clearMainEntry
+        || !list.first()->english.contains(u' '))
+        return;
+    const int line = list.first()->line;
+    std::stable_partition(list.begin() + 1, list.end(), [line](const Candidate *candidate) {
+        return !candidate->first && candidate->line == line && !candidate->english.contains(u' ')
+               && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->englishDated;
+    });
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -1335,7 +1355,9 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // line it heads (putHeadedAdjectiveLineFirst), and so a verb's
 // (putOwnVerbEntryFirst), an
 // adjective's line before its adverb's (putAdjectiveBeforeAdverb), then the
-// German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst).
+// German word's cognate (putCognateFirst, putLaterSynonymsCognateFirst);
+// a main entry's single words follow its phrase
+// (putMainEntryWordsAfterItsPhrase).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -1384,6 +1406,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
         putPlainWordBeforeItsKind(list);
+        putMainEntryWordsAfterItsPhrase(list);
     }
 }
 
@@ -1639,6 +1662,24 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
            && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
 }
 
+// Whether an English token joins a word and an article by a slash
+// ("satellite/a", "fire/the", "togetherness/kinship/a"): the article opens
+// another phrase after the slash. Articles joined ("a/the") alternate the
+// article alone.
+bool opensPhraseAlternative(QStringView token)
+{
+    static const QStringList articles{QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
+    const qsizetype slash = token.indexOf(u'/');
+    if (slash <= 0 || slash == token.size() - 1)
+        return false;
+    const QList<QStringView> parts = token.split(u'/');
+    const auto isArticle = [](QStringView word) {
+        return std::any_of(articles.cbegin(), articles.cend(),
+                           [word](const QString &article) { return word.compare(article, Qt::CaseInsensitive) == 0; });
+    };
+    return !isArticle(parts.first()) && std::any_of(parts.cbegin() + 1, parts.cend(), isArticle);
+}
+
 // Whether an English word opens a noun phrase, so that a "to" before it is
 // a preposition.
 bool startsNounPhrase(const QString &word)
@@ -1797,6 +1838,14 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
         }
         if (token == u"<>")
             continue;
+        if (english && opensPhraseAlternative(token)) {
+            // "to launch a satellite/a rocket": the alternative is a phrase
+            // of its own that runs on, and cutting the slash's word alone
+            // would glue the two ("launch a satellite rocket"). The first
+            // phrase ends at the slash.
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            break;
+        }
         kept.append(token.toString());
     }
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
@@ -1868,6 +1917,22 @@ TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german)
             return synonym;
     }
     return {};
+}
+
+// Whether the English word that a line spells like its German one is an
+// English word: one of the word list's, where a list is given, or one that
+// more lines than its own give on their English side (`lines`, as counted by
+// countTransWords). Some lines copy a German name to their English side
+// ("Narziss {m} :: narcissist; narcissus; narziss", "Lagune {f} [geol.] |
+// Lagunen {pl} :: lagoon; laguna; lagune | ..."); the word list lacks such copies, and borrowed words that only
+// their own line gives ("bratwurst") are no great loss to a row that keeps
+// the line's first word.
+bool isEnglishLookAlike(const QString &word, const QSet<QString> &englishWords, const WordFrequencies &lines)
+{
+    if (englishWords.isEmpty())
+        return true;
+    const QString lower = word.toLower();
+    return englishWords.contains(lower) || lines.value(lower) > 1;
 }
 
 // Calls `onSide` with the English side of each entry of trans-de-en's text
@@ -1956,7 +2021,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
 }
 
-GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts)
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
+                                     const QSet<QString> &englishWords)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, QStringList> coreByLower;
@@ -2440,7 +2506,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
             const TransSynonym same =
                 sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
-            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
+            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower())
+                || !isEnglishLookAlike(same.text, englishWords, sources.englishFrequencies))
                 continue;
             mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
                                on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,

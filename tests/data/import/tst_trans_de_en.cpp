@@ -134,6 +134,12 @@ private Q_SLOTS:
         row("a word to compare after a tilde", "Dockarbeiter {m} ~Stauer", false, "Dockarbeiter");
         row("spelling variants glued by a slash", "colour [Br.]/color [Am.] palette/range/scale", true,
             "colour palette");
+        // "starten {vt} ... :: to launch a satellite/a rocket": a phrase
+        // after the slash ends the first one; articles alternating alone stay.
+        row("a phrase after a word's slash", "to launch a satellite/a rocket", true, "launch a satellite");
+        row("a phrase after a slash, then more", "to give sb. the cold shoulder/the go-by/the brush-off [coll.]", true,
+            "give the cold shoulder");
+        row("articles alternating", "driver of a/the vehicle", true, "driver of a vehicle");
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
@@ -1224,6 +1230,32 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void putsTheMainEntrysWordsAfterItsPhrase()
+    {
+        // "make better" heads the main entry of "verbessern"; "better" and
+        // "improve", later synonyms there, name its main sense in a word and
+        // come before the first words of the verb's other lines.
+        const QByteArray text =
+            "etw. verbessern; besser machen {vt} | verbessernd; besser machend | verbessert; besser gemacht | die"
+            " Arbeitsbedingungen verbessern | seine Chancen auf den Meisterschaftstitel verbessern | seine Gedäch"
+            "tnisleistung verbessern | verbessertes Service; besseres Serviceangebot | Das macht die Sache auch n"
+            "icht besser.; Das ist keine Verbesserung. | Das macht die Lage (auch) nicht besser. :: to make sth. "
+            "better; to better sth.; to improve sth.; to enhance sth.; to ameliorate sth. [formal]; to meliorate "
+            "sth. [formal] | making better; bettering; improving; enhancing; ameliorating; meliorating | made bet"
+            "ter; betterred; improved; enhanced; ameliorated; meliorated | to better the working conditions | to "
+            "better your chances of winning the championship | to improve; to enhance your memory capacity | impr"
+            "oved service; enhanced service | That doesn’t make things better. | That doesn’t ameliorate the situ"
+            "ation.\n"
+            "verbessern {vt} | verbessernd | verbessert | verbessert | verbesserte :: to rectify | rectifying | "
+            "rectified | rectifies | rectified\n"
+            "verbessern {vt} | verbessernd | verbessert :: to pull up | pulling up | pulled up\n";
+        const QStringList core{QStringLiteral("better"), QStringLiteral("improve"), QStringLiteral("rectify")};
+        const QStringList english =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("verbessern"));
+        QCOMPARE(english.mid(0, 3),
+                 (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
+    }
+
     void keepsAColloquialWordFromTheFirstPlace()
     {
         // "in addition" has seven German words, "überdies" the last of them,
@@ -1271,6 +1303,32 @@ private Q_SLOTS:
         // body part does not go before the line's first word.
         const QStringList coxa = sources.germanToEnglish.value(QStringLiteral("Coxa"));
         QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
+    }
+
+    void keepsOnlyAnEnglishWordSpeltLikeTheGermanOne()
+    {
+        // With an English word list, the look-alike must be one of its words
+        // or stand on the English side of another line: "narziss" is the
+        // German name copied, "coxa" another line gives too.
+        const QByteArray text =
+            "Notebook {n}; Laptop {m}; Klapprechner {m}; Schlepptop {m} [humor.] [comp.] | Notebooks {pl}; "
+            "Laptops {pl}; Klapprechner {pl} :: notebook computer/PC; laptop computer/PC; notebook; laptop | "
+            "notebook computers/PCs; notebooks; laptops\n"
+            "Narziss {m} :: narcissist; narcissus; narziss\n"
+            "Hüfte {f}; Coxa {f} [anat.] | Hüften {pl} | schnappende Hüfte | mit wiegenden "
+            "Hüften :: hip; haunch; coxa | hips | snapping hip | with hips swaying\n"
+            "Coxa valga {f} [med.] :: coxa valga\n";
+        const QStringList core{QStringLiteral("notebook"), QStringLiteral("narcissist"), QStringLiteral("hip")};
+        const QSet<QString> englishWords{QStringLiteral("laptop"), QStringLiteral("notebook"), QStringLiteral("hip")};
+        const GermanSources sources = germanSourcesFromTrans(text, core, countTransWords(text), englishWords);
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("Laptop")).contains(QStringLiteral("laptop")));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Narziss")), QStringList{QStringLiteral("narcissist")});
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Coxa")),
+                 (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
+        // Without a list every look-alike stays, as before.
+        QVERIFY(germanSourcesFromTrans(text, core)
+                    .germanToEnglish.value(QStringLiteral("Narziss"))
+                    .contains(QStringLiteral("narziss")));
     }
 
     void keepsACoreWordWhoseOwnRowIsFull()
