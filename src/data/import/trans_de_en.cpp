@@ -1919,22 +1919,6 @@ TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german)
     return {};
 }
 
-// Whether the English word that a line spells like its German one is an
-// English word: one of the word list's, where a list is given, or one that
-// more lines than its own give on their English side (`lines`, as counted by
-// countTransWords). Some lines copy a German name to their English side
-// ("Narziss {m} :: narcissist; narcissus; narziss", "Lagune {f} [geol.] |
-// Lagunen {pl} :: lagoon; laguna; lagune | ..."); the word list lacks such copies, and borrowed words that only
-// their own line gives ("bratwurst") are no great loss to a row that keeps
-// the line's first word.
-bool isEnglishLookAlike(const QString &word, const QSet<QString> &englishWords, const WordFrequencies &lines)
-{
-    if (englishWords.isEmpty())
-        return true;
-    const QString lower = word.toLower();
-    return englishWords.contains(lower) || lines.value(lower) > 1;
-}
-
 // Calls `onSide` with the English side of each entry of trans-de-en's text
 // (what follows its "::"), as bytes; comment lines and lines without a
 // separator are passed over. A scan of the whole file for words or phrases
@@ -2021,8 +2005,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
 }
 
-GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
-                                     const QSet<QString> &englishWords)
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, QStringList> coreByLower;
@@ -2506,8 +2489,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
             const TransSynonym same =
                 sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
-            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower())
-                || !isEnglishLookAlike(same.text, englishWords, sources.englishFrequencies))
+            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
                 continue;
             mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
                                on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,

@@ -131,14 +131,7 @@ struct TransWordCounts
 TransWordCounts countTransWords(const QByteArray &text);
 
 // germanSourcesFromTrans with the counts of countTransWords(text) given.
-// `englishWords` (lowercased, empty where no English word list is installed)
-// vets the English word a line spells like its German one ("laptop" for
-// "Laptop"): it joins the German row only where the list has it or another
-// line gives it on its English side too. A line that copies a German name
-// to its English side ("Narziss {m} :: narcissist; narcissus; narziss")
-// gives no English word.
-GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
-                                     const QSet<QString> &englishWords = {});
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts);
 
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.

@@ -1305,32 +1305,6 @@ private Q_SLOTS:
         QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
     }
 
-    void keepsOnlyAnEnglishWordSpeltLikeTheGermanOne()
-    {
-        // With an English word list, the look-alike must be one of its words
-        // or stand on the English side of another line: "narziss" is the
-        // German name copied, "coxa" another line gives too.
-        const QByteArray text =
-            "Notebook {n}; Laptop {m}; Klapprechner {m}; Schlepptop {m} [humor.] [comp.] | Notebooks {pl}; "
-            "Laptops {pl}; Klapprechner {pl} :: notebook computer/PC; laptop computer/PC; notebook; laptop | "
-            "notebook computers/PCs; notebooks; laptops\n"
-            "Narziss {m} :: narcissist; narcissus; narziss\n"
-            "Hüfte {f}; Coxa {f} [anat.] | Hüften {pl} | schnappende Hüfte | mit wiegenden "
-            "Hüften :: hip; haunch; coxa | hips | snapping hip | with hips swaying\n"
-            "Coxa valga {f} [med.] :: coxa valga\n";
-        const QStringList core{QStringLiteral("notebook"), QStringLiteral("narcissist"), QStringLiteral("hip")};
-        const QSet<QString> englishWords{QStringLiteral("laptop"), QStringLiteral("notebook"), QStringLiteral("hip")};
-        const GermanSources sources = germanSourcesFromTrans(text, core, countTransWords(text), englishWords);
-        QVERIFY(sources.germanToEnglish.value(QStringLiteral("Laptop")).contains(QStringLiteral("laptop")));
-        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Narziss")), QStringList{QStringLiteral("narcissist")});
-        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Coxa")),
-                 (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
-        // Without a list every look-alike stays, as before.
-        QVERIFY(germanSourcesFromTrans(text, core)
-                    .germanToEnglish.value(QStringLiteral("Narziss"))
-                    .contains(QStringLiteral("narziss")));
-    }
-
     void keepsACoreWordWhoseOwnRowIsFull()
     {
         // "commission" has seven general words before the banking sense, so
