@@ -13,7 +13,7 @@ shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
   targets=(fuzz_answer_scoring fuzz_text_services fuzz_criteria_search fuzz_word_list fuzz_dictd
-           fuzz_kvtml fuzz_flashcards fuzz_csv_round_trip)
+           fuzz_kvtml fuzz_flashcards fuzz_csv_round_trip fuzz_trans_de_en)
 fi
 
 vorbix_install_missing "${vorbix_packages[@]}" clang-14 libclang-rt-14-dev
