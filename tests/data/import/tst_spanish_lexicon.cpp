@@ -777,6 +777,35 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("razor"), QStringLiteral("penknife")}));
     }
 
+    void putsTheWordThePivotAndApertiumAgreeOnFirst()
+    {
+        // Apertium eng-spa "mediate<vblex> mediar<vblex>", "take# part<vblex>
+        // mediar<vblex>"; spa-eng "mediar<vblex> mediate<vblex>", "mediar<vblex>
+        // take# part<vblex>". spa-deu "mediar: vermitteln"; trans-de-en
+        // "vermitteln; als Vermittler fungieren {vi} :: to mediate; ...". Only "take part" is a learner's word, so
+        // it reaches the row first; the pivot and Apertium's order put
+        // "mediate" before it. Without a link, the row stays as it came.
+        const QVector<LexiconEntry> forward =
+            entries({{"mediate<vblex>", "mediar<vblex>"}, {"take part<vblex>", "mediar<vblex>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"mediar<vblex>", "mediate<vblex>"}, {"mediar<vblex>", "take part<vblex>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("mediar") && english == QLatin1String("mediate") ? 1 : 0;
+        };
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
+        core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("mediate"), QStringLiteral("take part")}));
+        // Apertium listing the linked word after the first leaves the order.
+        const QVector<LexiconEntry> reversed =
+            entries({{"mediar<vblex>", "take part<vblex>"}, {"mediar<vblex>", "mediate<vblex>"}});
+        core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, reversed, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
