@@ -550,6 +550,41 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
     return mended;
 }
 
+int respellWrongAccents(SenseRows &rows, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    static const QString accented = QStringLiteral("áéíóú");
+    static const QString plain = QStringLiteral("aeiou");
+    QSet<QString> headwords;
+    for (const auto &row : std::as_const(rows))
+        headwords.insert(row.first);
+    int respelt = 0;
+    for (auto &row : rows) {
+        const QString &word = row.first;
+        if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLower(); }))
+            continue;
+        qsizetype at = -1;
+        int accents = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (accented.contains(word.at(i))) {
+                at = i;
+                ++accents;
+            }
+        }
+        if (accents != 1 || spelling.contains(word) || known(word))
+            continue;
+        QString bare = word;
+        bare[at] = plain.at(accented.indexOf(word.at(at)));
+        if (headwords.contains(bare) || !(spelling.contains(bare) || known(bare)))
+            continue;
+        details.append(QStringLiteral("spa-eng: headword \"%1\" written \"%2\", without a wrong accent").arg(word, bare));
+        headwords.insert(bare);
+        row.first = bare;
+        ++respelt;
+    }
+    return respelt;
+}
+
 int dropWordsWrittenApart(SenseRows &rows, QStringList &details)
 {
     QSet<QString> headwords;

@@ -987,6 +987,36 @@ private Q_SLOTS:
         QCOMPARE(spanishEnglish.first().first, QStringLiteral("bronco"));
     }
 
+    void writesHeadwordsWithoutAWrongAccent()
+    {
+        // spa-eng "incluído /ˌinkluˈiðo/ including, inclusively"; eng-spa
+        // "cover ... 3. tápa" and "attempt ... 4. carné, carnet" turned
+        // round. Apertium knows "incluido", the word list "tapa" and
+        // "carne"; "período" and "qué" are sound as they stand.
+        const QSet<QString> spelling{QStringLiteral("tapa"), QStringLiteral("carne"), QStringLiteral("período"),
+                                     QStringLiteral("periodo")};
+        const QSet<QString> knownWords{QStringLiteral("incluido"), QStringLiteral("qué"), QStringLiteral("que")};
+        const auto known = [&](const QString &word) { return knownWords.contains(word); };
+        SenseRows rows{{QStringLiteral("incluído"), {QStringLiteral("including"), QStringLiteral("inclusively")}},
+                       {QStringLiteral("tápa"), {QStringLiteral("cover")}},
+                       {QStringLiteral("carné"), {QStringLiteral("attempt")}},
+                       {QStringLiteral("carne"), {QStringLiteral("flesh")}},
+                       {QStringLiteral("período"), {QStringLiteral("period")}},
+                       {QStringLiteral("qué"), {QStringLiteral("what")}},
+                       {QStringLiteral("Tápa"), {QStringLiteral("Tapa")}}};
+        QStringList details;
+        QCOMPARE(respellWrongAccents(rows, spelling, known, details), 2);
+        QStringList headwords;
+        for (const auto &row : std::as_const(rows))
+            headwords.append(row.first);
+        // "carné" keeps its accent: "carne" is a row of another word.
+        QCOMPARE(headwords, (QStringList{QStringLiteral("incluido"), QStringLiteral("tapa"), QStringLiteral("carné"),
+                                         QStringLiteral("carne"), QStringLiteral("período"), QStringLiteral("qué"),
+                                         QStringLiteral("Tápa")}));
+        QCOMPARE(row(rows, QStringLiteral("incluido")),
+                 (QStringList{QStringLiteral("including"), QStringLiteral("inclusively")}));
+    }
+
     void leavesOutSpanishWordsALetterLongOrShort()
     {
         const QSet<QString> spelling{QStringLiteral("temblar"), QStringLiteral("cigarrillo"), QStringLiteral("carne"),
