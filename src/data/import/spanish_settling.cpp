@@ -550,7 +550,7 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
     return mended;
 }
 
-int respellWrongAccents(SenseRows &rows, const QSet<QString> &spelling,
+int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
                         const std::function<bool(const QString &)> &known, QStringList &details)
 {
     static const QString accented = QStringLiteral("áéíóú");
@@ -558,7 +558,7 @@ int respellWrongAccents(SenseRows &rows, const QSet<QString> &spelling,
     QSet<QString> headwords;
     for (const auto &row : std::as_const(rows))
         headwords.insert(row.first);
-    int respelt = 0;
+    QHash<QString, QString> respelling;  // headword as FreeDict wrote it -> without the wrong accent
     for (auto &row : rows) {
         const QString &word = row.first;
         if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLower(); }))
@@ -579,10 +579,19 @@ int respellWrongAccents(SenseRows &rows, const QSet<QString> &spelling,
             continue;
         details.append(QStringLiteral("spa-eng: headword \"%1\" written \"%2\", without a wrong accent").arg(word, bare));
         headwords.insert(bare);
+        respelling.insert(word, bare);
         row.first = bare;
-        ++respelt;
     }
-    return respelt;
+    for (auto &[english, items] : englishSpanish) {
+        QStringList written;
+        for (const QString &item : std::as_const(items)) {
+            const QString spelt = respelling.value(item, item);
+            if (!written.contains(spelt))
+                written.append(spelt);
+        }
+        items = written;
+    }
+    return int(respelling.size());
 }
 
 int dropWordsWrittenApart(SenseRows &rows, QStringList &details)

@@ -137,8 +137,11 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
 // -> "incluido", "tápa" -> "tapa"): FreeDict put the accent on a vowel
 // that never takes it. A headword whose plain form has a row of its own is
 // left alone, as the two rows may be different words ("carné", "carne").
-// Returns how many were written anew; one line each goes to `details`.
-int respellWrongAccents(SenseRows &rows, const QSet<QString> &spelling,
+// The English-Spanish rows (`englishSpanish`) write their items so too,
+// a FreeDict slip the other direction shares ("including: incluído").
+// Returns how many headwords were written anew; one line each goes to
+// `details`.
+int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
                         const std::function<bool(const QString &)> &known, QStringList &details);
 // Leaves out of Spanish-English `rows` those whose headword of two words
 // glues into one of its own translations that has a row of its own ("pic

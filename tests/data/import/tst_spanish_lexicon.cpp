@@ -1004,8 +1004,16 @@ private Q_SLOTS:
                        {QStringLiteral("período"), {QStringLiteral("period")}},
                        {QStringLiteral("qué"), {QStringLiteral("what")}},
                        {QStringLiteral("Tápa"), {QStringLiteral("Tapa")}}};
+        SenseRows englishSpanish{{QStringLiteral("lid"), {QStringLiteral("párpado"), QStringLiteral("tápa")}},
+                                 {QStringLiteral("cover"), {QStringLiteral("tápa"), QStringLiteral("tapa")}},
+                                 {QStringLiteral("attempt"), {QStringLiteral("carné"), QStringLiteral("carnet")}}};
         QStringList details;
-        QCOMPARE(respellWrongAccents(rows, spelling, known, details), 2);
+        QCOMPARE(respellWrongAccents(rows, englishSpanish, spelling, known, details), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("lid")),
+                 (QStringList{QStringLiteral("párpado"), QStringLiteral("tapa")}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("cover")), QStringList{QStringLiteral("tapa")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("attempt")),
+                 (QStringList{QStringLiteral("carné"), QStringLiteral("carnet")}));
         QStringList headwords;
         for (const auto &row : std::as_const(rows))
             headwords.append(row.first);
