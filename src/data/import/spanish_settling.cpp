@@ -469,10 +469,19 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
         }
         if (doubtful.isEmpty() || !confirmed)
             continue;
+        const QStringList sound = kept;
         for (const QString &item : std::as_const(doubtful)) {
             const QString &english = englishHeadwords ? headword : item;
             const QString &spanish = englishHeadwords ? item : headword;
-            if (bothFreedict.contains({english.toLower(), spanish.toLower()})) {
+            // A capitalised English word in a row of a lower-case Spanish
+            // word whose sound items are all lower-case is a proper name or
+            // its adjective ("parte": "Parthian", which is "parto"), no
+            // sense of the common word: both FreeDict dictionaries giving it
+            // is no evidence. Rows of nationalities ("sueco": "Swedish",
+            // "Swede") have capitalised sound items and are left alone.
+            const bool properForCommon = !englishHeadwords && item.at(0).isUpper() && headword.at(0).isLower()
+                && std::none_of(sound.begin(), sound.end(), [](const QString &other) { return other.at(0).isUpper(); });
+            if (!properForCommon && bothFreedict.contains({english.toLower(), spanish.toLower()})) {
                 kept.append(item);
                 continue;
             }
