@@ -155,12 +155,14 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
     } else {
         print(stdout, QStringLiteral("Apertium's lexicons: %1 Spanish-pair rows added, %2 mended, %3 unconfirmed "
                                      "FreeDict translations left out, %4 Spanish headwords with wrong accents "
-                                     "and %5 misspelt Spanish translations or headwords left out")
+                                     "and %5 misspelt Spanish translations or headwords left out, %6 "
+                                     "headwords written without a wrong accent")
                           .arg(r.spanishRowsAdded)
                           .arg(r.spanishRowsMended)
                           .arg(r.spanishItemsDropped)
                           .arg(r.spanishMisspeltDropped)
-                          .arg(r.spanishMisspeltWordsDropped));
+                          .arg(r.spanishMisspeltWordsDropped)
+                          .arg(r.spanishAccentsMended));
     }
     print(stdout, QStringLiteral("Spanish pairs: %1 glued translations left out, as no split of them was sure; "
                                  "%2 senses of compounds cut to their first word left out; %3 translations "

@@ -804,6 +804,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 report.spanishMisspeltWordsDropped +=
                     dropMisspeltSpanish(spanishRows[i], i == 0, spanishSpelling, known, report.details);
             }
+            report.spanishAccentsMended =
+                respellWrongAccents(spanishRows[1], spanishRows[0], spanishSpelling, known, report.details);
         }
         // A word nothing knows beside one the word list holds, a slip of a
         // letter apart, is the other's misspelling ("biscuit, bicuit").

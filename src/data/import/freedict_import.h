@@ -35,6 +35,7 @@ struct FreedictReport
     int spanishItemsDropped = 0;  // FreeDict translations left out of those rows
     int spanishMisspeltDropped = 0;  // spa-eng headwords with wrong accents beside the right spelling
     int spanishMisspeltWordsDropped = 0;  // FreeDict items and spa-eng rows with a misspelt Spanish word
+    int spanishAccentsMended = 0;  // spa-eng headwords written without a wrong accent
     int spanishContradictedDropped = 0;  // Spanish-pair translations that spa-deu and trans-de-en tell against
     QString spanishLinkProblem;  // why no Spanish-pair translation was checked through German; empty when checked
     int everydayRowsSupplemented = 0;  // rows given an everyday word the dictionaries lack

@@ -479,6 +479,39 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
     return kept;
 }
 
+// A Spanish row's candidates come in the order of the English rows that
+// kept the word, so between equally ranked items that order, not the
+// sources', decides the first ("mediar": "take part", kept by the English
+// row, before "mediate"). When the first is no word the German pivot
+// (`linked`) leads to, a later item it does lead to, ranking as high by its
+// sources, that Apertium spa-eng (`apertium`: its English words in order)
+// lists before the first, goes first: two sources agree on it.
+QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                            const QStringList &apertium, const std::function<bool(const QString &)> &linked)
+{
+    if (kept.size() < 2 || linked(kept.first()))
+        return kept;
+    auto rankOf = [&](const QString &item) {
+        for (const auto &[candidate, sources] : candidates) {
+            if (candidate == item)
+                return rank(sources);
+        }
+        return 0;
+    };
+    const qsizetype firstPlace = apertium.indexOf(kept.first());
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        const QString item = kept.at(i);
+        const qsizetype place = apertium.indexOf(item);
+        if (place >= 0 && (firstPlace < 0 || place < firstPlace) && rankOf(item) >= rankOf(kept.first())
+            && linked(item)) {
+            kept.removeAt(i);
+            kept.prepend(item);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Apertium's first translation of an English word is sometimes a side
 // sense ("careless" -> "inadvertido", mostly "unnoticed") that outranks
 // FreeDict's word by Apertium's two lexicons alone, where Apertium lacks
@@ -819,8 +852,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         // Apertium spa-eng's only word goes before a first it does not pair
         // with the word at all ("colegio: college" is "school").
-        const QStringList kept =
-            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish));
+        const QStringList kept = withLinkedFirst(
+            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
+            evidence.englishOf(spanish), linked);
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});

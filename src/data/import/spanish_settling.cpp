@@ -469,10 +469,19 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
         }
         if (doubtful.isEmpty() || !confirmed)
             continue;
+        const QStringList sound = kept;
         for (const QString &item : std::as_const(doubtful)) {
             const QString &english = englishHeadwords ? headword : item;
             const QString &spanish = englishHeadwords ? item : headword;
-            if (bothFreedict.contains({english.toLower(), spanish.toLower()})) {
+            // A capitalised English word in a row of a lower-case Spanish
+            // word whose sound items are all lower-case is a proper name or
+            // its adjective ("parte": "Parthian", which is "parto"), no
+            // sense of the common word: both FreeDict dictionaries giving it
+            // is no evidence. Rows of nationalities ("sueco": "Swedish",
+            // "Swede") have capitalised sound items and are left alone.
+            const bool properForCommon = !englishHeadwords && item.at(0).isUpper() && headword.at(0).isLower()
+                && std::none_of(sound.begin(), sound.end(), [](const QString &other) { return other.at(0).isUpper(); });
+            if (!properForCommon && bothFreedict.contains({english.toLower(), spanish.toLower()})) {
                 kept.append(item);
                 continue;
             }
@@ -548,6 +557,50 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
     }
     rows = std::move(kept);
     return mended;
+}
+
+int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    static const QString accented = QStringLiteral("áéíóú");
+    static const QString plain = QStringLiteral("aeiou");
+    QSet<QString> headwords;
+    for (const auto &row : std::as_const(rows))
+        headwords.insert(row.first);
+    QHash<QString, QString> respelling;  // headword as FreeDict wrote it -> without the wrong accent
+    for (auto &row : rows) {
+        const QString &word = row.first;
+        if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLower(); }))
+            continue;
+        qsizetype at = -1;
+        int accents = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (accented.contains(word.at(i))) {
+                at = i;
+                ++accents;
+            }
+        }
+        if (accents != 1 || spelling.contains(word) || known(word))
+            continue;
+        QString bare = word;
+        bare[at] = plain.at(accented.indexOf(word.at(at)));
+        if (headwords.contains(bare) || !(spelling.contains(bare) || known(bare)))
+            continue;
+        details.append(QStringLiteral("spa-eng: headword \"%1\" written \"%2\", without a wrong accent").arg(word, bare));
+        headwords.insert(bare);
+        respelling.insert(word, bare);
+        row.first = bare;
+    }
+    for (auto &[english, items] : englishSpanish) {
+        QStringList written;
+        for (const QString &item : std::as_const(items)) {
+            const QString spelt = respelling.value(item, item);
+            if (!written.contains(spelt))
+                written.append(spelt);
+        }
+        items = written;
+    }
+    return int(respelling.size());
 }
 
 int dropWordsWrittenApart(SenseRows &rows, QStringList &details)

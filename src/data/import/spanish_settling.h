@@ -131,6 +131,18 @@ int vetThroughGerman(SenseRows &rows, bool englishHeadwords, const GermanPivot &
 // `details`.
 int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details);
 
+// Writes without its accent a Spanish headword of `rows` (Spanish-English)
+// holding one acute accent that neither the word list `spelling` nor
+// `known` holds, where one of them holds the word without it ("incluído"
+// -> "incluido", "tápa" -> "tapa"): FreeDict put the accent on a vowel
+// that never takes it. A headword whose plain form has a row of its own is
+// left alone, as the two rows may be different words ("carné", "carne").
+// The English-Spanish rows (`englishSpanish`) write their items so too,
+// a FreeDict slip the other direction shares ("including: incluído").
+// Returns how many headwords were written anew; one line each goes to
+// `details`.
+int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details);
 // Leaves out of Spanish-English `rows` those whose headword of two words
 // glues into one of its own translations that has a row of its own ("pic
 // nic: picnic" beside "picnic: picnic"): a loanword written apart.

@@ -21,20 +21,23 @@ const QList<QByteArray> kSpanishGerman{
     "olla /ˈoʎa/ <n, f>\n1. Topf <n, m>\n2. Kochtopf <n, m>\n",
     "antebrazo /ˌanteβɾˈaθo/ <n, m>\nUnterarm <n, m>\n",
     "cierto, cierta /θjˈeɾto/ /θjˈeɾta/ <adj>\n1. sicher\n2. wahr\n3. gewiss\n",
-    "aves /ˈaβes/ <n, f, pl>\nGeflügel <n, n>\n"};
+    "aves /ˈaβes/ <n, f, pl>\nGeflügel <n, n>\n",
+    "parte /pˈaɾte/ <n, f>\nAnteil <n, m>\n"};
 const QByteArray kSpanishTrans(
     "Topf {m} | Töpfe {pl} :: pot | pots\n"
     "Unterarm {m}; Vorderarm {m} [anat.] | Unterarme {pl}; Vorderarme {pl} :: forearm | forearms\n"
     "wahr {adj} (der Wahrheit entsprechend) | eine wahre Geschichte :: true (in accordance with fact) | a true "
     "story\n"
-    "Geflügel {n} [agr.] | Hausgeflügel {n} :: (domestic) fowl; poultry | domestic fowl\n");
+    "Geflügel {n} [agr.] | Hausgeflügel {n} :: (domestic) fowl; poultry | domestic fowl\n"
+    "Anteil {m} (an) | Anteile {pl} :: share (in) | shares\n");
 
 GermanPivot spanishPivot(const QString &directory)
 {
     vorbix::testing::writeDictionary(directory + QStringLiteral("/freedict-spa-deu"), kSpanishGerman);
     return GermanPivot::read(directory, QStringLiteral("spa-deu"), kSpanishTrans,
                              {QStringLiteral("olla"), QStringLiteral("antebrazo"), QStringLiteral("cierto"),
-                              QStringLiteral("cierta"), QStringLiteral("corro"), QStringLiteral("aves")});
+                              QStringLiteral("cierta"), QStringLiteral("corro"), QStringLiteral("aves"),
+                              QStringLiteral("parte")});
 }
 
 } // namespace
@@ -314,6 +317,20 @@ private Q_SLOTS:
                                   birdsBoth, details), 0);
         QCOMPARE(birds.first().second, (QStringList{QStringLiteral("fowl"), QStringLiteral("poultry"),
                                                     QStringLiteral("birds")}));
+
+        // spa-eng "parte: part, share, Parthian, piece", eng-spa giving
+        // "Parthian: parte" and "piece: parte" back: both dictionaries are
+        // no evidence for a proper adjective of a common noun, which goes;
+        // "piece" goes last, Apertium's "part" stays.
+        SenseRows parte{{QStringLiteral("parte"), {QStringLiteral("part"), QStringLiteral("share"),
+                                                   QStringLiteral("Parthian"), QStringLiteral("piece")}}};
+        const QSet<std::pair<QString, QString>> parteBoth{{QStringLiteral("parthian"), QStringLiteral("parte")},
+                                                          {QStringLiteral("piece"), QStringLiteral("parte")}};
+        QCOMPARE(vetThroughGerman(parte, false, pivot, {{QStringLiteral("part"), QStringLiteral("parte")}}, parteBoth,
+                                  details),
+                 1);
+        QCOMPARE(parte.first().second,
+                 (QStringList{QStringLiteral("part"), QStringLiteral("share"), QStringLiteral("piece")}));
     }
 };
 

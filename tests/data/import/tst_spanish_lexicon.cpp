@@ -777,6 +777,35 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("razor"), QStringLiteral("penknife")}));
     }
 
+    void putsTheWordThePivotAndApertiumAgreeOnFirst()
+    {
+        // Apertium eng-spa "mediate<vblex> mediar<vblex>", "take# part<vblex>
+        // mediar<vblex>"; spa-eng "mediar<vblex> mediate<vblex>", "mediar<vblex>
+        // take# part<vblex>". spa-deu "mediar: vermitteln"; trans-de-en
+        // "vermitteln; als Vermittler fungieren {vi} :: to mediate; ...". Only "take part" is a learner's word, so
+        // it reaches the row first; the pivot and Apertium's order put
+        // "mediate" before it. Without a link, the row stays as it came.
+        const QVector<LexiconEntry> forward =
+            entries({{"mediate<vblex>", "mediar<vblex>"}, {"take part<vblex>", "mediar<vblex>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"mediar<vblex>", "mediate<vblex>"}, {"mediar<vblex>", "take part<vblex>"}});
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("mediar") && english == QLatin1String("mediate") ? 1 : 0;
+        };
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
+        core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("mediate"), QStringLiteral("take part")}));
+        // Apertium listing the linked word after the first leaves the order.
+        const QVector<LexiconEntry> reversed =
+            entries({{"mediar<vblex>", "take part<vblex>"}, {"mediar<vblex>", "mediate<vblex>"}});
+        core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, reversed, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
+                 (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
@@ -956,6 +985,44 @@ private Q_SLOTS:
         QCOMPARE(dropMisspeltSpanish(spanishEnglish, false, spelling, known, details), 1);
         QCOMPARE(spanishEnglish.size(), 1);
         QCOMPARE(spanishEnglish.first().first, QStringLiteral("bronco"));
+    }
+
+    void writesHeadwordsWithoutAWrongAccent()
+    {
+        // spa-eng "incluído /ˌinkluˈiðo/ including, inclusively"; eng-spa
+        // "cover ... 3. tápa" and "attempt ... 4. carné, carnet" turned
+        // round. Apertium knows "incluido", the word list "tapa" and
+        // "carne"; "período" and "qué" are sound as they stand.
+        const QSet<QString> spelling{QStringLiteral("tapa"), QStringLiteral("carne"), QStringLiteral("período"),
+                                     QStringLiteral("periodo")};
+        const QSet<QString> knownWords{QStringLiteral("incluido"), QStringLiteral("qué"), QStringLiteral("que")};
+        const auto known = [&](const QString &word) { return knownWords.contains(word); };
+        SenseRows rows{{QStringLiteral("incluído"), {QStringLiteral("including"), QStringLiteral("inclusively")}},
+                       {QStringLiteral("tápa"), {QStringLiteral("cover")}},
+                       {QStringLiteral("carné"), {QStringLiteral("attempt")}},
+                       {QStringLiteral("carne"), {QStringLiteral("flesh")}},
+                       {QStringLiteral("período"), {QStringLiteral("period")}},
+                       {QStringLiteral("qué"), {QStringLiteral("what")}},
+                       {QStringLiteral("Tápa"), {QStringLiteral("Tapa")}}};
+        SenseRows englishSpanish{{QStringLiteral("lid"), {QStringLiteral("párpado"), QStringLiteral("tápa")}},
+                                 {QStringLiteral("cover"), {QStringLiteral("tápa"), QStringLiteral("tapa")}},
+                                 {QStringLiteral("attempt"), {QStringLiteral("carné"), QStringLiteral("carnet")}}};
+        QStringList details;
+        QCOMPARE(respellWrongAccents(rows, englishSpanish, spelling, known, details), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("lid")),
+                 (QStringList{QStringLiteral("párpado"), QStringLiteral("tapa")}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("cover")), QStringList{QStringLiteral("tapa")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("attempt")),
+                 (QStringList{QStringLiteral("carné"), QStringLiteral("carnet")}));
+        QStringList headwords;
+        for (const auto &row : std::as_const(rows))
+            headwords.append(row.first);
+        // "carné" keeps its accent: "carne" is a row of another word.
+        QCOMPARE(headwords, (QStringList{QStringLiteral("incluido"), QStringLiteral("tapa"), QStringLiteral("carné"),
+                                         QStringLiteral("carne"), QStringLiteral("período"), QStringLiteral("qué"),
+                                         QStringLiteral("Tápa")}));
+        QCOMPARE(row(rows, QStringLiteral("incluido")),
+                 (QStringList{QStringLiteral("including"), QStringLiteral("inclusively")}));
     }
 
     void leavesOutSpanishWordsALetterLongOrShort()
