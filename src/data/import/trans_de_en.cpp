@@ -360,6 +360,8 @@ struct Candidate
     // and it is colloquial, slang or vulgar.
     bool englishRegister = false;
     bool englishColloquial = false;
+    // The German word is tagged colloquial, slang or vulgar ("haarig [ugs.]").
+    bool germanColloquial = false;
     // The English word is tagged historical or dated, the German one not.
     bool englishDated = false;
     // The German word is a later synonym that the line's first word
@@ -912,6 +914,43 @@ void putUntaggedEntryBeforeTaggedLines(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the best ranked word of a plain line first where the ranking chose a
+// word of a bare line (its synonyms only) that gives one of its German words
+// as colloquial, slang or vulgar, and another line, at least as long, gives
+// that same word for the English word untagged ("riskant; gefährlich; haarig
+// [ugs.] {adj} :: hairy" beside "behaart; haarig {adj} :: hairy; ..."): the
+// tagged line names the colloquial use of the word whose plain sense the
+// other line gives. The plain line gives the English word first, with no
+// tag, note or fringe word on the chosen word. Judged against the rows it
+// changed, a top line with forms or examples is the word's main entry even
+// with a colloquial synonym ("Versager [ugs.]" for "failure"), and a raised
+// register ("ehemals [geh.]" for "formerly") marks no such use.
+void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->sections > 1)
+        return;
+    const Candidate *top = list.first();
+    QSet<QString> colloquialWords;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->line == top->line && candidate->germanColloquial && !candidate->fringe)
+            colloquialWords.insert(candidate->german.toLower());
+    }
+    if (colloquialWords.isEmpty())
+        return;
+    QSet<int> plainLines;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->line != top->line && candidate->first && !isSpecial(*candidate) && !candidate->noted
+            && candidate->sections >= top->sections && colloquialWords.contains(candidate->german.toLower()))
+            plainLines.insert(candidate->line);
+    }
+    const auto plain = std::find_if(list.begin(), list.end(), [&plainLines](const Candidate *candidate) {
+        return plainLines.contains(candidate->line) && candidate->first && !isSpecial(*candidate)
+               && !candidate->noted && !candidate->fringe && !candidate->englishRegister;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Whether the German word or phrase `word` holds the word `part`, of three
 // letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
 // hinlegen" holds "legen").
@@ -1346,7 +1385,9 @@ void putMainEntryWordsAfterItsPhrase(QVector<const Candidate *> &list)
 // before "Handelsmarine {f}; Marine {f} :: merchant navy"). The German words
 // of an English word then may take a new first word: the English word's
 // main entry (putEnglishMainEntryFirst) or a plain word before one narrowed
-// by a note (putPlainWordBeforeNotedOne); the word for a woman takes the
+// by a note (putPlainWordBeforeNotedOne), or a plain line's word before a
+// bare line's that gives one of its words colloquially
+// (putPlainLineBeforeColloquialUse); the word for a woman takes the
 // feminine form of a noun before the masculine (putFeminineFormsFirst); a
 // number's numeral comes first (putNumeralFirst). The English words of a
 // German word may take the word of an earlier plain line before one narrowed
@@ -1395,6 +1436,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnEntryBeforeNarrowedOne(list);
         putUntaggedEntryBeforeTaggedLines(list);
         putWordOfSeveralLinesBeforeNotedOne(list);
+        putPlainLineBeforeColloquialUse(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -2219,6 +2261,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVerb = match.verb;
                 candidates.last().englishRegister = match.register_;
                 candidates.last().englishColloquial = match.colloquial;
+                candidates.last().germanColloquial = german.colloquial;
                 candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;

@@ -1256,6 +1256,28 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
     }
 
+    void putsThePlainLineBeforeAColloquialUse()
+    {
+        // A bare line gives "haarig" as colloquial for "hairy" (risky), and
+        // another line gives it plainly: the plain line's word leads. Words
+        // of a raised register ("ehemals [geh.]") are no such use: the line
+        // gives the plain word "früher" its sense, and it keeps its place.
+        const QByteArray text =
+            "behaart; haarig {adj} :: hairy; haired; hirsute [poet.]\n"
+            "riskant; gefährlich; haarig [ugs.] {adj} :: hairy\n"
+            "früher; ehemals /ehem./ [geh.]; vormals /vorm./ [geh.] {adv} :: formerly\n"
+            "vormals; einstmals; einst; ehemals; vordem [poet.]; ehedem [poet.]; weiland /weil./ [veraltet] {adv} "
+            ":: formerly; once; erstwhile [obs.]\n";
+        const QStringList core{QStringLiteral("hairy"), QStringLiteral("formerly")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList hairy = sources.englishToGerman.value(QStringLiteral("hairy"));
+        QVERIFY2(!hairy.isEmpty() && hairy.first() == QStringLiteral("behaart"), qPrintable(hairy.join(u", ")));
+        QVERIFY(hairy.contains(QStringLiteral("gefährlich")));
+        const QStringList formerly = sources.englishToGerman.value(QStringLiteral("formerly"));
+        QVERIFY2(!formerly.isEmpty() && formerly.first() == QStringLiteral("früher"),
+                 qPrintable(formerly.join(u", ")));
+    }
+
     void keepsAColloquialWordFromTheFirstPlace()
     {
         // "in addition" has seven German words, "überdies" the last of them,
