@@ -40,6 +40,17 @@ int rank(int sources)
     return 4 * sourceCount(sources) + sourceCount(sources & (ApertiumForward | ApertiumBackward));
 }
 
+// The sources of `item` among a row's `candidates` (word and sources), or
+// none.
+int sourcesIn(const QVector<std::pair<QString, int>> &candidates, const QString &item)
+{
+    for (const auto &[candidate, sources] : candidates) {
+        if (candidate == item)
+            return sources;
+    }
+    return 0;
+}
+
 // The word without its accents ("difícil" -> "dificil").
 QString withoutAccents(const QString &word)
 {
@@ -395,13 +406,7 @@ QStringList withMainFirst(QStringList kept, const QVector<std::pair<QString, int
     if (kept.size() < 2 || (!freedictFirst.isEmpty() && freedictFirst == apertiumFirst && kept.first() == freedictFirst))
         return kept;
     constexpr int kMuchCommoner = 4;
-    auto sourcesOf = [&](const QString &item) {
-        for (const auto &[candidate, sources] : candidates) {
-            if (candidate == item)
-                return rank(sources);
-        }
-        return 0;
-    };
+    auto sourcesOf = [&](const QString &item) { return rank(sourcesIn(candidates, item)); };
     const int firstRank = rankOf(kept.first());
     const int firstSources = sourcesOf(kept.first());
     QString main;
@@ -463,13 +468,7 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
 {
     if (freedictFirst.isEmpty() || apertiumOnly.isEmpty() || kept.isEmpty() || kept.first() == apertiumOnly)
         return kept;
-    auto sourcesOf = [&](const QString &item) {
-        for (const auto &[candidate, sources] : candidates) {
-            if (candidate == item)
-                return sources;
-        }
-        return 0;
-    };
+    auto sourcesOf = [&](const QString &item) { return sourcesIn(candidates, item); };
     const int apertium = ApertiumForward | ApertiumBackward;
     if ((sourcesOf(freedictFirst) & apertium) || !(sourcesOf(apertiumOnly) & apertium))
         return kept;
@@ -491,13 +490,7 @@ QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, i
 {
     if (kept.size() < 2 || linked(kept.first()))
         return kept;
-    auto rankOf = [&](const QString &item) {
-        for (const auto &[candidate, sources] : candidates) {
-            if (candidate == item)
-                return rank(sources);
-        }
-        return 0;
-    };
+    auto rankOf = [&](const QString &item) { return rank(sourcesIn(candidates, item)); };
     const qsizetype firstPlace = apertium.indexOf(kept.first());
     for (qsizetype i = 1; i < kept.size(); ++i) {
         const QString item = kept.at(i);
@@ -530,13 +523,7 @@ QStringList withSoleFreedictFirst(QStringList kept, const QVector<std::pair<QStr
         || !kept.contains(freedict.first()) || knownToApertium(freedict.first()))
         return kept;
     const QString &sole = freedict.first();
-    auto sourcesOf = [&](const QString &item) {
-        for (const auto &[candidate, sources] : candidates) {
-            if (candidate == item)
-                return sources;
-        }
-        return 0;
-    };
+    auto sourcesOf = [&](const QString &item) { return sourcesIn(candidates, item); };
     const int both = FreedictForward | FreedictBackward;
     if ((sourcesOf(kept.first()) & both) || (sourcesOf(sole) & both) != both)
         return kept;
