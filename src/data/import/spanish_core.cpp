@@ -484,19 +484,25 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
 // row, before "mediate"). When the first is no word the German pivot
 // (`linked`) leads to, a later item it does lead to, ranking as high by its
 // sources, that Apertium spa-eng (`apertium`: its English words in order)
-// lists before the first, goes first: two sources agree on it.
+// lists before the first, goes first: two sources agree on it. So does a
+// linked item given by exactly the same sources as the first, FreeDict
+// spa-eng among them: then only FreeDict's order of senses put the first
+// before it ("arena: 1. arena 2. sand", where "Sand" links "sand").
 QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                             const QStringList &apertium, const std::function<bool(const QString &)> &linked)
 {
     if (kept.size() < 2 || linked(kept.first()))
         return kept;
     auto rankOf = [&](const QString &item) { return rank(sourcesIn(candidates, item)); };
+    const int firstSources = sourcesIn(candidates, kept.first());
     const qsizetype firstPlace = apertium.indexOf(kept.first());
     for (qsizetype i = 1; i < kept.size(); ++i) {
         const QString item = kept.at(i);
         const qsizetype place = apertium.indexOf(item);
-        if (place >= 0 && (firstPlace < 0 || place < firstPlace) && rankOf(item) >= rankOf(kept.first())
-            && linked(item)) {
+        const bool apertiumFirst = place >= 0 && (firstPlace < 0 || place < firstPlace);
+        const bool onlyFreedictOrder =
+            (firstSources & FreedictBackward) && sourcesIn(candidates, item) == firstSources;
+        if ((apertiumFirst || onlyFreedictOrder) && rankOf(item) >= rankOf(kept.first()) && linked(item)) {
             kept.removeAt(i);
             kept.prepend(item);
             break;

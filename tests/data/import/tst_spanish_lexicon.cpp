@@ -806,6 +806,35 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
     }
 
+    void putsTheLinkedOfEquallySourcedSensesFirst()
+    {
+        // spa-eng "arena: 1. arena 2. sand"; eng-spa "arena: arena, redondel",
+        // "sand: arena"; Apertium "arena<n> arena<n><m>", "sand<n>
+        // arena<n><f>" and back. spa-deu "arena: Sand"; trans-de-en
+        // "Sand {m} :: sand". All four sources give both words, so only
+        // FreeDict's order of senses put "arena" first; the pivot decides.
+        const QVector<LexiconEntry> forward = entries({{"arena<n>", "arena<n><m>"}, {"sand<n>", "arena<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"arena<n><m>", "arena<n>"}, {"arena<n><f>", "sand<n>"}});
+        const SenseRows englishSpanish{{QStringLiteral("arena"), {QStringLiteral("arena"), QStringLiteral("redondel")}},
+                                       {QStringLiteral("sand"), {QStringLiteral("arena")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("arena"), {QStringLiteral("arena"), QStringLiteral("sand")}}};
+        const QStringList learners{QStringLiteral("arena"), QStringLiteral("sand")};
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("arena") && english == QLatin1String("sand") ? 1 : 0;
+        };
+        SpanishCore core = mergeSpanishLexicon(learners, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("arena")),
+                 (QStringList{QStringLiteral("arena"), QStringLiteral("sand")}));
+        core = mergeSpanishLexicon(learners, englishSpanish, spanishEnglish, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("arena")),
+                 (QStringList{QStringLiteral("sand"), QStringLiteral("arena")}));
+        // A linked word fewer sources give stays after the first.
+        const SenseRows arenaOnly{{QStringLiteral("arena"), {QStringLiteral("arena")}}};
+        core = mergeSpanishLexicon(learners, englishSpanish, arenaOnly, forward, backward, linked);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("arena")),
+                 (QStringList{QStringLiteral("arena"), QStringLiteral("sand")}));
+    }
+
     void countsFreedictWordsWithWrongAccentsForTheRightSpelling()
     {
         // FreeDict: eng-spa "owl /aul/: buho", "sty /stai/: cuadra,
