@@ -836,6 +836,15 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));
                 },
                 QStringLiteral("spa-eng"), report.details);
+            // FreeDict writes a few English words with a single consonant
+            // for a double one ("accomodate", "occurence"), in both
+            // dictionaries.
+            const auto knownEnglish = [&](const QString &word) {
+                return englishRanks.rank(word) > 0 || englishHeadwords.contains(word);
+            };
+            for (int i = 0; i < 2; ++i) {
+                restoreDoubledConsonants(spanishRows[i], i == 0, englishWordList, knownEnglish, report.details);
+            }
         }
         // A pair Apertium gives is never doubted; one both FreeDict
         // dictionaries give is moved last rather than left out, as the pivot

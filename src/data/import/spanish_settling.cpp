@@ -2,6 +2,8 @@
 
 #include "data/import/trans_de_en.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace vorbix::import {
@@ -250,6 +252,102 @@ int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool sp
         items = std::move(kept);
     }
     return dropped;
+}
+
+namespace {
+
+// The word with its one lacking doubled consonant put back, or an empty
+// string when it is listed, known, or no single doubling gives a listed word.
+QString withDoubledConsonant(const QString &word, const QSet<QString> &spelling,
+                             const std::function<bool(const QString &)> &known)
+{
+    if (word.size() < 4 || spelling.contains(word) || known(word)
+        || !std::all_of(word.begin(), word.end(), [](QChar c) { return c >= u'a' && c <= u'z'; }))
+        return {};
+    QString found;
+    for (qsizetype i = 0; i + 1 < word.size(); ++i) {
+        if (QStringLiteral("aeiouy").contains(word.at(i)) || word.at(i) == word.at(i + 1))
+            continue;
+        const QString doubled = word.left(i + 1) + word.at(i) + word.mid(i + 1);
+        if (spelling.contains(doubled)) {
+            if (!found.isEmpty() && found != doubled)
+                return {};  // two ways to put it right: leave it
+            found = doubled;
+        }
+    }
+    return found;
+}
+
+// The phrase with each of its misspelt words put right, or the phrase as it is.
+QString respeltPhrase(const QString &phrase, const QSet<QString> &spelling,
+                      const std::function<bool(const QString &)> &known)
+{
+    QStringList words = phrase.split(QLatin1Char(' '));
+    bool changed = false;
+    for (QString &word : words) {
+        const QString right = withDoubledConsonant(word, spelling, known);
+        if (!right.isEmpty()) {
+            word = right;
+            changed = true;
+        }
+    }
+    return changed ? words.join(QLatin1Char(' ')) : phrase;
+}
+
+} // namespace
+
+int restoreDoubledConsonants(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
+                             const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    int respelt = 0;
+    if (!englishHeadwords) {
+        for (auto &[headword, items] : rows) {
+            QStringList kept;
+            for (const QString &item : std::as_const(items)) {
+                const QString right = respeltPhrase(item, spelling, known);
+                if (right != item) {
+                    details.append(QStringLiteral("spa-eng: \"%1\" of \"%2\" respelt \"%3\"").arg(item, headword, right));
+                    ++respelt;
+                }
+                if (!kept.contains(right))
+                    kept.append(right);
+            }
+            items = std::move(kept);
+        }
+        return respelt;
+    }
+    QHash<QString, qsizetype> rowOf;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rowOf.insert(rows.at(i).first, i);
+    QVector<bool> merged(rows.size(), false);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString headword = rows.at(i).first;
+        const QString right = respeltPhrase(headword, spelling, known);
+        if (right == headword)
+            continue;
+        details.append(QStringLiteral("eng-spa: headword \"%1\" respelt \"%2\"").arg(headword, right));
+        ++respelt;
+        const qsizetype other = rowOf.value(right, -1);
+        if (other < 0) {
+            rows[i].first = right;
+            rowOf.insert(right, i);
+            continue;
+        }
+        for (const QString &item : rows.at(i).second) {
+            if (!rows.at(other).second.contains(item))
+                rows[other].second.append(item);
+        }
+        merged[i] = true;
+    }
+    SenseRows kept;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (!merged.at(i))
+            kept.append(std::move(rows[i]));
+    }
+    rows = std::move(kept);
+    return respelt;
 }
 
 QSet<QString> englishWordsOftenInTrans(const SenseRows &rows, const QSet<QString> &wordList, const QByteArray &trans)

@@ -106,6 +106,18 @@ int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool sp
                          const std::function<bool(const QString &)> &known, const QString &dictionary,
                          QStringList &details);
 
+// Puts right the English words of `rows` (headwords with `englishHeadwords`,
+// else translations) that lack a doubled consonant: a word of four letters
+// or more that `spelling` (the English word list) lacks and nothing else
+// `known`s, where doubling one consonant other than the last gives a word
+// the list holds ("accomodate" -> "accommodate", "occurence" ->
+// "occurrence"). The last letter is left alone: "emmet" is no "emmett".
+// A respelt translation the row holds already goes; a respelt headword's
+// translations join the row of the right spelling when there is one.
+// Returns how many words were respelt; one line each goes to `details`.
+int restoreDoubledConsonants(SenseRows &rows, bool englishHeadwords, const QSet<QString> &spelling,
+                             const std::function<bool(const QString &)> &known, QStringList &details);
+
 // Checks `rows` through German: a translation is doubtful when the Spanish
 // word has German words (spa-deu) that trans-de-en translates, none of them
 // leads to the English word, and Apertium (`apertium`: lowercased

@@ -1117,6 +1117,47 @@ private Q_SLOTS:
         QCOMPARE(row(englishSpanish, QStringLiteral("Indian")).size(), 2);
     }
 
+    void restoresLackingDoubledConsonantsOfEnglishWords()
+    {
+        // spa-eng "adaptar: 1. accomodate 2. affiliate", "acontecimiento:
+        // chance, event, occurence, opportunity", "hormiga: ant, emmet";
+        // eng-spa "accomodate: 1. acomodar, adaptar 2. servir ...",
+        // "occurence: acontecimiento", "haemorhoids: almorranas, hemorroides".
+        const QSet<QString> english{QStringLiteral("accommodate"), QStringLiteral("occurrence"),
+                                    QStringLiteral("haemorrhoids"), QStringLiteral("emmett"), QStringLiteral("ant"),
+                                    QStringLiteral("affiliate"), QStringLiteral("chance"), QStringLiteral("event")};
+        const auto nothingKnown = [](const QString &) { return false; };
+        SenseRows spanishEnglish{
+            {QStringLiteral("adaptar"), {QStringLiteral("accomodate"), QStringLiteral("affiliate")}},
+            {QStringLiteral("acomodar"), {QStringLiteral("accommodate"), QStringLiteral("accomodate")}},
+            {QStringLiteral("acontecimiento"), {QStringLiteral("chance"), QStringLiteral("event"), QStringLiteral("occurence")}},
+            {QStringLiteral("hormiga"), {QStringLiteral("ant"), QStringLiteral("emmet")}}};
+        QStringList details;
+        QCOMPARE(restoreDoubledConsonants(spanishEnglish, false, english, nothingKnown, details), 3);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("adaptar")),
+                 (QStringList{QStringLiteral("accommodate"), QStringLiteral("affiliate")}));
+        // The respelt word is the row's own already: it is not written twice.
+        QCOMPARE(row(spanishEnglish, QStringLiteral("acomodar")), QStringList{QStringLiteral("accommodate")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("acontecimiento")).last(), QStringLiteral("occurrence"));
+        // Doubling the last letter ("emmett") is no repair.
+        QCOMPARE(row(spanishEnglish, QStringLiteral("hormiga")), (QStringList{QStringLiteral("ant"), QStringLiteral("emmet")}));
+
+        // A misspelt headword joins the row of its right spelling, or takes
+        // its place; a word another source knows is left alone.
+        SenseRows englishSpanish{
+            {QStringLiteral("accommodate"), {QStringLiteral("acomodar")}},
+            {QStringLiteral("accomodate"), {QStringLiteral("acomodar"), QStringLiteral("adaptar")}},
+            {QStringLiteral("haemorhoids"), {QStringLiteral("almorranas"), QStringLiteral("hemorroides")}},
+            {QStringLiteral("occurence"), {QStringLiteral("acontecimiento")}}};
+        const auto occurenceKnown = [](const QString &word) { return word == QLatin1String("occurence"); };
+        QCOMPARE(restoreDoubledConsonants(englishSpanish, true, english, occurenceKnown, details), 2);
+        QCOMPARE(englishSpanish.size(), 3);
+        QCOMPARE(row(englishSpanish, QStringLiteral("accommodate")),
+                 (QStringList{QStringLiteral("acomodar"), QStringLiteral("adaptar")}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("haemorrhoids")).size(), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("occurence")), QStringList{QStringLiteral("acontecimiento")});
+    }
+
     void keepsRareEnglishWordsTransDeEnGivesOften()
     {
         // The five lines of trans-de-en that give "aerobatic" or "strecher":
