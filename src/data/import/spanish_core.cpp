@@ -365,21 +365,26 @@ private:
 
 // Ranks candidates (in tie order) by their number of sources, most first,
 // and keeps the first kMaxSpanishTranslations. Where there are more,
-// those `confirmed` (by the German pivot) are chosen as if one more source
-// gave them ("entrada": "ticket", through "Eintrittskarte", before
-// FreeDict's "portal"), but keep their place by their own sources.
+// those `confirmed` (by the German pivot: how many German words link them)
+// are chosen as if one more source gave them ("entrada": "ticket", through
+// "Eintrittskarte", before FreeDict's "portal"), but keep their place by
+// their own sources. Between words chosen alike, more German words win
+// ("derecho": "straight" before "direct").
 QStringList ranked(const QVector<std::pair<QString, int>> &candidates,
-                   const std::function<bool(const QString &)> &confirmed = {})
+                   const std::function<int(const QString &)> &confirmed = {})
 {
     QVector<std::pair<QString, int>> sorted = candidates;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto &a, const auto &b) { return rank(a.second) > rank(b.second); });
     if (confirmed && sorted.size() > kMaxSpanishTranslations) {
         const auto score = [&](const std::pair<QString, int> &c) {
-            return rank(c.second) + (confirmed(c.first) ? 4 : 0);
+            return rank(c.second) + (confirmed(c.first) > 0 ? 4 : 0);
         };
         QVector<std::pair<QString, int>> chosen = sorted;
-        std::stable_sort(chosen.begin(), chosen.end(), [&](const auto &a, const auto &b) { return score(a) > score(b); });
+        std::stable_sort(chosen.begin(), chosen.end(), [&](const auto &a, const auto &b) {
+            const int scoreA = score(a), scoreB = score(b);
+            return scoreA != scoreB ? scoreA > scoreB : confirmed(a.first) > confirmed(b.first);
+        });
         chosen.resize(kMaxSpanishTranslations);
         sorted.erase(std::remove_if(sorted.begin(), sorted.end(),
                                     [&](const auto &c) { return !chosen.contains(c); }),
@@ -838,7 +843,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
         }
         const QStringList ordered = withMainFirst(
-            ranked(candidates, linked), candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; }),
+            candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },

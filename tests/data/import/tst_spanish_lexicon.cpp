@@ -758,6 +758,40 @@ private Q_SLOTS:
                               QStringLiteral("ticket")}));
     }
 
+    void keepsTheWordsMoreGermanWordsConfirmInAFullRow()
+    {
+        // FreeDict spa-eng "derecho: 1. claim, presumption, pretence 2. right
+        // 3. direct, straight", each paired back by eng-spa; Apertium
+        // "derecho<adj> right<adj>", "derecho<n><m> law<n>", "derecho<n><m>
+        // right<n>". spa-deu "derecho: aufrecht", "gerade", "recht", "1.
+        // Anspruch 2. Anrecht", ...; the counts below stand for how many of
+        // its German words trans-de-en leads to each English word. Of
+        // equally sourced, confirmed words the one more German words
+        // confirm takes the last place: "straight", not "direct".
+        const QStringList freedictEnglish{QStringLiteral("claim"),  QStringLiteral("presumption"),
+                                          QStringLiteral("pretence"), QStringLiteral("right"),
+                                          QStringLiteral("direct"), QStringLiteral("straight")};
+        SenseRows englishSpanish;
+        for (const QString &english : freedictEnglish)
+            englishSpanish.append({english, {QStringLiteral("derecho")}});
+        const SenseRows spanishEnglish{{QStringLiteral("derecho"), freedictEnglish}};
+        const QVector<LexiconEntry> forward = entries({{"right<adj>", "derecho<adj>"}, {"law<n>", "derecho<n><m>"},
+                                                       {"right<n>", "derecho<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"derecho<adj>", "right<adj>"}, {"derecho<n><m>", "law<n>"},
+                                                        {"derecho<n><m>", "right<n>"}});
+        const QStringList words = freedictEnglish + QStringList{QStringLiteral("law")};
+        const auto links = [](const QString &, const QString &english) {
+            static const QHash<QString, int> german{{QStringLiteral("right"), 3}, {QStringLiteral("law"), 3},
+                                                    {QStringLiteral("claim"), 2}, {QStringLiteral("straight"), 2},
+                                                    {QStringLiteral("direct"), 1}};
+            return german.value(english);
+        };
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("derecho")),
+                 (QStringList{QStringLiteral("right"), QStringLiteral("law"), QStringLiteral("claim"),
+                              QStringLiteral("straight")}));
+    }
+
     void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
     {
         // Apertium eng-spa "penknife<n> navaja<n><f>", "razor<n>
