@@ -51,8 +51,7 @@ int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const
     for (DictdEntry &entry : engFra) {
         for (qsizetype i = entry.translations.size() - 1; i > 0; --i) {
             const QString &item = entry.translations.at(i);
-            if (item.isEmpty() || !item.at(0).isLower() || item.contains(QLatin1Char(' '))
-                || item.compare(entry.headword, Qt::CaseInsensitive) == 0)
+            if (item.isEmpty() || !item.at(0).isLower() || item.contains(QLatin1Char(' ')))
                 continue;
             if (!isListedFrench(item) && isEnglishWord(item) && !isFrenchWord(item)) {
                 entry.translations.removeAt(i);

@@ -25,8 +25,9 @@ int dropGazetteerPlaces(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng
 
 // Leaves out the English words eng-fra gives among a row's French items
 // ("battery: batterie, accumulateur, pile, accu, accumulator"; "risk: ...,
-// peril" for "péril"; "summit: ..., summon"): a lower-case single word past
-// the first item that the French word list lacks (`isListedFrench`), that
+// peril" for "péril"; "summit: ..., summon"; the headword itself,
+// "ornament: ..., ornement, ornament"): a lower-case single word past the
+// first item that the French word list lacks (`isListedFrench`), that
 // `isEnglishWord` knows and that `isFrenchWord` (fra-deu) does not. The first
 // item of a row is kept, as is the only one: there a loan ("amok", "zip",
 // "ado") is likelier than an English word. Returns how many items went.
