@@ -483,6 +483,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 frenchFirst = firstItems(fraEng);
             }
         }
+        report.frenchItemsMended += dropEnglishItems(
+            engFra, [&](const QString &word) { return frenchSpelling->lists(word); },
+            [&](const QString &word) { return englishSpelling->knows(word); },
+            [&pivot](const QString &word) { return pivot.knows(word); });
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same

@@ -43,6 +43,25 @@ int dropGazetteerPlaces(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng
     return int(before - engFra.size() - fraEng.size());
 }
 
+int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const QString &)> &isListedFrench,
+                     const std::function<bool(const QString &)> &isEnglishWord,
+                     const std::function<bool(const QString &)> &isFrenchWord)
+{
+    int dropped = 0;
+    for (DictdEntry &entry : engFra) {
+        for (qsizetype i = entry.translations.size() - 1; i > 0; --i) {
+            const QString &item = entry.translations.at(i);
+            if (item.isEmpty() || !item.at(0).isLower() || item.contains(QLatin1Char(' ')))
+                continue;
+            if (!isListedFrench(item) && isEnglishWord(item) && !isFrenchWord(item)) {
+                entry.translations.removeAt(i);
+                ++dropped;
+            }
+        }
+    }
+    return dropped;
+}
+
 namespace {
 
 // A word of the reverse dictionary and where the headword stands among its

@@ -23,6 +23,18 @@ bool isGazetteerPlace(const QString &english, const QString &french);
 int dropGazetteerPlaces(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
                         const QSet<QString> &listedElsewhere);
 
+// Leaves out the English words eng-fra gives among a row's French items
+// ("battery: batterie, accumulateur, pile, accu, accumulator"; "risk: ...,
+// peril" for "péril"; "summit: ..., summon"; the headword itself,
+// "ornament: ..., ornement, ornament"): a lower-case single word past the
+// first item that the French word list lacks (`isListedFrench`), that
+// `isEnglishWord` knows and that `isFrenchWord` (fra-deu) does not. The first
+// item of a row is kept, as is the only one: there a loan ("amok", "zip",
+// "ado") is likelier than an English word. Returns how many items went.
+int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const QString &)> &isListedFrench,
+                     const std::function<bool(const QString &)> &isEnglishWord,
+                     const std::function<bool(const QString &)> &isFrenchWord);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two

@@ -105,6 +105,36 @@ private Q_SLOTS:
         QCOMPARE(headwords(fraEng), QStringList({"îles Canaries", "baie"}));
     }
 
+    void leavesOutEnglishWordsAmongTheFrenchItems()
+    {
+        QVector<DictdEntry> engFra{
+            entry("battery /bætəriː/\n1. accu, accumulator\n2. accumulateur\n3. batterie\n"),
+            entry("summit /sʌmit/\n1. bout, cime, pointe, sommet\n2. comble, faîte, haut, summon\n"),
+            entry("youngster /jʌŋstər/\nado\n"),
+            entry("zipper /zipər/\nzip, fermeture à glissière\n"),
+            entry("ornament /ɔːrnəmənt/\n1. décorer, orner, parer\n2. ornement, ornament, parure\n"),
+            entry("abyss /əbis/\nabîme, gouffre, abysse\n"),
+        };
+        // The French list lacks the loans "ado", "zip" and "abysse"; fra-deu
+        // knows "abysse".
+        const QSet<QString> french{"accu", "accumulateur", "batterie", "bout", "cime", "pointe", "sommet",
+                                   "comble", "faîte", "haut", "fermeture à glissière", "décorer", "orner",
+                                   "parer", "ornement", "parure", "abîme", "gouffre"};
+        const QSet<QString> english{"accumulator", "summon", "ado", "zip", "ornament", "abyss", "abysse"};
+        const int dropped = dropEnglishItems(
+            engFra, [&french](const QString &w) { return french.contains(w); },
+            [&english](const QString &w) { return english.contains(w); },
+            [](const QString &w) { return w == QLatin1String("abysse"); });
+        QCOMPARE(dropped, 3);
+        QCOMPARE(engFra.at(0).translations, QStringList({"accu", "accumulateur", "batterie"}));
+        QCOMPARE(engFra.at(1).translations.contains(QStringLiteral("summon")), false);
+        // A row's first or only item stays.
+        QCOMPARE(engFra.at(2).translations, QStringList({"ado"}));
+        QCOMPARE(engFra.at(3).translations.constFirst(), QStringLiteral("zip"));
+        QCOMPARE(engFra.at(4).translations, QStringList({"décorer", "orner", "parer", "ornement", "parure"}));
+        QCOMPARE(engFra.at(5).translations.size(), 3);
+    }
+
     void completesEachDirectionWithTheOther()
     {
         QVector<DictdEntry> engFra{
