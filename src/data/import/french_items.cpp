@@ -270,6 +270,24 @@ QString ItemSpelling::nearestCommonOrListed(const QString &lower) const
 
 QString ItemSpelling::gluedPhrase(const QString &word) const
 {
+    // "à" only ends a word (déjà, voilà) or stands alone, so a word with "à"
+    // before its end runs words together around it: "chambreàair". It is
+    // cut there when every piece is a common word, else left out.
+    static const QChar grave(0x00E0);
+    if (word.indexOf(grave) >= 0 && word.indexOf(grave) < word.size() - 1) {
+        QStringList pieces;
+        const QStringList around = word.split(grave);
+        for (qsizetype i = 0; i < around.size(); ++i) {
+            if (i > 0)
+                pieces.append(QString(grave));
+            if (around.at(i).isEmpty())
+                continue;
+            if (!isCommon(around.at(i)))
+                return QStringLiteral("");
+            pieces.append(around.at(i));
+        }
+        return pieces.join(QLatin1Char(' '));
+    }
     for (qsizetype cut = 2; cut + 2 <= word.size(); ++cut) {
         const QString left = word.left(cut);
         const QString right = word.mid(cut);

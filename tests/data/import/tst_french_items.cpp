@@ -27,7 +27,7 @@ const WordRanks &frenchRanks()
 {
     static const WordRanks ranks = WordRanks::fromText(QString::fromUtf8(
         "de 900\nça 800\nva 700\ncomme 650\nfaire 600\nvieux 500\nraisonnable 400\nfrapper 300\nsoda 200\n"
-        "rayon 100\n"));
+        "rayon 100\nchambre 90\nair 80\nraison 70\n"));
     return ranks;
 }
 
@@ -105,6 +105,13 @@ private Q_SLOTS:
         // Words run together: left out, or cut where a known phrase says so.
         QTest::newRow("glued, no phrase") << true << "faireavorter" << "";
         QTest::newRow("glued, known phrase") << true << QString::fromUtf8("çava") << QString::fromUtf8("ça va");
+        // eng-fra "inner tube /inərtjuːb/ chambreàair" and "each /iːtʃ/ 1. à,
+        // àraisonde, par": "à" inside a word is cut out of common words, or
+        // the item goes when a piece is none.
+        QTest::newRow("glued around à") << true << QString::fromUtf8("chambreàair")
+                                        << QString::fromUtf8("chambre à air");
+        QTest::newRow("glued around à, uncommon piece") << true << QString::fromUtf8("àraisonde") << "";
+        QTest::newRow("à ending a word") << true << QString::fromUtf8("déjà") << QString::fromUtf8("déjà");
         // Right words the lists lack stay.
         QTest::newRow("another first letter") << true << "rapper" << "rapper";
         QTest::newRow("unknown, near nothing") << true << "bolet" << "bolet";
