@@ -1337,6 +1337,26 @@ private Q_SLOTS:
                  qPrintable(swing.join(u", ")));
     }
 
+    void putsTheGermanWordsOwnLineBeforeABareSynonymLine()
+    {
+        // "Tugend" is a later synonym of a bare line for "goodness", the
+        // commoner word, and heads its own line, with examples, for
+        // "virtue": its own line names its main sense. "virtue" is met on
+        // three lines of the dictionary; where it is met only on the own line,
+        // it might be a rarity of the dictionary, and the ranking stands.
+        const QByteArray lines = "Güte {f}; Tugend {f} :: goodness\n"
+                                 "Tugend {f} | Tugenden {pl} | Tugend und Laster | aus der Not eine Tugend machen :: "
+                                 "virtue | virtues | virtues and vices | to make a virtue (out) of necessity\n";
+        const QByteArray others = "Heilkraft {f} :: healing power; healing virtue\n"
+                                  "Kardinaltugend {f} :: cardinal virtue\n";
+        const QStringList core{QStringLiteral("goodness")};
+        const QStringList virtue =
+            germanSourcesFromTrans(lines + others, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        QCOMPARE(virtue, (QStringList{QStringLiteral("virtue"), QStringLiteral("goodness")}));
+        const QStringList rare = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        QCOMPARE(rare, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
+    }
+
     void keepsTheEnglishWordSpeltLikeTheGermanOne()
     {
         // "laptop" stands fourth on the line and is no core word; the row of
