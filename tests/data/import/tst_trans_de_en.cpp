@@ -1307,6 +1307,56 @@ private Q_SLOTS:
                  qPrintable(moreover.join(u", ")));
     }
 
+    void keepsANotedUseFromTheFirstPlace()
+    {
+        // In the whole file "swing" has six German words before "schwenken"
+        // (its row as the import makes it is set below), so its row leaves
+        // "schwenken" out; the row of "schwenken", kept for "wheel", offers
+        // "swing" still. A core word let in from a full row gives way to the
+        // words the row was kept for, but not to a use that every line giving
+        // it narrows by a note ("(eine Flüssigkeit) schwenken").
+        const QByteArray text =
+            "etw. schwenken; etw. hin- und herschwingen {vt} | schwenkend; hin- und herschwingend | geschwenkt; "
+            "hin- und hergeschwungen :: to swing sth. {swung / swang [obs.]; swung} | swinging | swung\n"
+            "schwenken {vi} [mil.] | schwenkend | geschwenkt | Links schwenkt! | Rechts schwenkt, marsch! :: to "
+            "wheel | wheeling | wheeled | Left wheel! | Right wheel, march!\n"
+            "(eine Flüssigkeit) schwenken {vt} | schwenkend | geschwenkt | Er schwenkte den Wein sanft im Glas. :: "
+            "to swill (a liquid) around/round | swilling around/round | swilled around/round | He swilled the wine "
+            "gently around in his glass/round his glass.\n";
+        const QStringList core{QStringLiteral("swing"), QStringLiteral("wheel")};
+        GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList fuller{QStringLiteral("Schaukel"), QStringLiteral("Schlag"), QStringLiteral("schwingen"),
+                                 QStringLiteral("schaukeln"), QStringLiteral("Schwenk"), QStringLiteral("Drehung")};
+        for (const QString &german : fuller)
+            sources.germanToEnglish.insert(german, QStringList{QStringLiteral("swing")});
+        sources.englishToGerman.insert(QStringLiteral("swing"), fuller + QStringList{QStringLiteral("schwenken")});
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        const QStringList swing = germanRows(selected).value(QStringLiteral("schwenken"));
+        QVERIFY2(swing.size() > 2 && swing.first() == QStringLiteral("swing")
+                     && swing.contains(QStringLiteral("swill around")) && swing.contains(QStringLiteral("wheel")),
+                 qPrintable(swing.join(u", ")));
+    }
+
+    void putsTheGermanWordsOwnLineBeforeABareSynonymLine()
+    {
+        // "Tugend" is a later synonym of a bare line for "goodness", the
+        // commoner word, and heads its own line, with examples, for
+        // "virtue": its own line names its main sense. "virtue" is met on
+        // three lines of the dictionary; where it is met only on the own line,
+        // it might be a rarity of the dictionary, and the ranking stands.
+        const QByteArray lines = "Güte {f}; Tugend {f} :: goodness\n"
+                                 "Tugend {f} | Tugenden {pl} | Tugend und Laster | aus der Not eine Tugend machen :: "
+                                 "virtue | virtues | virtues and vices | to make a virtue (out) of necessity\n";
+        const QByteArray others = "Heilkraft {f} :: healing power; healing virtue\n"
+                                  "Kardinaltugend {f} :: cardinal virtue\n";
+        const QStringList core{QStringLiteral("goodness")};
+        const QStringList virtue =
+            germanSourcesFromTrans(lines + others, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        QCOMPARE(virtue, (QStringList{QStringLiteral("virtue"), QStringLiteral("goodness")}));
+        const QStringList rare = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        QCOMPARE(rare, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
+    }
+
     void keepsTheEnglishWordSpeltLikeTheGermanOne()
     {
         // "laptop" stands fourth on the line and is no core word; the row of
