@@ -412,6 +412,9 @@ struct Candidate
     // tag ("Extension {f}; Begriffsumfang {m} [phil.]"): the line names a use
     // in that field, whichever of its words the tag follows.
     bool lineTagged = false;
+    // The German word is a verb with its object's preposition put after it
+    // ("raten zu"; TransSynonym::prepositionAfterVerb).
+    bool prepositionAfterVerb = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -949,6 +952,28 @@ void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list)
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Puts the verbs given with their object's preposition ("raten zu" from "zu
+// etw. raten") after the other words of an English word, and leaves them out
+// where the list holds the verb alone ("antworten" beside "antworten auf").
+// They fill the places a row has left: ranked among the others they pushed
+// out words that only that row gives its German table, so that the German
+// words lost their rows ("Aufschlag", "betasten"), and some came first with a
+// side use of the English word ("karambolieren mit" for "cannon").
+void putPrepositionVerbsLast(QVector<const Candidate *> &list)
+{
+    QSet<QString> words;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (!candidate->prepositionAfterVerb)
+            words.insert(candidate->german);
+    }
+    list.removeIf([&words](const Candidate *candidate) {
+        return candidate->prepositionAfterVerb
+               && words.contains(candidate->german.left(candidate->german.lastIndexOf(u' ')));
+    });
+    std::stable_partition(list.begin(), list.end(),
+                          [](const Candidate *candidate) { return !candidate->prepositionAfterVerb; });
 }
 
 // Whether the German word or phrase `word` holds the word `part`, of three
@@ -1567,6 +1592,15 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
     }
+    if (const qsizetype blank = synonym.text.indexOf(u' ');
+        !english && blank > 0 && synonym.text.indexOf(u' ', blank + 1) < 0) {
+        // "mit etw. schmücken", "jdn./etw. mit etw. schmücken" read "schmücken mit".
+        const QString verb = synonym.text.left(blank);
+        const QString preposition = synonym.text.mid(blank + 1);
+        const qsizetype before = raw.indexOf(preposition + u' ');
+        synonym.prepositionAfterVerb =
+            isGermanPreposition(preposition) && before >= 0 && before < raw.indexOf(u' ' + verb);
+    }
     synonym.fringe = raw.contains(u"(ungebräuchlich)") || raw.contains(u"(veraltet)")
                      || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
     synonym.spellingVariant = std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) {
@@ -1820,6 +1854,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     // Then word by word: markers, "<>", abbreviations and alternatives.
     QStringList kept;
     QString trailingPreposition;  // of a reflexive verb's object, put after the verb
+    bool prepositionAfterVerb = false;  // the verb has no "sich" before it
     const QList<QStringView> tokens = QStringView(text).split(u' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QStringView token = tokens.at(i);
@@ -1866,6 +1901,17 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
                 trailingPreposition = kept.takeLast();
                 continue;
             }
+            // "zu etw. raten", "von etw. profitieren": a verb that takes its
+            // object with a preposition is given as dictionaries give it,
+            // "raten zu", "profitieren von"; read whole it would be left out.
+            // "gegen etw. sein" is a stance, not "sein" with an object.
+            if (!english && kept.size() == 1 && i + 2 == tokens.size() && isGermanPreposition(kept.first())
+                && tokens.at(i + 1).front().isLower() && !isValencyMarker(tokens.at(i + 1))
+                && tokens.at(i + 1) != u"sein") {
+                trailingPreposition = kept.takeLast();
+                prepositionAfterVerb = true;
+                continue;
+            }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
             if (inside && !english)
                 return {};
@@ -1896,7 +1942,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     if (english && !keepTo && kept.size() > 1 && kept.first() == QLatin1String("to")
         && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
-    if (!trailingPreposition.isEmpty() && kept.size() > 1)
+    if (!trailingPreposition.isEmpty() && (kept.size() > 1 || (prepositionAfterVerb && kept.size() == 1)))
         kept.append(trailingPreposition);
     QString cleaned = kept.join(u' ');
     if (mayHoldMarkup(cleaned))
@@ -2271,6 +2317,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;
                 candidates.last().localName = namesOtherSynonym(match.english);
+                candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -2395,6 +2442,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (lookAlike != list.end())
                 std::rotate(list.begin(), lookAlike, lookAlike + 1);
         }
+        putPrepositionVerbsLast(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

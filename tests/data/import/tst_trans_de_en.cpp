@@ -102,7 +102,11 @@ private Q_SLOTS:
         // "etw. anfechten; jdn. ablehnen {vt} [jur.] | … :: to challenge sth./sb | …"
         row("last joined marker without its stop", "to challenge sth./sb", true, "challenge");
         row("a bare word is no marker", "to sb", true, "sb");
-        row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
+        // A verb with its object's preposition reads as dictionaries give it;
+        // a copula's "gegen etw. sein" names a stance and stays out.
+        row("preposition and marker before a German verb", "über etw. verfügen {vi}", false, "verfügen über");
+        row("markers around the preposition", "jdn./etw. mit etw. schmücken", false, "schmücken mit");
+        row("preposition before \"sein\"", "gegen etw. sein {v}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
         // "mit (Zahlen, Fakten) herumjonglieren; etw. umschichten {vt} | … :: to juggle (figures, facts); …"
         row("preposition's object in brackets", "mit (Zahlen, Fakten) herumjonglieren", false, "");
@@ -698,6 +702,25 @@ private Q_SLOTS:
             "Glied {n} (einer Gleichung, Reihe usw.) [math.] | Glieder {pl} :: member; element; term (of an "
             "equation, series etc.) | members; elements; terms\n",
             "member", "Mitglied", "");
+        // "[geh.]" ranks "avisieren" low, but a verb read with its
+        // preposition after it only fills the places the other words leave,
+        // and not at all beside the verb alone.
+        row("a verb with its preposition comes last",
+            "jdn./etw. avisieren {vt} [geh.] | avisierend | avisiert | jdm. jdn. avisieren :: to advise; to notify; to "
+            "send notification of sb./sth. | advising; notifying; sending notification of | advised; notified; sent "
+            "notification of | to notify sb. of sb.’s arrival\n"
+            "zu etw. raten {vt} | ratend | geraten | rät | riet | jdm. zur Vorsicht raten | zur/zu Zurückhaltung im "
+            "Wahlkampf raten :: to advise sth.; to counsel sth. [formal] | advising; counselling; counseling | advised; "
+            "counselled; counseled | advises; counsels | advised; counselled; counseled | to advise sb. to be careful; to "
+            "advise sb. to take caution | to advise restraint in the campaign\n",
+            "advise", "avisieren|raten zu", "");
+        row("a verb with its preposition beside the verb alone",
+            "antworten; erwidern; entgegnen {vi} (auf etw.) | antwortend; erwidernd; entgegnend | geantwortet; "
+            "erwidert; entgegnet :: to answer; to reply; to respond (to sth.) | answering; replying; responding | "
+            "answered; replied; responded\n"
+            "etw. beantworten {vt}; auf etw. antworten {vi} | beantwortend; antwortend | beantwortet; geantwortet :: "
+            "to answer sth.; to reply to sth. | answering; replying | answered; replied\n",
+            "answer", "antworten", "antworten auf");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
