@@ -1913,6 +1913,11 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
                 continue;
             }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
+            // "to advise sb. to do sth.": the object's infinitive is the
+            // verb's pattern, not its words; read on it would be "advise to do".
+            if (inside && english && tokens.size() - i <= 4 && tokens.at(i + 1) == u"to" && i + 2 < tokens.size()
+                && tokens.at(i + 2) == u"do" && (i + 3 == tokens.size() || isValencyMarker(tokens.at(i + 3))))
+                break;
             if (inside && !english)
                 return {};
             // An English marker may go from the middle of a phrase when

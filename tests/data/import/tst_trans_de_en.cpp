@@ -124,6 +124,10 @@ private Q_SLOTS:
         row("\"be\" after a marker", "to let sth. be known", true, "");
         row("possessive marker inside", "to steal sb.’s thunder [fig.]", true, "");
         row("the object's verb after \"let\"", "to let sb. go first", true, "");
+        // "jdn. anweisen; auffordern; beauftragen, etw. zu tun {vt} :: to instruct sb. to do sth.": the
+        // object's infinitive goes with the object, not "instruct to do".
+        row("the object's infinitive", "to instruct sb. to do sth.", true, "instruct");
+        row("the object's infinitive after alternatives", "to call on/upon sb. to do sth.", true, "call on");
         row("the object's verb after \"let\", last", "to let sth. happen", true, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
