@@ -976,6 +976,41 @@ void putPrepositionVerbsLast(QVector<const Candidate *> &list)
                           [](const Candidate *candidate) { return !candidate->prepositionAfterVerb; });
 }
 
+// Puts a commoner word of a field-tagged line first where the ranking chose
+// the first word of a line whose field tag follows a later synonym
+// ("Türschweller {m}; Schweller {m} [auto] :: sill" before "Schwelle {f}
+// [constr.] | Schwellen {pl} | ... :: sill | ..."): the tag names the field
+// of the whole line, so the top word is as special as the tagged ones and
+// only stood first because its own word carries no tag. The chosen word is
+// given first by its line as the same kind of word, heads it, has no note,
+// register or fringe tag on either side, stands closer to the top of the
+// subtitle list and heads a longer line. Judged against the rows it changed,
+// without the longer line it put bare lines of other fields first ("Stock
+// [geol.]" for "sill", "Nutzen" for "multiple").
+void putCommonerFieldWordBeforeLineTaggedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->lineTagged || isSpecial(*list.first()))
+        return;
+    const Candidate *top = list.first();
+    // Only a word among the places the row keeps: one from further down
+    // would push the row's last word out, and with it perhaps the only row
+    // that gives that German word its own row ("anstrengen" from "tax").
+    QSet<QString> before;
+    const auto common = std::find_if(list.begin(), list.end(), [top, &before](const Candidate *candidate) {
+        before.insert(candidate->german.toLower());
+        if (before.size() > kMaxGermanTranslations)
+            return true;
+        return candidate->first && candidate->germanFirst && candidate->line != top->line
+               && kindOf(*candidate) == kindOf(*top) && candidate->germanSense != Sense::SpecialRegister
+               && !candidate->englishSpecial && !candidate->noted && !candidate->englishNoted
+               && !candidate->fringe && !candidate->groupTagged && candidate->subtitle < top->subtitle
+               && candidate->sections > top->sections
+               && (candidate->lineTagged || candidate->germanSense == Sense::SpecialField);
+    });
+    if (common != list.end() && before.size() <= kMaxGermanTranslations)
+        std::rotate(list.begin(), common, common + 1);
+}
+
 // Whether the German word or phrase `word` holds the word `part`, of three
 // letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
 // hinlegen" holds "legen").
@@ -1462,6 +1497,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putUntaggedEntryBeforeTaggedLines(list);
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
+        putCommonerFieldWordBeforeLineTaggedOne(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
