@@ -1952,8 +1952,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             // "to advise sb. to do sth.": the object's infinitive is the
             // verb's pattern, not its words; read on it would be "advise to do".
             if (inside && english && tokens.size() - i <= 4 && tokens.at(i + 1) == u"to" && i + 2 < tokens.size()
-                && tokens.at(i + 2) == u"do" && (i + 3 == tokens.size() || isValencyMarker(tokens.at(i + 3))))
+                && tokens.at(i + 2) == u"do" && (i + 3 == tokens.size() || isValencyMarker(tokens.at(i + 3)))) {
+                // "to gesture for sb. to do sth.": "for" with the object and
+                // its infinitive is one clause, "gesture for" no phrase.
+                if (kept.last() == QLatin1String("for") || kept.last().startsWith(QLatin1String("for/")))
+                    return {};
                 break;
+            }
             if (inside && !english)
                 return {};
             // An English marker may go from the middle of a phrase when

@@ -128,6 +128,7 @@ private Q_SLOTS:
         // object's infinitive goes with the object, not "instruct to do".
         row("the object's infinitive", "to instruct sb. to do sth.", true, "instruct");
         row("the object's infinitive after alternatives", "to call on/upon sb. to do sth.", true, "call on");
+        row("\"for\" with the object's infinitive", "to gesture for/to sb. to do sth.", true, "");
         row("the object's verb after \"let\", last", "to let sth. happen", true, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
