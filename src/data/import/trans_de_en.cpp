@@ -412,6 +412,9 @@ struct Candidate
     // tag ("Extension {f}; Begriffsumfang {m} [phil.]"): the line names a use
     // in that field, whichever of its words the tag follows.
     bool lineTagged = false;
+    // The German word is a verb with its object's preposition put after it
+    // ("raten zu"; TransSynonym::prepositionAfterVerb).
+    bool prepositionAfterVerb = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -951,6 +954,63 @@ void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the verbs given with their object's preposition ("raten zu" from "zu
+// etw. raten") after the other words of an English word, and leaves them out
+// where the list holds the verb alone ("antworten" beside "antworten auf").
+// They fill the places a row has left: ranked among the others they pushed
+// out words that only that row gives its German table, so that the German
+// words lost their rows ("Aufschlag", "betasten"), and some came first with a
+// side use of the English word ("karambolieren mit" for "cannon").
+void putPrepositionVerbsLast(QVector<const Candidate *> &list)
+{
+    QSet<QString> words;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (!candidate->prepositionAfterVerb)
+            words.insert(candidate->german);
+    }
+    list.removeIf([&words](const Candidate *candidate) {
+        return candidate->prepositionAfterVerb
+               && words.contains(candidate->german.left(candidate->german.lastIndexOf(u' ')));
+    });
+    std::stable_partition(list.begin(), list.end(),
+                          [](const Candidate *candidate) { return !candidate->prepositionAfterVerb; });
+}
+
+// Puts a commoner word of a field-tagged line first where the ranking chose
+// the first word of a line whose field tag follows a later synonym
+// ("Türschweller {m}; Schweller {m} [auto] :: sill" before "Schwelle {f}
+// [constr.] | Schwellen {pl} | ... :: sill | ..."): the tag names the field
+// of the whole line, so the top word is as special as the tagged ones and
+// only stood first because its own word carries no tag. The chosen word is
+// given first by its line as the same kind of word, heads it, has no note,
+// register or fringe tag on either side, stands closer to the top of the
+// subtitle list and heads a longer line. Judged against the rows it changed,
+// without the longer line it put bare lines of other fields first ("Stock
+// [geol.]" for "sill", "Nutzen" for "multiple").
+void putCommonerFieldWordBeforeLineTaggedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->lineTagged || isSpecial(*list.first()))
+        return;
+    const Candidate *top = list.first();
+    // Only a word among the places the row keeps: one from further down
+    // would push the row's last word out, and with it perhaps the only row
+    // that gives that German word its own row ("anstrengen" from "tax").
+    QSet<QString> before;
+    const auto common = std::find_if(list.begin(), list.end(), [top, &before](const Candidate *candidate) {
+        before.insert(candidate->german.toLower());
+        if (before.size() > kMaxGermanTranslations)
+            return true;
+        return candidate->first && candidate->germanFirst && candidate->line != top->line
+               && kindOf(*candidate) == kindOf(*top) && candidate->germanSense != Sense::SpecialRegister
+               && !candidate->englishSpecial && !candidate->noted && !candidate->englishNoted
+               && !candidate->fringe && !candidate->groupTagged && candidate->subtitle < top->subtitle
+               && candidate->sections > top->sections
+               && (candidate->lineTagged || candidate->germanSense == Sense::SpecialField);
+    });
+    if (common != list.end() && before.size() <= kMaxGermanTranslations)
+        std::rotate(list.begin(), common, common + 1);
+}
+
 // Whether the German word or phrase `word` holds the word `part`, of three
 // letters at least, in any case ("Anzeichen" holds "Zeichen", "flach
 // hinlegen" holds "legen").
@@ -1473,6 +1533,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putUntaggedEntryBeforeTaggedLines(list);
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
+        putCommonerFieldWordBeforeLineTaggedOne(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -1603,6 +1664,15 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
+    }
+    if (const qsizetype blank = synonym.text.indexOf(u' ');
+        !english && blank > 0 && synonym.text.indexOf(u' ', blank + 1) < 0) {
+        // "mit etw. schmücken", "jdn./etw. mit etw. schmücken" read "schmücken mit".
+        const QString verb = synonym.text.left(blank);
+        const QString preposition = synonym.text.mid(blank + 1);
+        const qsizetype before = raw.indexOf(preposition + u' ');
+        synonym.prepositionAfterVerb =
+            isGermanPreposition(preposition) && before >= 0 && before < raw.indexOf(u' ' + verb);
     }
     synonym.fringe = raw.contains(u"(ungebräuchlich)") || raw.contains(u"(veraltet)")
                      || std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return isFringeTag(tag); });
@@ -1857,6 +1927,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     // Then word by word: markers, "<>", abbreviations and alternatives.
     QStringList kept;
     QString trailingPreposition;  // of a reflexive verb's object, put after the verb
+    bool prepositionAfterVerb = false;  // the verb has no "sich" before it
     const QList<QStringView> tokens = QStringView(text).split(u' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QStringView token = tokens.at(i);
@@ -1903,7 +1974,28 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
                 trailingPreposition = kept.takeLast();
                 continue;
             }
+            // "zu etw. raten", "von etw. profitieren": a verb that takes its
+            // object with a preposition is given as dictionaries give it,
+            // "raten zu", "profitieren von"; read whole it would be left out.
+            // "gegen etw. sein" is a stance, not "sein" with an object.
+            if (!english && kept.size() == 1 && i + 2 == tokens.size() && isGermanPreposition(kept.first())
+                && tokens.at(i + 1).front().isLower() && !isValencyMarker(tokens.at(i + 1))
+                && tokens.at(i + 1) != u"sein") {
+                trailingPreposition = kept.takeLast();
+                prepositionAfterVerb = true;
+                continue;
+            }
             const bool inside = !kept.isEmpty() && kept.last() != QLatin1String("sich") && i + 1 < tokens.size();
+            // "to advise sb. to do sth.": the object's infinitive is the
+            // verb's pattern, not its words; read on it would be "advise to do".
+            if (inside && english && tokens.size() - i <= 4 && tokens.at(i + 1) == u"to" && i + 2 < tokens.size()
+                && tokens.at(i + 2) == u"do" && (i + 3 == tokens.size() || isValencyMarker(tokens.at(i + 3)))) {
+                // "to gesture for sb. to do sth.": "for" with the object and
+                // its infinitive is one clause, "gesture for" no phrase.
+                if (kept.last() == QLatin1String("for") || kept.last().startsWith(QLatin1String("for/")))
+                    return {};
+                break;
+            }
             if (inside && !english)
                 return {};
             // An English marker may go from the middle of a phrase when
@@ -1933,7 +2025,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     if (english && !keepTo && kept.size() > 1 && kept.first() == QLatin1String("to")
         && (!startsNounPhrase(kept.at(1)) || (kept.size() > 2 && kept.at(2) == QLatin1String("longer"))))
         kept.removeFirst();
-    if (!trailingPreposition.isEmpty() && kept.size() > 1)
+    if (!trailingPreposition.isEmpty() && (kept.size() > 1 || (prepositionAfterVerb && kept.size() == 1)))
         kept.append(trailingPreposition);
     QString cleaned = kept.join(u' ');
     if (mayHoldMarkup(cleaned))
@@ -2308,6 +2400,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;
                 candidates.last().localName = namesOtherSynonym(match.english);
+                candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -2432,6 +2525,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (lookAlike != list.end())
                 std::rotate(list.begin(), lookAlike, lookAlike + 1);
         }
+        putPrepositionVerbsLast(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

@@ -72,6 +72,9 @@ struct TransSynonym
     bool colloquial = false;
     // Tagged as historical or dated ("flapper [hist.]").
     bool dated = false;
+    // A German verb whose object's preposition was put after it ("raten zu"
+    // from "zu etw. raten").
+    bool prepositionAfterVerb = false;
 };
 
 struct TransEntry

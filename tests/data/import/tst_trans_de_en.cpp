@@ -102,7 +102,11 @@ private Q_SLOTS:
         // "etw. anfechten; jdn. ablehnen {vt} [jur.] | … :: to challenge sth./sb | …"
         row("last joined marker without its stop", "to challenge sth./sb", true, "challenge");
         row("a bare word is no marker", "to sb", true, "sb");
-        row("marker inside a German phrase", "über etw. verfügen {vi}", false, "");
+        // A verb with its object's preposition reads as dictionaries give it;
+        // a copula's "gegen etw. sein" names a stance and stays out.
+        row("preposition and marker before a German verb", "über etw. verfügen {vi}", false, "verfügen über");
+        row("markers around the preposition", "jdn./etw. mit etw. schmücken", false, "schmücken mit");
+        row("preposition before \"sein\"", "gegen etw. sein {v}", false, "");
         row("markers inside a German phrase", "bei jdm./etw. Anleihe nehmen {v}", false, "");
         // "mit (Zahlen, Fakten) herumjonglieren; etw. umschichten {vt} | … :: to juggle (figures, facts); …"
         row("preposition's object in brackets", "mit (Zahlen, Fakten) herumjonglieren", false, "");
@@ -120,6 +124,11 @@ private Q_SLOTS:
         row("\"be\" after a marker", "to let sth. be known", true, "");
         row("possessive marker inside", "to steal sb.’s thunder [fig.]", true, "");
         row("the object's verb after \"let\"", "to let sb. go first", true, "");
+        // "jdn. anweisen; auffordern; beauftragen, etw. zu tun {vt} :: to instruct sb. to do sth.": the
+        // object's infinitive goes with the object, not "instruct to do".
+        row("the object's infinitive", "to instruct sb. to do sth.", true, "instruct");
+        row("the object's infinitive after alternatives", "to call on/upon sb. to do sth.", true, "call on");
+        row("\"for\" with the object's infinitive", "to gesture for/to sb. to do sth.", true, "");
         row("the object's verb after \"let\", last", "to let sth. happen", true, "");
         row("alternative after a slash", "Abflachung {f} / Abplattung {f} an den Polen [math.]", false,
             "Abflachung an den Polen");
@@ -698,6 +707,25 @@ private Q_SLOTS:
             "Glied {n} (einer Gleichung, Reihe usw.) [math.] | Glieder {pl} :: member; element; term (of an "
             "equation, series etc.) | members; elements; terms\n",
             "member", "Mitglied", "");
+        // "[geh.]" ranks "avisieren" low, but a verb read with its
+        // preposition after it only fills the places the other words leave,
+        // and not at all beside the verb alone.
+        row("a verb with its preposition comes last",
+            "jdn./etw. avisieren {vt} [geh.] | avisierend | avisiert | jdm. jdn. avisieren :: to advise; to notify; to "
+            "send notification of sb./sth. | advising; notifying; sending notification of | advised; notified; sent "
+            "notification of | to notify sb. of sb.’s arrival\n"
+            "zu etw. raten {vt} | ratend | geraten | rät | riet | jdm. zur Vorsicht raten | zur/zu Zurückhaltung im "
+            "Wahlkampf raten :: to advise sth.; to counsel sth. [formal] | advising; counselling; counseling | advised; "
+            "counselled; counseled | advises; counsels | advised; counselled; counseled | to advise sb. to be careful; to "
+            "advise sb. to take caution | to advise restraint in the campaign\n",
+            "advise", "avisieren|raten zu", "");
+        row("a verb with its preposition beside the verb alone",
+            "antworten; erwidern; entgegnen {vi} (auf etw.) | antwortend; erwidernd; entgegnend | geantwortet; "
+            "erwidert; entgegnet :: to answer; to reply; to respond (to sth.) | answering; replying; responding | "
+            "answered; replied; responded\n"
+            "etw. beantworten {vt}; auf etw. antworten {vi} | beantwortend; antwortend | beantwortet; geantwortet :: "
+            "to answer sth.; to reply to sth. | answering; replying | answered; replied\n",
+            "answer", "antworten", "antworten auf");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
     }
@@ -1276,6 +1304,44 @@ private Q_SLOTS:
         const QStringList formerly = sources.englishToGerman.value(QStringLiteral("formerly"));
         QVERIFY2(!formerly.isEmpty() && formerly.first() == QStringLiteral("früher"),
                  qPrintable(formerly.join(u", ")));
+    }
+
+    void putsACommonerFieldWordBeforeALineTaggedOne()
+    {
+        // "[fin.]" follows "Steuer" on the line "Abgabe" heads, so "Abgabe"
+        // carries no tag of its own; the field is the whole line's, and the
+        // tagged main entry of the commoner "Steuer", with its forms and
+        // compounds, leads. An untagged plain line keeps its place behind.
+        const QByteArray text =
+            "Abgabe {f}; Steuer {f} [fin.] | Abgaben {pl}; Steuern {pl} | alle sonstigen Abgaben :: tax | taxes | "
+            "any other duties and taxes\n"
+            "Gebühr {f}; Taxe {f} :: tax\n"
+            "Steuer {f} (auf etw.) [fin.] | Steuern {pl} | Alkoholsteuer {f} | Biersteuer {f} | Bundessteuer {f} "
+            ":: tax (on sth.) | taxes | alcoholic beverage tax; liquor tax | beer tax | tax accruing to the federal "
+            "government\n";
+        const QStringList core{QStringLiteral("tax")};
+        const QStringList tax = germanSourcesFromTrans(text, core).englishToGerman.value(QStringLiteral("tax"));
+        QVERIFY2(!tax.isEmpty() && tax.first() == QStringLiteral("Steuer"), qPrintable(tax.join(u", ")));
+        QVERIFY(tax.contains(QStringLiteral("Abgabe")));
+    }
+
+    void leavesACommonerFieldWordBeyondTheRowsPlaces()
+    {
+        // With the verbs of "to tax", "Steuer" stands below the six places
+        // the row keeps; put first, it would push out the row's last word.
+        const QByteArray text =
+            "Abgabe {f}; Steuer {f} [fin.] | Abgaben {pl}; Steuern {pl} | alle sonstigen Abgaben :: tax | taxes | "
+            "any other duties and taxes\n"
+            "Gebühr {f}; Taxe {f} :: tax\n"
+            "Steuer {f} (auf etw.) [fin.] | Steuern {pl} | Alkoholsteuer {f} | Biersteuer {f} | Bundessteuer {f} "
+            ":: tax (on sth.) | taxes | alcoholic beverage tax; liquor tax | beer tax | tax accruing to the federal "
+            "government\n"
+            "beschuldigen; bezichtigen {vt} | beschuldigend; bezichtigend | beschuldigt; bezichtigt :: to tax | taxing "
+            "| taxed\n"
+            "jdn./etw. strapazieren; jdn./etw. (stark) beanspruchen; jdn. anstrengen {vt} :: to tax sb./sth.\n";
+        const QStringList core{QStringLiteral("tax")};
+        const QStringList tax = germanSourcesFromTrans(text, core).englishToGerman.value(QStringLiteral("tax"));
+        QVERIFY2(tax.size() > 6 && tax.indexOf(QStringLiteral("Steuer")) >= 6, qPrintable(tax.join(u", ")));
     }
 
     void keepsAColloquialWordFromTheFirstPlace()
