@@ -206,20 +206,12 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 return sources.sideSenses.contains(variant + u'\n' + word);
             });
         };
-        // Nor does a word that every line narrows by a note displace it: that
-        // is one use of the German word ("schwenken :: swill around"), while
-        // the core word names its general sense ("swing").
-        const auto notedSense = [&](const QString &word) {
-            return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
-                return sources.notedSenses.contains(variant + u'\n' + word);
-            });
-        };
         if (!english.isEmpty() && unconfirmedCore.contains(english.first()) && !mainEntrySense(english.first())) {
             const auto first = std::find_if(english.cbegin(), english.cend(), [&](const QString &word) {
                 return !unconfirmedCore.contains(word) && !sideSense(word);
             });
 
-            if (first != english.cend() && !notedSense(*first))
+            if (first != english.cend())
                 english.move(first - english.cbegin(), 0);
         }
         english = sources.ranked ? english.mid(0, kMaxGermanTranslations)

@@ -49,12 +49,6 @@ struct GermanSources
     // überdies {conj} :: plus {conj} [coll.]" for "überdies"): a side sense
     // that a row does not move to its first place.
     QSet<QString> sideSenses;
-    // With own senses: "German\nEnglish" for an English word that every line
-    // giving it for the German word narrows by a note ("schwenken {vt}
-    // (Flüssigkeit im Gefäß) :: to swill around" for "schwenken"): one use
-    // of the German word, which a row does not move to its first place
-    // either.
-    QSet<QString> notedSenses;
 };
 
 struct GermanCore

@@ -2694,12 +2694,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             return c->englishColloquial && c->germanSense != Sense::SpecialRegister;
         };
         QSet<QString> plainSenses;
-        QSet<QString> unnotedSenses;
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!sideSense(candidate))
                 plainSenses.insert(candidate->english);
-            if (!candidate->noted)
-                unnotedSenses.insert(candidate->english);
         }
         for (const Candidate *candidate : std::as_const(it.value())) {
             if (!english.contains(candidate->english))
@@ -2708,8 +2705,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
             if (!plainSenses.contains(candidate->english))
                 sources.sideSenses.insert(it.key() + u'\n' + candidate->english);
-            if (!unnotedSenses.contains(candidate->english))
-                sources.notedSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -1373,36 +1373,6 @@ private Q_SLOTS:
                  qPrintable(moreover.join(u", ")));
     }
 
-    void keepsANotedUseFromTheFirstPlace()
-    {
-        // In the whole file "swing" has six German words before "schwenken"
-        // (its row as the import makes it is set below), so its row leaves
-        // "schwenken" out; the row of "schwenken", kept for "wheel", offers
-        // "swing" still. A core word let in from a full row gives way to the
-        // words the row was kept for, but not to a use that every line giving
-        // it narrows by a note ("(eine Flüssigkeit) schwenken").
-        const QByteArray text =
-            "etw. schwenken; etw. hin- und herschwingen {vt} | schwenkend; hin- und herschwingend | geschwenkt; "
-            "hin- und hergeschwungen :: to swing sth. {swung / swang [obs.]; swung} | swinging | swung\n"
-            "schwenken {vi} [mil.] | schwenkend | geschwenkt | Links schwenkt! | Rechts schwenkt, marsch! :: to "
-            "wheel | wheeling | wheeled | Left wheel! | Right wheel, march!\n"
-            "(eine Flüssigkeit) schwenken {vt} | schwenkend | geschwenkt | Er schwenkte den Wein sanft im Glas. :: "
-            "to swill (a liquid) around/round | swilling around/round | swilled around/round | He swilled the wine "
-            "gently around in his glass/round his glass.\n";
-        const QStringList core{QStringLiteral("swing"), QStringLiteral("wheel")};
-        GermanSources sources = germanSourcesFromTrans(text, core);
-        const QStringList fuller{QStringLiteral("Schaukel"), QStringLiteral("Schlag"), QStringLiteral("schwingen"),
-                                 QStringLiteral("schaukeln"), QStringLiteral("Schwenk"), QStringLiteral("Drehung")};
-        for (const QString &german : fuller)
-            sources.germanToEnglish.insert(german, QStringList{QStringLiteral("swing")});
-        sources.englishToGerman.insert(QStringLiteral("swing"), fuller + QStringList{QStringLiteral("schwenken")});
-        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
-        const QStringList swing = germanRows(selected).value(QStringLiteral("schwenken"));
-        QVERIFY2(swing.size() > 2 && swing.first() == QStringLiteral("swing")
-                     && swing.contains(QStringLiteral("swill around")) && swing.contains(QStringLiteral("wheel")),
-                 qPrintable(swing.join(u", ")));
-    }
-
     void putsTheGermanWordsOwnLineBeforeABareSynonymLine()
     {
         // "Tugend" is a later synonym of a bare line for "goodness", the
