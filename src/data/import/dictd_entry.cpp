@@ -187,6 +187,7 @@ DictdEntry parseDictdEntry(const QString &text, EntryStyle style)
     }
 
     bool inTranslations = true;
+    QList<QStringList> senses;  // the items of each numbered sense line
     for (qsizetype i = first + 1; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         const QString trimmed = line.trimmed();
@@ -203,8 +204,13 @@ DictdEntry parseDictdEntry(const QString &text, EntryStyle style)
             inTranslations = false;
         if (!inTranslations || line.startsWith(QLatin1Char(' ')) || line.startsWith(QLatin1Char('\t')))
             continue;
-        appendUnique(entry.translations, translationsOfLine(withoutSenseNumber(line)));
+        const QString items = withoutSenseNumber(line);
+        if (items != line)
+            senses.append(translationsOfLine(items));
+        appendUnique(entry.translations, translationsOfLine(items));
     }
+    if (senses.size() > 1)
+        entry.firstSense = senses.constFirst();
     return entry;
 }
 

@@ -29,6 +29,9 @@ struct DictdEntry
     QString headword;  // from the header line, never the normalised index key
     QString pronunciation;  // the IPA between the slashes of the header
     QStringList translations;  // cleaned, duplicates removed, in entry order
+    // The items of the first of several numbered senses ("1. a, b" before
+    // "2. c"); empty where the entry gives one sense.
+    QStringList firstSense;
     QVector<ExampleSentence> examples;
 };
 

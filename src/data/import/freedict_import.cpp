@@ -470,6 +470,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     return pass > 0 && frenchFirst.value(french) == english;
                 },
                 [&frenchParts](const QString &french) { return frenchParts.value(french); });
+            // fra-eng's numbered first sense may lead only in the second
+            // pass, once a word whose English row starts with the headword
+            // is known and kept first ("coat" for "manteau"); the first pass
+            // leaves the French rows' first items, which rank the English
+            // table, as the links give them.
             report.frenchTranslationsAdded += addReverseTranslations(
                 fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
                 [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
@@ -477,7 +482,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&](const QString &word) { return englishSpelling->lists(word); },
                 [&](const QString &english, const QString &french) {
                     return pass > 0 && englishFirst.value(english) == french;
-                });
+                },
+                {}, pass > 0);
             if (pass == 0) {
                 englishFirst = firstItems(engFra);
                 frenchFirst = firstItems(fraEng);

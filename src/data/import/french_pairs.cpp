@@ -189,6 +189,20 @@ bool looksAlike(const QString &a, const QString &b)
     return editDistance(a, b) <= most;
 }
 
+// Whether two single words (folded to lower case without accents) share
+// their stem: the same, or their first four letters or more alike, at
+// least half the shorter one ("agiter", "agitate"; "propriété",
+// "property"; "abandon", "abandonment"), not "avocat" and "advocate".
+bool sharesStem(const QString &a, const QString &b)
+{
+    if (a.contains(QLatin1Char(' ')) || b.contains(QLatin1Char(' ')))
+        return false;
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    return a == b || (common >= 4 && common * 2 >= std::min(a.size(), b.size()));
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -308,7 +322,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<int(const QString &, const QString &)> &links,
                            const std::function<bool(const QString &)> &isListedTargetWord,
                            const std::function<bool(const QString &, const QString &)> &givesFirst,
-                           const std::function<QChar(const QString &)> &partOfSpeech)
+                           const std::function<QChar(const QString &)> &partOfSpeech, bool firstSenseFirst)
 {
     // A hyphenated word the word list lacks, written so and in one
     // ("washing-bear", a word-for-word rendering of a German compound), is
@@ -420,6 +434,29 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // fra-eng numbers a word's senses main sense first, and the German
+        // links now and then favour a side sense: "agiter: 1. agitate,
+        // stir up 2. swing", yet fra-deu's "schwingen" links "swing". Where a
+        // word of a later sense leads that does not share the headword's
+        // stem, a linked word of the first sense that does comes first; the
+        // stem and the link together vouch for it. Not past a word whose own
+        // row in the other table starts with the headword ("coat: manteau"
+        // keeps "coat" before "mantle"). Only a word the two agree on: the
+        // first sense alone is often narrow or wrong ("sursauter:
+        // 1. start" is right, "Russe: 1. Russian woman" is not the main
+        // word), and the links are what rank it right there.
+        if (firstSenseFirst && !phraseHeadword && !entry.firstSense.isEmpty() && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            if (!entry.firstSense.contains(leading.word) && !sharesStem(foldedLower(leading.word), headword)
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto stem = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.linked && entry.firstSense.contains(c.word) && sharesStem(foldedLower(c.word), headword);
+                });
+                if (stem != candidates.end())
+                    candidates.move(stem - candidates.begin(), 0);
+            }
+        }
         // A compound of a word of the row ("coffee-house" and "coffee" for
         // "café", "look at" and "look" for "regarder") is a narrower sense
         // of it and goes after it, unless only the compound is linked or

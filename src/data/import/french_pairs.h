@@ -69,6 +69,13 @@ class WordRanks;
 // the row's own noun whose row in `reverse` starts with the headword and that
 // is the commonest word of the row comes first: "water" is "eau" before
 // "abreuver".
+// Where `firstSenseFirst` is set and the entry numbers its senses, a linked
+// word of its first sense that shares its stem with the headword ("agiter:
+// 1. agitate ... 2. swing") comes first when a word of a later sense leads
+// and does not share it, unless that word's own row in `reverse` starts
+// with the headword (`givesFirst`): fra-eng gives the main sense first,
+// where `links` often links a commoner word of a side sense as well
+// ("swing" through "schwingen").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
@@ -78,7 +85,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<int(const QString &, const QString &)> &links = {},
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
                            const std::function<bool(const QString &, const QString &)> &givesFirst = {},
-                           const std::function<QChar(const QString &)> &partOfSpeech = {});
+                           const std::function<QChar(const QString &)> &partOfSpeech = {},
+                           bool firstSenseFirst = false);
 
 // The French two-word items of the pairs ("quelques uns") that are one
 // hyphenated word written apart: `isWrittenForm` (another dictionary, a

@@ -494,6 +494,50 @@ private Q_SLOTS:
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
     }
 
+    void putsTheFirstSensesWordOfTheHeadwordsStemFirst()
+    {
+        // fra-eng gives "agitate" in the first sense; fra-deu's "schwingen"
+        // links "swing" of the second, a commoner word.
+        const DictdEntry agiter = entry("agiter /aʒite/ <v>\n1. abet, agitate, incite, stir up\n"
+                                        "2. brandish, fling, swing, wave, wave about\n");
+        QCOMPARE(agiter.firstSense, QStringList({"abet", "agitate", "incite", "stir up"}));
+        QVERIFY(entry("mantle /mæntl/\nmanteau\n").firstSense.isEmpty());
+        const QVector<DictdEntry> engFra{
+            entry("agitate /ædʒiteit/\n1. agiter, débattre, émouvoir, troubler\n2. exciter, hérisser\n"
+                  "3. affecter, remuer\n4. préoccuper\n"),
+            entry("swing /swiŋ/\n1. balancer\n2. agiter, brandir\n"),
+            entry("coat /kout/\n1. paletot\n2. capote, manteau, pardessus\n"),
+            entry("mantle /mæntl/\nmanteau\n"),
+            entry("start /stɑːt/\n1. activer\n2. début\n3. sursauter\n4. prendre l'initiative\n"),
+            entry("get up /getʌp/\n1. surgir, sursauter\n2. se soulever\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            agiter,
+            entry("manteau /mɑ̃to/ <n, fem>\n1. cloak, mantle\n2. coat, overcoat\n"),
+            entry("sursauter /syʀsote/ <v>\n1. start\n2. get up, rise, stand, stand up\n"),
+        };
+        const WordRanks ranks = ranksOf({{"start", 300}, {"coat", 1816}, {"swing", 2734}, {"get", 40}});
+        const auto links = [](const QString &, const QString &english) {
+            static const QSet<QString> linked{"agitate", "swing", "incite", "stir up", "coat", "mantle", "cloak",
+                                              "get up"};
+            return linked.contains(english) ? 1 : 0;
+        };
+        const auto startsWith = [](const QString &english, const QString &french) {
+            return english == QLatin1String("coat") && french == QLatin1String("manteau");
+        };
+        const auto firstOf = [&](const char *headword, bool firstSenseFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, startsWith, {}, firstSenseFirst);
+            return find(rows, QString::fromUtf8(headword))->translations.constFirst();
+        };
+        QCOMPARE(firstOf("agiter", false), QStringLiteral("swing"));
+        QCOMPARE(firstOf("agiter", true), QStringLiteral("agitate"));
+        // Not past a word whose own row starts with the headword, and not a
+        // word of the first sense that the German links leave out.
+        QCOMPARE(firstOf("manteau", true), QStringLiteral("coat"));
+        QCOMPARE(firstOf("sursauter", true), QStringLiteral("get up"));
+    }
+
     void putsTheNounOfAWordThatIsNounAndVerbFirst()
     {
         // fra-deu has no "eau", so only the verbs are linked to "water".
