@@ -1654,10 +1654,32 @@ bool namesNoVerb(QStringView germanSide)
     return !verb.match(text).hasMatch() && other.match(text).hasMatch();
 }
 
-TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false)
+// Whether the tags name a region and nothing puts the word out of use: the
+// word is one region's name for the thing ("Kübel {m} [Bayr.] [Ös.]").
+bool namesRegionOnly(const QStringList &tags, QStringView raw)
+{
+    return !raw.contains(u"(ungebräuchlich)") && !raw.contains(u"(veraltet)")
+           && std::any_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return regionalTags().contains(tag); })
+           && std::none_of(tags.cbegin(), tags.cend(), [](const QString &tag) { return obsoleteTags().contains(tag); });
+}
+
+// Leaves out the region tags of a word that is standard German after all:
+// one tagged as Germany's word is that, whichever other regions share it
+// ("Sessel {m} [Dt.] [Schw.]", "Straßenbahn {f} [Dt.] [Ös.]"), and so is
+// the word a line of regional words only puts first (`standard`).
+void dropRegionsOfStandardWord(QStringList &tags, bool standard)
+{
+    if (standard || tags.contains(QStringLiteral("Dt.")))
+        tags.removeIf([](const QString &tag) { return regionalTags().contains(tag); });
+}
+
+TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false)
 {
     QStringList tags;
     TransSynonym synonym{cleanTransSynonym(raw, english, &tags, keepTo)};
+    if (!english)
+        dropRegionsOfStandardWord(tags, standard);
+    synonym.regional = namesRegionOnly(tags, raw);
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
     synonym.noun = synonym.plural || hasGender(raw);
@@ -1730,6 +1752,26 @@ Sense sharedSenseOf(QStringView last)
     return senseOfTags(tags);
 }
 
+// A line whose German words all belong to regions names one thing by each
+// region's word ("Eimer {m} [Norddt.] [Westdt.]; Kübel {m} [Mitteldt.]
+// [Bayr.] [Ös.] [Schw.] :: bucket"): none is more regional than the rest,
+// and the one the line puts first stands for the standard word, unless
+// another register narrows it too. A single
+// regional word, or one beside a general word, stays regional.
+void standardiseFirstRegionalWord(QVector<TransSynonym> &synonyms, const QVector<QStringView> &raws, Sense shared)
+{
+    if (synonyms.size() < 2 || synonyms.first().position != 0
+        || !std::all_of(synonyms.cbegin(), synonyms.cend(), [](const TransSynonym &s) { return s.regional; }))
+        return;
+    TransSynonym standard = describeSynonym(raws.first(), false, false, true);
+    // A colloquial word stays regional: "Goschenhobel {m} [ugs.] [Süddt.]
+    // [Ös.]" is no standard word for a mouth organ.
+    if (standard.sense == Sense::SpecialRegister)
+        return;
+    standard.groupTagged = shared != Sense::General;
+    synonyms.first() = std::move(standard);
+}
+
 // The synonyms of the first section of one side of a line; German
 // explanations after the main word are none.
 QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false)
@@ -1746,6 +1788,8 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = f
         if (!synonym.text.isEmpty() && (english || synonym.position == 0 || !isGloss(synonym.text)))
             synonyms.append(std::move(synonym));
     }
+    if (!english)
+        standardiseFirstRegionalWord(synonyms, raws, shared);
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
     // synonym of its own. On a line led by a plural, a plural of another
     // word is ("Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} ::

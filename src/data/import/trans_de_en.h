@@ -59,6 +59,9 @@ struct TransSynonym
     // or only with regions ("[Ös.]", "[Schw.]", "[regional]"): a word a
     // learner needs only where nothing general translates the same word.
     bool fringe = false;
+    // Tagged with regions and not out of use ("Kübel {m} [Bayr.] [Ös.]"),
+    // unlike a word tagged as Germany's ("Sessel {m} [Dt.] [Schw.]").
+    bool regional = false;
     // The place of the synonym in its section, counting those left out.
     int position = 0;
     // Carries a note in parentheses that names no object ("schlagen {vi}

@@ -259,6 +259,36 @@ private Q_SLOTS:
         QVERIFY(parseTransEntry(u"no separator here").english.isEmpty());
     }
 
+    // Germany's word is standard whatever regions share it; of a line of
+    // regional words only, the first stands for the standard word unless it
+    // is colloquial as well.
+    void readsWhichRegionalWordsAreStandard()
+    {
+        const TransEntry armchair = parseTransEntry(
+            u"Polstersessel {m}; Sessel {m} [Dt.] [Schw.]; Lehnstuhl {m} [Dt.]; Lehnsessel {m} [Dt.]; Fauteuil {m} "
+            u"[Ös.] [Schw.] | Polstersessel {pl}; Sessel {pl}; Lehnstühle {pl}; Lehnsessel {pl}; Fauteuile {pl} | "
+            u"Cocktailsessel {m} :: armchair; fauteuil | armchairs; fauteuils | cocktail chair");
+        QCOMPARE(armchair.german.size(), 5);
+        QCOMPARE(armchair.german.at(1).text, QStringLiteral("Sessel"));
+        QVERIFY(!armchair.german.at(1).fringe);
+        QCOMPARE(armchair.german.at(1).sense, Sense::General);
+        QVERIFY(armchair.german.at(4).fringe);
+
+        const TransEntry bucket = parseTransEntry(
+            u"Eimer {m} [Norddt.] [Westdt.]; Kübel {m} [Mitteldt.] [Bayr.] [Ös.] [Schw.] | Eimer {pl}; Kübel {pl} :: "
+            u"bucket | buckets");
+        QCOMPARE(bucket.german.size(), 2);
+        QVERIFY(!bucket.german.at(0).fringe);
+        QCOMPARE(bucket.german.at(0).sense, Sense::General);
+        QVERIFY(bucket.german.at(1).fringe);
+
+        const TransEntry harmonica = parseTransEntry(
+            u"Goschenhobel {m} [ugs.] [Süddt.] [Ös.]; Fotzhobel {m} [ugs.] [Süddt.] [Ös.] :: harmonica; mouth organ");
+        QVERIFY(harmonica.german.at(0).fringe);
+        QVERIFY(parseTransEntry(u"Trauminet {m} [Ös.] :: coward").german.at(0).fringe);
+        QVERIFY(parseTransEntry(u"Feigling {m}; Trauminet {m} [Ös.]; Dadalotsch {m} [Ös.] :: coward").german.at(1).fringe);
+    }
+
     void weighsTheTagsOfASense()
     {
         const auto sense = [](std::initializer_list<const char *> tags) {
@@ -615,6 +645,13 @@ private Q_SLOTS:
             "mehrerlei [ugs.]; vielerlei {num} | aus mehrerlei/vielerlei Gründen :: various; all kinds of; all sorts "
             "of | on a variety of grounds\n",
             "various", "verschiedene", "");
+        row("the first of regional words only before a special field's",
+            "Eimer {m} [Norddt.] [Westdt.]; Kübel {m} [Mitteldt.] [Bayr.] [Ös.] [Schw.] | Eimer {pl}; Kübel {pl} :: "
+            "bucket | buckets\n"
+            "Baggerschaufel {f}; Schaufel {f}; Baggerlöffel {m}; Löffel {m}; Baggerkübel {m}; Baggereimer {m} "
+            "[constr.] | Baggerschaufeln {pl} :: bucket; scoop; shovel [Am.] (of an excavator or dredger); digger "
+            "bucket | buckets\n",
+            "bucket", "Eimer|Baggerschaufel", "Kübel");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("a name's German form before its local form",
