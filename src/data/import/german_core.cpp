@@ -206,12 +206,31 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 return sources.sideSenses.contains(variant + u'\n' + word);
             });
         };
+        // Nor the word of a line the German word heads, plain and with its
+        // forms or examples, to a phrase of a line that lists the German word
+        // only as a later synonym ("Gradmesser :: measure" before "acid
+        // test" of "Nagelprobe {f}; ...; Gradmesser {m} :: acid test"): the
+        // phrase names one use of the line's first word. Judged against the
+        // rows it changed, a single word the row was kept for as often named
+        // the main sense as the headed line's word did, and keeps the place.
+        const auto headedSense = [&](const QString &word) {
+            return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
+                return sources.headedSenses.contains(variant + u'\n' + word);
+            });
+        };
         if (!english.isEmpty() && unconfirmedCore.contains(english.first()) && !mainEntrySense(english.first())) {
             const auto first = std::find_if(english.cbegin(), english.cend(), [&](const QString &word) {
                 return !unconfirmedCore.contains(word) && !sideSense(word);
             });
 
-            if (first != english.cend())
+            const auto onHeadedLine = [&](const QString &word) {
+                return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
+                    return sources.headedLineWords.contains(variant + u'\n' + word);
+                });
+            };
+            if (first != english.cend()
+                && !(headedSense(english.first()) && !english.first().contains(u' ') && first->contains(u' ')
+                     && !onHeadedLine(*first)))
                 english.move(first - english.cbegin(), 0);
         }
         english = sources.ranked ? english.mid(0, kMaxGermanTranslations)

@@ -49,6 +49,17 @@ struct GermanSources
     // überdies {conj} :: plus {conj} [coll.]" for "überdies"): a side sense
     // that a row does not move to its first place.
     QSet<QString> sideSenses;
+    // With own senses: "German\nEnglish" for the first English word of a
+    // line that the German word heads and that gives its forms or examples,
+    // plain and untagged on both sides ("Gradmesser {m}; Zeichen {n}; ... |
+    // Gradmesser {pl}; ... :: measure; ..."). A phrase of a line that lists
+    // the German word only as a later synonym ("Nagelprobe {f}; ...;
+    // Gradmesser {m} :: acid test") does not take the row's first place from
+    // such a word.
+    QSet<QString> headedSenses;
+    // With own senses: "German\nEnglish" for the English words of the lines
+    // the German word heads.
+    QSet<QString> headedLineWords;
 };
 
 struct GermanCore

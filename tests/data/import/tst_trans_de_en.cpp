@@ -1430,6 +1430,73 @@ private Q_SLOTS:
         QCOMPARE(rare, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
     }
 
+    void putsTheGermanWordsOwnEntryBeforeALaterSynonymsWord()
+    {
+        // "dienstlich" is a later synonym of a bare line for "functional"
+        // and heads a full entry, with examples, for "official": the entry
+        // names its own sense although its field tag marks it. "official" is
+        // met on three lines of the dictionary.
+        const QByteArray text =
+            "amtlich; dienstlich {adj} :: functional\n"
+            "dienstlich {adj} [adm.] | dienstliche Angelegenheit; Dienstsache | dienstlich (offiziell) werden | "
+            "für dienstliche Zwecke | aus dienstlichen Gründen | Das ist aus dienstlichen Gründen nicht möglich. :: "
+            "official; business … | official matter; matter of official concern | to take on an official tone | for "
+            "official purposes | in the interests of the service | The requirement/needs of the service do not "
+            "allow it.\n"
+            "Amtsbescheid {m} (Patent) [adm.] :: official letter [Br.]; official action [Am.] (patent)\n"
+            "(einzelnes) Amtsgeheimnis {n} [adm.] | Amtsgeheimnisse {pl} | ein Amtsgeheimnis verraten :: official "
+            "secret | official secrets | to disclose an official secret\n";
+        const QStringList core{QStringLiteral("functional")};
+        const QStringList official =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("dienstlich"));
+        QVERIFY2(official.size() == 2 && official.first() == QStringLiteral("official"),
+                 qPrintable(official.join(u", ")));
+    }
+
+    void keepsTheOwnEntrysWordBeforeALaterSynonymsPhrase()
+    {
+        // "Gradmesser" is kept for "acid test", where it is the last synonym
+        // of the line ("Nagelprobe {f}; Lackmustest {m}; Prüfstein {m};
+        // Gradmesser {m} (für etw.) | ... :: acid test; ..."); "measure", the
+        // word of its own entry ("Gradmesser {m}; Zeichen {n}; Indikator {m}
+        // (für etw.) | Gradmesser {pl}; ... :: measure; gauge [Br.]; ..."),
+        // comes from a full row and still goes first: the phrase names one
+        // use of the word. A word of a line the German word heads keeps the
+        // first place a core word of a full row gives way to.
+        GermanSources sources;
+        sources.ranked = true;
+        sources.ownSenses = true;
+        sources.englishToGerman.insert(QStringLiteral("measure"),
+                                       {QStringLiteral("Maß"), QStringLiteral("Schicht"), QStringLiteral("Maßnahme"),
+                                        QStringLiteral("Zeichen"), QStringLiteral("Lager"),
+                                        QStringLiteral("Maßeinheit"), QStringLiteral("Gradmesser")});
+        sources.englishToGerman.insert(QStringLiteral("acid test"),
+                                       {QStringLiteral("Nagelprobe"), QStringLiteral("Gradmesser")});
+        for (const char *german : {"Maß", "Schicht", "Maßnahme", "Zeichen", "Lager", "Maßeinheit"})
+            sources.germanToEnglish.insert(QString::fromUtf8(german), {QStringLiteral("measure")});
+        sources.germanToEnglish.insert(QStringLiteral("Nagelprobe"), {QStringLiteral("acid test")});
+        sources.germanToEnglish.insert(QStringLiteral("Gradmesser"),
+                                       {QStringLiteral("measure"), QStringLiteral("acid test"),
+                                        QStringLiteral("protractor")});
+        const QStringList core{QStringLiteral("measure"), QStringLiteral("acid test")};
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Gradmesser"))
+                     .first(),
+                 QStringLiteral("acid test"));
+        sources.headedSenses.insert(QStringLiteral("Gradmesser\nmeasure"));
+        sources.headedLineWords.insert(QStringLiteral("Gradmesser\nmeasure"));
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Gradmesser")),
+                 (QStringList{QStringLiteral("measure"), QStringLiteral("acid test"), QStringLiteral("protractor")}));
+        // A single word the row was kept for still takes the place.
+        sources.englishToGerman.insert(QStringLiteral("gauge"), {QStringLiteral("Gradmesser")});
+        sources.germanToEnglish.insert(QStringLiteral("Gradmesser"),
+                                       {QStringLiteral("measure"), QStringLiteral("gauge"),
+                                        QStringLiteral("acid test")});
+        const QStringList gaugeCore{QStringLiteral("measure"), QStringLiteral("gauge")};
+        QCOMPARE(germanRows(selectGermanCore(gaugeCore, sources, schema::kMaxRows))
+                     .value(QStringLiteral("Gradmesser")).first(),
+                 QStringLiteral("gauge"));
+    }
+
     void keepsTheEnglishWordSpeltLikeTheGermanOne()
     {
         // "laptop" stands fourth on the line and is no core word; the row of
