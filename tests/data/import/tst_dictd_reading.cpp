@@ -237,7 +237,7 @@ private Q_SLOTS:
         // giving the word the phrase's senses.
         HeadwordRepairs report;
         const QVector<DictdEntry> kept =
-            repairCutHeadwords({DictdEntry{headword, pronunciation, {QStringLiteral("x")}, {}}}, {}, {}, {}, report);
+            repairCutHeadwords({DictdEntry{headword, pronunciation, {QStringLiteral("x")}, {}, {}}}, {}, {}, {}, report);
         QCOMPARE(kept.isEmpty(), cut);
     }
 
