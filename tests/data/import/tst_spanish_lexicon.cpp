@@ -335,6 +335,25 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("police")), QStringList{QStringLiteral("policía")});
     }
 
+    void takesThePluralOfASenseSpanishGivesInThePlural()
+    {
+        // Apertium eng-spa: jealousy is "celos" (singular "celo" is zeal),
+        // "vacaciones" is a plural lemma already, "time" is either number,
+        // and "imágenes" cannot be formed from "imagen" by adding "s".
+        const QVector<LexiconEntry> forward = entries({{"jealousy<n><sg>", "celo<n><m><pl>"},
+                                                       {"holiday<n><sg>", "vacaciones<n><f><pl>"},
+                                                       {"time<n><ND>", "tiempo<n><m><pl>"},
+                                                       {"footage<n><sg>", "imagen<n><f><pl>"}});
+        const QVector<LexiconEntry> backward = entries({{"celo<n><m><sg>", "zeal<n><sg>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("jealousy"), QStringLiteral("holiday"),
+                                                      QStringLiteral("time"), QStringLiteral("footage")},
+                                                     {}, {}, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("jealousy")), QStringList{QStringLiteral("celos")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("holiday")), QStringList{QStringLiteral("vacaciones")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("time")), QStringList{QStringLiteral("tiempo")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("footage")), QStringList{QStringLiteral("(no row)")});
+    }
+
     void takesApertiumsOwnPairsIntoTheSpanishRows()
     {
         auto words = [](std::initializer_list<const char *> list) {
