@@ -174,6 +174,13 @@ public:
                     return other;
             }
         }
+        // British English keeps one "l" before "-ment" where Apertium may
+        // write the American two ("instalment": "installment").
+        if (const qsizetype at = english.indexOf(QLatin1String("lment")); at > 0 && english.at(at - 1) != QLatin1Char('l')) {
+            const QString other = english.left(at) + QLatin1Char('l') + english.mid(at);
+            if (knows(other))
+                return other;
+        }
         return {};
     }
 

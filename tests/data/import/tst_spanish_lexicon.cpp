@@ -878,6 +878,18 @@ private Q_SLOTS:
         QVERIFY(row(core.spanishEnglish, QStringLiteral("suspender")).contains(QStringLiteral("adjourn")));
     }
 
+    void findsApertiumsAmericanSpellingOfABritishWord()
+    {
+        // eng-spa "instalment: anualidad"; Apertium has "installment<n>
+        // plazo<n><m>" under the American spelling only.
+        const QVector<LexiconEntry> forward = entries({{"installment<n>", "plazo<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"plazo<n><m>", "installment<n>"}});
+        const SenseRows englishSpanish{{QStringLiteral("instalment"), {QStringLiteral("anualidad")}}};
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("instalment")}, englishSpanish, {}, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("instalment")).value(0), QStringLiteral("plazo"));
+    }
+
     void putsTheLinkedOfEquallySourcedSensesFirst()
     {
         // spa-eng "arena: 1. arena 2. sand"; eng-spa "arena: arena, redondel",
