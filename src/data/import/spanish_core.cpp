@@ -834,7 +834,6 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 seen.append(english);
             }
         }
-        const qsizetype fromFreedict = candidates.size();
         for (const QString &english : words) {
             if (!seen.contains(english)) {
                 candidates.append({english, evidence.sources(english, evidence.apertiumSpelling(english), spanish)});
@@ -866,13 +865,6 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 }
             }
         }
-        // The words FreeDict spa-eng does not give come in the alphabetical
-        // order of the English rows that gained the word, then in Apertium's,
-        // which says nothing of the main sense; among them a cognate of the
-        // Spanish word goes before the others, so that it wins a tie of
-        // sources ("suspender": "suspend" before "adjourn").
-        std::stable_partition(candidates.begin() + fromFreedict, candidates.end(),
-                              [&spanish](const auto &candidate) { return isCognate(spanish, candidate.first); });
         QString freedictFirst;
         for (const QString &english : freedict) {
             if (seen.contains(english)) {

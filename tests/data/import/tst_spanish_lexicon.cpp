@@ -859,25 +859,6 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
     }
 
-    void putsTheCognateOfEquallySourcedWordsFirst()
-    {
-        // Apertium "suspend<vblex> suspender<vblex>" and "adjourn<vblex>
-        // suspender<vblex>", both also back; spa-eng "suspender: reject"; eng-spa "reject:
-        // rehusar, rechazar, suspender". "adjourn" comes first alphabetically
-        // only; "suspend" is the Spanish word's own.
-        const QVector<LexiconEntry> forward = entries({{"adjourn<vblex>", "suspender<vblex>"},
-                                                       {"suspend<vblex>", "suspender<vblex>"}});
-        const QVector<LexiconEntry> backward =
-            entries({{"suspender<vblex>", "adjourn<vblex>"}, {"suspender<vblex>", "suspend<vblex>"}});
-        const SenseRows englishSpanish{
-            {QStringLiteral("reject"), {QStringLiteral("rehusar"), QStringLiteral("rechazar"), QStringLiteral("suspender")}}};
-        const SenseRows spanishEnglish{{QStringLiteral("suspender"), {QStringLiteral("reject")}}};
-        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("adjourn"), QStringLiteral("reject")},
-                                                     englishSpanish, spanishEnglish, forward, backward);
-        QCOMPARE(row(core.spanishEnglish, QStringLiteral("suspender")).value(0), QStringLiteral("suspend"));
-        QVERIFY(row(core.spanishEnglish, QStringLiteral("suspender")).contains(QStringLiteral("adjourn")));
-    }
-
     void findsApertiumsAmericanSpellingOfABritishWord()
     {
         // eng-spa "instalment: anualidad"; Apertium has "installment<n>
