@@ -104,8 +104,9 @@ public:
                 m_apertiumFirstSpanish.insert(entry.source, entry.target);
             if (pluralOnly(entry.source, entry.sourceTags, singular))
                 continue;
-            const QString spanish =
-                spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward);
+            const QString spanish = pluralSense(
+                entry.sourceTags, entry.targetTags,
+                spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward));
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
@@ -172,6 +173,13 @@ public:
                 if (knows(other))
                     return other;
             }
+        }
+        // British English keeps one "l" before "-ment" where Apertium may
+        // write the American two ("instalment": "installment").
+        if (const qsizetype at = english.indexOf(QLatin1String("lment")); at > 0 && english.at(at - 1) != QLatin1Char('l')) {
+            const QString other = english.left(at) + QLatin1Char('l') + english.mid(at);
+            if (knows(other))
+                return other;
         }
         return {};
     }
@@ -281,6 +289,28 @@ private:
     static bool pluralOnly(const QString &english, const QStringList &tags, const QSet<QString> &singular)
     {
         return tags.value(0) == QLatin1String("n") && tags.contains(QLatin1String("pl")) && singular.contains(english);
+    }
+
+    // The Spanish word of an eng-spa entry that translates a singular
+    // English noun by the plural of a Spanish one ("jealousy<n><sg>" ->
+    // "celo<n><m><pl>"): the sense lives in the plural only ("celos";
+    // "celo" alone is zeal), so the word is that plural. It is formed only
+    // where it surely is a lemma ending in an unstressed vowel plus "s";
+    // otherwise ("imagen" -> "imágenes") the entry is left out (empty). A
+    // lemma already in the plural ("vacaciones") and an English noun of
+    // either number ("<ND>": "time" -> "tiempo") keep their word.
+    static QString pluralSense(const QStringList &englishTags, const QStringList &spanishTags, const QString &lemma)
+    {
+        if (lemma.isEmpty() || spanishTags.value(0) != QLatin1String("n") || !spanishTags.contains(QLatin1String("pl"))
+            || englishTags.contains(QLatin1String("pl")) || englishTags.contains(QLatin1String("ND"))
+            || lemma.endsWith(QLatin1Char('s')))
+            return lemma;
+        if (lemma.contains(QLatin1Char(' ')))
+            return {};
+        static const QString vowels = QStringLiteral("aeo");
+        if (vowels.contains(lemma.back()))
+            return lemma + QLatin1Char('s');
+        return {};
     }
 
     // Spanish nouns that Apertium lists as masculine or of either gender

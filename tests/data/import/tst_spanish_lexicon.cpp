@@ -335,6 +335,25 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("police")), QStringList{QStringLiteral("policía")});
     }
 
+    void takesThePluralOfASenseSpanishGivesInThePlural()
+    {
+        // Apertium eng-spa: jealousy is "celos" (singular "celo" is zeal),
+        // "vacaciones" is a plural lemma already, "time" is either number,
+        // and "imágenes" cannot be formed from "imagen" by adding "s".
+        const QVector<LexiconEntry> forward = entries({{"jealousy<n><sg>", "celo<n><m><pl>"},
+                                                       {"holiday<n><sg>", "vacaciones<n><f><pl>"},
+                                                       {"time<n><ND>", "tiempo<n><m><pl>"},
+                                                       {"footage<n><sg>", "imagen<n><f><pl>"}});
+        const QVector<LexiconEntry> backward = entries({{"celo<n><m><sg>", "zeal<n><sg>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("jealousy"), QStringLiteral("holiday"),
+                                                      QStringLiteral("time"), QStringLiteral("footage")},
+                                                     {}, {}, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("jealousy")), QStringList{QStringLiteral("celos")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("holiday")), QStringList{QStringLiteral("vacaciones")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("time")), QStringList{QStringLiteral("tiempo")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("footage")), QStringList{QStringLiteral("(no row)")});
+    }
+
     void takesApertiumsOwnPairsIntoTheSpanishRows()
     {
         auto words = [](std::initializer_list<const char *> list) {
@@ -838,6 +857,18 @@ private Q_SLOTS:
         core = mergeSpanishLexicon({QStringLiteral("take part")}, {}, {}, forward, reversed, linked);
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("mediar")),
                  (QStringList{QStringLiteral("take part"), QStringLiteral("mediate")}));
+    }
+
+    void findsApertiumsAmericanSpellingOfABritishWord()
+    {
+        // eng-spa "instalment: anualidad"; Apertium has "installment<n>
+        // plazo<n><m>" under the American spelling only.
+        const QVector<LexiconEntry> forward = entries({{"installment<n>", "plazo<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"plazo<n><m>", "installment<n>"}});
+        const SenseRows englishSpanish{{QStringLiteral("instalment"), {QStringLiteral("anualidad")}}};
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("instalment")}, englishSpanish, {}, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("instalment")).value(0), QStringLiteral("plazo"));
     }
 
     void putsTheLinkedOfEquallySourcedSensesFirst()
