@@ -97,6 +97,22 @@ int leaveOutItems(SenseRows &rows, const LeftOut &leftOut, const Why &why, QStri
     return dropped;
 }
 
+// Writes each item of every row as `rewritten(headword, item)` gives it,
+// keeping the first of items that come out the same.
+template <typename Rewritten>
+void rewriteItems(SenseRows &rows, const Rewritten &rewritten)
+{
+    for (auto &[headword, items] : rows) {
+        QStringList kept;
+        for (const QString &item : std::as_const(items)) {
+            const QString right = rewritten(headword, item);
+            if (!kept.contains(right))
+                kept.append(right);
+        }
+        items = std::move(kept);
+    }
+}
+
 } // namespace
 
 bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
@@ -303,19 +319,14 @@ int restoreDoubledConsonants(SenseRows &rows, bool englishHeadwords, const QSet<
         return 0;
     int respelt = 0;
     if (!englishHeadwords) {
-        for (auto &[headword, items] : rows) {
-            QStringList kept;
-            for (const QString &item : std::as_const(items)) {
-                const QString right = respeltPhrase(item, spelling, known);
-                if (right != item) {
-                    details.append(QStringLiteral("spa-eng: \"%1\" of \"%2\" respelt \"%3\"").arg(item, headword, right));
-                    ++respelt;
-                }
-                if (!kept.contains(right))
-                    kept.append(right);
+        rewriteItems(rows, [&](const QString &headword, const QString &item) {
+            const QString right = respeltPhrase(item, spelling, known);
+            if (right != item) {
+                details.append(QStringLiteral("spa-eng: \"%1\" of \"%2\" respelt \"%3\"").arg(item, headword, right));
+                ++respelt;
             }
-            items = std::move(kept);
-        }
+            return right;
+        });
         return respelt;
     }
     QHash<QString, qsizetype> rowOf;
@@ -620,17 +631,12 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
         ++mended;
     };
     if (englishHeadwords) {
-        for (auto &[english, items] : rows) {
-            QStringList whole;
-            for (const QString &item : std::as_const(items)) {
-                const QString mendedItem = withoutCutArticle(item);
-                if (mendedItem != item)
-                    note(item, mendedItem);
-                if (!whole.contains(mendedItem))
-                    whole.append(mendedItem);
-            }
-            items = std::move(whole);
-        }
+        rewriteItems(rows, [&](const QString &, const QString &item) {
+            const QString whole = withoutCutArticle(item);
+            if (whole != item)
+                note(item, whole);
+            return whole;
+        });
         return mended;
     }
     QHash<QString, qsizetype> rowOf;

@@ -1413,6 +1413,31 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
         std::rotate(list.begin(), adjective, adjective + 1);
 }
 
+// A word met on fewer lines of the dictionary is its rarity, not a sense.
+constexpr int kMinHeadedWordLines = 3;
+
+// Puts first the first word of a line the German word heads, with forms or
+// examples, where the ranking chose the word of a bare line listing the German
+// word as a later synonym. The word must be a single, plain word the
+// dictionary mentions often enough, not an adverb's over an adjective's, and
+// pass `admits`, the bar each rule below sets for the line.
+template<typename Commonness, typename Admits>
+void putOwnLineBeforeBareSynonymLine(QVector<const Candidate *> &list, Commonness commonness, Admits admits)
+{
+    if (list.isEmpty() || list.first()->germanFirst || list.first()->sections > 1 || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto own = std::find_if(list.begin() + 1, list.end(), [top, &commonness, &admits](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections > 1 && admits(*candidate)
+               && commonness(*candidate) >= kMinHeadedWordLines && candidate->english != top->english
+               && !candidate->english.contains(u' ') && (!candidate->wordClass.adverb || top->wordClass.adverb)
+               && !candidate->noted && !candidate->otherSense && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishColloquial;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the word of a line headed by the German word first where the ranking
 // chose the word of a bare line that lists the German word only as a later
 // synonym ("Rettung {f}; Ausweg {m}; Zuflucht {f} :: resort" for
@@ -1427,24 +1452,12 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
 // word ("überaus"). Judged against the rows it changed, about three in five
 // came out better ("Mischung :: mixture" before "compound", "Tugend ::
 // virtue" before "goodness") and one in six worse.
-constexpr int kMinHeadedWordLines = 3;
-
 template<typename Commonness>
 void putHeadedLineBeforeBareSynonymLine(QVector<const Candidate *> &list, Commonness commonness)
 {
-    if (list.isEmpty() || list.first()->germanFirst || list.first()->sections > 1 || list.first()->clearMainEntry)
-        return;
-    const Candidate *top = list.first();
-    const auto own = std::find_if(list.begin() + 1, list.end(), [top, &commonness](const Candidate *candidate) {
-        return candidate->first && candidate->germanFirst && candidate->sections > 1
-               && commonness(*candidate) >= kMinHeadedWordLines && candidate->english != top->english
-               && !candidate->english.contains(u' ') && (!candidate->wordClass.adverb || top->wordClass.adverb)
-               && !candidate->noted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
-               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->groupTagged
-               && !candidate->lineTagged;
+    putOwnLineBeforeBareSynonymLine(list, commonness, [](const Candidate &candidate) {
+        return !isSpecial(candidate) && !candidate.groupTagged && !candidate.lineTagged;
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
 }
 
 // Puts the word of a full entry that the German word heads first where the
@@ -1463,18 +1476,9 @@ constexpr int kMinFullEntrySections = 3;
 template<typename Commonness>
 void putTaggedFullEntryBeforeBareSynonymLine(QVector<const Candidate *> &list, Commonness commonness)
 {
-    if (list.isEmpty() || list.first()->germanFirst || list.first()->sections > 1 || list.first()->clearMainEntry)
-        return;
-    const Candidate *top = list.first();
-    const auto own = std::find_if(list.begin() + 1, list.end(), [top, &commonness](const Candidate *candidate) {
-        return candidate->first && candidate->germanFirst && candidate->sections >= kMinFullEntrySections
-               && commonness(*candidate) >= kMinHeadedWordLines && candidate->english != top->english
-               && !candidate->english.contains(u' ') && (!candidate->wordClass.adverb || top->wordClass.adverb)
-               && !candidate->noted && !candidate->otherSense && !candidate->fringe
-               && !candidate->englishRegister && !candidate->englishColloquial;
+    putOwnLineBeforeBareSynonymLine(list, commonness, [](const Candidate &candidate) {
+        return candidate.sections >= kMinFullEntrySections;
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
 }
 
 // Puts the single words that a German word's clear main entry gives after
