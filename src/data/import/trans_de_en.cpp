@@ -2114,12 +2114,18 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     // rows join their translations with ", ", where either would read as two.
     if (cleaned.contains(u',') || cleaned.contains(u':'))
         return {};
-    return cleaned;
+    // Words are split at blanks only: a tab or a carriage return around
+    // them ("to stop\r" of a CRLF file) is no part of the word.
+    return cleaned.trimmed();
 }
 
 TransEntry parseTransEntry(QStringView line)
 {
     TransEntry entry;
+    // A file with CRLF line ends: the carriage return is no part of the
+    // last English word.
+    if (line.endsWith(u'\r'))
+        line.chop(1);
     if (line.startsWith(u'#'))
         return entry;
     const qsizetype separator = line.indexOf(u" :: ");
@@ -2226,7 +2232,9 @@ QString takeTransLine(const QByteArray &text, qsizetype &start)
     qsizetype end = text.indexOf('\n', start);
     if (end < 0)
         end = text.size();
-    QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, end - start));
+    // A CRLF line end leaves its carriage return out of the last word.
+    const qsizetype contentEnd = end > start && text.at(end - 1) == '\r' ? end - 1 : end;
+    QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, contentEnd - start));
     start = end + 1;
     return line;
 }

@@ -380,6 +380,27 @@ private Q_SLOTS:
         QCOMPARE(sources.englishFrequencies, counts.english);
     }
 
+    void readsAFileWithCrlfLineEndsAsItsLines()
+    {
+        // A carriage return before each line end, or a line of nothing but
+        // one, gives no word and sticks to none: the rows are those of the
+        // file without them.
+        const QByteArray lines = "aufhören; anhalten {vi} :: to stop; to cease\n"
+                                 "aufhören; anhalten {vi} :: \n"
+                                 "Hafen {m} | Häfen {pl} :: harbour [Br.]; harbor [Am.] | harbours; harbors\n";
+        QByteArray crlf = lines;
+        crlf.replace("\n", "\r\n");
+        const QStringList core{QStringLiteral("stop"), QStringLiteral("harbour")};
+        const GermanSources plain = germanSourcesFromTrans(lines, core);
+        const GermanSources carried = germanSourcesFromTrans(crlf, core);
+        QVERIFY(!plain.germanToEnglish.isEmpty());
+        QCOMPARE(carried.germanToEnglish, plain.germanToEnglish);
+        QCOMPARE(carried.englishToGerman, plain.englishToGerman);
+        const TransEntry entry = parseTransEntry(QStringLiteral("aufhören {vi} :: to stop; to cease\r"));
+        QCOMPARE(entry.english.size(), 2);
+        QCOMPARE(entry.english.last().text, QStringLiteral("cease"));
+    }
+
     void matchesCaseOnlyAtTheHeadOfALine()
     {
         const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
