@@ -836,11 +836,29 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 englishHeadwords.insert(entry.headword.toLower());
             // Rare real words the list lacks ("aerobatic") stand on
             // trans-de-en's English side, made apart from FreeDict's slips.
-            englishHeadwords.unite(englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish));
+            // eng-fra's headwords hold slips of their own ("cypres" beside
+            // "cypress"): one the word list and the frequency list lack
+            // vouches for an item only where trans-de-en has it too.
+            QSet<QString> headwordsInTrans = englishHeadwords;
+            if (!transForSpanish.isEmpty() && !englishWordList.isEmpty()) {
+                QSet<QString> unlisted;
+                for (const auto &row : std::as_const(spanishRows[1])) {
+                    for (const QString &item : row.second) {
+                        const QString word = item.toLower();
+                        if (englishHeadwords.contains(word) && !englishWordList.contains(word)
+                            && englishRanks.rank(word) == 0)
+                            unlisted.insert(word);
+                    }
+                }
+                headwordsInTrans -= unlisted - englishWordsInTrans(transForSpanish, unlisted);
+            }
+            const QSet<QString> oftenInTrans = englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish);
+            englishHeadwords.unite(oftenInTrans);
+            headwordsInTrans.unite(oftenInTrans);
             report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
                 spanishRows[1], englishWordList, false,
                 [&](const QString &word) {
-                    if (englishRanks.rank(word) > 0 || englishHeadwords.contains(word))
+                    if (englishRanks.rank(word) > 0 || headwordsInTrans.contains(word))
                         return true;
                     const qsizetype ise = word.lastIndexOf(QLatin1String("is"));
                     return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));

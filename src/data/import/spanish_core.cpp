@@ -872,10 +872,18 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
+        const QStringList byRank =
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        // An adverb in "-mente" is most nearly its English adverb in "-ly":
+        // led by one, it is not given to a commoner word of another build
+        // ("extremamente": "extremely" before "most").
+        const bool adverbFirst = spanish.size() > 7 && spanish.endsWith(QLatin1String("mente"))
+                                 && byRank.value(0).endsWith(QLatin1String("ly"));
         const QStringList ordered = withMainFirst(
-            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; }),
-            candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            byRank, candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
+                if (adverbFirst && !english.endsWith(QLatin1String("ly")))
+                    return false;
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });

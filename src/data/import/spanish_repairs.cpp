@@ -110,8 +110,25 @@ BlankRepair BlankRepairer::mend(const QString &item) const
     BlankRepair result;
     QStringList mended;
     bool unsure = false;
-    for (const QString &word : words) {
-        const BlankRepair part = mendWord(word);
+    for (qsizetype w = 0; w < words.size(); ++w) {
+        const QString &word = words.at(w);
+        BlankRepair part = mendWord(word);
+        // A glued word is judged alone, yet the sources may write the whole
+        // phrase with its blanks: "de segundamano" is spa-eng's "de segunda
+        // mano", though no source writes "segunda mano" by itself.
+        if (m_attestation && part.kind != BlankRepair::Split) {
+            QStringList cuts = part.otherCuts;
+            if (!part.unattested.isEmpty())
+                cuts.prepend(part.unattested);
+            for (const QString &cut : std::as_const(cuts)) {
+                QStringList phrase = words;
+                phrase[w] = cut;
+                if (m_attested.contains(wordsOf(phrase.join(QLatin1Char(' '))).join(QLatin1Char(' ')))) {
+                    part = {BlankRepair::Split, cut, {}, {}};
+                    break;
+                }
+            }
+        }
         if (part.kind == BlankRepair::Unsure && part.unattested.isEmpty())
             return part;
         unsure = unsure || part.kind == BlankRepair::Unsure;
