@@ -289,6 +289,24 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
     }
 
+    void keepsTheLyAdverbOfAMenteAdverbFirst()
+    {
+        // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
+        // /ikstremliː/: extremamente", "most /moust/: extremamente".
+        // "most" is far commoner and its own first sense is "extremamente",
+        // yet the adverb in "-ly" is the one the learner wants first.
+        const SenseRows englishSpanish{{QStringLiteral("extremely"), {QStringLiteral("extremamente")}},
+                                       {QStringLiteral("most"), {QStringLiteral("extremamente")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("extremamente"), {QStringLiteral("extremely"), QStringLiteral("most")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"extremely<adv>", "extremadamente<adv>"}, {"most<adv>", "más<adv>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("extremely"), QStringLiteral("most")},
+                                                     englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("extremamente")),
+                 (QStringList{QStringLiteral("extremely"), QStringLiteral("most")}));
+    }
+
     // Entries of Apertium's lexicons as lt-print gives them: lemma, tags,
     // translation, tags ("royalty<n><pl>" -> "derecho<n><m><pl>").
     static QVector<LexiconEntry> entries(std::initializer_list<std::array<const char *, 2>> lines)
