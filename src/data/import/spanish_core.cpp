@@ -680,6 +680,18 @@ QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
                 best = i;
         }
     }
+    // FreeDict's first sense is sometimes a side one ("barn: 1. barraca,
+    // cobertizo 2. granero"): where no word of it has the headword first in
+    // its own row, a later single word whose row does goes first.
+    if (best == 0 && place(items.first()) > 0) {
+        bool runNamesFirst = false;
+        for (qsizetype i = 0; i < run; ++i)
+            runNamesFirst = runNamesFirst || place(items.at(i)) == 0;
+        for (qsizetype i = run; i < items.size() && !runNamesFirst && best == 0; ++i) {
+            if (!items.at(i).contains(QLatin1Char(' ')) && place(items.at(i)) == 0)
+                best = i;
+        }
+    }
     if (best > 0)
         items.move(best, 0);
     return items;

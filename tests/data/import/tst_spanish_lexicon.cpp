@@ -728,6 +728,32 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
     }
 
+    void putsALaterSenseWhoseRowNamesTheWordFirstFirst()
+    {
+        // FreeDict eng-spa "barn /bɑːn/: 1. barraca, cobertizo 2. cabina,
+        // granero, puesto"; spa-eng "barraca: barrack, barn, shack, shanty,
+        // shed", "cobertizo: 1. penthouse, shed", "granero: barn, shed,
+        // stand", "puesto: barn, shed, stand". Apertium knows none of them.
+        const QStringList barn{QStringLiteral("barraca"), QStringLiteral("cobertizo"), QStringLiteral("cabina"),
+                               QStringLiteral("granero"), QStringLiteral("puesto")};
+        const SenseRows englishSpanish{{QStringLiteral("barn"), barn}};
+        SenseRows spanishEnglish{
+            {QStringLiteral("barraca"),
+             {QStringLiteral("barrack"), QStringLiteral("barn"), QStringLiteral("shack"), QStringLiteral("shanty"),
+              QStringLiteral("shed")}},
+            {QStringLiteral("cobertizo"), {QStringLiteral("penthouse"), QStringLiteral("shed")}},
+            {QStringLiteral("granero"), {QStringLiteral("barn"), QStringLiteral("shed"), QStringLiteral("stand")}},
+            {QStringLiteral("puesto"), {QStringLiteral("barn"), QStringLiteral("shed"), QStringLiteral("stand")}}};
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("barn")}, englishSpanish, spanishEnglish, {}, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("barn")),
+                 (QStringList{QStringLiteral("granero"), QStringLiteral("barraca"), QStringLiteral("cobertizo"),
+                              QStringLiteral("cabina"), QStringLiteral("puesto")}));
+        // A first sense whose own row names the word first keeps its place.
+        spanishEnglish[0].second.move(1, 0);
+        core = mergeSpanishLexicon({QStringLiteral("barn")}, englishSpanish, spanishEnglish, {}, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("barn")), barn);
+    }
+
     void putsAWordApertiumKnowsBeforeAnEquallyNamedOneItLacks()
     {
         // FreeDict eng-spa "adder /ædər/: áspid, víbora", "scrupulous
