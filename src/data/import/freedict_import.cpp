@@ -839,19 +839,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             // eng-fra's headwords hold slips of their own ("cypres" beside
             // "cypress"): one the word list and the frequency list lack
             // vouches for an item only where trans-de-en has it too.
-            QSet<QString> headwordsInTrans = englishHeadwords;
-            if (!transForSpanish.isEmpty() && !englishWordList.isEmpty()) {
-                QSet<QString> unlisted;
-                for (const auto &row : std::as_const(spanishRows[1])) {
-                    for (const QString &item : row.second) {
-                        const QString word = item.toLower();
-                        if (englishHeadwords.contains(word) && !englishWordList.contains(word)
-                            && englishRanks.rank(word) == 0)
-                            unlisted.insert(word);
-                    }
-                }
-                headwordsInTrans -= unlisted - englishWordsInTrans(transForSpanish, unlisted);
-            }
+            QSet<QString> headwordsInTrans =
+                englishHeadwords
+                - englishHeadwordsTransLacks(
+                    spanishRows[1], englishHeadwords, englishWordList,
+                    [&](const QString &word) { return englishRanks.rank(word) > 0; }, transForSpanish);
             const QSet<QString> oftenInTrans = englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish);
             englishHeadwords.unite(oftenInTrans);
             headwordsInTrans.unite(oftenInTrans);

@@ -1267,6 +1267,33 @@ private Q_SLOTS:
         QCOMPARE(row(englishSpanish, QStringLiteral("occurence")), QStringList{QStringLiteral("acontecimiento")});
     }
 
+    void leavesOutSlipsOfEngFrasHeadwords()
+    {
+        // eng-fra's headword "cypres /saiprəz/" and spa-eng "ciprés: cypres",
+        // beside Apertium's "ciprés" -> "cypress"; eng-fra's "mould" is a
+        // British spelling trans-de-en has.
+        const QByteArray trans =
+            "Zypressengew\xc3\xa4" "chs {n} [bot.] :: member/plant of the cypress family\n"
+            "Schimmel {m}; Moder {m} (im Haus und auf Nahrungsmitteln) | Brotschimmel {m} :: mould [Br.]; mold [Am.] | "
+            "bread mould\n";
+        SenseRows spanishEnglish{{QStringLiteral("ciprés"), {QStringLiteral("cypress"), QStringLiteral("cypres")}},
+                                 {QStringLiteral("moho"), {QStringLiteral("mold"), QStringLiteral("mould")}}};
+        const QSet<QString> headwords{QStringLiteral("cypres"), QStringLiteral("cypress"), QStringLiteral("mould")};
+        const QSet<QString> english{QStringLiteral("cypress"), QStringLiteral("mold")};
+        const auto unranked = [](const QString &) { return false; };
+        const QSet<QString> lacking = englishHeadwordsTransLacks(spanishEnglish, headwords, english, unranked, trans);
+        QCOMPARE(lacking, QSet<QString>{QStringLiteral("cypres")});
+        QVERIFY(englishHeadwordsTransLacks(spanishEnglish, headwords, english, unranked, QByteArray()).isEmpty());
+        const QSet<QString> vouching = headwords - lacking;
+        QStringList details;
+        dropMisspeltSiblings(spanishEnglish, english, false,
+                             [&](const QString &word) { return vouching.contains(word); }, QStringLiteral("spa-eng"),
+                             details);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("ciprés")), QStringList{QStringLiteral("cypress")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("moho")),
+                 (QStringList{QStringLiteral("mold"), QStringLiteral("mould")}));
+    }
+
     void keepsRareEnglishWordsTransDeEnGivesOften()
     {
         // The five lines of trans-de-en that give "aerobatic" or "strecher":
