@@ -369,6 +369,8 @@ private Q_SLOTS:
         row("one-way traffic: no phrase, left out", "en", "one-waytraffic", "one way traffic", "", "",
             "one-way traffic");
         row("light-hearted: whole", "en", "light-hearted", "light hearted hear ted", "", "=");
+        row("rock'n'roll: whole", "en", "rock'n'roll", "rock roll", "", "=");
+        row("a lone apostrophe's s: whole", "en", "'s-'", "", "", "=");
         // Spanish: a phrase with a rare word is attested; common words split without.
         row("aceite de oliva, attested", "es", "aceitedeoliva", "aceite oliva", "aceite de oliva", "aceite de oliva");
         row("aceite de oliva: oliva is rare, unattested", "es", "aceitedeoliva", "aceite oliva", "", "",
