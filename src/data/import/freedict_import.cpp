@@ -836,11 +836,21 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 englishHeadwords.insert(entry.headword.toLower());
             // Rare real words the list lacks ("aerobatic") stand on
             // trans-de-en's English side, made apart from FreeDict's slips.
-            englishHeadwords.unite(englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish));
+            // eng-fra's headwords hold slips of their own ("cypres" beside
+            // "cypress"): one the word list and the frequency list lack
+            // vouches for an item only where trans-de-en has it too.
+            QSet<QString> headwordsInTrans =
+                englishHeadwords
+                - englishHeadwordsTransLacks(
+                    spanishRows[1], englishHeadwords, englishWordList,
+                    [&](const QString &word) { return englishRanks.rank(word) > 0; }, transForSpanish);
+            const QSet<QString> oftenInTrans = englishWordsOftenInTrans(spanishRows[1], englishWordList, transForSpanish);
+            englishHeadwords.unite(oftenInTrans);
+            headwordsInTrans.unite(oftenInTrans);
             report.spanishMisspeltWordsDropped += dropMisspeltSiblings(
                 spanishRows[1], englishWordList, false,
                 [&](const QString &word) {
-                    if (englishRanks.rank(word) > 0 || englishHeadwords.contains(word))
+                    if (englishRanks.rank(word) > 0 || headwordsInTrans.contains(word))
                         return true;
                     const qsizetype ise = word.lastIndexOf(QLatin1String("is"));
                     return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));

@@ -680,6 +680,18 @@ QStringList withSoonestNamedFirst(QStringList items, const QString &headword,
                 best = i;
         }
     }
+    // FreeDict's first sense is sometimes a side one ("barn: 1. barraca,
+    // cobertizo 2. granero"): where no word of it has the headword first in
+    // its own row, a later single word whose row does goes first.
+    if (best == 0 && place(items.first()) > 0) {
+        bool runNamesFirst = false;
+        for (qsizetype i = 0; i < run; ++i)
+            runNamesFirst = runNamesFirst || place(items.at(i)) == 0;
+        for (qsizetype i = run; i < items.size() && !runNamesFirst && best == 0; ++i) {
+            if (!items.at(i).contains(QLatin1Char(' ')) && place(items.at(i)) == 0)
+                best = i;
+        }
+    }
     if (best > 0)
         items.move(best, 0);
     return items;
@@ -872,10 +884,18 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
+        const QStringList byRank =
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        // An adverb in "-mente" is most nearly its English adverb in "-ly":
+        // led by one, it is not given to a commoner word of another build
+        // ("extremamente": "extremely" before "most").
+        const bool adverbFirst = spanish.size() > 7 && spanish.endsWith(QLatin1String("mente"))
+                                 && byRank.value(0).endsWith(QLatin1String("ly"));
         const QStringList ordered = withMainFirst(
-            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; }),
-            candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
+            byRank, candidates, freedictFirst, evidence.apertiumFirstEnglish(spanish),
             [&](const QString &english) {
+                if (adverbFirst && !english.endsWith(QLatin1String("ly")))
+                    return false;
                 return evidence.isFirstSenseOf(english, evidence.apertiumSpelling(english), spanish);
             },
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });

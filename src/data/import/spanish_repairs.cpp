@@ -110,8 +110,25 @@ BlankRepair BlankRepairer::mend(const QString &item) const
     BlankRepair result;
     QStringList mended;
     bool unsure = false;
-    for (const QString &word : words) {
-        const BlankRepair part = mendWord(word);
+    for (qsizetype w = 0; w < words.size(); ++w) {
+        const QString &word = words.at(w);
+        BlankRepair part = mendWord(word);
+        // A glued word is judged alone, yet the sources may write the whole
+        // phrase with its blanks: "de segundamano" is spa-eng's "de segunda
+        // mano", though no source writes "segunda mano" by itself.
+        if (m_attestation && part.kind != BlankRepair::Split) {
+            QStringList cuts = part.otherCuts;
+            if (!part.unattested.isEmpty())
+                cuts.prepend(part.unattested);
+            for (const QString &cut : std::as_const(cuts)) {
+                QStringList phrase = words;
+                phrase[w] = cut;
+                if (m_attested.contains(wordsOf(phrase.join(QLatin1Char(' '))).join(QLatin1Char(' ')))) {
+                    part = {BlankRepair::Split, cut, {}, {}};
+                    break;
+                }
+            }
+        }
         if (part.kind == BlankRepair::Unsure && part.unattested.isEmpty())
             return part;
         unsure = unsure || part.kind == BlankRepair::Unsure;
@@ -144,6 +161,51 @@ BlankRepair BlankRepairer::mendWord(const QString &word) const
         return around(mendWord(word.mid(1)), word.left(1), {});
     if (word.endsWith(QLatin1Char('?')) || word.endsWith(QLatin1Char('!')))
         return around(mendWord(word.chopped(1)), {}, word.right(1));
+    // A word with an apostrophe or a hyphen inside ("NewYear'sDay",
+    // "one-waytraffic") is mended run of letters by run; a possessive "'s"
+    // with letters after it ends its word, and the rest starts the next, as
+    // does a capital after a plural's apostrophe ("AllSouls'Day").
+    if (word.size() > 2 && (word.contains(QLatin1Char('\'')) || word.contains(QLatin1Char('-')))
+        && std::all_of(word.begin(), word.end(),
+                       [](QChar c) { return c.isLetter() || c == QLatin1Char('\'') || c == QLatin1Char('-'); })) {
+        QString text;
+        bool split = false;
+        bool unsure = false;
+        for (qsizetype i = 0; i < word.size();) {
+            if (!word.at(i).isLetter()) {
+                text.append(word.at(i));
+                if (word.at(i) == QLatin1Char('\'') && i + 2 < word.size() && word.at(i + 1) == QLatin1Char('s')
+                    && word.at(i + 2).isLetter()) {
+                    text.append(QLatin1String("s "));
+                    split = true;
+                    i += 2;
+                } else if (word.at(i) == QLatin1Char('\'') && i > 0 && word.at(i - 1) == QLatin1Char('s')
+                           && i + 1 < word.size() && word.at(i + 1).isUpper()) {
+                    text.append(QLatin1Char(' '));
+                    split = true;
+                    ++i;
+                } else {
+                    ++i;
+                }
+                continue;
+            }
+            qsizetype end = i;
+            while (end < word.size() && word.at(end).isLetter())
+                ++end;
+            const QString letters = word.mid(i, end - i);
+            const BlankRepair part = mendWord(letters);
+            if (part.kind == BlankRepair::Unsure && part.unattested.isEmpty())
+                return part;
+            unsure = unsure || part.kind == BlankRepair::Unsure;
+            split = split || part.kind == BlankRepair::Split;
+            text.append(part.kind == BlankRepair::Split ? part.text
+                        : part.kind == BlankRepair::Unsure ? part.unattested : letters);
+            i = end;
+        }
+        if (unsure)
+            return {BlankRepair::Unsure, {}, text, {}};
+        return split ? BlankRepair{BlankRepair::Split, text, {}, {}} : BlankRepair{};
+    }
     if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); }))
         return {};
     // A capital inside a word ("CruzRoja", "puestodePrimerosAuxilios") is

@@ -361,6 +361,25 @@ int restoreDoubledConsonants(SenseRows &rows, bool englishHeadwords, const QSet<
     return respelt;
 }
 
+QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QString> &headwords,
+                                         const QSet<QString> &wordList,
+                                         const std::function<bool(const QString &)> &ranked, const QByteArray &trans)
+{
+    if (trans.isEmpty() || wordList.isEmpty())
+        return {};
+    QSet<QString> unlisted;
+    for (const auto &[headword, items] : rows) {
+        for (const QString &item : items) {
+            const QString word = item.toLower();
+            if (headwords.contains(word) && !wordList.contains(word) && !ranked(word))
+                unlisted.insert(word);
+        }
+    }
+    if (unlisted.isEmpty())
+        return {};
+    return unlisted - englishWordsInTrans(trans, unlisted);
+}
+
 QSet<QString> englishWordsOftenInTrans(const SenseRows &rows, const QSet<QString> &wordList, const QByteArray &trans)
 {
     constexpr int kLines = 3;

@@ -92,6 +92,15 @@ int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<Lexico
 // its own ("strecher"), but seldom the same one on three lines.
 QSet<QString> englishWordsOftenInTrans(const SenseRows &rows, const QSet<QString> &wordList, const QByteArray &trans);
 
+// The items of `rows` that only eng-fra's headwords (`headwords`) hold as
+// words: `wordList` and the frequency list (`ranked`) lack them and
+// trans-de-en's English side (`trans`) never has them. eng-fra's headwords
+// hold slips of their own ("cypres" beside "cypress"). Without `trans` or
+// `wordList` nothing is doubted.
+QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QString> &headwords,
+                                         const QSet<QString> &wordList,
+                                         const std::function<bool(const QString &)> &ranked, const QByteArray &trans);
+
 // Leaves out of `rows` the translations misspelling another translation of
 // the same row: a single word the word list of their language (`spelling`,
 // lowercased) lacks, one letter added, taken out, changed or swapped with

@@ -360,6 +360,17 @@ private Q_SLOTS:
             "in the Cuban way");
         // Lovaina: Louvain; a name without a sure cut stays a name.
         row("Louvain: a name", "en", "Louvain", "lou vain", "", "=");
+        // Apostrophes and hyphens inside: perderse: loseone'sway; año nuevo:
+        // NewYear'sDay; Todos los Santos: AllSouls'Day; tráfico de dirección
+        // única: one-waytraffic.
+        row("lose one's way, attested", "en", "loseone'sway", "lose one way", "lose one s way", "lose one's way");
+        row("New Year's Day, cut at its capitals", "en", "NewYear'sDay", "new year day", "", "New Year's Day");
+        row("All Souls' Day, a plural's apostrophe", "en", "AllSouls'Day", "all souls day", "", "All Souls' Day");
+        row("one-way traffic: no phrase, left out", "en", "one-waytraffic", "one way traffic", "", "",
+            "one-way traffic");
+        row("light-hearted: whole", "en", "light-hearted", "light hearted hear ted", "", "=");
+        row("rock'n'roll: whole", "en", "rock'n'roll", "rock roll", "", "=");
+        row("a lone apostrophe's s: whole", "en", "'s-'", "", "", "=");
         // Spanish: a phrase with a rare word is attested; common words split without.
         row("aceite de oliva, attested", "es", "aceitedeoliva", "aceite oliva", "aceite de oliva", "aceite de oliva");
         row("aceite de oliva: oliva is rare, unattested", "es", "aceitedeoliva", "aceite oliva", "", "",
@@ -368,6 +379,10 @@ private Q_SLOTS:
             "plaza de toros");
         row("terreno del camping, attested", "es", "terrenodelcamping", "terreno camping", "terreno del camping",
             "terreno del camping");
+        // second hand: de segundamano; spa-eng writes "de segunda mano",
+        // though no source writes "segunda mano" alone.
+        row("de segunda mano, attested as a whole phrase", "es", "de segundamano", "de segunda mano",
+            "de segunda mano|de segundamano", "de segunda mano");
         row("hace poco: common words need no phrase", "es", "hacepoco", "ha cepo co poco", "", "hace poco");
         // spa-eng's own headwords "al la derecha" and "chocar kun" attest nothing.
         row("al never before la, even attested", "es", "alladerecha", "al la derecha", "al la derecha", "");

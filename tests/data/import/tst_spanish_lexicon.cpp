@@ -289,6 +289,24 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
     }
 
+    void keepsTheLyAdverbOfAMenteAdverbFirst()
+    {
+        // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
+        // /ikstremliː/: extremamente", "most /moust/: extremamente".
+        // "most" is far commoner and its own first sense is "extremamente",
+        // yet the adverb in "-ly" is the one the learner wants first.
+        const SenseRows englishSpanish{{QStringLiteral("extremely"), {QStringLiteral("extremamente")}},
+                                       {QStringLiteral("most"), {QStringLiteral("extremamente")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("extremamente"), {QStringLiteral("extremely"), QStringLiteral("most")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"extremely<adv>", "extremadamente<adv>"}, {"most<adv>", "más<adv>"}});
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("extremely"), QStringLiteral("most")},
+                                                     englishSpanish, spanishEnglish, forward, {});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("extremamente")),
+                 (QStringList{QStringLiteral("extremely"), QStringLiteral("most")}));
+    }
+
     // Entries of Apertium's lexicons as lt-print gives them: lemma, tags,
     // translation, tags ("royalty<n><pl>" -> "derecho<n><m><pl>").
     static QVector<LexiconEntry> entries(std::initializer_list<std::array<const char *, 2>> lines)
@@ -708,6 +726,32 @@ private Q_SLOTS:
         spanishEnglish[3].second = indicate;
         core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
         QCOMPARE(row(core.englishSpanish, QStringLiteral("point out")), pointOut);
+    }
+
+    void putsALaterSenseWhoseRowNamesTheWordFirstFirst()
+    {
+        // FreeDict eng-spa "barn /bɑːn/: 1. barraca, cobertizo 2. cabina,
+        // granero, puesto"; spa-eng "barraca: barrack, barn, shack, shanty,
+        // shed", "cobertizo: 1. penthouse, shed", "granero: barn, shed,
+        // stand", "puesto: barn, shed, stand". Apertium knows none of them.
+        const QStringList barn{QStringLiteral("barraca"), QStringLiteral("cobertizo"), QStringLiteral("cabina"),
+                               QStringLiteral("granero"), QStringLiteral("puesto")};
+        const SenseRows englishSpanish{{QStringLiteral("barn"), barn}};
+        SenseRows spanishEnglish{
+            {QStringLiteral("barraca"),
+             {QStringLiteral("barrack"), QStringLiteral("barn"), QStringLiteral("shack"), QStringLiteral("shanty"),
+              QStringLiteral("shed")}},
+            {QStringLiteral("cobertizo"), {QStringLiteral("penthouse"), QStringLiteral("shed")}},
+            {QStringLiteral("granero"), {QStringLiteral("barn"), QStringLiteral("shed"), QStringLiteral("stand")}},
+            {QStringLiteral("puesto"), {QStringLiteral("barn"), QStringLiteral("shed"), QStringLiteral("stand")}}};
+        SpanishCore core = mergeSpanishLexicon({QStringLiteral("barn")}, englishSpanish, spanishEnglish, {}, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("barn")),
+                 (QStringList{QStringLiteral("granero"), QStringLiteral("barraca"), QStringLiteral("cobertizo"),
+                              QStringLiteral("cabina"), QStringLiteral("puesto")}));
+        // A first sense whose own row names the word first keeps its place.
+        spanishEnglish[0].second.move(1, 0);
+        core = mergeSpanishLexicon({QStringLiteral("barn")}, englishSpanish, spanishEnglish, {}, {});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("barn")), barn);
     }
 
     void putsAWordApertiumKnowsBeforeAnEquallyNamedOneItLacks()
@@ -1221,6 +1265,33 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("acomodar"), QStringLiteral("adaptar")}));
         QCOMPARE(row(englishSpanish, QStringLiteral("haemorrhoids")).size(), 2);
         QCOMPARE(row(englishSpanish, QStringLiteral("occurence")), QStringList{QStringLiteral("acontecimiento")});
+    }
+
+    void leavesOutSlipsOfEngFrasHeadwords()
+    {
+        // eng-fra's headword "cypres /saiprəz/" and spa-eng "ciprés: cypres",
+        // beside Apertium's "ciprés" -> "cypress"; eng-fra's "mould" is a
+        // British spelling trans-de-en has.
+        const QByteArray trans =
+            "Zypressengew\xc3\xa4" "chs {n} [bot.] :: member/plant of the cypress family\n"
+            "Schimmel {m}; Moder {m} (im Haus und auf Nahrungsmitteln) | Brotschimmel {m} :: mould [Br.]; mold [Am.] | "
+            "bread mould\n";
+        SenseRows spanishEnglish{{QStringLiteral("ciprés"), {QStringLiteral("cypress"), QStringLiteral("cypres")}},
+                                 {QStringLiteral("moho"), {QStringLiteral("mold"), QStringLiteral("mould")}}};
+        const QSet<QString> headwords{QStringLiteral("cypres"), QStringLiteral("cypress"), QStringLiteral("mould")};
+        const QSet<QString> english{QStringLiteral("cypress"), QStringLiteral("mold")};
+        const auto unranked = [](const QString &) { return false; };
+        const QSet<QString> lacking = englishHeadwordsTransLacks(spanishEnglish, headwords, english, unranked, trans);
+        QCOMPARE(lacking, QSet<QString>{QStringLiteral("cypres")});
+        QVERIFY(englishHeadwordsTransLacks(spanishEnglish, headwords, english, unranked, QByteArray()).isEmpty());
+        const QSet<QString> vouching = headwords - lacking;
+        QStringList details;
+        dropMisspeltSiblings(spanishEnglish, english, false,
+                             [&](const QString &word) { return vouching.contains(word); }, QStringLiteral("spa-eng"),
+                             details);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("ciprés")), QStringList{QStringLiteral("cypress")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("moho")),
+                 (QStringList{QStringLiteral("mold"), QStringLiteral("mould")}));
     }
 
     void keepsRareEnglishWordsTransDeEnGivesOften()
