@@ -1147,6 +1147,41 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
         std::rotate(list.begin(), noun, noun + 1);
 }
 
+// Puts the German verb that ranks best among the lines giving the English word
+// first as a verb ("etw. automatisieren {vt} [techn.] | ... :: to automate
+// sth. | ...") first where the ranking chose a noun for a word that the
+// dictionary uses far more often as a verb ("Automat {m} | Automaten {pl} ::
+// automate | automats", an old word for "automaton"): the verb is what the
+// word means first, and a field tag on its line names where it is used, not
+// a side sense. As for putNounMainEntryBeforeSideVerb, three times more
+// often; the verb is a single word, reflexive or not, has no note and is
+// neither a fringe word nor tagged with a register: a phrase names a use
+// ("Lava ausstoßen" for "belch"). A noun that is a verb's infinitive ("Quaken
+// {n}" beside "quaken") is the verb already.
+void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUses &uses)
+{
+    if (list.isEmpty() || list.first()->englishVerb || !list.first()->noun)
+        return;
+    if (uses.verb < 3 * std::max(1, uses.other))
+        return;
+    const QString top = list.first()->german.toLower();
+    const auto isVerb = [](const Candidate *candidate) {
+        return candidate->first && candidate->englishVerb && !candidate->noun;
+    };
+    if (std::any_of(list.cbegin(), list.cend(),
+                    [&](const Candidate *candidate) { return isVerb(candidate) && candidate->german == top; }))
+        return;
+    const auto verb = std::find_if(list.begin(), list.end(), [&isVerb](const Candidate *candidate) {
+        const QString &german = candidate->german;
+        const bool word = !german.contains(u' ')
+                          || (german.startsWith(u"sich ") && german.count(u' ') == 1);
+        return isVerb(candidate) && word && !candidate->noted && !candidate->fringe
+               && candidate->germanSense != Sense::SpecialRegister && !candidate->englishRegister;
+    });
+    if (verb != list.end())
+        std::rotate(list.begin(), verb, verb + 1);
+}
+
 // Whether an English word names a woman: "female singer", "Englishwoman",
 // "Japanese woman", "actress".
 bool namesWoman(const QString &english)
@@ -2648,6 +2683,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
+        putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });
