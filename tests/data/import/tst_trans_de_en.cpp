@@ -786,6 +786,49 @@ private Q_SLOTS:
             "answer", "antworten", "antworten auf");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
+        // A compound heading a line before the noun it is made of is the
+        // precise term, the noun the word for it; a noun made by a suffix
+        // ("Dunkelheit") is no such compound and keeps its place.
+        row("the plain noun before the compound made of it",
+            "Tomatenfrucht {f}; Tomate {f}; Paradeiser {m} [Ös.]; Paradiesapfel {m} [obs.]; Liebesapfel {m} [obs.]; "
+            "Goldapfel {m} [obs.] [bot.] [cook.] | Tomatenfrüchte {pl}; Tomaten {pl}; Paradeiser {pl}; Paradiesäpfel "
+            "{pl}; Liebesäpfel {pl}; Goldäpfel {pl} | Fleischtomate {f} | Rispentomaten {pl} | Frischtomaten {pl} | "
+            "passierte Tomaten; Tomatenpüree {m} :: tomato fruit; tomato; love apple [obs.] | tomato fruits; "
+            "tomatoes; love apples | beef tomato; beefsteak tomato | vine tomatoes; vine-ripened tomatoes | fresh "
+            "tomatoes | tomato purée; passata [Br.]\n"
+            "Tomatenpflanze {f}; Tomate {f} (Solanum lycopersicum) [bot.] | Tomatenpflanzen {pl}; Tomaten {pl} :: "
+            "tomato plant; tomato | tomato plants; tomatos\n",
+            "tomato", "Tomate", "");
+        row("a noun made by a suffix before the noun it is made of",
+            "Dunkelheit {f}; Dunkel {n}; Finsternis {f} | im Dunkeln lassen | völlige Dunkelheit | Licht ins Dunkel "
+            "bringen | Es war dunkel geworden. :: darkness; dark | to keep in the dark | complete darkness | to bring "
+            "light into the darkness | Darkness had come.\n",
+            "darkness", "Dunkelheit|Dunkel", "");
+        // The preposition after a reflexive verb belongs to it: counted as a
+        // word, "sich kümmern um" fell behind "übernehmen", a later synonym.
+        row("a reflexive verb's preposition is no word of its own",
+            "auf jdn./etw. achten; aufpassen {vt} | achtend; aufpassend | geachtet; aufgepasst | Du solltest wirklich "
+            "mehr auf dich achten/aufpassen. :: to take care of sb./sth. | taking care of | taken care of | You really "
+            "ought to take better care of yourself.\n"
+            "sich um etw. kümmern; sich einer Sache annehmen {vr}; etw. übernehmen; etw. erledigen {vt} [adm.] | sich "
+            "kümmernd; sich einer Sache annehmend; übernehmend; erledigend | sich gekümmert; sich einer Sache "
+            "angenommen; übernommen; erledigt | Seine Sekretärin kümmert sich um die Einzelheiten. :: to take care of "
+            "sth. | taking care | taken care | His secretary takes care of the details.\n"
+            "für etw. sorgen; etw. regeln (Sache) {vt} | sorgend; regelnd | gesorgt; geregelt | Die Natur sorgt für "
+            "die Bewässerung. :: to take care of sth. (of a thing) | taking care | taken care | Nature will take care "
+            "of all the watering.\n",
+            "take care of", "sich kümmern um", "");
+        // "automate" is a verb on three English synonyms and a noun (an old
+        // word for "automaton") on one: the verb leads, its field tag
+        // notwithstanding.
+        row("the verb before a side noun of a word used mostly as a verb",
+            "Automat {m} | Automaten {pl} :: automate | automats\n"
+            "etw. automatisieren; etw. auf automatischen Betrieb umstellen {vt} [techn.] | automatisierend; auf "
+            "automatischen Betrieb umstellend | automatisiert; auf automatischen Betrieb umgestellt | ein Verfahren "
+            "automatisieren | die Produktion automatisieren :: to automate sth.; to automize sth.; to automise sth. "
+            "[Br.] | automating; automizing; automising | automated; automized; automised | to automate a process | "
+            "to automate production\n",
+            "automate", "automatisieren|Automat", "");
     }
     void choosesTheWordsOfARow()
     {
