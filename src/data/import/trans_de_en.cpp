@@ -1129,7 +1129,10 @@ void putNumeralFirst(QVector<const Candidate *> &list)
 // the rows it changed, a smaller lead over a verb's main entry ("reisen" for
 // "travel", "brauchen" for "need") as often put a side sense first as it
 // moved one back, and so did a lead below three times over other verbs
-// ("start", "decline").
+// ("start", "decline"). Where no noun has such a line, an adjective heading
+// a plain line with its forms or examples comes first ("steil {adj} | steiler
+// | am steilsten :: steep | ..." before "einweichen; baden {vt} | ... :: to
+// steep | ...", "eng" before "einengen" for "narrow").
 void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const EnglishWordUses &uses)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb || list.first()->noun)
@@ -1143,8 +1146,17 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
         return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted
                && !isSpecial(*candidate) && !candidate->fringe;
     });
-    if (noun != list.end())
+    if (noun != list.end()) {
         std::rotate(list.begin(), noun, noun + 1);
+        return;
+    }
+    const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
+               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->fringe;
+    });
+    if (adjective != list.end())
+        std::rotate(list.begin(), adjective, adjective + 1);
 }
 
 // Puts the German verb that ranks best among the lines giving the English word

@@ -829,6 +829,22 @@ private Q_SLOTS:
             "[Br.] | automating; automizing; automising | automated; automized; automised | to automate a process | "
             "to automate production\n",
             "automate", "automatisieren|Automat", "");
+        // "steep" has a verb's main entry and is used more than ten times as
+        // often otherwise, but has no noun main entry: the adjective's own
+        // line comes before the verb.
+        row("an adjective's own line before a side verb",
+            "einweichen; baden {vt} | einweichend; badend | eingeweicht; gebadet | weicht ein | weichte ein :: to "
+            "steep | steeping | steeped | steeps | steeped\n"
+            "steil; abschüssig {adj} | steiler; abschüssiger | am steilsten; am abschüssigsten :: steep | steeper | "
+            "steepest\n"
+            "Steildach {n} | Steildächer {pl} :: steep roof | steep roofs\n"
+            "Steilkurve {f} | Steilkurven {pl} :: steep turn | steep turns\n"
+            "Steilküste {f} [geogr.] | Steilküsten {pl} :: steep coast; precipitous coast; shelving coast | steep "
+            "coasts; precipitous coasts; shelving coasts\n"
+            "Steilhang {m} | Steilhänge {pl} :: steep slope; steep face | steep slopes; steeps; steep faces\n"
+            "Einweichwasser {n} [agr.] :: corn steep water; maize steep water; steep water\n"
+            "Hartklebemasse {f} :: steep asphalt\n",
+            "steep", "steil", "");
     }
     void choosesTheWordsOfARow()
     {
