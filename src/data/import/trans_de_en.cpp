@@ -1195,13 +1195,45 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
 }
 
 // Whether an English word names a woman: "female singer", "Englishwoman",
-// "Japanese woman", "actress".
+// "Japanese woman", "actress", "lioness". A noun in "-ness" names a quality
+// or a person of either sex ("witness": "Zeuge {m}; Zeugin {f}").
 bool namesWoman(const QString &english)
 {
     const QString lower = english.toLower();
     const QStringList words = lower.split(u' ');
+    const bool ness = lower.endsWith(QLatin1String("ness")) && !lower.endsWith(QLatin1String("oness"));
     return words.contains(QLatin1String("female")) || lower.endsWith(QLatin1String("woman"))
-           || lower.endsWith(QLatin1String("women")) || lower.endsWith(QLatin1String("ess"));
+           || lower.endsWith(QLatin1String("women")) || (lower.endsWith(QLatin1String("ess")) && !ness);
+}
+
+// Whether `feminine` is the feminine form of the German noun `masculine`:
+// "-in" after the masculine, which drops a final "e" and may take an umlaut
+// on its last vowel ("Sänger" -> "Sängerin", "Franzose" -> "Französin",
+// "Arzt" -> "Ärztin", "Koch" -> "Köchin").
+bool isFeminineOf(const QString &masculine, const QString &feminine)
+{
+    if (!feminine.endsWith(QLatin1String("in")))
+        return false;
+    const QString base = feminine.chopped(2);
+    const QString stem = masculine.endsWith(u'e') ? masculine.chopped(1) : masculine;
+    if (base == stem)
+        return true;
+    if (base.size() != stem.size())
+        return false;
+    static const QString plain = QStringLiteral("aouAOU");
+    static const QString umlauts = QStringLiteral("äöüÄÖÜ");
+    for (qsizetype i = stem.size() - 1; i >= 0; --i) {
+        const qsizetype vowel = plain.indexOf(stem.at(i));
+        if (vowel < 0 && stem.at(i) != u'e' && stem.at(i) != u'i')
+            continue;
+        // The umlaut falls on the last full vowel; "au" takes it on the "a".
+        if (vowel < 0)
+            return false;
+        QString umlauted = stem;
+        umlauted[i] = umlauts.at(vowel);
+        return base == umlauted;
+    }
+    return false;
 }
 
 // Puts the feminine form of a German noun before its masculine one where the
@@ -1217,10 +1249,10 @@ void putFeminineFormsFirst(QVector<const Candidate *> &list)
         const Candidate *masculine = list.at(i);
         if (!masculine->noun)
             continue;
-        const QString feminine = masculine->german + QLatin1String("in");
         for (qsizetype j = i + 1; j < list.size(); ++j) {
             const Candidate *candidate = list.at(j);
-            if (candidate->noun && candidate->line == masculine->line && candidate->german == feminine) {
+            if (candidate->noun && candidate->line == masculine->line
+                && isFeminineOf(masculine->german, candidate->german)) {
                 std::rotate(list.begin() + i, list.begin() + j, list.begin() + j + 1);
                 break;
             }

@@ -640,6 +640,15 @@ private Q_SLOTS:
             "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
             "singers; female singers | guest singer\n",
             "female singer", "Sängerin|Sänger", "");
+        // The feminine drops the masculine's final "e" and may take an
+        // umlaut; a noun in "-ness" names no woman.
+        row("the feminine form with an umlaut for a woman's word",
+            "Franzose {m}; Französin {f} [soc.] | die Franzosen {pl} :: Frenchman; Frenchwoman | the French\n",
+            "Frenchwoman", "Französin|Franzose", "");
+        row("the masculine form for a word in -ness",
+            "Zeuge {m}; Zeugin {f} | Zeugen {pl} | Entlastungszeuge {m} [jur.] | vor Zeugen :: witness | witnesses | "
+            "witness for the defence | before witnesses\n",
+            "witness", "Zeuge|Zeugin", "");
         row("the feminine forms for a woman's word, the masculine ones for a man's",
             "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
             "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
