@@ -417,13 +417,6 @@ struct Candidate
     // The German word is a verb with its object's preposition put after it
     // ("raten zu"; TransSynonym::prepositionAfterVerb).
     bool prepositionAfterVerb = false;
-    // The German noun is a later synonym that the line's first noun
-    // compounds as its first part, and that first noun is then the
-    // compound ("Tomatenfrucht {f}; Tomate {f} :: tomato", "Gallensekret {n};
-    // Galle {f} :: bile"): the compound is the precise term, the plain noun
-    // the word everyone uses, and the line's main word.
-    bool stemOfHead = false;
-    bool headOfStem = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -480,17 +473,13 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
     const QString &text = side == Side::German ? candidate.german : candidate.english;
     const int words = side == Side::German ? germanWordsOf(text) : static_cast<int>(text.count(u' ')) + 1;
     const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
-    // The line's main word is its first German word; among the German words
-    // of an English word, a first compound made of a later noun is as much a
-    // later word as that noun (see Candidate::stemOfHead).
-    const bool mainWord = candidate.germanFirst && !(side == Side::German && candidate.headOfStem);
     // German places count by their square root: the subtitle list ranks the
     // words of film dialogue high ("erklären", "Gauner"), and a line's own
     // evidence should outweigh a gap in it ("aussprechen", given first by two
     // lines, before "erklären", third on one, for "pronounce").
     const int place =
         side == Side::German ? static_cast<int>(std::lround(100 * std::sqrt(phraseRank))) : phraseRank;
-    return place * words * (mainWord ? 1 : 2) * (candidate.noted ? 2 : 1)
+    return place * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support * own);
 }
 
@@ -2546,24 +2535,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool hasOwnGermanName =
             std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                         [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
-        // "Tomatenfrucht {f}; Tomate {f}": a later single noun that the first
-        // noun starts with, followed by at least four letters more (a linking
-        // "n" or "s" and a word), is the noun the compound is made of. A
-        // suffix that makes a noun of a noun is no word of a compound
-        // ("Dunkelheit; Dunkel", "Terrorismus; Terror").
-        const auto stemsHead = [&germanSynonyms](const TransSynonym &german) {
-            static const QStringList suffixes{QStringLiteral("heit"),  QStringLiteral("keit"),
-                                              QStringLiteral("schaft"), QStringLiteral("ismus"),
-                                              QStringLiteral("ität"),  QStringLiteral("erei"),
-                                              QStringLiteral("ierung"), QStringLiteral("isierung")};
-            const TransSynonym &head = germanSynonyms.first();
-            return &german != &head && german.noun && head.noun && !german.plural && !head.plural
-                   && german.text.size() >= 4 && !german.text.contains(u' ') && !head.text.contains(u' ')
-                   && head.text.size() >= german.text.size() + 4
-                   && head.text.startsWith(german.text, Qt::CaseInsensitive)
-                   && !suffixes.contains(head.text.mid(german.text.size()));
-        };
-        const bool headCompoundsStem = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(), stemsHead);
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
@@ -2615,11 +2586,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishNoted = match.noted;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
-                // An English phrase names the compound itself ("Pelzmantel {m};
-                // Pelz {m} :: fur coat").
-                const bool singleEnglish = !match.english.contains(u' ');
-                candidates.last().stemOfHead = singleEnglish && headCompoundsStem && stemsHead(german);
-                candidates.last().headOfStem = singleEnglish && headCompoundsStem && g == 0;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

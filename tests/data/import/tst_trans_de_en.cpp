@@ -795,24 +795,6 @@ private Q_SLOTS:
             "answer", "antworten", "antworten auf");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
-        // A compound heading a line before the noun it is made of is the
-        // precise term, the noun the word for it; a noun made by a suffix
-        // ("Dunkelheit") is no such compound and keeps its place.
-        row("the plain noun before the compound made of it",
-            "Tomatenfrucht {f}; Tomate {f}; Paradeiser {m} [Ös.]; Paradiesapfel {m} [obs.]; Liebesapfel {m} [obs.]; "
-            "Goldapfel {m} [obs.] [bot.] [cook.] | Tomatenfrüchte {pl}; Tomaten {pl}; Paradeiser {pl}; Paradiesäpfel "
-            "{pl}; Liebesäpfel {pl}; Goldäpfel {pl} | Fleischtomate {f} | Rispentomaten {pl} | Frischtomaten {pl} | "
-            "passierte Tomaten; Tomatenpüree {m} :: tomato fruit; tomato; love apple [obs.] | tomato fruits; "
-            "tomatoes; love apples | beef tomato; beefsteak tomato | vine tomatoes; vine-ripened tomatoes | fresh "
-            "tomatoes | tomato purée; passata [Br.]\n"
-            "Tomatenpflanze {f}; Tomate {f} (Solanum lycopersicum) [bot.] | Tomatenpflanzen {pl}; Tomaten {pl} :: "
-            "tomato plant; tomato | tomato plants; tomatos\n",
-            "tomato", "Tomate", "");
-        row("a noun made by a suffix before the noun it is made of",
-            "Dunkelheit {f}; Dunkel {n}; Finsternis {f} | im Dunkeln lassen | völlige Dunkelheit | Licht ins Dunkel "
-            "bringen | Es war dunkel geworden. :: darkness; dark | to keep in the dark | complete darkness | to bring "
-            "light into the darkness | Darkness had come.\n",
-            "darkness", "Dunkelheit|Dunkel", "");
         // The preposition after a reflexive verb belongs to it: counted as a
         // word, "sich kümmern um" fell behind "übernehmen", a later synonym.
         row("a reflexive verb's preposition is no word of its own",
