@@ -29,6 +29,8 @@ namespace vorbix::import {
 
 namespace {
 
+bool isGermanPreposition(const QString &word);
+
 // Fields a learner meets only in special texts, and figurative use. An entry
 // tagged with one of them is a special sense unless it also carries the
 // field of a general word ("sterben [biol.] [med.]" is the everyday word,
@@ -445,6 +447,22 @@ enum class Side { German, English };
 // stands four times the list's length down, weighed the same way: the list
 // holds only a few thousand words, and among those it misses ("Hai",
 // "Gauner") the line's own evidence, not file order, tells the main word.
+// How many words a German phrase counts for its rank: the preposition of a
+// reflexive verb's object, put after the verb, belongs to the verb and is no
+// word of its own ("sich kümmern um" counts as "sich kümmern"). Counted as
+// three words, the verb of an English word's main entry fell behind a later
+// synonym of another line ("take care of": "übernehmen" before "sich
+// kümmern um"). "sich" still counts: judged against the rows it changed,
+// counting a reflexive verb as one word put side senses first ("blush":
+// "sich schämen" before "erröten").
+int germanWordsOf(const QString &text)
+{
+    int words = static_cast<int>(text.count(u' ')) + 1;
+    if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1)))
+        --words;
+    return words;
+}
+
 int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int listSize)
 {
     if (phraseRank == 0) {
@@ -453,7 +471,7 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
         phraseRank = 4 * std::max(1, listSize);
     }
     const QString &text = side == Side::German ? candidate.german : candidate.english;
-    const int words = static_cast<int>(text.count(u' ')) + 1;
+    const int words = side == Side::German ? germanWordsOf(text) : static_cast<int>(text.count(u' ')) + 1;
     const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
     // German places count by their square root: the subtitle list ranks the
     // words of film dialogue high ("erklären", "Gauner"), and a line's own
@@ -1100,7 +1118,10 @@ void putNumeralFirst(QVector<const Candidate *> &list)
 // the rows it changed, a smaller lead over a verb's main entry ("reisen" for
 // "travel", "brauchen" for "need") as often put a side sense first as it
 // moved one back, and so did a lead below three times over other verbs
-// ("start", "decline").
+// ("start", "decline"). Where no noun has such a line, an adjective heading
+// a plain line with its forms or examples comes first ("steil {adj} | steiler
+// | am steilsten :: steep | ..." before "einweichen; baden {vt} | ... :: to
+// steep | ...", "eng" before "einengen" for "narrow").
 void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const EnglishWordUses &uses)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb || list.first()->noun)
@@ -1114,18 +1135,94 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
         return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted
                && !isSpecial(*candidate) && !candidate->fringe;
     });
-    if (noun != list.end())
+    if (noun != list.end()) {
         std::rotate(list.begin(), noun, noun + 1);
+        return;
+    }
+    const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
+               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->fringe;
+    });
+    if (adjective != list.end())
+        std::rotate(list.begin(), adjective, adjective + 1);
+}
+
+// Puts the German verb that ranks best among the lines giving the English word
+// first as a verb ("etw. automatisieren {vt} [techn.] | ... :: to automate
+// sth. | ...") first where the ranking chose a noun for a word that the
+// dictionary uses far more often as a verb ("Automat {m} | Automaten {pl} ::
+// automate | automats", an old word for "automaton"): the verb is what the
+// word means first, and a field tag on its line names where it is used, not
+// a side sense. As for putNounMainEntryBeforeSideVerb, three times more
+// often; the verb is a single word, reflexive or not, has no note and is
+// neither a fringe word nor tagged with a register: a phrase names a use
+// ("Lava ausstoßen" for "belch"). A noun that is a verb's infinitive ("Quaken
+// {n}" beside "quaken") is the verb already.
+void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUses &uses)
+{
+    if (list.isEmpty() || list.first()->englishVerb || !list.first()->noun)
+        return;
+    if (uses.verb < 3 * std::max(1, uses.other))
+        return;
+    const QString top = list.first()->german.toLower();
+    const auto isVerb = [](const Candidate *candidate) {
+        return candidate->first && candidate->englishVerb && !candidate->noun;
+    };
+    if (std::any_of(list.cbegin(), list.cend(),
+                    [&](const Candidate *candidate) { return isVerb(candidate) && candidate->german == top; }))
+        return;
+    const auto verb = std::find_if(list.begin(), list.end(), [&isVerb](const Candidate *candidate) {
+        const QString &german = candidate->german;
+        const bool word = !german.contains(u' ')
+                          || (german.startsWith(u"sich ") && german.count(u' ') == 1);
+        return isVerb(candidate) && word && !candidate->noted && !candidate->fringe
+               && candidate->germanSense != Sense::SpecialRegister && !candidate->englishRegister;
+    });
+    if (verb != list.end())
+        std::rotate(list.begin(), verb, verb + 1);
 }
 
 // Whether an English word names a woman: "female singer", "Englishwoman",
-// "Japanese woman", "actress".
+// "Japanese woman", "actress", "lioness". A noun in "-ness" names a quality
+// or a person of either sex ("witness": "Zeuge {m}; Zeugin {f}").
 bool namesWoman(const QString &english)
 {
     const QString lower = english.toLower();
     const QStringList words = lower.split(u' ');
+    const bool ness = lower.endsWith(QLatin1String("ness")) && !lower.endsWith(QLatin1String("oness"));
     return words.contains(QLatin1String("female")) || lower.endsWith(QLatin1String("woman"))
-           || lower.endsWith(QLatin1String("women")) || lower.endsWith(QLatin1String("ess"));
+           || lower.endsWith(QLatin1String("women")) || (lower.endsWith(QLatin1String("ess")) && !ness);
+}
+
+// Whether `feminine` is the feminine form of the German noun `masculine`:
+// "-in" after the masculine, which drops a final "e" and may take an umlaut
+// on its last vowel ("Sänger" -> "Sängerin", "Franzose" -> "Französin",
+// "Arzt" -> "Ärztin", "Koch" -> "Köchin").
+bool isFeminineOf(const QString &masculine, const QString &feminine)
+{
+    if (!feminine.endsWith(QLatin1String("in")))
+        return false;
+    const QString base = feminine.chopped(2);
+    const QString stem = masculine.endsWith(u'e') ? masculine.chopped(1) : masculine;
+    if (base == stem)
+        return true;
+    if (base.size() != stem.size())
+        return false;
+    static const QString plain = QStringLiteral("aouAOU");
+    static const QString umlauts = QStringLiteral("äöüÄÖÜ");
+    for (qsizetype i = stem.size() - 1; i >= 0; --i) {
+        const qsizetype vowel = plain.indexOf(stem.at(i));
+        if (vowel < 0 && stem.at(i) != u'e' && stem.at(i) != u'i')
+            continue;
+        // The umlaut falls on the last full vowel; "au" takes it on the "a".
+        if (vowel < 0)
+            return false;
+        QString umlauted = stem;
+        umlauted[i] = umlauts.at(vowel);
+        return base == umlauted;
+    }
+    return false;
 }
 
 // Puts the feminine form of a German noun before its masculine one where the
@@ -1141,10 +1238,10 @@ void putFeminineFormsFirst(QVector<const Candidate *> &list)
         const Candidate *masculine = list.at(i);
         if (!masculine->noun)
             continue;
-        const QString feminine = masculine->german + QLatin1String("in");
         for (qsizetype j = i + 1; j < list.size(); ++j) {
             const Candidate *candidate = list.at(j);
-            if (candidate->noun && candidate->line == masculine->line && candidate->german == feminine) {
+            if (candidate->noun && candidate->line == masculine->line
+                && isFeminineOf(masculine->german, candidate->german)) {
                 std::rotate(list.begin() + i, list.begin() + j, list.begin() + j + 1);
                 break;
             }
@@ -2596,6 +2693,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
+        putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });

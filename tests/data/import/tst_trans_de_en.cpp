@@ -640,6 +640,15 @@ private Q_SLOTS:
             "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
             "singers; female singers | guest singer\n",
             "female singer", "Sängerin|Sänger", "");
+        // The feminine drops the masculine's final "e" and may take an
+        // umlaut; a noun in "-ness" names no woman.
+        row("the feminine form with an umlaut for a woman's word",
+            "Franzose {m}; Französin {f} [soc.] | die Franzosen {pl} :: Frenchman; Frenchwoman | the French\n",
+            "Frenchwoman", "Französin|Franzose", "");
+        row("the masculine form for a word in -ness",
+            "Zeuge {m}; Zeugin {f} | Zeugen {pl} | Entlastungszeuge {m} [jur.] | vor Zeugen :: witness | witnesses | "
+            "witness for the defence | before witnesses\n",
+            "witness", "Zeuge|Zeugin", "");
         row("the feminine forms for a woman's word, the masculine ones for a man's",
             "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
             "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
@@ -786,6 +795,47 @@ private Q_SLOTS:
             "answer", "antworten", "antworten auf");
         row("an explanation after the main word", "Studenten {pl}; Angehörige eines Colleges :: gown\n", "gown",
             "Studenten", "Angehörige eines Colleges");
+        // The preposition after a reflexive verb belongs to it: counted as a
+        // word, "sich kümmern um" fell behind "übernehmen", a later synonym.
+        row("a reflexive verb's preposition is no word of its own",
+            "auf jdn./etw. achten; aufpassen {vt} | achtend; aufpassend | geachtet; aufgepasst | Du solltest wirklich "
+            "mehr auf dich achten/aufpassen. :: to take care of sb./sth. | taking care of | taken care of | You really "
+            "ought to take better care of yourself.\n"
+            "sich um etw. kümmern; sich einer Sache annehmen {vr}; etw. übernehmen; etw. erledigen {vt} [adm.] | sich "
+            "kümmernd; sich einer Sache annehmend; übernehmend; erledigend | sich gekümmert; sich einer Sache "
+            "angenommen; übernommen; erledigt | Seine Sekretärin kümmert sich um die Einzelheiten. :: to take care of "
+            "sth. | taking care | taken care | His secretary takes care of the details.\n"
+            "für etw. sorgen; etw. regeln (Sache) {vt} | sorgend; regelnd | gesorgt; geregelt | Die Natur sorgt für "
+            "die Bewässerung. :: to take care of sth. (of a thing) | taking care | taken care | Nature will take care "
+            "of all the watering.\n",
+            "take care of", "sich kümmern um", "");
+        // "automate" is a verb on three English synonyms and a noun (an old
+        // word for "automaton") on one: the verb leads, its field tag
+        // notwithstanding.
+        row("the verb before a side noun of a word used mostly as a verb",
+            "Automat {m} | Automaten {pl} :: automate | automats\n"
+            "etw. automatisieren; etw. auf automatischen Betrieb umstellen {vt} [techn.] | automatisierend; auf "
+            "automatischen Betrieb umstellend | automatisiert; auf automatischen Betrieb umgestellt | ein Verfahren "
+            "automatisieren | die Produktion automatisieren :: to automate sth.; to automize sth.; to automise sth. "
+            "[Br.] | automating; automizing; automising | automated; automized; automised | to automate a process | "
+            "to automate production\n",
+            "automate", "automatisieren|Automat", "");
+        // "steep" has a verb's main entry and is used more than ten times as
+        // often otherwise, but has no noun main entry: the adjective's own
+        // line comes before the verb.
+        row("an adjective's own line before a side verb",
+            "einweichen; baden {vt} | einweichend; badend | eingeweicht; gebadet | weicht ein | weichte ein :: to "
+            "steep | steeping | steeped | steeps | steeped\n"
+            "steil; abschüssig {adj} | steiler; abschüssiger | am steilsten; am abschüssigsten :: steep | steeper | "
+            "steepest\n"
+            "Steildach {n} | Steildächer {pl} :: steep roof | steep roofs\n"
+            "Steilkurve {f} | Steilkurven {pl} :: steep turn | steep turns\n"
+            "Steilküste {f} [geogr.] | Steilküsten {pl} :: steep coast; precipitous coast; shelving coast | steep "
+            "coasts; precipitous coasts; shelving coasts\n"
+            "Steilhang {m} | Steilhänge {pl} :: steep slope; steep face | steep slopes; steeps; steep faces\n"
+            "Einweichwasser {n} [agr.] :: corn steep water; maize steep water; steep water\n"
+            "Hartklebemasse {f} :: steep asphalt\n",
+            "steep", "steil", "");
     }
     void choosesTheWordsOfARow()
     {
