@@ -436,17 +436,6 @@ bool ranksAsSpecial(const Candidate &candidate)
 // word, or the English words of a German word.
 enum class Side { German, English };
 
-// How far down the subtitle list of its language a candidate stands, for
-// ranking equally good candidates: a phrase counts its rarest word once per
-// word ("zum Stehen bringen" is no commoner than "aufhören" for having common
-// words), a later synonym of its line and a sense narrowed by a note twice
-// (the line's first German word is its main word), a noun on the English
-// word's own entry half ("Hai" before "Schlitzohr" for "shark"), and the more
-// lines give the pair as a main entry, the closer to the top ("anhalten",
-// given by three lines, comes before "Halt", given by one). An unlisted word
-// stands four times the list's length down, weighed the same way: the list
-// holds only a few thousand words, and among those it misses ("Hai",
-// "Gauner") the line's own evidence, not file order, tells the main word.
 // How many words a German phrase counts for its rank: the preposition of a
 // reflexive verb's object, put after the verb, belongs to the verb and is no
 // word of its own ("sich kümmern um" counts as "sich kümmern"). Counted as
@@ -463,6 +452,17 @@ int germanWordsOf(const QString &text)
     return words;
 }
 
+// How far down the subtitle list of its language a candidate stands, for
+// ranking equally good candidates: a phrase counts its rarest word once per
+// word ("zum Stehen bringen" is no commoner than "aufhören" for having common
+// words), a later synonym of its line and a sense narrowed by a note twice
+// (the line's first German word is its main word), a noun on the English
+// word's own entry half ("Hai" before "Schlitzohr" for "shark"), and the more
+// lines give the pair as a main entry, the closer to the top ("anhalten",
+// given by three lines, comes before "Halt", given by one). An unlisted word
+// stands four times the list's length down, weighed the same way: the list
+// holds only a few thousand words, and among those it misses ("Hai",
+// "Gauner") the line's own evidence, not file order, tells the main word.
 int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int listSize)
 {
     if (phraseRank == 0) {
