@@ -285,16 +285,39 @@ QString hyphenatedForm(const QString &item)
     return words.at(0) + QLatin1Char('-') + words.at(1);
 }
 
+QSet<QString> wordsWrittenApartAfterOthers(const QStringList &headwords)
+{
+    QHash<QString, int> counts;
+    for (const QString &headword : headwords) {
+        const QStringList words = headword.toLower().split(QLatin1Char(' '));
+        if (words.size() == 2 && !words.at(0).isEmpty() && !words.at(1).isEmpty())
+            ++counts[words.at(1)];
+    }
+    QSet<QString> apart;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() >= kMinOpenCompounds)
+            apart.insert(it.key());
+    }
+    return apart;
+}
+
 int joinOpenCompounds(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
-                      const std::function<bool(const QString &)> &isWrittenForm)
+                      const std::function<bool(const QString &)> &isWrittenForm,
+                      const std::function<bool(const QString &)> &isListedWord,
+                      const QSet<QString> &writtenApartAfter)
 {
     // The small pairs write a few hyphenated words apart; a word another
-    // dictionary has only hyphenated is taught as it is written.
-    const auto joined = [&isWrittenForm](const QString &item) {
+    // dictionary has only hyphenated is taught as it is written. A word
+    // list holds spelling variants too ("bande-vidéo"): its hyphenated word
+    // counts only where French does not write the last word apart after
+    // others, as fra-deu does "jeu vidéo" and "conférence vidéo".
+    const auto joined = [&](const QString &item) {
         const QString hyphenated = hyphenatedForm(item);
-        if (hyphenated.isEmpty() || !isWrittenForm(hyphenated) || isWrittenForm(item))
+        if (hyphenated.isEmpty() || isWrittenForm(item))
             return QString();
-        return hyphenated;
+        const bool listed = isListedWord && isListedWord(hyphenated)
+                            && !writtenApartAfter.contains(item.section(QLatin1Char(' '), 1).toLower());
+        return isWrittenForm(hyphenated) || listed ? hyphenated : QString();
     };
     int changed = 0;
     for (DictdEntry &entry : fraEng) {

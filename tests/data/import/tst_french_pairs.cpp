@@ -643,25 +643,35 @@ private Q_SLOTS:
     void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
     {
         // fra-eng and eng-fra write "quelques-uns" apart; "quelque chose" is
-        // a phrase and stays open, and so does an open form another source
-        // writes apart too.
+        // a phrase and stays open, and so does an open form fra-deu knows
+        // ("petit déjeuner", beside "petit-déjeuner"). The word list holds
+        // "bande-vidéo" too, but fra-deu writes "jeu vidéo" and "conférence
+        // vidéo" apart: "vidéo" follows a noun apart.
         QVector<DictdEntry> fraEng{
             entry("quelques uns /kɛlkœ̃/\na few, some\n"),
             entry("quelque chose /kɛlkʃoz/\nsomething\n"),
-            entry("bande vidéo /bɑ̃dvideo/\nvideo-tape\n"),
+            entry("bande vidéo /bɑ̃dvideo/ <n, fem>\nvideo-tape\n"),
+            entry("petit déjeuner /pətideʒœne/ <n, masc>\nbreakfast\n"),
         };
         QVector<DictdEntry> engFra{
             entry("a few /əfjuː/\n1. quelque, quelques uns\n2. quelques\n"),
             entry("something /sʌmθiŋ/\nquelque chose\n"),
+            entry("video‐tape /vˈɪdɪəʊ tˈeɪp/\nbande vidéo\n"),
         };
-        const QSet<QString> written{"quelques-uns", "bande-vidéo", "bande vidéo"};
-        const int changed = joinOpenCompounds(engFra, fraEng, [&written](const QString &word) {
-            return written.contains(word);
-        });
+        const QSet<QString> fraDeu{"petit déjeuner", "petit-déjeuner"};
+        const QSet<QString> listed{"quelques-uns", "bande-vidéo", "petit-déjeuner"};
+        const QSet<QString> apart = wordsWrittenApartAfterOthers(
+            {"bande dessinée", "bandeannonce", "conférence vidéo", "jeu vidéo", "vidéo", "vidéoclip",
+             "après la pluie le beau temps", "petit déjeuner"});
+        QCOMPARE(apart, QSet<QString>({"vidéo"}));
+        const int changed = joinOpenCompounds(
+            engFra, fraEng, [&fraDeu](const QString &word) { return fraDeu.contains(word); },
+            [&listed](const QString &word) { return listed.contains(word); }, apart);
         QCOMPARE(changed, 2);
-        QCOMPARE(headwords(fraEng), QStringList({"quelques-uns", "quelque chose", "bande vidéo"}));
+        QCOMPARE(headwords(fraEng), QStringList({"quelques-uns", "quelque chose", "bande vidéo", "petit déjeuner"}));
         QCOMPARE(engFra.at(0).translations, QStringList({"quelque", "quelques-uns", "quelques"}));
         QCOMPARE(engFra.at(1).translations, QStringList({"quelque chose"}));
+        QCOMPARE(engFra.at(2).translations, QStringList({"bande vidéo"}));
         // Only two words joined by one hyphen.
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
