@@ -250,7 +250,8 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
         englishHeadwords -= doubtful - englishWordsInTrans(transText, doubtful);
     }
     english.alsoKnow(std::move(englishHeadwords));
-    const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details);
+    const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details)
+                       + joinHyphenatedEnglish(engFra, fraEng, english, transText, details);
     frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
     ItemSpelling &french = *frenchSpelling;
     french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));

@@ -4,6 +4,7 @@
 #include "data/import/word_frequency.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -423,6 +424,66 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
             const QString mend = mended.value(item, item);
             changed += mend != item;
             appendUnique(items, {mend});
+        }
+        entry.translations = items;
+    }
+    return changed;
+}
+
+int joinHyphenatedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
+                          const QByteArray &transText, QStringList &details)
+{
+    if (transText.isEmpty())
+        return 0;
+    // Two lower-case words of letters joined by one hyphen.
+    static const QRegularExpression twoWords(QStringLiteral("^\\p{Ll}{2,}-\\p{Ll}{2,}$"));
+    QSet<QString> oneWord;
+    QSet<QString> twoWordForms;
+    const auto consider = [&](const QString &item) {
+        if (!twoWords.match(item).hasMatch())
+            return;
+        oneWord.insert(QString(item).remove(QLatin1Char('-')));
+        twoWordForms.insert(QString(item).replace(QLatin1Char('-'), QLatin1Char(' ')));
+    };
+    for (const DictdEntry &entry : std::as_const(engFra))
+        consider(entry.headword);
+    for (const DictdEntry &entry : std::as_const(fraEng)) {
+        for (const QString &item : entry.translations)
+            consider(item);
+    }
+    if (oneWord.isEmpty())
+        return 0;
+    // trans-de-en's words are runs of letters: its "video-tape" counts as
+    // the phrase "video tape".
+    const QHash<QString, int> wordCounts = englishWordCountsInTrans(transText, oneWord);
+    const QHash<QString, int> phraseCounts = englishPhraseCountsInTrans(transText, twoWordForms);
+    QHash<QString, QString> mended;
+    const auto mend = [&](const QString &item) {
+        if (!twoWords.match(item).hasMatch())
+            return item;
+        if (const auto found = mended.constFind(item); found != mended.constEnd())
+            return *found;
+        const QString joined = QString(item).remove(QLatin1Char('-'));
+        const int together = wordCounts.value(joined);
+        const int apart = phraseCounts.value(QString(item).replace(QLatin1Char('-'), QLatin1Char(' ')));
+        const QString written = together >= kMinAttested && together > apart && english.knows(joined) ? joined : item;
+        if (written != item)
+            details.append(QStringLiteral("eng-fra, fra-eng: \"%1\" -> \"%2\"").arg(item, written));
+        mended.insert(item, written);
+        return written;
+    };
+    int changed = 0;
+    for (DictdEntry &entry : engFra) {
+        const QString written = mend(entry.headword);
+        changed += written != entry.headword;
+        entry.headword = written;
+    }
+    for (DictdEntry &entry : fraEng) {
+        QStringList items;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString written = mend(item);
+            changed += written != item;
+            appendUnique(items, {written});
         }
         entry.translations = items;
     }

@@ -157,5 +157,15 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
                      const QByteArray &transText, QStringList &details);
 
 inline constexpr int kMinAttested = 2;
+// Writes as one word the hyphenated English words of eng-fra and fra-eng
+// ("video-tape", "tooth-brush", "see-saw", an older spelling) that
+// trans-de-en writes as one word at least kMinAttested times and more often
+// than as two, hyphenated or apart ("videotape" five times, "video tape" and
+// "video-tape" three), and that `english` knows in one word. A word
+// trans-de-en writes in two more often stays ("make-up", "grown-up").
+// Mends the headwords of `engFra` and the translations of `fraEng`, appends
+// a line per word to `details` and returns how many items changed.
+int joinHyphenatedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
+                          const QByteArray &transText, QStringList &details);
 
 } // namespace vorbix::import
