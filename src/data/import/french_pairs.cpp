@@ -81,6 +81,7 @@ struct Candidate
     bool confirmed = false;  // the other direction translates it back to the headword
     double cost = 0;  // the lower, the likelier the main translation
     bool linked = false;  // a third pair of dictionaries links it to the headword
+    int placeBack = 0;  // where the other direction's row of it lists the headword
 };
 
 // How much likelier than its rank says a look-alike of the headword is
@@ -96,6 +97,11 @@ constexpr double kTwinMargin = 1.0;
 // direction's row of it starts with the headword (see
 // addReverseTranslations): as much as one place further up a list.
 constexpr double kMainSenseBonus = 1.2;
+
+// How much a place further down the other direction's row of a word makes
+// it less likely the main translation, up to kMaxPlaces places.
+constexpr double kPlaceWeight = 1.2;
+constexpr int kMaxPlaces = 6;
 
 // How much likelier a linked word is the main translation for each German
 // word past the first that links it (see addReverseTranslations), up to
@@ -144,8 +150,6 @@ double costOf(const QString &word, int placeBack, bool phraseHeadword, const Wor
         return costOf(reflexiveVerb, placeBack, phraseHeadword, ranks, false);
 
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
-    constexpr int kMaxPlaces = 6;
-    constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
     const QStringList words =
         (unlistedCompound ? QString(word).replace(QLatin1Char('-'), QLatin1Char(' ')) : word)
@@ -389,7 +393,10 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
             const bool confirmed = found != back.end();
-            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, phraseHeadword, targetRanks, unlistedCompound(own))});
+            const int placeBack = confirmed ? found->position : 0;
+            candidates.append({own, true, confirmed,
+                               costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
+                               placeBack});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -403,8 +410,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
                 && isHeadwordLanguage(word.word) && !(links && links(entry.headword, word.word) > 0))
                 continue;
-            candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks,
-                                      unlistedCompound(word.word))});
+            candidates.append({word.word, false, true,
+                               costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
+                               false, word.position});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -446,8 +454,16 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return foldedLower(c.word) == headword;
             });
             for (Candidate &candidate : candidates) {
-                if (!loan && looksAlike(foldedLower(candidate.word), headword))
-                    candidate.cost -= kLookAlikeBonus;
+                if (loan || !looksAlike(foldedLower(candidate.word), headword))
+                    continue;
+                candidate.cost -= kLookAlikeBonus;
+                // A linked look-alike whose own row, ranked, starts with the
+                // headword is its twin wherever its dictionary listed the
+                // headword: fra-eng gives "abandonner: 1. cede, give in, ...
+                // 2. abandon", seven places down, and "quitter: abandon"
+                // first; the place counts for no more than one.
+                if (candidate.linked && givesFirst && givesFirst(candidate.word, entry.headword))
+                    candidate.cost -= std::max(0.0, kPlaceWeight * std::min(candidate.placeBack, kMaxPlaces) - kMainSenseBonus);
             }
         }
         std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {

@@ -494,6 +494,38 @@ private Q_SLOTS:
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
     }
 
+    void putsALinkedTwinWhoseRowStartsWithTheHeadwordFirst()
+    {
+        // fra-eng lists "abandon" seventh for "abandonner", in its second
+        // sense, and first for "quitter", a commoner word whose main sense
+        // is "quit"; ranked, "abandonner"'s row starts with "abandon".
+        const QVector<DictdEntry> engFra{
+            entry("abandon /əbændən/\n1. abdiquer\n2. abandonner, délaisser, livrer, quitter\n"
+                  "3. renoncer, résigner\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("abandonner /abɑ̃dɔne/ <v>\n1. cede, give in, give up, give way, relinquish, yield\n"
+                  "2. abandon, forsake, desert, leave, quit\n3. resign, renounce\n"),
+            entry("quitter /kite/ <v>\nabandon, forsake, desert, leave, quit\n"),
+            entry("renoncer /ʀənɔ̃se/ <v>\nabandon, give up, renounce\n"),
+        };
+        const WordRanks ranks = ranksOf({{"quitter", 896}, {"abandonner", 1780}, {"livrer", 3225}, {"renoncer", 4492}});
+        const auto startsWith = [](const QString &french, const QString &english) {
+            return english == QLatin1String("abandon") && french == QLatin1String("abandonner");
+        };
+        const auto firstWith = [&](const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(
+                rows, fraEng, ranks, {},
+                [&linked](const QString &, const QString &french) { return linked.contains(french) ? 1 : 0; }, {},
+                startsWith);
+            return find(rows, "abandon")->translations.constFirst();
+        };
+        QCOMPARE(firstWith({"quitter", "abandonner"}), QStringLiteral("abandonner"));
+        // The link vouches for the twin: unlinked, its place counts.
+        QCOMPARE(firstWith({"quitter"}), QStringLiteral("quitter"));
+    }
+
     void putsTheFirstSensesWordOfTheHeadwordsStemFirst()
     {
         // fra-eng gives "agitate" in the first sense; fra-deu's "schwingen"
