@@ -445,16 +445,20 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // "fonction: function") is the likelier main translation, by about
         // a word some seven times commoner: the small dictionaries list the
         // commonest words of a sense first less often than the word itself
-        // ("accepter: take", "continuer: last"). Not where the headword is
-        // also an item as it stands: a loan ("abolition", "bonbon") is no
-        // less likely than a look-alike ("abrogation", "bon-bon").
+        // ("accepter: take", "continuer: last"). So is the headword with
+        // other accents ("consequence: conséquence", "émotion: emotion").
+        // Not where the headword is also an item as it stands: a loan
+        // ("abolition", "bonbon") is no less likely than a look-alike
+        // ("abrogation", "bon-bon").
         if (!phraseHeadword) {
             const QString headword = foldedLower(entry.headword);
-            const bool loan = std::any_of(candidates.begin(), candidates.end(), [&headword](const Candidate &c) {
-                return foldedLower(c.word) == headword;
+            const QString lowerHeadword = entry.headword.toLower();
+            const bool loan = std::any_of(candidates.begin(), candidates.end(), [&lowerHeadword](const Candidate &c) {
+                return c.word.toLower() == lowerHeadword;
             });
             for (Candidate &candidate : candidates) {
-                if (loan || !looksAlike(foldedLower(candidate.word), headword))
+                const QString folded = foldedLower(candidate.word);
+                if (loan || !(looksAlike(folded, headword) || folded == headword))
                     continue;
                 candidate.cost -= kLookAlikeBonus;
                 // A linked look-alike whose own row, ranked, starts with the

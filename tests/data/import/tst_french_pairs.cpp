@@ -416,6 +416,17 @@ private Q_SLOTS:
         QVector<DictdEntry> commoner = fraEng;
         addReverseTranslations(commoner, engFra, ranksOf({{"job", 20}, {"function", 1000}}));
         QCOMPARE(find(commoner, "fonction")->translations.first(), QStringLiteral("job"));
+        // The headword with French accents is a look-alike, not a loan:
+        // "suite" (364th) is "consequence" only in its third sense, and
+        // "conséquence" is no word of the 5 000 commonest.
+        QVector<DictdEntry> consequence{
+            entry("consequence /kɔnsikwəns/\n1. aboutissement, conséquence, répersussion, suite\n")};
+        const QVector<DictdEntry> consequenceBack{
+            entry("conséquence /kɔ̃sekɑ̃s/ <n, fem>\nconsequence, consistency\n"),
+            entry("suite /sɥit/ <n, fem>\n1. suite, train\n2. continuation\n3. consequence, consistency\n"),
+        };
+        addReverseTranslations(consequence, consequenceBack, ranksOf({{"suite", 364}}));
+        QCOMPARE(find(consequence, "consequence")->translations.first(), QStringLiteral("conséquence"));
     }
 
     void ranksAPhrasesPhrasesByTheirOwnMerit()
