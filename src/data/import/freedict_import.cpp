@@ -250,8 +250,7 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
         englishHeadwords -= doubtful - englishWordsInTrans(transText, doubtful);
     }
     english.alsoKnow(std::move(englishHeadwords));
-    const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details)
-                       + joinHyphenatedEnglish(engFra, fraEng, english, transText, details);
+    const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details);
     frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
     ItemSpelling &french = *frenchSpelling;
     french.addVariant(QStringLiteral("œ"), QStringLiteral("oe"));
@@ -426,6 +425,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
             return GermanPivot::read(directory, QStringLiteral("fra-deu"), transText, words);
         });
+    // The words fra-deu writes apart after others ("jeu vidéo"), read beside
+    // the work on the French items too.
+    std::future<QSet<QString>> frenchOpenAfter = std::async(std::launch::async, [directory] {
+        return wordsWrittenApartAfterOthers(indexHeadwords(directory, QStringLiteral("fra-deu")));
+    });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
     // with what the other translates back (eng-fra lacks "eat", fra-eng has
@@ -463,7 +467,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.frenchItemsMended += joinOpenCompounds(
             engFra, fraEng, [&](const QString &word) { return pivot.knows(word); },
             [&](const QString &word) { return frenchSpelling->lists(word.toLower()); },
-            wordsWrittenApartAfterOthers(indexHeadwords(directory, QStringLiteral("fra-deu"))));
+            frenchOpenAfter.get());
         const QVector<DictdEntry> engFraAlone = engFra;
         const QVector<DictdEntry> fraEngAlone = fraEng;
         // The first item of each row of a table ranked without it.

@@ -214,7 +214,7 @@ private Q_SLOTS:
             "etw. auf Video aufnehmen :: to video-tape sth.\n"
             "Aufmachung {f}; Ausstattung {f}; Ausstaffierung {f} :: make-up <makeup> <make up>\n";
         QStringList details;
-        QCOMPARE(joinHyphenatedEnglish(engFra, fraEng, spelling, trans, details), 2);
+        QCOMPARE(mendGluedEnglish(engFra, fraEng, spelling, trans, details), 2);
         QCOMPARE(engFra.at(0).headword, QStringLiteral("videotape"));
         QCOMPARE(fraEng.at(0).translations, QStringList({"videotape"}));
         QCOMPARE(engFra.at(1).headword, QStringLiteral("make-up"));
@@ -225,7 +225,7 @@ private Q_SLOTS:
         const ItemSpelling unknowing(WordList::fromWords(words("makeup")), ranks, {});
         QVector<DictdEntry> again{entry("video‐tape /vˈɪdɪəʊ tˈeɪp/\nbande vidéo\n")};
         QVector<DictdEntry> none;
-        QCOMPARE(joinHyphenatedEnglish(again, none, unknowing, trans, details), 0);
+        QCOMPARE(mendGluedEnglish(again, none, unknowing, trans, details), 0);
         QCOMPARE(again.at(0).headword, QStringLiteral("video-tape"));
     }
 
