@@ -2,6 +2,7 @@
 
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
+#include "data/import/dictd_index.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
@@ -303,6 +304,23 @@ struct GermanTables
     int capped = 0;
 };
 
+// The keys of a FreeDict dictionary's index; none when it is missing or
+// cannot be read (the pivot then reports why).
+QStringList indexHeadwords(const QString &directory, const QString &dictionary)
+{
+    const QString path = QDir(directory).filePath(QStringLiteral("freedict-%1.index").arg(dictionary));
+    QStringList keys;
+    if (!QFileInfo(path).isFile())
+        return keys;
+    try {
+        for (const DictdIndexEntry &entry : readDictdIndex(path))
+            keys.append(QString::fromUtf8(entry.key));
+    } catch (const RecordError &) {
+        keys.clear();
+    }
+    return keys;
+}
+
 } // namespace
 
 QString freedictPackage(const QString &dictionary)
@@ -407,6 +425,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
             return GermanPivot::read(directory, QStringLiteral("fra-deu"), transText, words);
         });
+    // The words fra-deu writes apart after others ("jeu vidéo"), read beside
+    // the work on the French items too.
+    std::future<QSet<QString>> frenchOpenAfter = std::async(std::launch::async, [directory] {
+        return wordsWrittenApartAfterOthers(indexHeadwords(directory, QStringLiteral("fra-deu")));
+    });
 
     // The French pairs: no Canadian gazetteer, and each dictionary completed
     // with what the other translates back (eng-fra lacks "eat", fra-eng has
@@ -438,11 +461,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     .arg(fromTrans ? freedictPackage(QStringLiteral("fra-deu")) : QLatin1String(kTransDeEnPackage));
         }
         // The written form: a word fra-deu translates, or a word of the French
-        // word list (which holds no phrases); an open form is written apart
-        // where fra-deu translates it.
-        report.frenchItemsMended += joinOpenCompounds(engFra, fraEng, [&](const QString &word) {
-            return pivot.knows(word) || (!word.contains(QLatin1Char(' ')) && frenchSpelling->lists(word.toLower()));
-        });
+        // word list (which holds no phrases) whose last word fra-deu does not
+        // write apart after others; an open form is written apart where
+        // fra-deu translates it.
+        report.frenchItemsMended += joinOpenCompounds(
+            engFra, fraEng, [&](const QString &word) { return pivot.knows(word); },
+            [&](const QString &word) { return frenchSpelling->lists(word.toLower()); },
+            frenchOpenAfter.get());
         const QVector<DictdEntry> engFraAlone = engFra;
         const QVector<DictdEntry> fraEngAlone = fraEng;
         // The first item of each row of a table ranked without it.

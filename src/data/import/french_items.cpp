@@ -4,6 +4,7 @@
 #include "data/import/word_frequency.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -380,10 +381,17 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
 int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
                      const QByteArray &transText, QStringList &details)
 {
+    // Two lower-case words of letters joined by one hyphen.
+    static const QRegularExpression hyphenated(QStringLiteral("^\\p{Ll}{2,}-\\p{Ll}{2,}$"));
     QHash<QString, QString> splitOf;  // glued word -> its only split
+    QHash<QString, QString> joinedOf;  // hyphenated word -> the word in one
     const auto consider = [&](const QString &item) {
-        if (splitOf.contains(item))
+        if (splitOf.contains(item) || joinedOf.contains(item))
             return;
+        if (hyphenated.match(item).hasMatch()) {
+            joinedOf.insert(item, QString(item).remove(QLatin1Char('-')));
+            return;
+        }
         const QStringList splits = english.commonWordSplits(item);
         if (splits.size() == 1)
             splitOf.insert(item, splits.constFirst());
@@ -394,22 +402,38 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
         for (const QString &item : entry.translations)
             consider(item);
     }
-    if (splitOf.isEmpty() || transText.isEmpty())
+    if ((splitOf.isEmpty() && joinedOf.isEmpty()) || transText.isEmpty())
         return 0;
-    const QSet<QString> glued(splitOf.keyBegin(), splitOf.keyEnd());
+    // trans-de-en's words are runs of letters: its "video-tape" counts as
+    // the phrase "video tape". One pass over it counts the phrases, one the
+    // words, for both kinds of mending.
+    const auto apartForm = [](const QString &word) { return QString(word).replace(QLatin1Char('-'), QLatin1Char(' ')); };
+    QSet<QString> words(splitOf.keyBegin(), splitOf.keyEnd());
     QSet<QString> phrases;
     for (const QString &phrase : std::as_const(splitOf))
         phrases.insert(phrase);
+    for (auto it = joinedOf.cbegin(); it != joinedOf.cend(); ++it) {
+        words.insert(it.value());
+        phrases.insert(apartForm(it.key()));
+    }
     const QHash<QString, int> phraseCounts = englishPhraseCountsInTrans(transText, phrases);
-    const QHash<QString, int> wordCounts = englishWordCountsInTrans(transText, glued);
+    const QHash<QString, int> wordCounts = englishWordCountsInTrans(transText, words);
     QHash<QString, QString> mended;
     for (auto it = splitOf.cbegin(); it != splitOf.cend(); ++it) {
         const int apart = phraseCounts.value(it.value());
-        if (apart >= kMinAttested && apart > 4 * wordCounts.value(it.key())) {
+        if (apart >= kMinAttested && apart > 4 * wordCounts.value(it.key()))
             mended.insert(it.key(), it.value());
-            details.append(QStringLiteral("eng-fra, fra-eng: \"%1\" -> \"%2\"").arg(it.key(), it.value()));
-        }
     }
+    for (auto it = joinedOf.cbegin(); it != joinedOf.cend(); ++it) {
+        const int together = wordCounts.value(it.value());
+        if (together >= kMinAttested && together > phraseCounts.value(apartForm(it.key())) && english.knows(it.value()))
+            mended.insert(it.key(), it.value());
+    }
+    // In a steady order, whatever the hash's.
+    QStringList mendedItems(mended.keyBegin(), mended.keyEnd());
+    mendedItems.sort();
+    for (const QString &item : std::as_const(mendedItems))
+        details.append(QStringLiteral("eng-fra, fra-eng: \"%1\" -> \"%2\"").arg(item, mended.value(item)));
     int changed = 0;
     for (DictdEntry &entry : engFra) {
         if (const auto found = mended.constFind(entry.headword); found != mended.constEnd()) {

@@ -150,12 +150,16 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
 // kMinAttested times and more than four times as often as the word (which
 // a glued spelling in use, "rearguard", is not), the only
 // such phrase of the word. English glues many compounds ("pillowslip",
-// "speedwell"), so no word is left out for want of that. Mends the
+// "speedwell"), so no word is left out for want of that. Writes as one word,
+// too, a hyphenated word of two ("video-tape", "tooth-brush", an older
+// spelling) that trans-de-en writes in one at least kMinAttested times and
+// more often than in two, hyphenated or apart ("videotape" five times,
+// "video tape" and "video-tape" three), and that `english` knows in one; a
+// word written in two more often stays ("make-up", "grown-up"). Mends the
 // headwords of `engFra` and the translations of `fraEng`, appends a line
 // per word to `details` and returns how many items changed.
 int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
                      const QByteArray &transText, QStringList &details);
 
 inline constexpr int kMinAttested = 2;
-
 } // namespace vorbix::import

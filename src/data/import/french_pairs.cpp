@@ -81,6 +81,7 @@ struct Candidate
     bool confirmed = false;  // the other direction translates it back to the headword
     double cost = 0;  // the lower, the likelier the main translation
     bool linked = false;  // a third pair of dictionaries links it to the headword
+    int placeBack = 0;  // where the other direction's row of it lists the headword
 };
 
 // How much likelier than its rank says a look-alike of the headword is
@@ -96,6 +97,11 @@ constexpr double kTwinMargin = 1.0;
 // direction's row of it starts with the headword (see
 // addReverseTranslations): as much as one place further up a list.
 constexpr double kMainSenseBonus = 1.2;
+
+// How much a place further down the other direction's row of a word makes
+// it less likely the main translation, up to kMaxPlaces places.
+constexpr double kPlaceWeight = 1.2;
+constexpr int kMaxPlaces = 6;
 
 // How much likelier a linked word is the main translation for each German
 // word past the first that links it (see addReverseTranslations), up to
@@ -144,8 +150,6 @@ double costOf(const QString &word, int placeBack, bool phraseHeadword, const Wor
         return costOf(reflexiveVerb, placeBack, phraseHeadword, ranks, false);
 
     constexpr double kUnlistedRank = 50000;  // rarer than any listed word
-    constexpr int kMaxPlaces = 6;
-    constexpr double kPlaceWeight = 1.2;
     constexpr double kPhraseWeight = 1.5;
     const QStringList words =
         (unlistedCompound ? QString(word).replace(QLatin1Char('-'), QLatin1Char(' ')) : word)
@@ -285,16 +289,39 @@ QString hyphenatedForm(const QString &item)
     return words.at(0) + QLatin1Char('-') + words.at(1);
 }
 
+QSet<QString> wordsWrittenApartAfterOthers(const QStringList &headwords)
+{
+    QHash<QString, int> counts;
+    for (const QString &headword : headwords) {
+        const QStringList words = headword.toLower().split(QLatin1Char(' '));
+        if (words.size() == 2 && !words.at(0).isEmpty() && !words.at(1).isEmpty())
+            ++counts[words.at(1)];
+    }
+    QSet<QString> apart;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() >= kMinOpenCompounds)
+            apart.insert(it.key());
+    }
+    return apart;
+}
+
 int joinOpenCompounds(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
-                      const std::function<bool(const QString &)> &isWrittenForm)
+                      const std::function<bool(const QString &)> &isWrittenForm,
+                      const std::function<bool(const QString &)> &isListedWord,
+                      const QSet<QString> &writtenApartAfter)
 {
     // The small pairs write a few hyphenated words apart; a word another
-    // dictionary has only hyphenated is taught as it is written.
-    const auto joined = [&isWrittenForm](const QString &item) {
+    // dictionary has only hyphenated is taught as it is written. A word
+    // list holds spelling variants too ("bande-vidéo"): its hyphenated word
+    // counts only where French does not write the last word apart after
+    // others, as fra-deu does "jeu vidéo" and "conférence vidéo".
+    const auto joined = [&](const QString &item) {
         const QString hyphenated = hyphenatedForm(item);
-        if (hyphenated.isEmpty() || !isWrittenForm(hyphenated) || isWrittenForm(item))
+        if (hyphenated.isEmpty() || isWrittenForm(item))
             return QString();
-        return hyphenated;
+        const bool listed = isListedWord && isListedWord(hyphenated)
+                            && !writtenApartAfter.contains(item.section(QLatin1Char(' '), 1).toLower());
+        return isWrittenForm(hyphenated) || listed ? hyphenated : QString();
     };
     int changed = 0;
     for (DictdEntry &entry : fraEng) {
@@ -366,7 +393,10 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const auto found = std::find_if(back.begin(), back.end(),
                                             [&own](const ReverseWord &w) { return w.word == own; });
             const bool confirmed = found != back.end();
-            candidates.append({own, true, confirmed, costOf(own, confirmed ? found->position : 0, phraseHeadword, targetRanks, unlistedCompound(own))});
+            const int placeBack = confirmed ? found->position : 0;
+            candidates.append({own, true, confirmed,
+                               costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
+                               placeBack});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -380,8 +410,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (looksLikeOtherWord(word.word, entry.headword) && isHeadwordLanguage
                 && isHeadwordLanguage(word.word) && !(links && links(entry.headword, word.word) > 0))
                 continue;
-            candidates.append({word.word, false, true, costOf(word.word, word.position, phraseHeadword, targetRanks,
-                                      unlistedCompound(word.word))});
+            candidates.append({word.word, false, true,
+                               costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
+                               false, word.position});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -414,17 +445,29 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // "fonction: function") is the likelier main translation, by about
         // a word some seven times commoner: the small dictionaries list the
         // commonest words of a sense first less often than the word itself
-        // ("accepter: take", "continuer: last"). Not where the headword is
-        // also an item as it stands: a loan ("abolition", "bonbon") is no
-        // less likely than a look-alike ("abrogation", "bon-bon").
+        // ("accepter: take", "continuer: last"). So is the headword with
+        // other accents ("consequence: conséquence", "émotion: emotion").
+        // Not where the headword is also an item as it stands: a loan
+        // ("abolition", "bonbon") is no less likely than a look-alike
+        // ("abrogation", "bon-bon").
         if (!phraseHeadword) {
             const QString headword = foldedLower(entry.headword);
-            const bool loan = std::any_of(candidates.begin(), candidates.end(), [&headword](const Candidate &c) {
-                return foldedLower(c.word) == headword;
+            const QString lowerHeadword = entry.headword.toLower();
+            const bool loan = std::any_of(candidates.begin(), candidates.end(), [&lowerHeadword](const Candidate &c) {
+                return c.word.toLower() == lowerHeadword;
             });
             for (Candidate &candidate : candidates) {
-                if (!loan && looksAlike(foldedLower(candidate.word), headword))
-                    candidate.cost -= kLookAlikeBonus;
+                const QString folded = foldedLower(candidate.word);
+                if (loan || !(looksAlike(folded, headword) || folded == headword))
+                    continue;
+                candidate.cost -= kLookAlikeBonus;
+                // A linked look-alike whose own row, ranked, starts with the
+                // headword is its twin wherever its dictionary listed the
+                // headword: fra-eng gives "abandonner: 1. cede, give in, ...
+                // 2. abandon", seven places down, and "quitter: abandon"
+                // first; the place counts for no more than one.
+                if (candidate.linked && givesFirst && givesFirst(candidate.word, entry.headword))
+                    candidate.cost -= std::max(0.0, kPlaceWeight * std::min(candidate.placeBack, kMaxPlaces) - kMainSenseBonus);
             }
         }
         std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {

@@ -89,12 +89,24 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            bool firstSenseFirst = false);
 
 // The French two-word items of the pairs ("quelques uns") that are one
-// hyphenated word written apart: `isWrittenForm` (another dictionary, a
-// word list) knows the hyphenated form and not the open one. Both the
-// fra-eng headwords and the eng-fra translations take the hyphenated form;
-// returns how many items changed.
+// hyphenated word written apart: `isWrittenForm` (another dictionary) knows
+// the hyphenated form and not the open one, or `isListedWord` (a word list,
+// which holds no phrases) knows the hyphenated form and its last word is not
+// one of `writtenApartAfter`, the words French writes apart after another
+// (see wordsWrittenApartAfterOthers: "bande vidéo" beside "jeu vidéo").
+// Both the fra-eng headwords and the eng-fra translations take the
+// hyphenated form; returns how many items changed.
 int joinOpenCompounds(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng,
-                      const std::function<bool(const QString &)> &isWrittenForm);
+                      const std::function<bool(const QString &)> &isWrittenForm,
+                      const std::function<bool(const QString &)> &isListedWord = {},
+                      const QSet<QString> &writtenApartAfter = {});
+// The last words of at least kMinOpenCompounds two-word `headwords` (the
+// keys of fra-deu's index, which writes a hyphenated word without its
+// hyphen): "vidéo" for "jeu vidéo" and "conférence vidéo". A word list
+// that holds "bande-vidéo" does not make a compound of such a word a
+// hyphenated one.
+QSet<QString> wordsWrittenApartAfterOthers(const QStringList &headwords);
+inline constexpr int kMinOpenCompounds = 2;
 
 // The hyphenated form of an open two-word item ("quelques-uns" for
 // "quelques uns"); empty for anything else.

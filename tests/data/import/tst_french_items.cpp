@@ -192,6 +192,43 @@ private Q_SLOTS:
         QCOMPARE(alone.at(0).headword, QStringLiteral("icecream"));
     }
 
+    void writesAsOneWordHyphenatedEnglishTransDeEnWritesInOne()
+    {
+        const WordRanks ranks = WordRanks::fromText(QStringLiteral("video 900\ntape 800\nmake 100\n"));
+        const ItemSpelling spelling(WordList::fromWords(words("videotape makeup")), ranks, {});
+        QVector<DictdEntry> engFra{
+            entry("video‐tape /vˈɪdɪəʊ tˈeɪp/\nbande vidéo\n"),
+            entry("make‐up /mˈeɪk ʌp/\nmaquillage, fard\n"),
+        };
+        QVector<DictdEntry> fraEng{
+            entry("bande vidéo /bɑ̃dvideo/ <n, fem>\nvideo-tape\n"),
+            entry("maquillage /makijaʒ/ <n, masc>\nmake-up, make up\n"),
+        };
+        // "videotape" three times against "video tape" and "video-tape";
+        // "make-up" and "make up" twice against one "<makeup>".
+        const QByteArray trans =
+            "Videoband {n} | Videob\xc3\xa4nder {pl} :: videotape; video tape | videotapes\n"
+            "eine Sendung (mit dem Videorekorder) aufnehmen; aufzeichnen {vt} | K\xc3\xb6nntest du den Film um 20 "
+            "Uhr 15 f\xc3\xbcr mich aufnehmen? :: to videotape; to video [Br.]; to tape [Am.] a broadcast (with a "
+            "video recorder) | Could you videotape the film at 8.15 for me?\n"
+            "etw. auf Video aufnehmen :: to video-tape sth.\n"
+            "Aufmachung {f}; Ausstattung {f}; Ausstaffierung {f} :: make-up <makeup> <make up>\n";
+        QStringList details;
+        QCOMPARE(mendGluedEnglish(engFra, fraEng, spelling, trans, details), 2);
+        QCOMPARE(engFra.at(0).headword, QStringLiteral("videotape"));
+        QCOMPARE(fraEng.at(0).translations, QStringList({"videotape"}));
+        QCOMPARE(engFra.at(1).headword, QStringLiteral("make-up"));
+        QCOMPARE(fraEng.at(1).translations, QStringList({"make-up", "make up"}));
+        QCOMPARE(details, QStringList({"eng-fra, fra-eng: \"video-tape\" -> \"videotape\""}));
+        // A one-word form the English words do not know stays hyphenated,
+        // however often trans-de-en writes it.
+        const ItemSpelling unknowing(WordList::fromWords(words("makeup")), ranks, {});
+        QVector<DictdEntry> again{entry("video‐tape /vˈɪdɪəʊ tˈeɪp/\nbande vidéo\n")};
+        QVector<DictdEntry> none;
+        QCOMPARE(mendGluedEnglish(again, none, unknowing, trans, details), 0);
+        QCOMPARE(again.at(0).headword, QStringLiteral("video-tape"));
+    }
+
     void vetsBothDictionariesAndDropsMisspeltHeadwords()
     {
         QVector<DictdEntry> fraEng{

@@ -416,6 +416,17 @@ private Q_SLOTS:
         QVector<DictdEntry> commoner = fraEng;
         addReverseTranslations(commoner, engFra, ranksOf({{"job", 20}, {"function", 1000}}));
         QCOMPARE(find(commoner, "fonction")->translations.first(), QStringLiteral("job"));
+        // The headword with French accents is a look-alike, not a loan:
+        // "suite" (364th) is "consequence" only in its third sense, and
+        // "conséquence" is no word of the 5 000 commonest.
+        QVector<DictdEntry> consequence{
+            entry("consequence /kɔnsikwəns/\n1. aboutissement, conséquence, répersussion, suite\n")};
+        const QVector<DictdEntry> consequenceBack{
+            entry("conséquence /kɔ̃sekɑ̃s/ <n, fem>\nconsequence, consistency\n"),
+            entry("suite /sɥit/ <n, fem>\n1. suite, train\n2. continuation\n3. consequence, consistency\n"),
+        };
+        addReverseTranslations(consequence, consequenceBack, ranksOf({{"suite", 364}}));
+        QCOMPARE(find(consequence, "consequence")->translations.first(), QStringLiteral("conséquence"));
     }
 
     void ranksAPhrasesPhrasesByTheirOwnMerit()
@@ -492,6 +503,38 @@ private Q_SLOTS:
         QVector<DictdEntry> commoner = engFra;
         addReverseTranslations(commoner, fraEng, ranksOf({{"dame", 300}, {"reine", 1226}}), {}, {}, {}, startsWith);
         QCOMPARE(find(commoner, "queen")->translations.first(), QStringLiteral("dame"));
+    }
+
+    void putsALinkedTwinWhoseRowStartsWithTheHeadwordFirst()
+    {
+        // fra-eng lists "abandon" seventh for "abandonner", in its second
+        // sense, and first for "quitter", a commoner word whose main sense
+        // is "quit"; ranked, "abandonner"'s row starts with "abandon".
+        const QVector<DictdEntry> engFra{
+            entry("abandon /əbændən/\n1. abdiquer\n2. abandonner, délaisser, livrer, quitter\n"
+                  "3. renoncer, résigner\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("abandonner /abɑ̃dɔne/ <v>\n1. cede, give in, give up, give way, relinquish, yield\n"
+                  "2. abandon, forsake, desert, leave, quit\n3. resign, renounce\n"),
+            entry("quitter /kite/ <v>\nabandon, forsake, desert, leave, quit\n"),
+            entry("renoncer /ʀənɔ̃se/ <v>\nabandon, give up, renounce\n"),
+        };
+        const WordRanks ranks = ranksOf({{"quitter", 896}, {"abandonner", 1780}, {"livrer", 3225}, {"renoncer", 4492}});
+        const auto startsWith = [](const QString &french, const QString &english) {
+            return english == QLatin1String("abandon") && french == QLatin1String("abandonner");
+        };
+        const auto firstWith = [&](const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(
+                rows, fraEng, ranks, {},
+                [&linked](const QString &, const QString &french) { return linked.contains(french) ? 1 : 0; }, {},
+                startsWith);
+            return find(rows, "abandon")->translations.constFirst();
+        };
+        QCOMPARE(firstWith({"quitter", "abandonner"}), QStringLiteral("abandonner"));
+        // The link vouches for the twin: unlinked, its place counts.
+        QCOMPARE(firstWith({"quitter"}), QStringLiteral("quitter"));
     }
 
     void putsTheFirstSensesWordOfTheHeadwordsStemFirst()
@@ -643,25 +686,35 @@ private Q_SLOTS:
     void writesAHyphenatedWordTheSourcesWriteApartAsOneWord()
     {
         // fra-eng and eng-fra write "quelques-uns" apart; "quelque chose" is
-        // a phrase and stays open, and so does an open form another source
-        // writes apart too.
+        // a phrase and stays open, and so does an open form fra-deu knows
+        // ("petit déjeuner", beside "petit-déjeuner"). The word list holds
+        // "bande-vidéo" too, but fra-deu writes "jeu vidéo" and "conférence
+        // vidéo" apart: "vidéo" follows a noun apart.
         QVector<DictdEntry> fraEng{
             entry("quelques uns /kɛlkœ̃/\na few, some\n"),
             entry("quelque chose /kɛlkʃoz/\nsomething\n"),
-            entry("bande vidéo /bɑ̃dvideo/\nvideo-tape\n"),
+            entry("bande vidéo /bɑ̃dvideo/ <n, fem>\nvideo-tape\n"),
+            entry("petit déjeuner /pətideʒœne/ <n, masc>\nbreakfast\n"),
         };
         QVector<DictdEntry> engFra{
             entry("a few /əfjuː/\n1. quelque, quelques uns\n2. quelques\n"),
             entry("something /sʌmθiŋ/\nquelque chose\n"),
+            entry("video‐tape /vˈɪdɪəʊ tˈeɪp/\nbande vidéo\n"),
         };
-        const QSet<QString> written{"quelques-uns", "bande-vidéo", "bande vidéo"};
-        const int changed = joinOpenCompounds(engFra, fraEng, [&written](const QString &word) {
-            return written.contains(word);
-        });
+        const QSet<QString> fraDeu{"petit déjeuner", "petit-déjeuner"};
+        const QSet<QString> listed{"quelques-uns", "bande-vidéo", "petit-déjeuner"};
+        const QSet<QString> apart = wordsWrittenApartAfterOthers(
+            {"bande dessinée", "bandeannonce", "conférence vidéo", "jeu vidéo", "vidéo", "vidéoclip",
+             "après la pluie le beau temps", "petit déjeuner"});
+        QCOMPARE(apart, QSet<QString>({"vidéo"}));
+        const int changed = joinOpenCompounds(
+            engFra, fraEng, [&fraDeu](const QString &word) { return fraDeu.contains(word); },
+            [&listed](const QString &word) { return listed.contains(word); }, apart);
         QCOMPARE(changed, 2);
-        QCOMPARE(headwords(fraEng), QStringList({"quelques-uns", "quelque chose", "bande vidéo"}));
+        QCOMPARE(headwords(fraEng), QStringList({"quelques-uns", "quelque chose", "bande vidéo", "petit déjeuner"}));
         QCOMPARE(engFra.at(0).translations, QStringList({"quelque", "quelques-uns", "quelques"}));
         QCOMPARE(engFra.at(1).translations, QStringList({"quelque chose"}));
+        QCOMPARE(engFra.at(2).translations, QStringList({"bande vidéo"}));
         // Only two words joined by one hyphen.
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
