@@ -370,6 +370,11 @@ struct Candidate
     // plainWord, the English word is that later synonym.
     bool compounded = false;
     bool plainWord = false;
+    // The German word is a later synonym with its own English word on the
+    // line (counterpartPlace); with counterpart, the English word is that
+    // word.
+    bool counterpartLine = false;
+    bool counterpart = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -1883,6 +1888,37 @@ qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView ger
     return place;
 }
 
+// The place of a later German synonym's own English word among the
+// synonyms of its line's first English section, or -1: its English
+// look-alike further on the line ("bakterienhemmend; bakteriostatisch;
+// keimhemmend; antibiotisch; antibakteriell {adj} [med.] :: bacteriostatic;
+// antibiotic; antibacterial"). The dictionary gives the line's first German
+// word's main sense first; a later synonym that has its own cognate on the
+// line means that word; one spelt alike keeps its place, as a learned
+// name after the everyday word ("Hüfte {f}; Coxa {f} [anat.] :: hip;
+// haunch; coxa"). A tagged look-alike is a register's or an old
+// spelling's ("Art und Weise; Art; Weise :: way; ...; wise [archaic]"), not
+// the German word's own. Judged against the rows it changed, pairing the
+// synonyms of both sides by their places, even where a note narrows both,
+// put as many side senses first as main ones ("Verehrer {m}; Bewunderer {m}
+// (einer Person / Sache) :: admirer; devotee (of a person or thing)").
+qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSynonym &german, qsizetype headPlace)
+{
+    if (german.position == 0 || english.size() < 2 || headPlace != 0 || german.text.contains(u' ')
+        || isCognate(german.text, english.first().text))
+        return -1;
+    for (qsizetype k = 1; k < english.size(); ++k) {
+        const TransSynonym &synonym = english.at(k);
+        if (isCognate(german.text, synonym.text)) {
+            const bool plain = synonym.text.compare(german.text, Qt::CaseInsensitive) != 0
+                               && synonym.sense == Sense::General && !synonym.fringe && !synonym.colloquial
+                               && !synonym.dated;
+            return plain ? k : -1;
+        }
+    }
+    return -1;
+}
+
 // Whether the token after `slash` begins the phrase kept so far again: a
 // second phrase, not a one-word alternative.
 bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const QStringList &kept)
@@ -2285,6 +2321,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         bool fringe;
         bool noted;
         bool dated = false;
+        // The German word's own English word, where it is a later synonym
+        // with one further on the line (counterpartPlace).
+        TransSynonym counterpart{};
     };
     QHash<QString, QVector<GermanOnLine>> linesOfGerman;
     // The lines without a core word, whose German side is cleaned only when
@@ -2418,8 +2457,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
+            const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
             linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                               german.noun, german.fringe, german.noted, german.dated});
+                                               german.noun, german.fringe, german.noted, german.dated,
+                                               own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
         }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), and one
@@ -2444,6 +2485,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
                                     && head.size() > german.text.size() + 2 && !head.contains(u' ')
                                     && head.endsWith(german.text, Qt::CaseInsensitive);
+            const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace);
             // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
             // gives a name with its local form spelt alike on both sides, the
             // German name of the line's other names is "Athen"; the local
@@ -2482,6 +2524,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
+                candidates.last().counterpartLine = ownPlace >= 0;
+                candidates.last().counterpart = match.place == ownPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
                 candidates.last().groupTagged = german.groupTagged;
@@ -2554,13 +2598,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // the German word's list takes copies that say so. The English word's
     // list keeps the line's own order.
     QVector<Candidate> compoundSenses;
-    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [](const Candidate &c) {
-        return c.compounded && c.plainWord != c.first;
+    // So for a later German synonym with its own English word on the line
+    // (Candidate::counterpart).
+    const auto ownFirst = [](const Candidate &c) {
+        return c.counterpartLine ? c.counterpart : c.compounded ? c.plainWord : c.first;
+    };
+    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [&ownFirst](const Candidate &c) {
+        return ownFirst(c) != c.first;
     }));
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.compounded && candidate.plainWord != candidate.first) {
+        if (ownFirst(candidate) != candidate.first) {
             compoundSenses.append(candidate);
-            compoundSenses.last().first = candidate.plainWord;
+            compoundSenses.last().first = ownFirst(candidate);
             byGerman[candidate.german].append(&compoundSenses.last());
         } else {
             byGerman[candidate.german].append(&candidate);
@@ -2694,23 +2743,27 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const QString line = normaliseCharacters(QString::fromUtf8(raw));
             const qsizetype separator = line.indexOf(u" :: ");
+            const QStringView germanSide = QStringView(line).left(separator);
+            QVector<TransSynonym> englishSynonyms;
+            qsizetype headPlace = 0;
             bool found = false;
-            for (const TransSynonym &german : synonymsOf(QStringView(line).left(separator), false)) {
+            for (const TransSynonym &german : synonymsOf(germanSide, false)) {
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                    if (!found) {
+                        const bool keepTo = namesNoVerb(germanSide);
+                        for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
+                            englishSynonyms.append(describeSynonym(raw, true, keepTo));
+                        headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+                    }
                     found = true;
+                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted, german.dated});
+                                   german.fringe, german.noted, german.dated,
+                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
                 }
             }
-            if (found) {
-                QVector<TransSynonym> englishSynonyms;
-                const bool keepTo = namesNoVerb(QStringView(line).left(separator));
-                for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
-                    englishSynonyms.append(describeSynonym(raw, true, keepTo));
-                mainSenseOfLine.insert(
-                    span.line,
-                    englishSynonyms.value(mainEnglishPlace(englishSynonyms, QStringView(line).left(separator))));
-            }
+            if (found)
+                mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
         }
     }
 
@@ -2732,9 +2785,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (found == mainSenseOfLine.cend())
                 continue;
             const TransSynonym &english = *found;
+            // A later synonym's own English word on the line (counterpartPlace)
+            // is its first; the line's main word is its first word's.
+            const bool ownWordFurther = !on.counterpart.text.isEmpty() && on.counterpart.text != english.text;
+            if (ownWordFurther && !coreByLower.contains(on.counterpart.text.toLower())) {
+                const TransSynonym &own = on.counterpart;
+                mainSenses.append({german, own.text, true, on.sense, own.sense != Sense::General, false, on.noun,
+                                   on.fringe || own.fringe, on.noted || own.noted, on.line,
+                                   on.line * kOrdersPerLine + kOrdersPerLine - 3});
+                describeLine(mainSenses.last(), on);
+                mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
+                mainSenses.last().englishColloquial = own.colloquial;
+                mainSenses.last().englishDated = own.dated && !on.dated;
+            }
             // A core word at the head of a line was met as a candidate already.
             if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
-                mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
                                    on.position == 0, on.noun, on.fringe || english.fringe,
                                    on.noted || english.noted, on.line,
                                    on.line * kOrdersPerLine + kOrdersPerLine - 2});
@@ -2751,7 +2817,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
             const TransSynonym same =
                 sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
-            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
+            if (same.text.isEmpty() || same.text == english.text || same.text == on.counterpart.text
+                || coreByLower.contains(same.text.toLower()))
                 continue;
             mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
                                on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
@@ -2799,6 +2866,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.headedSenses.insert(it.key() + u'\n' + candidate->english);
             if (candidate->germanFirst)
                 sources.headedLineWords.insert(it.key() + u'\n' + candidate->english);
+            if (candidate->first && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
+                && !candidate->englishRegister && !candidate->englishColloquial)
+                sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

@@ -1538,6 +1538,59 @@ private Q_SLOTS:
         QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
     }
 
+    void givesALaterSynonymItsOwnLookAlike()
+    {
+        // The line's first English word is the first German word's; the
+        // later synonym "antibiotisch" has its own look-alike further on.
+        // "wise [archaic]" is an old word, not the main sense of "Weise".
+        const QByteArray text =
+            "bakterienhemmend; bakteriostatisch; keimhemmend; antibiotisch; antibakteriell {adj} [med.] | "
+            "bakterienhemmende Wirkung {f}; keimhemmende Wirkung {f}; Bakterienhemmung {f}; Keimhemmung {f}; "
+            "Bakteriostase {f} [pharm.] :: bacteriostatic; antibiotic; antibacterial | bacteriostatic effect; "
+            "bacteriostatic action; bacteriostasis\n"
+            "Art und Weise {f}; Art {f}; Weise {f} | eine merkwürdige Art | auf ungeklärte Art :: way; manner; "
+            "fashion; style; wise [archaic] | a strange / an odd way | in an unexplained way\n";
+        const QStringList core{QStringLiteral("antibiotic"), QStringLiteral("way"), QStringLiteral("wise")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("antibiotisch")),
+                 (QStringList{QStringLiteral("antibiotic"), QStringLiteral("bacteriostatic")}));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("bakteriostatisch")).first(),
+                 QStringLiteral("bacteriostatic"));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Weise")).first(), QStringLiteral("way"));
+        // The English row keeps the line's own order.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("antibiotic")).first(),
+                 QStringLiteral("bakterienhemmend"));
+    }
+
+    void keepsAPlainSenseBeforeANarrowedUse()
+    {
+        // "gall" is let in from a full row; "blowhole" is given for "Galle"
+        // only narrowed to a casting defect, "gall" by a plain line. A word
+        // the row was kept for still takes the place.
+        GermanSources sources;
+        sources.ranked = true;
+        sources.ownSenses = true;
+        QStringList gall;
+        for (const char *german : {"Gallenflüssigkeit", "Bitterkeit", "Groll", "Frechheit", "Dreistigkeit",
+                                   "Gallapfel"}) {
+            gall.append(QString::fromUtf8(german));
+            sources.germanToEnglish.insert(gall.last(), {QStringLiteral("gall")});
+        }
+        gall.append(QStringLiteral("Galle"));
+        sources.englishToGerman.insert(QStringLiteral("gall"), gall);
+        sources.englishToGerman.insert(QStringLiteral("bile"), {QStringLiteral("Galle")});
+        sources.germanToEnglish.insert(QStringLiteral("Galle"),
+                                       {QStringLiteral("gall"), QStringLiteral("blowhole"), QStringLiteral("bile")});
+        sources.plainFirstSenses.insert(QStringLiteral("Galle\ngall"));
+        const QStringList core{QStringLiteral("gall"), QStringLiteral("bile")};
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Galle")),
+                 (QStringList{QStringLiteral("gall"), QStringLiteral("blowhole"), QStringLiteral("bile")}));
+        sources.germanToEnglish.insert(QStringLiteral("Galle"),
+                                       {QStringLiteral("gall"), QStringLiteral("bile"), QStringLiteral("blowhole")});
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Galle")).first(),
+                 QStringLiteral("bile"));
+    }
+
     void keepsACoreWordWhoseOwnRowIsFull()
     {
         // "commission" has seven general words before the banking sense, so
