@@ -1374,6 +1374,21 @@ void putHeadedAdjectiveLineFirst(QVector<const Candidate *> &list, Commonness co
 // Where the chosen word is a phrase ("to go one better", "to add up"), an
 // English word that no other line of the dictionary uses ("to overruff",
 // "to totalize") is the rarer of the two and does not displace it.
+// Whether a verb's own line is a full entry of a field's word: its German
+// words tagged with a field (not a register), the English word untagged,
+// and its forms given in full, present and past tense, more sections than
+// the chosen line ("etw. unterstreichen {vt} [print] | unterstreichend |
+// unterstrichen | unterstreicht | unterstrich :: to underline sth.; ..."
+// before "to point up" of "etw. hervorheben; unterstreichen; ... {vt} | ...").
+// The field names where the sense comes from, not a side use.
+constexpr int kConjugatedSections = 5;
+
+bool conjugatedInField(const Candidate &candidate, const Candidate &top)
+{
+    return candidate.germanSense == Sense::SpecialField && !candidate.englishSpecial
+           && candidate.sections >= kConjugatedSections && candidate.sections > top.sections;
+}
+
 template<typename Commonness>
 void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
@@ -1383,7 +1398,8 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonnes
     const Candidate *top = list.first();
     const auto own = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->englishVerb && !candidate->noted
-               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->otherSense && !candidate->fringe
+               && (!isSpecial(*candidate) || conjugatedInField(*candidate, *top))
                && !candidate->englishRegister && !candidate->english.contains(u' ')
                && candidate->sections >= std::max(2, top->sections)
                && (!top->english.contains(u' ') || commonness(*candidate) > 1);

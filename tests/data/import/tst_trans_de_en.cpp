@@ -1259,6 +1259,18 @@ private Q_SLOTS:
             "tarnen {vt} | tarnend | getarnt | tarnt | tarnte :: to camouflage; to disguise | camouflaging; "
             "disguising | camouflaged; disguised | camouflages; disguises | camouflaged; disguised\n",
             "mask", "tarnen", "camouflage");
+        // "point up" is in the subtitle list, "underline" not; the own
+        // entry is tagged with a field and gives the verb's forms in full.
+        // A second line uses "underline", no word of this line alone.
+        row("a verb's own full entry in a field before a later synonym's line",
+            "etw. hervorheben; unterstreichen; verdeutlichen; veranschaulichen {vt} | hervorhebend; "
+            "unterstreichend; verdeutlichend; veranschaulichend | hervorgehoben; unterstrichen; verdeutlicht; "
+            "veranschaulicht :: to point up <> sth. | pointing up | pointed up\n"
+            "etw. unterstreichen {vt} [print] | unterstreichend | unterstrichen | unterstreicht | unterstrich :: "
+            "to underline sth.; to underscore sth. [Am.] | underlining; underscoring | underlined; underscored | "
+            "underlines; underscores | underlined; underscored\n"
+            "Unterstreichung {f}; Grundstrich {m} [comp.] :: underline; low line; underscore\n",
+            "point up|underline", "unterstreichen", "underline");
         // No other line uses "overruff"; the chosen word is a phrase.
         row("a verb's own entry whose word no other line uses does not displace a phrase",
             "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
