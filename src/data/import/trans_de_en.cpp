@@ -2845,6 +2845,52 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().englishDated = same.dated && !on.dated;
         }
     }
+    // A kept German comparative is the comparative of the one adjective
+    // whose line gives it ("stark {adj} (mächtig) | stärker | am stärksten
+    // :: strong (powerful) | stronger | strongest"): the line's English
+    // comparative is its own sense, which no line gives first ("stärker"
+    // had only "superior" of "überlegen; übermächtig; stärker {adj}").
+    {
+        int comparisonLine = 0;
+        qsizetype lineStart = 0;
+        while (lineStart < text.size()) {
+            qsizetype lineEnd = text.indexOf('\n', lineStart);
+            if (lineEnd < 0)
+                lineEnd = text.size();
+            ++comparisonLine;
+            const QByteArrayView raw(text.constData() + lineStart, lineEnd - lineStart);
+            lineStart = lineEnd + 1;
+            const qsizetype separator = raw.indexOf(" :: ");
+            if (separator < 0 || !raw.first(separator).contains("{adj}") || !raw.first(separator).contains(" | am "))
+                continue;
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const qsizetype at = line.indexOf(u" :: ");
+            const QStringView germanSide = QStringView(line).left(at);
+            if (!givesComparison(germanSide))
+                continue;
+            const QVector<QStringView> germanSections = splitTopLevel(germanSide, u" | ");
+            // One adjective, untagged, and a comparative of its own spelling
+            // ("luftig {adj} | luftig | am luftigsten" is a slip).
+            const QString comparative = germanSections.at(1).trimmed().toString();
+            if (!kept.contains(comparative) || germanSections.first().contains(u'[')
+                || germanSections.first().contains(u"; ") || germanSections.first().startsWith(comparative + u' '))
+                continue;
+            const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
+            if (englishSections.size() < 2)
+                continue;
+            const QVector<QStringView> englishComparatives = englishSynonymsOf(englishSections.at(1));
+            if (englishComparatives.isEmpty())
+                continue;
+            const TransSynonym english = describeSynonym(englishComparatives.first(), true);
+            if (english.text.isEmpty() || english.sense != Sense::General || english.fringe)
+                continue;
+            mainSenses.append({comparative, english.text, true, Sense::General, false, true, false, false, false,
+                               comparisonLine, comparisonLine * kOrdersPerLine + kOrdersPerLine - 3});
+            mainSenses.last().sections = static_cast<int>(germanSections.size());
+            mainSenses.last().comparison = true;
+            mainSenses.last().wordClass.adjective = true;
+        }
+    }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));

@@ -1271,6 +1271,15 @@ private Q_SLOTS:
             "underlines; underscores | underlined; underscored\n"
             "Unterstreichung {f}; Grundstrich {m} [comp.] :: underline; low line; underscore\n",
             "point up|underline", "unterstreichen", "underline");
+        // "stärker" stands first on no line; the adjective's own line gives
+        // it as the comparative, and its English comparative with it.
+        row("a comparative's own sense from its adjective's line",
+            "stark {adj} (mächtig) | stärker | am stärksten | der starke Mann | stärker werden | eine starke "
+            "Führungspersönlichkeit :: strong (powerful) | stronger | strongest | strongman | to increase in "
+            "strength | a strong leader\n"
+            "überlegen; übermächtig; stärker {adj} | haushoch überlegen | zahlenmäßig überlegen :: superior | "
+            "vastly superior | superior in numbers\n",
+            "superior", "stärker", "stronger");
         // No other line uses "overruff"; the chosen word is a phrase.
         row("a verb's own entry whose word no other line uses does not displace a phrase",
             "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
