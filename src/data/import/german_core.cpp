@@ -218,10 +218,23 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 return sources.headedSenses.contains(variant + u'\n' + word);
             });
         };
+        // Nor, unless the row was kept for it, a narrowed or tagged use to a
+        // word some line gives first for the German word, plain on both
+        // sides ("Galle :: gall" keeps its place from "blowhole" of "...;
+        // Galle {f} (Gussfehler in der Gießerei) [techn.] :: blowhole; ..."):
+        // the row's first word would name a special use rather than the word.
+        const auto plainFirstSense = [&](const QString &word) {
+            return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
+                return sources.plainFirstSenses.contains(variant + u'\n' + word);
+            });
+        };
         if (!english.isEmpty() && unconfirmedCore.contains(english.first()) && !mainEntrySense(english.first())) {
-            const auto first = std::find_if(english.cbegin(), english.cend(), [&](const QString &word) {
+            auto first = std::find_if(english.cbegin(), english.cend(), [&](const QString &word) {
                 return !unconfirmedCore.contains(word) && !sideSense(word);
             });
+            if (first != english.cend() && plainFirstSense(english.first()) && !plainFirstSense(*first)
+                && !containsIgnoringCase(confirmedHere, *first))
+                first = english.cend();
 
             const auto onHeadedLine = [&](const QString &word) {
                 return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {

@@ -60,6 +60,12 @@ struct GermanSources
     // With own senses: "German\nEnglish" for the English words of the lines
     // the German word heads.
     QSet<QString> headedLineWords;
+    // With own senses: "German\nEnglish" for an English word that some line
+    // gives first for the German word with no note or tag on either side:
+    // a sense of its own, not a narrowed use ("Gashohlraum {m}; ...; Galle
+    // {f} (Gussfehler in der Gießerei) [techn.] :: blowhole; ..." gives
+    // "blowhole" only narrowed).
+    QSet<QString> plainFirstSenses;
 };
 
 struct GermanCore

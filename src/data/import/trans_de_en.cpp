@@ -372,6 +372,11 @@ struct Candidate
     // plainWord, the English word is that later synonym.
     bool compounded = false;
     bool plainWord = false;
+    // The German word is a later synonym with its own English word on the
+    // line (counterpartPlace); with counterpart, the English word is that
+    // word.
+    bool counterpartLine = false;
+    bool counterpart = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -1466,6 +1471,21 @@ void putHeadedAdjectiveLineFirst(QVector<const Candidate *> &list, Commonness co
 // Where the chosen word is a phrase ("to go one better", "to add up"), an
 // English word that no other line of the dictionary uses ("to overruff",
 // "to totalize") is the rarer of the two and does not displace it.
+// Whether a verb's own line is a full entry of a field's word: its German
+// words tagged with a field (not a register), the English word untagged,
+// and its forms given in full, present and past tense, more sections than
+// the chosen line ("etw. unterstreichen {vt} [print] | unterstreichend |
+// unterstrichen | unterstreicht | unterstrich :: to underline sth.; ..."
+// before "to point up" of "etw. hervorheben; unterstreichen; ... {vt} | ...").
+// The field names where the sense comes from, not a side use.
+constexpr int kConjugatedSections = 5;
+
+bool conjugatedInField(const Candidate &candidate, const Candidate &top)
+{
+    return candidate.germanSense == Sense::SpecialField && !candidate.englishSpecial
+           && candidate.sections >= kConjugatedSections && candidate.sections > top.sections;
+}
+
 template<typename Commonness>
 void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
@@ -1475,7 +1495,8 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonnes
     const Candidate *top = list.first();
     const auto own = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->englishVerb && !candidate->noted
-               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->otherSense && !candidate->fringe
+               && (!isSpecial(*candidate) || conjugatedInField(*candidate, *top))
                && !candidate->englishRegister && !candidate->english.contains(u' ')
                && candidate->sections >= std::max(2, top->sections)
                && (!top->english.contains(u' ') || commonness(*candidate) > 1);
@@ -1980,6 +2001,37 @@ qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView ger
     return place;
 }
 
+// The place of a later German synonym's own English word among the
+// synonyms of its line's first English section, or -1: its English
+// look-alike further on the line ("bakterienhemmend; bakteriostatisch;
+// keimhemmend; antibiotisch; antibakteriell {adj} [med.] :: bacteriostatic;
+// antibiotic; antibacterial"). The dictionary gives the line's first German
+// word's main sense first; a later synonym that has its own cognate on the
+// line means that word; one spelt alike keeps its place, as a learned
+// name after the everyday word ("Hüfte {f}; Coxa {f} [anat.] :: hip;
+// haunch; coxa"). A tagged look-alike is a register's or an old
+// spelling's ("Art und Weise; Art; Weise :: way; ...; wise [archaic]"), not
+// the German word's own. Judged against the rows it changed, pairing the
+// synonyms of both sides by their places, even where a note narrows both,
+// put as many side senses first as main ones ("Verehrer {m}; Bewunderer {m}
+// (einer Person / Sache) :: admirer; devotee (of a person or thing)").
+qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSynonym &german, qsizetype headPlace)
+{
+    if (german.position == 0 || english.size() < 2 || headPlace != 0 || german.text.contains(u' ')
+        || isCognate(german.text, english.first().text))
+        return -1;
+    for (qsizetype k = 1; k < english.size(); ++k) {
+        const TransSynonym &synonym = english.at(k);
+        if (isCognate(german.text, synonym.text)) {
+            const bool plain = synonym.text.compare(german.text, Qt::CaseInsensitive) != 0
+                               && synonym.sense == Sense::General && !synonym.fringe && !synonym.colloquial
+                               && !synonym.dated;
+            return plain ? k : -1;
+        }
+    }
+    return -1;
+}
+
 // Whether the token after `slash` begins the phrase kept so far again: a
 // second phrase, not a one-word alternative.
 bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const QStringList &kept)
@@ -2382,6 +2434,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         bool fringe;
         bool noted;
         bool dated = false;
+        // The German word's own English word, where it is a later synonym
+        // with one further on the line (counterpartPlace).
+        TransSynonym counterpart{};
     };
     QHash<QString, QVector<GermanOnLine>> linesOfGerman;
     // The lines without a core word, whose German side is cleaned only when
@@ -2515,8 +2570,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
+            const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
             linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                               german.noun, german.fringe, german.noted, german.dated});
+                                               german.noun, german.fringe, german.noted, german.dated,
+                                               own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
         }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), and one
@@ -2541,6 +2598,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
                                     && head.size() > german.text.size() + 2 && !head.contains(u' ')
                                     && head.endsWith(german.text, Qt::CaseInsensitive);
+            const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace);
             // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
             // gives a name with its local form spelt alike on both sides, the
             // German name of the line's other names is "Athen"; the local
@@ -2579,6 +2637,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
+                candidates.last().counterpartLine = ownPlace >= 0;
+                candidates.last().counterpart = match.place == ownPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
                 candidates.last().groupTagged = german.groupTagged;
@@ -2651,13 +2711,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // the German word's list takes copies that say so. The English word's
     // list keeps the line's own order.
     QVector<Candidate> compoundSenses;
-    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [](const Candidate &c) {
-        return c.compounded && c.plainWord != c.first;
+    // So for a later German synonym with its own English word on the line
+    // (Candidate::counterpart).
+    const auto ownFirst = [](const Candidate &c) {
+        return c.counterpartLine ? c.counterpart : c.compounded ? c.plainWord : c.first;
+    };
+    compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [&ownFirst](const Candidate &c) {
+        return ownFirst(c) != c.first;
     }));
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.compounded && candidate.plainWord != candidate.first) {
+        if (ownFirst(candidate) != candidate.first) {
             compoundSenses.append(candidate);
-            compoundSenses.last().first = candidate.plainWord;
+            compoundSenses.last().first = ownFirst(candidate);
             byGerman[candidate.german].append(&compoundSenses.last());
         } else {
             byGerman[candidate.german].append(&candidate);
@@ -2792,23 +2857,27 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const QString line = normaliseCharacters(QString::fromUtf8(raw));
             const qsizetype separator = line.indexOf(u" :: ");
+            const QStringView germanSide = QStringView(line).left(separator);
+            QVector<TransSynonym> englishSynonyms;
+            qsizetype headPlace = 0;
             bool found = false;
-            for (const TransSynonym &german : synonymsOf(QStringView(line).left(separator), false)) {
+            for (const TransSynonym &german : synonymsOf(germanSide, false)) {
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                    if (!found) {
+                        const bool keepTo = namesNoVerb(germanSide);
+                        for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
+                            englishSynonyms.append(describeSynonym(raw, true, keepTo));
+                        headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+                    }
                     found = true;
+                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted, german.dated});
+                                   german.fringe, german.noted, german.dated,
+                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
                 }
             }
-            if (found) {
-                QVector<TransSynonym> englishSynonyms;
-                const bool keepTo = namesNoVerb(QStringView(line).left(separator));
-                for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
-                    englishSynonyms.append(describeSynonym(raw, true, keepTo));
-                mainSenseOfLine.insert(
-                    span.line,
-                    englishSynonyms.value(mainEnglishPlace(englishSynonyms, QStringView(line).left(separator))));
-            }
+            if (found)
+                mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
         }
     }
 
@@ -2830,9 +2899,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (found == mainSenseOfLine.cend())
                 continue;
             const TransSynonym &english = *found;
+            // A later synonym's own English word on the line (counterpartPlace)
+            // is its first; the line's main word is its first word's.
+            const bool ownWordFurther = !on.counterpart.text.isEmpty() && on.counterpart.text != english.text;
+            if (ownWordFurther && !coreByLower.contains(on.counterpart.text.toLower())) {
+                const TransSynonym &own = on.counterpart;
+                mainSenses.append({german, own.text, true, on.sense, own.sense != Sense::General, false, on.noun,
+                                   on.fringe || own.fringe, on.noted || own.noted, on.line,
+                                   on.line * kOrdersPerLine + kOrdersPerLine - 3});
+                describeLine(mainSenses.last(), on);
+                mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
+                mainSenses.last().englishColloquial = own.colloquial;
+                mainSenses.last().englishDated = own.dated && !on.dated;
+            }
             // A core word at the head of a line was met as a candidate already.
             if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
-                mainSenses.append({german, english.text, true, on.sense, english.sense != Sense::General,
+                mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
                                    on.position == 0, on.noun, on.fringe || english.fringe,
                                    on.noted || english.noted, on.line,
                                    on.line * kOrdersPerLine + kOrdersPerLine - 2});
@@ -2849,7 +2931,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
             const TransSynonym same =
                 sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
-            if (same.text.isEmpty() || same.text == english.text || coreByLower.contains(same.text.toLower()))
+            if (same.text.isEmpty() || same.text == english.text || same.text == on.counterpart.text
+                || coreByLower.contains(same.text.toLower()))
                 continue;
             mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
                                on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
@@ -2858,6 +2941,52 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
             mainSenses.last().englishColloquial = same.colloquial;
             mainSenses.last().englishDated = same.dated && !on.dated;
+        }
+    }
+    // A kept German comparative is the comparative of the one adjective
+    // whose line gives it ("stark {adj} (mächtig) | stärker | am stärksten
+    // :: strong (powerful) | stronger | strongest"): the line's English
+    // comparative is its own sense, which no line gives first ("stärker"
+    // had only "superior" of "überlegen; übermächtig; stärker {adj}").
+    {
+        int comparisonLine = 0;
+        qsizetype lineStart = 0;
+        while (lineStart < text.size()) {
+            qsizetype lineEnd = text.indexOf('\n', lineStart);
+            if (lineEnd < 0)
+                lineEnd = text.size();
+            ++comparisonLine;
+            const QByteArrayView raw(text.constData() + lineStart, lineEnd - lineStart);
+            lineStart = lineEnd + 1;
+            const qsizetype separator = raw.indexOf(" :: ");
+            if (separator < 0 || !raw.first(separator).contains("{adj}") || !raw.first(separator).contains(" | am "))
+                continue;
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const qsizetype at = line.indexOf(u" :: ");
+            const QStringView germanSide = QStringView(line).left(at);
+            if (!givesComparison(germanSide))
+                continue;
+            const QVector<QStringView> germanSections = splitTopLevel(germanSide, u" | ");
+            // One adjective, untagged, and a comparative of its own spelling
+            // ("luftig {adj} | luftig | am luftigsten" is a slip).
+            const QString comparative = germanSections.at(1).trimmed().toString();
+            if (!kept.contains(comparative) || germanSections.first().contains(u'[')
+                || germanSections.first().contains(u"; ") || germanSections.first().startsWith(comparative + u' '))
+                continue;
+            const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
+            if (englishSections.size() < 2)
+                continue;
+            const QVector<QStringView> englishComparatives = englishSynonymsOf(englishSections.at(1));
+            if (englishComparatives.isEmpty())
+                continue;
+            const TransSynonym english = describeSynonym(englishComparatives.first(), true);
+            if (english.text.isEmpty() || english.sense != Sense::General || english.fringe)
+                continue;
+            mainSenses.append({comparative, english.text, true, Sense::General, false, true, false, false, false,
+                               comparisonLine, comparisonLine * kOrdersPerLine + kOrdersPerLine - 3});
+            mainSenses.last().sections = static_cast<int>(germanSections.size());
+            mainSenses.last().comparison = true;
+            mainSenses.last().wordClass.adjective = true;
         }
     }
     for (const Candidate &candidate : std::as_const(mainSenses)) {
@@ -2897,6 +3026,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.headedSenses.insert(it.key() + u'\n' + candidate->english);
             if (candidate->germanFirst)
                 sources.headedLineWords.insert(it.key() + u'\n' + candidate->english);
+            if (candidate->first && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
+                && !candidate->englishRegister && !candidate->englishColloquial)
+                sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
     }

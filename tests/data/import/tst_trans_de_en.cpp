@@ -1309,6 +1309,27 @@ private Q_SLOTS:
             "tarnen {vt} | tarnend | getarnt | tarnt | tarnte :: to camouflage; to disguise | camouflaging; "
             "disguising | camouflaged; disguised | camouflages; disguises | camouflaged; disguised\n",
             "mask", "tarnen", "camouflage");
+        // "point up" is in the subtitle list, "underline" not; the own
+        // entry is tagged with a field and gives the verb's forms in full.
+        // A second line uses "underline", no word of this line alone.
+        row("a verb's own full entry in a field before a later synonym's line",
+            "etw. hervorheben; unterstreichen; verdeutlichen; veranschaulichen {vt} | hervorhebend; "
+            "unterstreichend; verdeutlichend; veranschaulichend | hervorgehoben; unterstrichen; verdeutlicht; "
+            "veranschaulicht :: to point up <> sth. | pointing up | pointed up\n"
+            "etw. unterstreichen {vt} [print] | unterstreichend | unterstrichen | unterstreicht | unterstrich :: "
+            "to underline sth.; to underscore sth. [Am.] | underlining; underscoring | underlined; underscored | "
+            "underlines; underscores | underlined; underscored\n"
+            "Unterstreichung {f}; Grundstrich {m} [comp.] :: underline; low line; underscore\n",
+            "point up|underline", "unterstreichen", "underline");
+        // "stärker" stands first on no line; the adjective's own line gives
+        // it as the comparative, and its English comparative with it.
+        row("a comparative's own sense from its adjective's line",
+            "stark {adj} (mächtig) | stärker | am stärksten | der starke Mann | stärker werden | eine starke "
+            "Führungspersönlichkeit :: strong (powerful) | stronger | strongest | strongman | to increase in "
+            "strength | a strong leader\n"
+            "überlegen; übermächtig; stärker {adj} | haushoch überlegen | zahlenmäßig überlegen :: superior | "
+            "vastly superior | superior in numbers\n",
+            "superior", "stärker", "stronger");
         // No other line uses "overruff"; the chosen word is a phrase.
         row("a verb's own entry whose word no other line uses does not displace a phrase",
             "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
@@ -1586,6 +1607,59 @@ private Q_SLOTS:
         // body part does not go before the line's first word.
         const QStringList coxa = sources.germanToEnglish.value(QStringLiteral("Coxa"));
         QCOMPARE(coxa, (QStringList{QStringLiteral("hip"), QStringLiteral("coxa")}));
+    }
+
+    void givesALaterSynonymItsOwnLookAlike()
+    {
+        // The line's first English word is the first German word's; the
+        // later synonym "antibiotisch" has its own look-alike further on.
+        // "wise [archaic]" is an old word, not the main sense of "Weise".
+        const QByteArray text =
+            "bakterienhemmend; bakteriostatisch; keimhemmend; antibiotisch; antibakteriell {adj} [med.] | "
+            "bakterienhemmende Wirkung {f}; keimhemmende Wirkung {f}; Bakterienhemmung {f}; Keimhemmung {f}; "
+            "Bakteriostase {f} [pharm.] :: bacteriostatic; antibiotic; antibacterial | bacteriostatic effect; "
+            "bacteriostatic action; bacteriostasis\n"
+            "Art und Weise {f}; Art {f}; Weise {f} | eine merkwürdige Art | auf ungeklärte Art :: way; manner; "
+            "fashion; style; wise [archaic] | a strange / an odd way | in an unexplained way\n";
+        const QStringList core{QStringLiteral("antibiotic"), QStringLiteral("way"), QStringLiteral("wise")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("antibiotisch")),
+                 (QStringList{QStringLiteral("antibiotic"), QStringLiteral("bacteriostatic")}));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("bakteriostatisch")).first(),
+                 QStringLiteral("bacteriostatic"));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Weise")).first(), QStringLiteral("way"));
+        // The English row keeps the line's own order.
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("antibiotic")).first(),
+                 QStringLiteral("bakterienhemmend"));
+    }
+
+    void keepsAPlainSenseBeforeANarrowedUse()
+    {
+        // "gall" is let in from a full row; "blowhole" is given for "Galle"
+        // only narrowed to a casting defect, "gall" by a plain line. A word
+        // the row was kept for still takes the place.
+        GermanSources sources;
+        sources.ranked = true;
+        sources.ownSenses = true;
+        QStringList gall;
+        for (const char *german : {"Gallenflüssigkeit", "Bitterkeit", "Groll", "Frechheit", "Dreistigkeit",
+                                   "Gallapfel"}) {
+            gall.append(QString::fromUtf8(german));
+            sources.germanToEnglish.insert(gall.last(), {QStringLiteral("gall")});
+        }
+        gall.append(QStringLiteral("Galle"));
+        sources.englishToGerman.insert(QStringLiteral("gall"), gall);
+        sources.englishToGerman.insert(QStringLiteral("bile"), {QStringLiteral("Galle")});
+        sources.germanToEnglish.insert(QStringLiteral("Galle"),
+                                       {QStringLiteral("gall"), QStringLiteral("blowhole"), QStringLiteral("bile")});
+        sources.plainFirstSenses.insert(QStringLiteral("Galle\ngall"));
+        const QStringList core{QStringLiteral("gall"), QStringLiteral("bile")};
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Galle")),
+                 (QStringList{QStringLiteral("gall"), QStringLiteral("blowhole"), QStringLiteral("bile")}));
+        sources.germanToEnglish.insert(QStringLiteral("Galle"),
+                                       {QStringLiteral("gall"), QStringLiteral("bile"), QStringLiteral("blowhole")});
+        QCOMPARE(germanRows(selectGermanCore(core, sources, schema::kMaxRows)).value(QStringLiteral("Galle")).first(),
+                 QStringLiteral("bile"));
     }
 
     void keepsACoreWordWhoseOwnRowIsFull()
