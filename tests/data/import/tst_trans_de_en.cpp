@@ -1633,6 +1633,28 @@ private Q_SLOTS:
                  QStringLiteral("bakterienhemmend"));
     }
 
+    void takesOnlyAListedLookAlikeInItsMainSpelling()
+    {
+        // "ulcus" is no English word of the list, only a learned form; "gild"
+        // respells the line's first word "guild". Without a list, every
+        // look-alike counts.
+        const QByteArray text =
+            "Geschwür {n}; Ulkus {n} [med.] | Geschwüre {pl}; Ulzera {pl} :: ulcer; ulcus | ulcers; ulcus\n"
+            "Zunft {f}; Gilde {f} [hist.] | Zünfte {pl}; Gilden {pl} | Goldschmiedezunft {f} :: guild; gild | "
+            "guilds; gilds | guild of goldsmiths; goldsmiths’ gild\n"
+            "Gegengift {n}; Antidotum {n}; Antidot {n} [med.] | Gegengifte {pl}; Antidoten {pl} :: counterpoison; "
+            "antidote | counterpoisons; antidotes\n";
+        const QStringList core{QStringLiteral("ulcer"), QStringLiteral("guild"), QStringLiteral("antidote")};
+        const QSet<QString> list{QStringLiteral("ulcer"), QStringLiteral("guild"), QStringLiteral("gild"),
+                                 QStringLiteral("antidote")};
+        const GermanSources listed = germanSourcesFromTrans(text, core, countTransWords(text), list);
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Ulkus")).value(0), QStringLiteral("ulcer"));
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Gilde")).value(0), QStringLiteral("guild"));
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Antidot")).value(0), QStringLiteral("antidote"));
+        const GermanSources unlisted = germanSourcesFromTrans(text, core);
+        QCOMPARE(unlisted.germanToEnglish.value(QStringLiteral("Ulkus")).value(0), QStringLiteral("ulcus"));
+    }
+
     void keepsAPlainSenseBeforeANarrowedUse()
     {
         // "gall" is let in from a full row; "blowhole" is given for "Galle"
