@@ -448,11 +448,22 @@ enum class Side { German, English };
 // synonym of another line ("take care of": "übernehmen" before "sich
 // kümmern um"). "sich" still counts: judged against the rows it changed,
 // counting a reflexive verb as one word put side senses first ("blush":
-// "sich schämen" before "erröten").
-int germanWordsOf(const QString &text)
+// "sich schämen" before "erröten"). The preposition counts as part of the
+// verb only where the English word ends in a preposition too, an object
+// the German one takes by its own ("take care of"); for a plain English
+// verb or one with an adverb particle ("sign", "give up") the German
+// preposition narrows the verb to a side sense ("sich melden für" is not
+// "sign", "sich trennen von" not the main sense of "give up").
+int germanWordsOf(const QString &text, const QString &english)
 {
+    static const QStringList objectPrepositions{
+        QStringLiteral("of"),   QStringLiteral("to"),    QStringLiteral("for"),  QStringLiteral("with"),
+        QStringLiteral("about"), QStringLiteral("on"),   QStringLiteral("at"),   QStringLiteral("from"),
+        QStringLiteral("in"),   QStringLiteral("into"),  QStringLiteral("after"), QStringLiteral("upon"),
+        QStringLiteral("against")};
     int words = static_cast<int>(text.count(u' ')) + 1;
-    if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1)))
+    if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1))
+        && english.contains(u' ') && objectPrepositions.contains(english.mid(english.lastIndexOf(u' ') + 1)))
         --words;
     return words;
 }
@@ -476,7 +487,7 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
         phraseRank = 4 * std::max(1, listSize);
     }
     const QString &text = side == Side::German ? candidate.german : candidate.english;
-    const int words = side == Side::German ? germanWordsOf(text) : static_cast<int>(text.count(u' ')) + 1;
+    const int words = side == Side::German ? germanWordsOf(text, candidate.english) : static_cast<int>(text.count(u' ')) + 1;
     const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
     // German places count by their square root: the subtitle list ranks the
     // words of film dialogue high ("erklären", "Gauner"), and a line's own
