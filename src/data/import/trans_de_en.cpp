@@ -377,9 +377,6 @@ struct Candidate
     // word.
     bool counterpartLine = false;
     bool counterpart = false;
-    // A German word of the line's first section carries a note: a note
-    // after the last synonym narrows them all ("tief; fest {adj} (Schlaf)").
-    bool lineNoted = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -1140,9 +1137,7 @@ void putNumeralFirst(QVector<const Candidate *> &list)
 // ("start", "decline"). Where no noun has such a line, an adjective heading
 // a plain line with its forms or examples comes first ("steil {adj} | steiler
 // | am steilsten :: steep | ..." before "einweichen; baden {vt} | ... :: to
-// steep | ...", "eng" before "einengen" for "narrow"), unless a note
-// narrows the line's German words to one use ("tief; fest {adj} (Schlaf) ::
-// sound" stays behind "klingen").
+// steep | ...", "eng" before "einengen" for "narrow").
 void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const EnglishWordUses &uses)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb || list.first()->noun)
@@ -1162,7 +1157,7 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     }
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
-               && candidate->germanFirst && candidate->sections > 1 && !candidate->lineNoted && !isSpecial(*candidate)
+               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
                && !candidate->fringe;
     });
     if (adjective != list.end())
@@ -2700,11 +2695,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
         const bool lineTagged = namesSpecialField(firstSection(germanSide));
-        const bool lineNoted = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
-                                           [](const TransSynonym &synonym) { return synonym.noted; });
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].lineTagged = lineTagged;
-            candidates[c].lineNoted = lineNoted;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
