@@ -711,8 +711,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
         german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables,
-                                                 counts = std::move(transWordCounts)]() mutable {
-            return germanTables(germanSourcesFromTrans(text, core, counts.get()), core);
+                                                 counts = std::move(transWordCounts), englishWordList]() mutable {
+            return germanTables(germanSourcesFromTrans(text, core, counts.get(), englishWordList), core);
         });
     } else {
         report.germanSource =

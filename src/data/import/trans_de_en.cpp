@@ -448,11 +448,22 @@ enum class Side { German, English };
 // synonym of another line ("take care of": "übernehmen" before "sich
 // kümmern um"). "sich" still counts: judged against the rows it changed,
 // counting a reflexive verb as one word put side senses first ("blush":
-// "sich schämen" before "erröten").
-int germanWordsOf(const QString &text)
+// "sich schämen" before "erröten"). The preposition counts as part of the
+// verb only where the English word ends in a preposition too, an object
+// the German one takes by its own ("take care of"); for a plain English
+// verb or one with an adverb particle ("sign", "give up") the German
+// preposition narrows the verb to a side sense ("sich melden für" is not
+// "sign", "sich trennen von" not the main sense of "give up").
+int germanWordsOf(const QString &text, const QString &english)
 {
+    static const QStringList objectPrepositions{
+        QStringLiteral("of"),   QStringLiteral("to"),    QStringLiteral("for"),  QStringLiteral("with"),
+        QStringLiteral("about"), QStringLiteral("on"),   QStringLiteral("at"),   QStringLiteral("from"),
+        QStringLiteral("in"),   QStringLiteral("into"),  QStringLiteral("after"), QStringLiteral("upon"),
+        QStringLiteral("against")};
     int words = static_cast<int>(text.count(u' ')) + 1;
-    if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1)))
+    if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1))
+        && english.contains(u' ') && objectPrepositions.contains(english.mid(english.lastIndexOf(u' ') + 1)))
         --words;
     return words;
 }
@@ -476,7 +487,7 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
         phraseRank = 4 * std::max(1, listSize);
     }
     const QString &text = side == Side::German ? candidate.german : candidate.english;
-    const int words = side == Side::German ? germanWordsOf(text) : static_cast<int>(text.count(u' ')) + 1;
+    const int words = side == Side::German ? germanWordsOf(text, candidate.english) : static_cast<int>(text.count(u' ')) + 1;
     const int own = side == Side::German && candidate.ownEntry ? 2 : 1;
     // German places count by their square root: the subtitle list ranks the
     // words of film dialogue high ("erklären", "Gauner"), and a line's own
@@ -2015,7 +2026,15 @@ qsizetype mainEnglishPlace(const QVector<TransSynonym> &english, QStringView ger
 // synonyms of both sides by their places, even where a note narrows both,
 // put as many side senses first as main ones ("Verehrer {m}; Bewunderer {m}
 // (einer Person / Sache) :: admirer; devotee (of a person or thing)").
-qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSynonym &german, qsizetype headPlace)
+// Where an English word list is given, the look-alike must be in it: one
+// missing from it is a learned or foreign form ("Geschwür; Ulkus :: ulcer;
+// ulcus", "Thai; Thailänder :: Thai; Thailander"), not the word a learner
+// wants first. Nor does a look-alike count that only respells an earlier
+// English word of the line: the earlier spelling is the main one, and it
+// is the German word's own where it is not the line's first ("Zunft; Gilde
+// :: guild; gild" keeps "guild").
+qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSynonym &german, qsizetype headPlace,
+                           const QSet<QString> &englishWords)
 {
     if (german.position == 0 || english.size() < 2 || headPlace != 0 || german.text.contains(u' ')
         || isCognate(german.text, english.first().text))
@@ -2026,7 +2045,20 @@ qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSyno
             const bool plain = synonym.text.compare(german.text, Qt::CaseInsensitive) != 0
                                && synonym.sense == Sense::General && !synonym.fringe && !synonym.colloquial
                                && !synonym.dated;
-            return plain ? k : -1;
+            const bool listed = englishWords.isEmpty() || englishWords.contains(synonym.text)
+                                || englishWords.contains(synonym.text.toLower());
+            if (!plain || !listed)
+                return -1;
+            const auto respelt = std::find_if(english.cbegin(), english.cbegin() + k, [&](const TransSynonym &earlier) {
+                return !earlier.text.contains(u' ') && editDistance(earlier.text.toLower(), synonym.text.toLower()) <= 1;
+            });
+            if (respelt == english.cbegin() + k)
+                return k;
+            const qsizetype earlier = respelt - english.cbegin();
+            return earlier > 0 && respelt->sense == Sense::General && !respelt->fringe && !respelt->colloquial
+                           && !respelt->dated
+                       ? earlier
+                       : -1;
         }
     }
     return -1;
@@ -2413,7 +2445,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
 }
 
-GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts)
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
+                                     const QSet<QString> &englishWordList)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, QStringList> coreByLower;
@@ -2570,7 +2603,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         mainSenseOfLine.insert(lineNumber, head);
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
-            const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
+            const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
             linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
                                                german.noun, german.fringe, german.noted, german.dated,
                                                own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
@@ -2598,7 +2631,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
                                     && head.size() > german.text.size() + 2 && !head.contains(u' ')
                                     && head.endsWith(german.text, Qt::CaseInsensitive);
-            const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace);
+            const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
             // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
             // gives a name with its local form spelt alike on both sides, the
             // German name of the line's other names is "Athen"; the local
@@ -2870,7 +2903,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
                     found = true;
-                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace);
+                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
                                    german.fringe, german.noted, german.dated,
                                    own < 0 ? TransSynonym{} : englishSynonyms.at(own)});

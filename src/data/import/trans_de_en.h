@@ -136,8 +136,13 @@ struct TransWordCounts
 };
 TransWordCounts countTransWords(const QByteArray &text);
 
-// germanSourcesFromTrans with the counts of countTransWords(text) given.
-GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts);
+// germanSourcesFromTrans with the counts of countTransWords(text) given,
+// and the English word list (american-english with its British spellings)
+// where the import has one: a later German synonym's English look-alike
+// counts as its own word only where the list knows it. Empty, any
+// look-alike counts.
+GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
+                                     const QSet<QString> &englishWords = {});
 
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.

@@ -809,6 +809,17 @@ private Q_SLOTS:
             "die Bewässerung. :: to take care of sth. (of a thing) | taking care | taken care | Nature will take care "
             "of all the watering.\n",
             "take care of", "sich kümmern um", "");
+        // "give up" takes no object by a preposition: "sich von etw.
+        // trennen", a later synonym, is a side sense, and its preposition
+        // counts as a word; the verb's own line comes first.
+        row("a reflexive verb's preposition counts beside an English verb without one",
+            "sich abgewöhnen {vr} | sich abgewöhnend | sich abgewöhnt | sich etw. abgewöhnen | sich abgewöhnen, "
+            "etw. zu tun :: to give up | giving up | given up | to give sth. up | to give up doing sth.\n"
+            "etw. aufgeben {vt}; auf etw. ganz verzichten {vi}; sich von etw. trennen; einer Sache entsagen [poet.] "
+            "{v} | aufgebend; ganz verzichtend; sich trennend; einer Sache entsagend | aufgegeben; ganz verzichtet; "
+            "sich getrennt; einer Sache entsagt :: to give up <> sth.; to forsake sth. {forsook; forsaken} [poet.] | "
+            "giving up; forsaking | given up; forsaken\n",
+            "give up", "aufgeben|sich abgewöhnen", "");
         // "automate" is a verb on three English synonyms and a noun (an old
         // word for "automaton") on one: the verb leads, its field tag
         // notwithstanding.
@@ -1631,6 +1642,28 @@ private Q_SLOTS:
         // The English row keeps the line's own order.
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("antibiotic")).first(),
                  QStringLiteral("bakterienhemmend"));
+    }
+
+    void takesOnlyAListedLookAlikeInItsMainSpelling()
+    {
+        // "ulcus" is no English word of the list, only a learned form; "gild"
+        // respells the line's first word "guild". Without a list, every
+        // look-alike counts.
+        const QByteArray text =
+            "Geschwür {n}; Ulkus {n} [med.] | Geschwüre {pl}; Ulzera {pl} :: ulcer; ulcus | ulcers; ulcus\n"
+            "Zunft {f}; Gilde {f} [hist.] | Zünfte {pl}; Gilden {pl} | Goldschmiedezunft {f} :: guild; gild | "
+            "guilds; gilds | guild of goldsmiths; goldsmiths’ gild\n"
+            "Gegengift {n}; Antidotum {n}; Antidot {n} [med.] | Gegengifte {pl}; Antidoten {pl} :: counterpoison; "
+            "antidote | counterpoisons; antidotes\n";
+        const QStringList core{QStringLiteral("ulcer"), QStringLiteral("guild"), QStringLiteral("antidote")};
+        const QSet<QString> list{QStringLiteral("ulcer"), QStringLiteral("guild"), QStringLiteral("gild"),
+                                 QStringLiteral("antidote")};
+        const GermanSources listed = germanSourcesFromTrans(text, core, countTransWords(text), list);
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Ulkus")).value(0), QStringLiteral("ulcer"));
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Gilde")).value(0), QStringLiteral("guild"));
+        QCOMPARE(listed.germanToEnglish.value(QStringLiteral("Antidot")).value(0), QStringLiteral("antidote"));
+        const GermanSources unlisted = germanSourcesFromTrans(text, core);
+        QCOMPARE(unlisted.germanToEnglish.value(QStringLiteral("Ulkus")).value(0), QStringLiteral("ulcus"));
     }
 
     void keepsAPlainSenseBeforeANarrowedUse()
