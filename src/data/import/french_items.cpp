@@ -385,12 +385,21 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
     static const QRegularExpression hyphenated(QStringLiteral("^\\p{Ll}{2,}-\\p{Ll}{2,}$"));
     QHash<QString, QString> splitOf;  // glued word -> its only split
     QHash<QString, QString> joinedOf;  // hyphenated word -> the word in one
+    QHash<QString, QString> doubledOf;  // unlisted word -> it with its last letter doubled
+    static const QRegularExpression lowerWord(QStringLiteral("^\\p{Ll}{4,}$"));
     const auto consider = [&](const QString &item) {
-        if (splitOf.contains(item) || joinedOf.contains(item))
+        if (splitOf.contains(item) || joinedOf.contains(item) || doubledOf.contains(item))
             return;
         if (hyphenated.match(item).hasMatch()) {
             joinedOf.insert(item, QString(item).remove(QLatin1Char('-')));
             return;
+        }
+        if (lowerWord.match(item).hasMatch() && !english.lists(item)) {
+            const QString doubled = item + item.back();
+            if (english.lists(doubled)) {
+                doubledOf.insert(item, doubled);
+                return;
+            }
         }
         const QStringList splits = english.commonWordSplits(item);
         if (splits.size() == 1)
@@ -402,7 +411,7 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
         for (const QString &item : entry.translations)
             consider(item);
     }
-    if ((splitOf.isEmpty() && joinedOf.isEmpty()) || transText.isEmpty())
+    if ((splitOf.isEmpty() && joinedOf.isEmpty() && doubledOf.isEmpty()) || transText.isEmpty())
         return 0;
     // trans-de-en's words are runs of letters: its "video-tape" counts as
     // the phrase "video tape". One pass over it counts the phrases, one the
@@ -416,6 +425,10 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
         words.insert(it.value());
         phrases.insert(apartForm(it.key()));
     }
+    for (auto it = doubledOf.cbegin(); it != doubledOf.cend(); ++it) {
+        words.insert(it.key());
+        words.insert(it.value());
+    }
     const QHash<QString, int> phraseCounts = englishPhraseCountsInTrans(transText, phrases);
     const QHash<QString, int> wordCounts = englishWordCountsInTrans(transText, words);
     QHash<QString, QString> mended;
@@ -427,6 +440,14 @@ int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, c
     for (auto it = joinedOf.cbegin(); it != joinedOf.cend(); ++it) {
         const int together = wordCounts.value(it.value());
         if (together >= kMinAttested && together > phraseCounts.value(apartForm(it.key())) && english.knows(it.value()))
+            mended.insert(it.key(), it.value());
+    }
+    // Both small dictionaries now and then drop a word's doubled last
+    // letter ("cyprès: cypres", "cypres: cyprès"): a word no list has and
+    // trans-de-en never writes, whose doubled form the list has and
+    // trans-de-en writes, is that word misspelt.
+    for (auto it = doubledOf.cbegin(); it != doubledOf.cend(); ++it) {
+        if (wordCounts.value(it.key()) == 0 && wordCounts.value(it.value()) >= kMinAttested)
             mended.insert(it.key(), it.value());
     }
     // In a steady order, whatever the hash's.

@@ -155,7 +155,11 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
 // spelling) that trans-de-en writes in one at least kMinAttested times and
 // more often than in two, hyphenated or apart ("videotape" five times,
 // "video tape" and "video-tape" three), and that `english` knows in one; a
-// word written in two more often stays ("make-up", "grown-up"). Mends the
+// word written in two more often stays ("make-up", "grown-up"). Writes in
+// full, too, a word of four letters or more that neither the word list nor
+// the frequency list nor trans-de-en has, where the word with its last
+// letter doubled is listed and trans-de-en writes it at least kMinAttested
+// times ("cypres" -> "cypress"). Mends the
 // headwords of `engFra` and the translations of `fraEng`, appends a line
 // per word to `details` and returns how many items changed.
 int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,

@@ -71,6 +71,7 @@ struct ReverseWord
     QString word;
     bool first = false;
     int position = 0;  // the first place of the headword among the word's translations
+    bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
 };
 
 // A candidate translation of a row and what ranks it.
@@ -82,7 +83,22 @@ struct Candidate
     double cost = 0;  // the lower, the likelier the main translation
     bool linked = false;  // a third pair of dictionaries links it to the headword
     int placeBack = 0;  // where the other direction's row of it lists the headword
+    bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
 };
+
+// Whether a dictionary entry gives `word` in its first sense; an entry
+// without numbered senses has one sense. The first sense holds the items
+// as the dictionary wrote them, before their brackets were taken off
+// ("présent: 1. (the) present").
+bool inFirstSense(const DictdEntry &entry, const QString &word)
+{
+    if (entry.firstSense.isEmpty())
+        return entry.translations.contains(word);
+    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)"));
+    return std::any_of(entry.firstSense.begin(), entry.firstSense.end(), [&word](const QString &item) {
+        return item == word || QString(item).remove(bracketed).simplified() == word;
+    });
+}
 
 // How much likelier than its rank says a look-alike of the headword is
 // the main translation (see addReverseTranslations).
@@ -220,11 +236,15 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
                                             [&entry](const ReverseWord &w) { return w.word == entry.headword; });
             if (words.isEmpty())
                 order.append(entry.translations.at(i));
+            const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0, int(i)});
-            } else if (i == 0) {
-                found->first = true;
-                found->position = 0;
+                words.append({entry.headword, i == 0, int(i), firstSense});
+            } else {
+                found->firstSense = found->firstSense || firstSense;
+                if (i == 0) {
+                    found->first = true;
+                    found->position = 0;
+                }
             }
         }
     }
@@ -396,7 +416,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const int placeBack = confirmed ? found->position : 0;
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
-                               placeBack});
+                               placeBack, confirmed && found->firstSense});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -412,7 +432,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position});
+                               false, word.position, word.firstSense});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -446,7 +466,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // a word some seven times commoner: the small dictionaries list the
         // commonest words of a sense first less often than the word itself
         // ("accepter: take", "continuer: last"). So is the headword with
-        // other accents ("consequence: conséquence", "émotion: emotion").
+        // other accents ("consequence: conséquence", "émotion: emotion"),
+        // where one of the two dictionaries gives it or the headword in the
+        // word's first sense: an accented twin only in a later sense of both
+        // is a side sense ("piece: 1. part 2. morceau, pièce" and "pièce:
+        // 1. document 2. piece"; "morceau" is the everyday word) or a near
+        // false friend ("misérable" for "miserable").
         // Not where the headword is also an item as it stands: a loan
         // ("abolition", "bonbon") is no less likely than a look-alike
         // ("abrogation", "bon-bon").
@@ -458,7 +483,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             });
             for (Candidate &candidate : candidates) {
                 const QString folded = foldedLower(candidate.word);
-                if (loan || !(looksAlike(folded, headword) || folded == headword))
+                const bool accentTwin = folded == headword;
+                if (loan || !(looksAlike(folded, headword) || accentTwin))
+                    continue;
+                if (accentTwin && !candidate.firstSenseBack
+                    && !(candidate.own && inFirstSense(entry, candidate.word)))
                     continue;
                 candidate.cost -= kLookAlikeBonus;
                 // A linked look-alike whose own row, ranked, starts with the

@@ -229,6 +229,33 @@ private Q_SLOTS:
         QCOMPARE(again.at(0).headword, QStringLiteral("video-tape"));
     }
 
+    void writesInFullAWordMissingItsDoubledLastLetter()
+    {
+        // Both dictionaries write "cypres"; the word list and trans-de-en
+        // have "cypress" only. "gros" is a listed word and stays as it is.
+        const WordRanks ranks = WordRanks::fromText(QStringLiteral("tree 500\n"));
+        const ItemSpelling spelling(WordList::fromWords(words("cypress gross gros")), ranks, {});
+        QVector<DictdEntry> engFra{entry("cypres /saiprəz/\ncyprès\n")};
+        QVector<DictdEntry> fraEng{
+            entry("cyprès /sipʀɛ/ <n, masc>\ncypres\n"),
+            entry("gros /gʀo/ <adj>\nbold, corpulent, fat, gros\n"),
+        };
+        const QByteArray trans =
+            "Sumpfzypressen {pl} (Taxodium) (botanische Gattung) [bot.] | echte Sumpfzypresse {f}; Sumpfeibe {f} "
+            "(Taxodium distichum) :: swamp cypresses (botanical genus) | swamp cypress; pond cypress; bald cypress\n"
+            "brutto :: gross\n";
+        QStringList details;
+        QCOMPARE(mendGluedEnglish(engFra, fraEng, spelling, trans, details), 2);
+        QCOMPARE(engFra.at(0).headword, QStringLiteral("cypress"));
+        QCOMPARE(fraEng.at(0).translations, QStringList({"cypress"}));
+        QCOMPARE(fraEng.at(1).translations, QStringList({"bold", "corpulent", "fat", "gros"}));
+        // Where trans-de-en writes the short word too, it is a word of its own.
+        QVector<DictdEntry> attested{entry("cypres /saiprəz/\ncyprès\n")};
+        QVector<DictdEntry> none;
+        QCOMPARE(mendGluedEnglish(attested, none, spelling, trans + "Zypresse :: cypres\n", details), 0);
+        QCOMPARE(attested.at(0).headword, QStringLiteral("cypres"));
+    }
+
     void vetsBothDictionariesAndDropsMisspeltHeadwords()
     {
         QVector<DictdEntry> fraEng{

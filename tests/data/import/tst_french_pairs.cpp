@@ -429,6 +429,46 @@ private Q_SLOTS:
         QCOMPARE(find(consequence, "consequence")->translations.first(), QStringLiteral("conséquence"));
     }
 
+    void putsAnAccentTwinFirstOnlyWhereOneDictionaryGivesItsFirstSense()
+    {
+        // "misérable" is "miserable" only in the second sense of both
+        // dictionaries: a near false friend, so the commoner "malheureux"
+        // (3106th against 4942nd) stays first. fra-deu links every word
+        // ("resolution" twice), and each twin's own row starts with the
+        // headword.
+        const auto linked = [](const QString &, const QString &word) {
+            return word == QLatin1String("resolution") ? 2 : 1;
+        };
+        const auto twins = [](const QString &word, const QString &headword) {
+            return (word == QStringLiteral("misérable") && headword == QLatin1String("miserable"))
+                   || (word == QLatin1String("resolution") && headword == QStringLiteral("résolution"));
+        };
+        QVector<DictdEntry> miserable{entry(
+            "miserable /mizrəbl/\n1. lamentable\n2. malheureux, misérable, pauvre\n3. mal, mauvais, méchant\n"
+            "4. maussade, sombre\n5. pénible\n6. vide\n")};
+        const QVector<DictdEntry> miserableBack{
+            entry("misérable /mizeʀabl/ <adj>\n1. pitiful, poor\n2. abject, dismal, meager, miserable, wretched\n"),
+            entry("malheureux /malœʀø/ <adj>\n1. dismal, miserable, pitiful, poor\n2. unhappy\n"),
+        };
+        addReverseTranslations(miserable, miserableBack,
+                               ranksOf({{"pauvre", 656}, {"malheureux", 3106}, {"misérable", 4942}}), {}, linked,
+                               {}, twins);
+        QCOMPARE(find(miserable, "miserable")->translations.first(), QStringLiteral("malheureux"));
+        // fra-eng gives "resolution" in the second sense of "résolution", but
+        // eng-fra's "resolution" has "résolution" for its one sense: the twin
+        // leads the commoner "decision".
+        QVector<DictdEntry> resolution{
+            entry("résolution /ʀezɔlytjɔ̃/ <n, fem>\n1. decision\n2. motion, resolution\n")};
+        const QVector<DictdEntry> resolutionBack{
+            entry("decision /disiʒn/\n1. décision, résolution\n2. arrêt\n"),
+            entry("motion /mouʃən/\nmotion, résolution\n"),
+            entry("resolution /rezəluːʃən/\nmotion, résolution\n"),
+        };
+        addReverseTranslations(resolution, resolutionBack,
+                               ranksOf({{"decision", 1045}, {"motion", 3177}}), {}, linked, {}, twins);
+        QCOMPARE(find(resolution, "résolution")->translations.first(), QStringLiteral("resolution"));
+    }
+
     void ranksAPhrasesPhrasesByTheirOwnMerit()
     {
         // A phrase is the likely translation of a phrase: "surveiller",
