@@ -401,6 +401,10 @@ struct Candidate
     // The English word carries a note that narrows it to one use ("port
     // (software)", "bruise (on fruit)").
     bool englishNoted = false;
+    // The English word is given as a verb with its irregular past forms in
+    // braces ("to feed {fed; fed}"), as the dictionary does on a verb's own
+    // entry.
+    bool englishPastForms = false;
     // Set by markEnglishMainEntry for the list of an English word.
     mutable bool englishMainEntry = false;
     // Set by weigh() for the list of a common German word: the line is the
@@ -667,6 +671,37 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
             return;
     }
     std::rotate(list.begin(), main, main + 1);
+}
+
+// Puts the German verb of an irregular English verb's own entry first where
+// the ranking chose a noun that no line gives the English word first with
+// more than its plural: the dictionary gives the past forms ("to feed {fed;
+// fed}") on the verb's main entry, and a bare noun line ("Beschickung {f} ::
+// feed") names a side sense, however many lines repeat it. The verb heads
+// its line, which gives the English word first, untagged, with no note on
+// the verb and no obsolete word, nor a field tag on its group
+// ("etw. zuführen; ... {vt} [techn.] :: to feed sth. {fed; fed}"); the line
+// gives at least the verb's participles and two of its conjugated forms:
+// a shorter line names a side sense ("jdn. necken {vt} | neckend | geneckt ::
+// to sting {stung; stung} | ..."). The best ranked such verb comes first.
+constexpr int kOwnVerbEntrySections = 5;
+void putIrregularVerbEntryBeforeBareNoun(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun)
+        return;
+    const QString topWord = list.first()->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->sections > 2 && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto verb = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->englishPastForms && candidate->germanFirst && !candidate->noun
+               && candidate->sections >= kOwnVerbEntrySections && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->groupTagged && !candidate->lineTagged && !candidate->fringe
+               && !candidate->englishRegister;
+    });
+    if (verb != list.end())
+        std::rotate(list.begin(), verb, verb + 1);
 }
 
 // Marks the English words of one German word that are first another German
@@ -1691,6 +1726,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     });
     if (side == Side::German) {
         putEnglishMainEntryFirst(list);
+        putIrregularVerbEntryBeforeBareNoun(list);
         putPlainWordBeforeNotedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
         putOwnEntryBeforeNarrowedOne(list);
@@ -2520,6 +2556,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool dated = false;       // tagged historical or dated
             bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
+            bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -2590,6 +2627,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
+                if (matches[m].verb) {
+                    const qsizetype open = english.at(k).indexOf(u'{');
+                    const qsizetype close = english.at(k).indexOf(u'}', open + 1);
+                    matches[m].pastForms =
+                        open >= 0 && close > open && english.at(k).mid(open, close - open).contains(u"; ");
+                }
             }
         }
         if (matches.isEmpty()) {
@@ -2677,6 +2720,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().groupTagged = german.groupTagged;
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;
+                candidates.last().englishPastForms = match.pastForms;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
             }

@@ -1725,6 +1725,34 @@ private Q_SLOTS:
         QCOMPARE(provision.first(), QStringLiteral("commission"));
     }
 
+    void putsAnIrregularVerbsOwnEntryBeforeABareNoun()
+    {
+        // "Beschickung" has three lines for "feed", each bare or narrowed;
+        // the verb's own entry, with the English past forms, names the main
+        // sense, and "füttern" would otherwise fall out of the row's places.
+        const QByteArray lines =
+            "Beschickung {f} (Kerntechnik) :: feed; supply (nuclear engineering)\n"
+            "Beschickung {f} :: feed\n"
+            "Materialzufuhr {f}; Zufuhr {f}; Zuführung {f}; Speisung {f}; Beschickung {f} | Zuführung durch "
+            "Schwerkraft; Schwerkraftzuführung; Gefällezuführung :: feed (of material) | gravity feed\n"
+            "füttern; abfüttern; verpflegen {vt} | fütternd; abfütternd; verpflegend | gefüttert; abgefüttert; "
+            "verpflegt | er/sie füttert | ich/er/sie fütterte | er/sie hat/hatte gefüttert | einem Tier zu "
+            "fressen geben | gut gefüttert {adj} (Tier) | ungefüttert {adj} :: to feed {fed; fed} | feeding | fed "
+            "| he/she feeds | I/he/she fed | he/she has/had fed | to feed an animal on | plump | unfed\n";
+        const QStringList core{QStringLiteral("feed")};
+        const QStringList feed = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("feed"));
+        QVERIFY2(!feed.isEmpty() && feed.first() == QStringLiteral("füttern"), qPrintable(feed.join(u", ")));
+        QVERIFY(feed.contains(QStringLiteral("Beschickung")));
+
+        // A short line with the past forms names a side sense: the noun stays.
+        const QByteArray sting = "Brennen {n}; brennender Schmerz :: sting\n"
+                                 "jdn. necken {vt} | neckend | geneckt :: to sting {stung; stung} | stinging | stung\n";
+        QCOMPARE(germanSourcesFromTrans(sting, {QStringLiteral("sting")})
+                     .englishToGerman.value(QStringLiteral("sting"))
+                     .value(0),
+                 QStringLiteral("Brennen"));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
