@@ -469,8 +469,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // other accents ("consequence: conséquence", "émotion: emotion"),
         // where one of the two dictionaries gives it or the headword in the
         // word's first sense: an accented twin only in a later sense of both
-        // is a side sense ("piece: 1. part 2. morceau, pièce" and "pièce:
-        // 1. document 2. piece"; "morceau" is the everyday word) or a near
+        // is a side sense ("piece: 1. contingent, partie ... 2. fragment,
+        // morceau, pièce" and "pièce: 1. document 2. piece"; "morceau" is the
+        // everyday word) or a near
         // false friend ("misérable" for "miserable").
         // Not where the headword is also an item as it stands: a loan
         // ("abolition", "bonbon") is no less likely than a look-alike
