@@ -2442,18 +2442,24 @@ QHash<QString, QString> spellingPairsOf(const QByteArray &text)
     return pairs;
 }
 
-// The line of trans-de-en's text that starts at `start`, decoded and with
-// its characters normalised; `start` moves on to the next line.
-QString takeTransLine(const QByteArray &text, qsizetype &start)
+// The bytes of trans-de-en's line that starts at `start`, without its line
+// end; `start` moves on to the next line. A CRLF line end leaves its
+// carriage return out of the last word.
+QByteArrayView takeRawTransLine(const QByteArray &text, qsizetype &start)
 {
     qsizetype end = text.indexOf('\n', start);
     if (end < 0)
         end = text.size();
-    // A CRLF line end leaves its carriage return out of the last word.
     const qsizetype contentEnd = end > start && text.at(end - 1) == '\r' ? end - 1 : end;
-    QString line = normaliseCharacters(QString::fromUtf8(text.constData() + start, contentEnd - start));
+    const QByteArrayView line(text.constData() + start, contentEnd - start);
     start = end + 1;
     return line;
+}
+
+// The same line decoded, with its characters normalised.
+QString takeTransLine(const QByteArray &text, qsizetype &start)
+{
+    return normaliseCharacters(QString::fromUtf8(takeRawTransLine(text, start)));
 }
 
 } // namespace
@@ -3029,12 +3035,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         int comparisonLine = 0;
         qsizetype lineStart = 0;
         while (lineStart < text.size()) {
-            qsizetype lineEnd = text.indexOf('\n', lineStart);
-            if (lineEnd < 0)
-                lineEnd = text.size();
             ++comparisonLine;
-            const QByteArrayView raw(text.constData() + lineStart, lineEnd - lineStart);
-            lineStart = lineEnd + 1;
+            const QByteArrayView raw = takeRawTransLine(text, lineStart);
             const qsizetype separator = raw.indexOf(" :: ");
             if (separator < 0 || !raw.first(separator).contains("{adj}") || !raw.first(separator).contains(" | am "))
                 continue;
