@@ -70,6 +70,16 @@ QHash<QString, QStringList> germanRows(const GermanCore &selected)
     return rows;
 }
 
+// The noun lines of "tax": "Steuer" heads a tagged main entry with its forms
+// and compounds, and is a later synonym on the line "Abgabe" heads.
+const QByteArray kTaxNounLines =
+    "Abgabe {f}; Steuer {f} [fin.] | Abgaben {pl}; Steuern {pl} | alle sonstigen Abgaben :: tax | taxes | "
+    "any other duties and taxes\n"
+    "Gebühr {f}; Taxe {f} :: tax\n"
+    "Steuer {f} (auf etw.) [fin.] | Steuern {pl} | Alkoholsteuer {f} | Biersteuer {f} | Bundessteuer {f} "
+    ":: tax (on sth.) | taxes | alcoholic beverage tax; liquor tax | beer tax | tax accruing to the federal "
+    "government\n";
+
 } // namespace
 
 class TestTransDeEn : public QObject
@@ -1452,15 +1462,9 @@ private Q_SLOTS:
         // carries no tag of its own; the field is the whole line's, and the
         // tagged main entry of the commoner "Steuer", with its forms and
         // compounds, leads. An untagged plain line keeps its place behind.
-        const QByteArray text =
-            "Abgabe {f}; Steuer {f} [fin.] | Abgaben {pl}; Steuern {pl} | alle sonstigen Abgaben :: tax | taxes | "
-            "any other duties and taxes\n"
-            "Gebühr {f}; Taxe {f} :: tax\n"
-            "Steuer {f} (auf etw.) [fin.] | Steuern {pl} | Alkoholsteuer {f} | Biersteuer {f} | Bundessteuer {f} "
-            ":: tax (on sth.) | taxes | alcoholic beverage tax; liquor tax | beer tax | tax accruing to the federal "
-            "government\n";
         const QStringList core{QStringLiteral("tax")};
-        const QStringList tax = germanSourcesFromTrans(text, core).englishToGerman.value(QStringLiteral("tax"));
+        const QStringList tax =
+            germanSourcesFromTrans(kTaxNounLines, core).englishToGerman.value(QStringLiteral("tax"));
         QVERIFY2(!tax.isEmpty() && tax.first() == QStringLiteral("Steuer"), qPrintable(tax.join(u", ")));
         QVERIFY(tax.contains(QStringLiteral("Abgabe")));
     }
@@ -1469,13 +1473,7 @@ private Q_SLOTS:
     {
         // With the verbs of "to tax", "Steuer" stands below the six places
         // the row keeps; put first, it would push out the row's last word.
-        const QByteArray text =
-            "Abgabe {f}; Steuer {f} [fin.] | Abgaben {pl}; Steuern {pl} | alle sonstigen Abgaben :: tax | taxes | "
-            "any other duties and taxes\n"
-            "Gebühr {f}; Taxe {f} :: tax\n"
-            "Steuer {f} (auf etw.) [fin.] | Steuern {pl} | Alkoholsteuer {f} | Biersteuer {f} | Bundessteuer {f} "
-            ":: tax (on sth.) | taxes | alcoholic beverage tax; liquor tax | beer tax | tax accruing to the federal "
-            "government\n"
+        const QByteArray text = kTaxNounLines +
             "beschuldigen; bezichtigen {vt} | beschuldigend; bezichtigend | beschuldigt; bezichtigt :: to tax | taxing "
             "| taxed\n"
             "jdn./etw. strapazieren; jdn./etw. (stark) beanspruchen; jdn. anstrengen {vt} :: to tax sb./sth.\n";
