@@ -201,8 +201,31 @@ bool isValencyMarker(QStringView token)
     return true;
 }
 
-// Splits at `separator` where it is not inside (), [] or {}: "to take sth.
-// {took; taken}; to grab" has two synonyms.
+// Where the abbreviation that opens at `from` ("bank account /acct; a/c/")
+// closes: at a slash that ends a word. -1 where `from` opens none (the slash
+// of "bringen / karren" stands alone, that of "of/about" is between words,
+// that of "Prozent {n} / % /; Hundertstel" closes) or where none closes it.
+qsizetype abbreviationEnd(QStringView text, qsizetype from)
+{
+    if (from == 0 || text.at(from - 1) != u' ' || from + 1 == text.size()
+        || QStringView(u" /;,|").contains(text.at(from + 1)))
+        return -1;
+    // An abbreviation is short ("/Jun.; jun.; Jnr; Jr/"); bounding the
+    // search keeps a line of many unclosed slashes linear.
+    constexpr qsizetype kLongest = 32;
+    for (qsizetype i = from + 1; i < std::min(text.size(), from + kLongest); ++i) {
+        if (text.at(i) == u'|')
+            return -1;
+        if (text.at(i) == u'/' && text.at(i - 1) != u' '
+            && (i + 1 == text.size() || QStringView(u" ;,|)").contains(text.at(i + 1))))
+            return i;
+    }
+    return -1;
+}
+
+// Splits at `separator` where it is not inside (), [] or {} or an
+// abbreviation: "to take sth. {took; taken}; to grab" has two synonyms,
+// "bank account /acct; a/c/" one.
 QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
 {
     QVector<QStringView> parts;
@@ -210,7 +233,10 @@ QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == u'(' || c == u'[' || c == u'{') {
+        if (c == u'/' && depth == 0) {
+            if (const qsizetype end = abbreviationEnd(text, i); end > 0)
+                i = end;
+        } else if (c == u'(' || c == u'[' || c == u'{') {
             ++depth;
         } else if (c == u')' || c == u']' || c == u'}') {
             depth = std::max(0, depth - 1);

@@ -189,6 +189,24 @@ private Q_SLOTS:
         QCOMPARE(texts(take.german), QStringList{QStringLiteral("nehmen")});
         QCOMPARE(texts(take.english), QStringList{QStringLiteral("take")});
 
+        // Nor does one inside an abbreviation between slashes, whose second
+        // half ("a/c/", "Nachf./") would be an item of its own; a slash that
+        // closes, as in "/ % /;", opens nothing.
+        const TransEntry successor = parseTransEntry(u"Nachfolger {m}; Nachfolgerin {f} /Nchf.; Nachf./ | Nachfolger "
+                                                     u"{pl}; Nachfolgerinnen {pl} :: successor; follower | successors; "
+                                                     u"followers");
+        QCOMPARE(texts(successor.german), (QStringList{QStringLiteral("Nachfolger"), QStringLiteral("Nachfolgerin")}));
+        const TransEntry account = parseTransEntry(
+            u"Bankkonto {n}; Konto {n} /Kto./ [fin.] | Bankkonten {pl}; Konten {pl}; Kontos {pl}; Konti {pl} :: bank "
+            u"account; account with/at a bank /acct; a/c/ | accounts");
+        QCOMPARE(texts(account.english).first(), QStringLiteral("bank account"));
+        QVERIFY(!texts(account.english).contains(QStringLiteral("a")));
+        const TransEntry percent = parseTransEntry(
+            u"Prozent {n} / % /; Hundertstel {n}; hundertster Teil; vom Hundert /v. H./ [math.] | Prozente {pl} :: "
+            u"per cent [Br.]; percent [Am.] / % / | percents");
+        QCOMPARE(texts(percent.german), (QStringList{QStringLiteral("Prozent"), QStringLiteral("Hundertstel"),
+                                                     QStringLiteral("hundertster Teil"), QStringLiteral("vom Hundert")}));
+
         const TransEntry clamp = parseTransEntry(
             u"Gerüstklammer {f}; Rüstklammer {f} [constr.] | Gerüstklammern {pl}; Rüstklammern {pl} :: dog; cramp "
             u"iron; cramp | dogs; cramp irons; cramps");
