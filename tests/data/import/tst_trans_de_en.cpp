@@ -1642,6 +1642,47 @@ private Q_SLOTS:
                  QStringLiteral("bakterienhemmend"));
     }
 
+    void keepsTheLinesFirstWordBeforeAnotherRegionsSlang()
+    {
+        // "can" is a common word and a core word, but on this line only the
+        // American slang for what "loo" names first; "bonce" and "nut" keep
+        // the line's order too.
+        const QByteArray text =
+            "Klo {n} [ugs.] (Ort und Sanitäreinrichtung); das stille Örtchen; Keramikabteilung {f} [humor.]; "
+            "Häusl {n} [Ös.] [slang] (Ort) | im Klo; auf dem Klo :: loo [Br.] [coll.]; khazi [Br.] [coll.]; "
+            "karzy [Br.] [coll.]; bog [Br.] [slang]; john [Am.] [slang]; can [Am.] [slang]; cludgie [Sc.] [slang] | "
+            "in the loo; in the john [Am.]\n"
+            "Birne {f}; Rübe {f}; Kürbis {m}; Keks {m} [Dt.]; Plutzer {m} [Ös.]; Grind [Schw.] [ugs.] (Kopf) | "
+            "jdm. eins auf die Rübe geben {vt} [slang] :: bonce [Br.] [coll.]; nut [Br.] [slang]; bean [slang]; "
+            "nob [slang] (head) | to bean sb. [slang]\n"
+            "Dose {f}; Büchse {f} | Dosen {pl}; Büchsen {pl} :: tin [Br.]; can [Am.] | tins; cans\n";
+        const QStringList core{QStringLiteral("can"), QStringLiteral("nut"), QStringLiteral("tin")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Klo")).value(0), QStringLiteral("loo"));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Rübe")).value(0), QStringLiteral("bonce"));
+        // A plain regional word shares the first place as before.
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("Dose")).contains(QStringLiteral("can")));
+    }
+
+    void keepsACommonerLookAlikeBeforeALaterHeadedLine()
+    {
+        // "plate" is the look-alike of the later synonym "Platte" and the
+        // commoner word; the earlier plain line headed by "Platte" gives the
+        // serving dish, a narrower use.
+        const QByteArray text =
+            "Platte {f}; Teller {n}; Schale {f} [cook.] | Platten {pl}; Teller {pl}; Schalen {pl} | Servierplatte "
+            "{f}; Servierteller {f} :: dish | dishes | serving dish\n"
+            "Scheibe {f}; Platte {f}; Teller {m} [techn.] | Scheiben {pl}; Platten {pl}; Teller {pl} :: disc [Br.]; "
+            "disk [Am.]; plate | discs; disks; plates\n"
+            "Tafel {f}; Platte {f} | Tafeln {pl}; Platten {pl} | Täfelchen {n} :: plate | plates | platelet\n"
+            "Teller {m} | Teller {pl} | ein Teller Suppe :: plate | plates | a plate of soup\n";
+        const QStringList core{QStringLiteral("plate"), QStringLiteral("dish"), QStringLiteral("disc")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList platte = sources.germanToEnglish.value(QStringLiteral("Platte"));
+        QVERIFY2(platte.value(0) == QStringLiteral("plate"), qPrintable(platte.join(u", ")));
+        QVERIFY(platte.contains(QStringLiteral("dish")));
+    }
+
     void takesOnlyAListedLookAlikeInItsMainSpelling()
     {
         // "ulcus" is no English word of the list, only a learned form; "gild"
