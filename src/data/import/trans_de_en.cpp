@@ -3091,10 +3091,26 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const QVector<QStringView> germanSections = splitTopLevel(germanSide, u" | ");
             // One adjective, untagged, and a comparative of its own spelling
-            // ("luftig {adj} | luftig | am luftigsten" is a slip).
-            const QString comparative = germanSections.at(1).trimmed().toString();
+            // ("luftig {adj} | luftig | am luftigsten" is a slip). Of a line
+            // of several adjectives, the first one's comparative, where the
+            // line gives them one English word ("klein; gering; unbedeutend
+            // {adj} | kleiner; geringer; unbedeutender | ... :: small |
+            // smaller | smallest"): the line names the first word's sense.
+            // A comparative that heads lines of its own is a word in its own
+            // right there ("weiter {adv} :: further", "ferner {adv} ::
+            // furthermore"), and those lines tell its main sense.
+            const QString comparative = germanSections.at(1).trimmed().split(u"; ").first().toString();
+            const bool severalAdjectives = germanSections.first().contains(u"; ");
             if (!kept.contains(comparative) || germanSections.first().contains(u'[')
-                || germanSections.first().contains(u"; ") || germanSections.first().startsWith(comparative + u' '))
+                || germanSections.first().startsWith(comparative + u' ')
+                || germanSections.first().startsWith(comparative + u';'))
+                continue;
+            const auto headsOwnLine = [&] {
+                const QVector<GermanOnLine> on = linesOfGerman.value(comparative);
+                return std::any_of(on.cbegin(), on.cend(), [](const GermanOnLine &l) { return l.position == 0; });
+            };
+            if (severalAdjectives
+                && (englishSynonymsOf(firstSection(QStringView(line).mid(at + 4))).size() != 1 || headsOwnLine()))
                 continue;
             const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
             if (englishSections.size() < 2)

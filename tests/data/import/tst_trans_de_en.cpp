@@ -1351,6 +1351,20 @@ private Q_SLOTS:
             "überlegen; übermächtig; stärker {adj} | haushoch überlegen | zahlenmäßig überlegen :: superior | "
             "vastly superior | superior in numbers\n",
             "superior", "stärker", "stronger");
+        // The line of three adjectives gives one English word: "kleiner" is
+        // its first adjective's comparative.
+        row("the first adjective's comparative from a line of several",
+            "klein; gering; unbedeutend {adj} | kleiner; geringer; unbedeutender | am kleinsten; am geringsten; "
+            "am unbedeutendsten | so klein wie möglich; möglichst klein; kleinstmöglich :: small | smaller | "
+            "smallest | as small as possible\n"
+            "weniger; geringer; kleiner | für weniger als :: less {adv} | for less than\n",
+            "less", "kleiner", "smaller");
+        // "weiter" heads a line of its own, which names its main sense.
+        row("no comparative from a line of several where the word heads its own",
+            "weit; breit {adj} | weiter | am weitesten | breite Straße :: wide | wider | widest | wide road\n"
+            "weiter {adv} (örtlich) | weiter werfen als andere :: further; farther (forward in space) | to throw "
+            "further than others\n",
+            "further", "weiter", "further");
         // No other line uses "overruff"; the chosen word is a phrase.
         row("a verb's own entry whose word no other line uses does not displace a phrase",
             "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
