@@ -452,6 +452,10 @@ struct Candidate
     // The German word is a verb with its object's preposition put after it
     // ("raten zu"; TransSynonym::prepositionAfterVerb).
     bool prepositionAfterVerb = false;
+    // The English word shares its line's first place only as another
+    // region's colloquial or slang word ("can [Am.] [slang]" after "loo
+    // [Br.] [coll.]").
+    bool regionalSlang = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -1421,6 +1425,10 @@ void putLaterSynonymsCognateFirst(QVector<const Candidate *> &list)
 // bladders" before "Gaseinschluss {m}; Gasblase {f}; Blase {f}; ... :: gas
 // pocket; ..."), and there the dictionary's mentions, which count a
 // technical phrase's common words, do not tell the rarer word.
+// A chosen word that is the German word's own look-alike on a line it
+// stands later on (counterpartPlace) keeps its place unless the headed
+// line's word is at least as common: "Platte :: plate" stays before the
+// serving "dish" of "Platte {f}; Teller {n}; Schale {f} [cook.] :: dish".
 template<typename Commonness>
 void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness commonness)
 {
@@ -1434,7 +1442,7 @@ void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness common
                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
                && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
                && candidate->line < top->line
-               && (!top->noted || commonness(*candidate) >= commonness(*top));
+               && (!(top->noted || top->counterpart) || commonness(*candidate) >= commonness(*top));
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
@@ -1663,6 +1671,23 @@ void putHeadedLineBeforeBareSynonymLine(QVector<const Candidate *> &list, Common
 // before "ambitiousness") and one worse ("monotonic" for "monoton").
 constexpr int kMinFullEntrySections = 3;
 
+// Puts the first word of a line before another region's slang word that
+// the ranking chose from the same line ("Klo {n} [ugs.] :: loo [Br.]
+// [coll.]; ...; can [Am.] [slang]" gives "loo" first, not "can"): the
+// dictionary gives its main word first, and a short slang word that the
+// subtitle list ranks high names the thing only in one region's slang.
+void putLineFirstWordBeforeRegionalSlang(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->regionalSlang)
+        return;
+    const Candidate *top = list.first();
+    const auto head = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->line == top->line && candidate->first && !candidate->regionalSlang;
+    });
+    if (head != list.end())
+        std::rotate(list.begin(), head, head + 1);
+}
+
 template<typename Commonness>
 void putTaggedFullEntryBeforeBareSynonymLine(QVector<const Candidate *> &list, Commonness commonness)
 {
@@ -1763,6 +1788,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
+        putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
         putOwnAdjectiveEntryFirst(list, commonness);
         putHeadedAdjectiveLineFirst(list, commonness);
@@ -2508,6 +2534,21 @@ TransWordCounts countTransWords(const QByteArray &text)
     return {germanLines.take(), englishLines.take()};
 }
 
+namespace {
+
+// Whether a later regionally tagged English synonym is another region's
+// colloquial or slang word rather than the first word's other spelling
+// ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
+// gives the word it means first and its other regions' slang after it, so
+// the slang word does not share the first place the way "color [Am.]"
+// shares it with "colour [Br.]".
+bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
+{
+    return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
+}
+
+} // namespace
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
 {
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
@@ -2589,6 +2630,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool variant = false;     // tagged as a British or American spelling
             qsizetype place = 0;      // the place of the synonym on the line
             bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
+            bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -2659,6 +2701,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
+                matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
                 if (matches[m].verb) {
                     const qsizetype open = english.at(k).indexOf(u'{');
                     const qsizetype close = english.at(k).indexOf(u'}', open + 1);
@@ -2755,6 +2798,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPastForms = match.pastForms;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
+                candidates.last().regionalSlang = match.regionalSlang;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -3073,10 +3117,26 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 continue;
             const QVector<QStringView> germanSections = splitTopLevel(germanSide, u" | ");
             // One adjective, untagged, and a comparative of its own spelling
-            // ("luftig {adj} | luftig | am luftigsten" is a slip).
-            const QString comparative = germanSections.at(1).trimmed().toString();
+            // ("luftig {adj} | luftig | am luftigsten" is a slip). Of a line
+            // of several adjectives, the first one's comparative, where the
+            // line gives them one English word ("klein; gering; unbedeutend
+            // {adj} | kleiner; geringer; unbedeutender | ... :: small |
+            // smaller | smallest"): the line names the first word's sense.
+            // A comparative that heads lines of its own is a word in its own
+            // right there ("weiter {adv} :: further", "ferner {adv} ::
+            // furthermore"), and those lines tell its main sense.
+            const QString comparative = germanSections.at(1).trimmed().split(u"; ").first().toString();
+            const bool severalAdjectives = germanSections.first().contains(u"; ");
             if (!kept.contains(comparative) || germanSections.first().contains(u'[')
-                || germanSections.first().contains(u"; ") || germanSections.first().startsWith(comparative + u' '))
+                || germanSections.first().startsWith(comparative + u' ')
+                || germanSections.first().startsWith(comparative + u';'))
+                continue;
+            const auto headsOwnLine = [&] {
+                const QVector<GermanOnLine> on = linesOfGerman.value(comparative);
+                return std::any_of(on.cbegin(), on.cend(), [](const GermanOnLine &l) { return l.position == 0; });
+            };
+            if (severalAdjectives
+                && (englishSynonymsOf(firstSection(QStringView(line).mid(at + 4))).size() != 1 || headsOwnLine()))
                 continue;
             const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
             if (englishSections.size() < 2)

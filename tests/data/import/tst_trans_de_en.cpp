@@ -1369,6 +1369,20 @@ private Q_SLOTS:
             "überlegen; übermächtig; stärker {adj} | haushoch überlegen | zahlenmäßig überlegen :: superior | "
             "vastly superior | superior in numbers\n",
             "superior", "stärker", "stronger");
+        // The line of three adjectives gives one English word: "kleiner" is
+        // its first adjective's comparative.
+        row("the first adjective's comparative from a line of several",
+            "klein; gering; unbedeutend {adj} | kleiner; geringer; unbedeutender | am kleinsten; am geringsten; "
+            "am unbedeutendsten | so klein wie möglich; möglichst klein; kleinstmöglich :: small | smaller | "
+            "smallest | as small as possible\n"
+            "weniger; geringer; kleiner | für weniger als :: less {adv} | for less than\n",
+            "less", "kleiner", "smaller");
+        // "weiter" heads a line of its own, which names its main sense.
+        row("no comparative from a line of several where the word heads its own",
+            "weit; breit {adj} | weiter | am weitesten | breite Straße :: wide | wider | widest | wide road\n"
+            "weiter {adv} (örtlich) | weiter werfen als andere :: further; farther (forward in space) | to throw "
+            "further than others\n",
+            "further", "weiter", "further");
         // No other line uses "overruff"; the chosen word is a phrase.
         row("a verb's own entry whose word no other line uses does not displace a phrase",
             "jdn./etw. überbieten; übertrumpfen; übertreffen {vt} | Der Netzbetreiber hat seine Mitbewerber mit "
@@ -1658,6 +1672,47 @@ private Q_SLOTS:
         // The English row keeps the line's own order.
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("antibiotic")).first(),
                  QStringLiteral("bakterienhemmend"));
+    }
+
+    void keepsTheLinesFirstWordBeforeAnotherRegionsSlang()
+    {
+        // "can" is a common word and a core word, but on this line only the
+        // American slang for what "loo" names first; "bonce" and "nut" keep
+        // the line's order too.
+        const QByteArray text =
+            "Klo {n} [ugs.] (Ort und Sanitäreinrichtung); das stille Örtchen; Keramikabteilung {f} [humor.]; "
+            "Häusl {n} [Ös.] [slang] (Ort) | im Klo; auf dem Klo :: loo [Br.] [coll.]; khazi [Br.] [coll.]; "
+            "karzy [Br.] [coll.]; bog [Br.] [slang]; john [Am.] [slang]; can [Am.] [slang]; cludgie [Sc.] [slang] | "
+            "in the loo; in the john [Am.]\n"
+            "Birne {f}; Rübe {f}; Kürbis {m}; Keks {m} [Dt.]; Plutzer {m} [Ös.]; Grind [Schw.] [ugs.] (Kopf) | "
+            "jdm. eins auf die Rübe geben {vt} [slang] :: bonce [Br.] [coll.]; nut [Br.] [slang]; bean [slang]; "
+            "nob [slang] (head) | to bean sb. [slang]\n"
+            "Dose {f}; Büchse {f} | Dosen {pl}; Büchsen {pl} :: tin [Br.]; can [Am.] | tins; cans\n";
+        const QStringList core{QStringLiteral("can"), QStringLiteral("nut"), QStringLiteral("tin")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Klo")).value(0), QStringLiteral("loo"));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Rübe")).value(0), QStringLiteral("bonce"));
+        // A plain regional word shares the first place as before.
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("Dose")).contains(QStringLiteral("can")));
+    }
+
+    void keepsACommonerLookAlikeBeforeALaterHeadedLine()
+    {
+        // "plate" is the look-alike of the later synonym "Platte" and the
+        // commoner word; the earlier plain line headed by "Platte" gives the
+        // serving dish, a narrower use.
+        const QByteArray text =
+            "Platte {f}; Teller {n}; Schale {f} [cook.] | Platten {pl}; Teller {pl}; Schalen {pl} | Servierplatte "
+            "{f}; Servierteller {f} :: dish | dishes | serving dish\n"
+            "Scheibe {f}; Platte {f}; Teller {m} [techn.] | Scheiben {pl}; Platten {pl}; Teller {pl} :: disc [Br.]; "
+            "disk [Am.]; plate | discs; disks; plates\n"
+            "Tafel {f}; Platte {f} | Tafeln {pl}; Platten {pl} | Täfelchen {n} :: plate | plates | platelet\n"
+            "Teller {m} | Teller {pl} | ein Teller Suppe :: plate | plates | a plate of soup\n";
+        const QStringList core{QStringLiteral("plate"), QStringLiteral("dish"), QStringLiteral("disc")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList platte = sources.germanToEnglish.value(QStringLiteral("Platte"));
+        QVERIFY2(platte.value(0) == QStringLiteral("plate"), qPrintable(platte.join(u", ")));
+        QVERIFY(platte.contains(QStringLiteral("dish")));
     }
 
     void takesOnlyAListedLookAlikeInItsMainSpelling()
