@@ -1334,18 +1334,10 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
         std::rotate(list.begin(), noun, noun + 1);
         return;
     }
-    // A note after the line's last adjective narrows the line ("tief; fest
-    // {adj} (Schlaf) | tief schlafen :: sound | to sleep soundly"), whichever
-    // of its words the note is read with.
-    QSet<int> notedLines;
-    for (const Candidate *candidate : std::as_const(list)) {
-        if (candidate->noted)
-            notedLines.insert(candidate->line);
-    }
-    const auto adjective = std::find_if(list.begin(), list.end(), [&notedLines](const Candidate *candidate) {
+    const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
                && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
-               && !candidate->fringe && !notedLines.contains(candidate->line);
+               && !candidate->fringe;
     });
     if (adjective != list.end())
         std::rotate(list.begin(), adjective, adjective + 1);
