@@ -449,6 +449,9 @@ struct Candidate
     // tag ("Extension {f}; Begriffsumfang {m} [phil.]"): the line names a use
     // in that field, whichever of its words the tag follows.
     bool lineTagged = false;
+    // The line's first German section carries the tag of any field, general
+    // or special ("etw. verlangen; regieren {vt} [ling.]").
+    bool fieldTagged = false;
     // The German word is a verb with its object's preposition put after it
     // ("raten zu"; TransSynonym::prepositionAfterVerb).
     bool prepositionAfterVerb = false;
@@ -979,6 +982,20 @@ bool namesSpecialField(QStringView section)
     return false;
 }
 
+// Whether a section carries the tag of a field general words are tagged
+// with ("[ling.]", "[pol.]", "[anat.]").
+bool namesAnyField(QStringView section)
+{
+    for (qsizetype open = section.indexOf(u'['); open >= 0; open = section.indexOf(u'[', open + 1)) {
+        const qsizetype close = section.indexOf(u']', open);
+        if (close < 0)
+            break;
+        if (generalFields().contains(section.mid(open + 1, close - open - 1).toString()))
+            return true;
+    }
+    return false;
+}
+
 // Puts the German noun of an English word's plain entry first where the
 // ranking chose a noun that the subtitle list misses and every line that
 // gives it first for the English word names a special field on its German
@@ -1014,6 +1031,133 @@ void putUntaggedEntryBeforeTaggedLines(QVector<const Candidate *> &list)
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Puts the German verb of an untagged line first where every line that gives
+// the English verb first tags its German words with a field, general or
+// special ("etw. verlangen; regieren {vt} [ling.] | ... :: to govern sth.",
+// "etw. regeln {vt} [jur.] | ... :: to govern sth."), and one of those
+// tagged lines lists the same German verb: there the tag names the field's
+// use of a verb whose general sense the untagged line gives ("regieren; herrschen
+// {vi} (über) | regierend | regiert | ... :: to reign (over); to govern |
+// ..."), where the English word stands later. That line heads with the verb,
+// gives its forms and has no note or tag on it; the best ranked such verb
+// comes first, the others keep their places. Judged against the rows it
+// changed, a field tag alone does not mark a side sense ("etw. sagen; etw.
+// äußern {vt} [ling.] | ..." is the main entry of "say", "etw. (vor
+// Zerstörung ...) retten {vt} [naut.]" of "salvage"): without the shared
+// verb, the untagged line put more side senses first ("behaupten" for "say")
+// than it mended.
+void putUntaggedVerbLineBeforeFieldTaggedOnes(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishVerb)
+        return;
+    QSet<QString> taggedWords;  // the verbs of the tagged lines
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->englishVerb && !candidate->fieldTagged && !candidate->groupTagged)
+            return;
+        if (candidate->first && candidate->englishVerb)
+            taggedWords.insert(candidate->german.toLower());
+    }
+    const auto plain = std::find_if(list.begin(), list.end(), [&taggedWords](const Candidate *candidate) {
+        return candidate->englishVerb && candidate->germanFirst && !candidate->fieldTagged && !candidate->groupTagged
+               && taggedWords.contains(candidate->german.toLower())
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant
+               && candidate->sections >= kOwnVerbEntrySections;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Keeps in the row the German noun heading a long plain entry that gives the
+// English word after a synonym, where no line that gives the word first is
+// more than a bare line with a few forms: the dictionary files the word's
+// main sense under the German word with its compounds and examples
+// ("Sehkraft {f}; Sehvermögen {n}; ... | Raumsehvermögen {n} | ... ::
+// eyesight; sight; vision | ..."), and without this the first-given side
+// senses filled the row and left it out ("Weitblick {m} | ... :: vision |
+// ...", "Vision {f}; Vorstellung {f}; Sicht {f} (von etw.) [übtr.] | ... ::
+// vision (of sth.) [fig.] | ..."). The long entry has at least
+// kLongEntrySections sections and three times as many as the longest
+// first-given noun line, and no tag, note or fringe word on its head. It
+// goes before the first word of the row's kept places that a tag or note
+// narrows, but not before the row's first word; where the kept places hold
+// none, the row stays as ranked (the ranking put plain first-given words
+// there). Judged against the rows it changed, putting it first led with a
+// special use as often as with the main sense ("track": "Eisenbahngleis").
+constexpr int kLongEntrySections = 8;
+void keepLongPlainEntryInRow(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun)
+        return;
+    int longestFirst = 1;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->noun)
+            longestFirst = std::max(longestFirst, candidate->sections);
+    }
+    const auto entry = std::find_if(list.begin(), list.end(), [longestFirst](const Candidate *candidate) {
+        return !candidate->first && candidate->noun && candidate->germanFirst && !candidate->fieldTagged
+               && !candidate->groupTagged && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && candidate->sections >= std::max(kLongEntrySections, 3 * longestFirst);
+    });
+    if (entry == list.end())
+        return;
+    // The row's kept places: the first kKeptPlaces words, told apart by case.
+    constexpr int kKeptPlaces = 6;
+    QSet<QString> words;
+    auto narrowed = list.end();
+    for (auto it = list.begin(); it != entry; ++it) {
+        const Candidate *candidate = *it;
+        const QString word = candidate->german.toLower();
+        if (!words.contains(word)) {
+            if (words.size() == kKeptPlaces)
+                break;
+            words.insert(word);
+        }
+        if (word == (*entry)->german.toLower())
+            return;
+        if (narrowed == list.end()
+            && (isSpecial(*candidate) || candidate->lineTagged || candidate->groupTagged || candidate->noted
+                || candidate->englishNoted || candidate->englishRegister))
+            narrowed = it;
+    }
+    if (words.size() < kKeptPlaces || narrowed == list.end())
+        return;
+    // The row's first word stays: the ranking chose it over the others.
+    if (narrowed == list.begin())
+        ++narrowed;
+    std::rotate(narrowed, entry, entry + 1);
+}
+
+// Puts the German word heading the English word's main entry
+// (markEnglishMainEntry) before a later synonym of that line the ranking put
+// first for being commoner: the line is filed under its first word, the
+// later ones name a sense it shares ("Konzept {n}; Konzeption {f}; Plan {m};
+// Entwurf {m} | ... :: concept | ...": "Konzept" before "Plan"). A later
+// synonym that heads a line of its own for the English word stays, and so
+// does one the head compounds, the plainer word ("Badestrand {m}; Strand
+// {m}": "Strand"), or a single word whose head is a phrase ("wieder" before
+// "noch einmal"). The head is of the same kind, with no note or tag.
+void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishMainEntry || list.first()->germanFirst)
+        return;
+    const Candidate *top = list.first();
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->germanFirst && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto head = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->line == top->line && candidate->first && candidate->germanFirst
+               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->fringe && !candidate->german.contains(top->german, Qt::CaseInsensitive)
+               && (top->german.contains(u' ') || !candidate->german.contains(u' '));
+    });
+    if (head != list.end())
+        std::rotate(list.begin(), head, head + 1);
 }
 
 // Puts the best ranked word of a plain line first where the ranking chose a
@@ -1785,6 +1929,9 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
         putCommonerFieldWordBeforeLineTaggedOne(list);
+        putUntaggedVerbLineBeforeFieldTaggedOnes(list);
+        keepLongPlainEntryInRow(list);
+        putMainEntryHeadBeforeLaterSynonym(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -2815,8 +2962,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
         const bool lineTagged = namesSpecialField(firstSection(germanSide));
+        const bool fieldTagged = lineTagged || namesAnyField(firstSection(germanSide));
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].lineTagged = lineTagged;
+            candidates[c].fieldTagged = fieldTagged;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
@@ -3352,3 +3501,4 @@ GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish)
 }
 
 } // namespace vorbix::import
+

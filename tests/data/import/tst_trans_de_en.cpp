@@ -1824,6 +1824,96 @@ private Q_SLOTS:
                  QStringLiteral("Brennen"));
     }
 
+    void putsAnUntaggedVerbBeforeItsFieldUse()
+    {
+        // Every line giving "govern" first tags it with a field; the grammar
+        // line lists "regieren", whose own untagged line gives its general
+        // sense with "govern" second.
+        const QByteArray tagged =
+            "etw. verlangen; regieren {vt} [ling.] | verlangend; regierend | verlangt; regiert | verlangt; regier"
+            "t | verlangte; regierte | Diese Präposition verlangt den Akkusativ. :: to govern sth. | governing | "
+            "governed | governs | governed | This preposition governs the accusative (case).\n"
+            "etw. regeln {vt} [jur.] | regelnd | geregelt :: to govern sth. | governing | governed\n";
+        const QByteArray plain =
+            "regieren; herrschen {vi} (über) | regierend | regiert | über ein Land herrschen | regierungsfähig se"
+            "in | regierungsunfähig sein :: to reign (over); to govern | reigning; governing | reigned; governed "
+            "| to reign over a country | to be fit to govern | to be unfit to govern\n";
+        const QStringList core{QStringLiteral("govern")};
+        const QStringList govern = germanSourcesFromTrans(tagged + plain, core).englishToGerman.value(QStringLiteral("govern"));
+        QVERIFY2(govern.value(0) == QStringLiteral("regieren"), qPrintable(govern.join(u", ")));
+        QVERIFY(govern.contains(QStringLiteral("verlangen")));
+        // Without that line the grammar verb's own ranking stands.
+        QCOMPARE(germanSourcesFromTrans(tagged, core).englishToGerman.value(QStringLiteral("govern")).value(0),
+                 QStringLiteral("verlangen"));
+    }
+
+    void keepsALongPlainEntryAmongTheRowsPlaces()
+    {
+        // Six words of short lines give "vision" first, three of them tagged;
+        // the long entry of "Sehkraft" gives it third.
+        const QByteArray shortLines =
+            "Weitblick {m} | ein Mann mit Weitblick :: vision | a man of vision\n"
+            "Traumbild {n} | Traumbilder {pl} :: vision; ideal image; fantasy image | visions; ideal images; fant"
+            "asy images\n"
+            "Leitvorstellung {f} :: vision; general outline; guiding idea; key principle\n"
+            "Vision {f}; Vorstellung {f}; Sicht {f} (von etw.) [übtr.] | Visionen {pl}; Vorstellungen {pl}; Sicht"
+            "en {pl} |  schreckliche Vorstellung; Schreckbild {n} :: vision (of sth.) [fig.] | visions | dreadful"
+            " vision; terrifying vision\n"
+            "Sehschärfe {f}; Sehstärke {f}; Visus {m} [med.] | ein Visus von 20/20 | jds. Sehstärke überprüfen/pr"
+            "üfen :: visual acuity /VA/; vision | 20/20 vision | to test sb.’s visual acuity/vision\n";
+        const QByteArray sehkraft =
+            "Sehkraft {f}; Sehvermögen {n}; Sehen {n}; Augenlicht {n} [geh.] | Raumsehvermögen {n} | begrenztes S"
+            "ehvermögen | eingeschränktes Sehvermögen | gutes Sehvermögen | peripheres Sehen | räumliches Sehen; "
+            "stereoskopisches Sehen; Stereopsis | schlechtes Sehvermögen | Verlust der Sehkraft/des Sehvermögens "
+            "| seine Sehkraft / sein Augenlicht verlieren | Probleme mit dem Sehen haben | auf dem rechten Auge w"
+            "enig/geringe Sehkraft haben | verschwommen sehen | Er sieht schon sehr schlecht.; Seine Augen sind s"
+            "chon sehr schlecht. [ugs.] :: eyesight; sight; vision | stereoscopic vision | narrow vision | limite"
+            "d vision; impaired eyesight; reduced eyesight; visual impairment | good vision | peripheral vision |"
+            " binocular vision; stereopsis | bad eyesight; poor sight | loss of eyesight/sight/vision | to lose y"
+            "our sight/eyesight | to have problems with your eyesight; to have vision problems | to have little s"
+            "ight in your right eye | to have a blurred vision | His sight is already very bad/poor.; He already "
+            "has very bad/poor eyesight/vision.\n";
+        const QStringList core{QStringLiteral("vision")};
+        const QStringList vision =
+            germanSourcesFromTrans(shortLines + sehkraft, core).englishToGerman.value(QStringLiteral("vision"));
+        QVERIFY2(vision.indexOf(QStringLiteral("Sehkraft")) > 0 && vision.indexOf(QStringLiteral("Sehkraft")) < 6,
+                 qPrintable(vision.join(u", ")));
+        QCOMPARE(vision.value(0), QStringLiteral("Weitblick"));
+        // It goes before the first tagged word, not before the plain ones.
+        QVERIFY(vision.indexOf(QStringLiteral("Sehkraft")) < vision.indexOf(QStringLiteral("Vision")));
+        QVERIFY(vision.indexOf(QStringLiteral("Leitvorstellung")) < vision.indexOf(QStringLiteral("Sehkraft")));
+    }
+
+    void putsTheMainEntrysHeadBeforeALaterSynonym()
+    {
+        const QByteArray conceptLines =
+            "Begriff {m}; Begrifflichkeit {f} [geh.] | Begriffe {pl}; Begrifflichkeiten {pl} | nominalistischer A"
+            "rtenbegriff [biol.] | realistischer Artenbegriff [biol.] | Begriff, der sich einer genauen Definitio"
+            "n entzieht :: concept | concepts | nominalistic species concept | realistic species concept | concep"
+            "t which somehow evades precise definition\n"
+            "Konzept {n}; Konzeption {f}; Plan {m}; Entwurf {m} | Konzepte {pl}; Konzeptionen {pl}; Pläne {pl}; E"
+            "ntwürfe {pl} | Konzepte {pl} | Arbeitskonzept {n}; Werkkonzept {n} | Förderkonzept {n} [fin.] | Neuk"
+            "onzeption {f} | Testkonzept {n} | Konzept zur Überdruckdifferenz | ein Konzept für die Kontamination"
+            "süberwachung | ein Konzept erstellen; erarbeiten; ausarbeiten; entwickeln :: concept | concepts | co"
+            "ncepts | work concept | funding concept | new concept | test concept; testing concept | high pressur"
+            "e differential concept | a contamination control concept | to draw up; to work out; to frame; to for"
+            "mulate; to develop a concept\n";
+        const QStringList core{QStringLiteral("concept"), QStringLiteral("beach")};
+        const QStringList row = germanSourcesFromTrans(conceptLines, core).englishToGerman.value(QStringLiteral("concept"));
+        QVERIFY2(row.value(0) == QStringLiteral("Konzept"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("Plan")));
+        // A later synonym that the head compounds is the plainer word.
+        const QByteArray beach =
+            "Badestrand {m}; Strand {m} | Badestrände {pl}; Strände {pl} | Kiesstrand {m} | Kieselstrand {m} | Pa"
+            "lmenstrand {m} | Sandstrand {m} | Stadtstrand {m} | Das Leben ist kein Spaziergang. [übtr.]; Das Leb"
+            "en ist nicht einfach. :: beach | beaches | gravel beach | pebble beach; shingle beach | palm-fringed"
+            " beach; palm-lined beach | sand beach; sandy beach | city beach; town beach | Life’s no beach. [fig."
+            "]\n"
+            "Strand {m}; Ufer {n}; Gestade {n} | Strände {pl} :: strand | strands\n";
+        QCOMPARE(germanSourcesFromTrans(beach, core).englishToGerman.value(QStringLiteral("beach")).value(0),
+                 QStringLiteral("Strand"));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
