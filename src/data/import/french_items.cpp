@@ -26,6 +26,39 @@ bool isLettersOnly(const QString &word)
     return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
 }
 
+// The word without accents, lower-cased.
+QString withoutAccents(const QString &word)
+{
+    QString plain;
+    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain.append(c.toLower());
+    }
+    return plain;
+}
+
+// Whether `listed` is `slip` written right: with a letter doubled that the
+// slip wrote once ("raisonable" for "raisonnable"), or with the accents
+// the slip left off ("tolerance" for "tolérance"). Such a slip is mended,
+// not left out: the item is the word itself, not another one.
+bool isPlainSlip(const QString &slip, const QString &listed)
+{
+    if (listed.size() == slip.size() + 1) {
+        for (qsizetype i = 1; i < listed.size(); ++i) {
+            if (listed.at(i) == listed.at(i - 1) && QString(listed).remove(i, 1) == slip)
+                return true;
+        }
+        return false;
+    }
+    // An accent the slip has and the listed word lacks makes another word
+    // likelier than a slip ("énérve" is "énervé", not "énerve").
+    const auto accents = [](const QString &word) {
+        return std::count_if(word.begin(), word.end(), [](QChar c) { return c.unicode() > 0x7f; });
+    };
+    return listed.size() == slip.size() && listed != slip && withoutAccents(listed) == withoutAccents(slip)
+           && accents(listed) >= accents(slip);
+}
+
 } // namespace
 
 QString withStressMarkAsApostrophe(const QString &item)
@@ -169,6 +202,16 @@ bool ItemSpelling::lists(const QString &word) const
         }
     }
     return false;
+}
+
+QString ItemSpelling::accentedListedForm(const QString &word) const
+{
+    const QString lower = word.toLower();
+    if (word != lower || !isLettersOnly(word) || lower.size() < kMinCheckedLength || lists(lower))
+        return {};
+    const QString near = nearestCommonOrListed(lower);
+    return !near.isEmpty() && near.size() == lower.size() && isPlainSlip(lower, near) && lists(near) ? near
+                                                                                                       : QString();
 }
 
 QString ItemSpelling::commonWordNear(const QString &word) const
@@ -326,6 +369,14 @@ QString ItemSpelling::vetted(const QString &item, QString *why) const
         if (lower.size() < kMinCheckedLength || knows(lower))
             continue;
         if (const QString near = commonWordNear(lower); !near.isEmpty()) {
+            // Only a word standing alone: a phrase with one slip often holds
+            // another too short to check ("commetre yne faute").
+            if (words.size() == 1 && word == lower && isPlainSlip(lower, near) && lists(near)) {
+                if (why)
+                    *why = QStringLiteral("mended");
+                word = near;
+                continue;
+            }
             if (why)
                 *why = QStringLiteral("misspelt: %1").arg(near);
             return {};
@@ -355,6 +406,10 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         // "byte"), whatever the word list says.
         else if (vetted.compare(counterpart, Qt::CaseInsensitive) != 0)
             vetted = spelling.vetted(vetted, &why);
+        // Unless the list has the word only with accents: fra-eng's
+        // "tolerance: tolerance" is "tolérance" in French.
+        else if (const QString accented = spelling.accentedListedForm(vetted); !accented.isEmpty())
+            vetted = accented;
         if (vetted != text) {
             ++changed;
             details.append(vetted.isEmpty()
@@ -368,8 +423,12 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         const QStringList translated = entry.translations;
         QStringList kept;
         for (const QString &item : translated) {
-            if (const QString vetted = vet(item, translations, entry.headword); !vetted.isEmpty())
+            if (const QString vetted = vet(item, translations, entry.headword); !vetted.isEmpty()) {
                 appendUnique(kept, {vetted});
+                // A mended slip stays in the sense it was written in.
+                if (vetted != item && entry.firstSense.contains(item))
+                    entry.firstSense.replace(entry.firstSense.indexOf(item), vetted);
+            }
         }
         entry.headword = vet(entry.headword, headwords, firstTranslation);
         entry.translations = kept;

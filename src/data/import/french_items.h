@@ -95,6 +95,10 @@ public:
     // dictionaries' own words do not count.
     bool lists(const QString &word) const;
 
+    // The listed word that the unlisted lower-case `word` is without its
+    // accents ("tolérance" for "tolerance"); empty for any other word.
+    QString accentedListedForm(const QString &word) const;
+
     // The common word (of this language, else of the other) one letter away
     // from the unknown word `word`, or for a long word a listed one; an
     // empty string when there is none. Lower-case compare; words under four

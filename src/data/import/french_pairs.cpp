@@ -170,9 +170,14 @@ double costOf(const QString &word, int placeBack, bool phraseHeadword, const Wor
     const QStringList words =
         (unlistedCompound ? QString(word).replace(QLatin1Char('-'), QLatin1Char(' ')) : word)
             .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // A phrase that opens with "and", "or" or "nor" ("or not" for "hein")
+    // is the tail of a sentence, not a word's translation: its conjunction
+    // weighs as an unlisted word, or its commonness would rank it first.
+    static const QStringList kConjunctions = {QStringLiteral("and"), QStringLiteral("or"), QStringLiteral("nor")};
+    const bool tail = words.size() > 1 && kConjunctions.contains(words.constFirst());
     double cost = 0;
-    for (const QString &each : words) {
-        const int rank = ranks.phraseRank(each);
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const int rank = tail && i == 0 ? 0 : ranks.phraseRank(words.at(i));
         const double wordCost = std::log(rank > 0 ? double(rank) : kUnlistedRank);
         cost = phraseHeadword ? std::max(cost, wordCost) : cost + wordCost;
     }
@@ -530,6 +535,25 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     candidates.move(stem - candidates.begin(), 0);
             }
         }
+        // Where `firstSenseFirst` is set, a look-alike of the headword that
+        // both dictionaries pair with it, the other first and in the word's
+        // first sense, and that is the likeliest word of the row by its rank
+        // and places (a word of the frequency list: a rare one, "avidity",
+        // leads by its bonuses alone) comes first even where fra-deu links
+        // other words only: "apprécier: 1. esteem
+        // 2. appraise, estimate, rate 3. appreciate, like" beside
+        // "appreciate: 1. apprécier", where the German links reach "estimate"
+        // and "like" and miss "appreciate".
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const auto cheapest = std::min_element(candidates.begin(), candidates.end(),
+                                                   [](const Candidate &a, const Candidate &b) { return a.cost < b.cost; });
+            const QString folded = foldedLower(cheapest->word);
+            if (cheapest != candidates.begin() && cheapest->own && cheapest->confirmed && cheapest->firstSenseBack
+                && cheapest->placeBack == 0 && targetRanks.phraseRank(cheapest->word) > 0
+                && (folded == headword || looksAlike(folded, headword)))
+                candidates.move(cheapest - candidates.begin(), 0);
+        }
         // A compound of a word of the row ("coffee-house" and "coffee" for
         // "café", "look at" and "look" for "regarder") is a narrower sense
         // of it and goes after it, unless only the compound is linked or
@@ -584,10 +608,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // name ("Bretagne: Bretagne, Brittany") nor a twin the word list of
         // its language lacks (a misspelt "ornament" for "ornement"), and not
         // where another word is clearly commoner.
-        if (!phraseHeadword && !entry.translations.isEmpty() && entry.translations.constFirst() == entry.headword
-            && entry.headword.at(0).isLower() && isListedTargetWord && isListedTargetWord(entry.headword)) {
+        // A twin with other accents counts too ("suprême: supreme").
+        const QString ownFirst = entry.translations.value(0);
+        if (!phraseHeadword && !ownFirst.isEmpty() && foldedLower(ownFirst) == foldedLower(entry.headword)
+            && ownFirst.at(0).isLower() && isListedTargetWord && isListedTargetWord(ownFirst)) {
             const auto twin = std::find_if(candidates.begin(), candidates.end(),
-                                           [&entry](const Candidate &c) { return c.word == entry.headword; });
+                                           [&ownFirst](const Candidate &c) { return c.word == ownFirst; });
             if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
                 candidates.move(twin - candidates.begin(), 0);
         }

@@ -76,6 +76,13 @@ class WordRanks;
 // with the headword (`givesFirst`): fra-eng gives the main sense first,
 // where `links` often links a commoner word of a side sense as well
 // ("swing" through "schwingen").
+// Where `firstSenseFirst` is set, a look-alike of the headword that both
+// dictionaries pair with it, the other first and in its first sense, and
+// that is a ranked word and the likeliest of the row, comes first though no
+// German word links it ("appreciate" for "apprécier"). A twin with other
+// accents that the row's own dictionary gives first keeps its place as the
+// headword itself does ("suprême: supreme"). A phrase opening with "and",
+// "or" or "nor" ("or not" for "hein") weighs as if that word were unlisted.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -41,7 +41,7 @@ const WordRanks &englishRanks()
 ItemSpelling french()
 {
     ItemSpelling spelling(WordList::fromWords(words("avorter démissionner soit abordable modéré oeillet intégrer "
-                                                    "renommée acariens acadien")),
+                                                    "renommée acariens acadien prudent sage suprême énerve commettre faute tolérance")),
                           frenchRanks(), {QString::fromUtf8("ça va")});
     spelling.addVariant(QString::fromUtf8("œ"), QStringLiteral("oe"));
     spelling.findGluedWords(true);
@@ -91,11 +91,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("expected");
         // One letter from a common word of its language, or of the other.
-        QTest::newRow("doubled letter lost") << true << "raisonable" << "";
         QTest::newRow("English word garbled") << true << "olda" << "";
         QTest::newRow("misspelt in a phrase") << false << "mix amoung" << "";
         // A long word one letter from a listed one, common or not.
-        QTest::newRow("long word near a listed one") << true << QString::fromUtf8("démissioner") << "";
+        QTest::newRow("long word near a listed one") << true << QString::fromUtf8("démissiomner") << "";
         // fra-eng "intéger /ɛ̃tegʀe/ <v>: insert, integrate": a shorter word
         // one letter from a listed one.
         QTest::newRow("shorter word near a listed one") << true << QString::fromUtf8("intéger") << "";
@@ -124,6 +123,18 @@ private Q_SLOTS:
         // fra-eng "acarien: mite": wfrench has the plural only.
         QTest::newRow("listed in the plural only") << true << "acarien" << "acarien";
         QTest::newRow("known words") << false << "walk alongside" << "walk alongside";
+        // A plain slip of a listed word is that word: a doubled letter
+        // written once (eng-fra "reasonable: 1. abordable, modéré,
+        // raisonable"; fra-eng "démissioner: quit, resign") or accents
+        // left off or changed (eng-fra "superior: ..., suprème"). Not an
+        // accent the listed word lacks ("énérve" is "énervé", not
+        // "énerve"), nor a slip inside a phrase ("commetre yne faute").
+        QTest::newRow("doubled letter lost") << true << "raisonable" << "raisonnable";
+        QTest::newRow("doubled letter lost, long word") << true << QString::fromUtf8("démissioner")
+                                                        << QString::fromUtf8("démissionner");
+        QTest::newRow("accent changed") << true << QString::fromUtf8("suprème") << QString::fromUtf8("suprême");
+        QTest::newRow("accent too many") << true << QString::fromUtf8("énérve") << "";
+        QTest::newRow("slip in a phrase") << true << "commetre yne faute" << "";
     }
     void leavesOutMisspeltAndRunTogetherItems()
     {
@@ -263,21 +274,22 @@ private Q_SLOTS:
             entry("infirmier /ɛ̃fiʀmje/ <n, masc>\n(male) nurse\n"),
             entry("jonc /ʒɔ̃/ <n, masc>\n(bul)rush\n"),
             entry("olda /ɔlda/ <adj>\nold\n"),
-            entry("démissioner /demisjone/ <v>\nquit, resign\n"),
+            entry("démissiomner /demisjone/ <v>\nquit, resign\n"),
             entry("sˈinsurger /sɛ̃syʀʒe/ <v>\nrise up against, rebel\n"),
+            entry("tolerance /tɔleʀɑ̃s/ <n, fem>\ntolerance\n"),
         };
         QVector<DictdEntry> engFra{
             entry("old /ould/\n1. vieux, olda\n2. ancien\n"),
             entry("agreed /əgriːd/\nçava, soit\n"),
-            entry("moderate /mɔdərət/\n1. abordable, modéré, raisonable\n"),
+            entry("reasonable /riːznəbl/\n1. abordable, modéré, raisonable\n2. prudent, raisonnable, sage\n"),
             entry("radon /reidɔn/\nradon\n"),
         };
         QStringList details;
         const int changed = vetFrenchPairEntries(fraEng, french(), english(), QStringLiteral("fra-eng"), details)
                             + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
-        // olda and démissioner go with their headwords; jonc stays empty, for
+        // olda and démissiomner go with their headwords; jonc stays empty, for
         // eng-fra to fill if it can.
-        QCOMPARE(fraEng.size(), 4);
+        QCOMPARE(fraEng.size(), 5);
         QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
         QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
         QCOMPARE(fraEng.at(2).headword, QStringLiteral("jonc"));
@@ -286,7 +298,14 @@ private Q_SLOTS:
         QCOMPARE(fraEng.at(3).headword, QStringLiteral("s'insurger"));
         QCOMPARE(engFra.at(0).translations, QStringList({"vieux", "ancien"}));
         QCOMPARE(engFra.at(1).translations, QStringList({QString::fromUtf8("ça va"), "soit"}));
-        QCOMPARE(engFra.at(2).translations, QStringList({"abordable", QString::fromUtf8("modéré")}));
+        // The mended slip stays in the first sense, where it was written.
+        QCOMPARE(engFra.at(2).translations,
+                 QStringList({"abordable", QString::fromUtf8("modéré"), "raisonnable", "prudent", "sage"}));
+        QVERIFY(engFra.at(2).firstSense.contains(QStringLiteral("raisonnable")));
+        // A loan is the listed word with its accents: "tolerance" is French
+        // "tolérance" beside "tolerance", as the French list writes it.
+        QCOMPARE(fraEng.at(4).headword, QString::fromUtf8("tolérance"));
+        QCOMPARE(fraEng.at(4).translations, QStringList({"tolerance"}));
         // A word written the same in both languages is a loan, listed or not.
         QCOMPARE(engFra.at(3).translations, QStringList({"radon"}));
         QCOMPARE(changed, details.size());

@@ -621,6 +621,55 @@ private Q_SLOTS:
         QCOMPARE(firstOf("sursauter", true), QStringLiteral("get up"));
     }
 
+    void putsAnUnlinkedLookAlikeThatRanksLikeliestFirst()
+    {
+        // fra-deu links "estimate" and "like" to "apprécier", not
+        // "appreciate", whose row gives "apprécier" alone in its first sense.
+        const QVector<DictdEntry> engFra{
+            entry("estimate /estimət/\napprécier, estimer, évaluer, taxer\n"),
+            entry("like /laik/\n1. comme\n2. pareil, semblable\n3. aimer, apprécier, estimer\n"),
+            entry("appreciate /əpriːʃieit/\n1. apprécier\n2. aimer, estimer\n"),
+            entry("avidity /əviditiː/\navidité\n"),
+            entry("greediness /griːdinəs/\navidité\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("apprécier /apʀesje/ <v>\n1. esteem, think well of\n2. appraise, estimate, rate\n"
+                  "3. appreciate, like\n"),
+            entry("avidité /avidite/ <n, fem>\nalacrity, avidity, covetousness, eagerness, greediness\n"),
+        };
+        const WordRanks ranks = ranksOf({{"like", 500}, {"estimate", 2000}, {"appreciate", 3000}, {"greediness", 9000}});
+        const auto links = [](const QString &, const QString &english) {
+            static const QSet<QString> linked{"estimate", "like", "greediness"};
+            return linked.contains(english) ? 1 : 0;
+        };
+        const auto startsWith = [](const QString &english, const QString &french) {
+            return (english == QLatin1String("appreciate") && french == QString::fromUtf8("apprécier"))
+                   || (english == QLatin1String("avidity") && french == QString::fromUtf8("avidité"));
+        };
+        const auto firstOf = [&](const char *headword, bool firstSenseFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, startsWith, {}, firstSenseFirst);
+            return find(rows, QString::fromUtf8(headword))->translations.constFirst();
+        };
+        QCOMPARE(firstOf("apprécier", false), QStringLiteral("estimate"));
+        QCOMPARE(firstOf("apprécier", true), QStringLiteral("appreciate"));
+        // A look-alike no frequency list has leads by its bonuses alone.
+        QCOMPARE(firstOf("avidité", true), QStringLiteral("greediness"));
+    }
+
+    void weighsAPhraseOpeningWithAConjunctionAsASentencesTail()
+    {
+        // Common words make "or not" look likelier than "isn't it".
+        const QVector<DictdEntry> engFra{
+            entry("isn't it /aisntit/\nhein, n'est-ce pas\n"),
+            entry("or not /ərnout/\nhein, n'est-ce pas\n"),
+        };
+        QVector<DictdEntry> fraEng{entry("hein /ɛ̃/ <int>\nisn't it, isn't that so, or not\n")};
+        addReverseTranslations(fraEng, engFra,
+                               ranksOf({{"it", 10}, {"that", 15}, {"not", 20}, {"so", 25}, {"or", 30}, {"isn't", 800}}));
+        QCOMPARE(find(fraEng, "hein")->translations.constFirst(), QStringLiteral("isn't it"));
+    }
+
     void putsTheNounOfAWordThatIsNounAndVerbFirst()
     {
         // fra-deu has no "eau", so only the verbs are linked to "water".
@@ -687,6 +736,13 @@ private Q_SLOTS:
         QVector<DictdEntry> commoner = fraEng;
         addReverseTranslations(commoner, engFra, ranksOf({{"rush", 5}, {"congestion", 20000}}), {}, {}, listed);
         QCOMPARE(find(commoner, "congestion")->translations.first(), QStringLiteral("rush"));
+        // A twin with other accents too: eng-fra's "supreme" has no row of
+        // its own to confirm it, "superior" gives "suprême" fourth.
+        QVector<DictdEntry> accents{entry("suprême /sypʀɛm/ <adj>\nsupreme\n")};
+        addReverseTranslations(accents, {entry("superior /suːpiəriər/\ndominant, supérieur, suprême, surplombant\n")},
+                               ranksOf({{"superior", 1500}, {"supreme", 2500}}), {}, {},
+                               [](const QString &word) { return word == QLatin1String("supreme"); });
+        QCOMPARE(find(accents, QString::fromUtf8("suprême"))->translations.first(), QStringLiteral("supreme"));
     }
 
     void putsAWordBeforeItsCompound()
