@@ -663,6 +663,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.headwordsRepaired = headwords.repaired;
     report.headwordsDropped = headwords.dropped;
     report.details += headwords.details;
+    // With the phrases back, spa-eng's items that run one of them together
+    // confirm eng-spa's pair ("huir: runaway" for "run away: huir").
+    report.blanksRepaired += splitPairedPhrases(spaEng, engSpa, report.details);
 
 
     // The German core vocabulary: the English words of the Spanish and French

@@ -631,4 +631,33 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
     return kept;
 }
 
+int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &engSpa, QStringList &details)
+{
+    // (phrase without its blanks, Spanish word), lowercased -> the phrase.
+    QHash<std::pair<QString, QString>, QString> phrases;
+    for (const DictdEntry &entry : engSpa) {
+        if (!entry.headword.contains(QLatin1Char(' ')))
+            continue;
+        const QString glued = QString(entry.headword).remove(QLatin1Char(' ')).toLower();
+        for (const QString &item : entry.translations)
+            phrases.insert({glued, item.toLower()}, entry.headword);
+    }
+    int split = 0;
+    for (DictdEntry &entry : spaEng) {
+        const QString spanish = entry.headword.toLower();
+        for (QString &item : entry.translations) {
+            if (item.contains(QLatin1Char(' ')))
+                continue;
+            const QString phrase = phrases.value({item.toLower(), spanish});
+            if (phrase.isEmpty() || entry.translations.contains(phrase, Qt::CaseInsensitive))
+                continue;
+            details.append(QStringLiteral("spa-eng: %1: \"%2\" -> \"%3\", eng-spa's phrase")
+                               .arg(entry.headword, item, phrase));
+            item = phrase;
+            ++split;
+        }
+    }
+    return split;
+}
+
 } // namespace vorbix::import

@@ -206,4 +206,12 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
                                        const QHash<QString, QStringList> &reverse,
                                        HeadwordRepairs &report);
 
+// Writes apart the one-word items of `spaEng` that are an eng-spa phrase
+// paired with the same Spanish word, run together ("huir: flee, runaway"
+// beside eng-spa's "run away: huir"): glued words that happen to be English
+// words too, which the blank repairs keep whole. An entry that holds the
+// phrase as well keeps its item ("alguien: some one, someone"). Returns how
+// many items were written apart; each is told in `details`.
+int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &engSpa, QStringList &details);
+
 } // namespace vorbix::import

@@ -1485,6 +1485,28 @@ private Q_SLOTS:
         QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("biː rɔŋ"), 2));
     }
 
+    void writesApartItemsThatRunAPairedPhraseTogether()
+    {
+        // eng-spa "run /rʌnɔːwei/: huir", made whole again, and "some one:
+        // alguien"; spa-eng "huir: flee, runaway", "alguien: some one,
+        // someone", "cometa: kite" (no phrase pairs "kite" with it).
+        DictdEntry runAway = entry("run away", "rʌnɔːwei", "huir");
+        DictdEntry someOne = entry("some one", "", "alguien");
+        DictdEntry huir = entry("huir", "wˈiɾ", "flee");
+        huir.translations.append(QStringLiteral("runaway"));
+        DictdEntry alguien = entry("alguien", "", "some one");
+        alguien.translations.append(QStringLiteral("someone"));
+        // "turn away: apartar" pairs the phrase with another word.
+        DictdEntry volver = entry("volver", "", "turnaway");
+        QVector<DictdEntry> spaEng{huir, alguien, volver};
+        QStringList details;
+        QCOMPARE(splitPairedPhrases(spaEng, {runAway, someOne, entry("turn away", "", "apartar")}, details), 1);
+        QCOMPARE(spaEng.at(0).translations, (QStringList{QStringLiteral("flee"), QStringLiteral("run away")}));
+        QCOMPARE(spaEng.at(1).translations, (QStringList{QStringLiteral("some one"), QStringLiteral("someone")}));
+        QCOMPARE(spaEng.at(2).translations, QStringList{QStringLiteral("turnaway")});
+        QCOMPARE(details.size(), 1);
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
