@@ -660,4 +660,27 @@ int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &e
     return split;
 }
 
+int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
+                        QStringList &details)
+{
+    if (wordList.isEmpty())
+        return 0;
+    QHash<QString, QString> phraseByGlue;
+    for (const QString &phrase : phrases)
+        phraseByGlue.insert(QString(phrase).remove(QLatin1Char(' ')), phrase);
+    int split = 0;
+    for (DictdEntry &entry : engSpa) {
+        const QString &word = entry.headword;
+        if (word.contains(QLatin1Char(' ')) || word != word.toLower() || wordList.contains(word))
+            continue;
+        const QString phrase = phraseByGlue.value(word);
+        if (phrase.isEmpty())
+            continue;
+        details.append(QStringLiteral("eng-spa: headword \"%1\" -> \"%2\"").arg(word, phrase));
+        entry.headword = phrase;
+        ++split;
+    }
+    return split;
+}
+
 } // namespace vorbix::import

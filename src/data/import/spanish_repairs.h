@@ -214,4 +214,12 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
 // many items were written apart; each is told in `details`.
 int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &engSpa, QStringList &details);
 
+// Writes apart the lowercase one-word headwords of `engSpa` that no English
+// word list holds (`wordList`) and that run together one of `phrases`
+// (lowercased words joined by single blanks, as the sources write them):
+// "busstop" becomes "bus stop", whose entry it joins. Without a word list
+// nothing is changed. Returns how many headwords were written apart.
+int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
+                        QStringList &details);
+
 } // namespace vorbix::import

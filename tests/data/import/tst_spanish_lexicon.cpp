@@ -1507,6 +1507,28 @@ private Q_SLOTS:
         QCOMPARE(details.size(), 1);
     }
 
+    void writesApartGluedHeadwordsOfAWrittenPhrase()
+    {
+        // eng-spa "busstop /bʌsstp/: paradadelautobús" beside "bus stop";
+        // "sideboard" and "Costarica" are left as they are: a word of the
+        // list, and a capitalised headword.
+        QVector<DictdEntry> engSpa{entry("busstop", "bʌsstp", "parada del autobús"),
+                                   entry("sideboard", "saidbɔːd", "armario"),
+                                   entry("Costarica", "", "Costa Rica"), entry("airbed", "ɛəbed", "hinchable")};
+        const QSet<QString> phrases{QStringLiteral("bus stop"), QStringLiteral("side board"),
+                                    QStringLiteral("costa rica")};
+        const QSet<QString> wordList{QStringLiteral("sideboard"), QStringLiteral("bus"), QStringLiteral("stop")};
+        QStringList details;
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, wordList, details), 1);
+        QStringList headwords;
+        for (const DictdEntry &e : std::as_const(engSpa))
+            headwords.append(e.headword);
+        QCOMPARE(headwords, (QStringList{QStringLiteral("bus stop"), QStringLiteral("sideboard"),
+                                         QStringLiteral("Costarica"), QStringLiteral("airbed")}));
+        // Without a word list no headword is known to be glued.
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, {}, details), 0);
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
