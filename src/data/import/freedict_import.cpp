@@ -742,7 +742,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     progress(QStringLiteral("reading Apertium's English-Spanish lexicons"));
     // Glued headwords ("busstop") join their phrase's row; done after the
     // core words were taken, which the German pairs share.
-    report.blanksRepaired += splitGluedHeadwords(engSpa, englishPhrases, englishWordList, report.details);
+    {
+        const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
+        report.blanksRepaired +=
+            splitGluedHeadwords(engSpa, englishPhrases, englishWordList, ownPronunciation,
+                                [&](const QString &word) { return englishRanks.rank(word); }, report.details);
+    }
     std::array<SenseRows, 2> spanishRows{mergeSenses(engSpa), mergeSenses(spaEng)};
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;

@@ -661,8 +661,28 @@ int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &e
 }
 
 int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
-                        QStringList &details)
+                        const QHash<QString, QString> &ownPronunciation,
+                        const std::function<int(const QString &)> &rankOf, QStringList &details)
 {
+    constexpr qsizetype kShortestPiece = 3;
+    const auto withoutStress = [](QString ipa) {
+        return ipa.remove(QChar(0x02C8)).remove(QChar(0x02CC));  // ˈ ˌ
+    };
+    // The two common words whose IPA, one after the other, is the entry's.
+    const auto cutBySound = [&](const DictdEntry &entry) {
+        const QString sounds = withoutStress(entry.pronunciation);
+        const QString &word = entry.headword;
+        for (qsizetype at = kShortestPiece; !sounds.isEmpty() && at <= word.size() - kShortestPiece; ++at) {
+            const QString left = word.left(at);
+            const QString right = word.mid(at);
+            const QString leftSounds = withoutStress(ownPronunciation.value(left));
+            const QString rightSounds = withoutStress(ownPronunciation.value(right));
+            if (!leftSounds.isEmpty() && !rightSounds.isEmpty() && leftSounds + rightSounds == sounds
+                && rankOf(left) > 0 && rankOf(right) > 0)
+                return left + QLatin1Char(' ') + right;
+        }
+        return QString();
+    };
     if (wordList.isEmpty())
         return 0;
     QHash<QString, QString> phraseByGlue;
@@ -673,7 +693,9 @@ int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrase
         const QString &word = entry.headword;
         if (word.contains(QLatin1Char(' ')) || word != word.toLower() || wordList.contains(word))
             continue;
-        const QString phrase = phraseByGlue.value(word);
+        QString phrase = phraseByGlue.value(word);
+        if (phrase.isEmpty())
+            phrase = cutBySound(entry);
         if (phrase.isEmpty())
             continue;
         details.append(QStringLiteral("eng-spa: headword \"%1\" -> \"%2\"").arg(word, phrase));

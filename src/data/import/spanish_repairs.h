@@ -217,9 +217,13 @@ int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &e
 // Writes apart the lowercase one-word headwords of `engSpa` that no English
 // word list holds (`wordList`) and that run together one of `phrases`
 // (lowercased words joined by single blanks, as the sources write them):
-// "busstop" becomes "bus stop", whose entry it joins. Without a word list
+// "busstop" becomes "bus stop", whose entry it joins. One no phrase
+// accounts for is cut where its IPA is the IPA of two common words
+// (`ownPronunciation`, `rankOf` > 0) of three letters or more: "alarmbell
+// /əlɑːmbel/" is "alarm /əlɑːm/" and "bell /bel/". Without a word list
 // nothing is changed. Returns how many headwords were written apart.
 int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
-                        QStringList &details);
+                        const QHash<QString, QString> &ownPronunciation,
+                        const std::function<int(const QString &)> &rankOf, QStringList &details);
 
 } // namespace vorbix::import

@@ -1518,15 +1518,39 @@ private Q_SLOTS:
         const QSet<QString> phrases{QStringLiteral("bus stop"), QStringLiteral("side board"),
                                     QStringLiteral("costa rica")};
         const QSet<QString> wordList{QStringLiteral("sideboard"), QStringLiteral("bus"), QStringLiteral("stop")};
+        const auto noRanks = [](const QString &) { return 0; };
         QStringList details;
-        QCOMPARE(splitGluedHeadwords(engSpa, phrases, wordList, details), 1);
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, wordList, {}, noRanks, details), 1);
         QStringList headwords;
         for (const DictdEntry &e : std::as_const(engSpa))
             headwords.append(e.headword);
         QCOMPARE(headwords, (QStringList{QStringLiteral("bus stop"), QStringLiteral("sideboard"),
                                          QStringLiteral("Costarica"), QStringLiteral("airbed")}));
         // Without a word list no headword is known to be glued.
-        QCOMPARE(splitGluedHeadwords(engSpa, phrases, {}, details), 0);
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, {}, {}, noRanks, details), 0);
+
+        // No phrase has "alarm bell"; eng-spa's IPA is that of "alarm" and
+        // "bell". "whimstone" (whinstone) sounds as "whim" and "stone", but
+        // "whim" is no common word; "ad" + "stringent" is too short a piece.
+        QVector<DictdEntry> byIpa{entry("alarmbell", "əlɑːmbel", "timbre de alarma"),
+                                  entry("whimstone", "wimstoun", "basalto"),
+                                  entry("adstringent", "ədstrindʒənt", "astringente")};
+        const QHash<QString, QString> own{{QStringLiteral("alarm"), QStringLiteral("əlˈɑːm")},
+                                          {QStringLiteral("bell"), QStringLiteral("bel")},
+                                          {QStringLiteral("whim"), QStringLiteral("wim")},
+                                          {QStringLiteral("stone"), QStringLiteral("stoun")},
+                                          {QStringLiteral("ad"), QStringLiteral("əd")},
+                                          {QStringLiteral("stringent"), QStringLiteral("strindʒənt")}};
+        const auto rankOf = [](const QString &word) {
+            return QStringList{QStringLiteral("alarm"), QStringLiteral("bell"), QStringLiteral("stone"),
+                               QStringLiteral("ad"), QStringLiteral("stringent")}
+                       .indexOf(word)
+                   + 1;
+        };
+        QCOMPARE(splitGluedHeadwords(byIpa, {}, wordList, own, rankOf, details), 1);
+        QCOMPARE(byIpa.at(0).headword, QStringLiteral("alarm bell"));
+        QCOMPARE(byIpa.at(1).headword, QStringLiteral("whimstone"));
+        QCOMPARE(byIpa.at(2).headword, QStringLiteral("adstringent"));
     }
 
     void keepsFreedictTablesWithoutTheLexicons()
