@@ -663,6 +663,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     report.headwordsRepaired = headwords.repaired;
     report.headwordsDropped = headwords.dropped;
     report.details += headwords.details;
+    // With the phrases back, spa-eng's items that run one of them together
+    // confirm eng-spa's pair ("huir: runaway" for "run away: huir").
+    report.blanksRepaired += splitPairedPhrases(spaEng, engSpa, report.details);
 
 
     // The German core vocabulary: the English words of the Spanish and French
@@ -737,6 +740,14 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     }
 
     progress(QStringLiteral("reading Apertium's English-Spanish lexicons"));
+    // Glued headwords ("busstop") join their phrase's row; done after the
+    // core words were taken, which the German pairs share.
+    {
+        const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
+        report.blanksRepaired +=
+            splitGluedHeadwords(engSpa, englishPhrases, englishWordList, ownPronunciation,
+                                [&](const QString &word) { return englishRanks.rank(word); }, report.details);
+    }
     std::array<SenseRows, 2> spanishRows{mergeSenses(engSpa), mergeSenses(spaEng)};
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;

@@ -631,4 +631,78 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
     return kept;
 }
 
+int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &engSpa, QStringList &details)
+{
+    // (phrase without its blanks, Spanish word), lowercased -> the phrase.
+    QHash<std::pair<QString, QString>, QString> phrases;
+    for (const DictdEntry &entry : engSpa) {
+        if (!entry.headword.contains(QLatin1Char(' ')))
+            continue;
+        const QString glued = QString(entry.headword).remove(QLatin1Char(' ')).toLower();
+        for (const QString &item : entry.translations)
+            phrases.insert({glued, item.toLower()}, entry.headword);
+    }
+    int split = 0;
+    for (DictdEntry &entry : spaEng) {
+        const QString spanish = entry.headword.toLower();
+        for (QString &item : entry.translations) {
+            if (item.contains(QLatin1Char(' ')))
+                continue;
+            const QString phrase = phrases.value({item.toLower(), spanish});
+            if (phrase.isEmpty() || entry.translations.contains(phrase, Qt::CaseInsensitive))
+                continue;
+            details.append(QStringLiteral("spa-eng: %1: \"%2\" -> \"%3\", eng-spa's phrase")
+                               .arg(entry.headword, item, phrase));
+            item = phrase;
+            ++split;
+        }
+    }
+    return split;
+}
+
+int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
+                        const QHash<QString, QString> &ownPronunciation,
+                        const std::function<int(const QString &)> &rankOf, QStringList &details)
+{
+    constexpr qsizetype kShortestPiece = 3;
+    const auto withoutStress = [](QString ipa) {
+        return ipa.remove(QChar(0x02C8)).remove(QChar(0x02CC));  // ˈ ˌ
+    };
+    // The two common words whose IPA, one after the other, is the entry's.
+    const auto cutBySound = [&](const DictdEntry &entry) {
+        const QString sounds = withoutStress(entry.pronunciation);
+        const QString &word = entry.headword;
+        for (qsizetype at = kShortestPiece; !sounds.isEmpty() && at <= word.size() - kShortestPiece; ++at) {
+            const QString left = word.left(at);
+            const QString right = word.mid(at);
+            const QString leftSounds = withoutStress(ownPronunciation.value(left));
+            const QString rightSounds = withoutStress(ownPronunciation.value(right));
+            if (!leftSounds.isEmpty() && !rightSounds.isEmpty() && leftSounds + rightSounds == sounds
+                && rankOf(left) > 0 && rankOf(right) > 0)
+                return left + QLatin1Char(' ') + right;
+        }
+        return QString();
+    };
+    if (wordList.isEmpty())
+        return 0;
+    QHash<QString, QString> phraseByGlue;
+    for (const QString &phrase : phrases)
+        phraseByGlue.insert(QString(phrase).remove(QLatin1Char(' ')), phrase);
+    int split = 0;
+    for (DictdEntry &entry : engSpa) {
+        const QString &word = entry.headword;
+        if (word.contains(QLatin1Char(' ')) || word != word.toLower() || wordList.contains(word))
+            continue;
+        QString phrase = phraseByGlue.value(word);
+        if (phrase.isEmpty())
+            phrase = cutBySound(entry);
+        if (phrase.isEmpty())
+            continue;
+        details.append(QStringLiteral("eng-spa: headword \"%1\" -> \"%2\"").arg(word, phrase));
+        entry.headword = phrase;
+        ++split;
+    }
+    return split;
+}
+
 } // namespace vorbix::import

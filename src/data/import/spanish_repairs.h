@@ -206,4 +206,24 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
                                        const QHash<QString, QStringList> &reverse,
                                        HeadwordRepairs &report);
 
+// Writes apart the one-word items of `spaEng` that are an eng-spa phrase
+// paired with the same Spanish word, run together ("huir: flee, runaway"
+// beside eng-spa's "run away: huir"): glued words that happen to be English
+// words too, which the blank repairs keep whole. An entry that holds the
+// phrase as well keeps its item ("alguien: some one, someone"). Returns how
+// many items were written apart; each is told in `details`.
+int splitPairedPhrases(QVector<DictdEntry> &spaEng, const QVector<DictdEntry> &engSpa, QStringList &details);
+
+// Writes apart the lowercase one-word headwords of `engSpa` that no English
+// word list holds (`wordList`) and that run together one of `phrases`
+// (lowercased words joined by single blanks, as the sources write them):
+// "busstop" becomes "bus stop", whose entry it joins. One no phrase
+// accounts for is cut where its IPA is the IPA of two common words
+// (`ownPronunciation`, `rankOf` > 0) of three letters or more: "alarmbell
+// /əlɑːmbel/" is "alarm /əlɑːm/" and "bell /bel/". Without a word list
+// nothing is changed. Returns how many headwords were written apart.
+int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrases, const QSet<QString> &wordList,
+                        const QHash<QString, QString> &ownPronunciation,
+                        const std::function<int(const QString &)> &rankOf, QStringList &details);
+
 } // namespace vorbix::import

@@ -1485,6 +1485,74 @@ private Q_SLOTS:
         QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("biː rɔŋ"), 2));
     }
 
+    void writesApartItemsThatRunAPairedPhraseTogether()
+    {
+        // eng-spa "run /rʌnɔːwei/: huir", made whole again, and "some one:
+        // alguien"; spa-eng "huir: flee, runaway", "alguien: some one,
+        // someone", "cometa: kite" (no phrase pairs "kite" with it).
+        DictdEntry runAway = entry("run away", "rʌnɔːwei", "huir");
+        DictdEntry someOne = entry("some one", "", "alguien");
+        DictdEntry huir = entry("huir", "wˈiɾ", "flee");
+        huir.translations.append(QStringLiteral("runaway"));
+        DictdEntry alguien = entry("alguien", "", "some one");
+        alguien.translations.append(QStringLiteral("someone"));
+        // "turn away: apartar" pairs the phrase with another word.
+        DictdEntry volver = entry("volver", "", "turnaway");
+        QVector<DictdEntry> spaEng{huir, alguien, volver};
+        QStringList details;
+        QCOMPARE(splitPairedPhrases(spaEng, {runAway, someOne, entry("turn away", "", "apartar")}, details), 1);
+        QCOMPARE(spaEng.at(0).translations, (QStringList{QStringLiteral("flee"), QStringLiteral("run away")}));
+        QCOMPARE(spaEng.at(1).translations, (QStringList{QStringLiteral("some one"), QStringLiteral("someone")}));
+        QCOMPARE(spaEng.at(2).translations, QStringList{QStringLiteral("turnaway")});
+        QCOMPARE(details.size(), 1);
+    }
+
+    void writesApartGluedHeadwordsOfAWrittenPhrase()
+    {
+        // eng-spa "busstop /bʌsstp/: paradadelautobús" beside "bus stop";
+        // "sideboard" and "Costarica" are left as they are: a word of the
+        // list, and a capitalised headword.
+        QVector<DictdEntry> engSpa{entry("busstop", "bʌsstp", "parada del autobús"),
+                                   entry("sideboard", "saidbɔːd", "armario"),
+                                   entry("Costarica", "", "Costa Rica"), entry("airbed", "ɛəbed", "hinchable")};
+        const QSet<QString> phrases{QStringLiteral("bus stop"), QStringLiteral("side board"),
+                                    QStringLiteral("costa rica")};
+        const QSet<QString> wordList{QStringLiteral("sideboard"), QStringLiteral("bus"), QStringLiteral("stop")};
+        const auto noRanks = [](const QString &) { return 0; };
+        QStringList details;
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, wordList, {}, noRanks, details), 1);
+        QStringList headwords;
+        for (const DictdEntry &e : std::as_const(engSpa))
+            headwords.append(e.headword);
+        QCOMPARE(headwords, (QStringList{QStringLiteral("bus stop"), QStringLiteral("sideboard"),
+                                         QStringLiteral("Costarica"), QStringLiteral("airbed")}));
+        // Without a word list no headword is known to be glued.
+        QCOMPARE(splitGluedHeadwords(engSpa, phrases, {}, {}, noRanks, details), 0);
+
+        // No phrase has "alarm bell"; eng-spa's IPA is that of "alarm" and
+        // "bell". "whimstone" (whinstone) sounds as "whim" and "stone", but
+        // "whim" is no common word; "ad" + "stringent" is too short a piece.
+        QVector<DictdEntry> byIpa{entry("alarmbell", "əlɑːmbel", "timbre de alarma"),
+                                  entry("whimstone", "wimstoun", "basalto"),
+                                  entry("adstringent", "ədstrindʒənt", "astringente")};
+        const QHash<QString, QString> own{{QStringLiteral("alarm"), QStringLiteral("əlˈɑːm")},
+                                          {QStringLiteral("bell"), QStringLiteral("bel")},
+                                          {QStringLiteral("whim"), QStringLiteral("wim")},
+                                          {QStringLiteral("stone"), QStringLiteral("stoun")},
+                                          {QStringLiteral("ad"), QStringLiteral("əd")},
+                                          {QStringLiteral("stringent"), QStringLiteral("strindʒənt")}};
+        const auto rankOf = [](const QString &word) {
+            return QStringList{QStringLiteral("alarm"), QStringLiteral("bell"), QStringLiteral("stone"),
+                               QStringLiteral("ad"), QStringLiteral("stringent")}
+                       .indexOf(word)
+                   + 1;
+        };
+        QCOMPARE(splitGluedHeadwords(byIpa, {}, wordList, own, rankOf, details), 1);
+        QCOMPARE(byIpa.at(0).headword, QStringLiteral("alarm bell"));
+        QCOMPARE(byIpa.at(1).headword, QStringLiteral("whimstone"));
+        QCOMPARE(byIpa.at(2).headword, QStringLiteral("adstringent"));
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
