@@ -841,6 +841,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         // FreeDict's misspelt Spanish words ("brusko", "consequir") are
         // left out where the word list holds the right spelling one letter
         // away; a word Apertium, spa-deu or the frequency list knows is sound.
+        // Wrong accents are taken out, a missing one put back ("humedo").
+        QHash<QString, QString> accentsRestored;
         if (!spanishSpelling.isEmpty()) {
             const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
             auto known = [&](const QString &word) {
@@ -852,6 +854,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             }
             report.spanishAccentsMended =
                 respellWrongAccents(spanishRows[1], spanishRows[0], spanishSpelling, known, report.details);
+            report.spanishAccentsMended += restoreMissingAccents(spanishRows[1], spanishRows[0], spanishSpelling,
+                                                                 known, report.details, &accentsRestored);
         }
         // A word nothing knows beside one the word list holds, a slip of a
         // letter apart, is the other's misspelling ("biscuit, bicuit").
@@ -914,8 +918,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (const DictdEntry &entry : std::as_const(engSpa)) {
             for (const QString &item : entry.translations) {
                 const std::pair<QString, QString> pair{entry.headword.toLower(), item.toLower()};
-                if (spanishEnglishPairs.contains(pair))
+                if (spanishEnglishPairs.contains(pair)) {
                     freedictPairs.insert(pair);
+                    // Both dictionaries pair the word as it is now written.
+                    if (const QString accented = accentsRestored.value(pair.second); !accented.isEmpty())
+                        freedictPairs.insert({pair.first, accented});
+                }
             }
         }
         for (int i = 0; i < 2; ++i) {

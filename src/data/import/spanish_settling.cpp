@@ -726,6 +726,90 @@ int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<Q
     return int(respelling.size());
 }
 
+int restoreMissingAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
+                          const std::function<bool(const QString &)> &known, QStringList &details,
+                          QHash<QString, QString> *restored)
+{
+    static const QString accented = QStringLiteral("áéíóú");
+    static const QString plain = QStringLiteral("aeiou");
+    // The listed words with one acute accent, by their plain spelling; an
+    // empty value marks a plain spelling two listed words share.
+    QHash<QString, QString> accentedOf;
+    for (const QString &word : spelling) {
+        qsizetype at = -1;
+        int accents = 0;
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            if (accented.contains(word.at(i))) {
+                at = i;
+                ++accents;
+            }
+        }
+        if (accents != 1)
+            continue;
+        QString bare = word;
+        bare[at] = plain.at(accented.indexOf(word.at(at)));
+        const auto found = accentedOf.constFind(bare);
+        accentedOf.insert(bare, found == accentedOf.cend() ? word : QString());
+    }
+    QHash<QString, QString> respelling;  // the plain word as FreeDict wrote it -> with its accent
+    const auto respelt = [&](const QString &word) {
+        if (const auto done = respelling.constFind(word); done != respelling.cend())
+            return *done;
+        if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLower(); }) || spelling.contains(word)
+            || known(word))
+            return word;
+        const QString right = accentedOf.value(word);
+        if (right.isEmpty())
+            return word;
+        respelling.insert(word, right);
+        return right;
+    };
+    for (auto &[english, items] : englishSpanish) {
+        QStringList written;
+        for (const QString &item : std::as_const(items)) {
+            const QString spelt = respelt(item);
+            if (spelt != item)
+                details.append(QStringLiteral("eng-spa: \"%1\" in \"%2\" written \"%3\", with its accent")
+                                   .arg(item, english, spelt));
+            if (!written.contains(spelt))
+                written.append(spelt);
+        }
+        items = written;
+    }
+    QHash<QString, qsizetype> rowOf;
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rowOf.insert(rows.at(i).first, i);
+    SenseRows kept;
+    QHash<QString, qsizetype> keptRow;
+    for (auto &row : rows) {
+        const QString spelt = respelt(row.first);
+        if (spelt != row.first)
+            details.append(QStringLiteral("spa-eng: headword \"%1\" written \"%2\", with its accent").arg(row.first, spelt));
+        // The row of the accented word takes the items, wherever it stands.
+        const auto merge = [&](QStringList &into) {
+            for (const QString &item : std::as_const(row.second)) {
+                if (!into.contains(item) && into.size() < kMaxSpanishTranslations)
+                    into.append(item);
+            }
+        };
+        if (const auto at = keptRow.constFind(spelt); spelt != row.first && at != keptRow.cend()) {
+            merge(kept[*at].second);
+            continue;
+        }
+        if (const qsizetype later = spelt != row.first ? rowOf.value(spelt, -1) : -1; later >= 0) {
+            merge(rows[later].second);
+            continue;
+        }
+        row.first = spelt;
+        keptRow.insert(spelt, kept.size());
+        kept.append(row);
+    }
+    rows = std::move(kept);
+    if (restored)
+        restored->insert(respelling);
+    return int(respelling.size());
+}
+
 int dropWordsWrittenApart(SenseRows &rows, QStringList &details)
 {
     QSet<QString> headwords;

@@ -164,6 +164,20 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
 // `details`.
 int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
                         const std::function<bool(const QString &)> &known, QStringList &details);
+// Writes with its accent a plain Spanish word of `rows` (Spanish-English
+// headwords) and of `englishSpanish` (whole items) that neither the word
+// list `spelling` nor `known` holds, where the word list holds it with one
+// acute accent in exactly one way ("humedo" -> "húmedo"): FreeDict left the
+// accent out. A word the list holds with the accent on either of two
+// vowels ("termino": "término", "terminó") is left alone. A headword whose
+// accented form has a row of its own gives that row the items it lacks,
+// while it has room. Returns how many words were written anew; one line
+// each goes to `details`, and each plain word with its accented spelling
+// to `restored` when given.
+int restoreMissingAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
+                          const std::function<bool(const QString &)> &known, QStringList &details,
+                          QHash<QString, QString> *restored = nullptr);
+
 // Leaves out of Spanish-English `rows` those whose headword of two words
 // glues into one of its own translations that has a row of its own ("pic
 // nic: picnic" beside "picnic: picnic"): a loanword written apart.

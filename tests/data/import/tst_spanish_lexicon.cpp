@@ -1163,6 +1163,42 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("including"), QStringLiteral("inclusively")}));
     }
 
+    void putsBackAMissingAccent()
+    {
+        // eng-spa "moist /mɔist/ humedo"; spa-eng "humedo /umˈeðo/ 1. damp,
+        // humid, moist", "petroleo: paraffin‐oil, petroleum" beside
+        // "petróleo: crude oil". The word list holds only "húmedo" and
+        // "petróleo"; "termino" could be "término" or "terminó", and
+        // Apertium knows "reunion" as it stands.
+        const QSet<QString> spelling{QStringLiteral("húmedo"), QStringLiteral("petróleo"), QStringLiteral("término"),
+                                     QStringLiteral("terminó"), QStringLiteral("reunión")};
+        const auto known = [](const QString &word) { return word == QLatin1String("reunion"); };
+        SenseRows rows{{QStringLiteral("humedo"), {QStringLiteral("damp"), QStringLiteral("humid"), QStringLiteral("moist")}},
+                       {QStringLiteral("petroleo"), {QStringLiteral("paraffin-oil"), QStringLiteral("petroleum")}},
+                       {QStringLiteral("petróleo"), {QStringLiteral("oil"), QStringLiteral("crude oil")}},
+                       {QStringLiteral("termino"), {QStringLiteral("term")}}};
+        SenseRows englishSpanish{{QStringLiteral("moist"), {QStringLiteral("humedo")}},
+                                 {QStringLiteral("damp"), {QStringLiteral("húmedo"), QStringLiteral("humedo")}},
+                                 {QStringLiteral("meeting"), {QStringLiteral("reunion")}},
+                                 {QStringLiteral("term"), {QStringLiteral("termino")}}};
+        QStringList details;
+        QHash<QString, QString> restored;
+        QCOMPARE(restoreMissingAccents(rows, englishSpanish, spelling, known, details, &restored), 2);
+        QCOMPARE(restored.value(QStringLiteral("humedo")), QStringLiteral("húmedo"));
+        QCOMPARE(row(englishSpanish, QStringLiteral("moist")), QStringList{QStringLiteral("húmedo")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("damp")), QStringList{QStringLiteral("húmedo")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("meeting")), QStringList{QStringLiteral("reunion")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("term")), QStringList{QStringLiteral("termino")});
+        // The plain headword's row joins the accented one's, which comes later.
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(row(rows, QStringLiteral("húmedo")),
+                 (QStringList{QStringLiteral("damp"), QStringLiteral("humid"), QStringLiteral("moist")}));
+        QCOMPARE(row(rows, QStringLiteral("petróleo")),
+                 (QStringList{QStringLiteral("oil"), QStringLiteral("crude oil"), QStringLiteral("paraffin-oil"),
+                              QStringLiteral("petroleum")}));
+        QCOMPARE(row(rows, QStringLiteral("termino")), QStringList{QStringLiteral("term")});
+    }
+
     void leavesOutSpanishWordsALetterLongOrShort()
     {
         const QSet<QString> spelling{QStringLiteral("temblar"), QStringLiteral("cigarrillo"), QStringLiteral("carne"),
