@@ -682,11 +682,34 @@ int mendCutArticles(SenseRows &rows, bool englishHeadwords, QStringList &details
     return mended;
 }
 
-int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
-                        const std::function<bool(const QString &)> &known, QStringList &details)
+namespace {
+
+// `word` without its one acute accent ("húmedo" -> "humedo"); empty where
+// it has none or more than one.
+QString withoutSingleAcute(const QString &word)
 {
     static const QString accented = QStringLiteral("áéíóú");
     static const QString plain = QStringLiteral("aeiou");
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (accented.contains(word.at(i))) {
+            if (at >= 0)
+                return {};
+            at = i;
+        }
+    }
+    if (at < 0)
+        return {};
+    QString bare = word;
+    bare[at] = plain.at(accented.indexOf(word.at(at)));
+    return bare;
+}
+
+} // namespace
+
+int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<QString> &spelling,
+                        const std::function<bool(const QString &)> &known, QStringList &details)
+{
     QSet<QString> headwords;
     for (const auto &row : std::as_const(rows))
         headwords.insert(row.first);
@@ -695,18 +718,9 @@ int respellWrongAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet<Q
         const QString &word = row.first;
         if (!std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLower(); }))
             continue;
-        qsizetype at = -1;
-        int accents = 0;
-        for (qsizetype i = 0; i < word.size(); ++i) {
-            if (accented.contains(word.at(i))) {
-                at = i;
-                ++accents;
-            }
-        }
-        if (accents != 1 || spelling.contains(word) || known(word))
+        const QString bare = withoutSingleAcute(word);
+        if (bare.isEmpty() || spelling.contains(word) || known(word))
             continue;
-        QString bare = word;
-        bare[at] = plain.at(accented.indexOf(word.at(at)));
         if (headwords.contains(bare) || !(spelling.contains(bare) || known(bare)))
             continue;
         details.append(QStringLiteral("spa-eng: headword \"%1\" written \"%2\", without a wrong accent").arg(word, bare));
@@ -730,24 +744,13 @@ int restoreMissingAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet
                           const std::function<bool(const QString &)> &known, QStringList &details,
                           QHash<QString, QString> *restored)
 {
-    static const QString accented = QStringLiteral("áéíóú");
-    static const QString plain = QStringLiteral("aeiou");
     // The listed words with one acute accent, by their plain spelling; an
     // empty value marks a plain spelling two listed words share.
     QHash<QString, QString> accentedOf;
     for (const QString &word : spelling) {
-        qsizetype at = -1;
-        int accents = 0;
-        for (qsizetype i = 0; i < word.size(); ++i) {
-            if (accented.contains(word.at(i))) {
-                at = i;
-                ++accents;
-            }
-        }
-        if (accents != 1)
+        const QString bare = withoutSingleAcute(word);
+        if (bare.isEmpty())
             continue;
-        QString bare = word;
-        bare[at] = plain.at(accented.indexOf(word.at(at)));
         const auto found = accentedOf.constFind(bare);
         accentedOf.insert(bare, found == accentedOf.cend() ? word : QString());
     }
