@@ -677,6 +677,21 @@ void markEnglishMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
+// Whether the main entry of an English word is an adverb's line that a note
+// narrows to one use, where the ranking chose a word with no note or special
+// tag ("eigentlich {adv} (Frage nach Grundsätzlichem) | ... :: by the way;
+// ..." beside "übrigens; nebenbei bemerkt {adv} | ... :: by the way"): the
+// examples make the line long, but they show that use, and the plain word
+// names the English one. Judged against the rows it changed, the same guard
+// for adjectives, nouns and verbs kept more side senses first than it moved
+// back: their notes mostly name what the word applies to or takes ("krank
+// {adj} (Person)", "kompatibel {adj} (mit)").
+bool isNarrowedBelowPlainTop(const Candidate &main, const Candidate &top)
+{
+    return main.noted && main.wordClass.adverb && !main.wordClass.adjective && !top.noted && !top.englishNoted
+           && !isSpecial(top);
+}
+
 // Puts the best ranked word of an English word's main entry
 // (markEnglishMainEntry) at the top where the ranking chose a word of the
 // same kind that no line gives the English word first with more than its
@@ -696,7 +711,7 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
     const auto main = std::find_if(list.begin(), list.end(), [kind](const Candidate *candidate) {
         return candidate->englishMainEntry && kindOf(*candidate) == kind;
     });
-    if (main == list.end())
+    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top))
         return;
     const QString topWord = top->german.toLower();
     for (const Candidate *candidate : std::as_const(list)) {

@@ -1914,6 +1914,26 @@ private Q_SLOTS:
                  QStringLiteral("Strand"));
     }
 
+    void keepsAPlainAdverbBeforeANarrowedMainEntry()
+    {
+        // The examples make "eigentlich"'s line the longest, but its note
+        // narrows it to one use; the plain adverb names "by the way".
+        const QByteArray lines =
+            "eigentlich {adv} (Frage nach Grundsätzlichem) | Kannst du eigentlich blind tippen? | Wie war eigentl"
+            "ich das Konzert? | Von wem stammt eigentlich die Idee? | Hast du eigentlich noch das Original? | Du "
+            "Papa, was sind eigentlich Kriminelle? | Was willst du eigentlich? | Wem gehört eigentlich dieses Hau"
+            "s? | Was hat er eigentlich? :: by the way; incidentally (prepositive); exactly; anyway (postpositive"
+            ") | By the way, can you touch-type? | Incidentally, how was the concert? | Who originated the idea, "
+            "by the way? | Incidentally, do you still have the original? | Dad, what exactly are criminals?; Dad,"
+            " what are criminals anyway? | What exactly do you want?; What’s bothering you anyway? | Whose house "
+            "is this anyway? | What’s the matter with him anyway?\n"
+            "übrigens; nebenbei bemerkt {adv} | Ach, übrigens :: by the way /BTW/ | Oh, by the way /OBTW/\n";
+        const QStringList core{QStringLiteral("by the way")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("by the way"));
+        QVERIFY2(row.value(0) == QString::fromUtf8("übrigens"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("eigentlich")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
