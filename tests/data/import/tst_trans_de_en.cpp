@@ -1934,6 +1934,23 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("eigentlich")));
     }
 
+    void putsAPlainVerbBeforeOneNarrowedToItsObject()
+    {
+        // "warten" ranks high as "to wait"; for "maintain" the line names
+        // only its use on a machine, and the plain line with the verb's
+        // forms leads.
+        const QByteArray lines =
+            "(eine Maschine) warten {vt} | wartend | gewartet :: to maintain; to service (a machine) | maintainin"
+            "g; servicing | maintained; serviced\n"
+            "beibehalten; erhalten; unterhalten {vt} | beibehaltend; erhaltend; unterhaltend | beibehalten; erhal"
+            "ten; unterhalten | behält bei; erhält; unterhält | behielt bei; erhielt; unterhält :: to maintain | "
+            "maintaining | maintained | maintains | maintained\n";
+        const QStringList core{QStringLiteral("maintain")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("maintain"));
+        QVERIFY2(row.value(0) == QStringLiteral("beibehalten"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("warten")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
