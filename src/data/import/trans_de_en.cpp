@@ -459,6 +459,9 @@ struct Candidate
     // region's colloquial or slang word ("can [Am.] [slang]" after "loo
     // [Br.] [coll.]").
     bool regionalSlang = false;
+    // The German word's note stands before it and names what it is done to
+    // ("(eine Maschine) warten {vt}"; TransSynonym::objectNoted).
+    bool germanObjectNoted = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -677,6 +680,21 @@ void markEnglishMainEntry(const QVector<const Candidate *> &list)
     }
 }
 
+// Whether the main entry of an English word is an adverb's line that a note
+// narrows to one use, where the ranking chose a word with no note or special
+// tag ("eigentlich {adv} (Frage nach Grundsätzlichem) | ... :: by the way;
+// ..." beside "übrigens; nebenbei bemerkt {adv} | ... :: by the way"): the
+// examples make the line long, but they show that use, and the plain word
+// names the English one. Judged against the rows it changed, the same guard
+// for adjectives, nouns and verbs kept more side senses first than it moved
+// back: their notes mostly name what the word applies to or takes ("krank
+// {adj} (Person)", "kompatibel {adj} (mit)").
+bool isNarrowedBelowPlainTop(const Candidate &main, const Candidate &top)
+{
+    return main.noted && main.wordClass.adverb && !main.wordClass.adjective && !top.noted && !top.englishNoted
+           && !isSpecial(top);
+}
+
 // Puts the best ranked word of an English word's main entry
 // (markEnglishMainEntry) at the top where the ranking chose a word of the
 // same kind that no line gives the English word first with more than its
@@ -696,7 +714,7 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
     const auto main = std::find_if(list.begin(), list.end(), [kind](const Candidate *candidate) {
         return candidate->englishMainEntry && kindOf(*candidate) == kind;
     });
-    if (main == list.end())
+    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top))
         return;
     const QString topWord = top->german.toLower();
     for (const Candidate *candidate : std::as_const(list)) {
@@ -842,6 +860,38 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
     const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
         return !candidate->first && candidate->germanFirst && !candidate->noted && !isSpecial(*candidate)
                && 4LL * candidate->subtitle < top->subtitle;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Puts the best ranked verb of a plain line that gives the English verb
+// first where the ranking chose a verb whose note, before it, names the one
+// thing it is done to ("(eine Maschine) warten {vt} | wartend | gewartet ::
+// to maintain; to service (a machine) | ..." before "beibehalten; erhalten;
+// unterhalten {vt} | ... :: to maintain | ..."): the subtitle list ranks the
+// verb by its everyday sense ("warten", to wait), not by that use. The plain
+// line gives the English word first as a verb, heads with the chosen verb,
+// has no note or tag on either side nor a field tag on the line, and has more
+// sections than the narrowed one (the verb's forms). A top verb that another
+// line gives with no note keeps its place. Judged against the rows it
+// changed, a later synonym or a field-tagged line put side senses first
+// ("feuern [sport]" for "smash", "zum Einsatz kommen" for "attend").
+void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanObjectNoted || kindOf(*list.first()) != 1)
+        return;
+    const Candidate *top = list.first();
+    const bool topPlainElsewhere = std::any_of(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->german == top->german && candidate->line != top->line && !candidate->noted;
+    });
+    if (topPlainElsewhere)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && kindOf(*candidate) == 1 && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant && candidate->sections > top->sections;
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
@@ -1923,6 +1973,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEnglishMainEntryFirst(list);
         putIrregularVerbEntryBeforeBareNoun(list);
         putPlainWordBeforeNotedOne(list);
+        putPlainVerbBeforeObjectNarrowedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
         putOwnEntryBeforeNarrowedOne(list);
         putUntaggedEntryBeforeTaggedLines(list);
@@ -2087,6 +2138,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
     }
+    synonym.objectNoted = synonym.noted && raw.trimmed().startsWith(u'(');
     if (const qsizetype blank = synonym.text.indexOf(u' ');
         !english && blank > 0 && synonym.text.indexOf(u' ', blank + 1) < 0) {
         // "mit etw. schmücken", "jdn./etw. mit etw. schmücken" read "schmücken mit".
@@ -2946,6 +2998,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 candidates.last().regionalSlang = match.regionalSlang;
+                candidates.last().germanObjectNoted = german.objectNoted;
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

@@ -67,6 +67,9 @@ struct TransSynonym
     // Carries a note in parentheses that names no object ("schlagen {vi}
     // (gegen)", "sagen {vi} (Sache)"): a sense narrowed to some use.
     bool noted = false;
+    // The note stands before the word and names what it is done to ("(eine
+    // Maschine) warten {vt}"): the word in that use only.
+    bool objectNoted = false;
     // The German group's shared tags, after its word class, name a field or
     // register that narrows the sense ("weisungsfrei; weisungsungebunden
     // {adj} [adm.]").

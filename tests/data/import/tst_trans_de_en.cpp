@@ -1914,6 +1914,43 @@ private Q_SLOTS:
                  QStringLiteral("Strand"));
     }
 
+    void keepsAPlainAdverbBeforeANarrowedMainEntry()
+    {
+        // The examples make "eigentlich"'s line the longest, but its note
+        // narrows it to one use; the plain adverb names "by the way".
+        const QByteArray lines =
+            "eigentlich {adv} (Frage nach Grundsätzlichem) | Kannst du eigentlich blind tippen? | Wie war eigentl"
+            "ich das Konzert? | Von wem stammt eigentlich die Idee? | Hast du eigentlich noch das Original? | Du "
+            "Papa, was sind eigentlich Kriminelle? | Was willst du eigentlich? | Wem gehört eigentlich dieses Hau"
+            "s? | Was hat er eigentlich? :: by the way; incidentally (prepositive); exactly; anyway (postpositive"
+            ") | By the way, can you touch-type? | Incidentally, how was the concert? | Who originated the idea, "
+            "by the way? | Incidentally, do you still have the original? | Dad, what exactly are criminals?; Dad,"
+            " what are criminals anyway? | What exactly do you want?; What’s bothering you anyway? | Whose house "
+            "is this anyway? | What’s the matter with him anyway?\n"
+            "übrigens; nebenbei bemerkt {adv} | Ach, übrigens :: by the way /BTW/ | Oh, by the way /OBTW/\n";
+        const QStringList core{QStringLiteral("by the way")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("by the way"));
+        QVERIFY2(row.value(0) == QString::fromUtf8("übrigens"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("eigentlich")));
+    }
+
+    void putsAPlainVerbBeforeOneNarrowedToItsObject()
+    {
+        // "warten" ranks high as "to wait"; for "maintain" the line names
+        // only its use on a machine, and the plain line with the verb's
+        // forms leads.
+        const QByteArray lines =
+            "(eine Maschine) warten {vt} | wartend | gewartet :: to maintain; to service (a machine) | maintainin"
+            "g; servicing | maintained; serviced\n"
+            "beibehalten; erhalten; unterhalten {vt} | beibehaltend; erhaltend; unterhaltend | beibehalten; erhal"
+            "ten; unterhalten | behält bei; erhält; unterhält | behielt bei; erhielt; unterhält :: to maintain | "
+            "maintaining | maintained | maintains | maintained\n";
+        const QStringList core{QStringLiteral("maintain")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("maintain"));
+        QVERIFY2(row.value(0) == QStringLiteral("beibehalten"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("warten")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
