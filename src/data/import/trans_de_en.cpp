@@ -1860,6 +1860,29 @@ void putMainEntryWordsAfterItsPhrase(QVector<const Candidate *> &list)
     });
 }
 
+// Puts an English word before a phrase naming a kind of it where the phrase
+// comes from a line that lists the German word only as a later synonym
+// ("lyrischer Dichter {m}; ...; Poet {m} :: lyric poet; ..." for "Poet"):
+// the phrase translates the line's first word, and the German word shares
+// its sense only in part, so the plain word of another line names it
+// better, even where that line explains the German word by a note or tags
+// its field ("Dichter {m}; Dichterin {f}; Poet {m} (Verfasser sprachlicher
+// Kunstwerke) [lit.] | ... :: poet; ..."). The plain word carries no note
+// or register of its own on the English side.
+void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->germanFirst || !list.first()->english.contains(u' '))
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->englishNoted && !candidate->otherSense && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishColloquial
+               && narrowsWord(top->english, candidate->english);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -1947,6 +1970,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryWordsAfterItsPhrase(list);
         putHeadedLineBeforeBareSynonymLine(list, commonness);
         putTaggedFullEntryBeforeBareSynonymLine(list, commonness);
+        putPlainWordBeforeLaterSynonymsKind(list);
     }
 }
 
