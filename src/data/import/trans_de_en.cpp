@@ -459,6 +459,9 @@ struct Candidate
     // region's colloquial or slang word ("can [Am.] [slang]" after "loo
     // [Br.] [coll.]").
     bool regionalSlang = false;
+    // The English word is one a line the German word heads gives after its
+    // main one (addLaterSensesOfHeadedLine).
+    bool laterSense = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -2789,6 +2792,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The first English synonym of each line whose German words are kept
     // track of: the line's main sense.
     QHash<int, TransSynonym> mainSenseOfLine;
+    // The English words a line gives after its main one, for the lines a
+    // kept German word heads (see addLaterSensesOfHeadedLine below).
+    QHash<int, QVector<TransSynonym>> laterSensesOfLine;
     constexpr int kOrdersPerLine = 1 << 10;
     int order = 0;
     int lineNumber = 0;
@@ -2915,6 +2921,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
         const qsizetype firstCandidate = candidates.size();
         mainSenseOfLine.insert(lineNumber, head);
+        for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+            if (i != headPlace)
+                laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
+        }
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
             const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
@@ -3227,8 +3237,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
                 }
             }
-            if (found)
+            if (found) {
                 mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
+                QVector<TransSynonym> later;
+                for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                    if (i != headPlace)
+                        later.append(englishSynonyms.at(i));
+                }
+                if (!later.isEmpty())
+                    laterSensesOfLine.insert(span.line, later);
+            }
         }
     }
 
@@ -3243,6 +3261,26 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         candidate.englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
         if (separator >= 0)
             candidate.wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+    };
+    // The English words a line the German word heads gives after its main
+    // one are its senses too ("mauern {vt} | ... :: to build; to lay bricks |
+    // ...", "Fahrverhalten {n} :: behaviour (road); handling; ride
+    // comfort"): they go after every other sense of the row, so they fill
+    // the places it has left and push out none. Spellings of another
+    // country, plurals, words narrowed by a note or tagged with a field or
+    // register, colloquial, dated, obsolete or regional words stay out.
+    const auto addLaterSensesOfHeadedLine = [&](const QString &german, const GermanOnLine &on,
+                                                const TransSynonym &head) {
+        for (const TransSynonym &later : laterSensesOfLine.value(on.line)) {
+            if (later.text.isEmpty() || later.text == head.text || later.spellingVariant || later.plural
+                || later.fringe || later.regional || later.dated || later.colloquial || later.noted
+                || later.sense != Sense::General || coreByLower.contains(later.text.toLower()))
+                continue;
+            mainSenses.append({german, later.text, false, on.sense, false, true, on.noun, on.fringe, on.noted,
+                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 4});
+            describeLine(mainSenses.last(), on);
+            mainSenses.last().laterSense = true;
+        }
     };
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
@@ -3274,6 +3312,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 mainSenses.last().englishColloquial = english.colloquial;
                 mainSenses.last().englishDated = english.dated && !on.dated;
             }
+            if (on.position == 0 && !ownWordFurther)
+                addLaterSensesOfHeadedLine(german, on, english);
             // The line's English word spelt like the German one ("Notebook;
             // Laptop :: notebook computer; ...; notebook; laptop") is that
             // word's own counterpart wherever the line puts it, so the row
@@ -3364,6 +3404,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         markOtherSenses(list, ownLineOfEnglish);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
+        // Those later words only fill the places the other senses leave.
+        std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

@@ -1481,6 +1481,31 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
     }
 
+    void givesTheLaterWordsOfALineTheGermanWordHeads()
+    {
+        // "lay bricks" and "handling" are no core words; they follow every
+        // line's first word. The tagged spelling "driving behavior [Am.]"
+        // and the "[sport]" line's words stay as they were.
+        const QByteArray text =
+            "mauern {vt} | mauernd | gemauert :: to build; to lay bricks | building; laying bricks | built; laid "
+            "bricks\n"
+            "mauern; defensiv spielen {vi} [sport] | mauernd; defensiv spielend | gemauert; defensiv gespielt | "
+            "mauert | mauerte :: to stonewall; to defend aggressively | stonewalling | stonewalled | stonewalls | "
+            "stonewalled\n"
+            "Fahrverhalten {n} :: behaviour (road); handling; ride comfort\n"
+            "Fahrverhalten {n} :: driving behaviour [Br.]; driving behavior [Am.]\n";
+        const GermanSources sources =
+            germanSourcesFromTrans(text, {QStringLiteral("build"), QStringLiteral("behaviour")});
+        const QStringList mauern = sources.germanToEnglish.value(QStringLiteral("mauern"));
+        QCOMPARE(mauern.value(0), QStringLiteral("build"));
+        QVERIFY2(mauern.indexOf(QStringLiteral("lay bricks")) > mauern.indexOf(QStringLiteral("stonewall")),
+                 qPrintable(mauern.join(u", ")));
+        const QStringList fahrverhalten = sources.germanToEnglish.value(QStringLiteral("Fahrverhalten"));
+        QCOMPARE(fahrverhalten,
+                 (QStringList{QStringLiteral("behaviour"), QStringLiteral("driving behaviour"),
+                              QStringLiteral("handling"), QStringLiteral("ride comfort")}));
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
