@@ -1090,31 +1090,6 @@ void putUntaggedVerbLineBeforeFieldTaggedOnes(QVector<const Candidate *> &list)
 // there). Judged against the rows it changed, putting it first led with a
 // special use as often as with the main sense ("track": "Eisenbahngleis").
 constexpr int kLongEntrySections = 8;
-// Whether keeping `entry` among the row's first `keptPlaces` words pushes
-// out a plain one: the last word kept, met first as a word no tag, note or
-// register narrows ("track": "Bahn" of "Strecke {f}; Kurs {m}; Bahn {f}
-// [sport] | ... :: track | ..."). Out of the row, the German word loses
-// the pair in its own row too, where it may be its main sense ("Bahn ::
-// track", "Tätigkeit :: job"), or the row altogether ("Kehricht",
-// "Grundriss"); a narrowed word ("Periodendauer [phys.]") gives way.
-bool pushesOutPlainWord(const QVector<const Candidate *> &list, QVector<const Candidate *>::const_iterator entry,
-                        int keptPlaces)
-{
-    QSet<QString> words;
-    const Candidate *last = nullptr;
-    for (auto it = list.cbegin(); it != entry; ++it) {
-        const QString word = (*it)->german.toLower();
-        if (words.contains(word))
-            continue;
-        if (words.size() == keptPlaces)
-            break;
-        words.insert(word);
-        last = *it;
-    }
-    return last && !isSpecial(*last) && !last->lineTagged && !last->groupTagged && !last->noted && !last->englishNoted
-           && !last->englishRegister;
-}
-
 void keepLongPlainEntryInRow(QVector<const Candidate *> &list)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->noun)
@@ -1151,7 +1126,7 @@ void keepLongPlainEntryInRow(QVector<const Candidate *> &list)
                 || candidate->englishNoted || candidate->englishRegister))
             narrowed = it;
     }
-    if (words.size() < kKeptPlaces || narrowed == list.end() || pushesOutPlainWord(list, entry, kKeptPlaces))
+    if (words.size() < kKeptPlaces || narrowed == list.end())
         return;
     // The row's first word stays: the ranking chose it over the others.
     if (narrowed == list.begin())

@@ -1924,37 +1924,6 @@ private Q_SLOTS:
         QVERIFY(vision.indexOf(QStringLiteral("Leitvorstellung")) < vision.indexOf(QStringLiteral("Sehkraft")));
     }
 
-    void keepsAPlainWordTheLongEntryWouldPushOut()
-    {
-        // The six words of the short lines hold a tagged one ("Mist"), the
-        // first, and the sixth is plain; "Unsinn" has nine sections.
-        const QByteArray shortLines =
-            "Mist {m}; Schrott {m}; Schund {m} [übtr.] (minderwertige Produktion) | ein Meister des Schunds; ein "
-            "Kitschproduzent | Heute ist nur Schrott im Fernsehen. :: rubbish; junk; dross; trash [Am.]; schlock "
-            "[Am.] [coll.] [fig.] (production of low value) | a master of schlock; a schlockmeister | There’s "
-            "nothing but junk on TV tonight.\n"
-            "Quatsch {m} :: rubbish; rot; garbage; trash; pulp; bunk; bilge\n"
-            "Abfall {m}; Hausabfall {m}; Kehricht {m} :: rubbish [Br.]\n"
-            "Ramsch {m}; Ramschware {f}; Klimbim {m}; Tinnef {m} [ugs.] :: rubbish; junk; tat [Br.] [coll.]\n";
-        const QByteArray unsinn =
-            "Unsinn {m}; Blödsinn {m}; dummes Zeug {n}; Nonsens {m}; Unfug {m}; Humbug {m} [geh.]; Nebbich {m} "
-            "[geh.] [veraltend] | glatter Unsinn; blanker Unsinn | Unsinn reden; dummes Zeug faseln; kariert "
-            "daherreden | Unsinn! | So ein Unsinn/Kokolores!; Was für ein Unsinn! | Hör auf mit dem Unsinn! | Lass "
-            "den Unsinn! | etw. als Unsinn bezeichnen / abtun / zurückweisen | Das ist ein aufgelegter Blödsinn! :: "
-            "nonsense; rubbish; twaddle [dated] | sheer nonsense | to talk rot; to spout twaddle | Rubbish!; "
-            "Nonsense! | What nonsense!; What rubbish! | Stop the nonsense!; Cut the crap! [Am.] [slang] | Stop "
-            "fooling/messing around/about! | to rubbish sth. [coll.] | That’s mere stuff and nonsense!; That’s a "
-            "load of cobblers. [Br.] [coll.]\n";
-        const QStringList core{QStringLiteral("rubbish")};
-        const QStringList without =
-            germanSourcesFromTrans(shortLines, core).englishToGerman.value(QStringLiteral("rubbish"));
-        const QStringList with =
-            germanSourcesFromTrans(shortLines + unsinn, core).englishToGerman.value(QStringLiteral("rubbish"));
-        QVERIFY(without.size() > 6);
-        QCOMPARE(with.mid(0, 6), without.mid(0, 6));
-        QVERIFY(with.contains(QStringLiteral("Unsinn")));
-    }
-
     void putsTheMainEntrysHeadBeforeALaterSynonym()
     {
         const QByteArray conceptLines =
