@@ -462,6 +462,9 @@ struct Candidate
     // The German word's note stands before it and names what it is done to
     // ("(eine Maschine) warten {vt}"; TransSynonym::objectNoted).
     bool germanObjectNoted = false;
+    // The English word is one a line the German word heads gives after its
+    // main one (addLaterSensesOfHeadedLine).
+    bool laterSense = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -1910,6 +1913,29 @@ void putMainEntryWordsAfterItsPhrase(QVector<const Candidate *> &list)
     });
 }
 
+// Puts an English word before a phrase naming a kind of it where the phrase
+// comes from a line that lists the German word only as a later synonym
+// ("lyrischer Dichter {m}; ...; Poet {m} :: lyric poet; ..." for "Poet"):
+// the phrase translates the line's first word, and the German word shares
+// its sense only in part, so the plain word of another line names it
+// better, even where that line explains the German word by a note or tags
+// its field ("Dichter {m}; Dichterin {f}; Poet {m} (Verfasser sprachlicher
+// Kunstwerke) [lit.] | ... :: poet; ..."). The plain word carries no note
+// or register of its own on the English side.
+void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->germanFirst || !list.first()->english.contains(u' '))
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->englishNoted && !candidate->otherSense && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishColloquial
+               && narrowsWord(top->english, candidate->english);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -1998,6 +2024,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryWordsAfterItsPhrase(list);
         putHeadedLineBeforeBareSynonymLine(list, commonness);
         putTaggedFullEntryBeforeBareSynonymLine(list, commonness);
+        putPlainWordBeforeLaterSynonymsKind(list);
     }
 }
 
@@ -2792,6 +2819,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The first English synonym of each line whose German words are kept
     // track of: the line's main sense.
     QHash<int, TransSynonym> mainSenseOfLine;
+    // The English words a line gives after its main one, for the lines a
+    // kept German word heads (see addLaterSensesOfHeadedLine below).
+    QHash<int, QVector<TransSynonym>> laterSensesOfLine;
     constexpr int kOrdersPerLine = 1 << 10;
     int order = 0;
     int lineNumber = 0;
@@ -2918,6 +2948,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
         const qsizetype firstCandidate = candidates.size();
         mainSenseOfLine.insert(lineNumber, head);
+        for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+            if (i != headPlace)
+                laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
+        }
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
         for (const TransSynonym &german : germanSynonyms) {
             const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
@@ -3231,8 +3265,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
                 }
             }
-            if (found)
+            if (found) {
                 mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
+                QVector<TransSynonym> later;
+                for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                    if (i != headPlace)
+                        later.append(englishSynonyms.at(i));
+                }
+                if (!later.isEmpty())
+                    laterSensesOfLine.insert(span.line, later);
+            }
         }
     }
 
@@ -3247,6 +3289,26 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         candidate.englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
         if (separator >= 0)
             candidate.wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+    };
+    // The English words a line the German word heads gives after its main
+    // one are its senses too ("mauern {vt} | ... :: to build; to lay bricks |
+    // ...", "Fahrverhalten {n} :: behaviour (road); handling; ride
+    // comfort"): they go after every other sense of the row, so they fill
+    // the places it has left and push out none. Spellings of another
+    // country, plurals, words narrowed by a note or tagged with a field or
+    // register, colloquial, dated, obsolete or regional words stay out.
+    const auto addLaterSensesOfHeadedLine = [&](const QString &german, const GermanOnLine &on,
+                                                const TransSynonym &head) {
+        for (const TransSynonym &later : laterSensesOfLine.value(on.line)) {
+            if (later.text.isEmpty() || later.text == head.text || later.spellingVariant || later.plural
+                || later.fringe || later.regional || later.dated || later.colloquial || later.noted
+                || later.sense != Sense::General || coreByLower.contains(later.text.toLower()))
+                continue;
+            mainSenses.append({german, later.text, false, on.sense, false, true, on.noun, on.fringe, on.noted,
+                               on.line, on.line * kOrdersPerLine + kOrdersPerLine - 4});
+            describeLine(mainSenses.last(), on);
+            mainSenses.last().laterSense = true;
+        }
     };
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
@@ -3278,6 +3340,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 mainSenses.last().englishColloquial = english.colloquial;
                 mainSenses.last().englishDated = english.dated && !on.dated;
             }
+            if (on.position == 0 && !ownWordFurther)
+                addLaterSensesOfHeadedLine(german, on, english);
             // The line's English word spelt like the German one ("Notebook;
             // Laptop :: notebook computer; ...; notebook; laptop") is that
             // word's own counterpart wherever the line puts it, so the row
@@ -3368,6 +3432,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         markOtherSenses(list, ownLineOfEnglish);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
+        // Those later words only fill the places the other senses leave.
+        std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

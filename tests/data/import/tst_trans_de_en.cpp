@@ -1248,6 +1248,21 @@ private Q_SLOTS:
             "zufällig {adj} | eine zufällige Begegnung :: chance; casual [only before noun] | a chance "
             "encounter; a casual encounter\n",
             "chance", "zufällig", "by chance");
+        // "lyric poet" is a kind of poet, given for "Poet" only as a later
+        // synonym of "lyrischer Dichter"; the line of "poet" explains the
+        // German word by a note and tags it "[lit.]".
+        row("the plain word before a kind of it that a later synonym's line gives",
+            "Dichter {m}; Dichterin {f}; Poet {m} (Verfasser sprachlicher Kunstwerke) [lit.] | Dichter {pl}; "
+            "Dichterinnen {pl}; Poeten {pl} | Barockdichter {m} | britischer Hofdichter; britischer Hofpoet | "
+            "Mundartdichter {m} | Nationaldichter {m} | Tragödiendichter {m}; Tragiker {m} [selten] | "
+            "Volksdichter {m} :: poet; poetess (rare and slightly affected) | poets; poetesses | Baroque poet | "
+            "poet laureate [Br.] | dialect poet; dialect author | poet laureate [Am.] | tragic poet; tragedian | "
+            "popular poet\n"
+            "lyrischer Dichter {m}; lyrische Dichterin {f}; Lyriker {m}; Lyrikerin {f}; Poet {m}; Versschmied {m} "
+            "[lit.] | lyrische Dichter {pl}; lyrische Dichterinnen {pl}; Lyriker {pl}; Lyrikerinnen {pl}; Poeten "
+            "{pl}; Versschmiede {pl} :: lyric poet; lyricist; verse writer; verse-maker; versifier | lyric poets; "
+            "lyricists; verse writers; verse-makers; versifiers\n",
+            "poet", "Poet", "poet");
         // The bare line of the loanword "kuchen" does not outrank the entry
         // with the noun's forms and compounds.
         row("a clear main entry before a bare cognate",
@@ -1464,6 +1479,31 @@ private Q_SLOTS:
             germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("verbessern"));
         QCOMPARE(english.mid(0, 3),
                  (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
+    }
+
+    void givesTheLaterWordsOfALineTheGermanWordHeads()
+    {
+        // "lay bricks" and "handling" are no core words; they follow every
+        // line's first word. The tagged spelling "driving behavior [Am.]"
+        // and the "[sport]" line's words stay as they were.
+        const QByteArray text =
+            "mauern {vt} | mauernd | gemauert :: to build; to lay bricks | building; laying bricks | built; laid "
+            "bricks\n"
+            "mauern; defensiv spielen {vi} [sport] | mauernd; defensiv spielend | gemauert; defensiv gespielt | "
+            "mauert | mauerte :: to stonewall; to defend aggressively | stonewalling | stonewalled | stonewalls | "
+            "stonewalled\n"
+            "Fahrverhalten {n} :: behaviour (road); handling; ride comfort\n"
+            "Fahrverhalten {n} :: driving behaviour [Br.]; driving behavior [Am.]\n";
+        const GermanSources sources =
+            germanSourcesFromTrans(text, {QStringLiteral("build"), QStringLiteral("behaviour")});
+        const QStringList mauern = sources.germanToEnglish.value(QStringLiteral("mauern"));
+        QCOMPARE(mauern.value(0), QStringLiteral("build"));
+        QVERIFY2(mauern.indexOf(QStringLiteral("lay bricks")) > mauern.indexOf(QStringLiteral("stonewall")),
+                 qPrintable(mauern.join(u", ")));
+        const QStringList fahrverhalten = sources.germanToEnglish.value(QStringLiteral("Fahrverhalten"));
+        QCOMPARE(fahrverhalten,
+                 (QStringList{QStringLiteral("behaviour"), QStringLiteral("driving behaviour"),
+                              QStringLiteral("handling"), QStringLiteral("ride comfort")}));
     }
 
     void putsThePlainLineBeforeAColloquialUse()
