@@ -2503,6 +2503,7 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     QStringList kept;
     QString trailingPreposition;  // of a reflexive verb's object, put after the verb
     bool prepositionAfterVerb = false;  // the verb has no "sich" before it
+    qsizetype lastKeptAt = -1;  // the token kept last
     const QList<QStringView> tokens = QStringView(text).split(u' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QStringView token = tokens.at(i);
@@ -2592,7 +2593,13 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             kept.append(token.left(token.indexOf(u'/')).toString());
             break;
         }
+        // The word after an object or alternative left out may be the one
+        // before it again: "to sell sth. at auction / by auction" is "sell at
+        // auction", "to let in <> sb. in/into sth." "let in", not "let in in".
+        if (!kept.isEmpty() && i > lastKeptAt + 1 && kept.last() == token.left(token.indexOf(u'/')))
+            continue;
         kept.append(token.toString());
+        lastKeptAt = i;
     }
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
     // avail" and "to the point" are no verbs.

@@ -109,6 +109,11 @@ private Q_SLOTS:
         row("open list", "to check with sb. what/whether etc.", true, "");
         row("note holding a marker", "sich (mit jdm.) treffen", false, "sich treffen");
         row("separable-verb mark", "to trip up <> sb./sth.", true, "trip up");
+        // A word that comes again after a left-out object or alternative is
+        // no second word.
+        row("phrase again after its alternative", "to sell sth. at auction / by auction", true, "sell at auction");
+        row("particle again after the object", "to let in <> sb. in/into sth.", true, "let in");
+        row("a word said twice stays", "bling bling [coll.]", true, "bling bling");
         // "etw. anfechten; jdn. ablehnen {vt} [jur.] | … :: to challenge sth./sb | …"
         row("last joined marker without its stop", "to challenge sth./sb", true, "challenge");
         row("a bare word is no marker", "to sb", true, "sb");
