@@ -1,5 +1,6 @@
 #include "data/import/french_items.h"
 
+#include "data/import/accents.h"
 #include "data/import/trans_de_en.h"
 #include "data/import/word_frequency.h"
 
@@ -26,17 +27,6 @@ bool isLettersOnly(const QString &word)
     return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
 }
 
-// The word without accents, lower-cased.
-QString withoutAccents(const QString &word)
-{
-    QString plain;
-    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain.append(c.toLower());
-    }
-    return plain;
-}
-
 // Whether `listed` is `slip` written right: with a letter doubled that the
 // slip wrote once ("raisonable" for "raisonnable"), or with the accents
 // the slip left off ("tolerance" for "tolérance"). Such a slip is mended,
@@ -55,7 +45,7 @@ bool isPlainSlip(const QString &slip, const QString &listed)
     const auto accents = [](const QString &word) {
         return std::count_if(word.begin(), word.end(), [](QChar c) { return c.unicode() > 0x7f; });
     };
-    return listed.size() == slip.size() && listed != slip && withoutAccents(listed) == withoutAccents(slip)
+    return listed.size() == slip.size() && listed != slip && withoutAccents(listed).toLower() == withoutAccents(slip).toLower()
            && accents(listed) >= accents(slip);
 }
 

@@ -1,5 +1,6 @@
 #include "data/import/french_pairs.h"
 
+#include "data/import/accents.h"
 #include "data/import/edit_distance.h"
 #include "data/import/word_frequency.h"
 
@@ -192,12 +193,7 @@ double costOf(const QString &word, int placeBack, bool phraseHeadword, const Wor
 
 QString foldedLower(const QString &text)
 {
-    QString folded;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded.append(c.toLower());
-    }
-    return folded;
+    return withoutAccents(text).toLower();
 }
 
 // Whether two different words (folded to lower case without accents) are

@@ -1,5 +1,7 @@
 #include "data/import/language_names.h"
 
+#include "data/import/accents.h"
+
 #include <QRegularExpression>
 
 #include <cstring>
@@ -28,12 +30,7 @@ const Language kLanguages[] = {
 // Lower case without accents: "Español" -> "espanol".
 QString folded(const QString &text)
 {
-    QString plain;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain.append(c);
-    }
-    return plain.trimmed().toCaseFolded();
+    return withoutAccents(text).trimmed().toCaseFolded();
 }
 
 const Language *languageOfField(const char *field)

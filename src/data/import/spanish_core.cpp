@@ -1,5 +1,6 @@
 #include "data/import/spanish_core.h"
 
+#include "data/import/accents.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -49,17 +50,6 @@ int sourcesIn(const QVector<std::pair<QString, int>> &candidates, const QString 
             return sources;
     }
     return 0;
-}
-
-// The word without its accents ("difícil" -> "dificil").
-QString withoutAccents(const QString &word)
-{
-    QString folded;
-    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded.append(c);
-    }
-    return folded;
 }
 
 void appendNew(QStringList &list, const QString &item)
