@@ -1020,30 +1020,16 @@ void putWordOfSeveralLinesBeforeNotedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), several, several + 1);
 }
 
-// Whether a section carries the tag of a special field anywhere
+// Whether a section carries the tag of one of `fields` anywhere
 // ("Selbstbehalt {m}; ...; Franchise {f} [Schw.] (im Schadensfall) [adm.]"),
 // whatever region or register tags stand beside it.
-bool namesSpecialField(QStringView section)
+bool namesFieldAmong(QStringView section, const QSet<QString> &fields)
 {
     for (qsizetype open = section.indexOf(u'['); open >= 0; open = section.indexOf(u'[', open + 1)) {
         const qsizetype close = section.indexOf(u']', open);
         if (close < 0)
             break;
-        if (specialFields().contains(section.mid(open + 1, close - open - 1).toString()))
-            return true;
-    }
-    return false;
-}
-
-// Whether a section carries the tag of a field general words are tagged
-// with ("[ling.]", "[pol.]", "[anat.]").
-bool namesAnyField(QStringView section)
-{
-    for (qsizetype open = section.indexOf(u'['); open >= 0; open = section.indexOf(u'[', open + 1)) {
-        const qsizetype close = section.indexOf(u']', open);
-        if (close < 0)
-            break;
-        if (generalFields().contains(section.mid(open + 1, close - open - 1).toString()))
+        if (fields.contains(section.mid(open + 1, close - open - 1).toString()))
             return true;
     }
     return false;
@@ -3055,8 +3041,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                 });
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
-        const bool lineTagged = namesSpecialField(firstSection(germanSide));
-        const bool fieldTagged = lineTagged || namesAnyField(firstSection(germanSide));
+        // The line names a special field, or any field, general words'
+        // ("[ling.]", "[anat.]") included.
+        const bool lineTagged = namesFieldAmong(firstSection(germanSide), specialFields());
+        const bool fieldTagged = lineTagged || namesFieldAmong(firstSection(germanSide), generalFields());
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].lineTagged = lineTagged;
             candidates[c].fieldTagged = fieldTagged;
