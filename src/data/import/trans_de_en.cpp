@@ -272,6 +272,53 @@ QStringView firstSection(QStringView side)
     return bar < 0 ? side : side.left(bar);
 }
 
+// Whether an item is tagged abusive: pejorative or vulgar ("sheeny [pej.]",
+// "fuck-up [vulg.]"). A word only "often [pej.]" is a plain word with a
+// shade ("ilk (often [pej.])").
+bool taggedAbusive(QStringView raw)
+{
+    for (const QStringView tag : {QStringView(u"[pej.]"), QStringView(u"[vulg.]")}) {
+        const qsizetype at = raw.indexOf(tag);
+        if (at >= 0 && !raw.left(at).endsWith(u"often ") && !raw.left(at).endsWith(u"sometimes "))
+            return true;
+    }
+    return false;
+}
+
+// The English synonyms of a line's first section that may translate its
+// German words. A German side with no tag of a low register names a thing
+// in neutral words, and a learner must not be taught an abusive word for
+// it: the English items tagged pejorative or vulgar are left out ("vaterlandslos
+// {adj} :: without a native land; stateless; unpatriotic [pej.]" keeps the
+// first two). A line of one neutral word that gives only single words, the
+// last of them tagged and none before it, lists that word's abusive names: the dictionary tags the group once, after its last word, and
+// all of them are left out ("Jude {m} :: kike; hymie; sheeny [pej.]").
+QVector<QStringView> englishSynonymsForGerman(QStringView englishSide, QStringView germanSide)
+{
+    QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
+    const QStringView german = firstSection(germanSide);
+    // "pej.]" also finds "[oft pej.]".
+    static const QStringList lowRegisters{QStringLiteral("pej.]"), QStringLiteral("[vulg.]"),
+                                          QStringLiteral("[ugs.]"), QStringLiteral("[slang]"),
+                                          QStringLiteral("[derb]")};
+    if (std::any_of(lowRegisters.cbegin(), lowRegisters.cend(),
+                    [german](const QString &tag) { return german.contains(tag); })
+        || std::none_of(english.cbegin(), english.cend(), [](QStringView raw) { return taggedAbusive(raw); }))
+        return english;
+    const bool oneWord = !german.contains(u"; ") && !german.contains(u'[');
+    const bool namesOnly = std::all_of(english.cbegin(), english.cend(), [](QStringView raw) {
+        const QStringView word = raw.left(raw.indexOf(u" [")).trimmed();
+        return !word.isEmpty() && !word.contains(u' ') && !word.contains(u'(');
+    });
+    const bool groupTagged = oneWord && namesOnly && taggedAbusive(english.last())
+                             && std::none_of(english.cbegin(), english.cend() - 1,
+                                             [](QStringView raw) { return raw.contains(u'['); });
+    if (groupTagged)
+        return {};
+    english.removeIf([](QStringView raw) { return taggedAbusive(raw); });
+    return english;
+}
+
 // Whether the markup cleaning of withoutMarkup could change the text.
 bool mayHoldMarkup(QStringView text)
 {
@@ -2856,7 +2903,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
-        const QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
+        const QVector<QStringView> english = englishSynonymsForGerman(englishSide, germanSide);
         const bool keepTo = namesNoVerb(germanSide);
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
@@ -3249,7 +3296,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 if (!german.text.contains(u' ') && kept.contains(german.text)) {
                     if (!found) {
                         const bool keepTo = namesNoVerb(germanSide);
-                        for (const QStringView raw : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4))))
+                        for (const QStringView raw :
+                             englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide))
                             englishSynonyms.append(describeSynonym(raw, true, keepTo));
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }

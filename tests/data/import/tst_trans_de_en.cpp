@@ -1741,6 +1741,36 @@ private Q_SLOTS:
         QVERIFY(sources.germanToEnglish.value(QStringLiteral("Dose")).contains(QStringLiteral("can")));
     }
 
+    void leavesAbusiveWordsOutOfANeutralWordsRow()
+    {
+        // The dictionary tags the group of abusive names once, after its last
+        // word; "Jew" is the row's only word. A neutral adjective loses its
+        // tagged item and keeps the plain ones, and a German word that is
+        // itself abusive or colloquial keeps its English match, as does a word
+        // only "often" used so.
+        const QByteArray text =
+            "Jude {m} | Juden {pl} | Jüdin {f} :: Jew | Jews | Jewess\n"
+            "Jude {m} :: kike; hymie; sheeny [pej.]\n"
+            "vaterlandslos {adj} :: without a native land; stateless; unpatriotic [pej.]\n"
+            "Fettsack {m}; Fettwanst {m}; Dickwanst {m}; Fettmops {m}; Fettkloß {m} [ugs.] [pej.] | Fettsäcke {pl}; "
+            "Fettwänste {pl}; Dickwänste {pl}; Fettmöpse {pl}; Fettklöße {pl} :: fatso; fatty; butterball [Am.] "
+            "[coll.] [pej.] | fatsoes; fatties; butterballs\n"
+            "Art {f}; Sorte {f} :: ilk (often [pej.])\n"
+            "Niete {f} :: fuck-up [vulg.]\n";
+        const QStringList core{QStringLiteral("Jew"),      QStringLiteral("kike"),       QStringLiteral("hymie"),
+                               QStringLiteral("stateless"), QStringLiteral("unpatriotic"), QStringLiteral("butterball"),
+                               QStringLiteral("ilk"),       QStringLiteral("fuck-up")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Jude")), QStringList{QStringLiteral("Jew")});
+        const QStringList stateless = sources.germanToEnglish.value(QStringLiteral("vaterlandslos"));
+        QVERIFY2(stateless.contains(QStringLiteral("stateless")) && !stateless.contains(QStringLiteral("unpatriotic")),
+                 qPrintable(stateless.join(u", ")));
+        QVERIFY(!sources.germanToEnglish.contains(QStringLiteral("Niete")));
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("Fettsack")).contains(QStringLiteral("butterball")));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Art")), QStringList{QStringLiteral("ilk")});
+        QVERIFY(!sources.englishToGerman.contains(QStringLiteral("kike")));
+    }
+
     void keepsACommonerLookAlikeBeforeALaterHeadedLine()
     {
         // "plate" is the look-alike of the later synonym "Platte" and the
