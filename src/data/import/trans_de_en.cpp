@@ -2496,6 +2496,18 @@ bool holdsPrepositionsObject(QStringView raw)
 
 } // namespace
 
+// Whether a slash joins parts of one word rather than alternatives: a
+// shortened compound ("Ein-/Ausgabe"), a tail both sides share
+// ("input/output-bound", "E/A-gebunden") or an abbreviation of capitals
+// ("I/O"). Cut at the slash as an alternative would be, such a word reads
+// "Ein- Ausgabe" or "input"; it cannot be kept whole in a row.
+bool joinsWordPartsBySlash(const QString &text)
+{
+    static const QRegularExpression parts(QStringLiteral(
+        "\\p{L}-/\\p{L}|\\p{L}/[\\p{L}/]+-\\p{L}|(?<!\\p{L})\\p{Lu}/\\p{Lu}(?!\\p{L})"));
+    return text.contains(u'/') && parts.match(text).hasMatch();
+}
+
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
     if (!english && holdsPrepositionsObject(raw))
@@ -2643,6 +2655,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
     if (!trailingPreposition.isEmpty() && (kept.size() > 1 || (prepositionAfterVerb && kept.size() == 1)))
         kept.append(trailingPreposition);
     QString cleaned = kept.join(u' ');
+    if (joinsWordPartsBySlash(cleaned))
+        return {};
     if (mayHoldMarkup(cleaned))
         cleaned = withoutMarkup(cleaned);
     // "Hauptstadt: Winnipeg" is a label and "dafürhalten, dass" a phrase;

@@ -164,6 +164,16 @@ private Q_SLOTS:
         row("a phrase after a slash, then more", "to give sb. the cold shoulder/the go-by/the brush-off [coll.]", true,
             "give the cold shoulder");
         row("articles alternating", "driver of a/the vehicle", true, "driver of a vehicle");
+        // "Eingabe/Ausgabe-bedingt; …; Ein-/Ausgabe-gebunden; E/A-gebunden {adj} [comp.] :: input/output-bound;
+        // …; I/O-bound": a slash inside one word cannot be cut like an
+        // alternative's ("Ein- Ausgabe-gebunden", "input"), and the word is
+        // left out; a plain alternative still gives its first word.
+        row("a shortened compound", "Ein-/Ausgabe-gebunden", false, "");
+        row("a shared hyphenated tail", "input/output-bound", true, "");
+        row("a German shared tail", "Eingabe/Ausgabe-gebunden", false, "");
+        row("an abbreviation of capitals", "I/O", true, "");
+        row("an abbreviation with a tail", "E/A-gebunden {adj} [comp.]", false, "");
+        row("a plain alternative", "to call on/upon sb.", true, "call on");
         row("fragment", "Farb…", false, "");
         row("label", "Hauptstadt: Winnipeg [geogr.] <Kanada>", false, "");
         row("comma inside", "dafürhalten, dass", false, "");
