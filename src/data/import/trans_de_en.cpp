@@ -1998,6 +1998,16 @@ void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
 // word heads goes before that of a bare line listing it as a later synonym
 // (putHeadedLineBeforeBareSynonymLine), and so the word of a full entry
 // whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine).
+// Whether an English item explains a German word rather than translating
+// it: a sentence of more than eight words ("Auftrieb :: ceremonial driving
+// up of cattle from the valley to the mountain pastures in spring"). The
+// longest English idioms are eight words ("be like a red rag to a bull"),
+// and an explanation is nothing a learner could type as the answer.
+bool isExplanation(const QString &english)
+{
+    return english.count(u' ') >= 8;
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3504,6 +3514,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 plainSenses.insert(candidate->english);
         }
         for (const Candidate *candidate : std::as_const(it.value())) {
+            if (isExplanation(candidate->english))
+                continue;
             if (!english.contains(candidate->english))
                 english.append(candidate->english);
             if (candidate->clearMainEntry && candidate->first)

@@ -1781,6 +1781,23 @@ private Q_SLOTS:
         QVERIFY(!sources.englishToGerman.contains(QStringLiteral("kike")));
     }
 
+    void leavesAnExplanationOutOfARow()
+    {
+        // A sentence that explains the custom is no word to learn; an idiom
+        // of eight words still is one.
+        const QByteArray text =
+            "Almauftrieb {m}; Auftrieb {m} (von Vieh) :: ceremonial driving/bringing up of cattle from the valley "
+            "to the mountain pastures in spring\n"
+            "Auftrieb {m} (physikalisches Phänomen in Flüssigkeiten und Gasen) [aviat.] [naut.] [phys.] | "
+            "aerostatischer Auftrieb | aerodynamischer Auftrieb :: lift | aerostatic lift | aerodynamic lift\n"
+            "jdn. reizen; provozieren {vt} :: to be like a red rag to a bull\n";
+        const GermanSources sources =
+            germanSourcesFromTrans(text, {QStringLiteral("lift"), QStringLiteral("be like a red rag to a bull")});
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Auftrieb")), QStringList{QStringLiteral("lift")});
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("reizen")),
+                 QStringList{QStringLiteral("be like a red rag to a bull")});
+    }
+
     void keepsACommonerLookAlikeBeforeALaterHeadedLine()
     {
         // "plate" is the look-alike of the later synonym "Platte" and the
