@@ -1199,6 +1199,108 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
         std::rotate(list.begin(), head, head + 1);
 }
 
+// Keeps in the row the head of a plain entry that gives the English word
+// first, with its forms and examples, where the row's kept places hold a
+// later synonym, narrowed by a German note, of a line whose head the row has
+// already: the dictionary gives each sense of a word a line of its own, and
+// such a synonym repeats a sense the row names while another sense is left
+// out ("Spiel {n}; Wettkampf {m}; Kampf {m} (Einzelsportart); ... [sport] |
+// ... :: match | ..." left no place for "Streichholz {n}; Zündholz {n}; ...
+// | Streichhölzer {pl}; ... | ... :: match; matchstick | ..."). The plain
+// entry heads its line with a single word that has no note or tag on either
+// side, on a line with no field tag and at least kPlainHeadSections
+// sections. It takes the place of the last such synonym whose line is no
+// longer than its own; the other words keep their places. Judged against
+// the rows it changed, a synonym that only shares its line's field tag
+// ("Faden" on "Zwirnsfaden {m}; Faden {m}; Zwirn {m} [textil.]"), or one of
+// a longer line ("Chance {f} (auf ein Ereignis)" on the main entry of
+// "chance"), names a main sense as often as not and keeps its place.
+constexpr int kPlainHeadSections = 3;
+void keepPlainHeadInRow(QVector<const Candidate *> &list)
+{
+    constexpr int kKeptPlaces = 6;
+    QSet<QString> words;
+    QSet<int> headLines;  // the lines whose head the kept places hold
+    auto end = list.begin();
+    for (; end != list.end(); ++end) {
+        const QString word = (*end)->german.toLower();
+        if (!words.contains(word)) {
+            if (words.size() == kKeptPlaces)
+                break;
+            words.insert(word);
+        }
+        if ((*end)->germanFirst)
+            headLines.insert((*end)->line);
+    }
+    if (end == list.end())
+        return;
+    const auto entry = std::find_if(end, list.end(), [&words](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !words.contains(candidate->german.toLower())
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->german.contains(u' ') && candidate->sections >= kPlainHeadSections;
+    });
+    if (entry == list.end())
+        return;
+    // The last such synonym gives up its place, the ranking put the others
+    // before it; a word the row keeps from an earlier line keeps it.
+    QSet<QString> seen;
+    auto narrowed = end;
+    for (auto it = list.begin(); it != end; ++it) {
+        const Candidate *candidate = *it;
+        const QString word = candidate->german.toLower();
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        if (it != list.begin() && !candidate->germanFirst && headLines.contains(candidate->line)
+            && candidate->noted && !candidate->englishNoted && candidate->sections <= (*entry)->sections)
+            narrowed = it;
+    }
+    if (narrowed != end)
+        std::iter_swap(narrowed, entry);
+}
+
+// Puts the head of the English noun's own entry first where the ranking
+// chose a noun that heads only a special field's lines for it: a line that
+// gives the English word alone, with its plural ("Ärmel {m} | Ärmel {pl} |
+// mit Ärmeln | ... :: sleeve | sleeves | ..."), names the word's main
+// sense, while the field's line ("Hülse {f}; Büchse {f} [techn.] | ... ::
+// sleeve; bushing | ...") names a use in that field, however common the
+// word is elsewhere. The own entry's head is a single word with no note,
+// tag or fringe word on either side, on a line with no field tag, at least
+// as long as the top word's, and stands at most twice as far down the
+// subtitle list. A top word on the English word's main entry
+// (markEnglishMainEntry) stays. Judged against the rows it changed, a top
+// word that heads a line of a general field ("Visum", "Fahrzeug") or a
+// later synonym ("Zoo") names the main sense as often as the own entry.
+void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun || !list.first()->germanFirst
+        || !list.first()->lineTagged || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto isPlainOwnHead = [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun && candidate->ownEntry
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->german.contains(u' ');
+    };
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->germanFirst && !candidate->lineTagged && !candidate->fieldTagged
+            && !isSpecial(*candidate) && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return isPlainOwnHead(candidate) && candidate->subtitle <= 2LL * top->subtitle
+               && candidate->sections >= top->sections;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the best ranked word of a plain line first where the ranking chose a
 // word of a bare line (its synonyms only) that gives one of its German words
 // as colloquial, slang or vulgar, and another line, at least as long, gives
@@ -1995,6 +2097,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putUntaggedVerbLineBeforeFieldTaggedOnes(list);
         keepLongPlainEntryInRow(list);
         putMainEntryHeadBeforeLaterSynonym(list);
+        putPlainOwnNounEntryFirst(list);
+        keepPlainHeadInRow(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {

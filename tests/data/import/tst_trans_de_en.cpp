@@ -1996,6 +1996,64 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("warten")));
     }
 
+    void keepsAnotherSensesPlainEntryInTheRow()
+    {
+        // The sport line's later synonyms, one narrowed by a note, filled
+        // the row's places before the match (to light) had one.
+        const QByteArray lines =
+            "Spiel {n}; Wettkampf {m}; Kampf {m} (Einzelsportart); Match {n} (Ballsport) [sport] | Spiele {pl}; Wettkämpfe "
+            "{pl}; Kämpfe {pl}; Matche {pl} | Ausscheidungsspiel {n} :: match | matches | elimination match; knockout "
+            "[Br.]\n"
+            "gleichkommen {vi}; ebenbürtig sein {v}; sich messen {vr} mit | gleichkommend; ebenbürtig seiend; sich "
+            "messend mit | gleichgekommen; ebenbürtig gewesen; sich gemessen mit | Die Läufer sind einander ebenbürtig. "
+            "| ein ebenbürtiger Kampf :: to match | matching | matched | The runners are evenly matched. | an even "
+            "match\n"
+            "übereinstimmen {vi} (Muster) | übereinstimmend | übereingestimmt :: to match; to go together | matching; "
+            "going together | matched; gone together\n"
+            "übereinstimmen {vi} (gleich sein) (zwei oder mehr Sachen) | übereinstimmend | übereingestimmt | Die "
+            "Werte stimmen nicht überein. :: to match (of two or more things) | matching | matched | The values "
+            "do not match.\n"
+            "Treffer {m}; Übereinstimmung {f} (bei etw.) (beim Abgleichen) | Zufallsübereinstimmung {f} | eine "
+            "genaue Übereinstimmung beim Geburtsort | völlige Farbübereinstimmung | Die Datenbankabfrage anhand "
+            "der Namen ergab eine mögliche Übereinstimmung in beiden Fällen. | Der Abgleich des DNS-Profils mit "
+            "unserer Datenbank hat keinen Treffer ergeben. | Die Fingerabdrücke wurden in unserer Datenbank gespeichert "
+            "und werden künftig permanent abgeglichen. :: match (on sth.) (in comparisons) | random match | an exact "
+            "match on the place of birth | colour match | Following a database query using the names a possible match "
+            "was found for both. | We have checked the DNA profile against our database records, but no match was "
+            "found. | The fingerprints have been stored on our database for any possible future match.\n"
+            "Streichholz {n}; Zündholz {n}; Schwefelhölzchen {n} [veraltet] | Streichhölzer {pl}; Zündhölzer "
+            "{pl}; Zünder {pl} [Ös.]; Schwefelhölzchen {pl} | bengalisches Hölzchen | ein Streichholz anzünden "
+            "| Darf ich Sie um ein Streichholz bitten? | Ich habe alle ihre Briefe in die Spüle gelegt und angezündet. "
+            ":: match; matchstick | matches; matchsticks | Bengal match | to light/strike a match | May I trouble "
+            "you for a match? | I put all her letters into the sink and put a match to them.\n";
+        const QStringList core{QStringLiteral("match")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("match"));
+        QVERIFY2(row.mid(0, 6).contains(QStringLiteral("Streichholz")), qPrintable(row.join(u", ")));
+        QCOMPARE(row.value(0), QStringLiteral("Spiel"));
+        QVERIFY(row.contains(QStringLiteral("Kampf")));
+    }
+
+    void putsANounsOwnEntryBeforeAFieldsLine()
+    {
+        // "Hülse" heads only the technical line and is a later synonym on
+        // the other; "Ärmel" and "Muffe" head plain entries of the word
+        // alone (with these lines only, they rank alike).
+        const QByteArray lines =
+            "Hülse {f}; Büchse {f} [techn.] | Hülsen {pl}; Büchsen {pl} | Positionierhülse {f} | Zentrierhülse "
+            "{f} :: sleeve; bushing | sleeves; bushings | positioning sleeve | centring sleeve; centering sleeve\n"
+            "Muffe {f}; Hülse {f}; Manschette {f} | Muffen {pl}; Hülsen {pl}; Manschetten {pl} | Schiebemuffe {f} "
+            "| Schutzmuffe gegen Abrieb | Würgehülse {f} :: sleeve | sleeves | sliding sleeve | chafing sleeve "
+            "| twisting sleeve\n"
+            "Ärmel {m} | Ärmel {pl} | mit Ärmeln | die Ärmel hochkrempeln; in die Hände spucken; in die Hosen "
+            "steigen [Schw.] (aktiv werden) :: sleeve | sleeves | sleeved | to roll up one’s sleeves (take action)\n"
+;
+        const QStringList core{QStringLiteral("sleeve")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("sleeve"));
+        QVERIFY2(row.value(0) == QString::fromUtf8("Ärmel") || row.value(0) == QStringLiteral("Muffe"),
+                 qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QString::fromUtf8("Hülse")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
