@@ -1199,6 +1199,30 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
         std::rotate(list.begin(), head, head + 1);
 }
 
+// Puts the head of the English word's main entry (markEnglishMainEntry)
+// first where the ranking chose a later synonym of a line that is no main
+// entry, by a hair: the two stand within a twentieth of each other on the
+// subtitle list ("knirschen; kratzen; quietschen {vi} | ... :: to grate |
+// ..." before "Rost {m}; Gitter {n} | Roste {pl}; Gitter {pl} | ... ::
+// grate; grating | ..."), and there the dictionary's own evidence, a line
+// filed under the word with its forms and examples, tells the main sense
+// better than a gap in the list. The head has no note, tag or fringe word
+// on either side.
+void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->germanFirst || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto head = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->englishMainEntry && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->lineTagged
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && 20LL * candidate->subtitle <= 21LL * top->subtitle;
+    });
+    if (head != list.end())
+        std::rotate(list.begin(), head, head + 1);
+}
+
 // Keeps in the row the head of a plain entry that gives the English word
 // first, with its forms and examples, where the row's kept places hold a
 // later synonym, narrowed by a German note, of a line whose head the row has
@@ -2098,6 +2122,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         keepLongPlainEntryInRow(list);
         putMainEntryHeadBeforeLaterSynonym(list);
         putPlainOwnNounEntryFirst(list);
+        putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);

@@ -2054,6 +2054,29 @@ private Q_SLOTS:
         QVERIFY(row.contains(QString::fromUtf8("Hülse")));
     }
 
+    void putsTheMainEntrysHeadBeforeANearTie()
+    {
+        // "quietschen" edges out "Rost" on the subtitle list, but it is a
+        // later synonym of a bare verb line; "Rost" heads the noun's main
+        // entry.
+        const QByteArray lines =
+            "knirschen; kratzen; quietschen {vi} | knirschend; kratzend; quietschend | geknirscht; gekratzt; gequietscht "
+            ":: to grate | grating | grated\n"
+            "Rost {m}; Gitter {n} | Roste {pl}; Gitter {pl} | Bodenrost {m} [constr.] | Etagenrost {m} | Feuerrost "
+            "{m} | Treppenrost {m} | durch den Rost fallen :: grate; grating | grates; gratings | gully grating; "
+            "sewer grating | multistage grate; stage grate | hearth grate; fireplace grate | stepped grate; step "
+            "grate; graduated grate | to fall through the grate\n"
+            "etw. raspeln; raffeln; reiben {vt} (Käse, Obst, Gemüse) [cook.] | raspelnd; raffelnd; reibend | geraspelt; "
+            "geraffelt; gerieben | raspelt; raffelt; reibt | raspelte; raffelte; rieb | Kartoffeln reiben | geriebener "
+            "Käse :: to grate sth. (cheese, fruits, vegetables) | grating | grated | grates | grated | to grate "
+            "potatoes | grated cheese\n"
+;
+        const QStringList core{QStringLiteral("grate")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("grate"));
+        QVERIFY2(row.value(0) == QStringLiteral("Rost"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("quietschen")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
