@@ -465,6 +465,10 @@ struct Candidate
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
+    // The line's first English section gives the English word alone, its
+    // spelling variants aside ("beibehalten; erhalten; unterhalten {vt} |
+    // ... :: to maintain | ...").
+    bool englishAlone = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -890,12 +894,20 @@ void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
     });
     if (topPlainElsewhere)
         return;
-    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+    const auto isPlain = [top](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && kindOf(*candidate) == 1 && !candidate->noted
                && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
                && !candidate->lineTagged && !candidate->fieldTagged && !candidate->fringe
                && !candidate->englishRegister && !candidate->englishVariant && candidate->sections > top->sections;
-    });
+    };
+    // A plain line that gives the English verb alone names its sense in
+    // general; one that shares it with another verb names the sense they
+    // share ("jdn. versorgen {vt} | ... :: to maintain; to support sb. |
+    // ..."), and comes first only where no line gives the verb alone.
+    auto plain = std::find_if(list.begin(), list.end(),
+                              [&isPlain](const Candidate *candidate) { return isPlain(candidate) && candidate->englishAlone; });
+    if (plain == list.end())
+        plain = std::find_if(list.begin(), list.end(), isPlain);
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
 }
@@ -3182,6 +3194,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
+            candidates[c].englishAlone = englishWords == 1;
         }
     }
 

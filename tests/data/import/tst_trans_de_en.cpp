@@ -1996,6 +1996,25 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("warten")));
     }
 
+    void prefersAPlainVerbLineGivingTheWordAlone()
+    {
+        // Both plain lines give the verb's forms; "versorgen" shares
+        // "maintain" with "support sb.", the other line gives it alone.
+        const QByteArray lines =
+            "(eine Maschine) warten {vt} | wartend | gewartet :: to maintain; to service (a machine) | maintainin"
+            "g; servicing | maintained; serviced\n"
+            "jdn. versorgen {vt} | versorgend | versorgt | Mit seiner Arbeit konnte er seine Frau und seine Kinder "
+            "gut versorgen. :: to maintain; to support sb. | maintaining; supporting | maintained; supported | His "
+            "job comfortably maintained / supported his wife and children.\n"
+            "beibehalten; erhalten; unterhalten {vt} | beibehaltend; erhaltend; unterhaltend | beibehalten; erhal"
+            "ten; unterhalten | behält bei; erhält; unterhält | behielt bei; erhielt; unterhält :: to maintain | "
+            "maintaining | maintained | maintains | maintained\n";
+        const QStringList core{QStringLiteral("maintain")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("maintain"));
+        QVERIFY2(row.value(0) == QStringLiteral("beibehalten"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("versorgen")));
+    }
+
     void keepsAnotherSensesPlainEntryInTheRow()
     {
         // The sport line's later synonyms, one narrowed by a note, filled
