@@ -1303,17 +1303,26 @@ void keepPlainHeadInRow(QVector<const Candidate *> &list)
 // mit Ärmeln | ... :: sleeve | sleeves | ..."), names the word's main
 // sense, while the field's line ("Hülse {f}; Büchse {f} [techn.] | ... ::
 // sleeve; bushing | ...") names a use in that field, however common the
-// word is elsewhere. The own entry's head is a single word with no note,
-// tag or fringe word on either side, on a line with no field tag, at least
-// as long as the top word's, and stands at most twice as far down the
-// subtitle list. A top word on the English word's main entry
-// (markEnglishMainEntry) stays. Judged against the rows it changed, a top
-// word that heads a line of a general field ("Visum", "Fahrzeug") or a
-// later synonym ("Zoo") names the main sense as often as the own entry.
+// word is elsewhere. So too where the top word heads a short line with no
+// special field's tag (at most kShortLineSections sections) that is no own
+// entry, and leads the own entry's head by less than a tenth on the
+// subtitle list ("Tempo {n}; Zahn {m} [ugs.] | ... :: clip; lick [Br.]
+// [coll.] | ..." before "Klammer {f}; Bügel {m} | Klammern {pl}; ... ::
+// clip | clips"). The own entry's
+// head is a single word with no note, tag or fringe word on either side, on
+// a line with no field tag; for a field's top word it stands at most twice
+// as far down the subtitle list, on a line at least as long. A top word on
+// the English word's main entry (markEnglishMainEntry) stays. Judged
+// against the rows it changed, a top word that heads a line of a general
+// field ("Visum", "Fahrzeug"), a later synonym ("Zoo") or a longer line
+// ("Geständnis {n} | ein Geständnis ablegen | ...", "Werkstatt") names the
+// main sense as often as the own entry.
+constexpr int kShortLineSections = 3;
 void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list)
 {
     if (list.isEmpty() || !list.first()->first || !list.first()->noun || !list.first()->germanFirst
-        || !list.first()->lineTagged || list.first()->englishMainEntry)
+        || list.first()->englishMainEntry
+        || (!list.first()->lineTagged && (list.first()->ownEntry || list.first()->sections > kShortLineSections)))
         return;
     const Candidate *top = list.first();
     const auto isPlainOwnHead = [](const Candidate *candidate) {
@@ -1325,13 +1334,15 @@ void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list)
     };
     const QString topWord = top->german.toLower();
     for (const Candidate *candidate : std::as_const(list)) {
-        if (candidate->first && candidate->germanFirst && !candidate->lineTagged && !candidate->fieldTagged
-            && !isSpecial(*candidate) && candidate->german.toLower() == topWord)
+        if (top->lineTagged && candidate->first && candidate->germanFirst && !candidate->lineTagged
+            && !candidate->fieldTagged && !isSpecial(*candidate) && candidate->german.toLower() == topWord)
             return;
     }
     const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
-        return isPlainOwnHead(candidate) && candidate->subtitle <= 2LL * top->subtitle
-               && candidate->sections >= top->sections;
+        return isPlainOwnHead(candidate)
+               && (top->lineTagged ? candidate->subtitle <= 2LL * top->subtitle
+                                   : 10LL * candidate->subtitle <= 11LL * top->subtitle)
+               && candidate->sections >= (top->lineTagged ? top->sections : 2);
     });
     if (own != list.end())
         std::rotate(list.begin(), own, own + 1);

@@ -2073,6 +2073,22 @@ private Q_SLOTS:
         QVERIFY(row.contains(QString::fromUtf8("Hülse")));
     }
 
+    void putsANounsOwnEntryBeforeAShortSharedLine()
+    {
+        // "Tempo" leads "Klammer" on the subtitle list by less than a tenth,
+        // from a short line that shares "clip" with a colloquial word;
+        // "Klammer" heads an entry of the word alone, with its plural.
+        const QByteArray lines =
+            "Tempo {n}; Zahn {m} [ugs.] [in Zusammensetzungen] | in scharfem Tempo | in vollem Tempo; mit einem Affenzahn; "
+            "rasant :: clip; lick [Br.] [coll.] [in compounds] | at a good clip; at a fair lick [Br.]; at a lick "
+            "[Br.] | at a fast / rapid clip; at a great lick [Br.]\n"
+            "Klammer {f}; Bügel {m} | Klammern {pl}; Bügel {pl} :: clip | clips\n";
+        const QStringList core{QStringLiteral("clip")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("clip"));
+        QVERIFY2(row.value(0) == QStringLiteral("Klammer"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("Tempo")));
+    }
+
     void putsTheMainEntrysHeadBeforeANearTie()
     {
         // "quietschen" edges out "Rost" on the subtitle list, but it is a
