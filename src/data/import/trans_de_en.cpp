@@ -1298,13 +1298,13 @@ void keepPlainHeadInRow(QVector<const Candidate *> &list)
 }
 
 // Puts the head of the English noun's own entry first where the ranking
-// chose a noun that heads only a special field's lines for it: a line that
+// chose a noun that heads only a narrow field's lines for it: a line that
 // gives the English word alone, with its plural ("Ärmel {m} | Ärmel {pl} |
 // mit Ärmeln | ... :: sleeve | sleeves | ..."), names the word's main
 // sense, while the field's line ("Hülse {f}; Büchse {f} [techn.] | ... ::
 // sleeve; bushing | ...") names a use in that field, however common the
 // word is elsewhere. So too where the top word heads a short line with no
-// special field's tag (at most kShortLineSections sections) that is no own
+// narrow field's tag (at most kShortLineSections sections) that is no own
 // entry, and leads the own entry's head by less than a tenth on the
 // subtitle list ("Tempo {n}; Zahn {m} [ugs.] | ... :: clip; lick [Br.]
 // [coll.] | ..." before "Klammer {f}; Bügel {m} | Klammern {pl}; ... ::
