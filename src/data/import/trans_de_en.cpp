@@ -512,6 +512,10 @@ struct Candidate
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
+    // The line's first English section gives the English word alone, its
+    // spelling variants aside ("beibehalten; erhalten; unterhalten {vt} |
+    // ... :: to maintain | ...").
+    bool englishAlone = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -937,12 +941,20 @@ void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
     });
     if (topPlainElsewhere)
         return;
-    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+    const auto isPlain = [top](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && kindOf(*candidate) == 1 && !candidate->noted
                && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
                && !candidate->lineTagged && !candidate->fieldTagged && !candidate->fringe
                && !candidate->englishRegister && !candidate->englishVariant && candidate->sections > top->sections;
-    });
+    };
+    // A plain line that gives the English verb alone names its sense in
+    // general; one that shares it with another verb names the sense they
+    // share ("jdn. versorgen {vt} | ... :: to maintain; to support sb. |
+    // ..."), and comes first only where no line gives the verb alone.
+    auto plain = std::find_if(list.begin(), list.end(),
+                              [&isPlain](const Candidate *candidate) { return isPlain(candidate) && candidate->englishAlone; });
+    if (plain == list.end())
+        plain = std::find_if(list.begin(), list.end(), isPlain);
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
 }
@@ -1244,6 +1256,143 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
     });
     if (head != list.end())
         std::rotate(list.begin(), head, head + 1);
+}
+
+// Puts the head of the English word's main entry (markEnglishMainEntry)
+// first where the ranking chose a later synonym of a line that is no main
+// entry, by a hair: the two stand within a twentieth of each other on the
+// subtitle list ("knirschen; kratzen; quietschen {vi} | ... :: to grate |
+// ..." before "Rost {m}; Gitter {n} | Roste {pl}; Gitter {pl} | ... ::
+// grate; grating | ..."), and there the dictionary's own evidence, a line
+// filed under the word with its forms and examples, tells the main sense
+// better than a gap in the list. The head has no note, tag or fringe word
+// on either side.
+void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->germanFirst || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto head = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->englishMainEntry && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->lineTagged
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && 20LL * candidate->subtitle <= 21LL * top->subtitle;
+    });
+    if (head != list.end())
+        std::rotate(list.begin(), head, head + 1);
+}
+
+// Keeps in the row the head of a plain entry that gives the English word
+// first, with its forms and examples, where the row's kept places hold a
+// later synonym, narrowed by a German note, of a line whose head the row has
+// already: the dictionary gives each sense of a word a line of its own, and
+// such a synonym repeats a sense the row names while another sense is left
+// out ("Spiel {n}; Wettkampf {m}; Kampf {m} (Einzelsportart); ... [sport] |
+// ... :: match | ..." left no place for "Streichholz {n}; Zündholz {n}; ...
+// | Streichhölzer {pl}; ... | ... :: match; matchstick | ..."). The plain
+// entry heads its line with a single word that has no note or tag on either
+// side, on a line with no field tag and at least kPlainHeadSections
+// sections. It takes the place of the last such synonym whose line is no
+// longer than its own; the other words keep their places. Judged against
+// the rows it changed, a synonym that only shares its line's field tag
+// ("Faden" on "Zwirnsfaden {m}; Faden {m}; Zwirn {m} [textil.]"), or one of
+// a longer line ("Chance {f} (auf ein Ereignis)" on the main entry of
+// "chance"), names a main sense as often as not and keeps its place.
+constexpr int kPlainHeadSections = 3;
+void keepPlainHeadInRow(QVector<const Candidate *> &list)
+{
+    constexpr int kKeptPlaces = 6;
+    QSet<QString> words;
+    QSet<int> headLines;  // the lines whose head the kept places hold
+    auto end = list.begin();
+    for (; end != list.end(); ++end) {
+        const QString word = (*end)->german.toLower();
+        if (!words.contains(word)) {
+            if (words.size() == kKeptPlaces)
+                break;
+            words.insert(word);
+        }
+        if ((*end)->germanFirst)
+            headLines.insert((*end)->line);
+    }
+    if (end == list.end())
+        return;
+    const auto entry = std::find_if(end, list.end(), [&words](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !words.contains(candidate->german.toLower())
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->german.contains(u' ') && candidate->sections >= kPlainHeadSections;
+    });
+    if (entry == list.end())
+        return;
+    // The last such synonym gives up its place, the ranking put the others
+    // before it; a word the row keeps from an earlier line keeps it.
+    QSet<QString> seen;
+    auto narrowed = end;
+    for (auto it = list.begin(); it != end; ++it) {
+        const Candidate *candidate = *it;
+        const QString word = candidate->german.toLower();
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        if (it != list.begin() && !candidate->germanFirst && headLines.contains(candidate->line)
+            && candidate->noted && !candidate->englishNoted && candidate->sections <= (*entry)->sections)
+            narrowed = it;
+    }
+    if (narrowed != end)
+        std::iter_swap(narrowed, entry);
+}
+
+// Puts the head of the English noun's own entry first where the ranking
+// chose a noun that heads only a narrow field's lines for it: a line that
+// gives the English word alone, with its plural ("Ärmel {m} | Ärmel {pl} |
+// mit Ärmeln | ... :: sleeve | sleeves | ..."), names the word's main
+// sense, while the field's line ("Hülse {f}; Büchse {f} [techn.] | ... ::
+// sleeve; bushing | ...") names a use in that field, however common the
+// word is elsewhere. So too where the top word heads a short line with no
+// narrow field's tag (at most kShortLineSections sections) that is no own
+// entry, and leads the own entry's head by less than a tenth on the
+// subtitle list ("Tempo {n}; Zahn {m} [ugs.] | ... :: clip; lick [Br.]
+// [coll.] | ..." before "Klammer {f}; Bügel {m} | Klammern {pl}; ... ::
+// clip | clips"). The own entry's
+// head is a single word with no note, tag or fringe word on either side, on
+// a line with no field tag; for a field's top word it stands at most twice
+// as far down the subtitle list, on a line at least as long. A top word on
+// the English word's main entry (markEnglishMainEntry) stays. Judged
+// against the rows it changed, a top word that heads a line of a general
+// field ("Visum", "Fahrzeug"), a later synonym ("Zoo") or a longer line
+// ("Geständnis {n} | ein Geständnis ablegen | ...", "Werkstatt") names the
+// main sense as often as the own entry.
+constexpr int kShortLineSections = 3;
+void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun || !list.first()->germanFirst
+        || list.first()->englishMainEntry
+        || (!list.first()->lineTagged && (list.first()->ownEntry || list.first()->sections > kShortLineSections)))
+        return;
+    const Candidate *top = list.first();
+    const auto isPlainOwnHead = [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun && candidate->ownEntry
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->german.contains(u' ');
+    };
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (top->lineTagged && candidate->first && candidate->germanFirst && !candidate->lineTagged
+            && !candidate->fieldTagged && !isSpecial(*candidate) && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return isPlainOwnHead(candidate)
+               && (top->lineTagged ? candidate->subtitle <= 2LL * top->subtitle
+                                   : 10LL * candidate->subtitle <= 11LL * top->subtitle)
+               && candidate->sections >= (top->lineTagged ? top->sections : 2);
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
 }
 
 // Puts the best ranked word of a plain line first where the ranking chose a
@@ -2052,6 +2201,9 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putUntaggedVerbLineBeforeFieldTaggedOnes(list);
         keepLongPlainEntryInRow(list);
         putMainEntryHeadBeforeLaterSynonym(list);
+        putPlainOwnNounEntryFirst(list);
+        putMainEntryHeadBeforeNearTie(list);
+        keepPlainHeadInRow(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -3124,6 +3276,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
+            candidates[c].englishAlone = englishWords == 1;
         }
     }
 

@@ -2053,6 +2053,122 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("warten")));
     }
 
+    void prefersAPlainVerbLineGivingTheWordAlone()
+    {
+        // Both plain lines give the verb's forms; "versorgen" shares
+        // "maintain" with "support sb.", the other line gives it alone.
+        const QByteArray lines =
+            "(eine Maschine) warten {vt} | wartend | gewartet :: to maintain; to service (a machine) | maintainin"
+            "g; servicing | maintained; serviced\n"
+            "jdn. versorgen {vt} | versorgend | versorgt | Mit seiner Arbeit konnte er seine Frau und seine Kinder "
+            "gut versorgen. :: to maintain; to support sb. | maintaining; supporting | maintained; supported | His "
+            "job comfortably maintained / supported his wife and children.\n"
+            "beibehalten; erhalten; unterhalten {vt} | beibehaltend; erhaltend; unterhaltend | beibehalten; erhal"
+            "ten; unterhalten | behält bei; erhält; unterhält | behielt bei; erhielt; unterhält :: to maintain | "
+            "maintaining | maintained | maintains | maintained\n";
+        const QStringList core{QStringLiteral("maintain")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("maintain"));
+        QVERIFY2(row.value(0) == QStringLiteral("beibehalten"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("versorgen")));
+    }
+
+    void keepsAnotherSensesPlainEntryInTheRow()
+    {
+        // The sport line's later synonyms, one narrowed by a note, filled
+        // the row's places before the match (to light) had one.
+        const QByteArray lines =
+            "Spiel {n}; Wettkampf {m}; Kampf {m} (Einzelsportart); Match {n} (Ballsport) [sport] | Spiele {pl}; Wettkämpfe "
+            "{pl}; Kämpfe {pl}; Matche {pl} | Ausscheidungsspiel {n} :: match | matches | elimination match; knockout "
+            "[Br.]\n"
+            "gleichkommen {vi}; ebenbürtig sein {v}; sich messen {vr} mit | gleichkommend; ebenbürtig seiend; sich "
+            "messend mit | gleichgekommen; ebenbürtig gewesen; sich gemessen mit | Die Läufer sind einander ebenbürtig. "
+            "| ein ebenbürtiger Kampf :: to match | matching | matched | The runners are evenly matched. | an even "
+            "match\n"
+            "übereinstimmen {vi} (Muster) | übereinstimmend | übereingestimmt :: to match; to go together | matching; "
+            "going together | matched; gone together\n"
+            "übereinstimmen {vi} (gleich sein) (zwei oder mehr Sachen) | übereinstimmend | übereingestimmt | Die "
+            "Werte stimmen nicht überein. :: to match (of two or more things) | matching | matched | The values "
+            "do not match.\n"
+            "Treffer {m}; Übereinstimmung {f} (bei etw.) (beim Abgleichen) | Zufallsübereinstimmung {f} | eine "
+            "genaue Übereinstimmung beim Geburtsort | völlige Farbübereinstimmung | Die Datenbankabfrage anhand "
+            "der Namen ergab eine mögliche Übereinstimmung in beiden Fällen. | Der Abgleich des DNS-Profils mit "
+            "unserer Datenbank hat keinen Treffer ergeben. | Die Fingerabdrücke wurden in unserer Datenbank gespeichert "
+            "und werden künftig permanent abgeglichen. :: match (on sth.) (in comparisons) | random match | an exact "
+            "match on the place of birth | colour match | Following a database query using the names a possible match "
+            "was found for both. | We have checked the DNA profile against our database records, but no match was "
+            "found. | The fingerprints have been stored on our database for any possible future match.\n"
+            "Streichholz {n}; Zündholz {n}; Schwefelhölzchen {n} [veraltet] | Streichhölzer {pl}; Zündhölzer "
+            "{pl}; Zünder {pl} [Ös.]; Schwefelhölzchen {pl} | bengalisches Hölzchen | ein Streichholz anzünden "
+            "| Darf ich Sie um ein Streichholz bitten? | Ich habe alle ihre Briefe in die Spüle gelegt und angezündet. "
+            ":: match; matchstick | matches; matchsticks | Bengal match | to light/strike a match | May I trouble "
+            "you for a match? | I put all her letters into the sink and put a match to them.\n";
+        const QStringList core{QStringLiteral("match")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("match"));
+        QVERIFY2(row.mid(0, 6).contains(QStringLiteral("Streichholz")), qPrintable(row.join(u", ")));
+        QCOMPARE(row.value(0), QStringLiteral("Spiel"));
+        QVERIFY(row.contains(QStringLiteral("Kampf")));
+    }
+
+    void putsANounsOwnEntryBeforeAFieldsLine()
+    {
+        // "Hülse" heads only the technical line and is a later synonym on
+        // the other; "Ärmel" and "Muffe" head plain entries of the word
+        // alone (with these lines only, they rank alike).
+        const QByteArray lines =
+            "Hülse {f}; Büchse {f} [techn.] | Hülsen {pl}; Büchsen {pl} | Positionierhülse {f} | Zentrierhülse "
+            "{f} :: sleeve; bushing | sleeves; bushings | positioning sleeve | centring sleeve; centering sleeve\n"
+            "Muffe {f}; Hülse {f}; Manschette {f} | Muffen {pl}; Hülsen {pl}; Manschetten {pl} | Schiebemuffe {f} "
+            "| Schutzmuffe gegen Abrieb | Würgehülse {f} :: sleeve | sleeves | sliding sleeve | chafing sleeve "
+            "| twisting sleeve\n"
+            "Ärmel {m} | Ärmel {pl} | mit Ärmeln | die Ärmel hochkrempeln; in die Hände spucken; in die Hosen "
+            "steigen [Schw.] (aktiv werden) :: sleeve | sleeves | sleeved | to roll up one’s sleeves (take action)\n"
+;
+        const QStringList core{QStringLiteral("sleeve")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("sleeve"));
+        QVERIFY2(row.value(0) == QString::fromUtf8("Ärmel") || row.value(0) == QStringLiteral("Muffe"),
+                 qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QString::fromUtf8("Hülse")));
+    }
+
+    void putsANounsOwnEntryBeforeAShortSharedLine()
+    {
+        // "Tempo" leads "Klammer" on the subtitle list by less than a tenth,
+        // from a short line that shares "clip" with a colloquial word;
+        // "Klammer" heads an entry of the word alone, with its plural.
+        const QByteArray lines =
+            "Tempo {n}; Zahn {m} [ugs.] [in Zusammensetzungen] | in scharfem Tempo | in vollem Tempo; mit einem Affenzahn; "
+            "rasant :: clip; lick [Br.] [coll.] [in compounds] | at a good clip; at a fair lick [Br.]; at a lick "
+            "[Br.] | at a fast / rapid clip; at a great lick [Br.]\n"
+            "Klammer {f}; Bügel {m} | Klammern {pl}; Bügel {pl} :: clip | clips\n";
+        const QStringList core{QStringLiteral("clip")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("clip"));
+        QVERIFY2(row.value(0) == QStringLiteral("Klammer"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("Tempo")));
+    }
+
+    void putsTheMainEntrysHeadBeforeANearTie()
+    {
+        // "quietschen" edges out "Rost" on the subtitle list, but it is a
+        // later synonym of a bare verb line; "Rost" heads the noun's main
+        // entry.
+        const QByteArray lines =
+            "knirschen; kratzen; quietschen {vi} | knirschend; kratzend; quietschend | geknirscht; gekratzt; gequietscht "
+            ":: to grate | grating | grated\n"
+            "Rost {m}; Gitter {n} | Roste {pl}; Gitter {pl} | Bodenrost {m} [constr.] | Etagenrost {m} | Feuerrost "
+            "{m} | Treppenrost {m} | durch den Rost fallen :: grate; grating | grates; gratings | gully grating; "
+            "sewer grating | multistage grate; stage grate | hearth grate; fireplace grate | stepped grate; step "
+            "grate; graduated grate | to fall through the grate\n"
+            "etw. raspeln; raffeln; reiben {vt} (Käse, Obst, Gemüse) [cook.] | raspelnd; raffelnd; reibend | geraspelt; "
+            "geraffelt; gerieben | raspelt; raffelt; reibt | raspelte; raffelte; rieb | Kartoffeln reiben | geriebener "
+            "Käse :: to grate sth. (cheese, fruits, vegetables) | grating | grated | grates | grated | to grate "
+            "potatoes | grated cheese\n"
+;
+        const QStringList core{QStringLiteral("grate")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("grate"));
+        QVERIFY2(row.value(0) == QStringLiteral("Rost"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("quietschen")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
