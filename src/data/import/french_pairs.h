@@ -93,7 +93,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
                            const std::function<bool(const QString &, const QString &)> &givesFirst = {},
                            const std::function<QChar(const QString &)> &partOfSpeech = {},
-                           bool firstSenseFirst = false);
+                           bool firstSenseFirst = false, const WordRanks *headwordRanks = nullptr);
 
 // The French two-word items of the pairs ("quelques uns") that are one
 // hyphenated word written apart: `isWrittenForm` (another dictionary) knows
