@@ -494,7 +494,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&](const QString &french, const QString &english) {
                     return pass > 0 && frenchFirst.value(french) == english;
                 },
-                [&frenchParts](const QString &french) { return frenchParts.value(french); });
+                [&frenchParts](const QString &french) { return frenchParts.value(french); }, false,
+                pass > 0 ? &WordRanks::forLanguage(QStringLiteral("en")) : nullptr);
             // fra-eng's numbered first sense may lead only in the second
             // pass, once a word whose English row starts with the headword
             // is known and kept first ("coat" for "manteau"); the first pass
@@ -508,7 +509,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&](const QString &english, const QString &french) {
                     return pass > 0 && englishFirst.value(english) == french;
                 },
-                {}, pass > 0);
+                {}, pass > 0, pass > 0 ? &WordRanks::forLanguage(QStringLiteral("fr")) : nullptr);
             if (pass == 0) {
                 englishFirst = firstItems(engFra);
                 frenchFirst = firstItems(fraEng);

@@ -73,6 +73,7 @@ struct ReverseWord
     bool first = false;
     int position = 0;  // the first place of the headword among the word's translations
     bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
+    bool firstOfSorted = false;  // first only in alphabetical lists beside a commoner word (see sideOfSortedList)
 };
 
 // A candidate translation of a row and what ranks it.
@@ -85,6 +86,7 @@ struct Candidate
     bool linked = false;  // a third pair of dictionaries links it to the headword
     int placeBack = 0;  // where the other direction's row of it lists the headword
     bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
+    bool firstOfSortedBack = false;  // the other direction gives the headword first by its letters only
 };
 
 // Whether a dictionary entry gives `word` in its first sense; an entry
@@ -224,13 +226,44 @@ bool sharesStem(const QString &a, const QString &b)
     return a == b || (common >= 4 && common * 2 >= std::min(a.size(), b.size()));
 }
 
+// Whether an entry's first item is first only by its letters: its first
+// sense (its one list where it numbers none) holds several items in
+// alphabetical order, as most lists of the small dictionaries do, and a
+// commoner word than the first (`ranks`, of the items' language) beside
+// it: "haut: 1. summit, surface, top", where "top" is the everyday word of
+// that sense and "summit" first as the alphabet has it.
+bool sideOfSortedList(const DictdEntry &entry, const WordRanks *ranks)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)"));
+    const QStringList &items = entry.firstSense.isEmpty() ? entry.translations : entry.firstSense;
+    if (!ranks || items.size() < 2)
+        return false;
+    QStringList words;
+    for (const QString &item : items)
+        words.append(QString(item).remove(bracketed).simplified());
+    QString previous;
+    for (const QString &word : std::as_const(words)) {
+        const QString folded = foldedLower(word);
+        if (folded < previous)
+            return false;
+        previous = folded;
+    }
+    const int firstRank = ranks->phraseRank(words.constFirst());
+    return std::any_of(words.begin() + 1, words.end(), [&](const QString &word) {
+        const int rank = ranks->phraseRank(word);
+        return rank > 0 && (firstRank == 0 || rank < firstRank);
+    });
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
-QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry> &reverse, QStringList &order)
+QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry> &reverse, QStringList &order,
+                                                      const WordRanks *ranks = nullptr)
 {
     QHash<QString, QVector<ReverseWord>> backTo;
     for (const DictdEntry &entry : reverse) {
+        const bool sorted = sideOfSortedList(entry, ranks);
         for (qsizetype i = 0; i < entry.translations.size(); ++i) {
             QVector<ReverseWord> &words = backTo[entry.translations.at(i)];
             const auto found = std::find_if(words.begin(), words.end(),
@@ -239,10 +272,11 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
                 order.append(entry.translations.at(i));
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0, int(i), firstSense});
+                words.append({entry.headword, i == 0, int(i), firstSense, i == 0 && sorted});
             } else {
                 found->firstSense = found->firstSense || firstSense;
                 if (i == 0) {
+                    found->firstOfSorted = (found->first ? found->firstOfSorted : true) && sorted;
                     found->first = true;
                     found->position = 0;
                 }
@@ -370,7 +404,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<int(const QString &, const QString &)> &links,
                            const std::function<bool(const QString &)> &isListedTargetWord,
                            const std::function<bool(const QString &, const QString &)> &givesFirst,
-                           const std::function<QChar(const QString &)> &partOfSpeech, bool firstSenseFirst)
+                           const std::function<QChar(const QString &)> &partOfSpeech, bool firstSenseFirst,
+                           const WordRanks *headwordRanks)
 {
     // A hyphenated word the word list lacks, written so and in one
     // ("washing-bear", a word-for-word rendering of a German compound), is
@@ -383,7 +418,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         return !isListedTargetWord(lower) && !isListedTargetWord(QString(lower).remove(QLatin1Char('-')));
     };
     QStringList backOrder;  // the keys of backTo as first met
-    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
+    const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder, headwordRanks);
 
     // Merge the forward entries of one headword, keeping the first one's place.
     QVector<DictdEntry> merged;
@@ -417,7 +452,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const int placeBack = confirmed ? found->position : 0;
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
-                               placeBack, confirmed && found->firstSense});
+                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -433,7 +468,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position, word.firstSense});
+                               false, word.position, word.firstSense, word.firstOfSorted});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -508,6 +543,38 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // The dictionaries number a word's senses main sense first, and
+        // list the words of each sense in alphabetical order. A linked item
+        // of a later sense that leads, and whose own row in the other
+        // direction gives the headword first only by its letters beside a
+        // commoner word (see sideOfSortedList), owes its lead to its
+        // commonness in another sense ("haut" is "high"; "blow" is "coup"
+        // and "souffler"). A linked item of the first sense comes first
+        // instead where the look vouches for it ("summit: 1. bout, cime,
+        // pointe, sommet 2. comble, faîte, haut": "sommet"), or, where
+        // `firstSenseFirst` trusts fra-eng's sense order, where its own row
+        // gives the headword first too and it is about as common
+        // ("bataille: 1. action, battle, scuffle, struggle 2. blow":
+        // "battle"). Not past a leader whose own row, ranked, starts with the
+        // headword. eng-fra's sense order alone is no guide: "time: 1. fois
+        // ... 3. durée, temps".
+        if (headwordRanks && givesFirst && !phraseHeadword && !entry.firstSense.isEmpty() && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            if (leading.own && leading.linked && leading.firstOfSortedBack && !inFirstSense(entry, leading.word)
+                && !givesFirst(leading.word, entry.headword)) {
+                const auto first = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    if (!c.own || !c.confirmed || !c.linked || !inFirstSense(entry, c.word))
+                        return false;
+                    const QString folded = foldedLower(c.word);
+                    return looksAlike(folded, headword) || sharesStem(folded, headword)
+                           || (firstSenseFirst && c.placeBack == 0 && c.firstSenseBack
+                               && c.cost <= leading.cost + kTwinMargin);
+                });
+                if (first != candidates.end())
+                    candidates.move(first - candidates.begin(), 0);
+            }
+        }
         // fra-eng numbers a word's senses main sense first, and the German
         // links now and then favour a side sense: "agiter: 1. agitate,
         // stir up 2. swing", yet fra-deu's "schwingen" links "swing". Where a

@@ -83,6 +83,14 @@ class WordRanks;
 // accents that the row's own dictionary gives first keeps its place as the
 // headword itself does ("suprême: supreme"). A phrase opening with "and",
 // "or" or "nor" ("or not" for "hein") weighs as if that word were unlisted.
+// Where `headwordRanks` (the ranks of the headwords' language) is given and
+// `givesFirst` knows the other table ranked, a linked item of a later sense
+// that leads, whose own row in `reverse` lists the headword first only by
+// its letters beside a commoner word ("haut: 1. summit, surface, top"),
+// gives way to a linked item of the first sense that looks like the
+// headword ("sommet" for "summit") or, where `firstSenseFirst` is set, that
+// gives the headword first too and is about as common ("battle" for
+// "bataille").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
@@ -93,7 +101,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
                            const std::function<bool(const QString &, const QString &)> &givesFirst = {},
                            const std::function<QChar(const QString &)> &partOfSpeech = {},
-                           bool firstSenseFirst = false);
+                           bool firstSenseFirst = false, const WordRanks *headwordRanks = nullptr);
 
 // The French two-word items of the pairs ("quelques uns") that are one
 // hyphenated word written apart: `isWrittenForm` (another dictionary) knows

@@ -657,6 +657,56 @@ private Q_SLOTS:
         QCOMPARE(firstOf("avidité", true), QStringLiteral("greediness"));
     }
 
+    void givesWayToTheFirstSenseWhereALaterOneLeadsByItsLetters()
+    {
+        // "haut" leads "summit" through its commonness as "high", and
+        // fra-eng's "haut: 1. summit, surface, top" lists "summit" first as
+        // the alphabet has it, beside the commoner "top".
+        const QVector<DictdEntry> engFra{
+            entry("summit /sʌmit/\n1. bout, cime, pointe, sommet\n2. comble, faîte, haut\n"),
+            entry("blow /blou/\n1. bataille, coup\n2. souffler sur\n3. souffler\n"),
+            entry("battle /bætl/\nbataille, combat\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("haut /o/ <adj>\nhigh, lofty, tall\n"),
+            entry("haut /o/ <n, masc>\n1. summit, surface, top\n2. upper garment\n"),
+            entry("sommet /sɔmɛ/ <n, masc>\n1. acme\n2. peak, point, tip, summit\n3. surface, top\n"),
+            entry("bataille /bataj/ <n, fem>\n1. action, battle, scuffle, struggle\n2. blow\n"),
+        };
+        const WordRanks french = ranksOf({{"coup", 200}, {"haut", 100}, {"combat", 1500}, {"bataille", 2000},
+                                          {"sommet", 3000}});
+        const WordRanks english = ranksOf({{"top", 300}, {"high", 200}, {"blow", 1500}, {"battle", 1800},
+                                           {"summit", 4000}});
+        const auto links = [](const QString &, const QString &word) {
+            static const QSet<QString> linked{"haut", "sommet", "blow", "battle"};
+            return linked.contains(word) ? 1 : 0;
+        };
+        const auto startsWith = [](const QString &, const QString &) { return false; };
+        const auto summitFirst = [&](const WordRanks *headwordRanks) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(rows, fraEng, french, {}, links, {}, startsWith, {}, false, headwordRanks);
+            return find(rows, QStringLiteral("summit"))->translations.constFirst();
+        };
+        QCOMPARE(summitFirst(nullptr), QStringLiteral("haut"));
+        QCOMPARE(summitFirst(&english), QStringLiteral("sommet"));
+        // Where "summit" is the commonest word of that list, it is first as
+        // the main word of the sense, and "haut" keeps its lead.
+        const WordRanks summitCommonest = ranksOf({{"summit", 100}});
+        QCOMPARE(summitFirst(&summitCommonest), QStringLiteral("haut"));
+
+        // "blow" is also "coup" and "souffler"; "battle", as common, gives
+        // "bataille" first too. Only fra-eng's sense order decides that.
+        const auto batailleFirst = [&](bool firstSenseFirst, const WordRanks *headwordRanks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, english, {}, links, {}, startsWith, {}, firstSenseFirst,
+                                   headwordRanks);
+            return find(rows, QStringLiteral("bataille"))->translations.constFirst();
+        };
+        QCOMPARE(batailleFirst(true, nullptr), QStringLiteral("blow"));
+        QCOMPARE(batailleFirst(false, &french), QStringLiteral("blow"));
+        QCOMPARE(batailleFirst(true, &french), QStringLiteral("battle"));
+    }
+
     void weighsAPhraseOpeningWithAConjunctionAsASentencesTail()
     {
         // Common words make "or not" look likelier than "isn't it".
