@@ -3,6 +3,7 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictd_index.h"
+#include "data/import/english_word_uses.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
@@ -819,11 +820,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         const GermanPivot apertiumPivot =
             pivot.isEmpty() ? GermanPivot()
                             : GermanPivot::read(directory, QStringLiteral("spa-deu"), transForSpanish, apertiumOnly);
+        // How the English sides of trans-de-en use the core words tells the
+        // main part of speech of a word only Apertium translates.
+        QSet<QString> spanishEnglishUsesWords;
+        for (const QString &english : std::as_const(coreSet))
+            spanishEnglishUsesWords.insert(english.toLower());
         SpanishCore spanish = mergeSpanishLexicon(
             coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
             [&](const QString &spanish, const QString &english) {
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
-            });
+            },
+            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords));
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

@@ -289,6 +289,50 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
     }
 
+    void leadsAnApertiumRowWithTheNounOfAWordUsedMostlyAsANoun()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // FreeDict has neither word; Apertium eng-spa lists each verb first
+        // ("bead<vblex>" -> "gotear", "bead<n>" -> "cuenta"), and spa-eng
+        // pairs "gotear" back, so the verb outranks the noun by its sources.
+        const QVector<LexiconEntry> forward =
+            lexicon({{"bead", "vblex", "gotear", "vblex"}, {"bead", "n", "cuenta", "n"},
+                     {"launch", "vblex", "lanzar", "vblex"}, {"launch", "n", "lancha", "n"},
+                     {"launch", "n", "lanzador", "n"}, {"launch", "n", "lanzamiento", "n"}});
+        const QVector<LexiconEntry> backward =
+            lexicon({{"gotear", "vblex", "bead", "vblex"}, {"cuenta", "n", "account", "n"},
+                     {"lanzar", "vblex", "launch", "vblex"}, {"lancha", "n", "launch", "n"}});
+        const QStringList words{QStringLiteral("bead"), QStringLiteral("launch")};
+        // trans-de-en: "bead" once as a verb, 89 times otherwise.
+        const QHash<QString, EnglishWordUses> uses{{QStringLiteral("bead"), {1, 89}},
+                                                   {QStringLiteral("launch"), {4, 64}}};
+        SpanishCore core = mergeSpanishLexicon(words, {}, {}, forward, backward, {}, uses);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")),
+                 (QStringList{QStringLiteral("cuenta"), QStringLiteral("gotear")}));
+        // Of several nouns the commonest goes first, not the best sourced.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("launch")).value(0), QStringLiteral("lanzamiento"));
+
+        // A word used as a verb about as often keeps the verb first.
+        core = mergeSpanishLexicon(words, {}, {}, forward, backward, {},
+                                   {{QStringLiteral("bead"), {30, 89}}, {QStringLiteral("launch"), {30, 64}}});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")),
+                 (QStringList{QStringLiteral("gotear"), QStringLiteral("cuenta")}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("launch")).value(0), QStringLiteral("lanzar"));
+
+        // A row FreeDict eng-spa gives keeps its ranking: FreeDict's order
+        // of senses is the evidence there.
+        const SenseRows englishSpanish{{QStringLiteral("bead"), {QStringLiteral("gotear")}}};
+        core = mergeSpanishLexicon(words, englishSpanish, {}, forward, backward, {}, uses);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")).value(0), QStringLiteral("gotear"));
+    }
+
     void keepsTheLyAdverbOfAMenteAdverbFirst()
     {
         // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
