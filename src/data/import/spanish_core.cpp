@@ -137,6 +137,7 @@ public:
             }
             appendNew(m_backward[english], spanish);
             appendNew(m_englishOf[spanish], english);
+            appendNew(m_backwardParts[{english, spanish}], entry.sourceTags.value(0));
             if (entry.targetTags.contains(QLatin1String("pl")))
                 m_pluralEnglish.insert(spanish);
             m_spanish.insert(spanish);
@@ -240,6 +241,14 @@ public:
     int partsOfSpeech(const QString &spelling, const QString &spanish) const
     {
         return m_partsOfSpeech.value({spelling, spanish});
+    }
+
+    // In how many parts of speech of the Spanish word Apertium spa-eng
+    // translates it by the English one ("auxiliar<adj>" and "auxiliar<n>"
+    // -> "auxiliary": 2).
+    int backwardParts(const QString &english, const QString &spanish) const
+    {
+        return int(m_backwardParts.value({english, spanish}).size());
     }
 
     // The Spanish word Apertium eng-spa gives first for an English word.
@@ -387,6 +396,7 @@ private:
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
+    QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
@@ -612,6 +622,34 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     }
     if (noun != kept.end())
         std::rotate(kept.begin(), noun, noun + 1);
+    return kept;
+}
+
+// A Spanish row FreeDict spa-eng does not give lists its English words in
+// the order of the English rows that kept it, which tells nothing of the
+// main sense ("auxiliar": "stewardess", from the row of that word, before
+// "auxiliary"). Of the words as well sourced as the first
+// (`candidates`), one Apertium spa-eng gives in more of the Spanish word's
+// parts of speech (`backwardParts`: "auxiliar<adj>" and "auxiliar<n>" ->
+// "auxiliary", only "auxiliar<n>" -> "stewardess") goes first: it is the
+// word's general translation, the other a use of one part of speech.
+QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                            const std::function<int(const QString &)> &backwardParts)
+{
+    if (kept.size() < 2)
+        return kept;
+    const int sources = sourcesIn(candidates, kept.first());
+    auto widest = kept.begin();
+    int parts = backwardParts(kept.first());
+    for (auto it = kept.begin() + 1; it != kept.end(); ++it) {
+        if (sourcesIn(candidates, *it) != sources)
+            continue;
+        if (const int own = backwardParts(*it); own > parts) {
+            widest = it;
+            parts = own;
+        }
+    }
+    std::rotate(kept.begin(), widest, widest + 1);
     return kept;
 }
 
@@ -948,9 +986,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         // Apertium spa-eng's only word goes before a first it does not pair
         // with the word at all ("colegio: college" is "school").
-        const QStringList kept = withLinkedFirst(
+        QStringList kept = withLinkedFirst(
             withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
             evidence.englishOf(spanish), linked);
+        if (freedict.isEmpty()) {
+            kept = withWidestFirst(kept, candidates, [&](const QString &english) {
+                return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);
+            });
+        }
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});

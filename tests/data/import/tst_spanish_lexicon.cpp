@@ -333,6 +333,37 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")).value(0), QStringLiteral("gotear"));
     }
 
+    void leadsASpanishRowWithTheWordOfMorePartsOfSpeech()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // Apertium's lines for "auxiliar" both ways; FreeDict has only
+        // eng-spa "stewardess /stjeədes/: azafata" and no row "auxiliar".
+        const QVector<LexiconEntry> forward =
+            lexicon({{"auxiliary", "n", "auxiliar", "n"}, {"auxiliary", "adj", "auxiliar", "adj"},
+                     {"stewardess", "n", "auxiliar", "n"}, {"steward", "n", "auxiliar", "n"}});
+        const QVector<LexiconEntry> backward =
+            lexicon({{"auxiliar", "n", "auxiliary", "n"}, {"auxiliar", "adj", "auxiliary", "adj"},
+                     {"auxiliar", "n", "stewardess", "n"}, {"auxiliar", "n", "steward", "n"}});
+        const SenseRows englishSpanish{{QStringLiteral("stewardess"), {QStringLiteral("azafata")}}};
+        const QStringList words{QStringLiteral("stewardess"), QStringLiteral("steward"), QStringLiteral("auxiliary")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, {}, forward, backward);
+        // "auxiliary" translates the adjective and the noun; the row of
+        // "stewardess", first of the English rows, no longer decides.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("auxiliary"));
+
+        // A FreeDict row keeps its order: its senses are the evidence.
+        const SenseRows spanishEnglish{{QStringLiteral("auxiliar"), {QStringLiteral("stewardess")}}};
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
+    }
+
     void keepsTheLyAdverbOfAMenteAdverbFirst()
     {
         // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
