@@ -903,6 +903,35 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));
                 },
                 QStringLiteral("spa-eng"), report.details);
+            // A one-word English item no source knows is a phrase glued too
+            // short to be cut again ("al día: aday"); trans-de-en is asked
+            // only about the few the other sources lack.
+            {
+                QSet<QString> apertiumEnglishWords;
+                for (const auto &[english, spanish] : std::as_const(apertiumPairs)) {
+                    for (const QString &word : english.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                        apertiumEnglishWords.insert(word);
+                }
+                QSet<QString> englishSpanishHeadwords;
+                for (const DictdEntry &entry : std::as_const(engSpa))
+                    englishSpanishHeadwords.insert(entry.headword.toLower());
+                const auto knownElsewhere = [&](const QString &word) {
+                    return englishRanks.rank(word) > 0 || englishHeadwords.contains(word)
+                           || englishSpanishHeadwords.contains(word) || apertiumEnglishWords.contains(word);
+                };
+                QSet<QString> unknown;
+                for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
+                    for (const QString &item : items) {
+                        if (!englishWordList.contains(item) && !knownElsewhere(item))
+                            unknown.insert(item);
+                    }
+                }
+                const QSet<QString> inTrans = englishWordsInTrans(transForSpanish, unknown);
+                report.spanishMisspeltWordsDropped += dropUnknownEnglishWords(
+                    spanishRows[1], englishWordList,
+                    [&](const QString &word) { return knownElsewhere(word) || inTrans.contains(word); },
+                    report.details);
+            }
             // FreeDict writes a few English words with a single consonant
             // for a double one ("accomodate", "occurence"), in both
             // dictionaries.

@@ -1238,6 +1238,33 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("including"), QStringLiteral("inclusively")}));
     }
 
+    void leavesOutEnglishWordsNoSourceKnows()
+    {
+        // spa-eng "al día: aday", "mecanógrafa: stenotypist,
+        // femalestenotypist", "asma: asthma, shortness of breath,
+        // wheeziness"; the word list lacks "stenotypist" and "wheeziness",
+        // which other sources hold.
+        SenseRows rows{{QStringLiteral("al día"), {QStringLiteral("aday")}},
+                       {QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist"), QStringLiteral("femalestenotypist")}},
+                       {QStringLiteral("asma"),
+                        {QStringLiteral("asthma"), QStringLiteral("shortness of breath"), QStringLiteral("wheeziness")}},
+                       {QStringLiteral("bárbaro"), {QStringLiteral("Goth")}}};
+        const SenseRows before = rows;
+        const QSet<QString> spelling{QStringLiteral("asthma"), QStringLiteral("day")};
+        const auto known = [](const QString &word) {
+            return word == QLatin1String("stenotypist") || word == QLatin1String("wheeziness");
+        };
+        QStringList details;
+        QCOMPARE(dropUnknownEnglishWords(rows, {}, known, details), 0);
+        QCOMPARE(rows, before);  // no word list: nothing to tell by
+        QCOMPARE(dropUnknownEnglishWords(rows, spelling, known, details), 2);
+        // The row left without items goes; phrases and names stay.
+        const SenseRows after{{QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist")}}, before.at(2),
+                              before.at(3)};
+        QCOMPARE(rows, after);
+        QCOMPARE(details.size(), 2);
+    }
+
     void putsBackAMissingAccent()
     {
         // eng-spa "moist /mɔist/ humedo"; spa-eng "humedo /umˈeðo/ 1. damp,
