@@ -141,6 +141,17 @@ QStringList row(const SenseRows &rows, const QString &headword)
     return {QStringLiteral("(no row)")};
 }
 
+// Lexicon entries of one tag a side: {source, its tag, target, its tag}.
+QVector<LexiconEntry> tagged(std::initializer_list<std::array<const char *, 4>> lines)
+{
+    QVector<LexiconEntry> entries;
+    for (const auto &[source, sourceTag, target, targetTag] : lines) {
+        entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                        {QString::fromUtf8(targetTag)}});
+    }
+    return entries;
+}
+
 DictdEntry entry(const char *headword, const char *pronunciation, const char *translation)
 {
     DictdEntry e;
@@ -291,23 +302,15 @@ private Q_SLOTS:
 
     void leadsAnApertiumRowWithTheNounOfAWordUsedMostlyAsANoun()
     {
-        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
-            QVector<LexiconEntry> entries;
-            for (const auto &[source, sourceTag, target, targetTag] : lines) {
-                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
-                                {QString::fromUtf8(targetTag)}});
-            }
-            return entries;
-        };
         // FreeDict has neither word; Apertium eng-spa lists each verb first
         // ("bead<vblex>" -> "gotear", "bead<n>" -> "cuenta"), and spa-eng
         // pairs "gotear" back, so the verb outranks the noun by its sources.
         const QVector<LexiconEntry> forward =
-            lexicon({{"bead", "vblex", "gotear", "vblex"}, {"bead", "n", "cuenta", "n"},
+            tagged({{"bead", "vblex", "gotear", "vblex"}, {"bead", "n", "cuenta", "n"},
                      {"launch", "vblex", "lanzar", "vblex"}, {"launch", "n", "lancha", "n"},
                      {"launch", "n", "lanzador", "n"}, {"launch", "n", "lanzamiento", "n"}});
         const QVector<LexiconEntry> backward =
-            lexicon({{"gotear", "vblex", "bead", "vblex"}, {"cuenta", "n", "account", "n"},
+            tagged({{"gotear", "vblex", "bead", "vblex"}, {"cuenta", "n", "account", "n"},
                      {"lanzar", "vblex", "launch", "vblex"}, {"lancha", "n", "launch", "n"}});
         const QStringList words{QStringLiteral("bead"), QStringLiteral("launch")};
         // trans-de-en: "bead" once as a verb, 89 times otherwise.
@@ -335,21 +338,13 @@ private Q_SLOTS:
 
     void leadsASpanishRowWithTheWordOfMorePartsOfSpeech()
     {
-        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
-            QVector<LexiconEntry> entries;
-            for (const auto &[source, sourceTag, target, targetTag] : lines) {
-                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
-                                {QString::fromUtf8(targetTag)}});
-            }
-            return entries;
-        };
         // Apertium's lines for "auxiliar" both ways; FreeDict has only
         // eng-spa "stewardess /stjeədes/: azafata" and no row "auxiliar".
         const QVector<LexiconEntry> forward =
-            lexicon({{"auxiliary", "n", "auxiliar", "n"}, {"auxiliary", "adj", "auxiliar", "adj"},
+            tagged({{"auxiliary", "n", "auxiliar", "n"}, {"auxiliary", "adj", "auxiliar", "adj"},
                      {"stewardess", "n", "auxiliar", "n"}, {"steward", "n", "auxiliar", "n"}});
         const QVector<LexiconEntry> backward =
-            lexicon({{"auxiliar", "n", "auxiliary", "n"}, {"auxiliar", "adj", "auxiliary", "adj"},
+            tagged({{"auxiliar", "n", "auxiliary", "n"}, {"auxiliar", "adj", "auxiliary", "adj"},
                      {"auxiliar", "n", "stewardess", "n"}, {"auxiliar", "n", "steward", "n"}});
         const SenseRows englishSpanish{{QStringLiteral("stewardess"), {QStringLiteral("azafata")}}};
         const QStringList words{QStringLiteral("stewardess"), QStringLiteral("steward"), QStringLiteral("auxiliary")};
