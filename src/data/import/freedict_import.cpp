@@ -3,6 +3,7 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictd_index.h"
+#include "data/import/english_word_uses.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/everyday_supplement.h"
 #include "data/import/french_items.h"
@@ -820,11 +821,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         const GermanPivot apertiumPivot =
             pivot.isEmpty() ? GermanPivot()
                             : GermanPivot::read(directory, QStringLiteral("spa-deu"), transForSpanish, apertiumOnly);
+        // How the English sides of trans-de-en use the core words tells the
+        // main part of speech of a word only Apertium translates.
+        QSet<QString> spanishEnglishUsesWords;
+        for (const QString &english : std::as_const(coreSet))
+            spanishEnglishUsesWords.insert(english.toLower());
         SpanishCore spanish = mergeSpanishLexicon(
             coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
             [&](const QString &spanish, const QString &english) {
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
-            });
+            },
+            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords));
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;
@@ -897,6 +904,35 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     return ise > 0 && englishWordList.contains(QString(word).replace(ise, 2, QStringLiteral("iz")));
                 },
                 QStringLiteral("spa-eng"), report.details);
+            // A one-word English item no source knows is a phrase glued too
+            // short to be cut again ("al día: aday"); trans-de-en is asked
+            // only about the few the other sources lack.
+            {
+                QSet<QString> apertiumEnglishWords;
+                for (const auto &[english, spanish] : std::as_const(apertiumPairs)) {
+                    for (const QString &word : english.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                        apertiumEnglishWords.insert(word);
+                }
+                QSet<QString> englishSpanishHeadwords;
+                for (const DictdEntry &entry : std::as_const(engSpa))
+                    englishSpanishHeadwords.insert(entry.headword.toLower());
+                const auto knownElsewhere = [&](const QString &word) {
+                    return englishRanks.rank(word) > 0 || englishHeadwords.contains(word)
+                           || englishSpanishHeadwords.contains(word) || apertiumEnglishWords.contains(word);
+                };
+                QSet<QString> unknown;
+                for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
+                    for (const QString &item : items) {
+                        if (!englishWordList.contains(item) && !knownElsewhere(item))
+                            unknown.insert(item);
+                    }
+                }
+                const QSet<QString> inTrans = englishWordsInTrans(transForSpanish, unknown);
+                report.spanishMisspeltWordsDropped += dropUnknownEnglishWords(
+                    spanishRows[1], englishWordList,
+                    [&](const QString &word) { return knownElsewhere(word) || inTrans.contains(word); },
+                    report.details);
+            }
             // FreeDict writes a few English words with a single consonant
             // for a double one ("accomodate", "occurence"), in both
             // dictionaries.

@@ -26,6 +26,12 @@ enum Source : int {
 
 using Pair = std::pair<QString, QString>;  // English, Spanish
 
+// The parts of speech Apertium eng-spa gives an English word in a pair.
+enum PairPart : int {
+    NounPair = 1,
+    VerbPair = 2,
+};
+
 int sourceCount(int sources)
 {
     int count = 0;
@@ -101,6 +107,11 @@ public:
                 continue;
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
             m_sources[{english, spanish}] |= ApertiumForward;
+            const QString &englishPart = entry.sourceTags.value(0);
+            if (englishPart == QLatin1String("n"))
+                m_partsOfSpeech[{english, spanish}] |= NounPair;
+            else if (englishPart.startsWith(QLatin1String("vb")))
+                m_partsOfSpeech[{english, spanish}] |= VerbPair;
             if (!m_forward.contains(english))
                 m_firstSpanish[english].insert(spanish);
             // The first translation of a word in one part of speech
@@ -126,6 +137,7 @@ public:
             }
             appendNew(m_backward[english], spanish);
             appendNew(m_englishOf[spanish], english);
+            appendNew(m_backwardParts[{english, spanish}], entry.sourceTags.value(0));
             if (entry.targetTags.contains(QLatin1String("pl")))
                 m_pluralEnglish.insert(spanish);
             m_spanish.insert(spanish);
@@ -222,6 +234,21 @@ public:
     bool freedictBackward(const QString &english, const QString &spanish) const
     {
         return m_sources.value({english, spanish}) & FreedictBackward;
+    }
+
+    // How Apertium eng-spa pairs an English word (its spelling) with a
+    // Spanish one: NounPair, VerbPair, both or neither.
+    int partsOfSpeech(const QString &spelling, const QString &spanish) const
+    {
+        return m_partsOfSpeech.value({spelling, spanish});
+    }
+
+    // In how many parts of speech of the Spanish word Apertium spa-eng
+    // translates it by the English one ("auxiliar<adj>" and "auxiliar<n>"
+    // -> "auxiliary": 2).
+    int backwardParts(const QString &english, const QString &spanish) const
+    {
+        return int(m_backwardParts.value({english, spanish}).size());
     }
 
     // The Spanish word Apertium eng-spa gives first for an English word.
@@ -369,6 +396,8 @@ private:
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
+    QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
+    QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
@@ -565,6 +594,65 @@ QStringList withSoleFreedictFirst(QStringList kept, const QVector<std::pair<QStr
     return kept;
 }
 
+// A row FreeDict eng-spa does not give is Apertium's alone, and the order of
+// its parts of speech is that of the compiled lexicon, which puts a word's
+// verb before its noun whatever the word mostly is ("bead": "gotear", to
+// form drops, before "cuenta"). Where the first item is a pair of the verb
+// alone (`partsOfSpeech`: NounPair, VerbPair) and the English sides of
+// trans-de-en (`uses`) use the word three times more often otherwise than as
+// a verb, a noun of the row goes first: the commonest one by the frequency
+// list (`rankOf`, 0 for a word it lacks), else the first ("launch":
+// "lanzamiento", not the rarer "lancha" ranked before it).
+QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses,
+                                   const std::function<int(const QString &)> &partsOfSpeech,
+                                   const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2 || partsOfSpeech(kept.first()) != VerbPair || uses.other < 3 * std::max(1, uses.verb))
+        return kept;
+    auto noun = kept.end();
+    int nounRank = 0;
+    for (auto it = kept.begin() + 1; it != kept.end(); ++it) {
+        if (!(partsOfSpeech(*it) & NounPair))
+            continue;
+        const int rank = rankOf(*it);
+        if (noun == kept.end() || (rank > 0 && (nounRank == 0 || rank < nounRank))) {
+            noun = it;
+            nounRank = rank;
+        }
+    }
+    if (noun != kept.end())
+        std::rotate(kept.begin(), noun, noun + 1);
+    return kept;
+}
+
+// A Spanish row FreeDict spa-eng does not give lists its English words in
+// the order of the English rows that kept it, which tells nothing of the
+// main sense ("auxiliar": "stewardess", from the row of that word, before
+// "auxiliary"). Of the words as well sourced as the first
+// (`candidates`), one Apertium spa-eng gives in more of the Spanish word's
+// parts of speech (`backwardParts`: "auxiliar<adj>" and "auxiliar<n>" ->
+// "auxiliary", only "auxiliar<n>" -> "stewardess") goes first: it is the
+// word's general translation, the other a use of one part of speech.
+QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                            const std::function<int(const QString &)> &backwardParts)
+{
+    if (kept.size() < 2)
+        return kept;
+    const int sources = sourcesIn(candidates, kept.first());
+    auto widest = kept.begin();
+    int parts = backwardParts(kept.first());
+    for (auto it = kept.begin() + 1; it != kept.end(); ++it) {
+        if (sourcesIn(candidates, *it) != sources)
+            continue;
+        if (const int own = backwardParts(*it); own > parts) {
+            widest = it;
+            parts = own;
+        }
+    }
+    std::rotate(kept.begin(), widest, widest + 1);
+    return kept;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -712,7 +800,8 @@ int leftOut(const QStringList &before, const QStringList &after)
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
-                                const std::function<int(const QString &, const QString &)> &germanLinks)
+                                const std::function<int(const QString &, const QString &)> &germanLinks,
+                                const QHash<QString, EnglishWordUses> &englishUses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
@@ -801,6 +890,12 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        if (freedict.isEmpty()) {
+            kept = withNounBeforeSideVerb(
+                kept, englishUses.value(english.toLower()),
+                [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
+                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        }
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())
@@ -891,9 +986,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         // Apertium spa-eng's only word goes before a first it does not pair
         // with the word at all ("colegio: college" is "school").
-        const QStringList kept = withLinkedFirst(
+        QStringList kept = withLinkedFirst(
             withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
             evidence.englishOf(spanish), linked);
+        if (freedict.isEmpty()) {
+            kept = withWidestFirst(kept, candidates, [&](const QString &english) {
+                return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);
+            });
+        }
         if (row < 0) {
             spanishRow.insert(spanish, core.spanishEnglish.size());
             core.spanishEnglish.append({spanish, kept});

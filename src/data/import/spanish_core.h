@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/import/apertium_lexicon.h"
+#include "data/import/english_word_uses.h"
 
 #include <QString>
 #include <QStringList>
@@ -72,9 +73,13 @@ struct SpanishCore
 // through "Eintrittskarte" before FreeDict's "portal"); an English word
 // Apertium gives first for the Spanish one joins such a row when it is no
 // learner's word but the pivot links the two ("navaja": "penknife").
+// A row FreeDict eng-spa lacks, whose first is a verb's pair where
+// `englishUses` (englishWordUsesInTrans) shows the word used mostly
+// otherwise, leads with its first noun ("bead": "cuenta" before "gotear").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
-                                const std::function<int(const QString &, const QString &)> &germanLinks = {});
+                                const std::function<int(const QString &, const QString &)> &germanLinks = {},
+                                const QHash<QString, EnglishWordUses> &englishUses = {});
 
 } // namespace vorbix::import

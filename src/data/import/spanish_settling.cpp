@@ -270,6 +270,34 @@ int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool sp
     return dropped;
 }
 
+int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,
+                            const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    int dropped = 0;
+    for (auto &[headword, items] : rows) {
+        QStringList kept;
+        for (const QString &item : std::as_const(items)) {
+            const bool unknown = !item.isEmpty() && std::all_of(item.begin(), item.end(), [](QChar c) {
+                return c.isLetter() && c.isLower();
+            }) && !spelling.contains(item) && !known(item);
+            if (unknown) {
+                details.append(
+                    QStringLiteral("spa-eng: \"%1\" left out of \"%2\", a word no source knows").arg(item, headword));
+                ++dropped;
+            } else {
+                kept.append(item);
+            }
+        }
+        if (kept.isEmpty() && !items.isEmpty())
+            headword.clear();  // marks the row, left out below
+        items = std::move(kept);
+    }
+    rows.removeIf([](const auto &row) { return row.first.isEmpty(); });
+    return dropped;
+}
+
 namespace {
 
 // The word with its one lacking doubled consonant put back, or an empty

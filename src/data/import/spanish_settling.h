@@ -101,6 +101,17 @@ QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QStri
                                          const QSet<QString> &wordList,
                                          const std::function<bool(const QString &)> &ranked, const QByteArray &trans);
 
+// Leaves out of spa-eng's `rows` the English items of one lowercase word
+// that the word list (`spelling`, lowercased) lacks and `known` (the other
+// sources: Apertium, FreeDict's English headwords, trans-de-en, the
+// frequency list) does not hold either: a phrase FreeDict glued together
+// too short or too odd to be cut again ("al día: aday"). Where no word list
+// is installed nothing is left out. A row left without items is left out.
+// Returns how many were left out; one line
+// each goes to `details`.
+int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,
+                            const std::function<bool(const QString &)> &known, QStringList &details);
+
 // Leaves out of `rows` the translations misspelling another translation of
 // the same row: a single word the word list of their language (`spelling`,
 // lowercased) lacks, one letter added, taken out, changed or swapped with

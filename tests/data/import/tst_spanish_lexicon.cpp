@@ -141,6 +141,17 @@ QStringList row(const SenseRows &rows, const QString &headword)
     return {QStringLiteral("(no row)")};
 }
 
+// Lexicon entries of one tag a side: {source, its tag, target, its tag}.
+QVector<LexiconEntry> tagged(std::initializer_list<std::array<const char *, 4>> lines)
+{
+    QVector<LexiconEntry> entries;
+    for (const auto &[source, sourceTag, target, targetTag] : lines) {
+        entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                        {QString::fromUtf8(targetTag)}});
+    }
+    return entries;
+}
+
 DictdEntry entry(const char *headword, const char *pronunciation, const char *translation)
 {
     DictdEntry e;
@@ -287,6 +298,65 @@ private Q_SLOTS:
         // "gordo" is.
         QCOMPARE(row(core.englishSpanish, QStringLiteral("greasy")),
                  (QStringList{QStringLiteral("grasiento"), QStringLiteral("gordo"), QStringLiteral("grueso")}));
+    }
+
+    void leadsAnApertiumRowWithTheNounOfAWordUsedMostlyAsANoun()
+    {
+        // FreeDict has neither word; Apertium eng-spa lists each verb first
+        // ("bead<vblex>" -> "gotear", "bead<n>" -> "cuenta"), and spa-eng
+        // pairs "gotear" back, so the verb outranks the noun by its sources.
+        const QVector<LexiconEntry> forward =
+            tagged({{"bead", "vblex", "gotear", "vblex"}, {"bead", "n", "cuenta", "n"},
+                     {"launch", "vblex", "lanzar", "vblex"}, {"launch", "n", "lancha", "n"},
+                     {"launch", "n", "lanzador", "n"}, {"launch", "n", "lanzamiento", "n"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"gotear", "vblex", "bead", "vblex"}, {"cuenta", "n", "account", "n"},
+                     {"lanzar", "vblex", "launch", "vblex"}, {"lancha", "n", "launch", "n"}});
+        const QStringList words{QStringLiteral("bead"), QStringLiteral("launch")};
+        // trans-de-en: "bead" once as a verb, 89 times otherwise.
+        const QHash<QString, EnglishWordUses> uses{{QStringLiteral("bead"), {1, 89}},
+                                                   {QStringLiteral("launch"), {4, 64}}};
+        SpanishCore core = mergeSpanishLexicon(words, {}, {}, forward, backward, {}, uses);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")),
+                 (QStringList{QStringLiteral("cuenta"), QStringLiteral("gotear")}));
+        // Of several nouns the commonest goes first, not the best sourced.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("launch")).value(0), QStringLiteral("lanzamiento"));
+
+        // A word used as a verb about as often keeps the verb first.
+        core = mergeSpanishLexicon(words, {}, {}, forward, backward, {},
+                                   {{QStringLiteral("bead"), {30, 89}}, {QStringLiteral("launch"), {30, 64}}});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")),
+                 (QStringList{QStringLiteral("gotear"), QStringLiteral("cuenta")}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("launch")).value(0), QStringLiteral("lanzar"));
+
+        // A row FreeDict eng-spa gives keeps its ranking: FreeDict's order
+        // of senses is the evidence there.
+        const SenseRows englishSpanish{{QStringLiteral("bead"), {QStringLiteral("gotear")}}};
+        core = mergeSpanishLexicon(words, englishSpanish, {}, forward, backward, {}, uses);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("bead")).value(0), QStringLiteral("gotear"));
+    }
+
+    void leadsASpanishRowWithTheWordOfMorePartsOfSpeech()
+    {
+        // Apertium's lines for "auxiliar" both ways; FreeDict has only
+        // eng-spa "stewardess /stjeədes/: azafata" and no row "auxiliar".
+        const QVector<LexiconEntry> forward =
+            tagged({{"auxiliary", "n", "auxiliar", "n"}, {"auxiliary", "adj", "auxiliar", "adj"},
+                     {"stewardess", "n", "auxiliar", "n"}, {"steward", "n", "auxiliar", "n"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"auxiliar", "n", "auxiliary", "n"}, {"auxiliar", "adj", "auxiliary", "adj"},
+                     {"auxiliar", "n", "stewardess", "n"}, {"auxiliar", "n", "steward", "n"}});
+        const SenseRows englishSpanish{{QStringLiteral("stewardess"), {QStringLiteral("azafata")}}};
+        const QStringList words{QStringLiteral("stewardess"), QStringLiteral("steward"), QStringLiteral("auxiliary")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, {}, forward, backward);
+        // "auxiliary" translates the adjective and the noun; the row of
+        // "stewardess", first of the English rows, no longer decides.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("auxiliary"));
+
+        // A FreeDict row keeps its order: its senses are the evidence.
+        const SenseRows spanishEnglish{{QStringLiteral("auxiliar"), {QStringLiteral("stewardess")}}};
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
     void keepsTheLyAdverbOfAMenteAdverbFirst()
@@ -1161,6 +1231,33 @@ private Q_SLOTS:
                                          QStringLiteral("Tápa")}));
         QCOMPARE(row(rows, QStringLiteral("incluido")),
                  (QStringList{QStringLiteral("including"), QStringLiteral("inclusively")}));
+    }
+
+    void leavesOutEnglishWordsNoSourceKnows()
+    {
+        // spa-eng "al día: aday", "mecanógrafa: stenotypist,
+        // femalestenotypist", "asma: asthma, shortness of breath,
+        // wheeziness"; the word list lacks "stenotypist" and "wheeziness",
+        // which other sources hold.
+        SenseRows rows{{QStringLiteral("al día"), {QStringLiteral("aday")}},
+                       {QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist"), QStringLiteral("femalestenotypist")}},
+                       {QStringLiteral("asma"),
+                        {QStringLiteral("asthma"), QStringLiteral("shortness of breath"), QStringLiteral("wheeziness")}},
+                       {QStringLiteral("bárbaro"), {QStringLiteral("Goth")}}};
+        const SenseRows before = rows;
+        const QSet<QString> spelling{QStringLiteral("asthma"), QStringLiteral("day")};
+        const auto known = [](const QString &word) {
+            return word == QLatin1String("stenotypist") || word == QLatin1String("wheeziness");
+        };
+        QStringList details;
+        QCOMPARE(dropUnknownEnglishWords(rows, {}, known, details), 0);
+        QCOMPARE(rows, before);  // no word list: nothing to tell by
+        QCOMPARE(dropUnknownEnglishWords(rows, spelling, known, details), 2);
+        // The row left without items goes; phrases and names stay.
+        const SenseRows after{{QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist")}}, before.at(2),
+                              before.at(3)};
+        QCOMPARE(rows, after);
+        QCOMPARE(details.size(), 2);
     }
 
     void putsBackAMissingAccent()
