@@ -291,8 +291,9 @@ bool taggedAbusive(QStringView raw)
 // it: the English items tagged pejorative or vulgar are left out ("vaterlandslos
 // {adj} :: without a native land; stateless; unpatriotic [pej.]" keeps the
 // first two). A line of one neutral word that gives only single words, the
-// last of them tagged and none before it, lists that word's abusive names: the dictionary tags the group once, after its last word, and
-// all of them are left out ("Jude {m} :: kike; hymie; sheeny [pej.]").
+// last of them tagged and none before it, lists that word's abusive names:
+// the dictionary tags the group once, after its last word, and all of them
+// are left out ("Jude {m} :: kike; hymie; sheeny [pej.]").
 QVector<QStringView> englishSynonymsForGerman(QStringView englishSide, QStringView germanSide)
 {
     QVector<QStringView> english = englishSynonymsOf(firstSection(englishSide));
@@ -2118,6 +2119,16 @@ void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Whether an English item explains a German word rather than translating
+// it: a sentence of more than eight words ("Auftrieb :: ceremonial driving
+// up of cattle from the valley to the mountain pastures in spring"). The
+// longest English idioms are eight words ("be like a red rag to a bull"),
+// and an explanation is nothing a learner could type as the answer.
+bool isExplanation(const QString &english)
+{
+    return english.count(u' ') >= 8;
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -2147,16 +2158,6 @@ void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
 // word heads goes before that of a bare line listing it as a later synonym
 // (putHeadedLineBeforeBareSynonymLine), and so the word of a full entry
 // whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine).
-// Whether an English item explains a German word rather than translating
-// it: a sentence of more than eight words ("Auftrieb :: ceremonial driving
-// up of cattle from the valley to the mountain pastures in spring"). The
-// longest English idioms are eight words ("be like a red rag to a bull"),
-// and an explanation is nothing a learner could type as the answer.
-bool isExplanation(const QString &english)
-{
-    return english.count(u' ') >= 8;
-}
-
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2656,8 +2657,6 @@ bool holdsPrepositionsObject(QStringView raw)
     return pattern.match(raw).hasMatch();
 }
 
-} // namespace
-
 // Whether a slash joins parts of one word rather than alternatives: a
 // shortened compound ("Ein-/Ausgabe"), a tail both sides share
 // ("input/output-bound", "E/A-gebunden") or an abbreviation of capitals
@@ -2669,6 +2668,8 @@ bool joinsWordPartsBySlash(const QString &text)
         "\\p{L}-/\\p{L}|\\p{L}/[\\p{L}/]+-\\p{L}|(?<!\\p{L})\\p{Lu}/\\p{Lu}(?!\\p{L})"));
     return text.contains(u'/') && parts.match(text).hasMatch();
 }
+
+} // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
