@@ -11,6 +11,7 @@
 #include "data/import/german_pivot.h"
 #include "data/import/input_file.h"
 #include "data/import/german_core.h"
+#include "data/import/german_first_entry.h"
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/spanish_settling.h"
@@ -698,8 +699,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // on a thread of their own while the French and Spanish tables are
     // finished here; the thread touches nothing but its own copy of the text
     // and of the core words.
-    auto germanTables = [](GermanSources sources, const QStringList &core) {
+    // With deu-eng's files given, its first entries fill the German rows'
+    // free places.
+    auto germanTables = [](GermanSources sources, const QStringList &core, const QString &deuEngIndex = {},
+                           const QString &deuEngDict = {}, const QSet<QString> &englishWords = {}) {
         GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        if (!deuEngIndex.isEmpty())
+            addDeuEngFirstEntries(selected.germanEnglish, deuEngIndex, deuEngDict, englishWords);
         GermanTables tables;
         tables.capped = selected.cappedEnglishGerman + selected.cappedGermanEnglish;
         tables.englishGerman =
@@ -715,9 +721,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     if (fromTrans) {
         report.germanSource = QStringLiteral("%1 (%2)").arg(transDeEn, QLatin1String(kTransDeEnPackage));
         progress(QStringLiteral("reading %1").arg(transDeEn));
+        // deu-eng, where installed, fills the free places of the German rows
+        // with the words of each German word's first entry.
+        const QDir dictdDir(directory);
+        const QString deuEngIndex = dictdDir.filePath(QStringLiteral("freedict-deu-eng.index"));
+        const QString deuEngDict = dictdDir.filePath(QStringLiteral("freedict-deu-eng.dict.dz"));
+        const bool withDeuEng = QFileInfo(deuEngIndex).isFile() && QFileInfo(deuEngDict).isFile();
         german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables,
-                                                 counts = std::move(transWordCounts), englishWordList]() mutable {
-            return germanTables(germanSourcesFromTrans(text, core, counts.get(), englishWordList), core);
+                                                 counts = std::move(transWordCounts), englishWordList, withDeuEng,
+                                                 deuEngIndex, deuEngDict]() mutable {
+            return germanTables(germanSourcesFromTrans(text, core, counts.get(), englishWordList), core,
+                                withDeuEng ? deuEngIndex : QString(), deuEngDict, englishWordList);
         });
     } else {
         report.germanSource =

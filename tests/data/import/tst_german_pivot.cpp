@@ -2,6 +2,7 @@
 // fra-deu's and spa-deu's German words, looked up in trans-de-en. The lines
 // are real ones of the dictionaries.
 
+#include "data/import/german_first_entry.h"
 #include "data/import/german_pivot.h"
 #include "data/import/spanish_settling.h"
 
@@ -331,6 +332,69 @@ private Q_SLOTS:
                  1);
         QCOMPARE(parte.first().second,
                  (QStringList{QStringLiteral("part"), QStringLiteral("share"), QStringLiteral("piece")}));
+    }
+
+    // deu-eng's first entry of a German word fills the free places of its
+    // row; a tagged first entry, later entries and items that are no plain
+    // English word add nothing, and the row's own items keep their order.
+    void fillsFreePlacesWithTheFirstDeuEngEntry()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString base = dir.path() + QStringLiteral("/freedict-deu-eng");
+        vorbix::testing::writeDictionary(
+            base,
+            {"blockfrei /blˈɔkfrˌaɪ/ <adj>\nneutral <adj>, non-aligned <adj>\n"
+             "   Synonyms: {neutral}, {nicht paktgebunden}\n",
+             "Umschwung /ˈʊmʃvˌʊŋ/ <masc, n, sg>\n [übtr.] turnaround <n>, turnabout <n>\n"
+             "   Synonyms: {Schwenk}, {Wende}\n",
+             "Umschwung /ˈʊmʃvˌʊŋ/ <masc, n, sg>\nreversal <n>\n",
+             "Randgebiet /ʁˈantɡəbˌiːt/ <neut, n, sg>\nfringe <n>\n",
+             "Randgebiet /ʁˈantɡəbˌiːt/ <neut, n, sg>\nperiphery <n>\n",
+             "Haushaltsjahr /hˈaʊshˌaltsjɑːɾ/ <neut, n, sg>\nbudget year <n>, budgetary years <n>, budget period "
+             "<n>, budgetary period <n>, financial year <n> [Br.] , fiscal year <n> [Am.] FY,  /fˈyː/\n",
+             "verschollen /fɛɾʃˈɔlən/\nmissed in actionMIA,  /mˈiːɑː/\n   Synonym: {vermisst}\n",
+             "vorziehen /fˈoːɾtsˌiːən/ <v>\nbring forward <v>, prepone an event <v>\n",
+             "Gärtnerin /ɡˈɛɾtnəɾˌɪn/ <fem, n, sg>\ngardner <n>\n"});
+        const QSet<QString> english{QStringLiteral("neutral"), QStringLiteral("fringe"),
+                                    QStringLiteral("periphery"), QStringLiteral("budget"),
+                                    QStringLiteral("budgetary"), QStringLiteral("year"), QStringLiteral("years"),
+                                    QStringLiteral("period"), QStringLiteral("financial"), QStringLiteral("fiscal"),
+                                    QStringLiteral("missed"), QStringLiteral("in"), QStringLiteral("bring"),
+                                    QStringLiteral("forward"), QStringLiteral("prepone"), QStringLiteral("an"),
+                                    QStringLiteral("event"), QStringLiteral("gardener"), QStringLiteral("reversal")};
+        QVector<ImportRow> rows{
+            {QStringLiteral("blockfrei"), QStringLiteral("neutral")},
+            {QStringLiteral("Umschwung"), QStringLiteral("transition, swing")},
+            {QStringLiteral("Randgebiet"), QStringLiteral("outskirts")},
+            {QStringLiteral("Haushaltsjahr"), QStringLiteral("budget year, financial year, budgetary year")},
+            {QStringLiteral("verschollen"), QStringLiteral("lost, missing")},
+            {QStringLiteral("vorziehen"), QStringLiteral("prefer, choose")},
+            {QStringLiteral("Gärtnerin"), QStringLiteral("gardener")},
+            {QStringLiteral("Stange"), QStringLiteral("bar")}};
+        addDeuEngFirstEntries(rows, base + QStringLiteral(".index"), base + QStringLiteral(".dict.dz"), english);
+        const QStringList expected{QStringLiteral("neutral, non-aligned"),
+                                   QStringLiteral("transition, swing"),
+                                   QStringLiteral("outskirts, fringe"),
+                                   QStringLiteral("budget year, financial year, budgetary year, budget period, "
+                                                  "budgetary period"),
+                                   QStringLiteral("lost, missing"),
+                                   QStringLiteral("prefer, choose, bring forward"),
+                                   QStringLiteral("gardener"),
+                                   QStringLiteral("bar")};
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            QCOMPARE(*rows.at(i).target, expected.at(i));
+
+        // A full row stays as it is.
+        QVector<ImportRow> full{{QStringLiteral("blockfrei"), QStringLiteral("a, b, c, d, e, f")}};
+        addDeuEngFirstEntries(full, base + QStringLiteral(".index"), base + QStringLiteral(".dict.dz"), english);
+        QCOMPARE(*full.first().target, QStringLiteral("a, b, c, d, e, f"));
+
+        // A missing dictionary leaves the rows alone.
+        QVector<ImportRow> untouched{{QStringLiteral("blockfrei"), QStringLiteral("neutral")}};
+        addDeuEngFirstEntries(untouched, dir.path() + QStringLiteral("/none.index"),
+                              dir.path() + QStringLiteral("/none.dict.dz"), english);
+        QCOMPARE(*untouched.first().target, QStringLiteral("neutral"));
     }
 };
 

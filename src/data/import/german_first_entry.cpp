@@ -1,0 +1,149 @@
+#include "data/import/german_first_entry.h"
+
+#include "data/import/dictd_entry.h"
+#include "data/import/dictd_index.h"
+#include "data/import/dictzip_stream.h"
+#include "data/import/german_core.h"
+#include "data/import/markup_cleaning.h"
+#include "data/record_error.h"
+
+#include <QRegularExpression>
+
+namespace vorbix::import {
+
+namespace {
+
+// Longer items are explanations rather than words a learner is asked for.
+constexpr int kMaxWordsPerItem = 4;
+
+// Whether a cleaned item is a plain word or short phrase: no abbreviation
+// or pronunciation left over ("station Sta.", "left l."), no ellipsis,
+// slash, bracket or digit, and at most kMaxWordsPerItem words.
+bool isPlainItem(const QString &item, const QSet<QString> &englishWords)
+{
+    if (item.isEmpty() || item.size() > 40)
+        return false;
+    static const QRegularExpression foreign(QStringLiteral("[/…()\\[\\]0-9.;:+\"]"));
+    if (foreign.match(item).hasMatch())
+        return false;
+    const QStringList words = item.split(u' ', Qt::SkipEmptyParts);
+    if (words.size() > kMaxWordsPerItem || words.join(u' ') != item)
+        return false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        // A short all-capital word after the first is an abbreviation ("employee EE").
+        if (i > 0 && word.size() <= 4 && word == word.toUpper())
+            return false;
+        // An object the phrase only names as an example explains the verb
+        // ("prepone an event", "broach a liquid").
+        if (i > 0 && (word == u"a" || word == u"an"))
+            return false;
+        // A word without a hyphen must be an English word: that leaves out
+        // glued abbreviations ("missed in actionMIA") and misspellings.
+        if (!englishWords.isEmpty() && !word.contains(u'-') && !englishWords.contains(word.toLower()))
+            return false;
+    }
+    return true;
+}
+
+bool containsIgnoringCase(const QStringList &list, const QString &word)
+{
+    return std::any_of(list.cbegin(), list.cend(),
+                       [&](const QString &item) { return item.compare(word, Qt::CaseInsensitive) == 0; });
+}
+
+} // namespace
+
+QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &englishWords)
+{
+    const QStringList lines = text.trimmed().split(u'\n');
+    if (lines.size() < 2)
+        return {};
+    const QString senseLine = normaliseCharacters(lines.at(1)).trimmed();
+    // A tag before the first word covers the whole entry ("[übtr.] turnaround").
+    if (senseLine.isEmpty() || senseLine.startsWith(u'['))
+        return {};
+    QStringList words;
+    for (const QString &raw : splitTranslationLine(senseLine)) {
+        // A tagged item, or one that names its object in brackets or gives
+        // alternatives with a slash, is no plain word ("engage/mesh gear wheels").
+        if (raw.contains(u'[') || raw.contains(u'(') || raw.contains(u'/'))
+            continue;
+        const QString item = cleanTranslationItem(raw).trimmed();
+        if (isPlainItem(item, englishWords) && !containsIgnoringCase(words, item))
+            words.append(item);
+    }
+    return words;
+}
+
+QHash<QString, QStringList> firstEntryWords(const QString &indexPath, const QString &dictPath,
+                                            const QSet<QString> &wanted, const QSet<QString> &englishWords)
+{
+    // The index keys are lower case; the entry's own headword tells
+    // "Einnehmen" from "einnehmen".
+    QSet<QString> keys;
+    for (const QString &word : wanted)
+        keys.insert(word.toLower());
+    QVector<DictdIndexEntry> entries;
+    for (const DictdIndexEntry &entry : readDictdIndex(indexPath)) {
+        if (keys.contains(QString::fromUtf8(entry.key).toLower()))
+            entries.append(entry);
+    }
+    QHash<QString, QStringList> result;
+    QSet<QString> seen;
+    forEachDictdEntry(dictPath, entries, [&](const DictdIndexEntry &, const QByteArray &bytes) {
+        const QString text = QString::fromUtf8(bytes);
+        const QString headword = headwordWithoutMarkup(headwordOfHeader(headerOfEntry(text)));
+        if (!wanted.contains(headword) || seen.contains(headword))
+            return;
+        seen.insert(headword);
+        const QStringList words = firstEntryWordsOfText(text, englishWords);
+        if (!words.isEmpty())
+            result.insert(headword, words);
+    });
+    return result;
+}
+
+int addFirstEntryWords(QVector<ImportRow> &rows, const QHash<QString, QStringList> &firstWords, int maxItems)
+{
+    int changed = 0;
+    for (ImportRow &row : rows) {
+        if (!row.target)
+            continue;
+        const auto found = firstWords.constFind(row.source);
+        if (found == firstWords.cend())
+            continue;
+        QStringList items = row.target->split(QLatin1String(", "), Qt::SkipEmptyParts);
+        const qsizetype before = items.size();
+        for (const QString &word : *found) {
+            if (items.size() >= maxItems)
+                break;
+            // A plural of an item already there adds nothing ("budgetary years").
+            const bool plural = std::any_of(items.cbegin(), items.cend(), [&](const QString &item) {
+                return word.compare(item + u's', Qt::CaseInsensitive) == 0
+                    || word.compare(item + QLatin1String("es"), Qt::CaseInsensitive) == 0;
+            });
+            if (!plural && !containsIgnoringCase(items, word))
+                items.append(word);
+        }
+        if (items.size() != before) {
+            *row.target = items.join(QLatin1String(", "));
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+void addDeuEngFirstEntries(QVector<ImportRow> &rows, const QString &indexPath, const QString &dictPath,
+                           const QSet<QString> &englishWords)
+{
+    QSet<QString> wanted;
+    for (const ImportRow &row : std::as_const(rows))
+        wanted.insert(row.source);
+    try {
+        addFirstEntryWords(rows, firstEntryWords(indexPath, dictPath, wanted, englishWords), kMaxGermanTranslations);
+    } catch (const RecordError &) {
+    }
+}
+
+} // namespace vorbix::import
