@@ -919,8 +919,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 },
                 QStringLiteral("spa-eng"), report.details);
             // A one-word English item no source knows is a phrase glued too
-            // short to be cut again ("al día: aday"); trans-de-en is asked
-            // only about the few the other sources lack.
+            // short to be cut again ("al día: aday"), and a phrase holding
+            // such a word is misspelt ("femal labourer"); trans-de-en is
+            // asked only about the few words the other sources lack.
             {
                 QSet<QString> apertiumEnglishWords;
                 for (const auto &[english, spanish] : std::as_const(apertiumPairs)) {
@@ -937,8 +938,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 QSet<QString> unknown;
                 for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
                     for (const QString &item : items) {
-                        if (!englishWordList.contains(item) && !knownElsewhere(item))
-                            unknown.insert(item);
+                        for (const QString &word : item.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                            if (!englishWordList.contains(word) && !knownElsewhere(word))
+                                unknown.insert(word);
+                        }
                     }
                 }
                 const QSet<QString> inTrans = englishWordsInTrans(transForSpanish, unknown);

@@ -279,12 +279,19 @@ int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,
     for (auto &[headword, items] : rows) {
         QStringList kept;
         for (const QString &item : std::as_const(items)) {
-            const bool unknown = !item.isEmpty() && std::all_of(item.begin(), item.end(), [](QChar c) {
-                return c.isLetter() && c.isLower();
-            }) && !spelling.contains(item) && !known(item);
+            // A phrase is doubted word by word: one unknown word makes it a
+            // slip ("femal labourer").
+            const QStringList words = item.split(QLatin1Char(' '));
+            const bool plain = !item.isEmpty() && std::all_of(words.begin(), words.end(), [](const QString &word) {
+                return !word.isEmpty()
+                       && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.isLower(); });
+            });
+            const bool unknown = plain && std::any_of(words.begin(), words.end(), [&](const QString &word) {
+                return !spelling.contains(word) && !known(word);
+            });
             if (unknown) {
-                details.append(
-                    QStringLiteral("spa-eng: \"%1\" left out of \"%2\", a word no source knows").arg(item, headword));
+                details.append(QStringLiteral("spa-eng: \"%1\" left out of \"%2\", a word no source knows")
+                                   .arg(item, headword));
                 ++dropped;
             } else {
                 kept.append(item);

@@ -105,8 +105,10 @@ QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QStri
 // that the word list (`spelling`, lowercased) lacks and `known` (the other
 // sources: Apertium, FreeDict's English headwords, trans-de-en, the
 // frequency list) does not hold either: a phrase FreeDict glued together
-// too short or too odd to be cut again ("al día: aday"). Where no word list
-// is installed nothing is left out. A row left without items is left out.
+// too short or too odd to be cut again ("al día: aday"). A lowercase phrase
+// holding such a word is a misspelling and is left out too ("obrera: femal
+// labourer"). Where no word list is installed nothing is left out. A row
+// left without items is left out.
 // Returns how many were left out; one line
 // each goes to `details`.
 int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,

@@ -1237,27 +1237,35 @@ private Q_SLOTS:
     {
         // spa-eng "al día: aday", "mecanógrafa: stenotypist,
         // femalestenotypist", "asma: asthma, shortness of breath,
-        // wheeziness"; the word list lacks "stenotypist" and "wheeziness",
+        // wheeziness", "obrera: female laborer, femal labourer,
+        // femalworker"; the word list lacks "stenotypist" and "wheeziness",
         // which other sources hold.
         SenseRows rows{{QStringLiteral("al día"), {QStringLiteral("aday")}},
                        {QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist"), QStringLiteral("femalestenotypist")}},
                        {QStringLiteral("asma"),
                         {QStringLiteral("asthma"), QStringLiteral("shortness of breath"), QStringLiteral("wheeziness")}},
-                       {QStringLiteral("bárbaro"), {QStringLiteral("Goth")}}};
+                       {QStringLiteral("bárbaro"), {QStringLiteral("Goth")}},
+                       {QStringLiteral("obrera"),
+                        {QStringLiteral("female laborer"), QStringLiteral("femal labourer"), QStringLiteral("femalworker")}}};
         const SenseRows before = rows;
-        const QSet<QString> spelling{QStringLiteral("asthma"), QStringLiteral("day")};
+        const QSet<QString> spelling{QStringLiteral("asthma"),   QStringLiteral("day"),     QStringLiteral("shortness"),
+                                     QStringLiteral("of"),       QStringLiteral("breath"),  QStringLiteral("female"),
+                                     QStringLiteral("laborer"), QStringLiteral("labourer")};
         const auto known = [](const QString &word) {
             return word == QLatin1String("stenotypist") || word == QLatin1String("wheeziness");
         };
         QStringList details;
         QCOMPARE(dropUnknownEnglishWords(rows, {}, known, details), 0);
         QCOMPARE(rows, before);  // no word list: nothing to tell by
-        QCOMPARE(dropUnknownEnglishWords(rows, spelling, known, details), 2);
-        // The row left without items goes; phrases and names stay.
-        const SenseRows after{{QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist")}}, before.at(2),
-                              before.at(3)};
+        QCOMPARE(dropUnknownEnglishWords(rows, spelling, known, details), 4);
+        // The row left without items goes; a phrase of a misspelt word goes,
+        // sound phrases and names stay.
+        const SenseRows after{{QStringLiteral("mecanógrafa"), {QStringLiteral("stenotypist")}},
+                              before.at(2),
+                              before.at(3),
+                              {QStringLiteral("obrera"), {QStringLiteral("female laborer")}}};
         QCOMPARE(rows, after);
-        QCOMPARE(details.size(), 2);
+        QCOMPARE(details.size(), 4);
     }
 
     void putsBackAMissingAccent()
