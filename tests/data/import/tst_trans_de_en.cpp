@@ -2169,6 +2169,34 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("quietschen")));
     }
 
+    void readsAPluralSectionForAnEnglishPlural()
+    {
+        // "rules" stands only in the plural section of the main entry of
+        // "Regel"; "Reglement" is the only line giving it in a first section.
+        // The slang and the building trade's plurals stay out.
+        const QByteArray lines =
+            "Regel {f}; Spielregel {f} | Regeln {pl}; Spielregeln {pl} | Lernregel {f} | Merkregel {f} | "
+            "Vorrangsregeln {pl}; Vorrangregeln {pl} | Regeln und Bestimmungen | in der Regel; im Regelfall :: "
+            "rule | rules | learning rule | standard rule | rules of priority; priority rules | rules and "
+            "regulations | as a rule; as a general rule\n"
+            "Maßtabelle {f}; Maßtafel {f} [constr.] | Maßtabellen {pl}; Maßtafeln {pl} :: rule; run | rules; runs\n"
+            "Reglement {n} :: regulations; rules\n"
+            "Mechaniker {m}; Schmiermaxe {m} [slang] | Mechaniker {pl}; Schmiermaxen {pl} :: mechanic; "
+            "mechanician [Am.]; mechanist [archaic] grease monkey [slang] | mechanics; mechanicians; mechanists; "
+            "grease monkeys\n"
+            "Mechanik {f} :: mechanics\n";
+        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList rules = sources.englishToGerman.value(QStringLiteral("rules"));
+        QCOMPARE(rules.mid(0, 3), (QStringList{QStringLiteral("Reglement"), QStringLiteral("Regeln"),
+                                               QStringLiteral("Spielregeln")}));
+        QVERIFY2(!rules.contains(QStringLiteral("Maßtabellen")), qPrintable(rules.join(u", ")));
+        QVERIFY(!sources.englishToGerman.value(QStringLiteral("mechanics")).contains(QStringLiteral("Schmiermaxen")));
+        // The plural keeps the English plural as its sense, so the rows keep it.
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
