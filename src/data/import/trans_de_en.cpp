@@ -3785,11 +3785,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         sources.germanToEnglish.insert(it.key(), english);
     }
     // A plural read from a plural section has the English plural as its own
-    // sense, unless the German word heads lines of its own.
-    for (auto it = pluralSenses.cbegin(); it != pluralSenses.cend(); ++it) {
-        for (const QString &german : it.value()) {
-            if (!byGerman.contains(german))
-                sources.germanToEnglish[german].append(it.key());
+    // sense, unless the German word heads lines of its own. The English
+    // words come in the order of the core words, the same on every run.
+    for (const QString &english : coreEnglish) {
+        for (const QString &german : pluralSenses.value(english)) {
+            if (!byGerman.contains(german) && !sources.germanToEnglish.value(german).contains(english))
+                sources.germanToEnglish[german].append(english);
         }
     }
     return sources;
