@@ -2259,6 +2259,22 @@ bool hasGender(QStringView raw)
     return false;
 }
 
+// Whether a German word is a noun named with its owner and no gender ("jds.
+// Lösungsansatz (für etw.)", "jds. Rezept"): a capitalised word after "jds.",
+// followed by notes or tags only.
+bool isOwnedNoun(QStringView raw)
+{
+    raw = raw.trimmed();
+    if (!raw.startsWith(u"jds. ") || raw.size() < 6 || !raw.at(5).isUpper())
+        return false;
+    const QStringView rest = raw.mid(5);
+    const qsizetype blank = rest.indexOf(u' ');
+    if (blank < 0)
+        return true;
+    const QStringView after = rest.mid(blank + 1);
+    return (after.startsWith(u'(') || after.startsWith(u'[')) && !after.contains(u"{v");
+}
+
 bool isGermanPreposition(const QString &word)
 {
     static const QSet<QString> prepositions{
@@ -2355,7 +2371,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.regional = namesRegionOnly(tags, raw);
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
-    synonym.noun = synonym.plural || hasGender(raw);
+    synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');

@@ -2197,6 +2197,27 @@ private Q_SLOTS:
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
     }
 
+    void readsANounNamedWithItsOwnerAsANoun()
+    {
+        // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
+        // nouns: it is no word of another class that heads the row before
+        // the nouns' entries.
+        const QByteArray lines =
+            "jds. Lösungsansatz (für etw.); jds. Rezept (gegen etw.) | Mein Glücksrezept ist … | Der Lösungsansatz "
+            "der Partei für den herrschenden Bildungsnotstand ist mehr Geld für Schulen und Universitäten. :: sb.’s "
+            "prescription (for sth.) | My prescription for happiness is … | The party’s prescription for the "
+            "present educational emergency is to give schools and universities more money.\n"
+            "Verschreibung {f}; ärztliche Verordnung {f}; Rezept {n}; Rezeptur {f}; Präskription {f} [med.] | "
+            "Verschreibungen {pl}; ärztliche Verordnungen {pl}; Rezepte {pl}; Rezepturen {pl}; Präskriptionen {pl} "
+            "| Diätverschreibung {f} | ohne Rezept | ein Rezept ausstellen :: (medical) prescription; recipe; "
+            "formula | prescriptions; medications; recipes | dietary prescription | without prescription | to "
+            "write (out) a prescription\n";
+        const QStringList core{QStringLiteral("prescription")};
+        const QStringList row =
+            germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("prescription"));
+        QVERIFY2(row.value(0) == QStringLiteral("Rezept"), qPrintable(row.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
