@@ -3068,8 +3068,12 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
                 continue;
             const TransSynonym german = describeSynonym(word, false);
             const TransSynonym own = describeSynonym(germanSingulars.at(g), false);
+            // A feminine form beside its masculine ("Anhänger {m}; Anhängerin
+            // {f} | Anhänger {pl}; Anhängerinnen {pl}") goes with it.
+            const bool feminine =
+                g > 0 && isFeminineOf(describeSynonym(germanSingulars.at(g - 1), false).text, own.text);
             if (german.sense == Sense::General && !german.fringe && !german.text.isEmpty()
-                && own.sense == Sense::General && !own.fringe && !own.noted)
+                && own.sense == Sense::General && !own.fringe && !own.noted && !feminine)
                 entry.words.append(german.text);
         }
         if (!entry.words.isEmpty())

@@ -2184,14 +2184,16 @@ private Q_SLOTS:
             "Mechaniker {m}; Schmiermaxe {m} [slang] | Mechaniker {pl}; Schmiermaxen {pl} :: mechanic; "
             "mechanician [Am.]; mechanist [archaic] grease monkey [slang] | mechanics; mechanicians; mechanists; "
             "grease monkeys\n"
-            "Mechanik {f} :: mechanics\n";
-        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics")};
+            "Mechanik {f} :: mechanics\n"
+            "Anhänger {m}; Anhängerin {f} | Anhänger {pl}; Anhängerinnen {pl} :: adherent | adherents\n";
+        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics"), QStringLiteral("adherents")};
         const GermanSources sources = germanSourcesFromTrans(lines, core);
         const QStringList rules = sources.englishToGerman.value(QStringLiteral("rules"));
         QCOMPARE(rules.mid(0, 3), (QStringList{QStringLiteral("Reglement"), QStringLiteral("Regeln"),
                                                QStringLiteral("Spielregeln")}));
         QVERIFY2(!rules.contains(QStringLiteral("Maßtabellen")), qPrintable(rules.join(u", ")));
         QVERIFY(!sources.englishToGerman.value(QStringLiteral("mechanics")).contains(QStringLiteral("Schmiermaxen")));
+        QVERIFY(!sources.englishToGerman.value(QStringLiteral("adherents")).contains(QStringLiteral("Anhängerinnen")));
         // The plural keeps the English plural as its sense, so the rows keep it.
         const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
