@@ -2185,15 +2185,18 @@ private Q_SLOTS:
             "mechanician [Am.]; mechanist [archaic] grease monkey [slang] | mechanics; mechanicians; mechanists; "
             "grease monkeys\n"
             "Mechanik {f} :: mechanics\n"
-            "Anhänger {m}; Anhängerin {f} | Anhänger {pl}; Anhängerinnen {pl} :: adherent | adherents\n";
-        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics"), QStringLiteral("adherents")};
+            "Anhänger {m}; Anhängerin {f}; Gefolgsmann {m} [geh.] [soc.] | Anhänger {pl}; Anhängerinnen {pl}; "
+            "Gefolgsleute {pl} :: follower; acolyte | followers; acolytes\n"
+            "Gefolgsleute {pl} :: followers\n";
+        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics"), QStringLiteral("followers")};
         const GermanSources sources = germanSourcesFromTrans(lines, core);
         const QStringList rules = sources.englishToGerman.value(QStringLiteral("rules"));
         QCOMPARE(rules.mid(0, 3), (QStringList{QStringLiteral("Reglement"), QStringLiteral("Regeln"),
                                                QStringLiteral("Spielregeln")}));
         QVERIFY2(!rules.contains(QStringLiteral("Maßtabellen")), qPrintable(rules.join(u", ")));
         QVERIFY(!sources.englishToGerman.value(QStringLiteral("mechanics")).contains(QStringLiteral("Schmiermaxen")));
-        QVERIFY(!sources.englishToGerman.value(QStringLiteral("adherents")).contains(QStringLiteral("Anhängerinnen")));
+        const QStringList followers = sources.englishToGerman.value(QStringLiteral("followers"));
+        QVERIFY2(!followers.contains(QStringLiteral("Anhängerinnen")), qPrintable(followers.join(u", ")));
         // The plural keeps the English plural as its sense, so the rows keep it.
         const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
