@@ -2260,6 +2260,22 @@ bool hasGender(QStringView raw)
     return false;
 }
 
+// Whether a German word is a noun named with its owner and no gender ("jds.
+// Lösungsansatz (für etw.)", "jds. Rezept"): a capitalised word after "jds.",
+// followed by notes or tags only.
+bool isOwnedNoun(QStringView raw)
+{
+    raw = raw.trimmed();
+    if (!raw.startsWith(u"jds. ") || raw.size() < 6 || !raw.at(5).isUpper())
+        return false;
+    const QStringView rest = raw.mid(5);
+    const qsizetype blank = rest.indexOf(u' ');
+    if (blank < 0)
+        return true;
+    const QStringView after = rest.mid(blank + 1);
+    return (after.startsWith(u'(') || after.startsWith(u'[')) && !after.contains(u"{v");
+}
+
 bool isGermanPreposition(const QString &word)
 {
     static const QSet<QString> prepositions{
@@ -2356,7 +2372,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.regional = namesRegionOnly(tags, raw);
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
-    synonym.noun = synonym.plural || hasGender(raw);
+    synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
         synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
@@ -2985,6 +3001,100 @@ namespace {
 // gives the word it means first and its other regions' slang after it, so
 // the slang word does not share the first place the way "color [Am.]"
 // shares it with "colour [Br.]".
+// Whether the English `plural` is the regular plural of `word` ("rules",
+// "rule"; "boxes", "box"; "stories", "story").
+bool isEnglishPluralOf(const QString &plural, const QString &word)
+{
+    if (word.isEmpty() || plural.size() <= word.size())
+        return false;
+    if (plural == word + u's' || plural == word + QStringLiteral("es"))
+        return true;
+    return word.endsWith(u'y') && plural == word.chopped(1) + QStringLiteral("ies");
+}
+
+// The German plurals of the noun lines whose plural section gives an English
+// core word in the plural, where the first section gives its singular first
+// ("Regel {f}; Spielregel {f} | Regeln {pl}; Spielregeln {pl} :: rule | rules"
+// gives "rules" "Regeln" and "Spielregeln"). Lines that give the plural in
+// their first section are read as any other; these add the plural sense of a
+// noun whose singular lines do not name it.
+QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QSet<QString> &core)
+{
+    // The plurals of each line, with the line's number of sections: a word's
+    // own entry, with its forms and examples, has more than a narrow use's
+    // line ("Regel ... | Regeln {pl}; Spielregeln {pl} | Lernregel ..." before
+    // "Maßtabelle {f} | Maßtabellen {pl} :: rule | rules").
+    struct Plurals
+    {
+        qsizetype sections;
+        QStringList words;
+    };
+    QHash<QString, QVector<Plurals>> found;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith("#"))
+            continue;
+        const qsizetype bar = raw.first(separator).indexOf(" | ");
+        if (bar < 0 || raw.sliced(bar, separator - bar).indexOf("{pl}") < 0)
+            continue;
+        const QString line = normaliseCharacters(QString::fromUtf8(raw));
+        const qsizetype at = line.indexOf(u" :: ");
+        const QList<QStringView> germanSections = QStringView(line).left(at).split(u" | ");
+        const QList<QStringView> englishSections = QStringView(line).mid(at + 4).split(u" | ");
+        // A line of a narrow field names the plural of that field only
+        // ("Maßtabelle {f}; Maßtafel {f} [constr.] | Maßtabellen {pl}; ...").
+        if (germanSections.size() < 2 || englishSections.size() < 2 || !hasGender(germanSections.at(0))
+            || namesFieldAmong(germanSections.at(0), specialFields()))
+            continue;
+        const QVector<QStringView> singulars = englishSynonymsOf(englishSections.at(0));
+        const QVector<QStringView> plurals = englishSynonymsOf(englishSections.at(1));
+        if (singulars.isEmpty() || plurals.isEmpty())
+            continue;
+        const TransSynonym singular = describeSynonym(singulars.first(), true);
+        const TransSynonym plural = describeSynonym(plurals.first(), true);
+        if (plural.sense != Sense::General || plural.fringe || singular.noted || !core.contains(plural.text)
+            || !isEnglishPluralOf(plural.text, singular.text))
+            continue;
+        // Each plural stands where its singular does; one whose singular is
+        // tagged or narrowed ("Schmiermaxe {m} [slang] | Schmiermaxen {pl}")
+        // names that use only.
+        const QVector<QStringView> germanSingulars = splitTopLevel(germanSections.at(0), u"; ");
+        const QVector<QStringView> germanPlurals = splitTopLevel(germanSections.at(1), u"; ");
+        Plurals entry{germanSections.size(), {}};
+        for (qsizetype g = 0; g < germanPlurals.size() && g < germanSingulars.size(); ++g) {
+            const QStringView word = germanPlurals.at(g);
+            if (!word.contains(u"{pl}") || taggedAbusive(word) || taggedAbusive(germanSingulars.at(g)))
+                continue;
+            const TransSynonym german = describeSynonym(word, false);
+            const TransSynonym own = describeSynonym(germanSingulars.at(g), false);
+            // A feminine form beside its masculine ("Anhänger {m}; Anhängerin
+            // {f} | Anhänger {pl}; Anhängerinnen {pl}") goes with it.
+            const bool feminine =
+                g > 0 && isFeminineOf(describeSynonym(germanSingulars.at(g - 1), false).text, own.text);
+            if (german.sense == Sense::General && !german.fringe && !german.text.isEmpty()
+                && own.sense == Sense::General && !own.fringe && !own.noted && !feminine)
+                entry.words.append(german.text);
+        }
+        if (!entry.words.isEmpty())
+            found[plural.text].append(entry);
+    }
+    QHash<QString, QStringList> senses;
+    for (auto it = found.begin(); it != found.end(); ++it) {
+        std::stable_sort(it->begin(), it->end(),
+                         [](const Plurals &a, const Plurals &b) { return a.sections > b.sections; });
+        QStringList &words = senses[it.key()];
+        for (const Plurals &line : std::as_const(*it)) {
+            for (const QString &word : line.words) {
+                if (!words.contains(word))
+                    words.append(word);
+            }
+        }
+    }
+    return senses;
+}
+
 bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
 {
     return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
@@ -3356,6 +3466,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // putNounMainEntryBeforeSideVerb).
     const QHash<QString, EnglishWordUses> englishUses =
         englishWordUsesInTrans(text, QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd()));
+    const QHash<QString, QStringList> pluralSenses = pluralSectionSenses(text, core);
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -3410,6 +3521,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 german[*place] = candidate->german;
                 keptCandidates[*place] = candidate;
             }
+        }
+        // The plural sense of an English plural after its own lines' words
+        // ("rules": "Reglement", then "Regeln").
+        for (const QString &plural : pluralSenses.value(it.key())) {
+            if (!placeOf.contains(plural.toLower()))
+                german.append(plural);
         }
         sources.englishToGerman.insert(it.key(), german);
     }
@@ -3687,6 +3804,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
         sources.germanToEnglish.insert(it.key(), english);
+    }
+    // A plural read from a plural section has the English plural as its own
+    // sense, unless the German word heads lines of its own. The English
+    // words come in the order of the core words, the same on every run.
+    for (const QString &english : coreEnglish) {
+        for (const QString &german : pluralSenses.value(english)) {
+            if (!byGerman.contains(german) && !sources.germanToEnglish.value(german).contains(english))
+                sources.germanToEnglish[german].append(english);
+        }
     }
     return sources;
 }

@@ -2169,6 +2169,60 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("quietschen")));
     }
 
+    void readsAPluralSectionForAnEnglishPlural()
+    {
+        // "rules" stands only in the plural section of the main entry of
+        // "Regel"; "Reglement" is the only line giving it in a first section.
+        // The slang and the building trade's plurals stay out.
+        const QByteArray lines =
+            "Regel {f}; Spielregel {f} | Regeln {pl}; Spielregeln {pl} | Lernregel {f} | Merkregel {f} | "
+            "Vorrangsregeln {pl}; Vorrangregeln {pl} | Regeln und Bestimmungen | in der Regel; im Regelfall :: "
+            "rule | rules | learning rule | standard rule | rules of priority; priority rules | rules and "
+            "regulations | as a rule; as a general rule\n"
+            "Maßtabelle {f}; Maßtafel {f} [constr.] | Maßtabellen {pl}; Maßtafeln {pl} :: rule; run | rules; runs\n"
+            "Reglement {n} :: regulations; rules\n"
+            "Mechaniker {m}; Schmiermaxe {m} [slang] | Mechaniker {pl}; Schmiermaxen {pl} :: mechanic; "
+            "mechanician [Am.]; mechanist [archaic] grease monkey [slang] | mechanics; mechanicians; mechanists; "
+            "grease monkeys\n"
+            "Mechanik {f} :: mechanics\n"
+            "Anhänger {m}; Anhängerin {f}; Gefolgsmann {m} [geh.] [soc.] | Anhänger {pl}; Anhängerinnen {pl}; "
+            "Gefolgsleute {pl} :: follower; acolyte | followers; acolytes\n"
+            "Gefolgsleute {pl} :: followers\n";
+        const QStringList core{QStringLiteral("rules"), QStringLiteral("mechanics"), QStringLiteral("followers")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList rules = sources.englishToGerman.value(QStringLiteral("rules"));
+        QCOMPARE(rules.mid(0, 3), (QStringList{QStringLiteral("Reglement"), QStringLiteral("Regeln"),
+                                               QStringLiteral("Spielregeln")}));
+        QVERIFY2(!rules.contains(QStringLiteral("Maßtabellen")), qPrintable(rules.join(u", ")));
+        QVERIFY(!sources.englishToGerman.value(QStringLiteral("mechanics")).contains(QStringLiteral("Schmiermaxen")));
+        const QStringList followers = sources.englishToGerman.value(QStringLiteral("followers"));
+        QVERIFY2(!followers.contains(QStringLiteral("Anhängerinnen")), qPrintable(followers.join(u", ")));
+        // The plural keeps the English plural as its sense, so the rows keep it.
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
+    }
+
+    void readsANounNamedWithItsOwnerAsANoun()
+    {
+        // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
+        // nouns: it is no word of another class that heads the row before
+        // the nouns' entries.
+        const QByteArray lines =
+            "jds. Lösungsansatz (für etw.); jds. Rezept (gegen etw.) | Mein Glücksrezept ist … | Der Lösungsansatz "
+            "der Partei für den herrschenden Bildungsnotstand ist mehr Geld für Schulen und Universitäten. :: sb.’s "
+            "prescription (for sth.) | My prescription for happiness is … | The party’s prescription for the "
+            "present educational emergency is to give schools and universities more money.\n"
+            "Verschreibung {f}; ärztliche Verordnung {f}; Rezept {n}; Rezeptur {f}; Präskription {f} [med.] | "
+            "Verschreibungen {pl}; ärztliche Verordnungen {pl}; Rezepte {pl}; Rezepturen {pl}; Präskriptionen {pl} "
+            "| Diätverschreibung {f} | ohne Rezept | ein Rezept ausstellen :: (medical) prescription; recipe; "
+            "formula | prescriptions; medications; recipes | dietary prescription | without prescription | to "
+            "write (out) a prescription\n";
+        const QStringList core{QStringLiteral("prescription")};
+        const QStringList row =
+            germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("prescription"));
+        QVERIFY2(row.value(0) == QStringLiteral("Rezept"), qPrintable(row.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
