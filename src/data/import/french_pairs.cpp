@@ -620,6 +620,25 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     candidates.move(stem - candidates.begin(), 0);
             }
         }
+        // A word of the row's own first sense that shares the headword's stem
+        // goes before a leader that shares no stem, even unlinked, where no
+        // frequency list knows the leader and it is no likelier by its
+        // places: fra-deu's links then only pick one of equally rare words
+        // ("obtus: dull, obtuse", where "dull" gives "obtus" in its third
+        // sense). A listed leader keeps its place ("avidité": "greediness").
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            if (targetRanks.phraseRank(leading.word) <= 0 && !sharesStem(foldedLower(leading.word), headword) && !looksAlike(foldedLower(leading.word), headword)
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto stem = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+                           && sharesStem(foldedLower(c.word), headword) && c.cost <= leading.cost;
+                });
+                if (stem != candidates.end())
+                    candidates.move(stem - candidates.begin(), 0);
+            }
+        }
         // Where `firstSenseFirst` is set, a look-alike of the headword that
         // both dictionaries pair with it, the other first and in the word's
         // first sense, and that is the likeliest word of the row by its rank

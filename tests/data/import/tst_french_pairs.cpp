@@ -735,6 +735,28 @@ private Q_SLOTS:
         QCOMPARE(achatFirst({"buy", "purchase"}, {"buy"}).constFirst(), QStringLiteral("buy"));
     }
 
+    void putsAnUnlinkedWordOfTheHeadwordsStemBeforeAnEquallyRareLinkedWord()
+    {
+        // fra-deu links "conceited", filled in from eng-fra, and not
+        // fra-eng's own "frivolous"; no frequency list knows either.
+        const QVector<DictdEntry> engFra{
+            entry("conceited /kənsiːtid/\nfrivole, vain, vaniteux\n"),
+            entry("frivolous /frivələs/\n1. frivole\n2. vain, vaniteux\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("frivole /fʀivɔl/ <adj>\nfrivolous\n")};
+        const auto links = [](const QString &, const QString &word) {
+            return word == QLatin1String("conceited") ? 1 : 0;
+        };
+        const auto frivoleFirst = [&](const WordRanks &ranks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, {}, {}, true);
+            return find(rows, QStringLiteral("frivole"))->translations.constFirst();
+        };
+        QCOMPARE(frivoleFirst(ranksOf({})), QStringLiteral("frivolous"));
+        // A leader the frequency list knows keeps its place.
+        QCOMPARE(frivoleFirst(ranksOf({{"conceited", 4000}})), QStringLiteral("conceited"));
+    }
+
     void weighsAPhraseOpeningWithAConjunctionAsASentencesTail()
     {
         // Common words make "or not" look likelier than "isn't it".
