@@ -629,8 +629,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty()) {
             const QString headword = foldedLower(entry.headword);
             const Candidate &leading = candidates.constFirst();
-            if (targetRanks.phraseRank(leading.word) <= 0 && !sharesStem(foldedLower(leading.word), headword) && !looksAlike(foldedLower(leading.word), headword)
-                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+            const QString leader = foldedLower(leading.word);
+            if (targetRanks.phraseRank(leading.word) <= 0 && !sharesStem(leader, headword)
+                && !looksAlike(leader, headword) && !(givesFirst && givesFirst(leading.word, entry.headword))) {
                 const auto stem = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
                     return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
                            && sharesStem(foldedLower(c.word), headword) && c.cost <= leading.cost;
