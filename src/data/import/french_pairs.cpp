@@ -543,6 +543,28 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        // A word filled in from the other direction whose own row gives the
+        // headword only in a later sense is a side sense there ("buy:
+        // 1. acheter, acquérir 2. achat"); it does not lead over a word the
+        // row's own dictionary gives and whose row in the other direction
+        // gives the headword in its first sense ("achat: acquisition,
+        // purchase" beside "purchase: 1. achat, emplette"), where a third
+        // pair of dictionaries links both. Without the links the filled-in
+        // word keeps its lead: the row's own word is then often a narrow one
+        // ("shame: pouah", where fra-eng's "dommage: 2. pity, shame" is the
+        // everyday word). Not past a leader whose own row, ranked, starts
+        // with the headword.
+        if (!candidates.isEmpty()) {
+            const Candidate &leading = candidates.constFirst();
+            if (!leading.own && leading.linked && !leading.firstSenseBack
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto own = std::find_if(candidates.begin(), candidates.end(), [](const Candidate &c) {
+                    return c.own && c.confirmed && c.linked && c.firstSenseBack;
+                });
+                if (own != candidates.end())
+                    candidates.move(own - candidates.begin(), 0);
+            }
+        }
         // The dictionaries number a word's senses main sense first, and
         // list the words of each sense in alphabetical order. A linked item
         // of a later sense that leads, and whose own row in the other
@@ -593,6 +615,26 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 && !(givesFirst && givesFirst(leading.word, entry.headword))) {
                 const auto stem = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
                     return c.linked && entry.firstSense.contains(c.word) && sharesStem(foldedLower(c.word), headword);
+                });
+                if (stem != candidates.end())
+                    candidates.move(stem - candidates.begin(), 0);
+            }
+        }
+        // A word of the row's own first sense that shares the headword's stem
+        // goes before a leader that shares no stem, even unlinked, where no
+        // frequency list knows the leader and it is no likelier by its
+        // places: fra-deu's links then only pick one of equally rare words
+        // ("obtus: dull, obtuse", where "dull" gives "obtus" in its third
+        // sense). A listed leader keeps its place ("avidité": "greediness").
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const QString leader = foldedLower(leading.word);
+            if (targetRanks.phraseRank(leading.word) <= 0 && !sharesStem(leader, headword)
+                && !looksAlike(leader, headword) && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto stem = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+                           && sharesStem(foldedLower(c.word), headword) && c.cost <= leading.cost;
                 });
                 if (stem != candidates.end())
                     candidates.move(stem - candidates.begin(), 0);

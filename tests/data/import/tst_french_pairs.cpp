@@ -707,6 +707,56 @@ private Q_SLOTS:
         QCOMPARE(batailleFirst(true, &french), QStringLiteral("battle"));
     }
 
+    void keepsAFilledInSideSenseBehindTheRowsOwnWord()
+    {
+        // eng-fra gives "achat" only in the noun sense of "buy"; fra-eng's
+        // own "achat" row lacks "buy", and "purchase" gives "achat" first.
+        const QVector<DictdEntry> engFra{
+            entry("buy /bəiː/\n1. acheter, acquérir\n2. achat\n"),
+            entry("purchase /pəːtʃəs/\n1. achat, emplette\n2. acheter, acquérir\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("achat /aʃa/ <n, masc>\nacquisition, purchase\n")};
+        const WordRanks english = ranksOf({{"buy", 100}, {"purchase", 4000}});
+        const auto achatFirst = [&](const QSet<QString> &linked, const QSet<QString> &givingAchatFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            const auto links = [&linked](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; };
+            const auto givesFirst = [&givingAchatFirst](const QString &word, const QString &) {
+                return givingAchatFirst.contains(word);
+            };
+            addReverseTranslations(rows, engFra, english, {}, links, {}, givesFirst, {}, true);
+            return find(rows, QStringLiteral("achat"))->translations;
+        };
+        const QStringList mended = achatFirst({"buy", "purchase", "acquisition"}, {});
+        QCOMPARE(mended.constFirst(), QStringLiteral("purchase"));
+        QVERIFY(mended.contains(QStringLiteral("buy")));
+        // Without a link to vouch for the row's own word, or where the
+        // filled-in word's own row starts with the headword, it keeps its lead.
+        QCOMPARE(achatFirst({"buy"}, {}).constFirst(), QStringLiteral("buy"));
+        QCOMPARE(achatFirst({"buy", "purchase"}, {"buy"}).constFirst(), QStringLiteral("buy"));
+    }
+
+    void putsAnUnlinkedWordOfTheHeadwordsStemBeforeAnEquallyRareLinkedWord()
+    {
+        // fra-deu links "conceited", filled in from eng-fra, and not
+        // fra-eng's own "frivolous"; no frequency list knows either.
+        const QVector<DictdEntry> engFra{
+            entry("conceited /kənsiːtid/\nfrivole, vain, vaniteux\n"),
+            entry("frivolous /frivələs/\n1. frivole\n2. vain, vaniteux\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("frivole /fʀivɔl/ <adj>\nfrivolous\n")};
+        const auto links = [](const QString &, const QString &word) {
+            return word == QLatin1String("conceited") ? 1 : 0;
+        };
+        const auto frivoleFirst = [&](const WordRanks &ranks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, {}, {}, true);
+            return find(rows, QStringLiteral("frivole"))->translations.constFirst();
+        };
+        QCOMPARE(frivoleFirst(ranksOf({})), QStringLiteral("frivolous"));
+        // A leader the frequency list knows keeps its place.
+        QCOMPARE(frivoleFirst(ranksOf({{"conceited", 4000}})), QStringLiteral("conceited"));
+    }
+
     void weighsAPhraseOpeningWithAConjunctionAsASentencesTail()
     {
         // Common words make "or not" look likelier than "isn't it".
