@@ -2995,12 +2995,6 @@ TransWordCounts countTransWords(const QByteArray &text)
 
 namespace {
 
-// Whether a later regionally tagged English synonym is another region's
-// colloquial or slang word rather than the first word's other spelling
-// ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
-// gives the word it means first and its other regions' slang after it, so
-// the slang word does not share the first place the way "color [Am.]"
-// shares it with "colour [Br.]".
 // Whether the English `plural` is the regular plural of `word` ("rules",
 // "rule"; "boxes", "box"; "stories", "story").
 bool isEnglishPluralOf(const QString &plural, const QString &word)
@@ -3095,6 +3089,12 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
     return senses;
 }
 
+// Whether a later regionally tagged English synonym is another region's
+// colloquial or slang word rather than the first word's other spelling
+// ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
+// gives the word it means first and its other regions' slang after it, so
+// the slang word does not share the first place the way "color [Am.]"
+// shares it with "colour [Br.]".
 bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
 {
     return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
