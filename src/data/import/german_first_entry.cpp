@@ -18,15 +18,17 @@ namespace {
 // Longer items are explanations rather than words a learner is asked for.
 constexpr int kMaxWordsPerItem = 4;
 
-// Whether a cleaned item is a plain word or short phrase: no abbreviation
-// or pronunciation left over ("station Sta.", "left l."), no ellipsis,
-// slash, bracket or digit, and at most kMaxWordsPerItem words.
+// Whether a cleaned item is a plain word or short phrase: letters, with
+// hyphens, apostrophes and single blanks between words only (no
+// abbreviation or pronunciation left over, as "station Sta.", "left l.", no
+// ellipsis, slash, bracket, digit or stray punctuation), and at most
+// kMaxWordsPerItem words.
 bool isPlainItem(const QString &item, const QSet<QString> &englishWords)
 {
     if (item.isEmpty() || item.size() > 40)
         return false;
-    static const QRegularExpression foreign(QStringLiteral("[/…()\\[\\]0-9.;:+\"]"));
-    if (foreign.match(item).hasMatch())
+    static const QRegularExpression plain(QStringLiteral("^[\\p{L}'’-]+( [\\p{L}'’-]+)*$"));
+    if (!plain.match(item).hasMatch())
         return false;
     const QStringList words = item.split(u' ', Qt::SkipEmptyParts);
     if (words.size() > kMaxWordsPerItem || words.join(u' ') != item)

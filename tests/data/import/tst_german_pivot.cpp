@@ -395,6 +395,13 @@ private Q_SLOTS:
         addDeuEngFirstEntries(untouched, dir.path() + QStringLiteral("/none.index"),
                               dir.path() + QStringLiteral("/none.dict.dz"), english);
         QCOMPARE(*untouched.first().target, QStringLiteral("neutral"));
+
+        // Without a word list, only letters, hyphens, apostrophes and blanks
+        // make an item: a stray comma or mark leaves it out.
+        QCOMPARE(firstEntryWordsOfText(QStringLiteral("blockfrei <adj>\nneutral <adj>,?non-aligned <adj>, "
+                                                      "non-aligned <adj>, o'clock <adv>, #1 <n>\n"),
+                                       {}),
+                 (QStringList{QStringLiteral("non-aligned"), QStringLiteral("o'clock")}));
     }
 };
 
