@@ -2129,6 +2129,36 @@ bool isExplanation(const QString &english)
     return english.count(u' ') >= 8;
 }
 
+// Puts the word of a plain line a German noun heads first where the ranking
+// chose the word of another noun's full entry, one with forms or examples,
+// that lists the noun as a later synonym narrowed by its own note
+// ("Sprechakt {m}; ...; Parole {f} (Saussure) [ling.] | ... :: speech act;
+// ..." for "Parole"): that line names the sense of its first word, which the
+// noun shares in the noted use only, while the untagged line it heads
+// ("Parole {f}; Kennwort {n} | ... :: password; watchword | ...") gives its
+// everyday sense. A note on the English word narrows the English side alone
+// and does not count. Judged against the rows it changed, taking any noted
+// or tagged line, or an adjective's or a verb's, put as many side words
+// first as it mended ("consciously" for "bewusst", "rampant" for "üppig").
+void putOwnPlainLineBeforeNotedLaterSynonym(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const Candidate *top = list.first();
+    if (top->germanFirst || top->mainEntry || top->clearMainEntry)
+        return;
+    if (!top->noted || top->englishNoted || !top->noun || top->sections < 3)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections >= 2 && !candidate->noted
+               && !candidate->englishNoted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
+               && !candidate->englishRegister && !candidate->englishDated;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -2157,7 +2187,9 @@ bool isExplanation(const QString &english)
 // (putMainEntryWordsAfterItsPhrase); last, the word of a line the German
 // word heads goes before that of a bare line listing it as a later synonym
 // (putHeadedLineBeforeBareSynonymLine), and so the word of a full entry
-// whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine).
+// whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine), and a
+// noun's own plain line before another noun's full entry that narrows it by
+// a note (putOwnPlainLineBeforeNotedLaterSynonym).
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2221,6 +2253,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putHeadedLineBeforeBareSynonymLine(list, commonness);
         putTaggedFullEntryBeforeBareSynonymLine(list, commonness);
         putPlainWordBeforeLaterSynonymsKind(list);
+        putOwnPlainLineBeforeNotedLaterSynonym(list);
     }
 }
 

@@ -1237,6 +1237,18 @@ private Q_SLOTS:
             "Hautblase {f}; Blase {f} [med.] | Hautblasen {pl}; Blasen {pl} | kleine Blase; Bläschen {n} | "
             "Blutblase {f} :: blister | blisters | small blister | blood blister\n",
             "bladder|blister", "Blase", "bladder");
+        // "Parole" is a later synonym on the linguists' line for "speech
+        // act", where its own note narrows it to Saussure's term; the line it
+        // heads gives its everyday word.
+        row("a noun's own plain line before a line naming it in a noted use",
+            "Parole {f}; Kennwort {n} | Parolen {pl}; Kennwörter {pl} :: password; watchword | passwords; "
+            "watchwords\n"
+            "Sprechakt {m}; Sprechhandlung {f}; Sprechereignis {n}; Parole {f} (Saussure) [ling.] | Sprechakte "
+            "{pl}; Sprechhandlungen {pl}; Sprechereignisse {pl}; Parolen {pl} | illokutionärer/illokutiver "
+            "Sprechakt :: speech act; speech event; parole (Saussure) | speech acts; speech events; paroles | "
+            "illocutionary speech act\n"
+            "Kennwort {n}; Parole {f} :: countersign\n",
+            "password|speech act|countersign", "Parole", "password");
         // "Blatt" is in the German subtitle list, "hand" in the English one,
         // "leaf" not.
         row("a common noun's own entry before listed words of side uses",
