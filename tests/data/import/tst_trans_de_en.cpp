@@ -181,6 +181,13 @@ private Q_SLOTS:
         row("reflexive verb that needs its preposition", "sich um etw. handeln", false, "sich handeln um");
         row("reflexive verb, object in the accusative", "sich auf jdn./etw. besinnen [geh.] {vr}", false,
             "sich besinnen auf");
+        // An adjective written with its endings: one used only before a noun
+        // keeps its "-e" form; a superlative, or a phrase whose article is
+        // written for both genders, would read as a cut and is left out.
+        row("an adjective with its endings", "obere/r/s", false, "obere");
+        row("a superlative with its endings", "notwendigste/r/s", false, "");
+        row("a superlative with ß and its endings", "größte/r/s {adj}", false, "");
+        row("an article for both genders", "ein/e einzige/r/s {adj}", false, "");
     }
     void cleansEverySynonym()
     {
@@ -253,6 +260,18 @@ private Q_SLOTS:
                                        u":: audience; audiences | cinema audience")
                            .german),
                  QStringList{QStringLiteral("Publikum")});
+        // A slash between one word's British and American spellings gives both.
+        const TransEntry delicacy = parseTransEntry(
+            u"(kulinarischer) Leckerbissen {m}; Delikatesse {f}; Schmankerl {n} [Süddt.] [Ös.]; Gustostückerl {m} "
+            u"[Ös.]; Gourmandise {f} [selten] [geh.] [cook.] :: delicacy; gourmet treat; treat; titbit [Br.] / tidbit "
+            u"[Am.] (small piece)");
+        QCOMPARE(texts(delicacy.english), (QStringList{QStringLiteral("delicacy"), QStringLiteral("gourmet treat"),
+                                                       QStringLiteral("treat"), QStringLiteral("titbit"),
+                                                       QStringLiteral("tidbit")}));
+        // A slash inside a longer phrase still gives its first reading.
+        QCOMPARE(texts(parseTransEntry(u"Wiederbelebungszentrum {n} :: resuscitation centre [Br.] / center [Am.]")
+                           .english),
+                 QStringList{QStringLiteral("resuscitation centre")});
         const TransEntry takings = parseTransEntry(u"Einnahmen {pl} :: take [Am.]");
         QCOMPARE(texts(takings.german), QStringList{QStringLiteral("Einnahmen")});
         QCOMPARE(takings.english.at(0).sense, Sense::General);  // American English is standard English
