@@ -1702,6 +1702,41 @@ bool isFeminineOf(const QString &masculine, const QString &feminine)
     return false;
 }
 
+// Puts the head of an English word's main entry of one kind first where the
+// ranking chose a word of another kind that has no main entry and whose
+// lines giving the word first are all much shorter: a noun's entry of many
+// compounds and examples names the word's main sense ("Preis {m} (für etw.)
+// [econ.] | Preise {pl} | ... :: price (for sth.) | prices | ...", 45
+// sections) before a verb of a short line ("mit einem Preis versehen;
+// auspreisen {vt} | ... :: to price | pricing | priced"). The entry has at
+// least 13 sections and three times the longest such line, and no note:
+// with 10, entries of a side sense's forms led ("vervollständigen" for
+// "complete", "zerkratzen" for "scratch").
+constexpr int kDominantEntrySections = 13;
+void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const Candidate *top = list.first();
+    const int kind = kindOf(*top);
+    // A top word whose kind has a main entry of its own keeps its place: the
+    // ranking weighs the two entries ("Pumpe" and "pumpen").
+    int longestOfTopKind = 0;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->englishMainEntry && kindOf(*candidate) == kind)
+            return;
+        if (candidate->first && kindOf(*candidate) == kind)
+            longestOfTopKind = std::max(longestOfTopKind, candidate->sections);
+    }
+    const auto main = std::find_if(list.begin(), list.end(), [kind, longestOfTopKind](const Candidate *candidate) {
+        return candidate->englishMainEntry && candidate->germanFirst && kindOf(*candidate) != kind
+               && candidate->sections >= kDominantEntrySections && candidate->sections >= 3 * longestOfTopKind
+               && !candidate->noted && !candidate->fringe;
+    });
+    if (main != list.end())
+        std::rotate(list.begin(), main, main + 1);
+}
+
 // Puts the feminine form of a German noun before its masculine one where the
 // English word names a woman and one line gives both forms ("Sänger {m};
 // Sängerin {f} | ... :: singer; female singer | ..."): the dictionary lists
@@ -2221,6 +2256,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainOwnNounEntryFirst(list);
         putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
+        putDominantOtherKindEntryFirst(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
