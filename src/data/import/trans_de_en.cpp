@@ -250,6 +250,20 @@ QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
     return parts;
 }
 
+// Where a slash joins one word's British and American spellings, each
+// tagged ("titbit [Br.] / tidbit [Am.] (small piece)"): the place of its
+// " / ", or -1. Read as one synonym the slash would leave the second word
+// out, and the American word would have no row from the line.
+qsizetype regionalSpellingsSlash(QStringView raw)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^[\\p{L}'-]+ \\[(?:Br|Am)\\.\\]( / )[\\p{L}'-]+ \\[(?:Br|Am)\\.\\](?: \\(|$)"));
+    if (!raw.contains(u" / "))
+        return -1;
+    const QRegularExpressionMatch match = pattern.match(raw);
+    return match.hasMatch() ? match.capturedStart(1) : -1;
+}
+
 // The synonyms of the first section of an English side. A few lines join
 // two verbs by a comma where they mean a semicolon ("to forgive sb.
 // {forgave; forgiven}, to pardon sb. for sth. [formal]"); read whole, the
@@ -260,6 +274,8 @@ QVector<QStringView> englishSynonymsOf(QStringView section)
     for (const QStringView raw : splitTopLevel(section, u"; ")) {
         if (raw.startsWith(u"to "))
             synonyms.append(splitTopLevel(raw, u", to "));
+        else if (const qsizetype slash = regionalSpellingsSlash(raw); slash > 0)
+            synonyms.append({raw.left(slash), raw.mid(slash + 3)});
         else
             synonyms.append(raw);
     }
@@ -1686,6 +1702,41 @@ bool isFeminineOf(const QString &masculine, const QString &feminine)
     return false;
 }
 
+// Puts the head of an English word's main entry of one kind first where the
+// ranking chose a word of another kind that has no main entry and whose
+// lines giving the word first are all much shorter: a noun's entry of many
+// compounds and examples names the word's main sense ("Preis {m} (für etw.)
+// [econ.] | Preise {pl} | ... :: price (for sth.) | prices | ...", 45
+// sections) before a verb of a short line ("mit einem Preis versehen;
+// auspreisen {vt} | ... :: to price | pricing | priced"). The entry has at
+// least 13 sections and three times the longest such line, and no note:
+// with 10, entries of a side sense's forms led ("vervollständigen" for
+// "complete", "zerkratzen" for "scratch").
+constexpr int kDominantEntrySections = 13;
+void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const Candidate *top = list.first();
+    const int kind = kindOf(*top);
+    // A top word whose kind has a main entry of its own keeps its place: the
+    // ranking weighs the two entries ("Pumpe" and "pumpen").
+    int longestOfTopKind = 0;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->englishMainEntry && kindOf(*candidate) == kind)
+            return;
+        if (candidate->first && kindOf(*candidate) == kind)
+            longestOfTopKind = std::max(longestOfTopKind, candidate->sections);
+    }
+    const auto main = std::find_if(list.begin(), list.end(), [kind, longestOfTopKind](const Candidate *candidate) {
+        return candidate->englishMainEntry && candidate->germanFirst && kindOf(*candidate) != kind
+               && candidate->sections >= kDominantEntrySections && candidate->sections >= 3 * longestOfTopKind
+               && !candidate->noted && !candidate->fringe;
+    });
+    if (main != list.end())
+        std::rotate(list.begin(), main, main + 1);
+}
+
 // Puts the feminine form of a German noun before its masculine one where the
 // English word names a woman and one line gives both forms ("Sänger {m};
 // Sängerin {f} | ... :: singer; female singer | ..."): the dictionary lists
@@ -2237,6 +2288,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainOwnNounEntryFirst(list);
         putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
+        putDominantOtherKindEntryFirst(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -2706,6 +2758,22 @@ bool holdsPrepositionsObject(QStringView raw)
     return pattern.match(raw).hasMatch();
 }
 
+// Whether a German item is an adjective written with its endings that a cut
+// at the endings would spoil: a superlative ("notwendigste/r/s",
+// "größte/r/s"), a form of another adjective whose "-e" alone reads as a bare
+// inflected form, or a phrase whose article is written for both genders
+// ("ein/e einzige/r/s"), which cut reads "ein einzige", the two words not
+// agreeing. Such items are left out. An adjective used only before a noun
+// keeps its form with "-e" ("obere/r/s", "andere/r/s", "erste/r/s").
+bool spoiltByCutEndings(QStringView raw)
+{
+    if (!raw.contains(u"/r/s"))
+        return false;
+    static const QRegularExpression pattern(QStringLiteral(
+        "(?<!\\p{L})\\p{L}{3,}(?:st|ßt)e/r/s(?!\\p{L})|^ein(?:/e|/eine|\\(e\\)) "));
+    return pattern.match(raw).hasMatch();
+}
+
 // Whether a slash joins parts of one word rather than alternatives: a
 // shortened compound ("Ein-/Ausgabe"), a tail both sides share
 // ("input/output-bound", "E/A-gebunden") or an abbreviation of capitals
@@ -2722,7 +2790,7 @@ bool joinsWordPartsBySlash(const QString &text)
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
 {
-    if (!english && holdsPrepositionsObject(raw))
+    if (!english && (holdsPrepositionsObject(raw) || spoiltByCutEndings(raw)))
         return {};
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
     // they hold.

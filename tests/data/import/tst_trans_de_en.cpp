@@ -181,6 +181,13 @@ private Q_SLOTS:
         row("reflexive verb that needs its preposition", "sich um etw. handeln", false, "sich handeln um");
         row("reflexive verb, object in the accusative", "sich auf jdn./etw. besinnen [geh.] {vr}", false,
             "sich besinnen auf");
+        // An adjective written with its endings: one used only before a noun
+        // keeps its "-e" form; a superlative, or a phrase whose article is
+        // written for both genders, would read as a cut and is left out.
+        row("an adjective with its endings", "obere/r/s", false, "obere");
+        row("a superlative with its endings", "notwendigste/r/s", false, "");
+        row("a superlative with ß and its endings", "größte/r/s {adj}", false, "");
+        row("an article for both genders", "ein/e einzige/r/s {adj}", false, "");
     }
     void cleansEverySynonym()
     {
@@ -253,6 +260,18 @@ private Q_SLOTS:
                                        u":: audience; audiences | cinema audience")
                            .german),
                  QStringList{QStringLiteral("Publikum")});
+        // A slash between one word's British and American spellings gives both.
+        const TransEntry delicacy = parseTransEntry(
+            u"(kulinarischer) Leckerbissen {m}; Delikatesse {f}; Schmankerl {n} [Süddt.] [Ös.]; Gustostückerl {m} "
+            u"[Ös.]; Gourmandise {f} [selten] [geh.] [cook.] :: delicacy; gourmet treat; treat; titbit [Br.] / tidbit "
+            u"[Am.] (small piece)");
+        QCOMPARE(texts(delicacy.english), (QStringList{QStringLiteral("delicacy"), QStringLiteral("gourmet treat"),
+                                                       QStringLiteral("treat"), QStringLiteral("titbit"),
+                                                       QStringLiteral("tidbit")}));
+        // A slash inside a longer phrase still gives its first reading.
+        QCOMPARE(texts(parseTransEntry(u"Wiederbelebungszentrum {n} :: resuscitation centre [Br.] / center [Am.]")
+                           .english),
+                 QStringList{QStringLiteral("resuscitation centre")});
         const TransEntry takings = parseTransEntry(u"Einnahmen {pl} :: take [Am.]");
         QCOMPARE(texts(takings.german), QStringList{QStringLiteral("Einnahmen")});
         QCOMPARE(takings.english.at(0).sense, Sense::General);  // American English is standard English
@@ -2233,6 +2252,36 @@ private Q_SLOTS:
         const QStringList row =
             germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("prescription"));
         QVERIFY2(row.value(0) == QStringLiteral("Rezept"), qPrintable(row.join(u", ")));
+    }
+
+    void putsALongEntryOfAnotherKindBeforeAShortLine()
+    {
+        // The noun's entry of many compounds and examples names the main
+        // sense of "tunnel"; the verb phrase's short line is one use of it.
+        const QByteArray lines =
+            "Tunnel {m} [constr.] | Tunnel {pl}; Tunnels {pl} | Basistunnel {m} | Bergtunnel {m}; Gebirgstunnel {"
+            "m} | Eisenbahntunnel {m}; Bahntunnel {m} | Flusstunnel {m}; Flussuntertunnelung {f}; Unterwassertunn"
+            "el {m} | Hangtunnel {m} | Kehrtunnel {m} | Schraubtunnel {m} | Unterpflastertunnel {m} | Unterwasser"
+            "tunnel {m} (in einer Meerenge) | Tunnel für Dienstzwecke; Diensttunnel {m} | Tunnel in Vortriebsbauw"
+            "eise | Tunnel in bergmännischer Bauweise | Tunnel in offener Bauweise | Tunnel mit zwei Röhren; zwei"
+            "röhriger Tunnel | versuchsweise vorgetriebener Tunnel | einen Tunnel anlegen | durch einen Tunnel fü"
+            "hren (Straße) | Licht am Ende des Tunnels sehen [übtr.] :: tunnel | tunnels | base tunnel | mountain"
+            " tunnel | railway tunnel [Br.]; railroad tunnel [Am.] | under-river tunnel | hillside tunnel | curve"
+            "d alignment tunnel; tunnel on a curved alignment | spiral tunnel; helicoidal tunnel | soft-soil tunn"
+            "el; shallow-buried tunnel | undersea tunnel | service tunnel | bored tunnel | mined tunnel | cut-and"
+            "-cover tunnel; green tunnel | twin-bored tunnel | pilot tunnel | to cut a tunnel | to lead through a"
+            " tunnel (road) | to see the light at the end of the tunnel [fig.]\n"
+            "einen Tunnel graben/bohren/treiben (durch/unter/in etw.) {vi} | Insekten hatten Löcher in den Baum g"
+            "ebohrt. | Die Gefangenen versuchten, sich einen Weg in die Freiheit zu graben. :: to tunnel (through"
+            "/under/into sth.) | Insects had tunneled into the tree. | The prisoners tried to tunnel their way ou"
+            "t.\n"
+            "etw. untertunneln {vt} [techn.] | untertunnelnd | untertunnelt :: to tunnel sth. | tunnelling | tunn"
+            "elled\n"
+            "Sanduhr {f} (im Fels) (Klettern) :: tunnel (in the rock) (climbing)\n";
+        const QStringList core{QStringLiteral("tunnel")};
+        const QStringList row =
+            germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("tunnel"));
+        QVERIFY2(row.value(0) == QStringLiteral("Tunnel"), qPrintable(row.join(u", ")));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
