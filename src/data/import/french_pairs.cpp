@@ -620,6 +620,39 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     candidates.move(stem - candidates.begin(), 0);
             }
         }
+        // A word of a later sense that leads, and that neither shares nor
+        // resembles the headword, gives way to the twin or look-alike of the
+        // headword that fra-eng's numbered first sense lists beside other
+        // words ("compassion: 1. compassion, pity 2. charity, mercifulness,
+        // mercy"), where that is as well linked: the twin is often rarer by
+        // the frequency list than the everyday word of a side sense, and an
+        // English row giving the headword alone ("mercy: compassion") earns
+        // the side sense the main-sense bonus. A first sense of the twin
+        // alone is often its narrow learned sense ("mouton: 1. mutton
+        // 2. sheep", "sentiment: 1. sentiment 2. feeling") and does not
+        // count. A word of the first sense that only shares the stem goes
+        // first too ("extrêmement: 1. extremely 2. most"), unless the
+        // leader's own English row starts with the headword ("coat" keeps
+        // its lead over "mantle" in "manteau: 1. cloak, mantle 2. coat").
+        if (firstSenseFirst && !phraseHeadword && !entry.firstSense.isEmpty() && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const QString leader = foldedLower(leading.word);
+            if (leader != headword && !sharesStem(leader, headword) && !looksAlike(leader, headword)
+                && !inFirstSense(entry, leading.word)) {
+                const bool leaderGivesFirst = givesFirst && givesFirst(leading.word, entry.headword);
+                const auto cognate = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    if (!c.own || !c.confirmed || (leading.linked && !c.linked) || !inFirstSense(entry, c.word))
+                        return false;
+                    const QString folded = foldedLower(c.word);
+                    if (folded == headword || looksAlike(folded, headword))
+                        return entry.firstSense.size() > 1;
+                    return !leaderGivesFirst && sharesStem(folded, headword);
+                });
+                if (cognate != candidates.end())
+                    candidates.move(cognate - candidates.begin(), 0);
+            }
+        }
         // A word of the row's own first sense that shares the headword's stem
         // goes before a leader that shares no stem, even unlinked, where no
         // frequency list knows the leader and it is no likelier by its
