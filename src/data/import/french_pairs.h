@@ -91,6 +91,13 @@ class WordRanks;
 // headword ("sommet" for "summit") or, where `firstSenseFirst` is set, that
 // gives the headword first too and is about as common ("battle" for
 // "bataille").
+// Where `firstSenseFirst` is set, a word of a later sense that leads and
+// neither shares nor resembles the headword gives way to the headword's
+// twin or look-alike, as well linked, that the entry's first sense lists
+// beside other words ("compassion: 1. compassion, pity 2. ... mercy"), or,
+// unless the leader's own row in `reverse` starts with the headword, to a
+// word of the first sense sharing its stem ("extrêmement: 1. extremely
+// 2. most").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -707,6 +707,50 @@ private Q_SLOTS:
         QCOMPARE(batailleFirst(true, &french), QStringLiteral("battle"));
     }
 
+    void givesWayToTheHeadwordsTwinOfTheFirstSense()
+    {
+        // "mercy: compassion" gives "compassion" alone, so "mercy", of
+        // fra-eng's second sense and commoner, led the row.
+        const QVector<DictdEntry> engFra{
+            entry("mercy /məːsiː/\ncompassion\n"),
+            entry("compassion /kəmpæʃən/\napitoiement, compassion, pitié\n"),
+            entry("charity /tʃæritiː/\n1. aumône\n2. compassion\n"),
+            entry("pity /pitiː/\n1. mal\n2. avoir pitié, compatir, plaindre, s'apitoyer\n"
+                  "3. apitoiement, compassion, pitié\n"),
+            entry("mutton /mʌtn/\nmouton\n"),
+            entry("sheep /ʃiːp/\nmouton\n"),
+            entry("most /moust/\nextrêmement, le plus\n"),
+            entry("extremely /ikstremliː/\nextrêmement\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("compassion /kɔ̃pasjɔ̃/ <n, fem>\n1. compassion, pity\n2. charity, mercifulness, mercy\n"),
+            entry("mouton /mutɔ̃/ <n, masc>\n1. mutton\n2. sheep\n"),
+            entry("extrêmement /ɛkstʀɛməmɑ̃/ <adv>\n1. extremely\n2. most\n"),
+        };
+        const WordRanks english = ranksOf({{"most", 275}, {"pity", 1929}, {"mercy", 2033}, {"extremely", 2241},
+                                           {"charity", 2862}, {"sheep", 3061}});
+        const auto firstOf = [&](const QString &headword, const QSet<QString> &linked,
+                                 const QSet<QString> &givingHeadwordFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, english, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; }, {},
+                [&](const QString &word, const QString &) { return givingHeadwordFirst.contains(word); }, {}, true);
+            return find(rows, headword)->translations.constFirst();
+        };
+        const QSet<QString> linked{"mercy", "charity", "compassion", "pity", "mutton", "sheep"};
+        QCOMPARE(firstOf("compassion", linked, {"mercy", "charity"}), QStringLiteral("compassion"));
+        // Not a twin the links miss where they reach the leader.
+        QCOMPARE(firstOf("compassion", {"mercy", "charity"}, {"mercy", "charity"}), QStringLiteral("mercy"));
+        // A first sense of the twin alone is its narrow sense.
+        QCOMPARE(firstOf("mouton", linked, {"mutton", "sheep"}), QStringLiteral("sheep"));
+
+        // A first-sense word of the headword's stem goes first, unless the
+        // leader's own English row starts with the headword.
+        QCOMPARE(firstOf("extrêmement", {}, {"extremely"}), QStringLiteral("extremely"));
+        QCOMPARE(firstOf("extrêmement", {}, {"most", "extremely"}), QStringLiteral("most"));
+    }
+
     void keepsAFilledInSideSenseBehindTheRowsOwnWord()
     {
         // eng-fra gives "achat" only in the noun sense of "buy"; fra-eng's
