@@ -98,6 +98,10 @@ class WordRanks;
 // unless the leader's own row in `reverse` starts with the headword, to a
 // word of the first sense sharing its stem ("extrêmement: 1. extremely
 // 2. most").
+// The row's own first word, a look-alike of the headword that `reverse`
+// does not translate back, comes first past an unlinked leader that is no
+// look-alike where its cost is lower ("calamus: calame"), unless
+// `isListedTargetWord` knows the headword itself ("hangar: hanger").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

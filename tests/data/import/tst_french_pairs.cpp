@@ -751,6 +751,41 @@ private Q_SLOTS:
         QCOMPARE(firstOf("extrêmement", {}, {"most", "extremely"}), QStringLiteral("most"));
     }
 
+    void putsTheRowsOwnFirstLookAlikeBeforeUnlinkedConfirmedWords()
+    {
+        // fra-eng gives "calame: reed pen", so only the phrases of
+        // "calamus" are confirmed; "calame", first and alike, still leads.
+        const QVector<DictdEntry> engFra{
+            entry("calamus /kəlɑːməs/\ncalame, jonc odorant, lis des marais\n"),
+            entry("penthouse /penthaus/\n1. abri\n2. hangar\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("calame /kalam/ <n, fem>\nreed pen\n"),
+            entry("jonc odorant /ʒɔ̃ɔdɔʀɑ̃/ <n, masc>\ncalamus\n"),
+            entry("lis des marais /lisdemaʀɛ/\ncalamus\n"),
+            entry("hangar /ɑ̃gaʀ/ <n, masc>\nhanger, warehouse, shed\n"),
+        };
+        QVector<DictdEntry> english = engFra;
+        addReverseTranslations(english, fraEng, ranksOf({}), {}, {}, [](const QString &) { return false; });
+        QCOMPARE(find(english, QStringLiteral("calamus"))->translations.constFirst(), QStringLiteral("calame"));
+        // A linked leader keeps its place.
+        english = engFra;
+        addReverseTranslations(english, fraEng, ranksOf({}), {},
+                               [](const QString &, const QString &word) { return word == QLatin1String("jonc odorant"); });
+        QCOMPARE(find(english, QStringLiteral("calamus"))->translations.constFirst(), QStringLiteral("jonc odorant"));
+
+        // "hanger" misspells "hangar", itself an English word: the confirmed
+        // "penthouse" keeps the lead.
+        const auto firstOfHangar = [&](const QString &listedEnglish) {
+            QVector<DictdEntry> french = fraEng;
+            addReverseTranslations(french, engFra, ranksOf({{"warehouse", 2000}, {"hanger", 3000}}), {}, {},
+                                   [&](const QString &word) { return word == listedEnglish; });
+            return find(french, QStringLiteral("hangar"))->translations.constFirst();
+        };
+        QCOMPARE(firstOfHangar(QStringLiteral("hangar")), QStringLiteral("penthouse"));
+        QCOMPARE(firstOfHangar(QString()), QStringLiteral("hanger"));
+    }
+
     void keepsAFilledInSideSenseBehindTheRowsOwnWord()
     {
         // eng-fra gives "achat" only in the noun sense of "buy"; fra-eng's
