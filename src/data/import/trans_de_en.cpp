@@ -2127,6 +2127,40 @@ void putTaggedFullEntryBeforeBareSynonymLine(QVector<const Candidate *> &list, C
     });
 }
 
+// Puts the word of a noun's own plain line first where the ranking chose the
+// word of a line that lists the noun only as a later synonym, whichever of
+// the two lines comes first in the file (putPlainHeadedLineFirst asks for the
+// earlier one). The dictionary sorts its lines by their first word, so the
+// place of a line headed by another noun says nothing about the noun's
+// senses: "Analytiker {m}; Organisator {m}; ... :: analyst" stands before
+// "Organisator {m}; Veranstalter {m} | ... :: organizer; organiser | ...",
+// which names the noun's own sense. The own line meets the same bar as in
+// putPlainHeadedLineFirst: a single, plain, untagged word with forms or
+// examples and at least as many sections as the chosen line. It must also be
+// at least as common as the chosen word, whatever the chosen line's notes:
+// judged against the rows it changed, a rarer own word as often put a side
+// sense first ("taskmaster" for "Dienstherr", "lintel" for "Sturz") as it
+// mended one. A word met on fewer than kMinHeadedWordLines lines is the
+// dictionary's rarity ("Verirrung {f} | Verirrungen {pl} :: aberrances |
+// aberrations", a plural in the singular's place).
+template<typename Commonness>
+void putPlainHeadedLineBeforeLaterSynonymLine(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    if (top->germanFirst || !top->noun)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->noted && !candidate->otherSense
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
+               && commonness(*candidate) >= std::max(kMinHeadedWordLines, commonness(*top));
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Puts the single words that a German word's clear main entry gives after
 // its first English word right after it where that first word is a phrase
 // ("etw. verbessern; besser machen {vt} | ... :: to make sth. better; to
@@ -2294,6 +2328,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
+        putPlainHeadedLineBeforeLaterSynonymLine(list, commonness);
         putOwnAdjectiveEntryFirst(list, commonness);
         putHeadedAdjectiveLineFirst(list, commonness);
         putOwnVerbEntryFirst(list, commonness);

@@ -1268,6 +1268,25 @@ private Q_SLOTS:
             "illocutionary speech act\n"
             "Kennwort {n}; Parole {f} :: countersign\n",
             "password|speech act|countersign", "Parole", "password");
+        // The line giving "analyst" comes first in the file, headed by
+        // another noun; the noun's own line, later, gives its own word,
+        // which other lines mention as often as "analyst", and ties keep
+        // file order. "aberrances", met on its own line only, is the
+        // dictionary's rarity.
+        row("a noun's own plain line before an earlier line listing it later",
+            "Analytiker {m}; Organisator {m}; Problemanalytiker {m} | Analytiker {pl}; Organisatoren {pl}; "
+            "Problemanalytiker {pl} :: analyst | analysts\n"
+            "Organisator {m}; Veranstalter {m} | Organisatoren {pl}; Veranstalter {pl} :: organizer [eAm.]; "
+            "organiser [Br.] | organizers; organisers\n"
+            "Nukleolenbildungsort {m} [biochem.] :: nucleolar organizer\n"
+            "Organisationstalent {n} (Person) :: talented organiser [Br.]; talented organizer\n"
+            "Lebensmittelchemiker {m}; Lebensmittelchemikerin {f} :: food analyst\n"
+            "Spannungsanalytiker {m} [techn.] :: stress analyst\n",
+            "analyst|organizer", "Organisator", "organizer");
+        row("a rarity of a noun's own line after an earlier line listing it later",
+            "Abweichung {f}; Anomalie {f}; Verirrung {f} :: aberrance; aberrancy\n"
+            "Verirrung {f} | Verirrungen {pl} :: aberrances | aberrations\n",
+            "aberrance|aberrances", "Verirrung", "aberrance");
         // "Blatt" is in the German subtitle list, "hand" in the English one,
         // "leaf" not.
         row("a common noun's own entry before listed words of side uses",
