@@ -1737,6 +1737,68 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), main, main + 1);
 }
 
+// Keeps the head of a line among the German words of an English word where
+// the row shows two or more of that line's later synonyms but not its head
+// ("niedrig; flach; gering; tief; leise (Stimme) {adj} | ... :: low | ..."
+// gave "low" the row "klein, flach, schwach, tief, gering, ..." without
+// "niedrig"): the dictionary lists the words of one sense with the main one
+// first, and a head that the subtitle list misses ranks four times its length
+// down, behind its own later synonyms where other lines support them. The
+// head is a single adjective on its own entry, a line that gives the English
+// word alone and first with the comparative and superlative of each German
+// word (givesComparison), with no note, narrow field's tag, register or regional
+// tag; it goes just before the first of its later synonyms in the row, though
+// not before the row's first word. Judged against the rows it changed, the
+// same rule for any line of three sections or more put rarer verbs and nouns
+// in place of common ones as often as it mended a row ("erproben" for
+// "testen", "abwerfen" for "fallen lassen").
+void keepLineHeadBeforeItsSynonyms(QVector<const Candidate *> &list)
+{
+    constexpr int kRowPlaces = 6;
+    // Where each word (in lower case) first stands in the list.
+    QHash<QString, qsizetype> placeOf;
+    qsizetype rowWords = 0;
+    qsizetype rowEnd = 0;  // the list place of the row's last word
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString lower = list.at(i)->german.toLower();
+        if (placeOf.contains(lower))
+            continue;
+        placeOf.insert(lower, i);
+        if (rowWords < kRowPlaces) {
+            ++rowWords;
+            rowEnd = i;
+        }
+    }
+    if (rowWords < kRowPlaces)
+        return;
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    for (qsizetype h = 0; h < list.size(); ++h) {
+        const Candidate *head = list.at(h);
+        if (!head->first || !head->germanFirst || !head->englishAlone || !head->comparison
+            || head->german.contains(u' ') || head->noted || isSpecial(*head) || head->fringe
+            || head->germanColloquial || head->englishRegister || placeOf.value(head->german.toLower()) <= rowEnd
+            || ranks.rank(head->german) != 0)
+            continue;
+        int shown = 0;
+        qsizetype before = list.size();
+        for (const Candidate *later : std::as_const(list)) {
+            if (later->line != head->line || !later->first || later->germanFirst || later->noted
+                || isSpecial(*later))
+                continue;
+            const qsizetype place = placeOf.value(later->german.toLower());
+            if (place <= rowEnd) {
+                ++shown;
+                before = std::min(before, place);
+            }
+        }
+        if (shown >= 2) {
+            before = std::max<qsizetype>(before, 1);
+            std::rotate(list.begin() + before, list.begin() + h, list.begin() + h + 1);
+            return;
+        }
+    }
+}
+
 // Puts the feminine form of a German noun before its masculine one where the
 // English word names a woman and one line gives both forms ("Sänger {m};
 // Sängerin {f} | ... :: singer; female singer | ..."): the dictionary lists
@@ -2323,6 +2385,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
         putDominantOtherKindEntryFirst(list);
+        keepLineHeadBeforeItsSynonyms(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {

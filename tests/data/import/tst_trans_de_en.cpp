@@ -2303,6 +2303,35 @@ private Q_SLOTS:
         QVERIFY2(row.value(0) == QStringLiteral("Tunnel"), qPrintable(row.join(u", ")));
     }
 
+    void keepsTheHeadOfAnAdjectivesEntryBesideItsLaterSynonyms()
+    {
+        // "niedrig" heads the adjective's own entry for "low" but misses the
+        // subtitle list; its later synonyms "flach", "gering" and "tief",
+        // supported by other lines, filled the row without it.
+        const QByteArray lines =
+            "klein; gering {adj} | kleiner; geringer | am kleinsten; am geringsten | geringe Temperatur | trotz d"
+            "er geringen Mitarbeit | in Anbetracht des geringen finanziellen Schadens | Eine Reparatur lohnt sich"
+            " aufgrund des geringen Werts des Autos nicht. :: low | lower | lowest | low temperature | despite th"
+            "e low level of participation | in view of the low level of financial losses | The repair is not wort"
+            "hwhile due to the car’s low value.\n"
+            "flach; seicht {adj} | Der Fluss ist flach. | Das Wasser ist niedrig. :: low | The river is low. | Th"
+            "e water is low.\n"
+            "schwach; kraftlos {adj} :: low\n"
+            "niedrig; flach; gering; tief; leise (Stimme) {adj} | niedriger; flacher; geringer; tiefer; leiser | "
+            "am niedrigsten; am flachsten; am geringsten; am tiefsten; am leisesten | so niedrig wie; so tief wie"
+            "; hinunter bis zu | niedrige Höhe; niedriges Niveau | auf niedrigerer Ebene :: low | lower | lowest;"
+            " lowermost | as low as | low level | at a lower level\n"
+            "erschöpft {adj} (Vorräte) :: low\n"
+            "mies; fies; schäbig {adj} | ein mieser Trick | ein schäbiges Verhalten :: low (morally bad) | a low "
+            "trick | low behaviour\n";
+        const QStringList core{QStringLiteral("low")};
+        const QStringList row = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("low"));
+        QVERIFY2(row.size() >= 6, qPrintable(row.join(u", ")));
+        const qsizetype niedrig = row.indexOf(QStringLiteral("niedrig"));
+        QVERIFY2(niedrig >= 0 && niedrig < 6 && niedrig < row.indexOf(QStringLiteral("flach")),
+                 qPrintable(row.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
