@@ -653,6 +653,46 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+// Whether an English phrase is a word and one adverb particle ("throw
+// out", "wake up"): a phrasal verb, a narrower use of its plain word. A
+// compound whose head comes last ("oil tanker", "port wine") is not.
+bool isPhrasalExtension(const QString &phrase, const QString &word)
+{
+    static const QSet<QString> particles{
+        QStringLiteral("about"), QStringLiteral("across"), QStringLiteral("along"), QStringLiteral("around"),
+        QStringLiteral("away"),  QStringLiteral("back"),   QStringLiteral("down"),  QStringLiteral("in"),
+        QStringLiteral("of"),    QStringLiteral("off"),    QStringLiteral("on"),    QStringLiteral("out"),
+        QStringLiteral("over"),  QStringLiteral("through"), QStringLiteral("up"),   QStringLiteral("with")};
+    return !word.contains(QLatin1Char(' ')) && phrase.size() > word.size() + 1 && phrase.startsWith(word)
+        && phrase.at(word.size()) == QLatin1Char(' ') && particles.contains(phrase.mid(word.size() + 1));
+}
+
+// Apertium counts a phrasal verb ("tirar" -> "throw out") as one more pair
+// of the word it extends, so where its other lexicon pairs the phrase too,
+// the phrase outranks the plain word that lexicon gives first ("throw").
+// The plain word is the general sense and the phrase a narrower use of it:
+// a word of the row that shares an Apertium lexicon with its phrasal verb
+// (`candidates`: word and sources) takes the phrase's place, and the phrase
+// follows it.
+QStringList withWordBeforeItsPhrase(QStringList kept, const QVector<std::pair<QString, int>> &candidates)
+{
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QString phrase = kept.at(i);
+        const int phraseSources = sourcesIn(candidates, phrase) & apertium;
+        if (!phraseSources)
+            continue;
+        for (qsizetype j = i + 1; j < kept.size(); ++j) {
+            const QString &word = kept.at(j);
+            if (isPhrasalExtension(phrase, word) && (sourcesIn(candidates, word) & phraseSources)) {
+                kept.move(j, i);
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -989,6 +1029,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         QStringList kept = withLinkedFirst(
             withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
             evidence.englishOf(spanish), linked);
+        // A Spanish phrase ("fuera de") is matched by an English one ("out of").
+        if (!spanish.contains(QLatin1Char(' ')))
+            kept = withWordBeforeItsPhrase(kept, candidates);
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);

@@ -76,6 +76,9 @@ struct SpanishCore
 // A row FreeDict eng-spa lacks, whose first is a verb's pair where
 // `englishUses` (englishWordUsesInTrans) shows the word used mostly
 // otherwise, leads with its first noun ("bead": "cuenta" before "gotear").
+// In the row of a one-word Spanish word a word goes before its phrasal verb
+// where both come from one Apertium lexicon ("tirar": "throw" before "throw
+// out", which both lexicons pair).
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,

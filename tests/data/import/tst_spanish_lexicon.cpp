@@ -359,6 +359,42 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void putsAPlainWordBeforeItsPhrasalVerb()
+    {
+        // Apertium spa-eng "tirar<vblex>" -> "throw", "throw# out"; eng-spa
+        // pairs only the phrase back. spa-eng "tirar: 1. fire, shoot 2.
+        // drag, draw, haul, pull, tug". "petrolero" is an "oil tanker" both
+        // ways and "oil" (the adjective) in spa-eng.
+        const QVector<LexiconEntry> forward =
+            tagged({{"throw", "vblex", "echar", "vblex"}, {"throw out", "vblex", "tirar", "vblex"},
+                     {"oil tanker", "n", "petrolero", "n"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"tirar", "vblex", "throw", "vblex"}, {"tirar", "vblex", "throw out", "vblex"},
+                     {"petrolero", "n", "oil tanker", "n"}, {"petrolero", "adj", "oil", "adj"}});
+        const SenseRows englishSpanish{
+            {QStringLiteral("throw"), {QStringLiteral("echar"), QStringLiteral("lanzar")}},
+            {QStringLiteral("fire"), {QStringLiteral("fuego"), QStringLiteral("tirar")}},
+            {QStringLiteral("shoot"), {QStringLiteral("tirar")}},
+            {QStringLiteral("pull"), {QStringLiteral("tirar")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("tirar"),
+             {QStringLiteral("fire"), QStringLiteral("shoot"), QStringLiteral("drag"), QStringLiteral("draw"),
+              QStringLiteral("haul"), QStringLiteral("pull"), QStringLiteral("tug")}}};
+        const QStringList words{QStringLiteral("throw"), QStringLiteral("fire"), QStringLiteral("shoot"),
+                                QStringLiteral("pull"), QStringLiteral("oil"), QStringLiteral("oil tanker")};
+        // The pivot links "tirar" with "throw" ("werfen").
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("tirar") && english == QLatin1String("throw") ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        const QStringList tirar = row(core.spanishEnglish, QStringLiteral("tirar"));
+        QCOMPARE(tirar.value(0), QStringLiteral("throw"));
+        QCOMPARE(tirar.value(1), QStringLiteral("throw out"));
+        // A compound whose head comes last is no use of its first word.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("petrolero")),
+                 (QStringList{QStringLiteral("oil tanker"), QStringLiteral("oil")}));
+    }
+
     void keepsTheLyAdverbOfAMenteAdverbFirst()
     {
         // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
