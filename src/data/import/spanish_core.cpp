@@ -653,6 +653,38 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+// The cap of a row cuts candidates that both FreeDict dictionaries alone
+// give, like the last ones kept, so that FreeDict's order of senses alone
+// decides which stay ("rob: 1. despojar, privar 2. hurtar, robar" loses
+// "robar"). Where none of the kept ones is in the frequency lists
+// (`rankOf`), a cut one that is, whose own spa-eng row names the row's word
+// first and that the German pivot links with it (`confirmed`: "robar"
+// through "rauben"), takes the place of the last of them: the common word
+// before the rare ones.
+QStringList withCommonWordAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                   const std::function<int(const QString &)> &rankOf,
+                                   const std::function<bool(const QString &)> &confirmed)
+{
+    if (kept.size() < kMaxSpanishTranslations || candidates.size() <= kept.size())
+        return kept;
+    const int freedict = FreedictForward | FreedictBackward;
+    for (const QString &item : std::as_const(kept)) {
+        if (sourcesIn(candidates, item) == freedict && rankOf(item) > 0)
+            return kept;
+    }
+    for (const auto &[item, sources] : candidates) {
+        if (kept.contains(item) || sources != freedict || rankOf(item) == 0 || !confirmed(item))
+            continue;
+        for (qsizetype i = kept.size() - 1; i >= 0 && sourcesIn(candidates, kept.at(i)) == freedict; --i) {
+            if (rankOf(kept.at(i)) == 0) {
+                kept[i] = item;
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
 // Whether an English phrase is a word and one adverb particle ("throw
 // out", "wake up"): a phrasal verb, a narrower use of its plain word. A
 // compound whose head comes last ("oil tanker", "port wine") is not.
@@ -919,7 +951,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         }
         const QString apertiumFirst = evidence.apertiumFirstSpanish(spelling);
         QStringList kept = withMainFirst(
-            withApertiumFirst(ranked(candidates), candidates, freedictFirst,
+            withApertiumFirst(withCommonWordAtTheCap(
+                                  ranked(candidates), candidates,
+                                  [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); },
+                                  [&](const QString &spanish) {
+                                      return spanishRowsByWord.value(spanish).value(0) == english
+                                          && germanLinks && germanLinks(spanish, english) > 0;
+                                  }),
+                              candidates, freedictFirst,
                               evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
             candidates, freedictFirst,
             apertiumFirst,

@@ -38,7 +38,9 @@ struct SpanishCore
 // row; many of them are damaged ("porla izquierda", or the senses of a phrase
 // cut to its first word). Translations are ranked by how many of the four
 // sources give the pair, ties in the order Apertium eng-spa, FreeDict
-// eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations.
+// eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations; of
+// the pairs only both FreeDict dictionaries give, a common word the German
+// pivot confirms is not cut for a rare one ("rob": "robar", not "hurtar").
 // Where the sources do not agree on the first translation, one that ranks as
 // high by its sources, is much commoner (the frequency lists) and has the
 // row's word as its own first sense goes first ("cold": "frío" before

@@ -359,6 +359,43 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void keepsTheCommonWordTheCapWouldCut()
+    {
+        // eng-spa "rob /rɔb/: 1. despojar, privar 2. hurtar, robar"; spa-eng
+        // "robar: 1. rob 2. steal", and "rob" alone for the others;
+        // Apertium pairs "rob" only with "atracar" both ways.
+        const SenseRows englishSpanish{{QStringLiteral("rob"),
+                                        {QStringLiteral("despojar"), QStringLiteral("privar"),
+                                         QStringLiteral("hurtar"), QStringLiteral("robar")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("despojar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("privar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("hurtar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("robar"), {QStringLiteral("rob"), QStringLiteral("steal")}},
+                                       {QStringLiteral("atracar"), {QStringLiteral("land")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"rob", "vblex", "atracar", "vblex"}, {"steal", "vblex", "robar", "vblex"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"atracar", "vblex", "rob", "vblex"}, {"robar", "vblex", "steal", "vblex"},
+                     {"despojar", "vblex", "undress", "vblex"}, {"privar", "vblex", "deprive", "vblex"},
+                     {"hurtar", "vblex", "steal", "vblex"}});
+        // The pivot links "robar" with "rob" ("rauben").
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("robar") && english == QLatin1String("rob") ? 1 : 0;
+        };
+        const QStringList words{QStringLiteral("rob")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        QStringList rob = row(core.englishSpanish, QStringLiteral("rob"));
+        QCOMPARE(rob.size(), kMaxSpanishTranslations);
+        QCOMPARE(rob.value(0), QStringLiteral("atracar"));
+        QVERIFY2(rob.contains(QStringLiteral("robar")), qPrintable(rob.join(QLatin1String(", "))));
+        QVERIFY(!rob.contains(QStringLiteral("hurtar")));
+
+        // Unconfirmed by the pivot, FreeDict's order decides.
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        rob = row(core.englishSpanish, QStringLiteral("rob"));
+        QVERIFY(!rob.contains(QStringLiteral("robar")));
+    }
+
     void putsAPlainWordBeforeItsPhrasalVerb()
     {
         // Apertium spa-eng "tirar<vblex>" -> "throw", "throw# out"; eng-spa
