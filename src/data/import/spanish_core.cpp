@@ -653,6 +653,78 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+// The cap of a row cuts candidates that both FreeDict dictionaries alone
+// give, like the last ones kept, so that FreeDict's order of senses alone
+// decides which stay ("rob: 1. despojar, privar 2. hurtar, robar" loses
+// "robar"). Where none of the kept ones is in the frequency lists
+// (`rankOf`), a cut one that is, whose own spa-eng row names the row's word
+// first and that the German pivot links with it (`confirmed`: "robar"
+// through "rauben"), takes the place of the last of them: the common word
+// before the rare ones.
+QStringList withCommonWordAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                   const std::function<int(const QString &)> &rankOf,
+                                   const std::function<bool(const QString &)> &confirmed)
+{
+    if (kept.size() < kMaxSpanishTranslations || candidates.size() <= kept.size())
+        return kept;
+    const int freedict = FreedictForward | FreedictBackward;
+    for (const QString &item : std::as_const(kept)) {
+        if (sourcesIn(candidates, item) == freedict && rankOf(item) > 0)
+            return kept;
+    }
+    for (const auto &[item, sources] : candidates) {
+        if (kept.contains(item) || sources != freedict || rankOf(item) == 0 || !confirmed(item))
+            continue;
+        for (qsizetype i = kept.size() - 1; i >= 0 && sourcesIn(candidates, kept.at(i)) == freedict; --i) {
+            if (rankOf(kept.at(i)) == 0) {
+                kept[i] = item;
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
+// Whether an English phrase is a word and one adverb particle ("throw
+// out", "wake up"): a phrasal verb, a narrower use of its plain word. A
+// compound whose head comes last ("oil tanker", "port wine") is not.
+bool isPhrasalExtension(const QString &phrase, const QString &word)
+{
+    static const QSet<QString> particles{
+        QStringLiteral("about"), QStringLiteral("across"), QStringLiteral("along"), QStringLiteral("around"),
+        QStringLiteral("away"),  QStringLiteral("back"),   QStringLiteral("down"),  QStringLiteral("in"),
+        QStringLiteral("of"),    QStringLiteral("off"),    QStringLiteral("on"),    QStringLiteral("out"),
+        QStringLiteral("over"),  QStringLiteral("through"), QStringLiteral("up"),   QStringLiteral("with")};
+    return !word.contains(QLatin1Char(' ')) && phrase.size() > word.size() + 1 && phrase.startsWith(word)
+        && phrase.at(word.size()) == QLatin1Char(' ') && particles.contains(phrase.mid(word.size() + 1));
+}
+
+// Apertium counts a phrasal verb ("tirar" -> "throw out") as one more pair
+// of the word it extends, so where its other lexicon pairs the phrase too,
+// the phrase outranks the plain word that lexicon gives first ("throw").
+// The plain word is the general sense and the phrase a narrower use of it:
+// a word of the row that shares an Apertium lexicon with its phrasal verb
+// (`candidates`: word and sources) takes the phrase's place, and the phrase
+// follows it.
+QStringList withWordBeforeItsPhrase(QStringList kept, const QVector<std::pair<QString, int>> &candidates)
+{
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QString phrase = kept.at(i);
+        const int phraseSources = sourcesIn(candidates, phrase) & apertium;
+        if (!phraseSources)
+            continue;
+        for (qsizetype j = i + 1; j < kept.size(); ++j) {
+            const QString &word = kept.at(j);
+            if (isPhrasalExtension(phrase, word) && (sourcesIn(candidates, word) & phraseSources)) {
+                kept.move(j, i);
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
 // The row of a headword Apertium does not know keeps FreeDict's order, whose
 // first translation may be a rare sense ("acquaintance: 1. notoriedad 2.
 // conocido"). When Apertium knows that first translation
@@ -879,7 +951,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         }
         const QString apertiumFirst = evidence.apertiumFirstSpanish(spelling);
         QStringList kept = withMainFirst(
-            withApertiumFirst(ranked(candidates), candidates, freedictFirst,
+            withApertiumFirst(withCommonWordAtTheCap(
+                                  ranked(candidates), candidates,
+                                  [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); },
+                                  [&](const QString &spanish) {
+                                      return spanishRowsByWord.value(spanish).value(0) == english
+                                          && germanLinks && germanLinks(spanish, english) > 0;
+                                  }),
+                              candidates, freedictFirst,
                               evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
             candidates, freedictFirst,
             apertiumFirst,
@@ -989,6 +1068,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         QStringList kept = withLinkedFirst(
             withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
             evidence.englishOf(spanish), linked);
+        // A Spanish phrase ("fuera de") is matched by an English one ("out of").
+        if (!spanish.contains(QLatin1Char(' ')))
+            kept = withWordBeforeItsPhrase(kept, candidates);
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);

@@ -38,7 +38,9 @@ struct SpanishCore
 // row; many of them are damaged ("porla izquierda", or the senses of a phrase
 // cut to its first word). Translations are ranked by how many of the four
 // sources give the pair, ties in the order Apertium eng-spa, FreeDict
-// eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations.
+// eng-spa, Apertium spa-eng, and a row keeps kMaxSpanishTranslations; of
+// the pairs only both FreeDict dictionaries give, a common word the German
+// pivot confirms is not cut for a rare one ("rob": "robar", not "hurtar").
 // Where the sources do not agree on the first translation, one that ranks as
 // high by its sources, is much commoner (the frequency lists) and has the
 // row's word as its own first sense goes first ("cold": "frío" before
@@ -76,6 +78,9 @@ struct SpanishCore
 // A row FreeDict eng-spa lacks, whose first is a verb's pair where
 // `englishUses` (englishWordUsesInTrans) shows the word used mostly
 // otherwise, leads with its first noun ("bead": "cuenta" before "gotear").
+// In the row of a one-word Spanish word a word goes before its phrasal verb
+// where both come from one Apertium lexicon ("tirar": "throw" before "throw
+// out", which both lexicons pair).
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,

@@ -359,6 +359,79 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void keepsTheCommonWordTheCapWouldCut()
+    {
+        // eng-spa "rob /rɔb/: 1. despojar, privar 2. hurtar, robar"; spa-eng
+        // "robar: 1. rob 2. steal", and "rob" alone for the others;
+        // Apertium pairs "rob" only with "atracar" both ways.
+        const SenseRows englishSpanish{{QStringLiteral("rob"),
+                                        {QStringLiteral("despojar"), QStringLiteral("privar"),
+                                         QStringLiteral("hurtar"), QStringLiteral("robar")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("despojar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("privar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("hurtar"), {QStringLiteral("rob")}},
+                                       {QStringLiteral("robar"), {QStringLiteral("rob"), QStringLiteral("steal")}},
+                                       {QStringLiteral("atracar"), {QStringLiteral("land")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"rob", "vblex", "atracar", "vblex"}, {"steal", "vblex", "robar", "vblex"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"atracar", "vblex", "rob", "vblex"}, {"robar", "vblex", "steal", "vblex"},
+                     {"despojar", "vblex", "undress", "vblex"}, {"privar", "vblex", "deprive", "vblex"},
+                     {"hurtar", "vblex", "steal", "vblex"}});
+        // The pivot links "robar" with "rob" ("rauben").
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("robar") && english == QLatin1String("rob") ? 1 : 0;
+        };
+        const QStringList words{QStringLiteral("rob")};
+        SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        QStringList rob = row(core.englishSpanish, QStringLiteral("rob"));
+        QCOMPARE(rob.size(), kMaxSpanishTranslations);
+        QCOMPARE(rob.value(0), QStringLiteral("atracar"));
+        QVERIFY2(rob.contains(QStringLiteral("robar")), qPrintable(rob.join(QLatin1String(", "))));
+        QVERIFY(!rob.contains(QStringLiteral("hurtar")));
+
+        // Unconfirmed by the pivot, FreeDict's order decides.
+        core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward);
+        rob = row(core.englishSpanish, QStringLiteral("rob"));
+        QVERIFY(!rob.contains(QStringLiteral("robar")));
+    }
+
+    void putsAPlainWordBeforeItsPhrasalVerb()
+    {
+        // Apertium spa-eng "tirar<vblex>" -> "throw", "throw# out"; eng-spa
+        // pairs only the phrase back. spa-eng "tirar: 1. fire, shoot 2.
+        // drag, draw, haul, pull, tug". "petrolero" is an "oil tanker" both
+        // ways and "oil" (the adjective) in spa-eng.
+        const QVector<LexiconEntry> forward =
+            tagged({{"throw", "vblex", "echar", "vblex"}, {"throw out", "vblex", "tirar", "vblex"},
+                     {"oil tanker", "n", "petrolero", "n"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"tirar", "vblex", "throw", "vblex"}, {"tirar", "vblex", "throw out", "vblex"},
+                     {"petrolero", "n", "oil tanker", "n"}, {"petrolero", "adj", "oil", "adj"}});
+        const SenseRows englishSpanish{
+            {QStringLiteral("throw"), {QStringLiteral("echar"), QStringLiteral("lanzar")}},
+            {QStringLiteral("fire"), {QStringLiteral("fuego"), QStringLiteral("tirar")}},
+            {QStringLiteral("shoot"), {QStringLiteral("tirar")}},
+            {QStringLiteral("pull"), {QStringLiteral("tirar")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("tirar"),
+             {QStringLiteral("fire"), QStringLiteral("shoot"), QStringLiteral("drag"), QStringLiteral("draw"),
+              QStringLiteral("haul"), QStringLiteral("pull"), QStringLiteral("tug")}}};
+        const QStringList words{QStringLiteral("throw"), QStringLiteral("fire"), QStringLiteral("shoot"),
+                                QStringLiteral("pull"), QStringLiteral("oil"), QStringLiteral("oil tanker")};
+        // The pivot links "tirar" with "throw" ("werfen").
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("tirar") && english == QLatin1String("throw") ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        const QStringList tirar = row(core.spanishEnglish, QStringLiteral("tirar"));
+        QCOMPARE(tirar.value(0), QStringLiteral("throw"));
+        QCOMPARE(tirar.value(1), QStringLiteral("throw out"));
+        // A compound whose head comes last is no use of its first word.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("petrolero")),
+                 (QStringList{QStringLiteral("oil tanker"), QStringLiteral("oil")}));
+    }
+
     void keepsTheLyAdverbOfAMenteAdverbFirst()
     {
         // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
