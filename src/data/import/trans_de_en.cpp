@@ -3197,9 +3197,11 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
 // ("blühend; rosig {adj} :: florid"), and its main sense, the verb's, stands
 // in the verb's lines alone. Only the line of the verb's main sense, the
 // first word of the verb's own row, gives it: the verb's other lines name
-// uses the adjective rarely has ("ablösen {vt} :: to spell"). Lines of a
-// special field and tagged, colloquial, dated or regional participles stay
-// out. Of the participles that have a row, it also tells which stand on a
+// uses the adjective rarely has ("ablösen {vt} :: to spell"). Only
+// intransitive verbs' lines count: a transitive verb's participle is mostly
+// an adjective of another sense ("anziehend" is attractive, not "putting
+// on"). Lines of a special field and tagged, colloquial, dated or regional
+// participles stay out. Of the participles that have a row, it also tells which stand on a
 // line of their own kind that names no special field, plain on both sides.
 struct PresentParticiples
 {
