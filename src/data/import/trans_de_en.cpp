@@ -3288,6 +3288,139 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
     return senses;
 }
 
+// The English present participles a verb line gives its German present
+// participle ("blühen {vi} | blühend | geblüht :: to bloom; to flower |
+// blooming; flowering | ..." gives "blühend" "blooming" and "flowering"). A
+// participle's adjective lines often name only a figurative or narrow use
+// ("blühend; rosig {adj} :: florid"), and its main sense, the verb's, stands
+// in the verb's lines alone. Only the line of the verb's main sense, the
+// first word of the verb's own row, gives it: the verb's other lines name
+// uses the adjective rarely has ("ablösen {vt} :: to spell"). Only
+// intransitive verbs' lines count: a transitive verb's participle is mostly
+// an adjective of another sense ("anziehend" is attractive, not "putting
+// on"). Lines of a special field and tagged, colloquial, dated or regional
+// participles stay out. Of the participles that have a row, it also tells which stand on a
+// line of their own kind that names no special field, plain on both sides.
+struct PresentParticiples
+{
+    QHash<QString, QStringList> senses;
+    QSet<QString> plainLines;
+};
+
+PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<QString, QStringList> &germanToEnglish)
+{
+    PresentParticiples found;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith("#"))
+            continue;
+        qsizetype bar = raw.first(separator).indexOf(" | ");
+        if (raw.first(bar < 0 ? separator : bar).indexOf("nd") >= 0 && raw.first(separator).indexOf("{v") < 0) {
+            // An adjective or adverb line that may hold a participle.
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const qsizetype at = line.indexOf(u" :: ");
+            const QStringView words = firstSection(QStringView(line).left(at));
+            const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(at + 4)));
+            if (namesFieldAmong(words, specialFields()) || english.isEmpty())
+                continue;
+            const TransSynonym head = describeSynonym(english.first(), true);
+            if (head.sense != Sense::General || head.fringe || head.colloquial || head.noted)
+                continue;
+            for (const QStringView word : splitTopLevel(words, u"; ")) {
+                const TransSynonym german = describeSynonym(word, false);
+                if (german.text.endsWith(QLatin1String("nd")) && german.sense == Sense::General && !german.fringe
+                    && !german.noted && germanToEnglish.contains(german.text))
+                    found.plainLines.insert(german.text);
+            }
+            continue;
+        }
+        if (bar < 0 || raw.first(bar).indexOf("{v") < 0 || raw.sliced(bar, separator - bar).indexOf("nd") < 0)
+            continue;
+        const QString line = normaliseCharacters(QString::fromUtf8(raw));
+        const qsizetype at = line.indexOf(u" :: ");
+        const QVector<QStringView> germanSections = splitTopLevel(QStringView(line).left(at), u" | ");
+        const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
+        if (germanSections.size() < 2 || englishSections.size() < 2
+            || namesFieldAmong(germanSections.at(0), specialFields()))
+            continue;
+        const QStringView verbSection = germanSections.at(0);
+        if (!verbSection.contains(u"{vi}") || verbSection.contains(u"{vt}"))
+            continue;
+        QStringList infinitives;
+        QVector<bool> sideVerbs;  // a tagged verb's participle at its place names the same use
+        for (const QStringView word : englishSynonymsOf(englishSections.at(0))) {
+            const TransSynonym verb = describeSynonym(word, true);
+            sideVerbs.append(verb.sense != Sense::General || verb.colloquial || verb.fringe || verb.regional);
+            if (word.trimmed().startsWith(u"to "))
+                infinitives.append(verb.text);
+        }
+        // A participle glued to the next one by a missing separator
+        // ("messing about to goof around") is left out.
+        QStringList participles;
+        const QVector<QStringView> englishParticiples = englishSynonymsOf(englishSections.at(1));
+        for (qsizetype k = 0; k < englishParticiples.size(); ++k) {
+            if (sideVerbs.value(k))
+                continue;
+            const TransSynonym english = describeSynonym(englishParticiples.at(k), true);
+            const QString firstWord = english.text.section(u' ', 0, 0);
+            if (firstWord.size() > 4 && firstWord.endsWith(QLatin1String("ing")) && english.sense == Sense::General
+                && !english.fringe && !english.colloquial && !english.dated && !english.regional
+                && !english.spellingVariant && !english.text.contains(QLatin1String(" to "))
+                && !participles.contains(english.text))
+                participles.append(english.text);
+        }
+        if (infinitives.isEmpty() || participles.isEmpty())
+            continue;
+        const QVector<QStringView> verbs = splitTopLevel(verbSection, u"; ");
+        const QVector<QStringView> germanParticiples = splitTopLevel(germanSections.at(1), u"; ");
+        for (qsizetype g = 0; g < verbs.size() && g < germanParticiples.size(); ++g) {
+            const TransSynonym participle = describeSynonym(germanParticiples.at(g), false);
+            const TransSynonym verb = describeSynonym(verbs.at(g), false);
+            // The participle of the plain verb itself: a verb with an object
+            // or a preposition ("mit etw. spielen :: to finger sth.") names
+            // one use of it.
+            if (participle.text != verb.text + u'd' || verb.text.contains(u' ') || participle.sense != Sense::General || participle.fringe || verb.sense != Sense::General
+                || verb.fringe || found.senses.contains(participle.text))
+                continue;
+            const QStringList row = germanToEnglish.value(verb.text);
+            if (!row.isEmpty() && infinitives.contains(row.first()))
+                found.senses.insert(participle.text, participles);
+        }
+    }
+    return found;
+}
+
+// A German present participle's row takes its verb's participles (see
+// presentParticipleSenses). They lead where no plain line of the
+// participle's own kind speaks for it, only lines of a special field
+// ("ablösend; ...; ablativ {adj} [med.] :: ablative") or lines it stands on
+// with a note; otherwise they fill the places the row leaves free, after the
+// participle's own adjective senses ("blühend :: thriving, florid" before
+// "blooming"), and push none of them out.
+void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
+{
+    constexpr qsizetype kRowPlaces = 6;
+    const PresentParticiples participles = presentParticipleSenses(text, sources.germanToEnglish);
+    for (auto it = participles.senses.cbegin(); it != participles.senses.cend(); ++it) {
+        const auto row = sources.germanToEnglish.find(it.key());
+        if (row == sources.germanToEnglish.end())
+            continue;
+        if (!participles.plainLines.contains(it.key())) {
+            QStringList rest = *row;
+            for (const QString &english : it.value())
+                rest.removeIf([&](const QString &word) { return word.compare(english, Qt::CaseInsensitive) == 0; });
+            *row = it.value() + rest;
+            continue;
+        }
+        for (const QString &english : it.value()) {
+            if (row->size() < kRowPlaces - 1 && !row->contains(english, Qt::CaseInsensitive))
+                row->append(english);
+        }
+    }
+}
+
 // Whether a later regionally tagged English synonym is another region's
 // colloquial or slang word rather than the first word's other spelling
 // ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
@@ -4013,6 +4146,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.germanToEnglish[german].append(english);
         }
     }
+    addPresentParticipleSenses(sources, text);
     return sources;
 }
 

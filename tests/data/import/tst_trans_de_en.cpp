@@ -1571,6 +1571,40 @@ private Q_SLOTS:
                               QStringLiteral("handling"), QStringLiteral("ride comfort")}));
     }
 
+    void givesAPresentParticipleItsVerbsMainSense()
+    {
+        // "blühend" has adjective lines of its own, so "blooming; flowering"
+        // of blühen's main line fill its free places after them; the line of
+        // "blossom", not blühen's first word, gives nothing. "streunend" has
+        // only a line narrowed by a note, and "straying" leads. A transitive
+        // verb's participle is mostly an adjective of another sense
+        // ("anziehend" is attractive): "toging" stays out.
+        const QByteArray text =
+            "blühen {vi} | blühend | geblüht | es blüht :: to bloom; to flower | blooming; flowering | bloomed; "
+            "flowered | it blooms; it flowers\n"
+            "blühen; erblühen {vi} | blühend; erblühend | geblüht; erblüht :: to blossom | blossoming | blossomed\n"
+            "blühend; rosig {adj} :: florid\n"
+            "prächtig gedeihend; kräftig; blühend; florierend; erfolgreich {adj} :: thriving; thrifty [slang]\n"
+            "vagabundieren; streunen {vi} | vagabundierend; streunend | vagabundiert; gestreunt | vagabundiert; "
+            "streunt | vagabundierte; streunte :: to stray | straying | strayed | strays | strayed\n"
+            "verirrt; streunend {adj} (Tier) :: stray (animal)\n"
+            "anziehen; bekleiden {vt} | anziehend; bekleidend | angezogen; bekleidet | zieht an | zog an :: to tog | "
+            "toging | togged | togs | togged\n"
+            "anziehend {adv} :: attractively\n";
+        const QStringList core{QStringLiteral("bloom"),  QStringLiteral("florid"), QStringLiteral("thriving"),
+                               QStringLiteral("stray"),  QStringLiteral("tog"),    QStringLiteral("attractively")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList bluehend = sources.germanToEnglish.value(QStringLiteral("blühend"));
+        QVERIFY2(bluehend.indexOf(QStringLiteral("blooming")) > bluehend.indexOf(QStringLiteral("florid"))
+                     && bluehend.indexOf(QStringLiteral("florid")) >= 0
+                     && bluehend.contains(QStringLiteral("flowering"))
+                     && !bluehend.contains(QStringLiteral("blossoming")),
+                 qPrintable(bluehend.join(u", ")));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("streunend")).value(0), QStringLiteral("straying"));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("anziehend")),
+                 QStringList{QStringLiteral("attractively")});
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
