@@ -3957,8 +3957,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         candidate.comparison =
             separator >= 0 && candidate.sections > 2 && givesComparison(QString::fromUtf8(raw.first(separator)));
         candidate.englishVerb = separator >= 0 && raw.sliced(separator + 4).startsWith("to ");
-        if (separator >= 0)
-            candidate.wordClass = wordClassTagsOf(QString::fromUtf8(raw.first(separator)));
+        if (separator >= 0) {
+            const QString germanSide = QString::fromUtf8(raw.first(separator));
+            candidate.wordClass = wordClassTagsOf(germanSide);
+            // The field tags of the line's first German section name the
+            // line's use, as for the core words read above ("Verwarnung {f};
+            // gelbe Karte {f}; Gelb {n} [ugs.] [sport] :: booking; ...").
+            candidate.lineTagged = namesFieldAmong(firstSection(germanSide), specialFields());
+            candidate.fieldTagged =
+                candidate.lineTagged || namesFieldAmong(firstSection(germanSide), generalFields());
+        }
     };
     // The English words a line the German word heads gives after its main
     // one are its senses too ("mauern {vt} | ... :: to build; to lay bricks |

@@ -1700,6 +1700,21 @@ private Q_SLOTS:
         QCOMPARE(virtue, (QStringList{QStringLiteral("virtue"), QStringLiteral("goodness")}));
         const QStringList rare = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Tugend"));
         QCOMPARE(rare, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
+        // A field tag after the own line's later synonym names the field of
+        // the whole line, also where its English word is no core word: the
+        // line is no plain own line, and the commoner "goodness" stays first.
+        const QByteArray tagged = "Güte {f}; Tugend {f} :: goodness\n"
+                                  "Tugend {f}; Rechtschaffenheit {f} [phil.] | Tugenden {pl} :: virtue | virtues\n";
+        const QByteArray goodness =
+            "Allgütigkeit {f} Gottes [relig.] :: absolute goodness of God; omnibenevolence of God; "
+            "all-bountifulness of God\n"
+            "Gott sei Dank! | Gott sei Dank, es ist Freitag! :: Thank goodness!; Thank God! | Thank goodness/Thank "
+            "God it’s Friday! /TGIF/\n"
+            "Oh Gott!; Du liebe Zeit!; Ach du lieber Gott!; Oh jeminie!; Ach du meine Güte; Jesses!; Gute Güte! "
+            "{interj} :: Oh my god! /OMG/; Oh my Gawd!; Oh, my goodness!; Oh my gosh!; Oh my word!\n";
+        const QStringList field =
+            germanSourcesFromTrans(tagged + others + goodness, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        QCOMPARE(field, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
     }
 
     void putsTheGermanWordsOwnEntryBeforeALaterSynonymsWord()
