@@ -251,6 +251,20 @@ public:
         return int(m_backwardParts.value({english, spanish}).size());
     }
 
+    // Whether Apertium spa-eng pairs the Spanish word, as a noun or a verb,
+    // with the English one in the part of speech (NounPair or VerbPair) that
+    // Apertium eng-spa pairs `other` with it.
+    bool sharesBackwardPart(const QString &english, const QString &other, const QString &spanish) const
+    {
+        const int forward = m_partsOfSpeech.value({other, spanish});
+        for (const QString &part : m_backwardParts.value({english, spanish})) {
+            if (((forward & NounPair) && part == QLatin1String("n"))
+                || ((forward & VerbPair) && part.startsWith(QLatin1String("vb"))))
+                return true;
+        }
+        return false;
+    }
+
     // The Spanish word Apertium eng-spa gives first for an English word.
     QString apertiumFirstSpanish(const QString &spelling) const { return m_apertiumFirstSpanish.value(spelling); }
 
@@ -650,6 +664,30 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
         }
     }
     std::rotate(kept.begin(), widest, widest + 1);
+    return kept;
+}
+
+// A Spanish row's candidates come first from the English rows that kept
+// the word, so a pair only Apertium eng-spa gives ("brief<n>" ->
+// "escrito") can lead a row whose own lexicon, Apertium spa-eng, gives
+// another word of that part of speech alone ("escrito<n>" -> "writing"):
+// the two rank alike. The row's own direct entry, a single word, goes
+// first then (`sameDirectPart`: Apertium spa-eng gives it in the part of
+// speech Apertium eng-spa gives the first, whose own first sense the
+// Spanish word is not). A phrase ("bolsa": "stock exchange") is a narrower
+// use than the word it would displace ("bag").
+QStringList withDirectBeforeReversed(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                     const std::function<bool(const QString &, const QString &)> &sameDirectPart)
+{
+    if (kept.size() < 2 || sourcesIn(candidates, kept.first()) != ApertiumForward)
+        return kept;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (sourcesIn(candidates, kept.at(i)) == ApertiumBackward && !kept.at(i).contains(QLatin1Char(' '))
+            && sameDirectPart(kept.at(i), kept.first())) {
+            kept.move(i, 0);
+            break;
+        }
+    }
     return kept;
 }
 
@@ -1071,6 +1109,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // A Spanish phrase ("fuera de") is matched by an English one ("out of").
         if (!spanish.contains(QLatin1Char(' ')))
             kept = withWordBeforeItsPhrase(kept, candidates);
+        kept = withDirectBeforeReversed(kept, candidates, [&](const QString &direct, const QString &first) {
+            const QString spelling = evidence.apertiumSpelling(first);
+            return !evidence.isFirstSenseOf(first, spelling, spanish)
+                   && evidence.sharesBackwardPart(direct, spelling, spanish);
+        });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);

@@ -80,7 +80,9 @@ struct SpanishCore
 // otherwise, leads with its first noun ("bead": "cuenta" before "gotear").
 // In the row of a one-word Spanish word a word goes before its phrasal verb
 // where both come from one Apertium lexicon ("tirar": "throw" before "throw
-// out", which both lexicons pair).
+// out", which both lexicons pair). A row led by a word only Apertium eng-spa
+// pairs with it goes to a single word Apertium spa-eng alone gives in that
+// part of speech ("escrito": "writing" before "brief").
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,

@@ -432,6 +432,32 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("oil tanker"), QStringLiteral("oil")}));
     }
 
+    void putsTheRowsOwnEntryBeforeAReversedOne()
+    {
+        // Apertium eng-spa "brief<vblex>" -> "informar", "brief<n>" ->
+        // "escrito<n><f>", "brief<adj>" -> "breve"; spa-eng has only
+        // "escrito<n>" -> "writing<n>" and "escritura<n><f>" -> "writing".
+        // FreeDict eng-spa "brief: corto" and no row for "escrito". Both
+        // pairs have one source, and the English row "brief" came first.
+        // "bag<n>" -> "bolso", "bolsa"; "bolsa<n><f>" -> "stock exchange":
+        // the phrase is a narrower use and stays after "bag".
+        const QVector<LexiconEntry> forward =
+            tagged({{"brief", "vblex", "informar", "vblex"}, {"brief", "n", "escrito", "n"},
+                    {"brief", "adj", "breve", "adj"}, {"writing", "n", "escritura", "n"},
+                    {"bag", "n", "bolso", "n"}, {"bag", "n", "bolsa", "n"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"escrito", "n", "writing", "n"}, {"escritura", "n", "writing", "n"},
+                    {"bolsa", "n", "stock exchange", "n"}});
+        const SenseRows englishSpanish{{QStringLiteral("brief"), {QStringLiteral("corto")}}};
+        const QStringList words{QStringLiteral("brief"), QStringLiteral("writing"), QStringLiteral("bag"),
+                                QStringLiteral("stock exchange")};
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("escrito")),
+                 (QStringList{QStringLiteral("writing"), QStringLiteral("brief")}));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("bolsa")),
+                 (QStringList{QStringLiteral("bag"), QStringLiteral("stock exchange")}));
+    }
+
     void keepsTheLyAdverbOfAMenteAdverbFirst()
     {
         // spa-eng "extremamente: 1. extremely 2. most"; eng-spa "extremely
