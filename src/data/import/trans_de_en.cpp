@@ -1754,7 +1754,6 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
 // "testen", "abwerfen" for "fallen lassen").
 void keepLineHeadBeforeItsSynonyms(QVector<const Candidate *> &list)
 {
-    constexpr int kRowPlaces = 6;
     // Where each word (in lower case) first stands in the list.
     QHash<QString, qsizetype> placeOf;
     qsizetype rowWords = 0;
@@ -1764,12 +1763,12 @@ void keepLineHeadBeforeItsSynonyms(QVector<const Candidate *> &list)
         if (placeOf.contains(lower))
             continue;
         placeOf.insert(lower, i);
-        if (rowWords < kRowPlaces) {
+        if (rowWords < kMaxGermanTranslations) {
             ++rowWords;
             rowEnd = i;
         }
     }
-    if (rowWords < kRowPlaces)
+    if (rowWords < kMaxGermanTranslations)
         return;
     const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
     for (qsizetype h = 0; h < list.size(); ++h) {
@@ -3166,6 +3165,38 @@ QByteArrayView takeRawTransLine(const QByteArray &text, qsizetype &start)
     return line;
 }
 
+// The field tags of a line's first German section, which name the line's
+// use wherever they stand in it: whether one names a narrow field
+// ("[ling.]"), and whether any field is named, general words' ("[anat.]")
+// included.
+struct LineFields
+{
+    bool narrow = false;
+    bool any = false;
+};
+
+LineFields lineFieldsOf(QStringView germanSide)
+{
+    const QStringView words = firstSection(germanSide);
+    const bool narrow = namesFieldAmong(words, specialFields());
+    return {narrow, narrow || namesFieldAmong(words, generalFields())};
+}
+
+// Calls `visit` with each entry line of the file, a German side and an
+// English side joined by " :: ", and where that separator stands; comment
+// lines and lines without it are skipped.
+template<typename Visit>
+void forEachRawTransEntry(const QByteArray &text, Visit visit)
+{
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator >= 0 && !raw.startsWith("#"))
+            visit(raw, separator);
+    }
+}
+
 // The same line decoded, with its characters normalised.
 QString takeTransLine(const QByteArray &text, qsizetype &start)
 {
@@ -3223,15 +3254,10 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
         QStringList words;
     };
     QHash<QString, QVector<Plurals>> found;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const QByteArrayView raw = takeRawTransLine(text, start);
-        const qsizetype separator = raw.indexOf(" :: ");
-        if (separator < 0 || raw.startsWith("#"))
-            continue;
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
         const qsizetype bar = raw.first(separator).indexOf(" | ");
         if (bar < 0 || raw.sliced(bar, separator - bar).indexOf("{pl}") < 0)
-            continue;
+            return;
         const QString line = normaliseCharacters(QString::fromUtf8(raw));
         const qsizetype at = line.indexOf(u" :: ");
         const QList<QStringView> germanSections = QStringView(line).left(at).split(u" | ");
@@ -3240,16 +3266,16 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
         // ("Maßtabelle {f}; Maßtafel {f} [constr.] | Maßtabellen {pl}; ...").
         if (germanSections.size() < 2 || englishSections.size() < 2 || !hasGender(germanSections.at(0))
             || namesFieldAmong(germanSections.at(0), specialFields()))
-            continue;
+            return;
         const QVector<QStringView> singulars = englishSynonymsOf(englishSections.at(0));
         const QVector<QStringView> plurals = englishSynonymsOf(englishSections.at(1));
         if (singulars.isEmpty() || plurals.isEmpty())
-            continue;
+            return;
         const TransSynonym singular = describeSynonym(singulars.first(), true);
         const TransSynonym plural = describeSynonym(plurals.first(), true);
         if (plural.sense != Sense::General || plural.fringe || singular.noted || !core.contains(plural.text)
             || !isEnglishPluralOf(plural.text, singular.text))
-            continue;
+            return;
         // Each plural stands where its singular does; one whose singular is
         // tagged or narrowed ("Schmiermaxe {m} [slang] | Schmiermaxen {pl}")
         // names that use only.
@@ -3272,7 +3298,7 @@ QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QS
         }
         if (!entry.words.isEmpty())
             found[plural.text].append(entry);
-    }
+    });
     QHash<QString, QStringList> senses;
     for (auto it = found.begin(); it != found.end(); ++it) {
         std::stable_sort(it->begin(), it->end(),
@@ -3310,12 +3336,7 @@ struct PresentParticiples
 PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<QString, QStringList> &germanToEnglish)
 {
     PresentParticiples found;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const QByteArrayView raw = takeRawTransLine(text, start);
-        const qsizetype separator = raw.indexOf(" :: ");
-        if (separator < 0 || raw.startsWith("#"))
-            continue;
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
         qsizetype bar = raw.first(separator).indexOf(" | ");
         if (raw.first(bar < 0 ? separator : bar).indexOf("nd") >= 0 && raw.first(separator).indexOf("{v") < 0) {
             // An adjective or adverb line that may hold a participle.
@@ -3324,30 +3345,30 @@ PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<Q
             const QStringView words = firstSection(QStringView(line).left(at));
             const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(at + 4)));
             if (namesFieldAmong(words, specialFields()) || english.isEmpty())
-                continue;
+                return;
             const TransSynonym head = describeSynonym(english.first(), true);
             if (head.sense != Sense::General || head.fringe || head.colloquial || head.noted)
-                continue;
+                return;
             for (const QStringView word : splitTopLevel(words, u"; ")) {
                 const TransSynonym german = describeSynonym(word, false);
                 if (german.text.endsWith(QLatin1String("nd")) && german.sense == Sense::General && !german.fringe
                     && !german.noted && germanToEnglish.contains(german.text))
                     found.plainLines.insert(german.text);
             }
-            continue;
+            return;
         }
         if (bar < 0 || raw.first(bar).indexOf("{v") < 0 || raw.sliced(bar, separator - bar).indexOf("nd") < 0)
-            continue;
+            return;
         const QString line = normaliseCharacters(QString::fromUtf8(raw));
         const qsizetype at = line.indexOf(u" :: ");
         const QVector<QStringView> germanSections = splitTopLevel(QStringView(line).left(at), u" | ");
         const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
         if (germanSections.size() < 2 || englishSections.size() < 2
             || namesFieldAmong(germanSections.at(0), specialFields()))
-            continue;
+            return;
         const QStringView verbSection = germanSections.at(0);
         if (!verbSection.contains(u"{vi}") || verbSection.contains(u"{vt}"))
-            continue;
+            return;
         QStringList infinitives;
         QVector<bool> sideVerbs;  // a tagged verb's participle at its place names the same use
         for (const QStringView word : englishSynonymsOf(englishSections.at(0))) {
@@ -3372,7 +3393,7 @@ PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<Q
                 participles.append(english.text);
         }
         if (infinitives.isEmpty() || participles.isEmpty())
-            continue;
+            return;
         const QVector<QStringView> verbs = splitTopLevel(verbSection, u"; ");
         const QVector<QStringView> germanParticiples = splitTopLevel(germanSections.at(1), u"; ");
         for (qsizetype g = 0; g < verbs.size() && g < germanParticiples.size(); ++g) {
@@ -3388,7 +3409,7 @@ PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<Q
             if (!row.isEmpty() && infinitives.contains(row.first()))
                 found.senses.insert(participle.text, participles);
         }
-    }
+    });
     return found;
 }
 
@@ -3401,7 +3422,6 @@ PresentParticiples presentParticipleSenses(const QByteArray &text, const QHash<Q
 // "blooming"), and push none of them out.
 void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
 {
-    constexpr qsizetype kRowPlaces = 6;
     const PresentParticiples participles = presentParticipleSenses(text, sources.germanToEnglish);
     for (auto it = participles.senses.cbegin(); it != participles.senses.cend(); ++it) {
         const auto row = sources.germanToEnglish.find(it.key());
@@ -3415,7 +3435,7 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
             continue;
         }
         for (const QString &english : it.value()) {
-            if (row->size() < kRowPlaces - 1 && !row->contains(english, Qt::CaseInsensitive))
+            if (row->size() < kMaxGermanTranslations - 1 && !row->contains(english, Qt::CaseInsensitive))
                 row->append(english);
         }
     }
@@ -3707,13 +3727,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                 });
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
-        // The line names a special field, or any field, general words'
-        // ("[ling.]", "[anat.]") included.
-        const bool lineTagged = namesFieldAmong(firstSection(germanSide), specialFields());
-        const bool fieldTagged = lineTagged || namesFieldAmong(firstSection(germanSide), generalFields());
+        const LineFields fields = lineFieldsOf(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
-            candidates[c].lineTagged = lineTagged;
-            candidates[c].fieldTagged = fieldTagged;
+            candidates[c].lineTagged = fields.narrow;
+            candidates[c].fieldTagged = fields.any;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
@@ -3960,12 +3977,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (separator >= 0) {
             const QString germanSide = QString::fromUtf8(raw.first(separator));
             candidate.wordClass = wordClassTagsOf(germanSide);
-            // The field tags of the line's first German section name the
-            // line's use, as for the core words read above ("Verwarnung {f};
-            // gelbe Karte {f}; Gelb {n} [ugs.] [sport] :: booking; ...").
-            candidate.lineTagged = namesFieldAmong(firstSection(germanSide), specialFields());
-            candidate.fieldTagged =
-                candidate.lineTagged || namesFieldAmong(firstSection(germanSide), generalFields());
+            // As for the core words read above ("Verwarnung {f}; gelbe
+            // Karte {f}; Gelb {n} [ugs.] [sport] :: booking; ...").
+            const LineFields fields = lineFieldsOf(germanSide);
+            candidate.lineTagged = fields.narrow;
+            candidate.fieldTagged = fields.any;
         }
     };
     // The English words a line the German word heads gives after its main
