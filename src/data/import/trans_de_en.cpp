@@ -438,6 +438,9 @@ struct Candidate
     // words names a use of the word ("Schlitzohr {n}; Gauner {m} :: shark;
     // rip-off artist; con-man").
     bool ownEntry = false;
+    // The line's second German section gives plurals ("Verwarnung {f} |
+    // Verwarnungen {pl} :: warning | warnings"): the noun's forms.
+    bool pluralForms = false;
     // How many sections the German side of the line has: its words, then
     // their forms, compounds and examples.
     int sections = 1;
@@ -610,6 +613,13 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
            / std::max(1, candidate.support * candidate.support * own);
 }
 
+// Whether the second section of a line's German side gives plurals.
+bool givesPluralForms(QStringView germanSide)
+{
+    const qsizetype bar = germanSide.indexOf(u" | ");
+    return bar >= 0 && firstSection(germanSide.mid(bar + 3)).contains(u"{pl}");
+}
+
 WordClassTags wordClassTagsOf(QStringView germanSide)
 {
     const QStringView section = firstSection(germanSide);
@@ -702,6 +712,55 @@ void markMainEntry(const QVector<const Candidate *> &list, bool common)
         if (candidate->line == main->line && candidate->germanFirst) {
             candidate->mainEntry = common;
             candidate->clearMainEntry = clear;
+        }
+    }
+}
+
+// Moves a noun's main entry (markMainEntry) off a line tagged with a field
+// that gives no plural of it, to a later line the noun heads with no tag or
+// note that gives its plural ("Verwarnung {f}; gelbe Karte {f}; Gelb {n}
+// [ugs.] [sport] | gelb-rote Karte (Fussball) | ... :: booking; yellow card
+// | ..." gives way to "Verwarnung {f} | Verwarnungen {pl} :: warning |
+// warnings"): the tagged line names the noun's use in that field, and its
+// further sections are that use's compounds and examples, while the plain
+// line gives the noun's own forms. A tagged line that gives the plural
+// ("Knospe {f} [bot.] | Knospen {pl} :: bud | buds") is the noun's own
+// entry and keeps the mark. The plain line's first English word must be a
+// single word that the subtitle list ranks no lower than the tagged line's
+// (a phrase counting its rarest word once per word): judged against the rows
+// it changed, a plain line with a rarer word as often gives a learned or
+// narrow synonym ("Ehe {f}; Ehestand {m} | Ehen {pl} :: wedlock | ..." after
+// "Ehe {f} [soc.] | ... :: marriage | ...").
+void moveMainEntryOffFieldLineToPluralLine(const QVector<const Candidate *> &list, const WordRanks &ranks)
+{
+    const auto marked = std::find_if(list.cbegin(), list.cend(), [](const Candidate *c) {
+        return (c->mainEntry || c->clearMainEntry) && c->first;
+    });
+    if (marked == list.cend())
+        return;
+    const Candidate *main = *marked;
+    if (!main->noun || !main->fieldTagged || main->pluralForms)
+        return;
+    const int mainRank = ranks.phraseRank(main->english);
+    const int mainWords = static_cast<int>(main->english.count(u' ')) + 1;
+    const auto plain = std::find_if(list.cbegin(), list.cend(), [&](const Candidate *c) {
+        if (c->line <= main->line || !c->germanFirst || !c->first || !c->noun || !c->pluralForms || c->fieldTagged
+            || c->lineTagged || c->groupTagged || isSpecial(*c) || c->noted || c->englishNoted || c->fringe
+            || c->englishRegister || c->englishDated || c->english.contains(u' '))
+            return false;
+        const int rank = ranks.rank(c->english);
+        return rank > 0 && (mainRank == 0 || rank <= mainRank * mainWords);
+    });
+    if (plain == list.cend())
+        return;
+    const int to = (*plain)->line;
+    const bool mainEntry = main->mainEntry;
+    const bool clear = main->clearMainEntry;
+    for (const Candidate *candidate : list) {
+        const bool moved = candidate->line == to && candidate->germanFirst;
+        if (candidate->line == main->line || moved) {
+            candidate->mainEntry = moved && mainEntry;
+            candidate->clearMainEntry = moved && clear;
         }
     }
 }
@@ -883,6 +942,8 @@ void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int
     }
     if (side == Side::English && !list.isEmpty())
         markMainEntry(list, WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0);
+    if (side == Side::English)
+        moveMainEntryOffFieldLineToPluralLine(list, ranks);
     if (side == Side::German)
         markEnglishMainEntry(list);
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -3733,6 +3794,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].fieldTagged = fields.any;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
+            candidates[c].pluralForms = forms.contains(u"{pl}");
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
@@ -3977,6 +4039,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (separator >= 0) {
             const QString germanSide = QString::fromUtf8(raw.first(separator));
             candidate.wordClass = wordClassTagsOf(germanSide);
+            candidate.pluralForms = givesPluralForms(germanSide);
             // As for the core words read above ("Verwarnung {f}; gelbe
             // Karte {f}; Gelb {n} [ugs.] [sport] :: booking; ...").
             const LineFields fields = lineFieldsOf(germanSide);

@@ -2245,6 +2245,40 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("Tempo")));
     }
 
+    void putsANounsPlainPluralLineBeforeItsFieldUse()
+    {
+        // The [sport] line is the first long line "Verwarnung" heads, but it
+        // gives no plural: its sections are the sport's phrases. The plain
+        // line with the plural gives the noun's own sense, "warning".
+        const QByteArray verwarnung =
+            "Verwarnung {f}; Ermahnung {f}; Verweis {m}; Tadel {m}; Warnung {f} :: admonishment\n"
+            "Verwarnung {f}; gelbe Karte {f}; Gelb {n} [ugs.] [sport] | gelb-rote Karte (Fussball) | eine "
+            "Verwarnung erhalten; eine gelbe Karte erhalten | einem Spieler die gelbe Karte zeigen | vom "
+            "Schiedsrichter die gelbe Karte erhalten (wegen) :: booking; yellow card | second yellow card | to be "
+            "booked; to be yellow carded | to yellow card a player | to be yellow carded by the referee (for)\n"
+            "Verwarnung {f} | Verwarnungen {pl} | schriftliche Verwarnung :: warning | warnings | written warning\n";
+        const QStringList warning = germanSourcesFromTrans(verwarnung, {QStringLiteral("warning")})
+                                        .germanToEnglish.value(QStringLiteral("Verwarnung"));
+        QVERIFY2(warning.value(0) == QStringLiteral("warning"), qPrintable(warning.join(u", ")));
+        QVERIFY(warning.contains(QStringLiteral("booking")));
+        // A field's line that gives the plural is the noun's own entry ("eye"
+        // is the commoner word).
+        const QByteArray knospe = "Knospe {f} [bot.] | Knospen {pl} :: bud | buds\n"
+                                  "Knospe {f} | Knospen {pl} :: eye | eyes\n";
+        const QStringList bud = germanSourcesFromTrans(knospe, {QStringLiteral("bud"), QStringLiteral("eye")})
+                                    .germanToEnglish.value(QStringLiteral("Knospe"));
+        QVERIFY2(bud.value(0) == QStringLiteral("bud"), qPrintable(bud.join(u", ")));
+        // A plain line's rarer word is a learned synonym, not the noun's sense.
+        const QByteArray ehe = "Ehe {f} [soc.] | arrangierte Ehe | gleichgeschlechtliche Ehe; Homo-Ehe {f} | eine "
+                               "glückliche Ehe :: marriage (state of being married) | arranged marriage | same-sex "
+                               "marriage; gay marriage | a happy marriage; a contented married life\n"
+                               "Ehe {f}; Ehestand {m} | Ehen {pl} :: wedlock | wedlocks\n"
+                               "Ehe {f} (katholisches Sakrament) [relig.] :: Matrimony (Catholic Sacrament)\n";
+        const QStringList marriage = germanSourcesFromTrans(ehe, {QStringLiteral("marriage")})
+                                         .germanToEnglish.value(QStringLiteral("Ehe"));
+        QVERIFY2(marriage.value(0) == QStringLiteral("marriage"), qPrintable(marriage.join(u", ")));
+    }
+
     void putsTheMainEntrysHeadBeforeANearTie()
     {
         // "quietschen" edges out "Rost" on the subtitle list, but it is a
