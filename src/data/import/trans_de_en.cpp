@@ -1960,6 +1960,36 @@ void putLaterSynonymsCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the German word's look-alike first where a fuller entry that lists
+// the word as a later synonym gives it as its first word, and the ranking
+// chose the plain word of a shorter line that lists the German word later
+// too ("Abordnung {f}; Delegation {f} {+Gen./bei} [adm.] | Abordnungen {pl};
+// Delegationen {pl} | Handelsdelegation {f} | ... :: delegation (from/to) |
+// ..." before "Mission {f}; Abordnung {f}; Delegation {f} | Missionen {pl};
+// ... :: mission | missions"): the shorter line names its first word's
+// sense, while the entry with the plurals and examples names the sense the
+// German word shares its root with, whatever field its tag names. The entry
+// has at least three sections, more than the chosen line, and gives the
+// plurals. Judged against the rows it changed, a fuller line without
+// plurals, or a chosen word narrowed by a note, as often put a look-alike's
+// side sense first ("lust" for "Lust", "pelt" for "Pelz").
+void putLaterSynonymsFullEntryCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->germanFirst || list.first()->noted
+        || list.first()->mainEntry || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const Candidate *top = list.first();
+    const auto cognate = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->germanFirst && candidate->pluralForms
+               && candidate->sections >= std::max(3, top->sections + 1) && !candidate->otherSense
+               && !candidate->fringe && candidate->germanSense != Sense::SpecialRegister
+               && !candidate->englishRegister && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
 // Puts the word of a German word's plain line first where the ranking chose
 // a word that a later line narrows by a note ("Läufer {m} (Schachfigur) |
 // Läufer {pl} :: bishop (chessman) | bishops"). The plain line comes earlier
@@ -2458,6 +2488,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
+        putLaterSynonymsFullEntryCognateFirst(list);
         putPlainWordBeforeItsKind(list);
         putMainEntryWordsAfterItsPhrase(list);
         putHeadedLineBeforeBareSynonymLine(list, commonness);

@@ -2279,6 +2279,25 @@ private Q_SLOTS:
         QVERIFY2(marriage.value(0) == QStringLiteral("marriage"), qPrintable(marriage.join(u", ")));
     }
 
+    void putsTheLookAlikeOfAFullerEntryBeforeAnotherWordsLine()
+    {
+        // "Delegation" heads no line. "mission" is the commoner word but
+        // names the sense of the line's head, "Mission"; the entry with the
+        // plurals and examples gives the look-alike, whatever its tag.
+        const QByteArray lines =
+            "Abordnung {f}; Delegation {f} {+Gen./bei} [adm.] | Abordnungen {pl}; Delegationen {pl} | "
+            "Handelsdelegation {f} | eine Delegation der europäischen Union | eine Delegation führen :: "
+            "delegation (from/to) | delegations | trade delegation | a delegation from the European Union | to "
+            "head a delegation\n"
+            "Abordnung {f}; Delegation {f} :: deputation\n"
+            "Mission {f}; Abordnung {f}; Delegation {f} | Missionen {pl}; Abordnungen {pl}; Delegationen {pl} :: "
+            "mission | missions\n";
+        const QStringList row = germanSourcesFromTrans(lines, {QStringLiteral("mission"), QStringLiteral("delegation")})
+                                    .germanToEnglish.value(QStringLiteral("Delegation"));
+        QVERIFY2(row.value(0) == QStringLiteral("delegation"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("mission")));
+    }
+
     void putsTheMainEntrysHeadBeforeANearTie()
     {
         // "quietschen" edges out "Rost" on the subtitle list, but it is a
