@@ -716,9 +716,9 @@ void markMainEntry(const QVector<const Candidate *> &list, bool common)
     }
 }
 
-// Moves a noun's main entry (markMainEntry) off a line tagged with a field
-// that gives no plural of it, to a later line the noun heads with no tag or
-// note that gives its plural ("Verwarnung {f}; gelbe Karte {f}; Gelb {n}
+// Moves a noun's main entry (markMainEntry) off a field-tagged line that
+// gives no plural of the noun, to a later line the noun heads, with no tag
+// or note, that gives its plural ("Verwarnung {f}; gelbe Karte {f}; Gelb {n}
 // [ugs.] [sport] | gelb-rote Karte (Fussball) | ... :: booking; yellow card
 // | ..." gives way to "Verwarnung {f} | Verwarnungen {pl} :: warning |
 // warnings"): the tagged line names the noun's use in that field, and its
