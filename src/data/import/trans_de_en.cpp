@@ -416,6 +416,9 @@ struct WordClassTags
 {
     bool adjective = false;
     bool adverb = false;
+    // A note follows the class at the end of the section and narrows every
+    // word of it (notedAfterWordClass).
+    bool notedAfterClass = false;
 };
 
 struct Candidate
@@ -620,10 +623,33 @@ bool givesPluralForms(QStringView germanSide)
     return bar >= 0 && firstSection(germanSide.mid(bar + 3)).contains(u"{pl}");
 }
 
+// Whether a German section ends in its word class followed by a note: the
+// dictionary writes the class once, after the last synonym, and a note after
+// it narrows every synonym, as a tag there does (sharedSenseOf). "jdn.
+// einwickeln; jdn. einseifen; ... {vt} (wortgewandt von etwas überzeugen) ::
+// to snow sb." is the persuading sense of all its verbs, not of the last one
+// only, which is all TransSynonym::noted marks. A note holding a full stop
+// names an object ("(jdm./etw.)"), as there.
+bool notedAfterWordClass(QStringView section)
+{
+    static const QRegularExpression wordClass(QStringLiteral("\\{(?:adj|adv|vt|vi|vr|v|num|conj|prp)[;}]"));
+    const QString text = section.toString();
+    qsizetype classEnd = -1;
+    for (auto match = wordClass.globalMatch(text); match.hasNext();)
+        classEnd = match.next().capturedEnd();
+    if (classEnd < 0)
+        return false;
+    const qsizetype open = text.indexOf(u'(', classEnd);
+    const qsizetype close = open < 0 ? -1 : text.indexOf(u')', open);
+    const QStringView note = close > open ? QStringView(text).mid(open + 1, close - open - 1) : QStringView();
+    return !note.isEmpty() && !note.contains(u'.');
+}
+
 WordClassTags wordClassTagsOf(QStringView germanSide)
 {
     const QStringView section = firstSection(germanSide);
-    return {section.contains(u"{adj}") || section.contains(u"{adj.}"), section.contains(u"{adv}")};
+    return {section.contains(u"{adj}") || section.contains(u"{adj.}"), section.contains(u"{adv}"),
+            notedAfterWordClass(section)};
 }
 
 // How many sections the German side of a line has.
@@ -2396,6 +2422,34 @@ void putOwnPlainLineBeforeNotedLaterSynonym(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts the first word of a plain line the German word heads first where the
+// ranking chose one country's English word from another line it heads whose
+// note after the word class narrows all of that line's words to one use
+// ("jdn. einwickeln; jdn. einseifen; ... {vt} (wortgewandt von etwas
+// überzeugen) :: to snow sb. [Am.]" before "jdn. einwickeln; einpacken;
+// einmummeln {vt} | ... :: to wrap up <> sb. | ..."): the subtitle list ranks
+// the short regional word high whatever its sense. The plain line has at
+// least as many sections as the noted one, no note or tag on either side.
+// Judged against the rows they changed, noted lines with words of all
+// English put as many side senses first as they moved back: such a note as
+// often describes the word's main sense ("eilen", "verdienen").
+void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || !list.first()->englishVariant
+        || !list.first()->wordClass.notedAfterClass || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections >= std::max(2, top->sections)
+               && !candidate->noted && !candidate->englishNoted && !candidate->wordClass.notedAfterClass
+               && !isSpecial(*candidate)
+               && !candidate->fringe && !candidate->otherSense && !candidate->englishRegister
+               && !candidate->englishColloquial && !candidate->lineTagged && !candidate->groupTagged;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -2495,6 +2549,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putTaggedFullEntryBeforeBareSynonymLine(list, commonness);
         putPlainWordBeforeLaterSynonymsKind(list);
         putOwnPlainLineBeforeNotedLaterSynonym(list);
+        putOwnLineBeforeRegionalWordOfNotedUse(list);
     }
 }
 

@@ -1605,6 +1605,48 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("attractively")});
     }
 
+    void putsTheOwnLineBeforeARegionsWordForANotedUse()
+    {
+        // The note after "{vt}" narrows all four verbs of the "snow" line to
+        // talking someone round, and "snow" is American English for it: the
+        // verb's plain line ("wrap up") leads, "snow" stays in the row. The
+        // same line without the note is plain, and there "snow" keeps its
+        // place; so does a noted line whose English word is no one region's.
+        const QByteArray wrapUp =
+            "jdn. einwickeln; einpacken; einmummeln {vt} | einwickelnd; einpackend; einmummelnd | eingewickelt; "
+            "eingepackt; eingemummelt | jdn. bei kaltem Wetter warm/gut/fest einpacken :: to wrap up <> sb. | "
+            "wrapping up | wrapped up | to wrap sb. up warm/well against the weather\n";
+        const QByteArray snow =
+            "jdn. einwickeln; jdn. einseifen; jdn. einkochen [Ös.]; jdn. am Schmäh halten [Bayr.] [Ös.] {vt} "
+            "(wortgewandt von etwas überzeugen) | einwickelnd; einseifend; einkochend; am Schmäh haltend | "
+            "eingewickelt; eingeseift; eingekocht; am Schmäh gehalten :: to snow sb. [Am.]; to do a snow job on "
+            "sb. [Am.] | snowing; doing a snow job | snowed; done a snow job\n";
+        const QByteArray wrap =
+            "etw. einpacken; verpacken; einwickeln; einhüllen; umhüllen {vt} | einpackend; verpackend; "
+            "einwickelnd; einhüllend; umhüllend | eingepackt; verpackt; eingewickelt; eingehüllt; umhüllt | packt "
+            "ein; verpackt; wickelt ein; hüllt ein; umhüllt | packte ein; verpackte; wickelte ein; hüllte ein; "
+            "umhüllte | als Geschenk verpacken | Soll ich es Ihnen einpacken? :: to wrap; to wrap up <> sth. | "
+            "wrapping; wrapping up | wrapped; wrapped up | wraps; wraps up | wrapped; wrapped up | to gift-wrap | "
+            "Shall I wrap it for you?\n";
+        const QStringList core{QStringLiteral("snow"), QStringLiteral("wrap")};
+
+        const QStringList noted =
+            germanSourcesFromTrans(wrapUp + snow + wrap, core).germanToEnglish.value(QStringLiteral("einwickeln"));
+        QVERIFY2(noted.value(0) == QStringLiteral("wrap up") && noted.contains(QStringLiteral("snow")),
+                 qPrintable(noted.join(u", ")));
+
+        QByteArray plainSnow = snow;
+        plainSnow.replace(" (wortgewandt von etwas überzeugen)", "");
+        const QStringList plain =
+            germanSourcesFromTrans(wrapUp + plainSnow + wrap, core).germanToEnglish.value(QStringLiteral("einwickeln"));
+        QCOMPARE(plain.value(0), QStringLiteral("snow"));
+
+        QByteArray everywhere = snow;
+        everywhere.replace(" [Am.]", "");
+        const GermanSources general = germanSourcesFromTrans(wrapUp + everywhere + wrap, core);
+        QCOMPARE(general.germanToEnglish.value(QStringLiteral("einwickeln")).value(0), QStringLiteral("snow"));
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
