@@ -976,6 +976,36 @@ void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts a noun's plain own entry ("Königin {f} | Königinnen {pl} :: queen |
+// queens") first where the ranking chose a noun that only lines narrowed by
+// an English note give first ("Dame {f} (Schachfigur) | Damen {pl} :: queen
+// (chessman) | queens", "Dame {f} (Spielkarte ...) | ... :: queen (playing
+// card) | ..."). Those lines name the word's uses, one each, and their
+// number should not outweigh the entry that names it plainly: the plain
+// entry comes first where it is closer to the top of the subtitle list than
+// the narrowed word would be without its lines' support (weigh() divides by
+// its square).
+void putPlainOwnEntryBeforeNarrowedUses(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishNoted || list.first()->support < 2)
+        return;
+    const Candidate *top = list.first();
+    const bool plainElsewhere = std::any_of(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->german == top->german && candidate->first && !candidate->englishNoted;
+    });
+    if (plainElsewhere)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->ownEntry
+               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->groupTagged && !candidate->englishRegister && !candidate->englishVariant
+               && static_cast<long long>(candidate->subtitle)
+                      < static_cast<long long>(top->subtitle) * top->support * top->support;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Puts the German word heading the English word's plain entry first where
 // every line that gives the English word first tags it with a special field
 // or register ("to corpse [Br.] [coll.] (theatre, film, radio)"), or tags
@@ -2387,6 +2417,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         keepLineHeadBeforeItsSynonyms(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
+        putPlainOwnEntryBeforeNarrowedUses(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);

@@ -2301,6 +2301,25 @@ private Q_SLOTS:
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
     }
 
+    void putsAPlainOwnEntryBeforeNarrowedUses()
+    {
+        // Two lines give "Dame" for a use each, noted on the English side;
+        // their number does not make it the plain word's translation.
+        const QByteArray text =
+            "Dame {f} (Schachfigur) | Damen {pl} :: queen (chessman) | queens\n"
+            "Dame {f} (Spielkarte - französisches Blatt) | Herzdame; Herz-Dame | Karodame; Karo-Dame | "
+            "Treffdame; Treff-Dame; Kreuzdame; Kreuz-Dame | Pikdame; Pik-Dame :: queen (playing card) | queen "
+            "of hearts | queen of diamonds | queen of clubs | queen of spades\n"
+            "Königin {f} | Königinnen {pl} :: queen | queens\n"
+            "Ober {f} (Spielkarte - deutsches Blatt) | Herzober {m}; Herz-Ober {m}; Rotober {m}; Rot-Ober {m} | "
+            "Schellenober {m}; Schellen-Ober {m} | Eichelober {m}; Eichel-Ober {m} | Grünober {m}; Grün-Ober "
+            "{m} :: queen (playing card) | queen of hearts | queen of diamonds | queen of clubs | queen of "
+            "spades\n";
+        const QStringList core{QStringLiteral("queen")};
+        const QStringList queen = germanSourcesFromTrans(text, core).englishToGerman.value(QStringLiteral("queen"));
+        QCOMPARE(queen.mid(0, 2), (QStringList{QStringLiteral("Königin"), QStringLiteral("Dame")}));
+    }
+
     void readsANounNamedWithItsArticleOnBothSides()
     {
         // The articles go from the first sections' nouns; a German synonym
