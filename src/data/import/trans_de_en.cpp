@@ -997,8 +997,9 @@ void putPlainOwnEntryBeforeNarrowedUses(QVector<const Candidate *> &list)
         return;
     const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->ownEntry
-               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->fringe
-               && !candidate->groupTagged && !candidate->englishRegister && !candidate->englishVariant
+               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->groupTagged
+               && !candidate->englishRegister && !candidate->englishVariant
                && static_cast<long long>(candidate->subtitle)
                       < static_cast<long long>(top->subtitle) * top->support * top->support;
     });
