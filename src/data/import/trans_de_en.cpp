@@ -1063,6 +1063,37 @@ void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts a noun's plain own entry ("Königin {f} | Königinnen {pl} :: queen |
+// queens") first where the ranking chose a noun that only lines narrowed by
+// an English note give first ("Dame {f} (Schachfigur) | Damen {pl} :: queen
+// (chessman) | queens", "Dame {f} (Spielkarte ...) | ... :: queen (playing
+// card) | ..."). Those lines name the word's uses, one each, and their
+// number should not outweigh the entry that names it plainly: the plain
+// entry comes first where it is closer to the top of the subtitle list than
+// the narrowed word would be without its lines' support (weigh() divides by
+// its square).
+void putPlainOwnEntryBeforeNarrowedUses(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->englishNoted || list.first()->support < 2)
+        return;
+    const Candidate *top = list.first();
+    const bool plainElsewhere = std::any_of(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->german == top->german && candidate->first && !candidate->englishNoted;
+    });
+    if (plainElsewhere)
+        return;
+    const auto plain = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->ownEntry
+               && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->groupTagged
+               && !candidate->englishRegister && !candidate->englishVariant
+               && static_cast<long long>(candidate->subtitle)
+                      < static_cast<long long>(top->subtitle) * top->support * top->support;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Puts the German word heading the English word's plain entry first where
 // every line that gives the English word first tags it with a special field
 // or register ("to corpse [Br.] [coll.] (theatre, film, radio)"), or tags
@@ -2532,6 +2563,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         keepLineHeadBeforeItsSynonyms(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
+        putPlainOwnEntryBeforeNarrowedUses(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
@@ -3030,6 +3062,114 @@ bool joinsWordPartsBySlash(const QString &text)
     return text.contains(u'/') && parts.match(text).hasMatch();
 }
 
+// Whether a synonym is narrowed by a note in brackets: one that is no
+// object's marker ("(von etw.)" only says what the word takes).
+bool carriesNote(QStringView raw)
+{
+    for (qsizetype open = raw.indexOf(u'('); open >= 0; open = raw.indexOf(u'(', open + 1)) {
+        const qsizetype close = raw.indexOf(u')', open);
+        if (close > open + 1 && !raw.mid(open, close - open).contains(u'.'))
+            return true;
+    }
+    return false;
+}
+
+// The length of the definite article that a German synonym starts with
+// ("die " of "die Polizei {f}"), where it only names the noun after it: one
+// capitalised word, with no gender or a gender the article agrees with, and
+// no note. Kept are:
+// - the article before an adjective, whose ending needs it ("die engsten
+//   Angehörigen");
+// - that of a plural ("die Bedürftigen {pl}");
+// - that of an adjective used as a noun, which ends in "-e" or "-en" and is
+//   no feminine noun ("das Neue {n} :: the new", "die Reichen :: the rich"):
+//   without its article it reads as a bare inflected form, and the English
+//   word alone is the adjective;
+// - that of a word narrowed by a note ("das Wort (Rederecht ...) :: the
+//   floor"), a use the article phrase has and the noun alone has not.
+qsizetype nounArticleLength(QStringView raw)
+{
+    static const QList<std::pair<QStringView, QStringView>> articles{
+        {u"der ", u"{m}"}, {u"die ", u"{f}"}, {u"das ", u"{n}"}};
+    raw = raw.trimmed();
+    for (const auto &[article, gender] : articles) {
+        if (!raw.startsWith(article))
+            continue;
+        const QStringView rest = raw.mid(article.size());
+        const bool gendered = rest.contains(u"{m}") || rest.contains(u"{f}") || rest.contains(u"{n}")
+                              || rest.contains(u"{pl}");
+        if (gendered && !rest.contains(gender))
+            return 0;
+        const QString noun = cleanTransSynonym(rest, false, nullptr, false);
+        if (noun.isEmpty() || noun.contains(u' ') || !noun.front().isUpper())
+            return 0;
+        if ((noun.endsWith(u'e') || noun.endsWith(u"en")) && !rest.contains(u"{f}"))
+            return 0;
+        return carriesNote(rest) ? 0 : article.size();
+    }
+    return 0;
+}
+
+// A line whose first sections both start with the definite article ("die
+// Polizei {f} | ... :: the police; the Old Bill [Br.] | ...") names a thing
+// by its noun the way one speaks of it: without the articles its first
+// section reads "Polizei :: police; Old Bill". The articles go from the
+// first sections' synonyms that name a noun alone; a German synonym whose
+// article stays (nounArticleLength) is left out of the line, whose English
+// words are now read without theirs ("der Rest; das Übrige (von etw.) ::
+// the rest" is "Rest :: rest"). An English synonym narrowed by a note keeps
+// its article ("the street(s) [Am.]" of "der Einzelhandel" names no
+// street), and so do a name ("the Netherlands", which the English word
+// list gives with it) and the phrases of later sections ("to call the
+// police"). A line is left alone where its German side starts with no
+// article before a noun, where its English side starts without "the" ("das
+// heißt :: that is" names no noun), or where an English phrase with the
+// article takes an object ("die Macht {f} :: the power of sth."), a
+// construction the noun alone does not make.
+QString withoutSharedArticles(const QString &line)
+{
+    const auto startsWithArticle = [](QStringView raw) {
+        return raw.startsWith(u"der ") || raw.startsWith(u"die ") || raw.startsWith(u"das ");
+    };
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0 || !startsWithArticle(line))
+        return line;
+    const QStringView germanSection = firstSection(QStringView(line).left(separator));
+    const QVector<QStringView> german = splitTopLevel(germanSection, u"; ");
+    const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4)));
+    const auto plainWithArticle = [](QStringView raw) {
+        raw = raw.trimmed();
+        return raw.startsWith(u"the ") && raw.size() > 4 && !carriesNote(raw);
+    };
+    // "the power of sth.", not "the rest (of sth.)", whose object may be left out.
+    const auto takesObject = [](QStringView raw) {
+        const QStringView outside = raw.left(raw.indexOf(u'('));
+        return raw.trimmed().startsWith(u"the ") && (outside.contains(u"sth.") || outside.contains(u"sb."));
+    };
+    if (english.isEmpty() || !plainWithArticle(english.first()) || !english.first().trimmed().at(4).isLower()
+        || nounArticleLength(german.first()) == 0 || std::any_of(english.cbegin(), english.cend(), takesObject))
+        return line;
+    QStringList nouns;
+    for (const QStringView raw : german) {
+        const QStringView word = raw.trimmed();
+        if (const qsizetype length = nounArticleLength(word); length > 0)
+            nouns.append(word.mid(length).toString());
+        else if (!startsWithArticle(word))
+            nouns.append(word.toString());
+    }
+    QString result = nouns.join(u"; ");
+    qsizetype from = germanSection.size();  // the German side starts the line
+    for (const QStringView raw : english) {
+        if (!plainWithArticle(raw))
+            continue;
+        const qsizetype at = raw.trimmed().data() - line.data();
+        result.append(QStringView(line).mid(from, at - from));
+        from = at + 4;
+    }
+    result.append(QStringView(line).mid(from));
+    return result;
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -3201,11 +3341,13 @@ TransEntry parseTransEntry(QStringView line)
         line.chop(1);
     if (line.startsWith(u'#'))
         return entry;
-    const qsizetype separator = line.indexOf(u" :: ");
+    const QString read = withoutSharedArticles(line.toString());
+    const qsizetype separator = read.indexOf(u" :: ");
     if (separator < 0)
         return entry;
-    entry.german = synonymsOf(line.left(separator), false);
-    entry.english = synonymsOf(line.mid(separator + 4), true, namesNoVerb(line.left(separator)));
+    const QStringView germanSide = QStringView(read).left(separator);
+    entry.german = synonymsOf(germanSide, false);
+    entry.english = synonymsOf(QStringView(read).mid(separator + 4), true, namesNoVerb(germanSide));
     return entry;
 }
 
@@ -3654,7 +3796,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lineStart = start;
-        const QString line = takeTransLine(text, start);
+        const QString line = withoutSharedArticles(takeTransLine(text, start));
         const qsizetype lineEnd = std::min(start - 1, text.size());
         ++lineNumber;
         order = 0;
@@ -4078,7 +4220,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (!mayHold)
                 continue;
-            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const QString line = withoutSharedArticles(normaliseCharacters(QString::fromUtf8(raw)));
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;

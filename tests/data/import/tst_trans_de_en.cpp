@@ -2396,6 +2396,95 @@ private Q_SLOTS:
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
     }
 
+    void putsAPlainOwnEntryBeforeNarrowedUses()
+    {
+        // Two lines give "Dame" for a use each, noted on the English side;
+        // their number does not make it the plain word's translation.
+        const QByteArray text =
+            "Dame {f} (Schachfigur) | Damen {pl} :: queen (chessman) | queens\n"
+            "Dame {f} (Spielkarte - französisches Blatt) | Herzdame; Herz-Dame | Karodame; Karo-Dame | "
+            "Treffdame; Treff-Dame; Kreuzdame; Kreuz-Dame | Pikdame; Pik-Dame :: queen (playing card) | queen "
+            "of hearts | queen of diamonds | queen of clubs | queen of spades\n"
+            "Königin {f} | Königinnen {pl} :: queen | queens\n"
+            "Ober {f} (Spielkarte - deutsches Blatt) | Herzober {m}; Herz-Ober {m}; Rotober {m}; Rot-Ober {m} | "
+            "Schellenober {m}; Schellen-Ober {m} | Eichelober {m}; Eichel-Ober {m} | Grünober {m}; Grün-Ober "
+            "{m} :: queen (playing card) | queen of hearts | queen of diamonds | queen of clubs | queen of "
+            "spades\n";
+        const QStringList core{QStringLiteral("queen")};
+        const QStringList queen = germanSourcesFromTrans(text, core).englishToGerman.value(QStringLiteral("queen"));
+        QCOMPARE(queen.mid(0, 2), (QStringList{QStringLiteral("Königin"), QStringLiteral("Dame")}));
+    }
+
+    void readsANounNamedWithItsArticleOnBothSides()
+    {
+        // The articles go from the first sections' nouns; a German synonym
+        // that keeps its article is left out of the line.
+        const TransEntry rest = parseTransEntry(
+            u"der Rest; das Übrige (von etw.) (das zur Vollständigkeit fehlt) | Der Rest sind nur stilistische "
+            u"Überlegungen. :: the rest; the remaining part (of sth.) | The rest is just style considerations.");
+        QCOMPARE(texts(rest.german), QStringList{QStringLiteral("Rest")});
+        QCOMPARE(texts(rest.english), (QStringList{QStringLiteral("rest"), QStringLiteral("remaining part")}));
+        const TransEntry self = parseTransEntry(
+            u"das Ich {n}; das Ego {n} [phil.] | das absolute Ich | Ich und Nicht-Ich :: the self; the ego | the "
+            u"absolute self; the absolute ego | ego and non-ego");
+        QCOMPARE(texts(self.german), (QStringList{QStringLiteral("Ich"), QStringLiteral("Ego")}));
+        QCOMPARE(texts(self.english), (QStringList{QStringLiteral("self"), QStringLiteral("ego")}));
+
+        // Lines whose article names more than the noun keep it: an adjective
+        // used as a noun, a note, a plural, a name, an object, an adjective
+        // before the noun.
+        for (const QString &line :
+             {QStringLiteral("das Neue {n} :: the new; the unfamiliar; the novel"),
+              QStringLiteral("die Reichen; die Wohlhabenden; die Begüterten; die gut Betuchten [soc.] | die "
+                             "Besitzenden und die Besitzlosen :: the rich; the haves; the have-gots | the haves and "
+                             "the have-nots"),
+              QStringLiteral("das Wort (Rederecht bei einer förmlichen Zusammenkunft) | das Wort erhalten :: the "
+                             "floor (right to speak in a formal meeting) | to be given the floor; to be allowed to "
+                             "speak"),
+              QStringLiteral("die Unerschrockenen; die Furchtlosen; die Mutigen {pl} :: the intrepid {pl}"),
+              QStringLiteral("die Niederlande {f} /NL/ [geogr.] :: the Netherlands"),
+              QStringLiteral("die Macht {f}; die Kraft {f} von etw. | die Macht/Kraft der Liebe :: the power of sth. "
+                             "| the power of love"),
+              QStringLiteral("die engsten Angehörigen :: the immediate family")}) {
+            const TransEntry entry = parseTransEntry(line);
+            QVERIFY2(entry.german.isEmpty() || entry.german.first().text.contains(u' '), qPrintable(line));
+            QVERIFY2(entry.english.isEmpty() || entry.english.first().text.contains(u' '), qPrintable(line));
+        }
+    }
+
+    void givesANounNamedWithItsArticleItsRows()
+    {
+        // "die Polizei :: the police" is the only line that gives the
+        // everyday noun: read with its articles, "police" had only the
+        // verb's and the adjective's words, and "Polizei" no row at all.
+        const QByteArray text =
+            "die Polizei {f} | Flugpolizei {f} | Kantonspolizei {f} [Schw.] | Nationalpolizei {f} | "
+            "Schutzpolizei {f} /Schupo/ [Dt.] | Sicherheitspolizei {f} | Staatspolizei {f} | "
+            "Wasserschutzpolizei {f} | berittene Polizei | städtische Polizei | Londoner Polizei | bei der "
+            "Polizei | die Polizei rufen (holen) | amtliche Bezeichnung der irischen Polizei | für die Poizei "
+            "arbeiten | Er ist bei der Polizei. | Die Polizei rät zur Vorsicht. :: the police; the Old Bill "
+            "[Br.] [slang] (used with plural verb forms) | airborne police | cantonal police | national police "
+            "| uniformed police (branch of police in Germany) | public security police | security police; "
+            "Special Branch [Br.] | water police | mounted police | municipal police | Metropolitan Police "
+            "(Service) /Met/ | with the police; in the police service | to call the police | the Garda "
+            "Síochána, the Gardaí | to work for the police | He is in the police service. | Police are warning "
+            "the public to be careful.\n"
+            "(ein Gebiet/eine Einrichtung als Ordnungsmacht) kontrollieren; überwachen {vt} | kontrollierend; "
+            "überwachend | kontrolliert; überwacht | die Flugverbotszone überwachen | Die Beamten kontrollieren "
+            "die Straßen nach Verkehrsrowdys. | Die Küste wird vom Militär überwacht. | Die Behörde wurde "
+            "eingerichtet, um die Atomindustrie zu überwachen. :: to police (an area/an institution) | policing "
+            "| policed | to police the no-fly zone | The officers police the streets for reckless drivers. | "
+            "The coast is policed by the military. | The agency was set up to police the nuclear power "
+            "industry.\n"
+            "polizeilich {adj} :: police; by the police\n"
+            "Gendarmerie {f} :: (French) police; gendarmerie; gendarmery\n";
+        const QStringList core{QStringLiteral("police")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("police")).value(0), QStringLiteral("Polizei"));
+        const QHash<QString, QStringList> rows = germanRows(selectGermanCore(core, sources, schema::kMaxRows));
+        QCOMPARE(rows.value(QStringLiteral("Polizei")).value(0), QStringLiteral("police"));
+    }
+
     void readsANounNamedWithItsOwnerAsANoun()
     {
         // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
