@@ -2545,6 +2545,30 @@ void dropRegionsOfStandardWord(QStringList &tags, bool standard)
         tags.removeIf([](const QString &tag) { return regionalTags().contains(tag); });
 }
 
+// Whether a note in brackets narrows a word to some of its senses. A note of
+// the word's objects says only how it is used ("(auf etw.)", "(to sb./sth.)",
+// "(+Gen.)"), and one of tags only adds a use ("(auch [übtr.])", "(a.
+// [übtr.])"). Any other note narrows, abbreviations and all: "archäologisches
+// Erbe {n} (einer Region usw.)" names one use of "archaeology", as "(Kind;
+// Tier)" does.
+bool narrowsSense(QStringView note)
+{
+    if (!note.contains(u'.'))
+        return true;
+    QString text = note.toString();
+    static const QRegularExpression tags(QStringLiteral("\\[[^\\]]*\\]"));
+    text.remove(tags);
+    // "(a. [übtr.])" is "also figurative".
+    if (!text.contains(u'.') || text.trimmed() == u"a.")
+        return false;
+    static const QRegularExpression blank(QStringLiteral("[\\s,;]+"));
+    for (const QString &token : text.split(blank, Qt::SkipEmptyParts)) {
+        if (isValencyMarker(token) || token.endsWith(u"Gen.") || token.endsWith(u"Dat.") || token.endsWith(u"Akk."))
+            return false;
+    }
+    return true;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false)
 {
     QStringList tags;
@@ -2557,7 +2581,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
-        synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
+        synonym.noted = close > open + 1 && narrowsSense(raw.mid(open + 1, close - open - 1));
     }
     synonym.objectNoted = synonym.noted && raw.trimmed().startsWith(u'(');
     if (const qsizetype blank = synonym.text.indexOf(u' ');

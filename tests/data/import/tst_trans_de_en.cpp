@@ -2381,6 +2381,32 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
     }
 
+    void readsANoteOfExamplesAsNarrowing()
+    {
+        // A note that lists examples narrows its word to one use, with or
+        // without an abbreviation in it ("usw.", "etc.", "z. B.").
+        const TransEntry heritage =
+            parseTransEntry(u"archäologisches Erbe {n} (einer Region usw.) :: archaeology (of a region etc.)");
+        QVERIFY(heritage.german.at(0).noted);
+        QVERIFY(heritage.english.at(0).noted);
+        const TransEntry claw = parseTransEntry(u"Schere {f}; Zange {f} (eines Krebses usw.) [zool.] | Scheren {pl}; "
+                                                u"Zangen {pl} :: claw (of a crab etc.) | claws");
+        QVERIFY(claw.german.at(1).noted);
+        QVERIFY(parseTransEntry(u"etw. ausschöpfen {vt} (z. B. Möglichkeiten, Potential) :: to exhaust sth. (e.g. "
+                                u"possibilities, potential)")
+                    .german.at(0)
+                    .noted);
+        // A note of objects or of tags only does not.
+        const TransEntry kickOff = parseTransEntry(u"Auftakt {m} (zu etw.); Eröffnung {f}; Start {m} (+Gen.); "
+                                                   u"Startschuss {m} (für etw.) | Wahlkampfauftakt {m} :: kick-off "
+                                                   u"[coll.] (of sth.) [fig.] | campaign kick-off");
+        QVERIFY(!kickOff.german.at(0).noted);
+        QVERIFY(!kickOff.german.at(2).noted);
+        QVERIFY(!kickOff.english.at(0).noted);
+        QVERIFY(!parseTransEntry(u"Entfesselung {f} (auch [übtr.]) :: unleashing (also [fig.])").german.at(0).noted);
+        QVERIFY(!parseTransEntry(u"nackt; bloß {adj} (a. [übtr.]) :: naked <nakeder>").german.at(1).noted);
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
