@@ -526,6 +526,9 @@ struct Candidate
     // The German word's note stands before it and names what it is done to
     // ("(eine Maschine) warten {vt}"; TransSynonym::objectNoted).
     bool germanObjectNoted = false;
+    // The place of the English word among its line's English synonyms (0 for
+    // the first).
+    int englishPlace = 0;
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
@@ -1737,6 +1740,24 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), main, main + 1);
 }
 
+// Puts last the German words of lines that give the English word only far
+// down a long list of English synonyms (13th or later), behind those of
+// lines that give it sooner, tagged or not: the 17th English word of
+// "Dummkopf {m}; ...; Esel {m} :: fool; jerk; airhead; ...; boob [Am.]; poop
+// [Am.]; ..." is a loose name for a fool, while "Kacke {f} [slang]; Scheiße
+// {f} [vulg.] :: crap [slang]; ...; poop [Am.] [slang]; ..." names what
+// "poop" means. Judged against the rows it changed, from the 9th place on it
+// also moved the plain senses of a few words back ("brilliant" of
+// "großartig; ...").
+constexpr int kLateEnglishPlace = 12;
+
+void putWordsGivenLateOnLongLinesLast(QVector<const Candidate *> &list)
+{
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first || candidate->englishPlace < kLateEnglishPlace;
+    });
+}
+
 // Keeps the head of a line among the German words of an English word where
 // the row shows two or more of that line's later synonyms but not its head
 // ("niedrig; flach; gering; tief; leise (Stimme) {adj} | ... :: low | ..."
@@ -2385,6 +2406,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         keepPlainHeadInRow(list);
         putDominantOtherKindEntryFirst(list);
         keepLineHeadBeforeItsSynonyms(list);
+        putWordsGivenLateOnLongLinesLast(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
     } else {
@@ -3736,6 +3758,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 candidates.last().regionalSlang = match.regionalSlang;
                 candidates.last().germanObjectNoted = german.objectNoted;
+                candidates.last().englishPlace = static_cast<int>(match.place);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
