@@ -532,6 +532,9 @@ struct Candidate
     // The German word's note stands before it and names what it is done to
     // ("(eine Maschine) warten {vt}"; TransSynonym::objectNoted).
     bool germanObjectNoted = false;
+    // The place of the English word among its line's English synonyms (0 for
+    // the first).
+    int englishPlace = 0;
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
@@ -1855,6 +1858,24 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), main, main + 1);
 }
 
+// Puts last the German words of lines that give the English word only far
+// down a long list of English synonyms (13th or later), behind those of
+// lines that give it sooner, tagged or not: the 17th English word of
+// "Dummkopf {m}; ...; Esel {m} :: fool; jerk; airhead; ...; boob [Am.]; poop
+// [Am.]; ..." is a loose name for a fool, while "Kacke {f} [slang]; Scheiße
+// {f} [vulg.] :: crap [slang]; ...; poop [Am.] [slang]; ..." names what
+// "poop" means. Judged against the rows it changed, from the 9th place on it
+// also moved the plain senses of a few words back ("brilliant" of
+// "großartig; ...").
+constexpr int kLateEnglishPlace = 12;
+
+void putWordsGivenLateOnLongLinesLast(QVector<const Candidate *> &list)
+{
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first || candidate->englishPlace < kLateEnglishPlace;
+    });
+}
+
 // Keeps the head of a line among the German words of an English word where
 // the row shows two or more of that line's later synonyms but not its head
 // ("niedrig; flach; gering; tief; leise (Stimme) {adj} | ... :: low | ..."
@@ -2561,6 +2582,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         keepPlainHeadInRow(list);
         putDominantOtherKindEntryFirst(list);
         keepLineHeadBeforeItsSynonyms(list);
+        putWordsGivenLateOnLongLinesLast(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
@@ -2724,6 +2746,30 @@ void dropRegionsOfStandardWord(QStringList &tags, bool standard)
         tags.removeIf([](const QString &tag) { return regionalTags().contains(tag); });
 }
 
+// Whether a note in brackets narrows a word to some of its senses. A note of
+// the word's objects says only how it is used ("(auf etw.)", "(to sb./sth.)",
+// "(+Gen.)"), and one of tags only adds a use ("(auch [übtr.])", "(a.
+// [übtr.])"). Any other note narrows, abbreviations and all: "archäologisches
+// Erbe {n} (einer Region usw.)" names one use of "archaeology", as "(Kind;
+// Tier)" does.
+bool narrowsSense(QStringView note)
+{
+    if (!note.contains(u'.'))
+        return true;
+    QString text = note.toString();
+    static const QRegularExpression tags(QStringLiteral("\\[[^\\]]*\\]"));
+    text.remove(tags);
+    // "(a. [übtr.])" is "also figurative".
+    if (!text.contains(u'.') || text.trimmed() == u"a.")
+        return false;
+    static const QRegularExpression blank(QStringLiteral("[\\s,;]+"));
+    for (const QString &token : text.split(blank, Qt::SkipEmptyParts)) {
+        if (isValencyMarker(token) || token.endsWith(u"Gen.") || token.endsWith(u"Dat.") || token.endsWith(u"Akk."))
+            return false;
+    }
+    return true;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false)
 {
     QStringList tags;
@@ -2736,7 +2782,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
     for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
-        synonym.noted = close > open + 1 && !raw.mid(open, close - open).contains(u'.');
+        synonym.noted = close > open + 1 && narrowsSense(raw.mid(open + 1, close - open - 1));
     }
     synonym.objectNoted = synonym.noted && raw.trimmed().startsWith(u'(');
     if (const qsizetype blank = synonym.text.indexOf(u' ');
@@ -4001,6 +4047,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 candidates.last().regionalSlang = match.regionalSlang;
                 candidates.last().germanObjectNoted = german.objectNoted;
+                candidates.last().englishPlace = static_cast<int>(match.place);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

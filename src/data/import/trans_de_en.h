@@ -65,7 +65,8 @@ struct TransSynonym
     // The place of the synonym in its section, counting those left out.
     int position = 0;
     // Carries a note in parentheses that names no object ("schlagen {vi}
-    // (gegen)", "sagen {vi} (Sache)"): a sense narrowed to some use.
+    // (gegen)", "sagen {vi} (Sache)", "Erbe {n} (einer Region usw.)"): a
+    // sense narrowed to some use.
     bool noted = false;
     // The note stands before the word and names what it is done to ("(eine
     // Maschine) warten {vt}"): the word in that use only.

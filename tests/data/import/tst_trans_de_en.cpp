@@ -2565,6 +2565,71 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
     }
 
+    void readsANoteOfExamplesAsNarrowing()
+    {
+        // A note that lists examples narrows its word to one use, with or
+        // without an abbreviation in it ("usw.", "etc.", "z. B.").
+        const TransEntry heritage =
+            parseTransEntry(u"archäologisches Erbe {n} (einer Region usw.) :: archaeology (of a region etc.)");
+        QVERIFY(heritage.german.at(0).noted);
+        QVERIFY(heritage.english.at(0).noted);
+        const TransEntry claw = parseTransEntry(u"Schere {f}; Zange {f} (eines Krebses usw.) [zool.] | Scheren {pl}; "
+                                                u"Zangen {pl} :: claw (of a crab etc.) | claws");
+        QVERIFY(claw.german.at(1).noted);
+        QVERIFY(parseTransEntry(u"etw. ausschöpfen {vt} (z. B. Möglichkeiten, Potential) :: to exhaust sth. (e.g. "
+                                u"possibilities, potential)")
+                    .german.at(0)
+                    .noted);
+        // A note of objects or of tags only does not.
+        const TransEntry kickOff = parseTransEntry(u"Auftakt {m} (zu etw.); Eröffnung {f}; Start {m} (+Gen.); "
+                                                   u"Startschuss {m} (für etw.) | Wahlkampfauftakt {m} :: kick-off "
+                                                   u"[coll.] (of sth.) [fig.] | campaign kick-off");
+        QVERIFY(!kickOff.german.at(0).noted);
+        QVERIFY(!kickOff.german.at(2).noted);
+        QVERIFY(!kickOff.english.at(0).noted);
+        QVERIFY(!parseTransEntry(u"Entfesselung {f} (auch [übtr.]) :: unleashing (also [fig.])").german.at(0).noted);
+        QVERIFY(!parseTransEntry(u"nackt; bloß {adj} (a. [übtr.]) :: naked <nakeder>").german.at(1).noted);
+    }
+
+    void putsWordsGivenLateOnALongLineLast()
+    {
+        // "poop" is the 17th English word of the long "fool" line; the slang
+        // line of "crap" gives it 4th, and its "Kacke" belongs in the row.
+        const QByteArray lines =
+            "Dummkopf {m}; Schwachkopf {m}; Schwachmat {m}; Hohlkopf {m}; Hohlbirne {f}; Blödian {m}; Esel {m}; H"
+            "ornochse {m}; Dussel {m} [Dt.]; Dämlack {m} [Dt.]; Doofmann {m} [Norddt.] [Mittelwestdt.]; Döskopp {"
+            "m} [Norddt.] [Mittelwestdt.]; Dösbattel {m} [Norddt.] [Mittelwestdt.]; Dämel {m} [Norddt.] [Mittelwe"
+            "stdt.]; Dämlack {m} [Norddt.] [Mittelostdt.]; Dummerjan {m} [Norddt.] [Mitteldt.]; Dummbatzen {m}; S"
+            "packen {m}; Vollspacken {m}; Eiernacken {m}; Mondkalb {n}; Dödel {n} [Mitteldt.] [BW]; Depp {m} [Süd"
+            "dt.] [Ös.] [Schw.]; Dummian {m} [Bayr.] [Ös.]; Dodel {m} [Ös.]; Dulle {m} [Südostös.]; Wappler {m} ["
+            "Ös.]; Hiefler {m} [Ös.]; Tubel {m} [Schw.]; Dubel {m} [Schw.]; Tschumpel {m} [Schw.]; Lööli {m} [Sch"
+            "w.]; Nullchecker {m} [Jugendsprache]; Narr {m} [geh.] [veraltend]; Tor {m} [poet.] [obs.] [pej.] | D"
+            "ummköpfe {pl}; Schwachköpfe {pl}; Schwachmaten {pl}; Hohlköpfe {pl}; Hohlbirnen {pl}; Blödiane {pl};"
+            " Esel {pl}; Hornochsen {pl}; Dussel {pl}; Dämlacke {pl}; Doofmänner {pl}; Dösköppe {pl}; Dösbattel {"
+            "pl}; Dämel {pl}; Dämlacke {pl}; Dummerjane {pl}; Dummbatzen {pl}; Spacken {pl}; Vollspacken {pl}; Ei"
+            "ernacken {pl}; Mondkälber {pl}; Dödel {pl}; Deppen {pl}; Dummiane {pl}; Dodel {pl}; Dullen {pl}; Wap"
+            "pler {pl}; Hiefler {pl}; Tubel {pl}; Dubel {pl}; Tschumpel {pl}; Löölis {pl}; Nullchecker {pl}; Narr"
+            "en {pl}; Tore {pl} | der größte Dummkopf von allen | Volltrottel {m}; Volldepp {m} | Man sollte sich"
+            " nicht blind in (so) eine Sache stürzen. | Das ist eine Hau-Ruck-Aktion/Ho-Ruck-Aktion! | Sei doch n"
+            "icht dumm! | Er ist von Natur aus dumm. :: fool; jerk; airhead; clod; clodhopper; dimwit; nitwit; ha"
+            "lfwit; loon; dolt; turnip; clot [Br.]; charlie [Br.]; plonker [Br.]; prat [Br.]; boob [Am.]; poop [A"
+            "m.]; schnook [Am.]; schmuck [Am.]; gump [Am.] ninny [dated]; tomfool [dated] | fools; jerks; airhead"
+            "s; clods; clodhoppers; dimwits; nitwits; halfwits; loons; dolts; turnips; clots; charlies; plonkers;"
+            " prats; boobs; poops; schnooks; schmucks; gump ninnies; tomfools | the biggest/greatest fool of all "
+            "| total airhead; complete pillock | Fools rush in where angels fear to tread. [prov.] (Alexander Pop"
+            "e) | Fools rush in! | Don’t be a fool! | He is a born fool.\nHüttendeck {n}; Poopdeck {n}; Poop {f} ["
+            "ugs.] (höchste Ebene auf dem Achterdeck) :: poop deck; poop\nKacke {f} [slang]; Scheiße {f} [vulg.] |"
+            " tief in die Scheiße geraten [vulg.] | jdm. Scheiß erzählen; jdn. verarschen [vulg.] | Jetzt beginnt"
+            " die Kacke zu dampfen. [slang] (Jetzt wird es kritisch.) | Du scheinheiliges Stück Scheiße! :: crap "
+            "[slang]; cack [Br.] [slang]; cack [Br.]; poop [Am.] [slang]; shit [vulg.]; shite [Br.] [vulg.] | to "
+            "get into deep doo-doo | to bullshit sb. [coll.] | Now the shit hits the fan. [vulg.] | You hypocriti"
+            "cal sack of cack!\n";
+        const QStringList row =
+            germanSourcesFromTrans(lines, {QStringLiteral("poop")}).englishToGerman.value(QStringLiteral("poop"));
+        const qsizetype kacke = row.indexOf(QStringLiteral("Kacke"));
+        QVERIFY2(kacke >= 0 && kacke < 6 && kacke < row.indexOf(QStringLiteral("Dummkopf")), qPrintable(row.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
