@@ -708,6 +708,28 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     candidates.move(first - candidates.begin(), 0);
             }
         }
+        // fra-eng lists the words of a sense in alphabetical order, and now
+        // and then a word whose own eng-fra row gives the headword only in a
+        // later sense stands first there by its letters: "kiosque: barn,
+        // shed, stand" beside "barn: 1. baraque 2. échoppe, kiosque, stand".
+        // Where a German link alone ranks that first item first, a likelier
+        // word of the row's own first sense whose eng-fra row gives the
+        // headword in its first sense goes before it ("stand: 1. échoppe,
+        // kiosque, stand"). Not past a leader whose own row, ranked, starts
+        // with the headword.
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty() && !entry.translations.isEmpty()
+            && sideOfSortedList(entry, &targetRanks)) {
+            const Candidate &leading = candidates.constFirst();
+            if (leading.own && leading.linked && !leading.firstSenseBack && leading.word == entry.translations.constFirst()
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto sense = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+                           && c.cost < leading.cost;
+                });
+                if (sense != candidates.end())
+                    candidates.move(sense - candidates.begin(), 0);
+            }
+        }
         // A word of the row's own first sense that shares the headword's stem
         // goes before a leader that shares no stem, even unlinked, where no
         // frequency list knows the leader and it is no likelier by its

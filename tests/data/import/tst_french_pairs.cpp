@@ -827,6 +827,33 @@ private Q_SLOTS:
         QCOMPARE(find(rows, "honor")->translations.constFirst(), QStringLiteral("honneur"));
     }
 
+    void givesWayToACommonerWordOfTheSenseWhereALinkedSideSenseLeadsByItsLetters()
+    {
+        // fra-deu links "barn" alone; eng-fra gives "kiosque" in the first
+        // sense of "stand" only.
+        const QVector<DictdEntry> engFra{
+            entry("barn /bɑːn/\n1. baraque\n2. échoppe, kiosque, stand\n"),
+            entry("shed /ʃet/\n1. abri\n2. baraque\n3. échoppe, kiosque, stand\n4. verser\n"),
+            entry("stand /stænd/\n1. échoppe, kiosque, stand\n2. surgir, sursauter\n3. être debout, se dresser\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("kiosque /kjɔsk/ <n, masc>\nbarn, shed, stand\n")};
+        const auto links = [](const QString &, const QString &word) { return word == QLatin1String("barn") ? 1 : 0; };
+        const auto kiosqueFirst = [&](const WordRanks &ranks, bool barnGivesKiosqueFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            const auto givesFirst = [&](const QString &word, const QString &) {
+                return barnGivesKiosqueFirst && word == QLatin1String("barn");
+            };
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, givesFirst, {}, true);
+            return find(rows, QStringLiteral("kiosque"))->translations.constFirst();
+        };
+        const WordRanks ranks = ranksOf({{"stand", 452}, {"shed", 3514}, {"barn", 4099}});
+        QCOMPARE(kiosqueFirst(ranks, false), QStringLiteral("stand"));
+        // Not where "barn" gives the headword first, nor where no commoner
+        // word shows that the list is in alphabetical order only.
+        QCOMPARE(kiosqueFirst(ranks, true), QStringLiteral("barn"));
+        QCOMPARE(kiosqueFirst(ranksOf({}), false), QStringLiteral("barn"));
+    }
+
     void keepsAFilledInSideSenseBehindTheRowsOwnWord()
     {
         // eng-fra gives "achat" only in the noun sense of "buy"; fra-eng's
