@@ -720,7 +720,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty() && !entry.translations.isEmpty()
             && sideOfSortedList(entry, &targetRanks)) {
             const Candidate &leading = candidates.constFirst();
-            if (leading.own && leading.linked && !leading.firstSenseBack && leading.word == entry.translations.constFirst()
+            if (leading.own && leading.linked && !leading.firstSenseBack
+                && leading.word == entry.translations.constFirst()
                 && !(givesFirst && givesFirst(leading.word, entry.headword))) {
                 const auto sense = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
                     return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
