@@ -678,6 +678,59 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                     candidates.move(first - candidates.begin(), 0);
             }
         }
+        // eng-fra gives a word's look-alike first now and then, where fra-deu
+        // links another word of the row: "affected: 1. affecté 2. artificiel"
+        // and "effect: 1. effet, impression", where three German words link
+        // "impression" and one "effet". Where fra-eng confirms that first
+        // item in the first sense of its own row, it goes before a leader
+        // that neither resembles nor shares the headword; the links only
+        // tell that the other word's sense is real. Not an item first only
+        // by its letters beside a commoner one (see sideOfSortedList:
+        // "recover: 1. recouvrer, récupérer"), nor a verb past a noun
+        // ("honor: 1. honorer 2. honneur"). Only where `firstSenseFirst`
+        // leaves the order to the links and the look (eng-fra's rows, and
+        // fra-eng's in the first pass).
+        if (!firstSenseFirst && !phraseHeadword && !entry.firstSense.isEmpty() && !candidates.isEmpty()
+            && !entry.translations.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const QString leader = foldedLower(leading.word);
+            if (leader != headword && !looksAlike(leader, headword) && !sharesStem(leader, headword)
+                && !sideOfSortedList(entry, &targetRanks)) {
+                const auto first = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    const QString folded = foldedLower(c.word);
+                    return c.own && c.confirmed && c.firstSenseBack && c.word == entry.translations.constFirst()
+                           && inFirstSense(entry, c.word) && (folded == headword || looksAlike(folded, headword))
+                           && !(partOfSpeech && partOfSpeech(leading.word) == QLatin1Char('n')
+                                && partOfSpeech(c.word) == QLatin1Char('v'));
+                });
+                if (first != candidates.end())
+                    candidates.move(first - candidates.begin(), 0);
+            }
+        }
+        // fra-eng lists the words of a sense in alphabetical order, and now
+        // and then a word whose own eng-fra row gives the headword only in a
+        // later sense stands first there by its letters: "kiosque: barn,
+        // shed, stand" beside "barn: 1. baraque 2. échoppe, kiosque, stand".
+        // Where a German link alone ranks that first item first, a likelier
+        // word of the row's own first sense whose eng-fra row gives the
+        // headword in its first sense goes before it ("stand: 1. échoppe,
+        // kiosque, stand"). Not past a leader whose own row, ranked, starts
+        // with the headword.
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty() && !entry.translations.isEmpty()
+            && sideOfSortedList(entry, &targetRanks)) {
+            const Candidate &leading = candidates.constFirst();
+            if (leading.own && leading.linked && !leading.firstSenseBack
+                && leading.word == entry.translations.constFirst()
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto sense = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+                           && c.cost < leading.cost;
+                });
+                if (sense != candidates.end())
+                    candidates.move(sense - candidates.begin(), 0);
+            }
+        }
         // A word of the row's own first sense that shares the headword's stem
         // goes before a leader that shares no stem, even unlinked, where no
         // frequency list knows the leader and it is no likelier by its

@@ -102,6 +102,17 @@ class WordRanks;
 // does not translate back, comes first past an unlinked leader that is no
 // look-alike where its cost is lower ("calamus: calame"), unless
 // `isListedTargetWord` knows the headword itself ("hangar: hanger").
+// Where `firstSenseFirst` is not set, the row's own first item, a
+// look-alike of the headword that `reverse` gives it back in the first
+// sense, comes first past a leader that neither resembles nor shares the
+// headword ("affected: 1. affecté 2. artificiel", "effect: 1. effet,
+// impression"), unless it is first only by its letters (see
+// sideOfSortedList) or is a verb (`partOfSpeech`) and the leader a noun.
+// Where `firstSenseFirst` is set, the row's own first item, linked and first
+// only by its letters (see sideOfSortedList), whose own row in `reverse`
+// gives the headword only in a later sense, gives way to a likelier word of
+// the row's first sense whose row gives it in its first sense ("kiosque:
+// barn, shed, stand": "stand"), unless its own row starts with the headword.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

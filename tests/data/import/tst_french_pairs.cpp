@@ -786,6 +786,74 @@ private Q_SLOTS:
         QCOMPARE(firstOfHangar(QString()), QStringLiteral("hanger"));
     }
 
+    void putsTheRowsOwnFirstLookAlikeBeforeALinkedWordNotAlike()
+    {
+        // fra-deu links "artificiel" and "impression" to their English rows
+        // (the latter through three German words), not "affecté" and barely
+        // "effet", eng-fra's own first words.
+        const QVector<DictdEntry> engFra{
+            entry("affected /əfektid/\n1. affecté\n2. artificiel\n3. maniéré\n"),
+            entry("effect /efikt/\n1. effet, impression\n2. résultat\n"),
+            entry("recover /rikʌvər/\n1. recouvrer, récupérer, regagner\n2. guérir\n"),
+            entry("honor /ɔnər/\n1. honorer\n2. honneur\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("affecté /afɛkte/ <adj>\naffected, artificial\n"),
+            entry("artificiel /aʀtifisjɛl/ <adj>\naffected, artificial\n"),
+            entry("maniéré /manjeʀe/ <adj>\naffected\n"),
+            entry("effet /ɛfɛ/ <n, masc>\neffect, impression\n"),
+            entry("impression /ɛ̃pʀɛsjɔ̃/ <n, fem>\n1. effect, impression\n2. print, imprint\n"),
+            entry("résultat /ʀezylta/ <n, masc>\n1. conclusion, effect, result\n"),
+            entry("recouvrer /ʀəkuvʀe/ <v>\nrecover\n"),
+            entry("récupérer /ʀekypeʀe/ <v>\nrecover, retrieve\n"),
+            entry("honneur /ɔnœʀ/ <n, masc>\nhonor, honour\n"),
+            entry("honorer /onɔʀe/ <v>\nhonor, honour\n"),
+        };
+        const QHash<QString, int> linked{{"artificiel", 1}, {"impression", 3}, {"effet", 1},
+                                         {"récupérer", 1}, {"honneur", 1}};
+        const auto links = [&linked](const QString &, const QString &french) { return linked.value(french); };
+        const auto part = [](const QString &french) {
+            return french.startsWith(QLatin1String("hon")) && french.endsWith(QLatin1String("er")) ? QLatin1Char('v')
+                                                                                                 : QLatin1Char('n');
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(rows, fraEng, ranksOf({{"effet", 712}, {"impression", 801}, {"récupérer", 3000}}), {},
+                               links, {}, {}, part);
+        QCOMPARE(find(rows, "affected")->translations.constFirst(), QStringLiteral("affecté"));
+        QCOMPARE(find(rows, "effect")->translations.constFirst(), QStringLiteral("effet"));
+        // Not a look-alike first only by its letters beside a commoner word,
+        // nor a verb past a noun.
+        QCOMPARE(find(rows, "recover")->translations.constFirst(), QStringLiteral("récupérer"));
+        QCOMPARE(find(rows, "honor")->translations.constFirst(), QStringLiteral("honneur"));
+    }
+
+    void givesWayToACommonerWordOfTheSenseWhereALinkedSideSenseLeadsByItsLetters()
+    {
+        // fra-deu links "barn" alone; eng-fra gives "kiosque" in the first
+        // sense of "stand" only.
+        const QVector<DictdEntry> engFra{
+            entry("barn /bɑːn/\n1. baraque\n2. échoppe, kiosque, stand\n"),
+            entry("shed /ʃet/\n1. abri\n2. baraque\n3. échoppe, kiosque, stand\n4. verser\n"),
+            entry("stand /stænd/\n1. échoppe, kiosque, stand\n2. surgir, sursauter\n3. être debout, se dresser\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("kiosque /kjɔsk/ <n, masc>\nbarn, shed, stand\n")};
+        const auto links = [](const QString &, const QString &word) { return word == QLatin1String("barn") ? 1 : 0; };
+        const auto kiosqueFirst = [&](const WordRanks &ranks, bool barnGivesKiosqueFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            const auto givesFirst = [&](const QString &word, const QString &) {
+                return barnGivesKiosqueFirst && word == QLatin1String("barn");
+            };
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, givesFirst, {}, true);
+            return find(rows, QStringLiteral("kiosque"))->translations.constFirst();
+        };
+        const WordRanks ranks = ranksOf({{"stand", 452}, {"shed", 3514}, {"barn", 4099}});
+        QCOMPARE(kiosqueFirst(ranks, false), QStringLiteral("stand"));
+        // Not where "barn" gives the headword first, nor where no commoner
+        // word shows that the list is in alphabetical order only.
+        QCOMPARE(kiosqueFirst(ranks, true), QStringLiteral("barn"));
+        QCOMPARE(kiosqueFirst(ranksOf({}), false), QStringLiteral("barn"));
+    }
+
     void keepsAFilledInSideSenseBehindTheRowsOwnWord()
     {
         // eng-fra gives "achat" only in the noun sense of "buy"; fra-eng's
