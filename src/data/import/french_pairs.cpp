@@ -255,6 +255,33 @@ bool sideOfSortedList(const DictdEntry &entry, const WordRanks *ranks)
     });
 }
 
+// Of words no frequency list knows, the headword's twin that the row's own
+// dictionary gives alone as its numbered first sense comes first, before a
+// word of a later sense: "buffet: 1. buffet 2. larder, pantry,
+// store-cupboard". Nothing then says the later word is commoner; its lead
+// comes from side signals only, such as eng-fra's alphabetical "buffet: bar,
+// buffet" placing the twin second and "larder: buffet" giving the later word
+// the main-sense bonus. A later word the frequency list knows keeps its lead
+// ("mouton: 1. mutton 2. sheep"), as does one a third pair links where the
+// twin is unlinked.
+void putLoneFirstSenseTwinBeforeRareWords(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                          const WordRanks &ranks)
+{
+    if (candidates.isEmpty() || entry.firstSense.size() != 1 || entry.headword.contains(QLatin1Char(' ')))
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    if (foldedLower(leading.word) == headword || inFirstSense(entry, leading.word)
+        || ranks.phraseRank(leading.word) > 0)
+        return;
+    const auto twin = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+        return c.own && c.confirmed && foldedLower(c.word) == headword && c.word.at(0).isLower()
+               && inFirstSense(entry, c.word) && ranks.phraseRank(c.word) <= 0 && (c.linked || !leading.linked);
+    });
+    if (twin != candidates.end())
+        candidates.move(twin - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -833,6 +860,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
                 candidates.move(twin - candidates.begin(), 0);
         }
+        putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is

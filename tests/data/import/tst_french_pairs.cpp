@@ -992,6 +992,35 @@ private Q_SLOTS:
         QCOMPARE(find(accents, QString::fromUtf8("suprême"))->translations.first(), QStringLiteral("supreme"));
     }
 
+    void putsALoneFirstSenseTwinBeforeEquallyRareWordsOfLaterSenses()
+    {
+        // No word of the row is ranked; "larder: buffet" gives "larder" the
+        // main-sense bonus and eng-fra's alphabetical "bar, buffet" puts the
+        // twin second, so "larder", of the second sense, led.
+        const QVector<DictdEntry> fraEng{
+            entry("buffet /byfɛ/ <n, masc>\n1. buffet\n2. larder, pantry, store-cupboard\n")};
+        const QVector<DictdEntry> engFra{
+            entry("buffet /bʌfi/\nbar, buffet\n"),
+            entry("larder /lɑːdər/\nbuffet\n"),
+            entry("pantry /pæntriː/\n1. buffet\n2. office, réserve\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks, const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; },
+                [](const QString &word) { return word == QLatin1String("buffet"); },
+                [](const QString &word, const QString &) { return word == QLatin1String("larder"); },
+                {}, true);
+            return find(rows, QStringLiteral("buffet"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(noRanks(), {}), QStringLiteral("buffet"));
+        // A later word the frequency list knows, or one the links reach and
+        // not the twin, keeps its lead.
+        QCOMPARE(firstOf(ranksOf({{"larder", 4000}}), {}), QStringLiteral("larder"));
+        QCOMPARE(firstOf(noRanks(), {"larder"}), QStringLiteral("larder"));
+    }
+
     void putsAWordBeforeItsCompound()
     {
         // fra-deu: "café: Kaffee, Café, Kaffeehaus"; trans-de-en gives
