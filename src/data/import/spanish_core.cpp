@@ -546,6 +546,32 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
     return kept;
 }
 
+// Where Apertium eng-spa has several translations of a word, one to a
+// part of speech ("ban<n>" -> "prohibición", "ban<vblex>" -> "prohibir"),
+// withApertiumFirst leaves the row alone, and a pair both FreeDict
+// dictionaries give outranks each of them. When that pair is FreeDict
+// eng-spa's only translation of the word (`freedict`) and a word Apertium
+// knows only in other senses (`knownToApertium`: "anatema" -> "anathema"),
+// it is a side sense ("ban: anatema"): it goes after the items Apertium
+// eng-spa gives (`apertium`). Where FreeDict gives several, the first is
+// as often the main one ("cheer: animar, incitar").
+QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                        const QStringList &freedict, const QStringList &apertium,
+                                        const std::function<bool(const QString &)> &knownToApertium)
+{
+    if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
+        || !knownToApertium(kept.first()) || (sourcesIn(candidates, kept.first()) & (ApertiumForward | ApertiumBackward)))
+        return kept;
+    qsizetype last = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
+            last = i;
+    }
+    if (last > 0)
+        kept.move(0, last);
+    return kept;
+}
+
 // A Spanish row's candidates come in the order of the English rows that
 // kept the word, so between equally ranked items that order, not the
 // sources', decides the first ("mediar": "take part", kept by the English
@@ -1004,6 +1030,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
+                                           [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });

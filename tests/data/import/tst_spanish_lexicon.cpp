@@ -687,6 +687,39 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsApertiumsWordsBeforeASoleSideSense()
+    {
+        // FreeDict eng-spa "ban /bein/: anatema", spa-eng "anatema:
+        // anathema, ban, excommunication". Apertium eng-spa "ban<n>" ->
+        // "prohibición<n><f>", "ban<vblex>" -> "prohibir<vblex>"; spa-eng
+        // "anatema<n><f>" -> "anathema<n>", "prohibición<n><f>" ->
+        // "prohibition<n>", "prohibir<vblex>" -> "forbid<vblex>".
+        const QStringList anatema{QStringLiteral("anathema"), QStringLiteral("ban"), QStringLiteral("excommunication")};
+        const auto backward = entries({{"anatema<n><f>", "anathema<n>"},
+                                       {"prohibición<n><f>", "prohibition<n>"},
+                                       {"prohibir<vblex>", "forbid<vblex>"}});
+        SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("ban")}, {{QStringLiteral("ban"), {QStringLiteral("anatema")}}},
+            {{QStringLiteral("anatema"), anatema}},
+            entries({{"ban<n>", "prohibición<n><f>"}, {"ban<vblex>", "prohibir<vblex>"}}), backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("ban")).value(2), QStringLiteral("anatema"));
+
+        // FreeDict eng-spa "cheer /tʃiə/: animar, incitar", spa-eng
+        // "animar: 1. encourage, impel, ... 2. cheer, fire, inspire"
+        // (likewise "incitar"); Apertium eng-spa "cheer<vblex>" ->
+        // "aclamar", "alegrar", spa-eng "animar<vblex>" -> "animate",
+        // "encourage". FreeDict's first of several stays first.
+        const QStringList urge{QStringLiteral("encourage"), QStringLiteral("impel"), QStringLiteral("cheer"),
+                               QStringLiteral("fire"), QStringLiteral("inspire")};
+        core = mergeSpanishLexicon(
+            {QStringLiteral("cheer")}, {{QStringLiteral("cheer"), {QStringLiteral("animar"), QStringLiteral("incitar")}}},
+            {{QStringLiteral("animar"), urge}, {QStringLiteral("incitar"), urge}},
+            entries({{"cheer<vblex>", "aclamar<vblex>"}, {"cheer<vblex>", "alegrar<vblex>"}}),
+            entries({{"animar<vblex>", "animate<vblex>"}, {"animar<vblex>", "encourage<vblex>"},
+                     {"aclamar<vblex>", "acclaim<vblex>"}, {"alegrar<vblex>", "gladden<vblex>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("cheer")).value(0), QStringLiteral("animar"));
+    }
+
     void putsFreedictsSoleTranslationApertiumLacksFirst()
     {
         // FreeDict eng-spa "careless /kɛələs/: descuidado", spa-eng
