@@ -84,8 +84,11 @@ public:
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
-            if (entry.targetTags.value(0) == QLatin1String("n"))
+            if (entry.targetTags.value(0) == QLatin1String("n")) {
                 m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
+                if (entry.targetTags.contains(QLatin1String("GD")))
+                    m_eitherGender.insert({entry.source, entry.target});
+            }
         }
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             if (entry.sourceTags.value(0) == QLatin1String("n"))
@@ -265,6 +268,19 @@ public:
         return false;
     }
 
+    // Whether Apertium eng-spa pairs an English word (its spelling) with a
+    // Spanish noun lemma of either gender ("pigeon<n>" -> "palomo<n><GD>").
+    bool eitherGender(const QString &spelling, const QString &spanish) const
+    {
+        return m_eitherGender.contains({spelling, spanish});
+    }
+
+    // Whether either FreeDict dictionary pairs the words.
+    bool freedictPairs(const QString &english, const QString &spanish) const
+    {
+        return m_sources.value({english, spanish}) & (FreedictForward | FreedictBackward);
+    }
+
     // The Spanish word Apertium eng-spa gives first for an English word.
     QString apertiumFirstSpanish(const QString &spelling) const { return m_apertiumFirstSpanish.value(spelling); }
 
@@ -409,6 +425,7 @@ private:
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QSet<Pair> m_eitherGender;  // Apertium eng-spa's noun pairs whose Spanish lemma is of either gender ("<GD>")
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
@@ -569,6 +586,29 @@ QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pai
     }
     if (last > 0)
         kept.move(0, last);
+    return kept;
+}
+
+// Apertium gives a noun of either gender by its masculine lemma
+// ("pigeon<n>" -> "palomo<n><GD>"), which names the male ("palomo") where
+// the feminine form is the common word ("paloma"). Where FreeDict pairs the
+// English word with the feminine form in "-a" but not with the lemma in
+// "-o" (`freedictPairs`; "cat: gato" keeps "gato" before "gata"), the two
+// change places in the row (`eitherGender`: Apertium's lemma of either
+// gender).
+QStringList withFeminineFormOfEitherGender(QStringList kept,
+                                           const std::function<bool(const QString &)> &eitherGender,
+                                           const std::function<bool(const QString &)> &freedictPairs)
+{
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QString &lemma = kept.at(i);
+        if (!lemma.endsWith(QLatin1Char('o')) || lemma.contains(QLatin1Char(' ')) || !eitherGender(lemma)
+            || freedictPairs(lemma))
+            continue;
+        const qsizetype feminine = kept.indexOf(lemma.chopped(1) + QLatin1Char('a'), i + 1);
+        if (feminine > 0 && freedictPairs(kept.at(feminine)))
+            kept.swapItemsAt(i, feminine);
+    }
     return kept;
 }
 
@@ -1032,6 +1072,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             continue;
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
+        kept = withFeminineFormOfEitherGender(
+            kept, [&](const QString &spanish) { return evidence.eitherGender(spelling, spanish); },
+            [&](const QString &spanish) { return evidence.freedictPairs(english, spanish); });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });

@@ -720,6 +720,34 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("cheer")).value(0), QStringLiteral("animar"));
     }
 
+    void putsTheFeminineFormFreedictPairsBeforeApertiumsLemma()
+    {
+        // FreeDict eng-spa "pigeon /pidʒən/: 1. pichón 2. paloma", spa-eng
+        // "paloma: pigeon", "pichón: dove, pigeon". Apertium eng-spa
+        // "pigeon<n>" -> "palomo<n><GD>", spa-eng "palomo<n><m>" and
+        // "palomo<n><f>" -> "pigeon<n>".
+        const auto pigeonLexicon = entries({{"palomo<n><m>", "pigeon<n>"}, {"palomo<n><f>", "pigeon<n>"}});
+        SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("pigeon")},
+            {{QStringLiteral("pigeon"), {QStringLiteral("pichón"), QStringLiteral("paloma")}}},
+            {{QStringLiteral("paloma"), {QStringLiteral("pigeon")}},
+             {QStringLiteral("pichón"), {QStringLiteral("dove"), QStringLiteral("pigeon")}}},
+            entries({{"pigeon<n>", "palomo<n><GD>"}}), pigeonLexicon);
+        const QStringList pigeon = row(core.englishSpanish, QStringLiteral("pigeon"));
+        QCOMPARE(pigeon.value(0), QStringLiteral("paloma"));
+        QVERIFY(pigeon.contains(QStringLiteral("palomo")));
+
+        // FreeDict eng-spa "friend /frend/: 1. amiga 2. amigo", spa-eng
+        // "amiga: friend", "amigo: friend"; Apertium "friend<n>" ->
+        // "amigo<n><GD>". FreeDict pairs the lemma as well: it stays first.
+        core = mergeSpanishLexicon(
+            {QStringLiteral("friend")},
+            {{QStringLiteral("friend"), {QStringLiteral("amiga"), QStringLiteral("amigo")}}},
+            {{QStringLiteral("amiga"), {QStringLiteral("friend")}}, {QStringLiteral("amigo"), {QStringLiteral("friend")}}},
+            entries({{"friend<n>", "amigo<n><GD>"}}), entries({{"amigo<n><f>", "friend<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("friend")).value(0), QStringLiteral("amigo"));
+    }
+
     void putsFreedictsSoleTranslationApertiumLacksFirst()
     {
         // FreeDict eng-spa "careless /kɛələs/: descuidado", spa-eng
