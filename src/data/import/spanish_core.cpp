@@ -612,6 +612,38 @@ QStringList withFeminineFormOfEitherGender(QStringList kept,
     return kept;
 }
 
+// FreeDict sorts each sense's translations alphabetically, so within one
+// sense its order tells nothing of the commoner word ("fabricar: 2.
+// achieve, act, do, make, perform" puts "do" before "make"). After the
+// row's first, items standing next to each other with the same sources
+// (`candidates`) and from one alphabetical run of FreeDict's row
+// (`freedict`) are ordered by how many German words link them (`links`:
+// "make" through four, "do" through one); ties keep their order.
+QStringList withLinkedWithinASense(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                   const QStringList &freedict, const std::function<int(const QString &)> &links)
+{
+    QHash<QString, int> sense;
+    for (qsizetype i = 0, run = 0; i < freedict.size(); ++i) {
+        if (i > 0
+            && withoutAccents(freedict.at(i - 1)).compare(withoutAccents(freedict.at(i)), Qt::CaseInsensitive) >= 0)
+            ++run;
+        sense.insert(freedict.at(i), int(run));
+    }
+    const auto together = [&](const QString &a, const QString &b) {
+        return sense.contains(a) && sense.value(a) == sense.value(b, -1)
+               && sourcesIn(candidates, a) == sourcesIn(candidates, b);
+    };
+    for (qsizetype start = 1; start < kept.size();) {
+        qsizetype end = start + 1;
+        while (end < kept.size() && together(kept.at(start), kept.at(end)))
+            ++end;
+        std::stable_sort(kept.begin() + start, kept.begin() + end,
+                         [&](const QString &a, const QString &b) { return links(a) > links(b); });
+        start = end;
+    }
+    return kept;
+}
+
 // A Spanish row's candidates come in the order of the English rows that
 // kept the word, so between equally ranked items that order, not the
 // sources', decides the first ("mediar": "take part", kept by the English
@@ -1184,6 +1216,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             const QString spelling = evidence.apertiumSpelling(first);
             return !evidence.isFirstSenseOf(first, spelling, spanish)
                    && evidence.sharesBackwardPart(direct, spelling, spanish);
+        });
+        kept = withLinkedWithinASense(kept, candidates, freedict, [&](const QString &english) {
+            return germanLinks ? germanLinks(spanish, english) : 0;
         });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {

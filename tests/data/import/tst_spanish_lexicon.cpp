@@ -1085,6 +1085,46 @@ private Q_SLOTS:
                               QStringLiteral("straight")}));
     }
 
+    void ordersTheWordsOfOneSenseByTheGermanPivot()
+    {
+        // FreeDict spa-eng "fabricar: 1. fabricate, manufacture 2. achieve,
+        // act, do, make, perform"; eng-spa "make: cometer, fabricar, hacer,
+        // perpetrar" (and "do" alike), "manufacture: 1. fabricar 2.
+        // confección, fabricación, producción", "fabricate: fabricar".
+        // Apertium "manufacture<vblex>" <-> "fabricar<vblex>", "make<vblex>"
+        // -> "hacer", "realizar". The counts stand for the German words that
+        // link each English word with "fabricar" ("herstellen", "machen",
+        // ...). Within FreeDict's second sense "make" goes before "do";
+        // the first sense keeps its order.
+        const QStringList makeSenses{QStringLiteral("cometer"), QStringLiteral("fabricar"), QStringLiteral("hacer"),
+                                     QStringLiteral("perpetrar")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("do"), makeSenses},
+            {QStringLiteral("make"), makeSenses},
+            {QStringLiteral("manufacture"),
+             {QStringLiteral("fabricar"), QStringLiteral("confección"), QStringLiteral("fabricación"),
+              QStringLiteral("producción")}},
+            {QStringLiteral("fabricate"), {QStringLiteral("fabricar")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("fabricar"),
+             {QStringLiteral("fabricate"), QStringLiteral("manufacture"), QStringLiteral("achieve"),
+              QStringLiteral("act"), QStringLiteral("do"), QStringLiteral("make"), QStringLiteral("perform")}}};
+        const auto links = [](const QString &, const QString &english) {
+            static const QHash<QString, int> german{{QStringLiteral("make"), 4}, {QStringLiteral("manufacture"), 3},
+                                                    {QStringLiteral("do"), 1}};
+            return german.value(english);
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("do"), QStringLiteral("make"), QStringLiteral("manufacture"), QStringLiteral("fabricate")},
+            englishSpanish, spanishEnglish,
+            entries({{"manufacture<vblex>", "fabricar<vblex>"}, {"make<vblex>", "hacer<vblex>"},
+                     {"make<vblex>", "realizar<vblex>"}}),
+            entries({{"fabricar<vblex>", "manufacture<vblex>"}}), links);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("fabricar")),
+                 (QStringList{QStringLiteral("manufacture"), QStringLiteral("fabricate"), QStringLiteral("make"),
+                              QStringLiteral("do")}));
+    }
+
     void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
     {
         // Apertium eng-spa "penknife<n> navaja<n><f>", "razor<n>
