@@ -1468,6 +1468,35 @@ private Q_SLOTS:
         QCOMPARE(details.size(), 4);
     }
 
+    void leavesOutMisspeltCopiesOfHeadwords()
+    {
+        // eng-spa "female laborer: obrera", "femal labourer: obrera" (cut
+        // headwords mended from their pronunciation), "straight: recto",
+        // "straigh: seguido", "cafetaria: cafetería" and "coffee bar:
+        // cafetería"; "crumble" stands for a word the list lacks that
+        // another source knows.
+        SenseRows rows{{QStringLiteral("female laborer"), {QStringLiteral("obrera")}},
+                       {QStringLiteral("femal labourer"), {QStringLiteral("obrera")}},
+                       {QStringLiteral("straight"), {QStringLiteral("recto")}},
+                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}},
+                       {QStringLiteral("cafetaria"), {QStringLiteral("cafetería")}},
+                       {QStringLiteral("coffee bar"), {QStringLiteral("cafetería")}},
+                       {QStringLiteral("crumble"), {QStringLiteral("desmoronarse")}},
+                       {QStringLiteral("crumbling"), {QStringLiteral("desmoronarse")}}};
+        const SenseRows before = rows;
+        const QSet<QString> spelling{QStringLiteral("female"), QStringLiteral("laborer"), QStringLiteral("labourer"),
+                                     QStringLiteral("straight"), QStringLiteral("coffee"), QStringLiteral("bar"),
+                                     QStringLiteral("crumbling")};
+        const auto known = [](const QString &word) { return word == QLatin1String("crumble"); };
+        QStringList details;
+        QCOMPARE(dropMisspeltHeadwordRows(rows, spelling, known, details), 1);
+        // "straigh" has no copy; "cafetaria" is one word, "coffee bar" two.
+        QCOMPARE(rows.size(), before.size() - 1);
+        QVERIFY(std::none_of(rows.begin(), rows.end(),
+                             [](const auto &row) { return row.first == QLatin1String("femal labourer"); }));
+        QCOMPARE(details.size(), 1);
+    }
+
     void putsBackAMissingAccent()
     {
         // eng-spa "moist /mɔist/ humedo"; spa-eng "humedo /umˈeðo/ 1. damp,
