@@ -944,10 +944,26 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                         }
                     }
                 }
+                // eng-spa's own headwords are no evidence for a word of
+                // theirs ("femal labourer" beside "female laborer").
+                const auto knownBesideEngSpa = [&](const QString &word) {
+                    return englishRanks.rank(word) > 0 || englishHeadwords.contains(word)
+                           || apertiumEnglishWords.contains(word);
+                };
+                for (const auto &[english, items] : std::as_const(spanishRows[0])) {
+                    for (const QString &word : english.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                        if (!englishWordList.contains(word) && !knownBesideEngSpa(word))
+                            unknown.insert(word);
+                    }
+                }
                 const QSet<QString> inTrans = englishWordsInTrans(transForSpanish, unknown);
                 report.spanishMisspeltWordsDropped += dropUnknownEnglishWords(
                     spanishRows[1], englishWordList,
                     [&](const QString &word) { return knownElsewhere(word) || inTrans.contains(word); },
+                    report.details);
+                report.spanishMisspeltWordsDropped += dropMisspeltHeadwordRows(
+                    spanishRows[0], englishWordList,
+                    [&](const QString &word) { return knownBesideEngSpa(word) || inTrans.contains(word); },
                     report.details);
             }
             // FreeDict writes a few English words with a single consonant

@@ -84,8 +84,11 @@ public:
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
-            if (entry.targetTags.value(0) == QLatin1String("n"))
+            if (entry.targetTags.value(0) == QLatin1String("n")) {
                 m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
+                if (entry.targetTags.contains(QLatin1String("GD")))
+                    m_eitherGender.insert({entry.source, entry.target});
+            }
         }
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             if (entry.sourceTags.value(0) == QLatin1String("n"))
@@ -265,6 +268,19 @@ public:
         return false;
     }
 
+    // Whether Apertium eng-spa pairs an English word (its spelling) with a
+    // Spanish noun lemma of either gender ("pigeon<n>" -> "palomo<n><GD>").
+    bool eitherGender(const QString &spelling, const QString &spanish) const
+    {
+        return m_eitherGender.contains({spelling, spanish});
+    }
+
+    // Whether either FreeDict dictionary pairs the words.
+    bool freedictPairs(const QString &english, const QString &spanish) const
+    {
+        return m_sources.value({english, spanish}) & (FreedictForward | FreedictBackward);
+    }
+
     // The Spanish word Apertium eng-spa gives first for an English word.
     QString apertiumFirstSpanish(const QString &spelling) const { return m_apertiumFirstSpanish.value(spelling); }
 
@@ -409,6 +425,7 @@ private:
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QSet<Pair> m_eitherGender;  // Apertium eng-spa's noun pairs whose Spanish lemma is of either gender ("<GD>")
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
@@ -543,6 +560,87 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
     if (!kept.removeOne(apertiumOnly) && kept.size() >= kMaxSpanishTranslations)
         kept.removeLast();
     kept.prepend(apertiumOnly);
+    return kept;
+}
+
+// Where Apertium eng-spa has several translations of a word, one to a
+// part of speech ("ban<n>" -> "prohibición", "ban<vblex>" -> "prohibir"),
+// withApertiumFirst leaves the row alone, and a pair both FreeDict
+// dictionaries give outranks each of them. When that pair is FreeDict
+// eng-spa's only translation of the word (`freedict`) and a word Apertium
+// knows only in other senses (`knownToApertium`: "anatema" -> "anathema"),
+// it is a side sense ("ban: anatema"): it goes after the items Apertium
+// eng-spa gives (`apertium`). Where FreeDict gives several, the first is
+// as often the main one ("cheer: animar, incitar").
+QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                        const QStringList &freedict, const QStringList &apertium,
+                                        const std::function<bool(const QString &)> &knownToApertium)
+{
+    if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
+        || !knownToApertium(kept.first()) || (sourcesIn(candidates, kept.first()) & (ApertiumForward | ApertiumBackward)))
+        return kept;
+    qsizetype last = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
+            last = i;
+    }
+    if (last > 0)
+        kept.move(0, last);
+    return kept;
+}
+
+// Apertium gives a noun of either gender by its masculine lemma
+// ("pigeon<n>" -> "palomo<n><GD>"), which names the male ("palomo") where
+// the feminine form is the common word ("paloma"). Where FreeDict pairs the
+// English word with the feminine form in "-a" but not with the lemma in
+// "-o" (`freedictPairs`; "cat: gato" keeps "gato" before "gata"), the two
+// change places in the row (`eitherGender`: Apertium's lemma of either
+// gender).
+QStringList withFeminineFormOfEitherGender(QStringList kept,
+                                           const std::function<bool(const QString &)> &eitherGender,
+                                           const std::function<bool(const QString &)> &freedictPairs)
+{
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const QString &lemma = kept.at(i);
+        if (!lemma.endsWith(QLatin1Char('o')) || lemma.contains(QLatin1Char(' ')) || !eitherGender(lemma)
+            || freedictPairs(lemma))
+            continue;
+        const qsizetype feminine = kept.indexOf(lemma.chopped(1) + QLatin1Char('a'), i + 1);
+        if (feminine > 0 && freedictPairs(kept.at(feminine)))
+            kept.swapItemsAt(i, feminine);
+    }
+    return kept;
+}
+
+// FreeDict sorts each sense's translations alphabetically, so within one
+// sense its order tells nothing of the commoner word ("fabricar: 2.
+// achieve, act, do, make, perform" puts "do" before "make"). After the
+// row's first, items standing next to each other with the same sources
+// (`candidates`) and from one alphabetical run of FreeDict's row
+// (`freedict`) are ordered by how many German words link them (`links`:
+// "make" through four, "do" through one); ties keep their order.
+QStringList withLinkedWithinASense(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                   const QStringList &freedict, const std::function<int(const QString &)> &links)
+{
+    QHash<QString, int> sense;
+    for (qsizetype i = 0, run = 0; i < freedict.size(); ++i) {
+        if (i > 0
+            && withoutAccents(freedict.at(i - 1)).compare(withoutAccents(freedict.at(i)), Qt::CaseInsensitive) >= 0)
+            ++run;
+        sense.insert(freedict.at(i), int(run));
+    }
+    const auto together = [&](const QString &a, const QString &b) {
+        return sense.contains(a) && sense.value(a) == sense.value(b, -1)
+               && sourcesIn(candidates, a) == sourcesIn(candidates, b);
+    };
+    for (qsizetype start = 1; start < kept.size();) {
+        qsizetype end = start + 1;
+        while (end < kept.size() && together(kept.at(start), kept.at(end)))
+            ++end;
+        std::stable_sort(kept.begin() + start, kept.begin() + end,
+                         [&](const QString &a, const QString &b) { return links(a) > links(b); });
+        start = end;
+    }
     return kept;
 }
 
@@ -1004,6 +1102,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
+                                           [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
+        kept = withFeminineFormOfEitherGender(
+            kept, [&](const QString &spanish) { return evidence.eitherGender(spelling, spanish); },
+            [&](const QString &spanish) { return evidence.freedictPairs(english, spanish); });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
@@ -1113,6 +1216,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             const QString spelling = evidence.apertiumSpelling(first);
             return !evidence.isFirstSenseOf(first, spelling, spanish)
                    && evidence.sharesBackwardPart(direct, spelling, spanish);
+        });
+        kept = withLinkedWithinASense(kept, candidates, freedict, [&](const QString &english) {
+            return germanLinks ? germanLinks(spanish, english) : 0;
         });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {

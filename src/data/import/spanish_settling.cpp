@@ -270,6 +270,43 @@ int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool sp
     return dropped;
 }
 
+int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
+                             const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    const auto misspelt = [&](const QString &headword) {
+        const QStringList words = headword.split(QLatin1Char(' '));
+        return std::any_of(words.begin(), words.end(), [&](const QString &word) {
+            return !word.isEmpty()
+                   && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.isLower(); })
+                   && !spelling.contains(word) && !known(word);
+        });
+    };
+    const auto wordCount = [](const QString &headword) { return headword.count(QLatin1Char(' ')); };
+    SenseRows kept;
+    int dropped = 0;
+    for (const auto &[headword, items] : std::as_const(rows)) {
+        const bool copy = !items.isEmpty() && misspelt(headword)
+                          && std::any_of(rows.begin(), rows.end(), [&](const auto &other) {
+                                 return other.first != headword && wordCount(other.first) == wordCount(headword)
+                                        && !misspelt(other.first)
+                                        && std::all_of(items.begin(), items.end(), [&](const QString &item) {
+                                               return other.second.contains(item);
+                                           });
+                             });
+        if (copy) {
+            details.append(QStringLiteral("eng-spa: \"%1\" left out, a misspelt headword of another row's words")
+                               .arg(headword));
+            ++dropped;
+        } else {
+            kept.append({headword, items});
+        }
+    }
+    rows = std::move(kept);
+    return dropped;
+}
+
 int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,
                             const std::function<bool(const QString &)> &known, QStringList &details)
 {

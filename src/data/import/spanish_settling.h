@@ -101,6 +101,14 @@ QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QStri
                                          const QSet<QString> &wordList,
                                          const std::function<bool(const QString &)> &ranked, const QByteArray &trans);
 
+// Leaves out the eng-spa rows whose headword holds a word neither the word
+// list (`spelling`) nor `known` has, where another headword of as many
+// words gives all of the row's translations: the row is a misspelt copy
+// ("femal labourer: obrera" beside "female laborer: obrera"). Returns how
+// many rows were left out.
+int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
+                             const std::function<bool(const QString &)> &known, QStringList &details);
+
 // Leaves out of spa-eng's `rows` the English items of one lowercase word
 // that the word list (`spelling`, lowercased) lacks and `known` (the other
 // sources: Apertium, FreeDict's English headwords, trans-de-en, the

@@ -687,6 +687,67 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsApertiumsWordsBeforeASoleSideSense()
+    {
+        // FreeDict eng-spa "ban /bein/: anatema", spa-eng "anatema:
+        // anathema, ban, excommunication". Apertium eng-spa "ban<n>" ->
+        // "prohibición<n><f>", "ban<vblex>" -> "prohibir<vblex>"; spa-eng
+        // "anatema<n><f>" -> "anathema<n>", "prohibición<n><f>" ->
+        // "prohibition<n>", "prohibir<vblex>" -> "forbid<vblex>".
+        const QStringList anatema{QStringLiteral("anathema"), QStringLiteral("ban"), QStringLiteral("excommunication")};
+        const auto backward = entries({{"anatema<n><f>", "anathema<n>"},
+                                       {"prohibición<n><f>", "prohibition<n>"},
+                                       {"prohibir<vblex>", "forbid<vblex>"}});
+        SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("ban")}, {{QStringLiteral("ban"), {QStringLiteral("anatema")}}},
+            {{QStringLiteral("anatema"), anatema}},
+            entries({{"ban<n>", "prohibición<n><f>"}, {"ban<vblex>", "prohibir<vblex>"}}), backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("ban")).value(2), QStringLiteral("anatema"));
+
+        // FreeDict eng-spa "cheer /tʃiə/: animar, incitar", spa-eng
+        // "animar: 1. encourage, impel, ... 2. cheer, fire, inspire"
+        // (likewise "incitar"); Apertium eng-spa "cheer<vblex>" ->
+        // "aclamar", "alegrar", spa-eng "animar<vblex>" -> "animate",
+        // "encourage". FreeDict's first of several stays first.
+        const QStringList urge{QStringLiteral("encourage"), QStringLiteral("impel"), QStringLiteral("cheer"),
+                               QStringLiteral("fire"), QStringLiteral("inspire")};
+        core = mergeSpanishLexicon(
+            {QStringLiteral("cheer")}, {{QStringLiteral("cheer"), {QStringLiteral("animar"), QStringLiteral("incitar")}}},
+            {{QStringLiteral("animar"), urge}, {QStringLiteral("incitar"), urge}},
+            entries({{"cheer<vblex>", "aclamar<vblex>"}, {"cheer<vblex>", "alegrar<vblex>"}}),
+            entries({{"animar<vblex>", "animate<vblex>"}, {"animar<vblex>", "encourage<vblex>"},
+                     {"aclamar<vblex>", "acclaim<vblex>"}, {"alegrar<vblex>", "gladden<vblex>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("cheer")).value(0), QStringLiteral("animar"));
+    }
+
+    void putsTheFeminineFormFreedictPairsBeforeApertiumsLemma()
+    {
+        // FreeDict eng-spa "pigeon /pidʒən/: 1. pichón 2. paloma", spa-eng
+        // "paloma: pigeon", "pichón: dove, pigeon". Apertium eng-spa
+        // "pigeon<n>" -> "palomo<n><GD>", spa-eng "palomo<n><m>" and
+        // "palomo<n><f>" -> "pigeon<n>".
+        const auto pigeonLexicon = entries({{"palomo<n><m>", "pigeon<n>"}, {"palomo<n><f>", "pigeon<n>"}});
+        SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("pigeon")},
+            {{QStringLiteral("pigeon"), {QStringLiteral("pichón"), QStringLiteral("paloma")}}},
+            {{QStringLiteral("paloma"), {QStringLiteral("pigeon")}},
+             {QStringLiteral("pichón"), {QStringLiteral("dove"), QStringLiteral("pigeon")}}},
+            entries({{"pigeon<n>", "palomo<n><GD>"}}), pigeonLexicon);
+        const QStringList pigeon = row(core.englishSpanish, QStringLiteral("pigeon"));
+        QCOMPARE(pigeon.value(0), QStringLiteral("paloma"));
+        QVERIFY(pigeon.contains(QStringLiteral("palomo")));
+
+        // FreeDict eng-spa "friend /frend/: 1. amiga 2. amigo", spa-eng
+        // "amiga: friend", "amigo: friend"; Apertium "friend<n>" ->
+        // "amigo<n><GD>". FreeDict pairs the lemma as well: it stays first.
+        core = mergeSpanishLexicon(
+            {QStringLiteral("friend")},
+            {{QStringLiteral("friend"), {QStringLiteral("amiga"), QStringLiteral("amigo")}}},
+            {{QStringLiteral("amiga"), {QStringLiteral("friend")}}, {QStringLiteral("amigo"), {QStringLiteral("friend")}}},
+            entries({{"friend<n>", "amigo<n><GD>"}}), entries({{"amigo<n><f>", "friend<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("friend")).value(0), QStringLiteral("amigo"));
+    }
+
     void putsFreedictsSoleTranslationApertiumLacksFirst()
     {
         // FreeDict eng-spa "careless /kɛələs/: descuidado", spa-eng
@@ -1022,6 +1083,46 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("derecho")),
                  (QStringList{QStringLiteral("right"), QStringLiteral("law"), QStringLiteral("claim"),
                               QStringLiteral("straight")}));
+    }
+
+    void ordersTheWordsOfOneSenseByTheGermanPivot()
+    {
+        // FreeDict spa-eng "fabricar: 1. fabricate, manufacture 2. achieve,
+        // act, do, make, perform"; eng-spa "make: cometer, fabricar, hacer,
+        // perpetrar" (and "do" alike), "manufacture: 1. fabricar 2.
+        // confección, fabricación, producción", "fabricate: fabricar".
+        // Apertium "manufacture<vblex>" <-> "fabricar<vblex>", "make<vblex>"
+        // -> "hacer", "realizar". The counts stand for the German words that
+        // link each English word with "fabricar" ("herstellen", "machen",
+        // ...). Within FreeDict's second sense "make" goes before "do";
+        // the first sense keeps its order.
+        const QStringList makeSenses{QStringLiteral("cometer"), QStringLiteral("fabricar"), QStringLiteral("hacer"),
+                                     QStringLiteral("perpetrar")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("do"), makeSenses},
+            {QStringLiteral("make"), makeSenses},
+            {QStringLiteral("manufacture"),
+             {QStringLiteral("fabricar"), QStringLiteral("confección"), QStringLiteral("fabricación"),
+              QStringLiteral("producción")}},
+            {QStringLiteral("fabricate"), {QStringLiteral("fabricar")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("fabricar"),
+             {QStringLiteral("fabricate"), QStringLiteral("manufacture"), QStringLiteral("achieve"),
+              QStringLiteral("act"), QStringLiteral("do"), QStringLiteral("make"), QStringLiteral("perform")}}};
+        const auto links = [](const QString &, const QString &english) {
+            static const QHash<QString, int> german{{QStringLiteral("make"), 4}, {QStringLiteral("manufacture"), 3},
+                                                    {QStringLiteral("do"), 1}};
+            return german.value(english);
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("do"), QStringLiteral("make"), QStringLiteral("manufacture"), QStringLiteral("fabricate")},
+            englishSpanish, spanishEnglish,
+            entries({{"manufacture<vblex>", "fabricar<vblex>"}, {"make<vblex>", "hacer<vblex>"},
+                     {"make<vblex>", "realizar<vblex>"}}),
+            entries({{"fabricar<vblex>", "manufacture<vblex>"}}), links);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("fabricar")),
+                 (QStringList{QStringLiteral("manufacture"), QStringLiteral("fabricate"), QStringLiteral("make"),
+                              QStringLiteral("do")}));
     }
 
     void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
@@ -1365,6 +1466,35 @@ private Q_SLOTS:
                               {QStringLiteral("obrera"), {QStringLiteral("female laborer")}}};
         QCOMPARE(rows, after);
         QCOMPARE(details.size(), 4);
+    }
+
+    void leavesOutMisspeltCopiesOfHeadwords()
+    {
+        // eng-spa "female laborer: obrera", "femal labourer: obrera" (cut
+        // headwords mended from their pronunciation), "straight: recto",
+        // "straigh: seguido", "cafetaria: cafetería" and "coffee bar:
+        // cafetería"; "crumble" stands for a word the list lacks that
+        // another source knows.
+        SenseRows rows{{QStringLiteral("female laborer"), {QStringLiteral("obrera")}},
+                       {QStringLiteral("femal labourer"), {QStringLiteral("obrera")}},
+                       {QStringLiteral("straight"), {QStringLiteral("recto")}},
+                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}},
+                       {QStringLiteral("cafetaria"), {QStringLiteral("cafetería")}},
+                       {QStringLiteral("coffee bar"), {QStringLiteral("cafetería")}},
+                       {QStringLiteral("crumble"), {QStringLiteral("desmoronarse")}},
+                       {QStringLiteral("crumbling"), {QStringLiteral("desmoronarse")}}};
+        const SenseRows before = rows;
+        const QSet<QString> spelling{QStringLiteral("female"), QStringLiteral("laborer"), QStringLiteral("labourer"),
+                                     QStringLiteral("straight"), QStringLiteral("coffee"), QStringLiteral("bar"),
+                                     QStringLiteral("crumbling")};
+        const auto known = [](const QString &word) { return word == QLatin1String("crumble"); };
+        QStringList details;
+        QCOMPARE(dropMisspeltHeadwordRows(rows, spelling, known, details), 1);
+        // "straigh" has no copy; "cafetaria" is one word, "coffee bar" two.
+        QCOMPARE(rows.size(), before.size() - 1);
+        QVERIFY(std::none_of(rows.begin(), rows.end(),
+                             [](const auto &row) { return row.first == QLatin1String("femal labourer"); }));
+        QCOMPARE(details.size(), 1);
     }
 
     void putsBackAMissingAccent()
