@@ -83,6 +83,7 @@ public:
                 m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        m_eitherGender = nounsOfEitherGender(lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
             if (entry.targetTags.value(0) == QLatin1String("n"))
                 m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
@@ -390,7 +391,35 @@ private:
         if (const int genders = m_nounPairs.value({english, lemma});
             (genders & otherLexicon) && !(genders & (otherLexicon << kOtherGender)))
             return lemma;
-        return {};
+        return m_eitherGender.contains(lemma) ? lemma : QString();
+    }
+
+    // Spanish nouns that Apertium spa-eng translates by the same English
+    // word as a masculine and as a feminine noun ("orden<n><m>" and
+    // "orden<n><f>" -> "order"; "capital"): the feminine tag marks the noun
+    // of either gender, not a woman's form of it, which would be translated
+    // apart ("rey<n><f>" -> "queen", "abuelo<n><f>" -> "grandmother"). An
+    // eng-spa entry tagging such a noun feminine ("command" ->
+    // "orden<n><f>") means the lemma itself.
+    static QSet<QString> nounsOfEitherGender(const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QHash<QString, QSet<QString>> masculine;
+        QHash<QString, QSet<QString>> feminine;
+        for (const LexiconEntry &entry : spanishEnglish) {
+            const QStringList &tags = entry.sourceTags;
+            if (tags.value(0) != QLatin1String("n"))
+                continue;
+            if (tags.contains(QLatin1String("m")) && !tags.contains(QLatin1String("f")))
+                masculine[entry.source].insert(entry.target);
+            else if (tags.contains(QLatin1String("f")) && !tags.contains(QLatin1String("m")))
+                feminine[entry.source].insert(entry.target);
+        }
+        QSet<QString> nouns;
+        for (auto it = feminine.cbegin(); it != feminine.cend(); ++it) {
+            if (masculine.value(it.key()).intersects(it.value()))
+                nouns.insert(it.key());
+        }
+        return nouns;
     }
 
     // The English word of an entry. Apertium writes adjectives of
@@ -409,6 +438,7 @@ private:
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QSet<QString> m_eitherGender;  // Spanish nouns translated alike as masculine and feminine, nounsOfEitherGender()
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
