@@ -753,6 +753,45 @@ QStringList withCommonWordAtTheCap(QStringList kept, const QVector<std::pair<QSt
     return kept;
 }
 
+// Whether a translation given in `parts` (NounPair, VerbPair) is of the
+// English word's main use by trans-de-en's English sides (`uses`): a noun's
+// of a word used as a verb no more often than otherwise, a verb's of a word
+// used so at least as often. A translation of another part of speech
+// (adjective, adverb) or of both is not decided by them.
+bool isMainUse(int parts, const EnglishWordUses &uses)
+{
+    if (parts == NounPair)
+        return uses.other >= uses.verb;
+    if (parts == VerbPair)
+        return uses.verb >= uses.other;
+    return true;
+}
+
+// Apertium eng-spa's first translation of a word is its translator's main
+// sense in one part of speech, but as a pair of that lexicon alone it ranks
+// below the pairs both FreeDict dictionaries share, and a full row can cut
+// it ("command": "orden" lost to "capitanear"). A cut first translation of
+// Apertium's (`apertiumFirst`) that `common` accepts (a word of the
+// frequency list, of the English word's main use) takes the place of the
+// last kept item no Apertium lexicon pairs with the word and the frequency
+// list lacks (`rankOf`).
+QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                      const QString &apertiumFirst, const std::function<bool(const QString &)> &replaceable,
+                                      const std::function<bool(const QString &)> &common)
+{
+    if (kept.size() < kMaxSpanishTranslations || apertiumFirst.isEmpty() || kept.contains(apertiumFirst)
+        || !(sourcesIn(candidates, apertiumFirst) & ApertiumForward) || !common(apertiumFirst))
+        return kept;
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+        if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+            kept[i] = apertiumFirst;
+            break;
+        }
+    }
+    return kept;
+}
+
 // Whether an English phrase is a word and one adverb particle ("throw
 // out", "wake up"): a phrasal verb, a narrower use of its plain word. A
 // compound whose head comes last ("oil tanker", "port wine") is not.
@@ -1034,6 +1073,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withApertiumFirstAtTheCap(
+            kept, candidates, apertiumFirst,
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(spanish) == 0 && !(germanLinks && germanLinks(spanish, english) > 0);
+            },
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(spanish) > 0
+                       && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
+            });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
