@@ -773,10 +773,12 @@ bool isMainUse(int parts, const EnglishWordUses &uses)
 // it ("command": "orden" lost to "capitanear"). A cut first translation of
 // Apertium's (`apertiumFirst`) that `common` accepts (a word of the
 // frequency list, of the English word's main use) takes the place of the
-// last kept item no Apertium lexicon pairs with the word and the frequency
-// list lacks (`rankOf`).
+// last kept item no Apertium lexicon pairs with the word that is
+// `replaceable` (the frequency list lacks it and the German pivot does not
+// link it with the word).
 QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
-                                      const QString &apertiumFirst, const std::function<bool(const QString &)> &replaceable,
+                                      const QString &apertiumFirst,
+                                      const std::function<bool(const QString &)> &replaceable,
                                       const std::function<bool(const QString &)> &common)
 {
     if (kept.size() < kMaxSpanishTranslations || apertiumFirst.isEmpty() || kept.contains(apertiumFirst)
