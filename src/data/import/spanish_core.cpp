@@ -83,6 +83,7 @@ public:
                 m_firstEnglish[spanish].insert(english.first());
         }
         const QSet<QString> masculine = masculineNouns(lexiconEnglishSpanish, lexiconSpanishEnglish);
+        m_nounsOfEitherGender = nounsOfEitherGender(lexiconSpanishEnglish);
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
             if (entry.targetTags.value(0) == QLatin1String("n")) {
                 m_nounPairs[{entry.source, entry.target}] |= genderBits(entry.targetTags, ApertiumForward);
@@ -406,7 +407,35 @@ private:
         if (const int genders = m_nounPairs.value({english, lemma});
             (genders & otherLexicon) && !(genders & (otherLexicon << kOtherGender)))
             return lemma;
-        return {};
+        return m_nounsOfEitherGender.contains(lemma) ? lemma : QString();
+    }
+
+    // Spanish nouns that Apertium spa-eng translates by the same English
+    // word as a masculine and as a feminine noun ("orden<n><m>" and
+    // "orden<n><f>" -> "order"; "capital"): the feminine tag marks the noun
+    // of either gender, not a woman's form of it, which would be translated
+    // apart ("rey<n><f>" -> "queen", "abuelo<n><f>" -> "grandmother"). An
+    // eng-spa entry tagging such a noun feminine ("command" ->
+    // "orden<n><f>") means the lemma itself.
+    static QSet<QString> nounsOfEitherGender(const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QHash<QString, QSet<QString>> masculine;
+        QHash<QString, QSet<QString>> feminine;
+        for (const LexiconEntry &entry : spanishEnglish) {
+            const QStringList &tags = entry.sourceTags;
+            if (tags.value(0) != QLatin1String("n"))
+                continue;
+            if (tags.contains(QLatin1String("m")) && !tags.contains(QLatin1String("f")))
+                masculine[entry.source].insert(entry.target);
+            else if (tags.contains(QLatin1String("f")) && !tags.contains(QLatin1String("m")))
+                feminine[entry.source].insert(entry.target);
+        }
+        QSet<QString> nouns;
+        for (auto it = feminine.cbegin(); it != feminine.cend(); ++it) {
+            if (masculine.value(it.key()).intersects(it.value()))
+                nouns.insert(it.key());
+        }
+        return nouns;
     }
 
     // The English word of an entry. Apertium writes adjectives of
@@ -426,6 +455,7 @@ private:
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
     QSet<Pair> m_eitherGender;  // Apertium eng-spa's noun pairs whose Spanish lemma is of either gender ("<GD>")
+    QSet<QString> m_nounsOfEitherGender;  // Spanish nouns translated alike as masculine and feminine, nounsOfEitherGender()
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
     QHash<Pair, QStringList> m_backwardParts;  // Apertium spa-eng's parts of speech of the Spanish word in a pair
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
@@ -821,6 +851,47 @@ QStringList withCommonWordAtTheCap(QStringList kept, const QVector<std::pair<QSt
     return kept;
 }
 
+// Whether a translation given in `parts` (NounPair, VerbPair) is of the
+// English word's main use by trans-de-en's English sides (`uses`): a noun's
+// of a word used as a verb no more often than otherwise, a verb's of a word
+// used so at least as often. A translation of another part of speech
+// (adjective, adverb) or of both is not decided by them.
+bool isMainUse(int parts, const EnglishWordUses &uses)
+{
+    if (parts == NounPair)
+        return uses.other >= uses.verb;
+    if (parts == VerbPair)
+        return uses.verb >= uses.other;
+    return true;
+}
+
+// Apertium eng-spa's first translation of a word is its translator's main
+// sense in one part of speech, but as a pair of that lexicon alone it ranks
+// below the pairs both FreeDict dictionaries share, and a full row can cut
+// it ("command": "orden" lost to "capitanear"). A cut first translation of
+// Apertium's (`apertiumFirst`) that `common` accepts (a word of the
+// frequency list, of the English word's main use) takes the place of the
+// last kept item no Apertium lexicon pairs with the word that is
+// `replaceable` (the frequency list lacks it and the German pivot does not
+// link it with the word).
+QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                      const QString &apertiumFirst,
+                                      const std::function<bool(const QString &)> &replaceable,
+                                      const std::function<bool(const QString &)> &common)
+{
+    if (kept.size() < kMaxSpanishTranslations || apertiumFirst.isEmpty() || kept.contains(apertiumFirst)
+        || !(sourcesIn(candidates, apertiumFirst) & ApertiumForward) || !common(apertiumFirst))
+        return kept;
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+        if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+            kept[i] = apertiumFirst;
+            break;
+        }
+    }
+    return kept;
+}
+
 // Whether an English phrase is a word and one adverb particle ("throw
 // out", "wake up"): a phrasal verb, a narrower use of its plain word. A
 // compound whose head comes last ("oil tanker", "port wine") is not.
@@ -1107,6 +1178,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         kept = withFeminineFormOfEitherGender(
             kept, [&](const QString &spanish) { return evidence.eitherGender(spelling, spanish); },
             [&](const QString &spanish) { return evidence.freedictPairs(english, spanish); });
+        kept = withApertiumFirstAtTheCap(
+            kept, candidates, apertiumFirst,
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(spanish) == 0 && !(germanLinks && germanLinks(spanish, english) > 0);
+            },
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(spanish) > 0
+                       && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
+            });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });

@@ -1823,6 +1823,69 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
     }
 
+    void keepsApertiumsFirstNounOfEitherGenderAtTheCap()
+    {
+        // Apertium eng-spa "command<n>" -> "orden<n><f>", "mando<n><f>",
+        // "dominio<n><m>"; "command<vblex>" -> "mandar<vblex>";
+        // "order<n>" -> "orden<n><m>". spa-eng "orden<n><f>" and
+        // "orden<n><m>" -> "order<n>", "mando<n><m>" -> "control<n>",
+        // "dominio<n><m>" -> "command<n>", "mandar<vblex>" -> "command<vblex>",
+        // "rey<n><f>" -> "queen<n>", "rey<n><m>" -> "king<n>". FreeDict
+        // eng-spa "command: 1. capitanear 2. mandato, mando"; spa-eng
+        // "capitanear: 1. govern, head up, restrain 2. command, be in
+        // command, order", "mandato: command", "mando: command".
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        const QStringList noun{QStringLiteral("n")};
+        const QStringList verb{QStringLiteral("vblex")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("command"), noun, QStringLiteral("orden"), feminine},
+            {QStringLiteral("command"), noun, QStringLiteral("mando"), feminine},
+            {QStringLiteral("command"), noun, QStringLiteral("dominio"), masculine},
+            {QStringLiteral("command"), verb, QStringLiteral("mandar"), verb},
+            {QStringLiteral("order"), noun, QStringLiteral("orden"), masculine},
+            {QStringLiteral("queen"), noun, QStringLiteral("rey"), feminine}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("orden"), feminine, QStringLiteral("order"), noun},
+            {QStringLiteral("orden"), masculine, QStringLiteral("order"), noun},
+            {QStringLiteral("mando"), masculine, QStringLiteral("control"), noun},
+            {QStringLiteral("dominio"), masculine, QStringLiteral("command"), noun},
+            {QStringLiteral("mandar"), verb, QStringLiteral("command"), verb},
+            {QStringLiteral("rey"), feminine, QStringLiteral("queen"), noun},
+            {QStringLiteral("rey"), masculine, QStringLiteral("king"), noun}};
+        const SenseRows englishSpanish{{QStringLiteral("command"),
+                                        {QStringLiteral("capitanear"), QStringLiteral("mandato"),
+                                         QStringLiteral("mando")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("capitanear"),
+             {QStringLiteral("govern"), QStringLiteral("head up"), QStringLiteral("restrain"),
+              QStringLiteral("command"), QStringLiteral("be in command"), QStringLiteral("order")}},
+            {QStringLiteral("mandato"), {QStringLiteral("command")}},
+            {QStringLiteral("mando"), {QStringLiteral("command")}}};
+        // The pivot links "mando" with "command" ("Kommando").
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("mando") && english == QLatin1String("command") ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("command"), QStringLiteral("queen")},
+                                                     englishSpanish, spanishEnglish, forward, backward, links);
+        // "la orden" is the command, "el orden" the order of things: spa-eng
+        // translates both alike, so the feminine tag is the noun's own, and
+        // Apertium's first translation, a common word, takes a rare
+        // FreeDict-only word's place.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("command")),
+                 (QStringList{QStringLiteral("mandar"), QStringLiteral("dominio"), QStringLiteral("orden"),
+                              QStringLiteral("mando")}));
+        // A noun's translation is not taken for a word mostly used as a verb
+        // ("make": Apertium's first is "marca", the brand).
+        const QHash<QString, EnglishWordUses> verbUses{{QStringLiteral("command"), {10, 1}}};
+        const SpanishCore asVerb = mergeSpanishLexicon({QStringLiteral("command")}, englishSpanish, spanishEnglish,
+                                                       forward, backward, links, verbUses);
+        QVERIFY(!row(asVerb.englishSpanish, QStringLiteral("command")).contains(QStringLiteral("orden")));
+        // "rey<n><f>" is a woman's form translated apart ("queen", not
+        // "king"): it is still no "rey".
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
+    }
+
     void headwordsNeverTakeTheSensesOfALongerPhrase()
     {
         // "be" has only phrase pronunciations in eng-spa and none in eng-fra.
