@@ -286,7 +286,11 @@ int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
     const auto wordCount = [](const QString &headword) { return headword.count(QLatin1Char(' ')); };
     SenseRows kept;
     int dropped = 0;
-    for (const auto &[headword, items] : std::as_const(rows)) {
+    for (const auto &row : std::as_const(rows)) {
+        // Named references to the pair, not a structured binding: the lambdas below
+        // capture them, which clang does not allow of a binding before C++20.
+        const QString &headword = row.first;
+        const QStringList &items = row.second;
         const bool copy = !items.isEmpty() && misspelt(headword)
                           && std::any_of(rows.begin(), rows.end(), [&](const auto &other) {
                                  return other.first != headword && wordCount(other.first) == wordCount(headword)
