@@ -54,6 +54,20 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
     return parts;
 }
 
+// A trans-de-en synonym without the notes written before its word:
+// "(Haar) flechten {vt}" -> "flechten {vt}", "(sich) etw. überlegen" ->
+// "etw. überlegen".
+QByteArrayView withoutLeadingNotes(QByteArrayView synonym)
+{
+    while (synonym.startsWith('(')) {
+        const qsizetype close = synonym.indexOf(')');
+        if (close < 0)
+            break;
+        synonym = synonym.sliced(close + 1).trimmed();
+    }
+    return synonym;
+}
+
 // The markers trans-de-en writes for a verb's objects.
 constexpr std::array<const char *, 4> kObjectMarkers{"jdn.", "jdm.", "jds.", "etw."};
 
@@ -72,9 +86,16 @@ bool hasObject(QByteArrayView synonym)
 // besprechen" -> "besprechen"; empty unless one word is left.
 QByteArray verbWithoutObjects(QByteArrayView synonym)
 {
-    const auto isObject = [](QByteArrayView word) {
-        return word == "sich" || std::any_of(kObjectMarkers.begin(), kObjectMarkers.end(),
-                                             [word](const char *marker) { return word == marker; });
+    const auto isMarker = [](QByteArrayView word) {
+        return std::any_of(kObjectMarkers.begin(), kObjectMarkers.end(),
+                           [word](const char *marker) { return word == marker; });
+    };
+    // An object may be given as alternatives: "jdn./etw. entmachten".
+    const auto isObject = [&isMarker](QByteArrayView word) {
+        if (word == "sich")
+            return true;
+        const QList<QByteArrayView> markers = split(word, "/");
+        return std::all_of(markers.begin(), markers.end(), isMarker);
     };
     const QByteArray text = withoutNotes(synonym).toUtf8();
     const QList<QByteArrayView> words = split(QByteArrayView(text), " ");
@@ -113,9 +134,14 @@ QString englishPivotKey(const QString &english)
 {
     const QStringList words =
         english.toLower().replace(QLatin1Char('-'), QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const auto isPlaceholder = [](const QString &word) {
+    const auto isOnePlaceholder = [](const QString &word) {
         return word == QLatin1String("sb.") || word == QLatin1String("sth.") || word == QLatin1String("sb")
                || word == QLatin1String("sth") || word == QLatin1String("sb's") || word == QLatin1String("sb.'s");
+    };
+    // An object may be given as alternatives: "to disempower sb./sth.".
+    const auto isPlaceholder = [&isOnePlaceholder](const QString &word) {
+        const QStringList parts = word.split(QLatin1Char('/'));
+        return std::all_of(parts.begin(), parts.end(), isOnePlaceholder);
     };
     // After the verb's object, a word before another placeholder is that
     // object's preposition: "to discuss sth. with sb." is "discuss", "to
@@ -223,10 +249,12 @@ void GermanPivot::addTransDeEn(QByteArrayView trans)
         if (german.size() != english.size())
             continue;
         for (qsizetype i = 0; i < german.size(); ++i) {
-            for (const QByteArrayView synonym : split(german.at(i), "; ")) {
+            for (const QByteArrayView written : split(german.at(i), "; ")) {
                 // Only a synonym that is one word with its notes ("Hut {m}",
-                // "modern /mod./", not "Hut {m} mit Band"); its first word is
-                // tested before it is decoded.
+                // "modern /mod./", "(Haar) flechten {vt}", not "Hut {m} mit
+                // Band"); its first word after a leading note is tested
+                // before it is decoded.
+                const QByteArrayView synonym = withoutLeadingNotes(written);
                 const qsizetype blank = synonym.indexOf(' ');
                 QByteArray word = (blank < 0 ? synonym : synonym.first(blank)).toByteArray();
                 if (hasObject(synonym)) {

@@ -126,6 +126,33 @@ private Q_SLOTS:
         QCOMPARE(pivot.links(QStringLiteral("moderne"), QStringLiteral("modern")), 1);
     }
 
+    void linksWordsWrittenAfterANoteOrWithAlternativeObjects()
+    {
+        // fra-deu: "tresser: flechten"; trans-de-en writes "flechten" with
+        // a note before it, and its only other line for it gives "to lace",
+        // so the rare "wreathe" led the row "tresser".
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("tresser"), {QStringLiteral("flechten")});
+        pivot.addForeignGerman(QStringLiteral("décomposition"),
+                              {QStringLiteral("Abbau"), QStringLiteral("Zersetzung")});
+        pivot.addForeignGerman(QStringLiteral("déposséder"), {QStringLiteral("entmachten")});
+        pivot.addTransDeEn(QByteArrayView(
+            "(Haar) flechten {vt} | flechtend | geflochten | er/sie flicht; er/sie flechtet | ich/er/sie flocht | "
+            "er/sie hat/hatte geflochten | ich/er/sie fl\xc3\xb6" "chte :: to braid; to plait (hair) | braiding; "
+            "plaiting | braided; plaited | he/she braids | I/he/she braided | he/she has/had braided | I/he/she "
+            "would braid\n"
+            "(chemischer) Abbau {m}; Zersetzung {f}; Degradierung {f} [geh.] (von etw.) [biol.] [chem.] | "
+            "bakterieller Abbau :: breakdown; decomposition; degradation (of sth.) | bacterial degradation\n"
+            "jdn./etw. entmachten {vt} | entmachtend | entmachtet :: to disempower sb./sth. | disempowering | "
+            "disempowered\n"));
+        QCOMPARE(pivot.links(QStringLiteral("tresser"), QStringLiteral("braid")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("tresser"), QStringLiteral("plait")), 1);
+        // Both "(chemischer) Abbau" and "Zersetzung" give "decomposition".
+        QCOMPARE(pivot.links(QStringLiteral("décomposition"), QStringLiteral("decomposition")), 2);
+        // Objects given as alternatives on either side are objects.
+        QCOMPARE(pivot.links(QStringLiteral("déposséder"), QStringLiteral("disempower")), 1);
+    }
+
     void comparesEnglishWithoutItsFrame_data()
     {
         QTest::addColumn<QString>("english");
@@ -142,6 +169,7 @@ private Q_SLOTS:
         QTest::newRow("alternative prepositions") << "to inform sb. of/about sth." << "inform";
         QTest::newRow("verb's preposition") << "to look after sb." << "look after";
         QTest::newRow("particle after the object") << "to put sth. off" << "put off";
+        QTest::newRow("alternative objects") << "to disempower sb./sth." << "disempower";
     }
 
     void comparesEnglishWithoutItsFrame()
