@@ -626,13 +626,15 @@ bool givesPluralForms(QStringView germanSide)
     return bar >= 0 && firstSection(germanSide.mid(bar + 3)).contains(u"{pl}");
 }
 
+bool narrowsSense(QStringView note);
+
 // Whether a German section ends in its word class followed by a note: the
 // dictionary writes the class once, after the last synonym, and a note after
 // it narrows every synonym, as a tag there does (sharedSenseOf). "jdn.
 // einwickeln; jdn. einseifen; ... {vt} (wortgewandt von etwas überzeugen) ::
 // to snow sb." is the persuading sense of all its verbs, not of the last one
-// only, which is all TransSynonym::noted marks. A note holding a full stop
-// names an object ("(jdm./etw.)"), as there.
+// only, which is all TransSynonym::noted marks. A note of objects
+// ("(jdm./etw.)") does not narrow (narrowsSense).
 bool notedAfterWordClass(QStringView section)
 {
     static const QRegularExpression wordClass(QStringLiteral("\\{(?:adj|adv|vt|vi|vr|v|num|conj|prp)[;}]"));
@@ -645,7 +647,7 @@ bool notedAfterWordClass(QStringView section)
     const qsizetype open = text.indexOf(u'(', classEnd);
     const qsizetype close = open < 0 ? -1 : text.indexOf(u')', open);
     const QStringView note = close > open ? QStringView(text).mid(open + 1, close - open - 1) : QStringView();
-    return !note.isEmpty() && !note.contains(u'.');
+    return !note.isEmpty() && narrowsSense(note);
 }
 
 WordClassTags wordClassTagsOf(QStringView germanSide)
@@ -2770,6 +2772,18 @@ bool narrowsSense(QStringView note)
     return true;
 }
 
+// Whether a synonym as written carries a note in brackets that narrows it
+// (narrowsSense): "Dame {f} (Schachfigur)", not "(von etw.)".
+bool carriesNarrowingNote(QStringView raw)
+{
+    for (qsizetype open = raw.indexOf(u'('); open >= 0; open = raw.indexOf(u'(', open + 1)) {
+        const qsizetype close = raw.indexOf(u')', open);
+        if (close > open + 1 && narrowsSense(raw.mid(open + 1, close - open - 1)))
+            return true;
+    }
+    return false;
+}
+
 TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false)
 {
     QStringList tags;
@@ -2780,10 +2794,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
     synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
-    for (qsizetype open = raw.indexOf(u'('); open >= 0 && !synonym.noted; open = raw.indexOf(u'(', open + 1)) {
-        const qsizetype close = raw.indexOf(u')', open);
-        synonym.noted = close > open + 1 && narrowsSense(raw.mid(open + 1, close - open - 1));
-    }
+    synonym.noted = carriesNarrowingNote(raw);
     synonym.objectNoted = synonym.noted && raw.trimmed().startsWith(u'(');
     if (const qsizetype blank = synonym.text.indexOf(u' ');
         !english && blank > 0 && synonym.text.indexOf(u' ', blank + 1) < 0) {
@@ -3108,18 +3119,6 @@ bool joinsWordPartsBySlash(const QString &text)
     return text.contains(u'/') && parts.match(text).hasMatch();
 }
 
-// Whether a synonym is narrowed by a note in brackets: one that is no
-// object's marker ("(von etw.)" only says what the word takes).
-bool carriesNote(QStringView raw)
-{
-    for (qsizetype open = raw.indexOf(u'('); open >= 0; open = raw.indexOf(u'(', open + 1)) {
-        const qsizetype close = raw.indexOf(u')', open);
-        if (close > open + 1 && !raw.mid(open, close - open).contains(u'.'))
-            return true;
-    }
-    return false;
-}
-
 // The length of the definite article that a German synonym starts with
 // ("die " of "die Polizei {f}"), where it only names the noun after it: one
 // capitalised word, with no gender or a gender the article agrees with, and
@@ -3151,7 +3150,7 @@ qsizetype nounArticleLength(QStringView raw)
             return 0;
         if ((noun.endsWith(u'e') || noun.endsWith(u"en")) && !rest.contains(u"{f}"))
             return 0;
-        return carriesNote(rest) ? 0 : article.size();
+        return carriesNarrowingNote(rest) ? 0 : article.size();
     }
     return 0;
 }
@@ -3185,7 +3184,7 @@ QString withoutSharedArticles(const QString &line)
     const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4)));
     const auto plainWithArticle = [](QStringView raw) {
         raw = raw.trimmed();
-        return raw.startsWith(u"the ") && raw.size() > 4 && !carriesNote(raw);
+        return raw.startsWith(u"the ") && raw.size() > 4 && !carriesNarrowingNote(raw);
     };
     // "the power of sth.", not "the rest (of sth.)", whose object may be left out.
     const auto takesObject = [](QStringView raw) {
@@ -4064,12 +4063,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
         const LineFields fields = lineFieldsOf(germanSide);
+        const bool pluralForms = givesPluralForms(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
-            candidates[c].pluralForms = forms.contains(u"{pl}");
+            candidates[c].pluralForms = pluralForms;
             candidates[c].numeral = numeralLine && !candidates[c].noun;
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
