@@ -683,10 +683,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // The other direction now and then lacks the row's own first word
         // where that is the headword's look-alike: eng-fra gives "calamus:
         // calame, jonc odorant, lis des marais" and fra-eng "calame: reed
-        // pen", so the confirmed phrases ranked before "calame". Where no
-        // third pair links the leader and it does not resemble the headword,
-        // that first word comes first when it is likelier by its rank and
-        // the look. Not where the headword is itself a word of the row's
+        // pen", so the confirmed phrases ranked before "calame". Where the
+        // links do not tell the two apart (a third pair links both or
+        // neither: "enigma: énigme, puzzle", where fra-eng has no "énigme"
+        // and "Rätsel" links both) and the leader does not resemble the
+        // headword, that first word comes first when it is likelier by its
+        // rank and the look. Not where the headword is itself a word of the row's
         // language the row does not give: fra-eng's "hangar: hanger" is a
         // misspelling of English "hangar", not its twin.
         if (!phraseHeadword && !candidates.isEmpty() && !entry.translations.isEmpty()
@@ -694,11 +696,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const QString headword = foldedLower(entry.headword);
             const Candidate &leading = candidates.constFirst();
             const QString leader = foldedLower(leading.word);
-            if (!leading.linked && leader != headword && !looksAlike(leader, headword)
-                && !sharesStem(leader, headword)) {
+            if (leader != headword && !looksAlike(leader, headword) && !sharesStem(leader, headword)) {
                 const auto first = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
                     const QString folded = foldedLower(c.word);
-                    return c.own && !c.confirmed && !c.linked && c.word == entry.translations.constFirst()
+                    return c.own && !c.confirmed && c.linked == leading.linked
+                           && c.word == entry.translations.constFirst()
                            && (folded == headword || looksAlike(folded, headword)) && c.cost < leading.cost;
                 });
                 if (first != candidates.end())

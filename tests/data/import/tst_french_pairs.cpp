@@ -774,6 +774,21 @@ private Q_SLOTS:
                                [](const QString &, const QString &word) { return word == QLatin1String("jonc odorant"); });
         QCOMPARE(find(english, QStringLiteral("calamus"))->translations.constFirst(), QStringLiteral("jonc odorant"));
 
+        // Where a third pair links both ("Rätsel" gives "énigme" and
+        // "puzzle"), the links do not tell them apart: "énigme", which
+        // fra-eng lacks, leads "enigma" all the same.
+        const QVector<DictdEntry> enigma{entry("enigma /inigmə/\nénigme, puzzle\n")};
+        const QVector<DictdEntry> puzzle{entry("puzzle /pyzzl/ <n, masc>\nenigma, puzzle, riddle\n")};
+        const auto enigmaFirst = [&](const QStringList &linked) {
+            QVector<DictdEntry> rows = enigma;
+            addReverseTranslations(rows, puzzle, ranksOf({}), {}, [&linked](const QString &, const QString &word) {
+                return linked.contains(word) ? 1 : 0;
+            });
+            return find(rows, QStringLiteral("enigma"))->translations.constFirst();
+        };
+        QCOMPARE(enigmaFirst({QStringLiteral("énigme"), QStringLiteral("puzzle")}), QStringLiteral("énigme"));
+        QCOMPARE(enigmaFirst({QStringLiteral("puzzle")}), QStringLiteral("puzzle"));
+
         // "hanger" misspells "hangar", itself an English word: the confirmed
         // "penthouse" keeps the lead.
         const auto firstOfHangar = [&](const QString &listedEnglish) {
