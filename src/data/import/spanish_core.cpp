@@ -1235,9 +1235,13 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
                 [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         }
-        kept = withCommonPartOfSpeechFirst(
-            kept, candidates, [&](const QString &spanish) { return evidence.mainFor(spanish).contains(spelling); },
-            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        // Without FreeDict's row, withNounBeforeSideVerb has weighed a verb
+        // first against the nouns by the word's English uses.
+        if (!freedict.isEmpty() || evidence.partsOfSpeech(spelling, kept.first()) != VerbPair) {
+            kept = withCommonPartOfSpeechFirst(
+                kept, candidates, [&](const QString &spanish) { return evidence.mainFor(spanish).contains(spelling); },
+                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        }
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())

@@ -1886,6 +1886,62 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
     }
 
+    void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
+    {
+        // Apertium eng-spa "beyond<pr>" -> "allende<pr>", "beyond<adv>" ->
+        // "más allá<adv>"; spa-eng "allende<pr>" -> "beyond<pr>", "más
+        // allá<adv>" -> "further<adv>"; "burst<vblex>" -> "estallar<vblex>",
+        // "burst<n>" -> "explosión<n><f>", "estallar<vblex>" -> "burst<vblex>".
+        // FreeDict eng-spa "beyond: 1. después, luego 2. atravésde" (split
+        // to "a través de"), "burst: 1. henderse, resquebrajarse 2. grieta,
+        // hendedura, quebraja"; spa-eng "a través de: across, beyond,
+        // ontheothersideof", "después: ... 3. beyond, then, thereafter",
+        // "luego: ... 3. beyond, then, thereafter", "henderse: burst, split",
+        // "grieta: 1. crack, crevice 2. burst, flaw".
+        const QStringList adverb{QStringLiteral("adv")};
+        const QStringList preposition{QStringLiteral("pr")};
+        const QStringList verb{QStringLiteral("vblex")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("beyond"), preposition, QStringLiteral("allende"), preposition},
+            {QStringLiteral("beyond"), adverb, QStringLiteral("más allá"), adverb},
+            {QStringLiteral("burst"), verb, QStringLiteral("estallar"), verb},
+            {QStringLiteral("burst"), {QStringLiteral("n")}, QStringLiteral("explosión"),
+             {QStringLiteral("n"), QStringLiteral("f")}}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("allende"), preposition, QStringLiteral("beyond"), preposition},
+            {QStringLiteral("más allá"), adverb, QStringLiteral("further"), adverb},
+            {QStringLiteral("estallar"), verb, QStringLiteral("burst"), verb}};
+        SenseRows englishSpanish{
+            {QStringLiteral("beyond"),
+             {QStringLiteral("después"), QStringLiteral("luego"), QStringLiteral("a través de")}},
+            {QStringLiteral("burst"),
+             {QStringLiteral("henderse"), QStringLiteral("resquebrajarse"), QStringLiteral("grieta"),
+              QStringLiteral("hendedura"), QStringLiteral("quebraja")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("a través de"),
+             {QStringLiteral("across"), QStringLiteral("beyond"), QStringLiteral("on the other side of")}},
+            {QStringLiteral("después"),
+             {QStringLiteral("after"), QStringLiteral("behind"), QStringLiteral("beyond"), QStringLiteral("then")}},
+            {QStringLiteral("luego"),
+             {QStringLiteral("soon"), QStringLiteral("afterwards"), QStringLiteral("beyond"), QStringLiteral("then")}},
+            {QStringLiteral("henderse"), {QStringLiteral("burst"), QStringLiteral("split")}},
+            {QStringLiteral("grieta"),
+             {QStringLiteral("crack"), QStringLiteral("crevice"), QStringLiteral("burst"), QStringLiteral("flaw")}}};
+        const QStringList words{QStringLiteral("beyond"), QStringLiteral("burst")};
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, {});
+        // Apertium's two-way "allende" outranked FreeDict's pairs and the
+        // cap cut the adverb "más allá", a common word: it leads now.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("beyond")),
+                 (QStringList{QStringLiteral("más allá"), QStringLiteral("allende"), QStringLiteral("después"),
+                              QStringLiteral("luego")}));
+        // "explosión" is not among the commonest words: the verb keeps the lead.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("burst")).value(0), QStringLiteral("estallar"));
+        // A first FreeDict gives too is the dictionaries' choice and stays.
+        englishSpanish[0].second.prepend(QStringLiteral("allende"));
+        const SpanishCore paired = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, {});
+        QCOMPARE(row(paired.englishSpanish, QStringLiteral("beyond")).value(0), QStringLiteral("allende"));
+    }
+
     void headwordsNeverTakeTheSensesOfALongerPhrase()
     {
         // "be" has only phrase pronunciations in eng-spa and none in eng-fra.
