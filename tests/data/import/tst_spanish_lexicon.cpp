@@ -1497,6 +1497,31 @@ private Q_SLOTS:
         QCOMPARE(details.size(), 1);
     }
 
+    void leavesOutSlipsOfListedHeadwords()
+    {
+        // eng-spa "attachement: afectuosidad" beside "attachment:
+        // afectuosidad"; eng-fra has "attachement" as a headword and
+        // trans-de-en writes "e-mail attachement", so only the word list,
+        // the frequency list and Apertium are asked. "colour" stands for a
+        // British spelling Apertium knows, "straigh: seguido" for a slip
+        // whose twin ("straight: recto") lacks its word.
+        SenseRows rows{{QStringLiteral("attachement"), {QStringLiteral("afectuosidad")}},
+                       {QStringLiteral("attachment"),
+                        {QStringLiteral("acoplamiento"), QStringLiteral("anexo"), QStringLiteral("afectuosidad")}},
+                       {QStringLiteral("colour"), {QStringLiteral("color")}},
+                       {QStringLiteral("color"), {QStringLiteral("color")}},
+                       {QStringLiteral("straight"), {QStringLiteral("recto")}},
+                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}}};
+        const QSet<QString> spelling{QStringLiteral("attachment"), QStringLiteral("color"),
+                                     QStringLiteral("straight")};
+        const auto known = [](const QString &word) { return word == QLatin1String("colour"); };
+        QStringList details;
+        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, details), 1);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.first().first, QStringLiteral("attachment"));
+        QCOMPARE(details.size(), 1);
+    }
+
     void putsBackAMissingAccent()
     {
         // eng-spa "moist /mɔist/ humedo"; spa-eng "humedo /umˈeðo/ 1. damp,
