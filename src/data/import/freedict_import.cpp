@@ -965,6 +965,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                     spanishRows[0], englishWordList,
                     [&](const QString &word) { return knownBesideEngSpa(word) || inTrans.contains(word); },
                     report.details);
+                report.spanishMisspeltWordsDropped += dropSlipsOfListedHeadwords(
+                    spanishRows[0], englishWordList,
+                    [&](const QString &word) { return englishRanks.rank(word) > 0 || apertiumEnglishWords.contains(word); },
+                    report.details);
             }
             // FreeDict writes a few English words with a single consonant
             // for a double one ("accomodate", "occurence"), in both

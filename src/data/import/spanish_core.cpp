@@ -767,6 +767,45 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     return kept;
 }
 
+// Apertium eng-spa gives one translation first in each part of speech of an
+// English word, and a pair it shares with spa-eng outranks one of eng-spa
+// alone: "beyond<pr>" -> "allende" (both ways) leads, "beyond<adv>" -> "más
+// allá" (spa-eng reads it as "further") falls to the cap. Where the row's
+// first item is such a rare pair of Apertium's alone (no FreeDict
+// dictionary pairs it, the frequency list lacks it: `rankOf` 0) and
+// Apertium's first translation of another part of speech of the word is one
+// of the kCommonWords commonest Spanish words, that one leads, taken back
+// from the candidates if the cap cut it: "beyond": "más allá, allende".
+QStringList withCommonPartOfSpeechFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                        const std::function<bool(const QString &)> &firstOfAPartOfSpeech,
+                                        const std::function<int(const QString &)> &rankOf)
+{
+    constexpr int kCommonWords = 1000;
+    if (kept.isEmpty())
+        return kept;
+    const int firstSources = sourcesIn(candidates, kept.first());
+    if ((firstSources & (FreedictForward | FreedictBackward)) || !(firstSources & ApertiumForward)
+        || rankOf(kept.first()) > 0)
+        return kept;
+    QString common;
+    int commonRank = 0;
+    for (const auto &[item, sources] : candidates) {
+        const int rank = rankOf(item);
+        if (item != kept.first() && (sources & ApertiumForward) && rank > 0 && rank <= kCommonWords
+            && (commonRank == 0 || rank < commonRank) && firstOfAPartOfSpeech(item)) {
+            common = item;
+            commonRank = rank;
+        }
+    }
+    if (common.isEmpty())
+        return kept;
+    kept.removeOne(common);
+    kept.prepend(common);
+    if (kept.size() > kMaxSpanishTranslations)
+        kept.removeLast();
+    return kept;
+}
+
 // A Spanish row FreeDict spa-eng does not give lists its English words in
 // the order of the English rows that kept it, which tells nothing of the
 // main sense ("auxiliar": "stewardess", from the row of that word, before
@@ -1194,6 +1233,13 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             kept = withNounBeforeSideVerb(
                 kept, englishUses.value(english.toLower()),
                 [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
+                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        }
+        // Without FreeDict's row, withNounBeforeSideVerb has weighed a verb
+        // first against the nouns by the word's English uses.
+        if (!freedict.isEmpty() || evidence.partsOfSpeech(spelling, kept.first()) != VerbPair) {
+            kept = withCommonPartOfSpeechFirst(
+                kept, candidates, [&](const QString &spanish) { return evidence.mainFor(spanish).contains(spelling); },
                 [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         }
         for (const QString &spanish : kept) {

@@ -311,6 +311,67 @@ int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
     return dropped;
 }
 
+int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
+                               const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    const auto plain = [](const QString &word) {
+        return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.isLower(); });
+    };
+    // The one word of `headword` that differs from `other`'s word at the same
+    // place, a slip of a word the list holds, or an empty string.
+    const auto slipOf = [&](const QStringList &words, const QStringList &others) {
+        if (words.size() != others.size())
+            return QString();
+        QString slip;
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (words.at(i) == others.at(i))
+                continue;
+            if (!slip.isEmpty() || !plain(words.at(i)) || spelling.contains(words.at(i)) || known(words.at(i))
+                || !spelling.contains(others.at(i)) || !oneSlipApart(words.at(i), others.at(i)))
+                return QString();
+            slip = words.at(i);
+        }
+        return slip;
+    };
+    // Only headwords holding a word the list lacks are compared.
+    QSet<QString> doubted;
+    for (const auto &[headword, items] : std::as_const(rows)) {
+        const QStringList words = headword.split(QLatin1Char(' '));
+        if (!items.isEmpty() && std::any_of(words.begin(), words.end(), [&](const QString &word) {
+                return plain(word) && !spelling.contains(word) && !known(word);
+            }))
+            doubted.insert(headword);
+    }
+    if (doubted.isEmpty())
+        return 0;
+    SenseRows kept;
+    int dropped = 0;
+    for (const auto &row : std::as_const(rows)) {
+        const QString &headword = row.first;
+        const QStringList &items = row.second;
+        bool copy = false;
+        if (doubted.contains(headword)) {
+            const QStringList words = headword.split(QLatin1Char(' '));
+            copy = std::any_of(rows.begin(), rows.end(), [&](const auto &other) {
+                return other.first != headword && !slipOf(words, other.first.split(QLatin1Char(' '))).isEmpty()
+                       && std::all_of(items.begin(), items.end(),
+                                      [&](const QString &item) { return other.second.contains(item); });
+            });
+        }
+        if (copy) {
+            details.append(QStringLiteral("eng-spa: \"%1\" left out, a slip of a listed headword giving its words")
+                               .arg(headword));
+            ++dropped;
+        } else {
+            kept.append(row);
+        }
+    }
+    rows = std::move(kept);
+    return dropped;
+}
+
 int dropUnknownEnglishWords(SenseRows &rows, const QSet<QString> &spelling,
                             const std::function<bool(const QString &)> &known, QStringList &details)
 {

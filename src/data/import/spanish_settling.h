@@ -109,6 +109,16 @@ QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QStri
 int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
                              const std::function<bool(const QString &)> &known, QStringList &details);
 
+// Leaves out the eng-spa rows whose headword is a listed headword with one
+// word slipped: a word the word list (`spelling`) lacks and `known` (the
+// frequency list, Apertium) does not hold either, one letter added, taken
+// out, changed or swapped from the listed word at its place, where that row
+// gives all of the row's translations ("attachement: afectuosidad" beside
+// "attachment"). eng-fra and trans-de-en share such slips, so they do not
+// vouch for the word here. Returns how many rows were left out.
+int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
+                               const std::function<bool(const QString &)> &known, QStringList &details);
+
 // Leaves out of spa-eng's `rows` the English items of one lowercase word
 // that the word list (`spelling`, lowercased) lacks and `known` (the other
 // sources: Apertium, FreeDict's English headwords, trans-de-en, the

@@ -1497,6 +1497,31 @@ private Q_SLOTS:
         QCOMPARE(details.size(), 1);
     }
 
+    void leavesOutSlipsOfListedHeadwords()
+    {
+        // eng-spa "attachement: afectuosidad" beside "attachment:
+        // afectuosidad"; eng-fra has "attachement" as a headword and
+        // trans-de-en writes "e-mail attachement", so only the word list,
+        // the frequency list and Apertium are asked. "colour" stands for a
+        // British spelling Apertium knows, "straigh: seguido" for a slip
+        // whose twin ("straight: recto") lacks its word.
+        SenseRows rows{{QStringLiteral("attachement"), {QStringLiteral("afectuosidad")}},
+                       {QStringLiteral("attachment"),
+                        {QStringLiteral("acoplamiento"), QStringLiteral("anexo"), QStringLiteral("afectuosidad")}},
+                       {QStringLiteral("colour"), {QStringLiteral("color")}},
+                       {QStringLiteral("color"), {QStringLiteral("color")}},
+                       {QStringLiteral("straight"), {QStringLiteral("recto")}},
+                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}}};
+        const QSet<QString> spelling{QStringLiteral("attachment"), QStringLiteral("color"),
+                                     QStringLiteral("straight")};
+        const auto known = [](const QString &word) { return word == QLatin1String("colour"); };
+        QStringList details;
+        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, details), 1);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.first().first, QStringLiteral("attachment"));
+        QCOMPARE(details.size(), 1);
+    }
+
     void putsBackAMissingAccent()
     {
         // eng-spa "moist /mɔist/ humedo"; spa-eng "humedo /umˈeðo/ 1. damp,
@@ -1884,6 +1909,62 @@ private Q_SLOTS:
         // "rey<n><f>" is a woman's form translated apart ("queen", not
         // "king"): it is still no "rey".
         QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
+    }
+
+    void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
+    {
+        // Apertium eng-spa "beyond<pr>" -> "allende<pr>", "beyond<adv>" ->
+        // "más allá<adv>"; spa-eng "allende<pr>" -> "beyond<pr>", "más
+        // allá<adv>" -> "further<adv>"; "burst<vblex>" -> "estallar<vblex>",
+        // "burst<n>" -> "explosión<n><f>", "estallar<vblex>" -> "burst<vblex>".
+        // FreeDict eng-spa "beyond: 1. después, luego 2. atravésde" (split
+        // to "a través de"), "burst: 1. henderse, resquebrajarse 2. grieta,
+        // hendedura, quebraja"; spa-eng "a través de: across, beyond,
+        // ontheothersideof", "después: ... 3. beyond, then, thereafter",
+        // "luego: ... 3. beyond, then, thereafter", "henderse: burst, split",
+        // "grieta: 1. crack, crevice 2. burst, flaw".
+        const QStringList adverb{QStringLiteral("adv")};
+        const QStringList preposition{QStringLiteral("pr")};
+        const QStringList verb{QStringLiteral("vblex")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("beyond"), preposition, QStringLiteral("allende"), preposition},
+            {QStringLiteral("beyond"), adverb, QStringLiteral("más allá"), adverb},
+            {QStringLiteral("burst"), verb, QStringLiteral("estallar"), verb},
+            {QStringLiteral("burst"), {QStringLiteral("n")}, QStringLiteral("explosión"),
+             {QStringLiteral("n"), QStringLiteral("f")}}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("allende"), preposition, QStringLiteral("beyond"), preposition},
+            {QStringLiteral("más allá"), adverb, QStringLiteral("further"), adverb},
+            {QStringLiteral("estallar"), verb, QStringLiteral("burst"), verb}};
+        SenseRows englishSpanish{
+            {QStringLiteral("beyond"),
+             {QStringLiteral("después"), QStringLiteral("luego"), QStringLiteral("a través de")}},
+            {QStringLiteral("burst"),
+             {QStringLiteral("henderse"), QStringLiteral("resquebrajarse"), QStringLiteral("grieta"),
+              QStringLiteral("hendedura"), QStringLiteral("quebraja")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("a través de"),
+             {QStringLiteral("across"), QStringLiteral("beyond"), QStringLiteral("on the other side of")}},
+            {QStringLiteral("después"),
+             {QStringLiteral("after"), QStringLiteral("behind"), QStringLiteral("beyond"), QStringLiteral("then")}},
+            {QStringLiteral("luego"),
+             {QStringLiteral("soon"), QStringLiteral("afterwards"), QStringLiteral("beyond"), QStringLiteral("then")}},
+            {QStringLiteral("henderse"), {QStringLiteral("burst"), QStringLiteral("split")}},
+            {QStringLiteral("grieta"),
+             {QStringLiteral("crack"), QStringLiteral("crevice"), QStringLiteral("burst"), QStringLiteral("flaw")}}};
+        const QStringList words{QStringLiteral("beyond"), QStringLiteral("burst")};
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, {});
+        // Apertium's two-way "allende" outranked FreeDict's pairs and the
+        // cap cut the adverb "más allá", a common word: it leads now.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("beyond")),
+                 (QStringList{QStringLiteral("más allá"), QStringLiteral("allende"), QStringLiteral("después"),
+                              QStringLiteral("luego")}));
+        // "explosión" is not among the commonest words: the verb keeps the lead.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("burst")).value(0), QStringLiteral("estallar"));
+        // A first FreeDict gives too is the dictionaries' choice and stays.
+        englishSpanish[0].second.prepend(QStringLiteral("allende"));
+        const SpanishCore paired = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, {});
+        QCOMPARE(row(paired.englishSpanish, QStringLiteral("beyond")).value(0), QStringLiteral("allende"));
     }
 
     void headwordsNeverTakeTheSensesOfALongerPhrase()
