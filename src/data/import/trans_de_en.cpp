@@ -542,6 +542,11 @@ struct Candidate
     // spelling variants aside ("beibehalten; erhalten; unterhalten {vt} |
     // ... :: to maintain | ...").
     bool englishAlone = false;
+    // The line's further English sections name the English word again, in
+    // its forms, compounds or examples ("to cast {cast; cast} | casting |
+    // cast"); where they do not, they are another word's ("cast; plaster |
+    // thick plaster | thin plaster | ...").
+    bool namedAgain = true;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -796,6 +801,25 @@ void moveMainEntryOffFieldLineToPluralLine(const QVector<const Candidate *> &lis
     }
 }
 
+// Whether the sections after the first of a line's English side, in lower
+// case (`laterSections`), hold a word that starts with `word`, the English
+// word or its forms ("casts", "casting", "cities" for "city"), spelt out as
+// a word of its own: a part of a compound ("rough-cast") is not the word. A
+// line of one section names nothing more and passes.
+bool namesWordAgain(QStringView laterSections, const QString &word, bool oneSection)
+{
+    if (oneSection)
+        return true;
+    QString stem = word.left(word.indexOf(u' ')).toLower();
+    if (stem.size() > 3 && (stem.endsWith(u'y') || stem.endsWith(u'e')))
+        stem.chop(1);
+    for (qsizetype at = 0; (at = laterSections.indexOf(stem, at)) >= 0; at += stem.size()) {
+        if (at == 0 || !(laterSections.at(at - 1).isLetter() || laterSections.at(at - 1) == u'-'))
+            return true;
+    }
+    return false;
+}
+
 // What an English word is given as on a line: a German noun, a verb or
 // anything else (an adjective, an adverb).
 int kindOf(const Candidate &candidate)
@@ -914,6 +938,59 @@ void putIrregularVerbEntryBeforeBareNoun(QVector<const Candidate *> &list)
     });
     if (verb != list.end())
         std::rotate(list.begin(), verb, verb + 1);
+}
+
+// Puts the German verb of an irregular English verb's own entry first where
+// the ranking chose a noun whose lines give the English word first with
+// nothing more of it: at most its plural, or further sections that are
+// another word's compounds and examples ("Verputz {m}; Putz {m} [constr.] |
+// Dickschichtputz {m} | ... :: cast; plaster | thick plaster | ..."), which
+// tell nothing of the English word. The verb's line gives the English word
+// first with its past forms ("gießen {vt} (Metall) | gießend | gegossen |
+// gießt | goss :: to cast {cast; cast} | casting | cast | casts | cast"),
+// the dictionary's own entry of the verb, so a German note that names what
+// the verb is done to does not hold it back.
+void putIrregularVerbEntryBeforeNounOfOtherWordsLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun)
+        return;
+    const QString topWord = list.first()->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->sections > 2 && candidate->namedAgain
+            && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto verb = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->englishPastForms && candidate->germanFirst && !candidate->noun
+               && candidate->sections >= kOwnVerbEntrySections && !candidate->englishNoted && !isSpecial(*candidate)
+               && !candidate->groupTagged && !candidate->lineTagged && !candidate->fringe
+               && !candidate->englishRegister;
+    });
+    if (verb != list.end())
+        std::rotate(list.begin(), verb, verb + 1);
+}
+
+// Puts the head of a full entry first that gives the English word right
+// after phrases that narrow it ("Meerenge {f}; Meeresstraße {f}; ... | die
+// Meerenge zwischen ... | ... :: sea strait; sea straits; strait; straits |
+// ..."), where the ranking chose a word of a bare line that gives it first
+// with nothing more ("schmal; eng {adj} :: strait"). The entry gives the
+// word as its own, only named more precisely first; its forms and examples
+// make it the word's main sense, and a bare line of one section names a
+// side use or an old one.
+constexpr int kNarrowedEntrySections = 3;
+void putEntryOfNarrowedWordBeforeBareLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->sections > 1 || kindOf(*list.first()) != 2)
+        return;
+    const auto entry = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return !candidate->first && candidate->plainWord && candidate->noun && candidate->germanFirst
+               && candidate->sections >= kNarrowedEntrySections && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->englishRegister
+               && !candidate->lineTagged;
+    });
+    if (entry != list.end())
+        std::rotate(list.begin(), entry, entry + 1);
 }
 
 // Marks the English words of one German word that are first another German
@@ -2568,6 +2645,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
     if (side == Side::German) {
         putEnglishMainEntryFirst(list);
         putIrregularVerbEntryBeforeBareNoun(list);
+        putIrregularVerbEntryBeforeNounOfOtherWordsLine(list);
         putPlainWordBeforeNotedOne(list);
         putPlainVerbBeforeObjectNarrowedOne(list);
         putPlainEntryBeforeSpecialFirstOnes(list);
@@ -2588,6 +2666,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
+        putEntryOfNarrowedWordBeforeBareLine(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
@@ -3959,6 +4038,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const qsizetype germanBar = germanSide.indexOf(u" | ");
         const QStringView forms = germanBar < 0 ? QStringView() : firstSection(germanSide.mid(germanBar + 3));
         const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
+        const qsizetype englishBar = englishSide.indexOf(u" | ");
+        const QString laterEnglish = englishBar < 0 ? QString() : englishSide.mid(englishBar + 3).toString().toLower();
         const qsizetype firstCandidate = candidates.size();
         mainSenseOfLine.insert(lineNumber, head);
         for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
@@ -4047,6 +4128,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().regionalSlang = match.regionalSlang;
                 candidates.last().germanObjectNoted = german.objectNoted;
                 candidates.last().englishPlace = static_cast<int>(match.place);
+                candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;

@@ -2630,6 +2630,47 @@ private Q_SLOTS:
         QVERIFY2(kacke >= 0 && kacke < 6 && kacke < row.indexOf(QStringLiteral("Dummkopf")), qPrintable(row.join(u", ")));
     }
 
+    void putsAVerbsOwnEntryBeforeANounOfAnotherWordsLine()
+    {
+        // The "Verputz" line is longest, but its further sections are
+        // plaster's; the verb's own entry gives "cast" with its forms.
+        const QByteArray cast =
+            "Abguss {m}; Gussform {f} [techn.] | Abgüsse {pl}; Gussformen {pl} :: cast; impression | casts; "
+            "impressions\n"
+            "Abguss {m} | erhabener Abguss :: cast; mould | cast-in relief; relief mould\n"
+            "Verputz {m}; Putz {m} [constr.] | Dickschichtputz {m} | Dünnschichtputz {m}; Dünnputz {m} | Oberputz "
+            "{m}; Feinputz {m}; Deckputz {m}; Edelputz {m} (oberste Putzlage) | Unterputz {m}; Grobputz {m}; "
+            "Rohputz {m}; Rauputz {m}; Anwurf {m} (unterste Putzlage) :: cast; plaster; plaster work <plaster-work> "
+            "<plasterwork> | thick plaster | thin plaster | fining coat; final coat; finishing coat; setting coat; "
+            "set; cover coat; skimming coat | rough rendering; coarse rendering; rough-cast; roughcast; undercoat "
+            "(of plaster)\n"
+            "gießen {vt} (Metall) | gießend | gegossen | gießt | goss | an Ort und Stelle gegossen :: to cast {cast; "
+            "cast} | casting | cast | casts | cast | cast in situ\n"
+            "urformen {vt} | urformend | urgeformt :: to cast {cast; cast} | casting | cast\n";
+        const QStringList row =
+            germanSourcesFromTrans(cast, {QStringLiteral("cast")}).englishToGerman.value(QStringLiteral("cast"));
+        QVERIFY2(row.value(0) == QStringLiteral("gießen"), qPrintable(row.join(u", ")));
+    }
+
+    void putsTheEntryOfANarrowedWordBeforeABareAdjectiveLine()
+    {
+        // "Meerenge" gives "strait" after the phrases that narrow it; the
+        // bare adjective line gives the word's old sense.
+        const QByteArray lines =
+            "Enge {f} (schmale Wasserstraße zwischen zwei Gewässern) [geogr.] :: narrows [used with singular or "
+            "plural verb forms]; strait; straits (narrow passage connecting two bodies of water)\n"
+            "Meerenge {f}; Meeresstraße {f}; Wasserstraße {f}; Straße {f} [in Zusammensetzungen] [geogr.] | die "
+            "Meerenge zwischen dem Persischen Golf und dem Golf von Oman | Meerenge von Bering [selten]; "
+            "Beringstraße | Meerenge von Bonifacio; Straße von Bonifacio :: sea strait; sea straits; strait; "
+            "straits [in compounds] | the strait between the Gulf of Oman and the Persian Gulf | Strait of Bering "
+            "[rare]; Bering Strait; Bering Straits | Strait of Bonifacio\n"
+            "schmal; eng {adj} :: strait\n";
+        const QStringList row =
+            germanSourcesFromTrans(lines, {QStringLiteral("strait")}).englishToGerman.value(QStringLiteral("strait"));
+        QVERIFY2(row.value(0) == QStringLiteral("Meerenge"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("eng")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
