@@ -1751,6 +1751,37 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
         std::rotate(list.begin(), adjective, adjective + 1);
 }
 
+// Puts first the head of an adjective's own entry that gives the English
+// word first, where the top word's line is an adjective entry that is not
+// its own: the top word's own entry, an earlier one with its comparison,
+// names another sense ("klein; gering; unbedeutend {adj} | kleiner; ... ::
+// small ..."), so its later entry for the word ("klein; gering {adj} | ...
+// :: low | lower | lowest") is a side sense, while "niedrig; flach; ...
+// {adj} | niedriger; ... :: low | lower | lowest" is the main entry of
+// "niedrig".
+void putOwnAdjectiveEntryBeforeSideOne(QVector<const Candidate *> &list,
+                                       const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || !list.first()->comparison)
+        return;
+    const Candidate *top = list.first();
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line || !topOwn->comparison)
+        return;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->german == top->german && candidate->line == topOwn->line)
+            return;
+    }
+    const auto own = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *candidate) {
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->first && candidate->germanFirst && candidate->comparison && ownEntry
+               && ownEntry->line == candidate->line && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the German verb that ranks best among the lines giving the English word
 // first as a verb ("etw. automatisieren {vt} [techn.] | ... :: to automate
 // sth. | ...") first where the ranking chose a noun for a word that the
@@ -4283,6 +4314,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
+        putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row

@@ -2434,6 +2434,36 @@ private Q_SLOTS:
         QCOMPARE(anbinden.value(anbinden.size() - 1), QStringLiteral("rope"));
     }
 
+    void putsTheOwnAdjectiveEntryBeforeASideOne()
+    {
+        // "klein" has its own entry for "small"; its later entry for "low"
+        // is a side sense beside the own entry of "niedrig".
+        const QByteArray lines =
+            "klein; gering; unbedeutend {adj} | kleiner; geringer; unbedeutender | am kleinsten; am geringsten; am "
+            "unbedeutendsten | so klein wie möglich; möglichst klein; kleinstmöglich | das kleinste Problem | "
+            "aufgrund des geringen Zeitunterschieds | Klein aber fein. | Klein, aber mein. | Das sind Peanuts.; Das "
+            "ist ein Klacks/eine Lappalie (im Vergleich zu …). | Die Versicherungsprämie ist ein Klacks gegenüber "
+            "dem, was wir zahlen müssten, wenn das Haus abbrennt. :: small | smaller | smallest | as small as "
+            "possible | the smallest problem | since the time difference is very small | Small but fine.; Small but "
+            "nice.; Small but excellent. | Small but mine. | That’s small beer [Br.] / potatoes [Am.] (compared to "
+            "…). | The insurance premium is small beer/potatoes compared to what we’d have to pay if the house "
+            "burnt down.\n"
+            "klein; gering {adj} | kleiner; geringer | am kleinsten; am geringsten | geringe Temperatur | trotz der "
+            "geringen Mitarbeit | in Anbetracht des geringen finanziellen Schadens | Eine Reparatur lohnt sich "
+            "aufgrund des geringen Werts des Autos nicht. :: low | lower | lowest | low temperature | despite the "
+            "low level of participation | in view of the low level of financial losses | The repair is not "
+            "worthwhile due to the car’s low value.\n"
+            "niedrig; flach; gering; tief; leise (Stimme) {adj} | niedriger; flacher; geringer; tiefer; leiser | am "
+            "niedrigsten; am flachsten; am geringsten; am tiefsten; am leisesten | so niedrig wie; so tief wie; "
+            "hinunter bis zu | niedrige Höhe; niedriges Niveau | auf niedrigerer Ebene :: low | lower | lowest; "
+            "lowermost | as low as | low level | at a lower level\n";
+        const QStringList core{QStringLiteral("small"), QStringLiteral("low")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList low = sources.englishToGerman.value(QStringLiteral("low"));
+        QCOMPARE(low.mid(0, 2), (QStringList{QStringLiteral("niedrig"), QStringLiteral("klein")}));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("small")).value(0), QStringLiteral("klein"));
+    }
+
     void readsAPluralSectionForAnEnglishPlural()
     {
         // "rules" stands only in the plural section of the main entry of
