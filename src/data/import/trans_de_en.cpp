@@ -525,6 +525,9 @@ struct Candidate
     // The German word is a verb with its object's preposition put after it
     // ("raten zu"; TransSynonym::prepositionAfterVerb).
     bool prepositionAfterVerb = false;
+    // The English word is the verb of a phrase with two objects ("to
+    // vaccinate sb. against sth."; verbOfObjectPhrase).
+    bool objectPhrase = false;
     // The English word shares its line's first place only as another
     // region's colloquial or slang word ("can [Am.] [slang]" after "loo
     // [Br.] [coll.]").
@@ -542,9 +545,6 @@ struct Candidate
     // spelling variants aside ("beibehalten; erhalten; unterhalten {vt} |
     // ... :: to maintain | ...").
     bool englishAlone = false;
-    // The English word is the verb of a phrase with two objects ("to
-    // vaccinate sb. against sth."; verbOfObjectPhrase).
-    bool objectPhrase = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -4192,11 +4192,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPastForms = match.pastForms;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
+                if (match.objectPhrase)
+                    readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
                 candidates.last().regionalSlang = match.regionalSlang;
                 candidates.last().germanObjectNoted = german.objectNoted;
                 candidates.last().englishPlace = static_cast<int>(match.place);
-                if (match.objectPhrase)
-                    readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
