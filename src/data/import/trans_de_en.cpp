@@ -525,6 +525,9 @@ struct Candidate
     // The German word is a verb with its object's preposition put after it
     // ("raten zu"; TransSynonym::prepositionAfterVerb).
     bool prepositionAfterVerb = false;
+    // The English word is the verb of a phrase with two objects ("to
+    // vaccinate sb. against sth."; verbOfObjectPhrase).
+    bool objectPhrase = false;
     // The English word shares its line's first place only as another
     // region's colloquial or slang word ("can [Am.] [slang]" after "loo
     // [Br.] [coll.]").
@@ -1823,6 +1826,37 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     });
     if (adjective != list.end())
         std::rotate(list.begin(), adjective, adjective + 1);
+}
+
+// Puts first the head of an adjective's own entry that gives the English
+// word first, where the top word's line is an adjective entry that is not
+// its own: the top word's own entry, an earlier one with its comparison,
+// names another sense ("klein; gering; unbedeutend {adj} | kleiner; ... ::
+// small ..."), so its later entry for the word ("klein; gering {adj} | ...
+// :: low | lower | lowest") is a side sense, while "niedrig; flach; ...
+// {adj} | niedriger; ... :: low | lower | lowest" is the main entry of
+// "niedrig".
+void putOwnAdjectiveEntryBeforeSideOne(QVector<const Candidate *> &list,
+                                       const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || !list.first()->comparison)
+        return;
+    const Candidate *top = list.first();
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line || !topOwn->comparison)
+        return;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->german == top->german && candidate->line == topOwn->line)
+            return;
+    }
+    const auto own = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *candidate) {
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->first && candidate->germanFirst && candidate->comparison && ownEntry
+               && ownEntry->line == candidate->line && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
 }
 
 // Puts the German verb that ranks best among the lines giving the English word
@@ -3865,6 +3899,108 @@ bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
     return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
 }
 
+// The verb of an English synonym given with its object and then a
+// preposition with its own object ("to vaccinate sb. against sth.", "to
+// exempt sb. from sth."), which the reader keeps as "vaccinate against".
+// The preposition belongs to the second object, not to the verb: the phrase
+// is the verb's own entry, and the dictionary gives many verbs of two
+// objects only this way. Empty for any other shape, a reflexive verb's among
+// them ("to immerse oneself in sth." is no "immerse").
+QString verbOfObjectPhrase(QStringView raw, const QString &read)
+{
+    const qsizetype blank = read.indexOf(u' ');
+    if (blank <= 0 || read.indexOf(u' ', blank + 1) >= 0)
+        return {};
+    QString outside;
+    int depth = 0;
+    for (const QChar c : raw) {
+        if (c == u'(' || c == u'[' || c == u'{')
+            ++depth;
+        else if ((c == u')' || c == u']' || c == u'}') && depth > 0)
+            --depth;
+        else if (depth == 0)
+            outside.append(c);
+    }
+    const QStringList tokens = outside.split(u' ', Qt::SkipEmptyParts);
+    const auto object = [](const QString &token) {
+        return isValencyMarker(token) && !token.contains(u'\'') && !token.contains(u'’');
+    };
+    if (tokens.size() != 5 || tokens.at(0) != u"to" || tokens.at(1) != QStringView(read).left(blank)
+        || !object(tokens.at(2)) || tokens.at(3) != QStringView(read).mid(blank + 1) || !object(tokens.at(4)))
+        return {};
+    return read.left(blank);
+}
+
+// Whether a German preposition renders an English one before a verb's
+// second object: "jdn. gegen etw. impfen" is "to vaccinate sb. against
+// sth.", "jdn. von etw. befreien" "to rid sb. of sth.". Where it does not,
+// the German preposition makes a verb of its own with the verb ("jdn. um
+// etw. bringen", to bilk sb. of sth., is no "bringen"), and so does "durch"
+// of a separable verb split ("etw. durch etw. peitschen" is
+// "durchpeitschen", to railroad sth. through sth.).
+bool rendersPreposition(const QString &german, QStringView english)
+{
+    static const QHash<QString, QStringList> renderings{
+        {QStringLiteral("against"), {QStringLiteral("gegen"), QStringLiteral("vor")}},
+        {QStringLiteral("from"), {QStringLiteral("von"), QStringLiteral("vor"), QStringLiteral("aus")}},
+        {QStringLiteral("of"), {QStringLiteral("von")}},
+        {QStringLiteral("with"), {QStringLiteral("mit")}},
+        {QStringLiteral("to"), {QStringLiteral("an"), QStringLiteral("zu"), QStringLiteral("auf")}},
+        {QStringLiteral("for"), {QStringLiteral("für"), QStringLiteral("zu")}},
+        {QStringLiteral("in"), {QStringLiteral("in"), QStringLiteral("bei"), QStringLiteral("an")}},
+        {QStringLiteral("into"), {QStringLiteral("in"), QStringLiteral("zu")}},
+        {QStringLiteral("on"), {QStringLiteral("auf"), QStringLiteral("an"), QStringLiteral("über"), QStringLiteral("zu")}},
+        {QStringLiteral("onto"), {QStringLiteral("auf"), QStringLiteral("an")}},
+        {QStringLiteral("upon"), {QStringLiteral("auf"), QStringLiteral("an")}},
+        {QStringLiteral("about"), {QStringLiteral("über"), QStringLiteral("von")}},
+        {QStringLiteral("at"), {QStringLiteral("auf"), QStringLiteral("an"), QStringLiteral("nach")}},
+        {QStringLiteral("over"), {QStringLiteral("über")}}};
+    return renderings.value(english.toString()).contains(german);
+}
+
+// The German words of a line met through a verb's object phrase
+// (verbOfObjectPhrase, whose English reading is `read`) are that verb's. A
+// German verb read with its object's preposition after it ("impfen gegen"
+// of "jdn. gegen etw. impfen") is read without it, as the English verb is
+// ("to vaccinate sb. against sth." is "vaccinate"), where the two
+// prepositions render each other: both belong to the second object.
+void readAsVerbOfObjectPhrase(Candidate &candidate, const QString &read)
+{
+    candidate.objectPhrase = true;
+    const qsizetype blank = candidate.german.lastIndexOf(u' ');
+    if (candidate.prepositionAfterVerb
+        && rendersPreposition(candidate.german.mid(blank + 1), QStringView(read).mid(read.indexOf(u' ') + 1))) {
+        candidate.german.truncate(blank);
+        candidate.prepositionAfterVerb = false;
+    }
+}
+
+// In a German word's list, the verbs met through their object phrases come
+// after its other senses and fill only the places those leave: the German
+// word's own lines tell its main sense. "gratulieren {vi} (zu) :: to
+// congratulate (on)" is the word's entry; "jdn. zu etw. gratulieren :: to
+// compliment sb. on sth." names one use of it.
+void putObjectPhraseVerbsLast(QVector<const Candidate *> &list)
+{
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->objectPhrase; });
+}
+
+// A verb met through its object phrases only where no line gives it
+// plainly: "to protect" of "sichern; absichern {vt} :: to protect" is the
+// verb itself, and its object phrases' words ("schützen vor") only uses of
+// it with a preposition.
+void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
+{
+    QSet<QString> givenPlainly;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.englishVerb && !candidate.objectPhrase)
+            givenPlainly.insert(candidate.english);
+    }
+    candidates.removeIf([&givenPlainly](const Candidate &candidate) {
+        return candidate.objectPhrase && givenPlainly.contains(candidate.english);
+    });
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
@@ -3952,6 +4088,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             qsizetype place = 0;      // the place of the synonym on the line
             bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
             bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
+            bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -4003,6 +4140,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                         synonym.noted, true});
                 }
             }
+            if (const QString verb = verbOfObjectPhrase(english.at(k), synonym.text); core.contains(verb)) {
+                matches.append({verb, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
+                matches.last().objectPhrase = true;
+            }
             // "vapour" at the head of a line is the core word "vapor", where
             // no other synonym of the line gives that spelling (kept only
             // where no line gives "vapor" first, see below).
@@ -4031,27 +4172,34 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 }
             }
         }
-        if (matches.isEmpty()) {
+        // A line met only through verbs' object phrases (verbOfObjectPhrase)
+        // gives those verbs its words; for its German words' own senses it is
+        // read as any other line, whether or not the verbs keep it.
+        const bool objectPhrasesOnly =
+            std::all_of(matches.cbegin(), matches.cend(), [](const Match &match) { return match.objectPhrase; });
+        if (objectPhrasesOnly)
             otherLines.append({lineStart, lineEnd, lineNumber});
+        if (matches.isEmpty())
             continue;
-        }
         const qsizetype germanBar = germanSide.indexOf(u" | ");
         const QStringView forms = germanBar < 0 ? QStringView() : firstSection(germanSide.mid(germanBar + 3));
         const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
         const qsizetype englishBar = englishSide.indexOf(u" | ");
         const QString laterEnglish = englishBar < 0 ? QString() : englishSide.mid(englishBar + 3).toString().toLower();
         const qsizetype firstCandidate = candidates.size();
-        mainSenseOfLine.insert(lineNumber, head);
-        for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
-            if (i != headPlace)
-                laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
-        }
         const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
-        for (const TransSynonym &german : germanSynonyms) {
-            const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
-            linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                               german.noun, german.fringe, german.noted, german.dated,
-                                               own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+        if (!objectPhrasesOnly) {
+            mainSenseOfLine.insert(lineNumber, head);
+            for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                if (i != headPlace)
+                    laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
+            }
+            for (const TransSynonym &german : germanSynonyms) {
+                const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
+                                                   german.noun, german.fringe, german.noted, german.dated,
+                                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+            }
         }
         // Common nouns carry their gender; a line whose German words carry
         // none names a place or a person ("Seoul :: Soul; Seoul"), and one
@@ -4125,6 +4273,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPastForms = match.pastForms;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
+                if (match.objectPhrase)
+                    readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
                 candidates.last().regionalSlang = match.regionalSlang;
                 candidates.last().germanObjectNoted = german.objectNoted;
                 candidates.last().englishPlace = static_cast<int>(match.place);
@@ -4174,6 +4324,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             return candidate.bySpelling && givenFirst.contains(candidate.english);
         });
     }
+    dropObjectPhraseVerbsGivenPlainly(candidates);
 
     GermanSources sources;
     sources.ranked = true;
@@ -4245,6 +4396,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
+        putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row
@@ -4548,6 +4700,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
              Side::English, englishPhraseRanks);
         // Those later words only fill the places the other senses leave.
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
+        putObjectPhraseVerbsLast(it.value());
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

@@ -2363,6 +2363,107 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("quietschen")));
     }
 
+    void readsAVerbGivenOnlyWithItsTwoObjects()
+    {
+        // "to vaccinate sb. against sth." is the verb's only entry; the noun
+        // line gives the rare noun "vaccinate", the verb's word more lines
+        // use. Both prepositions belong to the second object, so the German
+        // verb is read without its own.
+        const QByteArray lines =
+            "Impfling {m} [med.] | Impflinge {pl} | Impfling, der keine Immunreaktion zeigt | Impfling, der nur eine "
+            "eingeschränkte Immunreaktion zeigt :: vaccinee; vaccinate; person to be vaccinated; vaccinated person | "
+            "vaccinees; vaccinates | non-responder | low-responder\n"
+            "jdn. gegen etw. impfen {vt} [med.] | impfend | geimpft | impft | impfte | nicht geimpft | doppelt "
+            "geimpft; zweifach geimpft :: to inoculate; to vaccinate sb. against sth. | inoculating; vaccinating | "
+            "inoculated; vaccinated | inoculates; vaccinates | inoculated; vaccinated | unvaccinated | "
+            "double-vaccinated; double-jabbed [Br.]; double-vaxxed [coll.]\n"
+            "jdn. neuerlich/erneut/neu impfen; jdn. wiederimpfen; jdn. revakzinieren [med.] {v} [med.] | "
+            "neuerlich/erneut/neu impfend; wiederimpfend; revakzinierend | neuerlich/erneut/neu geimpft; "
+            "wiedergeimpft; revakziniert :: to reinoculate sb.; to revaccinate sb. | reinoculating; revaccinating | "
+            "reinoculated; revaccinated\n"
+            "jdn. von etw. befreien; jdn. von etw. freistellen {vt} | befreiend; freistellend | befreit; freigestellt "
+            "| jdn. von der Steuer befreien | jdn. vom Militärdienst freistellen | von etw. befreit sein :: to exempt "
+            "sb. from sth. | exempting | exempted | to exempt sb. from tax | to exempt sb. from military service | "
+            "to be exempt from sth.\n"
+            // "um" does not render "of": "jdn. um etw. bringen" is no "bringen".
+            "jdn. um etw. bringen; jdn. um etw. prellen [veraltend] {vt} | Senioren um ihren Besitz bringen | jdn. "
+            "um die Früchte seiner Arbeit bringen :: to scam sb. out of sth.; to bilk sb. (out) of sth.; to mulct "
+            "sb. of sth. | to bilk seniors out of their possessions | to mulct sb. of the fruit of their toil\n"
+            // A plain line of the verb: the phrase's words are uses of it.
+            "sichern; absichern {vt} | sichernd; absichernd | gesichert; abgesichert :: to protect | protecting | "
+            "protected\n"
+            "jdn./etw. vor jdm./etw. schützen; beschützen; behüten [geh.]; gegen etw. abschirmen {vt}; etw. "
+            "protektieren {vt} [geh.] | schützend; beschützend; behütend; abschirmend | geschützt; beschützt; "
+            "behütet; abgeschirmt | nicht geschützt | geschützte Person {f} :: to protect sb./sth. from sb./sth. | "
+            "protecting | protected | unprotected | protected person\n"
+            // A reflexive verb is another verb than the plain one.
+            "sich in etw. vertiefen {vr} :: to immerse oneself in sth.\n";
+        const QStringList core{QStringLiteral("vaccinate"), QStringLiteral("exempt"), QStringLiteral("bilk"),
+                               QStringLiteral("protect"), QStringLiteral("immerse")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList vaccinate = sources.englishToGerman.value(QStringLiteral("vaccinate"));
+        QCOMPARE(vaccinate, (QStringList{QStringLiteral("impfen"), QStringLiteral("Impfling")}));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("impfen")), QStringList{QStringLiteral("vaccinate")});
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("exempt")),
+                 (QStringList{QStringLiteral("befreien"), QStringLiteral("freistellen")}));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("bilk")),
+                 (QStringList{QStringLiteral("bringen um"), QStringLiteral("prellen um")}));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("protect")),
+                 (QStringList{QStringLiteral("sichern"), QStringLiteral("absichern")}));
+        QVERIFY(!sources.englishToGerman.contains(QStringLiteral("immerse")));
+    }
+
+    void putsAVerbOfTwoObjectsAfterTheGermanWordsOwnSenses()
+    {
+        // "anbinden" heads its own entries for "lash" and "fasten"; the line
+        // of "to rope sth. to sth." names one use of it.
+        const QByteArray lines =
+            "(ein Tier) anbinden; festbinden {vt} | anbindend; festbindend | angebunden; festgebunden | bindet an; "
+            "bindet fest | band an; band fest :: to tether up (an animal) | tethering | tethered | tethers | "
+            "tethered\n"
+            "etw. (mit einem Seil) an etw. anbinden {vt} | Das Pferd wurde an den Zaun (an)gebunden. :: to rope "
+            "sth. to sth. | The horse was roped to the fence.\n"
+            "anbinden; festbinden; festzurren {vt} | anbindend; festbindend; festzurrend | angebunden; "
+            "festgebunden; festgezurrt :: to lash | lashing | lashed\n"
+            "anbinden; befestigen {vt} | anbindend; befestigend | angebunden; befestigt :: to fasten | fastening | "
+            "fastened\n";
+        const QStringList core{QStringLiteral("rope"), QStringLiteral("lash"), QStringLiteral("fasten")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("rope")), QStringList{QStringLiteral("anbinden")});
+        const QStringList anbinden = sources.germanToEnglish.value(QStringLiteral("anbinden"));
+        QCOMPARE(anbinden.value(anbinden.size() - 1), QStringLiteral("rope"));
+    }
+
+    void putsTheOwnAdjectiveEntryBeforeASideOne()
+    {
+        // "klein" has its own entry for "small"; its later entry for "low"
+        // is a side sense beside the own entry of "niedrig".
+        const QByteArray lines =
+            "klein; gering; unbedeutend {adj} | kleiner; geringer; unbedeutender | am kleinsten; am geringsten; am "
+            "unbedeutendsten | so klein wie möglich; möglichst klein; kleinstmöglich | das kleinste Problem | "
+            "aufgrund des geringen Zeitunterschieds | Klein aber fein. | Klein, aber mein. | Das sind Peanuts.; Das "
+            "ist ein Klacks/eine Lappalie (im Vergleich zu …). | Die Versicherungsprämie ist ein Klacks gegenüber "
+            "dem, was wir zahlen müssten, wenn das Haus abbrennt. :: small | smaller | smallest | as small as "
+            "possible | the smallest problem | since the time difference is very small | Small but fine.; Small but "
+            "nice.; Small but excellent. | Small but mine. | That’s small beer [Br.] / potatoes [Am.] (compared to "
+            "…). | The insurance premium is small beer/potatoes compared to what we’d have to pay if the house "
+            "burnt down.\n"
+            "klein; gering {adj} | kleiner; geringer | am kleinsten; am geringsten | geringe Temperatur | trotz der "
+            "geringen Mitarbeit | in Anbetracht des geringen finanziellen Schadens | Eine Reparatur lohnt sich "
+            "aufgrund des geringen Werts des Autos nicht. :: low | lower | lowest | low temperature | despite the "
+            "low level of participation | in view of the low level of financial losses | The repair is not "
+            "worthwhile due to the car’s low value.\n"
+            "niedrig; flach; gering; tief; leise (Stimme) {adj} | niedriger; flacher; geringer; tiefer; leiser | am "
+            "niedrigsten; am flachsten; am geringsten; am tiefsten; am leisesten | so niedrig wie; so tief wie; "
+            "hinunter bis zu | niedrige Höhe; niedriges Niveau | auf niedrigerer Ebene :: low | lower | lowest; "
+            "lowermost | as low as | low level | at a lower level\n";
+        const QStringList core{QStringLiteral("small"), QStringLiteral("low")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList low = sources.englishToGerman.value(QStringLiteral("low"));
+        QCOMPARE(low.mid(0, 2), (QStringList{QStringLiteral("niedrig"), QStringLiteral("klein")}));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("small")).value(0), QStringLiteral("klein"));
+    }
+
     void readsAPluralSectionForAnEnglishPlural()
     {
         // "rules" stands only in the plural section of the main entry of
