@@ -2646,6 +2646,85 @@ void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
 // whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine), and a
 // noun's own plain line before another noun's full entry that narrows it by
 // a note (putOwnPlainLineBeforeNotedLaterSynonym).
+
+// Puts the first word of a line the German word heads first where the
+// ranking chose a word of another line that lists the German word later and
+// gives that word as one country's English only, narrowed by a note
+// ("etw. (mit Muskelkraft an einen Ort) stemmen; bugsieren; ... [humor.]
+// {vt} | ... :: to muscle sth. [Am.] (move to a place) | ..." for
+// "bugsieren"): the subtitle list ranks the short word high in its common
+// sense, which the German word does not share, while its own line names its
+// sense ("bugsieren {vt} [ugs.] | ... :: to shift | ..."). Where the line
+// also gives the other country's word ("(india) rubber [Br.]; eraser
+// [Am.]"), both are the thing's plain names and stay. Judged against the
+// rows they changed, taking regional words without the note or without that
+// condition put as many side words first as it mended ("etcher" for
+// "Radierer", "leave of absence" for "Urlaub").
+void putOwnLineBeforeOneCountrysNotedWord(QVector<const Candidate *> &list)
+{
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || !top->englishVariant || !top->englishNoted || top->mainEntry
+        || top->clearMainEntry)
+        return;
+    if (std::any_of(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+            return candidate->line == top->line && candidate->englishVariant;
+        }))
+        return;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->noted && !candidate->englishNoted
+               && !candidate->englishVariant && !candidate->otherSense && !candidate->fringe
+               && !candidate->englishRegister;
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
+// Puts the first word of a noun's full entry first where the ranking chose
+// the word of a field-tagged line that lists the noun later: where the
+// noun's own note narrows it on that line ("Spielverlängerung {f};
+// Verlängerung {f} (Mannschaftssport) [sport] | ... :: extra time [Br.];
+// ..." for "Verlängerung"), or where the full entry is at least twice as
+// long and has kMinLongEntrySections sections ("Flut {f}; ...; Hochwasser
+// {n}; ... [geogr.] [phys.] | ... :: flow; flood; ..." before "Hochwasser
+// {n}; Überschwemmungen {pl}; ... | ... :: flood water; flood; ..."). The
+// field line names the use of its first word in that field, the full entry
+// the noun's own sense. The entry gives its word without a note, tag or
+// register, and has at least kMinFullEntrySections sections and as many as
+// the field line. Judged against the rows they changed, any field line
+// before any full entry put as many side words first as it mended
+// ("hirer" for "Vermieter", "dish" for "Platte").
+constexpr int kMinLongEntrySections = 6;
+
+void putFullEntryBeforeFieldUseOfLaterSynonym(QVector<const Candidate *> &list)
+{
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || !top->fieldTagged || !top->noun || top->mainEntry
+        || top->clearMainEntry)
+        return;
+    const bool germanNoted = top->noted && !top->englishNoted;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [top, germanNoted](const Candidate *candidate) {
+        if (!candidate->first || !candidate->germanFirst || candidate->noted || candidate->englishNoted
+            || candidate->otherSense || candidate->fringe || isSpecial(*candidate) || candidate->englishRegister
+            || candidate->englishVariant || candidate->sections < std::max(kMinFullEntrySections, top->sections))
+            return false;
+        return germanNoted || candidate->sections >= std::max(kMinLongEntrySections, 2 * top->sections);
+    });
+    if (own != list.end())
+        std::rotate(list.begin(), own, own + 1);
+}
+
+// Lets a line the German word heads take the first place from another
+// line's side use of one of its later synonyms
+// (putOwnLineBeforeOneCountrysNotedWord,
+// putFullEntryBeforeFieldUseOfLaterSynonym).
+void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    putOwnLineBeforeOneCountrysNotedWord(list);
+    putFullEntryBeforeFieldUseOfLaterSynonym(list);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2719,6 +2798,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainWordBeforeLaterSynonymsKind(list);
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);
+        putOwnLineBeforeLaterSynonymsSideUse(list);
     }
 }
 

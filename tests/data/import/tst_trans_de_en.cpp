@@ -1647,6 +1647,105 @@ private Q_SLOTS:
         QCOMPARE(general.germanToEnglish.value(QStringLiteral("einwickeln")).value(0), QStringLiteral("snow"));
     }
 
+    void putsTheOwnLineBeforeAnotherLinesSideUse()
+    {
+        // "bugsieren" is only the second verb of the "muscle" line, whose
+        // English word is American and narrowed by a note: the verb's own
+        // line leads, and "muscle" stays in the row.
+        const QByteArray shift =
+            "bugsieren {vt} [ugs.] | bugsierend | bugsiert :: to shift | shifting | shifted\n";
+        const QByteArray manoeuvre =
+            "etw. manövrieren; etw. bugsieren [ugs.]; etw. lavieren [ugs.] {vt} | manövrierend; bugsierend; lavie"
+            "rend | manövriert; bugsiert; laviert | manövriert; bugsiert | manövrierte; bugsierte | sich in ein E"
+            "ck manövriert haben [pol.] :: to manoeuvre [Br.]; to maneuver [Am.] | maneuvering | maneuvered | man"
+            "euvers | maneuvered | to have manoeuvred yourself into a corner [fig.]\n";
+        const QByteArray tow =
+            "(ein Schiff) schleppen; bugsieren {vt} [naut.] | schleppend; bugsierend | geschleppt; bugsiert :: to"
+            " tow; to tug (a ship) | towing; tugging | towed; tugged\n";
+        const QByteArray muscle =
+            "etw. (mit Muskelkraft an einen Ort) stemmen; bugsieren; befördern; expedieren [humor.] {vt} | stemme"
+            "nd; bugsierend; befördernd; expedierend | gestemmt; bugsiert; befördert; expediert :: to muscle sth."
+            " [Am.] (move to a place) | muscling | muscled\n";
+        const QStringList verbCore{QStringLiteral("muscle"), QStringLiteral("shift")};
+        const QStringList bugsieren = germanSourcesFromTrans(shift + manoeuvre + tow + muscle, verbCore)
+                                          .germanToEnglish.value(QStringLiteral("bugsieren"));
+        QVERIFY2(bugsieren.value(0) == QStringLiteral("shift") && bugsieren.contains(QStringLiteral("muscle")),
+                 qPrintable(bugsieren.join(u", ")));
+        // "Verlängerung" is narrowed to team sports on the [sport] line of
+        // "Spielverlängerung": the noun's own full entry ("extension") leads.
+        const QByteArray elongation =
+            "Ausdehnung {f}; Verlängerung {f} | Ausdehnungen {pl}; Verlängerungen {pl} :: elongation | elongation"
+            "s\n";
+        const QByteArray extraTime =
+            "Spielverlängerung {f}; Verlängerung {f} (Mannschaftssport) [sport] | in der Verlängerung | nach Verl"
+            "ängerung | in die Verlängerung gehen :: extra time [Br.]; overtime [Am.] (team sports) | in extra ti"
+            "me | after extra time | to go into extra time\n";
+        const QByteArray extension =
+            "Verlängerung {f}; Prolongation {f} [Ös.] (einer Frist/befristeten Vereinbarung) [adm.] | Verlängerun"
+            "g der Zahlungsfrist / des Zahlungsziels | Verlängerung eines Terminkontrakts | Verlängerung um zwei "
+            "Monate | Nichtverlängerung {f} :: extension; prolongation (of a time limit/fixed-term agreement) | e"
+            "xtension of the time for payment; prolongation of the term of payment | extension of a forward contr"
+            "act | extension by two months | non-extension\n";
+        const QByteArray spatial =
+            "Verlängerung {f} (räumliche Fortsetzung) | Verlängerungen {pl} | die Verlängerung der U-Bahn nach Sü"
+            "den | eine architektonische Verlängerung des Hotelgebäudes :: extension (spatial continuation) | ext"
+            "ensions | the underground’s southern extension | an architectural extension of the hotel building\n";
+        const QByteArray temporal =
+            "Verlängerung {f} (zeitliche Fortsetzung) | die Verlängerung des Lebens | die Verlängerung der Lebend"
+            "auer von Matratzen :: prolongation (temporal continuation) | the prolongation of life | the prolonga"
+            "tion of the life of mattresses\n";
+        const QStringList nounCore{QStringLiteral("extension"), QStringLiteral("extra")};
+        const QByteArray verlaengerung = elongation + extension + spatial + temporal;
+        QCOMPARE(germanSourcesFromTrans(verlaengerung + extraTime, nounCore)
+                     .germanToEnglish.value(QStringLiteral("Verlängerung"))
+                     .value(0),
+                 QStringLiteral("extension"));
+
+        // "Hochwasser" is the fifth noun of the [geogr.] [phys.] "Flut" line;
+        // its own entry, with seventeen sections, names the flood. A short
+        // own entry does not take the first place.
+        const QByteArray flut =
+            "Flut {f}; Flutstrom {m}; Flutströmung {f}; Tidehochwasser {n}; Hochwasser {n}; auflaufendes/ansteige"
+            "ndes Wasser [geogr.] [phys.] | Die Flut kommt. | Es ist Flut. :: flow; flood; flood tide; flood-tida"
+            "l current; flood current; high tide; flowing tide; high water | The tide begins to flood. | The tide"
+            " is on the flood.\n";
+        const QByteArray highWater =
+            "Hochwasser {n} (überdurchschnittlich hoher Wasserstand oder Abfluss eines Gewässers) [envir.] | höch"
+            "stes Hochwasser | mittleres Hochwasser | Hochwasser führen/haben :: high water | record high water |"
+            " average high water | to be swollen\n";
+        const QByteArray floodWater =
+            "Hochwasser {n}; Überschwemmungen {pl}; Überflutungen {pl} [envir.] | höchstes Hochwasser; Höchsthoch"
+            "wasser; Maximalhochwasser | plötzlich einsetzendes Hochwasser; Flutwelle {f} (in einem Fließgewässer"
+            ") | Gletscherhochwasser {n} | Jahrhunderthochwasser {n}; hundertjährliches Hochwasser | Jahrtausendh"
+            "ochwasser {n}; tausendjährliches Hochwasser; 1000-jährliches Hochwasser | Katastrophenhochwasser {n}"
+            " | außergewöhnliches Hochwasser; außerordentliches Hochwasser | extremes Hochwasser; Extremhochwasse"
+            "r {n} | historisches Hochwasser | höchstes wahrscheinliches Hochwasser; wahrscheinlich höchstes Hoch"
+            "wasser; wahrscheinliches Maximalhochwasser | mittleres jährliches Hochwasser | Hochwasser infolge de"
+            "r Schneeschmelze (im Frühjahr) | Ansteigen des Hochwassers; Hochwasseranstieg {m} | Auftreten von Ho"
+            "chwasser; Eintreten von Hochwasserereignissen | Rückgang / Abklingen des Hochwassers; Hochwasserabfa"
+            "ll {m} | vom Hochwasser betroffene Bürger :: flood water; flood; floods; inundations; deluges | maxi"
+            "mum flood; record flood; flood of record | flash flood; flash flooding; spate [Br.] | glacier flood;"
+            " glacial flood; glacial outburst flood; glacier lake outburst flood | hundred-year flood; 100-year f"
+            "lood | thousand-year flood; 1000-year flood | catastrophic flood; disastrous flood | exceptional flo"
+            "od; extraordinary flood | extreme flood; superflood [Am.] | historical flood | probable maximum floo"
+            "d /PMF/; probable record flood | mean annual flood | freshet | increase of flood | flood occurrence;"
+            " occurrence of flood events | flood recession | citizens affected by floods\n";
+        const QByteArray floodwaters =
+            "Hochwasser {n} (über die Ufer getretene Wassermassen) | das schmutzige Hochwasser aus dem Keller abp"
+            "umpen :: floodwaters | to pump the dirty floodwaters out of the cellar\n";
+        const QStringList floodCore{QStringLiteral("flow"), QStringLiteral("flood")};
+        const QStringList hochwasser = germanSourcesFromTrans(flut + highWater + floodWater + floodwaters, floodCore)
+                                           .germanToEnglish.value(QStringLiteral("Hochwasser"));
+        QVERIFY2(hochwasser.value(0) == QStringLiteral("flood water") && hochwasser.contains(QStringLiteral("flow")),
+                 qPrintable(hochwasser.join(u", ")));
+        const QByteArray shortEntry = "Hochwasser {n}; Überschwemmungen {pl}; Überflutungen {pl} [envir.] | "
+                                      "Gletscherhochwasser {n} | Jahrhunderthochwasser {n} :: flood water; flood; "
+                                      "floods | glacier flood | hundred-year flood\n";
+        const QStringList shortOwn = germanSourcesFromTrans(flut + highWater + shortEntry + floodwaters, floodCore)
+                                         .germanToEnglish.value(QStringLiteral("Hochwasser"));
+        QVERIFY2(shortOwn.value(0) != QStringLiteral("flood water"), qPrintable(shortOwn.join(u", ")));
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
