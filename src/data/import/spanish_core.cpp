@@ -1353,7 +1353,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     // Apertium spa-eng's only translation of the word, a learner's word,
     // joins as well, and goes first when the row's first is no pair of
     // Apertium's at all ("tardar: be kept in, be detained" lacks "take"):
-    // FreeDict's two dictionaries share many such odd senses.
+    // FreeDict's two dictionaries share many such odd senses. Where the row
+    // has more words than it keeps, the German pivot chooses among those
+    // alike, as in the rows above: FreeDict's alphabetical order alone would
+    // keep "bridle, check" and cut "restrain" from "reprimir".
     for (auto &[spanish, items] : core.spanishEnglish) {
         if (gained.contains(spanish) || items.isEmpty())
             continue;
@@ -1379,7 +1382,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
             continue;
         }
-        const QStringList ordered = ranked(candidates);
+        const QStringList ordered =
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
         const QStringList kept = withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly);
         core.itemsDropped += leftOut(items, kept);
         items = kept;

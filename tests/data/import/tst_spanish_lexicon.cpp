@@ -1202,6 +1202,36 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("aves")).value(0), QStringLiteral("birds"));
     }
 
+    void letsThePivotChooseAtTheCapOfAnUnchangedRow()
+    {
+        // FreeDict spa-eng "reprimir: 1. bridle, check, restrain 2. control,
+        // govern, rule"; eng-spa "bridle: contener, reprimir", "check: 1.
+        // contener, reprimir 2. controlar, registrar, revisar", "restrain: 1.
+        // contener, reprimir 2. capitanear, subyugar". Apertium
+        // "repress<vblex>" <-> "reprimir<vblex>", "stifle<vblex>" ->
+        // "sofocar", "reprimir" and back. spa-deu "reprimir: unterdrücken",
+        // which links "restrain". No learner's row changes "reprimir".
+        const SenseRows englishSpanish{{QStringLiteral("bridle"), wordList({"contener", "reprimir"})},
+                                       {QStringLiteral("check"), wordList({"contener", "reprimir", "controlar"})},
+                                       {QStringLiteral("restrain"), wordList({"contener", "reprimir", "subyugar"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("reprimir"), wordList({"bridle", "check", "restrain", "control", "govern", "rule"})}};
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("reprimir") && english == QLatin1String("restrain") ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            {}, englishSpanish, spanishEnglish,
+            entries({{"repress<vblex>", "reprimir<vblex>"}, {"stifle<vblex>", "sofocar<vblex>"},
+                     {"stifle<vblex>", "reprimir<vblex>"}}),
+            entries({{"reprimir<vblex>", "repress<vblex>"}, {"reprimir<vblex>", "stifle<vblex>"}}), links);
+        // "restrain" takes the place FreeDict's order gave "check"; the later
+        // steps of the import order the words of one sense.
+        const QStringList reprimir = row(core.spanishEnglish, QStringLiteral("reprimir"));
+        QCOMPARE(reprimir.mid(0, 2), wordList({"repress", "stifle"}));
+        QVERIFY(reprimir.contains(QStringLiteral("restrain")));
+        QVERIFY(!reprimir.contains(QStringLiteral("check")));
+    }
+
     void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
     {
         // Apertium eng-spa "penknife<n> navaja<n><f>", "razor<n>
