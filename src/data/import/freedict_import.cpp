@@ -765,6 +765,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                                 [&](const QString &word) { return englishRanks.rank(word); }, report.details);
     }
     std::array<SenseRows, 2> spanishRows{mergeSenses(engSpa), mergeSenses(spaEng)};
+    // spa-eng's first numbered sense of each headword, from its first entry.
+    QHash<QString, QStringList> spanishFirstSenses;
+    for (const DictdEntry &entry : std::as_const(spaEng)) {
+        if (!spanishFirstSenses.contains(entry.headword))
+            spanishFirstSenses.insert(entry.headword, entry.firstSense);
+    }
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;
     QString spanishEnglishProblem;
@@ -845,7 +851,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             [&](const QString &spanish, const QString &english) {
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },
-            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords));
+            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses);
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

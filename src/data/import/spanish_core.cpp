@@ -648,14 +648,24 @@ QStringList withFeminineFormOfEitherGender(QStringList kept,
 // row's first, items standing next to each other with the same sources
 // (`candidates`) and from one alphabetical run of FreeDict's row
 // (`freedict`) are ordered by how many German words link them (`links`:
-// "make" through four, "do" through one); ties keep their order.
+// "make" through four, "do" through one); ties keep their order. The
+// first numbered sense (`firstSense`) ends a run too, where the next
+// sense's words happen to follow alphabetically ("cambiar: 1. alter,
+// change 2. interchange, swap"), if the row's first item is of it: the
+// sources then confirm that sense as the main one, and its words go first.
+// A first sense the row's first is not of is often a side one ("prestar:
+// 1. borrow 2. lend, loan"), and its place tells nothing.
 QStringList withLinkedWithinASense(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
-                                   const QStringList &freedict, const std::function<int(const QString &)> &links)
+                                   const QStringList &freedict, QStringList firstSense,
+                                   const std::function<int(const QString &)> &links)
 {
+    if (kept.isEmpty() || !firstSense.contains(kept.first()))
+        firstSense.clear();
     QHash<QString, int> sense;
     for (qsizetype i = 0, run = 0; i < freedict.size(); ++i) {
         if (i > 0
-            && withoutAccents(freedict.at(i - 1)).compare(withoutAccents(freedict.at(i)), Qt::CaseInsensitive) >= 0)
+            && (withoutAccents(freedict.at(i - 1)).compare(withoutAccents(freedict.at(i)), Qt::CaseInsensitive) >= 0
+                || (firstSense.contains(freedict.at(i - 1)) && !firstSense.contains(freedict.at(i)))))
             ++run;
         sense.insert(freedict.at(i), int(run));
     }
@@ -705,6 +715,25 @@ QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, i
         }
     }
     return kept;
+}
+
+// Whether `english` is the plural of the first FreeDict translation of the
+// singular of a Spanish plural (`rows`: FreeDict spa-eng's rows by
+// headword): "birds" for "aves", whose singular "ave" is "bird". It is
+// the plural's literal sense, which the German pivot misses where its own
+// dictionary gives the plural only a narrower word ("aves: Geflügel",
+// poultry).
+bool isPluralOfSingularsWord(const QString &english, const QString &spanish,
+                             const QHash<QString, QStringList> &rows)
+{
+    if (english.isEmpty() || spanish.contains(QLatin1Char(' ')) || !spanish.endsWith(QLatin1Char('s')))
+        return false;
+    for (const QString &singular : {spanish.chopped(1), spanish.endsWith(QLatin1String("es")) ? spanish.chopped(2) : QString()}) {
+        const QString word = rows.value(singular).value(0);
+        if (!singular.isEmpty() && !word.isEmpty() && english == word + QLatin1Char('s'))
+            return true;
+    }
+    return false;
 }
 
 // Apertium's first translation of an English word is sometimes a side
@@ -1119,7 +1148,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
                                 const std::function<int(const QString &, const QString &)> &germanLinks,
-                                const QHash<QString, EnglishWordUses> &englishUses)
+                                const QHash<QString, EnglishWordUses> &englishUses,
+                                const QHash<QString, QStringList> &spanishFirstSenses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
@@ -1332,9 +1362,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         // Apertium spa-eng's only word goes before a first it does not pair
         // with the word at all ("colegio: college" is "school").
-        QStringList kept = withLinkedFirst(
-            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)), candidates,
-            evidence.englishOf(spanish), linked);
+        QStringList kept =
+            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish));
+        if (!isPluralOfSingularsWord(kept.value(0), spanish, spanishRowsByWord))
+            kept = withLinkedFirst(kept, candidates, evidence.englishOf(spanish), linked);
         // A Spanish phrase ("fuera de") is matched by an English one ("out of").
         if (!spanish.contains(QLatin1Char(' ')))
             kept = withWordBeforeItsPhrase(kept, candidates);
@@ -1343,7 +1374,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             return !evidence.isFirstSenseOf(first, spelling, spanish)
                    && evidence.sharesBackwardPart(direct, spelling, spanish);
         });
-        kept = withLinkedWithinASense(kept, candidates, freedict, [&](const QString &english) {
+        kept = withLinkedWithinASense(kept, candidates, freedict, spanishFirstSenses.value(spanish),
+                                      [&](const QString &english) {
             return germanLinks ? germanLinks(spanish, english) : 0;
         });
         if (freedict.isEmpty()) {
@@ -1367,7 +1399,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     // Apertium spa-eng's only translation of the word, a learner's word,
     // joins as well, and goes first when the row's first is no pair of
     // Apertium's at all ("tardar: be kept in, be detained" lacks "take"):
-    // FreeDict's two dictionaries share many such odd senses.
+    // FreeDict's two dictionaries share many such odd senses. Where the row
+    // has more words than it keeps, the German pivot chooses among those
+    // alike, as in the rows above: FreeDict's alphabetical order alone would
+    // keep "bridle, check" and cut "restrain" from "reprimir".
     for (auto &[spanish, items] : core.spanishEnglish) {
         if (gained.contains(spanish) || items.isEmpty())
             continue;
@@ -1393,7 +1428,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
             continue;
         }
-        const QStringList ordered = ranked(candidates);
+        const QStringList ordered =
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
         const QStringList kept = withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly);
         core.itemsDropped += leftOut(items, kept);
         items = kept;

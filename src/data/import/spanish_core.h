@@ -82,11 +82,15 @@ struct SpanishCore
 // where both come from one Apertium lexicon ("tirar": "throw" before "throw
 // out", which both lexicons pair). A row led by a word only Apertium eng-spa
 // pairs with it goes to a single word Apertium spa-eng alone gives in that
-// part of speech ("escrito": "writing" before "brief").
+// part of speech ("escrito": "writing" before "brief"). `spanishFirstSenses`
+// holds the items of FreeDict spa-eng's first numbered sense of a headword
+// that has several ("aves: 1. birds 2. fowl, poultry"), to tell its senses
+// apart where their words happen to follow in alphabetical order.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
                                 const std::function<int(const QString &, const QString &)> &germanLinks = {},
-                                const QHash<QString, EnglishWordUses> &englishUses = {});
+                                const QHash<QString, EnglishWordUses> &englishUses = {},
+                                const QHash<QString, QStringList> &spanishFirstSenses = {});
 
 } // namespace vorbix::import

@@ -132,6 +132,15 @@ QVector<LexiconEntry> learnersWords(const char *text)
     return kept;
 }
 
+// A list of words written in UTF-8.
+QStringList wordList(std::initializer_list<const char *> list)
+{
+    QStringList result;
+    for (const char *word : list)
+        result.append(QString::fromUtf8(word));
+    return result;
+}
+
 QStringList row(const SenseRows &rows, const QString &headword)
 {
     for (const auto &[word, translations] : rows) {
@@ -1123,6 +1132,104 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("fabricar")),
                  (QStringList{QStringLiteral("manufacture"), QStringLiteral("fabricate"), QStringLiteral("make"),
                               QStringLiteral("do")}));
+    }
+
+    void keepsFreedictsFirstSenseBeforeTheGermanOrder()
+    {
+        // FreeDict spa-eng "cambiar: 1. alter, change 2. interchange, swap 3.
+        // vary 4. turn" and "prestar: 1. borrow 2. lend, loan"; eng-spa
+        // "alter: cambiar, mudar", "change: 1. monedas 2. cambiar, mudar",
+        // "interchange: cambiar", "swap: cambiar", "lend: prestar", "loan:
+        // prestar", "borrow: prestar". Apertium "change<vblex>" <->
+        // "cambiar<vblex>", "alter<vblex>" -> "alterar", "loan<vblex>" <->
+        // "prestar<vblex>", "lend<vblex>" -> "dejar". The counts stand for the
+        // German words that link each English word with the Spanish one
+        // ("vertauschen" for "interchange" and "swap").
+        const SenseRows englishSpanish{
+            {QStringLiteral("alter"), wordList({"cambiar", "mudar"})},
+            {QStringLiteral("change"), wordList({"monedas", "cambiar", "mudar"})},
+            {QStringLiteral("interchange"), wordList({"cambiar"})},
+            {QStringLiteral("swap"), wordList({"cambiar"})},
+            {QStringLiteral("lend"), wordList({"prestar"})},
+            {QStringLiteral("loan"), wordList({"prestar"})},
+            {QStringLiteral("borrow"), wordList({"prestar"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("cambiar"), wordList({"alter", "change", "interchange", "swap", "vary", "turn"})},
+            {QStringLiteral("prestar"), wordList({"borrow", "lend", "loan"})}};
+        const QHash<QString, QStringList> firstSenses{{QStringLiteral("cambiar"), wordList({"alter", "change"})},
+                                                      {QStringLiteral("prestar"), wordList({"borrow"})}};
+        const auto links = [](const QString &, const QString &english) {
+            static const QHash<QString, int> german{{QStringLiteral("change"), 3}, {QStringLiteral("interchange"), 2},
+                                                    {QStringLiteral("swap"), 2},   {QStringLiteral("alter"), 1},
+                                                    {QStringLiteral("lend"), 2},   {QStringLiteral("borrow"), 1}};
+            return german.value(english);
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            wordList({"alter", "change", "interchange", "swap", "lend", "loan", "borrow"}), englishSpanish, spanishEnglish,
+            entries({{"change<vblex>", "cambiar<vblex>"}, {"alter<vblex>", "alterar<vblex>"},
+                     {"loan<vblex>", "prestar<vblex>"}, {"lend<vblex>", "dejar<vblex>"}}),
+            entries({{"cambiar<vblex>", "change<vblex>"}, {"prestar<vblex>", "loan<vblex>"}}), links, {}, firstSenses);
+        // "change" leads from the first sense, so "alter" keeps its place
+        // before the second sense's words, which the pivot links more often.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("cambiar")), wordList({"change", "alter", "interchange", "swap"}));
+        // "loan" leads from the second sense: the first ("borrow") is a side
+        // one, and the pivot orders the rest.
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("prestar")), wordList({"loan", "lend", "borrow"}));
+    }
+
+    void leadsAPluralWithItsSingularsWord()
+    {
+        // FreeDict spa-eng "aves: 1. birds 2. fowl, poultry", "ave: bird";
+        // eng-spa "birds: aves", "fowl: 1. aves 2. gallina", "poultry: aves",
+        // "bird: ave, pájaro". Apertium "fowl<n>" -> "ave<n><f>",
+        // "bird<n>" -> "pájaro<n><m>", "ave<n><f>" -> "bird<n>". spa-deu
+        // "aves: Geflügel" links only "fowl" and "poultry".
+        const SenseRows englishSpanish{{QStringLiteral("birds"), wordList({"aves"})},
+                                       {QStringLiteral("fowl"), wordList({"aves", "gallina"})},
+                                       {QStringLiteral("poultry"), wordList({"aves"})},
+                                       {QStringLiteral("bird"), wordList({"ave", "pájaro"})}};
+        const SenseRows spanishEnglish{{QStringLiteral("aves"), wordList({"birds", "fowl", "poultry"})},
+                                       {QStringLiteral("ave"), wordList({"bird"})}};
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("aves") && (english == QLatin1String("fowl") || english == QLatin1String("poultry"))
+                       ? 1
+                       : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            wordList({"birds", "fowl", "poultry", "bird"}), englishSpanish, spanishEnglish,
+            entries({{"fowl<n>", "ave<n><f>"}, {"bird<n>", "pájaro<n><m>"}}), entries({{"ave<n><f>", "bird<n>"}}),
+            links, {}, {{QStringLiteral("aves"), wordList({"birds"})}});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("aves")).value(0), QStringLiteral("birds"));
+    }
+
+    void letsThePivotChooseAtTheCapOfAnUnchangedRow()
+    {
+        // FreeDict spa-eng "reprimir: 1. bridle, check, restrain 2. control,
+        // govern, rule"; eng-spa "bridle: contener, reprimir", "check: 1.
+        // contener, reprimir 2. controlar, registrar, revisar", "restrain: 1.
+        // contener, reprimir 2. capitanear, subyugar". Apertium
+        // "repress<vblex>" <-> "reprimir<vblex>", "stifle<vblex>" ->
+        // "sofocar", "reprimir" and back. spa-deu "reprimir: unterdrücken",
+        // which links "restrain". No learner's row changes "reprimir".
+        const SenseRows englishSpanish{{QStringLiteral("bridle"), wordList({"contener", "reprimir"})},
+                                       {QStringLiteral("check"), wordList({"contener", "reprimir", "controlar"})},
+                                       {QStringLiteral("restrain"), wordList({"contener", "reprimir", "subyugar"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("reprimir"), wordList({"bridle", "check", "restrain", "control", "govern", "rule"})}};
+        const auto links = [](const QString &spanish, const QString &english) {
+            return spanish == QLatin1String("reprimir") && english == QLatin1String("restrain") ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(
+            {}, englishSpanish, spanishEnglish,
+            entries({{"repress<vblex>", "reprimir<vblex>"}, {"stifle<vblex>", "sofocar<vblex>"},
+                     {"stifle<vblex>", "reprimir<vblex>"}}),
+            entries({{"reprimir<vblex>", "repress<vblex>"}, {"reprimir<vblex>", "stifle<vblex>"}}), links);
+        // "restrain" takes the place FreeDict's order gave "check"; the later
+        // steps of the import order the words of one sense.
+        const QStringList reprimir = row(core.spanishEnglish, QStringLiteral("reprimir"));
+        QCOMPARE(reprimir.mid(0, 2), wordList({"repress", "stifle"}));
+        QVERIFY(reprimir.contains(QStringLiteral("restrain")));
+        QVERIFY(!reprimir.contains(QStringLiteral("check")));
     }
 
     void takesApertiumsWordForASpanishWordTheGermanPivotConfirms()
