@@ -856,6 +856,25 @@ bool isNarrowedBelowPlainTop(const Candidate &main, const Candidate &top)
            && !isSpecial(top);
 }
 
+bool isCognate(const QString &german, const QString &english);
+
+// Whether the main entry of an English word is a line whose German words
+// carry a special field's tag (Candidate::lineTagged), where the ranking
+// chose the English word's look-alike, a noun that heads a line with its
+// plural and no tag or note on either side, and that two lines give first
+// ("Zinsschein {m}; Kupon {m} [fin.] | Zinsscheine {pl}; ... :: coupon |
+// ..." beside "Coupon {m}; Kupon {m} | Coupons {pl}; Kupons {pl} ::
+// coupon; voucher | ..."): the tagged line is long with that field's
+// compounds, and the plain line names the word's everyday sense. Judged
+// against the rows it changed, a plain top that is no look-alike as often
+// named a side sense ("Wandschirm" before "Bildschirm" for "screen").
+bool isFieldUseBelowPlainTop(const Candidate &main, const Candidate &top)
+{
+    return main.lineTagged && top.noun && top.pluralForms && top.support >= 2 && top.germanFirst
+           && !top.fieldTagged && !top.groupTagged && !isSpecial(top) && !top.noted && !top.englishNoted
+           && !top.englishRegister && !top.fringe && isCognate(top.german, top.english);
+}
+
 // Puts the best ranked word of an English word's main entry
 // (markEnglishMainEntry) at the top where the ranking chose a word of the
 // same kind that no line gives the English word first with more than its
@@ -875,7 +894,7 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
     const auto main = std::find_if(list.begin(), list.end(), [kind](const Candidate *candidate) {
         return candidate->englishMainEntry && kindOf(*candidate) == kind;
     });
-    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top))
+    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top) || isFieldUseBelowPlainTop(**main, *top))
         return;
     const QString topWord = top->german.toLower();
     for (const Candidate *candidate : std::as_const(list)) {
