@@ -2014,6 +2014,34 @@ bool isCognate(const QString &german, const QString &english)
     return editDistance(a, b) <= std::max<qsizetype>(1, std::min(a.size(), b.size()) / 4);
 }
 
+// Puts the word of a line the German word heads with no tag or note first
+// where the ranking chose the word of a line that a note before the German
+// word narrows ("(geistige) Anziehungskraft {f}; Chemie {f} [ugs.] :: chemistry"
+// before "Anziehungskraft {f}; Attraktivität {f} (zwischen jdm./von etw.) |
+// körperliche Anziehungskraft/Attraktivität | ... :: attraction;
+// attractiveness | ..."): the note names one use of the word, and the plain
+// line, with at least as many sections, its general sense. The subtitle
+// list misses many such words, and then how often the dictionary mentions
+// a word ranks them, which favours words that name a field. Judged against
+// the rows it changed, the same for a note after the word put as many side
+// uses first as it moved back ("drain" for "Ablauf", "noddle" for "Birne").
+void putPlainHeadBeforeNotedHead(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || !list.first()->germanObjectNoted
+        || list.first()->englishNoted || list.first()->mainEntry || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun == top->noun
+               && candidate->sections >= top->sections && !candidate->noted && !candidate->englishNoted
+               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->otherSense && !candidate->englishRegister && !candidate->englishDated
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Puts the English cognate of a German word first where a plain line gives
 // it as its first word and the ranking chose another word ("Flanke {f} |
 // Flanken {pl} :: flank | flanks" before "Flanke {f} (Fußball) [sport] ::
@@ -2625,6 +2653,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainWordBeforeLaterSynonymsKind(list);
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);
+        putPlainHeadBeforeNotedHead(list);
     }
 }
 
