@@ -2117,6 +2117,30 @@ void putLaterSynonymsFullEntryCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the English word spelt as the German noun first where a full entry
+// with its plurals gives it first and the ranking chose another word of a
+// much shorter line ("Werkzeughammer {m}; Hammer {m} [techn.] |
+// Werkzeughämmer {pl}; Hämmer {pl} | Abrichthammer {m}; ... :: hammer (tool)
+// | hammers | ..." before "Hammer {m} | Hämmer {pl} :: sledge | sledges"):
+// the entry with the compounds and examples names the thing the two
+// languages share a word for, whatever its field tag or note.
+void putSameWordOfFullEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const Candidate *top = list.first();
+    const auto same = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->noun && candidate->pluralForms
+               && candidate->sections >= std::max(5, 3 * top->sections)
+               && candidate->english.compare(candidate->german, Qt::CaseInsensitive) == 0 && !candidate->otherSense
+               && !candidate->fringe && candidate->germanSense != Sense::SpecialRegister
+               && !candidate->englishRegister && !candidate->englishDated;
+    });
+    if (same != list.end())
+        std::rotate(list.begin(), same, same + 1);
+}
+
 // Puts the word of a German word's plain line first where the ranking chose
 // a word that a later line narrows by a note ("Läufer {m} (Schachfigur) |
 // Läufer {pl} :: bishop (chessman) | bishops"). The plain line comes earlier
@@ -2654,6 +2678,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);
         putPlainHeadBeforeNotedHead(list);
+        putSameWordOfFullEntryFirst(list);
     }
 }
 

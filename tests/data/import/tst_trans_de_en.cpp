@@ -2390,6 +2390,32 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("chemistry")));
     }
 
+    void putsTheWordSpeltAsTheNounOfAFullEntryFirst()
+    {
+        // The tool's entry (shortened here from 52 sections) lists "Hammer"
+        // second and tags it [techn.]; the bare plural line gives "sledge",
+        // and "bit hit" (the source's typo for "big hit") is on the subtitle
+        // list by its words.
+        const QByteArray lines =
+            "Hammer {m} (als Repräsentationsgegenstand) | Hämmer {pl} | Auktionshammer {m} | Hammer des "
+            "Vorsitzenden (bei einer förmlichen Zusammenkunft) | Richterhammer {m} :: gavel | gavels | auction "
+            "gavel | chairman’s gavel | judge’s gavel\n"
+            "Hammer {m} | Hämmer {pl} :: sledge | sledges\n"
+            "Hammer {m} (Gehörknöchelchen) [anat.] :: malleus; hammer (auditory ossicle)\n"
+            "Knaller {m}; Knüller {m}; Hammer {m}; Hit {m}; tolle Sache {f} :: bit hit; cracker [Br.]; blast "
+            "[Am.]; stem-winder [Am.] [coll.]; corker [Br.] [dated] <stemwinder> <stem winder>\n"
+            "Werkzeughammer {m}; Hammer {m} [techn.] | Werkzeughämmer {pl}; Hämmer {pl} | Abrichthammer {m}; "
+            "Pritschhammer {m} (Schmiede) |  Abrichthämmer {pl}; Pritschhämmer {pl} | Anschlaghammer {m}; "
+            "Anschlagfäustel {n} [min.] |  Anschlaghämmer {pl}; Anschlagfäustel {pl} | Bohrfäustel {n} [min.] "
+            "[hist.] |  Bohrfäustel {pl} :: hammer (tool) | hammers | planing hammer (forge) | planing hammers | "
+            "pounding hammer | pounding hammers | miner’s hammer; hammer for driving the bores | miner’s "
+            "hammers; hammers for driving the bores\n";
+        const QStringList core{QStringLiteral("hammer"), QStringLiteral("sledge"), QStringLiteral("gavel")};
+        const QStringList row = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Hammer"));
+        QVERIFY2(row.value(0) == QStringLiteral("hammer"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("sledge")));
+    }
+
     void putsTheMainEntrysHeadBeforeANearTie()
     {
         // "quietschen" edges out "Rost" on the subtitle list, but it is a
