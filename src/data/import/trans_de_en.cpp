@@ -883,6 +883,25 @@ bool isNarrowedBelowPlainTop(const Candidate &main, const Candidate &top)
            && !isSpecial(top);
 }
 
+bool isCognate(const QString &german, const QString &english);
+
+// Whether the main entry of an English word is a line whose German words
+// carry a special field's tag (Candidate::lineTagged), where the ranking
+// chose the English word's look-alike, a noun that heads a line with its
+// plural and no tag or note on either side, and that two lines give first
+// ("Zinsschein {m}; Kupon {m} [fin.] | Zinsscheine {pl}; ... :: coupon |
+// ..." beside "Coupon {m}; Kupon {m} | Coupons {pl}; Kupons {pl} ::
+// coupon; voucher | ..."): the tagged line is long with that field's
+// compounds, and the plain line names the word's everyday sense. Judged
+// against the rows it changed, a plain top that is no look-alike as often
+// named a side sense ("Wandschirm" before "Bildschirm" for "screen").
+bool isFieldUseBelowPlainTop(const Candidate &main, const Candidate &top)
+{
+    return main.lineTagged && top.noun && top.pluralForms && top.support >= 2 && top.germanFirst
+           && !top.fieldTagged && !top.groupTagged && !isSpecial(top) && !top.noted && !top.englishNoted
+           && !top.englishRegister && !top.fringe && isCognate(top.german, top.english);
+}
+
 // Puts the best ranked word of an English word's main entry
 // (markEnglishMainEntry) at the top where the ranking chose a word of the
 // same kind that no line gives the English word first with more than its
@@ -902,7 +921,7 @@ void putEnglishMainEntryFirst(QVector<const Candidate *> &list)
     const auto main = std::find_if(list.begin(), list.end(), [kind](const Candidate *candidate) {
         return candidate->englishMainEntry && kindOf(*candidate) == kind;
     });
-    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top))
+    if (main == list.end() || isNarrowedBelowPlainTop(**main, *top) || isFieldUseBelowPlainTop(**main, *top))
         return;
     const QString topWord = top->german.toLower();
     for (const Candidate *candidate : std::as_const(list)) {
@@ -2106,6 +2125,34 @@ bool isCognate(const QString &german, const QString &english)
     return editDistance(a, b) <= std::max<qsizetype>(1, std::min(a.size(), b.size()) / 4);
 }
 
+// Puts the word of a line the German word heads with no tag or note first
+// where the ranking chose the word of a line that a note before the German
+// word narrows ("(geistige) Anziehungskraft {f}; Chemie {f} [ugs.] :: chemistry"
+// before "Anziehungskraft {f}; Attraktivität {f} (zwischen jdm./von etw.) |
+// körperliche Anziehungskraft/Attraktivität | ... :: attraction;
+// attractiveness | ..."): the note names one use of the word, and the plain
+// line, with at least as many sections, its general sense. The subtitle
+// list misses many such words, and then how often the dictionary mentions
+// a word ranks them, which favours words that name a field. Judged against
+// the rows it changed, the same for a note after the word put as many side
+// uses first as it moved back ("drain" for "Ablauf", "noddle" for "Birne").
+void putPlainHeadBeforeNotedHead(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || !list.first()->germanObjectNoted
+        || list.first()->englishNoted || list.first()->mainEntry || list.first()->clearMainEntry)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun == top->noun
+               && candidate->sections >= top->sections && !candidate->noted && !candidate->englishNoted
+               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->otherSense && !candidate->englishRegister && !candidate->englishDated
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 // Puts the English cognate of a German word first where a plain line gives
 // it as its first word and the ranking chose another word ("Flanke {f} |
 // Flanken {pl} :: flank | flanks" before "Flanke {f} (Fußball) [sport] ::
@@ -2179,6 +2226,33 @@ void putLaterSynonymsFullEntryCognateFirst(QVector<const Candidate *> &list)
     });
     if (cognate != list.end())
         std::rotate(list.begin(), cognate, cognate + 1);
+}
+
+// Puts the English word spelt as the German noun first where a full entry
+// with its plurals, at least five sections and three times as many as the
+// chosen word's line, gives it first and the ranking chose another word
+// ("Werkzeughammer {m}; Hammer {m} [techn.] |
+// Werkzeughämmer {pl}; Hämmer {pl} | Abrichthammer {m}; ... :: hammer (tool)
+// | hammers | ..." before "Hammer {m} | Hämmer {pl} :: sledge | sledges"):
+// the entry with the compounds and examples names the thing the two
+// languages share a word for, whatever its field tag or note. Judged
+// against the rows it changed, all three ("Hammer", "Material",
+// "Emission") came out better.
+void putSameWordOfFullEntryFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const Candidate *top = list.first();
+    const auto same = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->noun && candidate->pluralForms
+               && candidate->sections >= std::max(5, 3 * top->sections)
+               && candidate->english.compare(candidate->german, Qt::CaseInsensitive) == 0 && !candidate->otherSense
+               && !candidate->fringe && candidate->germanSense != Sense::SpecialRegister
+               && !candidate->englishRegister && !candidate->englishDated;
+    });
+    if (same != list.end())
+        std::rotate(list.begin(), same, same + 1);
 }
 
 // Puts the word of a German word's plain line first where the ranking chose
@@ -2795,6 +2869,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryWordsAfterItsPhrase(list);
         putHeadedLineBeforeBareSynonymLine(list, commonness);
         putTaggedFullEntryBeforeBareSynonymLine(list, commonness);
+        putPlainHeadBeforeNotedHead(list);
+        putSameWordOfFullEntryFirst(list);
         putPlainWordBeforeLaterSynonymsKind(list);
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);

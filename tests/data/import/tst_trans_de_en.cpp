@@ -2439,6 +2439,82 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("mission")));
     }
 
+    void keepsTheLookAlikesPlainLineBeforeAFieldsLongerOne()
+    {
+        // The [fin.] line is the longest that gives "coupon" first, with the
+        // field's compounds; the plain line of "Coupon", which two lines give
+        // first, names the everyday coupon.
+        const QByteArray lines =
+            "Abrissabschnitt {m}; Abriss {m}; abtrennbarer Abschnitt {m}; Abschnitt {m} zum Abtrennen; "
+            "Abrisscoupon {m} [Dt.] [Schw.]; Coupon {m} [Dt.] [Schw.]; Abrisskupon {m} [Ös.]; Kupon {m} [Ös.]; "
+            "Talon {m} [Schw.]; Abrisszettel {m} [ugs.] | Abrissabschnitte {pl}; Abrisse {pl}; abtrennbare "
+            "Abschnitte {pl}; Abschnitte {pl} zum Abtrennen; Abrisscoupons {pl}; Coupons {pl}; Abrisskupons {pl}; "
+            "Kupons {pl}; Talons {pl}; Abrisszettel {pl} :: coupon; counterfoil [Br.]; stub [Am.]; tear-off slip; "
+            "detachable portion | coupons; counterfoils; stubs; tear-off slips; detachable portions\n"
+            "Coupon {m}; Kupon {m} | Coupons {pl}; Kupons {pl} :: coupon; voucher | coupons; vouchers\n"
+            "Zinsschein {m}; Kupon {m} [fin.] | Zinsscheine {pl}; Kupons {pl} | Einlösung von Zinsscheinen | "
+            "Kuponsammelstelle {f} :: coupon | coupons | coupon collection | coupon collection department\n";
+        const QStringList coupon = germanSourcesFromTrans(lines, {QStringLiteral("coupon")})
+                                       .englishToGerman.value(QStringLiteral("coupon"));
+        QVERIFY2(coupon.value(0) == QStringLiteral("Coupon"), qPrintable(coupon.join(u", ")));
+        QVERIFY(coupon.contains(QStringLiteral("Zinsschein")));
+    }
+
+    void putsAPlainHeadBeforeOneNarrowedByANoteInFront()
+    {
+        // "(geistige) Anziehungskraft" names the chemistry between people;
+        // the plain line gives the word's general sense. The [phys.] line,
+        // first in the file, is shorter than the plain one, so no line is
+        // a clear main entry; neither English word is on the subtitle list,
+        // and the dictionary mentions "chemistry" more often.
+        const QByteArray lines =
+            "Anziehungskraft {f} [phys.] | atomare Anziehungskraft :: attraction; power of attraction; "
+            "attractional force | nuclear attraction\n"
+            "Anziehungskraft {f}; Attraktivität {f} (zwischen jdm./von etw.) | körperliche "
+            "Anziehungskraft/Attraktivität | die zeitlose Anziehungskraft einer schönen Melodie | Sie fühlten sich "
+            "ziemlich schnell voneinander angezogen. | Das Stadtleben finde ich wenig reizvoll. :: attraction; "
+            "attractiveness (between sb./of sth.) | physical attraction/attractiveness | the timeless attraction "
+            "of a good tune | The attraction between them was almost immediate. | City life holds little "
+            "attraction for me.\n"
+            "(geistige) Anziehungskraft {f}; Chemie {f} [ugs.] | Die Chemie stimmt zwischen den beiden. :: "
+            "chemistry | The chemistry is right between them.\n"
+            "Chemie {f} [chem.] | analytische Chemie | anorganische Chemie | organische Chemie :: chemistry | "
+            "analytical chemistry | inorganic chemistry | organic chemistry\n"
+            "Blutchemie {f} :: blood chemistry\n"
+            "Chemie heißer Atome; Rückstoßchemie {f} [chem.] :: hot atom chemistry; recoil chemistry\n"
+            "Gaschemie {f} [chem.] :: gas chemistry\n";
+        const QStringList row = germanSourcesFromTrans(lines, {QStringLiteral("attraction"), QStringLiteral("chemistry")})
+                                    .germanToEnglish.value(QStringLiteral("Anziehungskraft"));
+        QVERIFY2(row.value(0) == QStringLiteral("attraction"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("chemistry")));
+    }
+
+    void putsTheWordSpeltAsTheNounOfAFullEntryFirst()
+    {
+        // The tool's entry (shortened here from 52 sections) lists "Hammer"
+        // second and tags it [techn.]; the bare plural line gives "sledge",
+        // and "bit hit" (the source's typo for "big hit") is on the subtitle
+        // list by its words.
+        const QByteArray lines =
+            "Hammer {m} (als Repräsentationsgegenstand) | Hämmer {pl} | Auktionshammer {m} | Hammer des "
+            "Vorsitzenden (bei einer förmlichen Zusammenkunft) | Richterhammer {m} :: gavel | gavels | auction "
+            "gavel | chairman’s gavel | judge’s gavel\n"
+            "Hammer {m} | Hämmer {pl} :: sledge | sledges\n"
+            "Hammer {m} (Gehörknöchelchen) [anat.] :: malleus; hammer (auditory ossicle)\n"
+            "Knaller {m}; Knüller {m}; Hammer {m}; Hit {m}; tolle Sache {f} :: bit hit; cracker [Br.]; blast "
+            "[Am.]; stem-winder [Am.] [coll.]; corker [Br.] [dated] <stemwinder> <stem winder>\n"
+            "Werkzeughammer {m}; Hammer {m} [techn.] | Werkzeughämmer {pl}; Hämmer {pl} | Abrichthammer {m}; "
+            "Pritschhammer {m} (Schmiede) |  Abrichthämmer {pl}; Pritschhämmer {pl} | Anschlaghammer {m}; "
+            "Anschlagfäustel {n} [min.] |  Anschlaghämmer {pl}; Anschlagfäustel {pl} | Bohrfäustel {n} [min.] "
+            "[hist.] |  Bohrfäustel {pl} :: hammer (tool) | hammers | planing hammer (forge) | planing hammers | "
+            "pounding hammer | pounding hammers | miner’s hammer; hammer for driving the bores | miner’s "
+            "hammers; hammers for driving the bores\n";
+        const QStringList core{QStringLiteral("hammer"), QStringLiteral("sledge"), QStringLiteral("gavel")};
+        const QStringList row = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Hammer"));
+        QVERIFY2(row.value(0) == QStringLiteral("hammer"), qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("sledge")));
+    }
+
     void putsTheMainEntrysHeadBeforeANearTie()
     {
         // "quietschen" edges out "Rost" on the subtitle list, but it is a
