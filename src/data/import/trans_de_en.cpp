@@ -3215,6 +3215,66 @@ QString withoutSharedArticles(const QString &line)
     return result;
 }
 
+// A German verb given with its direct object before the object of a
+// preposition ("(sich) etw. mit jdm. teilen", "jdn. gegen etw. impfen") is
+// read as the verb alone ("sich etw. teilen", "teilen") where the line's
+// English words take no preposition either ("to share sth. (with sb.)" is
+// "share"): the verb takes its object directly, and the preposition only adds
+// a second one the English verb leaves aside. Read "teilen mit", like a verb
+// whose only object takes the preposition ("zu etw. raten" is "raten zu"), it
+// stood behind every other word of the English word's row and fell out of
+// it. Where an English word keeps its preposition ("to set sb. apart from
+// sth.", "to take sth. for sth.", "to discourage sb. from doing sth."), the
+// German one does too: "halten für" is no "halten".
+QString withVerbBeforeSecondObject(const QString &line)
+{
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0 || !line.contains(u". "))
+        return line;
+    static const QRegularExpression pattern(QStringLiteral(
+        "^((?:\\(sich\\) |sich )?(?:etw|jdn|jdm)\\.(?:/(?:etw|jdn|jdm)\\.)? )"
+        "(?:mit|an|auf|für|über|von|zu|in|aus|bei|nach|um|unter|gegen|vor|zwischen|durch) "
+        "(?:etw|jdn|jdm)\\.(?:/(?:etw|jdn|jdm)\\.)? (?=\\p{Ll}+(?: [{\\[(]|$))"));
+    const QStringView germanSection = firstSection(QStringView(line).left(separator));
+    const QVector<QStringView> german = splitTopLevel(germanSection, u"; ");
+    if (std::none_of(german.cbegin(), german.cend(),
+                     [](QStringView raw) { return pattern.match(raw.trimmed()).hasMatch(); }))
+        return line;
+    static const QSet<QString> englishPrepositions{
+        QStringLiteral("with"), QStringLiteral("from"), QStringLiteral("to"),   QStringLiteral("into"),
+        QStringLiteral("of"),   QStringLiteral("on"),   QStringLiteral("onto"), QStringLiteral("upon"),
+        QStringLiteral("for"),  QStringLiteral("in"),   QStringLiteral("at"),   QStringLiteral("against"),
+        QStringLiteral("about"), QStringLiteral("by"),  QStringLiteral("through"), QStringLiteral("over"),
+        QStringLiteral("under"), QStringLiteral("as"),  QStringLiteral("towards"), QStringLiteral("toward")};
+    const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4)));
+    bool anyVerb = false;
+    for (const QStringView raw : english) {
+        const QString word = cleanTransSynonym(raw, true);
+        if (word.isEmpty())
+            continue;
+        const QStringList words = word.split(u' ');
+        if (std::any_of(words.cbegin() + 1, words.cend(),
+                        [](const QString &w) { return englishPrepositions.contains(w); }))
+            return line;
+        anyVerb = true;
+    }
+    if (!anyVerb)
+        return line;
+    QStringList read;
+    for (const QStringView raw : german) {
+        QString synonym = raw.toString();
+        const QRegularExpressionMatch match = pattern.match(synonym.trimmed());
+        if (match.hasMatch()) {
+            qsizetype lead = 0;  // the blank after the previous synonym's "; "
+            while (lead < synonym.size() && synonym.at(lead).isSpace())
+                ++lead;
+            synonym.remove(lead + match.capturedLength(1), match.capturedLength() - match.capturedLength(1));
+        }
+        read.append(synonym);
+    }
+    return read.join(u"; ") + line.mid(germanSection.size());
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -3386,7 +3446,7 @@ TransEntry parseTransEntry(QStringView line)
         line.chop(1);
     if (line.startsWith(u'#'))
         return entry;
-    const QString read = withoutSharedArticles(line.toString());
+    const QString read = withoutSharedArticles(withVerbBeforeSecondObject(line.toString()));
     const qsizetype separator = read.indexOf(u" :: ");
     if (separator < 0)
         return entry;
@@ -3841,7 +3901,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lineStart = start;
-        const QString line = withoutSharedArticles(takeTransLine(text, start));
+        const QString line = withoutSharedArticles(withVerbBeforeSecondObject(takeTransLine(text, start)));
         const qsizetype lineEnd = std::min(start - 1, text.size());
         ++lineNumber;
         order = 0;
@@ -4267,7 +4327,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (!mayHold)
                 continue;
-            const QString line = withoutSharedArticles(normaliseCharacters(QString::fromUtf8(raw)));
+            const QString line =
+                withoutSharedArticles(withVerbBeforeSecondObject(normaliseCharacters(QString::fromUtf8(raw))));
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;
