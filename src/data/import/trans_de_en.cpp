@@ -3846,6 +3846,41 @@ bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
     return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
 }
 
+// The word by which the lines of a kept German word are looked for among
+// the lines without a core word: a word alone, or the verb of a reflexive one
+// ("sich krümmen", whose own line "sich krümmen {vr} | ... :: to double up;
+// to double over | ..." gives no core word). A reflexive verb is a word as
+// much as a verb alone; its senses are read from the lines it names alone
+// (`germanSection`, the first German section of such a line, holds no
+// other synonym): read from every line that lists it, it took the side uses
+// of its synonyms' lines too. Other phrases keep the senses of the lines
+// read already. Empty for those, and for a reflexive verb beside other words
+// on the line.
+QString wordOfOtherLines(const QString &german, QStringView germanSection = {})
+{
+    if (!german.contains(u' '))
+        return german;
+    if (german.startsWith(u"sich ") && german.count(u' ') == 1 && german.size() > 5 && german.at(5).isLower()
+        && !germanSection.contains(u"; "))
+        return german.mid(5);
+    return {};
+}
+
+// The senses a reflexive verb takes from the lines of its own without a core
+// word (wordOfOtherLines) go after the row's other senses, so they fill the
+// places it has left and push out none ("sich krümmen": "writhe, crinkle,
+// double up, double over"). Such a line is as often a slang or side use
+// ("sich übergeben {vr} :: to feed fish; ... [slang]", "sich verziehen
+// {vr} :: to hive off") as the main entry, and ranked among the senses read
+// before it put as many worse words first as better ones.
+void putReflexiveVerbsOtherLinesLate(QVector<Candidate> &senses, const QSet<std::pair<QString, int>> &ownLines)
+{
+    for (Candidate &candidate : senses) {
+        if (ownLines.contains({candidate.german, candidate.line}))
+            candidate.laterSense = true;
+    }
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
@@ -4286,6 +4321,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // their first German section; phrases keep the senses of the lines read
     // already.
     constexpr int kKeptAtMost = 6;
+    QSet<std::pair<QString, int>> readAsReflexiveVerbsOwn;  // see putReflexiveVerbsOtherLinesLate
     QSet<QString> kept;
     for (const QStringList &german : std::as_const(sources.englishToGerman)) {
         for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
@@ -4294,8 +4330,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     {
         QSet<QByteArray> words;
         for (const QString &german : std::as_const(kept)) {
-            if (!german.contains(u' '))
-                words.insert(german.toLower().toUtf8());
+            if (const QString word = wordOfOtherLines(german); !word.isEmpty())
+                words.insert(word.toLower().toUtf8());
         }
         QByteArray token;
         for (const LineSpan &span : std::as_const(otherLines)) {
@@ -4335,7 +4371,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             qsizetype headPlace = 0;
             bool found = false;
             for (const TransSynonym &german : synonymsOf(germanSide, false)) {
-                if (!german.text.contains(u' ') && kept.contains(german.text)) {
+                if (kept.contains(german.text) && !wordOfOtherLines(german.text, firstSection(germanSide)).isEmpty()) {
                     if (!found) {
                         const bool keepTo = namesNoVerb(germanSide);
                         for (const QStringView raw :
@@ -4344,6 +4380,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
                     found = true;
+                    if (german.text.contains(u' '))
+                        readAsReflexiveVerbsOwn.insert({german.text, span.line});
                     const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
                                    german.fringe, german.noted, german.dated,
@@ -4513,6 +4551,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().wordClass.adjective = true;
         }
     }
+    putReflexiveVerbsOtherLinesLate(mainSenses, readAsReflexiveVerbsOwn);
     for (const Candidate &candidate : std::as_const(mainSenses)) {
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
