@@ -3275,6 +3275,40 @@ QString withVerbBeforeSecondObject(const QString &line)
     return read.join(u"; ") + line.mid(germanSection.size());
 }
 
+// A line whose English verb takes an infinitive as its object ("etw. wagen;
+// sich trauen, etw. zu tun :: to dare to do sth."; "to want to do sth.")
+// names the verb alone: "dare", as "to advise sb. to do sth." names
+// "advise". Read on, the English item was "dare to do", which no row of
+// "dare" takes. The line is read with "to do" left out of its first English
+// section. A phrase with "be" keeps it ("to be about to do sth.": its
+// adjective needs the infinitive), and so does a line whose German words
+// stand for the infinitive's "do" ("etw. tun wollen :: to want to do sth.",
+// "gern tun"): the German item would be the placeholder with its verb.
+QString withInfinitiveObjectLeftOut(const QString &line)
+{
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0 || !line.contains(u" to do sth."))
+        return line;
+    static const QRegularExpression standsForDo(QStringLiteral("(?<!\\bzu )\\btun\\b"));
+    if (firstSection(QStringView(line).left(separator)).toString().contains(standsForDo))
+        return line;
+    static const QRegularExpression infinitive(
+        QStringLiteral("(?<=^|; )(to (?!be )\\p{Ll}+) to do (?=sth\\.)"));
+    const QStringView englishSection = firstSection(QStringView(line).mid(separator + 4));
+    QString english = englishSection.toString();
+    english.replace(infinitive, QStringLiteral("\\1 "));
+    if (english.size() == englishSection.size())
+        return line;
+    return line.left(separator + 4) + english + line.mid(separator + 4 + englishSection.size());
+}
+
+// A line read with the verbs it names alone (withVerbBeforeSecondObject,
+// withInfinitiveObjectLeftOut).
+QString withVerbsAlone(const QString &line)
+{
+    return withInfinitiveObjectLeftOut(withVerbBeforeSecondObject(line));
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -3446,7 +3480,7 @@ TransEntry parseTransEntry(QStringView line)
         line.chop(1);
     if (line.startsWith(u'#'))
         return entry;
-    const QString read = withoutSharedArticles(withVerbBeforeSecondObject(line.toString()));
+    const QString read = withoutSharedArticles(withVerbsAlone(line.toString()));
     const qsizetype separator = read.indexOf(u" :: ");
     if (separator < 0)
         return entry;
@@ -3936,7 +3970,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lineStart = start;
-        const QString line = withoutSharedArticles(withVerbBeforeSecondObject(takeTransLine(text, start)));
+        const QString line = withoutSharedArticles(withVerbsAlone(takeTransLine(text, start)));
         const qsizetype lineEnd = std::min(start - 1, text.size());
         ++lineNumber;
         order = 0;
@@ -4364,7 +4398,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (!mayHold)
                 continue;
             const QString line =
-                withoutSharedArticles(withVerbBeforeSecondObject(normaliseCharacters(QString::fromUtf8(raw))));
+                withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;
