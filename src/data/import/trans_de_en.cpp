@@ -3885,19 +3885,48 @@ bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
 // ("sich krümmen", whose own line "sich krümmen {vr} | ... :: to double up;
 // to double over | ..." gives no core word). A reflexive verb is a word as
 // much as a verb alone; its senses are read from the lines it names alone
-// (`germanSection`, the first German section of such a line, holds no
-// other synonym): read from every line that lists it, it took the side uses
-// of its synonyms' lines too. Other phrases keep the senses of the lines
-// read already. Empty for those, and for a reflexive verb beside other words
-// on the line.
-QString wordOfOtherLines(const QString &german, QStringView germanSection = {})
+// (`synonymsOnLine`, the German synonyms of such a line, is one): read from
+// every line that lists it, it took the side uses of its synonyms' lines
+// too. Other phrases keep the senses of the lines read already. Empty for
+// those, and for a reflexive verb beside other words on the line.
+QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
 {
     if (!german.contains(u' '))
         return german;
     if (german.startsWith(u"sich ") && german.count(u' ') == 1 && german.size() > 5 && german.at(5).isLower()
-        && !germanSection.contains(u"; "))
+        && synonymsOnLine == 1)
         return german.mid(5);
     return {};
+}
+
+// The German synonyms of a line without a core word, where they all name one
+// kept reflexive verb with the preposition of its object ("sich für jdn.
+// schämen; sich für/wegen etw. schämen {vr} :: to be/feel ashamed of
+// sb./sth.", read "sich schämen für"): that verb, once, so the line counts
+// among its own (wordOfOtherLines). The verb's row had only the senses of
+// lines that give it bare ("sich schämen": "blush, redden"). Other lines'
+// synonyms are returned as they are.
+QVector<TransSynonym> withKeptReflexiveVerbs(QVector<TransSynonym> synonyms, const QSet<QString> &kept)
+{
+    const auto verbOf = [](const QString &text) {
+        const QStringList words = text.split(u' ');
+        return words.size() == 3 && words.first() == QLatin1String("sich")
+                       && isGermanPreposition(words.last().section(u'/', 0, 0))
+                   ? words.first() + u' ' + words.at(1)
+                   : QString();
+    };
+    if (synonyms.isEmpty())
+        return synonyms;
+    const QString verb = verbOf(synonyms.first().text);
+    if (verb.isEmpty() || !kept.contains(verb))
+        return synonyms;
+    for (const TransSynonym &synonym : std::as_const(synonyms)) {
+        if (verbOf(synonym.text) != verb)
+            return synonyms;
+    }
+    synonyms.resize(1);
+    synonyms.first().text = verb;
+    return synonyms;
 }
 
 // The senses a reflexive verb takes from the lines of its own without a core
@@ -4404,8 +4433,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             QVector<TransSynonym> englishSynonyms;
             qsizetype headPlace = 0;
             bool found = false;
-            for (const TransSynonym &german : synonymsOf(germanSide, false)) {
-                if (kept.contains(german.text) && !wordOfOtherLines(german.text, firstSection(germanSide)).isEmpty()) {
+            const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
+            for (const TransSynonym &german : germanSynonyms) {
+                if (kept.contains(german.text) && !wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()) {
                     if (!found) {
                         const bool keepTo = namesNoVerb(germanSide);
                         for (const QStringView raw :
