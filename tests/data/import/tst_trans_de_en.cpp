@@ -2550,6 +2550,20 @@ private Q_SLOTS:
         const QStringList row = germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("sich krümmen"));
         QVERIFY2(row.contains(QStringLiteral("double up")), qPrintable(row.join(u", ")));
         QCOMPARE(row.value(0), QStringLiteral("writhe"));
+
+        // A line whose synonyms all give the verb with its object's
+        // preposition ("sich schämen für") is the verb's own line too.
+        const QByteArray shame =
+            "erröten {vi}; rot werden {vi}; sich schämen {vr} | errötend; rot werdend; sich schämend | errötet; "
+            "rot geworden; sich geschämt :: to blush; to redden; to colour up [Br.] | blushing; reddening | "
+            "blushed; reddened\n"
+            "sich für jdn. schämen; sich für/wegen etw. schämen {vr} [psych.] | sich schämend | sich geschämt | "
+            "schämt sich | schämte sich | Du solltest dich was schämen! :: to be/feel ashamed of sb./sth. | "
+            "being/feeling ashamed | been/felt ashamed | is/feels ashamed | was/felt ashamed | You ought to be "
+            "ashamed of yourself!\n";
+        const QStringList ashamed =
+            germanSourcesFromTrans(shame, {QStringLiteral("blush")}).germanToEnglish.value(QStringLiteral("sich schämen"));
+        QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
     }
 
     void readsANounNamedWithItsOwnerAsANoun()
