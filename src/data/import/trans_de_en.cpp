@@ -3869,17 +3869,6 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
     }
 }
 
-// Whether a later regionally tagged English synonym is another region's
-// colloquial or slang word rather than the first word's other spelling
-// ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
-// gives the word it means first and its other regions' slang after it, so
-// the slang word does not share the first place the way "color [Am.]"
-// shares it with "colour [Br.]".
-bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
-{
-    return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
-}
-
 // The word by which the lines of a kept German word are looked for among
 // the lines without a core word: a word alone, or the verb of a reflexive one
 // ("sich krümmen", whose own line "sich krümmen {vr} | ... :: to double up;
@@ -3942,6 +3931,17 @@ void putReflexiveVerbsOtherLinesLate(QVector<Candidate> &senses, const QSet<std:
         if (ownLines.contains({candidate.german, candidate.line}))
             candidate.laterSense = true;
     }
+}
+
+// Whether a later regionally tagged English synonym is another region's
+// colloquial or slang word rather than the first word's other spelling
+// ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
+// gives the word it means first and its other regions' slang after it, so
+// the slang word does not share the first place the way "color [Am.]"
+// shares it with "colour [Br.]".
+bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
+{
+    return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
 }
 
 } // namespace
