@@ -2547,7 +2547,8 @@ private Q_SLOTS:
             "sich krümmen; sich wölben {vr} | sich krümmend; sich wölbend | sich gekrümmt; sich gewölbt | einen "
             "Buckel machen :: to hunch | hunching | hunched | to hunch one’s back\n";
         const QStringList core{QStringLiteral("writhe"), QStringLiteral("hunch")};
-        const QStringList row = germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("sich krümmen"));
+        const QStringList row =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("sich krümmen"));
         QVERIFY2(row.contains(QStringLiteral("double up")), qPrintable(row.join(u", ")));
         QCOMPARE(row.value(0), QStringLiteral("writhe"));
 
@@ -2561,8 +2562,8 @@ private Q_SLOTS:
             "schämt sich | schämte sich | Du solltest dich was schämen! :: to be/feel ashamed of sb./sth. | "
             "being/feeling ashamed | been/felt ashamed | is/feels ashamed | was/felt ashamed | You ought to be "
             "ashamed of yourself!\n";
-        const QStringList ashamed =
-            germanSourcesFromTrans(shame, {QStringLiteral("blush")}).germanToEnglish.value(QStringLiteral("sich schämen"));
+        const QStringList ashamed = germanSourcesFromTrans(shame, {QStringLiteral("blush")})
+                                        .germanToEnglish.value(QStringLiteral("sich schämen"));
         QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
     }
 
