@@ -3484,6 +3484,100 @@ QString withoutSharedArticles(const QString &line)
     return result;
 }
 
+// A German verb given with its direct object before the object of a
+// preposition ("(sich) etw. mit jdm. teilen", "jdn. gegen etw. impfen") is
+// read as the verb alone ("sich etw. teilen", "teilen") where the line's
+// English words take no preposition either ("to share sth. (with sb.)" is
+// "share"): the verb takes its object directly, and the preposition only adds
+// a second one the English verb leaves aside. Read "teilen mit", like a verb
+// whose only object takes the preposition ("zu etw. raten" is "raten zu"), it
+// stood behind every other word of the English word's row and fell out of
+// it. Where an English word keeps its preposition ("to set sb. apart from
+// sth.", "to take sth. for sth.", "to discourage sb. from doing sth."), the
+// German one does too: "halten für" is no "halten".
+QString withVerbBeforeSecondObject(const QString &line)
+{
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0 || !line.contains(u". "))
+        return line;
+    static const QRegularExpression pattern(QStringLiteral(
+        "^((?:\\(sich\\) |sich )?(?:etw|jdn|jdm)\\.(?:/(?:etw|jdn|jdm)\\.)? )"
+        "(?:mit|an|auf|für|über|von|zu|in|aus|bei|nach|um|unter|gegen|vor|zwischen|durch) "
+        "(?:etw|jdn|jdm)\\.(?:/(?:etw|jdn|jdm)\\.)? (?=\\p{Ll}+(?: [{\\[(]|$))"));
+    const QStringView germanSection = firstSection(QStringView(line).left(separator));
+    const QVector<QStringView> german = splitTopLevel(germanSection, u"; ");
+    if (std::none_of(german.cbegin(), german.cend(),
+                     [](QStringView raw) { return pattern.match(raw.trimmed()).hasMatch(); }))
+        return line;
+    static const QSet<QString> englishPrepositions{
+        QStringLiteral("with"), QStringLiteral("from"), QStringLiteral("to"),   QStringLiteral("into"),
+        QStringLiteral("of"),   QStringLiteral("on"),   QStringLiteral("onto"), QStringLiteral("upon"),
+        QStringLiteral("for"),  QStringLiteral("in"),   QStringLiteral("at"),   QStringLiteral("against"),
+        QStringLiteral("about"), QStringLiteral("by"),  QStringLiteral("through"), QStringLiteral("over"),
+        QStringLiteral("under"), QStringLiteral("as"),  QStringLiteral("towards"), QStringLiteral("toward")};
+    const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4)));
+    bool anyVerb = false;
+    for (const QStringView raw : english) {
+        const QString word = cleanTransSynonym(raw, true);
+        if (word.isEmpty())
+            continue;
+        const QStringList words = word.split(u' ');
+        if (std::any_of(words.cbegin() + 1, words.cend(),
+                        [](const QString &w) { return englishPrepositions.contains(w); }))
+            return line;
+        anyVerb = true;
+    }
+    if (!anyVerb)
+        return line;
+    QStringList read;
+    for (const QStringView raw : german) {
+        QString synonym = raw.toString();
+        const QRegularExpressionMatch match = pattern.match(synonym.trimmed());
+        if (match.hasMatch()) {
+            qsizetype lead = 0;  // the blank after the previous synonym's "; "
+            while (lead < synonym.size() && synonym.at(lead).isSpace())
+                ++lead;
+            synonym.remove(lead + match.capturedLength(1), match.capturedLength() - match.capturedLength(1));
+        }
+        read.append(synonym);
+    }
+    return read.join(u"; ") + line.mid(germanSection.size());
+}
+
+// A line whose English verb takes an infinitive as its object ("etw. wagen;
+// sich trauen, etw. zu tun :: to dare to do sth."; "to want to do sth.")
+// names the verb alone: "dare", as "to advise sb. to do sth." names
+// "advise". Read on, the English item was "dare to do", which no row of
+// "dare" takes. The line is read with "to do" left out of its first English
+// section. A phrase with "be" keeps it ("to be about to do sth.": its
+// adjective needs the infinitive), and so does a line whose German words
+// stand for the infinitive's "do" ("etw. tun wollen :: to want to do sth.",
+// "gern tun"): the German item would be the placeholder with its verb.
+QString withInfinitiveObjectLeftOut(const QString &line)
+{
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0 || !line.contains(u" to do sth."))
+        return line;
+    static const QRegularExpression standsForDo(QStringLiteral("(?<!\\bzu )\\btun\\b"));
+    if (firstSection(QStringView(line).left(separator)).toString().contains(standsForDo))
+        return line;
+    static const QRegularExpression infinitive(
+        QStringLiteral("(?<=^|; )(to (?!be )\\p{Ll}+) to do (?=sth\\.)"));
+    const QStringView englishSection = firstSection(QStringView(line).mid(separator + 4));
+    QString english = englishSection.toString();
+    english.replace(infinitive, QStringLiteral("\\1 "));
+    if (english.size() == englishSection.size())
+        return line;
+    return line.left(separator + 4) + english + line.mid(separator + 4 + englishSection.size());
+}
+
+// A line read with the verbs it names alone (withVerbBeforeSecondObject,
+// withInfinitiveObjectLeftOut).
+QString withVerbsAlone(const QString &line)
+{
+    return withInfinitiveObjectLeftOut(withVerbBeforeSecondObject(line));
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -3655,7 +3749,7 @@ TransEntry parseTransEntry(QStringView line)
         line.chop(1);
     if (line.startsWith(u'#'))
         return entry;
-    const QString read = withoutSharedArticles(line.toString());
+    const QString read = withoutSharedArticles(withVerbsAlone(line.toString()));
     const qsizetype separator = read.indexOf(u" :: ");
     if (separator < 0)
         return entry;
@@ -4044,6 +4138,70 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
     }
 }
 
+// The word by which the lines of a kept German word are looked for among
+// the lines without a core word: a word alone, or the verb of a reflexive one
+// ("sich krümmen", whose own line "sich krümmen {vr} | ... :: to double up;
+// to double over | ..." gives no core word). A reflexive verb is a word as
+// much as a verb alone; its senses are read from the lines it names alone
+// (`synonymsOnLine`, the German synonyms of such a line, is one): read from
+// every line that lists it, it took the side uses of its synonyms' lines
+// too. Other phrases keep the senses of the lines read already. Empty for
+// those, and for a reflexive verb beside other words on the line.
+QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
+{
+    if (!german.contains(u' '))
+        return german;
+    if (german.startsWith(u"sich ") && german.count(u' ') == 1 && german.size() > 5 && german.at(5).isLower()
+        && synonymsOnLine == 1)
+        return german.mid(5);
+    return {};
+}
+
+// The German synonyms of a line without a core word, where they all name one
+// kept reflexive verb with the preposition of its object ("sich für jdn.
+// schämen; sich für/wegen etw. schämen {vr} :: to be/feel ashamed of
+// sb./sth.", read "sich schämen für"): that verb, once, so the line counts
+// among its own (wordOfOtherLines). The verb's row had only the senses of
+// lines that give it bare ("sich schämen": "blush, redden"). Other lines'
+// synonyms are returned as they are.
+QVector<TransSynonym> withKeptReflexiveVerbs(QVector<TransSynonym> synonyms, const QSet<QString> &kept)
+{
+    const auto verbOf = [](const QString &text) {
+        const QStringList words = text.split(u' ');
+        return words.size() == 3 && words.first() == QLatin1String("sich")
+                       && isGermanPreposition(words.last().section(u'/', 0, 0))
+                   ? words.first() + u' ' + words.at(1)
+                   : QString();
+    };
+    if (synonyms.isEmpty())
+        return synonyms;
+    const QString verb = verbOf(synonyms.first().text);
+    if (verb.isEmpty() || !kept.contains(verb))
+        return synonyms;
+    for (const TransSynonym &synonym : std::as_const(synonyms)) {
+        if (verbOf(synonym.text) != verb)
+            return synonyms;
+    }
+    synonyms.resize(1);
+    synonyms.first().text = verb;
+    return synonyms;
+}
+
+// The senses a reflexive verb takes from the lines of its own without a core
+// word (wordOfOtherLines) go after the row's other senses, so they fill the
+// places it has left and push out none ("sich krümmen": "writhe, crinkle,
+// double up, double over"). Such a line is as often a slang or side use
+// ("sich übergeben {vr} :: to feed fish; ... [slang]", "sich verziehen
+// {vr} :: to hive off") as the main entry, and ranked among the senses read
+// before it put as many worse words first as better ones.
+void putReflexiveVerbsOtherLinesLate(QVector<Candidate> &senses, const QSet<std::pair<QString, int>> &ownLines)
+{
+    for (Candidate &candidate : senses) {
+        if (ownLines.contains({candidate.german, candidate.line}))
+            candidate.laterSense = true;
+    }
+}
+
 // Whether a later regionally tagged English synonym is another region's
 // colloquial or slang word rather than the first word's other spelling
 // ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
@@ -4212,7 +4370,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lineStart = start;
-        const QString line = withoutSharedArticles(takeTransLine(text, start));
+        const QString line = withoutSharedArticles(withVerbsAlone(takeTransLine(text, start)));
         const qsizetype lineEnd = std::min(start - 1, text.size());
         ++lineNumber;
         order = 0;
@@ -4616,6 +4774,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // their first German section; phrases keep the senses of the lines read
     // already.
     constexpr int kKeptAtMost = 6;
+    QSet<std::pair<QString, int>> readAsReflexiveVerbsOwn;  // see putReflexiveVerbsOtherLinesLate
     QSet<QString> kept;
     for (const QStringList &german : std::as_const(sources.englishToGerman)) {
         for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
@@ -4624,8 +4783,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     {
         QSet<QByteArray> words;
         for (const QString &german : std::as_const(kept)) {
-            if (!german.contains(u' '))
-                words.insert(german.toLower().toUtf8());
+            if (const QString word = wordOfOtherLines(german); !word.isEmpty())
+                words.insert(word.toLower().toUtf8());
         }
         QByteArray token;
         for (const LineSpan &span : std::as_const(otherLines)) {
@@ -4657,14 +4816,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
             if (!mayHold)
                 continue;
-            const QString line = withoutSharedArticles(normaliseCharacters(QString::fromUtf8(raw)));
+            const QString line =
+                withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;
             qsizetype headPlace = 0;
             bool found = false;
-            for (const TransSynonym &german : synonymsOf(germanSide, false)) {
-                if (!german.text.contains(u' ') && kept.contains(german.text)) {
+            const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
+            for (const TransSynonym &german : germanSynonyms) {
+                if (kept.contains(german.text) && !wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()) {
                     if (!found) {
                         const bool keepTo = namesNoVerb(germanSide);
                         for (const QStringView raw :
@@ -4673,6 +4834,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
                     found = true;
+                    if (german.text.contains(u' '))
+                        readAsReflexiveVerbsOwn.insert({german.text, span.line});
                     const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
                     linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
                                    german.fringe, german.noted, german.dated,
@@ -4842,6 +5005,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().wordClass.adjective = true;
         }
     }
+    putReflexiveVerbsOtherLinesLate(mainSenses, readAsReflexiveVerbsOwn);
     for (const Candidate &candidate : std::as_const(mainSenses)) {
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));

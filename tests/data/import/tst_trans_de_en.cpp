@@ -2761,6 +2761,88 @@ private Q_SLOTS:
         QCOMPARE(rows.value(QStringLiteral("Polizei")).value(0), QStringLiteral("police"));
     }
 
+    void readsAVerbGivenWithTwoObjectsAsTheVerb()
+    {
+        // "etw. mit jdm. teilen :: to share sth. (with sb.)": the English verb
+        // takes no preposition, so the German one is "teilen", not "teilen
+        // mit", which a row puts behind every other word.
+        const QString share = QStringLiteral(
+            "etw. gemeinsam (mit jdm.) benutzen; etw. mitbenutzen; (sich) etw. mit jdm. teilen {vt} | gemeinsam "
+            "benutzend; mitbenutzend; teilend | gemeinsam benutzt; mitbenutzt; geteilt | eine Aufgabe, die sich "
+            "die Eltern teilen | Ich bin gemeinsam mit zwei anderen in einem Büro. | Wir haben uns die letzte "
+            "Schnitte geteilt. | Kinder müssen lernen, ihre Spielsachen mit anderen zu teilen. :: to share sth. "
+            "(with sb.) | sharing | shared | a task shared by both parents | I share an office with two other "
+            "people. | We shared the last slice. | Children need to learn to share their toys (with other kids).");
+        QCOMPARE(texts(parseTransEntry(share).german),
+                 (QStringList{QStringLiteral("gemeinsam benutzen"), QStringLiteral("mitbenutzen"),
+                              QStringLiteral("teilen")}));
+        const GermanSources sources = germanSourcesFromTrans(share.toUtf8() + '\n', {QStringLiteral("share")});
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("share")).contains(QStringLiteral("teilen")));
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("teilen")).contains(QStringLiteral("share")));
+
+        // Where the English verb keeps its preposition, the German one does
+        // too: "halten für" is no "halten".
+        const TransEntry take = parseTransEntry(
+            u"etw. für etw. halten {vt} | etw. für selbstverständloch halten | Wofür / Für was hältst du mich? "
+            u":: to take sth. for sth. | to take sth. for granted | What do you take me for?");
+        QCOMPARE(texts(take.german), QStringList{QStringLiteral("halten für")});
+    }
+
+    void readsAVerbWithAnInfinitiveObjectAsTheVerb()
+    {
+        const TransEntry dare = parseTransEntry(
+            u"etw. wagen; es wagen, etw. zu tun; sich etw. trauen; sich trauen, etw. zu tun {v} | wagend; sich "
+            u"trauend | gewagt; sich getraut | er/sie wagt es; er/sie traut sich :: to dare to do sth. {dared, "
+            u"durst [archaic]; dared} | daring | dared | he/she dares");
+        QCOMPARE(texts(dare.german).mid(0, 2), (QStringList{QStringLiteral("wagen"), QStringLiteral("sich trauen")}));
+        QCOMPARE(texts(dare.english), QStringList{QStringLiteral("dare")});
+        // A German placeholder for the infinitive keeps the line as it is:
+        // read "want", it gave the row of "want" the item "tun wollen".
+        const TransEntry want = parseTransEntry(
+            u"etw. tun wollen {vt} | Ich möchte nur, dass er ehrlich zu mir ist. :: to want to do sth.; to wish "
+            u"to do sth.; to long to do sth. | I just want him to be honest with me.");
+        QVERIFY(!texts(want.english).contains(QStringLiteral("want")));
+        // A phrase with "be" needs its infinitive.
+        const TransEntry about = parseTransEntry(
+            u"im Begriff sein, etw. zu tun {v} :: to be about to do sth.; to be on the point of doing sth.");
+        QVERIFY(!texts(about.english).contains(QStringLiteral("be about")));
+    }
+
+    void givesAReflexiveVerbTheSensesOfItsOwnLines()
+    {
+        // "sich krümmen :: to double up" gives no core word; the verb's row
+        // takes its senses after those of the lines read for core words.
+        const QByteArray text =
+            "sich krümmen {vr} | sich krümmend | sich gekrümmt | sich vor Lachen krümmen/biegen | sich vor Tränen "
+            "krümmen | sich vor Schmerzen krümmen :: to double up; to double over | doubling up; doubling over | "
+            "doubled up; doubled over | to double up with laughter | to be doubled up in tears | to double over "
+            "in pain\n"
+            "sich krümmen; sich winden {vr} | sich krümmend; sich windend | sich gekrümmt; sich gewunden | krümmt "
+            "sich; windet sich | krümmte sich; wand sich | sich vor Schmerzen winden/krümmen :: to writhe | "
+            "writhing | writhed | writhes | writhed | to writhe in pain\n"
+            "sich krümmen; sich wölben {vr} | sich krümmend; sich wölbend | sich gekrümmt; sich gewölbt | einen "
+            "Buckel machen :: to hunch | hunching | hunched | to hunch one’s back\n";
+        const QStringList core{QStringLiteral("writhe"), QStringLiteral("hunch")};
+        const QStringList row =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("sich krümmen"));
+        QVERIFY2(row.contains(QStringLiteral("double up")), qPrintable(row.join(u", ")));
+        QCOMPARE(row.value(0), QStringLiteral("writhe"));
+
+        // A line whose synonyms all give the verb with its object's
+        // preposition ("sich schämen für") is the verb's own line too.
+        const QByteArray shame =
+            "erröten {vi}; rot werden {vi}; sich schämen {vr} | errötend; rot werdend; sich schämend | errötet; "
+            "rot geworden; sich geschämt :: to blush; to redden; to colour up [Br.] | blushing; reddening | "
+            "blushed; reddened\n"
+            "sich für jdn. schämen; sich für/wegen etw. schämen {vr} [psych.] | sich schämend | sich geschämt | "
+            "schämt sich | schämte sich | Du solltest dich was schämen! :: to be/feel ashamed of sb./sth. | "
+            "being/feeling ashamed | been/felt ashamed | is/feels ashamed | was/felt ashamed | You ought to be "
+            "ashamed of yourself!\n";
+        const QStringList ashamed = germanSourcesFromTrans(shame, {QStringLiteral("blush")})
+                                        .germanToEnglish.value(QStringLiteral("sich schämen"));
+        QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
+    }
+
     void readsANounNamedWithItsOwnerAsANoun()
     {
         // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
