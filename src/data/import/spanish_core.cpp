@@ -1428,8 +1428,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
             continue;
         }
-        const QStringList ordered =
-            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        // A structured binding is named into the lambda through its own
+        // capture: clang (the fuzz build) rejects capturing it by default.
+        const QStringList ordered = ranked(candidates, [&, &spanishWord = spanish](const QString &english) {
+            return germanLinks ? germanLinks(spanishWord, english) : 0;
+        });
         const QStringList kept = withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly);
         core.itemsDropped += leftOut(items, kept);
         items = kept;
