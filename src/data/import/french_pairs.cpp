@@ -282,6 +282,44 @@ void putLoneFirstSenseTwinBeforeRareWords(QVector<Candidate> &candidates, const 
         candidates.move(twin - candidates.begin(), 0);
 }
 
+// fra-eng numbers a word's senses main sense first. Past the row's first
+// word, a word of the first sense that shares the first word's stem (its
+// noun or verb: "measure", "measurement") goes before a word of a later
+// sense, where no frequency list knows either, both are the row's own and
+// confirmed, and a third pair links both or neither: nothing then says the
+// later word is commoner, and its place comes from eng-fra's lists alone
+// ("mesure: 1. measure, measurement 2. musical time, tact", where eng-fra's
+// alphabetical "tact: mesure, tact" puts "mesure" first and "measurement:
+// 1. dimension, taille 2. mesure" third). Not past a later word that looks
+// like the headword, which its look vouches for. The first word is left to
+// the rules above.
+void putLeadersKinBeforeEquallyRareLaterSenses(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                               const WordRanks &ranks)
+{
+    if (entry.firstSense.isEmpty() || candidates.size() < 3)
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const QString leader = foldedLower(candidates.constFirst().word);
+    const auto equallyRare = [&ranks](const Candidate &a, const Candidate &b) {
+        return a.own && b.own && a.confirmed && b.confirmed && a.linked == b.linked && ranks.phraseRank(a.word) <= 0
+               && ranks.phraseRank(b.word) <= 0;
+    };
+    for (qsizetype i = 1; i < candidates.size(); ++i) {
+        const QString later = foldedLower(candidates.at(i).word);
+        if (inFirstSense(entry, candidates.at(i).word) || later == headword || looksAlike(later, headword)
+            || sharesStem(later, headword))
+            continue;
+        for (qsizetype j = i + 1; j < candidates.size(); ++j) {
+            const Candidate &kin = candidates.at(j);
+            if (inFirstSense(entry, kin.word) && sharesStem(foldedLower(kin.word), leader)
+                && equallyRare(candidates.at(i), kin)) {
+                candidates.move(j, i);
+                break;
+            }
+        }
+    }
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -863,6 +901,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 candidates.move(twin - candidates.begin(), 0);
         }
         putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
+        if (firstSenseFirst && !phraseHeadword)
+            putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is

@@ -1036,6 +1036,37 @@ private Q_SLOTS:
         QCOMPARE(firstOf(noRanks(), {"larder"}), QStringLiteral("larder"));
     }
 
+    void putsTheLeadersKinBeforeEquallyRareWordsOfLaterSenses()
+    {
+        // Only "measure" is ranked; eng-fra's alphabetical "tact: mesure,
+        // tact" gives "tact" the main-sense bonus and "measurement" has
+        // "mesure" third, so the later sense's "tact" came second.
+        const QVector<DictdEntry> fraEng{
+            entry("mesure /məzyʀ/ <n, fem>\n1. measure, measurement\n2. musical time, tact\n")};
+        const QVector<DictdEntry> engFra{
+            entry("measure /meʒər/\n1. mesurer\n2. mesure, taille\n"),
+            entry("measurement /meʒəmənt/\n1. dimension, taille\n2. mesure\n"),
+            entry("musical time /mjuːzikltaim/\nmesure, tact\n"),
+            entry("tact /tækt/\nmesure, tact\n"),
+        };
+        const auto rowOf = [&](const WordRanks &ranks, const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 2 : 0; }, {},
+                [](const QString &word, const QString &) { return word == QLatin1String("tact"); }, {}, true);
+            return find(rows, QStringLiteral("mesure"))->translations;
+        };
+        const WordRanks ranks = ranksOf({{"measure", 4075}});
+        QCOMPARE(rowOf(ranks, {"measure", "measurement", "tact"}).mid(0, 3),
+                 (QStringList{"measure", "measurement", "tact"}));
+        // A later word the frequency list knows, or the only linked one of
+        // the two, keeps its place.
+        QCOMPARE(rowOf(ranksOf({{"measure", 4075}, {"tact", 4500}}), {"measure", "measurement", "tact"}).mid(0, 3),
+                 (QStringList{"measure", "tact", "measurement"}));
+        QCOMPARE(rowOf(ranks, {"measure", "tact"}).mid(0, 3), (QStringList{"measure", "tact", "measurement"}));
+    }
+
     void putsAWordBeforeItsCompound()
     {
         // fra-deu: "café: Kaffee, Café, Kaffeehaus"; trans-de-en gives
