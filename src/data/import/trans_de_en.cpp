@@ -1015,6 +1015,44 @@ void putEntryOfNarrowedWordBeforeBareLine(QVector<const Candidate *> &list)
         std::rotate(list.begin(), entry, entry + 1);
 }
 
+// Puts the verbs heading lines of their own that give the English verb first
+// before a later synonym of a line whose first verb a note in front narrows
+// ("(Gedanken, Gefühle) hegen; haben; empfinden {vt} | ... :: to entertain
+// (thoughts, feelings) | ..."). The note names what the whole group is done
+// to, and a later synonym there is one word of that use; the subtitle list
+// ranks it by its everyday sense ("haben", to have) and puts it before the
+// verbs that head the English verb's own lines ("bewirten {vt} | ... :: to
+// entertain | ...", "(Gäste) unterhalten {vt} | ... :: to entertain | ...").
+// A head may carry a note in front of its own, as the group's first verb
+// does; one narrowed otherwise, tagged or marked as a register or region
+// does not count. Such a synonym ranked first goes behind the first two
+// heads, which lead the row.
+void putOwnVerbLinesBeforeNotedGroupsLaterSynonym(QVector<const Candidate *> &list)
+{
+    const auto isNotedGroupsLaterSynonym = [&list](const Candidate *candidate) {
+        if (!candidate->first || candidate->germanFirst || !candidate->noted || kindOf(*candidate) != 1)
+            return false;
+        return std::any_of(list.cbegin(), list.cend(), [candidate](const Candidate *other) {
+            return other->line == candidate->line && other->germanFirst && other->germanObjectNoted;
+        });
+    };
+    if (list.isEmpty() || !isNotedGroupsLaterSynonym(list.first()))
+        return;
+    const Candidate *synonym = list.first();
+    for (qsizetype place = 0; place < std::min<qsizetype>(2, list.size()) && list.at(place) == synonym; ++place) {
+        const auto head = std::find_if(list.begin() + place + 1, list.end(), [synonym](const Candidate *candidate) {
+            return candidate->first && candidate->germanFirst && candidate->line != synonym->line
+                   && kindOf(*candidate) == 1 && (!candidate->noted || candidate->germanObjectNoted)
+                   && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+                   && !candidate->lineTagged && !candidate->fringe && !candidate->englishRegister
+                   && !candidate->englishVariant && candidate->englishAlone;
+        });
+        if (head == list.end())
+            break;
+        std::rotate(list.begin() + place, head, head + 1);
+    }
+}
+
 // Marks the English words of one German word that are first another German
 // word's translation. An English word's own entry (`ownLines`) is the first
 // line that gives it first and has more than one section: as for
@@ -2852,6 +2890,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putWordsGivenLateOnLongLinesLast(list);
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
+        putOwnVerbLinesBeforeNotedGroupsLaterSynonym(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
         putEntryOfNarrowedWordBeforeBareLine(list);
     } else {

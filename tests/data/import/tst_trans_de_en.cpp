@@ -3029,6 +3029,28 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("eng")));
     }
 
+    void putsOwnVerbLinesBeforeALaterSynonymOfANotedGroup()
+    {
+        // "(Gedanken, Gefühle)" narrows the whole group; "haben" stands high
+        // on the subtitle list for "to have", not for this use.
+        const QByteArray lines =
+            "(Gedanken, Gefühle) hegen; haben; empfinden {vt} | hegend; habend; empfindend | gehegt; gehabt; "
+            "empfunden | sich Hoffnungen machen | sich mit dem Gedanken / der Vorstellung anfreunden, etw. zu tun | "
+            "Ich würde so etwas nie ernstlich in Erwägung ziehen. :: to entertain (thoughts, feelings) | "
+            "entertaining | entertained | to entertain hopes | to entertain the idea / the thought of doing sth.; "
+            "to cotton to the idea / the thought of doing sth. [Am.] [coll.] | I would never entertain the idea "
+            "of doing such a thing.\n"
+            "bewirten {vt} | bewirtend | bewirtet | bewirtet | bewirtete | Wir haben gern Gäste. :: to entertain | "
+            "entertaining | entertained | entertains | entertained | We enjoy entertaining.\n"
+            "(Gäste) unterhalten {vt} | unterhaltend | unterhalten | unterhält | unterhielt :: to entertain | "
+            "entertaining | entertained | entertains | entertained\n";
+        const QStringList row =
+            germanSourcesFromTrans(lines, {QStringLiteral("entertain")}).englishToGerman.value(QStringLiteral("entertain"));
+        QVERIFY2(row.mid(0, 2) == (QStringList{QStringLiteral("unterhalten"), QStringLiteral("bewirten")}),
+                 qPrintable(row.join(u", ")));
+        QVERIFY(row.contains(QStringLiteral("hegen")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
