@@ -721,6 +721,31 @@ QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+// Where the German pivot knows a Spanish word through two German words
+// that both lead to one English word of FreeDict spa-eng's first sense
+// (`firstSense`), and to none of the row's first, a single word, that word
+// goes first if it is the commoner English word (`rankOf`, 0 when
+// unlisted): "acontecer" is "geschehen, passieren", both "happen", so
+// "happen" goes before "become", which all four dictionaries pair with it
+// by a shared slip.
+QStringList withTwiceLinkedFirst(QStringList kept, const QStringList &firstSense,
+                                 const std::function<int(const QString &)> &links,
+                                 const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2 || kept.first().contains(QLatin1Char(' ')) || links(kept.first()) > 0)
+        return kept;
+    const int firstRank = rankOf(kept.first());
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (firstSense.contains(kept.at(i)) && links(kept.at(i)) >= 2 && rank > 0
+            && (firstRank == 0 || rank < firstRank)) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Whether `english` is the plural of the first FreeDict translation of the
 // singular of a Spanish plural (`rows`: FreeDict spa-eng's rows by
 // headword): "birds" for "aves", whose singular "ave" is "bird". It is
@@ -1392,6 +1417,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                       [&](const QString &english) {
             return germanLinks ? germanLinks(spanish, english) : 0;
         });
+        kept = withTwiceLinkedFirst(
+            kept, spanishFirstSenses.value(spanish, freedict),
+            [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; },
+            [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);
