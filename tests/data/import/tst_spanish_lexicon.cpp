@@ -1177,6 +1177,36 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("prestar")), wordList({"loan", "lend", "borrow"}));
     }
 
+    void leadsWithTheWordTwoGermanWordsAgreeOn()
+    {
+        // FreeDict spa-eng "acontecer: 1. become, come about, grow, happen
+        // 2. occur"; eng-spa "become: 1. acontecer, hacerse", "happen: 1.
+        // acontecer, hacerse 2. realizarse, tenerlugar", "occur: acontecer,
+        // realizarse, tenerlugar". Apertium "become<vblex>" <->
+        // "acontecer<vblex>". spa-deu "acontecer: 1. geschehen 2. passieren",
+        // which trans-de-en both give as "happen" and "occur".
+        const SenseRows englishSpanish{{QStringLiteral("become"), wordList({"acontecer", "hacerse"})},
+                                       {QStringLiteral("happen"), wordList({"acontecer", "hacerse"})},
+                                       {QStringLiteral("occur"), wordList({"acontecer"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("acontecer"), wordList({"become", "come about", "grow", "happen", "occur"})}};
+        const QHash<QString, QStringList> firstSenses{
+            {QStringLiteral("acontecer"), wordList({"become", "come about", "grow", "happen"})}};
+        const auto merge = [&](int happenLinks) {
+            return mergeSpanishLexicon(
+                wordList({"become", "happen", "occur"}), englishSpanish, spanishEnglish,
+                entries({{"become<vblex>", "acontecer<vblex>"}}), entries({{"acontecer<vblex>", "become<vblex>"}}),
+                [happenLinks](const QString &, const QString &english) {
+                    return english == QLatin1String("happen") ? happenLinks
+                                                              : english == QLatin1String("occur") ? 2 : 0;
+                },
+                {}, firstSenses);
+        };
+        QCOMPARE(row(merge(2).spanishEnglish, QStringLiteral("acontecer")).value(0), QStringLiteral("happen"));
+        // One German word is too little to overrule all four dictionaries.
+        QCOMPARE(row(merge(1).spanishEnglish, QStringLiteral("acontecer")).value(0), QStringLiteral("become"));
+    }
+
     void leadsAPluralWithItsSingularsWord()
     {
         // FreeDict spa-eng "aves: 1. birds 2. fowl, poultry", "ave: bird";
