@@ -851,7 +851,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             [&](const QString &spanish, const QString &english) {
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },
-            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses);
+            englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses,
+            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords));
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

@@ -10,7 +10,11 @@
 #include <array>
 #include <functional>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <tuple>
+#include <unordered_map>
+#include <vector>
 
 namespace vorbix::import {
 
@@ -717,6 +721,31 @@ QStringList withLinkedFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+// Where the German pivot knows a Spanish word through two German words
+// that both lead to one English word of FreeDict spa-eng's first sense
+// (`firstSense`), and to none of the row's first, a single word, that word
+// goes first if it is the commoner English word (`rankOf`, 0 when
+// unlisted): "acontecer" is "geschehen, passieren", both "happen", so
+// "happen" goes before "become", which all four dictionaries pair with it
+// by a shared slip.
+QStringList withTwiceLinkedFirst(QStringList kept, const QStringList &firstSense,
+                                 const std::function<int(const QString &)> &links,
+                                 const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2 || kept.first().contains(QLatin1Char(' ')) || links(kept.first()) > 0)
+        return kept;
+    const int firstRank = rankOf(kept.first());
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (firstSense.contains(kept.at(i)) && links(kept.at(i)) >= 2 && rank > 0
+            && (firstRank == 0 || rank < firstRank)) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Whether `english` is the plural of the first FreeDict translation of the
 // singular of a Spanish plural (`rows`: FreeDict spa-eng's rows by
 // headword): "birds" for "aves", whose singular "ave" is "bird". It is
@@ -805,9 +834,13 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
 // Apertium's first translation of another part of speech of the word is one
 // of the kCommonWords commonest Spanish words, that one leads, taken back
 // from the candidates if the cap cut it: "beyond": "más allá, allende".
+// A candidate `usedSo` rejects (a noun's pair where trans-de-en never uses
+// the English word as a noun) does not lead: "coming" is a verb's form and
+// an adjective, and its noun "mayoría" is of "coming of age".
 QStringList withCommonPartOfSpeechFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                                         const std::function<bool(const QString &)> &firstOfAPartOfSpeech,
-                                        const std::function<int(const QString &)> &rankOf)
+                                        const std::function<int(const QString &)> &rankOf,
+                                        const std::function<bool(const QString &)> &usedSo)
 {
     constexpr int kCommonWords = 1000;
     if (kept.isEmpty())
@@ -821,7 +854,7 @@ QStringList withCommonPartOfSpeechFirst(QStringList kept, const QVector<std::pai
     for (const auto &[item, sources] : candidates) {
         const int rank = rankOf(item);
         if (item != kept.first() && (sources & ApertiumForward) && rank > 0 && rank <= kCommonWords
-            && (commonRank == 0 || rank < commonRank) && firstOfAPartOfSpeech(item)) {
+            && (commonRank == 0 || rank < commonRank) && firstOfAPartOfSpeech(item) && usedSo(item)) {
             common = item;
             commonRank = rank;
         }
@@ -1149,7 +1182,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
                                 const std::function<int(const QString &, const QString &)> &germanLinks,
                                 const QHash<QString, EnglishWordUses> &englishUses,
-                                const QHash<QString, QStringList> &spanishFirstSenses)
+                                const QHash<QString, QStringList> &spanishFirstSenses,
+                                const QHash<QString, int> &englishNounUses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
@@ -1268,9 +1302,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         // Without FreeDict's row, withNounBeforeSideVerb has weighed a verb
         // first against the nouns by the word's English uses.
         if (!freedict.isEmpty() || evidence.partsOfSpeech(spelling, kept.first()) != VerbPair) {
+            const auto nounUses = englishNounUses.constFind(english.toLower());
             kept = withCommonPartOfSpeechFirst(
                 kept, candidates, [&](const QString &spanish) { return evidence.mainFor(spanish).contains(spelling); },
-                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); },
+                [&](const QString &spanish) {
+                    return nounUses == englishNounUses.constEnd() || *nounUses > 0
+                           || evidence.partsOfSpeech(spelling, spanish) != NounPair;
+                });
         }
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
@@ -1378,6 +1417,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                       [&](const QString &english) {
             return germanLinks ? germanLinks(spanish, english) : 0;
         });
+        kept = withTwiceLinkedFirst(
+            kept, spanishFirstSenses.value(spanish, freedict),
+            [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; },
+            [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);
@@ -1455,6 +1498,77 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
     }
     core.spanishEnglish = std::move(spelled);
     return core;
+}
+
+QHash<QString, int> englishNounUsesInTrans(const QByteArray &text, const QSet<QString> &words)
+{
+    QHash<QString, int> uses;
+    if (words.isEmpty())
+        return uses;
+    // Byte strings: the scan passes over every line of the file.
+    std::unordered_map<std::string, int> counts;  // -1 while never met
+    for (const QString &word : words)
+        counts.emplace(word.toUtf8().toStdString(), -1);
+    const auto split = [](std::string_view text, std::string_view separator) {
+        std::vector<std::string_view> parts;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos; start = end + separator.size())
+            parts.push_back(text.substr(start, end - start));
+        parts.push_back(text.substr(start));
+        return parts;
+    };
+    // A synonym without its notes ("(of) ", "[Br.]", "{came; come}") and
+    // abbreviation ("arrival /arr./"), lowercased.
+    const auto bare = [](std::string_view synonym) {
+        std::string word;
+        int depth = 0;
+        for (const char c : synonym) {
+            if (c == '(' || c == '[' || c == '{')
+                ++depth;
+            else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                --depth;
+            else if (depth == 0 && c == '/')
+                break;
+            else if (depth == 0)
+                word.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        }
+        const std::size_t first = word.find_first_not_of(' ');
+        const std::size_t last = word.find_last_not_of(' ');
+        return first == std::string::npos ? std::string() : word.substr(first, last - first + 1);
+    };
+    const std::string_view all(text.constData(), static_cast<std::size_t>(text.size()));
+    std::size_t lineStart = 0;
+    while (lineStart < all.size()) {
+        std::size_t lineEnd = all.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos)
+            lineEnd = all.size();
+        const std::string_view line = all.substr(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        const std::size_t separator = line.find(" :: ");
+        if (line.empty() || line.front() == '#' || separator == std::string_view::npos)
+            continue;
+        const std::vector<std::string_view> german = split(line.substr(0, separator), " | ");
+        const std::vector<std::string_view> english = split(line.substr(separator + 4), " | ");
+        if (german.size() != english.size())
+            continue;
+        for (std::size_t i = 0; i < german.size(); ++i) {
+            const std::string_view side = german[i];
+            const bool noun = side.find("{m}") != std::string_view::npos || side.find("{f}") != std::string_view::npos
+                              || side.find("{n}") != std::string_view::npos
+                              || side.find("{pl}") != std::string_view::npos;
+            for (const std::string_view synonym : split(english[i], "; ")) {
+                const auto found = counts.find(bare(synonym));
+                if (found == counts.end())
+                    continue;
+                found->second = std::max(found->second, 0) + (noun ? 1 : 0);
+            }
+        }
+    }
+    for (const auto &[word, count] : counts) {
+        if (count >= 0)
+            uses.insert(QString::fromStdString(word), count);
+    }
+    return uses;
 }
 
 } // namespace vorbix::import

@@ -3,6 +3,9 @@
 #include "data/import/apertium_lexicon.h"
 #include "data/import/english_word_uses.h"
 
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -86,11 +89,23 @@ struct SpanishCore
 // holds the items of FreeDict spa-eng's first numbered sense of a headword
 // that has several ("aves: 1. birds 2. fowl, poultry"), to tell its senses
 // apart where their words happen to follow in alphabetical order.
+// `englishNounUses` (englishNounUsesInTrans) tells the English words
+// trans-de-en never gives for a German noun: Apertium's noun translation of
+// such a word ("coming<n>" -> "mayoría", of "coming of age") does not take
+// the lead from its translation of the word's usual part of speech.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
                                 const std::function<int(const QString &, const QString &)> &germanLinks = {},
                                 const QHash<QString, EnglishWordUses> &englishUses = {},
-                                const QHash<QString, QStringList> &spanishFirstSenses = {});
+                                const QHash<QString, QStringList> &spanishFirstSenses = {},
+                                const QHash<QString, int> &englishNounUses = {});
+
+// How often each of `words` (lowercased English words) is a whole synonym
+// on the English side of a section of `text` (the trans-de-en file) whose
+// German side is a noun (tagged {m}, {f}, {n} or {pl}): "Ankunft {f} ::
+// arrival". Words met only otherwise count 0; words never met as a synonym
+// are left out.
+QHash<QString, int> englishNounUsesInTrans(const QByteArray &text, const QSet<QString> &words);
 
 } // namespace vorbix::import

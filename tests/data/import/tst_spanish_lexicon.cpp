@@ -1177,6 +1177,36 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("prestar")), wordList({"loan", "lend", "borrow"}));
     }
 
+    void leadsWithTheWordTwoGermanWordsAgreeOn()
+    {
+        // FreeDict spa-eng "acontecer: 1. become, come about, grow, happen
+        // 2. occur"; eng-spa "become: 1. acontecer, hacerse", "happen: 1.
+        // acontecer, hacerse 2. realizarse, tenerlugar", "occur: acontecer,
+        // realizarse, tenerlugar". Apertium "become<vblex>" <->
+        // "acontecer<vblex>". spa-deu "acontecer: 1. geschehen 2. passieren",
+        // which trans-de-en both give as "happen" and "occur".
+        const SenseRows englishSpanish{{QStringLiteral("become"), wordList({"acontecer", "hacerse"})},
+                                       {QStringLiteral("happen"), wordList({"acontecer", "hacerse"})},
+                                       {QStringLiteral("occur"), wordList({"acontecer"})}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("acontecer"), wordList({"become", "come about", "grow", "happen", "occur"})}};
+        const QHash<QString, QStringList> firstSenses{
+            {QStringLiteral("acontecer"), wordList({"become", "come about", "grow", "happen"})}};
+        const auto merge = [&](int happenLinks) {
+            return mergeSpanishLexicon(
+                wordList({"become", "happen", "occur"}), englishSpanish, spanishEnglish,
+                entries({{"become<vblex>", "acontecer<vblex>"}}), entries({{"acontecer<vblex>", "become<vblex>"}}),
+                [happenLinks](const QString &, const QString &english) {
+                    return english == QLatin1String("happen") ? happenLinks
+                                                              : english == QLatin1String("occur") ? 2 : 0;
+                },
+                {}, firstSenses);
+        };
+        QCOMPARE(row(merge(2).spanishEnglish, QStringLiteral("acontecer")).value(0), QStringLiteral("happen"));
+        // One German word is too little to overrule all four dictionaries.
+        QCOMPARE(row(merge(1).spanishEnglish, QStringLiteral("acontecer")).value(0), QStringLiteral("become"));
+    }
+
     void leadsAPluralWithItsSingularsWord()
     {
         // FreeDict spa-eng "aves: 1. birds 2. fowl, poultry", "ave: bird";
@@ -2072,6 +2102,51 @@ private Q_SLOTS:
         englishSpanish[0].second.prepend(QStringLiteral("allende"));
         const SpanishCore paired = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, {});
         QCOMPARE(row(paired.englishSpanish, QStringLiteral("beyond")).value(0), QStringLiteral("allende"));
+    }
+
+    void keepsTheLeadFromANounOfAWordNeverUsedAsANoun()
+    {
+        // Apertium eng-spa "coming<adj>" -> "venidero<adj>", "coming<n>" ->
+        // "mayoría<n><f>"; spa-eng "venidero<adj>" -> "coming<adj>",
+        // "mayoría<n><f>" -> "majority<n>". FreeDict eng-spa "coming:
+        // natural, originario, proveniente"; spa-eng "mayoría: majority",
+        // "originario: coming", "proveniente: coming".
+        const QStringList adjective{QStringLiteral("adj")};
+        const QStringList noun{QStringLiteral("n"), QStringLiteral("f")};
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("coming"), adjective, QStringLiteral("venidero"), adjective},
+            {QStringLiteral("coming"), {QStringLiteral("n")}, QStringLiteral("mayoría"), noun}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("venidero"), adjective, QStringLiteral("coming"), adjective},
+            {QStringLiteral("mayoría"), noun, QStringLiteral("majority"), {QStringLiteral("n")}}};
+        const SenseRows englishSpanish{
+            {QStringLiteral("coming"),
+             {QStringLiteral("natural"), QStringLiteral("originario"), QStringLiteral("proveniente")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("mayoría"), {QStringLiteral("majority")}},
+                                       {QStringLiteral("originario"), {QStringLiteral("coming")}},
+                                       {QStringLiteral("proveniente"), {QStringLiteral("coming")}}};
+        // trans-de-en uses "coming" as a participle and an adjective, and
+        // "arrival" as a noun (its abbreviation and the phrases aside).
+        QByteArray trans =
+            "kommend {adj} | kommende Woche | in den kommenden Jahren | Hilfe kommt :: forthcoming; coming; "
+            "approaching; next | next week | in the years to come | help is forthcoming\n"
+            "einkehren {vi} | einkehrend | eingekehrt :: to come {came; come} | coming | come\n"
+            "Ankunft {f} /Ank./; Eintreffen {n}; Erscheinen {n} | bei Ankunft :: arrival /arr./ | on arrival\n";
+        const QSet<QString> words{QStringLiteral("coming"), QStringLiteral("arrival"), QStringLiteral("majority")};
+        const QHash<QString, int> nounUses = englishNounUsesInTrans(trans, words);
+        QCOMPARE(nounUses.value(QStringLiteral("coming"), -1), 0);
+        QCOMPARE(nounUses.value(QStringLiteral("arrival"), -1), 1);
+        QVERIFY(!nounUses.contains(QStringLiteral("majority")));
+
+        const QStringList core{QStringLiteral("coming")};
+        const SpanishCore merged =
+            mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward, {}, {}, {}, nounUses);
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("coming")).value(0), QStringLiteral("venidero"));
+        // Once trans-de-en uses the word as a noun, the common noun leads.
+        trans += "Kommen {n} :: coming\n";
+        const SpanishCore used = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward, {}, {},
+                                                     {}, englishNounUsesInTrans(trans, words));
+        QCOMPARE(row(used.englishSpanish, QStringLiteral("coming")).value(0), QStringLiteral("mayoría"));
     }
 
     void headwordsNeverTakeTheSensesOfALongerPhrase()
