@@ -2799,6 +2799,44 @@ void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list)
     putFullEntryBeforeFieldUseOfLaterSynonym(list);
 }
 
+// Puts the lines that give an English singular only German plurals after
+// the German singular nouns other lines give for it ("archäologische Funde
+// {pl}; Ausgrabungen {pl} :: archaeology" after "Altertumskunde {f};
+// Archäologie {f} | ... :: archaeology; ..."): the plurals name the things
+// the word is about or a mass use, the singular noun the word itself. Only
+// behind a plain singular noun that gives the English word first on a line
+// with at least as many sections, so words whose German is a plural alone
+// keep it ("Daten {pl} | analoge Daten | ... :: data | ..." before
+// "Datenmaterial {n} :: data; ..."), and only for English words that do
+// not end in "s" like a plural ("holidays").
+void putSingularNounLineBeforePluralOnlyLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || list.first()->english.endsWith(u's'))
+        return;
+    QHash<int, bool> pluralOnly;
+    for (const Candidate *candidate : std::as_const(list)) {
+        const bool plural = candidate->noun && candidate->plural;
+        const auto known = pluralOnly.constFind(candidate->line);
+        pluralOnly.insert(candidate->line, known == pluralOnly.cend() ? plural : (*known && plural));
+    }
+    const auto singular = [](const Candidate *candidate) {
+        return candidate->first && candidate->noun && !candidate->plural && !candidate->noted && !candidate->fringe
+               && !candidate->otherSense && !isSpecial(*candidate) && !candidate->englishRegister;
+    };
+    // From the back, so that the plurals of one line keep their order.
+    for (qsizetype i = list.size() - 2; i >= 0; --i) {
+        const Candidate *candidate = list.at(i);
+        if (!pluralOnly.value(candidate->line))
+            continue;
+        for (qsizetype j = list.size() - 1; j > i; --j) {
+            if (singular(list.at(j)) && list.at(j)->sections >= candidate->sections) {
+                std::rotate(list.begin() + i, list.begin() + i + 1, list.begin() + j + 1);
+                break;
+            }
+        }
+    }
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2854,6 +2892,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putNumeralFirst(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
         putEntryOfNarrowedWordBeforeBareLine(list);
+        putSingularNounLineBeforePluralOnlyLine(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
