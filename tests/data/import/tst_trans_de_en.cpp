@@ -2984,6 +2984,27 @@ private Q_SLOTS:
                  QStringLiteral("Daten"));
     }
 
+    void putsTheLookAlikeOfTheTopLineFirst()
+    {
+        // "Diabetes", the line's last word, is the word in use today; the
+        // dictionary uses it far more often than the line's head.
+        const QByteArray lines =
+            "Harnruhr {f}; Harnfluss {m}; Durchfluss {m}; Diabetes {m} [med.] :: diabetes\n"
+            "Zuckerharnruhr {f}; Zuckerkrankheit {f}; Diabetes mellitus {m} /DM/; Diabetes {m} [ugs.] [med.] | Er"
+            "wachsenendiabetes {m}; Altersdiabetes {m} [med.] | Prädiabetes {m} | Diabetes haben; Zucker haben [u"
+            "gs.] :: diabetes mellitus; diabetes; sugar\n";
+        const QByteArray others =
+            "Geißel {f} (schlimmes Übel) {+Gen.} [übtr.] | Diabetes ist eine Geißel der westlichen Gesellschaften"
+            ". :: scourge; whip (of sth.) | Diabetes is a scourge of western societies.\n"
+            "Gestationsdiabetes {f}; Diabetes in der Schwangerschaft [med.] :: gestational diabetes; pregnancy in"
+            " diabetics\n";
+        const QStringList core{QStringLiteral("diabetes")};
+        QCOMPARE(germanSourcesFromTrans(lines, core, countTransWords(lines + others))
+                     .englishToGerman.value(QStringLiteral("diabetes"))
+                     .value(0),
+                 QStringLiteral("Diabetes"));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
