@@ -1878,8 +1878,8 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     }
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
-               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
-               && !candidate->fringe;
+               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
+               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe;
     });
     if (adjective != list.end())
         std::rotate(list.begin(), adjective, adjective + 1);
@@ -2837,6 +2837,97 @@ void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list)
     putFullEntryBeforeFieldUseOfLaterSynonym(list);
 }
 
+// Puts the lines that give an English singular only German plurals after
+// the German singular nouns other lines give for it ("archäologische Funde
+// {pl}; Ausgrabungen {pl} :: archaeology" after "Altertumskunde {f};
+// Archäologie {f} | ... :: archaeology; ..."): the plurals name the things
+// the word is about or a mass use, the singular noun the word itself. Only
+// behind a plain singular noun that gives the English word first on a line
+// with at least as many sections, so words whose German is a plural alone
+// keep it ("Daten {pl} | analoge Daten | ... :: data | ..." before
+// "Datenmaterial {n} :: data; ..."), and only for English words that do
+// not end in "s" like a plural ("holidays").
+void putSingularNounLineBeforePluralOnlyLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || list.first()->english.endsWith(u's'))
+        return;
+    QHash<int, bool> pluralOnly;
+    for (const Candidate *candidate : std::as_const(list)) {
+        const bool plural = candidate->noun && candidate->plural;
+        const auto known = pluralOnly.constFind(candidate->line);
+        pluralOnly.insert(candidate->line, known == pluralOnly.cend() ? plural : (*known && plural));
+    }
+    const auto singular = [](const Candidate *candidate) {
+        return candidate->first && candidate->noun && !candidate->plural && !candidate->noted && !candidate->fringe
+               && !candidate->otherSense && !isSpecial(*candidate) && !candidate->englishRegister;
+    };
+    // From the back, so that the plurals of one line keep their order.
+    for (qsizetype i = list.size() - 2; i >= 0; --i) {
+        const Candidate *candidate = list.at(i);
+        if (!pluralOnly.value(candidate->line))
+            continue;
+        for (qsizetype j = list.size() - 1; j > i; --j) {
+            if (singular(list.at(j)) && list.at(j)->sections >= candidate->sections) {
+                std::rotate(list.begin() + i, list.begin() + i + 1, list.begin() + j + 1);
+                break;
+            }
+        }
+    }
+}
+
+// Whether a German noun is the English word's look-alike: the same letters
+// but for its capital, its umlauts written out and an ending of at most two
+// letters on either side ("Diabetes" and "diabetes", "Archäologie" and
+// "archaeology"), with at least five letters shared.
+bool isInternationalWord(const QString &german, const QString &english)
+{
+    if (german.contains(u' ') || english.contains(u' ') || !german.at(0).isUpper())
+        return false;
+    QString folded;
+    for (const QChar c : german.toLower()) {
+        switch (c.unicode()) {
+        case u'\u00e4': folded += QLatin1String("ae"); break;
+        case u'\u00f6': folded += QLatin1String("oe"); break;
+        case u'\u00fc': folded += QLatin1String("ue"); break;
+        case u'\u00df': folded += QLatin1String("ss"); break;
+        default: folded += c;
+        }
+    }
+    const QString lower = english.toLower();
+    qsizetype shared = 0;
+    while (shared < folded.size() && shared < lower.size() && folded.at(shared) == lower.at(shared))
+        ++shared;
+    return shared >= 5 && folded.size() - shared <= 2 && lower.size() - shared <= 2;
+}
+
+// Puts the English word's look-alike first where the top word's own line
+// gives it as a later synonym and gives no other English word ("Harnruhr
+// {f}; Harnfluss {m}; Durchfluss {m}; Diabetes {m} [med.] :: diabetes"):
+// the word the two languages share is today's common one where the
+// subtitle list misses the line's head and knows the look-alike, or the
+// dictionary uses the look-alike at least three times as often; the words
+// the line gives before it are older or more learned ones.
+template<typename Commonness>
+void putLookAlikeOfOwnLineFirst(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.size() < 2 || !list.first()->englishAlone
+        || isInternationalWord(list.first()->german, list.first()->english))
+        return;
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    const Candidate *top = list.first();
+    if (ranks.rank(top->german) > 0)
+        return;
+    const int topCommonness = std::max(1, static_cast<int>(commonness(*top)));
+    const auto lookAlike = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *candidate) {
+        return candidate->line == top->line && candidate->noun && !candidate->noted && !candidate->fringe
+               && candidate->germanSense != Sense::SpecialRegister
+               && (ranks.rank(candidate->german) > 0 || commonness(*candidate) >= 3 * topCommonness)
+               && isInternationalWord(candidate->german, candidate->english);
+    });
+    if (lookAlike != list.end())
+        std::rotate(list.begin(), lookAlike, lookAlike + 1);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2893,6 +2984,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnVerbLinesBeforeNotedGroupsLaterSynonym(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
         putEntryOfNarrowedWordBeforeBareLine(list);
+        putSingularNounLineBeforePluralOnlyLine(list);
+        putLookAlikeOfOwnLineFirst(list, commonness);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);

@@ -2949,6 +2949,62 @@ private Q_SLOTS:
         QVERIFY(!parseTransEntry(u"nackt; bloß {adj} (a. [übtr.]) :: naked <nakeder>").german.at(1).noted);
     }
 
+    void putsSingularNounLinesBeforePluralOnlyLines()
+    {
+        // The plurals name the finds, not the science: the singular nouns of
+        // the full entry come before them.
+        const QByteArray lines =
+            "Altertumskunde {f}; Archäologie {f} | Bibelarchäologie {f} | experimentelle Archäologie | Knochenarc"
+            "häologie {f} | Luftbildarchäologie {f}; archäologische Flugprospektion {f}; Luftbildprojektion {f} |"
+            " Stadtarchäologie {f} | Unterwasserarchäologie {f} :: archaeology; archeology [Am.] [rare] | Bible "
+            "archaeology | experimental archaeology | osteoarchaeology | aerial archaeology | urban archaeology |"
+            " maritime archaeology\n"
+            "archäologische Funde {pl}; Ausgrabungen {pl} | durch Ausgrabungen bestätigt werden | ein historisch"
+            "es Gelände mit vielen archäologischen Funden :: archaeology | to be confirmed by archaeology | a his"
+            "toric area packed with archaeology\n"
+            "archäologisches Erbe {n} (einer Region usw.) :: archaeology (of a region etc.)\n";
+        // The finds and digs are commoner words than the science's name.
+        const QByteArray others =
+            "Ausgrabungsarbeiten {pl}; Ausgrabungen {pl}; (archäologische) Grabungsarbeiten {pl}; (archälologis"
+            "che) Grabungen {pl} | Probegrabung {f} | die Grabungsarbeiten fortsetzen :: excavation; dig | test "
+            "excavation | to continue the excavation; to continue the dig\n"
+            "Fund {m}; Fundstück {n} | Funde {pl}; Fundstücke {pl} :: finding; find | findings; finds\n";
+        const QStringList row =
+            germanSourcesFromTrans(lines, {QStringLiteral("archaeology")}, countTransWords(lines + others))
+                .englishToGerman.value(QStringLiteral("archaeology"));
+        const qsizetype science = row.indexOf(QStringLiteral("Archäologie"));
+        QVERIFY2(science >= 0 && science < row.indexOf(QStringLiteral("archäologische Funde"))
+                     && science < row.indexOf(QStringLiteral("Ausgrabungen")),
+                 qPrintable(row.join(u", ")));
+        // A full entry of a plural stays before a bare line's singular noun.
+        const QByteArray data = "Daten {pl} | analoge Daten | Anwendungsdaten {pl} :: data | analogue data | "
+                                "application data\n"
+                                "Datenmaterial {n} :: data; data set; set of data\n";
+        QCOMPARE(germanSourcesFromTrans(data, {QStringLiteral("data")}).englishToGerman.value(QStringLiteral("data")).value(0),
+                 QStringLiteral("Daten"));
+    }
+
+    void putsTheLookAlikeOfTheTopLineFirst()
+    {
+        // "Diabetes", the line's last word, is the word in use today; the
+        // dictionary uses it far more often than the line's head.
+        const QByteArray lines =
+            "Harnruhr {f}; Harnfluss {m}; Durchfluss {m}; Diabetes {m} [med.] :: diabetes\n"
+            "Zuckerharnruhr {f}; Zuckerkrankheit {f}; Diabetes mellitus {m} /DM/; Diabetes {m} [ugs.] [med.] | Er"
+            "wachsenendiabetes {m}; Altersdiabetes {m} [med.] | Prädiabetes {m} | Diabetes haben; Zucker haben [u"
+            "gs.] :: diabetes mellitus; diabetes; sugar\n";
+        const QByteArray others =
+            "Geißel {f} (schlimmes Übel) {+Gen.} [übtr.] | Diabetes ist eine Geißel der westlichen Gesellschaften"
+            ". :: scourge; whip (of sth.) | Diabetes is a scourge of western societies.\n"
+            "Gestationsdiabetes {f}; Diabetes in der Schwangerschaft [med.] :: gestational diabetes; pregnancy in"
+            " diabetics\n";
+        const QStringList core{QStringLiteral("diabetes")};
+        QCOMPARE(germanSourcesFromTrans(lines, core, countTransWords(lines + others))
+                     .englishToGerman.value(QStringLiteral("diabetes"))
+                     .value(0),
+                 QStringLiteral("Diabetes"));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
