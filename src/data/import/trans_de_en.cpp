@@ -1878,8 +1878,8 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     }
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && !candidate->noun && !candidate->englishVerb && candidate->wordClass.adjective
-               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
-               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe;
+               && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
+               && !candidate->fringe;
     });
     if (adjective != list.end())
         std::rotate(list.begin(), adjective, adjective + 1);
