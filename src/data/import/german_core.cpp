@@ -184,7 +184,7 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                         english.append(core);
                 }
                 if (sources.ownSenses && ownPlaces > 0 && !containsIgnoringCase(confirmedHere, word)
-                    && !containsIgnoringCase(english, word)) {
+                    && !containsIgnoringCase(english, word) && !sources.spoiltSenses.contains(variant + u'\n' + word)) {
                     if (coreLower.contains(word.toLower()))
                         unconfirmedCore.insert(word);
                     english.append(word);

@@ -4315,6 +4315,91 @@ void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
     });
 }
 
+// Whether a word of an English item is a slip of the pen: a word the word
+// list lacks that is a listed word with one inner letter left out
+// ("delighed" for "delighted"). Short words are left alone: one letter
+// more makes another word of too many of them ("lave", "leave").
+bool isMisspeltEnglishWord(const QString &word, const QSet<QString> &wordList)
+{
+    const QString lower = word.toLower();
+    if (lower.size() < 6 || wordList.isEmpty() || wordList.contains(lower))
+        return false;
+    for (qsizetype at = 1; at < lower.size(); ++at) {
+        for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
+            QString filled = lower;
+            filled.insert(at, QChar(letter));
+            if (wordList.contains(filled))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether an English item is a regular past participle of another item
+// ("obtained" beside "obtain").
+bool isParticipleOfItem(const QString &item, const QStringList &items)
+{
+    if (!item.endsWith(u"ed") || item.contains(u' '))
+        return false;
+    for (const QString &verb : items) {
+        if (verb == item || verb.contains(u' ') || verb.size() < 3)
+            continue;
+        if (item == verb + QLatin1String("ed") || item == verb + u'd'
+            || (verb.endsWith(u'y') && item == verb.chopped(1) + QLatin1String("ied"))
+            || item == verb + verb.back() + QLatin1String("ed"))
+            return true;
+    }
+    return false;
+}
+
+// The English items of a German word's senses that only repeat another item
+// or are spoilt, as "German\nEnglish" in `spoilt`, which the German row does
+// not offer (GermanSources::spoiltSenses); none where they are all the word
+// has:
+// - an item that is another item with a preposition after it, the
+//   preposition of an object the German row does not name ("recover from"
+//   beside "recover" for "sich erholen"); adverb particles such as "in" or
+//   "over" make verbs of their own ("fill in" beside "fill") and stay;
+// - an item with a misspelt word (isMisspeltEnglishWord: "be delighed
+//   with");
+// - in the row of a German verb, a past participle beside its own verb:
+//   the German participle of "sich geben lassen" is spelt like the verb, so
+//   the participle section's "obtained" reached the verb's row beside
+//   "obtain".
+void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &german, const QSet<QString> &wordList,
+                                      QSet<QString> &spoilt)
+{
+    static const QSet<QString> objectPrepositions{
+        QStringLiteral("of"),   QStringLiteral("for"),     QStringLiteral("from"),    QStringLiteral("with"),
+        QStringLiteral("at"),   QStringLiteral("to"),      QStringLiteral("into"),    QStringLiteral("onto"),
+        QStringLiteral("upon"), QStringLiteral("against"), QStringLiteral("towards"), QStringLiteral("toward")};
+    if (items.size() < 2)
+        return;
+    const bool germanVerb = german.at(0).isLower() && german.endsWith(u'n') && !german.endsWith(u"chen")
+                            && !std::any_of(german.cbegin(), german.cend(), [](QChar c) { return c.isUpper(); });
+    const QStringList &all = items;
+    const auto spoiltItem = [&](const QString &item) {
+        const qsizetype blank = item.lastIndexOf(u' ');
+        if (blank > 0 && objectPrepositions.contains(item.mid(blank + 1)) && all.contains(item.left(blank)))
+            return true;
+        static const QRegularExpression letters(QStringLiteral("[a-zA-Z]+"));
+        for (auto match = letters.globalMatch(item); match.hasNext();) {
+            if (isMisspeltEnglishWord(match.next().captured(), wordList))
+                return true;
+        }
+        return germanVerb && isParticipleOfItem(item, all);
+    };
+    QStringList marked;
+    for (const QString &item : items) {
+        if (spoiltItem(item))
+            marked.append(item);
+    }
+    if (marked.size() == items.size())
+        return;
+    for (const QString &item : std::as_const(marked))
+        spoilt.insert(german + u'\n' + item);
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
@@ -5052,6 +5137,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 && !candidate->englishRegister && !candidate->englishColloquial)
                 sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
+        markRepeatedOrSpoiltEnglishItems(english, it.key(), englishWordList, sources.spoiltSenses);
         sources.germanToEnglish.insert(it.key(), english);
     }
     // A plural read from a plural section has the English plural as its own
