@@ -70,9 +70,9 @@ struct GermanSources
     // repeats another of the German word's senses with a preposition after
     // it ("recover from" beside "recover" for "sich erholen"), is misspelt
     // ("be delighed with") or is a past participle beside its verb ("obtained"
-    // beside "obtain" for "sich geben lassen"). The German row does not offer
-    // it as an own sense.
-    QSet<QString> spoiltSenses;
+    // beside "obtain" for "sich geben lassen"), with the word a German row
+    // offers as an own sense in its place ("recover"), or none.
+    QHash<QString, QString> spoiltSenses;
 };
 
 struct GermanCore
