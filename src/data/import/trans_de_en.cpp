@@ -4353,23 +4353,6 @@ bool isParticleVerbBeforeObjectsPreposition(const QString &item)
            && (words.at(2) == QLatin1String("by") || words.at(2) == QLatin1String("on"));
 }
 
-// Whether an English item is a regular past participle of another item
-// ("obtained" beside "obtain").
-bool isParticipleOfItem(const QString &item, const QStringList &items)
-{
-    if (!item.endsWith(u"ed") || item.contains(u' '))
-        return false;
-    for (const QString &verb : items) {
-        if (verb == item || verb.contains(u' ') || verb.size() < 3)
-            continue;
-        if (item == verb + QLatin1String("ed") || item == verb + u'd'
-            || (verb.endsWith(u'y') && item == verb.chopped(1) + QLatin1String("ied"))
-            || item == verb + verb.back() + QLatin1String("ed"))
-            return true;
-    }
-    return false;
-}
-
 // The English items of a German word's senses that only repeat another item
 // or are spoilt, as "German\nEnglish" in `sources.spoiltSenses` with the item the German
 // row offers in their place, if any (GermanSources::spoiltSenses); none
@@ -4383,11 +4366,7 @@ bool isParticipleOfItem(const QString &item, const QStringList &items)
 //   with a hanging preposition (isParticleVerbBeforeObjectsPreposition),
 //   which gives its place to the particle verb ("stand out");
 // - an item with a misspelt word (isMisspeltEnglishWord: "be delighed
-//   with");
-// - in the row of a German verb, a past participle beside its own verb:
-//   the German participle of "sich geben lassen" is spelt like the verb, so
-//   the participle section's "obtained" reached the verb's row beside
-//   "obtain".
+//   with").
 void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &german, const QSet<QString> &wordList,
                                       GermanSources &sources)
 {
@@ -4397,8 +4376,6 @@ void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &g
         QStringLiteral("upon"), QStringLiteral("against"), QStringLiteral("towards"), QStringLiteral("toward")};
     if (items.size() < 2)
         return;
-    const bool germanVerb = german.at(0).isLower() && german.endsWith(u'n') && !german.endsWith(u"chen")
-                            && !std::any_of(german.cbegin(), german.cend(), [](QChar c) { return c.isUpper(); });
     const auto germanHasPreposition = [](const QString &phrase) {
         const QStringList words = phrase.split(u' ');
         return std::any_of(words.cbegin(), words.cend(), [](const QString &w) { return isGermanPreposition(w); });
@@ -4426,7 +4403,7 @@ void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &g
             if (isMisspeltEnglishWord(match.next().captured(), wordList))
                 return true;
         }
-        return germanVerb && isParticipleOfItem(item, all);
+        return false;
     };
     QHash<QString, QString> marked;
     for (const QString &item : items) {
