@@ -2866,7 +2866,7 @@ private Q_SLOTS:
             "delighed with sb./sth. | I would be delighted to …\n"
             "sich freuen {vr} :: to be glad\n";
         const QStringList core{QStringLiteral("recover"), QStringLiteral("excel"), QStringLiteral("mistake"),
-                               QStringLiteral("glad")};
+                               QStringLiteral("be glad")};
         const QSet<QString> words{QStringLiteral("delighted"), QStringLiteral("glad"), QStringLiteral("be"),
                                   QStringLiteral("with")};
         const GermanSources sources = germanSourcesFromTrans(text, core, countTransWords(text), words);
