@@ -157,13 +157,14 @@ bool isParticipleOfItem(const QString &item, const QStringList &items)
     return false;
 }
 
-// In the row of a German verb phrase ("sich geben lassen", "im Auge
-// behalten"), an English past participle beside its own verb is left out:
-// the phrase's participle is spelt like it, so a participle ("obtained")
-// reached the row beside the verb ("obtain"), from trans-de-en's participle
-// column or deu-eng's first entry. A German word alone may be its own
-// participle too ("verlassen", "erfahren"), whose English participles are
-// adjectives of their own ("abandoned", "experienced"), and keeps them.
+// In the row of a German verb phrase in lower case ("sich geben lassen",
+// "ergehen lassen"), an English past participle beside its own verb is left
+// out: the phrase's participle is spelt like it, so a participle
+// ("obtained") reached the row beside the verb ("obtain"), from
+// trans-de-en's participle column or deu-eng's first entry. A German word
+// alone may be its own participle too ("verlassen", "erfahren"), whose
+// English participles are adjectives of their own ("abandoned",
+// "experienced"), and keeps them; so do phrases with a noun.
 void dropParticiplesBesideTheirVerbs(QVector<ImportRow> &rows)
 {
     for (ImportRow &row : rows) {
