@@ -183,11 +183,12 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                     if (core.compare(word, Qt::CaseInsensitive) == 0 && !english.contains(core))
                         english.append(core);
                 }
-                if (sources.ownSenses && ownPlaces > 0 && !containsIgnoringCase(confirmedHere, word)
-                    && !containsIgnoringCase(english, word)) {
-                    if (coreLower.contains(word.toLower()))
-                        unconfirmedCore.insert(word);
-                    english.append(word);
+                const QString own = sources.spoiltSenses.value(variant + u'\n' + word, word);
+                if (sources.ownSenses && ownPlaces > 0 && !own.isEmpty() && !containsIgnoringCase(confirmedHere, own)
+                    && !containsIgnoringCase(confirmedHere, word) && !containsIgnoringCase(english, own)) {
+                    if (coreLower.contains(own.toLower()))
+                        unconfirmedCore.insert(own);
+                    english.append(own);
                     --ownPlaces;
                 }
             }

@@ -66,6 +66,13 @@ struct GermanSources
     // {f} (Gussfehler in der Gießerei) [techn.] :: blowhole; ..." gives
     // "blowhole" only narrowed).
     QSet<QString> plainFirstSenses;
+    // With own senses: "German\nEnglish" for an English word that only
+    // repeats another of the German word's senses with a preposition after
+    // it ("recover from" beside "recover" for "sich erholen"), is misspelt
+    // ("be delighed with") or is a past participle beside its verb ("obtained"
+    // beside "obtain" for "sich geben lassen"), with the word a German row
+    // offers as an own sense in its place ("recover"), or none.
+    QHash<QString, QString> spoiltSenses;
 };
 
 struct GermanCore

@@ -138,6 +138,50 @@ int addFirstEntryWords(QVector<ImportRow> &rows, const QHash<QString, QStringLis
     return changed;
 }
 
+namespace {
+
+// Whether an English item is a regular past participle of another item
+// ("obtained" beside "obtain").
+bool isParticipleOfItem(const QString &item, const QStringList &items)
+{
+    if (!item.endsWith(u"ed") || item.contains(u' '))
+        return false;
+    for (const QString &verb : items) {
+        if (verb == item || verb.contains(u' ') || verb.size() < 3)
+            continue;
+        if (item == verb + QLatin1String("ed") || item == verb + u'd'
+            || (verb.endsWith(u'y') && item == verb.chopped(1) + QLatin1String("ied"))
+            || item == verb + verb.back() + QLatin1String("ed"))
+            return true;
+    }
+    return false;
+}
+
+// In the row of a German verb phrase in lower case ("sich geben lassen",
+// "ergehen lassen"), an English past participle beside its own verb is left
+// out: the phrase's participle is spelt like it, so a participle
+// ("obtained") reached the row beside the verb ("obtain"), from
+// trans-de-en's participle column or deu-eng's first entry. A German word
+// alone may be its own participle too ("verlassen", "erfahren"), whose
+// English participles are adjectives of their own ("abandoned",
+// "experienced"), and keeps them; so do phrases with a noun.
+void dropParticiplesBesideTheirVerbs(QVector<ImportRow> &rows)
+{
+    for (ImportRow &row : rows) {
+        const QString &german = row.source;
+        const bool verbPhrase = german.contains(u' ') && german.at(0).isLower() && german.endsWith(u'n')
+                                && !std::any_of(german.cbegin(), german.cend(), [](QChar c) { return c.isUpper(); });
+        if (!verbPhrase || !row.target)
+            continue;
+        QStringList english = row.target->split(QLatin1String(", "));
+        const QStringList all = english;
+        if (english.removeIf([&all](const QString &item) { return isParticipleOfItem(item, all); }) > 0)
+            row.target = english.join(QLatin1String(", "));
+    }
+}
+
+} // namespace
+
 void addDeuEngFirstEntries(QVector<ImportRow> &rows, const QString &indexPath, const QString &dictPath,
                            const QSet<QString> &englishWords)
 {
@@ -148,6 +192,7 @@ void addDeuEngFirstEntries(QVector<ImportRow> &rows, const QString &indexPath, c
         addFirstEntryWords(rows, firstEntryWords(indexPath, dictPath, wanted, englishWords), kMaxGermanTranslations);
     } catch (const RecordError &) {
     }
+    dropParticiplesBesideTheirVerbs(rows);
 }
 
 } // namespace vorbix::import

@@ -4447,6 +4447,116 @@ void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
     });
 }
 
+// Whether a word of an English item is a slip of the pen: a word the word
+// list lacks that is a common word (one of the frequency list) with one
+// inner letter left out ("delighed" for "delighted"). Rare words the word
+// list lacks are often another rare word with a letter left out ("sinless",
+// "skinless"), and short words one of a common word ("lave", "leave"): both
+// are left alone.
+bool isMisspeltEnglishWord(const QString &word, const QSet<QString> &wordList)
+{
+    const QString lower = word.toLower();
+    if (lower.size() < 6 || wordList.isEmpty() || wordList.contains(lower))
+        return false;
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("en"));
+    for (qsizetype at = 1; at < lower.size(); ++at) {
+        for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
+            QString filled = lower;
+            filled.insert(at, QChar(letter));
+            if (ranks.rank(filled) > 0 && wordList.contains(filled))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Whether an English item is a verb with an adverb particle and then a
+// bare preposition ("stand out by", "trip up on"), read from a line that
+// gave the preposition's object ("to stand out by sth."). In the row of a
+// reflexive German verb that names no preposition ("sich auszeichnen"), the
+// preposition is left hanging: "stand out" is the sense. Other prepositions
+// after a particle make verbs of their own ("put up with", "face up to").
+bool isParticleVerbBeforeObjectsPreposition(const QString &item)
+{
+    static const QSet<QString> particles{QStringLiteral("up"), QStringLiteral("out"), QStringLiteral("down"),
+                                         QStringLiteral("off")};
+    const QStringList words = item.split(u' ');
+    return words.size() == 3 && particles.contains(words.at(1))
+           && (words.at(2) == QLatin1String("by") || words.at(2) == QLatin1String("on"));
+}
+
+// The English items of a German word's senses that only repeat another item
+// or are spoilt, as "German\nEnglish" in `sources.spoiltSenses` with the item the German
+// row offers in their place, if any (GermanSources::spoiltSenses); none
+// where they are all the word has:
+// - an item that is another item with a preposition after it, the
+//   preposition of an object the German row does not name ("recover from"
+//   beside "recover" for "sich erholen"), which gives its place to that
+//   item (bestellen: "order" where "order from" stood); adverb particles such as "in" or
+//   "over" make verbs of their own ("fill in" beside "fill") and stay;
+// - in the row of a reflexive verb without a preposition, a particle verb
+//   with a hanging preposition (isParticleVerbBeforeObjectsPreposition),
+//   which gives its place to the particle verb ("stand out");
+// - an item with a misspelt word (isMisspeltEnglishWord: "be delighed
+//   with").
+void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &german, const QSet<QString> &wordList,
+                                      GermanSources &sources)
+{
+    static const QSet<QString> objectPrepositions{
+        QStringLiteral("of"),   QStringLiteral("for"),     QStringLiteral("from"),    QStringLiteral("with"),
+        QStringLiteral("at"),   QStringLiteral("to"),      QStringLiteral("into"),    QStringLiteral("onto"),
+        QStringLiteral("upon"), QStringLiteral("against"), QStringLiteral("towards"), QStringLiteral("toward")};
+    if (items.size() < 2)
+        return;
+    const auto germanHasPreposition = [](const QString &phrase) {
+        const QStringList words = phrase.split(u' ');
+        return std::any_of(words.cbegin(), words.cend(), [](const QString &w) { return isGermanPreposition(w); });
+    };
+    const QStringList &all = items;
+    const bool reflexive = german.startsWith(u"sich ")
+                           && !std::any_of(german.cbegin(), german.cend(), [](QChar c) { return c.isUpper(); })
+                           && !germanHasPreposition(german);
+    // The item that takes a spoilt item's place: the word without the
+    // preposition, or none.
+    QString bare;
+    const auto spoiltItem = [&](const QString &item) {
+        bare.clear();
+        const qsizetype blank = item.lastIndexOf(u' ');
+        if (blank > 0 && objectPrepositions.contains(item.mid(blank + 1)) && all.contains(item.left(blank))) {
+            bare = item.left(blank);
+            return true;
+        }
+        if (reflexive && blank > 0 && isParticleVerbBeforeObjectsPreposition(item)) {
+            bare = item.left(blank);
+            return true;
+        }
+        static const QRegularExpression letters(QStringLiteral("[a-zA-Z]+"));
+        for (auto match = letters.globalMatch(item); match.hasNext();) {
+            if (isMisspeltEnglishWord(match.next().captured(), wordList))
+                return true;
+        }
+        return false;
+    };
+    QHash<QString, QString> marked;
+    for (const QString &item : items) {
+        if (spoiltItem(item))
+            marked.insert(item, bare);
+    }
+    if (marked.size() == items.size())
+        return;
+    // The word in a spoilt item's place keeps what the item's lines told of
+    // it: "order" leads "bestellen" as "order from" did.
+    QSet<QString> *const kinds[] = {&sources.mainEntrySenses, &sources.headedSenses, &sources.headedLineWords,
+                                    &sources.plainFirstSenses};
+    for (auto it = marked.cbegin(); it != marked.cend(); ++it) {
+        sources.spoiltSenses.insert(german + u'\n' + it.key(), it.value());
+        for (QSet<QString> *kind : kinds) {
+            if (!it.value().isEmpty() && kind->contains(german + u'\n' + it.key()))
+                kind->insert(german + u'\n' + it.value());
+        }
+    }
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
@@ -5184,6 +5294,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 && !candidate->englishRegister && !candidate->englishColloquial)
                 sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
+        markRepeatedOrSpoiltEnglishItems(english, it.key(), englishWordList, sources);
         sources.germanToEnglish.insert(it.key(), english);
     }
     // A plural read from a plural section has the English plural as its own

@@ -424,6 +424,15 @@ private Q_SLOTS:
                               dir.path() + QStringLiteral("/none.dict.dz"), english);
         QCOMPARE(*untouched.first().target, QStringLiteral("neutral"));
 
+        // A verb phrase's row leaves out a past participle beside its verb;
+        // a German word that is its own participle keeps it as an adjective.
+        QVector<ImportRow> participles{{QStringLiteral("sich geben lassen"), QStringLiteral("obtain, obtained")},
+                                       {QStringLiteral("verlassen"), QStringLiteral("leave, abandon, abandoned")}};
+        addDeuEngFirstEntries(participles, dir.path() + QStringLiteral("/none.index"),
+                              dir.path() + QStringLiteral("/none.dict.dz"), english);
+        QCOMPARE(*participles.at(0).target, QStringLiteral("obtain"));
+        QCOMPARE(*participles.at(1).target, QStringLiteral("leave, abandon, abandoned"));
+
         // Without a word list, only letters, hyphens, apostrophes and blanks
         // make an item: a stray comma or mark leaves it out.
         QCOMPARE(firstEntryWordsOfText(QStringLiteral("blockfrei <adj>\nneutral <adj>,?non-aligned <adj>, "

@@ -2843,6 +2843,49 @@ private Q_SLOTS:
         QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
     }
 
+    void leavesOutEnglishSensesThatRepeatOrSpoilAnother()
+    {
+        // "recover from" repeats "recover" with the preposition of an object
+        // the German verb does not name; "stand out by" and "trip up on"
+        // leave their object's preposition hanging in a reflexive verb's row.
+        const QByteArray text =
+            "erholen; sich erholen {vr} | erholend; sich erholend | erholt; sich erholt :: to recover | "
+            "recovering | recovered\n"
+            "sich von etw. (wieder) erholen {vr} | sich erholend | sich erholt | Die Tourismusbranche erholt sich "
+            "langsam und erreicht das Niveau von vor der Krise. :: to recover from sth. | recovering | recovered "
+            "| The tourist industry is recovering to pre-crisis levels.\n"
+            "sich auszeichnen; sich hervortun {vr}; hervorragen {vi} (bei; durch) | sich auszeichnend; sich "
+            "hervortund; hervorragend | sich ausgezeichnet; sich hervorgetan; hervorgeragt :: to excel (in; at) | "
+            "excelling | excelled\n"
+            "sich durch etw. auszeichnen {vt} (Person, Sache) | sich auszeichnend | sich ausgezeichnet :: to stand "
+            "out by sth. (person, matter) | standing out | stood out\n"
+            "sich vertun {vr}; einen Fehler machen {vt} | Du hast einen Fehler gemacht. :: to make a mistake; to "
+            "mistake {mistook; mistaken} | You made a mistake.\n"
+            "bei etw. einen Fehler machen; sich bei etw. vertun {v} :: to trip up on sth.\n"
+            "sich über jdn./etw. freuen; von jdm./etw. entzückt sein {v} | Es würde mich sehr freuen … :: to be "
+            "delighed with sb./sth. | I would be delighted to …\n"
+            "sich freuen {vr} :: to be glad\n";
+        const QStringList core{QStringLiteral("recover"), QStringLiteral("excel"), QStringLiteral("mistake"),
+                               QStringLiteral("be glad")};
+        const QSet<QString> words{QStringLiteral("delighted"), QStringLiteral("glad"), QStringLiteral("be"),
+                                  QStringLiteral("with")};
+        const GermanSources sources = germanSourcesFromTrans(text, core, countTransWords(text), words);
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QHash<QString, QString> rows;
+        for (const ImportRow &row : selected.germanEnglish)
+            rows.insert(row.source, *row.target);
+        QCOMPARE(rows.value(QStringLiteral("sich erholen")), QStringLiteral("recover"));
+        QCOMPARE(rows.value(QStringLiteral("sich auszeichnen")), QStringLiteral("excel, stand out"));
+        QCOMPARE(rows.value(QStringLiteral("sich vertun")), QStringLiteral("make a mistake, mistake, trip up"));
+        QCOMPARE(rows.value(QStringLiteral("sich freuen")), QStringLiteral("be glad"));
+
+        // A verb with a particle keeps it ("fill in" beside "fill"), and a
+        // verb phrase with a preposition of its own keeps its English one.
+        const QByteArray fill = "ausfüllen {vt} | ausfüllend | ausgefüllt :: to fill; to fill in | filling; "
+                                "filling in | filled; filled in\n";
+        QCOMPARE(germanSourcesFromTrans(fill, {QStringLiteral("fill")}).spoiltSenses.size(), 0);
+    }
+
     void readsANounNamedWithItsOwnerAsANoun()
     {
         // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
