@@ -900,6 +900,23 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
                 candidates.move(twin - candidates.begin(), 0);
         }
+        // Among words equally likely by their rank, places and links, the
+        // headword's twin goes first wherever the row's own dictionary lists
+        // it: the dictionaries list the words of a sense alphabetically
+        // ("flatter: aduler, amadouer, flatter"), and the twin both
+        // dictionaries pair with the headword in its first sense is the main
+        // translation ("flatter: flatter").
+        if (!phraseHeadword && !candidates.isEmpty() && isListedTargetWord) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const auto twin = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                return c.own && c.confirmed && c.firstSenseBack && c.word.at(0).isLower()
+                       && foldedLower(c.word) == headword && isListedTargetWord(c.word) && c.cost <= leading.cost
+                       && (c.linked || !leading.linked);
+            });
+            if (twin != candidates.end())
+                candidates.move(twin - candidates.begin(), 0);
+        }
         putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
