@@ -1007,6 +1007,30 @@ private Q_SLOTS:
         QCOMPARE(find(accents, QString::fromUtf8("suprême"))->translations.first(), QStringLiteral("supreme"));
     }
 
+    void putsTheTwinFirstAmongEquallyLikelyWords()
+    {
+        // eng-fra lists the three words alphabetically, each one's fra-eng
+        // row gives "flatter" alone, and no frequency list knows them.
+        const QVector<DictdEntry> engFra{entry("flatter /flætər/\naduler, amadouer, flatter\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("flatter /flate/ <v>\nflatter\n"),
+            entry("aduler /adyle/ <v>\nflatter\n"),
+            entry("amadouer /amadue/ <v>\nflatter\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks, const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(
+                rows, fraEng, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; },
+                [](const QString &) { return true; });
+            return find(rows, QStringLiteral("flatter"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(noRanks(), {"aduler", "amadouer", "flatter"}), QStringLiteral("flatter"));
+        // A word likelier by its rank, or the only one linked, keeps its lead.
+        QCOMPARE(firstOf(ranksOf({{"aduler", 3000}}), {}), QStringLiteral("aduler"));
+        QCOMPARE(firstOf(noRanks(), {"aduler"}), QStringLiteral("aduler"));
+    }
+
     void putsALoneFirstSenseTwinBeforeEquallyRareWordsOfLaterSenses()
     {
         // No word of the row is ranked; "larder: buffet" gives "larder" the
