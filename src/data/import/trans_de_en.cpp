@@ -187,11 +187,9 @@ bool isValencyMarker(QStringView token)
     // without a look-up. Behind a slash the source sometimes drops the last
     // marker's stop ("to challenge sth./sb"); such a part counts where the
     // first part is a marker with its stop.
-    // A few English objects are written without their stop ("to say sth.
-    // of sb", "to give sb one's guarantee") or shortened ("to give therapy
-    // to st."); they are the same placeholders. "St." with a capital is
+    // "to give therapy to st.": a shortened "sth.". "St." with a capital is
     // the saint's title and no marker.
-    if (token == u"sb" || token == u"sth" || token == u"st.")
+    if (token == u"st.")
         return true;
     if (!token.contains(u'.'))
         return false;
