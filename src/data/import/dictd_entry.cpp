@@ -185,6 +185,8 @@ DictdEntry parseDictdEntry(const QString &text, EntryStyle style)
         if (close > slash)
             entry.pronunciation = lines.at(first).mid(slash + 2, close - slash - 2);
     }
+    static const QRegularExpression verbTag(QStringLiteral(" <v[a-z]*>\\s*$"));
+    entry.verb = verbTag.match(lines.at(first)).hasMatch();
 
     bool inTranslations = true;
     QList<QStringList> senses;  // the items of each numbered sense line

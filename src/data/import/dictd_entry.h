@@ -33,6 +33,7 @@ struct DictdEntry
     // "2. c"); empty where the entry gives one sense.
     QStringList firstSense;
     QVector<ExampleSentence> examples;
+    bool verb = false;  // the header tags the headword a verb ("<v>", "<vt>", "<vi>")
 };
 
 // Reads the header "HEADWORD /IPA/[ (VARIANTS)][ <POS>]" and the translations

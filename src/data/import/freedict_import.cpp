@@ -252,6 +252,7 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
         englishHeadwords -= doubtful - englishWordsInTrans(transText, doubtful);
     }
     english.alsoKnow(std::move(englishHeadwords));
+    details.append(QStringLiteral("fra-eng: %1 infinitive markers dropped").arg(dropInfinitiveMarkers(fraEng)));
     const int mended = mendGluedEnglish(engFra, fraEng, english, transText, details);
     frenchSpelling = std::make_unique<ItemSpelling>(std::move(frenchList), frenchRanks, std::move(frenchPhrases));
     ItemSpelling &french = *frenchSpelling;

@@ -427,6 +427,39 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
     return changed;
 }
 
+int dropInfinitiveMarkers(QVector<DictdEntry> &fraEng)
+{
+    // Words after which "to" is a preposition, not the infinitive's marker.
+    static const QSet<QString> phraseStarts{
+        QStringLiteral("the"),  QStringLiteral("a"),    QStringLiteral("an"),   QStringLiteral("this"),
+        QStringLiteral("that"), QStringLiteral("these"), QStringLiteral("those"), QStringLiteral("some"),
+        QStringLiteral("no"),   QStringLiteral("one"),  QStringLiteral("date"), QStringLiteral("my"),
+        QStringLiteral("your"), QStringLiteral("his"),  QStringLiteral("her"),  QStringLiteral("its"),
+        QStringLiteral("our"),  QStringLiteral("their"), QStringLiteral("me"),   QStringLiteral("him"),
+        QStringLiteral("us"),   QStringLiteral("them"), QStringLiteral("you"),  QStringLiteral("it")};
+    int changed = 0;
+    const auto bare = [&](QString &item) {
+        if (!item.startsWith(QLatin1String("to ")))
+            return;
+        const QString rest = item.mid(3);
+        if (rest.isEmpty() || phraseStarts.contains(rest.section(QLatin1Char(' '), 0, 0)))
+            return;
+        item = rest;
+        ++changed;
+    };
+    for (DictdEntry &entry : fraEng) {
+        if (!entry.verb)
+            continue;
+        for (QString &item : entry.translations)
+            bare(item);
+        const int counted = changed;
+        for (QString &item : entry.firstSense)
+            bare(item);
+        changed = counted;
+    }
+    return changed;
+}
+
 int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
                      const QByteArray &transText, QStringList &details)
 {

@@ -169,5 +169,11 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
 int mendGluedEnglish(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, const ItemSpelling &english,
                      const QByteArray &transText, QStringList &details);
 
+// Drops the infinitive marker from the English items of fra-eng's verbs
+// ("énerver: irritate, to get on one's nerves"), which give their other
+// items bare. An item whose "to" opens a phrase of another kind stays ("to
+// the", "to some extent"). Returns how many items changed.
+int dropInfinitiveMarkers(QVector<DictdEntry> &fraEng);
+
 inline constexpr int kMinAttested = 2;
 } // namespace vorbix::import

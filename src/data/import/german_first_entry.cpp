@@ -56,6 +56,20 @@ bool containsIgnoringCase(const QStringList &list, const QString &word)
                        [&](const QString &item) { return item.compare(word, Qt::CaseInsensitive) == 0; });
 }
 
+// An item tagged a verb ("to to prance around <v>") without its infinitive
+// marker, which deu-eng writes now and then, doubled by a slip at times;
+// the row gives its other verbs bare ("caper", "frolic").
+QString withoutInfinitiveMarker(const QString &item, const QString &raw)
+{
+    static const QRegularExpression verbTag(QStringLiteral("<v[^>]*>\\s*$"));
+    if (!item.startsWith(QLatin1String("to ")) || !verbTag.match(raw).hasMatch())
+        return item;
+    QString bare = item;
+    while (bare.startsWith(QLatin1String("to ")))
+        bare = bare.mid(3);
+    return bare;
+}
+
 } // namespace
 
 QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &englishWords)
@@ -73,7 +87,7 @@ QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &engl
         // alternatives with a slash, is no plain word ("engage/mesh gear wheels").
         if (raw.contains(u'[') || raw.contains(u'(') || raw.contains(u'/'))
             continue;
-        const QString item = cleanTranslationItem(raw).trimmed();
+        const QString item = withoutInfinitiveMarker(cleanTranslationItem(raw).trimmed(), raw);
         if (isPlainItem(item, englishWords) && !containsIgnoringCase(words, item))
             words.append(item);
     }

@@ -187,6 +187,10 @@ bool isValencyMarker(QStringView token)
     // without a look-up. Behind a slash the source sometimes drops the last
     // marker's stop ("to challenge sth./sb"); such a part counts where the
     // first part is a marker with its stop.
+    // "to give therapy to st.": a shortened "sth.". "St." with a capital is
+    // the saint's title and no marker.
+    if (token == u"st.")
+        return true;
     if (!token.contains(u'.'))
         return false;
     const QList<QStringView> parts = token.split(u'/');
@@ -3710,6 +3714,35 @@ QString withVerbsAlone(const QString &line)
     return withInfinitiveObjectLeftOut(withVerbBeforeSecondObject(line));
 }
 
+// Drops what the source's slips leave on an English item's words: a doubled
+// infinitive marker ("to to prance around"), whose first "to" alone would
+// be read as the verb's, and a stray full stop ("to combine sth. with.
+// sth.", "to back down (on sth)."). A stop stays on an abbreviation: one
+// with a capital ("Mr.") or with a stop inside ("e.g."), or a short
+// lowercase one ("approx.") that names no word of the kind.
+void dropSourceSlips(QStringList &kept)
+{
+    while (kept.size() > 2 && kept.at(0) == QLatin1String("to") && kept.at(1) == QLatin1String("to"))
+        kept.removeFirst();
+    kept.removeAll(QStringLiteral("."));
+    if (kept.isEmpty())
+        return;
+    static const QSet<QString> abbreviations{
+        QStringLiteral("approx"), QStringLiteral("esp"), QStringLiteral("incl"), QStringLiteral("etc"),
+        QStringLiteral("cf"),     QStringLiteral("ca"),  QStringLiteral("vs"),   QStringLiteral("no"),
+        QStringLiteral("sq"),     QStringLiteral("ft"),  QStringLiteral("lb"),   QStringLiteral("oz"),
+        QStringLiteral("pl"),     QStringLiteral("sg"),  QStringLiteral("st")};
+    QString &last = kept.last();
+    if (last.size() > 2 && last.endsWith(u'.') && !isValencyMarker(last)) {
+        const QString word = last.chopped(1);
+        bool lowercase = true;
+        for (const QChar c : word)
+            lowercase = lowercase && c.isLower();
+        if (lowercase && !abbreviations.contains(word))
+            last = word;
+    }
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -3850,6 +3883,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
         kept.append(token.toString());
         lastKeptAt = i;
     }
+    if (english)
+        dropSourceSlips(kept);
     // The "to" of a verb goes ("to take"), that of a phrase stays: "to no
     // avail" and "to the point" are no verbs.
     // "to no longer apply" is a verb again.

@@ -311,6 +311,24 @@ private Q_SLOTS:
         QCOMPARE(changed, details.size());
         QVERIFY(details.contains(QStringLiteral("fra-eng: \"(male) nurse\" -> \"nurse\"")));
     }
+
+    void dropsTheInfinitiveMarkerOfVerbs()
+    {
+        QVector<DictdEntry> fraEng{
+            entry("énerver /enɛʀve/ <vt>\nirritate, to get on oneˈs nerves\n"),
+            entry("regarder /ʀəgaʀde/ <v>\n1. consider, look\n2. to be concerned with\n"),
+            entry("attrister /atʀiste/ <v>\nat the, to the\n"),
+            entry("au /o/ <art>\nto the\n"),
+            entry("avoir lieu /avwaʀ ljø/ <n, masc>\nto take place\n"),
+        };
+        QCOMPARE(dropInfinitiveMarkers(fraEng), 2);
+        QCOMPARE(fraEng.at(0).translations, QStringList({"irritate", QString::fromUtf8("get on oneˈs nerves")}));
+        QCOMPARE(fraEng.at(1).translations, QStringList({"consider", "look", "be concerned with"}));
+        // "to the" is no verb phrase, and only a verb's items are bared.
+        QCOMPARE(fraEng.at(2).translations, QStringList({"at the", "to the"}));
+        QCOMPARE(fraEng.at(3).translations, QStringList({"to the"}));
+        QCOMPARE(fraEng.at(4).translations, QStringList({"to take place"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFrenchItems)

@@ -439,6 +439,12 @@ private Q_SLOTS:
                                                       "non-aligned <adj>, o'clock <adv>, #1 <n>\n"),
                                        {}),
                  (QStringList{QStringLiteral("non-aligned"), QStringLiteral("o'clock")}));
+        // A verb's item loses its infinitive marker, doubled or not; other
+        // items keep theirs.
+        QCOMPARE(firstEntryWordsOfText(QStringLiteral("umhertollen /ˈʊmhˌɛɾtɔlən/ <v, intr>\n"
+                                                      "to to prance around <v>, to the right <adv>\n"),
+                                       {}),
+                 (QStringList{QStringLiteral("prance around"), QStringLiteral("to the right")}));
     }
 };
 

@@ -188,6 +188,18 @@ private Q_SLOTS:
         row("a superlative with its endings", "notwendigste/r/s", false, "");
         row("a superlative with ß and its endings", "größte/r/s {adj}", false, "");
         row("an article for both genders", "ein/e einzige/r/s {adj}", false, "");
+        // Slips of the source's English side: a doubled "to", a stop after a
+        // word or standing alone, a shortened object.
+        // An abbreviation keeps its stop.
+        row("a doubled infinitive marker", "to to prance around", true, "prance around");
+        row("a doubled marker before an object", "to to feed sth.", true, "feed");
+        row("a stop after a preposition", "to combine sth. with. sth.", true, "combine with");
+        row("a stop after a bracket", "to back down (on sth).", true, "back down");
+        row("a shortened object", "to give therapy to st.", true, "give therapy to");
+        row("a marker's alternative keeps its stop", "to govern sb./a country", true, "govern");
+        row("an abbreviation keeps its stop", "Mr.", true, "Mr.");
+        row("a saint's title keeps its stop", "St. Nicholas", true, "St. Nicholas");
+        row("a phrase keeps its to", "to no avail", true, "to no avail");
     }
     void cleansEverySynonym()
     {
