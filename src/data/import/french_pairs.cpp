@@ -933,6 +933,24 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 && partOfSpeech(cheapest->word) == QLatin1Char('n') && givesFirst(cheapest->word, entry.headword))
                 candidates.move(cheapest - candidates.begin(), 0);
         }
+        // An English phrase whose own items are verbs, none a noun, is a
+        // verb ("turn over: renverser"): a noun filled in from the other
+        // direction does not lead its row. fra-eng now and then writes a
+        // compound noun apart ("opération de caisse: turn over" for
+        // "turnover"), and a phrase ranks by its rarest word, so the noun
+        // would lead on its commoner words alone. The row's own verb goes
+        // first; the noun stays behind it.
+        if (partOfSpeech && phraseHeadword && !candidates.isEmpty() && !candidates.constFirst().own
+            && partOfSpeech(candidates.constFirst().word) == QLatin1Char('n')) {
+            const bool ownNoun = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                return c.own && partOfSpeech(c.word) == QLatin1Char('n');
+            });
+            const auto verb = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                return c.own && partOfSpeech(c.word) == QLatin1Char('v');
+            });
+            if (!ownNoun && verb != candidates.end())
+                candidates.move(verb - candidates.begin(), 0);
+        }
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

@@ -469,6 +469,38 @@ private Q_SLOTS:
         QCOMPARE(find(resolution, "résolution")->translations.first(), QStringLiteral("resolution"));
     }
 
+    void keepsAFilledInNounBehindTheOwnVerbOfAnEnglishPhrase()
+    {
+        // fra-eng writes "turnover" apart as "turn over" for a noun, and the
+        // noun phrase ranks by its commoner words.
+        const QVector<DictdEntry> fraEng{
+            entry("opération de caisse /opeʀasjɔ̃dəkɛs/ <n, fem>\nturn over\n"),
+            entry("renverser /ʀɑ̃vɛʀse/ <v>\noverthrow, turn, turn over, upset\n"),
+            entry("chasse /ʃas/ <n, fem>\nhunt, chase\n"),
+            entry("chasser /ʃase/ <v>\nchase, hunt\n"),
+            entry("retournement /ʀətuʀnəmɑ̃/ <n, masc>\nreversal\n"),
+        };
+        const auto part = [](const QString &french) {
+            return french == QLatin1String("renverser") || french == QLatin1String("chasser") ? QLatin1Char('v')
+                                                                                               : QLatin1Char('n');
+        };
+        const WordRanks ranks = ranksOf({{"de", 2}, {"opération", 1500}, {"caisse", 2400}, {"chasse", 1600}});
+        const auto rowOf = [&](const char *text, bool withParts) {
+            QVector<DictdEntry> rows{entry(text)};
+            addReverseTranslations(rows, fraEng, ranks, {}, {}, {}, {},
+                                   withParts ? std::function<QChar(const QString &)>(part) : nullptr);
+            return find(rows, parseDictdEntry(QString::fromUtf8(text), EntryStyle::SenseList).headword)->translations;
+        };
+        const char *turnOver = "turn over /təːnouvər/\nrenverser\n";
+        QCOMPARE(rowOf(turnOver, true), QStringList({"renverser", "opération de caisse"}));
+        QCOMPARE(rowOf(turnOver, false).constFirst(), QStringLiteral("opération de caisse"));
+        // Not where the phrase's own items hold a noun too, nor in the row of
+        // one word, which is often a noun and a verb ("hunt": "chasse").
+        QCOMPARE(rowOf("turn over /təːnouvər/\nrenverser, retournement\n", true).constFirst(),
+                 QStringLiteral("opération de caisse"));
+        QCOMPARE(rowOf("hunt /hʌnt/\nchasser\n", true), QStringList({"chasse", "chasser"}));
+    }
+
     void ranksAPhrasesPhrasesByTheirOwnMerit()
     {
         // A phrase is the likely translation of a phrase: "surveiller",
