@@ -100,6 +100,7 @@ public:
                 m_nounPairs[{entry.target, entry.source}] |= genderBits(entry.sourceTags, ApertiumBackward);
         }
         const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
+        const QSet<QString> onlyMasculine = onlyMasculineNouns(lexiconSpanishEnglish);
         QSet<QString> translated;
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
             // Whether the sources agree on the first translation counts
@@ -111,8 +112,17 @@ public:
             const QString spanish = pluralSense(
                 entry.sourceTags, entry.targetTags,
                 spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward));
-            if (spanish.isEmpty())
+            if (spanish.isEmpty()) {
+                // A feminine tag on a noun spa-eng knows only as masculine
+                // ("scrap" -> "trozo<n><f>", beside "trozo<n><m>" ->
+                // "piece") names no woman's form: Apertium's translator has
+                // none to give. The lemma is a translation of the word, kept
+                // aside, as a slipped entry is no sure sign of the
+                // translator's choice.
+                if (entry.targetTags.value(0) == QLatin1String("n") && onlyMasculine.contains(entry.target))
+                    appendNew(m_slippedGender[entry.source], entry.target);
                 continue;
+            }
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
             m_sources[{english, spanish}] |= ApertiumForward;
             const QString &englishPart = entry.sourceTags.value(0);
@@ -294,6 +304,10 @@ public:
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
 
+    // The Spanish nouns of Apertium eng-spa entries for an English word
+    // (its spelling) left out for a slipped feminine tag.
+    QStringList slippedGender(const QString &spelling) const { return m_slippedGender.value(spelling); }
+
     // The English words (Apertium's spelling) whose first translation in
     // some part of speech is `spanish` in Apertium eng-spa.
     QStringList mainFor(const QString &spanish) const { return m_mainFor.value(spanish); }
@@ -414,6 +428,25 @@ private:
         return m_nounsOfEitherGender.contains(lemma) ? lemma : QString();
     }
 
+    // Spanish nouns that Apertium spa-eng lists as masculine and never as
+    // feminine ("trozo<n><m>" alone; not "chico", which has "chico<n><f>"
+    // -> "girl").
+    static QSet<QString> onlyMasculineNouns(const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QSet<QString> masculine;
+        QSet<QString> feminine;
+        for (const LexiconEntry &entry : spanishEnglish) {
+            const QStringList &tags = entry.sourceTags;
+            if (tags.value(0) != QLatin1String("n"))
+                continue;
+            if (tags.contains(QLatin1String("f")))
+                feminine.insert(entry.source);
+            else if (tags.contains(QLatin1String("m")))
+                masculine.insert(entry.source);
+        }
+        return masculine - feminine;
+    }
+
     // Spanish nouns that Apertium spa-eng translates by the same English
     // word as a masculine and as a feminine noun ("orden<n><m>" and
     // "orden<n><f>" -> "order"; "capital"): the feminine tag marks the noun
@@ -465,6 +498,7 @@ private:
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
+    QHash<QString, QStringList> m_slippedGender;  // English -> Spanish, eng-spa entries with a slipped feminine tag
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
     QHash<QString, QStringList> m_englishOf;  // Spanish -> English, Apertium spa-eng
     QSet<QString> m_pluralEnglish;  // Spanish words Apertium spa-eng gives as an English plural
@@ -1310,6 +1344,13 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                     return nounUses == englishNounUses.constEnd() || *nounUses > 0
                            || evidence.partsOfSpeech(spelling, spanish) != NounPair;
                 });
+        }
+        // The nouns of Apertium's entries with a slipped gender tag fill a
+        // row that has room ("scrap": "chatarra, desperdicios" gains
+        // "trozo"); they take no place from the ranked items.
+        for (const QString &spanish : evidence.slippedGender(spelling)) {
+            if (kept.size() < kMaxSpanishTranslations)
+                appendNew(kept, spanish);
         }
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
