@@ -75,14 +75,18 @@ public:
              const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish)
     {
         for (const auto &[english, spanish] : englishSpanish) {
+            m_freedictEnglish.insert(english);
+            m_freedictHeadwords.insert(english);
             for (const QString &item : spanish)
                 m_sources[{english, item}] |= FreedictForward;
             if (!spanish.isEmpty())
                 m_firstSpanish[english].insert(spanish.first());
         }
         for (const auto &[spanish, english] : spanishEnglish) {
-            for (const QString &item : english)
+            for (const QString &item : english) {
+                m_freedictEnglish.insert(item);
                 m_sources[{item, spanish}] |= FreedictBackward;
+            }
             if (!english.isEmpty())
                 m_firstEnglish[spanish].insert(english.first());
         }
@@ -478,7 +482,11 @@ private:
     // The English word of an entry. Apertium writes adjectives of
     // nationality in lower case ("polish<adj>" -> "polaco"): the word is
     // the capitalised one when FreeDict pairs that with the Spanish word, so
-    // that "polish" (to make shine) does not get "polaco".
+    // that "polish" (to make shine) does not get "polaco", and when FreeDict
+    // eng-spa has the word as a headword written only capitalised
+    // ("jewish<adj>" -> "judío": the row "Jewish", and never "jewish"). A
+    // name FreeDict has no row for ("barcelona<adj>" -> "azulgrana") gains
+    // none.
     QString englishWord(const QString &lemma, const QStringList &tags, const QString &spanish) const
     {
         if (tags.value(0) != QLatin1String("adj") || lemma.isEmpty() || !lemma.front().isLower())
@@ -486,11 +494,15 @@ private:
         const QString capitalised = lemma.front().toUpper() + lemma.mid(1);
         if (m_sources.value({capitalised, spanish}) & (FreedictForward | FreedictBackward))
             return capitalised;
+        if (m_freedictHeadwords.contains(capitalised) && !m_freedictEnglish.contains(lemma))
+            return capitalised;
         return lemma;
     }
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QSet<QString> m_freedictEnglish;  // the English words of both FreeDict dictionaries
+    QSet<QString> m_freedictHeadwords;  // FreeDict eng-spa's headwords
     QSet<Pair> m_eitherGender;  // Apertium eng-spa's noun pairs whose Spanish lemma is of either gender ("<GD>")
     QSet<QString> m_nounsOfEitherGender;  // Spanish nouns translated alike as masculine and feminine, nounsOfEitherGender()
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
