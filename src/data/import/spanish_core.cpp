@@ -1039,6 +1039,44 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     return kept;
 }
 
+// A full row of FreeDict's pairs can cut every translation Apertium eng-spa
+// gives the word, though its translator always uses one of them ("meet":
+// FreeDict's "quedar, hallar, encontrar, ir a buscar a" cut "conocer").
+// Then the commonest of them (`rankOf`, the frequency list) takes the place
+// of the rarest kept item, the last of those the list lacks, when that is
+// rarer still.
+QStringList withApertiumWordAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                     const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < kMaxSpanishTranslations
+        || std::any_of(kept.cbegin(), kept.cend(),
+                       [&](const QString &item) { return sourcesIn(candidates, item) & ApertiumForward; }))
+        return kept;
+    QString common;
+    int commonRank = 0;
+    for (const auto &[item, sources] : candidates) {
+        const int rank = rankOf(item);
+        if ((sources & ApertiumForward) && rank > 0 && (commonRank == 0 || rank < commonRank)) {
+            common = item;
+            commonRank = rank;
+        }
+    }
+    if (common.isEmpty())
+        return kept;
+    qsizetype rarest = -1;
+    int rarestRank = commonRank;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (rank == 0 || (rarestRank > 0 && rank > rarestRank)) {
+            rarest = i;
+            rarestRank = rank;
+        }
+    }
+    if (rarest >= 0)
+        kept[rarest] = common;
+    return kept;
+}
+
 // Whether an English phrase is a word and one adverb particle ("throw
 // out", "wake up"): a phrasal verb, a narrower use of its plain word. A
 // compound whose head comes last ("oil tanker", "port wine") is not.
@@ -1336,6 +1374,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 return spanishRanks.phraseRank(spanish) > 0
                        && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
             });
+        kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
+            return spanishRanks.phraseRank(spanish);
+        });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
