@@ -75,14 +75,18 @@ public:
              const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish)
     {
         for (const auto &[english, spanish] : englishSpanish) {
+            m_freedictEnglish.insert(english);
+            m_freedictHeadwords.insert(english);
             for (const QString &item : spanish)
                 m_sources[{english, item}] |= FreedictForward;
             if (!spanish.isEmpty())
                 m_firstSpanish[english].insert(spanish.first());
         }
         for (const auto &[spanish, english] : spanishEnglish) {
-            for (const QString &item : english)
+            for (const QString &item : english) {
+                m_freedictEnglish.insert(item);
                 m_sources[{item, spanish}] |= FreedictBackward;
+            }
             if (!english.isEmpty())
                 m_firstEnglish[spanish].insert(english.first());
         }
@@ -100,6 +104,7 @@ public:
                 m_nounPairs[{entry.target, entry.source}] |= genderBits(entry.sourceTags, ApertiumBackward);
         }
         const QSet<QString> singular = singularNouns(lexiconEnglishSpanish);
+        const QSet<QString> onlyMasculine = onlyMasculineNouns(lexiconSpanishEnglish);
         QSet<QString> translated;
         for (const LexiconEntry &entry : lexiconEnglishSpanish) {
             // Whether the sources agree on the first translation counts
@@ -111,8 +116,17 @@ public:
             const QString spanish = pluralSense(
                 entry.sourceTags, entry.targetTags,
                 spanishWord(entry.source, entry.target, entry.targetTags, masculine, ApertiumBackward));
-            if (spanish.isEmpty())
+            if (spanish.isEmpty()) {
+                // A feminine tag on a noun spa-eng knows only as masculine
+                // ("scrap" -> "trozo<n><f>", beside "trozo<n><m>" ->
+                // "piece") names no woman's form: Apertium's translator has
+                // none to give. The lemma is a translation of the word, kept
+                // aside, as a slipped entry is no sure sign of the
+                // translator's choice.
+                if (entry.targetTags.value(0) == QLatin1String("n") && onlyMasculine.contains(entry.target))
+                    appendNew(m_slippedGender[entry.source], entry.target);
                 continue;
+            }
             const QString english = englishWord(entry.source, entry.sourceTags, spanish);
             m_sources[{english, spanish}] |= ApertiumForward;
             const QString &englishPart = entry.sourceTags.value(0);
@@ -294,6 +308,10 @@ public:
 
     QStringList forward(const QString &spelling) const { return m_forward.value(spelling); }
 
+    // The Spanish nouns of Apertium eng-spa entries for an English word
+    // (its spelling) left out for a slipped feminine tag.
+    QStringList slippedGender(const QString &spelling) const { return m_slippedGender.value(spelling); }
+
     // The English words (Apertium's spelling) whose first translation in
     // some part of speech is `spanish` in Apertium eng-spa.
     QStringList mainFor(const QString &spanish) const { return m_mainFor.value(spanish); }
@@ -414,6 +432,25 @@ private:
         return m_nounsOfEitherGender.contains(lemma) ? lemma : QString();
     }
 
+    // Spanish nouns that Apertium spa-eng lists as masculine and never as
+    // feminine ("trozo<n><m>" alone; not "chico", which has "chico<n><f>"
+    // -> "girl").
+    static QSet<QString> onlyMasculineNouns(const QVector<LexiconEntry> &spanishEnglish)
+    {
+        QSet<QString> masculine;
+        QSet<QString> feminine;
+        for (const LexiconEntry &entry : spanishEnglish) {
+            const QStringList &tags = entry.sourceTags;
+            if (tags.value(0) != QLatin1String("n"))
+                continue;
+            if (tags.contains(QLatin1String("f")))
+                feminine.insert(entry.source);
+            else if (tags.contains(QLatin1String("m")))
+                masculine.insert(entry.source);
+        }
+        return masculine - feminine;
+    }
+
     // Spanish nouns that Apertium spa-eng translates by the same English
     // word as a masculine and as a feminine noun ("orden<n><m>" and
     // "orden<n><f>" -> "order"; "capital"): the feminine tag marks the noun
@@ -445,7 +482,11 @@ private:
     // The English word of an entry. Apertium writes adjectives of
     // nationality in lower case ("polish<adj>" -> "polaco"): the word is
     // the capitalised one when FreeDict pairs that with the Spanish word, so
-    // that "polish" (to make shine) does not get "polaco".
+    // that "polish" (to make shine) does not get "polaco", and when FreeDict
+    // eng-spa has the word as a headword written only capitalised
+    // ("jewish<adj>" -> "judío": the row "Jewish", and never "jewish"). A
+    // name FreeDict has no row for ("barcelona<adj>" -> "azulgrana") gains
+    // none.
     QString englishWord(const QString &lemma, const QStringList &tags, const QString &spanish) const
     {
         if (tags.value(0) != QLatin1String("adj") || lemma.isEmpty() || !lemma.front().isLower())
@@ -453,11 +494,15 @@ private:
         const QString capitalised = lemma.front().toUpper() + lemma.mid(1);
         if (m_sources.value({capitalised, spanish}) & (FreedictForward | FreedictBackward))
             return capitalised;
+        if (m_freedictHeadwords.contains(capitalised) && !m_freedictEnglish.contains(lemma))
+            return capitalised;
         return lemma;
     }
 
     bool knows(const QString &english) const { return m_forward.contains(english) || m_backward.contains(english); }
 
+    QSet<QString> m_freedictEnglish;  // the English words of both FreeDict dictionaries
+    QSet<QString> m_freedictHeadwords;  // FreeDict eng-spa's headwords
     QSet<Pair> m_eitherGender;  // Apertium eng-spa's noun pairs whose Spanish lemma is of either gender ("<GD>")
     QSet<QString> m_nounsOfEitherGender;  // Spanish nouns translated alike as masculine and feminine, nounsOfEitherGender()
     QHash<Pair, int> m_nounPairs;  // Apertium's (English, Spanish noun) pairs: lexicon and gender, genderBits()
@@ -465,6 +510,7 @@ private:
     QHash<Pair, int> m_partsOfSpeech;  // Apertium eng-spa's (English, Spanish) pairs: NounPair | VerbPair
     QHash<Pair, int> m_sources;  // keyed by Apertium's spelling for its bits, FreeDict's for its own
     QHash<QString, QStringList> m_forward;   // English -> Spanish, Apertium eng-spa
+    QHash<QString, QStringList> m_slippedGender;  // English -> Spanish, eng-spa entries with a slipped feminine tag
     QHash<QString, QStringList> m_backward;  // English -> Spanish, Apertium spa-eng
     QHash<QString, QStringList> m_englishOf;  // Spanish -> English, Apertium spa-eng
     QSet<QString> m_pluralEnglish;  // Spanish words Apertium spa-eng gives as an English plural
@@ -993,6 +1039,44 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     return kept;
 }
 
+// A full row of FreeDict's pairs can cut every translation Apertium eng-spa
+// gives the word, though its translator always uses one of them ("meet":
+// FreeDict's "quedar, hallar, encontrar, ir a buscar a" cut "conocer").
+// Then the commonest of them (`rankOf`, the frequency list) takes the place
+// of the rarest kept item, the last of those the list lacks, when that is
+// rarer still.
+QStringList withApertiumWordAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                     const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < kMaxSpanishTranslations
+        || std::any_of(kept.cbegin(), kept.cend(),
+                       [&](const QString &item) { return sourcesIn(candidates, item) & ApertiumForward; }))
+        return kept;
+    QString common;
+    int commonRank = 0;
+    for (const auto &[item, sources] : candidates) {
+        const int rank = rankOf(item);
+        if ((sources & ApertiumForward) && rank > 0 && (commonRank == 0 || rank < commonRank)) {
+            common = item;
+            commonRank = rank;
+        }
+    }
+    if (common.isEmpty())
+        return kept;
+    qsizetype rarest = -1;
+    int rarestRank = commonRank;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        const int rank = rankOf(kept.at(i));
+        if (rank == 0 || (rarestRank > 0 && rank > rarestRank)) {
+            rarest = i;
+            rarestRank = rank;
+        }
+    }
+    if (rarest >= 0)
+        kept[rarest] = common;
+    return kept;
+}
+
 // Whether an English phrase is a word and one adverb particle ("throw
 // out", "wake up"): a phrasal verb, a narrower use of its plain word. A
 // compound whose head comes last ("oil tanker", "port wine") is not.
@@ -1290,6 +1374,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 return spanishRanks.phraseRank(spanish) > 0
                        && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
             });
+        kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
+            return spanishRanks.phraseRank(spanish);
+        });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
@@ -1310,6 +1397,13 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                     return nounUses == englishNounUses.constEnd() || *nounUses > 0
                            || evidence.partsOfSpeech(spelling, spanish) != NounPair;
                 });
+        }
+        // The nouns of Apertium's entries with a slipped gender tag fill a
+        // row that has room ("scrap": "chatarra, desperdicios" gains
+        // "trozo"); they take no place from the ranked items.
+        for (const QString &spanish : evidence.slippedGender(spelling)) {
+            if (kept.size() < kMaxSpanishTranslations)
+                appendNew(kept, spanish);
         }
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];

@@ -2149,6 +2149,84 @@ private Q_SLOTS:
         QCOMPARE(row(used.englishSpanish, QStringLiteral("coming")).value(0), QStringLiteral("mayoría"));
     }
 
+    void keepsApertiumsWordsItsOwnTagsOrTheCapHide()
+    {
+        const QStringList verb{QStringLiteral("vblex")};
+        const QStringList adjective{QStringLiteral("adj")};
+        const QStringList masculine{QStringLiteral("n"), QStringLiteral("m")};
+        const QStringList feminine{QStringLiteral("n"), QStringLiteral("f")};
+        const QStringList noun{QStringLiteral("n")};
+        // Apertium eng-spa tags "trozo" feminine for "scrap" though spa-eng
+        // has it only as masculine; "chico<n><f>" for "girl" is the woman's
+        // form ("chica"), which spa-eng translates apart. "jewish" and
+        // "polish" are lower case; "meet" has two verbs.
+        const QVector<LexiconEntry> forward{
+            {QStringLiteral("scrap"), noun, QStringLiteral("chatarra"), feminine},
+            {QStringLiteral("scrap"), noun, QStringLiteral("trozo"), feminine},
+            {QStringLiteral("slice"), noun, QStringLiteral("trozo"), masculine},
+            {QStringLiteral("girl"), noun, QStringLiteral("chico"), feminine},
+            {QStringLiteral("boy"), noun, QStringLiteral("chico"), masculine},
+            {QStringLiteral("jewish"), adjective, QStringLiteral("judío"), adjective},
+            {QStringLiteral("polish"), adjective, QStringLiteral("polaco"), adjective},
+            {QStringLiteral("polish"), verb, QStringLiteral("pulir"), verb},
+            {QStringLiteral("meet"), verb, QStringLiteral("cumplir"), verb},
+            {QStringLiteral("meet"), verb, QStringLiteral("conocer"), verb}};
+        const QVector<LexiconEntry> backward{
+            {QStringLiteral("chatarra"), feminine, QStringLiteral("scrap"), noun},
+            {QStringLiteral("desperdicios"), {QStringLiteral("n"), QStringLiteral("m"), QStringLiteral("pl")},
+             QStringLiteral("scrap"), {QStringLiteral("n"), QStringLiteral("pl")}},
+            {QStringLiteral("trozo"), masculine, QStringLiteral("piece"), noun},
+            {QStringLiteral("chico"), masculine, QStringLiteral("boy"), noun},
+            {QStringLiteral("chico"), feminine, QStringLiteral("girl"), noun},
+            {QStringLiteral("judío"), adjective, QStringLiteral("jewish"), adjective},
+            {QStringLiteral("conocer"), verb, QStringLiteral("know"), verb},
+            {QStringLiteral("cumplir"), verb, QStringLiteral("fulfil"), verb},
+            {QStringLiteral("encontrar"), verb, QStringLiteral("find"), verb},
+            {QStringLiteral("hallar"), verb, QStringLiteral("find"), verb},
+            {QStringLiteral("quedar"), verb, QStringLiteral("remain"), verb}};
+        // FreeDict eng-spa "Jewish: hebraico, hebreo", "meet: 1. quedar 2.
+        // hallar, encontrar 3. ir a buscar a", "polish: pulir"; spa-eng
+        // "hebreo: 1. Hebrew, Jewish 2. Jew 3. Israelite", "judío:
+        // Israelite", "trozo: slice" and the verbs' rows naming "meet".
+        const SenseRows englishSpanish{
+            {QStringLiteral("Jewish"), {QStringLiteral("hebraico"), QStringLiteral("hebreo")}},
+            {QStringLiteral("meet"),
+             {QStringLiteral("quedar"), QStringLiteral("hallar"), QStringLiteral("encontrar"),
+              QStringLiteral("ir a buscar a")}},
+            {QStringLiteral("polish"), {QStringLiteral("pulir")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("hebreo"),
+             {QStringLiteral("Hebrew"), QStringLiteral("Jewish"), QStringLiteral("Jew"), QStringLiteral("Israelite")}},
+            {QStringLiteral("judío"), {QStringLiteral("Israelite")}},
+            {QStringLiteral("trozo"), {QStringLiteral("slice")}},
+            {QStringLiteral("quedar"), {QStringLiteral("meet"), QStringLiteral("be situated")}},
+            {QStringLiteral("hallar"),
+             {QStringLiteral("come across"), QStringLiteral("encounter"), QStringLiteral("meet"),
+              QStringLiteral("see"), QStringLiteral("find")}},
+            {QStringLiteral("encontrar"),
+             {QStringLiteral("come across"), QStringLiteral("encounter"), QStringLiteral("meet"),
+              QStringLiteral("see"), QStringLiteral("find")}},
+            {QStringLiteral("ir a buscar a"),
+             {QStringLiteral("take along"), QStringLiteral("meet"), QStringLiteral("pick up")}}};
+        const QStringList core{QStringLiteral("scrap"), QStringLiteral("girl"), QStringLiteral("Jewish"),
+                               QStringLiteral("polish"), QStringLiteral("meet")};
+        const SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+
+        // The slipped tag's noun fills the row; the woman's form is no "chico".
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("scrap")),
+                 (QStringList{QStringLiteral("chatarra"), QStringLiteral("desperdicios"), QStringLiteral("trozo")}));
+        QVERIFY(!row(merged.englishSpanish, QStringLiteral("girl")).contains(QStringLiteral("chico")));
+        // "jewish" is FreeDict's "Jewish"; "polish", which FreeDict writes
+        // in lower case, stays so.
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("Jewish")).value(0), QStringLiteral("judío"));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("polaco")), QStringList{QStringLiteral("polish")});
+        // Apertium's commoner verb takes the rarest FreeDict item's place.
+        const QStringList meet = row(merged.englishSpanish, QStringLiteral("meet"));
+        QVERIFY2(meet.contains(QStringLiteral("conocer")), qPrintable(meet.join(u',')));
+        QVERIFY(!meet.contains(QStringLiteral("hallar")));
+        QVERIFY(!meet.contains(QStringLiteral("cumplir")));
+    }
+
     void headwordsNeverTakeTheSensesOfALongerPhrase()
     {
         // "be" has only phrase pronunciations in eng-spa and none in eng-fra.
