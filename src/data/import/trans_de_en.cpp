@@ -2932,6 +2932,35 @@ void putLookAlikeOfOwnLineFirst(QVector<const Candidate *> &list, Commonness com
         std::rotate(list.begin(), lookAlike, lookAlike + 1);
 }
 
+// Puts a later German synonym first where the top word heads the same line,
+// untagged, and is a compound that begins with it, while a field's tag
+// follows the plain word ("Klammerzeichen {n}; Klammer {f} [print] | ... ::
+// bracket | ..."). The tag tells which of the plain word's senses the line
+// means ("Klammer" is also a clip, a staple or a clamp); the compound needs
+// none, and the line gives both for one sense, which the plain word names
+// in everyday speech. Counted as a field's word, the plain one fell out of
+// the row. Judged against the rows it changed, the same move for an
+// untagged plain word as often undid a compound the English word asks for
+// ("Dunkel" before "Dunkelheit" for "darkness", "Pelz" for "fur coat"). A
+// word that a note narrows, a colloquial, obsolete or regional one, or
+// another kind of word stays where the ranking put it.
+void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->first || !list.first()->germanFirst)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->line == top->line && candidate->first && !candidate->germanFirst
+               && candidate->noun == top->noun && !candidate->plural && !candidate->noted && !candidate->fringe
+               && candidate->germanSense == Sense::SpecialField && top->germanSense == Sense::General
+               && !candidate->german.contains(u' ')
+               && candidate->german.size() >= 4 && top->german.size() >= candidate->german.size() + 3
+               && top->german.startsWith(candidate->german, Qt::CaseInsensitive);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2990,6 +3019,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEntryOfNarrowedWordBeforeBareLine(list);
         putSingularNounLineBeforePluralOnlyLine(list);
         putLookAlikeOfOwnLineFirst(list, commonness);
+        putPlainWordBeforeItsCompoundOnOneLine(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
