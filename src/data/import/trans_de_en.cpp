@@ -554,6 +554,11 @@ struct Candidate
     // cast"); where they do not, they are another word's ("cast; plaster |
     // thick plaster | thin plaster | ...").
     bool namedAgain = true;
+    // The line's further German sections name the German word again, in its
+    // forms, compounds or examples; where they do not, they are another
+    // word's of the line ("Zucken {n}; Zusammenzucken {n} (vor Schmerz) |
+    // ohne eine Miene zu verziehen :: wince | without a wince").
+    bool germanNamedAgain = true;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -825,6 +830,20 @@ bool namesWordAgain(QStringView laterSections, const QString &word, bool oneSect
             return true;
     }
     return false;
+}
+
+// Whether the sections after the first of a line's German side name
+// `german` again: its stem, the word less a last "-en" or "-e", stands in
+// them ("Surren {n} ... | das Surren des Projektors"). A line of one section
+// passes.
+bool namesGermanWordAgain(QStringView germanSide, const QString &german)
+{
+    const qsizetype bar = germanSide.indexOf(u" | ");
+    if (bar < 0)
+        return true;
+    const QString lower = german.toLower();
+    const QString stem = lower.left(std::max<qsizetype>(4, lower.size() - (lower.endsWith(u"en") ? 2 : 1)));
+    return germanSide.mid(bar + 3).toString().toLower().contains(stem);
 }
 
 // What an English word is given as on a line: a German noun, a verb or
@@ -2932,6 +2951,78 @@ void putLookAlikeOfOwnLineFirst(QVector<const Candidate *> &list, Commonness com
         std::rotate(list.begin(), lookAlike, lookAlike + 1);
 }
 
+// Puts a later German synonym first where the top word heads the same line,
+// untagged, and is a compound that begins with it, while a field's tag
+// follows the plain word ("Klammerzeichen {n}; Klammer {f} [print] | ... ::
+// bracket | ..."). The tag tells which of the plain word's senses the line
+// means ("Klammer" is also a clip, a staple or a clamp); the compound needs
+// none, and the line gives both for one sense, which the plain word names
+// in everyday speech. Counted as a field's word, the plain one fell out of
+// the row. Judged against the rows it changed, the same move for an
+// untagged plain word as often undid a compound the English word asks for
+// ("Dunkel" before "Dunkelheit" for "darkness", "Pelz" for "fur coat"). A
+// word that a note narrows, a colloquial, obsolete or regional one, or
+// another kind of word stays where the ranking put it.
+void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->first || !list.first()->germanFirst)
+        return;
+    const Candidate *top = list.first();
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->line == top->line && candidate->first && !candidate->germanFirst
+               && candidate->noun == top->noun && !candidate->plural && !candidate->noted && !candidate->fringe
+               && candidate->germanSense == Sense::SpecialField && top->germanSense == Sense::General
+               && !candidate->german.contains(u' ')
+               && candidate->german.size() >= 4 && top->german.size() >= candidate->german.size() + 3
+               && top->german.startsWith(candidate->german, Qt::CaseInsensitive);
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
+// The English verbs each German verb's lines give it, for the verbs that a
+// noun of the same spelling names ("zucken" of "Zucken"; see
+// putVerbsWordFirstForItsNoun).
+QHash<QString, QSet<QString>> englishVerbsOfNamedVerbs(const QHash<QString, QVector<const Candidate *>> &byGerman)
+{
+    QHash<QString, QSet<QString>> verbs;
+    for (auto it = byGerman.cbegin(); it != byGerman.cend(); ++it) {
+        const QString &noun = it.key();
+        if (noun.size() < 4 || !noun.front().isUpper() || !noun.endsWith(u'n') || noun.contains(u' '))
+            continue;
+        const QString verb = noun.toLower();
+        for (const Candidate *candidate : byGerman.value(verb)) {
+            if (candidate->englishVerb && candidate->first && candidate->germanFirst && !candidate->noted
+                && !candidate->fringe && !isSpecial(*candidate))
+                verbs[verb].insert(candidate->english);
+        }
+    }
+    return verbs;
+}
+
+// Puts first the English word that also translates the verb a German noun
+// is spelt from ("Zucken {n}; Zuckung {f} :: twitch" beside "zucken {vi} |
+// ... :: to twitch | ..."), where the ranking chose one the verb's lines do
+// not give ("Zucken {n}; Zusammenzucken {n} (vor Schmerz) | ... :: wince |
+// ..."): the noun names the verb's action, and the word both share names it
+// plainly, while the others name a narrower kind of it. The shared word
+// must head a line the noun heads, as a noun with no note, tag or register.
+void putVerbsWordFirstForItsNoun(QVector<const Candidate *> &list, const QSet<QString> &verbsWords)
+{
+    if (list.size() < 2 || verbsWords.isEmpty() || !list.first()->noun || verbsWords.contains(list.first()->english))
+        return;
+    const Candidate *top = list.first();
+    if ((top->mainEntry || top->clearMainEntry) && top->germanNamedAgain)
+        return;
+    const auto shared = std::find_if(list.begin() + 1, list.end(), [&verbsWords](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->englishRegister
+               && !candidate->fringe && !candidate->laterSense && verbsWords.contains(candidate->english);
+    });
+    if (shared != list.end())
+        std::rotate(list.begin(), shared, shared + 1);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -2990,6 +3081,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putEntryOfNarrowedWordBeforeBareLine(list);
         putSingularNounLineBeforePluralOnlyLine(list);
         putLookAlikeOfOwnLineFirst(list, commonness);
+        putPlainWordBeforeItsCompoundOnOneLine(list);
     } else {
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
@@ -4870,6 +4962,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().germanObjectNoted = german.objectNoted;
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
+                candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -5150,6 +5243,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const LineFields fields = lineFieldsOf(germanSide);
             candidate.lineTagged = fields.narrow;
             candidate.fieldTagged = fields.any;
+            candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
         }
     };
     // The English words a line the German word heads gives after its main
@@ -5288,6 +5382,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
         byGerman[candidate.german].append(&candidate);
     }
+    const QHash<QString, QSet<QString>> verbsOfNouns = englishVerbsOfNamedVerbs(byGerman);
     for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
@@ -5295,6 +5390,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         markOtherSenses(list, ownLineOfEnglish);
         rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
              Side::English, englishPhraseRanks);
+        putVerbsWordFirstForItsNoun(list, verbsOfNouns.value(it.key().toLower()));
         // Those later words only fill the places the other senses leave.
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         putObjectPhraseVerbsLast(it.value());

@@ -3039,6 +3039,63 @@ private Q_SLOTS:
                  QStringLiteral("Daten"));
     }
 
+    void putsAFieldTaggedPlainWordBeforeItsCompound()
+    {
+        // The tag only tells which "Klammer" the line means; the plain word
+        // is the everyday name of the sign.
+        const QByteArray lines =
+            "Halter {m}; Konsole {f} | Halter {pl}; Konsolen {pl} :: bracket | brackets\n"
+            "Klammerzeichen {n}; Klammer {f} [print] | Klammerzeichen {pl}; Klammer {pl} | Klammer auf, zehn plus "
+            "x, Klammer zu | in Klammer/Klammern stehen | etw. in Klammer / in Klammern setzen (Wort, Zahl) :: bra"
+            "cket | brackets | open bracket, ten plus x, close bracket | to appear in/within brackets; to be given"
+            " in/within brackets | to put sth. in brackets (word, number)\n"
+            "Lasche {f} | Laschen {pl} :: bracket | brackets\n"
+            "Winkel {m}; Bügel {m}; Schelle {f} [techn.] | Winkel {pl}; Bügel {pl}; Schellen {pl} :: bracket | br"
+            "ackets\n";
+        const QStringList bracket =
+            germanSourcesFromTrans(lines, {QStringLiteral("bracket")}).englishToGerman.value(QStringLiteral("bracket"));
+        QCOMPARE(bracket.value(0), QStringLiteral("Klammer"));
+        QVERIFY2(bracket.contains(QStringLiteral("Klammerzeichen")), qPrintable(bracket.join(u", ")));
+        // An untagged plain word leaves the compound the English word names.
+        const QByteArray dark =
+            "Dunkelheit {f}; Dunkel {n}; Finsternis {f} | im Dunkeln lassen | völlige Dunkelheit | Licht ins Dunk"
+            "el bringen | Es war dunkel geworden. :: darkness; dark | to keep in the dark | complete darkness | to"
+            " bring light into the darkness | Darkness had come.\n";
+        QCOMPARE(germanSourcesFromTrans(dark, {QStringLiteral("darkness")})
+                     .englishToGerman.value(QStringLiteral("darkness"))
+                     .value(0),
+                 QStringLiteral("Dunkelheit"));
+    }
+
+    void putsTheWordOfTheNounsVerbFirst()
+    {
+        // "wince" heads the only line with a second section, but that
+        // section is an example of "Zusammenzucken"; "twitch" also
+        // translates "zucken", the action the noun names.
+        const QByteArray lines =
+            "Zucken {n}; Zuckung {f} :: twitch\n"
+            "Zucken {n}; Zusammenzucken {n} (vor Schmerz) | ohne eine Miene zu verziehen :: wince | without a win"
+            "ce\n"
+            "Zucken {n} (des Augenlids) [med.] :: flicker (of an eyelid)\n"
+            "Zucken {n}; Zittern {n}; Beben {n} :: tremor\n"
+            "zucken {vi} | zuckend | gezuckt :: to twitch | twitching | twitched\n";
+        const QByteArray others = "Erdbeben {n} :: tremor\nBeben {n} :: tremor\nZittern {n} :: tremor\n";
+        const GermanSources sources =
+            germanSourcesFromTrans(lines, {QStringLiteral("twitch"), QStringLiteral("wince"), QStringLiteral("tremor")},
+                                   countTransWords(lines + others));
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("Zucken")).value(0), QStringLiteral("twitch"));
+        // A line whose examples name the noun again stays its main entry.
+        const QByteArray hum =
+            "Surren {n}; Brummen {n} (Geräusch regelmäßiger Bewegung) | das Surren des Projektors / der Klimaanl"
+            "age :: hum; whirr; whir | the hum / whir of the projector / the air conditioner\n"
+            "Surren {n} :: zoom\n"
+            "surren {vi} | surrend | gesurrt :: to zoom | zooming | zoomed\n";
+        QCOMPARE(germanSourcesFromTrans(hum, {QStringLiteral("hum"), QStringLiteral("zoom")})
+                     .germanToEnglish.value(QStringLiteral("Surren"))
+                     .value(0),
+                 QStringLiteral("hum"));
+    }
+
     void putsTheLookAlikeOfTheTopLineFirst()
     {
         // "Diabetes", the line's last word, is the word in use today; the
