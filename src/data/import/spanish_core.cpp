@@ -477,6 +477,50 @@ private:
     QHash<QString, QString> m_apertiumFirstSpanish;  // English -> the first Spanish of Apertium eng-spa  // Spanish -> the first English of Apertium spa-eng
 };
 
+// The parts of speech Apertium gives each English and each Spanish lemma,
+// in either lexicon ("advocate": a verb; "abogado": a noun).
+class ApertiumParts
+{
+public:
+    ApertiumParts(const QVector<LexiconEntry> &englishSpanish, const QVector<LexiconEntry> &spanishEnglish)
+    {
+        for (const LexiconEntry &entry : englishSpanish) {
+            m_english[entry.source].insert(part(entry.sourceTags));
+            m_spanish[entry.target].insert(part(entry.targetTags));
+        }
+        for (const LexiconEntry &entry : spanishEnglish) {
+            m_spanish[entry.source].insert(part(entry.sourceTags));
+            m_english[entry.target].insert(part(entry.targetTags));
+        }
+    }
+
+    // Whether Apertium knows a Spanish word only as a noun and never gives
+    // the English one (Apertium's spelling) as a noun: a translation of a
+    // use of the word Apertium leaves out ("advocate" is only a verb to it,
+    // "abogado" only a noun). Function words, whose parts of speech the
+    // lexicons name unevenly ("everybody<prn>", "cada<det>"), are not
+    // judged so.
+    bool isNounItLacks(const QString &spelling, const QString &spanish) const
+    {
+        const QString noun = QStringLiteral("n");
+        const auto spanishParts = m_spanish.constFind(spanish);
+        const auto englishParts = m_english.constFind(spelling);
+        return spanishParts != m_spanish.cend() && englishParts != m_english.cend()
+               && *spanishParts == QSet<QString>{noun} && !englishParts->contains(noun);
+    }
+
+private:
+    // A part of speech as its first tag, every kind of verb as one.
+    static QString part(const QStringList &tags)
+    {
+        const QString &first = tags.value(0);
+        return first.startsWith(QLatin1String("vb")) ? QStringLiteral("vb") : first;
+    }
+
+    QHash<QString, QSet<QString>> m_english;
+    QHash<QString, QSet<QString>> m_spanish;
+};
+
 // Ranks candidates (in tie order) by their number of sources, most first,
 // and keeps the first kMaxSpanishTranslations. Where there are more,
 // those `confirmed` (by the German pivot: how many German words link them)
@@ -1186,6 +1230,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QHash<QString, int> &englishNounUses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    const ApertiumParts parts(lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
     const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     SpanishCore core;
@@ -1246,7 +1291,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 continue;
             const QString item = accented.isEmpty() ? spanish : accented;
             const int sources = evidence.sources(english, spelling, item);
-            if (sources != FreedictForward
+            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item))
                 && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
                 candidates.append({item, sources});
         }
