@@ -869,6 +869,32 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     return kept;
 }
 
+// Apertium eng-spa lists a word's verb before its other parts of speech, so
+// between translations its sources rank alike that order alone puts the verb
+// first ("thin": "adelgazar" before "delgado", both paired both ways). Where
+// the first item is a pair of the verb alone (`partsOfSpeech`) and
+// trans-de-en's English sides (`uses`) use the word three times more often
+// otherwise than as a verb, the first later item of Apertium eng-spa that
+// ranks as high by its sources and is neither a verb's nor a noun's pair (an
+// adjective's: "delgado") goes first. A noun is not moved so: trans-de-en's
+// English sides use many verbs as nouns' modifiers ("stop sign").
+QStringList withMainUseFirstAmongEquals(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                        const EnglishWordUses &uses,
+                                        const std::function<int(const QString &)> &partsOfSpeech)
+{
+    if (kept.size() < 2 || partsOfSpeech(kept.first()) != VerbPair || uses.other < 3 * std::max(1, uses.verb))
+        return kept;
+    const int firstRank = rank(sourcesIn(candidates, kept.first()));
+    for (auto it = kept.begin() + 1; it != kept.end(); ++it) {
+        const int sources = sourcesIn(candidates, *it);
+        if (rank(sources) == firstRank && (sources & ApertiumForward) && partsOfSpeech(*it) == 0) {
+            std::rotate(kept.begin(), it, it + 1);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Apertium eng-spa gives one translation first in each part of speech of an
 // English word, and a pair it shares with spa-eng outranks one of eng-spa
 // alone: "beyond<pr>" -> "allende" (both ways) leads, "beyond<adv>" -> "más
@@ -1344,6 +1370,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
                 [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         }
+        kept = withMainUseFirstAmongEquals(kept, candidates, englishUses.value(english.toLower()),
+                                           [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); });
         // Without FreeDict's row, withNounBeforeSideVerb has weighed a verb
         // first against the nouns by the word's English uses.
         if (!freedict.isEmpty() || evidence.partsOfSpeech(spelling, kept.first()) != VerbPair) {
