@@ -591,6 +591,31 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
     return settled;
 }
 
+int splitPhrasesPairedBack(SenseRows &englishSpanish, const SenseRows &spanishEnglish,
+                           const QSet<QString> &apertiumSpanish, QStringList &details)
+{
+    // (phrase without its blanks, English word), lowercased -> the phrase.
+    QHash<std::pair<QString, QString>, QString> phrases;
+    for (const auto &[spanish, english] : spanishEnglish) {
+        if (!spanish.contains(QLatin1Char(' ')) || !apertiumSpanish.contains(spanish.toLower()))
+            continue;
+        const QString glued = QString(spanish).remove(QLatin1Char(' ')).toLower();
+        for (const QString &item : english)
+            phrases.insert({glued, item.toLower()}, spanish);
+    }
+    int split = 0;
+    rewriteItems(englishSpanish, [&](const QString &english, const QString &item) {
+        const QString phrase =
+            item.contains(QLatin1Char(' ')) ? QString() : phrases.value({item.toLower(), english.toLower()});
+        if (phrase.isEmpty())
+            return item;
+        details.append(QStringLiteral("eng-spa: %1: \"%2\" -> \"%3\", spa-eng's phrase").arg(english, item, phrase));
+        ++split;
+        return phrase;
+    });
+    return split;
+}
+
 int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,
                     const QSet<std::pair<QString, QString>> &confirmed, QStringList &details)
 {
