@@ -509,6 +509,17 @@ public:
                && *spanishParts == QSet<QString>{noun} && !englishParts->contains(noun);
     }
 
+    // Whether Apertium knows a Spanish word only as a pronoun or a
+    // determiner ("muchos<prn>").
+    bool isPronounOnly(const QString &spanish) const
+    {
+        const auto spanishParts = m_spanish.constFind(spanish);
+        return spanishParts != m_spanish.cend()
+               && std::all_of(spanishParts->begin(), spanishParts->end(), [](const QString &part) {
+                      return part == QLatin1String("prn") || part == QLatin1String("det");
+                  });
+    }
+
 private:
     // A part of speech as its first tag, every kind of verb as one.
     static QString part(const QStringList &tags)
@@ -867,6 +878,22 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     if (noun != kept.end())
         std::rotate(kept.begin(), noun, noun + 1);
     return kept;
+}
+
+// Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
+// which is "many<prn>" both ways. Where all four sources agree on one of a
+// row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
+// gives that `borrowed` judges another word's (a pronoun or determiner
+// Apertium pairs both ways with another English word) is dropped.
+void dropBorrowedPairs(QVector<std::pair<QString, int>> &candidates,
+                       const std::function<bool(const QString &)> &borrowed)
+{
+    const int all = ApertiumForward | ApertiumBackward | FreedictForward | FreedictBackward;
+    if (std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.second == all; }))
+        return;
+    candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                    [&](const auto &c) { return c.second == ApertiumForward && borrowed(c.first); }),
+                     candidates.end());
 }
 
 // Apertium eng-spa lists a word's verb before its other parts of speech, so
@@ -1321,6 +1348,12 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
                 candidates.append({item, sources});
         }
+        dropBorrowedPairs(candidates, [&](const QString &spanish) {
+            const QStringList english = evidence.englishOf(spanish);
+            return parts.isPronounOnly(spanish) && std::any_of(english.begin(), english.end(), [&](const QString &other) {
+                       return other != spelling && evidence.bothWays(other, spanish);
+                   });
+        });
         QString freedictFirst;
         for (const QString &item : freedict) {
             const QString accented = evidence.accentedSpelling(item);

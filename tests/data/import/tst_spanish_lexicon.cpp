@@ -2180,6 +2180,28 @@ private Q_SLOTS:
         QVERIFY(row(core.spanishEnglish, QStringLiteral("abogado")).contains(QStringLiteral("advocate")));
     }
 
+    void dropsAPronounApertiumBorrowsFromAnotherWord()
+    {
+        // Apertium eng-spa "several<det>" -> "varios<det>", "several<prn>"
+        // -> "muchos<prn>", "many<prn>" -> "muchos<prn>"; spa-eng
+        // "varios<det>" -> "several<det>", "muchos<prn>" -> "many<prn>".
+        // FreeDict eng-spa "several: varios", spa-eng "varios: several".
+        const QVector<LexiconEntry> forward =
+            tagged({{"several", "det", "varios", "det"}, {"several", "prn", "muchos", "prn"},
+                    {"many", "prn", "muchos", "prn"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"varios", "det", "several", "det"}, {"muchos", "prn", "many", "prn"}});
+        const SenseRows englishSpanish{{QStringLiteral("several"), {QStringLiteral("varios")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("varios"), {QStringLiteral("several")}}};
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("several"), QStringLiteral("many")},
+                                                     englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("several")), wordList({"varios"}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("many")), wordList({"muchos"}));
+        // Without the four sources' agreement the pair stays.
+        const SpanishCore loose = mergeSpanishLexicon({QStringLiteral("several")}, {}, spanishEnglish, forward, backward);
+        QCOMPARE(row(loose.englishSpanish, QStringLiteral("several")), wordList({"varios", "muchos"}));
+    }
+
     void putsAnEquallySourcedAdjectiveBeforeAVerbOfRareUse()
     {
         // Apertium lists "thin<vblex>" -> "adelgazar" before "thin<adj>"
