@@ -824,6 +824,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 confirmed.insert({word.toLower(), spanish.toLower()});
         }
         report.cutTranslationsDropped = dropUnconfirmed(spanishRows[0], unconfirmedPairs, confirmed, report.details);
+        report.blanksRepaired += splitPhrasesPairedBack(spanishRows[0], spanishRows[1], apertiumSpanish, report.details);
     }
     if (englishSpanishProblem.isEmpty() && spanishEnglishProblem.isEmpty()) {
         const GermanPivot pivot = spanishPivot.get();

@@ -523,6 +523,61 @@ private:
     QHash<QString, QString> m_apertiumFirstSpanish;  // English -> the first Spanish of Apertium eng-spa  // Spanish -> the first English of Apertium spa-eng
 };
 
+// The parts of speech Apertium gives each English and each Spanish lemma,
+// in either lexicon ("advocate": a verb; "abogado": a noun).
+class ApertiumParts
+{
+public:
+    ApertiumParts(const QVector<LexiconEntry> &englishSpanish, const QVector<LexiconEntry> &spanishEnglish)
+    {
+        for (const LexiconEntry &entry : englishSpanish) {
+            m_english[entry.source].insert(part(entry.sourceTags));
+            m_spanish[entry.target].insert(part(entry.targetTags));
+        }
+        for (const LexiconEntry &entry : spanishEnglish) {
+            m_spanish[entry.source].insert(part(entry.sourceTags));
+            m_english[entry.target].insert(part(entry.targetTags));
+        }
+    }
+
+    // Whether Apertium knows a Spanish word only as a noun and never gives
+    // the English one (Apertium's spelling) as a noun: a translation of a
+    // use of the word Apertium leaves out ("advocate" is only a verb to it,
+    // "abogado" only a noun). Function words, whose parts of speech the
+    // lexicons name unevenly ("everybody<prn>", "cada<det>"), are not
+    // judged so.
+    bool isNounItLacks(const QString &spelling, const QString &spanish) const
+    {
+        const QString noun = QStringLiteral("n");
+        const auto spanishParts = m_spanish.constFind(spanish);
+        const auto englishParts = m_english.constFind(spelling);
+        return spanishParts != m_spanish.cend() && englishParts != m_english.cend()
+               && *spanishParts == QSet<QString>{noun} && !englishParts->contains(noun);
+    }
+
+    // Whether Apertium knows a Spanish word only as a pronoun or a
+    // determiner ("muchos<prn>").
+    bool isPronounOnly(const QString &spanish) const
+    {
+        const auto spanishParts = m_spanish.constFind(spanish);
+        return spanishParts != m_spanish.cend()
+               && std::all_of(spanishParts->begin(), spanishParts->end(), [](const QString &part) {
+                      return part == QLatin1String("prn") || part == QLatin1String("det");
+                  });
+    }
+
+private:
+    // A part of speech as its first tag, every kind of verb as one.
+    static QString part(const QStringList &tags)
+    {
+        const QString &first = tags.value(0);
+        return first.startsWith(QLatin1String("vb")) ? QStringLiteral("vb") : first;
+    }
+
+    QHash<QString, QSet<QString>> m_english;
+    QHash<QString, QSet<QString>> m_spanish;
+};
+
 // Ranks candidates (in tie order) by their number of sources, most first,
 // and keeps the first kMaxSpanishTranslations. Where there are more,
 // those `confirmed` (by the German pivot: how many German words link them)
@@ -868,6 +923,48 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     }
     if (noun != kept.end())
         std::rotate(kept.begin(), noun, noun + 1);
+    return kept;
+}
+
+// Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
+// which is "many<prn>" both ways. Where all four sources agree on one of a
+// row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
+// gives that `borrowed` judges another word's (a pronoun or determiner
+// Apertium pairs both ways with another English word) is dropped.
+void dropBorrowedPairs(QVector<std::pair<QString, int>> &candidates,
+                       const std::function<bool(const QString &)> &borrowed)
+{
+    const int all = ApertiumForward | ApertiumBackward | FreedictForward | FreedictBackward;
+    if (std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.second == all; }))
+        return;
+    candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
+                                    [&](const auto &c) { return c.second == ApertiumForward && borrowed(c.first); }),
+                     candidates.end());
+}
+
+// Apertium eng-spa lists a word's verb before its other parts of speech, so
+// between translations its sources rank alike that order alone puts the verb
+// first ("thin": "adelgazar" before "delgado", both paired both ways). Where
+// the first item is a pair of the verb alone (`partsOfSpeech`) and
+// trans-de-en's English sides (`uses`) use the word three times more often
+// otherwise than as a verb, the first later item of Apertium eng-spa that
+// ranks as high by its sources and is neither a verb's nor a noun's pair (an
+// adjective's: "delgado") goes first. A noun is not moved so: trans-de-en's
+// English sides use many verbs as nouns' modifiers ("stop sign").
+QStringList withMainUseFirstAmongEquals(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                        const EnglishWordUses &uses,
+                                        const std::function<int(const QString &)> &partsOfSpeech)
+{
+    if (kept.size() < 2 || partsOfSpeech(kept.first()) != VerbPair || uses.other < 3 * std::max(1, uses.verb))
+        return kept;
+    const int firstRank = rank(sourcesIn(candidates, kept.first()));
+    for (auto it = kept.begin() + 1; it != kept.end(); ++it) {
+        const int sources = sourcesIn(candidates, *it);
+        if (rank(sources) == firstRank && (sources & ApertiumForward) && partsOfSpeech(*it) == 0) {
+            std::rotate(kept.begin(), it, it + 1);
+            break;
+        }
+    }
     return kept;
 }
 
@@ -1270,6 +1367,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QHash<QString, int> &englishNounUses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    const ApertiumParts parts(lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
     const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));
     SpanishCore core;
@@ -1330,10 +1428,16 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 continue;
             const QString item = accented.isEmpty() ? spanish : accented;
             const int sources = evidence.sources(english, spelling, item);
-            if (sources != FreedictForward
+            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item))
                 && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
                 candidates.append({item, sources});
         }
+        dropBorrowedPairs(candidates, [&](const QString &spanish) {
+            const QStringList english = evidence.englishOf(spanish);
+            return parts.isPronounOnly(spanish) && std::any_of(english.begin(), english.end(), [&](const QString &other) {
+                       return other != spelling && evidence.bothWays(other, spanish);
+                   });
+        });
         QString freedictFirst;
         for (const QString &item : freedict) {
             const QString accented = evidence.accentedSpelling(item);
@@ -1386,6 +1490,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
                 [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         }
+        kept = withMainUseFirstAmongEquals(kept, candidates, englishUses.value(english.toLower()),
+                                           [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); });
         // Without FreeDict's row, withNounBeforeSideVerb has weighed a verb
         // first against the nouns by the word's English uses.
         if (!freedict.isEmpty() || evidence.partsOfSpeech(spelling, kept.first()) != VerbPair) {

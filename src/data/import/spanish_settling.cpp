@@ -115,6 +115,22 @@ void rewriteItems(SenseRows &rows, const Rewritten &rewritten)
 
 } // namespace
 
+namespace {
+
+// Whether a word one slip from a doubted one is its right spelling: a word
+// the list holds that another source knows too, as the list holds rare
+// words a slip may happen to meet ("carné" beside "cané"). A long word needs
+// no other source: few long words lie one slip from another by chance
+// ("atropallamiento" beside "atropellamiento", which only the list has).
+bool isRightSpelling(const QString &other, const QSet<QString> &spelling,
+                     const std::function<bool(const QString &)> &known)
+{
+    constexpr qsizetype kLongWord = 12;
+    return spelling.contains(other) && (other.size() >= kLongWord || known(other));
+}
+
+} // namespace
+
 bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
                        const std::function<bool(const QString &)> &known, bool wholeItem)
 {
@@ -136,7 +152,7 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
             if (wholeItem && i == word.size() - 1 && isGenderVowel(letter) && isGenderVowel(word.at(i)))
                 continue;
             candidate[i] = letter;
-            if (spelling.contains(candidate) && known(candidate))
+            if (isRightSpelling(candidate, spelling, known))
                 return true;
         }
         candidate[i] = word.at(i);
@@ -146,7 +162,7 @@ bool isMisspeltSpanish(const QString &word, const QSet<QString> &spelling,
     // alone: loanwords ("carnet", "capot") read as a letter added to a word
     // of the list. So is a word whose accented form the list holds
     // ("petroleo"): that is the accent slip judged sound above.
-    auto sound = [&](const QString &other) { return spelling.contains(other) && known(other); };
+    auto sound = [&](const QString &other) { return isRightSpelling(other, spelling, known); };
     if (hasListedAccentVariant(word, spelling))
         return false;
     for (qsizetype i = 0; i + 1 < word.size(); ++i) {
@@ -589,6 +605,31 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
     }
     rows = std::move(kept);
     return settled;
+}
+
+int splitPhrasesPairedBack(SenseRows &englishSpanish, const SenseRows &spanishEnglish,
+                           const QSet<QString> &apertiumSpanish, QStringList &details)
+{
+    // (phrase without its blanks, English word), lowercased -> the phrase.
+    QHash<std::pair<QString, QString>, QString> phrases;
+    for (const auto &[spanish, english] : spanishEnglish) {
+        if (!spanish.contains(QLatin1Char(' ')) || !apertiumSpanish.contains(spanish.toLower()))
+            continue;
+        const QString glued = QString(spanish).remove(QLatin1Char(' ')).toLower();
+        for (const QString &item : english)
+            phrases.insert({glued, item.toLower()}, spanish);
+    }
+    int split = 0;
+    rewriteItems(englishSpanish, [&](const QString &english, const QString &item) {
+        const QString phrase =
+            item.contains(QLatin1Char(' ')) ? QString() : phrases.value({item.toLower(), english.toLower()});
+        if (phrase.isEmpty())
+            return item;
+        details.append(QStringLiteral("eng-spa: %1: \"%2\" -> \"%3\", spa-eng's phrase").arg(english, item, phrase));
+        ++split;
+        return phrase;
+    });
+    return split;
 }
 
 int dropUnconfirmed(SenseRows &rows, const QSet<std::pair<QString, QString>> &unconfirmed,

@@ -45,6 +45,20 @@ struct SettledRows
 SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
                         const QString &dictionary, QStringList &details);
 
+// Writes apart the one-word items of `englishSpanish` (eng-spa's rows) that
+// run together a Spanish phrase of `spanishEnglish` (spa-eng's rows) whose
+// row names the English headword, where Apertium knows the phrase
+// (`apertiumSpanish`, lowercased lemmas): "what for: porqué" beside spa-eng's
+// "por qué: what for, why" and Apertium's "por qué<adv>". The glued form is
+// often a word too ("porqué", the reason), which the blank repairs keep
+// whole. A row that holds the phrase already loses the glued item ("above
+// all: sobre todo, sobretodo"). Phrases Apertium lacks are old split
+// spellings as often ("campo santo", "media noche") and are not followed.
+// Returns how many items were written apart; one line each goes to
+// `details`.
+int splitPhrasesPairedBack(SenseRows &englishSpanish, const SenseRows &spanishEnglish,
+                           const QSet<QString> &apertiumSpanish, QStringList &details);
+
 // Leaves out of `rows` the (headword, translation) pairs of `unconfirmed`
 // that `confirmed` (lowercased pairs of other sources) lacks, and the rows
 // left with nothing. Returns how many translations were left out; one line

@@ -1512,6 +1512,12 @@ private Q_SLOTS:
         // One letter from a word nobody but the word list knows: "ramos"
         // is not proof enough against "rumos".
         QVERIFY(!isMisspeltSpanish(QStringLiteral("rumos"), spelling, known, true));
+        // A long word one slip from a long listed word needs no other
+        // source: spa-eng "atropallamiento: collision"; the list has
+        // "atropellamiento", which nothing else knows.
+        const QSet<QString> longWords{QStringLiteral("atropellamiento"), QStringLiteral("atropellar")};
+        QVERIFY(isMisspeltSpanish(QStringLiteral("atropallamiento"), longWords, known, true));
+        QVERIFY(!isMisspeltSpanish(QStringLiteral("atropallar"), longWords, known, true));
 
         // eng-spa "gruff: brusko, bronco", "Palm Sunday: dominga de Ramos";
         // spa-eng "brusko: brutal, gruff, harsh, rough".
@@ -2225,6 +2231,102 @@ private Q_SLOTS:
         QVERIFY2(meet.contains(QStringLiteral("conocer")), qPrintable(meet.join(u',')));
         QVERIFY(!meet.contains(QStringLiteral("hallar")));
         QVERIFY(!meet.contains(QStringLiteral("cumplir")));
+    }
+
+    void keepsFreedictsNounOfAWordApertiumKnowsOnlyAsAVerb()
+    {
+        // Apertium eng-spa "advocate<vblex>" -> "defender<vblex>",
+        // "lawyer<n>" -> "abogado<n><GD>"; spa-eng "propugnar<vblex>" ->
+        // "advocate<vblex>", "abogado<n>" -> "lawyer<n>", "solicitor<n>".
+        // FreeDict eng-spa has only "advocate: abogado", spa-eng no row.
+        const QVector<LexiconEntry> forward =
+            tagged({{"advocate", "vblex", "defender", "vblex"}, {"lawyer", "n", "abogado", "n"},
+                    {"everybody", "prn", "todo el mundo", "prn"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"propugnar", "vblex", "advocate", "vblex"}, {"abogado", "n", "lawyer", "n"},
+                    {"abogado", "n", "solicitor", "n"}, {"cada", "det", "each", "det"}});
+        // eng-spa "everybody: cada, cada uno, todo": a function word is not
+        // judged by the lexicons' uneven parts of speech.
+        const SenseRows englishSpanish{
+            {QStringLiteral("advocate"), {QStringLiteral("abogado")}},
+            {QStringLiteral("everybody"), {QStringLiteral("cada"), QStringLiteral("cada uno"), QStringLiteral("todo")}}};
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("advocate"), QStringLiteral("everybody")},
+                                                     englishSpanish, {}, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("advocate")),
+                 wordList({"defender", "propugnar", "abogado"}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("everybody")), wordList({"todo el mundo"}));
+        QVERIFY(row(core.spanishEnglish, QStringLiteral("abogado")).contains(QStringLiteral("advocate")));
+    }
+
+    void dropsAPronounApertiumBorrowsFromAnotherWord()
+    {
+        // Apertium eng-spa "several<det>" -> "varios<det>", "several<prn>"
+        // -> "muchos<prn>", "many<prn>" -> "muchos<prn>"; spa-eng
+        // "varios<det>" -> "several<det>", "muchos<prn>" -> "many<prn>".
+        // FreeDict eng-spa "several: varios", spa-eng "varios: several".
+        const QVector<LexiconEntry> forward =
+            tagged({{"several", "det", "varios", "det"}, {"several", "prn", "muchos", "prn"},
+                    {"many", "prn", "muchos", "prn"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"varios", "det", "several", "det"}, {"muchos", "prn", "many", "prn"}});
+        const SenseRows englishSpanish{{QStringLiteral("several"), {QStringLiteral("varios")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("varios"), {QStringLiteral("several")}}};
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("several"), QStringLiteral("many")},
+                                                     englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("several")), wordList({"varios"}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("many")), wordList({"muchos"}));
+        // Without the four sources' agreement the pair stays.
+        const SpanishCore loose = mergeSpanishLexicon({QStringLiteral("several")}, {}, spanishEnglish, forward, backward);
+        QCOMPARE(row(loose.englishSpanish, QStringLiteral("several")), wordList({"varios", "muchos"}));
+    }
+
+    void putsAnEquallySourcedAdjectiveBeforeAVerbOfRareUse()
+    {
+        // Apertium lists "thin<vblex>" -> "adelgazar" before "thin<adj>"
+        // -> "delgado"; both pair back. FreeDict eng-spa "thin: fino",
+        // spa-eng "fino: 1. dainty, delicate, fine, refined 2. gaunt, lean,
+        // slender, thin".
+        const QVector<LexiconEntry> forward =
+            tagged({{"thin", "vblex", "adelgazar", "vblex"}, {"thin", "adj", "delgado", "adj"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"delgado", "adj", "thin", "adj"}, {"adelgazar", "vblex", "thin", "vblex"}});
+        const SenseRows englishSpanish{{QStringLiteral("thin"), {QStringLiteral("fino")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("fino"),
+             wordList({"dainty", "delicate", "fine", "refined", "gaunt", "lean", "slender", "thin"})}};
+        const QStringList core{QStringLiteral("thin")};
+        // trans-de-en's English sides use "thin" mostly as an adjective.
+        SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward, {},
+                                                 {{QStringLiteral("thin"), {4, 160}}});
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("thin")), wordList({"delgado", "adelgazar", "fino"}));
+        // A word used as a verb about as often keeps Apertium's order.
+        merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward, {},
+                                     {{QStringLiteral("thin"), {60, 160}}});
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("thin")).value(0), QStringLiteral("adelgazar"));
+    }
+
+    void writesApartItemsThatRunASpanishPhraseTogether()
+    {
+        // eng-spa "what for: porqué" (its cut headword "what /wɔtfər/"
+        // mended), "above all: sobre todo, sobretodo", "cemetery:
+        // cementerio", "graveyard: cementerio, camposanto"; spa-eng "por
+        // qué: 1. what for, why 2. wherefore", "sobre todo: above all",
+        // "campo santo: cemetery, God's acre, graveyard". Apertium knows
+        // "por qué" and "sobre todo" but not "campo santo", an old split
+        // spelling.
+        SenseRows englishSpanish{{QStringLiteral("what for"), wordList({"porqué"})},
+                                 {QStringLiteral("above all"), wordList({"sobre todo", "sobretodo"})},
+                                 {QStringLiteral("graveyard"), wordList({"cementerio", "camposanto"})}};
+        const SenseRows spanishEnglish{{QStringLiteral("por qué"), wordList({"what for", "why", "wherefore"})},
+                                       {QStringLiteral("sobre todo"), wordList({"above all"})},
+                                       {QStringLiteral("campo santo"), wordList({"cemetery", "God's acre", "graveyard"})}};
+        const QSet<QString> apertium{QStringLiteral("por qué"), QStringLiteral("sobre todo"), QStringLiteral("porqué")};
+        QStringList details;
+        QCOMPARE(splitPhrasesPairedBack(englishSpanish, spanishEnglish, apertium, details), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("what for")), wordList({"por qué"}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("above all")), wordList({"sobre todo"}));
+        QCOMPARE(row(englishSpanish, QStringLiteral("graveyard")), wordList({"cementerio", "camposanto"}));
+        QCOMPARE(details.size(), 2);
     }
 
     void headwordsNeverTakeTheSensesOfALongerPhrase()
