@@ -3060,6 +3060,29 @@ private Q_SLOTS:
                  QStringLiteral("Diabetes"));
     }
 
+    void putsACommonHeadBeforeARareFieldTerm()
+    {
+        // "Fiale" is the architect's word, used once; its plurals halved its
+        // place, and it led "Gipfel", which three lines use.
+        const QByteArray lines =
+            "Fiale {f}; Pinakel {n} (gotisches Spitztürmchen auf einem Pfeiler/Ziergiebel) [arch.] | Fialen {pl};"
+            " Pinakel {pl} :: pinnacle | pinnacles\n"
+            "Gipfel {m}; Höhepunkt {m}; Sternstunde {f}; Zenit {m} [übtr.] :: pinnacle\n";
+        const QByteArray others =
+            "Gipfel {m} | Gipfel {pl} | Nebengipfel {m}; Vorgipfel {m} :: summit | summits | secondary summit\n"
+            "Gipfel {m}; Spitze {f}; Krone {f}; oberer Teil | Gipfel {pl}; Spitzen {pl}; Kronen {pl} | an der Spi"
+            "tze stehen; die Spitze bilden | an die Spitze kommen :: top | tops | to top sth. | to come to the top\n";
+        const QStringList core{QStringLiteral("pinnacle")};
+        const QStringList row = germanSourcesFromTrans(lines, core, countTransWords(lines + others))
+                                    .englishToGerman.value(QStringLiteral("pinnacle"));
+        QCOMPARE(row.mid(0, 2), (QStringList{QStringLiteral("Gipfel"), QStringLiteral("Fiale")}));
+
+        // A term the dictionary uses as often keeps its place.
+        QCOMPARE(germanSourcesFromTrans(lines, core, countTransWords(lines)).englishToGerman.value(
+                     QStringLiteral("pinnacle")).value(0),
+                 QStringLiteral("Fiale"));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
