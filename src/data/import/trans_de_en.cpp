@@ -1873,6 +1873,47 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts first the German noun whose own entry gives the English word with an
+// example or compound of it where the ranking chose a noun of a bare line
+// (its words and plurals) whose own entry, a fuller line, names another
+// sense ("Sorge {f}; Schmerz {m}; Klage {f}; Jammer {m} | Sorgen {pl} ::
+// sorrow | sorrows" beside "Sorge {f}; Besorgnis {n} [psych.] | ... ::
+// worry; ..."). putMutualOwnEntryFirst asks three sections of the chosen
+// line; here two do where the second is no plural but an example or
+// compound ("Trauer {f}; Traurigkeit {f} | ein Gefühl von Traurigkeit ::
+// sorrow | a feeling of sorrow"), and the chosen word is on the subtitle
+// list and heads an untagged line with no note or register. Judged against
+// the rows it changed, an unlisted word or one of a line with plurals only
+// put as many side senses first as main ones ("Biest" for "beast",
+// "Lesestift" for "wand").
+void putOwnExampleEntryBeforeBareSideLine(QVector<const Candidate *> &list,
+                                          const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun || list.first()->sections > 2)
+        return;
+    const Candidate *top = list.first();
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line || !topOwn->noun || topOwn->sections <= top->sections)
+        return;
+    // The top word's own entry gives the English word after all.
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->german == top->german && candidate->line == topOwn->line)
+            return;
+    }
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->first && candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
+               && candidate->noun && candidate->sections >= 2 && !candidate->pluralForms && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->lineTagged
+               && !candidate->fieldTagged && !candidate->groupTagged && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant
+               && ranks.phraseRank(candidate->german) > 0;
+    });
+    if (own != list.end() && !compoundsWord((*own)->german, top->german))
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the best ranked numeral first where a line gives the English word
 // first as a numeral and the ranking chose another word
 // ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
@@ -5034,6 +5075,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
+        putOwnExampleEntryBeforeBareSideLine(list, ownEntryOfGerman);
         putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
