@@ -1431,6 +1431,52 @@ void putUntaggedEntryBeforeTaggedLines(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts first the German noun heading another line where the ranking chose a
+// field's rare term: a noun the subtitle list misses, given first only by
+// lines tagged with a special field, on a bare line of its words and their
+// plurals, and used at most twice in the whole dictionary ("Fiale {f};
+// Pinakel {n} (...) [arch.] | Fialen {pl}; Pinakel {pl} :: pinnacle |
+// pinnacles"). Its plurals halve its place at the bottom of the subtitle
+// list, so it won over the general word of a shorter line ("Gipfel {m};
+// Höhepunkt {m}; ... [übtr.] :: pinnacle") that the subtitle list misses as
+// well; the dictionary's own count, 18 uses against 1, tells the commoner
+// word. The chosen word heads its line, gives the English word first, has
+// no note, register, fringe or special tag of its own, is missing from the
+// subtitle list too and is used at least three times as often. Judged
+// against the rows it changed, a term of a one-section line took no such
+// halving and may be the word's plain sense ("Phlegma" for "phlegm", not
+// "Rückstand"), and a term heading a longer entry, with
+// compounds or examples, is the dictionary's real entry for the English
+// word ("Mole {f} [constr.] [naut.] | Molen {pl} | Flussmole {f} | ..." for
+// "mole", "Währung" for "currency"), and a commoner word moved before it put
+// side senses first ("Maulwurf" aside, "Umlauf", "Ausfall", "Lasche").
+template<typename Commonness>
+void putCommonHeadBeforeRareFieldTerm(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const Candidate *top = list.first();
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    const int topUses = commonness(*top);
+    if (!top->noun || !top->ownEntry || !top->lineTagged || top->sections > 2 || topUses > 2
+        || ranks.phraseRank(top->german) > 0)
+        return;
+    const QString topWord = top->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && !candidate->lineTagged && candidate->german.toLower() == topWord)
+            return;
+    }
+    const auto common = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->line != top->line && candidate->noun
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->german.contains(u' ') && commonness(*candidate) >= 3 * std::max(1, topUses)
+               && ranks.phraseRank(candidate->german) == 0;
+    });
+    if (common != list.end())
+        std::rotate(list.begin(), common, common + 1);
+}
+
 // Puts the German verb of an untagged line first where every line that gives
 // the English verb first tags its German words with a field, general or
 // special ("etw. verlangen; regieren {vt} [ling.] | ... :: to govern sth.",
@@ -1842,6 +1888,47 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
     // A word that holds the top word ("Anzeichen" beside "Zeichen" for
     // "sign", "Standpunkt" beside "Stand" for "stand", "flach hinlegen"
     // beside "legen" for "lay") names a narrower kind of it.
+    if (own != list.end() && !compoundsWord((*own)->german, top->german))
+        std::rotate(list.begin(), own, own + 1);
+}
+
+// Puts first the German noun whose own entry gives the English word with an
+// example or compound of it where the ranking chose a noun of a bare line
+// (its words and plurals) whose own entry, a fuller line, names another
+// sense ("Sorge {f}; Schmerz {m}; Klage {f}; Jammer {m} | Sorgen {pl} ::
+// sorrow | sorrows" beside "Sorge {f}; Besorgnis {n} [psych.] | ... ::
+// worry; ..."). putMutualOwnEntryFirst asks three sections of the chosen
+// line; here two do where the second is no plural but an example or
+// compound ("Trauer {f}; Traurigkeit {f} | ein Gefühl von Traurigkeit ::
+// sorrow | a feeling of sorrow"), and the chosen word is on the subtitle
+// list and heads an untagged line with no note or register. Judged against
+// the rows it changed, an unlisted word or one of a line with plurals only
+// put as many side senses first as main ones ("Biest" for "beast",
+// "Lesestift" for "wand").
+void putOwnExampleEntryBeforeBareSideLine(QVector<const Candidate *> &list,
+                                          const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->noun || list.first()->sections > 2)
+        return;
+    const Candidate *top = list.first();
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line || !topOwn->noun || topOwn->sections <= top->sections)
+        return;
+    // The top word's own entry gives the English word after all.
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->german == top->german && candidate->line == topOwn->line)
+            return;
+    }
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    const auto own = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->first && candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
+               && candidate->noun && candidate->sections >= 2 && !candidate->pluralForms && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->lineTagged
+               && !candidate->fieldTagged && !candidate->groupTagged && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant
+               && ranks.phraseRank(candidate->german) > 0;
+    });
     if (own != list.end() && !compoundsWord((*own)->german, top->german))
         std::rotate(list.begin(), own, own + 1);
 }
@@ -3065,6 +3152,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
         putCommonerFieldWordBeforeLineTaggedOne(list);
+        putCommonHeadBeforeRareFieldTerm(list, commonness);
         putUntaggedVerbLineBeforeFieldTaggedOnes(list);
         keepLongPlainEntryInRow(list);
         putMainEntryHeadBeforeLaterSynonym(list);
@@ -5080,6 +5168,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
+        putOwnExampleEntryBeforeBareSideLine(list, ownEntryOfGerman);
         putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));

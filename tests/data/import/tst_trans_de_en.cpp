@@ -3117,6 +3117,59 @@ private Q_SLOTS:
                  QStringLiteral("Diabetes"));
     }
 
+    void putsACommonHeadBeforeARareFieldTerm()
+    {
+        // "Fiale" is the architect's word, used once; its plurals halved its
+        // place, and it led "Gipfel", which three lines use.
+        const QByteArray lines =
+            "Fiale {f}; Pinakel {n} (gotisches Spitztürmchen auf einem Pfeiler/Ziergiebel) [arch.] | Fialen {pl};"
+            " Pinakel {pl} :: pinnacle | pinnacles\n"
+            "Gipfel {m}; Höhepunkt {m}; Sternstunde {f}; Zenit {m} [übtr.] :: pinnacle\n";
+        const QByteArray others =
+            "Gipfel {m} | Gipfel {pl} | Nebengipfel {m}; Vorgipfel {m} :: summit | summits | secondary summit\n"
+            "Gipfel {m}; Spitze {f}; Krone {f}; oberer Teil | Gipfel {pl}; Spitzen {pl}; Kronen {pl} | an der Spi"
+            "tze stehen; die Spitze bilden | an die Spitze kommen :: top | tops | to top sth. | to come to the top\n";
+        const QStringList core{QStringLiteral("pinnacle")};
+        const QStringList row = germanSourcesFromTrans(lines, core, countTransWords(lines + others))
+                                    .englishToGerman.value(QStringLiteral("pinnacle"));
+        QCOMPARE(row.mid(0, 2), (QStringList{QStringLiteral("Gipfel"), QStringLiteral("Fiale")}));
+
+        // A term the dictionary uses as often keeps its place.
+        QCOMPARE(germanSourcesFromTrans(lines, core, countTransWords(lines)).englishToGerman.value(
+                     QStringLiteral("pinnacle")).value(0),
+                 QStringLiteral("Fiale"));
+    }
+
+    void putsAnOwnEntryWithAnExampleBeforeABareSideLine()
+    {
+        // "Sorge" means "worry" on its own entry; its bare "sorrow" line is a
+        // side sense, and "Trauer" heads its own entry with an example.
+        const QByteArray lines =
+            "Sorge {f}; Besorgnis {n} [psych.] | Sorgen {pl}; Besorgnisse {pl}; Kummer {m} | ein Anlass zur Sorge"
+            " sein | berechtigte Sorgen | Sorge haben, dass … | sich um etw. Sorgen machen | jdn. von seinen So"
+            "rgen ablenken | Ich sehe doch, dass du Kummer hast. :: worry | worries | to be a cause of worry | re"
+            "asonable worries | to be worried that … | to be worried about sth. | to take sb.’s mind off his "
+            "worries | I can see that you’re worried about something.\n"
+            "Kummer {m}; Kümmernis {n}; Gram {m} :: sorrow\n"
+            "Leid {n}; Leiden {n}; Unglück {n}; Reue {f}; Bedauern {n} :: sorrow\n"
+            "Sorge {f}; Schmerz {m}; Klage {f}; Jammer {m} | Sorgen {pl} :: sorrow | sorrows\n"
+            "Trauer {f}; Traurigkeit {f} | ein Gefühl von Traurigkeit :: sorrow | a feeling of sorrow\n";
+        const QStringList core{QStringLiteral("sorrow"), QStringLiteral("worry")};
+        QCOMPARE(germanSourcesFromTrans(lines, core, countTransWords(lines))
+                     .englishToGerman.value(QStringLiteral("sorrow"))
+                     .value(0),
+                 QStringLiteral("Trauer"));
+
+        // Without the example the line gives plurals only, and the ranking's
+        // choice stays.
+        QByteArray plural = lines;
+        plural.replace("ein Gefühl von Traurigkeit :: sorrow | a feeling of sorrow", "Trauern {pl} :: sorrow | sorrows");
+        QCOMPARE(germanSourcesFromTrans(plural, core, countTransWords(plural))
+                     .englishToGerman.value(QStringLiteral("sorrow"))
+                     .value(0),
+                 QStringLiteral("Sorge"));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
