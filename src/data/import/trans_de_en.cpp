@@ -2841,6 +2841,61 @@ void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list)
     putFullEntryBeforeFieldUseOfLaterSynonym(list);
 }
 
+// Puts the word of a headed adjective line with forms or examples before a
+// bare line the German adjective heads alone when that bare line gives only
+// an English present participle ("bleibend; weilend {adj} :: staying"
+// behind "bleibend; dauerhaft; permanent; ständig; dauernd {adj} | ... ::
+// permanent | ..."): the English "-ing" form renders the German participle
+// as the verb's form ("bleiben": "stay"), which the verb's own row gives,
+// while the fuller line names the adjective's sense.
+void putHeadedAdjectiveEntryBeforeBareParticiple(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->germanFirst || top->sections > 1 || top->mainEntry || top->clearMainEntry
+        || !top->german.endsWith(QLatin1String("end")) || top->english.contains(u' ')
+        || top->english.size() < 6 || !top->english.endsWith(QLatin1String("ing")))
+        return;
+    const auto entry = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections > 2 && !candidate->noted && !candidate->otherSense && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && !candidate->english.contains(u' ');
+    });
+    if (entry != list.end())
+        std::rotate(list.begin(), entry, entry + 1);
+}
+
+// Puts the first word of a full adjective entry the German word heads, one
+// that gives several English words for it and forms or examples, before the
+// word of a bare line that gives the adjective a single English word
+// ("ausschweifend; zügellos; ... {adj} [soc.] | ... :: dissolute;
+// dissipated; profligate; fast | ..." before "ausschweifend {adj} ::
+// voluptuous"). Only where the subtitle list knows neither word, so that
+// the ranking fell back on how common the English words are in general:
+// the full entry, with its several English words, names the main sense.
+void putFullAdjectiveEntryBeforeBareOneWordLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const auto wordsOfLine = [&list](const Candidate *of) {
+        return std::count_if(list.cbegin(), list.cend(), [of](const Candidate *c) { return c->line == of->line; });
+    };
+    if (!top->germanFirst || top->sections > 1 || !top->wordClass.adjective || top->mainEntry || top->clearMainEntry
+        || top->subtitle != std::numeric_limits<int>::max() || wordsOfLine(top) > 1)
+        return;
+    const auto entry = std::find_if(list.begin() + 1, list.end(), [&wordsOfLine](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections > 2 && candidate->subtitle == std::numeric_limits<int>::max()
+               && !candidate->noted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->english.contains(u' ') && wordsOfLine(candidate) > 2;
+    });
+    if (entry != list.end())
+        std::rotate(list.begin(), entry, entry + 1);
+}
+
 // Puts the lines that give an English singular only German plurals after
 // the German singular nouns other lines give for it ("archäologische Funde
 // {pl}; Ausgrabungen {pl} :: archaeology" after "Altertumskunde {f};
@@ -3011,6 +3066,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);
         putOwnLineBeforeLaterSynonymsSideUse(list);
+        putHeadedAdjectiveEntryBeforeBareParticiple(list);
+        putFullAdjectiveEntryBeforeBareOneWordLine(list);
     }
 }
 
