@@ -4523,6 +4523,54 @@ void putObjectPhraseVerbsLast(QVector<const Candidate *> &list)
     std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->objectPhrase; });
 }
 
+// The English adjective an "-ly" adverb is made from ("dissipatedly":
+// "dissipated", "happily": "happy", "possibly": "possible").
+QStringList adjectivesOfAdverb(const QString &adverb)
+{
+    if (adverb.size() < 5 || !adverb.endsWith(QLatin1String("ly")) || adverb.contains(u' '))
+        return {};
+    const QString stem = adverb.chopped(2);
+    QStringList adjectives{stem};
+    if (stem.endsWith(u'i'))
+        adjectives.append(stem.chopped(1) + u'y');
+    if (stem.endsWith(u'b'))
+        adjectives.append(stem + QLatin1String("le"));
+    if (stem.endsWith(QLatin1String("al")))
+        adjectives.append(stem.chopped(2));
+    return adjectives;
+}
+
+// Gives an English adverb's place to its own adjective where the German
+// word's list holds both and the adjective stands behind it ("ausschweifend":
+// "dissipatedly" of the adverb line before "dissipated", a later word of the
+// adjective's full entry): a German adjective serves as its adverb unchanged,
+// so the adjective names the word and the adverb only one use of it. Without
+// the swap the row kept the adverbs and lost their adjectives to the cap.
+template<typename Commonness>
+void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonness commonness)
+{
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const Candidate *adverb = list.at(i);
+        if (!adverb->wordClass.adverb || adverb->wordClass.adjective)
+            continue;
+        const QStringList adjectives = adjectivesOfAdverb(adverb->english);
+        if (adjectives.isEmpty() || std::any_of(list.cbegin(), list.cbegin() + i, [&adjectives](const Candidate *c) {
+                return adjectives.contains(c->english);
+            }))
+            continue;
+        for (qsizetype j = i + 1; j < list.size(); ++j) {
+            const Candidate *adjective = list.at(j);
+            if (adjective->laterSense && !adverb->laterSense && adjective->wordClass.adjective
+                && adjectives.contains(adjective->english) && !adjective->noted
+                && !adjective->fringe && !isSpecial(*adjective) && !adjective->englishRegister
+                && commonness(*adjective) >= commonness(*adverb)) {
+                std::swap(list[i], list[j]);
+                break;
+            }
+        }
+    }
+}
+
 // A verb met through its object phrases only where no line gives it
 // plainly: "to protect" of "sichern; absichern {vt} :: to protect" is the
 // verb itself, and its object phrases' words ("schützen vor") only uses of
@@ -5355,6 +5403,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // Those later words only fill the places the other senses leave.
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         putObjectPhraseVerbsLast(it.value());
+        putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see
