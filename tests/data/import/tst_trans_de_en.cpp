@@ -1706,6 +1706,26 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
     }
 
+    void putsAnAdjectiveInItsAdverbsPlace()
+    {
+        // "discourteous", a later word of the adjective's line, would only
+        // fill a free place; it takes the place of its adverb.
+        const QByteArray unhoeflich =
+            "unhöflich {adj} (jdm. gegenüber) :: impolite; discourteous; uncivil (to sb.)\n"
+            "unhöflich {adv} :: discourteously\n"
+            "unhöflich {adv} :: impolitely\n"
+            "unhöflich; ungehobelt; grob; flegelhaft [veraltend] {adj} | sehr unhöflich; sehr grob :: rude; churl"
+            "ish [formal] <ruder> <rudest> | unrude\n"
+            "unhöflich; ungefällig {adj} :: disobliging\n"
+            "unhöflich; taktlos {adj} :: graceless\n"
+            "unhöflich {adv} :: uncivily\n"
+            "unhöflich {adj} :: uncomplimentary\n";
+        const QStringList row = germanSourcesFromTrans(unhoeflich, {QStringLiteral("rude"), QStringLiteral("impolite")})
+                                    .germanToEnglish.value(QStringLiteral("unhöflich"));
+        QVERIFY2(row.indexOf(QStringLiteral("discourteous")) < row.indexOf(QStringLiteral("discourteously")),
+                 qPrintable(row.join(u", ")));
+    }
+
     void putsTheOwnLineBeforeAnotherLinesSideUse()
     {
         // "bugsieren" is only the second verb of the "muscle" line, whose
