@@ -2947,6 +2947,61 @@ void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list)
     putFullEntryBeforeFieldUseOfLaterSynonym(list);
 }
 
+// Puts the word of a headed adjective line with forms or examples before a
+// bare line the German adjective heads alone when that bare line gives only
+// an English present participle ("bleibend; weilend {adj} :: staying"
+// behind "bleibend; dauerhaft; permanent; ständig; dauernd {adj} | ... ::
+// permanent | ..."): the English "-ing" form renders the German participle
+// as the verb's form ("bleiben": "stay"), which the verb's own row gives,
+// while the fuller line names the adjective's sense.
+void putHeadedAdjectiveEntryBeforeBareParticiple(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->germanFirst || top->sections > 1 || top->mainEntry || top->clearMainEntry
+        || !top->german.endsWith(QLatin1String("end")) || top->english.contains(u' ')
+        || top->english.size() < 6 || !top->english.endsWith(QLatin1String("ing")))
+        return;
+    const auto entry = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections > 2 && !candidate->noted && !candidate->otherSense && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && !candidate->english.contains(u' ');
+    });
+    if (entry != list.end())
+        std::rotate(list.begin(), entry, entry + 1);
+}
+
+// Puts the first word of a full adjective entry the German word heads, one
+// that gives several English words for it and forms or examples, before the
+// word of a bare line that gives the adjective a single English word
+// ("ausschweifend; zügellos; ... {adj} [soc.] | ... :: dissolute;
+// dissipated; profligate; fast | ..." before "ausschweifend {adj} ::
+// voluptuous"). Only where the subtitle list knows neither word, so that
+// the ranking fell back on how common the English words are in general:
+// the full entry, with its several English words, names the main sense.
+void putFullAdjectiveEntryBeforeBareOneWordLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const auto wordsOfLine = [&list](const Candidate *of) {
+        return std::count_if(list.cbegin(), list.cend(), [of](const Candidate *c) { return c->line == of->line; });
+    };
+    if (!top->germanFirst || top->sections > 1 || !top->wordClass.adjective || top->mainEntry || top->clearMainEntry
+        || top->subtitle != std::numeric_limits<int>::max() || wordsOfLine(top) > 1)
+        return;
+    const auto entry = std::find_if(list.begin() + 1, list.end(), [&wordsOfLine](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections > 2 && candidate->subtitle == std::numeric_limits<int>::max()
+               && !candidate->noted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->englishVariant
+               && !candidate->english.contains(u' ') && wordsOfLine(candidate) > 2;
+    });
+    if (entry != list.end())
+        std::rotate(list.begin(), entry, entry + 1);
+}
+
 // Puts the lines that give an English singular only German plurals after
 // the German singular nouns other lines give for it ("archäologische Funde
 // {pl}; Ausgrabungen {pl} :: archaeology" after "Altertumskunde {f};
@@ -3191,6 +3246,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnPlainLineBeforeNotedLaterSynonym(list);
         putOwnLineBeforeRegionalWordOfNotedUse(list);
         putOwnLineBeforeLaterSynonymsSideUse(list);
+        putHeadedAdjectiveEntryBeforeBareParticiple(list);
+        putFullAdjectiveEntryBeforeBareOneWordLine(list);
     }
 }
 
@@ -4646,6 +4703,54 @@ void putObjectPhraseVerbsLast(QVector<const Candidate *> &list)
     std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->objectPhrase; });
 }
 
+// The English adjective an "-ly" adverb is made from ("dissipatedly":
+// "dissipated", "happily": "happy", "possibly": "possible").
+QStringList adjectivesOfAdverb(const QString &adverb)
+{
+    if (adverb.size() < 5 || !adverb.endsWith(QLatin1String("ly")) || adverb.contains(u' '))
+        return {};
+    const QString stem = adverb.chopped(2);
+    QStringList adjectives{stem};
+    if (stem.endsWith(u'i'))
+        adjectives.append(stem.chopped(1) + u'y');
+    if (stem.endsWith(u'b'))
+        adjectives.append(stem + QLatin1String("le"));
+    if (stem.endsWith(QLatin1String("al")))
+        adjectives.append(stem.chopped(2));
+    return adjectives;
+}
+
+// Gives an English adverb's place to its own adjective where the German
+// word's list holds both and the adjective stands behind it ("ausschweifend":
+// "dissipatedly" of the adverb line before "dissipated", a later word of the
+// adjective's full entry): a German adjective serves as its adverb unchanged,
+// so the adjective names the word and the adverb only one use of it. Without
+// the swap the row kept the adverbs and lost their adjectives to the cap.
+template<typename Commonness>
+void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonness commonness)
+{
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const Candidate *adverb = list.at(i);
+        if (!adverb->wordClass.adverb || adverb->wordClass.adjective)
+            continue;
+        const QStringList adjectives = adjectivesOfAdverb(adverb->english);
+        if (adjectives.isEmpty() || std::any_of(list.cbegin(), list.cbegin() + i, [&adjectives](const Candidate *c) {
+                return adjectives.contains(c->english);
+            }))
+            continue;
+        for (qsizetype j = i + 1; j < list.size(); ++j) {
+            const Candidate *adjective = list.at(j);
+            if (adjective->laterSense && !adverb->laterSense && adjective->wordClass.adjective
+                && adjectives.contains(adjective->english) && !adjective->noted
+                && !adjective->fringe && !isSpecial(*adjective) && !adjective->englishRegister
+                && commonness(*adjective) >= commonness(*adverb)) {
+                std::swap(list[i], list[j]);
+                break;
+            }
+        }
+    }
+}
+
 // A verb met through its object phrases only where no line gives it
 // plainly: "to protect" of "sichern; absichern {vt} :: to protect" is the
 // verb itself, and its object phrases' words ("schützen vor") only uses of
@@ -5483,6 +5588,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // Those later words only fill the places the other senses leave.
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         putObjectPhraseVerbsLast(it.value());
+        putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

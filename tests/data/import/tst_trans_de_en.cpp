@@ -1659,6 +1659,73 @@ private Q_SLOTS:
         QCOMPARE(general.germanToEnglish.value(QStringLiteral("einwickeln")).value(0), QStringLiteral("snow"));
     }
 
+    void putsTheAdjectivesFullEntryBeforeABareLinesWord()
+    {
+        // "bleibend; weilend {adj} :: staying" gives the verb's English form
+        // ("bleiben": "stay"); the adjective's compared entry leads.
+        const QByteArray bleibend =
+            "anhaltend; andauernd; (fort)bestehend; bleibend; verweilend {adj} :: lingering\n"
+            "bleibend; andauernd {adj} | bleibende Erinnerungen :: enduring | enduring memories\n"
+            "bleibend; dauerhaft; permanent; ständig; dauernd {adj} | dauerhafter; permanenter | am dauerhaftesten"
+            "; am permanentesten :: permanent | more permanent | most permanent\n"
+            "bleibend; dauerhaft; permanent {adv} :: permanently\n"
+            "bleibend; weilend {adj} :: staying\n"
+            "bleibend; verbleibend {adj} | verbleibende Zeit {f} :: remaining | time remaining; time left\n";
+        const QStringList bleibendRow =
+            germanSourcesFromTrans(bleibend, {QStringLiteral("permanent"), QStringLiteral("staying")})
+                .germanToEnglish.value(QStringLiteral("bleibend"));
+        QVERIFY2(bleibendRow.value(0) == QStringLiteral("permanent") && bleibendRow.contains(QStringLiteral("staying")),
+                 qPrintable(bleibendRow.join(u", ")));
+
+        // The full entry of "ausschweifend", with four English words, leads
+        // before the bare line's single word.
+        const QByteArray ausschweifend =
+            "ausschweifend; zügellos; ungezügelt; flott; wild; exzessiv; von sinnlichen Genüssen geprägt; liberti"
+            "n [geh.] [veraltet] {adj} [soc.] | ein exzessiver Lebensstil | jds. flottes Leben :: dissolute; diss"
+            "ipated; profligate; fast | a fast lifestyle | sb.’s fast life\n"
+            "ausschweifend; zügellos; flott; wild; exzessiv {adv} | (flott) drauflos leben :: dissipatedly; disso"
+            "lutely; fast [dated] [humor.] | to live fast\n"
+            "ausschweifend {adj} :: voluptuous\n"
+            "ausschweifend {adj} :: rakish\n"
+            "bacchantisch; ausschweifend; überschäumend; wild {adj} [geh.] :: bacchanalian {adj} [formal]\n"
+            "hemmungslos; ungezügelt; ausschweifend; ausufernd {adj} | hemmungsloses Lachen | ausuferndes Verhal"
+            "ten :: riotous | riotous laughter | riotous behaviour\n"
+            "kunstvoll; ausschweifend; üppig; blumig {adv} [art] [ling.] :: floridly; ornately\n"
+            "wortreich; weitschweifig; ausschweifend {adj} (Schrift, Rede) :: wordy; verbose; windy; rambling; p"
+            "rolix [formal] (of writing or speech)\n"
+            "hemmungslos {adv}; ausschweifend {adv} :: profligately {adv}\n"
+            // Other lines that give "voluptuous", which makes it the
+            // commoner English word.
+            "sinnlich; erotisch; stimulierend {adj} :: voluptuous\n"
+            "üppig; verlockend {adj} :: voluptuous\n"
+            "wollüstig; lüstern {adj} | wollüstiger | am wollüstigsten :: voluptuous | more voluptuous | most volup"
+            "tuous\n";
+        const QStringList row = germanSourcesFromTrans(ausschweifend, {QStringLiteral("dissolute"), QStringLiteral("fast")})
+                                    .germanToEnglish.value(QStringLiteral("ausschweifend"));
+        QVERIFY2(row.value(0) == QStringLiteral("dissolute") && row.contains(QStringLiteral("voluptuous")),
+                 qPrintable(row.join(u", ")));
+    }
+
+    void putsAnAdjectiveInItsAdverbsPlace()
+    {
+        // "discourteous", a later word of the adjective's line, would only
+        // fill a free place; it takes the place of its adverb.
+        const QByteArray unhoeflich =
+            "unhöflich {adj} (jdm. gegenüber) :: impolite; discourteous; uncivil (to sb.)\n"
+            "unhöflich {adv} :: discourteously\n"
+            "unhöflich {adv} :: impolitely\n"
+            "unhöflich; ungehobelt; grob; flegelhaft [veraltend] {adj} | sehr unhöflich; sehr grob :: rude; churl"
+            "ish [formal] <ruder> <rudest> | unrude\n"
+            "unhöflich; ungefällig {adj} :: disobliging\n"
+            "unhöflich; taktlos {adj} :: graceless\n"
+            "unhöflich {adv} :: uncivily\n"
+            "unhöflich {adj} :: uncomplimentary\n";
+        const QStringList row = germanSourcesFromTrans(unhoeflich, {QStringLiteral("rude"), QStringLiteral("impolite")})
+                                    .germanToEnglish.value(QStringLiteral("unhöflich"));
+        QVERIFY2(row.indexOf(QStringLiteral("discourteous")) < row.indexOf(QStringLiteral("discourteously")),
+                 qPrintable(row.join(u", ")));
+    }
+
     void putsTheOwnLineBeforeAnotherLinesSideUse()
     {
         // "bugsieren" is only the second verb of the "muscle" line, whose
