@@ -3060,6 +3060,27 @@ private Q_SLOTS:
                  QStringLiteral("Diabetes"));
     }
 
+    void putsTheWordsOwnSpellingBeforeACapitalisedTitle()
+    {
+        // "Private [Br.]" names the soldier's rank; the adjective's line
+        // gives "private" as it is spelt, and "privat" leads. A line that
+        // gives the capitalised word only where no line gives the word in
+        // its own spelling keeps its place ("Erde :: Earth").
+        const QByteArray lines =
+            "Soldat {m} [Dt.] [Schw.]; Rekrut {m} [Ös.] [Schw.]; Gemeiner {m} [hist.] (niedrigster Dienstgrad be"
+            "i den Landstreitkräften) [mil.] :: Private [Br.]; Private E-1 /PVT/ [Am.]; Private Recruit [Can.] (l"
+            "owest rank in the ground forces)\n"
+            "privat; persönlich; nicht öffentlich {adj} | privat unterwegs sein :: private | to be travelling in"
+            " a private capacity\n"
+            "außerdienstlich {adj} :: private\n"
+            "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n";
+        const QStringList core{QStringLiteral("private"), QStringLiteral("earth")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core, countTransWords(lines));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("private")).value(0), QStringLiteral("privat"));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("private")).contains(QStringLiteral("Soldat")));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")).value(0), QStringLiteral("Erde"));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
