@@ -1742,6 +1742,43 @@ void putOwnSpellingBeforeCapitalisedUse(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts a later German noun that its line's head compounds, given for the
+// English word that the line gives second ("Türklingel {f}; Klingel {f}; ...
+// :: doorbell; bell"), before the words the list has after its top word
+// only for notes narrowing them ("Schallstück {m} (Blasinstrument) [mus.] ::
+// bell (wind instrument)"): the head names a kind of the plain word, and the
+// plain word the English word's own sense. A line a field's tag narrows names
+// that field's use of the plain word ("Lochdorn {m}; Dorn {m} [techn.] ::
+// piercer; drift"), which keeps its place.
+void putCompoundedPlainNounBeforeNotedUses(QVector<const Candidate *> &list)
+{
+    if (list.size() < 3)
+        return;
+    const auto headOf = [&list](const Candidate *candidate) -> const Candidate * {
+        const auto head = std::find_if(list.cbegin(), list.cend(), [candidate](const Candidate *c) {
+            return c->line == candidate->line && c->germanFirst;
+        });
+        return head == list.cend() ? nullptr : *head;
+    };
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [&headOf](const Candidate *candidate) {
+        if (candidate->first || candidate->germanFirst || !candidate->noun || candidate->noted || candidate->fringe
+            || isSpecial(*candidate) || candidate->lineTagged || candidate->englishPlace != 1
+            || candidate->german.contains(u' '))
+            return false;
+        const Candidate *head = headOf(candidate);
+        return head && !head->german.contains(u' ') && head->german.size() > candidate->german.size() + 2
+               && head->german.endsWith(candidate->german, Qt::CaseInsensitive);
+    });
+    if (plain == list.end())
+        return;
+    const auto noted = std::find_if(list.begin() + 1, plain, [](const Candidate *candidate) {
+        return candidate->noted || candidate->englishNoted;
+    });
+    if (noted == plain)
+        return;
+    std::rotate(noted, plain, plain + 1);
+}
+
 // Puts the verbs given with their object's preposition ("raten zu" from "zu
 // etw. raten") after the other words of an English word, and leaves them out
 // where the list holds the verb alone ("antworten" beside "antworten auf").
@@ -3003,6 +3040,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
         putOwnSpellingBeforeCapitalisedUse(list);
+        putCompoundedPlainNounBeforeNotedUses(list);
         putCommonerFieldWordBeforeLineTaggedOne(list);
         putUntaggedVerbLineBeforeFieldTaggedOnes(list);
         keepLongPlainEntryInRow(list);

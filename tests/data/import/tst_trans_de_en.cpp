@@ -3081,6 +3081,33 @@ private Q_SLOTS:
         QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")).value(0), QStringLiteral("Erde"));
     }
 
+    void putsThePlainNounOfACompoundsLineBeforeNotedUses()
+    {
+        // "Klingel" is the plain word that "Türklingel" compounds, as "bell"
+        // is in "doorbell"; it comes before the brass instrument's parts
+        // that lines give only for "bell (wind instrument)".
+        const QByteArray lines =
+            "Glocke {f} (metallener Klangkörper mit Klöppel) | Glocken {pl} | Glöckchen {n} | Bronzeglocke {f} | "
+            "Essensglocke {f} | Feuerglocke {f} | Kirchenglocke {f} | Kuhglocke {f} | Schiffsglocke {f} | Sturmgl"
+            "ocke {f} | Klöppelring einer Glocke | die Glocken der Pfarrkirche läuten | Die Kirchenglocken läutet"
+            "en zum Abendgottesdienst. | Die Glocke schlug sechs Mal. :: bell (resonating metal object with a cla"
+            "pper inside) | bells | little bell | bronze bell | dinner bell | fire alarm bell | church bell | cow"
+            " bell | ship’s bell | alarm bell | bell clapper ring | to toll the bells of the parish church | The "
+            "church bells tolled for evening service. | The bell tolled six times.\n"
+            "Schallstück {m}; Schallbecher {m}; Stürze {f} (Blasinstrument) [mus.] | Schallstücke {pl}; Schallbec"
+            "her {pl}; Stürzen {pl} :: bell (wind instrument) | bells\n"
+            "Schalltrichter {m} (eines Blasinstruments) [mus.] | Schalltrichter {pl} :: bell (of a wind instrumen"
+            "t) | bells\n"
+            "Türklingel {f}; Klingel {f}; Türglocke {f}; Glocke {f} [Süddt.] [Ös.] [Schw.] [ugs.]; Schelle {f} [s"
+            "elten] | Türklingeln {pl}; Klingeln {pl}; Türglocken {pl}; Glocken {pl}; Schellen {pl} | aufmachen g"
+            "ehen; öffnen gehen (nach einem Türklingeln) | Hast du nicht gehört? Es hat geklingelt. :: doorbell; "
+            "bell | doorbells; bells | to answer the doorbell | Didn’t you hear the doorbell ring?\n";
+        const QStringList core{QStringLiteral("bell")};
+        const QStringList row =
+            germanSourcesFromTrans(lines, core, countTransWords(lines)).englishToGerman.value(QStringLiteral("bell"));
+        QCOMPARE(row.mid(0, 2), (QStringList{QStringLiteral("Glocke"), QStringLiteral("Klingel")}));
+    }
+
     void putsWordsGivenLateOnALongLineLast()
     {
         // "poop" is the 17th English word of the long "fool" line; the slang
