@@ -2711,13 +2711,7 @@ private Q_SLOTS:
         // is in "doorbell"; it comes before the brass instrument's parts
         // that lines give only for "bell (wind instrument)".
         const QByteArray lines =
-            "Glocke {f} (metallener Klangkörper mit Klöppel) | Glocken {pl} | Glöckchen {n} | Bronzeglocke {f} | "
-            "Essensglocke {f} | Feuerglocke {f} | Kirchenglocke {f} | Kuhglocke {f} | Schiffsglocke {f} | Sturmgl"
-            "ocke {f} | Klöppelring einer Glocke | die Glocken der Pfarrkirche läuten | Die Kirchenglocken läutet"
-            "en zum Abendgottesdienst. | Die Glocke schlug sechs Mal. :: bell (resonating metal object with a cla"
-            "pper inside) | bells | little bell | bronze bell | dinner bell | fire alarm bell | church bell | cow"
-            " bell | ship’s bell | alarm bell | bell clapper ring | to toll the bells of the parish church | The "
-            "church bells tolled for evening service. | The bell tolled six times.\n"
+            "Glocke {f} [mus.] (Schlaginstrument) | Glocken {pl} | dorische Glocken :: bell | bells | Dorian bells\n"
             "Schallstück {m}; Schallbecher {m}; Stürze {f} (Blasinstrument) [mus.] | Schallstücke {pl}; Schallbec"
             "her {pl}; Stürzen {pl} :: bell (wind instrument) | bells\n"
             "Schalltrichter {m} (eines Blasinstruments) [mus.] | Schalltrichter {pl} :: bell (of a wind instrumen"
