@@ -485,6 +485,9 @@ struct Candidate
     bool localName = false;
     // The line gives the English word in its British spelling only.
     bool bySpelling = false;
+    // The line gives the English word only capitalised, as a name or a
+    // title ("Private [Br.]" for "private"; Match::byCase).
+    bool capitalised = false;
     // The German word is a numeral: the line's first section is tagged
     // "{num}", which the dictionary puts after the last of its forms
     // ("dritte; dritter; drittes; 3. {num}"), and the word is no noun.
@@ -1776,6 +1779,69 @@ void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list)
     });
     if (plain != list.end())
         std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Puts the first plain word of a line that gives the English word as it is
+// spelt before a top word whose line gives it only capitalised ("Soldat {m}
+// [Dt.] [Schw.]; ... [mil.] :: Private [Br.]; Private E-1 /PVT/ [Am.]"
+// before "privat; persönlich; nicht öffentlich {adj} :: private"): the
+// capital names a title, a name or a thing of that name, which the line's
+// own words translate; the lower-case word is the English word a learner
+// looks up. The capitalised line stays first where a line in the word's own
+// spelling gives its German word too, or where only lines of a field give
+// that spelling ("Erde {f} [astron.] :: Earth" before "erden [electr.]").
+void putOwnSpellingBeforeCapitalisedUse(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->capitalised)
+        return;
+    const QString &german = list.first()->german;
+    if (std::any_of(list.cbegin() + 1, list.cend(), [&german](const Candidate *candidate) {
+            return !candidate->capitalised && candidate->german == german;
+        }))
+        return;
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && !candidate->capitalised && !isSpecial(*candidate) && !candidate->noted
+               && !candidate->fringe && !candidate->englishRegister && !candidate->lineTagged;
+    });
+    if (plain != list.end())
+        std::rotate(list.begin(), plain, plain + 1);
+}
+
+// Puts a later German noun that its line's head compounds, given for the
+// English word that the line gives second ("Türklingel {f}; Klingel {f}; ...
+// :: doorbell; bell"), before the words the list has after its top word
+// only for notes narrowing them ("Schallstück {m} (Blasinstrument) [mus.] ::
+// bell (wind instrument)"): the head names a kind of the plain word, and the
+// plain word the English word's own sense. A line a field's tag narrows names
+// that field's use of the plain word ("Lochdorn {m}; Dorn {m} [techn.] ::
+// piercer; drift"), which keeps its place.
+void putCompoundedPlainNounBeforeNotedUses(QVector<const Candidate *> &list)
+{
+    if (list.size() < 3)
+        return;
+    const auto headOf = [&list](const Candidate *candidate) -> const Candidate * {
+        const auto head = std::find_if(list.cbegin(), list.cend(), [candidate](const Candidate *c) {
+            return c->line == candidate->line && c->germanFirst;
+        });
+        return head == list.cend() ? nullptr : *head;
+    };
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [&headOf](const Candidate *candidate) {
+        if (candidate->first || candidate->germanFirst || !candidate->noun || candidate->noted || candidate->fringe
+            || isSpecial(*candidate) || candidate->lineTagged || candidate->englishPlace != 1
+            || candidate->german.contains(u' '))
+            return false;
+        const Candidate *head = headOf(candidate);
+        return head && !head->german.contains(u' ') && head->german.size() > candidate->german.size() + 2
+               && head->german.endsWith(candidate->german, Qt::CaseInsensitive);
+    });
+    if (plain == list.end())
+        return;
+    const auto noted = std::find_if(list.begin() + 1, plain, [](const Candidate *candidate) {
+        return candidate->noted || candidate->englishNoted;
+    });
+    if (noted == plain)
+        return;
+    std::rotate(noted, plain, plain + 1);
 }
 
 // Puts the verbs given with their object's preposition ("raten zu" from "zu
@@ -3206,6 +3272,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putUntaggedEntryBeforeTaggedLines(list);
         putWordOfSeveralLinesBeforeNotedOne(list);
         putPlainLineBeforeColloquialUse(list);
+        putOwnSpellingBeforeCapitalisedUse(list);
+        putCompoundedPlainNounBeforeNotedUses(list);
         putCommonerFieldWordBeforeLineTaggedOne(list);
         putCommonHeadBeforeRareFieldTerm(list, commonness);
         putUntaggedVerbLineBeforeFieldTaggedOnes(list);
@@ -5143,6 +5211,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().counterpart = match.place == ownPlace;
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
+                // A common noun the dictionary merely capitalises has its
+                // plural capitalised too ("Albino | Albinos").
+                candidates.last().capitalised =
+                    match.byCase
+                    && !(englishBar >= 0
+                         && englishSide.mid(englishBar).contains(englishSynonyms.at(match.place).text + u's'));
                 candidates.last().groupTagged = german.groupTagged;
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;

@@ -2751,6 +2751,48 @@ private Q_SLOTS:
         QCOMPARE(germanRows(selected).value(QStringLiteral("Regeln")), QStringList{QStringLiteral("rules")});
     }
 
+    void putsTheWordsOwnSpellingBeforeACapitalisedTitle()
+    {
+        // "Private [Br.]" names the soldier's rank; the adjective's line
+        // gives "private" as it is spelt, and "privat" leads. A line that
+        // gives the capitalised word only where no line gives the word in
+        // its own spelling keeps its place ("Erde :: Earth").
+        const QByteArray lines =
+            "Soldat {m} [Dt.] [Schw.]; Rekrut {m} [Ös.] [Schw.]; Gemeiner {m} [hist.] (niedrigster Dienstgrad be"
+            "i den Landstreitkräften) [mil.] :: Private [Br.]; Private E-1 /PVT/ [Am.]; Private Recruit [Can.] (l"
+            "owest rank in the ground forces)\n"
+            "privat; persönlich; nicht öffentlich {adj} | privat unterwegs sein :: private | to be travelling in"
+            " a private capacity\n"
+            "außerdienstlich {adj} :: private\n"
+            "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n";
+        const QStringList core{QStringLiteral("private"), QStringLiteral("earth")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core, countTransWords(lines));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("private")).value(0), QStringLiteral("privat"));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("private")).contains(QStringLiteral("Soldat")));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("earth")).value(0), QStringLiteral("Erde"));
+    }
+
+    void putsThePlainNounOfACompoundsLineBeforeNotedUses()
+    {
+        // "Klingel" is the plain word that "Türklingel" compounds, as "bell"
+        // is in "doorbell"; it comes before the brass instrument's parts
+        // that lines give only for "bell (wind instrument)".
+        const QByteArray lines =
+            "Glocke {f} [mus.] (Schlaginstrument) | Glocken {pl} | dorische Glocken :: bell | bells | Dorian bells\n"
+            "Schallstück {m}; Schallbecher {m}; Stürze {f} (Blasinstrument) [mus.] | Schallstücke {pl}; Schallbec"
+            "her {pl}; Stürzen {pl} :: bell (wind instrument) | bells\n"
+            "Schalltrichter {m} (eines Blasinstruments) [mus.] | Schalltrichter {pl} :: bell (of a wind instrumen"
+            "t) | bells\n"
+            "Türklingel {f}; Klingel {f}; Türglocke {f}; Glocke {f} [Süddt.] [Ös.] [Schw.] [ugs.]; Schelle {f} [s"
+            "elten] | Türklingeln {pl}; Klingeln {pl}; Türglocken {pl}; Glocken {pl}; Schellen {pl} | aufmachen g"
+            "ehen; öffnen gehen (nach einem Türklingeln) | Hast du nicht gehört? Es hat geklingelt. :: doorbell; "
+            "bell | doorbells; bells | to answer the doorbell | Didn’t you hear the doorbell ring?\n";
+        const QStringList core{QStringLiteral("bell")};
+        const QStringList row =
+            germanSourcesFromTrans(lines, core, countTransWords(lines)).englishToGerman.value(QStringLiteral("bell"));
+        QCOMPARE(row.mid(0, 2), (QStringList{QStringLiteral("Glocke"), QStringLiteral("Klingel")}));
+    }
+
     void putsAPlainOwnEntryBeforeNarrowedUses()
     {
         // Two lines give "Dame" for a use each, noted on the English side;
