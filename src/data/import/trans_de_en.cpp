@@ -1057,6 +1057,24 @@ void putOwnVerbLinesBeforeNotedGroupsLaterSynonym(QVector<const Candidate *> &li
     }
 }
 
+// Whether another English word's own entry that gives the German word is a
+// line the German word heads ("Festland {n} [geogr.] | ... :: mainland |
+// ..."). For a word that is no noun, adjective or verb (an adverb, a
+// pronoun), a bare line it heads is its own line too ("irgendetwas;
+// irgendwas {adv} :: something"), and an own entry that lists it only as a
+// later synonym ("etwas; irgendetwas; jedes; ... {pron} | ... :: anything |
+// ...") names its first word's sense: that does not mark the bare line's word
+// as another word's (see markOtherSenses). Judged against the rows it
+// changed, the same for nouns, adjectives and verbs put as many side senses
+// first as it moved back ("ätzend": arch, "Stoff": stuff).
+bool ownEntryHeadedByGerman(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+{
+    return std::any_of(list.cbegin(), list.cend(), [&ownLines](const Candidate *candidate) {
+        return candidate->germanFirst && !candidate->fringe
+               && ownLines.value(candidate->english, -1) == candidate->line;
+    });
+}
+
 // Marks the English words of one German word that are first another German
 // word's translation. An English word's own entry (`ownLines`) is the first
 // line that gives it first and has more than one section: as for
@@ -1082,8 +1100,11 @@ void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString
         if (candidate->sections > 1 || own)
             given.insert(candidate->english);
     }
+    const bool headedMutual = ownEntryHeadedByGerman(list, ownLines);
     for (const Candidate *candidate : list)
-        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english);
+        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english)
+                                && (headedMutual || !candidate->germanFirst || candidate->noun
+                                    || candidate->wordClass.adjective || candidate->englishVerb);
 }
 
 // Sets the support and subtitleRank of the candidates of one English word
