@@ -1791,6 +1791,30 @@ private Q_SLOTS:
                  qPrintable(empfaenglich.join(u", ")));
     }
 
+    void keepsAnAdverbsOwnBareLineFromAnotherWordsEntry()
+    {
+        // "something" has its own entry in "Etwas {n} | das gewisse Etwas",
+        // which does not list "irgendetwas"; the pronoun lines of "anything"
+        // and "some" list it only as a later synonym. The bare line
+        // "irgendetwas" heads is its own, and its word leads.
+        const QByteArray text =
+            "Etwas {n} | das gewisse Etwas :: something | that certain something"
+            "\n"
+            "irgendetwas; irgendwas {adv} :: something"
+            "\n"
+            "etwas; irgendetwas; jedes; jedes beliebige; alles {pron} | noch etwas; sonst etwas | Ist noch was üb"
+            "rig? | Alles, was du willst. :: anything | anything else | Is anything left over? | Anything you lik"
+            "e."
+            "\n"
+            "irgendein; irgend so ein; irgendetwas {pron} | Irgendein Witzbold hat eine Null dazugeschrieben. | i"
+            "rgendeiner; jeder; irgendetwas (verneint; Frage) :: some | Some wit has added a naught. | any"
+            "\n";
+        const QStringList core{QStringLiteral("something"), QStringLiteral("anything"), QStringLiteral("some")};
+        const QStringList irgendetwas =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("irgendetwas"));
+        QVERIFY2(irgendetwas.value(0) == QStringLiteral("something"), qPrintable(irgendetwas.join(u", ")));
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
