@@ -1079,6 +1079,24 @@ void putOwnVerbLinesBeforeNotedGroupsLaterSynonym(QVector<const Candidate *> &li
     }
 }
 
+// Whether another English word's own entry that gives the German word is a
+// line the German word heads ("Festland {n} [geogr.] | ... :: mainland |
+// ..."). For a word that is no noun, adjective or verb (an adverb, a
+// pronoun), a bare line it heads is its own line too ("irgendetwas;
+// irgendwas {adv} :: something"), and an own entry that lists it only as a
+// later synonym ("etwas; irgendetwas; jedes; ... {pron} | ... :: anything |
+// ...") names its first word's sense: that does not mark the bare line's word
+// as another word's (see markOtherSenses). Judged against the rows it
+// changed, the same for nouns, adjectives and verbs put as many side senses
+// first as it moved back ("ätzend": arch, "Stoff": stuff).
+bool ownEntryHeadedByGerman(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines)
+{
+    return std::any_of(list.cbegin(), list.cend(), [&ownLines](const Candidate *candidate) {
+        return candidate->germanFirst && !candidate->fringe
+               && ownLines.value(candidate->english, -1) == candidate->line;
+    });
+}
+
 // Marks the English words of one German word that are first another German
 // word's translation. An English word's own entry (`ownLines`) is the first
 // line that gives it first and has more than one section: as for
@@ -1104,8 +1122,11 @@ void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString
         if (candidate->sections > 1 || own)
             given.insert(candidate->english);
     }
+    const bool headedMutual = ownEntryHeadedByGerman(list, ownLines);
     for (const Candidate *candidate : list)
-        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english);
+        candidate->otherSense = mutual && ownLines.contains(candidate->english) && !given.contains(candidate->english)
+                                && (headedMutual || !candidate->germanFirst || candidate->noun
+                                    || candidate->wordClass.adjective || candidate->englishVerb);
 }
 
 // Sets the support and subtitleRank of the candidates of one English word
@@ -2903,6 +2924,47 @@ void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
         std::rotate(list.begin(), plain, plain + 1);
 }
 
+// Puts first the word of a line with forms and examples that gives it first
+// for the German word, where the ranking chose the word of a plain bare line,
+// one section and nothing else, that lists the German word as a later
+// synonym, and the subtitle list has neither word: the tie then falls to how
+// often the dictionaries mention each word, and a bare line's word may be met
+// mostly in another sense ("empfangsbereit; empfänglich {adj} :: recipient",
+// a noun first, before "anfällig; empfänglich; empfindlich {adj} (gegenüber
+// etw.) | ... | Kinder sind für Schmeicheleien sehr empfänglich. ::
+// susceptible; ... | ..."). The long line is where the dictionary gives the
+// German word's use at length: at least six sections, more than an
+// adjective's comparison or a verb's forms. Its word is a single plain word
+// for a word of the same kind, and the other word is at most three times as
+// common. Judged against the rows it changed, any line with forms put a rarer
+// word first as often as a better one ("kolossal": monumental, "Einigkeit":
+// consensus), and so did a bare line with a note ("umgeben": cloak).
+constexpr int kRarerFullLineWord = 3;
+constexpr int kFullLineSections = 6;
+template<typename Commonness>
+void putFullLineBeforeBareLaterSynonymLine(QVector<const Candidate *> &list, Commonness commonness)
+{
+    constexpr int kUnlisted = std::numeric_limits<int>::max();
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || top->sections != 1 || top->subtitle != kUnlisted || top->mainEntry
+        || top->clearMainEntry || top->noted || top->lineTagged || isSpecial(*top))
+        return;
+    const auto full = std::find_if(list.begin() + 1, list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->sections >= kFullLineSections && candidate->subtitle == kUnlisted
+               && candidate->noun == top->noun && candidate->englishVerb == top->englishVerb
+               && candidate->wordClass.adjective == top->wordClass.adjective
+               && candidate->wordClass.adverb == top->wordClass.adverb
+               && kRarerFullLineWord * commonness(*candidate) >= commonness(*top)
+               && !candidate->english.contains(u' ') && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->lineTagged && !candidate->fringe
+               && !candidate->englishRegister && !candidate->englishVariant && !candidate->otherSense;
+    });
+    if (full != list.end())
+        std::rotate(list.begin(), full, full + 1);
+}
+
 // Orders candidates first synonyms first, then those not marked by
 // markOtherSenses, then a German word's clear main entry, then
 // general before special, then, for the English words of a German word,
@@ -3294,6 +3356,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putLookAlikeOfOwnLineFirst(list, commonness);
         putPlainWordBeforeItsCompoundOnOneLine(list);
     } else {
+        putFullLineBeforeBareLaterSynonymLine(list, commonness);
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
         putPlainHeadedLineBeforeLaterSynonymLine(list, commonness);

@@ -1825,6 +1825,63 @@ private Q_SLOTS:
         QVERIFY2(shortOwn.value(0) != QStringLiteral("flood water"), qPrintable(shortOwn.join(u", ")));
     }
 
+    void putsALongLineBeforeABareLaterSynonymLine()
+    {
+        // Neither "recipient" nor "susceptible" is in the subtitle list, and
+        // the dictionary mentions "recipient", mostly a noun, more often. The
+        // bare line "empfangsbereit; empfänglich {adj} :: recipient" gives
+        // way to the line with "empfänglich"'s forms and examples.
+        const QByteArray recipient = "empfangsbereit; empfänglich {adj} :: recipient\n";
+        const QByteArray susceptible =
+            "anfällig; empfänglich; empfindlich {adj} (gegenüber etw.) | alterungsempfindlich; nicht alterungsbes"
+            "tändig {adj} | frostempfindlich {adj} | kältelabil {adj} | oxidationsanfällig {adj} | schmerzempfind"
+            "lich sein | störungsanfällig; störanfällig; fehleranfällig {adj} [comp.] [mach.] [techn.] | komplizi"
+            "erte und fehleranfällige Geräte | stoßunempfindlich {adj} | wasserempfindlich {adj} | nicht anfällig"
+            "; unempfänglich {adj} | Diese Oberflächte ist sehr anfällig für Kratzer. | Das Virus kann empfindlic"
+            "he Personen infizieren. | Kinder sind für Schmeicheleien sehr empfänglich. :: susceptible; susceptiv"
+            "e [obs.] (to sth.) | susceptible to aging | frost-susceptible | susceptible to freezing | susceptibl"
+            "e to oxidation | to be susceptible to pain | susceptible to faults/failure/malfunction; fault-prone;"
+            " trouble-prone; prone to trouble | complicated and trouble-prone devices | not susceptible to shocks"
+            " | susceptible to water | insusceptible | This surface is highly susceptible to scratches. | The vir"
+            "us can infect susceptible individuals. | Children are very susceptible to flattery."
+            "\n";
+        const QByteArray receptive = "wahrnehmend; aufnehmend; empfänglich; rezeptiv {adj} [biol.] :: receptive\n";
+        const QByteArray others = "Empfängerbank {f} [fin.] | Empfängerbanken {pl} :: recipient bank | recipient banks\n"
+                                  "Schmiergeldempfänger {m} | Schmiergeldempfänger {pl} :: bribe recipient | bribe "
+                                  "recipients\n";
+        const QByteArray lines = recipient + susceptible + receptive;
+        const QStringList core{QStringLiteral("recipient")};
+        const QStringList empfaenglich = germanSourcesFromTrans(lines, core, countTransWords(lines + others))
+                                             .germanToEnglish.value(QStringLiteral("empfänglich"));
+        QVERIFY2(empfaenglich.value(0) == QStringLiteral("susceptible")
+                     && empfaenglich.contains(QStringLiteral("recipient")),
+                 qPrintable(empfaenglich.join(u", ")));
+    }
+
+    void keepsAnAdverbsOwnBareLineFromAnotherWordsEntry()
+    {
+        // "something" has its own entry in "Etwas {n} | das gewisse Etwas",
+        // which does not list "irgendetwas"; the pronoun lines of "anything"
+        // and "some" list it only as a later synonym. The bare line
+        // "irgendetwas" heads is its own, and its word leads.
+        const QByteArray text =
+            "Etwas {n} | das gewisse Etwas :: something | that certain something"
+            "\n"
+            "irgendetwas; irgendwas {adv} :: something"
+            "\n"
+            "etwas; irgendetwas; jedes; jedes beliebige; alles {pron} | noch etwas; sonst etwas | Ist noch was üb"
+            "rig? | Alles, was du willst. :: anything | anything else | Is anything left over? | Anything you lik"
+            "e."
+            "\n"
+            "irgendein; irgend so ein; irgendetwas {pron} | Irgendein Witzbold hat eine Null dazugeschrieben. | i"
+            "rgendeiner; jeder; irgendetwas (verneint; Frage) :: some | Some wit has added a naught. | any"
+            "\n";
+        const QStringList core{QStringLiteral("something"), QStringLiteral("anything"), QStringLiteral("some")};
+        const QStringList irgendetwas =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("irgendetwas"));
+        QVERIFY2(irgendetwas.value(0) == QStringLiteral("something"), qPrintable(irgendetwas.join(u", ")));
+    }
+
     void putsThePlainLineBeforeAColloquialUse()
     {
         // A bare line gives "haarig" as colloquial for "hairy" (risky), and
