@@ -1827,6 +1827,24 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
         std::rotate(list.begin(), own, own + 1);
 }
 
+// Puts the best ranked numeral first where a line gives the English word
+// first as a numeral and the ranking chose another word
+// ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
+// [mus.] | Quarten {pl} | reine Quarte :: fourth | fourths | perfect
+// fourth"): the number is the word's plain sense, the noun a use of it,
+// and the numeral's one-section line loses to the noun's forms in the
+// ranking.
+void putNumeralFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || list.first()->numeral)
+        return;
+    const auto numeral = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->numeral && !isSpecial(*candidate);
+    });
+    if (numeral != list.end())
+        std::rotate(list.begin(), numeral, numeral + 1);
+}
+
 // Puts first the German word whose own entry gives the English word where
 // no line gives it first and the ranking chose a side sense of another word:
 // a word whose own entry, the first line it heads with more than one section
@@ -1862,24 +1880,6 @@ void putOwnEntryFirstWhereNoneGivesFirst(QVector<const Candidate *> &list,
     });
     if (own != list.end() && !compoundsWord((*own)->german, top->german))
         std::rotate(list.begin(), own, own + 1);
-}
-
-// Puts the best ranked numeral first where a line gives the English word
-// first as a numeral and the ranking chose another word
-// ("vierte; vierter; viertes {num}; Viertel {n} :: fourth" before "Quarte {f}
-// [mus.] | Quarten {pl} | reine Quarte :: fourth | fourths | perfect
-// fourth"): the number is the word's plain sense, the noun a use of it,
-// and the numeral's one-section line loses to the noun's forms in the
-// ranking.
-void putNumeralFirst(QVector<const Candidate *> &list)
-{
-    if (list.isEmpty() || list.first()->numeral)
-        return;
-    const auto numeral = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
-        return candidate->first && candidate->numeral && !isSpecial(*candidate);
-    });
-    if (numeral != list.end())
-        std::rotate(list.begin(), numeral, numeral + 1);
 }
 
 // Puts the German noun of the English word's main entry as a noun first
@@ -5039,8 +5039,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
-        putOwnEntryFirstWhereNoneGivesFirst(list, ownEntryOfGerman);
         putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
+        putOwnEntryFirstWhereNoneGivesFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row
