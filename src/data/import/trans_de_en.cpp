@@ -2038,6 +2038,43 @@ void putNumeralFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), numeral, numeral + 1);
 }
 
+// Puts first the German word whose own entry gives the English word where
+// no line gives it first and the ranking chose a side sense of another word:
+// a word whose own entry, the first line it heads with more than one section
+// (`ownEntries`), names another sense. The chosen word is commoner than the
+// top word (its place on the subtitle list is better) and heads its own
+// entry, which gives the English word as the same kind of word, with at
+// least three sections and no note, field or register; the English word may
+// be tagged dated there but not colloquial. The ranking put it behind the
+// side sense only for that tag: for "fellow", "Kerl {m}; Typ {m}; Bursche {m}
+// [veraltend] | ein lieber Kerl | ... :: guy; chap [Br.] [becoming dated];
+// fellow [Br.] [becoming dated]; ..." comes before the "chap [Br.]; bod [Br.];
+// fellow [Br.] [slightly dated]" line of "Mensch", whose own entry is "human
+// being". Without the commoner word, the move also put rarer words' own
+// entries first ("bewirken" before "erreichen" for "accomplish", "gegen"
+// before "nach" for "toward"). A word that holds the top word keeps behind
+// it.
+void putOwnEntryFirstWhereNoneGivesFirst(QVector<const Candidate *> &list,
+                                         const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.isEmpty() || std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return c->first; }))
+        return;
+    const Candidate *top = list.first();
+    const Candidate *topOwn = ownEntries.value(top->german, nullptr);
+    if (!topOwn || topOwn->line == top->line || kindOf(*topOwn) != kindOf(*top))
+        return;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *candidate) {
+        const Candidate *ownEntry = ownEntries.value(candidate->german, nullptr);
+        return candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
+               && kindOf(*candidate) == kindOf(*top) && candidate->germanSense == Sense::General
+               && (!candidate->englishSpecial || (candidate->englishDated && !candidate->englishColloquial))
+               && !candidate->noted && !candidate->englishNoted && !candidate->groupTagged && !candidate->fringe
+               && candidate->sections >= 3 && candidate->subtitle < top->subtitle;
+    });
+    if (own != list.end() && !compoundsWord((*own)->german, top->german))
+        std::rotate(list.begin(), own, own + 1);
+}
+
 // Puts the German noun of the English word's main entry as a noun first
 // where the ranking chose a verb for a word that the dictionary uses far
 // more often otherwise than as a verb ("Hafen {m} | Häfen {pl} | ... ::
@@ -4748,6 +4785,20 @@ bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first)
     return synonym.colloquial && !isSpellingOf(synonym.text.toLower(), first.text.toLower());
 }
 
+// Whether the English words of a line's first section tagged British or
+// American may share its first place: they do where the section pairs the
+// two countries' words ("colour [Br.]; color [Am.]", "lift [Br.]; elevator
+// [Am.]"). Where every tagged word is one country's ("chap [Br.]; bod [Br.];
+// fellow [Br.]"), the tags say where the words are used, not that they name
+// one word: the first leads, as on an untagged line.
+bool countryWordsShareFirstPlace(const QVector<QStringView> &english)
+{
+    const auto tagged = [&english](QStringView tag) {
+        return std::any_of(english.cbegin(), english.cend(), [tag](QStringView raw) { return raw.contains(tag); });
+    };
+    return tagged(u"[Br.]") && tagged(u"[Am.]");
+}
+
 // The verb of an English synonym given with its object and then a
 // preposition with its own object ("to vaccinate sb. against sth.", "to
 // exempt sb. from sth."), which the reader keeps as "vaccinate against".
@@ -5107,6 +5158,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             englishSynonyms.append(describeSynonym(raw, true, keepTo));
         const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
         const TransSynonym head = englishSynonyms.value(headPlace);
+        onlyVariantsBefore = countryWordsShareFirstPlace(english);
         int englishWords = 0;  // spelling variants of one word count once
         for (qsizetype k = 0; k < english.size(); ++k) {
             const TransSynonym &synonym = englishSynonyms.at(k);
@@ -5412,6 +5464,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
         putOwnExampleEntryBeforeBareSideLine(list, ownEntryOfGerman);
         putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);
+        putOwnEntryFirstWhereNoneGivesFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         // A name's local form follows its German name; it stays in the row

@@ -983,6 +983,54 @@ private Q_SLOTS:
         QVERIFY(german.contains(QStringLiteral("Anzeichen")));
     }
 
+    // "sugar candy [Br.]; candy [Br.]" names two British words, not one word
+    // in two spellings: "candy" is not that line's first word. "sweets {pl}
+    // [Br.]; candy [Am.]" pairs the two countries' words, and both lead
+    // there, so "Zuckerzeug" comes first.
+    void letsOnlyPairedCountryWordsShareTheFirstPlace()
+    {
+        const QByteArray lines =
+            "Kandiszucker {m}; Kandis {m} [cook.] | Kandiszucker am Stiel; Stangenkandis {m} | Krümelkandis {m}; "
+            "Grümmelkandis {m} :: sugar candy [Br.]; candy [Br.]; rock sugar | rock candy [Am.] | crushed sugar "
+            "candy; crushed rock sugar\n"
+            "Zuckerzeug {n} :: sweets {pl} [Br.]; candy [Am.]\n";
+        const QStringList core{QStringLiteral("candy")};
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("candy")).value(0),
+                 QStringLiteral("Zuckerzeug"));
+    }
+
+    // No line gives "fellow" first. "Mensch" gives it on a line whose own
+    // entry is "human being"; "Kerl" heads its own entry for "fellow", tagged
+    // dated there, and is the commoner word, so it leads. Without the "human
+    // being" entry, the "chap" line is Mensch's own entry and "Mensch" keeps
+    // its place.
+    void putsACommonerOwnEntryFirstWhereNoLineGivesTheWordFirst()
+    {
+        const QByteArray humanBeing =
+            "Mensch {m} (als Kategorie); Homo sapiens [geh.] | die Menschen {pl} :: human being; human; member of "
+            "the human race; homo sapiens | humans\n";
+        const QByteArray lines =
+            "Mensch {m}; Heini {m}; Fuzzi {m}; Fritze {m} [Norddt.] (in Zusammensetzungen); Typ {m} [ugs.] | "
+            "Menschen {pl}; Heinis {pl}; Fuzzis {pl}; Fritzen {pl}; Typen {pl} | Computerheini {m}; "
+            "Computerfritze {m} | der Mensch vom Ministerium; der vom Ministerium | Den Küchenfuzzis ist das egal. "
+            "| Er ist ein bisschen ein komischer Typ. | So ein Typ vom Büro / Einer vom Büro hat für dich "
+            "angerufen. :: chap [Br.]; bod [Br.]; fellow [Br.] [slightly dated] | chaps; bods; fellows | computer "
+            "chap | the fellow from the Ministry; the Ministry bod | The bods in the kitchen don’t care. | He’s a "
+            "bit of an odd bod. | Some bod from the office rang you.\n"
+            "Kerl {m}; Typ {m}; Bursche {m} [veraltend] | ein lieber Kerl | Er ist ein feiner (famoser) Kerl. | Na, "
+            "altes Haus! [ugs.] :: guy; chap [Br.] [becoming dated]; fellow [Br.] [becoming dated]; fella [Br.] "
+            "[coll.]; bloke [Br.] [becoming dated]; cove [Br.] [dated] | a nice guy | He is a fine chap. | Hey, "
+            "old chap!\n"
+            "Mannsbild {n} :: man; fellow\n";
+        const QStringList core{QStringLiteral("fellow"), QStringLiteral("human being")};
+        const QStringList german =
+            germanSourcesFromTrans(humanBeing + lines, core).englishToGerman.value(QStringLiteral("fellow"));
+        QCOMPARE(german.value(0), QStringLiteral("Kerl"));
+        QVERIFY(german.contains(QStringLiteral("Mensch")));
+        QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("fellow")).value(0),
+                 QStringLiteral("Mensch"));
+    }
+
     // The English sides use "harbour" as a noun three times ("harbour",
     // "military harbour", "tidal harbour") and as a verb once ("to harbour
     // sth."), in a sentence twice more, which does not count.
