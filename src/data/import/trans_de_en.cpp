@@ -1628,6 +1628,50 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
         std::rotate(list.begin(), head, head + 1);
 }
 
+// Keeps in the row, second, the German verb heading an irregular verb's
+// full entry that gives the English verb as a later synonym with its own
+// past forms ("etw. (an einen Ort) werfen; schleudern; schmeißen [ugs.] {vt}
+// | werfend; ... | ... :: to throw {threw; thrown}; to toss; to cast {cast;
+// cast}; ... | throwing; tossing; casting | ..."): the dictionary files the
+// shared sense under the first English verb but conjugates each of its
+// verbs, so the line is an entry of the later verb too. Only lines that give
+// the word first reach the row's kept places otherwise, and there a word's
+// rarer uses crowd out the common verb ("cast": "Verputz, Abguss,
+// Anwerfen, urformen, Gewölle" but no "werfen"). The verb stands closer to
+// the top of the subtitle list than the row's first word, heads a line of at
+// least kLongEntrySections sections, and has no tag, English note or fringe
+// mark; a German note names what the verb is done to and does not narrow
+// the English verb.
+void keepCommonVerbOfLaterSynonymsEntryInRow(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const auto verb = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return !candidate->first && candidate->englishPastForms && candidate->germanFirst && kindOf(*candidate) == 1
+               && candidate->sections >= kLongEntrySections && candidate->subtitle < top->subtitle
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishVariant;
+    });
+    if (verb == list.end())
+        return;
+    // Nothing to do where the row's kept places hold the verb already.
+    constexpr int kKeptPlaces = 6;
+    QSet<QString> words;
+    for (auto it = list.begin(); it != verb; ++it) {
+        const QString word = (*it)->german.toLower();
+        if (word == (*verb)->german.toLower())
+            return;
+        words.insert(word);
+        if (words.size() == kKeptPlaces)
+            break;
+    }
+    if (words.size() < kKeptPlaces)
+        return;
+    std::rotate(list.begin() + 1, verb, verb + 1);
+}
+
 // Puts the head of the English word's main entry (markEnglishMainEntry)
 // first where the ranking chose a later synonym of a line that is no main
 // entry, by a hair: the two stand within a twentieth of each other on the
@@ -3387,6 +3431,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putFeminineFormsFirst(list);
         putNumeralFirst(list);
         putOwnVerbLinesBeforeNotedGroupsLaterSynonym(list);
+        keepCommonVerbOfLaterSynonymsEntryInRow(list);
         putPlainOwnEntryBeforeNarrowedUses(list);
         putEntryOfNarrowedWordBeforeBareLine(list);
         putSingularNounLineBeforePluralOnlyLine(list);

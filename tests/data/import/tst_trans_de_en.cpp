@@ -3445,6 +3445,39 @@ private Q_SLOTS:
         QVERIFY2(row.value(0) == QStringLiteral("gießen"), qPrintable(row.join(u", ")));
     }
 
+    void keepsACommonVerbOfAnotherVerbsEntryInTheRow()
+    {
+        // "werfen" conjugates "to cast {cast; cast}" as the third verb of
+        // the "to throw" entry; the lines that give "cast" first fill the
+        // six places with its rarer uses.
+        const QByteArray cast =
+            "Abguss {m}; Gussform {f} [techn.] | Abgüsse {pl}; Gussformen {pl} :: cast; impression | casts; "
+            "impressions\n"
+            "Abguss {m} | erhabener Abguss :: cast; mould | cast-in relief; relief mould\n"
+            "Anwerfen {n}; Wurf {m} [constr.] :: cast\n"
+            "Gewölle {n} [zool.] :: cast; pellet\n"
+            "Gussteil {m,n}; Gussstück {n}; Gusserzeugnis {n} (Gießerei) [techn.] | Gussteile {pl}; Gussstücke {pl}; "
+            "Gusserzeugnisse {pl} :: cast; casting (foundry) | casts; castings\n"
+            "Verputz {m}; Putz {m} [constr.] | Dickschichtputz {m} | Dünnschichtputz {m}; Dünnputz {m} :: cast; "
+            "plaster; plaster work <plaster-work> <plasterwork> | thick plaster | thin plaster\n"
+            "gießen {vt} (Metall) | gießend | gegossen | gießt | goss | an Ort und Stelle gegossen :: to cast {cast; "
+            "cast} | casting | cast | casts | cast | cast in situ\n"
+            "urformen {vt} | urformend | urgeformt :: to cast {cast; cast} | casting | cast\n"
+            "etw. (an einen Ort) werfen; schleudern; schmeißen [ugs.] {vt} | werfend; schleudernd; schmeißend | "
+            "geworfen; geschleudert; geschmissen | du wirfst | er/sie wirft | ich/er/sie warf | wir/sie warfen | "
+            "er/sie hat/hatte geworfen | ich/er/sie würfe :: to throw {threw; thrown}; to toss; to cast {cast; "
+            "cast}; to fling {flung; flung}; to pitch; to chuck [coll.]; to sling {slung; slung} [coll.]; to heave "
+            "[coll.] (sth. heavy); to bung [coll.]; to peg [Am.] [coll.]; to hoy [Austr.] [coll.]; to bish [NZ] "
+            "[coll.] sth. (in a place) | throwing; tossing; casting; flinging; pitching; chucking; slinging; "
+            "heaving; bunging; peging; hoying; bishing | thrown; tossed; cast; flung; pitched; chucked; slung; "
+            "heaved; bunged; peged; hoyed; bished | you throw | he/she throws | I/he/she threw | we/they threw | "
+            "he/she has/had thrown | I/he/she would throw\n";
+        const QStringList row =
+            germanSourcesFromTrans(cast, {QStringLiteral("cast")}).englishToGerman.value(QStringLiteral("cast"));
+        QVERIFY2(row.mid(0, 2) == QStringList({QStringLiteral("gießen"), QStringLiteral("werfen")}),
+                 qPrintable(row.join(u", ")));
+    }
+
     void putsTheEntryOfANarrowedWordBeforeABareAdjectiveLine()
     {
         // "Meerenge" gives "strait" after the phrases that narrow it; the
