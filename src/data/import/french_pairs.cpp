@@ -103,6 +103,11 @@ bool inFirstSense(const DictdEntry &entry, const QString &word)
     });
 }
 
+// How much commoner by the frequency list a word of the one-word first
+// sense must be to go before a linked word of a later sense (see
+// addReverseTranslations): some seven times commoner.
+constexpr double kClearlyCommoner = 2.0;
+
 // How much likelier than its rank says a look-alike of the headword is
 // the main translation (see addReverseTranslations).
 constexpr double kLookAlikeBonus = 2.0;
@@ -224,6 +229,26 @@ bool sharesStem(const QString &a, const QString &b)
     while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
         ++common;
     return a == b || (common >= 4 && common * 2 >= std::min(a.size(), b.size()));
+}
+
+// Whether `english` is the regular English form of the French word `french`
+// (both folded to lower case without accents): the same stem with the
+// suffixes the two languages pair ("abortif", "abortive"; "absurdite",
+// "absurdity"; "cupidite", "cupidity").
+bool isRegularCognate(const QString &french, const QString &english)
+{
+    static const std::pair<QLatin1StringView, QLatin1StringView> suffixes[] = {
+        {QLatin1StringView("if"), QLatin1StringView("ive")},   {QLatin1StringView("ique"), QLatin1StringView("ic")},
+        {QLatin1StringView("eux"), QLatin1StringView("ous")},  {QLatin1StringView("te"), QLatin1StringView("ty")},
+        {QLatin1StringView("iste"), QLatin1StringView("ist")},
+    };
+    for (const auto &[fr, en] : suffixes) {
+        const qsizetype stem = french.size() - fr.size();
+        if (stem >= 3 && french.endsWith(fr) && english.size() == stem + en.size() && english.endsWith(en)
+            && QStringView(french).first(stem) == QStringView(english).first(stem))
+            return true;
+    }
+    return false;
 }
 
 // Whether an entry's first item is first only by its letters: its first
@@ -836,6 +861,51 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 && cheapest->placeBack == 0 && targetRanks.phraseRank(cheapest->word) > 0
                 && (folded == headword || looksAlike(folded, headword)))
                 candidates.move(cheapest - candidates.begin(), 0);
+        }
+        // The headword's regular English form ("abortif: abortive", "-if"
+        // as "-ive", "-té" as "-ty") that fra-eng's first sense lists among
+        // other words, and eng-fra translates back to it, is the main
+        // translation: fra-deu's German cognate ("abortiv") is often missing
+        // from trans-de-en, so the links pick an everyday word of the list
+        // ("vain") instead. Not past a leader that resembles or shares the
+        // headword, or whose own row, ranked, starts with the headword.
+        if (firstSenseFirst && !phraseHeadword && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const QString leader = foldedLower(leading.word);
+            const QStringList &sense = entry.firstSense.isEmpty() ? entry.translations : entry.firstSense;
+            if (sense.size() > 1 && leader != headword && !looksAlike(leader, headword) && !sharesStem(leader, headword)
+                && !(givesFirst && givesFirst(leading.word, entry.headword))) {
+                const auto cognate = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && inFirstSense(entry, c.word)
+                           && isRegularCognate(headword, foldedLower(c.word));
+                });
+                if (cognate != candidates.end())
+                    candidates.move(cognate - candidates.begin(), 0);
+            }
+        }
+        // A numbered first sense of one word that both dictionaries give in
+        // their first senses ("désolé: 1. sad 2. dreary, gaunt" and "sad:
+        // 1. affligé, désolé, peiné, triste") goes before a linked leader of
+        // a later sense that is clearly rarer by the frequency list, which
+        // knows the word: the links only tell that the side sense is real.
+        // Even past a leader whose own row starts with the headword, since
+        // fra-eng gives it the headword in a later sense only ("dreary:
+        // 1. désert, désolé"). Not past a leader that resembles or shares the
+        // headword ("immense: 1. enormous 2. huge, immense").
+        if (firstSenseFirst && !phraseHeadword && entry.firstSense.size() == 1 && !candidates.isEmpty()) {
+            const QString headword = foldedLower(entry.headword);
+            const Candidate &leading = candidates.constFirst();
+            const QString leader = foldedLower(leading.word);
+            if (leading.linked && !inFirstSense(entry, leading.word) && leader != headword
+                && !looksAlike(leader, headword) && !sharesStem(leader, headword)) {
+                const auto sense = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
+                    return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+                           && targetRanks.phraseRank(c.word) > 0 && c.cost + kClearlyCommoner <= leading.cost;
+                });
+                if (sense != candidates.end())
+                    candidates.move(sense - candidates.begin(), 0);
+            }
         }
         // A compound of a word of the row ("coffee-house" and "coffee" for
         // "café", "look at" and "look" for "regarder") is a narrower sense

@@ -675,8 +675,10 @@ private Q_SLOTS:
             return linked.contains(english) ? 1 : 0;
         };
         const auto startsWith = [](const QString &english, const QString &french) {
+            // eng-fra gives "avidité" alone for "avidity" and "greediness".
             return (english == QLatin1String("appreciate") && french == QString::fromUtf8("apprécier"))
-                   || (english == QLatin1String("avidity") && french == QString::fromUtf8("avidité"));
+                   || ((english == QLatin1String("avidity") || english == QLatin1String("greediness"))
+                       && french == QString::fromUtf8("avidité"));
         };
         const auto firstOf = [&](const char *headword, bool firstSenseFirst) {
             QVector<DictdEntry> rows = fraEng;
@@ -1037,6 +1039,59 @@ private Q_SLOTS:
                                ranksOf({{"superior", 1500}, {"supreme", 2500}}), {}, {},
                                [](const QString &word) { return word == QLatin1String("supreme"); });
         QCOMPARE(find(accents, QString::fromUtf8("suprême"))->translations.first(), QStringLiteral("supreme"));
+    }
+
+    void putsTheHeadwordsRegularEnglishFormFirst()
+    {
+        // fra-deu's "abortiv" reaches no English word, so the links pick
+        // "vain" of the alphabetical list.
+        const QVector<DictdEntry> engFra{
+            entry("abortive /əbɔːtiv/\n1. inutile\n2. abortif, vain\n"),
+            entry("futile /fjuːtail/\nabortif, vain\n"),
+            entry("useless /juːsləs/\n1. inutile\n2. abortif, vain\n"),
+            entry("vain /vein/\n1. abortif, vain\n2. frivole, vaniteux\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("abortif /abɔʀtif/ <adj>\nabortive, futile, useless, vain\n")};
+        const WordRanks ranks = ranksOf({{"vain", 3000}, {"useless", 4000}, {"futile", 9000}});
+        const auto links = [](const QString &, const QString &english) { return english == QLatin1String("vain") ? 1 : 0; };
+        const auto rowOf = [&](bool firstSenseFirst, bool vainStartsWithIt) {
+            QVector<DictdEntry> rows = fraEng;
+            const auto startsWith = [&](const QString &english, const QString &) {
+                return vainStartsWithIt && english == QLatin1String("vain");
+            };
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, startsWith, {}, firstSenseFirst);
+            return rows.constFirst().translations;
+        };
+        QCOMPARE(rowOf(true, false).constFirst(), QStringLiteral("abortive"));
+        QCOMPARE(rowOf(true, false).size(), 4);
+        QCOMPARE(rowOf(false, false).constFirst(), QStringLiteral("vain"));
+        // Not past a leader whose own row starts with the headword.
+        QCOMPARE(rowOf(true, true).constFirst(), QStringLiteral("vain"));
+    }
+
+    void putsACommonOneWordFirstSenseBeforeARareLinkedLaterOne()
+    {
+        // fra-deu's "öde" links "dreary", whose eng-fra row starts with
+        // "désolé"; no German word links "sad".
+        const QVector<DictdEntry> engFra{
+            entry("sad /sæd/\n1. affligé, désolé, peiné, triste\n2. maussade, sombre\n"),
+            entry("dreary /driəriː/\n1. désert, désolé\n2. désagréable, maussade\n"
+                  "3. affreux, épouvantable, horrible\n4. sombre\n"),
+            entry("gaunt /gɔːnt/\n1. angulaire\n2. désert, désolé\n3. mince\n4. maussade, sombre\n"),
+        };
+        const QVector<DictdEntry> fraEng{entry("désolé /dezɔle/ <adj>\n1. sad\n2. dreary, gaunt\n")};
+        const auto links = [](const QString &, const QString &english) { return english == QLatin1String("dreary") ? 1 : 0; };
+        const auto startsWith = [](const QString &english, const QString &) { return english == QLatin1String("dreary"); };
+        const auto firstOf = [&](const WordRanks &ranks, bool firstSenseFirst) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, startsWith, {}, firstSenseFirst);
+            return rows.constFirst().translations.constFirst();
+        };
+        const WordRanks ranks = ranksOf({{"sad", 900}});
+        QCOMPARE(firstOf(ranks, true), QStringLiteral("sad"));
+        QCOMPARE(firstOf(ranks, false), QStringLiteral("dreary"));
+        // Not a word only a little commoner.
+        QCOMPARE(firstOf(ranksOf({{"sad", 9000}, {"dreary", 40000}}), true), QStringLiteral("dreary"));
     }
 
     void putsTheTwinFirstAmongEquallyLikelyWords()
