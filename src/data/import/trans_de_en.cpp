@@ -3736,6 +3736,56 @@ void standardiseFirstRegionalWord(QVector<TransSynonym> &synonyms, const QVector
     synonyms.first() = std::move(standard);
 }
 
+// A word a line gives more than once, each time for some regions only, and
+// whose regions together reach from Germany's north to its south, is the
+// standard word: the tags only say which gender or number each region uses
+// ("Weihnachten {n} [Norddt.] [Mitteldt.]; Weihnachten {pl} [Süddt.] [Ös.]
+// [Schw.] :: Christmas"). A word given twice within the south ("Heuet {f}
+// [BW]; Heuet {m} [Schw.]") stays regional.
+void standardiseWordGivenPerRegion(QVector<TransSynonym> &synonyms, const QVector<QStringView> &raws)
+{
+    static const QSet<QString> north{QStringLiteral("Norddt."),      QStringLiteral("Mitteldt."),
+                                     QStringLiteral("Westdt."),      QStringLiteral("Ostdt."),
+                                     QStringLiteral("Mittelwestdt."), QStringLiteral("Nordostdt."),
+                                     QStringLiteral("Nordwestdt."),  QStringLiteral("Mittelostdt."),
+                                     QStringLiteral("Ostmitteldt."), QStringLiteral("Berlin"),
+                                     QStringLiteral("Sachsen")};
+    static const QSet<QString> south{QStringLiteral("Süddt."),     QStringLiteral("Bayr."),  QStringLiteral("Ös."),
+                                     QStringLiteral("Schw."),      QStringLiteral("BW"),     QStringLiteral("Südwestdt."),
+                                     QStringLiteral("Ostös."),     QStringLiteral("Westös."), QStringLiteral("Franken"),
+                                     QStringLiteral("Wien"),       QStringLiteral("Baden"),  QStringLiteral("Pfalz")};
+    static const QRegularExpression tag(QStringLiteral("\\[([^\\]]*)\\]"));
+    // Decided for every word before any changes, as each mention is tested.
+    QVector<bool> standard(synonyms.size(), false);
+    for (qsizetype i = 0; i < synonyms.size(); ++i) {
+        bool allRegional = true;
+        bool inNorth = false;
+        bool inSouth = false;
+        int mentions = 0;
+        for (const TransSynonym &other : synonyms) {
+            if (other.text != synonyms.at(i).text)
+                continue;
+            allRegional = allRegional && other.regional;
+            ++mentions;
+            const QString raw = raws.at(other.position).toString();
+            for (auto match = tag.globalMatch(raw); match.hasNext();) {
+                const QString name = match.next().captured(1);
+                inNorth = inNorth || north.contains(name);
+                inSouth = inSouth || south.contains(name);
+            }
+        }
+        standard[i] = allRegional && mentions > 1 && inNorth && inSouth;
+    }
+    for (qsizetype i = 0; i < synonyms.size(); ++i) {
+        if (!standard.at(i))
+            continue;
+        TransSynonym word = describeSynonym(raws.at(synonyms.at(i).position), false, false, true);
+        word.groupTagged = synonyms.at(i).groupTagged;
+        word.position = synonyms.at(i).position;
+        synonyms[i] = std::move(word);
+    }
+}
+
 // The synonyms of the first section of one side of a line; German
 // explanations after the main word are none.
 QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false)
@@ -3754,6 +3804,8 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = f
     }
     if (!english)
         standardiseFirstRegionalWord(synonyms, raws, shared);
+    if (!english)
+        standardiseWordGivenPerRegion(synonyms, raws);
     // "Klasse {f}; Klassen {pl}": the plural of a word beside it is no
     // synonym of its own. On a line led by a plural, a plural of another
     // word is ("Eingeweide {pl}; Gedärme {pl}; Viszera {pl}; Enteron {n} ::

@@ -361,6 +361,20 @@ private Q_SLOTS:
         QVERIFY(harmonica.german.at(0).fringe);
         QVERIFY(parseTransEntry(u"Trauminet {m} [Ös.] :: coward").german.at(0).fringe);
         QVERIFY(parseTransEntry(u"Feigling {m}; Trauminet {m} [Ös.]; Dadalotsch {m} [Ös.] :: coward").german.at(1).fringe);
+
+        // A word given once per region's number, north and south, is the
+        // standard word; one given twice within the south stays regional.
+        const TransEntry christmas = parseTransEntry(
+            u"Weihnachten {n} [Norddt.] [Mitteldt.]; Weihnachten {pl} [Süddt.] [Ös.] [Schw.]; Weihnacht {f} [geh.]; "
+            u"Weihnachtsfest {n}; Christfest {n} [relig.] :: Christmas; Xmas; Yule [dated]");
+        QCOMPARE(christmas.german.at(0).text, QStringLiteral("Weihnachten"));
+        QVERIFY(!christmas.german.at(0).fringe);
+        QCOMPARE(christmas.german.at(0).sense, Sense::General);
+        const TransEntry hay = parseTransEntry(
+            u"Heuernte {f}; Heuarbeit {f} [Bayr.] [Ös.]; Heumahd {f} [Ös.]; Heuet {f} [BW]; Heuet {m} [Schw.] [agr.] | "
+            u"Heuernten {pl}; Heuarbeiten {pl}; Heumahden {pl} :: hay harvest; haymaking | hay harvests; haymakings");
+        QCOMPARE(hay.german.at(3).text, QStringLiteral("Heuet"));
+        QVERIFY(hay.german.at(3).fringe);
     }
 
     void weighsTheTagsOfASense()
@@ -756,6 +770,13 @@ private Q_SLOTS:
             "[constr.] | Baggerschaufeln {pl} :: bucket; scoop; shovel [Am.] (of an excavator or dredger); digger "
             "bucket | buckets\n",
             "bucket", "Eimer|Baggerschaufel", "Kübel");
+        row("a word given per region's number before an adjective",
+            "Weihnachten {n} [Norddt.] [Mitteldt.]; Weihnachten {pl} [Süddt.] [Ös.] [Schw.]; Weihnacht {f} [geh.]; "
+            "Weihnachtsfest {n}; Christfest {n} [relig.] | zu Weihnachten; an Weihnachten [Süddt.] [Schw.] | Fährst "
+            "du über Weihnachten nach Hause? :: Christmas; Xmas; Yule [dated] | at Christmas | Are you going home for "
+            "Christmas?\n"
+            "Weihnachts…; weihnachtlich {adj} | weihnachtliche Stimmung {f} :: Christmas | Christmas atmosphere\n",
+            "Christmas", "Weihnachten", "");
         row("a regional word where nothing else translates", "Trauminet {m} [Ös.] :: coward\n", "coward",
             "Trauminet", "");
         row("a name's German form before its local form",
