@@ -854,7 +854,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },
             englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses,
-            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords));
+            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishSpelling);
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

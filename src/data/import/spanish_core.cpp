@@ -72,7 +72,9 @@ class Evidence
 {
 public:
     Evidence(const SenseRows &englishSpanish, const SenseRows &spanishEnglish,
-             const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish)
+             const QVector<LexiconEntry> &lexiconEnglishSpanish, const QVector<LexiconEntry> &lexiconSpanishEnglish,
+             const QSet<QString> &spanishWords)
+        : m_spanishWords(spanishWords)
     {
         for (const auto &[english, spanish] : englishSpanish) {
             m_freedictEnglish.insert(english);
@@ -222,9 +224,14 @@ public:
         if (m_spanish.contains(spanish))
             return {};
         const QString folded = withoutAccents(spanish);
-        if (folded != spanish && m_spanish.contains(folded))
-            return folded;
-        return m_accented.value(folded);
+        const QString accented = folded != spanish && m_spanish.contains(folded) ? folded : m_accented.value(folded);
+        // Where the Spanish word list holds FreeDict's spelling but not
+        // Apertium's, the two are different words: the relative "donde"
+        // beside the interrogative "dónde", which the list lacks. Where it
+        // holds both, FreeDict's is still a typo ("perdida" for "pérdida").
+        if (!accented.isEmpty() && m_spanishWords.contains(spanish) && !m_spanishWords.contains(accented))
+            return {};
+        return accented;
     }
 
     // Whether a Spanish word's first sense, in FreeDict spa-eng or in
@@ -517,6 +524,7 @@ private:
     QHash<QString, QStringList> m_mainFor;   // Spanish -> English words it is the first translation of
     QSet<QString> m_spanish;                 // every Spanish lemma of Apertium
     QHash<QString, QString> m_accented;      // without accents -> Apertium's spelling
+    QSet<QString> m_spanishWords;            // the Spanish word list, where installed
     QHash<QString, QSet<QString>> m_firstEnglish;  // Spanish -> its first English sense in each spa-eng source
     QHash<QString, QSet<QString>> m_firstSpanish;  // English -> its first Spanish sense in each eng-spa source
     QHash<QString, QString> m_apertiumFirstEnglish;
@@ -1364,9 +1372,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const std::function<int(const QString &, const QString &)> &germanLinks,
                                 const QHash<QString, EnglishWordUses> &englishUses,
                                 const QHash<QString, QStringList> &spanishFirstSenses,
-                                const QHash<QString, int> &englishNounUses)
+                                const QHash<QString, int> &englishNounUses, const QSet<QString> &spanishWords)
 {
-    const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish);
+    const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish, spanishWords);
     const ApertiumParts parts(lexiconEnglishSpanish, lexiconSpanishEnglish);
     const WordRanks &spanishRanks = WordRanks::forLanguage(QStringLiteral("es"));
     const WordRanks &englishRanks = WordRanks::forLanguage(QStringLiteral("en"));

@@ -93,13 +93,16 @@ struct SpanishCore
 // trans-de-en never gives for a German noun: Apertium's noun translation of
 // such a word ("coming<n>" -> "mayoría", of "coming of age") does not take
 // the lead from its translation of the word's usual part of speech.
+// `spanishWords` (the Spanish word list, where installed) tells an
+// unaccented word of its own from a typo of Apertium's accented one.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
                                 const std::function<int(const QString &, const QString &)> &germanLinks = {},
                                 const QHash<QString, EnglishWordUses> &englishUses = {},
                                 const QHash<QString, QStringList> &spanishFirstSenses = {},
-                                const QHash<QString, int> &englishNounUses = {});
+                                const QHash<QString, int> &englishNounUses = {},
+                                const QSet<QString> &spanishWords = {});
 
 // How often each of `words` (lowercased English words) is a whole synonym
 // on the English side of a section of `text` (the trans-de-en file) whose

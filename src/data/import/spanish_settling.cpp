@@ -332,8 +332,13 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
 {
     if (spelling.isEmpty())
         return 0;
+    // A word of letters in lower case, or a name with one capital first
+    // ("Sardina", a slip of "Sardinia"), looked up in lower case as the
+    // word list holds it.
+    const auto listed = [&](const QString &word) { return spelling.contains(word.toLower()); };
     const auto plain = [](const QString &word) {
-        return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isLetter() && c.isLower(); });
+        return !word.isEmpty() && std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLetter() && c.isLower(); })
+               && word.front().isLetter();
     };
     // The one word of `headword` that differs from `other`'s word at the same
     // place, a slip of a word the list holds, or an empty string.
@@ -344,8 +349,9 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
         for (qsizetype i = 0; i < words.size(); ++i) {
             if (words.at(i) == others.at(i))
                 continue;
-            if (!slip.isEmpty() || !plain(words.at(i)) || spelling.contains(words.at(i)) || known(words.at(i))
-                || !spelling.contains(others.at(i)) || !oneSlipApart(words.at(i), others.at(i)))
+            if (!slip.isEmpty() || !plain(words.at(i)) || listed(words.at(i)) || known(words.at(i))
+                || !listed(others.at(i)) || !oneSlipApart(words.at(i), others.at(i))
+                || words.at(i).front().isUpper() != others.at(i).front().isUpper())
                 return QString();
             slip = words.at(i);
         }
@@ -356,7 +362,7 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
     for (const auto &[headword, items] : std::as_const(rows)) {
         const QStringList words = headword.split(QLatin1Char(' '));
         if (!items.isEmpty() && std::any_of(words.begin(), words.end(), [&](const QString &word) {
-                return plain(word) && !spelling.contains(word) && !known(word);
+                return plain(word) && !listed(word) && !known(word);
             }))
             doubted.insert(headword);
     }

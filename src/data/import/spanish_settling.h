@@ -129,7 +129,9 @@ int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
 // out, changed or swapped from the listed word at its place, where that row
 // gives all of the row's translations ("attachement: afectuosidad" beside
 // "attachment"). eng-fra and trans-de-en share such slips, so they do not
-// vouch for the word here. Returns how many rows were left out.
+// vouch for the word here. A name with a capital is looked up in lower
+// case, as the list holds it ("Sardina" beside "Sardinia"). Returns how
+// many rows were left out.
 int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
                                const std::function<bool(const QString &)> &known, QStringList &details);
 

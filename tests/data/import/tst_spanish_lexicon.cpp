@@ -1379,6 +1379,37 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("langostino"), QStringLiteral("gamba")}));
     }
 
+    void keepsAnUnaccentedWordTheWordListHoldsApartFromApertiumsAccentedOne()
+    {
+        // FreeDict: eng-spa "where /wɛər/: donde", "loss /lɔs/: perdida";
+        // spa-eng "donde: where", "perdida: loss". Apertium has the
+        // interrogative "where<adv> dónde<adv>" both ways, "loss<n>
+        // pérdida<n><f>" and "pérdida<n><f> loss<n>". The Spanish word list
+        // holds "donde", "perdida" and "pérdida", not "dónde".
+        const SenseRows englishSpanish{{QStringLiteral("where"), {QStringLiteral("donde")}},
+                                       {QStringLiteral("loss"), {QStringLiteral("perdida")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("donde"), {QStringLiteral("where")}},
+                                       {QStringLiteral("perdida"), {QStringLiteral("loss")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"where<adv>", "dónde<adv>"}, {"whither<adv>", "adónde<adv>"}, {"where<adv>", "adónde<adv>"},
+                     {"loss<n>", "pérdida<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"dónde<adv>", "where<adv>"}, {"adónde<adv>", "where<adv>"}, {"pérdida<n><f>", "loss<n>"}});
+        const QSet<QString> wordList{QStringLiteral("donde"), QStringLiteral("adonde"), QStringLiteral("perdida"),
+                                     QStringLiteral("pérdida")};
+        const SpanishCore core = mergeSpanishLexicon({QStringLiteral("where"), QStringLiteral("loss")}, englishSpanish,
+                                                     spanishEnglish, forward, backward, {}, {}, {}, {}, wordList);
+        // The relative "donde" is a word of its own beside the interrogative.
+        const QStringList where = row(core.englishSpanish, QStringLiteral("where"));
+        QVERIFY2(where.contains(QStringLiteral("donde")) && where.contains(QStringLiteral("dónde")),
+                 qPrintable(where.join(QStringLiteral(", "))));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("donde")), QStringList{QStringLiteral("where")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("dónde")), QStringList{QStringLiteral("where")});
+        // The list holds both "perdida" and "pérdida": FreeDict's is a typo.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("loss")), QStringList{QStringLiteral("pérdida")});
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("perdida")), QStringList{QStringLiteral("(no row)")});
+    }
+
     void settlesGluedItemsAndCutSenses()
     {
         // eng-spa "attempt" and "endeavour" give "esforzarsepor", an unsure
@@ -1654,15 +1685,22 @@ private Q_SLOTS:
                        {QStringLiteral("colour"), {QStringLiteral("color")}},
                        {QStringLiteral("color"), {QStringLiteral("color")}},
                        {QStringLiteral("straight"), {QStringLiteral("recto")}},
-                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}}};
+                       {QStringLiteral("straigh"), {QStringLiteral("seguido")}},
+                       // "Sardina /sɑːdinə/: Cerdeña" beside "Sardinia
+                       // /sɑːdiniə/: Cerdeña"; a capital alone is no slip.
+                       {QStringLiteral("Sardina"), {QStringLiteral("Cerdeña")}},
+                       {QStringLiteral("Sardinia"), {QStringLiteral("Cerdeña")}},
+                       {QStringLiteral("Mole"), {QStringLiteral("muelle")}},
+                       {QStringLiteral("mole"), {QStringLiteral("muelle")}}};
         const QSet<QString> spelling{QStringLiteral("attachment"), QStringLiteral("color"),
-                                     QStringLiteral("straight")};
+                                     QStringLiteral("straight"), QStringLiteral("sardinia"), QStringLiteral("mole")};
         const auto known = [](const QString &word) { return word == QLatin1String("colour"); };
         QStringList details;
-        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, details), 1);
-        QCOMPARE(rows.size(), 5);
+        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, details), 2);
+        QCOMPARE(rows.size(), 8);
+        QVERIFY(std::none_of(rows.begin(), rows.end(), [](const auto &row) { return row.first == QLatin1String("Sardina"); }));
         QCOMPARE(rows.first().first, QStringLiteral("attachment"));
-        QCOMPARE(details.size(), 1);
+        QCOMPARE(details.size(), 2);
     }
 
     void putsBackAMissingAccent()
