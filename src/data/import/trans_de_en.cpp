@@ -2694,6 +2694,31 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
         std::rotate(list.begin(), adjective, adjective + 1);
 }
 
+// Puts the word of an adjective line first where the ranking chose an "-ly"
+// adverb of a line that lists the German word as a later synonym too and
+// gives it as an adverb only ("feige; feig; kleinmütig ... {adv} ::
+// faint-heartedly; ..." before "feige; feig; kleinmütig ... {adj} | ... ::
+// cowardly; faint-hearted; ..."): the adverb line repeats the adjective's
+// entry for its use as an adverb, so for a word that heads neither line the
+// adjective's word still names it. putAdjectiveBeforeAdverb asks for a line
+// the German word heads, and leaves these rows to an English adverb.
+void putLaterSynonymsAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->wordClass.adverb || list.first()->wordClass.adjective
+        || list.first()->germanFirst || !list.first()->english.endsWith(QLatin1String("ly")))
+        return;
+    const Candidate *top = list.first();
+    const auto adjective = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->line + 1 == top->line && candidate->sections > 1
+               && !candidate->english.contains(u' ') && !candidate->noted
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->groupTagged;
+    });
+    if (adjective != list.end())
+        std::rotate(list.begin(), adjective, adjective + 1);
+}
+
 // A word met on fewer lines of the dictionary is its rarity, not a sense.
 constexpr int kMinHeadedWordLines = 3;
 
@@ -3364,6 +3389,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putHeadedAdjectiveLineFirst(list, commonness);
         putOwnVerbEntryFirst(list, commonness);
         putAdjectiveBeforeAdverb(list);
+        putLaterSynonymsAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
         putLaterSynonymsFullEntryCognateFirst(list);
