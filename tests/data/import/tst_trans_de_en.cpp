@@ -1371,6 +1371,22 @@ private Q_SLOTS:
             "problem?' he asked shortly/sharply.\n"
             "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
             "shortly", "schroff", "brusque");
+        // "kleinmütig" heads neither line; the adverb line repeats the
+        // adjective's entry. More lines use "heartedly" than "cowardly".
+        row("a later synonym's adjective line before its adverb line",
+            "feige; feig; kleinmütig; memmenhaft [geh.]; kleingläubig; hasenfüßig [veraltet] {adj} | feige sein | "
+            "Diese Tour ist nichts für Feiglinge / für schwache Nerven. | Dieser Film ist nichts für schwache "
+            "Nerven / für zarte Gemüter. :: cowardly; faint-hearted; chicken-hearted; chicken-livered; chicken; "
+            "pigeon-hearted; yellow; craven [formal]; pusillanimous [formal]; gutless [coll.]; lily-livered "
+            "[dated]; yellow-bellied [coll.] [dated] | to be a chicken; to be yellow; to have no guts | This tour "
+            "is not for the faint-hearted. | This film is not for the faint-hearted.\n"
+            "feige; feig; kleinmütig; memmenhaft [geh.] {adv} :: faint-heartedly; chicken-heartedly; cravenly "
+            "[formal]; pusillanimously [formal]\n"
+            "ernsthaft; von ganzem Herzen; voll und ganz {adv} | fest an etw. glauben :: whole-heartedly | to "
+            "believe whole-heartedly in sth.\n"
+            "hartherzig {adv} :: hard heartedly\n"
+            "weichherzig {adv} :: tender-heartedly\n",
+            "faint-heartedly", "kleinmütig", "cowardly");
         // The adjective's line is tagged for finance and law.
         row("an adverb's word before the adjective's line of a field",
             "tatsächlich; wirklich {adv} | Er hat’s getan. Er hat’s tatsächlich/wirklich getan! :: actually; in "
