@@ -2410,6 +2410,28 @@ void putCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the English cognate of a German word first where a bare line the
+// German word heads gives it as its first word and the ranking chose the
+// word of another bare line it heads ("intellektuell; geistig {adj} ::
+// intellectual" before "intellektuell {adj} :: high-minded"): of two lines
+// alike in weight, the one whose word shares the German word's root names
+// its main sense. putCognateFirst asks the cognate's line for forms or
+// examples.
+void putBareLinesCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || list.first()->sections != 1
+        || list.first()->mainEntry || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections == 1 && !candidate->noted
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
 // Puts the English cognate of a German word first where a line gives it as
 // its first word with the German word as a later synonym, and the ranking
 // chose a word that is itself a later synonym's or narrowed by a note
@@ -3391,6 +3413,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putAdjectiveBeforeAdverb(list);
         putLaterSynonymsAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
+        putBareLinesCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
         putLaterSynonymsFullEntryCognateFirst(list);
         putPlainWordBeforeItsKind(list);
