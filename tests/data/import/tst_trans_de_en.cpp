@@ -1394,6 +1394,15 @@ private Q_SLOTS:
             "tatsächlich; effektiv {adj} [fin.] [jur.] | echte Konversion | bares Geld :: effective | effective "
             "conversion | effective money\n",
             "actually|effective", "tatsächlich", "actually");
+        // More lines use "minded" and "high" than "intellectual".
+        row("a bare headed line's cognate before another bare headed line's word",
+            "intellektuell {adj} :: high-minded\n"
+            "intellektuell; geistig {adj} :: intellectual\n"
+            "aufgeschlossen; offen; tolerant {adj} :: open-minded; large-minded; liberal\n"
+            "edel; vornehm {adj} :: noble-minded\n"
+            "Allzeithoch {n}; Höchststand {m}; Höchstleistung {f} :: all-times high\n"
+            "Höchstkurs {m}; Rekordhöhe {f} :: all time high\n",
+            "high-minded|intellectual", "intellektuell", "intellectual");
         // "authority" is in the subtitle list, "capacity" not; both lines
         // give "Kapazität" second.
         row("a later synonym's cognate before another later synonym's word",
