@@ -2491,6 +2491,28 @@ void putCognateFirst(QVector<const Candidate *> &list)
         std::rotate(list.begin(), cognate, cognate + 1);
 }
 
+// Puts the English cognate of a German word first where a bare line the
+// German word heads gives it as its first word and the ranking chose the
+// word of another bare line it heads ("intellektuell; geistig {adj} ::
+// intellectual" before "intellektuell {adj} :: high-minded"): of two lines
+// alike in weight, the one whose word shares the German word's root names
+// its main sense. putCognateFirst asks the cognate's line for forms or
+// examples.
+void putBareLinesCognateFirst(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || !list.first()->germanFirst || list.first()->sections != 1
+        || list.first()->mainEntry || list.first()->clearMainEntry
+        || isCognate(list.first()->german, list.first()->english))
+        return;
+    const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections == 1 && !candidate->noted
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && isCognate(candidate->german, candidate->english);
+    });
+    if (cognate != list.end())
+        std::rotate(list.begin(), cognate, cognate + 1);
+}
+
 // Puts the English cognate of a German word first where a line gives it as
 // its first word with the German word as a later synonym, and the ranking
 // chose a word that is itself a later synonym's or narrowed by a note
@@ -2767,6 +2789,31 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
         return;
     const auto adjective = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->wordClass.adjective && candidate->sections > 1
+               && !candidate->english.contains(u' ') && !candidate->noted
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->groupTagged;
+    });
+    if (adjective != list.end())
+        std::rotate(list.begin(), adjective, adjective + 1);
+}
+
+// Puts the word of an adjective line first where the ranking chose an "-ly"
+// adverb of a line that lists the German word as a later synonym too and
+// gives it as an adverb only ("feige; feig; kleinmütig ... {adv} ::
+// faint-heartedly; ..." before "feige; feig; kleinmütig ... {adj} | ... ::
+// cowardly; faint-hearted; ..."): the adverb line repeats the adjective's
+// entry for its use as an adverb, so for a word that heads neither line the
+// adjective's word still names it. putAdjectiveBeforeAdverb asks for a line
+// the German word heads, and leaves these rows to an English adverb.
+void putLaterSynonymsAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->wordClass.adverb || list.first()->wordClass.adjective
+        || list.first()->germanFirst || !list.first()->english.endsWith(QLatin1String("ly")))
+        return;
+    const Candidate *top = list.first();
+    const auto adjective = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
+        return candidate->first && !candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->line + 1 == top->line && candidate->sections > 1
                && !candidate->english.contains(u' ') && !candidate->noted
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->groupTagged;
@@ -3446,7 +3493,9 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putHeadedAdjectiveLineFirst(list, commonness);
         putOwnVerbEntryFirst(list, commonness);
         putAdjectiveBeforeAdverb(list);
+        putLaterSynonymsAdjectiveBeforeAdverb(list);
         putCognateFirst(list);
+        putBareLinesCognateFirst(list);
         putLaterSynonymsCognateFirst(list);
         putLaterSynonymsFullEntryCognateFirst(list);
         putPlainWordBeforeItsKind(list);

@@ -1440,6 +1440,22 @@ private Q_SLOTS:
             "problem?' he asked shortly/sharply.\n"
             "schroff; brüsk; barsch {adj} | eine schroffe Antwort :: brusque; abrupt; curt | an abrupt reply\n",
             "shortly", "schroff", "brusque");
+        // "kleinmütig" heads neither line; the adverb line repeats the
+        // adjective's entry. More lines use "heartedly" than "cowardly".
+        row("a later synonym's adjective line before its adverb line",
+            "feige; feig; kleinmütig; memmenhaft [geh.]; kleingläubig; hasenfüßig [veraltet] {adj} | feige sein | "
+            "Diese Tour ist nichts für Feiglinge / für schwache Nerven. | Dieser Film ist nichts für schwache "
+            "Nerven / für zarte Gemüter. :: cowardly; faint-hearted; chicken-hearted; chicken-livered; chicken; "
+            "pigeon-hearted; yellow; craven [formal]; pusillanimous [formal]; gutless [coll.]; lily-livered "
+            "[dated]; yellow-bellied [coll.] [dated] | to be a chicken; to be yellow; to have no guts | This tour "
+            "is not for the faint-hearted. | This film is not for the faint-hearted.\n"
+            "feige; feig; kleinmütig; memmenhaft [geh.] {adv} :: faint-heartedly; chicken-heartedly; cravenly "
+            "[formal]; pusillanimously [formal]\n"
+            "ernsthaft; von ganzem Herzen; voll und ganz {adv} | fest an etw. glauben :: whole-heartedly | to "
+            "believe whole-heartedly in sth.\n"
+            "hartherzig {adv} :: hard heartedly\n"
+            "weichherzig {adv} :: tender-heartedly\n",
+            "faint-heartedly", "kleinmütig", "cowardly");
         // The adjective's line is tagged for finance and law.
         row("an adverb's word before the adjective's line of a field",
             "tatsächlich; wirklich {adv} | Er hat’s getan. Er hat’s tatsächlich/wirklich getan! :: actually; in "
@@ -1447,6 +1463,15 @@ private Q_SLOTS:
             "tatsächlich; effektiv {adj} [fin.] [jur.] | echte Konversion | bares Geld :: effective | effective "
             "conversion | effective money\n",
             "actually|effective", "tatsächlich", "actually");
+        // More lines use "minded" and "high" than "intellectual".
+        row("a bare headed line's cognate before another bare headed line's word",
+            "intellektuell {adj} :: high-minded\n"
+            "intellektuell; geistig {adj} :: intellectual\n"
+            "aufgeschlossen; offen; tolerant {adj} :: open-minded; large-minded; liberal\n"
+            "edel; vornehm {adj} :: noble-minded\n"
+            "Allzeithoch {n}; Höchststand {m}; Höchstleistung {f} :: all-times high\n"
+            "Höchstkurs {m}; Rekordhöhe {f} :: all time high\n",
+            "high-minded|intellectual", "intellektuell", "intellectual");
         // "authority" is in the subtitle list, "capacity" not; both lines
         // give "Kapazität" second.
         row("a later synonym's cognate before another later synonym's word",
