@@ -61,6 +61,13 @@ QStringList texts(const QVector<TransSynonym> &synonyms)
     return result;
 }
 
+// The German items the lines give one English word, read with that word
+// as the only one the other tables know.
+QStringList germanItemsOf(const QByteArray &lines, const QString &english)
+{
+    return germanSourcesFromTrans(lines, {english}).englishToGerman.value(english);
+}
+
 // The German words' rows of a selection, each as its list of English items.
 QHash<QString, QStringList> germanRows(const GermanCore &selected)
 {
@@ -2390,9 +2397,7 @@ private Q_SLOTS:
         // A short line with the past forms names a side sense: the noun stays.
         const QByteArray sting = "Brennen {n}; brennender Schmerz :: sting\n"
                                  "jdn. necken {vt} | neckend | geneckt :: to sting {stung; stung} | stinging | stung\n";
-        QCOMPARE(germanSourcesFromTrans(sting, {QStringLiteral("sting")})
-                     .englishToGerman.value(QStringLiteral("sting"))
-                     .value(0),
+        QCOMPARE(germanItemsOf(sting, QStringLiteral("sting")).value(0),
                  QStringLiteral("Brennen"));
     }
 
@@ -2684,8 +2689,7 @@ private Q_SLOTS:
             "Coupon {m}; Kupon {m} | Coupons {pl}; Kupons {pl} :: coupon; voucher | coupons; vouchers\n"
             "Zinsschein {m}; Kupon {m} [fin.] | Zinsscheine {pl}; Kupons {pl} | Einlösung von Zinsscheinen | "
             "Kuponsammelstelle {f} :: coupon | coupons | coupon collection | coupon collection department\n";
-        const QStringList coupon = germanSourcesFromTrans(lines, {QStringLiteral("coupon")})
-                                       .englishToGerman.value(QStringLiteral("coupon"));
+        const QStringList coupon = germanItemsOf(lines, QStringLiteral("coupon"));
         QVERIFY2(coupon.value(0) == QStringLiteral("Coupon"), qPrintable(coupon.join(u", ")));
         QVERIFY(coupon.contains(QStringLiteral("Zinsschein")));
     }
@@ -3295,7 +3299,7 @@ private Q_SLOTS:
         const QByteArray data = "Daten {pl} | analoge Daten | Anwendungsdaten {pl} :: data | analogue data | "
                                 "application data\n"
                                 "Datenmaterial {n} :: data; data set; set of data\n";
-        QCOMPARE(germanSourcesFromTrans(data, {QStringLiteral("data")}).englishToGerman.value(QStringLiteral("data")).value(0),
+        QCOMPARE(germanItemsOf(data, QStringLiteral("data")).value(0),
                  QStringLiteral("Daten"));
     }
 
@@ -3312,8 +3316,7 @@ private Q_SLOTS:
             "Lasche {f} | Laschen {pl} :: bracket | brackets\n"
             "Winkel {m}; Bügel {m}; Schelle {f} [techn.] | Winkel {pl}; Bügel {pl}; Schellen {pl} :: bracket | br"
             "ackets\n";
-        const QStringList bracket =
-            germanSourcesFromTrans(lines, {QStringLiteral("bracket")}).englishToGerman.value(QStringLiteral("bracket"));
+        const QStringList bracket = germanItemsOf(lines, QStringLiteral("bracket"));
         QCOMPARE(bracket.value(0), QStringLiteral("Klammer"));
         QVERIFY2(bracket.contains(QStringLiteral("Klammerzeichen")), qPrintable(bracket.join(u", ")));
         // An untagged plain word leaves the compound the English word names.
@@ -3321,9 +3324,7 @@ private Q_SLOTS:
             "Dunkelheit {f}; Dunkel {n}; Finsternis {f} | im Dunkeln lassen | völlige Dunkelheit | Licht ins Dunk"
             "el bringen | Es war dunkel geworden. :: darkness; dark | to keep in the dark | complete darkness | to"
             " bring light into the darkness | Darkness had come.\n";
-        QCOMPARE(germanSourcesFromTrans(dark, {QStringLiteral("darkness")})
-                     .englishToGerman.value(QStringLiteral("darkness"))
-                     .value(0),
+        QCOMPARE(germanItemsOf(dark, QStringLiteral("darkness")).value(0),
                  QStringLiteral("Dunkelheit"));
     }
 
@@ -3463,8 +3464,7 @@ private Q_SLOTS:
             "[slang]; cack [Br.] [slang]; cack [Br.]; poop [Am.] [slang]; shit [vulg.]; shite [Br.] [vulg.] | to "
             "get into deep doo-doo | to bullshit sb. [coll.] | Now the shit hits the fan. [vulg.] | You hypocriti"
             "cal sack of cack!\n";
-        const QStringList row =
-            germanSourcesFromTrans(lines, {QStringLiteral("poop")}).englishToGerman.value(QStringLiteral("poop"));
+        const QStringList row = germanItemsOf(lines, QStringLiteral("poop"));
         const qsizetype kacke = row.indexOf(QStringLiteral("Kacke"));
         QVERIFY2(kacke >= 0 && kacke < 6 && kacke < row.indexOf(QStringLiteral("Dummkopf")), qPrintable(row.join(u", ")));
     }
@@ -3486,8 +3486,7 @@ private Q_SLOTS:
             "gießen {vt} (Metall) | gießend | gegossen | gießt | goss | an Ort und Stelle gegossen :: to cast {cast; "
             "cast} | casting | cast | casts | cast | cast in situ\n"
             "urformen {vt} | urformend | urgeformt :: to cast {cast; cast} | casting | cast\n";
-        const QStringList row =
-            germanSourcesFromTrans(cast, {QStringLiteral("cast")}).englishToGerman.value(QStringLiteral("cast"));
+        const QStringList row = germanItemsOf(cast, QStringLiteral("cast"));
         QVERIFY2(row.value(0) == QStringLiteral("gießen"), qPrintable(row.join(u", ")));
     }
 
@@ -3518,8 +3517,7 @@ private Q_SLOTS:
             "heaving; bunging; peging; hoying; bishing | thrown; tossed; cast; flung; pitched; chucked; slung; "
             "heaved; bunged; peged; hoyed; bished | you throw | he/she throws | I/he/she threw | we/they threw | "
             "he/she has/had thrown | I/he/she would throw\n";
-        const QStringList row =
-            germanSourcesFromTrans(cast, {QStringLiteral("cast")}).englishToGerman.value(QStringLiteral("cast"));
+        const QStringList row = germanItemsOf(cast, QStringLiteral("cast"));
         QVERIFY2(row.mid(0, 2) == QStringList({QStringLiteral("gießen"), QStringLiteral("werfen")}),
                  qPrintable(row.join(u", ")));
     }
@@ -3537,8 +3535,7 @@ private Q_SLOTS:
             "straits [in compounds] | the strait between the Gulf of Oman and the Persian Gulf | Strait of Bering "
             "[rare]; Bering Strait; Bering Straits | Strait of Bonifacio\n"
             "schmal; eng {adj} :: strait\n";
-        const QStringList row =
-            germanSourcesFromTrans(lines, {QStringLiteral("strait")}).englishToGerman.value(QStringLiteral("strait"));
+        const QStringList row = germanItemsOf(lines, QStringLiteral("strait"));
         QVERIFY2(row.value(0) == QStringLiteral("Meerenge"), qPrintable(row.join(u", ")));
         QVERIFY(row.contains(QStringLiteral("eng")));
     }
@@ -3558,8 +3555,7 @@ private Q_SLOTS:
             "entertaining | entertained | entertains | entertained | We enjoy entertaining.\n"
             "(Gäste) unterhalten {vt} | unterhaltend | unterhalten | unterhält | unterhielt :: to entertain | "
             "entertaining | entertained | entertains | entertained\n";
-        const QStringList row =
-            germanSourcesFromTrans(lines, {QStringLiteral("entertain")}).englishToGerman.value(QStringLiteral("entertain"));
+        const QStringList row = germanItemsOf(lines, QStringLiteral("entertain"));
         QVERIFY2(row.mid(0, 2) == (QStringList{QStringLiteral("unterhalten"), QStringLiteral("bewirten")}),
                  qPrintable(row.join(u", ")));
         QVERIFY(row.contains(QStringLiteral("hegen")));
