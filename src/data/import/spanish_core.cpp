@@ -539,12 +539,12 @@ public:
     ApertiumParts(const QVector<LexiconEntry> &englishSpanish, const QVector<LexiconEntry> &spanishEnglish)
     {
         for (const LexiconEntry &entry : englishSpanish) {
-            m_english[entry.source].insert(part(entry.sourceTags));
-            m_spanish[entry.target].insert(part(entry.targetTags));
+            m_english[entry.source] |= part(entry.sourceTags);
+            m_spanish[entry.target] |= part(entry.targetTags);
         }
         for (const LexiconEntry &entry : spanishEnglish) {
-            m_spanish[entry.source].insert(part(entry.sourceTags));
-            m_english[entry.target].insert(part(entry.targetTags));
+            m_spanish[entry.source] |= part(entry.sourceTags);
+            m_english[entry.target] |= part(entry.targetTags);
         }
     }
 
@@ -556,11 +556,10 @@ public:
     // judged so.
     bool isNounItLacks(const QString &spelling, const QString &spanish) const
     {
-        const QString noun = QStringLiteral("n");
         const auto spanishParts = m_spanish.constFind(spanish);
         const auto englishParts = m_english.constFind(spelling);
-        return spanishParts != m_spanish.cend() && englishParts != m_english.cend()
-               && *spanishParts == QSet<QString>{noun} && !englishParts->contains(noun);
+        return spanishParts != m_spanish.cend() && englishParts != m_english.cend() && *spanishParts == Noun
+               && !(*englishParts & Noun);
     }
 
     // Whether Apertium knows a Spanish word only as a pronoun or a
@@ -568,22 +567,30 @@ public:
     bool isPronounOnly(const QString &spanish) const
     {
         const auto spanishParts = m_spanish.constFind(spanish);
-        return spanishParts != m_spanish.cend()
-               && std::all_of(spanishParts->begin(), spanishParts->end(), [](const QString &part) {
-                      return part == QLatin1String("prn") || part == QLatin1String("det");
-                  });
+        return spanishParts != m_spanish.cend() && !(*spanishParts & ~(Pronoun | Determiner));
     }
 
 private:
-    // A part of speech as its first tag, every kind of verb as one.
-    static QString part(const QStringList &tags)
+    // The parts of speech the questions above tell apart, one flag each;
+    // every other part (verbs, adjectives, ...) is one flag, so that a word
+    // costs the lexicon's maps a byte, not a set.
+    enum Part : quint8 { Noun = 1, Pronoun = 2, Determiner = 4, OtherPart = 8 };
+
+    // A part of speech as its first tag.
+    static quint8 part(const QStringList &tags)
     {
         const QString &first = tags.value(0);
-        return first.startsWith(QLatin1String("vb")) ? QStringLiteral("vb") : first;
+        if (first == QLatin1String("n"))
+            return Noun;
+        if (first == QLatin1String("prn"))
+            return Pronoun;
+        if (first == QLatin1String("det"))
+            return Determiner;
+        return OtherPart;
     }
 
-    QHash<QString, QSet<QString>> m_english;
-    QHash<QString, QSet<QString>> m_spanish;
+    QHash<QString, quint8> m_english;
+    QHash<QString, quint8> m_spanish;
 };
 
 // Ranks candidates (in tie order) by their number of sources, most first,
