@@ -29,6 +29,15 @@ namespace vorbix::import {
 
 namespace {
 
+// Moves the item `item` points at to the front of `list`, the others keeping
+// their order; nothing moves where no item was found (`item` is the end).
+template <typename List, typename Iterator>
+void moveToFront(List &list, Iterator item)
+{
+    if (item != list.end())
+        std::rotate(list.begin(), item, item + 1);
+}
+
 bool isGermanPreposition(const QString &word);
 
 // Fields a learner meets only in special texts, and figurative use. An entry
@@ -984,8 +993,7 @@ void putIrregularVerbEntryBeforeBareNoun(QVector<const Candidate *> &list)
                && !candidate->groupTagged && !candidate->lineTagged && !candidate->fringe
                && !candidate->englishRegister;
     });
-    if (verb != list.end())
-        std::rotate(list.begin(), verb, verb + 1);
+    moveToFront(list, verb);
 }
 
 // Puts the German verb of an irregular English verb's own entry first where
@@ -1014,8 +1022,7 @@ void putIrregularVerbEntryBeforeNounOfOtherWordsLine(QVector<const Candidate *> 
                && !candidate->groupTagged && !candidate->lineTagged && !candidate->fringe
                && !candidate->englishRegister;
     });
-    if (verb != list.end())
-        std::rotate(list.begin(), verb, verb + 1);
+    moveToFront(list, verb);
 }
 
 // Puts the head of a full entry first that gives the English word right
@@ -1037,8 +1044,7 @@ void putEntryOfNarrowedWordBeforeBareLine(QVector<const Candidate *> &list)
                && !isSpecial(*candidate) && !candidate->fringe && !candidate->englishRegister
                && !candidate->lineTagged;
     });
-    if (entry != list.end())
-        std::rotate(list.begin(), entry, entry + 1);
+    moveToFront(list, entry);
 }
 
 // Puts the verbs heading lines of their own that give the English verb first
@@ -1208,8 +1214,7 @@ void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list)
         return !candidate->first && candidate->germanFirst && !candidate->noted && !isSpecial(*candidate)
                && 4LL * candidate->subtitle < top->subtitle;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the best ranked verb of a plain line that gives the English verb
@@ -1248,8 +1253,7 @@ void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list)
                               [&isPlain](const Candidate *candidate) { return isPlain(candidate) && candidate->englishAlone; });
     if (plain == list.end())
         plain = std::find_if(list.begin(), list.end(), isPlain);
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts a noun's plain own entry ("Königin {f} | Königinnen {pl} :: queen |
@@ -1279,8 +1283,7 @@ void putPlainOwnEntryBeforeNarrowedUses(QVector<const Candidate *> &list)
                && static_cast<long long>(candidate->subtitle)
                       < static_cast<long long>(top->subtitle) * top->support * top->support;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the German word heading the English word's plain entry first where
@@ -1399,8 +1402,7 @@ void putWordOfSeveralLinesBeforeNotedOne(QVector<const Candidate *> &list)
         return !candidate->fringe && kindOf(*candidate) == kindOf(*top) && givenFirst.contains(word)
                && givenPlain.contains(word) && lines.value(word).size() > 1;
     });
-    if (several != list.end())
-        std::rotate(list.begin(), several, several + 1);
+    moveToFront(list, several);
 }
 
 // Whether a section carries the tag of one of `fields` anywhere
@@ -1451,8 +1453,7 @@ void putUntaggedEntryBeforeTaggedLines(QVector<const Candidate *> &list)
                && candidate->noun && !candidate->german.contains(u' ')
                && candidate->sections >= std::max(2, top->sections);
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts first the German noun heading another line where the ranking chose a
@@ -1497,8 +1498,7 @@ void putCommonHeadBeforeRareFieldTerm(QVector<const Candidate *> &list, Commonne
                && !candidate->german.contains(u' ') && commonness(*candidate) >= 3 * std::max(1, topUses)
                && ranks.phraseRank(candidate->german) == 0;
     });
-    if (common != list.end())
-        std::rotate(list.begin(), common, common + 1);
+    moveToFront(list, common);
 }
 
 // Puts the German verb of an untagged line first where every line that gives
@@ -1534,8 +1534,7 @@ void putUntaggedVerbLineBeforeFieldTaggedOnes(QVector<const Candidate *> &list)
                && !candidate->englishRegister && !candidate->englishVariant
                && candidate->sections >= kOwnVerbEntrySections;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Keeps in the row the German noun heading a long plain entry that gives the
@@ -1624,8 +1623,7 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list)
                && !candidate->fringe && !candidate->german.contains(top->german, Qt::CaseInsensitive)
                && (top->german.contains(u' ') || !candidate->german.contains(u' '));
     });
-    if (head != list.end())
-        std::rotate(list.begin(), head, head + 1);
+    moveToFront(list, head);
 }
 
 // Keeps in the row, second, the German verb heading an irregular verb's
@@ -1692,8 +1690,7 @@ void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
                && 20LL * candidate->subtitle <= 21LL * top->subtitle;
     });
-    if (head != list.end())
-        std::rotate(list.begin(), head, head + 1);
+    moveToFront(list, head);
 }
 
 // Keeps in the row the head of a plain entry that gives the English word
@@ -1805,8 +1802,7 @@ void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list)
                                    : 10LL * candidate->subtitle <= 11LL * top->subtitle)
                && candidate->sections >= (top->lineTagged ? top->sections : 2);
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the best ranked word of a plain line first where the ranking chose a
@@ -1842,8 +1838,7 @@ void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list)
         return plainLines.contains(candidate->line) && candidate->first && !isSpecial(*candidate)
                && !candidate->noted && !candidate->fringe && !candidate->englishRegister;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the first plain word of a line that gives the English word as it is
@@ -1868,8 +1863,7 @@ void putOwnSpellingBeforeCapitalisedUse(QVector<const Candidate *> &list)
         return candidate->first && !candidate->capitalised && !isSpecial(*candidate) && !candidate->noted
                && !candidate->fringe && !candidate->englishRegister && !candidate->lineTagged;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts a later German noun that its line's head compounds, given for the
@@ -2078,8 +2072,7 @@ void putNumeralFirst(QVector<const Candidate *> &list)
     const auto numeral = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->numeral && !isSpecial(*candidate);
     });
-    if (numeral != list.end())
-        std::rotate(list.begin(), numeral, numeral + 1);
+    moveToFront(list, numeral);
 }
 
 // Puts first the German word whose own entry gives the English word where
@@ -2159,8 +2152,7 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
                && candidate->germanFirst && candidate->sections > 1 && !candidate->noted && !isSpecial(*candidate)
                && !candidate->fringe;
     });
-    if (adjective != list.end())
-        std::rotate(list.begin(), adjective, adjective + 1);
+    moveToFront(list, adjective);
 }
 
 // Puts first the head of an adjective's own entry that gives the English
@@ -2190,8 +2182,7 @@ void putOwnAdjectiveEntryBeforeSideOne(QVector<const Candidate *> &list,
                && ownEntry->line == candidate->line && !candidate->noted && !isSpecial(*candidate)
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister;
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the German verb that ranks best among the lines giving the English word
@@ -2225,8 +2216,7 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
         return isVerb(candidate) && word && !candidate->noted && !candidate->fringe
                && candidate->germanSense != Sense::SpecialRegister && !candidate->englishRegister;
     });
-    if (verb != list.end())
-        std::rotate(list.begin(), verb, verb + 1);
+    moveToFront(list, verb);
 }
 
 // Whether an English word names a woman: "female singer", "Englishwoman",
@@ -2302,8 +2292,7 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
                && candidate->sections >= kDominantEntrySections && candidate->sections >= 3 * longestOfTopKind
                && !candidate->noted && !candidate->fringe;
     });
-    if (main != list.end())
-        std::rotate(list.begin(), main, main + 1);
+    moveToFront(list, main);
 }
 
 // Puts last the German words of lines that give the English word only far
@@ -2465,8 +2454,7 @@ void putPlainHeadBeforeNotedHead(QVector<const Candidate *> &list)
                && !candidate->otherSense && !candidate->englishRegister && !candidate->englishDated
                && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the English cognate of a German word first where a plain line gives
@@ -2487,8 +2475,7 @@ void putCognateFirst(QVector<const Candidate *> &list)
                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
                && isCognate(candidate->german, candidate->english);
     });
-    if (cognate != list.end())
-        std::rotate(list.begin(), cognate, cognate + 1);
+    moveToFront(list, cognate);
 }
 
 // Puts the English cognate of a German word first where a bare line the
@@ -2509,8 +2496,7 @@ void putBareLinesCognateFirst(QVector<const Candidate *> &list)
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && isCognate(candidate->german, candidate->english);
     });
-    if (cognate != list.end())
-        std::rotate(list.begin(), cognate, cognate + 1);
+    moveToFront(list, cognate);
 }
 
 // Puts the English cognate of a German word first where a line gives it as
@@ -2532,8 +2518,7 @@ void putLaterSynonymsCognateFirst(QVector<const Candidate *> &list)
                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
                && isCognate(candidate->german, candidate->english);
     });
-    if (cognate != list.end())
-        std::rotate(list.begin(), cognate, cognate + 1);
+    moveToFront(list, cognate);
 }
 
 // Puts the German word's look-alike first where a fuller entry that lists
@@ -2562,8 +2547,7 @@ void putLaterSynonymsFullEntryCognateFirst(QVector<const Candidate *> &list)
                && !candidate->fringe && candidate->germanSense != Sense::SpecialRegister
                && !candidate->englishRegister && isCognate(candidate->german, candidate->english);
     });
-    if (cognate != list.end())
-        std::rotate(list.begin(), cognate, cognate + 1);
+    moveToFront(list, cognate);
 }
 
 // Puts the English word spelt as the German noun first where a full entry
@@ -2589,8 +2573,7 @@ void putSameWordOfFullEntryFirst(QVector<const Candidate *> &list)
                && !candidate->fringe && candidate->germanSense != Sense::SpecialRegister
                && !candidate->englishRegister && !candidate->englishDated;
     });
-    if (same != list.end())
-        std::rotate(list.begin(), same, same + 1);
+    moveToFront(list, same);
 }
 
 // Puts the word of a German word's plain line first where the ranking chose
@@ -2630,8 +2613,7 @@ void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness common
                && candidate->line < top->line
                && (!(top->noted || top->counterpart) || commonness(*candidate) >= commonness(*top));
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Whether an English phrase is a kind of `word`: its last word, or the word
@@ -2667,8 +2649,7 @@ void putPlainWordBeforeItsKind(QVector<const Candidate *> &list)
         return candidate->first && !candidate->noted && !candidate->otherSense && !candidate->fringe
                && !isSpecial(*candidate) && !candidate->englishRegister && narrowsWord(top->english, candidate->english);
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the word of an adjective's own entry first where the ranking chose
@@ -2692,8 +2673,7 @@ void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list, Commonness comm
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->english.contains(u' ');
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the word of a line that a German adjective heads first where the
@@ -2722,8 +2702,7 @@ void putHeadedAdjectiveLineFirst(QVector<const Candidate *> &list, Commonness co
                && !candidate->noted && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->english.contains(u' ');
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the word of a German verb's own line first where the ranking chose
@@ -2767,8 +2746,7 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonnes
                && candidate->sections >= std::max(2, top->sections)
                && (!top->english.contains(u' ') || commonness(*candidate) > 1);
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the word of a German adjective's own line first where the ranking
@@ -2793,8 +2771,7 @@ void putAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->groupTagged;
     });
-    if (adjective != list.end())
-        std::rotate(list.begin(), adjective, adjective + 1);
+    moveToFront(list, adjective);
 }
 
 // Puts the word of an adjective line first where the ranking chose an "-ly"
@@ -2818,8 +2795,7 @@ void putLaterSynonymsAdjectiveBeforeAdverb(QVector<const Candidate *> &list)
                && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
                && !candidate->englishRegister && !candidate->groupTagged;
     });
-    if (adjective != list.end())
-        std::rotate(list.begin(), adjective, adjective + 1);
+    moveToFront(list, adjective);
 }
 
 // A word met on fewer lines of the dictionary is its rarity, not a sense.
@@ -2843,8 +2819,7 @@ void putOwnLineBeforeBareSynonymLine(QVector<const Candidate *> &list, Commonnes
                && !candidate->noted && !candidate->otherSense && !candidate->fringe
                && !candidate->englishRegister && !candidate->englishColloquial;
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the word of a line headed by the German word first where the ranking
@@ -2895,8 +2870,7 @@ void putLineFirstWordBeforeRegionalSlang(QVector<const Candidate *> &list)
     const auto head = std::find_if(list.begin(), list.end(), [top](const Candidate *candidate) {
         return candidate->line == top->line && candidate->first && !candidate->regionalSlang;
     });
-    if (head != list.end())
-        std::rotate(list.begin(), head, head + 1);
+    moveToFront(list, head);
 }
 
 template<typename Commonness>
@@ -2937,8 +2911,7 @@ void putPlainHeadedLineBeforeLaterSynonymLine(QVector<const Candidate *> &list, 
                && !candidate->english.contains(u' ') && candidate->sections >= std::max(2, top->sections)
                && commonness(*candidate) >= std::max(kMinHeadedWordLines, commonness(*top));
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the single words that a German word's clear main entry gives after
@@ -2980,8 +2953,7 @@ void putPlainWordBeforeLaterSynonymsKind(QVector<const Candidate *> &list)
                && !candidate->englishRegister && !candidate->englishColloquial
                && narrowsWord(top->english, candidate->english);
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Whether an English item explains a German word rather than translating
@@ -3020,8 +2992,7 @@ void putOwnPlainLineBeforeNotedLaterSynonym(QVector<const Candidate *> &list)
                && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged
                && !candidate->englishRegister && !candidate->englishDated;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts the first word of a plain line the German word heads first where the
@@ -3048,8 +3019,7 @@ void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
                && !candidate->fringe && !candidate->otherSense && !candidate->englishRegister
                && !candidate->englishColloquial && !candidate->lineTagged && !candidate->groupTagged;
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // Puts first the word of a line with forms and examples that gives it first
@@ -3089,8 +3059,7 @@ void putFullLineBeforeBareLaterSynonymLine(QVector<const Candidate *> &list, Com
                && !isSpecial(*candidate) && !candidate->lineTagged && !candidate->fringe
                && !candidate->englishRegister && !candidate->englishVariant && !candidate->otherSense;
     });
-    if (full != list.end())
-        std::rotate(list.begin(), full, full + 1);
+    moveToFront(list, full);
 }
 
 // Orders candidates first synonyms first, then those not marked by
@@ -3153,8 +3122,7 @@ void putOwnLineBeforeOneCountrysNotedWord(QVector<const Candidate *> &list)
                && !candidate->englishVariant && !candidate->otherSense && !candidate->fringe
                && !candidate->englishRegister;
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Puts the first word of a noun's full entry first where the ranking chose
@@ -3187,8 +3155,7 @@ void putFullEntryBeforeFieldUseOfLaterSynonym(QVector<const Candidate *> &list)
             return false;
         return germanNoted || candidate->sections >= std::max(kMinLongEntrySections, 2 * top->sections);
     });
-    if (own != list.end())
-        std::rotate(list.begin(), own, own + 1);
+    moveToFront(list, own);
 }
 
 // Lets a line the German word heads take the first place from another
@@ -3224,8 +3191,7 @@ void putHeadedAdjectiveEntryBeforeBareParticiple(QVector<const Candidate *> &lis
                && candidate->sections > 2 && !candidate->noted && !candidate->otherSense && !candidate->fringe
                && !isSpecial(*candidate) && !candidate->englishRegister && !candidate->english.contains(u' ');
     });
-    if (entry != list.end())
-        std::rotate(list.begin(), entry, entry + 1);
+    moveToFront(list, entry);
 }
 
 // Puts the first word of a full adjective entry the German word heads, one
@@ -3254,8 +3220,7 @@ void putFullAdjectiveEntryBeforeBareOneWordLine(QVector<const Candidate *> &list
                && !candidate->englishRegister && !candidate->englishVariant
                && !candidate->english.contains(u' ') && wordsOfLine(candidate) > 2;
     });
-    if (entry != list.end())
-        std::rotate(list.begin(), entry, entry + 1);
+    moveToFront(list, entry);
 }
 
 // Puts the lines that give an English singular only German plurals after
@@ -3345,8 +3310,7 @@ void putLookAlikeOfOwnLineFirst(QVector<const Candidate *> &list, Commonness com
                && (ranks.rank(candidate->german) > 0 || commonness(*candidate) >= 3 * topCommonness)
                && isInternationalWord(candidate->german, candidate->english);
     });
-    if (lookAlike != list.end())
-        std::rotate(list.begin(), lookAlike, lookAlike + 1);
+    moveToFront(list, lookAlike);
 }
 
 // Puts a later German synonym first where the top word heads the same line,
@@ -3374,8 +3338,7 @@ void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
                && candidate->german.size() >= 4 && top->german.size() >= candidate->german.size() + 3
                && top->german.startsWith(candidate->german, Qt::CaseInsensitive);
     });
-    if (plain != list.end())
-        std::rotate(list.begin(), plain, plain + 1);
+    moveToFront(list, plain);
 }
 
 // The English verbs each German verb's lines give it, for the verbs that a
@@ -3417,8 +3380,7 @@ void putVerbsWordFirstForItsNoun(QVector<const Candidate *> &list, const QSet<QS
                && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->englishRegister
                && !candidate->fringe && !candidate->laterSense && verbsWords.contains(candidate->english);
     });
-    if (shared != list.end())
-        std::rotate(list.begin(), shared, shared + 1);
+    moveToFront(list, shared);
 }
 
 template<typename Commonness>
@@ -5627,8 +5589,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 return c->first && c->germanFirst && c->germanSense == Sense::General && !c->englishSpecial
                        && !c->noted && !c->fringe && isIschLookAlike(it.key(), c->german);
             });
-            if (lookAlike != list.end())
-                std::rotate(list.begin(), lookAlike, lookAlike + 1);
+            moveToFront(list, lookAlike);
         }
         putPrepositionVerbsLast(list);
         // One spelling of words that differ only by case, in the place of the
