@@ -590,6 +590,13 @@ bool ranksAsSpecial(const Candidate &candidate)
 // word, or the English words of a German word.
 enum class Side { German, English };
 
+// Whether a German phrase ends in the copula "sein" that renders the "be"
+// an English phrase starts with ("anwesend sein" for "be present").
+bool rendersEnglishCopula(const QString &german, const QString &english)
+{
+    return english.startsWith(u"be ") && german.endsWith(u" sein");
+}
+
 // How many words a German phrase counts for its rank: the preposition of a
 // reflexive verb's object, put after the verb, belongs to the verb and is no
 // word of its own ("sich kümmern um" counts as "sich kümmern"). Counted as
@@ -602,7 +609,11 @@ enum class Side { German, English };
 // the German one takes by its own ("take care of"); for a plain English
 // verb or one with an adverb particle ("sign", "give up") the German
 // preposition narrows the verb to a side sense ("sich melden für" is not
-// "sign", "sich trennen von" not the main sense of "give up").
+// "sign", "sich trennen von" not the main sense of "give up"). So, too, the
+// copula of a German phrase for an English one with "be": "anwesend sein"
+// renders "be present" word for word, its "sein" the English "be", and
+// counted as a word of its own it put the English phrase's plain rendering
+// behind single verbs of narrower lines ("vorliegen", "sich aufhalten").
 int germanWordsOf(const QString &text, const QString &english)
 {
     static const QStringList objectPrepositions{
@@ -613,6 +624,8 @@ int germanWordsOf(const QString &text, const QString &english)
     int words = static_cast<int>(text.count(u' ')) + 1;
     if (words > 2 && text.startsWith(u"sich ") && isGermanPreposition(text.mid(text.lastIndexOf(u' ') + 1))
         && english.contains(u' ') && objectPrepositions.contains(english.mid(english.lastIndexOf(u' ') + 1)))
+        --words;
+    if (words > 1 && rendersEnglishCopula(text, english))
         --words;
     return words;
 }
@@ -5174,6 +5187,31 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));
 }
 
+// Whether an English synonym is the verb before it with an adverb particle
+// and nothing more ("to fill; to fill up | filling; filling up | ..."): the
+// dictionary gives the two together where they share the line's sense, so
+// the particle verb is the line's main word as much as the plain verb is,
+// as a spelling variant is ("colour [Br.]; color [Am.]"). Read as a later
+// synonym, the line that names the particle verb's main sense ("etw.
+// auffüllen; anfüllen; ausfüllen {vt} | ... :: to fill; to fill up; ...")
+// came after every bare line that gives it first ("zuschütten {vt} | ... ::
+// to fill up | ..."). Only the second synonym counts, right after the plain
+// verb; a verb with an object or a note ("to fill sth. up") is left alone.
+bool isParticleVerbOf(QStringView raw, QStringView verb)
+{
+    static const QStringList particles{QStringLiteral("up"),   QStringLiteral("down"), QStringLiteral("out"),
+                                       QStringLiteral("off"),  QStringLiteral("in"),   QStringLiteral("on"),
+                                       QStringLiteral("over"), QStringLiteral("away"), QStringLiteral("back")};
+    const QStringView particleVerb = raw.trimmed();
+    const QStringView plainVerb = verb.trimmed();
+    if (!plainVerb.startsWith(u"to ") || plainVerb.size() < 4 || plainVerb.mid(3).contains(u' '))
+        return false;
+    if (!particleVerb.startsWith(plainVerb) || particleVerb.size() <= plainVerb.size() + 1
+        || particleVerb.at(plainVerb.size()) != u' ')
+        return false;
+    return particles.contains(particleVerb.mid(plainVerb.size() + 1).toString());
+}
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
                                      const QSet<QString> &englishWordList)
 {
@@ -5272,6 +5310,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const TransSynonym &synonym = englishSynonyms.at(k);
             // "colour [Br.]; color [Am.]": both spellings are the first.
             const bool first = headPlace == 0 ? k == 0 || (synonym.spellingVariant && onlyVariantsBefore)
+                                                    || (k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
                                               : k == headPlace;
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())

@@ -922,6 +922,26 @@ private Q_SLOTS:
             "sich getrennt; einer Sache entsagt :: to give up <> sth.; to forsake sth. {forsook; forsaken} [poet.] | "
             "giving up; forsaking | given up; forsaken\n",
             "give up", "aufgeben|sich abgewöhnen", "");
+        // The copula of "anwesend sein" renders the "be" of "be present" and
+        // is no word of its own: counted as one, the phrase fell behind the
+        // single verb of a line narrowed to aliens law.
+        row("a copula rendering the English be is no word of its own",
+            "anwesend sein; da sein [ugs.]; zugegen sein {v} [geh.] | ist anwesend; ist da; ist zugegen | war anw"
+            "esend; war da; war zugegen :: to be present; to be in attendance; to be there [coll.] | is present; "
+            "is in attendance; is there | was present; was in attendance; was there\n"
+            "sich aufhalten; aufhältig sein (auf einem Staatsgebiet) (Fremdenrecht) {vi} [adm.] | sich aufhaltend"
+            "; aufhältig seiend | sich aufgehalten; aufhältig gewesen | illegal aufhältig sein :: to be present ("
+            "on national territory) (aliens law) | being present | been present | to be illegally present\n",
+            "be present", "anwesend sein", "");
+        // "to fill; to fill up" gives the particle verb the line's main
+        // sense, as much as a bare line that gives it alone.
+        row("a particle verb right after its plain verb shares the line's first place",
+            "etw. auffüllen; anfüllen; ausfüllen {vt} | auffüllend; anfüllend; ausfüllend | aufgefüllt; angefüllt"
+            "; ausgefüllt | mit etw. angefüllt sein | mit Beton ausgefüllt :: to fill; to fill up; to fill in sth"
+            ". | filling; filling up; filling in | filled; filled up; filled in | to be full of sth.; to be fille"
+            "d (up) with sth. | filled with concrete\n"
+            "zuschütten {vt} | zuschüttend | zugeschüttet :: to fill up | filling up | filled up\n",
+            "fill up", "auffüllen", "");
         // "automate" is a verb on three English synonyms and a noun (an old
         // word for "automaton") on one: the verb leads, its field tag
         // notwithstanding.
