@@ -2126,7 +2126,14 @@ void putOwnEntryFirstWhereNoneGivesFirst(QVector<const Candidate *> &list,
 // the rows it changed, a smaller lead over a verb's main entry ("reisen" for
 // "travel", "brauchen" for "need") as often put a side sense first as it
 // moved one back, and so did a lead below three times over other verbs
-// ("start", "decline"). Where no noun has such a line, an adjective heading
+// ("start", "decline"). A note on the German noun alone does not hold back
+// the noun's own entry, the English word alone with its plural ("Gelee {n}
+// (süßer Aufstrich aus eingedicktem Fruchtsaft) [cook.] | Gelees {pl} | ...
+// :: jelly | jellies | ..." before "gelieren" for "jelly"): the note says
+// what the German word is, and the English word stands plain. On a line that
+// gives the English word beside others the note names a use ("Abgang {m}
+// (Nachgeschmack beim Wein) | ... :: finish; final note (wine) | ..." is no
+// main sense of "finish"). Where no noun has such a line, an adjective heading
 // a plain line with its forms or examples comes first ("steil {adj} | steiler
 // | am steilsten :: steep | ..." before "einweichen; baden {vt} | ... :: to
 // steep | ...", "eng" before "einengen" for "narrow").
@@ -2140,8 +2147,9 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     if (uses.other < (verbMainEntry ? 10 : 3) * std::max(1, uses.verb))
         return;
     const auto noun = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
-        return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted
-               && !isSpecial(*candidate) && !candidate->fringe;
+        return candidate->first && candidate->noun && candidate->englishMainEntry
+               && (!candidate->noted || (candidate->ownEntry && !candidate->englishNoted)) && !isSpecial(*candidate)
+               && !candidate->fringe;
     });
     if (noun != list.end()) {
         std::rotate(list.begin(), noun, noun + 1);

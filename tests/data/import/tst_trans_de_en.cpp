@@ -949,6 +949,21 @@ private Q_SLOTS:
             "Einweichwasser {n} [agr.] :: corn steep water; maize steep water; steep water\n"
             "Hartklebemasse {f} :: steep asphalt\n",
             "steep", "steil", "");
+        row("a noun's own entry noted on the German side only before a side verb",
+            "gelieren {vi} | gelierend | geliert :: to jelly; to jellify | jellying; jellifying | jellied; jellified\n"
+            "Gelee {n} (süßer Aufstrich aus eingedicktem Fruchtsaft) [cook.] | Gelees {pl} | mit Gelee überziehen :: "
+            "jelly | jellies | to glaze\n"
+            "Gallerte {f}; Gallert {n} (aus Säften) [cook.] :: jelly\n"
+            "Götterspeise {f}; Wackelpudding {m}; Wackelpeter {m} [ugs.] [cook.] :: Jell-O [tm]; jello; jelly\n"
+            "farbige Vorsatzscheibe {f} (Film) :: jelly (film)\n"
+            "Gelée Royale {n}; Weiselfuttersaft {m}; Königinfuttersaft {m} (von Bienen) :: royal jelly (of bees)\n"
+            "Geleebohne {f} | Geleebohnen {pl} :: jelly bean | jelly beans\n"
+            "Petrolatum {n} :: petrolatum; petroleum jelly; mineral jelly\n"
+            "Vaselin {n}; Vaseline {f} :: vaseline; paraffin(e) jelly\n"
+            "Biskuitrolle {f} [Dt.]; Biskuitroulade {f} [Bayr.] [Ös.] [Schw.]; Biscuitroulade {f} [Schw.] [cook.] :: "
+            "sponge roll; Swiss roll [Br.]; jelly roll [Am.]\n"
+            "Aprikotieren {n} [cook.] :: glazing with apricot jelly\n",
+            "jelly", "Gelee", "");
     }
     void choosesTheWordsOfARow()
     {
