@@ -2303,6 +2303,58 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
     moveToFront(list, main);
 }
 
+// Puts first the head of a noun's plain full entry where the ranking chose
+// a verb whose lines giving the English word first are all short, the verb
+// and at most its participles (kShortLineSections): such lines name a sense
+// without a single example, and the ranking chose among them by how common
+// the German verb is in all its senses ("einnehmen; beeinflussen {vt} |
+// einnehmend; beeinflussend | eingenommen; beeinflusst :: to prejudice |
+// ..."), while the noun's entry gives the English word first with its
+// plural, compounds and examples ("Vorurteil {n}; Voreingenommenheit {f};
+// Befangenheit {f} | Vorurteile {pl} | ... :: prejudice; biased opinion |
+// prejudices | ..."), the word's main sense. The entry is the longest of the
+// noun lines giving the word first, longer than any other, with at least
+// kOwnVerbEntrySections sections and three times the longest verb line;
+// neither side carries a note, tag, register or fringe word. Judged against
+// the rows it changed, the same move for a verb's full entry over short
+// noun lines, or between adjectives and other words, put as many side
+// senses first as it mended ("martern" for "martyr", "hinunterschlucken"
+// for "swallow", "freilegen" for "bare").
+void putNounsFullEntryBeforeShortVerbLines(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || kindOf(*list.first()) != 1)
+        return;
+    int longestVerbLine = 0;
+    int longestNounLine = 0;
+    int nounLinesOfThatLength = 0;
+    QSet<int> seen;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (!candidate->first || seen.contains(candidate->line))
+            continue;
+        seen.insert(candidate->line);
+        const int kind = kindOf(*candidate);
+        if (kind == 1) {
+            longestVerbLine = std::max(longestVerbLine, candidate->sections);
+        } else if (kind == 0 && candidate->sections > longestNounLine) {
+            longestNounLine = candidate->sections;
+            nounLinesOfThatLength = 1;
+        } else if (kind == 0 && candidate->sections == longestNounLine) {
+            ++nounLinesOfThatLength;
+        }
+    }
+    if (longestVerbLine > kShortLineSections || nounLinesOfThatLength != 1)
+        return;
+    const auto entry = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && kindOf(*candidate) == 0
+               && candidate->sections == longestNounLine && candidate->sections >= kOwnVerbEntrySections
+               && candidate->sections >= 3 * longestVerbLine && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->lineTagged && !candidate->fieldTagged
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishVariant;
+    });
+    moveToFront(list, entry);
+}
+
 // Puts last the German words of lines that give the English word only far
 // down a long list of English synonyms (13th or later), behind those of
 // lines that give it sooner, tagged or not: the 17th English word of
@@ -3443,6 +3495,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
         putDominantOtherKindEntryFirst(list);
+        putNounsFullEntryBeforeShortVerbLines(list);
         keepLineHeadBeforeItsSynonyms(list);
         putWordsGivenLateOnLongLinesLast(list);
         putFeminineFormsFirst(list);

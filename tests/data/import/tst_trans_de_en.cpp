@@ -964,6 +964,31 @@ private Q_SLOTS:
             "sponge roll; Swiss roll [Br.]; jelly roll [Am.]\n"
             "Aprikotieren {n} [cook.] :: glazing with apricot jelly\n",
             "jelly", "Gelee", "");
+        row("a noun's full entry before verbs of their forms only",
+            "Beeinträchtigung {f} (von etw.); Nachteil {m}; Schaden {m} (für etw.) [adm.] [jur.] | zu jds. Schaden | "
+            "ohne Beeinträchtigung von etw.; unbeschadet {+Gen.} [übtr.] | unsere Interessen abträglich sein | Der "
+            "Kläger hat dadurch keinen Nachteil erlitten. :: prejudice (to sth.) | to the prejudice of sb. | without "
+            "prejudice to sth. | to be of prejudice to our interests | The plaintiff has suffered no prejudice.\n"
+            "Vorurteil {n}; Voreingenommenheit {f}; Befangenheit {f} | Vorurteile {pl} | Vorurteile {pl} gegen "
+            "Andersfarbige | mit einem Vorurteil beeinflussen | ein Vorurteil gegen etw. haben; gegen etw. "
+            "voreingenommen sein | Vorurteile haben; Vorurteile hegen | seine Voreingenommenheit gegen … | voller "
+            "Vorurteile gegen | Abbau von Vorurteilen :: prejudice; biased opinion | prejudices | colour prejudice | "
+            "to prejudice | to have a prejudice against sth. | to be prejudiced | his prejudice against … | full of "
+            "prejudice against | reduction of prejudices\n"
+            "einnehmen; beeinflussen {vt} | einnehmend; beeinflussend | eingenommen; beeinflusst :: to prejudice | "
+            "prejudicing | prejudiced\n"
+            "gefährden; beeinträchtigen {vt} | gefährdend; beeinträchtigend | gefährdet; beeinträchtigt :: to "
+            "prejudice | prejudicing | prejudiced\n"
+            "präjudizieren {vi} [jur.] :: to prejudice\n"
+            "(für etw.) einnehmen {vt} :: to bias (towards sth.)\n"
+            "Beschützerrolle {f} [soc.] | eine Beschützerrolle einnehmen :: the role of the protector | to take on "
+            "the role of the protector\n"
+            "im Mittelpunkt (des Interesses) stehen; eine Schlüsselposition einnehmen {v} :: to take centre stage\n"
+            "Protesthaltung {f} | eine Protesthaltung einnehmen :: protest attitude; rebellious stance | to take a "
+            "defiant stand\n"
+            "jdn. verzaubern; jdn. in seinen Bann ziehen; jdn. ganz für sich einnehmen {vt} :: to cast a spell on "
+            "sb.\n",
+            "prejudice", "Vorurteil", "");
     }
     void choosesTheWordsOfARow()
     {
