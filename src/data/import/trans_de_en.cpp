@@ -2139,7 +2139,14 @@ void putOwnEntryFirstWhereNoneGivesFirst(QVector<const Candidate *> &list,
 // the rows it changed, a smaller lead over a verb's main entry ("reisen" for
 // "travel", "brauchen" for "need") as often put a side sense first as it
 // moved one back, and so did a lead below three times over other verbs
-// ("start", "decline"). Where no noun has such a line, an adjective heading
+// ("start", "decline"). A note on the German noun alone does not hold back
+// the noun's own entry, the English word alone with its plural ("Gelee {n}
+// (süßer Aufstrich aus eingedicktem Fruchtsaft) [cook.] | Gelees {pl} | ...
+// :: jelly | jellies | ..." before "gelieren" for "jelly"): the note says
+// what the German word is, and the English word stands plain. On a line that
+// gives the English word beside others the note names a use ("Abgang {m}
+// (Nachgeschmack beim Wein) | ... :: finish; final note (wine) | ..." is no
+// main sense of "finish"). Where no noun has such a line, an adjective heading
 // a plain line with its forms or examples comes first ("steil {adj} | steiler
 // | am steilsten :: steep | ..." before "einweichen; baden {vt} | ... :: to
 // steep | ...", "eng" before "einengen" for "narrow").
@@ -2153,8 +2160,9 @@ void putNounMainEntryBeforeSideVerb(QVector<const Candidate *> &list, const Engl
     if (uses.other < (verbMainEntry ? 10 : 3) * std::max(1, uses.verb))
         return;
     const auto noun = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
-        return candidate->first && candidate->noun && candidate->englishMainEntry && !candidate->noted
-               && !isSpecial(*candidate) && !candidate->fringe;
+        return candidate->first && candidate->noun && candidate->englishMainEntry
+               && (!candidate->noted || (candidate->ownEntry && !candidate->englishNoted)) && !isSpecial(*candidate)
+               && !candidate->fringe;
     });
     if (noun != list.end()) {
         std::rotate(list.begin(), noun, noun + 1);
@@ -2306,6 +2314,58 @@ void putDominantOtherKindEntryFirst(QVector<const Candidate *> &list)
                && !candidate->noted && !candidate->fringe;
     });
     moveToFront(list, main);
+}
+
+// Puts first the head of a noun's plain full entry where the ranking chose
+// a verb whose lines giving the English word first are all short, the verb
+// and at most its participles (kShortLineSections): such lines name a sense
+// without a single example, and the ranking chose among them by how common
+// the German verb is in all its senses ("einnehmen; beeinflussen {vt} |
+// einnehmend; beeinflussend | eingenommen; beeinflusst :: to prejudice |
+// ..."), while the noun's entry gives the English word first with its
+// plural, compounds and examples ("Vorurteil {n}; Voreingenommenheit {f};
+// Befangenheit {f} | Vorurteile {pl} | ... :: prejudice; biased opinion |
+// prejudices | ..."), the word's main sense. The entry is the longest of the
+// noun lines giving the word first, longer than any other, with at least
+// kOwnVerbEntrySections sections and three times the longest verb line;
+// neither side carries a note, tag, register or fringe word. Judged against
+// the rows it changed, the same move for a verb's full entry over short
+// noun lines, or between adjectives and other words, put as many side
+// senses first as it mended ("martern" for "martyr", "hinunterschlucken"
+// for "swallow", "freilegen" for "bare").
+void putNounsFullEntryBeforeShortVerbLines(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first || kindOf(*list.first()) != 1)
+        return;
+    int longestVerbLine = 0;
+    int longestNounLine = 0;
+    int nounLinesOfThatLength = 0;
+    QSet<int> seen;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (!candidate->first || seen.contains(candidate->line))
+            continue;
+        seen.insert(candidate->line);
+        const int kind = kindOf(*candidate);
+        if (kind == 1) {
+            longestVerbLine = std::max(longestVerbLine, candidate->sections);
+        } else if (kind == 0 && candidate->sections > longestNounLine) {
+            longestNounLine = candidate->sections;
+            nounLinesOfThatLength = 1;
+        } else if (kind == 0 && candidate->sections == longestNounLine) {
+            ++nounLinesOfThatLength;
+        }
+    }
+    if (longestVerbLine > kShortLineSections || nounLinesOfThatLength != 1)
+        return;
+    const auto entry = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && kindOf(*candidate) == 0
+               && candidate->sections == longestNounLine && candidate->sections >= kOwnVerbEntrySections
+               && candidate->sections >= 3 * longestVerbLine && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->lineTagged && !candidate->fieldTagged
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishVariant;
+    });
+    moveToFront(list, entry);
 }
 
 // Puts last the German words of lines that give the English word only far
@@ -3448,6 +3508,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putMainEntryHeadBeforeNearTie(list);
         keepPlainHeadInRow(list);
         putDominantOtherKindEntryFirst(list);
+        putNounsFullEntryBeforeShortVerbLines(list);
         keepLineHeadBeforeItsSynonyms(list);
         putWordsGivenLateOnLongLinesLast(list);
         putFeminineFormsFirst(list);

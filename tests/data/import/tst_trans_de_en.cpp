@@ -969,6 +969,46 @@ private Q_SLOTS:
             "Einweichwasser {n} [agr.] :: corn steep water; maize steep water; steep water\n"
             "Hartklebemasse {f} :: steep asphalt\n",
             "steep", "steil", "");
+        row("a noun's own entry noted on the German side only before a side verb",
+            "gelieren {vi} | gelierend | geliert :: to jelly; to jellify | jellying; jellifying | jellied; jellified\n"
+            "Gelee {n} (süßer Aufstrich aus eingedicktem Fruchtsaft) [cook.] | Gelees {pl} | mit Gelee überziehen :: "
+            "jelly | jellies | to glaze\n"
+            "Gallerte {f}; Gallert {n} (aus Säften) [cook.] :: jelly\n"
+            "Götterspeise {f}; Wackelpudding {m}; Wackelpeter {m} [ugs.] [cook.] :: Jell-O [tm]; jello; jelly\n"
+            "farbige Vorsatzscheibe {f} (Film) :: jelly (film)\n"
+            "Gelée Royale {n}; Weiselfuttersaft {m}; Königinfuttersaft {m} (von Bienen) :: royal jelly (of bees)\n"
+            "Geleebohne {f} | Geleebohnen {pl} :: jelly bean | jelly beans\n"
+            "Petrolatum {n} :: petrolatum; petroleum jelly; mineral jelly\n"
+            "Vaselin {n}; Vaseline {f} :: vaseline; paraffin(e) jelly\n"
+            "Biskuitrolle {f} [Dt.]; Biskuitroulade {f} [Bayr.] [Ös.] [Schw.]; Biscuitroulade {f} [Schw.] [cook.] :: "
+            "sponge roll; Swiss roll [Br.]; jelly roll [Am.]\n"
+            "Aprikotieren {n} [cook.] :: glazing with apricot jelly\n",
+            "jelly", "Gelee", "");
+        row("a noun's full entry before verbs of their forms only",
+            "Beeinträchtigung {f} (von etw.); Nachteil {m}; Schaden {m} (für etw.) [adm.] [jur.] | zu jds. Schaden | "
+            "ohne Beeinträchtigung von etw.; unbeschadet {+Gen.} [übtr.] | unsere Interessen abträglich sein | Der "
+            "Kläger hat dadurch keinen Nachteil erlitten. :: prejudice (to sth.) | to the prejudice of sb. | without "
+            "prejudice to sth. | to be of prejudice to our interests | The plaintiff has suffered no prejudice.\n"
+            "Vorurteil {n}; Voreingenommenheit {f}; Befangenheit {f} | Vorurteile {pl} | Vorurteile {pl} gegen "
+            "Andersfarbige | mit einem Vorurteil beeinflussen | ein Vorurteil gegen etw. haben; gegen etw. "
+            "voreingenommen sein | Vorurteile haben; Vorurteile hegen | seine Voreingenommenheit gegen … | voller "
+            "Vorurteile gegen | Abbau von Vorurteilen :: prejudice; biased opinion | prejudices | colour prejudice | "
+            "to prejudice | to have a prejudice against sth. | to be prejudiced | his prejudice against … | full of "
+            "prejudice against | reduction of prejudices\n"
+            "einnehmen; beeinflussen {vt} | einnehmend; beeinflussend | eingenommen; beeinflusst :: to prejudice | "
+            "prejudicing | prejudiced\n"
+            "gefährden; beeinträchtigen {vt} | gefährdend; beeinträchtigend | gefährdet; beeinträchtigt :: to "
+            "prejudice | prejudicing | prejudiced\n"
+            "präjudizieren {vi} [jur.] :: to prejudice\n"
+            "(für etw.) einnehmen {vt} :: to bias (towards sth.)\n"
+            "Beschützerrolle {f} [soc.] | eine Beschützerrolle einnehmen :: the role of the protector | to take on "
+            "the role of the protector\n"
+            "im Mittelpunkt (des Interesses) stehen; eine Schlüsselposition einnehmen {v} :: to take centre stage\n"
+            "Protesthaltung {f} | eine Protesthaltung einnehmen :: protest attitude; rebellious stance | to take a "
+            "defiant stand\n"
+            "jdn. verzaubern; jdn. in seinen Bann ziehen; jdn. ganz für sich einnehmen {vt} :: to cast a spell on "
+            "sb.\n",
+            "prejudice", "Vorurteil", "");
     }
     void choosesTheWordsOfARow()
     {
