@@ -345,6 +345,24 @@ void putLeadersKinBeforeEquallyRareLaterSenses(QVector<Candidate> &candidates, c
     }
 }
 
+// Where an item stands in its entry: how many items go before it, not
+// counting the same word written with a hyphen or apart ("poêle:
+// frying-pan, frying pan" gives "frying pan" first). The dictionaries list
+// some words both ways, and the second way is no further down the list.
+int placeAmongItems(const QStringList &items, qsizetype index)
+{
+    const auto spelling = [](const QString &item) {
+        return item.toLower().replace(QLatin1Char('-'), QLatin1Char(' '));
+    };
+    const QString word = spelling(items.at(index));
+    int place = 0;
+    for (qsizetype i = 0; i < index; ++i) {
+        if (spelling(items.at(i)) != word)
+            ++place;
+    }
+    return place;
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -362,7 +380,8 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
                 order.append(entry.translations.at(i));
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0, int(i), firstSense, i == 0 && sorted});
+                words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
+                              i == 0 && sorted});
             } else {
                 found->firstSense = found->firstSense || firstSense;
                 if (i == 0) {

@@ -534,6 +534,20 @@ private Q_SLOTS:
         QCOMPARE(find(fraEng, "donner")->translations.first(), QStringLiteral("give"));
     }
 
+    void countsAWordWrittenTwoWaysAsOnePlace()
+    {
+        // fra-eng lists "frying pan" hyphenated and apart; the second way is
+        // not a place further down, so "poêle", eng-fra's one word, stays
+        // before "sauteuse", filled in from its row that gives the phrase
+        // alone.
+        const QVector<DictdEntry> fraEng{entry("sauteuse /sotøz/ <n, fem>\nfrying pan\n"),
+                                         entry("poêle /pwal/ <n, masc>\nfrying-pan, frying pan\n")};
+        QVector<DictdEntry> engFra{entry("frying pan /fraiiŋpæn/\npoêle\n")};
+        addReverseTranslations(engFra, fraEng, noRanks());
+        QCOMPARE(find(engFra, "frying pan")->translations,
+                 QStringList({QString::fromUtf8("poêle"), QStringLiteral("sauteuse")}));
+    }
+
     void weighsAHyphenatedWordNoListHasAsAPhrase()
     {
         // "washing-bear" renders the German "Waschbär" word for word; its
