@@ -548,6 +548,24 @@ private Q_SLOTS:
                  QStringList({QString::fromUtf8("poêle"), QStringLiteral("sauteuse")}));
     }
 
+    void putsAFalseFriendFilledInAfterTheRowsOwnWords()
+    {
+        // fra-eng leaves the English "agenda" out of its "agenda" row and
+        // gives it first for "ordre du jour", which eng-fra's "agenda" lists
+        // too: the twin eng-fra fills in is a false friend.
+        const QVector<DictdEntry> fraEng{entry("agenda /aʒɛ̃da/ <n, masc>\ndiary, appointment book\n"),
+                                         entry("ordre du jour /ɔʀdʀdyʒuʀ/ <n, masc>\nagenda, order of the day\n")};
+        const QVector<DictdEntry> engFra{entry("agenda /ədʒendə/\n1. agenda\n2. ordre du jour\n")};
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, noRanks());
+        QCOMPARE(find(rows, "agenda")->translations, QStringList({"diary", "appointment book", "agenda"}));
+        // Where no other word's row starts with the twin, the twin the other
+        // direction confirms leads as before.
+        QVector<DictdEntry> twin{fraEng.first()};
+        addReverseTranslations(twin, engFra, noRanks());
+        QCOMPARE(find(twin, "agenda")->translations.first(), QStringLiteral("agenda"));
+    }
+
     void weighsAHyphenatedWordNoListHasAsAPhrase()
     {
         // "washing-bear" renders the German "Waschbär" word for word; its
