@@ -345,6 +345,59 @@ void putLeadersKinBeforeEquallyRareLaterSenses(QVector<Candidate> &candidates, c
     }
 }
 
+// A look-alike is no translation where the two dictionaries pair it with
+// another word: fra-eng gives "agenda: diary, appointment book" and
+// "ordre du jour: agenda, order of the day", and eng-fra "agenda:
+// 1. agenda 2. ordre du jour". The headword's twin that only the other
+// direction gives (`leading`, filled in), whose row there lists a word
+// whose own row here starts with the twin, is that word's translation, a
+// false friend of the headword: it goes after the row's own items, and the
+// first of them leads ("agenda: diary, appointment book, agenda").
+void putOwnFirstBeforeFalseFriend(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                  const QHash<QString, QStringList> &ownFirstOf,
+                                  const QHash<QString, QStringList> &reverseItems)
+{
+    if (candidates.size() < 2 || entry.translations.isEmpty() || candidates.constFirst().own)
+        return;
+    const QString twin = candidates.constFirst().word;
+    if (foldedLower(twin) != foldedLower(entry.headword))
+        return;
+    const QStringList pairedWords = reverseItems.value(twin);
+    const QStringList others = ownFirstOf.value(twin);
+    const bool falseFriend = std::any_of(others.begin(), others.end(), [&](const QString &other) {
+        return other != entry.headword && pairedWords.contains(other);
+    });
+    if (!falseFriend)
+        return;
+    const auto lastOwn = std::find_if(candidates.rbegin(), candidates.rend(), [](const Candidate &c) { return c.own; });
+    if (lastOwn == candidates.rend())
+        return;
+    candidates.move(0, candidates.size() - 1 - (lastOwn - candidates.rbegin()));
+    const auto own = std::find_if(candidates.begin(), candidates.end(), [&entry](const Candidate &c) {
+        return c.own && c.word == entry.translations.constFirst();
+    });
+    if (own != candidates.end())
+        candidates.move(own - candidates.begin(), 0);
+}
+
+// Where an item stands in its entry: how many items go before it, not
+// counting the same word written with a hyphen or apart ("poêle:
+// frying-pan, frying pan" gives "frying pan" first). The dictionaries list
+// some words both ways, and the second way is no further down the list.
+int placeAmongItems(const QStringList &items, qsizetype index)
+{
+    const auto spelling = [](const QString &item) {
+        return item.toLower().replace(QLatin1Char('-'), QLatin1Char(' '));
+    };
+    const QString word = spelling(items.at(index));
+    int place = 0;
+    for (qsizetype i = 0; i < index; ++i) {
+        if (spelling(items.at(i)) != word)
+            ++place;
+    }
+    return place;
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -362,7 +415,8 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
                 order.append(entry.translations.at(i));
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
-                words.append({entry.headword, i == 0, int(i), firstSense, i == 0 && sorted});
+                words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
+                              i == 0 && sorted});
             } else {
                 found->firstSense = found->firstSense || firstSense;
                 if (i == 0) {
@@ -523,6 +577,16 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             merged[*found].examples += entry.examples;
         }
     }
+    // The words each item is the own first translation of, and the items of
+    // each row of the other direction (see putOwnFirstBeforeFalseFriend).
+    QHash<QString, QStringList> ownFirstOf;
+    for (const DictdEntry &entry : std::as_const(merged)) {
+        if (!entry.translations.isEmpty())
+            ownFirstOf[entry.translations.constFirst()].append(entry.headword);
+    }
+    QHash<QString, QStringList> reverseItems;
+    for (const DictdEntry &entry : reverse)
+        reverseItems[entry.headword] += entry.translations;
     for (const QString &headword : newRowsOf(backTo, backOrder, position)) {
         position.insert(headword, merged.size());
         DictdEntry entry;
@@ -990,6 +1054,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
+        putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is

@@ -113,6 +113,10 @@ class WordRanks;
 // gives the headword only in a later sense, gives way to a likelier word of
 // the row's first sense whose row gives it in its first sense ("kiosque:
 // barn, shed, stand": "stand"), unless its own row starts with the headword.
+// The headword's twin that only `reverse` gives, where `forward` starts
+// another word's row with it and `reverse` pairs it with that word too, is a
+// false friend ("agenda", which fra-eng gives "ordre du jour"): it goes
+// after the row's own words.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -534,6 +534,38 @@ private Q_SLOTS:
         QCOMPARE(find(fraEng, "donner")->translations.first(), QStringLiteral("give"));
     }
 
+    void countsAWordWrittenTwoWaysAsOnePlace()
+    {
+        // fra-eng lists "frying pan" hyphenated and apart; the second way is
+        // not a place further down, so "poêle", eng-fra's one word, stays
+        // before "sauteuse", filled in from its row that gives the phrase
+        // alone.
+        const QVector<DictdEntry> fraEng{entry("sauteuse /sotøz/ <n, fem>\nfrying pan\n"),
+                                         entry("poêle /pwal/ <n, masc>\nfrying-pan, frying pan\n")};
+        QVector<DictdEntry> engFra{entry("frying pan /fraiiŋpæn/\npoêle\n")};
+        addReverseTranslations(engFra, fraEng, noRanks());
+        QCOMPARE(find(engFra, "frying pan")->translations,
+                 QStringList({QString::fromUtf8("poêle"), QStringLiteral("sauteuse")}));
+    }
+
+    void putsAFalseFriendFilledInAfterTheRowsOwnWords()
+    {
+        // fra-eng leaves the English "agenda" out of its "agenda" row and
+        // gives it first for "ordre du jour", which eng-fra's "agenda" lists
+        // too: the twin eng-fra fills in is a false friend.
+        const QVector<DictdEntry> fraEng{entry("agenda /aʒɛ̃da/ <n, masc>\ndiary, appointment book\n"),
+                                         entry("ordre du jour /ɔʀdʀdyʒuʀ/ <n, masc>\nagenda, order of the day\n")};
+        const QVector<DictdEntry> engFra{entry("agenda /ədʒendə/\n1. agenda\n2. ordre du jour\n")};
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(rows, engFra, noRanks());
+        QCOMPARE(find(rows, "agenda")->translations, QStringList({"diary", "appointment book", "agenda"}));
+        // Where no other word's row starts with the twin, the twin the other
+        // direction confirms leads as before.
+        QVector<DictdEntry> twin{fraEng.first()};
+        addReverseTranslations(twin, engFra, noRanks());
+        QCOMPARE(find(twin, "agenda")->translations.first(), QStringLiteral("agenda"));
+    }
+
     void weighsAHyphenatedWordNoListHasAsAPhrase()
     {
         // "washing-bear" renders the German "Waschbär" word for word; its
