@@ -398,6 +398,38 @@ int placeAmongItems(const QStringList &items, qsizetype index)
     return place;
 }
 
+// fra-eng numbers a word's senses main sense first. A leader of a later
+// sense that neither shares nor resembles the headword and leads only
+// because the other direction confirms it gives way to the first sense
+// where a word of that sense the frequency list knows is as well linked
+// and at least as likely by its rank, places and links: eng-fra then
+// merely gives that word another translation ("placard: 1. cupboard,
+// closet, wardrobe 2. notice, placard, poster", where eng-fra has
+// "closet: armoire" and so confirms only the notice sense). The row's own
+// words of the first sense go first, in their ranked order. Not past a
+// leader whose own row, ranked, starts with the headword.
+void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                          const WordRanks &ranks,
+                                          const std::function<bool(const QString &, const QString &)> &givesFirst)
+{
+    if (entry.firstSense.isEmpty() || candidates.size() < 2)
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (inFirstSense(entry, leading.word) || leader == headword || looksAlike(leader, headword)
+        || sharesStem(leader, headword) || (givesFirst && givesFirst(leading.word, entry.headword)))
+        return;
+    const bool likelier = std::any_of(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && c.linked == leading.linked && !c.confirmed && leading.confirmed && inFirstSense(entry, c.word)
+               && ranks.phraseRank(c.word) > 0 && c.cost <= leading.cost;
+    });
+    if (!likelier)
+        return;
+    std::stable_partition(candidates.begin(), candidates.end(),
+                          [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -788,6 +820,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // first too ("extrêmement: 1. extremely 2. most"), unless the
         // leader's own English row starts with the headword ("coat" keeps
         // its lead over "mantle" in "manteau: 1. cloak, mantle 2. coat").
+        // An unlinked word of the first sense goes before a linked leader
+        // only where it shares the stem, the other direction gives the
+        // headword in its first sense and it is at least as likely by its
+        // rank and places ("proprement: 1. decently, properly ... 4. just,
+        // exactly, okay, right", where fra-deu's "gerade" links "exactly"
+        // alone): the links then only tell that the side sense is real.
         if (firstSenseFirst && !phraseHeadword && !entry.firstSense.isEmpty() && !candidates.isEmpty()) {
             const QString headword = foldedLower(entry.headword);
             const Candidate &leading = candidates.constFirst();
@@ -796,9 +834,12 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 && !inFirstSense(entry, leading.word)) {
                 const bool leaderGivesFirst = givesFirst && givesFirst(leading.word, entry.headword);
                 const auto cognate = std::find_if(candidates.begin(), candidates.end(), [&](const Candidate &c) {
-                    if (!c.own || !c.confirmed || (leading.linked && !c.linked) || !inFirstSense(entry, c.word))
+                    if (!c.own || !c.confirmed || !inFirstSense(entry, c.word))
                         return false;
                     const QString folded = foldedLower(c.word);
+                    if (leading.linked && !c.linked
+                        && !(sharesStem(folded, headword) && c.firstSenseBack && c.cost <= leading.cost))
+                        return false;
                     if (folded == headword || looksAlike(folded, headword))
                         return entry.firstSense.size() > 1;
                     return !leaderGivesFirst && sharesStem(folded, headword);
@@ -1024,14 +1065,24 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // the twin the dictionary names first is the word's main sense. Not a
         // name ("Bretagne: Bretagne, Brittany") nor a twin the word list of
         // its language lacks (a misspelt "ornament" for "ornement"), and not
-        // where another word is clearly commoner.
+        // where another word is clearly commoner. A leader whose own row in
+        // the other direction gives the headword only in a later sense is
+        // commoner by that other sense ("rubber: 1. caoutchouc 2. condom,
+        // préservatif"), and its commonness does not count against a twin
+        // whose own row starts with the headword ("condom: condom,
+        // préservatif"), where the links do not favour the leader.
         // A twin with other accents counts too ("suprême: supreme").
         const QString ownFirst = entry.translations.value(0);
         if (!phraseHeadword && !ownFirst.isEmpty() && foldedLower(ownFirst) == foldedLower(entry.headword)
             && ownFirst.at(0).isLower() && isListedTargetWord && isListedTargetWord(ownFirst)) {
             const auto twin = std::find_if(candidates.begin(), candidates.end(),
                                            [&ownFirst](const Candidate &c) { return c.word == ownFirst; });
-            if (twin != candidates.end() && twin->cost <= candidates.constFirst().cost + kTwinMargin)
+            const Candidate &leading = candidates.constFirst();
+            const bool leaderCommonerElsewhere = twin != candidates.end() && twin->confirmed
+                                                 && twin->placeBack == 0 && twin->firstSenseBack
+                                                 && leading.confirmed && !leading.firstSenseBack
+                                                 && !twin->linked && !leading.linked;
+            if (twin != candidates.end() && (twin->cost <= leading.cost + kTwinMargin || leaderCommonerElsewhere))
                 candidates.move(twin - candidates.begin(), 0);
         }
         // Among words equally likely by their rank, places and links, the
@@ -1054,6 +1105,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
+        if (firstSenseFirst && !phraseHeadword)
+            putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that

@@ -1073,6 +1073,28 @@ private Q_SLOTS:
         QCOMPARE(find(accents, QString::fromUtf8("suprême"))->translations.first(), QStringLiteral("supreme"));
     }
 
+    void keepsFirstTheTwinOverAWordCommonerInAnotherSense()
+    {
+        // "rubber" is commoner by its "caoutchouc" sense; eng-fra gives it
+        // "condom" only in its second, and starts "condom" with the twin.
+        const QVector<DictdEntry> fraEng{entry("condom /kɔ̃dɔ̃m/ <n, masc>\ncondom, rubber\n")};
+        const QVector<DictdEntry> engFra{
+            entry("condom /kɔndəm/\ncondom, préservatif\n"),
+            entry("rubber /rʌbər/\n1. caoutchouc\n2. condom, préservatif\n3. gomme\n"),
+        };
+        const auto firstOf = [&](const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranksOf({{"rubber", 4538}}), {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; },
+                [](const QString &word) { return word == QLatin1String("condom") || word == QLatin1String("rubber"); });
+            return find(rows, QStringLiteral("condom"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf({}), QStringLiteral("condom"));
+        // A leader the links reach and the twin not keeps its lead.
+        QCOMPARE(firstOf({"rubber"}), QStringLiteral("rubber"));
+    }
+
     void putsTheHeadwordsRegularEnglishFormFirst()
     {
         // fra-deu's "abortiv" reaches no English word, so the links pick
@@ -1208,6 +1230,60 @@ private Q_SLOTS:
         QCOMPARE(rowOf(ranksOf({{"measure", 4075}, {"tact", 4500}}), {"measure", "measurement", "tact"}).mid(0, 3),
                  (QStringList{"measure", "tact", "measurement"}));
         QCOMPARE(rowOf(ranks, {"measure", "tact"}).mid(0, 3), (QStringList{"measure", "tact", "measurement"}));
+    }
+
+    void putsTheFirstSenseBeforeALaterOneOnlyTheOtherDirectionConfirms()
+    {
+        // eng-fra translates "closet" and "cupboard" as "armoire" only, so
+        // only the second sense was confirmed, though fra-deu links both.
+        const QVector<DictdEntry> fraEng{entry(
+            "placard /plakaʀ/ <n, masc>\n1. cupboard, closet, wardrobe\n2. notice, placard, poster\n")};
+        const QVector<DictdEntry> engFra{
+            entry("closet /klɔzit/\narmoire\n"),
+            entry("cupboard /kʌbəd/\narmoire\n"),
+            entry("notice /noutis/\n1. affiche, placard\n2. discerner, percevoir, saisir\n"),
+            entry("placard /plækɑːd/\n1. afficher\n2. affiche, placard\n3. agglutiner, coller\n"),
+            entry("poster /pɔstər/\naffiche, placard\n"),
+        };
+        const QSet<QString> linked{"closet", "cupboard", "notice", "placard", "poster"};
+        const auto rowOf = [&](const WordRanks &ranks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("placard"))->translations;
+        };
+        QCOMPARE(rowOf(ranksOf({{"notice", 1168}, {"closet", 2796}})).mid(0, 4),
+                 (QStringList{"closet", "cupboard", "wardrobe", "notice"}));
+        // A first-sense word no likelier, or one the list lacks, does not.
+        QCOMPARE(rowOf(ranksOf({{"notice", 100}, {"closet", 2796}})).constFirst(), QStringLiteral("notice"));
+        QCOMPARE(rowOf(ranksOf({{"notice", 1168}})).constFirst(), QStringLiteral("notice"));
+    }
+
+    void putsAnUnlinkedFirstSenseWordOfTheStemBeforeALinkedLaterSense()
+    {
+        // fra-deu's "gerade" links "exactly" alone; eng-fra gives
+        // "proprement" fifth in "exactly" and second in "properly".
+        const QVector<DictdEntry> fraEng{
+            entry("proprement /pʀopʀəmɑ̃/ <adv>\n1. decently, properly\n2. appropriately\n"
+                  "3. in the final analysis\n4. just, exactly, okay, right\n")};
+        const QVector<DictdEntry> engFra{
+            entry("properly /prɔpəliː/\nconvenablement, proprement\n"),
+            entry("decently /diːsentliː/\nconvenablement, proprement\n"),
+            entry("exactly /igzætliː/\n1. à l'heure, précisément\n2. exactement, justement\n3. proprement\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("exactly") ? 1 : 0; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("proprement"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(ranksOf({{"exactly", 388}, {"properly", 2298}})), QStringLiteral("properly"));
+        // Not where the stem's word is clearly rarer.
+        QCOMPARE(firstOf(ranksOf({{"exactly", 20}, {"properly", 2298}})), QStringLiteral("exactly"));
     }
 
     void putsAWordBeforeItsCompound()
