@@ -554,6 +554,9 @@ struct Candidate
     // The place of the English word among its line's English synonyms (0 for
     // the first).
     int englishPlace = 0;
+    // The place of the German word among its line's German synonyms (0 for
+    // the first, the line's head).
+    int germanPlace = 0;
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
@@ -3039,10 +3042,13 @@ void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
 // single word, with no note or tag on either side, for a word of the same
 // kind, and its further sections give the German word's forms or examples:
 // a bare line, or one whose further sections are another word's, as often
-// named a rarer side use ("implode" for "einfallen"). The narrowed word goes
-// behind the last plain one, the others keeping their order. Judged against
-// the rows it changed, most came out better ("bremsen": brake before hold
-// back), one worse ("einfallen": think of behind shrink).
+// named a rarer side use ("implode" for "einfallen"). It gives the German
+// word no later than the narrowed line does: a line that gives it later
+// still shares only one sense of its head ("schrumpfen; ...; einfallen;
+// schwinden :: to shrink" is no better than "think of"). The narrowed word
+// goes behind the last plain one, the others keeping their order. Judged
+// against the rows it changed, most came out better ("bremsen": brake
+// before hold back).
 void putPlainLinesBeforeListedNotedLaterSynonym(QVector<const Candidate *> &list)
 {
     constexpr int kUnlisted = std::numeric_limits<int>::max();
@@ -3054,7 +3060,8 @@ void putPlainLinesBeforeListedNotedLaterSynonym(QVector<const Candidate *> &list
         return;
     const auto plain = [top](const Candidate *candidate) {
         return candidate->first && candidate->subtitle == kUnlisted && kindOf(*candidate) == kindOf(*top)
-               && candidate->sections >= 2 && candidate->germanNamedAgain && !candidate->english.contains(u' ')
+               && candidate->germanPlace <= top->germanPlace && candidate->sections >= 2
+               && candidate->germanNamedAgain && !candidate->english.contains(u' ')
                && !candidate->noted && !candidate->englishNoted && !candidate->wordClass.notedAfterClass
                && !isSpecial(*candidate) && !candidate->fringe && !candidate->otherSense
                && !candidate->englishRegister && !candidate->englishColloquial && !candidate->lineTagged
@@ -5470,6 +5477,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
+                candidates.last().germanPlace = german.position;
                 candidates.last().englishRegister = match.register_;
                 candidates.last().englishColloquial = match.colloquial;
                 candidates.last().germanColloquial = german.colloquial;
@@ -5767,6 +5775,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     const auto describeLine = [&text](Candidate &candidate, const GermanOnLine &on) {
         const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
         candidate.sections = sectionsOfLine(raw);
+        candidate.germanPlace = on.position;
         const qsizetype separator = raw.indexOf(" :: ");
         candidate.comparison =
             separator >= 0 && candidate.sections > 2 && givesComparison(QString::fromUtf8(raw.first(separator)));

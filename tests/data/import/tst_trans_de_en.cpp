@@ -3601,6 +3601,20 @@ private Q_SLOTS:
                                       .germanToEnglish.value(QStringLiteral("Rotte"));
         QVERIFY2(rotte.value(0) == QStringLiteral("rout") && rotte.contains(QStringLiteral("works gang")),
                  qPrintable(rotte.join(u", ")));
+        // A line that gives the German word later than the narrowed one
+        // does is no plain line for it: "think of" stays before "shrink".
+        const QByteArray thinkOf =
+            "auf etw. (als Einfall) kommen; jdm. (dazu) einfallen {vi} | Mir fällt (dazu) einfach nichts ein. :: "
+            "to think of sth. | I just can’t think of anything.\n";
+        const QByteArray shrink =
+            "schrumpfen; kleiner werden; sich zusammenziehen; einfallen; schwinden {vi} | schrumpfend; kleiner we"
+            "rdend; sich zusammenziehend; einfallen; schwindend | geschrumpft; kleiner geworden; zusammengezogen;"
+            " eingefallen; geschwunden | er/sie/es schrumft | ich/er/sie/es schrumpfte | er/sie/es ist/war geschr"
+            "umpft | drastisch zusammenschrumpfen/sinken :: to shrink {shrank, shrunk; shrunk} | shrinking | shru"
+            "nk | he/she/it shrinks | I/he/she/it shrank | he/she/it has/had shrunk | to shrink dramatically\n";
+        const QStringList einfallen = germanSourcesFromTrans(thinkOf + shrink, {QStringLiteral("shrink")})
+                                          .germanToEnglish.value(QStringLiteral("einfallen"));
+        QVERIFY2(einfallen.value(0) == QStringLiteral("think of"), qPrintable(einfallen.join(u", ")));
     }
 
     void takesTheDictionariesWhereTheListIsMissing()
