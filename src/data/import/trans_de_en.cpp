@@ -554,6 +554,9 @@ struct Candidate
     // The place of the English word among its line's English synonyms (0 for
     // the first).
     int englishPlace = 0;
+    // The place of the German word among its line's German synonyms (0 for
+    // the first, the line's head).
+    int germanPlace = 0;
     // The English word is one a line the German word heads gives after its
     // main one (addLaterSensesOfHeadedLine).
     bool laterSense = false;
@@ -3095,6 +3098,55 @@ void putOwnLineBeforeRegionalWordOfNotedUse(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+// Puts the word of a line that lists the German word as a later synonym
+// narrowed by a note behind the words of its plain lines, where only the
+// subtitle list put it first: it knows the narrowed line's English word and
+// none of the plain ones ("gammeln; ...; bummeln {vi} (seine Zeit planlos
+// verbringen) :: to fool around" before "bummeln; faulenzen {vi} | ... ::
+// to slack" and "schlendern; bummeln; ... {vi} | ... :: to stroll"; "...;
+// Rotte {f} (Arbeitskolonne im Straßen- und Gleisbau) :: works gang; ..."
+// before "Bande {f}; Rotte {f}; ... :: rout; gang; mob"). The ranking
+// holds a note and a later place back by the word's place on the list, and
+// an unlisted word has none to compare with, so a side use of the line's
+// first word came first. The narrowed word is a phrase (the list ranks a
+// phrase by its rarest word, "works" or "fool") and its English side carries
+// no note of its own, which would name what the phrase applies to ("to switch
+// on sth. (switch, light)"). A plain line gives the English word first, a
+// single word, with no note or tag on either side, for a word of the same
+// kind, and its further sections give the German word's forms or examples:
+// a bare line, or one whose further sections are another word's, as often
+// named a rarer side use ("implode" for "einfallen"). It gives the German
+// word no later than the narrowed line does: a line that gives it later
+// still shares only one sense of its head ("schrumpfen; ...; einfallen;
+// schwinden :: to shrink" is no better than "think of"). The narrowed word
+// goes behind the last plain one, the others keeping their order. Judged
+// against the rows it changed, most came out better ("bremsen": brake
+// before hold back).
+void putPlainLinesBeforeListedNotedLaterSynonym(QVector<const Candidate *> &list)
+{
+    constexpr int kUnlisted = std::numeric_limits<int>::max();
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || !top->noted || top->subtitle == kUnlisted || top->mainEntry
+        || top->clearMainEntry || top->englishNoted || !top->english.contains(u' '))
+        return;
+    const auto plain = [top](const Candidate *candidate) {
+        return candidate->first && candidate->subtitle == kUnlisted && kindOf(*candidate) == kindOf(*top)
+               && candidate->germanPlace <= top->germanPlace && candidate->sections >= 2
+               && candidate->germanNamedAgain && !candidate->english.contains(u' ')
+               && !candidate->noted && !candidate->englishNoted && !candidate->wordClass.notedAfterClass
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->otherSense
+               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->lineTagged
+               && !candidate->groupTagged && !candidate->laterSense;
+    };
+    const auto last = std::find_if(list.rbegin(), std::prev(list.rend()), plain);
+    if (last == std::prev(list.rend()))
+        return;
+    const auto behind = last.base();
+    std::rotate(list.begin(), list.begin() + 1, behind);
+}
+
 // Puts first the word of a line with forms and examples that gives it first
 // for the German word, where the ranking chose the word of a plain bare line,
 // one section and nothing else, that lists the German word as a later
@@ -3521,6 +3573,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putLookAlikeOfOwnLineFirst(list, commonness);
         putPlainWordBeforeItsCompoundOnOneLine(list);
     } else {
+        putPlainLinesBeforeListedNotedLaterSynonym(list);
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
         putLineFirstWordBeforeRegionalSlang(list);
         putPlainHeadedLineFirst(list, commonness);
@@ -5524,6 +5577,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                    lineNumber, lineNumber * kOrdersPerLine + order++});
                 candidates.last().englishVerb = match.verb;
+                candidates.last().germanPlace = german.position;
                 candidates.last().englishRegister = match.register_;
                 candidates.last().englishColloquial = match.colloquial;
                 candidates.last().germanColloquial = german.colloquial;
@@ -5821,6 +5875,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     const auto describeLine = [&text](Candidate &candidate, const GermanOnLine &on) {
         const QByteArrayView raw = QByteArrayView(text).sliced(on.start, on.end - on.start);
         candidate.sections = sectionsOfLine(raw);
+        candidate.germanPlace = on.position;
         const qsizetype separator = raw.indexOf(" :: ");
         candidate.comparison =
             separator >= 0 && candidate.sections > 2 && givesComparison(QString::fromUtf8(raw.first(separator)));

@@ -3621,6 +3621,62 @@ private Q_SLOTS:
         QVERIFY(row.contains(QStringLiteral("hegen")));
     }
 
+    void putsPlainLinesBeforeAListedNotedLaterSynonym()
+    {
+        // The subtitle list knows "fool around" and "works gang", of lines
+        // that give the German word late with a note, and none of the words
+        // of its plain lines: the narrowed use came first.
+        const QByteArray slack =
+            "bummeln; faulenzen {vi} | bummelnd; faulenzend | gebummelt; gefaulenzt :: to slack | slacking | slac"
+            "ked\n";
+        const QByteArray foolAround =
+            "gammeln; herumgammeln [ugs.]; herumtrödeln; bummeln {vi} (seine Zeit planlos verbringen) | gammelnd;"
+            " herumgammelnd; herumtrödelnd; bummelnd | gegammelt; herumgegammelt; herumgetrödelt; gebummelt | In "
+            "ersten Jahr an der Uni hat er nur herumgetrödelt. :: to fool around; to mess around; to mess about ["
+            "Br.] to goof around [Am.]; to screw around [Am.] [coll.] | fooling around; messing around; messing a"
+            "bout to goof around; screwing around | fooled around; messed around; messed about to goof around; sc"
+            "rewed around | He messed around in his first year at university.\n";
+        const QByteArray stroll =
+            "an einen Ort / in eine Richtung schlendern; bummeln; flanieren; spazieren {vi} | an einem Ort/in ein"
+            "e Richtung schlendernd; bummelnd; flanierend; spazierend | an einem Ort/in eine Richtung geschlender"
+            "t; gebummelt; flaniert; spaziert | dahinschlendern :: to stroll; to troll [Br.]; to dawdle; to loite"
+            "r; to amble; to mosey; to potter [Br.]; to putter [Am.] to a place / in a direction | strolling; tro"
+            "lling; dawdling; loitering; ambling; moseying; pottering; puttering to a place / in a direction | st"
+            "rolled; trolled; dawdled; loitered; amblered; moseyed; pottered; puttered in a place/ in a direction"
+            " | to stroll along; to potter along\n";
+        const QByteArray worksGang =
+            "Arbeitstrupp {m}; Trupp {m}; Arbeitsrotte {f}; Rotte {f} (Arbeitskolonne im Straßen- und Gleisbau) |"
+            " Arbeitstrupps {pl}; Trupps {pl}; Arbeitsrotten {pl}; Rotten {pl} | Bahnbautrupp {m}; Bahninstandhal"
+            "tungsrotte {f}; Bahnunterhaltungsrotte {f}; Bahndienstrotte {f} [Schw.] | Gleisbaurotte {f} :: works"
+            " gang; gang (for road and track works) | works gangs; gangs | track maintenance gang; permanent-way "
+            "gang | railway gang [Br.]; railroad gang [Am.]\n";
+        const QByteArray rout =
+            "Bande {f}; Rotte {f}; Zusammenrottung {f} | Banden {pl}; Rotten {pl}; Zusammenrottungen {pl} :: rout"
+            "; gang; mob | routs; gangs; mobs\n";
+        const QStringList bummeln = germanSourcesFromTrans(slack + foolAround + stroll, {QStringLiteral("stroll")})
+                                        .germanToEnglish.value(QStringLiteral("bummeln"));
+        QVERIFY2(bummeln.size() == 3 && bummeln.last() == QStringLiteral("fool around"),
+                 qPrintable(bummeln.join(u", ")));
+        const QStringList rotte = germanSourcesFromTrans(worksGang + rout, {QStringLiteral("gang")})
+                                      .germanToEnglish.value(QStringLiteral("Rotte"));
+        QVERIFY2(rotte.value(0) == QStringLiteral("rout") && rotte.contains(QStringLiteral("works gang")),
+                 qPrintable(rotte.join(u", ")));
+        // A line that gives the German word later than the narrowed one
+        // does is no plain line for it: "think of" stays before "shrink".
+        const QByteArray thinkOf =
+            "auf etw. (als Einfall) kommen; jdm. (dazu) einfallen {vi} | Mir fällt (dazu) einfach nichts ein. :: "
+            "to think of sth. | I just can’t think of anything.\n";
+        const QByteArray shrink =
+            "schrumpfen; kleiner werden; sich zusammenziehen; einfallen; schwinden {vi} | schrumpfend; kleiner we"
+            "rdend; sich zusammenziehend; einfallen; schwindend | geschrumpft; kleiner geworden; zusammengezogen;"
+            " eingefallen; geschwunden | er/sie/es schrumft | ich/er/sie/es schrumpfte | er/sie/es ist/war geschr"
+            "umpft | drastisch zusammenschrumpfen/sinken :: to shrink {shrank, shrunk; shrunk} | shrinking | shru"
+            "nk | he/she/it shrinks | I/he/she/it shrank | he/she/it has/had shrunk | to shrink dramatically\n";
+        const QStringList einfallen = germanSourcesFromTrans(thinkOf + shrink, {QStringLiteral("shrink")})
+                                          .germanToEnglish.value(QStringLiteral("einfallen"));
+        QVERIFY2(einfallen.value(0) == QStringLiteral("think of"), qPrintable(einfallen.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
