@@ -134,6 +134,20 @@ const QSet<QString> &specialRegisters()
     return tags;
 }
 
+// Registers that judge a word rather than place it: scornful, humorous,
+// ironic, euphemistic, elevated, literary or rare use ("gewohnheitsmäßig;
+// schematisch {adj}; Standard…; Routine… [pej.] :: routine"). Colloquial,
+// dated, obsolete and regional words are weighed by rules of their own.
+const QSet<QString> &judgingRegisters()
+{
+    static const QSet<QString> tags = QSet<QString>(specialRegisters())
+                                          .subtract(colloquialTags())
+                                          .subtract(datedTags())
+                                          .subtract(obsoleteTags())
+                                          .subtract(regionalTags());
+    return tags;
+}
+
 // Tags of words out of use, and of words used only in some regions: such a
 // word is left out where a general word translates the same English word.
 bool isFringeTag(const QString &tag)
@@ -535,6 +549,9 @@ struct Candidate
     // tag ("Extension {f}; Begriffsumfang {m} [phil.]"): the line names a use
     // in that field, whichever of its words the tag follows.
     bool lineTagged = false;
+    // The line judges all the words of its first German section at once by
+    // a register's tag, scornful or humorous say (judgesWholeSection).
+    bool wholeLineJudged = false;
     // The line's first German section carries the tag of any field, general
     // or special ("etw. verlangen; regieren {vt} [ling.]").
     bool fieldTagged = false;
@@ -3508,6 +3525,40 @@ void putVerbsWordFirstForItsNoun(QVector<const Candidate *> &list, const QSet<QS
     moveToFront(list, shared);
 }
 
+// Puts first the head of a plain line where the ranking chose a word that
+// every line giving the English word first judges as a whole
+// (judgesWholeSection): "gewohnheitsmäßig" is "routine" only scornfully,
+// while "Routine {f} | Routine in etw. haben :: routine; practice;
+// experience" gives the word's plain sense. Such a word may be high on the
+// subtitle list, and two judged lines double its weight. The plain line
+// gives the English word first, is headed by the word, has further sections
+// (forms or examples) and no note, special field, register or region on
+// either side. Of two such heads the simple word comes before its compound
+// ("Routine" before "Routineablauf", whose plurals halve its place).
+void putPlainHeadBeforeJudgedWord(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty() || !list.first()->first)
+        return;
+    const QString topWord = list.first()->german.toLower();
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && candidate->german.toLower() == topWord && !candidate->wholeLineJudged)
+            return;
+    }
+    const auto plainHead = [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->sections >= 2 && !candidate->wholeLineJudged
+               && !candidate->noted && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->lineTagged
+               && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishVariant && !candidate->germanColloquial;
+    };
+    auto plain = std::find_if(list.begin(), list.end(), plainHead);
+    if (plain == list.end())
+        return;
+    const auto simple = std::find_if(plain + 1, list.end(), [&](const Candidate *candidate) {
+        return plainHead(candidate) && compoundsWord((*plain)->german, candidate->german);
+    });
+    moveToFront(list, simple != list.end() ? simple : plain);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3572,6 +3623,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putSingularNounLineBeforePluralOnlyLine(list);
         putLookAlikeOfOwnLineFirst(list, commonness);
         putPlainWordBeforeItsCompoundOnOneLine(list);
+        putPlainHeadBeforeJudgedWord(list);
     } else {
         putPlainLinesBeforeListedNotedLaterSynonym(list);
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
@@ -4669,21 +4721,40 @@ QByteArrayView takeRawTransLine(const QByteArray &text, qsizetype &start)
     return line;
 }
 
+// Whether a line judges all the words of its first German section at once:
+// the section ends in a judging register's tag and the line's first English
+// section carries one too ("gewohnheitsmäßig; schematisch {adj}; Standard…;
+// Routine… [pej.] :: routine; ordinary [pej.]"). The dictionary writes such
+// a tag after the last word, so the other words' own tags miss it. A tag on
+// the German side only is most often its last word's own ("Säugling {m};
+// ...; Kindlein {n} [poet.] | ... :: baby | ...").
+bool judgesWholeSection(QStringView section, QStringView englishSection)
+{
+    const QStringView trimmed = section.trimmed();
+    if (!trimmed.endsWith(u']') || !namesFieldAmong(englishSection, judgingRegisters()))
+        return false;
+    const qsizetype open = trimmed.lastIndexOf(u'[');
+    return open >= 0 && judgingRegisters().contains(trimmed.sliced(open + 1, trimmed.size() - open - 2).toString());
+}
+
 // The field tags of a line's first German section, which name the line's
 // use wherever they stand in it: whether one names a narrow field
 // ("[ling.]"), and whether any field is named, general words' ("[anat.]")
-// included.
+// included; and whether a register's tag judges the whole section
+// (judgesWholeSection).
 struct LineFields
 {
     bool narrow = false;
     bool any = false;
+    bool judged = false;
 };
 
-LineFields lineFieldsOf(QStringView germanSide)
+LineFields lineFieldsOf(QStringView germanSide, QStringView englishSide = {})
 {
     const QStringView words = firstSection(germanSide);
     const bool narrow = namesFieldAmong(words, specialFields());
-    return {narrow, narrow || namesFieldAmong(words, generalFields())};
+    return {narrow, narrow || namesFieldAmong(words, generalFields()),
+            judgesWholeSection(words, firstSection(englishSide))};
 }
 
 // Calls `visit` with each entry line of the file, a German side and an
@@ -5622,11 +5693,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                                 });
         const bool comparison = sections > 2 && givesComparison(germanSide);
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
-        const LineFields fields = lineFieldsOf(germanSide);
+        const LineFields fields = lineFieldsOf(germanSide, englishSide);
         const bool pluralForms = givesPluralForms(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
+            candidates[c].wholeLineJudged = fields.judged;
             candidates[c].wordClass = wordClass;
             candidates[c].ownEntry = ownEntry && candidates[c].noun;
             candidates[c].pluralForms = pluralForms;

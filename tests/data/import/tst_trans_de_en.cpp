@@ -2461,6 +2461,27 @@ private Q_SLOTS:
                  QStringLiteral("Brennen"));
     }
 
+    void putsAPlainHeadBeforeAWordOnlyJudgedLinesGive()
+    {
+        // Both lines that give "gewohnheitsmäßig" first for "routine" are
+        // scornful as a whole: the German section ends in "[pej.]" and the
+        // English side carries it too. "Routine" heads a plain line.
+        const QByteArray lines =
+            "gewohnheitsmäßig; schematisch {adj}; Standard…; Routine… [pej.] :: routine; ordinary [pej.]\n"
+            "gewohnheitsmäßig; schablonenhaft {adj}; Standard…; Routine… [pej.] | eine Therapie mit Ciclosporin n"
+            "ach Schema [med.] :: routine; ordinary [pej.] | a routine therapy with cyclosporine; a routine cyclo"
+            "sporine therapy\n"
+            "Routineablauf {m} | Routineabläufe {pl} | automatisierte Routineabläufe [psych.] :: routine | routin"
+            "es | automatic routines\n"
+            "Routine {f} | Routine in etw. haben :: routine; practice; experience | to have experience in sth.\n"
+            "Trott {m} :: routine\n"
+            "routinemäßig; anlassunabhängig; laufend {adj} | laufende Wartung {f} :: routine | routine maintenanc"
+            "e\n";
+        const QStringList routine = germanItemsOf(lines, QStringLiteral("routine"));
+        QVERIFY2(routine.value(0) == QStringLiteral("Routine"), qPrintable(routine.join(u", ")));
+        QVERIFY(routine.contains(QStringLiteral("gewohnheitsmäßig")));
+    }
+
     void putsAnUntaggedVerbBeforeItsFieldUse()
     {
         // Every line giving "govern" first tags it with a field; the grammar
