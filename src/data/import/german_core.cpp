@@ -101,6 +101,10 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
     }
     QHash<QString, QStringList> confirmedEnglish;  // German word -> English core words
     QStringList germanOrder;
+    // German words past a row's six places that head their own line for its
+    // English word (GermanSources::ownLineHeads), with those English words.
+    QHash<QString, QStringList> ownLineEnglish;
+    QStringList ownLineOrder;
     for (const QString &english : coreEnglish) {
         QStringList confirmed;
         for (const QString &german : sources.englishToGerman.value(english)) {
@@ -109,6 +113,15 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         }
         if (confirmed.isEmpty())
             continue;
+        for (qsizetype i = kMaxGermanTranslations; i < confirmed.size(); ++i) {
+            const QString &german = confirmed.at(i);
+            if (!sources.ownLineHeads.contains(german + u'\n' + english))
+                continue;
+            QStringList &back = ownLineEnglish[german];
+            if (back.isEmpty())
+                ownLineOrder.append(german);
+            back.append(english);
+        }
         confirmed = sources.ranked ? confirmed.mid(0, kMaxGermanTranslations)
                                    : rankTranslations(confirmed, sources.germanFrequencies, sources.taggedOnly,
                                                       kMaxGermanTranslations);
@@ -122,6 +135,22 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                 back.append(english);
         }
         core.englishGerman.append({english, confirmed.join(QLatin1String(", "))});
+    }
+    // A German word that heads its own line for an English word, left out
+    // of every English row by the six places a row keeps, still has a row
+    // of its own, kept for those English words ("Richtungsfahrbahn ::
+    // lane", where the row of "lane" is full with commoner words): the
+    // places of the English rows rank the English word's translations, not
+    // whether the German word is worth learning. A word whose other
+    // spelling by case has a row is left to that row.
+    QSet<QString> rowsByLower;
+    for (const QString &german : std::as_const(germanOrder))
+        rowsByLower.insert(german.toLower());
+    for (const QString &german : std::as_const(ownLineOrder)) {
+        if (confirmedEnglish.contains(german) || rowsByLower.contains(german.toLower()))
+            continue;
+        confirmedEnglish.insert(german, ownLineEnglish.value(german));
+        germanOrder.append(german);
     }
     // Spellings that differ only by case ("abbrechen", "Abbrechen") share one
     // row when they share a translation: the spelling kept by most English

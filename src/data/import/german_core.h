@@ -73,6 +73,13 @@ struct GermanSources
     // beside "obtain" for "sich geben lassen"), with the word a German row
     // offers as an own sense in its place ("recover"), or none.
     QHash<QString, QString> spoiltSenses;
+    // With own senses: "German\nEnglish" where the German word heads a line
+    // that gives the English word, both in general use and the English word
+    // narrowed by no note ("Richtungsfahrbahn {f} [auto] | ... :: carriageway
+    // [Br.]; lane [Br.]"): the German word's own entry. A German word that
+    // every English row leaves out past its six places still gets a row of
+    // its own for such an English word.
+    QSet<QString> ownLineHeads;
 };
 
 struct GermanCore

@@ -598,6 +598,24 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
+// Whether the candidate's line is the German word's own entry for the
+// English word: the German word heads the line as a single word in general
+// use (no register, regional, obsolete or vulgar tag), and the line gives the
+// English word, anywhere among its synonyms, with no register, age or note
+// of its own ("Richtungsfahrbahn {f} [auto] | ... :: carriageway [Br.];
+// lane [Br.]" for "Richtungsfahrbahn" and "lane"). A field tag does not
+// count against it: the line still names the German word's own sense. An
+// English word narrowed by a note ("Ventilkehle {f} :: throat (valve)")
+// names a use in some trade, and judged against the rows it added, such
+// lines mostly gave words a learner has no use for.
+bool headsOwnPlainLine(const Candidate &candidate)
+{
+    return candidate.germanFirst && !candidate.german.contains(u' ') && !candidate.fringe
+           && candidate.germanSense != Sense::SpecialRegister && !candidate.germanColloquial
+           && !candidate.englishRegister && !candidate.englishColloquial && !candidate.englishDated
+           && !candidate.englishNoted && !candidate.bySpelling && !candidate.capitalised;
+}
+
 // Whether a ranking puts a candidate among the special senses: a German
 // word's main English word counts as general whatever the tags of its line
 // (see rank).
@@ -5866,6 +5884,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     for (const QStringList &german : std::as_const(sources.englishToGerman)) {
         for (qsizetype i = 0; i < german.size() && i < kKeptAtMost; ++i)
             kept.insert(german.at(i));
+    }
+    // A word further down a list that heads its own line for the English
+    // word keeps a row of its own (GermanSources::ownLineHeads): its lines
+    // give its senses as for the six first.
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (headsOwnPlainLine(candidate))
+            sources.ownLineHeads.insert(candidate.german + u'\n' + candidate.english);
+    }
+    for (auto it = sources.englishToGerman.cbegin(); it != sources.englishToGerman.cend(); ++it) {
+        for (qsizetype i = kKeptAtMost; i < it->size(); ++i) {
+            if (sources.ownLineHeads.contains(it->at(i) + u'\n' + it.key()))
+                kept.insert(it->at(i));
+        }
     }
     {
         QSet<QByteArray> words;

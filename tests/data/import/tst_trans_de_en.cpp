@@ -3732,6 +3732,35 @@ private Q_SLOTS:
         QCOMPARE(baba->target, std::optional<QString>(QStringLiteral("Babaen")));
         QCOMPARE(fromList.tables[0], fromDictd.tables[0]);  // the other pairs do not change
     }
+
+    void keepsTheRowOfAWordHeadingItsOwnLinePastTheSixPlaces()
+    {
+        // The lines of "lane": its row keeps six German words, and
+        // "Richtungsfahrbahn", which heads a line of its own, falls past
+        // them. It keeps a row, with its line's own word first;
+        // "Fahrstreifen", also past them but only a later synonym of another
+        // word's line, gets none.
+        const QByteArray text =
+            "Durchfahrt {f}; Schiffsdurchfahrt {f} :: lane; shipping lane\n"
+            "Fahrspur {f}; Spur {f}; Fahrstreifen {m} [auto] | Fahrspuren {pl}; Spuren {pl}; Fahrstreifen {pl} | "
+            "durchgehender Fahrstreifen | Busspur {f} :: lane | lanes | through lane | bus lane\n"
+            "schmaler Fahrweg {m}; Gasse {f} (bes. in Straßennamen) [auto] | schmale Fahrwege {pl}; Gassen {pl} | "
+            "Feldweg {m} :: lane (used esp. in street names) | lanes | country lane; green lane\n"
+            "Gasse {f} (in einem Rohrbündel) [mach.] :: lane (in a tube bank)\n"
+            "Richtungsfahrbahn {f} [auto] | Richtungsfahrbahnen {pl} :: carriageway [Br.]; lane [Br.] | "
+            "carriageways; lanes\n";
+        const QStringList core{QStringLiteral("lane")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList lane = sources.englishToGerman.value(QStringLiteral("lane"));
+        for (const char *word : {"Richtungsfahrbahn", "Fahrstreifen"})
+            QVERIFY2(lane.indexOf(QLatin1String(word)) >= kMaxGermanTranslations, qPrintable(lane.join(u", ")));
+        const GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
+        QVERIFY(!selected.englishGerman.first().target->contains(QStringLiteral("Richtungsfahrbahn")));
+        const QHash<QString, QStringList> rows = germanRows(selected);
+        QCOMPARE(rows.value(QStringLiteral("Richtungsfahrbahn")),
+                 QStringList({QStringLiteral("carriageway"), QStringLiteral("lane")}));
+        QVERIFY(!rows.contains(QStringLiteral("Fahrstreifen")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
