@@ -68,6 +68,13 @@ QStringList germanItemsOf(const QByteArray &lines, const QString &english)
     return germanSourcesFromTrans(lines, {english}).englishToGerman.value(english);
 }
 
+// The English items the lines give one German word, read with `core` as
+// the English words the other tables know.
+QStringList englishItemsOf(const QByteArray &lines, const QStringList &core, const QString &german)
+{
+    return germanSourcesFromTrans(lines, core).germanToEnglish.value(german);
+}
+
 // The German words' rows of a selection, each as its list of English items.
 QHash<QString, QStringList> germanRows(const GermanCore &selected)
 {
@@ -1833,8 +1840,8 @@ private Q_SLOTS:
             "bleibend; weilend {adj} :: staying\n"
             "bleibend; verbleibend {adj} | verbleibende Zeit {f} :: remaining | time remaining; time left\n";
         const QStringList bleibendRow =
-            germanSourcesFromTrans(bleibend, {QStringLiteral("permanent"), QStringLiteral("staying")})
-                .germanToEnglish.value(QStringLiteral("bleibend"));
+            englishItemsOf(bleibend, {QStringLiteral("permanent"), QStringLiteral("staying")},
+                           QStringLiteral("bleibend"));
         QVERIFY2(bleibendRow.value(0) == QStringLiteral("permanent") && bleibendRow.contains(QStringLiteral("staying")),
                  qPrintable(bleibendRow.join(u", ")));
 
@@ -1861,8 +1868,8 @@ private Q_SLOTS:
             "üppig; verlockend {adj} :: voluptuous\n"
             "wollüstig; lüstern {adj} | wollüstiger | am wollüstigsten :: voluptuous | more voluptuous | most volup"
             "tuous\n";
-        const QStringList row = germanSourcesFromTrans(ausschweifend, {QStringLiteral("dissolute"), QStringLiteral("fast")})
-                                    .germanToEnglish.value(QStringLiteral("ausschweifend"));
+        const QStringList row = englishItemsOf(ausschweifend, {QStringLiteral("dissolute"), QStringLiteral("fast")},
+                                               QStringLiteral("ausschweifend"));
         QVERIFY2(row.value(0) == QStringLiteral("dissolute") && row.contains(QStringLiteral("voluptuous")),
                  qPrintable(row.join(u", ")));
     }
@@ -1881,8 +1888,8 @@ private Q_SLOTS:
             "unhöflich; taktlos {adj} :: graceless\n"
             "unhöflich {adv} :: uncivily\n"
             "unhöflich {adj} :: uncomplimentary\n";
-        const QStringList row = germanSourcesFromTrans(unhoeflich, {QStringLiteral("rude"), QStringLiteral("impolite")})
-                                    .germanToEnglish.value(QStringLiteral("unhöflich"));
+        const QStringList row = englishItemsOf(unhoeflich, {QStringLiteral("rude"), QStringLiteral("impolite")},
+                                               QStringLiteral("unhöflich"));
         QVERIFY2(row.indexOf(QStringLiteral("discourteous")) < row.indexOf(QStringLiteral("discourteously")),
                  qPrintable(row.join(u", ")));
     }
@@ -1907,8 +1914,8 @@ private Q_SLOTS:
             "nd; bugsierend; befördernd; expedierend | gestemmt; bugsiert; befördert; expediert :: to muscle sth."
             " [Am.] (move to a place) | muscling | muscled\n";
         const QStringList verbCore{QStringLiteral("muscle"), QStringLiteral("shift")};
-        const QStringList bugsieren = germanSourcesFromTrans(shift + manoeuvre + tow + muscle, verbCore)
-                                          .germanToEnglish.value(QStringLiteral("bugsieren"));
+        const QStringList bugsieren = englishItemsOf(shift + manoeuvre + tow + muscle, verbCore,
+                                                     QStringLiteral("bugsieren"));
         QVERIFY2(bugsieren.value(0) == QStringLiteral("shift") && bugsieren.contains(QStringLiteral("muscle")),
                  qPrintable(bugsieren.join(u", ")));
         // "Verlängerung" is narrowed to team sports on the [sport] line of
@@ -1936,9 +1943,7 @@ private Q_SLOTS:
             "tion of the life of mattresses\n";
         const QStringList nounCore{QStringLiteral("extension"), QStringLiteral("extra")};
         const QByteArray verlaengerung = elongation + extension + spatial + temporal;
-        QCOMPARE(germanSourcesFromTrans(verlaengerung + extraTime, nounCore)
-                     .germanToEnglish.value(QStringLiteral("Verlängerung"))
-                     .value(0),
+        QCOMPARE(englishItemsOf(verlaengerung + extraTime, nounCore, QStringLiteral("Verlängerung")).value(0),
                  QStringLiteral("extension"));
 
         // "Hochwasser" is the fifth noun of the [geogr.] [phys.] "Flut" line;
@@ -1974,15 +1979,15 @@ private Q_SLOTS:
             "Hochwasser {n} (über die Ufer getretene Wassermassen) | das schmutzige Hochwasser aus dem Keller abp"
             "umpen :: floodwaters | to pump the dirty floodwaters out of the cellar\n";
         const QStringList floodCore{QStringLiteral("flow"), QStringLiteral("flood")};
-        const QStringList hochwasser = germanSourcesFromTrans(flut + highWater + floodWater + floodwaters, floodCore)
-                                           .germanToEnglish.value(QStringLiteral("Hochwasser"));
+        const QStringList hochwasser = englishItemsOf(flut + highWater + floodWater + floodwaters, floodCore,
+                                                      QStringLiteral("Hochwasser"));
         QVERIFY2(hochwasser.value(0) == QStringLiteral("flood water") && hochwasser.contains(QStringLiteral("flow")),
                  qPrintable(hochwasser.join(u", ")));
         const QByteArray shortEntry = "Hochwasser {n}; Überschwemmungen {pl}; Überflutungen {pl} [envir.] | "
                                       "Gletscherhochwasser {n} | Jahrhunderthochwasser {n} :: flood water; flood; "
                                       "floods | glacier flood | hundred-year flood\n";
-        const QStringList shortOwn = germanSourcesFromTrans(flut + highWater + shortEntry + floodwaters, floodCore)
-                                         .germanToEnglish.value(QStringLiteral("Hochwasser"));
+        const QStringList shortOwn = englishItemsOf(flut + highWater + shortEntry + floodwaters, floodCore,
+                                                    QStringLiteral("Hochwasser"));
         QVERIFY2(shortOwn.value(0) != QStringLiteral("flood water"), qPrintable(shortOwn.join(u", ")));
     }
 
@@ -2714,16 +2719,16 @@ private Q_SLOTS:
             "Schiedsrichter die gelbe Karte erhalten (wegen) :: booking; yellow card | second yellow card | to be "
             "booked; to be yellow carded | to yellow card a player | to be yellow carded by the referee (for)\n"
             "Verwarnung {f} | Verwarnungen {pl} | schriftliche Verwarnung :: warning | warnings | written warning\n";
-        const QStringList warning = germanSourcesFromTrans(verwarnung, {QStringLiteral("warning")})
-                                        .germanToEnglish.value(QStringLiteral("Verwarnung"));
+        const QStringList warning = englishItemsOf(verwarnung, {QStringLiteral("warning")},
+                                                   QStringLiteral("Verwarnung"));
         QVERIFY2(warning.value(0) == QStringLiteral("warning"), qPrintable(warning.join(u", ")));
         QVERIFY(warning.contains(QStringLiteral("booking")));
         // A field's line that gives the plural is the noun's own entry ("eye"
         // is the commoner word).
         const QByteArray knospe = "Knospe {f} [bot.] | Knospen {pl} :: bud | buds\n"
                                   "Knospe {f} | Knospen {pl} :: eye | eyes\n";
-        const QStringList bud = germanSourcesFromTrans(knospe, {QStringLiteral("bud"), QStringLiteral("eye")})
-                                    .germanToEnglish.value(QStringLiteral("Knospe"));
+        const QStringList bud = englishItemsOf(knospe, {QStringLiteral("bud"), QStringLiteral("eye")},
+                                               QStringLiteral("Knospe"));
         QVERIFY2(bud.value(0) == QStringLiteral("bud"), qPrintable(bud.join(u", ")));
         // A plain line's rarer word is a learned synonym, not the noun's sense.
         const QByteArray ehe = "Ehe {f} [soc.] | arrangierte Ehe | gleichgeschlechtliche Ehe; Homo-Ehe {f} | eine "
@@ -2731,8 +2736,7 @@ private Q_SLOTS:
                                "marriage; gay marriage | a happy marriage; a contented married life\n"
                                "Ehe {f}; Ehestand {m} | Ehen {pl} :: wedlock | wedlocks\n"
                                "Ehe {f} (katholisches Sakrament) [relig.] :: Matrimony (Catholic Sacrament)\n";
-        const QStringList marriage = germanSourcesFromTrans(ehe, {QStringLiteral("marriage")})
-                                         .germanToEnglish.value(QStringLiteral("Ehe"));
+        const QStringList marriage = englishItemsOf(ehe, {QStringLiteral("marriage")}, QStringLiteral("Ehe"));
         QVERIFY2(marriage.value(0) == QStringLiteral("marriage"), qPrintable(marriage.join(u", ")));
     }
 
@@ -2749,8 +2753,8 @@ private Q_SLOTS:
             "Abordnung {f}; Delegation {f} :: deputation\n"
             "Mission {f}; Abordnung {f}; Delegation {f} | Missionen {pl}; Abordnungen {pl}; Delegationen {pl} :: "
             "mission | missions\n";
-        const QStringList row = germanSourcesFromTrans(lines, {QStringLiteral("mission"), QStringLiteral("delegation")})
-                                    .germanToEnglish.value(QStringLiteral("Delegation"));
+        const QStringList row = englishItemsOf(lines, {QStringLiteral("mission"), QStringLiteral("delegation")},
+                                               QStringLiteral("Delegation"));
         QVERIFY2(row.value(0) == QStringLiteral("delegation"), qPrintable(row.join(u", ")));
         QVERIFY(row.contains(QStringLiteral("mission")));
     }
@@ -2798,8 +2802,8 @@ private Q_SLOTS:
             "Blutchemie {f} :: blood chemistry\n"
             "Chemie heißer Atome; Rückstoßchemie {f} [chem.] :: hot atom chemistry; recoil chemistry\n"
             "Gaschemie {f} [chem.] :: gas chemistry\n";
-        const QStringList row = germanSourcesFromTrans(lines, {QStringLiteral("attraction"), QStringLiteral("chemistry")})
-                                    .germanToEnglish.value(QStringLiteral("Anziehungskraft"));
+        const QStringList row = englishItemsOf(lines, {QStringLiteral("attraction"), QStringLiteral("chemistry")},
+                                               QStringLiteral("Anziehungskraft"));
         QVERIFY2(row.value(0) == QStringLiteral("attraction"), qPrintable(row.join(u", ")));
         QVERIFY(row.contains(QStringLiteral("chemistry")));
     }
@@ -3195,8 +3199,7 @@ private Q_SLOTS:
             "schämt sich | schämte sich | Du solltest dich was schämen! :: to be/feel ashamed of sb./sth. | "
             "being/feeling ashamed | been/felt ashamed | is/feels ashamed | was/felt ashamed | You ought to be "
             "ashamed of yourself!\n";
-        const QStringList ashamed = germanSourcesFromTrans(shame, {QStringLiteral("blush")})
-                                        .germanToEnglish.value(QStringLiteral("sich schämen"));
+        const QStringList ashamed = englishItemsOf(shame, {QStringLiteral("blush")}, QStringLiteral("sich schämen"));
         QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
     }
 
@@ -3432,10 +3435,8 @@ private Q_SLOTS:
             "age :: hum; whirr; whir | the hum / whir of the projector / the air conditioner\n"
             "Surren {n} :: zoom\n"
             "surren {vi} | surrend | gesurrt :: to zoom | zooming | zoomed\n";
-        QCOMPARE(germanSourcesFromTrans(hum, {QStringLiteral("hum"), QStringLiteral("zoom")})
-                     .germanToEnglish.value(QStringLiteral("Surren"))
-                     .value(0),
-                 QStringLiteral("hum"));
+        const QStringList humCore{QStringLiteral("hum"), QStringLiteral("zoom")};
+        QCOMPARE(englishItemsOf(hum, humCore, QStringLiteral("Surren")).value(0), QStringLiteral("hum"));
     }
 
     void putsTheLookAlikeOfTheTopLineFirst()
@@ -3674,12 +3675,11 @@ private Q_SLOTS:
         const QByteArray rout =
             "Bande {f}; Rotte {f}; Zusammenrottung {f} | Banden {pl}; Rotten {pl}; Zusammenrottungen {pl} :: rout"
             "; gang; mob | routs; gangs; mobs\n";
-        const QStringList bummeln = germanSourcesFromTrans(slack + foolAround + stroll, {QStringLiteral("stroll")})
-                                        .germanToEnglish.value(QStringLiteral("bummeln"));
+        const QStringList bummeln = englishItemsOf(slack + foolAround + stroll, {QStringLiteral("stroll")},
+                                                   QStringLiteral("bummeln"));
         QVERIFY2(bummeln.size() == 3 && bummeln.last() == QStringLiteral("fool around"),
                  qPrintable(bummeln.join(u", ")));
-        const QStringList rotte = germanSourcesFromTrans(worksGang + rout, {QStringLiteral("gang")})
-                                      .germanToEnglish.value(QStringLiteral("Rotte"));
+        const QStringList rotte = englishItemsOf(worksGang + rout, {QStringLiteral("gang")}, QStringLiteral("Rotte"));
         QVERIFY2(rotte.value(0) == QStringLiteral("rout") && rotte.contains(QStringLiteral("works gang")),
                  qPrintable(rotte.join(u", ")));
         // A line that gives the German word later than the narrowed one
@@ -3693,8 +3693,8 @@ private Q_SLOTS:
             " eingefallen; geschwunden | er/sie/es schrumft | ich/er/sie/es schrumpfte | er/sie/es ist/war geschr"
             "umpft | drastisch zusammenschrumpfen/sinken :: to shrink {shrank, shrunk; shrunk} | shrinking | shru"
             "nk | he/she/it shrinks | I/he/she/it shrank | he/she/it has/had shrunk | to shrink dramatically\n";
-        const QStringList einfallen = germanSourcesFromTrans(thinkOf + shrink, {QStringLiteral("shrink")})
-                                          .germanToEnglish.value(QStringLiteral("einfallen"));
+        const QStringList einfallen = englishItemsOf(thinkOf + shrink, {QStringLiteral("shrink")},
+                                                     QStringLiteral("einfallen"));
         QVERIFY2(einfallen.value(0) == QStringLiteral("think of"), qPrintable(einfallen.join(u", ")));
     }
 
