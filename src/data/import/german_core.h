@@ -73,6 +73,9 @@ struct GermanSources
     // beside "obtain" for "sich geben lassen"), with the word a German row
     // offers as an own sense in its place ("recover"), or none.
     QHash<QString, QString> spoiltSenses;
+    // Lower-cased spellings that name a noun and a verb differing only by
+    // case ("Husten {m}" and "husten"): two words, each with its own row.
+    QSet<QString> nounAndVerbSpellings;
 };
 
 struct GermanCore

@@ -571,11 +571,27 @@ struct Candidate
     // word's of the line ("Zucken {n}; Zusammenzucken {n} (vor Schmerz) |
     // ohne eine Miene zu verziehen :: wince | without a wince").
     bool germanNamedAgain = true;
+    // The German word is tagged as a neuter noun ("Bellen {n}").
+    bool neuter = false;
 };
 
 bool isSpecial(const Candidate &candidate)
 {
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
+}
+
+// Whether two words that differ only by case are a noun and a verb, which
+// are two words ("Husten {m} :: cough" and "husten {vi} :: to cough"): the
+// capitalised one is a noun the line gives an English noun, the lower-case
+// one no noun and given an English verb. A neuter noun is the verb's own
+// infinitive used as a noun ("Bellen {n}" of "bellen", "Lächeln {n}" of
+// "lächeln"): one word, which keeps one place as before.
+bool nounAndVerbOfOneSpelling(const Candidate &a, const Candidate &b)
+{
+    const Candidate &noun = a.german.front().isUpper() ? a : b;
+    const Candidate &verb = &noun == &a ? b : a;
+    return noun.german != verb.german && noun.german.front().isUpper() && verb.german.front().isLower()
+           && noun.noun && !noun.neuter && !noun.englishVerb && !verb.noun && verb.englishVerb;
 }
 
 // Whether a ranking puts a candidate among the special senses: a German
@@ -5453,6 +5469,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                candidates.last().neuter =
+                    german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -5601,8 +5619,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<const Candidate *> keptCandidates;  // the best ranked of each spelling kept
         QHash<QString, qsizetype> placeOf;
         for (const Candidate *candidate : std::as_const(list)) {
-            const QString lower = candidate->german.toLower();
-            const auto place = placeOf.constFind(lower);
+            QString lower = candidate->german.toLower();
+            auto place = placeOf.constFind(lower);
+            // A noun and a verb of one spelling each keep their own place;
+            // the second of them is kept under a key of its own.
+            if (place != placeOf.cend() && nounAndVerbOfOneSpelling(*keptCandidates.at(*place), *candidate)) {
+                sources.nounAndVerbSpellings.insert(lower);
+                lower.append(u'\n');
+                place = placeOf.constFind(lower);
+            }
             if (place == placeOf.cend()) {
                 placeOf.insert(lower, german.size());
                 german.append(candidate->german);
