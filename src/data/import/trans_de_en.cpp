@@ -3357,6 +3357,39 @@ void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+// Puts a plain noun first where the ranking put several of its own
+// compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
+// before "Eifer" for "zeal"): each word ranked above it is a compound ending
+// in it, which its first part narrows to one kind ("Eifer {m} :: fervour; fervor; zeal;
+// zealousness" beside "Pflichteifer {m} :: zeal"). A line that heads with
+// the plain word, untagged, unnoted and in general use, gives the English
+// word its plain sense, however far along the line the English word stands.
+// Judged against the rows it changed, one compound alone above the plain
+// word is as often the word the English one means ("Kleinkind" before
+// "Kind" for "infant", "Vorrecht" before "Recht" for "privilege"): it stays.
+void putPlainNounBeforeItsCompounds(QVector<const Candidate *> &list)
+{
+    if (list.size() < 3 || !list.first()->noun || list.first()->german.contains(u' '))
+        return;
+    const auto compoundOf = [](const QString &compound, const QString &plain) {
+        return plain.size() >= 4 && compound.size() >= plain.size() + 3
+               && compound.endsWith(plain, Qt::CaseInsensitive) && compound.front().isUpper();
+    };
+    for (auto plain = list.begin() + 1; plain != list.end(); ++plain) {
+        const Candidate *candidate = *plain;
+        if (!candidate->noun || !candidate->germanFirst || candidate->noted || candidate->fringe
+            || isSpecial(*candidate) || candidate->lineTagged || candidate->englishRegister
+            || candidate->germanColloquial || candidate->german.contains(u' '))
+            continue;
+        if (plain - list.begin() >= 2
+            && std::all_of(list.begin(), plain,
+                           [&](const Candidate *above) { return compoundOf(above->german, candidate->german); })) {
+            moveToFront(list, plain);
+            return;
+        }
+    }
+}
+
 // The English verbs each German verb's lines give it, for the verbs that a
 // noun of the same spelling names ("zucken" of "Zucken"; see
 // putVerbsWordFirstForItsNoun).
@@ -3462,6 +3495,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putSingularNounLineBeforePluralOnlyLine(list);
         putLookAlikeOfOwnLineFirst(list, commonness);
         putPlainWordBeforeItsCompoundOnOneLine(list);
+        putPlainNounBeforeItsCompounds(list);
     } else {
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
         putLineFirstWordBeforeRegionalSlang(list);

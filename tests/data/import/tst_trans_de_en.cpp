@@ -3596,6 +3596,19 @@ private Q_SLOTS:
         QCOMPARE(barkItems.count(QStringLiteral("bellen")) + barkItems.count(QStringLiteral("Bellen")), 1);
     }
 
+    void putsAPlainNounBeforeSeveralOfItsCompounds()
+    {
+        // "Eifer" gives "zeal" third on its line; three compounds give it
+        // first.
+        const QByteArray zeal =
+            "Eifer {m} :: fervour [Br.]; fervor [Am.]; zeal; zealousness\n"
+            "Pflichteifer {m} :: zeal\n"
+            "Arbeitseifer {m} | Arbeitseifer {m} | Arbeitseifer {m} :: zeal | work enthusiasm | enthusiasm for on"
+            "e's work\n"
+            "Feuereifer {m} :: zeal; ardour [Br.]; ardor [Am.]\n";
+        QCOMPARE(germanItemsOf(zeal, QStringLiteral("zeal")).value(0), QStringLiteral("Eifer"));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
