@@ -155,8 +155,11 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
     // Spellings that differ only by case ("abbrechen", "Abbrechen") share one
     // row when they share a translation: the spelling kept by most English
     // rows, on a tie the first met. Different words that differ only by case
-    // keep their own rows ("gen": towards, "Gen": gene).
-    const auto shareTranslation = [&confirmedEnglish](const QString &a, const QString &b) {
+    // keep their own rows ("gen": towards, "Gen": gene), and so do a noun and
+    // a verb that a source tells apart ("Husten", "husten").
+    const auto shareTranslation = [&confirmedEnglish, &sources](const QString &a, const QString &b) {
+        if (sources.nounAndVerbSpellings.contains(a.toLower()))
+            return false;
         const QStringList other = confirmedEnglish.value(b);
         const QStringList own = confirmedEnglish.value(a);
         return std::any_of(own.begin(), own.end(),

@@ -80,6 +80,9 @@ struct GermanSources
     // every English row leaves out past its six places still gets a row of
     // its own for such an English word.
     QSet<QString> ownLineHeads;
+    // Lower-cased spellings that name a noun and a verb differing only by
+    // case ("Husten {m}" and "husten"): two words, each with its own row.
+    QSet<QString> nounAndVerbSpellings;
 };
 
 struct GermanCore

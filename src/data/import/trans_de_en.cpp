@@ -591,6 +591,8 @@ struct Candidate
     // word's of the line ("Zucken {n}; Zusammenzucken {n} (vor Schmerz) |
     // ohne eine Miene zu verziehen :: wince | without a wince").
     bool germanNamedAgain = true;
+    // The German word is tagged as a neuter noun ("Bellen {n}").
+    bool neuter = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -614,6 +616,20 @@ bool headsOwnPlainLine(const Candidate &candidate)
            && candidate.germanSense != Sense::SpecialRegister && !candidate.germanColloquial
            && !candidate.englishRegister && !candidate.englishColloquial && !candidate.englishDated
            && !candidate.englishNoted && !candidate.bySpelling && !candidate.capitalised;
+}
+
+// Whether two words that differ only by case are a noun and a verb, which
+// are two words ("Husten {m} :: cough" and "husten {vi} :: to cough"): the
+// capitalised one is a noun the line gives an English noun, the lower-case
+// one no noun and given an English verb. A neuter noun is the verb's own
+// infinitive used as a noun ("Bellen {n}" of "bellen", "Lächeln {n}" of
+// "lächeln"): one word, which keeps one place as before.
+bool nounAndVerbOfOneSpelling(const Candidate &a, const Candidate &b)
+{
+    const Candidate &noun = a.german.front().isUpper() ? a : b;
+    const Candidate &verb = &noun == &a ? b : a;
+    return noun.german != verb.german && noun.german.front().isUpper() && verb.german.front().isLower()
+           && noun.noun && !noun.neuter && !noun.englishVerb && !verb.noun && verb.englishVerb;
 }
 
 // Whether a ranking puts a candidate among the special senses: a German
@@ -3501,6 +3517,39 @@ void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+// Puts a plain noun first where the ranking put several of its own
+// compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
+// before "Eifer" for "zeal"): each word ranked above it is a compound ending
+// in it, which its first part narrows to one kind ("Eifer {m} :: fervour; fervor; zeal;
+// zealousness" beside "Pflichteifer {m} :: zeal"). A line that heads with
+// the plain word, untagged, unnoted and in general use, gives the English
+// word its plain sense, however far along the line the English word stands.
+// Judged against the rows it changed, one compound alone above the plain
+// word is as often the word the English one means ("Kleinkind" before
+// "Kind" for "infant", "Vorrecht" before "Recht" for "privilege"): it stays.
+void putPlainNounBeforeItsCompounds(QVector<const Candidate *> &list)
+{
+    if (list.size() < 3 || !list.first()->noun || list.first()->german.contains(u' '))
+        return;
+    const auto compoundOf = [](const QString &compound, const QString &plain) {
+        return plain.size() >= 4 && compound.size() >= plain.size() + 3
+               && compound.endsWith(plain, Qt::CaseInsensitive) && compound.front().isUpper();
+    };
+    for (auto plain = list.begin() + 1; plain != list.end(); ++plain) {
+        const Candidate *candidate = *plain;
+        if (!candidate->noun || !candidate->germanFirst || candidate->noted || candidate->fringe
+            || isSpecial(*candidate) || candidate->lineTagged || candidate->englishRegister
+            || candidate->germanColloquial || candidate->german.contains(u' '))
+            continue;
+        if (plain - list.begin() >= 2
+            && std::all_of(list.begin(), plain,
+                           [&](const Candidate *above) { return compoundOf(above->german, candidate->german); })) {
+            moveToFront(list, plain);
+            return;
+        }
+    }
+}
+
 // The English verbs each German verb's lines give it, for the verbs that a
 // noun of the same spelling names ("zucken" of "Zucken"; see
 // putVerbsWordFirstForItsNoun).
@@ -3642,6 +3691,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putLookAlikeOfOwnLineFirst(list, commonness);
         putPlainWordBeforeItsCompoundOnOneLine(list);
         putPlainHeadBeforeJudgedWord(list);
+        putPlainNounBeforeItsCompounds(list);
     } else {
         putPlainLinesBeforeListedNotedLaterSynonym(list);
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
@@ -5696,6 +5746,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                candidates.last().neuter =
+                    german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
         }
         const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -5845,8 +5897,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<const Candidate *> keptCandidates;  // the best ranked of each spelling kept
         QHash<QString, qsizetype> placeOf;
         for (const Candidate *candidate : std::as_const(list)) {
-            const QString lower = candidate->german.toLower();
-            const auto place = placeOf.constFind(lower);
+            QString lower = candidate->german.toLower();
+            auto place = placeOf.constFind(lower);
+            // A noun and a verb of one spelling each keep their own place;
+            // the second of them is kept under a key of its own.
+            if (place != placeOf.cend() && nounAndVerbOfOneSpelling(*keptCandidates.at(*place), *candidate)) {
+                sources.nounAndVerbSpellings.insert(lower);
+                lower.append(u'\n');
+                place = placeOf.constFind(lower);
+            }
             if (place == placeOf.cend()) {
                 placeOf.insert(lower, german.size());
                 german.append(candidate->german);

@@ -3698,6 +3698,54 @@ private Q_SLOTS:
         QVERIFY2(einfallen.value(0) == QStringLiteral("think of"), qPrintable(einfallen.join(u", ")));
     }
 
+    void keepsANounAndAVerbThatDifferOnlyByCaseApart()
+    {
+        // "Husten {m}" is the noun, "husten" the verb: two words, each in the
+        // row and each with its own German row.
+        const QByteArray cough =
+            "Husten {m}; Tussis {f} [med.] | bellender Husten | blutiger Husten | krampfartiger Husten; Krampfhus"
+            "ten {m}; Hustenkrampf {m} | produktiver Husten | reflektorischer Husten | Stakkato-Husten {m} | troc"
+            "kener/unproduktiver Husten :: cough; tussis | barking cough; hacking cough | bloody cough | convulsi"
+            "ve cough | productive cough | reflex cough | staccato cough | dry/unproductive cough\n"
+            "husten {vi} [med.] | hustend | gehustet | hustet | hustete | leicht husten | in ein Taschentuch hust"
+            "en | in die Armbeuge husten | Ich werde ihm was husten. [ugs.] :: to cough; to cough up | coughing |"
+            " coughed | coughs | coughed | to cough slightly | to cough into a tissue | to cough into your bent a"
+            "rm / your bent elbow / the inside of your arm / the crook of your elbow | I’ll tell him to whistle f"
+            "or it.\n"
+            "auspacken; singen (wie ein Vogel); reden {vt} [ugs.] (Geheimgehaltenes enthüllen) | auspackend; sing"
+            "end; redend | ausgepackt; gesungen; geredet | Das darf ich nicht verraten. | Komm schon, spuck’s aus"
+            ". :: to tell all; to cough up; to cough [Br.] [coll.] | telling all; coughing up; coughing | told al"
+            "l; coughed up; coughed | That would be telling. | Come on, cough up.\n";
+        const QStringList items = germanItemsOf(cough, QStringLiteral("cough"));
+        QVERIFY2(items.contains(QStringLiteral("Husten")) && items.contains(QStringLiteral("husten")),
+                 qPrintable(items.join(u", ")));
+        const QStringList core{QStringLiteral("cough")};
+        const QHash<QString, QStringList> rows =
+            germanRows(selectGermanCore(core, germanSourcesFromTrans(cough, core), schema::kMaxRows));
+        QVERIFY2(rows.contains(QStringLiteral("Husten")) && rows.contains(QStringLiteral("husten")),
+                 qPrintable(QStringList(rows.keyBegin(), rows.keyEnd()).join(u", ")));
+        // A neuter noun is the verb's infinitive used as a noun: one word.
+        const QByteArray bark =
+            "Bellen {n} :: bark\n"
+            "bellen {vi} (Hund, Seehund usw.) [zool.] | bellend | gebellt | bellt | bellte :: to bark (of a dog, "
+            "seal etc.) | barking | barked | barks | barked\n";
+        const QStringList barkItems = germanItemsOf(bark, QStringLiteral("bark"));
+        QCOMPARE(barkItems.count(QStringLiteral("bellen")) + barkItems.count(QStringLiteral("Bellen")), 1);
+    }
+
+    void putsAPlainNounBeforeSeveralOfItsCompounds()
+    {
+        // "Eifer" gives "zeal" third on its line; three compounds give it
+        // first.
+        const QByteArray zeal =
+            "Eifer {m} :: fervour [Br.]; fervor [Am.]; zeal; zealousness\n"
+            "Pflichteifer {m} :: zeal\n"
+            "Arbeitseifer {m} | Arbeitseifer {m} | Arbeitseifer {m} :: zeal | work enthusiasm | enthusiasm for on"
+            "e's work\n"
+            "Feuereifer {m} :: zeal; ardour [Br.]; ardor [Am.]\n";
+        QCOMPARE(germanItemsOf(zeal, QStringLiteral("zeal")).value(0), QStringLiteral("Eifer"));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
