@@ -2399,6 +2399,28 @@ private Q_SLOTS:
         QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("biː rɔŋ"), 2));
     }
 
+    void givesAHeadwordToThePhraseItsIpaAndTheReverseSpell()
+    {
+        // eng-spa "ward /wɔːdɔf/: repeler", with no IPA of "ward" alone to
+        // compare with; eng-fra "ward off /wɔːdɔf/"; spa-eng "repeler:
+        // protect from, wardoff", its glued item written apart.
+        const QHash<QString, QString> phrases{{QStringLiteral("wɔːdɔf"), QStringLiteral("ward off")}};
+        const QHash<QString, QStringList> reverse{
+            {QStringLiteral("repeler"), {QStringLiteral("protect from"), QStringLiteral("ward off")}}};
+        HeadwordRepairs report;
+        QVector<DictdEntry> kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases, reverse, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward off"));
+        QCOMPARE(report.cutWords, QStringList{QStringLiteral("ward")});
+        // The glued item counts as well; a reverse dictionary that does not
+        // give the phrase leaves the entry to the word.
+        kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases,
+                                  {{QStringLiteral("repeler"), {QStringLiteral("wardoff")}}}, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward off"));
+        kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases,
+                                  {{QStringLiteral("repeler"), {QStringLiteral("repel")}}}, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward"));
+    }
+
     void writesApartItemsThatRunAPairedPhraseTogether()
     {
         // eng-spa "run /rʌnɔːwei/: huir", made whole again, and "some one:
