@@ -62,6 +62,21 @@ int sourcesIn(const QVector<std::pair<QString, int>> &candidates, const QString 
     return 0;
 }
 
+// The words of a man an English word of a woman may be built from
+// ("saleswoman" -> "salesman", "actress" -> "actor", "waitress" -> "waiter",
+// "hostess" -> "host"); none for other words.
+QStringList mensWordsOf(const QString &english)
+{
+    if (english.endsWith(QLatin1String("woman")))
+        return {english.chopped(5) + QLatin1String("man")};
+    if (english.size() < 6 || !english.endsWith(QLatin1String("ess")))
+        return {};
+    QStringList men{english.chopped(3), english.chopped(3) + QLatin1String("or")};
+    if (english.endsWith(QLatin1String("ress")))
+        men.append(english.chopped(4) + QLatin1String("er"));
+    return men;
+}
+
 void appendNew(QStringList &list, const QString &item)
 {
     if (!list.contains(item))
@@ -305,6 +320,21 @@ public:
     bool freedictPairs(const QString &english, const QString &spanish) const
     {
         return m_sources.value({english, spanish}) & (FreedictForward | FreedictBackward);
+    }
+
+    // Whether Apertium eng-spa gives an English word of a woman (its
+    // spelling) a masculine noun only, the one it gives the man's word
+    // ("saleswoman<n>" and "salesman<n>" -> "agente vendedor<n><m>"): it
+    // names the man, and its translator has no woman's word to give.
+    bool givesTheMansNoun(const QString &spelling, const QString &spanish) const
+    {
+        const int genders = m_nounPairs.value({spelling, spanish});
+        if (!(genders & ApertiumForward) || (genders & (ApertiumForward << kOtherGender)))
+            return false;
+        const QStringList men = mensWordsOf(spelling);
+        return std::any_of(men.begin(), men.end(), [&](const QString &man) {
+            return m_nounPairs.value({man, spanish}) & ApertiumForward;
+        });
     }
 
     // The Spanish word Apertium eng-spa gives first for an English word.
@@ -1472,7 +1502,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                           && germanLinks && germanLinks(spanish, english) > 0;
                                   }),
                               candidates, freedictFirst,
-                              evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
+                              evidence.forward(spelling).size() == 1
+                                      && !evidence.givesTheMansNoun(spelling, apertiumFirst)
+                                  ? apertiumFirst
+                                  : QString()),
             candidates, freedictFirst,
             apertiumFirst,
             [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },

@@ -696,6 +696,23 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void keepsFreedictsWomansWordsBeforeApertiumsMansNoun()
+    {
+        // FreeDict eng-spa "saleswoman /seilzwumən/: dependienta, vendedora";
+        // spa-eng "dependienta: saleswoman", "vendedora: saleswoman".
+        // Apertium eng-spa has "saleswoman<n>" and "salesman<n>" ->
+        // "agente vendedor<n><m>" alone, spa-eng "agente vendedor<n><m>" ->
+        // "salesman<n>": the man's noun does not lead the woman's words.
+        const QStringList women{QStringLiteral("dependienta"), QStringLiteral("vendedora")};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("saleswoman")}, {{QStringLiteral("saleswoman"), women}},
+            {{QStringLiteral("dependienta"), {QStringLiteral("saleswoman")}},
+             {QStringLiteral("vendedora"), {QStringLiteral("saleswoman")}}},
+            entries({{"saleswoman<n>", "agente vendedor<n><m>"}, {"salesman<n>", "agente vendedor<n><m>"}}),
+            entries({{"agente vendedor<n><m>", "salesman<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("saleswoman")).mid(0, 2), women);
+    }
+
     void putsApertiumsWordsBeforeASoleSideSense()
     {
         // FreeDict eng-spa "ban /bein/: anatema", spa-eng "anatema:
