@@ -1162,11 +1162,16 @@ bool isMainUse(int parts, const EnglishWordUses &uses)
 // frequency list, of the English word's main use) takes the place of the
 // last kept item no Apertium lexicon pairs with the word that is
 // `replaceable` (the frequency list lacks it and the German pivot does not
-// link it with the word).
+// link it with the word). Without such an item it takes the place of the
+// last kept one Apertium eng-spa gives after it in the same part of speech
+// that the frequency list lacks (`laterOfItsPart`: "benefit<n>" ->
+// "beneficio", then "prestación"), which Apertium spa-eng's pair ranked higher:
+// the translator's own order and the commoner word agree.
 QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                                       const QString &apertiumFirst,
                                       const std::function<bool(const QString &)> &replaceable,
-                                      const std::function<bool(const QString &)> &common)
+                                      const std::function<bool(const QString &)> &common,
+                                      const std::function<bool(const QString &)> &laterOfItsPart = {})
 {
     if (kept.size() < kMaxSpanishTranslations || apertiumFirst.isEmpty() || kept.contains(apertiumFirst)
         || !(sourcesIn(candidates, apertiumFirst) & ApertiumForward) || !common(apertiumFirst))
@@ -1174,6 +1179,12 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     const int apertium = ApertiumForward | ApertiumBackward;
     for (qsizetype i = kept.size() - 1; i >= 0; --i) {
         if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+            kept[i] = apertiumFirst;
+            return kept;
+        }
+    }
+    for (qsizetype i = kept.size() - 1; laterOfItsPart && i >= 0; --i) {
+        if (laterOfItsPart(kept.at(i))) {
             kept[i] = apertiumFirst;
             break;
         }
@@ -1525,6 +1536,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&](const QString &spanish) {
                 return spanishRanks.phraseRank(spanish) > 0
                        && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
+            },
+            [&](const QString &spanish) {
+                const QStringList apertium = evidence.forward(spelling);
+                const int part = evidence.partsOfSpeech(spelling, apertiumFirst);
+                return part != 0 && spanishRanks.phraseRank(spanish) == 0
+                       && evidence.partsOfSpeech(spelling, spanish) == part
+                       && apertium.indexOf(spanish) > apertium.indexOf(apertiumFirst)
+                       && apertium.indexOf(apertiumFirst) >= 0;
             });
         kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
             return spanishRanks.phraseRank(spanish);

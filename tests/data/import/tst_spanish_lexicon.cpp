@@ -2109,6 +2109,34 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
     }
 
+    void keepsApertiumsFirstNounBeforeItsRareLaterOneAtTheCap()
+    {
+        // FreeDict eng-spa "benefit /benifit/: 1. ventaja 2. provecho";
+        // spa-eng "ventaja: 1. advantage, benefit", "provecho: 1. benefit,
+        // gain, profit 2. advantage". Apertium eng-spa "benefit<n>" ->
+        // "beneficio<n><m>", "prestación<n><f>"; "benefit<vblex>" ->
+        // "beneficiar<vblex>"; spa-eng "beneficio<n><m>" -> "profit<n>",
+        // "prestación<n><f>" and "provecho<n><m>" -> "benefit<n>",
+        // "beneficiar<vblex>" -> "benefit<vblex>". The full row cut
+        // "beneficio" for the rare "prestación", paired both ways.
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("benefit")},
+            {{QStringLiteral("benefit"), {QStringLiteral("ventaja"), QStringLiteral("provecho")}}},
+            {{QStringLiteral("ventaja"), {QStringLiteral("advantage"), QStringLiteral("benefit")}},
+             {QStringLiteral("provecho"),
+              {QStringLiteral("benefit"), QStringLiteral("gain"), QStringLiteral("profit"), QStringLiteral("advantage")}}},
+            entries({{"benefit<n>", "beneficio<n><m>"},
+                     {"benefit<n>", "prestación<n><f>"},
+                     {"benefit<vblex>", "beneficiar<vblex>"}}),
+            entries({{"beneficio<n><m>", "profit<n>"},
+                     {"prestación<n><f>", "benefit<n>"},
+                     {"provecho<n><m>", "benefit<n>"},
+                     {"beneficiar<vblex>", "benefit<vblex>"}}));
+        const QStringList benefit = row(core.englishSpanish, QStringLiteral("benefit"));
+        QVERIFY2(benefit.contains(QStringLiteral("beneficio")), qPrintable(benefit.join(QLatin1String(", "))));
+        QVERIFY(!benefit.contains(QStringLiteral("prestación")));
+    }
+
     void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
     {
         // Apertium eng-spa "beyond<pr>" -> "allende<pr>", "beyond<adv>" ->
