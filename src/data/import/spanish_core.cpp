@@ -62,6 +62,21 @@ int sourcesIn(const QVector<std::pair<QString, int>> &candidates, const QString 
     return 0;
 }
 
+// The words of a man an English word of a woman may be built from
+// ("saleswoman" -> "salesman", "actress" -> "actor", "waitress" -> "waiter",
+// "hostess" -> "host"); none for other words.
+QStringList mensWordsOf(const QString &english)
+{
+    if (english.endsWith(QLatin1String("woman")))
+        return {english.chopped(5) + QLatin1String("man")};
+    if (english.size() < 6 || !english.endsWith(QLatin1String("ess")))
+        return {};
+    QStringList men{english.chopped(3), english.chopped(3) + QLatin1String("or")};
+    if (english.endsWith(QLatin1String("ress")))
+        men.append(english.chopped(4) + QLatin1String("er"));
+    return men;
+}
+
 void appendNew(QStringList &list, const QString &item)
 {
     if (!list.contains(item))
@@ -305,6 +320,21 @@ public:
     bool freedictPairs(const QString &english, const QString &spanish) const
     {
         return m_sources.value({english, spanish}) & (FreedictForward | FreedictBackward);
+    }
+
+    // Whether Apertium eng-spa gives an English word of a woman (its
+    // spelling) a masculine noun only, the one it gives the man's word
+    // ("saleswoman<n>" and "salesman<n>" -> "agente vendedor<n><m>"): it
+    // names the man, and its translator has no woman's word to give.
+    bool givesTheMansNoun(const QString &spelling, const QString &spanish) const
+    {
+        const int genders = m_nounPairs.value({spelling, spanish});
+        if (!(genders & ApertiumForward) || (genders & (ApertiumForward << kOtherGender)))
+            return false;
+        const QStringList men = mensWordsOf(spelling);
+        return std::any_of(men.begin(), men.end(), [&](const QString &man) {
+            return m_nounPairs.value({man, spanish}) & ApertiumForward;
+        });
     }
 
     // The Spanish word Apertium eng-spa gives first for an English word.
@@ -1132,11 +1162,16 @@ bool isMainUse(int parts, const EnglishWordUses &uses)
 // frequency list, of the English word's main use) takes the place of the
 // last kept item no Apertium lexicon pairs with the word that is
 // `replaceable` (the frequency list lacks it and the German pivot does not
-// link it with the word).
+// link it with the word). Without such an item it takes the place of the
+// last kept one Apertium eng-spa gives after it in the same part of speech
+// that the frequency list lacks (`laterOfItsPart`: "benefit<n>" ->
+// "beneficio", then "prestación"), which Apertium spa-eng's pair ranked higher:
+// the translator's own order and the commoner word agree.
 QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
                                       const QString &apertiumFirst,
                                       const std::function<bool(const QString &)> &replaceable,
-                                      const std::function<bool(const QString &)> &common)
+                                      const std::function<bool(const QString &)> &common,
+                                      const std::function<bool(const QString &)> &laterOfItsPart = {})
 {
     if (kept.size() < kMaxSpanishTranslations || apertiumFirst.isEmpty() || kept.contains(apertiumFirst)
         || !(sourcesIn(candidates, apertiumFirst) & ApertiumForward) || !common(apertiumFirst))
@@ -1144,6 +1179,12 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     const int apertium = ApertiumForward | ApertiumBackward;
     for (qsizetype i = kept.size() - 1; i >= 0; --i) {
         if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+            kept[i] = apertiumFirst;
+            return kept;
+        }
+    }
+    for (qsizetype i = kept.size() - 1; laterOfItsPart && i >= 0; --i) {
+        if (laterOfItsPart(kept.at(i))) {
             kept[i] = apertiumFirst;
             break;
         }
@@ -1472,7 +1513,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                           && germanLinks && germanLinks(spanish, english) > 0;
                                   }),
                               candidates, freedictFirst,
-                              evidence.forward(spelling).size() == 1 ? apertiumFirst : QString()),
+                              evidence.forward(spelling).size() == 1
+                                      && !evidence.givesTheMansNoun(spelling, apertiumFirst)
+                                  ? apertiumFirst
+                                  : QString()),
             candidates, freedictFirst,
             apertiumFirst,
             [&](const QString &spanish) { return evidence.meansFirst(spanish, english, spelling); },
@@ -1492,6 +1536,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&](const QString &spanish) {
                 return spanishRanks.phraseRank(spanish) > 0
                        && isMainUse(evidence.partsOfSpeech(spelling, spanish), englishUses.value(english.toLower()));
+            },
+            [&](const QString &spanish) {
+                const QStringList apertium = evidence.forward(spelling);
+                const int part = evidence.partsOfSpeech(spelling, apertiumFirst);
+                return part != 0 && spanishRanks.phraseRank(spanish) == 0
+                       && evidence.partsOfSpeech(spelling, spanish) == part
+                       && apertium.indexOf(spanish) > apertium.indexOf(apertiumFirst)
+                       && apertium.indexOf(apertiumFirst) >= 0;
             });
         kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
             return spanishRanks.phraseRank(spanish);

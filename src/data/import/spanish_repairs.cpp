@@ -70,6 +70,29 @@ qsizetype soundCount(const QString &pronunciation)
     return sounds;
 }
 
+// Whether a one-word entry's IPA is that of a phrase beginning with the
+// word (`phraseByPronunciation`: "ward /wɔːdɔf/" is eng-fra's "ward off")
+// that the reverse dictionary gives for one of the entry's translations,
+// glued or written apart ("repeler: protect from, wardoff"). Such an IPA
+// may be no longer than the word has letters, and the word may lack an
+// IPA of its own to compare it with, but two dictionaries agree the entry
+// is the phrase's.
+bool spellsAPhraseTheReverseGives(const DictdEntry &entry, const QHash<QString, QString> &phraseByPronunciation,
+                                  const QHash<QString, QStringList> &reverse)
+{
+    const QString phrase = phraseByPronunciation.value(entry.pronunciation);
+    if (!phrase.startsWith(entry.headword + QLatin1Char(' '), Qt::CaseInsensitive))
+        return false;
+    const QString glued = QString(phrase).remove(QLatin1Char(' ')).toLower();
+    for (const QString &translation : entry.translations) {
+        for (const QString &english : reverse.value(translation)) {
+            if (QString(english).remove(QLatin1Char(' ')).toLower() == glued)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, int extraSounds)
@@ -599,7 +622,8 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
                               && entry.pronunciation.startsWith(own))
                              || isLongerThanTheWord(entry.headword, entry.pronunciation)
                              || ((shorterOwn || pronunciations.value(word).size() >= 3)
-                                 && isLongerThanTheWord(entry.headword, entry.pronunciation, 2)));
+                                 && isLongerThanTheWord(entry.headword, entry.pronunciation, 2))
+                             || spellsAPhraseTheReverseGives(entry, phraseByPronunciation, reverse));
         if (!cut) {
             kept.append(std::move(entry));
             continue;

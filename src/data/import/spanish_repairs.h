@@ -193,9 +193,12 @@ bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, 
 // word (isLongerThanTheWord), which needs no other dictionary to hold the
 // word; or one two sounds longer than the word when the word's own IPA has
 // at least two sounds fewer or `entries` give the word three or more IPAs
-// (the first word of as many phrases). `ownPronunciation` gives the
-// IPA of single words (from a dictionary that has them whole), and
-// `phraseByPronunciation` the whole phrase for a phrase's IPA. A cut entry
+// (the first word of as many phrases); or one whose IPA is a phrase's that
+// begins with the word and that the reverse dictionary gives for one of its
+// translations ("ward /wɔːdɔf/: repeler" beside "repeler: wardoff").
+// `ownPronunciation` gives the IPA of single words (from a dictionary that
+// has them whole), and `phraseByPronunciation` the whole phrase for a
+// phrase's IPA. A cut entry
 // gets the phrase back when its IPA names a phrase that begins with the
 // headword, or else when the reverse dictionary (`reverse`: translation ->
 // its English words) translates one of its translations by such a phrase;

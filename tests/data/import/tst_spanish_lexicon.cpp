@@ -696,6 +696,23 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void keepsFreedictsWomansWordsBeforeApertiumsMansNoun()
+    {
+        // FreeDict eng-spa "saleswoman /seilzwumən/: dependienta, vendedora";
+        // spa-eng "dependienta: saleswoman", "vendedora: saleswoman".
+        // Apertium eng-spa has "saleswoman<n>" and "salesman<n>" ->
+        // "agente vendedor<n><m>" alone, spa-eng "agente vendedor<n><m>" ->
+        // "salesman<n>": the man's noun does not lead the woman's words.
+        const QStringList women{QStringLiteral("dependienta"), QStringLiteral("vendedora")};
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("saleswoman")}, {{QStringLiteral("saleswoman"), women}},
+            {{QStringLiteral("dependienta"), {QStringLiteral("saleswoman")}},
+             {QStringLiteral("vendedora"), {QStringLiteral("saleswoman")}}},
+            entries({{"saleswoman<n>", "agente vendedor<n><m>"}, {"salesman<n>", "agente vendedor<n><m>"}}),
+            entries({{"agente vendedor<n><m>", "salesman<n>"}}));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("saleswoman")).mid(0, 2), women);
+    }
+
     void putsApertiumsWordsBeforeASoleSideSense()
     {
         // FreeDict eng-spa "ban /bein/: anatema", spa-eng "anatema:
@@ -2092,6 +2109,34 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("queen")), QStringList{QStringLiteral("(no row)")});
     }
 
+    void keepsApertiumsFirstNounBeforeItsRareLaterOneAtTheCap()
+    {
+        // FreeDict eng-spa "benefit /benifit/: 1. ventaja 2. provecho";
+        // spa-eng "ventaja: 1. advantage, benefit", "provecho: 1. benefit,
+        // gain, profit 2. advantage". Apertium eng-spa "benefit<n>" ->
+        // "beneficio<n><m>", "prestación<n><f>"; "benefit<vblex>" ->
+        // "beneficiar<vblex>"; spa-eng "beneficio<n><m>" -> "profit<n>",
+        // "prestación<n><f>" and "provecho<n><m>" -> "benefit<n>",
+        // "beneficiar<vblex>" -> "benefit<vblex>". The full row cut
+        // "beneficio" for the rare "prestación", paired both ways.
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("benefit")},
+            {{QStringLiteral("benefit"), {QStringLiteral("ventaja"), QStringLiteral("provecho")}}},
+            {{QStringLiteral("ventaja"), {QStringLiteral("advantage"), QStringLiteral("benefit")}},
+             {QStringLiteral("provecho"),
+              {QStringLiteral("benefit"), QStringLiteral("gain"), QStringLiteral("profit"), QStringLiteral("advantage")}}},
+            entries({{"benefit<n>", "beneficio<n><m>"},
+                     {"benefit<n>", "prestación<n><f>"},
+                     {"benefit<vblex>", "beneficiar<vblex>"}}),
+            entries({{"beneficio<n><m>", "profit<n>"},
+                     {"prestación<n><f>", "benefit<n>"},
+                     {"provecho<n><m>", "benefit<n>"},
+                     {"beneficiar<vblex>", "benefit<vblex>"}}));
+        const QStringList benefit = row(core.englishSpanish, QStringLiteral("benefit"));
+        QVERIFY2(benefit.contains(QStringLiteral("beneficio")), qPrintable(benefit.join(QLatin1String(", "))));
+        QVERIFY(!benefit.contains(QStringLiteral("prestación")));
+    }
+
     void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
     {
         // Apertium eng-spa "beyond<pr>" -> "allende<pr>", "beyond<adv>" ->
@@ -2397,6 +2442,28 @@ private Q_SLOTS:
         QVERIFY(isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("brɔŋ"), 2));
         QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("brɔŋ")));
         QVERIFY(!isLongerThanTheWord(QStringLiteral("be"), QStringLiteral("biː rɔŋ"), 2));
+    }
+
+    void givesAHeadwordToThePhraseItsIpaAndTheReverseSpell()
+    {
+        // eng-spa "ward /wɔːdɔf/: repeler", with no IPA of "ward" alone to
+        // compare with; eng-fra "ward off /wɔːdɔf/"; spa-eng "repeler:
+        // protect from, wardoff", its glued item written apart.
+        const QHash<QString, QString> phrases{{QStringLiteral("wɔːdɔf"), QStringLiteral("ward off")}};
+        const QHash<QString, QStringList> reverse{
+            {QStringLiteral("repeler"), {QStringLiteral("protect from"), QStringLiteral("ward off")}}};
+        HeadwordRepairs report;
+        QVector<DictdEntry> kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases, reverse, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward off"));
+        QCOMPARE(report.cutWords, QStringList{QStringLiteral("ward")});
+        // The glued item counts as well; a reverse dictionary that does not
+        // give the phrase leaves the entry to the word.
+        kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases,
+                                  {{QStringLiteral("repeler"), {QStringLiteral("wardoff")}}}, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward off"));
+        kept = repairCutHeadwords({entry("ward", "wɔːdɔf", "repeler")}, {}, phrases,
+                                  {{QStringLiteral("repeler"), {QStringLiteral("repel")}}}, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("ward"));
     }
 
     void writesApartItemsThatRunAPairedPhraseTogether()
