@@ -1720,8 +1720,7 @@ private Q_SLOTS:
             "rectified | rectifies | rectified\n"
             "verbessern {vt} | verbessernd | verbessert :: to pull up | pulling up | pulled up\n";
         const QStringList core{QStringLiteral("better"), QStringLiteral("improve"), QStringLiteral("rectify")};
-        const QStringList english =
-            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("verbessern"));
+        const QStringList english = englishItemsOf(text, core, QStringLiteral("verbessern"));
         QCOMPARE(english.mid(0, 3),
                  (QStringList{QStringLiteral("make better"), QStringLiteral("better"), QStringLiteral("improve")}));
     }
@@ -1810,15 +1809,13 @@ private Q_SLOTS:
             "Shall I wrap it for you?\n";
         const QStringList core{QStringLiteral("snow"), QStringLiteral("wrap")};
 
-        const QStringList noted =
-            germanSourcesFromTrans(wrapUp + snow + wrap, core).germanToEnglish.value(QStringLiteral("einwickeln"));
+        const QStringList noted = englishItemsOf(wrapUp + snow + wrap, core, QStringLiteral("einwickeln"));
         QVERIFY2(noted.value(0) == QStringLiteral("wrap up") && noted.contains(QStringLiteral("snow")),
                  qPrintable(noted.join(u", ")));
 
         QByteArray plainSnow = snow;
         plainSnow.replace(" (wortgewandt von etwas überzeugen)", "");
-        const QStringList plain =
-            germanSourcesFromTrans(wrapUp + plainSnow + wrap, core).germanToEnglish.value(QStringLiteral("einwickeln"));
+        const QStringList plain = englishItemsOf(wrapUp + plainSnow + wrap, core, QStringLiteral("einwickeln"));
         QCOMPARE(plain.value(0), QStringLiteral("snow"));
 
         QByteArray everywhere = snow;
@@ -2043,8 +2040,7 @@ private Q_SLOTS:
             "rgendeiner; jeder; irgendetwas (verneint; Frage) :: some | Some wit has added a naught. | any"
             "\n";
         const QStringList core{QStringLiteral("something"), QStringLiteral("anything"), QStringLiteral("some")};
-        const QStringList irgendetwas =
-            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("irgendetwas"));
+        const QStringList irgendetwas = englishItemsOf(text, core, QStringLiteral("irgendetwas"));
         QVERIFY2(irgendetwas.value(0) == QStringLiteral("something"), qPrintable(irgendetwas.join(u", ")));
     }
 
@@ -2138,10 +2134,9 @@ private Q_SLOTS:
         const QByteArray others = "Heilkraft {f} :: healing power; healing virtue\n"
                                   "Kardinaltugend {f} :: cardinal virtue\n";
         const QStringList core{QStringLiteral("goodness")};
-        const QStringList virtue =
-            germanSourcesFromTrans(lines + others, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        const QStringList virtue = englishItemsOf(lines + others, core, QStringLiteral("Tugend"));
         QCOMPARE(virtue, (QStringList{QStringLiteral("virtue"), QStringLiteral("goodness")}));
-        const QStringList rare = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        const QStringList rare = englishItemsOf(lines, core, QStringLiteral("Tugend"));
         QCOMPARE(rare, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
         // A field tag after the own line's later synonym names the field of
         // the whole line, also where its English word is no core word: the
@@ -2155,8 +2150,7 @@ private Q_SLOTS:
             "God it’s Friday! /TGIF/\n"
             "Oh Gott!; Du liebe Zeit!; Ach du lieber Gott!; Oh jeminie!; Ach du meine Güte; Jesses!; Gute Güte! "
             "{interj} :: Oh my god! /OMG/; Oh my Gawd!; Oh, my goodness!; Oh my gosh!; Oh my word!\n";
-        const QStringList field =
-            germanSourcesFromTrans(tagged + others + goodness, core).germanToEnglish.value(QStringLiteral("Tugend"));
+        const QStringList field = englishItemsOf(tagged + others + goodness, core, QStringLiteral("Tugend"));
         QCOMPARE(field, (QStringList{QStringLiteral("goodness"), QStringLiteral("virtue")}));
     }
 
@@ -2177,8 +2171,7 @@ private Q_SLOTS:
             "(einzelnes) Amtsgeheimnis {n} [adm.] | Amtsgeheimnisse {pl} | ein Amtsgeheimnis verraten :: official "
             "secret | official secrets | to disclose an official secret\n";
         const QStringList core{QStringLiteral("functional")};
-        const QStringList official =
-            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("dienstlich"));
+        const QStringList official = englishItemsOf(text, core, QStringLiteral("dienstlich"));
         QVERIFY2(official.size() == 2 && official.first() == QStringLiteral("official"),
                  qPrintable(official.join(u", ")));
     }
@@ -2829,7 +2822,7 @@ private Q_SLOTS:
             "pounding hammer | pounding hammers | miner’s hammer; hammer for driving the bores | miner’s "
             "hammers; hammers for driving the bores\n";
         const QStringList core{QStringLiteral("hammer"), QStringLiteral("sledge"), QStringLiteral("gavel")};
-        const QStringList row = germanSourcesFromTrans(lines, core).germanToEnglish.value(QStringLiteral("Hammer"));
+        const QStringList row = englishItemsOf(lines, core, QStringLiteral("Hammer"));
         QVERIFY2(row.value(0) == QStringLiteral("hammer"), qPrintable(row.join(u", ")));
         QVERIFY(row.contains(QStringLiteral("sledge")));
     }
@@ -3184,8 +3177,7 @@ private Q_SLOTS:
             "sich krümmen; sich wölben {vr} | sich krümmend; sich wölbend | sich gekrümmt; sich gewölbt | einen "
             "Buckel machen :: to hunch | hunching | hunched | to hunch one’s back\n";
         const QStringList core{QStringLiteral("writhe"), QStringLiteral("hunch")};
-        const QStringList row =
-            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("sich krümmen"));
+        const QStringList row = englishItemsOf(text, core, QStringLiteral("sich krümmen"));
         QVERIFY2(row.contains(QStringLiteral("double up")), qPrintable(row.join(u", ")));
         QCOMPARE(row.value(0), QStringLiteral("writhe"));
 
