@@ -911,6 +911,52 @@ bool isPluralOfSingularsWord(const QString &english, const QString &spanish,
     return false;
 }
 
+// Whether a Spanish word and an English word translate each other as
+// single words (`translates`: FreeDict spa-eng's or Apertium spa-eng's pair)
+// or as the plurals of such a pair ("veces" and "times", from "vez: time";
+// a Spanish "-ces" is the plural of a "-z").
+bool isWordForWord(const QString &spanish, const QString &english,
+                   const std::function<bool(const QString &, const QString &)> &translates)
+{
+    if (translates(spanish, english))
+        return true;
+    if (!spanish.endsWith(QLatin1Char('s')) || !english.endsWith(QLatin1Char('s')))
+        return false;
+    QStringList singulars{spanish.chopped(1)};
+    if (spanish.endsWith(QLatin1String("ces")))
+        singulars.append(spanish.chopped(3) + QLatin1Char('z'));
+    else if (spanish.endsWith(QLatin1String("es")))
+        singulars.append(spanish.chopped(2));
+    return std::any_of(singulars.begin(), singulars.end(),
+                       [&](const QString &singular) { return translates(singular, english.chopped(1)); });
+}
+
+// FreeDict spa-eng gives a Spanish phrase its literal English phrase first
+// ("tres veces: three times, thrice"), and the learner's phrase is best
+// matched by it; but a rarer single word the English rows share with
+// Apertium ("thrice", four sources) outranks a phrase only FreeDict gives.
+// Where FreeDict's first item (`freedictFirst`) renders the phrase word for
+// word, each English word translating the Spanish word in its place
+// (`translates`), it goes first. A first item that is not such a rendering
+// ("raya: ray") is often a rare sense, and keeps its rank.
+QStringList withLiteralPhraseFirst(QStringList kept, const QString &spanish, const QString &freedictFirst,
+                                   const std::function<bool(const QString &, const QString &)> &translates)
+{
+    if (!spanish.contains(QLatin1Char(' ')) || freedictFirst.isEmpty() || kept.value(0) == freedictFirst
+        || !kept.contains(freedictFirst))
+        return kept;
+    const QStringList spanishWords = spanish.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList englishWords = freedictFirst.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (spanishWords.size() != englishWords.size())
+        return kept;
+    for (qsizetype i = 0; i < spanishWords.size(); ++i) {
+        if (!isWordForWord(spanishWords.at(i), englishWords.at(i), translates))
+            return kept;
+    }
+    kept.move(kept.indexOf(freedictFirst), 0);
+    return kept;
+}
+
 // Apertium's first translation of an English word is sometimes a side
 // sense ("careless" -> "inadvertido", mostly "unnoticed") that outranks
 // FreeDict's word by Apertium's two lexicons alone, where Apertium lacks
@@ -1688,6 +1734,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             kept, spanishFirstSenses.value(spanish, freedict),
             [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; },
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
+        kept = withLiteralPhraseFirst(kept, spanish, freedict.value(0), [&](const QString &word, const QString &english) {
+            return spanishRowsByWord.value(word).contains(english) || evidence.englishOf(word).contains(english);
+        });
         if (freedict.isEmpty()) {
             kept = withWidestFirst(kept, candidates, [&](const QString &english) {
                 return evidence.backwardParts(evidence.apertiumSpelling(english), spanish);

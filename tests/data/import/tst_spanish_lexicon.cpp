@@ -1249,6 +1249,32 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("aves")).value(0), QStringLiteral("birds"));
     }
 
+    void leadsAPhraseWithItsWordForWordRendering()
+    {
+        // FreeDict spa-eng "tres veces: three times, thrice", "tres: three";
+        // eng-spa "thrice: tresveces", "three [θriːtaimz]: tresveces",
+        // "three: tres" (settled to "three times: tres veces"). Apertium
+        // "thrice<adv>" <-> "tres veces<adv>", "vez<n><f>" -> "time<n>":
+        // "thrice" has four sources, "three times" two.
+        const SenseRows englishSpanish{{QStringLiteral("three times"), wordList({"tres veces"})},
+                                       {QStringLiteral("thrice"), wordList({"tres veces"})},
+                                       {QStringLiteral("three"), wordList({"tres"})}};
+        const SenseRows spanishEnglish{{QStringLiteral("tres veces"), wordList({"three times", "thrice"})},
+                                       {QStringLiteral("tres"), wordList({"three"})}};
+        const auto merge = [&](bool knowsVez) {
+            QVector<LexiconEntry> spanishEnglishLexicon =
+                entries({{"tres veces<adv>", "thrice<adv>"}, {"tres<num><mf>", "three<num>"}});
+            if (knowsVez)
+                spanishEnglishLexicon += entries({{"vez<n><f>", "time<n>"}});
+            return mergeSpanishLexicon(
+                wordList({"three times", "thrice", "three"}), englishSpanish, spanishEnglish,
+                entries({{"thrice<adv>", "tres veces<adv>"}, {"three<num>", "tres<num><mf>"}}), spanishEnglishLexicon);
+        };
+        QCOMPARE(row(merge(true).spanishEnglish, QStringLiteral("tres veces")), wordList({"three times", "thrice"}));
+        // Unless each word is confirmed as a translation, the sources rank.
+        QCOMPARE(row(merge(false).spanishEnglish, QStringLiteral("tres veces")).value(0), QStringLiteral("thrice"));
+    }
+
     void letsThePivotChooseAtTheCapOfAnUnchangedRow()
     {
         // FreeDict spa-eng "reprimir: 1. bridle, check, restrain 2. control,
