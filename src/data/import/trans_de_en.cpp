@@ -495,6 +495,9 @@ struct Candidate
     // plainWord, the English word is that later synonym.
     bool compounded = false;
     bool plainWord = false;
+    // The German word is compounded by the later synonyms before it, not by
+    // the head (compoundedByEarlierSynonyms).
+    bool namedByItsKinds = false;
     // The German word is a later synonym with its own English word on the
     // line (counterpartPlace); with counterpart, the English word is that
     // word.
@@ -4102,6 +4105,58 @@ qsizetype plainWordPlace(const QVector<TransSynonym> &english)
     return 0;
 }
 
+// Whether a German noun ends in a shorter one as its last part
+// ("Reitsattel" in "Sattel"): one word, at least three letters longer.
+bool endsInWord(const QString &compound, const QString &word)
+{
+    return compound.size() > word.size() + 2 && !compound.contains(u' ')
+           && compound.endsWith(word, Qt::CaseInsensitive);
+}
+
+// Whether the German synonyms between the line's head and the one at
+// `place`, at least two, are all compounds ending in it ("Gerätehaus {n};
+// Geräteschuppen {m}; Gartenschuppen {m}; Schuppen {m}; ... :: utility shed;
+// garden shed; shed"): the line names the plain thing after its kinds, as
+// its English side does, and the plain German word matches the plain
+// English word as a later synonym the head compounds would
+// (Candidate::compounded). One compound before it is too little to say so.
+bool compoundedByEarlierSynonyms(const QVector<TransSynonym> &german, qsizetype place)
+{
+    if (place < 3)
+        return false;
+    const QString &word = german.at(place).text;
+    for (qsizetype k = 1; k < place; ++k) {
+        if (!endsInWord(german.at(k).text, word))
+            return false;
+    }
+    return true;
+}
+
+// Whether a German synonym as written carries no note and no tag but a
+// field's ("Beet {n} [agr.]", the group's field): a region, register or
+// remark ("Theke {f} [Dt.]", "Straße {f} [in Zusammensetzungen]") narrows it.
+bool onlyFieldTagged(QStringView raw)
+{
+    if (raw.isEmpty() || raw.contains(u'('))
+        return false;
+    for (qsizetype open = raw.indexOf(u'['); open >= 0; open = raw.indexOf(u'[', open + 1)) {
+        const qsizetype close = raw.indexOf(u']', open);
+        if (close < 0)
+            return false;
+        const QString tag = raw.mid(open + 1, close - open - 1).toString();
+        if (!specialFields().contains(tag) && !generalFields().contains(tag))
+            return false;
+    }
+    return true;
+}
+
+// Whether a candidate pairs the plain words a line gives after their kinds
+// on both sides (Candidate::namedByItsKinds with Candidate::plainWord).
+bool plainWordOfKinds(const Candidate &candidate)
+{
+    return candidate.namedByItsKinds && candidate.plainWord && !candidate.first;
+}
+
 // The place of a line's main English word among the synonyms of its first
 // section: the first, unless the line is a common German noun's and the
 // first narrows a later one to a kind or a piece of it ("Wand {f} [constr.]
@@ -5677,12 +5732,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool hasOwnGermanName =
             std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                         [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
+        const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
+            const bool namedByItsKinds = plainPlace > 0 && !german.text.contains(u' ')
+                                         && compoundedByEarlierSynonyms(germanSynonyms, g)
+                                         && onlyFieldTagged(germanRaws.value(german.position));
             const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
-                                    && head.size() > german.text.size() + 2 && !head.contains(u' ')
-                                    && head.endsWith(german.text, Qt::CaseInsensitive);
+                                    && (endsInWord(head, german.text) || namedByItsKinds);
             const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
             // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
             // gives a name with its local form spelt alike on both sides, the
@@ -5723,6 +5781,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishDated = match.dated && !german.dated;
                 candidates.last().compounded = compounded;
                 candidates.last().plainWord = match.place == plainPlace;
+                candidates.last().namedByItsKinds = namedByItsKinds;
                 candidates.last().counterpartLine = ownPlace >= 0;
                 candidates.last().counterpart = match.place == ownPlace;
                 candidates.last().plural = german.plural;
@@ -5812,7 +5871,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             germanCommonness.insert(candidate.german, commonness(candidate.german, sources.germanFrequencies));
         if (!englishCommonness.contains(candidate.english))
             englishCommonness.insert(candidate.english, commonness(candidate.english, sources.englishFrequencies));
-        byEnglish[candidate.english].append(&candidate);
+        if (!plainWordOfKinds(candidate))
+            byEnglish[candidate.english].append(&candidate);
+    }
+    // A plain word the line names after its kinds on both sides ("Schuppen"
+    // for "shed" on "...; Geräteschuppen {m}; Gartenschuppen {m}; Schuppen
+    // {m}; ... :: utility shed; garden shed; shed") is the English word's own
+    // sense, as a line that gives it first: the English list takes a copy
+    // that says so.
+    QVector<Candidate> plainWordsOfKinds;
+    plainWordsOfKinds.reserve(std::count_if(candidates.cbegin(), candidates.cend(), plainWordOfKinds));
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (plainWordOfKinds(candidate)) {
+            plainWordsOfKinds.append(candidate);
+            plainWordsOfKinds.last().first = true;
+            byEnglish[candidate.english].append(&plainWordsOfKinds.last());
+        }
     }
     // For a later German synonym that the line's first word compounds, the
     // plain English word is the line's first (see Candidate::compounded):

@@ -3738,6 +3738,29 @@ private Q_SLOTS:
         QCOMPARE(germanItemsOf(zeal, QStringLiteral("zeal")).value(0), QStringLiteral("Eifer"));
     }
 
+    void givesThePlainWordALineNamesAfterItsKindsOnBothSides()
+    {
+        // "Schuppen" and "shed" each follow two of their own compounds, one
+        // side's kinds matching the other's: the pair is the English word's
+        // plain sense, as if the line gave it first.
+        const QByteArray shed =
+            "Gerätehaus {n}; Geräteschuppen {m}; Gartenschuppen {m}; Schuppen {m}; Schupf {m}; Schupfen {m} [Ös.]"
+            "; Schopf {m} [Ös.]; Verschlag {m} [agr.] | Gerätehäuser {pl}; Geräteschuppen {pl}; Gartenschuppen {p"
+            "l}; Schuppen {pl}; Schupfen {pl}; Schopfen {pl}; Verschläge {pl} | überdachter Schober :: utility sh"
+            "ed; garden shed; shed | utility sheds; garden sheds; sheds | barn shed\n"
+            "abnehmen; abspecken {vi} | abnehmend; abspeckend | abgenommen; abgespeckt | Stellen streichen :: to "
+            "shed {shed; shed} | shedding | shed | to shed jobs\n";
+        // It ranks among the words lines give "shed" first, where frequency
+        // decides, not after them.
+        const QStringList items = germanItemsOf(shed, QStringLiteral("shed"));
+        QVERIFY2(items.indexOf(QStringLiteral("Schuppen")) >= 0
+                     && items.indexOf(QStringLiteral("Schuppen")) < items.indexOf(QStringLiteral("abspecken")),
+                 qPrintable(items.join(u", ")));
+        const QStringList english =
+            englishItemsOf(shed, {QStringLiteral("shed"), QStringLiteral("utility shed")}, QStringLiteral("Schuppen"));
+        QVERIFY2(english.value(0) == QStringLiteral("shed"), qPrintable(english.join(u", ")));
+    }
+
     void takesTheDictionariesWhereTheListIsMissing()
     {
         QTemporaryDir dir;
