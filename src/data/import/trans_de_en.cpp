@@ -603,6 +603,14 @@ bool isSpecial(const Candidate &candidate)
     return candidate.englishSpecial || candidate.germanSense != Sense::General;
 }
 
+// Whether a German noun ends in a shorter one as its last part
+// ("Reitsattel" in "Sattel"): one word, at least three letters longer.
+bool endsInWord(const QString &compound, const QString &word)
+{
+    return compound.size() > word.size() + 2 && !compound.contains(u' ')
+           && compound.endsWith(word, Qt::CaseInsensitive);
+}
+
 // Whether the candidate's line is the German word's own entry for the
 // English word: the German word heads the line as a single word in general
 // use (no register, regional, obsolete or vulgar tag), and the line gives the
@@ -1960,8 +1968,7 @@ void putCompoundedPlainNounBeforeNotedUses(QVector<const Candidate *> &list)
             || candidate->german.contains(u' '))
             return false;
         const Candidate *head = headOf(candidate);
-        return head && !head->german.contains(u' ') && head->german.size() > candidate->german.size() + 2
-               && head->german.endsWith(candidate->german, Qt::CaseInsensitive);
+        return head && endsInWord(head->german, candidate->german);
     });
     if (plain == list.end())
         return;
@@ -3535,8 +3542,7 @@ void putPlainNounBeforeItsCompounds(QVector<const Candidate *> &list)
     if (list.size() < 3 || !list.first()->noun || list.first()->german.contains(u' '))
         return;
     const auto compoundOf = [](const QString &compound, const QString &plain) {
-        return plain.size() >= 4 && compound.size() >= plain.size() + 3
-               && compound.endsWith(plain, Qt::CaseInsensitive) && compound.front().isUpper();
+        return plain.size() >= 4 && endsInWord(compound, plain) && compound.front().isUpper();
     };
     for (auto plain = list.begin() + 1; plain != list.end(); ++plain) {
         const Candidate *candidate = *plain;
@@ -4103,14 +4109,6 @@ qsizetype plainWordPlace(const QVector<TransSynonym> &english)
             return k;
     }
     return 0;
-}
-
-// Whether a German noun ends in a shorter one as its last part
-// ("Reitsattel" in "Sattel"): one word, at least three letters longer.
-bool endsInWord(const QString &compound, const QString &word)
-{
-    return compound.size() > word.size() + 2 && !compound.contains(u' ')
-           && compound.endsWith(word, Qt::CaseInsensitive);
 }
 
 // Whether the German synonyms between the line's head and the one at
