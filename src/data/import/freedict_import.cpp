@@ -848,8 +848,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         QSet<QString> spanishEnglishUsesWords;
         for (const QString &english : std::as_const(coreSet))
             spanishEnglishUsesWords.insert(english.toLower());
+        // The headwords written apart after the core words were taken are
+        // words of the Spanish pairs too ("battle front").
         SpanishCore spanish = mergeSpanishLexicon(
-            coreEnglish, spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
+            withWrittenApartHeadwords(coreEnglish, engSpa), spanishRows[0], spanishRows[1], englishSpanishEntries, spanishEnglishEntries,
             [&](const QString &spanish, const QString &english) {
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },

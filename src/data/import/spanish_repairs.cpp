@@ -729,4 +729,16 @@ int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrase
     return split;
 }
 
+QStringList withWrittenApartHeadwords(QStringList coreEnglish, const QVector<DictdEntry> &engSpa)
+{
+    QSet<QString> known(coreEnglish.cbegin(), coreEnglish.cend());
+    for (const DictdEntry &entry : engSpa) {
+        if (!known.contains(entry.headword)) {
+            known.insert(entry.headword);
+            coreEnglish.append(entry.headword);
+        }
+    }
+    return coreEnglish;
+}
+
 } // namespace vorbix::import

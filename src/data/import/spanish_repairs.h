@@ -229,4 +229,13 @@ int splitGluedHeadwords(QVector<DictdEntry> &engSpa, const QSet<QString> &phrase
                         const QHash<QString, QString> &ownPronunciation,
                         const std::function<int(const QString &)> &rankOf, QStringList &details);
 
+// The English words the Spanish pairs are built for: `coreEnglish` and
+// then each headword of `engSpa` it lacks, in eng-spa's order. The
+// headwords splitGluedHeadwords wrote apart ("battlefront" -> "battle
+// front") are taken after the core words; as words of the Spanish pairs
+// they are weighed against Apertium like every other headword, so that
+// Apertium's translation of the phrase ("frente de batalla") is not left
+// out for the glued entry's sense ("frontón").
+QStringList withWrittenApartHeadwords(QStringList coreEnglish, const QVector<DictdEntry> &engSpa);
+
 } // namespace vorbix::import

@@ -2560,6 +2560,39 @@ private Q_SLOTS:
         QCOMPARE(byIpa.at(2).headword, QStringLiteral("adstringent"));
     }
 
+    void weighsAHeadwordWrittenApartAgainstApertium()
+    {
+        // eng-spa "battlefront /bætlfrʌnt/: frontón" is written apart into
+        // the phrase of spa-eng's rows, after the core words were taken;
+        // Apertium has "battle front<n>" -> "frente# de batalla<n><m>" both
+        // ways. The phrase is a word of the Spanish pairs, so Apertium's
+        // translation leads and the glued entry's pelota court goes.
+        QVector<DictdEntry> engSpa{entry("battle", "bætl", "batalla"), entry("battlefront", "bætlfrʌnt", "frontón")};
+        const QStringList core{QStringLiteral("battle"), QStringLiteral("battlefront")};
+        QStringList details;
+        QCOMPARE(splitGluedHeadwords(engSpa, {QStringLiteral("battle front")}, {QStringLiteral("battle")}, {},
+                                     [](const QString &) { return 0; }, details),
+                 1);
+        const QStringList words = withWrittenApartHeadwords(core, engSpa);
+        QCOMPARE(words, (QStringList{QStringLiteral("battle"), QStringLiteral("battlefront"),
+                                     QStringLiteral("battle front")}));
+        const SenseRows englishSpanish{{QStringLiteral("battle"), {QStringLiteral("batalla")}},
+                                       {QStringLiteral("battle front"), {QStringLiteral("frontón")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("frontón"), {QStringLiteral("façade"), QStringLiteral("front"),
+                                         QStringLiteral("battlefront"), QStringLiteral("frontage")}}};
+        const SpanishCore merged = mergeSpanishLexicon(
+            words, englishSpanish, spanishEnglish,
+            tagged({{"battle front", "n", "frente de batalla", "n"}, {"battle", "n", "batalla", "n"}}),
+            tagged({{"frente de batalla", "n", "battle front", "n"}, {"batalla", "n", "battle", "n"}}));
+        QCOMPARE(row(merged.englishSpanish, QStringLiteral("battle front")),
+                 QStringList{QStringLiteral("frente de batalla")});
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("frente de batalla")),
+                 QStringList{QStringLiteral("battle front")});
+        // A headword eng-spa and the core words share is not taken twice.
+        QCOMPARE(withWrittenApartHeadwords(words, engSpa), words);
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
