@@ -592,6 +592,20 @@ public:
                && !(*englishParts & Noun);
     }
 
+    // Whether Apertium knows a Spanish word only as an adjective
+    // ("urgente<adj>").
+    bool isAdjectiveOnly(const QString &spanish) const
+    {
+        const auto spanishParts = m_spanish.constFind(spanish);
+        return spanishParts != m_spanish.cend() && *spanishParts == Adjective;
+    }
+
+    // Whether Apertium knows an English word only as a noun ("pressing<n>").
+    bool isNounOnly(const QString &english) const { return m_english.value(english) == Noun; }
+
+    // Whether Apertium knows an English word as a verb ("press<vblex>").
+    bool isVerb(const QString &english) const { return m_english.value(english) & Verb; }
+
     // Whether Apertium knows a Spanish word only as a pronoun or a
     // determiner ("muchos<prn>").
     bool isPronounOnly(const QString &spanish) const
@@ -604,7 +618,7 @@ private:
     // The parts of speech the questions above tell apart, one flag each;
     // every other part (verbs, adjectives, ...) is one flag, so that a word
     // costs the lexicon's maps a byte, not a set.
-    enum Part : quint8 { Noun = 1, Pronoun = 2, Determiner = 4, OtherPart = 8 };
+    enum Part : quint8 { Noun = 1, Pronoun = 2, Determiner = 4, OtherPart = 8, Adjective = 16, Verb = 32 };
 
     // A part of speech as its first tag.
     static quint8 part(const QStringList &tags)
@@ -616,6 +630,10 @@ private:
             return Pronoun;
         if (first == QLatin1String("det"))
             return Determiner;
+        if (first == QLatin1String("adj"))
+            return Adjective;
+        if (first.startsWith(QLatin1String("vb")))
+            return Verb;
         return OtherPart;
     }
 
@@ -1014,6 +1032,41 @@ QStringList withNounBeforeSideVerb(QStringList kept, const EnglishWordUses &uses
     }
     if (noun != kept.end())
         std::rotate(kept.begin(), noun, noun + 1);
+    return kept;
+}
+
+// Whether `english` is the "-ing" form of a verb `isVerb` knows: "pressing"
+// of "press", "coming" of "come", "getting" of "get".
+bool isIngFormOfAVerb(const QString &english, const std::function<bool(const QString &)> &isVerb)
+{
+    if (english.size() < 6 || !english.endsWith(QLatin1String("ing")) || english.contains(QLatin1Char(' ')))
+        return false;
+    const QString stem = english.chopped(3);
+    if (isVerb(stem) || isVerb(stem + QLatin1Char('e')))
+        return true;
+    return stem.size() > 2 && stem.back() == stem.at(stem.size() - 2) && isVerb(stem.chopped(1));
+}
+
+// Apertium gives many "-ing" forms of verbs only as the noun of the action
+// ("pressing<n>" -> "prensado", the pressing of grapes), and its two
+// lexicons sharing that pair rank it before FreeDict's sense, though the
+// word is as often the adjective ("a pressing matter"). Where a row led by
+// such a noun of Apertium's alone (no FreeDict dictionary pairs it) holds a
+// word both FreeDict dictionaries pair with the English word and Apertium
+// knows only as an adjective (`adjectiveOnly`: "urgente"), the adjective
+// goes first: the dictionaries agree on a use Apertium never weighed.
+QStringList withAdjectiveBeforeVerbalNoun(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                          const std::function<bool(const QString &)> &adjectiveOnly)
+{
+    const int freedict = FreedictForward | FreedictBackward;
+    if (kept.size() < 2 || (sourcesIn(candidates, kept.first()) & freedict))
+        return kept;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if ((sourcesIn(candidates, kept.at(i)) & freedict) == freedict && adjectiveOnly(kept.at(i))) {
+            kept.move(i, 0);
+            break;
+        }
+    }
     return kept;
 }
 
@@ -1616,6 +1669,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                     return nounUses == englishNounUses.constEnd() || *nounUses > 0
                            || evidence.partsOfSpeech(spelling, spanish) != NounPair;
                 });
+        }
+        if (parts.isNounOnly(spelling)
+            && isIngFormOfAVerb(spelling, [&](const QString &word) { return parts.isVerb(word); })) {
+            kept = withAdjectiveBeforeVerbalNoun(kept, candidates,
+                                                 [&](const QString &spanish) { return parts.isAdjectiveOnly(spanish); });
         }
         // The nouns of Apertium's entries with a slipped gender tag fill a
         // row that has room ("scrap": "chatarra, desperdicios" gains

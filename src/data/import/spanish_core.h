@@ -93,6 +93,9 @@ struct SpanishCore
 // trans-de-en never gives for a German noun: Apertium's noun translation of
 // such a word ("coming<n>" -> "mayoría", of "coming of age") does not take
 // the lead from its translation of the word's usual part of speech.
+// An "-ing" form of a verb Apertium knows only as a noun ("pressing<n>" ->
+// "prensado") is led by a word both FreeDict dictionaries pair with it that
+// Apertium knows only as an adjective ("urgente").
 // `spanishWords` (the Spanish word list, where installed) tells an
 // unaccented word of its own from a typo of Apertium's accented one.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,

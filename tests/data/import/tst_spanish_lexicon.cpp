@@ -2593,6 +2593,39 @@ private Q_SLOTS:
         QCOMPARE(withWrittenApartHeadwords(words, engSpa), words);
     }
 
+    void leadsAnIngFormWithFreedictsAdjectiveBeforeApertiumsNoun()
+    {
+        // eng-spa "pressing /presiŋ/: urgente", spa-eng "urgente: pressing,
+        // urgent"; Apertium has "pressing<n>" -> "prensado<n><m>" both ways,
+        // "press<vblex>" -> "pulsar" and "urgente<adj>" -> "urgent".
+        const SenseRows englishSpanish{{QStringLiteral("pressing"), {QStringLiteral("urgente")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("urgente"), {QStringLiteral("pressing"), QStringLiteral("urgent")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"pressing", "n", "prensado", "n"}, {"press", "vblex", "pulsar", "vblex"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"prensado", "n", "pressing", "n"}, {"urgente", "adj", "urgent", "adj"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("pressing")}, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("pressing")),
+                 (QStringList{QStringLiteral("urgente"), QStringLiteral("prensado")}));
+
+        // Without the verb the word is no "-ing" form ("offspring<n>" ->
+        // "descendencia"), and FreeDict's adjective keeps its rank.
+        const SpanishCore noVerb = mergeSpanishLexicon(
+            {QStringLiteral("pressing")}, englishSpanish, spanishEnglish,
+            tagged({{"pressing", "n", "prensado", "n"}}), backward);
+        QCOMPARE(row(noVerb.englishSpanish, QStringLiteral("pressing")),
+                 (QStringList{QStringLiteral("prensado"), QStringLiteral("urgente")}));
+        // Nor does an adjective Apertium also knows as a noun lead
+        // ("ending<n>" -> "final", "final<adj>" and "final<n>").
+        QVector<LexiconEntry> alsoNoun = backward;
+        alsoNoun += tagged({{"urgente", "n", "emergency", "n"}});
+        const SpanishCore noun =
+            mergeSpanishLexicon({QStringLiteral("pressing")}, englishSpanish, spanishEnglish, forward, alsoNoun);
+        QCOMPARE(row(noun.englishSpanish, QStringLiteral("pressing")).value(0), QStringLiteral("prensado"));
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
