@@ -1070,6 +1070,33 @@ QStringList withAdjectiveBeforeVerbalNoun(QStringList kept, const QVector<std::p
     return kept;
 }
 
+// Apertium eng-spa's first translation of a word is its translator's
+// main sense, but as the pair of that lexicon alone it ranks below
+// FreeDict's pairs, and withApertiumFirstAtTheCap brings it back only at
+// the place of a cut word ("benefit": "provecho, beneficiar, beneficio").
+// Where that first translation is a noun's pair (`isNounPair`) of a word
+// trans-de-en uses mostly as a noun (`mostlyNoun`), the row's first is no
+// pair of Apertium eng-spa's, and the frequency list (`rankOf`) has
+// Apertium's word much commoner than the first, it goes first ("plan":
+// "plan" before "plano"). The caller passes no first translation where it
+// is the man's noun of a woman's word ("saleswoman": "agente vendedor").
+QStringList withApertiumsMainNounFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                       const QString &apertiumFirst, bool mostlyNoun,
+                                       const std::function<bool(const QString &)> &isNounPair,
+                                       const std::function<int(const QString &)> &rankOf)
+{
+    constexpr int kMuchCommoner = 4;
+    const qsizetype at = kept.indexOf(apertiumFirst);
+    if (!mostlyNoun || at <= 0 || (sourcesIn(candidates, kept.first()) & ApertiumForward) || !isNounPair(apertiumFirst))
+        return kept;
+    const int rank = rankOf(apertiumFirst);
+    const int firstRank = rankOf(kept.first());
+    if (rank == 0 || (firstRank > 0 && rank * kMuchCommoner > firstRank))
+        return kept;
+    kept.move(at, 0);
+    return kept;
+}
+
 // Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
 // which is "many<prn>" both ways. Where all four sources agree on one of a
 // row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
@@ -1669,6 +1696,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                     return nounUses == englishNounUses.constEnd() || *nounUses > 0
                            || evidence.partsOfSpeech(spelling, spanish) != NounPair;
                 });
+        }
+        {
+            const EnglishWordUses uses = englishUses.value(english.toLower());
+            kept = withApertiumsMainNounFirst(
+                kept, candidates,
+                evidence.givesTheMansNoun(spelling, apertiumFirst) ? QString() : apertiumFirst,
+                uses.other >= 3 * std::max(1, uses.verb),
+                [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish) == NounPair; },
+                [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         }
         if (parts.isNounOnly(spelling)
             && isIngFormOfAVerb(spelling, [&](const QString &word) { return parts.isVerb(word); })) {

@@ -2626,6 +2626,36 @@ private Q_SLOTS:
         QCOMPARE(row(noun.englishSpanish, QStringLiteral("pressing")).value(0), QStringLiteral("prensado"));
     }
 
+    void leadsANounWithApertiumsMainNoun()
+    {
+        // eng-spa "benefit /benifit/: 1. ventaja 2. provecho"; spa-eng
+        // "provecho: 1. benefit, gain, profit", "ventaja: 1. advantage,
+        // benefit"; Apertium eng-spa "benefit<n>" -> "beneficio",
+        // "prestación", "benefit<vblex>" -> "beneficiar", and spa-eng pairs
+        // "provecho", "prestación" and "beneficiar" with "benefit".
+        const SenseRows englishSpanish{
+            {QStringLiteral("benefit"), {QStringLiteral("ventaja"), QStringLiteral("provecho")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("provecho"), {QStringLiteral("benefit"), QStringLiteral("gain"), QStringLiteral("profit")}},
+            {QStringLiteral("ventaja"), {QStringLiteral("advantage"), QStringLiteral("benefit")}}};
+        const QVector<LexiconEntry> forward = tagged({{"benefit", "n", "beneficio", "n"},
+                                                      {"benefit", "n", "prestación", "n"},
+                                                      {"benefit", "vblex", "beneficiar", "vblex"}});
+        const QVector<LexiconEntry> backward = tagged({{"provecho", "n", "benefit", "n"},
+                                                       {"prestación", "n", "benefit", "n"},
+                                                       {"beneficiar", "vblex", "benefit", "vblex"},
+                                                       {"beneficio", "n", "profit", "n"}});
+        const auto merged = [&](EnglishWordUses uses) {
+            const SpanishCore core = mergeSpanishLexicon({QStringLiteral("benefit")}, englishSpanish, spanishEnglish,
+                                                         forward, backward, {}, {{QStringLiteral("benefit"), uses}});
+            return row(core.englishSpanish, QStringLiteral("benefit"));
+        };
+        // A word trans-de-en uses mostly as a noun.
+        QCOMPARE(merged({1, 6}).value(0), QStringLiteral("beneficio"));
+        // One used as a verb about as often keeps FreeDict's lead.
+        QCOMPARE(merged({3, 4}).value(0), QStringLiteral("provecho"));
+    }
+
     void keepsFreedictTablesWithoutTheLexicons()
     {
         QTemporaryDir root;
