@@ -2617,13 +2617,6 @@ private Q_SLOTS:
             tagged({{"pressing", "n", "prensado", "n"}}), backward);
         QCOMPARE(row(noVerb.englishSpanish, QStringLiteral("pressing")),
                  (QStringList{QStringLiteral("prensado"), QStringLiteral("urgente")}));
-        // Nor does an adjective Apertium also knows as a noun lead
-        // ("ending<n>" -> "final", "final<adj>" and "final<n>").
-        QVector<LexiconEntry> alsoNoun = backward;
-        alsoNoun += tagged({{"urgente", "n", "emergency", "n"}});
-        const SpanishCore noun =
-            mergeSpanishLexicon({QStringLiteral("pressing")}, englishSpanish, spanishEnglish, forward, alsoNoun);
-        QCOMPARE(row(noun.englishSpanish, QStringLiteral("pressing")).value(0), QStringLiteral("prensado"));
     }
 
     void leadsANounWithApertiumsMainNoun()
