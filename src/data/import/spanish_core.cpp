@@ -616,7 +616,7 @@ public:
 
 private:
     // The parts of speech the questions above tell apart, one flag each;
-    // every other part (verbs, adjectives, ...) is one flag, so that a word
+    // every other part (adverbs, prepositions, ...) is one flag, so that a word
     // costs the lexicon's maps a byte, not a set.
     enum Part : quint8 { Noun = 1, Pronoun = 2, Determiner = 4, OtherPart = 8, Adjective = 16, Verb = 32 };
 
