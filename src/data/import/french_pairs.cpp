@@ -380,6 +380,36 @@ void putOwnFirstBeforeFalseFriend(QVector<Candidate> &candidates, const DictdEnt
         candidates.move(own - candidates.begin(), 0);
 }
 
+// A word built on another word of the row, that word and a suffix
+// ("bandeau" on "bande", "maisonnette" on "maison"), is a narrower word: a
+// diminutive or a thing named after the other. Where such a word leads
+// though no frequency list knows it, and the row gives its base word, which
+// a list knows, as well linked and confirmed, the base comes first: the
+// derivative leads only by where the other direction's rows list the
+// headword ("tape: bande, bandeau", where fra-eng's "bande" names "tape" in
+// its third sense and "bandeau: binding, strip, tape" in its only one). Not
+// past a leader that is the headword's twin or look-alike.
+void putListedBaseBeforeItsDerivative(QVector<Candidate> &candidates, const QString &headword,
+                                      const WordRanks &ranks)
+{
+    constexpr qsizetype kMinBase = 4;  // shorter "bases" are mostly chance ("bal" in "balai")
+    if (candidates.size() < 2 || headword.contains(QLatin1Char(' ')))
+        return;
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    const QString folded = foldedLower(headword);
+    if (leading.word.contains(QLatin1Char(' ')) || !leading.word.at(0).isLower() || ranks.phraseRank(leading.word) > 0
+        || leader == folded || looksAlike(leader, folded))
+        return;
+    const auto base = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && (c.confirmed || !leading.confirmed) && (c.linked || !leading.linked)
+               && c.word.size() >= kMinBase && leading.word.size() > c.word.size() && !c.word.contains(QLatin1Char(' '))
+               && leading.word.startsWith(c.word) && ranks.phraseRank(c.word) > 0;
+    });
+    if (base != candidates.end())
+        candidates.move(base - candidates.begin(), 0);
+}
+
 // Where an item stands in its entry: how many items go before it, not
 // counting the same word written with a hyphen or apart ("poêle:
 // frying-pan, frying pan" gives "frying pan" first). The dictionaries list
@@ -1103,6 +1133,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 candidates.move(twin - candidates.begin(), 0);
         }
         putLoneFirstSenseTwinBeforeRareWords(candidates, entry, targetRanks);
+        putListedBaseBeforeItsDerivative(candidates, entry.headword, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)

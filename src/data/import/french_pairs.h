@@ -113,6 +113,10 @@ class WordRanks;
 // gives the headword only in a later sense, gives way to a likelier word of
 // the row's first sense whose row gives it in its first sense ("kiosque:
 // barn, shed, stand": "stand"), unless its own row starts with the headword.
+// A word built on another word of the row with a suffix ("bandeau" on
+// "bande") that leads though `targetRanks` does not know it gives way to
+// that base word, ranked and as well linked and confirmed, unless it is the
+// headword's twin or look-alike ("tape: bande, bandeau").
 // The headword's twin that only `reverse` gives, where `forward` starts
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes

@@ -1201,6 +1201,43 @@ private Q_SLOTS:
         QCOMPARE(firstOf(noRanks(), {"larder"}), QStringLiteral("larder"));
     }
 
+    void putsAListedWordBeforeItsUnlistedDerivative()
+    {
+        // eng-fra: "tape: bande, bandeau"; fra-eng names "tape" in the third
+        // sense of "bande" and in the one sense of "bandeau", so the places
+        // made the headband the main word for "tape".
+        const QVector<DictdEntry> engFra{entry("tape /teip/\nbande, bandeau\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("bande /bɑ̃d/ <n, fem>\n1. bevy, collection, group, heap, herd, set\n2. band, gang\n"
+                  "3. binding, tape\n4. ray, strip, stripe\n"),
+            entry("bandeau /bɑ̃do/ <n, fem>\nbinding, strip, tape\n"),
+        };
+        const auto rowOf = [&](const WordRanks &ranks, const QSet<QString> &linked) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(rows, fraEng, ranks, {}, [&](const QString &, const QString &french) {
+                return linked.contains(french) ? 1 : 0;
+            });
+            return find(rows, QStringLiteral("tape"))->translations;
+        };
+        const WordRanks ranks = ranksOf({{"bande", 1144}});
+        QCOMPARE(rowOf(ranks, {"bande", "bandeau"}), (QStringList{"bande", "bandeau"}));
+        QCOMPARE(rowOf(ranks, {}), (QStringList{"bande", "bandeau"}));
+        // Not where the derivative alone is linked, nor where no list knows
+        // the base either: then nothing says the base is the commoner word.
+        QCOMPARE(rowOf(ranks, {"bandeau"}).constFirst(), QStringLiteral("bandeau"));
+        QCOMPARE(rowOf(noRanks(), {}).constFirst(), QStringLiteral("bandeau"));
+        // The same the other way: "marketplace: marché" starts with
+        // "marché", where "market" names it third, by the alphabet.
+        QVector<DictdEntry> marche{entry("marché /maʀʃe/ <n, masc>\n1. bazaar, fair, market\n2. sales activity\n"
+                                         "3. marketplace\n")};
+        const QVector<DictdEntry> english{entry("market /mɑːkit/\n1. bazar, foire, marché\n"),
+                                          entry("marketplace /mɑːkitpleis/\nmarché\n")};
+        addReverseTranslations(marche, english, ranksOf({{"market", 1487}}), {}, {}, {},
+                               [](const QString &word, const QString &) { return word == QLatin1String("marketplace"); });
+        QCOMPARE(find(marche, QStringLiteral("marché"))->translations.mid(0, 2),
+                 (QStringList{"market", "marketplace"}));
+    }
+
     void putsTheLeadersKinBeforeEquallyRareWordsOfLaterSenses()
     {
         // Only "measure" is ranked; eng-fra's alphabetical "tact: mesure,
