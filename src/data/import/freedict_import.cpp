@@ -522,6 +522,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             engFra, [&](const QString &word) { return frenchSpelling->lists(word); },
             [&](const QString &word) { return englishSpelling->knows(word); },
             [&pivot](const QString &word) { return pivot.knows(word); });
+        report.frenchItemsMended += keepLeadingTranslations(engFra, kMaxFrenchTranslations);
+        report.frenchItemsMended += keepLeadingTranslations(fraEng, kMaxFrenchTranslations);
     }
 
     // eng-spa cut many phrases to their first word. eng-fra has the same

@@ -530,6 +530,18 @@ QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const Q
     return headwords + newRowsOf(backTo, backOrder, rows);
 }
 
+int keepLeadingTranslations(QVector<DictdEntry> &rows, int most)
+{
+    int cut = 0;
+    for (DictdEntry &row : rows) {
+        if (row.translations.size() > most) {
+            cut += int(row.translations.size()) - most;
+            row.translations.resize(most);
+        }
+    }
+    return cut;
+}
+
 bool looksLikeOtherWord(const QString &item, const QString &headword)
 {
     const QString a = foldedLower(item);

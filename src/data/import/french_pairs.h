@@ -35,6 +35,18 @@ int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const
                      const std::function<bool(const QString &)> &isEnglishWord,
                      const std::function<bool(const QString &)> &isFrenchWord);
 
+// Cuts each row to its first `most` translations, once they are ranked. The
+// small French dictionaries list every sense of a word on one line ("si: 1.
+// accordingly, so, then, therefore ... 6. if, either, whether"), and the
+// fill from the other direction adds more; past the first six a row holds
+// mostly side senses and wrong ones ("si: ..., then, either, therefore"),
+// which a learner would be taught and which the writing test would accept.
+// The German and Spanish tables are held to as few. Returns how many items
+// went.
+int keepLeadingTranslations(QVector<DictdEntry> &rows, int most);
+
+inline constexpr int kMaxFrenchTranslations = 6;
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two

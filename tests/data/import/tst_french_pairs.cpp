@@ -3,15 +3,20 @@
 // real ones of eng-fra and fra-eng.
 
 #include "data/import/dictd_entry.h"
+#include "data/import/freedict_import.h"
 #include "data/import/french_pairs.h"
 #include "data/import/word_frequency.h"
+#include "import_fixtures.h"
 
+#include <QDir>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 
 using namespace vorbix::import;
+using vorbix::WordRow;
 
 namespace {
 
@@ -1392,6 +1397,51 @@ private Q_SLOTS:
         // Only two words joined by one hyphen.
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
+    }
+    void cutsEachFrenchRowToItsLeadingTranslations()
+    {
+        // fra-eng lists every sense of "si" on one line, the wrong ones
+        // first; once ranked, the row keeps its six likeliest words and the
+        // side senses past them ("therefore", "accordingly") go. Every row
+        // of both French tables holds six or fewer.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        vorbix::testing::writeFreedictDirectory(dir.path(), 12);
+        vorbix::testing::writeDictionary(
+            QDir(dir.path()).filePath(QStringLiteral("freedict-fra-eng")),
+            {"si /si/\n1. accordingly, so, then, therefore\n2. certainly, indeed, rather, surely\n3. yes\n"
+             "4. provided that\n5. as, that\n6. if, either, whether\n",
+             "pied /pje/ <n, masc>\nfoot\n"});
+        vorbix::testing::writeDictionary(QDir(dir.path()).filePath(QStringLiteral("freedict-eng-fra")),
+                                         {"foot /fut/\n1. pied\n2. bas\n",
+                                          "stocking /stɔkiŋ/\nbas\n", "low /lou/\nbas\n",
+                                          "bottom /bɔtəm/\n1. fond\n2. bas\n", "base /beis/\nbas\n",
+                                          "nether /neðə/\nbas\n", "mean /miːn/\nbas\n", "vile /vail/\nbas\n",
+                                          "abuse /əbjuːz/\n1. insulter\n2. défaut\n3. abuser\n4. abus\n"
+                                          "5. offenser\n6. affront, injure\n7. maltraiter\n8. tourmenter\n"});
+        const FreedictTables tables =
+            importFreedict(dir.path(), QDir(dir.path()).filePath(QStringLiteral("no-trans-de-en")), [](const QString &) {});
+        const auto itemsOf = [&tables](int table, const char *word) {
+            for (const WordRow &row : tables.tables[table]) {
+                if (row.source.value_or(QString()) == QLatin1String(word))
+                    return row.target.value_or(QString()).split(QStringLiteral(", "));
+            }
+            return QStringList();
+        };
+        const QStringList si = itemsOf(3, "si");
+        QCOMPARE(si.size(), kMaxFrenchTranslations);
+        QVERIFY2(si.contains(QStringLiteral("if")) && si.contains(QStringLiteral("yes")), qPrintable(si.join(u',')));
+        QVERIFY2(!si.contains(QStringLiteral("therefore")) && !si.contains(QStringLiteral("accordingly")),
+                 qPrintable(si.join(u',')));
+        for (int table : {2, 3}) {
+            for (const WordRow &row : tables.tables[table])
+                QVERIFY2(row.target.value_or(QString()).split(QStringLiteral(", ")).size() <= kMaxFrenchTranslations,
+                         qPrintable(row.source.value_or(QString())));
+        }
+        // "bas" takes the seven English words eng-fra gives it, and eng-fra
+        // lists nine words for "abuse"; six stay of each.
+        QCOMPARE(itemsOf(3, "bas").size(), kMaxFrenchTranslations);
+        QCOMPARE(itemsOf(2, "abuse").size(), kMaxFrenchTranslations);
     }
 };
 
