@@ -2304,6 +2304,93 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
     moveToFront(list, verb);
 }
 
+// Whether German phrase `shorter` stands whole, word for word, inside the
+// longer phrase `longer` ("gut laufen" in "normal gut laufen").
+bool holdsPhrase(const QString &longer, const QString &shorter)
+{
+    return shorter.contains(u' ') && longer.size() > shorter.size()
+           && (u' ' + longer + u' ').contains(u' ' + shorter + u' ');
+}
+
+// Gives one place to a later German synonym and the earlier ranked phrase of
+// its own line that holds it word for word ("normal gut laufen; gut laufen
+// {vi} :: to tick"): the line gives one rendering twice, once shortened, and
+// as two words of a row it took a place that another line's word needs
+// ("Zecke {f} ... [zool.] :: tick" was left out of "tick"). The shorter
+// phrase, the plain rendering, keeps the better place ("die ganze Zeit"
+// of "die ganze Zeit über; die ganze Zeit {adv}"). Words of other
+// lines stay, as they are renderings of their own ("im Zickzack laufen"
+// beside "im Zickzack").
+void giveShortenedPhraseOfSameLineOnePlace(QVector<const Candidate *> &list)
+{
+    for (qsizetype i = list.size() - 1; i > 0; --i) {
+        const Candidate *candidate = list.at(i);
+        if (candidate->germanFirst)
+            continue;
+        const auto held = std::find_if(list.begin(), list.begin() + i, [candidate](const Candidate *earlier) {
+            return earlier->line == candidate->line && holdsPhrase(earlier->german, candidate->german);
+        });
+        if (held == list.begin() + i)
+            continue;
+        *held = candidate;
+        list.remove(i);
+    }
+}
+
+// Brings into a row the plain noun of a full noun entry whose head is a
+// compound of it, given for the plain English word after the compound's own
+// ("Schmelzsicherung {f}; Sicherung {f}; Sicherungselement {n} [electr.] |
+// Schmelzsicherungen {pl}; ... | ... | eine Sicherung durchhauen :: safety
+// fuse; fuse | safety fuses; fuses | ... | to blow a fuse"), where the row's
+// six places hold no noun from such an entry and the dictionary uses the
+// English word at least as often as a noun as a verb. The line pairs its
+// words place by place, the compound with the phrase and the plain noun with
+// the plain word, and its plurals, compounds and examples make it the noun's
+// main entry; given second on it, the noun lost its place to verbs of short
+// lines ("verschmelzen", "sichern", "sich verbinden" for "fuse"), so that the
+// row had no word for the thing at all. It goes before the first noun of the
+// six, or sixth where there is none: a row that already leads with its
+// verbs keeps them. Only the second German word for the second English one
+// counts, untagged, with no note and in general use: a later compound
+// ("Elementarteilchenbeschleuniger {m}; Teilchenbeschleuniger {m};
+// Beschleuniger {m}") is no plain word, and a noted one ("Lokomotivheizer
+// {m}; Heizer {m} (Dampflokomotive)") names a use.
+void putCompoundEntrysPlainNounInRow(QVector<const Candidate *> &list, const EnglishWordUses &uses)
+{
+    if (uses.other < std::max(1, uses.verb))
+        return;
+    const auto fullNounEntry = [](const Candidate *candidate) {
+        return candidate->noun && candidate->pluralForms && candidate->sections > 2;
+    };
+    QSet<QString> seen;
+    qsizetype sixth = -1;
+    qsizetype firstNoun = -1;
+    for (qsizetype i = 0; i < list.size() && seen.size() < kMaxGermanTranslations; ++i) {
+        const Candidate *candidate = list.at(i);
+        if (seen.contains(candidate->german.toLower()))
+            continue;
+        seen.insert(candidate->german.toLower());
+        if (candidate->noun && (candidate->sections > 1 || (candidate->first && fullNounEntry(candidate))))
+            return;
+        if (candidate->noun && firstNoun < 0)
+            firstNoun = i;
+        sixth = i;
+    }
+    if (seen.size() < kMaxGermanTranslations)
+        return;
+    const auto plain = std::find_if(list.begin() + sixth + 1, list.end(), [&](const Candidate *candidate) {
+        return candidate->compounded && candidate->plainWord && !candidate->first && candidate->germanPlace == 1
+               && candidate->englishPlace == 1 && fullNounEntry(candidate) && candidate->namedAgain
+               && candidate->germanNamedAgain && !candidate->noted && !candidate->englishNoted
+               && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+               && !seen.contains(candidate->german.toLower());
+    });
+    if (plain == list.end())
+        return;
+    const qsizetype to = firstNoun >= 0 ? firstNoun : sixth;
+    std::rotate(list.begin() + to, plain, plain + 1);
+}
+
 // Whether an English word names a woman: "female singer", "Englishwoman",
 // "Japanese woman", "actress", "lioness". A noun in "-ness" names a quality
 // or a person of either sex ("witness": "Zeuge {m}; Zeugin {f}").
@@ -3665,6 +3752,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
             return ca > cb;
         return a->order < b->order;
     });
+   
     if (side == Side::German) {
         putEnglishMainEntryFirst(list);
         putIrregularVerbEntryBeforeBareNoun(list);
@@ -5943,6 +6031,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putOwnEntryFirstWhereNoneGivesFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
+        putCompoundEntrysPlainNounInRow(list, englishUses.value(it.key().toLower()));
+        giveShortenedPhraseOfSameLineOnePlace(list);
         // A name's local form follows its German name; it stays in the row
         // (and so keeps the German row of the local form).
         std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->localName; });

@@ -3725,6 +3725,69 @@ private Q_SLOTS:
         QCOMPARE(barkItems.count(QStringLiteral("bellen")) + barkItems.count(QStringLiteral("Bellen")), 1);
     }
 
+    void bringsANounEntrysPlainWordAfterItsCompoundIntoARowOfVerbs()
+    {
+        // "Sicherung" follows its compound on the noun's full entry, as
+        // "fuse" follows "safety fuse"; verbs and a bare line's noun filled
+        // the six places, leaving the row no word for the thing.
+        const QByteArray fuse =
+            "Schmelzsicherung {f}; Sicherung {f}; Sicherungselement {n} [electr.] | Schmelzsicherungen {pl}; Sich"
+            "erungen {pl}; Sicherungselemente {pl} | Einlöt-Schmelzsicherung {f} | Hörnersicherung {f} | NH-Siche"
+            "rung {f}; Messersicherung {f}; Schwertsicherung {f} | Schraubsicherung {f} | Schwebesicherung {f} | "
+            "Zehn-Ampere-Sicherung | elektrische Sicherung {f} | träge Sicherung | eine Sicherung durchhauen | Be"
+            "i ihm brennt leicht die Sicherung durch.; Er ist schnell auf 180.; Er ist ein Häferl. [Ös.] (jähzorn"
+            "ig) :: safety fuse; fuse | safety fuses; fuses | pigtail fuse | horn-break fuse | NH fuse; knife fus"
+            "e | screw-in plug fuse | floating fuse | ten-amp fuse | fuse | time-lag fuse | to blow a fuse | He h"
+            "as a short fuse.; He’s on a short fuse.; He’s short-fused. (quick-tempered)\n"
+            "Zündschnur {f}; Lunte {f} :: fuse; fuze [Am.]\n"
+            "sichern; absichern {vt} | sichernd; absichernd | gesichert; abgesichert :: to fuse | fusing | fused"
+            "\n"
+            "sich vereinigen; sich verbinden; eine Verbindung eingehen; sich verschränken; verschmelzen {v} | sic"
+            "h vereinigend; sich verbindend; eine Verbindung eingehend; sich verschränkend; verschmelzend | sich "
+            "vereinigt; sich verbunden; eine Verbindung eingegangen; sich verschränkt; verschmolzen | vereinigt s"
+            "ich; verbindet sich; geht eine Verbindung ein; verschränkt sich; verschmilzt | vereinigte sich; verb"
+            "and sich; ging eine Verbindung ein; verschränkte sich; verschmolz | sich zu einer neuen Partei verei"
+            "nigen | wenn sich diese Merkmale verschränken … | Ihre Stimmen verschmolzen zu einem fröhlichen Chor"
+            ". | Die einzelnen Elemente verbanden sich zu einem Ganzen. :: to fuse; to coalesce [formal] | fusing"
+            "; coalescing | fused; coalesced | fuses; coalesces | fused; coalesced | to coalesce into a new polit"
+            "ical party | when all these characteristics coalesce … | Their voices fused / coalesced into a joyou"
+            "s chorus. | The individual elements coalesced into one whole.\n"
+            "etw. verschmelzen; fusionieren; vereinigen {vt} | verschmelzend; fusionierend; vereinigend | verschm"
+            "olzen; fusioniert; vereinigt :: to fuse sth. | fusing | fused\n"
+            "verschmelzen {vi} | verschmelzend | verschmolzen :: to fuse | fusing | fused\n";
+        const QStringList items = germanItemsOf(fuse, QStringLiteral("fuse"));
+        const qsizetype place = items.indexOf(QStringLiteral("Sicherung"));
+        QVERIFY2(place >= 0 && place < 6 && place < items.indexOf(QStringLiteral("Zündschnur")),
+                 qPrintable(items.join(u", ")));
+        // The verbs the lines give first still lead.
+        QCOMPARE(items.value(0), QStringLiteral("verschmelzen"));
+    }
+
+    void givesALinesPhraseAndItsShortenedFormOnePlace()
+    {
+        // "normal gut laufen; gut laufen" is one rendering given twice; as
+        // two items it pushed "Zecke" out of the six places of "tick".
+        const QByteArray tick =
+            "Augenblick {m} :: tick\n"
+            "Kontrollvermerk {m}; Häkchen {n} [adm.] | Kontrollvermerke {pl}; Häkchen {pl} :: tick [Br.]; check m"
+            "ark; checkmark [Am.] | ticks; check marks; checkmarks\n"
+            "Ticken {n} :: tick\n"
+            "Zecke {f}; Zeck {m} [Süddt.] [Ös.] [Schw.] [ugs.] [zool.] :: tick\n"
+            "etw. ankreuzen; anhaken {vt} | ankreuzend; anhakend | angekreuzt; angehakt | das zutreffende Kästche"
+            "n auf dem Formular ankreuzen | etwas, bei dem alles stimmt/passt | Kreuzen Sie bei jeder Frage 'Ja' "
+            "oder 'Nein' an. :: to tick sth. [Br.]; to check sth. [Am.] (mark a choice) | ticking; checking | tic"
+            "ked; checked | to tick [Br.] / check [Am.] the appropriate box on the form | something that ticks al"
+            "l the (right) boxes [Br.] [fig.] | Tick/Check 'yes' or 'no' to each question.\n"
+            "normal gut laufen; gut laufen {vi} :: to tick\n"
+            "ticken {vi} | tickend | getickt | es tickt | es tickte | es hat/hatte getickt :: to tick | ticking |"
+            " ticked | it ticks | it ticked | it has/had ticked\n";
+        const QStringList items = germanItemsOf(tick, QStringLiteral("tick"));
+        QVERIFY2(items.contains(QStringLiteral("gut laufen")) && !items.contains(QStringLiteral("normal gut laufen")),
+                 qPrintable(items.join(u", ")));
+        const qsizetype zecke = items.indexOf(QStringLiteral("Zecke"));
+        QVERIFY2(zecke >= 0 && zecke < 6, qPrintable(items.join(u", ")));
+    }
+
     void putsAPlainNounBeforeSeveralOfItsCompounds()
     {
         // "Eifer" gives "zeal" third on its line; three compounds give it
