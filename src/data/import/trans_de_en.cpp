@@ -3982,13 +3982,34 @@ bool narrowsSense(QStringView note)
     return true;
 }
 
+// Whether the note of a German noun names only the prepositions that take
+// its object, one or several ("Abneigung {f}; Antipathie {f} (gegen)",
+// "Zuneigung {f} (zu; für)", "(an/auf)"): like a note of objects it says how
+// the noun is used and names no sense of it. A verb's preposition often is
+// the sense ("hadern {vi} (mit; über)" is a side use of "quarrel"), and so is
+// an English word's ("descent (on; upon)" is a raid, not the way down): both
+// keep narrowing.
+bool namesNounsPrepositions(QStringView raw, QStringView note)
+{
+    if (!hasGender(raw))
+        return false;
+    static const QRegularExpression separators(QStringLiteral("\\s*[/;,]\\s*|\\s+"));
+    const QStringList words = note.toString().trimmed().split(separators, Qt::SkipEmptyParts);
+    return !words.isEmpty()
+           && std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return isGermanPreposition(word); });
+}
+
 // Whether a synonym as written carries a note in brackets that narrows it
-// (narrowsSense): "Dame {f} (Schachfigur)", not "(von etw.)".
-bool carriesNarrowingNote(QStringView raw)
+// (narrowsSense): "Dame {f} (Schachfigur)", not "(von etw.)", nor a German
+// noun's prepositions (namesNounsPrepositions).
+bool carriesNarrowingNote(QStringView raw, bool english = false)
 {
     for (qsizetype open = raw.indexOf(u'('); open >= 0; open = raw.indexOf(u'(', open + 1)) {
         const qsizetype close = raw.indexOf(u')', open);
-        if (close > open + 1 && narrowsSense(raw.mid(open + 1, close - open - 1)))
+        if (close <= open + 1)
+            continue;
+        const QStringView note = raw.mid(open + 1, close - open - 1);
+        if (narrowsSense(note) && (english || !namesNounsPrepositions(raw, note)))
             return true;
     }
     return false;
@@ -4004,7 +4025,7 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     synonym.sense = senseOfTags(tags);
     synonym.plural = raw.contains(u"{pl}");
     synonym.noun = synonym.plural || hasGender(raw) || (!english && isOwnedNoun(raw));
-    synonym.noted = carriesNarrowingNote(raw);
+    synonym.noted = carriesNarrowingNote(raw, english);
     synonym.objectNoted = synonym.noted && raw.trimmed().startsWith(u'(');
     if (const qsizetype blank = synonym.text.indexOf(u' ');
         !english && blank > 0 && synonym.text.indexOf(u' ', blank + 1) < 0) {

@@ -1016,6 +1016,16 @@ private Q_SLOTS:
             "jdn. verzaubern; jdn. in seinen Bann ziehen; jdn. ganz für sich einnehmen {vt} :: to cast a spell on "
             "sb.\n",
             "prejudice", "Vorurteil", "");
+        // A German noun's preposition names how it takes its object, no
+        // sense: "Zuneigung {f} (für; zu)" is the plain word for "affection",
+        // not a narrowed one behind the medical lines.
+        row("a noun's prepositions do not narrow it",
+            "Befall {m}; Befallensein {n}; Affektion {f} (mit etw.) [bot.] [med.] :: affection (with sth.)\n"
+            "Zuneigung {f} (für; zu) :: affection; liking (for; towards)\n"
+            "krankhafte Veränderung {f}; Erkrankung {f}; Affektion {f} (eines Organs) [med.] :: affection (of an "
+            "organ)\n"
+            "Verbundenheit {f}; Zuneigung {f} (zu) :: attachment (to)\n",
+            "affection", "Zuneigung", "");
     }
     void choosesTheWordsOfARow()
     {
