@@ -4050,6 +4050,50 @@ TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false,
     return synonym;
 }
 
+// Whether a German side names adjectives or nouns only: a tag of an
+// adjective or a gender, and none of a verb, adverb, preposition or other
+// word class ("für jdn./etw. passierbar; durchgängig {adj}", "Auswahl {f}").
+bool namesAdjectivesOrNouns(QStringView germanSide)
+{
+    static const QRegularExpression otherClass(QStringLiteral("\\{(?:adv|prp|conj|num|art|pron|ppron|interj)[;}]"));
+    return namesNoVerb(germanSide) && !otherClass.match(firstSection(germanSide)).hasMatch();
+}
+
+// Whether an English adjective or noun is given with the preposition of its
+// object ("passable to sb./sth.", "selection of sth."), on a line whose German
+// side names adjectives or nouns. Cutting the object marker alone leaves the
+// preposition dangling ("passable to", "selection of"): a phrase the learner
+// would have to complete, and no word of the German side, which gives its
+// words bare ("durchgängig", "Auswahl"). Such items are left out; cut to the
+// bare word they would link the German words to English words the line does
+// not give them plainly ("durchgängig" as the first German word for
+// "passable"). Only a single lower-case word before the preposition counts:
+// a phrase ("in the run-up to sth.") or a capitalised opener ("Speaking of
+// sb./sth.") stands as a whole, and so do the English sides of verbs,
+// adverbs and prepositions, where the preposition belongs to the word ("to
+// refer to sth.", "apart from sb./sth.").
+bool leavesPrepositionDangling(QStringView raw, const QString &cleaned, QStringView germanSide)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\([^()]*\\)|\\[[^\\]]*\\]|\\{[^}]*\\}"));
+    static const QRegularExpression shape(QStringLiteral(
+        "^(\\p{Ll}[\\p{L}'’-]*) (?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|towards?|upon) (\\S+)$"));
+    if (!cleaned.contains(u' ') || !namesAdjectivesOrNouns(germanSide))
+        return false;
+    const QString words = raw.toString().remove(brackets).simplified();
+    const QRegularExpressionMatch match = shape.match(words);
+    return match.hasMatch() && isValencyMarker(match.capturedView(2)) && cleaned.startsWith(match.captured(1) + u' ');
+}
+
+// The English synonym `raw` of a line whose German side is `germanSide`.
+TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
+{
+    TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
+    if (leavesPrepositionDangling(raw, synonym.text, germanSide))
+        synonym.text.clear();
+    return synonym;
+}
+
+
 // An explanation after a line's main word: a noun phrase of three or more
 // words ("Studenten; Angehörige eines Colleges :: gown").
 bool isGloss(const QString &german)
@@ -4434,6 +4478,18 @@ bool spoiltByCutEndings(QStringView raw)
     return pattern.match(raw).hasMatch();
 }
 
+// Whether an English item gives the words that fill a slot of an English
+// construction rather than translations: alternatives joined by a spaced
+// slash, with a note that names what must follow them ("not / hardly (+
+// comparative adjective)" for "denkbar (+ {adj})": "could not/hardly be
+// easier"). Neither word renders the German word on its own, and the cut at
+// the slash would teach "denkbar" as "not"; such items are left out.
+bool fillsSlotOfConstruction(QStringView raw)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[^()]*\\S / \\S[^()]*\\(\\+"));
+    return pattern.match(raw).hasMatch();
+}
+
 // Whether a slash joins parts of one word rather than alternatives: a
 // shortened compound ("Ein-/Ausgabe"), a tail both sides share
 // ("input/output-bound", "E/A-gebunden") or an abbreviation of capitals
@@ -4671,6 +4727,8 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
 {
     if (!english && (holdsPrepositionsObject(raw) || spoiltByCutEndings(raw)))
         return {};
+    if (english && fillsSlotOfConstruction(raw))
+        return {};
     // Brackets first: tags are kept aside, {…} and (…) dropped with what
     // they hold.
     QString text;
@@ -4878,10 +4936,9 @@ TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german)
         return {};
     const QString line = normaliseCharacters(QString::fromUtf8(raw));
     const qsizetype sides = line.indexOf(u" :: ");
-    const bool keepTo = namesNoVerb(QStringView(line).left(sides));
     const QVector<QStringView> english = englishSynonymsOf(firstSection(QStringView(line).mid(sides + 4)));
     for (qsizetype k = 0; k < english.size(); ++k) {
-        TransSynonym synonym = describeSynonym(english.at(k), true, keepTo);
+        TransSynonym synonym = describeEnglishSynonym(english.at(k), QStringView(line).left(sides));
         if (synonym.text.compare(german, Qt::CaseInsensitive) == 0)
             return synonym;
     }
@@ -5712,11 +5769,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
         const QVector<QStringView> english = englishSynonymsForGerman(englishSide, germanSide);
-        const bool keepTo = namesNoVerb(germanSide);
         QVector<TransSynonym> englishSynonyms;
         englishSynonyms.reserve(english.size());
         for (const QStringView raw : english)
-            englishSynonyms.append(describeSynonym(raw, true, keepTo));
+            englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
         const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
         const TransSynonym head = englishSynonyms.value(headPlace);
         onlyVariantsBefore = countryWordsShareFirstPlace(english);
@@ -6187,10 +6243,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (const TransSynonym &german : germanSynonyms) {
                 if (kept.contains(german.text) && !wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()) {
                     if (!found) {
-                        const bool keepTo = namesNoVerb(germanSide);
                         for (const QStringView raw :
                              englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide))
-                            englishSynonyms.append(describeSynonym(raw, true, keepTo));
+                            englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
                     found = true;

@@ -214,6 +214,11 @@ private Q_SLOTS:
         row("an abbreviation keeps its stop", "Mr.", true, "Mr.");
         row("a saint's title keeps its stop", "St. Nicholas", true, "St. Nicholas");
         row("a phrase keeps its to", "to no avail", true, "to no avail");
+        // Words that fill a slot of a construction the note spells out are
+        // no translations; plain alternatives at a slash are.
+        row("the words of a construction", "not / hardly (+ comparative adjective)", true, "");
+        row("alternatives at a slash", "to fuel / refuel (a lorry, a plane, a ship)", true, "fuel");
+        row("a construction of one word", "increasingly (+ adjective)", true, "increasingly");
     }
     void cleansEverySynonym()
     {
@@ -1708,6 +1713,31 @@ private Q_SLOTS:
         QCOMPARE(clothing.size(), kMaxGermanTranslations);
         for (const char *word : {"clothing", "clothes", "wear"})
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
+    }
+
+    void leavesOutAnAdjectiveOrNounWithADanglingPreposition()
+    {
+        // Cut of its object, "passable to sb./sth." would read "passable to";
+        // the German words of the line are bare adjectives.
+        const QByteArray adjective =
+            "für jdn./etw. passierbar; durchgängig; befahrbar; begehbar; gangbar; wegsam [veraltet] {adj} | "
+            "eine fischdurchgängige Wehranlage (Wasserbau) :: passable to sb./sth. | a weir system passable to "
+            "fish (water engineering)\n"
+            "durchgängig {adj} :: consistent\n";
+        const QStringList durchgaengig =
+            englishItemsOf(adjective, {QStringLiteral("consistent")}, QStringLiteral("durchgängig"));
+        QVERIFY2(!durchgaengig.contains(QStringLiteral("passable to")), qPrintable(durchgaengig.join(u", ")));
+        QVERIFY2(durchgaengig.contains(QStringLiteral("consistent")), qPrintable(durchgaengig.join(u", ")));
+        const QByteArray noun =
+            "Auswahl {f}; Angebot {n} an etw. | eine große Auswahl/Riesenauswahl an etw. bieten :: selection of "
+            "sth. (range of things from which a choice may be made) | to offer a wide/huge selection of sth.\n"
+            "Auswahl {f} :: choice\n";
+        const QStringList auswahl = englishItemsOf(noun, {QStringLiteral("choice")}, QStringLiteral("Auswahl"));
+        QVERIFY2(!auswahl.contains(QStringLiteral("selection of")), qPrintable(auswahl.join(u", ")));
+        // A preposition's English side keeps its own preposition.
+        const QByteArray preposition = "außer jdm./etw.; abgesehen von jdm./etw. {prp; +Dat.} :: apart from sb./sth.\n";
+        const QStringList ausser = englishItemsOf(preposition, {QStringLiteral("apart from")}, QStringLiteral("außer"));
+        QVERIFY2(ausser.contains(QStringLiteral("apart from")), qPrintable(ausser.join(u", ")));
     }
 
     void putsTheMainEntrysWordsAfterItsPhrase()
