@@ -5684,6 +5684,210 @@ bool isParticleVerbOf(QStringView raw, QStringView verb)
     return particles.contains(particleVerb.mid(plainVerb.size() + 1).toString());
 }
 
+namespace {
+
+// The sections of one side of a line as bytes, split at the " | " that
+// stand outside brackets (a note may hold one).
+QVector<QByteArrayView> sectionsOfSide(QByteArrayView side)
+{
+    QVector<QByteArrayView> sections;
+    int depth = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < side.size(); ++i) {
+        const char c = side.at(i);
+        if (c == '(' || c == '[' || c == '{')
+            ++depth;
+        else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+            --depth;
+        else if (depth == 0 && c == '|' && i > 0 && side.at(i - 1) == ' ' && i + 1 < side.size()
+                 && side.at(i + 1) == ' ') {
+            sections.append(side.sliced(start, i - 1 - start));
+            start = i + 2;
+        }
+    }
+    sections.append(side.sliced(std::min(start, side.size())));
+    return sections;
+}
+
+// How many bytes the letter at `at` of UTF-8 text takes, or 0 where no
+// letter starts there: the English sides are ASCII but for the odd borrowed
+// word ("café") and typographic marks ("referee’s" is "referee" and "s").
+qsizetype utf8LetterLength(QByteArrayView text, qsizetype at)
+{
+    const auto byte = static_cast<unsigned char>(text.at(at));
+    if (byte < 0x80)
+        return std::isalpha(byte) ? 1 : 0;
+    const qsizetype length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    const QString decoded = QString::fromUtf8(text.sliced(at, length));
+    return !decoded.isEmpty() && decoded.at(0).isLetter() ? length : 0;
+}
+
+// The words of a section outside brackets, letters joined by hyphens
+// ("E-Mail" is one word), in their own case: the notes and tags of a line
+// ("(Parlament)", "[sport]") name no word the line translates.
+QStringList wordsOutsideBrackets(QStringView section)
+{
+    QStringList words;
+    int depth = 0;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= section.size(); ++i) {
+        const QChar c = i < section.size() ? section.at(i) : QChar(u' ');
+        if (c == u'(' || c == u'[' || c == u'{')
+            ++depth;
+        else if ((c == u')' || c == u']' || c == u'}') && depth > 0)
+            --depth;
+        const bool inWord = depth == 0
+                            && (c.isLetter()
+                                || (c == u'-' && start >= 0 && i + 1 < section.size() && section.at(i + 1).isLetter()));
+        if (inWord && start < 0) {
+            start = i;
+        } else if (!inWord && start >= 0) {
+            words.append(section.mid(start, i - start).toString());
+            start = -1;
+        }
+    }
+    return words;
+}
+
+// Whether `words` hold `phrase` (words one blank apart) word for word. A
+// capitalised German word must match in its case ("Werden" the noun is not
+// "werden" the verb); one in lower case matches a capitalised spelling too,
+// as at the start of an example sentence ("Kaum ...").
+bool holdsPhrase(const QStringList &words, const QStringList &phrase)
+{
+    const auto same = [](const QString &word, const QString &part) {
+        return part.front().isUpper() ? word == part : word.compare(part, Qt::CaseInsensitive) == 0;
+    };
+    for (qsizetype i = 0; i + phrase.size() <= words.size(); ++i) {
+        qsizetype k = 0;
+        while (k < phrase.size() && same(words.at(i + k), phrase.at(k)))
+            ++k;
+        if (k == phrase.size())
+            return true;
+    }
+    return false;
+}
+
+// For each English word of `wanted` (lower case, a single word), how many
+// lines of trans-de-en pair it with each of its German words: the lines
+// where some section names the English word on its English side and the
+// German word on its German side, outside notes. A line's sections match
+// between its sides (the entry, its forms, its compounds and examples), so
+// the count takes in every example that renders the one word by the other
+// ("Der Schiedsrichter zeigte auf den Elfmeterpunkt. :: The referee pointed
+// to the penalty spot."), which the lines of the first sections alone miss.
+QHash<QString, QHash<QString, int>> linesPairingWords(const QByteArray &text,
+                                                      const QHash<QString, QStringList> &wanted)
+{
+    QHash<QString, QHash<QString, int>> counts;
+    QHash<QByteArray, QString> englishKeys;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
+        englishKeys.insert(it.key().toUtf8(), it.key());
+    QHash<QString, QVector<QStringList>> phrases;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        QVector<QStringList> &split = phrases[it.key()];
+        for (const QString &german : it.value())
+            split.append(german.split(u' ', Qt::SkipEmptyParts));
+    }
+    QByteArray token;
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
+        const QVector<QByteArrayView> englishSections = sectionsOfSide(raw.sliced(separator + 4));
+        QVector<QVector<QString>> englishOfSection(englishSections.size());
+        bool any = false;
+        for (qsizetype s = 0; s < englishSections.size(); ++s) {
+            const QByteArrayView section = englishSections.at(s);
+            int depth = 0;
+            token.clear();
+            for (qsizetype i = 0; i <= section.size(); ++i) {
+                const char c = i < section.size() ? section.at(i) : ' ';
+                if (c == '(' || c == '[' || c == '{')
+                    ++depth;
+                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                    --depth;
+                const auto byte = static_cast<unsigned char>(c);
+                const qsizetype letter = i < section.size() ? utf8LetterLength(section, i) : 0;
+                const bool hyphen = c == '-' && !token.isEmpty() && i + 1 < section.size()
+                                    && utf8LetterLength(section, i + 1) > 0;
+                if (depth == 0 && letter > 1) {
+                    token.append(section.sliced(i, letter).data(), letter);
+                    i += letter - 1;
+                } else if (depth == 0 && (letter == 1 || hyphen)) {
+                    token.append(static_cast<char>(std::tolower(byte)));
+                } else if (!token.isEmpty()) {
+                    const auto key = englishKeys.constFind(token);
+                    if (key != englishKeys.cend() && !englishOfSection[s].contains(*key)) {
+                        englishOfSection[s].append(*key);
+                        any = true;
+                    }
+                    token.clear();
+                }
+            }
+        }
+        if (!any)
+            return;
+        const QVector<QByteArrayView> germanSections = sectionsOfSide(raw.first(separator));
+        QSet<std::pair<QString, qsizetype>> counted;  // (English word, German word's place) once a line
+        for (qsizetype s = 0; s < englishSections.size() && s < germanSections.size(); ++s) {
+            if (englishOfSection.at(s).isEmpty())
+                continue;
+            const QStringList germanWords =
+                wordsOutsideBrackets(normaliseCharacters(QString::fromUtf8(germanSections.at(s))));
+            for (const QString &english : englishOfSection.at(s)) {
+                const QVector<QStringList> &germans = phrases.value(english);
+                for (qsizetype g = 0; g < germans.size(); ++g) {
+                    if (germans.at(g).isEmpty() || counted.contains({english, g})
+                        || !holdsPhrase(germanWords, germans.at(g)))
+                        continue;
+                    counted.insert({english, g});
+                    ++counts[english][wanted.value(english).at(g)];
+                }
+            }
+        }
+    });
+    return counts;
+}
+
+// Puts first the German word that far more lines pair with the English word
+// than pair the word the ranking chose: where only the line that gave the
+// first word pairs the two, while one other single word is paired by at
+// least five lines and five times as many, the dictionary renders the
+// English word by that one throughout its entries and examples ("urgency":
+// "Dringlichkeit", paired by five lines, not "Eindringlichkeit", the head of
+// its one line; "referee": "Schiedsrichter", not "Referent"). A word the file
+// uses everywhere pairs with any English word by chance ("die" for "who"):
+// the pairs must make at least one in fifty of the lines that name the
+// German word. A register's word (colloquial, elevated) does not take the
+// place of a plain one.
+void putWidelyPairedWordFirst(QVector<const Candidate *> &list, const QHash<QString, int> &pairs,
+                              const WordFrequencies &germanLines)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const int topPairs = std::max(1, pairs.value(top->german));
+    if (topPairs > 1)
+        return;
+    auto best = list.end();
+    int bestPairs = 0;
+    for (auto it = list.begin() + 1; it != list.end(); ++it) {
+        const Candidate *candidate = *it;
+        const int count = pairs.value(candidate->german);
+        if (count <= bestPairs || candidate->german.contains(u' ') || candidate->german == top->german
+            || (candidate->germanSense == Sense::SpecialRegister && top->germanSense != Sense::SpecialRegister))
+            continue;
+        best = it;
+        bestPairs = count;
+    }
+    if (best == list.end() || bestPairs < 5 || bestPairs < 5 * topPairs
+        || 50 * bestPairs < germanLines.value((*best)->german.toLower()))
+        return;
+    moveToFront(list, best);
+}
+
+} // namespace
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
                                      const QSet<QString> &englishWordList)
 {
@@ -6093,6 +6297,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     const QHash<QString, EnglishWordUses> englishUses =
         englishWordUsesInTrans(text, QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd()));
     const QHash<QString, QStringList> pluralSenses = pluralSectionSenses(text, core);
+    // How many lines pair each single English word with each of its German
+    // words (see putWidelyPairedWordFirst).
+    QHash<QString, QStringList> pairsWanted;
+    for (auto it = byEnglish.cbegin(); it != byEnglish.cend(); ++it) {
+        if (it.key().contains(u' '))
+            continue;
+        QStringList &germans = pairsWanted[it.key().toLower()];
+        for (const Candidate *candidate : it.value()) {
+            if (!germans.contains(candidate->german))
+                germans.append(candidate->german);
+        }
+    }
+    const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -6127,6 +6344,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             moveToFront(list, lookAlike);
         }
         putPrepositionVerbsLast(list);
+        putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

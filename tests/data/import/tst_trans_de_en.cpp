@@ -1066,6 +1066,107 @@ private Q_SLOTS:
                  QStringLiteral("Ziel"));
     }
 
+    // The word that many lines pair with the English word, in their entries
+    // and examples, comes before the head of the one line that gives it
+    // first: "Dringlichkeit" renders "urgency" on five lines,
+    // "Eindringlichkeit" on one; "Schiedsrichter" renders "referee" on five,
+    // "Referent" (a parliament's) on one. A noun pairs only in its own case:
+    // the verb "werden" of the examples of "becoming" is no "Werden", and the
+    // adjective's own entry keeps its place.
+    void putsTheWordManyLinesPairFirst_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("urgency")
+            << QByteArray(
+                "Dringlichkeit {f}; Vordringlichkeit; Eilbedürftigkeit {f} [Dt.] [adm.] :: urgent nature; urgency; "
+                "instancy [archaic]\n"
+                "Eindringlichkeit {f} :: urgency; impressiveness; forcefulness\n"
+                "Gewichten {n}; Gewichtung {f}; rangmäßige Einordnung {f}; Einordnung {f}; Priorisieren {n} [geh.]; "
+                "Priorisierung {f} [geh.] [adm.] | Gewichtung nach Dringlichkeit; Dringlichkeitseinordnung {f} | "
+                "einer Sache einen entsprechenden Stellenwert einräumen :: weighting; prioritization; prioritisation "
+                "[Br.] | urgency weighting; prioritization by urgency | to give due weighting to sth.\n"
+                "äußerste/r/s; höchste/r/s; größte/r/s; vollste/r/s {adj} | die äußersten Tiefen des Atlantischen "
+                "Ozeans | eine Angelegenheit von höchster Dringlichkeit | jds. vollstes Mitgefühl | zu meiner "
+                "vollsten Zufriedenheit | von größter Bedeutung sein; eminent wichtig sein | höchsten Respekt "
+                "verdienen | bis in die hintersten Winkel der Erde bekannt sein | sich dem Tier mit äußerster "
+                "Vorsicht nähern :: utmost; uttermost | the uttermost depths of the Atlantic Ocean | a matter of "
+                "uttermost urgency. | sb.’s utmost sympathy | to my uttermost satisfaction | to be of utmost "
+                "importance; to be of the uttermost importance | to deserve utmost respect | to be famous to the "
+                "uttermost ends of the earth | to approach the animal with utmost caution\n"
+                "jdn. von einer Sachlage/Notwendigkeit überzeugen {vt} | überzeugend | überzeugt | überzeugt | "
+                "überzeugte | nicht überzeugt | Ich bin überzeugt, dass … | von etw. nicht überzeugt sein | Sie "
+                "überzeugte mich (davon), dass es das Richtige war. | Ich bin felsenfest davon überzeugt. | Dieses "
+                "Argument überzeugt. | Du musst hinter einem Produkt stehen, wenn du andere davon überzeugen willst. "
+                "| Wir müssen die Geschäftsleitung von der Dringlichkeit der Angelegenheit überzeugen. | Diese "
+                "Argumente überzeugen mich nicht. | Wie kann ich sie davon überzeugen, dass ich mich geändert habe? "
+                ":: to convince; to persuade sb. of a state of things/of a necessity | convincing; persuading | "
+                "convinced; persuaded | convinces; persuades | convinced; persuaded | unconvinced; unpersuaded | I’m "
+                "convinced that … | to be unconvinced of sth. | She convinced me that this was the right thing to do. "
+                "| I’m firmly/absolutely convinced of it. | This argument is convincing. | You need to be convinced "
+                "of a product if you want to convince others of its merits. | We need to persuade the management of "
+                "the urgency of this matter. | I’m not persuaded by these arguments. | How can I persuade her that "
+                "I’ve changed?\n"
+                "einer Sache etw. verleihen {vt} | Der Zwischenfall gab den Friedensgesprächen neue Dringlichkeit. :: "
+                "to inject sth. with sth. | The incident injected new urgency into the peace talks.\n")
+            << QStringLiteral("urgency") << QStringLiteral("Dringlichkeit");
+        QTest::newRow("referee")
+            << QByteArray(
+                "Referent {m}; Berichterstatter {m} (Parlament) | Referenten {pl}; Berichterstatter {pl} :: referee | "
+                "referees\n"
+                "Schiedsrichter {m}; Schiedsrichterin {f}; Ringrichter {m}; Schiri {m} [ugs.]; Pfeifenmann {m} [ugs.] "
+                "(Ballsport, Boxen, Eishockey, Judo) [sport] | Schiedsrichter {pl}; Schiedsrichterinnen {pl}; "
+                "Ringrichter {pl} | Der Schiedsrichter war immer auf Ballhöhe. :: referee; ref [coll.] | referees | "
+                "The referee was always on the spot.\n"
+                "Abpfiff {m}; Schlusspfiff {m} [sport] | Der Schiedsrichter gab den Schlusspfiff. :: final whistle | "
+                "The referee blew for full-time.\n"
+                "Auszeit {f}; Unterbrechung {f}; Pause {f} [sport] | eine Pause machen; eine Auszeit nehmen | Der "
+                "Trainer forderte eine Unterbrechung. | Der Schiedsrichter gewährte die Auszeit. :: time-out | to "
+                "take a time-out | The coach called time. | The referee called time.\n"
+                "für jd. nicht einsehbarer Bereich {m} | wo es der Schiedsrichter nicht sehen konnte :: sb.’s blind "
+                "side | on the referee’s blind side\n"
+                "Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte auf den "
+                "Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed to the penalty "
+                "spot.\n")
+            << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
+        QTest::newRow("becoming")
+            << QByteArray(
+                "kleidsam; schicklich {adj} | kleidsamer | am kleidsamsten :: becoming | more becoming | most "
+                "becoming\n"
+                "Entstehen {n}; Werden {n} | im Werden begriffen | im Werden sein :: development; becoming | to be in "
+                "(a state of) development | to be in the making\n"
+                "auf dem besten Weg(e) sein, etw. zu tun {v} [übtr.] | Er ist auf dem besten Weg, ein Stubenhocker zu "
+                "werden. :: to be well on the way to doing sth. [fig.] | He is well on the way to becoming a "
+                "couch-potato.\n"
+                "spärlich gesät sein; selten sein; rar sein {v} | Solche Momente sind selten / rar. | Energiesparende "
+                "Häuser sind in England spärlich gesät. | Attraktive Arbeitsplätze werden immer spärlicher. :: to be "
+                "few and far between | Such moments are few and far between. | Energy saving homes are few and far "
+                "between in England. | Attractive jobs are becoming fewer and further between.\n"
+                "Hindernis {n}; Hemmnis {n} (für etw.) [übtr.] | Hindernisse {pl}; Hemmnisse {pl} | etw. ungehindert "
+                "tun können | Das stellt das größte Hindernis für diese Kinder dar, selbständige Erwachsene zu "
+                "werden. :: hindrance; impediment (to sth.) [fig.] | hindrances; impediments | to be able to do sth. "
+                "without hindrance | This poses the greatest hindrance to these children becoming independent "
+                "adults.\n"
+                "jds. Traum {m} (bisher unerfüllter Wunsch) | der amerikanische Traum | der Mann/die Frau meiner "
+                "Träume | der Traum jedes Kunstliebhabers sein | sich einen Kindheitstraum erfüllen | Ich träume "
+                "davon, ein eigenes Haus auf dem Land zu haben. | Sie hat ein Leben lang davon geträumt, "
+                "Schauspielerin zu werden. | Dass ich hier sein darf, ist ein Traum, der wahr geworden ist / ist ein "
+                "wahr gewordener Traum. :: sb.’s dream (as yet unfulfilled wish) | the American dream | the man/woman "
+                "of my dreams | to be an art lover’s dream | to fulfil a/your childhood dream | It’s a dream of mine "
+                "to own a house in the country. | She has had a lifelong dream of becoming an actress. | Being here "
+                "is a dream come true.; It is a dream come true to be here.\n")
+            << QStringLiteral("becoming") << QStringLiteral("kleidsam");
+    }
+    void putsTheWordManyLinesPairFirst()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QString, first);
+        const QStringList german = germanItemsOf(lines, english);
+        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
