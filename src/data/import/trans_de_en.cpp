@@ -596,6 +596,9 @@ struct Candidate
     bool germanNamedAgain = true;
     // The German word is tagged as a neuter noun ("Bellen {n}").
     bool neuter = false;
+    // The line's first German section holds a note that narrows a sense,
+    // after any of its words (holdsNarrowingNote).
+    bool sectionNoted = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -734,6 +737,7 @@ bool givesPluralForms(QStringView germanSide)
 }
 
 bool narrowsSense(QStringView note);
+bool holdsNarrowingNote(QStringView section);
 
 // Whether a German section ends in its word class followed by a note: the
 // dictionary writes the class once, after the last synonym, and a note after
@@ -3722,6 +3726,51 @@ void putPlainHeadBeforeJudgedWord(QVector<const Candidate *> &list)
     moveToFront(list, simple != list.end() ? simple : plain);
 }
 
+// Puts the first word of a plain line the German word heads first where the
+// ranking chose the word of a line that lists it only as a later synonym and
+// that a special field's tag narrows ("Melder {m}; Anzeiger {m}; Detektor {m}
+// [techn.] | ... :: detector | ..." before "Anzeiger {m}; Anzeigenblatt {n}
+// | ... :: gazette | gazettes"), and the subtitle list knows neither word.
+// The tagged line shares one technical use of its first word, while the
+// German word's own plain line names its general sense. Without the subtitle
+// list the ranking falls to how many lines of the dictionaries mention each
+// word, which counts a technical word's many compounds ("motion detector",
+// "fire detector"), and there the later place of the German word weighs
+// nothing. The own line gives its word first, with the German word's forms
+// or examples, no note anywhere in its first German section (a note on a
+// synonym beside it often narrows the line: "Schornstein {m}; Schlot {m}
+// (Dampfschiff; Dampfeisenbahn) :: funnel"), no tag or note on either side,
+// for a word of the same kind, and the word is met on at least
+// kMinHeadedWordLines lines (a word met once or twice is the dictionary's
+// rarity: "licensure" for "Zulassung"). Judged against the rows it changed,
+// most came out better ("vereinen": unite before aggregate, "Voraussage":
+// prediction before forecast); looser versions that took lines tagged with a
+// general field, or untagged ones, or listed words, put rarer words first
+// about as often as they mended one ("Untersuchung": inquest, "verkündigen":
+// promulgate).
+template<typename Commonness>
+void putOwnPlainLineBeforeFieldLineOfLaterSynonym(QVector<const Candidate *> &list, Commonness commonness)
+{
+    constexpr int kUnlisted = std::numeric_limits<int>::max();
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || top->mainEntry || top->clearMainEntry || top->subtitle != kUnlisted
+        || !(top->lineTagged || isSpecial(*top) || top->groupTagged))
+        return;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->laterSense
+               && kindOf(*candidate) == kindOf(*top) && candidate->sections >= 2 && candidate->germanNamedAgain
+               && candidate->subtitle == kUnlisted && commonness(*candidate) >= kMinHeadedWordLines
+               && !candidate->sectionNoted && !candidate->noted && !candidate->englishNoted
+               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->otherSense && !candidate->englishRegister && !candidate->englishColloquial
+               && !candidate->englishDated && !candidate->englishVariant && !candidate->lineTagged
+               && !candidate->fieldTagged && !candidate->groupTagged;
+    });
+    moveToFront(list, own);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3816,6 +3865,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnLineBeforeLaterSynonymsSideUse(list);
         putHeadedAdjectiveEntryBeforeBareParticiple(list);
         putFullAdjectiveEntryBeforeBareOneWordLine(list);
+        putOwnPlainLineBeforeFieldLineOfLaterSynonym(list, commonness);
     }
 }
 
@@ -3997,6 +4047,25 @@ bool namesNounsPrepositions(QStringView raw, QStringView note)
     const QStringList words = note.toString().trimmed().split(separators, Qt::SkipEmptyParts);
     return !words.isEmpty()
            && std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return isGermanPreposition(word); });
+}
+
+// Whether a section holds a note that narrows a sense anywhere among its
+// words ("Schornstein {m}; Schlot {m} (Dampfschiff; Dampfeisenbahn)"); notes
+// of objects ("(von etw.)") do not count (narrowsSense).
+bool holdsNarrowingNote(QStringView section)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype open = section.indexOf(u'(', from);
+        if (open < 0)
+            return false;
+        const qsizetype close = section.indexOf(u')', open);
+        if (close < 0)
+            return false;
+        if (narrowsSense(section.mid(open + 1, close - open - 1)))
+            return true;
+        from = close + 1;
+    }
 }
 
 // Whether a synonym as written carries a note in brackets that narrows it
@@ -6191,7 +6260,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const WordClassTags wordClass = wordClassTagsOf(germanSide);
         const LineFields fields = lineFieldsOf(germanSide, englishSide);
         const bool pluralForms = givesPluralForms(germanSide);
+        const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
+            candidates[c].sectionNoted = sectionNoted;
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
             candidates[c].wholeLineJudged = fields.judged;
@@ -6506,6 +6577,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // Karte {f}; Gelb {n} [ugs.] [sport] :: booking; ...").
             const LineFields fields = lineFieldsOf(germanSide);
             candidate.lineTagged = fields.narrow;
+            candidate.sectionNoted = holdsNarrowingNote(firstSection(germanSide));
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
         }

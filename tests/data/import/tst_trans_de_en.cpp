@@ -4028,6 +4028,54 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("carriageway"), QStringLiteral("lane")}));
         QVERIFY(!rows.contains(QStringLiteral("Fahrstreifen")));
     }
+    void putsTheOwnPlainLineBeforeAFieldLineOfALaterSynonym()
+    {
+        // "Anzeiger" heads a plain line ("gazette") and is the second word of
+        // a technical line ("detector"). The subtitle list has neither word,
+        // and the dictionary mentions "detector" on more lines, in its
+        // technical compounds.
+        const QByteArray own =
+            "Anzeiger {m}; Anzeigenblatt {n} | Anzeiger {pl}; Anzeigenblätter {pl} :: gazette | gazettes\n";
+        const QByteArray technical =
+            "Melder {m}; Anzeiger {m}; Detektor {m} [techn.] | Melder {pl}; Anzeiger {pl}; Detektoren {pl} | "
+            "Erdschlussanzeiger {m} | Körperschallmelder {m} | fotografischer Detektor | mitlaufender "
+            "Messleitungsdetektor | seismischer Detektor | Wärmebilddetektor {m} :: detector | detectors | "
+            "detector of losses to earth | detector for structure borne noise | photographic detector | "
+            "travelling detector | seismic detector | thermographic detector\n";
+        const QByteArray mentions =
+            "Amtsblatt {n} /Abl./ [adm.] | Amtsblätter {pl} | Sonderausgabe des Amtsblatts | im Amtsblatt bekannt "
+            "gebend/bekanntgebend | Amtsblatt der Europäischen Union | Beilage des Amtsblattes :: official "
+            "gazette; official journal /OJ/ | official gazettes; official journals | special edition of the "
+            "official journal | gazetting | Official Journal of the European Union; EU Official Journal | "
+            "supplement to the official journal\n"
+            "Börsenblatt {n}; Börseblatt {n} [Ös.] [fin.] | Börsenblätter {pl}; Börseblätter {pl} :: stock "
+            "exchange gazette | stock exchange gazettes\n"
+            "Staatsanzeiger {m} :: government gazette\n"
+            "Bewegungsmelder {n} | Bewegungsmelder {pl} :: motion detector | motion detectors\n"
+            "Brandmelder {m} | Brandmelder {pl} :: fire detector | fire detectors\n"
+            "Flammenwächter {m}; Brandmelder {m} | Flammenwächter {pl}; Brandmelder {pl} :: flame detector | "
+            "flame detectors\n"
+            "Flankendetektor {m} | Flankendetektoren {pl} :: edge detector | edge detectors\n"
+            "Fadenbruchdetektor {m} | Fadenbruchdetektoren {pl} :: thread breakage detector | thread breakage "
+            "detectors\n";
+        const QStringList core{QStringLiteral("detector"), QStringLiteral("gazette")};
+        const QString anzeiger = QStringLiteral("Anzeiger");
+
+        QCOMPARE(englishItemsOf(mentions + own + technical, core, anzeiger),
+                 QStringList({QStringLiteral("gazette"), QStringLiteral("detector")}));
+
+        // Untagged, the other line shares the German word's general sense,
+        // and the commoner word keeps its place.
+        QByteArray untagged = technical;
+        untagged.replace(" [techn.]", "");
+        QCOMPARE(englishItemsOf(mentions + own + untagged, core, anzeiger).value(0), QStringLiteral("detector"));
+
+        // So it does where a note beside the German word's own line narrows
+        // it to one use.
+        QByteArray noted = own;
+        noted.replace("Anzeigenblatt {n}", "Anzeigenblatt {n} (Zeitung)");
+        QCOMPARE(englishItemsOf(mentions + noted + technical, core, anzeiger).value(0), QStringLiteral("detector"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
