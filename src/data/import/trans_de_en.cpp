@@ -4520,6 +4520,36 @@ QString withInfinitiveObjectLeftOut(const QString &line)
     return line.left(separator + 4) + english + line.mid(separator + 4 + englishSection.size());
 }
 
+// Whether the note that ends the last English synonym of a line's first
+// section is the whole section's: the German group carries a note after its
+// word class (notedAfterWordClass), and no earlier English synonym has a
+// note of its own ("etw. aufbessern; ...; aufmöbeln [ugs.] {vt} (mangelhafte
+// Sache) :: to fix up <> sth.; to do up <> sth. (a defective thing)"). The
+// English side mirrors the German one: the note narrows every synonym alike,
+// so it does not make the last one a narrower sense than the first.
+bool endsInSectionsSharedNote(const QVector<QStringView> &english, qsizetype k, QStringView germanSide)
+{
+    if (english.size() < 2 || k != english.size() - 1 || !notedAfterWordClass(firstSection(germanSide)))
+        return false;
+    const QStringView raw = english.at(k).trimmed();
+    return raw.endsWith(u')') && raw.count(u'(') == 1
+           && std::none_of(english.cbegin(), english.cend() - 1, [](QStringView earlier) { return earlier.contains(u'('); });
+}
+
+// The later English synonym at `k` of a line (englishSynonyms, read from
+// the raw synonyms `english`), as a later sense of the German word that
+// heads it. A note the whole section shares (endsInSectionsSharedNote) does
+// not count as the synonym's own: "aufbessern" lost "do up" of its own line
+// to it, as a use narrowed below the line's first word.
+TransSynonym laterSenseOfLine(const QVector<TransSynonym> &englishSynonyms, const QVector<QStringView> &english,
+                              qsizetype k, QStringView germanSide)
+{
+    TransSynonym later = englishSynonyms.at(k);
+    if (later.noted && endsInSectionsSharedNote(english, k, germanSide))
+        later.noted = false;
+    return later;
+}
+
 // A line read with the verbs it names alone (withVerbBeforeSecondObject,
 // withInfinitiveObjectLeftOut).
 QString withVerbsAlone(const QString &line)
@@ -5156,6 +5186,32 @@ QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
     return {};
 }
 
+// A line without a core word that a kept reflexive verb heads with the
+// preposition of its object, beside other verbs ("sich an etw. beteiligen;
+// an etw. (aktiv) teilnehmen; bei etw. mitmachen {vi} :: to take part in
+// sth.; to (actively) participate in sth.; to join in sth.", read "sich
+// beteiligen an"), is that verb's own entry: its first German word is read
+// as the verb, so the line counts among the verb's own lines
+// (headsOwnLineAsReflexiveVerb). The other synonyms stay as they are. Left
+// unread, "sich beteiligen" kept only "contribute" and a financial use.
+void readHeadAsKeptReflexiveVerb(QVector<TransSynonym> &synonyms, const QString &verb)
+{
+    if (synonyms.size() > 1 && synonyms.first().position == 0)
+        synonyms.first().text = verb;
+}
+
+// Whether a kept German word is a reflexive verb ("sich beteiligen") that
+// heads a line beside other German synonyms: the line is the verb's own
+// entry and gives its senses as a line that names it alone does
+// (wordOfOtherLines). A reflexive verb further on such a line stays out of
+// it: there the line tells its first word's senses, and read from every
+// line that listed it, the verb took the side uses of its synonyms' lines.
+bool headsOwnLineAsReflexiveVerb(const TransSynonym &german, qsizetype synonymsOnLine)
+{
+    return synonymsOnLine > 1 && german.position == 0 && !wordOfOtherLines(german.text).isEmpty()
+           && german.text.startsWith(u"sich ");
+}
+
 // The German synonyms of a line without a core word, where they all name one
 // kept reflexive verb with the preposition of its object ("sich für jdn.
 // schämen; sich für/wegen etw. schämen {vr} :: to be/feel ashamed of
@@ -5178,8 +5234,10 @@ QVector<TransSynonym> withKeptReflexiveVerbs(QVector<TransSynonym> synonyms, con
     if (verb.isEmpty() || !kept.contains(verb))
         return synonyms;
     for (const TransSynonym &synonym : std::as_const(synonyms)) {
-        if (verbOf(synonym.text) != verb)
+        if (verbOf(synonym.text) != verb) {
+            readHeadAsKeptReflexiveVerb(synonyms, verb);
             return synonyms;
+        }
     }
     synonyms.resize(1);
     synonyms.first().text = verb;
@@ -5704,7 +5762,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenseOfLine.insert(lineNumber, head);
             for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
                 if (i != headPlace)
-                    laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
+                    laterSensesOfLine[lineNumber].append(laterSenseOfLine(englishSynonyms, english, i, germanSide));
             }
             for (const TransSynonym &german : germanSynonyms) {
                 const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
@@ -6070,15 +6128,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;
+            QVector<QStringView> englishRaws;
             qsizetype headPlace = 0;
             bool found = false;
             const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
             for (const TransSynonym &german : germanSynonyms) {
-                if (kept.contains(german.text) && !wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()) {
+                if (kept.contains(german.text)
+                    && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
+                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))) {
                     if (!found) {
                         const bool keepTo = namesNoVerb(germanSide);
-                        for (const QStringView raw :
-                             englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide))
+                        englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
+                        for (const QStringView raw : std::as_const(englishRaws))
                             englishSynonyms.append(describeSynonym(raw, true, keepTo));
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
@@ -6096,7 +6157,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 QVector<TransSynonym> later;
                 for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
                     if (i != headPlace)
-                        later.append(englishSynonyms.at(i));
+                        later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
                 }
                 if (!later.isEmpty())
                     laterSensesOfLine.insert(span.line, later);
