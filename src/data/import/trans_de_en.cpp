@@ -4252,6 +4252,36 @@ bool opensPhraseAlternative(QStringView token)
     return !isArticle(parts.first()) && std::any_of(parts.cbegin() + 1, parts.cend(), isArticle);
 }
 
+// Whether an English token is a word with slash alternatives that ends in
+// a further slash with more words after it ("to become/get tangled
+// up/entangled/ snarled up/ensnared"): the blank after the last slash starts
+// an alternative phrase, which may be longer than a word, so where the first
+// phrase's words end cannot be told past the slash. The first phrase ends
+// there ("become tangled up"); cutting each slash's word alone glued the
+// alternatives into "become tangled up snarled up". A word with only the
+// closing slash is left alone: it is a spelling before its tag's other
+// country's ("centre [Br.]/ center [Am.] of ...") or an object marker
+// ("sth./ doing sth.").
+bool endsInLooseAlternatives(QStringView token, bool wordsFollow)
+{
+    return wordsFollow && token.size() > 2 && token.endsWith(u'/') && token.count(u'/') > 1
+           && token.indexOf(u'/') > 0;
+}
+
+// Whether a token's last slash alternative makes a two-word preposition
+// with the word after it ("from/out of": "out of"), so that word belongs to
+// the alternative: read with the first alternative, it gave "arise from of".
+bool endsInTwoWordPreposition(QStringView token, QStringView next)
+{
+    static const QSet<QString> prepositions{QStringLiteral("out of"), QStringLiteral("away from"),
+                                            QStringLiteral("up to"), QStringLiteral("on to"),
+                                            QStringLiteral("off of"), QStringLiteral("out from")};
+    const qsizetype slash = token.lastIndexOf(u'/');
+    if (slash <= 0 || slash == token.size() - 1)
+        return false;
+    return prepositions.contains(token.mid(slash + 1).toString() + u' ' + next.toString());
+}
+
 // Whether an English word opens a noun phrase, so that a "to" before it is
 // a preposition.
 bool startsNounPhrase(const QString &word)
@@ -4717,6 +4747,19 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             // phrase ends at the slash.
             kept.append(token.left(token.indexOf(u'/')).toString());
             break;
+        }
+        if (english && endsInLooseAlternatives(token, i + 1 < tokens.size())) {
+            // "to become/get tangled up/entangled/ snarled up/ensnared": the
+            // first phrase ends at the slash (endsInLooseAlternatives).
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            break;
+        }
+        if (english && i + 1 < tokens.size() && endsInTwoWordPreposition(token, tokens.at(i + 1))) {
+            // "to arise from/out of sth.": "from", not "from of".
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            ++i;
+            lastKeptAt = i;
+            continue;
         }
         // The word after an object or alternative left out may be the one
         // before it again: "to sell sth. at auction / by auction" is "sell at

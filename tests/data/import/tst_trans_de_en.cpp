@@ -178,6 +178,15 @@ private Q_SLOTS:
         row("a phrase after a slash, then more", "to give sb. the cold shoulder/the go-by/the brush-off [coll.]", true,
             "give the cold shoulder");
         row("articles alternating", "driver of a/the vehicle", true, "driver of a vehicle");
+        // "sich (in etw.) verfangen; ... {vr} :: to become/get tangled
+        // up/entangled/ snarled up/ensnared (in sth.)": the phrase after the
+        // loose slash ends the first one.
+        row("a phrase after a loose slash", "to become/get tangled up/entangled/ snarled up/ensnared (in sth.)",
+            true, "become tangled up");
+        // "sich aus etw. ergeben {vr} ... :: to arise from/out of sth.": the
+        // alternative is "out of".
+        row("a two-word preposition after a slash", "to arise from/out of sth. {arose; arisen}", true,
+            "arise from");
         // "Eingabe/Ausgabe-bedingt; …; Ein-/Ausgabe-gebunden; E/A-gebunden {adj} [comp.] :: input/output-bound;
         // …; I/O-bound": a slash inside one word cannot be cut like an
         // alternative's ("Ein- Ausgabe-gebunden", "input"), and the word is
