@@ -4162,7 +4162,6 @@ TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
     return synonym;
 }
 
-
 // An explanation after a line's main word: a noun phrase of three or more
 // words ("Studenten; Angehörige eines Colleges :: gown").
 bool isGloss(const QString &german)
@@ -4474,6 +4473,36 @@ bool opensPhraseAlternative(QStringView token)
     return !isArticle(parts.first()) && std::any_of(parts.cbegin() + 1, parts.cend(), isArticle);
 }
 
+// Whether an English token is a word with slash alternatives that ends in
+// a further slash with more words after it ("to become/get tangled
+// up/entangled/ snarled up/ensnared"): the blank after the last slash starts
+// an alternative phrase, which may be longer than a word, so where the first
+// phrase's words end cannot be told past the slash. The first phrase ends
+// there ("become tangled up"); cutting each slash's word alone glued the
+// alternatives into "become tangled up snarled up". A word with only the
+// closing slash is left alone: it is a spelling before its tag's other
+// country's ("centre [Br.]/ center [Am.] of ...") or an object marker
+// ("sth./ doing sth.").
+bool endsInLooseAlternatives(QStringView token, bool wordsFollow)
+{
+    return wordsFollow && token.size() > 2 && token.endsWith(u'/') && token.count(u'/') > 1
+           && token.indexOf(u'/') > 0;
+}
+
+// Whether a token's last slash alternative makes a two-word preposition
+// with the word after it ("from/out of": "out of"), so that word belongs to
+// the alternative: read with the first alternative, it gave "arise from of".
+bool endsInTwoWordPreposition(QStringView token, QStringView next)
+{
+    static const QSet<QString> prepositions{QStringLiteral("out of"), QStringLiteral("away from"),
+                                            QStringLiteral("up to"), QStringLiteral("on to"),
+                                            QStringLiteral("off of"), QStringLiteral("out from")};
+    const qsizetype slash = token.lastIndexOf(u'/');
+    if (slash <= 0 || slash == token.size() - 1)
+        return false;
+    return prepositions.contains(token.mid(slash + 1).toString() + u' ' + next.toString());
+}
+
 // Whether an English word opens a noun phrase, so that a "to" before it is
 // a preposition.
 bool startsNounPhrase(const QString &word)
@@ -4754,6 +4783,36 @@ QString withInfinitiveObjectLeftOut(const QString &line)
     return line.left(separator + 4) + english + line.mid(separator + 4 + englishSection.size());
 }
 
+// Whether the note that ends the last English synonym of a line's first
+// section is the whole section's: the German group carries a note after its
+// word class (notedAfterWordClass), and no earlier English synonym has a
+// note of its own ("etw. aufbessern; ...; aufmöbeln [ugs.] {vt} (mangelhafte
+// Sache) :: to fix up <> sth.; to do up <> sth. (a defective thing)"). The
+// English side mirrors the German one: the note narrows every synonym alike,
+// so it does not make the last one a narrower sense than the first.
+bool endsInSectionsSharedNote(const QVector<QStringView> &english, qsizetype k, QStringView germanSide)
+{
+    if (english.size() < 2 || k != english.size() - 1 || !notedAfterWordClass(firstSection(germanSide)))
+        return false;
+    const QStringView raw = english.at(k).trimmed();
+    return raw.endsWith(u')') && raw.count(u'(') == 1
+           && std::none_of(english.cbegin(), english.cend() - 1, [](QStringView earlier) { return earlier.contains(u'('); });
+}
+
+// The later English synonym at `k` of a line (englishSynonyms, read from
+// the raw synonyms `english`), as a later sense of the German word that
+// heads it. A note the whole section shares (endsInSectionsSharedNote) does
+// not count as the synonym's own: "aufbessern" lost "do up" of its own line
+// to it, as a use narrowed below the line's first word.
+TransSynonym laterSenseOfLine(const QVector<TransSynonym> &englishSynonyms, const QVector<QStringView> &english,
+                              qsizetype k, QStringView germanSide)
+{
+    TransSynonym later = englishSynonyms.at(k);
+    if (later.noted && endsInSectionsSharedNote(english, k, germanSide))
+        later.noted = false;
+    return later;
+}
+
 // A line read with the verbs it names alone (withVerbBeforeSecondObject,
 // withInfinitiveObjectLeftOut).
 QString withVerbsAlone(const QString &line)
@@ -4923,6 +4982,19 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             // phrase ends at the slash.
             kept.append(token.left(token.indexOf(u'/')).toString());
             break;
+        }
+        if (english && endsInLooseAlternatives(token, i + 1 < tokens.size())) {
+            // "to become/get tangled up/entangled/ snarled up/ensnared": the
+            // first phrase ends at the slash (endsInLooseAlternatives).
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            break;
+        }
+        if (english && i + 1 < tokens.size() && endsInTwoWordPreposition(token, tokens.at(i + 1))) {
+            // "to arise from/out of sth.": "from", not "from of".
+            kept.append(token.left(token.indexOf(u'/')).toString());
+            ++i;
+            lastKeptAt = i;
+            continue;
         }
         // The word after an object or alternative left out may be the one
         // before it again: "to sell sth. at auction / by auction" is "sell at
@@ -5391,6 +5463,32 @@ QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
     return {};
 }
 
+// A line without a core word that a kept reflexive verb heads with the
+// preposition of its object, beside other verbs ("sich an etw. beteiligen;
+// an etw. (aktiv) teilnehmen; bei etw. mitmachen {vi} :: to take part in
+// sth.; to (actively) participate in sth.; to join in sth.", read "sich
+// beteiligen an"), is that verb's own entry: its first German word is read
+// as the verb, so the line counts among the verb's own lines
+// (headsOwnLineAsReflexiveVerb). The other synonyms stay as they are. Left
+// unread, "sich beteiligen" kept only "contribute" and a financial use.
+void readHeadAsKeptReflexiveVerb(QVector<TransSynonym> &synonyms, const QString &verb)
+{
+    if (synonyms.size() > 1 && synonyms.first().position == 0)
+        synonyms.first().text = verb;
+}
+
+// Whether a kept German word is a reflexive verb ("sich beteiligen") that
+// heads a line beside other German synonyms: the line is the verb's own
+// entry and gives its senses as a line that names it alone does
+// (wordOfOtherLines). A reflexive verb further on such a line stays out of
+// it: there the line tells its first word's senses, and read from every
+// line that listed it, the verb took the side uses of its synonyms' lines.
+bool headsOwnLineAsReflexiveVerb(const TransSynonym &german, qsizetype synonymsOnLine)
+{
+    return synonymsOnLine > 1 && german.position == 0 && !wordOfOtherLines(german.text).isEmpty()
+           && german.text.startsWith(u"sich ");
+}
+
 // The German synonyms of a line without a core word, where they all name one
 // kept reflexive verb with the preposition of its object ("sich für jdn.
 // schämen; sich für/wegen etw. schämen {vr} :: to be/feel ashamed of
@@ -5413,8 +5511,10 @@ QVector<TransSynonym> withKeptReflexiveVerbs(QVector<TransSynonym> synonyms, con
     if (verb.isEmpty() || !kept.contains(verb))
         return synonyms;
     for (const TransSynonym &synonym : std::as_const(synonyms)) {
-        if (verbOf(synonym.text) != verb)
+        if (verbOf(synonym.text) != verb) {
+            readHeadAsKeptReflexiveVerb(synonyms, verb);
             return synonyms;
+        }
     }
     synonyms.resize(1);
     synonyms.first().text = verb;
@@ -6142,7 +6242,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenseOfLine.insert(lineNumber, head);
             for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
                 if (i != headPlace)
-                    laterSensesOfLine[lineNumber].append(englishSynonyms.at(i));
+                    laterSensesOfLine[lineNumber].append(laterSenseOfLine(englishSynonyms, english, i, germanSide));
             }
             for (const TransSynonym &german : germanSynonyms) {
                 const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
@@ -6526,14 +6626,17 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const qsizetype separator = line.indexOf(u" :: ");
             const QStringView germanSide = QStringView(line).left(separator);
             QVector<TransSynonym> englishSynonyms;
+            QVector<QStringView> englishRaws;
             qsizetype headPlace = 0;
             bool found = false;
             const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
             for (const TransSynonym &german : germanSynonyms) {
-                if (kept.contains(german.text) && !wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()) {
+                if (kept.contains(german.text)
+                    && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
+                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))) {
                     if (!found) {
-                        for (const QStringView raw :
-                             englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide))
+                        englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
+                        for (const QStringView raw : std::as_const(englishRaws))
                             englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
                         headPlace = mainEnglishPlace(englishSynonyms, germanSide);
                     }
@@ -6551,7 +6654,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 QVector<TransSynonym> later;
                 for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
                     if (i != headPlace)
-                        later.append(englishSynonyms.at(i));
+                        later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
                 }
                 if (!later.isEmpty())
                     laterSensesOfLine.insert(span.line, later);

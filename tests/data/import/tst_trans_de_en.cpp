@@ -178,6 +178,15 @@ private Q_SLOTS:
         row("a phrase after a slash, then more", "to give sb. the cold shoulder/the go-by/the brush-off [coll.]", true,
             "give the cold shoulder");
         row("articles alternating", "driver of a/the vehicle", true, "driver of a vehicle");
+        // "sich (in etw.) verfangen; ... {vr} :: to become/get tangled
+        // up/entangled/ snarled up/ensnared (in sth.)": the phrase after the
+        // loose slash ends the first one.
+        row("a phrase after a loose slash", "to become/get tangled up/entangled/ snarled up/ensnared (in sth.)",
+            true, "become tangled up");
+        // "sich aus etw. ergeben {vr} ... :: to arise from/out of sth.": the
+        // alternative is "out of".
+        row("a two-word preposition after a slash", "to arise from/out of sth. {arose; arisen}", true,
+            "arise from");
         // "Eingabe/Ausgabe-bedingt; …; Ein-/Ausgabe-gebunden; E/A-gebunden {adj} [comp.] :: input/output-bound;
         // …; I/O-bound": a slash inside one word cannot be cut like an
         // alternative's ("Ein- Ausgabe-gebunden", "input"), and the word is
@@ -1881,6 +1890,23 @@ private Q_SLOTS:
             "Fahrverhalten {n} :: driving behaviour [Br.]; driving behavior [Am.]\n";
         const GermanSources sources =
             germanSourcesFromTrans(text, {QStringLiteral("build"), QStringLiteral("behaviour")});
+        // A note after the German word class and at the end of the last
+        // English word narrows every word of the line alike: "do up" is as
+        // much "aufbessern" as "fix up". A note of the last word's own, with
+        // none on the German side, still keeps it out ("link").
+        const QByteArray fixUp =
+            "etw. aufbessern; aufarbeiten; verschönen; verschönern; etw. in Ordnung bringen; auf Vordermann "
+            "bringen; aufmöbeln [ugs.] {vt} (mangelhafte Sache) | aufbessernd; aufarbeitend; verschönend; "
+            "verschönernd; in Ordnung bringend; auf Vordermann bringend; aufmöbelnd | aufgebessert; "
+            "aufgearbeitet; verschönt; verschönert; in Ordnung gebracht; auf Vordermann gebracht; aufgemöbelt :: "
+            "to fix up <> sth.; to do up <> sth. (a defective thing) | fixing up; doing up | fixed up; done up\n"
+            "etw. konkatenieren [geh.]; aneinanderreihen; verketten {vt} | konkatenierend; aneinanderreihend; "
+            "verkettend | konkateniert; aneinandergereiht; verkettet :: to concatenate sth.; to link sth. "
+            "(together) | concatenating; linking | concatenated; linked\n";
+        QCOMPARE(englishItemsOf(fixUp, {QStringLiteral("fix up")}, QStringLiteral("aufbessern")),
+                 (QStringList{QStringLiteral("fix up"), QStringLiteral("do up")}));
+        QCOMPARE(englishItemsOf(fixUp, {QStringLiteral("concatenate")}, QStringLiteral("konkatenieren")),
+                 QStringList{QStringLiteral("concatenate")});
         const QStringList mauern = sources.germanToEnglish.value(QStringLiteral("mauern"));
         QCOMPARE(mauern.value(0), QStringLiteral("build"));
         QVERIFY2(mauern.indexOf(QStringLiteral("lay bricks")) > mauern.indexOf(QStringLiteral("stonewall")),
@@ -3334,6 +3360,34 @@ private Q_SLOTS:
             "ashamed of yourself!\n";
         const QStringList ashamed = englishItemsOf(shame, {QStringLiteral("blush")}, QStringLiteral("sich schämen"));
         QVERIFY2(ashamed.contains(QStringLiteral("be ashamed of")), qPrintable(ashamed.join(u", ")));
+
+        // A line the verb heads with its object's preposition, beside other
+        // verbs, is its own line too ("take part in" for "sich
+        // beteiligen"); a line that lists it only after another verb is
+        // that verb's ("weigh in" stays out).
+        const QByteArray takePart =
+            "sich beteiligen; sich einbringen; mitwirken {vi} (bei etw.) | sich beteiligend; sich einbringend; "
+            "mitwirkend | sich beteiligt; sich eingebracht; mitgewirkt :: to contribute (to) | contributing | "
+            "contributed\n"
+            "sich an etw. beteiligen; an etw. (aktiv) teilnehmen; bei etw. mitmachen {vi} [soc.] | sich "
+            "beteiligend; teilnehmend; mitmachend | sich beteiligt; teilgenommen; mitgemacht | beteiligt sich; "
+            "nimmt teil; macht mit | beteiligte sich; nahm teil; machte mit | mitkämpfen [mil.] | mitreden; sich "
+            "am Gespräch beteiligen | etw. mitsprechen (Gebet usw.) | mitspielen | jdn. mitkochen lassen | Die "
+            "Eltern müssen sich sportlich engagieren und ihre Kinder zum Mitmachen animieren. :: to take part in "
+            "sth.; to (actively) participate in sth.; to join in sth. | taking part; participating; joining | "
+            "taken part; participated; joined | takes part; participates; joins | took part; participated; "
+            "joined | to take part in the combat | to join in the conversation | to join in speaking sth. "
+            "(prayer etc.) | to join in the game | to let sb. join in with the cooking | Parents need to engage "
+            "with sport and encourage their children to participate/join in.\n"
+            "sich einbringen; sich beteiligen {vr} (bei einer Aktivität / einem Wettbewerb) | sich einbringend; "
+            "sich beteiligend | sich eingebracht; sich beteiligt | Wir haben uns alle mit Vorschlägen "
+            "eingebracht. | Das Weingut der Familie Betz beteiligte sich mit neun Weinen. :: to weigh in [coll.] "
+            "(join in an activity or competition) | weighing in | weighed in | We all weighed in with our "
+            "suggestions. | Betz Family Winery weighed in with nine wines.\n";
+        const QStringList beteiligen =
+            englishItemsOf(takePart, {QStringLiteral("contribute")}, QStringLiteral("sich beteiligen"));
+        QCOMPARE(beteiligen, (QStringList{QStringLiteral("contribute"), QStringLiteral("take part in"),
+                                          QStringLiteral("join in")}));
     }
 
     void leavesOutEnglishSensesThatRepeatOrSpoilAnother()
