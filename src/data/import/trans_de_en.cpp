@@ -2308,9 +2308,10 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
     moveToFront(list, verb);
 }
 
-// Whether German phrase `shorter` stands whole, word for word, inside the
-// longer phrase `longer` ("gut laufen" in "normal gut laufen").
-bool holdsPhrase(const QString &longer, const QString &shorter)
+// Whether German phrase `shorter`, of two words or more, stands whole, word
+// for word, inside the longer phrase `longer` ("gut laufen" in "normal gut
+// laufen"). Unlike holdsPhrase below it compares spellings exactly.
+bool holdsShorterPhrase(const QString &longer, const QString &shorter)
 {
     return shorter.contains(u' ') && longer.size() > shorter.size()
            && (u' ' + longer + u' ').contains(u' ' + shorter + u' ');
@@ -2332,7 +2333,7 @@ void giveShortenedPhraseOfSameLineOnePlace(QVector<const Candidate *> &list)
         if (candidate->germanFirst)
             continue;
         const auto held = std::find_if(list.begin(), list.begin() + i, [candidate](const Candidate *earlier) {
-            return earlier->line == candidate->line && holdsPhrase(earlier->german, candidate->german);
+            return earlier->line == candidate->line && holdsShorterPhrase(earlier->german, candidate->german);
         });
         if (held == list.begin() + i)
             continue;
