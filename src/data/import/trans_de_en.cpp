@@ -4455,7 +4455,7 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
            && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
 }
 
-// Whether the English words after a free-standing slash (" / ") begin a
+// Whether the words after a free-standing slash (" / ") begin a
 // phrase of their own rather than one word to put in place of the word
 // before the slash. Read as a one-word alternative, the slash drops the
 // word after it and keeps the rest, which glues the two phrases into one
@@ -4465,8 +4465,8 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
 // either repeats a word of the phrase before the slash (the second phrase
 // restates the first from there: "of", "punch", "sb.") or is an article
 // after a word that is none ("sb. / a body part", "jdn. / einen Körperteil
-// streicheln"). A one-word alternative
-// with a shared rest ("to be / become angry") is left to the usual reading.
+// streicheln"). A one-word alternative with a shared rest ("to be / feel
+// attracted") is left to the usual reading.
 bool opensPhraseAfterSlash(const QList<QStringView> &tokens, qsizetype slash, bool english)
 {
     static const QStringList englishArticles{QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
