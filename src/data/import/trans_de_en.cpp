@@ -4456,6 +4456,39 @@ bool startsPhraseAgain(const QList<QStringView> &tokens, qsizetype slash, const 
            && tokens.at(slash + 1).compare(kept.first(), Qt::CaseInsensitive) == 0;
 }
 
+// Whether the words after a free-standing slash (" / ") begin a
+// phrase of their own rather than one word to put in place of the word
+// before the slash. Read as a one-word alternative, the slash drops the
+// word after it and keeps the rest, which glues the two phrases into one
+// ("inflammation of a joint / of joints" gave "inflammation of a joint
+// joints", "to caress sb. / a body part" gave "caress body part"). It is a
+// phrase when more words follow the word after the slash and that word
+// either repeats a word of the phrase before the slash (the second phrase
+// restates the first from there: "of", "punch", "sb.") or is an article
+// after a word that is none ("sb. / a body part", "jdn. / einen Körperteil
+// streicheln"). A one-word alternative with a shared rest ("to be / feel
+// attracted") is left to the usual reading.
+bool opensPhraseAfterSlash(const QList<QStringView> &tokens, qsizetype slash, bool english)
+{
+    static const QStringList englishArticles{QStringLiteral("a"), QStringLiteral("an"), QStringLiteral("the")};
+    static const QStringList germanArticles{
+        QStringLiteral("der"),   QStringLiteral("die"),   QStringLiteral("das"),  QStringLiteral("den"),
+        QStringLiteral("dem"),   QStringLiteral("des"),   QStringLiteral("ein"),  QStringLiteral("eine"),
+        QStringLiteral("einen"), QStringLiteral("einem"), QStringLiteral("einer"), QStringLiteral("eines")};
+    const QStringList &articles = english ? englishArticles : germanArticles;
+    if (slash <= 0 || slash + 2 >= tokens.size())
+        return false;
+    const QStringView next = tokens.at(slash + 1);
+    const auto isArticle = [&articles](QStringView word) {
+        return std::any_of(articles.cbegin(), articles.cend(),
+                           [word](const QString &article) { return word.compare(article, Qt::CaseInsensitive) == 0; });
+    };
+    if (isArticle(next) && !isArticle(tokens.at(slash - 1)))
+        return true;
+    return std::any_of(tokens.cbegin(), tokens.cbegin() + slash,
+                       [next](QStringView word) { return word.compare(next, Qt::CaseInsensitive) == 0; });
+}
+
 // Whether an English token joins a word and an article by a slash
 // ("satellite/a", "fire/the", "togetherness/kinship/a"): the article opens
 // another phrase after the slash. Articles joined ("a/the") alternate the
@@ -4908,6 +4941,14 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             // "bringen / karren": the word after the slash is an alternative
             // of the one before.
             if (!startsPhraseAgain(tokens, i, kept)) {
+                // "inflammation of a joint / of joints": a phrase follows
+                // the slash, so the first phrase ends there. A German phrase
+                // ends in its verb, after the slash: it is left out.
+                if (opensPhraseAfterSlash(tokens, i, english)) {
+                    if (!english)
+                        return {};
+                    break;
+                }
                 ++i;
                 continue;
             }

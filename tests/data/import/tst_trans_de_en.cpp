@@ -228,6 +228,21 @@ private Q_SLOTS:
         row("the words of a construction", "not / hardly (+ comparative adjective)", true, "");
         row("alternatives at a slash", "to fuel / refuel (a lorry, a plane, a ship)", true, "fuel");
         row("a construction of one word", "increasingly (+ adjective)", true, "increasingly");
+        // A phrase after a free-standing slash is not glued onto the one
+        // before it: the first phrase ends at the slash, a German one (verb
+        // last) is left out. A one-word alternative still shares the rest.
+        row("a phrase after the slash restates a word", "inflammation of a joint / of joints", true,
+            "inflammation of a joint");
+        row("a phrase after the slash restates the verb's object", "to punch punch cards / punch tapes", true,
+            "punch punch cards");
+        row("a phrase after the slash restates a marker", "to entrust sth. to sb. / sb. with sth.", true, "entrust to");
+        row("a phrase after the slash opens with an article", "to caress sb. / a body part", true, "caress");
+        row("a tagged phrase after the slash", "to go the way of the flesh / of all flesh [relig.]", true,
+            "go the way of the flesh");
+        row("a German phrase after the slash", "jdn. / einen Körperteil streicheln", false, "");
+        row("one word after the slash, then a shared rest", "to sell sth. at auction / by auction", true,
+            "sell at auction");
+        row("one word after the slash, then a shared adjective", "to be / feel attracted", true, "be attracted");
     }
     void cleansEverySynonym()
     {
