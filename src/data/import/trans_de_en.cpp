@@ -4050,23 +4050,30 @@ bool namesNounsPrepositions(QStringView raw, QStringView note)
            && std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return isGermanPreposition(word); });
 }
 
+// Whether a note in brackets in `text` narrows a sense (narrowsSense) and
+// `counts` lets that note count.
+template<typename Counts>
+bool holdsNoteThatNarrows(QStringView text, Counts counts)
+{
+    for (qsizetype open = text.indexOf(u'('); open >= 0; open = text.indexOf(u'(', open + 1)) {
+        const qsizetype close = text.indexOf(u')', open);
+        if (close < 0)
+            return false;
+        if (close == open + 1)
+            continue;
+        const QStringView note = text.mid(open + 1, close - open - 1);
+        if (narrowsSense(note) && counts(note))
+            return true;
+    }
+    return false;
+}
+
 // Whether a section holds a note that narrows a sense anywhere among its
 // words ("Schornstein {m}; Schlot {m} (Dampfschiff; Dampfeisenbahn)"); notes
 // of objects ("(von etw.)") do not count (narrowsSense).
 bool holdsNarrowingNote(QStringView section)
 {
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype open = section.indexOf(u'(', from);
-        if (open < 0)
-            return false;
-        const qsizetype close = section.indexOf(u')', open);
-        if (close < 0)
-            return false;
-        if (narrowsSense(section.mid(open + 1, close - open - 1)))
-            return true;
-        from = close + 1;
-    }
+    return holdsNoteThatNarrows(section, [](QStringView) { return true; });
 }
 
 // Whether a synonym as written carries a note in brackets that narrows it
@@ -4074,15 +4081,7 @@ bool holdsNarrowingNote(QStringView section)
 // noun's prepositions (namesNounsPrepositions).
 bool carriesNarrowingNote(QStringView raw, bool english = false)
 {
-    for (qsizetype open = raw.indexOf(u'('); open >= 0; open = raw.indexOf(u'(', open + 1)) {
-        const qsizetype close = raw.indexOf(u')', open);
-        if (close <= open + 1)
-            continue;
-        const QStringView note = raw.mid(open + 1, close - open - 1);
-        if (narrowsSense(note) && (english || !namesNounsPrepositions(raw, note)))
-            return true;
-    }
-    return false;
+    return holdsNoteThatNarrows(raw, [&](QStringView note) { return english || !namesNounsPrepositions(raw, note); });
 }
 
 TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false)
