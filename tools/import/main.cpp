@@ -173,6 +173,8 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
     if (!r.spanishLinkProblem.isEmpty()) {
         print(stdout, QStringLiteral("Spanish pairs not checked through German: %1").arg(r.spanishLinkProblem));
     }
+    print(stdout, QStringLiteral("English articles: %1 rows left pairing them only with articles")
+                      .arg(r.articleRowsMended));
     print(stdout, QStringLiteral("Everyday words the dictionaries lack: %1 rows completed from the supplement")
                       .arg(r.everydayRowsSupplemented));
     if (verbose) {

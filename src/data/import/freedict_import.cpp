@@ -1,6 +1,7 @@
 #include "data/import/freedict_import.h"
 
 #include "data/import/apertium_lexicon.h"
+#include "data/import/article_items.h"
 #include "data/import/dictd_entry.h"
 #include "data/import/dictd_index.h"
 #include "data/import/english_word_uses.h"
@@ -26,6 +27,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <cstring>
 #include <future>
 #include <memory>
 
@@ -1042,6 +1044,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             progress(QStringLiteral("%1: %2 words").arg(QLatin1String(kLanguagePairs[i].caption))
                          .arg(result.tables[i].size()));
         }
+    }
+
+    for (int i = 0; i < kPairCount; ++i) {
+        const LanguagePair &pair = kLanguagePairs[i];
+        const bool englishFirst = std::strcmp(pair.sourceField, "en") == 0;
+        report.articleRowsMended +=
+            keepArticlesToArticles(result.tables[i], englishFirst ? pair.targetField : pair.sourceField, englishFirst);
     }
 
     // Everyday words the dictionaries lack, from the hand-made supplement.

@@ -38,6 +38,7 @@ struct FreedictReport
     int spanishAccentsMended = 0;  // spa-eng headwords written without a wrong accent
     int spanishContradictedDropped = 0;  // Spanish-pair translations that spa-deu and trans-de-en tell against
     QString spanishLinkProblem;  // why no Spanish-pair translation was checked through German; empty when checked
+    int articleRowsMended = 0;  // rows an English article was paired with a word of another kind in
     int everydayRowsSupplemented = 0;  // rows given an everyday word the dictionaries lack
     QString lexiconProblem;     // why Apertium's lexicons were not used, or empty
     QStringList details;        // one line per repair, for --verbose

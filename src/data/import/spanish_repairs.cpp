@@ -93,6 +93,26 @@ bool spellsAPhraseTheReverseGives(const DictdEntry &entry, const QHash<QString, 
     return false;
 }
 
+// Whether a one-word entry is a phrase cut after its first word whose only
+// translation, a phrase itself, the reverse dictionary gives for the whole
+// English phrase ("whipped /wiptkriːm/: nata batida", and spa-eng's "nata
+// batida: whipped cream"). English spelling has silent letters, so the IPA
+// of such a phrase need not be much longer than the word ("wiptkriːm" has
+// eight sounds for seven letters); a one-word entry whose single
+// translation is several words that the reverse gives back as a phrase
+// opening with the entry's word is the phrase's, where its IPA has more
+// sounds than the word has letters.
+bool translatesAPhraseTheReverseSpellsOut(const DictdEntry &entry, const QHash<QString, QStringList> &reverse)
+{
+    if (entry.translations.size() != 1 || !entry.translations.first().contains(QLatin1Char(' '))
+        || soundCount(entry.pronunciation) <= entry.headword.size())
+        return false;
+    const QString start = entry.headword + QLatin1Char(' ');
+    const QStringList english = reverse.value(entry.translations.first());
+    return std::any_of(english.cbegin(), english.cend(),
+                       [&start](const QString &item) { return item.startsWith(start, Qt::CaseInsensitive); });
+}
+
 } // namespace
 
 bool isLongerThanTheWord(const QString &headword, const QString &pronunciation, int extraSounds)
@@ -623,7 +643,8 @@ QVector<DictdEntry> repairCutHeadwords(QVector<DictdEntry> entries,
                              || isLongerThanTheWord(entry.headword, entry.pronunciation)
                              || ((shorterOwn || pronunciations.value(word).size() >= 3)
                                  && isLongerThanTheWord(entry.headword, entry.pronunciation, 2))
-                             || spellsAPhraseTheReverseGives(entry, phraseByPronunciation, reverse));
+                             || spellsAPhraseTheReverseGives(entry, phraseByPronunciation, reverse)
+                             || translatesAPhraseTheReverseSpellsOut(entry, reverse));
         if (!cut) {
             kept.append(std::move(entry));
             continue;

@@ -4882,6 +4882,34 @@ void dropSourceSlips(QStringList &kept)
     }
 }
 
+// Where a British or American word is followed by the other country's
+// word, each tagged, and the rest of the phrase is shared ("hard-disc [Br.]
+// / hard disk [Am.] platter", "to have [Br.] / take [Am.] a swim"): the end
+// of the second word's tag, from the end of the first tag; or -1. Read as
+// an alternative of one word the slash kept the second word's tail and
+// glued it on ("hard-disc disk platter"); the first country's phrase is
+// whole without it ("hard-disc platter").
+qsizetype otherCountrysWordEnd(QStringView raw, qsizetype tagEnd)
+{
+    static const auto isRegionTag = [](QStringView tag) { return tag == u"Br." || tag == u"Am."; };
+    const qsizetype tagStart = raw.lastIndexOf(u'[', tagEnd);
+    if (tagStart < 0 || !isRegionTag(raw.mid(tagStart + 1, tagEnd - tagStart - 1).trimmed())
+        || !raw.mid(tagEnd + 1).startsWith(u" / "))
+        return -1;
+    const qsizetype wordStart = tagEnd + 4;
+    const qsizetype nextTag = raw.indexOf(u'[', wordStart);
+    if (nextTag < 0)
+        return -1;
+    const qsizetype nextTagEnd = raw.indexOf(u']', nextTag);
+    const QStringView word = raw.mid(wordStart, nextTag - wordStart).trimmed();
+    if (nextTagEnd < 0 || word.isEmpty() || !isRegionTag(raw.mid(nextTag + 1, nextTagEnd - nextTag - 1).trimmed()))
+        return -1;
+    const bool plainWords = std::all_of(word.cbegin(), word.cend(), [](QChar c) {
+        return c.isLetter() || c == u' ' || c == u'-' || c == u'\'';
+    });
+    return plainWords ? nextTagEnd : -1;
+}
+
 } // namespace
 
 QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool keepTo)
@@ -4906,6 +4934,12 @@ QString cleanTransSynonym(QStringView raw, bool english, QStringList *tags, bool
             while (text.endsWith(u' '))
                 text.chop(1);
             i = end;
+            // The other country's word after it goes with its tag.
+            if (const qsizetype otherEnd = otherCountrysWordEnd(raw, end); otherEnd > 0) {
+                if (tags)
+                    tags->append(raw.mid(raw.lastIndexOf(u'[', otherEnd) + 1, 3).toString());
+                i = otherEnd;
+            }
         } else if (c == u'{' || c == u'(') {
             const QChar close = c == u'{' ? u'}' : u')';
             int depth = 0;

@@ -2492,6 +2492,34 @@ private Q_SLOTS:
         QCOMPARE(kept.value(0).headword, QStringLiteral("ward"));
     }
 
+    void givesAHeadwordToThePhraseItsOnlyTranslationIsTheReversesOf()
+    {
+        // eng-spa "whipped /wiptkriːm/: natabatida" and "sports /spɔːtsʃəːt/:
+        // camisadedeporte", written apart; spa-eng "nata batida: whippedcream"
+        // and "camisa de deporte: sportsshirt", written apart too. The IPA
+        // has only a sound or two more than the word has letters.
+        const QHash<QString, QStringList> reverse{
+            {QStringLiteral("nata batida"), {QStringLiteral("whipped cream")}},
+            {QStringLiteral("camisa de deporte"), {QStringLiteral("sports shirt")}},
+            {QStringLiteral("carne"), {QStringLiteral("meat"), QStringLiteral("minced meat")}}};
+        HeadwordRepairs report;
+        QVector<DictdEntry> kept = repairCutHeadwords(
+            {entry("whipped", "wiptkriːm", "nata batida"), entry("sports", "spɔːtsʃəːt", "camisa de deporte")}, {}, {},
+            reverse, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("whipped cream"));
+        QCOMPARE(kept.value(1).headword, QStringLiteral("sports shirt"));
+        // A translation of one word, a second translation, or an IPA no
+        // longer than the word leaves the entry to the word.
+        DictdEntry twoItems = entry("sports", "spɔːtsʃəːt", "camisa de deporte");
+        twoItems.translations.append(QStringLiteral("deportes"));
+        kept = repairCutHeadwords({entry("minced", "minstmiːt", "carne"), twoItems,
+                                   entry("whipped", "wipt", "nata batida")},
+                                  {}, {}, reverse, report);
+        QCOMPARE(kept.value(0).headword, QStringLiteral("minced"));
+        QCOMPARE(kept.value(1).headword, QStringLiteral("sports"));
+        QCOMPARE(kept.value(2).headword, QStringLiteral("whipped"));
+    }
+
     void writesApartItemsThatRunAPairedPhraseTogether()
     {
         // eng-spa "run /rʌnɔːwei/: huir", made whole again, and "some one:

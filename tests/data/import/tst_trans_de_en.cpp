@@ -243,6 +243,15 @@ private Q_SLOTS:
         row("one word after the slash, then a shared rest", "to sell sth. at auction / by auction", true,
             "sell at auction");
         row("one word after the slash, then a shared adjective", "to be / feel attracted", true, "be attracted");
+        // "Magnetplatte {f} (einer Festplatte) [comp.] :: hard-disc [Br.] / hard disk [Am.] platter; platter":
+        // the other country's word, tagged, is left out and the shared rest
+        // stays with the first.
+        row("the other country's words before a shared rest", "hard-disc [Br.] / hard disk [Am.] platter", true,
+            "hard-disc platter");
+        row("the other country's verb before a shared object", "to have [Br.] / take [Am.] a swim", true,
+            "have a swim");
+        row("the other country's word after a phrase", "resuscitation centre [Br.] / center [Am.]", true,
+            "resuscitation centre");
     }
     void cleansEverySynonym()
     {

@@ -1,6 +1,7 @@
 // The order of the stored words, the row limit and the choice of the German
 // core vocabulary.
 
+#include "data/import/article_items.h"
 #include "data/import/freedict_import.h"
 #include "data/import/german_core.h"
 #include "data/import/word_order.h"
@@ -228,6 +229,40 @@ private Q_SLOTS:
                                               shortened);
         QVERIFY(shortened);
         QCOMPARE(text, QString(200, QLatin1Char('x')) + QStringLiteral(", z"));
+    }
+
+    void pairsEnglishArticlesWithArticlesOnly()
+    {
+        const auto rowOf = [](const char *source, const char *target) {
+            return WordRow{0, QString::fromUtf8(source), QString::fromUtf8(target)};
+        };
+        // spa-eng "alguien: a, any, anybody, ...", fra-eng "aux: the, to the",
+        // "dans: ... a ..."; the articles' own rows and a note's letter keep it.
+        QVector<WordRow> intoEnglish{rowOf("alguien", "somebody, someone, anybody, a"), rowOf("el", "the, the one"),
+                                     rowOf("un", "one, a, an")};
+        QCOMPARE(keepArticlesToArticles(intoEnglish, "spa", false), 1);
+        QCOMPARE(intoEnglish.at(0).target, QStringLiteral("somebody, someone, anybody"));
+        QCOMPARE(intoEnglish.at(1).target, QStringLiteral("the, the one"));
+        QCOMPARE(intoEnglish.at(2).target, QStringLiteral("one, a, an"));
+        QVector<WordRow> french{rowOf("aux", "the, to the"), rowOf("les", "them, the")};
+        QCOMPARE(keepArticlesToArticles(french, "fra", false), 1);
+        QCOMPARE(french.at(0).target, QStringLiteral("to the"));
+        QVector<WordRow> german{rowOf("A", "a, A flat"), rowOf("Ais", "a, A sharp")};
+        QCOMPARE(keepArticlesToArticles(german, "ger", false), 1);
+        QCOMPARE(german.at(0).target, QStringLiteral("a, A flat"));
+        QCOMPARE(german.at(1).target, QStringLiteral("A sharp"));
+        // eng-fra "a: ... dans, parmi, à, quelqu'un", "the: ... aux, lui".
+        QVector<WordRow> fromEnglish{rowOf("a", "un, une, dans, parmi, à, quelqu'un"),
+                                     rowOf("the", "le, la, aux, les, lui, l'"), rowOf("about", "de, sur, à peu près")};
+        QCOMPARE(keepArticlesToArticles(fromEnglish, "fra", true), 2);
+        QCOMPARE(fromEnglish.at(0).target, QStringLiteral("un, une"));
+        QCOMPARE(fromEnglish.at(1).target, QStringLiteral("le, la, les, l'"));
+        QCOMPARE(fromEnglish.at(2).target, QStringLiteral("de, sur, à peu près"));
+        // A row with no item of the right kind is left whole.
+        QVector<WordRow> nothingRight{rowOf("the", "lui"), rowOf("parmi", "a")};
+        QCOMPARE(keepArticlesToArticles(nothingRight, "fra", true), 0);
+        QCOMPARE(keepArticlesToArticles(nothingRight, "fra", false), 0);
+        QCOMPARE(nothingRight.at(1).target, QStringLiteral("a"));
     }
 };
 
