@@ -1792,6 +1792,21 @@ private Q_SLOTS:
             "| übertrumpft; übersticht | übertrumpfte; überstach :: to overruff; to overtrump (card game) | "
             "overruffing; overtrumping | overruffed; overtrumped | overtrumps | overtrumped\n",
             "go one better", "übertrumpfen", "go one better");
+        // "passend" is the third word of an adverb's line and the second of
+        // an adjective's line that gives its own comparative and superlative.
+        row("an adjective's compared line before an adverb line listing it later",
+            "geeignet; passend; tauglich; angemessen; recht; adäquat {adj} (für) | besser geeignet; passender "
+            "| am besten geeignet; am passendsten | nicht geeignet; nicht benutzbar | nicht geeignet für "
+            "Kinder unter 6 | als geeignet angesehen werden | eine geeignete Lösung | ein geeignetes Angebot "
+            "| wenn es Ihnen passt; bei Gelegenheit | Dieser Film ist für Kinder ab 12 Jahren geeignet. :: "
+            "suitable (for) | more suitable | most suitable | unsuitable | not suitable for children under 6 "
+            "| to be considered suitable | a suitable solution | a suitable offer | when suitable | This "
+            "film/movie is suitable for children aged 12 and up.\n"
+            "richtig; ordentlich; passend; in passender Weise {adv} | seinen Kindern beibringen, wie man sich "
+            "richtig / ordentlich benimmt | Es scheint nicht richtig zu funktionieren. :: properly [Br.]; "
+            "right [Am.] | to teach your children to behave properly / right | It doesn’t seem to be working "
+            "properly / right.\n",
+            "suitable|properly|right", "passend", "suitable");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
