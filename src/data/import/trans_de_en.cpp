@@ -599,6 +599,9 @@ struct Candidate
     // The line's first German section holds a note that narrows a sense,
     // after any of its words (holdsNarrowingNote).
     bool sectionNoted = false;
+    // The line's first German section holds the German word alone, with no
+    // synonym beside it ("jdn./etw. zurückwerfen {vt} | ...").
+    bool germanAlone = false;
     // The line's further German sections give the German word's own
     // comparative and superlative, wherever it stands among the line's
     // synonyms ("geeignet; passend; ... {adj} | besser geeignet; passender |
@@ -800,6 +803,13 @@ bool givesComparison(QStringView germanSide)
             return false;
     }
     return true;
+}
+
+// Whether the first section of a line's German side holds one word only,
+// no synonyms beside it.
+bool holdsGermanWordAlone(QStringView germanSide)
+{
+    return splitTopLevel(firstSection(germanSide), u"; ").size() == 1;
 }
 
 // Whether the sections after the first of a line's German side give the
@@ -3834,6 +3844,46 @@ void putComparingLineBeforeAdverbLineOfLaterSynonym(QVector<const Candidate *> &
     moveToFront(list, compared);
 }
 
+// Puts the first word of a verb's own full entry, a line whose first German
+// section holds the verb alone and that conjugates it in full, first where
+// the ranking chose the word of a shorter line the verb heads among
+// synonyms ("jdn./etw. zurückwerfen {vt} | zurückwerfend | zurückgeworfen |
+// wirft zurück | warf zurück :: to throw/set sb./sth. back | ..." before
+// "zurückwerfen; verzögern; aufhalten {vt} | ... :: to put back | ...";
+// "jdn. behandeln {vt} | ... :: to treat sb. | ..." before "etw. behandeln;
+// etw. umfassen {vt} (Sache) | ... :: to cover sth. (include) | ..."). The
+// synonyms narrow the verb to the one sense they share with it, while the
+// line that gives the verb alone with all its forms names its own. The full
+// entry carries no note, tag or register on either side.
+void putVerbsAloneEntryBeforeSynonymLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || top->germanAlone || !top->englishVerb || top->clearMainEntry
+        || top->sections >= kConjugatedSections)
+        return;
+    constexpr int kUnlisted = std::numeric_limits<int>::max();
+    QSet<int> fullEntries;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->germanFirst && candidate->germanAlone && candidate->englishVerb
+            && candidate->sections >= kConjugatedSections)
+            fullEntries.insert(candidate->line);
+    }
+    if (fullEntries.size() != 1)
+        return;
+    const auto alone = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->germanAlone && candidate->englishVerb
+               && candidate->subtitle != kUnlisted
+               && candidate->sections >= kConjugatedSections && !candidate->noted
+               && !candidate->englishNoted && !candidate->sectionNoted && !candidate->wordClass.notedAfterClass
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->otherSense
+               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->englishDated
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
+    });
+    moveToFront(list, alone);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3930,6 +3980,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putFullAdjectiveEntryBeforeBareOneWordLine(list);
         putOwnPlainLineBeforeFieldLineOfLaterSynonym(list, commonness);
         putComparingLineBeforeAdverbLineOfLaterSynonym(list);
+        putVerbsAloneEntryBeforeSynonymLine(list);
     }
 }
 
@@ -6446,6 +6497,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
+                candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
                 candidates.last().neuter =
                     german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
@@ -6789,6 +6841,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
             candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);
+            candidate.germanAlone = holdsGermanWordAlone(germanSide);
         }
     };
     // The English words a line the German word heads gives after its main

@@ -1807,6 +1807,29 @@ private Q_SLOTS:
             "right [Am.] | to teach your children to behave properly / right | It doesn’t seem to be working "
             "properly / right.\n",
             "suitable|properly|right", "passend", "suitable");
+        // "zurückwerfen" and "behandeln" each head one line alone, with all
+        // their forms, and a shorter one among synonyms; a longer line that
+        // lists "zurückwerfen" later keeps the alone line from being its
+        // clear main entry.
+        row("a verb's full entry alone before a shorter line among synonyms",
+            "hochwerfen; zurückwerfen {vt} | hochwerfend; zurückwerfend | hochgeworfen; zurückgeworfen | "
+            "wirft hoch; wirft zurück | warf hoch; warf zurück | den Kopf zurückwerfen; den Kopf in den Nacken "
+            "werfen :: to toss | tossing | tossed | tosses | tossed | to toss your head\n"
+            "jdn./etw. zurückwerfen {vt} | zurückwerfend | zurückgeworfen | wirft zurück | warf zurück :: to "
+            "throw/set sb./sth. back | throwing/setting back | thrown/set back | throws/set back | threw /set "
+            "back\n"
+            "zurückwerfen; verzögern; aufhalten {vt} | zurückwerfend; verzögernd; aufhaltend | "
+            "zurückgeworfen; verzögert; aufgehalten :: to put back | putting back | put back\n",
+            "put back", "zurückwerfen", "throw back");
+        row("a verb's full entry alone before a noted line among synonyms",
+            "etw. behandeln; etw. umfassen {vt} (Sache) | behandelnd; umfassend | behandelt; umfasst | ein "
+            "Kurs, in dem alles behandelt wird, was man über Nähen wissen muss :: to cover sth. (include) (of "
+            "a thing) | covering | covered | a course covering everything you need to know about sewing\n"
+            "jdn. behandeln {vt} | behandelnd | behandelt | er/sie behandelt | ich/er/sie behandelte | er/sie "
+            "hat/hatte behandelt | jdn. stationär behandeln [med.] | rücksichtsvoll behandeln :: to treat sb. "
+            "| treating | treated | he/she treats | I/he/she treated | he/she has/had treated | to treat sb. "
+            "in hospital | to treat with respect\n",
+            "cover|treat", "behandeln", "treat");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
