@@ -599,6 +599,14 @@ struct Candidate
     // The line's first German section holds a note that narrows a sense,
     // after any of its words (holdsNarrowingNote).
     bool sectionNoted = false;
+    // The line's first German section holds the German word alone, with no
+    // synonym beside it ("jdn./etw. zurückwerfen {vt} | ...").
+    bool germanAlone = false;
+    // The line's further German sections give the German word's own
+    // comparative and superlative, wherever it stands among the line's
+    // synonyms ("geeignet; passend; ... {adj} | besser geeignet; passender |
+    // am besten geeignet; am passendsten | ..."; comparesGermanWord).
+    bool comparesWord = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -795,6 +803,42 @@ bool givesComparison(QStringView germanSide)
             return false;
     }
     return true;
+}
+
+// Whether the first section of a line's German side holds one word only,
+// no synonyms beside it.
+bool holdsGermanWordAlone(QStringView germanSide)
+{
+    return splitTopLevel(firstSection(germanSide), u"; ").size() == 1;
+}
+
+// Whether the sections after the first of a line's German side give the
+// adjective `german` its own comparative and superlative ("passender" and
+// "am passendsten" for "passend" in "geeignet; passend; ... {adj} (für) |
+// besser geeignet; passender | am besten geeignet; am passendsten | ...").
+// givesComparison asks the same of every synonym of the line at once; a line
+// of several adjectives often compares some of them in two words ("besser
+// geeignet"), and the one it compares in its own forms is still among the
+// words the line is the entry of.
+bool comparesGermanWord(QStringView germanSide, const QString &german)
+{
+    if (german.isEmpty() || german.contains(u' ') || !german.front().isLower())
+        return false;
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3)
+        return false;
+    const auto holdsItem = [](QStringView section, const QString &item) {
+        for (const QStringView part : splitTopLevel(section, u"; ")) {
+            if (part.trimmed() == item)
+                return true;
+        }
+        return false;
+    };
+    const QString comparative = german + QStringLiteral("er");
+    const QString superlative = QStringLiteral("am ") + german + QStringLiteral("sten");
+    const QString longSuperlative = QStringLiteral("am ") + german + QStringLiteral("esten");
+    return holdsItem(sections.at(1), comparative)
+           && (holdsItem(sections.at(2), superlative) || holdsItem(sections.at(2), longSuperlative));
 }
 
 // Marks the main entry of a common German word among the lines of its list:
@@ -3772,6 +3816,74 @@ void putOwnPlainLineBeforeFieldLineOfLaterSynonym(QVector<const Candidate *> &li
     moveToFront(list, own);
 }
 
+// Puts the first word of an adjective's line that gives the German word
+// its own comparative and superlative (comparesGermanWord) first where the
+// ranking chose the word of an adverb's line that lists the German word
+// only as a later synonym ("richtig; ordentlich; passend; in passender
+// Weise {adv} | ... :: properly [Br.]; right [Am.] | ..." before "geeignet;
+// passend; tauglich; ... {adj} (für) | besser geeignet; passender | am
+// besten geeignet; am passendsten | ... :: suitable (for) | ..."). The
+// adverb's line names one use of its first word, which the later synonym
+// shares, and says nothing more of the German word; the line that gives the
+// word's forms is its entry as an adjective, whichever synonym heads it.
+// Notes do not count against that line: the forms outweigh them.
+void putComparingLineBeforeAdverbLineOfLaterSynonym(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->germanFirst || !top->wordClass.adverb || top->wordClass.adjective || top->mainEntry
+        || top->clearMainEntry || top->comparesWord)
+        return;
+    const auto compared = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->comparesWord && candidate->wordClass.adjective
+               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
+               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->englishDated
+               && !candidate->lineTagged && !candidate->groupTagged;
+    });
+    moveToFront(list, compared);
+}
+
+// Puts the first word of a verb's own full entry, a line whose first German
+// section holds the verb alone and that conjugates it in full, first where
+// the ranking chose the word of a shorter line the verb heads among
+// synonyms ("jdn./etw. zurückwerfen {vt} | zurückwerfend | zurückgeworfen |
+// wirft zurück | warf zurück :: to throw/set sb./sth. back | ..." before
+// "zurückwerfen; verzögern; aufhalten {vt} | ... :: to put back | ...";
+// "jdn. behandeln {vt} | ... :: to treat sb. | ..." before "etw. behandeln;
+// etw. umfassen {vt} (Sache) | ... :: to cover sth. (include) | ..."). The
+// synonyms narrow the verb to the one sense they share with it, while the
+// line that gives the verb alone with all its forms names its own. The full
+// entry carries no note, tag or register on either side.
+void putVerbsAloneEntryBeforeSynonymLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || top->germanAlone || !top->englishVerb || top->clearMainEntry
+        || top->sections >= kConjugatedSections)
+        return;
+    constexpr int kUnlisted = std::numeric_limits<int>::max();
+    QSet<int> fullEntries;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->germanFirst && candidate->germanAlone && candidate->englishVerb
+            && candidate->sections >= kConjugatedSections)
+            fullEntries.insert(candidate->line);
+    }
+    if (fullEntries.size() != 1)
+        return;
+    const auto alone = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->germanAlone && candidate->englishVerb
+               && candidate->subtitle != kUnlisted
+               && candidate->sections >= kConjugatedSections && !candidate->noted
+               && !candidate->englishNoted && !candidate->sectionNoted && !candidate->wordClass.notedAfterClass
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->otherSense
+               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->englishDated
+               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
+    });
+    moveToFront(list, alone);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3867,6 +3979,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putHeadedAdjectiveEntryBeforeBareParticiple(list);
         putFullAdjectiveEntryBeforeBareOneWordLine(list);
         putOwnPlainLineBeforeFieldLineOfLaterSynonym(list, commonness);
+        putComparingLineBeforeAdverbLineOfLaterSynonym(list);
+        putVerbsAloneEntryBeforeSynonymLine(list);
     }
 }
 
@@ -6416,6 +6530,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
+                candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
                 candidates.last().neuter =
                     german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
@@ -6758,6 +6874,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidate.sectionNoted = holdsNarrowingNote(firstSection(germanSide));
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
+            candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);
+            candidate.germanAlone = holdsGermanWordAlone(germanSide);
         }
     };
     // The English words a line the German word heads gives after its main

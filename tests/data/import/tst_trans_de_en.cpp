@@ -1801,6 +1801,44 @@ private Q_SLOTS:
             "| übertrumpft; übersticht | übertrumpfte; überstach :: to overruff; to overtrump (card game) | "
             "overruffing; overtrumping | overruffed; overtrumped | overtrumps | overtrumped\n",
             "go one better", "übertrumpfen", "go one better");
+        // "passend" is the third word of an adverb's line and the second of
+        // an adjective's line that gives its own comparative and superlative.
+        row("an adjective's compared line before an adverb line listing it later",
+            "geeignet; passend; tauglich; angemessen; recht; adäquat {adj} (für) | besser geeignet; passender "
+            "| am besten geeignet; am passendsten | nicht geeignet; nicht benutzbar | nicht geeignet für "
+            "Kinder unter 6 | als geeignet angesehen werden | eine geeignete Lösung | ein geeignetes Angebot "
+            "| wenn es Ihnen passt; bei Gelegenheit | Dieser Film ist für Kinder ab 12 Jahren geeignet. :: "
+            "suitable (for) | more suitable | most suitable | unsuitable | not suitable for children under 6 "
+            "| to be considered suitable | a suitable solution | a suitable offer | when suitable | This "
+            "film/movie is suitable for children aged 12 and up.\n"
+            "richtig; ordentlich; passend; in passender Weise {adv} | seinen Kindern beibringen, wie man sich "
+            "richtig / ordentlich benimmt | Es scheint nicht richtig zu funktionieren. :: properly [Br.]; "
+            "right [Am.] | to teach your children to behave properly / right | It doesn’t seem to be working "
+            "properly / right.\n",
+            "suitable|properly|right", "passend", "suitable");
+        // "zurückwerfen" and "behandeln" each head one line alone, with all
+        // their forms, and a shorter one among synonyms; a longer line that
+        // lists "zurückwerfen" later keeps the alone line from being its
+        // clear main entry.
+        row("a verb's full entry alone before a shorter line among synonyms",
+            "hochwerfen; zurückwerfen {vt} | hochwerfend; zurückwerfend | hochgeworfen; zurückgeworfen | "
+            "wirft hoch; wirft zurück | warf hoch; warf zurück | den Kopf zurückwerfen; den Kopf in den Nacken "
+            "werfen :: to toss | tossing | tossed | tosses | tossed | to toss your head\n"
+            "jdn./etw. zurückwerfen {vt} | zurückwerfend | zurückgeworfen | wirft zurück | warf zurück :: to "
+            "throw/set sb./sth. back | throwing/setting back | thrown/set back | throws/set back | threw /set "
+            "back\n"
+            "zurückwerfen; verzögern; aufhalten {vt} | zurückwerfend; verzögernd; aufhaltend | "
+            "zurückgeworfen; verzögert; aufgehalten :: to put back | putting back | put back\n",
+            "put back", "zurückwerfen", "throw back");
+        row("a verb's full entry alone before a noted line among synonyms",
+            "etw. behandeln; etw. umfassen {vt} (Sache) | behandelnd; umfassend | behandelt; umfasst | ein "
+            "Kurs, in dem alles behandelt wird, was man über Nähen wissen muss :: to cover sth. (include) (of "
+            "a thing) | covering | covered | a course covering everything you need to know about sewing\n"
+            "jdn. behandeln {vt} | behandelnd | behandelt | er/sie behandelt | ich/er/sie behandelte | er/sie "
+            "hat/hatte behandelt | jdn. stationär behandeln [med.] | rücksichtsvoll behandeln :: to treat sb. "
+            "| treating | treated | he/she treats | I/he/she treated | he/she has/had treated | to treat sb. "
+            "in hospital | to treat with respect\n",
+            "cover|treat", "behandeln", "treat");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
