@@ -6244,6 +6244,148 @@ void putWidelyPairedWordFirst(QVector<const Candidate *> &list, const QHash<QStr
     moveToFront(list, best);
 }
 
+// A line's head noun and a later noun of the line that the head compounds,
+// both given the one English word ("Hubkolben {m}; Kolben {m} [techn.] ::
+// piston"), and how many lines of the dictionary render that English word
+// by a German word holding each: `headLines` by one holding the head,
+// `plainLines` by one holding the plain noun outside the head ("Kolbenring
+// {m} :: piston ring", "Hohlkolben {m} :: tubular piston").
+struct CompoundPairing
+{
+    QString head;   // lower case
+    QString plain;  // lower case
+    int headLines = 0;
+    int plainLines = 0;
+};
+
+// The head nouns of lines that compound a later noun of theirs, for each
+// single English word the line gives alone (see CompoundPairing), keyed
+// by the English word in lower case.
+QHash<QString, QVector<CompoundPairing>> compoundedPlainNouns(
+    const QHash<QString, QVector<const Candidate *>> &byEnglish)
+{
+    QHash<QString, QVector<CompoundPairing>> pairs;
+    for (auto it = byEnglish.cbegin(); it != byEnglish.cend(); ++it) {
+        if (it.key().contains(u' '))
+            continue;
+        for (const Candidate *head : it.value()) {
+            if (!head->first || !head->germanFirst || !head->noun || !head->englishAlone)
+                continue;
+            for (const Candidate *plain : it.value()) {
+                if (plain->line != head->line || plain->germanFirst || !plain->noun || plain->german.size() < 4
+                    || !endsInWord(head->german, plain->german))
+                    continue;
+                QVector<CompoundPairing> &known = pairs[it.key().toLower()];
+                const CompoundPairing pair{head->german.toLower(), plain->german.toLower()};
+                if (std::none_of(known.cbegin(), known.cend(), [&pair](const CompoundPairing &k) {
+                        return k.head == pair.head && k.plain == pair.plain;
+                    }))
+                    known.append(pair);
+            }
+        }
+    }
+    return pairs;
+}
+
+// Counts, for each pair of `pairs`, the lines that name its English word on
+// their English side and a German word holding its head, or its plain noun
+// outside the head, on their German side, notes left out on both sides. A
+// line counts once for each.
+void countCompoundPairings(const QByteArray &text, QHash<QString, QVector<CompoundPairing>> &pairs)
+{
+    if (pairs.isEmpty())
+        return;
+    QHash<QByteArray, QString> englishKeys;
+    for (auto it = pairs.cbegin(); it != pairs.cend(); ++it)
+        englishKeys.insert(it.key().toUtf8(), it.key());
+    QByteArray token;
+    QStringList named;
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
+        const QByteArrayView englishSide = raw.sliced(separator + 4);
+        named.clear();
+        int depth = 0;
+        token.clear();
+        for (qsizetype i = 0; i <= englishSide.size(); ++i) {
+            const char c = i < englishSide.size() ? englishSide.at(i) : ' ';
+            if (c == '(' || c == '[' || c == '{')
+                ++depth;
+            else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                --depth;
+            const auto byte = static_cast<unsigned char>(c);
+            if (depth == 0 && std::isalpha(byte)) {
+                token.append(static_cast<char>(std::tolower(byte)));
+            } else if (!token.isEmpty()) {
+                const auto key = englishKeys.constFind(token);
+                if (key != englishKeys.cend() && !named.contains(*key))
+                    named.append(*key);
+                token.clear();
+            }
+        }
+        if (named.isEmpty())
+            return;
+        const QStringList germanWords =
+            wordsOutsideBrackets(normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower());
+        for (const QString &english : std::as_const(named)) {
+            for (CompoundPairing &pair : pairs[english]) {
+                bool head = false;
+                bool plain = false;
+                for (const QString &word : germanWords) {
+                    const bool holdsHead = word.contains(pair.head);
+                    head = head || holdsHead;
+                    plain = plain || (!holdsHead && word.contains(pair.plain));
+                }
+                pair.headLines += head ? 1 : 0;
+                pair.plainLines += plain ? 1 : 0;
+            }
+        }
+    });
+}
+
+// Puts first the later noun of the top word's line that the top word
+// compounds, where the line gives both the one English word alone and the
+// dictionary renders that word by the plain noun throughout its compounds
+// ("Hubkolben {m}; Kolben {m} [techn.] :: piston" beside "Kolbenring {m} ::
+// piston ring", "Kolbenstange {f} :: piston rod" and forty more): a German
+// compound names a kind of its last part, and the English word is the
+// plain thing. The plain noun must stand in at least three lines for the
+// English word outside the head, and in four times as many as the head.
+// Judged against the rows it changed, the compound alone was as often the
+// word the English one means ("Oberschenkel" for "thigh", "Eidechse" for
+// "lizard", "Schraubenschlüssel" for "spanner"), and the head's own lines
+// and compounds tell it: they render the English word about as often. The
+// field tag the dictionary writes after a line's last word is the whole
+// line's and does not count against the plain noun; one narrowed by a
+// note, colloquial, obsolete or regional, or a plural stays. So does a
+// plain noun outside the six words a row keeps (kRowWords): moved up, it
+// pushed out of the row the last word, which some German words needed for
+// a row of their own ("überfordern" for "floor").
+constexpr qsizetype kRowWords = 6;
+void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const QVector<CompoundPairing> &pairs)
+{
+    if (list.size() < 2 || pairs.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->noun || !top->englishAlone || top->noted || top->englishNoted)
+        return;
+    const QString head = top->german.toLower();
+    const auto kept = list.begin() + std::min<qsizetype>(list.size(), kRowWords);
+    const auto plain = std::find_if(list.begin() + 1, kept, [&](const Candidate *candidate) {
+        const bool fieldOfLine = candidate->germanSense == Sense::SpecialField && top->lineTagged;
+        if (candidate->line != top->line || !candidate->first || candidate->germanFirst || !candidate->noun
+            || candidate->plural || candidate->noted || candidate->fringe || candidate->germanColloquial
+            || (candidate->germanSense != Sense::General && !fieldOfLine)
+            || !endsInWord(top->german, candidate->german))
+            return false;
+        const QString word = candidate->german.toLower();
+        return std::any_of(pairs.cbegin(), pairs.cend(), [&](const CompoundPairing &pair) {
+            return pair.head == head && pair.plain == word && pair.plainLines >= 3
+                   && pair.plainLines >= 4 * std::max(1, pair.headLines);
+        });
+    });
+    if (plain != kept)
+        moveToFront(list, plain);
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
@@ -6672,6 +6814,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         }
     }
     const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
+    QHash<QString, QVector<CompoundPairing>> compoundPairings = compoundedPlainNouns(byEnglish);
+    countCompoundPairings(text, compoundPairings);
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -6707,6 +6851,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         }
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
+        putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

@@ -1200,6 +1200,48 @@ private Q_SLOTS:
         QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
     }
 
+    // A line's head that compounds a later noun of the line, both given the
+    // one English word, yields to the plain noun where the dictionary's other
+    // lines render the English word by that noun in their compounds: four
+    // lines hold "Kolben" for "piston" outside "Hubkolben", which one holds.
+    // With one compound line fewer, and where the head's own compounds render
+    // the word as often ("Oberschenkelknochen" for "thigh bone"), the head
+    // keeps its place.
+    void putsThePlainNounOfACompoundingHeadFirst_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("first");
+        const QByteArray piston(
+            "Hubkolben {m}; Kolben {m} [techn.] | Hubkolben {pl}; Kolben {pl} | Hohlkolben {m} | Kolbenaufgang {m}; "
+            "aufwärtsgehender Kolbenhub {m} | Kolbenrückgang {m}; abwärtsgehender Kolbenhub {m} :: piston | pistons "
+            "| tubular piston | upstroke; ascending stroke of the piston | downstroke; return stroke; backstroke of "
+            "the piston\n"
+            "Kolbendichtung {f} [techn.] | Kolbendichtungen {pl} :: piston seal | piston seals\n"
+            "Kolbenring {m} [techn.] | Kolbenringe {pl} | Kolbenring mit schräger Stoßfuge :: piston ring | piston "
+            "rings | mitre-cut piston ring\n");
+        QTest::newRow("piston, two compound lines") << piston << QStringLiteral("piston") << QStringLiteral("Hubkolben");
+        QTest::newRow("piston, three compound lines")
+            << piston + "Kolbenstange {f} [techn.] | Kolbenstangen {pl} :: piston rod | piston rods\n"
+            << QStringLiteral("piston") << QStringLiteral("Kolben");
+        QTest::newRow("thigh")
+            << QByteArray(
+                "Oberschenkel {m}; Schenkel {m} [anat.] | Oberschenkel {pl}; Schenkel {pl} :: thigh | thighs\n"
+                "Oberschenkelknochen {m}; Oberschenkel {m}; Femur {m} [anat.] | Oberschenkelknochen {pl}; "
+                "Oberschenkel {pl}; Femuren {pl} :: femur; thigh bone; thigh-bone | femurs; thigh bones; thigh-bones\n"
+                "Oberschenkelmuskulatur {f} [anat.] :: upper thigh muscles {pl}\n"
+                "kurz (Rock, Mantel); schenkellang; übers Knie reichend (Stiefel) {adj} :: thigh-length\n")
+            << QStringLiteral("thigh") << QStringLiteral("Oberschenkel");
+    }
+    void putsThePlainNounOfACompoundingHeadFirst()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QString, first);
+        const QStringList german = germanItemsOf(lines, english);
+        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
