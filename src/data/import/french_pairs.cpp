@@ -74,6 +74,7 @@ struct ReverseWord
     int position = 0;  // the first place of the headword among the word's translations
     bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
     bool firstOfSorted = false;  // first only in alphabetical lists beside a commoner word (see sideOfSortedList)
+    bool alone = false;  // one of the word's entries gives the headword as its only translation
 };
 
 // A candidate translation of a row and what ranks it.
@@ -87,7 +88,22 @@ struct Candidate
     int placeBack = 0;  // where the other direction's row of it lists the headword
     bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
     bool firstOfSortedBack = false;  // the other direction gives the headword first by its letters only
+    bool aloneBack = false;  // an entry of the word in the other direction gives the headword alone
 };
+
+// Whether a word filled in from the other direction has an entry there that
+// gives the headword as its only translation ("mariée <n>: bride"): that
+// entry means the headword and nothing else, so the headword is its main
+// sense as much as where its row starts with it. The other direction's
+// rows merge a word's entries, and an entry of another part of speech may
+// lead the merged row ("mariée <adj>: married"), so the ranked row alone
+// misses it. Only a filled-in word: the other direction gives many a
+// narrow word of the row's own one translation ("écrou: nut" beside
+// "noix"), and the row's own order and links weigh its words already.
+bool meansHeadwordAlone(const Candidate &candidate)
+{
+    return !candidate.own && candidate.aloneBack;
+}
 
 // Whether a dictionary entry gives `word` in its first sense; an entry
 // without numbered senses has one sense. The first sense holds the items
@@ -478,9 +494,10 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
                 words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
-                              i == 0 && sorted});
+                              i == 0 && sorted, entry.translations.size() == 1});
             } else {
                 found->firstSense = found->firstSense || firstSense;
+                found->alone = found->alone || entry.translations.size() == 1;
                 if (i == 0) {
                     found->firstOfSorted = (found->first ? found->firstOfSorted : true) && sorted;
                     found->first = true;
@@ -680,7 +697,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const int placeBack = confirmed ? found->position : 0;
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
-                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted});
+                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted,
+                               confirmed && found->alone});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -696,16 +714,17 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position, word.firstSense, word.firstOfSorted});
+                               false, word.position, word.firstSense, word.firstOfSorted, word.alone});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
         // for "médicament"); one whose row starts with another word, only
         // for a side sense ("dame", "drug"). That weighs as much as one place
-        // in the other direction's list.
+        // in the other direction's list. So does an entry of the word that
+        // gives the headword alone (see meansHeadwordAlone).
         if (givesFirst) {
             for (Candidate &candidate : candidates) {
-                if (givesFirst(candidate.word, entry.headword))
+                if (givesFirst(candidate.word, entry.headword) || meansHeadwordAlone(candidate))
                     candidate.cost -= kMainSenseBonus;
             }
         }

@@ -63,7 +63,9 @@ class WordRanks;
 //      down its own list or a hyphenated word no list has
 //      (`isListedTargetWord`; "washing-bear") counting as rarer, and a word
 //      whose row in the other table starts with the headword (`givesFirst`:
-//      "reine" for "queen") as commoner, and so a word `links` counts more
+//      "reine" for "queen") as commoner, as does a filled-in word one of
+//      whose entries there gives the headword alone ("mariée <n>: bride"
+//      beside "mariée <adj>: married"), and so a word `links` counts more
 //      links for ("invoice" for "facture", through "Rechnung", "Faktura"
 //      and "Warenrechnung");
 //   4. among equals, the dictionaries' order, its own words first;

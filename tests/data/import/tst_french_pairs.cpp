@@ -1243,6 +1243,24 @@ private Q_SLOTS:
                  (QStringList{"market", "marketplace"}));
     }
 
+    void putsAWordWhoseEntryGivesTheHeadwordAloneBeforeARowsStartingWord()
+    {
+        // eng-fra: "bride: accordée, fiancée"; fra-eng gives "mariée" two
+        // entries, "married" and "bride", and ranked, the merged row starts
+        // with "married". "fiancée: bride, fiancée" starts with "bride".
+        const QVector<DictdEntry> engFra{entry("bride /braid/\naccordée, fiancée\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("accordée /akɔʀde/ <n, fem>\nbride, fiancée\n"),
+            entry("fiancée /fjɑ̃se/ <n, fem>\nbride, fiancée\n"),
+            entry("mariée /maʀje/ <adj>\nmarried\n"),
+            entry("mariée /maʀje/ <n, fem>\nbride\n"),
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(rows, fraEng, ranksOf({{"mariée", 1350}, {"fiancée", 2428}}), {}, {}, {},
+                               [](const QString &french, const QString &) { return french != QStringLiteral("mariée"); });
+        QCOMPARE(find(rows, QStringLiteral("bride"))->translations, (QStringList{"mariée", "fiancée", "accordée"}));
+    }
+
     void putsTheLeadersKinBeforeEquallyRareWordsOfLaterSenses()
     {
         // Only "measure" is ranked; eng-fra's alphabetical "tact: mesure,
