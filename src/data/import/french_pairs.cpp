@@ -476,6 +476,39 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
 }
 
+// eng-fra's rows list the words of a sense alphabetically, and the other
+// direction lists the headword alphabetically too, often far down a row of
+// several senses ("inciter: 1. encourage, impel, instigate, spur on,
+// stimulate, urge 2. incite, rouse"). Among words no frequency list knows,
+// a leader that neither is, resembles nor shares the headword owes its lead
+// to those places alone; the headword's look-alike, as well linked and
+// confirmed, is its cognate and comes first ("incite: inciter" before
+// "agiter"). A leader the frequency list knows keeps its place.
+void putRareLookAlikeBeforeEquallyRareLeader(QVector<Candidate> &candidates, const QString &headword,
+                                             const WordRanks &ranks)
+{
+    if (candidates.size() < 2 || headword.contains(QLatin1Char(' ')))
+        return;
+    const QString folded = foldedLower(headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (ranks.phraseRank(leading.word) > 0 || leader == folded || looksAlike(leader, folded)
+        || sharesStem(leader, folded))
+        return;
+    // A row that gives the headword itself (a loan: "abrogation") has its
+    // twin; a look-alike beside it is another word ("abolition").
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [&folded](const Candidate &c) { return foldedLower(c.word) == folded; }))
+        return;
+    const auto lookAlike = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && (c.confirmed || !leading.confirmed) && (c.linked || !leading.linked)
+               && ranks.phraseRank(c.word) <= 0 && c.word.at(0).isLower()
+               && looksAlike(foldedLower(c.word), folded);
+    });
+    if (lookAlike != candidates.end())
+        candidates.move(lookAlike - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -1170,6 +1203,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (firstSenseFirst && !phraseHeadword)
             putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
+        if (!firstSenseFirst)
+            putRareLookAlikeBeforeEquallyRareLeader(candidates, entry.headword, targetRanks);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is
