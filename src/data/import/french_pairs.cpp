@@ -74,6 +74,7 @@ struct ReverseWord
     int position = 0;  // the first place of the headword among the word's translations
     bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
     bool firstOfSorted = false;  // first only in alphabetical lists beside a commoner word (see sideOfSortedList)
+    bool alone = false;  // one of the word's entries gives the headword as its only translation
 };
 
 // A candidate translation of a row and what ranks it.
@@ -87,7 +88,22 @@ struct Candidate
     int placeBack = 0;  // where the other direction's row of it lists the headword
     bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
     bool firstOfSortedBack = false;  // the other direction gives the headword first by its letters only
+    bool aloneBack = false;  // an entry of the word in the other direction gives the headword alone
 };
+
+// Whether a word filled in from the other direction has an entry there that
+// gives the headword as its only translation ("mariée <n>: bride"): that
+// entry means the headword and nothing else, so the headword is its main
+// sense as much as where its row starts with it. The other direction's
+// rows merge a word's entries, and an entry of another part of speech may
+// lead the merged row ("mariée <adj>: married"), so the ranked row alone
+// misses it. Only a filled-in word: the other direction gives many a
+// narrow word of the row's own one translation ("écrou: nut" beside
+// "noix"), and the row's own order and links weigh its words already.
+bool meansHeadwordAlone(const Candidate &candidate)
+{
+    return !candidate.own && candidate.aloneBack;
+}
 
 // Whether a dictionary entry gives `word` in its first sense; an entry
 // without numbered senses has one sense. The first sense holds the items
@@ -460,6 +476,39 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
 }
 
+// eng-fra's rows list the words of a sense alphabetically, and the other
+// direction lists the headword alphabetically too, often far down a row of
+// several senses ("inciter: 1. encourage, impel, instigate, spur on,
+// stimulate, urge 2. incite, rouse"). Among words no frequency list knows,
+// a leader that neither is, resembles nor shares the headword owes its lead
+// to those places alone; the headword's look-alike, as well linked and
+// confirmed, is its cognate and comes first ("incite: inciter" before
+// "agiter"). A leader the frequency list knows keeps its place.
+void putRareLookAlikeBeforeEquallyRareLeader(QVector<Candidate> &candidates, const QString &headword,
+                                             const WordRanks &ranks)
+{
+    if (candidates.size() < 2 || headword.contains(QLatin1Char(' ')))
+        return;
+    const QString folded = foldedLower(headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (ranks.phraseRank(leading.word) > 0 || leader == folded || looksAlike(leader, folded)
+        || sharesStem(leader, folded))
+        return;
+    // A row that gives the headword itself (a loan: "abrogation") has its
+    // twin; a look-alike beside it is another word ("abolition").
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [&folded](const Candidate &c) { return foldedLower(c.word) == folded; }))
+        return;
+    const auto lookAlike = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && (c.confirmed || !leading.confirmed) && (c.linked || !leading.linked)
+               && ranks.phraseRank(c.word) <= 0 && c.word.at(0).isLower()
+               && looksAlike(foldedLower(c.word), folded);
+    });
+    if (lookAlike != candidates.end())
+        candidates.move(lookAlike - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -478,9 +527,10 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
             if (found == words.end()) {
                 words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
-                              i == 0 && sorted});
+                              i == 0 && sorted, entry.translations.size() == 1});
             } else {
                 found->firstSense = found->firstSense || firstSense;
+                found->alone = found->alone || entry.translations.size() == 1;
                 if (i == 0) {
                     found->firstOfSorted = (found->first ? found->firstOfSorted : true) && sorted;
                     found->first = true;
@@ -680,7 +730,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const int placeBack = confirmed ? found->position : 0;
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
-                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted});
+                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted,
+                               confirmed && found->alone});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -696,16 +747,17 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position, word.firstSense, word.firstOfSorted});
+                               false, word.position, word.firstSense, word.firstOfSorted, word.alone});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
         // for "médicament"); one whose row starts with another word, only
         // for a side sense ("dame", "drug"). That weighs as much as one place
-        // in the other direction's list.
+        // in the other direction's list. So does an entry of the word that
+        // gives the headword alone (see meansHeadwordAlone).
         if (givesFirst) {
             for (Candidate &candidate : candidates) {
-                if (givesFirst(candidate.word, entry.headword))
+                if (givesFirst(candidate.word, entry.headword) || meansHeadwordAlone(candidate))
                     candidate.cost -= kMainSenseBonus;
             }
         }
@@ -1151,6 +1203,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (firstSenseFirst && !phraseHeadword)
             putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
+        if (!firstSenseFirst)
+            putRareLookAlikeBeforeEquallyRareLeader(candidates, entry.headword, targetRanks);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is

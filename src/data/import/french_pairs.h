@@ -63,7 +63,9 @@ class WordRanks;
 //      down its own list or a hyphenated word no list has
 //      (`isListedTargetWord`; "washing-bear") counting as rarer, and a word
 //      whose row in the other table starts with the headword (`givesFirst`:
-//      "reine" for "queen") as commoner, and so a word `links` counts more
+//      "reine" for "queen") as commoner, as does a filled-in word one of
+//      whose entries there gives the headword alone ("mariée <n>: bride"
+//      beside "mariée <adj>: married"), and so a word `links` counts more
 //      links for ("invoice" for "facture", through "Rechnung", "Faktura"
 //      and "Warenrechnung");
 //   4. among equals, the dictionaries' order, its own words first;
@@ -129,6 +131,11 @@ class WordRanks;
 // "bande") that leads though `targetRanks` does not know it gives way to
 // that base word, ranked and as well linked and confirmed, unless it is the
 // headword's twin or look-alike ("tape: bande, bandeau").
+// Where `firstSenseFirst` is not set, a leader no frequency list knows that
+// neither is, resembles nor shares the headword gives way to the row's own
+// look-alike of the headword that no list knows either, as well linked and
+// confirmed ("incite: inciter" before "agiter"), unless the row gives the
+// headword itself.
 // The headword's twin that only `reverse` gives, where `forward` starts
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes

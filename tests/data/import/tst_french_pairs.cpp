@@ -1243,6 +1243,69 @@ private Q_SLOTS:
                  (QStringList{"market", "marketplace"}));
     }
 
+    void putsAWordWhoseEntryGivesTheHeadwordAloneBeforeARowsStartingWord()
+    {
+        // eng-fra: "bride: accordée, fiancée"; fra-eng gives "mariée" two
+        // entries, "married" and "bride", and ranked, the merged row starts
+        // with "married". "fiancée: bride, fiancée" starts with "bride".
+        const QVector<DictdEntry> engFra{entry("bride /braid/\naccordée, fiancée\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("accordée /akɔʀde/ <n, fem>\nbride, fiancée\n"),
+            entry("fiancée /fjɑ̃se/ <n, fem>\nbride, fiancée\n"),
+            entry("mariée /maʀje/ <adj>\nmarried\n"),
+            entry("mariée /maʀje/ <n, fem>\nbride\n"),
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(rows, fraEng, ranksOf({{"mariée", 1350}, {"fiancée", 2428}}), {}, {}, {},
+                               [](const QString &french, const QString &) { return french != QStringLiteral("mariée"); });
+        QCOMPARE(find(rows, QStringLiteral("bride"))->translations, (QStringList{"mariée", "fiancée", "accordée"}));
+    }
+
+    void putsTheHeadwordsLookAlikeBeforeAnEquallyRareLeader()
+    {
+        // No frequency list knows these words; fra-eng lists "incite" in
+        // the second sense of "inciter", seventh by the alphabet, so the six
+        // words of the cap had no room for it.
+        const QVector<DictdEntry> engFra{
+            entry("incite /insait/\n1. agiter, débattre, émouvoir, troubler\n2. agacer, irriter\n3. provoquer\n"
+                  "4. inciter\n")};
+        const QVector<DictdEntry> fraEng{
+            entry("agiter /aʒite/ <v>\n1. abet, agitate, incite, stir up\n2. brandish, fling, swing, wave, wave about\n"),
+            entry("débattre /debatʀ/ <v>\n1. abet, agitate, incite, stir up\n2. beat off, knock off, strike off\n"
+                  "3. discuss\n"),
+            entry("émouvoir /emuvwaʀ/ <vt>\n1. abet, agitate, incite, stir up\n2. move, stir\n3. affect\n"),
+            entry("troubler /tʀuble/ <v>\n1. abet, agitate, incite, stir up\n2. confuse, puzzle\n"),
+            entry("irriter /iʀite/ <v>\nabet, excite, incite, provoke, rouse, stimulate, stir up\n"),
+            entry("agacer /agase/ <v>\n1. tease, pester\n2. abet, excite, incite, provoke, rouse, stimulate, stir up\n"
+                  "3. aggravate, annoy\n"),
+            entry("inciter /ɛ̃site/ <v>\n1. encourage, impel, instigate, spur on, stimulate, urge\n"
+                  "2. incite, rouse, spur, stir up\n"),
+            entry("provoquer /pʀovɔke/ <v>\ndefy, incite, provoke\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks, const QSet<QString> &unlinked) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(rows, fraEng, ranks, {}, [&](const QString &, const QString &french) {
+                return unlinked.contains(french) ? 0 : 1;
+            });
+            return find(rows, QStringLiteral("incite"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(noRanks(), {"provoquer"}), QStringLiteral("inciter"));
+        // A leader the frequency list knows keeps its place, and an unlinked
+        // look-alike does not pass a linked leader.
+        QCOMPARE(firstOf(ranksOf({{"agiter", 4000}}), {"provoquer"}), QStringLiteral("agiter"));
+        QCOMPARE(firstOf(noRanks(), {"provoquer", "inciter"}), QStringLiteral("agiter"));
+        // A row that gives the headword itself has its twin: another
+        // look-alike ("abolition") does not pass the leader.
+        QVector<DictdEntry> abrogation{entry("abrogation /æbrəgeiʃən/\n1. abolition, abrogation, annulation\n")};
+        addReverseTranslations(abrogation,
+                               {entry("abolition /abɔlisjɔ̃/ <n, fem>\nabolition, abrogation\n"),
+                                entry("annulation /anylasjɔ̃/ <n, fem>\nabolition, abrogation\n"),
+                                entry("abrogation /abʀɔgasjɔ̃/ <n, fem>\nabolition, abrogation\n")},
+                               noRanks(), {}, [](const QString &, const QString &) { return 1; }, {},
+                               [](const QString &french, const QString &) { return french == QLatin1String("annulation"); });
+        QCOMPARE(find(abrogation, QStringLiteral("abrogation"))->translations.constFirst(), QStringLiteral("annulation"));
+    }
+
     void putsTheLeadersKinBeforeEquallyRareWordsOfLaterSenses()
     {
         // Only "measure" is ranked; eng-fra's alphabetical "tact: mesure,
