@@ -2,6 +2,7 @@
 
 #include "data/import/accents.h"
 #include "data/import/edit_distance.h"
+#include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -458,6 +459,97 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
         return;
     std::stable_partition(candidates.begin(), candidates.end(),
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
+}
+
+// Whether `later` is `earlier` written another way: with a hyphen, apart or
+// in one ("money box", "money-box"; "some one", "someone"), or in its
+// British spelling ("glamor", "glamour"; "rumor", "rumour").
+bool isOtherSpellingOf(const QString &later, const QString &earlier)
+{
+    const auto joined = [](const QString &item) {
+        return item.toLower().remove(QLatin1Char('-')).remove(QLatin1Char(' '));
+    };
+    const QString a = joined(later);
+    const QString b = joined(earlier);
+    if (a == b)
+        return later != earlier;
+    return !later.contains(QLatin1Char(' ')) && !earlier.contains(QLatin1Char(' '))
+           && (britishSpellings(b).contains(a) || britishSpellings(a).contains(b));
+}
+
+// Whether `phrase` is `word` and an adverb particle after it ("spur on",
+// "fire off", "take in"): a phrasal verb of the word, most often one of
+// its senses.
+bool isWordWithParticle(const QString &phrase, const QString &word)
+{
+    static const QStringList kParticles = {
+        QStringLiteral("up"),   QStringLiteral("down"),  QStringLiteral("in"),    QStringLiteral("out"),
+        QStringLiteral("on"),   QStringLiteral("off"),   QStringLiteral("away"),  QStringLiteral("back"),
+        QStringLiteral("over"), QStringLiteral("about"), QStringLiteral("around"), QStringLiteral("round"),
+        QStringLiteral("along"), QStringLiteral("by"),   QStringLiteral("through"), QStringLiteral("forth")};
+    return phrase.size() > word.size() + 1 && phrase.startsWith(word) && phrase.at(word.size()) == QLatin1Char(' ')
+           && kParticles.contains(phrase.mid(word.size() + 1));
+}
+
+// Whether one of two items is the other and an adverb particle after it
+// ("spur", "spur on").
+bool isPhrasalPair(const QString &a, const QString &b)
+{
+    return isWordWithParticle(a, b) || isWordWithParticle(b, a);
+}
+
+// A row keeps its first `most` items only (see keepLeadingTranslations);
+// where it holds more, the places go to different words. An item that
+// repeats a word ranked above it in another spelling ("money box,
+// money-box"; "glamor, glamour") goes past the last place. So does the
+// lower of a word and its phrasal verb ("spur on" and "spur") where a word
+// of the main sense waits past the last place, which then takes its
+// place: one the row's own dictionary gives in its first sense and the
+// other direction's row of it gives the headword first in its first sense
+// ("inciter: 1. encourage, impel, instigate, spur on, stimulate, urge"
+// beside "urge: 1. inciter, pousser à", ranked "impel, spur on, incite,
+// instigate, spur, encourage"). A waiting word of a side sense is no
+// better than the phrasal verb. The words kept stay in their ranked
+// order; the word let in comes last.
+void keepDistinctWordsInFirstPlaces(QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+                                    int most)
+{
+    if (items.size() <= most)
+        return;
+    const auto repeatsEarlier = [&items](qsizetype index, const auto &repeats) {
+        for (qsizetype i = 0; i < index; ++i) {
+            if (repeats(items.at(index), items.at(i)))
+                return true;
+        }
+        return false;
+    };
+    QStringList distinct;
+    QStringList spellings;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        (repeatsEarlier(i, isOtherSpellingOf) ? spellings : distinct).append(items.at(i));
+    items = distinct + spellings;
+    if (items.size() <= most)
+        return;
+    const auto mainSense = [&](qsizetype index) {
+        const QString &item = items.at(index);
+        const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                        [&item](const Candidate &c) { return c.word == item; });
+        return found != candidates.end() && found->own && found->confirmed && found->placeBack == 0
+               && found->firstSenseBack && inFirstSense(entry, item) && !repeatsEarlier(index, isPhrasalPair)
+               && !repeatsEarlier(index, isOtherSpellingOf);
+    };
+    for (qsizetype place = most - 1; place > 0; --place) {
+        if (!repeatsEarlier(place, isPhrasalPair))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size() && !mainSense(waiting))
+            ++waiting;
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
 }
 
 // What `reverse` translates to each word, first translations marked; a
@@ -1212,6 +1304,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 ++added;
             }
         }
+        // The row is cut to its first places later; fra-eng's rows, whose
+        // first sense the ranking trusts, give those places to different
+        // words.
+        if (firstSenseFirst)
+            keepDistinctWordsInFirstPlaces(ordered, entry, candidates, kMaxFrenchTranslations);
         entry.translations = ordered;
     }
     merged.removeIf([](const DictdEntry &entry) { return entry.translations.isEmpty(); });

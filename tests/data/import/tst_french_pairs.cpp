@@ -1398,6 +1398,81 @@ private Q_SLOTS:
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
     }
+    void givesTheKeptPlacesToDifferentWords()
+    {
+        // fra-deu links "impel" and "spur on" twice and "incite" once; the
+        // rest of "inciter" is unlinked and no word is ranked, so "spur"
+        // (eng-fra gives "inciter" alone) took the fifth place and "urge"
+        // fell past the sixth.
+        const QVector<DictdEntry> fraEng{entry("inciter /ɛ̃site/ <v>\n"
+                                               "1. encourage, impel, instigate, spur on, stimulate, urge\n"
+                                               "2. incite, rouse, spur, stir up\n")};
+        const auto rowOf = [&](const char *urge) {
+            const QVector<DictdEntry> engFra{
+                entry("impel /impel/\n1. inciter, pousser à\n"
+                      "2. amener à, faire avancer, pourchasser, poursuivre, pousser\n"),
+                entry("spur on /spəːrwʌn/\ninciter, pousser à\n"),
+                entry("incite /insait/\n1. agiter, débattre, émouvoir, troubler\n2. agacer, irriter\n"
+                      "3. provoquer\n4. inciter\n"),
+                entry("instigate /instigeit/\ninciter, pousser à\n"),
+                entry("spur /spəːr/\ninciter\n"),
+                entry("encourage /inkʌridʒ/\n1. inciter, pousser à\n2. réconforter\n"),
+                entry(urge),
+                entry("stimulate /stimjuleit/\n1. agacer, irriter\n2. inciter, pousser à\n3. stimuler\n"),
+                entry("rouse /rauz/\n1. exciter, hérisser\n2. agacer, irriter\n3. inciter\n4. stimuler\n"),
+            };
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, noRanks(), {},
+                [](const QString &, const QString &word) {
+                    return word == QLatin1String("impel") || word == QLatin1String("spur on")
+                               ? 2
+                               : word == QLatin1String("incite") ? 1 : 0;
+                },
+                {},
+                [](const QString &word, const QString &) {
+                    return word == QLatin1String("impel") || word == QLatin1String("instigate")
+                           || word == QLatin1String("spur");
+                },
+                {}, true);
+            return find(rows, QStringLiteral("inciter"))->translations.mid(0, kMaxFrenchTranslations);
+        };
+        const QStringList kept = rowOf("urge /əːdʒ/\n1. inciter, pousser à\n2. être urgent, presser\n");
+        QVERIFY2(kept.contains(QStringLiteral("urge")) && kept.contains(QStringLiteral("spur on"))
+                     && !kept.contains(QStringLiteral("spur")),
+                 qPrintable(kept.join(u',')));
+        // A waiting word whose own row gives the headword in a later sense
+        // only is no main sense; the phrasal verb keeps its place.
+        const QStringList side = rowOf("urge /əːdʒ/\n1. être urgent, presser\n2. inciter, pousser à\n");
+        QVERIFY2(side.contains(QStringLiteral("spur")) && !side.contains(QStringLiteral("urge")),
+                 qPrintable(side.join(u',')));
+
+        // "glamor" and "glamour" are one word: the second spelling leaves its
+        // place to "prestige".
+        const QVector<DictdEntry> gloire{
+            entry("gloire /glwaʀ/ <n, fem>\n1. fame, glory, renown\n2. merit\n3. glamor, glamour, prestige\n")};
+        const QVector<DictdEntry> english{
+            entry("fame /feim/\n1. renommée, réputation\n2. rennomée\n3. gloire\n"),
+            entry("glory /glɔːriː/\ngloire, renommée, réputation\n"),
+            entry("renown /rinaun/\n1. distinction\n2. renommée, réputation\n3. rennomée\n4. gloire\n"),
+            entry("merit /merit/\n1. mériter\n2. gloire, mérite\n"),
+            entry("glamor /glæmər/\ngloire, prestige\n"),
+            entry("glamour /glæmər/\ngloire, prestige\n"),
+            entry("prestige /prestiːʒ/\ngloire, prestige\n"),
+        };
+        QVector<DictdEntry> rows = gloire;
+        addReverseTranslations(rows, english, noRanks(), {}, {}, {}, {}, {}, true);
+        const QStringList glory = find(rows, QStringLiteral("gloire"))->translations;
+        QCOMPARE(glory.size(), 7);
+        QVERIFY2(glory.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("prestige"))
+                     && glory.constLast() == QLatin1String("glamour"),
+                 qPrintable(glory.join(u',')));
+        // Apart from the cut, both spellings keep their places.
+        rows = gloire;
+        addReverseTranslations(rows, english, noRanks(), {}, {}, {}, {}, {}, false);
+        QVERIFY(find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("glamour"))
+                < find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("prestige")));
+    }
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
