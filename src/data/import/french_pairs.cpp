@@ -552,6 +552,39 @@ void keepDistinctWordsInFirstPlaces(QStringList &items, const DictdEntry &entry,
     }
 }
 
+// A word filled in from the other direction whose own row there gives the
+// headword neither first nor in its first sense is a side sense of that
+// word ("still: 1. immobile, tranquille 2. ... rassurer"); in a row longer
+// than its `most` kept places it gives its place to a word of the row's
+// own first sense waiting past them: "rassurer: reassure, assure, appease,
+// calm, quieten, soothe" ranked "reassure, appease, still, soothe, quiet,
+// calm" left "quieten" and "assure" out. Not a filled-in word whose own
+// row, ranked, starts with the headword (`givesFirst`), nor the leader. The
+// words kept stay in their ranked order; the words let in come last.
+void keepFirstSenseWordsBeforeFilledInSideSenses(
+    QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+    const std::function<bool(const QString &, const QString &)> &givesFirst, int most)
+{
+    const auto candidateOf = [&candidates](const QString &item) {
+        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    };
+    for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
+        const auto filled = candidateOf(items.at(place));
+        if (filled == candidates.end() || filled->own || filled->firstSenseBack || filled->placeBack == 0
+            || (givesFirst && givesFirst(filled->word, entry.headword)))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size()
+               && !(entry.translations.contains(items.at(waiting)) && inFirstSense(entry, items.at(waiting))))
+            ++waiting;
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -1307,8 +1340,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         // The row is cut to its first places later; fra-eng's rows, whose
         // first sense the ranking trusts, give those places to different
         // words.
-        if (firstSenseFirst)
+        if (firstSenseFirst) {
             keepDistinctWordsInFirstPlaces(ordered, entry, candidates, kMaxFrenchTranslations);
+            keepFirstSenseWordsBeforeFilledInSideSenses(ordered, entry, candidates, givesFirst,
+                                                        kMaxFrenchTranslations);
+        }
         entry.translations = ordered;
     }
     merged.removeIf([](const DictdEntry &entry) { return entry.translations.isEmpty(); });

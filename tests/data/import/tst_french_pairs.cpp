@@ -1473,6 +1473,40 @@ private Q_SLOTS:
         QVERIFY(find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("glamour"))
                 < find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("prestige")));
     }
+    void keepsTheFirstSenseBeforeFilledInSideSensesAtTheCut()
+    {
+        // eng-fra gives "rassurer" in the last sense of "still" and "quiet";
+        // filled in and commoner, they kept "quieten" and "assure", which
+        // eng-fra does not translate back, out of the six.
+        const QVector<DictdEntry> fraEng{
+            entry("rassurer /ʀasyʀe/ <v>\nreassure, assure, appease, calm, quieten, soothe\n")};
+        const QVector<DictdEntry> engFra{
+            entry("still /stil/\n1. encore\n2. abattre, rassurer\n"),
+            entry("quiet /kwaiət/\n1. calme, quiet, paisible, tranquille\n2. repos\n3. abattre, rassurer\n"),
+            entry("appease /əpiːz/\nabattre, rassurer\n"),
+            entry("soothe /suːð/\nabattre, rassurer\n"),
+            entry("calm /kɑːm/\n1. calme, quiet, paisible, tranquille\n2. repos\n3. abattre, rassurer\n"),
+        };
+        const WordRanks ranks = ranksOf({{"still", 138}, {"quiet", 641}, {"calm", 668}, {"assure", 2760}});
+        const auto rowOf = [&](const QString &startingWithIt) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("assure") ? 0 : 1; }, {},
+                [&](const QString &word, const QString &) { return word == startingWithIt; }, {}, true);
+            return find(rows, QStringLiteral("rassurer"))->translations;
+        };
+        const QStringList row = rowOf(QStringLiteral("reassure"));
+        QVERIFY2(row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("quieten"))
+                     && row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("assure"))
+                     && row.mid(kMaxFrenchTranslations) == QStringList({"still", "quiet"}),
+                 qPrintable(row.join(u',')));
+        // A filled-in word whose own row, ranked, starts with the headword
+        // keeps its place.
+        QVERIFY2(rowOf(QStringLiteral("still")).mid(0, kMaxFrenchTranslations).contains(QStringLiteral("still")),
+                 qPrintable(rowOf(QStringLiteral("still")).join(u',')));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
