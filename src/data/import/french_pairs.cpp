@@ -585,6 +585,45 @@ void keepFirstSenseWordsBeforeFilledInSideSenses(
     }
 }
 
+// The place weight stops at kMaxPlaces: a word whose own row in the other
+// direction lists the headword further down, and not in its first sense,
+// weighs as one listed at the last place counted, and a common word keeps
+// a place by its commonness alone ("on: 1. en avant ... 7. contre, sur"
+// for "contre"). Where it is unlinked, in a later sense of the row and
+// unlike the headword, it gives its kept place, in a row longer than its
+// `most` kept places, to a waiting word of the row's own first sense that
+// the other direction gives the headword first in its first sense ("in
+// exchange for: contre, en face de"). The words kept stay in their ranked
+// order; the word let in comes last.
+void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry &entry,
+                                           const QVector<Candidate> &candidates, int most)
+{
+    const auto candidateOf = [&candidates](const QString &item) {
+        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    };
+    const QString headword = foldedLower(entry.headword);
+    for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
+        const auto side = candidateOf(items.at(place));
+        if (side == candidates.end() || side->linked || side->firstSenseBack || side->placeBack <= kMaxPlaces
+            || inFirstSense(entry, side->word) || looksAlike(foldedLower(side->word), headword)
+            || sharesStem(foldedLower(side->word), headword))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size()) {
+            const auto main = candidateOf(items.at(waiting));
+            if (main != candidates.end() && main->own && main->confirmed && main->placeBack == 0
+                && main->firstSenseBack && inFirstSense(entry, main->word))
+                break;
+            ++waiting;
+        }
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -1344,6 +1383,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             keepDistinctWordsInFirstPlaces(ordered, entry, candidates, kMaxFrenchTranslations);
             keepFirstSenseWordsBeforeFilledInSideSenses(ordered, entry, candidates, givesFirst,
                                                         kMaxFrenchTranslations);
+            keepMainSenseBeforeFarListedSideSense(ordered, entry, candidates, kMaxFrenchTranslations);
         }
         entry.translations = ordered;
     }

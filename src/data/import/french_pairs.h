@@ -140,7 +140,10 @@ class WordRanks;
 // "spur on") where a word both dictionaries give in their first senses,
 // the other first, waits past them, and a word filled in from `reverse`
 // whose row there gives the headword neither first nor in its first sense
-// where a word of the row's own first sense waits past them.
+// where a word of the row's own first sense waits past them, as does an
+// unlinked word of a later sense, unlike the headword, whose row there lists
+// the headword past kMaxPlaces and not in its first sense, where a word the
+// two dictionaries give in their first senses, the other first, waits.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

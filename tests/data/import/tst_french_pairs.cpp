@@ -1507,6 +1507,44 @@ private Q_SLOTS:
                  qPrintable(rowOf(QStringLiteral("still")).join(u',')));
     }
 
+    void keepsTheMainSenseBeforeACommonWordListedFarDown()
+    {
+        // eng-fra gives "contre" seventh in "on"; its place weighs no more
+        // than the sixth, and "on", common, kept "in exchange for" out.
+        const QVector<DictdEntry> fraEng{
+            entry("contre /kɔ̃tʀ/ <adv>\n1. across from, against, in exchange for, opposed to, opposite, upon\n"
+                  "2. on\n")};
+        const QVector<DictdEntry> engFra{
+            entry("on /wʌn/\n1. en avant\n2. à, au milie de, en, dans, parmi\n3. de\n4. au moyen de, par\n"
+                  "5. plus\n6. au sujet de\n7. contre, sur\n"),
+            entry("against /əgenst/\ncontre, en face de\n"),
+            entry("opposite /ɔpəzit/\n1. vis‐à‐vis\n2. contre, en face de\n3. opposé\n"),
+            entry("upon /əpɔn/\n1. de, en\n2. contre, en face de\n3. au sujet de\n4. à, sur\n"),
+            entry("across from /əkrɔsfrɔm/\ncontre, en face de\n"),
+            entry("opposed to /əpouzdtou/\ncontre, en face de\n"),
+            entry("in exchange for /inikstʃeindʒfər/\ncontre, en face de\n"),
+        };
+        const WordRanks ranks = ranksOf({{"on", 19}, {"for", 17}, {"from", 69}, {"to", 4}, {"in", 11},
+                                         {"against", 431}, {"across", 817}, {"upon", 1074},
+                                         {"exchange", 2389}, {"opposite", 2644}});
+        const auto rowOf = [&](const char *linked) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) {
+                    return word == QLatin1String("against") || word == QLatin1String(linked) ? 1 : 0;
+                },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("contre"))->translations;
+        };
+        const QStringList row = rowOf("");
+        QVERIFY2(row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("in exchange for"))
+                     && row.constLast() == QLatin1String("on"),
+                 qPrintable(row.join(u',')));
+        // A German word linking it vouches for it.
+        QVERIFY2(rowOf("on").mid(0, kMaxFrenchTranslations).contains(QStringLiteral("on")), qPrintable(rowOf("on").join(u',')));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
