@@ -2,6 +2,7 @@
 
 #include "data/import/accents.h"
 #include "data/import/edit_distance.h"
+#include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -507,6 +508,169 @@ void putRareLookAlikeBeforeEquallyRareLeader(QVector<Candidate> &candidates, con
     });
     if (lookAlike != candidates.end())
         candidates.move(lookAlike - candidates.begin(), 0);
+}
+
+// Whether `later` is `earlier` written another way: with a hyphen, apart or
+// in one ("money box", "money-box"; "some one", "someone"), or in its
+// British spelling ("glamor", "glamour"; "rumor", "rumour").
+bool isOtherSpellingOf(const QString &later, const QString &earlier)
+{
+    const auto joined = [](const QString &item) {
+        return item.toLower().remove(QLatin1Char('-')).remove(QLatin1Char(' '));
+    };
+    const QString a = joined(later);
+    const QString b = joined(earlier);
+    if (a == b)
+        return later != earlier;
+    return !later.contains(QLatin1Char(' ')) && !earlier.contains(QLatin1Char(' '))
+           && (britishSpellings(b).contains(a) || britishSpellings(a).contains(b));
+}
+
+// Whether `phrase` is `word` and an adverb particle after it ("spur on",
+// "fire off", "take in"): a phrasal verb of the word, most often one of
+// its senses.
+bool isWordWithParticle(const QString &phrase, const QString &word)
+{
+    static const QStringList kParticles = {
+        QStringLiteral("up"),   QStringLiteral("down"),  QStringLiteral("in"),    QStringLiteral("out"),
+        QStringLiteral("on"),   QStringLiteral("off"),   QStringLiteral("away"),  QStringLiteral("back"),
+        QStringLiteral("over"), QStringLiteral("about"), QStringLiteral("around"), QStringLiteral("round"),
+        QStringLiteral("along"), QStringLiteral("by"),   QStringLiteral("through"), QStringLiteral("forth")};
+    return phrase.size() > word.size() + 1 && phrase.startsWith(word) && phrase.at(word.size()) == QLatin1Char(' ')
+           && kParticles.contains(phrase.mid(word.size() + 1));
+}
+
+// Whether one of two items is the other and an adverb particle after it
+// ("spur", "spur on").
+bool isPhrasalPair(const QString &a, const QString &b)
+{
+    return isWordWithParticle(a, b) || isWordWithParticle(b, a);
+}
+
+// A row keeps its first `most` items only (see keepLeadingTranslations);
+// where it holds more, the places go to different words. An item that
+// repeats a word ranked above it in another spelling ("money box,
+// money-box"; "glamor, glamour") goes past the last place. So does the
+// lower of a word and its phrasal verb ("spur on" and "spur") where a word
+// of the main sense waits past the last place, which then takes its
+// place: one the row's own dictionary gives in its first sense and the
+// other direction's row of it gives the headword first in its first sense
+// ("inciter: 1. encourage, impel, instigate, spur on, stimulate, urge"
+// beside "urge: 1. inciter, pousser à", ranked "impel, spur on, incite,
+// instigate, spur, encourage"). A waiting word of a side sense is no
+// better than the phrasal verb. The words kept stay in their ranked
+// order; the word let in comes last.
+void keepDistinctWordsInFirstPlaces(QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+                                    int most)
+{
+    if (items.size() <= most)
+        return;
+    const auto repeatsEarlier = [&items](qsizetype index, const auto &repeats) {
+        for (qsizetype i = 0; i < index; ++i) {
+            if (repeats(items.at(index), items.at(i)))
+                return true;
+        }
+        return false;
+    };
+    QStringList distinct;
+    QStringList spellings;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        (repeatsEarlier(i, isOtherSpellingOf) ? spellings : distinct).append(items.at(i));
+    items = distinct + spellings;
+    if (items.size() <= most)
+        return;
+    const auto mainSense = [&](qsizetype index) {
+        const QString &item = items.at(index);
+        const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                        [&item](const Candidate &c) { return c.word == item; });
+        return found != candidates.end() && found->own && found->confirmed && found->placeBack == 0
+               && found->firstSenseBack && inFirstSense(entry, item) && !repeatsEarlier(index, isPhrasalPair)
+               && !repeatsEarlier(index, isOtherSpellingOf);
+    };
+    for (qsizetype place = most - 1; place > 0; --place) {
+        if (!repeatsEarlier(place, isPhrasalPair))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size() && !mainSense(waiting))
+            ++waiting;
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
+}
+
+// A word filled in from the other direction whose own row there gives the
+// headword neither first nor in its first sense is a side sense of that
+// word ("still: 1. immobile, tranquille 2. ... rassurer"); in a row longer
+// than its `most` kept places it gives its place to a word of the row's
+// own first sense waiting past them: "rassurer: reassure, assure, appease,
+// calm, quieten, soothe" ranked "reassure, appease, still, soothe, quiet,
+// calm" left "quieten" and "assure" out. Not a filled-in word whose own
+// row, ranked, starts with the headword (`givesFirst`), nor the leader. The
+// words kept stay in their ranked order; the words let in come last.
+void keepFirstSenseWordsBeforeFilledInSideSenses(
+    QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+    const std::function<bool(const QString &, const QString &)> &givesFirst, int most)
+{
+    const auto candidateOf = [&candidates](const QString &item) {
+        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    };
+    for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
+        const auto filled = candidateOf(items.at(place));
+        if (filled == candidates.end() || filled->own || filled->firstSenseBack || filled->placeBack == 0
+            || (givesFirst && givesFirst(filled->word, entry.headword)))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size()
+               && !(entry.translations.contains(items.at(waiting)) && inFirstSense(entry, items.at(waiting))))
+            ++waiting;
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
+}
+
+// The place weight stops at kMaxPlaces: a word whose own row in the other
+// direction lists the headword further down, and not in its first sense,
+// weighs as one listed at the last place counted, and a common word keeps
+// a place by its commonness alone ("on: 1. en avant ... 7. contre, sur"
+// for "contre"). Where it is unlinked, in a later sense of the row and
+// unlike the headword, it gives its kept place, in a row longer than its
+// `most` kept places, to a waiting word of the row's own first sense that
+// the other direction gives the headword first in its first sense ("in
+// exchange for: contre, en face de"). The words kept stay in their ranked
+// order; the word let in comes last.
+void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry &entry,
+                                           const QVector<Candidate> &candidates, int most)
+{
+    const auto candidateOf = [&candidates](const QString &item) {
+        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    };
+    const QString headword = foldedLower(entry.headword);
+    for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
+        const auto side = candidateOf(items.at(place));
+        if (side == candidates.end() || side->linked || side->firstSenseBack || side->placeBack <= kMaxPlaces
+            || inFirstSense(entry, side->word) || looksAlike(foldedLower(side->word), headword)
+            || sharesStem(foldedLower(side->word), headword))
+            continue;
+        qsizetype waiting = most;
+        while (waiting < items.size()) {
+            const auto main = candidateOf(items.at(waiting));
+            if (main != candidates.end() && main->own && main->confirmed && main->placeBack == 0
+                && main->firstSenseBack && inFirstSense(entry, main->word))
+                break;
+            ++waiting;
+        }
+        if (waiting == items.size())
+            return;
+        const QString word = items.takeAt(waiting);
+        items.move(place, most - 1);
+        items.insert(most - 1, word);
+    }
 }
 
 // What `reverse` translates to each word, first translations marked; a
@@ -1265,6 +1429,15 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 --room;
                 ++added;
             }
+        }
+        // The row is cut to its first places later; fra-eng's rows, whose
+        // first sense the ranking trusts, give those places to different
+        // words.
+        if (firstSenseFirst) {
+            keepDistinctWordsInFirstPlaces(ordered, entry, candidates, kMaxFrenchTranslations);
+            keepFirstSenseWordsBeforeFilledInSideSenses(ordered, entry, candidates, givesFirst,
+                                                        kMaxFrenchTranslations);
+            keepMainSenseBeforeFarListedSideSense(ordered, entry, candidates, kMaxFrenchTranslations);
         }
         entry.translations = ordered;
     }

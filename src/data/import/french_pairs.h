@@ -140,6 +140,17 @@ class WordRanks;
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes
 // after the row's own words.
+// Where `firstSenseFirst` is set and a row holds more than
+// kMaxFrenchTranslations items, the places kept go to different words: a
+// second spelling of a word ranked above ("money box", "money-box") goes
+// past them, as does the lower of a word and its phrasal verb ("spur",
+// "spur on") where a word both dictionaries give in their first senses,
+// the other first, waits past them, and a word filled in from `reverse`
+// whose row there gives the headword neither first nor in its first sense
+// where a word of the row's own first sense waits past them, as does an
+// unlinked word of a later sense, unlike the headword, whose row there lists
+// the headword past kMaxPlaces and not in its first sense, where a word the
+// two dictionaries give in their first senses, the other first, waits.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -1461,6 +1461,153 @@ private Q_SLOTS:
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
     }
+    void givesTheKeptPlacesToDifferentWords()
+    {
+        // fra-deu links "impel" and "spur on" twice and "incite" once; the
+        // rest of "inciter" is unlinked and no word is ranked, so "spur"
+        // (eng-fra gives "inciter" alone) took the fifth place and "urge"
+        // fell past the sixth.
+        const QVector<DictdEntry> fraEng{entry("inciter /ɛ̃site/ <v>\n"
+                                               "1. encourage, impel, instigate, spur on, stimulate, urge\n"
+                                               "2. incite, rouse, spur, stir up\n")};
+        const auto rowOf = [&](const char *urge) {
+            const QVector<DictdEntry> engFra{
+                entry("impel /impel/\n1. inciter, pousser à\n"
+                      "2. amener à, faire avancer, pourchasser, poursuivre, pousser\n"),
+                entry("spur on /spəːrwʌn/\ninciter, pousser à\n"),
+                entry("incite /insait/\n1. agiter, débattre, émouvoir, troubler\n2. agacer, irriter\n"
+                      "3. provoquer\n4. inciter\n"),
+                entry("instigate /instigeit/\ninciter, pousser à\n"),
+                entry("spur /spəːr/\ninciter\n"),
+                entry("encourage /inkʌridʒ/\n1. inciter, pousser à\n2. réconforter\n"),
+                entry(urge),
+                entry("stimulate /stimjuleit/\n1. agacer, irriter\n2. inciter, pousser à\n3. stimuler\n"),
+                entry("rouse /rauz/\n1. exciter, hérisser\n2. agacer, irriter\n3. inciter\n4. stimuler\n"),
+            };
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, noRanks(), {},
+                [](const QString &, const QString &word) {
+                    return word == QLatin1String("impel") || word == QLatin1String("spur on")
+                               ? 2
+                               : word == QLatin1String("incite") ? 1 : 0;
+                },
+                {},
+                [](const QString &word, const QString &) {
+                    return word == QLatin1String("impel") || word == QLatin1String("instigate")
+                           || word == QLatin1String("spur");
+                },
+                {}, true);
+            return find(rows, QStringLiteral("inciter"))->translations.mid(0, kMaxFrenchTranslations);
+        };
+        const QStringList kept = rowOf("urge /əːdʒ/\n1. inciter, pousser à\n2. être urgent, presser\n");
+        QVERIFY2(kept.contains(QStringLiteral("urge")) && kept.contains(QStringLiteral("spur on"))
+                     && !kept.contains(QStringLiteral("spur")),
+                 qPrintable(kept.join(u',')));
+        // A waiting word whose own row gives the headword in a later sense
+        // only is no main sense; the phrasal verb keeps its place.
+        const QStringList side = rowOf("urge /əːdʒ/\n1. être urgent, presser\n2. inciter, pousser à\n");
+        QVERIFY2(side.contains(QStringLiteral("spur")) && !side.contains(QStringLiteral("urge")),
+                 qPrintable(side.join(u',')));
+
+        // "glamor" and "glamour" are one word: the second spelling leaves its
+        // place to "prestige".
+        const QVector<DictdEntry> gloire{
+            entry("gloire /glwaʀ/ <n, fem>\n1. fame, glory, renown\n2. merit\n3. glamor, glamour, prestige\n")};
+        const QVector<DictdEntry> english{
+            entry("fame /feim/\n1. renommée, réputation\n2. rennomée\n3. gloire\n"),
+            entry("glory /glɔːriː/\ngloire, renommée, réputation\n"),
+            entry("renown /rinaun/\n1. distinction\n2. renommée, réputation\n3. rennomée\n4. gloire\n"),
+            entry("merit /merit/\n1. mériter\n2. gloire, mérite\n"),
+            entry("glamor /glæmər/\ngloire, prestige\n"),
+            entry("glamour /glæmər/\ngloire, prestige\n"),
+            entry("prestige /prestiːʒ/\ngloire, prestige\n"),
+        };
+        QVector<DictdEntry> rows = gloire;
+        addReverseTranslations(rows, english, noRanks(), {}, {}, {}, {}, {}, true);
+        const QStringList glory = find(rows, QStringLiteral("gloire"))->translations;
+        QCOMPARE(glory.size(), 7);
+        QVERIFY2(glory.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("prestige"))
+                     && glory.constLast() == QLatin1String("glamour"),
+                 qPrintable(glory.join(u',')));
+        // Apart from the cut, both spellings keep their places.
+        rows = gloire;
+        addReverseTranslations(rows, english, noRanks(), {}, {}, {}, {}, {}, false);
+        QVERIFY(find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("glamour"))
+                < find(rows, QStringLiteral("gloire"))->translations.indexOf(QStringLiteral("prestige")));
+    }
+    void keepsTheFirstSenseBeforeFilledInSideSensesAtTheCut()
+    {
+        // eng-fra gives "rassurer" in the last sense of "still" and "quiet";
+        // filled in and commoner, they kept "quieten" and "assure", which
+        // eng-fra does not translate back, out of the six.
+        const QVector<DictdEntry> fraEng{
+            entry("rassurer /ʀasyʀe/ <v>\nreassure, assure, appease, calm, quieten, soothe\n")};
+        const QVector<DictdEntry> engFra{
+            entry("still /stil/\n1. encore\n2. abattre, rassurer\n"),
+            entry("quiet /kwaiət/\n1. calme, quiet, paisible, tranquille\n2. repos\n3. abattre, rassurer\n"),
+            entry("appease /əpiːz/\nabattre, rassurer\n"),
+            entry("soothe /suːð/\nabattre, rassurer\n"),
+            entry("calm /kɑːm/\n1. calme, quiet, paisible, tranquille\n2. repos\n3. abattre, rassurer\n"),
+        };
+        const WordRanks ranks = ranksOf({{"still", 138}, {"quiet", 641}, {"calm", 668}, {"assure", 2760}});
+        const auto rowOf = [&](const QString &startingWithIt) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("assure") ? 0 : 1; }, {},
+                [&](const QString &word, const QString &) { return word == startingWithIt; }, {}, true);
+            return find(rows, QStringLiteral("rassurer"))->translations;
+        };
+        const QStringList row = rowOf(QStringLiteral("reassure"));
+        QVERIFY2(row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("quieten"))
+                     && row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("assure"))
+                     && row.mid(kMaxFrenchTranslations) == QStringList({"still", "quiet"}),
+                 qPrintable(row.join(u',')));
+        // A filled-in word whose own row, ranked, starts with the headword
+        // keeps its place.
+        QVERIFY2(rowOf(QStringLiteral("still")).mid(0, kMaxFrenchTranslations).contains(QStringLiteral("still")),
+                 qPrintable(rowOf(QStringLiteral("still")).join(u',')));
+    }
+
+    void keepsTheMainSenseBeforeACommonWordListedFarDown()
+    {
+        // eng-fra gives "contre" seventh in "on"; its place weighs no more
+        // than the sixth, and "on", common, kept "in exchange for" out.
+        const QVector<DictdEntry> fraEng{
+            entry("contre /kɔ̃tʀ/ <adv>\n1. across from, against, in exchange for, opposed to, opposite, upon\n"
+                  "2. on\n")};
+        const QVector<DictdEntry> engFra{
+            entry("on /wʌn/\n1. en avant\n2. à, au milie de, en, dans, parmi\n3. de\n4. au moyen de, par\n"
+                  "5. plus\n6. au sujet de\n7. contre, sur\n"),
+            entry("against /əgenst/\ncontre, en face de\n"),
+            entry("opposite /ɔpəzit/\n1. vis‐à‐vis\n2. contre, en face de\n3. opposé\n"),
+            entry("upon /əpɔn/\n1. de, en\n2. contre, en face de\n3. au sujet de\n4. à, sur\n"),
+            entry("across from /əkrɔsfrɔm/\ncontre, en face de\n"),
+            entry("opposed to /əpouzdtou/\ncontre, en face de\n"),
+            entry("in exchange for /inikstʃeindʒfər/\ncontre, en face de\n"),
+        };
+        const WordRanks ranks = ranksOf({{"on", 19}, {"for", 17}, {"from", 69}, {"to", 4}, {"in", 11},
+                                         {"against", 431}, {"across", 817}, {"upon", 1074},
+                                         {"exchange", 2389}, {"opposite", 2644}});
+        const auto rowOf = [&](const char *linked) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) {
+                    return word == QLatin1String("against") || word == QLatin1String(linked) ? 1 : 0;
+                },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("contre"))->translations;
+        };
+        const QStringList row = rowOf("");
+        QVERIFY2(row.mid(0, kMaxFrenchTranslations).contains(QStringLiteral("in exchange for"))
+                     && row.constLast() == QLatin1String("on"),
+                 qPrintable(row.join(u',')));
+        // A German word linking it vouches for it.
+        QVERIFY2(rowOf("on").mid(0, kMaxFrenchTranslations).contains(QStringLiteral("on")), qPrintable(rowOf("on").join(u',')));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
