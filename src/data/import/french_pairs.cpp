@@ -74,6 +74,7 @@ struct ReverseWord
     int position = 0;  // the first place of the headword among the word's translations
     bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
     bool firstOfSorted = false;  // first only in alphabetical lists beside a commoner word (see sideOfSortedList)
+    bool narrowed = false;  // the word's rows give the headword only with a note narrowing it ("pier (of wall)")
 };
 
 // A candidate translation of a row and what ranks it.
@@ -87,6 +88,7 @@ struct Candidate
     int placeBack = 0;  // where the other direction's row of it lists the headword
     bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
     bool firstOfSortedBack = false;  // the other direction gives the headword first by its letters only
+    bool narrowedBack = false;  // the other direction gives the headword only narrowed by a note
 };
 
 // Whether a dictionary entry gives `word` in its first sense; an entry
@@ -460,6 +462,36 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
 }
 
+// The other direction narrows a word with a note in brackets where it is
+// the translation of one use of it only: fra-eng's "pile: 1. pile, stack
+// 2. battery (...) 3. pier (of wall or structure)" and "frêne: ash (tree)".
+// Such a word that is a side sense by its place as well, in a later sense
+// of the other direction's row ("pile") or of the row's own dictionary
+// ("ash: 1. cendre 2. frêne"), does not lead over the row's own word of its
+// first sense that the other direction pairs plainly with the headword in
+// its first sense ("débarcadère: landing-stage, pier, wharf", "cendre: ash,
+// cinder"): its links and commonness come from its other uses. A narrowed
+// word only filled in from the other direction gives way, too, to the row's
+// own word whose row there starts with the headword plainly ("darne:
+// (fish) steak" after "bifteck: steak, beefsteak"). Where the row's own
+// words are further down those rows, the narrowed word keeps its lead:
+// eng-fra's "sink: forer, rencontrer, toucher" are no likelier than fra-eng's
+// "évier: (kitchen) sink".
+void putPlainFirstSenseBeforeNarrowedSideSense(QVector<Candidate> &candidates, const DictdEntry &entry)
+{
+    if (candidates.size() < 2 || !candidates.constFirst().narrowedBack)
+        return;
+    const Candidate &leading = candidates.constFirst();
+    const bool sideSense = !leading.firstSenseBack
+                           || (leading.own && !entry.firstSense.isEmpty() && !inFirstSense(entry, leading.word));
+    const auto plain = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && c.confirmed && !c.narrowedBack && c.firstSenseBack && inFirstSense(entry, c.word)
+               && (sideSense || (!leading.own && c.placeBack == 0));
+    });
+    if (plain != candidates.end())
+        candidates.move(plain - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -476,11 +508,13 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
             if (words.isEmpty())
                 order.append(entry.translations.at(i));
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
+            const bool narrowed = entry.narrowed.contains(entry.translations.at(i));
             if (found == words.end()) {
                 words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
-                              i == 0 && sorted});
+                              i == 0 && sorted, narrowed});
             } else {
                 found->firstSense = found->firstSense || firstSense;
+                found->narrowed = found->narrowed && narrowed;
                 if (i == 0) {
                     found->firstOfSorted = (found->first ? found->firstOfSorted : true) && sorted;
                     found->first = true;
@@ -680,7 +714,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             const int placeBack = confirmed ? found->position : 0;
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
-                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted});
+                               placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted,
+                               confirmed && found->narrowed});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -696,7 +731,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position, word.firstSense, word.firstOfSorted});
+                               false, word.position, word.firstSense, word.firstOfSorted, word.narrowed});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -1182,6 +1217,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (!ownNoun && verb != candidates.end())
                 candidates.move(verb - candidates.begin(), 0);
         }
+        putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

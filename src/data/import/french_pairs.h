@@ -133,6 +133,13 @@ class WordRanks;
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes
 // after the row's own words.
+// A word `reverse` gives the headword for only with a note in brackets that
+// narrows it (DictdEntry::narrowed: "pile: 3. pier (of wall or
+// structure)") and that is a side sense by its place as well does not lead
+// over the row's own first-sense word that `reverse` pairs plainly with the
+// headword in its first sense ("pier: débarcadère, pile"); a narrowed word
+// only filled in gives way, too, to the row's own word whose row in
+// `reverse` starts with the headword ("steak: bifteck, darne").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -4,6 +4,7 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/freedict_import.h"
+#include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
 #include "data/import/word_frequency.h"
 #include "import_fixtures.h"
@@ -49,6 +50,17 @@ WordRanks ranksOf(const QList<std::pair<const char *, int>> &places)
         lines.append(QString::fromUtf8(word));
     }
     return WordRanks::fromText(lines.join(QLatin1Char('\n')));
+}
+
+// An entry of fra-eng as its items read once their notes in brackets are
+// taken off, `narrowed` naming those a note narrowed.
+DictdEntry withNotesOff(const char *text, const QStringList &narrowed)
+{
+    DictdEntry e = entry(text);
+    for (QString &item : e.translations)
+        item = withoutBracketNote(item);
+    e.narrowed = narrowed;
+    return e;
 }
 
 QStringList headwords(const QVector<DictdEntry> &entries)
@@ -1398,6 +1410,47 @@ private Q_SLOTS:
         QCOMPARE(hyphenatedForm(QStringLiteral("une certaine quantité")), QString());
         QCOMPARE(hyphenatedForm(QStringLiteral("quelques")), QString());
     }
+    void keepsAWordANoteNarrowsToASideSenseBehindThePlainFirstSense()
+    {
+        // fra-eng: "pile: 1. pile, stack 2. battery (of electrovoltiac
+        // cells) 3. pier (of wall or structure)" and "frêne: ash (tree)";
+        // fra-deu's "Pfeiler" links "pile" to "pier", and two German words
+        // link "frêne" to "ash".
+        const QVector<DictdEntry> fraEng{
+            withNotesOff("pile /pil/ <n, fem>\n1. pile, stack\n2. battery (of electrovoltiac cells)\n"
+                         "3. pier (of wall or structure)\n",
+                         {"battery", "pier"}),
+            entry("débarcadère /debaʀkadɛʀ/ <n, masc>\nlanding-stage, pier, wharf\n"),
+            withNotesOff("frêne /fʀɛn/ <n, masc>\nash (tree)\n", {"ash"}),
+            entry("cendre /sɑ̃dʀ/ <n, fem>\nash, cinder\n"),
+            withNotesOff("darne /daʀn/ <n, fem>\n(fish) steak\n", {"steak"}),
+            entry("bifteck /biftɛk/ <n, masc>\nsteak, beefsteak\n"),
+            withNotesOff("étal /etal/ <n, masc>\n(market) stall\n", {"stall"}),
+            entry("écurie /ekyʀi/ <n, fem>\nstable, stall, sty\n"),
+        };
+        const QVector<DictdEntry> engFra{
+            entry("pier /piər/\ndébarcadère\n"),
+            entry("ash /əʃou/\n1. cendre\n2. frêne\n"),
+            entry("steak /steik/\nbifteck\n"),
+            entry("stall /stɔːl/\nécurie, étable\n"),
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(
+            rows, fraEng, noRanks(), {},
+            [](const QString &, const QString &french) {
+                return french == QLatin1String("pile") ? 1 : french == QString::fromUtf8("frêne") ? 2 : 0;
+            },
+            {}, [](const QString &french, const QString &) {
+                return french == QLatin1String("darne") || french == QString::fromUtf8("étal");
+            });
+        QCOMPARE(find(rows, "pier")->translations, QStringList({QString::fromUtf8("débarcadère"), "pile"}));
+        QCOMPARE(find(rows, "ash")->translations, QStringList({"cendre", QString::fromUtf8("frêne")}));
+        // A narrowed word only filled in gives way to the own word whose row
+        // starts with the headword, not to one further down its row.
+        QCOMPARE(find(rows, "steak")->translations, QStringList({"bifteck", "darne"}));
+        QCOMPARE(find(rows, "stall")->translations.constFirst(), QString::fromUtf8("étal"));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
