@@ -492,6 +492,44 @@ void putPlainFirstSenseBeforeNarrowedSideSense(QVector<Candidate> &candidates, c
         candidates.move(plain - candidates.begin(), 0);
 }
 
+// The dictionaries copy a sense's list of words from row to row: eng-fra
+// gives "dessein, intention, propos" for "intention", "meaning" and "plan",
+// and fra-eng "intention, meaning, plan" for "intention", "propos" and
+// "dessein". Within such a list the commonest word leads by its commonness
+// alone ("plan" for "intention"). Where the row's own dictionary gives the
+// headword's twin first (same letters, accents aside) and the other
+// direction translates that twin back to the headword, a leader whose own
+// row in the other direction holds a twin of its own, another word ("plan:
+// ... 2. plan, projet"), and does not start with the headword, is chiefly
+// the translation of that twin: the headword's twin goes first. Both
+// confirmations are needed: a twin the other direction does not give back
+// may be a false friend, and a leader whose row starts with the headword
+// ("office: 1. bureau ...") is its main translation.
+void putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(
+    QVector<Candidate> &candidates, const DictdEntry &entry, const QHash<QString, QStringList> &reverseItems,
+    const std::function<bool(const QString &, const QString &)> &givesFirst)
+{
+    if (candidates.size() < 2 || entry.translations.isEmpty())
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const QString ownFirst = entry.translations.constFirst();
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (leading.word == ownFirst || leader == headword || foldedLower(ownFirst) != headword
+        || !ownFirst.at(0).isLower() || (givesFirst && givesFirst(leading.word, entry.headword)))
+        return;
+    const QStringList leadersRow = reverseItems.value(leading.word);
+    if (leadersRow.isEmpty() || leadersRow.constFirst() == entry.headword
+        || !std::any_of(leadersRow.begin(), leadersRow.end(), [&](const QString &item) {
+               return item != entry.headword && foldedLower(item) == leader;
+           }))
+        return;
+    const auto twin = std::find_if(candidates.begin(), candidates.end(),
+                                   [&ownFirst](const Candidate &c) { return c.word == ownFirst; });
+    if (twin != candidates.end() && twin->own && twin->confirmed)
+        candidates.move(twin - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -1218,6 +1256,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 candidates.move(verb - candidates.begin(), 0);
         }
         putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
+        if (!phraseHeadword)
+            putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

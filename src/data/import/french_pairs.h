@@ -140,6 +140,9 @@ class WordRanks;
 // headword in its first sense ("pier: débarcadère, pile"); a narrowed word
 // only filled in gives way, too, to the row's own word whose row in
 // `reverse` starts with the headword ("steak: bifteck, darne").
+// The row's own first item, the headword's twin that `reverse` translates
+// back, goes before a leader whose own row in `reverse` holds a twin of its
+// own and does not start with the headword ("intention: intention, plan").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

@@ -1451,6 +1451,46 @@ private Q_SLOTS:
         QCOMPARE(find(rows, "stall")->translations.constFirst(), QString::fromUtf8("étal"));
     }
 
+    void putsTheOwnFirstTwinBeforeALeaderWithATwinOfItsOwn()
+    {
+        // fra-eng: "intention: intention, meaning, plan"; eng-fra copies
+        // "dessein, intention, propos" into the rows of all three words, and
+        // gives "plan" its own twin in a later sense.
+        const QVector<DictdEntry> fraEng{entry("intention /ɛ̃tɑ̃tjɔ̃/ <n, fem>\nintention, meaning, plan\n"),
+                                         entry("bureau /byʀo/ <n, masc>\nbureau, office\n")};
+        const QVector<DictdEntry> engFra{
+            entry("intention /intenʃən/\ndessein, intention, propos\n"),
+            entry("meaning /miːniŋ/\n1. dessein, intention, propos\n2. sens, signification\n3. importance\n"),
+            entry("plan /plæn/\n1. dessein, intention, propos\n2. plan, projet\n3. projeter\n4. esquisser\n"),
+            entry("bureau /bjeərou/\nbureau\n"),
+            entry("office /ɔfis/\n1. bureau\n2. emploi, fonction, office, service\n"),
+        };
+        const WordRanks english =
+            ranksOf({{"office", 300}, {"plan", 556}, {"meaning", 1580}, {"intention", 3768}, {"bureau", 3900}});
+        const auto rowOf = [&](QVector<DictdEntry> reverse, const char *headword) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, reverse, english, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("meaning") ? 0 : 1; }, {},
+                [](const QString &word, const QString &french) {
+                    return word == QLatin1String("office") && french == QLatin1String("bureau");
+                },
+                {}, true);
+            return find(rows, QString::fromUtf8(headword))->translations;
+        };
+        QCOMPARE(rowOf(engFra, "intention"), QStringList({"intention", "plan", "meaning"}));
+        // "office", whose own row starts with "bureau", stays first.
+        QCOMPARE(rowOf(engFra, "bureau").constFirst(), QStringLiteral("office"));
+        // Not where "plan" has no twin of its own, nor where eng-fra does
+        // not give the twin back: it may be a false friend.
+        QVector<DictdEntry> noOwnTwin = engFra;
+        noOwnTwin[2] = entry("plan /plæn/\n1. dessein, intention, propos\n2. projet\n");
+        QCOMPARE(rowOf(noOwnTwin, "intention").constFirst(), QStringLiteral("plan"));
+        QVector<DictdEntry> notBack = engFra;
+        notBack[0] = entry("intention /intenʃən/\ndessein, propos\n");
+        QCOMPARE(rowOf(notBack, "intention").constFirst(), QStringLiteral("plan"));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
