@@ -32,6 +32,10 @@ struct DictdEntry
     // The items of the first of several numbered senses ("1. a, b" before
     // "2. c"); empty where the entry gives one sense.
     QStringList firstSense;
+    // The items the dictionary narrows with a note in brackets ("pile:
+    // 3. pier (of wall or structure)"), as they read once the note is taken
+    // off; filled where the French pairs' items are vetted.
+    QStringList narrowed;
     QVector<ExampleSentence> examples;
     bool verb = false;  // the header tags the headword a verb ("<v>", "<vt>", "<vi>")
 };

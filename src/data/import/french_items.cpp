@@ -49,6 +49,21 @@ bool isPlainSlip(const QString &slip, const QString &listed)
            && accents(listed) >= accents(slip);
 }
 
+// Whether an item carries a note in brackets that narrows it to one use
+// ("pier (of wall or structure)", "ash (tree)", "(kitchen) sink"). An
+// article in brackets ("(the) present") names no use and does not count.
+bool carriesNarrowingNote(const QString &item)
+{
+    static const QRegularExpression note(QStringLiteral("\\(([^()]*)\\)"));
+    static const QStringList articles{QStringLiteral("the"), QStringLiteral("a"), QStringLiteral("an")};
+    for (auto match = note.globalMatch(item); match.hasNext();) {
+        const QString text = match.next().captured(1).simplified().toLower();
+        if (!text.isEmpty() && !articles.contains(text))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString withStressMarkAsApostrophe(const QString &item)
@@ -412,14 +427,18 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
         const QString firstTranslation = entry.translations.value(0);
         const QStringList translated = entry.translations;
         QStringList kept;
+        QStringList plain;  // the items written without a narrowing note
         for (const QString &item : translated) {
             if (const QString vetted = vet(item, translations, entry.headword); !vetted.isEmpty()) {
                 appendUnique(kept, {vetted});
+                appendUnique(carriesNarrowingNote(item) ? entry.narrowed : plain, {vetted});
                 // A mended slip stays in the sense it was written in.
                 if (vetted != item && entry.firstSense.contains(item))
                     entry.firstSense.replace(entry.firstSense.indexOf(item), vetted);
             }
         }
+        // An item the entry also gives plainly is not narrowed to one use.
+        entry.narrowed.removeIf([&plain](const QString &item) { return plain.contains(item); });
         entry.headword = vet(entry.headword, headwords, firstTranslation);
         entry.translations = kept;
     }

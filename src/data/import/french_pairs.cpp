@@ -76,6 +76,7 @@ struct ReverseWord
     bool firstSense = false;  // the headword is in the word's first numbered sense, or it has one sense
     bool firstOfSorted = false;  // first only in alphabetical lists beside a commoner word (see sideOfSortedList)
     bool alone = false;  // one of the word's entries gives the headword as its only translation
+    bool narrowed = false;  // the word's rows give the headword only with a note narrowing it ("pier (of wall)")
 };
 
 // A candidate translation of a row and what ranks it.
@@ -90,6 +91,7 @@ struct Candidate
     bool firstSenseBack = false;  // the other direction gives the headword in the word's first sense
     bool firstOfSortedBack = false;  // the other direction gives the headword first by its letters only
     bool aloneBack = false;  // an entry of the word in the other direction gives the headword alone
+    bool narrowedBack = false;  // the other direction gives the headword only narrowed by a note
 };
 
 // Whether a word filled in from the other direction has an entry there that
@@ -673,6 +675,74 @@ void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry 
     }
 }
 
+// The other direction narrows a word with a note in brackets where it is
+// the translation of one use of it only: fra-eng's "pile: 1. pile, stack
+// 2. battery (...) 3. pier (of wall or structure)" and "frêne: ash (tree)".
+// Such a word that is a side sense by its place as well, in a later sense
+// of the other direction's row ("pile") or of the row's own dictionary
+// ("ash: 1. cendre 2. frêne"), does not lead over the row's own word of its
+// first sense that the other direction pairs plainly with the headword in
+// its first sense ("débarcadère: landing-stage, pier, wharf", "cendre: ash,
+// cinder"): its links and commonness come from its other uses. A narrowed
+// word only filled in from the other direction gives way, too, to the row's
+// own word whose row there starts with the headword plainly ("darne:
+// (fish) steak" after "bifteck: steak, beefsteak"). Where the row's own
+// words are further down those rows, the narrowed word keeps its lead:
+// eng-fra's "sink: forer, rencontrer, toucher" are no likelier than fra-eng's
+// "évier: (kitchen) sink".
+void putPlainFirstSenseBeforeNarrowedSideSense(QVector<Candidate> &candidates, const DictdEntry &entry)
+{
+    if (candidates.size() < 2 || !candidates.constFirst().narrowedBack)
+        return;
+    const Candidate &leading = candidates.constFirst();
+    const bool sideSense = !leading.firstSenseBack
+                           || (leading.own && !entry.firstSense.isEmpty() && !inFirstSense(entry, leading.word));
+    const auto plain = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && c.confirmed && !c.narrowedBack && c.firstSenseBack && inFirstSense(entry, c.word)
+               && (sideSense || (!leading.own && c.placeBack == 0));
+    });
+    if (plain != candidates.end())
+        candidates.move(plain - candidates.begin(), 0);
+}
+
+// The dictionaries copy a sense's list of words from row to row: eng-fra
+// gives "dessein, intention, propos" for "intention", "meaning" and "plan",
+// and fra-eng "intention, meaning, plan" for "intention", "propos" and
+// "dessein". Within such a list the commonest word leads by its commonness
+// alone ("plan" for "intention"). Where the row's own dictionary gives the
+// headword's twin first (same letters, accents aside) and the other
+// direction translates that twin back to the headword, a leader whose own
+// row in the other direction holds a twin of its own, another word ("plan:
+// ... 2. plan, projet"), and does not start with the headword, is chiefly
+// the translation of that twin: the headword's twin goes first. Both
+// confirmations are needed: a twin the other direction does not give back
+// may be a false friend, and a leader whose row starts with the headword
+// ("office: 1. bureau ...") is its main translation.
+void putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(
+    QVector<Candidate> &candidates, const DictdEntry &entry, const QHash<QString, QStringList> &reverseItems,
+    const std::function<bool(const QString &, const QString &)> &givesFirst)
+{
+    if (candidates.size() < 2 || entry.translations.isEmpty())
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const QString ownFirst = entry.translations.constFirst();
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (leading.word == ownFirst || leader == headword || foldedLower(ownFirst) != headword
+        || !ownFirst.at(0).isLower() || (givesFirst && givesFirst(leading.word, entry.headword)))
+        return;
+    const QStringList leadersRow = reverseItems.value(leading.word);
+    if (leadersRow.isEmpty() || leadersRow.constFirst() == entry.headword
+        || !std::any_of(leadersRow.begin(), leadersRow.end(), [&](const QString &item) {
+               return item != entry.headword && foldedLower(item) == leader;
+           }))
+        return;
+    const auto twin = std::find_if(candidates.begin(), candidates.end(),
+                                   [&ownFirst](const Candidate &c) { return c.word == ownFirst; });
+    if (twin != candidates.end() && twin->own && twin->confirmed)
+        candidates.move(twin - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -689,12 +759,14 @@ QHash<QString, QVector<ReverseWord>> wordsTranslatingTo(const QVector<DictdEntry
             if (words.isEmpty())
                 order.append(entry.translations.at(i));
             const bool firstSense = inFirstSense(entry, entry.translations.at(i));
+            const bool narrowed = entry.narrowed.contains(entry.translations.at(i));
             if (found == words.end()) {
                 words.append({entry.headword, i == 0, placeAmongItems(entry.translations, i), firstSense,
-                              i == 0 && sorted, entry.translations.size() == 1});
+                              i == 0 && sorted, entry.translations.size() == 1, narrowed});
             } else {
                 found->firstSense = found->firstSense || firstSense;
                 found->alone = found->alone || entry.translations.size() == 1;
+                found->narrowed = found->narrowed && narrowed;
                 if (i == 0) {
                     found->firstOfSorted = (found->first ? found->firstOfSorted : true) && sorted;
                     found->first = true;
@@ -895,7 +967,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             candidates.append({own, true, confirmed,
                                costOf(own, placeBack, phraseHeadword, targetRanks, unlistedCompound(own)), false,
                                placeBack, confirmed && found->firstSense, confirmed && found->firstOfSorted,
-                               confirmed && found->alone});
+                               confirmed && found->alone, confirmed && found->narrowed});
         }
         for (const ReverseWord &word : back) {
             if (entry.translations.contains(word.word))
@@ -911,7 +983,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 continue;
             candidates.append({word.word, false, true,
                                costOf(word.word, word.position, phraseHeadword, targetRanks, unlistedCompound(word.word)),
-                               false, word.position, word.firstSense, word.firstOfSorted, word.alone});
+                               false, word.position, word.firstSense, word.firstOfSorted, word.alone, word.narrowed});
         }
         // A word whose own row in the other direction starts with the
         // headword has it for its main sense ("reine" for "queen", "medicine"
@@ -1400,6 +1472,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             if (!ownNoun && verb != candidates.end())
                 candidates.move(verb - candidates.begin(), 0);
         }
+        putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
+        if (!phraseHeadword)
+            putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

@@ -151,6 +151,16 @@ class WordRanks;
 // unlinked word of a later sense, unlike the headword, whose row there lists
 // the headword past kMaxPlaces and not in its first sense, where a word the
 // two dictionaries give in their first senses, the other first, waits.
+// A word `reverse` gives the headword for only with a note in brackets that
+// narrows it (DictdEntry::narrowed: "pile: 3. pier (of wall or
+// structure)") and that is a side sense by its place as well does not lead
+// over the row's own first-sense word that `reverse` pairs plainly with the
+// headword in its first sense ("pier: débarcadère, pile"); a narrowed word
+// only filled in gives way, too, to the row's own word whose row in
+// `reverse` starts with the headword ("steak: bifteck, darne").
+// The row's own first item, the headword's twin that `reverse` translates
+// back, goes before a leader whose own row in `reverse` holds a twin of its
+// own and does not start with the headword ("intention: intention, plan").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

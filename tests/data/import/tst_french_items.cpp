@@ -277,6 +277,8 @@ private Q_SLOTS:
             entry("démissiomner /demisjone/ <v>\nquit, resign\n"),
             entry("sˈinsurger /sɛ̃syʀʒe/ <v>\nrise up against, rebel\n"),
             entry("tolerance /tɔleʀɑ̃s/ <n, fem>\ntolerance\n"),
+            entry("pellicule /pɛlikyl/ <n, fem>\n1. (photographic) film, (photographic) negative\n2. dandruff\n"),
+            entry("présent /pʀezɑ̃/ <n, masc>\n1. (the) present\n2. gift, present\n"),
         };
         QVector<DictdEntry> engFra{
             entry("old /ould/\n1. vieux, olda\n2. ancien\n"),
@@ -289,7 +291,7 @@ private Q_SLOTS:
                             + vetFrenchPairEntries(engFra, english(), french(), QStringLiteral("eng-fra"), details);
         // olda and démissiomner go with their headwords; jonc stays empty, for
         // eng-fra to fill if it can.
-        QCOMPARE(fraEng.size(), 5);
+        QCOMPARE(fraEng.size(), 7);
         QCOMPARE(fraEng.at(0).translations, QStringList({"walk alongside"}));
         QCOMPARE(fraEng.at(1).translations, QStringList({"nurse"}));
         QCOMPARE(fraEng.at(2).headword, QStringLiteral("jonc"));
@@ -310,6 +312,13 @@ private Q_SLOTS:
         QCOMPARE(engFra.at(3).translations, QStringList({"radon"}));
         QCOMPARE(changed, details.size());
         QVERIFY(details.contains(QStringLiteral("fra-eng: \"(male) nurse\" -> \"nurse\"")));
+        // The items a note narrowed are marked so; an article in brackets
+        // narrows nothing, nor does a note where the entry also gives the
+        // word plainly.
+        QCOMPARE(fraEng.at(1).narrowed, QStringList({"nurse"}));
+        QCOMPARE(fraEng.at(5).narrowed, QStringList({"film", "negative"}));
+        QCOMPARE(fraEng.at(6).narrowed, QStringList());
+        QCOMPARE(fraEng.at(0).narrowed, QStringList());
     }
 
     void dropsTheInfinitiveMarkerOfVerbs()

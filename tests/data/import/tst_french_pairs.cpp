@@ -4,6 +4,7 @@
 
 #include "data/import/dictd_entry.h"
 #include "data/import/freedict_import.h"
+#include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
 #include "data/import/word_frequency.h"
 #include "import_fixtures.h"
@@ -49,6 +50,17 @@ WordRanks ranksOf(const QList<std::pair<const char *, int>> &places)
         lines.append(QString::fromUtf8(word));
     }
     return WordRanks::fromText(lines.join(QLatin1Char('\n')));
+}
+
+// An entry of fra-eng as its items read once their notes in brackets are
+// taken off, `narrowed` naming those a note narrowed.
+DictdEntry withNotesOff(const char *text, const QStringList &narrowed)
+{
+    DictdEntry e = entry(text);
+    for (QString &item : e.translations)
+        item = withoutBracketNote(item);
+    e.narrowed = narrowed;
+    return e;
 }
 
 QStringList headwords(const QVector<DictdEntry> &entries)
@@ -1606,6 +1618,87 @@ private Q_SLOTS:
                  qPrintable(row.join(u',')));
         // A German word linking it vouches for it.
         QVERIFY2(rowOf("on").mid(0, kMaxFrenchTranslations).contains(QStringLiteral("on")), qPrintable(rowOf("on").join(u',')));
+    }
+
+    void keepsAWordANoteNarrowsToASideSenseBehindThePlainFirstSense()
+    {
+        // fra-eng: "pile: 1. pile, stack 2. battery (of electrovoltiac
+        // cells) 3. pier (of wall or structure)" and "frêne: ash (tree)";
+        // fra-deu's "Pfeiler" links "pile" to "pier", and two German words
+        // link "frêne" to "ash".
+        const QVector<DictdEntry> fraEng{
+            withNotesOff("pile /pil/ <n, fem>\n1. pile, stack\n2. battery (of electrovoltiac cells)\n"
+                         "3. pier (of wall or structure)\n",
+                         {"battery", "pier"}),
+            entry("débarcadère /debaʀkadɛʀ/ <n, masc>\nlanding-stage, pier, wharf\n"),
+            withNotesOff("frêne /fʀɛn/ <n, masc>\nash (tree)\n", {"ash"}),
+            entry("cendre /sɑ̃dʀ/ <n, fem>\nash, cinder\n"),
+            withNotesOff("darne /daʀn/ <n, fem>\n(fish) steak\n", {"steak"}),
+            entry("bifteck /biftɛk/ <n, masc>\nsteak, beefsteak\n"),
+            withNotesOff("étal /etal/ <n, masc>\n(market) stall\n", {"stall"}),
+            entry("écurie /ekyʀi/ <n, fem>\nstable, stall, sty\n"),
+        };
+        const QVector<DictdEntry> engFra{
+            entry("pier /piər/\ndébarcadère\n"),
+            entry("ash /əʃou/\n1. cendre\n2. frêne\n"),
+            entry("steak /steik/\nbifteck\n"),
+            entry("stall /stɔːl/\nécurie, étable\n"),
+        };
+        QVector<DictdEntry> rows = engFra;
+        addReverseTranslations(
+            rows, fraEng, noRanks(), {},
+            [](const QString &, const QString &french) {
+                return french == QLatin1String("pile") ? 1 : french == QString::fromUtf8("frêne") ? 2 : 0;
+            },
+            {}, [](const QString &french, const QString &) {
+                return french == QLatin1String("darne") || french == QString::fromUtf8("étal");
+            });
+        QCOMPARE(find(rows, "pier")->translations, QStringList({QString::fromUtf8("débarcadère"), "pile"}));
+        QCOMPARE(find(rows, "ash")->translations, QStringList({"cendre", QString::fromUtf8("frêne")}));
+        // A narrowed word only filled in gives way to the own word whose row
+        // starts with the headword, not to one further down its row.
+        QCOMPARE(find(rows, "steak")->translations, QStringList({"bifteck", "darne"}));
+        QCOMPARE(find(rows, "stall")->translations.constFirst(), QString::fromUtf8("étal"));
+    }
+
+    void putsTheOwnFirstTwinBeforeALeaderWithATwinOfItsOwn()
+    {
+        // fra-eng: "intention: intention, meaning, plan"; eng-fra copies
+        // "dessein, intention, propos" into the rows of all three words, and
+        // gives "plan" its own twin in a later sense.
+        const QVector<DictdEntry> fraEng{entry("intention /ɛ̃tɑ̃tjɔ̃/ <n, fem>\nintention, meaning, plan\n"),
+                                         entry("bureau /byʀo/ <n, masc>\nbureau, office\n")};
+        const QVector<DictdEntry> engFra{
+            entry("intention /intenʃən/\ndessein, intention, propos\n"),
+            entry("meaning /miːniŋ/\n1. dessein, intention, propos\n2. sens, signification\n3. importance\n"),
+            entry("plan /plæn/\n1. dessein, intention, propos\n2. plan, projet\n3. projeter\n4. esquisser\n"),
+            entry("bureau /bjeərou/\nbureau\n"),
+            entry("office /ɔfis/\n1. bureau\n2. emploi, fonction, office, service\n"),
+        };
+        const WordRanks english =
+            ranksOf({{"office", 300}, {"plan", 556}, {"meaning", 1580}, {"intention", 3768}, {"bureau", 3900}});
+        const auto rowOf = [&](QVector<DictdEntry> reverse, const char *headword) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, reverse, english, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("meaning") ? 0 : 1; }, {},
+                [](const QString &word, const QString &french) {
+                    return word == QLatin1String("office") && french == QLatin1String("bureau");
+                },
+                {}, true);
+            return find(rows, QString::fromUtf8(headword))->translations;
+        };
+        QCOMPARE(rowOf(engFra, "intention"), QStringList({"intention", "plan", "meaning"}));
+        // "office", whose own row starts with "bureau", stays first.
+        QCOMPARE(rowOf(engFra, "bureau").constFirst(), QStringLiteral("office"));
+        // Not where "plan" has no twin of its own, nor where eng-fra does
+        // not give the twin back: it may be a false friend.
+        QVector<DictdEntry> noOwnTwin = engFra;
+        noOwnTwin[2] = entry("plan /plæn/\n1. dessein, intention, propos\n2. projet\n");
+        QCOMPARE(rowOf(noOwnTwin, "intention").constFirst(), QStringLiteral("plan"));
+        QVector<DictdEntry> notBack = engFra;
+        notBack[0] = entry("intention /intenʃən/\ndessein, propos\n");
+        QCOMPARE(rowOf(notBack, "intention").constFirst(), QStringLiteral("plan"));
     }
 
     void cutsEachFrenchRowToItsLeadingTranslations()
