@@ -4153,11 +4153,43 @@ bool leavesPrepositionDangling(QStringView raw, const QString &cleaned, QStringV
     return match.hasMatch() && isValencyMarker(match.capturedView(2)) && cleaned.startsWith(match.captured(1) + u' ');
 }
 
+// Whether an English noun phrase of several words ends in the preposition
+// of an object the source gives as a marker ("the bread and butter of
+// sb./sth.", "the essence of sth.", "a modicum of sth."), on a line whose
+// German side names adjectives or nouns. As with a single word
+// (leavesPrepositionDangling), cutting the marker leaves a phrase to be
+// completed ("the bread and butter of"), no translation of the line's bare
+// German nouns ("Fixpunkt {m} (bei etw.)"): the item is left out. A phrase
+// opened by a preposition or "to" ("in the run-up to sth.", "to the
+// detriment of sb.") is an adverbial or a verb and stands as a whole, as
+// does a capitalised opener ("Speaking of sb./sth.").
+bool phraseLeavesPrepositionDangling(QStringView raw, const QString &cleaned, QStringView germanSide)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\([^()]*\\)|\\[[^\\]]*\\]|\\{[^}]*\\}"));
+    static const QRegularExpression shape(QStringLiteral(
+        "^(\\p{Ll}[\\p{L}'’-]*)(?: [\\p{Ll}'’-]+)+ (to|of|for|with|from|at|on|in|into|onto|about|against|by|over|"
+        "towards?|upon) (\\S+)$"));
+    if (cleaned.count(u' ') < 2 || !namesAdjectivesOrNouns(germanSide))
+        return false;
+    const QString words = raw.toString().remove(brackets).simplified();
+    const QRegularExpressionMatch match = shape.match(words);
+    if (!match.hasMatch() || !isValencyMarker(match.capturedView(3)))
+        return false;
+    const QString opener = match.captured(1);
+    static const QSet<QString> adverbialOpeners{QStringLiteral("to"), QStringLiteral("in"), QStringLiteral("on"),
+                                                QStringLiteral("at"), QStringLiteral("by"), QStringLiteral("for"),
+                                                QStringLiteral("of"), QStringLiteral("with"), QStringLiteral("from"),
+                                                QStringLiteral("under"), QStringLiteral("into"), QStringLiteral("out"),
+                                                QStringLiteral("without"), QStringLiteral("within")};
+    return !adverbialOpeners.contains(opener) && cleaned.endsWith(u' ' + match.captured(2));
+}
+
 // The English synonym `raw` of a line whose German side is `germanSide`.
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
-    if (leavesPrepositionDangling(raw, synonym.text, germanSide))
+    if (leavesPrepositionDangling(raw, synonym.text, germanSide)
+        || phraseLeavesPrepositionDangling(raw, synonym.text, germanSide))
         synonym.text.clear();
     return synonym;
 }

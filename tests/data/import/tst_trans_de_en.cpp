@@ -1859,6 +1859,20 @@ private Q_SLOTS:
             "Auswahl {f} :: choice\n";
         const QStringList auswahl = englishItemsOf(noun, {QStringLiteral("choice")}, QStringLiteral("Auswahl"));
         QVERIFY2(!auswahl.contains(QStringLiteral("selection of")), qPrintable(auswahl.join(u", ")));
+        // A noun phrase of several words cut of its object reads as
+        // unfinished as a single word ("the bread and butter of"); the line's
+        // German words are bare nouns.
+        const QByteArray phrase =
+            "Standardrepertoire {n}; tägliches Geschäft {n} (von jdm.); Fixpunkt {m} (bei etw.) | das, was den "
+            "Behandlungsalltag im Krankenhaus ausmacht | Das gehörte zum Standardrepertoire seines Unterrichts. | "
+            "Kampfszenen sind ein Fixpunkt in dieser Serie. :: the bread and butter of sb./sth. | the bread and "
+            "butter of hospital treatment | This was the bread and butter of his teaching. | Fight scenes are the "
+            "bread and butter of this series.\n"
+            "Fixpunkt {m} :: fixed point; ground point of control\n";
+        const QStringList fixpunkt =
+            englishItemsOf(phrase, {QStringLiteral("fixed point")}, QStringLiteral("Fixpunkt"));
+        QVERIFY2(fixpunkt.contains(QStringLiteral("fixed point")), qPrintable(fixpunkt.join(u", ")));
+        QVERIFY2(!fixpunkt.contains(QStringLiteral("the bread and butter of")), qPrintable(fixpunkt.join(u", ")));
         // A preposition's English side keeps its own preposition.
         const QByteArray preposition = "außer jdm./etw.; abgesehen von jdm./etw. {prp; +Dat.} :: apart from sb./sth.\n";
         const QStringList ausser = englishItemsOf(preposition, {QStringLiteral("apart from")}, QStringLiteral("außer"));
