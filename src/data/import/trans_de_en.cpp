@@ -197,6 +197,17 @@ bool isSpellingVariantTag(QStringView tag)
     return tag == u"Br." || tag == u"Am.";
 }
 
+// Whether an English synonym carries a word-class tag of its own ("circular
+// {adj}", "well {adv}"). The dictionary tags word classes on the German side;
+// the English side tags them almost only on the bare one-to-one pairs added
+// in bulk after its main list ("periodisch {adj} :: circular {adj}"), lines
+// that give no forms, examples or further synonyms of the word.
+bool tagsOwnWordClass(QStringView rawEnglish)
+{
+    static const QRegularExpression tag(QStringLiteral("\\{(?:adj|adv|prp|conj|num|pron)\\}"));
+    return rawEnglish.contains(u'{') && tag.match(rawEnglish).hasMatch();
+}
+
 // Valency markers, alone or joined by slashes ("sb./sth.").
 bool isValencyMarker(QStringView token)
 {
@@ -599,6 +610,9 @@ struct Candidate
     // The line's first German section holds a note that narrows a sense,
     // after any of its words (holdsNarrowingNote).
     bool sectionNoted = false;
+    // The English word carries a word-class tag of its own ("periodisch {adj}
+    // :: circular {adj}"; tagsOwnWordClass).
+    bool englishClassTagged = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -3772,6 +3786,30 @@ void putOwnPlainLineBeforeFieldLineOfLaterSynonym(QVector<const Candidate *> &li
     moveToFront(list, own);
 }
 
+// Where the German word an English word's list puts first comes from a bare
+// pair the dictionary added after its main list: one section, the word
+// class tagged on the English side ("periodisch {adj} :: circular {adj}").
+// Where a plain line of the main list gives the English word first too,
+// headed by a German word of the same kind (both nouns or neither) without
+// note, tag or register ("kreisförmig; kreisrund {adj} :: circular"), that
+// line's head comes first: the main list states a word's senses in its own
+// entries, the added pairs name side uses. A tagged line with examples
+// ("andere/r/s {adj} | ... :: another {adj} | ...") is an entry of the main
+// list and stays. Only the top moves; the rest keeps its order.
+void putPlainLineBeforeClassTaggedAddition(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.front()->englishClassTagged || list.front()->sections != 1)
+        return;
+    const bool noun = list.front()->noun;
+    moveToFront(list, std::find_if(list.begin() + 1, list.end(), [noun](const Candidate *c) {
+                    return c->first && c->germanFirst && c->noun == noun && !c->englishClassTagged
+                           && !ranksAsSpecial(*c)
+                           && !c->noted && !c->englishNoted && !c->fringe && !c->otherSense && !c->germanColloquial
+                           && !c->englishRegister && !c->plural && !c->lineTagged && !c->groupTagged
+                           && !c->sectionNoted;
+                }));
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3839,6 +3877,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainWordBeforeItsCompoundOnOneLine(list);
         putPlainHeadBeforeJudgedWord(list);
         putPlainNounBeforeItsCompounds(list);
+        putPlainLineBeforeClassTaggedAddition(list);
     } else {
         putPlainLinesBeforeListedNotedLaterSynonym(list);
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
@@ -6211,6 +6250,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
             bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
             bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
+            bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -6286,6 +6326,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
+                matches[m].classTagged = tagsOwnWordClass(english.at(k));
                 matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
                 if (matches[m].verb) {
                     const qsizetype open = english.at(k).indexOf(u'{');
@@ -6405,6 +6446,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;
                 candidates.last().englishPastForms = match.pastForms;
+                candidates.last().englishClassTagged = match.classTagged;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 if (match.objectPhrase)

@@ -1840,6 +1840,40 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void putsAPlainLineBeforeAClassTaggedAddition()
+    {
+        // A bare pair with the English word's class tagged is one of the
+        // dictionary's later additions; the plain line of its main list
+        // names the word's sense.
+        const QByteArray text =
+            "Runderlass {m} :: circular\n"
+            "Zirkular {n} :: circular\n"
+            "kreisförmig; kreisrund {adj} :: circular\n"
+            "ringförmig {adj} :: circular\n"
+            "periodisch {adj} :: circular {adj}\n";
+        // "periodisch" is the commoner word: more lines name it.
+        const QByteArray others =
+            "periodisch {adj} :: periodic\n"
+            "periodisch {adv} | periodisch erneuert; periodisch verlängert :: periodically | periodically renewed\n"
+            "periodisch {adj} [math.] | periodisch sein :: periodical | to repeat\n";
+        const QStringList circular = germanSourcesFromTrans(text, {QStringLiteral("circular")},
+                                                            countTransWords(text + others))
+                                         .englishToGerman.value(QStringLiteral("circular"));
+        QVERIFY2(!circular.isEmpty() && circular.first() == QStringLiteral("kreisförmig"),
+                 qPrintable(circular.join(u", ")));
+        // An addition's adjective stays before a noun of the main list.
+        const QByteArray comic =
+            "Komiker {m}; Komikerin {f}; Spaßmacher {m} [humor.]; Spaßmacherin {f} [humor.] | Komiker {pl}; "
+            "Komikerinnen {pl}; Spaßmacher {pl}; Spaßmacherinnen {pl} | Komikerduo {n} :: comic; comedian; "
+            "comedienne (rare and slightly affected); comedy actor; comedy actress; funny man; funny woman | "
+            "comics; comedians; comediennes; comedy actors; comedy actresses; funny men; funny women | comedy "
+            "double act; comic double act\n"
+            "lustig {adj}; witzig {adj} :: comic {adj}\n";
+        const QStringList funny =
+            germanSourcesFromTrans(comic, {QStringLiteral("comic")}).englishToGerman.value(QStringLiteral("comic"));
+        QVERIFY2(!funny.isEmpty() && funny.first() == QStringLiteral("lustig"), qPrintable(funny.join(u", ")));
+    }
+
     void leavesOutAnAdjectiveOrNounWithADanglingPreposition()
     {
         // Cut of its object, "passable to sb./sth." would read "passable to";
