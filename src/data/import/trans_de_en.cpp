@@ -4223,10 +4223,49 @@ bool phraseLeavesPrepositionDangling(QStringView raw, const QString &cleaned, QS
     return !adverbialOpeners.contains(opener) && cleaned.endsWith(u' ' + match.captured(2));
 }
 
+// The verb of an English verb given with a person as its object and a
+// choice of prepositions for a further one ("to inform sb. of/about sth.",
+// "to warn sb. of/against sth."); empty for other text. Cut of its markers
+// the phrase reads "inform of/about", which no learner says: the
+// prepositions only introduce an optional complement, and the choice shows
+// that neither is part of the verb. The verb alone is the item.
+QString verbOfPersonWithPrepositionChoice(QStringView raw)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\([^()]*\\)|\\[[^\\]]*\\]|\\{[^}]*\\}"));
+    static const QRegularExpression shape(QStringLiteral(
+        "^to (\\p{Ll}[\\p{L}-]*) sb\\. ((?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|"
+        "towards?|upon|off)(?:/(?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|towards?|upon|off))+) "
+        "(\\S+)$"));
+    const QRegularExpressionMatch match = shape.match(raw.toString().remove(brackets).simplified());
+    if (!match.hasMatch() || !isValencyMarker(match.capturedView(3)))
+        return {};
+    return match.captured(1);
+}
+
+// Whether the first German word of a line takes an object with a
+// preposition ("jdn. zu etw. vorladen; bestellen; ... :: to call sb. to/for
+// sth."): the English preposition then renders the German one and belongs
+// to the verb's sense, summoning rather than calling.
+bool headTakesPrepositionalObject(QStringView germanSide)
+{
+    const QVector<QStringView> synonyms = splitTopLevel(firstSection(germanSide), u"; ");
+    if (synonyms.isEmpty())
+        return false;
+    const QList<QStringView> tokens = synonyms.first().split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
+        if (isGermanPreposition(tokens.at(i).toString()) && isValencyMarker(tokens.at(i + 1)))
+            return true;
+    }
+    return false;
+}
+
 // The English synonym `raw` of a line whose German side is `germanSide`.
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
+    if (const QString verb = verbOfPersonWithPrepositionChoice(raw);
+        !verb.isEmpty() && !synonym.text.isEmpty() && !headTakesPrepositionalObject(germanSide))
+        synonym.text = verb;
     if (leavesPrepositionDangling(raw, synonym.text, germanSide)
         || phraseLeavesPrepositionDangling(raw, synonym.text, germanSide))
         synonym.text.clear();
