@@ -197,6 +197,17 @@ bool isSpellingVariantTag(QStringView tag)
     return tag == u"Br." || tag == u"Am.";
 }
 
+// Whether an English synonym carries a word-class tag of its own ("circular
+// {adj}", "well {adv}"). The dictionary tags word classes on the German side;
+// the English side tags them almost only on the bare one-to-one pairs added
+// in bulk after its main list ("periodisch {adj} :: circular {adj}"), lines
+// that give no forms, examples or further synonyms of the word.
+bool tagsOwnWordClass(QStringView rawEnglish)
+{
+    static const QRegularExpression tag(QStringLiteral("\\{(?:adj|adv|prp|conj|num|pron)\\}"));
+    return rawEnglish.contains(u'{') && tag.match(rawEnglish).hasMatch();
+}
+
 // Valency markers, alone or joined by slashes ("sb./sth.").
 bool isValencyMarker(QStringView token)
 {
@@ -607,6 +618,9 @@ struct Candidate
     // synonyms ("geeignet; passend; ... {adj} | besser geeignet; passender |
     // am besten geeignet; am passendsten | ..."; comparesGermanWord).
     bool comparesWord = false;
+    // The English word carries a word-class tag of its own ("periodisch {adj}
+    // :: circular {adj}"; tagsOwnWordClass).
+    bool englishClassTagged = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -3884,6 +3898,30 @@ void putVerbsAloneEntryBeforeSynonymLine(QVector<const Candidate *> &list)
     moveToFront(list, alone);
 }
 
+// Where the German word an English word's list puts first comes from a bare
+// pair the dictionary added after its main list: one section, the word
+// class tagged on the English side ("periodisch {adj} :: circular {adj}").
+// Where a plain line of the main list gives the English word first too,
+// headed by a German word of the same kind (both nouns or neither) without
+// note, tag or register ("kreisförmig; kreisrund {adj} :: circular"), that
+// line's head comes first: the main list states a word's senses in its own
+// entries, the added pairs name side uses. A tagged line with examples
+// ("andere/r/s {adj} | ... :: another {adj} | ...") is an entry of the main
+// list and stays. Only the top moves; the rest keeps its order.
+void putPlainLineBeforeClassTaggedAddition(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.front()->englishClassTagged || list.front()->sections != 1)
+        return;
+    const bool noun = list.front()->noun;
+    moveToFront(list, std::find_if(list.begin() + 1, list.end(), [noun](const Candidate *c) {
+                    return c->first && c->germanFirst && c->noun == noun && !c->englishClassTagged
+                           && !ranksAsSpecial(*c)
+                           && !c->noted && !c->englishNoted && !c->fringe && !c->otherSense && !c->germanColloquial
+                           && !c->englishRegister && !c->plural && !c->lineTagged && !c->groupTagged
+                           && !c->sectionNoted;
+                }));
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -3951,6 +3989,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainWordBeforeItsCompoundOnOneLine(list);
         putPlainHeadBeforeJudgedWord(list);
         putPlainNounBeforeItsCompounds(list);
+        putPlainLineBeforeClassTaggedAddition(list);
     } else {
         putPlainLinesBeforeListedNotedLaterSynonym(list);
         putFullLineBeforeBareLaterSynonymLine(list, commonness);
@@ -4267,11 +4306,82 @@ bool leavesPrepositionDangling(QStringView raw, const QString &cleaned, QStringV
     return match.hasMatch() && isValencyMarker(match.capturedView(2)) && cleaned.startsWith(match.captured(1) + u' ');
 }
 
+// Whether an English noun phrase of several words ends in the preposition
+// of an object the source gives as a marker ("the bread and butter of
+// sb./sth.", "the essence of sth.", "a modicum of sth."), on a line whose
+// German side names adjectives or nouns. As with a single word
+// (leavesPrepositionDangling), cutting the marker leaves a phrase to be
+// completed ("the bread and butter of"), no translation of the line's bare
+// German nouns ("Fixpunkt {m} (bei etw.)"): the item is left out. A phrase
+// opened by a preposition or "to" ("in the run-up to sth.", "to the
+// detriment of sb.") is an adverbial or a verb and stands as a whole, as
+// does a capitalised opener ("Speaking of sb./sth.").
+bool phraseLeavesPrepositionDangling(QStringView raw, const QString &cleaned, QStringView germanSide)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\([^()]*\\)|\\[[^\\]]*\\]|\\{[^}]*\\}"));
+    static const QRegularExpression shape(QStringLiteral(
+        "^(\\p{Ll}[\\p{L}'’-]*)(?: [\\p{Ll}'’-]+)+ (to|of|for|with|from|at|on|in|into|onto|about|against|by|over|"
+        "towards?|upon) (\\S+)$"));
+    if (cleaned.count(u' ') < 2 || !namesAdjectivesOrNouns(germanSide))
+        return false;
+    const QString words = raw.toString().remove(brackets).simplified();
+    const QRegularExpressionMatch match = shape.match(words);
+    if (!match.hasMatch() || !isValencyMarker(match.capturedView(3)))
+        return false;
+    const QString opener = match.captured(1);
+    static const QSet<QString> adverbialOpeners{QStringLiteral("to"), QStringLiteral("in"), QStringLiteral("on"),
+                                                QStringLiteral("at"), QStringLiteral("by"), QStringLiteral("for"),
+                                                QStringLiteral("of"), QStringLiteral("with"), QStringLiteral("from"),
+                                                QStringLiteral("under"), QStringLiteral("into"), QStringLiteral("out"),
+                                                QStringLiteral("without"), QStringLiteral("within")};
+    return !adverbialOpeners.contains(opener) && cleaned.endsWith(u' ' + match.captured(2));
+}
+
+// The verb of an English verb given with a person as its object and a
+// choice of prepositions for a further one ("to inform sb. of/about sth.",
+// "to warn sb. of/against sth."); empty for other text. Cut of its markers
+// the phrase reads "inform of/about", which no learner says: the
+// prepositions only introduce an optional complement, and the choice shows
+// that neither is part of the verb. The verb alone is the item.
+QString verbOfPersonWithPrepositionChoice(QStringView raw)
+{
+    static const QRegularExpression brackets(QStringLiteral("\\([^()]*\\)|\\[[^\\]]*\\]|\\{[^}]*\\}"));
+    static const QRegularExpression shape(QStringLiteral(
+        "^to (\\p{Ll}[\\p{L}-]*) sb\\. ((?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|"
+        "towards?|upon|off)(?:/(?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|towards?|upon|off))+) "
+        "(\\S+)$"));
+    const QRegularExpressionMatch match = shape.match(raw.toString().remove(brackets).simplified());
+    if (!match.hasMatch() || !isValencyMarker(match.capturedView(3)))
+        return {};
+    return match.captured(1);
+}
+
+// Whether the first German word of a line takes an object with a
+// preposition ("jdn. zu etw. vorladen; bestellen; ... :: to call sb. to/for
+// sth."): the English preposition then renders the German one and belongs
+// to the verb's sense, summoning rather than calling.
+bool headTakesPrepositionalObject(QStringView germanSide)
+{
+    const QVector<QStringView> synonyms = splitTopLevel(firstSection(germanSide), u"; ");
+    if (synonyms.isEmpty())
+        return false;
+    const QList<QStringView> tokens = synonyms.first().split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
+        if (isGermanPreposition(tokens.at(i).toString()) && isValencyMarker(tokens.at(i + 1)))
+            return true;
+    }
+    return false;
+}
+
 // The English synonym `raw` of a line whose German side is `germanSide`.
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
-    if (leavesPrepositionDangling(raw, synonym.text, germanSide))
+    if (const QString verb = verbOfPersonWithPrepositionChoice(raw);
+        !verb.isEmpty() && !synonym.text.isEmpty() && !headTakesPrepositionalObject(germanSide))
+        synonym.text = verb;
+    if (leavesPrepositionDangling(raw, synonym.text, germanSide)
+        || phraseLeavesPrepositionDangling(raw, synonym.text, germanSide))
         synonym.text.clear();
     return synonym;
 }
@@ -6469,6 +6579,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
             bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
             bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
+            bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -6544,6 +6655,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 // alternative's, not the word's.
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
+                matches[m].classTagged = tagsOwnWordClass(english.at(k));
                 matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
                 if (matches[m].verb) {
                     const qsizetype open = english.at(k).indexOf(u'{');
@@ -6663,6 +6775,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishVariant = match.variant;
                 candidates.last().englishNoted = match.noted;
                 candidates.last().englishPastForms = match.pastForms;
+                candidates.last().englishClassTagged = match.classTagged;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 if (match.objectPhrase)

@@ -1929,6 +1929,85 @@ private Q_SLOTS:
             QVERIFY2(clothing.contains(QLatin1String(word)), qPrintable(clothing.join(u", ")));
     }
 
+    void readsAVerbWithAChoiceOfPrepositionsAsTheVerb()
+    {
+        // "to inform sb. of/about sth." is "inform": the choice of
+        // prepositions belongs to no phrase. The line is the verb's main
+        // sense, before the formal use of another line.
+        const QByteArray text =
+            "jdm. etw. mitteilen; jdn. von etw. verständigen; benachrichtigen; unterrichten [geh.]; in Kenntnis s"
+            "etzen [geh.]; jdm. etw. zu Kenntnis bringen [geh.] {v} | mitteilend; verständigend; benachrichtigend"
+            "; unterrichtend; in Kenntnis setzend; zu Kenntnis bringend | mitgeteilt; verständigt; benachrichtigt"
+            "; unterrichtet; in Kenntnis gesetzt; zu Kenntnis gesetzt | teilt mit; verständigt; benachrichtigt; u"
+            "nterrichtet; setzt in Kenntnis | teilte mit; verständigte; benachrichtigte; unterrichtete; setzte in"
+            " Kenntnis | jdm. etw. neu mitteilen | Wir wurden von … in Kenntnis gesetzt, dass … | Wir werden Sie "
+            "von etwaigen Änderungen bei den Lieferterminen benachrichten. | Sie teilten ihm mit, dass die Führun"
+            "g weitergeht. | Die Mitarbeiter sind in Kenntnis. | Ich werde mich später melden, um Ihnen mitzuteil"
+            "en, wann Sie kommen sollen. | Wie ich höre, ist er zur Zeit auf Urlaub. | Nach unseren Informationen"
+            " ist eine mechanische Lüftung für diese Bereiche gesetzlich vorgeschrieben. :: to advise sb. of sth."
+            "; to inform sb. of/about sth. | advising; informing | advised; informed | advises; informs | advised"
+            "; informed | to reinform sb. of/about sth. | We have been informed by … that … | We will advise you "
+            "of any changes in the delivery dates. | They advised him that the tour would proceed. | Staff have b"
+            "een informed. | I will contact you later to advise you when to come. | I am advised that he is curre"
+            "ntly on holiday. | We are advised that mechanical ventilation is required by law for these areas.\n"
+            "etw. prägen; etw. beherrschen; etw. entscheidend beeinflussen {vt} | prägend; beherrschend; entschei"
+            "dend beeinflussend | geprägt; beherrscht; entscheidend beeinflusst | Seine katholische Erziehung prä"
+            "gte sein gesamtes literarisches Schaffen. | Der Islam beherrscht alle Bereiche des öffentlichen Lebe"
+            "ns dort. | Diese Leitlinien geben den Rahmen für zukünftige Entscheidungen vor. :: to inform sth. [f"
+            "ormal] | informing | informed | His Catholic upbringing informed all his writing. | Islam informs ev"
+            "ery aspect of public life there. | These guidelines will be used to inform any future decisions.\n";
+        const QStringList inform =
+            germanSourcesFromTrans(text, {QStringLiteral("inform")}).englishToGerman.value(QStringLiteral("inform"));
+        QVERIFY2(!inform.isEmpty() && inform.first() == QStringLiteral("mitteilen"), qPrintable(inform.join(u", ")));
+        // Where the German verb takes its object with a preposition, the
+        // English one renders it and stays with the verb.
+        const QByteArray summon =
+            "jdn. zu etw. vorladen; bestellen; einberufen; einbestellen [adm.] {vt} | vorladend; bestellend; einb"
+            "erufend; einbestellend | vorgeladen; bestellt; einberufen; einbestellt | (zum Militär) einberufen we"
+            "rden | für eine Zeugenaussage gerichtlich vorgeladen werden; zu Gericht für eine Zeugenaussage einbe"
+            "stellt werden | zum Schöffendienst berufen/herangezogen werden | zu einer Koloskopie bestellt/einbes"
+            "tellt werden | beruflich abberufen werden :: to call sb. to/for sth. | calling to/for | called to/fo"
+            "r | to be called to active duty | to be called to court to testify | to be called for jury duty | to"
+            " be called for a coloscopy | to be called away on business\n";
+        const QStringList bestellen =
+            englishItemsOf(summon, {QStringLiteral("call to")}, QStringLiteral("bestellen"));
+        QVERIFY2(bestellen.contains(QStringLiteral("call to")), qPrintable(bestellen.join(u", ")));
+    }
+
+    void putsAPlainLineBeforeAClassTaggedAddition()
+    {
+        // A bare pair with the English word's class tagged is one of the
+        // dictionary's later additions; the plain line of its main list
+        // names the word's sense.
+        const QByteArray text =
+            "Runderlass {m} :: circular\n"
+            "Zirkular {n} :: circular\n"
+            "kreisförmig; kreisrund {adj} :: circular\n"
+            "ringförmig {adj} :: circular\n"
+            "periodisch {adj} :: circular {adj}\n";
+        // "periodisch" is the commoner word: more lines name it.
+        const QByteArray others =
+            "periodisch {adj} :: periodic\n"
+            "periodisch {adv} | periodisch erneuert; periodisch verlängert :: periodically | periodically renewed\n"
+            "periodisch {adj} [math.] | periodisch sein :: periodical | to repeat\n";
+        const QStringList circular = germanSourcesFromTrans(text, {QStringLiteral("circular")},
+                                                            countTransWords(text + others))
+                                         .englishToGerman.value(QStringLiteral("circular"));
+        QVERIFY2(!circular.isEmpty() && circular.first() == QStringLiteral("kreisförmig"),
+                 qPrintable(circular.join(u", ")));
+        // An addition's adjective stays before a noun of the main list.
+        const QByteArray comic =
+            "Komiker {m}; Komikerin {f}; Spaßmacher {m} [humor.]; Spaßmacherin {f} [humor.] | Komiker {pl}; "
+            "Komikerinnen {pl}; Spaßmacher {pl}; Spaßmacherinnen {pl} | Komikerduo {n} :: comic; comedian; "
+            "comedienne (rare and slightly affected); comedy actor; comedy actress; funny man; funny woman | "
+            "comics; comedians; comediennes; comedy actors; comedy actresses; funny men; funny women | comedy "
+            "double act; comic double act\n"
+            "lustig {adj}; witzig {adj} :: comic {adj}\n";
+        const QStringList funny =
+            germanSourcesFromTrans(comic, {QStringLiteral("comic")}).englishToGerman.value(QStringLiteral("comic"));
+        QVERIFY2(!funny.isEmpty() && funny.first() == QStringLiteral("lustig"), qPrintable(funny.join(u", ")));
+    }
+
     void leavesOutAnAdjectiveOrNounWithADanglingPreposition()
     {
         // Cut of its object, "passable to sb./sth." would read "passable to";
@@ -1948,6 +2027,20 @@ private Q_SLOTS:
             "Auswahl {f} :: choice\n";
         const QStringList auswahl = englishItemsOf(noun, {QStringLiteral("choice")}, QStringLiteral("Auswahl"));
         QVERIFY2(!auswahl.contains(QStringLiteral("selection of")), qPrintable(auswahl.join(u", ")));
+        // A noun phrase of several words cut of its object reads as
+        // unfinished as a single word ("the bread and butter of"); the line's
+        // German words are bare nouns.
+        const QByteArray phrase =
+            "Standardrepertoire {n}; tägliches Geschäft {n} (von jdm.); Fixpunkt {m} (bei etw.) | das, was den "
+            "Behandlungsalltag im Krankenhaus ausmacht | Das gehörte zum Standardrepertoire seines Unterrichts. | "
+            "Kampfszenen sind ein Fixpunkt in dieser Serie. :: the bread and butter of sb./sth. | the bread and "
+            "butter of hospital treatment | This was the bread and butter of his teaching. | Fight scenes are the "
+            "bread and butter of this series.\n"
+            "Fixpunkt {m} :: fixed point; ground point of control\n";
+        const QStringList fixpunkt =
+            englishItemsOf(phrase, {QStringLiteral("fixed point")}, QStringLiteral("Fixpunkt"));
+        QVERIFY2(fixpunkt.contains(QStringLiteral("fixed point")), qPrintable(fixpunkt.join(u", ")));
+        QVERIFY2(!fixpunkt.contains(QStringLiteral("the bread and butter of")), qPrintable(fixpunkt.join(u", ")));
         // A preposition's English side keeps its own preposition.
         const QByteArray preposition = "außer jdm./etw.; abgesehen von jdm./etw. {prp; +Dat.} :: apart from sb./sth.\n";
         const QStringList ausser = englishItemsOf(preposition, {QStringLiteral("apart from")}, QStringLiteral("außer"));
