@@ -6180,11 +6180,12 @@ QVector<QByteArrayView> sectionsOfSide(QByteArrayView side)
 // How many bytes the letter at `at` of UTF-8 text takes, or 0 where no
 // letter starts there: the English sides are ASCII but for the odd borrowed
 // word ("café") and typographic marks ("referee’s" is "referee" and "s").
+// An ASCII letter is told by its code alone, as every locale classes them.
 qsizetype utf8LetterLength(QByteArrayView text, qsizetype at)
 {
     const auto byte = static_cast<unsigned char>(text.at(at));
     if (byte < 0x80)
-        return std::isalpha(byte) ? 1 : 0;
+        return static_cast<unsigned char>((byte | 0x20) - 'a') < 26 ? 1 : 0;
     const qsizetype length = byte >= 0xf0 ? 4 : byte >= 0xe0 ? 3 : byte >= 0xc0 ? 2 : 0;
     if (length == 0 || at + length > text.size())
         return 0;
@@ -6192,12 +6193,48 @@ qsizetype utf8LetterLength(QByteArrayView text, qsizetype at)
     return !decoded.isEmpty() && decoded.at(0).isLetter() ? length : 0;
 }
 
-// The words of a section outside brackets, letters joined by hyphens
-// ("E-Mail" is one word), in their own case: the notes and tags of a line
-// ("(Parlament)", "[sport]") name no word the line translates.
-QStringList wordsOutsideBrackets(QStringView section)
+// Calls `onWord` with each word of an English section outside brackets,
+// letters joined by hyphens ("e-mail" is one word), its ASCII capitals in
+// lower case, as bytes in `word` (a buffer the caller keeps, so that the
+// words of the whole file take no allocation each).
+template<typename OnWord>
+void forEachEnglishWordOutsideBrackets(QByteArrayView section, QByteArray &word, OnWord onWord)
 {
-    QStringList words;
+    int depth = 0;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= section.size(); ++i) {
+        const char c = i < section.size() ? section.at(i) : ' ';
+        if (c == '(' || c == '[' || c == '{')
+            ++depth;
+        else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+            --depth;
+        const qsizetype letter = depth == 0 && i < section.size() ? utf8LetterLength(section, i) : 0;
+        const bool hyphen = depth == 0 && c == '-' && start >= 0 && i + 1 < section.size()
+                            && utf8LetterLength(section, i + 1) > 0;
+        if (letter > 0 || hyphen) {
+            if (start < 0)
+                start = i;
+            i += std::max<qsizetype>(letter, 1) - 1;
+        } else if (start >= 0) {
+            word.resize(i - start);
+            char *out = word.data();
+            for (qsizetype k = start; k < i; ++k) {
+                const char b = section.at(k);
+                *out++ = b >= 'A' && b <= 'Z' ? static_cast<char>(b + ('a' - 'A')) : b;
+            }
+            onWord(std::as_const(word));
+            start = -1;
+        }
+    }
+}
+
+// The words of a section outside brackets, letters joined by hyphens
+// ("E-Mail" is one word), in their own case, as views of `section`: the
+// notes and tags of a line ("(Parlament)", "[sport]") name no word the line
+// translates.
+QVector<QStringView> wordsOutsideBrackets(QStringView section)
+{
+    QVector<QStringView> words;
     int depth = 0;
     qsizetype start = -1;
     for (qsizetype i = 0; i <= section.size(); ++i) {
@@ -6212,7 +6249,7 @@ QStringList wordsOutsideBrackets(QStringView section)
         if (inWord && start < 0) {
             start = i;
         } else if (!inWord && start >= 0) {
-            words.append(section.mid(start, i - start).toString());
+            words.append(section.mid(start, i - start));
             start = -1;
         }
     }
@@ -6223,9 +6260,14 @@ QStringList wordsOutsideBrackets(QStringView section)
 // capitalised German word must match in its case ("Werden" the noun is not
 // "werden" the verb); one in lower case matches a capitalised spelling too,
 // as at the start of an example sentence ("Kaum ...").
-bool holdsPhrase(const QStringList &words, const QStringList &phrase)
+bool holdsPhrase(const QVector<QStringView> &words, const QStringList &phrase)
 {
-    const auto same = [](const QString &word, const QString &part) {
+    // Words of other lengths differ in any case (the comparison folds the
+    // case of each UTF-16 unit alone), and most differ by length: the
+    // length is looked at first.
+    const auto same = [](QStringView word, const QString &part) {
+        if (word.size() != part.size())
+            return false;
         return part.front().isUpper() ? word == part : word.compare(part, Qt::CaseInsensitive) == 0;
     };
     for (qsizetype i = 0; i + phrase.size() <= words.size(); ++i) {
@@ -6238,6 +6280,51 @@ bool holdsPhrase(const QStringList &words, const QStringList &phrase)
     return false;
 }
 
+// The pairs linesPairingWords counts, numbered: each English word has a
+// number, its German words their places in its list, and a line's look-ups
+// hash nothing but the English words it names.
+struct NumberedPairs
+{
+    QHash<QByteArray, int> numberOfEnglish;  // the English word as UTF-8
+    QVector<QString> english;
+    QVector<QStringList> german;             // the German words of each English word
+    QVector<QVector<QStringList>> phrases;   // each German word's words, split at blanks
+};
+
+NumberedPairs numberedPairs(const QHash<QString, QStringList> &wanted)
+{
+    NumberedPairs pairs;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
+        pairs.numberOfEnglish.insert(it.key().toUtf8(), static_cast<int>(pairs.english.size()));
+        pairs.english.append(it.key());
+        pairs.german.append(it.value());
+        QVector<QStringList> &split = pairs.phrases.emplace_back();
+        for (const QString &german : it.value())
+            split.append(german.split(u' ', Qt::SkipEmptyParts));
+    }
+    return pairs;
+}
+
+// The numbers of the wanted English words each section of an English side
+// names outside brackets, as (section, English word), each pair once, in
+// the order of the sections.
+void wantedWordsOfSections(const QVector<QByteArrayView> &sections, const QHash<QByteArray, int> &numberOfEnglish,
+                           QByteArray &word, QVector<std::pair<qsizetype, int>> &named)
+{
+    named.clear();
+    for (qsizetype s = 0; s < sections.size(); ++s) {
+        const qsizetype sectionStart = named.size();
+        forEachEnglishWordOutsideBrackets(sections.at(s), word, [&](const QByteArray &english) {
+            const auto number = numberOfEnglish.constFind(english);
+            if (number == numberOfEnglish.cend())
+                return;
+            const std::pair<qsizetype, int> pair{s, *number};
+            if (std::find(named.cbegin() + sectionStart, named.cend(), pair) == named.cend())
+                named.append(pair);
+        });
+    }
+}
+
 // For each English word of `wanted` (lower case, a single word), how many
 // lines of trans-de-en pair it with each of its German words: the lines
 // where some section names the English word on its English side and the
@@ -6246,74 +6333,61 @@ bool holdsPhrase(const QStringList &words, const QStringList &phrase)
 // the count takes in every example that renders the one word by the other
 // ("Der Schiedsrichter zeigte auf den Elfmeterpunkt. :: The referee pointed
 // to the penalty spot."), which the lines of the first sections alone miss.
+// The English sides are read as bytes; a German section is decoded only
+// where its English section names a wanted word.
 QHash<QString, QHash<QString, int>> linesPairingWords(const QByteArray &text,
                                                       const QHash<QString, QStringList> &wanted)
 {
-    QHash<QString, QHash<QString, int>> counts;
-    QHash<QByteArray, QString> englishKeys;
-    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
-        englishKeys.insert(it.key().toUtf8(), it.key());
-    QHash<QString, QVector<QStringList>> phrases;
-    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it) {
-        QVector<QStringList> &split = phrases[it.key()];
-        for (const QString &german : it.value())
-            split.append(german.split(u' ', Qt::SkipEmptyParts));
-    }
-    QByteArray token;
+    const NumberedPairs pairs = numberedPairs(wanted);
+    // For each English word and each of its German words, the lines that
+    // pair them, and the last line counted (a line counts once however
+    // many of its sections pair the two).
+    struct Tally
+    {
+        int lines = 0;
+        int lastLine = -1;
+    };
+    QVector<QVector<Tally>> tallies(pairs.english.size());
+    for (qsizetype e = 0; e < pairs.english.size(); ++e)
+        tallies[e].resize(pairs.german.at(e).size());
+    QByteArray word;
+    QVector<std::pair<qsizetype, int>> named;
+    int line = 0;
     forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
+        ++line;
         const QVector<QByteArrayView> englishSections = sectionsOfSide(raw.sliced(separator + 4));
-        QVector<QVector<QString>> englishOfSection(englishSections.size());
-        bool any = false;
-        for (qsizetype s = 0; s < englishSections.size(); ++s) {
-            const QByteArrayView section = englishSections.at(s);
-            int depth = 0;
-            token.clear();
-            for (qsizetype i = 0; i <= section.size(); ++i) {
-                const char c = i < section.size() ? section.at(i) : ' ';
-                if (c == '(' || c == '[' || c == '{')
-                    ++depth;
-                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
-                    --depth;
-                const auto byte = static_cast<unsigned char>(c);
-                const qsizetype letter = i < section.size() ? utf8LetterLength(section, i) : 0;
-                const bool hyphen = c == '-' && !token.isEmpty() && i + 1 < section.size()
-                                    && utf8LetterLength(section, i + 1) > 0;
-                if (depth == 0 && letter > 1) {
-                    token.append(section.sliced(i, letter).data(), letter);
-                    i += letter - 1;
-                } else if (depth == 0 && (letter == 1 || hyphen)) {
-                    token.append(static_cast<char>(std::tolower(byte)));
-                } else if (!token.isEmpty()) {
-                    const auto key = englishKeys.constFind(token);
-                    if (key != englishKeys.cend() && !englishOfSection[s].contains(*key)) {
-                        englishOfSection[s].append(*key);
-                        any = true;
-                    }
-                    token.clear();
-                }
-            }
-        }
-        if (!any)
+        wantedWordsOfSections(englishSections, pairs.numberOfEnglish, word, named);
+        if (named.isEmpty())
             return;
         const QVector<QByteArrayView> germanSections = sectionsOfSide(raw.first(separator));
-        QSet<std::pair<QString, qsizetype>> counted;  // (English word, German word's place) once a line
-        for (qsizetype s = 0; s < englishSections.size() && s < germanSections.size(); ++s) {
-            if (englishOfSection.at(s).isEmpty())
-                continue;
-            const QStringList germanWords =
-                wordsOutsideBrackets(normaliseCharacters(QString::fromUtf8(germanSections.at(s))));
-            for (const QString &english : englishOfSection.at(s)) {
-                const QVector<QStringList> &germans = phrases.value(english);
-                for (qsizetype g = 0; g < germans.size(); ++g) {
-                    if (germans.at(g).isEmpty() || counted.contains({english, g})
-                        || !holdsPhrase(germanWords, germans.at(g)))
-                        continue;
-                    counted.insert({english, g});
-                    ++counts[english][wanted.value(english).at(g)];
-                }
+        qsizetype decodedSection = -1;
+        QString german;
+        QVector<QStringView> germanWords;
+        for (const auto &[s, e] : std::as_const(named)) {
+            if (s >= germanSections.size())
+                break;
+            if (s != decodedSection) {
+                german = normaliseCharacters(QString::fromUtf8(germanSections.at(s)));
+                germanWords = wordsOutsideBrackets(german);
+                decodedSection = s;
+            }
+            const QVector<QStringList> &phrases = pairs.phrases.at(e);
+            QVector<Tally> &tally = tallies[e];
+            for (qsizetype g = 0; g < phrases.size(); ++g) {
+                if (phrases.at(g).isEmpty() || tally.at(g).lastLine == line || !holdsPhrase(germanWords, phrases.at(g)))
+                    continue;
+                tally[g].lastLine = line;
+                ++tally[g].lines;
             }
         }
     });
+    QHash<QString, QHash<QString, int>> counts;
+    for (qsizetype e = 0; e < pairs.english.size(); ++e) {
+        for (qsizetype g = 0; g < tallies.at(e).size(); ++g) {
+            if (tallies.at(e).at(g).lines > 0)
+                counts[pairs.english.at(e)][pairs.german.at(e).at(g)] = tallies.at(e).at(g).lines;
+        }
+    }
     return counts;
 }
 
