@@ -6507,13 +6507,13 @@ void countCompoundPairings(const QByteArray &text, QHash<QString, QVector<Compou
         }
         if (named.isEmpty())
             return;
-        const QStringList germanWords =
-            wordsOutsideBrackets(normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower());
+        const QString german = normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower();
+        const QVector<QStringView> germanWords = wordsOutsideBrackets(german);
         for (const QString &english : std::as_const(named)) {
             for (CompoundPairing &pair : pairs[english]) {
                 bool head = false;
                 bool plain = false;
-                for (const QString &word : germanWords) {
+                for (const QStringView word : germanWords) {
                     const bool holdsHead = word.contains(pair.head);
                     head = head || holdsHead;
                     plain = plain || (!holdsHead && word.contains(pair.plain));
