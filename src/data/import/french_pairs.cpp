@@ -549,6 +549,41 @@ bool isPhrasalPair(const QString &a, const QString &b)
     return isWordWithParticle(a, b) || isWordWithParticle(b, a);
 }
 
+// The candidate of a row's item, or `candidates.end()`.
+QVector<Candidate>::const_iterator candidateOf(const QVector<Candidate> &candidates, const QString &item)
+{
+    return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+}
+
+// Whether a candidate is a word of the row's main sense both dictionaries
+// agree on: the row's own dictionary gives it in its first sense, and the
+// other direction's row of it gives the headword first, in its first sense
+// ("urge: 1. inciter, pousser à" for "inciter").
+bool isAgreedMainSense(const Candidate &candidate, const DictdEntry &entry)
+{
+    return candidate.own && candidate.confirmed && candidate.placeBack == 0 && candidate.firstSenseBack
+           && inFirstSense(entry, candidate.word);
+}
+
+// Lets the first item past a row's `most` kept places that `waits` (given
+// its index) accepts take the kept place at `place`: the items kept stay in
+// their ranked order, the one let in comes last of them and the one it
+// replaces goes just past them. Returns false, changing nothing, when no
+// item waits.
+template<typename Waits>
+bool letWaitingItemTakePlace(QStringList &items, qsizetype place, int most, const Waits &waits)
+{
+    qsizetype waiting = most;
+    while (waiting < items.size() && !waits(waiting))
+        ++waiting;
+    if (waiting == items.size())
+        return false;
+    const QString word = items.takeAt(waiting);
+    items.move(place, most - 1);
+    items.insert(most - 1, word);
+    return true;
+}
+
 // A row keeps its first `most` items only (see keepLeadingTranslations);
 // where it holds more, the places go to different words. An item that
 // repeats a word ranked above it in another spelling ("money box,
@@ -582,24 +617,13 @@ void keepDistinctWordsInFirstPlaces(QStringList &items, const DictdEntry &entry,
     if (items.size() <= most)
         return;
     const auto mainSense = [&](qsizetype index) {
-        const QString &item = items.at(index);
-        const auto found = std::find_if(candidates.begin(), candidates.end(),
-                                        [&item](const Candidate &c) { return c.word == item; });
-        return found != candidates.end() && found->own && found->confirmed && found->placeBack == 0
-               && found->firstSenseBack && inFirstSense(entry, item) && !repeatsEarlier(index, isPhrasalPair)
+        const auto found = candidateOf(candidates, items.at(index));
+        return found != candidates.end() && isAgreedMainSense(*found, entry) && !repeatsEarlier(index, isPhrasalPair)
                && !repeatsEarlier(index, isOtherSpellingOf);
     };
     for (qsizetype place = most - 1; place > 0; --place) {
-        if (!repeatsEarlier(place, isPhrasalPair))
-            continue;
-        qsizetype waiting = most;
-        while (waiting < items.size() && !mainSense(waiting))
-            ++waiting;
-        if (waiting == items.size())
+        if (repeatsEarlier(place, isPhrasalPair) && !letWaitingItemTakePlace(items, place, most, mainSense))
             return;
-        const QString word = items.takeAt(waiting);
-        items.move(place, most - 1);
-        items.insert(most - 1, word);
     }
 }
 
@@ -616,23 +640,16 @@ void keepFirstSenseWordsBeforeFilledInSideSenses(
     QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
     const std::function<bool(const QString &, const QString &)> &givesFirst, int most)
 {
-    const auto candidateOf = [&candidates](const QString &item) {
-        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    const auto ownFirstSense = [&](qsizetype index) {
+        return entry.translations.contains(items.at(index)) && inFirstSense(entry, items.at(index));
     };
     for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
-        const auto filled = candidateOf(items.at(place));
+        const auto filled = candidateOf(candidates, items.at(place));
         if (filled == candidates.end() || filled->own || filled->firstSenseBack || filled->placeBack == 0
             || (givesFirst && givesFirst(filled->word, entry.headword)))
             continue;
-        qsizetype waiting = most;
-        while (waiting < items.size()
-               && !(entry.translations.contains(items.at(waiting)) && inFirstSense(entry, items.at(waiting))))
-            ++waiting;
-        if (waiting == items.size())
+        if (!letWaitingItemTakePlace(items, place, most, ownFirstSense))
             return;
-        const QString word = items.takeAt(waiting);
-        items.move(place, most - 1);
-        items.insert(most - 1, word);
     }
 }
 
@@ -649,29 +666,19 @@ void keepFirstSenseWordsBeforeFilledInSideSenses(
 void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry &entry,
                                            const QVector<Candidate> &candidates, int most)
 {
-    const auto candidateOf = [&candidates](const QString &item) {
-        return std::find_if(candidates.begin(), candidates.end(), [&item](const Candidate &c) { return c.word == item; });
+    const auto mainSense = [&](qsizetype index) {
+        const auto main = candidateOf(candidates, items.at(index));
+        return main != candidates.end() && isAgreedMainSense(*main, entry);
     };
     const QString headword = foldedLower(entry.headword);
     for (qsizetype place = std::min<qsizetype>(most, items.size()) - 1; place > 0 && items.size() > most; --place) {
-        const auto side = candidateOf(items.at(place));
+        const auto side = candidateOf(candidates, items.at(place));
         if (side == candidates.end() || side->linked || side->firstSenseBack || side->placeBack <= kMaxPlaces
             || inFirstSense(entry, side->word) || looksAlike(foldedLower(side->word), headword)
             || sharesStem(foldedLower(side->word), headword))
             continue;
-        qsizetype waiting = most;
-        while (waiting < items.size()) {
-            const auto main = candidateOf(items.at(waiting));
-            if (main != candidates.end() && main->own && main->confirmed && main->placeBack == 0
-                && main->firstSenseBack && inFirstSense(entry, main->word))
-                break;
-            ++waiting;
-        }
-        if (waiting == items.size())
+        if (!letWaitingItemTakePlace(items, place, most, mainSense))
             return;
-        const QString word = items.takeAt(waiting);
-        items.move(place, most - 1);
-        items.insert(most - 1, word);
     }
 }
 
