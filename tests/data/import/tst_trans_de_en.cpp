@@ -1144,44 +1144,31 @@ private Q_SLOTS:
                 "einer Sache etw. verleihen {vt} | Der Zwischenfall gab den Friedensgesprächen neue Dringlichkeit. :: "
                 "to inject sth. with sth. | The incident injected new urgency into the peace talks.\n")
             << QStringLiteral("urgency") << QStringLiteral("Dringlichkeit");
+        const QByteArray refereeLines(
+            "Referent {m}; Berichterstatter {m} (Parlament) | Referenten {pl}; Berichterstatter {pl} :: referee | "
+            "referees\n"
+            "Schiedsrichter {m}; Schiedsrichterin {f}; Ringrichter {m}; Schiri {m} [ugs.]; Pfeifenmann {m} [ugs.] "
+            "(Ballsport, Boxen, Eishockey, Judo) [sport] | Schiedsrichter {pl}; Schiedsrichterinnen {pl}; "
+            "Ringrichter {pl} | Der Schiedsrichter war immer auf Ballhöhe. :: referee; ref [coll.] | referees | "
+            "The referee was always on the spot.\n"
+            "Abpfiff {m}; Schlusspfiff {m} [sport] | Der Schiedsrichter gab den Schlusspfiff. :: final whistle | "
+            "The referee blew for full-time.\n"
+            "Auszeit {f}; Unterbrechung {f}; Pause {f} [sport] | eine Pause machen; eine Auszeit nehmen | Der "
+            "Trainer forderte eine Unterbrechung. | Der Schiedsrichter gewährte die Auszeit. :: time-out | to "
+            "take a time-out | The coach called time. | The referee called time.\n"
+            "für jd. nicht einsehbarer Bereich {m} | wo es der Schiedsrichter nicht sehen konnte :: sb.’s blind "
+            "side | on the referee’s blind side\n");
         QTest::newRow("referee")
-            << QByteArray(
-                "Referent {m}; Berichterstatter {m} (Parlament) | Referenten {pl}; Berichterstatter {pl} :: referee | "
-                "referees\n"
-                "Schiedsrichter {m}; Schiedsrichterin {f}; Ringrichter {m}; Schiri {m} [ugs.]; Pfeifenmann {m} [ugs.] "
-                "(Ballsport, Boxen, Eishockey, Judo) [sport] | Schiedsrichter {pl}; Schiedsrichterinnen {pl}; "
-                "Ringrichter {pl} | Der Schiedsrichter war immer auf Ballhöhe. :: referee; ref [coll.] | referees | "
-                "The referee was always on the spot.\n"
-                "Abpfiff {m}; Schlusspfiff {m} [sport] | Der Schiedsrichter gab den Schlusspfiff. :: final whistle | "
-                "The referee blew for full-time.\n"
-                "Auszeit {f}; Unterbrechung {f}; Pause {f} [sport] | eine Pause machen; eine Auszeit nehmen | Der "
-                "Trainer forderte eine Unterbrechung. | Der Schiedsrichter gewährte die Auszeit. :: time-out | to "
-                "take a time-out | The coach called time. | The referee called time.\n"
-                "für jd. nicht einsehbarer Bereich {m} | wo es der Schiedsrichter nicht sehen konnte :: sb.’s blind "
-                "side | on the referee’s blind side\n"
-                "Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte auf den "
-                "Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed to the penalty "
-                "spot.\n")
+            << refereeLines
+                   + QByteArray("Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte "
+                                "auf den Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed "
+                                "to the penalty spot.\n")
             << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
         // Without the penalty spot's line four lines pair the two words: the
         // entry's own line pairs them in its head and in its example, and
         // counts once.
         QTest::newRow("referee, four lines")
-            << QByteArray(
-                "Referent {m}; Berichterstatter {m} (Parlament) | Referenten {pl}; Berichterstatter {pl} :: referee | "
-                "referees\n"
-                "Schiedsrichter {m}; Schiedsrichterin {f}; Ringrichter {m}; Schiri {m} [ugs.]; Pfeifenmann {m} [ugs.] "
-                "(Ballsport, Boxen, Eishockey, Judo) [sport] | Schiedsrichter {pl}; Schiedsrichterinnen {pl}; "
-                "Ringrichter {pl} | Der Schiedsrichter war immer auf Ballhöhe. :: referee; ref [coll.] | referees | "
-                "The referee was always on the spot.\n"
-                "Abpfiff {m}; Schlusspfiff {m} [sport] | Der Schiedsrichter gab den Schlusspfiff. :: final whistle | "
-                "The referee blew for full-time.\n"
-                "Auszeit {f}; Unterbrechung {f}; Pause {f} [sport] | eine Pause machen; eine Auszeit nehmen | Der "
-                "Trainer forderte eine Unterbrechung. | Der Schiedsrichter gewährte die Auszeit. :: time-out | to "
-                "take a time-out | The coach called time. | The referee called time.\n"
-                "für jd. nicht einsehbarer Bereich {m} | wo es der Schiedsrichter nicht sehen konnte :: sb.’s blind "
-                "side | on the referee’s blind side\n")
-            << QStringLiteral("referee") << QStringLiteral("Referent");
+            << refereeLines << QStringLiteral("referee") << QStringLiteral("Referent");
         QTest::newRow("becoming")
             << QByteArray(
                 "kleidsam; schicklich {adj} | kleidsamer | am kleidsamsten :: becoming | more becoming | most "
