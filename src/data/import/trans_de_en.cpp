@@ -3922,6 +3922,37 @@ void putPlainLineBeforeClassTaggedAddition(QVector<const Candidate *> &list)
                 }));
 }
 
+// Puts the first word of an adjective's line with examples first where the
+// ranking chose the word of a bare line the adjective also heads beside a
+// synonym ("meisterhaft; Meister… {adj} | ein meisterhafter Erzähler; ... ::
+// masterful; master | a masterful storyteller; ..." before "meisterhaft;
+// bravourös {adj} <bravurös> :: bravura"). The bare line names the one
+// sense the two German words share, while the line whose further sections
+// use the adjective in examples states what the word itself means. Only a
+// bare line whose English word the subtitle list misses gives way: a word
+// of everyday speech there ("blank; leer {adj} :: blank", "still {adj}; ...
+// :: still") is the adjective's plain sense, whatever examples another line
+// gives. The example line carries no note, tag or register on either side.
+void putHeadedExampleLineBeforeBareSynonymPair(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || top->germanAlone || top->sections != 1 || !top->wordClass.adjective
+        || top->mainEntry || top->clearMainEntry || top->subtitle != std::numeric_limits<int>::max())
+        return;
+    const auto examples = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->wordClass.adjective
+               && candidate->sections > 1 && !candidate->comparison && candidate->germanNamedAgain
+               && !candidate->noted && !candidate->englishNoted && !candidate->sectionNoted
+               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe
+               && !candidate->otherSense && !candidate->englishRegister && !candidate->englishColloquial
+               && !candidate->englishDated && !candidate->lineTagged && !candidate->fieldTagged
+               && !candidate->groupTagged;
+    });
+    moveToFront(list, examples);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -4020,6 +4051,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putOwnPlainLineBeforeFieldLineOfLaterSynonym(list, commonness);
         putComparingLineBeforeAdverbLineOfLaterSynonym(list);
         putVerbsAloneEntryBeforeSynonymLine(list);
+        putHeadedExampleLineBeforeBareSynonymPair(list);
     }
 }
 

@@ -1887,6 +1887,27 @@ private Q_SLOTS:
             "| treating | treated | he/she treats | I/he/she treated | he/she has/had treated | to treat sb. "
             "in hospital | to treat with respect\n",
             "cover|treat", "behandeln", "treat");
+        // T:153628, T:153629, T:182107: the line with examples states the
+        // adjective's sense; the bare pair with "bravourös" names a side use.
+        // The other lines (T:19946, T:70567, T:170662) make "bravura" the
+        // commoner word of the text, as it is in the whole dictionary.
+        row("an adjective's line with examples before a bare pair it heads",
+            "meisterhaft; Meister… {adj} | ein meisterhafter Erzähler; ein Meister des Erzählens; ein "
+            "Meistererzähler {m} [lit.] | ein Meister des Malens [art] :: masterful; master | a masterful "
+            "storyteller; a master storyteller | a masterful painter; a master painter\n"
+            "meisterhaft; bravourös {adj} <bravurös> :: bravura\n"
+            "meisterlich {adj}; meisterhaft {adj} :: masterly\n"
+            "Bravourstück {n} :: bravura piece; bravura passage\n"
+            "Meisterhaftigkeit {f}; Meisterschaft {f}; Bravour {f} :: masterfulness; bravura\n"
+            "virtuos {adj} :: virtuoso …; bravura …\n",
+            "bravura|masterful|masterly|master", "meisterhaft", "masterful");
+        // T:137265, T:137268: "blank" is an everyday word and stays first.
+        row("a bare pair of an everyday word before a line with examples",
+            "blank; leer {adj} :: blank\n"
+            "blank; schier [geh.] {adj} | die schiere Anzahl möglicher Kombinationen | In seinen Augen "
+            "stand blankes Entsetzen. :: sheer; stark | the sheer number of possible combinations | His "
+            "eyes widened in sheer/stark horror.\n",
+            "blank|sheer|stark", "blank", "blank");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
