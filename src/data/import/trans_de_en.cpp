@@ -3886,7 +3886,7 @@ void putVerbsAloneEntryBeforeSynonymLine(QVector<const Candidate *> &list)
     }
     if (fullEntries.size() != 1)
         return;
-    const auto alone = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+    const auto alone = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->germanAlone && candidate->englishVerb
                && candidate->subtitle != kUnlisted
                && candidate->sections >= kConjugatedSections && !candidate->noted
