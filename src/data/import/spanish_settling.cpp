@@ -243,6 +243,37 @@ bool oneSlipApart(const QString &word, const QString &other)
            && word.at(differ.at(1)) == other.at(differ.at(0));
 }
 
+// The words of each row's headword, split at blanks once for all the
+// comparisons between rows.
+QVector<QStringList> headwordWords(const SenseRows &rows)
+{
+    QVector<QStringList> words;
+    words.reserve(rows.size());
+    for (const auto &row : rows)
+        words.append(row.first.split(QLatin1Char(' ')));
+    return words;
+}
+
+// A headword's words with the one at `place` emptied: two headwords of as
+// many words that differ at that place alone give the same key.
+QStringList headwordOutsidePlace(QStringList words, qsizetype place)
+{
+    words[place].clear();
+    return words;
+}
+
+// The rows under each of their headword's keys (headwordOutsidePlace), one
+// key for each place of the headword.
+QHash<QStringList, QVector<qsizetype>> rowsByHeadwordOutsidePlace(const QVector<QStringList> &words)
+{
+    QHash<QStringList, QVector<qsizetype>> rows;
+    for (qsizetype r = 0; r < words.size(); ++r) {
+        for (qsizetype place = 0; place < words.at(r).size(); ++place)
+            rows[headwordOutsidePlace(words.at(r), place)].append(r);
+    }
+    return rows;
+}
+
 } // namespace
 
 int dropMisspeltSiblings(SenseRows &rows, const QSet<QString> &spelling, bool spanishItems,
@@ -340,47 +371,47 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
         return !word.isEmpty() && std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLetter() && c.isLower(); })
                && word.front().isLetter();
     };
-    // The one word of `headword` that differs from `other`'s word at the same
-    // place, a slip of a word the list holds, or an empty string.
-    const auto slipOf = [&](const QStringList &words, const QStringList &others) {
-        if (words.size() != others.size())
-            return QString();
-        QString slip;
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            if (words.at(i) == others.at(i))
-                continue;
-            if (!slip.isEmpty() || !plain(words.at(i)) || listed(words.at(i)) || known(words.at(i))
-                || !listed(others.at(i)) || !oneSlipApart(words.at(i), others.at(i))
-                || words.at(i).front().isUpper() != others.at(i).front().isUpper())
-                return QString();
-            slip = words.at(i);
-        }
-        return slip;
+    // A word the list lacks and `known` does not hold: it may be a slip.
+    const auto unlisted = [&](const QString &word) { return plain(word) && !listed(word) && !known(word); };
+    // Whether `other`, a word the list holds, is `word` with one slip mended
+    // and the same capital or none. The length and the letters, which rule
+    // out most pairs, are looked at before the list.
+    const auto mendedBy = [&](const QString &word, const QString &other) {
+        return oneSlipApart(word, other) && word.front().isUpper() == other.front().isUpper() && listed(other);
     };
     // Only headwords holding a word the list lacks are compared.
+    const QVector<QStringList> words = headwordWords(rows);
     QSet<QString> doubted;
-    for (const auto &[headword, items] : std::as_const(rows)) {
-        const QStringList words = headword.split(QLatin1Char(' '));
-        if (!items.isEmpty() && std::any_of(words.begin(), words.end(), [&](const QString &word) {
-                return plain(word) && !listed(word) && !known(word);
-            }))
-            doubted.insert(headword);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (!rows.at(r).second.isEmpty() && std::any_of(words.at(r).begin(), words.at(r).end(), unlisted))
+            doubted.insert(rows.at(r).first);
     }
     if (doubted.isEmpty())
         return 0;
+    const QHash<QStringList, QVector<qsizetype>> rowsByPlace = rowsByHeadwordOutsidePlace(words);
     SenseRows kept;
     int dropped = 0;
-    for (const auto &row : std::as_const(rows)) {
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const auto &row = rows.at(r);
         const QString &headword = row.first;
         const QStringList &items = row.second;
         bool copy = false;
         if (doubted.contains(headword)) {
-            const QStringList words = headword.split(QLatin1Char(' '));
-            copy = std::any_of(rows.begin(), rows.end(), [&](const auto &other) {
-                return other.first != headword && !slipOf(words, other.first.split(QLatin1Char(' '))).isEmpty()
-                       && std::all_of(items.begin(), items.end(),
-                                      [&](const QString &item) { return other.second.contains(item); });
-            });
+            // A slip differs from its listed headword at one place alone: at
+            // each place of a doubted word, the rows that share the rest of
+            // the headword are the ones looked at.
+            for (qsizetype place = 0; place < words.at(r).size() && !copy; ++place) {
+                const QString &word = words.at(r).at(place);
+                if (!unlisted(word))
+                    continue;
+                const QVector<qsizetype> others = rowsByPlace.value(headwordOutsidePlace(words.at(r), place));
+                copy = std::any_of(others.begin(), others.end(), [&](qsizetype o) {
+                    const auto &other = rows.at(o);
+                    return other.first != headword && mendedBy(word, words.at(o).at(place))
+                           && std::all_of(items.begin(), items.end(),
+                                          [&](const QString &item) { return other.second.contains(item); });
+                });
+            }
         }
         if (copy) {
             details.append(QStringLiteral("eng-spa: \"%1\" left out, a slip of a listed headword giving its words")

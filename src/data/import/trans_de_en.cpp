@@ -398,7 +398,7 @@ class LineCounter
 public:
     void countLine(QStringView text)
     {
-        m_lower = text.toString().toLower();
+        lowerInto(text, m_lower);
         m_words.clear();
         qsizetype start = -1;
         int depth = 0;
@@ -432,6 +432,27 @@ public:
     WordFrequencies take() { return std::move(m_counts); }
 
 private:
+    // `text` in lower case in `lower`, whose buffer is kept from line to
+    // line: a line's copy then takes no allocation once the buffer is as
+    // long as the longest line. Most English sides are ASCII, lowered here
+    // code by code; a side with any other character is lowered by
+    // QString::toLower, whose full case mapping may change its length.
+    static void lowerInto(QStringView text, QString &lower)
+    {
+        lower.resize(text.size());
+        char16_t *out = reinterpret_cast<char16_t *>(lower.data());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (c >= 0x80) {
+                lower.resize(0);
+                lower.append(text);
+                lower = std::move(lower).toLower();
+                return;
+            }
+            out[i] = c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+        }
+    }
+
     // A word counts once per line however often the line repeats it
     // ("Haus {n} | Häuser {pl}; im Haus"): each distinct word of a line is
     // looked up once. Most lines have a few dozen words, which a look along
@@ -6520,7 +6541,7 @@ void countCompoundPairings(const QByteArray &text, QHash<QString, QVector<Compou
         const QByteArrayView englishSide = raw.sliced(separator + 4);
         named.clear();
         int depth = 0;
-        token.clear();
+        token.resize(0);
         for (qsizetype i = 0; i <= englishSide.size(); ++i) {
             const char c = i < englishSide.size() ? englishSide.at(i) : ' ';
             if (c == '(' || c == '[' || c == '{')
@@ -6534,7 +6555,7 @@ void countCompoundPairings(const QByteArray &text, QHash<QString, QVector<Compou
                 const auto key = englishKeys.constFind(token);
                 if (key != englishKeys.cend() && !named.contains(*key))
                     named.append(*key);
-                token.clear();
+                token.resize(0);
             }
         }
         if (named.isEmpty())
@@ -7155,7 +7176,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sectionEnd = bar;
             bool mayHold = false;
             int depth = 0;
-            token.clear();
+            token.resize(0);
             for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
                 const char c = i < sectionEnd ? raw.at(i) : ' ';
                 if (c == '(' || c == '[' || c == '{')
@@ -7171,7 +7192,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                               : static_cast<char>(std::tolower(byte)));
                 } else if (!token.isEmpty()) {
                     mayHold = words.contains(token);
-                    token.clear();
+                    token.resize(0);
                 }
             }
             if (!mayHold)
