@@ -621,6 +621,9 @@ struct Candidate
     // The English word carries a word-class tag of its own ("periodisch {adj}
     // :: circular {adj}"; tagsOwnWordClass).
     bool englishClassTagged = false;
+    // The line's German sections after the first are example sentences only
+    // (givesOnlyExampleSentences).
+    bool examplesOnly = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -749,6 +752,28 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
         side == Side::German ? static_cast<int>(std::lround(100 * std::sqrt(phraseRank))) : phraseRank;
     return place * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support * own);
+}
+
+// Whether every section after the first of a line's German side is a
+// sentence, an example of use or a quotation ("Bemerken {n}; Wahrnehmen {n}
+// | Das Ohrenimplantat ermöglicht es ihr, ... wahrzunehmen. | ... (Goethe)"):
+// the line gives its words no forms or compounds, only sentences that use
+// some of them. A quotation's source may follow its last full stop in
+// brackets.
+bool givesOnlyExampleSentences(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 2)
+        return false;
+    return std::all_of(sections.cbegin() + 1, sections.cend(), [](QStringView section) {
+        QStringView text = section.trimmed();
+        if (text.endsWith(u')')) {
+            const qsizetype open = text.lastIndexOf(u" (");
+            if (open > 0)
+                text = text.first(open).trimmed();
+        }
+        return text.endsWith(u'.') || text.endsWith(u'!') || text.endsWith(u'?');
+    });
 }
 
 // Whether the second section of a line's German side gives plurals.
@@ -2109,6 +2134,20 @@ bool compoundsWord(const QString &word, const QString &part)
     return word.contains(part, Qt::CaseInsensitive);
 }
 
+// Whether a line's further German sections are example sentences that
+// name another word of the line, not the candidate's ("Bemerken {n};
+// Wahrnehmen {n}; Gewahrwerden {n} [poet.] (von etw.) | Das Ohrenimplantat
+// ermöglicht es ihr, Umgebungsgeräusche wahrzunehmen. | ... (Goethe) ::
+// awareness (of sth.) | ..."): the sentences show the other words in use
+// and give the candidate no forms, compounds or examples, so its line is no
+// fuller an entry for it than a line of its words alone. Sentences that
+// name the candidate again ("trotzdem {adv} | Ich mach’s/tu’s trotzdem! | ...")
+// are its own examples.
+bool examplesAreOtherWords(const Candidate &candidate)
+{
+    return candidate.examplesOnly && !candidate.germanNamedAgain;
+}
+
 // Puts first the German word whose own entry gives the English word where
 // the ranking chose a word of a short line (its synonyms and at most one
 // section more) whose own entry names another sense. A German word's own
@@ -2124,7 +2163,10 @@ bool compoundsWord(const QString &word, const QString &part)
 // against the rows it changed, the same move from a top line with forms or
 // examples of its own put as many side senses first as it moved back. A
 // word that holds the top word keeps behind it, and a top word whose own
-// entry gives it as another kind of word (see kindOf) keeps its place.
+// entry gives it as another kind of word (see kindOf) keeps its place. A
+// line whose sections after the first are only other words' example
+// sentences (examplesAreOtherWords) does not count as the chosen word's own
+// entry: it put "Bemerken" before "Bewusstsein" for "awareness".
 void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
@@ -2147,7 +2189,8 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
         return candidate->first && candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
                && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !isSpecial(*candidate)
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
-               && !candidate->englishVariant && candidate->sections >= 3;
+               && !candidate->englishVariant && candidate->sections >= 3
+               && !examplesAreOtherWords(*candidate);
     });
     // A word that holds the top word ("Anzeichen" beside "Zeichen" for
     // "sign", "Standpunkt" beside "Stand" for "stand", "flach hinlegen"
@@ -6881,6 +6924,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const LineFields fields = lineFieldsOf(germanSide, englishSide);
         const bool pluralForms = givesPluralForms(germanSide);
         const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
+        const bool examplesOnly = givesOnlyExampleSentences(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].sectionNoted = sectionNoted;
             candidates[c].lineTagged = fields.narrow;
@@ -6893,6 +6937,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
             candidates[c].englishAlone = englishWords == 1;
+            candidates[c].examplesOnly = examplesOnly;
         }
     }
 
