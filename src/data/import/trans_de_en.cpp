@@ -2409,6 +2409,27 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
     moveToFront(list, verb);
 }
 
+// Puts a noun's own entry back before a verb spelt like the noun's plural
+// ("Trompete {f} [mus.] | Trompeten {pl} :: trumpet; trump | trumpets"
+// beside "trompeten {vi} [mus.] | ... :: to trumpet; to play the trumpet"),
+// where the two stood level but for how common the words are: the lines
+// are counted by lower-case word, so the verb's count takes in every line
+// of the noun's plural ("mit Pauken und Trompeten"), and the verb won on
+// the noun's own uses. The noun heads a line with its plurals that gives
+// the English word first, and ranks level with the verb by subtitle place
+// and by field or register.
+void putNounBeforeVerbOfItsPluralsSpelling(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || list.first()->noun || !list.first()->englishVerb)
+        return;
+    const Candidate *top = list.first();
+    moveToFront(list, std::find_if(list.begin() + 1, list.end(), [top](const Candidate *c) {
+                    return c->first && c->germanFirst && c->noun && c->pluralForms && !c->noted && !c->fringe
+                           && c->subtitle == top->subtitle && isSpecial(*c) == isSpecial(*top)
+                           && (c->german + u'n').toLower() == top->german;
+                }));
+}
+
 // Whether German phrase `shorter`, of two words or more, stands whole, word
 // for word, inside the longer phrase `longer` ("gut laufen" in "normal gut
 // laufen"). Unlike holdsPhrase below it compares spellings exactly.
@@ -7081,6 +7102,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             });
             moveToFront(list, lookAlike);
         }
+        putNounBeforeVerbOfItsPluralsSpelling(list);
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));

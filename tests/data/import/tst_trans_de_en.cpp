@@ -1149,6 +1149,27 @@ private Q_SLOTS:
                  QStringLiteral("trotzdem"));
     }
 
+    // A noun's own entry goes back before a verb spelt like its plural that
+    // stood level with it but for how common the words are: "trompeten" was
+    // counted on every line of "Trompeten" too ("mit Pauken und Trompeten",
+    // "Trompeten-Narzisse"), and came first for "trumpet".
+    void putsTheNounBeforeTheVerbOfItsPluralsSpelling()
+    {
+        const QByteArray lines =
+            "Narzissen {pl} (Narcissus) (botanische Gattung) [bot.] | Gelbe Narzisse {f}; Trompeten-Narzisse {f}; "
+            "Osterglocke {f}; Osterglöckchen {n} (Narcissus pseudonarcissus) <Morgenstern> :: daffodils; "
+            "jonquils; narcissus (botanical genus) | wild daffodil; Lent lily\n"
+            "Pauke {f} [mus.] | Pauken {pl} | chromatische Pauke | kleine Pauke | jdn. mit Pauken und Trompeten "
+            "empfangen [übtr.] :: kettledrum; timpano | kettledrums; timpani | chromatic timpano | small "
+            "kettledrum; small timpano | to roll out the red carpet for sb. [fig.]\n"
+            "Trompete {f} [mus.] | Trompeten {pl} :: trumpet; trump | trumpets\n"
+            "trompeten {vi} [mus.] | trompetend | trompetet | trompetet | trompetete :: to trumpet; to play the "
+            "trumpet | trumpeting; playing the trumpet | trumpeted; played the trumpet | trumpets | trumpeted\n"
+            "etw. herausposaunen {vt} [übtr.] :: to trumpet sth. [fig.]\n";
+        QCOMPARE(germanItemsOf(lines, QStringLiteral("trumpet")).mid(0, 2),
+                 (QStringList{QStringLiteral("Trompete"), QStringLiteral("trompeten")}));
+    }
+
     // The word that many lines pair with the English word, in their entries
     // and examples, comes before the head of the one line that gives it
     // first: "Dringlichkeit" renders "urgency" on five lines,
