@@ -642,6 +642,9 @@ struct Candidate
     // The English word carries a word-class tag of its own ("periodisch {adj}
     // :: circular {adj}"; tagsOwnWordClass).
     bool englishClassTagged = false;
+    // The line's German sections after the first are example sentences only
+    // (givesOnlyExampleSentences).
+    bool examplesOnly = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -770,6 +773,28 @@ int subtitleRank(const Candidate &candidate, Side side, int phraseRank, int list
         side == Side::German ? static_cast<int>(std::lround(100 * std::sqrt(phraseRank))) : phraseRank;
     return place * words * (candidate.germanFirst ? 1 : 2) * (candidate.noted ? 2 : 1)
            / std::max(1, candidate.support * candidate.support * own);
+}
+
+// Whether every section after the first of a line's German side is a
+// sentence, an example of use or a quotation ("Bemerken {n}; Wahrnehmen {n}
+// | Das Ohrenimplantat ermöglicht es ihr, ... wahrzunehmen. | ... (Goethe)"):
+// the line gives its words no forms or compounds, only sentences that use
+// some of them. A quotation's source may follow its last full stop in
+// brackets.
+bool givesOnlyExampleSentences(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 2)
+        return false;
+    return std::all_of(sections.cbegin() + 1, sections.cend(), [](QStringView section) {
+        QStringView text = section.trimmed();
+        if (text.endsWith(u')')) {
+            const qsizetype open = text.lastIndexOf(u" (");
+            if (open > 0)
+                text = text.first(open).trimmed();
+        }
+        return text.endsWith(u'.') || text.endsWith(u'!') || text.endsWith(u'?');
+    });
 }
 
 // Whether the second section of a line's German side gives plurals.
@@ -2130,6 +2155,20 @@ bool compoundsWord(const QString &word, const QString &part)
     return word.contains(part, Qt::CaseInsensitive);
 }
 
+// Whether a line's further German sections are example sentences that
+// name another word of the line, not the candidate's ("Bemerken {n};
+// Wahrnehmen {n}; Gewahrwerden {n} [poet.] (von etw.) | Das Ohrenimplantat
+// ermöglicht es ihr, Umgebungsgeräusche wahrzunehmen. | ... (Goethe) ::
+// awareness (of sth.) | ..."): the sentences show the other words in use
+// and give the candidate no forms, compounds or examples, so its line is no
+// fuller an entry for it than a line of its words alone. Sentences that
+// name the candidate again ("trotzdem {adv} | Ich mach’s/tu’s trotzdem! | ...")
+// are its own examples.
+bool examplesAreOtherWords(const Candidate &candidate)
+{
+    return candidate.examplesOnly && !candidate.germanNamedAgain;
+}
+
 // Puts first the German word whose own entry gives the English word where
 // the ranking chose a word of a short line (its synonyms and at most one
 // section more) whose own entry names another sense. A German word's own
@@ -2145,7 +2184,10 @@ bool compoundsWord(const QString &word, const QString &part)
 // against the rows it changed, the same move from a top line with forms or
 // examples of its own put as many side senses first as it moved back. A
 // word that holds the top word keeps behind it, and a top word whose own
-// entry gives it as another kind of word (see kindOf) keeps its place.
+// entry gives it as another kind of word (see kindOf) keeps its place. A
+// line whose sections after the first are only other words' example
+// sentences (examplesAreOtherWords) does not count as the chosen word's own
+// entry: it put "Bemerken" before "Bewusstsein" for "awareness".
 void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries)
 {
     if (list.isEmpty() || !list.first()->first || list.first()->sections > 2)
@@ -2168,7 +2210,8 @@ void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QStrin
         return candidate->first && candidate->germanFirst && ownEntry && ownEntry->line == candidate->line
                && kindOf(*candidate) == kindOf(*top) && !candidate->noted && !isSpecial(*candidate)
                && !candidate->groupTagged && !candidate->fringe && !candidate->englishRegister
-               && !candidate->englishVariant && candidate->sections >= 3;
+               && !candidate->englishVariant && candidate->sections >= 3
+               && !examplesAreOtherWords(*candidate);
     });
     // A word that holds the top word ("Anzeichen" beside "Zeichen" for
     // "sign", "Standpunkt" beside "Stand" for "stand", "flach hinlegen"
@@ -2385,6 +2428,27 @@ void putVerbBeforeSideNoun(QVector<const Candidate *> &list, const EnglishWordUs
                && candidate->germanSense != Sense::SpecialRegister && !candidate->englishRegister;
     });
     moveToFront(list, verb);
+}
+
+// Puts a noun's own entry back before a verb spelt like the noun's plural
+// ("Trompete {f} [mus.] | Trompeten {pl} :: trumpet; trump | trumpets"
+// beside "trompeten {vi} [mus.] | ... :: to trumpet; to play the trumpet"),
+// where the two stood level but for how common the words are: the lines
+// are counted by lower-case word, so the verb's count takes in every line
+// of the noun's plural ("mit Pauken und Trompeten"), and the verb won on
+// the noun's own uses. The noun heads a line with its plurals that gives
+// the English word first, and ranks level with the verb by subtitle place
+// and by field or register.
+void putNounBeforeVerbOfItsPluralsSpelling(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || list.first()->noun || !list.first()->englishVerb)
+        return;
+    const Candidate *top = list.first();
+    moveToFront(list, std::find_if(list.begin() + 1, list.end(), [top](const Candidate *c) {
+                    return c->first && c->germanFirst && c->noun && c->pluralForms && !c->noted && !c->fringe
+                           && c->subtitle == top->subtitle && isSpecial(*c) == isSpecial(*top)
+                           && (c->german + u'n').toLower() == top->german;
+                }));
 }
 
 // Whether German phrase `shorter`, of two words or more, stands whole, word
@@ -6934,6 +6998,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const LineFields fields = lineFieldsOf(germanSide, englishSide);
         const bool pluralForms = givesPluralForms(germanSide);
         const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
+        const bool examplesOnly = givesOnlyExampleSentences(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].sectionNoted = sectionNoted;
             candidates[c].lineTagged = fields.narrow;
@@ -6946,6 +7011,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].sections = sections;
             candidates[c].comparison = comparison;
             candidates[c].englishAlone = englishWords == 1;
+            candidates[c].examplesOnly = examplesOnly;
         }
     }
 
@@ -7089,6 +7155,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             });
             moveToFront(list, lookAlike);
         }
+        putNounBeforeVerbOfItsPluralsSpelling(list);
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));

@@ -1099,6 +1099,77 @@ private Q_SLOTS:
                  QStringLiteral("Ziel"));
     }
 
+    // A line whose further sections are only example sentences of its other
+    // words is no own entry of its head: "Bemerken" (whose examples
+    // show "wahrnehmen" and "Gewahrwerden") does not go before "Bewusstsein"
+    // for "awareness", though "Bewusstsein" heads a short line and its own
+    // entry names "consciousness". Example sentences that name the head are
+    // its own: "trotzdem" still goes before "schon" for "anyway".
+    void keepsExamplesOfOtherWordsFromMakingAnOwnEntry()
+    {
+        const QByteArray awareness =
+            "Bewusstsein {n} [med.] | das Bewusstsein wiedererlangen; (wieder) zu Bewusstsein kommen; (wieder) zu "
+            "sich kommen {vi} [med.] | kollektives Bewusstsein; allgemeines Bewusstsein | das Bewusstsein "
+            "verlieren | Sie kam eben wieder zu sich. :: consciousness | to regain consciousness; to recover "
+            "consciousness; to come round [Br.]; to come around [Am.] | collective consciousness; hive mind | to "
+            "lose consciousness | She regained consciousness.\n"
+            "Bemerken {n}; Wahrnehmen {n}; Gewahrwerden {n} [poet.] (von etw.) | Das Ohrenimplantat ermöglicht es "
+            "ihr, Umgebungsgeräusche wahrzunehmen. | Alles kommt in der Wissenschaft auf das an, was man ein "
+            "Apercu nennt, auf ein Gewahrwerden dessen, was eigentlich den Erscheinungen zum Grunde liegt. Und "
+            "ein solches Gewahrwerden ist bis ins Unendliche fruchtbar. (Goethe) :: awareness (of sth.) | The ear "
+            "implant allows her to get an awareness of environmental sound. | In scholarship, everything depends "
+            "on what is called an \"apercu\", a moment of becoming aware of what actually lies at the foundation of "
+            "appearances. And this is an awareness which is infinitely fruitful. (Goethe)\n"
+            "Bewusstsein {n} (für etw.); Aufklärung {f}; Aufgeklärtheit {f}; Informiertsein {n} (über etw.) | In "
+            "diesem Bewusstsein haben wir in moderne Technik investiert. :: awareness (of sth.) | Being aware of "
+            "this (situation), we have invested into modern technology.\n";
+        const QStringList awarenessCore{QStringLiteral("awareness"), QStringLiteral("consciousness")};
+        QCOMPARE(germanSourcesFromTrans(awareness, awarenessCore).englishToGerman.value(QStringLiteral("awareness")).value(0),
+                 QStringLiteral("Bewusstsein"));
+        const QByteArray anyway =
+            "schon; bereits [geh.] {adv} | schon am frühen Morgen | Meine Schwester schläft schon. | Da schau, "
+            "sie haben schon angefangen. | Es war bereits 6 Uhr am Abend und schon dunkel. | Es ist schon "
+            "Mittwoch und es ist noch so viel zu tun. | Als ich eintraf, war sie bereits eine ganze Weile fort. | "
+            "Der Kampf hatte kaum begonnen, da war er auch schon entschieden. | Du hast doch schon genug getan! | "
+            "„Wir müssen aufhören.“ „Jetzt schon?“ / „Schon?“ | So jung und schon Witwe! :: already | as soon as "
+            "the day broke | My sister is already sleeping. | Oh look, they’ve already started. | It was already "
+            "6 o’clock in the evening, quite dark. | It’s already Wednesday and there is still so much to do. | "
+            "When I arrived she had already left quite a while ago. | The fight had hardly begun when it was "
+            "already decided. | Haven’t you done enough already? | 'We have to end here.' 'Already?' | She’s so "
+            "young and already a widow!\n"
+            "schon {adv} | Wer braucht schon einen Garten? :: anyway | Who needs a backyard anyway?\n"
+            "trotzdem {adv} | Ich mach’s/tu’s trotzdem! | Sie ist nicht sehr verlässlich, aber ich mag sie "
+            "trotzdem. | Danke trotzdem für die Einladung. | Es sind viele Fehler drinnen, trotzdem ist es ein "
+            "guter Aufsatz. :: anyway; anyhow; just the same; all the same (postpositive); even so (prepositive) "
+            "| I’ll do it anyway/anyhow/all the same! | She’s not very reliable, but I like her just the same. | "
+            "Thanks for the invitation anyway/anyhow/all the same. | There are a lot of mistakes, even so, it’s a "
+            "good essay.\n";
+        const QStringList anywayCore{QStringLiteral("anyway"), QStringLiteral("already")};
+        QCOMPARE(germanSourcesFromTrans(anyway, anywayCore).englishToGerman.value(QStringLiteral("anyway")).value(0),
+                 QStringLiteral("trotzdem"));
+    }
+
+    // A noun's own entry goes back before a verb spelt like its plural that
+    // stood level with it but for how common the words are: "trompeten" was
+    // counted on every line of "Trompeten" too ("mit Pauken und Trompeten",
+    // "Trompeten-Narzisse"), and came first for "trumpet".
+    void putsTheNounBeforeTheVerbOfItsPluralsSpelling()
+    {
+        const QByteArray lines =
+            "Narzissen {pl} (Narcissus) (botanische Gattung) [bot.] | Gelbe Narzisse {f}; Trompeten-Narzisse {f}; "
+            "Osterglocke {f}; Osterglöckchen {n} (Narcissus pseudonarcissus) <Morgenstern> :: daffodils; "
+            "jonquils; narcissus (botanical genus) | wild daffodil; Lent lily\n"
+            "Pauke {f} [mus.] | Pauken {pl} | chromatische Pauke | kleine Pauke | jdn. mit Pauken und Trompeten "
+            "empfangen [übtr.] :: kettledrum; timpano | kettledrums; timpani | chromatic timpano | small "
+            "kettledrum; small timpano | to roll out the red carpet for sb. [fig.]\n"
+            "Trompete {f} [mus.] | Trompeten {pl} :: trumpet; trump | trumpets\n"
+            "trompeten {vi} [mus.] | trompetend | trompetet | trompetet | trompetete :: to trumpet; to play the "
+            "trumpet | trumpeting; playing the trumpet | trumpeted; played the trumpet | trumpets | trumpeted\n"
+            "etw. herausposaunen {vt} [übtr.] :: to trumpet sth. [fig.]\n";
+        QCOMPARE(germanItemsOf(lines, QStringLiteral("trumpet")).mid(0, 2),
+                 (QStringList{QStringLiteral("Trompete"), QStringLiteral("trompeten")}));
+    }
+
     // The word that many lines pair with the English word, in their entries
     // and examples, comes before the head of the one line that gives it
     // first: "Dringlichkeit" renders "urgency" on five lines,
