@@ -700,6 +700,17 @@ bool ranksAsSpecial(const Candidate &candidate)
     return isSpecial(candidate) && !candidate.clearMainEntry && !(candidate.mainEntry && candidate.first);
 }
 
+// Whether a candidate's line names the word's plain sense: no special
+// sense, line or group tag, fringe or later-sense mark, and no register,
+// colloquial or dated mark on the English word. The rules that move a line
+// to the front of a word's list take only such a line.
+bool carriesNoMark(const Candidate &candidate)
+{
+    return !isSpecial(candidate) && !candidate.fringe && !candidate.otherSense && !candidate.englishRegister
+           && !candidate.englishColloquial && !candidate.englishDated && !candidate.lineTagged
+           && !candidate.groupTagged;
+}
+
 // Which side of a candidate a ranking orders: the German words of an English
 // word, or the English words of a German word.
 enum class Side { German, English };
@@ -3907,10 +3918,8 @@ void putOwnPlainLineBeforeFieldLineOfLaterSynonym(QVector<const Candidate *> &li
                && kindOf(*candidate) == kindOf(*top) && candidate->sections >= 2 && candidate->germanNamedAgain
                && candidate->subtitle == kUnlisted && commonness(*candidate) >= kMinHeadedWordLines
                && !candidate->sectionNoted && !candidate->noted && !candidate->englishNoted
-               && !candidate->wordClass.notedAfterClass && !isSpecial(*candidate) && !candidate->fringe
-               && !candidate->otherSense && !candidate->englishRegister && !candidate->englishColloquial
-               && !candidate->englishDated && !candidate->englishVariant && !candidate->lineTagged
-               && !candidate->fieldTagged && !candidate->groupTagged;
+               && !candidate->wordClass.notedAfterClass && !candidate->englishVariant && !candidate->fieldTagged
+               && carriesNoMark(*candidate);
     });
     moveToFront(list, own);
 }
@@ -3936,9 +3945,7 @@ void putComparingLineBeforeAdverbLineOfLaterSynonym(QVector<const Candidate *> &
         return;
     const auto compared = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->comparesWord && candidate->wordClass.adjective
-               && !candidate->otherSense && !candidate->fringe && !isSpecial(*candidate)
-               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->englishDated
-               && !candidate->lineTagged && !candidate->groupTagged;
+               && carriesNoMark(*candidate);
     });
     moveToFront(list, compared);
 }
@@ -3976,9 +3983,7 @@ void putVerbsAloneEntryBeforeSynonymLine(QVector<const Candidate *> &list)
                && candidate->subtitle != kUnlisted
                && candidate->sections >= kConjugatedSections && !candidate->noted
                && !candidate->englishNoted && !candidate->sectionNoted && !candidate->wordClass.notedAfterClass
-               && !isSpecial(*candidate) && !candidate->fringe && !candidate->otherSense
-               && !candidate->englishRegister && !candidate->englishColloquial && !candidate->englishDated
-               && !candidate->lineTagged && !candidate->fieldTagged && !candidate->groupTagged;
+               && !candidate->fieldTagged && carriesNoMark(*candidate);
     });
     moveToFront(list, alone);
 }
