@@ -893,6 +893,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 respellWrongAccents(spanishRows[1], spanishRows[0], spanishSpelling, known, report.details);
             report.spanishAccentsMended += restoreMissingAccents(spanishRows[1], spanishRows[0], spanishSpelling,
                                                                  known, report.details, &accentsRestored);
+            // spa-eng, like eng-spa, lists a few headwords twice, once with
+            // a word slipped ("salsa de malzanas" above "salsa de manzanas").
+            report.spanishMisspeltWordsDropped += dropSlipsOfListedHeadwords(
+                spanishRows[1], spanishSpelling, known, QStringLiteral("spa-eng"), report.details);
         }
         // A word nothing knows beside one the word list holds, a slip of a
         // letter apart, is the other's misspelling ("biscuit, bicuit").
@@ -983,7 +987,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 report.spanishMisspeltWordsDropped += dropSlipsOfListedHeadwords(
                     spanishRows[0], englishWordList,
                     [&](const QString &word) { return englishRanks.rank(word) > 0 || apertiumEnglishWords.contains(word); },
-                    report.details);
+                    QStringLiteral("eng-spa"), report.details);
             }
             // FreeDict writes a few English words with a single consonant
             // for a double one ("accomodate", "occurence"), in both

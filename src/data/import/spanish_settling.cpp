@@ -359,7 +359,8 @@ int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
 }
 
 int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
-                               const std::function<bool(const QString &)> &known, QStringList &details)
+                               const std::function<bool(const QString &)> &known, const QString &dictionary,
+                               QStringList &details)
 {
     if (spelling.isEmpty())
         return 0;
@@ -373,11 +374,14 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
     };
     // A word the list lacks and `known` does not hold: it may be a slip.
     const auto unlisted = [&](const QString &word) { return plain(word) && !listed(word) && !known(word); };
-    // Whether `other`, a word the list holds, is `word` with one slip mended
-    // and the same capital or none. The length and the letters, which rule
-    // out most pairs, are looked at before the list.
+    // Whether `other`, a word the list or `known` holds, is `word` with one
+    // slip mended and the same capital or none. The length and the letters,
+    // which rule out most pairs, are looked at before the lists. `known`
+    // counts too: the Spanish list holds lemmas only, so a plural
+    // ("manzanas") stands on the frequency list.
     const auto mendedBy = [&](const QString &word, const QString &other) {
-        return oneSlipApart(word, other) && word.front().isUpper() == other.front().isUpper() && listed(other);
+        return oneSlipApart(word, other) && word.front().isUpper() == other.front().isUpper()
+               && (listed(other) || known(other));
     };
     // Only headwords holding a word the list lacks are compared.
     const QVector<QStringList> words = headwordWords(rows);
@@ -414,8 +418,8 @@ int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
             }
         }
         if (copy) {
-            details.append(QStringLiteral("eng-spa: \"%1\" left out, a slip of a listed headword giving its words")
-                               .arg(headword));
+            details.append(QStringLiteral("%1: \"%2\" left out, a slip of a listed headword giving its words")
+                               .arg(dictionary, headword));
             ++dropped;
         } else {
             kept.append(row);

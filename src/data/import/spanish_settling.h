@@ -123,17 +123,19 @@ QSet<QString> englishHeadwordsTransLacks(const SenseRows &rows, const QSet<QStri
 int dropMisspeltHeadwordRows(SenseRows &rows, const QSet<QString> &spelling,
                              const std::function<bool(const QString &)> &known, QStringList &details);
 
-// Leaves out the eng-spa rows whose headword is a listed headword with one
-// word slipped: a word the word list (`spelling`) lacks and `known` (the
+// Leaves out the rows whose headword is a listed headword with one word
+// slipped: a word the word list (`spelling`) lacks and `known` (the
 // frequency list, Apertium) does not hold either, one letter added, taken
-// out, changed or swapped from the listed word at its place, where that row
-// gives all of the row's translations ("attachement: afectuosidad" beside
-// "attachment"). eng-fra and trans-de-en share such slips, so they do not
-// vouch for the word here. A name with a capital is looked up in lower
-// case, as the list holds it ("Sardina" beside "Sardinia"). Returns how
-// many rows were left out.
+// out, changed or swapped from a word either holds at its place, where that
+// row gives all of the row's translations ("attachement: afectuosidad"
+// beside "attachment"; spa-eng's "salsa de malzanas" beside "salsa de
+// manzanas"). eng-fra and trans-de-en share eng-spa's slips, so they do not
+// vouch for a word here. A name with a capital is looked up in lower case,
+// as the list holds it ("Sardina" beside "Sardinia"). `dictionary` names
+// the rows' dictionary in `details`. Returns how many rows were left out.
 int dropSlipsOfListedHeadwords(SenseRows &rows, const QSet<QString> &spelling,
-                               const std::function<bool(const QString &)> &known, QStringList &details);
+                               const std::function<bool(const QString &)> &known, const QString &dictionary,
+                               QStringList &details);
 
 // Leaves out of spa-eng's `rows` the English items of one lowercase word
 // that the word list (`spelling`, lowercased) lacks and `known` (the other

@@ -1739,7 +1739,7 @@ private Q_SLOTS:
                                      QStringLiteral("straight"), QStringLiteral("sardinia"), QStringLiteral("mole")};
         const auto known = [](const QString &word) { return word == QLatin1String("colour"); };
         QStringList details;
-        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, details), 2);
+        QCOMPARE(dropSlipsOfListedHeadwords(rows, spelling, known, QStringLiteral("eng-spa"), details), 2);
         QCOMPARE(rows.size(), 8);
         QVERIFY(std::none_of(rows.begin(), rows.end(), [](const auto &row) { return row.first == QLatin1String("Sardina"); }));
         QCOMPARE(rows.first().first, QStringLiteral("attachment"));
@@ -1756,9 +1756,22 @@ private Q_SLOTS:
                           {QStringLiteral("attachment"), {QStringLiteral("anexo")}}};
         const QSet<QString> words{QStringLiteral("attachment"), QStringLiteral("email"), QStringLiteral("mail")};
         details.clear();
-        QCOMPARE(dropSlipsOfListedHeadwords(phrases, words, known, details), 1);
+        QCOMPARE(dropSlipsOfListedHeadwords(phrases, words, known, QStringLiteral("eng-spa"), details), 1);
         QCOMPARE(details, QStringList{QStringLiteral(
                               "eng-spa: \"email attachement\" left out, a slip of a listed headword giving its words")});
+
+        // spa-eng 8658-8661: "salsa de malzanas" and "salsa de manzanas",
+        // both "apple-sauce". The Spanish list holds the lemma "manzana"
+        // alone: the plural stands on the frequency list (`known`).
+        SenseRows sauces{{QStringLiteral("salsa de malzanas"), {QStringLiteral("apple-sauce")}},
+                         {QStringLiteral("salsa de manzanas"), {QStringLiteral("apple-sauce")}}};
+        const QSet<QString> spanish{QStringLiteral("salsa"), QStringLiteral("de"), QStringLiteral("manzana")};
+        const auto frequent = [](const QString &word) { return word == QLatin1String("manzanas"); };
+        details.clear();
+        QCOMPARE(dropSlipsOfListedHeadwords(sauces, spanish, frequent, QStringLiteral("spa-eng"), details), 1);
+        QCOMPARE(sauces.first().first, QStringLiteral("salsa de manzanas"));
+        QCOMPARE(details, QStringList{QStringLiteral(
+                              "spa-eng: \"salsa de malzanas\" left out, a slip of a listed headword giving its words")});
     }
 
     void putsBackAMissingAccent()
