@@ -1097,6 +1097,71 @@ QStringList withApertiumsMainNounFirst(QStringList kept, const QVector<std::pair
     return kept;
 }
 
+// Apertium eng-spa's translations of a word in one part of speech reach the
+// importer in the order of the compiled lexicon, which is not its
+// translator's order of senses ("referee<n>": "colegiado", a sports
+// reporters' word, before "árbitro"), and two pairs both Apertium lexicons
+// share rank alike. Where the row's first item is such a pair of Apertium's
+// alone (no FreeDict dictionary gives it) that the German pivot (`links`)
+// does not link with the English word, a later item of exactly the same
+// sources in the same part of speech (`partsOfSpeech`) that the pivot does
+// link goes first: a third dictionary confirms it ("árbitro" through
+// "Schiedsrichter"). It does not pass over a first that the frequency list
+// (`rankOf`, 0 for a word it lacks) has as the commoner word: "sail":
+// "vela" stays before "aspa", the sail of a windmill.
+QStringList withLinkedFirstAmongApertiumsOwn(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const std::function<int(const QString &)> &partsOfSpeech,
+                                             const std::function<int(const QString &)> &links,
+                                             const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2)
+        return kept;
+    const int firstSources = sourcesIn(candidates, kept.first());
+    if ((firstSources & (FreedictForward | FreedictBackward)) || !(firstSources & ApertiumForward)
+        || links(kept.first()) > 0)
+        return kept;
+    const int firstParts = partsOfSpeech(kept.first());
+    const int firstRank = rankOf(kept.first());
+    const auto noRarer = [&](const QString &item) {
+        const int rank = rankOf(item);
+        return firstRank == 0 || (rank > 0 && rank <= firstRank);
+    };
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (sourcesIn(candidates, kept.at(i)) == firstSources && partsOfSpeech(kept.at(i)) == firstParts
+            && links(kept.at(i)) > 0 && noRarer(kept.at(i))) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
+// Apertium eng-spa lists a word's noun before its adjective whatever the
+// word mostly is, so between pairs its lexicons share alike the noun leads
+// ("bold<n>" -> "negrita", the typeface, before "bold<adj>" ->
+// "intrépido"). Where the row's first item is a noun's pair of Apertium's
+// alone (`partsOfSpeech`: NounPair; no FreeDict dictionary gives it) and
+// trans-de-en never gives the English word for a German noun (`nounUses`
+// 0, the word met there otherwise), the first later item of exactly the
+// same sources that is neither a noun's nor a verb's pair (an adjective's)
+// goes first: it translates the word's usual use.
+QStringList withAdjectiveBeforeUnusedNoun(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                          int nounUses, const std::function<int(const QString &)> &partsOfSpeech)
+{
+    if (kept.size() < 2 || nounUses != 0 || partsOfSpeech(kept.first()) != NounPair)
+        return kept;
+    const int firstSources = sourcesIn(candidates, kept.first());
+    if ((firstSources & (FreedictForward | FreedictBackward)) || !(firstSources & ApertiumForward))
+        return kept;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (sourcesIn(candidates, kept.at(i)) == firstSources && partsOfSpeech(kept.at(i)) == 0) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
 // which is "many<prn>" both ways. Where all four sources agree on one of a
 // row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
@@ -1710,6 +1775,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             && isIngFormOfAVerb(spelling, [&](const QString &word) { return parts.isVerb(word); })) {
             kept = withAdjectiveBeforeVerbalNoun(kept, candidates,
                                                  [&](const QString &spanish) { return parts.isAdjectiveOnly(spanish); });
+        }
+        kept = withLinkedFirstAmongApertiumsOwn(
+            kept, candidates, [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
+            [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        if (const auto nounUses = englishNounUses.constFind(english.toLower()); nounUses != englishNounUses.constEnd()) {
+            kept = withAdjectiveBeforeUnusedNoun(kept, candidates, *nounUses, [&](const QString &spanish) {
+                return evidence.partsOfSpeech(spelling, spanish);
+            });
         }
         // The nouns of Apertium's entries with a slipped gender tag fill a
         // row that has room ("scrap": "chatarra, desperdicios" gains

@@ -2279,6 +2279,80 @@ private Q_SLOTS:
         QCOMPARE(row(used.englishSpanish, QStringLiteral("coming")).value(0), QStringLiteral("mayoría"));
     }
 
+    void putsTheWordThePivotLinksFirstAmongApertiumsEqualPairs()
+    {
+        // Apertium eng-spa prints "referee<n>" -> "colegiado<n><GD>" before
+        // "referee<n>" -> "árbitro<n><GD>"; spa-eng "colegiado<n>" ->
+        // "referee<n>", "árbitro<n>" -> "arbitrator<n>", "referee<n>".
+        // FreeDict has no "referee". spa-deu "árbitro: 1. Schiedsrichter";
+        // trans-de-en "Schiedsrichter {m} ... :: referee".
+        const QVector<LexiconEntry> forward =
+            entries({{"referee<n>", "colegiado<n><GD>"}, {"referee<n>", "árbitro<n><GD>"}});
+        const QVector<LexiconEntry> backward = entries({{"colegiado<n>", "referee<n>"},
+                                                        {"árbitro<n>", "arbitrator<n>"},
+                                                        {"árbitro<n>", "referee<n>"}});
+        const QStringList referee{QStringLiteral("referee")};
+        const auto linked = [](const QString &spanish, const QString &english) {
+            return spanish == QStringLiteral("árbitro") && english == QLatin1String("referee") ? 1 : 0;
+        };
+        QCOMPARE(row(mergeSpanishLexicon(referee, {}, {}, forward, backward).englishSpanish, QStringLiteral("referee")),
+                 (QStringList{QStringLiteral("colegiado"), QStringLiteral("árbitro")}));
+        QCOMPARE(row(mergeSpanishLexicon(referee, {}, {}, forward, backward, linked).englishSpanish,
+                     QStringLiteral("referee")),
+                 (QStringList{QStringLiteral("árbitro"), QStringLiteral("colegiado")}));
+
+        // "sail<n>" -> "aspa<n><f>", "vela<n><f>", both ways; the pivot links
+        // "aspa" ("Windmühlenflügel {m} :: sail"), but "vela" is the word of
+        // the frequency list.
+        const QVector<LexiconEntry> sailForward =
+            entries({{"sail<n>", "aspa<n><f>"}, {"sail<n>", "vela<n><f>"}, {"sail<vblex>", "navegar<vblex>"}});
+        const QVector<LexiconEntry> sailBackward = entries({{"aspa<n><f>", "sail<n>"},
+                                                            {"vela<n><f>", "sail<n>"},
+                                                            {"vela<n><f>", "candle<n>"},
+                                                            {"navegar<vblex>", "sail<vblex>"}});
+        const auto aspaLinked = [](const QString &spanish, const QString &) {
+            return spanish == QLatin1String("aspa") ? 1 : 0;
+        };
+        QCOMPARE(row(mergeSpanishLexicon({QStringLiteral("sail")}, {}, {}, sailForward, sailBackward, aspaLinked)
+                         .englishSpanish,
+                     QStringLiteral("sail"))
+                     .value(0),
+                 QStringLiteral("vela"));
+    }
+
+    void putsTheAdjectiveBeforeTheNounOfAWordNeverUsedAsANoun()
+    {
+        // Apertium eng-spa "bold<n>" -> "negrita<n><f>" (the typeface),
+        // "bold<adj><sint>" -> "intrépido<adj>"; spa-eng "negrita<n><f>" ->
+        // "bold<n>", "intrépido<adj>" -> "bold<adj><sint>". FreeDict eng-spa
+        // "bold: grueso"; spa-eng "grueso: 1. bold, corpulent, fat, thick".
+        const QVector<LexiconEntry> forward =
+            entries({{"bold<n>", "negrita<n><f>"}, {"bold<adj><sint>", "intrépido<adj>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"negrita<n><f>", "bold<n>"}, {"intrépido<adj>", "bold<adj><sint>"}});
+        const SenseRows englishSpanish{{QStringLiteral("bold"), {QStringLiteral("grueso")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("grueso"),
+             {QStringLiteral("bold"), QStringLiteral("corpulent"), QStringLiteral("fat"), QStringLiteral("thick")}}};
+        // trans-de-en gives "bold" for adjectives, its noun is "bold face".
+        QByteArray trans = "fett {adj} (Schriftstil, Schriftauszeichnung) [comp.] [print] :: bold (typestyle, "
+                           "typeface attribute)\n"
+                           "Fettdruck {m} :: bold face\n";
+        const QSet<QString> words{QStringLiteral("bold")};
+        const QStringList bold{QStringLiteral("bold")};
+        const auto merged = [&](const QHash<QString, int> &nounUses) {
+            return row(mergeSpanishLexicon(bold, englishSpanish, spanishEnglish, forward, backward, {}, {}, {}, nounUses)
+                           .englishSpanish,
+                       QStringLiteral("bold"));
+        };
+        QCOMPARE(merged({}), (QStringList{QStringLiteral("negrita"), QStringLiteral("intrépido"), QStringLiteral("grueso")}));
+        QCOMPARE(merged(englishNounUsesInTrans(trans, words)),
+                 (QStringList{QStringLiteral("intrépido"), QStringLiteral("negrita"), QStringLiteral("grueso")}));
+        // A word trans-de-en gives for a noun keeps the lexicon's order.
+        trans += "Kühnheit {f} :: bold\n";
+        QCOMPARE(merged(englishNounUsesInTrans(trans, words)).value(0), QStringLiteral("negrita"));
+    }
+
     void keepsApertiumsWordsItsOwnTagsOrTheCapHide()
     {
         const QStringList verb{QStringLiteral("vblex")};
