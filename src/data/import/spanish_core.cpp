@@ -1,6 +1,7 @@
 #include "data/import/spanish_core.h"
 
 #include "data/import/accents.h"
+#include "data/import/edit_distance.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -163,12 +164,15 @@ public:
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
+        const QSet<QString> forwardSpanish = m_spanish;
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             const QString spanish =
                 spanishWord(entry.target, entry.source, entry.sourceTags, masculine, ApertiumForward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
+            if (isNeighboursEntry(spanish, m_forward.value(english), forwardSpanish))
+                continue;
             m_sources[{english, spanish}] |= ApertiumBackward;
             if (!m_apertiumFirstEnglish.contains(spanish)) {
                 m_apertiumFirstEnglish.insert(spanish, english);
@@ -386,6 +390,26 @@ private:
                 nouns.insert(entry.source);
         }
         return nouns;
+    }
+
+    // Whether an Apertium spa-eng entry is filed under a neighbouring
+    // spelling of its Spanish word: "anal<adj>" -> "annual", where eng-spa
+    // translates "annual" by "anual" and "anal" by "anal". The Spanish word
+    // (`spanish`) is none of eng-spa's translations of the English one
+    // (`forward`), one of them differs from it by a single letter inside
+    // the word (the first and last letters and the accents alike: "plan" and
+    // "plano", "solo" and "sólo" are words of their own), and eng-spa gives
+    // the Spanish word for another English word (`forwardSpanish`): it is a
+    // word of its own, and the entry pairs it with its neighbour's sense.
+    static bool isNeighboursEntry(const QString &spanish, const QStringList &forward,
+                                  const QSet<QString> &forwardSpanish)
+    {
+        if (forward.isEmpty() || forward.contains(spanish) || !forwardSpanish.contains(spanish) || spanish.size() < 3)
+            return false;
+        return std::any_of(forward.begin(), forward.end(), [&](const QString &other) {
+            return other.size() >= 3 && other.front() == spanish.front() && other.back() == spanish.back()
+                   && withoutAccents(other) != withoutAccents(spanish) && editDistance(other, spanish) == 1;
+        });
     }
 
     // Whether an eng-spa entry translates only the plural of an English

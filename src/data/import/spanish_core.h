@@ -97,7 +97,10 @@ struct SpanishCore
 // German pivot links goes first ("referee": "árbitro" before "colegiado"),
 // unless the frequency list has the first as the commoner word; an
 // adjective goes before the noun of a word trans-de-en never gives for a
-// German noun ("bold": "intrépido" before "negrita").
+// German noun ("bold": "intrépido" before "negrita"). An Apertium spa-eng
+// entry filed under a spelling one letter from eng-spa's translation of its
+// English word, a word eng-spa gives for another one, is left out ("anal"
+// -> "annual", for "anual").
 // An "-ing" form of a verb Apertium knows only as a noun ("pressing<n>" ->
 // "prensado") is led by a word both FreeDict dictionaries pair with it that
 // Apertium knows only as an adjective ("urgente").

@@ -2353,6 +2353,30 @@ private Q_SLOTS:
         QCOMPARE(merged(englishNounUsesInTrans(trans, words)).value(0), QStringLiteral("negrita"));
     }
 
+    void leavesOutAnEntryFiledUnderANeighbouringSpelling()
+    {
+        // Apertium eng-spa "anal<adj>" -> "anal<adj><mf>", "annual<adj>" ->
+        // "anual<adj><mf>"; spa-eng "anual<adj><mf>" -> "annual<adj>" and
+        // "anal<adj><mf>" -> "annual<adj>", a slip for "anual".
+        const QVector<LexiconEntry> forward =
+            entries({{"anal<adj>", "anal<adj><mf>"}, {"annual<adj>", "anual<adj><mf>"}});
+        QVector<LexiconEntry> backward =
+            entries({{"anual<adj><mf>", "annual<adj>"}, {"anal<adj><mf>", "annual<adj>"}});
+        const QStringList learners{QStringLiteral("anal"), QStringLiteral("annual")};
+        SpanishCore core = mergeSpanishLexicon(learners, {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("anal")), (QStringList{QStringLiteral("anal")}));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("anual")), (QStringList{QStringLiteral("annual")}));
+        // Words a first or last letter apart are words of their own: spa-eng
+        // "plano<n><m>" -> "plan<n>", "plane<n>" beside eng-spa "plan<n>" ->
+        // "plan<n><m>", "plane<n>" -> "plano<n><m>".
+        const QVector<LexiconEntry> planForward =
+            entries({{"plan<n>", "plan<n><m>"}, {"plane<n>", "plano<n><m>"}});
+        const QVector<LexiconEntry> planBackward =
+            entries({{"plan<n><m>", "plan<n>"}, {"plano<n><m>", "plan<n>"}, {"plano<n><m>", "plane<n>"}});
+        core = mergeSpanishLexicon({QStringLiteral("plan"), QStringLiteral("plane")}, {}, {}, planForward, planBackward);
+        QVERIFY(row(core.spanishEnglish, QStringLiteral("plano")).contains(QStringLiteral("plan")));
+    }
+
     void keepsApertiumsWordsItsOwnTagsOrTheCapHide()
     {
         const QStringList verb{QStringLiteral("vblex")};
