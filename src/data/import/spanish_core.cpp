@@ -1,6 +1,7 @@
 #include "data/import/spanish_core.h"
 
 #include "data/import/accents.h"
+#include "data/import/edit_distance.h"
 #include "data/import/word_frequency.h"
 
 #include <QHash>
@@ -163,12 +164,15 @@ public:
             appendNew(m_forward[english], spanish);
             m_spanish.insert(spanish);
         }
+        const QSet<QString> forwardSpanish = m_spanish;
         for (const LexiconEntry &entry : lexiconSpanishEnglish) {
             const QString spanish =
                 spanishWord(entry.target, entry.source, entry.sourceTags, masculine, ApertiumForward);
             if (spanish.isEmpty())
                 continue;
             const QString english = englishWord(entry.target, entry.targetTags, spanish);
+            if (isNeighboursEntry(spanish, m_forward.value(english), forwardSpanish))
+                continue;
             m_sources[{english, spanish}] |= ApertiumBackward;
             if (!m_apertiumFirstEnglish.contains(spanish)) {
                 m_apertiumFirstEnglish.insert(spanish, english);
@@ -386,6 +390,26 @@ private:
                 nouns.insert(entry.source);
         }
         return nouns;
+    }
+
+    // Whether an Apertium spa-eng entry is filed under a neighbouring
+    // spelling of its Spanish word: "anal<adj>" -> "annual", where eng-spa
+    // translates "annual" by "anual" and "anal" by "anal". The Spanish word
+    // (`spanish`) is none of eng-spa's translations of the English one
+    // (`forward`), one of them differs from it by a single letter inside
+    // the word (the first and last letters and the accents alike: "plan" and
+    // "plano", "solo" and "sólo" are words of their own), and eng-spa gives
+    // the Spanish word for another English word (`forwardSpanish`): it is a
+    // word of its own, and the entry pairs it with its neighbour's sense.
+    static bool isNeighboursEntry(const QString &spanish, const QStringList &forward,
+                                  const QSet<QString> &forwardSpanish)
+    {
+        if (forward.isEmpty() || forward.contains(spanish) || !forwardSpanish.contains(spanish) || spanish.size() < 3)
+            return false;
+        return std::any_of(forward.begin(), forward.end(), [&](const QString &other) {
+            return other.size() >= 3 && other.front() == spanish.front() && other.back() == spanish.back()
+                   && withoutAccents(other) != withoutAccents(spanish) && editDistance(other, spanish) == 1;
+        });
     }
 
     // Whether an eng-spa entry translates only the plural of an English
@@ -1097,6 +1121,71 @@ QStringList withApertiumsMainNounFirst(QStringList kept, const QVector<std::pair
     return kept;
 }
 
+// Apertium eng-spa's translations of a word in one part of speech reach the
+// importer in the order of the compiled lexicon, which is not its
+// translator's order of senses ("referee<n>": "colegiado", a sports
+// reporters' word, before "árbitro"), and two pairs both Apertium lexicons
+// share rank alike. Where the row's first item is such a pair of Apertium's
+// alone (no FreeDict dictionary gives it) that the German pivot (`links`)
+// does not link with the English word, a later item of exactly the same
+// sources in the same part of speech (`partsOfSpeech`) that the pivot does
+// link goes first: a third dictionary confirms it ("árbitro" through
+// "Schiedsrichter"). It does not pass over a first that the frequency list
+// (`rankOf`, 0 for a word it lacks) has as the commoner word: "sail":
+// "vela" stays before "aspa", the sail of a windmill.
+QStringList withLinkedFirstAmongApertiumsOwn(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const std::function<int(const QString &)> &partsOfSpeech,
+                                             const std::function<int(const QString &)> &links,
+                                             const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < 2)
+        return kept;
+    const int firstSources = sourcesIn(candidates, kept.first());
+    if ((firstSources & (FreedictForward | FreedictBackward)) || !(firstSources & ApertiumForward)
+        || links(kept.first()) > 0)
+        return kept;
+    const int firstParts = partsOfSpeech(kept.first());
+    const int firstRank = rankOf(kept.first());
+    const auto noRarer = [&](const QString &item) {
+        const int rank = rankOf(item);
+        return firstRank == 0 || (rank > 0 && rank <= firstRank);
+    };
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (sourcesIn(candidates, kept.at(i)) == firstSources && partsOfSpeech(kept.at(i)) == firstParts
+            && links(kept.at(i)) > 0 && noRarer(kept.at(i))) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
+// Apertium eng-spa lists a word's noun before its adjective whatever the
+// word mostly is, so between pairs its lexicons share alike the noun leads
+// ("bold<n>" -> "negrita", the typeface, before "bold<adj>" ->
+// "intrépido"). Where the row's first item is a noun's pair of Apertium's
+// alone (`partsOfSpeech`: NounPair; no FreeDict dictionary gives it) and
+// trans-de-en never gives the English word for a German noun (`nounUses`
+// 0, the word met there otherwise), the first later item of exactly the
+// same sources that is neither a noun's nor a verb's pair (an adjective's)
+// goes first: it translates the word's usual use.
+QStringList withAdjectiveBeforeUnusedNoun(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                          int nounUses, const std::function<int(const QString &)> &partsOfSpeech)
+{
+    if (kept.size() < 2 || nounUses != 0 || partsOfSpeech(kept.first()) != NounPair)
+        return kept;
+    const int firstSources = sourcesIn(candidates, kept.first());
+    if ((firstSources & (FreedictForward | FreedictBackward)) || !(firstSources & ApertiumForward))
+        return kept;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (sourcesIn(candidates, kept.at(i)) == firstSources && partsOfSpeech(kept.at(i)) == 0) {
+            kept.move(i, 0);
+            break;
+        }
+    }
+    return kept;
+}
+
 // Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
 // which is "many<prn>" both ways. Where all four sources agree on one of a
 // row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
@@ -1710,6 +1799,15 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             && isIngFormOfAVerb(spelling, [&](const QString &word) { return parts.isVerb(word); })) {
             kept = withAdjectiveBeforeVerbalNoun(kept, candidates,
                                                  [&](const QString &spanish) { return parts.isAdjectiveOnly(spanish); });
+        }
+        kept = withLinkedFirstAmongApertiumsOwn(
+            kept, candidates, [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish); },
+            [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        if (const auto nounUses = englishNounUses.constFind(english.toLower()); nounUses != englishNounUses.constEnd()) {
+            kept = withAdjectiveBeforeUnusedNoun(kept, candidates, *nounUses, [&](const QString &spanish) {
+                return evidence.partsOfSpeech(spelling, spanish);
+            });
         }
         // The nouns of Apertium's entries with a slipped gender tag fill a
         // row that has room ("scrap": "chatarra, desperdicios" gains

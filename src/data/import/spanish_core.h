@@ -93,6 +93,14 @@ struct SpanishCore
 // trans-de-en never gives for a German noun: Apertium's noun translation of
 // such a word ("coming<n>" -> "mayoría", of "coming of age") does not take
 // the lead from its translation of the word's usual part of speech.
+// Between pairs of Apertium's alone that its lexicons give alike, one the
+// German pivot links goes first ("referee": "árbitro" before "colegiado"),
+// unless the frequency list has the first as the commoner word; an
+// adjective goes before the noun of a word trans-de-en never gives for a
+// German noun ("bold": "intrépido" before "negrita"). An Apertium spa-eng
+// entry filed under a spelling one letter from eng-spa's translation of its
+// English word, a word eng-spa gives for another one, is left out ("anal"
+// -> "annual", for "anual").
 // An "-ing" form of a verb Apertium knows only as a noun ("pressing<n>" ->
 // "prensado") is led by a word both FreeDict dictionaries pair with it that
 // Apertium knows only as an adjective ("urgente").

@@ -2292,6 +2292,81 @@ private Q_SLOTS:
         QCOMPARE(row(used.englishSpanish, QStringLiteral("coming")).value(0), QStringLiteral("mayoría"));
     }
 
+    void putsTheWordThePivotLinksFirstAmongApertiumsEqualPairs()
+    {
+        // Apertium eng-spa prints "referee<n>" -> "colegiado<n><GD>" before
+        // "árbitro<n><GD>"; spa-eng gives both back. FreeDict has no "referee";
+        // spa-deu "árbitro: 1. Schiedsrichter", trans-de-en "Schiedsrichter
+        // {m} ... :: referee". "sail<n>" -> "aspa<n><f>", "vela<n><f>" both
+        // ways: the pivot links "aspa" ("Windmühlenflügel {m} :: sail"), but
+        // the frequency list has "vela".
+        const QVector<LexiconEntry> forward = entries({{"referee<n>", "colegiado<n><GD>"},
+                                                       {"referee<n>", "árbitro<n><GD>"},
+                                                       {"sail<n>", "aspa<n><f>"},
+                                                       {"sail<n>", "vela<n><f>"}});
+        const QVector<LexiconEntry> backward = entries({{"colegiado<n>", "referee<n>"},
+                                                        {"árbitro<n>", "arbitrator<n>"},
+                                                        {"árbitro<n>", "referee<n>"},
+                                                        {"aspa<n><f>", "sail<n>"},
+                                                        {"vela<n><f>", "sail<n>"}});
+        const QStringList learners{QStringLiteral("referee"), QStringLiteral("sail")};
+        const auto linked = [](const QString &spanish, const QString &) {
+            return spanish == QStringLiteral("árbitro") || spanish == QLatin1String("aspa") ? 1 : 0;
+        };
+        const SenseRows unlinked = mergeSpanishLexicon(learners, {}, {}, forward, backward).englishSpanish;
+        QCOMPARE(row(unlinked, QStringLiteral("referee")).value(0), QStringLiteral("colegiado"));
+        const SenseRows rows = mergeSpanishLexicon(learners, {}, {}, forward, backward, linked).englishSpanish;
+        QCOMPARE(row(rows, QStringLiteral("referee")), (QStringList{QStringLiteral("árbitro"), QStringLiteral("colegiado")}));
+        QCOMPARE(row(rows, QStringLiteral("sail")).value(0), QStringLiteral("vela"));
+    }
+
+    void putsTheAdjectiveBeforeTheNounOfAWordNeverUsedAsANoun()
+    {
+        // Apertium "bold<n>" -> "negrita<n><f>" (the typeface), "bold<adj><sint>"
+        // -> "intrépido<adj>", both ways. FreeDict eng-spa "bold: grueso";
+        // spa-eng "grueso: 1. bold, corpulent, fat, thick" (two of them here).
+        // trans-de-en gives "bold" for an adjective; its noun is "bold face".
+        const QVector<LexiconEntry> forward =
+            entries({{"bold<n>", "negrita<n><f>"}, {"bold<adj><sint>", "intrépido<adj>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"negrita<n><f>", "bold<n>"}, {"intrépido<adj>", "bold<adj><sint>"}});
+        const SenseRows englishSpanish{{QStringLiteral("bold"), {QStringLiteral("grueso")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("grueso"), {QStringLiteral("bold"), QStringLiteral("fat")}}};
+        const QByteArray trans = "fett {adj} (Schriftstil, Schriftauszeichnung) [comp.] [print] :: bold (typestyle, "
+                                 "typeface attribute)\nFettdruck {m} :: bold face\n";
+        const auto merged = [&](const QHash<QString, int> &nounUses) {
+            return row(mergeSpanishLexicon({QStringLiteral("bold")}, englishSpanish, spanishEnglish, forward, backward,
+                                           {}, {}, {}, nounUses)
+                           .englishSpanish,
+                       QStringLiteral("bold"));
+        };
+        QCOMPARE(merged({}).value(0), QStringLiteral("negrita"));
+        QCOMPARE(merged(englishNounUsesInTrans(trans, {QStringLiteral("bold")})),
+                 (QStringList{QStringLiteral("intrépido"), QStringLiteral("negrita"), QStringLiteral("grueso")}));
+    }
+
+    void leavesOutAnEntryFiledUnderANeighbouringSpelling()
+    {
+        // Apertium eng-spa "anal<adj>" -> "anal<adj><mf>", "annual<adj>" ->
+        // "anual<adj><mf>"; spa-eng "anal<adj><mf>" -> "annual<adj>", a slip
+        // for "anual". "plano<n><m>" -> "plan<n>" beside eng-spa "plan<n>" ->
+        // "plan<n><m>" is a word of its own (its last letter differs).
+        const QVector<LexiconEntry> forward = entries({{"anal<adj>", "anal<adj><mf>"},
+                                                       {"annual<adj>", "anual<adj><mf>"},
+                                                       {"plan<n>", "plan<n><m>"},
+                                                       {"plane<n>", "plano<n><m>"}});
+        const QVector<LexiconEntry> backward = entries({{"anual<adj><mf>", "annual<adj>"},
+                                                        {"anal<adj><mf>", "annual<adj>"},
+                                                        {"plano<n><m>", "plan<n>"},
+                                                        {"plano<n><m>", "plane<n>"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("anal"), QStringLiteral("annual"), QStringLiteral("plan"),
+                                 QStringLiteral("plane")},
+                                {}, {}, forward, backward);
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("anal")), (QStringList{QStringLiteral("anal")}));
+        QVERIFY(row(core.spanishEnglish, QStringLiteral("plano")).contains(QStringLiteral("plan")));
+    }
+
     void keepsApertiumsWordsItsOwnTagsOrTheCapHide()
     {
         const QStringList verb{QStringLiteral("vblex")};
