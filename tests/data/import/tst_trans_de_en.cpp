@@ -1235,6 +1235,20 @@ private Q_SLOTS:
                                 "auf den Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed "
                                 "to the penalty spot.\n")
             << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
+        // The halves of the file are counted apart: the penalty spot's line
+        // still counts, whole, where it stands midway through the file,
+        // after the lines of "referee" and before as many lines again that
+        // pair nothing.
+        QByteArray unrelated;
+        while (unrelated.size() < refereeLines.size())
+            unrelated += "Haus {n} | Häuser {pl} :: house | houses\n";
+        QTest::newRow("referee, the fifth line midway")
+            << refereeLines
+                   + QByteArray("Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte "
+                                "auf den Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed "
+                                "to the penalty spot.\n")
+                   + unrelated
+            << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
         // Without the penalty spot's line four lines pair the two words: the
         // entry's own line pairs them in its head and in its example, and
         // counts once.
