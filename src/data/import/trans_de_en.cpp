@@ -4251,7 +4251,7 @@ bool isPluralOf(const QString &plural, const QString &word)
 // class than verbs ("bisher {adv}", "Datum {n}") and not as a verb: its English
 // side's "to" then starts a phrase ("to date"). Untagged sides are mostly
 // verb phrases ("die Grenze ziehen bei etw. :: to draw the line at sth.").
-bool namesNoVerb(QStringView germanSide)
+bool tagsNoVerb(QStringView germanSide)
 {
     static const QRegularExpression verb(QStringLiteral("\\{v[tir]?[;}]"));
     // A gender or plural tag counts after a capitalised word only: a few
@@ -4264,6 +4264,20 @@ bool namesNoVerb(QStringView germanSide)
         return false;
     const QString text = section.toString();
     return !verb.match(text).hasMatch() && other.match(text).hasMatch();
+}
+
+// tagsNoVerb, asked once for each English synonym of a line and so many
+// times in a row about the same German side: the last side's answer is
+// kept (one for each thread) and given again while the side is the same.
+bool namesNoVerb(QStringView germanSide)
+{
+    thread_local QString lastSide;
+    thread_local bool lastAnswer = false;
+    if (lastSide.isNull() || germanSide != lastSide) {
+        lastAnswer = tagsNoVerb(germanSide);
+        lastSide = germanSide.toString();
+    }
+    return lastAnswer;
 }
 
 // Whether the tags name a region and nothing puts the word out of use: the

@@ -346,6 +346,11 @@ private Q_SLOTS:
             u"bisherig {adj} (vorläufig) | die bisherigen Höhepunkte in der Saison 2010/11 :: existing (prepositive); "
             u"to date; so far; up to now (postpositive) | the key events to date");
         QCOMPARE(texts(soFar.english).at(1), QStringLiteral("to date"));
+        // Each line's own German side tells it, one after another: sides of
+        // one length, an adverb's and a verb's, both ways round.
+        QCOMPARE(texts(parseTransEntry(u"bisher {adv} :: to date").english), QStringList{QStringLiteral("to date")});
+        QCOMPARE(texts(parseTransEntry(u"datieren {v} :: to date").english), QStringList{QStringLiteral("date")});
+        QCOMPARE(texts(parseTransEntry(u"bisher {adv} :: to date").english), QStringList{QStringLiteral("to date")});
         const TransEntry first = parseTransEntry(
             u"zunächst einmal; zuerst einmal; erst einmal [ugs.]; erstens {adv} (bei einer zeitlichen oder "
             u"argumentativen Aufzählung) :: to start with; for a start [coll.]; for starters [coll.] (used to "
