@@ -6462,16 +6462,6 @@ void wantedWordsOfSections(const QVector<QByteArrayView> &sections, const QHash<
     }
 }
 
-// For each English word of `wanted` (lower case, a single word), how many
-// lines of trans-de-en pair it with each of its German words: the lines
-// where some section names the English word on its English side and the
-// German word on its German side, outside notes. A line's sections match
-// between its sides (the entry, its forms, its compounds and examples), so
-// the count takes in every example that renders the one word by the other
-// ("Der Schiedsrichter zeigte auf den Elfmeterpunkt. :: The referee pointed
-// to the penalty spot."), which the lines of the first sections alone miss.
-// The English sides are read as bytes; a German section is decoded only
-// where its English section names a wanted word.
 // For each wanted English word (by its number) and each of its German words
 // (by place), how many lines of `text` pair them (see linesPairingWords).
 QVector<QVector<int>> pairedLineCounts(const QByteArray &text, const NumberedPairs &pairs)
