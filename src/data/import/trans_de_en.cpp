@@ -18,6 +18,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <future>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -4250,7 +4251,7 @@ bool isPluralOf(const QString &plural, const QString &word)
 // class than verbs ("bisher {adv}", "Datum {n}") and not as a verb: its English
 // side's "to" then starts a phrase ("to date"). Untagged sides are mostly
 // verb phrases ("die Grenze ziehen bei etw. :: to draw the line at sth.").
-bool namesNoVerb(QStringView germanSide)
+bool tagsNoVerb(QStringView germanSide)
 {
     static const QRegularExpression verb(QStringLiteral("\\{v[tir]?[;}]"));
     // A gender or plural tag counts after a capitalised word only: a few
@@ -4263,6 +4264,20 @@ bool namesNoVerb(QStringView germanSide)
         return false;
     const QString text = section.toString();
     return !verb.match(text).hasMatch() && other.match(text).hasMatch();
+}
+
+// tagsNoVerb, asked once for each English synonym of a line and so many
+// times in a row about the same German side: the last side's answer is
+// kept (one for each thread) and given again while the side is the same.
+bool namesNoVerb(QStringView germanSide)
+{
+    thread_local QString lastSide;
+    thread_local bool lastAnswer = false;
+    if (lastSide.isNull() || germanSide != lastSide) {
+        lastAnswer = tagsNoVerb(germanSide);
+        lastSide = germanSide.toString();
+    }
+    return lastAnswer;
 }
 
 // Whether the tags name a region and nothing puts the word out of use: the
@@ -6447,23 +6462,13 @@ void wantedWordsOfSections(const QVector<QByteArrayView> &sections, const QHash<
     }
 }
 
-// For each English word of `wanted` (lower case, a single word), how many
-// lines of trans-de-en pair it with each of its German words: the lines
-// where some section names the English word on its English side and the
-// German word on its German side, outside notes. A line's sections match
-// between its sides (the entry, its forms, its compounds and examples), so
-// the count takes in every example that renders the one word by the other
-// ("Der Schiedsrichter zeigte auf den Elfmeterpunkt. :: The referee pointed
-// to the penalty spot."), which the lines of the first sections alone miss.
-// The English sides are read as bytes; a German section is decoded only
-// where its English section names a wanted word.
-QHash<QString, QHash<QString, int>> linesPairingWords(const QByteArray &text,
-                                                      const QHash<QString, QStringList> &wanted)
+// For each wanted English word (by its number) and each of its German words
+// (by place), how many lines of `text` pair them (see linesPairingWords).
+QVector<QVector<int>> pairedLineCounts(const QByteArray &text, const NumberedPairs &pairs)
 {
-    const NumberedPairs pairs = numberedPairs(wanted);
-    // For each English word and each of its German words, the lines that
-    // pair them, and the last line counted (a line counts once however
-    // many of its sections pair the two).
+    // The lines that pair each English word with each of its German words,
+    // and the last line counted (a line counts once however many of its
+    // sections pair the two).
     struct Tally
     {
         int lines = 0;
@@ -6503,11 +6508,52 @@ QHash<QString, QHash<QString, int>> linesPairingWords(const QByteArray &text,
             }
         }
     });
+    QVector<QVector<int>> counts(tallies.size());
+    for (qsizetype e = 0; e < tallies.size(); ++e) {
+        for (const Tally &tally : std::as_const(tallies.at(e)))
+            counts[e].append(tally.lines);
+    }
+    return counts;
+}
+
+// `text` cut in two at the line break nearest its middle, neither half
+// copied: each line of the text is a line of one half, whole.
+std::pair<QByteArray, QByteArray> halvesAtLineBreak(const QByteArray &text)
+{
+    qsizetype cut = text.indexOf('\n', text.size() / 2);
+    cut = cut < 0 ? text.size() : cut + 1;
+    return {QByteArray::fromRawData(text.constData(), cut),
+            QByteArray::fromRawData(text.constData() + cut, text.size() - cut)};
+}
+
+// For each English word of `wanted` (lower case, a single word), how many
+// lines of trans-de-en pair it with each of its German words: the lines
+// where some section names the English word on its English side and the
+// German word on its German side, outside notes. A line's sections match
+// between its sides (the entry, its forms, its compounds and examples), so
+// the count takes in every example that renders the one word by the other
+// ("Der Schiedsrichter zeigte auf den Elfmeterpunkt. :: The referee pointed
+// to the penalty spot."), which the lines of the first sections alone miss.
+// The English sides are read as bytes; a German section is decoded only
+// where its English section names a wanted word. Each line counts on its
+// own, so the two halves of the file are counted at once, the second on a
+// thread of its own, and their counts added: this scan is one of the
+// longest steps of the German tables.
+QHash<QString, QHash<QString, int>> linesPairingWords(const QByteArray &text,
+                                                      const QHash<QString, QStringList> &wanted)
+{
+    const NumberedPairs pairs = numberedPairs(wanted);
+    const std::pair<QByteArray, QByteArray> halves = halvesAtLineBreak(text);
+    std::future<QVector<QVector<int>>> secondCounts =
+        std::async(std::launch::async, [&halves, &pairs] { return pairedLineCounts(halves.second, pairs); });
+    const QVector<QVector<int>> lines = pairedLineCounts(halves.first, pairs);
+    const QVector<QVector<int>> moreLines = secondCounts.get();
     QHash<QString, QHash<QString, int>> counts;
     for (qsizetype e = 0; e < pairs.english.size(); ++e) {
-        for (qsizetype g = 0; g < tallies.at(e).size(); ++g) {
-            if (tallies.at(e).at(g).lines > 0)
-                counts[pairs.english.at(e)][pairs.german.at(e).at(g)] = tallies.at(e).at(g).lines;
+        for (qsizetype g = 0; g < lines.at(e).size(); ++g) {
+            const int total = lines.at(e).at(g) + moreLines.at(e).at(g);
+            if (total > 0)
+                counts[pairs.english.at(e)][pairs.german.at(e).at(g)] = total;
         }
     }
     return counts;
@@ -6692,6 +6738,20 @@ void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const 
         moveToFront(list, plain);
 }
 
+// What the German pairs read of the whole text for the core words alone:
+// how the dictionary uses each (englishWordUsesInTrans) and the plural
+// sections' senses (pluralSectionSenses).
+struct CoreWordScans
+{
+    QHash<QString, EnglishWordUses> englishUses;
+    QHash<QString, QStringList> pluralSenses;
+};
+
+CoreWordScans scanForCoreWords(const QByteArray &text, const QSet<QString> &core, const QSet<QString> &lowerCore)
+{
+    return {englishWordUsesInTrans(text, lowerCore), pluralSectionSenses(text, core)};
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
@@ -6701,6 +6761,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     QHash<QString, QStringList> coreByLower;
     for (const QString &word : coreEnglish)
         coreByLower[word.toLower()].append(word);
+    // How the dictionary uses each core word and the senses of the plural
+    // sections need nothing but the text and the core words: they are read
+    // on a thread of their own while the lines are read below.
+    std::future<CoreWordScans> coreWordScans = std::async(
+        std::launch::async, [&text, &core, words = QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd())] {
+            return scanForCoreWords(text, core, words);
+        });
 
     const QHash<QString, QString> americanSpelling = spellingPairsOf(text);
     QVector<Candidate> candidates;
@@ -7108,10 +7175,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             ownEntryOfGerman.insert(candidate.german, &candidate);
     }
     // How the dictionary uses each core word, as a verb or otherwise (see
-    // putNounMainEntryBeforeSideVerb).
-    const QHash<QString, EnglishWordUses> englishUses =
-        englishWordUsesInTrans(text, QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd()));
-    const QHash<QString, QStringList> pluralSenses = pluralSectionSenses(text, core);
+    // putNounMainEntryBeforeSideVerb), and the plural sections' senses.
+    const CoreWordScans scans = coreWordScans.get();
+    const QHash<QString, EnglishWordUses> &englishUses = scans.englishUses;
+    const QHash<QString, QStringList> &pluralSenses = scans.pluralSenses;
     // How many lines pair each single English word with each of its German
     // words (see putWidelyPairedWordFirst).
     QHash<QString, QStringList> pairsWanted;
@@ -7124,9 +7191,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 germans.append(candidate->german);
         }
     }
-    const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
+    // The compounds' lines are counted on a thread of their own while the
+    // pairs' lines are.
     QHash<QString, QVector<CompoundPairing>> compoundPairings = compoundedPlainNouns(byEnglish);
-    countCompoundPairings(text, compoundPairings);
+    std::future<void> compoundsCounted =
+        std::async(std::launch::async, [&text, &compoundPairings] { countCompoundPairings(text, compoundPairings); });
+    const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
+    compoundsCounted.get();
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the

@@ -346,6 +346,11 @@ private Q_SLOTS:
             u"bisherig {adj} (vorläufig) | die bisherigen Höhepunkte in der Saison 2010/11 :: existing (prepositive); "
             u"to date; so far; up to now (postpositive) | the key events to date");
         QCOMPARE(texts(soFar.english).at(1), QStringLiteral("to date"));
+        // Each line's own German side tells it, one after another: sides of
+        // one length, an adverb's and a verb's, both ways round.
+        QCOMPARE(texts(parseTransEntry(u"bisher {adv} :: to date").english), QStringList{QStringLiteral("to date")});
+        QCOMPARE(texts(parseTransEntry(u"datieren {v} :: to date").english), QStringList{QStringLiteral("date")});
+        QCOMPARE(texts(parseTransEntry(u"bisher {adv} :: to date").english), QStringList{QStringLiteral("to date")});
         const TransEntry first = parseTransEntry(
             u"zunächst einmal; zuerst einmal; erst einmal [ugs.]; erstens {adv} (bei einer zeitlichen oder "
             u"argumentativen Aufzählung) :: to start with; for a start [coll.]; for starters [coll.] (used to "
@@ -1234,6 +1239,20 @@ private Q_SLOTS:
                    + QByteArray("Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte "
                                 "auf den Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed "
                                 "to the penalty spot.\n")
+            << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
+        // The halves of the file are counted apart: the penalty spot's line
+        // still counts, whole, where it stands midway through the file,
+        // after the lines of "referee" and before as many lines again that
+        // pair nothing.
+        QByteArray unrelated;
+        while (unrelated.size() < refereeLines.size())
+            unrelated += "Haus {n} | Häuser {pl} :: house | houses\n";
+        QTest::newRow("referee, the fifth line midway")
+            << refereeLines
+                   + QByteArray("Elfmeterpunkt {m} (Fußball) [sport] | Elfmeterpunkte {pl} | Der Schiedsrichter zeigte "
+                                "auf den Elfmeterpunkt. :: penalty spot (football) | penalty spots | The referee pointed "
+                                "to the penalty spot.\n")
+                   + unrelated
             << QStringLiteral("referee") << QStringLiteral("Schiedsrichter");
         // Without the penalty spot's line four lines pair the two words: the
         // entry's own line pairs them in its head and in its example, and
