@@ -136,6 +136,11 @@ class WordRanks;
 // look-alike of the headword that no list knows either, as well linked and
 // confirmed ("incite: inciter" before "agiter"), unless the row gives the
 // headword itself.
+// Where `firstSenseFirst` is not set, a leader of a later numbered sense
+// whose own row in `reverse` starts with its own twin ("congestion:
+// congestion, rush") gives way to the row's own first-sense word that
+// `reverse` gives the headword in its first sense, as well linked ("rush:
+// se dépêcher" before "congestion").
 // The headword's twin that only `reverse` gives, where `forward` starts
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes
