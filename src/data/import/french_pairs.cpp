@@ -64,6 +64,23 @@ int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const
     return dropped;
 }
 
+int dropRunTogetherPairs(QVector<DictdEntry> &rows)
+{
+    int dropped = 0;
+    for (DictdEntry &entry : rows) {
+        const QStringList items = entry.translations;
+        for (const QString &item : items) {
+            const QStringList words = item.split(QLatin1Char(' '));
+            if (words.size() == 2 && words.at(0) != words.at(1) && items.contains(words.at(0))
+                && items.contains(words.at(1))) {
+                entry.translations.removeAll(item);
+                ++dropped;
+            }
+        }
+    }
+    return dropped;
+}
+
 namespace {
 
 // A word of the reverse dictionary and where the headword stands among its

@@ -47,6 +47,16 @@ int keepLeadingTranslations(QVector<DictdEntry> &rows, int most);
 
 inline constexpr int kMaxFrenchTranslations = 6;
 
+// Leaves out the items of the English rows that run two items of their own
+// row together without the comma between them ("doctor: 1. docteur
+// 2. médecin, docteur médecin"; "physician: docteur, médecin, docteur
+// médecin"; fra-eng has "docteur médecin: doctor, physician" too, so the
+// rows are completed first): a phrase of two words the row gives each on
+// its own is that pair again, not a word a learner should be taught. A
+// phrase one of whose words the row does not give stays ("amber: ambre,
+// ambre gris"). Returns how many items went.
+int dropRunTogetherPairs(QVector<DictdEntry> &rows);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two

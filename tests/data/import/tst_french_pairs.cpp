@@ -1744,6 +1744,22 @@ private Q_SLOTS:
         QCOMPARE(rowOf(twinLater, "rush").constFirst(), QStringLiteral("congestion"));
     }
 
+    void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
+    {
+        // eng-fra and fra-eng both run "docteur" and "médecin" together;
+        // "ambre gris" and "ambre jaune" are words of their own.
+        QVector<DictdEntry> engFra{
+            entry("doctor /dɔktər/\n1. docteur\n2. médecin, docteur médecin\n"),
+            entry("physician /fiziʃən/\ndocteur, médecin, docteur médecin\n"),
+            entry("amber /æmbər/\n1. ambre, ambre gris\n2. ambre jaune\n"),
+        };
+        QCOMPARE(dropRunTogetherPairs(engFra), 2);
+        QCOMPARE(find(engFra, QStringLiteral("doctor"))->translations, QStringList({"docteur", "médecin"}));
+        QCOMPARE(find(engFra, QStringLiteral("physician"))->translations, QStringList({"docteur", "médecin"}));
+        QCOMPARE(find(engFra, QStringLiteral("amber"))->translations,
+                 QStringList({"ambre", "ambre gris", "ambre jaune"}));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
