@@ -520,6 +520,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 frenchFirst = firstItems(fraEng);
             }
         }
+        // Both dictionaries give the run-together pairs, so they go once the
+        // English rows are completed.
+        report.frenchItemsMended += dropRunTogetherPairs(engFra);
         report.frenchItemsMended += dropEnglishItems(
             engFra, [&](const QString &word) { return frenchSpelling->lists(word); },
             [&](const QString &word) { return englishSpelling->knows(word); },

@@ -64,6 +64,23 @@ int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const
     return dropped;
 }
 
+int dropRunTogetherPairs(QVector<DictdEntry> &rows)
+{
+    int dropped = 0;
+    for (DictdEntry &entry : rows) {
+        const QStringList items = entry.translations;
+        for (const QString &item : items) {
+            const QStringList words = item.split(QLatin1Char(' '));
+            if (words.size() == 2 && words.at(0) != words.at(1) && items.contains(words.at(0))
+                && items.contains(words.at(1))) {
+                entry.translations.removeAll(item);
+                ++dropped;
+            }
+        }
+    }
+    return dropped;
+}
+
 namespace {
 
 // A word of the reverse dictionary and where the headword stands among its
@@ -510,6 +527,39 @@ void putRareLookAlikeBeforeEquallyRareLeader(QVector<Candidate> &candidates, con
     });
     if (lookAlike != candidates.end())
         candidates.move(lookAlike - candidates.begin(), 0);
+}
+
+// fra-eng lists some French words with their English twin first
+// ("congestion: congestion, rush"; "suite: 1. suite, train ... 5. adherents,
+// ..., supporters"): the twin is the word's main sense, and the headword is
+// one of its side senses. Where such a word leads a row of eng-fra's
+// numbered senses from a later sense ("rush: 1. se dépêcher 2. afflux, afflux
+// de sang, congestion"), it leads by its rank or its place in that list, not
+// as the headword's main translation; the row's own word of its first sense
+// that fra-eng gives the headword in its first sense, as well linked, comes
+// first ("se dépêcher: go fast, hurry, rush"). Not past a leader that is,
+// resembles or shares the headword. A twin further down the leader's row
+// says less: fra-eng lists most words alphabetically, and a twin past other
+// words is often one word among equals ("place: 1. location, place, spot").
+void putOwnFirstSenseBeforeLeaderMeaningItsTwin(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                                const QHash<QString, QStringList> &reverseItems)
+{
+    if (entry.firstSense.isEmpty() || candidates.size() < 2 || entry.headword.contains(QLatin1Char(' ')))
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (inFirstSense(entry, leading.word) || leader == headword || looksAlike(leader, headword)
+        || sharesStem(leader, headword))
+        return;
+    const QStringList leadersRow = reverseItems.value(leading.word);
+    if (leadersRow.isEmpty() || foldedLower(leadersRow.constFirst()) != leader)
+        return;
+    const auto own = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word) && (c.linked || !leading.linked);
+    });
+    if (own != candidates.end())
+        candidates.move(own - candidates.begin(), 0);
 }
 
 // Whether `later` is `earlier` written another way: with a hyphen, apart or
@@ -1448,6 +1498,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
         if (!firstSenseFirst)
             putRareLookAlikeBeforeEquallyRareLeader(candidates, entry.headword, targetRanks);
+        if (!firstSenseFirst)
+            putOwnFirstSenseBeforeLeaderMeaningItsTwin(candidates, entry, reverseItems);
         // A word that is a noun and a verb ("water": "eau", "abreuver") is
         // taught by its noun: where a verb leads, the row's own noun that
         // translates back to the headword first ("eau: water") and is

@@ -47,6 +47,16 @@ int keepLeadingTranslations(QVector<DictdEntry> &rows, int most);
 
 inline constexpr int kMaxFrenchTranslations = 6;
 
+// Leaves out the items of the English rows that run two items of their own
+// row together without the comma between them ("doctor: 1. docteur
+// 2. médecin, docteur médecin"; "physician: docteur, médecin, docteur
+// médecin"; fra-eng has "docteur médecin: doctor, physician" too, so the
+// rows are completed first): a phrase of two words the row gives each on
+// its own is that pair again, not a word a learner should be taught. A
+// phrase one of whose words the row does not give stays ("amber: ambre,
+// ambre gris"). Returns how many items went.
+int dropRunTogetherPairs(QVector<DictdEntry> &rows);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two
@@ -136,6 +146,11 @@ class WordRanks;
 // look-alike of the headword that no list knows either, as well linked and
 // confirmed ("incite: inciter" before "agiter"), unless the row gives the
 // headword itself.
+// Where `firstSenseFirst` is not set, a leader of a later numbered sense
+// whose own row in `reverse` starts with its own twin ("congestion:
+// congestion, rush") gives way to the row's own first-sense word that
+// `reverse` gives the headword in its first sense, as well linked ("rush:
+// se dépêcher" before "congestion").
 // The headword's twin that only `reverse` gives, where `forward` starts
 // another word's row with it and `reverse` pairs it with that word too, is a
 // false friend ("agenda", which fra-eng gives "ordre du jour"): it goes

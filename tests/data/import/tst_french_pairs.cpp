@@ -1701,6 +1701,65 @@ private Q_SLOTS:
         QCOMPARE(rowOf(notBack, "intention").constFirst(), QStringLiteral("plan"));
     }
 
+    void putsTheOwnFirstSenseBeforeALaterLeaderMeaningItsTwin()
+    {
+        // No frequency list knows the words of "rush"; fra-eng's
+        // alphabetical "congestion: congestion, rush" put "rush" a place
+        // higher than "se dépêcher: go fast, hurry, rush" did, so the later
+        // sense's "congestion" led. "suite" and "parti", common words, give
+        // "supporters" only far down in a later sense.
+        const QVector<DictdEntry> engFra{
+            entry("rush /rʌʃ/\n1. se dépêcher\n2. afflux, afflux de sang, congestion\n"),
+            entry("supporters /səpɔːtəz/\n1. adhérents, parti\n2. suite\n"),
+        };
+        const QVector<DictdEntry> fraEng{
+            entry("congestion /kɔ̃ʒɛstjɔ̃/ <n, fem>\ncongestion, rush\n"),
+            entry("afflux /afly/ <n, masc>\n1. flood\n2. congestion, rush\n"),
+            entry("afflux de sang /aflydəsɑ̃/ <n, masc>\nrush of blood\n"),
+            entry("se dépêcher /sədepeʃe/ <v>\ngo fast, hurry, rush\n"),
+            entry("se dépêcher /sədepeʃe/ <vi>\nhurry\n"),
+            entry("adhérents /adeʀɑ̃t/ <n>\nadherents, disciples, followers, following, party members, supporters\n"),
+            entry("parti /paʀti/ <n, fem>\n1. decision-making\n2. faction, party, side\n"
+                  "3. adherents, disciples, followers, following\n4. supporters\n"),
+            entry("suite /sɥit/ <n, fem>\n1. suite, train\n2. continuation\n3. consequence, consistency\n"
+                  "4. result\n5. adherents, disciples, followers, following, party, supporters\n6. order\n"),
+        };
+        const WordRanks french = ranksOf({{"suite", 365}, {"parti", 384}});
+        const auto rowOf = [&](const QVector<DictdEntry> &reverse, const char *headword,
+                               const QSet<QString> &linked = {}) {
+            QVector<DictdEntry> rows = engFra;
+            addReverseTranslations(rows, reverse, french, {}, [&linked](const QString &, const QString &word) {
+                return linked.contains(word) ? 1 : 0;
+            });
+            return find(rows, QString::fromUtf8(headword))->translations;
+        };
+        QCOMPARE(rowOf(fraEng, "rush"), QStringList({"se dépêcher", "congestion", "afflux", "afflux de sang"}));
+        QCOMPARE(rowOf(fraEng, "supporters"), QStringList({"adhérents", "suite", "parti"}));
+        // An unlinked word of the first sense does not pass a linked leader.
+        QCOMPARE(rowOf(fraEng, "rush", {"congestion"}).constFirst(), QStringLiteral("congestion"));
+        // A twin further down the leader's row (the row changed) is one word
+        // among others.
+        QVector<DictdEntry> twinLater = fraEng;
+        twinLater[0] = entry("congestion /kɔ̃ʒɛstjɔ̃/ <n, fem>\ncrowding, rush, congestion\n");
+        QCOMPARE(rowOf(twinLater, "rush").constFirst(), QStringLiteral("congestion"));
+    }
+
+    void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
+    {
+        // eng-fra and fra-eng both run "docteur" and "médecin" together;
+        // "ambre gris" and "ambre jaune" are words of their own.
+        QVector<DictdEntry> engFra{
+            entry("doctor /dɔktər/\n1. docteur\n2. médecin, docteur médecin\n"),
+            entry("physician /fiziʃən/\ndocteur, médecin, docteur médecin\n"),
+            entry("amber /æmbər/\n1. ambre, ambre gris\n2. ambre jaune\n"),
+        };
+        QCOMPARE(dropRunTogetherPairs(engFra), 2);
+        QCOMPARE(find(engFra, QStringLiteral("doctor"))->translations, QStringList({"docteur", "médecin"}));
+        QCOMPARE(find(engFra, QStringLiteral("physician"))->translations, QStringList({"docteur", "médecin"}));
+        QCOMPARE(find(engFra, QStringLiteral("amber"))->translations,
+                 QStringList({"ambre", "ambre gris", "ambre jaune"}));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
