@@ -253,13 +253,13 @@ bool sharesStem(const QString &a, const QString &b)
 // Whether `english` is the regular English form of the French word `french`
 // (both folded to lower case without accents): the same stem with the
 // suffixes the two languages pair ("abortif", "abortive"; "absurdite",
-// "absurdity"; "cupidite", "cupidity").
+// "absurdity"; "cupidite", "cupidity"; "hideux", "hideous").
 bool isRegularCognate(const QString &french, const QString &english)
 {
     static const std::pair<QLatin1StringView, QLatin1StringView> suffixes[] = {
         {QLatin1StringView("if"), QLatin1StringView("ive")},   {QLatin1StringView("ique"), QLatin1StringView("ic")},
         {QLatin1StringView("eux"), QLatin1StringView("ous")},  {QLatin1StringView("te"), QLatin1StringView("ty")},
-        {QLatin1StringView("iste"), QLatin1StringView("ist")},
+        {QLatin1StringView("iste"), QLatin1StringView("ist")}, {QLatin1StringView("eux"), QLatin1StringView("eous")},
     };
     for (const auto &[fr, en] : suffixes) {
         const qsizetype stem = french.size() - fr.size();
@@ -1066,6 +1066,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+
         // A word filled in from the other direction whose own row gives the
         // headword only in a later sense is a side sense there ("buy:
         // 1. acheter, acquérir 2. achat"); it does not lead over a word the
@@ -1482,6 +1483,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
         if (!phraseHeadword)
             putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);
+
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.

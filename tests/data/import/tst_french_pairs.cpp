@@ -1138,6 +1138,21 @@ private Q_SLOTS:
         QCOMPARE(rowOf(false, false).constFirst(), QStringLiteral("vain"));
         // Not past a leader whose own row starts with the headword.
         QCOMPARE(rowOf(true, true).constFirst(), QStringLiteral("vain"));
+
+        // "-eux" is "-eous" as well as "-ous": fra-eng's alphabetical
+        // "hideux" row put the commoner "awful" and "horrible" first.
+        QVector<DictdEntry> hideux{
+            entry("hideux /idø/ <adj>\nabhorrent, abominable, alien, awful, hideous, horrible, gruesome\n")};
+        const QVector<DictdEntry> english{
+            entry("awful /ɔːfəl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("hideous /hidiəs/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("horrible /hɔrəbl/\n1. abject, abominable, hideux, horrible, odieux\n2. atroce, féroce\n"),
+        };
+        addReverseTranslations(
+            hideux, english, ranksOf({{"awful", 1341}, {"horrible", 1497}, {"alien", 2437}}), {},
+            [](const QString &, const QString &word) { return word == QLatin1String("alien") ? 0 : 1; }, {},
+            [](const QString &, const QString &) { return false; }, {}, true);
+        QCOMPARE(hideux.constFirst().translations.constFirst(), QStringLiteral("hideous"));
     }
 
     void putsACommonOneWordFirstSenseBeforeARareLinkedLaterOne()
