@@ -750,6 +750,42 @@ void putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(
         candidates.move(twin - candidates.begin(), 0);
 }
 
+// fra-eng now and then gives a word's main sense as a lone phrase of a
+// plain word and the word that narrows it ("chatte: 1. female cat 2. cunt,
+// pussy"): no English word names it alone, and eng-fra, which lists words,
+// has no row of the phrase to confirm it. A third pair of dictionaries
+// that links the phrase's last word, its head noun, to the headword
+// (fra-deu's "Katze", trans-de-en's "cat") vouches for that first sense;
+// the phrase then goes before a leader of a later sense, whose lead comes
+// from the links and commonness of its side sense. Not past a leader that
+// is, resembles or shares the headword.
+void putLinkedPhraseOfFirstSenseBeforeLaterLeader(
+    QVector<Candidate> &candidates, const DictdEntry &entry,
+    const std::function<int(const QString &, const QString &)> &links)
+{
+    if (!links || entry.firstSense.size() != 1 || candidates.size() < 2)
+        return;
+    const QString phrase = entry.firstSense.constFirst();
+    const QStringList words = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != 2 || !phrase.at(0).isLower())
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (leading.word == phrase || leader == headword || looksAlike(leader, headword) || sharesStem(leader, headword))
+        return;
+    // Where the row gives the head noun by itself ("col: 1. mountain pass
+    // ... 3. collar" beside "pass"), a word names that sense alone and the
+    // phrase is only a narrower form of it.
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [&words](const Candidate &c) { return c.word == words.constLast(); }))
+        return;
+    const auto found = std::find_if(candidates.begin() + 1, candidates.end(),
+                                    [&phrase](const Candidate &c) { return c.own && c.word == phrase; });
+    if (found != candidates.end() && links(entry.headword, words.constLast()) > 0)
+        candidates.move(found - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -1481,6 +1517,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 candidates.move(verb - candidates.begin(), 0);
         }
         putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
+        if (firstSenseFirst && !phraseHeadword) {
+            putLinkedPhraseOfFirstSenseBeforeLaterLeader(candidates, entry, links);
+        }
         if (!phraseHeadword)
             putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);
 

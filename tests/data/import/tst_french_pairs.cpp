@@ -1270,6 +1270,30 @@ private Q_SLOTS:
                  (QStringList{"market", "marketplace"}));
     }
 
+    void putsALinkedPhraseOfTheFirstSenseBeforeALaterSense()
+    {
+        // No English word names a female cat alone, and eng-fra has no row
+        // of the phrase; fra-deu's "Katze" links its last word.
+        const QVector<DictdEntry> fraEng{entry("chatte /ʃat/ <n, fem>\n1. female cat\n2. cunt, pussy\n")};
+        const QVector<DictdEntry> engFra{entry("cunt /kʌnt/\nchatte, con\n"), entry("pussy /pusiː/\nchatte, con\n")};
+        const WordRanks ranks = ranksOf({{"cat", 1659}, {"pussy", 2881}, {"cunt", 4883}});
+        const auto rowOf = [&](const QSet<QString> &linked, const QVector<DictdEntry> &more) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra + more, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return rows.constFirst().translations;
+        };
+        QCOMPARE(rowOf({"cat", "pussy", "cunt"}, {}), (QStringList{"female cat", "pussy", "cunt"}));
+        // Not where nothing links the phrase's noun, nor where the row gives
+        // that noun by itself ("col: 1. mountain pass ... 3. collar" beside
+        // eng-fra's "pass: 1. permission 2. col").
+        QCOMPARE(rowOf({"pussy", "cunt"}, {}).constFirst(), QStringLiteral("pussy"));
+        QCOMPARE(rowOf({"cat", "pussy", "cunt"}, {entry("cat /kæt/\nchat, chatte\n")}).constFirst(),
+                 QStringLiteral("pussy"));
+    }
+
     void putsAWordWhoseEntryGivesTheHeadwordAloneBeforeARowsStartingWord()
     {
         // eng-fra: "bride: accordée, fiancée"; fra-eng gives "mariée" two
