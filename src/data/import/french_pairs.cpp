@@ -786,6 +786,75 @@ void putLinkedPhraseOfFirstSenseBeforeLaterLeader(
         candidates.move(found - candidates.begin(), 0);
 }
 
+// The words a French word is built on by a suffix ("ivresse" on
+// "ivre", "attaquant" on "attaquer", "lentement" on "lente" and "lent",
+// "pareillement" on "pareil"): the headword less the suffix, with the
+// endings an adjective or verb takes before it put back or taken off.
+QStringList baseWordsOf(const QString &headword)
+{
+    static const QStringList kSuffixes = {
+        QStringLiteral("esse"), QStringLiteral("ment"), QStringLiteral("eur"), QStringLiteral("euse"),
+        QStringLiteral("ant"),  QStringLiteral("ance"), QStringLiteral("ence"), QStringLiteral("ité"),
+        QStringLiteral("eté"),  QStringLiteral("ure"),  QStringLiteral("age"),  QStringLiteral("ion"),
+        QStringLiteral("isme"), QStringLiteral("iste"), QStringLiteral("erie")};
+    constexpr qsizetype kMinStem = 3;
+    QStringList bases;
+    for (const QString &suffix : kSuffixes) {
+        if (!headword.endsWith(suffix) || headword.size() - suffix.size() < kMinStem)
+            continue;
+        const QString stem = headword.chopped(suffix.size());
+        bases << stem << stem + QLatin1Char('e') << stem + QLatin1String("er") << stem + QLatin1String("ir");
+        if (stem.endsWith(QLatin1Char('e')))
+            bases << stem.chopped(1);
+        if (stem.endsWith(QLatin1String("lle")) || stem.endsWith(QLatin1String("nne")) || stem.endsWith(QLatin1String("tte"))
+            || stem.endsWith(QLatin1String("sse")))
+            bases << stem.chopped(2);
+    }
+    return bases;
+}
+
+// A French word built on another by a suffix ("ivresse" on "ivre",
+// "attaquant" on "attaquer", see baseWordsOf) is most often translated by
+// the English word built the same way on its base's translation: "ivre:
+// drunk" makes "drunkenness" the likely word for "ivresse" beside
+// "inebriety", "attaque: attack" makes "attacker" that of "attaquant". Where
+// no frequency list knows the leader, a word of the row's own first sense
+// that no list knows either, as well linked and confirmed, and that grows
+// out of a word of its base's first sense of four letters or more
+// ("drunkenness" out of "drunk") goes first: the base's row tells what
+// neither the frequency list nor the links can. Not past a leader that
+// grows out of such a word too.
+void putDerivativeOfBaseTranslationFirst(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                         const QHash<QString, QStringList> &firstSenseOf, const WordRanks &ranks)
+{
+    constexpr qsizetype kMinBase = 4;
+    if (candidates.size() < 2 || entry.headword.contains(QLatin1Char(' ')) || !entry.headword.at(0).isLower())
+        return;
+    const Candidate &leading = candidates.constFirst();
+    if (ranks.phraseRank(leading.word) > 0)
+        return;
+    QStringList baseWords;
+    for (const QString &base : baseWordsOf(entry.headword)) {
+        if (base != entry.headword)
+            baseWords += firstSenseOf.value(base);
+    }
+    const auto grows = [&baseWords](const QString &word) {
+        return std::any_of(baseWords.begin(), baseWords.end(), [&word](const QString &base) {
+            return base.size() >= kMinBase && !base.contains(QLatin1Char(' ')) && word.size() > base.size()
+                   && word.startsWith(base);
+        });
+    };
+    if (baseWords.isEmpty() || grows(leading.word))
+        return;
+    const auto derivative = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && (c.confirmed || !leading.confirmed) && (c.linked || !leading.linked)
+               && inFirstSense(entry, c.word) && ranks.phraseRank(c.word) <= 0 && !c.word.contains(QLatin1Char(' '))
+               && grows(c.word);
+    });
+    if (derivative != candidates.end())
+        candidates.move(derivative - candidates.begin(), 0);
+}
+
 // What `reverse` translates to each word, first translations marked; a
 // word that is the first translation anywhere counts as such. `order`
 // receives the keys as first met.
@@ -987,6 +1056,11 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (!entry.translations.isEmpty())
             ownFirstOf[entry.translations.constFirst()].append(entry.headword);
     }
+    // The words of each row's own first sense (see
+    // putDerivativeOfBaseTranslationFirst).
+    QHash<QString, QStringList> firstSenseOf;
+    for (const DictdEntry &entry : std::as_const(merged))
+        firstSenseOf.insert(entry.headword, entry.firstSense.isEmpty() ? entry.translations : entry.firstSense);
     QHash<QString, QStringList> reverseItems;
     for (const DictdEntry &entry : reverse)
         reverseItems[entry.headword] += entry.translations;
@@ -1519,6 +1593,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
         if (firstSenseFirst && !phraseHeadword) {
             putLinkedPhraseOfFirstSenseBeforeLaterLeader(candidates, entry, links);
+            putDerivativeOfBaseTranslationFirst(candidates, entry, firstSenseOf, targetRanks);
         }
         if (!phraseHeadword)
             putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);

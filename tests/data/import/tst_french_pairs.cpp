@@ -1294,6 +1294,32 @@ private Q_SLOTS:
                  QStringLiteral("pussy"));
     }
 
+    void putsTheDerivativeOfTheBaseWordsTranslationFirst()
+    {
+        // Neither word is ranked, and trans-de-en's "Rausch; Alkoholrausch;
+        // Trunkenheit :: inebriety" links two German words of "ivresse" to
+        // "inebriety"; "ivre: drunk" tells "drunkenness" is the word.
+        const QVector<DictdEntry> engFra{entry("drunkenness /drʌŋkenəs/\nivresse\n"),
+                                         entry("inebriety /inibraiətiː/\nivresse\n")};
+        const auto firstOf = [&](const WordRanks &ranks, const QVector<DictdEntry> &bases) {
+            QVector<DictdEntry> rows{entry("ivresse /ivʀɛs/ <n, fem>\ndrunkenness, inebriety\n")};
+            rows += bases;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("inebriety") ? 2 : 1; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("ivresse"))->translations.constFirst();
+        };
+        const QVector<DictdEntry> ivre{entry("ivre /ivʀ/ <adj>\ndrunk, intoxicated\n")};
+        QCOMPARE(firstOf(noRanks(), ivre), QStringLiteral("drunkenness"));
+        // Without the base's row, or past a leader a frequency list knows,
+        // the order stays; so it does where the base is no word's start
+        // ("ivre: intoxicated").
+        QCOMPARE(firstOf(noRanks(), {}), QStringLiteral("inebriety"));
+        QCOMPARE(firstOf(ranksOf({{"inebriety", 4000}}), ivre), QStringLiteral("inebriety"));
+        QCOMPARE(firstOf(noRanks(), {entry("ivre /ivʀ/ <adj>\nintoxicated\n")}), QStringLiteral("inebriety"));
+    }
+
     void putsAWordWhoseEntryGivesTheHeadwordAloneBeforeARowsStartingWord()
     {
         // eng-fra: "bride: accordée, fiancée"; fra-eng gives "mariée" two
