@@ -682,6 +682,66 @@ void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry 
     }
 }
 
+// A common word the row's own dictionary lists beside the headword's
+// synonyms, that no third pair of dictionaries links to the headword, may
+// owe its commonness to a sense of its own elsewhere: eng-fra's "alien:
+// 1. abject, abominable, hideux, horrible, odieux 2. étranger" copies the
+// list of "hideous" into its first sense, while fra-deu and trans-de-en
+// link "alien" to "étranger" alone. Such a word, whose eng-fra row gives the
+// headword in its first sense and another French word in a later sense that
+// the links tie to it, gives its kept place, in a row longer than its
+// `most` kept places, to a waiting word of the row's own that is as little
+// linked, whose eng-fra row's first sense is the same copied list of three
+// words or more, and that has no such sense elsewhere ("gruesome" for
+// "hideux"): the list vouches for both alike, and only the waiting word
+// has no other use to thank for its rank. A lone mirrored word ("decrease:
+// 1. abaissement") is no copied list. The words kept stay in their ranked
+// order; the word let in comes last.
+void keepWordsOfTheSenseBeforeWordsLinkedElsewhere(
+    QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+    const QHash<QString, QVector<const DictdEntry *>> &reverseRows,
+    const std::function<int(const QString &, const QString &)> &links, int most)
+{
+    constexpr qsizetype kMinCopiedList = 3;  // a lone mirrored word ("decrease: 1. abaissement") is no list
+    if (!links || items.size() <= most)
+        return;
+    const auto unlinkedOwn = [&](const QString &item) {
+        const auto found = candidateOf(candidates, item);
+        return found != candidates.end() && found->own && found->confirmed && !found->linked;
+    };
+    // The first sense of the item's eng-fra row that gives the headword.
+    const auto firstSenseWithHeadword = [&](const QString &item) {
+        for (const DictdEntry *row : reverseRows.value(item)) {
+            if (!row->firstSense.isEmpty() && row->firstSense.contains(entry.headword))
+                return row->firstSense;
+        }
+        return QStringList();
+    };
+    const auto linkedElsewhere = [&](const QString &item) {
+        for (const DictdEntry *row : reverseRows.value(item)) {
+            if (row->firstSense.isEmpty() || !row->firstSense.contains(entry.headword))
+                continue;
+            for (const QString &french : row->translations) {
+                if (french != entry.headword && !row->firstSense.contains(french) && links(french, item) > 0)
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (qsizetype place = most - 1; place > 0 && items.size() > most; --place) {
+        if (!unlinkedOwn(items.at(place)) || !linkedElsewhere(items.at(place)))
+            continue;
+        const QStringList list = firstSenseWithHeadword(items.at(place));
+        if (list.size() < kMinCopiedList)
+            continue;
+        if (!letWaitingItemTakePlace(items, place, most, [&](qsizetype index) {
+                return unlinkedOwn(items.at(index)) && firstSenseWithHeadword(items.at(index)) == list
+                       && !linkedElsewhere(items.at(index));
+            }))
+            return;
+    }
+}
+
 // The other direction narrows a word with a note in brackets where it is
 // the translation of one use of it only: fra-eng's "pile: 1. pile, stack
 // 2. battery (...) 3. pier (of wall or structure)" and "frêne: ash (tree)".
@@ -1064,6 +1124,9 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
     QHash<QString, QStringList> reverseItems;
     for (const DictdEntry &entry : reverse)
         reverseItems[entry.headword] += entry.translations;
+    QHash<QString, QVector<const DictdEntry *>> reverseRows;
+    for (const DictdEntry &entry : reverse)
+        reverseRows[entry.headword].append(&entry);
     for (const QString &headword : newRowsOf(backTo, backOrder, position)) {
         position.insert(headword, merged.size());
         DictdEntry entry;
@@ -1636,6 +1699,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             keepFirstSenseWordsBeforeFilledInSideSenses(ordered, entry, candidates, givesFirst,
                                                         kMaxFrenchTranslations);
             keepMainSenseBeforeFarListedSideSense(ordered, entry, candidates, kMaxFrenchTranslations);
+            keepWordsOfTheSenseBeforeWordsLinkedElsewhere(ordered, entry, candidates, reverseRows, links,
+                                                          kMaxFrenchTranslations);
         }
         entry.translations = ordered;
     }

@@ -1685,6 +1685,40 @@ private Q_SLOTS:
         QVERIFY2(rowOf("on").mid(0, kMaxFrenchTranslations).contains(QStringLiteral("on")), qPrintable(rowOf("on").join(u',')));
     }
 
+    void keepsAWordOfACopiedListLinkedElsewhereBehindOneThatIsNot()
+    {
+        // eng-fra copies the list of "hideous" into the first sense of
+        // "alien" and "gruesome"; only "alien" is common, by its sense
+        // "étranger", and no German word of "hideux" reaches either.
+        const QVector<DictdEntry> engFra{
+            entry("abhorrent /əbhɔrənt/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("abominable /əbɔminəbl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("alien /eiliən/\n1. abject, abominable, hideux, horrible, odieux\n2. étranger\n"
+                  "3. contradictoire, opposé\n"),
+            entry("awful /ɔːfəl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("gruesome /gruːsəm/\n1. abject, abominable, hideux, horrible, odieux\n2. affreux, terrible\n"),
+            entry("hideous /hidiəs/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("horrible /hɔrəbl/\n1. abject, abominable, hideux, horrible, odieux\n2. atroce, féroce\n"),
+        };
+        const WordRanks ranks = ranksOf({{"awful", 1341}, {"horrible", 1497}, {"alien", 2437}});
+        const auto keptOf = [&](bool alienLinkedElsewhere) {
+            QVector<DictdEntry> rows{
+                entry("hideux /idø/ <adj>\nabhorrent, abominable, alien, awful, hideous, horrible, gruesome\n")};
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &french, const QString &english) {
+                    if (english == QLatin1String("alien"))
+                        return alienLinkedElsewhere && french == QStringLiteral("étranger") ? 1 : 0;
+                    return french == QLatin1String("hideux") && english != QLatin1String("gruesome") ? 1 : 0;
+                },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            return rows.constFirst().translations.mid(0, kMaxFrenchTranslations);
+        };
+        QVERIFY(keptOf(true).contains(QStringLiteral("gruesome")));
+        QVERIFY(!keptOf(true).contains(QStringLiteral("alien")));
+        QVERIFY(keptOf(false).contains(QStringLiteral("alien")));
+    }
+
     void keepsAWordANoteNarrowsToASideSenseBehindThePlainFirstSense()
     {
         // fra-eng: "pile: 1. pile, stack 2. battery (of electrovoltiac
