@@ -270,13 +270,13 @@ bool sharesStem(const QString &a, const QString &b)
 // Whether `english` is the regular English form of the French word `french`
 // (both folded to lower case without accents): the same stem with the
 // suffixes the two languages pair ("abortif", "abortive"; "absurdite",
-// "absurdity"; "cupidite", "cupidity").
+// "absurdity"; "cupidite", "cupidity"; "hideux", "hideous").
 bool isRegularCognate(const QString &french, const QString &english)
 {
     static const std::pair<QLatin1StringView, QLatin1StringView> suffixes[] = {
         {QLatin1StringView("if"), QLatin1StringView("ive")},   {QLatin1StringView("ique"), QLatin1StringView("ic")},
         {QLatin1StringView("eux"), QLatin1StringView("ous")},  {QLatin1StringView("te"), QLatin1StringView("ty")},
-        {QLatin1StringView("iste"), QLatin1StringView("ist")},
+        {QLatin1StringView("iste"), QLatin1StringView("ist")}, {QLatin1StringView("eux"), QLatin1StringView("eous")},
     };
     for (const auto &[fr, en] : suffixes) {
         const qsizetype stem = french.size() - fr.size();
@@ -732,6 +732,66 @@ void keepMainSenseBeforeFarListedSideSense(QStringList &items, const DictdEntry 
     }
 }
 
+// A common word the row's own dictionary lists beside the headword's
+// synonyms, that no third pair of dictionaries links to the headword, may
+// owe its commonness to a sense of its own elsewhere: eng-fra's "alien:
+// 1. abject, abominable, hideux, horrible, odieux 2. étranger" copies the
+// list of "hideous" into its first sense, while fra-deu and trans-de-en
+// link "alien" to "étranger" alone. Such a word, whose eng-fra row gives the
+// headword in its first sense and another French word in a later sense that
+// the links tie to it, gives its kept place, in a row longer than its
+// `most` kept places, to a waiting word of the row's own that is as little
+// linked, whose eng-fra row's first sense is the same copied list of three
+// words or more, and that has no such sense elsewhere ("gruesome" for
+// "hideux"): the list vouches for both alike, and only the waiting word
+// has no other use to thank for its rank. A lone mirrored word ("decrease:
+// 1. abaissement") is no copied list. The words kept stay in their ranked
+// order; the word let in comes last.
+void keepWordsOfTheSenseBeforeWordsLinkedElsewhere(
+    QStringList &items, const DictdEntry &entry, const QVector<Candidate> &candidates,
+    const QHash<QString, QVector<const DictdEntry *>> &reverseRows,
+    const std::function<int(const QString &, const QString &)> &links, int most)
+{
+    constexpr qsizetype kMinCopiedList = 3;  // a lone mirrored word ("decrease: 1. abaissement") is no list
+    if (!links || items.size() <= most)
+        return;
+    const auto unlinkedOwn = [&](const QString &item) {
+        const auto found = candidateOf(candidates, item);
+        return found != candidates.end() && found->own && found->confirmed && !found->linked;
+    };
+    // The first sense of the item's eng-fra row that gives the headword.
+    const auto firstSenseWithHeadword = [&](const QString &item) {
+        for (const DictdEntry *row : reverseRows.value(item)) {
+            if (!row->firstSense.isEmpty() && row->firstSense.contains(entry.headword))
+                return row->firstSense;
+        }
+        return QStringList();
+    };
+    const auto linkedElsewhere = [&](const QString &item) {
+        for (const DictdEntry *row : reverseRows.value(item)) {
+            if (row->firstSense.isEmpty() || !row->firstSense.contains(entry.headword))
+                continue;
+            for (const QString &french : row->translations) {
+                if (french != entry.headword && !row->firstSense.contains(french) && links(french, item) > 0)
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (qsizetype place = most - 1; place > 0 && items.size() > most; --place) {
+        if (!unlinkedOwn(items.at(place)) || !linkedElsewhere(items.at(place)))
+            continue;
+        const QStringList list = firstSenseWithHeadword(items.at(place));
+        if (list.size() < kMinCopiedList)
+            continue;
+        if (!letWaitingItemTakePlace(items, place, most, [&](qsizetype index) {
+                return unlinkedOwn(items.at(index)) && firstSenseWithHeadword(items.at(index)) == list
+                       && !linkedElsewhere(items.at(index));
+            }))
+            return;
+    }
+}
+
 // The other direction narrows a word with a note in brackets where it is
 // the translation of one use of it only: fra-eng's "pile: 1. pile, stack
 // 2. battery (...) 3. pier (of wall or structure)" and "frêne: ash (tree)".
@@ -798,6 +858,111 @@ void putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(
                                    [&ownFirst](const Candidate &c) { return c.word == ownFirst; });
     if (twin != candidates.end() && twin->own && twin->confirmed)
         candidates.move(twin - candidates.begin(), 0);
+}
+
+// fra-eng now and then gives a word's main sense as a lone phrase of a
+// plain word and the word that narrows it ("chatte: 1. female cat 2. cunt,
+// pussy"): no English word names it alone, and eng-fra, which lists words,
+// has no row of the phrase to confirm it. A third pair of dictionaries
+// that links the phrase's last word, its head noun, to the headword
+// (fra-deu's "Katze", trans-de-en's "cat") vouches for that first sense;
+// the phrase then goes before a leader of a later sense, whose lead comes
+// from the links and commonness of its side sense. Not past a leader that
+// is, resembles or shares the headword.
+void putLinkedPhraseOfFirstSenseBeforeLaterLeader(
+    QVector<Candidate> &candidates, const DictdEntry &entry,
+    const std::function<int(const QString &, const QString &)> &links)
+{
+    if (!links || entry.firstSense.size() != 1 || candidates.size() < 2)
+        return;
+    const QString phrase = entry.firstSense.constFirst();
+    const QStringList words = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != 2 || !phrase.at(0).isLower())
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (leading.word == phrase || leader == headword || looksAlike(leader, headword) || sharesStem(leader, headword))
+        return;
+    // Where the row gives the head noun by itself ("col: 1. mountain pass
+    // ... 3. collar" beside "pass"), a word names that sense alone and the
+    // phrase is only a narrower form of it.
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [&words](const Candidate &c) { return c.word == words.constLast(); }))
+        return;
+    const auto found = std::find_if(candidates.begin() + 1, candidates.end(),
+                                    [&phrase](const Candidate &c) { return c.own && c.word == phrase; });
+    if (found != candidates.end() && links(entry.headword, words.constLast()) > 0)
+        candidates.move(found - candidates.begin(), 0);
+}
+
+// The words a French word is built on by a suffix ("ivresse" on
+// "ivre", "attaquant" on "attaquer", "lentement" on "lente" and "lent",
+// "pareillement" on "pareil"): the headword less the suffix, with the
+// endings an adjective or verb takes before it put back or taken off.
+QStringList baseWordsOf(const QString &headword)
+{
+    static const QStringList kSuffixes = {
+        QStringLiteral("esse"), QStringLiteral("ment"), QStringLiteral("eur"), QStringLiteral("euse"),
+        QStringLiteral("ant"),  QStringLiteral("ance"), QStringLiteral("ence"), QStringLiteral("ité"),
+        QStringLiteral("eté"),  QStringLiteral("ure"),  QStringLiteral("age"),  QStringLiteral("ion"),
+        QStringLiteral("isme"), QStringLiteral("iste"), QStringLiteral("erie")};
+    constexpr qsizetype kMinStem = 3;
+    QStringList bases;
+    for (const QString &suffix : kSuffixes) {
+        if (!headword.endsWith(suffix) || headword.size() - suffix.size() < kMinStem)
+            continue;
+        const QString stem = headword.chopped(suffix.size());
+        bases << stem << stem + QLatin1Char('e') << stem + QLatin1String("er") << stem + QLatin1String("ir");
+        if (stem.endsWith(QLatin1Char('e')))
+            bases << stem.chopped(1);
+        if (stem.endsWith(QLatin1String("lle")) || stem.endsWith(QLatin1String("nne")) || stem.endsWith(QLatin1String("tte"))
+            || stem.endsWith(QLatin1String("sse")))
+            bases << stem.chopped(2);
+    }
+    return bases;
+}
+
+// A French word built on another by a suffix ("ivresse" on "ivre",
+// "attaquant" on "attaquer", see baseWordsOf) is most often translated by
+// the English word built the same way on its base's translation: "ivre:
+// drunk" makes "drunkenness" the likely word for "ivresse" beside
+// "inebriety", "attaque: attack" makes "attacker" that of "attaquant". Where
+// no frequency list knows the leader, a word of the row's own first sense
+// that no list knows either, as well linked and confirmed, and that grows
+// out of a word of its base's first sense of four letters or more
+// ("drunkenness" out of "drunk") goes first: the base's row tells what
+// neither the frequency list nor the links can. Not past a leader that
+// grows out of such a word too.
+void putDerivativeOfBaseTranslationFirst(QVector<Candidate> &candidates, const DictdEntry &entry,
+                                         const QHash<QString, QStringList> &firstSenseOf, const WordRanks &ranks)
+{
+    constexpr qsizetype kMinBase = 4;
+    if (candidates.size() < 2 || entry.headword.contains(QLatin1Char(' ')) || !entry.headword.at(0).isLower())
+        return;
+    const Candidate &leading = candidates.constFirst();
+    if (ranks.phraseRank(leading.word) > 0)
+        return;
+    QStringList baseWords;
+    for (const QString &base : baseWordsOf(entry.headword)) {
+        if (base != entry.headword)
+            baseWords += firstSenseOf.value(base);
+    }
+    const auto grows = [&baseWords](const QString &word) {
+        return std::any_of(baseWords.begin(), baseWords.end(), [&word](const QString &base) {
+            return base.size() >= kMinBase && !base.contains(QLatin1Char(' ')) && word.size() > base.size()
+                   && word.startsWith(base);
+        });
+    };
+    if (baseWords.isEmpty() || grows(leading.word))
+        return;
+    const auto derivative = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && (c.confirmed || !leading.confirmed) && (c.linked || !leading.linked)
+               && inFirstSense(entry, c.word) && ranks.phraseRank(c.word) <= 0 && !c.word.contains(QLatin1Char(' '))
+               && grows(c.word);
+    });
+    if (derivative != candidates.end())
+        candidates.move(derivative - candidates.begin(), 0);
 }
 
 // What `reverse` translates to each word, first translations marked; a
@@ -1001,9 +1166,17 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
         if (!entry.translations.isEmpty())
             ownFirstOf[entry.translations.constFirst()].append(entry.headword);
     }
+    // The words of each row's own first sense (see
+    // putDerivativeOfBaseTranslationFirst).
+    QHash<QString, QStringList> firstSenseOf;
+    for (const DictdEntry &entry : std::as_const(merged))
+        firstSenseOf.insert(entry.headword, entry.firstSense.isEmpty() ? entry.translations : entry.firstSense);
     QHash<QString, QStringList> reverseItems;
     for (const DictdEntry &entry : reverse)
         reverseItems[entry.headword] += entry.translations;
+    QHash<QString, QVector<const DictdEntry *>> reverseRows;
+    for (const DictdEntry &entry : reverse)
+        reverseRows[entry.headword].append(&entry);
     for (const QString &headword : newRowsOf(backTo, backOrder, position)) {
         position.insert(headword, merged.size());
         DictdEntry entry;
@@ -1116,6 +1289,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+
         // A word filled in from the other direction whose own row gives the
         // headword only in a later sense is a side sense there ("buy:
         // 1. acheter, acquérir 2. achat"); it does not lead over a word the
@@ -1532,8 +1706,13 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 candidates.move(verb - candidates.begin(), 0);
         }
         putPlainFirstSenseBeforeNarrowedSideSense(candidates, entry);
+        if (firstSenseFirst && !phraseHeadword) {
+            putLinkedPhraseOfFirstSenseBeforeLaterLeader(candidates, entry, links);
+            putDerivativeOfBaseTranslationFirst(candidates, entry, firstSenseOf, targetRanks);
+        }
         if (!phraseHeadword)
             putOwnFirstTwinBeforeLeaderWithTwinOfItsOwn(candidates, entry, reverseItems, givesFirst);
+
         // Its own translations are all kept, filled-in ones up to the cap. Of
         // a French word spelt with and without its ligature ("œuf", "oeuf"),
         // only the ligature stays.
@@ -1572,6 +1751,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             keepFirstSenseWordsBeforeFilledInSideSenses(ordered, entry, candidates, givesFirst,
                                                         kMaxFrenchTranslations);
             keepMainSenseBeforeFarListedSideSense(ordered, entry, candidates, kMaxFrenchTranslations);
+            keepWordsOfTheSenseBeforeWordsLinkedElsewhere(ordered, entry, candidates, reverseRows, links,
+                                                          kMaxFrenchTranslations);
         }
         entry.translations = ordered;
     }

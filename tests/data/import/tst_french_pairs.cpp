@@ -1138,6 +1138,21 @@ private Q_SLOTS:
         QCOMPARE(rowOf(false, false).constFirst(), QStringLiteral("vain"));
         // Not past a leader whose own row starts with the headword.
         QCOMPARE(rowOf(true, true).constFirst(), QStringLiteral("vain"));
+
+        // "-eux" is "-eous" as well as "-ous": fra-eng's alphabetical
+        // "hideux" row put the commoner "awful" and "horrible" first.
+        QVector<DictdEntry> hideux{
+            entry("hideux /idø/ <adj>\nabhorrent, abominable, alien, awful, hideous, horrible, gruesome\n")};
+        const QVector<DictdEntry> english{
+            entry("awful /ɔːfəl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("hideous /hidiəs/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("horrible /hɔrəbl/\n1. abject, abominable, hideux, horrible, odieux\n2. atroce, féroce\n"),
+        };
+        addReverseTranslations(
+            hideux, english, ranksOf({{"awful", 1341}, {"horrible", 1497}, {"alien", 2437}}), {},
+            [](const QString &, const QString &word) { return word == QLatin1String("alien") ? 0 : 1; }, {},
+            [](const QString &, const QString &) { return false; }, {}, true);
+        QCOMPARE(hideux.constFirst().translations.constFirst(), QStringLiteral("hideous"));
     }
 
     void putsACommonOneWordFirstSenseBeforeARareLinkedLaterOne()
@@ -1253,6 +1268,56 @@ private Q_SLOTS:
                                [](const QString &word, const QString &) { return word == QLatin1String("marketplace"); });
         QCOMPARE(find(marche, QStringLiteral("marché"))->translations.mid(0, 2),
                  (QStringList{"market", "marketplace"}));
+    }
+
+    void putsALinkedPhraseOfTheFirstSenseBeforeALaterSense()
+    {
+        // No English word names a female cat alone, and eng-fra has no row
+        // of the phrase; fra-deu's "Katze" links its last word.
+        const QVector<DictdEntry> fraEng{entry("chatte /ʃat/ <n, fem>\n1. female cat\n2. cunt, pussy\n")};
+        const QVector<DictdEntry> engFra{entry("cunt /kʌnt/\nchatte, con\n"), entry("pussy /pusiː/\nchatte, con\n")};
+        const WordRanks ranks = ranksOf({{"cat", 1659}, {"pussy", 2881}, {"cunt", 4883}});
+        const auto rowOf = [&](const QSet<QString> &linked, const QVector<DictdEntry> &more) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra + more, ranks, {},
+                [&](const QString &, const QString &word) { return linked.contains(word) ? 1 : 0; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return rows.constFirst().translations;
+        };
+        QCOMPARE(rowOf({"cat", "pussy", "cunt"}, {}), (QStringList{"female cat", "pussy", "cunt"}));
+        // Not where nothing links the phrase's noun, nor where the row gives
+        // that noun by itself ("col: 1. mountain pass ... 3. collar" beside
+        // eng-fra's "pass: 1. permission 2. col").
+        QCOMPARE(rowOf({"pussy", "cunt"}, {}).constFirst(), QStringLiteral("pussy"));
+        QCOMPARE(rowOf({"cat", "pussy", "cunt"}, {entry("cat /kæt/\nchat, chatte\n")}).constFirst(),
+                 QStringLiteral("pussy"));
+    }
+
+    void putsTheDerivativeOfTheBaseWordsTranslationFirst()
+    {
+        // Neither word is ranked, and trans-de-en's "Rausch; Alkoholrausch;
+        // Trunkenheit :: inebriety" links two German words of "ivresse" to
+        // "inebriety"; "ivre: drunk" tells "drunkenness" is the word.
+        const QVector<DictdEntry> engFra{entry("drunkenness /drʌŋkenəs/\nivresse\n"),
+                                         entry("inebriety /inibraiətiː/\nivresse\n")};
+        const auto firstOf = [&](const WordRanks &ranks, const QVector<DictdEntry> &bases) {
+            QVector<DictdEntry> rows{entry("ivresse /ivʀɛs/ <n, fem>\ndrunkenness, inebriety\n")};
+            rows += bases;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [](const QString &, const QString &word) { return word == QLatin1String("inebriety") ? 2 : 1; }, {},
+                [](const QString &, const QString &) { return false; }, {}, true);
+            return find(rows, QStringLiteral("ivresse"))->translations.constFirst();
+        };
+        const QVector<DictdEntry> ivre{entry("ivre /ivʀ/ <adj>\ndrunk, intoxicated\n")};
+        QCOMPARE(firstOf(noRanks(), ivre), QStringLiteral("drunkenness"));
+        // Without the base's row, or past a leader a frequency list knows,
+        // the order stays; so it does where the base is no word's start
+        // ("ivre: intoxicated").
+        QCOMPARE(firstOf(noRanks(), {}), QStringLiteral("inebriety"));
+        QCOMPARE(firstOf(ranksOf({{"inebriety", 4000}}), ivre), QStringLiteral("inebriety"));
+        QCOMPARE(firstOf(noRanks(), {entry("ivre /ivʀ/ <adj>\nintoxicated\n")}), QStringLiteral("inebriety"));
     }
 
     void putsAWordWhoseEntryGivesTheHeadwordAloneBeforeARowsStartingWord()
@@ -1618,6 +1683,40 @@ private Q_SLOTS:
                  qPrintable(row.join(u',')));
         // A German word linking it vouches for it.
         QVERIFY2(rowOf("on").mid(0, kMaxFrenchTranslations).contains(QStringLiteral("on")), qPrintable(rowOf("on").join(u',')));
+    }
+
+    void keepsAWordOfACopiedListLinkedElsewhereBehindOneThatIsNot()
+    {
+        // eng-fra copies the list of "hideous" into the first sense of
+        // "alien" and "gruesome"; only "alien" is common, by its sense
+        // "étranger", and no German word of "hideux" reaches either.
+        const QVector<DictdEntry> engFra{
+            entry("abhorrent /əbhɔrənt/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("abominable /əbɔminəbl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("alien /eiliən/\n1. abject, abominable, hideux, horrible, odieux\n2. étranger\n"
+                  "3. contradictoire, opposé\n"),
+            entry("awful /ɔːfəl/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("gruesome /gruːsəm/\n1. abject, abominable, hideux, horrible, odieux\n2. affreux, terrible\n"),
+            entry("hideous /hidiəs/\nabject, abominable, hideux, horrible, odieux\n"),
+            entry("horrible /hɔrəbl/\n1. abject, abominable, hideux, horrible, odieux\n2. atroce, féroce\n"),
+        };
+        const WordRanks ranks = ranksOf({{"awful", 1341}, {"horrible", 1497}, {"alien", 2437}});
+        const auto keptOf = [&](bool alienLinkedElsewhere) {
+            QVector<DictdEntry> rows{
+                entry("hideux /idø/ <adj>\nabhorrent, abominable, alien, awful, hideous, horrible, gruesome\n")};
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &french, const QString &english) {
+                    if (english == QLatin1String("alien"))
+                        return alienLinkedElsewhere && french == QStringLiteral("étranger") ? 1 : 0;
+                    return french == QLatin1String("hideux") && english != QLatin1String("gruesome") ? 1 : 0;
+                },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            return rows.constFirst().translations.mid(0, kMaxFrenchTranslations);
+        };
+        QVERIFY(keptOf(true).contains(QStringLiteral("gruesome")));
+        QVERIFY(!keptOf(true).contains(QStringLiteral("alien")));
+        QVERIFY(keptOf(false).contains(QStringLiteral("alien")));
     }
 
     void keepsAWordANoteNarrowsToASideSenseBehindThePlainFirstSense()
