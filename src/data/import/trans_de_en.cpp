@@ -4084,6 +4084,40 @@ void putUntaggedLineBeforeFieldTaggedOwnNoun(QVector<const Candidate *> &list, c
     moveToFront(list, plain);
 }
 
+// Puts a later German synonym first whose line's further sections give its
+// compounds and examples, and none of the head's, where the ranking chose a
+// word of a bare line that gives the English word first and nothing more
+// ("Geheimkode {m}; geheime Kennung {f}; geheime Kennzahl {f}; Chiffre {f}
+// | Blockchiffre {f} | Stromchiffre {f} | ... :: secret code; secret
+// identifier; cipher | block cipher | stream cipher | ..." before "Ziffer
+// {f}; Zahl {f} :: cipher; cypher"). The dictionary files the shared sense
+// under the line's first words, but the sections it adds name the later
+// synonym and the English word again: the line is that pair's own entry,
+// and the bare line a side use. The synonym is a single noun with no note,
+// tag or mark on either side, on a line of at least three sections whose
+// further English sections name the English word again. Judged against the
+// rows it changed, a verb or an adjective so placed named a side sense as
+// often ("widerstehen" for "stand", "üppig" for "copious").
+void putLaterSynonymOfLinesCompoundsBeforeBareLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->sections != 1)
+        return;
+    const auto named = std::find_if(list.begin() + 1, list.end(), [&list](const Candidate *candidate) {
+        if (!candidate->noun || candidate->first || candidate->germanFirst || !candidate->germanNamedAgain
+            || !candidate->namedAgain || candidate->sections < 3 || !carriesNoMark(*candidate) || candidate->noted
+            || candidate->englishNoted || candidate->fieldTagged || candidate->sectionNoted
+            || candidate->englishVariant || candidate->german.contains(u' '))
+            return false;
+        return std::any_of(list.cbegin(), list.cend(), [candidate](const Candidate *head) {
+            return head->line == candidate->line && head->germanFirst && !head->germanNamedAgain;
+        });
+    });
+    moveToFront(list, named);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -7184,6 +7218,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
         putUntaggedLineBeforeFieldTaggedOwnNoun(list, englishUses.value(it.key().toLower()));
+        putLaterSynonymOfLinesCompoundsBeforeBareLine(list);
         putCompoundEntrysPlainNounInRow(list, englishUses.value(it.key().toLower()));
         giveShortenedPhraseOfSameLineOnePlace(list);
         // A name's local form follows its German name; it stays in the row

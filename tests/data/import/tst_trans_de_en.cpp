@@ -1381,6 +1381,24 @@ private Q_SLOTS:
         QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
     }
 
+    // "Chiffre" is a later synonym of "Geheimkode", but the line's further
+    // sections are its compounds and the English word's ("Blockchiffre ::
+    // block cipher"): it goes before the words of a bare line that gives
+    // "cipher" first.
+    void putsLaterSynonymOfItsOwnCompoundsBeforeBareLine()
+    {
+        const QByteArray lines =
+            "Geheimkode {m}; geheime Kennung {f}; geheime Kennzahl {f}; Chiffre {f} | Blockchiffre {f} | "
+            "Stromchiffre {f} | Verschiebechiffre {f}; Caesar-Verschiebung {f}; Cäsar-Chiffre {f}; "
+            "Cäsar-Algorithmus {m} :: secret code; secret identifier; cipher | block cipher | stream cipher | shift "
+            "cipher; Caesar shift; Caesar cipher; Caesar’s code; Caesar’s algorithm\n"
+            "Geheimschrift {f} | in Geheimschrift :: secret writing; cipher | in (a) cipher\n"
+            "Geheimzeichen {n} | Geheimzeichen {pl} :: cipher; secret sign | ciphers; secret signs\n"
+            "Ziffer {f}; Zahl {f} :: cipher; cypher\n";
+        const QStringList german = germanItemsOf(lines, QStringLiteral("cipher"));
+        QVERIFY2(german.value(0) == QStringLiteral("Chiffre"), qPrintable(german.join(u", ")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
