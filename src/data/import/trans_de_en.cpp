@@ -4044,6 +4044,81 @@ void putHeadedExampleLineBeforeBareSynonymPair(QVector<const Candidate *> &list)
     moveToFront(list, examples);
 }
 
+// Puts the head of an untagged line that gives the English word first and
+// alone, with its examples or forms, before a noun the ranking chose only
+// for heading the English word's own entry in some field ("Hackpflug {m}
+// [agr.] | Hackpflüge {pl} :: scuffle | scuffles" before "Zusammenstoß {m};
+// tätliche Auseinandersetzung {f}; ... | Es kam zu Zusammenstößen ... ::
+// scuffle | Scuffles broke out ..."). A noun's own entry, the English word
+// alone with its plural, halves its place on the subtitle list, which is
+// right for an animal or a plant its field names ("Hai {m} [zool.]"); but an
+// untagged line that gives the English word just as alone, only with
+// examples rather than a plural, is no less the word's entry, and beside it
+// the tag marks the noun as that field's use. The untagged head is no own
+// entry itself (between two own entries the tag alone tells nothing), stands
+// no further down the subtitle list than the noun would without its own
+// entry, has as many sections at least and carries no note, tag or mark on
+// either side. A verb's line counts only where it is the English word's main
+// entry as a verb and the dictionary uses the word as a verb at least as
+// often as otherwise (`uses`): "jdn./etw. isolieren; ... {vt} | isolierend;
+// ... :: to isolate sb./sth. | ..." before "Isolat {n} [biol.] | Isolate
+// {pl} | ... :: isolate | ...". Judged against the rows it changed, a verb
+// of a word used mostly as a noun put verbs before animals ("jubeln" before
+// "Krähe" for "crow"), and an untagged own entry beside the tagged one as
+// often named a side sense ("Deckmantel" before "Umhang" for "cloak").
+void putUntaggedLineBeforeFieldTaggedOwnNoun(QVector<const Candidate *> &list, const EnglishWordUses &uses)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->noun || !top->ownEntry || !top->fieldTagged)
+        return;
+    const bool verbUse = uses.verb >= std::max(1, uses.other);
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top, verbUse](const Candidate *candidate) {
+        const bool kind = candidate->noun || (candidate->englishVerb && candidate->englishMainEntry && verbUse);
+        return kind && candidate->first && candidate->germanFirst && candidate->englishAlone
+               && !candidate->ownEntry && carriesNoMark(*candidate) && !candidate->fieldTagged
+               && !candidate->noted && !candidate->englishNoted && !candidate->sectionNoted
+               && !candidate->englishVariant && !candidate->germanColloquial
+               && candidate->sections >= top->sections && candidate->subtitle <= 2LL * top->subtitle;
+    });
+    moveToFront(list, plain);
+}
+
+// Puts a later German synonym first whose line's further sections give its
+// compounds and examples, and none of the head's, where the ranking chose a
+// word of a bare line that gives the English word first and nothing more
+// ("Geheimkode {m}; geheime Kennung {f}; geheime Kennzahl {f}; Chiffre {f}
+// | Blockchiffre {f} | Stromchiffre {f} | ... :: secret code; secret
+// identifier; cipher | block cipher | stream cipher | ..." before "Ziffer
+// {f}; Zahl {f} :: cipher; cypher"). The dictionary files the shared sense
+// under the line's first words, but the sections it adds name the later
+// synonym and the English word again: the line is that pair's own entry,
+// and the bare line a side use. The synonym is a single noun with no note,
+// tag or mark on either side, on a line of at least three sections whose
+// further English sections name the English word again. Judged against the
+// rows it changed, a verb or an adjective so placed named a side sense as
+// often ("widerstehen" for "stand", "üppig" for "copious").
+void putLaterSynonymOfLinesCompoundsBeforeBareLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || top->sections != 1)
+        return;
+    const auto named = std::find_if(list.begin() + 1, list.end(), [&list](const Candidate *candidate) {
+        if (!candidate->noun || candidate->first || candidate->germanFirst || !candidate->germanNamedAgain
+            || !candidate->namedAgain || candidate->sections < 3 || !carriesNoMark(*candidate) || candidate->noted
+            || candidate->englishNoted || candidate->fieldTagged || candidate->sectionNoted
+            || candidate->englishVariant || candidate->german.contains(u' '))
+            return false;
+        return std::any_of(list.cbegin(), list.cend(), [candidate](const Candidate *head) {
+            return head->line == candidate->line && head->germanFirst && !head->germanNamedAgain;
+        });
+    });
+    moveToFront(list, named);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -7213,6 +7288,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putOwnEntryFirstWhereNoneGivesFirst(list, ownEntryOfGerman);
         putNounMainEntryBeforeSideVerb(list, englishUses.value(it.key().toLower()));
         putVerbBeforeSideNoun(list, englishUses.value(it.key().toLower()));
+        putUntaggedLineBeforeFieldTaggedOwnNoun(list, englishUses.value(it.key().toLower()));
+        putLaterSynonymOfLinesCompoundsBeforeBareLine(list);
         putCompoundEntrysPlainNounInRow(list, englishUses.value(it.key().toLower()));
         giveShortenedPhraseOfSameLineOnePlace(list);
         // A name's local form follows its German name; it stays in the row

@@ -1338,6 +1338,86 @@ private Q_SLOTS:
         QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
     }
 
+    // A noun heading the English word's own entry in some field ([agr.],
+    // [biol.]) gives way to the head of an untagged line that gives the
+    // English word alone with its examples ("scuffle"), or with a verb's
+    // forms where the word is used as a verb at least as often ("isolate").
+    // An animal before a verb of a word used mostly as a noun ("crow") and a
+    // tagged own entry beside an untagged one ("cloak") keep their places.
+    void putsUntaggedLineBeforeFieldTaggedOwnNoun_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("scuffle")
+            << QByteArray(
+                "Hackpflug {m} [agr.] | Hackpflüge {pl} :: scuffle | scuffles\n"
+                "Zusammenstoß {m}; tätliche Auseinandersetzung {f}; Handgreiflichkeiten {pl} | Es kam zu "
+                "Zusammenstößen zwischen Demonstranten und der Polizei. :: scuffle | Scuffles broke out between "
+                "police and demonstrators.\n"
+                "hastig laufen; eilig laufen; wetzen; huschen {vi} (+ Ortsangabe) | hastig laufend; eilig laufend; "
+                "wetzend; huschend | hastig gelaufen; eilig gelaufen; gewetzt; gehuscht :: to scuffle (+ adverbial "
+                "of place) | scuffling | scuffled\n")
+            << QStringLiteral("scuffle") << QStringLiteral("Zusammenstoß");
+        QTest::newRow("isolate")
+            << QByteArray(
+                "Isolat {n} [biol.] | Isolate {pl} | genetisches Isolat :: isolate | isolates | genetic isolate\n"
+                "eingrenzen; einkreisen {vt} | eingrenzend; einkreisend | eingegrenzt; eingekreist :: to isolate | "
+                "isolating | isolated\n"
+                "jdn./etw. isolieren; etw. vereinzeln; trennen; absondern {vt} | isolierend; vereinzelnd; trennend; "
+                "absondernd | isoliert; vereinzelt; getrennt; abgesondert | isoliert; vereinzelt; trennt; sondert ab "
+                "| isolierte; vereinzelte; trennte; sonderte ab | im Labor isoliert werden :: to isolate sb./sth. | "
+                "isolating | isolated | isolates | isolated | to be isolated in the laboratory\n")
+            << QStringLiteral("isolate") << QStringLiteral("isolieren");
+        QTest::newRow("crow")
+            << QByteArray(
+                "Krähe {f} [ornith.] | Krähen {pl} :: crow | crows\n"
+                "Krähennest {n}; Mastkorb {m} (Ausguck auf einem Segelschiff) [naut.] | Krähennester {pl}; "
+                "Mastkörbe {pl} :: crow’s nest (lookout on a sailing ship) | crow’s nests\n"
+                "Rabenfeder {f} :: crow quill\n"
+                "jubeln; triumphieren; frohlocken; juchzen {vi} | jubelnd; triumphierend; frohlockend; juchzend | "
+                "gejubelt; triumphiert; frohlockt; gejuchzt :: to crow | crowing | crowed\n"
+                "krähen {vi} | krähend | gekräht | kräht | krähte :: to crow | crowing | crowed | crows | crowed\n"
+                "Rabenvögel {pl} (Corvidae) (zoologische Familie) [ornith.] :: crow family; corvids (zoological "
+                "family)\n")
+            << QStringLiteral("crow") << QStringLiteral("Krähe");
+        QTest::newRow("cloak")
+            << QByteArray(
+                "Deckmantel {m} | Deckmäntel {pl} | unter dem Deckmantel :: cloak | cloaks | under the guise; in "
+                "the guise\n"
+                "Umhang {m}; Cape {n}; loser Mantel {m} [textil.] | Umhänge {pl}; Capes {pl}; lose Mäntel {pl} :: "
+                "cloak | cloaks\n"
+                "Umhang {m}; Überwurf {m} [hist.] | Umhänge {pl}; Überwürfe {pl} :: mantle | mantles\n"
+                "Umhang {m} | Umhänge {pl} :: cape | capes\n")
+            << QStringLiteral("cloak") << QStringLiteral("Umhang");
+    }
+    void putsUntaggedLineBeforeFieldTaggedOwnNoun()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QString, first);
+        const QStringList german = germanItemsOf(lines, english);
+        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+    }
+
+    // "Chiffre" is a later synonym of "Geheimkode", but the line's further
+    // sections are its compounds and the English word's ("Blockchiffre ::
+    // block cipher"): it goes before the words of a bare line that gives
+    // "cipher" first.
+    void putsLaterSynonymOfItsOwnCompoundsBeforeBareLine()
+    {
+        const QByteArray lines =
+            "Geheimkode {m}; geheime Kennung {f}; geheime Kennzahl {f}; Chiffre {f} | Blockchiffre {f} | "
+            "Stromchiffre {f} | Verschiebechiffre {f}; Caesar-Verschiebung {f}; Cäsar-Chiffre {f}; "
+            "Cäsar-Algorithmus {m} :: secret code; secret identifier; cipher | block cipher | stream cipher | shift "
+            "cipher; Caesar shift; Caesar cipher; Caesar’s code; Caesar’s algorithm\n"
+            "Geheimschrift {f} | in Geheimschrift :: secret writing; cipher | in (a) cipher\n"
+            "Geheimzeichen {n} | Geheimzeichen {pl} :: cipher; secret sign | ciphers; secret signs\n"
+            "Ziffer {f}; Zahl {f} :: cipher; cypher\n";
+        const QStringList german = germanItemsOf(lines, QStringLiteral("cipher"));
+        QVERIFY2(german.value(0) == QStringLiteral("Chiffre"), qPrintable(german.join(u", ")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
