@@ -646,6 +646,12 @@ struct Candidate
     // The line's German sections after the first are example sentences only
     // (givesOnlyExampleSentences).
     bool examplesOnly = false;
+    // The English word is a particle verb that shares its line's first place
+    // with the plain verb before it (sharesPlaceAmongOneVerbsParticleVerbs):
+    // the line is the German word's main entry for it, but for the German
+    // word's own row the plain verb stays the line's first English word
+    // ("abnutzen": "wear" before "wear away").
+    bool particleVerbOfPlainVerb = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -6366,6 +6372,48 @@ bool isParticleVerbOf(QStringView raw, QStringView verb)
 
 namespace {
 
+// Whether the English synonyms of a line up to the one at `k` are a plain
+// verb and then only that verb with adverb particles ("to wear {wore; worn};
+// to wear away; to wear down; to wear out <> sth."): the dictionary lists a
+// verb's particle verbs after it where they share the line's sense, so each
+// is the line's main word as much as the plain verb is. A line of particle
+// verbs alone is left alone: there they often name senses of their own
+// ("auslaufen :: to run out; to run away"). Read as later synonyms, the
+// line that names the main sense of "wear out" ("etw. abnutzen;
+// verschleißen") came after every bare line that gives it first
+// ("ausglühen", "austreten"). The object marker ("<> sth.") and the past
+// forms are left out by cleaning; a synonym with a note or a tag, or any
+// other word, ends the list.
+bool sharesPlaceAmongOneVerbsParticleVerbs(const QVector<QStringView> &english,
+                                           const QVector<TransSynonym> &synonyms, qsizetype k)
+{
+    if (k < 1 || k >= english.size() || k >= synonyms.size())
+        return false;
+    QString verb;
+    for (qsizetype i = 0; i <= k; ++i) {
+        const TransSynonym &synonym = synonyms.at(i);
+        const QStringView raw = english.at(i).trimmed();
+        if (!raw.startsWith(u"to ") || raw.contains(u'(') || raw.contains(u'[') || synonym.noted
+            || synonym.fringe || synonym.sense != Sense::General || synonym.text.isEmpty())
+            return false;
+        const qsizetype space = synonym.text.indexOf(u' ');
+        const QString base = space < 0 ? synonym.text : synonym.text.left(space);
+        if (i == 0) {
+            if (space >= 0)
+                return false;
+            verb = base;
+        } else if (space < 0 || base != verb
+                   || !isParticleVerbOf(QStringLiteral("to ") + synonym.text, QStringLiteral("to ") + verb)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+namespace {
+
 // The sections of one side of a line as bytes, split at the " | " that
 // stand outside brackets (a note may hold one).
 QVector<QByteArrayView> sectionsOfSide(QByteArrayView side)
@@ -6918,6 +6966,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
             bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
             bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
+            bool particleVerb = false;   // first among its plain verb's particle verbs (sharesPlaceAmongOneVerbsParticleVerbs)
         };
         QVector<Match> matches;
         bool onlyVariantsBefore = true;
@@ -6932,9 +6981,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         int englishWords = 0;  // spelling variants of one word count once
         for (qsizetype k = 0; k < english.size(); ++k) {
             const TransSynonym &synonym = englishSynonyms.at(k);
+            // A particle verb further along its plain verb's list ("to wear;
+            // to wear away; to wear down; to wear out <> sth.").
+            const bool particleVerb = headPlace == 0 && k > 0
+                                      && !(k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
+                                      && sharesPlaceAmongOneVerbsParticleVerbs(english, englishSynonyms, k);
             // "colour [Br.]; color [Am.]": both spellings are the first.
             const bool first = headPlace == 0 ? k == 0 || (synonym.spellingVariant && onlyVariantsBefore)
                                                     || (k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
+                                                    || particleVerb
                                               : k == headPlace;
             onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
             if (synonym.text.isEmpty())
@@ -6994,6 +7049,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
                 matches[m].place = k;
                 matches[m].classTagged = tagsOwnWordClass(english.at(k));
+                matches[m].particleVerb = particleVerb;
                 matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
                 if (matches[m].verb) {
                     const qsizetype open = english.at(k).indexOf(u'{');
@@ -7114,6 +7170,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishNoted = match.noted;
                 candidates.last().englishPastForms = match.pastForms;
                 candidates.last().englishClassTagged = match.classTagged;
+                candidates.last().particleVerbOfPlainVerb = match.particleVerb;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                 if (match.objectPhrase)
@@ -7220,7 +7277,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // So for a later German synonym with its own English word on the line
     // (Candidate::counterpart).
     const auto ownFirst = [](const Candidate &c) {
-        return c.counterpartLine ? c.counterpart : c.compounded ? c.plainWord : c.first;
+        return c.counterpartLine ? c.counterpart
+               : c.compounded    ? c.plainWord
+                                 : c.first && !c.particleVerbOfPlainVerb;
     };
     compoundSenses.reserve(std::count_if(candidates.cbegin(), candidates.cend(), [&ownFirst](const Candidate &c) {
         return ownFirst(c) != c.first;

@@ -1175,6 +1175,45 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Trompete"), QStringLiteral("trompeten")}));
     }
 
+    // A particle verb listed after its plain verb shares the line's first
+    // place ("to wear {wore; worn}; ...; to wear out <> sth."): "abnutzen"
+    // comes into the row of "wear out", before the bare lines that give it
+    // first. The German word's own row keeps the plain verb first, and a
+    // line of particle verbs alone names senses of their own ("auslaufen ::
+    // to run out; to run away" stays behind "weglaufen").
+    void letsParticleVerbsShareTheirPlainVerbsPlace()
+    {
+        const QByteArray wear =
+            "etw. abnutzen; abnützen; verschleißen; abtragen (Kleidung) {vt} | abnutzend; abnützend; verschleißend; "
+            "abtragend | abgenutzt; abgenützt; verschlissen; abgetragen | nutzt ab; verschleißt | nutzte ab; "
+            "verschliss :: to wear {wore; worn}; to wear away; to wear down; to wear out <> sth. | wearing; wearing "
+            "away; wearing down; wearing out | worn; worn away; worn down; worn out | wears | wore\n"
+            "abnutzen {vt} | abnutzend | abgenutzt :: to wear away; to wear off; to wear out | wearing away; "
+            "wearing off; wearing out | worn away; worn off; worn out\n"
+            "ausglühen {vt} | ausglühend | ausgeglüht :: to wear out; to cease glowing | wearing out; ceasing "
+            "glowing | worn out; ceased glowing\n"
+            "ausleiern [ugs.] {vi} | ausleiernd | ausgeleiert :: to wear out; to become stretched | wearing out; "
+            "becoming stretched | worn out; become stretched\n"
+            "austreten {vt} (Schuhe; Pfade) :: to wear out\n";
+        const QStringList wearOut = germanItemsOf(wear, QStringLiteral("wear out"));
+        QVERIFY2(wearOut.indexOf(QStringLiteral("abnutzen")) == 0, qPrintable(wearOut.join(u", ")));
+        const QStringList abnutzen =
+            englishItemsOf(wear,
+                           {QStringLiteral("wear"), QStringLiteral("wear away"), QStringLiteral("wear down"),
+                            QStringLiteral("wear out")},
+                           QStringLiteral("abnutzen"));
+        QVERIFY2(abnutzen.value(0) == QStringLiteral("wear"), qPrintable(abnutzen.join(u", ")));
+
+        const QByteArray run =
+            "auslaufen {vi} | auslaufend | ausgelaufen :: to run out; to run away | running out; running away | run "
+            "out; run away\n"
+            "weglaufen; ausreißen; abhauen; durchbrennen {vi} | weglaufend; ausreißend; abhauend; durchbrennend | "
+            "weggelaufen; ausgerissen; abgehauen; durchgebrannt | mit etw. durchbrennen :: to run away | running "
+            "away | run away | to run away with sth.\n";
+        const QStringList runAway = germanItemsOf(run, QStringLiteral("run away"));
+        QVERIFY2(runAway.indexOf(QStringLiteral("auslaufen")) == runAway.size() - 1, qPrintable(runAway.join(u", ")));
+    }
+
     // The word that many lines pair with the English word, in their entries
     // and examples, comes before the head of the one line that gives it
     // first: "Dringlichkeit" renders "urgency" on five lines,
