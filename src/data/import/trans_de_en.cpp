@@ -652,6 +652,11 @@ struct Candidate
     // word's own row the plain verb stays the line's first English word
     // ("abnutzen": "wear" before "wear away").
     bool particleVerbOfPlainVerb = false;
+    // The line's first English section holds a note that narrows a sense,
+    // after any of its words, other than one naming prepositions only
+    // ("tongue (of a floor board)", not "to increase (to; by)";
+    // holdsEnglishNarrowingNote).
+    bool englishSectionNoted = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -4091,6 +4096,42 @@ void putUntaggedLineBeforeFieldTaggedOwnNoun(QVector<const Candidate *> &list, c
     moveToFront(list, plain);
 }
 
+// Puts the word of a plain line the German word heads before the word of a
+// later line it heads that notes on both sides narrow to one use ("eintönig;
+// monoton {adj} | ... :: monotonous | ..." before "eintönig; einförmig;
+// monoton (Klang) {adj} | ... :: monotonic; monotone; monotonous (of a
+// sound) | ..."). A note on the German side alone often tells one of a
+// word's main senses from another, but where the English side narrows the
+// same line again, the line names a narrow use, whose word the subtitle
+// list or the dictionary's counts may still rank high. The dictionary puts
+// the general sense among a word's own lines first: the plain line comes
+// earlier in the file, gives its word first, a single word of the same kind
+// and word class, and has at least as many sections as the narrowed line,
+// with no note, tag, register or mark on either side. Judged against the
+// rows it changed, lines that merely list the German word ("Schreibstift
+// {m}; ...; Feder {f} :: pen") or that carry a field's tag as often named a
+// side use as the main one ("spot" for "Punkt", "pistil" for "Stempel").
+void putPlainLineBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->sectionNoted || !top->englishSectionNoted || top->mainEntry
+        || top->clearMainEntry)
+        return;
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->line < top->line
+               && kindOf(*candidate) == kindOf(*top) && candidate->wordClass.adjective == top->wordClass.adjective
+               && candidate->wordClass.adverb == top->wordClass.adverb
+               && candidate->sections >= std::max(2, top->sections) && !candidate->english.contains(u' ')
+               && !candidate->noted && !candidate->englishNoted && !candidate->sectionNoted
+               && !candidate->englishSectionNoted && !candidate->wordClass.notedAfterClass
+               && carriesNoMark(*candidate) && !candidate->fieldTagged && !candidate->englishRegister
+               && !candidate->englishColloquial && !candidate->laterSense;
+    });
+    moveToFront(list, plain);
+}
+
 // Puts a later German synonym first whose line's further sections give its
 // compounds and examples, and none of the head's, where the ranking chose a
 // word of a bare line that gives the English word first and nothing more
@@ -4224,6 +4265,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putComparingLineBeforeAdverbLineOfLaterSynonym(list);
         putVerbsAloneEntryBeforeSynonymLine(list);
         putHeadedExampleLineBeforeBareSynonymPair(list);
+        putPlainLineBeforeUseNarrowedOnBothSides(list);
     }
 }
 
@@ -4445,6 +4487,25 @@ bool holdsNoteThatNarrows(QStringView text, Counts counts)
 bool holdsNarrowingNote(QStringView section)
 {
     return holdsNoteThatNarrows(section, [](QStringView) { return true; });
+}
+
+// Whether an English section holds a note that narrows a sense
+// (narrowsSense) other than one naming only the prepositions that take the
+// word's object ("to increase (to; by)"), which says how the word is used.
+bool holdsEnglishNarrowingNote(QStringView section)
+{
+    static const QSet<QString> prepositions{
+        QStringLiteral("to"),   QStringLiteral("by"),      QStringLiteral("of"),    QStringLiteral("for"),
+        QStringLiteral("with"), QStringLiteral("about"),   QStringLiteral("on"),    QStringLiteral("upon"),
+        QStringLiteral("at"),   QStringLiteral("from"),    QStringLiteral("in"),    QStringLiteral("into"),
+        QStringLiteral("over"), QStringLiteral("against"), QStringLiteral("after"), QStringLiteral("towards"),
+        QStringLiteral("toward"), QStringLiteral("between"), QStringLiteral("among"), QStringLiteral("through")};
+    return holdsNoteThatNarrows(section, [](QStringView note) {
+        static const QRegularExpression separators(QStringLiteral("\\s*[/;,]\\s*|\\s+"));
+        const QStringList words = note.toString().trimmed().split(separators, Qt::SkipEmptyParts);
+        return !std::all_of(words.cbegin(), words.cend(),
+                            [](const QString &word) { return prepositions.contains(word); });
+    });
 }
 
 // Whether a synonym as written carries a note in brackets that narrows it
@@ -7202,9 +7263,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const LineFields fields = lineFieldsOf(germanSide, englishSide);
         const bool pluralForms = givesPluralForms(germanSide);
         const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
+        const bool englishSectionNoted = holdsEnglishNarrowingNote(firstSection(englishSide));
         const bool examplesOnly = givesOnlyExampleSentences(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
             candidates[c].sectionNoted = sectionNoted;
+            candidates[c].englishSectionNoted = englishSectionNoted;
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
             candidates[c].wholeLineJudged = fields.judged;
@@ -7536,6 +7599,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             const LineFields fields = lineFieldsOf(germanSide);
             candidate.lineTagged = fields.narrow;
             candidate.sectionNoted = holdsNarrowingNote(firstSection(germanSide));
+            candidate.englishSectionNoted =
+                holdsEnglishNarrowingNote(firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
             candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);

@@ -2117,6 +2117,26 @@ private Q_SLOTS:
             "stand blankes Entsetzen. :: sheer; stark | the sheer number of possible combinations | His "
             "eyes widened in sheer/stark horror.\n",
             "blank|sheer|stark", "blank", "blank");
+        // T:140634, T:140636, T:140637, T:164192: the line narrowed to sounds
+        // on both sides ("(Klang)", "(of a sound)") gives way to the plain
+        // line written before it. T:37488 and T:154266 make "monotonic" the
+        // commoner word of the text, as it is in the whole dictionary.
+        row("a plain headed line before a later one noted on both sides",
+            "eintönig; monoton {adj} | äußerst eintönig | eintönige Arbeit; monotone Arbeit :: monotonous | "
+            "monotonous in the extreme | monotonous work\n"
+            "eintönig; einförmig; monoton (Klang) {adj} | jds. eintönige Stimme | das einförmige Brummen des "
+            "Motors :: monotonic; monotone; monotonous (of a sound) | sb.’s monotonic voice | the monotonous "
+            "hum of the engine\n"
+            "eintönig; farblos; trist; trostlos; öde; öd [ugs.]; dröge [Norddt.] {adj} | Das Leben in dieser "
+            "Stadt ist trostlos. :: drab; dull; dreary | Life is this town is dreary.\n"
+            "trostlos; öde; eintönig {adj} | eintönige Routine | der triste Platz unter der Treppe :: barren "
+            "(not exciting) | a barren routine | the barren spot under the stairs\n"
+            "Folge {f} [math.] | Folgen {pl} | monotone Folge :: sequence | sequences | monotonic sequence; "
+            "monotone sequence\n"
+            "monoton {adj} [math.] [electr.] | monotone Abnahme | monotone Zunahme | streng monotone Abnahme | "
+            "streng monotone Zunahme :: monotonic; monotone | monotonic decrease; monotone decrease | monotonic "
+            "increase; monotone increase | strict decrease | strict increase\n",
+            "dull|dreary", "eintönig", "monotonous");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
