@@ -6254,6 +6254,48 @@ void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonne
     }
 }
 
+// Puts behind the German word's other senses, before the words its headed
+// lines give after their main one, the "-ly" adverb of a bare line that
+// gives the word alone as an adverb ("gesprächig {adv} :: talkatively")
+// where an earlier sense is the adverb's own adjective ("talkative"): a
+// German adjective serves as its adverb unchanged, so the adverb repeats the
+// adjective's sense. Only where the row holds all the word's senses
+// (kMaxRowSenses): pushed past the six places, the adverb gave its place to
+// rare words of the word's last lines ("interessant": "sapid" for
+// "interestingly"), and the row lost an everyday use ("korrekt":
+// "correctly").
+constexpr qsizetype kMaxRowSenses = 6;
+
+void putRepeatingAdverbsAfterOtherSenses(QVector<const Candidate *> &list)
+{
+    QSet<QString> senses;
+    for (const Candidate *c : std::as_const(list))
+        senses.insert(c->english);
+    if (senses.size() > kMaxRowSenses)
+        return;
+    const auto repeats = [&list](const Candidate *c) {
+        if (!c->wordClass.adverb || c->wordClass.adjective || c->sections > 1 || !c->germanAlone || c->laterSense)
+            return false;
+        const QStringList adjectives = adjectivesOfAdverb(c->english);
+        const auto place = std::find(list.cbegin(), list.cend(), c);
+        return !adjectives.isEmpty() && std::any_of(list.cbegin(), place, [&adjectives](const Candidate *other) {
+            return adjectives.contains(other->english);
+        });
+    };
+    QVector<const Candidate *> adverbs;
+    for (const Candidate *c : std::as_const(list)) {
+        if (repeats(c))
+            adverbs.append(c);
+    }
+    if (adverbs.isEmpty())
+        return;
+    list.removeIf([&adverbs](const Candidate *c) { return adverbs.contains(c); });
+    const auto later = std::find_if(list.begin(), list.end(), [](const Candidate *c) { return c->laterSense; });
+    const qsizetype at = later - list.begin();
+    for (qsizetype i = 0; i < adverbs.size(); ++i)
+        list.insert(at + i, adverbs.at(i));
+}
+
 // A verb met through its object phrases only where no line gives it
 // plainly: "to protect" of "sichern; absichern {vt} :: to protect" is the
 // verb itself, and its object phrases' words ("schützen vor") only uses of
@@ -7635,6 +7677,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         putObjectPhraseVerbsLast(it.value());
         putPhraseSectionSenseBeforeSideUses(it.value());
+        putRepeatingAdverbsAfterOtherSenses(it.value());
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang

@@ -4466,6 +4466,21 @@ private Q_SLOTS:
         QCOMPARE(englishItemsOf(aboveAll + pertinently, {QStringLiteral("above all")}, QStringLiteral("vor allem")),
                  QStringList({QStringLiteral("above all")}));
     }
+    void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
+    {
+        // T:145854, T:145921, T:145923: the bare adverb line of
+        // "gesprächig" repeats "talkative" of the adjective's line.
+        const QByteArray lines =
+            "geschwätzig; redselig; gesprächig {adj} :: talkative; chatty; talky\n"
+            "gesprächig {adv} :: talkatively\n"
+            "gesprächig {adj} :: conversational\n"
+            "mitteilsam; gesprächig {adj} :: forthcoming\n";
+        const QStringList core{QStringLiteral("talkative"), QStringLiteral("conversational"),
+                               QStringLiteral("forthcoming")};
+        const QStringList items = englishItemsOf(lines, core, QStringLiteral("gesprächig"));
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.last(), QStringLiteral("talkatively"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
