@@ -657,6 +657,9 @@ struct Candidate
     // ("tongue (of a floor board)", not "to increase (to; by)";
     // holdsEnglishNarrowingNote).
     bool englishSectionNoted = false;
+    // The English word renders a German phrase that a line gives as one of
+    // its later sections (phraseSectionSenses).
+    bool phraseSection = false;
 };
 
 bool isSpecial(const Candidate &candidate)
@@ -6114,6 +6117,142 @@ void putReflexiveVerbsOtherLinesLate(QVector<Candidate> &senses, const QSet<std:
     }
 }
 
+// A line's rendering of a German phrase it gives as one of its later
+// sections, with an English section of its own for each ("Lachkrampf {m};
+// Lachanfall {m} | Lachkrämpfe {pl}; Lachanfälle {pl} | einen Lachkrampf
+// bekommen :: laughing fit; ... | laughing fits; ... | to have a laughing
+// fit"): the English section of the same place translates the phrase
+// itself. A phrase is read only from the lines that give a core word
+// (wordOfOtherLines), so without these "einen Lachkrampf bekommen" had only
+// the theatre slang "to corpse" of a line that names it beside "lachen
+// müssen". The second and third sections of a verb's line are its
+// participles, which for a phrase with "lassen" are spelt like the phrase
+// ("etw. verschwinden lassen {vt} | ... | verschwinden lassen :: ... |
+// disappeared"): they are left out. So are English words of a special
+// field or register, and those out of use or of one region only.
+// The words of a German text outside (), [] and {}.
+QStringList wordsOutsideNotes(QStringView text)
+{
+    QStringList words;
+    QString word;
+    int depth = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const QChar c = i < text.size() ? text.at(i) : QChar(u' ');
+        if (c == u'(' || c == u'[' || c == u'{')
+            ++depth;
+        else if ((c == u')' || c == u']' || c == u'}') && depth > 0)
+            --depth;
+        if (depth == 0 && c.isLetter()) {
+            word.append(c);
+        } else if (!word.isEmpty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// Whether a phrase of a line's later section uses one of the words of the
+// line's first section, as an example of its use does ("einen Lachkrampf
+// bekommen" on the line of "Lachkrampf {m}"), but is not one of them: a
+// section that repeats a first word gives its form, the adverb of "im
+// Wasser lebend" on "wasserbewohnend; im Wasser lebend; ... {adj} [biol.] |
+// im Wasser lebend :: aquatic | aquatically". A phrase that uses none of
+// them is translated there only as it goes with them ("vor allem" as "more
+// pertinently" on the line of "treffend {adv}"). A shared noun counts
+// however short ("den Mut verlieren" on "Mut {m}"); of the other words the
+// reflexive pronoun and short ones, articles and prepositions, do not.
+bool sharesWordWithFirstSection(QStringView firstSection, const QString &phrase)
+{
+    for (const QStringView synonym : splitTopLevel(firstSection, u"; ")) {
+        if (wordsOutsideNotes(synonym).join(u' ') == phrase)
+            return false;
+    }
+    const QStringList firstWords = wordsOutsideNotes(firstSection);
+    const QStringList phraseWords = wordsOutsideNotes(phrase);
+    return std::any_of(phraseWords.cbegin(), phraseWords.cend(), [&firstWords](const QString &word) {
+        return (word.size() > 3 || word.front().isUpper()) && word != u"sich"
+               && firstWords.contains(word, Qt::CaseInsensitive);
+    });
+}
+
+struct PhraseSectionSense
+{
+    int line;
+    TransSynonym english;
+};
+
+QHash<QString, QVector<PhraseSectionSense>> phraseSectionSenses(const QByteArray &text, const QSet<QString> &kept)
+{
+    QSet<QByteArray> phrases;
+    for (const QString &german : kept) {
+        if (german.contains(u' '))
+            phrases.insert(german.toUtf8());
+    }
+    QHash<QString, QVector<PhraseSectionSense>> senses;
+    int lineNumber = 0;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        ++lineNumber;
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith('#'))
+            continue;
+        const QByteArrayView germanSide = raw.first(separator);
+        qsizetype bar = germanSide.indexOf(" | ");
+        if (bar < 0)
+            continue;
+        const bool verbLine = germanSide.first(bar).contains("{v");
+        int section = 1;
+        for (qsizetype from = bar + 3; from <= germanSide.size(); ++section) {
+            qsizetype end = germanSide.sliced(from).indexOf(" | ");
+            end = end < 0 ? germanSide.size() : from + end;
+            const QByteArrayView german = germanSide.sliced(from, end - from).trimmed();
+            from = end + 3;
+            if ((verbLine && section <= 2) || !phrases.contains(german.toByteArray()))
+                continue;
+            const QString line = normaliseCharacters(QString::fromUtf8(raw));
+            const qsizetype at = line.indexOf(u" :: ");
+            const QVector<QStringView> germanSections = splitTopLevel(QStringView(line).left(at), u" | ");
+            const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
+            if (germanSections.size() != englishSections.size() || section >= englishSections.size())
+                continue;
+            if (!sharesWordWithFirstSection(germanSections.first(), QString::fromUtf8(german)))
+                continue;
+            const QVector<QStringView> english = englishSynonymsOf(englishSections.at(section));
+            if (english.isEmpty() || english.first().contains(u'/'))
+                continue;
+            const TransSynonym synonym = describeSynonym(english.first(), true);
+            if (synonym.text.isEmpty() || synonym.sense != Sense::General || synonym.fringe || synonym.regional
+                || synonym.colloquial || synonym.dated)
+                continue;
+            QVector<PhraseSectionSense> &ofPhrase = senses[QString::fromUtf8(german)];
+            if (ofPhrase.isEmpty() || ofPhrase.last().line != lineNumber)
+                ofPhrase.append({lineNumber, synonym});
+        }
+    }
+    return senses;
+}
+
+// Puts a phrase's rendering read from another line's later section
+// (phraseSectionSenses) first where every other sense of the German phrase
+// is colloquial or slang English for plain German: the plain rendering names
+// the phrase, the slang word one way to say it ("einen Lachkrampf bekommen":
+// "have a laughing fit" before "corpse [Br.] [coll.]").
+void putPhraseSectionSenseBeforeSideUses(QVector<const Candidate *> &list)
+{
+    const auto sectionSense = std::find_if(list.begin(), list.end(), [](const Candidate *c) {
+        return c->phraseSection;
+    });
+    if (sectionSense == list.end())
+        return;
+    const bool othersAreSideUses = std::all_of(list.cbegin(), list.cend(), [](const Candidate *c) {
+        return c->phraseSection || (c->englishColloquial && c->germanSense != Sense::SpecialRegister);
+    });
+    if (othersAreSideUses)
+        moveToFront(list, sectionSense);
+}
+
 // Whether a later regionally tagged English synonym is another region's
 // colloquial or slang word rather than the first word's other spelling
 // ("loo [Br.] [coll.]; ...; can [Am.] [slang]" for "Klo"): the dictionary
@@ -6271,6 +6410,48 @@ void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonne
             }
         }
     }
+}
+
+// Puts behind the German word's other senses, before the words its headed
+// lines give after their main one, the "-ly" adverb of a bare line that
+// gives the word alone as an adverb ("gesprächig {adv} :: talkatively")
+// where an earlier sense is the adverb's own adjective ("talkative"): a
+// German adjective serves as its adverb unchanged, so the adverb repeats the
+// adjective's sense. Only where the row holds all the word's senses
+// (kMaxRowSenses): pushed past the six places, the adverb gave its place to
+// rare words of the word's last lines ("interessant": "sapid" for
+// "interestingly"), and the row lost an everyday use ("korrekt":
+// "correctly").
+constexpr qsizetype kMaxRowSenses = 6;
+
+void putRepeatingAdverbsAfterOtherSenses(QVector<const Candidate *> &list)
+{
+    QSet<QString> senses;
+    for (const Candidate *c : std::as_const(list))
+        senses.insert(c->english);
+    if (senses.size() > kMaxRowSenses)
+        return;
+    const auto repeats = [&list](const Candidate *c) {
+        if (!c->wordClass.adverb || c->wordClass.adjective || c->sections > 1 || !c->germanAlone || c->laterSense)
+            return false;
+        const QStringList adjectives = adjectivesOfAdverb(c->english);
+        const auto place = std::find(list.cbegin(), list.cend(), c);
+        return !adjectives.isEmpty() && std::any_of(list.cbegin(), place, [&adjectives](const Candidate *other) {
+            return adjectives.contains(other->english);
+        });
+    };
+    QVector<const Candidate *> adverbs;
+    for (const Candidate *c : std::as_const(list)) {
+        if (repeats(c))
+            adverbs.append(c);
+    }
+    if (adverbs.isEmpty())
+        return;
+    list.removeIf([&adverbs](const Candidate *c) { return adverbs.contains(c); });
+    const auto later = std::find_if(list.begin(), list.end(), [](const Candidate *c) { return c->laterSense; });
+    const qsizetype at = later - list.begin();
+    for (qsizetype i = 0; i < adverbs.size(); ++i)
+        list.insert(at + i, adverbs.at(i));
 }
 
 // A verb met through its object phrases only where no line gives it
@@ -7737,6 +7918,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().wordClass.adjective = true;
         }
     }
+    // A kept phrase's renderings in other lines' later sections fill the
+    // places its other senses leave (phraseSectionSenses).
+    {
+        const QHash<QString, QVector<PhraseSectionSense>> phraseSenses = phraseSectionSenses(text, kept);
+        for (auto it = phraseSenses.cbegin(); it != phraseSenses.cend(); ++it) {
+            for (const PhraseSectionSense &sense : it.value()) {
+                mainSenses.append({it.key(), sense.english.text, false, Sense::General, false, false, false, false,
+                                   false, sense.line, sense.line * kOrdersPerLine + kOrdersPerLine - 4});
+                mainSenses.last().laterSense = true;
+                mainSenses.last().phraseSection = true;
+            }
+        }
+    }
     putReflexiveVerbsOtherLinesLate(mainSenses, readAsReflexiveVerbsOwn);
     for (const Candidate &candidate : std::as_const(mainSenses)) {
         if (!englishCommonness.contains(candidate.english))
@@ -7755,6 +7949,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         // Those later words only fill the places the other senses leave.
         std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
         putObjectPhraseVerbsLast(it.value());
+        putPhraseSectionSenseBeforeSideUses(it.value());
+        putRepeatingAdverbsAfterOtherSenses(it.value());
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang

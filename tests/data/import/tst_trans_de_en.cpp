@@ -4583,6 +4583,62 @@ private Q_SLOTS:
         noted.replace("Anzeigenblatt {n}", "Anzeigenblatt {n} (Zeitung)");
         QCOMPARE(englishItemsOf(mentions + noted + technical, core, anzeiger).value(0), QStringLiteral("detector"));
     }
+    void readsAPhrasesRenderingFromAnotherLinesLaterSection()
+    {
+        // "einen Lachkrampf bekommen" heads a line of theatre slang only
+        // (T:63646); the line of "Lachkrampf" gives the phrase as its third
+        // section and its plain rendering in the English third (T:63648).
+        const QByteArray slang =
+            "(an unpassender Stelle) einen Lachkrampf bekommen; lachen müssen {v} (Theater, Film, Radio) [art] | "
+            "Es war schwierig, die Szene zu spielen, ohne einen Lachanfall zu bekommen. :: to corpse [Br.] "
+            "[coll.] (theatre, film, radio) | It was hard to play the scene without corpsing.\n";
+        const QByteArray noun =
+            "Lachkrampf {m}; Lachanfall {m} | Lachkrämpfe {pl}; Lachanfälle {pl} | einen Lachkrampf bekommen :: "
+            "laughing fit; (violent) fit of laughter | laughing fits; violent fits of laughter | to have a "
+            "laughing fit\n";
+        const QString phrase = QStringLiteral("einen Lachkrampf bekommen");
+        QCOMPARE(englishItemsOf(slang + noun, {QStringLiteral("corpse")}, phrase),
+                 QStringList({QStringLiteral("have a laughing fit"), QStringLiteral("corpse")}));
+
+        // Beside a plain sense the rendering only fills a place left: "to
+        // lose courage" of T:73788 after "quail".
+        const QByteArray quail = "den Mut verlieren; verzagen {vi} :: to quail\n";
+        const QByteArray courage =
+            "Mut {m}; Tapferkeit {f} | den Mut verlieren | Mut zeigen :: courage | to lose courage | to display "
+            "courage; to show courage\n";
+        QCOMPARE(englishItemsOf(quail + courage, {QStringLiteral("quail")}, QStringLiteral("den Mut verlieren")),
+                 QStringList({QStringLiteral("quail"), QStringLiteral("lose courage")}));
+
+        // A section that repeats a word of the first one gives its form, the
+        // adverb (T:171694); a phrase using no word of the first section is
+        // rendered there only as it goes with them (T:164000).
+        const QByteArray aquatic =
+            "wasserbewohnend; im Wasser lebend; Wasser…; aquatisch {adj} [biol.] | im Wasser lebend :: aquatic | "
+            "aquatically\n";
+        QVERIFY(!englishItemsOf(aquatic, {QStringLiteral("aquatic")}, QStringLiteral("im Wasser lebend"))
+                     .contains(QStringLiteral("aquatically")));
+        const QByteArray aboveAll = "vor allem (v. a.) :: above all\n";
+        const QByteArray pertinently =
+            "treffend; sachgerecht; auf den Punkt gebracht {adv} | vor allem :: relevantly; pertinently | more "
+            "pertinently; most pertinently (used as a parenthesis)\n";
+        QCOMPARE(englishItemsOf(aboveAll + pertinently, {QStringLiteral("above all")}, QStringLiteral("vor allem")),
+                 QStringList({QStringLiteral("above all")}));
+    }
+    void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
+    {
+        // T:145854, T:145921, T:145923: the bare adverb line of
+        // "gesprächig" repeats "talkative" of the adjective's line.
+        const QByteArray lines =
+            "geschwätzig; redselig; gesprächig {adj} :: talkative; chatty; talky\n"
+            "gesprächig {adv} :: talkatively\n"
+            "gesprächig {adj} :: conversational\n"
+            "mitteilsam; gesprächig {adj} :: forthcoming\n";
+        const QStringList core{QStringLiteral("talkative"), QStringLiteral("conversational"),
+                               QStringLiteral("forthcoming")};
+        const QStringList items = englishItemsOf(lines, core, QStringLiteral("gesprächig"));
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.last(), QStringLiteral("talkatively"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
