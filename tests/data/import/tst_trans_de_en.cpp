@@ -68,6 +68,17 @@ QStringList germanItemsOf(const QByteArray &lines, const QString &english)
     return germanSourcesFromTrans(lines, {english}).englishToGerman.value(english);
 }
 
+// The check of a data-driven row of "lines", "english" and "first": the
+// lines give the English word that German item first.
+void checkFirstGermanItem()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, english);
+    QFETCH(QString, first);
+    const QStringList german = germanItemsOf(lines, english);
+    QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+}
+
 // The English items the lines give one German word, read with `core` as
 // the English words the other tables know.
 QStringList englishItemsOf(const QByteArray &lines, const QStringList &core, const QString &german)
@@ -1328,11 +1339,7 @@ private Q_SLOTS:
     }
     void putsTheWordManyLinesPairFirst()
     {
-        QFETCH(QByteArray, lines);
-        QFETCH(QString, english);
-        QFETCH(QString, first);
-        const QStringList german = germanItemsOf(lines, english);
-        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+        checkFirstGermanItem();
     }
 
     // A line's head that compounds a later noun of the line, both given the
@@ -1370,11 +1377,7 @@ private Q_SLOTS:
     }
     void putsThePlainNounOfACompoundingHeadFirst()
     {
-        QFETCH(QByteArray, lines);
-        QFETCH(QString, english);
-        QFETCH(QString, first);
-        const QStringList german = germanItemsOf(lines, english);
-        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+        checkFirstGermanItem();
     }
 
     // A noun heading the English word's own entry in some field ([agr.],
@@ -1432,11 +1435,7 @@ private Q_SLOTS:
     }
     void putsUntaggedLineBeforeFieldTaggedOwnNoun()
     {
-        QFETCH(QByteArray, lines);
-        QFETCH(QString, english);
-        QFETCH(QString, first);
-        const QStringList german = germanItemsOf(lines, english);
-        QVERIFY2(german.value(0) == first, qPrintable(german.join(u", ")));
+        checkFirstGermanItem();
     }
 
     // "Chiffre" is a later synonym of "Geheimkode", but the line's further
