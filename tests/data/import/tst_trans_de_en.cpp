@@ -68,6 +68,15 @@ QStringList germanItemsOf(const QByteArray &lines, const QString &english)
     return germanSourcesFromTrans(lines, {english}).englishToGerman.value(english);
 }
 
+// The columns of a data-driven test of the German item lines give an
+// English word first, checked by checkFirstGermanItem.
+void addFirstGermanItemColumns()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("first");
+}
+
 // The check of a data-driven row of "lines", "english" and "first": the
 // lines give the English word that German item first.
 void checkFirstGermanItem()
@@ -1234,9 +1243,7 @@ private Q_SLOTS:
     // adjective's own entry keeps its place.
     void putsTheWordManyLinesPairFirst_data()
     {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("first");
+        addFirstGermanItemColumns();
         QTest::newRow("urgency")
             << QByteArray(
                 "Dringlichkeit {f}; Vordringlichkeit; Eilbedürftigkeit {f} [Dt.] [adm.] :: urgent nature; urgency; "
@@ -1351,9 +1358,7 @@ private Q_SLOTS:
     // keeps its place.
     void putsThePlainNounOfACompoundingHeadFirst_data()
     {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("first");
+        addFirstGermanItemColumns();
         const QByteArray piston(
             "Hubkolben {m}; Kolben {m} [techn.] | Hubkolben {pl}; Kolben {pl} | Hohlkolben {m} | Kolbenaufgang {m}; "
             "aufwärtsgehender Kolbenhub {m} | Kolbenrückgang {m}; abwärtsgehender Kolbenhub {m} :: piston | pistons "
@@ -1388,9 +1393,7 @@ private Q_SLOTS:
     // tagged own entry beside an untagged one ("cloak") keep their places.
     void putsUntaggedLineBeforeFieldTaggedOwnNoun_data()
     {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("first");
+        addFirstGermanItemColumns();
         QTest::newRow("scuffle")
             << QByteArray(
                 "Hackpflug {m} [agr.] | Hackpflüge {pl} :: scuffle | scuffles\n"
