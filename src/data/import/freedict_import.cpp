@@ -18,6 +18,7 @@
 #include "data/import/spanish_settling.h"
 #include "data/import/trans_de_en.h"
 #include "data/import/word_frequency.h"
+#include "data/import/word_kind_siblings.h"
 #include "data/import/word_order.h"
 #include "data/record_error.h"
 
@@ -94,6 +95,17 @@ QHash<QString, QChar> frenchPartsOfSpeech(const QString &directory)
         known = known.isNull() || known == part ? part : QLatin1Char('?');
     });
     return parts;
+}
+
+// The header line of each entry of a dictionary ("majesté /maʒɛste/ <n, fem>").
+QStringList entryHeaders(const QString &directory, const QString &dictionary)
+{
+    const DictFiles files = filesOf(directory, dictionary);
+    QStringList headers;
+    forEachDictdEntry(files.dict, readDictdIndex(files.index), [&headers](const DictdIndexEntry &, const QByteArray &bytes) {
+        headers.append(headerOfEntry(QString::fromUtf8(bytes)));
+    });
+    return headers;
 }
 
 // Merges the senses of each headword, in first-seen order.
@@ -473,6 +485,18 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             engFra, fraEng, [&](const QString &word) { return pivot.knows(word); },
             [&](const QString &word) { return frenchSpelling->lists(word.toLower()); },
             frenchOpenAfter.get());
+        // A French noun beside its adjective (or an adjective beside its
+        // noun) that fra-eng does not give the English word goes before
+        // the rows are completed, so that neither table takes the pair.
+        {
+            QSet<QString> englishWords;
+            for (const DictdEntry &entry : std::as_const(engFra))
+                englishWords.insert(entry.headword.toLower());
+            const QHash<QString, int> nounUses = englishNounUsesInTrans(transText, englishWords);
+            report.frenchItemsMended += dropFrenchItemsOfOtherKind(
+                engFra, fraEng, frenchWordKinds(entryHeaders(directory, QStringLiteral("fra-eng"))),
+                [&nounUses](const QString &english) { return nounUses.value(english, 1) > 0; }, report.details);
+        }
         const QVector<DictdEntry> engFraAlone = engFra;
         const QVector<DictdEntry> fraEngAlone = fraEng;
         // The first item of each row of a table ranked without it.
@@ -1025,6 +1049,23 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         for (int i = 0; i < 2; ++i) {
             report.spanishContradictedDropped +=
                 vetThroughGerman(spanishRows[i], i == 0, pivot, apertiumPairs, freedictPairs, report.details);
+        }
+        // A Spanish noun beside its adjective (or an English adjective beside
+        // its noun) that Apertium does not pair with the headword goes.
+        {
+            QSet<QString> englishWords;
+            for (const auto &[english, items] : std::as_const(spanishRows[0]))
+                englishWords.insert(english.toLower());
+            for (const auto &[spanish, items] : std::as_const(spanishRows[1])) {
+                for (const QString &item : items)
+                    englishWords.insert(item.toLower());
+            }
+            const QHash<QString, int> nounUses = englishNounUsesInTrans(transForSpanish, englishWords);
+            for (int i = 0; i < 2; ++i) {
+                report.spanishContradictedDropped += dropSpanishItemsOfOtherKind(
+                    spanishRows[i], i == 0, englishSpanishEntries, spanishEnglishEntries,
+                    [&nounUses](const QString &english) { return nounUses.value(english, 1) > 0; }, report.details);
+            }
         }
     } else {
         // Without both directions the Spanish tables stay FreeDict's alone.

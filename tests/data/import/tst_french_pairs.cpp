@@ -7,6 +7,7 @@
 #include "data/import/french_items.h"
 #include "data/import/french_pairs.h"
 #include "data/import/word_frequency.h"
+#include "data/import/word_kind_siblings.h"
 #include "import_fixtures.h"
 
 #include <QDir>
@@ -1857,6 +1858,64 @@ private Q_SLOTS:
         QCOMPARE(find(engFra, QStringLiteral("physician"))->translations, QStringList({"docteur", "médecin"}));
         QCOMPARE(find(engFra, QStringLiteral("amber"))->translations,
                  QStringList({"ambre", "ambre gris", "ambre jaune"}));
+    }
+
+    void leavesOutTheSiblingOfTheOtherPartOfSpeech()
+    {
+        // eng-fra's entries (lines 12423, 9015, 7714, 447) and fra-eng's of
+        // their French words: the adjective "majestic" is given the noun
+        // "majesté", whose own row is "majesty", beside fra-eng's
+        // "majestueux <adj>: majestic"; the noun "exile" the adjective
+        // "banni" ("exiled") beside "bannissement <n, masc>: exile".
+        QVector<DictdEntry> engFra{entry("majestic /mədʒestik/\nimposant, majesté\n"),
+                                   entry("exile /eksail/\n1. banni, bannir, exiler\n2. bannissement\n"),
+                                   entry("daring /dəriŋ/\n1. audacieux\n2. audace\n"),
+                                   entry("Bengal /biŋgl/\n1. Bengale\n2. bengali\n")};
+        const QStringList fraEngText{
+            QStringLiteral("majestueux /maʒɛstɥø/ <adj>\nmajestic, stately\n"),
+            QStringLiteral("majesté /maʒɛste/ <n, fem>\nmajesty\n"),
+            QStringLiteral("banni /bani/ <adj>\nexiled\n"),
+            QStringLiteral("bannir /baniʀ/ <v>\nexile\n"),
+            QStringLiteral("bannissement /banisəmɑ̃/ <n, masc>\nexile\n"),
+            QStringLiteral("audace /odas/ <n, fem>\naudacity, boldness\n"),
+            QStringLiteral("audacieux /odasjø/ <adj>\naudacious, bold, daring, intrepid\n"),
+            QStringLiteral("Bengale /bɑ̃gal/ <n>\nBengal\n"),
+            QStringLiteral("bengali /bɑ̃gali/ <adj>\nBengali\n"),
+            // A word of both kinds is neither ("adolescent" beside "adolescente").
+            QStringLiteral("adolescent /adɔlesɑ̃/ <adj>\nadolescent\n"),
+            QStringLiteral("adolescent /adɔlesɑ̃/ <n, masc>\nadolescent, teenager, young man\n"),
+        };
+        QVector<DictdEntry> fraEng;
+        QStringList headers;
+        for (const QString &text : fraEngText) {
+            fraEng.append(parseDictdEntry(text, EntryStyle::SenseList));
+            headers.append(headerOfEntry(text));
+        }
+        const QHash<QString, WordKind> kinds = frenchWordKinds(headers);
+        QCOMPARE(kinds.value(QStringLiteral("majesté")), WordKind::Noun);
+        QCOMPARE(kinds.value(QStringLiteral("bengali")), WordKind::Adjective);
+        QCOMPARE(kinds.value(QStringLiteral("bannir"), WordKind::Other), WordKind::Other);
+        QCOMPARE(kinds.value(QStringLiteral("adolescent"), WordKind::Other), WordKind::Other);
+
+        // trans-de-en gives "daring" for a German noun ("Wagemut {m} ::
+        // daring"): it keeps its noun "audace".
+        const auto mayBeNoun = [](const QString &english) { return english == QLatin1String("daring"); };
+        QStringList details;
+        QCOMPARE(dropFrenchItemsOfOtherKind(engFra, fraEng, kinds, mayBeNoun, details), 3);
+        QCOMPARE(find(engFra, QStringLiteral("majestic"))->translations, QStringList{QStringLiteral("imposant")});
+        QCOMPARE(find(engFra, QStringLiteral("exile"))->translations,
+                 (QStringList{QStringLiteral("bannir"), QStringLiteral("exiler"), QStringLiteral("bannissement")}));
+        QCOMPARE(find(engFra, QStringLiteral("exile"))->firstSense,
+                 (QStringList{QStringLiteral("bannir"), QStringLiteral("exiler")}));
+        QCOMPARE(find(engFra, QStringLiteral("daring"))->translations,
+                 (QStringList{QStringLiteral("audacieux"), QStringLiteral("audace")}));
+        QCOMPARE(find(engFra, QStringLiteral("Bengal"))->translations, QStringList{QStringLiteral("Bengale")});
+        QCOMPARE(details.size(), 3);
+
+        // A row whose every word is of the other kind keeps them: nothing
+        // of the right kind would be left to teach.
+        QVector<DictdEntry> alone{entry("majestic /mədʒestik/\nmajesté\n")};
+        QCOMPARE(dropFrenchItemsOfOtherKind(alone, fraEng, kinds, {}, details), 0);
     }
 
     void cutsEachFrenchRowToItsLeadingTranslations()

@@ -7,6 +7,7 @@
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/spanish_settling.h"
+#include "data/import/word_kind_siblings.h"
 
 #include "import_fixtures.h"
 
@@ -1998,6 +1999,57 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("acrobatic"), QStringLiteral("aerobatic")}));
         QCOMPARE(row(spanishEnglish, QStringLiteral("camilla")),
                  (QStringList{QStringLiteral("stretcher"), QStringLiteral("litter")}));
+    }
+
+    void leavesOutTheSiblingOfTheOtherPartOfSpeech()
+    {
+        // Apertium's entries as lt-print gives them.
+        auto entry = [](const char *english, const char *englishTag, const char *spanish, const char *spanishTag) {
+            return LexiconEntry{QString::fromUtf8(english), {QString::fromUtf8(englishTag)}, QString::fromUtf8(spanish),
+                                {QString::fromUtf8(spanishTag)}};
+        };
+        const QVector<LexiconEntry> forward{
+            entry("geographic", "adj", "geográfico", "adj"), entry("geographical", "adj", "geográfico", "adj"),
+            entry("geography", "n", "geografía", "n"),       entry("depository", "adj", "depositario", "adj"),
+            entry("deposit", "n", "depósito", "n"),          entry("drunk", "adj", "bebido", "adj"),
+            entry("drunkard", "n", "borracho", "n"),         entry("common", "adj", "común", "adj"),
+            entry("commonplace", "n", "tópico", "n")};
+        const QVector<LexiconEntry> backward{
+            entry("geography", "n", "geografía", "n"), entry("drunkard", "n", "borracho", "n"),
+            entry("common", "adj", "común", "adj"), entry("commonplace", "n", "tópico", "n")};
+        // eng-spa:6204-6207 "geographic" and "geographical": "geografía",
+        // beside Apertium's "geográfico"; "depository: depósito"
+        // (eng-spa:4718), which trans-de-en gives for German nouns too
+        // ("Aufbewahrungsort {m} ... :: depository"), keeps it.
+        SenseRows englishSpanish{
+            {QStringLiteral("geographic"), {QStringLiteral("geográfico"), QStringLiteral("geografía")}},
+            {QStringLiteral("geographical"), {QStringLiteral("geografía"), QStringLiteral("geográfico")}},
+            {QStringLiteral("depository"), {QStringLiteral("depositario"), QStringLiteral("depósito")}}};
+        // spa-eng:5273 "geografía: 1. geographic, geographical 2. geography";
+        // spa-eng:2120 "borracho: drunk, intoxicated", "drunk" being a noun
+        // too ("Betrunkener {m} ... :: drunk"); spa-eng:3080 "común: 1.
+        // commonplace ... 2. common": an English noun stays, as a Spanish
+        // adjective is often a noun as well.
+        SenseRows spanishEnglish{
+            {QStringLiteral("geografía"),
+             {QStringLiteral("geography"), QStringLiteral("geographic"), QStringLiteral("geographical")}},
+            {QStringLiteral("borracho"), {QStringLiteral("drunkard"), QStringLiteral("drunk")}},
+            {QStringLiteral("común"), {QStringLiteral("common"), QStringLiteral("commonplace")}}};
+        const auto mayBeNoun = [](const QString &english) {
+            return english == QLatin1String("depository") || english == QLatin1String("drunk");
+        };
+        QStringList details;
+        QCOMPARE(dropSpanishItemsOfOtherKind(englishSpanish, true, forward, backward, mayBeNoun, details), 2);
+        QCOMPARE(row(englishSpanish, QStringLiteral("geographic")), QStringList{QStringLiteral("geográfico")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("geographical")), QStringList{QStringLiteral("geográfico")});
+        QCOMPARE(row(englishSpanish, QStringLiteral("depository")),
+                 (QStringList{QStringLiteral("depositario"), QStringLiteral("depósito")}));
+        QCOMPARE(dropSpanishItemsOfOtherKind(spanishEnglish, false, forward, backward, mayBeNoun, details), 2);
+        QCOMPARE(row(spanishEnglish, QStringLiteral("geografía")), QStringList{QStringLiteral("geography")});
+        QCOMPARE(row(spanishEnglish, QStringLiteral("borracho")),
+                 (QStringList{QStringLiteral("drunkard"), QStringLiteral("drunk")}));
+        QCOMPARE(row(spanishEnglish, QStringLiteral("común")),
+                 (QStringList{QStringLiteral("common"), QStringLiteral("commonplace")}));
     }
 
     void leavesOutPhrasesWhoseDeterminerDisagrees()
