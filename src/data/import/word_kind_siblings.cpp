@@ -4,26 +4,30 @@
 
 namespace vorbix::import {
 
+QString siblingOfOtherKind(const QString &item, const QStringList &partners,
+                           const std::function<WordKind(const QString &)> &kindOf)
+{
+    if (partners.contains(item))
+        return {};
+    const WordKind kind = kindOf(item);
+    if (kind == WordKind::Other)
+        return {};
+    const WordKind other = kind == WordKind::Noun ? WordKind::Adjective : WordKind::Noun;
+    for (const QString &partner : partners) {
+        if (kindOf(partner) == other && looksLikeOtherWord(item, partner))
+            return partner;
+    }
+    return {};
+}
+
 QStringList itemsOfOtherKind(const QString &headword, const QStringList &items, const QStringList &partners,
                              const std::function<WordKind(const QString &)> &kindOf,
                              const std::function<bool(const QString &, const QString &, WordKind)> &mayDrop)
 {
     QStringList wrong;
     for (const QString &item : items) {
-        if (partners.contains(item))
-            continue;
-        const WordKind kind = kindOf(item);
-        if (kind == WordKind::Other)
-            continue;
-        const WordKind other = kind == WordKind::Noun ? WordKind::Adjective : WordKind::Noun;
-        bool sibling = false;
-        for (const QString &partner : partners) {
-            if (kindOf(partner) == other && looksLikeOtherWord(item, partner)) {
-                sibling = true;
-                break;
-            }
-        }
-        if (sibling && (!mayDrop || mayDrop(headword, item, kind)))
+        if (!siblingOfOtherKind(item, partners, kindOf).isEmpty()
+            && (!mayDrop || mayDrop(headword, item, kindOf(item))))
             wrong.append(item);
     }
     return wrong;
@@ -76,18 +80,25 @@ int dropFrenchItemsOfOtherKind(QVector<DictdEntry> &engFra, const QVector<DictdE
     };
     int dropped = 0;
     for (DictdEntry &entry : engFra) {
-        if (entry.translations.size() < 2)
-            continue;
         const QStringList wrong =
             itemsOfOtherKind(entry.headword, entry.translations, partners.value(entry.headword), kindOf, mayDrop);
-        // A row is never emptied: its words stay where all of them are wrong.
-        if (wrong.size() == entry.translations.size())
-            continue;
         for (const QString &item : wrong) {
-            entry.translations.removeAll(item);
-            entry.firstSense.removeAll(item);
-            details.append(QStringLiteral("eng-fra: \"%1\" left out of \"%2\", a word of the other part of speech")
-                               .arg(item, entry.headword));
+            // eng-fra meant the word of that stem: the sibling fra-eng pairs
+            // with the headword takes the item's place, unless the row
+            // holds it already.
+            const QString sibling = siblingOfOtherKind(item, partners.value(entry.headword), kindOf);
+            const bool held = entry.translations.contains(sibling);
+            for (QStringList *list : {&entry.translations, &entry.firstSense}) {
+                const qsizetype at = list->indexOf(item);
+                if (at < 0)
+                    continue;
+                if (held)
+                    list->removeAt(at);
+                else
+                    list->replace(at, sibling);
+            }
+            details.append(QStringLiteral("eng-fra: \"%1\" of \"%2\" gives way to \"%3\", its sibling of the other part of speech")
+                               .arg(item, entry.headword, sibling));
             ++dropped;
         }
     }

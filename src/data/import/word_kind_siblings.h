@@ -28,6 +28,11 @@ enum class WordKind { Other, Noun, Adjective };
 // speech, which a learner would be taught as the translation. `mayDrop`
 // (headword, item, the item's kind) keeps an item where the headword is of
 // both kinds; it is asked last. Returns the items in their order.
+// The partner of another kind than `item` that shares its stem, which makes
+// it an item of the other kind; empty when there is none.
+QString siblingOfOtherKind(const QString &item, const QStringList &partners,
+                           const std::function<WordKind(const QString &)> &kindOf);
+
 QStringList itemsOfOtherKind(const QString &headword, const QStringList &items, const QStringList &partners,
                              const std::function<WordKind(const QString &)> &kindOf,
                              const std::function<bool(const QString &, const QString &, WordKind)> &mayDrop = {});
@@ -37,15 +42,16 @@ QStringList itemsOfOtherKind(const QString &headword, const QStringList &items, 
 // kind as well ("<v>"), is left out.
 QHash<QString, WordKind> frenchWordKinds(const QStringList &headers);
 
-// Leaves out of eng-fra's rows the French items of the other kind than the
+// Mends eng-fra's rows that give a French item of the other kind than the
 // English headword (itemsOfOtherKind), the partners being the French words
-// whose own fra-eng row gives the headword: "majestic: imposant, majesté"
-// loses "majesté", whose row gives "majesty", as fra-eng gives "majestueux
-// <adj>: majestic"; "exile: ..., bannissement, banni" loses "banni", whose
-// row gives "exiled", as fra-eng gives "bannissement <n>: exile". A noun
-// leaves the row of an English word only where `mayBeNoun` says the English
-// word is never a noun ("daring" keeps "audace"). A row is never emptied.
-// Returns how many items went.
+// whose own fra-eng row gives the headword: the partner of the item's stem
+// takes its place, or, where the row holds it already, the item goes.
+// "majestic: imposant, majesté" becomes "imposant, majestueux", as "majesté"
+// is "majesty" and fra-eng gives "majestueux <adj>: majestic"; "exile: 1.
+// banni, bannir, exiler 2. bannissement" loses "banni" ("exiled"), as
+// fra-eng gives "bannissement <n, masc>: exile". A noun gives way in the
+// row of an English word only where `mayBeNoun` says the English word is
+// never a noun ("daring" keeps "audace"). Returns how many items changed.
 int dropFrenchItemsOfOtherKind(QVector<DictdEntry> &engFra, const QVector<DictdEntry> &fraEng,
                                const QHash<QString, WordKind> &frenchKinds,
                                const std::function<bool(const QString &)> &mayBeNoun, QStringList &details);
