@@ -485,9 +485,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             engFra, fraEng, [&](const QString &word) { return pivot.knows(word); },
             [&](const QString &word) { return frenchSpelling->lists(word.toLower()); },
             frenchOpenAfter.get());
-        // A French noun beside its adjective (or an adjective beside its
-        // noun) that fra-eng does not give the English word goes before
-        // the rows are completed, so that neither table takes the pair.
+        // A French noun given for an adjective (or an adjective for a noun)
+        // that fra-eng does not pair with the English word gives way to its
+        // sibling fra-eng pairs with it, before the rows are completed, so
+        // that neither table takes the wrong pair.
         {
             QSet<QString> englishWords;
             for (const DictdEntry &entry : std::as_const(engFra))

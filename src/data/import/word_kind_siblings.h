@@ -19,6 +19,11 @@ namespace vorbix::import {
 // "majestueux"; "geographic: geografía" beside "geográfico").
 enum class WordKind { Other, Noun, Adjective };
 
+// The partner of another kind than `item` that shares its stem, which makes
+// it an item of the other kind; empty when there is none.
+QString siblingOfOtherKind(const QString &item, const QStringList &partners,
+                           const std::function<WordKind(const QString &)> &kindOf);
+
 // The items of a row that are of the other kind than the headword: an item
 // that is a noun (or an adjective) by `kindOf`, that `partners` (the words
 // another source pairs with the headword) does not hold, and that shares its
@@ -28,11 +33,6 @@ enum class WordKind { Other, Noun, Adjective };
 // speech, which a learner would be taught as the translation. `mayDrop`
 // (headword, item, the item's kind) keeps an item where the headword is of
 // both kinds; it is asked last. Returns the items in their order.
-// The partner of another kind than `item` that shares its stem, which makes
-// it an item of the other kind; empty when there is none.
-QString siblingOfOtherKind(const QString &item, const QStringList &partners,
-                           const std::function<WordKind(const QString &)> &kindOf);
-
 QStringList itemsOfOtherKind(const QString &headword, const QStringList &items, const QStringList &partners,
                              const std::function<WordKind(const QString &)> &kindOf,
                              const std::function<bool(const QString &, const QString &, WordKind)> &mayDrop = {});
