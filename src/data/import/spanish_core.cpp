@@ -1407,6 +1407,56 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     return kept;
 }
 
+// The infinitive of a reflexive one ("levantarse" -> "levantar"), which
+// the frequency list holds where it lacks the reflexive form; other words
+// as they are.
+QString reflexiveBase(const QString &spanish)
+{
+    if (spanish.size() > 5 && !spanish.contains(QLatin1Char(' ')) && spanish.endsWith(QLatin1String("se"))) {
+        const QString infinitive = spanish.chopped(2);
+        if (infinitive.endsWith(QLatin1String("ar")) || infinitive.endsWith(QLatin1String("er"))
+            || infinitive.endsWith(QLatin1String("ir")) || infinitive.endsWith(QLatin1String("ír")))
+            return infinitive;
+    }
+    return spanish;
+}
+
+// withApertiumFirstAtTheCap brings back only Apertium eng-spa's first
+// translation, but its later ones are its translator's other main senses
+// ("picture<n>" -> "cuadro", "fotografía"), and a full row of pairs both
+// FreeDict dictionaries share can cut them for the rare words of one
+// FreeDict sense ("picture: 1. grabado, imagen, reproducción, retrato").
+// Each cut translation of Apertium eng-spa that `common` accepts (a word of
+// the frequency list, of the English word's main use), the commonest
+// (`rankOf`) first, takes the place of the last kept item that is
+// `replaceable` (the frequency list lacks it and the German pivot does not
+// link it with the word) and that no Apertium lexicon pairs with the word.
+// The common word of the translator goes before a rare one of FreeDict's.
+QStringList withApertiumsCommonWordsAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const std::function<bool(const QString &)> &replaceable,
+                                             const std::function<bool(const QString &)> &common,
+                                             const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < kMaxSpanishTranslations)
+        return kept;
+    QVector<std::pair<int, QString>> cut;
+    for (const auto &[item, sources] : candidates) {
+        if ((sources & ApertiumForward) && !kept.contains(item) && common(item))
+            cut.append({rankOf(item), item});
+    }
+    std::stable_sort(cut.begin(), cut.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (const auto &[itemRank, item] : std::as_const(cut)) {
+        for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+            if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+                kept[i] = item;
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
 // A full row of FreeDict's pairs can cut every translation Apertium eng-spa
 // gives the word, though its translator always uses one of them ("meet":
 // FreeDict's "quedar, hallar, encontrar, ir a buscar a" cut "conocer").
@@ -1763,6 +1813,18 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
             return spanishRanks.phraseRank(spanish);
         });
+        kept = withApertiumsCommonWordsAtTheCap(
+            kept, candidates,
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(reflexiveBase(spanish)) == 0
+                       && !(germanLinks && germanLinks(spanish, english) > 0);
+            },
+            [&](const QString &spanish) {
+                const int part = evidence.partsOfSpeech(spelling, spanish);
+                return spanishRanks.phraseRank(spanish) > 0 && isMainUse(part, englishUses.value(english.toLower()))
+                       && (part != NounPair || englishNounUses.value(english.toLower(), 1) > 0);
+            },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });

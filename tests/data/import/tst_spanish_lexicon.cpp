@@ -609,7 +609,9 @@ private Q_SLOTS:
         const SpanishCore core = mergeSpanishLexicon(
             words({"about", "on", "envelope", "upon", "school", "college"}), englishSpanish, spanishEnglish, forward,
             backward);
-        QVERIFY(!row(core.englishSpanish, QStringLiteral("about")).contains(QStringLiteral("sobre")));
+        // The common "sobre" takes the place of a rare FreeDict phrase in
+        // the full row of "about"; its own row has "about" either way.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("about")).value(2), QStringLiteral("sobre"));
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("sobre")), words({"on", "envelope", "upon", "about"}));
         QVERIFY(!row(core.englishSpanish, QStringLiteral("school")).contains(QStringLiteral("colegio")));
         // FreeDict's "college" is no pair of Apertium's: its only word
@@ -2189,6 +2191,51 @@ private Q_SLOTS:
         const QStringList benefit = row(core.englishSpanish, QStringLiteral("benefit"));
         QVERIFY2(benefit.contains(QStringLiteral("beneficio")), qPrintable(benefit.join(QLatin1String(", "))));
         QVERIFY(!benefit.contains(QStringLiteral("prestación")));
+    }
+
+    void keepsApertiumsCommonLaterWordAtTheCap()
+    {
+        // FreeDict eng-spa "picture /piktʃər/: 1. grabado, imagen,
+        // reproducción, retrato 2. cuadro, pintura"; spa-eng "cuadro: 1. bed
+        // ... picture", "grabado: image, picture", "imagen: image, picture",
+        // "reproducción: 1. image, picture", "retrato: 1. image, picture",
+        // "pintura: ... picture". Apertium eng-spa "picture<n>" ->
+        // "cuadro<n><m>", "fotografía<n><f>"; spa-eng "cuadro<n><m>" ->
+        // "picture<n>", "fotografía<n><f>" -> "photograph<n>". The pairs
+        // both FreeDict dictionaries share filled the row and cut
+        // "fotografía", the common word of the photograph sense.
+        const QStringList images{QStringLiteral("image"), QStringLiteral("picture")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("picture"),
+             {QStringLiteral("grabado"), QStringLiteral("imagen"), QStringLiteral("reproducción"),
+              QStringLiteral("retrato"), QStringLiteral("cuadro"), QStringLiteral("pintura")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("cuadro"), {QStringLiteral("bed"), QStringLiteral("picture")}},
+                                       {QStringLiteral("grabado"), images},
+                                       {QStringLiteral("imagen"), images},
+                                       {QStringLiteral("reproducción"), images},
+                                       {QStringLiteral("retrato"), images},
+                                       {QStringLiteral("pintura"), {QStringLiteral("paint"), QStringLiteral("picture")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"picture<n>", "cuadro<n><m>"}, {"picture<n>", "fotografía<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"cuadro<n><m>", "picture<n>"}, {"fotografía<n><f>", "photograph<n>"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("picture")}, englishSpanish, spanishEnglish, forward, backward);
+        const QStringList picture = row(core.englishSpanish, QStringLiteral("picture"));
+        QCOMPARE(picture.size(), kMaxSpanishTranslations);
+        QCOMPARE(picture.value(0), QStringLiteral("cuadro"));
+        QVERIFY2(picture.contains(QStringLiteral("fotografía")), qPrintable(picture.join(QLatin1String(", "))));
+        // The common "imagen" stays; the rare "reproducción", last of the
+        // FreeDict-only items, makes room.
+        QVERIFY(picture.contains(QStringLiteral("imagen")));
+        QVERIFY(!picture.contains(QStringLiteral("reproducción")));
+        // A noun's translation is not brought back for a word trans-de-en
+        // never gives for a German noun ("coming<n>" -> "mayoría", of
+        // "coming of age").
+        const SpanishCore neverNoun =
+            mergeSpanishLexicon({QStringLiteral("picture")}, englishSpanish, spanishEnglish, forward, backward, {}, {},
+                                {}, {{QStringLiteral("picture"), 0}});
+        QVERIFY(!row(neverNoun.englishSpanish, QStringLiteral("picture")).contains(QStringLiteral("fotografía")));
     }
 
     void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
