@@ -811,6 +811,55 @@ QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pai
     return kept;
 }
 
+// FreeDict eng-spa's only translation of a word may be a narrower word
+// whose own sense is another ("seizure: apoplejía", where spa-eng has
+// "apoplejía: fit, apoplectic fit, seizure, stroke"), and the pair both
+// FreeDict dictionaries give outranks each of Apertium eng-spa's several
+// translations (`apertium`: "confiscación", "incautación"). Where Apertium
+// lacks that word in any sense (`knownToApertium`; withApertiumBeforeSideSense
+// weighs the words it knows) and FreeDict spa-eng's row of it names the
+// English word only after another (`placeBack`, its place there), it goes
+// after the items Apertium eng-spa gives: a third dictionary confirms the
+// translator's words, and the word's own row calls it something else first.
+QStringList withApertiumBeforeNarrowSoleWord(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const QStringList &freedict, const QStringList &apertium,
+                                             const std::function<bool(const QString &)> &knownToApertium,
+                                             const std::function<qsizetype(const QString &)> &placeBack)
+{
+    if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
+        || knownToApertium(kept.first()) || placeBack(kept.first()) <= 0)
+        return kept;
+    qsizetype last = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
+            last = i;
+    }
+    if (last > 0)
+        kept.move(0, last);
+    return kept;
+}
+
+// Apertium eng-spa's entries with a slipped gender tag ("seizure<n>" ->
+// "ataque<n><f>", a masculine noun) only fill a row that has room, after
+// its ranked items. Where such a noun is Apertium eng-spa's first entry for
+// the word (`apertiumFirst`), a word of the frequency list (`rankOf`, 0 for
+// a word it lacks), and the row's first is a word the list lacks that no
+// source but Apertium eng-spa gives (`candidates`: "confiscación"), it goes
+// first: the translator's first word is the common one, and only its tag
+// slipped. A first that another dictionary confirms ("core": "núcleo",
+// both Apertium lexicons) keeps its place.
+QStringList withCommonSlippedNounFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                       const QStringList &slipped, const QString &apertiumFirst,
+                                       const std::function<int(const QString &)> &rankOf)
+{
+    const qsizetype at = kept.indexOf(apertiumFirst);
+    if (at <= 0 || !slipped.contains(apertiumFirst) || rankOf(apertiumFirst) == 0 || rankOf(kept.first()) > 0
+        || sourcesIn(candidates, kept.first()) != ApertiumForward)
+        return kept;
+    kept.move(at, 0);
+    return kept;
+}
+
 // Apertium gives a noun of either gender by its masculine lemma
 // ("pigeon<n>" -> "palomo<n><GD>"), which names the male ("palomo") where
 // the feminine form is the common word ("paloma"). Where FreeDict pairs the
@@ -1790,6 +1839,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             continue;
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
+        kept = withApertiumBeforeNarrowSoleWord(
+            kept, candidates, freedict, evidence.forward(spelling),
+            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
+            [&](const QString &spanish) { return spanishRowsByWord.value(spanish).indexOf(english); });
         kept = withFeminineFormOfEitherGender(
             kept, [&](const QString &spanish) { return evidence.eitherGender(spelling, spanish); },
             [&](const QString &spanish) { return evidence.freedictPairs(english, spanish); });
@@ -1878,6 +1931,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (kept.size() < kMaxSpanishTranslations)
                 appendNew(kept, spanish);
         }
+        kept = withCommonSlippedNounFirst(kept, candidates, evidence.slippedGender(spelling), apertiumFirst,
+                                          [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())

@@ -2238,6 +2238,51 @@ private Q_SLOTS:
         QVERIFY(!row(neverNoun.englishSpanish, QStringLiteral("picture")).contains(QStringLiteral("fotografía")));
     }
 
+    void putsApertiumsWordsBeforeANarrowSoleWord()
+    {
+        // FreeDict eng-spa "seizure /siːizər/: apoplejía"; spa-eng
+        // "apoplejía: fit, apoplectic fit, seizure, stroke,
+        // strokeofapoplexy". Apertium eng-spa "seizure<n>" ->
+        // "ataque<n><f>", "confiscación<n><f>", "incautación<n><f>"; spa-eng
+        // "ataque<n><m>" -> "attack<n>": the feminine tag of "ataque" slipped.
+        const SenseRows englishSpanish{{QStringLiteral("seizure"), {QStringLiteral("apoplejía")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("apoplejía"),
+             {QStringLiteral("fit"), QStringLiteral("apoplectic fit"), QStringLiteral("seizure"),
+              QStringLiteral("stroke"), QStringLiteral("strokeofapoplexy")}}};
+        const QVector<LexiconEntry> backward = entries({{"ataque<n><m>", "attack<n>"}});
+        const QVector<LexiconEntry> withoutSlip =
+            entries({{"seizure<n>", "confiscación<n><f>"}, {"seizure<n>", "incautación<n><f>"}});
+        // The narrower FreeDict word, which Apertium lacks and whose own row
+        // names the word third, follows Apertium's translations.
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, spanishEnglish, withoutSlip, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("seizure")),
+                 (QStringList{QStringLiteral("confiscación"), QStringLiteral("incautación"),
+                              QStringLiteral("apoplejía")}));
+        // Where its own row names the word first, FreeDict's word keeps the
+        // lead.
+        const SenseRows namedFirst{{QStringLiteral("apoplejía"), {QStringLiteral("seizure"), QStringLiteral("fit")}}};
+        const SpanishCore first =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, namedFirst, withoutSlip, backward);
+        QCOMPARE(row(first.englishSpanish, QStringLiteral("seizure")).value(0), QStringLiteral("apoplejía"));
+        // Apertium's first entry, the common "ataque", leads though its
+        // gender tag slipped.
+        QVector<LexiconEntry> forward = entries({{"seizure<n>", "ataque<n><f>"}});
+        forward += withoutSlip;
+        const SpanishCore slipped =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(slipped.englishSpanish, QStringLiteral("seizure")),
+                 (QStringList{QStringLiteral("ataque"), QStringLiteral("confiscación"), QStringLiteral("incautación"),
+                              QStringLiteral("apoplejía")}));
+        // A first that Apertium spa-eng confirms keeps its place ("core":
+        // "núcleo" both ways, "corazón<n><f>" slipped).
+        const SpanishCore confirmed = mergeSpanishLexicon(
+            {QStringLiteral("core")}, {}, {}, entries({{"core<n>", "corazón<n><f>"}, {"core<n>", "núcleo<n><m>"}}),
+            entries({{"núcleo<n><m>", "core<n>"}, {"corazón<n><m>", "heart<n>"}}));
+        QCOMPARE(row(confirmed.englishSpanish, QStringLiteral("core")).value(0), QStringLiteral("núcleo"));
+    }
+
     void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
     {
         // Apertium eng-spa "beyond<pr>" -> "allende<pr>", "beyond<adv>" ->
