@@ -811,6 +811,55 @@ QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pai
     return kept;
 }
 
+// FreeDict eng-spa's only translation of a word may be a narrower word
+// whose own sense is another ("seizure: apoplejía", where spa-eng has
+// "apoplejía: fit, apoplectic fit, seizure, stroke"), and the pair both
+// FreeDict dictionaries give outranks each of Apertium eng-spa's several
+// translations (`apertium`: "confiscación", "incautación"). Where Apertium
+// lacks that word in any sense (`knownToApertium`; withApertiumBeforeSideSense
+// weighs the words it knows) and FreeDict spa-eng's row of it names the
+// English word only after another (`placeBack`, its place there), it goes
+// after the items Apertium eng-spa gives: a third dictionary confirms the
+// translator's words, and the word's own row calls it something else first.
+QStringList withApertiumBeforeNarrowSoleWord(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const QStringList &freedict, const QStringList &apertium,
+                                             const std::function<bool(const QString &)> &knownToApertium,
+                                             const std::function<qsizetype(const QString &)> &placeBack)
+{
+    if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
+        || knownToApertium(kept.first()) || placeBack(kept.first()) <= 0)
+        return kept;
+    qsizetype last = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
+            last = i;
+    }
+    if (last > 0)
+        kept.move(0, last);
+    return kept;
+}
+
+// Apertium eng-spa's entries with a slipped gender tag ("seizure<n>" ->
+// "ataque<n><f>", a masculine noun) only fill a row that has room, after
+// its ranked items. Where such a noun is Apertium eng-spa's first entry for
+// the word (`apertiumFirst`), a word of the frequency list (`rankOf`, 0 for
+// a word it lacks), and the row's first is a word the list lacks that no
+// source but Apertium eng-spa gives (`candidates`: "confiscación"), it goes
+// first: the translator's first word is the common one, and only its tag
+// slipped. A first that another dictionary confirms ("core": "núcleo",
+// both Apertium lexicons) keeps its place.
+QStringList withCommonSlippedNounFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                       const QStringList &slipped, const QString &apertiumFirst,
+                                       const std::function<int(const QString &)> &rankOf)
+{
+    const qsizetype at = kept.indexOf(apertiumFirst);
+    if (at <= 0 || !slipped.contains(apertiumFirst) || rankOf(apertiumFirst) == 0 || rankOf(kept.first()) > 0
+        || sourcesIn(candidates, kept.first()) != ApertiumForward)
+        return kept;
+    kept.move(at, 0);
+    return kept;
+}
+
 // Apertium gives a noun of either gender by its masculine lemma
 // ("pigeon<n>" -> "palomo<n><GD>"), which names the male ("palomo") where
 // the feminine form is the common word ("paloma"). Where FreeDict pairs the
@@ -1407,6 +1456,56 @@ QStringList withApertiumFirstAtTheCap(QStringList kept, const QVector<std::pair<
     return kept;
 }
 
+// The infinitive of a reflexive one ("levantarse" -> "levantar"), which
+// the frequency list holds where it lacks the reflexive form; other words
+// as they are.
+QString reflexiveBase(const QString &spanish)
+{
+    if (spanish.size() > 5 && !spanish.contains(QLatin1Char(' ')) && spanish.endsWith(QLatin1String("se"))) {
+        const QString infinitive = spanish.chopped(2);
+        if (infinitive.endsWith(QLatin1String("ar")) || infinitive.endsWith(QLatin1String("er"))
+            || infinitive.endsWith(QLatin1String("ir")) || infinitive.endsWith(QLatin1String("ír")))
+            return infinitive;
+    }
+    return spanish;
+}
+
+// withApertiumFirstAtTheCap brings back only Apertium eng-spa's first
+// translation, but its later ones are its translator's other main senses
+// ("picture<n>" -> "cuadro", "fotografía"), and a full row of pairs both
+// FreeDict dictionaries share can cut them for the rare words of one
+// FreeDict sense ("picture: 1. grabado, imagen, reproducción, retrato").
+// Each cut translation of Apertium eng-spa that `common` accepts (a word of
+// the frequency list, of the English word's main use), the commonest
+// (`rankOf`) first, takes the place of the last kept item that is
+// `replaceable` (the frequency list lacks it and the German pivot does not
+// link it with the word) and that no Apertium lexicon pairs with the word.
+// The common word of the translator goes before a rare one of FreeDict's.
+QStringList withApertiumsCommonWordsAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                             const std::function<bool(const QString &)> &replaceable,
+                                             const std::function<bool(const QString &)> &common,
+                                             const std::function<int(const QString &)> &rankOf)
+{
+    if (kept.size() < kMaxSpanishTranslations)
+        return kept;
+    QVector<std::pair<int, QString>> cut;
+    for (const auto &[item, sources] : candidates) {
+        if ((sources & ApertiumForward) && !kept.contains(item) && common(item))
+            cut.append({rankOf(item), item});
+    }
+    std::stable_sort(cut.begin(), cut.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (const auto &[itemRank, item] : std::as_const(cut)) {
+        for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+            if (!(sourcesIn(candidates, kept.at(i)) & apertium) && replaceable(kept.at(i))) {
+                kept[i] = item;
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
 // A full row of FreeDict's pairs can cut every translation Apertium eng-spa
 // gives the word, though its translator always uses one of them ("meet":
 // FreeDict's "quedar, hallar, encontrar, ir a buscar a" cut "conocer").
@@ -1740,6 +1839,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             continue;
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
+        kept = withApertiumBeforeNarrowSoleWord(
+            kept, candidates, freedict, evidence.forward(spelling),
+            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
+            [&](const QString &spanish) { return spanishRowsByWord.value(spanish).indexOf(english); });
         kept = withFeminineFormOfEitherGender(
             kept, [&](const QString &spanish) { return evidence.eitherGender(spelling, spanish); },
             [&](const QString &spanish) { return evidence.freedictPairs(english, spanish); });
@@ -1763,6 +1866,18 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         kept = withApertiumWordAtTheCap(kept, candidates, [&spanishRanks](const QString &spanish) {
             return spanishRanks.phraseRank(spanish);
         });
+        kept = withApertiumsCommonWordsAtTheCap(
+            kept, candidates,
+            [&](const QString &spanish) {
+                return spanishRanks.phraseRank(reflexiveBase(spanish)) == 0
+                       && !(germanLinks && germanLinks(spanish, english) > 0);
+            },
+            [&](const QString &spanish) {
+                const int part = evidence.partsOfSpeech(spelling, spanish);
+                return spanishRanks.phraseRank(spanish) > 0 && isMainUse(part, englishUses.value(english.toLower()))
+                       && (part != NounPair || englishNounUses.value(english.toLower(), 1) > 0);
+            },
+            [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         kept = withSoleFreedictFirst(
             kept, candidates, freedict, [&](const QString &spanish) { return evidence.knowsSpanish(spanish); },
             [&](const QString &spanish) { return germanLinks ? germanLinks(spanish, english) : 0; });
@@ -1816,6 +1931,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             if (kept.size() < kMaxSpanishTranslations)
                 appendNew(kept, spanish);
         }
+        kept = withCommonSlippedNounFirst(kept, candidates, evidence.slippedGender(spelling), apertiumFirst,
+                                          [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())

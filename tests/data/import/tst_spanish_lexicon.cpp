@@ -610,7 +610,9 @@ private Q_SLOTS:
         const SpanishCore core = mergeSpanishLexicon(
             words({"about", "on", "envelope", "upon", "school", "college"}), englishSpanish, spanishEnglish, forward,
             backward);
-        QVERIFY(!row(core.englishSpanish, QStringLiteral("about")).contains(QStringLiteral("sobre")));
+        // The common "sobre" takes the place of a rare FreeDict phrase in
+        // the full row of "about"; its own row has "about" either way.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("about")).value(2), QStringLiteral("sobre"));
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("sobre")), words({"on", "envelope", "upon", "about"}));
         QVERIFY(!row(core.englishSpanish, QStringLiteral("school")).contains(QStringLiteral("colegio")));
         // FreeDict's "college" is no pair of Apertium's: its only word
@@ -2241,6 +2243,96 @@ private Q_SLOTS:
         const QStringList benefit = row(core.englishSpanish, QStringLiteral("benefit"));
         QVERIFY2(benefit.contains(QStringLiteral("beneficio")), qPrintable(benefit.join(QLatin1String(", "))));
         QVERIFY(!benefit.contains(QStringLiteral("prestación")));
+    }
+
+    void keepsApertiumsCommonLaterWordAtTheCap()
+    {
+        // FreeDict eng-spa "picture /piktʃər/: 1. grabado, imagen,
+        // reproducción, retrato 2. cuadro, pintura"; spa-eng "cuadro: 1. bed
+        // ... picture", "grabado: image, picture", "imagen: image, picture",
+        // "reproducción: 1. image, picture", "retrato: 1. image, picture",
+        // "pintura: ... picture". Apertium eng-spa "picture<n>" ->
+        // "cuadro<n><m>", "fotografía<n><f>"; spa-eng "cuadro<n><m>" ->
+        // "picture<n>", "fotografía<n><f>" -> "photograph<n>". The pairs
+        // both FreeDict dictionaries share filled the row and cut
+        // "fotografía", the common word of the photograph sense.
+        const QStringList images{QStringLiteral("image"), QStringLiteral("picture")};
+        const SenseRows englishSpanish{
+            {QStringLiteral("picture"),
+             {QStringLiteral("grabado"), QStringLiteral("imagen"), QStringLiteral("reproducción"),
+              QStringLiteral("retrato"), QStringLiteral("cuadro"), QStringLiteral("pintura")}}};
+        const SenseRows spanishEnglish{{QStringLiteral("cuadro"), {QStringLiteral("bed"), QStringLiteral("picture")}},
+                                       {QStringLiteral("grabado"), images},
+                                       {QStringLiteral("imagen"), images},
+                                       {QStringLiteral("reproducción"), images},
+                                       {QStringLiteral("retrato"), images},
+                                       {QStringLiteral("pintura"), {QStringLiteral("paint"), QStringLiteral("picture")}}};
+        const QVector<LexiconEntry> forward =
+            entries({{"picture<n>", "cuadro<n><m>"}, {"picture<n>", "fotografía<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"cuadro<n><m>", "picture<n>"}, {"fotografía<n><f>", "photograph<n>"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("picture")}, englishSpanish, spanishEnglish, forward, backward);
+        const QStringList picture = row(core.englishSpanish, QStringLiteral("picture"));
+        QCOMPARE(picture.size(), kMaxSpanishTranslations);
+        QCOMPARE(picture.value(0), QStringLiteral("cuadro"));
+        QVERIFY2(picture.contains(QStringLiteral("fotografía")), qPrintable(picture.join(QLatin1String(", "))));
+        // The common "imagen" stays; the rare "reproducción", last of the
+        // FreeDict-only items, makes room.
+        QVERIFY(picture.contains(QStringLiteral("imagen")));
+        QVERIFY(!picture.contains(QStringLiteral("reproducción")));
+        // A noun's translation is not brought back for a word trans-de-en
+        // never gives for a German noun ("coming<n>" -> "mayoría", of
+        // "coming of age").
+        const SpanishCore neverNoun =
+            mergeSpanishLexicon({QStringLiteral("picture")}, englishSpanish, spanishEnglish, forward, backward, {}, {},
+                                {}, {{QStringLiteral("picture"), 0}});
+        QVERIFY(!row(neverNoun.englishSpanish, QStringLiteral("picture")).contains(QStringLiteral("fotografía")));
+    }
+
+    void putsApertiumsWordsBeforeANarrowSoleWord()
+    {
+        // FreeDict eng-spa "seizure /siːizər/: apoplejía"; spa-eng
+        // "apoplejía: fit, apoplectic fit, seizure, stroke,
+        // strokeofapoplexy". Apertium eng-spa "seizure<n>" ->
+        // "ataque<n><f>", "confiscación<n><f>", "incautación<n><f>"; spa-eng
+        // "ataque<n><m>" -> "attack<n>": the feminine tag of "ataque" slipped.
+        const SenseRows englishSpanish{{QStringLiteral("seizure"), {QStringLiteral("apoplejía")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("apoplejía"),
+             {QStringLiteral("fit"), QStringLiteral("apoplectic fit"), QStringLiteral("seizure"),
+              QStringLiteral("stroke"), QStringLiteral("strokeofapoplexy")}}};
+        const QVector<LexiconEntry> backward = entries({{"ataque<n><m>", "attack<n>"}});
+        const QVector<LexiconEntry> withoutSlip =
+            entries({{"seizure<n>", "confiscación<n><f>"}, {"seizure<n>", "incautación<n><f>"}});
+        // The narrower FreeDict word, which Apertium lacks and whose own row
+        // names the word third, follows Apertium's translations.
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, spanishEnglish, withoutSlip, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("seizure")),
+                 (QStringList{QStringLiteral("confiscación"), QStringLiteral("incautación"),
+                              QStringLiteral("apoplejía")}));
+        // Where its own row names the word first, FreeDict's word keeps the
+        // lead.
+        const SenseRows namedFirst{{QStringLiteral("apoplejía"), {QStringLiteral("seizure"), QStringLiteral("fit")}}};
+        const SpanishCore first =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, namedFirst, withoutSlip, backward);
+        QCOMPARE(row(first.englishSpanish, QStringLiteral("seizure")).value(0), QStringLiteral("apoplejía"));
+        // Apertium's first entry, the common "ataque", leads though its
+        // gender tag slipped.
+        QVector<LexiconEntry> forward = entries({{"seizure<n>", "ataque<n><f>"}});
+        forward += withoutSlip;
+        const SpanishCore slipped =
+            mergeSpanishLexicon({QStringLiteral("seizure")}, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(slipped.englishSpanish, QStringLiteral("seizure")),
+                 (QStringList{QStringLiteral("ataque"), QStringLiteral("confiscación"), QStringLiteral("incautación"),
+                              QStringLiteral("apoplejía")}));
+        // A first that Apertium spa-eng confirms keeps its place ("core":
+        // "núcleo" both ways, "corazón<n><f>" slipped).
+        const SpanishCore confirmed = mergeSpanishLexicon(
+            {QStringLiteral("core")}, {}, {}, entries({{"core<n>", "corazón<n><f>"}, {"core<n>", "núcleo<n><m>"}}),
+            entries({{"núcleo<n><m>", "core<n>"}, {"corazón<n><m>", "heart<n>"}}));
+        QCOMPARE(row(confirmed.englishSpanish, QStringLiteral("core")).value(0), QStringLiteral("núcleo"));
     }
 
     void putsApertiumsCommonWordOfAnotherPartOfSpeechBeforeARareLead()
