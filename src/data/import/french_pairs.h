@@ -176,6 +176,11 @@ class WordRanks;
 // The row's own first item, the headword's twin that `reverse` translates
 // back, goes before a leader whose own row in `reverse` holds a twin of its
 // own and does not start with the headword ("intention: intention, plan").
+// Where `firstSenseFirst` is set, a look-alike of the headword from a later
+// sense that leads, whose own row in `reverse` lists another word before the
+// headword, gives way to the one word of the numbered first sense whose own
+// row starts with the headword ("épine: 1. thorn 2. spine"), where no
+// frequency list knows either and `links` links that word as often.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

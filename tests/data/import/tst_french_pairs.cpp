@@ -1843,6 +1843,39 @@ private Q_SLOTS:
         QCOMPARE(rowOf(twinLater, "rush").constFirst(), QStringLiteral("congestion"));
     }
 
+    void putsTheAgreedLoneFirstSenseBeforeALookAlikeOfALaterSense()
+    {
+        // fra-eng 18496-18498 and eng-fra 18516-18517 agree that "épine" is
+        // "thorn" first; eng-fra 17311-17312 gives "spine" the headword only
+        // second, yet "spine" looks like "épine" and led on that alone.
+        const QVector<DictdEntry> fraEng{entry("épine /epin/ <n, fem>\n1. thorn\n2. spine\n")};
+        const QVector<DictdEntry> engFra{
+            entry("thorn /θɔːn/\népine\n"),
+            entry("spine /spain/\n1. colonne vertébrale, épine, épine dorsale\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks, int spineLinks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return word == QLatin1String("spine") ? spineLinks : 2; },
+                {}, [](const QString &, const QString &french) { return french == QLatin1String("épine"); }, {},
+                true);
+            return find(rows, QStringLiteral("épine"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(noRanks(), 2), QStringLiteral("thorn"));
+        // A look-alike the frequency list knows, or one more German words
+        // link ("inspirer: 1. inhale 2. inspire"), is the everyday word.
+        QCOMPARE(firstOf(ranksOf({{"spine", 3000}}), 2), QStringLiteral("spine"));
+        QCOMPARE(firstOf(noRanks(), 3), QStringLiteral("spine"));
+        // In eng-fra's rows, whose sense order the links and look rank
+        // (firstSenseFirst not set), the first sense does not lead.
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(
+            rows, engFra, noRanks(), {}, [](const QString &, const QString &) { return 2; }, {},
+            [](const QString &, const QString &french) { return french == QLatin1String("épine"); }, {}, false);
+        QCOMPARE(find(rows, QStringLiteral("épine"))->translations.constFirst(), QStringLiteral("spine"));
+    }
+
     void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
     {
         // eng-fra and fra-eng both run "docteur" and "médecin" together;
