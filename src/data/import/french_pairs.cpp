@@ -81,6 +81,32 @@ int dropRunTogetherPairs(QVector<DictdEntry> &rows)
     return dropped;
 }
 
+// eng-fra now and then writes an item and a synonym of the headword as one
+// item without the comma ("shore: bord, côte, côte rivage"). The second word
+// alone is linked to the headword through German ("rivage": "Ufer",
+// "shore"); the phrase is not, as no dictionary has it as a word.
+int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
+                                 const std::function<int(const QString &, const QString &)> &links)
+{
+    if (!links)
+        return 0;
+    int dropped = 0;
+    for (DictdEntry &entry : rows) {
+        const QStringList items = entry.translations;
+        for (const QString &item : items) {
+            const QStringList words = item.split(QLatin1Char(' '));
+            if (words.size() != 2 || words.at(0) == words.at(1) || !items.contains(words.at(0))
+                || items.contains(words.at(1)) || words.at(1).isEmpty() || !words.at(1).at(0).isLower())
+                continue;
+            if (links(words.at(1), entry.headword) > 0 && links(item, entry.headword) == 0) {
+                entry.translations.removeAll(item);
+                ++dropped;
+            }
+        }
+    }
+    return dropped;
+}
+
 namespace {
 
 // A word of the reverse dictionary and where the headword stands among its

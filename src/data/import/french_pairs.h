@@ -57,6 +57,15 @@ inline constexpr int kMaxFrenchTranslations = 6;
 // ambre gris"). Returns how many items went.
 int dropRunTogetherPairs(QVector<DictdEntry> &rows);
 
+// Leaves out the items of the English rows that are another item of the row
+// followed by a word that itself translates the headword ("army: armée,
+// armée militaire"; "shore: bord, côte, côte rivage"): `links` (French,
+// English) links that word to the headword through a third pair of
+// dictionaries, and not the phrase. Such an item is a gloss or two items
+// run together, not a French word. Returns how many items went.
+int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
+                                 const std::function<int(const QString &, const QString &)> &links);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two

@@ -1892,6 +1892,32 @@ private Q_SLOTS:
                  QStringList({"ambre", "ambre gris", "ambre jaune"}));
     }
 
+    void leavesOutAnItemGlossedWithASynonymOfTheHeadword()
+    {
+        // eng-fra 16738 runs "côte" and "rivage" together; fra-deu's
+        // "rivage: Ufer, Küste, Strand" links "rivage" to "shore" alone.
+        // "avortement spontané" (eng-fra 12859) and "épine dorsale" (eng-fra
+        // 17312), which fra-deu links itself, are words of their own.
+        QVector<DictdEntry> engFra{
+            entry("shore /ʃɔːr/\nbord, côte, côte rivage\n"),
+            entry("miscarriage /miskæridʒ/\navortement, avortement spontané\n"),
+            entry("spine /spain/\n1. colonne vertébrale, épine, épine dorsale\n"),
+        };
+        const auto links = [](const QString &french, const QString &english) {
+            static const QSet<std::pair<QString, QString>> linked{
+                {"rivage", "shore"}, {"côte", "shore"}, {"avortement", "miscarriage"},
+                {"dorsale", "spine"}, {"épine dorsale", "spine"}};
+            return linked.contains({french, english}) ? 1 : 0;
+        };
+        QCOMPARE(dropItemsGlossedWithASynonym(engFra, {}), 0);
+        QCOMPARE(dropItemsGlossedWithASynonym(engFra, links), 1);
+        QCOMPARE(find(engFra, QStringLiteral("shore"))->translations, QStringList({"bord", "côte"}));
+        QCOMPARE(find(engFra, QStringLiteral("miscarriage"))->translations,
+                 QStringList({"avortement", "avortement spontané"}));
+        QCOMPARE(find(engFra, QStringLiteral("spine"))->translations,
+                 QStringList({"colonne vertébrale", "épine", "épine dorsale"}));
+    }
+
     void cutsEachFrenchRowToItsLeadingTranslations()
     {
         // fra-eng lists every sense of "si" on one line, the wrong ones
