@@ -424,6 +424,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         if (const QString hyphenated = hyphenatedForm(word); !hyphenated.isEmpty())
             frenchWords.insert(hyphenated);
     }
+    // So is the second word of a two-word item: an item that is another item
+    // and a synonym of the headword is a gloss (see
+    // dropItemsGlossedWithASynonym).
+    for (const QString &word : QStringList(frenchWords.cbegin(), frenchWords.cend())) {
+        if (const QStringList words = word.split(QLatin1Char(' ')); words.size() == 2)
+            frenchWords.insert(words.at(1));
+    }
     // So are the Spanish words' links, for the words of FreeDict's Spanish
     // pairs: the items spa-deu can tell against are theirs (Apertium's
     // own pairs are never doubted).
@@ -548,6 +555,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         // Both dictionaries give the run-together pairs, so they go once the
         // English rows are completed.
         report.frenchItemsMended += dropRunTogetherPairs(engFra);
+        report.frenchItemsMended += dropItemsGlossedWithASynonym(
+            engFra, [&pivot](const QString &french, const QString &english) { return pivot.links(french, english); });
         report.frenchItemsMended += dropEnglishItems(
             engFra, [&](const QString &word) { return frenchSpelling->lists(word); },
             [&](const QString &word) { return englishSpelling->knows(word); },

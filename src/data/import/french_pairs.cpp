@@ -81,6 +81,32 @@ int dropRunTogetherPairs(QVector<DictdEntry> &rows)
     return dropped;
 }
 
+// eng-fra now and then writes an item and a synonym of the headword as one
+// item without the comma ("shore: bord, côte, côte rivage"). The second word
+// alone is linked to the headword through German ("rivage": "Ufer",
+// "shore"); the phrase is not, as no dictionary has it as a word.
+int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
+                                 const std::function<int(const QString &, const QString &)> &links)
+{
+    if (!links)
+        return 0;
+    int dropped = 0;
+    for (DictdEntry &entry : rows) {
+        const QStringList items = entry.translations;
+        for (const QString &item : items) {
+            const QStringList words = item.split(QLatin1Char(' '));
+            if (words.size() != 2 || words.at(0) == words.at(1) || !items.contains(words.at(0))
+                || items.contains(words.at(1)) || words.at(1).isEmpty() || !words.at(1).at(0).isLower())
+                continue;
+            if (links(words.at(1), entry.headword) > 0 && links(item, entry.headword) == 0) {
+                entry.translations.removeAll(item);
+                ++dropped;
+            }
+        }
+    }
+    return dropped;
+}
+
 namespace {
 
 // A word of the reverse dictionary and where the headword stands among its
@@ -494,6 +520,39 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
         return;
     std::stable_partition(candidates.begin(), candidates.end(),
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
+}
+
+// fra-eng numbers a word's senses main sense first. Where its first sense
+// is one word ("épine: 1. thorn 2. spine"), and eng-fra's row of that word
+// starts with the headword ("thorn: épine"), the two dictionaries agree on
+// the main sense. A look-alike of the headword from a later sense, whose
+// own eng-fra row lists another word before the headword ("spine:
+// 1. colonne vertébrale, épine"), then leads by the look-alike bonus alone
+// where no frequency list knows either word and a third pair links the
+// agreed word as often (`links`): both dictionaries place the look-alike
+// as a side sense, and the agreed word goes first. Where the look-alike is
+// commoner or better linked ("stupide: 1. idiotic 2. ... stupid",
+// "inspirer: 1. inhale 2. inspire"), that tells it is the everyday word,
+// and it keeps its lead; so does the headword's twin.
+void putAgreedLoneFirstSenseBeforeLookAlikeOfLaterSense(
+    QVector<Candidate> &candidates, const DictdEntry &entry, const WordRanks &ranks,
+    const std::function<int(const QString &, const QString &)> &links)
+{
+    if (entry.firstSense.size() != 1 || candidates.size() < 2 || entry.headword.contains(QLatin1Char(' ')))
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (inFirstSense(entry, leading.word) || leading.placeBack == 0 || leader == headword
+        || !looksAlike(leader, headword) || ranks.phraseRank(leading.word) > 0)
+        return;
+    const int leaderLinks = links ? links(entry.headword, leading.word) : 0;
+    const auto agreed = std::find_if(candidates.begin() + 1, candidates.end(), [&](const Candidate &c) {
+        return c.own && c.confirmed && c.placeBack == 0 && c.firstSenseBack && inFirstSense(entry, c.word)
+               && ranks.phraseRank(c.word) <= 0 && (links ? links(entry.headword, c.word) : 0) >= leaderLinks;
+    });
+    if (agreed != candidates.end())
+        candidates.move(agreed - candidates.begin(), 0);
 }
 
 // eng-fra's rows list the words of a sense alphabetically, and the other
@@ -1669,6 +1728,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
+        if (firstSenseFirst && !phraseHeadword)
+            putAgreedLoneFirstSenseBeforeLookAlikeOfLaterSense(candidates, entry, targetRanks, links);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);
         if (!firstSenseFirst)
             putRareLookAlikeBeforeEquallyRareLeader(candidates, entry.headword, targetRanks);

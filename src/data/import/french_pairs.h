@@ -57,6 +57,15 @@ inline constexpr int kMaxFrenchTranslations = 6;
 // ambre gris"). Returns how many items went.
 int dropRunTogetherPairs(QVector<DictdEntry> &rows);
 
+// Leaves out the items of the English rows that are another item of the row
+// followed by a word that itself translates the headword ("army: armée,
+// armée militaire"; "shore: bord, côte, côte rivage"): `links` (French,
+// English) links that word to the headword through a third pair of
+// dictionaries, and not the phrase. Such an item is a gloss or two items
+// run together, not a French word. Returns how many items went.
+int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
+                                 const std::function<int(const QString &, const QString &)> &links);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two
@@ -176,6 +185,11 @@ class WordRanks;
 // The row's own first item, the headword's twin that `reverse` translates
 // back, goes before a leader whose own row in `reverse` holds a twin of its
 // own and does not start with the headword ("intention: intention, plan").
+// Where `firstSenseFirst` is set, a look-alike of the headword from a later
+// sense that leads, whose own row in `reverse` lists another word before the
+// headword, gives way to the one word of the numbered first sense whose own
+// row starts with the headword ("épine: 1. thorn 2. spine"), where no
+// frequency list knows either and `links` links that word as often.
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.

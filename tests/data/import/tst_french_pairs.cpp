@@ -1844,6 +1844,39 @@ private Q_SLOTS:
         QCOMPARE(rowOf(twinLater, "rush").constFirst(), QStringLiteral("congestion"));
     }
 
+    void putsTheAgreedLoneFirstSenseBeforeALookAlikeOfALaterSense()
+    {
+        // fra-eng 18496-18498 and eng-fra 18516-18517 agree that "épine" is
+        // "thorn" first; eng-fra 17311-17312 gives "spine" the headword only
+        // second, yet "spine" looks like "épine" and led on that alone.
+        const QVector<DictdEntry> fraEng{entry("épine /epin/ <n, fem>\n1. thorn\n2. spine\n")};
+        const QVector<DictdEntry> engFra{
+            entry("thorn /θɔːn/\népine\n"),
+            entry("spine /spain/\n1. colonne vertébrale, épine, épine dorsale\n"),
+        };
+        const auto firstOf = [&](const WordRanks &ranks, int spineLinks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return word == QLatin1String("spine") ? spineLinks : 2; },
+                {}, [](const QString &, const QString &french) { return french == QLatin1String("épine"); }, {},
+                true);
+            return find(rows, QStringLiteral("épine"))->translations.constFirst();
+        };
+        QCOMPARE(firstOf(noRanks(), 2), QStringLiteral("thorn"));
+        // A look-alike the frequency list knows, or one more German words
+        // link ("inspirer: 1. inhale 2. inspire"), is the everyday word.
+        QCOMPARE(firstOf(ranksOf({{"spine", 3000}}), 2), QStringLiteral("spine"));
+        QCOMPARE(firstOf(noRanks(), 3), QStringLiteral("spine"));
+        // In eng-fra's rows, whose sense order the links and look rank
+        // (firstSenseFirst not set), the first sense does not lead.
+        QVector<DictdEntry> rows = fraEng;
+        addReverseTranslations(
+            rows, engFra, noRanks(), {}, [](const QString &, const QString &) { return 2; }, {},
+            [](const QString &, const QString &french) { return french == QLatin1String("épine"); }, {}, false);
+        QCOMPARE(find(rows, QStringLiteral("épine"))->translations.constFirst(), QStringLiteral("spine"));
+    }
+
     void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
     {
         // eng-fra and fra-eng both run "docteur" and "médecin" together;
@@ -1919,6 +1952,32 @@ private Q_SLOTS:
         QVector<DictdEntry> alone{entry("majestic /mədʒestik/\nmajesté\n")};
         QCOMPARE(dropFrenchItemsOfOtherKind(alone, fraEng, kinds, {}, details), 1);
         QCOMPARE(alone.constFirst().translations, QStringList{QStringLiteral("majestueux")});
+    }
+
+    void leavesOutAnItemGlossedWithASynonymOfTheHeadword()
+    {
+        // eng-fra 16738 runs "côte" and "rivage" together; fra-deu's
+        // "rivage: Ufer, Küste, Strand" links "rivage" to "shore" alone.
+        // "avortement spontané" (eng-fra 12859) and "épine dorsale" (eng-fra
+        // 17312), which fra-deu links itself, are words of their own.
+        QVector<DictdEntry> engFra{
+            entry("shore /ʃɔːr/\nbord, côte, côte rivage\n"),
+            entry("miscarriage /miskæridʒ/\navortement, avortement spontané\n"),
+            entry("spine /spain/\n1. colonne vertébrale, épine, épine dorsale\n"),
+        };
+        const auto links = [](const QString &french, const QString &english) {
+            static const QSet<std::pair<QString, QString>> linked{
+                {"rivage", "shore"}, {"côte", "shore"}, {"avortement", "miscarriage"},
+                {"dorsale", "spine"}, {"épine dorsale", "spine"}};
+            return linked.contains({french, english}) ? 1 : 0;
+        };
+        QCOMPARE(dropItemsGlossedWithASynonym(engFra, {}), 0);
+        QCOMPARE(dropItemsGlossedWithASynonym(engFra, links), 1);
+        QCOMPARE(find(engFra, QStringLiteral("shore"))->translations, QStringList({"bord", "côte"}));
+        QCOMPARE(find(engFra, QStringLiteral("miscarriage"))->translations,
+                 QStringList({"avortement", "avortement spontané"}));
+        QCOMPARE(find(engFra, QStringLiteral("spine"))->translations,
+                 QStringList({"colonne vertébrale", "épine", "épine dorsale"}));
     }
 
     void cutsEachFrenchRowToItsLeadingTranslations()
