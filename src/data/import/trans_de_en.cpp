@@ -662,7 +662,21 @@ struct Candidate
     // The English word renders a German phrase that a line gives as one of
     // its later sections (phraseSectionSenses).
     bool phraseSection = false;
+    // The German word carries the note that it is used only in compounds
+    // ("Schluss {m} (in Zusammensetzungen)"; usedOnlyInCompounds).
+    bool compoundOnly = false;
 };
+
+// Whether a raw German synonym carries the note that the word is used only
+// as a part of compounds: "Schluss {m} (in Zusammensetzungen)" on the line of
+// "wrap" (the end of filming) stands for "Drehschluss", and "Karte {f} (in
+// Zusammensetzungen)" on that of "chart" for "Fieberkarte"; alone, neither
+// word means the English one. A word only "mostly" so used ("(meist in
+// Zusammensetzungen)") is a word of its own too.
+bool usedOnlyInCompounds(QStringView raw)
+{
+    return raw.contains(u"(in Zusammensetzungen") || raw.contains(u"(nur in Zusammensetzungen");
+}
 
 bool isSpecial(const Candidate &candidate)
 {
@@ -1882,6 +1896,26 @@ void keepCommonVerbOfLaterSynonymsEntryInRow(QVector<const Candidate *> &list)
     if (words.size() < kKeptPlaces)
         return;
     std::rotate(list.begin() + 1, verb, verb + 1);
+}
+
+// Whether a candidate is the word of a bare line, one German noun for one
+// English word and nothing more, whose German word heads an entry of its
+// own (`ownEntries`) that does not give the English word ("Diener {m} ::
+// slave" beside "Diener {m}; ... | ... :: servant | ..."): the line gives a
+// loose use of a word whose main sense lies elsewhere, and the subtitle list
+// ranks the word by that main sense.
+bool isLooseUseOfWordWithOwnEntry(const QVector<const Candidate *> &list, const Candidate &candidate,
+                                  const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (!candidate.first || !candidate.noun || candidate.sections != 1 || !candidate.germanAlone
+        || !candidate.englishAlone || candidate.englishMainEntry)
+        return false;
+    const Candidate *own = ownEntries.value(candidate.german, nullptr);
+    if (!own || own->line == candidate.line)
+        return false;
+    return std::none_of(list.cbegin(), list.cend(), [&](const Candidate *other) {
+        return other->german == candidate.german && other->line == own->line;
+    });
 }
 
 // Puts the head of the English word's main entry (markEnglishMainEntry)
@@ -4169,6 +4203,104 @@ void putLaterSynonymOfLinesCompoundsBeforeBareLine(QVector<const Candidate *> &l
         });
     });
     moveToFront(list, named);
+}
+
+// Puts the German words that are used only in compounds
+// (Candidate::compoundOnly) behind the others of an English word: the
+// learner is not to be taught "Schluss" for "wrap". Where nothing else
+// translates the word, the word stays, last among few.
+void putCompoundOnlyWordsLast(QVector<const Candidate *> &list)
+{
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->compoundOnly; });
+}
+
+// Puts the head of the English word's main entry (markEnglishMainEntry)
+// first where the ranking chose, on a tie of subtitle places, the loose use
+// of a word with its own entry elsewhere (isLooseUseOfWordWithOwnEntry) of
+// another kind, whose lines that give the English word first are all short,
+// two sections at most ("Umbruch {m} :: wrap", Umbruch's own entry being
+// "upheaval", beside "etw. einpacken; verpacken; ... {vt} | einpackend; ...
+// | ... :: to wrap; to wrap up <> sth. | ..."). With the subtitle list
+// silent on both words, the tie fell to how many lines mention the word and
+// to file order; the entry that gives the English word its forms and
+// compounds names its main sense. A line of the top's kind that a note
+// narrows on the English side names one use ("wrap (end of a session of
+// filming or recording)") and does not count as that kind's entry. Judged
+// against the rows it changed, the same move over a top of a bare line of
+// its own ("Tombola {f} :: raffle", "Märtyrer {m} :: martyr") or of a line
+// tagged with a special field put as many side senses first as it mended.
+void putMainEntryBeforeTiedShortLineOfOtherKind(QVector<const Candidate *> &list,
+                                                 const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.size() < 2 || !list.first()->first || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    if (!isLooseUseOfWordWithOwnEntry(list, *top, ownEntries))
+        return;
+    const int kind = kindOf(*top);
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->first && kindOf(*candidate) == kind && !candidate->englishNoted && !candidate->compoundOnly
+            && (candidate->englishMainEntry || candidate->sections > 2))
+            return;
+    }
+    const auto main = std::find_if(list.begin() + 1, list.end(), [top, kind](const Candidate *candidate) {
+        return candidate->englishMainEntry && candidate->first && candidate->germanFirst
+               && kindOf(*candidate) != kind && candidate->subtitle == top->subtitle && !candidate->noted
+               && !candidate->englishNoted && !isSpecial(*candidate) && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->compoundOnly;
+    });
+    moveToFront(list, main);
+}
+
+// Puts first, where the ranking chose a word of a line tagged with a special
+// field (Candidate::lineTagged) on a tie of subtitle places, the head of the
+// longest line of the same kind that ties with it, gives the English word in
+// the same place and carries no such tag ("Futterbacke {f}; Backe {f}
+// [mach.] | ... :: chuck jaw; jaw | ..." gives way to "Kieferknochen {m};
+// Kiefer {m}; ... [anat.] | ... :: jawbone; jaw | ..."): with the subtitle
+// list silent on both, the tie fell to file order, and the trade's word is a
+// side sense of the everyday one.
+void putUntaggedLineBeforeTiedFieldLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->lineTagged || list.first()->first || list.first()->englishMainEntry)
+        return;
+    const Candidate *top = list.first();
+    auto best = list.end();
+    for (auto it = list.begin() + 1; it != list.end(); ++it) {
+        const Candidate *candidate = *it;
+        if (candidate->subtitle != top->subtitle || candidate->first != top->first
+            || kindOf(*candidate) != kindOf(*top) || !candidate->germanFirst || candidate->lineTagged
+            || candidate->groupTagged || candidate->noted || candidate->englishNoted || isSpecial(*candidate)
+            || candidate->fringe || candidate->englishRegister || candidate->compoundOnly
+            || candidate->sections < top->sections)
+            continue;
+        if (best == list.end() || candidate->sections > (*best)->sections)
+            best = it;
+    }
+    moveToFront(list, best);
+}
+
+// Puts a noun's full entry first that gives the English word first, its
+// plurals after it, where the ranking chose the word of a bare line, one
+// German word for one English word and nothing more, whose German word
+// heads an entry of its own for another English word ("Diener {m} ::
+// slave" beside "Diener {m}; ... | ... :: servant | ..." and "Sklave {m};
+// Sklavin {f} [soc.] | Sklaven {pl}; ... :: slave; helot [formal] | ..."):
+// the bare line gives a loose use of a word whose main sense lies
+// elsewhere, which the subtitle list ranks by that main sense. The entry's
+// head carries no note, special tag or mark.
+void putFullNounEntryBeforeBareLooseLine(QVector<const Candidate *> &list,
+                                         const QHash<QString, const Candidate *> &ownEntries)
+{
+    if (list.size() < 2 || !isLooseUseOfWordWithOwnEntry(list, *list.first(), ownEntries))
+        return;
+    const auto entry = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->noun && candidate->pluralForms
+               && candidate->englishPlace == 0 && !candidate->noted && !candidate->englishNoted
+               && !isSpecial(*candidate) && !candidate->lineTagged && !candidate->groupTagged
+               && !candidate->fringe && !candidate->englishRegister && !candidate->compoundOnly;
+    });
+    moveToFront(list, entry);
 }
 
 template<typename Commonness>
@@ -7593,6 +7725,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
                 candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
+                candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
                 candidates.last().neuter =
                     german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
@@ -7754,6 +7887,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             list.removeIf([](const Candidate *c) { return c->fringe; });
         rank(list, [&germanCommonness](const Candidate &c) { return germanCommonness.value(c.german); },
              Side::German, germanPhraseRanks);
+        putCompoundOnlyWordsLast(list);
+        putMainEntryBeforeTiedShortLineOfOtherKind(list, ownEntryOfGerman);
+        putUntaggedLineBeforeTiedFieldLine(list);
+        putFullNounEntryBeforeBareLooseLine(list, ownEntryOfGerman);
         putMutualOwnEntryFirst(list, ownEntryOfGerman);
         putOwnExampleEntryBeforeBareSideLine(list, ownEntryOfGerman);
         putOwnAdjectiveEntryBeforeSideOne(list, ownEntryOfGerman);

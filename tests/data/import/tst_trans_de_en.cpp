@@ -1459,6 +1459,78 @@ private Q_SLOTS:
         QVERIFY2(german.value(0) == QStringLiteral("Chiffre"), qPrintable(german.join(u", ")));
     }
 
+    // A side line gives way to the line of the everyday sense: "Schluss" is
+    // used only in compounds ("Drehschluss") and goes behind the others;
+    // "Umbruch :: wrap" and "Diener :: slave" are loose uses of words whose
+    // own entries are "upheaval" and "servant", and give way to the verb's
+    // main entry and to the noun's entry with its plurals; "Futterbacke"
+    // names the jaw of a chuck on a line tagged [mach.] and gives way to the
+    // longest untagged line that ties with it.
+    void putsEverydayEntryBeforeSideLine_data()
+    {
+        addFirstGermanItemColumns();
+        QTest::newRow("wrap, a word used only in compounds")
+            << QByteArray(
+                "Ende {n} der Aufnahmen; Schluss {m} (in Zusammensetzungen) (Audio, Film, TV) | Drehschluss {m}; "
+                "Ende der Filmaufnahmen/Fernsehaufnahmen | Aufnahmeschluss {m}; Ende der Tonaufnahmen | Drehschluss "
+                "verkünden | Er hat gerade einen Spielfilm abgedreht. :: wrap (end of a session of filming or "
+                "recording) | wrap of shoot; wrap of shooting | wrap of recording | to call a wrap on the shoot | He "
+                "just finished a wrap on a feature film.\n"
+                "Umbruch {m} :: wrap\n")
+            << QStringLiteral("wrap") << QStringLiteral("Umbruch");
+        QTest::newRow("jaw")
+            << QByteArray(
+                "Futterbacke {f}; Backe {f} [mach.] | Futterbacken {pl}; Backen {pl} :: chuck jaw; jaw | chuck jaws; "
+                "jaws\n"
+                "Kieferbogen {m} [anat.] :: mandible; jaw\n"
+                "Kieferknochen {m}; Kiefer {m}; Kiefer {n} [Bayr.] [Ös.] [anat.] | Kieferknochen {pl}; Kiefer {pl} | "
+                "breiter Kiefer | künstlicher Kiefer | schnappender Kiefer :: jawbone; jaw | jawbones; jaws | "
+                "euyhnathic jaw | artificial jaw | snapping jaw\n")
+            << QStringLiteral("jaw") << QStringLiteral("Kieferknochen");
+    }
+    void putsEverydayEntryBeforeSideLine()
+    {
+        checkFirstGermanItem();
+    }
+
+    // "Umbruch :: wrap" and "Diener :: slave" are loose uses of words whose
+    // own entries give other English words: the verb's main entry and the
+    // noun's entry with its plurals come first. The own entries count only
+    // where their English words are core words too.
+    void putsEntryBeforeLooseUseOfWordWithOwnEntry()
+    {
+        const QByteArray wrap(
+            "Ende {n} der Aufnahmen; Schluss {m} (in Zusammensetzungen) (Audio, Film, TV) | Drehschluss {m}; "
+            "Ende der Filmaufnahmen/Fernsehaufnahmen | Aufnahmeschluss {m}; Ende der Tonaufnahmen | Drehschluss "
+            "verkünden | Er hat gerade einen Spielfilm abgedreht. :: wrap (end of a session of filming or "
+            "recording) | wrap of shoot; wrap of shooting | wrap of recording | to call a wrap on the shoot | He "
+            "just finished a wrap on a feature film.\n"
+            "Umbruch {m}; Umwälzung {f}; Verwerfung {f} | Umbrüche {pl} | gesellschaftliche/ökonomische "
+            "Verwerfungen | sich in einem Umbruch befinden :: upheaval; radical change | upheavals; radical "
+            "changes | social/economic upheaval | to be going through a radical change; to be in upheaval\n"
+            "Umbruch {m} :: wrap\n"
+            "etw. einpacken; verpacken; einwickeln; einhüllen; umhüllen {vt} | einpackend; verpackend; "
+            "einwickelnd; einhüllend; umhüllend | eingepackt; verpackt; eingewickelt; eingehüllt; umhüllt | "
+            "packt ein; verpackt; wickelt ein; hüllt ein; umhüllt | packte ein; verpackte; wickelte ein; hüllte "
+            "ein; umhüllte | als Geschenk verpacken | Soll ich es Ihnen einpacken? :: to wrap; to wrap up <> "
+            "sth. | wrapping; wrapping up | wrapped; wrapped up | wraps; wraps up | wrapped; wrapped up | to "
+            "gift-wrap | Shall I wrap it for you?\n");
+        QCOMPARE(germanSourcesFromTrans(wrap, {QStringLiteral("wrap"), QStringLiteral("upheaval")})
+                     .englishToGerman.value(QStringLiteral("wrap"))
+                     .value(0),
+                 QStringLiteral("einpacken"));
+        const QByteArray slave(
+            "Diener {m}; Knecht {m} [veraltet] | Diener {pl}; Knechte {pl} | Lohndiener {m} :: servant; "
+            "man-servant | servants; man-servants | hired servant\n"
+            "Diener {m} :: slave\n"
+            "Sklave {m}; Sklavin {f} [soc.] | Sklaven {pl}; Sklavinnen {pl} :: slave; helot [formal] | slaves; "
+            "helots\n");
+        QCOMPARE(germanSourcesFromTrans(slave, {QStringLiteral("slave"), QStringLiteral("servant")})
+                     .englishToGerman.value(QStringLiteral("slave"))
+                     .value(0),
+                 QStringLiteral("Sklave"));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
