@@ -665,6 +665,14 @@ struct Candidate
     // The German word carries the note that it is used only in compounds
     // ("Schluss {m} (in Zusammensetzungen)"; usedOnlyInCompounds).
     bool compoundOnly = false;
+    // A key of the line's first German section as written, its words with
+    // their tags and notes: lines that split the senses of one set of German
+    // words share it (putPlainLineBeforeNotedLineOfSameWords).
+    std::size_t germanSectionKey = 0;
+    // A note that narrows a sense follows a word of the line's first English
+    // section ("slow match (wick)"), not only one that opens a synonym with
+    // an optional word ("(little) angel"; holdsEnglishNoteAfterWord).
+    bool englishNoteAfterWord = false;
 };
 
 // Whether a raw German synonym carries the note that the word is used only
@@ -4303,6 +4311,61 @@ void putFullNounEntryBeforeBareLooseLine(QVector<const Candidate *> &list,
     moveToFront(list, entry);
 }
 
+// Puts the first English word of a plain line the German word heads before
+// that of another line with the same German words, as written, whose first
+// English section a note narrows ("Zündschnur {f}; Lunte {f} :: fuse; fuze
+// [Am.]" before "Zündschnur {f}; Lunte {f} | Zündschnüre {pl}; Lunten {pl}
+// :: slow match (wick) | slow matches"). The dictionary splits the senses
+// of one set of words over such lines, and the note marks the narrower
+// sense; the noted line may still rank first for giving the plurals, which
+// makes it the word's clear main entry, or for a phrase of common words.
+// The plain line comes earlier in the file, where the dictionary puts a
+// word's general sense, and gives its word first with no note, tag or mark
+// on either side. Judged against the rows it changed, a plain line after
+// the noted one as often named a side sense ("Geburt {f} | ... :: birth
+// (general); ..." before "Geburt {f} | Geburten {pl} :: nativity"), and a
+// note that opens a synonym with an optional word ("(little) angel")
+// narrows nothing.
+void putPlainLineBeforeNotedLineOfSameWords(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->englishNoteAfterWord)
+        return;
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->line < top->line && candidate->first && candidate->germanFirst
+               && top->germanSectionKey != 0 && candidate->germanSectionKey == top->germanSectionKey
+               && !candidate->noted && !candidate->englishNoted && !candidate->sectionNoted && !candidate->englishSectionNoted
+               && carriesNoMark(*candidate) && !candidate->englishRegister && !candidate->englishColloquial
+               && !candidate->laterSense;
+    });
+    moveToFront(list, plain);
+}
+
+// Puts the first English word of a line that gives the German word as a
+// singular noun before the word of a line that gives it as a plural ("{pl}")
+// narrowed by a note ("Talisman {m}; Glücksbringer {m} :: talisman; ..."
+// before "Glückssymbole {pl}; Glücksbringer {pl} (zu Neujahr) :: good luck
+// symbols (at New Year)"): a noun whose plural is spelt like its singular
+// is listed under both, and the noted plural names one use of the plural,
+// which is no main sense of the word. The singular line gives its word first
+// with no note, tag or mark.
+void putSingularNounBeforeNotedPluralUse(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->noun || !top->plural || !top->noted)
+        return;
+    const auto singular = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->line != top->line && candidate->first && candidate->noun && !candidate->plural
+               && !candidate->noted && carriesNoMark(*candidate) && !candidate->englishRegister
+               && !candidate->englishColloquial && !candidate->laterSense;
+    });
+    moveToFront(list, singular);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -4403,6 +4466,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putVerbsAloneEntryBeforeSynonymLine(list);
         putHeadedExampleLineBeforeBareSynonymPair(list);
         putPlainLineBeforeUseNarrowedOnBothSides(list);
+        putPlainLineBeforeNotedLineOfSameWords(list);
+        putSingularNounBeforeNotedPluralUse(list);
     }
 }
 
@@ -4643,6 +4708,27 @@ bool holdsEnglishNarrowingNote(QStringView section)
         return !std::all_of(words.cbegin(), words.cend(),
                             [](const QString &word) { return prepositions.contains(word); });
     });
+}
+
+// Whether a note that narrows a sense (holdsEnglishNarrowingNote) follows a
+// word of an English section. A note that opens a synonym gives an optional
+// word of it ("(little) angel", "(hidden) danger", "(lucky) charm") and
+// names no narrower sense, so those notes are left out first.
+bool holdsEnglishNoteAfterWord(QStringView section)
+{
+    QString rest;
+    for (QStringView synonym : splitTopLevel(section, u"; ")) {
+        synonym = synonym.trimmed();
+        while (synonym.startsWith(u'(')) {
+            const qsizetype close = synonym.indexOf(u')');
+            if (close < 0)
+                break;
+            synonym = synonym.mid(close + 1).trimmed();
+        }
+        rest += synonym;
+        rest += QLatin1String("; ");
+    }
+    return holdsEnglishNarrowingNote(rest);
 }
 
 // Whether a synonym as written carries a note in brackets that narrows it
@@ -5919,6 +6005,16 @@ void forEachRawTransEntry(const QByteArray &text, Visit visit)
 QString takeTransLine(const QByteArray &text, qsizetype &start)
 {
     return normaliseCharacters(QString::fromUtf8(takeRawTransLine(text, start)));
+}
+
+// The key of a line's first German section as written (Candidate::
+// germanSectionKey), from the German side as the scan for core words reads
+// it (takeTransLine, withVerbsAlone, withoutSharedArticles), so that the
+// candidates read from one line either way share it; never 0, which marks
+// a candidate read without its line.
+std::size_t germanSectionKeyOf(QStringView germanSide)
+{
+    return std::max<std::size_t>(1, qHash(firstSection(germanSide).trimmed()));
 }
 
 } // namespace
@@ -7747,10 +7843,14 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool pluralForms = givesPluralForms(germanSide);
         const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
         const bool englishSectionNoted = holdsEnglishNarrowingNote(firstSection(englishSide));
+        const bool englishNoteAfterWord = holdsEnglishNoteAfterWord(firstSection(englishSide));
         const bool examplesOnly = givesOnlyExampleSentences(germanSide);
+        const std::size_t germanSectionKey = germanSectionKeyOf(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
+            candidates[c].germanSectionKey = germanSectionKey;
             candidates[c].sectionNoted = sectionNoted;
             candidates[c].englishSectionNoted = englishSectionNoted;
+            candidates[c].englishNoteAfterWord = englishNoteAfterWord;
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
             candidates[c].wholeLineJudged = fields.judged;
@@ -8090,10 +8190,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidate.sectionNoted = holdsNarrowingNote(firstSection(germanSide));
             candidate.englishSectionNoted =
                 holdsEnglishNarrowingNote(firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
+            candidate.englishNoteAfterWord =
+                holdsEnglishNoteAfterWord(firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
             candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);
             candidate.germanAlone = holdsGermanWordAlone(germanSide);
+            candidate.germanSectionKey = germanSectionKeyOf(
+                withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw.first(separator))))));
+            // A German word given as a plural ("Glücksbringer {pl}").
+            const QVector<QStringView> heads = splitTopLevel(firstSection(germanSide), u"; ");
+            if (on.position >= 0 && on.position < heads.size() && heads.at(on.position).contains(u"{pl}"))
+                candidate.plural = true;
         }
     };
     // The English words a line the German word heads gives after its main

@@ -2211,6 +2211,52 @@ private Q_SLOTS:
             "streng monotone Zunahme :: monotonic; monotone | monotonic decrease; monotone decrease | monotonic "
             "increase; monotone increase | strict decrease | strict increase\n",
             "dull|dreary", "eintönig", "monotonous");
+        // The noted line gives the plurals and would be the clear main
+        // entry; "slow match" is a phrase of common words, "fuse" unlisted.
+        row("a plain line before a noted line of the same German words",
+            "Zündschnur {f}; Lunte {f} :: fuse; fuze [Am.]\n"
+            "Zündschnur {f}; Lunte {f} | Zündschnüre {pl}; Lunten {pl} :: slow match (wick) | slow matches\n",
+            "fuse|slow match", "Zündschnur", "fuse");
+        // "slow match" is no core word: it comes in as the noted line's own
+        // sense, read apart from the core word "fuse".
+        row("a plain core word's line before a noted line of the same German words",
+            "Zündschnur {f}; Lunte {f} :: fuse; fuze [Am.]\n"
+            "Zündschnur {f}; Lunte {f} | Zündschnüre {pl}; Lunten {pl} :: slow match (wick) | slow matches\n",
+            "fuse", "Zündschnur", "fuse");
+        // The same noted line stays behind where the plain line gives other
+        // German words (a line made up for the check): then the lines do
+        // not split one entry's senses.
+        row("a noted line before a plain line of other German words",
+            "Zündschnur {f}; Lunte {f} | Zündschnüre {pl}; Lunten {pl} :: slow match (wick) | slow matches\n"
+            "Zündschnur {f}; Zünder {m} :: fuse\n",
+            "fuse|slow match", "Zündschnur", "slow match");
+        // The plain line comes after the noted one, whose note marks the
+        // general sense: the dictionary's order stands.
+        row("a noted line before a later plain line of the same German words",
+            "Geburt {f} | Geburten {pl} | Mehrlingsgeburt {f} | bei der Geburt | Frau während der Geburt [med.] "
+            ":: birth (general); delivery (process of giving birth); presentation (position of baby) | births | "
+            "multiple birth | at birth | parturient\n"
+            "Geburt {f} | Geburten {pl} :: nativity | nativities\n",
+            "birth|nativity", "Geburt", "birth");
+        // An opening note gives an optional word, no narrower sense.
+        row("an opening note narrows nothing",
+            "Engelchen {n} :: cherub\n"
+            "Engelchen {n} | Engelchen {n} :: (little) angel | cherub\n",
+            "angel|cherub", "Engelchen", "angel");
+        row("a singular noun's line before a noted plural use",
+            "Glückssymbole {pl}; Glücksbringer {pl} (zu Neujahr) :: good luck symbols (at New Year)\n"
+            "Talisman {m}; Glücksbringer {m} :: talisman; (lucky) charm; good-luck charm; mascot; mojo [Am.]\n",
+            "charm|talisman|good luck symbols", "Glücksbringer", "talisman");
+        row("a singular noun's line before a noted plural use of no core word",
+            "Glückssymbole {pl}; Glücksbringer {pl} (zu Neujahr) :: good luck symbols (at New Year)\n"
+            "Talisman {m}; Glücksbringer {m} :: talisman; (lucky) charm; good-luck charm; mascot; mojo [Am.]\n",
+            "charm", "Glücksbringer", "talisman");
+        // A plural with no note is the plural's own word ("Kosten {pl}"):
+        // the plural line without its note keeps its place.
+        row("a plural line with no note keeps its place",
+            "Glückssymbole {pl}; Glücksbringer {pl} :: good luck symbols\n"
+            "Talisman {m}; Glücksbringer {m} :: talisman; (lucky) charm; good-luck charm; mascot; mojo [Am.]\n",
+            "charm|talisman|good luck symbols", "Glücksbringer", "good luck symbols");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
