@@ -4656,6 +4656,40 @@ bool headTakesPrepositionalObject(QStringView germanSide)
 }
 
 // The English synonym `raw` of a line whose German side is `germanSide`.
+// Whether a German synonym as written carries a note of its own, right
+// after it, that names what the word is said of ("auslaufen (Schiff)",
+// "abfliegen (Flugzeug) {vi} (nach)"). A note before the word names its
+// object ("(Geld) abzweigen"), one after the word class is the whole
+// group's ("verwenden; bereitstellen; bewilligen {vt} (Geld)"), and one of
+// prepositions only says how the object is joined ("schauen (auf)").
+bool notedBySubject(QStringView raw)
+{
+    if (raw.trimmed().startsWith(u'('))
+        return false;
+    const qsizetype tag = raw.indexOf(u'{');
+    return holdsNoteThatNarrows(tag < 0 ? raw : raw.left(tag), [](QStringView note) {
+        static const QRegularExpression separators(QStringLiteral("\\s*[/;,]\\s*|\\s+"));
+        const QStringList words = note.toString().trimmed().split(separators, Qt::SkipEmptyParts);
+        return note.front().isUpper()
+               && !std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return isGermanPreposition(word); });
+    });
+}
+
+// Whether the line's English word, read without the prepositions its note
+// names, is no rendering of a later German synonym that a note of its own
+// narrows to one thing that does it: "abfahren; abgehen (Zug); auslaufen
+// (Schiff); abfliegen (Flugzeug) {vi} (nach) :: to start (for)" says that a
+// ship "starts for" a port. Cleaning drops "(for)", and "start" alone is
+// "beginnen", which "auslaufen" never means; the head, noted by no such
+// word, keeps it. An English note that narrows a sense otherwise ("to spew
+// (from) (gas)") leaves the word as it is read elsewhere.
+bool needsDroppedPrepositionForNotedSynonym(QStringView englishRaw, QStringView germanRaw, QStringView headRaw,
+                                            qsizetype germanPosition)
+{
+    return germanPosition > 0 && notedBySubject(germanRaw) && !notedBySubject(headRaw)
+           && carriesNarrowingNote(englishRaw, true) && !holdsEnglishNarrowingNote(englishRaw);
+}
+
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
@@ -7384,6 +7418,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().englishVerb = true;
                     continue;
                 }
+                if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
+                                                           germanRaws.value(0), german.position))
+                    continue;
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,

@@ -2151,6 +2151,40 @@ private Q_SLOTS:
         QVERIFY2(!english.isEmpty() && english.first() == first, qPrintable(english.join(u", ")));
     }
 
+    void leavesOutAWordThatNeedsItsPrepositionForANotedSynonym()
+    {
+        // "to start (for)" is read "start", which a ship that "starts for"
+        // a port does not do: the later synonyms each noted by what moves
+        // lose the line's word, the plain head keeps it. A note before the
+        // word names its object ("(Geld) abzweigen" diverts money), one
+        // after the word class the whole group's ("bewilligen {vt} (Geld)
+        // (für)"): those words keep theirs.
+        const QByteArray text =
+            "abfahren; abgehen (Zug); auslaufen (Schiff); abfliegen (Flugzeug) {vi} (nach) | abfahrend; "
+            "abgehend; auslaufen, abfliegend | abgefahren; abgegangen; ausgelaufen, abgeflogen :: to start (for) "
+            "| starting | started\n"
+            "abfahren; auslaufen {vi} (nach) | abfahrend; auslaufend | abgefahren; ausgelaufen | Das "
+            "Kreuzfahrtschiff läuft heute Abend aus. :: to sail (for) | sailing | sailed | The cruise ship is "
+            "sailing this evening.\n"
+            "etw. umleiten (von/nach, zu); (Geld) abzweigen; (das Telefon) umstellen {vt} | umleitend; "
+            "abzweigend; umstellend | umgeleitet; abgezweigt; umgestellt :: to divert sth. (from/to) | diverting "
+            "| diverted\n"
+            "verwenden; bereitstellen; bewilligen {vt} (Geld) (für) | verwendend; bereitstellend; bewilligend | "
+            "verwendet; bereitgestellt; bewilligt :: to appropriate (for) | appropriating | appropriated\n";
+        const QStringList core{QStringLiteral("start"), QStringLiteral("sail"), QStringLiteral("divert"),
+                               QStringLiteral("appropriate")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList start = sources.englishToGerman.value(QStringLiteral("start"));
+        QVERIFY2(start.contains(QStringLiteral("abfahren")), qPrintable(start.join(u", ")));
+        for (const char *german : {"abgehen", "auslaufen", "abfliegen"}) {
+            QVERIFY2(!start.contains(QString::fromUtf8(german)), qPrintable(start.join(u", ")));
+            QVERIFY(!sources.germanToEnglish.value(QString::fromUtf8(german)).contains(QStringLiteral("start")));
+        }
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("auslaufen")).contains(QStringLiteral("sail")));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("divert")).contains(QStringLiteral("abzweigen")));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("appropriate")).contains(QStringLiteral("bewilligen")));
+    }
+
     void givesAGermanRowItsOwnSenses()
     {
         // "slim" and "merger" are no core words, yet the main senses of the
