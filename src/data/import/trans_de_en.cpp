@@ -4169,6 +4169,34 @@ void putLaterSynonymOfLinesCompoundsBeforeBareLine(QVector<const Candidate *> &l
     moveToFront(list, named);
 }
 
+// A German verb's row leads with the fullest line it heads with its forms
+// ("zunehmen; steigen; ansteigen; ... {vi} (auf; um) | zunehmend; ... |
+// zugenommen; ... :: to increase (to; by) | ..."), not with a line it heads
+// whose further sections are an example sentence only ("zunehmen; stärker
+// werden {vi}; sich steigern {vr} | Sei vorsichtig, der Wind weht jetzt
+// stärker. :: to pick up | ..."): that line shows the verb in one use, the
+// wind picking up. The entry takes the lead only where other lines give
+// its English word too, and where it names no field, register or narrowed
+// English word.
+void putHeadedVerbFormsBeforeExampleLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->examplesOnly || !top->englishVerb)
+        return;
+    auto entry = list.end();
+    for (auto it = list.begin() + 1; it != list.end(); ++it) {
+        const Candidate *c = *it;
+        if (c->first && c->germanFirst && !c->examplesOnly && c->englishVerb && c->sections >= 3 && !c->laterSense
+            && c->support >= 2 && !isSpecial(*c) && !c->fringe && !c->lineTagged && !c->fieldTagged
+            && !c->englishSectionNoted && !c->englishColloquial && !c->englishRegister && !c->englishDated
+            && (entry == list.end() || c->sections > (*entry)->sections))
+            entry = it;
+    }
+    moveToFront(list, entry);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -4269,6 +4297,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putVerbsAloneEntryBeforeSynonymLine(list);
         putHeadedExampleLineBeforeBareSynonymPair(list);
         putPlainLineBeforeUseNarrowedOnBothSides(list);
+        putHeadedVerbFormsBeforeExampleLine(list);
     }
 }
 
