@@ -4366,6 +4366,34 @@ void putSingularNounBeforeNotedPluralUse(QVector<const Candidate *> &list)
     moveToFront(list, singular);
 }
 
+// A German verb's row leads with the fullest line it heads with its forms
+// ("zunehmen; steigen; ansteigen; ... {vi} (auf; um) | zunehmend; ... |
+// zugenommen; ... :: to increase (to; by) | ..."), not with a line it heads
+// whose further sections are an example sentence only ("zunehmen; stärker
+// werden {vi}; sich steigern {vr} | Sei vorsichtig, der Wind weht jetzt
+// stärker. :: to pick up | ..."): that line shows the verb in one use, the
+// wind picking up. The entry takes the lead only where other lines give
+// its English word too, and where it names no field, register or narrowed
+// English word.
+void putHeadedVerbFormsBeforeExampleLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->examplesOnly || !top->englishVerb)
+        return;
+    auto entry = list.end();
+    for (auto it = list.begin() + 1; it != list.end(); ++it) {
+        const Candidate *c = *it;
+        if (c->first && c->germanFirst && !c->examplesOnly && c->englishVerb && c->sections >= 3 && !c->laterSense
+            && c->support >= 2 && !isSpecial(*c) && !c->fringe && !c->lineTagged && !c->fieldTagged
+            && !c->englishSectionNoted && !c->englishColloquial && !c->englishRegister && !c->englishDated
+            && (entry == list.end() || c->sections > (*entry)->sections))
+            entry = it;
+    }
+    moveToFront(list, entry);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -4468,6 +4496,7 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainLineBeforeUseNarrowedOnBothSides(list);
         putPlainLineBeforeNotedLineOfSameWords(list);
         putSingularNounBeforeNotedPluralUse(list);
+        putHeadedVerbFormsBeforeExampleLine(list);
     }
 }
 
@@ -4876,6 +4905,40 @@ bool headTakesPrepositionalObject(QStringView germanSide)
 }
 
 // The English synonym `raw` of a line whose German side is `germanSide`.
+// Whether a German synonym as written carries a note of its own, right
+// after it, that names what the word is said of ("auslaufen (Schiff)",
+// "abfliegen (Flugzeug) {vi} (nach)"). A note before the word names its
+// object ("(Geld) abzweigen"), one after the word class is the whole
+// group's ("verwenden; bereitstellen; bewilligen {vt} (Geld)"), and one of
+// prepositions only says how the object is joined ("schauen (auf)").
+bool notedBySubject(QStringView raw)
+{
+    if (raw.trimmed().startsWith(u'('))
+        return false;
+    const qsizetype tag = raw.indexOf(u'{');
+    return holdsNoteThatNarrows(tag < 0 ? raw : raw.left(tag), [](QStringView note) {
+        static const QRegularExpression separators(QStringLiteral("\\s*[/;,]\\s*|\\s+"));
+        const QStringList words = note.toString().trimmed().split(separators, Qt::SkipEmptyParts);
+        return note.front().isUpper()
+               && !std::all_of(words.cbegin(), words.cend(), [](const QString &word) { return isGermanPreposition(word); });
+    });
+}
+
+// Whether the line's English word, read without the prepositions its note
+// names, is no rendering of a later German synonym that a note of its own
+// narrows to one thing that does it: "abfahren; abgehen (Zug); auslaufen
+// (Schiff); abfliegen (Flugzeug) {vi} (nach) :: to start (for)" says that a
+// ship "starts for" a port. Cleaning drops "(for)", and "start" alone is
+// "beginnen", which "auslaufen" never means; the head, noted by no such
+// word, keeps it. An English note that narrows a sense otherwise ("to spew
+// (from) (gas)") leaves the word as it is read elsewhere.
+bool needsDroppedPrepositionForNotedSynonym(QStringView englishRaw, QStringView germanRaw, QStringView headRaw,
+                                            qsizetype germanPosition)
+{
+    return germanPosition > 0 && notedBySubject(germanRaw) && !notedBySubject(headRaw)
+           && carriesNarrowingNote(englishRaw, true) && !holdsEnglishNarrowingNote(englishRaw);
+}
+
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));
@@ -7776,6 +7839,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().englishVerb = true;
                     continue;
                 }
+                if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
+                                                           germanRaws.value(0), german.position))
+                    continue;
                 candidates.append({german.text, match.english, match.first, german.sense, match.special,
                                    german.position == 0,
                                    german.noun, german.fringe || match.fringe, german.noted || match.noted,

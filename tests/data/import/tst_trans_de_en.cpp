@@ -1727,6 +1727,35 @@ private Q_SLOTS:
             QTest::newRow(name) << QByteArray(lines) << QString::fromUtf8(core).split(u'|')
                                 << QString::fromUtf8(german) << QString::fromUtf8(first);
         };
+        // "pick up" is commoner (the "pick-up" lines count its words) and
+        // its line is headed by "zunehmen" too, but that line gives one use
+        // in an example sentence, the wind; the line with the verb's forms,
+        // whose word another line the verb heads gives as well, is the
+        // verb's entry.
+        row("a verb's entry with its forms before a headed example line",
+            "Abholbereich {m} | Abholbereiche {pl} :: pick-up area | pick-up areas\n"
+            "Abholdatum {n} :: pickup date; date of pick-up\n"
+            "Abholfrist {f} :: pick-up deadline\n"
+            "beschleunigen; zunehmen; forcieren; Fahrt aufnehmen {vt} | beschleunigend; zunehmend; forcierend | "
+            "beschleunigt; zugenommen; forciert | beschleunigt; nimmt zu | beschleunigte; nahm zu | den Vorgang "
+            "beschleunigen | den Fortschritt beschleunigen | den Prozess beschleunigen | die Bewegung beschleunigen | "
+            "das Wachstum einer Pflanze beschleunigen | die Abfahrt beschleunigen | Mein Herzschlag beschleunigte "
+            "sich. :: to accelerate | accelerating | accelerated | accelerates | accelerated | to accelerate the "
+            "process | to accelerate the progress | to accelerate proceedings | to accelerate the motion | to "
+            "accelerate the growth of a plant | to accelerate one’s departure | My heartbeat accelerated.\n"
+            "zunehmen; steigen; ansteigen; erhöht werden; wachsen; anwachsen; mehren {vi} (auf; um) | zunehmend; "
+            "steigend; ansteigend; erhöht werdend; wachsend; anwachsend; mehrend | zugenommen; gestiegen; angestiegen; "
+            "erhöht worden; gewachsen; angewachsen; gemehrt | es nimmt zu; es steigt | es nahm zu; es stieg | es "
+            "hat/hatte zugenommen; es ist/war gestiegen | um 2% zunehmen; um 2% steigen; sich um 2% erhöhen :: to "
+            "increase (to; by) | increasing | increased | it increases | it increased | it has/had increased | to "
+            "increase by 2%\n"
+            "Maschen zunehmen; zunehmen; Maschen verdoppeln; zwei Maschen in die nächste Masche häkeln (Häkeln) {v} "
+            "[textil.] | Maschen zunehmend; zunehmend; Maschen verdoppelnd; zwei Maschen in die nächste Masche häkelnd "
+            "| Maschen zugenommen; zugenommen; Maschen verdoppelt; zwei Maschen in die nächste Masche gehäkelt :: to "
+            "increase (crochet) | increasing | increased\n"
+            "zunehmen; stärker werden {vi}; sich steigern {vr} | Sei vorsichtig, der Wind weht jetzt stärker. :: to "
+            "pick up | Be careful, the wind has picked up.\n",
+            "increase|pick up", "zunehmen", "increase");
         // "night" is the commoner English word.
         row("the main entry before a commoner word of another line",
             "Abend {m} | Abende {pl} | Montagabend {m} | Dienstagabend {m} | Mittwochabend {m} | "
@@ -2267,6 +2296,40 @@ private Q_SLOTS:
         const GermanSources sources = germanSourcesFromTrans(lines, core);
         const QStringList english = sources.germanToEnglish.value(german);
         QVERIFY2(!english.isEmpty() && english.first() == first, qPrintable(english.join(u", ")));
+    }
+
+    void leavesOutAWordThatNeedsItsPrepositionForANotedSynonym()
+    {
+        // "to start (for)" is read "start", which a ship that "starts for"
+        // a port does not do: the later synonyms each noted by what moves
+        // lose the line's word, the plain head keeps it. A note before the
+        // word names its object ("(Geld) abzweigen" diverts money), one
+        // after the word class the whole group's ("bewilligen {vt} (Geld)
+        // (für)"): those words keep theirs.
+        const QByteArray text =
+            "abfahren; abgehen (Zug); auslaufen (Schiff); abfliegen (Flugzeug) {vi} (nach) | abfahrend; "
+            "abgehend; auslaufen, abfliegend | abgefahren; abgegangen; ausgelaufen, abgeflogen :: to start (for) "
+            "| starting | started\n"
+            "abfahren; auslaufen {vi} (nach) | abfahrend; auslaufend | abgefahren; ausgelaufen | Das "
+            "Kreuzfahrtschiff läuft heute Abend aus. :: to sail (for) | sailing | sailed | The cruise ship is "
+            "sailing this evening.\n"
+            "etw. umleiten (von/nach, zu); (Geld) abzweigen; (das Telefon) umstellen {vt} | umleitend; "
+            "abzweigend; umstellend | umgeleitet; abgezweigt; umgestellt :: to divert sth. (from/to) | diverting "
+            "| diverted\n"
+            "verwenden; bereitstellen; bewilligen {vt} (Geld) (für) | verwendend; bereitstellend; bewilligend | "
+            "verwendet; bereitgestellt; bewilligt :: to appropriate (for) | appropriating | appropriated\n";
+        const QStringList core{QStringLiteral("start"), QStringLiteral("sail"), QStringLiteral("divert"),
+                               QStringLiteral("appropriate")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        const QStringList start = sources.englishToGerman.value(QStringLiteral("start"));
+        QVERIFY2(start.contains(QStringLiteral("abfahren")), qPrintable(start.join(u", ")));
+        for (const char *german : {"abgehen", "auslaufen", "abfliegen"}) {
+            QVERIFY2(!start.contains(QString::fromUtf8(german)), qPrintable(start.join(u", ")));
+            QVERIFY(!sources.germanToEnglish.value(QString::fromUtf8(german)).contains(QStringLiteral("start")));
+        }
+        QVERIFY(sources.germanToEnglish.value(QStringLiteral("auslaufen")).contains(QStringLiteral("sail")));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("divert")).contains(QStringLiteral("abzweigen")));
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("appropriate")).contains(QStringLiteral("bewilligen")));
     }
 
     void givesAGermanRowItsOwnSenses()
