@@ -7481,83 +7481,6 @@ void putParticleVerbsObjectPhrasesBehindPlainLines(QVector<const Candidate *> &l
     list = reordered;
 }
 
-// Whether two German words are spellings of one word: one has an "e" or a
-// linking "s" inside the word that the other leaves out ("Garderobier",
-// "Gardrobier"; "holperig", "holprig"; "Antriebswelle", "Antriebwelle").
-// Any other letter makes another word ("trocknen", "trocken"), and so does
-// a changed letter ("Annahme", "Abnahme"; "Masse", "Messe"); an "e" or "s"
-// in the last two letters is an ending ("Freunde", "Freunds").
-bool areSpellingsOfOneWord(const QString &a, const QString &b)
-{
-    if (std::abs(a.size() - b.size()) != 1 || std::min(a.size(), b.size()) < 5 || a.contains(u' ')
-        || b.contains(u' ') || a.front() != b.front())
-        return false;
-    const QString &longer = a.size() > b.size() ? a : b;
-    const QString &shorter = a.size() > b.size() ? b : a;
-    qsizetype at = 0;
-    while (at < shorter.size() && longer.at(at) == shorter.at(at))
-        ++at;
-    const QChar added = longer.at(at);
-    // An "e" beside a vowel makes another sound ("Strich", "Streich"); a
-    // linking "s" follows a stem's last consonant ("Zugsbegleiter"), one
-    // after a vowel makes another stem ("rotbraun", "rostbraun").
-    static const QString vowels = QStringLiteral("aeiouäöüy");
-    const bool vowelBefore = at > 0 && vowels.contains(longer.at(at - 1).toLower());
-    if (added == u'e' && (vowelBefore || vowels.contains(longer.at(at + 1))))
-        return false;
-    if (added == u's' && (at == 0 || vowelBefore))
-        return false;
-    return (added == u'e' || added == u's') && longer.size() - at - 1 >= 2
-           && QStringView(longer).mid(at + 1) == QStringView(shorter).mid(at);
-}
-
-// Puts a second spelling of a word the row keeps behind the row's places
-// where further words wait for them: a spelling adds no word to learn, and
-// the dictionary's spellings of one rare sense filled whole rows ("dresser":
-// "Gardrobier", "Garderobier", "Gardrobiere", "Garderobiere" of the theatre
-// kept out "Kommode" of "Kommode {f} | Kommoden {pl} :: chest of drawers;
-// dresser [Am.]"). Of two spellings, the one more lines name keeps the
-// place of the better ranked ("Punktzahl" before "Punktezahl"); on a tie,
-// the better ranked one.
-void putSecondSpellingsBehindRowsPlaces(QVector<const Candidate *> &list, const QHash<QString, int> &commonness)
-{
-    if (list.size() <= kRowWords)
-        return;
-    QVector<const Candidate *> words;
-    QVector<const Candidate *> spellings;
-    QSet<QString> wordsMet;  // lowercased: spellings by case share one place
-    for (const Candidate *candidate : std::as_const(list)) {
-        const bool inRow = wordsMet.size() < kRowWords;
-        const auto spelt = std::find_if(words.begin(), words.end(), [&](const Candidate *word) {
-            return !word->plural && areSpellingsOfOneWord(word->german, candidate->german);
-        });
-        if (inRow && !candidate->plural && spelt != words.end()) {
-            if (commonness.value(candidate->german) > commonness.value((*spelt)->german)) {
-                wordsMet.remove((*spelt)->german.toLower());
-                wordsMet.insert(candidate->german.toLower());
-                spellings.append(*spelt);
-                *spelt = candidate;
-            } else {
-                spellings.append(candidate);
-            }
-            continue;
-        }
-        if (inRow)
-            wordsMet.insert(candidate->german.toLower());
-        words.append(candidate);
-    }
-    if (spellings.isEmpty())
-        return;
-    // The spellings go right behind the words that fill the row's places.
-    qsizetype place = 0;
-    QSet<QString> counted;
-    while (place < words.size() && (counted.size() < kRowWords || counted.contains(words.at(place)->german.toLower())))
-        counted.insert(words.at(place++)->german.toLower());
-    words.insert(place, spellings.size(), nullptr);
-    std::copy(spellings.cbegin(), spellings.cend(), words.begin() + place);
-    list = words;
-}
-
 // What the German pairs read of the whole text for the core words alone:
 // how the dictionary uses each (englishWordUsesInTrans) and the plural
 // sections' senses (pluralSectionSenses).
@@ -8088,7 +8011,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
         putParticleVerbsObjectPhrasesBehindPlainLines(list);
-        putSecondSpellingsBehindRowsPlaces(list, germanCommonness);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

@@ -4863,34 +4863,6 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("aussteigen"), QStringLiteral("abgewinnen")}));
     }
 
-    void putsASecondSpellingBehindTheRowsPlaces()
-    {
-        // T:5842 and T:40137 spell the theatre's dresser twice each; the
-        // second spellings go behind the six places, so that "Kommode" of
-        // T:59691 has one. "Strich" and "Streich" of T:105604 are two
-        // words and both keep their places.
-        const QByteArray dresser =
-            "Ankleider {m}; Ankleiderin {f}; Garderobier {m}; Garderobiere {f} :: dresser\n"
-            "Gardrobier {m}; Gardrobiere {f} :: dresser; costumer\n"
-            "Kommode {f} | Kommoden {pl} :: chest of drawers; dresser [Am.]; bureau [Am.] | chests of drawers"
-            "; dressers\n";
-        const QByteArray stroke =
-            "Streich {m}; Schlag {m}; Strich {m} :: stroke\n"
-            "Schlag {m}; Hieb {m} (mit einem Gegenstand) [mil.] | Schläge {pl}; Hiebe {pl} | Er schrie bei je"
-            "dem Peitschenhieb auf. | Die Bestrafung bestand aus zehn Stockschlägen. :: stroke; dint [dated] "
-            "| strokes; dints | He cried out at each stroke of the whip. | The punishment was ten strokes of "
-            "the cane.\n"
-            "Zug {m} (beim Schwimmen) :: stroke\n"
-            "Hub {m} | Hübe {pl} :: upstroke; stroke | upstrokes; strokes\n"
-            "Aphasie {f}; Sprachstörung {f} [med.] | Wernicke-Aphasie; sensorische Aphasie :: aphasia; stroke"
-            " | receptive aphasia; Wernicke’s aphasia; fluent aphasia; sensory aphasia\n";
-        const QStringList dresserItems = germanItemsOf(dresser, QStringLiteral("dresser"));
-        QVERIFY2(dresserItems.mid(0, 6).contains(QStringLiteral("Kommode")), qPrintable(dresserItems.join(u", ")));
-        QVERIFY2(dresserItems.mid(0, 6).contains(QStringLiteral("Gardrobier")), qPrintable(dresserItems.join(u", ")));
-        const QStringList strokeItems = germanItemsOf(stroke, QStringLiteral("stroke"));
-        QVERIFY2(strokeItems.mid(0, 6).contains(QStringLiteral("Strich")), qPrintable(strokeItems.join(u", ")));
-    }
-
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
