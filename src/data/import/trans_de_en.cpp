@@ -6937,6 +6937,138 @@ void markRepeatedOrSpoiltEnglishItems(const QStringList &items, const QString &g
     }
 }
 
+// Whether an English item is a short word of French that English uses only
+// inside set phrases: one word of at most four letters, lower case, that
+// neither the English word list nor the English frequency list holds but the
+// French frequency list does ("eau" of "eau-de-cologne", "hors" of "hors
+// d'oeuvre", "vis" of "vis-à-vis"). Such a word given alone ("Wasser {n} ::
+// eau") is no English answer for a learner. Longer French loans stand alone in
+// English ("piste", "souffle", "esprit") and are left alone, as are words the
+// English lists know. Without a word list nothing is judged.
+bool isFrenchWordOfSetPhrases(const QString &item, const QSet<QString> &wordList)
+{
+    if (wordList.isEmpty() || item.size() > 4 || item.size() < 2)
+        return false;
+    if (!std::all_of(item.cbegin(), item.cend(), [](QChar c) { return c >= u'a' && c <= u'z'; }))
+        return false;
+    return !wordList.contains(item) && WordRanks::forLanguage(QStringLiteral("en")).rank(item) == 0
+           && WordRanks::forLanguage(QStringLiteral("fr")).rank(item) > 0;
+}
+
+// How often the dictionary gives each of `words` as an English item of its
+// own and how often inside a longer item ("eau" alone on "Wasser {n} ::
+// eau", inside "eau-de-cologne" on another line): {alone, inside}.
+QHash<QString, std::pair<int, int>> englishItemUses(const QByteArray &text, const QSet<QString> &words)
+{
+    QHash<QString, std::pair<int, int>> uses;
+    if (words.isEmpty())
+        return uses;
+    std::vector<std::string> wanted;
+    for (const QString &word : words)
+        wanted.push_back(word.toStdString());
+    forEachEnglishSide(text, [&](std::string_view raw) {
+        if (std::none_of(wanted.cbegin(), wanted.cend(),
+                         [raw](const std::string &word) { return raw.find(word) != std::string_view::npos; }))
+            return;
+        const QString side = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+        for (const QStringView section : splitTopLevel(side, u" | ")) {
+            for (const QStringView synonym : splitTopLevel(section, u";")) {
+                const QString item = describeSynonym(synonym, true).text.toLower();
+                if (words.contains(item)) {
+                    ++uses[item].first;
+                    continue;
+                }
+                static const QRegularExpression parts(QStringLiteral("[ \\-]"));
+                const QStringList split = item.split(parts, Qt::SkipEmptyParts);
+                for (const QString &part : QSet<QString>(split.cbegin(), split.cend())) {
+                    if (split.size() > 1 && words.contains(part))
+                        ++uses[part].second;
+                }
+            }
+        }
+    });
+    return uses;
+}
+
+// The singulars a line gives beside their plural as a pair ("bellow; pair
+// of bellows" on "Blasebalg {m}; Faltenbalg {m} | ... :: bellow; pair of
+// bellows; bag bellow | bellows; ..."): the thing is named by a plural only,
+// and the singular beside it is another word ("to bellow", to roar). Read
+// from the first section of each line's English side. A singular with a tag
+// of its own is a use of its own ("balance; pair of scales; scales; scale
+// [Am.]": the American "scale") and stays.
+QSet<QString> singularsBesidePairedPlurals(const QByteArray &text)
+{
+    // As "German\nsingular", for the German words heading the line.
+    QSet<QString> singulars;
+    for (qsizetype at = text.indexOf(":: "); at >= 0;) {
+        const qsizetype pair = text.indexOf("pair of ", at);
+        if (pair < 0)
+            break;
+        const qsizetype start = text.lastIndexOf('\n', pair) + 1;
+        qsizetype end = text.indexOf('\n', pair);
+        if (end < 0)
+            end = text.size();
+        at = end;
+        const QString line = QString::fromUtf8(text.mid(start, end - start));
+        const qsizetype separator = line.indexOf(QLatin1String(" :: "));
+        if (separator < 0 || line.startsWith(u'#'))
+            continue;
+        // The items, and those given bare, with no tag or note of their own.
+        QStringList items;
+        QStringList bare;
+        for (const QStringView synonym : englishSynonymsOf(firstSection(QStringView(line).mid(separator + 4)))) {
+            items.append(describeSynonym(synonym, true).text);
+            if (synonym.trimmed() == items.last())
+                bare.append(items.last());
+        }
+        for (const QString &item : std::as_const(items)) {
+            if (!item.startsWith(u"pair of ") || !item.endsWith(u's') || item.count(u' ') != 2)
+                continue;
+            const QString singular = item.mid(8).chopped(1);
+            if (!bare.contains(singular))
+                continue;
+            for (const QStringView german : splitTopLevel(firstSection(QStringView(line).left(separator)), u";"))
+                singulars.insert(describeSynonym(german, false).text + u'\n' + singular);
+        }
+    }
+    return singulars;
+}
+
+// Marks the English items of a German word that are no English answer, in
+// `sources.spoiltSenses` as markRepeatedOrSpoiltEnglishItems does:
+// - a French word English uses only inside set phrases, that the dictionary
+//   gives alone no more often than inside longer items
+//   (isFrenchWordOfSetPhrases, `uses`): "eau" beside "water";
+// - the singular of a plural a line of the German word names as a pair
+//   (`pairSingulars`, "German\nsingular"): "bellow" gives its place to
+//   "bellows" for "Faltenbalg", not for "brüllen" (to bellow).
+// The row keeps at least one item: nothing is marked where every item would be.
+void markForeignWordsAndPairedSingulars(const QStringList &items, const QString &german, const QSet<QString> &wordList,
+                                        const QHash<QString, std::pair<int, int>> &uses,
+                                        const QSet<QString> &pairSingulars, GermanSources &sources)
+{
+    QHash<QString, QString> marked;
+    for (const QString &item : items) {
+        if (isFrenchWordOfSetPhrases(item, wordList)) {
+            const std::pair<int, int> use = uses.value(item);
+            if (use.second >= use.first)
+                marked.insert(item, QString());
+        } else if (pairSingulars.contains(german + u'\n' + item)) {
+            marked.insert(item, item + u's');
+        }
+    }
+    if (marked.isEmpty())
+        return;
+    const qsizetype alreadySpoilt = std::count_if(items.cbegin(), items.cend(), [&](const QString &item) {
+        return !marked.contains(item) && sources.spoiltSenses.contains(german + u'\n' + item);
+    });
+    if (marked.size() + alreadySpoilt >= items.size())
+        return;
+    for (auto it = marked.cbegin(); it != marked.cend(); ++it)
+        sources.spoiltSenses.insert(german + u'\n' + it.key(), it.value());
+}
+
 } // namespace
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
@@ -8342,6 +8474,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         byGerman[candidate.german].append(&candidate);
     }
     const QHash<QString, QSet<QString>> verbsOfNouns = englishVerbsOfNamedVerbs(byGerman);
+    // French words of set phrases among the English items, and how the
+    // dictionary uses them; the singulars it gives beside a paired plural.
+    QSet<QString> foreignWords;
+    for (const Candidate &candidate : std::as_const(mainSenses)) {
+        if (isFrenchWordOfSetPhrases(candidate.english, englishWordList))
+            foreignWords.insert(candidate.english);
+    }
+    const QHash<QString, std::pair<int, int>> foreignWordUses = englishItemUses(text, foreignWords);
+    const QSet<QString> pairSingulars = singularsBesidePairedPlurals(text);
     for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
@@ -8388,6 +8529,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
         }
         markRepeatedOrSpoiltEnglishItems(english, it.key(), englishWordList, sources);
+        markForeignWordsAndPairedSingulars(english, it.key(), englishWordList, foreignWordUses, pairSingulars,
+                                           sources);
         sources.germanToEnglish.insert(it.key(), english);
     }
     // A plural read from a plural section has the English plural as its own

@@ -4069,6 +4069,57 @@ private Q_SLOTS:
         QCOMPARE(germanSourcesFromTrans(fill, {QStringLiteral("fill")}).spoiltSenses.size(), 0);
     }
 
+    void leavesOutFrenchWordsOfSetPhrasesAndPairedSingulars()
+    {
+        // trans-de-en gives "eau" alone once and once inside
+        // "eau-de-cologne"; English uses it only in such phrases, so it is
+        // no answer for "Wasser" beside "water". "Wasser {n} :: water" stands
+        // for the line of the word's compounds, cut to its English word.
+        const QByteArray water = "Wasser {n} :: water\n"
+                                 "Wasser {n} :: eau\n"
+                                 "Kölnisch Wasser {n} :: eau-de-cologne\n";
+        // "bellow" is given beside "pair of bellows" on one line: the thing
+        // is a plural only, and "bellow" (to roar) gives "bellows" its place.
+        const QByteArray bellows =
+            "Blasebalg {m}; Faltenbalg {m} | Blasebälge {pl}; Faltenbälge {pl} :: bellow; pair of bellows; bag "
+            "bellow | bellows; pairs of bellows; bag bellows\n"
+            "Faltenbalg {m} | Faltenbälge {pl} :: boot; gaiter | boots; gaiters\n"
+            "Faltenbalg {m} (bei einem Wohnmobil-Aufstelldach) :: roof bellows (in motorhome pop top roofs)\n";
+        const QSet<QString> words{QStringLiteral("water"),  QStringLiteral("boot"),   QStringLiteral("gaiter"),
+                                  QStringLiteral("bellow"), QStringLiteral("bellows"), QStringLiteral("cologne")};
+        const QStringList core{QStringLiteral("water"), QStringLiteral("boot")};
+        const auto rowsOf = [&](const QByteArray &text) {
+            const GermanSources sources = germanSourcesFromTrans(text, core, countTransWords(text), words);
+            QHash<QString, QString> rows;
+            for (const ImportRow &row : selectGermanCore(core, sources, schema::kMaxRows).germanEnglish)
+                rows.insert(row.source, *row.target);
+            return rows;
+        };
+        QCOMPARE(rowsOf(water).value(QStringLiteral("Wasser")), QStringLiteral("water"));
+        const QString faltenbalg = rowsOf(bellows).value(QStringLiteral("Faltenbalg"));
+        QVERIFY2(!faltenbalg.split(QStringLiteral(", ")).contains(QStringLiteral("bellow")), qPrintable(faltenbalg));
+        QVERIFY2(faltenbalg.contains(QStringLiteral("bellows")), qPrintable(faltenbalg));
+        // Only for the words of that line: the roar keeps its "bellow".
+        const QByteArray roar = bellows + "Gebrüll {n} :: bellow\nGebrüll {n}; Getöse {n} :: roar\n";
+        const GermanSources roared = germanSourcesFromTrans(
+            roar, {QStringLiteral("bellow"), QStringLiteral("roar")}, countTransWords(roar), words);
+        QVERIFY(roared.spoiltSenses.contains(QStringLiteral("Faltenbalg\nbellow")));
+        QVERIFY(!roared.spoiltSenses.contains(QStringLiteral("Gebrüll\nbellow")));
+
+        // A row the word is all of keeps it; "hors", given inside "hors
+        // d'oeuvres" too, leaves the row of "außen", its English words stay.
+        const QByteArray onlyEau = "Wasser {n} :: eau\nKölnisch Wasser {n} :: eau-de-cologne\n";
+        QCOMPARE(germanSourcesFromTrans(onlyEau, core, countTransWords(onlyEau), words)
+                     .spoiltSenses.contains(QStringLiteral("Wasser\neau")),
+                 false);
+        const QByteArray outside = "außen {adv} :: outside; outdoor; outdoors\naußen {adv} :: hors\n"
+                                   "Vorspeisenteller {m} [cook.] :: variety of hors d'oeuvres\n";
+        const GermanSources away = germanSourcesFromTrans(outside, {QStringLiteral("outside")},
+                                                          countTransWords(outside), words);
+        QVERIFY(away.spoiltSenses.contains(QStringLiteral("außen\nhors")));
+        QVERIFY(!away.spoiltSenses.contains(QStringLiteral("außen\noutside")));
+    }
+
     void readsANounNamedWithItsOwnerAsANoun()
     {
         // "jds. Lösungsansatz; jds. Rezept" carries no gender but names
