@@ -17,9 +17,7 @@
 #include <cmath>
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <future>
 #include <limits>
 #include <string>
@@ -6571,45 +6569,6 @@ bool countryWordsShareFirstPlace(const QVector<QStringView> &english)
     return tagged(u"[Br.]") && tagged(u"[Am.]");
 }
 
-// Tokens of `raw` outside brackets.
-QStringList tokensOutsideBrackets(QStringView raw)
-{
-    QString outside;
-    int depth = 0;
-    for (const QChar c : raw) {
-        if (c == u'(' || c == u'[' || c == u'{')
-            ++depth;
-        else if ((c == u')' || c == u']' || c == u'}') && depth > 0)
-            --depth;
-        else if (depth == 0)
-            outside.append(c);
-    }
-    return outside.split(u' ', Qt::SkipEmptyParts);
-}
-
-// The particle verb of an English synonym given with its object between
-// the particle and a preposition with its own object ("to take away sth.
-// from sb.", which the reader keeps as "take away from"): the phrase is the
-// particle verb's entry, as "to vaccinate sb. against sth." is the verb's
-// (verbOfObjectPhrase), and "jdm. etw. wegnehmen" renders "take away" in
-// its everyday sense. Only particles that make a verb of their own count
-// ("to deliberate on sth. with sb." names no verb "deliberate on").
-QString particleVerbOfObjectPhrase(QStringView raw, const QString &read)
-{
-    static const QStringList particles{QStringLiteral("away"), QStringLiteral("off"), QStringLiteral("out"),
-                                       QStringLiteral("up"),   QStringLiteral("down"), QStringLiteral("back")};
-    const QStringList words = read.split(u' ');
-    const QStringList tokens = tokensOutsideBrackets(raw);
-    const auto object = [](const QString &token) {
-        return isValencyMarker(token) && !token.contains(u'\'') && !token.contains(u'’');
-    };
-    if (words.size() != 3 || !particles.contains(words.at(1)) || tokens.size() != 6 || tokens.at(0) != u"to"
-        || tokens.at(1) != words.at(0) || tokens.at(2) != words.at(1) || !object(tokens.at(3))
-        || tokens.at(4) != words.at(2) || !object(tokens.at(5)))
-        return {};
-    return words.at(0) + u' ' + words.at(1);
-}
-
 // The verb of an English synonym given with its object and then a
 // preposition with its own object ("to vaccinate sb. against sth.", "to
 // exempt sb. from sth."), which the reader keeps as "vaccinate against".
@@ -6619,8 +6578,6 @@ QString particleVerbOfObjectPhrase(QStringView raw, const QString &read)
 // them ("to immerse oneself in sth." is no "immerse").
 QString verbOfObjectPhrase(QStringView raw, const QString &read)
 {
-    if (const QString verb = particleVerbOfObjectPhrase(raw, read); !verb.isEmpty())
-        return verb;
     const qsizetype blank = read.indexOf(u' ');
     if (blank <= 0 || read.indexOf(u' ', blank + 1) >= 0)
         return {};
@@ -6642,26 +6599,6 @@ QString verbOfObjectPhrase(QStringView raw, const QString &read)
         || !object(tokens.at(2)) || tokens.at(3) != QStringView(read).mid(blank + 1) || !object(tokens.at(4)))
         return {};
     return read.left(blank);
-}
-
-// Whether a German verb given with "mit jdm." before it, read as the verb
-// with its preposition after it ("flirten mit"), renders the English verb
-// alone: "mit jdm. flirten; schäkern; kokettieren {vi} :: to flirt". The
-// English verb takes no object, so "mit jdm." only names the partner of a
-// doing two share, which German leaves out as English does ("sie
-// flirten"); read with it, the verb lost its place to the line's later
-// words. Other prepositions make a verb of their own ("zu etw. raten" is
-// no "raten", to guess), and an English object phrase ("to sleep with
-// sb.") keeps the preposition.
-bool rendersVerbWithoutPartner(QStringView germanRaw, QStringView englishRaw)
-{
-    const QStringView english = englishRaw.trimmed();
-    if (!germanRaw.trimmed().startsWith(u"mit jdm. ") || !english.startsWith(u"to "))
-        return false;
-    const QList<QStringView> tokens = english.split(u' ', Qt::SkipEmptyParts);
-    return std::none_of(tokens.cbegin(), tokens.cend(), [](QStringView token) {
-        return isValencyMarker(token) || token == u"with" || token == u"oneself";
-    });
 }
 
 // Whether a German preposition renders an English one before a verb's
@@ -6811,9 +6748,7 @@ void putRepeatingAdverbsAfterOtherSenses(QVector<const Candidate *> &list)
 // A verb met through its object phrases only where no line gives it
 // plainly: "to protect" of "sichern; absichern {vt} :: to protect" is the
 // verb itself, and its object phrases' words ("schützen vor") only uses of
-// it with a preposition. A particle verb's object phrase is its entry
-// (particleVerbOfObjectPhrase) and stays: "jdm. etw. wegnehmen :: to take
-// away sth. from sb." is as plain as "etw. wegbringen :: to take away sth.".
+// it with a preposition.
 void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
 {
     QSet<QString> givenPlainly;
@@ -6822,8 +6757,7 @@ void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
             givenPlainly.insert(candidate.english);
     }
     candidates.removeIf([&givenPlainly](const Candidate &candidate) {
-        return candidate.objectPhrase && givenPlainly.contains(candidate.english)
-               && !candidate.english.contains(u' ');
+        return candidate.objectPhrase && givenPlainly.contains(candidate.english);
     });
 }
 
@@ -7592,27 +7526,6 @@ void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const 
         moveToFront(list, plain);
 }
 
-// Puts the words a particle verb's object phrase gives it
-// (particleVerbOfObjectPhrase) behind those of the lines that give the verb
-// plainly and first: "jdm. etw. abgewinnen :: to get out sth. from sb." is
-// one use of "get out", after "aussteigen". They still go before the lines
-// that give the verb only after another word ("etw. wegmachen [ugs.] :: to
-// remove sth.; to take away sth.").
-void putParticleVerbsObjectPhrasesBehindPlainLines(QVector<const Candidate *> &list)
-{
-    const auto phrase = [](const Candidate *c) { return c->objectPhrase && c->english.contains(u' '); };
-    const auto lastPlain = std::find_if(list.crbegin(), list.crend(),
-                                        [&](const Candidate *c) { return c->first && !phrase(c); });
-    if (lastPlain == list.crend())
-        return;
-    const auto end = lastPlain.base();  // one past the last plain first line
-    QVector<const Candidate *> reordered;
-    std::copy_if(list.cbegin(), end, std::back_inserter(reordered), [&](const Candidate *c) { return !phrase(c); });
-    std::copy_if(list.cbegin(), end, std::back_inserter(reordered), phrase);
-    std::copy(end, list.cend(), std::back_inserter(reordered));
-    list = reordered;
-}
-
 // What the German pairs read of the whole text for the core words alone:
 // how the dictionary uses each (englishWordUsesInTrans) and the plural
 // sections' senses (pluralSectionSenses).
@@ -7928,11 +7841,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().particleVerbOfPlainVerb = match.particleVerb;
                 candidates.last().localName = namesOtherSynonym(match.english);
                 candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
-                if (german.prepositionAfterVerb
-                    && rendersVerbWithoutPartner(germanRaws.value(german.position), english.at(match.place))) {
-                    candidates.last().german.truncate(candidates.last().german.lastIndexOf(u' '));
-                    candidates.last().prepositionAfterVerb = false;
-                }
                 if (match.objectPhrase)
                     readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
                 candidates.last().regionalSlang = match.regionalSlang;
@@ -8142,7 +8050,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
-        putParticleVerbsObjectPhrasesBehindPlainLines(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

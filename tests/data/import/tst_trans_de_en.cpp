@@ -4858,62 +4858,6 @@ private Q_SLOTS:
         QCOMPARE(englishItemsOf(aboveAll + pertinently, {QStringLiteral("above all")}, QStringLiteral("vor allem")),
                  QStringList({QStringLiteral("above all")}));
     }
-    void readsAVerbWithItsPartnerAsTheVerbAlone()
-    {
-        // T:143822 gives "flirten" with "mit jdm." for "to flirt", which
-        // takes no object: the verb alone renders it, before the line's
-        // later words, and "flirten mit" is no item. T:159810 keeps the
-        // preposition, which its English phrase has too ("to sleep with
-        // sb.").
-        const QByteArray flirt =
-            "mit jdm. flirten; schäkern; kokettieren {vi} | flirtend; schäkernd; kokettierend | geflirtet; ge"
-            "schäkert; kokettiert | flirtet; schäkert; kokettiert | flirtete; schäkerte; kokettierte :: to fl"
-            "irt | flirting | flirted | flirts | flirted\n"
-            "Flirt {m}; Flirten {n}; Schäkerei {f}; Schäkern {n} | Flirts {pl}; Schäkereien {pl} | Flirten be"
-            "im Rauchen (außerhalb von Gebäuden) :: flirt; flirting; flirtation | flirts; flirtations | smirt"
-            "ing (smoking and flirting)\n"
-            "Anlaufwippe {f}; Anreißer {m} (Uhr) :: flirt (timepiece)\n";
-        const QByteArray sleep =
-            "mit jdm. schlafen; mit jdm. ins Bett gehen {vi} (Sex haben) :: to sleep with sb.; to go to bed w"
-            "ith sb.; to make love to sb. (have sex)\n";
-        const QStringList flirtItems = germanItemsOf(flirt, QStringLiteral("flirt"));
-        QVERIFY2(flirtItems.mid(0, 6).contains(QStringLiteral("flirten")), qPrintable(flirtItems.join(u", ")));
-        QVERIFY2(!flirtItems.contains(QStringLiteral("flirten mit")), qPrintable(flirtItems.join(u", ")));
-        QVERIFY2(flirtItems.indexOf(QStringLiteral("flirten")) < flirtItems.indexOf(QStringLiteral("kokettieren")),
-                 qPrintable(flirtItems.join(u", ")));
-        const QStringList sleepItems = germanItemsOf(sleep, QStringLiteral("sleep with"));
-        QVERIFY2(sleepItems.contains(QStringLiteral("schlafen mit")) && !sleepItems.contains(QStringLiteral("schlafen")),
-                 qPrintable(sleepItems.join(u", ")));
-    }
-
-    void readsAParticleVerbsObjectPhraseAsItsEntry()
-    {
-        // T:171820 gives "take away" only with its objects ("to take away
-        // sth. from sb."): "wegnehmen" is its everyday sense, after the
-        // verb's plain line T:171775 and before T:171819, which gives it
-        // after another word. A use of "get out" (T:129554) comes after its
-        // plain line T:134650.
-        const QByteArray takeAway =
-            "etw./jdn. wegbringen; fortschaffen; fortbringen {vt} | wegbringend; fortschaffend; fortbringend "
-            "| weggebracht; fortgeschafft; fortgebracht :: to take away sth./sb. | taking away | taken away\n"
-            "etw. wegmachen {vt} [ugs.] | wegmachend | weggemacht :: to remove sth.; to take away sth. | remo"
-            "ving; taking away | removed; taken away\n"
-            "jdm. etw. wegnehmen; abnehmen {vt} | wegnehmend; abnehmend | weggenommen; abgenommen :: to take "
-            "away sth. from sb. | taking away | taken away\n";
-        const QByteArray getOut =
-            "(aus einem Auto) aussteigen {vi} [auto] | aussteigend | ausgestiegen :: to get out (of a car) | "
-            "getting out | got out\n"
-            "jdm. etw. abgewinnen (abringen) {vt} | abgewinnend | abgewonnen | Ich versuchte, ihr ein Lächeln"
-            " abzugewinnen. :: to get out sth. from sb. | getting out | got out | I tried to get a smile out "
-            "of her.\n";
-        QCOMPARE(germanItemsOf(takeAway, QStringLiteral("take away")),
-                 QStringList({QStringLiteral("wegbringen"), QStringLiteral("fortschaffen"),
-                              QStringLiteral("fortbringen"), QStringLiteral("wegnehmen"), QStringLiteral("abnehmen"),
-                              QStringLiteral("wegmachen")}));
-        QCOMPARE(germanItemsOf(getOut, QStringLiteral("get out")),
-                 QStringList({QStringLiteral("aussteigen"), QStringLiteral("abgewinnen")}));
-    }
-
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
