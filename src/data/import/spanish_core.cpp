@@ -785,6 +785,22 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
     return kept;
 }
 
+// Moves the row's first item behind the last of the items Apertium eng-spa
+// gives (`apertium`, found in `candidates` as its forward pairs); a row
+// without such an item is left as it is.
+QStringList withFirstBehindApertiumsItems(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                          const QStringList &apertium)
+{
+    qsizetype last = 0;
+    for (qsizetype i = 1; i < kept.size(); ++i) {
+        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
+            last = i;
+    }
+    if (last > 0)
+        kept.move(0, last);
+    return kept;
+}
+
 // Where Apertium eng-spa has several translations of a word, one to a
 // part of speech ("ban<n>" -> "prohibición", "ban<vblex>" -> "prohibir"),
 // withApertiumFirst leaves the row alone, and a pair both FreeDict
@@ -801,14 +817,7 @@ QStringList withApertiumBeforeSideSense(QStringList kept, const QVector<std::pai
     if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
         || !knownToApertium(kept.first()) || (sourcesIn(candidates, kept.first()) & (ApertiumForward | ApertiumBackward)))
         return kept;
-    qsizetype last = 0;
-    for (qsizetype i = 1; i < kept.size(); ++i) {
-        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
-            last = i;
-    }
-    if (last > 0)
-        kept.move(0, last);
-    return kept;
+    return withFirstBehindApertiumsItems(std::move(kept), candidates, apertium);
 }
 
 // FreeDict eng-spa's only translation of a word may be a narrower word
@@ -829,14 +838,7 @@ QStringList withApertiumBeforeNarrowSoleWord(QStringList kept, const QVector<std
     if (kept.size() < 2 || apertium.size() < 2 || freedict.size() != 1 || kept.first() != freedict.first()
         || knownToApertium(kept.first()) || placeBack(kept.first()) <= 0)
         return kept;
-    qsizetype last = 0;
-    for (qsizetype i = 1; i < kept.size(); ++i) {
-        if (apertium.contains(kept.at(i)) && (sourcesIn(candidates, kept.at(i)) & ApertiumForward))
-            last = i;
-    }
-    if (last > 0)
-        kept.move(0, last);
-    return kept;
+    return withFirstBehindApertiumsItems(std::move(kept), candidates, apertium);
 }
 
 // Apertium eng-spa's entries with a slipped gender tag ("seizure<n>" ->
