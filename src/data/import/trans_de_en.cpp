@@ -536,6 +536,11 @@ struct Candidate
     // word.
     bool counterpartLine = false;
     bool counterpart = false;
+    // The German word is a later synonym that the line's head compounds the
+    // way the line's first English word compounds the English word, at the
+    // same end ("Kieferknochen {m}; Kiefer {m} :: jawbone; jaw" for
+    // "Kiefer" and "jaw"; compoundsAlikeOnBothSides).
+    bool partOfHeadLikeEnglish = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -3830,6 +3835,31 @@ void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+// Puts a German word just before its line's head where the head compounds
+// it as the line's first English word compounds the English word
+// (Candidate::partOfHeadLikeEnglish): for "jaw", "Kiefer" of "Kieferknochen
+// {m}; Kiefer {m} [anat.] :: jawbone; jaw" goes before "Kieferknochen",
+// which is the German for "jawbone". The line gives the two pairs in the
+// same order on both sides. Where a note, a register, a region or age tags
+// the shorter German word, or the English one, it stays where it was.
+void putPlainPartBeforeLineHeadsCompound(QVector<const Candidate *> &list)
+{
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const Candidate *part = list.at(i);
+        if (!part->partOfHeadLikeEnglish || part->noted || part->fringe || part->germanColloquial
+            || part->englishRegister || part->englishColloquial || part->englishDated || part->plural)
+            continue;
+        for (qsizetype j = 0; j < i; ++j) {
+            const Candidate *head = list.at(j);
+            if (head->line == part->line && head->germanFirst && head->english == part->english) {
+                list.remove(i);
+                list.insert(j, part);
+                break;
+            }
+        }
+    }
+}
+
 // Puts a plain noun first where the ranking put several of its own
 // compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
 // before "Eifer" for "zeal"): each word ranked above it is a compound ending
@@ -5136,6 +5166,64 @@ bool compoundedByEarlierSynonyms(const QVector<TransSynonym> &german, qsizetype 
             return false;
     }
     return true;
+}
+
+// What is left of `whole` when `part` is taken off its front (or its end),
+// without a joining hyphen; empty when `whole` does not start (or end) so.
+QString restOfCompound(const QString &whole, const QString &part, bool front)
+{
+    if (whole.size() <= part.size()
+        || !(front ? whole.startsWith(part, Qt::CaseInsensitive) : whole.endsWith(part, Qt::CaseInsensitive)))
+        return {};
+    QString rest = front ? whole.mid(part.size()) : whole.left(whole.size() - part.size());
+    if (rest.startsWith(u'-'))
+        rest.remove(0, 1);
+    if (rest.endsWith(u'-'))
+        rest.chop(1);
+    return rest;
+}
+
+// Whether a German first part is a listed word, as written or without the
+// joining letters a compound adds to it ("Sonnen" of "Sonnenbräune",
+// "Schiffs" of "Schiffswerft").
+bool isGermanCompoundPart(const QString &part, const WordRanks &ranks)
+{
+    if (ranks.rank(part) > 0)
+        return true;
+    for (const QString &joint : {QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("n"), QStringLiteral("en")}) {
+        if (part.size() > joint.size() + 2 && part.endsWith(joint) && ranks.rank(part.chopped(joint.size())) > 0)
+            return true;
+    }
+    return false;
+}
+
+// Whether a line's German head is a compound of a later German synonym in
+// the way its first English word is one of a later English word: both
+// begin (or both end) with the shorter word, and what is left on each side
+// is a word of its own ("Kieferknochen {m}; Kiefer {m} :: jawbone; jaw",
+// "Sonnenbräune {f}; Bräune {f} :: suntan; tan", "Türklingel {f}; Klingel
+// {f} :: doorbell; bell"). The line then pairs its words in order: the
+// shorter German word is the shorter English word's own, the compound the
+// compound's. A shortening is no compound ("Lokomotive; Lok ::
+// locomotive; loco": "omotive" is no word), nor a pair joined at opposite
+// ends ("Werkstück; Stück :: workpiece; work").
+bool compoundsAlikeOnBothSides(const QString &germanHead, const QString &germanPart, const QString &englishHead,
+                               const QString &englishPart)
+{
+    for (const QString *word : {&germanHead, &germanPart, &englishHead, &englishPart}) {
+        if (word->size() < 3 || word->contains(u' '))
+            return false;
+    }
+    const WordRanks &german = WordRanks::forLanguage(QStringLiteral("de"));
+    const WordRanks &english = WordRanks::forLanguage(QStringLiteral("en"));
+    for (const bool front : {true, false}) {
+        const QString germanRest = restOfCompound(germanHead, germanPart, front);
+        const QString englishRest = restOfCompound(englishHead, englishPart, front);
+        if (germanRest.size() >= 3 && englishRest.size() >= 3 && english.rank(englishRest) > 0
+            && (front ? german.rank(germanRest) > 0 : isGermanCompoundPart(germanRest, german)))
+            return true;
+    }
+    return false;
 }
 
 // Whether a German synonym as written carries no note and no tag but a
@@ -7825,6 +7913,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().namedByItsKinds = namedByItsKinds;
                 candidates.last().counterpartLine = ownPlace >= 0;
                 candidates.last().counterpart = match.place == ownPlace;
+                candidates.last().partOfHeadLikeEnglish =
+                    g > 0 && headPlace == 0 && match.place > 0
+                    && compoundsAlikeOnBothSides(head, german.text, englishSynonyms.first().text,
+                                                 englishSynonyms.at(match.place).text);
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
                 // A common noun the dictionary merely capitalises has its
@@ -8050,6 +8142,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
+        putPlainPartBeforeLineHeadsCompound(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

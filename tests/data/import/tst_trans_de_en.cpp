@@ -1465,7 +1465,8 @@ private Q_SLOTS:
     // own entries are "upheaval" and "servant", and give way to the verb's
     // main entry and to the noun's entry with its plurals; "Futterbacke"
     // names the jaw of a chuck on a line tagged [mach.] and gives way to the
-    // longest untagged line that ties with it.
+    // longest untagged line that ties with it, where "Kiefer" pairs with
+    // "jaw" as "Kieferknochen" does with "jawbone".
     void putsEverydayEntryBeforeSideLine_data()
     {
         addFirstGermanItemColumns();
@@ -1486,9 +1487,47 @@ private Q_SLOTS:
                 "Kieferknochen {m}; Kiefer {m}; Kiefer {n} [Bayr.] [Ös.] [anat.] | Kieferknochen {pl}; Kiefer {pl} | "
                 "breiter Kiefer | künstlicher Kiefer | schnappender Kiefer :: jawbone; jaw | jawbones; jaws | "
                 "euyhnathic jaw | artificial jaw | snapping jaw\n")
-            << QStringLiteral("jaw") << QStringLiteral("Kieferknochen");
+            << QStringLiteral("jaw") << QStringLiteral("Kiefer");
     }
     void putsEverydayEntryBeforeSideLine()
+    {
+        checkFirstGermanItem();
+    }
+
+    // A line that pairs a compound and its part on both sides, joined at the
+    // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
+    // part the German part, before the line's head. Words joined at opposite
+    // ends ("Werkstück; Stück :: workpiece; work") and shortenings that are
+    // no compounds ("Lokomotive; Lok :: locomotive; loco") are not paired so.
+    void putsTheLinesPlainPartBeforeItsCompound_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray jawbone(
+            "Kieferknochen {m}; Kiefer {m}; Kiefer {n} [Bayr.] [Ös.] [anat.] | Kieferknochen {pl}; Kiefer {pl} | "
+            "breiter Kiefer | künstlicher Kiefer | schnappender Kiefer :: jawbone; jaw | jawbones; jaws | "
+            "euyhnathic jaw | artificial jaw | snapping jaw\n");
+        QTest::newRow("jaw") << jawbone << QStringLiteral("jaw") << QStringLiteral("Kiefer");
+        QTest::newRow("jawbone") << jawbone << QStringLiteral("jawbone") << QStringLiteral("Kieferknochen");
+        QTest::newRow("lid")
+            << QByteArray("Augenlid {n}; Lid {n}; Palpebra {f}; Augendeckel {m} [ugs.] [anat.] | Augenlider {pl}; "
+                          "Lider {pl}; Augendeckel {pl} | mit dem Augenlid zucken :: eyelid; lid; palpebra; "
+                          "blepharon | eyelids; lids | to flicker an eyelid\n")
+            << QStringLiteral("lid") << QStringLiteral("Lid");
+        QTest::newRow("swamp, the part after two other compounds")
+            << QByteArray("Sumpfgebiet {n}; Sumpflandschaft {f}; Sumpfland {n}; Sumpf {m} [geogr.] | Sumpfgebiete "
+                          "{pl}; Sumpflandschaften {pl}; Sumpfländer {pl}; Sümpfe {pl} | mariner Sumpf :: swampland; "
+                          "swamp | swamplands; swamps | paralic swamp\n")
+            << QStringLiteral("swamp") << QStringLiteral("Sumpf");
+        QTest::newRow("work, joined at opposite ends")
+            << QByteArray("Werkstück {n}; Arbeitsstück {n}; Stück {n} [techn.] | Werkstücke {pl}; Arbeitsstücke "
+                          "{pl}; Stücke {pl} :: workpiece; work; piece; workpart | workpieces; works; pieces; "
+                          "workparts\n")
+            << QStringLiteral("work") << QStringLiteral("Werkstück");
+        QTest::newRow("loco, a shortening")
+            << QByteArray("Lokomotive {f}; Lok {f} :: locomotive; loco | locomotives; locos\n")
+            << QStringLiteral("loco") << QStringLiteral("Lokomotive");
+    }
+    void putsTheLinesPlainPartBeforeItsCompound()
     {
         checkFirstGermanItem();
     }
