@@ -541,6 +541,11 @@ struct Candidate
     // same end ("Kieferknochen {m}; Kiefer {m} :: jawbone; jaw" for
     // "Kiefer" and "jaw"; compoundsAlikeOnBothSides).
     bool partOfHeadLikeEnglish = false;
+    // The line's example sections, after its plurals, name another of its
+    // German words and never this one (examplesShowOnlyOtherWord), or name
+    // this one (examplesNameWord).
+    bool examplesOfOtherWord = false;
+    bool examplesOfWord = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -3860,6 +3865,32 @@ void putPlainPartBeforeLineHeadsCompound(QVector<const Candidate *> &list)
     }
 }
 
+// Puts first the English word of another line the German word heads, where
+// the top word's line shows a later synonym in its examples and never the
+// German word (Candidate::examplesOfOtherWord), and the other line's
+// examples use the German word itself (Candidate::examplesOfWord):
+// "Sinnbild {n}; Bild {n}; Zeichen {n}; Emblem {n} | ... | Die Schilder
+// tragen das Bild einer leuchtenden Sonne. :: device (of sth.)" is the sense
+// of "Bild" in heraldry, while "Sinnbild {n}; Symbol {n} | ... | ein Sinnbild
+// des Friedens | ... :: symbol; metaphor" shows "Sinnbild" in its own use.
+// Both lines give the word first, as the same kind of word; the chosen one
+// is untagged, unnoted and has at least as many sections.
+void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->examplesOfOtherWord)
+        return;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->line != top->line
+               && candidate->examplesOfWord && kindOf(*candidate) == kindOf(*top) && !candidate->noted
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishColloquial && candidate->sections >= top->sections;
+    });
+    moveToFront(list, own);
+}
+
 // Puts a plain noun first where the ranking put several of its own
 // compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
 // before "Eifer" for "zeal"): each word ranked above it is a compound ending
@@ -5224,6 +5255,44 @@ bool compoundsAlikeOnBothSides(const QString &germanHead, const QString &germanP
             return true;
     }
     return false;
+}
+
+// The example sections of a line's German side, in lower case: those after
+// a second section that gives plurals ("Sinnbild {n}; Symbol {n} |
+// Sinnbilder {pl}; Symbole {pl} | ein Sinnbild des Friedens | ..."); empty
+// where the line gives no plurals or nothing after them.
+QString exampleSectionsAfterPlurals(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3 || !sections.at(1).contains(u"{pl}"))
+        return {};
+    QString examples;
+    for (qsizetype k = 2; k < sections.size(); ++k)
+        examples += sections.at(k).toString().toLower() + u'\n';
+    return examples;
+}
+
+// The stem by which a line's sections name a German word again: the word
+// in lower case less a last "-en" or "-e", at least four letters (see
+// namesGermanWordAgain).
+QString germanStemOf(const QString &german)
+{
+    const QString lower = german.toLower();
+    return lower.left(std::max<qsizetype>(4, lower.size() - (lower.endsWith(u"en") ? 2 : 1)));
+}
+
+// Whether a line's examples never name `german` but name another of the
+// line's one-word German synonyms ("Sinnbild {n}; Bild {n}; Zeichen {n};
+// Emblem {n} | Sinnbilder {pl}; ... | Die Schilder tragen das Bild einer
+// leuchtenden Sonne. :: device (of sth.) | ..."): they show the other word
+// in use, and the line's sense is that word's rather than this one's.
+bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, const QVector<TransSynonym> &synonyms)
+{
+    if (examples.isEmpty() || german.contains(u' ') || examples.contains(germanStemOf(german)))
+        return false;
+    return std::any_of(synonyms.cbegin(), synonyms.cend(), [&](const TransSynonym &other) {
+        return other.text != german && !other.text.contains(u' ') && examples.contains(germanStemOf(other.text));
+    });
 }
 
 // Whether a German synonym as written carries no note and no tag but a
@@ -7859,6 +7928,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                         [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
         const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
+        const QString germanExamples = exampleSectionsAfterPlurals(germanSide);
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
@@ -7940,6 +8010,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                candidates.last().examplesOfOtherWord =
+                    examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
+                candidates.last().examplesOfWord =
+                    !germanExamples.isEmpty() && germanExamples.contains(germanStemOf(german.text));
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
                 candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
                 candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
@@ -8497,6 +8571,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPhraseSectionSenseBeforeSideUses(it.value());
         putRepeatingAdverbsAfterOtherSenses(it.value());
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
+        putLineExemplifyingWordBeforeOtherWordsLine(it.value());
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

@@ -1494,6 +1494,46 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // Of two lines a German word heads, the one whose examples use the word
+    // itself gives its English word first, before one whose examples show
+    // only a later synonym ("das Bild einer leuchtenden Sonne" for "device").
+    // A line the word does not head ("Allegorie; Sinnbild :: allegory") and
+    // one without examples of the word leave the top word in its place.
+    void putsTheLineThatShowsTheWordInItsExamplesFirst()
+    {
+        const QByteArray device(
+            "Sinnbild {n}; Bild {n}; Zeichen {n}; Emblem {n} (+Gen.) | Sinnbilder {pl}; Bilden {pl}; Zeichen {pl}; "
+            "Emblemene {pl} | Die Schilder tragen das Bild einer leuchtenden Sonne. :: device (of sth.) | devices | "
+            "The shields bear the device of the blazing sun.\n");
+        const QByteArray symbol(
+            "Sinnbild {n}; Symbol {n} (für etw. / +Gen.) | Sinnbilder {pl}; Symbole {pl} | ein Sinnbild des "
+            "Friedens; ein Symbol für den Frieden; ein Friedenssymbol | die Farbe Grün als Sinnbild der Hoffnung | "
+            "Das zweischneidige Schwert ist ein Sinnbild für göttliches Wissen, wo die scharfen Schneiden Wahrheit "
+            "von Falschheit trennen. :: symbol; metaphor (of sth.) | symbols; metaphors | a symbol of peace; a "
+            "peace symbol | the colour green as a symbol of hope | The double-edged sword is a metaphor of divine "
+            "knowledge, its sharp edges cleaving truth from falsehood.\n");
+        const QByteArray allegory("Allegorie {f}; Sinnbild {n}; Gleichnis {n}; sinnbildliche Darstellung | das "
+                                  "Höhlengleichnis (Platon) :: allegory | the allegory of the cave (Plato)\n");
+        const QStringList core{QStringLiteral("device"), QStringLiteral("symbol"), QStringLiteral("allegory")};
+        const QString sinnbild = QStringLiteral("Sinnbild");
+        QCOMPARE(englishItemsOf(device + symbol, core, sinnbild).value(0), QStringLiteral("symbol"));
+        QCOMPARE(englishItemsOf(device + allegory, core, sinnbild).value(0), QStringLiteral("device"));
+        const QByteArray symbolWithoutExamples("Sinnbild {n}; Symbol {n} | Sinnbilder {pl}; Symbole {pl} :: "
+                                               "symbol | symbols\n");
+        QCOMPARE(englishItemsOf(device + symbolWithoutExamples, core, sinnbild).value(0), QStringLiteral("device"));
+
+        const QByteArray haufen(
+            "Haufen {m}; Stapel {m}; Stoß {m}; Pack {m} | Haufen {pl}; Stapel {pl}; Stöße {pl}; Packen {pl} | "
+            "Holzstapel {m} :: pile | piles | wood pile\n"
+            "Haufen {m}; Berg {m} {+Nom.} | Haufen {pl}; Berge {pl} | ein Laubhaufen | ein Haufen Schmutzwäsche; "
+            "ein Berg Schmutzwäsche | ein Schneehaufen :: heap; pile; mound (of sth.) | heaps; piles; mounds | a "
+            "heap of leaves; a pile of leaves; a leaf pile | a heap of dirty laundry; a mound of dirty laundry | a "
+            "pile of snow; a mound of snow\n");
+        QCOMPARE(englishItemsOf(haufen, {QStringLiteral("pile"), QStringLiteral("heap")}, QStringLiteral("Haufen"))
+                     .value(0),
+                 QStringLiteral("heap"));
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
