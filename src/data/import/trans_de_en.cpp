@@ -546,6 +546,12 @@ struct Candidate
     // this one (examplesNameWord).
     bool examplesOfOtherWord = false;
     bool examplesOfWord = false;
+    // The German word is a noun whose line gives, in the English word's
+    // plural place, a phrase with the word before a noun ("Germane {m} |
+    // Germanen {pl} :: Germanic | the Germanic people";
+    // pluralPlaceNamesAdjective): the English word is an adjective used of
+    // the people or things the German noun names.
+    bool englishPluralByAdjective = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -3891,6 +3897,25 @@ void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &lis
     moveToFront(list, own);
 }
 
+// Puts first the German adjective of a line that gives the English word
+// first, where the top word is a noun whose line gives the English word in
+// its plural place only before another noun (Candidate::
+// englishPluralByAdjective: "Germane {m} | Germanen {pl} :: Germanic | the
+// Germanic people"): the English word is an adjective, and "germanisch
+// {adj} [ling.] [soc.] [hist.] | ... :: Germanic | ..." renders it. The
+// adjective heads its line, with no note, register, region or age.
+void putAdjectiveBeforeNounOfAdjectivalPlural(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->englishPluralByAdjective)
+        return;
+    const auto adjective = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && kindOf(*candidate) == 2 && !candidate->noted
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishColloquial
+               && !candidate->germanColloquial && !candidate->german.contains(u' ');
+    });
+    moveToFront(list, adjective);
+}
+
 // Puts a plain noun first where the ranking put several of its own
 // compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
 // before "Eifer" for "zeal"): each word ranked above it is a compound ending
@@ -5293,6 +5318,29 @@ bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, c
     return std::any_of(synonyms.cbegin(), synonyms.cend(), [&](const TransSynonym &other) {
         return other.text != german && !other.text.contains(u' ') && examples.contains(germanStemOf(other.text));
     });
+}
+
+// Whether the plural section of a noun's line (`laterEnglish`, the English
+// sections after the first, in lower case) gives, in the place of the
+// English word at `place`, a phrase in which the word stands before another
+// word, not a plural ("Germane {m}; Teutone {m} | Germanen {pl}; Teutonen
+// {pl} :: Germanic; Teuton | the Germanic people; Teutons"): English has no
+// noun "a Germanic", and the word is an adjective used of those people.
+bool pluralPlaceNamesAdjective(QStringView germanSide, const QString &laterEnglish,
+                               const QVector<TransSynonym> &english, qsizetype place)
+{
+    const qsizetype bar = germanSide.indexOf(u" | ");
+    if (bar < 0 || !firstSection(germanSide.mid(bar + 3)).contains(u"{pl}") || laterEnglish.isEmpty())
+        return false;
+    const QVector<QStringView> plurals = splitTopLevel(firstSection(laterEnglish), u"; ");
+    if (plurals.size() != english.size() || place >= english.size())
+        return false;
+    const QString word = english.at(place).text.toLower();
+    if (word.contains(u' '))
+        return false;
+    const QStringList words = plurals.at(place).toString().split(u' ', Qt::SkipEmptyParts);
+    const qsizetype at = words.indexOf(word);
+    return at >= 0 && at + 1 < words.size() && words.at(at + 1).front().isLetter();
 }
 
 // Whether a German synonym as written carries no note and no tag but a
@@ -8012,6 +8060,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
                 candidates.last().examplesOfOtherWord =
                     examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
+                candidates.last().englishPluralByAdjective =
+                    german.noun && pluralPlaceNamesAdjective(germanSide, laterEnglish, englishSynonyms, match.place);
                 candidates.last().examplesOfWord =
                     !germanExamples.isEmpty() && germanExamples.contains(germanStemOf(german.text));
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
@@ -8217,6 +8267,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
         putPlainPartBeforeLineHeadsCompound(list);
+        putAdjectiveBeforeNounOfAdjectivalPlural(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

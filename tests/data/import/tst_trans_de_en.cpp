@@ -1534,6 +1534,29 @@ private Q_SLOTS:
                  QStringLiteral("heap"));
     }
 
+    // "the Germanic people" in the plural place of "Germanic" on the noun's
+    // line shows an adjective: the adjective's own line gives the word first.
+    // An adjective line that gives the word only as a later synonym
+    // ("germanistisch :: German; Germanic") leaves the noun first.
+    void putsTheAdjectiveBeforeANounOfAnAdjectivalPlural_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray germane("Germane {m}; Teutone {m} [soc.] [hist.] | Germanen {pl}; Teutonen {pl} :: "
+                                 "Germanic; Teuton | the Germanic people; Teutons\n");
+        const QByteArray germanistisch("germanistisch {adj} :: German; Germanic\n");
+        QTest::newRow("Germanic")
+            << germane + "germanisch {adj} [ling.] [soc.] [hist.] | nordgermanisch | ostgermanisch | "
+                         "südgermanisch | urgermanisch | westgermanisch :: Germanic | North Germanic | East "
+                         "Germanic | South Germanic | Proto-Germanic | West Germanic\n" + germanistisch
+            << QStringLiteral("Germanic") << QStringLiteral("germanisch");
+        QTest::newRow("Germanic, a later synonym only")
+            << germane + germanistisch << QStringLiteral("Germanic") << QStringLiteral("Germane");
+    }
+    void putsTheAdjectiveBeforeANounOfAnAdjectivalPlural()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
