@@ -543,7 +543,7 @@ struct Candidate
     bool partOfHeadLikeEnglish = false;
     // The line's example sections, after its plurals, name another of its
     // German words and never this one (examplesShowOnlyOtherWord), or name
-    // this one (examplesNameWord).
+    // this one (exampleSectionsAfterPlurals holds its stem).
     bool examplesOfOtherWord = false;
     bool examplesOfWord = false;
     // The German word is a noun whose line gives, in the English word's
@@ -3903,7 +3903,7 @@ void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &lis
 // englishPluralByAdjective: "Germane {m} | Germanen {pl} :: Germanic | the
 // Germanic people"): the English word is an adjective, and "germanisch
 // {adj} [ling.] [soc.] [hist.] | ... :: Germanic | ..." renders it. The
-// adjective heads its line, with no note, register, region or age.
+// adjective heads its line as one word, with no note, register or region.
 void putAdjectiveBeforeNounOfAdjectivalPlural(QVector<const Candidate *> &list)
 {
     if (list.size() < 2 || !list.first()->englishPluralByAdjective)
