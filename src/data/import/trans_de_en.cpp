@@ -536,6 +536,22 @@ struct Candidate
     // word.
     bool counterpartLine = false;
     bool counterpart = false;
+    // The German word is a later synonym that the line's head compounds the
+    // way the line's first English word compounds the English word, at the
+    // same end ("Kieferknochen {m}; Kiefer {m} :: jawbone; jaw" for
+    // "Kiefer" and "jaw"; compoundsAlikeOnBothSides).
+    bool partOfHeadLikeEnglish = false;
+    // The line's example sections, after its plurals, name another of its
+    // German words and never this one (examplesShowOnlyOtherWord), or name
+    // this one (exampleSectionsAfterPlurals holds its stem).
+    bool examplesOfOtherWord = false;
+    bool examplesOfWord = false;
+    // The German word is a noun whose line gives, in the English word's
+    // plural place, a phrase with the word before a noun ("Germane {m} |
+    // Germanen {pl} :: Germanic | the Germanic people";
+    // pluralPlaceNamesAdjective): the English word is an adjective used of
+    // the people or things the German noun names.
+    bool englishPluralByAdjective = false;
     // The German word is a plural of its own ("Rettiche {pl}").
     bool plural = false;
     // The German word is a name's local form, spelt alike on both sides of
@@ -3830,6 +3846,76 @@ void putPlainWordBeforeItsCompoundOnOneLine(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+// Puts a German word just before its line's head where the head compounds
+// it as the line's first English word compounds the English word
+// (Candidate::partOfHeadLikeEnglish): for "jaw", "Kiefer" of "Kieferknochen
+// {m}; Kiefer {m} [anat.] :: jawbone; jaw" goes before "Kieferknochen",
+// which is the German for "jawbone". The line gives the two pairs in the
+// same order on both sides. Where a note, a register, a region or age tags
+// the shorter German word, or the English one, it stays where it was.
+void putPlainPartBeforeLineHeadsCompound(QVector<const Candidate *> &list)
+{
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const Candidate *part = list.at(i);
+        if (!part->partOfHeadLikeEnglish || part->noted || part->fringe || part->germanColloquial
+            || part->englishRegister || part->englishColloquial || part->englishDated || part->plural)
+            continue;
+        for (qsizetype j = 0; j < i; ++j) {
+            const Candidate *head = list.at(j);
+            if (head->line == part->line && head->germanFirst && head->english == part->english) {
+                list.remove(i);
+                list.insert(j, part);
+                break;
+            }
+        }
+    }
+}
+
+// Puts first the English word of another line the German word heads, where
+// the top word's line shows a later synonym in its examples and never the
+// German word (Candidate::examplesOfOtherWord), and the other line's
+// examples use the German word itself (Candidate::examplesOfWord):
+// "Sinnbild {n}; Bild {n}; Zeichen {n}; Emblem {n} | ... | Die Schilder
+// tragen das Bild einer leuchtenden Sonne. :: device (of sth.)" is the sense
+// of "Bild" in heraldry, while "Sinnbild {n}; Symbol {n} | ... | ein Sinnbild
+// des Friedens | ... :: symbol; metaphor" shows "Sinnbild" in its own use.
+// Both lines give the word first, as the same kind of word; the chosen one
+// is untagged, unnoted and has at least as many sections.
+void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->examplesOfOtherWord)
+        return;
+    const auto own = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->line != top->line
+               && candidate->examplesOfWord && kindOf(*candidate) == kindOf(*top) && !candidate->noted
+               && !isSpecial(*candidate) && !candidate->fringe && !candidate->englishRegister
+               && !candidate->englishColloquial && candidate->sections >= top->sections;
+    });
+    moveToFront(list, own);
+}
+
+// Puts first the German adjective of a line that gives the English word
+// first, where the top word is a noun whose line gives the English word in
+// its plural place only before another noun (Candidate::
+// englishPluralByAdjective: "Germane {m} | Germanen {pl} :: Germanic | the
+// Germanic people"): the English word is an adjective, and "germanisch
+// {adj} [ling.] [soc.] [hist.] | ... :: Germanic | ..." renders it. The
+// adjective heads its line as one word, with no note, register or region.
+void putAdjectiveBeforeNounOfAdjectivalPlural(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || !list.first()->englishPluralByAdjective)
+        return;
+    const auto adjective = std::find_if(list.begin() + 1, list.end(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && kindOf(*candidate) == 2 && !candidate->noted
+               && !candidate->fringe && !candidate->englishRegister && !candidate->englishColloquial
+               && !candidate->germanColloquial && !candidate->german.contains(u' ');
+    });
+    moveToFront(list, adjective);
+}
+
 // Puts a plain noun first where the ranking put several of its own
 // compounds before it ("Arbeitseifer", "Pflichteifer" and "Feuereifer"
 // before "Eifer" for "zeal"): each word ranked above it is a compound ending
@@ -5136,6 +5222,125 @@ bool compoundedByEarlierSynonyms(const QVector<TransSynonym> &german, qsizetype 
             return false;
     }
     return true;
+}
+
+// What is left of `whole` when `part` is taken off its front (or its end),
+// without a joining hyphen; empty when `whole` does not start (or end) so.
+QString restOfCompound(const QString &whole, const QString &part, bool front)
+{
+    if (whole.size() <= part.size()
+        || !(front ? whole.startsWith(part, Qt::CaseInsensitive) : whole.endsWith(part, Qt::CaseInsensitive)))
+        return {};
+    QString rest = front ? whole.mid(part.size()) : whole.left(whole.size() - part.size());
+    if (rest.startsWith(u'-'))
+        rest.remove(0, 1);
+    if (rest.endsWith(u'-'))
+        rest.chop(1);
+    return rest;
+}
+
+// Whether a German first part is a listed word, as written or without the
+// joining letters a compound adds to it ("Sonnen" of "Sonnenbräune",
+// "Schiffs" of "Schiffswerft").
+bool isGermanCompoundPart(const QString &part, const WordRanks &ranks)
+{
+    if (ranks.rank(part) > 0)
+        return true;
+    for (const QString &joint : {QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("n"), QStringLiteral("en")}) {
+        if (part.size() > joint.size() + 2 && part.endsWith(joint) && ranks.rank(part.chopped(joint.size())) > 0)
+            return true;
+    }
+    return false;
+}
+
+// Whether a line's German head is a compound of a later German synonym in
+// the way its first English word is one of a later English word: both
+// begin (or both end) with the shorter word, and what is left on each side
+// is a word of its own ("Kieferknochen {m}; Kiefer {m} :: jawbone; jaw",
+// "Sonnenbräune {f}; Bräune {f} :: suntan; tan", "Türklingel {f}; Klingel
+// {f} :: doorbell; bell"). The line then pairs its words in order: the
+// shorter German word is the shorter English word's own, the compound the
+// compound's. A shortening is no compound ("Lokomotive; Lok ::
+// locomotive; loco": "omotive" is no word), nor a pair joined at opposite
+// ends ("Werkstück; Stück :: workpiece; work").
+bool compoundsAlikeOnBothSides(const QString &germanHead, const QString &germanPart, const QString &englishHead,
+                               const QString &englishPart)
+{
+    for (const QString *word : {&germanHead, &germanPart, &englishHead, &englishPart}) {
+        if (word->size() < 3 || word->contains(u' '))
+            return false;
+    }
+    const WordRanks &german = WordRanks::forLanguage(QStringLiteral("de"));
+    const WordRanks &english = WordRanks::forLanguage(QStringLiteral("en"));
+    for (const bool front : {true, false}) {
+        const QString germanRest = restOfCompound(germanHead, germanPart, front);
+        const QString englishRest = restOfCompound(englishHead, englishPart, front);
+        if (germanRest.size() >= 3 && englishRest.size() >= 3 && english.rank(englishRest) > 0
+            && (front ? german.rank(germanRest) > 0 : isGermanCompoundPart(germanRest, german)))
+            return true;
+    }
+    return false;
+}
+
+// The example sections of a line's German side, in lower case: those after
+// a second section that gives plurals ("Sinnbild {n}; Symbol {n} |
+// Sinnbilder {pl}; Symbole {pl} | ein Sinnbild des Friedens | ..."); empty
+// where the line gives no plurals or nothing after them.
+QString exampleSectionsAfterPlurals(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3 || !sections.at(1).contains(u"{pl}"))
+        return {};
+    QString examples;
+    for (qsizetype k = 2; k < sections.size(); ++k)
+        examples += sections.at(k).toString().toLower() + u'\n';
+    return examples;
+}
+
+// The stem by which a line's sections name a German word again: the word
+// in lower case less a last "-en" or "-e", at least four letters (see
+// namesGermanWordAgain).
+QString germanStemOf(const QString &german)
+{
+    const QString lower = german.toLower();
+    return lower.left(std::max<qsizetype>(4, lower.size() - (lower.endsWith(u"en") ? 2 : 1)));
+}
+
+// Whether a line's examples never name `german` but name another of the
+// line's one-word German synonyms ("Sinnbild {n}; Bild {n}; Zeichen {n};
+// Emblem {n} | Sinnbilder {pl}; ... | Die Schilder tragen das Bild einer
+// leuchtenden Sonne. :: device (of sth.) | ..."): they show the other word
+// in use, and the line's sense is that word's rather than this one's.
+bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, const QVector<TransSynonym> &synonyms)
+{
+    if (examples.isEmpty() || german.contains(u' ') || examples.contains(germanStemOf(german)))
+        return false;
+    return std::any_of(synonyms.cbegin(), synonyms.cend(), [&](const TransSynonym &other) {
+        return other.text != german && !other.text.contains(u' ') && examples.contains(germanStemOf(other.text));
+    });
+}
+
+// Whether the plural section of a noun's line (`laterEnglish`, the English
+// sections after the first, in lower case) gives, in the place of the
+// English word at `place`, a phrase in which the word stands before another
+// word, not a plural ("Germane {m}; Teutone {m} | Germanen {pl}; Teutonen
+// {pl} :: Germanic; Teuton | the Germanic people; Teutons"): English has no
+// noun "a Germanic", and the word is an adjective used of those people.
+bool pluralPlaceNamesAdjective(QStringView germanSide, const QString &laterEnglish,
+                               const QVector<TransSynonym> &english, qsizetype place)
+{
+    const qsizetype bar = germanSide.indexOf(u" | ");
+    if (bar < 0 || !firstSection(germanSide.mid(bar + 3)).contains(u"{pl}") || laterEnglish.isEmpty())
+        return false;
+    const QVector<QStringView> plurals = splitTopLevel(firstSection(laterEnglish), u"; ");
+    if (plurals.size() != english.size() || place >= english.size())
+        return false;
+    const QString word = english.at(place).text.toLower();
+    if (word.contains(u' '))
+        return false;
+    const QStringList words = plurals.at(place).toString().split(u' ', Qt::SkipEmptyParts);
+    const qsizetype at = words.indexOf(word);
+    return at >= 0 && at + 1 < words.size() && words.at(at + 1).front().isLetter();
 }
 
 // Whether a German synonym as written carries no note and no tag but a
@@ -7771,6 +7976,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
                         [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
         const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
+        const QString germanExamples = exampleSectionsAfterPlurals(germanSide);
         for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
             const TransSynonym &german = germanSynonyms.at(g);
             const QString &head = germanSynonyms.first().text;
@@ -7825,6 +8031,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().namedByItsKinds = namedByItsKinds;
                 candidates.last().counterpartLine = ownPlace >= 0;
                 candidates.last().counterpart = match.place == ownPlace;
+                candidates.last().partOfHeadLikeEnglish =
+                    g > 0 && headPlace == 0 && match.place > 0
+                    && compoundsAlikeOnBothSides(head, german.text, englishSynonyms.first().text,
+                                                 englishSynonyms.at(match.place).text);
                 candidates.last().plural = german.plural;
                 candidates.last().bySpelling = match.bySpelling;
                 // A common noun the dictionary merely capitalises has its
@@ -7848,6 +8058,12 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().englishPlace = static_cast<int>(match.place);
                 candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
                 candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                candidates.last().examplesOfOtherWord =
+                    examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
+                candidates.last().englishPluralByAdjective =
+                    german.noun && pluralPlaceNamesAdjective(germanSide, laterEnglish, englishSynonyms, match.place);
+                candidates.last().examplesOfWord =
+                    !germanExamples.isEmpty() && germanExamples.contains(germanStemOf(german.text));
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
                 candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
                 candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
@@ -8050,6 +8266,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPrepositionVerbsLast(list);
         putWidelyPairedWordFirst(list, pairings.value(it.key().toLower()), sources.germanFrequencies);
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
+        putPlainPartBeforeLineHeadsCompound(list);
+        putAdjectiveBeforeNounOfAdjectivalPlural(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside
@@ -8404,6 +8622,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPhraseSectionSenseBeforeSideUses(it.value());
         putRepeatingAdverbsAfterOtherSenses(it.value());
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
+        putLineExemplifyingWordBeforeOtherWordsLine(it.value());
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

@@ -1465,7 +1465,8 @@ private Q_SLOTS:
     // own entries are "upheaval" and "servant", and give way to the verb's
     // main entry and to the noun's entry with its plurals; "Futterbacke"
     // names the jaw of a chuck on a line tagged [mach.] and gives way to the
-    // longest untagged line that ties with it.
+    // longest untagged line that ties with it, where "Kiefer" pairs with
+    // "jaw" as "Kieferknochen" does with "jawbone".
     void putsEverydayEntryBeforeSideLine_data()
     {
         addFirstGermanItemColumns();
@@ -1486,9 +1487,110 @@ private Q_SLOTS:
                 "Kieferknochen {m}; Kiefer {m}; Kiefer {n} [Bayr.] [Ös.] [anat.] | Kieferknochen {pl}; Kiefer {pl} | "
                 "breiter Kiefer | künstlicher Kiefer | schnappender Kiefer :: jawbone; jaw | jawbones; jaws | "
                 "euyhnathic jaw | artificial jaw | snapping jaw\n")
-            << QStringLiteral("jaw") << QStringLiteral("Kieferknochen");
+            << QStringLiteral("jaw") << QStringLiteral("Kiefer");
     }
     void putsEverydayEntryBeforeSideLine()
+    {
+        checkFirstGermanItem();
+    }
+
+    // Of two lines a German word heads, the one whose examples use the word
+    // itself gives its English word first, before one whose examples show
+    // only a later synonym ("das Bild einer leuchtenden Sonne" for "device").
+    // A line the word does not head ("Allegorie; Sinnbild :: allegory") and
+    // one without examples of the word leave the top word in its place.
+    void putsTheLineThatShowsTheWordInItsExamplesFirst()
+    {
+        const QByteArray device(
+            "Sinnbild {n}; Bild {n}; Zeichen {n}; Emblem {n} (+Gen.) | Sinnbilder {pl}; Bilden {pl}; Zeichen {pl}; "
+            "Emblemene {pl} | Die Schilder tragen das Bild einer leuchtenden Sonne. :: device (of sth.) | devices | "
+            "The shields bear the device of the blazing sun.\n");
+        const QByteArray symbol(
+            "Sinnbild {n}; Symbol {n} (für etw. / +Gen.) | Sinnbilder {pl}; Symbole {pl} | ein Sinnbild des "
+            "Friedens; ein Symbol für den Frieden; ein Friedenssymbol | die Farbe Grün als Sinnbild der Hoffnung | "
+            "Das zweischneidige Schwert ist ein Sinnbild für göttliches Wissen, wo die scharfen Schneiden Wahrheit "
+            "von Falschheit trennen. :: symbol; metaphor (of sth.) | symbols; metaphors | a symbol of peace; a "
+            "peace symbol | the colour green as a symbol of hope | The double-edged sword is a metaphor of divine "
+            "knowledge, its sharp edges cleaving truth from falsehood.\n");
+        const QByteArray allegory("Allegorie {f}; Sinnbild {n}; Gleichnis {n}; sinnbildliche Darstellung | das "
+                                  "Höhlengleichnis (Platon) :: allegory | the allegory of the cave (Plato)\n");
+        const QStringList core{QStringLiteral("device"), QStringLiteral("symbol"), QStringLiteral("allegory")};
+        const QString sinnbild = QStringLiteral("Sinnbild");
+        QCOMPARE(englishItemsOf(device + symbol, core, sinnbild).value(0), QStringLiteral("symbol"));
+        QCOMPARE(englishItemsOf(device + allegory, core, sinnbild).value(0), QStringLiteral("device"));
+        const QByteArray symbolWithoutExamples("Sinnbild {n}; Symbol {n} | Sinnbilder {pl}; Symbole {pl} :: "
+                                               "symbol | symbols\n");
+        QCOMPARE(englishItemsOf(device + symbolWithoutExamples, core, sinnbild).value(0), QStringLiteral("device"));
+
+        const QByteArray haufen(
+            "Haufen {m}; Stapel {m}; Stoß {m}; Pack {m} | Haufen {pl}; Stapel {pl}; Stöße {pl}; Packen {pl} | "
+            "Holzstapel {m} :: pile | piles | wood pile\n"
+            "Haufen {m}; Berg {m} {+Nom.} | Haufen {pl}; Berge {pl} | ein Laubhaufen | ein Haufen Schmutzwäsche; "
+            "ein Berg Schmutzwäsche | ein Schneehaufen :: heap; pile; mound (of sth.) | heaps; piles; mounds | a "
+            "heap of leaves; a pile of leaves; a leaf pile | a heap of dirty laundry; a mound of dirty laundry | a "
+            "pile of snow; a mound of snow\n");
+        QCOMPARE(englishItemsOf(haufen, {QStringLiteral("pile"), QStringLiteral("heap")}, QStringLiteral("Haufen"))
+                     .value(0),
+                 QStringLiteral("heap"));
+    }
+
+    // "the Germanic people" in the plural place of "Germanic" on the noun's
+    // line shows an adjective: the adjective's own line gives the word first.
+    // An adjective line that gives the word only as a later synonym
+    // ("germanistisch :: German; Germanic") leaves the noun first.
+    void putsTheAdjectiveBeforeANounOfAnAdjectivalPlural_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray germane("Germane {m}; Teutone {m} [soc.] [hist.] | Germanen {pl}; Teutonen {pl} :: "
+                                 "Germanic; Teuton | the Germanic people; Teutons\n");
+        const QByteArray germanistisch("germanistisch {adj} :: German; Germanic\n");
+        QTest::newRow("Germanic")
+            << germane + "germanisch {adj} [ling.] [soc.] [hist.] | nordgermanisch | ostgermanisch | "
+                         "südgermanisch | urgermanisch | westgermanisch :: Germanic | North Germanic | East "
+                         "Germanic | South Germanic | Proto-Germanic | West Germanic\n" + germanistisch
+            << QStringLiteral("Germanic") << QStringLiteral("germanisch");
+        QTest::newRow("Germanic, a later synonym only")
+            << germane + germanistisch << QStringLiteral("Germanic") << QStringLiteral("Germane");
+    }
+    void putsTheAdjectiveBeforeANounOfAnAdjectivalPlural()
+    {
+        checkFirstGermanItem();
+    }
+
+    // A line that pairs a compound and its part on both sides, joined at the
+    // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
+    // part the German part, before the line's head. Words joined at opposite
+    // ends ("Werkstück; Stück :: workpiece; work") and shortenings that are
+    // no compounds ("Lokomotive; Lok :: locomotive; loco") are not paired so.
+    void putsTheLinesPlainPartBeforeItsCompound_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray jawbone(
+            "Kieferknochen {m}; Kiefer {m}; Kiefer {n} [Bayr.] [Ös.] [anat.] | Kieferknochen {pl}; Kiefer {pl} | "
+            "breiter Kiefer | künstlicher Kiefer | schnappender Kiefer :: jawbone; jaw | jawbones; jaws | "
+            "euyhnathic jaw | artificial jaw | snapping jaw\n");
+        QTest::newRow("jaw") << jawbone << QStringLiteral("jaw") << QStringLiteral("Kiefer");
+        QTest::newRow("jawbone") << jawbone << QStringLiteral("jawbone") << QStringLiteral("Kieferknochen");
+        QTest::newRow("lid")
+            << QByteArray("Augenlid {n}; Lid {n}; Palpebra {f}; Augendeckel {m} [ugs.] [anat.] | Augenlider {pl}; "
+                          "Lider {pl}; Augendeckel {pl} | mit dem Augenlid zucken :: eyelid; lid; palpebra; "
+                          "blepharon | eyelids; lids | to flicker an eyelid\n")
+            << QStringLiteral("lid") << QStringLiteral("Lid");
+        QTest::newRow("swamp, the part after two other compounds")
+            << QByteArray("Sumpfgebiet {n}; Sumpflandschaft {f}; Sumpfland {n}; Sumpf {m} [geogr.] | Sumpfgebiete "
+                          "{pl}; Sumpflandschaften {pl}; Sumpfländer {pl}; Sümpfe {pl} | mariner Sumpf :: swampland; "
+                          "swamp | swamplands; swamps | paralic swamp\n")
+            << QStringLiteral("swamp") << QStringLiteral("Sumpf");
+        QTest::newRow("work, joined at opposite ends")
+            << QByteArray("Werkstück {n}; Arbeitsstück {n}; Stück {n} [techn.] | Werkstücke {pl}; Arbeitsstücke "
+                          "{pl}; Stücke {pl} :: workpiece; work; piece; workpart | workpieces; works; pieces; "
+                          "workparts\n")
+            << QStringLiteral("work") << QStringLiteral("Werkstück");
+        QTest::newRow("loco, a shortening")
+            << QByteArray("Lokomotive {f}; Lok {f} :: locomotive; loco | locomotives; locos\n")
+            << QStringLiteral("loco") << QStringLiteral("Lokomotive");
+    }
+    void putsTheLinesPlainPartBeforeItsCompound()
     {
         checkFirstGermanItem();
     }
