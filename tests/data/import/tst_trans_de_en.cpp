@@ -3236,6 +3236,40 @@ private Q_SLOTS:
         QCOMPARE(provision.first(), QStringLiteral("commission"));
     }
 
+    void keepsTheHeadedEntrysWordBeforeABareLinesWord()
+    {
+        // T:145530, T:145531, T:145533: "trim", let in from a full row, is
+        // the word of the line "gepflegt" heads with its forms; "sophisticated"
+        // comes from a bare line it heads. The bare line gives a side sense
+        // and does not take the first place from the entry with forms.
+        const QByteArray text =
+            "gepflegt; elegant; schick; raffiniert {adj} :: sophisticated\n"
+            "gepflegt; ordentlich; proper {adj} | gepflegter; ordentlicher | am gepflegtesten; am ordentlichsten "
+            ":: trim | trimmer | trimmest\n"
+            "gepflegt {adj} | gepflegter | am gepflegtesten | gut gepflegt | ungepflegt :: groomed | more groomed "
+            "| most groomed | well groomed | badly groomed\n";
+        const QStringList core{QStringLiteral("trim"), QStringLiteral("groomed")};
+        GermanSources sources = germanSourcesFromTrans(text, core);
+        // The order the whole dictionary gives the senses, where "trim" is
+        // the commoner word.
+        sources.germanToEnglish.insert(QStringLiteral("gepflegt"),
+                                       {QStringLiteral("trim"), QStringLiteral("sophisticated"),
+                                        QStringLiteral("groomed")});
+        // Six commoner words fill the row of "trim" before "gepflegt".
+        QStringList trim;
+        for (const char *german : {"stutzen", "beschneiden", "Form", "Zustand", "ordentlich", "Rand"}) {
+            trim.append(QString::fromUtf8(german));
+            sources.germanToEnglish.insert(trim.last(), {QStringLiteral("trim")});
+        }
+        trim.append(QStringLiteral("gepflegt"));
+        sources.englishToGerman.insert(QStringLiteral("trim"), trim);
+        const QStringList gepflegt = germanRows(selectGermanCore(core, sources, schema::kMaxRows))
+                                         .value(QStringLiteral("gepflegt"));
+        QVERIFY2(gepflegt.size() == 3 && gepflegt.first() == QStringLiteral("trim"),
+                 qPrintable(gepflegt.join(u", ")));
+        QVERIFY(gepflegt.contains(QStringLiteral("sophisticated")));
+    }
+
     void putsAnIrregularVerbsOwnEntryBeforeABareNoun()
     {
         // "Beschickung" has three lines for "feed", each bare or narrowed;
