@@ -3270,6 +3270,33 @@ private Q_SLOTS:
         QVERIFY(gepflegt.contains(QStringLiteral("sophisticated")));
     }
 
+    void readsTheOwnLinesOfAQualifiedVerb()
+    {
+        // T:140469, T:131555: the only line of "näher bestimmen" with a core
+        // word is a grammar term; its everyday sense stands on a line with
+        // no core word, where it is a later synonym.
+        const QByteArray lines =
+            "etw. einschränken; etw. näher bestimmen {vt} [ling.] | einschränkend; näher bestimmend | "
+            "eingeschränkt; näher bestimmt :: to modify sth. | modifying | modified\n"
+            "etw. genau angeben; genau festlegen; näher bestimmen (Person); vorsehen (Sache) {vt} | genau "
+            "angebend; genau festlegend; näher bestimmend; vorsehend | genau angegeben; genau festgelegt; näher "
+            "bestimmt; vorgesehen :: to specify sth. | specifying | specified\n";
+        const QStringList core{QStringLiteral("modify")};
+        const QStringList items = englishItemsOf(lines, core, QStringLiteral("näher bestimmen"));
+        QVERIFY2(items.contains(QStringLiteral("modify")) && items.contains(QStringLiteral("specify")),
+                 qPrintable(items.join(u", ")));
+
+        // T:144749, T:172105: an adjective phrase that ends like an
+        // infinitive is no verb; its lines without a core word stay unread.
+        const QByteArray open =
+            "ganz offen; ganz direkt; unverblümt; unverhohlen [geh.] {adj} | eine unverblümte Frage :: blunt; "
+            "point-blank | a point-blank question\n"
+            "weitgeöffnet; ganz offen {adj} :: wide-open\n";
+        const QStringList blunt = englishItemsOf(open, {QStringLiteral("blunt")}, QStringLiteral("ganz offen"));
+        QVERIFY2(blunt.contains(QStringLiteral("blunt")) && !blunt.contains(QStringLiteral("wide-open")),
+                 qPrintable(blunt.join(u", ")));
+    }
+
     void putsAnIrregularVerbsOwnEntryBeforeABareNoun()
     {
         // "Beschickung" has three lines for "feed", each bare or narrowed;
