@@ -268,12 +268,22 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
             if (first != english.cend() && plainFirstSense(english.first()) && !plainFirstSense(*first)
                 && !containsIgnoringCase(confirmedHere, *first))
                 first = english.cend();
-
             const auto onHeadedLine = [&](const QString &word) {
                 return std::any_of(variants.begin(), variants.end(), [&](const QString &variant) {
                     return sources.headedLineWords.contains(variant + u'\n' + word);
                 });
             };
+            // Nor the word of a line the German word heads with its forms or
+            // examples to an own sense of a bare line it heads ("gepflegt ::
+            // trim" of "gepflegt; ordentlich; proper {adj} | gepflegter; ...
+            // :: trim | ..." keeps its place from "sophisticated" of
+            // "gepflegt; elegant; schick; raffiniert {adj} :: sophisticated"):
+            // of two entries of the word, the one with its forms is its own
+            // main entry, the bare one a side sense. A word of a line headed
+            // by another word is left to the rule below.
+            if (first != english.cend() && headedSense(english.first()) && !headedSense(*first)
+                && onHeadedLine(*first) && !containsIgnoringCase(confirmedHere, *first))
+                first = english.cend();
             if (first != english.cend()
                 && !(headedSense(english.first()) && !english.first().contains(u' ') && first->contains(u' ')
                      && !onHeadedLine(*first)))

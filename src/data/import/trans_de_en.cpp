@@ -6521,6 +6521,22 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
     }
 }
 
+// The verb of a German verb with a word before it that qualifies it ("näher
+// bestimmen", "genau festlegen", "rot werden"): two words in lower case,
+// the second an infinitive, the first none ("fallen lassen", "kommen lassen"
+// join two verbs into an idiom of their own). Empty for other phrases.
+QString verbOfQualifiedVerb(const QString &german)
+{
+    const qsizetype blank = german.indexOf(u' ');
+    if (blank < 1 || german.count(u' ') != 1 || german.startsWith(u"sich ") || !german.at(0).isLower()
+        || !german.at(blank + 1).isLower())
+        return {};
+    const QString verb = german.mid(blank + 1);
+    if (german.left(blank).endsWith(u"en") || !verb.endsWith(u"en"))
+        return {};
+    return verb;
+}
+
 // The word by which the lines of a kept German word are looked for among
 // the lines without a core word: a word alone, or the verb of a reflexive one
 // ("sich krümmen", whose own line "sich krümmen {vr} | ... :: to double up;
@@ -6528,8 +6544,13 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
 // much as a verb alone; its senses are read from the lines it names alone
 // (`synonymsOnLine`, the German synonyms of such a line, is one): read from
 // every line that lists it, it took the side uses of its synonyms' lines
-// too. Other phrases keep the senses of the lines read already. Empty for
-// those, and for a reflexive verb beside other words on the line.
+// too. A qualified verb (verbOfQualifiedVerb) is looked for by its verb:
+// its lines give its own senses as a verb's do ("etw. genau angeben; genau
+// festlegen; näher bestimmen (Person); ... {vt} | ... :: to specify sth. |
+// ..." is the everyday sense of "näher bestimmen", whose only line with a
+// core word is a grammar term's). Other phrases keep the senses of the
+// lines read already. Empty for those, and for a reflexive verb beside other
+// words on the line.
 QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
 {
     if (!german.contains(u' '))
@@ -6537,7 +6558,20 @@ QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1)
     if (german.startsWith(u"sich ") && german.count(u' ') == 1 && german.size() > 5 && german.at(5).isLower()
         && synonymsOnLine == 1)
         return german.mid(5);
-    return {};
+    return verbOfQualifiedVerb(german);
+}
+
+// Whether a line without a core word gives senses of a kept German word
+// found on it by wordOfOtherLines: always for a word alone or a reflexive
+// verb; for a qualified verb only on a line tagged a verb ("{vt}", "{vi}"),
+// where its two words are read as one verb and not as an adverb or
+// adjective phrase that ends like an infinitive ("nach hinten", "ganz
+// offen").
+bool givesOwnSensesOfOtherLine(const QString &german, QStringView germanSide)
+{
+    if (verbOfQualifiedVerb(german).isEmpty())
+        return true;
+    return germanSide.contains(u"{vt}") || germanSide.contains(u"{vi}");
 }
 
 // A line without a core word that a kept reflexive verb heads with the
@@ -8385,7 +8419,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             for (const TransSynonym &german : germanSynonyms) {
                 if (kept.contains(german.text)
                     && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
-                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))) {
+                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))
+                    && givesOwnSensesOfOtherLine(german.text, germanSide)) {
                     if (!found) {
                         englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
                         for (const QStringView raw : std::as_const(englishRaws))

@@ -3338,6 +3338,67 @@ private Q_SLOTS:
         QCOMPARE(provision.first(), QStringLiteral("commission"));
     }
 
+    void keepsTheHeadedEntrysWordBeforeABareLinesWord()
+    {
+        // T:145530, T:145531, T:145533: "trim", let in from a full row, is
+        // the word of the line "gepflegt" heads with its forms; "sophisticated"
+        // comes from a bare line it heads. The bare line gives a side sense
+        // and does not take the first place from the entry with forms.
+        const QByteArray text =
+            "gepflegt; elegant; schick; raffiniert {adj} :: sophisticated\n"
+            "gepflegt; ordentlich; proper {adj} | gepflegter; ordentlicher | am gepflegtesten; am ordentlichsten "
+            ":: trim | trimmer | trimmest\n"
+            "gepflegt {adj} | gepflegter | am gepflegtesten | gut gepflegt | ungepflegt :: groomed | more groomed "
+            "| most groomed | well groomed | badly groomed\n";
+        const QStringList core{QStringLiteral("trim"), QStringLiteral("groomed")};
+        GermanSources sources = germanSourcesFromTrans(text, core);
+        // The order the whole dictionary gives the senses, where "trim" is
+        // the commoner word.
+        sources.germanToEnglish.insert(QStringLiteral("gepflegt"),
+                                       {QStringLiteral("trim"), QStringLiteral("sophisticated"),
+                                        QStringLiteral("groomed")});
+        // Six commoner words fill the row of "trim" before "gepflegt".
+        QStringList trim;
+        for (const char *german : {"stutzen", "beschneiden", "Form", "Zustand", "ordentlich", "Rand"}) {
+            trim.append(QString::fromUtf8(german));
+            sources.germanToEnglish.insert(trim.last(), {QStringLiteral("trim")});
+        }
+        trim.append(QStringLiteral("gepflegt"));
+        sources.englishToGerman.insert(QStringLiteral("trim"), trim);
+        const QStringList gepflegt = germanRows(selectGermanCore(core, sources, schema::kMaxRows))
+                                         .value(QStringLiteral("gepflegt"));
+        QVERIFY2(gepflegt.size() == 3 && gepflegt.first() == QStringLiteral("trim"),
+                 qPrintable(gepflegt.join(u", ")));
+        QVERIFY(gepflegt.contains(QStringLiteral("sophisticated")));
+    }
+
+    void readsTheOwnLinesOfAQualifiedVerb()
+    {
+        // T:140469, T:131555: the only line of "näher bestimmen" with a core
+        // word is a grammar term; its everyday sense stands on a line with
+        // no core word, where it is a later synonym.
+        const QByteArray lines =
+            "etw. einschränken; etw. näher bestimmen {vt} [ling.] | einschränkend; näher bestimmend | "
+            "eingeschränkt; näher bestimmt :: to modify sth. | modifying | modified\n"
+            "etw. genau angeben; genau festlegen; näher bestimmen (Person); vorsehen (Sache) {vt} | genau "
+            "angebend; genau festlegend; näher bestimmend; vorsehend | genau angegeben; genau festgelegt; näher "
+            "bestimmt; vorgesehen :: to specify sth. | specifying | specified\n";
+        const QStringList core{QStringLiteral("modify")};
+        const QStringList items = englishItemsOf(lines, core, QStringLiteral("näher bestimmen"));
+        QVERIFY2(items.contains(QStringLiteral("modify")) && items.contains(QStringLiteral("specify")),
+                 qPrintable(items.join(u", ")));
+
+        // T:144749, T:172105: an adjective phrase that ends like an
+        // infinitive is no verb; its lines without a core word stay unread.
+        const QByteArray open =
+            "ganz offen; ganz direkt; unverblümt; unverhohlen [geh.] {adj} | eine unverblümte Frage :: blunt; "
+            "point-blank | a point-blank question\n"
+            "weitgeöffnet; ganz offen {adj} :: wide-open\n";
+        const QStringList blunt = englishItemsOf(open, {QStringLiteral("blunt")}, QStringLiteral("ganz offen"));
+        QVERIFY2(blunt.contains(QStringLiteral("blunt")) && !blunt.contains(QStringLiteral("wide-open")),
+                 qPrintable(blunt.join(u", ")));
+    }
+
     void putsAnIrregularVerbsOwnEntryBeforeABareNoun()
     {
         // "Beschickung" has three lines for "feed", each bare or narrowed;
