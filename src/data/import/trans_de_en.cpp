@@ -7526,6 +7526,46 @@ void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const 
         moveToFront(list, plain);
 }
 
+// Gives the last of a row's places to another sense of the English word
+// where all the places go to the nouns of at most two bare lines (one
+// section each: no plural, compound or example), the words of one sense and
+// mostly its gender and spelling variants ("Ankleider {m}; Ankleiderin {f};
+// Garderobier {m}; Garderobiere {f} :: dresser" and "Gardrobier {m};
+// Gardrobiere {f} :: dresser; costumer"). The place goes to the first noun
+// further down that heads a full entry of its own, its plural given, with no
+// note, field or register tag or fringe mark ("Kommode {f} | Kommoden {pl} :: chest of
+// drawers; dresser [Am.]; ..."): a learner is better served by a second
+// sense than by a sixth variant of one. The word that gives way comes right
+// behind the row's places; it is returned, so that it keeps its own German
+// row (an empty string where nothing moved). `german` and `kept` are the
+// row's words and their candidates, one for one.
+QString giveOneSensesLastPlaceToOtherNounEntry(QStringList &german, QVector<const Candidate *> &kept)
+{
+    constexpr qsizetype places = kMaxGermanTranslations;
+    if (german.size() <= places || kept.size() != german.size())
+        return {};
+    QSet<int> lines;
+    for (qsizetype i = 0; i < places; ++i) {
+        const Candidate *candidate = kept.at(i);
+        if (!candidate->noun || candidate->sections != 1)
+            return {};
+        lines.insert(candidate->line);
+    }
+    if (lines.size() > 2)
+        return {};
+    for (qsizetype i = places; i < kept.size(); ++i) {
+        const Candidate *candidate = kept.at(i);
+        if (candidate->noun && candidate->germanFirst && candidate->pluralForms && !candidate->plural
+            && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)) {
+            const QString displaced = german.at(places - 1);
+            german.move(i, places - 1);
+            kept.move(i, places - 1);
+            return displaced;
+        }
+    }
+    return {};
+}
+
 // What the German pairs read of the whole text for the core words alone:
 // how the dictionary uses each (englishWordUsesInTrans) and the plural
 // sections' senses (pluralSectionSenses).
@@ -8082,6 +8122,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 keptCandidates[*place] = candidate;
             }
         }
+        // The word that gave its place keeps its German row, as a word past
+        // the places that heads its own line does.
+        if (const QString displaced = giveOneSensesLastPlaceToOtherNounEntry(german, keptCandidates);
+            !displaced.isEmpty())
+            sources.ownLineHeads.insert(displaced + u'\n' + it.key());
         // The plural sense of an English plural after its own lines' words
         // ("rules": "Reglement", then "Regeln").
         for (const QString &plural : pluralSenses.value(it.key())) {

@@ -1531,6 +1531,35 @@ private Q_SLOTS:
                  QStringLiteral("Sklave"));
     }
 
+    // Two bare lines of one sense, its gender and spelling variants, would
+    // fill all six places of "dresser" (trans lines 5842 and 40137); the
+    // furniture, a full noun entry with its plural (line 59691), takes the
+    // last place. The variant that gives way keeps its German row. The
+    // entry must give its plural: a bare line of it moves nothing.
+    void givesOneSensesLastPlaceToAnotherNounEntry()
+    {
+        const QByteArray variants("Ankleider {m}; Ankleiderin {f}; Garderobier {m}; Garderobiere {f} :: dresser\n"
+                                  "Gardrobier {m}; Gardrobiere {f} :: dresser; costumer\n");
+        const QByteArray lines = variants
+                                 + "Kommode {f} | Kommoden {pl} :: chest of drawers; dresser [Am.]; bureau [Am.] | "
+                                   "chests of drawers; dressers\n";
+        const QStringList core{QStringLiteral("dresser")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("dresser"));
+        QCOMPARE(row.size(), 7);
+        QCOMPARE(row.at(5), QStringLiteral("Kommode"));
+        const QString displaced = row.at(6);
+        const QHash<QString, QStringList> germanSide = germanRows(selectGermanCore(core, sources, schema::kMaxRows));
+        QCOMPARE(germanSide.size(), 7);
+        QVERIFY(germanSide.value(displaced).contains(QStringLiteral("dresser")));
+        QCOMPARE(germanSide.value(QStringLiteral("Kommode")).value(0), QStringLiteral("chest of drawers"));
+
+        const QByteArray bare = variants + "Kommode {f} :: chest of drawers; dresser [Am.]\n";
+        const QStringList bareRow = germanSourcesFromTrans(bare, core).englishToGerman.value(QStringLiteral("dresser"));
+        QCOMPARE(bareRow.size(), 7);
+        QCOMPARE(bareRow.at(6), QStringLiteral("Kommode"));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
