@@ -1560,6 +1560,37 @@ private Q_SLOTS:
         QCOMPARE(bareRow.at(6), QStringLiteral("Kommode"));
     }
 
+    // The nouns of "moving" fill its row, the last a noun a note narrows
+    // ("Übersiedlung ... (Wechsel des Wohnsitzes)"); the adjective two lines
+    // agree on, "rührend", takes that place, and the noun keeps its German
+    // row. One line giving the adjective moves nothing.
+    void givesNotedNounsPlaceToAdjectiveOfSeveralLines()
+    {
+        const QByteArray nouns(
+            "Bewegen {n}; Bewegung {f} :: moving\n"
+            "beweglich; sich bewegend {adj} :: moving\n"
+            "Verlegung {f} (Person); Versetzen {n}; Umräumen {n} (Sache) (an einen anderen Ort) | die Verlegung "
+            "eines Patienten in ein anderes Zimmer :: moving; transfer; transferral; shifting (to another place) | "
+            "the transfer of the patient to another room\n"
+            "Übersiedlung {f}; Übersiedelung {f}; Umzug {m}; Züglete {f} [Schw.] (Wechsel des Wohnsitzes) | Beim "
+            "Umzug sind einige Gegenstande kaputtgegangen. :: move [Br.]; removal [Br.]; moving [Am.] (change of "
+            "residence) | A few items broke during the move.\n");
+        const QByteArray oneLine = nouns + "rührend {adj} :: touching; moving\n";
+        const QByteArray twoLines =
+            oneLine + "ergreifend {adj}; rührend {adj} :: touching {adj}; moving {adj}\n";
+        const QStringList core{QStringLiteral("moving")};
+        const QStringList before = germanSourcesFromTrans(oneLine, core).englishToGerman.value(QStringLiteral("moving"));
+        QVERIFY(before.size() > 6);
+        QVERIFY(before.indexOf(QStringLiteral("rührend")) >= 6);
+        const GermanSources sources = germanSourcesFromTrans(twoLines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("moving"));
+        QCOMPARE(row.at(5), QStringLiteral("rührend"));
+        QCOMPARE(row.mid(0, 5), before.mid(0, 5));
+        QCOMPARE(row.at(6), before.at(5));
+        const QHash<QString, QStringList> germanSide = germanRows(selectGermanCore(core, sources, schema::kMaxRows));
+        QVERIFY(germanSide.value(before.at(5)).contains(QStringLiteral("moving")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
