@@ -78,7 +78,9 @@ struct GermanSources
     // narrowed by no note ("Richtungsfahrbahn {f} [auto] | ... :: carriageway
     // [Br.]; lane [Br.]"): the German word's own entry. A German word that
     // every English row leaves out past its six places still gets a row of
-    // its own for such an English word.
+    // its own for such an English word. So does a word that a rule moved out
+    // of an English row's places to give another sense one (see
+    // giveOneSensesLastPlaceToOtherNounEntry in trans_de_en.cpp).
     QSet<QString> ownLineHeads;
     // Lower-cased spellings that name a noun and a verb differing only by
     // case ("Husten {m}" and "husten"): two words, each with its own row.

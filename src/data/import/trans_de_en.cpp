@@ -7765,6 +7765,95 @@ void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const 
         moveToFront(list, plain);
 }
 
+// Moves the row's word at `from`, past its places, into its last place;
+// the word there comes right behind the places. Returns that word.
+QString giveLastPlaceTo(QStringList &german, QVector<const Candidate *> &kept, qsizetype from)
+{
+    const qsizetype last = kMaxGermanTranslations - 1;
+    const QString displaced = german.at(last);
+    german.move(from, last);
+    kept.move(from, last);
+    return displaced;
+}
+
+// Gives the last of a row's places to another sense of the English word
+// where all the places go to the nouns of at most two bare lines (one
+// section each: no plural, compound or example), the words of one sense and
+// mostly its gender and spelling variants ("Ankleider {m}; Ankleiderin {f};
+// Garderobier {m}; Garderobiere {f} :: dresser" and "Gardrobier {m};
+// Gardrobiere {f} :: dresser; costumer"). The place goes to the first noun
+// further down that heads a full entry of its own, its plural given, with no
+// note, field or register tag or fringe mark ("Kommode {f} | Kommoden {pl}
+// :: chest of drawers; dresser [Am.]; ..."): a learner is better served by
+// a second sense than by a sixth variant of one. The word that gives way
+// comes right behind the row's places; it is returned, so that it keeps its
+// own German row (an empty string where nothing moved). `german` and `kept`
+// are the row's words and their candidates, one for one.
+QString giveOneSensesLastPlaceToOtherNounEntry(QStringList &german, QVector<const Candidate *> &kept)
+{
+    constexpr qsizetype places = kMaxGermanTranslations;
+    if (german.size() <= places || kept.size() != german.size())
+        return {};
+    QSet<int> lines;
+    for (qsizetype i = 0; i < places; ++i) {
+        const Candidate *candidate = kept.at(i);
+        if (!candidate->noun || candidate->sections != 1)
+            return {};
+        lines.insert(candidate->line);
+    }
+    if (lines.size() > 2)
+        return {};
+    for (qsizetype i = places; i < kept.size(); ++i) {
+        const Candidate *candidate = kept.at(i);
+        if (candidate->noun && candidate->germanFirst && candidate->pluralForms && !candidate->plural
+            && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)) {
+            return giveLastPlaceTo(german, kept, i);
+        }
+    }
+    return {};
+}
+
+// Gives the last of a row's places, held by a noun a note narrows to one
+// use ("Übersiedlung {f}; ... (Wechsel des Wohnsitzes) :: move [Br.]; ...;
+// moving [Am.]"), to an adjective further down that two or more lines give
+// the English word ("rührend {adj} :: touching; moving" and "ergreifend
+// {adj}; rührend {adj} :: touching {adj}; moving {adj}"): lines that agree
+// on an adjective name the English word's use as one, which a row filled
+// with nouns of its uses as a noun leaves out, while the note marks a side
+// use. The adjective heads a line, and no note, tag or fringe mark narrows
+// it on any of its lines. Judged against the rows it changed, the same for
+// any word further down in place of any noted word as often pushed out a
+// main word ("zähflüssig" in place of "gleichbleibend" for "consistent") as
+// it let one in. `list` is the ranked list the row was made of. The word
+// that gives way comes right behind the row's places and is returned, as
+// by giveOneSensesLastPlaceToOtherNounEntry.
+QString giveNotedNounsLastPlaceToAdjectiveOfSeveralLines(QStringList &german, QVector<const Candidate *> &kept,
+                                               const QVector<const Candidate *> &list)
+{
+    constexpr qsizetype places = kMaxGermanTranslations;
+    if (german.size() <= places || kept.size() != german.size() || !kept.at(places - 1)->noted
+        || !kept.at(places - 1)->noun)
+        return {};
+    for (qsizetype i = places; i < kept.size(); ++i) {
+        const Candidate *candidate = kept.at(i);
+        if (!candidate->germanFirst || candidate->noun || candidate->englishVerb || !candidate->wordClass.adjective)
+            continue;
+        QSet<int> lines;
+        bool plain = true;
+        for (const Candidate *other : list) {
+            if (other->german != candidate->german)
+                continue;
+            lines.insert(other->line);
+            plain = plain && !other->noted && !other->fringe && !isSpecial(*other) && !other->englishRegister
+                    && !other->germanColloquial && !other->englishDated;
+        }
+        if (plain && lines.size() >= 2) {
+            return giveLastPlaceTo(german, kept, i);
+        }
+    }
+    return {};
+}
+
 // What the German pairs read of the whole text for the core words alone:
 // how the dictionary uses each (englishWordUsesInTrans) and the plural
 // sections' senses (pluralSectionSenses).
@@ -8334,6 +8423,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 keptCandidates[*place] = candidate;
             }
         }
+        // A word that gives its place to another sense keeps its German row,
+        // as a word past the places that heads its own line does.
+        QString displaced = giveNotedNounsLastPlaceToAdjectiveOfSeveralLines(german, keptCandidates, list);
+        if (displaced.isEmpty())
+            displaced = giveOneSensesLastPlaceToOtherNounEntry(german, keptCandidates);
+        if (!displaced.isEmpty())
+            sources.ownLineHeads.insert(displaced + u'\n' + it.key());
         // The plural sense of an English plural after its own lines' words
         // ("rules": "Reglement", then "Regeln").
         for (const QString &plural : pluralSenses.value(it.key())) {

@@ -1633,6 +1633,66 @@ private Q_SLOTS:
                  QStringLiteral("Sklave"));
     }
 
+    // Two bare lines of one sense, its gender and spelling variants, would
+    // fill all six places of "dresser" (trans lines 5842 and 40137); the
+    // furniture, a full noun entry with its plural (line 59691), takes the
+    // last place. The variant that gives way keeps its German row. The
+    // entry must give its plural: a bare line of it moves nothing.
+    void givesOneSensesLastPlaceToAnotherNounEntry()
+    {
+        const QByteArray variants("Ankleider {m}; Ankleiderin {f}; Garderobier {m}; Garderobiere {f} :: dresser\n"
+                                  "Gardrobier {m}; Gardrobiere {f} :: dresser; costumer\n");
+        const QByteArray lines = variants
+                                 + "Kommode {f} | Kommoden {pl} :: chest of drawers; dresser [Am.]; bureau [Am.] | "
+                                   "chests of drawers; dressers\n";
+        const QStringList core{QStringLiteral("dresser")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("dresser"));
+        QCOMPARE(row.size(), 7);
+        QCOMPARE(row.at(5), QStringLiteral("Kommode"));
+        const QString displaced = row.at(6);
+        const QHash<QString, QStringList> germanSide = germanRows(selectGermanCore(core, sources, schema::kMaxRows));
+        QCOMPARE(germanSide.size(), 7);
+        QVERIFY(germanSide.value(displaced).contains(QStringLiteral("dresser")));
+        QCOMPARE(germanSide.value(QStringLiteral("Kommode")).value(0), QStringLiteral("chest of drawers"));
+
+        const QByteArray bare = variants + "Kommode {f} :: chest of drawers; dresser [Am.]\n";
+        const QStringList bareRow = germanSourcesFromTrans(bare, core).englishToGerman.value(QStringLiteral("dresser"));
+        QCOMPARE(bareRow.size(), 7);
+        QCOMPARE(bareRow.at(6), QStringLiteral("Kommode"));
+    }
+
+    // The nouns of "moving" fill its row, the last a noun a note narrows
+    // ("Übersiedlung ... (Wechsel des Wohnsitzes)"); the adjective two lines
+    // agree on, "rührend", takes that place, and the noun keeps its German
+    // row. One line giving the adjective moves nothing.
+    void givesNotedNounsPlaceToAdjectiveOfSeveralLines()
+    {
+        const QByteArray nouns(
+            "Bewegen {n}; Bewegung {f} :: moving\n"
+            "beweglich; sich bewegend {adj} :: moving\n"
+            "Verlegung {f} (Person); Versetzen {n}; Umräumen {n} (Sache) (an einen anderen Ort) | die Verlegung "
+            "eines Patienten in ein anderes Zimmer :: moving; transfer; transferral; shifting (to another place) | "
+            "the transfer of the patient to another room\n"
+            "Übersiedlung {f}; Übersiedelung {f}; Umzug {m}; Züglete {f} [Schw.] (Wechsel des Wohnsitzes) | Beim "
+            "Umzug sind einige Gegenstande kaputtgegangen. :: move [Br.]; removal [Br.]; moving [Am.] (change of "
+            "residence) | A few items broke during the move.\n");
+        const QByteArray oneLine = nouns + "rührend {adj} :: touching; moving\n";
+        const QByteArray twoLines =
+            oneLine + "ergreifend {adj}; rührend {adj} :: touching {adj}; moving {adj}\n";
+        const QStringList core{QStringLiteral("moving")};
+        const QStringList before = germanSourcesFromTrans(oneLine, core).englishToGerman.value(QStringLiteral("moving"));
+        QVERIFY(before.size() > 6);
+        QVERIFY(before.indexOf(QStringLiteral("rührend")) >= 6);
+        const GermanSources sources = germanSourcesFromTrans(twoLines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("moving"));
+        QCOMPARE(row.at(5), QStringLiteral("rührend"));
+        QCOMPARE(row.mid(0, 5), before.mid(0, 5));
+        QCOMPARE(row.at(6), before.at(5));
+        const QHash<QString, QStringList> germanSide = germanRows(selectGermanCore(core, sources, schema::kMaxRows));
+        QVERIFY(germanSide.value(before.at(5)).contains(QStringLiteral("moving")));
+    }
+
     // "Anzeichen" heads its own entry for "sign", and the short line of
     // "Zeichen" for "sign" is not that word's own entry; but "Anzeichen"
     // holds "Zeichen" and names a narrower kind of sign, so "Zeichen" keeps
