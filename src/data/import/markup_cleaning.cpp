@@ -2,11 +2,41 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace vorbix::import {
 
 namespace {
 
 enum class Alternatives { FirstWord, Refuse };
+
+// Whether `text` holds none of the characters that tags, markers, endings,
+// alternatives and brackets are made of. Cleaning such text only tidies its
+// blanks and ends; most headwords and items are such text, and the check
+// spares them the expressions below.
+bool holdsNoMarkup(const QString &text)
+{
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        switch (c.unicode()) {
+        case u'<': case u'>': case u'[': case u']': case u'(': case u')': case u'/': case u'.': case 0x2026:
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+// The text with its blanks simplified and trailing commas and semicolons
+// gone; empty for an affix ("-heit", "ver-").
+QString tidied(QString text)
+{
+    text = text.simplified();
+    while (!text.isEmpty() && (text.endsWith(QLatin1Char(',')) || text.endsWith(QLatin1Char(';'))))
+        text = text.chopped(1).trimmed();
+    if (text.startsWith(QLatin1Char('-')) || text.endsWith(QLatin1Char('-')))
+        return {};
+    return text;
+}
 
 // Removes tags, markers and stray brackets; returns an empty string for a
 // fragment, an affix or (with Refuse) alternatives of whole words.
@@ -24,6 +54,8 @@ QString clean(const QString &input, Alternatives alternatives)
     static const QRegularExpression wordAlternatives(QStringLiteral("(?<=\\p{L})(/[\\p{L}'-]+)+"));
     static const QRegularExpression emptyParentheses(QStringLiteral("\\(\\s*[,;:+]?\\s*\\)"));
 
+    if (holdsNoMarkup(input))
+        return tidied(input);
     QString text = input;
     text.replace(gluedAfterTag, QStringLiteral("\\1"));
     text.remove(tags);
@@ -46,12 +78,7 @@ QString clean(const QString &input, Alternatives alternatives)
         text.remove(QLatin1Char('('));
         text.remove(QLatin1Char(')'));
     }
-    text = text.simplified();
-    while (!text.isEmpty() && (text.endsWith(QLatin1Char(',')) || text.endsWith(QLatin1Char(';'))))
-        text = text.chopped(1).trimmed();
-    if (text.startsWith(QLatin1Char('-')) || text.endsWith(QLatin1Char('-')))
-        return {};
-    return text;
+    return tidied(text);
 }
 
 } // namespace

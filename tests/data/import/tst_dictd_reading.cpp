@@ -3,6 +3,7 @@
 // small Spanish dictionaries.
 
 #include "data/import/dictd_entry.h"
+#include "data/import/markup_cleaning.h"
 #include "data/import/dictd_index.h"
 #include "data/import/dictzip_stream.h"
 #include "data/import/spanish_repairs.h"
@@ -203,6 +204,30 @@ private Q_SLOTS:
         QFETCH(QString, header);
         QFETCH(QString, expected);
         QCOMPARE(parseDictdEntry(header + QStringLiteral("\nx\n"), EntryStyle::SenseList).headword, expected);
+    }
+
+    // Text without tags, markers, slashes or brackets is only tidied; text
+    // with any of them goes through the full cleaning.
+    void cleansPlainAndMarkedTextAlike_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << QStringLiteral("Kopfsalat") << QStringLiteral("Kopfsalat");
+        QTest::newRow("blanks") << QStringLiteral("  ab  und zu ") << QStringLiteral("ab und zu");
+        QTest::newRow("trailing separators") << QStringLiteral("Haus, ;") << QStringLiteral("Haus");
+        QTest::newRow("inner hyphen") << QStringLiteral("E-Mail") << QStringLiteral("E-Mail");
+        QTest::newRow("suffix") << QStringLiteral("-heit") << QString();
+        QTest::newRow("prefix") << QStringLiteral("ver-") << QString();
+        QTest::newRow("marker without its dot") << QStringLiteral("sth") << QStringLiteral("sth");
+        QTest::newRow("marker") << QStringLiteral("take sth. back") << QStringLiteral("take back");
+        QTest::newRow("ellipsis character") << QStringLiteral("il y a \u2026") << QString();
+        QTest::newRow("tag") << QStringLiteral("Straße <fem>Str.") << QStringLiteral("Straße");
+    }
+    void cleansPlainAndMarkedTextAlike()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, expected);
+        QCOMPARE(withoutMarkup(item), expected);
     }
 
     void takesHeadwordFromHeader()
