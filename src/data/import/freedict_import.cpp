@@ -741,13 +741,14 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // on a thread of their own while the French and Spanish tables are
     // finished here; the thread touches nothing but its own copy of the text
     // and of the core words.
-    // With deu-eng's files given, its first entries fill the German rows'
-    // free places.
-    auto germanTables = [](GermanSources sources, const QStringList &core, const QString &deuEngIndex = {},
-                           const QString &deuEngDict = {}, const QSet<QString> &englishWords = {}) {
+    // With deu-eng's index given (read on a thread of its own), its first
+    // entries fill the German rows' free places.
+    auto germanTables = [](GermanSources sources, const QStringList &core,
+                           std::future<FirstEntryIndex> deuEngIndex = {}, const QString &deuEngDict = {},
+                           const QSet<QString> &englishWords = {}) {
         GermanCore selected = selectGermanCore(core, sources, schema::kMaxRows);
-        if (!deuEngIndex.isEmpty())
-            addDeuEngFirstEntries(selected.germanEnglish, deuEngIndex, deuEngDict, englishWords);
+        if (deuEngIndex.valid())
+            addDeuEngFirstEntries(selected.germanEnglish, deuEngIndex.get(), deuEngDict, englishWords);
         GermanTables tables;
         tables.capped = selected.cappedEnglishGerman + selected.cappedGermanEnglish;
         tables.englishGerman =
@@ -772,8 +773,13 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         german = std::async(std::launch::async, [text = std::move(transText), core = coreEnglish, germanTables,
                                                  counts = std::move(transWordCounts), englishWordList, withDeuEng,
                                                  deuEngIndex, deuEngDict]() mutable {
-            return germanTables(germanSourcesFromTrans(text, core, counts.get(), englishWordList), core,
-                                withDeuEng ? deuEngIndex : QString(), deuEngDict, englishWordList);
+            // deu-eng's index needs no German rows: it is read while they
+            // are chosen.
+            std::future<FirstEntryIndex> index;
+            if (withDeuEng)
+                index = std::async(std::launch::async, [deuEngIndex] { return readFirstEntryIndex(deuEngIndex); });
+            GermanSources sources = germanSourcesFromTrans(text, core, counts.get(), englishWordList);
+            return germanTables(std::move(sources), core, std::move(index), deuEngDict, englishWordList);
         });
     } else {
         report.germanSource =

@@ -94,7 +94,22 @@ QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &engl
     return words;
 }
 
-QHash<QString, QStringList> firstEntryWords(const QString &indexPath, const QString &dictPath,
+FirstEntryIndex readFirstEntryIndex(const QString &indexPath)
+{
+    FirstEntryIndex index;
+    try {
+        index.entries = readDictdIndex(indexPath);
+    } catch (const RecordError &) {
+        return index;
+    }
+    index.lowerKeys.reserve(index.entries.size());
+    for (const DictdIndexEntry &entry : std::as_const(index.entries))
+        index.lowerKeys.append(QString::fromUtf8(entry.key).toLower());
+    index.readable = true;
+    return index;
+}
+
+QHash<QString, QStringList> firstEntryWords(const FirstEntryIndex &index, const QString &dictPath,
                                             const QSet<QString> &wanted, const QSet<QString> &englishWords)
 {
     // The index keys are lower case; the entry's own headword tells
@@ -103,9 +118,9 @@ QHash<QString, QStringList> firstEntryWords(const QString &indexPath, const QStr
     for (const QString &word : wanted)
         keys.insert(word.toLower());
     QVector<DictdIndexEntry> entries;
-    for (const DictdIndexEntry &entry : readDictdIndex(indexPath)) {
-        if (keys.contains(QString::fromUtf8(entry.key).toLower()))
-            entries.append(entry);
+    for (qsizetype i = 0; i < index.entries.size(); ++i) {
+        if (keys.contains(index.lowerKeys.at(i)))
+            entries.append(index.entries.at(i));
     }
     QHash<QString, QStringList> result;
     QSet<QString> seen;
@@ -199,11 +214,18 @@ void dropParticiplesBesideTheirVerbs(QVector<ImportRow> &rows)
 void addDeuEngFirstEntries(QVector<ImportRow> &rows, const QString &indexPath, const QString &dictPath,
                            const QSet<QString> &englishWords)
 {
+    addDeuEngFirstEntries(rows, readFirstEntryIndex(indexPath), dictPath, englishWords);
+}
+
+void addDeuEngFirstEntries(QVector<ImportRow> &rows, const FirstEntryIndex &index, const QString &dictPath,
+                           const QSet<QString> &englishWords)
+{
     QSet<QString> wanted;
     for (const ImportRow &row : std::as_const(rows))
         wanted.insert(row.source);
     try {
-        addFirstEntryWords(rows, firstEntryWords(indexPath, dictPath, wanted, englishWords), kMaxGermanTranslations);
+        if (index.readable)
+            addFirstEntryWords(rows, firstEntryWords(index, dictPath, wanted, englishWords), kMaxGermanTranslations);
     } catch (const RecordError &) {
     }
     dropParticiplesBesideTheirVerbs(rows);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/import/dictd_index.h"
 #include "data/import/word_order.h"
 
 #include <QHash>
@@ -10,13 +11,24 @@
 
 namespace vorbix::import {
 
+// deu-eng's index with each key in lower case. It needs no German rows, so
+// the import reads it on a thread of its own while the rows are chosen.
+// `readable` is false when the index cannot be read or lists no entries.
+struct FirstEntryIndex
+{
+    QVector<DictdIndexEntry> entries;
+    QStringList lowerKeys;
+    bool readable = false;
+};
+FirstEntryIndex readFirstEntryIndex(const QString &indexPath);
+
 // The English words of each wanted German headword's first entry in FreeDict
 // deu-eng (the first in file order), when that entry carries no field or
 // register tag: only its untagged single words and short phrases, cleaned of
 // markup ("blockfrei" -> "neutral", "non-aligned"). With `englishWords`
 // (lower case; empty when the word list is not installed), a word without a
 // hyphen must be one of them.
-QHash<QString, QStringList> firstEntryWords(const QString &indexPath, const QString &dictPath,
+QHash<QString, QStringList> firstEntryWords(const FirstEntryIndex &index, const QString &dictPath,
                                             const QSet<QString> &wanted, const QSet<QString> &englishWords);
 
 // The words of one deu-eng entry's text that firstEntryWords keeps; empty
@@ -33,6 +45,10 @@ int addFirstEntryWords(QVector<ImportRow> &rows, const QHash<QString, QStringLis
 // (see addFirstEntryWords). A deu-eng that cannot be read leaves the rows
 // as they are: it only adds to them.
 void addDeuEngFirstEntries(QVector<ImportRow> &rows, const QString &indexPath, const QString &dictPath,
+                           const QSet<QString> &englishWords);
+
+// addDeuEngFirstEntries with the index already read.
+void addDeuEngFirstEntries(QVector<ImportRow> &rows, const FirstEntryIndex &index, const QString &dictPath,
                            const QSet<QString> &englishWords);
 
 } // namespace vorbix::import
