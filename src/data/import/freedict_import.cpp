@@ -69,34 +69,6 @@ QVector<DictdEntry> readSmallDictionary(const QString &directory, const QString 
     return entries;
 }
 
-// The part of speech fra-eng's header gives each French headword: 'n' for
-// a noun, 'v' for a verb, '?' for a headword with entries of both; other
-// words are left out.
-QHash<QString, QChar> frenchPartsOfSpeech(const QString &directory)
-{
-    const DictFiles files = filesOf(directory, QStringLiteral("fra-eng"));
-    QHash<QString, QChar> parts;
-    forEachDictdEntry(files.dict, readDictdIndex(files.index), [&parts](const DictdIndexEntry &, const QByteArray &bytes) {
-        const QString header = headerOfEntry(QString::fromUtf8(bytes));
-        const qsizetype tag = header.indexOf(QLatin1String(" <"));
-        if (tag < 0)
-            return;
-        // "<n, fem>", "<n>"; "<v>", "<vt>", "<vi>"; not "<num>".
-        const QString rest = header.mid(tag + 2);
-        QChar part;
-        if (rest.startsWith(QLatin1String("n>")) || rest.startsWith(QLatin1String("n,")))
-            part = QLatin1Char('n');
-        else if (rest.startsWith(QLatin1String("v>")) || rest.startsWith(QLatin1String("vt>"))
-                 || rest.startsWith(QLatin1String("vi>")))
-            part = QLatin1Char('v');
-        else
-            return;
-        QChar &known = parts[headwordOfHeader(header)];
-        known = known.isNull() || known == part ? part : QLatin1Char('?');
-    });
-    return parts;
-}
-
 // The header line of each entry of a dictionary ("majesté /maʒɛste/ <n, fem>").
 QStringList entryHeaders(const QString &directory, const QString &dictionary)
 {
@@ -106,6 +78,32 @@ QStringList entryHeaders(const QString &directory, const QString &dictionary)
         headers.append(headerOfEntry(QString::fromUtf8(bytes)));
     });
     return headers;
+}
+
+// The part of speech fra-eng's headers (entryHeaders) give each French
+// headword: 'n' for a noun, 'v' for a verb, '?' for a headword with entries
+// of both; other words are left out.
+QHash<QString, QChar> frenchPartsOfSpeech(const QStringList &headers)
+{
+    QHash<QString, QChar> parts;
+    for (const QString &header : headers) {
+        const qsizetype tag = header.indexOf(QLatin1String(" <"));
+        if (tag < 0)
+            continue;
+        // "<n, fem>", "<n>"; "<v>", "<vt>", "<vi>"; not "<num>".
+        const QString rest = header.mid(tag + 2);
+        QChar part;
+        if (rest.startsWith(QLatin1String("n>")) || rest.startsWith(QLatin1String("n,")))
+            part = QLatin1Char('n');
+        else if (rest.startsWith(QLatin1String("v>")) || rest.startsWith(QLatin1String("vt>"))
+                 || rest.startsWith(QLatin1String("vi>")))
+            part = QLatin1Char('v');
+        else
+            continue;
+        QChar &known = parts[headwordOfHeader(header)];
+        known = known.isNull() || known == part ? part : QLatin1Char('?');
+    }
+    return parts;
 }
 
 // Merges the senses of each headword, in first-seen order.
@@ -408,7 +406,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     QVector<DictdEntry> spaEng = readSmallDictionary(directory, QStringLiteral("spa-eng"));
     QVector<DictdEntry> engFra = readSmallDictionary(directory, QStringLiteral("eng-fra"));
     QVector<DictdEntry> fraEng = readSmallDictionary(directory, QStringLiteral("fra-eng"));
-    const QHash<QString, QChar> frenchParts = frenchPartsOfSpeech(directory);
+    // fra-eng's headers tell the French words' parts of speech and kinds.
+    const QStringList fraEngHeaders = entryHeaders(directory, QStringLiteral("fra-eng"));
+    const QHash<QString, QChar> frenchParts = frenchPartsOfSpeech(fraEngHeaders);
     // The French words' links to English through German are read beside the
     // work on the French items, on a thread of their own.
     QSet<QString> frenchWords;
@@ -502,7 +502,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 englishWords.insert(entry.headword.toLower());
             const QHash<QString, int> nounUses = englishNounUsesInTrans(transText, englishWords);
             report.frenchItemsMended += dropFrenchItemsOfOtherKind(
-                engFra, fraEng, frenchWordKinds(entryHeaders(directory, QStringLiteral("fra-eng"))),
+                engFra, fraEng, frenchWordKinds(fraEngHeaders),
                 [&nounUses](const QString &english) { return nounUses.value(english, 1) > 0; }, report.details);
         }
         const QVector<DictdEntry> engFraAlone = engFra;
