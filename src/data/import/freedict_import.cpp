@@ -507,6 +507,22 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         }
         const QVector<DictdEntry> engFraAlone = engFra;
         const QVector<DictdEntry> fraEngAlone = fraEng;
+        // How often trans-de-en's English sides use each single English word
+        // of fra-eng's rows and of eng-fra's headwords: it tells a common word
+        // from a rare one beyond the frequency list (see
+        // addReverseTranslations).
+        QSet<QString> fraEngWords;
+        for (const DictdEntry &entry : fraEngAlone) {
+            for (const QString &item : entry.translations) {
+                if (!item.contains(QLatin1Char(' ')))
+                    fraEngWords.insert(item.toLower());
+            }
+        }
+        for (const DictdEntry &entry : engFraAlone) {
+            if (!entry.headword.contains(QLatin1Char(' ')))
+                fraEngWords.insert(entry.headword.toLower());
+        }
+        const QHash<QString, EnglishWordUses> englishUses = englishWordUsesInTrans(transText, fraEngWords);
         // The first item of each row of a table ranked without it.
         const auto firstItems = [](const QVector<DictdEntry> &rows) {
             QHash<QString, QString> first;
@@ -538,6 +554,17 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             // is known and kept first ("coat" for "manteau"); the first pass
             // leaves the French rows' first items, which rank the English
             // table, as the links give them.
+            // The uses break ties in the final ranking only: the first
+            // pass's first items stand for each French word's main sense
+            // when the English table is ranked, and that table's own ties
+            // stay with the dictionaries' order.
+            std::function<int(const QString &)> usesInFinalPass;
+            if (pass > 0) {
+                usesInFinalPass = [&englishUses](const QString &english) {
+                    const EnglishWordUses uses = englishUses.value(english.toLower());
+                    return uses.verb + uses.other;
+                };
+            }
             report.frenchTranslationsAdded += addReverseTranslations(
                 fraEng, engFraAlone, WordRanks::forLanguage(QStringLiteral("en")),
                 [&](const QString &word) { return frenchSpelling->knows(word.toLower()); },
@@ -546,7 +573,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&](const QString &english, const QString &french) {
                     return pass > 0 && englishFirst.value(english) == french;
                 },
-                {}, pass > 0, pass > 0 ? &WordRanks::forLanguage(QStringLiteral("fr")) : nullptr);
+                {}, pass > 0, pass > 0 ? &WordRanks::forLanguage(QStringLiteral("fr")) : nullptr,
+                usesInFinalPass);
             if (pass == 0) {
                 englishFirst = firstItems(engFra);
                 frenchFirst = firstItems(fraEng);

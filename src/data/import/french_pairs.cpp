@@ -151,6 +151,53 @@ bool meansHeadwordAlone(const Candidate &candidate)
     return !candidate.own && candidate.aloneBack;
 }
 
+// How many times more often a larger dictionary must use a word than the
+// row's leader, and how often at least, for the word to take its place
+// (see putMoreUsedOfTiedUnlistedWordsFirst): a handful of uses against one
+// or two is chance ("croak" 4, "caw" 1).
+constexpr int kClearlyMoreUsed = 4;
+constexpr int kFewestTellingUses = 10;
+
+// The dictionaries list the words of a sense alphabetically, so where two
+// linked words tie on every count of the ranking (the frequency list knows
+// neither, both are confirmed alike and stand at the same place in the
+// other direction), the leader is first by its letters alone:
+// "accroissement: 1. accretion, growth" gave "accretion". A larger
+// dictionary's use of each word (`usesElsewhere`, how often trans-de-en's
+// English sides write it) then tells the everyday word from the technical
+// one: the word used clearly more often goes first. Only words a third pair
+// of dictionaries links to the headword, so that both are known to carry
+// its sense and the count is not that of another sense ("peg" beside
+// "dram" for "apéritif"); only single words beyond the frequency list; only
+// the first place.
+void putMoreUsedOfTiedUnlistedWordsFirst(QVector<Candidate> &candidates, const WordRanks &ranks,
+                                         const std::function<int(const QString &)> &usesElsewhere)
+{
+    if (!usesElsewhere || candidates.size() < 2)
+        return;
+    const Candidate &leading = candidates.constFirst();
+    const auto unlistedWord = [&ranks](const Candidate &c) {
+        return !c.word.contains(QLatin1Char(' ')) && ranks.phraseRank(c.word) == 0;
+    };
+    if (!leading.linked || !unlistedWord(leading))
+        return;
+    const int leaderUses = usesElsewhere(leading.word);
+    qsizetype best = 0;
+    int bestUses = leaderUses;
+    for (qsizetype i = 1; i < candidates.size(); ++i) {
+        const Candidate &c = candidates.at(i);
+        if (c.linked != leading.linked || c.confirmed != leading.confirmed || std::abs(c.cost - leading.cost) > 1e-9)
+            break;
+        const int uses = usesElsewhere(c.word);
+        if (unlistedWord(c) && c.own == leading.own && c.placeBack == leading.placeBack && uses > bestUses) {
+            best = i;
+            bestUses = uses;
+        }
+    }
+    if (best > 0 && bestUses >= kFewestTellingUses && bestUses >= kClearlyMoreUsed * std::max(leaderUses, 1))
+        candidates.move(best, 0);
+}
+
 // Whether a dictionary entry gives `word` in its first sense; an entry
 // without numbered senses has one sense. The first sense holds the items
 // as the dictionary wrote them, before their brackets were taken off
@@ -1190,7 +1237,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isListedTargetWord,
                            const std::function<bool(const QString &, const QString &)> &givesFirst,
                            const std::function<QChar(const QString &)> &partOfSpeech, bool firstSenseFirst,
-                           const WordRanks *headwordRanks)
+                           const WordRanks *headwordRanks, const std::function<int(const QString &)> &usesElsewhere)
 {
     // A hyphenated word the word list lacks, written so and in one
     // ("washing-bear", a word-for-word rendering of a German compound), is
@@ -1348,6 +1395,7 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                 return a.confirmed;
             return a.cost < b.cost;
         });
+        putMoreUsedOfTiedUnlistedWordsFirst(candidates, targetRanks, usesElsewhere);
 
         // A word filled in from the other direction whose own row gives the
         // headword only in a later sense is a side sense there ("buy:

@@ -190,6 +190,11 @@ class WordRanks;
 // headword, gives way to the one word of the numbered first sense whose own
 // row starts with the headword ("épine: 1. thorn 2. spine"), where no
 // frequency list knows either and `links` links that word as often.
+// Where two linked single words no frequency list knows tie on every count
+// of the ranking and the first leads by its letters alone, the one
+// `usesElsewhere` (how often a larger dictionary writes it) counts clearly
+// more often, and often enough to tell, goes first
+// ("accroissement: 1. accretion, growth": "growth").
 // A word of `reverse` whose first translation has no row in `forward` gets
 // a new row (a phrase of up to three words). Entries of one headword are
 // merged into one. Returns how many translations were added.
@@ -200,7 +205,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
                            const std::function<bool(const QString &)> &isListedTargetWord = {},
                            const std::function<bool(const QString &, const QString &)> &givesFirst = {},
                            const std::function<QChar(const QString &)> &partOfSpeech = {},
-                           bool firstSenseFirst = false, const WordRanks *headwordRanks = nullptr);
+                           bool firstSenseFirst = false, const WordRanks *headwordRanks = nullptr,
+                           const std::function<int(const QString &)> &usesElsewhere = {});
 
 // The French two-word items of the pairs ("quelques uns") that are one
 // hyphenated word written apart: `isWrittenForm` (another dictionary) knows

@@ -1181,6 +1181,46 @@ private Q_SLOTS:
         QCOMPARE(firstOf(ranksOf({{"sad", 9000}, {"dreary", 40000}}), true), QStringLiteral("dreary"));
     }
 
+    void putsTheMoreUsedOfTwoTiedLinkedWordsFirst()
+    {
+        // fra-eng lists "accretion, growth" alphabetically; each eng-fra row
+        // starts with "accroissement", the same German words link both, and
+        // the frequency list knows neither, so only the letters told them
+        // apart. trans-de-en writes "growth" far more often.
+        const QVector<DictdEntry> fraEng{entry("accroissement /akʀwasəmɑ̃/ <n, masc>\n1. accretion, growth\n"
+                                               "2. aggrandizement, enlargement, increase\n")};
+        const QVector<DictdEntry> engFra{
+            entry("accretion /əkriːʃən/\naccroissement, développement\n"),
+            entry("growth /grouθ/\n1. accroissement\n2. développement\n"),
+            entry("increase /inkriːs/\n1. accroître, agrander, amplifier, augmenter, étendre\n2. accroissement\n"
+                  "3. grossir, s'accoître\n4. redoubler\n"),
+            entry("enlargement /inlɑːdʒmənt/\naccroissement\n"),
+            entry("aggrandizement /əgrændaizmənt/\naccroissement\n"),
+        };
+        const WordRanks ranks = ranksOf({{"increase", 3577}});
+        const auto startsWith = [](const QString &english, const QString &) {
+            return english != QLatin1String("increase");
+        };
+        const auto firstOf = [&](const QSet<QString> &linked, const QHash<QString, int> &uses) {
+            QVector<DictdEntry> rows = fraEng;
+            const auto links = [&](const QString &, const QString &english) { return linked.contains(english) ? 3 : 0; };
+            std::function<int(const QString &)> usesOf;
+            if (!uses.isEmpty())
+                usesOf = [&uses](const QString &english) { return uses.value(english); };
+            addReverseTranslations(rows, engFra, ranks, {}, links, {}, startsWith, {}, true, nullptr, usesOf);
+            return rows.constFirst().translations.constFirst();
+        };
+        const QSet<QString> linked{"accretion", "growth", "increase"};
+        QCOMPARE(firstOf(linked, {{"growth", 216}, {"accretion", 12}}), QStringLiteral("growth"));
+        // Without the counts the dictionary's order holds; so it does where
+        // the counts are too few to tell ("croasser: caw, croak", 1 and 4)
+        // or the words are not linked ("apéritif: dram, nip, peg", where
+        // "peg" is written often in other senses).
+        QCOMPARE(firstOf(linked, {}), QStringLiteral("accretion"));
+        QCOMPARE(firstOf(linked, {{"growth", 8}, {"accretion", 1}}), QStringLiteral("accretion"));
+        QCOMPARE(firstOf({}, {{"growth", 216}, {"accretion", 12}}), QStringLiteral("accretion"));
+    }
+
     void putsTheTwinFirstAmongEquallyLikelyWords()
     {
         // eng-fra lists the three words alphabetically, each one's fra-eng
