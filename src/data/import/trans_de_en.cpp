@@ -4478,6 +4478,35 @@ void putHeadedVerbFormsBeforeExampleLine(QVector<const Candidate *> &list)
     moveToFront(list, entry);
 }
 
+// Puts the English word's main entry (markEnglishMainEntry) first where the
+// ranking chose the English word itself, given back as a German word of
+// another kind on a bare line that explains it by a German synonym ("amber;
+// bernsteinfarben {adj} :: amber; amber-coloured" before "Bernstein {m}
+// [min.] | Bernsteine {pl} | wolkiger Bernstein :: amber; succinite | ...").
+// The bare line names a loan's narrow use, a colour say, which shows the
+// learner the English word back; the main entry, with its forms and
+// compounds, names the word's everyday sense, though a field tag ranked it
+// behind.
+void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || top->noun || top->sections > 1
+        || top->german.compare(top->english, Qt::CaseInsensitive) != 0)
+        return;
+    const bool explained = std::any_of(list.cbegin(), list.cend(), [top](const Candidate *c) {
+        return c->line == top->line && !c->germanFirst;
+    });
+    if (!explained)
+        return;
+    const auto main = std::find_if(list.begin(), list.end(), [top](const Candidate *c) {
+        return c->englishMainEntry && c->germanFirst && kindOf(*c) != kindOf(*top) && !c->fringe
+               && c->german.compare(top->german, Qt::CaseInsensitive) != 0;
+    });
+    moveToFront(list, main);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -8391,6 +8420,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
         putPlainPartBeforeLineHeadsCompound(list);
         putAdjectiveBeforeNounOfAdjectivalPlural(list);
+        putMainEntryBeforeWordGivenBack(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

@@ -1557,6 +1557,30 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // A bare line that gives the English word back as a German adjective
+    // ("amber; bernsteinfarben {adj} :: amber; amber-coloured") gives way to
+    // the English word's main entry, the noun's line with its plural and
+    // compounds, though a field tag marks it. A word given back that no
+    // synonym explains, or without a main entry of another kind, stays.
+    void putsTheMainEntryBeforeTheWordGivenBack_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray bernstein("Bernstein {m} [min.] | Bernsteine {pl} | wolkiger Bernstein :: amber; succinite | "
+                                   "ambers | mineral amber\n");
+        const QByteArray colour("amber; bernsteinfarben {adj} :: amber; amber-coloured\n");
+        QTest::newRow("amber") << bernstein + colour << QStringLiteral("amber") << QStringLiteral("Bernstein");
+        QTest::newRow("amber, no main entry")
+            << QByteArray("Bernstein {m} [min.] :: amber; succinite\n") + colour << QStringLiteral("amber")
+            << QStringLiteral("amber");
+        QTest::newRow("amber, given back alone")
+            << bernstein + "amber {adj} :: amber; amber-coloured\n" << QStringLiteral("amber")
+            << QStringLiteral("amber");
+    }
+    void putsTheMainEntryBeforeTheWordGivenBack()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
