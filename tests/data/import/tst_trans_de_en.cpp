@@ -1581,6 +1581,34 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // The noun the dictionary builds the English word's compounds on
+    // ("Herzchirurg :: heart surgeon", "Unfallchirurg :: trauma surgeon")
+    // goes before a side synonym that gives the word first on its own line,
+    // where five lines render the word so. Four are too few to say.
+    void putsTheNounOfTheWordsCompoundsFirst_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray lines(
+            "Chirurg {m}; Chirurgin {f} [med.] | Chirurgen {pl}; Chirurginnen {pl} :: medical surgeon; surgeon | "
+            "medical surgeons; surgeons\n"
+            "Gefäßchirurg {m}; Gefäßchirurgin {f} [med.] | Gefäßchirurgen {pl}; Gefäßchirurginnen {pl} :: vascular "
+            "surgeon | vascular surgeons\n"
+            "Herzchirurg {m} [med.] :: heart surgeon; cardiac surgeon\n"
+            "Kieferchirurg {m}; Kieferchirurgin {f} [med.] | Kieferchirurgen {pl}; Kieferchirurginnen {pl} :: oral "
+            "surgeon | oral surgeons\n"
+            "Ohrchirurg {m}; Ohrchirurgin {f} [med.] | Ohrchirurgen {pl}; Ohrchirurginnen {pl} :: aural surgeon | "
+            "aural surgeons\n"
+            "Operateur {m}; Operateurin {f} [med.] | Operateure {pl}; Operateurinnen {pl} :: surgeon; operating "
+            "surgeon | surgeons; operating surgeons\n");
+        const QByteArray trauma("Unfallchirurg {m} [med.] | Unfallchirurgen {pl} :: trauma surgeon | trauma surgeons\n");
+        QTest::newRow("surgeon") << lines + trauma << QStringLiteral("surgeon") << QStringLiteral("Chirurg");
+        QTest::newRow("surgeon, four compounds") << lines << QStringLiteral("surgeon") << QStringLiteral("Operateur");
+    }
+    void putsTheNounOfTheWordsCompoundsFirst()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
