@@ -479,6 +479,10 @@ struct WordClassTags
     // A note follows the class at the end of the section and narrows every
     // word of it (notedAfterWordClass).
     bool notedAfterClass = false;
+    // The section tags its verbs as intransitive only ("brennen; aufflammen
+    // {vi}"), or as transitive ("anzünden; entfachen {vt}").
+    bool intransitiveOnly = false;
+    bool transitive = false;
 };
 
 struct Candidate
@@ -896,8 +900,9 @@ bool notedAfterWordClass(QStringView section)
 WordClassTags wordClassTagsOf(QStringView germanSide)
 {
     const QStringView section = firstSection(germanSide);
+    const bool transitive = section.contains(u"{vt") || section.contains(u"; vt}");
     return {section.contains(u"{adj}") || section.contains(u"{adj.}"), section.contains(u"{adv}"),
-            notedAfterWordClass(section)};
+            notedAfterWordClass(section), section.contains(u"{vi}") && !transitive, transitive};
 }
 
 // How many sections the German side of a line has.
@@ -4505,6 +4510,29 @@ void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list)
                && c->german.compare(top->german, Qt::CaseInsensitive) != 0;
     });
     moveToFront(list, main);
+}
+
+// Puts first a transitive verb that two or more lines give the English verb
+// first, where the ranking chose a verb that only one line gives it, a
+// short line that tags its verbs intransitive only ("brennen; aufflammen
+// {vi} | brennend; aufflammend | gebrannt; aufgeflammt :: to kindle | ...",
+// beside "anzünden; entfachen; anfachen; zünden {vt} | ... :: to kindle; to
+// enkindle | ..." and "wecken; entfachen {vt} :: to kindle"): the
+// intransitive line names what the thing does once the English verb has
+// been done to it, a loose use, and the lines agree on the transitive one.
+void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->englishVerb || !top->wordClass.intransitiveOnly || top->support > 1 || top->sections > 3)
+        return;
+    const auto verb = std::find_if(list.begin(), list.end(), [top](const Candidate *c) {
+        return c->first && c->englishVerb && c->wordClass.transitive && c->support >= 2 && c->support > top->support
+               && !isSpecial(*c) && !c->noted && !c->englishNoted && !c->fringe && !c->englishRegister
+               && !c->lineTagged && !c->groupTagged;
+    });
+    moveToFront(list, verb);
 }
 
 template<typename Commonness>
@@ -8541,6 +8569,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putAdjectiveBeforeNounOfAdjectivalPlural(list);
         putMainEntryBeforeWordGivenBack(list);
         putNounRenderingWordInCompoundsFirst(list, renderings.value(it.key().toLower()));
+        putAgreedTransitiveVerbBeforeIntransitiveLine(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

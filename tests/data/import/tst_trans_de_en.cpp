@@ -1609,6 +1609,29 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // A transitive verb that two lines give the English verb first goes
+    // before the verb of one short intransitive line ("brennen; aufflammen
+    // {vi} :: to kindle"); where only one line gives it, the ranking stays.
+    void putsTheAgreedTransitiveVerbBeforeTheIntransitiveLine_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray lines(
+            "anzünden; entfachen; anfachen; zünden {vt} | anzündend; entfachend; anfachend; zündend | angezündet; "
+            "entfacht; angefacht; gezündet | zündet an | zündete an :: to kindle; to enkindle | kindling | kindled "
+            "| kindles | kindled\n"
+            "brennen; aufflammen {vi} | brennend; aufflammend | gebrannt; aufgeflammt :: to kindle | kindling | "
+            "kindled\n");
+        const QByteArray interest("(Interesse) wecken; entfachen {vt} | weckend; entfachend | geweckt; entfacht | "
+                                  "nicht geweckt :: to kindle | kindling | kindled | unkindled\n");
+        QTest::newRow("kindle") << lines + interest << QStringLiteral("kindle") << QStringLiteral("entfachen");
+        QTest::newRow("kindle, one transitive line")
+            << lines << QStringLiteral("kindle") << QStringLiteral("brennen");
+    }
+    void putsTheAgreedTransitiveVerbBeforeTheIntransitiveLine()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
