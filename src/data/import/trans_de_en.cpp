@@ -479,6 +479,10 @@ struct WordClassTags
     // A note follows the class at the end of the section and narrows every
     // word of it (notedAfterWordClass).
     bool notedAfterClass = false;
+    // The section tags its verbs as intransitive only ("brennen; aufflammen
+    // {vi}"), or as transitive ("anzünden; entfachen {vt}").
+    bool intransitiveOnly = false;
+    bool transitive = false;
 };
 
 struct Candidate
@@ -896,8 +900,9 @@ bool notedAfterWordClass(QStringView section)
 WordClassTags wordClassTagsOf(QStringView germanSide)
 {
     const QStringView section = firstSection(germanSide);
+    const bool transitive = section.contains(u"{vt") || section.contains(u"; vt}");
     return {section.contains(u"{adj}") || section.contains(u"{adj.}"), section.contains(u"{adv}"),
-            notedAfterWordClass(section)};
+            notedAfterWordClass(section), section.contains(u"{vi}") && !transitive, transitive};
 }
 
 // How many sections the German side of a line has.
@@ -4478,6 +4483,58 @@ void putHeadedVerbFormsBeforeExampleLine(QVector<const Candidate *> &list)
     moveToFront(list, entry);
 }
 
+// Puts the English word's main entry (markEnglishMainEntry) first where the
+// ranking chose the English word itself, given back as a German word of
+// another kind on a bare line that explains it by a German synonym ("amber;
+// bernsteinfarben {adj} :: amber; amber-coloured" before "Bernstein {m}
+// [min.] | Bernsteine {pl} | wolkiger Bernstein :: amber; succinite | ...").
+// The bare line names a loan's narrow use, a colour say, which shows the
+// learner the English word back; the main entry, with its forms and
+// compounds, names the word's everyday sense, though a field tag ranked it
+// behind.
+void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || top->noun || top->sections > 1
+        || top->german.compare(top->english, Qt::CaseInsensitive) != 0)
+        return;
+    const bool explained = std::any_of(list.cbegin(), list.cend(), [top](const Candidate *c) {
+        return c->line == top->line && !c->germanFirst;
+    });
+    if (!explained)
+        return;
+    const auto main = std::find_if(list.begin(), list.end(), [top](const Candidate *c) {
+        return c->englishMainEntry && c->germanFirst && kindOf(*c) != kindOf(*top) && !c->fringe
+               && c->german.compare(top->german, Qt::CaseInsensitive) != 0;
+    });
+    moveToFront(list, main);
+}
+
+// Puts first a transitive verb that two or more lines give the English verb
+// first, where the ranking chose a verb that only one line gives it, a
+// short line that tags its verbs intransitive only ("brennen; aufflammen
+// {vi} | brennend; aufflammend | gebrannt; aufgeflammt :: to kindle | ...",
+// beside "anzünden; entfachen; anfachen; zünden {vt} | ... :: to kindle; to
+// enkindle | ..." and "wecken; entfachen {vt} :: to kindle"): the
+// intransitive line names what the thing does once the English verb has
+// been done to it, a loose use, and the lines agree on the transitive one.
+void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->englishVerb || !top->wordClass.intransitiveOnly || top->support > 1 || top->sections > 3)
+        return;
+    const auto verb = std::find_if(list.begin(), list.end(), [top](const Candidate *c) {
+        return c->first && c->englishVerb && c->wordClass.transitive && c->support >= 2 && c->support > top->support
+               && !isSpecial(*c) && !c->noted && !c->englishNoted && !c->fringe && !c->englishRegister
+               && !c->lineTagged && !c->groupTagged;
+    });
+    moveToFront(list, verb);
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -7765,6 +7822,109 @@ void putPlainNounOfCompoundingHeadFirst(QVector<const Candidate *> &list, const 
         moveToFront(list, plain);
 }
 
+// For each single English word of `wanted` (lower case) and each of its
+// German nouns (lower case), how many lines render a phrase the English
+// word heads by a compound the noun heads: the lines whose English side
+// gives a phrase of several words that ends in the English word and whose
+// German side holds a compound ending in the noun, both outside notes
+// ("Herzchirurg {m} [med.] :: heart surgeon; cardiac surgeon" for "surgeon"
+// and "chirurg"). The noun alone does not count: a word of
+// another sense spelt alike ("leichter", lighter in weight, beside the
+// boat "Leichter") would. A line counts once for each pair.
+QHash<QString, QHash<QString, int>> compoundRenderings(const QByteArray &text, const QHash<QString, QStringList> &wanted)
+{
+    QHash<QString, QHash<QString, int>> counts;
+    if (wanted.isEmpty())
+        return counts;
+    QHash<QByteArray, QString> englishKeys;
+    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
+        englishKeys.insert(it.key().toUtf8(), it.key());
+    QByteArray token;
+    QByteArray last;  // the last word of the phrase read
+    int words = 0;    // the words of the phrase read
+    QStringList named;
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
+        const QByteArrayView englishSide = raw.sliced(separator + 4);
+        named.clear();
+        int depth = 0;
+        token.resize(0);
+        last.resize(0);
+        words = 0;
+        for (qsizetype i = 0; i <= englishSide.size(); ++i) {
+            const char c = i < englishSide.size() ? englishSide.at(i) : ';';
+            if (c == '(' || c == '[' || c == '{')
+                ++depth;
+            else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                --depth;
+            const auto byte = static_cast<unsigned char>(c);
+            if (depth == 0 && std::isalpha(byte)) {
+                token.append(static_cast<char>(std::tolower(byte)));
+                continue;
+            }
+            if (!token.isEmpty()) {
+                last = token;
+                ++words;
+                token.resize(0);
+            }
+            // A phrase ends at a synonym's or a section's end: its last word
+            // heads it where words stand before it ("heart surgeon").
+            if (depth == 0 && (c == ';' || c == '|')) {
+                const auto key = words > 1 ? englishKeys.constFind(last) : englishKeys.cend();
+                if (key != englishKeys.cend() && !named.contains(*key))
+                    named.append(*key);
+                last.resize(0);
+                words = 0;
+            }
+        }
+        if (named.isEmpty())
+            return;
+        const QString german = normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower();
+        const QVector<QStringView> germanWords = wordsOutsideBrackets(german);
+        for (const QString &english : std::as_const(named)) {
+            for (const QString &noun : wanted.value(english)) {
+                if (std::any_of(germanWords.cbegin(), germanWords.cend(),
+                                [&noun](QStringView word) {
+                                    return word.size() > noun.size() + 2 && word.endsWith(noun);
+                                }))
+                    ++counts[english][noun];
+            }
+        }
+    });
+    return counts;
+}
+
+// Puts first a noun heading a line for the English word by which the
+// dictionary renders that word throughout its compounds, where the ranking
+// chose a noun heading another line that hardly any line uses so: "Chirurg
+// {m}; Chirurgin {f} [med.] | ... :: medical surgeon; surgeon | ..." with
+// "Herzchirurg :: heart surgeon", "Unfallchirurg :: trauma surgeon" and ten
+// more, before "Operateur {m}; Operateurin {f} [med.] | ... :: surgeon;
+// operating surgeon | ...", named by its own line only. The noun the
+// compounds are built on is the standard word; the other, a side synonym.
+// The noun must give the English word first or right after a phrase that
+// narrows it, with no note, register or region, and be no more special than
+// the top; it must render the word in at least five lines and five times as
+// many as the top, which at most two lines may use.
+void putNounRenderingWordInCompoundsFirst(QVector<const Candidate *> &list, const QHash<QString, int> &renderings)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->noun || !top->germanFirst || !top->first)
+        return;
+    const int topCount = std::max(1, renderings.value(top->german.toLower()));
+    if (topCount > 2)
+        return;
+    const auto noun = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *c) {
+        const int count = renderings.value(c->german.toLower());
+        return c->noun && c->germanFirst && (c->first || c->plainWord) && !c->german.contains(u' ')
+               && c->german.compare(top->german, Qt::CaseInsensitive) != 0 && !c->noted && !c->englishNoted
+               && !c->fringe && !c->englishRegister && !c->germanColloquial && (!isSpecial(*c) || isSpecial(*top))
+               && count >= 5 && count >= 5 * topCount;
+    });
+    moveToFront(list, noun);
+}
+
 // Moves the row's word at `from`, past its places, into its last place;
 // the word there comes right behind the places. Returns that word.
 QString giveLastPlaceTo(QStringList &german, QVector<const Candidate *> &kept, qsizetype from)
@@ -8346,6 +8506,22 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         std::async(std::launch::async, [&text, &compoundPairings] { countCompoundPairings(text, compoundPairings); });
     const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
     compoundsCounted.get();
+    // The German nouns heading lines for each single English word, where two
+    // or more do (see putNounRenderingWordInCompoundsFirst).
+    QHash<QString, QStringList> nounsWanted;
+    for (auto it = byEnglish.cbegin(); it != byEnglish.cend(); ++it) {
+        if (it.key().contains(u' '))
+            continue;
+        QStringList nouns;
+        for (const Candidate *candidate : it.value()) {
+            const QString noun = candidate->german.toLower();
+            if (candidate->noun && candidate->germanFirst && !noun.contains(u' ') && !nouns.contains(noun))
+                nouns.append(noun);
+        }
+        if (nouns.size() > 1)
+            nounsWanted.insert(it.key().toLower(), nouns);
+    }
+    const QHash<QString, QHash<QString, int>> renderings = compoundRenderings(text, nounsWanted);
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -8391,6 +8567,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putPlainNounOfCompoundingHeadFirst(list, compoundPairings.value(it.key().toLower()));
         putPlainPartBeforeLineHeadsCompound(list);
         putAdjectiveBeforeNounOfAdjectivalPlural(list);
+        putMainEntryBeforeWordGivenBack(list);
+        putNounRenderingWordInCompoundsFirst(list, renderings.value(it.key().toLower()));
+        putAgreedTransitiveVerbBeforeIntransitiveLine(list);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside

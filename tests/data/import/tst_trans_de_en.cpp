@@ -1557,6 +1557,81 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // A bare line that gives the English word back as a German adjective
+    // ("amber; bernsteinfarben {adj} :: amber; amber-coloured") gives way to
+    // the English word's main entry, the noun's line with its plural and
+    // compounds, though a field tag marks it. A word given back that no
+    // synonym explains, or without a main entry of another kind, stays.
+    void putsTheMainEntryBeforeTheWordGivenBack_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray bernstein("Bernstein {m} [min.] | Bernsteine {pl} | wolkiger Bernstein :: amber; succinite | "
+                                   "ambers | mineral amber\n");
+        const QByteArray colour("amber; bernsteinfarben {adj} :: amber; amber-coloured\n");
+        QTest::newRow("amber") << bernstein + colour << QStringLiteral("amber") << QStringLiteral("Bernstein");
+        QTest::newRow("amber, no main entry")
+            << QByteArray("Bernstein {m} [min.] :: amber; succinite\n") + colour << QStringLiteral("amber")
+            << QStringLiteral("amber");
+        QTest::newRow("amber, given back alone")
+            << bernstein + "amber {adj} :: amber; amber-coloured\n" << QStringLiteral("amber")
+            << QStringLiteral("amber");
+    }
+    void putsTheMainEntryBeforeTheWordGivenBack()
+    {
+        checkFirstGermanItem();
+    }
+
+    // The noun the dictionary builds the English word's compounds on
+    // ("Herzchirurg :: heart surgeon", "Unfallchirurg :: trauma surgeon")
+    // goes before a side synonym that gives the word first on its own line,
+    // where five lines render the word so. Four are too few to say.
+    void putsTheNounOfTheWordsCompoundsFirst_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray lines(
+            "Chirurg {m}; Chirurgin {f} [med.] | Chirurgen {pl}; Chirurginnen {pl} :: medical surgeon; surgeon | "
+            "medical surgeons; surgeons\n"
+            "Gefäßchirurg {m}; Gefäßchirurgin {f} [med.] | Gefäßchirurgen {pl}; Gefäßchirurginnen {pl} :: vascular "
+            "surgeon | vascular surgeons\n"
+            "Herzchirurg {m} [med.] :: heart surgeon; cardiac surgeon\n"
+            "Kieferchirurg {m}; Kieferchirurgin {f} [med.] | Kieferchirurgen {pl}; Kieferchirurginnen {pl} :: oral "
+            "surgeon | oral surgeons\n"
+            "Ohrchirurg {m}; Ohrchirurgin {f} [med.] | Ohrchirurgen {pl}; Ohrchirurginnen {pl} :: aural surgeon | "
+            "aural surgeons\n"
+            "Operateur {m}; Operateurin {f} [med.] | Operateure {pl}; Operateurinnen {pl} :: surgeon; operating "
+            "surgeon | surgeons; operating surgeons\n");
+        const QByteArray trauma("Unfallchirurg {m} [med.] | Unfallchirurgen {pl} :: trauma surgeon | trauma surgeons\n");
+        QTest::newRow("surgeon") << lines + trauma << QStringLiteral("surgeon") << QStringLiteral("Chirurg");
+        QTest::newRow("surgeon, four compounds") << lines << QStringLiteral("surgeon") << QStringLiteral("Operateur");
+    }
+    void putsTheNounOfTheWordsCompoundsFirst()
+    {
+        checkFirstGermanItem();
+    }
+
+    // A transitive verb that two lines give the English verb first goes
+    // before the verb of one short intransitive line ("brennen; aufflammen
+    // {vi} :: to kindle"); where only one line gives it, the ranking stays.
+    void putsTheAgreedTransitiveVerbBeforeTheIntransitiveLine_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray lines(
+            "anzünden; entfachen; anfachen; zünden {vt} | anzündend; entfachend; anfachend; zündend | angezündet; "
+            "entfacht; angefacht; gezündet | zündet an | zündete an :: to kindle; to enkindle | kindling | kindled "
+            "| kindles | kindled\n"
+            "brennen; aufflammen {vi} | brennend; aufflammend | gebrannt; aufgeflammt :: to kindle | kindling | "
+            "kindled\n");
+        const QByteArray interest("(Interesse) wecken; entfachen {vt} | weckend; entfachend | geweckt; entfacht | "
+                                  "nicht geweckt :: to kindle | kindling | kindled | unkindled\n");
+        QTest::newRow("kindle") << lines + interest << QStringLiteral("kindle") << QStringLiteral("entfachen");
+        QTest::newRow("kindle, one transitive line")
+            << lines << QStringLiteral("kindle") << QStringLiteral("brennen");
+    }
+    void putsTheAgreedTransitiveVerbBeforeTheIntransitiveLine()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
