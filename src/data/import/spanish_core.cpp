@@ -1237,6 +1237,42 @@ QStringList withAdjectiveBeforeUnusedNoun(QStringList kept, const QVector<std::p
     return kept;
 }
 
+// A translation only FreeDict eng-spa gives is left out of a row Apertium
+// translates, as many of its items are damaged. Where Apertium eng-spa
+// has no entry for the English word at all, the row has only Apertium
+// spa-eng's reversed pairs of Spanish phrases ("por el estilo<adv>" ->
+// "like that<adv>"). FreeDict's item stays there when Apertium spa-eng's
+// own English for it shares a word with the headword (`apertiumsEnglish`:
+// "así" -> "like this", beside "like that"): Apertium reads the Spanish
+// word in the headword's sense, so the item is no damaged one. An item
+// Apertium reads otherwise ("taking: adquisición", Apertium's
+// "acquisition", of FreeDict's cut "taking over") stays out.
+bool keepsFreedictItemBesideReversedOnly(const QString &headword, const QStringList &apertiumForward,
+                                         const QStringList &apertiumsEnglish)
+{
+    if (!apertiumForward.isEmpty())
+        return false;
+    const QStringList words = headword.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::any_of(apertiumsEnglish.begin(), apertiumsEnglish.end(), [&](const QString &english) {
+        const QStringList others = english.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return std::any_of(others.begin(), others.end(), [&](const QString &word) { return words.contains(word); });
+    });
+}
+
+// In a row Apertium eng-spa has no entry for, FreeDict eng-spa's items
+// translate the English word itself, while Apertium's are its translations
+// of Spanish phrases read backwards: the direct ones go first ("like
+// that": "así" before "por el estilo").
+QStringList withDirectFreedictFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                    const QStringList &apertiumForward)
+{
+    if (!apertiumForward.isEmpty())
+        return kept;
+    std::stable_partition(kept.begin(), kept.end(),
+                          [&](const QString &item) { return sourcesIn(candidates, item) & FreedictForward; });
+    return kept;
+}
+
 // Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
 // which is "many<prn>" both ways. Where all four sources agree on one of a
 // row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
@@ -1800,7 +1836,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 continue;
             const QString item = accented.isEmpty() ? spanish : accented;
             const int sources = evidence.sources(english, spelling, item);
-            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item))
+            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item)
+                 || keepsFreedictItemBesideReversedOnly(english, evidence.forward(spelling), evidence.englishOf(item)))
                 && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
                 candidates.append({item, sources});
         }
@@ -1839,6 +1876,7 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withDirectFreedictFirst(kept, candidates, evidence.forward(spelling));
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
         kept = withApertiumBeforeNarrowSoleWord(

@@ -369,6 +369,28 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void keepsTheDirectWordOfARowOfReversedPhrases()
+    {
+        // eng-spa "like /laikðæt/: así", whose phrase the import puts back
+        // as "like that"; Apertium eng-spa has no "like that", spa-eng
+        // has "por el estilo<adv>" -> "like that<adv>" and "así<adv>" ->
+        // "like this<adv>".
+        const SenseRows englishSpanish{{QStringLiteral("like that"), {QStringLiteral("así")}},
+                                       {QStringLiteral("taking"), {QStringLiteral("adquisición"), QStringLiteral("compra")}}};
+        const QVector<LexiconEntry> backward =
+            tagged({{"por el estilo", "adv", "like that", "adv"}, {"así", "adv", "like this", "adv"},
+                     {"toma", "n", "taking", "n"}, {"adquisición", "n", "acquisition", "n"},
+                     {"compra", "n", "purchase", "n"}});
+        const QStringList words{QStringLiteral("like that"), QStringLiteral("taking")};
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, {}, {}, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("like that")),
+                 (QStringList{QStringLiteral("así"), QStringLiteral("por el estilo")}));
+        // eng-spa "taking /teikiŋ/: adquisición, compra" is the cut
+        // "taking over": Apertium reads neither word as "taking", so
+        // Apertium's own pair stays alone.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("taking")), QStringList{QStringLiteral("toma")});
+    }
+
     void keepsTheCommonWordTheCapWouldCut()
     {
         // eng-spa "rob /rɔb/: 1. despojar, privar 2. hurtar, robar"; spa-eng
