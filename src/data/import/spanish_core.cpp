@@ -1386,6 +1386,39 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
     return kept;
 }
 
+bool isCognate(const QString &spanish, const QString &english);
+
+// The cap of a Spanish row can cut the English cognate whose own row the
+// Spanish word leads, as Apertium eng-spa's translation of it
+// ("magnificent<adj>" -> "magnífico"), while it keeps pairs of FreeDict's
+// alone whose English rows do not hold the Spanish word at all ("magnífico:
+// lovely", where "lovely" keeps "precioso, hermoso, ..."): one source
+// against two, though the cognate is the word's main sense. Such a cut
+// word (`leadsItsRow`) takes the place of the last kept item that no
+// Apertium lexicon gives and whose English row lacks the Spanish word
+// (`inItsRow`).
+QStringList withCognateLeadAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                    const QString &spanish, const std::function<bool(const QString &)> &leadsItsRow,
+                                    const std::function<bool(const QString &)> &inItsRow)
+{
+    if (kept.size() < kMaxSpanishTranslations)
+        return kept;
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (const auto &[english, sources] : candidates) {
+        if (kept.contains(english) || !(sources & ApertiumForward) || !isCognate(spanish, english)
+            || !leadsItsRow(english))
+            continue;
+        for (qsizetype i = kept.size() - 1; i > 0; --i) {
+            if (!(sourcesIn(candidates, kept.at(i)) & apertium) && !inItsRow(kept.at(i))) {
+                kept[i] = english;
+                return kept;
+            }
+        }
+        return kept;
+    }
+    return kept;
+}
+
 // A Spanish row's candidates come first from the English rows that kept
 // the word, so a pair only Apertium eng-spa gives ("brief<n>" ->
 // "escrito") can lead a row whose own lexicon, Apertium spa-eng, gives
@@ -2046,8 +2079,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
-        const QStringList byRank =
-            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        const auto englishItems = [&](const QString &english) {
+            const qsizetype englishAt = englishRow.value(english, -1);
+            return englishAt >= 0 ? core.englishSpanish.at(englishAt).second : QStringList();
+        };
+        const QStringList byRank = withCognateLeadAtTheCap(
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; }),
+            candidates, spanish, [&](const QString &english) { return englishItems(english).value(0) == spanish; },
+            [&](const QString &english) { return englishItems(english).contains(spanish); });
         // An adverb in "-mente" is most nearly its English adverb in "-ly":
         // led by one, it is not given to a commoner word of another build
         // ("extremamente": "extremely" before "most").

@@ -369,6 +369,56 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void keepsTheCognateLeadTheCapWouldCut()
+    {
+        // spa-eng "magnífico /maɡnˈifiko/: 1. lovely 2. bright, brilliant";
+        // eng-spa "bright /brait/: 1. magnífico 2. claro", "brilliant:
+        // magnífico", "glorious: famoso", "lovely: 1. agradable 2. bonito
+        // 3. hermoso, magnífico". Apertium eng-spa "magnificent<adj>" and
+        // "glorious<adj>" -> "magnífico<adj>", "lovely<adj><sint>" ->
+        // "precioso<adj>"; spa-eng "magnífico<adj>" -> "glorious<adj>",
+        // "precioso<adj>" -> "lovely<adj>".
+        const SenseRows englishSpanish{
+            {QStringLiteral("bright"), {QStringLiteral("magnífico"), QStringLiteral("claro")}},
+            {QStringLiteral("brilliant"), {QStringLiteral("magnífico")}},
+            {QStringLiteral("glorious"), {QStringLiteral("famoso")}},
+            {QStringLiteral("lovely"),
+             {QStringLiteral("agradable"), QStringLiteral("bonito"), QStringLiteral("hermoso"), QStringLiteral("magnífico")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("magnífico"),
+             {QStringLiteral("lovely"), QStringLiteral("bright"), QStringLiteral("brilliant")}},
+            {QStringLiteral("agradable"), {QStringLiteral("agreeable"), QStringLiteral("lovely")}},
+            {QStringLiteral("bonito"), {QStringLiteral("beautiful"), QStringLiteral("lovely")}},
+            {QStringLiteral("hermoso"), {QStringLiteral("lovely")}},
+            {QStringLiteral("claro"), {QStringLiteral("bright"), QStringLiteral("clear")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"magnificent", "adj", "magnífico", "adj"}, {"glorious", "adj", "magnífico", "adj"},
+                     {"lovely", "adj", "precioso", "adj"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"magnífico", "adj", "glorious", "adj"}, {"precioso", "adj", "lovely", "adj"}});
+        const QStringList words{QStringLiteral("bright"), QStringLiteral("brilliant"), QStringLiteral("glorious"),
+                                QStringLiteral("lovely"), QStringLiteral("magnificent")};
+        // The German pivot links "lovely" with the four other words of its
+        // row, so that, as in the import, the cap of that row cuts
+        // "magnífico".
+        const auto links = [](const QString &spanish, const QString &english) {
+            static const QStringList linked{QStringLiteral("agradable"), QStringLiteral("bonito"),
+                                            QStringLiteral("hermoso"), QStringLiteral("precioso")};
+            return english == QLatin1String("lovely") && linked.contains(spanish) ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        const QStringList lovely = row(core.englishSpanish, QStringLiteral("lovely"));
+        QVERIFY2(!lovely.contains(QStringLiteral("magnífico")), qPrintable(lovely.join(QLatin1String(", "))));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("magnificent")).value(0), QStringLiteral("magnífico"));
+        // "magnificent" takes the place of "lovely", whose row lacks the
+        // word; "bright" and "brilliant" keep theirs, their rows hold it.
+        const QStringList magnifico = row(core.spanishEnglish, QStringLiteral("magnífico"));
+        QCOMPARE(magnifico.size(), kMaxSpanishTranslations);
+        QVERIFY2(magnifico.contains(QStringLiteral("magnificent")), qPrintable(magnifico.join(QLatin1String(", "))));
+        QVERIFY(!magnifico.contains(QStringLiteral("lovely")));
+        QVERIFY(magnifico.contains(QStringLiteral("bright")) && magnifico.contains(QStringLiteral("brilliant")));
+    }
+
     void keepsTheDirectWordOfARowOfReversedPhrases()
     {
         // eng-spa "like /laikðæt/: así", whose phrase the import puts back
