@@ -1388,6 +1388,41 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
 
 bool isCognate(const QString &spanish, const QString &english);
 
+// Apertium eng-spa gives some English nouns an adjective entry for their
+// use before another noun ("news<adj>" -> "noticioso<adj>", of "news
+// programme"), beside the noun's ("news<n>" -> "noticia"). Where FreeDict's
+// first translation is the plural of a noun item that leads it (`isNoun`:
+// "noticias", of "noticia"), FreeDict reads the word as that noun: an item
+// between them that Apertium knows only as an adjective (`isAdjective`)
+// goes behind the plural ("news": "noticia, noticias, noticioso").
+QStringList withNounsPluralBeforeAttributiveAdjective(QStringList kept, const QString &freedictFirst,
+                                                      const std::function<bool(const QString &)> &isNoun,
+                                                      const std::function<bool(const QString &)> &isAdjective)
+{
+    const qsizetype plural = kept.indexOf(freedictFirst);
+    if (plural < 2)
+        return kept;
+    qsizetype noun = -1;
+    for (qsizetype i = 0; i < plural; ++i) {
+        const QString &item = kept.at(i);
+        if (isNoun(item) && (freedictFirst == item + QLatin1Char('s') || freedictFirst == item + QLatin1String("es")))
+            noun = i;
+    }
+    if (noun < 0)
+        return kept;
+    QStringList adjectives;
+    for (qsizetype i = plural - 1; i > noun; --i) {
+        if (isAdjective(kept.at(i)) && !isNoun(kept.at(i)))
+            adjectives.prepend(kept.takeAt(i));
+    }
+    if (adjectives.isEmpty())
+        return kept;
+    const qsizetype at = kept.indexOf(freedictFirst) + 1;
+    for (qsizetype i = 0; i < adjectives.size(); ++i)
+        kept.insert(at + i, adjectives.at(i));
+    return kept;
+}
+
 // The cap of a Spanish row can cut the English cognate whose own row the
 // Spanish word leads, as Apertium eng-spa's translation of it
 // ("magnificent<adj>" -> "magnífico"), while it keeps pairs of FreeDict's
@@ -1910,6 +1945,10 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         if (kept.isEmpty())
             continue;
         kept = withDirectFreedictFirst(kept, candidates, evidence.forward(spelling));
+        kept = withNounsPluralBeforeAttributiveAdjective(
+            kept, freedictFirst,
+            [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish) & NounPair; },
+            [&](const QString &spanish) { return parts.isAdjectiveOnly(spanish); });
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
         kept = withApertiumBeforeNarrowSoleWord(

@@ -441,6 +441,25 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("taking")), QStringList{QStringLiteral("toma")});
     }
 
+    void putsTheNounsPluralBeforeAnAttributiveAdjective()
+    {
+        // eng-spa "news /njuːz/: noticias"; spa-eng "noticias: 1. news,
+        // novelty, somethingnew"; Apertium eng-spa "news<n>" ->
+        // "noticia<n><f>" and "news<adj>" -> "noticioso<adj>", spa-eng the
+        // same pairs back.
+        const SenseRows englishSpanish{{QStringLiteral("news"), {QStringLiteral("noticias")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("noticias"), {QStringLiteral("news"), QStringLiteral("novelty")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"news", "n", "noticia", "n"}, {"news", "adj", "noticioso", "adj"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"noticia", "n", "news", "n"}, {"noticioso", "adj", "news", "adj"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("news")}, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("news")),
+                 (QStringList{QStringLiteral("noticia"), QStringLiteral("noticias"), QStringLiteral("noticioso")}));
+    }
+
     void keepsTheCommonWordTheCapWouldCut()
     {
         // eng-spa "rob /rɔb/: 1. despojar, privar 2. hurtar, robar"; spa-eng
