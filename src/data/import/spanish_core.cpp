@@ -1237,6 +1237,42 @@ QStringList withAdjectiveBeforeUnusedNoun(QStringList kept, const QVector<std::p
     return kept;
 }
 
+// A translation only FreeDict eng-spa gives is left out of a row Apertium
+// translates, as many of its items are damaged. Where Apertium eng-spa
+// has no entry for the English word at all, the row has only Apertium
+// spa-eng's reversed pairs of Spanish phrases ("por el estilo<adv>" ->
+// "like that<adv>"). FreeDict's item stays there when Apertium spa-eng's
+// own English for it shares a word with the headword (`apertiumsEnglish`:
+// "así" -> "like this", beside "like that"): Apertium reads the Spanish
+// word in the headword's sense, so the item is no damaged one. An item
+// Apertium reads otherwise ("taking: adquisición", Apertium's
+// "acquisition", of FreeDict's cut "taking over") stays out.
+bool keepsFreedictItemBesideReversedOnly(const QString &headword, const QStringList &apertiumForward,
+                                         const QStringList &apertiumsEnglish)
+{
+    if (!apertiumForward.isEmpty())
+        return false;
+    const QStringList words = headword.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::any_of(apertiumsEnglish.begin(), apertiumsEnglish.end(), [&](const QString &english) {
+        const QStringList others = english.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return std::any_of(others.begin(), others.end(), [&](const QString &word) { return words.contains(word); });
+    });
+}
+
+// In a row Apertium eng-spa has no entry for, FreeDict eng-spa's items
+// translate the English word itself, while Apertium's are its translations
+// of Spanish phrases read backwards: the direct ones go first ("like
+// that": "así" before "por el estilo").
+QStringList withDirectFreedictFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                    const QStringList &apertiumForward)
+{
+    if (!apertiumForward.isEmpty())
+        return kept;
+    std::stable_partition(kept.begin(), kept.end(),
+                          [&](const QString &item) { return sourcesIn(candidates, item) & FreedictForward; });
+    return kept;
+}
+
 // Apertium maps quantifying pronouns loosely: "several<prn>" -> "muchos",
 // which is "many<prn>" both ways. Where all four sources agree on one of a
 // row's `candidates` ("several": "varios"), a pair Apertium eng-spa alone
@@ -1347,6 +1383,74 @@ QStringList withWidestFirst(QStringList kept, const QVector<std::pair<QString, i
         }
     }
     std::rotate(kept.begin(), widest, widest + 1);
+    return kept;
+}
+
+bool isCognate(const QString &spanish, const QString &english);
+
+// Apertium eng-spa gives some English nouns an adjective entry for their
+// use before another noun ("news<adj>" -> "noticioso<adj>", of "news
+// programme"), beside the noun's ("news<n>" -> "noticia"). Where FreeDict's
+// first translation is the plural of a noun item that leads it (`isNoun`:
+// "noticias", of "noticia"), FreeDict reads the word as that noun: an item
+// between them that Apertium knows only as an adjective (`isAdjective`)
+// goes behind the plural ("news": "noticia, noticias, noticioso").
+QStringList withNounsPluralBeforeAttributiveAdjective(QStringList kept, const QString &freedictFirst,
+                                                      const std::function<bool(const QString &)> &isNoun,
+                                                      const std::function<bool(const QString &)> &isAdjective)
+{
+    const qsizetype plural = kept.indexOf(freedictFirst);
+    if (plural < 2)
+        return kept;
+    qsizetype noun = -1;
+    for (qsizetype i = 0; i < plural; ++i) {
+        const QString &item = kept.at(i);
+        if (isNoun(item) && (freedictFirst == item + QLatin1Char('s') || freedictFirst == item + QLatin1String("es")))
+            noun = i;
+    }
+    if (noun < 0)
+        return kept;
+    QStringList adjectives;
+    for (qsizetype i = plural - 1; i > noun; --i) {
+        if (isAdjective(kept.at(i)) && !isNoun(kept.at(i)))
+            adjectives.prepend(kept.takeAt(i));
+    }
+    if (adjectives.isEmpty())
+        return kept;
+    const qsizetype at = kept.indexOf(freedictFirst) + 1;
+    for (qsizetype i = 0; i < adjectives.size(); ++i)
+        kept.insert(at + i, adjectives.at(i));
+    return kept;
+}
+
+// The cap of a Spanish row can cut the English cognate whose own row the
+// Spanish word leads, as Apertium eng-spa's translation of it
+// ("magnificent<adj>" -> "magnífico"), while it keeps pairs of FreeDict's
+// alone whose English rows do not hold the Spanish word at all ("magnífico:
+// lovely", where "lovely" keeps "precioso, hermoso, ..."): one source
+// against two, though the cognate is the word's main sense. Such a cut
+// word (`leadsItsRow`) takes the place of the last kept item that no
+// Apertium lexicon gives and whose English row lacks the Spanish word
+// (`inItsRow`).
+QStringList withCognateLeadAtTheCap(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                    const QString &spanish, const std::function<bool(const QString &)> &leadsItsRow,
+                                    const std::function<bool(const QString &)> &inItsRow)
+{
+    if (kept.size() < kMaxSpanishTranslations)
+        return kept;
+    const int apertium = ApertiumForward | ApertiumBackward;
+    for (const auto &[english, sources] : candidates) {
+        if (kept.contains(english) || !(sources & ApertiumForward) || !isCognate(spanish, english)
+            || !leadsItsRow(english))
+            continue;
+        for (qsizetype i = kept.size() - 1; i > 0; --i) {
+            if (!(sourcesIn(candidates, kept.at(i)) & apertium) && !inItsRow(kept.at(i))) {
+                kept[i] = english;
+                return kept;
+            }
+        }
+        return kept;
+    }
     return kept;
 }
 
@@ -1800,7 +1904,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 continue;
             const QString item = accented.isEmpty() ? spanish : accented;
             const int sources = evidence.sources(english, spelling, item);
-            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item))
+            if ((sources != FreedictForward || parts.isNounItLacks(spelling, item)
+                 || keepsFreedictItemBesideReversedOnly(english, evidence.forward(spelling), evidence.englishOf(item)))
                 && std::none_of(candidates.begin(), candidates.end(), [&](const auto &c) { return c.first == item; }))
                 candidates.append({item, sources});
         }
@@ -1839,6 +1944,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
         if (kept.isEmpty())
             continue;
+        kept = withDirectFreedictFirst(kept, candidates, evidence.forward(spelling));
+        kept = withNounsPluralBeforeAttributiveAdjective(
+            kept, freedictFirst,
+            [&](const QString &spanish) { return evidence.partsOfSpeech(spelling, spanish) & NounPair; },
+            [&](const QString &spanish) { return parts.isAdjectiveOnly(spanish); });
         kept = withApertiumBeforeSideSense(kept, candidates, freedict, evidence.forward(spelling),
                                            [&](const QString &spanish) { return evidence.knowsSpanish(spanish); });
         kept = withApertiumBeforeNarrowSoleWord(
@@ -2008,8 +2118,14 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                 break;
             }
         }
-        const QStringList byRank =
-            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; });
+        const auto englishItems = [&](const QString &english) {
+            const qsizetype englishAt = englishRow.value(english, -1);
+            return englishAt >= 0 ? core.englishSpanish.at(englishAt).second : QStringList();
+        };
+        const QStringList byRank = withCognateLeadAtTheCap(
+            ranked(candidates, [&](const QString &english) { return germanLinks ? germanLinks(spanish, english) : 0; }),
+            candidates, spanish, [&](const QString &english) { return englishItems(english).value(0) == spanish; },
+            [&](const QString &english) { return englishItems(english).contains(spanish); });
         // An adverb in "-mente" is most nearly its English adverb in "-ly":
         // led by one, it is not given to a commoner word of another build
         // ("extremamente": "extremely" before "most").

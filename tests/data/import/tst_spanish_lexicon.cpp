@@ -369,6 +369,97 @@ private Q_SLOTS:
         QCOMPARE(row(core.spanishEnglish, QStringLiteral("auxiliar")).value(0), QStringLiteral("stewardess"));
     }
 
+    void keepsTheCognateLeadTheCapWouldCut()
+    {
+        // spa-eng "magnífico /maɡnˈifiko/: 1. lovely 2. bright, brilliant";
+        // eng-spa "bright /brait/: 1. magnífico 2. claro", "brilliant:
+        // magnífico", "glorious: famoso", "lovely: 1. agradable 2. bonito
+        // 3. hermoso, magnífico". Apertium eng-spa "magnificent<adj>" and
+        // "glorious<adj>" -> "magnífico<adj>", "lovely<adj><sint>" ->
+        // "precioso<adj>"; spa-eng "magnífico<adj>" -> "glorious<adj>",
+        // "precioso<adj>" -> "lovely<adj>".
+        const SenseRows englishSpanish{
+            {QStringLiteral("bright"), {QStringLiteral("magnífico"), QStringLiteral("claro")}},
+            {QStringLiteral("brilliant"), {QStringLiteral("magnífico")}},
+            {QStringLiteral("glorious"), {QStringLiteral("famoso")}},
+            {QStringLiteral("lovely"),
+             {QStringLiteral("agradable"), QStringLiteral("bonito"), QStringLiteral("hermoso"), QStringLiteral("magnífico")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("magnífico"),
+             {QStringLiteral("lovely"), QStringLiteral("bright"), QStringLiteral("brilliant")}},
+            {QStringLiteral("agradable"), {QStringLiteral("agreeable"), QStringLiteral("lovely")}},
+            {QStringLiteral("bonito"), {QStringLiteral("beautiful"), QStringLiteral("lovely")}},
+            {QStringLiteral("hermoso"), {QStringLiteral("lovely")}},
+            {QStringLiteral("claro"), {QStringLiteral("bright"), QStringLiteral("clear")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"magnificent", "adj", "magnífico", "adj"}, {"glorious", "adj", "magnífico", "adj"},
+                     {"lovely", "adj", "precioso", "adj"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"magnífico", "adj", "glorious", "adj"}, {"precioso", "adj", "lovely", "adj"}});
+        const QStringList words{QStringLiteral("bright"), QStringLiteral("brilliant"), QStringLiteral("glorious"),
+                                QStringLiteral("lovely"), QStringLiteral("magnificent")};
+        // The German pivot links "lovely" with the four other words of its
+        // row, so that, as in the import, the cap of that row cuts
+        // "magnífico".
+        const auto links = [](const QString &spanish, const QString &english) {
+            static const QStringList linked{QStringLiteral("agradable"), QStringLiteral("bonito"),
+                                            QStringLiteral("hermoso"), QStringLiteral("precioso")};
+            return english == QLatin1String("lovely") && linked.contains(spanish) ? 1 : 0;
+        };
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, spanishEnglish, forward, backward, links);
+        const QStringList lovely = row(core.englishSpanish, QStringLiteral("lovely"));
+        QVERIFY2(!lovely.contains(QStringLiteral("magnífico")), qPrintable(lovely.join(QLatin1String(", "))));
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("magnificent")).value(0), QStringLiteral("magnífico"));
+        // "magnificent" takes the place of "lovely", whose row lacks the
+        // word; "bright" and "brilliant" keep theirs, their rows hold it.
+        const QStringList magnifico = row(core.spanishEnglish, QStringLiteral("magnífico"));
+        QCOMPARE(magnifico.size(), kMaxSpanishTranslations);
+        QVERIFY2(magnifico.contains(QStringLiteral("magnificent")), qPrintable(magnifico.join(QLatin1String(", "))));
+        QVERIFY(!magnifico.contains(QStringLiteral("lovely")));
+        QVERIFY(magnifico.contains(QStringLiteral("bright")) && magnifico.contains(QStringLiteral("brilliant")));
+    }
+
+    void keepsTheDirectWordOfARowOfReversedPhrases()
+    {
+        // eng-spa "like /laikðæt/: así", whose phrase the import puts back
+        // as "like that"; Apertium eng-spa has no "like that", spa-eng
+        // has "por el estilo<adv>" -> "like that<adv>" and "así<adv>" ->
+        // "like this<adv>".
+        const SenseRows englishSpanish{{QStringLiteral("like that"), {QStringLiteral("así")}},
+                                       {QStringLiteral("taking"), {QStringLiteral("adquisición"), QStringLiteral("compra")}}};
+        const QVector<LexiconEntry> backward =
+            tagged({{"por el estilo", "adv", "like that", "adv"}, {"así", "adv", "like this", "adv"},
+                     {"toma", "n", "taking", "n"}, {"adquisición", "n", "acquisition", "n"},
+                     {"compra", "n", "purchase", "n"}});
+        const QStringList words{QStringLiteral("like that"), QStringLiteral("taking")};
+        const SpanishCore core = mergeSpanishLexicon(words, englishSpanish, {}, {}, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("like that")),
+                 (QStringList{QStringLiteral("así"), QStringLiteral("por el estilo")}));
+        // eng-spa "taking /teikiŋ/: adquisición, compra" is the cut
+        // "taking over": Apertium reads neither word as "taking", so
+        // Apertium's own pair stays alone.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("taking")), QStringList{QStringLiteral("toma")});
+    }
+
+    void putsTheNounsPluralBeforeAnAttributiveAdjective()
+    {
+        // eng-spa "news /njuːz/: noticias"; spa-eng "noticias: 1. news,
+        // novelty, somethingnew"; Apertium eng-spa "news<n>" ->
+        // "noticia<n><f>" and "news<adj>" -> "noticioso<adj>", spa-eng the
+        // same pairs back.
+        const SenseRows englishSpanish{{QStringLiteral("news"), {QStringLiteral("noticias")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("noticias"), {QStringLiteral("news"), QStringLiteral("novelty")}}};
+        const QVector<LexiconEntry> forward =
+            tagged({{"news", "n", "noticia", "n"}, {"news", "adj", "noticioso", "adj"}});
+        const QVector<LexiconEntry> backward =
+            tagged({{"noticia", "n", "news", "n"}, {"noticioso", "adj", "news", "adj"}});
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("news")}, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("news")),
+                 (QStringList{QStringLiteral("noticia"), QStringLiteral("noticias"), QStringLiteral("noticioso")}));
+    }
+
     void keepsTheCommonWordTheCapWouldCut()
     {
         // eng-spa "rob /rɔb/: 1. despojar, privar 2. hurtar, robar"; spa-eng
