@@ -3903,6 +3903,33 @@ void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &lis
     moveToFront(list, own);
 }
 
+// Puts a bare line's plain English noun first for a German noun, where the
+// ranking chose the "-ing" form of another bare line, level with it on
+// every key but how common the words are ("Bevormundung {f} :: paternalism;
+// dictation; tutelage" before "Bevormundung {f} :: infantilizing"): the
+// "-ing" form is counted on every line that gives its verb's forms ("to
+// infantilize sb. | infantilizing | ..."), so its count says how often the
+// verb is given, not the noun. Neither line has a note, field, register or
+// region, and both give the English word first.
+void putPlainNounBeforeGerundOfBareLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const auto bare = [](const Candidate *c) {
+        return c->noun && c->first && c->germanFirst && c->sections == 1 && !c->noted && !isSpecial(*c)
+               && !c->fringe && !c->englishRegister && !c->englishColloquial && !c->laterSense
+               && !c->english.contains(u' ');
+    };
+    if (!bare(top) || !top->english.endsWith(QLatin1String("ing")))
+        return;
+    const auto noun = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *c) {
+        return bare(c) && c->line != top->line && c->subtitle == top->subtitle
+               && !c->english.endsWith(QLatin1String("ing"));
+    });
+    moveToFront(list, noun);
+}
+
 // Puts the English word of a line whose example sentences show the German
 // word, a later synonym there, and never the line's first word
 // (Candidate::shownByExamples) before the words of lines that list the
@@ -8882,6 +8909,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         putLineExemplifyingWordBeforeOtherWordsLine(it.value());
         putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(it.value());
+        putPlainNounBeforeGerundOfBareLine(it.value());
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

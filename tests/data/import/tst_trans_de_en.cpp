@@ -1174,6 +1174,22 @@ private Q_SLOTS:
                  QStringLiteral("trotzdem"));
     }
 
+    // Of two bare lines of a German noun, level but for how common the words
+    // are, the plain noun goes before the "-ing" form, which the verb's line
+    // of forms counts again (T:16798, 16799, 57444).
+    void putsPlainNounBeforeGerundOfBareLine()
+    {
+        const QByteArray lines =
+            "Bevormundung {f} :: paternalism; dictation; tutelage\n"
+            "Bevormundung {f} :: infantilizing\n"
+            "jdn. wie ein Kind behandeln; zum Kind degradieren {vt} [soc.] | wie ein Kind behandelnd; zum Kind "
+            "degradierend | wie ein Kind behandelt; zum Kind degradiert :: to infantilize sb.; to infantilise sb. "
+            "[Br.] (treat as if infantile) | infantilizing; infantilising | infantilized; infantilised\n";
+        const QStringList items =
+            englishItemsOf(lines, {QStringLiteral("tutelage")}, QStringLiteral("Bevormundung"));
+        QVERIFY2(items.value(0) == QStringLiteral("paternalism"), qPrintable(items.join(u", ")));
+    }
+
     // A line whose example sentence shows a later German synonym, and never
     // the line's first word, names that word's own sense: "leak" of
     // "auslaufen" goes before "run down" of a line that lists it second with
