@@ -40,6 +40,7 @@ void moveToFront(List &list, Iterator item)
 }
 
 bool isGermanPreposition(const QString &word);
+QVector<QStringView> wordsOutsideBrackets(QStringView section);
 
 // Fields a learner meets only in special texts, and figurative use. An entry
 // tagged with one of them is a special sense unless it also carries the
@@ -691,6 +692,11 @@ struct Candidate
     // section ("slow match (wick)"), not only one that opens a synonym with
     // an optional word ("(little) angel"; holdsEnglishNoteAfterWord).
     bool englishNoteAfterWord = false;
+    // A later German synonym that the line's example sentences show in use,
+    // where they never show the line's first word (examplesShowOnlyLaterSynonym).
+    bool shownByExamples = false;
+    // The line's German side gives example sentences (isExampleSentence).
+    bool exampleSentences = false;
 };
 
 // Whether a raw German synonym carries the note that the word is used only
@@ -3902,6 +3908,64 @@ void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &lis
     moveToFront(list, own);
 }
 
+// Puts a bare line's plain English noun first for a German noun, where the
+// ranking chose the "-ing" form of another bare line, level with it on
+// every key but how common the words are ("Bevormundung {f} :: paternalism;
+// dictation; tutelage" before "Bevormundung {f} :: infantilizing"): the
+// "-ing" form is counted on every line that gives its verb's forms ("to
+// infantilize sb. | infantilizing | ..."), so its count says how often the
+// verb is given, not the noun. Neither line has a note, field, register or
+// region, and both give the English word first.
+void putPlainNounBeforeGerundOfBareLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    const auto bare = [](const Candidate *c) {
+        return c->noun && c->first && c->germanFirst && c->sections == 1 && !c->noted && !isSpecial(*c)
+               && !c->fringe && !c->englishRegister && !c->englishColloquial && !c->laterSense
+               && !c->english.contains(u' ');
+    };
+    if (!bare(top) || !top->english.endsWith(QLatin1String("ing")))
+        return;
+    const auto noun = std::find_if(list.begin() + 1, list.end(), [&](const Candidate *c) {
+        return bare(c) && c->line != top->line && c->subtitle == top->subtitle
+               && !c->english.endsWith(QLatin1String("ing"));
+    });
+    moveToFront(list, noun);
+}
+
+// Puts the English word of a line whose example sentences show the German
+// word, a later synonym there, and never the line's first word
+// (Candidate::shownByExamples) before the words of lines that list the
+// German word as a later synonym without such an example: "lecken; undicht
+// sein; auslaufen; durchsickern {vi} | ... | Das Bier ist leider
+// ausgelaufen. :: to leak" names a sense of "auslaufen" that "ablaufen;
+// auslaufen {vi} | ... :: to run down", a line of forms and no example
+// sentence, does not show. The row's first word and the lines the German
+// word heads keep their places. The word moved is the line's first, plain
+// (no note, field, register or region on either side) and of the same kind.
+void putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(QVector<const Candidate *> &list)
+{
+    const auto plain = [](const Candidate *c) {
+        return c->first && !c->noted && !isSpecial(*c) && !c->fringe && !c->englishRegister && !c->englishColloquial
+               && !c->laterSense;
+    };
+    if (list.size() < 3)
+        return;
+    const auto shown = std::find_if(list.begin() + 2, list.end(), [&](const Candidate *c) {
+        return c->shownByExamples && !c->germanFirst && plain(c);
+    });
+    if (shown == list.end())
+        return;
+    const auto bare = std::find_if(list.begin() + 1, shown, [&](const Candidate *c) {
+        return c->first && !c->germanFirst && !c->exampleSentences && c->line != (*shown)->line
+               && kindOf(*c) == kindOf(**shown) && c->english.contains(u' ') && !(*shown)->english.contains(u' ');
+    });
+    if (bare != shown)
+        std::rotate(bare, shown, shown + 1);
+}
+
 // Puts first the German adjective of a line that gives the English word
 // first, where the top word is a noun whose line gives the English word in
 // its plural place only before another noun (Candidate::
@@ -5375,6 +5439,92 @@ bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, c
     return std::any_of(synonyms.cbegin(), synonyms.cend(), [&](const TransSynonym &other) {
         return other.text != german && !other.text.contains(u' ') && examples.contains(germanStemOf(other.text));
     });
+}
+
+// Whether a German section is a sentence: an example of use, not a form or
+// a phrase ("Das Bier ist leider ausgelaufen.").
+bool isExampleSentence(QStringView section)
+{
+    const QStringView text = section.trimmed();
+    return text.contains(u' ') && (text.endsWith(u'.') || text.endsWith(u'!') || text.endsWith(u'?'));
+}
+
+// Whether a line's German side gives an example sentence after its first
+// section.
+bool givesExampleSentences(QStringView germanSide)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    return std::any_of(sections.cbegin() + 1, sections.cend(), isExampleSentence);
+}
+
+// Whether the example sentences of a line's German side use the later
+// synonym at `position` of its first section, by the word itself or one of
+// the one-word forms its line gives in that place, and never the line's first
+// word by any of its own ("lecken; undicht sein; auslaufen; durchsickern {vi}
+// | leckend; ...; auslaufend; ... | geleckt; ...; ausgelaufen; ... | ... |
+// Das Bier ist leider ausgelaufen. :: to leak"): the editor chose that word
+// to show the line's sense, which is then as much its own as the first
+// word's. Forms are the sections that list as many items as the first.
+bool examplesShowOnlyLaterSynonym(QStringView germanSide, qsizetype position)
+{
+    if (position <= 0)
+        return false;
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3)
+        return false;
+    const QVector<QStringView> heads = splitTopLevel(sections.first(), u"; ");
+    if (position >= heads.size())
+        return false;
+    // The one-word forms of the first word and of the later synonym, the
+    // words themselves among them, in lower case.
+    QSet<QString> firstForms;
+    QSet<QString> laterForms;
+    const auto addForm = [](QSet<QString> &forms, QStringView item) {
+        const QVector<QStringView> words = wordsOutsideBrackets(item);
+        if (words.size() == 1)
+            forms.insert(words.first().toString().toLower());
+    };
+    // The word of an item of the first section, without its markers and
+    // the preposition of its object ("auf etw. hinweisen" is "hinweisen");
+    // none for a phrase.
+    const auto addWordForms = [](QStringView item, QSet<QString> &forms) {
+        static const QSet<QString> markers{QStringLiteral("etw"), QStringLiteral("jdn"), QStringLiteral("jdm"),
+                                           QStringLiteral("jds"), QStringLiteral("jd"), QStringLiteral("sich")};
+        QStringList plain;
+        for (const QStringView word : wordsOutsideBrackets(item)) {
+            const QString text = word.toString();
+            if (!markers.contains(text) && !isGermanPreposition(text))
+                plain.append(text);
+        }
+        if (plain.size() == 1)
+            forms.insert(plain.first().toLower());
+    };
+    addWordForms(heads.first(), firstForms);
+    addWordForms(heads.at(position), laterForms);
+    QVector<QStringView> examples;
+    for (qsizetype k = 1; k < sections.size(); ++k) {
+        if (isExampleSentence(sections.at(k))) {
+            examples.append(sections.at(k));
+            continue;
+        }
+        const QVector<QStringView> items = splitTopLevel(sections.at(k), u"; ");
+        if (items.size() != heads.size())
+            continue;
+        addForm(firstForms, items.first());
+        addForm(laterForms, items.at(position));
+    }
+    if (examples.isEmpty() || laterForms.isEmpty() || firstForms.isEmpty())
+        return false;
+    bool showsLater = false;
+    for (const QStringView example : std::as_const(examples)) {
+        for (const QStringView word : wordsOutsideBrackets(example)) {
+            const QString lower = word.toString().toLower();
+            if (firstForms.contains(lower) && !laterForms.contains(lower))
+                return false;
+            showsLater = showsLater || (laterForms.contains(lower) && !firstForms.contains(lower));
+        }
+    }
+    return showsLater;
 }
 
 // Whether the plural section of a noun's line (`laterEnglish`, the English
@@ -8350,6 +8500,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
                 candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
                 candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
+                candidates.last().shownByExamples = examplesShowOnlyLaterSynonym(germanSide, german.position);
+                candidates.last().exampleSentences = givesExampleSentences(germanSide);
                 candidates.last().neuter =
                     german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
             }
@@ -8751,6 +8903,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
             candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);
             candidate.germanAlone = holdsGermanWordAlone(germanSide);
+            candidate.shownByExamples = examplesShowOnlyLaterSynonym(germanSide, on.position);
+            candidate.exampleSentences = givesExampleSentences(germanSide);
             candidate.germanSectionKey = germanSectionKeyOf(
                 withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw.first(separator))))));
             // A German word given as a plural ("Glücksbringer {pl}").
@@ -8933,6 +9087,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putRepeatingAdverbsAfterOtherSenses(it.value());
         putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
         putLineExemplifyingWordBeforeOtherWordsLine(it.value());
+        putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(it.value());
+        putPlainNounBeforeGerundOfBareLine(it.value());
         QStringList english;
         // A side sense: the English word is given only as colloquial, slang
         // or vulgar, for a German word of plain speech (see

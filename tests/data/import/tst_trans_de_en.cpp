@@ -1174,6 +1174,45 @@ private Q_SLOTS:
                  QStringLiteral("trotzdem"));
     }
 
+    // Of two bare lines of a German noun, level but for how common the words
+    // are, the plain noun goes before the "-ing" form, which the verb's line
+    // of forms counts again (T:16798, 16799, 57444).
+    void putsPlainNounBeforeGerundOfBareLine()
+    {
+        const QByteArray lines =
+            "Bevormundung {f} :: paternalism; dictation; tutelage\n"
+            "Bevormundung {f} :: infantilizing\n"
+            "jdn. wie ein Kind behandeln; zum Kind degradieren {vt} [soc.] | wie ein Kind behandelnd; zum Kind "
+            "degradierend | wie ein Kind behandelt; zum Kind degradiert :: to infantilize sb.; to infantilise sb. "
+            "[Br.] (treat as if infantile) | infantilizing; infantilising | infantilized; infantilised\n";
+        const QStringList items =
+            englishItemsOf(lines, {QStringLiteral("tutelage")}, QStringLiteral("Bevormundung"));
+        QVERIFY2(items.value(0) == QStringLiteral("paternalism"), qPrintable(items.join(u", ")));
+    }
+
+    // A line whose example sentence shows a later German synonym, and never
+    // the line's first word, names that word's own sense: "leak" of
+    // "auslaufen" goes before "run down" of a line that lists it second with
+    // its forms alone (T:129733, 134229, 152390). The line "auslaufen" heads
+    // stays first.
+    void putsExemplifiedLaterSynonymBeforeBareLaterSynonymLine()
+    {
+        const QByteArray lines =
+            "ablaufen; auslaufen {vi} | ablaufend; auslaufend | abgelaufen; ausgelaufen :: to run down | running "
+            "down | run down\n"
+            "auslaufen {vi} | auslaufend | ausgelaufen :: to run out; to run away | running out; running away | "
+            "run out; run away\n"
+            "lecken; undicht sein; auslaufen; durchsickern {vi} | leckend; undicht seiend; auslaufend; "
+            "durchsickernd | geleckt; undicht gewesen; ausgelaufen; durchgesickert | leckt; ist undicht; läuft "
+            "aus; sickert durch | leckte; war undicht; lief aus; sickerte durch | Das Bier ist leider ausgelaufen. "
+            ":: to leak | leaking | leaked | leaks | leaked | Unfortunately, the beer has leaked.\n";
+        const QStringList items = englishItemsOf(lines, {QStringLiteral("run out")}, QStringLiteral("auslaufen"));
+        QVERIFY2(items.value(0) == QStringLiteral("run out"), qPrintable(items.join(u", ")));
+        QVERIFY2(items.indexOf(QStringLiteral("leak")) >= 0
+                     && items.indexOf(QStringLiteral("leak")) < items.indexOf(QStringLiteral("run down")),
+                 qPrintable(items.join(u", ")));
+    }
+
     // A noun's own entry goes back before a verb spelt like its plural that
     // stood level with it but for how common the words are: "trompeten" was
     // counted on every line of "Trompeten" too ("mit Pauken und Trompeten",
