@@ -3966,6 +3966,131 @@ void putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(QVector<const Candida
         std::rotate(bare, shown, shown + 1);
 }
 
+// Whether the candidate's German word has its own entry on another line
+// (`ownEntries`: the first line it heads with more than one section), and
+// that entry does not give the English word: the word's main sense lies
+// elsewhere, in a full entry with its forms or examples (at least
+// kPlainHeadSections sections), and the line names a side use of it
+// ("drücken {vt} | ... :: to press | ..." is the entry of "drücken", not
+// "drücken {vt} | drückend | gedrückt :: to strike | striking | stricken").
+bool isSideUseOfWordWithOwnEntry(const QVector<const Candidate *> &list, const Candidate &candidate,
+                                 const QHash<QString, const Candidate *> &ownEntries)
+{
+    const Candidate *own = ownEntries.value(candidate.german, nullptr);
+    if (!own || own->line == candidate.line || own->sections < kPlainHeadSections)
+        return false;
+    return std::none_of(list.cbegin(), list.cend(), [&](const Candidate *other) {
+        return other->german == candidate.german && other->line == own->line;
+    });
+}
+
+// Whether a candidate is the English word's main entry of its kind
+// (markEnglishMainEntry) headed by a German word whose own entry that line
+// is too, with at least kLongEntrySections sections: the dictionary files
+// the sense under both words with their forms and examples ("Streik {m};
+// Ausstand {m}; ... | Streiks {pl}; ... | ... :: strike; stoppage of work
+// (labour law) | strikes; ... | ...", "jdn./etw. bemerken; wahrnehmen; ...
+// {vt} | ... :: to notice sb./sth. | ..."). The head is a single word with
+// no note, tag, register or fringe mark on either side, on a line with no
+// field tag.
+bool headsMutualMainEntry(const Candidate &candidate, const QHash<QString, const Candidate *> &ownEntries)
+{
+    const Candidate *own = ownEntries.value(candidate.german, nullptr);
+    return candidate.first && candidate.germanFirst && candidate.englishMainEntry && own
+           && own->line == candidate.line && candidate.sections >= kLongEntrySections
+           && !candidate.german.contains(u' ') && !candidate.noted && !candidate.englishNoted
+           && !isSpecial(candidate) && !candidate.lineTagged && !candidate.fieldTagged && !candidate.groupTagged
+           && !candidate.fringe && !candidate.englishRegister && !candidate.englishColloquial
+           && !candidate.englishVariant && !candidate.plural;
+}
+
+// Keeps in the row the head of the English word's main entry of a kind
+// (headsMutualMainEntry) that the ranking left past the row's six places,
+// in the place of a side use of another word (isSideUseOfWordWithOwnEntry):
+// the subtitle list ranks such a word by its main sense, which lifts its
+// side use above the entry the dictionary files the English word under
+// ("drücken" before "Streik" for "strike", "denken an" before "bemerken"
+// for "notice"). The side use that gives way is a later synonym of a line
+// whose head the row keeps, which repeats that head's sense ("achten auf;
+// denken an {vi} | ... :: to notice | ..."), or else the word of a bare
+// line: the German word alone, for the English word alone, with its forms
+// and no example ("drücken {vt} | drückend | gedrückt :: to strike |
+// striking | stricken"). The row's first word stays. Returns the word that
+// gave way, which keeps its German row (an empty string where nothing
+// moved). Judged against the rows it changed, an entry of fewer sections,
+// or a side use whose own entry has fewer than three sections, as often
+// pushed out a main word ("weisen" in place of "Spitze" for "point",
+// "schnäbeln" in place of "Abrechnung" for "bill") as it let one in.
+QString keepMutualMainEntryInRow(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries)
+{
+    constexpr int kKeptPlaces = 6;
+    QSet<QString> words;
+    QSet<int> headLines;  // the lines whose head the kept places hold
+    auto end = list.begin();
+    for (; end != list.end(); ++end) {
+        const QString word = (*end)->german.toLower();
+        if (!words.contains(word)) {
+            if (words.size() == kKeptPlaces)
+                break;
+            words.insert(word);
+        }
+        if ((*end)->germanFirst)
+            headLines.insert((*end)->line);
+    }
+    if (end == list.end())
+        return {};
+    const auto entry = std::find_if(end, list.end(), [&](const Candidate *candidate) {
+        return !words.contains(candidate->german.toLower()) && headsMutualMainEntry(*candidate, ownEntries);
+    });
+    if (entry == list.end())
+        return {};
+    // The word that gives way: each word is judged by its best ranked line.
+    QSet<QString> seen;
+    auto sideUse = end;
+    for (auto it = list.begin(); it != end; ++it) {
+        const Candidate *candidate = *it;
+        const QString word = candidate->german.toLower();
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        if (it == list.begin() || !isSideUseOfWordWithOwnEntry(list, *candidate, ownEntries))
+            continue;
+        const bool repeatsHead = !candidate->germanFirst && headLines.contains(candidate->line);
+        const bool bareLine = candidate->germanAlone && candidate->englishAlone && candidate->sections <= 3
+                              && !candidate->examplesOnly;
+        if (repeatsHead) {
+            sideUse = it;
+            break;
+        }
+        if (bareLine && sideUse == end)
+            sideUse = it;
+    }
+    if (sideUse == end)
+        return {};
+    // The entry takes the side use's place; the side use's lines come right
+    // behind the row's places.
+    const QString displaced = (*sideUse)->german;
+    const Candidate *kept = *entry;
+    QVector<const Candidate *> reordered;
+    QVector<const Candidate *> moved;
+    reordered.reserve(list.size());
+    for (auto it = list.begin(); it != end; ++it) {
+        if (it == sideUse)
+            reordered.append(kept);
+        if ((*it)->german.toLower() == displaced.toLower())
+            moved.append(*it);
+        else
+            reordered.append(*it);
+    }
+    reordered.append(moved);
+    for (auto it = end; it != list.end(); ++it) {
+        if (*it != kept)
+            reordered.append(*it);
+    }
+    list = std::move(reordered);
+    return displaced;
+}
+
 // Puts first the German adjective of a line that gives the English word
 // first, where the top word is a noun whose line gives the English word in
 // its plural place only before another noun (Candidate::
@@ -8722,6 +8847,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putMainEntryBeforeWordGivenBack(list);
         putNounRenderingWordInCompoundsFirst(list, renderings.value(it.key().toLower()));
         putAgreedTransitiveVerbBeforeIntransitiveLine(list);
+        const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
         // noun and as much a main entry as the other: "drei {num}" beside
@@ -8761,6 +8887,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             displaced = giveOneSensesLastPlaceToOtherNounEntry(german, keptCandidates);
         if (!displaced.isEmpty())
             sources.ownLineHeads.insert(displaced + u'\n' + it.key());
+        if (!sideUse.isEmpty())
+            sources.ownLineHeads.insert(sideUse + u'\n' + it.key());
         // The plural sense of an English plural after its own lines' words
         // ("rules": "Reglement", then "Regeln").
         for (const QString &plural : pluralSenses.value(it.key())) {

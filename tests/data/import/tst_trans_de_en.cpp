@@ -5195,6 +5195,91 @@ private Q_SLOTS:
         QCOMPARE(englishItemsOf(aboveAll + pertinently, {QStringLiteral("above all")}, QStringLiteral("vor allem")),
                  QStringList({QStringLiteral("above all")}));
     }
+    // T:130569 "achten auf; denken an {vi} | ... :: to notice | ..." lifts
+    // "denken an", whose own entry is T:138250 "an jdn./etw. denken", into the
+    // row of "notice" above T:135908, the verb's own entry "jdn./etw.
+    // bemerken; wahrnehmen; ... :: to notice sb./sth. | ...". The own entry
+    // takes the later synonym's place, which keeps its German row.
+    void keepsTheMutualMainEntryInTheRowInASideUsesPlace()
+    {
+        const QByteArray lines(
+            "Bekanntmachung {f}; Bekanntgabe {f}; Mitteilung {f}; Erklärung {f} | für jdn. eine Erklärung abgeben"
+            " :: announcement | to make an announcement on sb.’s behalf\n"
+            "Bekanntmachung {f}; Aushang {m}; Anschlag {m} | Bekanntmachungen {pl}; Aushänge {pl}; Anschläge {pl}"
+            " | öffentliche Bekanntmachung; Kurrende {f} [Ös.] | Einleitungsbekanntmachung {f} | einen Anschlag m"
+            "achen :: notice | notices | public notice | notice of initiation | to put a notice up\n"
+            "Benachrichtigung {f} (von etw.); Bekanntmachung {f} {+Gen.} | Benachrichtigungen {pl}; Bekanntmachun"
+            "gen {pl} :: notice (of sth.) (notification) | notices\n"
+            "Ankündigung {f}; Vorankündigung {f}; Anzeige {f}; Bekanntgabe {f}; Benachrichtigung {f} (von etw.) ["
+            "adm.] | nach angemessener vorheriger Ankündigung | Verlobungsanzeige {f} | Mitteilung des Widerrufs "
+            "einer Vollmacht | von etw. Kenntnis erlangen | Nachricht erhalten, dass … | von etw. Kenntnis haben "
+            "| ankündigen, dass … | einen Streik ankündigen | Mir wurde schriftlich angekündigt, dass … :: notice"
+            " (of sth.) | on reasonable notice | notice of engagement | notice of revocation of a power of attorn"
+            "ey | to be given notice of sth. | to receive notice that … | to have notice of sth. | to serve notic"
+            "e that … | to serve strike notice | I received written notice that …\n"
+            "Anzeige {f}; Annonce {f}; Inserat {n} | Anzeigen {pl}; Annoncen {pl}; Inserate {pl} | Suchanzeige {f"
+            "}; Suchannonce {f} | Zeitungsanzeige {f}; Zeitungsannonce {f}; Zeitungsinserat {n} |  Zeitungsanzeig"
+            "en {pl}; Zeitungsannoncen {pl}; Zeitungsinserate {pl} | Anzeige, die neugierig macht | großformatige"
+            " Anzeige | mehrfarbige Anzeige | eine Anzeige schalten; eine Anzeige aufgeben | jdn./etw. per/durch "
+            "Inserat suchen | sich auf eine Anzeige (hin) melden :: advertisement /advt./; ad [coll.]; advert [Br"
+            ".] [coll.] | advertisements; ads; adverts | wanted ad [Br.]; want ads [Am.] | newspaper advertisemen"
+            "t; newspaper ad | newspaper advertisements; newspaper ads | teaser advertisement | broadsheet | colo"
+            "red advertisement | to place an ad | to advertise for sb./sth. | to answer an advertisement\n"
+            "Anschlag {m} (auf jdn./etw.) | Anschläge {pl} | Anschlag mit einer Brandbombe; Brandanschlag {m} :: "
+            "attack (on sb./sth.) | attacks | firebomb attack\n"
+            "auf etw. achten; achtgeben; aufpassen [ugs.]; aufmerken [geh.] {vi}; etw. beachten {vt} | achtend; a"
+            "chtgebend; aufpassend; aufmerkend; beachtend | geachtet; achtgegeben; aufgepasst; aufgemerkt; beacht"
+            "et | achtet auf; gibt acht; passt auf; merkt auf; beachtet | achtete auf; gab acht; passte auf; merk"
+            "te auf; beachtete | nicht darauf achten; nicht beachten; keine Beachtung schenken | Beachten Sie bit"
+            "te die Hausordnung/Gefahrenhinweise. :: to pay attention to sth. | paying attention to | paid attent"
+            "ion to | pays attention to | paid attention to | to not pay attention | Pay attention to the house r"
+            "ules/hazard statements.\n"
+            "achten auf; denken an {vi} | achtend auf; denkend an | geachtet auf; gedacht an | Achten Sie auf die"
+            " Details! :: to notice | noticing | noticed | Notice the details!\n"
+            "an jdn./etw. denken {v} | (immer) nur an sich denken | nur an sich selbst denken | ohne an sich selb"
+            "st zu denken | Ich hab gerade an dich gedacht. | Ich will gar nicht daran denken, wie sie reagieren "
+            "wird. | Ich darf gar nicht daran denken, was das alles kostet. | Die viele Arbeit, ich darf gar nich"
+            "t daran denken! | Bei diesem Wort denke ich als erstes an den gleichnamigen Roman. | Woran denkst du"
+            " gerade? | Woran denkst du bei … zuerst?; Woran denkst du zuerst, wenn du … hörst? :: to think about"
+            " sb./sth.; to think of sb./sth. {thought; thought} | to only think of yourself | to be all self; to "
+            "think of nothing but self | with no thought of self | I was just thinking about you. | I dread to th"
+            "ink how she will react. | I daren’t think of the cost. | All that work, it doesn’t bear thinking abo"
+            "ut! | My first association with this word is the novel of the same title. | What are you thinking ab"
+            "out now? | What’s the first thing you think of when it comes to … / when you hear the word …?\n"
+            "jdn./etw. bemerken; wahrnehmen; jds./einer Sache gewahr werden [poet.] {vt} | bemerkend; wahrnehmend"
+            "; gewahr werdend | bemerkt; wahrgenommen; gewahr geworden | bemerkt; nimmt wahr; wird gewahr | bemer"
+            "kte; nahm wahr; wurde gewahr | Hast du den Unfall mitbekommen? | kaum beachtet; kaum wahrgenommen | "
+            "Nach einiger Zeit wird man einer Figur gewahr, die am Fenster steht. | Hast du das nicht bemerkt? Si"
+            "e wechseln die Croupiers alle 15 Minuten. :: to notice sb./sth. | noticing | noticed | notices | not"
+            "iced | Did you notice the accident? | barely noticed; little-noticed | After a while you notice a fi"
+            "gure standing at the window. | Haven’t you notice? They change croupiers every 15 minutes.\n"
+            "etw. feststellen; ermitteln; eruieren; herausfinden [ugs.] {vt} | feststellend; ermittelnd; eruieren"
+            "d; herausfindend | festgestellt; ermittelt; eruiert; herausgefunden | stellt fest; ermittelt; eruier"
+            "t; findet heraus | stellte fest; ermittelte; eruierte; fand heraus | Es wurde festgestellt, dass … |"
+            " Die Ermittler versuchen festzustellen, ob jemand davon gewusst hatte. | Ich konnte nicht eruieren, "
+            "wieso diese Änderungen vorgenommen wurden. :: to establish sth.; to determine sth.; to find out <> s"
+            "th. | establishing; determining; finding out | established; determined; found out | establishes; det"
+            "ermines; find out | established; determined; found out | It was established that …; It was found tha"
+            "t … | Investigators are trying to establish if/whether anyone knew about it. | I was unable to estab"
+            "lish why these changes were made.\n"
+            "etw. feststellen {vt} | feststellend | festgestellt | etw. mit Befriedigung/Genugtuung feststellen :"
+            ": to notice sth. | noticing | noticed | to notice sth. with satisfaction\n");
+        const QStringList core{QStringLiteral("notice"), QStringLiteral("think about")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("notice"));
+        QVERIFY(row.size() > 6);
+        QVERIFY(row.indexOf(QStringLiteral("bemerken")) >= 0 && row.indexOf(QStringLiteral("bemerken")) < 6);
+        QCOMPARE(row.indexOf(QStringLiteral("denken an")), 6);
+        QVERIFY(sources.ownLineHeads.contains(QStringLiteral("denken an\nnotice")));
+
+        // Without its own entry elsewhere, "denken an" is no side use and
+        // keeps its place.
+        QByteArray withoutOwnEntry = lines;
+        withoutOwnEntry.replace(QByteArray("an jdn./etw. denken {v} | (immer) nur an sich denken | nur an sich selbst denken | ohne an sich selbst zu denken | Ich hab gerade an dich gedacht. | Ich will gar nicht daran denken, wie sie reagieren wird. | Ich darf gar nicht daran denken, was das alles kostet. | Die viele Arbeit, ich darf gar nicht daran denken! | Bei diesem Wort denke ich als erstes an den gleichnamigen Roman. | Woran denkst du gerade? | Woran denkst du bei … zuerst?; Woran denkst du zuerst, wenn du … hörst? :: to think about sb./sth.; to think of sb./sth. {thought; thought} | to only think of yourself | to be all self; to think of nothing but self | with no thought of self | I was just thinking about you. | I dread to think how she will react. | I daren’t think of the cost. | All that work, it doesn’t bear thinking about! | My first association with this word is the novel of the same title. | What are you thinking about now? | What’s the first thing you think of when it comes to … / when you hear the word …?\n"), QByteArray());
+        const QStringList kept =
+            germanSourcesFromTrans(withoutOwnEntry, core).englishToGerman.value(QStringLiteral("notice"));
+        QVERIFY(kept.indexOf(QStringLiteral("denken an")) < 6);
+    }
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
