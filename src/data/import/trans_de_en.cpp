@@ -697,7 +697,34 @@ struct Candidate
     bool shownByExamples = false;
     // The line's German side gives example sentences (isExampleSentence).
     bool exampleSentences = false;
+    // The line's first German or English section marks a figurative use
+    // ("Tauziehen {f} (um etw.) [übtr.] :: tussle (for sth.) [fig.]";
+    // marksFigurativeUse).
+    bool figurative = false;
 };
+
+// Whether the first sections of a line mark the line as a figurative use:
+// the German section holds one word tagged "[übtr.]", or the line's first
+// English word is tagged "[fig.]" ("Tauziehen {f} (um etw.) [übtr.] ::
+// tussle (for sth.) [fig.]"). A tag in a group of synonyms may be any one
+// word's ("Bereich {m}; Gebiet {n}; Sparte {f} [übtr.]"), one on a later
+// English word is that word's ("perspective; vista [fig.]"), and "(auch
+// [übtr.])" or "(also [fig.])" says the word is used so besides its
+// literal sense.
+bool marksFigurativeUse(QStringView germanSection, QStringView englishSection)
+{
+    const auto figurativeTag = [](QStringView text) {
+        for (const QStringView tag : {u"[übtr.]", u"[fig.]"}) {
+            const qsizetype at = text.indexOf(tag);
+            if (at >= 0 && !text.left(at).trimmed().endsWith(u"auch") && !text.left(at).trimmed().endsWith(u"also"))
+                return true;
+        }
+        return false;
+    };
+    const QVector<QStringView> english = englishSynonymsOf(englishSection);
+    return (!english.isEmpty() && figurativeTag(english.first()))
+           || (!germanSection.contains(u"; ") && figurativeTag(germanSection));
+}
 
 // Whether a raw German synonym carries the note that the word is used only
 // as a part of compounds: "Schluss {m} (in Zusammensetzungen)" on the line of
@@ -4724,6 +4751,73 @@ void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &l
     moveToFront(list, verb);
 }
 
+// Puts the first English word of a plain line the German word heads before
+// that of a line it heads that marks a figurative use ("Tauziehen {n};
+// Seilziehen {n} [sport] :: tug of war; tug-of-war" before "Tauziehen {f}
+// (um etw.) [übtr.] | ein Tauziehen um die Macht in der Firma :: tussle (for
+// sth.) [fig.] | ..."). A figurative sense is carried over from the literal
+// one, which is the word's main sense, even where the figurative line wins
+// the ranking by giving an example. The plain line comes earlier in the
+// file, where the dictionary puts a word's main sense, gives a word of the
+// same kind first, with no note, special tag or mark on either side, met on
+// as many lines at least as the figurative word. Judged against the rows it
+// changed, a plain line after the figurative one often named a side sense
+// ("Auslöser {m}; Beweggrund {m} :: driver" after "Auslöser {m} [übtr.] (für
+// etw.) | ... :: trigger (for sth.) [fig.] | ..."), and a rarer word a
+// looser one ("forceful" for "kraftvoll", against "powerful [fig.]").
+template<typename Commonness>
+void putLiteralLineBeforeFigurativeUse(QVector<const Candidate *> &list, Commonness commonness)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->figurative)
+        return;
+    const auto literal = std::find_if(list.begin() + 1, list.end(), [top, &commonness](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->figurative && !candidate->laterSense
+               && candidate->line < top->line && commonness(*candidate) >= commonness(*top)
+               && kindOf(*candidate) == kindOf(*top) && carriesNoMark(*candidate) && !candidate->noted
+               && !candidate->englishNoted && !candidate->sectionNoted && !candidate->englishSectionNoted
+               && !candidate->englishRegister && !candidate->englishColloquial;
+    });
+    moveToFront(list, literal);
+}
+
+// Puts the first English words of the plain noun entries that list the
+// German word before that of a line narrowing it to one use by notes on
+// both sides, where the note or a special field's tag falls on the German
+// word's own group ("Feder {n} (bei einem Bodenbrett) | Federn {pl} ::
+// tongue (of a floor board) | tongues" behind "Schreibstift {m}; ...;
+// Feder {f} | ... :: pen | ..." and "Vogelfeder {f}; Feder {f} [ornith.] |
+// ... :: bird feather; ...; feather | ..."). Such a line names a trade's or
+// a field's use of the word; the entries that give the word with its
+// plurals and no note, tag or mark name its everyday senses, wherever the
+// word stands among their synonyms.
+void putPlainEntriesBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->noun || !top->sectionNoted || !top->englishSectionNoted
+        || !(top->noted || top->lineTagged) || top->mainEntry || top->clearMainEntry || top->sections > 2)
+        return;
+    const auto plainEntry = [](const Candidate *candidate) {
+        return candidate->first && candidate->noun && candidate->pluralForms && !candidate->laterSense
+               && carriesNoMark(*candidate) && !candidate->noted && !candidate->englishNoted
+               && !candidate->sectionNoted && !candidate->englishSectionNoted && !candidate->englishRegister
+               && !candidate->englishColloquial && !candidate->plural;
+    };
+    // A fuller entry than the narrowed line, or any plain entry where the
+    // narrowed line is a special field's own, names one use and is the
+    // German word's entry for it on no other line; a phrase of the narrowed
+    // line's word ("street seller" for "seller") narrows it further.
+    const bool fieldUse = top->lineTagged && top->support <= 1;
+    std::stable_partition(list.begin(), list.end(), [&](const Candidate *candidate) {
+        return plainEntry(candidate) && (fieldUse || (candidate->sections >= 3 && candidate->sections > top->sections))
+               && !candidate->english.contains(top->english);
+    });
+}
+
 template<typename Commonness>
 void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QHash<QString, int> &phraseRanks)
 {
@@ -4827,6 +4921,8 @@ void rank(QVector<const Candidate *> &list, Commonness commonness, Side side, QH
         putPlainLineBeforeNotedLineOfSameWords(list);
         putSingularNounBeforeNotedPluralUse(list);
         putHeadedVerbFormsBeforeExampleLine(list);
+        putLiteralLineBeforeFigurativeUse(list, commonness);
+        putPlainEntriesBeforeUseNarrowedOnBothSides(list);
     }
 }
 
@@ -8649,6 +8745,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
         const bool englishSectionNoted = holdsEnglishNarrowingNote(firstSection(englishSide));
         const bool englishNoteAfterWord = holdsEnglishNoteAfterWord(firstSection(englishSide));
+        const bool figurative = marksFigurativeUse(firstSection(germanSide), firstSection(englishSide));
         const bool examplesOnly = givesOnlyExampleSentences(germanSide);
         const std::size_t germanSectionKey = germanSectionKeyOf(germanSide);
         for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
@@ -8656,6 +8753,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             candidates[c].sectionNoted = sectionNoted;
             candidates[c].englishSectionNoted = englishSectionNoted;
             candidates[c].englishNoteAfterWord = englishNoteAfterWord;
+            candidates[c].figurative = figurative;
             candidates[c].lineTagged = fields.narrow;
             candidates[c].fieldTagged = fields.any;
             candidates[c].wholeLineJudged = fields.judged;
@@ -9027,6 +9125,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 holdsEnglishNarrowingNote(firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
             candidate.englishNoteAfterWord =
                 holdsEnglishNoteAfterWord(firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
+            candidate.figurative =
+                marksFigurativeUse(firstSection(germanSide), firstSection(QString::fromUtf8(raw.sliced(separator + 4))));
             candidate.fieldTagged = fields.any;
             candidate.germanNamedAgain = namesGermanWordAgain(germanSide, candidate.german);
             candidate.comparesWord = comparesGermanWord(germanSide, candidate.german);

@@ -2562,6 +2562,52 @@ private Q_SLOTS:
             "Glückssymbole {pl}; Glücksbringer {pl} :: good luck symbols\n"
             "Talisman {m}; Glücksbringer {m} :: talisman; (lucky) charm; good-luck charm; mascot; mojo [Am.]\n",
             "charm|talisman|good luck symbols", "Glücksbringer", "good luck symbols");
+        // The figurative line wins the ranking by its example; the literal
+        // line before it names the word's main sense.
+        row("a literal line before a later figurative use",
+            "Tauziehen {n}; Seilziehen {n} [sport] :: tug of war; tug-of-war\n"
+            "Tauziehen {n}; Gezerre {n} (um etw.) [übtr.] :: tug-of-war (over sth.)\n"
+            "Tauziehen {f} (um etw.) [übtr.] | ein Tauziehen um die Macht in der Firma :: tussle (for sth.) [fig.] "
+            "| a tussle for control of the company\n",
+            "tussle|tug of war", "Tauziehen", "tug of war");
+        // Where the figurative line comes first, its use is the word's main
+        // one and the later plain line a side sense.
+        row("a figurative line before a later plain line",
+            "Auslöser {m} [übtr.] (für etw.) | Auslöser {pl} | Auslöser für den Streik war die Verabschiedung des "
+            "Sparpakets. :: trigger (for sth.) [fig.] | triggers | The trigger for the strike was the adoption of "
+            "the austerity package.\n"
+            "Auslöser {m}; Beweggrund {m} | Auslöser {pl}; Beweggründe {pl} :: driver | drivers\n",
+            "trigger|driver", "Auslöser", "trigger");
+        // "(auch [übtr.])": used so besides the literal sense.
+        row("a word also used figuratively keeps its line",
+            "Würze {f}; Würzigkeit {f} (auch [übtr.]) [cook.] | einer Sache Würze geben {f} :: spice (also [fig.]) "
+            "| to add spice to sth.\n"
+            "Würze {f}; Reiz {m}; Anreiz {m} :: zest\n",
+            "spice|zest", "Würze", "spice");
+        // A laboratory's and a printer's wells narrowed on both sides: the
+        // plain entry that lists the word names its everyday sense.
+        row("a plain entry listing the word before a field's narrowed use",
+            "Näpfchen {n}; Glaseinsatz {m} (einer Titerplatte) [biol.] [med.] | Näpfchen {pl}; Glaseinsätze {pl} :: "
+            "testing well; well (of a titre plate) | testing wells; wells\n"
+            "Rasternäpfchen {n}; Näpfchen {n} (auf einem Tiefdruckzylinder) [print] | Rasternäpfchen {pl}; "
+            "Näpfchen {pl} :: gravure well; well (on a gravure cylinder) | gravure wells; wells\n"
+            "Untertasse {f}; Untersatz {m}; Näpfchen {n}; Farbennapf {m} | Untertassen {pl}; Untersätze {pl}; "
+            "Näpfchen {pl}; Farbennäpfe {pl} :: saucer | saucers\n",
+            "well|saucer|testing well", "Näpfchen", "saucer");
+        row("a fuller plain entry before a noted use of the word",
+            "Feder {n} (bei einem Bodenbrett) | Federn {pl} :: tongue (of a floor board) | tongues\n"
+            "Schreibstift {m}; Stift {m}; Schreiber {m} [ugs.]; Schreibfeder {f}; Feder {f} | Schreibstifte {pl}; "
+            "Stifte {pl}; Schreiber {pl}; Schreibfedern {pl}; Federn {pl} | Rohrfeder {f} | Tintenfeder {f} | "
+            "Tuschfeder {f} | Stift für Berührbildschirme / Touchscreens | elektronischer Stift | ein kratzender "
+            "Stift :: pen | pens | reed pen | ink pen | Indian ink pen [Br.]; India ink pen [Am.] | touch screen "
+            "pen | electronic pen | a scratchy pen\n",
+            "tongue|pen", "Feder", "pen");
+        // A note that tells one sense from another ("(Elefant)") against
+        // an entry no fuller: the ranking stands.
+        row("a noted own entry before a plain entry no fuller",
+            "Rüssel {m} (Elefant) | Rüssel {pl} :: trunk (elephant) | trunks\n"
+            "Schnauze {f}; Rüssel {m} | Schnauzen {pl} :: snout | snouts\n",
+            "trunk|snout", "Rüssel", "trunk");
     }
     void ranksAGermanWordsMainEntryFirst()
     {
