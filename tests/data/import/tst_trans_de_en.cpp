@@ -5326,6 +5326,64 @@ private Q_SLOTS:
             germanSourcesFromTrans(withoutOwnEntry, core).englishToGerman.value(QStringLiteral("notice"));
         QVERIFY(kept.indexOf(QStringLiteral("denken an")) < 6);
     }
+    // T:138983 "drücken {vt} | drückend | gedrückt :: to strike | striking |
+    // stricken" names a side use of "drücken", whose own entry is T:138979
+    // "drücken {vt} | ... :: to press | ...": its word gives way in the row of
+    // "strike" to T:105675 "Streik {m}; Ausstand {m}; ... | Streiks {pl}; ...
+    // :: strike; ...", the noun's main entry, which the ranking left seventh
+    // (the other lines: T:71601, T:133448, T:139886, T:163997, T:174574,
+    // T:188073, T:192397).
+    void keepsTheMutualMainEntryInTheRowInABareLinesPlace()
+    {
+        const QByteArray lines(
+            "Militärschlag {m}; Angriff {m} (gegen/auf jdn./etw.) [mil.] | Militärschläge {pl}; Angriffe {pl} | a"
+            "tomarer Erstschlag/Zweitschlag | Luftschlag {m} | Präemptivschlag {m} <Präventivschlag> | Torpedoang"
+            "riff {m} | Schlag gegen (städtische) Ballungszentren | Schlag gegen Ballungsräume | Schlag gegen str"
+            "ategische Streitkräfte | einen Angriff fliegen :: strike (against/on sb./sth.) | strikes | nuclear f"
+            "irst strike/second strike | air strike | pre-emptive/preemptive strike; pre-emption/preemption | tor"
+            "pedo strike | countercity strike | countervalue strike | counterforce strike | to launch a strike\n"
+            "Streik {m}; Ausstand {m}; Arbeitsniederlegung {f}; Arbeitsausstand {m} (Arbeitsrecht) | Streiks {pl}"
+            "; Ausstände {pl}; Arbeitsniederlegungen {pl}; Arbeitsausstände {pl} | Generalstreik {m} | gewerkscha"
+            "ftlicher Streik | Proteststreik {m} | Schwerpunktstreik {m}; punktueller Streik | Sitzstreik {m}; Si"
+            "tzbockade {f} | Solidaritätsstreik {m}; Sympathiestreik {m} | Warnstreik {m} | Bergarbeiterstreik {m"
+            "} | unmittelbarer/mittelbarer Streik | branchenweiter Streik | nichtgewerkschaftlicher Streik | orga"
+            "nisierter Streik | wilder Streik; spontane Arbeitsniederlegung | in den Streik/Ausstand treten | sic"
+            "h im Streik/Ausstand befinden; streiken | einen Streik abblasen | einen Streik abbrechen | jemand, d"
+            "er sich an einem wilden Streik beteiligt | sich an einem wilden Streik beteiligen :: strike; stoppag"
+            "e of work (labour law) | strikes; stoppages of work | general strike | union-led strike | protest st"
+            "rike | selective strike | sit-down strike; sit-down; sit-in | sympathetic strike; sympathy strike | "
+            "warning strike; token strike | miners’ strike | primary/secondary strike | all-out strike [Br.] | un"
+            "official strike | organized strike | wildcat strike; walkout | to go on strike | to be on strike | t"
+            "o call off a strike | to break a strike | wildcatter [Am.] | to wildcat [Am.]\n"
+            "aufschlagen; auftreffen {vi} | aufschlagend; auftreffend | aufgeschlagen; aufgetroffen :: to strike "
+            "{struck; struck, stricken} | striking | struck; stricken\n"
+            "drücken {vt} | drückend | gedrückt | er/sie/es drückt | auf den Knopf drücken | nicht gedrückt :: to"
+            " press | pressing | pressed | he/she/it presses | to press the button | unpressed\n"
+            "drücken {vt} | drückend | gedrückt :: to strike | striking | stricken\n"
+            "jdm. (plötzlich) einfallen {v} | Es fiel mir ein, dass … | Plötzlich kam ihm der Gedanke, dass … | I"
+            "st dir je der Gedanke gekommen dass …? | Mir ist gerade eingefallen, dass … :: to strike sb. {struck"
+            "; struck, stricken} | It struck me that … | He was suddenly struck by the thought that … | Has it ev"
+            "er struck you that …? | It’s just struck me that …\n"
+            "jdn./etw. treffen {vt} | treffend | getroffen | dort, wo der Blitz eingeschlagen hat | Das Haus wurd"
+            "e vom Blitz getroffen. | Er holte mit seinem Stock aus, traf aber nichts. | Er wurde von einem Wagen"
+            " angefahren. :: to strike sb./sth. {struck; struck / stricken [Am.]} | striking | struck; stricken ["
+            "Am.] | the spot where the lightning has struck | The house was struck / stricken by lightning. | He "
+            "reached out with his stick, but struck nothing. | He was struck by a car.\n"
+            "zuschlagen; einen Schlag gegen jdn. führen {v} | zuschlagend; einen Schlag führend | zugeschlagen; e"
+            "inen Schlag geführt | Mit Karate kann man viel schneller zuschlagen als man es mit einem Schwert kön"
+            "nte. | Schweigend wartet er auf den Moment zuzuschlagen. :: to strike; to strike sb. a blow | striki"
+            "ng; striking a blow | struck / stricken [Am.]; struck / stricken [Am.] a blow | Karate allows you to"
+            " strike much more quickly than you could with a sword. | In silence he waits for the time to strike."
+            "\n"
+            "sein Nachtlager aufschlagen {vt}; sich betten; sich schlafen legen {vr} :: to bed down\n"
+            "zuschlagen; einen (plötzlichen) Angriff starten; (plötzlich) angreifen {vi} :: to strike\n");
+        const QStringList core{QStringLiteral("strike"), QStringLiteral("press")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("strike"));
+        QVERIFY(row.indexOf(QStringLiteral("Streik")) >= 0 && row.indexOf(QStringLiteral("Streik")) < 6);
+        QCOMPARE(row.indexOf(QStringLiteral("drücken")), 6);
+        QVERIFY(sources.ownLineHeads.contains(QStringLiteral("drücken\nstrike")));
+    }
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
