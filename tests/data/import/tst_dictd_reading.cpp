@@ -222,6 +222,11 @@ private Q_SLOTS:
         QTest::newRow("marker") << QStringLiteral("take sth. back") << QStringLiteral("take back");
         QTest::newRow("ellipsis character") << QStringLiteral("il y a \u2026") << QString();
         QTest::newRow("tag") << QStringLiteral("Straße <fem>Str.") << QStringLiteral("Straße");
+        // Each markup character alone sends the text through the full cleaning.
+        for (const QString &marked : {QStringLiteral("(Haus"), QStringLiteral("Haus)"), QStringLiteral("[Haus"),
+                                      QStringLiteral("Haus]"), QStringLiteral("<Haus"), QStringLiteral("Haus>")})
+            QTest::newRow(qPrintable(marked)) << marked << QStringLiteral("Haus");
+        QTest::newRow("alternatives") << QStringLiteral("er/sie") << QStringLiteral("er");
     }
     void cleansPlainAndMarkedTextAlike()
     {
