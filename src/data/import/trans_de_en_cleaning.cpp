@@ -1,29 +1,8 @@
 #include "data/import/trans_de_en_internal.h"
-#include "data/import/dictd_entry.h"
-#include "data/import/edit_distance.h"
-#include "data/import/english_word_uses.h"
-#include "data/import/input_file.h"
+
 #include "data/import/markup_cleaning.h"
-#include "data/import/spanish_repairs.h"
-#include "data/import/word_frequency.h"
-#include "data/record_error.h"
 
-#include <QHash>
 #include <QRegularExpression>
-#include <QSet>
-
-#include <algorithm>
-#include <cmath>
-#include <cctype>
-#include <cstdint>
-#include <cstring>
-#include <future>
-#include <limits>
-#include <string>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 namespace vorbix::import {
 
