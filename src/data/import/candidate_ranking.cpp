@@ -128,7 +128,8 @@ bool isCognate(const QString &german, const QString &english)
 // whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine), and a
 // noun's own plain line before another noun's full entry that narrows it by
 // a note (putOwnPlainLineBeforeNotedLaterSynonym).
-void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side, QHash<QString, int> &phraseRanks)
+void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side,
+          QHash<QString, int> &phraseRanks)
 {
     weigh(list, side, phraseRanks);
     std::sort(list.begin(), list.end(), [&commonness, side](const Candidate *a, const Candidate *b) {

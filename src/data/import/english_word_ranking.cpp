@@ -245,7 +245,8 @@ void putPlainHeadedLineFirst(QVector<const Candidate *> &list, Commonness common
     });
     moveToFront(list, plain);
 }
-template void putPlainHeadedLineFirst<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putPlainHeadedLineFirst<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                           CandidateCommonness commonness);
 
 namespace {
 
@@ -310,7 +311,8 @@ void putOwnAdjectiveEntryFirst(QVector<const Candidate *> &list, Commonness comm
     });
     moveToFront(list, own);
 }
-template void putOwnAdjectiveEntryFirst<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putOwnAdjectiveEntryFirst<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                             CandidateCommonness commonness);
 
 // Puts the word of a line that a German adjective heads first where the
 // ranking chose the word of a line that gives the adjective only as a later
@@ -340,7 +342,8 @@ void putHeadedAdjectiveLineFirst(QVector<const Candidate *> &list, Commonness co
     });
     moveToFront(list, own);
 }
-template void putHeadedAdjectiveLineFirst<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putHeadedAdjectiveLineFirst<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                               CandidateCommonness commonness);
 
 namespace {
 
@@ -389,7 +392,8 @@ void putOwnVerbEntryFirst(QVector<const Candidate *> &list, Commonness commonnes
     });
     moveToFront(list, own);
 }
-template void putOwnVerbEntryFirst<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putOwnVerbEntryFirst<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                        CandidateCommonness commonness);
 
 // Puts the word of a German adjective's own line first where the ranking
 // chose the word of a line that gives it as an adverb only ("schroff {adv}
@@ -489,7 +493,8 @@ void putHeadedLineBeforeBareSynonymLine(QVector<const Candidate *> &list, Common
         return !isSpecial(candidate) && !candidate.groupTagged && !candidate.lineTagged;
     });
 }
-template void putHeadedLineBeforeBareSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putHeadedLineBeforeBareSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                      CandidateCommonness commonness);
 
 namespace {
 
@@ -531,7 +536,8 @@ void putTaggedFullEntryBeforeBareSynonymLine(QVector<const Candidate *> &list, C
         return candidate.sections >= kMinFullEntrySections;
     });
 }
-template void putTaggedFullEntryBeforeBareSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putTaggedFullEntryBeforeBareSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                           CandidateCommonness commonness);
 
 // Puts the word of a noun's own plain line first where the ranking chose the
 // word of a line that lists the noun only as a later synonym, whichever of
@@ -565,7 +571,8 @@ void putPlainHeadedLineBeforeLaterSynonymLine(QVector<const Candidate *> &list, 
     });
     moveToFront(list, plain);
 }
-template void putPlainHeadedLineBeforeLaterSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putPlainHeadedLineBeforeLaterSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                            CandidateCommonness commonness);
 
 // Puts the single words that a German word's clear main entry gives after
 // its first English word right after it where that first word is a phrase
@@ -769,7 +776,8 @@ void putFullLineBeforeBareLaterSynonymLine(QVector<const Candidate *> &list, Com
     });
     moveToFront(list, full);
 }
-template void putFullLineBeforeBareLaterSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putFullLineBeforeBareLaterSynonymLine<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                         CandidateCommonness commonness);
 
 namespace {
 
@@ -1072,7 +1080,8 @@ void putOwnPlainLineBeforeFieldLineOfLaterSynonym(QVector<const Candidate *> &li
     });
     moveToFront(list, own);
 }
-template void putOwnPlainLineBeforeFieldLineOfLaterSynonym<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putOwnPlainLineBeforeFieldLineOfLaterSynonym<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                                CandidateCommonness commonness);
 
 // Puts the first word of an adjective's line that gives the German word
 // its own comparative and superlative (comparesGermanWord) first where the
@@ -1319,7 +1328,8 @@ void putLiteralLineBeforeFigurativeUse(QVector<const Candidate *> &list, Commonn
     });
     moveToFront(list, literal);
 }
-template void putLiteralLineBeforeFigurativeUse<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putLiteralLineBeforeFigurativeUse<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                     CandidateCommonness commonness);
 
 // Puts the first English words of the plain noun entries that list the
 // German word before that of a line narrowing it to one use by notes on

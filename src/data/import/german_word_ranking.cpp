@@ -698,7 +698,8 @@ void putCommonHeadBeforeRareFieldTerm(QVector<const Candidate *> &list, Commonne
     });
     moveToFront(list, common);
 }
-template void putCommonHeadBeforeRareFieldTerm<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putCommonHeadBeforeRareFieldTerm<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                                    CandidateCommonness commonness);
 
 // Puts the German verb of an untagged line first where every line that gives
 // the English verb first tags its German words with a field, general or
@@ -1503,7 +1504,8 @@ void putLookAlikeOfOwnLineFirst(QVector<const Candidate *> &list, Commonness com
     });
     moveToFront(list, lookAlike);
 }
-template void putLookAlikeOfOwnLineFirst<CandidateCommonness>(QVector<const Candidate *> &list, CandidateCommonness commonness);
+template void putLookAlikeOfOwnLineFirst<CandidateCommonness>(QVector<const Candidate *> &list,
+                                                              CandidateCommonness commonness);
 
 // Puts a later German synonym first where the top word heads the same line,
 // untagged, and is a compound that begins with it, while a field's tag

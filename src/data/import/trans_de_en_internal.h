@@ -393,10 +393,17 @@ constexpr int kLongEntrySections = 8;
 constexpr int kPlainHeadSections = 3;
 
 // How common a candidate's word is, for ranking candidates alike in all
-// else (rank): the file's own count of the German or the English word.
+// else (rank): from how many lines of the file mention its German or its
+// English word. A std::function, so that the rules of each side, which
+// take it, can stay in their own files.
 using CandidateCommonness = std::function<int(const Candidate &)>;
 
-// Tags, fields and registers; splitting a side into sections and synonyms (trans_de_en_tags.cpp).
+// The rules below that take a commonness are templates like the rest of
+// their kind; the file of each instantiates it for CandidateCommonness, the
+// one type rank passes.
+
+// Tags, fields and registers; splitting a side into sections and synonyms
+// (trans_de_en_tags.cpp).
 const QSet<QString> &specialFields();
 const QSet<QString> &generalFields();
 const QSet<QString> &regionalTags();
@@ -417,7 +424,8 @@ bool taggedAbusive(QStringView raw);
 QVector<QStringView> englishSynonymsForGerman(QStringView englishSide, QStringView germanSide);
 bool mayHoldMarkup(QStringView text);
 
-// What the marks of a candidate say, and the shape of its line (trans_de_en_candidate.cpp).
+// What the marks of a candidate say, and the shape of its line
+// (trans_de_en_candidate.cpp).
 bool marksFigurativeUse(QStringView germanSection, QStringView englishSection);
 bool usedOnlyInCompounds(QStringView raw);
 bool isSpecial(const Candidate &candidate);
@@ -436,15 +444,18 @@ bool givesComparison(QStringView germanSide);
 bool holdsGermanWordAlone(QStringView germanSide);
 bool comparesGermanWord(QStringView germanSide, const QString &german);
 
-// The ranking of a row's candidates and the helpers both sides' rules share (candidate_ranking.cpp).
+// The ranking of a row's candidates and the helpers both sides' rules share
+// (candidate_ranking.cpp).
 bool namesWordAgain(QStringView laterSections, const QString &word, bool oneSection);
 bool namesGermanWordAgain(QStringView germanSide, const QString &german);
 int kindOf(const Candidate &candidate);
 bool namesFieldAmong(QStringView section, const QSet<QString> &fields);
 bool isCognate(const QString &german, const QString &english);
-void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side, QHash<QString, int> &phraseRanks);
+void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side,
+          QHash<QString, int> &phraseRanks);
 
-// Rules that order the German words of an English word (german_word_ranking.cpp).
+// Rules that order the German words of an English word
+// (german_word_ranking.cpp).
 void putEnglishMainEntryFirst(QVector<const Candidate *> &list);
 void putIrregularVerbEntryBeforeBareNoun(QVector<const Candidate *> &list);
 void putIrregularVerbEntryBeforeNounOfOtherWordsLine(QVector<const Candidate *> &list);
@@ -487,7 +498,8 @@ void putPlainNounBeforeItsCompounds(QVector<const Candidate *> &list);
 void putPlainHeadBeforeJudgedWord(QVector<const Candidate *> &list);
 void putPlainLineBeforeClassTaggedAddition(QVector<const Candidate *> &list);
 
-// Rules run on the German words of an English word after the ranking (german_word_reranking.cpp).
+// Rules run on the German words of an English word after the ranking
+// (german_word_reranking.cpp).
 void putPrepositionVerbsLast(QVector<const Candidate *> &list);
 void putMutualOwnEntryFirst(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries);
 void putOwnExampleEntryBeforeBareSideLine(QVector<const Candidate *> &list,
@@ -515,7 +527,8 @@ void putFullNounEntryBeforeBareLooseLine(QVector<const Candidate *> &list,
 void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list);
 void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list);
 
-// Rules that order the English words of a German word (english_word_ranking.cpp).
+// Rules that order the English words of a German word
+// (english_word_ranking.cpp).
 void markOtherSenses(const QVector<const Candidate *> &list, const QHash<QString, int> &ownLines);
 void putPlainHeadBeforeNotedHead(QVector<const Candidate *> &list);
 void putCognateFirst(QVector<const Candidate *> &list);
@@ -570,7 +583,8 @@ template<typename Commonness>
 void putLiteralLineBeforeFigurativeUse(QVector<const Candidate *> &list, Commonness commonness);
 void putPlainEntriesBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &list);
 
-// Describing the synonyms of a line: senses, notes, prepositions (trans_de_en_synonyms.cpp).
+// Describing the synonyms of a line: senses, notes, prepositions
+// (trans_de_en_synonyms.cpp).
 bool hasGender(QStringView raw);
 bool isGermanPreposition(const QString &word);
 QStringList prepositionsOf(QStringView raw);
@@ -586,7 +600,8 @@ bool needsDroppedPrepositionForNotedSynonym(QStringView englishRaw, QStringView 
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide);
 QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false);
 
-// Places of words on a line: main word, counterpart, examples, compounds (trans_de_en_line_places.cpp).
+// Places of words on a line: main word, counterpart, examples, compounds
+// (trans_de_en_line_places.cpp).
 qsizetype plainWordPlace(const QVector<TransSynonym> &english);
 bool compoundedByEarlierSynonyms(const QVector<TransSynonym> &german, qsizetype place);
 bool compoundsAlikeOnBothSides(const QString &germanHead, const QString &germanPart, const QString &englishHead,
@@ -610,7 +625,8 @@ TransSynonym laterSenseOfLine(const QVector<TransSynonym> &englishSynonyms, cons
                               qsizetype k, QStringView germanSide);
 QString withVerbsAlone(const QString &line);
 
-// Passes over the whole file: spellings, counts, plural, participle and phrase senses, English items (trans_de_en_scans.cpp).
+// Passes over the whole file: spellings, counts, plural, participle and
+// phrase senses, English items (trans_de_en_scans.cpp).
 TransSynonym sameWordOnLine(QByteArrayView raw, const QString &german);
 QHash<QString, QString> spellingPairsOf(const QByteArray &text);
 QByteArrayView takeRawTransLine(const QByteArray &text, qsizetype &start);
@@ -643,7 +659,8 @@ void markForeignWordsAndPairedSingulars(const QStringList &items, const QString 
                                         const QHash<QString, std::pair<int, int>> &uses,
                                         const QSet<QString> &pairSingulars, GermanSources &sources);
 
-// Passes that count how lines pair words and render compounds (trans_de_en_pairing.cpp).
+// Passes that count how lines pair words and render compounds
+// (trans_de_en_pairing.cpp).
 bool isParticleVerbOf(QStringView raw, QStringView verb);
 bool sharesPlaceAmongOneVerbsParticleVerbs(const QVector<QStringView> &english,
                                            const QVector<TransSynonym> &synonyms, qsizetype k);
