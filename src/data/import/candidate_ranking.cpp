@@ -1,10 +1,129 @@
+// The ranking of a row's candidates (rank, and weigh, which marks their main
+// entries and subtitle places) and the helpers the rules of both sides share.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include "data/import/edit_distance.h"
 
+#include <limits>
+
 namespace vorbix::import {
 
 namespace detail {
+
+namespace {
+
+// Marks the main entry of a common German word among the lines of its list:
+// the first line in the file that gives the word first and has more than
+// one section (its forms, compounds or examples). The dictionary puts a
+// word's main sense there ("Abend {m} | Abende {pl} | Montagabend {m} | ...
+// :: evening | ..." before "Abend {m} (als Freizeit ...) :: night"). Its
+// main English word ranks ahead of commoner words of other senses, four
+// times closer to the top of the subtitle list ("believe" before "think"
+// for "glauben"), eight times where it is a single word that no note
+// narrows. Where the word heads more than one line and no line of
+// its list is longer than the main entry, the entry is plainly the word's
+// own and its main English word comes first whatever its tags ("Wand {f}
+// [constr.] | Wände {pl} | ... :: indoor wall; wall" before "Wand {f} ::
+// septum").
+// A word outside the list (not `common`) gets no weight for its main entry,
+// but a clear one still comes first where it is a noun's or a verb's, whose
+// further sections give the word's forms ("Trab {m} | gleichmäßiger Trab |
+// im Trab :: trot | ..." before "Trab {m}; Trott {m} | ... :: jog",
+// "Programmzweig {m} [comp.] | Programmzweige {pl} :: program branch | ..."
+// before "Programmzweig {m} :: leg"): the subtitle list misses most of their
+// English words too, which then fall back on how many lines mention them.
+// An adjective's line counts where its next sections are its comparative
+// and superlative ("zynisch; bissig {adj} | zynischer | am zynischsten |
+// ... :: cynical | ..." before "verbittert; zynisch {adj} :: jaundiced"),
+// the adjective's forms. Judged against the rows it changed, the clear main
+// entries of other adjectives and adverbs, whose further sections are
+// examples, as often named a side use ("schottisch {adj} [ling.] | ein
+// schottischer Akzent :: Scots").
+void markMainEntry(const QVector<const Candidate *> &list, bool common)
+{
+    QSet<int> headedLines;
+    int longest = 0;
+    for (const Candidate *candidate : list) {
+        if (candidate->germanFirst)
+            headedLines.insert(candidate->line);
+        longest = std::max(longest, candidate->sections);
+    }
+    const Candidate *main = nullptr;
+    for (const Candidate *candidate : list) {
+        if (candidate->germanFirst && candidate->first && candidate->sections > 1
+            && (!main || candidate->line < main->line))
+            main = candidate;
+    }
+    if (!main)
+        return;
+    // The further sections of an adjective's or adverb's line are examples,
+    // not forms, unless they compare it.
+    const bool withForms = main->noun || main->englishVerb || main->comparison;
+    // Nor is an entry clear whose English word is tagged with a register
+    // its German word is not ("jdn. reinlegen; jdn. linken [ugs.] {vt} | ...
+    // :: to screw sb. [coll.] | ..."): the line gives a colloquial word for
+    // a word of plain speech, which the row should not offer first.
+    const bool clear = headedLines.size() > 1 && main->sections == longest && (common || withForms)
+                       && !(main->englishRegister && main->germanSense != Sense::SpecialRegister);
+    for (const Candidate *candidate : list) {
+        if (candidate->line == main->line && candidate->germanFirst) {
+            candidate->mainEntry = common;
+            candidate->clearMainEntry = clear;
+        }
+    }
+}
+
+// Moves a noun's main entry (markMainEntry) off a field-tagged line that
+// gives no plural of the noun, to a later line the noun heads, with no tag
+// or note, that gives its plural ("Verwarnung {f}; gelbe Karte {f}; Gelb {n}
+// [ugs.] [sport] | gelb-rote Karte (Fussball) | ... :: booking; yellow card
+// | ..." gives way to "Verwarnung {f} | Verwarnungen {pl} :: warning |
+// warnings"): the tagged line names the noun's use in that field, and its
+// further sections are that use's compounds and examples, while the plain
+// line gives the noun's own forms. A tagged line that gives the plural
+// ("Knospe {f} [bot.] | Knospen {pl} :: bud | buds") is the noun's own
+// entry and keeps the mark. The plain line's first English word must be a
+// single word that the subtitle list ranks no lower than the tagged line's
+// (a phrase counting its rarest word once per word): judged against the rows
+// it changed, a plain line with a rarer word as often gives a learned or
+// narrow synonym ("Ehe {f}; Ehestand {m} | Ehen {pl} :: wedlock | ..." after
+// "Ehe {f} [soc.] | ... :: marriage | ...").
+void moveMainEntryOffFieldLineToPluralLine(const QVector<const Candidate *> &list, const WordRanks &ranks)
+{
+    const auto marked = std::find_if(list.cbegin(), list.cend(), [](const Candidate *c) {
+        return (c->mainEntry || c->clearMainEntry) && c->first;
+    });
+    if (marked == list.cend())
+        return;
+    const Candidate *main = *marked;
+    if (!main->noun || !main->fieldTagged || main->pluralForms)
+        return;
+    const int mainRank = ranks.phraseRank(main->english);
+    const int mainWords = static_cast<int>(main->english.count(u' ')) + 1;
+    const auto plain = std::find_if(list.cbegin(), list.cend(), [&](const Candidate *c) {
+        if (c->line <= main->line || !c->germanFirst || !c->first || !c->noun || !c->pluralForms || c->fieldTagged
+            || c->lineTagged || c->groupTagged || isSpecial(*c) || c->noted || c->englishNoted || c->fringe
+            || c->englishRegister || c->englishDated || c->english.contains(u' '))
+            return false;
+        const int rank = ranks.rank(c->english);
+        return rank > 0 && (mainRank == 0 || rank <= mainRank * mainWords);
+    });
+    if (plain == list.cend())
+        return;
+    const int to = (*plain)->line;
+    const bool mainEntry = main->mainEntry;
+    const bool clear = main->clearMainEntry;
+    for (const Candidate *candidate : list) {
+        const bool moved = candidate->line == to && candidate->germanFirst;
+        if (candidate->line == main->line || moved) {
+            candidate->mainEntry = moved && mainEntry;
+            candidate->clearMainEntry = moved && clear;
+        }
+    }
+}
+
+} // namespace
 
 // Whether the sections after the first of a line's English side, in lower
 // case (`laterSections`), hold a word that starts with `word`, the English
@@ -45,6 +164,109 @@ int kindOf(const Candidate &candidate)
 {
     return candidate.noun ? 0 : candidate.englishVerb ? 1 : 2;
 }
+
+namespace {
+
+// Marks the main entry of an English word among the lines of its list that
+// give it as one kind of word: the line that gives the word first and has
+// the most sections, at least three and two more than any other such line.
+// The dictionary gives a word's main sense its forms, compounds and
+// examples ("Fahrzeug {n} [transp.] | Fahrzeuge {pl} | Altfahrzeuge {pl} |
+// ... :: vehicle | ..." beside "Vehikel {n}; Mittel {n} | Vehikel {pl};
+// Mittel {pl} :: vehicle | vehicles"); a lead of one section is often only
+// a compound more of a side sense ("Tupfen {m}; Tupfer {m} | ... | kleiner
+// Tupfen {m} :: dot; spot | ..." beside "Punkt {m} ... | Punkte {pl} ::
+// dot | dots"). Kinds are told apart because a verb's line holds its forms
+// and a noun's only its plural. A plural of its own ("Rettiche {pl}
+// (Raphanus) (botanische Gattung)") names a group, not the word.
+void markEnglishMainEntry(const QVector<const Candidate *> &list)
+{
+    for (int kind = 0; kind < 3; ++kind) {
+        const Candidate *main = nullptr;
+        int runnerUp = 0;  // the most sections of another line giving the word first
+        for (const Candidate *candidate : list) {
+            if (!candidate->first || kindOf(*candidate) != kind || (main && candidate->line == main->line))
+                continue;
+            if (!main || candidate->sections > main->sections) {
+                if (main)
+                    runnerUp = std::max(runnerUp, main->sections);
+                main = candidate;
+            } else {
+                runnerUp = std::max(runnerUp, candidate->sections);
+            }
+        }
+        if (!main || main->sections < std::max(3, runnerUp + 2))
+            continue;
+        for (const Candidate *candidate : list) {
+            if (candidate->line == main->line && candidate->first && !candidate->plural
+                && kindOf(*candidate) == kind)
+                candidate->englishMainEntry = true;
+        }
+    }
+}
+
+// Sets the support and subtitleRank of the candidates of one English word
+// (side German) or one German word (side English). `phraseRanks` caches the
+// subtitle rank of each text.
+void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int> &phraseRanks)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(side == Side::German ? QStringLiteral("de")
+                                                                         : QStringLiteral("en"));
+    struct Lines
+    {
+        int count = 0;
+        int last = -1;
+    };
+    QHash<QString, Lines> mainLines;  // the ranked side in lower case -> lines
+    QStringList lower;
+    lower.reserve(list.size());
+    for (const Candidate *candidate : list) {
+        lower.append((side == Side::German ? candidate->german : candidate->english).toLower());
+        if (candidate->first && !isSpecial(*candidate)) {
+            // A list holds a line's candidates next to each other.
+            Lines &lines = mainLines[lower.last()];
+            if (lines.last != candidate->line) {
+                ++lines.count;
+                lines.last = candidate->line;
+            }
+        }
+    }
+    if (side == Side::English && !list.isEmpty())
+        markMainEntry(list, WordRanks::forLanguage(QStringLiteral("de")).rank(list.first()->german) > 0);
+    if (side == Side::English)
+        moveMainEntryOffFieldLineToPluralLine(list, ranks);
+    if (side == Side::German)
+        markEnglishMainEntry(list);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Candidate *candidate = list.at(i);
+        const QString &text = side == Side::German ? candidate->german : candidate->english;
+        candidate->support = mainLines.value(lower.at(i)).count;
+        auto rank = phraseRanks.find(text);
+        if (rank == phraseRanks.end())
+            rank = phraseRanks.insert(text, ranks.phraseRank(text));
+        // A common German noun's main entry that gives one English word with
+        // its plural ("Blatt {n}; Laubblatt {n} [bot.] | Blätter {pl}; ...
+        // :: leaf | leaves | ...") names the noun's own sense. Where the
+        // subtitle list misses that word it stands four times the list's
+        // length down, as an unlisted German word does, rather than at the
+        // bottom behind any listed word of a side use ("Blatt {n} (gezogene
+        // Spielkarten) :: hand (of cards)").
+        const bool unlistedOwnNoun = side == Side::English && *rank == 0 && candidate->mainEntry
+                                     && candidate->first && candidate->ownEntry;
+        candidate->subtitle = subtitleRank(*candidate, side, unlistedOwnNoun ? 4 * std::max(1, ranks.size()) : *rank,
+                                           ranks.size());
+        // A single word that no note narrows is the German word's plain
+        // translation and outweighs a commoner word of another line further
+        // ("täglich /tgl./ /tägl./; Tages… {adj} | ... :: daily | ..." before
+        // "täglich; am Tag {adv} | ... :: every day; ..."); a phrase or a
+        // narrowed sense may be the entry's particular use ("weshalb {conj}
+        // :: which is why").
+        if (candidate->mainEntry && candidate->first && candidate->subtitle < std::numeric_limits<int>::max())
+            candidate->subtitle /= candidate->english.contains(u' ') || candidate->noted ? 4 : 8;
+    }
+}
+
+} // namespace
 
 // Whether a section carries the tag of one of `fields` anywhere
 // ("Selbstbehalt {m}; ...; Franchise {f} [Schw.] (im Schadensfall) [adm.]"),

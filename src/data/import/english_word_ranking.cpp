@@ -1,3 +1,6 @@
+// The rules that order the English words of a German word (the rows of the
+// German-English table).
+
 #include "data/import/trans_de_en_internal.h"
 
 #include <limits>

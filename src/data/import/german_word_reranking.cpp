@@ -1,3 +1,6 @@
+// The rules run on the German words of an English word after rank, with the
+// own entries and English word uses of the whole file.
+
 #include "data/import/trans_de_en_internal.h"
 
 namespace vorbix::import {

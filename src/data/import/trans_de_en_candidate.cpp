@@ -1,3 +1,6 @@
+// What the marks of a candidate (one German and one English word a line
+// pairs) say, and the shape of the candidate's line.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,6 @@
+// Cleaning one synonym of a trans-de-en line of its markup, and reading a
+// line into its first section's synonyms (parseTransEntry).
+
 #include "data/import/trans_de_en_internal.h"
 
 #include "data/import/markup_cleaning.h"

@@ -461,7 +461,6 @@ void putIrregularVerbEntryBeforeBareNoun(QVector<const Candidate *> &list);
 void putIrregularVerbEntryBeforeNounOfOtherWordsLine(QVector<const Candidate *> &list);
 void putEntryOfNarrowedWordBeforeBareLine(QVector<const Candidate *> &list);
 void putOwnVerbLinesBeforeNotedGroupsLaterSynonym(QVector<const Candidate *> &list);
-void weigh(const QVector<const Candidate *> &list, Side side, QHash<QString, int> &phraseRanks);
 void putPlainWordBeforeNotedOne(QVector<const Candidate *> &list);
 void putPlainVerbBeforeObjectNarrowedOne(QVector<const Candidate *> &list);
 void putPlainOwnEntryBeforeNarrowedUses(QVector<const Candidate *> &list);

@@ -1,3 +1,6 @@
+// The places of words on a trans-de-en line: its main English word, a
+// German word's counterpart, the words its examples show, its compounds.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include "data/import/edit_distance.h"

@@ -1,3 +1,8 @@
+// Passes over the whole of trans-de-en that count how its lines pair words
+// and render compounds, with the rules that use those counts; the reading of
+// words outside brackets, particle verbs, and the rules that give a row's
+// last place to another word.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include "data/import/dictd_entry.h"

@@ -1,3 +1,7 @@
+// Passes over the whole of trans-de-en: spelling pairs, word counts, the
+// senses of plural, participle and phrase sections, and the English items
+// of a German word.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include "data/import/dictd_entry.h"

@@ -1,3 +1,6 @@
+// Describing the synonyms of a trans-de-en line: the sense of their tags,
+// their notes, prepositions and regional words.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include <QRegularExpression>

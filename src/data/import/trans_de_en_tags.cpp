@@ -1,3 +1,6 @@
+// The tags, fields and registers of trans-de-en, and the splitting of a
+// line's side into sections and synonyms.
+
 #include "data/import/trans_de_en_internal.h"
 
 #include <QRegularExpression>
