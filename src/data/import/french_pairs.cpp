@@ -569,6 +569,41 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
 }
 
+// fra-eng numbers a word's senses main sense first, and the last of three
+// or more is the farthest side sense. Where no third pair of dictionaries
+// links any word of the row, nothing but the frequency list and eng-fra's
+// places rank it, and a common word of that last sense may lead by its
+// commonness in its own main sense: "gronder: 1. admonish, scold
+// 2. menace, threaten 3. howl, roar 4. blame, rebuke, reproach, reprove"
+// gave "blame" first and left "scold" past the kept places. The row's own
+// single words of the first sense that eng-fra gives the headword for in
+// their own first senses ("scold: 1. admonester, exhorter, gronder ...")
+// then go first, in their ranked order: the two dictionaries agree on that
+// sense. A phrase of the first sense ("dominant: 1. most important") is
+// often a paraphrase and does not lead. Not past a leader that is,
+// resembles or shares the headword, or whose own row, ranked, starts with
+// the headword.
+void putAgreedFirstSenseBeforeUnlinkedLaterLeader(
+    QVector<Candidate> &candidates, const DictdEntry &entry,
+    const std::function<bool(const QString &, const QString &)> &givesFirst)
+{
+    if (entry.firstSense.isEmpty() || entry.lastSense.isEmpty() || candidates.size() < 2
+        || std::any_of(candidates.begin(), candidates.end(), [](const Candidate &c) { return c.linked; }))
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (!leading.own || !entry.lastSense.contains(leading.word) || inFirstSense(entry, leading.word) || leader == headword || looksAlike(leader, headword)
+        || sharesStem(leader, headword) || (givesFirst && givesFirst(leading.word, entry.headword)))
+        return;
+    const auto agreed = [&entry](const Candidate &c) {
+        return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+               && !c.word.contains(QLatin1Char(' '));
+    };
+    if (std::any_of(candidates.begin(), candidates.end(), agreed))
+        std::stable_partition(candidates.begin(), candidates.end(), agreed);
+}
+
 // fra-eng numbers a word's senses main sense first. Where its first sense
 // is one word ("épine: 1. thorn 2. spine"), and eng-fra's row of that word
 // starts with the headword ("thorn: épine"), the two dictionaries agree on
@@ -1776,6 +1811,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
+        if (firstSenseFirst && !phraseHeadword)
+            putAgreedFirstSenseBeforeUnlinkedLaterLeader(candidates, entry, givesFirst);
         if (firstSenseFirst && !phraseHeadword)
             putAgreedLoneFirstSenseBeforeLookAlikeOfLaterSense(candidates, entry, targetRanks, links);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);

@@ -190,6 +190,11 @@ class WordRanks;
 // headword, gives way to the one word of the numbered first sense whose own
 // row starts with the headword ("épine: 1. thorn 2. spine"), where no
 // frequency list knows either and `links` links that word as often.
+// Where `firstSenseFirst` is set and no third pair links any word of a row
+// numbering three senses or more, a leader of its last sense gives way to
+// the row's own single words of the first sense that `reverse` gives the
+// headword for in their first senses ("gronder: 1. admonish, scold ...
+// 4. blame, ...": "admonish, scold" before "blame").
 // Where two linked single words no frequency list knows tie on every count
 // of the ranking and the first leads by its letters alone, the one
 // `usesElsewhere` (how often a larger dictionary writes it) counts clearly

@@ -1917,6 +1917,51 @@ private Q_SLOTS:
         QCOMPARE(find(rows, QStringLiteral("épine"))->translations.constFirst(), QStringLiteral("spine"));
     }
 
+    void putsTheAgreedFirstSenseBeforeAnUnlinkedLastSenseLeader()
+    {
+        // fra-eng 9437-9441 numbers four senses; no German word links any of
+        // them. eng-fra 5703-5704 and 18535-18536 give "gronder" first by
+        // its letters, 16359-16361 and 3399-3400 give it third, so "blame"
+        // (en.txt 1139) and "threaten" (4608) led and the cut of six left
+        // "scold" out.
+        const QVector<DictdEntry> fraEng{entry("gronder /gʀɔ̃de/ <v>\n1. admonish, scold\n2. menace, threaten\n"
+                                               "3. howl, roar\n4. blame, rebuke, reproach, reprove\n")};
+        const QVector<DictdEntry> engFra{
+            entry("admonish /ədmɔniʃ/\nadmonester, exhorter, gronder, sermonner, sommer\n"),
+            entry("blame /bleim/\ngronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("howl /haul/\n1. hurler\n2. gronder, mugir\n"),
+            entry("menace /menəs/\n1. gronder, menacer\n2. menace\n"),
+            entry("rebuke /ribjuːk/\n1. repousser\n2. gronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("reproach /riproutʃ/\n1. gronder, reprendre, réprimander, reprocher, sermonner\n2. reproche\n"),
+            entry("reprove /ripruːv/\n1. gronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("roar /rɔːr/\ngronder, mugir\n"),
+            entry("scold /skould/\n1. admonester, exhorter, gronder, sermonner, sommer\n"
+                  "2. reprendre, réprimander, reprocher\n"),
+            entry("threaten /θretn/\ngronder, menacer\n"),
+        };
+        const WordRanks ranks = ranksOf({{"blame", 1139}, {"threaten", 4608}});
+        const auto rowOf = [&](int blameLinks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return word == QLatin1String("blame") ? blameLinks : 0; },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            keepLeadingTranslations(rows, kMaxFrenchTranslations);
+            return find(rows, QStringLiteral("gronder"))->translations;
+        };
+        const QStringList row = rowOf(0);
+        QCOMPARE(row.mid(0, 2), QStringList({"admonish", "scold"}));
+        QCOMPARE(row.size(), kMaxFrenchTranslations);
+        QCOMPARE(row.at(2), QStringLiteral("blame"));
+        // Where a third pair links the leader, the links tell its sense is
+        // the main one and it keeps its place.
+        QCOMPARE(rowOf(1).constFirst(), QStringLiteral("blame"));
+        // Two numbered senses name no farthest side sense
+        // ("sommer: 1. admonish, scold 2. command, order, tell").
+        QVERIFY(entry("sommer /sɔme/ <v>\n1. admonish, scold\n2. command, order, tell\n").lastSense.isEmpty());
+        QCOMPARE(fraEng.constFirst().lastSense, QStringList({"blame", "rebuke", "reproach", "reprove"}));
+    }
+
     void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
     {
         // eng-fra and fra-eng both run "docteur" and "médecin" together;
