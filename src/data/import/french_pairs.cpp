@@ -1179,6 +1179,66 @@ QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const Q
     return headwords + newRowsOf(backTo, backOrder, rows);
 }
 
+// How a larger dictionary must write a word for its rank to count as its
+// noun's (see putVerbBeforeNounLeaderOfVerbRow): as a verb once at most, and
+// otherwise at least four times as often. "pet" is written some forty-five
+// times, once as a verb; "water" and "use", written as verbs many times,
+// are verbs as much as nouns.
+constexpr int kMostVerbUsesOfNoun = 1;
+constexpr int kChieflyNoun = 4;
+
+int putVerbBeforeNounLeaderOfVerbRow(QVector<DictdEntry> &rows, const WordRanks &ranks,
+                                     const std::function<QStringList(const QString &)> &ownFirstSense,
+                                     const std::function<int(const QString &)> &verbUses,
+                                     const std::function<int(const QString &)> &otherUses)
+{
+    // Whether `english` translates, in its first sense, the French noun the
+    // verb is made of ("fleur: bloom, flower" for "fleurir", "balafre:
+    // 1. scar" for "balafrer"): the English word is then that noun's verb as
+    // French has it, its rank no noun's alone.
+    const auto namesNounOfVerb = [&ownFirstSense](const QString &verb, const QString &english) {
+        static const QStringList kEndings = {QStringLiteral("er"), QStringLiteral("ir"), QStringLiteral("re")};
+        for (const QString &ending : kEndings) {
+            if (!verb.endsWith(ending) || verb.contains(QLatin1Char(' ')))
+                continue;
+            const QString stem = verb.chopped(ending.size());
+            if (ownFirstSense(stem).contains(english) || ownFirstSense(stem + QLatin1Char('e')).contains(english))
+                return true;
+        }
+        return false;
+    };
+    int changed = 0;
+    for (DictdEntry &entry : rows) {
+        if (!entry.verb || entry.translations.size() < 2)
+            continue;
+        const QString leader = entry.translations.constFirst();
+        const QStringList sense = ownFirstSense(entry.headword);
+        if (leader.contains(QLatin1Char(' ')) || !sense.contains(leader) || ranks.rank(leader.toLower()) <= 0
+            || verbUses(leader) > kMostVerbUsesOfNoun
+            || otherUses(leader) < kChieflyNoun * std::max(1, verbUses(leader)))
+            continue;
+        const QString headword = foldedLower(entry.headword);
+        const QString folded = foldedLower(leader);
+        if (looksAlike(folded, headword) || sharesStem(folded, headword) || namesNounOfVerb(entry.headword, leader))
+            continue;
+        // The sense's words written as verbs and not chiefly otherwise go
+        // before the leader, in their order.
+        QStringList verbs;
+        for (qsizetype i = 1; i < entry.translations.size(); ++i) {
+            const QString &word = entry.translations.at(i);
+            if (!word.contains(QLatin1Char(' ')) && sense.contains(word) && verbUses(word) > 0
+                && otherUses(word) < kChieflyNoun * verbUses(word))
+                verbs.append(word);
+        }
+        if (verbs.isEmpty())
+            continue;
+        entry.translations.removeIf([&verbs](const QString &item) { return verbs.contains(item); });
+        entry.translations = verbs + entry.translations;
+        ++changed;
+    }
+    return changed;
+}
+
 int keepLeadingTranslations(QVector<DictdEntry> &rows, int most)
 {
     int cut = 0;

@@ -1962,6 +1962,43 @@ private Q_SLOTS:
         QCOMPARE(fraEng.constFirst().lastSense, QStringList({"blame", "rebuke", "reproach", "reprove"}));
     }
 
+    void putsAVerbBeforeANounLeaderInAVerbsRow()
+    {
+        // fra-eng 5881-5882 lists "choyer <v>: coddle, pamper, pet" by the
+        // alphabet; "pet" (en.txt 3221) led by the rank of its noun, which
+        // trans-de-en writes some forty-five times, as a verb once.
+        // fra-eng 8761-8764: "fleur: bloom, flower" and "fleurir <v>:
+        // blossom, flourish, flower"; 3727-3728 "arroser <vt>: irrigate, water".
+        QVector<DictdEntry> rows{entry("choyer /ʃwaje/ <v>\ncoddle, pamper, pet\n"),
+                                 entry("fleurir /flœʀiʀ/ <v>\nblossom, flourish, flower\n"),
+                                 entry("arroser /aʀoze/ <v>\nirrigate, water\n"),
+                                 entry("animal /animal/ <n, masc>\nanimal, beast, pet\n")};
+        const QVector<DictdEntry> own = rows + QVector<DictdEntry>{entry("fleur /flœʀ/ <n, fem>\nbloom, flower\n")};
+        rows[0].translations = {"pet", "coddle", "pamper"};
+        rows[1].translations = {"flower", "flourish", "blossom"};
+        rows[2].translations = {"water", "irrigate"};
+        rows[3].translations = {"pet", "animal", "beast"};
+        const QHash<QString, std::pair<int, int>> uses{{"pet", {1, 45}},      {"coddle", {1, 0}}, {"pamper", {1, 2}},
+                                                       {"flower", {1, 60}},   {"flourish", {3, 1}},
+                                                       {"water", {9, 1138}},  {"irrigate", {2, 0}},
+                                                       {"animal", {0, 100}},  {"beast", {1, 0}}};
+        const int changed = putVerbBeforeNounLeaderOfVerbRow(
+            rows, ranksOf({{"water", 375}, {"flower", 2000}, {"pet", 3221}}),
+            [&own](const QString &french) {
+                const DictdEntry *found = find(own, french);
+                return found ? found->translations : QStringList();
+            },
+            [&uses](const QString &word) { return uses.value(word).first; },
+            [&uses](const QString &word) { return uses.value(word).second; });
+        QCOMPARE(changed, 1);
+        QCOMPARE(rows.at(0).translations, QStringList({"coddle", "pamper", "pet"}));
+        // "flower" names the noun "fleurir" is made of; "water" is written
+        // as a verb nine times; "animal" is no verb.
+        QCOMPARE(rows.at(1).translations.constFirst(), QStringLiteral("flower"));
+        QCOMPARE(rows.at(2).translations.constFirst(), QStringLiteral("water"));
+        QCOMPARE(rows.at(3).translations.constFirst(), QStringLiteral("pet"));
+    }
+
     void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
     {
         // eng-fra and fra-eng both run "docteur" and "médecin" together;
