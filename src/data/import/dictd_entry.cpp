@@ -213,6 +213,8 @@ DictdEntry parseDictdEntry(const QString &text, EntryStyle style)
     }
     if (senses.size() > 1)
         entry.firstSense = senses.constFirst();
+    if (senses.size() > 2)
+        entry.lastSense = senses.constLast();
     return entry;
 }
 

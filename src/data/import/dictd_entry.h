@@ -32,6 +32,9 @@ struct DictdEntry
     // The items of the first of several numbered senses ("1. a, b" before
     // "2. c"); empty where the entry gives one sense.
     QStringList firstSense;
+    // The items of the last numbered sense where the entry numbers three or
+    // more; empty otherwise. The farthest side sense of a long entry.
+    QStringList lastSense;
     // The items the dictionary narrows with a note in brackets ("pile:
     // 3. pier (of wall or structure)"), as they read once the note is taken
     // off; filled where the French pairs' items are vetted.

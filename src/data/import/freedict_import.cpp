@@ -589,6 +589,20 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             engFra, [&](const QString &word) { return frenchSpelling->lists(word); },
             [&](const QString &word) { return englishSpelling->knows(word); },
             [&pivot](const QString &word) { return pivot.knows(word); });
+        // A French verb's row does not start with a noun by the noun's rank.
+        {
+            QHash<QString, QStringList> ownFirstSenses;
+            for (const DictdEntry &entry : fraEngAlone) {
+                if (!ownFirstSenses.contains(entry.headword))
+                    ownFirstSenses.insert(entry.headword,
+                                          entry.firstSense.isEmpty() ? entry.translations : entry.firstSense);
+            }
+            putVerbBeforeNounLeaderOfVerbRow(
+                fraEng, WordRanks::forLanguage(QStringLiteral("en")),
+                [&ownFirstSenses](const QString &french) { return ownFirstSenses.value(french); },
+                [&englishUses](const QString &english) { return englishUses.value(english.toLower()).verb; },
+                [&englishUses](const QString &english) { return englishUses.value(english.toLower()).other; });
+        }
         report.frenchItemsMended += keepLeadingTranslations(engFra, kMaxFrenchTranslations);
         report.frenchItemsMended += keepLeadingTranslations(fraEng, kMaxFrenchTranslations);
     }

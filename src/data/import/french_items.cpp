@@ -435,6 +435,8 @@ int vetFrenchPairEntries(QVector<DictdEntry> &entries, const ItemSpelling &headw
                 // A mended slip stays in the sense it was written in.
                 if (vetted != item && entry.firstSense.contains(item))
                     entry.firstSense.replace(entry.firstSense.indexOf(item), vetted);
+                if (vetted != item && entry.lastSense.contains(item))
+                    entry.lastSense.replace(entry.lastSense.indexOf(item), vetted);
             }
         }
         // An item the entry also gives plainly is not narrowed to one use.
@@ -473,6 +475,8 @@ int dropInfinitiveMarkers(QVector<DictdEntry> &fraEng)
             bare(item);
         const int counted = changed;
         for (QString &item : entry.firstSense)
+            bare(item);
+        for (QString &item : entry.lastSense)
             bare(item);
         changed = counted;
     }

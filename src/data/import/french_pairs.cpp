@@ -569,6 +569,41 @@ void putLikelyFirstSenseBeforeLaterLeader(QVector<Candidate> &candidates, const 
                           [&entry](const Candidate &c) { return c.own && inFirstSense(entry, c.word); });
 }
 
+// fra-eng numbers a word's senses main sense first, and the last of three
+// or more is the farthest side sense. Where no third pair of dictionaries
+// links any word of the row, nothing but the frequency list and eng-fra's
+// places rank it, and a common word of that last sense may lead by its
+// commonness in its own main sense: "gronder: 1. admonish, scold
+// 2. menace, threaten 3. howl, roar 4. blame, rebuke, reproach, reprove"
+// gave "blame" first and left "scold" past the kept places. The row's own
+// single words of the first sense that eng-fra gives the headword for in
+// their own first senses ("scold: 1. admonester, exhorter, gronder ...")
+// then go first, in their ranked order: the two dictionaries agree on that
+// sense. A phrase of the first sense ("dominant: 1. most important") is
+// often a paraphrase and does not lead. Not past a leader that is,
+// resembles or shares the headword, or whose own row, ranked, starts with
+// the headword.
+void putAgreedFirstSenseBeforeUnlinkedLaterLeader(
+    QVector<Candidate> &candidates, const DictdEntry &entry,
+    const std::function<bool(const QString &, const QString &)> &givesFirst)
+{
+    if (entry.firstSense.isEmpty() || entry.lastSense.isEmpty() || candidates.size() < 2
+        || std::any_of(candidates.begin(), candidates.end(), [](const Candidate &c) { return c.linked; }))
+        return;
+    const QString headword = foldedLower(entry.headword);
+    const Candidate &leading = candidates.constFirst();
+    const QString leader = foldedLower(leading.word);
+    if (!leading.own || !entry.lastSense.contains(leading.word) || inFirstSense(entry, leading.word) || leader == headword || looksAlike(leader, headword)
+        || sharesStem(leader, headword) || (givesFirst && givesFirst(leading.word, entry.headword)))
+        return;
+    const auto agreed = [&entry](const Candidate &c) {
+        return c.own && c.confirmed && c.firstSenseBack && inFirstSense(entry, c.word)
+               && !c.word.contains(QLatin1Char(' '));
+    };
+    if (std::any_of(candidates.begin(), candidates.end(), agreed))
+        std::stable_partition(candidates.begin(), candidates.end(), agreed);
+}
+
 // fra-eng numbers a word's senses main sense first. Where its first sense
 // is one word ("épine: 1. thorn 2. spine"), and eng-fra's row of that word
 // starts with the headword ("thorn: épine"), the two dictionaries agree on
@@ -1142,6 +1177,66 @@ QStringList headwordsWithReverseFill(const QVector<DictdEntry> &forward, const Q
     QStringList backOrder;
     const QHash<QString, QVector<ReverseWord>> backTo = wordsTranslatingTo(reverse, backOrder);
     return headwords + newRowsOf(backTo, backOrder, rows);
+}
+
+// How a larger dictionary must write a word for its rank to count as its
+// noun's (see putVerbBeforeNounLeaderOfVerbRow): as a verb once at most, and
+// otherwise at least four times as often. "pet" is written some forty-five
+// times, once as a verb; "water" and "use", written as verbs many times,
+// are verbs as much as nouns.
+constexpr int kMostVerbUsesOfNoun = 1;
+constexpr int kChieflyNoun = 4;
+
+int putVerbBeforeNounLeaderOfVerbRow(QVector<DictdEntry> &rows, const WordRanks &ranks,
+                                     const std::function<QStringList(const QString &)> &ownFirstSense,
+                                     const std::function<int(const QString &)> &verbUses,
+                                     const std::function<int(const QString &)> &otherUses)
+{
+    // Whether `english` translates, in its first sense, the French noun the
+    // verb is made of ("fleur: bloom, flower" for "fleurir", "balafre:
+    // 1. scar" for "balafrer"): the English word is then that noun's verb as
+    // French has it, its rank no noun's alone.
+    const auto namesNounOfVerb = [&ownFirstSense](const QString &verb, const QString &english) {
+        static const QStringList kEndings = {QStringLiteral("er"), QStringLiteral("ir"), QStringLiteral("re")};
+        for (const QString &ending : kEndings) {
+            if (!verb.endsWith(ending) || verb.contains(QLatin1Char(' ')))
+                continue;
+            const QString stem = verb.chopped(ending.size());
+            if (ownFirstSense(stem).contains(english) || ownFirstSense(stem + QLatin1Char('e')).contains(english))
+                return true;
+        }
+        return false;
+    };
+    int changed = 0;
+    for (DictdEntry &entry : rows) {
+        if (!entry.verb || entry.translations.size() < 2)
+            continue;
+        const QString leader = entry.translations.constFirst();
+        const QStringList sense = ownFirstSense(entry.headword);
+        if (leader.contains(QLatin1Char(' ')) || !sense.contains(leader) || ranks.rank(leader.toLower()) <= 0
+            || verbUses(leader) > kMostVerbUsesOfNoun
+            || otherUses(leader) < kChieflyNoun * std::max(1, verbUses(leader)))
+            continue;
+        const QString headword = foldedLower(entry.headword);
+        const QString folded = foldedLower(leader);
+        if (looksAlike(folded, headword) || sharesStem(folded, headword) || namesNounOfVerb(entry.headword, leader))
+            continue;
+        // The sense's words written as verbs and not chiefly otherwise go
+        // before the leader, in their order.
+        QStringList verbs;
+        for (qsizetype i = 1; i < entry.translations.size(); ++i) {
+            const QString &word = entry.translations.at(i);
+            if (!word.contains(QLatin1Char(' ')) && sense.contains(word) && verbUses(word) > 0
+                && otherUses(word) < kChieflyNoun * verbUses(word))
+                verbs.append(word);
+        }
+        if (verbs.isEmpty())
+            continue;
+        entry.translations.removeIf([&verbs](const QString &item) { return verbs.contains(item); });
+        entry.translations = verbs + entry.translations;
+        ++changed;
+    }
+    return changed;
 }
 
 int keepLeadingTranslations(QVector<DictdEntry> &rows, int most)
@@ -1776,6 +1871,8 @@ int addReverseTranslations(QVector<DictdEntry> &forward, const QVector<DictdEntr
             putLeadersKinBeforeEquallyRareLaterSenses(candidates, entry, targetRanks);
         if (firstSenseFirst && !phraseHeadword)
             putLikelyFirstSenseBeforeLaterLeader(candidates, entry, targetRanks, givesFirst);
+        if (firstSenseFirst && !phraseHeadword)
+            putAgreedFirstSenseBeforeUnlinkedLaterLeader(candidates, entry, givesFirst);
         if (firstSenseFirst && !phraseHeadword)
             putAgreedLoneFirstSenseBeforeLookAlikeOfLaterSense(candidates, entry, targetRanks, links);
         putOwnFirstBeforeFalseFriend(candidates, entry, ownFirstOf, reverseItems);

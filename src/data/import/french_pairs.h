@@ -45,6 +45,20 @@ int dropEnglishItems(QVector<DictdEntry> &engFra, const std::function<bool(const
 // went.
 int keepLeadingTranslations(QVector<DictdEntry> &rows, int most);
 
+class WordRanks;
+
+// In the rows of French verbs (DictdEntry::verb), a leader the frequency
+// list knows (`ranks`) that a larger dictionary writes chiefly as a noun
+// (`verbUses` and `otherUses`) gives way to a word of the row's own first
+// sense (its one sense where it numbers none, `ownFirstSense`) that it
+// writes as a verb at least as often as otherwise: the leader's rank is its
+// noun's ("choyer: coddle, pamper, pet", where "pet" is the animal first).
+// Returns how many rows changed.
+int putVerbBeforeNounLeaderOfVerbRow(QVector<DictdEntry> &rows, const WordRanks &ranks,
+                                     const std::function<QStringList(const QString &)> &ownFirstSense,
+                                     const std::function<int(const QString &)> &verbUses,
+                                     const std::function<int(const QString &)> &otherUses);
+
 inline constexpr int kMaxFrenchTranslations = 6;
 
 // Leaves out the items of the English rows that run two items of their own
@@ -190,6 +204,11 @@ class WordRanks;
 // headword, gives way to the one word of the numbered first sense whose own
 // row starts with the headword ("épine: 1. thorn 2. spine"), where no
 // frequency list knows either and `links` links that word as often.
+// Where `firstSenseFirst` is set and no third pair links any word of a row
+// numbering three senses or more, a leader of its last sense gives way to
+// the row's own single words of the first sense that `reverse` gives the
+// headword for in their first senses ("gronder: 1. admonish, scold ...
+// 4. blame, ...": "admonish, scold" before "blame").
 // Where two linked single words no frequency list knows tie on every count
 // of the ranking and the first leads by its letters alone, the one
 // `usesElsewhere` (how often a larger dictionary writes it) counts clearly

@@ -88,7 +88,7 @@ int dropFrenchItemsOfOtherKind(QVector<DictdEntry> &engFra, const QVector<DictdE
             // holds it already.
             const QString sibling = siblingOfOtherKind(item, partners.value(entry.headword), kindOf);
             const bool held = entry.translations.contains(sibling);
-            for (QStringList *list : {&entry.translations, &entry.firstSense}) {
+            for (QStringList *list : {&entry.translations, &entry.firstSense, &entry.lastSense}) {
                 const qsizetype at = list->indexOf(item);
                 if (at < 0)
                     continue;

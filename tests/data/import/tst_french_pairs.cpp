@@ -1917,6 +1917,88 @@ private Q_SLOTS:
         QCOMPARE(find(rows, QStringLiteral("épine"))->translations.constFirst(), QStringLiteral("spine"));
     }
 
+    void putsTheAgreedFirstSenseBeforeAnUnlinkedLastSenseLeader()
+    {
+        // fra-eng 9437-9441 numbers four senses; no German word links any of
+        // them. eng-fra 5703-5704 and 18535-18536 give "gronder" first by
+        // its letters, 16359-16361 and 3399-3400 give it third, so "blame"
+        // (en.txt 1139) and "threaten" (4608) led and the cut of six left
+        // "scold" out.
+        const QVector<DictdEntry> fraEng{entry("gronder /gʀɔ̃de/ <v>\n1. admonish, scold\n2. menace, threaten\n"
+                                               "3. howl, roar\n4. blame, rebuke, reproach, reprove\n")};
+        const QVector<DictdEntry> engFra{
+            entry("admonish /ədmɔniʃ/\nadmonester, exhorter, gronder, sermonner, sommer\n"),
+            entry("blame /bleim/\ngronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("howl /haul/\n1. hurler\n2. gronder, mugir\n"),
+            entry("menace /menəs/\n1. gronder, menacer\n2. menace\n"),
+            entry("rebuke /ribjuːk/\n1. repousser\n2. gronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("reproach /riproutʃ/\n1. gronder, reprendre, réprimander, reprocher, sermonner\n2. reproche\n"),
+            entry("reprove /ripruːv/\n1. gronder, reprendre, réprimander, reprocher, sermonner\n"),
+            entry("roar /rɔːr/\ngronder, mugir\n"),
+            entry("scold /skould/\n1. admonester, exhorter, gronder, sermonner, sommer\n"
+                  "2. reprendre, réprimander, reprocher\n"),
+            entry("threaten /θretn/\ngronder, menacer\n"),
+        };
+        const WordRanks ranks = ranksOf({{"blame", 1139}, {"threaten", 4608}});
+        const auto rowOf = [&](int blameLinks) {
+            QVector<DictdEntry> rows = fraEng;
+            addReverseTranslations(
+                rows, engFra, ranks, {},
+                [&](const QString &, const QString &word) { return word == QLatin1String("blame") ? blameLinks : 0; },
+                {}, [](const QString &, const QString &) { return false; }, {}, true);
+            keepLeadingTranslations(rows, kMaxFrenchTranslations);
+            return find(rows, QStringLiteral("gronder"))->translations;
+        };
+        const QStringList row = rowOf(0);
+        QCOMPARE(row.mid(0, 2), QStringList({"admonish", "scold"}));
+        QCOMPARE(row.size(), kMaxFrenchTranslations);
+        QCOMPARE(row.at(2), QStringLiteral("blame"));
+        // Where a third pair links the leader, the links tell its sense is
+        // the main one and it keeps its place.
+        QCOMPARE(rowOf(1).constFirst(), QStringLiteral("blame"));
+        // Two numbered senses name no farthest side sense
+        // ("sommer: 1. admonish, scold 2. command, order, tell").
+        QVERIFY(entry("sommer /sɔme/ <v>\n1. admonish, scold\n2. command, order, tell\n").lastSense.isEmpty());
+        QCOMPARE(fraEng.constFirst().lastSense, QStringList({"blame", "rebuke", "reproach", "reprove"}));
+    }
+
+    void putsAVerbBeforeANounLeaderInAVerbsRow()
+    {
+        // fra-eng 5881-5882 lists "choyer <v>: coddle, pamper, pet" by the
+        // alphabet; "pet" (en.txt 3221) led by the rank of its noun, which
+        // trans-de-en writes some forty-five times, as a verb once.
+        // fra-eng 8761-8764: "fleur: bloom, flower" and "fleurir <v>:
+        // blossom, flourish, flower"; 3727-3728 "arroser <vt>: irrigate, water".
+        QVector<DictdEntry> rows{entry("choyer /ʃwaje/ <v>\ncoddle, pamper, pet\n"),
+                                 entry("fleurir /flœʀiʀ/ <v>\nblossom, flourish, flower\n"),
+                                 entry("arroser /aʀoze/ <v>\nirrigate, water\n"),
+                                 entry("animal /animal/ <n, masc>\nanimal, beast, pet\n")};
+        const QVector<DictdEntry> own = rows + QVector<DictdEntry>{entry("fleur /flœʀ/ <n, fem>\nbloom, flower\n")};
+        rows[0].translations = {"pet", "coddle", "pamper"};
+        rows[1].translations = {"flower", "flourish", "blossom"};
+        rows[2].translations = {"water", "irrigate"};
+        rows[3].translations = {"pet", "animal", "beast"};
+        const QHash<QString, std::pair<int, int>> uses{{"pet", {1, 45}},      {"coddle", {1, 0}}, {"pamper", {1, 2}},
+                                                       {"flower", {1, 60}},   {"flourish", {3, 1}},
+                                                       {"water", {9, 1138}},  {"irrigate", {2, 0}},
+                                                       {"animal", {0, 100}},  {"beast", {1, 0}}};
+        const int changed = putVerbBeforeNounLeaderOfVerbRow(
+            rows, ranksOf({{"water", 375}, {"flower", 2000}, {"pet", 3221}}),
+            [&own](const QString &french) {
+                const DictdEntry *found = find(own, french);
+                return found ? found->translations : QStringList();
+            },
+            [&uses](const QString &word) { return uses.value(word).first; },
+            [&uses](const QString &word) { return uses.value(word).second; });
+        QCOMPARE(changed, 1);
+        QCOMPARE(rows.at(0).translations, QStringList({"coddle", "pamper", "pet"}));
+        // "flower" names the noun "fleurir" is made of; "water" is written
+        // as a verb nine times; "animal" is no verb.
+        QCOMPARE(rows.at(1).translations.constFirst(), QStringLiteral("flower"));
+        QCOMPARE(rows.at(2).translations.constFirst(), QStringLiteral("water"));
+        QCOMPARE(rows.at(3).translations.constFirst(), QStringLiteral("pet"));
+    }
+
     void leavesOutItemsRunningTwoOfTheRowsItemsTogether()
     {
         // eng-fra and fra-eng both run "docteur" and "médecin" together;
