@@ -857,6 +857,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // Apertium's few phrases whose article or demonstrative disagrees with
     // the noun ("esta anochecer") are left out: FreeDict has them right.
     dropDisagreeingPhrases(englishSpanishEntries, spanishEnglishEntries, report.details);
+    // Its possessive determiners are written as they stand before a noun
+    // ("their": "su", not "suyo", which is "theirs").
+    spellPossessivesBeforeNouns(englishSpanishEntries, spanishEnglishEntries, spanishRows[0], spanishRows[1],
+                                report.details);
     // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
     QSet<std::pair<QString, QString>> apertiumPairs;
     for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
