@@ -847,6 +847,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         if (!spanishFirstSenses.contains(entry.headword))
             spanishFirstSenses.insert(entry.headword, entry.firstSense);
     }
+    // eng-spa's, likewise.
+    QHash<QString, QStringList> englishFirstSenses;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (!englishFirstSenses.contains(entry.headword))
+            englishFirstSenses.insert(entry.headword, entry.firstSense);
+    }
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;
     QString spanishEnglishProblem;
@@ -935,7 +941,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },
             englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses,
-            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishSpelling);
+            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishSpelling, englishFirstSenses);
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

@@ -3038,6 +3038,51 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("prensado"), QStringLiteral("urgente")}));
     }
 
+    void leadsWithTheCognateOfFreedictsFirstSense()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // eng-spa "blank /blæŋk/ / 1. blanco / 2. formulario, hoja" and
+        // "act /ækt/ / 1. acta, certificado / 2. cometer, ... / 3. acción";
+        // spa-eng "formulario: blank, form", "hoja: 1. leaf, sheet 2.
+        // blank, form", "blanco: white". Apertium pairs "blank" only as the
+        // noun "espacio", and "blanco" with "white".
+        const SenseRows englishSpanish{
+            {QStringLiteral("blank"), {QStringLiteral("blanco"), QStringLiteral("formulario"), QStringLiteral("hoja")}},
+            {QStringLiteral("act"), {QStringLiteral("acta"), QStringLiteral("certificado"), QStringLiteral("acción")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("formulario"), {QStringLiteral("blank"), QStringLiteral("form")}},
+            {QStringLiteral("hoja"),
+             {QStringLiteral("leaf"), QStringLiteral("sheet"), QStringLiteral("blank"), QStringLiteral("form")}},
+            {QStringLiteral("blanco"), {QStringLiteral("white")}}};
+        const QVector<LexiconEntry> forward =
+            lexicon({{"blank", "n", "espacio", "n"}, {"space", "n", "espacio", "n"}, {"white", "adj", "blanco", "adj"},
+                     {"form", "n", "formulario", "n"}, {"sheet", "n", "hoja", "n"}, {"act", "vblex", "actuar", "vblex"},
+                     {"act", "n", "acto", "n"}, {"act", "n", "acción", "n"}});
+        const QVector<LexiconEntry> backward =
+            lexicon({{"blanco", "adj", "white", "adj"}, {"espacio", "n", "space", "n"}, {"acta", "n", "record", "n"},
+                     {"acto", "n", "act", "n"}, {"actuar", "vblex", "act", "vblex"}});
+        const QHash<QString, QStringList> firstSenses{
+            {QStringLiteral("blank"), {QStringLiteral("blanco")}},
+            {QStringLiteral("act"), {QStringLiteral("acta"), QStringLiteral("certificado")}}};
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("blank"), QStringLiteral("act")}, englishSpanish, spanishEnglish, forward,
+                                backward, {}, {}, {}, {}, {}, firstSenses);
+        // Only FreeDict eng-spa gives "blanco", but it is the first sense and
+        // begins like the word; without the first senses it was left out.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("blank")),
+                 (QStringList{QStringLiteral("blanco"), QStringLiteral("espacio"), QStringLiteral("formulario"),
+                              QStringLiteral("hoja")}));
+        // Three letters are too short a start to tell a cognate by.
+        QVERIFY(!row(core.englishSpanish, QStringLiteral("act")).contains(QStringLiteral("acta")));
+    }
+
     void leadsANounWithApertiumsMainNoun()
     {
         // eng-spa "benefit /benifit/: 1. ventaja 2. provecho"; spa-eng
