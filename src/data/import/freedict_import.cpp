@@ -861,6 +861,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         if (!spanishFirstSenses.contains(entry.headword))
             spanishFirstSenses.insert(entry.headword, entry.firstSense);
     }
+    // eng-spa's, likewise.
+    QHash<QString, QStringList> englishFirstSenses;
+    for (const DictdEntry &entry : std::as_const(engSpa)) {
+        if (!englishFirstSenses.contains(entry.headword))
+            englishFirstSenses.insert(entry.headword, entry.firstSense);
+    }
     constexpr int kLexiconTimeoutMs = 60'000;
     QString englishSpanishProblem;
     QString spanishEnglishProblem;
@@ -871,6 +877,10 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // Apertium's few phrases whose article or demonstrative disagrees with
     // the noun ("esta anochecer") are left out: FreeDict has them right.
     dropDisagreeingPhrases(englishSpanishEntries, spanishEnglishEntries, report.details);
+    // Its possessive determiners are written as they stand before a noun
+    // ("their": "su", not "suyo", which is "theirs").
+    spellPossessivesBeforeNouns(englishSpanishEntries, spanishEnglishEntries, spanishRows[0], spanishRows[1],
+                                report.details);
     // Apertium's (English, Spanish) pairs, lowercased, of both lexicons.
     QSet<std::pair<QString, QString>> apertiumPairs;
     for (const QVector<LexiconEntry> *list : {&englishSpanishEntries, &spanishEnglishEntries}) {
@@ -945,7 +955,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 return pivot.links(spanish, english) + apertiumPivot.links(spanish, english);
             },
             englishWordUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishFirstSenses,
-            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishSpelling);
+            englishNounUsesInTrans(transForSpanish, spanishEnglishUsesWords), spanishSpelling, englishFirstSenses);
         report.spanishRowsAdded = spanish.rowsAdded;
         report.spanishRowsMended = spanish.rowsMended;
         report.spanishItemsDropped = spanish.itemsDropped;

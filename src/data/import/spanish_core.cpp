@@ -1423,6 +1423,47 @@ QStringList withNounsPluralBeforeAttributiveAdjective(QStringList kept, const QS
     return kept;
 }
 
+// FreeDict eng-spa's first numbered sense of an English word (`firstSense`,
+// "blank: 1. blanco 2. formulario, hoja") is the word's main sense, but an
+// item only that dictionary gives is left out of a row Apertium mends, as
+// many such items are the senses of a phrase cut to its first word ("go: 1.
+// bajar", of "go down"). A phrase's senses translate the whole phrase and
+// seldom share the start of its first word; an item of the first sense that
+// does (isCognate: "blanco" for "blank"), and that Apertium knows as a word
+// (`known`), is the headword's own sense. The start is four letters: a
+// shorter headword begins too many words ("act": "acta", "actor",
+// "actual"). Where no item of that sense is among the row's `candidates`,
+// it is returned; otherwise an empty string.
+QString firstSenseCognate(const QString &english, const QStringList &firstSense,
+                          const QVector<std::pair<QString, int>> &candidates,
+                          const std::function<bool(const QString &)> &known)
+{
+    if (english.size() < 4
+        || std::any_of(firstSense.begin(), firstSense.end(),
+                    [&](const QString &item) { return sourcesIn(candidates, item) != 0; }))
+        return {};
+    for (const QString &item : firstSense) {
+        if (!item.contains(QLatin1Char(' ')) && isCognate(item, english) && known(item))
+            return item;
+    }
+    return {};
+}
+
+// The first sense's cognate (firstSenseCognate) leads the row, which keeps
+// kMaxSpanishTranslations: FreeDict put that sense first, and the other
+// sources give the word's other senses ("blank": "blanco" before Apertium's
+// noun "espacio").
+QStringList withFirstSenseCognateFirst(QStringList kept, const QString &cognate)
+{
+    if (cognate.isEmpty())
+        return kept;
+    kept.removeAll(cognate);
+    kept.prepend(cognate);
+    while (kept.size() > kMaxSpanishTranslations)
+        kept.removeLast();
+    return kept;
+}
+
 // The cap of a Spanish row can cut the English cognate whose own row the
 // Spanish word leads, as Apertium eng-spa's translation of it
 // ("magnificent<adj>" -> "magnífico"), while it keeps pairs of FreeDict's
@@ -1840,7 +1881,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const std::function<int(const QString &, const QString &)> &germanLinks,
                                 const QHash<QString, EnglishWordUses> &englishUses,
                                 const QHash<QString, QStringList> &spanishFirstSenses,
-                                const QHash<QString, int> &englishNounUses, const QSet<QString> &spanishWords)
+                                const QHash<QString, int> &englishNounUses, const QSet<QString> &spanishWords,
+                                const QHash<QString, QStringList> &englishFirstSenses)
 {
     const Evidence evidence(englishSpanish, spanishEnglish, lexiconEnglishSpanish, lexiconSpanishEnglish, spanishWords);
     const ApertiumParts parts(lexiconEnglishSpanish, lexiconSpanishEnglish);
@@ -2045,6 +2087,9 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         }
         kept = withCommonSlippedNounFirst(kept, candidates, evidence.slippedGender(spelling), apertiumFirst,
                                           [&spanishRanks](const QString &spanish) { return spanishRanks.phraseRank(spanish); });
+        kept = withFirstSenseCognateFirst(
+            kept, firstSenseCognate(english, englishFirstSenses.value(english), candidates,
+                                    [&](const QString &spanish) { return evidence.knowsSpanish(spanish); }));
         for (const QString &spanish : kept) {
             QStringList &words = gained[spanish];
             if (words.isEmpty())

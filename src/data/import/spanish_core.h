@@ -106,6 +106,10 @@ struct SpanishCore
 // Apertium knows only as an adjective ("urgente").
 // `spanishWords` (the Spanish word list, where installed) tells an
 // unaccented word of its own from a typo of Apertium's accented one.
+// `englishFirstSenses` holds the items of FreeDict eng-spa's first numbered
+// sense of a headword that has several: an item of it only FreeDict gives
+// that begins like the headword ("blank: 1. blanco") still leads the row
+// where none of that sense's items is otherwise kept.
 SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows &englishSpanish,
                                 const SenseRows &spanishEnglish, const QVector<LexiconEntry> &lexiconEnglishSpanish,
                                 const QVector<LexiconEntry> &lexiconSpanishEnglish,
@@ -113,7 +117,8 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
                                 const QHash<QString, EnglishWordUses> &englishUses = {},
                                 const QHash<QString, QStringList> &spanishFirstSenses = {},
                                 const QHash<QString, int> &englishNounUses = {},
-                                const QSet<QString> &spanishWords = {});
+                                const QSet<QString> &spanishWords = {},
+                                const QHash<QString, QStringList> &englishFirstSenses = {});
 
 // How often each of `words` (lowercased English words) is a whole synonym
 // on the English side of a section of `text` (the trans-de-en file) whose

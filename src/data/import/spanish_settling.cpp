@@ -1,5 +1,6 @@
 #include "data/import/spanish_settling.h"
 
+#include "data/import/accents.h"
 #include "data/import/trans_de_en.h"
 
 #include <QHash>
@@ -751,6 +752,68 @@ int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<Lexico
         }));
     }
     return dropped;
+}
+
+int spellPossessivesBeforeNouns(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                                const SenseRows &freedictEnglishSpanish, const SenseRows &freedictSpanishEnglish,
+                                QStringList &details)
+{
+    // eng-spa tags a possessive on both sides ("det", "pos"); spa-eng tags
+    // its determiners only as such ("tuyo<det>" -> "your<det>"), so a
+    // possessive there is a determiner given for one of eng-spa's English
+    // possessives.
+    const auto isPossessive = [](const QStringList &tags) {
+        return tags.value(0) == QLatin1String("det") && tags.value(1) == QLatin1String("pos");
+    };
+    QSet<QString> possessives;
+    for (const LexiconEntry &entry : std::as_const(englishSpanish)) {
+        if (isPossessive(entry.sourceTags) && isPossessive(entry.targetTags))
+            possessives.insert(entry.source);
+    }
+    if (possessives.isEmpty())
+        return 0;
+    // English word -> the single Spanish words FreeDict pairs it with, lowercased.
+    QHash<QString, QStringList> freedictWords;
+    const auto note = [&](const QString &english, const QString &spanish) {
+        if (!spanish.contains(QLatin1Char(' ')))
+            freedictWords[english.toLower()].append(spanish.toLower());
+    };
+    for (const auto &[english, items] : freedictEnglishSpanish) {
+        for (const QString &item : items)
+            note(english, item);
+    }
+    for (const auto &[spanish, items] : freedictSpanishEnglish) {
+        for (const QString &item : items)
+            note(item, spanish);
+    }
+    const auto shortForm = [&](const QString &english, const QString &lemma) {
+        const QString folded = withoutAccents(lemma.toLower());
+        QString form;
+        for (const QString &word : freedictWords.value(english.toLower())) {
+            if (word.size() < lemma.size() && word.size() > form.size() && folded.startsWith(withoutAccents(word)))
+                form = word;
+        }
+        return form;
+    };
+    int changed = 0;
+    for (QVector<LexiconEntry> *entries : {&englishSpanish, &spanishEnglish}) {
+        const bool forward = entries == &englishSpanish;
+        for (LexiconEntry &entry : *entries) {
+            QString &spanish = forward ? entry.target : entry.source;
+            const QStringList &tags = forward ? entry.targetTags : entry.sourceTags;
+            const QString &english = forward ? entry.source : entry.target;
+            if (tags.value(0) != QLatin1String("det") || !possessives.contains(english))
+                continue;
+            const QString form = shortForm(english, spanish);
+            if (form.isEmpty())
+                continue;
+            details.append(QStringLiteral("Apertium %1: \"%2\" -> \"%3\" for \"%4\", its form before a noun")
+                               .arg(QLatin1String(forward ? "eng-spa" : "spa-eng"), spanish, form, english));
+            spanish = form;
+            ++changed;
+        }
+    }
+    return changed;
 }
 
 namespace {

@@ -100,6 +100,20 @@ int dropMisspeltSpanish(SenseRows &rows, bool englishHeadwords, const QSet<QStri
 int dropDisagreeingPhrases(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
                            QStringList &details);
 
+// Apertium files a possessive determiner under its stressed lemma
+// ("their<det><pos>" -> "suyo<det><pos>", "mío<det>" -> "my<det>") and
+// writes the short form only when it generates text: before a noun "their"
+// is "su", and "suyo" alone is "theirs". Where FreeDict (`englishSpanish`,
+// `spanishEnglish`: its merged rows) pairs the entry's English word with a
+// shorter word the lemma begins with, accents aside ("their: su", "mi:
+// my"), that word is the determiner's own form, and the entry's Spanish
+// word becomes it. A lemma written alike before a noun ("nuestro") finds
+// no such word and stays. Returns how many entries changed; one line each
+// goes to `details`.
+int spellPossessivesBeforeNouns(QVector<LexiconEntry> &englishSpanish, QVector<LexiconEntry> &spanishEnglish,
+                                const SenseRows &freedictEnglishSpanish, const SenseRows &freedictSpanishEnglish,
+                                QStringList &details);
+
 // The single English words of `rows` that `wordList` lacks and that stand
 // on the English side of at least three lines of `trans` (trans-de-en's
 // text): rare real words ("aerobatic"), not slips. trans-de-en has slips of

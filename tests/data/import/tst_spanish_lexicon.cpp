@@ -2173,6 +2173,57 @@ private Q_SLOTS:
                              [](const LexiconEntry &e) { return e.target == QLatin1String("esta anochecer"); }));
     }
 
+    void writesApertiumsPossessivesAsTheyStandBeforeANoun()
+    {
+        // Apertium's entries as lt-print gives them: eng-spa tags the
+        // possessives "det", "pos" on both sides, spa-eng the Spanish lemma
+        // only "det". FreeDict eng-spa: "their /ðɛər/ / su", "your /jɔːr/ /
+        // tu"; spa-eng: "su /sˈu/ / 1. her, his, its, their", "tu /tˈu/ / your".
+        auto entry = [](const char *source, QStringList sourceTags, const char *target, QStringList targetTags) {
+            return LexiconEntry{QString::fromUtf8(source), sourceTags, QString::fromUtf8(target), targetTags};
+        };
+        const QStringList englishPossessive{QStringLiteral("det"), QStringLiteral("pos"), QStringLiteral("sp")};
+        const QStringList spanishPossessive{QStringLiteral("det"), QStringLiteral("pos"), QStringLiteral("mf"),
+                                            QStringLiteral("ND")};
+        const QStringList eitherGender{QStringLiteral("det"), QStringLiteral("pos"), QStringLiteral("GD"),
+                                       QStringLiteral("ND")};
+        const QStringList determiner{QStringLiteral("det")};
+        const QStringList adjective{QStringLiteral("adj")};
+        QVector<LexiconEntry> forward{entry("their", englishPossessive, "suyo", spanishPossessive),
+                                      entry("theirs", adjective, "suyo", adjective),
+                                      entry("your", englishPossessive, "vuestro", eitherGender),
+                                      entry("our", englishPossessive, "nuestro", eitherGender)};
+        QVector<LexiconEntry> backward{entry("tuyo", determiner, "your", determiner),
+                                       entry("tuyo", adjective, "yours", adjective),
+                                       entry("vuestro", determiner, "your", determiner)};
+        const SenseRows englishSpanish{{QStringLiteral("their"), {QStringLiteral("su")}},
+                                       {QStringLiteral("your"), {QStringLiteral("tu")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("su"),
+             {QStringLiteral("her"), QStringLiteral("his"), QStringLiteral("its"), QStringLiteral("their")}},
+            {QStringLiteral("tu"), {QStringLiteral("your")}}};
+        QStringList details;
+        QCOMPARE(spellPossessivesBeforeNouns(forward, backward, englishSpanish, spanishEnglish, details), 2);
+        // The stressed lemma stays as the adjective "theirs", "yours"; a
+        // possessive written alike before a noun keeps its lemma.
+        QCOMPARE(described(forward), (QStringList{QStringLiteral("our<det><pos><sp> nuestro<det><pos><GD><ND>"),
+                                                  QStringLiteral("their<det><pos><sp> su<det><pos><mf><ND>"),
+                                                  QStringLiteral("theirs<adj> suyo<adj>"),
+                                                  QStringLiteral("your<det><pos><sp> vuestro<det><pos><GD><ND>")}));
+        QCOMPARE(described(backward), (QStringList{QStringLiteral("tu<det> your<det>"),
+                                                   QStringLiteral("tuyo<adj> yours<adj>"),
+                                                   QStringLiteral("vuestro<det> your<det>")}));
+
+        // The rows: "their" was "suyo, su", Apertium's lemma first.
+        const SpanishCore core = mergeSpanishLexicon(
+            {QStringLiteral("their"), QStringLiteral("theirs"), QStringLiteral("your"), QStringLiteral("yours")},
+            englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("their")), QStringList{QStringLiteral("su")});
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("your")),
+                 (QStringList{QStringLiteral("tu"), QStringLiteral("vuestro")}));
+        QCOMPARE(row(core.spanishEnglish, QStringLiteral("tuyo")), QStringList{QStringLiteral("yours")});
+    }
+
     void capsRowsAndMendsSpellings()
     {
         QVector<LexiconEntry> forward;
@@ -2985,6 +3036,51 @@ private Q_SLOTS:
             tagged({{"pressing", "n", "prensado", "n"}}), backward);
         QCOMPARE(row(noVerb.englishSpanish, QStringLiteral("pressing")),
                  (QStringList{QStringLiteral("prensado"), QStringLiteral("urgente")}));
+    }
+
+    void leadsWithTheCognateOfFreedictsFirstSense()
+    {
+        auto lexicon = [](std::initializer_list<std::array<const char *, 4>> lines) {
+            QVector<LexiconEntry> entries;
+            for (const auto &[source, sourceTag, target, targetTag] : lines) {
+                entries.append({QString::fromUtf8(source), {QString::fromUtf8(sourceTag)}, QString::fromUtf8(target),
+                                {QString::fromUtf8(targetTag)}});
+            }
+            return entries;
+        };
+        // eng-spa "blank /blæŋk/ / 1. blanco / 2. formulario, hoja" and
+        // "act /ækt/ / 1. acta, certificado / 2. cometer, ... / 3. acción";
+        // spa-eng "formulario: blank, form", "hoja: 1. leaf, sheet 2.
+        // blank, form", "blanco: white". Apertium pairs "blank" only as the
+        // noun "espacio", and "blanco" with "white".
+        const SenseRows englishSpanish{
+            {QStringLiteral("blank"), {QStringLiteral("blanco"), QStringLiteral("formulario"), QStringLiteral("hoja")}},
+            {QStringLiteral("act"), {QStringLiteral("acta"), QStringLiteral("certificado"), QStringLiteral("acción")}}};
+        const SenseRows spanishEnglish{
+            {QStringLiteral("formulario"), {QStringLiteral("blank"), QStringLiteral("form")}},
+            {QStringLiteral("hoja"),
+             {QStringLiteral("leaf"), QStringLiteral("sheet"), QStringLiteral("blank"), QStringLiteral("form")}},
+            {QStringLiteral("blanco"), {QStringLiteral("white")}}};
+        const QVector<LexiconEntry> forward =
+            lexicon({{"blank", "n", "espacio", "n"}, {"space", "n", "espacio", "n"}, {"white", "adj", "blanco", "adj"},
+                     {"form", "n", "formulario", "n"}, {"sheet", "n", "hoja", "n"}, {"act", "vblex", "actuar", "vblex"},
+                     {"act", "n", "acto", "n"}, {"act", "n", "acción", "n"}});
+        const QVector<LexiconEntry> backward =
+            lexicon({{"blanco", "adj", "white", "adj"}, {"espacio", "n", "space", "n"}, {"acta", "n", "record", "n"},
+                     {"acto", "n", "act", "n"}, {"actuar", "vblex", "act", "vblex"}});
+        const QHash<QString, QStringList> firstSenses{
+            {QStringLiteral("blank"), {QStringLiteral("blanco")}},
+            {QStringLiteral("act"), {QStringLiteral("acta"), QStringLiteral("certificado")}}};
+        const SpanishCore core =
+            mergeSpanishLexicon({QStringLiteral("blank"), QStringLiteral("act")}, englishSpanish, spanishEnglish, forward,
+                                backward, {}, {}, {}, {}, {}, firstSenses);
+        // Only FreeDict eng-spa gives "blanco", but it is the first sense and
+        // begins like the word; without the first senses it was left out.
+        QCOMPARE(row(core.englishSpanish, QStringLiteral("blank")),
+                 (QStringList{QStringLiteral("blanco"), QStringLiteral("espacio"), QStringLiteral("formulario"),
+                              QStringLiteral("hoja")}));
+        // Three letters are too short a start to tell a cognate by.
+        QVERIFY(!row(core.englishSpanish, QStringLiteral("act")).contains(QStringLiteral("acta")));
     }
 
     void leadsANounWithApertiumsMainNoun()
