@@ -684,6 +684,26 @@ void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
     moveToFront(list, head);
 }
 
+// The row's kept places: the first six words of the ranked list, told
+// apart by case. Returns where they end, their words in lower case, and the
+// lines whose head they hold.
+KeptPlaces keptPlaces(QVector<const Candidate *> &list)
+{
+    constexpr int kKeptPlaces = 6;
+    KeptPlaces kept{list.begin(), {}, {}};
+    for (; kept.end != list.end(); ++kept.end) {
+        const QString word = (*kept.end)->german.toLower();
+        if (!kept.words.contains(word)) {
+            if (kept.words.size() == kKeptPlaces)
+                break;
+            kept.words.insert(word);
+        }
+        if ((*kept.end)->germanFirst)
+            kept.headLines.insert((*kept.end)->line);
+    }
+    return kept;
+}
+
 // Keeps in the row the head of a plain entry that gives the English word
 // first, with its forms and examples, where the row's kept places hold a
 // later synonym, narrowed by a German note, of a line whose head the row has
@@ -702,20 +722,10 @@ void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
 // "chance"), names a main sense as often as not and keeps its place.
 void keepPlainHeadInRow(QVector<const Candidate *> &list)
 {
-    constexpr int kKeptPlaces = 6;
-    QSet<QString> words;
-    QSet<int> headLines;  // the lines whose head the kept places hold
-    auto end = list.begin();
-    for (; end != list.end(); ++end) {
-        const QString word = (*end)->german.toLower();
-        if (!words.contains(word)) {
-            if (words.size() == kKeptPlaces)
-                break;
-            words.insert(word);
-        }
-        if ((*end)->germanFirst)
-            headLines.insert((*end)->line);
-    }
+    const KeptPlaces places = keptPlaces(list);
+    const auto end = places.end;
+    const QSet<QString> &words = places.words;
+    const QSet<int> &headLines = places.headLines;
     if (end == list.end())
         return;
     const auto entry = std::find_if(end, list.end(), [&words](const Candidate *candidate) {

@@ -514,20 +514,10 @@ bool headsMutualMainEntry(const Candidate &candidate, const QHash<QString, const
 // "schnäbeln" in place of "Abrechnung" for "bill") as it let one in.
 QString keepMutualMainEntryInRow(QVector<const Candidate *> &list, const QHash<QString, const Candidate *> &ownEntries)
 {
-    constexpr int kKeptPlaces = 6;
-    QSet<QString> words;
-    QSet<int> headLines;  // the lines whose head the kept places hold
-    auto end = list.begin();
-    for (; end != list.end(); ++end) {
-        const QString word = (*end)->german.toLower();
-        if (!words.contains(word)) {
-            if (words.size() == kKeptPlaces)
-                break;
-            words.insert(word);
-        }
-        if ((*end)->germanFirst)
-            headLines.insert((*end)->line);
-    }
+    const KeptPlaces places = keptPlaces(list);
+    const auto end = places.end;
+    const QSet<QString> &words = places.words;
+    const QSet<int> &headLines = places.headLines;
     if (end == list.end())
         return {};
     const auto entry = std::find_if(end, list.end(), [&](const Candidate *candidate) {

@@ -476,6 +476,16 @@ void putMainEntryHeadBeforeLaterSynonym(QVector<const Candidate *> &list);
 void keepCommonVerbOfLaterSynonymsEntryInRow(QVector<const Candidate *> &list);
 void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list);
 void keepPlainHeadInRow(QVector<const Candidate *> &list);
+
+// The first six words of a ranked list of German words, told apart by case
+// (keepPlainHeadInRow, keepMutualMainEntryInRow).
+struct KeptPlaces
+{
+    QVector<const Candidate *>::iterator end;
+    QSet<QString> words;  // in lower case
+    QSet<int> headLines;  // the lines whose head the kept places hold
+};
+KeptPlaces keptPlaces(QVector<const Candidate *> &list);
 void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list);
 void putPlainLineBeforeColloquialUse(QVector<const Candidate *> &list);
 void putOwnSpellingBeforeCapitalisedUse(QVector<const Candidate *> &list);
