@@ -419,6 +419,50 @@ QHash<QString, QVector<CompoundPairing>> compoundedPlainNouns(
     return pairs;
 }
 
+namespace {
+
+// The UTF-8 bytes of each key of `hash`, mapped to the key.
+template<typename Hash>
+QHash<QByteArray, QString> utf8Keys(const Hash &hash)
+{
+    QHash<QByteArray, QString> keys;
+    for (auto it = hash.cbegin(); it != hash.cend(); ++it)
+        keys.insert(it.key().toUtf8(), it.key());
+    return keys;
+}
+
+// Walks the English side of a line: calls `onWord` with each run of ASCII
+// letters outside brackets, braces and parentheses, in lower case, and then
+// `onMark` with the character that ended it and the bracket depth there
+// (for any character that is no such letter). The side ends as if with a
+// ";". `token` is the caller's buffer, so that a pass over the whole file
+// allocates it once.
+template<typename OnWord, typename OnMark>
+void forEachEnglishWordOutsideBrackets(QByteArrayView englishSide, QByteArray &token, OnWord onWord, OnMark onMark)
+{
+    int depth = 0;
+    token.resize(0);
+    for (qsizetype i = 0; i <= englishSide.size(); ++i) {
+        const char c = i < englishSide.size() ? englishSide.at(i) : ';';
+        if (c == '(' || c == '[' || c == '{')
+            ++depth;
+        else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+            --depth;
+        const auto byte = static_cast<unsigned char>(c);
+        if (depth == 0 && std::isalpha(byte)) {
+            token.append(static_cast<char>(std::tolower(byte)));
+            continue;
+        }
+        if (!token.isEmpty()) {
+            onWord(token);
+            token.resize(0);
+        }
+        onMark(c, depth);
+    }
+}
+
+} // namespace
+
 // Counts, for each pair of `pairs`, the lines that name its English word on
 // their English side and a German word holding its head, or its plain noun
 // outside the head, on their German side, notes left out on both sides. A
@@ -427,32 +471,19 @@ void countCompoundPairings(const QByteArray &text, QHash<QString, QVector<Compou
 {
     if (pairs.isEmpty())
         return;
-    QHash<QByteArray, QString> englishKeys;
-    for (auto it = pairs.cbegin(); it != pairs.cend(); ++it)
-        englishKeys.insert(it.key().toUtf8(), it.key());
+    const QHash<QByteArray, QString> englishKeys = utf8Keys(pairs);
     QByteArray token;
     QStringList named;
     forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
-        const QByteArrayView englishSide = raw.sliced(separator + 4);
         named.clear();
-        int depth = 0;
-        token.resize(0);
-        for (qsizetype i = 0; i <= englishSide.size(); ++i) {
-            const char c = i < englishSide.size() ? englishSide.at(i) : ' ';
-            if (c == '(' || c == '[' || c == '{')
-                ++depth;
-            else if ((c == ')' || c == ']' || c == '}') && depth > 0)
-                --depth;
-            const auto byte = static_cast<unsigned char>(c);
-            if (depth == 0 && std::isalpha(byte)) {
-                token.append(static_cast<char>(std::tolower(byte)));
-            } else if (!token.isEmpty()) {
-                const auto key = englishKeys.constFind(token);
+        forEachEnglishWordOutsideBrackets(
+            raw.sliced(separator + 4), token,
+            [&](const QByteArray &word) {
+                const auto key = englishKeys.constFind(word);
                 if (key != englishKeys.cend() && !named.contains(*key))
                     named.append(*key);
-                token.resize(0);
-            }
-        }
+            },
+            [](char, int) {});
         if (named.isEmpty())
             return;
         const QString german = normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower();
@@ -537,46 +568,32 @@ QHash<QString, QHash<QString, int>> compoundRenderings(const QByteArray &text, c
     QHash<QString, QHash<QString, int>> counts;
     if (wanted.isEmpty())
         return counts;
-    QHash<QByteArray, QString> englishKeys;
-    for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
-        englishKeys.insert(it.key().toUtf8(), it.key());
+    const QHash<QByteArray, QString> englishKeys = utf8Keys(wanted);
     QByteArray token;
     QByteArray last;  // the last word of the phrase read
     int words = 0;    // the words of the phrase read
     QStringList named;
     forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
-        const QByteArrayView englishSide = raw.sliced(separator + 4);
         named.clear();
-        int depth = 0;
-        token.resize(0);
         last.resize(0);
         words = 0;
-        for (qsizetype i = 0; i <= englishSide.size(); ++i) {
-            const char c = i < englishSide.size() ? englishSide.at(i) : ';';
-            if (c == '(' || c == '[' || c == '{')
-                ++depth;
-            else if ((c == ')' || c == ']' || c == '}') && depth > 0)
-                --depth;
-            const auto byte = static_cast<unsigned char>(c);
-            if (depth == 0 && std::isalpha(byte)) {
-                token.append(static_cast<char>(std::tolower(byte)));
-                continue;
-            }
-            if (!token.isEmpty()) {
-                last = token;
+        forEachEnglishWordOutsideBrackets(
+            raw.sliced(separator + 4), token,
+            [&](const QByteArray &word) {
+                last = word;
                 ++words;
-                token.resize(0);
-            }
-            // A phrase ends at a synonym's or a section's end: its last word
-            // heads it where words stand before it ("heart surgeon").
-            if (depth == 0 && (c == ';' || c == '|')) {
-                const auto key = words > 1 ? englishKeys.constFind(last) : englishKeys.cend();
-                if (key != englishKeys.cend() && !named.contains(*key))
-                    named.append(*key);
-                last.resize(0);
-                words = 0;
-            }
-        }
+            },
+            [&](char c, int depth) {
+                // A phrase ends at a synonym's or a section's end: its last
+                // word heads it where words stand before it ("heart surgeon").
+                if (depth == 0 && (c == ';' || c == '|')) {
+                    const auto key = words > 1 ? englishKeys.constFind(last) : englishKeys.cend();
+                    if (key != englishKeys.cend() && !named.contains(*key))
+                        named.append(*key);
+                    last.resize(0);
+                    words = 0;
+                }
+            });
         if (named.isEmpty())
             return;
         const QString german = normaliseCharacters(QString::fromUtf8(raw.first(separator))).toLower();
