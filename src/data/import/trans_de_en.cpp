@@ -528,13 +528,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 germans.append(candidate->german);
         }
     }
-    // The compounds' lines are counted on a thread of their own while the
-    // pairs' lines are.
-    QHash<QString, QVector<CompoundPairing>> compoundPairings = compoundedPlainNouns(byEnglish);
-    std::future<void> compoundsCounted =
-        std::async(std::launch::async, [&text, &compoundPairings] { countCompoundPairings(text, compoundPairings); });
-    const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
-    compoundsCounted.get();
     // The German nouns heading lines for each single English word, where two
     // or more do (see putNounRenderingWordInCompoundsFirst).
     QHash<QString, QStringList> nounsWanted;
@@ -550,7 +543,17 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         if (nouns.size() > 1)
             nounsWanted.insert(it.key().toLower(), nouns);
     }
-    const QHash<QString, QHash<QString, int>> renderings = compoundRenderings(text, nounsWanted);
+    // The compounds' lines and the renderings in compounds are counted on
+    // threads of their own while the pairs' lines are: three passes over the
+    // whole file, each independent of the others.
+    QHash<QString, QVector<CompoundPairing>> compoundPairings = compoundedPlainNouns(byEnglish);
+    std::future<void> compoundsCounted =
+        std::async(std::launch::async, [&text, &compoundPairings] { countCompoundPairings(text, compoundPairings); });
+    std::future<QHash<QString, QHash<QString, int>>> renderingsCounted =
+        std::async(std::launch::async, [&text, &nounsWanted] { return compoundRenderings(text, nounsWanted); });
+    const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
+    compoundsCounted.get();
+    const QHash<QString, QHash<QString, int>> renderings = renderingsCounted.get();
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
