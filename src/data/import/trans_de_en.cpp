@@ -4,6 +4,7 @@
 #include "data/import/input_file.h"
 #include "data/import/trans_de_en_internal.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <future>
@@ -49,6 +50,106 @@ void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonne
     }
 }
 
+
+// Where each German word stands in the first section of a line.
+struct GermanOnLine
+{
+    qsizetype start;
+    qsizetype end;
+    int line;
+    int position;
+    Sense sense;
+    bool noun;
+    bool fringe;
+    bool noted;
+    bool dated = false;
+    // The German word's own English word, where it is a later synonym
+    // with one further on the line (counterpartPlace).
+    TransSynonym counterpart{};
+};
+
+// A line of the text by its bytes, and its number.
+struct LineSpan
+{
+    qsizetype start;
+    qsizetype end;
+    int line;
+};
+
+// What germanSourcesFromTrans gathers from the lines, each line on its own.
+struct LineState
+{
+    QVector<Candidate> candidates;
+    QHash<QString, QVector<GermanOnLine>> linesOfGerman;
+    // The lines without a core word, whose German side is cleaned only when
+    // it may hold one of the German words met (their own senses are wanted).
+    QVector<LineSpan> otherLines;
+    // The first English synonym of each line whose German words are kept
+    // track of: the line's main sense.
+    QHash<int, TransSynonym> mainSenseOfLine;
+    // The English words a line gives after its main one, for the lines a
+    // kept German word heads (see addLaterSensesOfHeadedLine).
+    QHash<int, QVector<TransSynonym>> laterSensesOfLine;
+
+    // Adds the state of the lines that follow these. Lists go on after
+    // their own items, so each stays in file order; the lines' numbers are
+    // their own, so no line's senses meet another's.
+    void join(LineState &&later)
+    {
+        candidates.append(std::move(later.candidates));
+        for (auto it = later.linesOfGerman.begin(); it != later.linesOfGerman.end(); ++it)
+            linesOfGerman[it.key()].append(std::move(it.value()));
+        otherLines.append(std::move(later.otherLines));
+        mainSenseOfLine.insert(later.mainSenseOfLine);
+        laterSensesOfLine.insert(later.laterSensesOfLine);
+    }
+};
+
+// Reads `text` with `readLines(from, to, linesBefore, state)` in `chunks`
+// pieces of about equal size, cut at line ends, each on a thread of its
+// own. Reading a line looks at no other line, and the line loop is most of
+// the German reader's time, so it need not wait on one core while the
+// other idles. Each piece numbers its lines on from the lines before it,
+// and the pieces are joined in file order: the result is the one of a
+// single pass over the whole text.
+template<typename ReadLines>
+LineState readLinesInChunks(const QByteArray &text, int chunks, const ReadLines &readLines)
+{
+    struct Piece
+    {
+        qsizetype from;
+        qsizetype to;
+        int linesBefore;
+    };
+    QVector<Piece> pieces;
+    qsizetype from = 0;
+    int linesBefore = 0;
+    for (int i = 1; i <= std::max(1, chunks) && from < text.size(); ++i) {
+        qsizetype to = text.size();
+        if (i < chunks) {
+            const qsizetype newline = text.indexOf('\n', std::max(from, text.size() * i / chunks));
+            to = newline < 0 ? text.size() : newline + 1;
+        }
+        pieces.append({from, to, linesBefore});
+        linesBefore += static_cast<int>(std::count(text.cbegin() + from, text.cbegin() + to, '\n'));
+        from = to;
+    }
+    std::vector<std::future<LineState>> later;
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        later.push_back(std::async(std::launch::async, [&readLines, piece = pieces.at(i)] {
+            LineState state;
+            readLines(piece.from, piece.to, piece.linesBefore, state);
+            return state;
+        }));
+    }
+    LineState state;
+    if (!pieces.isEmpty())
+        readLines(pieces.first().from, pieces.first().to, 0, state);
+    for (std::future<LineState> &piece : later)
+        state.join(piece.get());
+    return state;
+}
+
 } // namespace
 
 } // namespace detail
@@ -56,7 +157,7 @@ void putAdjectivesInTheirAdverbsPlace(QVector<const Candidate *> &list, Commonne
 using namespace detail;
 
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
-                                     const QSet<QString> &englishWordList)
+                                     const QSet<QString> &englishWordList, int lineChunks)
 {
     const QSet<QString> core(coreEnglish.cbegin(), coreEnglish.cend());
     QHash<QString, QStringList> coreByLower;
@@ -71,356 +172,341 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         });
 
     const QHash<QString, QString> americanSpelling = spellingPairsOf(text);
-    QVector<Candidate> candidates;
-    // Where each German word stands in the first section of a line.
-    struct GermanOnLine
-    {
-        qsizetype start;
-        qsizetype end;
-        int line;
-        int position;
-        Sense sense;
-        bool noun;
-        bool fringe;
-        bool noted;
-        bool dated = false;
-        // The German word's own English word, where it is a later synonym
-        // with one further on the line (counterpartPlace).
-        TransSynonym counterpart{};
-    };
-    QHash<QString, QVector<GermanOnLine>> linesOfGerman;
-    // The lines without a core word, whose German side is cleaned only when
-    // it may hold one of the German words met (their own senses are wanted).
-    struct LineSpan
-    {
-        qsizetype start;
-        qsizetype end;
-        int line;
-    };
-    QVector<LineSpan> otherLines;
-    // The first English synonym of each line whose German words are kept
-    // track of: the line's main sense.
-    QHash<int, TransSynonym> mainSenseOfLine;
-    // The English words a line gives after its main one, for the lines a
-    // kept German word heads (see addLaterSensesOfHeadedLine below).
-    QHash<int, QVector<TransSynonym>> laterSensesOfLine;
     constexpr int kOrdersPerLine = 1 << 10;
-    int order = 0;
-    int lineNumber = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype lineStart = start;
-        const QString line = withoutSharedArticles(withVerbsAlone(takeTransLine(text, start)));
-        const qsizetype lineEnd = std::min(start - 1, text.size());
-        ++lineNumber;
-        order = 0;
-        if (line.startsWith(u'#'))
-            continue;
-        const qsizetype separator = line.indexOf(u" :: ");
-        if (separator < 0)
-            continue;
-        const QStringView germanSide = QStringView(line).left(separator);
-        const QStringView englishSide = QStringView(line).mid(separator + 4);
-
-        // The core words among the English synonyms of the entry. Only lines
-        // that have one are cleaned on their German side.
-        struct Match
-        {
-            QString english;
-            bool first;
-            bool special;
-            bool fringe;
-            bool noted;
-            bool byCase = false;  // a capitalised synonym taken for a lower-case word
-            int preposition = -1;  // the verb with the preposition of this place in the notes
-            bool verb = false;     // given as a verb ("to fry")
-            bool bySpelling = false;  // the British spelling of an American core word
-            bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
-            bool colloquial = false;  // and colloquial, slang or vulgar
-            bool dated = false;       // tagged historical or dated
-            bool variant = false;     // tagged as a British or American spelling
-            qsizetype place = 0;      // the place of the synonym on the line
-            bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
-            bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
-            bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
-            bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
-            bool particleVerb = false;   // first among its plain verb's particle verbs (sharesPlaceAmongOneVerbsParticleVerbs)
-        };
-        QVector<Match> matches;
-        bool onlyVariantsBefore = true;
-        const QVector<QStringView> english = englishSynonymsForGerman(englishSide, germanSide);
-        QVector<TransSynonym> englishSynonyms;
-        englishSynonyms.reserve(english.size());
-        for (const QStringView raw : english)
-            englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
-        const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
-        const TransSynonym head = englishSynonyms.value(headPlace);
-        onlyVariantsBefore = countryWordsShareFirstPlace(english);
-        int englishWords = 0;  // spelling variants of one word count once
-        for (qsizetype k = 0; k < english.size(); ++k) {
-            const TransSynonym &synonym = englishSynonyms.at(k);
-            // A particle verb further along its plain verb's list ("to wear;
-            // to wear away; to wear down; to wear out <> sth.").
-            const bool particleVerb = headPlace == 0 && k > 0
-                                      && !(k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
-                                      && sharesPlaceAmongOneVerbsParticleVerbs(english, englishSynonyms, k);
-            // "colour [Br.]; color [Am.]": both spellings are the first.
-            const bool first = headPlace == 0 ? k == 0 || (synonym.spellingVariant && onlyVariantsBefore)
-                                                    || (k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
-                                                    || particleVerb
-                                              : k == headPlace;
-            onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
-            if (synonym.text.isEmpty())
+    // Reads the lines from byte `from` up to `to`, the lines before them
+    // numbering `linesBefore` (see readLinesInChunks).
+    const auto readLines = [&](qsizetype from, qsizetype to, int linesBefore, LineState &state) {
+        QVector<Candidate> &candidates = state.candidates;
+        QHash<QString, QVector<GermanOnLine>> &linesOfGerman = state.linesOfGerman;
+        QVector<LineSpan> &otherLines = state.otherLines;
+        QHash<int, TransSynonym> &mainSenseOfLine = state.mainSenseOfLine;
+        QHash<int, QVector<TransSynonym>> &laterSensesOfLine = state.laterSensesOfLine;
+        int order = 0;
+        int lineNumber = linesBefore;
+        qsizetype start = from;
+        while (start < to) {
+            const qsizetype lineStart = start;
+            const QString line = withoutSharedArticles(withVerbsAlone(takeTransLine(text, start)));
+            const qsizetype lineEnd = std::min(start - 1, text.size());
+            ++lineNumber;
+            order = 0;
+            if (line.startsWith(u'#'))
                 continue;
-            if (!synonym.spellingVariant || k == 0)
-                ++englishWords;
-            const qsizetype matchesBefore = matches.size();
-            // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
-            // is "wait for".
-            if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
-                const QStringList prepositions = prepositionsOf(english.at(k));
-                for (qsizetype p = 0; p < prepositions.size(); ++p) {
-                    const QString phrase = synonym.text + u' ' + prepositions.at(p);
-                    if (core.contains(phrase)) {
-                        matches.append({phrase, first, synonym.sense != Sense::General, synonym.fringe, false,
-                                        false, static_cast<int>(p)});
+            const qsizetype separator = line.indexOf(u" :: ");
+            if (separator < 0)
+                continue;
+            const QStringView germanSide = QStringView(line).left(separator);
+            const QStringView englishSide = QStringView(line).mid(separator + 4);
+
+            // The core words among the English synonyms of the entry. Only lines
+            // that have one are cleaned on their German side.
+            struct Match
+            {
+                QString english;
+                bool first;
+                bool special;
+                bool fringe;
+                bool noted;
+                bool byCase = false;  // a capitalised synonym taken for a lower-case word
+                int preposition = -1;  // the verb with the preposition of this place in the notes
+                bool verb = false;     // given as a verb ("to fry")
+                bool bySpelling = false;  // the British spelling of an American core word
+                bool register_ = false;   // tagged with a register ("to screw sb. [coll.]")
+                bool colloquial = false;  // and colloquial, slang or vulgar
+                bool dated = false;       // tagged historical or dated
+                bool variant = false;     // tagged as a British or American spelling
+                qsizetype place = 0;      // the place of the synonym on the line
+                bool pastForms = false;   // a verb with its past forms ("to feed {fed; fed}")
+                bool regionalSlang = false;  // first only as another region's slang (slangOfOtherRegion)
+                bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
+                bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
+                bool particleVerb = false;   // first among its plain verb's particle verbs (sharesPlaceAmongOneVerbsParticleVerbs)
+            };
+            QVector<Match> matches;
+            bool onlyVariantsBefore = true;
+            const QVector<QStringView> english = englishSynonymsForGerman(englishSide, germanSide);
+            QVector<TransSynonym> englishSynonyms;
+            englishSynonyms.reserve(english.size());
+            for (const QStringView raw : english)
+                englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
+            const qsizetype headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+            const TransSynonym head = englishSynonyms.value(headPlace);
+            onlyVariantsBefore = countryWordsShareFirstPlace(english);
+            int englishWords = 0;  // spelling variants of one word count once
+            for (qsizetype k = 0; k < english.size(); ++k) {
+                const TransSynonym &synonym = englishSynonyms.at(k);
+                // A particle verb further along its plain verb's list ("to wear;
+                // to wear away; to wear down; to wear out <> sth.").
+                const bool particleVerb = headPlace == 0 && k > 0
+                                          && !(k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
+                                          && sharesPlaceAmongOneVerbsParticleVerbs(english, englishSynonyms, k);
+                // "colour [Br.]; color [Am.]": both spellings are the first.
+                const bool first = headPlace == 0 ? k == 0 || (synonym.spellingVariant && onlyVariantsBefore)
+                                                        || (k == 1 && isParticleVerbOf(english.at(1), english.at(0)))
+                                                        || particleVerb
+                                                  : k == headPlace;
+                onlyVariantsBefore = onlyVariantsBefore && synonym.spellingVariant;
+                if (synonym.text.isEmpty())
+                    continue;
+                if (!synonym.spellingVariant || k == 0)
+                    ++englishWords;
+                const qsizetype matchesBefore = matches.size();
+                // "warten {vi} (auf; bis) :: to wait (for; until)": "warten auf"
+                // is "wait for".
+                if (first && !synonym.text.contains(u' ') && english.at(k).contains(u'(')) {
+                    const QStringList prepositions = prepositionsOf(english.at(k));
+                    for (qsizetype p = 0; p < prepositions.size(); ++p) {
+                        const QString phrase = synonym.text + u' ' + prepositions.at(p);
+                        if (core.contains(phrase)) {
+                            matches.append({phrase, first, synonym.sense != Sense::General, synonym.fringe, false,
+                                            false, static_cast<int>(p)});
+                        }
+                    }
+                }
+                if (core.contains(synonym.text)) {
+                    matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe,
+                                    synonym.noted});
+                } else {
+                    // "Earth" at the head of "Erde :: Earth" is "earth". A
+                    // capitalised word further on names something else ("Crane"
+                    // the constellation, "Trot" the Trotskyist), and "pan" is no
+                    // "Pan": a capitalised core word matches only itself. Nor is
+                    // a place a common word ("Green {m} (Fluss) [geogr.] :: Green
+                    // (river)").
+                    for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
+                        if (first && spelling == spelling.toLower() && !germanSide.contains(u"[geogr.]"))
+                            matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
+                                            synonym.noted, true});
+                    }
+                }
+                if (const QString verb = verbOfObjectPhrase(english.at(k), synonym.text); core.contains(verb)) {
+                    matches.append({verb, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
+                    matches.last().objectPhrase = true;
+                }
+                // "vapour" at the head of a line is the core word "vapor", where
+                // no other synonym of the line gives that spelling (kept only
+                // where no line gives "vapor" first, see below).
+                if (const auto variant = americanSpelling.constFind(synonym.text);
+                    variant != americanSpelling.cend() && core.contains(*variant)
+                    && std::none_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
+                                    [&](const TransSynonym &s) { return s.text == *variant; })) {
+                    matches.append({*variant, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
+                    matches.last().bySpelling = true;
+                }
+                for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
+                    matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
+                    matches[m].register_ = synonym.sense == Sense::SpecialRegister;
+                    matches[m].colloquial = synonym.colloquial;
+                    matches[m].dated = synonym.dated;
+                    // "to pulverize / pulverise [Br.] sth.": the tag is the
+                    // alternative's, not the word's.
+                    matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
+                    matches[m].place = k;
+                    matches[m].classTagged = tagsOwnWordClass(english.at(k));
+                    matches[m].particleVerb = particleVerb;
+                    matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
+                    if (matches[m].verb) {
+                        const qsizetype open = english.at(k).indexOf(u'{');
+                        const qsizetype close = english.at(k).indexOf(u'}', open + 1);
+                        matches[m].pastForms =
+                            open >= 0 && close > open && english.at(k).mid(open, close - open).contains(u"; ");
                     }
                 }
             }
-            if (core.contains(synonym.text)) {
-                matches.append({synonym.text, first, synonym.sense != Sense::General, synonym.fringe,
-                                synonym.noted});
-            } else {
-                // "Earth" at the head of "Erde :: Earth" is "earth". A
-                // capitalised word further on names something else ("Crane"
-                // the constellation, "Trot" the Trotskyist), and "pan" is no
-                // "Pan": a capitalised core word matches only itself. Nor is
-                // a place a common word ("Green {m} (Fluss) [geogr.] :: Green
-                // (river)").
-                for (const QString &spelling : coreByLower.value(synonym.text.toLower())) {
-                    if (first && spelling == spelling.toLower() && !germanSide.contains(u"[geogr.]"))
-                        matches.append({spelling, first, synonym.sense != Sense::General, synonym.fringe,
-                                        synonym.noted, true});
+            // A line met only through verbs' object phrases (verbOfObjectPhrase)
+            // gives those verbs its words; for its German words' own senses it is
+            // read as any other line, whether or not the verbs keep it.
+            const bool objectPhrasesOnly =
+                std::all_of(matches.cbegin(), matches.cend(), [](const Match &match) { return match.objectPhrase; });
+            if (objectPhrasesOnly)
+                otherLines.append({lineStart, lineEnd, lineNumber});
+            if (matches.isEmpty())
+                continue;
+            const qsizetype germanBar = germanSide.indexOf(u" | ");
+            const QStringView forms = germanBar < 0 ? QStringView() : firstSection(germanSide.mid(germanBar + 3));
+            const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
+            const qsizetype englishBar = englishSide.indexOf(u" | ");
+            const QString laterEnglish =
+                englishBar < 0 ? QString() : englishSide.mid(englishBar + 3).toString().toLower();
+            const qsizetype firstCandidate = candidates.size();
+            const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
+            if (!objectPhrasesOnly) {
+                mainSenseOfLine.insert(lineNumber, head);
+                for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                    if (i != headPlace)
+                        laterSensesOfLine[lineNumber].append(laterSenseOfLine(englishSynonyms, english, i, germanSide));
+                }
+                for (const TransSynonym &german : germanSynonyms) {
+                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                    linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
+                                                       german.noun, german.fringe, german.noted, german.dated,
+                                                       own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
                 }
             }
-            if (const QString verb = verbOfObjectPhrase(english.at(k), synonym.text); core.contains(verb)) {
-                matches.append({verb, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
-                matches.last().objectPhrase = true;
-            }
-            // "vapour" at the head of a line is the core word "vapor", where
-            // no other synonym of the line gives that spelling (kept only
-            // where no line gives "vapor" first, see below).
-            if (const auto variant = americanSpelling.constFind(synonym.text);
-                variant != americanSpelling.cend() && core.contains(*variant)
-                && std::none_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
-                                [&](const TransSynonym &s) { return s.text == *variant; })) {
-                matches.append({*variant, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
-                matches.last().bySpelling = true;
-            }
-            for (qsizetype m = matchesBefore; m < matches.size(); ++m) {
-                matches[m].verb = english.at(k).trimmed().startsWith(u"to ");
-                matches[m].register_ = synonym.sense == Sense::SpecialRegister;
-                matches[m].colloquial = synonym.colloquial;
-                matches[m].dated = synonym.dated;
-                // "to pulverize / pulverise [Br.] sth.": the tag is the
-                // alternative's, not the word's.
-                matches[m].variant = synonym.spellingVariant && !english.at(k).contains(u" / ");
-                matches[m].place = k;
-                matches[m].classTagged = tagsOwnWordClass(english.at(k));
-                matches[m].particleVerb = particleVerb;
-                matches[m].regionalSlang = k > 0 && first && slangOfOtherRegion(synonym, englishSynonyms.first());
-                if (matches[m].verb) {
-                    const qsizetype open = english.at(k).indexOf(u'{');
-                    const qsizetype close = english.at(k).indexOf(u'}', open + 1);
-                    matches[m].pastForms =
-                        open >= 0 && close > open && english.at(k).mid(open, close - open).contains(u"; ");
-                }
-            }
-        }
-        // A line met only through verbs' object phrases (verbOfObjectPhrase)
-        // gives those verbs its words; for its German words' own senses it is
-        // read as any other line, whether or not the verbs keep it.
-        const bool objectPhrasesOnly =
-            std::all_of(matches.cbegin(), matches.cend(), [](const Match &match) { return match.objectPhrase; });
-        if (objectPhrasesOnly)
-            otherLines.append({lineStart, lineEnd, lineNumber});
-        if (matches.isEmpty())
-            continue;
-        const qsizetype germanBar = germanSide.indexOf(u" | ");
-        const QStringView forms = germanBar < 0 ? QStringView() : firstSection(germanSide.mid(germanBar + 3));
-        const bool ownEntry = englishWords == 1 && forms.contains(u"{pl}") && englishSide.contains(u" | ");
-        const qsizetype englishBar = englishSide.indexOf(u" | ");
-        const QString laterEnglish = englishBar < 0 ? QString() : englishSide.mid(englishBar + 3).toString().toLower();
-        const qsizetype firstCandidate = candidates.size();
-        const QVector<TransSynonym> germanSynonyms = synonymsOf(germanSide, false);
-        if (!objectPhrasesOnly) {
-            mainSenseOfLine.insert(lineNumber, head);
-            for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
-                if (i != headPlace)
-                    laterSensesOfLine[lineNumber].append(laterSenseOfLine(englishSynonyms, english, i, germanSide));
-            }
-            for (const TransSynonym &german : germanSynonyms) {
-                const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
-                linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
-                                                   german.noun, german.fringe, german.noted, german.dated,
-                                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
-            }
-        }
-        // Common nouns carry their gender; a line whose German words carry
-        // none names a place or a person ("Seoul :: Soul; Seoul"), and one
-        // whose words are plurals only a people ("Afar {pl}; Adal {pl};
-        // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
-        const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
-                                            [](const TransSynonym &s) { return s.noun && !s.plural; });
-        // "Reitsattel {m}; Sattel {m} :: riding saddle; saddle": the German
-        // word that the first one compounds gives the plain English word
-        // that the first phrase narrows, its own sense, first.
-        const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
-        const auto spelledOnBothSides = [&](const QString &word) {
-            return std::any_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
-                               [&](const TransSynonym &s) { return s.text == word; });
-        };
-        const bool hasOwnGermanName =
-            std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
-                        [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
-        const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
-        const QString germanExamples = exampleSectionsAfterPlurals(germanSide);
-        for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
-            const TransSynonym &german = germanSynonyms.at(g);
-            const QString &head = germanSynonyms.first().text;
-            const bool namedByItsKinds = plainPlace > 0 && !german.text.contains(u' ')
-                                         && compoundedByEarlierSynonyms(germanSynonyms, g)
-                                         && onlyFieldTagged(germanRaws.value(german.position));
-            const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
-                                    && (endsInWord(head, german.text) || namedByItsKinds);
-            const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
-            // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
-            // gives a name with its local form spelt alike on both sides, the
-            // German name of the line's other names is "Athen"; the local
-            // form comes after it. A name that only the local form
-            // translates ("Mallorca :: Mallorca; Majorca") is not touched,
-            // nor are common words ("robust; stabil :: robust; sturdy").
-            const auto namesOtherSynonym = [&](const QString &english) {
-                return german.text != english && !english.isEmpty() && english.front().isUpper()
-                       && spelledOnBothSides(german.text) && hasOwnGermanName;
+            // Common nouns carry their gender; a line whose German words carry
+            // none names a place or a person ("Seoul :: Soul; Seoul"), and one
+            // whose words are plurals only a people ("Afar {pl}; Adal {pl};
+            // Danakil {pl} [soc.] :: Afar"): neither translates a common word.
+            const bool commonNoun = std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                                                [](const TransSynonym &s) { return s.noun && !s.plural; });
+            // "Reitsattel {m}; Sattel {m} :: riding saddle; saddle": the German
+            // word that the first one compounds gives the plain English word
+            // that the first phrase narrows, its own sense, first.
+            const qsizetype plainPlace = headPlace == 0 ? plainWordPlace(englishSynonyms) : 0;
+            const auto spelledOnBothSides = [&](const QString &word) {
+                return std::any_of(englishSynonyms.cbegin(), englishSynonyms.cend(),
+                                   [&](const TransSynonym &s) { return s.text == word; });
             };
-            for (const Match &match : std::as_const(matches)) {
-                if (match.byCase && !commonNoun)
-                    continue;
-                if (match.preposition >= 0) {
-                    if (german.position != 0)
+            const bool hasOwnGermanName =
+                std::any_of(germanSynonyms.cbegin(), germanSynonyms.cend(),
+                            [&](const TransSynonym &s) { return !spelledOnBothSides(s.text); });
+            const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
+            const QString germanExamples = exampleSectionsAfterPlurals(germanSide);
+            for (qsizetype g = 0; g < germanSynonyms.size(); ++g) {
+                const TransSynonym &german = germanSynonyms.at(g);
+                const QString &head = germanSynonyms.first().text;
+                const bool namedByItsKinds = plainPlace > 0 && !german.text.contains(u' ')
+                                             && compoundedByEarlierSynonyms(germanSynonyms, g)
+                                             && onlyFieldTagged(germanRaws.value(german.position));
+                const bool compounded = plainPlace > 0 && g > 0 && !german.text.contains(u' ')
+                                        && (endsInWord(head, german.text) || namedByItsKinds);
+                const qsizetype ownPlace = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                // "Athínai; Athen [geogr.] :: Athínai; Athens": where a line
+                // gives a name with its local form spelt alike on both sides, the
+                // German name of the line's other names is "Athen"; the local
+                // form comes after it. A name that only the local form
+                // translates ("Mallorca :: Mallorca; Majorca") is not touched,
+                // nor are common words ("robust; stabil :: robust; sturdy").
+                const auto namesOtherSynonym = [&](const QString &english) {
+                    return german.text != english && !english.isEmpty() && english.front().isUpper()
+                           && spelledOnBothSides(german.text) && hasOwnGermanName;
+                };
+                for (const Match &match : std::as_const(matches)) {
+                    if (match.byCase && !commonNoun)
                         continue;
-                    const QStringList prepositions =
-                        prepositionsOf(splitTopLevel(firstSection(germanSide), u"; ").first());
-                    if (match.preposition >= prepositions.size()
-                        || !isGermanPreposition(prepositions.at(match.preposition)))
+                    if (match.preposition >= 0) {
+                        if (german.position != 0)
+                            continue;
+                        const QStringList prepositions =
+                            prepositionsOf(splitTopLevel(firstSection(germanSide), u"; ").first());
+                        if (match.preposition >= prepositions.size()
+                            || !isGermanPreposition(prepositions.at(match.preposition)))
+                            continue;
+                        candidates.append({german.text + u' ' + prepositions.at(match.preposition), match.english,
+                                           match.first, german.sense, match.special, true, german.noun, german.fringe,
+                                           false, lineNumber, lineNumber * kOrdersPerLine + order++});
+                        candidates.last().englishVerb = true;
                         continue;
-                    candidates.append({german.text + u' ' + prepositions.at(match.preposition), match.english,
-                                       match.first, german.sense, match.special, true, german.noun, german.fringe,
-                                       false, lineNumber, lineNumber * kOrdersPerLine + order++});
-                    candidates.last().englishVerb = true;
-                    continue;
+                    }
+                    if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
+                                                               germanRaws.value(0), german.position))
+                        continue;
+                    candidates.append({german.text, match.english, match.first, german.sense, match.special,
+                                       german.position == 0,
+                                       german.noun, german.fringe || match.fringe, german.noted || match.noted,
+                                       lineNumber, lineNumber * kOrdersPerLine + order++});
+                    candidates.last().englishVerb = match.verb;
+                    candidates.last().germanPlace = german.position;
+                    candidates.last().englishRegister = match.register_;
+                    candidates.last().englishColloquial = match.colloquial;
+                    candidates.last().germanColloquial = german.colloquial;
+                    candidates.last().englishDated = match.dated && !german.dated;
+                    candidates.last().compounded = compounded;
+                    candidates.last().plainWord = match.place == plainPlace;
+                    candidates.last().namedByItsKinds = namedByItsKinds;
+                    candidates.last().counterpartLine = ownPlace >= 0;
+                    candidates.last().counterpart = match.place == ownPlace;
+                    candidates.last().partOfHeadLikeEnglish =
+                        g > 0 && headPlace == 0 && match.place > 0
+                        && compoundsAlikeOnBothSides(head, german.text, englishSynonyms.first().text,
+                                                     englishSynonyms.at(match.place).text);
+                    candidates.last().plural = german.plural;
+                    candidates.last().bySpelling = match.bySpelling;
+                    // A common noun the dictionary merely capitalises has its
+                    // plural capitalised too ("Albino | Albinos").
+                    candidates.last().capitalised =
+                        match.byCase
+                        && !(englishBar >= 0
+                             && englishSide.mid(englishBar).contains(englishSynonyms.at(match.place).text + u's'));
+                    candidates.last().groupTagged = german.groupTagged;
+                    candidates.last().englishVariant = match.variant;
+                    candidates.last().englishNoted = match.noted;
+                    candidates.last().englishPastForms = match.pastForms;
+                    candidates.last().englishClassTagged = match.classTagged;
+                    candidates.last().particleVerbOfPlainVerb = match.particleVerb;
+                    candidates.last().localName = namesOtherSynonym(match.english);
+                    candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
+                    if (match.objectPhrase)
+                        readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
+                    candidates.last().regionalSlang = match.regionalSlang;
+                    candidates.last().germanObjectNoted = german.objectNoted;
+                    candidates.last().englishPlace = static_cast<int>(match.place);
+                    candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
+                    candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
+                    candidates.last().examplesOfOtherWord =
+                        examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
+                    candidates.last().englishPluralByAdjective =
+                        german.noun
+                        && pluralPlaceNamesAdjective(germanSide, laterEnglish, englishSynonyms, match.place);
+                    candidates.last().examplesOfWord =
+                        !germanExamples.isEmpty() && germanExamples.contains(germanStemOf(german.text));
+                    candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
+                    candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
+                    candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
+                    candidates.last().shownByExamples = examplesShowOnlyLaterSynonym(germanSide, german.position);
+                    candidates.last().exampleSentences = givesExampleSentences(germanSide);
+                    candidates.last().neuter =
+                        german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
                 }
-                if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
-                                                           germanRaws.value(0), german.position))
-                    continue;
-                candidates.append({german.text, match.english, match.first, german.sense, match.special,
-                                   german.position == 0,
-                                   german.noun, german.fringe || match.fringe, german.noted || match.noted,
-                                   lineNumber, lineNumber * kOrdersPerLine + order++});
-                candidates.last().englishVerb = match.verb;
-                candidates.last().germanPlace = german.position;
-                candidates.last().englishRegister = match.register_;
-                candidates.last().englishColloquial = match.colloquial;
-                candidates.last().germanColloquial = german.colloquial;
-                candidates.last().englishDated = match.dated && !german.dated;
-                candidates.last().compounded = compounded;
-                candidates.last().plainWord = match.place == plainPlace;
-                candidates.last().namedByItsKinds = namedByItsKinds;
-                candidates.last().counterpartLine = ownPlace >= 0;
-                candidates.last().counterpart = match.place == ownPlace;
-                candidates.last().partOfHeadLikeEnglish =
-                    g > 0 && headPlace == 0 && match.place > 0
-                    && compoundsAlikeOnBothSides(head, german.text, englishSynonyms.first().text,
-                                                 englishSynonyms.at(match.place).text);
-                candidates.last().plural = german.plural;
-                candidates.last().bySpelling = match.bySpelling;
-                // A common noun the dictionary merely capitalises has its
-                // plural capitalised too ("Albino | Albinos").
-                candidates.last().capitalised =
-                    match.byCase
-                    && !(englishBar >= 0
-                         && englishSide.mid(englishBar).contains(englishSynonyms.at(match.place).text + u's'));
-                candidates.last().groupTagged = german.groupTagged;
-                candidates.last().englishVariant = match.variant;
-                candidates.last().englishNoted = match.noted;
-                candidates.last().englishPastForms = match.pastForms;
-                candidates.last().englishClassTagged = match.classTagged;
-                candidates.last().particleVerbOfPlainVerb = match.particleVerb;
-                candidates.last().localName = namesOtherSynonym(match.english);
-                candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
-                if (match.objectPhrase)
-                    readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
-                candidates.last().regionalSlang = match.regionalSlang;
-                candidates.last().germanObjectNoted = german.objectNoted;
-                candidates.last().englishPlace = static_cast<int>(match.place);
-                candidates.last().namedAgain = namesWordAgain(laterEnglish, match.english, englishBar < 0);
-                candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
-                candidates.last().examplesOfOtherWord =
-                    examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
-                candidates.last().englishPluralByAdjective =
-                    german.noun && pluralPlaceNamesAdjective(germanSide, laterEnglish, englishSynonyms, match.place);
-                candidates.last().examplesOfWord =
-                    !germanExamples.isEmpty() && germanExamples.contains(germanStemOf(german.text));
-                candidates.last().comparesWord = comparesGermanWord(germanSide, german.text);
-                candidates.last().germanAlone = holdsGermanWordAlone(germanSide);
-                candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
-                candidates.last().shownByExamples = examplesShowOnlyLaterSynonym(germanSide, german.position);
-                candidates.last().exampleSentences = givesExampleSentences(germanSide);
-                candidates.last().neuter =
-                    german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
+            }
+            const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
+            // A numeral's line names the number alone, perhaps with its digits
+            // ("zweite; zweiter; zweites; zweit…; 2. {num} :: second; 2nd"); one
+            // with other English words names a kind of amount ("mehrerlei [ugs.];
+            // vielerlei {num} :: various; all kinds of; all sorts of").
+            const bool numeralLine = firstSection(germanSide).contains(u"{num}")
+                                     && std::all_of(englishSynonyms.cbegin()
+                                                        + std::min<qsizetype>(1, englishSynonyms.size()),
+                                                    englishSynonyms.cend(), [](const TransSynonym &synonym) {
+                                                        return std::any_of(synonym.text.cbegin(), synonym.text.cend(),
+                                                                           [](QChar c) { return c.isDigit(); });
+                                                    });
+            const bool comparison = sections > 2 && givesComparison(germanSide);
+            const WordClassTags wordClass = wordClassTagsOf(germanSide);
+            const LineFields fields = lineFieldsOf(germanSide, englishSide);
+            const bool pluralForms = givesPluralForms(germanSide);
+            const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
+            const bool englishSectionNoted = holdsEnglishNarrowingNote(firstSection(englishSide));
+            const bool englishNoteAfterWord = holdsEnglishNoteAfterWord(firstSection(englishSide));
+            const bool figurative = marksFigurativeUse(firstSection(germanSide), firstSection(englishSide));
+            const bool examplesOnly = givesOnlyExampleSentences(germanSide);
+            const std::size_t germanSectionKey = germanSectionKeyOf(germanSide);
+            for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
+                candidates[c].germanSectionKey = germanSectionKey;
+                candidates[c].sectionNoted = sectionNoted;
+                candidates[c].englishSectionNoted = englishSectionNoted;
+                candidates[c].englishNoteAfterWord = englishNoteAfterWord;
+                candidates[c].figurative = figurative;
+                candidates[c].lineTagged = fields.narrow;
+                candidates[c].fieldTagged = fields.any;
+                candidates[c].wholeLineJudged = fields.judged;
+                candidates[c].wordClass = wordClass;
+                candidates[c].ownEntry = ownEntry && candidates[c].noun;
+                candidates[c].pluralForms = pluralForms;
+                candidates[c].numeral = numeralLine && !candidates[c].noun;
+                candidates[c].sections = sections;
+                candidates[c].comparison = comparison;
+                candidates[c].englishAlone = englishWords == 1;
+                candidates[c].examplesOnly = examplesOnly;
             }
         }
-        const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
-        // A numeral's line names the number alone, perhaps with its digits
-        // ("zweite; zweiter; zweites; zweit…; 2. {num} :: second; 2nd"); one
-        // with other English words names a kind of amount ("mehrerlei [ugs.];
-        // vielerlei {num} :: various; all kinds of; all sorts of").
-        const bool numeralLine = firstSection(germanSide).contains(u"{num}")
-                                 && std::all_of(englishSynonyms.cbegin() + std::min<qsizetype>(1, englishSynonyms.size()),
-                                                englishSynonyms.cend(), [](const TransSynonym &synonym) {
-                                                    return std::any_of(synonym.text.cbegin(), synonym.text.cend(),
-                                                                       [](QChar c) { return c.isDigit(); });
-                                                });
-        const bool comparison = sections > 2 && givesComparison(germanSide);
-        const WordClassTags wordClass = wordClassTagsOf(germanSide);
-        const LineFields fields = lineFieldsOf(germanSide, englishSide);
-        const bool pluralForms = givesPluralForms(germanSide);
-        const bool sectionNoted = holdsNarrowingNote(firstSection(germanSide));
-        const bool englishSectionNoted = holdsEnglishNarrowingNote(firstSection(englishSide));
-        const bool englishNoteAfterWord = holdsEnglishNoteAfterWord(firstSection(englishSide));
-        const bool figurative = marksFigurativeUse(firstSection(germanSide), firstSection(englishSide));
-        const bool examplesOnly = givesOnlyExampleSentences(germanSide);
-        const std::size_t germanSectionKey = germanSectionKeyOf(germanSide);
-        for (qsizetype c = firstCandidate; c < candidates.size(); ++c) {
-            candidates[c].germanSectionKey = germanSectionKey;
-            candidates[c].sectionNoted = sectionNoted;
-            candidates[c].englishSectionNoted = englishSectionNoted;
-            candidates[c].englishNoteAfterWord = englishNoteAfterWord;
-            candidates[c].figurative = figurative;
-            candidates[c].lineTagged = fields.narrow;
-            candidates[c].fieldTagged = fields.any;
-            candidates[c].wholeLineJudged = fields.judged;
-            candidates[c].wordClass = wordClass;
-            candidates[c].ownEntry = ownEntry && candidates[c].noun;
-            candidates[c].pluralForms = pluralForms;
-            candidates[c].numeral = numeralLine && !candidates[c].noun;
-            candidates[c].sections = sections;
-            candidates[c].comparison = comparison;
-            candidates[c].englishAlone = englishWords == 1;
-            candidates[c].examplesOnly = examplesOnly;
-        }
-    }
+    };
+    LineState lines = readLinesInChunks(text, lineChunks, readLines);
+    QVector<Candidate> &candidates = lines.candidates;
+    QHash<QString, QVector<GermanOnLine>> &linesOfGerman = lines.linesOfGerman;
+    const QVector<LineSpan> &otherLines = lines.otherLines;
+    QHash<int, TransSynonym> &mainSenseOfLine = lines.mainSenseOfLine;
+    QHash<int, QVector<TransSynonym>> &laterSensesOfLine = lines.laterSensesOfLine;
 
     // The lines of a British spelling count for an American word that no
     // line gives first ("vapor", given first nowhere, has "Dampf {m}; Nebel

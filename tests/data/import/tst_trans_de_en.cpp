@@ -566,6 +566,70 @@ private Q_SLOTS:
         QCOMPARE(entry.english.last().text, QStringLiteral("cease"));
     }
 
+    void readsTheLinesInPiecesAsInOnePass()
+    {
+        // The lines are read in pieces on threads of their own. Several
+        // lines share German words ("anhalten", "Hund") and give them senses
+        // by their line numbers, and one without a core word is read for its
+        // German word alone ("bestehen bleiben; bleiben; anhalten"): however
+        // the text is cut, down to a line a piece, the sources are those of
+        // one pass.
+        const QByteArray lines =
+        "(schützende) Hafenbucht {f}; Hafen {m} | Hafenbuchten {pl}; Häfen {pl} | Militärhafen {m} [mil.] |  "
+        "Militärhäfen {pl} | Schleusenhafen {m}; Fluthafen {m} |  Schleusenhäfen {pl}; Fluthäfen {pl} :: harbour "
+        "[Br.]; harbor [Am.] | harbours; harbors | military harbour | military harbours | tidal harbour [Br.]; "
+        "tidal harbor [Am.]; wet dock complex | tidal harbours; tidal harbors; wet dock complexes\n"
+        "Hund {m} [zool.] | Hunde {pl} | Haushund {m} | Pflegehund {m} | jagdlich ambitionierte Hunde | "
+        "knurriger Hund | einen Hund abrichten | die Hunde loslassen | Schlafende Hunde soll man nicht wecken.; "
+        "Man soll keine schlafenden Hunde wecken. [Sprw.] :: dog; dawg (used to represent American speech) | "
+        "dogs; dawgs | domestic dog; pet dog | boading dog | dogs with a strong hunting instinct | growler | to "
+        "train a dog | to unleash the dogs | Let sleeping dogs lie. [prov.]\n"
+        "Hund {m} :: canine; K-9 [Am.]\n"
+        "Köter {m}; Töle {f} [Norddt.] [Mitteldt.] (Hund) [pej.] | Köter {pl}; Tölen {pl} :: cur; tyke; tike "
+        "(dog) | curs; tykes; tikes\n"
+        "anhalten; stoppen; zum Stehen bringen {vt} | anhaltend; stoppend; zum Stehen bringend | angehalten; "
+        "gestoppt; zum Stehen gebracht :: to pull up | pulling up | pulled up\n"
+        "anhalten; stehenbleiben {vi} (an; vor) | anhaltend; stehenbleibend | plötzlich bremsen | angehalten; "
+        "stehengeblieben :: to pull up (at) | pulling up | to pull up short | pulled up\n"
+        "anhalten {vi} :: to make a stop\n"
+        "anhalten; zur Seite fahren {vi} :: to pull over\n"
+        "aufhören {vi}; enden {vi}; beenden {vt} | aufhörend; endend; beendend | aufgehört; geendet; beendet | "
+        "hört auf; endet | … wird erlöschen am :: to cease | ceasing | ceased | ceases | … will cease on\n"
+        "bestehen bleiben; bleiben; anhalten {vi} (Liebe, Glaube, Erinnerung usw.) | bestehen bleibend; "
+        "bleibend; anhaltend | bestehen geblieben; geblieben; angehalten | Wahre Liebe bleibt bestehen. | Dieses "
+        "Interesse hielt sein ganzes Leben lang an. :: to abide {abode; abode} (of love, faith, memory etc.) | "
+        "abiding | abode | True love abides. | This interest abided with him all through his life.\n"
+        "weiterhin bestehen; fortbestehen; anhalten {vi} | weiterhin bestehend; fortbestehend; anhaltend | "
+        "weiterhin bestanden; fortbestanden; angehalten | Die Kriegsgefahr besteht nach wie vor / besteht "
+        "weiterhin. :: to linger | lingering | lingered | The threat of war still lingers.\n"
+        "halten; anhalten {vt} | haltend; anhaltend | gehalten; angehalten | hält; hält an | hielt; hielt an :: "
+        "to halt | halting | halted | halts | halted\n"
+        "stehen bleiben; anhalten {vi} | stehen bleibend; anhaltend | stehen geblieben; angehalten | wie "
+        "festgenagelt stehen bleiben :: to stand still | standing still | stood still | to stand riveted to the "
+        "spot\n"
+        "stoppen; anhalten; verhindern {vt} | stoppend; anhaltend; verhindernd | gestoppt; angehalten; "
+        "verhindert :: to kibosh | kiboshing | kiboshed\n";
+        const QStringList core{QStringLiteral("dog"),     QStringLiteral("harbour"), QStringLiteral("pull up"),
+                               QStringLiteral("halt"),    QStringLiteral("cease"),   QStringLiteral("linger"),
+                               QStringLiteral("pull over")};
+        const GermanSources whole = germanSourcesFromTrans(lines, core, countTransWords(lines), {}, 1);
+        QVERIFY(whole.germanToEnglish.value(QStringLiteral("anhalten")).size() > 2);
+        for (const int chunks : {2, 3, 5, 14, 40}) {
+            const GermanSources pieces = germanSourcesFromTrans(lines, core, countTransWords(lines), {}, chunks);
+            QCOMPARE(pieces.englishToGerman, whole.englishToGerman);
+            QCOMPARE(pieces.germanToEnglish, whole.germanToEnglish);
+            QCOMPARE(pieces.mainEntrySenses, whole.mainEntrySenses);
+            QCOMPARE(pieces.sideSenses, whole.sideSenses);
+            QCOMPARE(pieces.headedSenses, whole.headedSenses);
+            QCOMPARE(pieces.headedLineWords, whole.headedLineWords);
+            QCOMPARE(pieces.plainFirstSenses, whole.plainFirstSenses);
+            QCOMPARE(pieces.spoiltSenses, whole.spoiltSenses);
+            QCOMPARE(pieces.ownLineHeads, whole.ownLineHeads);
+            QCOMPARE(pieces.nounAndVerbSpellings, whole.nounAndVerbSpellings);
+            QCOMPARE(pieces.taggedOnly, whole.taggedOnly);
+        }
+    }
+
     void matchesCaseOnlyAtTheHeadOfALine()
     {
         const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
