@@ -5,6 +5,7 @@
 #include "data/import/trans_de_en_internal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdint>
 #include <future>
@@ -106,14 +107,16 @@ struct LineState
 };
 
 // Reads `text` with `readLines(from, to, linesBefore, state)` in `chunks`
-// pieces of about equal size, cut at line ends, each on a thread of its
-// own. Reading a line looks at no other line, and the line loop is most of
-// the German reader's time, so it need not wait on one core while the
-// other idles. Each piece numbers its lines on from the lines before it,
-// and the pieces are joined in file order: the result is the one of a
-// single pass over the whole text.
+// pieces of about equal size, cut at line ends, on `threads` threads that
+// each take the next piece not yet read. Reading a line looks at no other
+// line, and the line loop is most of the German reader's time, so it need
+// not hold one core while the other idles. The lines that cost the most
+// (those with core words) are not spread evenly over the file: many small
+// pieces keep the threads busy to the end. Each piece numbers its lines on
+// from the lines before it, and the pieces are joined in file order: the
+// result is the one of a single pass over the whole text.
 template<typename ReadLines>
-LineState readLinesInChunks(const QByteArray &text, int chunks, const ReadLines &readLines)
+LineState readLinesInChunks(const QByteArray &text, int chunks, int threads, const ReadLines &readLines)
 {
     struct Piece
     {
@@ -134,19 +137,23 @@ LineState readLinesInChunks(const QByteArray &text, int chunks, const ReadLines 
         linesBefore += static_cast<int>(std::count(text.cbegin() + from, text.cbegin() + to, '\n'));
         from = to;
     }
-    std::vector<std::future<LineState>> later;
-    for (qsizetype i = 1; i < pieces.size(); ++i) {
-        later.push_back(std::async(std::launch::async, [&readLines, piece = pieces.at(i)] {
-            LineState state;
-            readLines(piece.from, piece.to, piece.linesBefore, state);
-            return state;
-        }));
-    }
-    LineState state;
-    if (!pieces.isEmpty())
-        readLines(pieces.first().from, pieces.first().to, 0, state);
-    for (std::future<LineState> &piece : later)
-        state.join(piece.get());
+    if (pieces.isEmpty())
+        return {};
+    std::vector<LineState> states(pieces.size());
+    std::atomic<qsizetype> next{0};
+    const auto readPieces = [&] {
+        for (qsizetype i = next++; i < pieces.size(); i = next++)
+            readLines(pieces.at(i).from, pieces.at(i).to, pieces.at(i).linesBefore, states[i]);
+    };
+    std::vector<std::future<void>> helpers;
+    for (int t = 1; t < std::min<qsizetype>(threads, pieces.size()); ++t)
+        helpers.push_back(std::async(std::launch::async, readPieces));
+    readPieces();
+    for (std::future<void> &helper : helpers)
+        helper.get();
+    LineState state = std::move(states.front());
+    for (std::size_t i = 1; i < states.size(); ++i)
+        state.join(std::move(states[i]));
     return state;
 }
 
@@ -501,7 +508,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             }
         }
     };
-    LineState lines = readLinesInChunks(text, lineChunks, readLines);
+    LineState lines = readLinesInChunks(text, lineChunks, kTransLineThreads, readLines);
     QVector<Candidate> &candidates = lines.candidates;
     QHash<QString, QVector<GermanOnLine>> &linesOfGerman = lines.linesOfGerman;
     const QVector<LineSpan> &otherLines = lines.otherLines;
