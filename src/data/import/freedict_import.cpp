@@ -820,6 +820,11 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             std::future<FirstEntryIndex> index;
             if (withDeuEng)
                 index = std::async(std::launch::async, [deuEngIndex] { return readFirstEntryIndex(deuEngIndex); });
+            // An older hyphenated spelling gives way to the closed-up one the
+            // dictionary gives beside it ("tooth-brush; toothbrush").
+            const QHash<QString, QString> twins = closedUpTwinsInTrans(text, core, englishWordList);
+            for (QString &word : core)
+                word = twins.value(word, word);
             GermanSources sources = germanSourcesFromTrans(text, core, counts.get(), englishWordList);
             return germanTables(std::move(sources), core, std::move(index), deuEngDict, englishWordList);
         });

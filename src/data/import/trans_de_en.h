@@ -151,6 +151,16 @@ inline constexpr int kTransLineThreads = 2;
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,
                                      const QSet<QString> &englishWords = {}, int lineChunks = kTransLineChunks);
 
+// The closed-up spelling of each hyphenated word of `words` that a line of
+// `text` (the trans-de-en file) gives beside it as a synonym of its own,
+// untagged ("tooth-brush; toothbrush"), where `wordList` (the English word
+// list) knows the closed-up spelling and not the hyphenated one: the
+// hyphenated spelling is the older one, and a learner looks the word up in
+// the spelling the list and the dictionary's own lines use. A word whose
+// closed-up spelling is itself one of `words` keeps its own entry.
+QHash<QString, QString> closedUpTwinsInTrans(const QByteArray &text, const QStringList &words,
+                                             const QSet<QString> &wordList);
+
 // Reads the file at `path` with germanSourcesFromTrans. Throws RecordError
 // when it cannot be read.
 GermanSources readTransDeEn(const QString &path, const QStringList &coreEnglish);

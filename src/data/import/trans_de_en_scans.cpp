@@ -1102,6 +1102,46 @@ void markForeignWordsAndPairedSingulars(const QStringList &items, const QString 
 
 } // namespace detail
 
+QHash<QString, QString> closedUpTwinsInTrans(const QByteArray &text, const QStringList &words,
+                                             const QSet<QString> &wordList)
+{
+    // The hyphenated words that have a twin worth asking about: a word of
+    // letters joined by hyphens ("tooth-brush"), whose closed-up form the
+    // word list knows and the list does not, and that is no word of its own.
+    static const QRegularExpression hyphenated(QStringLiteral("^\\p{Ll}+(-\\p{Ll}+)+$"));
+    const QSet<QString> given(words.cbegin(), words.cend());
+    QHash<QString, QString> twinOf;
+    for (const QString &word : words) {
+        if (!hyphenated.match(word).hasMatch() || wordList.contains(word))
+            continue;
+        const QString closed = QString(word).remove(u'-');
+        if (wordList.contains(closed) && !given.contains(closed))
+            twinOf.insert(word, closed);
+    }
+    QHash<QString, QString> twins;
+    if (twinOf.isEmpty())
+        return twins;
+    forEachEnglishSide(text, [&](std::string_view side) {
+        // The first section: the line's English words, before their forms
+        // and examples. Only a section with a hyphen may hold a wanted word.
+        const size_t bar = side.find(" | ");
+        const std::string_view section = side.substr(0, bar);
+        if (section.find('-') == std::string_view::npos && section.find("\xe2\x80\x90") == std::string_view::npos)
+            return;
+        const QString line =
+            normaliseCharacters(QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())));
+        QSet<QString> synonyms;
+        for (const QStringView synonym : QStringView(line).split(u';'))
+            synonyms.insert(synonym.trimmed().toString());
+        for (const QString &synonym : std::as_const(synonyms)) {
+            const auto twin = twinOf.constFind(synonym);
+            if (twin != twinOf.cend() && synonyms.contains(*twin))
+                twins.insert(twin.key(), *twin);
+        }
+    });
+    return twins;
+}
+
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish)
 {
     return germanSourcesFromTrans(text, coreEnglish, countTransWords(text));

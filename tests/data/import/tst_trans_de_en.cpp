@@ -5463,6 +5463,38 @@ private Q_SLOTS:
         QCOMPARE(items.size(), 4);
         QCOMPARE(items.last(), QStringLiteral("talkatively"));
     }
+    void headsAHyphenatedWordByTheClosedUpTwinItsLineGives()
+    {
+        // T:125735 (cut after its first sections), T:52485, T:151956 and
+        // T:21073 as they stand.
+        const QByteArray lines =
+            "Zahnbürste {f} | Zahnbürsten {pl} | elektrische Zahnbürste {f}; Elektrozahnbürste {f} :: tooth-brush; "
+            "toothbrush | toothbrushes | electric toothbrush; power toothbrush\n"
+            "Imkerei {f}; Bienenzucht {f}; Bienenhaltung {f}; Bienenwirtschaft {f} [agr.] :: bee-keeping; "
+            "beekeeping; apiculture\n"
+            "kurzsichtig; nicht zu Ende gedacht {adj} [übtr.] :: short-sighted; shortsighted [Am.]; lacking "
+            "foresight [fig.]\n"
+            "Bügeleisen {n}; Plätteisen {n}; Glätteisen {n} [Schw.] | Bügeleisen {pl}; Plätteisen {pl}; Glätteisen "
+            "{pl} | Reisebügeleisen {n} :: iron; flat-iron | irons; flat-irons | travelling iron [Br.]; traveling "
+            "iron [Am.]\n";
+        const QSet<QString> wordList{QStringLiteral("toothbrush"), QStringLiteral("beekeeping"),
+                                     QStringLiteral("shortsighted"), QStringLiteral("flatiron")};
+        const QStringList words{QStringLiteral("tooth-brush"), QStringLiteral("bee-keeping"),
+                                QStringLiteral("short-sighted"), QStringLiteral("flat-iron")};
+        const QHash<QString, QString> twins = closedUpTwinsInTrans(lines, words, wordList);
+        QCOMPARE(twins.value(QStringLiteral("tooth-brush")), QStringLiteral("toothbrush"));
+        QCOMPARE(twins.value(QStringLiteral("bee-keeping")), QStringLiteral("beekeeping"));
+        // One country's spelling, and a spelling no line gives, leave the
+        // word as it is.
+        QVERIFY(!twins.contains(QStringLiteral("short-sighted")));
+        QVERIFY(!twins.contains(QStringLiteral("flat-iron")));
+        // So does a twin that is a word of its own, and a twin the list
+        // does not know.
+        QVERIFY(closedUpTwinsInTrans(lines, words + QStringList{QStringLiteral("toothbrush")}, wordList)
+                    .value(QStringLiteral("tooth-brush"))
+                    .isEmpty());
+        QVERIFY(closedUpTwinsInTrans(lines, words, {}).isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
