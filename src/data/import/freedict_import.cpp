@@ -997,6 +997,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             // a word slipped ("salsa de malzanas" above "salsa de manzanas").
             report.spanishMisspeltWordsDropped += dropSlipsOfListedHeadwords(
                 spanishRows[1], spanishSpelling, known, QStringLiteral("spa-eng"), report.details);
+            // A phrase headword that lost the blank before "de" ("libritode
+            // memoria") gets it back.
+            report.blanksRepaired += splitGluedDeInHeadwords(spanishRows[1], spanishSpelling, known, report.details);
         }
         // A word nothing knows beside one the word list holds, a slip of a
         // letter apart, is the other's misspelling ("biscuit, bicuit").
@@ -1146,10 +1149,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         progress(QStringLiteral("Spanish tables from FreeDict only: %1").arg(report.lexiconProblem));
     }
     // Phrases cut after "al" or "del" get their bare preposition back, and a
-    // loanword written apart ("pic nic") gives way to its row in one word.
+    // loanword written apart ("pic nic") gives way to its row in one word;
+    // an English compound goes before the "X of Ys" phrase it says again.
     for (int i = 0; i < 2; ++i)
         mendCutArticles(spanishRows[i], i == 0, report.details);
     dropWordsWrittenApart(spanishRows[1], report.details);
+    putCompoundsBeforeOfPhrases(spanishRows[1], report.details);
     for (int i = 0; i < 2; ++i) {
         const LanguagePair &pair = kLanguagePairs[i];
         result.tables[i] = orderRows(rowsOf(spanishRows[i], report), localeForField(pair.sourceField));

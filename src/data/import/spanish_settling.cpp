@@ -1120,4 +1120,107 @@ int dropWordsWrittenApart(SenseRows &rows, QStringList &details)
     return dropped;
 }
 
+namespace {
+
+// The compound an English "X of Ys" phrase is written as: "olive oil" or
+// "olive-oil" for "oil of olives" (the last word singular or as it is).
+// Empty when the phrase is of another shape.
+QStringList compoundsOfOfPhrase(const QString &phrase)
+{
+    const QStringList words = phrase.toLower().split(QLatin1Char(' '));
+    if (words.size() != 3 || words.at(1) != QLatin1String("of"))
+        return {};
+    QStringList modifiers = singularsOf(words.at(2), true);
+    modifiers.append(words.at(2));
+    QStringList compounds;
+    for (const QString &modifier : std::as_const(modifiers)) {
+        for (const QChar joint : {QChar(u' '), QChar(u'-'), QChar(0x2010)})
+            compounds.append(modifier + joint + words.at(0));
+    }
+    return compounds;
+}
+
+} // namespace
+
+int putCompoundsBeforeOfPhrases(SenseRows &rows, QStringList &details)
+{
+    int moved = 0;
+    for (auto &[headword, items] : rows) {
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const QStringList compounds = compoundsOfOfPhrase(items.at(i));
+            if (compounds.isEmpty())
+                continue;
+            for (qsizetype j = i + 1; j < items.size(); ++j) {
+                if (!compounds.contains(items.at(j).toLower()))
+                    continue;
+                details.append(QStringLiteral("spa-eng: \"%1\" put before \"%2\" in \"%3\"")
+                                   .arg(items.at(j), items.at(i), headword));
+                items.move(j, i);
+                ++moved;
+                break;
+            }
+        }
+    }
+    return moved;
+}
+
+namespace {
+
+// The word glued to a "de" it ends in, cut off ("libritode" -> "librito");
+// empty when the word does not end so or too little would be left.
+QString wordBeforeGluedDe(const QString &word)
+{
+    constexpr qsizetype kShortestWord = 4;
+    if (!word.endsWith(QLatin1String("de")) || word.size() - 2 < kShortestWord)
+        return {};
+    return word.chopped(2);
+}
+
+} // namespace
+
+int splitGluedDeInHeadwords(SenseRows &rows, const QSet<QString> &spelling,
+                            const std::function<bool(const QString &)> &known, QStringList &details)
+{
+    if (spelling.isEmpty())
+        return 0;
+    const auto isKnown = [&](const QString &word) { return spelling.contains(word) || known(word); };
+    int split = 0;
+    SenseRows kept;
+    QHash<QString, qsizetype> keptRow;
+    for (auto &[headword, items] : rows) {
+        QStringList words = headword.split(QLatin1Char(' '));
+        bool changed = false;
+        // The last word is left alone: "de" never ends a phrase, and a last
+        // word the lists lack is more likely a rare noun than a glued one.
+        for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+            const QString lower = words.at(i).toLower();
+            if (isKnown(lower))
+                continue;
+            const QString before = wordBeforeGluedDe(lower);
+            if (before.isEmpty() || words.at(i + 1).toLower() == QLatin1String("de"))
+                continue;
+            words[i] = words.at(i).chopped(2) + QLatin1String(" de");
+            changed = true;
+        }
+        if (changed) {
+            const QString whole = words.join(QLatin1Char(' '));
+            details.append(QStringLiteral("spa-eng: headword \"%1\" -> \"%2\"").arg(headword, whole));
+            headword = whole;
+            ++split;
+        }
+        if (const auto at = keptRow.constFind(headword); at != keptRow.cend()) {
+            QStringList &into = kept[*at].second;
+            for (const QString &item : std::as_const(items)) {
+                if (!into.contains(item) && into.size() < kMaxSpanishTranslations)
+                    into.append(item);
+            }
+            continue;
+        }
+        keptRow.insert(headword, kept.size());
+        kept.append({headword, std::move(items)});
+    }
+    rows = std::move(kept);
+    return split;
+}
+
 } // namespace vorbix::import

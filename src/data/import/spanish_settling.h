@@ -247,4 +247,25 @@ int restoreMissingAccents(SenseRows &rows, SenseRows &englishSpanish, const QSet
 // Returns how many were left out; one line each goes to `details`.
 int dropWordsWrittenApart(SenseRows &rows, QStringList &details);
 
+// Puts an English compound written open or with a hyphen ("olive oil",
+// "olive-oil") before the "X of Ys" phrase it says the same as ("oil of
+// olives") in the items of Spanish-English `rows`: spa-eng gives the
+// roundabout phrase first in a few rows, and the compound is the form in
+// use. A closed compound ("viewpoint" beside "point of view") is no such
+// pair and stays where it is. Returns how many items were moved; one line
+// each goes to `details`.
+int putCompoundsBeforeOfPhrases(SenseRows &rows, QStringList &details);
+
+// Cuts a "de" glued to the word before it out of the phrase headwords of
+// Spanish-English `rows` ("libritode memoria" -> "librito de memoria"):
+// spa-eng lost the blank there, and the phrase reads as a word nobody
+// knows. Only a word that neither the word list `spelling` (lowercased) nor
+// `known` (the other sources and the frequency list) holds is cut, and not
+// the phrase's last word. A headword that then matches another row's joins
+// it, adding the items it lacks while it has room. Where no word list is
+// installed nothing is cut. Returns how many headwords were cut; one line
+// each goes to `details`.
+int splitGluedDeInHeadwords(SenseRows &rows, const QSet<QString> &spelling,
+                            const std::function<bool(const QString &)> &known, QStringList &details);
+
 } // namespace vorbix::import

@@ -1656,6 +1656,58 @@ private Q_SLOTS:
         QCOMPARE(rows.size(), 4);
     }
 
+    void putsTheCompoundBeforeItsOfPhrase()
+    {
+        // spa-eng "aceite de oliva: oil of olives, olive‐oil" (U+2010) and
+        // "cordillera: 1. mountain range 2. chain of mountains, mountain
+        // chain"; "punto de vista: point of view, viewpoint" keeps its order,
+        // a closed compound being no open form of the phrase.
+        SenseRows rows{
+            {QStringLiteral("aceite de oliva"), {QStringLiteral("oil of olives"), QStringLiteral(u"olive\u2010oil")}},
+            {QStringLiteral("cordillera"),
+             {QStringLiteral("mountain range"), QStringLiteral("chain of mountains"), QStringLiteral("mountain chain"),
+              QStringLiteral("rand")}},
+            {QStringLiteral("punto de vista"), {QStringLiteral("point of view"), QStringLiteral("viewpoint")}}};
+        QStringList details;
+        QCOMPARE(putCompoundsBeforeOfPhrases(rows, details), 2);
+        QCOMPARE(row(rows, QStringLiteral("aceite de oliva")),
+                 (QStringList{QStringLiteral(u"olive\u2010oil"), QStringLiteral("oil of olives")}));
+        QCOMPARE(row(rows, QStringLiteral("cordillera")),
+                 (QStringList{QStringLiteral("mountain range"), QStringLiteral("mountain chain"),
+                              QStringLiteral("chain of mountains"), QStringLiteral("rand")}));
+        QCOMPARE(row(rows, QStringLiteral("punto de vista")),
+                 (QStringList{QStringLiteral("point of view"), QStringLiteral("viewpoint")}));
+    }
+
+    void cutsAGluedDeOutOfPhraseHeadwords()
+    {
+        // spa-eng "libritode memoria /lˌiβɾitˈoðe memˈoɾja/: notebook".
+        // "puede ser" and "verde claro" hold words that end in "de" but are
+        // known; "libritode" alone is no phrase, and a phrase's last word is
+        // left alone.
+        const QSet<QString> spelling{QStringLiteral("memoria"), QStringLiteral("verde"), QStringLiteral("claro"),
+                                     QStringLiteral("ser")};
+        const auto known = [](const QString &word) { return word == QLatin1String("puede"); };
+        SenseRows rows{{QStringLiteral("libritode memoria"), {QStringLiteral("notebook")}},
+                       {QStringLiteral("puede ser"), {QStringLiteral("maybe")}},
+                       {QStringLiteral("verde claro"), {QStringLiteral("light green")}},
+                       {QStringLiteral("libritode"), {QStringLiteral("booklet")}},
+                       {QStringLiteral("hoja albarde"), {QStringLiteral("leaf")}},
+                       {QStringLiteral("librito de memoria"), {QStringLiteral("memo book")}}};
+        QStringList details;
+        QCOMPARE(splitGluedDeInHeadwords(rows, spelling, known, details), 1);
+        // The cut headword joins the row it now shares.
+        QCOMPARE(row(rows, QStringLiteral("librito de memoria")),
+                 (QStringList{QStringLiteral("notebook"), QStringLiteral("memo book")}));
+        QCOMPARE(row(rows, QStringLiteral("libritode memoria")), QStringList{QStringLiteral("(no row)")});
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(row(rows, QStringLiteral("libritode")), QStringList{QStringLiteral("booklet")});
+        QCOMPARE(row(rows, QStringLiteral("hoja albarde")), QStringList{QStringLiteral("leaf")});
+        // Without a word list nothing is cut.
+        SenseRows unlisted{{QStringLiteral("libritode memoria"), {QStringLiteral("notebook")}}};
+        QCOMPARE(splitGluedDeInHeadwords(unlisted, {}, known, details), 0);
+    }
+
     void leavesOutMisspeltSpanishWords()
     {
         // The word list (lemmas only) and the words Apertium or the
