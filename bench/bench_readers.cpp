@@ -5,6 +5,7 @@
 // quotes that never close, elements nested without end, and the largest
 // file refused before it is read.
 #include "data/import/flashcard_reader.h"
+#include "data/import/input_file.h"
 #include "data/import/kvtml_reader.h"
 #include "data/import/word_list_reader.h"
 #include "data/record_error.h"
@@ -127,12 +128,30 @@ void BM_RefusedLargeFile(benchmark::State &state)
     }
 }
 
+// A file the size of trans-de-en (25 MB) read whole, as the importer reads it.
+void BM_LargeInputFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("de-en"));
+    QFile file(path);
+    const QByteArray line = "Haus {n} | Häuser {pl} :: house | houses\n";
+    if (!file.open(QIODevice::WriteOnly) || file.write(line.repeated((qint64(25) << 20) / line.size())) < 0) {
+        state.SkipWithError("cannot make the file");
+        return;
+    }
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readInputFile(path));
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
+
 } // namespace
 
 BENCHMARK(BM_Kvtml)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Flashcards)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvWordList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefusedLargeFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LargeInputFile)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

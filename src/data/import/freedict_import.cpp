@@ -160,6 +160,22 @@ QSet<QString> readWordList(const QString &path)
     return words;
 }
 
+// The Debian word lists the repairs of lost blanks judge by, as readWordList
+// gives them.
+struct BlankRepairLists
+{
+    QSet<QString> spanish;
+    QSet<QString> english;
+};
+
+// Reads the word lists of BlankRepairLists. They depend on nothing the import
+// computes, so they are read on a thread of their own from its start.
+BlankRepairLists readBlankRepairLists()
+{
+    return {readWordList(QStringLiteral("/usr/share/dict/spanish")),
+            readWordList(QStringLiteral("/usr/share/dict/american-english"))};
+}
+
 // A glued Spanish translation no source holds as a phrase is split only into
 // words among the 2 000 commonest; English ones are split only into a phrase
 // a source holds: English words of the frequency list cut into other such
@@ -219,9 +235,26 @@ void collectWords(const QStringList &phrases, QSet<QString> &words, QSet<QString
 // common one; which words are known is best told by a full word list
 // (wfrench, wamerican). Without one, every word either dictionary holds
 // counts as known, so that no right word goes for want of the list.
+// The installed English and French word lists the French items are vetted
+// against (see vetFrenchItems).
+struct FrenchVettingLists
+{
+    WordList english;
+    WordList french;
+};
+
+// Reads the word lists of FrenchVettingLists. They depend on nothing the
+// import computes, so they are read on a thread of their own from its start
+// while the dictionaries are read.
+FrenchVettingLists readFrenchVettingLists()
+{
+    return {WordList::fromFile(QStringLiteral("/usr/share/dict/american-english")),
+            WordList::fromFile(QStringLiteral("/usr/share/dict/french"))};
+}
+
 int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QStringList &details,
                    std::unique_ptr<ItemSpelling> &englishSpelling, std::unique_ptr<ItemSpelling> &frenchSpelling,
-                   const QByteArray &transText)
+                   const QByteArray &transText, FrenchVettingLists lists)
 {
     QSet<QString> englishWords;
     QSet<QString> frenchWords;
@@ -236,10 +269,10 @@ int vetFrenchItems(QVector<DictdEntry> &engFra, QVector<DictdEntry> &fraEng, QSt
         collectWords({entry.headword}, frenchWords, frenchPhrases);
         collectWords(entry.translations, englishWords, englishPhrases);
     }
-    WordList englishList = WordList::fromFile(QStringLiteral("/usr/share/dict/american-english"));
+    WordList englishList = std::move(lists.english);
     if (englishList.isEmpty())
         englishList = WordList::fromWords(englishWords);
-    WordList frenchList = WordList::fromFile(QStringLiteral("/usr/share/dict/french"));
+    WordList frenchList = std::move(lists.french);
     if (frenchList.isEmpty())
         frenchList = WordList::fromWords(frenchWords);
 
@@ -387,6 +420,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
 
     FreedictTables result;
     FreedictReport &report = result.report;
+    std::future<FrenchVettingLists> frenchVettingLists = std::async(std::launch::async, readFrenchVettingLists);
+    std::future<BlankRepairLists> blankRepairLists = std::async(std::launch::async, readBlankRepairLists);
 
     progress(QStringLiteral("reading the Spanish and French dictionaries"));
     // trans-de-en is read once: the German pairs come from it, its English
@@ -474,7 +509,8 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     const QStringList engFraHeadwords = headwordsWithReverseFill(engFra, fraEng);
     std::unique_ptr<ItemSpelling> englishSpelling;
     std::unique_ptr<ItemSpelling> frenchSpelling;
-    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling, transText);
+    report.frenchItemsMended = vetFrenchItems(engFra, fraEng, report.details, englishSpelling, frenchSpelling, transText,
+                                               frenchVettingLists.get());
     {
         const GermanPivot pivot = frenchPivot.get();
         if (!pivot.problem().isEmpty()) {
@@ -522,7 +558,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             if (!entry.headword.contains(QLatin1Char(' ')))
                 fraEngWords.insert(entry.headword.toLower());
         }
-        const QHash<QString, EnglishWordUses> englishUses = englishWordUsesInTrans(transText, fraEngWords);
+        // The second ranking pass is the first to need them: they are counted
+        // on a thread of their own while the first pass runs.
+        std::shared_future<QHash<QString, EnglishWordUses>> englishUsesCounted =
+            std::async(std::launch::async, [transText, &fraEngWords] {
+                return englishWordUsesInTrans(transText, fraEngWords);
+            }).share();
         // The first item of each row of a table ranked without it.
         const auto firstItems = [](const QVector<DictdEntry> &rows) {
             QHash<QString, QString> first;
@@ -560,7 +601,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             // stay with the dictionaries' order.
             std::function<int(const QString &)> usesInFinalPass;
             if (pass > 0) {
-                usesInFinalPass = [&englishUses](const QString &english) {
+                usesInFinalPass = [&englishUses = englishUsesCounted.get()](const QString &english) {
                     const EnglishWordUses uses = englishUses.value(english.toLower());
                     return uses.verb + uses.other;
                 };
@@ -591,6 +632,7 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
             [&pivot](const QString &word) { return pivot.knows(word); });
         // A French verb's row does not start with a noun by the noun's rank.
         {
+            const QHash<QString, EnglishWordUses> &englishUses = englishUsesCounted.get();
             QHash<QString, QStringList> ownFirstSenses;
             for (const DictdEntry &entry : fraEngAlone) {
                 if (!ownFirstSenses.contains(entry.headword))
@@ -673,15 +715,16 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // words, so a split into them can be wrong ("cuba no" for "cubano").
     // The Spanish dictionaries' own words are still never split: the word
     // list has lemmas only, so it lacks forms such as "todos".
+    BlankRepairLists installedLists = blankRepairLists.get();
     QSet<QString> spanishWhole;
     QSet<QString> spanishSpelling;
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/spanish")); !list.isEmpty()) {
+    if (QSet<QString> list = std::move(installedLists.spanish); !list.isEmpty()) {
         spanishWhole = std::move(spanish);
         spanishSpelling = list;
         spanish = std::move(list);
     }
     QSet<QString> englishWordList;
-    if (QSet<QString> list = readWordList(QStringLiteral("/usr/share/dict/american-english")); !list.isEmpty()) {
+    if (QSet<QString> list = std::move(installedLists.english); !list.isEmpty()) {
         english = list;
         for (const QString &word : std::as_const(list)) {
             for (const QString &british : britishSpellings(word))

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 
 namespace vorbix::import {
@@ -53,6 +55,33 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
     parts.append(text.sliced(from));
     return parts;
 }
+
+// The German words a pivot asks trans-de-en about, in UTF-8, looked up by
+// byte view: the scan tests the first word of every German synonym of the
+// file, and a copy of each only to test it costs more than the test.
+class WantedGermanWords
+{
+public:
+    explicit WantedGermanWords(const QHash<QString, QStringList> &foreignGerman)
+    {
+        for (const QStringList &german : foreignGerman) {
+            for (const QString &word : german)
+                m_bytes.append(word.toUtf8());
+        }
+        m_views.reserve(size_t(m_bytes.size()));
+        for (const QByteArray &word : std::as_const(m_bytes))
+            m_views.emplace(word.constData(), size_t(word.size()));
+    }
+
+    bool contains(QByteArrayView word) const
+    {
+        return m_views.count(std::string_view(word.data(), size_t(word.size()))) > 0;
+    }
+
+private:
+    QList<QByteArray> m_bytes;
+    std::unordered_set<std::string_view> m_views;  // views of m_bytes
+};
 
 // A trans-de-en synonym without the notes written before its word:
 // "(Haar) flechten {vt}" -> "flechten {vt}", "(sich) etw. überlegen" ->
@@ -227,11 +256,7 @@ void GermanPivot::addTransDeEn(QByteArrayView trans)
 {
     // German words as trans-de-en writes them, to test a synonym before it
     // is decoded: most lines hold none of them.
-    QSet<QByteArray> wanted;
-    for (const QStringList &german : std::as_const(m_foreignGerman)) {
-        for (const QString &word : german)
-            wanted.insert(word.toUtf8());
-    }
+    const WantedGermanWords wanted(m_foreignGerman);
     qsizetype from = 0;
     while (from < trans.size()) {
         qsizetype end = trans.indexOf('\n', from);
@@ -256,13 +281,16 @@ void GermanPivot::addTransDeEn(QByteArrayView trans)
                 // before it is decoded.
                 const QByteArrayView synonym = withoutLeadingNotes(written);
                 const qsizetype blank = synonym.indexOf(' ');
-                QByteArray word = (blank < 0 ? synonym : synonym.first(blank)).toByteArray();
+                const QByteArrayView first = blank < 0 ? synonym : synonym.first(blank);
+                QByteArray word;
                 if (hasObject(synonym)) {
                     word = verbWithoutObjects(synonym);
                     if (!wanted.contains(word))
                         continue;
-                } else if (!wanted.contains(word) || withoutNotes(synonym) != QString::fromUtf8(word)) {
+                } else if (!wanted.contains(first) || withoutNotes(synonym) != QString::fromUtf8(first)) {
                     continue;
+                } else {
+                    word = first.toByteArray();
                 }
                 QStringList items;
                 for (const QByteArrayView item : split(english.at(i), "; ")) {
