@@ -349,7 +349,9 @@ bool isCognate(const QString &german, const QString &english)
 // (putHeadedLineBeforeBareSynonymLine), and so the word of a full entry
 // whatever its field tag (putTaggedFullEntryBeforeBareSynonymLine), and a
 // noun's own plain line before another noun's full entry that narrows it by
-// a note (putOwnPlainLineBeforeNotedLaterSynonym).
+// a note (putOwnPlainLineBeforeNotedLaterSynonym); the word of the German
+// word's own plain main entry goes before a side use's word that leads the
+// list (putOwnPlainLineBeforeSideUse).
 void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side,
           QHash<QString, int> &phraseRanks)
 {
@@ -455,6 +457,7 @@ void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side
         putHeadedVerbFormsBeforeExampleLine(list);
         putLiteralLineBeforeFigurativeUse(list, commonness);
         putPlainEntriesBeforeUseNarrowedOnBothSides(list);
+        putOwnPlainLineBeforeSideUse(list);
     }
 }
 

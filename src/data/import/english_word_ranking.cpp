@@ -1369,6 +1369,80 @@ void putPlainEntriesBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &lis
     });
 }
 
+namespace {
+
+// Whether a line the German word heads is its own plain line: untagged,
+// unnarrowed and unmarked on both sides, with forms or examples after its
+// words, and no group tag that would make the line a field's use of all its
+// words. A field tag that follows another of its German synonyms ("geringwertig
+// {adj}; von geringem Wert [fin.]") names that synonym's use, not the
+// German word's.
+bool isOwnPlainLine(const Candidate &candidate)
+{
+    return candidate.first && candidate.germanFirst && candidate.sections > 1
+           && candidate.germanSense == Sense::General && !candidate.englishSpecial && !candidate.groupTagged
+           && !candidate.germanColloquial && !candidate.wholeLineJudged && !candidate.noted
+           && !candidate.englishNoted && !candidate.englishRegister && !candidate.englishColloquial
+           && !candidate.englishDated && !candidate.englishVariant && !candidate.fringe && !candidate.otherSense
+           && !candidate.laterSense;
+}
+
+// Whether a line names a side use of the German word beside its own main
+// entry `own`, and is no fuller than it: its German words carry a field or
+// register tag, or its English word one of register or region. For an
+// adjective whose own entry compares it, a later, shorter line it heads
+// names a side use too ("unangenehm; ...; garstig {adj} | ... :: nasty |
+// ..." after "unangenehm; unerfreulich; unliebsam {adj} | unangenehmer |
+// ... :: unpleasant; ..."). A tagged line that gives forms too and has
+// more sections than the own entry ("Knopf {m} [textil.] | Knöpfe {pl} |
+// Hohlknopf {m} | ... :: button | ..." beside "Knopf {m} | Knöpfe {pl} |
+// ... :: knob | ...") is the word's full entry in that field, no side use.
+bool namesSideUseBeside(const Candidate &candidate, const Candidate &own)
+{
+    const bool fullerEntry = candidate.sections > own.sections
+                             && (candidate.pluralForms || candidate.comparison || candidate.englishVerb);
+    if (candidate.mainEntry || candidate.clearMainEntry || fullerEntry)
+        return false;
+    const bool tagged = candidate.fieldTagged || candidate.lineTagged || candidate.groupTagged
+                        || isSpecial(candidate) || candidate.germanColloquial || candidate.wholeLineJudged
+                        || candidate.englishRegister || candidate.englishColloquial || candidate.englishVariant;
+    const bool laterShorterAdjectiveLine = own.comparison && candidate.germanFirst && candidate.line > own.line
+                                           && candidate.sections < own.sections;
+    return tagged || laterShorterAdjectiveLine;
+}
+
+} // namespace
+
+// Puts the word of the German word's own main entry (markMainEntry) first
+// where the ranking chose a side use's word (namesSideUseBeside) and that
+// entry is plain (isOwnPlainLine) and gives the word's forms: a noun's
+// plurals, an adjective's comparison or a verb's tenses. A tagged field's or
+// register's line ("Griff {m}; Anmutung {f} [textil.] | ... :: feel | ..."
+// before "Griff {m}; Halt {m}; Haltegriff {m} | Griffe {pl}; ... :: grip |
+// grips"), or a colloquial or figurative one ("jdn. besiegen; jdn. in die
+// Tasche stecken [übtr.] [ugs.] {vt} :: to see off <> sb." before
+// "besiegen; bezwingen {vt} | besiegend; ... :: to defeat | ..."), names a
+// sense a learner takes the wrong way out of its field; the subtitle list,
+// which misses many plain words and counts a phrase by its commonest
+// words, would otherwise lead the row with it. Only a side use in the first
+// place gives way: judged against the rows it changed, moving the entry
+// before a side use further down as often put a rare word ("environ",
+// "lotion") before a common one.
+void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2 || list.first()->clearMainEntry || list.first()->mainEntry)
+        return;
+    const auto own = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return candidate->mainEntry && isOwnPlainLine(*candidate)
+               && (candidate->pluralForms || candidate->comparison
+                   || (candidate->englishVerb && candidate->sections >= 3));
+    });
+    if (own == list.end())
+        return;
+    if ((*own)->english != list.first()->english && namesSideUseBeside(*list.first(), **own))
+        moveToFront(list, own);
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

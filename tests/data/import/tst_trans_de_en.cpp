@@ -5495,6 +5495,73 @@ private Q_SLOTS:
                     .isEmpty());
         QVERIFY(closedUpTwinsInTrans(lines, words, {}).isEmpty());
     }
+
+    // T:136413 "besiegen; bezwingen {vt} | besiegend; ... :: to defeat |
+    // ..." is the verb's own entry with its tenses, shorter than T:136414
+    // ("to conquer sb./sth."); T:136420 gives "see off"
+    // on a line tagged "[übtr.] [ugs.]" and T:191561 for the British
+    // English only, and the subtitle list, which counts the phrase by "see"
+    // and "off", put it first. T:165572 compares "unangenehm" and gives
+    // "unpleasant"; the later, shorter T:165575 gives "nasty" and was put
+    // first (T:166615, longer, lists the word later). T:58901 and T:58902: "Knopf {m} [textil.]" is the fuller entry
+    // with the plurals and keeps "button" first.
+    void putsTheOwnPlainMainEntryBeforeASideUse()
+    {
+        const QByteArray verbLines(
+            "besiegen; bezwingen {vt} | besiegend; bezwingend | besiegt; bezwungen | besiegt; bezwingt | besiegte"
+            "; bezwang | Spanien bezwingt Finnland 3:0. :: to defeat | defeating | defeated | defeats | defeated "
+            "| Spain defeats Finland 3-0.\n"
+            "jdn./etw. besiegen; bezwingen {vt} | besiegend; bezwingend | besiegt; bezwingt | alle seine Feinde b"
+            "esiegen | seine Höhenangst besiegen | einen Berg bezwingen | Die Krankheit kann besiegt werden. | Er"
+            " kam, sah und siegte. :: to conquer sb./sth. | conquering | conquers | to conquer all your enemies |"
+            " to conquer your fear of heights | to conquer a mountain | The disease can be conquered. | He came, "
+            "he saw, he conquered.\n"
+            "jdn. besiegen; jdn. überfordern {vt} | besiegend; überfordernd | besiegt; überfordert :: to floor sb"
+            ". | flooring | floored\n"
+            "jdn. besiegen; jdn. in die Tasche stecken [übtr.] [ugs.] {vt} :: to see off <> sb.\n"
+            "jdn. besiegen; jdn. schlagen; jdn. abhängen {vt} :: to see off <> sb. [Br.]\n");
+        const QStringList verbCore{QStringLiteral("defeat"), QStringLiteral("see off"), QStringLiteral("floor")};
+        const QStringList verb = englishItemsOf(verbLines, verbCore, QStringLiteral("besiegen"));
+        QVERIFY(!verb.isEmpty());
+        QCOMPARE(verb.first(), QStringLiteral("defeat"));
+        QVERIFY(verb.contains(QStringLiteral("see off")));
+
+        const QByteArray adjectiveLines(
+            "unangenehm; unerfreulich; unliebsam {adj} | unangenehmer | am unangenehmsten | unangenehme Überrasch"
+            "ung | unliebsamer Vorfall | eine unangenehme Sache :: unpleasant; uncomfortable | more unpleasant | "
+            "most unpleasant | unpleasant surprise | unpleasant incident | an unpleasant affair; an unpleasant bu"
+            "siness\n"
+            "unangenehm; unliebsam; hässlich; grässlich; scheußlich; garstig {adj} | die unangenehme Gewohnheit, "
+            "sich zu wiederholen | einen bitteren Nachgeschmack hinterlassen [übtr.] | Er hatte einen scheußliche"
+            "n Unfall. :: nasty | a nasty habit of repeating yourself | to leave a nasty taste in the mouth [fig."
+            "] | He had a nasty accident.\n"
+            "peinlich; unangenehm {adj} | unangenehme Fragen :: painful | painful questions\n"
+            "ungeschminkt; unangenehm (und unvermeidbar); erbarmungslos; hart; negativ {adj} (Wirklichkeit, Tatsa"
+            "che) | die ungeschminkte Realität des Todes | eine unangenehme Entscheidung | brutale Einzelheiten |"
+            " die unangenehmen / negativen Folgen, die Protektionismus hat | vor die unangenehme Wahl zwischen st"
+            "undenlanger Fahrt zum Arbeitsplatz oder Arbeitslosigkeit gestellt sein | Die Pandemie führt uns eind"
+            "ringlich / erbarmungslos die Gefahren internationaler Abhängigkeiten vor Augen. :: harsh; stark (of "
+            "reality or a fact) | the stark reality of death | a stark decision | harsh details | the stark conse"
+            "quences of protectionism | to face the harsh / stark choice between hours of travel to the workplace"
+            " or unemployment | The pandemic is a stark reminder of the dangers of international dependencies.\n");
+        const QStringList adjectiveCore{QStringLiteral("unpleasant"), QStringLiteral("nasty"),
+                                        QStringLiteral("painful")};
+        const QStringList adjective = englishItemsOf(adjectiveLines, adjectiveCore, QStringLiteral("unangenehm"));
+        QVERIFY(!adjective.isEmpty());
+        QCOMPARE(adjective.first(), QStringLiteral("unpleasant"));
+        QVERIFY(adjective.contains(QStringLiteral("nasty")));
+
+        const QByteArray nounLines(
+            "Knopf {m} | Knöpfe {pl} | Fokussierknopf {f} :: knob | knobs | focussing knob; focusing knob\n"
+            "Knopf {m} [textil.] | Knöpfe {pl} | Hohlknopf {m} | Knopf mit Öse; Ösenknopf {m} | einen Kopf aufmac"
+            "hen | einen Kopf zumachen | Der Knopf ist abgefallen. :: button | buttons | hollow button | botton w"
+            "ith eye; shank button | to do up a button [Br.]; to botton a button [Am.] | to undo a button [Br.]; "
+            "to unbotton a button [Am.]; to do a botton [coll.] | The button has come off.\n");
+        const QStringList nounCore{QStringLiteral("button"), QStringLiteral("knob")};
+        const QStringList noun = englishItemsOf(nounLines, nounCore, QStringLiteral("Knopf"));
+        QVERIFY(!noun.isEmpty());
+        QCOMPARE(noun.first(), QStringLiteral("button"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
