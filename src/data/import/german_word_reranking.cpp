@@ -816,6 +816,33 @@ void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &l
     moveToFront(list, verb);
 }
 
+// Puts first the verb of the English verb's main entry (markEnglishMainEntry)
+// where the ranking chose a verb of a line whose German verbs share one
+// special field's tag ("etw. verlegen; überführen; migrieren {vt} (auf/in
+// etw.) [comp.] | ... :: to migrate sth. (to sth.) | ..."): the common
+// German word of a trade's use led the row ("verlegen" for "migrate", whose
+// everyday senses are "lay" and "mislay"), while the main entry, longer by
+// its examples and in general use, names the English verb's own sense
+// ("abwandern {vi} (aus/von, nach) [econ.] [soc.] | ... :: to migrate; ...").
+// The main entry's line carries a general field's tag, so its sense is a
+// broad one. Judged against the rows it changed, a main entry with no tag at
+// all as often named a side sense ("einsparen" before "sparen" for "save",
+// "sich auszahlen" before "abzahlen" for "pay off") as it mended the row.
+void putGeneralVerbEntryBeforeFieldGroupsVerb(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->englishVerb || !top->groupTagged || top->englishMainEntry)
+        return;
+    const auto main = std::find_if(list.begin(), list.end(), [](const Candidate *c) {
+        return c->englishMainEntry && c->englishVerb && c->germanFirst && c->fieldTagged && !c->groupTagged
+               && !isSpecial(*c)
+               && !c->fringe && !c->englishRegister && !c->englishNoted;
+    });
+    moveToFront(list, main);
+}
+
 namespace {
 
 // Whether a line gives the English word only for one narrow use: a German

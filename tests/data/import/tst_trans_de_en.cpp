@@ -1723,6 +1723,35 @@ private Q_SLOTS:
         QVERIFY2((german.indexOf(plain) < german.indexOf(noted)) == plainFirst, qPrintable(german.join(u", ")));
     }
 
+    // The verb of the English verb's main entry, a line tagged with a general
+    // field, goes before the verb of a line whose verbs share a special
+    // field's tag; without the general field's tag the ranking stays.
+    void putsTheGeneralVerbEntryBeforeTheFieldGroupsVerb_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray comp(
+            "etw. verlegen; überführen; migrieren {vt} (auf/in etw.) [comp.] | verlegend; überführend; migrierend | "
+            "verlegt; überführt; migriert | ein Programm in ein neues System überführen | Daten vom alten PC auf den "
+            "neuen überführen/migrieren :: to migrate sth. (to sth.) | migrating | migrated | to migrate a program to "
+            "a new system | to migrate data from the old PC to the new one\n");
+        const QByteArray forms(
+            " | abwandernd | abgewandert | er/sie wandert ab | ich/er/sie wanderte ab | er/sie ist/war abgewandert | "
+            "vom Land in die Stadt ziehen | der Trend, dass Unternehmen ins Ausland abwandern | zu anderen Parteien "
+            "abwandern [pol.] :: to migrate; to transmigrate [rare] (from, to) | migrating; transmigrating | "
+            "migrated; transmigrated | he/she migrates; he/she transmigrates | I/he/she migrated | he/she has/had "
+            "migrated | to migrate from the country to the city/town | the tendency of companies to migrate abroad | "
+            "to migrate to other parties\n");
+        QTest::newRow("migrate") << comp + "abwandern {vi} (aus/von, nach) [econ.] [soc.]" + forms
+                                 << QStringLiteral("migrate") << QStringLiteral("abwandern");
+        QTest::newRow("migrate, main entry untagged")
+            << comp + "abwandern {vi} (aus/von, nach)" + forms << QStringLiteral("migrate")
+            << QStringLiteral("verlegen");
+    }
+    void putsTheGeneralVerbEntryBeforeTheFieldGroupsVerb()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
