@@ -816,6 +816,134 @@ void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &l
     moveToFront(list, verb);
 }
 
+// Puts first the verb of the English verb's main entry (markEnglishMainEntry)
+// where the ranking chose a verb of a line whose German verbs share one
+// special field's tag ("etw. verlegen; überführen; migrieren {vt} (auf/in
+// etw.) [comp.] | ... :: to migrate sth. (to sth.) | ..."): the common
+// German word of a trade's use led the row ("verlegen" for "migrate", whose
+// everyday senses are "lay" and "mislay"), while the main entry, longer by
+// its examples and in general use, names the English verb's own sense
+// ("abwandern {vi} (aus/von, nach) [econ.] [soc.] | ... :: to migrate; ...").
+// The main entry's line carries a general field's tag, so its sense is a
+// broad one. Judged against the rows it changed, a main entry with no tag at
+// all as often named a side sense ("einsparen" before "sparen" for "save",
+// "sich auszahlen" before "abzahlen" for "pay off") as it mended the row.
+void putGeneralVerbEntryBeforeFieldGroupsVerb(QVector<const Candidate *> &list)
+{
+    if (list.isEmpty())
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->englishVerb || !top->groupTagged || top->englishMainEntry)
+        return;
+    const auto main = std::find_if(list.begin(), list.end(), [](const Candidate *c) {
+        return c->englishMainEntry && c->englishVerb && c->germanFirst && c->fieldTagged && !c->groupTagged
+               && !isSpecial(*c)
+               && !c->fringe && !c->englishRegister && !c->englishNoted;
+    });
+    moveToFront(list, main);
+}
+
+namespace {
+
+// Whether a line gives the English word only for one narrow use: a German
+// noun, alone on its side, for the English word alone with a note after it
+// that names the thing or trade the word is used of, on a line of one
+// section ("Kopf {m} (Extruder) :: mouth (extruder)", "Abfragequote {f}
+// (Datenbank) [comp.] :: recall (database)"). Such a line says nothing more
+// of the word: no plural, compound or example. A note before the word gives
+// an optional word ("(agonizing) ordeal"), and a line of several German
+// words, or of adjectives, names a sense of its own ("Diskretion {f};
+// Verschwiegenheit {f}; Feingefühl {n} (einer Person) :: discretion (of a
+// person)", "erhaben; edel {adj} (Stil usw.) :: lofty (style etc.)").
+bool givesOnlyNotedUse(const Candidate &candidate)
+{
+    return candidate.englishNoted && candidate.englishNoteAfterWord && candidate.englishAlone
+           && candidate.sections == 1 && candidate.noun && candidate.germanAlone;
+}
+
+// Whether a line gives the English word plainly, for its German word's own
+// sense: no note, register, age, region or spelling mark on the English
+// word, no note or special tag on the German one, and no obsolete or
+// regional German word.
+bool givesWordPlainly(const Candidate &candidate)
+{
+    return !candidate.englishNoted && !candidate.noted && !candidate.fringe && !candidate.englishRegister
+           && !candidate.englishDated && !candidate.englishVariant && !candidate.bySpelling
+           && !candidate.capitalised && !isSpecial(candidate);
+}
+
+// How many places a row keeps (selectGermanCore).
+constexpr qsizetype kRowPlaces = 6;
+
+// Noted uses among a row's kept places that fill it (putNotedUsesAfterPlainLines).
+constexpr int kNotedUsesFillingRow = 3;
+
+} // namespace
+
+// Puts the German nouns of narrow noted uses (givesOnlyNotedUse) behind the
+// last word a line gives the English word for plainly (givesWordPlainly),
+// where they crowd the row or lead it. The bare noted lines give the word
+// alone and so rank as lines that give it first: the trades' parts filled
+// the row ("mouth": "Kopf", "Ventileingang", "Hobelmaul", "Ventilmund") and
+// left out the plain sense of a longer line that gives the English word
+// after a synonym ("Gewässermündung {f}; Mündung {f} [geogr.] | ... ::
+// stream mouth; channel mouth; mouth; ..."). They move where three or more
+// of them stand in the row's kept places, or where one tagged with a special
+// field stands second, right behind the row's first word ("Abfragequote"
+// for "recall"). A German word that another line of the list gives without
+// such a note keeps its place: the noted line is one use of a word the row
+// has anyway. Judged against the rows it changed, moving every such use put
+// side senses before main ones as often as it mended a row ("Zinn" for
+// "tin", "Pfeffer" for "pepper"), and so did moving notes of one use that
+// are sense glosses. The noted uses keep their order among themselves.
+void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list)
+{
+    const auto lastPlain = std::find_if(list.crbegin(), list.crend(),
+                                        [](const Candidate *c) { return givesWordPlainly(*c); });
+    if (lastPlain == list.crend())
+        return;
+    const qsizetype end = list.crend() - lastPlain;  // one past the last plain word
+    QSet<QString> otherwiseGiven;
+    for (const Candidate *c : std::as_const(list)) {
+        if (!givesOnlyNotedUse(*c))
+            otherwiseGiven.insert(c->german.toLower());
+    }
+    const auto narrowUse = [&otherwiseGiven](const Candidate *c) {
+        return givesOnlyNotedUse(*c) && !otherwiseGiven.contains(c->german.toLower());
+    };
+    // The row's kept places, one German word each, and how many of them
+    // only narrow noted uses fill.
+    QStringList kept;
+    int notedKept = 0;
+    for (const Candidate *c : std::as_const(list)) {
+        const QString word = c->german.toLower();
+        if (kept.contains(word))
+            continue;
+        if (kept.size() == kRowPlaces)
+            break;
+        kept.append(word);
+        if (narrowUse(c))
+            ++notedKept;
+    }
+    const bool crowded = notedKept >= kNotedUsesFillingRow;
+    const auto moves = [&](const Candidate *c) {
+        return narrowUse(c)
+               && (crowded || ((isSpecial(*c) || c->lineTagged) && kept.indexOf(c->german.toLower()) == 1));
+    };
+    QVector<const Candidate *> noted;
+    QVector<const Candidate *> reordered;
+    reordered.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (i < end && moves(list.at(i)))
+            noted.append(list.at(i));
+        else
+            reordered.append(list.at(i));
+        if (i == end - 1)
+            reordered.append(noted);
+    }
+    list = std::move(reordered);
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

@@ -695,6 +695,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putMainEntryBeforeWordGivenBack(list);
         putNounRenderingWordInCompoundsFirst(list, renderings.value(it.key().toLower()));
         putAgreedTransitiveVerbBeforeIntransitiveLine(list);
+        putGeneralVerbEntryBeforeFieldGroupsVerb(list);
+        putNotedUsesAfterPlainLines(list);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no

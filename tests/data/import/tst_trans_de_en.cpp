@@ -1735,6 +1735,87 @@ private Q_SLOTS:
         checkFirstGermanItem();
     }
 
+    // A noun a bare line gives the English word for only with a note naming
+    // a trade's thing ("Kopf {m} (Extruder) :: mouth (extruder)") goes behind
+    // the plain word of a longer line where three such uses fill the row,
+    // and so does one tagged with a special field in the row's second place
+    // ("Abfragequote {f} (Datenbank) [comp.] :: recall (database)"). Two
+    // untagged noted uses keep their places.
+    void putsNotedUsesAfterPlainLines_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("noted");
+        QTest::addColumn<bool>("plainFirst");
+        const QByteArray mund(
+            "Mund {m} [anat.] | Münder {pl} | den Mund halten | den Mund spitzen :: mouth | mouths | to hold one’s "
+            "tongue; to wrap up | to purse one’s lips\n"
+            "Kopf {m} (Extruder) :: mouth (extruder)\n"
+            "Maul {n} | Mäuler {pl} | Pferdemaul {n} :: mouth (of an animal) | mouths | horse mouth\n"
+            "Ventileingang {m} :: mouth (valve)\n");
+        const QByteArray moreParts("Hobelmaul {n} [mach.] :: mouth (of a plane)\n"
+                                   "Ventilmund {m} [techn.] :: mouth (valve)\n");
+        const QByteArray muendung("Gewässermündung {f}; Mündung {f} [geogr.] | Elbmündung {f} | Flussmündung {f} :: "
+                                  "stream mouth; channel mouth; mouth; stream outlet; embouchure [archaic] | mouth "
+                                  "of the (river) Elbe | river mouth; mouth of a/the river\n");
+        QTest::newRow("mouth") << mund + moreParts + muendung << QStringLiteral("mouth")
+                               << QStringLiteral("Mündung") << QStringLiteral("Kopf") << true;
+        QTest::newRow("mouth, two noted uses")
+            << mund + muendung << QStringLiteral("mouth") << QStringLiteral("Mündung") << QStringLiteral("Kopf")
+            << false;
+        const QByteArray recall(
+            "Abfragequote {f} (Datenbank) [comp.] :: recall (database)\n"
+            "Erinnerung {f} (an etw.) | Erinnerungen {pl} | Ich habe keine Erinnerung an das Geschehen. [geh.] :: "
+            "recollection; remembrance; memory; recall (of sth.) | recollections; remembrances; memories; recalls | "
+            "I have no recollection of what happened. (formal.)\n"
+            "gedenken {vi} | gedenkend | gedacht | gedenkt | gedachte | jds./einer Sache gedenken :: to remember; to "
+            "recall | remembering; recalling | remembered; recalled | remembers; recalls | remembered; recalled | to "
+            "remember sb./sth.\n");
+        QTest::newRow("recall") << recall << QStringLiteral("recall") << QStringLiteral("gedenken")
+                                << QStringLiteral("Abfragequote") << true;
+    }
+    void putsNotedUsesAfterPlainLines()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QString, english);
+        QFETCH(QString, plain);
+        QFETCH(QString, noted);
+        QFETCH(bool, plainFirst);
+        const QStringList german = germanItemsOf(lines, english);
+        QVERIFY2(german.contains(plain) && german.contains(noted), qPrintable(german.join(u", ")));
+        QVERIFY2((german.indexOf(plain) < german.indexOf(noted)) == plainFirst, qPrintable(german.join(u", ")));
+    }
+
+    // The verb of the English verb's main entry, a line tagged with a general
+    // field, goes before the verb of a line whose verbs share a special
+    // field's tag; without the general field's tag the ranking stays.
+    void putsTheGeneralVerbEntryBeforeTheFieldGroupsVerb_data()
+    {
+        addFirstGermanItemColumns();
+        const QByteArray comp(
+            "etw. verlegen; überführen; migrieren {vt} (auf/in etw.) [comp.] | verlegend; überführend; migrierend | "
+            "verlegt; überführt; migriert | ein Programm in ein neues System überführen | Daten vom alten PC auf den "
+            "neuen überführen/migrieren :: to migrate sth. (to sth.) | migrating | migrated | to migrate a program to "
+            "a new system | to migrate data from the old PC to the new one\n");
+        const QByteArray forms(
+            " | abwandernd | abgewandert | er/sie wandert ab | ich/er/sie wanderte ab | er/sie ist/war abgewandert | "
+            "vom Land in die Stadt ziehen | der Trend, dass Unternehmen ins Ausland abwandern | zu anderen Parteien "
+            "abwandern [pol.] :: to migrate; to transmigrate [rare] (from, to) | migrating; transmigrating | "
+            "migrated; transmigrated | he/she migrates; he/she transmigrates | I/he/she migrated | he/she has/had "
+            "migrated | to migrate from the country to the city/town | the tendency of companies to migrate abroad | "
+            "to migrate to other parties\n");
+        QTest::newRow("migrate") << comp + "abwandern {vi} (aus/von, nach) [econ.] [soc.]" + forms
+                                 << QStringLiteral("migrate") << QStringLiteral("abwandern");
+        QTest::newRow("migrate, main entry untagged")
+            << comp + "abwandern {vi} (aus/von, nach)" + forms << QStringLiteral("migrate")
+            << QStringLiteral("verlegen");
+    }
+    void putsTheGeneralVerbEntryBeforeTheFieldGroupsVerb()
+    {
+        checkFirstGermanItem();
+    }
+
     // A line that pairs a compound and its part on both sides, joined at the
     // same end ("Kieferknochen; Kiefer :: jawbone; jaw"), gives the English
     // part the German part, before the line's head. Words joined at opposite
