@@ -5584,11 +5584,18 @@ private Q_SLOTS:
     // English only, and the subtitle list, which counts the phrase by "see"
     // and "off", put it first. T:165572 compares "unangenehm" and gives
     // "unpleasant"; the later, shorter T:165575 gives "nasty" and was put
-    // first (T:166615, longer, lists the word later). T:58901 and T:58902: "Knopf {m} [textil.]" is the fuller entry
-    // with the plurals and keeps "button" first.
-    void putsTheOwnPlainMainEntryBeforeASideUse()
+    // first (T:166615, longer, lists the word later). T:58901 and T:58902:
+    // "Knopf {m} [textil.]" is the fuller entry with the plurals and keeps
+    // "button" first.
+    void putsTheOwnPlainMainEntryBeforeASideUse_data()
     {
-        const QByteArray verbLines(
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QStringList>("core");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("besiegen: the verb's entry before a colloquial phrase")
+            << QByteArray(
             "besiegen; bezwingen {vt} | besiegend; bezwingend | besiegt; bezwungen | besiegt; bezwingt | besiegte"
             "; bezwang | Spanien bezwingt Finnland 3:0. :: to defeat | defeating | defeated | defeats | defeated "
             "| Spain defeats Finland 3-0.\n"
@@ -5600,14 +5607,11 @@ private Q_SLOTS:
             "jdn. besiegen; jdn. überfordern {vt} | besiegend; überfordernd | besiegt; überfordert :: to floor sb"
             ". | flooring | floored\n"
             "jdn. besiegen; jdn. in die Tasche stecken [übtr.] [ugs.] {vt} :: to see off <> sb.\n"
-            "jdn. besiegen; jdn. schlagen; jdn. abhängen {vt} :: to see off <> sb. [Br.]\n");
-        const QStringList verbCore{QStringLiteral("defeat"), QStringLiteral("see off"), QStringLiteral("floor")};
-        const QStringList verb = englishItemsOf(verbLines, verbCore, QStringLiteral("besiegen"));
-        QVERIFY(!verb.isEmpty());
-        QCOMPARE(verb.first(), QStringLiteral("defeat"));
-        QVERIFY(verb.contains(QStringLiteral("see off")));
-
-        const QByteArray adjectiveLines(
+            "jdn. besiegen; jdn. schlagen; jdn. abhängen {vt} :: to see off <> sb. [Br.]\n")
+            << QStringList{QStringLiteral("defeat"), QStringLiteral("see off"), QStringLiteral("floor")}
+            << QStringLiteral("besiegen") << QStringLiteral("defeat") << QStringLiteral("see off");
+        QTest::newRow("unangenehm: the adjective's entry before a later, shorter line")
+            << QByteArray(
             "unangenehm; unerfreulich; unliebsam {adj} | unangenehmer | am unangenehmsten | unangenehme Überrasch"
             "ung | unliebsamer Vorfall | eine unangenehme Sache :: unpleasant; uncomfortable | more unpleasant | "
             "most unpleasant | unpleasant surprise | unpleasant incident | an unpleasant affair; an unpleasant bu"
@@ -5624,24 +5628,30 @@ private Q_SLOTS:
             "ringlich / erbarmungslos die Gefahren internationaler Abhängigkeiten vor Augen. :: harsh; stark (of "
             "reality or a fact) | the stark reality of death | a stark decision | harsh details | the stark conse"
             "quences of protectionism | to face the harsh / stark choice between hours of travel to the workplace"
-            " or unemployment | The pandemic is a stark reminder of the dangers of international dependencies.\n");
-        const QStringList adjectiveCore{QStringLiteral("unpleasant"), QStringLiteral("nasty"),
-                                        QStringLiteral("painful")};
-        const QStringList adjective = englishItemsOf(adjectiveLines, adjectiveCore, QStringLiteral("unangenehm"));
-        QVERIFY(!adjective.isEmpty());
-        QCOMPARE(adjective.first(), QStringLiteral("unpleasant"));
-        QVERIFY(adjective.contains(QStringLiteral("nasty")));
-
-        const QByteArray nounLines(
+            " or unemployment | The pandemic is a stark reminder of the dangers of international dependencies.\n")
+            << QStringList{QStringLiteral("unpleasant"), QStringLiteral("nasty"), QStringLiteral("painful")}
+            << QStringLiteral("unangenehm") << QStringLiteral("unpleasant") << QStringLiteral("nasty");
+        QTest::newRow("Knopf: a fuller tagged entry keeps its place")
+            << QByteArray(
             "Knopf {m} | Knöpfe {pl} | Fokussierknopf {f} :: knob | knobs | focussing knob; focusing knob\n"
             "Knopf {m} [textil.] | Knöpfe {pl} | Hohlknopf {m} | Knopf mit Öse; Ösenknopf {m} | einen Kopf aufmac"
             "hen | einen Kopf zumachen | Der Knopf ist abgefallen. :: button | buttons | hollow button | botton w"
             "ith eye; shank button | to do up a button [Br.]; to botton a button [Am.] | to undo a button [Br.]; "
-            "to unbotton a button [Am.]; to do a botton [coll.] | The button has come off.\n");
-        const QStringList nounCore{QStringLiteral("button"), QStringLiteral("knob")};
-        const QStringList noun = englishItemsOf(nounLines, nounCore, QStringLiteral("Knopf"));
-        QVERIFY(!noun.isEmpty());
-        QCOMPARE(noun.first(), QStringLiteral("button"));
+            "to unbotton a button [Am.]; to do a botton [coll.] | The button has come off.\n")
+            << QStringList{QStringLiteral("button"), QStringLiteral("knob")} << QStringLiteral("Knopf")
+            << QStringLiteral("button") << QStringLiteral("knob");
+    }
+    void putsTheOwnPlainMainEntryBeforeASideUse()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QStringList, core);
+        QFETCH(QString, german);
+        QFETCH(QString, first);
+        QFETCH(QString, kept);
+        const QStringList items = englishItemsOf(lines, core, german);
+        QVERIFY(!items.isEmpty());
+        QCOMPARE(items.first(), first);
+        QVERIFY(items.contains(kept));
     }
 };
 
