@@ -806,75 +806,99 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (const QString word = wordOfOtherLines(german); !word.isEmpty())
                 words.insert(word.toLower().toUtf8());
         }
-        QByteArray token;
-        for (const LineSpan &span : std::as_const(otherLines)) {
-            // Bytes, not characters: most lines are left after this look.
-            const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
-            qsizetype sectionEnd = raw.indexOf(" :: ");
-            if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
-                sectionEnd = bar;
-            bool mayHold = false;
-            int depth = 0;
-            token.resize(0);
-            for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
-                const char c = i < sectionEnd ? raw.at(i) : ' ';
-                if (c == '(' || c == '[' || c == '{')
-                    ++depth;
-                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
-                    --depth;
-                const auto byte = static_cast<unsigned char>(c);
-                if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
-                    // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
-                    const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
-                                              && static_cast<unsigned char>(token.back()) == 0xc3;
-                    token.append(latinCapital ? static_cast<char>(byte + 0x20)
-                                              : static_cast<char>(std::tolower(byte)));
-                } else if (!token.isEmpty()) {
-                    mayHold = words.contains(token);
-                    token.resize(0);
-                }
-            }
-            if (!mayHold)
-                continue;
-            const QString line =
-                withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
-            const qsizetype separator = line.indexOf(u" :: ");
-            const QStringView germanSide = QStringView(line).left(separator);
-            QVector<TransSynonym> englishSynonyms;
-            QVector<QStringView> englishRaws;
-            qsizetype headPlace = 0;
-            bool found = false;
-            const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
-            for (const TransSynonym &german : germanSynonyms) {
-                if (kept.contains(german.text)
-                    && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
-                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))
-                    && givesOwnSensesOfOtherLine(german.text, germanSide)) {
-                    if (!found) {
-                        englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
-                        for (const QStringView raw : std::as_const(englishRaws))
-                            englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
-                        headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+        // Each line is read on its own, and what it gives is keyed by its
+        // number: the lines are cut in pieces that kTransLineThreads threads
+        // take in turn (runPiecesOnThreads), each filling a state of its own.
+        // The states are joined in file order, so each German word's lines
+        // stay in file order after those read above (see LineState::join).
+        struct OtherLinesPiece
+        {
+            LineState lines;
+            QSet<std::pair<QString, int>> readAsReflexiveVerbsOwn;
+        };
+        const auto readOtherLines = [&](qsizetype from, qsizetype to, OtherLinesPiece &piece) {
+            QByteArray token;
+            for (const LineSpan &span : otherLines.sliced(from, to - from)) {
+                // Bytes, not characters: most lines are left after this look.
+                const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
+                qsizetype sectionEnd = raw.indexOf(" :: ");
+                if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
+                    sectionEnd = bar;
+                bool mayHold = false;
+                int depth = 0;
+                token.resize(0);
+                for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
+                    const char c = i < sectionEnd ? raw.at(i) : ' ';
+                    if (c == '(' || c == '[' || c == '{')
+                        ++depth;
+                    else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                        --depth;
+                    const auto byte = static_cast<unsigned char>(c);
+                    if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
+                        // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
+                        const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
+                                                  && static_cast<unsigned char>(token.back()) == 0xc3;
+                        token.append(latinCapital ? static_cast<char>(byte + 0x20)
+                                                  : static_cast<char>(std::tolower(byte)));
+                    } else if (!token.isEmpty()) {
+                        mayHold = words.contains(token);
+                        token.resize(0);
                     }
-                    found = true;
-                    if (german.text.contains(u' '))
-                        readAsReflexiveVerbsOwn.insert({german.text, span.line});
-                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
-                    linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted, german.dated,
-                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                }
+                if (!mayHold)
+                    continue;
+                const QString line =
+                    withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
+                const qsizetype separator = line.indexOf(u" :: ");
+                const QStringView germanSide = QStringView(line).left(separator);
+                QVector<TransSynonym> englishSynonyms;
+                QVector<QStringView> englishRaws;
+                qsizetype headPlace = 0;
+                bool found = false;
+                const QVector<TransSynonym> germanSynonyms =
+                    withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
+                for (const TransSynonym &german : germanSynonyms) {
+                    if (kept.contains(german.text)
+                        && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
+                            || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))
+                        && givesOwnSensesOfOtherLine(german.text, germanSide)) {
+                        if (!found) {
+                            englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
+                            for (const QStringView raw : std::as_const(englishRaws))
+                                englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
+                            headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+                        }
+                        found = true;
+                        if (german.text.contains(u' '))
+                            piece.readAsReflexiveVerbsOwn.insert({german.text, span.line});
+                        const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                        piece.lines.linesOfGerman[german.text].append(
+                            {span.start, span.end, span.line, german.position, german.sense, german.noun,
+                             german.fringe, german.noted, german.dated,
+                             own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                    }
+                }
+                if (found) {
+                    piece.lines.mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
+                    QVector<TransSynonym> later;
+                    for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                        if (i != headPlace)
+                            later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
+                    }
+                    if (!later.isEmpty())
+                        piece.lines.laterSensesOfLine.insert(span.line, later);
                 }
             }
-            if (found) {
-                mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
-                QVector<TransSynonym> later;
-                for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
-                    if (i != headPlace)
-                        later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
-                }
-                if (!later.isEmpty())
-                    laterSensesOfLine.insert(span.line, later);
-            }
+        };
+        const qsizetype otherPieces = std::max(1, lineChunks);
+        std::vector<OtherLinesPiece> otherStates(otherPieces);
+        runPiecesOnThreads(otherPieces, kTransLineThreads, [&](qsizetype i) {
+            readOtherLines(otherLines.size() * i / otherPieces, otherLines.size() * (i + 1) / otherPieces,
+                           otherStates[i]);
+        });
+        for (OtherLinesPiece &piece : otherStates) {
+            lines.join(std::move(piece.lines));
+            readAsReflexiveVerbsOwn.unite(piece.readAsReflexiveVerbsOwn);
         }
     }
 
