@@ -106,6 +106,27 @@ struct LineState
     }
 };
 
+// Runs `work(i)` for every piece i below `pieces` on `threads` threads (the
+// calling one among them), each taking the next piece not yet run: where
+// some pieces cost more than others, no thread idles while another still
+// has several to do. Each piece writes only its own state, which the caller
+// joins in piece order once all have run.
+template<typename Work>
+void runPiecesOnThreads(qsizetype pieces, int threads, const Work &work)
+{
+    std::atomic<qsizetype> next{0};
+    const auto runPieces = [&] {
+        for (qsizetype i = next++; i < pieces; i = next++)
+            work(i);
+    };
+    std::vector<std::future<void>> helpers;
+    for (int t = 1; t < std::min<qsizetype>(threads, pieces); ++t)
+        helpers.push_back(std::async(std::launch::async, runPieces));
+    runPieces();
+    for (std::future<void> &helper : helpers)
+        helper.get();
+}
+
 // Reads `text` with `readLines(from, to, linesBefore, state)` in `chunks`
 // pieces of about equal size, cut at line ends, on `threads` threads that
 // each take the next piece not yet read. Reading a line looks at no other
@@ -140,21 +161,27 @@ LineState readLinesInChunks(const QByteArray &text, int chunks, int threads, con
     if (pieces.isEmpty())
         return {};
     std::vector<LineState> states(pieces.size());
-    std::atomic<qsizetype> next{0};
-    const auto readPieces = [&] {
-        for (qsizetype i = next++; i < pieces.size(); i = next++)
-            readLines(pieces.at(i).from, pieces.at(i).to, pieces.at(i).linesBefore, states[i]);
-    };
-    std::vector<std::future<void>> helpers;
-    for (int t = 1; t < std::min<qsizetype>(threads, pieces.size()); ++t)
-        helpers.push_back(std::async(std::launch::async, readPieces));
-    readPieces();
-    for (std::future<void> &helper : helpers)
-        helper.get();
+    runPiecesOnThreads(pieces.size(), threads, [&](qsizetype i) {
+        readLines(pieces.at(i).from, pieces.at(i).to, pieces.at(i).linesBefore, states[i]);
+    });
     LineState state = std::move(states.front());
     for (std::size_t i = 1; i < states.size(); ++i)
         state.join(std::move(states[i]));
     return state;
+}
+
+// What ranking the German words' senses adds to GermanSources, for the
+// words of one piece (see germanSourcesFromTrans): each word's row and the
+// marks on its senses, all keyed by the German word itself.
+void joinGermanRows(GermanSources &into, GermanSources &&piece)
+{
+    into.germanToEnglish.insert(piece.germanToEnglish);
+    into.mainEntrySenses.unite(piece.mainEntrySenses);
+    into.sideSenses.unite(piece.sideSenses);
+    into.headedSenses.unite(piece.headedSenses);
+    into.headedLineWords.unite(piece.headedLineWords);
+    into.plainFirstSenses.unite(piece.plainFirstSenses);
+    into.spoiltSenses.insert(piece.spoiltSenses);
 }
 
 } // namespace
@@ -539,7 +566,6 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     sources.englishFrequencies = std::move(counts.english);
     QHash<QString, int> germanCommonness;
     QHash<QString, int> germanPhraseRanks;
-    QHash<QString, int> englishPhraseRanks;
     QHash<QString, int> englishCommonness;
     QHash<QString, QVector<const Candidate *>> byEnglish;
     QHash<QString, QVector<const Candidate *>> byGerman;
@@ -782,75 +808,99 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (const QString word = wordOfOtherLines(german); !word.isEmpty())
                 words.insert(word.toLower().toUtf8());
         }
-        QByteArray token;
-        for (const LineSpan &span : std::as_const(otherLines)) {
-            // Bytes, not characters: most lines are left after this look.
-            const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
-            qsizetype sectionEnd = raw.indexOf(" :: ");
-            if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
-                sectionEnd = bar;
-            bool mayHold = false;
-            int depth = 0;
-            token.resize(0);
-            for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
-                const char c = i < sectionEnd ? raw.at(i) : ' ';
-                if (c == '(' || c == '[' || c == '{')
-                    ++depth;
-                else if ((c == ')' || c == ']' || c == '}') && depth > 0)
-                    --depth;
-                const auto byte = static_cast<unsigned char>(c);
-                if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
-                    // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
-                    const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
-                                              && static_cast<unsigned char>(token.back()) == 0xc3;
-                    token.append(latinCapital ? static_cast<char>(byte + 0x20)
-                                              : static_cast<char>(std::tolower(byte)));
-                } else if (!token.isEmpty()) {
-                    mayHold = words.contains(token);
-                    token.resize(0);
-                }
-            }
-            if (!mayHold)
-                continue;
-            const QString line =
-                withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
-            const qsizetype separator = line.indexOf(u" :: ");
-            const QStringView germanSide = QStringView(line).left(separator);
-            QVector<TransSynonym> englishSynonyms;
-            QVector<QStringView> englishRaws;
-            qsizetype headPlace = 0;
-            bool found = false;
-            const QVector<TransSynonym> germanSynonyms = withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
-            for (const TransSynonym &german : germanSynonyms) {
-                if (kept.contains(german.text)
-                    && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
-                        || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))
-                    && givesOwnSensesOfOtherLine(german.text, germanSide)) {
-                    if (!found) {
-                        englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
-                        for (const QStringView raw : std::as_const(englishRaws))
-                            englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
-                        headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+        // Each line is read on its own, and what it gives is keyed by its
+        // number: the lines are cut in pieces that kTransLineThreads threads
+        // take in turn (runPiecesOnThreads), each filling a state of its own.
+        // The states are joined in file order, so each German word's lines
+        // stay in file order after those read above (see LineState::join).
+        struct OtherLinesPiece
+        {
+            LineState lines;
+            QSet<std::pair<QString, int>> readAsReflexiveVerbsOwn;
+        };
+        const auto readOtherLines = [&](qsizetype from, qsizetype to, OtherLinesPiece &piece) {
+            QByteArray token;
+            for (const LineSpan &span : otherLines.sliced(from, to - from)) {
+                // Bytes, not characters: most lines are left after this look.
+                const QByteArrayView raw(text.constData() + span.start, span.end - span.start);
+                qsizetype sectionEnd = raw.indexOf(" :: ");
+                if (const qsizetype bar = raw.first(sectionEnd).indexOf(" | "); bar >= 0)
+                    sectionEnd = bar;
+                bool mayHold = false;
+                int depth = 0;
+                token.resize(0);
+                for (qsizetype i = 0; i <= sectionEnd && !mayHold; ++i) {
+                    const char c = i < sectionEnd ? raw.at(i) : ' ';
+                    if (c == '(' || c == '[' || c == '{')
+                        ++depth;
+                    else if ((c == ')' || c == ']' || c == '}') && depth > 0)
+                        --depth;
+                    const auto byte = static_cast<unsigned char>(c);
+                    if (depth == 0 && (std::isalpha(byte) || byte >= 0x80)) {
+                        // Lower case: ASCII, and the capitals of Latin-1 ("Ü").
+                        const bool latinCapital = byte >= 0x80 && byte <= 0x9e && byte != 0x97 && !token.isEmpty()
+                                                  && static_cast<unsigned char>(token.back()) == 0xc3;
+                        token.append(latinCapital ? static_cast<char>(byte + 0x20)
+                                                  : static_cast<char>(std::tolower(byte)));
+                    } else if (!token.isEmpty()) {
+                        mayHold = words.contains(token);
+                        token.resize(0);
                     }
-                    found = true;
-                    if (german.text.contains(u' '))
-                        readAsReflexiveVerbsOwn.insert({german.text, span.line});
-                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
-                    linesOfGerman[german.text].append({span.start, span.end, span.line, german.position, german.sense, german.noun,
-                                   german.fringe, german.noted, german.dated,
-                                   own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                }
+                if (!mayHold)
+                    continue;
+                const QString line =
+                    withoutSharedArticles(withVerbsAlone(normaliseCharacters(QString::fromUtf8(raw))));
+                const qsizetype separator = line.indexOf(u" :: ");
+                const QStringView germanSide = QStringView(line).left(separator);
+                QVector<TransSynonym> englishSynonyms;
+                QVector<QStringView> englishRaws;
+                qsizetype headPlace = 0;
+                bool found = false;
+                const QVector<TransSynonym> germanSynonyms =
+                    withKeptReflexiveVerbs(synonymsOf(germanSide, false), kept);
+                for (const TransSynonym &german : germanSynonyms) {
+                    if (kept.contains(german.text)
+                        && (!wordOfOtherLines(german.text, germanSynonyms.size()).isEmpty()
+                            || headsOwnLineAsReflexiveVerb(german, germanSynonyms.size()))
+                        && givesOwnSensesOfOtherLine(german.text, germanSide)) {
+                        if (!found) {
+                            englishRaws = englishSynonymsForGerman(QStringView(line).mid(separator + 4), germanSide);
+                            for (const QStringView raw : std::as_const(englishRaws))
+                                englishSynonyms.append(describeEnglishSynonym(raw, germanSide));
+                            headPlace = mainEnglishPlace(englishSynonyms, germanSide);
+                        }
+                        found = true;
+                        if (german.text.contains(u' '))
+                            piece.readAsReflexiveVerbsOwn.insert({german.text, span.line});
+                        const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                        piece.lines.linesOfGerman[german.text].append(
+                            {span.start, span.end, span.line, german.position, german.sense, german.noun,
+                             german.fringe, german.noted, german.dated,
+                             own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                    }
+                }
+                if (found) {
+                    piece.lines.mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
+                    QVector<TransSynonym> later;
+                    for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
+                        if (i != headPlace)
+                            later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
+                    }
+                    if (!later.isEmpty())
+                        piece.lines.laterSensesOfLine.insert(span.line, later);
                 }
             }
-            if (found) {
-                mainSenseOfLine.insert(span.line, englishSynonyms.value(headPlace));
-                QVector<TransSynonym> later;
-                for (qsizetype i = 0; i < englishSynonyms.size(); ++i) {
-                    if (i != headPlace)
-                        later.append(laterSenseOfLine(englishSynonyms, englishRaws, i, germanSide));
-                }
-                if (!later.isEmpty())
-                    laterSensesOfLine.insert(span.line, later);
-            }
+        };
+        const qsizetype otherPieces = std::max(1, lineChunks);
+        std::vector<OtherLinesPiece> otherStates(otherPieces);
+        runPiecesOnThreads(otherPieces, kTransLineThreads, [&](qsizetype i) {
+            readOtherLines(otherLines.size() * i / otherPieces, otherLines.size() * (i + 1) / otherPieces,
+                           otherStates[i]);
+        });
+        for (OtherLinesPiece &piece : otherStates) {
+            lines.join(std::move(piece.lines));
+            readAsReflexiveVerbsOwn.unite(piece.readAsReflexiveVerbsOwn);
         }
     }
 
@@ -1052,59 +1102,84 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
     const QHash<QString, std::pair<int, int>> foreignWordUses = englishItemUses(text, foreignWords);
     const QSet<QString> pairSingulars = singularsBesidePairedPlurals(text);
-    for (auto it = byGerman.begin(); it != byGerman.end(); ++it) {
-        QVector<const Candidate *> &list = it.value();
-        if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
-            list.removeIf([](const Candidate *c) { return c->fringe; });
-        markOtherSenses(list, ownLineOfEnglish);
-        rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
-             Side::English, englishPhraseRanks);
-        putVerbsWordFirstForItsNoun(list, verbsOfNouns.value(it.key().toLower()));
-        // Those later words only fill the places the other senses leave.
-        std::stable_partition(it.value().begin(), it.value().end(), [](const Candidate *c) { return !c->laterSense; });
-        putObjectPhraseVerbsLast(it.value());
-        putPhraseSectionSenseBeforeSideUses(it.value());
-        putRepeatingAdverbsAfterOtherSenses(it.value());
-        putAdjectivesInTheirAdverbsPlace(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
-        putLineExemplifyingWordBeforeOtherWordsLine(it.value());
-        putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(it.value());
-        putPlainNounBeforeGerundOfBareLine(it.value());
-        QStringList english;
-        // A side sense: the English word is given only as colloquial, slang
-        // or vulgar, for a German word of plain speech (see
-        // GermanSources::sideSenses).
-        const auto sideSense = [](const Candidate *c) {
-            return c->englishColloquial && c->germanSense != Sense::SpecialRegister;
-        };
-        QSet<QString> plainSenses;
-        for (const Candidate *candidate : std::as_const(it.value())) {
-            if (!sideSense(candidate))
-                plainSenses.insert(candidate->english);
+    // Each German word's senses are ranked and marked from its own list
+    // alone, and what that writes is keyed by the word: the words are cut in
+    // pieces that kTransLineThreads threads take in turn (runPiecesOnThreads),
+    // since this is much of the German reader's time after its lines are
+    // read. Each piece fills a GermanSources of its own, with its own cache
+    // of phrase ranks; those are joined once all pieces are ranked, which
+    // gives what one pass over the words gives.
+    QVector<QHash<QString, QVector<const Candidate *>>::iterator> germanWords;
+    germanWords.reserve(byGerman.size());
+    for (auto it = byGerman.begin(); it != byGerman.end(); ++it)
+        germanWords.append(it);
+    const auto rankGermanWords = [&](qsizetype from, qsizetype to, GermanSources &rows) {
+        QHash<QString, int> englishPhraseRanks;
+        for (qsizetype word = from; word < to; ++word) {
+            const auto it = germanWords.at(word);
+            QVector<const Candidate *> &list = it.value();
+            if (std::any_of(list.cbegin(), list.cend(), [](const Candidate *c) { return !c->fringe; }))
+                list.removeIf([](const Candidate *c) { return c->fringe; });
+            markOtherSenses(list, ownLineOfEnglish);
+            rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
+                 Side::English, englishPhraseRanks);
+            putVerbsWordFirstForItsNoun(list, verbsOfNouns.value(it.key().toLower()));
+            // Those later words only fill the places the other senses leave.
+            std::stable_partition(it.value().begin(), it.value().end(),
+                                  [](const Candidate *c) { return !c->laterSense; });
+            putObjectPhraseVerbsLast(it.value());
+            putPhraseSectionSenseBeforeSideUses(it.value());
+            putRepeatingAdverbsAfterOtherSenses(it.value());
+            putAdjectivesInTheirAdverbsPlace(
+                it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); });
+            putLineExemplifyingWordBeforeOtherWordsLine(it.value());
+            putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(it.value());
+            putPlainNounBeforeGerundOfBareLine(it.value());
+            QStringList english;
+            // A side sense: the English word is given only as colloquial, slang
+            // or vulgar, for a German word of plain speech (see
+            // GermanSources::sideSenses).
+            const auto sideSense = [](const Candidate *c) {
+                return c->englishColloquial && c->germanSense != Sense::SpecialRegister;
+            };
+            QSet<QString> plainSenses;
+            for (const Candidate *candidate : std::as_const(it.value())) {
+                if (!sideSense(candidate))
+                    plainSenses.insert(candidate->english);
+            }
+            for (const Candidate *candidate : std::as_const(it.value())) {
+                if (isExplanation(candidate->english))
+                    continue;
+                if (!english.contains(candidate->english))
+                    english.append(candidate->english);
+                if (candidate->clearMainEntry && candidate->first)
+                    rows.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
+                if (!plainSenses.contains(candidate->english))
+                    rows.sideSenses.insert(it.key() + u'\n' + candidate->english);
+                if (candidate->first && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
+                    && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
+                    && !candidate->englishColloquial)
+                    rows.headedSenses.insert(it.key() + u'\n' + candidate->english);
+                if (candidate->germanFirst)
+                    rows.headedLineWords.insert(it.key() + u'\n' + candidate->english);
+                if (candidate->first && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
+                    && !candidate->englishRegister && !candidate->englishColloquial)
+                    rows.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
+            }
+            markRepeatedOrSpoiltEnglishItems(english, it.key(), englishWordList, rows);
+            markForeignWordsAndPairedSingulars(english, it.key(), englishWordList, foreignWordUses, pairSingulars,
+                                               rows);
+            rows.germanToEnglish.insert(it.key(), english);
         }
-        for (const Candidate *candidate : std::as_const(it.value())) {
-            if (isExplanation(candidate->english))
-                continue;
-            if (!english.contains(candidate->english))
-                english.append(candidate->english);
-            if (candidate->clearMainEntry && candidate->first)
-                sources.mainEntrySenses.insert(it.key() + u'\n' + candidate->english);
-            if (!plainSenses.contains(candidate->english))
-                sources.sideSenses.insert(it.key() + u'\n' + candidate->english);
-            if (candidate->first && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
-                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
-                && !candidate->englishColloquial)
-                sources.headedSenses.insert(it.key() + u'\n' + candidate->english);
-            if (candidate->germanFirst)
-                sources.headedLineWords.insert(it.key() + u'\n' + candidate->english);
-            if (candidate->first && !candidate->noted && !candidate->fringe && !isSpecial(*candidate)
-                && !candidate->englishRegister && !candidate->englishColloquial)
-                sources.plainFirstSenses.insert(it.key() + u'\n' + candidate->english);
-        }
-        markRepeatedOrSpoiltEnglishItems(english, it.key(), englishWordList, sources);
-        markForeignWordsAndPairedSingulars(english, it.key(), englishWordList, foreignWordUses, pairSingulars,
-                                           sources);
-        sources.germanToEnglish.insert(it.key(), english);
-    }
+    };
+    const qsizetype germanPieces = std::max(1, lineChunks);
+    std::vector<GermanSources> germanRows(germanPieces);
+    runPiecesOnThreads(germanPieces, kTransLineThreads, [&](qsizetype i) {
+        rankGermanWords(germanWords.size() * i / germanPieces, germanWords.size() * (i + 1) / germanPieces,
+                        germanRows[i]);
+    });
+    for (GermanSources &piece : germanRows)
+        joinGermanRows(sources, std::move(piece));
     // A plural read from a plural section has the English plural as its own
     // sense, unless the German word heads lines of its own. The English
     // words come in the order of the core words, the same on every run.

@@ -144,8 +144,9 @@ TransWordCounts countTransWords(const QByteArray &text);
 // and the English word list (american-english with its British spellings)
 // where the import has one: a later German synonym's English look-alike
 // counts as its own word only where the list knows it. Empty, any
-// look-alike counts. The lines are read in `lineChunks` pieces on
-// kTransLineThreads threads; any count gives the same result.
+// look-alike counts. The lines are read, and the German words' senses
+// ranked, in `lineChunks` pieces each on kTransLineThreads threads; any
+// count gives the same result.
 inline constexpr int kTransLineChunks = 16;
 inline constexpr int kTransLineThreads = 2;
 GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &coreEnglish, TransWordCounts counts,

@@ -630,6 +630,57 @@ private Q_SLOTS:
         }
     }
 
+    void ranksTheGermanWordsInPiecesAsInOnePass()
+    {
+        // The German words' senses are ranked in pieces on threads of their
+        // own, each piece marking its words' senses (repeated or spoilt
+        // items, French words, paired singulars) in sources of its own:
+        // however the words are cut, down to a word a piece, the joined
+        // sources are those of one pass.
+        const QByteArray lines =
+            "erholen; sich erholen {vr} | erholend; sich erholend | erholt; sich erholt :: to recover | "
+            "recovering | recovered\n"
+            "sich von etw. (wieder) erholen {vr} | sich erholend | sich erholt | Die Tourismusbranche erholt sich "
+            "langsam und erreicht das Niveau von vor der Krise. :: to recover from sth. | recovering | recovered "
+            "| The tourist industry is recovering to pre-crisis levels.\n"
+            "sich vertun {vr}; einen Fehler machen {vt} | Du hast einen Fehler gemacht. :: to make a mistake; to "
+            "mistake {mistook; mistaken} | You made a mistake.\n"
+            "bei etw. einen Fehler machen; sich bei etw. vertun {v} :: to trip up on sth.\n"
+            "Wasser {n} :: water\n"
+            "Wasser {n} :: eau\n"
+            "Kölnisch Wasser {n} :: eau-de-cologne\n"
+            "Blasebalg {m}; Faltenbalg {m} | Blasebälge {pl}; Faltenbälge {pl} :: bellow; pair of bellows; bag "
+            "bellow | bellows; pairs of bellows; bag bellows\n"
+            "Faltenbalg {m} | Faltenbälge {pl} :: boot; gaiter | boots; gaiters\n"
+            "Gebrüll {n} :: bellow\n"
+            "Gebrüll {n}; Getöse {n} :: roar\n"
+            "außen {adv} :: outside; outdoor; outdoors\n"
+            "außen {adv} :: hors\n"
+            "Vorspeisenteller {m} [cook.] :: variety of hors d'oeuvres\n";
+        const QStringList core{QStringLiteral("recover"), QStringLiteral("mistake"), QStringLiteral("water"),
+                               QStringLiteral("boot"),    QStringLiteral("bellow"),  QStringLiteral("roar"),
+                               QStringLiteral("outside")};
+        const QSet<QString> words{QStringLiteral("water"),  QStringLiteral("boot"),    QStringLiteral("gaiter"),
+                                  QStringLiteral("bellow"), QStringLiteral("bellows"), QStringLiteral("cologne"),
+                                  QStringLiteral("outside"), QStringLiteral("roar")};
+        const GermanSources whole = germanSourcesFromTrans(lines, core, countTransWords(lines), words, 1);
+        QVERIFY(whole.germanToEnglish.size() > 6);
+        QVERIFY(whole.spoiltSenses.contains(QStringLiteral("Faltenbalg\nbellow")));
+        QVERIFY(whole.spoiltSenses.contains(QStringLiteral("außen\nhors")));
+        QVERIFY(!whole.headedLineWords.isEmpty());
+        QVERIFY(!whole.plainFirstSenses.isEmpty());
+        for (const int chunks : {2, 3, 7, 40}) {
+            const GermanSources pieces = germanSourcesFromTrans(lines, core, countTransWords(lines), words, chunks);
+            QCOMPARE(pieces.germanToEnglish, whole.germanToEnglish);
+            QCOMPARE(pieces.mainEntrySenses, whole.mainEntrySenses);
+            QCOMPARE(pieces.sideSenses, whole.sideSenses);
+            QCOMPARE(pieces.headedSenses, whole.headedSenses);
+            QCOMPARE(pieces.headedLineWords, whole.headedLineWords);
+            QCOMPARE(pieces.plainFirstSenses, whole.plainFirstSenses);
+            QCOMPARE(pieces.spoiltSenses, whole.spoiltSenses);
+        }
+    }
+
     void matchesCaseOnlyAtTheHeadOfALine()
     {
         const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
