@@ -1020,6 +1020,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         }
     }
     addPresentParticipleSenses(sources, text);
+    addAdjectivesOfTransitiveParticiples(sources, text);
     return sources;
 }
 
