@@ -457,6 +457,8 @@ void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side
         putHeadedVerbFormsBeforeExampleLine(list);
         putLiteralLineBeforeFigurativeUse(list, commonness);
         putPlainEntriesBeforeUseNarrowedOnBothSides(list);
+        putAdjectiveSensesBeforeIntransitiveVerbLine(list);
+        putAdjectiveExplanationBehindNotedWordOfSameKind(list);
         putOwnPlainLineBeforeSideUse(list);
     }
 }

@@ -886,6 +886,80 @@ void putHeadedAdjectiveEntryBeforeBareParticiple(QVector<const Candidate *> &lis
     moveToFront(list, entry);
 }
 
+// Puts the senses of an intransitive verb line the German word heads alone
+// behind the word's plain adjective senses, where the word also heads a
+// bare adjective line of its own that comes before the verb's line
+// ("durchwachsen {adj} (Speck) :: streaky (bacon)" before "durchwachsen
+// {vi} | durchwachsend | durchgewachsen :: to grow through | ..."): the
+// spelling is the adjective's first, and the verb, which a learner meets
+// rarely, came first only because its line gives forms. The senses moved
+// before it are of adjective lines the word heads that name no special
+// field and no region's word; adjective lines that list the word later keep
+// their places behind the verb.
+void putAdjectiveSensesBeforeIntransitiveVerbLine(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->germanFirst || !top->germanAlone || !top->englishVerb || !top->wordClass.intransitiveOnly
+        || top->wordClass.adjective)
+        return;
+    const bool ownAdjectiveLine = std::any_of(list.cbegin() + 1, list.cend(), [top](const Candidate *candidate) {
+        return candidate->line < top->line && candidate->first && candidate->germanFirst && candidate->germanAlone
+               && candidate->sections == 1 && candidate->wordClass.adjective && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && !candidate->english.contains(u' ');
+    });
+    if (!ownAdjectiveLine)
+        return;
+    // The verb lines the word heads at the top, the intransitive one and
+    // any other ("etw. durchwachsen {vt} [bot.] :: to grow through sth.").
+    const auto verbEnd = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
+        return !candidate->germanFirst || !candidate->englishVerb || candidate->wordClass.adjective;
+    });
+    const auto adjectiveSense = [](const Candidate *candidate) {
+        return candidate->germanFirst && candidate->wordClass.adjective && !candidate->fringe
+               && !isSpecial(*candidate) && !candidate->englishRegister && !candidate->englishVariant;
+    };
+    // The verb's senses go behind the last adjective line the word heads;
+    // the adjective senses keep their order, as do the others.
+    const auto lastAdjective = std::find_if(list.rbegin(), std::make_reverse_iterator(verbEnd), adjectiveSense);
+    if (lastAdjective == std::make_reverse_iterator(verbEnd))
+        return;
+    std::rotate(list.begin(), verbEnd, lastAdjective.base());
+}
+
+// Puts an explanation the German word's bare adjective line gives in place
+// of a word ("durchwachsen {adj} (Schinken) :: with fat running through")
+// behind the other senses, where another bare adjective line the word heads
+// alone gives one English word for a use of the same kind, narrowed by a
+// note as well ("durchwachsen {adj} (Speck) :: streaky (bacon)"), and puts
+// that word in the explanation's place where it stood behind it: the row
+// has a word for that sense, and a phrase of three or more words tells what
+// the word means rather than how to say it.
+void putAdjectiveExplanationBehindNotedWordOfSameKind(QVector<const Candidate *> &list)
+{
+    const auto bareNotedAdjective = [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && candidate->germanAlone && candidate->sections == 1
+               && candidate->wordClass.adjective && candidate->noted && !candidate->fringe && !isSpecial(*candidate);
+    };
+    for (qsizetype i = 0; i + 1 < list.size(); ++i) {
+        const Candidate *explanation = list.at(i);
+        if (!bareNotedAdjective(explanation) || explanation->english.count(u' ') < 2)
+            continue;
+        const auto word = std::find_if(list.begin(), list.end(), [&](const Candidate *candidate) {
+            return candidate != explanation && bareNotedAdjective(candidate) && !candidate->english.contains(u' ');
+        });
+        if (word == list.end())
+            continue;
+        // The word takes the explanation's place where it stood behind it.
+        if (word - list.begin() > i)
+            std::rotate(list.begin() + i, word, word + 1);
+        std::rotate(list.begin() + i + (word - list.begin() > i ? 1 : 0),
+                    list.begin() + i + (word - list.begin() > i ? 2 : 1), list.end());
+        return;
+    }
+}
+
 // Puts the first word of a full adjective entry the German word heads, one
 // that gives several English words for it and forms or examples, before the
 // word of a bare line that gives the adjective a single English word

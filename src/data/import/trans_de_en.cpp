@@ -1190,6 +1190,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         }
     }
     addPresentParticipleSenses(sources, text);
+    addAdjectivesOfTransitiveParticiples(sources, text);
     return sources;
 }
 

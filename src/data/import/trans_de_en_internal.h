@@ -576,6 +576,8 @@ void putFullLineBeforeBareLaterSynonymLine(QVector<const Candidate *> &list, Com
 void putOwnLineBeforeLaterSynonymsSideUse(QVector<const Candidate *> &list);
 void putHeadedAdjectiveEntryBeforeBareParticiple(QVector<const Candidate *> &list);
 void putFullAdjectiveEntryBeforeBareOneWordLine(QVector<const Candidate *> &list);
+void putAdjectiveSensesBeforeIntransitiveVerbLine(QVector<const Candidate *> &list);
+void putAdjectiveExplanationBehindNotedWordOfSameKind(QVector<const Candidate *> &list);
 void putLineExemplifyingWordBeforeOtherWordsLine(QVector<const Candidate *> &list);
 void putPlainNounBeforeGerundOfBareLine(QVector<const Candidate *> &list);
 void putExemplifiedLaterSynonymBeforeBareLaterSynonymLines(QVector<const Candidate *> &list);
@@ -647,6 +649,7 @@ QString takeTransLine(const QByteArray &text, qsizetype &start);
 std::size_t germanSectionKeyOf(QStringView germanSide);
 QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QSet<QString> &core);
 void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text);
+void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const QByteArray &text);
 QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1);
 bool givesOwnSensesOfOtherLine(const QString &german, QStringView germanSide);
 bool headsOwnLineAsReflexiveVerb(const TransSynonym &german, qsizetype synonymsOnLine);

@@ -394,6 +394,112 @@ void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text)
 
 namespace {
 
+// The last word of a German verb as its line gives it, before its tags
+// ("jdn. zu etw. herausfordern {vt}" gives "herausfordern"): the verb whose
+// present participle the forms section gives at the same place.
+QStringView lastWordOfVerb(QStringView verb)
+{
+    const qsizetype tag = verb.indexOf(u'{');
+    verb = (tag < 0 ? verb : verb.left(tag)).trimmed();
+    return verb.mid(verb.lastIndexOf(u' ') + 1);
+}
+
+} // namespace
+
+// The English adjectives in "-ing" that the lines of transitive verbs give
+// the German present participle of a verb, for participles that the
+// dictionary never gives as an adjective of their own, only in an adverb's
+// line ("aufsässig; herausfordernd {adv} :: defiantly {adv}"). Such a row
+// holds the adverb alone, while the verb's lines give the sense the
+// participle has as an adjective ("jdn. zu etw. herausfordern {vt} |
+// herausfordernd | ... :: to challenge sb. to sth. | challenging | ...").
+// A transitive verb's participle often means something else as an adjective
+// ("anziehend" is attractive, not "putting on"), so only English forms the
+// dictionary itself gives as adjectives count ("challenging" on
+// "anspruchsvoll; ... {adj} :: challenging; ..."), and only for participles
+// without an adjective line, whose rows would otherwise lack the adjective.
+QHash<QString, QStringList> adjectivesOfTransitiveParticiples(const QByteArray &text,
+                                                             const QHash<QString, QStringList> &germanToEnglish)
+{
+    QSet<QString> englishAdjectives;
+    QSet<QString> germanAdjectives;
+    QHash<QString, QStringList> verbForms;  // participle -> English "-ing" forms of its verbs' lines
+    forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
+        const QByteArrayView german = raw.first(separator);
+        qsizetype bar = german.indexOf(" | ");
+        const QByteArrayView firstGerman = german.first(bar < 0 ? german.size() : bar);
+        const bool adjectiveLine = firstGerman.indexOf("{adj}") >= 0;
+        const bool transitiveLine = bar >= 0 && firstGerman.indexOf("{vt}") >= 0 && firstGerman.indexOf("{vi}") < 0
+                                    && german.sliced(bar).indexOf("nd") >= 0;
+        if (!adjectiveLine && !transitiveLine)
+            return;
+        const QString line = normaliseCharacters(QString::fromUtf8(raw));
+        const qsizetype at = line.indexOf(u" :: ");
+        const QVector<QStringView> germanSections = splitTopLevel(QStringView(line).left(at), u" | ");
+        const QVector<QStringView> englishSections = splitTopLevel(QStringView(line).mid(at + 4), u" | ");
+        if (adjectiveLine) {
+            for (const QStringView word : splitTopLevel(germanSections.at(0), u"; "))
+                germanAdjectives.insert(describeSynonym(word, false).text);
+            for (const QStringView word : englishSynonymsOf(englishSections.at(0)))
+                englishAdjectives.insert(describeSynonym(word, true).text);
+            return;
+        }
+        if (germanSections.size() < 2 || englishSections.size() < 2
+            || namesFieldAmong(germanSections.at(0), specialFields()))
+            return;
+        QStringList forms;
+        for (const QStringView word : englishSynonymsOf(englishSections.at(1))) {
+            const TransSynonym english = describeSynonym(word, true);
+            if (english.text.size() > 4 && english.text.endsWith(QLatin1String("ing")) && !english.text.contains(u' ')
+                && english.sense == Sense::General && !english.fringe && !english.colloquial && !english.noted)
+                forms.append(english.text);
+        }
+        if (forms.isEmpty())
+            return;
+        const QVector<QStringView> verbs = splitTopLevel(germanSections.at(0), u"; ");
+        const QVector<QStringView> participles = splitTopLevel(germanSections.at(1), u"; ");
+        for (qsizetype g = 0; g < verbs.size() && g < participles.size(); ++g) {
+            const QString participle = participles.at(g).trimmed().toString();
+            if (participle.contains(u' ') || participle != lastWordOfVerb(verbs.at(g)).toString() + u'd')
+                continue;
+            QStringList &known = verbForms[participle];
+            for (const QString &form : forms) {
+                if (!known.contains(form))
+                    known.append(form);
+            }
+        }
+    });
+    QHash<QString, QStringList> found;
+    for (auto it = verbForms.cbegin(); it != verbForms.cend(); ++it) {
+        if (germanAdjectives.contains(it.key()) || !germanToEnglish.contains(it.key()))
+            continue;
+        const QStringList row = germanToEnglish.value(it.key());
+        QStringList adjectives;
+        for (const QString &form : it.value()) {
+            if (englishAdjectives.contains(form) && !row.contains(form, Qt::CaseInsensitive))
+                adjectives.append(form);
+        }
+        if (!adjectives.isEmpty())
+            found.insert(it.key(), adjectives);
+    }
+    return found;
+}
+
+// Puts the adjectives of adjectivesOfTransitiveParticiples before the row
+// of a participle that has no adjective line: the German participle serves
+// as adjective and adverb alike, and its adjective sense leads as it does
+// for other adjectives, the adverb's words after it.
+void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const QByteArray &text)
+{
+    const QHash<QString, QStringList> adjectives = adjectivesOfTransitiveParticiples(text, sources.germanToEnglish);
+    for (auto it = adjectives.cbegin(); it != adjectives.cend(); ++it) {
+        QStringList &row = sources.germanToEnglish[it.key()];
+        row = (it.value() + row).mid(0, kMaxGermanTranslations);
+    }
+}
+
+namespace {
+
 // The verb of a German verb with a word before it that qualifies it ("näher
 // bestimmen", "genau festlegen", "rot werden"): two words in lower case,
 // the second an infinitive, the first none ("fallen lassen", "kommen lassen"

@@ -3105,6 +3105,67 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("attractively")});
     }
 
+    void givesAParticipleWithoutAdjectiveLineItsTransitiveVerbsAdjective()
+    {
+        // "herausfordernd" stands only on an adverb's line; its verbs' lines
+        // give "challenging", which "anspruchsvoll {adj}" gives as an
+        // adjective, so it leads the row. "defying" is no adjective of the
+        // dictionary's and stays out. "anziehend" has an adjective line of
+        // its own, and "alluring" of its verb's line does not join it.
+        const QByteArray text =
+            "anspruchsvoll {adj} :: challenging\n"
+            "herausfordern {vt} | herausfordernd | herausgefordert | fordert heraus | forderte heraus :: to defy | "
+            "defying | defied | defies | defied\n"
+            "jdn. zu etw. herausfordern {vt} | herausfordernd | herausgefordert | fordert heraus | forderte heraus | "
+            "Revanche fordern :: to challenge sb. to sth. | challenging | challenged | challenges | challenged | to "
+            "challenge sb. to a return game (match)\n"
+            "aufsässig; herausfordernd {adv} :: defiantly {adv}\n"
+            "jdn. anlocken; anziehen; locken (an einen Ort) {vt} | anlockend; anziehend; lockend | angelockt; "
+            "angezogen; gelockt :: to lure; to allure; to entice sb. (to a place) | luring; alluring; enticing | "
+            "lured; allured; enticed\n"
+            "attraktiv; anziehend; ansprechend {adj} | attraktiver; anziehender; ansprechender | am attraktivsten; "
+            "am anziehendsten; am ansprechendsten :: attractive | more attractive | most attractive\n"
+            "verlockend; verführerisch {adj} (Person oder Sache) | verlockende Einkaufsmöglichkeiten :: alluring; "
+            "enticing; seductive (of a person or thing) | alluring / enticing / seductive shopping facilities\n";
+        const QStringList core{QStringLiteral("challenging"), QStringLiteral("defy"), QStringLiteral("challenge"),
+                               QStringLiteral("defiantly"),   QStringLiteral("lure"),      QStringLiteral("attractive"),
+                               QStringLiteral("alluring")};
+        const GermanSources sources = germanSourcesFromTrans(text, core);
+        QCOMPARE(sources.germanToEnglish.value(QStringLiteral("herausfordernd")),
+                 (QStringList{QStringLiteral("challenging"), QStringLiteral("defiantly")}));
+        QVERIFY(!sources.germanToEnglish.value(QStringLiteral("anziehend")).contains(QStringLiteral("alluring")));
+    }
+
+    void putsAWordsAdjectiveSensesBeforeItsIntransitiveVerb()
+    {
+        // "durchwachsen" heads two bare adjective lines before its verb's
+        // line: their senses lead and the verb follows them, before the
+        // line that lists the word later ("mediocre"). The explanation
+        // "with fat running through" goes last, "streaky" taking its place,
+        // since "streaky" is a word for a use of the same kind.
+        const QByteArray text =
+            "durchwachsen {adj} (Speck) :: streaky (bacon)\n"
+            "durchwachsen {adj} (Schinken) :: with fat running through\n"
+            "durchwachsen {vi} | durchwachsend | durchgewachsen :: to grow through | growing through | grown "
+            "through\n"
+            "mittelmäßig; mäßig; durchwachsen {adj} | eine durchwachsene Leistung | Die anderen Kandidaten waren "
+            "alle mittelmäßig. :: mediocre; moderate; middling; average | a mediocre performance | The other "
+            "candidates were all fair to middling.\n";
+        const QStringList core{QStringLiteral("streaky"), QStringLiteral("grow"), QStringLiteral("mediocre"),
+                               QStringLiteral("moderate")};
+        const QStringList row =
+            germanSourcesFromTrans(text, core).germanToEnglish.value(QStringLiteral("durchwachsen"));
+        const auto at = [&row](const char *english) { return row.indexOf(QString::fromUtf8(english)); };
+        QVERIFY2(at("streaky") == 0 && at("grow through") == 1 && at("mediocre") > 1
+                     && (at("with fat running through") < 0 || at("with fat running through") == row.size() - 1),
+                 qPrintable(row.join(u", ")));
+        // A verb without an adjective line before it keeps its place.
+        const QStringList verbFirst =
+            germanSourcesFromTrans(text.mid(text.indexOf("durchwachsen {vi}")), core)
+                .germanToEnglish.value(QStringLiteral("durchwachsen"));
+        QCOMPARE(verbFirst.value(0), QStringLiteral("grow through"));
+    }
+
     void putsTheOwnLineBeforeARegionsWordForANotedUse()
     {
         // The note after "{vt}" narrows all four verbs of the "snow" line to
