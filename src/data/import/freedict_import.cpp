@@ -603,6 +603,33 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&englishUses](const QString &english) { return englishUses.value(english.toLower()).verb; },
                 [&englishUses](const QString &english) { return englishUses.value(english.toLower()).other; });
         }
+        // Items the German dictionaries tell against go before the rows are
+        // cut, so that the right words further down take their places.
+        {
+            const auto links = [&pivot](const QString &french, const QString &english) {
+                return pivot.links(french, english);
+            };
+            // Silence is evidence only where both sides are well covered: a
+            // French word with three German words trans-de-en translates, an
+            // English word two of the German words of French ones translate
+            // to (three in the French rows, whose English items are more
+            // often near synonyms the German side words apart: "garçon:
+            // lad"). Thinner coverage misses right pairs as often as it
+            // finds wrong ones ("kermesse: fair", "armoire: wardrobe").
+            const auto knowsFrench = [&pivot](const QString &word) { return pivot.knownGerman(word) >= 3; };
+            const auto knowsEnglish = [&pivot](const QString &english) { return pivot.germanOfEnglish(english) >= 2; };
+            const auto knowsEnglishWell = [&pivot](const QString &english) {
+                return pivot.germanOfEnglish(english) >= 3;
+            };
+            report.frenchContradictedDropped =
+                dropItemsGermanTellsAgainst(
+                    engFra, true, links, knowsFrench, knowsEnglish,
+                    [&pivot](const QString &a, const QString &b) { return pivot.shareGerman(a, b); }, report.details)
+                + dropItemsGermanTellsAgainst(
+                    fraEng, false, links, knowsFrench, knowsEnglishWell,
+                    [&pivot](const QString &a, const QString &b) { return pivot.englishShareGerman(a, b); },
+                    report.details);
+        }
         report.frenchItemsMended += keepLeadingTranslations(engFra, kMaxFrenchTranslations);
         report.frenchItemsMended += keepLeadingTranslations(fraEng, kMaxFrenchTranslations);
     }
