@@ -11,6 +11,7 @@
 #include "import_fixtures.h"
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -2100,6 +2101,64 @@ private Q_SLOTS:
                  QStringList({"avortement", "avortement spontané"}));
         QCOMPARE(find(engFra, QStringLiteral("spine"))->translations,
                  QStringList({"colonne vertébrale", "épine", "épine dorsale"}));
+    }
+
+    void leavesOutItemsTheGermanDictionariesTellAgainst()
+    {
+        // fra-eng 17358: "tour <n, masc>: 1. castle, tower 2. file, line,
+        // rank, row, turn". fra-deu gives "tour" Turm, Tour, Umdrehung:
+        // "tower" and "turn" are linked, and the rest of Ergane's second
+        // sense (a row of things, "rang", "rangée", "file") is not.
+        // eng-fra 3635: "agent: 1. agent 2. instrument, outil, produit,
+        // ustensile": "produit" (Produkt, Erzeugnis) goes among linked
+        // words; the cognate "agent" stays unlinked.
+        QVector<DictdEntry> fraEng{entry("tour /tuʀ/ <n, masc>\n1. castle, tower\n2. file, line, rank, row, turn\n")};
+        QVector<DictdEntry> engFra{
+            entry("agent /eidʒənt/\n1. agent\n2. instrument, outil, produit, ustensile\n3. intermédiaire\n"),
+            // eng-fra 5836: one linked item is too little to judge by.
+            entry("borrow /bɔrou/\nemprunter, prêter\n"),
+            // eng-fra 2647: "horreur" and "atrocité" share "Gräuel" with
+            // "abomination" in fra-deu: near synonyms, not wrong senses.
+            entry("abhorrence /əbhɔrəns/\n1. abomination, atrocité, horreur\n2. aversion, dégoût, répulsion\n"),
+        };
+        const auto links = [](const QString &french, const QString &english) {
+            static const QSet<std::pair<QString, QString>> linked{
+                {"tour", "tower"}, {"tour", "turn"}, {"outil", "agent"}, {"ustensile", "agent"},
+                {"instrument", "agent"}, {"intermédiaire", "agent"}, {"emprunter", "borrow"},
+                {"abomination", "abhorrence"}, {"aversion", "abhorrence"}, {"dégoût", "abhorrence"},
+                {"répulsion", "abhorrence"}};
+            return linked.contains({french, english}) ? 1 : 0;
+        };
+        const auto known = [](const QString &) { return true; };
+        const auto frenchNear = [](const QString &a, const QString &b) {
+            static const QHash<QString, QStringList> german{
+                {"abomination", {"Abscheu", "Gräuel", "Verabscheuenswertes"}},
+                {"atrocité", {"Gräueltat", "Grausamkeit", "Gräuel", "Verabscheuenswertes"}},
+                {"horreur", {"Grässlichkeit", "Gräuel", "Schrecken", "Verabscheuenswertes"}},
+                {"produit", {"Produkt", "Erzeugnis"}}};
+            const QStringList first = german.value(a);
+            return std::any_of(first.begin(), first.end(),
+                               [&](const QString &word) { return german.value(b).contains(word); });
+        };
+        QStringList details;
+        QCOMPARE(dropItemsGermanTellsAgainst(fraEng, false, links, known, known, {}, details), 5);
+        QCOMPARE(fraEng.constFirst().translations, QStringList({"tower", "turn"}));
+        QCOMPARE(dropItemsGermanTellsAgainst(engFra, true, links, known, known, frenchNear, details), 1);
+        QCOMPARE(find(engFra, QStringLiteral("agent"))->translations,
+                 QStringList({"agent", "instrument", "outil", "ustensile", "intermédiaire"}));
+        QCOMPARE(find(engFra, QStringLiteral("borrow"))->translations, QStringList({"emprunter", "prêter"}));
+        QCOMPARE(find(engFra, QStringLiteral("abhorrence"))->translations.size(), 6);
+        QCOMPARE(details.size(), 6);
+        QVERIFY(details.constLast().contains(QLatin1String("\"produit\" left out of \"agent\"")));
+
+        // Where the German side knows too little of a word, its silence
+        // says nothing: the row stays whole.
+        QVector<DictdEntry> unknown{entry("tour /tuʀ/ <n, masc>\n1. castle, tower\n2. file, line, rank, row, turn\n")};
+        QCOMPARE(dropItemsGermanTellsAgainst(unknown, false, links, known,
+                                             [](const QString &english) { return english != QLatin1String("line"); },
+                                             {}, details),
+                 4);
+        QVERIFY(unknown.constFirst().translations.contains(QStringLiteral("line")));
     }
 
     void cutsEachFrenchRowToItsLeadingTranslations()
