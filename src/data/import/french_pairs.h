@@ -83,20 +83,19 @@ int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
 // Leaves out of each row the items that a third pair of dictionaries can
 // judge and tells against, where it confirms others of the row. eng-fra and
 // fra-eng copy Ergane's alphabetical lists, in which a word's senses run
-// into its neighbours' ("tool: instrument, outil, produit, ustensile";
-// "borrow: emprunter, prêter"; "tour: ... line, rank, row"). An item goes
-// when `links` (French, English) finds no German word joining it to the
-// headword although it does so for at least two other items of the row,
-// and when the pivot knows enough to judge: `knowsFrench` (fra-deu gives
-// the French word German words trans-de-en translates) and `knowsEnglish`
-// (trans-de-en uses the English word). An item that shares a German word
-// with a linked item of its row (`nearInSense`, two items of the row) is a
-// near synonym the German side words differently, and stays
-// ("abhorrence: dégoût, horreur", both "Abscheu"). Phrases, capitalised words and
-// cognates (the French and English word spelt nearly alike, "instrument")
-// stay: the German dictionaries list few phrases, and a cognate's sense is
-// rarely wrong. Each item left out is noted in `details`. Returns how many
-// items went.
+// into its neighbours' ("agent: ..., instrument, outil, produit,
+// ustensile"; "tour: ..., line, rank, row"; "mauvais: ..., rotten, ugly").
+// An item goes when `links` (French, English) finds no German word joining
+// it to the headword although it does so for at least two other items of
+// the row, and when the German side knows both words well enough to judge
+// (`knowsFrench`, `knowsEnglish`). An item that shares a German word with an
+// item of its row the pivot does not tell against (`nearInSense`, two items
+// of the row) is a near synonym the German side words differently, and
+// stays ("abhorrence: abomination, horreur", both "Gräuel"). Phrases,
+// capitalised words and cognates (the French item and the English word
+// spelt nearly alike) stay: the German dictionaries list few phrases, and a
+// cognate's sense is rarely wrong. Each item left out is noted in
+// `details`. Returns how many items went.
 int dropItemsGermanTellsAgainst(QVector<DictdEntry> &rows, bool englishHeadwords,
                                 const std::function<int(const QString &, const QString &)> &links,
                                 const std::function<bool(const QString &)> &knowsFrench,
