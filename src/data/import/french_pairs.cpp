@@ -140,6 +140,18 @@ bool germanCanJudge(const QString &french, const QString &english,
     return knowsFrench(french) && knowsEnglish(english) && !spellAlike(french, english);
 }
 
+// Whether the German dictionaries cover a row's headword well enough for
+// their silence about one of its items to count: four German words join it
+// to one item of its row, so fra-deu and trans-de-en give its main sense in
+// many wordings. Where the strongest link is thinner, the German side lists
+// only part of the word's senses, and the items it does not reach are as
+// often right senses it lacks ("fonds: fund", "renvoyer: fire", "alarm:
+// réveil") as strays of a neighbouring entry.
+bool pivotCoversHeadwordWell(int strongestLink)
+{
+    return strongestLink >= 4;
+}
+
 } // namespace
 
 int dropItemsGermanTellsAgainst(QVector<DictdEntry> &rows, bool englishHeadwords,
@@ -155,15 +167,18 @@ int dropItemsGermanTellsAgainst(QVector<DictdEntry> &rows, bool englishHeadwords
     for (DictdEntry &entry : rows) {
         QStringList against;
         QStringList linked;
+        int strongestLink = 0;
         for (const QString &item : std::as_const(entry.translations)) {
             const QString &french = englishHeadwords ? item : entry.headword;
             const QString &english = englishHeadwords ? entry.headword : item;
-            if (links(french, english) > 0)
+            const int germanWords = links(french, english);
+            strongestLink = std::max(strongestLink, germanWords);
+            if (germanWords > 0)
                 linked.append(item);
             else if (germanCanJudge(french, english, knowsFrench, knowsEnglish))
                 against.append(item);
         }
-        if (linked.size() < 2 || against.isEmpty())
+        if (linked.size() < 2 || !pivotCoversHeadwordWell(strongestLink) || against.isEmpty())
             continue;
         // The items the pivot does not tell against: linked ones, and those
         // it cannot judge (cognates, phrases).

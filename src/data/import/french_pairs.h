@@ -87,8 +87,10 @@ int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
 // ustensile"; "tour: ..., line, rank, row"; "mauvais: ..., rotten, ugly").
 // An item goes when `links` (French, English) finds no German word joining
 // it to the headword although it does so for at least two other items of
-// the row, and when the German side knows both words well enough to judge
-// (`knowsFrench`, `knowsEnglish`). An item that shares a German word with an
+// the row, when four German words join the headword to one item of its row
+// (the German side covers the headword's senses broadly), and when the
+// German side knows both words well enough to judge (`knowsFrench`,
+// `knowsEnglish`). An item that shares a German word with an
 // item of its row the pivot does not tell against (`nearInSense`, two items
 // of the row) is a near synonym the German side words differently, and
 // stays ("abhorrence: abomination, horreur", both "Gräuel"). Phrases,
