@@ -141,10 +141,12 @@ int runFreedict(const QStringList &args, const QString &transDeEn, const DataFil
                       .arg(kMaxTranslationLength)
                       .arg(r.germanRowsCapped));
     print(stdout, QStringLiteral("French pairs: %1 gazetteer rows left out, %2 translations taken from the "
-                                 "other direction, %3 bracketed, misspelt or run-together items mended or left out")
+                                 "other direction, %3 bracketed, misspelt or run-together items mended or left "
+                                 "out, %4 translations no German word of fra-deu leads to left out")
                       .arg(r.frenchPlacesDropped)
                       .arg(r.frenchTranslationsAdded)
-                      .arg(r.frenchItemsMended));
+                      .arg(r.frenchItemsMended)
+                      .arg(r.frenchContradictedDropped));
     if (!r.frenchLinkProblem.isEmpty()) {
         print(stdout, QStringLiteral("French pairs ranked without links through German: %1")
                           .arg(r.frenchLinkProblem));

@@ -645,6 +645,36 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
                 [&englishUses](const QString &english) { return englishUses.value(english.toLower()).verb; },
                 [&englishUses](const QString &english) { return englishUses.value(english.toLower()).other; });
         }
+        // Items the German dictionaries tell against go before the rows are
+        // cut, so that the right words further down take their places. Only
+        // fra-eng's rows are judged: there the French headword's one fra-deu
+        // entry is tested against trans-de-en's English, and how well that
+        // entry covers the word is known from the row itself. In eng-fra's
+        // rows each French item has an entry of its own, often listing a
+        // few of its senses only ("char" without Panzer, "parcourir"
+        // without zurücklegen), and right items were left out about as
+        // often as wrong ones ("tank: char", "cover: parcourir", "state:
+        // affirmer").
+        {
+            const auto links = [&pivot](const QString &french, const QString &english) {
+                return pivot.links(french, english);
+            };
+            // Silence is evidence only where both sides are well covered: a
+            // French word with three German words trans-de-en translates, an
+            // English word three of the German words of French ones
+            // translate to (the French rows' English items are often near
+            // synonyms the German side words apart: "garçon: lad"). Thinner
+            // coverage misses right pairs as often as it finds wrong ones
+            // ("kermesse: fair", "armoire: wardrobe").
+            const auto knowsFrench = [&pivot](const QString &word) { return pivot.knownGerman(word) >= 3; };
+            const auto knowsEnglishWell = [&pivot](const QString &english) {
+                return pivot.germanOfEnglish(english) >= 3;
+            };
+            report.frenchContradictedDropped = dropItemsGermanTellsAgainst(
+                fraEng, false, links, knowsFrench, knowsEnglishWell,
+                [&pivot](const QString &a, const QString &b) { return pivot.englishShareGerman(a, b); },
+                report.details);
+        }
         report.frenchItemsMended += keepLeadingTranslations(engFra, kMaxFrenchTranslations);
         report.frenchItemsMended += keepLeadingTranslations(fraEng, kMaxFrenchTranslations);
     }

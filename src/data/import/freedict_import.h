@@ -28,6 +28,7 @@ struct FreedictReport
     int frenchPlacesDropped = 0;      // eng-fra and fra-eng gazetteer rows left out
     int frenchTranslationsAdded = 0;  // French-pair translations taken from the other direction
     int frenchItemsMended = 0;  // French-pair items cut from a bracketed note or run-together words, or left out
+    int frenchContradictedDropped = 0;  // French-pair items that fra-deu and trans-de-en tell against
     QString frenchLinkProblem;  // why no French-pair translation is linked through German; empty when linked
     QString germanSource;       // where the German pairs came from, for the report
     int spanishRowsAdded = 0;   // Spanish-pair rows from Apertium's lexicons that FreeDict lacks

@@ -2,6 +2,7 @@
 
 #include "data/import/accents.h"
 #include "data/import/edit_distance.h"
+#include "data/import/german_pivot.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/word_frequency.h"
 
@@ -102,6 +103,97 @@ int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
                 entry.translations.removeAll(item);
                 ++dropped;
             }
+        }
+    }
+    return dropped;
+}
+
+namespace {
+
+// Whether a French and an English word are spelt nearly alike once accents
+// are set aside ("instrument", "féroce" and "ferocious" are not): such a
+// pair shares its sense far more often than the pivot's silence says.
+bool spellAlike(const QString &french, const QString &english)
+{
+    const QString a = withoutAccents(french.toLower());
+    const QString b = englishPivotKey(english);
+    qsizetype common = 0;
+    while (common < a.size() && common < b.size() && a.at(common) == b.at(common))
+        ++common;
+    if (common >= 5 || (common >= 4 && common == std::min(a.size(), b.size())))
+        return true;
+    const qsizetype shorter = std::min(a.size(), b.size());
+    return editDistance(a, b) <= (shorter >= 6 ? 2 : 1);
+}
+
+// Whether a row's item is one the pivot can judge: a single lower-case word
+// on both sides that the German dictionaries know.
+bool germanCanJudge(const QString &french, const QString &english,
+                    const std::function<bool(const QString &)> &knowsFrench,
+                    const std::function<bool(const QString &)> &knowsEnglish)
+{
+    for (const QString *word : {&french, &english}) {
+        if (word->isEmpty() || word->contains(QLatin1Char(' ')) || word->contains(QLatin1Char('\''))
+            || !word->at(0).isLower())
+            return false;
+    }
+    return knowsFrench(french) && knowsEnglish(english) && !spellAlike(french, english);
+}
+
+// Whether the German dictionaries cover a row's headword well enough for
+// their silence about one of its items to count: four German words join it
+// to one item of its row, so fra-deu and trans-de-en give its main sense in
+// many wordings. Where the strongest link is thinner, the German side lists
+// only part of the word's senses, and the items it does not reach are as
+// often right senses it lacks ("fonds: fund", "renvoyer: fire", "alarm:
+// réveil") as strays of a neighbouring entry.
+bool pivotCoversHeadwordWell(int strongestLink)
+{
+    return strongestLink >= 4;
+}
+
+} // namespace
+
+int dropItemsGermanTellsAgainst(QVector<DictdEntry> &rows, bool englishHeadwords,
+                                const std::function<int(const QString &, const QString &)> &links,
+                                const std::function<bool(const QString &)> &knowsFrench,
+                                const std::function<bool(const QString &)> &knowsEnglish,
+                                const std::function<bool(const QString &, const QString &)> &nearInSense,
+                                QStringList &details)
+{
+    if (!links)
+        return 0;
+    int dropped = 0;
+    for (DictdEntry &entry : rows) {
+        QStringList against;
+        QStringList linked;
+        int strongestLink = 0;
+        for (const QString &item : std::as_const(entry.translations)) {
+            const QString &french = englishHeadwords ? item : entry.headword;
+            const QString &english = englishHeadwords ? entry.headword : item;
+            const int germanWords = links(french, english);
+            strongestLink = std::max(strongestLink, germanWords);
+            if (germanWords > 0)
+                linked.append(item);
+            else if (germanCanJudge(french, english, knowsFrench, knowsEnglish))
+                against.append(item);
+        }
+        if (linked.size() < 2 || !pivotCoversHeadwordWell(strongestLink) || against.isEmpty())
+            continue;
+        // The items the pivot does not tell against: linked ones, and those
+        // it cannot judge (cognates, phrases).
+        QStringList sound = entry.translations;
+        for (const QString &item : std::as_const(against))
+            sound.removeAll(item);
+        for (const QString &item : std::as_const(against)) {
+            if (nearInSense && std::any_of(sound.begin(), sound.end(), [&](const QString &other) {
+                    return nearInSense(item, other);
+                }))
+                continue;
+            entry.translations.removeAll(item);
+            details.append(QStringLiteral("%1: \"%2\" left out of \"%3\", no German word of fra-deu leads to it")
+                               .arg(QLatin1String(englishHeadwords ? "eng-fra" : "fra-eng"), item, entry.headword));
+            ++dropped;
         }
     }
     return dropped;

@@ -80,6 +80,31 @@ int dropRunTogetherPairs(QVector<DictdEntry> &rows);
 int dropItemsGlossedWithASynonym(QVector<DictdEntry> &rows,
                                  const std::function<int(const QString &, const QString &)> &links);
 
+// Leaves out of each row the items that a third pair of dictionaries can
+// judge and tells against, where it confirms others of the row. eng-fra and
+// fra-eng copy Ergane's alphabetical lists, in which a word's senses run
+// into its neighbours' ("agent: ..., instrument, outil, produit,
+// ustensile"; "tour: ..., line, rank, row"; "mauvais: ..., rotten, ugly").
+// An item goes when `links` (French, English) finds no German word joining
+// it to the headword although it does so for at least two other items of
+// the row, when four German words join the headword to one item of its row
+// (the German side covers the headword's senses broadly), and when the
+// German side knows both words well enough to judge (`knowsFrench`,
+// `knowsEnglish`). An item that shares a German word with an
+// item of its row the pivot does not tell against (`nearInSense`, two items
+// of the row) is a near synonym the German side words differently, and
+// stays ("abhorrence: abomination, horreur", both "Gräuel"). Phrases,
+// capitalised words and cognates (the French item and the English word
+// spelt nearly alike) stay: the German dictionaries list few phrases, and a
+// cognate's sense is rarely wrong. Each item left out is noted in
+// `details`. Returns how many items went.
+int dropItemsGermanTellsAgainst(QVector<DictdEntry> &rows, bool englishHeadwords,
+                                const std::function<int(const QString &, const QString &)> &links,
+                                const std::function<bool(const QString &)> &knowsFrench,
+                                const std::function<bool(const QString &)> &knowsEnglish,
+                                const std::function<bool(const QString &, const QString &)> &nearInSense,
+                                QStringList &details);
+
 class WordRanks;
 
 // Completes a dictionary with the one of the opposite direction. The two

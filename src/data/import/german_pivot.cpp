@@ -209,8 +209,10 @@ void GermanPivot::addGermanEnglish(const QString &german, const QStringList &eng
     QSet<QString> &keys = m_germanEnglish[german];
     for (const QString &word : english) {
         const QString key = englishPivotKey(word);
-        if (!key.isEmpty())
+        if (!key.isEmpty()) {
             keys.insert(key);
+            m_englishGerman[key].insert(german);
+        }
     }
 }
 
@@ -241,6 +243,34 @@ int GermanPivot::links(const QString &foreign, const QString &english) const
             ++count;
     }
     return count;
+}
+
+bool GermanPivot::shareGerman(const QString &foreignA, const QString &foreignB) const
+{
+    const QStringList a = germanOf(foreignA);
+    const QStringList b = germanOf(foreignB);
+    return std::any_of(a.begin(), a.end(), [&b](const QString &word) { return b.contains(word); });
+}
+
+bool GermanPivot::englishShareGerman(const QString &englishA, const QString &englishB) const
+{
+    const auto a = m_englishGerman.constFind(englishPivotKey(englishA));
+    const auto b = m_englishGerman.constFind(englishPivotKey(englishB));
+    return a != m_englishGerman.constEnd() && b != m_englishGerman.constEnd() && a->intersects(*b);
+}
+
+int GermanPivot::knownGerman(const QString &foreign) const
+{
+    const QStringList german = germanOf(foreign);
+    return int(std::count_if(german.begin(), german.end(), [this](const QString &word) {
+        const auto found = m_germanEnglish.constFind(word);
+        return found != m_germanEnglish.constEnd() && !found->isEmpty();
+    }));
+}
+
+int GermanPivot::germanOfEnglish(const QString &english) const
+{
+    return int(m_englishGerman.value(englishPivotKey(english)).size());
 }
 
 bool GermanPivot::knows(const QString &foreign) const

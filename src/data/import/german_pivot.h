@@ -39,6 +39,22 @@ public:
     // only then does links() == 0 tell against a pairing.
     bool knows(const QString &foreign) const;
 
+    // Whether the foreign-German dictionary gives two foreign words a German
+    // word in common ("Abscheu" for "horreur" and "dégoût"): they are near
+    // in sense even where neither links to a given English word.
+    bool shareGerman(const QString &foreignA, const QString &foreignB) const;
+
+    // Whether trans-de-en translates one German word of the foreign words
+    // added to both English words ("böse": "bad" and "nasty").
+    bool englishShareGerman(const QString &englishA, const QString &englishB) const;
+
+    // How many German words of the foreign word trans-de-en translates.
+    int knownGerman(const QString &foreign) const;
+
+    // How many German words of the foreign words added trans-de-en
+    // translates to the English word.
+    int germanOfEnglish(const QString &english) const;
+
     // Whether the foreign-German dictionary lists the word at all.
     bool lists(const QString &foreign) const { return !germanOf(foreign).isEmpty(); }
 
@@ -61,6 +77,7 @@ private:
 
     QHash<QString, QStringList> m_foreignGerman;  // lower-case foreign word -> German words
     QHash<QString, QSet<QString>> m_germanEnglish;  // German word -> English keys
+    QHash<QString, QSet<QString>> m_englishGerman;  // English key -> German words
     QString m_problem;
 };
 

@@ -11,6 +11,7 @@
 #include "import_fixtures.h"
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -2100,6 +2101,88 @@ private Q_SLOTS:
                  QStringList({"avortement", "avortement spontané"}));
         QCOMPARE(find(engFra, QStringLiteral("spine"))->translations,
                  QStringList({"colonne vertébrale", "épine", "épine dorsale"}));
+    }
+
+    void leavesOutItemsTheGermanDictionariesTellAgainst()
+    {
+        // fra-eng 17347: "toucher <v>: 1. bore, broach, sink, strike, tap
+        // 2. touch". Six German words of fra-deu's "toucher" lead to
+        // "touch", two to "strike", one to "tap"; none to "sink" or "bore",
+        // strays of Ergane's alphabetical list. "broach" shares "anstechen"
+        // with "tap" in trans-de-en ("to tap sth.; to broach sth.") and stays.
+        QVector<DictdEntry> fraEng{entry("toucher /tuʃe/ <v>\n1. bore, broach, sink, strike, tap\n2. touch\n")};
+        // Counts of German words joining each pair, as fra-deu and
+        // trans-de-en give them.
+        static const QHash<std::pair<QString, QString>, int> linkCounts{
+            {{"toucher", "touch"}, 6}, {{"toucher", "strike"}, 2}, {{"toucher", "tap"}, 1},
+            {{"fonds", "farm"}, 2}, {{"fonds", "estate"}, 1}, {{"fonds", "property"}, 1}, {{"fonds", "capital"}, 1},
+            {{"instrument", "agent"}, 4}, {{"outil", "agent"}, 1}, {{"ustensile", "agent"}, 1},
+            {{"intermédiaire", "agent"}, 1}, {{"emprunter", "borrow"}, 4}, {{"abomination", "abhorrence"}, 4},
+            {{"aversion", "abhorrence"}, 2}, {{"dégoût", "abhorrence"}, 1}, {{"répulsion", "abhorrence"}, 1}};
+        const auto links = [](const QString &french, const QString &english) {
+            return linkCounts.value({french, english});
+        };
+        const auto known = [](const QString &) { return true; };
+        const auto englishNear = [](const QString &a, const QString &b) {
+            return (a == QLatin1String("broach") && b == QLatin1String("tap"))
+                   || (a == QLatin1String("tap") && b == QLatin1String("broach"));
+        };
+        QStringList details;
+        QCOMPARE(dropItemsGermanTellsAgainst(fraEng, false, links, known, known, englishNear, details), 2);
+        QCOMPARE(fraEng.constFirst().translations, QStringList({"broach", "strike", "tap", "touch"}));
+        QCOMPARE(details.size(), 2);
+        QVERIFY(details.constFirst().contains(QLatin1String("\"bore\" left out of \"toucher\"")));
+
+        // fra-eng 8834: "fonds <n, masc>: 1. estate, farm, property, ranch
+        // 2. fund 3. capital". fra-deu gives "fonds" Kapital, Gut,
+        // Bauerngut, Bauernhof, Besitzung, Deckungsmittel: no word of it
+        // leads to "fund", its main sense, and at most two join any item.
+        // A row joined that thinly tells nothing by its silence: it stays
+        // whole. ("ranch" is an English word the German side knows too
+        // little of to judge.)
+        QVector<DictdEntry> fonds{entry("fonds /fɔ̃/ <n, masc>\n1. estate, farm, property, ranch\n2. fund\n3. capital\n")};
+        const auto knowsEnglish = [](const QString &english) { return english != QLatin1String("ranch"); };
+        QCOMPARE(dropItemsGermanTellsAgainst(fonds, false, links, known, knowsEnglish, {}, details), 0);
+        QVERIFY(fonds.constFirst().translations.contains(QStringLiteral("fund")));
+
+        // The same test on eng-fra's rows, French items against an English
+        // headword. eng-fra 3635: "agent: 1. agent 2. instrument, outil,
+        // produit, ustensile": "produit" (Produkt, Erzeugnis) goes among
+        // linked words; the cognate "agent" stays unlinked.
+        QVector<DictdEntry> engFra{
+            entry("agent /eidʒənt/\n1. agent\n2. instrument, outil, produit, ustensile\n3. intermédiaire\n"),
+            // eng-fra 5836: one linked item is too little to judge by.
+            entry("borrow /bɔrou/\nemprunter, prêter\n"),
+            // eng-fra 2647: "horreur" and "atrocité" share "Gräuel" with
+            // "abomination" in fra-deu: near synonyms, not wrong senses.
+            entry("abhorrence /əbhɔrəns/\n1. abomination, atrocité, horreur\n2. aversion, dégoût, répulsion\n"),
+        };
+        const auto frenchNear = [](const QString &a, const QString &b) {
+            static const QHash<QString, QStringList> german{
+                {"abomination", {"Abscheu", "Gräuel", "Verabscheuenswertes"}},
+                {"atrocité", {"Gräueltat", "Grausamkeit", "Gräuel", "Verabscheuenswertes"}},
+                {"horreur", {"Grässlichkeit", "Gräuel", "Schrecken", "Verabscheuenswertes"}},
+                {"produit", {"Produkt", "Erzeugnis"}}};
+            const QStringList first = german.value(a);
+            return std::any_of(first.begin(), first.end(),
+                               [&](const QString &word) { return german.value(b).contains(word); });
+        };
+        QCOMPARE(dropItemsGermanTellsAgainst(engFra, true, links, known, known, frenchNear, details), 1);
+        QCOMPARE(find(engFra, QStringLiteral("agent"))->translations,
+                 QStringList({"agent", "instrument", "outil", "ustensile", "intermédiaire"}));
+        QCOMPARE(find(engFra, QStringLiteral("borrow"))->translations, QStringList({"emprunter", "prêter"}));
+        QCOMPARE(find(engFra, QStringLiteral("abhorrence"))->translations.size(), 6);
+        QCOMPARE(details.size(), 3);
+        QVERIFY(details.constLast().contains(QLatin1String("\"produit\" left out of \"agent\"")));
+
+        // Where the German side knows too little of a word, its silence
+        // says nothing: the row stays whole but for the words it knows.
+        QVector<DictdEntry> unknown{entry("toucher /tuʃe/ <v>\n1. bore, broach, sink, strike, tap\n2. touch\n")};
+        QCOMPARE(dropItemsGermanTellsAgainst(unknown, false, links, known,
+                                             [](const QString &english) { return english != QLatin1String("sink"); },
+                                             englishNear, details),
+                 1);
+        QVERIFY(unknown.constFirst().translations.contains(QStringLiteral("sink")));
     }
 
     void cutsEachFrenchRowToItsLeadingTranslations()

@@ -88,6 +88,33 @@ private Q_SLOTS:
         QCOMPARE(pivot.links(QStringLiteral("inconnu"), QStringLiteral("brown")), 0);
     }
 
+    void tellsWordsNearInSenseAndHowWellItKnowsThem()
+    {
+        // fra-deu 10543: "abomination: Abscheu, Gräuel, Gegenstand der
+        // Abscheu, Verabscheuenswertes"; 52284: "horreur: Grässlichkeit,
+        // Gräuel, Schrecken, Verabscheuenswertes, etwas Grässliches";
+        // 39500: "dégoût: Ekel, Abscheu".
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("abomination"),
+                              {QStringLiteral("Abscheu"), QStringLiteral("Gr\u00e4uel"),
+                               QStringLiteral("Verabscheuenswertes")});
+        pivot.addForeignGerman(QStringLiteral("horreur"),
+                              {QStringLiteral("Gr\u00e4sslichkeit"), QStringLiteral("Gr\u00e4uel"),
+                               QStringLiteral("Schrecken")});
+        pivot.addForeignGerman(QStringLiteral("dégoût"), {QStringLiteral("Ekel"), QStringLiteral("Abscheu")});
+        pivot.addTransDeEn(QByteArrayView("Abscheu {m} :: abhorrence; disgust; loathing\n"
+                                          "Ekel {m} :: disgust; nausea\n"
+                                          "Schrecken {m} :: fright; horror; terror\n"));
+        QVERIFY(pivot.shareGerman(QStringLiteral("horreur"), QStringLiteral("abomination")));
+        QVERIFY(!pivot.shareGerman(QStringLiteral("horreur"), QStringLiteral("dégoût")));
+        QVERIFY(pivot.englishShareGerman(QStringLiteral("abhorrence"), QStringLiteral("loathing")));
+        QVERIFY(!pivot.englishShareGerman(QStringLiteral("abhorrence"), QStringLiteral("horror")));
+        QCOMPARE(pivot.knownGerman(QStringLiteral("dégoût")), 2);
+        QCOMPARE(pivot.knownGerman(QStringLiteral("horreur")), 1);
+        QCOMPARE(pivot.germanOfEnglish(QStringLiteral("disgust")), 2);
+        QCOMPARE(pivot.germanOfEnglish(QStringLiteral("fear")), 0);
+    }
+
     void linksVerbsWrittenWithTheirObjects()
     {
         // fra-deu: "débattre: debattieren, diskutieren, besprechen, erörtern,
