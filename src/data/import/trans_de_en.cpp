@@ -255,6 +255,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 bool objectPhrase = false;   // the verb of "to vaccinate sb. against sth." (verbOfObjectPhrase)
                 bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
                 bool particleVerb = false;   // first among its plain verb's particle verbs (sharesPlaceAmongOneVerbsParticleVerbs)
+                SharedObjectPhrase shared{};  // the verb of "to demolish a building" (verbOfSharedObjectPhrase)
             };
             QVector<Match> matches;
             bool onlyVariantsBefore = true;
@@ -317,6 +318,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     matches.append({verb, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
                     matches.last().objectPhrase = true;
                 }
+                if (SharedObjectPhrase shared = verbOfSharedObjectPhrase(english.at(k), synonym.text, germanSide);
+                    core.contains(shared.verb) && synonym.sense == Sense::General && !synonym.fringe && !synonym.dated) {
+                    matches.append({shared.verb, first, synonym.sense != Sense::General, synonym.fringe, synonym.noted});
+                    matches.last().shared = std::move(shared);
+                }
                 // "vapour" at the head of a line is the core word "vapor", where
                 // no other synonym of the line gives that spelling (kept only
                 // where no line gives "vapor" first, see below).
@@ -351,7 +357,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             // gives those verbs its words; for its German words' own senses it is
             // read as any other line, whether or not the verbs keep it.
             const bool objectPhrasesOnly =
-                std::all_of(matches.cbegin(), matches.cend(), [](const Match &match) { return match.objectPhrase; });
+                std::all_of(matches.cbegin(), matches.cend(), [](const Match &match) {
+                    return match.objectPhrase || !match.shared.verb.isEmpty();
+                });
             if (objectPhrasesOnly)
                 otherLines.append({lineStart, lineEnd, lineNumber});
             if (matches.isEmpty())
@@ -432,11 +440,18 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         candidates.last().englishVerb = true;
                         continue;
                     }
+                    // Through a shared object (verbOfSharedObjectPhrase) the
+                    // German head gives its verb without the object, the line's
+                    // other words only where they are single verbs, and none of a
+                    // special sense.
+                    const bool sharedObject = !match.shared.verb.isEmpty();
+                    if (sharedObject && ((german.position != 0 && german.text.contains(u' ')) || german.sense != Sense::General))
+                        continue;
                     if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
                                                                germanRaws.value(0), german.position))
                         continue;
-                    candidates.append({german.text, match.english, match.first, german.sense, match.special,
-                                       german.position == 0,
+                    candidates.append({sharedObject && german.position == 0 ? match.shared.germanVerb : german.text,
+                                       match.english, match.first, german.sense, match.special, german.position == 0,
                                        german.noun, german.fringe || match.fringe, german.noted || match.noted,
                                        lineNumber, lineNumber * kOrdersPerLine + order++});
                     candidates.last().englishVerb = match.verb;
@@ -472,6 +487,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().prepositionAfterVerb = german.prepositionAfterVerb;
                     if (match.objectPhrase)
                         readAsVerbOfObjectPhrase(candidates.last(), englishSynonyms.at(match.place).text);
+                    candidates.last().sharedObject = sharedObject;
+                    candidates.last().objectPair = match.shared.objectPair;
                     candidates.last().regionalSlang = match.regionalSlang;
                     candidates.last().germanObjectNoted = german.objectNoted;
                     candidates.last().englishPlace = static_cast<int>(match.place);
@@ -558,6 +575,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         });
     }
     dropObjectPhraseVerbsGivenPlainly(candidates);
+    dropSharedObjectVerbsOfUnpairedNounsOrFullRows(candidates);
 
     GermanSources sources;
     sources.ranked = true;

@@ -256,6 +256,12 @@ struct Candidate
     // The English word is the verb of a phrase with two objects ("to
     // vaccinate sb. against sth."; verbOfObjectPhrase).
     bool objectPhrase = false;
+    // The English word is the verb of a phrase with an object noun that the
+    // line's German head names too ("to demolish a building" beside "ein
+    // Gebäude abreißen"; verbOfSharedObjectPhrase), and `objectPair` is the
+    // German and the English noun, one line apart ("Gebäude\nbuilding").
+    bool sharedObject = false;
+    QString objectPair = {};
     // The English word shares its line's first place only as another
     // region's colloquial or slang word ("can [Am.] [slang]" after "loo
     // [Br.] [coll.]").
@@ -661,6 +667,14 @@ bool slangOfOtherRegion(const TransSynonym &synonym, const TransSynonym &first);
 bool countryWordsShareFirstPlace(const QVector<QStringView> &english);
 QString verbOfObjectPhrase(QStringView raw, const QString &read);
 void readAsVerbOfObjectPhrase(Candidate &candidate, const QString &read);
+struct SharedObjectPhrase
+{
+    QString verb;        // the English verb ("demolish")
+    QString germanVerb;  // the German head's verb ("abreißen")
+    QString objectPair;  // the German and the English noun ("Gebäude\nbuilding")
+};
+SharedObjectPhrase verbOfSharedObjectPhrase(QStringView raw, const QString &read, QStringView germanSide);
+void dropSharedObjectVerbsOfUnpairedNounsOrFullRows(QVector<Candidate> &candidates);
 void putObjectPhraseVerbsLast(QVector<const Candidate *> &list);
 QStringList adjectivesOfAdverb(const QString &adverb);
 void putRepeatingAdverbsAfterOtherSenses(QVector<const Candidate *> &list);

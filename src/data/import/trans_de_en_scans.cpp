@@ -871,14 +871,15 @@ void readAsVerbOfObjectPhrase(Candidate &candidate, const QString &read)
     }
 }
 
-// In a German word's list, the verbs met through their object phrases come
-// after its other senses and fill only the places those leave: the German
+// In a German word's list, the verbs met through their object phrases (and
+// those met through a shared object, verbOfSharedObjectPhrase) come after
+// its other senses and fill only the places those leave: the German
 // word's own lines tell its main sense. "gratulieren {vi} (zu) :: to
 // congratulate (on)" is the word's entry; "jdn. zu etw. gratulieren :: to
 // compliment sb. on sth." names one use of it.
 void putObjectPhraseVerbsLast(QVector<const Candidate *> &list)
 {
-    std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->objectPhrase; });
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *c) { return !c->objectPhrase && !c->sharedObject; });
 }
 
 // The English adjective an "-ly" adverb is made from ("dissipatedly":
@@ -957,6 +958,57 @@ void dropObjectPhraseVerbsGivenPlainly(QVector<Candidate> &candidates)
     }
     candidates.removeIf([&givenPlainly](const Candidate &candidate) {
         return candidate.objectPhrase && givenPlainly.contains(candidate.english);
+    });
+}
+
+// The verb of an English synonym given with an indefinite object noun and
+// nothing else ("to demolish a building") where the line's German head
+// names an object the same way before its one verb ("ein Gebäude
+// abreißen"): the object narrows the whole line on both sides, and the
+// dictionary gives some verbs' everyday sense only this way. The verb alone
+// is then the German verb alone. Whether the two nouns name one thing is
+// left to the other lines (dropSharedObjectVerbsOfUnpairedNounsOrFullRows):
+// "einen Kern bohren :: to cut a core" pairs them, "eine Dusche nehmen ::
+// to take a shower" too, which the rows' other lines then keep out. Empty
+// for any other shape.
+SharedObjectPhrase verbOfSharedObjectPhrase(QStringView raw, const QString &read, QStringView germanSide)
+{
+    if (read.count(u' ') != 2 || !(read.contains(u" a ") || read.contains(u" an ")))
+        return {};
+    const QStringList words = read.split(u' ');
+    if (words.size() != 3 || (words.at(1) != u"a" && words.at(1) != u"an"))
+        return {};
+    const QVector<QStringView> english = wordsOutsideBrackets(raw);
+    if (english.size() != 4 || english.at(0) != u"to" || english.at(1) != words.at(0) || english.at(2) != words.at(1)
+        || english.at(3) != words.at(2))
+        return {};
+    const QVector<QStringView> german = wordsOutsideBrackets(splitTopLevel(firstSection(germanSide), u"; ").value(0));
+    static const QStringList articles{QStringLiteral("ein"), QStringLiteral("eine"), QStringLiteral("einen")};
+    if (german.size() != 3 || !articles.contains(german.at(0)) || !german.at(1).front().isUpper()
+        || !german.at(2).front().isLower())
+        return {};
+    return {words.at(0), german.at(2).toString(), german.at(1).toString() + u'\n' + words.at(2)};
+}
+
+// Keeps the verbs met through a shared object (verbOfSharedObjectPhrase)
+// only where another line pairs the two nouns ("Gebäude {n} ... ::
+// building"), and only for a verb whose other lines give it fewer German
+// words than a row's places: a verb with its own full row has its senses
+// there, and a line with an object names only one use of it ("ein Tier
+// reißen :: to kill an animal").
+void dropSharedObjectVerbsOfUnpairedNounsOrFullRows(QVector<Candidate> &candidates)
+{
+    QSet<QString> pairs;
+    QHash<QString, QSet<QString>> otherWords;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.sharedObject)
+            continue;
+        pairs.insert(candidate.german + u'\n' + candidate.english);
+        otherWords[candidate.english].insert(candidate.german.toLower());
+    }
+    candidates.removeIf([&](const Candidate &candidate) {
+        return candidate.sharedObject
+               && (!pairs.contains(candidate.objectPair) || otherWords.value(candidate.english).size() >= kMaxRowSenses);
     });
 }
 

@@ -1239,6 +1239,34 @@ private Q_SLOTS:
                  QStringLiteral("Ziel"));
     }
 
+    // "to demolish a building" beside "ein Gebäude abreißen" gives
+    // "demolish" the German verb alone, where another line pairs the two
+    // nouns; a pair of nouns no line gives leaves the verb out. The shared
+    // object is dropped from the German head.
+    void readsAVerbWithTheObjectBothSidesName()
+    {
+        const QByteArray building =
+            "Gebäude {n}; Bau {m}; Baulichkeit {f} [adm.]; Baute {f} [Schw.] [adm.] (geschlossenes Bauwerk) | "
+            "Gebäude {pl}; Bauten {pl}; Baulichkeiten {pl} :: building /bldg/ (closed structure) | buildings\n";
+        const QByteArray lines =
+            "ein Gebäude abreißen; abtragen; abbrechen; niederreißen; schleifen {vt} [constr.] | abreißend; "
+            "abtragend; abbrechend; niederreißend; schleifend | abgerissen; abgetragen; abgebrochen; "
+            "niedergerissen; geschleift :: to tear down; to pull down; to demolish a building | tearing down; "
+            "pulling down; demolishing | torn down; pulled down; demolished\n"
+            "etw. zertrümmern; demolieren; kaputtschlagen; plattmachen [ugs.]; schrotten [ugs.] {vt} | "
+            "zertrümmernd; demolierend; kaputtschlagend; plattmachend; schrottend | zertrümmert; demoliert; "
+            "kaputtgeschlagen; plattgemacht; geschrottet :: to smash sth.; to smash up <> sth.; to demolish sth.; "
+            "to wreck sth. | smashing; smashing up; demolishing; wrecking | smashed; smashed up; demolished; "
+            "wrecked\n";
+        const QStringList core{QStringLiteral("demolish"), QStringLiteral("building")};
+        const QStringList demolish =
+            germanSourcesFromTrans(building + lines, core).englishToGerman.value(QStringLiteral("demolish"));
+        QVERIFY2(demolish.contains(QStringLiteral("abreißen")), qPrintable(demolish.join(u", ")));
+        QVERIFY2(!demolish.contains(QStringLiteral("ein Gebäude abreißen")), qPrintable(demolish.join(u", ")));
+        const QStringList unpaired = germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("demolish"));
+        QVERIFY2(!unpaired.contains(QStringLiteral("abreißen")), qPrintable(unpaired.join(u", ")));
+    }
+
     // A line whose further sections are only example sentences of its other
     // words is no own entry of its head: "Bemerken" (whose examples
     // show "wahrnehmen" and "Gewahrwerden") does not go before "Bewusstsein"
