@@ -697,6 +697,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putAgreedTransitiveVerbBeforeIntransitiveLine(list);
         putGeneralVerbEntryBeforeFieldGroupsVerb(list);
         putNotedUsesAfterPlainLines(list);
+        giveRareBareNounsPlaceToCommonFullEntryWord(list, ownEntryOfGerman);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no

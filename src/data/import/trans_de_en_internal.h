@@ -537,6 +537,8 @@ void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list);
 void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list);
 void putGeneralVerbEntryBeforeFieldGroupsVerb(QVector<const Candidate *> &list);
 void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list);
+void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
+                                                 const QHash<QString, const Candidate *> &ownEntries);
 
 // Rules that order the English words of a German word
 // (english_word_ranking.cpp).
