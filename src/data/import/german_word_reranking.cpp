@@ -944,17 +944,47 @@ void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list)
     list = std::move(reordered);
 }
 
+// The German words that head a line of more than one section anywhere in
+// the file, whatever English word it gives ("Heldentat {f} | Heldentaten
+// {pl} :: heroic deed; ..."): such a word has an entry of its own, and a
+// bare line of it is one more use of a word the dictionary treats fully.
+QSet<QString> germanHeadsOfFullLines(const QByteArray &text)
+{
+    QSet<QString> heads;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith('#'))
+            continue;
+        const QByteArrayView german = raw.first(separator);
+        if (!german.contains(" | "))
+            continue;
+        qsizetype end = german.size();
+        for (const QByteArrayView stop : {QByteArrayView(" {"), QByteArrayView(";"), QByteArrayView(" ("),
+                                          QByteArrayView(" ["), QByteArrayView(" |")}) {
+            const qsizetype at = german.indexOf(stop);
+            if (at >= 0 && at < end)
+                end = at;
+        }
+        heads.insert(QString::fromUtf8(german.first(end)));
+    }
+    return heads;
+}
+
 namespace {
 
 // Whether a candidate is the word of a bare noun line, one German noun for
 // the English word alone and nothing more ("Sturzbad {n} :: shower",
 // "Gewandtheit {f} :: address"), whose German word the subtitle list
-// misses: such a line gives a rare word or a dated sense, and it ranks as a
-// line that gives the English word first only because it gives nothing else.
+// misses, and that heads no fuller line of its own, for this English word
+// or another (`ownEntries`, `fullLineHeads`): such a line gives a rare word
+// or a dated sense, and it ranks as a line that gives the English word first
+// only because it gives nothing else.
 bool isRareBareNounLine(const Candidate &candidate, const WordRanks &ranks,
-                        const QHash<QString, const Candidate *> &ownEntries)
+                        const QHash<QString, const Candidate *> &ownEntries, const QSet<QString> &fullLineHeads)
 {
-    return !ownEntries.contains(candidate.german) && candidate.first && candidate.noun && candidate.sections == 1 && candidate.germanAlone
+    return !ownEntries.contains(candidate.german) && !fullLineHeads.contains(candidate.german) && candidate.first && candidate.noun && candidate.sections == 1 && candidate.germanAlone
            && candidate.englishAlone && !candidate.englishMainEntry && !candidate.german.contains(u' ')
            && ranks.rank(candidate.german) == 0;
 }
@@ -979,9 +1009,14 @@ bool isCommonWordOfFullEntry(const Candidate &candidate, const WordRanks &ranks)
 // it went before every full entry that names the word second, and kept out
 // the everyday senses those entries give ("duschen" and "Rede" for "shower"
 // and "address" behind "Sturzbad" and "Gewandtheit"). Where no such word
-// stands past the kept places, the row keeps its order.
+// stands past the kept places, the row keeps its order. Judged against the
+// rows it changed, a bare word with a full entry of its own elsewhere gave
+// its place to a side sense ("Abenteuer" for "Heldentat" as "exploit"), so
+// such words stay; the line tag of another word of the replacing line's group
+// ("brausen {vi} [veraltet]" beside "duschen") does not hold it back.
 void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
-                                                 const QHash<QString, const Candidate *> &ownEntries)
+                                                 const QHash<QString, const Candidate *> &ownEntries,
+                                                 const QSet<QString> &fullLineHeads)
 {
     const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
     for (;;) {
@@ -1005,7 +1040,7 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
         // A word that another line of the list gives as well keeps its place.
         const auto bare = std::find_if(keptAt.cbegin(), keptAt.cend(), [&](qsizetype i) {
             const QString word = list.at(i)->german.toLower();
-            return isRareBareNounLine(*list.at(i), ranks, ownEntries)
+            return isRareBareNounLine(*list.at(i), ranks, ownEntries, fullLineHeads)
                    && std::count_if(list.cbegin(), list.cend(), [&word](const Candidate *c) {
                           return c->german.toLower() == word;
                       }) == 1;

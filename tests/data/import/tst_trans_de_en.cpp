@@ -5606,6 +5606,34 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
         QCOMPARE(row.first(), QStringLiteral("Adresse"));
     }
+    // A bare noun line of a word that heads a full entry of its own for
+    // another English word ("Heldentat {f} :: exploit", T:185768, beside
+    // "Heldentat {f} | Heldentaten {pl} :: heroic deed; ...", T:49624) keeps
+    // its place: the dictionary treats the word fully elsewhere.
+    void keepsABareNounLineOfAWordWithAFullEntry()
+    {
+        const QByteArray lines(
+            "ausbeuten {vt} | ausbeutend | ausgebeutet | beutet aus | beutete aus | ausgebeutet; ausgenutzt :: to"
+            " exploit | exploiting | exploited | exploits | exploited | exploited\n"
+            "jdn./etw. (für seine eigenen Zwecke) instrumentalisieren {vt} | Er hatte seinen Mandanten instruiert"
+            ", der Presse so wenig Auskünfte wie möglich zu geben. | instrumentalisierend | instrumentalisiert ::"
+            " to exploit sb./sth. (for your own purposes) | He had primed his client to give the journalists as l"
+            "ittle information as possible. | exploiting | exploited\n"
+            "vermarkten {vt} | vermarktend | vermarktet :: to exploit (commercially); to capitalize on; to capita"
+            "lise on [Br.] | exploiting; capitalizing on | exploited; capitalized on\n"
+            "etw. (kommerziell) verwerten; nutzen; ausbeuten [pej.] {vt} [econ.] | verwertend; nutzend; ausbeuten"
+            "d | verwertet; genutzt; ausgebeutet | ein geistiges Werk verwerten | künstlerische Leistungen gewerb"
+            "lich verwerten :: to exploit sth.; to commercialise sth. | exploiting; commercialising | exploited; "
+            "commercialised | to exploit an intellectual work | to commercialize artistic performances\n"
+            "Heldentat {f} :: exploit\n"
+            "Heldentat {f} | Heldentaten {pl} :: heroic deed; brave action | heroic deeds; brave actions\n"
+            "Abenteuer {n}; Eskapade {f} | Abenteuer {pl}; Eskapaden {pl} | eine besoffene Geschichte [ugs.] | se"
+            "xuelle Abenteuer | jugendliche Eskapaden :: adventure; escapade; exploit | adventures; escapades; ex"
+            "ploits | a drunken escapade | sexual escapades/exploits | youthful escapades/exploits\n");
+        const QStringList row = germanItemsOf(lines, QStringLiteral("exploit"));
+        QVERIFY2(row.indexOf(QStringLiteral("Heldentat")) >= 0 && row.indexOf(QStringLiteral("Heldentat")) < 6,
+                 qPrintable(row.join(u", ")));
+    }
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
