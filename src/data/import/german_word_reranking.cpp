@@ -944,6 +944,125 @@ void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list)
     list = std::move(reordered);
 }
 
+// The German words that head a line of more than one section anywhere in
+// the file, whatever English word it gives ("Heldentat {f} | Heldentaten
+// {pl} :: heroic deed; ..."): such a word has an entry of its own, and a
+// bare line of it is one more use of a word the dictionary treats fully.
+QSet<QString> germanHeadsOfFullLines(const QByteArray &text)
+{
+    QSet<QString> heads;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const QByteArrayView raw = takeRawTransLine(text, start);
+        const qsizetype separator = raw.indexOf(" :: ");
+        if (separator < 0 || raw.startsWith('#'))
+            continue;
+        const QByteArrayView german = raw.first(separator);
+        if (!german.contains(" | "))
+            continue;
+        qsizetype end = german.size();
+        for (const QByteArrayView stop : {QByteArrayView(" {"), QByteArrayView(";"), QByteArrayView(" ("),
+                                          QByteArrayView(" ["), QByteArrayView(" |")}) {
+            const qsizetype at = german.indexOf(stop);
+            if (at >= 0 && at < end)
+                end = at;
+        }
+        heads.insert(QString::fromUtf8(german.first(end)));
+    }
+    return heads;
+}
+
+namespace {
+
+// Whether a candidate is the word of a bare noun line, one German noun for
+// the English word alone and nothing more ("Sturzbad {n} :: shower",
+// "Gewandtheit {f} :: address"), whose German word the subtitle list
+// misses, and that heads no fuller line of its own, for this English word
+// or another (`ownEntries`, `fullLineHeads`): such a line gives a rare word
+// or a dated sense, and it ranks as a line that gives the English word first
+// only because it gives nothing else.
+bool isRareBareNounLine(const Candidate &candidate, const WordRanks &ranks,
+                        const QHash<QString, const Candidate *> &ownEntries, const QSet<QString> &fullLineHeads)
+{
+    return !ownEntries.contains(candidate.german) && !fullLineHeads.contains(candidate.german) && candidate.first && candidate.noun && candidate.sections == 1 && candidate.germanAlone
+           && candidate.englishAlone && !candidate.englishMainEntry && !candidate.german.contains(u' ')
+           && ranks.rank(candidate.german) == 0;
+}
+
+// Whether a candidate is a word on the subtitle list from a full entry, a
+// line of three sections or more with the German word's forms, compounds or
+// examples, that gives the English word plainly after a synonym ("Rede {f};
+// Ansprache {f} | Reden {pl}; ... | ... :: speech; address | ...").
+bool isCommonWordOfFullEntry(const Candidate &candidate, const WordRanks &ranks)
+{
+    return !candidate.first && candidate.sections >= 3 && candidate.germanNamedAgain && givesWordPlainly(candidate)
+           && !candidate.lineTagged && !candidate.compoundOnly && ranks.rank(candidate.german) > 0;
+}
+
+} // namespace
+
+// Gives the place of a rare bare noun line's word among the row's kept
+// places (isRareBareNounLine) to the best ranked common word of a full entry
+// past them that gives the English word after a synonym
+// (isCommonWordOfFullEntry), and puts the bare word right behind the kept
+// places. The bare line ranks as one that gives the English word first, so
+// it went before every full entry that names the word second, and kept out
+// the everyday senses those entries give ("duschen" and "Rede" for "shower"
+// and "address" behind "Sturzbad" and "Gewandtheit"). Where no such word
+// stands past the kept places, the row keeps its order. Judged against the
+// rows it changed, a bare word with a full entry of its own elsewhere gave
+// its place to a side sense ("Abenteuer" for "Heldentat" as "exploit"), so
+// such words stay; the line tag of another word of the replacing line's group
+// ("brausen {vi} [veraltet]" beside "duschen") does not hold it back.
+void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
+                                                 const QHash<QString, const Candidate *> &ownEntries,
+                                                 const QSet<QString> &fullLineHeads)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    for (;;) {
+        // The row's kept places: the first candidate of each German word.
+        QStringList kept;
+        QVector<qsizetype> keptAt;
+        qsizetype end = list.size();
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QString word = list.at(i)->german.toLower();
+            if (kept.contains(word))
+                continue;
+            if (kept.size() == kRowPlaces) {
+                end = i;
+                break;
+            }
+            kept.append(word);
+            keptAt.append(i);
+        }
+        if (end == list.size())
+            return;
+        // A word that another line of the list gives as well keeps its place.
+        const auto bare = std::find_if(keptAt.cbegin(), keptAt.cend(), [&](qsizetype i) {
+            const QString word = list.at(i)->german.toLower();
+            return isRareBareNounLine(*list.at(i), ranks, ownEntries, fullLineHeads)
+                   && std::count_if(list.cbegin(), list.cend(), [&word](const Candidate *c) {
+                          return c->german.toLower() == word;
+                      }) == 1;
+        });
+        if (bare == keptAt.cend())
+            return;
+        qsizetype common = -1;
+        for (qsizetype j = end; j < list.size() && common < 0; ++j) {
+            if (isCommonWordOfFullEntry(*list.at(j), ranks) && !kept.contains(list.at(j)->german.toLower()))
+                common = j;
+        }
+        if (common < 0)
+            return;
+        const qsizetype at = *bare;
+        const Candidate *bareWord = list.at(at);
+        list[at] = list.at(common);
+        list.remove(common);
+        // Behind the kept places, before the words that followed them.
+        list.insert(end, bareWord);
+    }
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

@@ -691,6 +691,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     const QHash<QString, QHash<QString, int>> pairings = linesPairingWords(text, pairsWanted);
     compoundsCounted.get();
     const QHash<QString, QHash<QString, int>> renderings = renderingsCounted.get();
+    // The German words with an entry of their own anywhere in the file (see
+    // giveRareBareNounsPlaceToCommonFullEntryWord).
+    const QSet<QString> fullLineHeads = germanHeadsOfFullLines(text);
     for (auto it = byEnglish.begin(); it != byEnglish.end(); ++it) {
         QVector<const Candidate *> &list = it.value();
         // Obsolete and regional words only where nothing else translates the
@@ -741,6 +744,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putAgreedTransitiveVerbBeforeIntransitiveLine(list);
         putGeneralVerbEntryBeforeFieldGroupsVerb(list);
         putNotedUsesAfterPlainLines(list);
+        giveRareBareNounsPlaceToCommonFullEntryWord(list, ownEntryOfGerman, fullLineHeads);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no

@@ -543,6 +543,10 @@ void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list);
 void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list);
 void putGeneralVerbEntryBeforeFieldGroupsVerb(QVector<const Candidate *> &list);
 void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list);
+QSet<QString> germanHeadsOfFullLines(const QByteArray &text);
+void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
+                                                 const QHash<QString, const Candidate *> &ownEntries,
+                                                 const QSet<QString> &fullLineHeads);
 
 // Rules that order the English words of a German word
 // (english_word_ranking.cpp).

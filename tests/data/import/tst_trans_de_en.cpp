@@ -5669,6 +5669,111 @@ private Q_SLOTS:
         QCOMPARE(row.indexOf(QStringLiteral("drücken")), 6);
         QVERIFY(sources.ownLineHeads.contains(QStringLiteral("drücken\nstrike")));
     }
+    // A bare noun line whose German word the subtitle list misses
+    // ("Gewandtheit {f} :: address", T:43919) gives its row place to the
+    // common head of a full entry that gives the word after a synonym
+    // ("Rede {f}; Ansprache {f} | ... :: speech; address | ...", T:86016).
+    void givesARareBareNounsPlaceToACommonFullEntrysWord()
+    {
+        const QByteArray lines(
+            "Adresse {f} /Adr./; Anschrift {f} | Adressen {pl}; Anschriften {pl} | Firmenadresse {f}; Firmenansch"
+            "rift {f} | per Adresse /p. A.; p. Adr./; bei; wohnhaft bei | ladungsfähige Anschrift/Adresse [jur.] "
+            "| die letzte bekannte Anschrift des Verdächtigen | An der Anschrift 15 Parkfield Road gibt es keinen"
+            " MACKENZIE. :: address | addresses | company address; company’s address | care of (c/o) | address fo"
+            "r service of a summons; address where a summons may be served | the last known address of/for the su"
+            "spect | There is not a MACKENZIE associated to the address of 15 Parkfield Road.\n"
+            "Adresse {f} [comp.] | Adressen {pl} | absolute Adresse; echte Adresse; Maschinenadresse; physische A"
+            "dresse; physikalische Adresse; reale Adresse; tatsächliche Adresse | alphanumerische Adresse | direk"
+            "te Adresse; Direktadresse; explizite Adresse; unmittelbare Adresse | Distanzadresse {f} | Grundadres"
+            "se {f}; Bezugsadresse {f}; Referenzadresse {f} | implizite Adresse | logische Adresse; virtuelle Adr"
+            "esse | relative Adresse | symbolische Adresse; mnemotechnische Adresse; mnemonische Adresse (mit Nam"
+            "en) | unmittelbare Adresse :: address | addresses | actual address; absolute address; machine addres"
+            "s; physical address; real address | alphanumeric address | direct address; explicit address; immedia"
+            "te address | bias address; displacement address; displacement; offset value | basic address; base ad"
+            "dress; referential address; reference address | implicit address | logical address; virtual address "
+            "| floating address; relative address | symbolic address; mnemotechnic address; mnemonic address | im"
+            "mediate address; literal address\n"
+            "Anrede {f} [ling.] [soc.] | formelle Anrede; Sie-Form | Du-Form; Du-Wort :: address; form of address"
+            " | formal form of address | familiar form (of address); informal form (of address)\n"
+            "Gewandtheit {f} :: address\n"
+            "Rede {f}; Ansprache {f} | Reden {pl}; Ansprachen {pl} | Abschiedsrede {f}; Abschiedsansprache {f} | "
+            "Abschlussrede {f} | Begrüßungsrede {f}; Begrüßungsansprache {f} |  Begrüßungsreden {pl}; Begrüßungsa"
+            "nsprachen {pl} | Dankesrede {f} (bei einer Preisverleihung) |  Dankesreden {pl} | Fernsehansprache {"
+            "f} |  Fernsehansprachen {pl} | Festrede {f}; Festansprache {f} |  Festreden {pl}; Festansprachen {pl"
+            "} | Marathonrede {f} | Ministerrede {f} | Nominierungsrede {f} [pol.] |  Nominierungsreden {pl} | Ti"
+            "schrede {f} |  Tischreden {pl} | Wahlrede {f} [pol.] |  Wahlreden {pl} | die Festrede halten | die R"
+            "ede des Präsidenten | eine hervorragende Rede | eine Rede halten; eine Ansprache halten (über/zu etw"
+            ".) :: speech; address | speeches; addresses | farewell speech; farewell address; valedictory speech;"
+            " valedictory address; valedictory | closing speech | speech of welcome; welcoming speech; welcoming "
+            "address | speechs of welcome; welcoming speeches; welcoming addresses | acceptance speech (given by "
+            "sb. receiving an award/prize) | acceptance speeches | television address | television addresses | of"
+            "ficial speech | official speeches | marathon speech | ministerial speech; ministerial address | nomi"
+            "nating speech | nominating speeches | after-dinner speech | after-dinner speeches | campaign speech;"
+            " stump speech [Am.] | campaign speeches; stump speeches | to give a formal address | the President’s"
+            " speech; the speech given by the President | an excellent speech; a stem-winder [Am.] [coll.] | to g"
+            "ive a speech; to make a speech; to deliver a speech; to give/deliver an address (about/on sth.)\n"
+            "jdn. anreden; ansprechen; anschreiben {vt} (mit) [soc.] | anredend; ansprechend; anschreibend | ange"
+            "redet; angesprochen; angeschrieben | Obwohl er ihnen seinen Vornamen nannte, redeten sie ihn weiterh"
+            "in mit „Herr Doktor“ an. | In der deutschen Armee wurden vorgesetzte Offiziere früher in der dritten"
+            " Person angesprochen, z. B. mit „Herr Major hat absolut recht“. | Ich stand neben ihm und er sprach "
+            "mich in der dritten Person an, so als wäre ich gar nicht da. | Beim E-Mail-Marketing sollte der Empf"
+            "änger als Person mit Namen angeschrieben werden. :: to address sb. (as) | addressing | addressed | A"
+            "lthough he told them his first name, they continued to address him as \"Doctor\". | In the German ar"
+            "my, superior officers used to be addressed in the third person, for instance, as 'Herr Major is abso"
+            "lutely right.' | I was standing next to him and he addressed me in the third person as if I wasn’t e"
+            "ven there. | In e-mail marketing, the recipient should be addressed as an individual with his own na"
+            "me.\n"
+            "(ein Problem) in Angriff nehmen; angehen; anpacken; sich mit etw. auseinandersetzen; gegen etw. etwa"
+            "s unternehmen; einer Sache zu Leibe rücken [geh.] {v} | in Angriff nehmend; angehend; anpackend; sic"
+            "h auseinandersetzend; etwas unternehmend; einer Sache zu Leibe rückend | in Angriff genommen; angega"
+            "ngen; angepackt; sich auseinandergesetzt; etwas unternommen; einer Sache zu Leibe gerückt | etw. dir"
+            "ekt angehen | Altersbarrieren den Kampf ansagen | auf jds. Bedürfnisse eingehen | sich damit auseina"
+            "ndersetzen, warum … | Ich weiß nicht, wie ich es anfangen / angehen soll. | Es ist Zeit, dass du etw"
+            "as gegen deine Verschuldung unternimmst. | Die Regierung muss das Problem der Arbeitslosigkeit jetzt"
+            " einmal angehen. :: to tackle; to address (a problem) [formal]; to grapple with sth. (difficult); to"
+            " get to grips with sth. (difficult) [Br.]; to come to grips with sth. (difficult) [Am.] | tackling; "
+            "addressing; grappling; getting to grips; coming to grips | tackled; addressed; grappled; got, gotten"
+            " to grips; come to grips | to address sth. directly | to tackle age barriers | to address the needs "
+            "of sb. | to tackle the problem of why | I don’t know how to tackle it. | It’s time for you to come t"
+            "o grips with your debt. | The government needs to get to grips with the unemployment problem.\n"
+            "zu jdm. sprechen {vi} | Er soll auch zu den versammelten Studenten der Universität sprechen. :: to s"
+            "peak to sb.; to address sb.; to bespeak sb. [archaic] | He is also expected to address the assembled"
+            " students of the University.\n");
+        const QStringList row = germanItemsOf(lines, QStringLiteral("address"));
+        QVERIFY2(row.indexOf(QStringLiteral("Rede")) >= 0 && row.indexOf(QStringLiteral("Rede")) < 6,
+                 qPrintable(row.join(u", ")));
+        QVERIFY2(row.indexOf(QStringLiteral("Gewandtheit")) < 0 || row.indexOf(QStringLiteral("Gewandtheit")) >= 6,
+                 qPrintable(row.join(u", ")));
+        QCOMPARE(row.first(), QStringLiteral("Adresse"));
+    }
+    // A bare noun line of a word that heads a full entry of its own for
+    // another English word ("Heldentat {f} :: exploit", T:185768, beside
+    // "Heldentat {f} | Heldentaten {pl} :: heroic deed; ...", T:49624) keeps
+    // its place: the dictionary treats the word fully elsewhere.
+    void keepsABareNounLineOfAWordWithAFullEntry()
+    {
+        const QByteArray lines(
+            "ausbeuten {vt} | ausbeutend | ausgebeutet | beutet aus | beutete aus | ausgebeutet; ausgenutzt :: to"
+            " exploit | exploiting | exploited | exploits | exploited | exploited\n"
+            "jdn./etw. (für seine eigenen Zwecke) instrumentalisieren {vt} | Er hatte seinen Mandanten instruiert"
+            ", der Presse so wenig Auskünfte wie möglich zu geben. | instrumentalisierend | instrumentalisiert ::"
+            " to exploit sb./sth. (for your own purposes) | He had primed his client to give the journalists as l"
+            "ittle information as possible. | exploiting | exploited\n"
+            "vermarkten {vt} | vermarktend | vermarktet :: to exploit (commercially); to capitalize on; to capita"
+            "lise on [Br.] | exploiting; capitalizing on | exploited; capitalized on\n"
+            "etw. (kommerziell) verwerten; nutzen; ausbeuten [pej.] {vt} [econ.] | verwertend; nutzend; ausbeuten"
+            "d | verwertet; genutzt; ausgebeutet | ein geistiges Werk verwerten | künstlerische Leistungen gewerb"
+            "lich verwerten :: to exploit sth.; to commercialise sth. | exploiting; commercialising | exploited; "
+            "commercialised | to exploit an intellectual work | to commercialize artistic performances\n"
+            "Heldentat {f} :: exploit\n"
+            "Heldentat {f} | Heldentaten {pl} :: heroic deed; brave action | heroic deeds; brave actions\n"
+            "Abenteuer {n}; Eskapade {f} | Abenteuer {pl}; Eskapaden {pl} | eine besoffene Geschichte [ugs.] | se"
+            "xuelle Abenteuer | jugendliche Eskapaden :: adventure; escapade; exploit | adventures; escapades; ex"
+            "ploits | a drunken escapade | sexual escapades/exploits | youthful escapades/exploits\n");
+        const QStringList row = germanItemsOf(lines, QStringLiteral("exploit"));
+        QVERIFY2(row.indexOf(QStringLiteral("Heldentat")) >= 0 && row.indexOf(QStringLiteral("Heldentat")) < 6,
+                 qPrintable(row.join(u", ")));
+    }
     void putsAnAdverbRepeatingItsAdjectiveAfterTheOtherSenses()
     {
         // T:145854, T:145921, T:145923: the bare adverb line of
