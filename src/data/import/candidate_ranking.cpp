@@ -351,7 +351,8 @@ bool isCognate(const QString &german, const QString &english)
 // noun's own plain line before another noun's full entry that narrows it by
 // a note (putOwnPlainLineBeforeNotedLaterSynonym); the word of the German
 // word's own plain main entry goes before a side use's word that leads the
-// list (putOwnPlainLineBeforeSideUse).
+// list, and a plain line's word it heads before that of another word's
+// line of phrases (putOwnPlainLineBeforeSideUse).
 void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side,
           QHash<QString, int> &phraseRanks)
 {

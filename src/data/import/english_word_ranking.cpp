@@ -1485,6 +1485,18 @@ bool namesSideUseBeside(const Candidate &candidate, const Candidate &own)
     return tagged || laterShorterAdjectiveLine;
 }
 
+// Whether a line gives the German word as a later synonym and its further
+// German sections are phrases that name none of the line's words, while its
+// English ones name the English word again in phrases ("vernünftig;
+// einleuchtend; logisch {adj} | innere Gewissheit; vollste Überzeugung |
+// ... :: moral | moral certainty | ..."): the English word holds there in
+// the phrases, or as the head's sense, not as the later synonym's own word.
+bool namesLaterSynonymsPhraseLine(const Candidate &candidate)
+{
+    return candidate.first && !candidate.germanFirst && candidate.phrasesOfNoLineWord && candidate.namedAgain
+           && !candidate.pluralForms && !candidate.comparison && !candidate.mainEntry && !candidate.clearMainEntry;
+}
+
 } // namespace
 
 // Puts the word of the German word's own main entry (markMainEntry) first
@@ -1501,11 +1513,27 @@ bool namesSideUseBeside(const Candidate &candidate, const Candidate &own)
 // words, would otherwise lead the row with it. Only a side use in the first
 // place gives way: judged against the rows it changed, moving the entry
 // before a side use further down as often put a rare word ("environ",
-// "lotion") before a common one.
+// "lotion") before a common one. A first word taken from a line of phrases
+// that gives the German word as a later synonym
+// (namesLaterSynonymsPhraseLine) gives way alike to the word of an earlier
+// plain line the German word heads, main entry or not.
 void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list)
 {
     if (list.size() < 2 || list.first()->clearMainEntry || list.first()->mainEntry)
         return;
+    if (namesLaterSynonymsPhraseLine(*list.first())) {
+        // A plain line the German word heads earlier in the file names its
+        // own sense better than another word's line of phrases; judged on
+        // the rows it moved, a later one as often named a rarer use.
+        const int phraseLine = list.first()->line;
+        const auto headed = std::find_if(list.begin(), list.end(), [phraseLine](const Candidate *candidate) {
+            return isOwnPlainLine(*candidate) && candidate->line < phraseLine;
+        });
+        if (headed != list.end() && (*headed)->english != list.first()->english) {
+            moveToFront(list, headed);
+            return;
+        }
+    }
     const auto own = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->mainEntry && isOwnPlainLine(*candidate)
                && (candidate->pluralForms || candidate->comparison

@@ -496,6 +496,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().germanNamedAgain = namesGermanWordAgain(germanSide, german.text);
                     candidates.last().examplesOfOtherWord =
                         examplesShowOnlyOtherWord(germanExamples, german.text, germanSynonyms);
+                    candidates.last().phrasesOfNoLineWord = furtherSectionsNameNoLineWord(germanSide, germanSynonyms);
                     candidates.last().englishPluralByAdjective =
                         german.noun
                         && pluralPlaceNamesAdjective(germanSide, laterEnglish, englishSynonyms, match.place);

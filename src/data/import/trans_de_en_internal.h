@@ -189,6 +189,9 @@ struct Candidate
     // this one (exampleSectionsAfterPlurals holds its stem).
     bool examplesOfOtherWord = false;
     bool examplesOfWord = false;
+    // The line's further German sections name none of its first section's
+    // words: they are phrases of their own (furtherSectionsNameNoLineWord).
+    bool phrasesOfNoLineWord = false;
     // The German word is a noun whose line gives, in the English word's
     // plural place, a phrase with the word before a noun ("Germane {m} |
     // Germanen {pl} :: Germanic | the Germanic people";
@@ -632,6 +635,7 @@ bool compoundsAlikeOnBothSides(const QString &germanHead, const QString &germanP
                                const QString &englishPart);
 QString exampleSectionsAfterPlurals(QStringView germanSide);
 QString germanStemOf(const QString &german);
+bool furtherSectionsNameNoLineWord(QStringView germanSide, const QVector<TransSynonym> &synonyms);
 bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, const QVector<TransSynonym> &synonyms);
 bool givesExampleSentences(QStringView germanSide);
 bool examplesShowOnlyLaterSynonym(QStringView germanSide, qsizetype position);

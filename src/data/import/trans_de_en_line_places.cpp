@@ -146,6 +146,25 @@ bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, c
     });
 }
 
+// Whether a line has further German sections and none of them names any of
+// the first section's words by its stem ("vernünftig; einleuchtend; logisch
+// {adj} | innere Gewissheit; vollste Überzeugung | mit an Sicherheit
+// grenzender Wahrscheinlichkeit; ... :: moral | moral certainty | ..."):
+// the sections are phrases of their own, and the line's English word holds
+// in them, not as a plain word of the line's German words.
+bool furtherSectionsNameNoLineWord(QStringView germanSide, const QVector<TransSynonym> &synonyms)
+{
+    const QVector<QStringView> sections = splitTopLevel(germanSide, u" | ");
+    if (sections.size() < 3)
+        return false;
+    QString further;
+    for (qsizetype k = 1; k < sections.size(); ++k)
+        further += sections.at(k).toString().toLower() + u'\n';
+    return std::none_of(synonyms.cbegin(), synonyms.cend(), [&](const TransSynonym &synonym) {
+        return further.contains(germanStemOf(synonym.text));
+    });
+}
+
 namespace {
 
 // Whether a German section is a sentence: an example of use, not a form or

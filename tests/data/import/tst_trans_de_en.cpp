@@ -5831,7 +5831,10 @@ private Q_SLOTS:
     // "unpleasant"; the later, shorter T:165575 gives "nasty" and was put
     // first (T:166615, longer, lists the word later). T:58901 and T:58902:
     // "Knopf {m} [textil.]" is the fuller entry with the plurals and keeps
-    // "button" first.
+    // "button" first. T:169414 gives "einleuchtend" as a later synonym of
+    // "vernünftig" with "moral", whose further sections are phrases naming
+    // none of the line's words ("innere Gewissheit :: moral certainty"); the
+    // earlier T:140231, which "einleuchtend" heads, gives "plausible".
     void putsTheOwnPlainMainEntryBeforeASideUse_data()
     {
         QTest::addColumn<QByteArray>("lines");
@@ -5885,6 +5888,19 @@ private Q_SLOTS:
             "to unbotton a button [Am.]; to do a botton [coll.] | The button has come off.\n")
             << QStringList{QStringLiteral("button"), QStringLiteral("knob")} << QStringLiteral("Knopf")
             << QStringLiteral("button") << QStringLiteral("knob");
+        QTest::newRow("einleuchtend: the headed plain line before another word's phrase line")
+            << QByteArray(
+            "einleuchtend; plausibel; glaubhaft {adj} | Diese Ergebnisse lassen es glaubhaft/plausibel erscheinen"
+            ", dass … :: plausible | These findings make it plausible that …\neinleuchtend; überzeugend; schlüssi"
+            "g; stringent [geh.] {adj} | eine einleuchtende Erklärung | ein überzeugender Grund | ein schlüssiges"
+            " Argument :: cogent [formal] | a cogent explanation | a cogent reason | a cogent argument\neinleucht"
+            "end; überzeugend; schlüssig; stringent [geh.] {adv} :: cogently\nvernünftig; einleuchtend; logisch {"
+            "adj} | innere Gewissheit; vollste Überzeugung | mit an Sicherheit grenzender Wahrscheinlichkeit; aus"
+            " vollster Überzeugung | subjektives Risiko (wegen falscher Angaben des Versicherten) | Es ist mit Si"
+            "cherheit anzunehmen, dass … :: moral | moral certainty | with moral certainty | moral hazard | It’s "
+            "a moral certainty that…\n")
+            << QStringList{QStringLiteral("moral"), QStringLiteral("plausible"), QStringLiteral("cogent")}
+            << QStringLiteral("einleuchtend") << QStringLiteral("plausible") << QStringLiteral("moral");
     }
     void putsTheOwnPlainMainEntryBeforeASideUse()
     {
