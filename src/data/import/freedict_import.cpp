@@ -482,7 +482,9 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
         });
     std::future<GermanPivot> frenchPivot =
         std::async(std::launch::async, [directory, transText, words = std::move(frenchWords)] {
-            return GermanPivot::read(directory, QStringLiteral("fra-deu"), transText, words);
+            GermanPivot pivot = GermanPivot::read(directory, QStringLiteral("fra-deu"), transText, words);
+            pivot.indexGermanByEnglish();
+            return pivot;
         });
     // The words fra-deu writes apart after others ("jeu vidéo"), read beside
     // the work on the French items too.

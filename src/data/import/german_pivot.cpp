@@ -209,10 +209,8 @@ void GermanPivot::addGermanEnglish(const QString &german, const QStringList &eng
     QSet<QString> &keys = m_germanEnglish[german];
     for (const QString &word : english) {
         const QString key = englishPivotKey(word);
-        if (!key.isEmpty()) {
+        if (!key.isEmpty())
             keys.insert(key);
-            m_englishGerman[key].insert(german);
-        }
     }
 }
 
@@ -250,6 +248,15 @@ bool GermanPivot::shareGerman(const QString &foreignA, const QString &foreignB) 
     const QStringList a = germanOf(foreignA);
     const QStringList b = germanOf(foreignB);
     return std::any_of(a.begin(), a.end(), [&b](const QString &word) { return b.contains(word); });
+}
+
+void GermanPivot::indexGermanByEnglish()
+{
+    m_englishGerman.clear();
+    for (auto it = m_germanEnglish.cbegin(); it != m_germanEnglish.cend(); ++it) {
+        for (const QString &key : it.value())
+            m_englishGerman[key].insert(it.key());
+    }
 }
 
 bool GermanPivot::englishShareGerman(const QString &englishA, const QString &englishB) const

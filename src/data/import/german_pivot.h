@@ -44,15 +44,22 @@ public:
     // in sense even where neither links to a given English word.
     bool shareGerman(const QString &foreignA, const QString &foreignB) const;
 
+    // Indexes the German words by the English words trans-de-en gives them,
+    // for englishShareGerman() and germanOfEnglish(). Only the French rows
+    // ask those, so the index is built on request, after reading: it holds
+    // every English key again, which the Spanish pivots need not carry.
+    void indexGermanByEnglish();
+
     // Whether trans-de-en translates one German word of the foreign words
-    // added to both English words ("böse": "bad" and "nasty").
+    // added to both English words ("böse": "bad" and "nasty"); needs
+    // indexGermanByEnglish().
     bool englishShareGerman(const QString &englishA, const QString &englishB) const;
 
     // How many German words of the foreign word trans-de-en translates.
     int knownGerman(const QString &foreign) const;
 
     // How many German words of the foreign words added trans-de-en
-    // translates to the English word.
+    // translates to the English word; needs indexGermanByEnglish().
     int germanOfEnglish(const QString &english) const;
 
     // Whether the foreign-German dictionary lists the word at all.

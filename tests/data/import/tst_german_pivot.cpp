@@ -105,6 +105,8 @@ private Q_SLOTS:
         pivot.addTransDeEn(QByteArrayView("Abscheu {m} :: abhorrence; disgust; loathing\n"
                                           "Ekel {m} :: disgust; nausea\n"
                                           "Schrecken {m} :: fright; horror; terror\n"));
+        QVERIFY(!pivot.englishShareGerman(QStringLiteral("abhorrence"), QStringLiteral("loathing")));
+        pivot.indexGermanByEnglish();
         QVERIFY(pivot.shareGerman(QStringLiteral("horreur"), QStringLiteral("abomination")));
         QVERIFY(!pivot.shareGerman(QStringLiteral("horreur"), QStringLiteral("dégoût")));
         QVERIFY(pivot.englishShareGerman(QStringLiteral("abhorrence"), QStringLiteral("loathing")));
