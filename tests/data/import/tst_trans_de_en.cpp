@@ -566,6 +566,23 @@ private Q_SLOTS:
         QCOMPARE(entry.english.last().text, QStringLiteral("cease"));
     }
 
+    // Every field of sources read in pieces against those of one pass (the
+    // word counts aside, which the pieces do not make).
+    static void checkSameSources(const GermanSources &pieces, const GermanSources &whole)
+    {
+        QCOMPARE(pieces.englishToGerman, whole.englishToGerman);
+        QCOMPARE(pieces.germanToEnglish, whole.germanToEnglish);
+        QCOMPARE(pieces.mainEntrySenses, whole.mainEntrySenses);
+        QCOMPARE(pieces.sideSenses, whole.sideSenses);
+        QCOMPARE(pieces.headedSenses, whole.headedSenses);
+        QCOMPARE(pieces.headedLineWords, whole.headedLineWords);
+        QCOMPARE(pieces.plainFirstSenses, whole.plainFirstSenses);
+        QCOMPARE(pieces.spoiltSenses, whole.spoiltSenses);
+        QCOMPARE(pieces.ownLineHeads, whole.ownLineHeads);
+        QCOMPARE(pieces.nounAndVerbSpellings, whole.nounAndVerbSpellings);
+        QCOMPARE(pieces.taggedOnly, whole.taggedOnly);
+    }
+
     void readsTheLinesInPiecesAsInOnePass()
     {
         // The lines are read in pieces on threads of their own. Several
@@ -616,17 +633,7 @@ private Q_SLOTS:
         QVERIFY(whole.germanToEnglish.value(QStringLiteral("anhalten")).size() > 2);
         for (const int chunks : {2, 3, 5, 14, 40}) {
             const GermanSources pieces = germanSourcesFromTrans(lines, core, countTransWords(lines), {}, chunks);
-            QCOMPARE(pieces.englishToGerman, whole.englishToGerman);
-            QCOMPARE(pieces.germanToEnglish, whole.germanToEnglish);
-            QCOMPARE(pieces.mainEntrySenses, whole.mainEntrySenses);
-            QCOMPARE(pieces.sideSenses, whole.sideSenses);
-            QCOMPARE(pieces.headedSenses, whole.headedSenses);
-            QCOMPARE(pieces.headedLineWords, whole.headedLineWords);
-            QCOMPARE(pieces.plainFirstSenses, whole.plainFirstSenses);
-            QCOMPARE(pieces.spoiltSenses, whole.spoiltSenses);
-            QCOMPARE(pieces.ownLineHeads, whole.ownLineHeads);
-            QCOMPARE(pieces.nounAndVerbSpellings, whole.nounAndVerbSpellings);
-            QCOMPARE(pieces.taggedOnly, whole.taggedOnly);
+            checkSameSources(pieces, whole);
         }
     }
 
@@ -671,13 +678,7 @@ private Q_SLOTS:
         QVERIFY(!whole.plainFirstSenses.isEmpty());
         for (const int chunks : {2, 3, 7, 40}) {
             const GermanSources pieces = germanSourcesFromTrans(lines, core, countTransWords(lines), words, chunks);
-            QCOMPARE(pieces.germanToEnglish, whole.germanToEnglish);
-            QCOMPARE(pieces.mainEntrySenses, whole.mainEntrySenses);
-            QCOMPARE(pieces.sideSenses, whole.sideSenses);
-            QCOMPARE(pieces.headedSenses, whole.headedSenses);
-            QCOMPARE(pieces.headedLineWords, whole.headedLineWords);
-            QCOMPARE(pieces.plainFirstSenses, whole.plainFirstSenses);
-            QCOMPARE(pieces.spoiltSenses, whole.spoiltSenses);
+            checkSameSources(pieces, whole);
         }
     }
 
