@@ -204,6 +204,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         std::launch::async, [&text, &core, words = QSet<QString>(coreByLower.keyBegin(), coreByLower.keyEnd())] {
             return scanForCoreWords(text, core, words);
         });
+    // So is what the lines tell of transitive verbs' participles; only the
+    // look-up of the ranked rows at the end waits for it.
+    std::future<TransitiveParticipleForms> participleForms =
+        std::async(std::launch::async, [&text] { return transitiveParticipleForms(text); });
 
     const QHash<QString, QString> americanSpelling = spellingPairsOf(text);
     constexpr int kOrdersPerLine = 1 << 10;
@@ -974,7 +978,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // country, plurals, words narrowed by a note or tagged with a field or
     // register, colloquial, dated, obsolete or regional words stay out.
     const auto addLaterSensesOfHeadedLine = [&](const QString &german, const GermanOnLine &on,
-                                                const TransSynonym &head) {
+                                                const TransSynonym &head, QVector<Candidate> &mainSenses) {
         for (const TransSynonym &later : laterSensesOfLine.value(on.line)) {
             if (later.text.isEmpty() || later.text == head.text || later.spellingVariant || later.plural
                 || later.fringe || later.regional || later.dated || later.colloquial || later.noted
@@ -986,58 +990,75 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().laterSense = true;
         }
     };
-    for (const QString &german : std::as_const(kept)) {
-        for (const GermanOnLine &on : linesOfGerman.value(german)) {
-            const auto found = mainSenseOfLine.constFind(on.line);
-            if (found == mainSenseOfLine.cend())
-                continue;
-            const TransSynonym &english = *found;
-            // A later synonym's own English word on the line (counterpartPlace)
-            // is its first; the line's main word is its first word's.
-            const bool ownWordFurther = !on.counterpart.text.isEmpty() && on.counterpart.text != english.text;
-            if (ownWordFurther && !coreByLower.contains(on.counterpart.text.toLower())) {
-                const TransSynonym &own = on.counterpart;
-                mainSenses.append({german, own.text, true, on.sense, own.sense != Sense::General, false, on.noun,
-                                   on.fringe || own.fringe, on.noted || own.noted, on.line,
-                                   on.line * kOrdersPerLine + kOrdersPerLine - 3});
+    // Each kept word's senses come from its own lines alone, and they follow
+    // one another in the list word by word: the words are cut in pieces that
+    // kTransLineThreads threads take in turn (runPiecesOnThreads), since
+    // describing the lines is much of the German reader's time. Each piece
+    // fills a list of its own; the lists are joined in piece order, which
+    // is the order of one pass over the words.
+    const QStringList keptWords(kept.cbegin(), kept.cend());
+    const auto addSensesOfKeptWords = [&](qsizetype from, qsizetype to, QVector<Candidate> &mainSenses) {
+        for (const QString &german : keptWords.sliced(from, to - from)) {
+            for (const GermanOnLine &on : linesOfGerman.value(german)) {
+                const auto found = mainSenseOfLine.constFind(on.line);
+                if (found == mainSenseOfLine.cend())
+                    continue;
+                const TransSynonym &english = *found;
+                // A later synonym's own English word on the line (counterpartPlace)
+                // is its first; the line's main word is its first word's.
+                const bool ownWordFurther = !on.counterpart.text.isEmpty() && on.counterpart.text != english.text;
+                if (ownWordFurther && !coreByLower.contains(on.counterpart.text.toLower())) {
+                    const TransSynonym &own = on.counterpart;
+                    mainSenses.append({german, own.text, true, on.sense, own.sense != Sense::General, false, on.noun,
+                                       on.fringe || own.fringe, on.noted || own.noted, on.line,
+                                       on.line * kOrdersPerLine + kOrdersPerLine - 3});
+                    describeLine(mainSenses.last(), on);
+                    mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
+                    mainSenses.last().englishColloquial = own.colloquial;
+                    mainSenses.last().englishDated = own.dated && !on.dated;
+                }
+                // A core word at the head of a line was met as a candidate already.
+                if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
+                    mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
+                                       on.position == 0, on.noun, on.fringe || english.fringe,
+                                       on.noted || english.noted, on.line,
+                                       on.line * kOrdersPerLine + kOrdersPerLine - 2});
+                    describeLine(mainSenses.last(), on);
+                    mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
+                    mainSenses.last().englishColloquial = english.colloquial;
+                    mainSenses.last().englishDated = english.dated && !on.dated;
+                }
+                if (on.position == 0 && !ownWordFurther)
+                    addLaterSensesOfHeadedLine(german, on, english, mainSenses);
+                // The line's English word spelt like the German one ("Notebook;
+                // Laptop :: notebook computer; ...; notebook; laptop") is that
+                // word's own counterpart wherever the line puts it, so the row
+                // keeps it. It ranks as a later synonym: where the line puts it
+                // behind other words, those are what the line offers first
+                // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
+                const TransSynonym same =
+                    sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
+                if (same.text.isEmpty() || same.text == english.text || same.text == on.counterpart.text
+                    || coreByLower.contains(same.text.toLower()))
+                    continue;
+                mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
+                                   on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
+                                   on.line * kOrdersPerLine + kOrdersPerLine - 1});
                 describeLine(mainSenses.last(), on);
-                mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
-                mainSenses.last().englishColloquial = own.colloquial;
-                mainSenses.last().englishDated = own.dated && !on.dated;
+                mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
+                mainSenses.last().englishColloquial = same.colloquial;
+                mainSenses.last().englishDated = same.dated && !on.dated;
             }
-            // A core word at the head of a line was met as a candidate already.
-            if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
-                mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
-                                   on.position == 0, on.noun, on.fringe || english.fringe,
-                                   on.noted || english.noted, on.line,
-                                   on.line * kOrdersPerLine + kOrdersPerLine - 2});
-                describeLine(mainSenses.last(), on);
-                mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
-                mainSenses.last().englishColloquial = english.colloquial;
-                mainSenses.last().englishDated = english.dated && !on.dated;
-            }
-            if (on.position == 0 && !ownWordFurther)
-                addLaterSensesOfHeadedLine(german, on, english);
-            // The line's English word spelt like the German one ("Notebook;
-            // Laptop :: notebook computer; ...; notebook; laptop") is that
-            // word's own counterpart wherever the line puts it, so the row
-            // keeps it. It ranks as a later synonym: where the line puts it
-            // behind other words, those are what the line offers first
-            // ("Hüfte; Coxa [anat.] :: hip; ...; coxa").
-            const TransSynonym same =
-                sameWordOnLine(QByteArrayView(text).sliced(on.start, on.end - on.start), german);
-            if (same.text.isEmpty() || same.text == english.text || same.text == on.counterpart.text
-                || coreByLower.contains(same.text.toLower()))
-                continue;
-            mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
-                               on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
-                               on.line * kOrdersPerLine + kOrdersPerLine - 1});
-            describeLine(mainSenses.last(), on);
-            mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
-            mainSenses.last().englishColloquial = same.colloquial;
-            mainSenses.last().englishDated = same.dated && !on.dated;
         }
-    }
+    };
+    const qsizetype keptPieces = std::max(1, lineChunks);
+    std::vector<QVector<Candidate>> keptSenses(keptPieces);
+    runPiecesOnThreads(keptPieces, kTransLineThreads, [&](qsizetype i) {
+        addSensesOfKeptWords(keptWords.size() * i / keptPieces, keptWords.size() * (i + 1) / keptPieces,
+                             keptSenses[i]);
+    });
+    for (QVector<Candidate> &piece : keptSenses)
+        mainSenses.append(std::move(piece));
     // A kept German comparative is the comparative of the one adjective
     // whose line gives it ("stark {adj} (mächtig) | stärker | am stärksten
     // :: strong (powerful) | stronger | strongest"): the line's English
@@ -1213,7 +1234,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         }
     }
     addPresentParticipleSenses(sources, text);
-    addAdjectivesOfTransitiveParticiples(sources, text);
+    addAdjectivesOfTransitiveParticiples(sources, participleForms.get());
     return sources;
 }
 

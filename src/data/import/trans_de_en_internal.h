@@ -395,6 +395,17 @@ struct CoreWordScans
     QHash<QString, QStringList> pluralSenses;
 };
 
+// What the lines of the whole text tell of German present participles of
+// transitive verbs (adjectivesOfTransitiveParticiples): the adjectives
+// either side gives, and each participle's English "-ing" forms of its
+// verbs' lines.
+struct TransitiveParticipleForms
+{
+    QSet<QString> englishAdjectives;
+    QSet<QString> germanAdjectives;
+    QHash<QString, QStringList> verbForms;
+};
+
 // The sections a long entry has at least (keepLongPlainEntryInRow), and a
 // plain head's line (keepPlainHeadInRow); the rules run after the ranking
 // weigh own entries by them too.
@@ -663,7 +674,8 @@ QString takeTransLine(const QByteArray &text, qsizetype &start);
 std::size_t germanSectionKeyOf(QStringView germanSide);
 QHash<QString, QStringList> pluralSectionSenses(const QByteArray &text, const QSet<QString> &core);
 void addPresentParticipleSenses(GermanSources &sources, const QByteArray &text);
-void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const QByteArray &text);
+TransitiveParticipleForms transitiveParticipleForms(const QByteArray &text);
+void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const TransitiveParticipleForms &scan);
 QString wordOfOtherLines(const QString &german, qsizetype synonymsOnLine = 1);
 bool givesOwnSensesOfOtherLine(const QString &german, QStringView germanSide);
 bool headsOwnLineAsReflexiveVerb(const TransSynonym &german, qsizetype synonymsOnLine);

@@ -418,12 +418,16 @@ QStringView lastWordOfVerb(QStringView verb)
 // dictionary itself gives as adjectives count ("challenging" on
 // "anspruchsvoll; ... {adj} :: challenging; ..."), and only for participles
 // without an adjective line, whose rows would otherwise lack the adjective.
-QHash<QString, QStringList> adjectivesOfTransitiveParticiples(const QByteArray &text,
-                                                             const QHash<QString, QStringList> &germanToEnglish)
+//
+// The pass over the text needs no German rows (transitiveParticipleForms):
+// it is made on a thread of its own while the rows are ranked, and only the
+// rows' look-up waits for them.
+TransitiveParticipleForms transitiveParticipleForms(const QByteArray &text)
 {
-    QSet<QString> englishAdjectives;
-    QSet<QString> germanAdjectives;
-    QHash<QString, QStringList> verbForms;  // participle -> English "-ing" forms of its verbs' lines
+    TransitiveParticipleForms scan;
+    QSet<QString> &englishAdjectives = scan.englishAdjectives;
+    QSet<QString> &germanAdjectives = scan.germanAdjectives;
+    QHash<QString, QStringList> &verbForms = scan.verbForms;
     forEachRawTransEntry(text, [&](QByteArrayView raw, qsizetype separator) {
         const QByteArrayView german = raw.first(separator);
         qsizetype bar = german.indexOf(" | ");
@@ -469,14 +473,20 @@ QHash<QString, QStringList> adjectivesOfTransitiveParticiples(const QByteArray &
             }
         }
     });
+    return scan;
+}
+
+QHash<QString, QStringList> adjectivesOfTransitiveParticiples(const TransitiveParticipleForms &scan,
+                                                             const QHash<QString, QStringList> &germanToEnglish)
+{
     QHash<QString, QStringList> found;
-    for (auto it = verbForms.cbegin(); it != verbForms.cend(); ++it) {
-        if (germanAdjectives.contains(it.key()) || !germanToEnglish.contains(it.key()))
+    for (auto it = scan.verbForms.cbegin(); it != scan.verbForms.cend(); ++it) {
+        if (scan.germanAdjectives.contains(it.key()) || !germanToEnglish.contains(it.key()))
             continue;
         const QStringList row = germanToEnglish.value(it.key());
         QStringList adjectives;
         for (const QString &form : it.value()) {
-            if (englishAdjectives.contains(form) && !row.contains(form, Qt::CaseInsensitive))
+            if (scan.englishAdjectives.contains(form) && !row.contains(form, Qt::CaseInsensitive))
                 adjectives.append(form);
         }
         if (!adjectives.isEmpty())
@@ -489,9 +499,9 @@ QHash<QString, QStringList> adjectivesOfTransitiveParticiples(const QByteArray &
 // of a participle that has no adjective line: the German participle serves
 // as adjective and adverb alike, and its adjective sense leads as it does
 // for other adjectives, the adverb's words after it.
-void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const QByteArray &text)
+void addAdjectivesOfTransitiveParticiples(GermanSources &sources, const TransitiveParticipleForms &scan)
 {
-    const QHash<QString, QStringList> adjectives = adjectivesOfTransitiveParticiples(text, sources.germanToEnglish);
+    const QHash<QString, QStringList> adjectives = adjectivesOfTransitiveParticiples(scan, sources.germanToEnglish);
     for (auto it = adjectives.cbegin(); it != adjectives.cend(); ++it) {
         QStringList &row = sources.germanToEnglish[it.key()];
         row = (it.value() + row).mid(0, kMaxGermanTranslations);

@@ -682,6 +682,48 @@ private Q_SLOTS:
         }
     }
 
+    void gathersTheKeptWordsSensesInPiecesAsInOnePass()
+    {
+        // The senses of the kept German words are gathered from their own
+        // lines in pieces on threads of their own: lines without a core word
+        // ("Bearbeitung {f} :: editing", "Bedienung {f} (in der Gastronomie)
+        // :: service ..."), a line's later words ("Fahrverhalten {n} ::
+        // behaviour (road); handling; ride comfort") and the English word
+        // spelt like the German one ("...; notebook; laptop", "coxa").
+        // However the words are cut, down to a word a piece, the sources are
+        // those of one pass.
+        const QByteArray lines =
+            "Bearbeitung {f} :: editing\n"
+            "Bearbeitung {f} (eines Vorganges) :: handling\n"
+            "Bedienung {f}; Handhabung {f} (einer Sache) | die grundlegende Bedienung des Programms :: operation; "
+            "operating (of a thing) | the basis operation of the program\n"
+            "Bedienung {f} :: handling\n"
+            "Bedienung {f} (in der Gastronomie) :: service (serving of food and drink)\n"
+            "Fahrverhalten {n} :: behaviour (road); handling; ride comfort\n"
+            "Fahrverhalten {n} :: driving behaviour [Br.]; driving behavior [Am.]\n"
+            "Hüfte {f}; Coxa {f} [anat.] | Hüften {pl} | schnappende Hüfte | mit wiegenden Hüften | die Arme in "
+            "die Hüften stützen | bis an die Hüften reichen | um den Leib; um die Hüfte :: hip; haunch; coxa | hips "
+            "| snapping hip | with hips swaying | to put one’s hands on one’s hips | to come up to the waist | at "
+            "the hip\n"
+            "Notebook {n}; Laptop {m}; Klapprechner {m}; Schlepptop {m} [humor.] [comp.] | Notebooks {pl}; Laptops "
+            "{pl}; Klapprechner {pl} :: notebook computer/PC; laptop computer/PC; notebook; laptop | notebook "
+            "computers/PCs; notebooks; laptops\n"
+            "mauern {vt} | mauernd | gemauert :: to build; to lay bricks | building; laying bricks | built; laid "
+            "bricks\n"
+            "mauern; defensiv spielen {vi} [sport] | mauernd; defensiv spielend | gemauert; defensiv gespielt | "
+            "mauert | mauerte :: to stonewall; to defend aggressively | stonewalling | stonewalled | stonewalls | "
+            "stonewalled\n";
+        const QStringList core{QStringLiteral("handling"), QStringLiteral("hip"), QStringLiteral("laptop"),
+                               QStringLiteral("build")};
+        const GermanSources whole = germanSourcesFromTrans(lines, core, countTransWords(lines), {}, 1);
+        QVERIFY(whole.germanToEnglish.value(QStringLiteral("Bearbeitung")).contains(QStringLiteral("editing")));
+        QVERIFY(whole.germanToEnglish.value(QStringLiteral("Coxa")).contains(QStringLiteral("coxa")));
+        for (const int chunks : {2, 3, 5, 40}) {
+            const GermanSources pieces = germanSourcesFromTrans(lines, core, countTransWords(lines), {}, chunks);
+            checkSameSources(pieces, whole);
+        }
+    }
+
     void matchesCaseOnlyAtTheHeadOfALine()
     {
         const QByteArray text = "Erde {f} [astron.] | Tag der Erde :: Earth | Earth Day\n"
