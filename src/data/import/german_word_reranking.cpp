@@ -1063,6 +1063,91 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
     }
 }
 
+namespace {
+
+// Whether a candidate heads a full entry, with the German word's forms or
+// examples, whose English word is a later synonym tagged only as going out
+// of use ("Kerl {m}; Typ {m}; ... | ... :: guy; chap [Br.] [becoming
+// dated]; fellow ..."), and whose German word is on the subtitle list: the
+// entry names the everyday sense, and the English word is still that
+// sense's word while it ages.
+bool isCommonHeadOfDatedUse(const Candidate &candidate, const WordRanks &ranks)
+{
+    return candidate.germanFirst && !candidate.first && candidate.englishDated && !candidate.englishColloquial
+           && !candidate.noted && !candidate.englishNoted && !candidate.fringe && !candidate.lineTagged
+           && !candidate.groupTagged && candidate.germanSense == Sense::General && candidate.sections > 1
+           && !candidate.german.contains(u' ') && ranks.rank(candidate.german) > 0;
+}
+
+// Whether a candidate is a later German synonym of its line that the
+// subtitle list misses ("Heini", "Fuzzi" after "Mensch"): a rare word for
+// the line's sense.
+bool isUnrankedLaterSynonym(const Candidate &candidate, const WordRanks &ranks)
+{
+    return !candidate.germanFirst && !candidate.german.contains(u' ') && ranks.rank(candidate.german) == 0;
+}
+
+} // namespace
+
+// Puts the common head of a full entry that gives the English word as a
+// dated later synonym (isCommonHeadOfDatedUse) before the first rare later
+// synonym of another line (isUnrankedLaterSynonym). The dated tag ranks the
+// entry among the special senses, behind every line that gives the word
+// first, so rare words of those lines ("Heini", "Fuzzi" on "Mensch {m};
+// Heini {m}; Fuzzi {m}; ... :: chap [Br.]; ...") and side senses kept the
+// everyday word ("Kerl" for "chap") out of the row. A word the list already
+// holds higher up stays where it is.
+void putCommonHeadOfDatedUseBeforeRareSynonyms(QVector<const Candidate *> &list)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const Candidate *head = list.at(i);
+        if (!isCommonHeadOfDatedUse(*head, ranks))
+            continue;
+        const auto before = list.cbegin() + i;
+        if (std::any_of(list.cbegin(), before, [head](const Candidate *c) { return c->german == head->german; }))
+            continue;
+        const auto rare = std::find_if(list.cbegin(), before, [&](const Candidate *c) {
+            return c->line != head->line && isUnrankedLaterSynonym(*c, ranks);
+        });
+        if (rare == before)
+            continue;
+        const qsizetype at = rare - list.cbegin();
+        list.remove(i);
+        list.insert(at, head);
+        return;
+    }
+}
+
+// Puts the set phrases that a later section of a German word's entry gives
+// (Candidate::headsSetPhrase) behind the lines of several sections that give
+// the phrase in their own first section, and before the bare one-section
+// lines. A full line of the phrase is its own entry and comes first ("a lot
+// of": "viel", "eine Menge", not "einiges" from "einiges {n} | einiges
+// {Quantifikator} :: ... | several; a lot of"); a bare line may name only a
+// narrower use, where the head word's entry gives the plain sense
+// ("rechtsherum {adv} :: to the right", the way round, behind "rechts" of
+// "rechts {adv} | auf der rechten Seite; rechts :: right | on the right; to
+// the right").
+void putHeadsSetPhrasesAfterFullLines(QVector<const Candidate *> &list)
+{
+    QVector<const Candidate *> phrases;
+    for (const Candidate *candidate : std::as_const(list)) {
+        if (candidate->headsSetPhrase)
+            phrases.append(candidate);
+    }
+    if (phrases.isEmpty())
+        return;
+    list.removeIf([](const Candidate *candidate) { return candidate->headsSetPhrase; });
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i)->sections > 1)
+            at = i + 1;
+    }
+    for (const Candidate *phrase : std::as_const(phrases))
+        list.insert(at++, phrase);
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

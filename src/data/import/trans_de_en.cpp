@@ -260,6 +260,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 bool classTagged = false;    // tagged with its word class ("circular {adj}"; tagsOwnWordClass)
                 bool particleVerb = false;   // first among its plain verb's particle verbs (sharesPlaceAmongOneVerbsParticleVerbs)
                 SharedObjectPhrase shared{};  // the verb of "to demolish a building" (verbOfSharedObjectPhrase)
+                bool headOnly = false;       // a later section's phrase of the head word (phrasesPairedWithHeadInLaterSections)
             };
             QVector<Match> matches;
             bool onlyVariantsBefore = true;
@@ -357,6 +358,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     }
                 }
             }
+            // A set phrase of the line's head word in a later section, given
+            // for the head alone and after the words of the line's first
+            // section.
+            for (const QString &phrase : phrasesPairedWithHeadInLaterSections(germanSide, englishSide, core)) {
+                if (std::any_of(matches.cbegin(), matches.cend(), [&phrase](const Match &m) { return m.english == phrase; }))
+                    continue;
+                matches.append({phrase, false, false, false, false});
+                matches.last().headOnly = true;
+            }
             // A line met only through verbs' object phrases (verbOfObjectPhrase)
             // gives those verbs its words; for its German words' own senses it is
             // read as any other line, whether or not the verbs keep it.
@@ -429,6 +439,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 };
                 for (const Match &match : std::as_const(matches)) {
                     if (match.byCase && !commonNoun)
+                        continue;
+                    if (match.headOnly && g != 0)
                         continue;
                     if (match.preposition >= 0) {
                         if (german.position != 0)
@@ -511,6 +523,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().compoundOnly = usedOnlyInCompounds(germanRaws.value(german.position));
                     candidates.last().shownByExamples = examplesShowOnlyLaterSynonym(germanSide, german.position);
                     candidates.last().exampleSentences = givesExampleSentences(germanSide);
+                    candidates.last().headsSetPhrase = match.headOnly;
                     candidates.last().neuter =
                         german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
                 }
@@ -630,6 +643,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         return ownFirst(c) != c.first;
     }));
     for (const Candidate &candidate : std::as_const(candidates)) {
+        // A set phrase of the German word is none of its senses: the
+        // phrase follows them in its row (see the end).
+        if (candidate.headsSetPhrase)
+            continue;
         if (ownFirst(candidate) != candidate.first) {
             compoundSenses.append(candidate);
             compoundSenses.last().first = ownFirst(candidate);
@@ -650,7 +667,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // heads with it and has more than one section (see putMutualOwnEntryFirst).
     QHash<QString, const Candidate *> ownEntryOfGerman;
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.germanFirst && candidate.sections > 1 && !ownEntryOfGerman.contains(candidate.german))
+        if (candidate.germanFirst && candidate.sections > 1 && !candidate.headsSetPhrase
+            && !ownEntryOfGerman.contains(candidate.german))
             ownEntryOfGerman.insert(candidate.german, &candidate);
     }
     // How the dictionary uses each core word, as a verb or otherwise (see
@@ -750,6 +768,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putGeneralVerbEntryBeforeFieldGroupsVerb(list);
         putNotedUsesAfterPlainLines(list);
         giveRareBareNounsPlaceToCommonFullEntryWord(list, ownEntryOfGerman, fullLineHeads);
+        putCommonHeadOfDatedUseBeforeRareSynonyms(list);
+        putHeadsSetPhrasesAfterFullLines(list);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
         // One spelling of words that differ only by case, in the place of the
         // better ranked. The spelling is the lower-case word when it is no
@@ -820,7 +840,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // word keeps a row of its own (GermanSources::ownLineHeads): its lines
     // give its senses as for the six first.
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (headsOwnPlainLine(candidate))
+        if (headsOwnPlainLine(candidate) && !candidate.headsSetPhrase)
             sources.ownLineHeads.insert(candidate.german + u'\n' + candidate.english);
     }
     for (auto it = sources.englishToGerman.cbegin(); it != sources.englishToGerman.cend(); ++it) {
@@ -1232,6 +1252,15 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             if (!byGerman.contains(german) && !sources.germanToEnglish.value(german).contains(english))
                 sources.germanToEnglish[german].append(english);
         }
+    }
+    // A set phrase a later section gives for a German word's entry
+    // (Candidate::headsSetPhrase) follows the word's own senses, where the
+    // word has lines of its own: the phrase's row keeps the word, and the
+    // word's row names the phrase only where its senses leave room.
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.headsSetPhrase && byGerman.contains(candidate.german)
+            && !sources.germanToEnglish.value(candidate.german).contains(candidate.english))
+            sources.germanToEnglish[candidate.german].append(candidate.english);
     }
     addPresentParticipleSenses(sources, text);
     addAdjectivesOfTransitiveParticiples(sources, participleForms.get());

@@ -192,6 +192,10 @@ struct Candidate
     // The line's further German sections name none of its first section's
     // words: they are phrases of their own (furtherSectionsNameNoLineWord).
     bool phrasesOfNoLineWord = false;
+    // The English word is a set phrase of the German head word that a later
+    // section of the line gives (phrasesPairedWithHeadInLaterSections): a
+    // translation of the phrase, not a sense of the German word.
+    bool headsSetPhrase = false;
     // The German word is a noun whose line gives, in the English word's
     // plural place, a phrase with the word before a noun ("Germane {m} |
     // Germanen {pl} :: Germanic | the Germanic people";
@@ -557,6 +561,8 @@ void putMainEntryBeforeWordGivenBack(QVector<const Candidate *> &list);
 void putAgreedTransitiveVerbBeforeIntransitiveLine(QVector<const Candidate *> &list);
 void putGeneralVerbEntryBeforeFieldGroupsVerb(QVector<const Candidate *> &list);
 void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list);
+void putCommonHeadOfDatedUseBeforeRareSynonyms(QVector<const Candidate *> &list);
+void putHeadsSetPhrasesAfterFullLines(QVector<const Candidate *> &list);
 QSet<QString> germanHeadsOfFullLines(const QByteArray &text);
 void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
                                                  const QHash<QString, const Candidate *> &ownEntries,
@@ -648,6 +654,8 @@ QString exampleSectionsAfterPlurals(QStringView germanSide);
 QString germanStemOf(const QString &german);
 bool furtherSectionsNameNoLineWord(QStringView germanSide, const QVector<TransSynonym> &synonyms);
 bool examplesShowOnlyOtherWord(const QString &examples, const QString &german, const QVector<TransSynonym> &synonyms);
+QStringList phrasesPairedWithHeadInLaterSections(QStringView germanSide, QStringView englishSide,
+                                                 const QSet<QString> &core);
 bool givesExampleSentences(QStringView germanSide);
 bool examplesShowOnlyLaterSynonym(QStringView germanSide, qsizetype position);
 bool pluralPlaceNamesAdjective(QStringView germanSide, const QString &laterEnglish,

@@ -374,6 +374,46 @@ qsizetype counterpartPlace(const QVector<TransSynonym> &english, const TransSyno
     return -1;
 }
 
+// The phrases among `core` that a later section of a line pairs with the
+// line's own German word: the German section of the same place names the
+// head word alone among its synonyms ("rechts {adv} | auf der rechten
+// Seite; rechts | ... :: right | on the right; to the right | ..." gives
+// "to the right"). A head word narrowed by a note in that section names a
+// narrower use ("(geschlachtetes Tier) aufhauen :: to cut up") and gives
+// none. The dictionary gives a common word's set phrases in its
+// own entry, and a line of their own may only name a narrower use
+// ("rechtsherum {adv} :: to the right"), so the head word is the phrase's
+// plain translation. Only lines whose two sides have as many sections are
+// read, where the sections stand for one another.
+QStringList phrasesPairedWithHeadInLaterSections(QStringView germanSide, QStringView englishSide,
+                                                 const QSet<QString> &core)
+{
+    QStringList phrases;
+    if (!englishSide.contains(u" | "))
+        return phrases;
+    const QVector<QStringView> germanSections = splitTopLevel(germanSide, u" | ");
+    const QVector<QStringView> englishSections = splitTopLevel(englishSide, u" | ");
+    if (germanSections.size() != englishSections.size() || germanSections.size() < 2)
+        return phrases;
+    const QVector<TransSynonym> heads = synonymsOf(germanSections.first(), false);
+    if (heads.isEmpty())
+        return phrases;
+    const QString &head = heads.first().text;
+    for (qsizetype s = 1; s < englishSections.size(); ++s) {
+        const QVector<TransSynonym> german = synonymsOf(germanSections.at(s), false);
+        if (std::none_of(german.cbegin(), german.cend(),
+                         [&head](const TransSynonym &g) { return g.text == head && !g.noted; }))
+            continue;
+        for (const QStringView raw : splitTopLevel(englishSections.at(s), u"; ")) {
+            const TransSynonym english = describeEnglishSynonym(raw, germanSections.at(s));
+            if (english.text.contains(u' ') && core.contains(english.text) && english.sense == Sense::General
+                && !english.fringe && !english.noted && !phrases.contains(english.text))
+                phrases.append(english.text);
+        }
+    }
+    return phrases;
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

@@ -1261,6 +1261,86 @@ private Q_SLOTS:
             QVERIFY2(!german.contains(word), qPrintable(german.join(u", ")));
     }
 
+    // "chap" is given first by "Mensch {m}; Heini {m}; Fuzzi {m}; ... ::
+    // chap [Br.]; ...", whose later synonyms the subtitle list misses, and by
+    // side senses of the skin; "Kerl" heads its full entry, which gives
+    // "chap [Br.] [becoming dated]" after "guy". The common head goes before
+    // the rare later synonyms, so the everyday word is in the row.
+    void putsCommonHeadOfDatedUseBeforeRareSynonyms()
+    {
+        const QByteArray lines =
+            "Kerl {m}; Typ {m}; Bursche {m} [veraltend] | ein lieber Kerl | Er ist ein feiner (famoser) Kerl. | "
+            "Na, altes Haus! [ugs.] :: guy; chap [Br.] [becoming dated]; fellow [Br.] [becoming dated]; fella "
+            "[Br.] [coll.]; bloke [Br.] [becoming dated]; cove [Br.] [dated] | a nice guy | He is a fine chap. | "
+            "Hey, old chap!\nMensch {m}; Heini {m}; Fuzzi {m}; Fritze {m} [Norddt.] (in Zusammensetzungen); Typ "
+            "{m} [ugs.] | Menschen {pl}; Heinis {pl}; Fuzzis {pl}; Fritzen {pl}; Typen {pl} | Computerheini {m}; "
+            "Computerfritze {m} | der Mensch vom Ministerium; der vom Ministerium | Den Küchenfuzzis ist das "
+            "egal. | Er ist ein bisschen ein komischer Typ. | So ein Typ vom Büro / Einer vom Büro hat für dich "
+            "angerufen. :: chap [Br.]; bod [Br.]; fellow [Br.] [slightly dated] | chaps; bods; fellows | "
+            "computer chap | the fellow from the Ministry; the Ministry bod | The bods in the kitchen don’t "
+            "care. | He’s a bit of an odd bod. | Some bod from the office rang you.\nRiss {m} (in der Haut) :: "
+            "chap\naufspringen; aufplatzen; aufreißen {vi} (Haut, Lippe usw.) | aufspringend; aufplatzend; "
+            "aufreißend | aufgesprungen; aufgeplatzt; aufgerissen :: to chap (skin, lip etc.) | chapping | "
+            "chapped\n";
+        const QStringList chap = germanSourcesFromTrans(lines, {QStringLiteral("chap")})
+                                     .englishToGerman.value(QStringLiteral("chap"));
+        QCOMPARE(chap.mid(0, 2), (QStringList{QStringLiteral("Mensch"), QStringLiteral("Kerl")}));
+        QVERIFY2(chap.indexOf(QStringLiteral("Kerl")) < chap.indexOf(QStringLiteral("Heini")), qPrintable(chap.join(u", ")));
+    }
+
+    // "rechts {adv} | auf der rechten Seite; rechts | ... :: right | on the
+    // right; to the right | ..." pairs the phrase with the head word in its
+    // second section; "rechtsherum {adv} :: to the right", a bare line, names
+    // the way round. The phrase's row gets the head word first, and the head
+    // word's row names the phrase after its own sense. A full line of the
+    // phrase ("viel; eine Menge; ... :: much; a lot of; ...") keeps its words
+    // before the head word of a later section ("einiges {Quantifikator} ::
+    // several; a lot of").
+    void givesTheSetPhrasesOfAnEntrysLaterSections()
+    {
+        const QByteArray right =
+            "rechts {adv} /r./ | auf der rechten Seite; rechts | von rechts nach links /v. r. n. l./ | ganz "
+            "rechts | rechts von | rechts von ihm | rechts unten | der zweite Mann von rechts | rechts abbiegen "
+            "| sich rechts halten; rechts fahren (gehen) :: right /r./ | on the right; to the right | from right "
+            "to left /RTL/ | rightmost | to the right of | on his right; to his right | downright; on the bottom "
+            "right | the second man from the right | to turn right | to keep to the right\nrechtsherum {adv} :: "
+            "to the right\n";
+        const QStringList core{QStringLiteral("right"), QStringLiteral("to the right")};
+        const GermanSources sources = germanSourcesFromTrans(right, core);
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("to the right")),
+                 (QStringList{QStringLiteral("rechts"), QStringLiteral("rechtsherum")}));
+        const QStringList rechts = sources.germanToEnglish.value(QStringLiteral("rechts"));
+        QCOMPARE(rechts.value(0), QStringLiteral("right"));
+        QVERIFY2(rechts.contains(QStringLiteral("to the right")), qPrintable(rechts.join(u", ")));
+
+        const QByteArray lot =
+            "viel; eine Menge; ein gerüttelt(es) Maß an [geh.]; jede Menge [ugs.]; ein Haufen [ugs.] {adj} | "
+            "jede Menge Spaß | ein Haufen Geld | Viel Spanisch kann ich nicht. | Es war viel Platz (vorhanden). "
+            "| Sie hat viel für andere getan. | Viel mehr konnten wir nicht tun. | Allzuviel Zeit haben wir "
+            "nicht. | Er muss für dieses Haus eine Menge bezahlt haben. | Wir haben jede Menge zu tun. | Diese "
+            "Sendungen sind ein Haufen Müll. | Es würde mir viel bedeuten, wenn du dabei bist. | Ich würde viel "
+            "dafür geben, so zeichnen zu können. | Der Verkäufer war keine große Hilfe. | Das macht keinen "
+            "großen Unterschied. | Das bringt’s jetzt. [iron.]; Das bringt jetzt auch nichts mehr.; Da hab ich "
+            "was davon. [iron.]; Da hab ich nichts davon. | 1 Mio. Preisgeld und noch einmal so viel an "
+            "Sponsorengeld :: much; a lot of; lots of [coll.]; lotta [slang]; a good deal of; a great deal of; "
+            "loads of [coll.]; scads of [coll.]; a heap of [Br.] [coll.]; heaps of [Br.] [coll.]; wads of [Br.] "
+            "[coll.]; squads of [Am.] [Austr.] [coll.] | heaps of fun | scads of money | I don’t know much "
+            "Spanish. | There was a lotta space. | She has done a lot to help other people. | There wasn’t much "
+            "more that we could do. | We don’t have an awful lot of time. | He must have paid a lot for that "
+            "house. | We have lots and lots to do. | These telecasts are a lot of rubbish. | It would mean a "
+            "great deal to me if you would come. | I’d give a lot to be able to draw like that! | The clerk "
+            "wasn’t much help. | It doesn’t make a whole lot of difference. | A (fat) lot of good that will do!; "
+            "That will not do any good. | 1m in prize-money and as much again in sponsorship\neiniges {n} | "
+            "einiges {Quantifikator} | um einiges :: several things; a lot of things | several; a lot of | "
+            "considerably; significantly\n";
+        const QStringList aLotOf = germanSourcesFromTrans(lot, {QStringLiteral("a lot of")})
+                                       .englishToGerman.value(QStringLiteral("a lot of"));
+        QVERIFY2(aLotOf.contains(QStringLiteral("einiges")), qPrintable(aLotOf.join(u", ")));
+        QVERIFY2(aLotOf.indexOf(QStringLiteral("eine Menge")) >= 0
+                     && aLotOf.indexOf(QStringLiteral("eine Menge")) < aLotOf.indexOf(QStringLiteral("einiges")),
+                 qPrintable(aLotOf.join(u", ")));
+    }
+
     // "Ziel" heads a short line for "mark" but its own entry, the first line
     // it heads with more sections, names another sense; "Marke" heads its own
     // entry for "mark". Without the other sense's entry, "Ziel" keeps its
