@@ -7,6 +7,7 @@
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/spanish_settling.h"
+#include "data/import/trans_de_en.h"
 #include "data/import/word_kind_siblings.h"
 
 #include "import_fixtures.h"
@@ -1583,6 +1584,53 @@ private Q_SLOTS:
         QCOMPARE(dropUnconfirmed(cut, unconfirmed, {{QStringLiteral("she"), QStringLiteral("ella")}}, details), 3);
         QCOMPARE(cut.size(), 1);
         QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
+    }
+
+    void keepsWordsThatEngSpaAndTransDeEnWriteWhole()
+    {
+        // spa-eng "retaguardia: 1. rear, rearguard 2. defence" beside
+        // eng-spa "rearguard: retaguardia"; trans-de-en writes the word
+        // whole ("Nachhut {f} :: rearguard"), and its "rear-guard battle"
+        // would attest the split. spa-eng "timbre de alarma: alarmbell"
+        // beside eng-spa "alarmbell: timbredealarma" (its blanks put back)
+        // is glued: trans-de-en never writes it so. Nor is spa-eng
+        // "descargar: 1. writeoff 2. abreact 3. unload" a word, although
+        // trans-de-en writes "write-off; writeoff": eng-spa lacks it.
+        const QByteArray trans =
+            "Nachhut {f} :: rearguard\n"
+            "Rückzugsgefecht {n} [mil.] | Rückzugsgefechte {pl} | nur noch ein Rückzugsgefecht liefern [übtr.] :: "
+            "rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n"
+            "(steuerliche) Abschreibung {f} :: non-scheduled depreciation; write-off; writeoff\n";
+        const QVector<DictdEntry> spanishEnglish{
+            {QStringLiteral("retaguardia"), {},
+             {QStringLiteral("rear"), QStringLiteral("rearguard"), QStringLiteral("defence")}},
+            {QStringLiteral("timbre de alarma"), {}, {QStringLiteral("alarmbell")}},
+            {QStringLiteral("descargar"), {},
+             {QStringLiteral("writeoff"), QStringLiteral("abreact"), QStringLiteral("unload")}}};
+        const QVector<DictdEntry> englishSpanish{
+            {QStringLiteral("rearguard"), {}, {QStringLiteral("retaguardia")}},
+            {QStringLiteral("alarmbell"), {}, {QStringLiteral("timbre de alarma")}},
+            {QStringLiteral("unload"), {}, {QStringLiteral("descargar")}}};
+        GluedItems glued;
+        for (const char *item : {"rearguard", "alarmbell", "writeoff"}) {
+            glued.unsure.insert(QLatin1String(item));
+            glued.unattested.insert(QLatin1String(item), {});
+        }
+        glued.unattested[QStringLiteral("rearguard")] = {QStringLiteral("rear guard")};
+        glued.unattested[QStringLiteral("alarmbell")] = {QStringLiteral("alarm bell")};
+        glued.unattested[QStringLiteral("writeoff")] = {QStringLiteral("write off")};
+        // Without trans-de-en nothing is kept whole.
+        GluedItems unasked = glued;
+        QVERIFY(keepWordsPairedBackWhole(unasked, spanishEnglish, englishSpanish, {}).isEmpty());
+        QCOMPARE(unasked.unattested.size(), 3);
+        const QStringList whole = keepWordsPairedBackWhole(
+            glued, spanishEnglish, englishSpanish,
+            [&](const QSet<QString> &words) { return englishWordsInTrans(trans, words); });
+        QCOMPARE(whole, QStringList{QStringLiteral("rearguard")});
+        QVERIFY(!glued.unattested.contains(QStringLiteral("rearguard")));
+        QVERIFY(!glued.unsure.contains(QStringLiteral("rearguard")));
+        QCOMPARE(glued.unattested.size(), 2);
+        QCOMPARE(glued.unsure.size(), 2);
     }
 
     void splitsWholeWordsIntoApertiumsPhrases()
