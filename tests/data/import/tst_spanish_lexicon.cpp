@@ -791,6 +791,55 @@ private Q_SLOTS:
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
     }
 
+    void putsTheWordBothLexiconsPairFirstBeforeASideSense()
+    {
+        // FreeDict spa-eng "fila /fˈila/: grade, rank, rate"; eng-spa "grade
+        // /græd/: 1. grado 2. fila", "rank /ræŋk/: 1. fila 2. turno", "rate
+        // /reit/: 1. fila 2. estimar", "row /rou/: 1. remar 2. turno".
+        // Apertium spa-eng gives "fila<n><f>" -> "row<n>" alone, eng-spa
+        // "row<n>" -> "fila<n><f>"; "rank" has a word of its own in both
+        // lexicons: "rank<n>" -> "fila<n><f>", "rango<n><m>" and
+        // "rango<n><m>" -> "rank<n>".
+        // FreeDict spa-eng "maleta /malˈeta/: 1. trunk 2. suitcase, valise";
+        // eng-spa "suitcase /suːtkeis/: maleta, maletademano", "trunk
+        // /trʌŋk/: 1. baúl, maleta 2. tronco", "valise /vəliːz/: maleta,
+        // maletademano". Apertium spa-eng gives "maleta<n><f>" -> "case<n>"
+        // alone, eng-spa "suitcase<n>" and "case<n>" -> "maleta<n><f>":
+        // "suitcase" has no other word, and keeps the lead.
+        const SenseRows spanishEnglish{
+            {QStringLiteral("fila"), {QStringLiteral("grade"), QStringLiteral("rank"), QStringLiteral("rate")}},
+            {QStringLiteral("maleta"), {QStringLiteral("trunk"), QStringLiteral("suitcase"), QStringLiteral("valise")}}};
+        const SenseRows englishSpanish{
+            {QStringLiteral("grade"), {QStringLiteral("grado"), QStringLiteral("fila")}},
+            {QStringLiteral("rank"), {QStringLiteral("fila"), QStringLiteral("turno")}},
+            {QStringLiteral("rate"), {QStringLiteral("fila"), QStringLiteral("estimar")}},
+            {QStringLiteral("row"), {QStringLiteral("remar"), QStringLiteral("turno")}},
+            {QStringLiteral("suitcase"), {QStringLiteral("maleta"), QStringLiteral("maleta de mano")}},
+            {QStringLiteral("trunk"), {QStringLiteral("baúl"), QStringLiteral("maleta"), QStringLiteral("tronco")}},
+            {QStringLiteral("valise"), {QStringLiteral("maleta"), QStringLiteral("maleta de mano")}}};
+        const QStringList core{QStringLiteral("grade"), QStringLiteral("rank"),     QStringLiteral("rate"),
+                               QStringLiteral("row"),   QStringLiteral("suitcase"), QStringLiteral("trunk"),
+                               QStringLiteral("valise"), QStringLiteral("case")};
+        const QVector<LexiconEntry> forward = entries({{"rank<n>", "fila<n><f>"},
+                                                       {"rank<n>", "rango<n><m>"},
+                                                       {"row<n>", "fila<n><f>"},
+                                                       {"case<n>", "caso<n><m>"},
+                                                       {"case<n>", "maleta<n><f>"},
+                                                       {"suitcase<n>", "maleta<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"fila<n><f>", "row<n>"}, {"rango<n><m>", "rank<n>"}, {"maleta<n><f>", "case<n>"}});
+        SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("fila")).mid(0, 2),
+                 (QStringList{QStringLiteral("row"), QStringLiteral("rank")}));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("maleta")).value(0), QStringLiteral("suitcase"));
+        // Without "rango" Apertium gives "rank" no word of its own: the
+        // pairs both FreeDict dictionaries share lead.
+        const QVector<LexiconEntry> forwardWithoutRango = entries({{"rank<n>", "fila<n><f>"}, {"row<n>", "fila<n><f>"}});
+        merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forwardWithoutRango,
+                                     entries({{"fila<n><f>", "row<n>"}}));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("fila")).value(0), QStringLiteral("rank"));
+    }
+
     void keepsFreedictsWomansWordsBeforeApertiumsMansNoun()
     {
         // FreeDict eng-spa "saleswoman /seilzwumən/: dependienta, vendedora";
