@@ -808,6 +808,12 @@ FreedictTables importFreedict(const QString &directory, const QString &transDeEn
     // trans-de-en's English phrases attest the English splits that FreeDict's
     // do not ("credit card", "at home").
     if (fromTrans) {
+        // Words of their own the word list lacks stay whole ("rearguard").
+        const QStringList whole = keepWordsPairedBackWhole(
+            gluedEnglish, spaEng, engSpa, [&](const QSet<QString> &words) { return englishWordsInTrans(transText, words); });
+        for (const QString &item : whole)
+            report.details.append(
+                QStringLiteral("spa-eng: \"%1\" kept whole, eng-spa's headword and a word of trans-de-en").arg(item));
         QSet<QString> wanted;
         for (const QStringList &splits : std::as_const(gluedEnglish.unattested)) {
             for (const QString &split : splits)

@@ -275,6 +275,16 @@ public:
         return (m_sources.value({spelling, spanish}) & apertium) == apertium;
     }
 
+    // Whether Apertium pairs an English word (its spelling) in both
+    // directions with a Spanish word other than `spanish` ("rank" with
+    // "rango", beside "fila").
+    bool bothWaysWithAnother(const QString &spelling, const QString &spanish) const
+    {
+        const QStringList others = m_backward.value(spelling);
+        return std::any_of(others.begin(), others.end(),
+                           [&](const QString &other) { return other != spanish && bothWays(spelling, other); });
+    }
+
     // Whether Apertium has a Spanish word, in either direction.
     bool knowsSpanish(const QString &spanish) const { return m_spanish.contains(spanish); }
 
@@ -781,6 +791,31 @@ QStringList withApertiumFirst(QStringList kept, const QVector<std::pair<QString,
         return kept;
     if (!kept.removeOne(apertiumOnly) && kept.size() >= kMaxSpanishTranslations)
         kept.removeLast();
+    kept.prepend(apertiumOnly);
+    return kept;
+}
+
+// Apertium spa-eng's only English word for a Spanish word (`apertiumOnly`),
+// which Apertium eng-spa pairs back with it, is the word its translator
+// always gives: both lexicons name the two as each other's ("fila" ->
+// "row", "row" -> "fila"). Where the ranking puts another word first (the
+// pairs both FreeDict dictionaries share outrank Apertium's) that Apertium
+// spa-eng does not give for the Spanish word, and that Apertium pairs both
+// ways with a Spanish word of its own (`hasOwnWord`: "rank" with "rango"), that first is a side sense of the
+// Spanish word ("fila: grade, rank, rate"): the only word goes before it. A
+// first without a Spanish word of its own in Apertium ("suitcase" for
+// "maleta", beside Apertium's "case") keeps its place.
+QStringList withMutualOnlyWordFirst(QStringList kept, const QVector<std::pair<QString, int>> &candidates,
+                                    const QString &apertiumOnly,
+                                    const std::function<bool(const QString &)> &hasOwnWord)
+{
+    if (apertiumOnly.isEmpty() || kept.size() < 2 || kept.first() == apertiumOnly || !kept.contains(apertiumOnly))
+        return kept;
+    const int apertium = ApertiumForward | ApertiumBackward;
+    if ((sourcesIn(candidates, apertiumOnly) & apertium) != apertium
+        || (sourcesIn(candidates, kept.first()) & ApertiumBackward) || !hasOwnWord(kept.first()))
+        return kept;
+    kept.removeOne(apertiumOnly);
     kept.prepend(apertiumOnly);
     return kept;
 }
@@ -2186,8 +2221,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             [&englishRanks](const QString &english) { return englishRanks.phraseRank(english); });
         // Apertium spa-eng's only word goes before a first it does not pair
         // with the word at all ("colegio: college" is "school").
-        QStringList kept =
-            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish));
+        QStringList kept = withMutualOnlyWordFirst(
+            withApertiumFirst(ordered, candidates, ordered.value(0), evidence.apertiumOnlyEnglish(spanish)),
+            candidates, evidence.apertiumOnlyEnglish(spanish), [&](const QString &english) {
+                return evidence.bothWaysWithAnother(evidence.apertiumSpelling(english), spanish);
+            });
         if (!isPluralOfSingularsWord(kept.value(0), spanish, spanishRowsByWord))
             kept = withLinkedFirst(kept, candidates, evidence.englishOf(spanish), linked);
         // A Spanish phrase ("fuera de") is matched by an English one ("out of").
@@ -2252,7 +2290,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
             }
         }
         if (candidates.size() == before) {
-            const QStringList moved = withApertiumFirst(items, candidates, items.first(), apertiumOnly);
+            const QStringList moved = withMutualOnlyWordFirst(
+                withApertiumFirst(items, candidates, items.first(), apertiumOnly), candidates, apertiumOnly,
+                [&, &spanishWord = spanish](const QString &english) {
+                    return evidence.bothWaysWithAnother(evidence.apertiumSpelling(english), spanishWord);
+                });
             if (moved != items) {
                 items = moved;
                 ++core.rowsMended;
@@ -2264,7 +2306,11 @@ SpanishCore mergeSpanishLexicon(const QStringList &coreEnglish, const SenseRows 
         const QStringList ordered = ranked(candidates, [&, &spanishWord = spanish](const QString &english) {
             return germanLinks ? germanLinks(spanishWord, english) : 0;
         });
-        const QStringList kept = withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly);
+        const QStringList kept = withMutualOnlyWordFirst(
+            withApertiumFirst(ordered, candidates, ordered.first(), apertiumOnly), candidates, apertiumOnly,
+            [&, &spanishWord = spanish](const QString &english) {
+                return evidence.bothWaysWithAnother(evidence.apertiumSpelling(english), spanishWord);
+            });
         core.itemsDropped += leftOut(items, kept);
         items = kept;
         ++core.rowsMended;

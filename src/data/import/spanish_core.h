@@ -71,7 +71,10 @@ struct SpanishCore
 // way; a Spanish word no changed row keeps keeps its FreeDict row. Apertium
 // spa-eng's only English word for a Spanish word (not a plural: "gente" ->
 // "person<n><pl>") goes first where the row's first is no pair of
-// Apertium's at all ("tardar": "take" before "be kept in"). Where such a
+// Apertium's at all ("tardar": "take" before "be kept in"), or where
+// Apertium eng-spa pairs it back and the first is a word Apertium pairs both
+// ways with another Spanish word of its own ("fila": "row" before "rank",
+// whose word is "rango"). Where such a
 // row has more words than it keeps, those `germanLinks` (how many German
 // words link the Spanish and the English word: GermanPivot::links) confirms
 // are kept first, each in its place by its sources ("entrada": "ticket"

@@ -649,6 +649,41 @@ SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QSt
     return settled;
 }
 
+QStringList keepWordsPairedBackWhole(GluedItems &glued, const QVector<DictdEntry> &spanishEnglish,
+                                     const QVector<DictdEntry> &englishSpanish,
+                                     const std::function<QSet<QString>(const QSet<QString> &)> &writtenWhole)
+{
+    // (English headword lowercased, Spanish translation) of eng-spa.
+    QSet<std::pair<QString, QString>> pairedBack;
+    for (const DictdEntry &entry : englishSpanish) {
+        for (const QString &item : entry.translations)
+            pairedBack.insert({entry.headword.toLower(), item});
+    }
+    QSet<QString> asked;
+    QStringList candidates;
+    for (const DictdEntry &entry : spanishEnglish) {
+        for (const QString &item : entry.translations) {
+            if (glued.unattested.contains(item) && pairedBack.contains({item.toLower(), entry.headword})
+                && !candidates.contains(item)) {
+                candidates.append(item);
+                asked.insert(item.toLower());
+            }
+        }
+    }
+    if (candidates.isEmpty() || !writtenWhole)
+        return {};
+    const QSet<QString> whole = writtenWhole(asked);
+    QStringList kept;
+    for (const QString &item : std::as_const(candidates)) {
+        if (!whole.contains(item.toLower()))
+            continue;
+        glued.unattested.remove(item);
+        glued.unsure.remove(item);
+        kept.append(item);
+    }
+    return kept;
+}
+
 int splitPhrasesPairedBack(SenseRows &englishSpanish, const SenseRows &spanishEnglish,
                            const QSet<QString> &apertiumSpanish, QStringList &details)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/import/dictd_entry.h"
 #include "data/import/german_pivot.h"
 #include "data/import/spanish_core.h"
 
@@ -44,6 +45,22 @@ struct SettledRows
 // to `details`, naming `dictionary`.
 SettledRows settleGlued(SenseRows &rows, const GluedItems &glued, const QSet<QString> &words,
                         const QString &dictionary, QStringList &details);
+
+// Takes out of `glued` (spa-eng's English items without a sure split) the
+// items that are words of their own, so that they stay as written: eng-spa
+// (`englishSpanish`) has the item as a headword it translates by the
+// Spanish headword of the spa-eng entry (`spanishEnglish`) that holds it,
+// and `writtenWhole` (the English words trans-de-en writes as one word, of
+// those asked) holds it ("retaguardia: 1. rear, rearguard" beside eng-spa's
+// "rearguard: retaguardia" and trans-de-en's "Nachhut {f} :: rearguard").
+// The word list lacks such compounds, and a phrase of trans-de-en would cut
+// them ("rear-guard battle"). Either sign alone is not enough: eng-spa has
+// glued headwords of its own ("alarmbell"), and trans-de-en writes some
+// phrases run together beside their usual form ("bottleopener").
+// Returns the items kept whole.
+QStringList keepWordsPairedBackWhole(GluedItems &glued, const QVector<DictdEntry> &spanishEnglish,
+                                     const QVector<DictdEntry> &englishSpanish,
+                                     const std::function<QSet<QString>(const QSet<QString> &)> &writtenWhole);
 
 // Writes apart the one-word items of `englishSpanish` (eng-spa's rows) that
 // run together a Spanish phrase of `spanishEnglish` (spa-eng's rows) whose

@@ -7,6 +7,7 @@
 #include "data/import/spanish_core.h"
 #include "data/import/spanish_repairs.h"
 #include "data/import/spanish_settling.h"
+#include "data/import/trans_de_en.h"
 #include "data/import/word_kind_siblings.h"
 
 #include "import_fixtures.h"
@@ -788,6 +789,49 @@ private Q_SLOTS:
             entries({{"food<adj>", "alimentario<adj>"}, {"food<n>", "comida<n><f>"}}),
             entries({{"alimento<n><m>", "food<n>"}, {"comida<n><f>", "food<n>"}}));
         QCOMPARE(row(core.englishSpanish, QStringLiteral("food")).value(0), QStringLiteral("alimento"));
+    }
+
+    void putsTheWordBothLexiconsPairFirstBeforeASideSense()
+    {
+        // FreeDict spa-eng "fila /fˈila/: grade, rank, rate"; eng-spa "grade
+        // /græd/: 1. grado 2. fila", "rank /ræŋk/: 1. fila 2. turno", "rate
+        // /reit/: 1. fila 2. estimar", "row /rou/: 1. remar 2. turno".
+        // Apertium spa-eng gives "fila<n><f>" -> "row<n>" alone, eng-spa
+        // "row<n>" -> "fila<n><f>"; "rank" has a word of its own in both
+        // lexicons: "rank<n>" -> "fila<n><f>", "rango<n><m>" and
+        // "rango<n><m>" -> "rank<n>".
+        // FreeDict spa-eng "maleta /malˈeta/: 1. trunk 2. suitcase, valise";
+        // eng-spa "suitcase /suːtkeis/: maleta, maletademano", "trunk
+        // /trʌŋk/: 1. baúl, maleta 2. tronco", "valise /vəliːz/: maleta,
+        // maletademano". Apertium spa-eng gives "maleta<n><f>" -> "case<n>"
+        // alone, eng-spa "suitcase<n>" and "case<n>" -> "maleta<n><f>":
+        // "suitcase" has no other word, and keeps the lead.
+        const SenseRows spanishEnglish{
+            {QStringLiteral("fila"), {QStringLiteral("grade"), QStringLiteral("rank"), QStringLiteral("rate")}},
+            {QStringLiteral("maleta"), {QStringLiteral("trunk"), QStringLiteral("suitcase"), QStringLiteral("valise")}}};
+        const SenseRows englishSpanish{
+            {QStringLiteral("grade"), {QStringLiteral("grado"), QStringLiteral("fila")}},
+            {QStringLiteral("rank"), {QStringLiteral("fila"), QStringLiteral("turno")}},
+            {QStringLiteral("rate"), {QStringLiteral("fila"), QStringLiteral("estimar")}},
+            {QStringLiteral("row"), {QStringLiteral("remar"), QStringLiteral("turno")}},
+            {QStringLiteral("suitcase"), {QStringLiteral("maleta"), QStringLiteral("maleta de mano")}},
+            {QStringLiteral("trunk"), {QStringLiteral("baúl"), QStringLiteral("maleta"), QStringLiteral("tronco")}},
+            {QStringLiteral("valise"), {QStringLiteral("maleta"), QStringLiteral("maleta de mano")}}};
+        const QStringList core{QStringLiteral("grade"), QStringLiteral("rank"),     QStringLiteral("rate"),
+                               QStringLiteral("row"),   QStringLiteral("suitcase"), QStringLiteral("trunk"),
+                               QStringLiteral("valise"), QStringLiteral("case")};
+        const QVector<LexiconEntry> forward = entries({{"rank<n>", "fila<n><f>"},
+                                                       {"rank<n>", "rango<n><m>"},
+                                                       {"row<n>", "fila<n><f>"},
+                                                       {"case<n>", "caso<n><m>"},
+                                                       {"case<n>", "maleta<n><f>"},
+                                                       {"suitcase<n>", "maleta<n><f>"}});
+        const QVector<LexiconEntry> backward =
+            entries({{"fila<n><f>", "row<n>"}, {"rango<n><m>", "rank<n>"}, {"maleta<n><f>", "case<n>"}});
+        const SpanishCore merged = mergeSpanishLexicon(core, englishSpanish, spanishEnglish, forward, backward);
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("fila")).mid(0, 2),
+                 (QStringList{QStringLiteral("row"), QStringLiteral("rank")}));
+        QCOMPARE(row(merged.spanishEnglish, QStringLiteral("maleta")).value(0), QStringLiteral("suitcase"));
     }
 
     void keepsFreedictsWomansWordsBeforeApertiumsMansNoun()
@@ -1583,6 +1627,46 @@ private Q_SLOTS:
         QCOMPARE(dropUnconfirmed(cut, unconfirmed, {{QStringLiteral("she"), QStringLiteral("ella")}}, details), 3);
         QCOMPARE(cut.size(), 1);
         QCOMPARE(row(cut, QStringLiteral("she")), QStringList{QStringLiteral("ella")});
+    }
+
+    void keepsWordsThatEngSpaAndTransDeEnWriteWhole()
+    {
+        // spa-eng "retaguardia: 1. rear, rearguard 2. defence" beside
+        // eng-spa "rearguard: retaguardia"; trans-de-en writes the word
+        // whole ("Nachhut {f} :: rearguard"), and its "rear-guard battle"
+        // would attest the split. spa-eng "timbre de alarma: alarmbell"
+        // beside eng-spa "alarmbell: timbredealarma" (its blanks put back)
+        // is glued: trans-de-en never writes it so. Nor is spa-eng
+        // "descargar: 1. writeoff 2. abreact 3. unload" a word, although
+        // trans-de-en writes "write-off; writeoff": eng-spa lacks it.
+        const QByteArray trans =
+            "Nachhut {f} :: rearguard\n"
+            "Rückzugsgefecht {n} [mil.] | Rückzugsgefechte {pl} | nur noch ein Rückzugsgefecht liefern [übtr.] :: "
+            "rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n"
+            "(steuerliche) Abschreibung {f} :: non-scheduled depreciation; write-off; writeoff\n";
+        const QVector<DictdEntry> spanishEnglish{
+            {QStringLiteral("retaguardia"), {},
+             {QStringLiteral("rear"), QStringLiteral("rearguard"), QStringLiteral("defence")}},
+            {QStringLiteral("timbre de alarma"), {}, {QStringLiteral("alarmbell")}},
+            {QStringLiteral("descargar"), {},
+             {QStringLiteral("writeoff"), QStringLiteral("abreact"), QStringLiteral("unload")}}};
+        const QVector<DictdEntry> englishSpanish{
+            {QStringLiteral("rearguard"), {}, {QStringLiteral("retaguardia")}},
+            {QStringLiteral("alarmbell"), {}, {QStringLiteral("timbre de alarma")}},
+            {QStringLiteral("unload"), {}, {QStringLiteral("descargar")}}};
+        GluedItems glued;
+        for (const char *item : {"rearguard", "alarmbell", "writeoff"}) {
+            glued.unsure.insert(QLatin1String(item));
+            glued.unattested.insert(QLatin1String(item), {});
+        }
+        const QStringList whole = keepWordsPairedBackWhole(
+            glued, spanishEnglish, englishSpanish,
+            [&](const QSet<QString> &words) { return englishWordsInTrans(trans, words); });
+        QCOMPARE(whole, QStringList{QStringLiteral("rearguard")});
+        QVERIFY(!glued.unattested.contains(QStringLiteral("rearguard")));
+        QVERIFY(!glued.unsure.contains(QStringLiteral("rearguard")));
+        QCOMPARE(glued.unattested.size(), 2);
+        QCOMPARE(glued.unsure.size(), 2);
     }
 
     void splitsWholeWordsIntoApertiumsPhrases()
