@@ -986,6 +986,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().laterSense = true;
         }
     };
+    // Each own sense carries its English word's tags as a core word's
+    // candidate does, one country's spelling (englishVariant) among them.
     for (const QString &german : std::as_const(kept)) {
         for (const GermanOnLine &on : linesOfGerman.value(german)) {
             const auto found = mainSenseOfLine.constFind(on.line);
@@ -1004,6 +1006,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
                 mainSenses.last().englishColloquial = own.colloquial;
                 mainSenses.last().englishDated = own.dated && !on.dated;
+                mainSenses.last().englishVariant = own.spellingVariant;
             }
             // A core word at the head of a line was met as a candidate already.
             if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
@@ -1015,6 +1018,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
                 mainSenses.last().englishColloquial = english.colloquial;
                 mainSenses.last().englishDated = english.dated && !on.dated;
+                mainSenses.last().englishVariant = english.spellingVariant;
             }
             if (on.position == 0 && !ownWordFurther)
                 addLaterSensesOfHeadedLine(german, on, english);
@@ -1036,6 +1040,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
             mainSenses.last().englishColloquial = same.colloquial;
             mainSenses.last().englishDated = same.dated && !on.dated;
+            mainSenses.last().englishVariant = same.spellingVariant;
         }
     }
     // A kept German comparative is the comparative of the one adjective
