@@ -352,7 +352,9 @@ bool isCognate(const QString &german, const QString &english)
 // a note (putOwnPlainLineBeforeNotedLaterSynonym); the word of the German
 // word's own plain main entry goes before a side use's word that leads the
 // list, and a plain line's word it heads before that of another word's
-// line of phrases (putOwnPlainLineBeforeSideUse).
+// line of phrases (putOwnPlainLineBeforeSideUse); a noun's plain line with
+// its plural goes before a main entry that a note narrows to one country's
+// word (putPlainPluralLineBeforeNotedMainEntry).
 void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side side,
           QHash<QString, int> &phraseRanks)
 {
@@ -461,6 +463,7 @@ void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side
         putAdjectiveSensesBeforeIntransitiveVerbLine(list);
         putAdjectiveExplanationBehindNotedWordOfSameKind(list);
         putOwnPlainLineBeforeSideUse(list);
+        putPlainPluralLineBeforeNotedMainEntry(list);
     }
 }
 

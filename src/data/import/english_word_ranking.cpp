@@ -90,13 +90,34 @@ void putPlainHeadBeforeNotedHead(QVector<const Candidate *> &list)
     moveToFront(list, plain);
 }
 
+namespace {
+
+// Whether a line's further German sections name the German word again
+// (its plurals, compounds or examples: "Flanke {f} | Flanken {pl}"). A line
+// whose second section is another word, with the English word given again
+// ("Ausländer {m} | Fremder {m} :: outlander [mainly Am.] | outlander
+// [mainly Am.]"), pairs two words with one translation each: its sections
+// are not the German word's forms, and the line is as bare as a line of one
+// section; a look-alike there ("outlander") may be a mere likeness. Judged
+// against the rows it changed, asking every line for the word again as often
+// held back a true entry whose plural the stem misses ("Podium | Podien"),
+// so a noun's plural, or a line of another word class, passes.
+bool furtherSectionsNameGermanWord(const Candidate &candidate)
+{
+    return !candidate.noun || candidate.pluralForms || candidate.germanNamedAgain;
+}
+
+} // namespace
+
 // Puts the English cognate of a German word first where a plain line gives
 // it as its first word and the ranking chose another word ("Flanke {f} |
 // Flanken {pl} :: flank | flanks" before "Flanke {f} (Fußball) [sport] ::
 // wing (football)"): where the dictionary offers the word the German one
 // shares its root with, untagged and un-narrowed, that is the word's main
 // sense, and the subtitle list, which misses many such words, ranks them
-// behind any listed word of a side use.
+// behind any listed word of a side use. A noun's line whose further sections
+// give neither its plural nor the word again is no such entry
+// (furtherSectionsNameGermanWord).
 void putCognateFirst(QVector<const Candidate *> &list)
 {
     if (list.isEmpty() || list.first()->mainEntry || list.first()->clearMainEntry
@@ -104,7 +125,7 @@ void putCognateFirst(QVector<const Candidate *> &list)
         return;
     const auto cognate = std::find_if(list.begin(), list.end(), [](const Candidate *candidate) {
         return candidate->first && candidate->germanFirst && candidate->sections > 1 && !candidate->noted
-               && !candidate->otherSense
+               && furtherSectionsNameGermanWord(*candidate) && !candidate->otherSense
                && !candidate->fringe && !isSpecial(*candidate) && !candidate->englishRegister
                && isCognate(candidate->german, candidate->english);
     });
@@ -1543,6 +1564,32 @@ void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list)
         return;
     if ((*own)->english != list.first()->english && namesSideUseBeside(*list.first(), **own))
         moveToFront(list, own);
+}
+
+// Puts the word of a plain line the German noun heads with its plural first
+// where the ranking chose the word of its main entry (markMainEntry), whose
+// words a note narrows and whose English word is one country's ("(gummierter)
+// Regenmantel {m} | Regenmäntel {pl} | ... :: mackintosh [Br.]; slicker
+// [Am.] | ..." before "Regenmantel {m} | Regenmäntel {pl} :: raincoat |
+// raincoats"): both lines give the noun's own forms, the note names one kind
+// or use of the thing, and the tag one country's word for it, so the plain
+// line, with no tag or note on either side (isOwnPlainLine) and no field
+// tag, gives the general word. Judged against the rows it changed, the same
+// without the country's tag, or with a field-tagged plain line, as often put
+// a side sense first ("suite" for "Folge", "migration" for "Wanderung").
+void putPlainPluralLineBeforeNotedMainEntry(QVector<const Candidate *> &list)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!(top->mainEntry || top->clearMainEntry) || !top->first || !top->germanFirst || !top->noun
+        || !top->noted || !top->englishVariant || !top->pluralForms)
+        return;
+    const auto plain = std::find_if(list.begin() + 1, list.end(), [top](const Candidate *candidate) {
+        return candidate->noun && candidate->pluralForms && candidate->english != top->english
+               && !candidate->fieldTagged && !candidate->lineTagged && isOwnPlainLine(*candidate);
+    });
+    moveToFront(list, plain);
 }
 
 } // namespace detail

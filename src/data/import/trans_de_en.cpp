@@ -1015,7 +1015,19 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // kTransLineThreads threads take in turn (runPiecesOnThreads), since
     // describing the lines is much of the German reader's time. Each piece
     // fills a list of its own; the lists are joined in piece order, which
-    // is the order of one pass over the words.
+    // is the order of one pass over the words. Each own sense carries its
+    // English word's tags as a core word's candidate does, one country's
+    // spelling (englishVariant) among them.
+    // An own sense is described by its line as any candidate is, and carries
+    // its English word's register, colloquial, dated and one country's
+    // spelling tags.
+    const auto describeOwnSense = [&](Candidate &sense, const GermanOnLine &on, const TransSynonym &word) {
+        describeLine(sense, on);
+        sense.englishRegister = word.sense == Sense::SpecialRegister;
+        sense.englishColloquial = word.colloquial;
+        sense.englishDated = word.dated && !on.dated;
+        sense.englishVariant = word.spellingVariant;
+    };
     const QStringList keptWords(kept.cbegin(), kept.cend());
     const auto addSensesOfKeptWords = [&](qsizetype from, qsizetype to, QVector<Candidate> &mainSenses) {
         for (const QString &german : keptWords.sliced(from, to - from)) {
@@ -1032,10 +1044,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     mainSenses.append({german, own.text, true, on.sense, own.sense != Sense::General, false, on.noun,
                                        on.fringe || own.fringe, on.noted || own.noted, on.line,
                                        on.line * kOrdersPerLine + kOrdersPerLine - 3});
-                    describeLine(mainSenses.last(), on);
-                    mainSenses.last().englishRegister = own.sense == Sense::SpecialRegister;
-                    mainSenses.last().englishColloquial = own.colloquial;
-                    mainSenses.last().englishDated = own.dated && !on.dated;
+                    describeOwnSense(mainSenses.last(), on, own);
                 }
                 // A core word at the head of a line was met as a candidate already.
                 if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
@@ -1043,10 +1052,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                                        on.position == 0, on.noun, on.fringe || english.fringe,
                                        on.noted || english.noted, on.line,
                                        on.line * kOrdersPerLine + kOrdersPerLine - 2});
-                    describeLine(mainSenses.last(), on);
-                    mainSenses.last().englishRegister = english.sense == Sense::SpecialRegister;
-                    mainSenses.last().englishColloquial = english.colloquial;
-                    mainSenses.last().englishDated = english.dated && !on.dated;
+                    describeOwnSense(mainSenses.last(), on, english);
                 }
                 if (on.position == 0 && !ownWordFurther)
                     addLaterSensesOfHeadedLine(german, on, english, mainSenses);
@@ -1064,10 +1070,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 mainSenses.append({german, same.text, false, on.sense, same.sense != Sense::General, on.position == 0,
                                    on.noun, on.fringe || same.fringe, on.noted || same.noted, on.line,
                                    on.line * kOrdersPerLine + kOrdersPerLine - 1});
-                describeLine(mainSenses.last(), on);
-                mainSenses.last().englishRegister = same.sense == Sense::SpecialRegister;
-                mainSenses.last().englishColloquial = same.colloquial;
-                mainSenses.last().englishDated = same.dated && !on.dated;
+                describeOwnSense(mainSenses.last(), on, same);
             }
         }
     };

@@ -626,6 +626,7 @@ template<typename Commonness>
 void putLiteralLineBeforeFigurativeUse(QVector<const Candidate *> &list, Commonness commonness);
 void putPlainEntriesBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &list);
 void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list);
+void putPlainPluralLineBeforeNotedMainEntry(QVector<const Candidate *> &list);
 
 // Describing the synonyms of a line: senses, notes, prepositions
 // (trans_de_en_synonyms.cpp).

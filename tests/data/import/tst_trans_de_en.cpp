@@ -6037,6 +6037,71 @@ private Q_SLOTS:
         QCOMPARE(items.first(), first);
         QVERIFY(items.contains(kept));
     }
+
+    // T:86285 "(gummierter) Regenmantel {m} | Regenmäntel {pl} | ... ::
+    // mackintosh [Br.]; slicker [Am.] | ..." is the noun's first line with
+    // its plural, a kind narrowed by a note and given in one country's
+    // words; T:86286 "Regenmantel {m} | Regenmäntel {pl} :: raincoat |
+    // raincoats" is its plain line, and T:182843 adds "mac [Br.]". T:15206
+    // to T:15208 alike give "Beratungsgespräch (mit einem Kunden)" as
+    // "counselling interview [Br.]" before the plain "consultation".
+    // T:182942 "Ausländer {m} | Fremder {m} :: outlander [mainly Am.] |
+    // outlander [mainly Am.]" pairs two words with one translation; it gives
+    // no forms of the word and so does not pass for the look-alike's entry
+    // before T:134209, whose later synonym "Ausländer" gives "non-national;
+    // alien; foreigner".
+    void putsThePlainEntryBeforeANarrowedOrPairedLine_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QStringList>("core");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Regenmantel: the plain plural line before a noted regional main entry")
+            << QByteArray(
+            "(gummierter) Regenmantel {m} | Regenmäntel {pl} | einen Regenmantel anlegen :: mackintosh [Br.]; sli"
+            "cker [Am.] | mackintoshs; slickers | to don a mackintosh/slicker\n"
+            "Regenmantel {m} | Regenmäntel {pl} :: raincoat | raincoats\n"
+            "Regenmantel {m} | Regenmantel {m} :: mac [Br.]; macintosh [Br.] | mackintosh [Br.] [obs.]\n")
+            << QStringList{QStringLiteral("mac")} << QStringLiteral("Regenmantel") << QStringLiteral("raincoat")
+            << QStringLiteral("mackintosh");
+        QTest::newRow("Beratungsgespräch: the plain plural line before a noted regional main entry")
+            << QByteArray(
+            "Beratungsgespräch {n} (mit einem Kunden) | Beratungsgespräche {pl} :: counselling interview [Br.]; c"
+            "ounseling interview [Am.] | counselling interviews; counseling interviews\n"
+            "Beratungsgespräch {n}; Beratung {f} [ugs.] (bei jdm.); Konsultation {f} (eines Fachmanns, insb. in d"
+            "en freien Berufen) | Beratungsgespräche {pl}; Beratungen {pl}; Konsultationen {pl} :: consultation; "
+            "consult [Am.] (meeting with an expert, esp. a professional) | consultations; consults\n"
+            "Beratungsgespräch {n} (Therapie) [med.] | Beratungsgespräche {pl} :: counselling talk [Br.]; counsel"
+            "ing talk [Am.] | counselling talks; counseling talks\n")
+            << QStringList{QStringLiteral("consultation")} << QStringLiteral("Beratungsgespräch")
+            << QStringLiteral("consultation")
+            << QStringLiteral("counselling interview");
+        QTest::newRow("Ausländer: a line pairing two words is no look-alike's entry")
+            << QByteArray(
+            "ausländischer Staatsangehöriger {m}; ausländischer Staatsbürger {m}; Ausländer {m}; Fremder {m} [adm"
+            ".]; Fremdling {m} [poet.] | ausländische Staatsangehörige {pl}; ausländische Staatsbürger {pl}; Ausl"
+            "änder {pl}; Fremde {pl}; Fremdlinge {pl} | illegale Ausländer; Illegale [ugs.] (ohne Aufenthaltserla"
+            "ubnis) [adm.] | jdn. zum unerwünschten Ausländer erklären | ausländerbehördlich / fremdenrechtlich /"
+            " fremdenpolizeilich [Ös.] erfasst sein :: non-national; alien; foreigner | non-nationals; aliens; fo"
+            "reigners | illegal aliens; illegals [coll.] | to classify sb. as an undesirable alien | to be regist"
+            "ered as an alien\n"
+            "Ausländer {m} | Fremder {m} :: outlander [mainly Am.] | outlander [mainly Am.]\n")
+            << QStringList{QStringLiteral("alien")} << QStringLiteral("Ausländer") << QStringLiteral("non-national")
+            << QStringLiteral("outlander");
+    }
+    void putsThePlainEntryBeforeANarrowedOrPairedLine()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QStringList, core);
+        QFETCH(QString, german);
+        QFETCH(QString, first);
+        QFETCH(QString, kept);
+        const QStringList items = englishItemsOf(lines, core, german);
+        QVERIFY(!items.isEmpty());
+        QCOMPARE(items.first(), first);
+        QVERIFY(items.contains(kept));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
