@@ -152,6 +152,18 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
         confirmedEnglish.insert(german, ownLineEnglish.value(german));
         germanOrder.append(german);
     }
+    // A word a line pairs only with English words of the other sex keeps a
+    // row of its own senses (GermanSources::ownSenseRows).
+    QSet<QString> ownSensesOnly;
+    QStringList ownSenseRows(sources.ownSenseRows.cbegin(), sources.ownSenseRows.cend());
+    ownSenseRows.sort();
+    for (const QString &german : std::as_const(ownSenseRows)) {
+        if (!sources.ownSenses || confirmedEnglish.contains(german) || sources.germanToEnglish.value(german).isEmpty())
+            continue;
+        confirmedEnglish.insert(german, {});
+        germanOrder.append(german);
+        ownSensesOnly.insert(german);
+    }
     // Spellings that differ only by case ("abbrechen", "Abbrechen") share one
     // row when they share a translation: the spelling kept by most English
     // rows, on a tie the first met. Different words that differ only by case
@@ -289,6 +301,8 @@ GermanCore selectGermanCore(const QStringList &coreEnglish, const GermanSources 
                      && !onHeadedLine(*first)))
                 english.move(first - english.cbegin(), 0);
         }
+        if (english.isEmpty() && ownSensesOnly.contains(german))
+            continue;
         english = sources.ranked ? english.mid(0, kMaxGermanTranslations)
                                  : rankTranslations(english, sources.englishFrequencies, {}, kMaxGermanTranslations);
         core.germanEnglish.append({german, english.join(QLatin1String(", "))});

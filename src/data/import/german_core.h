@@ -82,6 +82,11 @@ struct GermanSources
     // of an English row's places to give another sense one (see
     // giveOneSensesLastPlaceToOtherNounEntry in trans_de_en.cpp).
     QSet<QString> ownLineHeads;
+    // With own senses: German words that a line pairs only with English
+    // words of the other sex ("Japaner {m}" beside "Japanerin {f} :: Japanese
+    // man; Japanese woman", where only "Japanese woman" is a core word): no
+    // English row takes them, and each keeps a row of its own senses.
+    QSet<QString> ownSenseRows;
     // Lower-cased spellings that name a noun and a verb differing only by
     // case ("Husten {m}" and "husten"): two words, each with its own row.
     QSet<QString> nounAndVerbSpellings;

@@ -65,8 +65,12 @@ struct GermanOnLine
     bool noted;
     bool dated = false;
     // The German word's own English word, where it is a later synonym
-    // with one further on the line (counterpartPlace).
+    // with one further on the line (counterpartPlace), or a noun of the
+    // other sex than the line's main English word (ownSexPlace).
     TransSynonym counterpart{};
+    // The line's main English word names the other sex (ownSexPlace): it is
+    // no sense of this German word.
+    bool headOfOtherSex = false;
 };
 
 // A line of the text by its bytes, and its number.
@@ -393,10 +397,14 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         laterSensesOfLine[lineNumber].append(laterSenseOfLine(englishSynonyms, english, i, germanSide));
                 }
                 for (const TransSynonym &german : germanSynonyms) {
-                    const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                    const qsizetype sexPlace = ownSexPlace(englishSynonyms, germanSide, german.position, headPlace);
+                    const qsizetype own = sexPlace >= 0
+                                              ? sexPlace
+                                              : counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
                     linesOfGerman[german.text].append({lineStart, lineEnd, lineNumber, german.position, german.sense,
                                                        german.noun, german.fringe, german.noted, german.dated,
-                                                       own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                                                       own < 0 ? TransSynonym{} : englishSynonyms.at(own),
+                                                       sexPlace >= 0});
                 }
             }
             // Common nouns carry their gender; a line whose German words carry
@@ -526,6 +534,11 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     candidates.last().headsSetPhrase = match.headOnly;
                     candidates.last().neuter =
                         german.noun && firstSection(germanSide).contains(german.text + QStringLiteral(" {n}"));
+                    // "Kleiner {m}" is no "little girl" where the line gives "Kleine {f}".
+                    candidates.last().otherSex =
+                        german.noun
+                        && nounOfOtherSexOnMixedLine(germanRaws, german.position,
+                                                     sexNamedBy(englishSynonyms.at(match.place).text, englishSynonyms));
                 }
             }
             const int sections = static_cast<int>(germanSide.count(u" | ")) + 1;
@@ -594,8 +607,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     }
     dropObjectPhraseVerbsGivenPlainly(candidates);
     dropSharedObjectVerbsOfUnpairedNounsOrFullRows(candidates);
+    const QSet<QString> nounsOfOtherSex = dropNounsOfOtherSex(candidates);
 
     GermanSources sources;
+    sources.ownSenseRows = nounsOfOtherSex;
     sources.ranked = true;
     sources.ownSenses = true;
     sources.germanFrequencies = std::move(counts.german);
@@ -849,6 +864,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                 kept.insert(it->at(i));
         }
     }
+    // A noun no English row takes for the other sex's word keeps its own
+    // senses (dropNounsOfOtherSex).
+    kept.unite(nounsOfOtherSex);
     {
         QSet<QByteArray> words;
         for (const QString &german : std::as_const(kept)) {
@@ -920,11 +938,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                         found = true;
                         if (german.text.contains(u' '))
                             piece.readAsReflexiveVerbsOwn.insert({german.text, span.line});
-                        const qsizetype own = counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
+                        const qsizetype sexPlace = ownSexPlace(englishSynonyms, germanSide, german.position, headPlace);
+                        const qsizetype own =
+                            sexPlace >= 0 ? sexPlace : counterpartPlace(englishSynonyms, german, headPlace, englishWordList);
                         piece.lines.linesOfGerman[german.text].append(
                             {span.start, span.end, span.line, german.position, german.sense, german.noun,
                              german.fringe, german.noted, german.dated,
-                             own < 0 ? TransSynonym{} : englishSynonyms.at(own)});
+                             own < 0 ? TransSynonym{} : englishSynonyms.at(own), sexPlace >= 0});
                     }
                 }
                 if (found) {
@@ -1015,12 +1035,10 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // kTransLineThreads threads take in turn (runPiecesOnThreads), since
     // describing the lines is much of the German reader's time. Each piece
     // fills a list of its own; the lists are joined in piece order, which
-    // is the order of one pass over the words. Each own sense carries its
-    // English word's tags as a core word's candidate does, one country's
-    // spelling (englishVariant) among them.
+    // is the order of one pass over the words.
     // An own sense is described by its line as any candidate is, and carries
-    // its English word's register, colloquial, dated and one country's
-    // spelling tags.
+    // its English word's tags as a core word's candidate does: register,
+    // colloquial, dated and one country's spelling (englishVariant).
     const auto describeOwnSense = [&](Candidate &sense, const GermanOnLine &on, const TransSynonym &word) {
         describeLine(sense, on);
         sense.englishRegister = word.sense == Sense::SpecialRegister;
@@ -1047,7 +1065,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     describeOwnSense(mainSenses.last(), on, own);
                 }
                 // A core word at the head of a line was met as a candidate already.
-                if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower())) {
+                if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower()) && !on.headOfOtherSex) {
                     mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
                                        on.position == 0, on.noun, on.fringe || english.fringe,
                                        on.noted || english.noted, on.line,

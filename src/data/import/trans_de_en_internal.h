@@ -352,6 +352,10 @@ struct Candidate
     // ("Tauziehen {f} (um etw.) [übtr.] :: tussle (for sth.) [fig.]";
     // marksFigurativeUse).
     bool figurative = false;
+    // The German word is a masculine noun and the English word names a
+    // female, or the other way round, on a line that gives nouns of both
+    // genders (nounOfOtherSexOnMixedLine): the pair is no translation.
+    bool otherSex = false;
 };
 
 // Which side of a candidate a ranking orders: the German words of an English
@@ -631,6 +635,15 @@ void putPlainPluralLineBeforeNotedMainEntry(QVector<const Candidate *> &list);
 // Describing the synonyms of a line: senses, notes, prepositions
 // (trans_de_en_synonyms.cpp).
 bool hasGender(QStringView raw);
+// Whether an English word names a female or a male (sexNamedBy), and
+// whether a German noun is of the other sex on a line that gives both
+// (nounOfOtherSexOnMixedLine).
+enum class EnglishSex { None, Female, Male };
+EnglishSex sexNamedBy(const QString &english, const QVector<TransSynonym> &lineWords);
+bool nounOfOtherSexOnMixedLine(const QVector<QStringView> &germanRaws, qsizetype position, EnglishSex sex);
+QSet<QString> dropNounsOfOtherSex(QVector<Candidate> &candidates);
+qsizetype ownSexPlace(const QVector<TransSynonym> &english, QStringView germanSide, qsizetype position,
+                      qsizetype headPlace);
 bool isGermanPreposition(const QString &word);
 QStringList prepositionsOf(QStringView raw);
 bool namesNoVerb(QStringView germanSide);

@@ -630,6 +630,154 @@ QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo)
     return synonyms;
 }
 
+
+namespace {
+
+// The words by which an English phrase names a female or a male person or
+// animal ("little girl", "Dutch woman", "male nurse"), compounds that end in
+// "woman" or "girl" besides ("policewoman", "schoolgirl"). A "midwife" may be
+// a man ("Entbindungspfleger {m}"): compounds of "wife" name no sex. Nor do
+// "queen" and "king", which name a gay man ("Warmer {m} :: queen") or a
+// chess piece as often as a sovereign.
+const QSet<QString> &femaleWords()
+{
+    static const QSet<QString> words{
+        QStringLiteral("girl"), QStringLiteral("girls"), QStringLiteral("woman"), QStringLiteral("women"),
+        QStringLiteral("lady"), QStringLiteral("ladies"), QStringLiteral("mother"),
+        QStringLiteral("daughter"), QStringLiteral("sister"), QStringLiteral("wife"),
+        QStringLiteral("female"), QStringLiteral("aunt"), QStringLiteral("niece"),
+        QStringLiteral("grandmother"), QStringLiteral("granddaughter"), QStringLiteral("bride"),
+        QStringLiteral("widow"), QStringLiteral("girlfriend"),
+        QStringLiteral("stepmother"), QStringLiteral("stepdaughter")};
+    return words;
+}
+
+const QSet<QString> &maleWords()
+{
+    static const QSet<QString> words{
+        QStringLiteral("boy"), QStringLiteral("boys"), QStringLiteral("man"), QStringLiteral("men"),
+        QStringLiteral("gentleman"), QStringLiteral("gentlemen"), QStringLiteral("father"),
+        QStringLiteral("son"), QStringLiteral("brother"), QStringLiteral("husband"), QStringLiteral("male"),
+        QStringLiteral("uncle"), QStringLiteral("nephew"), QStringLiteral("grandfather"),
+        QStringLiteral("grandson"), QStringLiteral("bridegroom"), QStringLiteral("widower"),
+        QStringLiteral("boyfriend"), QStringLiteral("stepfather"),
+        QStringLiteral("stepson")};
+    return words;
+}
+
+// Whether `word` is the feminine form of `other` by an English ending:
+// "actress" of "actor", "waitress" of "waiter", "hostess" of "host",
+// "princess" of "prince", "goddess" of "god", "heroine" of "hero".
+bool isFeminineFormOf(const QString &word, const QString &other)
+{
+    if (other.size() < 3 || word.size() <= other.size())
+        return false;
+    if (word == other + QStringLiteral("ess") || word == other + QStringLiteral("ine") || word == other + other.back() + QStringLiteral("ess"))
+        return true;
+    if (other.endsWith(u'e') && word == other + QStringLiteral("ss"))
+        return true;
+    return (other.endsWith(QStringLiteral("or")) || other.endsWith(QStringLiteral("er"))) && word == other.chopped(2) + QStringLiteral("ress");
+}
+
+// The gender tag of a German noun as written on its line: 'm' for "{m}",
+// 'f' for "{f}", nothing for a neuter, a plural, a noun of both genders
+// ("{m,f}") or a word of another class.
+char genderTagOf(QStringView raw)
+{
+    if (raw.contains(u"{m}"))
+        return 'm';
+    if (raw.contains(u"{f}"))
+        return 'f';
+    return 0;
+}
+
+} // namespace
+
+// Whether an English word names a female or a male: by one of its words
+// ("little girl", "Afghan woman", "boy child"), or as the feminine form of
+// another English word of its line ("actress" beside "actor"). A word that
+// names both or neither ("actor", "little one") names no sex.
+EnglishSex sexNamedBy(const QString &english, const QVector<TransSynonym> &lineWords)
+{
+    bool female = false;
+    bool male = false;
+    for (const QStringView token : QStringView(english).split(u' ', Qt::SkipEmptyParts)) {
+        const QString word = token.toString().toLower();
+        female = female || femaleWords().contains(word) || word.endsWith(QStringLiteral("woman"))
+                 || word.endsWith(QStringLiteral("women")) || word.endsWith(QStringLiteral("girl"));
+        male = male || maleWords().contains(word);
+    }
+    if (!female && !male && !english.contains(u' ')) {
+        female = std::any_of(lineWords.cbegin(), lineWords.cend(), [&english](const TransSynonym &other) {
+            return isFeminineFormOf(english, other.text);
+        });
+    }
+    if (female == male)
+        return EnglishSex::None;
+    return female ? EnglishSex::Female : EnglishSex::Male;
+}
+
+// Whether the German noun at `position` is of the other sex than an English
+// word that names `sex`, on a line whose first section gives masculine and
+// feminine nouns side by side ("kleiner Wicht {m}; Kleiner {m}; Kleine {f}
+// :: little boy; boy child; little girl; ..."): there the line's gender
+// tags tell which noun is the girl's and which the boy's. On a line of one
+// gender the tag is the noun's grammar, not its sex ("Backfisch {m} ::
+// teenage girl"), and neuter nouns name either; both are left alone.
+bool nounOfOtherSexOnMixedLine(const QVector<QStringView> &germanRaws, qsizetype position, EnglishSex sex)
+{
+    if (sex == EnglishSex::None || position < 0 || position >= germanRaws.size())
+        return false;
+    const char own = genderTagOf(germanRaws.at(position));
+    const char other = sex == EnglishSex::Female ? 'm' : 'f';
+    if (own != other)
+        return false;
+    return std::any_of(germanRaws.cbegin(), germanRaws.cend(),
+                       [other](QStringView raw) { const char g = genderTagOf(raw); return g != 0 && g != other; });
+}
+
+
+// Drops the pairs of a noun with an English word of the other sex
+// (Candidate::otherSex), and gives the German words of those pairs: where
+// no English row keeps such a word, it keeps a row of its own senses
+// ("Japaner {m}", which a line gives beside "Japanerin {f}" for "Japanese
+// man; Japanese woman", is a word a learner meets, though "Japanese woman"
+// no longer takes it).
+QSet<QString> dropNounsOfOtherSex(QVector<Candidate> &candidates)
+{
+    QSet<QString> dropped;
+    for (const Candidate &candidate : std::as_const(candidates)) {
+        if (candidate.otherSex)
+            dropped.insert(candidate.german);
+    }
+    candidates.removeIf([](const Candidate &candidate) { return candidate.otherSex; });
+    return dropped;
+}
+
+// The place of the English word of a German noun's own sex, where the
+// line's main English word names the other one (nounOfOtherSexOnMixedLine):
+// "Kleine {f}" of "kleiner Wicht {m}; Kleiner {m}; Kleine {f} :: little boy;
+// boy child; little girl; girl child; little one" is the little girl, not
+// the little boy that heads the line. -1 where the main word fits.
+qsizetype ownSexPlace(const QVector<TransSynonym> &english, QStringView germanSide, qsizetype position,
+                      qsizetype headPlace)
+{
+    if (headPlace < 0 || headPlace >= english.size())
+        return -1;
+    const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
+    const EnglishSex headSex = sexNamedBy(english.at(headPlace).text, english);
+    if (!nounOfOtherSexOnMixedLine(germanRaws, position, headSex))
+        return -1;
+    const EnglishSex own = headSex == EnglishSex::Female ? EnglishSex::Male : EnglishSex::Female;
+    for (qsizetype k = 0; k < english.size(); ++k) {
+        const TransSynonym &synonym = english.at(k);
+        if (!synonym.text.isEmpty() && synonym.sense == Sense::General && !synonym.fringe && !synonym.colloquial
+            && sexNamedBy(synonym.text, english) == own)
+            return k;
+    }
+    return -1;
+}
+
 } // namespace detail
 
 } // namespace vorbix::import

@@ -959,24 +959,24 @@ private Q_SLOTS:
             "promoted | furthers; forwards; promotes | furthered; forwarded; promoted | a good chance to forward my "
             "career\n",
             "promote", "fördern", "");
-        row("the feminine form for a woman's word",
+        row("the feminine form alone for a woman's word",
             "Sänger {m}; Sängerin {f} | Sänger {pl}; Sängerinnen {pl} | Gastsänger {m} :: singer; female singer | "
             "singers; female singers | guest singer\n",
-            "female singer", "Sängerin|Sänger", "");
+            "female singer", "Sängerin", "Sänger");
         // The feminine drops the masculine's final "e" and may take an
         // umlaut; a noun in "-ness" names no woman.
-        row("the feminine form with an umlaut for a woman's word",
+        row("the feminine form with an umlaut alone for a woman's word",
             "Franzose {m}; Französin {f} [soc.] | die Franzosen {pl} :: Frenchman; Frenchwoman | the French\n",
-            "Frenchwoman", "Französin|Franzose", "");
+            "Frenchwoman", "Französin", "Franzose");
         row("the masculine form for a word in -ness",
             "Zeuge {m}; Zeugin {f} | Zeugen {pl} | Entlastungszeuge {m} [jur.] | vor Zeugen :: witness | witnesses | "
             "witness for the defence | before witnesses\n",
             "witness", "Zeuge|Zeugin", "");
-        row("the feminine forms for a woman's word, the masculine ones for a man's",
+        row("the feminine forms alone for a woman's word",
             "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
             "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
             "Dutch men; Dutchmen; Dutch women\n",
-            "Dutch woman", "Niederländerin|Niederländer|Holländerin|Holländer", "");
+            "Dutch woman", "Niederländerin|Holländerin", "Niederländer|Holländer");
         row("the masculine form first for a man's word",
             "Niederländer {m}; Niederländerin {f}; Holländer {m}; Holländerin {f} [soc.] | Niederländer {pl}; "
             "Niederländerinnen {pl}; Holländer {pl}; Holländerinnen {pl} :: Dutch man; Dutchman; Dutch woman | "
@@ -1360,6 +1360,42 @@ private Q_SLOTS:
                  QStringLiteral("Marke"));
         QCOMPARE(germanSourcesFromTrans(lines, core).englishToGerman.value(QStringLiteral("mark")).value(0),
                  QStringLiteral("Ziel"));
+    }
+
+    // A line that gives masculine and feminine nouns side by side pairs an
+    // English word that names a female with the feminine ones only, and one
+    // that names a male with the masculine ones: "Kleiner {m}" is no "little
+    // girl", nor "Schauspieler {m}" an "actress". A German noun's row takes
+    // the English word of its own sex first, not the line's "little boy".
+    void pairsTheNounsOfAMixedLineBySex()
+    {
+        const QByteArray lines =
+            "kleiner Wicht {m}; Kleiner {m}; Kleine {f} (kleines Kind/Tier) | Ja hallo, du kleiner Wicht! Willkommen "
+            "auf der Welt! :: little boy; boy child; little girl; girl child; little one (little child/animal) | "
+            "Hello, little one! Welcome to the world!\n"
+            "Schauspieler {m}; Schauspielerin {f}; Darsteller {m}; Darstellerin {f} [art] | Schauspieler {pl}; "
+            "Schauspielerinnen {pl}; Darsteller {pl}; Darstellerinnen {pl} :: actor; actress; player [dated] "
+            "(usually in proper names) | actors; actresses; players\n"
+            "Backfisch {m} [veraltend] :: teenage girl\n";
+        const QStringList core{QStringLiteral("little girl"), QStringLiteral("actress"), QStringLiteral("actor"),
+                               QStringLiteral("teenage girl")};
+        const GermanSources sources = germanSourcesFromTrans(lines, core);
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("little girl")), QStringList{QStringLiteral("Kleine")});
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("actress")),
+                 (QStringList{QStringLiteral("Schauspielerin"), QStringLiteral("Darstellerin")}));
+        // "actor" names either sex; a line of one gender keeps its noun.
+        QVERIFY(sources.englishToGerman.value(QStringLiteral("actor")).contains(QStringLiteral("Darstellerin")));
+        QCOMPARE(sources.englishToGerman.value(QStringLiteral("teenage girl")), QStringList{QStringLiteral("Backfisch")});
+
+        const QStringList kleine = englishItemsOf(lines, {QStringLiteral("little girl")}, QStringLiteral("Kleine"));
+        QCOMPARE(kleine.value(0), QStringLiteral("little girl"));
+        QVERIFY2(!kleine.contains(QStringLiteral("little boy")), qPrintable(kleine.join(u", ")));
+        const QStringList kleiner = englishItemsOf(lines, {QStringLiteral("little girl")}, QStringLiteral("Kleiner"));
+        QVERIFY2(!kleiner.contains(QStringLiteral("little girl")), qPrintable(kleiner.join(u", ")));
+        // The nouns "little girl" leaves out keep their own senses.
+        QVERIFY2(kleiner.contains(QStringLiteral("little boy")), qPrintable(kleiner.join(u", ")));
+        const QStringList wicht = englishItemsOf(lines, {QStringLiteral("little girl")}, QStringLiteral("kleiner Wicht"));
+        QCOMPARE(wicht.value(0), QStringLiteral("little boy"));
     }
 
     // "to demolish a building" beside "ein Gebäude abreißen" gives
