@@ -70,6 +70,18 @@ QString withoutInfinitiveMarker(const QString &item, const QString &raw)
     return bare;
 }
 
+// Whether an item of a German present participle's entry ("mangelnd",
+// "vorliegend") is the "-ing" form of "to be" with its complement ("being
+// lacking", "being available"): deu-eng gives the participle the forms of
+// its verb's line ("mangeln :: to be lacking | being lacking"), and the
+// phrase names the verb's action, no word a learner gives for the
+// adjective. A noun keeps such an item: "Zusammensein" is "being together".
+bool isParticiplesGerundOfBe(const QString &headword, const QString &item)
+{
+    return item.startsWith(QLatin1String("being ")) && item.size() > 6 && !headword.isEmpty()
+           && headword.front().isLower() && headword.endsWith(QLatin1String("nd"));
+}
+
 } // namespace
 
 QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &englishWords)
@@ -81,6 +93,7 @@ QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &engl
     // A tag before the first word covers the whole entry ("[übtr.] turnaround").
     if (senseLine.isEmpty() || senseLine.startsWith(u'['))
         return {};
+    const QString headword = headwordWithoutMarkup(headwordOfHeader(lines.first().trimmed()));
     QStringList words;
     for (const QString &raw : splitTranslationLine(senseLine)) {
         // A tagged item, or one that names its object in brackets or gives
@@ -88,7 +101,7 @@ QStringList firstEntryWordsOfText(const QString &text, const QSet<QString> &engl
         if (raw.contains(u'[') || raw.contains(u'(') || raw.contains(u'/'))
             continue;
         const QString item = withoutInfinitiveMarker(cleanTranslationItem(raw).trimmed(), raw);
-        if (isPlainItem(item, englishWords) && !containsIgnoringCase(words, item))
+        if (isPlainItem(item, englishWords) && !isParticiplesGerundOfBe(headword, item) && !containsIgnoringCase(words, item))
             words.append(item);
     }
     return words;

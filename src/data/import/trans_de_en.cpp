@@ -474,6 +474,9 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     if (needsDroppedPrepositionForNotedSynonym(english.at(match.place), germanRaws.value(german.position),
                                                                germanRaws.value(0), german.position))
                         continue;
+                    if (leavesHeadsPrepositionToBareSynonym(english.at(match.place), germanRaws.value(german.position),
+                                                            germanSide, german.position))
+                        continue;
                     candidates.append({sharedObject && german.position == 0 ? match.shared.germanVerb : german.text,
                                        match.english, match.first, german.sense, match.special, german.position == 0,
                                        german.noun, german.fringe || match.fringe, german.noted || match.noted,
@@ -1065,7 +1068,13 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
                     describeOwnSense(mainSenses.last(), on, own);
                 }
                 // A core word at the head of a line was met as a candidate already.
-                if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower()) && !on.headOfOtherSex) {
+                // A later synonym without the head's preposition takes no item
+                // that renders it (leavesHeadsPrepositionToBareSynonym).
+                if (!english.text.isEmpty() && !coreByLower.contains(english.text.toLower()) && !on.headOfOtherSex
+                    && !(on.position > 0 && english.text.contains(u' ')
+                         && lineLeavesHeadsPrepositionToBareSynonym(
+                             normaliseCharacters(QString::fromUtf8(QByteArrayView(text).sliced(on.start, on.end - on.start))),
+                             english.text, on.position))) {
                     mainSenses.append({german, english.text, !ownWordFurther, on.sense, english.sense != Sense::General,
                                        on.position == 0, on.noun, on.fringe || english.fringe,
                                        on.noted || english.noted, on.line,

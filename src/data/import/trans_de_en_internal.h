@@ -655,6 +655,9 @@ bool carriesNarrowingNote(QStringView raw, bool english = false);
 TransSynonym describeSynonym(QStringView raw, bool english, bool keepTo = false, bool standard = false);
 bool needsDroppedPrepositionForNotedSynonym(QStringView englishRaw, QStringView germanRaw, QStringView headRaw,
                                             qsizetype germanPosition);
+bool leavesHeadsPrepositionToBareSynonym(QStringView englishRaw, QStringView germanRaw, QStringView germanSide,
+                                         qsizetype germanPosition);
+bool lineLeavesHeadsPrepositionToBareSynonym(QStringView line, const QString &english, int germanPosition);
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide);
 QVector<TransSynonym> synonymsOf(QStringView side, bool english, bool keepTo = false);
 

@@ -466,6 +466,51 @@ bool needsDroppedPrepositionForNotedSynonym(QStringView englishRaw, QStringView 
            && carriesNarrowingNote(englishRaw, true) && !holdsEnglishNarrowingNote(englishRaw);
 }
 
+// Whether the English verb of a line, given with a person as its object and
+// a choice of prepositions for a further one, is cut for a later German
+// synonym that takes no such object ("jdn. zu etw. vorladen; bestellen;
+// einberufen; einbestellen [adm.] {vt} :: to call sb. to/for sth." for
+// "bestellen"). The head's own preposition keeps the item on its verb
+// (headTakesPrepositionalObject: "call to" renders "vorladen zu"), but a
+// German word with no preposition of its own has nothing the English one
+// renders: cut of its markers the item reads "call to", which names
+// calling out to someone, and the verb alone names calling rather than
+// summoning. Such a later synonym gets no item from the line.
+bool leavesHeadsPrepositionToBareSynonym(QStringView englishRaw, QStringView germanRaw, QStringView germanSide,
+                                         qsizetype germanPosition)
+{
+    if (germanPosition == 0 || verbOfPersonWithPrepositionChoice(englishRaw).isEmpty()
+        || !headTakesPrepositionalObject(germanSide))
+        return false;
+    const QList<QStringView> tokens = germanRaw.split(u' ', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
+        if (isGermanPreposition(tokens.at(i).toString()) && isValencyMarker(tokens.at(i + 1)))
+            return false;
+    }
+    return true;
+}
+
+// Whether `english`, read from the first section of `line`, is an item
+// leavesHeadsPrepositionToBareSynonym leaves out for the German synonym at
+// `germanPosition`: the same test for a German word's own senses, which
+// take the line's words by their cleaned text.
+bool lineLeavesHeadsPrepositionToBareSynonym(QStringView line, const QString &english, int germanPosition)
+{
+    if (germanPosition <= 0 || !english.contains(u' '))
+        return false;
+    const qsizetype separator = line.indexOf(u" :: ");
+    if (separator < 0)
+        return false;
+    const QStringView germanSide = line.left(separator);
+    const QVector<QStringView> germanRaws = splitTopLevel(firstSection(germanSide), u"; ");
+    for (const QStringView raw : englishSynonymsOf(firstSection(line.mid(separator + 4)))) {
+        if (leavesHeadsPrepositionToBareSynonym(raw, germanRaws.value(germanPosition), germanSide, germanPosition)
+            && describeEnglishSynonym(raw, germanSide).text == english)
+            return true;
+    }
+    return false;
+}
+
 TransSynonym describeEnglishSynonym(QStringView raw, QStringView germanSide)
 {
     TransSynonym synonym = describeSynonym(raw, true, namesNoVerb(germanSide));

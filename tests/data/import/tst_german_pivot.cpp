@@ -474,6 +474,17 @@ private Q_SLOTS:
                                                       "to to prance around <v>, to the right <adv>\n"),
                                        {}),
                  (QStringList{QStringLiteral("prance around"), QStringLiteral("to the right")}));
+        // A present participle's entry gives its verb's forms: "being
+        // lacking" names the verb's action, no word for "mangelnd"; a noun
+        // keeps its "being together".
+        QCOMPARE(firstEntryWordsOfText(QStringLiteral("mangelnd /mˈaŋəlnt/\nbeing lacking\n"
+                                                      "   Synonyms: {ermangelnd}, {fehlend}\n"),
+                                       {}),
+                 QStringList{});
+        QCOMPARE(firstEntryWordsOfText(QStringLiteral("Zusammensein /tsuːzˌamənzˈaɪn/ <neut, n, sg>\n"
+                                                      "get-together <n>, being together <n>\n"),
+                                       {}),
+                 (QStringList{QStringLiteral("get-together"), QStringLiteral("being together")}));
     }
 };
 

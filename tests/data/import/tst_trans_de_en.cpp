@@ -3104,7 +3104,9 @@ private Q_SLOTS:
             germanSourcesFromTrans(text, {QStringLiteral("inform")}).englishToGerman.value(QStringLiteral("inform"));
         QVERIFY2(!inform.isEmpty() && inform.first() == QStringLiteral("mitteilen"), qPrintable(inform.join(u", ")));
         // Where the German verb takes its object with a preposition, the
-        // English one renders it and stays with the verb.
+        // English one renders it and stays with the verb. The later bare
+        // synonyms render no preposition: "call to" is none of their words
+        // (T:171140), and the booking sense of "bestellen" takes its place.
         const QByteArray summon =
             "jdn. zu etw. vorladen; bestellen; einberufen; einbestellen [adm.] {vt} | vorladend; bestellend; einb"
             "erufend; einbestellend | vorgeladen; bestellt; einberufen; einbestellt | (zum Militär) einberufen we"
@@ -3113,9 +3115,24 @@ private Q_SLOTS:
             "tellt werden | beruflich abberufen werden :: to call sb. to/for sth. | calling to/for | called to/fo"
             "r | to be called to active duty | to be called to court to testify | to be called for jury duty | to"
             " be called for a coloscopy | to be called away on business\n";
-        const QStringList bestellen =
-            englishItemsOf(summon, {QStringLiteral("call to")}, QStringLiteral("bestellen"));
-        QVERIFY2(bestellen.contains(QStringLiteral("call to")), qPrintable(bestellen.join(u", ")));
+        const QStringList vorladen =
+            englishItemsOf(summon, {QStringLiteral("call to")}, QStringLiteral("vorladen zu"));
+        QVERIFY2(vorladen.contains(QStringLiteral("call to")), qPrintable(vorladen.join(u", ")));
+        for (const char *word : {"bestellen", "einberufen", "einbestellen"}) {
+            const QStringList bare = englishItemsOf(summon, {QStringLiteral("call to")}, QLatin1String(word));
+            QVERIFY2(!bare.contains(QStringLiteral("call to")), qPrintable(bare.join(u", ")));
+        }
+        const QByteArray booking =
+            "etw. reservieren; buchen; vorbestellen; bestellen [ugs.] {vt} | reservierend; buchend; vorbestellend"
+            "; bestellend | reserviert; gebucht; vorbestellt; bestellt | reserviert; bucht; bestellt vor; bestell"
+            "t | reservierte; buchte; bestellte vor; bestellte | einen Tisch beim Italiener reservieren | Ich möc"
+            "hte zwei Plätze reservieren. :: to reserve sth.; to book sth. | reserving; booking | reserved; booke"
+            "d | books | booked | to reserve / book a table at the Italian place | I’d like to book/reserve two s"
+            "eats.\n";
+        const QStringList both =
+            englishItemsOf(summon + booking, {QStringLiteral("reserve")}, QStringLiteral("bestellen"));
+        QVERIFY2(both.contains(QStringLiteral("reserve")) && !both.contains(QStringLiteral("call to")),
+                 qPrintable(both.join(u", ")));
     }
 
     void putsAPlainLineBeforeAClassTaggedAddition()
