@@ -172,6 +172,15 @@ DictdEntry entry(const char *headword, const char *pronunciation, const char *tr
     return e;
 }
 
+// An entry of its headword and translations alone.
+DictdEntry entryOf(const QString &headword, const QStringList &translations)
+{
+    DictdEntry e;
+    e.headword = headword;
+    e.translations = translations;
+    return e;
+}
+
 } // namespace
 
 class TestSpanishLexicon : public QObject
@@ -1645,15 +1654,15 @@ private Q_SLOTS:
             "rear-guard battle | rear-guard battles | to be fighting a rear-guard action\n"
             "(steuerliche) Abschreibung {f} :: non-scheduled depreciation; write-off; writeoff\n";
         const QVector<DictdEntry> spanishEnglish{
-            {QStringLiteral("retaguardia"), {},
-             {QStringLiteral("rear"), QStringLiteral("rearguard"), QStringLiteral("defence")}},
-            {QStringLiteral("timbre de alarma"), {}, {QStringLiteral("alarmbell")}},
-            {QStringLiteral("descargar"), {},
-             {QStringLiteral("writeoff"), QStringLiteral("abreact"), QStringLiteral("unload")}}};
+            entryOf(QStringLiteral("retaguardia"),
+                    {QStringLiteral("rear"), QStringLiteral("rearguard"), QStringLiteral("defence")}),
+            entryOf(QStringLiteral("timbre de alarma"), {QStringLiteral("alarmbell")}),
+            entryOf(QStringLiteral("descargar"),
+                    {QStringLiteral("writeoff"), QStringLiteral("abreact"), QStringLiteral("unload")})};
         const QVector<DictdEntry> englishSpanish{
-            {QStringLiteral("rearguard"), {}, {QStringLiteral("retaguardia")}},
-            {QStringLiteral("alarmbell"), {}, {QStringLiteral("timbre de alarma")}},
-            {QStringLiteral("unload"), {}, {QStringLiteral("descargar")}}};
+            entryOf(QStringLiteral("rearguard"), {QStringLiteral("retaguardia")}),
+            entryOf(QStringLiteral("alarmbell"), {QStringLiteral("timbre de alarma")}),
+            entryOf(QStringLiteral("unload"), {QStringLiteral("descargar")})};
         GluedItems glued;
         for (const char *item : {"rearguard", "alarmbell", "writeoff"}) {
             glued.unsure.insert(QLatin1String(item));
