@@ -173,6 +173,7 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
     if (reading.entries.isEmpty()) {
         reading.entries = std::move(found);
     } else {
+        reading.entries.reserve(reading.entries.size() + found.size());
         for (LexiconEntry &entry : found)
             reading.entries.append(std::move(entry));
     }
@@ -345,7 +346,10 @@ QVector<LexiconEntry> LexiconPrinter::entries(int timeoutMs, QString &problem)
     }
     m_output->seek(0);
     TransducerReading reading = readPrintedTransducer(m_output->readAll());
+    // Room for every entry at once saves growing the list step by step
+    // over tens of thousands of entries.
     QVector<LexiconEntry> kept;
+    kept.reserve(reading.entries.size());
     for (LexiconEntry &entry : reading.entries) {
         if (isLearnersWord(entry))
             kept.append(std::move(entry));
