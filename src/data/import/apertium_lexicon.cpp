@@ -173,6 +173,7 @@ void collectPaths(const Section &section, const SymbolTable &table, TransducerRe
     if (reading.entries.isEmpty()) {
         reading.entries = std::move(found);
     } else {
+        reading.entries.reserve(reading.entries.size() + found.size());
         for (LexiconEntry &entry : found)
             reading.entries.append(std::move(entry));
     }
@@ -345,11 +346,12 @@ QVector<LexiconEntry> LexiconPrinter::entries(int timeoutMs, QString &problem)
     }
     m_output->seek(0);
     TransducerReading reading = readPrintedTransducer(m_output->readAll());
-    QVector<LexiconEntry> kept;
-    for (LexiconEntry &entry : reading.entries) {
-        if (isLearnersWord(entry))
-            kept.append(std::move(entry));
-    }
+    // The entries are sifted in place and the list then shrunk to them: a
+    // second list grown step by step would move the tens of thousands of
+    // entries kept several times.
+    reading.entries.removeIf([](const LexiconEntry &entry) { return !isLearnersWord(entry); });
+    QVector<LexiconEntry> kept = std::move(reading.entries);
+    kept.squeeze();
     if (kept.isEmpty())
         problem = QStringLiteral("lt-print %1 printed no words").arg(m_path);
     return kept;

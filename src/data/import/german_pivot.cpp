@@ -56,6 +56,28 @@ QList<QByteArrayView> split(QByteArrayView text, QByteArrayView separator)
     return parts;
 }
 
+// The number of parts `separator` divides `text` into, as split() would
+// give them, without building the list: the pivot's scan divides every line
+// of trans-de-en.
+qsizetype partCount(QByteArrayView text, QByteArrayView separator)
+{
+    qsizetype parts = 1;
+    for (qsizetype at = text.indexOf(separator); at >= 0; at = text.indexOf(separator, at + separator.size()))
+        ++parts;
+    return parts;
+}
+
+// The part of `text` that starts at `from`, up to the next `separator`;
+// moves `from` past that separator. Taken partCount() times, it gives the
+// parts of split() in turn.
+QByteArrayView nextPart(QByteArrayView text, QByteArrayView separator, qsizetype &from)
+{
+    const qsizetype at = text.indexOf(separator, from);
+    const QByteArrayView part = at < 0 ? text.sliced(from) : text.sliced(from, at - from);
+    from = at < 0 ? text.size() : at + separator.size();
+    return part;
+}
+
 // The German words a pivot asks trans-de-en about, in UTF-8, looked up by
 // byte view: the scan tests the first word of every German synonym of the
 // file, and a copy of each only to test it costs more than the test.
@@ -306,12 +328,20 @@ void GermanPivot::addTransDeEn(QByteArrayView trans)
         const qsizetype sides = line.indexOf(" :: ");
         if (sides < 0)
             continue;
-        const QList<QByteArrayView> german = split(line.first(sides), " | ");
-        const QList<QByteArrayView> english = split(line.sliced(sides + 4), " | ");
-        if (german.size() != english.size())
+        const QByteArrayView germanSide = line.first(sides);
+        const QByteArrayView englishSide = line.sliced(sides + 4);
+        const qsizetype sections = partCount(germanSide, " | ");
+        if (sections != partCount(englishSide, " | "))
             continue;
-        for (qsizetype i = 0; i < german.size(); ++i) {
-            for (const QByteArrayView written : split(german.at(i), "; ")) {
+        qsizetype germanAt = 0;
+        qsizetype englishAt = 0;
+        for (qsizetype i = 0; i < sections; ++i) {
+            const QByteArrayView german = nextPart(germanSide, " | ", germanAt);
+            const QByteArrayView english = nextPart(englishSide, " | ", englishAt);
+            const qsizetype synonyms = partCount(german, "; ");
+            qsizetype synonymAt = 0;
+            for (qsizetype k = 0; k < synonyms; ++k) {
+                const QByteArrayView written = nextPart(german, "; ", synonymAt);
                 // Only a synonym that is one word with its notes ("Hut {m}",
                 // "modern /mod./", "(Haar) flechten {vt}", not "Hut {m} mit
                 // Band"); its first word after a leading note is tested
@@ -330,7 +360,7 @@ void GermanPivot::addTransDeEn(QByteArrayView trans)
                     word = first.toByteArray();
                 }
                 QStringList items;
-                for (const QByteArrayView item : split(english.at(i), "; ")) {
+                for (const QByteArrayView item : split(english, "; ")) {
                     const QString clean = withoutNotes(item);
                     if (!clean.isEmpty())
                         items.append(clean);

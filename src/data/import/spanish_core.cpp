@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -2381,6 +2382,11 @@ QHash<QString, int> englishNounUsesInTrans(const QByteArray &text, const QSet<QS
         word.resize(word.find_last_not_of(' ') + 1);
         word.erase(0, first);
     };
+    // A German side with a noun's gender or plural tag.
+    const auto namesNoun = [](std::string_view side) {
+        return side.find("{m}") != std::string_view::npos || side.find("{f}") != std::string_view::npos
+               || side.find("{n}") != std::string_view::npos || side.find("{pl}") != std::string_view::npos;
+    };
     constexpr std::string_view kSection = " | ";
     constexpr std::string_view kSynonym = "; ";
     std::string word;
@@ -2405,9 +2411,9 @@ QHash<QString, int> englishNounUsesInTrans(const QByteArray &text, const QSet<QS
         for (std::size_t i = 0; i < sections; ++i) {
             const std::string_view side = nextPart(germanSide, kSection, germanAt);
             const std::string_view english = nextPart(englishSide, kSection, englishAt);
-            const bool noun = side.find("{m}") != std::string_view::npos || side.find("{f}") != std::string_view::npos
-                              || side.find("{n}") != std::string_view::npos
-                              || side.find("{pl}") != std::string_view::npos;
+            // Whether the German side names a noun is asked only once a
+            // synonym is one of the words: most sections hold none.
+            std::optional<bool> noun;
             const std::size_t synonyms = partCount(english, kSynonym);
             std::size_t synonymAt = 0;
             for (std::size_t k = 0; k < synonyms; ++k) {
@@ -2415,7 +2421,9 @@ QHash<QString, int> englishNounUsesInTrans(const QByteArray &text, const QSet<QS
                 const auto found = counts.find(word);
                 if (found == counts.end())
                     continue;
-                found->second = std::max(found->second, 0) + (noun ? 1 : 0);
+                if (!noun)
+                    noun = namesNoun(side);
+                found->second = std::max(found->second, 0) + (*noun ? 1 : 0);
             }
         }
     }

@@ -232,6 +232,22 @@ private Q_SLOTS:
         QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 1);
     }
 
+    void pairsEmptySectionsAndSynonymsByTheirPlace()
+    {
+        GermanPivot pivot;
+        pivot.addForeignGerman(QStringLiteral("brun"), {QStringLiteral("braun")});
+        pivot.addForeignGerman(QStringLiteral("noir"), {QStringLiteral("schwarz")});
+        // Empty sections and separators at the end still count: "braun"
+        // pairs with "black", the first English section, and "schwarz" after
+        // an empty German section with "dark".
+        pivot.addTransDeEn(QByteArrayView("braun {adj};  |  :: black | brown\n"
+                                          " | schwarz {adj} :: grey | dark; \n"));
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("black")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("brun"), QStringLiteral("brown")), 0);
+        QCOMPARE(pivot.links(QStringLiteral("noir"), QStringLiteral("dark")), 1);
+        QCOMPARE(pivot.links(QStringLiteral("noir"), QStringLiteral("grey")), 0);
+    }
+
     void findsWordsFraDeuIndexesWithoutHyphensAndApostrophes()
     {
         // fra-deu's index drops the hyphens and apostrophes of its keys
