@@ -6011,6 +6011,18 @@ private Q_SLOTS:
     // "vernünftig" with "moral", whose further sections are phrases naming
     // none of the line's words ("innere Gewissheit :: moral certainty"); the
     // earlier T:140231, which "einleuchtend" heads, gives "plausible".
+    // T:86285 "(gummierter) Regenmantel {m} | Regenmäntel {pl} | ... ::
+    // mackintosh [Br.]; slicker [Am.] | ..." is the noun's first line with
+    // its plural, a kind narrowed by a note and given in one country's
+    // words; T:86286 "Regenmantel {m} | Regenmäntel {pl} :: raincoat |
+    // raincoats" is its plain line, and T:182843 adds "mac [Br.]". T:15206
+    // to T:15208 alike give "Beratungsgespräch (mit einem Kunden)" as
+    // "counselling interview [Br.]" before the plain "consultation".
+    // T:182942 "Ausländer {m} | Fremder {m} :: outlander [mainly Am.] |
+    // outlander [mainly Am.]" pairs two words with one translation; it gives
+    // no forms of the word and so does not pass for the look-alike's entry
+    // before T:134209, whose later synonym "Ausländer" gives "non-national;
+    // alien; foreigner".
     void putsTheOwnPlainMainEntryBeforeASideUse_data()
     {
         QTest::addColumn<QByteArray>("lines");
@@ -6077,39 +6089,6 @@ private Q_SLOTS:
             "a moral certainty that…\n")
             << QStringList{QStringLiteral("moral"), QStringLiteral("plausible"), QStringLiteral("cogent")}
             << QStringLiteral("einleuchtend") << QStringLiteral("plausible") << QStringLiteral("moral");
-    }
-    void putsTheOwnPlainMainEntryBeforeASideUse()
-    {
-        QFETCH(QByteArray, lines);
-        QFETCH(QStringList, core);
-        QFETCH(QString, german);
-        QFETCH(QString, first);
-        QFETCH(QString, kept);
-        const QStringList items = englishItemsOf(lines, core, german);
-        QVERIFY(!items.isEmpty());
-        QCOMPARE(items.first(), first);
-        QVERIFY(items.contains(kept));
-    }
-
-    // T:86285 "(gummierter) Regenmantel {m} | Regenmäntel {pl} | ... ::
-    // mackintosh [Br.]; slicker [Am.] | ..." is the noun's first line with
-    // its plural, a kind narrowed by a note and given in one country's
-    // words; T:86286 "Regenmantel {m} | Regenmäntel {pl} :: raincoat |
-    // raincoats" is its plain line, and T:182843 adds "mac [Br.]". T:15206
-    // to T:15208 alike give "Beratungsgespräch (mit einem Kunden)" as
-    // "counselling interview [Br.]" before the plain "consultation".
-    // T:182942 "Ausländer {m} | Fremder {m} :: outlander [mainly Am.] |
-    // outlander [mainly Am.]" pairs two words with one translation; it gives
-    // no forms of the word and so does not pass for the look-alike's entry
-    // before T:134209, whose later synonym "Ausländer" gives "non-national;
-    // alien; foreigner".
-    void putsThePlainEntryBeforeANarrowedOrPairedLine_data()
-    {
-        QTest::addColumn<QByteArray>("lines");
-        QTest::addColumn<QStringList>("core");
-        QTest::addColumn<QString>("german");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("kept");
         QTest::newRow("Regenmantel: the plain plural line before a noted regional main entry")
             << QByteArray(
             "(gummierter) Regenmantel {m} | Regenmäntel {pl} | einen Regenmantel anlegen :: mackintosh [Br.]; sli"
@@ -6143,7 +6122,7 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("alien")} << QStringLiteral("Ausländer") << QStringLiteral("non-national")
             << QStringLiteral("outlander");
     }
-    void putsThePlainEntryBeforeANarrowedOrPairedLine()
+    void putsTheOwnPlainMainEntryBeforeASideUse()
     {
         QFETCH(QByteArray, lines);
         QFETCH(QStringList, core);
