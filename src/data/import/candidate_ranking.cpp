@@ -464,6 +464,7 @@ void rank(QVector<const Candidate *> &list, CandidateCommonness commonness, Side
         putAdjectiveExplanationBehindNotedWordOfSameKind(list);
         putOwnPlainLineBeforeSideUse(list);
         putPlainPluralLineBeforeNotedMainEntry(list);
+        putLaterSynonymsPhraseLineWordsLast(list);
     }
 }
 

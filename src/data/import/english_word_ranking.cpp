@@ -1566,6 +1566,66 @@ void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list)
         moveToFront(list, own);
 }
 
+// Puts the words of lines of phrases that give the German word as a later
+// synonym (namesLaterSynonymsPhraseLine) behind its other words, where a
+// line the German word heads gives a word of its own ("einleuchtend;
+// plausibel; glaubhaft {adj} | ... :: plausible | ..." before "vernünftig;
+// einleuchtend; logisch {adj} | innere Gewissheit; ... :: moral | moral
+// certainty | ..."): such a word holds in the line's phrases, or as the
+// head's sense, and the German word's own lines name what it means alone.
+// The head of the phrase line keeps the word where the ranking put it.
+// Only adjectives' lines: judged against the rows it changed, the same for
+// verbs and nouns as often put back a plain sense ("meet" for
+// "zusammentreffen", "mumble" for "brummeln") as a side one.
+void putLaterSynonymsPhraseLineWordsLast(QVector<const Candidate *> &list)
+{
+    const bool headsOwnLine = std::any_of(list.cbegin(), list.cend(), [](const Candidate *candidate) {
+        return candidate->first && candidate->germanFirst && !candidate->laterSense;
+    });
+    if (!headsOwnLine)
+        return;
+    std::stable_partition(list.begin(), list.end(), [](const Candidate *candidate) {
+        return !(candidate->wordClass.adjective && !candidate->noun && namesLaterSynonymsPhraseLine(*candidate));
+    });
+}
+
+// Puts the word of another line the German word heads first where the
+// ranking chose the word of a line that tags all its German words with a
+// field, and that word's own entry names a noun ("geringwertig;
+// minderwertig {adj} [chem.] [techn.] | ein geringwertiges Metall | ... ::
+// base | a base metal | ..." before "geringwertig {adj}; von geringem Wert
+// [fin.] | ... :: low-value; of little value | ..."; "base" heads
+// "Ausgangspunkt {m} ... :: base | ..."): out of the field a learner takes
+// the word in its everyday sense, as the noun, which the German word does
+// not mean. The other line gives its word first, untagged as a group, with
+// no note or register, as an adjective with forms or examples; the word's
+// main entry (markMainEntry) keeps its place whatever its tags. Judged
+// against the rows it changed, the same for verbs put a side sense first
+// as often ("count among" for "zählen", "ooze" for "schwitzen"), and so did
+// a bare line of one section ("oblique" for "abhängig", "nett" for
+// "netto").
+void putOwnLineBeforeFieldGroupsWordOfNoun(QVector<const Candidate *> &list, const QSet<QString> &nounEntryWords)
+{
+    if (list.size() < 2)
+        return;
+    const Candidate *top = list.first();
+    if (!top->first || !top->germanFirst || !top->groupTagged || !top->fieldTagged || top->noun
+        || top->englishVerb || !top->wordClass.adjective || top->mainEntry || top->clearMainEntry
+        || !nounEntryWords.contains(top->english))
+        return;
+    // Of several such lines, the fullest names the word's sense best.
+    auto own = list.end();
+    for (auto it = list.begin() + 1; it != list.end(); ++it) {
+        const Candidate *c = *it;
+        if (c->first && c->germanFirst && !c->groupTagged && !c->noun && !c->englishVerb && c->wordClass.adjective
+            && c->sections > 1 && c->english != top->english && !c->noted && !c->englishNoted && !isSpecial(*c)
+            && !c->fringe && !c->englishRegister && !c->englishColloquial && !c->laterSense && !c->otherSense
+            && (own == list.end() || c->sections > (*own)->sections))
+            own = it;
+    }
+    moveToFront(list, own);
+}
+
 // Puts the word of a plain line the German noun heads with its plural first
 // where the ranking chose the word of its main entry (markMainEntry), whose
 // words a note narrows and whose English word is one country's ("(gummierter)

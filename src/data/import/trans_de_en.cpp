@@ -676,10 +676,16 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
     // The own entry of each English core word, its main sense: the first
     // line that gives it first and has more than one section (see
     // markOtherSenses).
+    // The words whose own entry is a German noun's line keep a set of their
+    // own (see putOwnLineBeforeFieldGroupsWordOfNoun).
     QHash<QString, int> ownLineOfEnglish;
+    QSet<QString> nounEntryWords;
     for (const Candidate &candidate : std::as_const(candidates)) {
-        if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english))
+        if (candidate.first && candidate.sections > 1 && !ownLineOfEnglish.contains(candidate.english)) {
             ownLineOfEnglish.insert(candidate.english, candidate.line);
+            if (candidate.noun)
+                nounEntryWords.insert(candidate.english);
+        }
     }
     // The own entry of each German word, its main sense: the first line that
     // heads with it and has more than one section (see putMutualOwnEntryFirst).
@@ -1217,6 +1223,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             markOtherSenses(list, ownLineOfEnglish);
             rank(it.value(), [&englishCommonness](const Candidate &c) { return englishCommonness.value(c.english); },
                  Side::English, englishPhraseRanks);
+            putOwnLineBeforeFieldGroupsWordOfNoun(list, nounEntryWords);
             putVerbsWordFirstForItsNoun(list, verbsOfNouns.value(it.key().toLower()));
             // Those later words only fill the places the other senses leave.
             std::stable_partition(it.value().begin(), it.value().end(),

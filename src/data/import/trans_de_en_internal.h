@@ -631,6 +631,8 @@ void putLiteralLineBeforeFigurativeUse(QVector<const Candidate *> &list, Commonn
 void putPlainEntriesBeforeUseNarrowedOnBothSides(QVector<const Candidate *> &list);
 void putOwnPlainLineBeforeSideUse(QVector<const Candidate *> &list);
 void putPlainPluralLineBeforeNotedMainEntry(QVector<const Candidate *> &list);
+void putLaterSynonymsPhraseLineWordsLast(QVector<const Candidate *> &list);
+void putOwnLineBeforeFieldGroupsWordOfNoun(QVector<const Candidate *> &list, const QSet<QString> &nounEntryWords);
 
 // Describing the synonyms of a line: senses, notes, prepositions
 // (trans_de_en_synonyms.cpp).

@@ -6134,6 +6134,49 @@ private Q_SLOTS:
         QCOMPARE(items.first(), first);
         QVERIFY(items.contains(kept));
     }
+
+    // T:169414 gives "einleuchtend" and "logisch" as later synonyms of
+    // "vernünftig" with "moral", which its further sections name only in
+    // phrases ("innere Gewissheit :: moral certainty"); the lines
+    // "einleuchtend" heads, T:140231 to T:140233, give its own words, which
+    // go before "moral" wherever the ranking put it. T:145678 tags
+    // "geringwertig; minderwertig {adj}" with "[chem.] [techn.]" and gives
+    // "base", whose own entry (T:13013) is a noun's; T:145679, which
+    // "geringwertig" heads with "[fin.]" on its later synonym only, gives
+    // "low-value", the adjective's everyday sense.
+    void putsTheOwnLinesWordsBeforeAnotherWordsUse()
+    {
+        const QByteArray einleuchtend =
+            "einleuchtend; plausibel; glaubhaft {adj} | Diese Ergebnisse lassen es glaubhaft/plausibel erscheinen"
+            ", dass … :: plausible | These findings make it plausible that …\neinleuchtend; überzeugend; schlüssi"
+            "g; stringent [geh.] {adj} | eine einleuchtende Erklärung | ein überzeugender Grund | ein schlüssiges"
+            " Argument :: cogent [formal] | a cogent explanation | a cogent reason | a cogent argument\neinleucht"
+            "end; überzeugend; schlüssig; stringent [geh.] {adv} :: cogently\nvernünftig; einleuchtend; logisch {"
+            "adj} | innere Gewissheit; vollste Überzeugung | mit an Sicherheit grenzender Wahrscheinlichkeit; aus"
+            " vollster Überzeugung | subjektives Risiko (wegen falscher Angaben des Versicherten) | Es ist mit Si"
+            "cherheit anzunehmen, dass … :: moral | moral certainty | with moral certainty | moral hazard | It’s "
+            "a moral certainty that…\n";
+        const QStringList own = englishItemsOf(
+            einleuchtend, {QStringLiteral("moral"), QStringLiteral("plausible"), QStringLiteral("cogent")},
+            QStringLiteral("einleuchtend"));
+        QVERIFY2(own.contains(QStringLiteral("moral")), qPrintable(own.join(u", ")));
+        QVERIFY2(own.indexOf(QStringLiteral("moral")) > own.indexOf(QStringLiteral("cogent"))
+                     && own.indexOf(QStringLiteral("moral")) > own.indexOf(QStringLiteral("cogently")),
+                 qPrintable(own.join(u", ")));
+
+        const QByteArray geringwertig =
+            "Base {f} [chem.] | Basen {pl} :: base | bases\n"
+            "geringwertig; minderwertig {adj} [chem.] [techn.] | ein geringwertiges Metall | das höherwertige Me"
+            "tall :: base | a base metal | the less base metal\n"
+            "geringwertig {adj}; von geringem Wert [fin.] | Aufmerksamkeiten von geringem Wert :: low-value; of "
+            "little value | low-value tokens\n"
+            "minderwertig; geringwertig; von minderer Güte [geh.] {adj} :: inferior; substandard\n";
+        const QStringList low = englishItemsOf(
+            geringwertig, {QStringLiteral("base"), QStringLiteral("low-value"), QStringLiteral("inferior")},
+            QStringLiteral("geringwertig"));
+        QVERIFY2(low.value(0) == QStringLiteral("low-value") && low.contains(QStringLiteral("base")),
+                 qPrintable(low.join(u", ")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransDeEn)
