@@ -5,6 +5,8 @@
 
 #include "data/import/edit_distance.h"
 
+#include <optional>
+
 namespace vorbix::import {
 
 namespace detail {
@@ -395,20 +397,33 @@ QStringList phrasesPairedWithHeadInLaterSections(QStringView germanSide, QString
     const QVector<QStringView> englishSections = splitTopLevel(englishSide, u" | ");
     if (germanSections.size() != englishSections.size() || germanSections.size() < 2)
         return phrases;
-    const QVector<TransSynonym> heads = synonymsOf(germanSections.first(), false);
-    if (heads.isEmpty())
-        return phrases;
-    const QString &head = heads.first().text;
+    // A section's English phrases are looked for before its German
+    // synonyms: few sections give a core phrase, and the German words of
+    // the others, the line's head among them, need not be read at all.
+    std::optional<QString> head;  // read with the first section that gives a phrase
     for (qsizetype s = 1; s < englishSections.size(); ++s) {
-        const QVector<TransSynonym> german = synonymsOf(germanSections.at(s), false);
-        if (std::none_of(german.cbegin(), german.cend(),
-                         [&head](const TransSynonym &g) { return g.text == head && !g.noted; }))
-            continue;
+        QStringList found;
         for (const QStringView raw : splitTopLevel(englishSections.at(s), u"; ")) {
             const TransSynonym english = describeEnglishSynonym(raw, germanSections.at(s));
             if (english.text.contains(u' ') && core.contains(english.text) && english.sense == Sense::General
-                && !english.fringe && !english.noted && !phrases.contains(english.text))
-                phrases.append(english.text);
+                && !english.fringe && !english.noted)
+                found.append(english.text);
+        }
+        if (found.isEmpty())
+            continue;
+        if (!head) {
+            const QVector<TransSynonym> heads = synonymsOf(germanSections.first(), false);
+            if (heads.isEmpty())
+                return phrases;
+            head = heads.first().text;
+        }
+        const QVector<TransSynonym> german = synonymsOf(germanSections.at(s), false);
+        if (std::none_of(german.cbegin(), german.cend(),
+                         [&head](const TransSynonym &g) { return g.text == *head && !g.noted; }))
+            continue;
+        for (const QString &phrase : std::as_const(found)) {
+            if (!phrases.contains(phrase))
+                phrases.append(phrase);
         }
     }
     return phrases;

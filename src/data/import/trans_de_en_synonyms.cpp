@@ -406,6 +406,10 @@ QString verbOfPersonWithPrepositionChoice(QStringView raw)
         "^to (\\p{Ll}[\\p{L}-]*) sb\\. ((?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|"
         "towards?|upon|off)(?:/(?:to|of|for|with|from|at|on|in|into|onto|about|against|by|over|towards?|upon|off))+) "
         "(\\S+)$"));
+    // The shape needs a slash between prepositions, and cutting brackets
+    // brings none: most items have none and skip the regular expressions.
+    if (!raw.contains(u'/'))
+        return {};
     const QRegularExpressionMatch match = shape.match(raw.toString().remove(brackets).simplified());
     if (!match.hasMatch() || !isValencyMarker(match.capturedView(3)))
         return {};

@@ -240,9 +240,10 @@ qsizetype abbreviationEnd(QStringView text, qsizetype from)
 
 // Splits at `separator` where it is not inside (), [] or {} or an
 // abbreviation: "to take sth. {took; taken}; to grab" has two synonyms,
-// "bank account /acct; a/c/" one.
+// "bank account /acct; a/c/" one. `separator` is not empty.
 QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
 {
+    Q_ASSERT(!separator.isEmpty());
     QVector<QStringView> parts;
     int depth = 0;
     qsizetype start = 0;
@@ -255,7 +256,10 @@ QVector<QStringView> splitTopLevel(QStringView text, QStringView separator)
             ++depth;
         } else if (c == u')' || c == u']' || c == u'}') {
             depth = std::max(0, depth - 1);
-        } else if (depth == 0 && text.mid(i).startsWith(separator)) {
+        } else if (depth == 0 && c == separator.front() && text.sliced(i).startsWith(separator)) {
+            // The first character is compared alone before the whole
+            // separator: most characters open none, and the split runs on
+            // every section of every line.
             parts.append(text.mid(start, i - start));
             i += separator.size() - 1;
             start = i + 1;

@@ -7,6 +7,7 @@
 #include "data/import/freedict_import.h"
 #include "data/import/german_core.h"
 #include "data/import/trans_de_en.h"
+#include "data/import/trans_de_en_internal.h"
 #include "data/schema.h"
 #include "import_fixtures.h"
 
@@ -472,6 +473,38 @@ private Q_SLOTS:
         QCOMPARE(sense({"ugs."}), Sense::SpecialRegister);
         QCOMPARE(sense({"Ös.", "cook."}), Sense::SpecialRegister);
         QCOMPARE(sense({"slang"}), Sense::SpecialRegister);
+    }
+
+    void splitsAtSeparatorsOutsideBrackets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("plain") << "Hund {m}; Rüde {m}" << "; " << QStringList{"Hund {m}", "Rüde {m}"};
+        QTest::newRow("inside braces") << "to take sth. {took; taken}; to grab" << "; "
+                                       << QStringList{"to take sth. {took; taken}", "to grab"};
+        QTest::newRow("nested brackets") << "a (b [c; d] e; f) g; h" << "; "
+                                         << QStringList{"a (b [c; d] e; f) g", "h"};
+        QTest::newRow("abbreviation") << "bank account /acct; a/c/; account" << "; "
+                                      << QStringList{"bank account /acct; a/c/", "account"};
+        QTest::newRow("sections") << "rechts {adv} | auf der rechten Seite (a | b); rechts" << " | "
+                                  << QStringList{"rechts {adv}", "auf der rechten Seite (a | b); rechts"};
+        QTest::newRow("first character alone") << "a | b |c" << " | " << QStringList{"a", "b |c"};
+        QTest::newRow("empty parts") << "; a; ; b; " << "; " << QStringList{"", "a", "", "b", ""};
+        QTest::newRow("empty text") << "" << "; " << QStringList{""};
+        QTest::newRow("unclosed bracket") << "a (b; c" << "; " << QStringList{"a (b; c"};
+        QTest::newRow("stray closing bracket") << "a) b; c" << "; " << QStringList{"a) b", "c"};
+    }
+
+    void splitsAtSeparatorsOutsideBrackets()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(QStringList, parts);
+        QStringList split;
+        for (const QStringView part : detail::splitTopLevel(text, separator))
+            split.append(part.toString());
+        QCOMPARE(split, parts);
     }
 
     void ranksTheMainSenseFirst()
