@@ -1063,6 +1063,56 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
     }
 }
 
+// Gives the last of a row's kept places to the German head of a full entry
+// past them that gives the English word plainly after a synonym
+// (isCommonWordOfFullEntry), where the subtitle list knows that head and
+// none of the row's kept words. With no word of the row on the list, the
+// ranking ordered them by their lines alone, and lines that give the
+// English word first, side senses among them, went before every entry that
+// names it second: "establish" kept six such verbs ("aufstellen",
+// "erstellen", "feststellen", ...) and left out "gründen" of "etw.
+// gründen; begründen; stiften; einrichten {vt} | ... :: to found; to form;
+// to establish; to set up sth. | ...", the everyday word the list knows.
+// The head must be a single word on its own entry's line, with no note in
+// its first section: a noted section names one use ("Vorsicht {f};
+// Zurückhaltung {f} (bei etw. / mit etw.) (bez. Informationen über sich
+// selbst) | ... :: caution; cautiousness; reserve; ..." is no everyday
+// word for "reserve"). The word that gives way goes right behind the kept
+// places and keeps its German row; it is returned (an empty string where
+// nothing moved).
+QString giveUnlistedRowsLastPlaceToListedEntryHead(QVector<const Candidate *> &list)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    QStringList kept;
+    QVector<qsizetype> keptAt;
+    qsizetype end = list.size();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString word = list.at(i)->german.toLower();
+        if (kept.contains(word))
+            continue;
+        if (kept.size() == kRowPlaces) {
+            end = i;
+            break;
+        }
+        if (ranks.rank(list.at(i)->german) > 0)
+            return {};
+        kept.append(word);
+        keptAt.append(i);
+    }
+    if (end == list.size())
+        return {};
+    for (qsizetype j = end; j < list.size(); ++j) {
+        const Candidate *candidate = list.at(j);
+        if (candidate->germanFirst && !candidate->german.contains(u' ') && !candidate->sectionNoted
+            && isCommonWordOfFullEntry(*candidate, ranks) && !kept.contains(candidate->german.toLower())) {
+            const QString displaced = list.at(keptAt.last())->german;
+            std::rotate(list.begin() + keptAt.last(), list.begin() + j, list.begin() + j + 1);
+            return displaced;
+        }
+    }
+    return {};
+}
+
 namespace {
 
 // Whether a candidate heads a full entry, with the German word's forms or
