@@ -1063,16 +1063,18 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
     }
 }
 
-// Gives the last of a row's kept places to the German head of a full entry
-// past them that gives the English word plainly after a synonym
-// (isCommonWordOfFullEntry), where the subtitle list knows that head and
-// none of the row's kept words. With no word of the row on the list, the
-// ranking ordered them by their lines alone, and lines that give the
-// English word first, side senses among them, went before every entry that
-// names it second: "establish" kept six such verbs ("aufstellen",
-// "erstellen", "feststellen", ...) and left out "gründen" of "etw.
-// gründen; begründen; stiften; einrichten {vt} | ... :: to found; to form;
-// to establish; to set up sth. | ...", the everyday word the list knows.
+// Gives the last of a row's kept places, where the subtitle list misses its
+// word, to the German head of a full entry past them that the list knows
+// and that gives the English word plainly after a synonym
+// (isCommonWordOfFullEntry). Lines that give the English word first, side
+// senses and rare words among them, went before every entry that names it
+// second, so the row's last place held a word the list does not know:
+// "establish" kept "herstellen" and left out "gründen" of "etw. gründen;
+// begründen; stiften; einrichten {vt} | ... :: to found; to form; to
+// establish; to set up sth. | ...", and "fix" kept "fixieren" before
+// "reparieren". Judged against the rows it changed, about half came out
+// better ("trotzdem" for "nevertheless", "bauen" for "construct") and one
+// in seven worse ("berühren" in place of "Kurbel" for "handle").
 // The head must be a single word on its own entry's line, with no note in
 // its first section: a noted section names one use ("Vorsicht {f};
 // Zurückhaltung {f} (bei etw. / mit etw.) (bez. Informationen über sich
@@ -1080,7 +1082,7 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
 // word for "reserve"). The word that gives way goes right behind the kept
 // places and keeps its German row; it is returned (an empty string where
 // nothing moved).
-QString giveUnlistedRowsLastPlaceToListedEntryHead(QVector<const Candidate *> &list)
+QString giveUnlistedLastPlaceToListedEntryHead(QVector<const Candidate *> &list)
 {
     const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
     QStringList kept;
@@ -1094,12 +1096,10 @@ QString giveUnlistedRowsLastPlaceToListedEntryHead(QVector<const Candidate *> &l
             end = i;
             break;
         }
-        if (ranks.rank(list.at(i)->german) > 0)
-            return {};
         kept.append(word);
         keptAt.append(i);
     }
-    if (end == list.size())
+    if (end == list.size() || ranks.rank(list.at(keptAt.last())->german) > 0)
         return {};
     for (qsizetype j = end; j < list.size(); ++j) {
         const Candidate *candidate = list.at(j);

@@ -786,7 +786,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putGeneralVerbEntryBeforeFieldGroupsVerb(list);
         putNotedUsesAfterPlainLines(list);
         giveRareBareNounsPlaceToCommonFullEntryWord(list, ownEntryOfGerman, fullLineHeads);
-        const QString unlisted = giveUnlistedRowsLastPlaceToListedEntryHead(list);
+        const QString unlisted = giveUnlistedLastPlaceToListedEntryHead(list);
         putCommonHeadOfDatedUseBeforeRareSynonyms(list);
         putHeadsSetPhrasesAfterFullLines(list);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);

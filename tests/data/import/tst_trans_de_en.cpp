@@ -5922,14 +5922,13 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
         QCOMPARE(row.first(), QStringLiteral("Adresse"));
     }
-    // A row whose six kept words the subtitle list misses all
-    // ("nichtsdestoweniger", "gleichwohl", ... of T:155325) gives its last
-    // place to the listed head of a full entry that gives the word after a
-    // synonym ("trotzdem; dennoch {adv} | ... :: still; nevertheless; ...",
-    // T:164207); the word that gives way keeps its German row. The head of
+    // A row whose last kept word the subtitle list misses ("gleichwohl
+    // [poet.]" of T:155325) gives that place to the listed head of a full
+    // entry that gives the word after a synonym ("trotzdem; dennoch {adv} |
+    // ... :: still; nevertheless; ...", T:164207); the word that gives way keeps its German row. The head of
     // a line that gives the word after two others but holds only one
     // section of examples besides ("immerhin {adv}", T:149136) stays out.
-    void givesAnUnlistedRowsLastPlaceToAListedEntryHead()
+    void givesAnUnlistedLastPlaceToAListedEntryHead()
     {
         const QByteArray lines(
             "immerhin {adv} | (Das ist) immerhin etwas! :: for all that; anyhow; nevertheless; still; though | "
