@@ -1063,6 +1063,56 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
     }
 }
 
+// Gives the last of a row's kept places, where the subtitle list misses its
+// word, to the German head of a full entry past them that the list knows
+// and that gives the English word plainly after a synonym
+// (isCommonWordOfFullEntry). Lines that give the English word first, side
+// senses and rare words among them, went before every entry that names it
+// second, so the row's last place held a word the list does not know:
+// "establish" kept "herstellen" and left out "gründen" of "etw. gründen;
+// begründen; stiften; einrichten {vt} | ... :: to found; to form; to
+// establish; to set up sth. | ...", and "fix" kept "fixieren" before
+// "reparieren". Judged against the rows it changed, about half came out
+// better ("trotzdem" for "nevertheless", "bauen" for "construct") and one
+// in seven worse ("berühren" in place of "Kurbel" for "handle").
+// The head must be a single word on its own entry's line, with no note in
+// its first section: a noted section names one use ("Vorsicht {f};
+// Zurückhaltung {f} (bei etw. / mit etw.) (bez. Informationen über sich
+// selbst) | ... :: caution; cautiousness; reserve; ..." is no everyday
+// word for "reserve"). The word that gives way goes right behind the kept
+// places and keeps its German row; it is returned (an empty string where
+// nothing moved).
+QString giveUnlistedLastPlaceToListedEntryHead(QVector<const Candidate *> &list)
+{
+    const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
+    QStringList kept;
+    QVector<qsizetype> keptAt;
+    qsizetype end = list.size();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString word = list.at(i)->german.toLower();
+        if (kept.contains(word))
+            continue;
+        if (kept.size() == kRowPlaces) {
+            end = i;
+            break;
+        }
+        kept.append(word);
+        keptAt.append(i);
+    }
+    if (end == list.size() || ranks.rank(list.at(keptAt.last())->german) > 0)
+        return {};
+    for (qsizetype j = end; j < list.size(); ++j) {
+        const Candidate *candidate = list.at(j);
+        if (candidate->germanFirst && !candidate->german.contains(u' ') && !candidate->sectionNoted
+            && isCommonWordOfFullEntry(*candidate, ranks) && !kept.contains(candidate->german.toLower())) {
+            const QString displaced = list.at(keptAt.last())->german;
+            std::rotate(list.begin() + keptAt.last(), list.begin() + j, list.begin() + j + 1);
+            return displaced;
+        }
+    }
+    return {};
+}
+
 namespace {
 
 // Whether a candidate heads a full entry, with the German word's forms or

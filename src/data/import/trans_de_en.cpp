@@ -792,6 +792,7 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
         putGeneralVerbEntryBeforeFieldGroupsVerb(list);
         putNotedUsesAfterPlainLines(list);
         giveRareBareNounsPlaceToCommonFullEntryWord(list, ownEntryOfGerman, fullLineHeads);
+        const QString unlisted = giveUnlistedLastPlaceToListedEntryHead(list);
         putCommonHeadOfDatedUseBeforeRareSynonyms(list);
         putHeadsSetPhrasesAfterFullLines(list);
         const QString sideUse = keepMutualMainEntryInRow(list, ownEntryOfGerman);
@@ -836,6 +837,8 @@ GermanSources germanSourcesFromTrans(const QByteArray &text, const QStringList &
             sources.ownLineHeads.insert(displaced + u'\n' + it.key());
         if (!sideUse.isEmpty())
             sources.ownLineHeads.insert(sideUse + u'\n' + it.key());
+        if (!unlisted.isEmpty())
+            sources.ownLineHeads.insert(unlisted + u'\n' + it.key());
         // The plural sense of an English plural after its own lines' words
         // ("rules": "Reglement", then "Regeln").
         for (const QString &plural : pluralSenses.value(it.key())) {

@@ -571,6 +571,7 @@ QSet<QString> germanHeadsOfFullLines(const QByteArray &text);
 void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &list,
                                                  const QHash<QString, const Candidate *> &ownEntries,
                                                  const QSet<QString> &fullLineHeads);
+QString giveUnlistedLastPlaceToListedEntryHead(QVector<const Candidate *> &list);
 
 // Rules that order the English words of a German word
 // (english_word_ranking.cpp).

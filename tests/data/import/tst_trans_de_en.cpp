@@ -5955,6 +5955,34 @@ private Q_SLOTS:
                  qPrintable(row.join(u", ")));
         QCOMPARE(row.first(), QStringLiteral("Adresse"));
     }
+    // A row whose last kept word the subtitle list misses ("gleichwohl
+    // [poet.]" of T:155325) gives that place to the listed head of a full
+    // entry that gives the word after a synonym ("trotzdem; dennoch {adv} |
+    // ... :: still; nevertheless; ...", T:164207); the word that gives way keeps its German row. The head of
+    // a line that gives the word after two others but holds only one
+    // section of examples besides ("immerhin {adv}", T:149136) stays out.
+    void givesAnUnlistedLastPlaceToAListedEntryHead()
+    {
+        const QByteArray lines(
+            "immerhin {adv} | (Das ist) immerhin etwas! :: for all that; anyhow; nevertheless; still; though | "
+            "(Well, at least) that’s something!\n"
+            "nichtsdestoweniger; nichtsdestotrotz; nichtsdestominder; dessen ungeachtet; gleichviel; gleichwohl "
+            "[poet.] {adv} | Einige Aktionäre sind gegen den Plan. Wir werden ihn nichtsdestotrotz durchziehen. "
+            ":: nevertheless; nonetheless; notwithstanding | Some shareholders oppose the plan. Notwithstanding, "
+            "we will go through with it.\n"
+            "trotzdem; dennoch {adv} | Dennoch habe ich es versucht. | Du hast Recht. Trotzdem … | Es hat (zwar) "
+            "geregtnet, trotzdem / dennoch war der Ausflug schön. :: still; nevertheless; nonetheless | Yet/But I "
+            "still tried.; I tried nonetheless/nevertheless. | Point taken. Nevertheless, … | It rained, but we "
+            "still had a nice trip.\n");
+        const GermanSources sources = germanSourcesFromTrans(lines, {QStringLiteral("nevertheless")});
+        const QStringList row = sources.englishToGerman.value(QStringLiteral("nevertheless"));
+        QVERIFY2(row.indexOf(QStringLiteral("trotzdem")) == 5, qPrintable(row.join(u", ")));
+        QCOMPARE(row.first(), QStringLiteral("nichtsdestoweniger"));
+        QVERIFY(row.indexOf(QStringLiteral("immerhin")) < 0 || row.indexOf(QStringLiteral("immerhin")) > 5);
+        const QString displaced = row.value(6);
+        QVERIFY2(!displaced.isEmpty() && sources.ownLineHeads.contains(displaced + QStringLiteral("\nnevertheless")),
+                 qPrintable(row.join(u", ")));
+    }
     // A bare noun line of a word that heads a full entry of its own for
     // another English word ("Heldentat {f} :: exploit", T:185768, beside
     // "Heldentat {f} | Heldentaten {pl} :: heroic deed; ...", T:49624) keeps
