@@ -690,13 +690,14 @@ void putMainEntryHeadBeforeNearTie(QVector<const Candidate *> &list)
 KeptPlaces keptPlaces(QVector<const Candidate *> &list)
 {
     constexpr int kKeptPlaces = 6;
-    KeptPlaces kept{list.begin(), {}, {}};
+    KeptPlaces kept{list.begin(), {}, {}, {}};
     for (; kept.end != list.end(); ++kept.end) {
         const QString word = (*kept.end)->german.toLower();
         if (!kept.words.contains(word)) {
             if (kept.words.size() == kKeptPlaces)
                 break;
             kept.words.insert(word);
+            kept.firstAt.append(kept.end - list.begin());
         }
         if ((*kept.end)->germanFirst)
             kept.headLines.insert((*kept.end)->line);

@@ -872,9 +872,6 @@ bool givesWordPlainly(const Candidate &candidate)
            && !candidate.capitalised && !isSpecial(candidate);
 }
 
-// How many places a row keeps (selectGermanCore).
-constexpr qsizetype kRowPlaces = 6;
-
 // Noted uses among a row's kept places that fill it (putNotedUsesAfterPlainLines).
 constexpr int kNotedUsesFillingRow = 3;
 
@@ -913,22 +910,14 @@ void putNotedUsesAfterPlainLines(QVector<const Candidate *> &list)
     };
     // The row's kept places, one German word each, and how many of them
     // only narrow noted uses fill.
-    QStringList kept;
-    int notedKept = 0;
-    for (const Candidate *c : std::as_const(list)) {
-        const QString word = c->german.toLower();
-        if (kept.contains(word))
-            continue;
-        if (kept.size() == kRowPlaces)
-            break;
-        kept.append(word);
-        if (narrowUse(c))
-            ++notedKept;
-    }
+    const KeptPlaces kept = keptPlaces(list);
+    const auto notedKept = std::count_if(kept.firstAt.cbegin(), kept.firstAt.cend(),
+                                         [&](qsizetype i) { return narrowUse(list.at(i)); });
     const bool crowded = notedKept >= kNotedUsesFillingRow;
+    const QString secondWord = kept.firstAt.size() > 1 ? list.at(kept.firstAt.at(1))->german.toLower() : QString();
     const auto moves = [&](const Candidate *c) {
         return narrowUse(c)
-               && (crowded || ((isSpecial(*c) || c->lineTagged) && kept.indexOf(c->german.toLower()) == 1));
+               && (crowded || ((isSpecial(*c) || c->lineTagged) && c->german.toLower() == secondWord));
     };
     QVector<const Candidate *> noted;
     QVector<const Candidate *> reordered;
@@ -1020,21 +1009,10 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
 {
     const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
     for (;;) {
-        // The row's kept places: the first candidate of each German word.
-        QStringList kept;
-        QVector<qsizetype> keptAt;
-        qsizetype end = list.size();
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            const QString word = list.at(i)->german.toLower();
-            if (kept.contains(word))
-                continue;
-            if (kept.size() == kRowPlaces) {
-                end = i;
-                break;
-            }
-            kept.append(word);
-            keptAt.append(i);
-        }
+        const KeptPlaces places = keptPlaces(list);
+        const QSet<QString> &kept = places.words;
+        const QVector<qsizetype> &keptAt = places.firstAt;
+        const qsizetype end = places.end - list.begin();
         if (end == list.size())
             return;
         // A word that another line of the list gives as well keeps its place.
@@ -1085,20 +1063,10 @@ void giveRareBareNounsPlaceToCommonFullEntryWord(QVector<const Candidate *> &lis
 QString giveUnlistedLastPlaceToListedEntryHead(QVector<const Candidate *> &list)
 {
     const WordRanks &ranks = WordRanks::forLanguage(QStringLiteral("de"));
-    QStringList kept;
-    QVector<qsizetype> keptAt;
-    qsizetype end = list.size();
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString word = list.at(i)->german.toLower();
-        if (kept.contains(word))
-            continue;
-        if (kept.size() == kRowPlaces) {
-            end = i;
-            break;
-        }
-        kept.append(word);
-        keptAt.append(i);
-    }
+    const KeptPlaces places = keptPlaces(list);
+    const QSet<QString> &kept = places.words;
+    const QVector<qsizetype> &keptAt = places.firstAt;
+    const qsizetype end = places.end - list.begin();
     if (end == list.size() || ranks.rank(list.at(keptAt.last())->german) > 0)
         return {};
     for (qsizetype j = end; j < list.size(); ++j) {

@@ -512,6 +512,8 @@ struct KeptPlaces
     QVector<const Candidate *>::iterator end;
     QSet<QString> words;  // in lower case
     QSet<int> headLines;  // the lines whose head the kept places hold
+    // Where each kept word's first candidate stands, in the row's order.
+    QVector<qsizetype> firstAt;
 };
 KeptPlaces keptPlaces(QVector<const Candidate *> &list);
 void putPlainOwnNounEntryFirst(QVector<const Candidate *> &list);
